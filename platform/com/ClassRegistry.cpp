@@ -1,0 +1,203 @@
+#include "platform/com/ClassRegistry.h"
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <map>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "platform/com/ComPtr.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/registry/Registry.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+using GetClassObjectFn = HRESULT (*)(REFCLSID, REFIID, void**);
+using CanUnloadNowFn = HRESULT (*)();
+
+struct ProcessClass {
+    CLSID clsid;
+    std::u16string progId;
+    tlx::ComPtr<IUnknown> factory;
+};
+
+struct LoadedLibrary {
+    void* handle = nullptr;
+    GetClassObjectFn getClassObject = nullptr;
+    CanUnloadNowFn canUnloadNow = nullptr;
+};
+
+struct State {
+    std::mutex mutex;
+    std::map<DWORD, ProcessClass> processClasses;
+    DWORD nextCookie = 1;
+    std::map<std::string, LoadedLibrary> libraries;
+};
+
+State& Registry() {
+    static State state;
+    return state;
+}
+
+bool SameText(std::u16string_view a, std::u16string_view b) {
+    tlx::CaseInsensitiveLess less;
+    std::u16string x(a), y(b);
+    return !less(x, y) && !less(y, x);
+}
+
+tlx::ComPtr<IUnknown> FindProcessFactory(REFCLSID clsid) {
+    State& s = Registry();
+    std::lock_guard lock(s.mutex);
+    for (const auto& [cookie, c] : s.processClasses)
+        if (c.clsid == clsid) return c.factory;
+    return nullptr;
+}
+
+// Loads (once) the library of an in-process server and answers its class-object entry point.
+HRESULT LoadServer(const std::string& path, GetClassObjectFn& entry) {
+    State& s = Registry();
+    std::lock_guard lock(s.mutex);
+    if (auto it = s.libraries.find(path); it != s.libraries.end()) {
+        entry = it->second.getClassObject;
+        return S_OK;
+    }
+    void* handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
+    if (!handle) {
+        const char* why = ::dlerror();
+        return tlx::SetErrorText(CO_E_DLLNOTFOUND, tlx::Utf8ToUtf16("Cannot load the library " + path + ": " +
+                                                                   (why ? why : "unknown reason")));
+    }
+    auto get = reinterpret_cast<GetClassObjectFn>(::dlsym(handle, "DllGetClassObject"));
+    auto canUnload = reinterpret_cast<CanUnloadNowFn>(::dlsym(handle, "DllCanUnloadNow"));
+    if (!get) {
+        ::dlclose(handle);
+        return tlx::SetErrorText(CO_E_ERRORINDLL,
+                                 tlx::Utf8ToUtf16("The library " + path + " does not export DllGetClassObject"));
+    }
+    s.libraries[path] = LoadedLibrary{handle, get, canUnload};
+    entry = get;
+    return S_OK;
+}
+
+}  // namespace
+
+HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* /*reserved*/, REFIID iid, void** object) {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (auto factory = FindProcessFactory(clsid)) return factory->QueryInterface(iid, object);
+    if (!(context & CLSCTX_INPROC_SERVER)) return REGDB_E_CLASSNOTREG;
+
+    tlx::RegistryTree tree;
+    if (HRESULT hr = tlx::ReadRegistry(tree); FAILED(hr)) return hr;
+    auto server = tree.Value(u"CLSID\\" + tlx::GuidToText(clsid) + u"\\InprocServer32");
+    if (!server || server->empty()) return REGDB_E_CLASSNOTREG;
+
+    GetClassObjectFn entry = nullptr;
+    if (HRESULT hr = LoadServer(tlx::Utf16ToUtf8(*server), entry); FAILED(hr)) return hr;
+    return entry(clsid, iid, object);
+}
+
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** object) {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    if (outer && iid != IID_IUnknown) return CLASS_E_NOAGGREGATION;
+    tlx::ComPtr<IClassFactory> factory;
+    if (HRESULT hr = CoGetClassObject(clsid, context, nullptr, IID_IClassFactory, factory.OutVoid()); FAILED(hr))
+        return hr;
+    return factory->CreateInstance(outer, iid, object);
+}
+
+HRESULT CoRegisterClassObject(REFCLSID clsid, IUnknown* factory, DWORD /*context*/, DWORD /*flags*/, DWORD* cookie) {
+    return tlx::RegisterProcessClass(clsid, {}, factory, cookie);
+}
+
+HRESULT CoRevokeClassObject(DWORD cookie) {
+    tlx::ComPtr<IUnknown> released;  // released outside the lock
+    State& s = Registry();
+    std::lock_guard lock(s.mutex);
+    auto it = s.processClasses.find(cookie);
+    if (it == s.processClasses.end()) return E_INVALIDARG;
+    released = std::move(it->second.factory);
+    s.processClasses.erase(it);
+    return S_OK;
+}
+
+HRESULT CLSIDFromProgID(LPCOLESTR progId, CLSID* clsid) {
+    if (!progId || !clsid) return E_INVALIDARG;
+    std::u16string_view name(progId);
+    if (!name.empty() && name[0] == u'{') return CLSIDFromString(progId, clsid);
+    {
+        State& s = Registry();
+        std::lock_guard lock(s.mutex);
+        for (const auto& [cookie, c] : s.processClasses) {
+            if (!c.progId.empty() && SameText(c.progId, name)) {
+                *clsid = c.clsid;
+                return S_OK;
+            }
+        }
+    }
+    tlx::RegistryTree tree;
+    if (HRESULT hr = tlx::ReadRegistry(tree); FAILED(hr)) return hr;
+    auto text = tree.Value(std::u16string(name) + u"\\CLSID");
+    if (!text) return CO_E_CLASSSTRING;
+    return tlx::ParseGuid(*text, *clsid) ? S_OK : REGDB_E_INVALIDVALUE;
+}
+
+HRESULT ProgIDFromCLSID(REFCLSID clsid, LPOLESTR* progId) {
+    if (!progId) return E_INVALIDARG;
+    *progId = nullptr;
+    std::u16string found;
+    {
+        State& s = Registry();
+        std::lock_guard lock(s.mutex);
+        for (const auto& [cookie, c] : s.processClasses)
+            if (c.clsid == clsid && !c.progId.empty()) found = c.progId;
+    }
+    if (found.empty()) {
+        tlx::RegistryTree tree;
+        if (HRESULT hr = tlx::ReadRegistry(tree); FAILED(hr)) return hr;
+        auto text = tree.Value(u"CLSID\\" + tlx::GuidToText(clsid) + u"\\ProgID");
+        if (!text || text->empty()) return REGDB_E_CLASSNOTREG;
+        found = *text;
+    }
+    auto* out = static_cast<OLECHAR*>(CoTaskMemAlloc((found.size() + 1) * sizeof(OLECHAR)));
+    if (!out) return E_OUTOFMEMORY;
+    found.copy(out, found.size());
+    out[found.size()] = 0;
+    *progId = out;
+    return S_OK;
+}
+
+void* CoTaskMemAlloc(std::size_t size) { return std::malloc(size); }
+void CoTaskMemFree(void* block) { std::free(block); }
+
+void CoFreeUnusedLibraries() {
+    std::vector<void*> unload;
+    {
+        State& s = Registry();
+        std::lock_guard lock(s.mutex);
+        for (auto it = s.libraries.begin(); it != s.libraries.end();) {
+            if (it->second.canUnloadNow && it->second.canUnloadNow() == S_OK) {
+                unload.push_back(it->second.handle);
+                it = s.libraries.erase(it);
+            } else {
+                ++it;
+            }
+        }
+    }
+    for (void* handle : unload) ::dlclose(handle);
+}
+
+namespace tlx {
+HRESULT RegisterProcessClass(REFCLSID clsid, std::u16string_view progId, IUnknown* factory, DWORD* cookie) {
+    if (!factory || !cookie) return E_INVALIDARG;
+    State& s = Registry();
+    std::lock_guard lock(s.mutex);
+    *cookie = s.nextCookie++;
+    s.processClasses[*cookie] = ProcessClass{clsid, std::u16string(progId), ComPtr<IUnknown>(factory)};
+    return S_OK;
+}
+}  // namespace tlx

@@ -1,0 +1,72 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "TempRegistry.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/registry/Registry.h"
+
+namespace {
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+}  // namespace
+
+TEST(Registry, WrittenKeysAndValuesReadBack) {
+    TempRegistry temp;
+    ASSERT_EQ(tlx::UpdateRegistry([](tlx::RegistryTree& tree) {
+                  auto& key = tree.Create(u"CLSID\\{A}\\InprocServer32");
+                  key.defaultValue = u"/opt/lib \"x\"\\ żółw";
+                  key.values[u"ThreadingModel"] = u"Free";
+                  tree.Create(u"Prog.Id").defaultValue = u"";
+              }),
+              S_OK);
+    tlx::RegistryTree tree;
+    ASSERT_EQ(tlx::ReadRegistry(tree), S_OK);
+    EXPECT_EQ(tree.Value(u"clsid\\{a}\\inprocserver32"), u"/opt/lib \"x\"\\ żółw") << "paths ignore case";
+    EXPECT_EQ(tree.Value(u"CLSID\\{A}\\InprocServer32", u"threadingmodel"), u"Free");
+    EXPECT_EQ(tree.Value(u"Prog.Id"), u"") << "an empty default value is kept apart from none";
+    EXPECT_EQ(tree.Value(u"CLSID\\{A}"), std::nullopt) << "a parent created on the way has no default";
+    EXPECT_EQ(tree.Subkeys(u"CLSID"), std::vector<std::u16string>{u"{A}"});
+}
+
+TEST(Registry, DeleteTreeRemovesTheKeyAndItsChildrenOnly) {
+    tlx::RegistryTree tree;
+    tree.Create(u"CLSID\\{A}\\ProgID");
+    tree.Create(u"CLSID\\{AB}");
+    tree.DeleteTree(u"CLSID\\{A}");
+    EXPECT_FALSE(tree.Find(u"CLSID\\{A}"));
+    EXPECT_FALSE(tree.Find(u"CLSID\\{A}\\ProgID"));
+    EXPECT_TRUE(tree.Find(u"CLSID\\{AB}")) << "a sibling sharing the prefix stays";
+    EXPECT_TRUE(tree.Find(u"CLSID"));
+}
+
+TEST(Registry, CorruptFileIsReportedAndLeftAsItWas) {
+    TempRegistry temp;
+    const std::string corrupt = "[CLSID\\{A}]\n@=\"unterminated\n";
+    std::ofstream(temp.Path(), std::ios::binary) << corrupt;
+
+    tlx::RegistryTree tree;
+    EXPECT_EQ(tlx::ReadRegistry(tree), REGDB_E_READREGDB);
+    std::u16string why = tlx::TakeErrorDescription();
+    EXPECT_NE(why.find(u"line 2"), std::u16string::npos) << "the message names the faulty line";
+
+    EXPECT_EQ(tlx::UpdateRegistry([](tlx::RegistryTree& t) { t.Create(u"X"); }), REGDB_E_READREGDB);
+    EXPECT_EQ(ReadFile(temp.Path()), corrupt) << "a corrupt registry is never overwritten";
+}
+
+TEST(Registry, FailedWriteLeavesTheFileAsItWas) {
+    TempRegistry temp;
+    ASSERT_EQ(tlx::UpdateRegistry([](tlx::RegistryTree& t) { t.Create(u"Kept").defaultValue = u"1"; }), S_OK);
+    const std::string before = ReadFile(temp.Path());
+    EXPECT_EQ(tlx::UpdateRegistry([](tlx::RegistryTree& t) {
+                  t.Create(u"Other");
+                  t.Create(u"\\");  // a key without a name: the change is refused
+              }),
+              REGDB_E_INVALIDVALUE);
+    EXPECT_EQ(ReadFile(temp.Path()), before);
+}
