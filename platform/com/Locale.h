@@ -1,0 +1,53 @@
+// Regional settings that text conversions of numbers, dates and booleans follow. The user's default
+// locale is Polish (decimal comma, DD.MM.YYYY); English (United States) is the other one known.
+#pragma once
+
+#include <string_view>
+
+#include "platform/com/Unknown.h"
+
+inline constexpr LCID LANG_POLISH_POLAND = 0x0415;
+inline constexpr LCID LANG_ENGLISH_US = 0x0409;
+
+namespace tlx {
+
+enum class DateOrder { DayMonthYear, MonthDayYear, YearMonthDay };
+
+struct Locale {
+    LCID id;
+    char16_t decimalSeparator;
+    // Thousands separators accepted when reading numbers (the first one is the locale's own).
+    std::u16string_view groupSeparators;
+    DateOrder dateOrder;
+    char16_t dateSeparator;
+    bool padDayAndMonth;  // "05.03.2024" rather than "5/3/2024"
+    bool twelveHourClock;
+    std::u16string_view amDesignator;
+    std::u16string_view pmDesignator;
+    std::u16string_view trueName;
+    std::u16string_view falseName;
+};
+
+// The locale of an identifier: LOCALE_USER_DEFAULT and LOCALE_SYSTEM_DEFAULT (and 0) give the user's
+// default; an identifier of an unknown language gives null.
+const Locale* FindLocale(LCID lcid);
+const Locale& UserLocale();
+// Makes `lcid` the user's default for the whole process and answers the previous one; an unknown
+// identifier changes nothing. Hosts and tests set it; the module only reads it.
+LCID SetUserLocale(LCID lcid);
+
+// Sets the user's locale for one scope (tests) and restores the previous one on exit.
+class ScopedUserLocale {
+public:
+    explicit ScopedUserLocale(LCID lcid) : previous_(SetUserLocale(lcid)) {}
+    ~ScopedUserLocale() { SetUserLocale(previous_); }
+    ScopedUserLocale(const ScopedUserLocale&) = delete;
+    ScopedUserLocale& operator=(const ScopedUserLocale&) = delete;
+
+private:
+    LCID previous_;
+};
+
+}  // namespace tlx
+
+LCID GetUserDefaultLCID();
