@@ -39,9 +39,15 @@ bool ChainHas(REFIID iid) {
     }
 }
 
+// An entry of the interface list that implements several interfaces itself (a helper base such as
+// Dispatch<I>) answers for them through FindOwnInterface; any other entry through its chain.
 template <class Self, class I, class... Rest>
 void* FindInChain(Self* self, REFIID iid) {
-    if (ChainHas<I>(iid)) return static_cast<I*>(self);
+    if constexpr (requires(I* entry) { entry->FindOwnInterface(iid); }) {
+        if (void* found = static_cast<I*>(self)->FindOwnInterface(iid)) return found;
+    } else if (ChainHas<I>(iid)) {
+        return static_cast<I*>(self);
+    }
     if constexpr (sizeof...(Rest) > 0)
         return FindInChain<Self, Rest...>(self, iid);
     else
