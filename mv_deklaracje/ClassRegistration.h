@@ -13,6 +13,6 @@ void WriteClassRegistration(tlx::RegistryTree& tree, const ObjectMapEntry& entry
 // Removes both ProgID keys and the class key; the CLSID key itself always stays.
 void RemoveClassRegistration(tlx::RegistryTree& tree, const ObjectMapEntry& entry);
 
-// The type library's key under TypeLib.
+// The type library's key under TypeLib and the key of each of its interfaces under Interface.
 void WriteTypeLibRegistration(tlx::RegistryTree& tree, const std::u16string& modulePath);
 void RemoveTypeLibRegistration(tlx::RegistryTree& tree);

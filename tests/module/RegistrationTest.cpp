@@ -53,6 +53,33 @@ const std::vector<ClassRow> kClasses = {
 
 constexpr char16_t kLibId[] = u"{96A3682C-4EC0-4B83-BB8D-4029C8AF1907}";
 
+struct InterfaceRow {
+    std::u16string iid;
+    std::u16string name;
+};
+
+// The library's interfaces whose identifiers the host and other programs already know.
+const std::vector<InterfaceRow> kKnownInterfaces = {
+    {u"{514AB392-966B-47DE-BDC8-70798ADA1CD3}", u"IDekStrona"},
+    {u"{DAC99762-6D39-4919-A981-9EE0C18FCF2D}", u"IDekElement"},
+    {u"{5746F9AD-E596-48B5-9C36-5F0CC61486FF}", u"IDekWydruk"},
+    {u"{3EBE3132-2EA9-4AEE-BA4C-B70E56779923}", u"IDekPdf"},
+    {u"{83E69FC2-8FA9-47B7-83CD-09F60012898B}", u"IVatZd"},
+    {u"{83E69FC2-8FA9-47B7-83CD-09F60012898C}", u"IVat27"},
+    {u"{90C77679-AF48-47D5-9225-24AF8A9E3514}", u"IDeklZaklad"},
+    {u"{C2BA708F-89A1-4381-A28B-6DAA0723027D}", u"ISerwisDeklaracji"},
+    {u"{61340D15-30C0-471B-AB28-8AE727095342}", u"IFirmaCfgRO"},
+    {u"{E21867D6-2A2C-49F7-BCEB-4B4F82D0781B}", u"IProgramCfgRO"},
+    {u"{38A640A4-7CBD-4F4C-AFE5-4C07DA60D6F4}", u"IEDeklaracja"},
+    {u"{9CB85E2D-758D-4729-B946-1E0C39C21BC8}", u"IDRA"},
+    {u"{A0B84B8F-3074-40C3-83EC-6A935BF64BF2}", u"IDRAExt"},
+    {u"{34C26AC0-72F1-4FFD-8F0D-796A4945B29A}", u"IIWA"},
+    {u"{251E0E7A-EDCE-4DB0-8B11-5E83EBDA54AC}", u"IZSWA"},
+    {u"{F780F03C-72BB-446A-9AFE-1C4CFD05908C}", u"IKedu"},
+    {u"{EBE3A124-ABF5-4964-9D12-856F3B292B85}", u"IWNU"},
+};
+constexpr std::size_t kTypeLibInterfaceCount = 23;
+
 std::string Narrow(const std::u16string& text) { return std::string(text.begin(), text.end()); }
 
 std::vector<std::u16string> SortedSubkeys(const RegistryTree& tree, const std::u16string& key) {
@@ -122,6 +149,16 @@ TEST_F(Registration, RegistersTheTypeLibrary) {
     ASSERT_TRUE(tree.Value(key + u"\\1.0\\HELPDIR").has_value());
     EXPECT_EQ(ModuleLibrary::Path().rfind(*tree.Value(key + u"\\1.0\\HELPDIR"), 0), 0u)
         << "the help folder is the library's own";
+
+    EXPECT_EQ(tree.Subkeys(u"Interface").size(), kTypeLibInterfaceCount);
+    for (const InterfaceRow& row : kKnownInterfaces) {
+        SCOPED_TRACE(Narrow(row.name));
+        const std::u16string interfaceKey = u"Interface\\" + row.iid;
+        EXPECT_EQ(tree.Value(interfaceKey), row.name);
+        EXPECT_EQ(tree.Value(interfaceKey + u"\\ProxyStubClsid32"), u"{00020424-0000-0000-C000-000000000046}");
+        EXPECT_EQ(tree.Value(interfaceKey + u"\\TypeLib"), kLibId);
+        EXPECT_EQ(tree.Value(interfaceKey + u"\\TypeLib", u"Version"), u"1.0");
+    }
 }
 
 TEST_F(Registration, RegisteringAgainRecreatesTheClassKeyWhole) {
@@ -158,6 +195,7 @@ TEST_F(Registration, UnregisteringRemovesProgIdsAndClassKeysButKeepsTheClsidKey)
     }
     EXPECT_EQ(tree.Value(kForeign), u"Foreign Class");
     EXPECT_EQ(tree.Find(std::u16string(u"TypeLib\\") + kLibId), nullptr);
+    EXPECT_TRUE(tree.Subkeys(u"Interface").empty()) << "the library's interfaces go with it";
 }
 
 TEST_F(Registration, UnregisteringTheOnlyClassesStillLeavesTheClsidKey) {
