@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include "mv_deklaracje/ComError.h"
+#include "mv_deklaracje/Module.h"
+
+namespace {
+HRESULT Member(const std::function<void()>& body) { return ComBoundary(__FILE__, 42, body); }
+}  // namespace
+
+TEST(ComError, RaisedTextReachesTheCallerUnformatted) {
+    EXPECT_EQ(Member([] { RaiseComError(u"100% pewne", E_FAIL); }), E_FAIL);
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"100% pewne");
+    EXPECT_EQ(Member([] { RaiseComErrorFormat(E_FAIL, u"Błąd wyliczania deklaracji: %s (%d)", u"x", 7); }), E_FAIL);
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"Błąd wyliczania deklaracji: x (7)");
+}
+
+TEST(ComError, StringTableMessagesCarryTheirInterfaceCode) {
+    EXPECT_EQ(Member([] { RaiseResourceError(514, GUID_NULL, ModuleResources()); }), static_cast<HRESULT>(0x80040202));
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"Istnieje już KEDU o takiej nazwie.");
+    EXPECT_EQ(Member([] { RaiseResourceError(0x10000 | 700, GUID_NULL, ModuleResources()); }),
+              static_cast<HRESULT>(0x800402BC))
+        << "only the low 16 bits name the message";
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"Unknown Error");
+}
+
+TEST(ComError, HostFailureKeepsTheHostsErrorObject) {
+    EXPECT_EQ(Member([] { CheckHost(tlx::SetErrorText(E_FAIL, u"Błąd hosta")); }), E_FAIL);
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"Błąd hosta");
+}
+
+TEST(ComError, NullOutPointerIsEPointerWithoutDescription) {
+    long* none = nullptr;
+    EXPECT_EQ(Member([&] { *RequireOut(none) = 1; }), E_POINTER);
+    IErrorInfo* info = nullptr;
+    EXPECT_EQ(GetErrorInfo(0, &info), S_FALSE);
+}
+
+TEST(ComError, OtherExceptionsBecomeUnexpectedNamingFileAndLine) {
+    EXPECT_EQ(Member([] { throw std::runtime_error("boom"); }), E_UNEXPECTED);
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"Nieoczekiwany błąd w ComErrorTest.cpp (42)");
+}
+
+TEST(FormatString, UsesTheCLocaleAndUtf16Texts) {
+    EXPECT_EQ(FormatString(u"%d/%d", 1, 12), u"1/12");
+    EXPECT_EQ(FormatString(u"%.2f", 1234.5), u"1234.50");
+    EXPECT_EQ(FormatString(u"%.3f|%5s|%-3s|%%", 0.5, u"ab", u"c"), u"0.500|   ab|c  |%");
+    EXPECT_EQ(FormatString(u"%ld %X %c", -5L, 255u, int(u'ż')), u"-5 FF ż");
+}

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "mv_deklaracje/Bstr.h"
+#include "mv_deklaracje/ComError.h"
+#include "mv_deklaracje/Money.h"
+#include "mv_deklaracje/VariantHelpers.h"
+
+TEST(CBstr, SubstringsClipAtTheEnd) {
+    CBstr s(u"ABCDEF");
+    EXPECT_EQ(s.Mid(2, 10), u"CDEF");
+    EXPECT_TRUE(s.Mid(6).IsNull());
+    EXPECT_EQ(CBstr(u"123456789").Right(3), u"789");
+    EXPECT_EQ(CBstr(u"123456789").Right(20), u"123456789");
+    EXPECT_EQ(Mid(u"ABCDEF", 6, 1), u"");
+    EXPECT_EQ(MidRange(u"ABCDEF", 1, 99), u"BCDEF");
+    EXPECT_EQ(MidRange(u"ABCDEF", 4, 2), u"") << "a reversed range is empty";
+    EXPECT_EQ(SafeMid(nullptr, 0, 3), u"");
+}
+
+TEST(CBstr, NullAndEmptyStayApart) {
+    EXPECT_TRUE(CBstr().IsNull());
+    EXPECT_FALSE(CBstr(u"").IsNull());
+    EXPECT_EQ(CBstr().Copy(), nullptr);
+    tlx::Bstr empty = tlx::Bstr::Attach(CBstr(u"").Copy());
+    EXPECT_FALSE(empty.IsNull());
+    EXPECT_EQ(CBstr().Find(u'a'), -1);
+    EXPECT_EQ(FindChar(nullptr, u'a'), -1);
+    EXPECT_EQ(FindSubstring(u"abc", u""), 0);
+}
+
+TEST(CBstr, TrimAndCaseTouchOnlyBlanksAndAscii) {
+    EXPECT_EQ(CBstr(u"\t x").TrimLeft(), u"\t x");
+    EXPECT_EQ(CBstr(u"   x ").TrimLeft(), u"x ");
+    EXPECT_EQ(CBstr(u"zaliczka ąę").ToUpper(), u"ZALICZKA ąę");
+    EXPECT_EQ(CBstr(u"ŁÓDŹ Ab").ToLower(), u"ŁÓdŹ ab") << "only A-Z fold";
+}
+
+TEST(CBstr, ReplaceAllNeverRescansInsertedText) {
+    EXPECT_EQ(ReplaceAll(u"aXbxc", u"x", u"--", true), u"a--b--c");
+    EXPECT_EQ(ReplaceAll(u"aXbxc", u"x", u"--", false), u"aXb--c");
+    EXPECT_EQ(ReplaceAll(u"aaa", u"a", u"aa", false), u"aaaaaa");
+    EXPECT_EQ(ReplaceAll(u"abc", u"", u"x", false), u"abc");
+}
+
+TEST(CBstr, SqlQuotingAndNames) {
+    EXPECT_EQ(QuoteSqlText(u"O'Neil", true), u"'O''Neil'");
+    EXPECT_EQ(QuoteSqlText(nullptr, true), u"''");
+    EXPECT_EQ(QuoteSqlText(u"a'b", false), u"a''b");
+    EXPECT_EQ(BuildFieldName(CBstr(), u"Numer"), u"Numer");
+    EXPECT_EQ(BuildFieldName(CBstr(u"Dke_"), u"Numer"), u"Dke_Numer");
+    EXPECT_EQ(LongToString(-42), u"-42");
+    EXPECT_EQ(LongToStringRadix(255, 16), u"ff");
+    EXPECT_EQ(LongToStringRadix(-1, 16), u"ffffffff");
+}
+
+TEST(VariantHelpers, NullReadsAsNothingAndBadTextRaises) {
+    EXPECT_EQ(VariantToLong(tlx::Variant::Null()), 0);
+    EXPECT_EQ(VariantToLong(tlx::Variant::FromString(u"12")), 12);
+    EXPECT_THROW(VariantToLong(tlx::Variant::FromString(u"x")), ComError);
+    EXPECT_EQ(VariantToLongOr(tlx::Variant().Detach(), 5), 5);
+    EXPECT_EQ(VariantToLong(tlx::Variant()), 0);
+    EXPECT_EQ(VariantToCString(tlx::Variant::Null()), u"");
+    EXPECT_EQ(VariantToBstr(tlx::Variant::Null()), u"");
+    EXPECT_EQ(VariantToBstrOr(tlx::Variant::Null().Detach(), CBstr(u"d")), u"d");
+    EXPECT_EQ(VariantToMoney(tlx::Variant::FromString(u"12,345")), CMoney(12.35));
+    EXPECT_EQ(VariantToMoneyOr(tlx::Variant().Detach(), 1.005), CMoney(1.01));
+}
