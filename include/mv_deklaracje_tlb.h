@@ -1,5 +1,6 @@
 // The declarations module's type library: its identifier, coclasses, enumerations and interfaces, as
-// every class of the module implements them and as the host and the scripts call them.
+// every class of the module implements them and as the host and the scripts call them. A class that
+// serves a dual interface takes its dispatch table from tlb/DispatchTables.h.
 #pragma once
 
 #include "tlb/Classes.h"

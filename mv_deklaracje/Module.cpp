@@ -61,7 +61,9 @@ CDeklaracjeModule& Module() {
 
 namespace {
 // Process attach and detach of the library.
-__attribute__((constructor)) void AttachModule() { Module().Init(ObjectMap(), ModuleResources(), LIBID_MV_DEKLARACJELib); }
+__attribute__((constructor)) void AttachModule() {
+    Module().Init(ObjectMap(), ModuleResources(), LIBID_MV_DEKLARACJELib);
+}
 __attribute__((destructor)) void DetachModule() { Module().Term(); }
 }  // namespace
 

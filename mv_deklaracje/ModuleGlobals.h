@@ -5,11 +5,12 @@
 
 #include <string>
 
+#include "hostapi/HostObjects.h"
 #include "platform/com/ComPtr.h"
 
 struct ModuleGlobals {
     // The host's HR component, created by the first host-product lookup.
-    tlx::ComPtr<IUnknown> hrComponent;
+    tlx::ComPtr<IHrComponent> hrComponent;
     // The remote-desktop virtual-channel client, created by the first remote signing.
     tlx::ComPtr<IUnknown> virtualChannelClient;
     // The Base64 alphabet (RFC 4648) in which signed messages are encoded.

@@ -34,7 +34,7 @@ struct IDeklaracja : IDispatch {
     virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
     virtual HRESULT put_ROSaveMode(LONG mode) = 0;
     virtual HRESULT Verify() = 0;
-    virtual HRESULT get_Stempel(IUnknown** stamp) = 0;  // the host's audit stamp
+    virtual HRESULT get_Stempel(IDispatch** stamp) = 0;  // IStempel, the host's audit stamp
     virtual HRESULT get_Kedu(IKedu** package) = 0;
     virtual HRESULT put_Kedu(IKedu* package) = 0;
     virtual HRESULT get_Deklaracja(IDeklaracja** parent) = 0;

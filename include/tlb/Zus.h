@@ -140,7 +140,7 @@ struct IKedu : IDispatch {
     virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
     virtual HRESULT put_ROSaveMode(LONG mode) = 0;
     virtual HRESULT Verify() = 0;
-    virtual HRESULT get_Stempel(IUnknown** stamp) = 0;  // the host's audit stamp
+    virtual HRESULT get_Stempel(IDispatch** stamp) = 0;  // IStempel, the host's audit stamp
     virtual HRESULT get_Nazwa(BSTR* value) = 0;
     virtual HRESULT put_Nazwa(BSTR value) = 0;
     virtual HRESULT get_Data(DATE* value) = 0;
