@@ -38,6 +38,7 @@
 #include <string_view>
 #include <tuple>
 #include <type_traits>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -104,6 +105,8 @@ public:
 private:
     const DispatchEntry* Choose(DISPID id, WORD flags) const;
     std::vector<DispatchEntry> entries_;
+    std::unordered_map<std::u16string, DISPID> idsByName_;  // folded names
+    std::unordered_map<DISPID, std::vector<std::size_t>> entriesById_;
 };
 
 // Fills `exception` (when given) for a member that failed with `hr`, from the thread's error object:

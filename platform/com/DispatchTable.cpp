@@ -26,20 +26,19 @@ std::u16string FoldNameCase(std::u16string_view name) {
     return folded;
 }
 
-DispatchTable::DispatchTable(std::initializer_list<DispatchEntry> entries) : entries_(entries) {}
+DispatchTable::DispatchTable(std::initializer_list<DispatchEntry> entries) : entries_(entries) {
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        idsByName_.emplace(FoldNameCase(entries_[i].name), entries_[i].id);
+        entriesById_[entries_[i].id].push_back(i);
+    }
+}
 
 DISPID DispatchTable::IdOfName(std::u16string_view name) const {
-    const std::u16string folded = FoldNameCase(name);
-    for (const DispatchEntry& e : entries_)
-        if (FoldNameCase(e.name) == folded) return e.id;
-    return DISPID_UNKNOWN;
+    auto found = idsByName_.find(FoldNameCase(name));
+    return found == idsByName_.end() ? DISPID_UNKNOWN : found->second;
 }
 
-bool DispatchTable::HasMember(DISPID id) const {
-    for (const DispatchEntry& e : entries_)
-        if (e.id == id) return true;
-    return false;
-}
+bool DispatchTable::HasMember(DISPID id) const { return entriesById_.count(id) > 0; }
 
 HRESULT DispatchTable::GetIDsOfNames(LPOLESTR* names, UINT count, DISPID* ids) const {
     if (count > 0 && (!names || !ids)) return E_INVALIDARG;
@@ -52,9 +51,11 @@ HRESULT DispatchTable::GetIDsOfNames(LPOLESTR* names, UINT count, DISPID* ids) c
 }
 
 const DispatchEntry* DispatchTable::Choose(DISPID id, WORD flags) const {
+    auto byId = entriesById_.find(id);
+    if (byId == entriesById_.end()) return nullptr;
     auto find = [&](DispKind kind) -> const DispatchEntry* {
-        for (const DispatchEntry& e : entries_)
-            if (e.id == id && e.kind == kind) return &e;
+        for (std::size_t i : byId->second)
+            if (entries_[i].kind == kind) return &entries_[i];
         return nullptr;
     };
     const DispatchEntry* entry = nullptr;
@@ -121,8 +122,10 @@ HRESULT DispatchTable::GetMemberKinds(DISPID id, WORD* kinds, UINT* arguments, U
     WORD found = 0;
     UINT most = 0, least = 0;
     bool any = false;
-    for (const DispatchEntry& e : entries_) {
-        if (e.id != id) continue;
+    auto byId = entriesById_.find(id);
+    if (byId == entriesById_.end()) return DISP_E_MEMBERNOTFOUND;
+    for (std::size_t i : byId->second) {
+        const DispatchEntry& e = entries_[i];
         found |= static_cast<WORD>(e.kind);
         const bool put = e.kind == DispKind::Put || e.kind == DispKind::PutRef;
         const UINT count = put ? e.arguments - 1 : e.arguments;

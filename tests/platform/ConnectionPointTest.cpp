@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/com/ConnectionPointContainer.h"
+#include "platform/com/ProvideClassInfo.h"
 
 namespace {
 
@@ -14,7 +15,8 @@ constexpr IID kDisplayEvents = tlx::MakeGuid(u"{6E0B1C3A-2D4F-4A51-8B7C-9D0E1F2A
 constexpr DISPID kSendMessage = 0x47F;
 
 // An object with two outgoing interfaces.
-class CSource final : public tlx::ComObject<CSource, tlx::ConnectionPointContainer> {
+class CSource final
+    : public tlx::ComObject<CSource, tlx::ConnectionPointContainer, tlx::ProvideClassInfo2<&kProgressEvents>> {
 public:
     CSource() {
         AddConnectionPoint(kProgressEvents);
@@ -221,6 +223,19 @@ TEST_F(ConnectionPoints, AFailingSinkEndsTheFireOrIsPassedByAsAsked) {
     second->answer = E_ABORT;
     EXPECT_EQ(source->Progress().Fire(0xB2, {V::FromString(u"x")}, FireMode::CallEverySink), E_FAIL);
     EXPECT_EQ(second->calls.size(), 1u);
+}
+
+TEST_F(ConnectionPoints, ClassInfoNamesTheDefaultEventInterface) {
+    auto info = source.As<IProvideClassInfo2>();
+    ASSERT_TRUE(info);
+    EXPECT_TRUE(source.As<IProvideClassInfo>());
+    GUID guid{};
+    ASSERT_EQ(info->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &guid), S_OK);
+    EXPECT_EQ(guid, kProgressEvents);
+    EXPECT_EQ(info->GetGUID(7, &guid), E_INVALIDARG);
+    ITypeInfo* type = nullptr;
+    EXPECT_EQ(info->GetClassInfo(&type), E_NOTIMPL);
+    EXPECT_EQ(type, nullptr);
 }
 
 }  // namespace

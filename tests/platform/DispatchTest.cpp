@@ -421,4 +421,50 @@ TEST(DispatchDynamic, OwnMembersStandBeforeTheTable) {
     EXPECT_EQ(Call(object, 2, DISPATCH_PROPERTYGET).value.lVal, 3);
 }
 
+// An object whose default member is an amount.
+struct IAmount : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{3C1D9A60-5E2B-4F7A-9D41-2A6B8C0E1F03}");
+    using Base = IDispatch;
+    virtual HRESULT get_Value(CY* value) = 0;
+
+protected:
+    ~IAmount() = default;
+};
+
+const tlx::DispatchTable& DispatchTableOf(IAmount*) {
+    static const tlx::DispatchTable table{tlx::DispGet<&IAmount::get_Value>(u"Value", DISPID_VALUE)};
+    return table;
+}
+
+class CAmount final : public tlx::ComObject<CAmount, tlx::Dispatch<IAmount>> {
+public:
+    HRESULT get_Value(CY* value) override {
+        value->int64 = 125000;
+        return S_OK;
+    }
+};
+
+TEST(DispatchConversion, AnObjectConvertsThroughItsDefaultMember) {
+    tlx::ScopedUserLocale polish(LANG_POLISH_POLAND);
+    auto amount = CAmount::Make();
+    V object = V::FromDispatch(static_cast<IAmount*>(amount.Get()));
+    V text;
+    ASSERT_EQ(VariantChangeType(&text, &object, 0, VT_BSTR), S_OK);
+    EXPECT_EQ(std::u16string_view(text.bstrVal), u"12,5");
+    V number;
+    ASSERT_EQ(VariantChangeType(&number, &object, 0, VT_I4), S_OK);
+    EXPECT_EQ(number.lVal, 12);
+    EXPECT_EQ(VariantChangeType(&number, &object, VARIANT_NOVALUEPROP, VT_I4), DISP_E_TYPEMISMATCH);
+
+    V unknown;
+    ASSERT_EQ(VariantChangeType(&unknown, &object, 0, VT_UNKNOWN), S_OK);
+    EXPECT_EQ(unknown.vt, VT_UNKNOWN);
+    EXPECT_EQ(unknown.punkVal, amount.As<IUnknown>().Get());
+
+    // An object without a default member has no value.
+    auto sample = CSample::Make();
+    V other = V::FromDispatch(static_cast<ISample*>(sample.Get()));
+    EXPECT_EQ(VariantChangeType(&number, &other, 0, VT_I4), DISP_E_TYPEMISMATCH);
+}
+
 }  // namespace
