@@ -7,11 +7,11 @@ namespace {
 
 constexpr Locale kPolish{
     LANG_POLISH_POLAND, u',', u"\u00A0 ", DateOrder::DayMonthYear, u'.', true, false, u"", u"",
-    u"Prawda",          u"Fałsz",
+    u"Prawda",          u"Fałsz", u"zł",
 };
 
 constexpr Locale kEnglish{
-    LANG_ENGLISH_US, u'.', u",", DateOrder::MonthDayYear, u'/', false, true, u"AM", u"PM", u"True", u"False",
+    LANG_ENGLISH_US, u'.', u",", DateOrder::MonthDayYear, u'/', false, true, u"AM", u"PM", u"True", u"False", u"$",
 };
 
 std::atomic<const Locale*> g_user{&kPolish};

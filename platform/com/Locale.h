@@ -26,6 +26,7 @@ struct Locale {
     std::u16string_view pmDesignator;
     std::u16string_view trueName;
     std::u16string_view falseName;
+    std::u16string_view currencySymbol;  // accepted before or after a number that is read
 };
 
 // The locale of an identifier: LOCALE_USER_DEFAULT and LOCALE_SYSTEM_DEFAULT (and 0) give the user's

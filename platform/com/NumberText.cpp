@@ -109,11 +109,44 @@ DecimalNumber ShortestDecimal(double value) {
 }
 
 std::optional<DecimalNumber> ParseNumber(std::u16string_view text, const Locale& locale) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    auto trim = [&] {
+        while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+        while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    };
+    auto isSign = [](char16_t c) { return c == u'-' || c == u'+'; };
     DecimalNumber n;
+    trim();
+    // The sign: in parentheses, in front (before or after the currency symbol) or behind.
+    bool signed_ = false;
+    if (text.size() >= 2 && text.front() == u'(' && text.back() == u')') {
+        text = text.substr(1, text.size() - 2);
+        trim();
+        n.negative = signed_ = true;
+    }
+    auto takeLeadingSign = [&] {
+        if (!signed_ && !text.empty() && isSign(text.front())) {
+            n.negative = text.front() == u'-';
+            signed_ = true;
+            text.remove_prefix(1);
+        }
+    };
+    takeLeadingSign();
+    const std::u16string_view currency = locale.currencySymbol;
+    if (!currency.empty() && text.substr(0, currency.size()) == currency) {
+        text.remove_prefix(currency.size());
+        trim();
+        takeLeadingSign();
+    } else if (!currency.empty() && text.size() >= currency.size() &&
+               text.substr(text.size() - currency.size()) == currency) {
+        text.remove_suffix(currency.size());
+        trim();
+    }
+    if (!signed_ && !text.empty() && isSign(text.back())) {
+        n.negative = text.back() == u'-';
+        text.remove_suffix(1);
+        trim();
+    }
     size_t i = 0;
-    if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) n.negative = text[i++] == u'-';
     bool anyDigit = false;
     for (; i < text.size(); ++i) {
         if (IsDigit(text[i])) {

@@ -25,8 +25,9 @@ struct DecimalNumber {
 // The shortest decimal that reads back as the same double (0.1 rather than 0.1000000000000000055...).
 DecimalNumber ShortestDecimal(double value);
 
-// Reads a number: blanks around it, a sign in front (or behind), the locale's group separators in the
-// whole part, its decimal separator, an exponent ("1,5E3"). Nothing for anything else.
+// Reads a number: blanks around it, a sign in front, behind or as parentheses, the locale's currency
+// symbol in front or behind, its group separators in the whole part, its decimal separator, an exponent
+// ("1,5E3"). Nothing for anything else.
 std::optional<DecimalNumber> ParseNumber(std::u16string_view text, const Locale& locale);
 
 // A double with up to 15 significant digits, exponent form outside 1E-5 .. 1E15 ("1E+20").

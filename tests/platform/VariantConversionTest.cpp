@@ -109,6 +109,12 @@ TEST(VariantChangeType, TextToNumbersFollowsTheLocale) {
         {V::FromString(u"2,5"), VT_I4, PL, S_OK, V::FromLong(2)},
         {V::FromString(u"3,5"), VT_I4, PL, S_OK, V::FromLong(4)},
         {V::FromString(u"2,5000001"), VT_I4, PL, S_OK, V::FromLong(3)},
+        {V::FromString(u"12,50 zł"), VT_CY, PL, S_OK, Cy(125000)},
+        {V::FromString(u"-$1,234.5"), VT_R8, EN, S_OK, V::FromDouble(-1234.5)},
+        {V::FromString(u"(7)"), VT_I4, PL, S_OK, V::FromLong(-7)},
+        {V::FromString(u"7-"), VT_I4, PL, S_OK, V::FromLong(-7)},
+        {V::FromString(u"-7-"), VT_I4, PL, DISP_E_TYPEMISMATCH, {}},
+        {V::FromString(u"zł"), VT_I4, PL, DISP_E_TYPEMISMATCH, {}},
     });
 }
 
