@@ -1,0 +1,217 @@
+#include "host/script/ScriptRuntime.h"
+
+#include <pthread.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+#include "host/script/JScriptLibrary.h"
+#include "host/script/ScriptText.h"
+#include "host/script/ScriptValues.h"
+#include "platform/com/ClassRegistry.h"
+
+namespace tlx::host {
+
+namespace {
+
+// Room left on the thread's stack below which no evaluation starts: a nested evaluation fails with an
+// error instead of overflowing the stack.
+constexpr std::uintptr_t kMinimumStackHeadroom = 384 * 1024;
+
+std::uintptr_t StackLowEnd() {
+    pthread_attr_t attributes;
+    void* low = nullptr;
+    std::size_t size = 0;
+    if (pthread_getattr_np(pthread_self(), &attributes) != 0) return 0;
+    pthread_attr_getstack(&attributes, &low, &size);
+    pthread_attr_destroy(&attributes);
+    return reinterpret_cast<std::uintptr_t>(low);
+}
+
+// Evaluations nested deeper than this fail before the heap's own limit of native recursion does (each
+// level costs the heap a few native calls).
+constexpr int kMaximumNesting = 250;
+
+bool EnoughStack() {
+    thread_local const std::uintptr_t low = StackLowEnd();
+    auto here = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
+    return low == 0 || here - low > kMinimumStackHeadroom;
+}
+
+void Fatal(void*, const char* message) {
+    std::fprintf(stderr, "script heap: fatal error: %s\n", message ? message : "");
+    std::abort();
+}
+
+// [... global name value] -> [... global]: (re)defines a read-only global. A safe call runs in its
+// caller's frame, so its arguments are addressed from the top.
+duk_ret_t DefineGlobal(duk_context* ctx, void*) {
+    duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_FORCE | DUK_DEFPROP_CLEAR_WRITABLE |
+                             DUK_DEFPROP_SET_ENUMERABLE | DUK_DEFPROP_SET_CONFIGURABLE);
+    return 0;
+}
+
+// Counts one running evaluation for its scope.
+class NestingGuard {
+public:
+    explicit NestingGuard(int& depth) : depth_(depth) { ++depth_; }
+    ~NestingGuard() { --depth_; }
+    NestingGuard(const NestingGuard&) = delete;
+    NestingGuard& operator=(const NestingGuard&) = delete;
+
+private:
+    int& depth_;
+};
+
+ScriptFailure OutOfStack() {
+    return {kScriptOutOfStack, u"Zbyt głęboko zagnieżdżone wywołania skryptu", 0};
+}
+
+// Pushes the stash's date helper `name`.
+void PushDateHelper(duk_context* ctx, const char* name) {
+    duk_push_global_stash(ctx);
+    duk_get_prop_string(ctx, -1, kDateHelpersKey);
+    duk_get_prop_string(ctx, -1, name);
+    duk_remove(ctx, -2);
+    duk_remove(ctx, -2);
+}
+
+}  // namespace
+
+ScriptRuntime::ScriptRuntime(const ScriptObjectCreator& creator) : creator_(creator) {
+    ctx_ = duk_create_heap(nullptr, nullptr, nullptr, this, Fatal);
+    if (!ctx_) Fatal(nullptr, "no memory for a script heap");
+    bridge_ = std::make_unique<DispatchBridge>(ctx_);
+    enumerators_ = std::make_unique<ScriptEnumerators>(ctx_);
+    if (!InstallJScriptLibrary(ctx_)) Fatal(nullptr, "the JScript library did not install");
+}
+
+ScriptRuntime::~ScriptRuntime() {
+    enumerators_->ReleaseAll();
+    bridge_->ReleaseAll();
+    duk_destroy_heap(ctx_);
+}
+
+ScriptRuntime& ScriptRuntime::Of(duk_context* ctx) {
+    duk_memory_functions functions;
+    duk_get_memory_functions(ctx, &functions);
+    return *static_cast<ScriptRuntime*>(functions.udata);
+}
+
+HRESULT ScriptRuntime::RunCompiled(bool compiled, ScriptFailure& failure) {
+    if (!compiled) {
+        failure = ReadThrownValue(ctx_, -1, kScriptSyntaxError);
+        failure.hr = kScriptSyntaxError;
+        return failure.hr;
+    }
+    if (duk_pcall_method(ctx_, 0) != DUK_EXEC_SUCCESS) {
+        failure = ReadThrownValue(ctx_, -1, kScriptRuntimeError);
+        return failure.hr;
+    }
+    return S_OK;
+}
+
+HRESULT ScriptRuntime::RunGlobalCode(std::u16string_view code, ScriptFailure& failure) {
+    NestingGuard nesting(nesting_);
+    if (nesting_ > kMaximumNesting || !EnoughStack()) {
+        failure = OutOfStack();
+        return failure.hr;
+    }
+    std::string bytes = ToScriptBytes(code);
+    duk_idx_t base = duk_get_top(ctx_);
+    bool compiled = duk_pcompile_lstring(ctx_, 0, bytes.data(), bytes.size()) == DUK_EXEC_SUCCESS;
+    if (compiled) duk_push_global_object(ctx_);
+    HRESULT hr = RunCompiled(compiled, failure);
+    duk_set_top(ctx_, base);
+    return hr;
+}
+
+HRESULT ScriptRuntime::Evaluate(std::u16string_view code, const VARIANT& thisObject, Variant& result,
+                                ScriptFailure& failure) {
+    NestingGuard nesting(nesting_);
+    if (nesting_ > kMaximumNesting || !EnoughStack()) {
+        failure = OutOfStack();
+        return failure.hr;
+    }
+    std::string bytes = ToScriptBytes(code);
+    duk_idx_t base = duk_get_top(ctx_);
+    bool compiled = duk_pcompile_lstring(ctx_, DUK_COMPILE_EVAL, bytes.data(), bytes.size()) == DUK_EXEC_SUCCESS;
+    if (compiled) {
+        bool isObject = (thisObject.vt == VT_DISPATCH || thisObject.vt == VT_UNKNOWN) && thisObject.punkVal;
+        if (!isObject) {
+            duk_push_global_object(ctx_);
+        } else if (!PushVariant(*this, thisObject)) {
+            failure = ReadThrownValue(ctx_, -1, DISP_E_TYPEMISMATCH);
+            duk_set_top(ctx_, base);
+            return failure.hr;
+        }
+    }
+    HRESULT hr = RunCompiled(compiled, failure);
+    if (SUCCEEDED(hr)) {
+        std::u16string description;
+        hr = ReadVariant(*this, -1, result, description);
+        if (FAILED(hr)) failure = {hr, description, 0};
+    }
+    duk_set_top(ctx_, base);
+    return hr;
+}
+
+HRESULT ScriptRuntime::BindGlobal(std::u16string_view name, IDispatch* object, ScriptFailure& failure) {
+    std::string key = ToScriptBytes(name);
+    duk_idx_t base = duk_get_top(ctx_);
+    duk_push_global_object(ctx_);
+    duk_push_lstring(ctx_, key.data(), key.size());
+    bridge_->PushObject(object, object);
+    HRESULT hr = S_OK;
+    if (duk_safe_call(ctx_, DefineGlobal, nullptr, 3, 1) != DUK_EXEC_SUCCESS) {
+        failure = ReadThrownValue(ctx_, -1, E_INVALIDARG);
+        hr = failure.hr;
+    }
+    duk_set_top(ctx_, base);
+    return hr;
+}
+
+HRESULT ScriptRuntime::CreateObject(std::u16string_view progId, ComPtr<IDispatch>& object) const {
+    if (creator_) {
+        HRESULT hr = creator_(progId, object.Out());
+        return SUCCEEDED(hr) && !object ? E_POINTER : hr;
+    }
+    std::u16string name(progId);
+    CLSID clsid;
+    HRESULT hr = CLSIDFromProgID(name.c_str(), &clsid);
+    if (FAILED(hr)) return hr;
+    return CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IDispatch, object.OutVoid());
+}
+
+bool ScriptRuntime::PushDate(const CalendarParts& parts) {
+    PushDateHelper(ctx_, "makeDate");
+    for (int value : {parts.year, parts.month - 1, parts.day, parts.hour, parts.minute, parts.second, parts.millisecond})
+        duk_push_int(ctx_, value);
+    return duk_pcall(ctx_, 7) == DUK_EXEC_SUCCESS;
+}
+
+std::optional<CalendarParts> ScriptRuntime::ReadDate(duk_idx_t index, bool& invalid) {
+    index = duk_normalize_index(ctx_, index);
+    invalid = false;
+    PushDateHelper(ctx_, "dateParts");
+    duk_dup(ctx_, index);
+    std::optional<CalendarParts> parts;
+    if (duk_pcall(ctx_, 1) == DUK_EXEC_SUCCESS) {
+        if (duk_is_array(ctx_, -1)) {
+            int values[7] = {};
+            for (duk_uarridx_t i = 0; i < 7; ++i) {
+                duk_get_prop_index(ctx_, -1, i);
+                values[i] = duk_get_int(ctx_, -1);
+                duk_pop(ctx_);
+            }
+            parts = CalendarParts{values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
+        } else {
+            invalid = duk_is_boolean(ctx_, -1);
+        }
+    }
+    duk_pop(ctx_);
+    return parts;
+}
+
+}  // namespace tlx::host

@@ -1,0 +1,63 @@
+// One script heap with everything the scripts see in it: the JScript habits, the bridge to COM objects,
+// the named items. The engine owns one at a time; its Reset builds a new one.
+#pragma once
+
+#include <duktape.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string_view>
+
+#include "host/script/DispatchBridge.h"
+#include "host/script/ScriptDate.h"
+#include "host/script/ScriptEnumerators.h"
+#include "host/script/ScriptError.h"
+#include "platform/com/Variant.h"
+
+namespace tlx::host {
+
+// Creates the object behind `new ActiveXObject(progId)`.
+using ScriptObjectCreator = std::function<HRESULT(std::u16string_view progId, IDispatch** object)>;
+
+class ScriptRuntime {
+public:
+    // `creator` belongs to the engine and outlives the runtime; an empty one creates through the class
+    // registry.
+    explicit ScriptRuntime(const ScriptObjectCreator& creator);
+    ~ScriptRuntime();
+    ScriptRuntime(const ScriptRuntime&) = delete;
+    ScriptRuntime& operator=(const ScriptRuntime&) = delete;
+
+    static ScriptRuntime& Of(duk_context* ctx);
+
+    // Runs global code; its definitions stay for later runs.
+    HRESULT RunGlobalCode(std::u16string_view code, ScriptFailure& failure);
+    // Runs an expression or statement list as eval code with `thisObject` as `this`.
+    HRESULT Evaluate(std::u16string_view code, const VARIANT& thisObject, Variant& result, ScriptFailure& failure);
+    // Defines (or redefines) a read-only global holding the object's script object, or null.
+    HRESULT BindGlobal(std::u16string_view name, IDispatch* object, ScriptFailure& failure);
+
+    HRESULT CreateObject(std::u16string_view progId, ComPtr<IDispatch>& object) const;
+
+    // Date objects through the prelude's helpers; both run protected.
+    bool PushDate(const CalendarParts& parts);
+    // Nothing when the value is no Date; an invalid Date reads as nothing with `invalid` set.
+    std::optional<CalendarParts> ReadDate(duk_idx_t index, bool& invalid);
+
+    duk_context* Context() const { return ctx_; }
+    DispatchBridge& Bridge() { return *bridge_; }
+    ScriptEnumerators& Enumerators() { return *enumerators_; }
+
+private:
+    // Calls the function compiled below `this` on the stack; reads the failure of a compilation or a run.
+    HRESULT RunCompiled(bool compiled, ScriptFailure& failure);
+
+    const ScriptObjectCreator& creator_;
+    duk_context* ctx_ = nullptr;
+    std::unique_ptr<DispatchBridge> bridge_;
+    std::unique_ptr<ScriptEnumerators> enumerators_;
+    int nesting_ = 0;  // evaluations running on this heap
+};
+
+}  // namespace tlx::host
