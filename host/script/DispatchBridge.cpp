@@ -6,6 +6,7 @@
 #include "host/script/ScriptRuntime.h"
 #include "host/script/ScriptText.h"
 #include "host/script/ScriptValues.h"
+#include "platform/com/Dispatch.h"
 #include "platform/com/ErrorInfo.h"
 
 namespace tlx::host {
@@ -14,6 +15,7 @@ struct DispatchBridge::Proxy {
     DispatchBridge* bridge = nullptr;
     ComPtr<IUnknown> identity;
     ComPtr<IDispatch> dispatch;
+    ComPtr<IDispatchMemberKinds> kinds;           // null for objects that answer no member kinds
     std::unordered_map<std::string, DISPID> ids;  // by the name with ASCII letters lowered
     void* heapObject = nullptr;                    // the script proxy
 };
@@ -126,6 +128,7 @@ void DispatchBridge::PushObject(IUnknown* object, IDispatch* dispatch) {
         proxy->dispatch = ComPtr(dispatch);
     else
         object->QueryInterface(IID_IDispatch, proxy->dispatch.OutVoid());
+    if (proxy->dispatch) proxy->kinds = proxy->dispatch.As<IDispatchMemberKinds>();
 
     // The target is a function so that the proxy can be called (the default member); it carries the
     // pointer to the proxy's record and drops the record when the heap collects it.
@@ -189,8 +192,16 @@ HRESULT DispatchBridge::IdOf(Proxy& proxy, std::string_view name, DISPID& id) {
     return hr;
 }
 
-DispatchBridge::MemberKind DispatchBridge::KindOf(Proxy& /*proxy*/, DISPID /*id*/) const {
-    return MemberKind::Unknown;
+DispatchBridge::MemberKind DispatchBridge::KindOf(Proxy& proxy, DISPID id) const {
+    WORD kinds = 0;
+    UINT arguments = 0, required = 0;
+    if (!proxy.kinds || FAILED(proxy.kinds->GetMemberKinds(id, &kinds, &arguments, &required)))
+        return MemberKind::Unknown;
+    // A property that can be read without arguments is read at once; one that needs them reads as a
+    // function taking them.
+    if (kinds & DISPATCH_PROPERTYGET) return required > 0 ? MemberKind::ParametrisedProperty : MemberKind::Property;
+    if (kinds & DISPATCH_METHOD) return MemberKind::Method;
+    return MemberKind::Property;  // write-only: a read gets the object's own refusal
 }
 
 void DispatchBridge::PushMemberFunction(duk_idx_t target, DISPID id, WORD flags, std::string_view name) {

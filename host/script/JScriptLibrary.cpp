@@ -45,10 +45,11 @@ constexpr const char* kPrelude = R"js((function (global, NativeError) {
         },
         dateParts: function (value) {
             if (classOf.call(value) !== '[object Date]') return null;
-            if (isNaN(proto.getTime.call(value))) return false;
-            return [proto.getFullYear.call(value), proto.getMonth.call(value) + 1, proto.getDate.call(value),
-                    proto.getHours.call(value), proto.getMinutes.call(value), proto.getSeconds.call(value),
-                    proto.getMilliseconds.call(value)];
+            var time = proto.getTime.call(value);
+            if (isNaN(time)) return false;
+            var date = new Date(Math.round(time / 1000) * 1000);
+            return [date.getFullYear(), date.getMonth() + 1, date.getDate(),
+                    date.getHours(), date.getMinutes(), date.getSeconds()];
         }
     };
 }))js";

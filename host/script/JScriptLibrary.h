@@ -13,6 +13,7 @@ namespace tlx::host {
 bool InstallJScriptLibrary(duk_context* ctx);
 
 // Key of the stash object holding `makeDate(year, month0, day, hour, minute, second, ms)` and
-// `dateParts(value)` (null for no Date, false for an invalid one, else [y, m1, d, h, mi, s, ms]).
+// `dateParts(value)` (null for no Date, false for an invalid one, else [y, m1, d, h, mi, s] rounded to the
+// second).
 inline constexpr const char* kDateHelpersKey = DUK_HIDDEN_SYMBOL("tlxDateHelpers");
 }  // namespace tlx::host

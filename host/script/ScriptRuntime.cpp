@@ -184,28 +184,34 @@ HRESULT ScriptRuntime::CreateObject(std::u16string_view progId, ComPtr<IDispatch
     return CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IDispatch, object.OutVoid());
 }
 
-bool ScriptRuntime::PushDate(const CalendarParts& parts) {
+bool ScriptRuntime::PushDate(const CalendarTime& time) {
     PushDateHelper(ctx_, "makeDate");
-    for (int value : {parts.year, parts.month - 1, parts.day, parts.hour, parts.minute, parts.second, parts.millisecond})
+    for (int value : {time.year, time.month - 1, time.day, time.hour, time.minute, time.second, 0})
         duk_push_int(ctx_, value);
     return duk_pcall(ctx_, 7) == DUK_EXEC_SUCCESS;
 }
 
-std::optional<CalendarParts> ScriptRuntime::ReadDate(duk_idx_t index, bool& invalid) {
+std::optional<CalendarTime> ScriptRuntime::ReadDate(duk_idx_t index, bool& invalid) {
     index = duk_normalize_index(ctx_, index);
     invalid = false;
     PushDateHelper(ctx_, "dateParts");
     duk_dup(ctx_, index);
-    std::optional<CalendarParts> parts;
+    std::optional<CalendarTime> parts;
     if (duk_pcall(ctx_, 1) == DUK_EXEC_SUCCESS) {
         if (duk_is_array(ctx_, -1)) {
-            int values[7] = {};
-            for (duk_uarridx_t i = 0; i < 7; ++i) {
+            int values[6] = {};
+            for (duk_uarridx_t i = 0; i < 6; ++i) {
                 duk_get_prop_index(ctx_, -1, i);
                 values[i] = duk_get_int(ctx_, -1);
                 duk_pop(ctx_);
             }
-            parts = CalendarParts{values[0], values[1], values[2], values[3], values[4], values[5], values[6]};
+            parts = CalendarTime{};
+            parts->year = values[0];
+            parts->month = values[1];
+            parts->day = values[2];
+            parts->hour = values[3];
+            parts->minute = values[4];
+            parts->second = values[5];
         } else {
             invalid = duk_is_boolean(ctx_, -1);
         }

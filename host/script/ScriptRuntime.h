@@ -10,9 +10,9 @@
 #include <string_view>
 
 #include "host/script/DispatchBridge.h"
-#include "host/script/ScriptDate.h"
 #include "host/script/ScriptEnumerators.h"
 #include "host/script/ScriptError.h"
+#include "platform/com/OleDate.h"
 #include "platform/com/Variant.h"
 
 namespace tlx::host {
@@ -40,10 +40,11 @@ public:
 
     HRESULT CreateObject(std::u16string_view progId, ComPtr<IDispatch>& object) const;
 
-    // Date objects through the prelude's helpers; both run protected.
-    bool PushDate(const CalendarParts& parts);
-    // Nothing when the value is no Date; an invalid Date reads as nothing with `invalid` set.
-    std::optional<CalendarParts> ReadDate(duk_idx_t index, bool& invalid);
+    // Date objects in the local calendar, through the prelude's helpers; both run protected. A Date reads
+    // rounded to the second, as OLE dates are. Nothing when the value is no Date; an invalid Date reads as
+    // nothing with `invalid` set.
+    bool PushDate(const CalendarTime& time);
+    std::optional<CalendarTime> ReadDate(duk_idx_t index, bool& invalid);
 
     duk_context* Context() const { return ctx_; }
     DispatchBridge& Bridge() { return *bridge_; }

@@ -49,7 +49,7 @@ bool PushVariant(ScriptRuntime& runtime, const VARIANT& value) {
     case VT_R4: duk_push_number(ctx, value.fltVal); return true;
     case VT_R8: duk_push_number(ctx, value.dblVal); return true;
     case VT_CY: duk_push_number(ctx, static_cast<double>(value.cyVal.int64) / 10000.0); return true;
-    case VT_BSTR: PushText(ctx, Bstr(value.bstrVal).View()); return true;
+    case VT_BSTR: PushText(ctx, {value.bstrVal ? value.bstrVal : u"", SysStringLen(value.bstrVal)}); return true;
     case VT_ERROR:
         // A left-out optional argument reads as a missing value; other error codes as their number.
         if (value.scode == DISP_E_PARAMNOTFOUND_SCODE)
@@ -58,9 +58,12 @@ bool PushVariant(ScriptRuntime& runtime, const VARIANT& value) {
             duk_push_int(ctx, value.scode);
         return true;
     case VT_DATE: {
-        auto parts = PartsFromOleDate(value.date);
-        if (!parts) return PushUnsupported(ctx, value.vt);
-        return runtime.PushDate(*parts);
+        auto time = CalendarFromDate(value.date);
+        if (!time) {
+            PushComError(ctx, DISP_E_OVERFLOW, u"Data poza zakresem");
+            return false;
+        }
+        return runtime.PushDate(*time);
     }
     case VT_DISPATCH: runtime.Bridge().PushObject(value.pdispVal, value.pdispVal); return true;
     case VT_UNKNOWN: runtime.Bridge().PushObject(value.punkVal); return true;
@@ -99,8 +102,13 @@ HRESULT ReadVariant(ScriptRuntime& runtime, duk_idx_t index, Variant& out, std::
             return S_OK;
         }
         bool invalid = false;
-        if (auto parts = runtime.ReadDate(index, invalid)) {
-            out = Variant::FromDate(OleDateFromParts(*parts));
+        if (auto time = runtime.ReadDate(index, invalid)) {
+            auto date = DateFromCalendar(*time);
+            if (!date) {
+                description = u"Data poza zakresem";
+                return DISP_E_OVERFLOW;
+            }
+            out = Variant::FromDate(*date);
             return S_OK;
         }
         if (invalid) {

@@ -48,7 +48,7 @@ private:
 
 // The sample object. Members (name: DISPID, kind):
 //   Name 1 property get/put (text); Count 2 property get; Add(a, b) 3 method; Item(i) 0 default member,
-//   a property read with one argument (without one it answers Name); Child 4 property get (another sample object, made once);
+//   a property read with one argument; Child 4 property get (another sample object, made once);
 //   Fail(hr, text) 5 method that fails with hr and text; Value 6 property get/put of any VARIANT (runs
 //   onPut after a write); Field 100000 property that, like a declaration's field, answers only exactly
 //   DISPATCH_PROPERTYGET, or DISPATCH_PROPERTYPUT with the named argument; _NewEnum -4.
@@ -130,7 +130,7 @@ public:
                 static_cast<std::size_t>(arg(0).lVal) < items.size())
                 return answer(items[arg(0).lVal]);
             if (get && params->cArgs == 1) return DISP_E_BADINDEX;
-            if (get && params->cArgs == 0) return answer(tlx::Variant::FromString(name));
+            if (get) return DISP_E_BADPARAMCOUNT;
             break;
         case 4:
             if (get && params->cArgs == 0) {
@@ -169,6 +169,29 @@ public:
 
 private:
     tlx::ComPtr<CSample> child_;
+};
+
+// An object with nothing but a default value (DISPID_VALUE, read without arguments).
+class CNamed final : public tlx::ComObject<CNamed, IDispatch> {
+public:
+    std::u16string text = u"named";
+
+    HRESULT GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT count, LCID, DISPID* ids) override {
+        for (UINT i = 0; i < count; ++i) ids[i] = DISPID_UNKNOWN;
+        return DISP_E_UNKNOWNNAME;
+    }
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO*,
+                   UINT*) override {
+        if (id != DISPID_VALUE || !(flags & DISPATCH_PROPERTYGET) || params->cArgs != 0)
+            return DISP_E_MEMBERNOTFOUND;
+        *result = tlx::Variant::FromString(text).Detach();
+        return S_OK;
+    }
 };
 
 }  // namespace sample
