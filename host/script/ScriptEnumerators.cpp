@@ -78,7 +78,7 @@ bool ScriptEnumerators::Start(Walk& walk, duk_idx_t collection) {
     if (hr == DISP_E_EXCEPTION && FAILED(info.scode)) hr = info.scode;
     IUnknown* answer = result.vt == VT_UNKNOWN || result.vt == VT_DISPATCH ? result.punkVal : nullptr;
     if (SUCCEEDED(hr))
-        hr = answer ? answer->QueryInterface(IEnumVARIANT::kIid, walk.items.OutVoid()) : E_NOINTERFACE;
+        hr = answer ? answer->QueryInterface(IID_IEnumVARIANT, walk.items.OutVoid()) : E_NOINTERFACE;
     if (FAILED(hr)) {
         PushComError(ctx_, hr, text.IsNull() ? u"Obiekt nie jest kolekcją" : text.Str());
         return false;

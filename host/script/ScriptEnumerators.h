@@ -8,7 +8,7 @@
 #include <memory>
 #include <unordered_map>
 
-#include "host/script/EnumVariant.h"
+#include "platform/com/Enumerators.h"
 #include "platform/com/ComPtr.h"
 
 namespace tlx::host {

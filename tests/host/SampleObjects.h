@@ -6,45 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "host/script/EnumVariant.h"
+#include "platform/com/Enumerators.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/Variant.h"
 
 namespace sample {
-
-// Hands out the items of a vector, one reference each.
-class CItems final : public tlx::ComObject<CItems, IEnumVARIANT> {
-public:
-    explicit CItems(std::vector<tlx::Variant> items) : items_(std::move(items)) {}
-    HRESULT Next(ULONG count, VARIANT* out, ULONG* fetched) override {
-        ULONG n = 0;
-        for (; n < count && next_ < items_.size(); ++n, ++next_) {
-            VariantInit(&out[n]);
-            VariantCopy(&out[n], &items_[next_]);
-        }
-        if (fetched) *fetched = n;
-        return n == count ? S_OK : S_FALSE;
-    }
-    HRESULT Skip(ULONG count) override {
-        next_ += count;
-        return next_ <= items_.size() ? S_OK : S_FALSE;
-    }
-    HRESULT Reset() override {
-        next_ = 0;
-        return S_OK;
-    }
-    HRESULT Clone(IEnumVARIANT** copy) override {
-        auto clone = CItems::Make(items_);
-        clone->next_ = next_;
-        *copy = clone.Detach();
-        return S_OK;
-    }
-
-private:
-    std::vector<tlx::Variant> items_;
-    std::size_t next_ = 0;
-};
 
 // The sample object. Members (name: DISPID, kind):
 //   Name 1 property get/put (text); Count 2 property get; Add(a, b) 3 method; Item(i) 0 default member,
@@ -159,8 +126,8 @@ public:
             break;
         case DISPID_NEWENUM:
             if (get || method) {
-                auto walk = CItems::Make(items);
-                return answer(tlx::Variant::FromUnknown(static_cast<IEnumVARIANT*>(walk.Get())));
+                auto walk = tlx::MakeVariantEnumerator(items);
+                return answer(tlx::Variant::FromUnknown(walk.Get()));
             }
             break;
         }

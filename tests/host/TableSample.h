@@ -87,9 +87,7 @@ public:
     }
     HRESULT Fail(LONG code, BSTR text) override { return tlx::SetErrorText(code, tlx::Bstr(text).View()); }
     HRESULT get__NewEnum(IUnknown** out) override {
-        auto walk = CItems::Make(items);
-        *out = static_cast<IEnumVARIANT*>(walk.Detach());
-        return S_OK;
+        return tlx::NewVariantEnumerator(items, out);
     }
 
 private:
