@@ -76,7 +76,11 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     while (place < places_.size() && places_[place].sink) ++place;
     if (place == places_.size()) {
         if (place >= kMaxSinks) return CONNECT_E_ADVISELIMIT;
-        places_.emplace_back();
+        try {
+            places_.emplace_back();
+        } catch (const std::bad_alloc&) {
+            return CONNECT_E_ADVISELIMIT;  // the list cannot grow
+        }
     }
     places_[place] = Place{std::move(held), nextSerial_++};
     *cookie = static_cast<DWORD>(place + 1);
@@ -97,14 +101,18 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
 HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
     if (!connections) return E_POINTER;
     *connections = nullptr;
-    auto items = std::make_shared<ConnectionEnumerator::Items>();
-    {
-        std::lock_guard lock(lock_);
-        for (std::size_t place = 0; place < places_.size(); ++place)
-            if (places_[place].sink) items->push_back(Connection{places_[place].sink, static_cast<DWORD>(place + 1)});
+    try {
+        auto items = std::make_shared<ConnectionEnumerator::Items>();
+        {
+            std::lock_guard lock(lock_);
+            for (std::size_t place = 0; place < places_.size(); ++place)
+                if (places_[place].sink) items->push_back(Connection{places_[place].sink, static_cast<DWORD>(place + 1)});
+        }
+        auto enumerator = ConnectionEnumerator::Make(std::shared_ptr<const ConnectionEnumerator::Items>(std::move(items)));
+        return ComPtr<IEnumConnections>(enumerator).CopyTo(connections);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
     }
-    auto enumerator = ConnectionEnumerator::Make(std::shared_ptr<const ConnectionEnumerator::Items>(std::move(items)));
-    return ComPtr<IEnumConnections>(enumerator).CopyTo(connections);
 }
 
 ComPtr<IUnknown> ConnectionPoint::SinkAt(std::size_t place, unsigned long long before) const {
@@ -130,10 +138,20 @@ HRESULT ConnectionPoint::Fire(DISPID id, const std::vector<Variant>& args, FireM
         places = places_.size();
         before = nextSerial_;
     }
+    try {
+        return FireFrom(places, before, id, args, mode);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT ConnectionPoint::FireFrom(std::size_t places, unsigned long long before, DISPID id,
+                                  const std::vector<Variant>& args, FireMode mode) {
     HRESULT answer = S_OK;
     for (std::size_t place = 0; place < places; ++place) {
         ComPtr<IUnknown> sink = SinkAt(place, before);
         if (!sink) continue;
+        // Fresh copies for every sink: a sink may change what it was given.
         std::vector<Variant> reversed(args.rbegin(), args.rend());
         DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
         EXCEPINFO exception{};

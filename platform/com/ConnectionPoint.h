@@ -118,6 +118,8 @@ private:
         unsigned long long serial = 0;  // which Advise filled it
     };
 
+    HRESULT FireFrom(std::size_t places, unsigned long long before, DISPID id, const std::vector<Variant>& args,
+                     FireMode mode);
     // The sink at `place` when it was attached before the advise numbered `before`.
     ComPtr<IUnknown> SinkAt(std::size_t place, unsigned long long before) const;
 

@@ -22,10 +22,14 @@ ConnectionPoint* ConnectionPointContainer::PointFor(const IID& iid) const {
 HRESULT ConnectionPointContainer::EnumConnectionPoints(IEnumConnectionPoints** points) {
     if (!points) return E_POINTER;
     *points = nullptr;
-    auto items = std::make_shared<PointEnumerator::Items>();
-    for (const auto& point : points_) items->emplace_back(point.get());
-    auto enumerator = PointEnumerator::Make(std::shared_ptr<const PointEnumerator::Items>(std::move(items)));
-    return ComPtr<IEnumConnectionPoints>(enumerator).CopyTo(points);
+    try {
+        auto items = std::make_shared<PointEnumerator::Items>();
+        for (const auto& point : points_) items->emplace_back(point.get());
+        auto enumerator = PointEnumerator::Make(std::shared_ptr<const PointEnumerator::Items>(std::move(items)));
+        return ComPtr<IEnumConnectionPoints>(enumerator).CopyTo(points);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
 }
 
 HRESULT ConnectionPointContainer::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {

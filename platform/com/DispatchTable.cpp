@@ -1,6 +1,7 @@
 #include <new>
 
 #include "platform/com/Dispatch.h"
+#include "platform/com/Locale.h"
 
 namespace tlx {
 namespace {
@@ -89,33 +90,31 @@ HRESULT DispatchTable::Invoke(IDispatch* self, DISPID id, LCID lcid, WORD flags,
     const UINT given = params->cArgs;
     if (given < entry->required || given > entry->arguments || (put && given == 0)) return DISP_E_BADPARAMCOUNT;
 
-    // The arguments arrive last one first; a put's value is always the first of them.
-    std::vector<VARIANT*> args(entry->arguments, nullptr);
-    std::vector<UINT> position(entry->arguments, 0);
-    const UINT indexes = put ? given - 1 : given;
-    for (UINT i = 0; i < indexes; ++i) {
-        args[i] = &params->rgvarg[given - 1 - i];
-        position[i] = given - 1 - i;
-    }
-    if (put) {
-        args[entry->arguments - 1] = &params->rgvarg[0];
-        position[entry->arguments - 1] = 0;
-    }
-
     if (result) VariantInit(result);
     SetErrorInfo(0, nullptr);  // a failure must not report an error object left over from earlier
-    UINT badArg = kNoArgument;
-    HRESULT hr = E_UNEXPECTED;
     try {
-        hr = entry->invoke(self, lcid, args.data(), result, &badArg);
+        // The arguments arrive last one first; a put's value is always the first of them.
+        std::vector<VARIANT*> args(entry->arguments, nullptr);
+        std::vector<UINT> position(entry->arguments, 0);
+        const UINT indexes = put ? given - 1 : given;
+        for (UINT i = 0; i < indexes; ++i) {
+            args[i] = &params->rgvarg[given - 1 - i];
+            position[i] = given - 1 - i;
+        }
+        if (put) {
+            args[entry->arguments - 1] = &params->rgvarg[0];
+            position[entry->arguments - 1] = 0;
+        }
+        UINT badArg = kNoArgument;
+        const HRESULT hr = entry->invoke(self, lcid, args.data(), result, &badArg);
+        if (badArg != kNoArgument) {
+            if (argError) *argError = position[badArg];
+            return hr;
+        }
+        return SUCCEEDED(hr) ? hr : FillExcepInfo(exception, hr);
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
-    if (badArg != kNoArgument) {
-        if (argError) *argError = position[badArg];
-        return hr;
-    }
-    return SUCCEEDED(hr) ? hr : FillExcepInfo(exception, hr);
 }
 
 HRESULT DispatchTable::GetMemberKinds(DISPID id, WORD* kinds, UINT* arguments, UINT* required) const {
@@ -164,6 +163,8 @@ bool IsMissing(const VARIANT* source) {
 }
 
 HRESULT ChangeArgument(Variant& holder, const VARIANT* source, LCID lcid, VARTYPE vt) {
+    // A caller of a language we do not know gets the user's conventions.
+    if (!FindLocale(lcid)) lcid = LOCALE_USER_DEFAULT;
     HRESULT hr = VariantChangeTypeEx(&holder, source, lcid, 0, vt);
     // A conversion failure is a type mismatch unless the value was only too large.
     return FAILED(hr) && hr != DISP_E_OVERFLOW && hr != E_OUTOFMEMORY ? DISP_E_TYPEMISMATCH : hr;

@@ -20,8 +20,12 @@ ComPtr<IEnumUnknown> MakeUnknownEnumerator(std::vector<ComPtr<IUnknown>> items) 
 HRESULT NewVariantEnumerator(std::vector<Variant> items, IUnknown** out) {
     if (!out) return E_POINTER;
     *out = nullptr;
-    ComPtr<IUnknown> enumerator = MakeVariantEnumerator(std::move(items));
-    return enumerator.CopyTo(out);
+    try {
+        ComPtr<IUnknown> enumerator = MakeVariantEnumerator(std::move(items));
+        return enumerator.CopyTo(out);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
 }
 
 }  // namespace tlx

@@ -76,9 +76,11 @@ public:
             std::lock_guard lock(mutex_);
             position = position_;
         }
-        auto clone = SnapshotEnumerator::Make(items_, position);
-        if (!clone) return E_OUTOFMEMORY;
-        return ComPtr<IEnum>(clone).CopyTo(out);
+        try {
+            return ComPtr<IEnum>(SnapshotEnumerator::Make(items_, position)).CopyTo(out);
+        } catch (const std::bad_alloc&) {
+            return E_OUTOFMEMORY;
+        }
     }
 
 private:

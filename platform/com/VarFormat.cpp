@@ -140,7 +140,11 @@ HRESULT VarFormat(const VARIANT* value, LPCOLESTR format, int, int, ULONG, BSTR*
     if (HRESULT hr = VariantChangeType(&converted, value, 0, VT_DATE); FAILED(hr)) return hr;
     auto time = tlx::CalendarFromDate(converted.date);
     if (!time) return E_INVALIDARG;
-    const std::u16string text = Render(Tokenize(format), *time);
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    try {
+        const std::u16string text = Render(Tokenize(format), *time);
+        *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
     return *out ? S_OK : E_OUTOFMEMORY;
 }

@@ -290,14 +290,18 @@ HRESULT VariantChangeTypeEx(VARIANT* target, const VARIANT* source, LCID lcid, U
     if (!target || !source) return E_INVALIDARG;
     const Locale* locale = tlx::FindLocale(lcid);
     if (!locale) return E_INVALIDARG;
-    tlx::Variant value;
-    if (HRESULT hr = VariantCopyInd(&value, source); FAILED(hr)) return hr;
-    if (!IsKnownType(value.vt) || !IsKnownType(vt)) return DISP_E_BADVARTYPE;
-    tlx::Variant converted;
-    if (HRESULT hr = Convert(value, vt, Conversion{*locale, flags}, converted); FAILED(hr)) return hr;
-    VariantClear(target);
-    *target = converted.Detach();
-    return S_OK;
+    try {
+        tlx::Variant value;
+        if (HRESULT hr = VariantCopyInd(&value, source); FAILED(hr)) return hr;
+        if (!IsKnownType(value.vt) || !IsKnownType(vt)) return DISP_E_BADVARTYPE;
+        tlx::Variant converted;
+        if (HRESULT hr = Convert(value, vt, Conversion{*locale, flags}, converted); FAILED(hr)) return hr;
+        VariantClear(target);
+        *target = converted.Detach();
+        return S_OK;
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
 }
 
 HRESULT VariantChangeType(VARIANT* target, const VARIANT* source, USHORT flags, VARTYPE vt) {

@@ -256,6 +256,14 @@ TEST_F(DualInterface, ArgumentsArriveInDeclaredOrderAndAreConverted) {
     ASSERT_EQ(Call(object, 1, DISPATCH_PROPERTYPUT, {V::FromDouble(12.5)}).hr, S_OK);
     EXPECT_EQ(std::u16string_view(Call(object, 1, DISPATCH_PROPERTYGET).value.bstrVal), u"12,5");
 
+    // A caller's language the platform does not know converts with the user's conventions.
+    std::vector<VARIANT> german = {V::FromString(u"1,5").Detach(), V::FromLong(4).Detach()};
+    DISPPARAMS params{german.data(), nullptr, 2, 0};
+    V difference;
+    ASSERT_EQ(object->Invoke(3, IID_NULL, 0x0407, DISPATCH_METHOD, &params, difference.Out(), nullptr, nullptr), S_OK);
+    EXPECT_EQ(difference.lVal, 2) << "4 - 1,5 rounded to 2";
+    for (VARIANT& v : german) VariantClear(&v);
+
     LONG byRef = 40;
     tlx::Variant reference;
     reference.vt = VT_I4 | VT_BYREF;
