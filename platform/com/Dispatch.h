@@ -26,6 +26,11 @@
 // parameter that is a pointer to one of these (BSTR*, LONG*, VARIANT*, IFoo** ...) is the [out, retval]
 // value. A missing optional argument that is not a VARIANT arrives as 0, a null BSTR or a null pointer.
 //
+// Calls: DISPATCH_METHOD reaches a method, otherwise a get when DISPATCH_PROPERTYGET is set too
+// (scripts ask with both); a put or putref (either, when the interface has only one of them) takes its
+// value from rgvarg[0], named DISPID_PROPERTYPUT or not. DispatchTableOf(IFoo*) must be declared where a
+// class derives Dispatch<IFoo>; it is found by argument-dependent lookup.
+//
 // A class with members of its own beyond the table (fields known only at run time) overrides
 // GetIDsOfNames, Invoke and GetMemberKinds, answers its own identifiers and hands the rest to
 // Dispatch<I>'s versions; FillExcepInfo reports its own failures the same way.
