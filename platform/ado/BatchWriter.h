@@ -1,0 +1,40 @@
+// Writes a recordset's pending rows to its base table in one transaction (a savepoint, so it nests
+// inside the host's transaction): INSERT for new rows with the identity key read back, UPDATE of the
+// changed columns and DELETE by key for the others; Resync reads a row again by its key. Values are bound, never pasted. A failure rolls
+// the whole batch back and leaves every pending row as it was.
+#pragma once
+
+#include <sqlite3.h>
+
+#include "platform/ado/RowSet.h"
+#include "platform/ado/SqliteDatabase.h"
+
+namespace tlx::ado {
+
+class BatchWriter {
+public:
+    BatchWriter(SqliteDatabase& db, RowSet& rows) : db_(db), rows_(rows) {}
+    void Write(AffectEnum affect);
+    // Reads the row again from the database: the underlying values always, the shown values too unless
+    // the row has pending changes and only the underlying values are asked for. A row gone from the
+    // database gets adRecDBDeleted.
+    void Resync(Row& row, ResyncEnum values);
+
+private:
+    struct Target {
+        std::string schema;
+        std::string table;
+        std::vector<size_t> columns;  // recordset columns that belong to the table
+        int keyColumn = -1;           // the recordset column of the table's key
+        bool identity = false;        // the key is an INTEGER PRIMARY KEY the database assigns
+    };
+    Target FindTarget() const;
+    void Insert(const Target& target, Row& row, std::vector<std::pair<Row*, sqlite3_int64>>& newKeys);
+    void UpdateRow(const Target& target, const Row& row);
+    void DeleteRow(const Target& target, const Row& row);
+
+    SqliteDatabase& db_;
+    RowSet& rows_;
+};
+
+}  // namespace tlx::ado

@@ -1,0 +1,327 @@
+#include "platform/ado/FieldValues.h"
+
+#include <sqlite3.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <limits>
+#include <string>
+
+#include "platform/ado/AdoError.h"
+#include "platform/ado/DateText.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::ado {
+namespace {
+std::string Upper(std::string_view text) {
+    std::string out;
+    for (char c : text)
+        if (c != ' ') out += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return out;
+}
+
+// "(n)" after the type name; MAX gives the long-text size.
+LONG SizeArgument(const std::string& declared, size_t open) {
+    size_t close = declared.find(')', open);
+    std::string inside = declared.substr(open + 1, close == std::string::npos ? std::string::npos : close - open - 1);
+    if (inside == "MAX") return kLongTextSize;
+    return static_cast<LONG>(std::strtol(inside.c_str(), nullptr, 10));
+}
+
+// A decimal text with '.' or ',' as the separator, read exactly to four places for money.
+std::optional<LONGLONG> ParseScaled(std::string_view text) {
+    std::string clean;
+    for (char c : text)
+        if (c != ' ' && c != '\xa0') clean += c == ',' ? '.' : c;
+    if (clean.empty()) return std::nullopt;
+    char* end = nullptr;
+    double value = std::strtod(clean.c_str(), &end);
+    if (*end != '\0') return std::nullopt;
+    return std::llround(value * 10000.0);
+}
+
+std::optional<double> ParseNumber(std::string_view text) {
+    std::string clean;
+    for (char c : text)
+        if (c != ' ' && c != '\xa0') clean += c == ',' ? '.' : c;
+    if (clean.empty()) return std::nullopt;
+    char* end = nullptr;
+    double value = std::strtod(clean.c_str(), &end);
+    if (*end != '\0') return std::nullopt;
+    return value;
+}
+
+std::string Utf8Of(const VARIANT& value) {
+    return value.bstrVal ? Utf16ToUtf8({value.bstrVal, SysStringLen(value.bstrVal)}) : std::string();
+}
+
+[[noreturn]] void FailConversion(VARTYPE from, DataTypeEnum to) {
+    Fail(adErrDataConversion, u"Cannot convert a value of kind " + Utf8ToUtf16(std::to_string(from)) +
+                                  u" to a field of type " + Utf8ToUtf16(std::to_string(static_cast<long>(to))));
+}
+
+// Any numeric kind as a double; nothing for text and others.
+std::optional<double> NumberOf(const VARIANT& v) {
+    switch (v.vt) {
+        case VT_I2: return v.iVal;
+        case VT_I4: return v.lVal;
+        case VT_I8: return static_cast<double>(v.llVal);
+        case VT_R4: return v.fltVal;
+        case VT_R8: return v.dblVal;
+        case VT_CY: return static_cast<double>(v.cyVal.int64) / 10000.0;
+        case VT_DATE: return v.date;
+        case VT_BOOL: return v.boolVal ? -1.0 : 0.0;
+        case VT_UI1: return v.bVal;
+        case VT_INT: return v.intVal;
+        case VT_UI4: return v.ulVal;
+        case VT_BSTR: return ParseNumber(Utf8Of(v));
+        default: return std::nullopt;
+    }
+}
+
+std::string NumberText(double value) {
+    if (value == std::floor(value) && std::fabs(value) < 1e15) return std::to_string(static_cast<LONGLONG>(value));
+    char buffer[40];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+std::u16string TextOf(const VARIANT& v, DataTypeEnum to) {
+    switch (v.vt) {
+        case VT_BSTR: return v.bstrVal ? std::u16string(v.bstrVal, SysStringLen(v.bstrVal)) : std::u16string();
+        case VT_I2: case VT_I4: case VT_I8: case VT_UI1: case VT_INT: case VT_UI4:
+            return Utf8ToUtf16(std::to_string(static_cast<LONGLONG>(*NumberOf(v))));
+        case VT_CY: {
+            LONGLONG cents = v.cyVal.int64;
+            std::string text = std::to_string(cents / 10000);
+            LONGLONG rest = std::llabs(cents % 10000);
+            if (cents < 0 && cents > -10000) text = "-" + text;
+            if (rest) {
+                char buffer[8];
+                std::snprintf(buffer, sizeof buffer, ".%04lld", static_cast<long long>(rest));
+                std::string fraction = buffer;
+                while (fraction.back() == '0') fraction.pop_back();
+                text += fraction;
+            }
+            return Utf8ToUtf16(text);
+        }
+        case VT_R4: case VT_R8: return Utf8ToUtf16(NumberText(*NumberOf(v)));
+        case VT_DATE: return Utf8ToUtf16(FormatDateText(v.date));
+        case VT_BOOL: return v.boolVal ? u"True" : u"False";
+        default: FailConversion(v.vt, to);
+    }
+}
+}  // namespace
+
+ColumnType ColumnTypeFromDeclared(std::string_view declaredText) {
+    std::string declared = Upper(declaredText);
+    size_t open = declared.find('(');
+    std::string name = declared.substr(0, open);
+    if (name == "INT" || name == "INTEGER") return {adInteger, 4};
+    if (name == "SMALLINT" || name == "TINYINT") return {adSmallInt, 2};
+    if (name == "BIGINT") return {adBigInt, 8};
+    if (name == "BIT") return {adBoolean, 2};
+    if (name == "MONEY" || name == "SMALLMONEY") return {adCurrency, 8};
+    if (name == "DATETIME" || name == "DATE" || name == "SMALLDATETIME") return {adDBTimeStamp, 16};
+    if (name == "FLOAT" || name == "REAL" || name == "DOUBLE" || name == "DECIMAL" || name == "NUMERIC")
+        return {adDouble, 8};
+    if (name == "TEXT" || name == "NTEXT") return {adLongVarWChar, kLongTextSize};
+    if (name == "VARCHAR" || name == "NVARCHAR" || name == "CHAR" || name == "NCHAR") {
+        LONG size = open == std::string::npos ? 1 : SizeArgument(declared, open);
+        if (size >= kLongTextSize) return {adLongVarWChar, kLongTextSize};
+        return {name == "CHAR" || name == "NCHAR" ? adWChar : adVarWChar, size};
+    }
+    Fail(adErrFeatureNotAvailable, u"Unknown column type " + Utf8ToUtf16(declaredText));
+}
+
+LONG FixedSizeOf(DataTypeEnum type) {
+    switch (type) {
+        case adSmallInt: case adBoolean: return 2;
+        case adInteger: return 4;
+        case adBigInt: case adCurrency: case adDouble: case adDate: return 8;
+        case adDBTimeStamp: return 16;
+        case adLongVarWChar: return kLongTextSize;
+        default: return 0;
+    }
+}
+
+bool IsTextType(DataTypeEnum type) {
+    return type == adVarWChar || type == adVarChar || type == adWChar || type == adLongVarWChar;
+}
+
+tlx::Variant ReadColumn(sqlite3_stmt* statement, int column, DataTypeEnum type) {
+    tlx::Variant out;
+    int storage = sqlite3_column_type(statement, column);
+    if (storage == SQLITE_NULL) {
+        out.vt = VT_NULL;
+        return out;
+    }
+    switch (type) {
+        case adInteger: {
+            sqlite3_int64 value = sqlite3_column_int64(statement, column);
+            if (value >= std::numeric_limits<LONG>::min() && value <= std::numeric_limits<LONG>::max()) {
+                out.vt = VT_I4;
+                out.lVal = static_cast<LONG>(value);
+            } else {
+                out.vt = VT_I8;
+                out.llVal = value;
+            }
+            return out;
+        }
+        case adSmallInt:
+            out.vt = VT_I2;
+            out.iVal = static_cast<SHORT>(sqlite3_column_int(statement, column));
+            return out;
+        case adBigInt:
+            out.vt = VT_I8;
+            out.llVal = sqlite3_column_int64(statement, column);
+            return out;
+        case adBoolean:
+            out.vt = VT_BOOL;
+            out.boolVal = sqlite3_column_int64(statement, column) ? VARIANT_TRUE : VARIANT_FALSE;
+            return out;
+        case adCurrency: {
+            out.vt = VT_CY;
+            if (storage == SQLITE_INTEGER) {
+                out.cyVal.int64 = sqlite3_column_int64(statement, column) * 10000;
+            } else if (storage == SQLITE_TEXT) {
+                auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+                out.cyVal.int64 = ParseScaled(text).value_or(0);
+            } else {
+                out.cyVal.int64 = std::llround(sqlite3_column_double(statement, column) * 10000.0);
+            }
+            return out;
+        }
+        case adDate:
+        case adDBTimeStamp: {
+            if (storage == SQLITE_TEXT) {
+                auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+                if (auto date = ParseDateText(text)) return tlx::Variant::FromDate(*date);
+                return tlx::Variant::FromString(Utf8ToUtf16(text));  // kept as it stands rather than lost
+            }
+            return tlx::Variant::FromDate(sqlite3_column_double(statement, column));
+        }
+        case adDouble:
+            return tlx::Variant::FromDouble(sqlite3_column_double(statement, column));
+        case adVarWChar: case adVarChar: case adWChar: case adLongVarWChar: {
+            auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
+            int bytes = sqlite3_column_bytes(statement, column);
+            return tlx::Variant::FromString(Utf8ToUtf16(std::string_view(text, static_cast<size_t>(bytes))));
+        }
+        default:
+            break;
+    }
+    // Undeclared: the value's own kind.
+    switch (storage) {
+        case SQLITE_INTEGER: return ReadColumn(statement, column, adInteger);
+        case SQLITE_FLOAT: return ReadColumn(statement, column, adDouble);
+        default: return ReadColumn(statement, column, adVarWChar);
+    }
+}
+
+ColumnType ColumnTypeOfValue(const VARIANT& value) {
+    switch (value.vt) {
+        case VT_I4: return {adInteger, 4};
+        case VT_I8: return {adBigInt, 8};
+        case VT_R8: return {adDouble, 8};
+        case VT_BSTR: return {adVarWChar, kExpressionTextSize};
+        default: return {adEmpty, 0};
+    }
+}
+
+void BindValue(sqlite3_stmt* statement, int index, const VARIANT& v) {
+    switch (v.vt) {
+        case VT_EMPTY: case VT_NULL: sqlite3_bind_null(statement, index); return;
+        case VT_I2: sqlite3_bind_int(statement, index, v.iVal); return;
+        case VT_I4: sqlite3_bind_int(statement, index, v.lVal); return;
+        case VT_I8: sqlite3_bind_int64(statement, index, v.llVal); return;
+        case VT_BOOL: sqlite3_bind_int(statement, index, v.boolVal ? 1 : 0); return;
+        case VT_R4: sqlite3_bind_double(statement, index, v.fltVal); return;
+        case VT_R8: sqlite3_bind_double(statement, index, v.dblVal); return;
+        case VT_CY:
+            if (v.cyVal.int64 % 10000 == 0)
+                sqlite3_bind_int64(statement, index, v.cyVal.int64 / 10000);
+            else
+                sqlite3_bind_double(statement, index, static_cast<double>(v.cyVal.int64) / 10000.0);
+            return;
+        case VT_DATE: {
+            std::string text = FormatDateText(v.date);
+            sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            return;
+        }
+        case VT_BSTR: {
+            std::string text = Utf8Of(v);
+            sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            return;
+        }
+        default:
+            Fail(adErrDataConversion, u"A value of kind " + Utf8ToUtf16(std::to_string(v.vt)) + u" cannot be stored");
+    }
+}
+
+tlx::Variant CoerceToField(const VARIANT& input, DataTypeEnum type) {
+    tlx::Variant value;
+    VariantCopyInd(&value, &input);
+    if (value.vt == VT_EMPTY || value.vt == VT_NULL) return tlx::Variant::Null();
+    switch (type) {
+        case adEmpty:
+            return value;
+        case adInteger: case adSmallInt: case adBigInt: case adBoolean: {
+            auto number = NumberOf(value);
+            if (!number) FailConversion(value.vt, type);
+            double rounded = std::nearbyint(*number);  // OLE rounds halves to even
+            tlx::Variant out;
+            if (type == adBoolean) return tlx::Variant::FromBool(rounded != 0);
+            if (type == adSmallInt) {
+                if (rounded < -32768 || rounded > 32767) FailConversion(value.vt, type);
+                out.vt = VT_I2;
+                out.iVal = static_cast<SHORT>(rounded);
+            } else if (type == adInteger) {
+                if (rounded < std::numeric_limits<LONG>::min() || rounded > std::numeric_limits<LONG>::max())
+                    FailConversion(value.vt, type);
+                out.vt = VT_I4;
+                out.lVal = static_cast<LONG>(rounded);
+            } else {
+                out.vt = VT_I8;
+                out.llVal = value.vt == VT_I8 ? value.llVal : static_cast<LONGLONG>(rounded);
+            }
+            return out;
+        }
+        case adCurrency: {
+            if (value.vt == VT_CY) return value;
+            std::optional<LONGLONG> scaled;
+            if (value.vt == VT_BSTR) {
+                scaled = ParseScaled(Utf8Of(value));
+            } else if (value.vt == VT_I8) {
+                scaled = value.llVal * 10000;
+            } else if (auto number = NumberOf(value)) {
+                scaled = std::llround(*number * 10000.0);
+            }
+            if (!scaled) FailConversion(value.vt, type);
+            return tlx::Variant::FromCurrency(CY{*scaled});
+        }
+        case adDate: case adDBTimeStamp: {
+            if (value.vt == VT_DATE) return value;
+            if (value.vt == VT_BSTR) {
+                if (auto date = ParseDateText(Utf8Of(value))) return tlx::Variant::FromDate(*date);
+                FailConversion(value.vt, type);
+            }
+            auto number = NumberOf(value);
+            if (!number) FailConversion(value.vt, type);
+            return tlx::Variant::FromDate(*number);  // an OLE day number
+        }
+        case adDouble: {
+            auto number = NumberOf(value);
+            if (!number) FailConversion(value.vt, type);
+            return tlx::Variant::FromDouble(*number);
+        }
+        case adVarWChar: case adVarChar: case adWChar: case adLongVarWChar:
+            return tlx::Variant::FromString(TextOf(value, type));
+        default:
+            FailConversion(value.vt, type);
+    }
+}
+
+}  // namespace tlx::ado

@@ -1,0 +1,121 @@
+#include "platform/ado/SqlExecutor.h"
+
+#include <sqlite3.h>
+
+#include "platform/ado/AdoError.h"
+#include "platform/ado/SqlRewriter.h"
+#include "platform/ado/SqlRoutines.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::ado {
+namespace {
+std::string Text(const char* text) { return text ? text : ""; }
+}  // namespace
+
+std::unique_ptr<RowSet> LoadRowSet(Statement& statement) {
+    auto rows = std::make_unique<RowSet>();
+    sqlite3_stmt* s = statement.Get();
+    int count = sqlite3_column_count(s);
+    std::vector<DataTypeEnum> types;
+    for (int c = 0; c < count; ++c) {
+        ColumnInfo column;
+        column.name = Utf8ToUtf16(Text(sqlite3_column_name(s, c)));
+        const char* declared = sqlite3_column_decltype(s, c);
+        if (declared) column.type = ColumnTypeFromDeclared(declared);
+        column.schema = Text(sqlite3_column_database_name(s, c));
+        column.table = Text(sqlite3_column_table_name(s, c));
+        column.origin = Text(sqlite3_column_origin_name(s, c));
+        types.push_back(column.type.type);
+        rows->AddColumn(std::move(column));
+    }
+    while (statement.Step()) {
+        std::vector<tlx::Variant> values;
+        values.reserve(static_cast<size_t>(count));
+        for (int c = 0; c < count; ++c) values.push_back(ReadColumn(s, c, types[static_cast<size_t>(c)]));
+        rows->AppendFetchedRow(std::move(values));
+    }
+    rows->SettleColumnTypes();
+    rows->MoveFirst();
+    return rows;
+}
+
+void SqlExecutor::BindVariables(sqlite3_stmt* statement, std::string_view sql) {
+    int count = sqlite3_bind_parameter_count(statement);
+    for (int i = 1; i <= count; ++i) {
+        std::string name = Text(sqlite3_bind_parameter_name(statement, i));
+        auto it = variables_.find(name);
+        if (it == variables_.end())
+            Fail(adErrDatabase, u"Must declare the scalar variable " + Utf8ToUtf16(name) + u" [" + Utf8ToUtf16(sql) + u"]");
+        BindValue(statement, i, it->second);
+    }
+}
+
+ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
+    SqlRewriter rewriter([this](std::string_view name) {
+        auto sqlName = SqlRoutines::Instance().FunctionSqlName(name);
+        if (sqlName) db_.EnsureFunction(*sqlName);
+        return sqlName;
+    });
+    // Rewriting the whole batch first: an unknown construct anywhere stops it before anything runs.
+    std::vector<BatchStatement> batch = rewriter.Rewrite(tsql);
+    variables_.clear();
+    ExecutionResult result;
+    for (const BatchStatement& step : batch) {
+        switch (step.kind) {
+            case BatchStatement::kDeclare:
+                break;
+            case BatchStatement::kSet: {
+                Statement statement(db_.Handle(), step.sql);
+                BindVariables(statement.Get(), step.sql);
+                tlx::Variant value = tlx::Variant::Null();
+                if (statement.Step()) value = VariantFromSqlite(sqlite3_column_value(statement.Get(), 0));
+                variables_[step.variable] = std::move(value);
+                break;
+            }
+            case BatchStatement::kExec: {
+                auto procedure = SqlRoutines::Instance().FindProcedure(step.procedure);
+                if (!procedure)
+                    Fail(adErrFeatureNotAvailable, u"Unknown procedure " + Utf8ToUtf16(step.procedure) +
+                                                       u" in statement: " + Utf8ToUtf16(tsql));
+                std::vector<tlx::Variant> arguments;
+                if (!step.sql.empty()) {
+                    Statement statement(db_.Handle(), step.sql);
+                    BindVariables(statement.Get(), step.sql);
+                    if (statement.Step())
+                        for (int c = 0; c < sqlite3_column_count(statement.Get()); ++c)
+                            arguments.push_back(VariantFromSqlite(sqlite3_column_value(statement.Get(), c)));
+                }
+                SqlQuery query = (*procedure)(db_.Handle(), arguments);
+                if (query.sql.empty()) break;
+                Statement statement(db_.Handle(), query.sql);
+                for (size_t i = 0; i < query.arguments.size() &&
+                                   static_cast<int>(i) < sqlite3_bind_parameter_count(statement.Get());
+                     ++i)
+                    BindValue(statement.Get(), static_cast<int>(i) + 1, query.arguments[i]);
+                if (sqlite3_column_count(statement.Get()) > 0 && !result.rows) {
+                    result.rows = LoadRowSet(statement);
+                } else {
+                    while (statement.Step()) {
+                    }
+                }
+                break;
+            }
+            case BatchStatement::kQuery: {
+                Statement statement(db_.Handle(), step.sql);
+                BindVariables(statement.Get(), step.sql);
+                if (sqlite3_column_count(statement.Get()) > 0) {
+                    auto rows = LoadRowSet(statement);
+                    if (!result.rows) result.rows = std::move(rows);
+                } else {
+                    while (statement.Step()) {
+                    }
+                    result.affected = sqlite3_changes(db_.Handle());
+                }
+                break;
+            }
+        }
+    }
+    return result;
+}
+
+}  // namespace tlx::ado

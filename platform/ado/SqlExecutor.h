@@ -1,0 +1,35 @@
+// Runs a T-SQL batch on a connection: each statement rewritten, variables of DECLARE and SET bound by
+// value, procedures of the host schema called; the first statement that yields rows gives them.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/ado/RowSet.h"
+#include "platform/ado/SqliteDatabase.h"
+
+namespace tlx::ado {
+
+struct ExecutionResult {
+    std::unique_ptr<RowSet> rows;  // null when no statement yields rows
+    LONG affected = -1;            // rows changed by the last data statement, -1 when none ran
+};
+
+class SqlExecutor {
+public:
+    explicit SqlExecutor(SqliteDatabase& db) : db_(db) {}
+    ExecutionResult Execute(std::string_view tsql);
+
+private:
+    void BindVariables(sqlite3_stmt* statement, std::string_view sql);
+
+    SqliteDatabase& db_;
+    std::map<std::string, tlx::Variant> variables_;
+};
+
+// Reads every row of a prepared statement into a new row set, typed by the columns' declared types.
+std::unique_ptr<RowSet> LoadRowSet(Statement& statement);
+
+}  // namespace tlx::ado

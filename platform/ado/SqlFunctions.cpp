@@ -1,0 +1,192 @@
+#include "platform/ado/SqlFunctions.h"
+
+#include <sqlite3.h>
+
+#include <cctype>
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <optional>
+#include <string>
+
+#include "platform/ado/DateText.h"
+
+namespace tlx::ado {
+namespace {
+struct Civil {
+    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
+};
+
+Civil Split(DATE date) {
+    Civil c;
+    std::string text = FormatDateText(date);
+    std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &c.year, &c.month, &c.day, &c.hour, &c.minute, &c.second);
+    return c;
+}
+
+// A date argument: ISO or compact text, or a T-SQL day number (days from 1900-01-01).
+std::optional<DATE> DateArgument(sqlite3_value* value) {
+    switch (sqlite3_value_type(value)) {
+        case SQLITE_NULL: return std::nullopt;
+        case SQLITE_INTEGER:
+        case SQLITE_FLOAT: return sqlite3_value_double(value) + 2.0;
+        default: return ParseDateText(reinterpret_cast<const char*>(sqlite3_value_text(value)));
+    }
+}
+
+void ResultDate(sqlite3_context* context, DATE date) {
+    std::string text = FormatDateText(date);
+    sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// NULL for NULL; fails for a text that is no date.
+bool ReadDate(sqlite3_context* context, sqlite3_value* value, DATE& date) {
+    if (sqlite3_value_type(value) == SQLITE_NULL) {
+        sqlite3_result_null(context);
+        return false;
+    }
+    auto parsed = DateArgument(value);
+    if (!parsed) {
+        std::string message = "Conversion failed when converting date and/or time from character string: ";
+        message += reinterpret_cast<const char*>(sqlite3_value_text(value));
+        sqlite3_result_error(context, message.c_str(), -1);
+        return false;
+    }
+    date = *parsed;
+    return true;
+}
+
+template <int Civil::*Part>
+void DatePart(sqlite3_context* context, int, sqlite3_value** argv) {
+    DATE date = 0;
+    if (ReadDate(context, argv[0], date)) sqlite3_result_int(context, Split(date).*Part);
+}
+
+void GetDate(sqlite3_context* context, int, sqlite3_value**) {
+    std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    ResultDate(context, MakeOleDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min,
+                                    local.tm_sec));
+}
+
+std::string PartName(sqlite3_value* value) {
+    std::string name;
+    if (auto text = reinterpret_cast<const char*>(sqlite3_value_text(value)))
+        for (; *text; ++text) name += static_cast<char>(std::tolower(static_cast<unsigned char>(*text)));
+    if (name == "yy" || name == "yyyy") return "year";
+    if (name == "mm" || name == "m") return "month";
+    if (name == "dd" || name == "d") return "day";
+    if (name == "wk" || name == "ww") return "week";
+    if (name == "hh") return "hour";
+    if (name == "mi" || name == "n") return "minute";
+    if (name == "ss" || name == "s") return "second";
+    return name;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+void DateAdd(sqlite3_context* context, int, sqlite3_value** argv) {
+    std::string part = PartName(argv[0]);
+    if (sqlite3_value_type(argv[1]) == SQLITE_NULL) return sqlite3_result_null(context);
+    long long amount = sqlite3_value_int64(argv[1]);
+    DATE date = 0;
+    if (!ReadDate(context, argv[2], date)) return;
+    Civil c = Split(date);
+    if (part == "year" || part == "month") {
+        long long months = c.year * 12LL + (c.month - 1) + (part == "year" ? amount * 12 : amount);
+        c.year = static_cast<int>(months / 12);
+        c.month = static_cast<int>(months % 12) + 1;
+        c.day = std::min(c.day, DaysInMonth(c.year, c.month));
+        return ResultDate(context, MakeOleDate(c.year, c.month, c.day, c.hour, c.minute, c.second));
+    }
+    double days = 0;
+    if (part == "day" || part == "dayofyear" || part == "dy" || part == "y") days = static_cast<double>(amount);
+    else if (part == "week") days = amount * 7.0;
+    else if (part == "hour") days = amount / 24.0;
+    else if (part == "minute") days = amount / 1440.0;
+    else if (part == "second") days = amount / 86400.0;
+    else return sqlite3_result_error(context, ("Unsupported DATEADD part " + part).c_str(), -1);
+    Civil base = c;
+    DATE whole = MakeOleDate(base.year, base.month, base.day) + days;
+    Civil shifted = Split(whole + (base.hour * 3600 + base.minute * 60 + base.second) / 86400.0);
+    ResultDate(context, MakeOleDate(shifted.year, shifted.month, shifted.day, shifted.hour, shifted.minute,
+                                    shifted.second));
+}
+
+void DateDiff(sqlite3_context* context, int, sqlite3_value** argv) {
+    std::string part = PartName(argv[0]);
+    DATE from = 0, to = 0;
+    if (!ReadDate(context, argv[1], from) || !ReadDate(context, argv[2], to)) return;
+    Civil a = Split(from), b = Split(to);
+    if (part == "year") return sqlite3_result_int(context, b.year - a.year);
+    if (part == "month") return sqlite3_result_int(context, (b.year - a.year) * 12 + b.month - a.month);
+    double dayA = MakeOleDate(a.year, a.month, a.day), dayB = MakeOleDate(b.year, b.month, b.day);
+    if (part == "day") return sqlite3_result_int64(context, std::llround(dayB - dayA));
+    return sqlite3_result_error(context, ("Unsupported DATEDIFF part " + part).c_str(), -1);
+}
+
+// tlx_text(value, length, style, pad): CONVERT or CAST to a character type of `length`; style 120 (and
+// the other ODBC styles) writes dates as "YYYY-MM-DD HH:MM:SS" cut to the length.
+void ToText(sqlite3_context* context, int, sqlite3_value** argv) {
+    sqlite3_value* value = argv[0];
+    if (sqlite3_value_type(value) == SQLITE_NULL) return sqlite3_result_null(context);
+    long long length = sqlite3_value_int64(argv[1]);
+    bool pad = sqlite3_value_int(argv[3]) != 0;
+    std::string text;
+    if (sqlite3_value_type(value) == SQLITE_FLOAT) {
+        char buffer[40];
+        double d = sqlite3_value_double(value);
+        std::snprintf(buffer, sizeof buffer, d == std::floor(d) && std::fabs(d) < 1e15 ? "%.0f" : "%.15g", d);
+        text = buffer;
+    } else {
+        text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+        if (sqlite3_value_type(value) == SQLITE_TEXT) {
+            if (auto date = ParseDateText(text)) text = FormatDateText(*date);
+        }
+    }
+    if (length > 0 && text.size() > static_cast<size_t>(length)) {
+        // Cut at a character boundary of the UTF-8 text.
+        size_t bytes = 0;
+        long long characters = 0;
+        while (bytes < text.size() && characters < length) {
+            unsigned char lead = static_cast<unsigned char>(text[bytes]);
+            bytes += lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+            ++characters;
+        }
+        text.resize(std::min(bytes, text.size()));
+    } else if (pad && length > 0 && text.size() < static_cast<size_t>(length)) {
+        text.append(static_cast<size_t>(length) - text.size(), ' ');
+    }
+    sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+}
+
+// tlx_datetime(value, style): CONVERT or CAST to datetime, as "YYYY-MM-DD HH:MM:SS".
+void ToDateTime(sqlite3_context* context, int, sqlite3_value** argv) {
+    DATE date = 0;
+    if (ReadDate(context, argv[0], date)) ResultDate(context, date);
+}
+
+void Install(sqlite3* db, const char* name, int args, void (*function)(sqlite3_context*, int, sqlite3_value**),
+             bool deterministic = true) {
+    int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
+    sqlite3_create_function_v2(db, name, args, flags, nullptr, function, nullptr, nullptr, nullptr);
+}
+}  // namespace
+
+void InstallBuiltinFunctions(sqlite3* db) {
+    Install(db, "year", 1, DatePart<&Civil::year>);
+    Install(db, "month", 1, DatePart<&Civil::month>);
+    Install(db, "day", 1, DatePart<&Civil::day>);
+    Install(db, "getdate", 0, GetDate, false);
+    Install(db, "dateadd", 3, DateAdd);
+    Install(db, "datediff", 3, DateDiff);
+    Install(db, "tlx_text", 4, ToText);
+    Install(db, "tlx_datetime", 2, ToDateTime);
+}
+
+}  // namespace tlx::ado

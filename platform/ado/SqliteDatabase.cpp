@@ -1,0 +1,104 @@
+#include "platform/ado/SqliteDatabase.h"
+
+#include <sqlite3.h>
+
+#include <utility>
+
+#include "platform/ado/AdoError.h"
+#include "platform/ado/SqlFunctions.h"
+#include "platform/ado/SqlRoutines.h"
+
+namespace tlx::ado {
+
+Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &statement_, &tail) != SQLITE_OK) {
+        std::string message = sqlite3_errmsg(db);
+        sqlite3_finalize(statement_);
+        statement_ = nullptr;
+        FailDatabase(message, sql);
+    }
+    tail_ = std::string_view(tail, static_cast<size_t>(sql.data() + sql.size() - tail));
+}
+
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), statement_(std::exchange(other.statement_, nullptr)), tail_(other.tail_) {}
+
+Statement& Statement::operator=(Statement&& other) noexcept {
+    if (this != &other) {
+        sqlite3_finalize(statement_);
+        db_ = other.db_;
+        statement_ = std::exchange(other.statement_, nullptr);
+        tail_ = other.tail_;
+    }
+    return *this;
+}
+
+Statement::~Statement() { sqlite3_finalize(statement_); }
+
+bool Statement::Step() {
+    if (!statement_) return false;
+    int rc = sqlite3_step(statement_);
+    if (rc == SQLITE_ROW) return true;
+    if (rc == SQLITE_DONE) return false;
+    const char* sql = sqlite3_sql(statement_);
+    FailDatabase(sqlite3_errmsg(db_), sql ? sql : "");
+}
+
+SqliteDatabase::SqliteDatabase(const std::string& file) {
+    if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        std::string message = db_ ? sqlite3_errmsg(db_) : "out of memory";
+        sqlite3_close(db_);
+        FailDatabase(message, "");
+    }
+    sqlite3_busy_timeout(db_, 5000);
+    try {
+        Statement attach(db_, "ATTACH DATABASE ?1 AS TLX");
+        sqlite3_bind_text(attach.Get(), 1, file.c_str(), static_cast<int>(file.size()), SQLITE_TRANSIENT);
+        attach.Step();
+        Run("PRAGMA foreign_keys = ON");
+        InstallBuiltinFunctions(db_);
+    } catch (...) {
+        sqlite3_close(db_);
+        throw;
+    }
+}
+
+SqliteDatabase::~SqliteDatabase() { sqlite3_close_v2(db_); }
+
+void SqliteDatabase::Run(std::string_view sql) {
+    while (!sql.empty()) {
+        Statement statement(db_, sql);
+        while (statement.Step()) {
+        }
+        sql = statement.Tail();
+        while (!sql.empty() && (sql.front() == ' ' || sql.front() == '\n' || sql.front() == '\t' || sql.front() == '\r'))
+            sql.remove_prefix(1);
+    }
+}
+
+void SqliteDatabase::EnsureFunction(const std::string& internalName) {
+    if (installed_.count(internalName)) return;
+    SqlRoutines::Instance().InstallFunction(db_, internalName);
+    installed_.insert(internalName);
+}
+
+void CreateDatabaseFile(const std::string& file, const std::vector<std::string>& scripts) {
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(file.c_str(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr) != SQLITE_OK) {
+        std::string message = db ? sqlite3_errmsg(db) : "out of memory";
+        sqlite3_close(db);
+        FailDatabase(message, file);
+    }
+    std::unique_ptr<sqlite3, int (*)(sqlite3*)> owner(db, sqlite3_close);
+    for (const std::string& script : scripts) {
+        char* error = nullptr;
+        if (sqlite3_exec(db, script.c_str(), nullptr, nullptr, &error) != SQLITE_OK) {
+            std::string message = error ? error : "failed";
+            sqlite3_free(error);
+            FailDatabase(message, file);
+        }
+    }
+}
+
+}  // namespace tlx::ado

@@ -1,0 +1,58 @@
+// One SQLite connection with a company (or configuration) database file attached under the schema
+// name TLX, and the statement handle that goes with it.
+#pragma once
+
+#include <memory>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace tlx::ado {
+
+class Statement {
+public:
+    Statement() = default;
+    Statement(sqlite3* db, std::string_view sql);  // fails with the database's message and the text
+    Statement(Statement&& other) noexcept;
+    Statement& operator=(Statement&& other) noexcept;
+    ~Statement();
+
+    sqlite3_stmt* Get() const { return statement_; }
+    // True while a row is ready; fails with the database's message and the statement.
+    bool Step();
+    // The unparsed rest of the text after the first statement.
+    std::string_view Tail() const { return tail_; }
+
+private:
+    sqlite3* db_ = nullptr;
+    sqlite3_stmt* statement_ = nullptr;
+    std::string_view tail_;
+};
+
+class SqliteDatabase {
+public:
+    // Attaches `file` (created when missing) as TLX to a new connection.
+    explicit SqliteDatabase(const std::string& file);
+    ~SqliteDatabase();
+    SqliteDatabase(const SqliteDatabase&) = delete;
+    SqliteDatabase& operator=(const SqliteDatabase&) = delete;
+
+    sqlite3* Handle() const { return db_; }
+    // Runs statements without results (no values pasted: used for fixed texts only).
+    void Run(std::string_view sql);
+    // Installs a registered host function on this connection the first time a statement names it.
+    void EnsureFunction(const std::string& internalName);
+
+private:
+    sqlite3* db_ = nullptr;
+    std::set<std::string> installed_;
+};
+
+// Creates a database file from nothing by running SQL scripts on it (each a series of statements).
+void CreateDatabaseFile(const std::string& file, const std::vector<std::string>& scripts);
+
+}  // namespace tlx::ado

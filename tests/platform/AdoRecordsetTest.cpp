@@ -1,0 +1,394 @@
+#include <gtest/gtest.h>
+
+#include "AdoTestSupport.h"
+#include "platform/ado/DateText.h"
+#include "platform/com/ClassRegistry.h"
+
+using namespace adotest;
+
+namespace {
+constexpr char kDeclarations[] = R"(
+INSERT INTO DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_Numer, DkN_RokMiesiac) VALUES (10, 1, 1, 202401);
+INSERT INTO DeklElem (DkE_DkEID, DkE_DkNID, DkE_Numer, DkE_WartoscM, DkE_WartoscTekst) VALUES
+    (1, 10, 30, 100.5, 'a'), (2, 10, 10, 20, 'c'), (3, 10, 20, NULL, 'b');
+)";
+
+class AdoRecordsetTest : public ::testing::Test {
+protected:
+    TempDatabase db_{{"db/company.sql"}, kDeclarations};
+    tlx::ComPtr<Connection> connection_ = db_.Open();
+
+    tlx::ComPtr<Recordset> Elements() { return OpenBatch(connection_.Get(), u"select * from TLX.deklelem where dke_dknid=10 order by dke_dkeid"); }
+    tlx::Variant Scalar(std::u16string_view sql) {
+        auto rows = Execute(connection_.Get(), sql);
+        return rows ? Value(rows.Get(), 0) : tlx::Variant();
+    }
+};
+
+TEST_F(AdoRecordsetTest, FieldsReportDeclaredTypesAndSizes) {
+    auto rows = Elements();
+    tlx::ComPtr<Fields> fields;
+    rows->get_Fields(fields.Out());
+    LONG count = 0;
+    fields->get_Count(&count);
+    EXPECT_EQ(count, 7);
+    struct Expected {
+        const char16_t* name;
+        DataTypeEnum type;
+        LONG size;
+    } expected[] = {{u"DkE_DkEID", adInteger, 4},       {u"dke_numer", adInteger, 4},
+                    {u"DKE_WARTOSCM", adCurrency, 8},   {u"DkE_WartoscTekst", adVarWChar, 1024},
+                    {u"DkE_Opis", adVarWChar, 255}};
+    for (const auto& e : expected) {
+        tlx::ComPtr<Field> field;
+        ASSERT_EQ(fields->get_Item(tlx::Variant::FromString(e.name), field.Out()), S_OK) << tlx::Utf16ToUtf8(e.name);
+        DataTypeEnum type = adEmpty;
+        LONG size = 0;
+        field->get_Type(&type);
+        field->get_DefinedSize(&size);
+        EXPECT_EQ(type, e.type) << tlx::Utf16ToUtf8(e.name);
+        EXPECT_EQ(size, e.size) << tlx::Utf16ToUtf8(e.name);
+    }
+    tlx::ComPtr<Field> missing;
+    EXPECT_EQ(fields->get_Item(tlx::Variant::FromString(u"Nope"), missing.Out()), adErrItemNotFound);
+    EXPECT_NE(tlx::TakeErrorDescription(), u"");
+}
+
+TEST_F(AdoRecordsetTest, ValuesRoundTripThroughTheDatabase) {
+    auto rows = OpenBatch(connection_.Get(), u"select * from TLX.DeklNag where 1=0");
+    ASSERT_EQ(rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing()), S_OK);
+    DATE withTime = tlx::ado::MakeOleDate(2024, 3, 5, 13, 45, 7);
+    std::u16string longText(5000, u'ż');
+    EXPECT_EQ(Put(rows.Get(), u"DkN_TypDeklar", tlx::Variant::FromLong(1)), S_OK);
+    EXPECT_EQ(Put(rows.Get(), u"DkN_EDekl_DataWyslania", tlx::Variant::FromDate(withTime)), S_OK);
+    // An OLE day number written as a double is stored as that date.
+    EXPECT_EQ(Put(rows.Get(), u"DkN_DataDok", tlx::Variant::FromDouble(tlx::ado::MakeOleDate(2024, 2, 29))), S_OK);
+    EXPECT_EQ(Put(rows.Get(), u"DkN_EDekl_StatusOpis", tlx::Variant::FromString(u"Zażółć gęślą jaźń")), S_OK);
+    EXPECT_EQ(Put(rows.Get(), u"DkN_Opis", tlx::Variant::Null()), S_OK);
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+
+    auto pages = OpenBatch(connection_.Get(), u"select * from TLX.DeklStr where 1=0");
+    pages->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
+    Put(pages.Get(), u"DkS_DkNID", tlx::Variant::FromLong(10));
+    Put(pages.Get(), u"DkS_Tekst", tlx::Variant::FromString(longText));
+    ASSERT_EQ(pages->UpdateBatch(adAffectAll), S_OK);
+
+    auto again = Execute(connection_.Get(), u"select * from TLX.DeklNag where DkN_TypDeklar = 1 and DkN_DkNID <> 10");
+    ASSERT_FALSE(AtEnd(again.Get()));
+    tlx::Variant sent = Value(again.Get(), u"DkN_EDekl_DataWyslania");
+    ASSERT_EQ(sent.vt, VT_DATE);
+    EXPECT_EQ(tlx::ado::FormatDateText(sent.date), "2024-03-05 13:45:07");
+    tlx::Variant day = Value(again.Get(), u"DkN_DataDok");
+    ASSERT_EQ(day.vt, VT_DATE);
+    EXPECT_EQ(day.date, tlx::ado::MakeOleDate(2024, 2, 29)) << "a date without time keeps no fraction";
+    EXPECT_EQ(Text(Value(again.Get(), u"DkN_EDekl_StatusOpis")), u"Zażółć gęślą jaźń");
+    EXPECT_EQ(Value(again.Get(), u"DkN_Opis").vt, VT_NULL);
+    EXPECT_EQ(Text(Scalar(u"select DkN_EDekl_DataWyslania || '' from TLX.DeklNag where DkN_DkNID <> 10")),
+              u"2024-03-05 13:45:07")
+        << "dates are stored as ISO text";
+    EXPECT_EQ(Text(Scalar(u"select DkS_Tekst from TLX.DeklStr")), longText);
+}
+
+TEST_F(AdoRecordsetTest, MoneyIsExactToTheFourthPlace) {
+    auto rows = Elements();
+    rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
+    Put(rows.Get(), u"DkE_DkNID", tlx::Variant::FromLong(10));
+    Put(rows.Get(), u"DkE_WartoscM", tlx::Variant::FromCurrency(CY{123456789012345}));  // 12 345 678 901.2345
+    rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
+    Put(rows.Get(), u"DkE_DkNID", tlx::Variant::FromLong(10));
+    Put(rows.Get(), u"DkE_WartoscM", tlx::Variant::FromString(u"0,0001"));
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+
+    auto read = Execute(connection_.Get(), u"select DkE_WartoscM from TLX.DeklElem where DkE_DkEID > 3 order by 1 desc");
+    tlx::Variant big = Value(read.Get(), 0);
+    ASSERT_EQ(big.vt, VT_CY);
+    EXPECT_EQ(big.cyVal.int64, 123456789012345);
+    read->MoveNext();
+    EXPECT_EQ(Value(read.Get(), 0).cyVal.int64, 1);
+    tlx::Variant sum = Scalar(u"select sum(DkE_WartoscM) from TLX.DeklElem where DkE_DkEID <= 3");
+    EXPECT_DOUBLE_EQ(sum.dblVal, 120.5);
+}
+
+TEST_F(AdoRecordsetTest, TextIsNotCutAndWrongValuesAreRefused) {
+    auto rows = Elements();
+    EXPECT_EQ(Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromString(u"abc")), adErrDataConversion);
+    EXPECT_EQ(Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromString(u"42")), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 42);
+    EXPECT_EQ(Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromDouble(2.5)), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 2) << "halves round to even as OLE does";
+}
+
+TEST_F(AdoRecordsetTest, NavigationCountsAndBounds) {
+    auto rows = Elements();
+    EXPECT_EQ(Count(rows.Get()), 3);
+    VARIANT_BOOL bof = VARIANT_FALSE;
+    rows->get_BOF(&bof);
+    EXPECT_FALSE(bof);
+    rows->MoveLast();
+    rows->MoveNext();
+    EXPECT_TRUE(AtEnd(rows.Get()));
+    EXPECT_EQ(rows->MoveNext(), adErrNoCurrentRecord);
+    tlx::Variant none;
+    tlx::ComPtr<Fields> fields;
+    rows->get_Fields(fields.Out());
+    tlx::ComPtr<Field> field;
+    fields->get_Item(tlx::Variant::FromLong(0), field.Out());
+    EXPECT_EQ(field->get_Value(none.Out()), adErrNoCurrentRecord);
+    rows->MovePrevious();
+    EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").lVal, 3);
+    rows->MoveFirst();
+    rows->MovePrevious();
+    rows->get_BOF(&bof);
+    EXPECT_TRUE(bof);
+
+    auto empty = Execute(connection_.Get(), u"select * from TLX.DeklElem where 1=0");
+    VARIANT_BOOL emptyBof = VARIANT_FALSE;
+    empty->get_BOF(&emptyBof);
+    EXPECT_TRUE(emptyBof && AtEnd(empty.Get()));
+    EXPECT_EQ(Count(empty.Get()), 0);
+}
+
+TEST_F(AdoRecordsetTest, PendingChangesShowInStatusAndEditMode) {
+    auto rows = Elements();
+    EXPECT_EQ(Status(rows.Get()), adRecUnmodified);
+    EXPECT_EQ(EditMode(rows.Get()), adEditNone);
+
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"zmiana"));
+    EXPECT_EQ(Status(rows.Get()), adRecModified);
+    EXPECT_EQ(EditMode(rows.Get()), adEditInProgress);
+    tlx::ComPtr<Fields> fields;
+    rows->get_Fields(fields.Out());
+    tlx::ComPtr<Field> opis;
+    fields->get_Item(tlx::Variant::FromString(u"DkE_Opis"), opis.Out());
+    tlx::Variant underlying;
+    opis->get_UnderlyingValue(underlying.Out());
+    EXPECT_EQ(underlying.vt, VT_NULL);
+
+    rows->MoveNext();
+    rows->Delete(adAffectCurrent);
+    EXPECT_EQ(Status(rows.Get()), adRecDeleted) << "the deleted row stays current until the cursor moves";
+    EXPECT_EQ(EditMode(rows.Get()), adEditDelete);
+    EXPECT_EQ(Count(rows.Get()), 2);
+
+    rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10));
+    EXPECT_EQ(Status(rows.Get()), adRecNew);
+    EXPECT_EQ(EditMode(rows.Get()), adEditAdd);
+    rows->Update(tlx::Variant::Missing(), tlx::Variant::Missing());
+    EXPECT_EQ(EditMode(rows.Get()), adEditAdd) << "a new row stays pending until the batch is written";
+    EXPECT_EQ(Count(rows.Get()), 3);
+
+    // Nothing reached the database yet.
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 3);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_Opis is not null").lVal, 0);
+
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    EXPECT_EQ(Status(rows.Get()), adRecUnmodified);
+    EXPECT_EQ(EditMode(rows.Get()), adEditNone);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").lVal, 4) << "the identity key is read back into the new row";
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 3);
+    EXPECT_EQ(Text(Scalar(u"select DkE_Opis from TLX.DeklElem where DkE_DkEID = 1")), u"zmiana");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkEID = 2").lVal, 0);
+}
+
+TEST_F(AdoRecordsetTest, CancelBatchRestoresEveryPendingRow) {
+    auto rows = Elements();
+    Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(99));
+    rows->MoveNext();
+    rows->Delete(adAffectCurrent);
+    rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
+    EXPECT_EQ(rows->CancelBatch(adAffectAll), S_OK);
+    EXPECT_EQ(Count(rows.Get()), 3);
+    rows->MoveFirst();
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 30);
+    EXPECT_EQ(Status(rows.Get()), adRecUnmodified);
+}
+
+TEST_F(AdoRecordsetTest, BookmarksStayWithTheirRowsAcrossSortAndFilter) {
+    auto rows = Elements();
+    rows->AddNew(tlx::Variant::FromString(u"DkE_Numer"), tlx::Variant::FromLong(15));
+    Put(rows.Get(), u"DkE_DkNID", tlx::Variant::FromLong(10));
+    tlx::Variant pending;
+    rows->get_Bookmark(pending.Out());
+    rows->MoveFirst();
+    tlx::Variant first;
+    rows->get_Bookmark(first.Out());
+
+    ASSERT_EQ(rows->put_Sort(tlx::Bstr(u"DkE_Numer DESC").Get()), S_OK);
+    std::vector<LONG> order;
+    for (rows->MoveFirst(); !AtEnd(rows.Get()); rows->MoveNext()) order.push_back(Value(rows.Get(), u"DkE_Numer").lVal);
+    EXPECT_EQ(order, (std::vector<LONG>{30, 20, 15, 10}));
+
+    ASSERT_EQ(rows->put_Bookmark(pending), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 15);
+    EXPECT_EQ(Status(rows.Get()), adRecNew);
+    ASSERT_EQ(rows->put_Bookmark(first), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 30);
+
+    ASSERT_EQ(rows->put_Filter(tlx::Variant::FromString(u"DkE_Numer >= 15 AND DkE_WartoscTekst <> 'b'")), S_OK);
+    EXPECT_EQ(Count(rows.Get()), 1) << "only 30 'a': 20 is 'b' and the new row's NULL text fails the test";
+    ASSERT_EQ(rows->put_Bookmark(first), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").lVal, 1);
+    tlx::Variant text = tlx::Variant::FromString(u"3");  // the text form of a bookmark is taken as well
+    EXPECT_EQ(rows->put_Bookmark(text), adErrItemNotFound) << "row 3 is filtered out";
+
+    ASSERT_EQ(rows->put_Filter(tlx::Variant::FromLong(adFilterPendingRecords)), S_OK);
+    EXPECT_EQ(Count(rows.Get()), 1);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 15);
+    rows->put_Filter(tlx::Variant::FromLong(adFilterNone));
+    EXPECT_EQ(Count(rows.Get()), 4);
+    ASSERT_EQ(rows->put_Bookmark(pending), S_OK);
+
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    tlx::Variant after;
+    rows->get_Bookmark(after.Out());
+    EXPECT_EQ(after.dblVal, pending.dblVal) << "writing the batch keeps the bookmark";
+}
+
+TEST_F(AdoRecordsetTest, FilterGrammar) {
+    auto rows = Elements();
+    struct Case {
+        const char16_t* criteria;
+        LONG count;
+    } cases[] = {
+        {u"DkE_Numer = 10", 1},
+        {u"DkE_Numer > 10 OR DkE_WartoscTekst = 'C'", 3},
+        {u"(DkE_Numer < 25 AND DkE_WartoscM = NULL)", 1},
+        {u"DkE_WartoscM <> NULL", 2},
+        {u"DkE_WartoscM >= 100.5", 1},
+        {u"DkE_WartoscTekst LIKE 'a*'", 1},
+        {u"[DkE_Numer] <= '20'", 2},
+    };
+    for (const auto& c : cases) {
+        ASSERT_EQ(rows->put_Filter(tlx::Variant::FromString(c.criteria)), S_OK) << tlx::Utf16ToUtf8(c.criteria);
+        EXPECT_EQ(Count(rows.Get()), c.count) << tlx::Utf16ToUtf8(c.criteria);
+    }
+    EXPECT_EQ(rows->put_Filter(tlx::Variant::FromString(u"DkE_Numer ==")), adErrInvalidArgument);
+    EXPECT_EQ(rows->put_Filter(tlx::Variant::FromString(u"Nope = 1")), adErrInvalidArgument);
+    EXPECT_EQ(rows->put_Sort(tlx::Bstr(u"Nope").Get()), adErrItemNotFound);
+    rows->put_Filter(tlx::Variant::FromString(u""));
+    EXPECT_EQ(Count(rows.Get()), 3);
+}
+
+TEST_F(AdoRecordsetTest, FailedBatchRollsBackAndKeepsPendingRows) {
+    auto rows = Elements();
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"pierwsza zmiana"));
+    rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10));
+    rows->AddNew(tlx::Variant::FromString(u"DkE_Numer"), tlx::Variant::FromLong(5));  // DkE_DkNID NOT NULL
+    HRESULT hr = rows->UpdateBatch(adAffectAll);
+    EXPECT_TRUE(FAILED(hr));
+    std::u16string description = tlx::TakeErrorDescription();
+    EXPECT_NE(description.find(u"NOT NULL"), std::u16string::npos) << tlx::Utf16ToUtf8(description);
+    EXPECT_NE(description.find(u"INSERT INTO"), std::u16string::npos) << "the statement is named";
+
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 3);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_Opis is not null").lVal, 0);
+    EXPECT_EQ(Status(rows.Get()), adRecNew);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").vt, VT_NULL) << "no key is handed out for a rolled-back row";
+    rows->put_Filter(tlx::Variant::FromLong(adFilterPendingRecords));
+    EXPECT_EQ(Count(rows.Get()), 3);
+
+    // Once the row is fixed the same batch goes through.
+    rows->MoveLast();
+    Put(rows.Get(), u"DkE_DkNID", tlx::Variant::FromLong(10));
+    EXPECT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 5);
+}
+
+TEST_F(AdoRecordsetTest, ValuesWrittenByTheBatchAreBoundNotPasted) {
+    auto rows = Elements();
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"x'); DROP TABLE DeklElem; --"));
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    EXPECT_EQ(Text(Scalar(u"select DkE_Opis from TLX.DeklElem where DkE_DkEID = 1")), u"x'); DROP TABLE DeklElem; --");
+}
+
+TEST_F(AdoRecordsetTest, ResyncRereadsTheCurrentRow) {
+    auto rows = Elements();
+    Execute(connection_.Get(), u"update TLX.DeklElem set DkE_Numer = 31 where DkE_DkEID = 1");
+    EXPECT_EQ(rows->Resync(adAffectCurrent, adResyncUnderlyingValues), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 31);
+    Execute(connection_.Get(), u"delete from TLX.DeklElem where DkE_DkEID = 1");
+    EXPECT_EQ(rows->Resync(adAffectCurrent, adResyncUnderlyingValues), S_OK);
+    EXPECT_EQ(Status(rows.Get()) & adRecDBDeleted, adRecDBDeleted);
+}
+
+TEST_F(AdoRecordsetTest, ARecordsetBuiltInMemory) {
+    auto rows = tlx::ado::CRecordset::Make();
+    tlx::ComPtr<Fields> fields;
+    rows->get_Fields(fields.Out());
+    ASSERT_EQ(fields->Append(tlx::Bstr(u"Rok").Get(), adInteger, 0, 0, tlx::Variant::Missing()), S_OK);
+    ASSERT_EQ(fields->Append(tlx::Bstr(u"Miesiac").Get(), adInteger, 0, 0, tlx::Variant::Missing()), S_OK);
+    ASSERT_EQ(fields->Append(tlx::Bstr(u"Przychod").Get(), adCurrency, 0, 0, tlx::Variant::Missing()), S_OK);
+    EXPECT_EQ(fields->Append(tlx::Bstr(u"rok").Get(), adInteger, 0, 0, tlx::Variant::Missing()), adErrInvalidArgument);
+    ASSERT_EQ(rows->Open(tlx::Variant::Missing(), tlx::Variant::Missing(), adOpenStatic, adLockBatchOptimistic, -1), S_OK);
+    for (LONG month = 1; month <= 3; ++month) {
+        rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
+        Put(rows.Get(), u"Rok", tlx::Variant::FromDouble(2024));
+        Put(rows.Get(), u"Miesiac", tlx::Variant::FromLong(month));
+        Put(rows.Get(), u"Przychod", tlx::Variant::FromDouble(month * 100.25));
+    }
+    EXPECT_EQ(Count(rows.Get()), 3);
+    ASSERT_EQ(rows->put_Filter(tlx::Variant::FromString(u"Rok=2024 AND Miesiac=2")), S_OK);
+    ASSERT_EQ(Count(rows.Get()), 1);
+    EXPECT_EQ(Value(rows.Get(), u"Przychod").cyVal.int64, 2005000);
+    EXPECT_EQ(fields->Append(tlx::Bstr(u"Late").Get(), adInteger, 0, 0, tlx::Variant::Missing()), adErrObjectOpen);
+}
+
+TEST_F(AdoRecordsetTest, ReadOnlyRecordsetsRefuseChanges) {
+    auto rows = Execute(connection_.Get(), u"select * from TLX.DeklElem");
+    EXPECT_EQ(Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(1)), adErrFeatureNotAvailable);
+    EXPECT_EQ(rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing()), adErrFeatureNotAvailable);
+}
+
+TEST_F(AdoRecordsetTest, ConnectionExecuteAndTransactions) {
+    tlx::ComPtr<Recordset> none;
+    tlx::Variant affected;
+    ASSERT_EQ(connection_->Execute(tlx::Bstr(u"update TLX.DeklElem set DkE_Numer = DkE_Numer + 1").Get(),
+                                   affected.Out(), adCmdText, none.Out()),
+              S_OK);
+    EXPECT_FALSE(none) << "a statement without rows answers no recordset";
+    EXPECT_EQ(affected.lVal, 3);
+
+    LONG level = 0;
+    ASSERT_EQ(connection_->BeginTrans(&level), S_OK);
+    Execute(connection_.Get(), u"delete from TLX.DeklElem");
+    ASSERT_EQ(connection_->RollbackTrans(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 3);
+    connection_->BeginTrans(&level);
+    Execute(connection_.Get(), u"delete from TLX.DeklElem where DkE_DkEID = 1");
+    ASSERT_EQ(connection_->CommitTrans(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 2);
+    EXPECT_EQ(connection_->CommitTrans(), adErrFeatureNotAvailable);
+}
+
+TEST_F(AdoRecordsetTest, FailingStatementsCarryTheDatabaseMessageAndTheStatement) {
+    tlx::ComPtr<Recordset> rows;
+    HRESULT hr = connection_->Execute(tlx::Bstr(u"select nope from TLX.DeklElem").Get(), nullptr, adCmdText, rows.Out());
+    EXPECT_EQ(hr, adErrDatabase);
+    std::u16string description = tlx::TakeErrorDescription();
+    EXPECT_NE(description.find(u"no such column: nope"), std::u16string::npos) << tlx::Utf16ToUtf8(description);
+    EXPECT_NE(description.find(u"select nope from TLX.DeklElem"), std::u16string::npos);
+}
+
+TEST_F(AdoRecordsetTest, RecordsetOpensOnAConnectionString) {
+    auto rows = tlx::ado::CRecordset::Make();
+    tlx::Variant source = tlx::Variant::FromString(u"Select Fir_Wartosc From TLX.Firma Where Fir_Numer=1204");
+    tlx::Variant active = tlx::Variant::FromString(u"Provider=tlx;Data Source=" + tlx::Utf8ToUtf16(db_.Path()));
+    ASSERT_EQ(rows->Open(source, active, adOpenForwardOnly, adLockReadOnly, adCmdText), S_OK);
+    EXPECT_TRUE(AtEnd(rows.Get()));
+    LONG state = 0;
+    rows->get_State(&state);
+    EXPECT_EQ(state, adStateOpen);
+}
+
+TEST(AdoClasses, AreCreatedByProgId) {
+    ASSERT_EQ(tlx::ado::RegisterAdoClasses(), S_OK);
+    CLSID clsid{};
+    ASSERT_EQ(CLSIDFromProgID(u"ADODB.Recordset", &clsid), S_OK);
+    EXPECT_EQ(clsid, CLSID_Recordset);
+    tlx::ComPtr<Recordset> rows;
+    EXPECT_EQ(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, Recordset::kIid, rows.OutVoid()), S_OK);
+    tlx::ComPtr<Connection> connection;
+    EXPECT_EQ(CoCreateInstance(CLSID_Connection, nullptr, CLSCTX_ALL, Connection::kIid, connection.OutVoid()), S_OK);
+}
+
+}  // namespace
