@@ -58,6 +58,16 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
     });
     // Rewriting the whole batch first: an unknown construct anywhere stops it before anything runs.
     std::vector<BatchStatement> batch = rewriter.Rewrite(tsql);
+    std::vector<SqlProcedure> procedures;
+    for (const BatchStatement& step : batch) {
+        if (step.kind != BatchStatement::kExec) continue;
+        auto procedure = SqlRoutines::Instance().FindProcedure(step.procedure);
+        if (!procedure)
+            Fail(adErrFeatureNotAvailable,
+                 u"Unknown procedure " + Utf8ToUtf16(step.procedure) + u" in statement: " + Utf8ToUtf16(tsql));
+        procedures.push_back(std::move(*procedure));
+    }
+    size_t nextProcedure = 0;
     variables_.clear();
     ExecutionResult result;
     for (const BatchStatement& step : batch) {
@@ -73,10 +83,7 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
                 break;
             }
             case BatchStatement::kExec: {
-                auto procedure = SqlRoutines::Instance().FindProcedure(step.procedure);
-                if (!procedure)
-                    Fail(adErrFeatureNotAvailable, u"Unknown procedure " + Utf8ToUtf16(step.procedure) +
-                                                       u" in statement: " + Utf8ToUtf16(tsql));
+                const SqlProcedure& procedure = procedures[nextProcedure++];
                 std::vector<tlx::Variant> arguments;
                 if (!step.sql.empty()) {
                     Statement statement(db_.Handle(), step.sql);
@@ -85,7 +92,7 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
                         for (int c = 0; c < sqlite3_column_count(statement.Get()); ++c)
                             arguments.push_back(VariantFromSqlite(sqlite3_column_value(statement.Get(), c)));
                 }
-                SqlQuery query = (*procedure)(db_.Handle(), arguments);
+                SqlQuery query = procedure(db_.Handle(), arguments);
                 if (query.sql.empty()) break;
                 Statement statement(db_.Handle(), query.sql);
                 for (size_t i = 0; i < query.arguments.size() &&

@@ -144,7 +144,7 @@ void SqlRewriter::RejectUnsupported(const std::vector<SqlToken>& tokens, size_t 
         if (t.kind == SqlToken::kVariable && t.text.rfind("@@", 0) == 0) Unsupported(t.text);
         if (t.kind != SqlToken::kWord) continue;
         for (std::string_view k : kKeywords)
-            if (t.Is(k)) Unsupported(t.text);
+            if (t.Is(k)) Unsupported(k);
         bool call = i + 1 < end && tokens[i + 1].IsSymbol("(");
         if (call)
             for (std::string_view f : kFunctions)
@@ -354,6 +354,7 @@ void SqlRewriter::RewriteTokens(std::vector<SqlToken>& tokens) {
         if (t.kind == SqlToken::kVariable) {
             t.text = Lower(t.text);
         } else if (t.kind == SqlToken::kWord && i + 3 < tokens.size() && tokens[i + 1].IsSymbol(".") &&
+                   !(i > 0 && (tokens[i - 1].Is("INTO") || tokens[i - 1].Is("TABLE") || tokens[i - 1].Is("UPDATE"))) &&
                    (tokens[i + 2].kind == SqlToken::kWord || tokens[i + 2].kind == SqlToken::kQuotedName) &&
                    tokens[i + 3].IsSymbol("(")) {
             std::string name = tokens[i + 2].text;
