@@ -1,0 +1,166 @@
+#include "platform/xml/XsltTransform.h"
+
+#include <libexslt/exslt.h>
+#include <libxml/HTMLtree.h>
+#include <libxslt/security.h>
+#include <libxslt/transform.h>
+#include <libxslt/xsltInternals.h>
+#include <libxslt/xsltutils.h>
+
+#include <memory>
+#include <mutex>
+
+#include "platform/com/ErrorInfo.h"
+#include "platform/text/CodePage.h"
+#include "platform/xml/XmlErrorCollector.h"
+#include "platform/xml/XmlWriter.h"
+
+namespace tlx {
+
+namespace {
+
+struct DocDeleter {
+    void operator()(xmlDocPtr doc) const { xmlFreeDoc(doc); }
+};
+struct StyleDeleter {
+    void operator()(xsltStylesheetPtr style) const { xsltFreeStylesheet(style); }
+};
+struct TransformContextDeleter {
+    void operator()(xsltTransformContextPtr context) const { xsltFreeTransformContext(context); }
+};
+struct BufferDeleter {
+    void operator()(xmlBufferPtr buffer) const { xmlBufferFree(buffer); }
+};
+struct SecurityDeleter {
+    void operator()(xsltSecurityPrefsPtr prefs) const { xsltFreeSecurityPrefs(prefs); }
+};
+using DocPtr = std::unique_ptr<xmlDoc, DocDeleter>;
+
+void RegisterExtensions() {
+    static std::once_flag once;
+    std::call_once(once, [] { exsltRegisterAll(); });
+}
+
+// The XML declaration is kept as a processing instruction "xml" in our trees; a stylesheet must not see
+// it as content.
+void RemoveDeclarationNodes(xmlDocPtr doc) {
+    for (xmlNodePtr node = doc->children; node;) {
+        xmlNodePtr next = node->next;
+        if (node->type == XML_PI_NODE && xmlStrEqual(node->name, BAD_CAST "xml")) {
+            xmlUnlinkNode(node);
+            xmlFreeNode(node);
+        }
+        node = next;
+    }
+}
+
+// A document of its own holding a copy of `node` (the whole document when `node` is one).
+DocPtr CopyAsDocument(xmlNodePtr node) {
+    DocPtr copy;
+    if (node->type == XML_DOCUMENT_NODE) {
+        copy.reset(xmlCopyDoc(reinterpret_cast<xmlDocPtr>(node), 1));
+    } else {
+        copy.reset(xmlNewDoc(BAD_CAST "1.0"));
+        if (copy) {
+            xmlNodePtr root = xmlDocCopyNode(node, copy.get(), 1);
+            if (!root) throw std::bad_alloc();
+            xmlAddChild(reinterpret_cast<xmlNodePtr>(copy.get()), root);
+            if (root->type == XML_ELEMENT_NODE) xmlReconciliateNs(copy.get(), root);
+        }
+    }
+    if (!copy) throw std::bad_alloc();
+    RemoveDeclarationNodes(copy.get());
+    return copy;
+}
+
+std::unique_ptr<xsltSecurityPrefs, SecurityDeleter> LocalReadOnly() {
+    std::unique_ptr<xsltSecurityPrefs, SecurityDeleter> prefs(xsltNewSecurityPrefs());
+    if (!prefs) throw std::bad_alloc();
+    xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_WRITE_FILE, xsltSecurityForbid);
+    xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_CREATE_DIRECTORY, xsltSecurityForbid);
+    xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_READ_NETWORK, xsltSecurityForbid);
+    xsltSetSecurityPrefs(prefs.get(), XSLT_SECPREF_WRITE_NETWORK, xsltSecurityForbid);
+    return prefs;
+}
+
+// A string parameter as an XPath literal (a value holding both quote kinds becomes concat()).
+std::string QuoteLiteral(const std::string& value) {
+    if (value.find('\'') == std::string::npos) return "'" + value + "'";
+    if (value.find('"') == std::string::npos) return "\"" + value + "\"";
+    std::string out = "concat(";
+    std::size_t start = 0;
+    for (std::size_t quote; (quote = value.find('\'', start)) != std::string::npos; start = quote + 1)
+        out += "'" + value.substr(start, quote - start) + "', \"'\", ";
+    return out + "'" + value.substr(start) + "')";
+}
+
+std::u16string Serialise(xmlDocPtr result, xsltStylesheetPtr style) {
+    const xmlChar* method = style->method;
+    if (method && xmlStrEqual(method, BAD_CAST "text")) {
+        xmlChar* text = xmlNodeGetContent(reinterpret_cast<xmlNodePtr>(result));
+        std::u16string out = Utf8ToUtf16(text ? reinterpret_cast<const char*>(text) : "");
+        xmlFree(text);
+        return out;
+    }
+    if (method && xmlStrEqual(method, BAD_CAST "html")) {
+        std::unique_ptr<xmlBuffer, BufferDeleter> buffer(xmlBufferCreate());
+        if (!buffer) throw std::bad_alloc();
+        for (xmlNodePtr node = result->children; node; node = node->next) htmlNodeDump(buffer.get(), result, node);
+        return Utf8ToUtf16(std::string(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
+                                       static_cast<std::size_t>(xmlBufferLength(buffer.get()))));
+    }
+    if (xmlNodePtr root = xmlDocGetRootElement(result)) XmlWriter::NormaliseNamespaces(root);
+    std::u16string out;
+    if (style->omitXmlDeclaration != 1) {
+        std::string standalone = style->standalone == 1 ? " standalone=\"yes\"" : style->standalone == 0 ? " standalone=\"no\"" : "";
+        out = u"<?xml version=\"1.0\" encoding=\"UTF-16\"" + Utf8ToUtf16(standalone) + u"?>\r\n";
+    }
+    for (xmlNodePtr node = result->children; node; node = node->next) {
+        if (node->type == XML_DTD_NODE) continue;
+        out += Utf8ToUtf16(XmlWriter::ToUtf8(node));
+    }
+    return out;
+}
+
+}  // namespace
+
+HRESULT XsltTransform::Apply(xmlNodePtr source, xmlNodePtr stylesheet, const Parameters& parameters,
+                             std::u16string& output) {
+    RegisterExtensions();
+    XmlErrorCollector collector;
+    DocPtr styleDoc = CopyAsDocument(stylesheet);
+    std::unique_ptr<xsltStylesheet, StyleDeleter> style(xsltParseStylesheetDoc(styleDoc.get()));
+    if (!style || style->errors > 0) {
+        if (!style) return SetErrorText(E_FAIL, u"The stylesheet cannot be compiled: " +
+                                                    Utf8ToUtf16(collector.Text("not a stylesheet")));
+        return SetErrorText(E_FAIL, u"The stylesheet cannot be compiled: " + Utf8ToUtf16(collector.Text("errors")));
+    }
+    styleDoc.release();  // the stylesheet owns it now
+
+    DocPtr input = CopyAsDocument(source);
+    std::unique_ptr<xsltTransformContext, TransformContextDeleter> context(
+        xsltNewTransformContext(style.get(), input.get()));
+    if (!context) throw std::bad_alloc();
+    auto prefs = LocalReadOnly();
+    xsltSetCtxtSecurityPrefs(prefs.get(), context.get());
+
+    std::vector<std::string> names, values;
+    for (const auto& [name, value] : parameters) {
+        names.push_back(Utf16ToUtf8(name));
+        values.push_back(QuoteLiteral(Utf16ToUtf8(value)));
+    }
+    std::vector<const char*> list;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        list.push_back(names[i].c_str());
+        list.push_back(values[i].c_str());
+    }
+    list.push_back(nullptr);
+
+    DocPtr result(xsltApplyStylesheetUser(style.get(), input.get(), list.data(), nullptr, nullptr, context.get()));
+    if (!result || context->state != XSLT_STATE_OK)
+        return SetErrorText(E_FAIL, u"The transformation failed: " + Utf8ToUtf16(collector.Text("unknown error")));
+    output = Serialise(result.get(), style.get());
+    return S_OK;
+}
+
+}  // namespace tlx
