@@ -252,8 +252,12 @@ HRESULT CXmlDocument::save(VARIANT destination) {
         std::string path;
         if (!PathOf(destination, path)) return SetErrorText(E_INVALIDARG, u"A document is saved to a file path.");
         std::string encoding = XmlWriter::DeclaredEncoding(Doc());
-        if (!encoding.empty() && !xmlFindCharEncodingHandler(encoding.c_str()))
-            return SetErrorText(E_FAIL, Utf8ToUtf16("The encoding \"" + encoding + "\" is not supported."));
+        if (!encoding.empty()) {
+            xmlCharEncodingHandlerPtr handler = xmlFindCharEncodingHandler(encoding.c_str());
+            if (!handler)
+                return SetErrorText(E_FAIL, Utf8ToUtf16("The encoding \"" + encoding + "\" is not supported."));
+            xmlCharEncCloseFunc(handler);
+        }
         return WriteFileAtomically(path, XmlWriter::DocumentBytes(Doc(), encoding));
     });
 }

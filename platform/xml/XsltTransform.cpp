@@ -13,6 +13,7 @@
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
 #include "platform/xml/XmlErrorCollector.h"
+#include "platform/xml/XmlNodeCore.h"
 #include "platform/xml/XmlWriter.h"
 
 namespace tlx {
@@ -123,6 +124,18 @@ std::u16string Serialise(xmlDocPtr result, xsltStylesheetPtr style) {
 }
 
 }  // namespace
+
+HRESULT XsltTransform::Apply(IXMLDOMNode* source, IXMLDOMNode* stylesheet, const Parameters& parameters,
+                             std::u16string& output) {
+    XmlNodeCore* sourceNode = XmlNodeCore::From(source);
+    XmlNodeCore* styleNode = XmlNodeCore::From(stylesheet);
+    if (!sourceNode || !styleNode) return SetErrorText(E_INVALIDARG, u"The source and the stylesheet must be nodes of this DOM.");
+    try {
+        return Apply(sourceNode->Node(), styleNode->Node(), parameters, output);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
+}
 
 HRESULT XsltTransform::Apply(xmlNodePtr source, xmlNodePtr stylesheet, const Parameters& parameters,
                              std::u16string& output) {

@@ -3,13 +3,13 @@
 // but not the network, and may write nothing.
 #pragma once
 
-#include <libxml/tree.h>
-
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "platform/com/Types.h"
+#include "platform/xml/XmlDom.h"
+
+struct _xmlNode;  // libxml2's node, for the platform's own callers
 
 namespace tlx {
 
@@ -21,7 +21,9 @@ public:
     // The output as text. For XML output the declaration (unless the stylesheet omits it) names
     // "UTF-16", the encoding of the text handed back. A stylesheet that does not compile or a
     // transformation that fails answers E_FAIL with libxslt's messages as the error text.
-    static HRESULT Apply(xmlNodePtr source, xmlNodePtr stylesheet, const Parameters& parameters,
+    static HRESULT Apply(IXMLDOMNode* source, IXMLDOMNode* stylesheet, const Parameters& parameters,
+                         std::u16string& output);
+    static HRESULT Apply(_xmlNode* source, _xmlNode* stylesheet, const Parameters& parameters,
                          std::u16string& output);
 };
 

@@ -1,0 +1,143 @@
+// Loading and saving documents: parse errors, hostile input, files and the class registration.
+#include "XmlTestSupport.h"
+
+#include <fstream>
+#include <iterator>
+
+using namespace xmltest;
+
+namespace {
+
+struct FailedLoad {
+    HRESULT hr;
+    VARIANT_BOOL loaded;
+    LONG code;
+    std::u16string reason;
+    LONG line;
+};
+
+FailedLoad LoadBadly(IXMLDOMDocument2* doc, std::u16string_view text) {
+    FailedLoad outcome{};
+    outcome.hr = doc->loadXML(Bstr(text).Get(), &outcome.loaded);
+    ComPtr<IXMLDOMParseError> error;
+    EXPECT_EQ(doc->get_parseError(error.Out()), S_OK);
+    error->get_errorCode(&outcome.code);
+    Bstr reason;
+    error->get_reason(reason.Out());
+    outcome.reason = reason.Str();
+    error->get_line(&outcome.line);
+    return outcome;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
+}  // namespace
+
+TEST(XmlDocument, CreatedByClassIdAndProgId) {
+    CLSID clsid{};
+    ASSERT_EQ(CLSIDFromProgID(kDomDocumentProgId, &clsid), S_OK);
+    EXPECT_EQ(clsid, CLSID_DOMDocument);
+    ComPtr<IXMLDOMDocument> doc;
+    ASSERT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument, doc.OutVoid()), S_OK);
+    EXPECT_TRUE(doc.As<IXMLDOMDocument2>());
+    EXPECT_TRUE(doc.As<IDispatch>());
+    ComPtr<IXMLDOMElement> root;
+    EXPECT_EQ(doc->get_documentElement(root.Out()), S_FALSE) << "a new document is empty";
+    VARIANT_BOOL async = VARIANT_FALSE;
+    doc->get_async(&async);
+    EXPECT_EQ(async, VARIANT_TRUE);
+    EXPECT_EQ(doc->put_async(VARIANT_FALSE), S_OK);
+}
+
+TEST(XmlDocument, MalformedTextFillsParseErrorAndLeavesTheDocumentEmpty) {
+    auto doc = Load(u"<kept/>");
+    auto outcome = LoadBadly(doc.Get(), u"<a>\n<b></a>");
+    EXPECT_EQ(outcome.hr, S_FALSE);
+    EXPECT_EQ(outcome.loaded, VARIANT_FALSE);
+    EXPECT_NE(outcome.code, 0);
+    EXPECT_FALSE(outcome.reason.empty());
+    EXPECT_EQ(outcome.line, 2);
+    ComPtr<IXMLDOMElement> root;
+    EXPECT_EQ(doc->get_documentElement(root.Out()), S_FALSE);
+    ComPtr<IXMLDOMNode> none;
+    EXPECT_EQ(doc->selectSingleNode(Bstr(u"/deklaracja/parametry").Get(), none.Out()), S_FALSE)
+        << "selections on the failed document find nothing";
+
+    for (std::u16string_view text : {u"", u"   ", u"plain text", u"<a b='1' b='2'/>", u"<a/><b/>"}) {
+        auto bad = LoadBadly(doc.Get(), text);
+        EXPECT_EQ(bad.hr, S_FALSE) << tlx::Utf16ToUtf8(text);
+        EXPECT_NE(bad.code, 0) << tlx::Utf16ToUtf8(text);
+    }
+    auto good = Load(u"<a/>");
+    ComPtr<IXMLDOMParseError> error;
+    good->get_parseError(error.Out());
+    LONG code = -1;
+    error->get_errorCode(&code);
+    EXPECT_EQ(code, 0) << "a successful load clears the error";
+}
+
+TEST(XmlDocument, HostileDocumentsAreRefused) {
+    auto doc = NewDocument();
+    std::u16string laughs = u"<?xml version=\"1.0\"?><!DOCTYPE lolz [<!ENTITY lol \"lol\">";
+    laughs += u"<!ENTITY lol1 \"&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;&lol;\">";
+    for (int i = 2; i <= 9; ++i) {
+        std::u16string previous = u"&lol" + tlx::Utf8ToUtf16(std::to_string(i - 1)) + u";";
+        std::u16string body;
+        for (int j = 0; j < 10; ++j) body += previous;
+        laughs += u"<!ENTITY lol" + tlx::Utf8ToUtf16(std::to_string(i)) + u" \"" + body + u"\">";
+    }
+    laughs += u"]><lolz>&lol9;</lolz>";
+    EXPECT_EQ(LoadBadly(doc.Get(), laughs).hr, S_FALSE) << "a billion laughs is not expanded";
+
+    auto external = LoadBadly(doc.Get(), u"<!DOCTYPE a [<!ENTITY secret SYSTEM \"file:///etc/passwd\">]><a>&secret;</a>");
+    EXPECT_EQ(external.hr, S_FALSE) << "external entities are refused";
+    EXPECT_EQ(external.code, static_cast<LONG>(0xC00CEFF1u));
+
+    auto parameter = LoadBadly(doc.Get(), u"<!DOCTYPE a [<!ENTITY % p SYSTEM \"http://example.invalid/x.dtd\"> %p;]><a/>");
+    EXPECT_EQ(parameter.hr, S_FALSE);
+
+    // An external DTD is neither fetched nor required; internal entities still expand.
+    auto loaded = Load(u"<!DOCTYPE a SYSTEM \"http://example.invalid/a.dtd\" [<!ENTITY w \"wartość\">]><a>&w;</a>");
+    EXPECT_EQ(Text(Select(loaded.Get(), u"/a").Get()), u"wartość");
+}
+
+TEST(XmlDocument, SavedFileIsUtf8OrTheDeclaredEncoding) {
+    TempFolder folder;
+    auto doc = Load(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?><Potwierdzenie><Nazwa>Ministerstwo Finansów</Nazwa></Potwierdzenie>");
+    std::string path = folder.File("UPO.xml");
+    ASSERT_EQ(doc->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(path))), S_OK);
+    EXPECT_EQ(ReadFile(path),
+              "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+              "<Potwierdzenie><Nazwa>Ministerstwo Finans\xC3\xB3w</Nazwa></Potwierdzenie>\r\n");
+
+    auto reloaded = NewDocument();
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    ASSERT_EQ(reloaded->load(tlx::Variant::FromString(tlx::Utf8ToUtf16(path)), &ok), S_OK);
+    EXPECT_EQ(Text(Select(reloaded.Get(), u"//Nazwa").Get()), u"Ministerstwo Finansów");
+
+    auto ansi = Load(u"<?xml version=\"1.0\" encoding=\"windows-1250\"?><a>zażółć €</a>");
+    std::string ansiPath = folder.File("ansi.xml");
+    ASSERT_EQ(ansi->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(ansiPath))), S_OK);
+    EXPECT_EQ(ReadFile(ansiPath), "<?xml version=\"1.0\" encoding=\"windows-1250\"?>\r\n<a>za\xBF\xF3\xB3\xE6 \x80</a>\r\n")
+        << "the declared encoding is true";
+}
+
+TEST(XmlDocument, SaveAndLoadFailuresAreReported) {
+    TempFolder folder;
+    auto doc = Load(u"<a/>");
+    HRESULT hr = doc->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(folder.File("missing/dir/a.xml"))));
+    EXPECT_EQ(hr, HRESULT_FROM_WIN32(3)) << "a missing folder is 'path not found'";
+    EXPECT_EQ(doc->save(tlx::Variant::FromLong(1)), E_INVALIDARG);
+
+    VARIANT_BOOL ok = VARIANT_TRUE;
+    EXPECT_EQ(doc->load(tlx::Variant::FromString(tlx::Utf8ToUtf16(folder.File("none.xml"))), &ok), S_FALSE);
+    EXPECT_EQ(ok, VARIANT_FALSE);
+    ComPtr<IXMLDOMParseError> error;
+    doc->get_parseError(error.Out());
+    Bstr url;
+    error->get_url(url.Out());
+    EXPECT_EQ(url.Str(), tlx::Utf8ToUtf16(folder.File("none.xml")));
+}

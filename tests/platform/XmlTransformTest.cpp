@@ -1,0 +1,134 @@
+// XSL transformations and XML Schema validation.
+#include "XmlTestSupport.h"
+
+#include "platform/com/ErrorInfo.h"
+#include "platform/xml/XsltTransform.h"
+
+using namespace xmltest;
+
+namespace {
+
+constexpr char16_t kModuleDocument[] =
+    u"<?xml version=\"1.0\" encoding=\"utf-8\"?>"
+    u"<Deklaracja xmlns=\"urn:tlx:deklaracja\"><Schemat xmlns=\"\"><Typ>1</Typ>"
+    u"<P_10>1234,5</P_10><P_11>-7</P_11><Uwagi>x</Uwagi></Schemat></Deklaracja>";
+
+ComPtr<IXMLDOMDocument2> LoadFile(const std::string& path) {
+    auto doc = NewDocument();
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    EXPECT_EQ(doc->load(tlx::Variant::FromString(tlx::Utf8ToUtf16(path)), &ok), S_OK) << path;
+    return doc;
+}
+
+ComPtr<IXMLDOMDocument2> Stylesheet(std::u16string_view body) {
+    return Load(u"<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">" +
+                std::u16string(body) + u"</xsl:stylesheet>");
+}
+
+std::u16string Transform(IXMLDOMNode* source, IXMLDOMNode* style, HRESULT expected = S_OK) {
+    Bstr output;
+    EXPECT_EQ(source->transformNode(style, output.Out()), expected);
+    return output.Str();
+}
+
+}  // namespace
+
+TEST(XmlTransform, StylesheetWithParametersAndExsltMakesTheFilingDocument) {
+    auto source = Load(kModuleDocument);
+    auto style = LoadFile(SourceFile("tests/platform/xml/Declaration.xsl"));
+    std::u16string output;
+    ASSERT_EQ(tlx::XsltTransform::Apply(source.Get(), style.Get(), {{u"okres", u"2017-01"}, {u"kod", u"VAT-7 'K'"}},
+                                        output),
+              S_OK);
+    EXPECT_EQ(output,
+              u"<?xml version=\"1.0\" encoding=\"UTF-16\"?>\r\n"
+              u"<Deklaracja xmlns=\"urn:tlx:test:form\"><Naglowek><KodFormularza>VAT-7 'K'</KodFormularza>"
+              u"<Okres>2017-01</Okres></Naglowek><PozycjeSzczegolowe><P_10>1234.5</P_10><P_11>-7</P_11>"
+              u"</PozycjeSzczegolowe><Pouczenie xmlns=\"\">Za uchybienie – odpowiedzialność</Pouczenie></Deklaracja>");
+
+    Bstr plain;
+    ASSERT_EQ(source->transformNode(style.Get(), plain.Out()), S_OK);
+    EXPECT_NE(plain.Str().find(u"<Okres>brak</Okres>"), std::u16string::npos) << "parameters keep their defaults";
+
+    // The module reloads the output into the document it transformed.
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    ASSERT_EQ(source->loadXML(Bstr(output).Get(), &ok), S_OK);
+    EXPECT_EQ(Text(Select(source.Get(), u"/Deklaracja/PozycjeSzczegolowe/P_10").Get()), u"1234.5");
+}
+
+TEST(XmlTransform, OutputMethodsAndDeclaration) {
+    auto source = Load(u"<a><b>1</b><b>2</b></a>");
+    EXPECT_EQ(Transform(source.Get(), Stylesheet(u"<xsl:output method=\"text\"/>"
+                                                 u"<xsl:template match=\"/\"><xsl:for-each select=\"//b\">"
+                                                 u"<xsl:value-of select=\".\"/>;</xsl:for-each></xsl:template>")
+                                          .Get()),
+              u"1;2;");
+    EXPECT_EQ(Transform(source.Get(), Stylesheet(u"<xsl:output omit-xml-declaration=\"yes\"/>"
+                                                 u"<xsl:template match=\"/\"><c n=\"{count(//b)}\"/></xsl:template>")
+                                          .Get()),
+              u"<c n=\"2\"/>");
+    auto b = Select(source.Get(), u"/a/b[2]");
+    EXPECT_EQ(Transform(b.Get(), Stylesheet(u"<xsl:output omit-xml-declaration=\"yes\"/>"
+                                            u"<xsl:template match=\"/\"><xsl:copy-of select=\"*\"/></xsl:template>")
+                                     .Get()),
+              u"<b>2</b>")
+        << "a node is transformed as a document of its own";
+    EXPECT_EQ(Xml(source.Get()), u"<a><b>1</b><b>2</b></a>\r\n") << "the source is untouched";
+}
+
+TEST(XmlTransform, FailingStylesheetsReportTheirMessage) {
+    auto source = Load(u"<a/>");
+    Transform(source.Get(),
+              Stylesheet(u"<xsl:template match=\"/\"><xsl:message terminate=\"yes\">Brak pola KodUrzedu</xsl:message>"
+                         u"</xsl:template>")
+                  .Get(),
+              E_FAIL);
+    EXPECT_NE(tlx::TakeErrorDescription().find(u"Brak pola KodUrzedu"), std::u16string::npos);
+
+    Transform(source.Get(), Stylesheet(u"<xsl:template match=\"/\"><xsl:value-of select=\"vb:Fn()\"/></xsl:template>").Get(),
+              E_FAIL);
+    EXPECT_FALSE(tlx::TakeErrorDescription().empty());
+
+    Transform(source.Get(), Load(u"<notAStylesheet/>").Get(), E_FAIL);
+    EXPECT_NE(tlx::TakeErrorDescription().find(u"stylesheet"), std::u16string::npos);
+}
+
+TEST(XmlTransform, StylesheetsCannotWriteFiles) {
+    TempFolder folder;
+    std::u16string target = tlx::Utf8ToUtf16(folder.File("written.xml"));
+    auto source = Load(u"<a/>");
+    auto style = Load(u"<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" "
+                      u"xmlns:exsl=\"http://exslt.org/common\" extension-element-prefixes=\"exsl\">"
+                      u"<xsl:template match=\"/\"><exsl:document href=\"" + target +
+                      u"\"><x/></exsl:document></xsl:template></xsl:stylesheet>");
+    Transform(source.Get(), style.Get(), E_FAIL);
+    tlx::TakeErrorDescription();
+    EXPECT_FALSE(std::filesystem::exists(tlx::Utf16ToUtf8(target)));
+}
+
+TEST(XmlSchema, ValidAndInvalidDocuments) {
+    const std::u16string schema = tlx::Utf8ToUtf16(SourceFile("tests/platform/xml/Receipt.xsd"));
+    auto valid = Load(u"<Receipt xmlns=\"urn:tlx:test:receipt\" version=\"6-0\"><Reference>3be2b254</Reference>"
+                      u"<Nip>1111111111</Nip><Amount>12.50</Amount></Receipt>");
+    Bstr errors;
+    EXPECT_EQ(valid->validateWithSchema(tlx::Variant::FromString(schema), errors.Out()), S_OK);
+    EXPECT_EQ(errors.Str(), u"");
+
+    auto invalid = Load(u"<Receipt xmlns=\"urn:tlx:test:receipt\" version=\"6-0\">\n<Reference>XYZ</Reference>\n"
+                        u"<Amount>dużo</Amount></Receipt>");
+    EXPECT_EQ(invalid->validateWithSchema(tlx::Variant::FromString(schema), errors.Out()), S_FALSE);
+    std::u16string text = errors.Str();
+    std::size_t split = text.find(u"\r\n");
+    ASSERT_NE(split, std::u16string::npos) << "two errors, one per line";
+    EXPECT_EQ(text.substr(0, 7), u"line 2:");
+    EXPECT_NE(text.find(u"Reference"), std::u16string::npos);
+    EXPECT_EQ(text.substr(split + 2, 7), u"line 3:");
+
+    // The schema as a loaded document resolves its include next to its file.
+    auto schemaDoc = LoadFile(tlx::Utf16ToUtf8(schema));
+    EXPECT_EQ(valid->validateWithSchema(tlx::Variant::FromDispatch(schemaDoc.Get()), errors.Out()), S_OK);
+    EXPECT_EQ(invalid->validateWithSchema(tlx::Variant::FromDispatch(schemaDoc.Get()), errors.Out()), S_FALSE);
+
+    EXPECT_EQ(valid->validateWithSchema(tlx::Variant::FromString(u"/nonexistent/schema.xsd"), errors.Out()), E_FAIL);
+    EXPECT_FALSE(tlx::TakeErrorDescription().empty());
+}
