@@ -158,6 +158,17 @@ inline constexpr IID IID_IXMLDOMParseError = IXMLDOMParseError::kIid;
 inline constexpr IID IID_IXMLDOMDocument = IXMLDOMDocument::kIid;
 inline constexpr IID IID_IXMLDOMDocument2 = IXMLDOMDocument2::kIid;
 
+// The dispatch tables of the interfaces: every object is reachable by name, as scripts use them.
+namespace tlx {
+class DispatchTable;
+}
+const tlx::DispatchTable& DispatchTableOf(IXMLDOMNode*);
+const tlx::DispatchTable& DispatchTableOf(IXMLDOMNodeList*);
+const tlx::DispatchTable& DispatchTableOf(IXMLDOMElement*);
+const tlx::DispatchTable& DispatchTableOf(IXMLDOMParseError*);
+const tlx::DispatchTable& DispatchTableOf(IXMLDOMDocument*);
+const tlx::DispatchTable& DispatchTableOf(IXMLDOMDocument2*);
+
 // The DOM document class, created with CoCreateInstance by this CLSID or by the ProgID below.
 inline constexpr CLSID CLSID_DOMDocument = tlx::MakeGuid(u"{F6D90F11-9C73-11D3-B32E-00C04F990BB4}");
 inline constexpr char16_t kDomDocumentProgId[] = u"TLX.DOMDocument";

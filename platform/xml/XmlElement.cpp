@@ -3,6 +3,8 @@
 #include <string>
 
 #include "platform/com/ErrorInfo.h"
+#include "platform/com/Locale.h"
+#include "platform/com/VariantConversion.h"
 #include "platform/xml/XmlText.h"
 
 namespace tlx {
@@ -15,19 +17,21 @@ std::string AttributeName(xmlAttrPtr attr) {
     return name + reinterpret_cast<const char*>(attr->name);
 }
 
-// The text of an attribute value passed as a VARIANT.
+// The text of an attribute value passed as a VARIANT: numbers as the C locale writes them.
 bool ValueText(const VARIANT& value, std::string& text) {
     const VARIANT* v = &value;
     if (v->vt == (VT_BYREF | VT_VARIANT) && v->pvarVal) v = v->pvarVal;
     switch (v->vt) {
         case VT_BSTR: text = ToXmlUtf8(v->bstrVal); return true;
-        case VT_I2: text = std::to_string(v->iVal); return true;
-        case VT_I4: text = std::to_string(v->lVal); return true;
-        case VT_I8: text = std::to_string(v->llVal); return true;
         case VT_BOOL: text = v->boolVal ? "true" : "false"; return true;
-        case VT_EMPTY: text.clear(); return true;
-        default: return false;
+        case VT_EMPTY:
+        case VT_NULL: text.clear(); return true;
+        default: break;
     }
+    Variant converted;
+    if (FAILED(VariantChangeTypeEx(&converted, v, LANG_ENGLISH_US, 0, VT_BSTR))) return false;
+    text = ToXmlUtf8(converted.bstrVal);
+    return true;
 }
 
 xmlNsPtr OwnDeclaration(xmlNodePtr element, const xmlChar* prefix) {

@@ -1,29 +1,19 @@
 // The COM side of a DOM node class: reference counting and QueryInterface from ComObject, and the
-// members of IXMLDOMNode forwarded to XmlNodeCore. `I` is the most derived interface the class answers.
+// members of IXMLDOMNode forwarded to XmlNodeCore, IDispatch from the interface's table. `I` is the most
+// derived interface the class answers.
 #pragma once
 
-#include "platform/com/ComObject.h"
+#include "platform/com/Dispatch.h"
 #include "platform/xml/XmlNodeCore.h"
 
 namespace tlx {
 
 template <class Derived, class I>
-class XmlNodeImpl : public ComObject<Derived, I>, public XmlNodeCore {
+class XmlNodeImpl : public ComObject<Derived, Dispatch<I>>, public XmlNodeCore {
 public:
     XmlNodeImpl(std::shared_ptr<XmlDocHolder> holder, xmlNodePtr node) : XmlNodeCore(std::move(holder), node) {}
 
     IXMLDOMNode* Interface() override { return static_cast<I*>(this); }
-
-    HRESULT GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return DISP_E_MEMBERNOTFOUND;
-    }
 
     HRESULT get_nodeName(BSTR* name) override { return NodeName(name); }
     HRESULT get_nodeType(DOMNodeType* type) override { return NodeType(type); }

@@ -1,5 +1,7 @@
 #include "platform/xml/XmlNodeList.h"
 
+#include "platform/com/Enumerators.h"
+
 namespace tlx {
 
 HRESULT CXmlNodeList::get_item(LONG index, IXMLDOMNode** node) {
@@ -30,7 +32,14 @@ HRESULT CXmlNodeList::reset() {
 HRESULT CXmlNodeList::get__NewEnum(IUnknown** enumerator) {
     if (!enumerator) return E_POINTER;
     *enumerator = nullptr;
-    return E_NOTIMPL;
+    try {
+        std::vector<Variant> items;
+        items.reserve(nodes_.size());
+        for (const auto& node : nodes_) items.push_back(Variant::FromDispatch(node.Get()));
+        return NewVariantEnumerator(std::move(items), enumerator);
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    }
 }
 
 }  // namespace tlx

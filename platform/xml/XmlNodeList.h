@@ -4,25 +4,14 @@
 
 #include <vector>
 
-#include "platform/com/ComObject.h"
+#include "platform/com/Dispatch.h"
 #include "platform/xml/XmlDom.h"
 
 namespace tlx {
 
-class CXmlNodeList final : public ComObject<CXmlNodeList, IXMLDOMNodeList> {
+class CXmlNodeList final : public ComObject<CXmlNodeList, Dispatch<IXMLDOMNodeList>> {
 public:
     explicit CXmlNodeList(std::vector<ComPtr<IXMLDOMNode>> nodes) : nodes_(std::move(nodes)) {}
-
-    HRESULT GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return DISP_E_MEMBERNOTFOUND;
-    }
 
     HRESULT get_item(LONG index, IXMLDOMNode** node) override;
     HRESULT get_length(LONG* length) override;

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "platform/com/ComObject.h"
+#include "platform/com/Dispatch.h"
 #include "platform/xml/XmlDom.h"
 #include "platform/xml/XmlParser.h"
 
 namespace tlx {
 
-class CXmlParseError final : public ComObject<CXmlParseError, IXMLDOMParseError> {
+class CXmlParseError final : public ComObject<CXmlParseError, Dispatch<IXMLDOMParseError>> {
 public:
     explicit CXmlParseError(const XmlParseOutcome& outcome)
         : code_(outcome.errorCode),
@@ -17,17 +17,6 @@ public:
           url_(outcome.url),
           line_(outcome.line),
           linePosition_(outcome.linePosition) {}
-
-    HRESULT GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return DISP_E_UNKNOWNNAME; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return DISP_E_MEMBERNOTFOUND;
-    }
 
     HRESULT get_errorCode(LONG* code) override;
     HRESULT get_url(BSTR* url) override;
