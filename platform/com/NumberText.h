@@ -1,4 +1,5 @@
-// Numbers to text and back under a locale, as OLE Automation writes and reads them.
+// Numbers to text and back under a locale (the user's when none is given), as OLE Automation writes
+// and reads them.
 #pragma once
 
 #include <optional>
@@ -28,14 +29,14 @@ DecimalNumber ShortestDecimal(double value);
 // Reads a number: blanks around it, a sign in front, behind or as parentheses, the locale's currency
 // symbol in front or behind, its group separators in the whole part, its decimal separator, an exponent
 // ("1,5E3"). Nothing for anything else.
-std::optional<DecimalNumber> ParseNumber(std::u16string_view text, const Locale& locale);
+std::optional<DecimalNumber> ParseNumber(std::u16string_view text, const Locale& locale = UserLocale());
 
 // A double with up to 15 significant digits, exponent form outside 1E-5 .. 1E15 ("1E+20").
-std::u16string FormatDouble(double value, const Locale& locale);
+std::u16string FormatDouble(double value, const Locale& locale = UserLocale());
 // A currency value with the decimals it needs (at most four): 12.5 gives "12,5" under Polish settings.
-std::u16string FormatCurrency(CY value, const Locale& locale);
+std::u16string FormatCurrency(CY value, const Locale& locale = UserLocale());
 // A fixed number of decimals without group separators, the shortest decimal of the value rounded half
 // away from zero: 1234.5 with 2 gives "1234,50" and 2.675 gives "2,68" under Polish settings.
-std::u16string FormatFixed(double value, int decimals, const Locale& locale);
+std::u16string FormatFixed(double value, int decimals, const Locale& locale = UserLocale());
 
 }  // namespace tlx

@@ -45,9 +45,9 @@ std::optional<CalendarTime> CalendarFromDate(DATE date);
 
 // A date as the locale writes it: the date alone for a whole day, the time alone when the whole part is
 // 0 (1899-12-30), otherwise both with a blank between. Nothing outside the OLE date range.
-std::optional<std::u16string> FormatDate(DATE date, const Locale& locale);
+std::optional<std::u16string> FormatDate(DATE date, const Locale& locale = UserLocale());
 // Reads a date, a time or both as the locale writes them; also accepts the ISO order "YYYY-MM-DD" and
 // two-digit years (00..29 are 2000..2029, 30..99 are 1930..1999). Nothing for text that is no date.
-std::optional<DATE> ParseDate(std::u16string_view text, const Locale& locale);
+std::optional<DATE> ParseDate(std::u16string_view text, const Locale& locale = UserLocale());
 
 }  // namespace tlx

@@ -20,6 +20,8 @@ TEST(NumberText, FixedDecimalsWithoutGroupingRoundHalfAwayFromZero) {
     EXPECT_EQ(tlx::FormatFixed(7.25, 3, Polish()), u"7,250");
     EXPECT_EQ(tlx::FormatFixed(12.5, 0, Polish()), u"13");
     EXPECT_EQ(tlx::FormatFixed(1e-9, 2, Polish()), u"0,00");
+    tlx::ScopedUserLocale english(LANG_ENGLISH_US);
+    EXPECT_EQ(tlx::FormatFixed(1234.5, 2), u"1234.50") << "the user's locale when none is given";
 }
 
 TEST(NumberText, CurrencyIsWrittenWithTheDecimalsItNeeds) {
