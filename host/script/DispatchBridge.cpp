@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "host/script/CallAssignment.h"
 #include "host/script/ScriptError.h"
 #include "host/script/ScriptRuntime.h"
 #include "host/script/ScriptText.h"
@@ -29,6 +30,7 @@ constexpr const char* kFlagsKey = DUK_HIDDEN_SYMBOL("flags");
 constexpr const char* kNameKey = DUK_HIDDEN_SYMBOL("name");
 constexpr const char* kHandlerKey = DUK_HIDDEN_SYMBOL("tlxProxyHandler");
 constexpr const char* kAsTextKey = DUK_HIDDEN_SYMBOL("asText");
+constexpr const char* kArgsKey = DUK_HIDDEN_SYMBOL("args");
 
 // Symbols (internal keys and ES6 symbols) start with a byte no UTF-8 text starts with.
 bool IsSymbol(std::string_view key) {
@@ -97,6 +99,12 @@ DispatchBridge::DispatchBridge(duk_context* ctx) : ctx_(ctx) {
     }
     handler_ = duk_get_heapptr(ctx_, -1);
     duk_put_prop_string(ctx_, -2, kHandlerKey);
+    duk_pop(ctx_);
+
+    duk_push_global_object(ctx_);
+    duk_push_string(ctx_, kCallAssignmentHelper);
+    duk_push_c_function(ctx_, PutCall, 3);
+    duk_def_prop(ctx_, -3, DUK_DEFPROP_HAVE_VALUE | DUK_DEFPROP_CLEAR_ENUMERABLE | DUK_DEFPROP_CLEAR_WRITABLE);
     duk_pop(ctx_);
 }
 
@@ -318,6 +326,38 @@ bool DispatchBridge::Set(Proxy& proxy, std::string_view name, duk_idx_t value) {
     return true;
 }
 
+bool DispatchBridge::PutWithArguments(Proxy& proxy, std::string_view name, duk_idx_t args, duk_idx_t value) {
+    DISPID id = DISPID_VALUE;
+    if (!name.empty()) {
+        if (HRESULT hr = IdOf(proxy, name, id); FAILED(hr)) {
+            PushComError(ctx_, hr, u"Obiekt nie obsługuje właściwości " + Quoted(name));
+            return false;
+        }
+    }
+    ScriptRuntime& runtime = ScriptRuntime::Of(ctx_);
+    auto count = static_cast<std::size_t>(duk_get_length(ctx_, args));
+    std::vector<Variant> reversed(count + 1);  // the value first, then the arguments from the last
+    std::u16string description;
+    HRESULT hr = ReadVariant(runtime, value, reversed[0], description);
+    for (std::size_t i = 0; SUCCEEDED(hr) && i < count; ++i) {
+        duk_get_prop_index(ctx_, args, static_cast<duk_uarridx_t>(i));
+        hr = ReadVariant(runtime, -1, reversed[count - i], description);
+        duk_pop(ctx_);
+    }
+    if (FAILED(hr)) {
+        PushComError(ctx_, hr, description + u" (przypisanie " + Quoted(name) + u")");
+        return false;
+    }
+    Variant ignored;
+    hr = InvokeMember(proxy.dispatch.Get(), id, DISPATCH_PROPERTYPUT, reversed, true, ignored, description);
+    if (FAILED(hr)) {
+        if (description.empty()) description = u"Zapis " + Quoted(name) + u" nie powiódł się (" + HexCode(hr) + u")";
+        PushComError(ctx_, hr, description);
+        return false;
+    }
+    return true;
+}
+
 bool DispatchBridge::ReadDefault(Proxy& proxy) {
     Variant result;
     std::vector<Variant> none;
@@ -434,5 +474,38 @@ duk_ret_t DispatchBridge::FinalizeTarget(duk_context* ctx) {
 }
 
 duk_ret_t DispatchBridge::TargetBody(duk_context*) { return 0; }
+
+duk_ret_t DispatchBridge::PutCall(duk_context* ctx) {
+    // [object name args] -> an object whose `value` setter puts the object's member with the arguments
+    duk_push_object(ctx);
+    duk_push_string(ctx, "value");
+    duk_push_c_function(ctx, PutCallSetter, 1);
+    duk_dup(ctx, 0);
+    duk_put_prop_string(ctx, -2, kTargetKey);
+    duk_dup(ctx, 1);
+    duk_put_prop_string(ctx, -2, kNameKey);
+    duk_dup(ctx, 2);
+    duk_put_prop_string(ctx, -2, kArgsKey);
+    duk_def_prop(ctx, -3, DUK_DEFPROP_HAVE_SETTER);
+    return 1;
+}
+
+duk_ret_t DispatchBridge::PutCallSetter(duk_context* ctx) {
+    // [value] with the call's object, member name and arguments on the setter itself
+    duk_push_current_function(ctx);
+    duk_get_prop_string(ctx, 1, kTargetKey);
+    duk_get_prop_string(ctx, 1, kNameKey);
+    duk_get_prop_string(ctx, 1, kArgsKey);
+    DispatchBridge& bridge = ScriptRuntime::Of(ctx).Bridge();
+    auto found = bridge.byHeapObject_.find(duk_is_object(ctx, 2) ? duk_get_heapptr(ctx, 2) : nullptr);
+    if (found == bridge.byHeapObject_.end() || !duk_is_array(ctx, 4)) {
+        duk_push_error_object(ctx, DUK_ERR_REFERENCE_ERROR, "Nieprawidłowy cel przypisania");
+        return duk_throw(ctx);
+    }
+    duk_size_t length = 0;
+    const char* name = duk_is_string(ctx, 3) ? duk_get_lstring(ctx, 3, &length) : "";
+    if (!bridge.PutWithArguments(*found->second, {name, length}, 4, 0)) return duk_throw(ctx);
+    return 0;
+}
 
 }  // namespace tlx::host

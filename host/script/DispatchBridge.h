@@ -3,7 +3,8 @@
 // (DISPATCH_PROPERTYPUT with the named argument DISPID_PROPERTYPUT), a method or a parametrised property
 // reads as a function, and calling the object itself calls its default member (`rs("x")`). Names match
 // whatever their case, through the object's own GetIDsOfNames; each proxy caches the identifiers it
-// learnt. The same COM object (by its IUnknown identity) gives the same proxy while the proxy lives;
+// learnt. An assignment to a call (`obj.Item(k) = v`, rewritten so by CallAssignment) puts the
+// property with those arguments. The same COM object (by its IUnknown identity) gives the same proxy while the proxy lives;
 // the proxy holds one reference to the object and drops it when the script heap collects the proxy.
 #pragma once
 
@@ -51,6 +52,8 @@ private:
     static duk_ret_t CallMember(duk_context* ctx);
     static duk_ret_t ReadDefaultValue(duk_context* ctx);
     static duk_ret_t FinalizeTarget(duk_context* ctx);
+    static duk_ret_t PutCall(duk_context* ctx);
+    static duk_ret_t PutCallSetter(duk_context* ctx);
     static duk_ret_t TargetBody(duk_context* ctx);
 
     static Proxy* ProxyOfTarget(duk_context* ctx, duk_idx_t target);
@@ -58,6 +61,7 @@ private:
     bool Set(Proxy& proxy, std::string_view name, duk_idx_t value);
     bool Call(Proxy& proxy, DISPID id, WORD flags, duk_idx_t first, duk_idx_t count, std::string_view name);
     bool ReadDefault(Proxy& proxy);
+    bool PutWithArguments(Proxy& proxy, std::string_view name, duk_idx_t args, duk_idx_t value);
     HRESULT IdOf(Proxy& proxy, std::string_view name, DISPID& id);
     MemberKind KindOf(Proxy& proxy, DISPID id) const;
     void PushMemberFunction(duk_idx_t target, DISPID id, WORD flags, std::string_view name);

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "host/script/CallAssignment.h"
 #include "host/script/JScriptLibrary.h"
 #include "host/script/ScriptText.h"
 #include "host/script/ScriptValues.h"
@@ -118,7 +119,7 @@ HRESULT ScriptRuntime::RunGlobalCode(std::u16string_view code, ScriptFailure& fa
         failure = OutOfStack();
         return failure.hr;
     }
-    std::string bytes = ToScriptBytes(code);
+    std::string bytes = RewriteCallAssignments(ToScriptBytes(code));
     duk_idx_t base = duk_get_top(ctx_);
     bool compiled = duk_pcompile_lstring(ctx_, 0, bytes.data(), bytes.size()) == DUK_EXEC_SUCCESS;
     if (compiled) duk_push_global_object(ctx_);
@@ -134,7 +135,7 @@ HRESULT ScriptRuntime::Evaluate(std::u16string_view code, const VARIANT& thisObj
         failure = OutOfStack();
         return failure.hr;
     }
-    std::string bytes = ToScriptBytes(code);
+    std::string bytes = RewriteCallAssignments(ToScriptBytes(code));
     duk_idx_t base = duk_get_top(ctx_);
     bool compiled = duk_pcompile_lstring(ctx_, DUK_COMPILE_EVAL, bytes.data(), bytes.size()) == DUK_EXEC_SUCCESS;
     if (compiled) {

@@ -1,0 +1,158 @@
+#include "host/script/CallAssignment.h"
+
+#include <algorithm>
+#include <array>
+#include <vector>
+
+namespace tlx::host {
+
+namespace {
+
+bool IsNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$' ||
+           static_cast<unsigned char>(c) >= 0x80;
+}
+
+bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+// Words after which a parenthesis opens no call.
+bool IsKeyword(std::string_view word) {
+    static constexpr std::array<std::string_view, 20> kWords = {
+        "if",   "while", "for",  "switch", "catch", "function", "with", "return", "typeof", "void",
+        "else", "do",    "in",   "new",    "delete", "case",    "throw", "instanceof", "var", "yield"};
+    return std::find(kWords.begin(), kWords.end(), word) != kWords.end();
+}
+
+struct Edit {
+    std::size_t start, end;  // [start, end) of the original text
+    std::string text;
+};
+
+class Scanner {
+public:
+    explicit Scanner(std::string_view code) : code_(code) {}
+
+    std::vector<Edit> Run() {
+        while (i_ < code_.size()) Step();
+        return std::move(edits_);
+    }
+
+private:
+    void Step() {
+        char c = code_[i_];
+        if (c == '\'' || c == '"') return SkipString(c);
+        if (c == '/' && Next() == '/') return SkipUntil("\n");
+        if (c == '/' && Next() == '*') return SkipUntil("*/");
+        if (c == '/' && !divisionMayFollow_) return SkipRegex();
+        if (c == '(') {
+            opens_.push_back(i_);
+        } else if (c == ')' && !opens_.empty()) {
+            std::size_t open = opens_.back();
+            opens_.pop_back();
+            TryRewrite(open, i_);
+        }
+        if (!IsSpace(c)) divisionMayFollow_ = IsNameChar(c) || c == ')' || c == ']' || c == '}';
+        if (IsNameChar(c)) {
+            std::size_t start = i_;
+            while (i_ < code_.size() && IsNameChar(code_[i_])) ++i_;
+            if (IsKeyword(code_.substr(start, i_ - start))) divisionMayFollow_ = false;
+            return;
+        }
+        ++i_;
+    }
+
+    char Next() const { return i_ + 1 < code_.size() ? code_[i_ + 1] : '\0'; }
+
+    void SkipString(char quote) {
+        ++i_;
+        while (i_ < code_.size() && code_[i_] != quote && code_[i_] != '\n') i_ += code_[i_] == '\\' ? 2 : 1;
+        ++i_;
+        divisionMayFollow_ = true;
+    }
+
+    void SkipUntil(std::string_view end) {
+        std::size_t found = code_.find(end, i_ + 2);
+        i_ = found == std::string_view::npos ? code_.size() : found + end.size();
+    }
+
+    void SkipRegex() {
+        ++i_;
+        bool inClass = false;
+        while (i_ < code_.size() && code_[i_] != '\n') {
+            char c = code_[i_];
+            if (c == '\\') {
+                i_ += 2;
+                continue;
+            }
+            ++i_;
+            if (c == '[') inClass = true;
+            if (c == ']') inClass = false;
+            if (c == '/' && !inClass) break;
+        }
+        while (i_ < code_.size() && IsNameChar(code_[i_])) ++i_;  // flags
+        divisionMayFollow_ = true;
+    }
+
+    // `open`..`close` are a call's parentheses: rewritten when `=` (not `==` or `=>`) follows and a
+    // callee of names and dots precedes.
+    void TryRewrite(std::size_t open, std::size_t close) {
+        std::size_t after = close + 1;
+        while (after < code_.size() && IsSpace(code_[after])) ++after;
+        if (after >= code_.size() || code_[after] != '=') return;
+        if (after + 1 < code_.size() && (code_[after + 1] == '=' || code_[after + 1] == '>')) return;
+
+        std::size_t end = open;
+        while (end > 0 && (code_[end - 1] == ' ' || code_[end - 1] == '\t')) --end;
+        std::size_t start = end;
+        std::size_t lastDot = std::string_view::npos;
+        while (start > 0 && (IsNameChar(code_[start - 1]) || code_[start - 1] == '.')) {
+            --start;
+            if (code_[start] == '.' && lastDot == std::string_view::npos) lastDot = start;
+        }
+        std::string_view callee = code_.substr(start, end - start);
+        if (callee.empty() || callee.front() == '.' || callee.back() == '.' ||
+            (callee.front() >= '0' && callee.front() <= '9') || callee.find("..") != std::string_view::npos)
+            return;
+        if (IsKeyword(callee)) return;
+        std::size_t before = start;
+        while (before > 0 && IsSpace(code_[before - 1])) --before;
+        if (before > 0 && (code_[before - 1] == '.' || code_[before - 1] == ')' || code_[before - 1] == ']')) return;
+        if (!edits_.empty() && edits_.back().end > start) return;  // inside a rewritten call's arguments
+
+        std::string object, name = "null";
+        if (lastDot == std::string_view::npos) {
+            object = std::string(callee);
+        } else {
+            object = std::string(code_.substr(start, lastDot - start));
+            name = "\"" + std::string(code_.substr(lastDot + 1, end - lastDot - 1)) + "\"";
+        }
+        std::string args(code_.substr(open + 1, close - open - 1));
+        edits_.push_back({start, close + 1,
+                          std::string(kCallAssignmentHelper) + "(" + object + ", " + name + ", [" + args + "]).value"});
+    }
+
+    std::string_view code_;
+    std::size_t i_ = 0;
+    bool divisionMayFollow_ = false;
+    std::vector<std::size_t> opens_;
+    std::vector<Edit> edits_;
+};
+
+}  // namespace
+
+std::string RewriteCallAssignments(std::string_view code) {
+    if (code.find(')') == std::string_view::npos) return std::string(code);
+    std::vector<Edit> edits = Scanner(code).Run();
+    std::string out;
+    out.reserve(code.size() + edits.size() * 32);
+    std::size_t at = 0;
+    for (const Edit& e : edits) {
+        out.append(code.substr(at, e.start - at));
+        out += e.text;
+        at = e.end;
+    }
+    out.append(code.substr(at));
+    return out;
+}
+
+}  // namespace tlx::host

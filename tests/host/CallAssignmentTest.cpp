@@ -1,0 +1,44 @@
+// Assignments to calls of COM members, as JScript allows them: the script text rewritten before it is
+// compiled, and the property put with the call's arguments.
+#include <gtest/gtest.h>
+
+#include "ScriptFixture.h"
+#include "TableSample.h"
+#include "host/script/CallAssignment.h"
+#include "host/script/ScriptError.h"
+
+using tlx::host::RewriteCallAssignments;
+
+TEST(CallAssignment, RewritesOnlyAssignedCallsOfNamedCallees) {
+    const std::pair<const char*, const char*> rows[] = {
+        {"dokument.Wartosc('P_10') = 5;", "__tlxPutCall(dokument, \"Wartosc\", ['P_10']).value = 5;"},
+        {"rs(\"x\")\n  = v", "__tlxPutCall(rs, null, [\"x\"]).value\n  = v"},
+        {"a.b.Item(f(1), 2) = g(3)", "__tlxPutCall(a.b, \"Item\", [f(1), 2]).value = g(3)"},
+        {"x = d.W('a') + d.W('b')", "x = d.W('a') + d.W('b')"},
+        {"if (d.W('a') == 1) y = 2", "if (d.W('a') == 1) y = 2"},
+        {"if (a) b = 1; while (c) d = 2", "if (a) b = 1; while (c) d = 2"},
+        {"return (a) = 5", "return (a) = 5"},
+        {"s = 'd.W(1) = 2'; // d.W(1) = 2", "s = 'd.W(1) = 2'; // d.W(1) = 2"},
+        {"r = /d.W(1) = 2/g; /* d.W(1) = 2 */", "r = /d.W(1) = 2/g; /* d.W(1) = 2 */"},
+        {"f(a)(b) = 1; x[0].W(1) = 2", "f(a)(b) = 1; x[0].W(1) = 2"},
+        {"q = a / d.W(1) / 2", "q = a / d.W(1) / 2"},
+    };
+    for (const auto& [code, expected] : rows) EXPECT_EQ(RewriteCallAssignments(code), expected) << code;
+}
+
+TEST_F(ScriptTest, AssigningToACallPutsThePropertyWithItsArguments) {
+    auto record = sample::CRecord::Make();
+    ASSERT_EQ(Bind(u"dokument", static_cast<sample::IRecord*>(record.Get())), S_OK);
+    EXPECT_EQ(Eval(u"dokument.Wartosc('P_10') = 120").lVal, 120);
+    ASSERT_EQ(record->fields.size(), 1u);
+    EXPECT_EQ(record->fields[0].first, u"P_10");
+    EXPECT_EQ(record->fields[0].second.lVal, 120);
+    EXPECT_EQ(Eval(u"dokument.wartosc('P_10') = dokument.Wartosc('P_10') + 1; dokument.Wartosc('P_10')").lVal, 121);
+
+    ASSERT_EQ(AddScript(u"function notCom(x) { return x; }"), S_OK);
+    tlx::Variant result;
+    EXPECT_EQ(Run(u"notCom(1) = 2", result), tlx::host::kScriptRuntimeError);
+    EXPECT_EQ(TakeError().first, "Nieprawidłowy cel przypisania");
+    EXPECT_EQ(Run(u"dokument.Name('x') = 1", result), DISP_E_BADPARAMCOUNT);
+    TakeError();
+}
