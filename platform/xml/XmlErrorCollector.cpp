@@ -18,7 +18,9 @@ XmlErrorCollector::XmlErrorCollector()
     : previousStructured_(xmlStructuredError),
       previousStructuredContext_(xmlStructuredErrorContext),
       previousGeneric_(xmlGenericError),
-      previousGenericContext_(xmlGenericErrorContext) {
+      previousGenericContext_(xmlGenericErrorContext),
+      previousXsltGeneric_(xsltGenericError),
+      previousXsltGenericContext_(xsltGenericErrorContext) {
     xmlSetStructuredErrorFunc(this, &XmlErrorCollector::OnStructured);
     xmlSetGenericErrorFunc(this, &XmlErrorCollector::OnGeneric);
     xsltSetGenericErrorFunc(this, &XmlErrorCollector::OnGeneric);
@@ -27,7 +29,7 @@ XmlErrorCollector::XmlErrorCollector()
 XmlErrorCollector::~XmlErrorCollector() {
     xmlSetStructuredErrorFunc(previousStructuredContext_, previousStructured_);
     xmlSetGenericErrorFunc(previousGenericContext_, previousGeneric_);
-    xsltSetGenericErrorFunc(nullptr, nullptr);
+    xsltSetGenericErrorFunc(previousXsltGenericContext_, previousXsltGeneric_);
 }
 
 void XmlErrorCollector::OnStructured(void* collector, xmlErrorPtr error) {

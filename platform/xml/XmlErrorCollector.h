@@ -39,6 +39,8 @@ private:
     void* previousStructuredContext_;
     xmlGenericErrorFunc previousGeneric_;
     void* previousGenericContext_;
+    xmlGenericErrorFunc previousXsltGeneric_;
+    void* previousXsltGenericContext_;
 };
 
 }  // namespace tlx

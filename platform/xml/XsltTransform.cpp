@@ -143,12 +143,10 @@ HRESULT XsltTransform::Apply(xmlNodePtr source, xmlNodePtr stylesheet, const Par
     XmlErrorCollector collector;
     DocPtr styleDoc = CopyAsDocument(stylesheet);
     std::unique_ptr<xsltStylesheet, StyleDeleter> style(xsltParseStylesheetDoc(styleDoc.get()));
-    if (!style || style->errors > 0) {
-        if (!style) return SetErrorText(E_FAIL, u"The stylesheet cannot be compiled: " +
-                                                    Utf8ToUtf16(collector.Text("not a stylesheet")));
-        return SetErrorText(E_FAIL, u"The stylesheet cannot be compiled: " + Utf8ToUtf16(collector.Text("errors")));
-    }
-    styleDoc.release();  // the stylesheet owns it now
+    if (style) styleDoc.release();  // the stylesheet owns its document now
+    if (!style || style->errors > 0)
+        return SetErrorText(E_FAIL, u"The stylesheet cannot be compiled: " +
+                                        Utf8ToUtf16(collector.Text(style ? "errors" : "not a stylesheet")));
 
     DocPtr input = CopyAsDocument(source);
     std::unique_ptr<xsltTransformContext, TransformContextDeleter> context(

@@ -99,6 +99,11 @@ TEST(XmlDocument, HostileDocumentsAreRefused) {
     auto parameter = LoadBadly(doc.Get(), u"<!DOCTYPE a [<!ENTITY % p SYSTEM \"http://example.invalid/x.dtd\"> %p;]><a/>");
     EXPECT_EQ(parameter.hr, S_FALSE);
 
+    std::u16string deep;
+    for (int i = 0; i < 5000; ++i) deep += u"<d>";
+    for (int i = 0; i < 5000; ++i) deep += u"</d>";
+    EXPECT_EQ(LoadBadly(doc.Get(), deep).hr, S_FALSE) << "nesting is bounded";
+
     // An external DTD is neither fetched nor required; internal entities still expand.
     auto loaded = Load(u"<!DOCTYPE a SYSTEM \"http://example.invalid/a.dtd\" [<!ENTITY w \"wartość\">]><a>&w;</a>");
     EXPECT_EQ(Text(Select(loaded.Get(), u"/a").Get()), u"wartość");
@@ -140,4 +145,17 @@ TEST(XmlDocument, SaveAndLoadFailuresAreReported) {
     Bstr url;
     error->get_url(url.Out());
     EXPECT_EQ(url.Str(), tlx::Utf8ToUtf16(folder.File("none.xml")));
+}
+
+TEST(XmlDocument, ByteOrderMarkAndPreservedWhiteSpace) {
+    auto doc = Load(u"\uFEFF<?xml version=\"1.0\"?><a> <b xml:space=\"preserve\"> </b>\n<c>  x  </c></a>");
+    EXPECT_EQ(Xml(doc.Get()), u"<?xml version=\"1.0\"?>\r\n<a><b xml:space=\"preserve\"> </b><c>  x  </c></a>\r\n")
+        << "blank text goes unless preserved; text with content keeps its blanks";
+}
+
+TEST(XmlDocument, UnknownDeclaredEncodingIsNotSaved) {
+    TempFolder folder;
+    auto doc = Load(u"<?xml version=\"1.0\" encoding=\"x-unknown\"?><a/>");
+    EXPECT_EQ(doc->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(folder.File("a.xml")))), E_FAIL);
+    EXPECT_FALSE(std::filesystem::exists(folder.File("a.xml")));
 }
