@@ -84,7 +84,7 @@ HRESULT CConnection::Execute(BSTR commandText, VARIANT* recordsAffected, LONG op
     if (result) *result = nullptr;
     if (recordsAffected) VariantInit(recordsAffected);
     return Boundary([&] {
-        if (options != adCmdText && options != adCmdUnspecified && options != adCmdUnknown)
+        if (options != adCmdText && options != adCmdUnspecified && options != adCmdUnknown && options != 0)
             Fail(adErrFeatureNotAvailable, u"Only command text is executed");
         SqlExecutor executor(OpenDatabase());
         std::string sql = commandText ? Utf16ToUtf8({commandText, SysStringLen(commandText)}) : std::string();

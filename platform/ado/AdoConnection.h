@@ -10,7 +10,7 @@
 
 namespace tlx::ado {
 
-class CConnection final : public tlx::ComObject<CConnection, AdoDispatch<Connection>, IDatabaseProvider> {
+class CConnection final : public tlx::ComObject<CConnection, tlx::Dispatch<Connection>, IDatabaseProvider> {
 public:
     HRESULT get_ConnectionString(BSTR* text) override;
     HRESULT put_ConnectionString(BSTR text) override;

@@ -1,27 +1,11 @@
-// The IDispatch side of the ADO objects until their dispatch tables are in place: late-bound callers
-// get E_NOTIMPL.
+// The dispatch tables of the ADO interfaces, so that scripts reach recordsets, fields and connections
+// by name. Defined in AdoDispatch.cpp; found by Dispatch<I> through argument-dependent lookup.
 #pragma once
 
 #include "platform/ado/Ado.h"
+#include "platform/com/Dispatch.h"
 
-namespace tlx::ado {
-
-template <class I>
-class AdoDispatch : public I {
-public:
-    HRESULT GetTypeInfoCount(UINT* count) override {
-        if (!count) return E_POINTER;
-        *count = 0;
-        return S_OK;
-    }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
-        return E_NOTIMPL;
-    }
-
-protected:
-    ~AdoDispatch() = default;
-};
-
-}  // namespace tlx::ado
+const tlx::DispatchTable& DispatchTableOf(Field*);
+const tlx::DispatchTable& DispatchTableOf(Fields*);
+const tlx::DispatchTable& DispatchTableOf(Connection*);
+const tlx::DispatchTable& DispatchTableOf(Recordset*);

@@ -9,7 +9,7 @@
 
 namespace tlx::ado {
 
-class CField final : public tlx::ComObject<CField, AdoDispatch<Field>> {
+class CField final : public tlx::ComObject<CField, tlx::Dispatch<Field>> {
 public:
     CField(std::shared_ptr<RecordsetState> state, size_t column) : state_(std::move(state)), column_(column) {}
 

@@ -11,7 +11,7 @@
 
 namespace tlx::ado {
 
-class CFields final : public tlx::ComObject<CFields, AdoDispatch<Fields>> {
+class CFields final : public tlx::ComObject<CFields, tlx::Dispatch<Fields>> {
 public:
     explicit CFields(std::shared_ptr<RecordsetState> state) : state_(std::move(state)) {}
 

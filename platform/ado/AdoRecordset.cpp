@@ -237,7 +237,7 @@ HRESULT CRecordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnu
                          LONG options) {
     return Boundary([&] {
         if (state_->rows) Fail(adErrObjectOpen, u"Operation is not allowed when the object is open");
-        if (lockType != adLockUnspecified) state_->lockType = lockType;
+        if (lockType > 0) state_->lockType = lockType;  // left out (0) or unspecified: the property's value
         tlx::Variant text;
         VariantCopyInd(&text, &source);
         if (IsMissing(text) || (text.vt == VT_BSTR && SysStringLen(text.bstrVal) == 0)) {
@@ -250,7 +250,7 @@ HRESULT CRecordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnu
             return;
         }
         if (text.vt != VT_BSTR) Fail(adErrInvalidArgument, u"The source is not command text");
-        if (options != adCmdText && options != adCmdUnspecified && options != adCmdUnknown && options != -1)
+        if (options != adCmdText && options != adCmdUnspecified && options != adCmdUnknown && options != 0)
             Fail(adErrFeatureNotAvailable, u"Only command text is opened");
         ComPtr<Connection> connection = ConnectionFor(activeConnection);
         if (!connection) Fail(adErrObjectClosed, u"The recordset has no open connection");
@@ -311,7 +311,7 @@ HRESULT CRecordset::CancelUpdate() {
 
 HRESULT CRecordset::Delete(AffectEnum affectRecords) {
     return Boundary([&] {
-        if (affectRecords != adAffectCurrent) Fail(adErrFeatureNotAvailable, u"Only the current record is deleted");
+        if (affectRecords != adAffectCurrent && affectRecords != 0) Fail(adErrFeatureNotAvailable, u"Only the current record is deleted");
         state_->UpdatableRows().DeleteCurrent();
     });
 }
@@ -323,12 +323,12 @@ HRESULT CRecordset::UpdateBatch(AffectEnum affectRecords) {
             if (rows.PendingRows(affectRecords).empty()) return;
             Fail(adErrFeatureNotAvailable, u"The recordset belongs to no database");
         }
-        BatchWriter(*state_->database, rows).Write(affectRecords);
+        BatchWriter(*state_->database, rows).Write(affectRecords == 0 ? adAffectAll : affectRecords);
     });
 }
 
 HRESULT CRecordset::CancelBatch(AffectEnum affectRecords) {
-    return Boundary([&] { state_->Rows().CancelBatch(affectRecords); });
+    return Boundary([&] { state_->Rows().CancelBatch(affectRecords == 0 ? adAffectAll : affectRecords); });
 }
 
 HRESULT CRecordset::Resync(AffectEnum affectRecords, ResyncEnum resyncValues) {
@@ -336,11 +336,12 @@ HRESULT CRecordset::Resync(AffectEnum affectRecords, ResyncEnum resyncValues) {
         RowSet& rows = state_->Rows();
         if (!state_->database) Fail(adErrFeatureNotAvailable, u"The recordset belongs to no database");
         BatchWriter writer(*state_->database, rows);
+        ResyncEnum values = resyncValues == 0 ? adResyncAllValues : resyncValues;
         if (affectRecords == adAffectCurrent) {
-            writer.Resync(rows.Current(), resyncValues);
+            writer.Resync(rows.Current(), values);
             return;
         }
-        Fail(adErrFeatureNotAvailable, u"Only the current record is resynchronised");
+        for (Row* row : rows.AllRows()) writer.Resync(*row, values);
     });
 }
 

@@ -12,7 +12,7 @@
 
 namespace tlx::ado {
 
-class CRecordset final : public tlx::ComObject<CRecordset, AdoDispatch<Recordset>> {
+class CRecordset final : public tlx::ComObject<CRecordset, tlx::Dispatch<Recordset>> {
 public:
     CRecordset();
 

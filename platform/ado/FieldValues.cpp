@@ -11,6 +11,7 @@
 
 #include "platform/ado/AdoError.h"
 #include "platform/ado/DateText.h"
+#include "platform/com/VariantConversion.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::ado {
@@ -76,7 +77,13 @@ std::optional<double> NumberOf(const VARIANT& v) {
         case VT_UI1: return v.bVal;
         case VT_INT: return v.intVal;
         case VT_UI4: return v.ulVal;
-        case VT_BSTR: return ParseNumber(Utf8Of(v));
+        case VT_BSTR: {
+            if (auto number = ParseNumber(Utf8Of(v))) return number;
+            // Other number texts (thousands separators, currency) as the user's locale writes them.
+            tlx::Variant converted;
+            if (SUCCEEDED(VariantChangeType(&converted, &v, 0, VT_R8))) return converted.dblVal;
+            return std::nullopt;
+        }
         default: return std::nullopt;
     }
 }
@@ -306,6 +313,8 @@ tlx::Variant CoerceToField(const VARIANT& input, DataTypeEnum type) {
             if (value.vt == VT_DATE) return value;
             if (value.vt == VT_BSTR) {
                 if (auto date = ParseDateText(Utf8Of(value))) return tlx::Variant::FromDate(*date);
+                tlx::Variant converted;  // a date as the user's locale writes it
+                if (SUCCEEDED(VariantChangeType(&converted, &value, 0, VT_DATE))) return converted;
                 FailConversion(value.vt, type);
             }
             auto number = NumberOf(value);

@@ -268,6 +268,12 @@ std::vector<Row*> RowSet::PendingRows(AffectEnum affect) const {
     return out;
 }
 
+std::vector<Row*> RowSet::AllRows() const {
+    std::vector<Row*> out;
+    for (const auto& row : rows_) out.push_back(row.get());
+    return out;
+}
+
 void RowSet::KeepCurrentAfterRebuild(Row* current) {
     long oldPosition = position_;
     detached_ = nullptr;

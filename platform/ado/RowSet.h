@@ -78,6 +78,8 @@ public:
     void AcceptSaved(const std::vector<Row*>& rows);
     void CancelBatch(AffectEnum affect);
     void RefreshView();
+    // Every row, in the order read or added, whatever the filter.
+    std::vector<Row*> AllRows() const;
 
 private:
     bool Visible(const Row& row) const;

@@ -116,6 +116,9 @@ TEST_F(AdoRecordsetTest, TextIsNotCutAndWrongValuesAreRefused) {
     EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 42);
     EXPECT_EQ(Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromDouble(2.5)), S_OK);
     EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 2) << "halves round to even as OLE does";
+    EXPECT_EQ(Put(rows.Get(), u"DkE_WartoscM", tlx::Variant::FromString(u"1 234,56")), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_WartoscM").cyVal.int64, 12345600) << "a Polish amount text";
+    EXPECT_EQ(Put(rows.Get(), u"DkE_WartoscM", tlx::Variant::FromString(u"dużo")), adErrDataConversion);
 }
 
 TEST_F(AdoRecordsetTest, NavigationCountsAndBounds) {
