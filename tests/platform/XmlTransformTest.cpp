@@ -132,3 +132,20 @@ TEST(XmlSchema, ValidAndInvalidDocuments) {
     EXPECT_EQ(valid->validateWithSchema(tlx::Variant::FromString(u"/nonexistent/schema.xsd"), errors.Out()), E_FAIL);
     EXPECT_FALSE(tlx::TakeErrorDescription().empty());
 }
+
+TEST(XmlSchema, OfficialReceiptSampleAgainstItsSchema) {
+    const std::string refs = "/work/shared/refs/edeklaracje/";
+    const std::string schema = refs + "gateway/Potwierdzenie_v6-0.transcribed-from-spec-v2.4.xsd";
+    const std::string sample = refs + "samples/UPO_v6-0_VAT-7_16.transcribed-from-spec-v2.4.xml";
+    if (!std::filesystem::exists(schema) || !std::filesystem::exists(sample)) GTEST_SKIP() << "reference files absent";
+    auto receipt = LoadFile(sample);
+    Bstr errors;
+    EXPECT_EQ(receipt->validateWithSchema(tlx::Variant::FromString(tlx::Utf8ToUtf16(schema)), errors.Out()), S_OK)
+        << tlx::Utf16ToUtf8(errors.Str());
+
+    auto nip = Select(receipt.Get(), u"/Potwierdzenie/NIP1");
+    ASSERT_TRUE(nip);
+    nip->put_text(Bstr(u"").Get());
+    EXPECT_EQ(receipt->validateWithSchema(tlx::Variant::FromString(tlx::Utf8ToUtf16(schema)), errors.Out()), S_FALSE);
+    EXPECT_NE(errors.Str().find(u"NIP1"), std::u16string::npos);
+}
