@@ -1,0 +1,28 @@
+// Neutral answers to the host's document questions (IDokument): a document class overrides the facts it
+// has. The class's interface list carries IDokument.
+#pragma once
+
+#include "mv_deklaracje/ComError.h"
+
+template <class Base>
+class IDokumentImpl : public Base {
+public:
+    HRESULT get_TypDokumentu(LONG* v) override { return Answer(v, LONG(0)); }
+    HRESULT get_DataDok(DATE* v) override { return Answer(v, DATE(0)); }
+    HRESULT get_DataOpe(DATE* v) override { return Answer(v, DATE(0)); }
+    HRESULT get_Kwota(CY* v) override { return Answer(v, CY{0}); }
+    HRESULT get_Status(LONG* v) override { return Answer(v, LONG(0)); }
+    HRESULT get_Podmiot(IDispatch** v) override { return AnswerNull(v); }
+    HRESULT get_PodAdres(IDispatch** v) override { return AnswerNull(v); }
+    HRESULT get_Kategoria(LONG* v) override { return Answer(v, LONG(0)); }
+
+private:
+    template <class T>
+    static HRESULT Answer(T* out, T value) {
+        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = value; });
+    }
+    // An out-parameter carries nothing in: it is set to null, never released (it may hold garbage).
+    static HRESULT AnswerNull(IDispatch** out) {
+        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = nullptr; });
+    }
+};
