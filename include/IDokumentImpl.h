@@ -2,6 +2,7 @@
 // has. The class's interface list carries IDokument.
 #pragma once
 
+#include "hostapi/Framework.h"
 #include "mv_deklaracje/ComError.h"
 
 template <class Base>
