@@ -49,7 +49,7 @@ HRESULT CField::get_UnderlyingValue(VARIANT* value) {
     VariantInit(value);
     return Boundary([&] {
         Column();
-        *value = tlx::Variant(state_->Rows().Current().underlying[column_]).Detach();
+        *value = tlx::Variant(state_->Rows().Current().Underlying(column_)).Detach();
     });
 }
 

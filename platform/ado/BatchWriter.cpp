@@ -100,7 +100,7 @@ void BatchWriter::UpdateRow(const Target& target, const Row& row) {
     Statement statement(db_.Handle(), sql);
     int index = 1;
     for (size_t c : written) BindValue(statement.Get(), index++, row.values[c]);
-    BindValue(statement.Get(), index, row.underlying[static_cast<size_t>(target.keyColumn)]);
+    BindValue(statement.Get(), index, row.Underlying(static_cast<size_t>(target.keyColumn)));
     statement.Step();
     if (sqlite3_changes(db_.Handle()) == 0) FailConflict(sql);
 }
@@ -109,7 +109,7 @@ void BatchWriter::DeleteRow(const Target& target, const Row& row) {
     std::string sql = "DELETE FROM " + QualifiedTable(target.schema, target.table) + " WHERE " +
                       Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
     Statement statement(db_.Handle(), sql);
-    BindValue(statement.Get(), 1, row.underlying[static_cast<size_t>(target.keyColumn)]);
+    BindValue(statement.Get(), 1, row.Underlying(static_cast<size_t>(target.keyColumn)));
     statement.Step();
     if (sqlite3_changes(db_.Handle()) == 0) FailConflict(sql);
 }
@@ -149,7 +149,7 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
     std::string sql = "SELECT " + names + " FROM " + QualifiedTable(target.schema, target.table) + " WHERE " +
                       Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
     Statement statement(db_.Handle(), sql);
-    BindValue(statement.Get(), 1, row.underlying[static_cast<size_t>(target.keyColumn)]);
+    BindValue(statement.Get(), 1, row.Underlying(static_cast<size_t>(target.keyColumn)));
     if (!statement.Step()) {
         row.dbDeleted = true;
         return;
@@ -158,10 +158,16 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
     bool keepShown = values == adResyncUnderlyingValues && row.Pending();
     for (size_t i = 0; i < target.columns.size(); ++i) {
         size_t c = target.columns[i];
-        row.underlying[c] = ReadColumn(statement.Get(), static_cast<int>(i), rows_.Column(c).type.type);
-        if (!keepShown) row.values[c] = row.underlying[c];
+        tlx::Variant stored = ReadColumn(statement.Get(), static_cast<int>(i), rows_.Column(c).type.type);
+        if (keepShown) {
+            row.KeepUnderlying();
+            row.underlying[c] = std::move(stored);
+        } else {
+            row.values[c] = std::move(stored);
+        }
     }
     if (!keepShown) {
+        row.underlying.clear();
         row.modified = false;  // a pending delete stays pending
         row.assigned.assign(rows_.ColumnCount(), false);
     }

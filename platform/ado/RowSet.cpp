@@ -40,7 +40,6 @@ void RowSet::AddColumn(ColumnInfo column) { columns_.push_back(std::move(column)
 void RowSet::AppendFetchedRow(std::vector<tlx::Variant> values) {
     auto row = std::make_unique<Row>();
     row->bookmark = nextBookmark_++;
-    row->underlying = values;
     row->values = std::move(values);
     row->assigned.assign(columns_.size(), false);
     view_.push_back(row.get());
@@ -122,6 +121,7 @@ void RowSet::MoveToBookmark(double bookmark) {
 void RowSet::SetValue(size_t column, tlx::Variant value) {
     Row& row = Current();
     if (row.deleted) FailNoCurrent();
+    row.KeepUnderlying();
     row.values[column] = std::move(value);
     row.assigned[column] = true;
     if (!row.isNew) row.modified = true;
@@ -132,7 +132,7 @@ void RowSet::AddNew() {
     row->bookmark = nextBookmark_++;
     row->isNew = true;
     row->values.resize(columns_.size());
-    row->underlying.resize(columns_.size());
+    row->underlying.resize(columns_.size());  // a new row has nothing in the database: all NULL
     for (size_t i = 0; i < columns_.size(); ++i) {
         row->values[i] = tlx::Variant::Null();
         row->underlying[i] = tlx::Variant::Null();
@@ -291,7 +291,7 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
     for (Row* row : saved) {
         row->isNew = row->modified = false;
         row->assigned.assign(columns_.size(), false);
-        row->underlying = row->values;
+        row->underlying.clear();
     }
     std::erase_if(rows_, [&](const std::unique_ptr<Row>& row) {
         bool gone = row->deleted && std::find(saved.begin(), saved.end(), row.get()) != saved.end();
@@ -306,7 +306,8 @@ void RowSet::CancelBatch(AffectEnum affect) {
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : pending) {
         if (!row->isNew) {
-            row->values = row->underlying;
+            if (!row->underlying.empty()) row->values = std::move(row->underlying);
+            row->underlying.clear();
             row->modified = row->deleted = false;
             row->assigned.assign(columns_.size(), false);
         }

@@ -22,7 +22,8 @@ struct ColumnInfo {
 struct Row {
     double bookmark = 0;                   // stable for the row's life, also across Sort and Filter
     std::vector<tlx::Variant> values;      // as the recordset shows them
-    std::vector<tlx::Variant> underlying;  // as the database holds them
+    // As the database holds them, kept apart only once the shown values differ (empty until then).
+    std::vector<tlx::Variant> underlying;
     std::vector<bool> assigned;            // written since read (or since added)
     bool isNew = false;
     bool modified = false;
@@ -30,6 +31,13 @@ struct Row {
     bool dbDeleted = false;  // Resync found the row gone from the database
 
     bool Pending() const { return isNew || modified || deleted; }
+    const tlx::Variant& Underlying(size_t column) const {
+        return underlying.empty() ? values[column] : underlying[column];
+    }
+    // Keeps the database's values apart before the shown ones change.
+    void KeepUnderlying() {
+        if (underlying.empty()) underlying = values;
+    }
     LONG Status() const;
 };
 
