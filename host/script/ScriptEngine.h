@@ -7,6 +7,13 @@
 // references they held), and keeps the added texts, the named items and the object creator. Reset
 // refuses (E_UNEXPECTED) while an evaluation of the same engine is running.
 //
+// What the scripts get beyond ECMAScript 5.1 (JScript's habits): COM objects as script objects (see
+// DispatchBridge: exact property reads and writes, methods, parametrised properties, default members,
+// default values in conversions, assignment to a call), VARIANT values as script values (ScriptValues),
+// `new ActiveXObject(progId)` through the creator the session sets (else the class registry),
+// `Enumerator`, and `Error(number, description)` with `number` and `description` on every error. A thrown
+// value's `number` becomes the failing HRESULT of Evaluate (ScriptError).
+//
 // Nesting: Evaluate may be called again while one of the same engine runs (a script writes a field whose
 // own code is evaluated); an evaluation that would leave too little stack fails with kScriptOutOfStack.
 #pragma once

@@ -4,21 +4,18 @@
 
 #include <duktape.h>
 
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
 
 #include "host/script/DispatchBridge.h"
+#include "host/script/ScriptEngineSetup.h"
 #include "host/script/ScriptEnumerators.h"
 #include "host/script/ScriptError.h"
 #include "platform/com/OleDate.h"
 #include "platform/com/Variant.h"
 
 namespace tlx::host {
-
-// Creates the object behind `new ActiveXObject(progId)`.
-using ScriptObjectCreator = std::function<HRESULT(std::u16string_view progId, IDispatch** object)>;
 
 class ScriptRuntime {
 public:

@@ -101,8 +101,8 @@ TEST_F(BridgeTest, AFailingMemberRaisesItsHresultAndDescription) {
                         u"catch (e) { (e.number >>> 0).toString(16) + ' ' + e.description }")),
               "80004005 zły stan");
     Variant result;
-    EXPECT_EQ(Run(u"dokument.Fail(0x800565F5 | 0, 'z obiektu')", result), static_cast<HRESULT>(0x800565F5));
-    EXPECT_EQ(TakeError().first, "z obiektu");
+    EXPECT_EQ(Run(u"var x = 1;\n\ndokument.Fail(0x800565F5 | 0, 'z obiektu')", result), static_cast<HRESULT>(0x800565F5));
+    EXPECT_EQ(TakeError(), std::make_pair(std::string("z obiektu"), std::string("Skrypt, wiersz 3")));
     EXPECT_EQ(Run(u"rec.Wartosc('nieznane')", result), DISP_E_MEMBERNOTFOUND);
     EXPECT_EQ(TakeError().first, "Brak pola nieznane");
     EXPECT_EQ(Run(u"dokument.Missing", result), DISP_E_UNKNOWNNAME);
