@@ -35,8 +35,9 @@ using IObjectReference = ISessionReference;
 //   as ICollection::Item reads a key (see hostapi/Collections.h: a number or a decimal text is the
 //   identifier, "Col=value" criteria, "@" + bookmark); a record class that is not a collection reads
 //   the parameter as the identifier of its row. No matching row answers HOST_E_NOROW (0x80050458).
-// - Every object created with this session that answers ISaveable joins the session's unit of work
-//   (see SaveChanges).
+// - The session's unit of work (see SaveChanges) holds the host collections created in it with their
+//   AutoSave switch set, the collections it creates itself to answer a parameter, and the objects
+//   handed to ISession2::AddObject.
 struct ISession : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{039A61C4-AB6D-4586-BCCF-6B69C57C03EF}");
     using Base = IDispatch;
