@@ -3,7 +3,9 @@
 // Storage: the company database's table TLX.Konfiguracja holds one text per key (Kfg_Klucz, Kfg_Wartosc)
 // and TLX.KonfiguracjaParametry one row per key and starting date (Kfp_Klucz, Kfp_DataOd, Kfp_Wartosc).
 // Keys are compared exactly (case and Polish letters included): "FirmaNIP",
-// "/Program/Księgowość/Zaokraglenia/Grosze VAT7". A key without a row is not set.
+// "/Program/Księgowość/Zaokraglenia/Grosze VAT7". A key without a row of its own falls back to the
+// company's numbered settings of TLX.Firma (the row whose Fir_Symbol is the key); a key found in
+// neither is not set.
 #pragma once
 
 #include "platform/com/Variant.h"

@@ -1,0 +1,106 @@
+#include "host/Database.h"
+
+#include "host/HostError.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/com/VariantConversion.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::host {
+
+ComPtr<Connection> OpenConnection(const std::string& path) {
+    Check(ado::RegisterAdoClasses());
+    ComPtr<Connection> connection;
+    Check(CoCreateInstance(CLSID_Connection, nullptr, CLSCTX_ALL, IidOf<Connection>(), connection.OutVoid()));
+    Bstr text(u"Data Source=" + Utf8ToUtf16(path));
+    Check(connection->Open(text.Get(), nullptr, nullptr, -1));
+    return connection;
+}
+
+ComPtr<Recordset> OpenRecordset(Connection* connection, std::u16string_view sql) {
+    Check(ado::RegisterAdoClasses());
+    ComPtr<Recordset> recordset;
+    Check(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), recordset.OutVoid()));
+    Check(recordset->put_CursorLocation(adUseClient));
+    Check(recordset->Open(Variant::FromString(sql), Variant::FromDispatch(Require(connection)), adOpenStatic,
+                          adLockBatchOptimistic, adCmdText));
+    return recordset;
+}
+
+void ExecuteSql(Connection* connection, std::u16string_view sql) {
+    ComPtr<Recordset> ignored;
+    Bstr text(sql);
+    Check(Require(connection)->Execute(text.Get(), nullptr, adCmdText, ignored.Out()));
+}
+
+bool AtEnd(Recordset* recordset) {
+    VARIANT_BOOL bof = VARIANT_FALSE, eof = VARIANT_FALSE;
+    Check(recordset->get_BOF(&bof));
+    Check(recordset->get_EOF(&eof));
+    return bof || eof;
+}
+
+ComPtr<Field> FindField(Recordset* recordset, std::u16string_view name) {
+    ComPtr<Fields> fields;
+    Check(Require(recordset)->get_Fields(fields.Out()));
+    LONG count = 0;
+    Check(fields->get_Count(&count));
+    for (LONG i = 0; i < count; ++i) {
+        ComPtr<Field> field;
+        Check(fields->get_Item(Variant::FromLong(i), field.Out()));
+        Bstr fieldName;
+        Check(field->get_Name(fieldName.Out()));
+        std::u16string_view have = fieldName.View();
+        if (have.size() != name.size()) continue;
+        bool same = true;
+        for (std::size_t k = 0; k < have.size() && same; ++k) {
+            char16_t a = have[k], b = name[k];
+            if (a >= u'A' && a <= u'Z') a = static_cast<char16_t>(a + 32);
+            if (b >= u'A' && b <= u'Z') b = static_cast<char16_t>(b + 32);
+            same = a == b;
+        }
+        if (same) return field;
+    }
+    return nullptr;
+}
+
+Variant ReadField(Recordset* recordset, std::u16string_view name) {
+    ComPtr<Field> field = FindField(recordset, name);
+    if (!field) Fail(adErrItemNotFound, u"Brak kolumny " + std::u16string(name));
+    Variant value;
+    Check(field->get_Value(value.Out()));
+    return value;
+}
+
+void WriteField(Recordset* recordset, std::u16string_view name, const VARIANT& value) {
+    ComPtr<Field> field = FindField(recordset, name);
+    if (!field) Fail(adErrItemNotFound, u"Brak kolumny " + std::u16string(name));
+    Check(field->put_Value(value));
+}
+
+std::u16string ReadText(Recordset* recordset, std::u16string_view name) {
+    Variant value = ReadField(recordset, name);
+    if (value.vt == VT_NULL || value.vt == VT_EMPTY) return {};
+    Variant text;
+    Check(VariantChangeType(&text, &value, 0, VT_BSTR));
+    return std::u16string(text.bstrVal ? text.bstrVal : u"", SysStringLen(text.bstrVal));
+}
+
+LONG ReadLong(Recordset* recordset, std::u16string_view name) {
+    Variant value = ReadField(recordset, name);
+    if (value.vt == VT_NULL || value.vt == VT_EMPTY) return 0;
+    Variant number;
+    Check(VariantChangeType(&number, &value, 0, VT_I4));
+    return number.lVal;
+}
+
+std::u16string QuoteSql(std::u16string_view text) {
+    std::u16string quoted = u"'";
+    for (char16_t c : text) {
+        quoted.push_back(c);
+        if (c == u'\'') quoted.push_back(u'\'');
+    }
+    quoted.push_back(u'\'');
+    return quoted;
+}
+
+}  // namespace tlx::host

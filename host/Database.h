@@ -1,0 +1,34 @@
+// Small helpers over the ADO layer for host code: open a recordset, run a statement, read and write a
+// field of the current row. All throw HostError on failure.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/ado/Ado.h"
+#include "platform/com/ComPtr.h"
+#include "platform/com/Variant.h"
+
+namespace tlx::host {
+
+// A client-side, batch-optimistic recordset of a statement on a connection.
+ComPtr<Recordset> OpenRecordset(Connection* connection, std::u16string_view sql);
+// A statement that yields no rows.
+void ExecuteSql(Connection* connection, std::u16string_view sql);
+// A new connection to a database file.
+ComPtr<Connection> OpenConnection(const std::string& path);
+
+bool AtEnd(Recordset* recordset);  // BOF or EOF
+// The field of the current row, or null when the recordset has no such column.
+ComPtr<Field> FindField(Recordset* recordset, std::u16string_view name);
+Variant ReadField(Recordset* recordset, std::u16string_view name);
+void WriteField(Recordset* recordset, std::u16string_view name, const VARIANT& value);
+// A field read as text (NULL as the empty text) or as a number (NULL as 0).
+std::u16string ReadText(Recordset* recordset, std::u16string_view name);
+LONG ReadLong(Recordset* recordset, std::u16string_view name);
+
+// Single quotes doubled, the text in quotes: a value pasted into a statement the host builds.
+std::u16string QuoteSql(std::u16string_view text);
+
+}  // namespace tlx::host

@@ -1,0 +1,12 @@
+// The tables of the company database that belong to the host alone: the configuration store and the
+// host's reference tables, as a script run after the company database's own DDL (db/company.sql) on the
+// bare file (no schema prefix). CREATE TABLE IF NOT EXISTS keeps a table the DDL already made.
+#pragma once
+
+#include <string>
+
+namespace tlx::host {
+
+std::string HostTablesSql();
+
+}  // namespace tlx::host

@@ -1,0 +1,483 @@
+#include "host/collections/CollectionCore.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "host/Database.h"
+#include "host/HostError.h"
+#include "host/collections/HostCollection.h"
+#include "host/session/HostSession.h"
+#include "hostapi/Errors.h"
+#include "hostapi/Framework.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/com/VariantConversion.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::host {
+namespace {
+
+unsigned g_linkSerial = 0;
+
+double BookmarkNumber(const VARIANT& bookmark) {
+    Variant number;
+    Check(VariantChangeType(&number, &bookmark, 0, VT_R8));
+    return number.dblVal;
+}
+
+ComPtr<IUnknown> IdentityOf(IUnknown* object) {
+    ComPtr<IUnknown> identity;
+    if (object) object->QueryInterface(IID_IUnknown, identity.OutVoid());
+    return identity;
+}
+
+char16_t Lower(char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c; }
+
+// Replaces the number in "<column> = <number>" of a query (any case, blanks allowed) by `id`.
+std::u16string RebindCondition(const std::u16string& sql, const std::u16string& column, LONG id) {
+    std::u16string lowerSql(sql), lowerColumn(column);
+    std::transform(lowerSql.begin(), lowerSql.end(), lowerSql.begin(), Lower);
+    std::transform(lowerColumn.begin(), lowerColumn.end(), lowerColumn.begin(), Lower);
+    std::size_t at = 0;
+    while ((at = lowerSql.find(lowerColumn, at)) != std::u16string::npos) {
+        std::size_t i = at + lowerColumn.size();
+        bool wordStart = at == 0 || !(std::isalnum(static_cast<unsigned char>(lowerSql[at - 1] & 0x7F)) ||
+                                      lowerSql[at - 1] == u'_');
+        while (i < sql.size() && sql[i] == u' ') ++i;
+        if (wordStart && i < sql.size() && sql[i] == u'=') {
+            ++i;
+            while (i < sql.size() && sql[i] == u' ') ++i;
+            std::size_t start = i;
+            if (i < sql.size() && sql[i] == u'-') ++i;
+            while (i < sql.size() && sql[i] >= u'0' && sql[i] <= u'9') ++i;
+            if (i > start) return sql.substr(0, start) + Utf8ToUtf16(std::to_string(id)) + sql.substr(i);
+        }
+        at += lowerColumn.size();
+    }
+    return sql;
+}
+
+}  // namespace
+
+unsigned NextLinkSerial() { return ++g_linkSerial; }
+
+ComPtr<IDispatch> CollectionCore::ParentObject() const {
+    ComPtr<IDispatch> parent;
+    if (parentReference) Check(parentReference->GetObject(parent.Out()));
+    return parent;
+}
+unsigned CurrentLinkSerial() { return g_linkSerial; }
+
+std::u16string CollectionCore::SelectText() const {
+    if (!settings.sql.empty()) return settings.sql;
+    if (settings.table.empty()) Fail(E_INVALIDARG, u"Kolekcja nie ma ani zapytania, ani tabeli");
+    return u"select * from TLX." + settings.table;
+}
+
+Recordset* CollectionCore::Rows() {
+    if (!recordset_) {
+        Connection* connection = HostSessionOf(Require(session.Get()))->CompanyConnection();
+        recordset_ = OpenRecordset(connection, SelectText());
+        if (!settings.sort.empty()) Check(recordset_->put_Sort(Bstr(settings.sort).Get()));
+    }
+    return recordset_.Get();
+}
+
+// A filter that a caller left on the recordset (the pending-rows group, criteria) gives way to the
+// collection's own before every walk.
+void CollectionCore::ApplyOwnFilter() {
+    Variant filter = settings.filter.empty() ? Variant::FromLong(0) : Variant::FromString(settings.filter);
+    Check(Rows()->put_Filter(filter));
+}
+
+double CollectionCore::CurrentBookmark() {
+    Variant bookmark;
+    Check(Rows()->get_Bookmark(bookmark.Out()));
+    return BookmarkNumber(bookmark);
+}
+
+void CollectionCore::MoveTo(double bookmark) { Check(Rows()->put_Bookmark(Variant::FromDouble(bookmark))); }
+
+CollectionCore::Entry* CollectionCore::FindEntry(double bookmark) {
+    for (Entry& entry : items_)
+        if (entry.bookmark == bookmark) return &entry;
+    return nullptr;
+}
+
+CollectionCore::Entry* CollectionCore::FindEntry(IUnknown* item) {
+    ComPtr<IUnknown> identity = IdentityOf(item);
+    for (Entry& entry : items_)
+        if (entry.identity == identity) return &entry;
+    return nullptr;
+}
+
+bool CollectionCore::Holds(IUnknown* item) { return FindEntry(item) != nullptr; }
+
+void CollectionCore::RequireWritable() const {
+    if (settings.readOnly) Fail(E_ACCESSDENIED, u"Kolekcja jest tylko do odczytu");
+}
+
+void CollectionCore::NotFound(const ItemKey& key) const {
+    Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + (key.text.empty() ? std::u16string(u"(bieżący)") : key.text));
+}
+
+ComPtr<IDispatch> CollectionCore::MakeItem(LONG bindMode) {
+    if (settings.itemClass.empty())
+        Fail(E_NOINTERFACE, u"Kolekcja nie ma klasy elementów; jej wiersze są dostępne przez Recordset");
+    CLSID clsid{};
+    if (HRESULT hr = CLSIDFromProgID(settings.itemClass.c_str(), &clsid); FAILED(hr))
+        Fail(hr, u"Nieznana klasa elementów kolekcji: " + settings.itemClass);
+    ComPtr<IUnknown> object;
+    Check(CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IUnknown, object.OutVoid()));
+    if (ComPtr<IInitializeSession> init = object.As<IInitializeSession>()) {
+        LONG state = 0;
+        Check(init->Initialize(session.Get(), &state));
+    }
+    if (ComPtr<IInitializeRS> bind = object.As<IInitializeRS>()) {
+        Bstr prefix(u"");
+        Check(bind->BindRecordset(Rows(), bindMode, prefix.Get()));
+    }
+    if (ComPtr<IDispatch> parentObject = ParentObject())
+        if (ComPtr<IInitializeParent> parent = object.As<IInitializeParent>()) Check(parent->InitializeParent(parentObject.Get()));
+    ComPtr<IDispatch> item;
+    Check(object->QueryInterface(IID_IDispatch, item.OutVoid()));
+    return item;
+}
+
+ComPtr<IDispatch> CollectionCore::ItemOfCurrentRow(LONG bindMode) {
+    double bookmark = CurrentBookmark();
+    if (Entry* entry = FindEntry(bookmark)) return entry->item;
+    LONG id = settings.idColumn.empty() || !FindField(Rows(), settings.idColumn) ? 0 : ReadLong(Rows(), settings.idColumn);
+    ComPtr<IDispatch> item = MakeItem(bindMode);
+    MoveTo(bookmark);  // the item's own set-up may have walked the recordset
+    items_.push_back(Entry{bookmark, id, item, IdentityOf(item.Get())});
+    return item;
+}
+
+bool CollectionCore::MoveToCriteria(const std::vector<CriteriaClause>& criteria) {
+    Recordset* rows = Rows();
+    for (const CriteriaClause& clause : criteria)
+        if (!FindField(rows, clause.column)) Fail(E_INVALIDARG, u"Kolekcja nie ma kolumny " + clause.column);
+    LONG count = 0;
+    Check(rows->get_RecordCount(&count));
+    if (count == 0) return false;
+    Check(rows->MoveFirst());
+    for (VARIANT_BOOL eof = VARIANT_FALSE; Check(rows->get_EOF(&eof)), !eof; Check(rows->MoveNext())) {
+        bool all = true;
+        for (std::size_t i = 0; i < criteria.size() && all; ++i)
+            all = ValueMatches(ReadField(rows, criteria[i].column), criteria[i]);
+        if (all) return true;
+    }
+    return false;
+}
+
+bool CollectionCore::MoveToKey(const ItemKey& key) {
+    Recordset* rows = Rows();
+    switch (key.kind) {
+        case ItemKey::Kind::Current:
+            return !AtEnd(rows);
+        case ItemKey::Kind::Position: {
+            ApplyOwnFilter();
+            LONG count = 0;
+            Check(rows->get_RecordCount(&count));
+            if (key.position < 0 || key.position >= count) return false;
+            Check(rows->MoveFirst());
+            for (LONG i = 0; i < key.position; ++i) Check(rows->MoveNext());
+            return true;
+        }
+        case ItemKey::Kind::Bookmark: {
+            ApplyOwnFilter();
+            Variant text = Variant::FromString(key.bookmark);
+            Variant number;
+            if (FAILED(VariantChangeType(&number, &text, 0, VT_R8))) return false;
+            return SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(number.dblVal)));
+        }
+        case ItemKey::Kind::Criteria:
+            ApplyOwnFilter();
+            return MoveToCriteria(key.criteria);
+        case ItemKey::Kind::Identifier: {
+            if (settings.idColumn.empty()) Fail(E_INVALIDARG, u"Kolekcja nie ma kolumny identyfikatora");
+            ApplyOwnFilter();
+            CriteriaClause clause{settings.idColumn, {}, static_cast<double>(key.identifier)};
+            return MoveToCriteria({clause});
+        }
+        case ItemKey::Kind::Object: {
+            if (Entry* entry = FindEntry(key.object.Get())) {
+                ApplyOwnFilter();
+                return SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(entry->bookmark)));
+            }
+            ComPtr<IIdentity> identity = key.object.As<IIdentity>();
+            LONG id = 0;
+            if (!identity || FAILED(identity->get_ID(&id)) || settings.idColumn.empty()) return false;
+            ApplyOwnFilter();
+            return MoveToCriteria({CriteriaClause{settings.idColumn, {}, static_cast<double>(id)}});
+        }
+    }
+    return false;
+}
+
+ComPtr<IDispatch> CollectionCore::Item(const VARIANT& key) {
+    ItemKey parsed;
+    Check(ParseItemKey(key, parsed));
+    if (!MoveToKey(parsed)) NotFound(parsed);
+    return ItemOfCurrentRow(hostBindRead);
+}
+
+LONG CollectionCore::Count() {
+    ApplyOwnFilter();
+    LONG count = 0;
+    Check(Rows()->get_RecordCount(&count));
+    return count;
+}
+
+HRESULT CollectionCore::MoveToRow(double bookmark) {
+    if (!recordset_) return E_UNEXPECTED;
+    Variant filter = settings.filter.empty() ? Variant::FromLong(0) : Variant::FromString(settings.filter);
+    if (HRESULT hr = recordset_->put_Filter(filter); FAILED(hr)) return hr;
+    return recordset_->put_Bookmark(Variant::FromDouble(bookmark));
+}
+
+std::vector<std::pair<double, ComPtr<IDispatch>>> CollectionCore::AllItems() {
+    std::vector<double> bookmarks;
+    ApplyOwnFilter();
+    Recordset* rows = Rows();
+    if (Count() == 0) return {};
+    Check(rows->MoveFirst());
+    for (VARIANT_BOOL eof = VARIANT_FALSE; Check(rows->get_EOF(&eof)), !eof; Check(rows->MoveNext()))
+        bookmarks.push_back(CurrentBookmark());
+    std::vector<std::pair<double, ComPtr<IDispatch>>> items;
+    for (double bookmark : bookmarks) {
+        MoveTo(bookmark);
+        items.emplace_back(bookmark, ItemOfCurrentRow(hostBindRead));
+    }
+    if (!bookmarks.empty()) MoveTo(bookmarks.front());
+    return items;
+}
+
+ComPtr<IDispatch> CollectionCore::AddNew(const VARIANT& pattern) {
+    RequireWritable();
+    Recordset* rows = Rows();
+    ApplyOwnFilter();
+    Check(rows->AddNew(Variant::Missing(), Variant::Missing()));
+    if (!parentColumn.empty() && FindField(rows, parentColumn))
+        WriteField(rows, parentColumn, Variant::FromLong(parentId));
+    const VARIANT* p = pattern.vt == (VT_BYREF | VT_VARIANT) && pattern.pvarVal ? pattern.pvarVal : &pattern;
+    bool clone = (p->vt == VT_DISPATCH || p->vt == VT_UNKNOWN) && p->punkVal;
+    if (settings.itemClass.empty()) return nullptr;
+    ComPtr<IDispatch> item = ItemOfCurrentRow(clone ? hostBindClone : hostBindNew);
+    if (clone) {
+        ComPtr<IInitializeRS> source = ComPtr<IUnknown>(p->punkVal).As<IInitializeRS>();
+        ComPtr<IInitializeClone> target = item.As<IInitializeClone>();
+        if (source && target) {
+            ComPtr<Recordset> patternRows;
+            Check(source->GetRecordset(patternRows.Out()));
+            Check(target->InitializeClone(patternRows.Get()));
+        }
+    }
+    return item;
+}
+
+void CollectionCore::Delete(const VARIANT& key) {
+    RequireWritable();
+    ItemKey parsed;
+    Check(ParseItemKey(key, parsed));
+    if (!MoveToKey(parsed)) NotFound(parsed);
+    ComPtr<IDispatch> item = settings.itemClass.empty() ? nullptr : ItemOfCurrentRow(hostBindRead);
+    double bookmark = CurrentBookmark();
+    ComPtr<IOnDeleteObject> hooks = item ? item.As<IOnDeleteObject>() : nullptr;
+    if (hooks) {
+        Check(hooks->BeforeDelete(0));
+        MoveTo(bookmark);
+    }
+    Check(Rows()->Delete(adAffectCurrent));
+    if (hooks) Check(hooks->AfterDelete(0));
+}
+
+void CollectionCore::Resync() {
+    if (!recordset_) return;
+    Check(recordset_->Close());
+    Check(recordset_->Open(Variant::FromString(SelectText()),
+                           Variant::FromDispatch(HostSessionOf(session.Get())->CompanyConnection()), adOpenStatic,
+                           adLockBatchOptimistic, adCmdText));
+    if (!settings.sort.empty()) Check(recordset_->put_Sort(Bstr(settings.sort).Get()));
+    std::vector<Entry> kept;
+    for (Entry& entry : items_) {
+        if (entry.id == 0 || settings.idColumn.empty()) continue;
+        ApplyOwnFilter();
+        if (!MoveToCriteria({CriteriaClause{settings.idColumn, {}, static_cast<double>(entry.id)}})) continue;
+        entry.bookmark = CurrentBookmark();
+        if (ComPtr<IInitializeRS> bind = entry.item.As<IInitializeRS>()) {
+            Bstr prefix(u"");
+            Check(bind->BindRecordset(recordset_.Get(), hostBindRefresh, prefix.Get()));
+        }
+        kept.push_back(std::move(entry));
+    }
+    items_ = std::move(kept);
+}
+
+void CollectionCore::SetParentLink(LONG id, std::u16string column) {
+    parentId = id;
+    parentColumn = std::move(column);
+    if (parentColumn.empty()) return;
+    if (!settings.sql.empty()) settings.sql = RebindCondition(settings.sql, parentColumn, id);
+    if (!recordset_) return;
+    ApplyOwnFilter();
+    if (Count() == 0 || !FindField(recordset_.Get(), parentColumn)) return;
+    Check(recordset_->MoveFirst());
+    for (VARIANT_BOOL eof = VARIANT_FALSE; Check(recordset_->get_EOF(&eof)), !eof; Check(recordset_->MoveNext())) {
+        if (ReadLong(recordset_.Get(), parentColumn) != id) WriteField(recordset_.Get(), parentColumn, Variant::FromLong(id));
+    }
+}
+
+void CollectionCore::CloneFromRecordset(Recordset* source) {
+    RequireWritable();
+    Require(source);
+    Recordset* rows = Rows();
+    ComPtr<Fields> sourceFields;
+    Check(source->get_Fields(sourceFields.Out()));
+    LONG fieldCount = 0;
+    Check(sourceFields->get_Count(&fieldCount));
+    if (AtEnd(source)) {
+        LONG count = 0;
+        Check(source->get_RecordCount(&count));
+        if (count == 0) return;
+    }
+    Check(source->MoveFirst());
+    for (VARIANT_BOOL eof = VARIANT_FALSE; Check(source->get_EOF(&eof)), !eof; Check(source->MoveNext())) {
+        Check(rows->AddNew(Variant::Missing(), Variant::Missing()));
+        for (LONG i = 0; i < fieldCount; ++i) {
+            ComPtr<Field> field;
+            Check(sourceFields->get_Item(Variant::FromLong(i), field.Out()));
+            Bstr name;
+            Check(field->get_Name(name.Out()));
+            std::u16string_view n = name.View();
+            auto same = [](std::u16string_view a, std::u16string_view b) {
+                if (a.size() != b.size()) return false;
+                for (std::size_t k = 0; k < a.size(); ++k)
+                    if (Lower(a[k]) != Lower(b[k])) return false;
+                return true;
+            };
+            if (same(n, settings.idColumn) || same(n, parentColumn) || !FindField(rows, n)) continue;
+            Variant value;
+            Check(field->get_Value(value.Out()));
+            WriteField(rows, n, value);
+        }
+        if (!parentColumn.empty() && FindField(rows, parentColumn))
+            WriteField(rows, parentColumn, Variant::FromLong(parentId));
+    }
+}
+
+void CollectionCore::SaveChildren(HostCollection* self, unsigned serialBefore) {
+    std::vector<ComPtr<IUnknown>> identities;
+    for (const Entry& entry : items_) identities.push_back(entry.identity);
+    for (HostCollection* child : HostSessionOf(session.Get())->Collections()) {
+        if (child == self) continue;
+        IUnknown* parent = child->ParentIdentity();
+        bool ours = parent && std::any_of(identities.begin(), identities.end(),
+                                          [&](const ComPtr<IUnknown>& id) { return id.Get() == parent; });
+        if (ours || child->LinkSerial() > serialBefore) child->SaveRows();
+    }
+}
+
+void CollectionCore::RunProtocol(HostCollection* self) {
+    Recordset* rows = Rows();
+    std::vector<Entry*> live, deleted;
+    // Items for added or changed rows that nobody asked for, so that their hooks run too.
+    if (!settings.itemClass.empty()) {
+        std::vector<double> pending;
+        Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
+        LONG count = 0;
+        Check(rows->get_RecordCount(&count));
+        if (count > 0) {
+            Check(rows->MoveFirst());
+            for (VARIANT_BOOL eof = VARIANT_FALSE; Check(rows->get_EOF(&eof)), !eof; Check(rows->MoveNext())) {
+                LONG status = 0;
+                Check(rows->get_Status(&status));
+                double bookmark = CurrentBookmark();
+                if (!(status & adRecDeleted) && !FindEntry(bookmark)) pending.push_back(bookmark);
+            }
+        }
+        ApplyOwnFilter();
+        for (double bookmark : pending) {
+            MoveTo(bookmark);
+            ItemOfCurrentRow(hostBindRead);
+        }
+    }
+    ApplyOwnFilter();
+    for (Entry& entry : items_) {
+        if (SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(entry.bookmark))))
+            live.push_back(&entry);
+        else
+            deleted.push_back(&entry);
+    }
+    std::vector<Entry*> checked;
+    try {
+        for (Entry* entry : live) {
+            ComPtr<ISaveable> saveable = entry->item.As<ISaveable>();
+            if (!saveable) continue;
+            ApplyOwnFilter();
+            MoveTo(entry->bookmark);
+            checked.push_back(entry);
+            Check(saveable->Save(hostSaveCheck));
+            MoveTo(entry->bookmark);
+            Check(saveable->Save(hostSavePrepare));
+        }
+        for (Entry* entry : deleted) {
+            ComPtr<ISaveable> saveable = entry->item.As<ISaveable>();
+            if (!saveable) continue;
+            Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
+            if (FAILED(rows->put_Bookmark(Variant::FromDouble(entry->bookmark)))) continue;  // added, then deleted
+            checked.push_back(entry);
+            Check(saveable->Save(hostSaveCheck));
+            Check(rows->put_Bookmark(Variant::FromDouble(entry->bookmark)));
+            Check(saveable->Save(hostSaveDeleted));
+        }
+        ApplyOwnFilter();
+        if (!settings.readOnly) Check(rows->UpdateBatch(adAffectAll));
+        unsigned serialBefore = CurrentLinkSerial();
+        for (Entry* entry : live) {
+            ApplyOwnFilter();
+            MoveTo(entry->bookmark);
+            if (!settings.idColumn.empty() && FindField(rows, settings.idColumn))
+                entry->id = ReadLong(rows, settings.idColumn);
+            if (ComPtr<ISaveable> saveable = entry->item.As<ISaveable>()) Check(saveable->Save(hostSaveWritten));
+        }
+        SaveChildren(self, serialBefore);
+    } catch (...) {
+        // Rollback notices go out whatever else fails; the first failure is the one reported.
+        ComPtr<IErrorInfo> failure;
+        GetErrorInfo(0, failure.Out());
+        for (Entry* entry : checked) {
+            rows->put_Filter(Variant::FromLong(adFilterPendingRecords));
+            if (FAILED(rows->put_Bookmark(Variant::FromDouble(entry->bookmark)))) {
+                rows->put_Filter(Variant::FromLong(0));
+                rows->put_Bookmark(Variant::FromDouble(entry->bookmark));
+            }
+            if (ComPtr<ISaveable> saveable = entry->item.As<ISaveable>()) saveable->Save(hostSaveRollback);
+        }
+        rows->put_Filter(Variant::FromLong(0));
+        SetErrorInfo(0, failure.Get());
+        throw;
+    }
+    // Items of rows the batch removed are dropped.
+    std::vector<Entry> kept;
+    for (Entry& entry : items_)
+        if (std::none_of(deleted.begin(), deleted.end(), [&](Entry* d) { return d == &entry; }))
+            kept.push_back(std::move(entry));
+    items_ = std::move(kept);
+    ApplyOwnFilter();
+}
+
+void CollectionCore::Save(HostCollection* self) {
+    if (!recordset_) return;  // never read: nothing to save
+    ComPtr<IHostSession> host = HostSessionOf(session.Get());
+    host->BeginWork();
+    try {
+        RunProtocol(self);
+        host->CommitWork();
+    } catch (...) {
+        host->RollbackWork();
+        throw;
+    }
+}
+
+}  // namespace tlx::host

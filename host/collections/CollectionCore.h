@@ -1,0 +1,91 @@
+// The rows and items of a host collection: its recordset (opened on first use), the item objects it
+// has handed out, the key grammar of Item, and the save protocol (hostapi/Collections.h, Framework.h).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/collections/ItemKey.h"
+#include "hostapi/Session.h"
+#include "platform/ado/Ado.h"
+#include "platform/com/ComPtr.h"
+#include "platform/com/Variant.h"
+
+namespace tlx::host {
+
+struct CollectionSettings {
+    std::u16string itemClass;
+    std::u16string idColumn;
+    std::u16string table;   // without schema
+    std::u16string sql;     // empty: every row of the table
+    std::u16string filter;  // IAdoCollection::Filter
+    std::u16string sort;
+    bool readOnly = false;
+    bool autoSave = false;
+};
+
+class CollectionCore {
+public:
+    explicit CollectionCore(IUnknown* owner) : owner_(owner) {}
+
+    CollectionSettings settings;
+    ComPtr<ISession> session;
+    // The parent object, held through the session (ISessionReference) so that a parent that keeps this
+    // collection forms no cycle with it; parentIdentity is its IUnknown, for comparisons only.
+    ComPtr<ISessionReference> parentReference;
+    IUnknown* parentIdentity = nullptr;
+    ComPtr<IDispatch> ParentObject() const;
+    std::u16string parentColumn;
+    LONG parentId = 0;
+
+    // The recordset, opened on first use (throws HostError).
+    Recordset* Rows();
+    bool IsOpen() const { return static_cast<bool>(recordset_); }
+
+    ComPtr<IDispatch> Item(const VARIANT& key);
+    LONG Count();
+    ComPtr<IDispatch> AddNew(const VARIANT& pattern);
+    void Delete(const VARIANT& key);
+    void Resync();
+    // The save protocol; `self` is the collection, left out when its session's collections are asked
+    // for the children of the saved items.
+    void Save(class HostCollection* self);
+    // The items of the live rows, in order, with their rows' bookmarks.
+    std::vector<std::pair<double, ComPtr<IDispatch>>> AllItems();
+    // Moves the recordset to a row (the enumerator's Next); the collection's own filter applies.
+    HRESULT MoveToRow(double bookmark);
+    bool Holds(IUnknown* item);
+    void ReleaseItems() { items_.clear(); }
+    // Gives every live row the parent's identifier in the link column and rebinds the query.
+    void SetParentLink(LONG id, std::u16string column);
+    void CloneFromRecordset(Recordset* source);
+
+private:
+    struct Entry {
+        double bookmark;
+        LONG id;
+        ComPtr<IDispatch> item;
+        ComPtr<IUnknown> identity;
+    };
+
+    std::u16string SelectText() const;
+    void ApplyOwnFilter();
+    double CurrentBookmark();
+    void MoveTo(double bookmark);
+    bool MoveToKey(const ItemKey& key);
+    bool MoveToCriteria(const std::vector<CriteriaClause>& criteria);
+    Entry* FindEntry(double bookmark);
+    Entry* FindEntry(IUnknown* item);
+    ComPtr<IDispatch> ItemOfCurrentRow(LONG bindMode);
+    ComPtr<IDispatch> MakeItem(LONG bindMode);
+    void RequireWritable() const;
+    [[noreturn]] void NotFound(const ItemKey& key) const;
+    void RunProtocol(HostCollection* self);
+    void SaveChildren(HostCollection* self, unsigned serialBefore);
+
+    IUnknown* owner_;
+    ComPtr<Recordset> recordset_;
+    std::vector<Entry> items_;
+};
+
+}  // namespace tlx::host

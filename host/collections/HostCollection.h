@@ -1,0 +1,31 @@
+// What a session asks of the host collections created in it: whether one holds an item, the link to
+// its parent for the save protocol, and releasing its items when the session closes.
+#pragma once
+
+#include "platform/com/Unknown.h"
+
+namespace tlx::host {
+
+class HostCollection {
+public:
+    virtual IUnknown* Unknown() = 0;
+    virtual bool Holds(IUnknown* item) = 0;
+    // Marks the item's row deleted, as ICollection::Delete does.
+    virtual void DeleteItem(IUnknown* item) = 0;
+    // The identity (IUnknown) of the parent object, or null.
+    virtual IUnknown* ParentIdentity() = 0;
+    // Increases each time the collection is given a parent link (ICollectionSetup::SetParentLink).
+    virtual unsigned LinkSerial() = 0;
+    // Runs the save protocol (hostapi/Framework.h) inside the session's unit of database work.
+    virtual void SaveRows() = 0;
+    virtual void ReleaseItems() = 0;
+
+protected:
+    ~HostCollection() = default;
+};
+
+// A process-wide counter of parent links given, to tell which collections received one during a save.
+unsigned NextLinkSerial();
+unsigned CurrentLinkSerial();
+
+}  // namespace tlx::host

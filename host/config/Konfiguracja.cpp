@@ -1,0 +1,59 @@
+#include "host/config/Konfiguracja.h"
+
+#include "host/HostError.h"
+#include "host/config/ConfigurationStore.h"
+#include "host/session/HostSession.h"
+
+namespace tlx::host {
+namespace {
+
+std::u16string TextOf(BSTR text) { return std::u16string(text ? text : u"", SysStringLen(text)); }
+
+}  // namespace
+
+Connection* CKonfiguracja::Database() {
+    if (!session_) Fail(E_POINTER, u"Konfiguracja nie ma sesji");
+    return HostSessionOf(session_.Get())->CompanyConnection();
+}
+
+HRESULT CKonfiguracja::GetValue(BSTR key, BSTR* value) {
+    return Boundary([&] {
+        Require(value);
+        *value = Bstr(ReadSetting(Database(), TextOf(key)).value_or(u"")).Detach();
+    });
+}
+
+HRESULT CKonfiguracja::GetParametr(BSTR key, DATE date, IParametr** parametr) {
+    return Boundary([&] {
+        Require(parametr);
+        std::u16string name = TextOf(key);
+        if (std::optional<DatedValue> dated = ReadDatedSetting(Database(), name, date)) {
+            *parametr = CParametr::Make(Variant::FromString(dated->value), dated->from).Detach();
+        } else if (std::optional<std::u16string> plain = ReadSetting(Database(), name)) {
+            *parametr = CParametr::Make(Variant::FromString(*plain), 0).Detach();
+        } else {
+            *parametr = CParametr::Make(Variant(), 0).Detach();
+        }
+    });
+}
+
+HRESULT CKonfiguracja::Initialize(ISession* session, LONG* state) {
+    if (!session || !state) return E_POINTER;
+    session_ = ComPtr<ISession>(session);
+    *state = hostStateBusinessObject;
+    return S_OK;
+}
+
+HRESULT CParametr::get_Value(VARIANT* value) {
+    if (!value) return E_POINTER;
+    VariantInit(value);
+    return VariantCopy(value, &value_);
+}
+
+HRESULT CParametr::get_DataOd(DATE* from) {
+    if (!from) return E_POINTER;
+    *from = from_;
+    return S_OK;
+}
+
+}  // namespace tlx::host

@@ -1,0 +1,33 @@
+// The configuration object (CLSID_Konfiguracja): settings by key and dated parameters, read from the
+// company database of the session it was initialised with (hostapi/Configuration.h).
+#pragma once
+
+#include "hostapi/Dispatch.h"
+#include "hostapi/Framework.h"
+
+namespace tlx::host {
+
+class CKonfiguracja final : public ComObject<CKonfiguracja, Dispatch<IKonfiguracja>, IInitializeSession> {
+public:
+    HRESULT GetValue(BSTR key, BSTR* value) override;
+    HRESULT GetParametr(BSTR key, DATE date, IParametr** parametr) override;
+    HRESULT Initialize(ISession* session, LONG* state) override;
+
+private:
+    Connection* Database();
+    ComPtr<ISession> session_;
+};
+
+// A value valid at a date.
+class CParametr final : public ComObject<CParametr, Dispatch<IParametr>> {
+public:
+    CParametr(Variant value, DATE from) : value_(std::move(value)), from_(from) {}
+    HRESULT get_Value(VARIANT* value) override;
+    HRESULT get_DataOd(DATE* from) override;
+
+private:
+    Variant value_;
+    DATE from_;
+};
+
+}  // namespace tlx::host

@@ -1,0 +1,73 @@
+#include "host/session/Application.h"
+
+#include "host/Database.h"
+#include "host/HostError.h"
+#include "host/objects/ErrorTexts.h"
+#include "host/session/HostEnvironment.h"
+#include "hostapi/Framework.h"
+
+namespace tlx::host {
+
+bool IsIdentityColumnName(std::u16string_view name) {
+    std::size_t underscore = name.find(u'_');
+    if (underscore == std::u16string_view::npos || underscore == 0) return false;
+    std::u16string_view prefix = name.substr(0, underscore);
+    std::u16string_view rest = name.substr(underscore + 1);
+    if (rest.size() != prefix.size() + 2) return false;
+    auto lower = [](char16_t c) { return (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c + 32) : c; };
+    for (std::size_t i = 0; i < prefix.size(); ++i)
+        if (lower(prefix[i]) != lower(rest[i])) return false;
+    return lower(rest[prefix.size()]) == u'i' && lower(rest[prefix.size() + 1]) == u'd';
+}
+
+HRESULT CApplication::GetObjectSession(IDispatch* object, ISession2** session) {
+    return Boundary([&] {
+        Require(session);
+        *session = nullptr;
+        ComPtr<ISessionable> sessionable = ComPtr<IDispatch>(Require(object)).As<ISessionable>();
+        if (!sessionable) Fail(E_NOINTERFACE, u"Obiekt nie należy do sesji");
+        ComPtr<ISession> own;
+        Check(sessionable->get_Session(own.Out()));
+        Check(Require(own.Get())->QueryInterface(IidOf<ISession2>(), reinterpret_cast<void**>(session)));
+    });
+}
+
+HRESULT CApplication::GetLogin(ILogin** login) {
+    return Boundary([&] {
+        Require(login);
+        ComPtr<ILogin> current = CurrentLogin();
+        if (!current) Fail(E_FAIL, u"Żaden operator nie jest zalogowany");
+        *login = current.Detach();
+    });
+}
+
+HRESULT CApplication::GetErrorText(LONG code, BSTR defaultText, BSTR* text) {
+    return Boundary([&] {
+        Require(text);
+        std::optional<std::u16string> known = HostErrorText(code);
+        *text = known ? Bstr(*known).Detach() : Bstr(std::u16string(defaultText ? defaultText : u"", SysStringLen(defaultText))).Detach();
+    });
+}
+
+HRESULT CApplication::CopyRecord(Recordset* source, Recordset* target) {
+    return Boundary([&] {
+        Require(source);
+        Require(target);
+        ComPtr<Fields> fields;
+        Check(source->get_Fields(fields.Out()));
+        LONG count = 0;
+        Check(fields->get_Count(&count));
+        for (LONG i = 0; i < count; ++i) {
+            ComPtr<Field> field;
+            Check(fields->get_Item(Variant::FromLong(i), field.Out()));
+            Bstr name;
+            Check(field->get_Name(name.Out()));
+            if (IsIdentityColumnName(name.View()) || !FindField(target, name.View())) continue;
+            Variant value;
+            Check(field->get_Value(value.Out()));
+            WriteField(target, name.View(), value);
+        }
+    });
+}
+
+}  // namespace tlx::host

@@ -1,0 +1,20 @@
+// The host's process-wide application object (CApplication): the current login, the session of an
+// object, the texts of host error codes and the copy of a record.
+#pragma once
+
+#include "hostapi/Dispatch.h"
+
+namespace tlx::host {
+
+class CApplication final : public ComObject<CApplication, Dispatch<IApplication>> {
+public:
+    HRESULT GetObjectSession(IDispatch* object, ISession2** session) override;
+    HRESULT GetLogin(ILogin** login) override;
+    HRESULT GetErrorText(LONG code, BSTR defaultText, BSTR* text) override;
+    HRESULT CopyRecord(Recordset* source, Recordset* target) override;
+};
+
+// Whether a column is a table's identity column, named after its prefix ("DkE_DkEID" of prefix "DkE").
+bool IsIdentityColumnName(std::u16string_view name);
+
+}  // namespace tlx::host

@@ -1,0 +1,50 @@
+// What host classes ask of a session beyond ISession and ISession2: its connection, its unit of work,
+// the collections created in it and the nesting of its database transaction.
+#pragma once
+
+#include <vector>
+
+#include "hostapi/Login.h"
+#include "hostapi/Session.h"
+#include "platform/ado/Ado.h"
+#include "platform/com/ComPtr.h"
+
+namespace tlx::host {
+
+class HostCollection;
+
+struct IHostSession : IUnknown {
+    static constexpr IID kIid = tlx::MakeGuid(u"{5418B806-A0E1-496D-A24D-F429E22359E1}");
+    using Base = IUnknown;
+    // The company-database connection, opened on first use (throws HostError).
+    virtual Connection* CompanyConnection() = 0;
+    virtual ILogin* LoginObject() = 0;
+    // Keeps an object for the next SaveChanges (once; later calls for the same object do nothing).
+    virtual void AddToUnitOfWork(IUnknown* object) = 0;
+    // The collections created in the session, weakly: each registers on creation and leaves when
+    // destroyed. Child collections are found among them by the save protocol.
+    virtual void RegisterCollection(HostCollection* collection) = 0;
+    virtual void UnregisterCollection(HostCollection* collection) = 0;
+    virtual std::vector<HostCollection*> Collections() = 0;
+    // The objects that references of the session stand for: the session keeps each alive until it is
+    // closed, and a reference holds only the session and the object's cookie, so that parents and
+    // children that keep references to each other form no cycle of their own.
+    virtual DWORD KeepObject(IDispatch* object) = 0;
+    virtual ComPtr<IDispatch> KeptObject(DWORD cookie) = 0;
+    // Nested units of database work: only the outermost Begin opens a transaction and only the outermost
+    // Commit commits it; a Rollback at any depth rolls the transaction back and fails the outer levels.
+    virtual void BeginWork() = 0;
+    virtual void CommitWork() = 0;
+    virtual void RollbackWork() = 0;
+    // Releases the unit of work, the collections' items and the connections; the session answers
+    // E_UNEXPECTED from then on. Breaks the reference cycles of objects that keep their session.
+    virtual void Close() = 0;
+
+protected:
+    ~IHostSession() = default;
+};
+
+// The host side of a session object (E_POINTER when it is not a host session).
+ComPtr<IHostSession> HostSessionOf(IUnknown* session);
+
+}  // namespace tlx::host

@@ -1,0 +1,24 @@
+// The operator's login: sessions on the company database, host objects of the login (the
+// configuration), the operator and the host modules in use.
+#pragma once
+
+#include "host/session/HostEnvironment.h"
+#include "hostapi/Dispatch.h"
+
+namespace tlx::host {
+
+class CLogin final : public ComObject<CLogin, Dispatch<ILogin>> {
+public:
+    explicit CLogin(LoginSettings settings) : settings_(std::move(settings)) {}
+
+    HRESULT CreateSession(ISession** session) override;
+    HRESULT CreateObject(BSTR classText, IDispatch** object) override;
+    HRESULT GetOperatorObject(IOperatorObject** op) override;
+    HRESULT IsModuleAvailable(LONG module, VARIANT_BOOL* available) override;
+    HRESULT GetContext(ILoginContext** context) override;
+
+private:
+    LoginSettings settings_;
+};
+
+}  // namespace tlx::host

@@ -1,0 +1,23 @@
+// The signed-in operator: working date, remote-session flag, kind, identifier and code.
+#pragma once
+
+#include "host/session/HostEnvironment.h"
+#include "hostapi/Dispatch.h"
+
+namespace tlx::host {
+
+class COperatorObject final : public ComObject<COperatorObject, Dispatch<IOperatorObject>> {
+public:
+    explicit COperatorObject(OperatorSettings settings) : settings_(std::move(settings)) {}
+
+    HRESULT GetToday(DATE* today) override;
+    HRESULT IsRemoteSession(LONG* remote) override;
+    HRESULT OperatorType(LONG* type) override;
+    HRESULT get_ID(LONG* id) override;
+    HRESULT get_Kod(BSTR* code) override;
+
+private:
+    OperatorSettings settings_;
+};
+
+}  // namespace tlx::host

@@ -1,0 +1,283 @@
+#include "host/session/Session.h"
+
+#include <algorithm>
+
+#include "host/Database.h"
+#include "host/HostError.h"
+#include "host/collections/HostCollection.h"
+#include "host/session/HostEnvironment.h"
+#include "host/session/SessionReference.h"
+#include "hostapi/Framework.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::host {
+namespace {
+
+bool IsMissing(const VARIANT& value) {
+    const VARIANT* v = value.vt == (VT_BYREF | VT_VARIANT) && value.pvarVal ? value.pvarVal : &value;
+    switch (v->vt) {
+        case VT_EMPTY:
+        case VT_NULL: return true;
+        case VT_ERROR: return v->scode == DISP_E_PARAMNOTFOUND_SCODE;
+        case VT_BSTR: return SysStringLen(v->bstrVal) == 0;
+        default: return false;
+    }
+}
+
+std::u16string TextOf(BSTR text) { return std::u16string(text ? text : u"", SysStringLen(text)); }
+
+}  // namespace
+
+ComPtr<IHostSession> HostSessionOf(IUnknown* session) {
+    ComPtr<IHostSession> host;
+    if (!session || FAILED(session->QueryInterface(IidOf<IHostSession>(), host.OutVoid()))) throw HostError{E_POINTER};
+    return host;
+}
+
+CSession::CSession(ComPtr<ILogin> login, std::string companyDatabase, std::string configDatabase)
+    : login_(std::move(login)),
+      companyDatabase_(std::move(companyDatabase)),
+      configDatabase_(std::move(configDatabase)) {
+    TrackSession(this);
+}
+
+CSession::~CSession() {
+    UntrackSession(this);
+    Close();
+}
+
+void CSession::RequireOpen() const {
+    if (closed_) Fail(E_UNEXPECTED, u"Sesja została zamknięta");
+}
+
+ComPtr<IDispatch> CSession::Create(BSTR classText, const VARIANT& parameter) {
+    RequireOpen();
+    CLSID clsid{};
+    if (HRESULT hr = CLSIDFromProgID(classText ? classText : u"", &clsid); FAILED(hr))
+        Fail(hr, u"Nieznana klasa obiektu: " + TextOf(classText));
+    ComPtr<IUnknown> object;
+    Check(CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IUnknown, object.OutVoid()));
+    if (ComPtr<IInitializeSession> init = object.As<IInitializeSession>()) {
+        LONG state = 0;
+        Check(init->Initialize(static_cast<ISession*>(this), &state));
+    }
+    if (!IsMissing(parameter)) {
+        ComPtr<ICollection> collection = object.As<ICollection>();
+        if (!collection) Fail(E_INVALIDARG, u"Klasa " + TextOf(classText) + u" nie wskazuje rekordu parametrem");
+        ComPtr<IDispatch> item;
+        Check(collection->Item(parameter, item.Out()));
+        AddToUnitOfWork(collection.Get());
+        return item;
+    }
+    ComPtr<IDispatch> dispatch;
+    Check(object->QueryInterface(IID_IDispatch, dispatch.OutVoid()));
+    return dispatch;
+}
+
+HRESULT CSession::CreateObject(BSTR classText, VARIANT parameter, IDispatch** object) {
+    return Boundary([&] {
+        Require(object);
+        *object = Create(classText, parameter).Detach();
+    });
+}
+
+HRESULT CSession::OpenObject(BSTR classText, LONG /*mode*/, BSTR filter, IDispatch** object) {
+    return Boundary([&] {
+        Require(object);
+        *object = nullptr;
+        Variant key = Variant::FromString(TextOf(filter));
+        *object = Create(classText, key).Detach();
+    });
+}
+
+HRESULT CSession::GetReference(IDispatch* object, ISessionReference** reference) {
+    return Boundary([&] {
+        Require(reference);
+        RequireOpen();
+        DWORD cookie = object ? KeepObject(object) : 0;
+        *reference = CSessionReference::Make(ComPtr<ISession>(static_cast<ISession*>(this)), cookie).Detach();
+    });
+}
+
+HRESULT CSession::GetObjectReference(IDispatch* object, ISessionReference** reference) {
+    return GetReference(object, reference);
+}
+
+HRESULT CSession::Prepare() {
+    return Boundary([&] { CompanyConnection(); });
+}
+
+void CSession::SaveUnitOfWork() {
+    BeginWork();
+    try {
+        std::vector<ComPtr<IUnknown>> work = unitOfWork_;  // a save may add to the unit of work
+        for (const ComPtr<IUnknown>& object : work) {
+            ComPtr<ISaveable> saveable = object.As<ISaveable>();
+            if (!saveable) continue;
+            if (object.As<ICollection>()) {
+                Check(saveable->Save(hostSavePrepare));
+            } else {
+                Check(saveable->Save(hostSaveCheck));
+                Check(saveable->Save(hostSavePrepare));
+                Check(saveable->Save(hostSaveWritten));
+            }
+        }
+        CommitWork();
+    } catch (...) {
+        RollbackWork();
+        throw;
+    }
+    removed_.clear();
+}
+
+HRESULT CSession::SaveChanges() {
+    return Boundary([&] {
+        RequireOpen();
+        SaveUnitOfWork();
+    });
+}
+
+HRESULT CSession::Save() { return SaveChanges(); }
+
+HRESULT CSession::get_Connection(Connection** connection) {
+    return Boundary([&] {
+        Require(connection);
+        *connection = ComPtr<Connection>(CompanyConnection()).Detach();
+    });
+}
+
+HRESULT CSession::get_ConfigConnection(Connection** connection) {
+    return Boundary([&] {
+        Require(connection);
+        RequireOpen();
+        if (!configConnection_)
+            configConnection_ = OpenConnection(configDatabase_.empty() ? companyDatabase_ : configDatabase_);
+        *connection = ComPtr<Connection>(configConnection_).Detach();
+    });
+}
+
+HRESULT CSession::get_Login(ILogin** login) {
+    return Boundary([&] {
+        Require(login);
+        RequireOpen();
+        *login = ComPtr<ILogin>(login_).Detach();
+    });
+}
+
+HRESULT CSession::AddObject(IDispatch* object) {
+    return Boundary([&] {
+        RequireOpen();
+        Require(object);
+        for (HostCollection* collection : collections_) {
+            if (collection->Holds(object)) {
+                AddToUnitOfWork(collection->Unknown());
+                return;
+            }
+        }
+        AddToUnitOfWork(object);
+    });
+}
+
+HRESULT CSession::RemoveObject(IDispatch* object) {
+    return Boundary([&] {
+        RequireOpen();
+        Require(object);
+        for (HostCollection* collection : collections_) {
+            if (collection->Holds(object)) {
+                collection->DeleteItem(object);
+                AddToUnitOfWork(collection->Unknown());
+                return;
+            }
+        }
+        removed_.push_back(ComPtr<IUnknown>(object));
+    });
+}
+
+Connection* CSession::CompanyConnection() {
+    RequireOpen();
+    if (!connection_) connection_ = OpenConnection(companyDatabase_);
+    return connection_.Get();
+}
+
+ILogin* CSession::LoginObject() {
+    RequireOpen();
+    return login_.Get();
+}
+
+void CSession::AddToUnitOfWork(IUnknown* object) {
+    ComPtr<IUnknown> identity;
+    Check(object->QueryInterface(IID_IUnknown, identity.OutVoid()));
+    for (const ComPtr<IUnknown>& held : unitOfWork_)
+        if (held == identity) return;
+    unitOfWork_.push_back(identity);
+}
+
+void CSession::RegisterCollection(HostCollection* collection) { collections_.push_back(collection); }
+
+void CSession::UnregisterCollection(HostCollection* collection) {
+    collections_.erase(std::remove(collections_.begin(), collections_.end(), collection), collections_.end());
+}
+
+std::vector<HostCollection*> CSession::Collections() { return collections_; }
+
+DWORD CSession::KeepObject(IDispatch* object) {
+    RequireOpen();
+    ComPtr<IUnknown> identity;
+    Check(object->QueryInterface(IID_IUnknown, identity.OutVoid()));
+    for (const auto& [cookie, kept] : kept_)
+        if (kept.As<IUnknown>() == identity) return cookie;
+    kept_.emplace_back(nextCookie_, ComPtr<IDispatch>(object));
+    return nextCookie_++;
+}
+
+ComPtr<IDispatch> CSession::KeptObject(DWORD cookie) {
+    RequireOpen();
+    for (const auto& [held, object] : kept_)
+        if (held == cookie) return object;
+    Fail(E_UNEXPECTED, u"Referencja nie wskazuje obiektu sesji");
+}
+
+void CSession::BeginWork() {
+    if (workDepth_ == 0) {
+        LONG level = 0;
+        Check(CompanyConnection()->BeginTrans(&level));
+        workFailed_ = false;
+    }
+    ++workDepth_;
+}
+
+void CSession::CommitWork() {
+    if (workDepth_ == 0) return;
+    --workDepth_;
+    if (workFailed_) Fail(E_ABORT, u"Transakcja sesji została wycofana");
+    if (workDepth_ == 0) Check(connection_->CommitTrans());
+}
+
+void CSession::RollbackWork() {
+    if (workDepth_ == 0) return;
+    --workDepth_;
+    if (!workFailed_) {
+        workFailed_ = true;
+        if (connection_) connection_->RollbackTrans();
+    }
+}
+
+void CSession::Close() {
+    if (closed_) return;
+    closed_ = true;
+    std::vector<ComPtr<IUnknown>> work = std::move(unitOfWork_);
+    std::vector<ComPtr<IUnknown>> removed = std::move(removed_);
+    auto kept = std::move(kept_);
+    for (HostCollection* collection : std::vector<HostCollection*>(collections_)) collection->ReleaseItems();
+    work.clear();
+    removed.clear();
+    kept.clear();
+    if (connection_) connection_->Close();
+    if (configConnection_) configConnection_->Close();
+    connection_.Reset();
+    configConnection_.Reset();
+    login_.Reset();
+}
+
+}  // namespace tlx::host

@@ -1,0 +1,67 @@
+// The host session: one company-database connection, one unit of work, object creation for scripts and
+// business objects (see hostapi/Session.h for the contract).
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/session/HostSession.h"
+#include "hostapi/Dispatch.h"
+#include "platform/com/Dispatch.h"
+
+namespace tlx::host {
+
+class CSession final : public ComObject<CSession, Dispatch<ISession>, Dispatch<ISession2>, IHostSession> {
+public:
+    CSession(ComPtr<ILogin> login, std::string companyDatabase, std::string configDatabase);
+    ~CSession() override;
+
+    // ISession and ISession2 (CreateObject has one signature in both).
+    HRESULT CreateObject(BSTR classText, VARIANT parameter, IDispatch** object) override;
+    HRESULT GetReference(IDispatch* object, ISessionReference** reference) override;
+    HRESULT Prepare() override;
+    HRESULT SaveChanges() override;
+    HRESULT OpenObject(BSTR classText, LONG mode, BSTR filter, IDispatch** object) override;
+    HRESULT get_Connection(Connection** connection) override;
+    HRESULT get_ConfigConnection(Connection** connection) override;
+    HRESULT get_Login(ILogin** login) override;
+    HRESULT Save() override;
+    HRESULT GetObjectReference(IDispatch* object, ISessionReference** reference) override;
+    HRESULT AddObject(IDispatch* object) override;
+    HRESULT RemoveObject(IDispatch* object) override;
+
+    // IHostSession
+    Connection* CompanyConnection() override;
+    ILogin* LoginObject() override;
+    void AddToUnitOfWork(IUnknown* object) override;
+    void RegisterCollection(HostCollection* collection) override;
+    void UnregisterCollection(HostCollection* collection) override;
+    std::vector<HostCollection*> Collections() override;
+    DWORD KeepObject(IDispatch* object) override;
+    ComPtr<IDispatch> KeptObject(DWORD cookie) override;
+    void BeginWork() override;
+    void CommitWork() override;
+    void RollbackWork() override;
+    void Close() override;
+
+private:
+    void RequireOpen() const;
+    ComPtr<IDispatch> Create(BSTR classText, const VARIANT& parameter);
+    void SaveUnitOfWork();
+
+    ComPtr<ILogin> login_;
+    std::string companyDatabase_;
+    std::string configDatabase_;
+    ComPtr<Connection> connection_;
+    ComPtr<Connection> configConnection_;
+    std::vector<ComPtr<IUnknown>> unitOfWork_;
+    std::vector<ComPtr<IUnknown>> removed_;
+    std::vector<HostCollection*> collections_;
+    std::vector<std::pair<DWORD, ComPtr<IDispatch>>> kept_;
+    DWORD nextCookie_ = 1;
+    int workDepth_ = 0;
+    bool workFailed_ = false;
+    bool closed_ = false;
+};
+
+}  // namespace tlx::host

@@ -1,0 +1,21 @@
+// A session's reference to itself or to one of its objects (hostapi/Session.h).
+#pragma once
+
+#include "hostapi/Dispatch.h"
+
+namespace tlx::host {
+
+class CSessionReference final : public ComObject<CSessionReference, Dispatch<ISessionReference>> {
+public:
+    // cookie 0: the session's own reference.
+    CSessionReference(ComPtr<ISession> session, DWORD cookie) : session_(std::move(session)), cookie_(cookie) {}
+
+    HRESULT GetSession(ISession** session) override;
+    HRESULT GetObject(IDispatch** object) override;
+
+private:
+    ComPtr<ISession> session_;
+    DWORD cookie_;
+};
+
+}  // namespace tlx::host

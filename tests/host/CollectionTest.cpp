@@ -1,0 +1,202 @@
+// Host collections over a real table: the key grammar of Item, pending deletes, the save protocol seen by
+// a recording item class, rollback of a failing save, parent links of child collections, enumeration.
+#include <gtest/gtest.h>
+
+#include "HostFixture.h"
+#include "RecordingItem.h"
+#include "hostapi/Errors.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/com/VariantConversion.h"
+
+namespace tlx::host::test {
+namespace {
+
+class CollectionTest : public HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        RegisterTestPozycja();
+        RecordedCalls().clear();
+        Execute(u"insert into TLX.Pozycje (Poz_Numer, Poz_Nazwa, Poz_RodzicID) values (10, 'Pierwsza', 0)");
+        Execute(u"insert into TLX.Pozycje (Poz_Numer, Poz_Nazwa, Poz_RodzicID) values (12, 'Druga', 0)");
+        Execute(u"insert into TLX.Pozycje (Poz_Numer, Poz_Nazwa, Poz_RodzicID) values (14, 'Trzecia', 0)");
+        collection_ = TableCollection();
+    }
+
+    ComPtr<ICollection> TableCollection() {
+        ComPtr<IDispatch> object = Create(u"{76DBCCD4-71E0-4FE8-9F04-7C9B6AA9FEDB}");
+        ComPtr<IAdoCollectionSetup> setup = object.As<IAdoCollectionSetup>();
+        EXPECT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
+        EXPECT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
+        EXPECT_EQ(setup->put_Table(Bstr(u"Pozycje").Get()), S_OK);
+        return object.As<ICollection>();
+    }
+
+    std::u16string NameOf(const VARIANT& key) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(collection_->Item(key, item.Out()), S_OK);
+        if (!item) return u"(brak)";
+        Variant name = GetProperty(item.Get(), u"Nazwa");
+        return std::u16string(name.bstrVal, SysStringLen(name.bstrVal));
+    }
+
+    // Writes a column of the collection's current row through its recordset.
+    void SetName(std::u16string_view name) {
+        ComPtr<Recordset> rows;
+        ASSERT_EQ(collection_.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+        WriteField(rows.Get(), u"Poz_Nazwa", Variant::FromString(name));
+    }
+
+    ComPtr<IDispatch> AddNamed(std::u16string_view name) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(collection_->AddNew(Variant::Missing(), item.Out()), S_OK);
+        SetName(name);
+        return item;
+    }
+
+    LONG Count() {
+        LONG count = -1;
+        EXPECT_EQ(collection_->get_Count(&count), S_OK);
+        return count;
+    }
+
+    HRESULT Save() { return collection_.As<ISaveable>()->Save(0); }
+
+    ComPtr<ICollection> collection_;
+};
+
+TEST_F(CollectionTest, ItemFindsRowsByPositionIdentifierCriteriaAndBookmark) {
+    EXPECT_EQ(Count(), 3);
+    EXPECT_EQ(NameOf(Variant::FromLong(1)), u"Druga");
+    EXPECT_EQ(NameOf(Variant::FromString(u"3")), u"Trzecia");
+    EXPECT_EQ(NameOf(Variant::FromString(u"Poz_Numer=12")), u"Druga");
+    EXPECT_EQ(NameOf(Variant::FromString(u"poz_nazwa='trzecia' and Poz_Numer=14")), u"Trzecia");
+
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(collection_.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    ASSERT_EQ(rows->MoveFirst(), S_OK);
+    Variant bookmark, text;
+    ASSERT_EQ(rows->get_Bookmark(bookmark.Out()), S_OK);
+    ASSERT_EQ(VariantChangeType(&text, &bookmark, 0, VT_BSTR), S_OK);
+    ASSERT_EQ(rows->MoveLast(), S_OK);
+    EXPECT_EQ(NameOf(Variant::FromString(u"@" + std::u16string(text.bstrVal))), u"Pierwsza");
+    EXPECT_EQ(NameOf(Variant::Missing()), u"Pierwsza");  // the current row, where the bookmark left it
+
+    ComPtr<IDispatch> first, again;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(0), first.Out()), S_OK);
+    ASSERT_EQ(collection_->Item(Variant::FromString(u"1"), again.Out()), S_OK);
+    EXPECT_EQ(first.Get(), again.Get()) << "one item object per row";
+}
+
+TEST_F(CollectionTest, KeysThatMatchNothingAnswerTheNoRowCode) {
+    Variant keys[] = {Variant::FromLong(3), Variant::FromLong(-1), Variant::FromString(u"99"),
+                      Variant::FromString(u"Poz_Numer=99"), Variant::FromString(u"@12345")};
+    for (const Variant& key : keys) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(collection_->Item(key, item.Out()), HOST_E_NOROW);
+        EXPECT_EQ(tlx::TakeErrorDescription().rfind(u"Nie znaleziono rekordu", 0), 0u);
+    }
+    ComPtr<IDispatch> item;
+    EXPECT_EQ(collection_->Item(Variant::FromString(u"Brak=1"), item.Out()), E_INVALIDARG);
+    EXPECT_NE(tlx::TakeErrorDescription().find(u"Brak"), std::u16string::npos);
+}
+
+TEST_F(CollectionTest, DeleteStaysPendingUntilSave) {
+    ASSERT_EQ(collection_->Delete(Variant::FromString(u"Poz_Numer=12")), S_OK);
+    EXPECT_EQ(Count(), 2);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje"), u"3");
+    EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"bind 1 Druga", "before-delete Druga", "after-delete"}));
+
+    RecordedCalls().clear();
+    ASSERT_EQ(Save(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje"), u"2");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Druga'"), u"0");
+    EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"save 6 Druga", "save 4 Druga"}));
+}
+
+TEST_F(CollectionTest, SaveChecksAndPreparesEachItemThenWritesThenTellsTheItems) {
+    ComPtr<IDispatch> first;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(0), first.Out()), S_OK);
+    AddNamed(u"Nowa");
+    RecordedCalls().clear();
+
+    ASSERT_EQ(Save(), S_OK);
+    EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"save 6 Pierwsza", "save 7 Pierwsza", "save 6 Nowa",
+                                                          "save 7 Nowa", "save 2 Pierwsza", "save 2 Nowa"}));
+    EXPECT_EQ(Scalar(u"select Poz_PozID from TLX.Pozycje where Poz_Nazwa = 'Nowa'"), u"4");
+}
+
+TEST_F(CollectionTest, RowsAddedThroughTheRecordsetGetItemsWhenSaved) {
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(collection_.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    ASSERT_EQ(rows->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
+    WriteField(rows.Get(), u"Poz_Nazwa", Variant::FromString(u"Skrypt"));
+    ASSERT_EQ(Save(), S_OK);
+    EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"bind 1 Skrypt", "save 6 Skrypt", "save 7 Skrypt",
+                                                          "save 2 Skrypt"}));
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje"), u"4");
+}
+
+TEST_F(CollectionTest, AFailingItemRollsTheWholeSaveBackAndKeepsThePendingRows) {
+    AddNamed(u"Dobra");
+    AddNamed(u"ZLY");
+    ASSERT_EQ(collection_->Delete(Variant::FromString(u"Poz_Numer=10")), S_OK);
+    RecordedCalls().clear();
+
+    EXPECT_EQ(Save(), E_FAIL);
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"Zły wiersz");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje"), u"3");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Dobra'"), u"0");
+    EXPECT_EQ(Count(), 4) << "3 rows, one deleted, two added: all still pending";
+    const std::vector<std::string>& calls = RecordedCalls();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "save 5 Dobra"), calls.end()) << "items are told to roll back";
+
+    ComPtr<IDispatch> bad;
+    ASSERT_EQ(collection_->Item(Variant::FromString(u"Poz_Nazwa='ZLY'"), bad.Out()), S_OK);
+    SetName(u"Poprawiona");
+    ASSERT_EQ(Save(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa in ('Dobra', 'Poprawiona')"), u"2");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Pierwsza'"), u"0");
+}
+
+TEST_F(CollectionTest, ChildCollectionTakesItsParentLinkAndRebindsItsQuery) {
+    ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
+    ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
+    ASSERT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
+    ASSERT_EQ(setup->put_SQL(Bstr(u"select * from TLX.Pozycje where poz_rodzicid = 0 and Poz_Numer > 100").Get()), S_OK);
+    ASSERT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
+    ComPtr<ICollection> children = object.As<ICollection>();
+    LONG count = -1;
+    ASSERT_EQ(children->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 0);
+    ComPtr<IDispatch> added;
+    ASSERT_EQ(children->AddNew(Variant::Missing(), added.Out()), S_OK);
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(object.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    WriteField(rows.Get(), u"Poz_Numer", Variant::FromLong(101));
+
+    ASSERT_EQ(setup->SetParentLink(7, Bstr(u"Poz_RodzicID").Get()), S_OK);
+    ASSERT_EQ(object.As<ISaveable>()->Save(0), S_OK);
+    EXPECT_EQ(Scalar(u"select Poz_RodzicID from TLX.Pozycje where Poz_Numer = 101"), u"7");
+
+    ASSERT_EQ(children->Resync(Variant::Missing()), S_OK);
+    ASSERT_EQ(children->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 1) << "the query now reads the rows of parent 7";
+}
+
+TEST_F(CollectionTest, TheHostEnumeratorWalksTheItemsEachOnItsOwnRow) {
+    ComPtr<IHostEnumerator> walk = Create(u"{3006151E-90B6-4087-B118-5C2F530F25CC}").As<IHostEnumerator>();
+    ASSERT_TRUE(walk);
+    ASSERT_EQ(walk->Initialize(collection_.As<IDispatch>().Get()), S_OK);
+    std::vector<std::u16string> names;
+    for (VARIANT_BOOL end = VARIANT_FALSE; walk->IsEnd(&end), !end; walk->MoveNext()) {
+        ComPtr<IDispatch> item;
+        ASSERT_EQ(walk->get_Current(item.Out()), S_OK);
+        Variant name = GetProperty(item.Get(), u"Nazwa");
+        names.emplace_back(name.bstrVal, SysStringLen(name.bstrVal));
+    }
+    EXPECT_EQ(names, (std::vector<std::u16string>{u"Pierwsza", u"Druga", u"Trzecia"}));
+}
+
+}  // namespace
+}  // namespace tlx::host::test

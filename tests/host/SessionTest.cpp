@@ -1,0 +1,146 @@
+// The session: creating objects by ProgID and CLSID text with or without a parameter, references, the
+// unit of work, and the login, operator and application objects around it.
+#include <gtest/gtest.h>
+
+#include "HostFixture.h"
+#include "host/session/HostEnvironment.h"
+#include "hostapi/Errors.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/com/ErrorInfo.h"
+
+namespace tlx::host::test {
+namespace {
+
+class SessionTest : public HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        Execute(u"insert into TLX.Waluty (WNa_WNaID, WNa_Symbol, WNa_Nazwa) values (1, 'PLN', 'złoty')");
+        Execute(u"insert into TLX.Urzedy (Urz_UrzID, Urz_Kod, Urz_Nazwa1) values (5, '1471', 'US Warszawa-Mokotów')");
+    }
+
+    std::u16string Text(IDispatch* object, const char16_t* name) {
+        Variant value = GetProperty(object, name);
+        return value.vt == VT_BSTR ? std::u16string(value.bstrVal, SysStringLen(value.bstrVal)) : u"(nie tekst)";
+    }
+};
+
+TEST_F(SessionTest, CreatedObjectsAreInitialisedWithTheSession) {
+    for (const char16_t* name : {u"TLX.AdoCollectionBase", u"{76DBCCD4-71E0-4FE8-9F04-7C9B6AA9FEDB}"}) {
+        ComPtr<IDispatch> object = Create(name);
+        ComPtr<ISession> own;
+        ASSERT_EQ(object.As<ISessionable>()->get_Session(own.Out()), S_OK);
+        EXPECT_EQ(own.Get(), session_.Get());
+    }
+}
+
+TEST_F(SessionTest, AParameterSelectsOneRecordOfACollectionClass) {
+    EXPECT_EQ(Text(Create(u"TLX.Waluty", Variant::FromString(u"1")).Get(), u"Symbol"), u"PLN");
+
+    ComPtr<ISession2> second = session_.As<ISession2>();
+    ComPtr<IDispatch> office;
+    ASSERT_EQ(second->CreateObject(Bstr(u"{CE0BC242-2A55-424B-BBE8-1FAE256D99D3}").Get(),
+                                   Variant::FromString(u"Urz_UrzID=5"), office.Out()),
+              S_OK);
+    EXPECT_EQ(Text(office.Get(), u"Kod"), u"1471");
+    ASSERT_EQ(second->OpenObject(Bstr(u"TLX.Urzedy").Get(), 1, Bstr(u"Urz_Kod='1471'").Get(), office.Out()), S_OK);
+    EXPECT_EQ(Text(office.Get(), u"Nazwa1"), u"US Warszawa-Mokotów");
+
+    EXPECT_EQ(second->OpenObject(Bstr(u"TLX.Urzedy").Get(), 1, Bstr(u"Urz_UrzID=6").Get(), office.Out()), HOST_E_NOROW);
+    TakeErrorDescription();
+}
+
+TEST_F(SessionTest, AnUnknownClassIsRefusedWithItsName) {
+    ComPtr<IDispatch> object;
+    HRESULT hr = session_->CreateObject(Bstr(u"TLX.NieMaTakiej").Get(), Variant::Missing(), object.Out());
+    EXPECT_TRUE(FAILED(hr));
+    EXPECT_NE(TakeErrorDescription().find(u"TLX.NieMaTakiej"), std::u16string::npos);
+}
+
+TEST_F(SessionTest, ReferencesAnswerTheSessionAndTheirObject) {
+    ComPtr<ISessionReference> own, toObject;
+    ASSERT_EQ(session_->GetReference(nullptr, own.Out()), S_OK);
+    ComPtr<ISession> back;
+    ComPtr<IDispatch> object;
+    ASSERT_EQ(own->GetSession(back.Out()), S_OK);
+    EXPECT_EQ(back.Get(), session_.Get());
+    ASSERT_EQ(own->GetObject(object.Out()), S_OK);
+    EXPECT_FALSE(object);
+
+    ComPtr<IDispatch> currency = Create(u"TLX.Waluty", Variant::FromString(u"1"));
+    ASSERT_EQ(session_->GetReference(currency.Get(), toObject.Out()), S_OK);
+    ASSERT_EQ(toObject->GetObject(object.Out()), S_OK);
+    EXPECT_EQ(object.Get(), currency.Get());
+}
+
+TEST_F(SessionTest, SaveChangesStoresTheCollectionsOfTheUnitOfWorkInOneTransaction) {
+    ComPtr<IDispatch> object = Create(u"TLX.Waluty");
+    ASSERT_EQ(object.As<IAdoCollectionSetup>()->put_AutoSave(VARIANT_TRUE), S_OK);
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(object.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    ASSERT_EQ(rows->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
+    WriteField(rows.Get(), u"WNa_Symbol", Variant::FromString(u"EUR"));
+
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Waluty"), u"1");
+    ASSERT_EQ(session_->SaveChanges(), S_OK);
+    EXPECT_EQ(Scalar(u"select WNa_Symbol from TLX.Waluty where WNa_WNaID = 2"), u"EUR");
+}
+
+TEST_F(SessionTest, TheLoginAnswersItsOperatorModulesAndNewSessions) {
+    ComPtr<ILogin> login;
+    ASSERT_EQ(session_.As<ISession2>()->get_Login(login.Out()), S_OK);
+    ComPtr<IOperatorObject> op;
+    ASSERT_EQ(login->GetOperatorObject(op.Out()), S_OK);
+    DATE today = 0;
+    ASSERT_EQ(op->GetToday(&today), S_OK);
+    EXPECT_EQ(today, 45000.0);
+    VARIANT_BOOL available = VARIANT_FALSE;
+    ASSERT_EQ(login->IsModuleAvailable(2, &available), S_OK);
+    EXPECT_TRUE(available);
+    ASSERT_EQ(login->IsModuleAvailable(3, &available), S_OK);
+    EXPECT_FALSE(available);
+
+    ComPtr<ISession> other;
+    ASSERT_EQ(login->CreateSession(other.Out()), S_OK);
+    EXPECT_NE(other.Get(), session_.Get());
+    ComPtr<Connection> mine, theirs;
+    ASSERT_EQ(session_.As<ISession2>()->get_Connection(mine.Out()), S_OK);
+    ASSERT_EQ(other.As<ISession2>()->get_Connection(theirs.Out()), S_OK);
+    EXPECT_NE(mine.Get(), theirs.Get()) << "each session has its own connection";
+}
+
+TEST_F(SessionTest, TheApplicationObjectAnswersErrorTextsLoginsAndSessionsOfObjects) {
+    ComPtr<IApplication> application;
+    ASSERT_EQ(CoCreateInstance(CLSID_CApplication, nullptr, CLSCTX_ALL, IID_IApplication, application.OutVoid()), S_OK);
+    Bstr text;
+    ASSERT_EQ(application->GetErrorText(HOST_E_CLONEUNSAVED, Bstr(u"domyślny").Get(), text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"Nie można skopiować deklaracji, która nie została zapisana.|Zapisz deklarację wzorcową.");
+    ASSERT_EQ(application->GetErrorText(0x80041234, Bstr(u"domyślny").Get(), text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"domyślny");
+
+    ComPtr<ILogin> login;
+    ASSERT_EQ(application->GetLogin(login.Out()), S_OK);
+    EXPECT_EQ(login.Get(), CurrentLogin().Get());
+
+    ComPtr<ISession2> owner;
+    ASSERT_EQ(application->GetObjectSession(Create(u"TLX.Waluty").Get(), owner.Out()), S_OK);
+    EXPECT_EQ(owner.Get(), session_.As<ISession2>().Get());
+}
+
+TEST_F(SessionTest, CopyRecordCopiesTheFieldsButTheIdentityColumn) {
+    Execute(u"insert into TLX.Pozycje (Poz_Numer, Poz_Nazwa, Poz_RodzicID) values (10, 'Wzór', 3)");
+    ComPtr<Recordset> source = OpenRecordset(Database(), u"select * from TLX.Pozycje");
+    ComPtr<Recordset> target = OpenRecordset(Database(), u"select * from TLX.Pozycje where 1 = 0");
+    ASSERT_EQ(target->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
+    ComPtr<IApplication> application;
+    ASSERT_EQ(CoCreateInstance(CLSID_CApplication, nullptr, CLSCTX_ALL, IID_IApplication, application.OutVoid()), S_OK);
+    ASSERT_EQ(application->CopyRecord(source.Get(), target.Get()), S_OK);
+    EXPECT_EQ(ReadText(target.Get(), u"Poz_Nazwa"), u"Wzór");
+    EXPECT_EQ(ReadLong(target.Get(), u"Poz_RodzicID"), 3);
+    EXPECT_EQ(ReadField(target.Get(), u"Poz_PozID").vt, VT_NULL);
+    ASSERT_EQ(target->UpdateBatch(adAffectAll), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Wzór'"), u"2");
+}
+
+}  // namespace
+}  // namespace tlx::host::test
