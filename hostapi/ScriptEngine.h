@@ -1,14 +1,15 @@
 // The host's script engine: runs the calculation scripts of a form against the module's objects, which
-// the scripts see as named global items.
+// the scripts see as named global items. A dual interface (members 1..5 in this order), so that the
+// session can create and hold it as any other object.
 #pragma once
 
 #include "platform/com/Variant.h"
 
 inline constexpr CLSID CLSID_ScriptEngine = tlx::MakeGuid(u"{DB7FAD44-950A-410A-A9FF-510D98FE0F49}");
 
-struct IScriptEngine : IUnknown {
+struct IScriptEngine : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{25EA395D-34DB-4B1F-A68B-BA11047BCCA9}");
-    using Base = IUnknown;
+    using Base = IDispatch;
     // Runs an expression or a statement list with every added script and named item in scope and
     // `thisObject` (a dispatch object, or empty for the global object) as `this`; answers the completion
     // value. A script error fails with the script's HRESULT and an error object describing it.

@@ -3,6 +3,17 @@
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
 
+const tlx::DispatchTable& DispatchTableOf(IScriptEngine*) {
+    static const tlx::DispatchTable table{
+        tlx::DispMethod<&IScriptEngine::Evaluate>(u"Evaluate", 1, 1),
+        tlx::DispMethod<&IScriptEngine::AddScriptText>(u"AddScriptText", 2),
+        tlx::DispMethod<&IScriptEngine::Reset>(u"Reset", 3),
+        tlx::DispMethod<&IScriptEngine::AddNamedItem>(u"AddNamedItem", 4),
+        tlx::DispMethod<&IScriptEngine::GetNamedItem>(u"GetNamedItem", 5),
+    };
+    return table;
+}
+
 namespace tlx::host {
 
 namespace {

@@ -27,10 +27,13 @@
 #include "host/script/ScriptRuntime.h"
 #include "hostapi/ScriptEngine.h"
 #include "platform/com/ComObject.h"
+#include "platform/com/Dispatch.h"
+
+const tlx::DispatchTable& DispatchTableOf(IScriptEngine*);
 
 namespace tlx::host {
 
-class CScriptEngine final : public ComObject<CScriptEngine, IScriptEngine, IScriptEngineSetup> {
+class CScriptEngine final : public ComObject<CScriptEngine, Dispatch<IScriptEngine>, IScriptEngineSetup> {
 public:
     HRESULT Evaluate(BSTR code, VARIANT thisObject, VARIANT* result) override;
     HRESULT AddScriptText(BSTR code) override;

@@ -250,3 +250,16 @@ TEST(ScriptEngineClass, IsCreatedThroughTheClassRegistry) {
     EXPECT_EQ(result.lVal, 42);
     CoRevokeClassObject(cookie);
 }
+
+TEST_F(ScriptTest, TheEngineIsADispatchObjectItself) {
+    ASSERT_EQ(Bind(u"engine", engine.Get()), S_OK);
+    EXPECT_EQ(Eval(u"engine.AddScriptText('function twice(n) { return 2 * n; }'); engine.Evaluate('twice(21)')").lVal,
+              42);
+    EXPECT_EQ(Eval(u"engine.AddNamedItem('self', engine); engine.GetNamedItem('self') === engine").boolVal,
+              VARIANT_TRUE);
+    Variant result;
+    EXPECT_EQ(Run(u"engine.Evaluate('throw new Error(26101, \"wewnątrz\")')", result), static_cast<HRESULT>(0x000065F5 | 0x800A0000));
+    TakeError();
+    Bind(u"engine", nullptr);  // no cycle left between the engine and its own heap
+    Bind(u"self", nullptr);
+}
