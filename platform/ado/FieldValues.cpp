@@ -140,7 +140,8 @@ ColumnType ColumnTypeFromDeclared(std::string_view declaredText) {
         if (size >= kLongTextSize) return {adLongVarWChar, kLongTextSize};
         return {name == "CHAR" || name == "NCHAR" ? adWChar : adVarWChar, size};
     }
-    Fail(adErrFeatureNotAvailable, u"Unknown column type " + Utf8ToUtf16(declaredText));
+    // Any other declared type (BLOB, a type of another dialect) reads as its values' own kinds.
+    return {adEmpty, 0};
 }
 
 LONG FixedSizeOf(DataTypeEnum type) {

@@ -25,7 +25,7 @@ struct ColumnType {
 inline constexpr LONG kLongTextSize = 1073741823;
 inline constexpr LONG kExpressionTextSize = 4000;
 
-// Unknown declared types fail, naming the type.
+// Types outside the list above answer adEmpty: the column is typed by its values.
 ColumnType ColumnTypeFromDeclared(std::string_view declared);
 // The defined size ADO reports for fixed-size types.
 LONG FixedSizeOf(DataTypeEnum type);
