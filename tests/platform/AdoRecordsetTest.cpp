@@ -309,6 +309,21 @@ TEST_F(AdoRecordsetTest, ResyncRereadsTheCurrentRow) {
     Execute(connection_.Get(), u"update TLX.DeklElem set DkE_Numer = 31 where DkE_DkEID = 1");
     EXPECT_EQ(rows->Resync(adAffectCurrent, adResyncUnderlyingValues), S_OK);
     EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 31);
+
+    // A pending change survives a resync of the underlying values only; all values replace it.
+    Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(77));
+    Execute(connection_.Get(), u"update TLX.DeklElem set DkE_Numer = 32 where DkE_DkEID = 1");
+    rows->Resync(adAffectCurrent, adResyncUnderlyingValues);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 77);
+    EXPECT_EQ(Status(rows.Get()), adRecModified);
+    Execute(connection_.Get(), u"update TLX.DeklElem set DkE_Opis = 'nowy'");
+    EXPECT_EQ(rows->Resync(adAffectAll, adResyncAllValues), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 32);
+    EXPECT_EQ(Status(rows.Get()), adRecUnmodified);
+    rows->MoveLast();
+    EXPECT_EQ(Text(Value(rows.Get(), u"DkE_Opis")), u"nowy");
+    rows->MoveFirst();
+
     Execute(connection_.Get(), u"delete from TLX.DeklElem where DkE_DkEID = 1");
     EXPECT_EQ(rows->Resync(adAffectCurrent, adResyncUnderlyingValues), S_OK);
     EXPECT_EQ(Status(rows.Get()) & adRecDBDeleted, adRecDBDeleted);
