@@ -185,14 +185,14 @@ std::optional<std::u16string> RegistryTree::Value(const std::u16string& path, co
 
 std::string RegistryFilePath() {
     if (const char* path = std::getenv("TLX_REGISTRY"); path && *path) return path;
-    std::string base;
+    std::filesystem::path base;
     if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && *config)
         base = config;
     else if (const char* home = std::getenv("HOME"); home && *home)
-        base = std::string(home) + "/.config";
+        base = std::filesystem::path(home) / ".config";
     else
         base = ".";
-    return base + "/tlx/hkcr.reg";
+    return (base / "tlx" / "hkcr.reg").string();
 }
 
 HRESULT ReadRegistry(RegistryTree& out) {
