@@ -14,7 +14,9 @@
 #include "host/objects/Records.h"
 #include "host/objects/Stempel.h"
 #include "host/session/Application.h"
+#include "host/script/ScriptEngine.h"
 #include "host/session/ObjectState.h"
+#include "platform/ado/Ado.h"
 #include "platform/com/ClassRegistry.h"
 
 namespace tlx::host {
@@ -29,7 +31,10 @@ HRESULT Register(REFCLSID clsid, std::u16string_view progId) {
 }
 
 HRESULT RegisterAll() {
+    DWORD engineCookie = 0;
     HRESULT results[] = {
+        ado::RegisterAdoClasses(),
+        RegisterScriptEngineClass(&engineCookie),
         Register<CApplication>(CLSID_CApplication, u"TLX.Application"),
         Register<CObjectState>(CLSID_CObjectState, u"TLX.ObjectState"),
         Register<CAdoCollectionBase>(CLSID_CAdoCollectionBase, u"TLX.AdoCollectionBase"),

@@ -8,5 +8,8 @@
 namespace tlx::host {
 
 std::string HostTablesSql();
+// The host's rows of the demo company (run after db/demo.sql): company and program settings, the tax
+// office, the currency and the payment form the declarations read.
+std::string HostDemoSql();
 
 }  // namespace tlx::host

@@ -20,6 +20,26 @@ bool IsIdentityColumnName(std::u16string_view name) {
     return lower(rest[prefix.size()]) == u'i' && lower(rest[prefix.size() + 1]) == u'd';
 }
 
+HRESULT CApplication::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                             EXCEPINFO* exception, UINT* argError) {
+    DISPID errorText = Table().IdOfName(u"GetErrorText");
+    if (id == errorText && params && params->cArgs >= 1 && params->cNamedArgs == 0) {
+        VARIANT& code = params->rgvarg[params->cArgs - 1];  // arguments come in reverse order
+        if (code.vt == VT_R8 && code.dblVal >= 2147483648.0 && code.dblVal < 4294967296.0 &&
+            code.dblVal == static_cast<double>(static_cast<unsigned>(code.dblVal))) {
+            VARIANT wrapped = code;
+            wrapped.vt = VT_I4;
+            wrapped.lVal = static_cast<LONG>(static_cast<unsigned>(code.dblVal));
+            VARIANT saved = code;
+            code = wrapped;
+            HRESULT hr = Dispatch::Invoke(id, iid, lcid, flags, params, result, exception, argError);
+            code = saved;
+            return hr;
+        }
+    }
+    return Dispatch::Invoke(id, iid, lcid, flags, params, result, exception, argError);
+}
+
 HRESULT CApplication::GetObjectSession(IDispatch* object, ISession2** session) {
     return Boundary([&] {
         Require(session);

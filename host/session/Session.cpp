@@ -7,6 +7,7 @@
 #include "host/collections/HostCollection.h"
 #include "host/session/HostEnvironment.h"
 #include "host/session/SessionReference.h"
+#include "host/script/ScriptEngineSetup.h"
 #include "hostapi/Framework.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/text/CodePage.h"
@@ -27,7 +28,42 @@ bool IsMissing(const VARIANT& value) {
 
 std::u16string TextOf(BSTR text) { return std::u16string(text ? text : u"", SysStringLen(text)); }
 
+constexpr DISPID kSecondInterface = 1000;
+
+const DispatchTable& FirstTable() { return DispatchTableOf(static_cast<ISession*>(nullptr)); }
+const DispatchTable& SecondTable() { return DispatchTableOf(static_cast<ISession2*>(nullptr)); }
+
 }  // namespace
+
+HRESULT CSession::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+    if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+    if (!names || !ids) return E_POINTER;
+    HRESULT answer = S_OK;
+    for (UINT i = 0; i < count; ++i) {
+        DISPID id = FirstTable().IdOfName(names[i] ? names[i] : u"");
+        if (id == DISPID_UNKNOWN) {
+            id = SecondTable().IdOfName(names[i] ? names[i] : u"");
+            if (id != DISPID_UNKNOWN) id += kSecondInterface;
+        }
+        ids[i] = id;
+        if (id == DISPID_UNKNOWN) answer = DISP_E_UNKNOWNNAME;
+    }
+    return answer;
+}
+
+HRESULT CSession::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                         EXCEPINFO* exception, UINT* argError) {
+    if (iid != IID_NULL) return DISP_E_UNKNOWNINTERFACE;
+    if (id >= kSecondInterface)
+        return SecondTable().Invoke(static_cast<ISession2*>(this), id - kSecondInterface, lcid, flags, params, result,
+                                    exception, argError);
+    return FirstTable().Invoke(static_cast<ISession*>(this), id, lcid, flags, params, result, exception, argError);
+}
+
+HRESULT CSession::GetMemberKinds(DISPID id, WORD* kinds, UINT* arguments, UINT* required) {
+    if (id >= kSecondInterface) return SecondTable().GetMemberKinds(id - kSecondInterface, kinds, arguments, required);
+    return FirstTable().GetMemberKinds(id, kinds, arguments, required);
+}
 
 ComPtr<IHostSession> HostSessionOf(IUnknown* session) {
     ComPtr<IHostSession> host;
@@ -61,6 +97,14 @@ ComPtr<IDispatch> CSession::Create(BSTR classText, const VARIANT& parameter) {
     if (ComPtr<IInitializeSession> init = object.As<IInitializeSession>()) {
         LONG state = 0;
         Check(init->Initialize(static_cast<ISession*>(this), &state));
+    }
+    if (ComPtr<IScriptEngineSetup> engine = object.As<IScriptEngineSetup>()) {
+        // `new ActiveXObject(...)` in the engine's scripts creates through this session.
+        ComPtr<ISession> self(static_cast<ISession*>(this));
+        engine->SetObjectCreator([self](std::u16string_view progId, IDispatch** created) {
+            Bstr text(progId);
+            return self->CreateObject(text.Get(), Variant::Missing(), created);
+        });
     }
     if (!IsMissing(parameter)) {
         ComPtr<ICollection> collection = object.As<ICollection>();

@@ -16,6 +16,12 @@ public:
     CSession(ComPtr<ILogin> login, std::string companyDatabase, std::string configDatabase);
     ~CSession() override;
 
+    // Scripts see one object: names of ISession first, then those of ISession2 (DISPIDs + 1000).
+    HRESULT GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
+    HRESULT Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                   EXCEPINFO* exception, UINT* argError) override;
+    HRESULT GetMemberKinds(DISPID id, WORD* kinds, UINT* arguments, UINT* required) override;
+
     // ISession and ISession2 (CreateObject has one signature in both).
     HRESULT CreateObject(BSTR classText, VARIANT parameter, IDispatch** object) override;
     HRESULT GetReference(IDispatch* object, ISessionReference** reference) override;

@@ -1,10 +1,11 @@
-// tlxhost: the command-line host. Registers the declarations module and runs it the way the host
-// application does.
+// tlxhost: the command-line host. Creates company databases, registers the declarations module and runs
+// scripts against it the way the host application's scripts do.
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "Commands.h"
 #include "host/ServerRegistration.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/registry/Registry.h"
@@ -19,16 +20,13 @@ std::string ModulePath() {
 
 int Report(HRESULT hr, const char* what) {
     if (SUCCEEDED(hr)) return 0;
-    std::string why = tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
-    std::fprintf(stderr, "tlxhost: %s failed (0x%08X)%s%s\n", what, static_cast<unsigned>(hr),
-                 why.empty() ? "" : ": ", why.c_str());
-    return 1;
+    return tlxhost::ReportFailure(what, hr);
 }
 
 // Lists the classes the registry knows with their ProgIDs and servers.
 int ListClasses() {
     tlx::RegistryTree tree;
-    if (int rc = Report(tlx::ReadRegistry(tree), "reading the registry")) return rc;
+    if (int rc = Report(tlx::ReadRegistry(tree), "odczyt rejestru")) return rc;
     int count = 0;
     for (const std::u16string& clsid : tree.Subkeys(u"CLSID")) {
         std::u16string key = u"CLSID\\" + clsid;
@@ -43,8 +41,12 @@ int ListClasses() {
 
 int Usage() {
     std::fprintf(stderr,
-                 "usage: tlxhost register [LIBRARY] | unregister [LIBRARY] | classes | demo\n"
-                 "  the registry file is $TLX_REGISTRY; the module library is $TLX_MODULE or the built one\n");
+                 "usage: tlxhost init-db PATH [--demo]\n"
+                 "       tlxhost register [LIBRARY] | unregister [LIBRARY] | classes\n"
+                 "       tlxhost run FILE.js [--db PATH]\n"
+                 "       tlxhost demo\n"
+                 "  the registry file is $TLX_REGISTRY; the module library is $TLX_MODULE or the built one;\n"
+                 "  run takes the company database from --db or $TLX_DATABASE\n");
     return 2;
 }
 
@@ -54,12 +56,24 @@ int main(int argc, char** argv) {
     if (argc < 2) return Usage();
     std::string_view command = argv[1];
     std::string library = argc > 2 ? argv[2] : ModulePath();
-    if (command == "register") return Report(tlx::host::RegisterServer(library), "registering the module");
-    if (command == "unregister") return Report(tlx::host::UnregisterServer(library), "unregistering the module");
+    if (command == "register") return Report(tlx::host::RegisterServer(library), "rejestracja modułu");
+    if (command == "unregister") return Report(tlx::host::UnregisterServer(library), "wyrejestrowanie modułu");
     if (command == "classes") return ListClasses();
-    if (command == "demo") {
-        if (int rc = Report(tlx::host::RegisterServer(ModulePath()), "registering the module")) return rc;
-        return ListClasses();
+    if (command == "init-db") {
+        if (argc < 3 || argc > 4 || (argc == 4 && std::string_view(argv[3]) != "--demo")) return Usage();
+        return tlxhost::InitDatabase(argv[2], argc == 4);
     }
+    if (command == "run") {
+        if (argc != 3 && argc != 5) return Usage();
+        std::string database;
+        if (argc == 5) {
+            if (std::string_view(argv[3]) != "--db") return Usage();
+            database = argv[4];
+        } else if (const char* fromEnvironment = std::getenv("TLX_DATABASE")) {
+            database = fromEnvironment;
+        }
+        return tlxhost::RunScript(argv[2], database);
+    }
+    if (command == "demo") return tlxhost::RunDemo(ModulePath());
     return Usage();
 }

@@ -1,0 +1,77 @@
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "Commands.h"
+#include "host/HostTables.h"
+#include "platform/ado/AdoError.h"
+#include "platform/ado/SqliteDatabase.h"
+#include "platform/text/CodePage.h"
+
+namespace tlxhost {
+namespace {
+
+std::string ReadScript(const std::string& name) {
+    std::filesystem::path path = std::filesystem::path(TLX_SOURCE_DIR) / "db" / name;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw std::runtime_error("brak skryptu " + path.string());
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string QuoteSqlText(const std::string& text) {
+    std::string quoted = "'";
+    for (char c : text) {
+        quoted += c;
+        if (c == '\'') quoted += '\'';
+    }
+    return quoted + "'";
+}
+
+}  // namespace
+
+std::string ConfigDatabasePath(const std::string& companyDatabase) {
+    std::filesystem::path path(companyDatabase);
+    return (path.parent_path() / (path.stem().string() + ".konfiguracja.db")).string();
+}
+
+int InitDatabase(const std::string& path, bool demo) {
+    std::string config = ConfigDatabasePath(path);
+    for (const std::string& file : {path, config}) {
+        if (std::filesystem::exists(file)) {
+            std::fprintf(stderr, "tlxhost: plik %s już istnieje; baza nie została utworzona\n", file.c_str());
+            return 1;
+        }
+    }
+    try {
+        std::vector<std::string> company{ReadScript("company.sql"), tlx::host::HostTablesSql()};
+        if (demo) {
+            company.push_back(ReadScript("demo.sql"));
+            company.push_back(tlx::host::HostDemoSql());
+        }
+        tlx::ado::CreateDatabaseFile(path, company);
+        std::string name = std::filesystem::path(path).stem().string();
+        tlx::ado::CreateDatabaseFile(config, {ReadScript("config.sql"),
+                                              "INSERT INTO Bazy (Baz_Nazwa, Baz_Plik) VALUES (" + QuoteSqlText(name) +
+                                                  ", " + QuoteSqlText(path) + ");"});
+    } catch (const tlx::ado::AdoError& error) {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+        std::filesystem::remove(config, ignored);
+        std::fprintf(stderr, "tlxhost: tworzenie bazy %s nie powiodło się: %s\n", path.c_str(),
+                     tlx::Utf16ToUtf8(error.Description()).c_str());
+        return 1;
+    } catch (const std::exception& error) {
+        std::error_code ignored;
+        std::filesystem::remove(path, ignored);
+        std::filesystem::remove(config, ignored);
+        std::fprintf(stderr, "tlxhost: tworzenie bazy %s nie powiodło się: %s\n", path.c_str(), error.what());
+        return 1;
+    }
+    std::printf("Utworzono bazę firmy %s%s i bazę konfiguracji %s\n", path.c_str(), demo ? " (firma demonstracyjna)" : "",
+                config.c_str());
+    return 0;
+}
+
+}  // namespace tlxhost
