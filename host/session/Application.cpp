@@ -44,7 +44,12 @@ HRESULT CApplication::GetObjectSession(IDispatch* object, ISession2** session) {
     return Boundary([&] {
         Require(session);
         *session = nullptr;
-        ComPtr<ISessionable> sessionable = ComPtr<IDispatch>(Require(object)).As<ISessionable>();
+        // A session stands for itself (the e-declaration path passes one it created through the login).
+        if (ComPtr<ISession2> itself = ComPtr<IDispatch>(Require(object)).As<ISession2>()) {
+            *session = itself.Detach();
+            return;
+        }
+        ComPtr<ISessionable> sessionable = ComPtr<IDispatch>(object).As<ISessionable>();
         if (!sessionable) Fail(E_NOINTERFACE, u"Obiekt nie należy do sesji");
         ComPtr<ISession> own;
         Check(sessionable->get_Session(own.Out()));
