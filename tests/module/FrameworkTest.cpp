@@ -83,6 +83,8 @@ tlx::ComPtr<Recordset> PageRows(int rows) {
     fields->Append(tlx::Bstr(u"Dks_DksID").Get(), adInteger, 0, 0, tlx::Variant::Missing());
     fields->Append(tlx::Bstr(u"Dks_Lp").Get(), adInteger, 0, 0, tlx::Variant::Missing());
     fields->Append(tlx::Bstr(u"Dks_Tekst").Get(), adVarWChar, 10, 0, tlx::Variant::Missing());
+    fields->Append(tlx::Bstr(u"Dks_Data").Get(), adDate, 0, 0, tlx::Variant::Missing());
+    fields->Append(tlx::Bstr(u"Dks_Kwota").Get(), adCurrency, 0, 0, tlx::Variant::Missing());
     recordset->Open(tlx::Variant::Missing(), tlx::Variant::Missing(), adOpenStatic, adLockBatchOptimistic, -1);
     for (int i = 1; i <= rows; ++i) {
         recordset->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
@@ -157,6 +159,23 @@ TEST(RecordObject, ColumnsReadWithDefaultsAndTextIsCutToTheColumn) {
     EXPECT_EQ(record->put_Lp(5), S_OK);
     record->get_Lp(&lp);
     EXPECT_EQ(lp, 5);
+}
+
+TEST(RecordObject, DatesAndAmountsFollowTheModulesRules) {
+    auto record = BoundRecord(PageRows(1));
+    EXPECT_TRUE(record->ReadDate(u"Data").IsEmpty()) << "NULL reads as the empty date";
+    EXPECT_EQ(record->ReadMoney(u"Kwota"), CMoney(0.0)) << "NULL reads as the amount 0";
+    record->SetFieldValue(u"Data", tlx::Variant::FromDate(45000.75));
+    EXPECT_EQ(record->ReadDate(u"Data").Value(), 45000.0) << "the time of day is dropped";
+    record->SetFieldValue(u"Data", tlx::Variant::FromDate(-700.0));
+    EXPECT_EQ(record->ReadDate(u"Data").FormatSql(), u"1900-01-01") << "dates before 1900 are clamped";
+    record->WriteDate(u"Data", CDate());
+    tlx::Variant stored = record->GetFieldValue(u"Data");
+    EXPECT_NE(stored.vt, VT_NULL) << "the empty date is written as 0, never as NULL";
+    record->SetFieldValue(u"Kwota", tlx::Variant::FromDouble(12.3456));
+    EXPECT_EQ(record->ReadMoney(u"Kwota").AsCurrency().int64, 123500) << "amounts read rounded to grosze";
+    record->WriteMoney(u"Kwota", CMoney(2.675));
+    EXPECT_EQ(record->GetFieldValue(u"Kwota").cyVal.int64, 26800);
 }
 
 TEST(RecordObject, MissingColumnOrUnboundRecordFails) {
