@@ -10,6 +10,7 @@
 #include <random>
 #include <sstream>
 
+#include "host/Database.h"
 #include "host/HostTables.h"
 #include "host/session/HostEnvironment.h"
 #include "hostapi/Session.h"
@@ -31,7 +32,7 @@ protected:
         tlx::ado::CreateDatabaseFile(database_, {text.str(), tlx::host::HostTablesSql()});
         tlx::host::LoginSettings settings;
         settings.companyDatabase = database_;
-        settings.op.today = 45000;
+        settings.op.today = operatorToday_;
         ASSERT_EQ(tlx::host::StartHost(settings), S_OK);
         ASSERT_EQ(tlx::host::CurrentLogin()->CreateSession(session_.Out()), S_OK);
     }
@@ -43,9 +44,18 @@ protected:
         std::filesystem::remove_all(folder_, ignored);
     }
 
+    // Runs a statement on the session's company database.
+    void Execute(std::u16string_view sql) {
+        tlx::ComPtr<Connection> connection;
+        ASSERT_EQ(session_.As<ISession2>()->get_Connection(connection.Out()), S_OK);
+        tlx::host::ExecuteSql(connection.Get(), sql);
+    }
+
     // The session as the dispatch object the module's helpers take.
     tlx::ComPtr<IDispatch> SessionObject() const { return session_.As<IDispatch>(); }
 
+    // The operator's working date; a test's constructor may choose another before SetUp.
+    DATE operatorToday_ = 45000;  // 2023-03-15
     std::filesystem::path folder_;
     std::string database_;
     tlx::ComPtr<ISession> session_;
