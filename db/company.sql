@@ -34,6 +34,7 @@ CREATE TABLE DeklNag (
     DkN_DkkID INT,
     DkN_PreDekId INT,
     DkN_DekId INT,
+    DkN_Data DATETIME,
     DkN_DataDok DATETIME,
     DkN_Opis VARCHAR(255),
     DkN_OpeZalId INT,
@@ -76,10 +77,11 @@ CREATE TABLE DeklElem (
     DkE_DkEID INTEGER PRIMARY KEY,
     DkE_DkNID INT NOT NULL,
     DkE_Numer INT NOT NULL DEFAULT 0,
-    DkE_WartoscL INT,
+    DkE_WartoscL MONEY,
     DkE_WartoscM MONEY,
     DkE_WartoscTekst VARCHAR(1024),
-    DkE_Opis VARCHAR(255)
+    DkE_Opis VARCHAR(255),
+    DkE_Typ INT
 );
 CREATE INDEX DeklElem_Dekl ON DeklElem (DkE_DkNID, DkE_Numer);
 

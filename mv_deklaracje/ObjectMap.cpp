@@ -1,6 +1,9 @@
 // The object map: every class the library creates, with its identity and its class object.
 #include <array>
 
+#include "mv_deklaracje/DekElement.h"
+#include "mv_deklaracje/DekStrona.h"
+#include "mv_deklaracje/DekWydruk.h"
 #include "mv_deklaracje/Module.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/com/ComObject.h"
@@ -21,7 +24,8 @@ HRESULT NotAvailable(REFIID iid, void** out) { return tlx::ClassFactory<ClassNot
 constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_Deklaracja, u"Deklaracja", u"Deklaracja Class", u"TLXDeklaracje.Deklaracja", NotAvailable},
     ObjectMapEntry{CLSID_Deklaracje, u"Deklaracje", u"Deklaracje Class", u"TLXDeklaracje.Deklaracje", NotAvailable},
-    ObjectMapEntry{CLSID_DekStrona, u"DekStrona", u"DekStrona Class", u"TLXDeklaracje.DekStrona", NotAvailable},
+    ObjectMapEntry{CLSID_DekStrona, u"DekStrona", u"DekStrona Class", u"TLXDeklaracje.DekStrona",
+                   tlx::ClassFactory<CDekStrona>::Get},
     ObjectMapEntry{CLSID_KeduKolekcja, u"KeduKolekcja", u"KeduKolekcja Class", u"TLXDeklaracje.KeduKolekcja",
                    NotAvailable},
     ObjectMapEntry{CLSID_Kedu, u"Kedu", u"Kedu Class", u"TLXDeklaracje.Kedu", NotAvailable},
@@ -31,8 +35,10 @@ constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_RNA, u"RNA", u"RNA Class", u"TLXDeklaracje.RNA", NotAvailable},
     ObjectMapEntry{CLSID_RZA, u"RZA", u"RZA Class", u"TLXDeklaracje.RZA", NotAvailable},
     ObjectMapEntry{CLSID_RSA, u"RSA", u"RSA Class", u"TLXDeklaracje.RSA", NotAvailable},
-    ObjectMapEntry{CLSID_DekElement, u"DekElement", u"DekElement Class", u"TLXDeklaracje.DekElement", NotAvailable},
-    ObjectMapEntry{CLSID_DekWydruk, u"DekWydruk", u"DekWydruk Class", u"TLXDeklaracje.DekWydruk", NotAvailable},
+    ObjectMapEntry{CLSID_DekElement, u"DekElement", u"DekElement Class", u"TLXDeklaracje.DekElement",
+                   tlx::ClassFactory<CDekElement>::Get},
+    ObjectMapEntry{CLSID_DekWydruk, u"DekWydruk", u"DekWydruk Class", u"TLXDeklaracje.DekWydruk",
+                   tlx::ClassFactory<CDekWydruk>::Get},
     ObjectMapEntry{CLSID_INFD, u"INFD", u"INFD Class", u"TLXDeklaracje.INFD", NotAvailable},
     ObjectMapEntry{CLSID_WND, u"WND", u"WND Class", u"TLXDeklaracje.WND", NotAvailable},
     ObjectMapEntry{CLSID_WNU, u"WNU", u"WNU Class", u"TLXDeklaracje.WNU", NotAvailable},

@@ -31,7 +31,7 @@ TEST_F(AdoRecordsetTest, FieldsReportDeclaredTypesAndSizes) {
     rows->get_Fields(fields.Out());
     LONG count = 0;
     fields->get_Count(&count);
-    EXPECT_EQ(count, 7);
+    EXPECT_EQ(count, 8);
     struct Expected {
         const char16_t* name;
         DataTypeEnum type;
