@@ -24,8 +24,14 @@
 //
 // Delete marks the item's row deleted in the recordset (after IOnDeleteObject::BeforeDelete, and
 // before AfterDelete); nothing reaches the database until the collection, or its session, is saved by
-// the save protocol of hostapi/Framework.h (HostSaveMode). Resync drops pending changes and re-reads
-// the rows; items of rows that are read again are bound anew with hostBindRefresh.
+// the save protocol of hostapi/Framework.h (HostSaveMode); ISaveable::Save of a collection runs the whole
+// protocol whatever mode it is given. Rows that callers add or change through the collection's
+// Recordset get items when the collection is saved, so that their hooks run, and new rows get the
+// parent link (ICollectionSetup::SetParentLink) when their link column is still empty. Resync drops
+// pending changes and re-reads the rows; items of rows that are read again are bound anew with
+// hostBindRefresh, the others are dropped.
+// A filter that a caller leaves on the Recordset (the pending-rows group, for one) gives way to the
+// collection's own (IAdoCollection::Filter) before every walk of Item, Count, the enumerator and Save.
 #pragma once
 
 #include "platform/com/Variant.h"
@@ -40,9 +46,10 @@ struct ICollection : IDispatch {
     virtual HRESULT Item(VARIANT key, IDispatch** item) = 0;
     // The number of live rows.
     virtual HRESULT get_Count(LONG* count) = 0;
-    // Adds a row and answers its item (bound with hostBindNew). Given an object of the collection's
-    // kind, the new row is bound with hostBindClone and then, when the new item answers
-    // IInitializeClone, made a copy of that object's row.
+    // Adds a row and answers its item (bound with hostBindNew). Given an object, the new row is bound
+    // with hostBindClone and then, when the new item answers IInitializeClone, given the pattern's
+    // recordset standing on the pattern's row (for a pattern of this same collection, a one-row copy of
+    // that row, since both share one recordset).
     virtual HRESULT AddNew(VARIANT pattern, IDispatch** item) = 0;
     // Removes the item passed (an object) or found by a key of the grammar above. Some callers call this
     // operation ICollection::Remove; it is one operation under the name Delete here.
@@ -124,7 +131,9 @@ protected:
 
 // Set-up of a collection of identifiers whose items another collection class serves (CQueryCollection):
 // the query answers one identifier per row; item i is the item of the source collection class for that
-// identifier; Delete and Save act on the source collection.
+// identifier; Delete and Save act on the source collection (created through the session once). A
+// parent's save does not reach that source collection: it is saved by its own Save or, when its
+// AutoSave switch is set, by the session's SaveChanges.
 struct IQueryCollectionSetup : IUnknown {
     static constexpr IID kIid = tlx::MakeGuid(u"{B20082B7-FE69-4B08-8AED-B3C435902D21}");
     using Base = IUnknown;

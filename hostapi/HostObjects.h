@@ -184,10 +184,12 @@ protected:
 inline constexpr CLSID CLSID_ClaSupport = tlx::MakeGuid(u"{08F5F23F-B258-44D9-8351-0860439A3F3E}");
 inline constexpr char16_t kProgIdClaSupport[] = u"TLX.ClaSupport";
 
-// The host's sibling library that stores a file in a record: its file name on this system and the export
-// SaveImageFromFile. The callee takes over (and releases) the recordset reference and the path string;
-// it reads the file and stores its bytes and size in the current row's columns prefix + "_Obraz" and
-// prefix + "_Rozmiar" (mode -1: the whole file). A failure is answered as an HRESULT with an error object.
+// The host's sibling library that stores a file in a record, installed in the module library's own
+// folder: its file name there and the export SaveImageFromFile. The callee takes over (and releases) the
+// recordset reference and the path string; the prefix stays the caller's. Mode -1 reads the whole file; it writes the size
+// into prefix + "_Rozmiar", the file name into prefix + "_Nazwa" and the bytes in base64 into
+// prefix + "_Obraz" of the recordset's current row (the last two when the table has them). A failure (no
+// recordset, an unreadable file) is answered as an HRESULT with an error object.
 inline constexpr char kSysLibraryName[] = "libtlx_sys.so";
 inline constexpr char kSaveImageFromFileExport[] = "SaveImageFromFile";
 using SaveImageFromFileFn = HRESULT (*)(Recordset* recordset, BSTR prefix, LONG mode, BSTR path);

@@ -263,17 +263,58 @@ ComPtr<IDispatch> CollectionCore::AddNew(const VARIANT& pattern) {
     const VARIANT* p = pattern.vt == (VT_BYREF | VT_VARIANT) && pattern.pvarVal ? pattern.pvarVal : &pattern;
     bool clone = (p->vt == VT_DISPATCH || p->vt == VT_UNKNOWN) && p->punkVal;
     if (settings.itemClass.empty()) return nullptr;
+    double added = CurrentBookmark();
     ComPtr<IDispatch> item = ItemOfCurrentRow(clone ? hostBindClone : hostBindNew);
     if (clone) {
-        ComPtr<IInitializeRS> source = ComPtr<IUnknown>(p->punkVal).As<IInitializeRS>();
         ComPtr<IInitializeClone> target = item.As<IInitializeClone>();
-        if (source && target) {
-            ComPtr<Recordset> patternRows;
+        ComPtr<Recordset> patternRows;
+        if (Entry* own = FindEntry(p->punkVal)) {
+            // A pattern of this collection shares its recordset: it is handed over as a copy of its row.
+            patternRows = SnapshotRow(own->bookmark);
+            MoveTo(added);
+        } else if (ComPtr<IInitializeRS> source = ComPtr<IUnknown>(p->punkVal).As<IInitializeRS>()) {
             Check(source->GetRecordset(patternRows.Out()));
-            Check(target->InitializeClone(patternRows.Get()));
         }
+        if (target && patternRows) Check(target->InitializeClone(patternRows.Get()));
+        MoveTo(added);
     }
     return item;
+}
+
+ComPtr<Recordset> CollectionCore::SnapshotRow(double bookmark) {
+    MoveTo(bookmark);
+    Recordset* rows = Rows();
+    ComPtr<Fields> fields;
+    Check(rows->get_Fields(fields.Out()));
+    LONG count = 0;
+    Check(fields->get_Count(&count));
+    struct Column {
+        Bstr name;
+        DataTypeEnum type;
+        LONG size;
+        Variant value;
+    };
+    std::vector<Column> columns;
+    for (LONG i = 0; i < count; ++i) {
+        ComPtr<Field> field;
+        Check(fields->get_Item(Variant::FromLong(i), field.Out()));
+        Column column{Bstr(), adEmpty, 0, Variant()};
+        Check(field->get_Name(column.name.Out()));
+        Check(field->get_Type(&column.type));
+        Check(field->get_DefinedSize(&column.size));
+        Check(field->get_Value(column.value.Out()));
+        columns.push_back(std::move(column));
+    }
+    ComPtr<Recordset> copy;
+    Check(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), copy.OutVoid()));
+    ComPtr<Fields> copyFields;
+    Check(copy->get_Fields(copyFields.Out()));
+    for (const Column& column : columns)
+        Check(copyFields->Append(column.name.Get(), column.type, column.size, adFldIsNullable, Variant::Missing()));
+    Check(copy->Open(Variant::Missing(), Variant::Missing(), adOpenStatic, adLockBatchOptimistic, -1));
+    Check(copy->AddNew(Variant::Missing(), Variant::Missing()));
+    for (const Column& column : columns) WriteField(copy.Get(), column.name.View(), column.value);
+    return copy;
 }
 
 void CollectionCore::Delete(const VARIANT& key) {
@@ -366,6 +407,26 @@ void CollectionCore::CloneFromRecordset(Recordset* source) {
     }
 }
 
+// Rows added through the recordset (by scripts) get the parent link the collection holds when the
+// column is still empty.
+void CollectionCore::LinkNewRows() {
+    if (parentColumn.empty() || parentId == 0 || !FindField(Rows(), parentColumn)) return;
+    Recordset* rows = Rows();
+    Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
+    LONG count = 0;
+    Check(rows->get_RecordCount(&count));
+    if (count > 0) {
+        Check(rows->MoveFirst());
+        for (VARIANT_BOOL eof = VARIANT_FALSE; Check(rows->get_EOF(&eof)), !eof; Check(rows->MoveNext())) {
+            LONG status = 0;
+            Check(rows->get_Status(&status));
+            if ((status & adRecNew) && !(status & adRecDeleted) && ReadLong(rows, parentColumn) == 0)
+                WriteField(rows, parentColumn, Variant::FromLong(parentId));
+        }
+    }
+    ApplyOwnFilter();
+}
+
 void CollectionCore::SaveChildren(HostCollection* self, unsigned serialBefore) {
     std::vector<ComPtr<IUnknown>> identities;
     for (const Entry& entry : items_) identities.push_back(entry.identity);
@@ -402,6 +463,7 @@ void CollectionCore::RunProtocol(HostCollection* self) {
             ItemOfCurrentRow(hostBindRead);
         }
     }
+    LinkNewRows();
     ApplyOwnFilter();
     for (Entry& entry : items_) {
         if (SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(entry.bookmark))))

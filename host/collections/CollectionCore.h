@@ -78,10 +78,13 @@ private:
     Entry* FindEntry(IUnknown* item);
     ComPtr<IDispatch> ItemOfCurrentRow(LONG bindMode);
     ComPtr<IDispatch> MakeItem(LONG bindMode);
+    // A disconnected one-row recordset with the values of a row.
+    ComPtr<Recordset> SnapshotRow(double bookmark);
     void RequireWritable() const;
     [[noreturn]] void NotFound(const ItemKey& key) const;
     void RunProtocol(HostCollection* self);
     void SaveChildren(HostCollection* self, unsigned serialBefore);
+    void LinkNewRows();
 
     IUnknown* owner_;
     ComPtr<Recordset> recordset_;

@@ -200,3 +200,73 @@ TEST_F(CollectionTest, TheHostEnumeratorWalksTheItemsEachOnItsOwnRow) {
 
 }  // namespace
 }  // namespace tlx::host::test
+
+namespace tlx::host::test {
+namespace {
+
+TEST_F(CollectionTest, AddNewWithAPatternMakesTheNewRowACopyOfIt) {
+    ComPtr<IDispatch> pattern;
+    ASSERT_EQ(collection_->Item(Variant::FromString(u"Poz_Numer=12"), pattern.Out()), S_OK);
+    RecordedCalls().clear();
+    ComPtr<IDispatch> copy;
+    ASSERT_EQ(collection_->AddNew(Variant::FromDispatch(pattern.Get()), copy.Out()), S_OK);
+    EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"bind 2 ", "clone Druga"}));
+    Variant name = GetProperty(copy.Get(), u"Nazwa");
+    EXPECT_EQ(std::u16string(name.bstrVal), u"Druga (kopia)");
+    EXPECT_EQ(NameOf(Variant::FromString(u"Poz_Numer=12")), u"Druga") << "the pattern's row is untouched";
+}
+
+TEST_F(CollectionTest, ResyncReadsTheRowsAgainAndRebindsTheItemsItKeeps) {
+    ComPtr<IDispatch> first;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(0), first.Out()), S_OK);
+    Execute(u"update TLX.Pozycje set Poz_Nazwa = 'Zmieniona' where Poz_Numer = 10");
+    Execute(u"insert into TLX.Pozycje (Poz_Numer, Poz_Nazwa) values (16, 'Czwarta')");
+    AddNamed(u"Porzucona");
+    RecordedCalls().clear();
+
+    ASSERT_EQ(collection_->Resync(Variant::Missing()), S_OK);
+    EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"bind 4 Zmieniona"}));
+    EXPECT_EQ(Count(), 4) << "the added row is dropped, the new database row read";
+    Variant name = GetProperty(first.Get(), u"Nazwa");
+    EXPECT_EQ(std::u16string(name.bstrVal), u"Zmieniona");
+}
+
+TEST_F(CollectionTest, CloneFromRecordsetCopiesRowsWithoutTheirIdentifiers) {
+    Execute(u"insert into TLX.Pozycje (Poz_Numer, Poz_Nazwa, Poz_RodzicID) values (50, 'Obca', 9)");
+    ComPtr<Recordset> source = OpenRecordset(Database(), u"select * from TLX.Pozycje where Poz_Numer >= 14");
+    ASSERT_EQ(collection_.As<IAdoCollection>()->CloneFromRecordset(source.Get()), S_OK);
+    EXPECT_EQ(Count(), 6);
+    ASSERT_EQ(Save(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Obca'"), u"2");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje"), u"6");
+}
+
+TEST_F(CollectionTest, AQueryCollectionServesItsIdentifiersFromTheSourceClass) {
+    Execute(u"insert into TLX.Waluty (WNa_WNaID, WNa_Symbol) values (1, 'PLN')");
+    Execute(u"insert into TLX.Waluty (WNa_WNaID, WNa_Symbol) values (2, 'EUR')");
+    Execute(u"insert into TLX.Waluty (WNa_WNaID, WNa_Symbol) values (3, 'USD')");
+    ComPtr<IDispatch> object = Create(u"{583CEC01-041F-4007-B259-0ABC41B45B96}");
+    ComPtr<IQueryCollectionSetup> setup = object.As<IQueryCollectionSetup>();
+    ASSERT_EQ(setup->put_IdColumn(Bstr(u"WNa_WNaID").Get()), S_OK);
+    ASSERT_EQ(setup->put_SQL(Bstr(u"select WNa_WNaID from TLX.Waluty where WNa_Symbol <> 'PLN'").Get()), S_OK);
+    ASSERT_EQ(setup->put_ItemSource(Variant::FromString(u"TLX.Waluty")), S_OK);
+    ComPtr<ICollection> foreign = object.As<ICollection>();
+    LONG count = 0;
+    ASSERT_EQ(foreign->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 2);
+    ComPtr<IDispatch> second;
+    ASSERT_EQ(foreign->Item(Variant::FromLong(1), second.Out()), S_OK);
+    EXPECT_EQ(std::u16string(GetProperty(second.Get(), u"Symbol").bstrVal), u"USD");
+    ComPtr<IDispatch> home;
+    EXPECT_EQ(foreign->Item(Variant::FromString(u"1"), home.Out()), HOST_E_NOROW) << "PLN is not among the ids";
+    tlx::TakeErrorDescription();
+
+    ASSERT_EQ(foreign->Delete(Variant::FromDispatch(second.Get())), S_OK);
+    ASSERT_EQ(foreign->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 1);
+    ASSERT_EQ(object.As<ISaveable>()->Save(0), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Waluty where WNa_Symbol = 'USD'"), u"0");
+}
+
+}  // namespace
+}  // namespace tlx::host::test

@@ -18,7 +18,8 @@ namespace tlx::host::test {
 namespace {
 
 class CTestPozycja final : public ComObject<CTestPozycja, Dispatch<ITestPozycja>, IInitializeSession, IInitializeRS,
-                                            IInitializeParent, ISaveable, IOnDeleteObject, IIdentity> {
+                                            IInitializeParent, ISaveable, IOnDeleteObject, IIdentity,
+                                            IInitializeClone> {
 public:
     HRESULT get_Nazwa(BSTR* name) override {
         *name = Bstr(Name()).Detach();
@@ -59,6 +60,12 @@ public:
     }
     HRESULT BeforeDelete(LONG) override {
         Record("before-delete " + Utf16ToUtf8(Name()));
+        return S_OK;
+    }
+    HRESULT InitializeClone(Recordset* pattern) override {
+        std::u16string name = ReadText(pattern, u"Poz_Nazwa");
+        Record("clone " + Utf16ToUtf8(name));
+        WriteField(recordset_.Get(), u"Poz_Nazwa", Variant::FromString(name + u" (kopia)"));
         return S_OK;
     }
     HRESULT AfterDelete(LONG) override {

@@ -1,0 +1,152 @@
+// The small host objects: the audit stamp, the state object, the calendar, the script support object,
+// accounting entries with their lines, and the sibling library that stores a file in a record.
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <fstream>
+
+#include "HostFixture.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::host::test {
+namespace {
+
+using HostObjectsTest = HostTest;
+
+TEST_F(HostObjectsTest, TheStampWritesWhoAndWhenAsItsRecordIsPrepared) {
+    ComPtr<Recordset> rows = OpenRecordset(Database(), u"select * from TLX.DeklKedu where 1 = 0");
+    ASSERT_EQ(rows->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
+    WriteField(rows.Get(), u"Dkk_Nazwa", Variant::FromString(u"Paczka"));
+    ComPtr<IDispatch> object = Create(u"{548FED70-5669-11D4-9129-0048546C1016}");
+    ASSERT_EQ(object.As<IInitializeRS>()->BindRecordset(rows.Get(), 1, Bstr(u"Dkk_").Get()), S_OK);
+    ComPtr<ISaveable> stamp = object.As<ISaveable>();
+
+    ASSERT_EQ(stamp->Save(6), S_OK);
+    EXPECT_EQ(ReadField(rows.Get(), u"Dkk_OpeZalId").vt, VT_NULL) << "only mode 7 stamps";
+    ASSERT_EQ(stamp->Save(7), S_OK);
+    EXPECT_EQ(ReadLong(rows.Get(), u"Dkk_OpeZalId"), 1);
+    EXPECT_EQ(ReadLong(rows.Get(), u"Dkk_OpeModId"), 1);
+    LONG creator = 0;
+    DATE created = 0;
+    ASSERT_EQ(object.As<IStempel>()->get_OpeZalID(&creator), S_OK);
+    ASSERT_EQ(object.As<IStempel>()->get_TS_Zal(&created), S_OK);
+    EXPECT_EQ(creator, 1);
+    EXPECT_GT(created, 45000.0);
+
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    Execute(u"update TLX.DeklKedu set Dkk_OpeZalId = 9, Dkk_OpeModId = 9");
+    ComPtr<Recordset> stored = OpenRecordset(Database(), u"select * from TLX.DeklKedu");
+    ASSERT_EQ(object.As<IInitializeRS>()->BindRecordset(stored.Get(), 1, Bstr(u"Dkk_").Get()), S_OK);
+    ASSERT_EQ(stamp->Save(7), S_OK);
+    EXPECT_EQ(ReadLong(stored.Get(), u"Dkk_OpeZalId"), 9) << "an existing row keeps its creator";
+    EXPECT_EQ(ReadLong(stored.Get(), u"Dkk_OpeModId"), 1);
+}
+
+TEST_F(HostObjectsTest, TheStateObjectPutsBackTheValuesItKept) {
+    Execute(u"insert into TLX.Pozycje (Poz_Numer, Poz_Nazwa) values (1, 'Przed')");
+    ComPtr<Recordset> rows = OpenRecordset(Database(), u"select * from TLX.Pozycje");
+    ComPtr<IObjectState> state;
+    ASSERT_EQ(CoCreateInstance(CLSID_CObjectState, nullptr, CLSCTX_ALL, IidOf<IObjectState>(), state.OutVoid()), S_OK);
+    ASSERT_EQ(state->SaveState(rows.Get()), S_OK);
+    WriteField(rows.Get(), u"Poz_Nazwa", Variant::FromString(u"Po"));
+    WriteField(rows.Get(), u"Poz_Numer", Variant::FromLong(2));
+    ASSERT_EQ(state->RestoreState(rows.Get()), S_OK);
+    EXPECT_EQ(ReadText(rows.Get(), u"Poz_Nazwa"), u"Przed");
+    EXPECT_EQ(ReadLong(rows.Get(), u"Poz_Numer"), 1);
+}
+
+TEST_F(HostObjectsTest, TheCalendarCountsTheDaysOfAHalfOpenRangeAndItsWorkingDays) {
+    ComPtr<IDispatch> object = Create(u"{69590B45-3078-446F-957B-6D4255FEB8BA}");
+    ComPtr<ICalendarRange> range = object.As<ICalendarRange>();
+    LONG days = -1;
+    ASSERT_EQ(range->get_LiczbaDni(&days), S_OK);
+    EXPECT_EQ(days, 0);
+    constexpr DATE kMonday2024_03_04 = 45355;
+    ASSERT_EQ(object.As<ICalendar>()->SetRange(kMonday2024_03_04, kMonday2024_03_04 + 7), S_OK);
+    ASSERT_EQ(range->get_LiczbaDni(&days), S_OK);
+    EXPECT_EQ(days, 7);
+    VARIANT_BOOL working = VARIANT_FALSE;
+    int workingDays = 0;
+    for (int i = -1; i <= 7; ++i) {
+        ASSERT_EQ(range->CzyDzienRoboczy(kMonday2024_03_04 + i, &working), S_OK);
+        workingDays += working ? 1 : 0;
+    }
+    EXPECT_EQ(workingDays, 5);
+    EXPECT_EQ(object.As<ICalendar>()->SetRange(10, 5), E_INVALIDARG);
+}
+
+TEST_F(HostObjectsTest, ScriptSupportFormatsDatesAndAnswersDialogsWithoutAUser) {
+    ComPtr<IDispatch> object = Create(u"TLX.ClaSupport");
+    ComPtr<IClaSupport> support = object.As<IClaSupport>();
+    Bstr text;
+    ASSERT_EQ(support->Format(Variant::FromDate(45000.6), Bstr(u"@D17").Get(), text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"15.03.2023");
+    ASSERT_EQ(support->Format(Variant::FromDate(0), Bstr(u"@D17").Get(), text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"");
+    ASSERT_EQ(support->Format(Variant::FromLong(12), Bstr(u"@N3").Get(), text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"12");
+    LONG answer = 0;
+    ASSERT_EQ(support->ShowDialogBox(Bstr(u"Czy zapisać?").Get(), Bstr(u"Pytanie").Get(), 6, &answer), S_OK);
+    EXPECT_EQ(answer, 6);
+}
+
+TEST_F(HostObjectsTest, AnAccountingEntryTakesItsDocumentDataAndItsLinesTheirEntry) {
+    ComPtr<ICollection> entries = Create(u"{0DE073FD-A53A-443F-99DC-450FB3BB5FAA}").As<ICollection>();
+    ComPtr<IDispatch> added;
+    ASSERT_EQ(entries->AddNew(Variant::Missing(), added.Out()), S_OK);
+    ComPtr<IPostingEntry> entry = added.As<IPostingEntry>();
+    ASSERT_TRUE(entry);
+    ASSERT_EQ(entry->put_Bufor(1), S_OK);
+    ASSERT_EQ(entry->put_NumerDokumentu(Bstr(u"VAT-7/3/2024").Get()), S_OK);
+    ASSERT_EQ(entry->put_DataKsiegowania(45382), S_OK);
+    ASSERT_EQ(entries.As<ISaveable>()->Save(0), S_OK);
+    LONG id = 0;
+    ASSERT_EQ(entry->get_ID(&id), S_OK);
+    EXPECT_EQ(Scalar(u"select DeK_Dokument from TLX.Dekrety where DeK_DeKID = " + Utf8ToUtf16(std::to_string(id))),
+              u"VAT-7/3/2024");
+
+    ComPtr<ICollection> lines;
+    ASSERT_EQ(entry->get_Elementy(lines.Out()), S_OK);
+    LONG count = -1;
+    ASSERT_EQ(lines->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 0);
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(lines.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    ASSERT_EQ(rows->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
+    WriteField(rows.Get(), u"DeE_Konto", Variant::FromString(u"222"));
+    ASSERT_EQ(lines.As<ISaveable>()->Save(0), S_OK);
+    EXPECT_EQ(Scalar(u"select DeE_DeKID from TLX.DekretyElementy where DeE_Konto = '222'"),
+              Utf8ToUtf16(std::to_string(id)));
+
+    ComPtr<IDispatch> found = Create(u"TLX.Dekrety", Variant::FromLong(0));
+    LONG foundId = 0;
+    ASSERT_EQ(found.As<IIdentity>()->get_ID(&foundId), S_OK);
+    EXPECT_EQ(foundId, id);
+}
+
+TEST_F(HostObjectsTest, TheSiblingLibraryStoresAFileInTheCurrentRow) {
+    void* library = dlopen(TLX_SYS_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(library, nullptr) << dlerror();
+    auto save = reinterpret_cast<SaveImageFromFileFn>(dlsym(library, kSaveImageFromFileExport));
+    ASSERT_NE(save, nullptr);
+    std::filesystem::path file = folder_ / "skan.pdf";
+    std::ofstream(file, std::ios::binary) << "%PDF-1.4\n";
+
+    ComPtr<Recordset> rows = OpenRecordset(Database(), u"select * from TLX.RptObrazy2 where 1 = 0");
+    ASSERT_EQ(rows->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
+    Bstr prefix(u"RPO2");
+    ASSERT_EQ(save(ComPtr<Recordset>(rows).Detach(), prefix.Get(), -1, Bstr(Utf8ToUtf16(file.string())).Detach()), S_OK);
+    EXPECT_EQ(ReadLong(rows.Get(), u"RPO2_Rozmiar"), 9);
+    EXPECT_EQ(ReadText(rows.Get(), u"RPO2_Nazwa"), u"skan.pdf");
+
+    HRESULT missing = save(ComPtr<Recordset>(rows).Detach(), prefix.Get(), -1, Bstr(u"/nie/ma/pliku.pdf").Detach());
+    EXPECT_TRUE(FAILED(missing));
+    EXPECT_NE(TakeErrorDescription().find(u"/nie/ma/pliku.pdf"), std::u16string::npos);
+    dlclose(library);
+}
+
+}  // namespace
+}  // namespace tlx::host::test
