@@ -97,7 +97,23 @@ INSERT OR IGNORE INTO Konfiguracja (Kfg_Klucz, Kfg_Wartosc) VALUES
     ('/Program/Księgowość/Zaokraglenia/Podatku PIT5', '1'),
     ('/Program/Księgowość/Stawki Podatkowe/Ryczałt 1', '8,5'),
     ('/Program/Księgowość/Stawki Podatkowe/Ryczałt 2', '5,5'),
-    ('/Program/Księgowość/Stawki Podatkowe/Ryczałt 3', '3');
+    ('/Program/Księgowość/Stawki Podatkowe/Ryczałt 3', '3'),
+    ('FirmaTypDzial', 'usługi informatyczne'),
+    ('FirmaImiePrzedstCIT8', 'Jan'),
+    ('FirmaNazwiskoPrzedstCIT8', 'Kowalski'),
+    ('FirmaUrzadSkarbowyPIT8A', '1'),
+    ('GeneracjaKorekcyjnaVAT7', '0'),
+    ('RejestrDlaGeneracjiKorekcyjnej', 'VAT'),
+    ('DataKsiegowania', '1'),
+    ('WeryfikacjaEdeklaracji', '1'),
+    ('eDeklaracjeKatalogWymiany', '/tmp/tlx-edeklaracje'),
+    ('WebServiceAddress', 'https://e-deklaracje.invalid/uslugi/'),
+    ('ProxyAktywny', '0'),
+    ('ProxyAdresIP', ''),
+    ('ProxyPort', ''),
+    ('ProxyAutoryzacja', '0'),
+    ('ProxyUzytkownik', ''),
+    ('ProxyHaslo', '');
 INSERT INTO KonfiguracjaParametry (Kfp_Klucz, Kfp_DataOd, Kfp_Wartosc) VALUES
     ('VAT7_Wliczaj0', '2020-01-01 00:00:00', '0'),
     ('UwzgledniacSprzedazNiePodlegajacaVat', '2020-01-01 00:00:00', '1');

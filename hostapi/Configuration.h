@@ -6,6 +6,17 @@
 // "/Program/Księgowość/Zaokraglenia/Grosze VAT7". A key without a row of its own falls back to the
 // company's numbered settings of TLX.Firma (the row whose Fir_Symbol is the key); a key found in
 // neither is not set.
+// Keys the declarations read: the company's "FirmaNIP", "FirmaOsobaFizyczna", "FirmaNazwaPelna",
+// "FirmaImie", "FirmaDataUr", "FirmaKraj", "FirmaWojewodztwo", "FirmaPowiat", "FirmaGmina", "FirmaUlica",
+// "FirmaNrDomu", "FirmaNrLokalu", "FirmaMiejscowosc", "FirmaKodP", "FirmaPoczta", "FirmaImiePrzedst",
+// "FirmaNazwiskoPrzedst", "FirmaUrzadSkarbowy", "FirmaUrzadSkarbowyPIT8A", "FirmaTypDzial",
+// "FirmaImiePrzedstCIT8", "FirmaNazwiskoPrzedstCIT8", "RodzajKsiegowosci", "TypDokumentuDlaDeklaracji",
+// "FormaPlatnosciDlaDeklaracji", "GeneracjaKorekcyjnaVAT7", "RejestrDlaGeneracjiKorekcyjnej",
+// "DataKsiegowania"; the program's "/Program/Księgowość/Zaokraglenia/..." and ".../Stawki Podatkowe/..."
+// keys; the dated "VAT7_Wliczaj0" and "UwzgledniacSprzedazNiePodlegajacaVat"; the e-declaration
+// settings "eDeklaracjeKatalogWymiany", "BazaFirmowaBiura", "WebServiceAddress", "ProxyAktywny",
+// "ProxyAdresIP", "ProxyPort", "ProxyAutoryzacja", "ProxyUzytkownik", "ProxyHaslo" and
+// "WeryfikacjaEdeklaracji". tlxhost init-db --demo fills them for the demo company.
 #pragma once
 
 #include "platform/com/Variant.h"

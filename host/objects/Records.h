@@ -57,16 +57,20 @@ public:
     HRESULT get_Numeracja(BSTR* pattern) override { return GetString(u"Numeracja", pattern); }
 };
 
-// An employee (TLX.PracKod), as far as the declarations read one.
+// An employee (TLX.PracKod): the card's code, and the name and identifiers of its latest employment
+// record (TLX.PracEtaty), where the company database keeps them.
 class CPracownikRecord final : public HostRecord<CPracownikRecord, IPracownik> {
 public:
     static constexpr const HostTable& kTable = kPracownicy;
     HRESULT get_ID(LONG* id) override { return HostRecord::get_ID(id); }
     HRESULT get_Akronim(BSTR* code) override { return GetString(u"Kod", code); }
-    HRESULT get_Imie(BSTR* firstName) override { return GetString(u"Imie1", firstName); }
-    HRESULT get_Nazwisko(BSTR* surname) override { return GetString(u"Nazwisko", surname); }
-    HRESULT get_PESEL(BSTR* pesel) override { return GetString(u"Pesel", pesel); }
-    HRESULT get_NIP(BSTR* nip) override { return GetString(u"NIP", nip); }
+    HRESULT get_Imie(BSTR* firstName) override { return GetLatest(u"PRE_Imie1", firstName); }
+    HRESULT get_Nazwisko(BSTR* surname) override { return GetLatest(u"PRE_Nazwisko", surname); }
+    HRESULT get_PESEL(BSTR* pesel) override { return GetLatest(u"PRE_Pesel", pesel); }
+    HRESULT get_NIP(BSTR* nip) override { return GetLatest(u"PRE_NIP", nip); }
+
+private:
+    HRESULT GetLatest(std::u16string_view column, BSTR* out);
 };
 
 }  // namespace tlx::host

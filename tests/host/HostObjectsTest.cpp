@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "HostFixture.h"
+#include "host/session/HostEnvironment.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
@@ -146,6 +147,56 @@ TEST_F(HostObjectsTest, TheSiblingLibraryStoresAFileInTheCurrentRow) {
     EXPECT_TRUE(FAILED(missing));
     EXPECT_NE(TakeErrorDescription().find(u"/nie/ma/pliku.pdf"), std::u16string::npos);
     dlclose(library);
+}
+
+}  // namespace
+}  // namespace tlx::host::test
+
+namespace tlx::host::test {
+namespace {
+
+TEST_F(HostObjectsTest, AnEmployeeAnswersTheNameOfItsLatestEmploymentRecord) {
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (7, 'P007')");
+    Execute(u"insert into TLX.PracEtaty (PRE_PraId, PRE_DataOd, PRE_Nazwisko, PRE_Imie1, PRE_Pesel) "
+            u"values (7, '2020-01-01 00:00:00', 'Panieńska', 'Ewa', '80010112345')");
+    Execute(u"insert into TLX.PracEtaty (PRE_PraId, PRE_DataOd, PRE_Nazwisko, PRE_Imie1, PRE_Pesel) "
+            u"values (7, '2023-05-01 00:00:00', 'Zamężna', 'Ewa', '80010112345')");
+    ComPtr<IPracownik> employee = Create(u"TLX.Pracownicy", Variant::FromString(u"Pra_PraID=7")).As<IPracownik>();
+    ASSERT_TRUE(employee);
+    Bstr text;
+    ASSERT_EQ(employee->get_Akronim(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"P007");
+    ASSERT_EQ(employee->get_Nazwisko(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"Zamężna");
+    ASSERT_EQ(employee->get_PESEL(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"80010112345");
+}
+
+TEST_F(HostObjectsTest, ObjectsHandedToTheSessionAreSavedOrDeletedWithItsChanges) {
+    Execute(u"insert into TLX.Dekrety (DeK_DeKID, DeK_Dokument) values (1, 'stary')");
+    ComPtr<ISession2> second = session_.As<ISession2>();
+    ComPtr<IDispatch> old = Create(u"TLX.Dekrety", Variant::FromString(u"1"));
+    ComPtr<ICollection> entries = Create(u"TLX.Dekrety").As<ICollection>();
+    ComPtr<IDispatch> added;
+    ASSERT_EQ(entries->AddNew(Variant::Missing(), added.Out()), S_OK);
+    ASSERT_EQ(added.As<IPostingEntry>()->put_NumerDokumentu(Bstr(u"nowy").Get()), S_OK);
+
+    ASSERT_EQ(second->AddObject(added.Get()), S_OK);
+    ASSERT_EQ(second->RemoveObject(old.Get()), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Dekrety"), u"1") << "nothing before the session saves";
+    ASSERT_EQ(second->Save(), S_OK);
+    EXPECT_EQ(Scalar(u"select DeK_Dokument from TLX.Dekrety"), u"nowy");
+}
+
+TEST_F(HostObjectsTest, AClosedSessionRefusesWorkWithAText) {
+    ComPtr<ISessionReference> reference;
+    ComPtr<IDispatch> currency = Create(u"TLX.Waluty");
+    ASSERT_EQ(session_->GetReference(currency.Get(), reference.Out()), S_OK);
+    StopHost();
+    ComPtr<IDispatch> object;
+    EXPECT_EQ(reference->GetObject(object.Out()), E_UNEXPECTED);
+    EXPECT_EQ(session_->CreateObject(Bstr(u"TLX.Waluty").Get(), Variant::Missing(), object.Out()), E_UNEXPECTED);
+    EXPECT_EQ(TakeErrorDescription(), u"Sesja została zamknięta");
 }
 
 }  // namespace
