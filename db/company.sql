@@ -164,7 +164,9 @@ CREATE TABLE VATZD (
     VaZ_SumaKwotZdarzen MONEY,
     VaZ_SumaKwotRozliczen MONEY,
     VaZ_KorektaNetto MONEY,
-    VaZ_KorektaVAT MONEY
+    VaZ_KorektaVAT MONEY,
+    VaZ_DoRoliczeniaNaDzienObliczenia MONEY,
+    VaZ_RoliczonoNaDzienObliczenia MONEY
 );
 CREATE INDEX VATZD_Dekl ON VATZD (VaZ_DkNId);
 

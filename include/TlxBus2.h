@@ -189,6 +189,8 @@ public:
     }
 
     const tlx::ComPtr<Recordset>& BoundRecordset() const { return recordset_; }
+    // The audit stamp when one is held (GetStempel creates it).
+    const tlx::ComPtr<IDispatch>& HeldStempel() const { return stamp_; }
     const CBstr& ColumnPrefix() const { return prefix_; }
 
 protected:

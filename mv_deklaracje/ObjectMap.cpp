@@ -4,7 +4,12 @@
 #include "mv_deklaracje/DekElement.h"
 #include "mv_deklaracje/DekStrona.h"
 #include "mv_deklaracje/DekWydruk.h"
+#include "mv_deklaracje/DekPdf.h"
+#include "mv_deklaracje/DekPdfKolekcja.h"
+#include "mv_deklaracje/DeklZaklad.h"
 #include "mv_deklaracje/Module.h"
+#include "mv_deklaracje/Vat27.h"
+#include "mv_deklaracje/VatZd.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/com/ComObject.h"
 
@@ -20,6 +25,11 @@ struct ClassNotAvailable {
 };
 
 HRESULT NotAvailable(REFIID iid, void** out) { return tlx::ClassFactory<ClassNotAvailable>::Get(iid, out); }
+
+template <class T>
+HRESULT Factory(REFIID iid, void** out) {
+    return tlx::ClassFactory<T>::Get(iid, out);
+}
 
 constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_Deklaracja, u"Deklaracja", u"Deklaracja Class", u"TLXDeklaracje.Deklaracja", NotAvailable},
@@ -43,18 +53,18 @@ constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_WND, u"WND", u"WND Class", u"TLXDeklaracje.WND", NotAvailable},
     ObjectMapEntry{CLSID_WNU, u"WNU", u"WNU Class", u"TLXDeklaracje.WNU", NotAvailable},
     ObjectMapEntry{CLSID_EDeklaracja, u"EDeklaracja", u"EDeklaracja Class", u"TLX.EDeklaracja", NotAvailable},
-    ObjectMapEntry{CLSID_DekPdf, u"DekPdf", u"DekPdf Class", u"TLX.DekPdf", NotAvailable},
+    ObjectMapEntry{CLSID_DekPdf, u"DekPdf", u"DekPdf Class", u"TLX.DekPdf", Factory<CDekPdf>},
     // The collection's registration describes it with the name of its items.
-    ObjectMapEntry{CLSID_DekPdfKolekcja, u"DekPdfKolekcja", u"DekPdf Class", u"TLX.DekPdfKolekcja", NotAvailable},
+    ObjectMapEntry{CLSID_DekPdfKolekcja, u"DekPdfKolekcja", u"DekPdf Class", u"TLX.DekPdfKolekcja", Factory<CDekPdfKolekcja>},
     ObjectMapEntry{CLSID_WND3, u"WND3", u"WND3 Class", u"TLXDeklaracje.WND3", NotAvailable},
     ObjectMapEntry{CLSID_SerwisDeklaracji, u"SerwisDeklaracji", u"SerwisDeklaracji Class", u"TLX.SerwisDeklaracji",
                    NotAvailable},
     ObjectMapEntry{CLSID_FirmaCfgRO, u"FirmaCfgRO", u"FirmaCfgRO Class", u"TLX.FirmaCfgRO", NotAvailable},
     ObjectMapEntry{CLSID_ProgramCfgRO, u"ProgramCfgRO", u"ProgramCfgRO Class", u"TLX.ProgramCfgRO", NotAvailable},
     ObjectMapEntry{CLSID_ZSWA, u"ZSWA", u"ZSWA Class", u"TLXDeklaracje.ZSWA", NotAvailable},
-    ObjectMapEntry{CLSID_VatZd, u"VatZd", u"VatZd Class", u"TLXDeklaracje.VatZd", NotAvailable},
-    ObjectMapEntry{CLSID_Vat27, u"Vat27", u"Vat27 Class", u"TLXDeklaracje.Vat27", NotAvailable},
-    ObjectMapEntry{CLSID_DeklZaklad, u"DeklZaklad", u"DeklZaklad Class", u"TLXDeklaracje.DeklZaklad", NotAvailable},
+    ObjectMapEntry{CLSID_VatZd, u"VatZd", u"VatZd Class", u"TLXDeklaracje.VatZd", Factory<CVatZd>},
+    ObjectMapEntry{CLSID_Vat27, u"Vat27", u"Vat27 Class", u"TLXDeklaracje.Vat27", Factory<CVat27>},
+    ObjectMapEntry{CLSID_DeklZaklad, u"DeklZaklad", u"DeklZaklad Class", u"TLXDeklaracje.DeklZaklad", Factory<CDeklZaklad>},
     ObjectMapEntry{CLSID_DeklZaklady, u"DeklZaklady", u"DeklZaklady Class", u"TLXDeklaracje.DeklZaklady",
                    NotAvailable},
 };

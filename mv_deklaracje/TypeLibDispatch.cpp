@@ -445,6 +445,10 @@ const tlx::DispatchTable& DispatchTableOf(IVat27*) {
         tlx::DispPut<&IVat27::put_Nazwa>(u"Nazwa", IVat27::Dispid::Nazwa),
         tlx::DispGet<&IVat27::get_Numer>(u"Numer", IVat27::Dispid::Numer),
         tlx::DispPut<&IVat27::put_Numer>(u"Numer", IVat27::Dispid::Numer),
+        tlx::DispGet<&IVat27::get_Typ>(u"Typ", IVat27::Dispid::Typ),
+        tlx::DispPut<&IVat27::put_Typ>(u"Typ", IVat27::Dispid::Typ),
+        tlx::DispGet<&IVat27::get_Zmiana>(u"Zmiana", IVat27::Dispid::Zmiana),
+        tlx::DispPut<&IVat27::put_Zmiana>(u"Zmiana", IVat27::Dispid::Zmiana),
     };
     return table;
 }

@@ -376,3 +376,15 @@ protected:
 };
 
 inline constexpr IID DIID__IProgressEvents = _IProgressEvents::kIid;
+
+// The display events of the host's records: a dispatch-only interface of the host's sinks. The VAT-ZD
+// and VAT-27 items offer a connection point for it and fire nothing on it.
+struct _IDisplayEvents : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{3732F9FB-B760-486A-A9E2-FE0769002C01}");
+    using Base = IDispatch;
+
+protected:
+    ~_IDisplayEvents() = default;
+};
+
+inline constexpr IID DIID__IDisplayEvents = _IDisplayEvents::kIid;

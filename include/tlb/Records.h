@@ -275,6 +275,8 @@ struct IVat27 : IDispatch {
         static constexpr DISPID NIP = 1030;
         static constexpr DISPID Nazwa = 1040;
         static constexpr DISPID Numer = 1050;
+        static constexpr DISPID Typ = 1060;
+        static constexpr DISPID Zmiana = 1070;
     };
 
     virtual HRESULT get_ID(LONG* value) = 0;
@@ -297,6 +299,10 @@ struct IVat27 : IDispatch {
     virtual HRESULT put_Nazwa(BSTR value) = 0;
     virtual HRESULT get_Numer(LONG* value) = 0;
     virtual HRESULT put_Numer(LONG value) = 0;
+    virtual HRESULT get_Typ(LONG* value) = 0;
+    virtual HRESULT put_Typ(LONG value) = 0;
+    virtual HRESULT get_Zmiana(LONG* value) = 0;
+    virtual HRESULT put_Zmiana(LONG value) = 0;
 
 protected:
     ~IVat27() = default;

@@ -36,8 +36,12 @@ public:
     HRESULT put_Nazwa(BSTR value) override { return In(name, tlx::Bstr(value).Str()); }
     HRESULT get_Numer(LONG* value) override { return Out(value, number); }
     HRESULT put_Numer(LONG value) override { return In(number, value); }
+    HRESULT get_Typ(LONG* value) override { return Out(value, kind); }
+    HRESULT put_Typ(LONG value) override { return In(kind, value); }
+    HRESULT get_Zmiana(LONG* value) override { return Out(value, change); }
+    HRESULT put_Zmiana(LONG value) override { return In(change, value); }
 
-    LONG saveMode = -1, declarationId = 0, ordinal = 0, number = 0;
+    LONG saveMode = -1, declarationId = 0, ordinal = 0, number = 0, kind = 0, change = 0;
     CY amount{0};
     std::u16string nip, name;
     bool verified = false;

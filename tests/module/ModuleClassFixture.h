@@ -1,0 +1,61 @@
+// A fixture for the module's classes as the host creates them: a fresh company database in a temporary
+// folder (db/company.sql, the host's tables, optionally the demo company), the host started on it, one
+// session, and the module's classes registered with the process's class registry for the test.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+#include "hostapi/Dispatch.h"
+#include "hostapi/Framework.h"
+#include "hostapi/Session.h"
+#include "platform/ado/Ado.h"
+#include "platform/com/Bstr.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/com/ComPtr.h"
+#include "platform/com/Variant.h"
+
+class ModuleClassTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    // Also loads db/demo.sql when true.
+    virtual bool WithDemoCompany() const { return false; }
+
+    Connection* Database();
+    void Execute(std::u16string_view sql);
+    // The value of a one-row, one-column query as text ("NULL" for a NULL value, "(brak)" for no row).
+    std::u16string Scalar(std::u16string_view sql);
+    // A client-side recordset of a query on the session's company database.
+    tlx::ComPtr<Recordset> Rows(std::u16string_view sql);
+    // A module object created through the session (initialised with it) by ProgID or braced CLSID.
+    tlx::ComPtr<IDispatch> Create(std::u16string_view classText);
+    // A host child collection over a query whose items are of `itemClass`.
+    tlx::ComPtr<IDispatch> ChildCollection(const CLSID& itemClass, std::u16string_view idColumn,
+                                           std::u16string_view sql);
+
+    std::filesystem::path folder_;
+    std::string database_;
+    tlx::ComPtr<ISession> session_;
+
+private:
+    std::vector<DWORD> cookies_;
+};
+
+// Dispatch calls by name, as scripts make them.
+tlx::Variant Get(IDispatch* object, const char16_t* name);
+HRESULT TryGet(IDispatch* object, const char16_t* name, tlx::Variant* result);
+HRESULT Put(IDispatch* object, const char16_t* name, const VARIANT& value);
+HRESULT Call(IDispatch* object, const char16_t* name, std::initializer_list<tlx::Variant> args,
+             tlx::Variant* result = nullptr);
+
+// The value of a field of the recordset's current row.
+tlx::Variant ColumnValue(Recordset* rows, const char16_t* name);
+// A value as text in the C locale (numbers with a decimal point), "NULL" for VT_NULL.
+std::u16string AsText(const VARIANT& value);
+// The error description left on the thread by the last failing call (and clears it).
+std::u16string LastError();
