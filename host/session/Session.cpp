@@ -93,7 +93,10 @@ ComPtr<IDispatch> CSession::Create(BSTR classText, const VARIANT& parameter) {
     if (HRESULT hr = CLSIDFromProgID(classText ? classText : u"", &clsid); FAILED(hr))
         Fail(hr, u"Nieznana klasa obiektu: " + TextOf(classText));
     ComPtr<IUnknown> object;
-    Check(CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IUnknown, object.OutVoid()));
+    if (HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IUnknown, object.OutVoid()); FAILED(hr)) {
+        std::u16string why = TakeErrorDescription();
+        Fail(hr, u"Nie można utworzyć obiektu klasy " + TextOf(classText) + (why.empty() ? u"" : u": " + why));
+    }
     if (ComPtr<IInitializeSession> init = object.As<IInitializeSession>()) {
         LONG state = 0;
         Check(init->Initialize(static_cast<ISession*>(this), &state));

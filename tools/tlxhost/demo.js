@@ -22,7 +22,10 @@ print("Data pracy operatora:", wsparcie.Format(dzis, "@D17"));
 print("VAT7_Wliczaj0 na ten dzień:", konfiguracja.GetParametr("VAT7_Wliczaj0", dzis).Value);
 print("Pracownicy:");
 var pracownicy = new Enumerator(Session.CreateObject("TLX.Pracownicy"));
-for (; !pracownicy.atEnd(); pracownicy.moveNext()) print("  ", pracownicy.item().Akronim);
+for (; !pracownicy.atEnd(); pracownicy.moveNext()) {
+    var pracownik = pracownicy.item();
+    print("  " + pracownik.Akronim, pracownik.Imie, pracownik.Nazwisko);
+}
 
 print("== Moduł deklaracji ==");
 krok("Dane firmy z modułu", function () {
