@@ -69,3 +69,17 @@ tlx::ComPtr<ICalendarRange> CreateDateRangeObject(const CDate& from, const CDate
     if (FAILED(hr) && hr != E_NOINTERFACE) RaiseHostFailure(hr);
     return range;
 }
+
+tlx::ComPtr<IKonfiguracja> CreateHostConfiguration(ISession* session) {
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<ISession2> session2;
+    CheckHost(session->QueryInterface(IidOf<ISession2>(), session2.OutVoid()));
+    tlx::ComPtr<ILogin> login;
+    CheckHost(session2->get_Login(login.Out()));
+    if (!login) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(login->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), object.Out()));
+    tlx::ComPtr<IKonfiguracja> configuration = object.As<IKonfiguracja>();
+    if (!configuration) RaiseHResult(E_POINTER);
+    return configuration;
+}

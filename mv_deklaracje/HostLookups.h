@@ -1,8 +1,11 @@
 // Small lookups through the host's objects that many parts of the module share: which edition of the
-// host runs, the operator's working date and the host's calendar over a range of days.
+// host runs, the operator's working date, the host's calendar over a range of days and the host's
+// configuration object.
 #pragma once
 
+#include "hostapi/Configuration.h"
 #include "hostapi/HostObjects.h"
+#include "hostapi/Session.h"
 #include "mv_deklaracje/Bstr.h"
 #include "mv_deklaracje/Date.h"
 #include "platform/com/ComPtr.h"
@@ -22,3 +25,7 @@ CDate GetHostToday();
 // than `to` and than 3000-01-01; otherwise the calendar is answered without a range. Null when the
 // calendar object does not offer ICalendarRange.
 tlx::ComPtr<ICalendarRange> CreateDateRangeObject(const CDate& from, const CDate& to);
+
+// The host configuration object of the login that `session` belongs to. No session, no login or no
+// object raises E_POINTER.
+tlx::ComPtr<IKonfiguracja> CreateHostConfiguration(ISession* session);

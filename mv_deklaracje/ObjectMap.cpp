@@ -7,7 +7,11 @@
 #include "mv_deklaracje/DekPdf.h"
 #include "mv_deklaracje/DekPdfKolekcja.h"
 #include "mv_deklaracje/DeklZaklad.h"
+#include "mv_deklaracje/DeklZaklady.h"
+#include "mv_deklaracje/Deklaracje.h"
+#include "mv_deklaracje/FirmaCfgRO.h"
 #include "mv_deklaracje/Module.h"
+#include "mv_deklaracje/ProgramCfgRO.h"
 #include "mv_deklaracje/Vat27.h"
 #include "mv_deklaracje/VatZd.h"
 #include "mv_deklaracje_tlb.h"
@@ -33,7 +37,8 @@ HRESULT Factory(REFIID iid, void** out) {
 
 constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_Deklaracja, u"Deklaracja", u"Deklaracja Class", u"TLXDeklaracje.Deklaracja", NotAvailable},
-    ObjectMapEntry{CLSID_Deklaracje, u"Deklaracje", u"Deklaracje Class", u"TLXDeklaracje.Deklaracje", NotAvailable},
+    ObjectMapEntry{CLSID_Deklaracje, u"Deklaracje", u"Deklaracje Class", u"TLXDeklaracje.Deklaracje",
+                   tlx::ClassFactory<CDeklaracje>::Get},
     ObjectMapEntry{CLSID_DekStrona, u"DekStrona", u"DekStrona Class", u"TLXDeklaracje.DekStrona",
                    tlx::ClassFactory<CDekStrona>::Get},
     ObjectMapEntry{CLSID_KeduKolekcja, u"KeduKolekcja", u"KeduKolekcja Class", u"TLXDeklaracje.KeduKolekcja",
@@ -59,14 +64,16 @@ constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_WND3, u"WND3", u"WND3 Class", u"TLXDeklaracje.WND3", NotAvailable},
     ObjectMapEntry{CLSID_SerwisDeklaracji, u"SerwisDeklaracji", u"SerwisDeklaracji Class", u"TLX.SerwisDeklaracji",
                    NotAvailable},
-    ObjectMapEntry{CLSID_FirmaCfgRO, u"FirmaCfgRO", u"FirmaCfgRO Class", u"TLX.FirmaCfgRO", NotAvailable},
-    ObjectMapEntry{CLSID_ProgramCfgRO, u"ProgramCfgRO", u"ProgramCfgRO Class", u"TLX.ProgramCfgRO", NotAvailable},
+    ObjectMapEntry{CLSID_FirmaCfgRO, u"FirmaCfgRO", u"FirmaCfgRO Class", u"TLX.FirmaCfgRO",
+                   tlx::ClassFactory<CFirmaCfgRO>::Get},
+    ObjectMapEntry{CLSID_ProgramCfgRO, u"ProgramCfgRO", u"ProgramCfgRO Class", u"TLX.ProgramCfgRO",
+                   tlx::ClassFactory<CProgramCfgRO>::Get},
     ObjectMapEntry{CLSID_ZSWA, u"ZSWA", u"ZSWA Class", u"TLXDeklaracje.ZSWA", NotAvailable},
     ObjectMapEntry{CLSID_VatZd, u"VatZd", u"VatZd Class", u"TLXDeklaracje.VatZd", Factory<CVatZd>},
     ObjectMapEntry{CLSID_Vat27, u"Vat27", u"Vat27 Class", u"TLXDeklaracje.Vat27", Factory<CVat27>},
     ObjectMapEntry{CLSID_DeklZaklad, u"DeklZaklad", u"DeklZaklad Class", u"TLXDeklaracje.DeklZaklad", Factory<CDeklZaklad>},
     ObjectMapEntry{CLSID_DeklZaklady, u"DeklZaklady", u"DeklZaklady Class", u"TLXDeklaracje.DeklZaklady",
-                   NotAvailable},
+                   tlx::ClassFactory<CDeklZaklady>::Get},
 };
 static_assert(kObjectMap.size() == 28);
 }  // namespace
