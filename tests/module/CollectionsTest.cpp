@@ -5,6 +5,7 @@
 #include "mv_deklaracje/DeklZaklady.h"
 #include "mv_deklaracje/Deklaracje.h"
 #include "host/Database.h"
+#include "mv_deklaracje_tlb.h"
 #include "platform/ado/Ado.h"
 
 namespace {
@@ -64,6 +65,21 @@ TEST_F(Collections, EstablishmentsListEveryRowOfTheirTable) {
     IDispatch* stateObject = reinterpret_cast<IDispatch*>(0x1);
     EXPECT_EQ(establishments->get_State(&stateObject), S_OK);
     EXPECT_EQ(stateObject, nullptr) << "the host collection has no state object";
+
+    tlx::ComPtr<IDispatch> item;
+    ASSERT_EQ(establishments->Item(tlx::Variant::FromString(u"DkZ_NazwaSkrocona='Magazyn'"), item.Out()), S_OK);
+    tlx::ComPtr<IDeklZaklad> magazyn = item.As<IDeklZaklad>();
+    ASSERT_TRUE(magazyn) << "each item is an establishment record";
+    tlx::ComPtr<IIdentity> identity = item.As<IIdentity>();
+    ASSERT_TRUE(identity);
+    LONG id = 0;
+    identity->get_ID(&id);
+    EXPECT_EQ(id, 2);
+
+    tlx::ComPtr<IDispatch> added;
+    ASSERT_EQ(establishments->AddNew(tlx::Variant::Missing(), added.Out()), S_OK);
+    EXPECT_EQ(establishments->Save(6), S_OK);
+    EXPECT_EQ(Scalar(u"SELECT COUNT(*) AS Value FROM TLX.DeklZaklady"), u"3") << "the host collection saves its rows";
 }
 
 TEST_F(Collections, EmptyTableGivesAnEmptyCollection) {
