@@ -134,18 +134,21 @@ TEST_F(ConfigurationViews, NaturalPersonsNameJoinsNameFirstNameAndBirthDate) {
     EXPECT_EQ(Text(view.Get(), u"Nazwa"), u"Kowalski Jan 1970-01-01") << "values are read anew on every read";
 }
 
-TEST_F(ConfigurationViews, NumberKeyThatIsNoNumberFailsTheRead) {
+TEST_F(ConfigurationViews, ValuesThatAreNoNumbersFailTheRead) {
     Set(u"RodzajKsiegowosci", u"pełna");
-    auto view = CFirmaCfgRO::Make();
-    LONG state = 0;
-    ASSERT_EQ(view->Initialize(session_.Get(), &state), S_OK);
-    LONG kind = 0;
-    EXPECT_EQ(view->get_RodzajKsiegowosci(&kind), DISP_E_TYPEMISMATCH);
-    EXPECT_EQ(view->get_RodzajKsiegowosci(nullptr), E_POINTER);
+    Set(u"/Program/Księgowość/Stawki Podatkowe/Ryczałt 1", u"osiem");
+    auto company = CFirmaCfgRO::Make();
+    auto program = CProgramCfgRO::Make();
+    LONG state = 0, kind = 0;
+    ASSERT_EQ(company->Initialize(session_.Get(), &state), S_OK);
+    ASSERT_EQ(program->Initialize(session_.Get(), &state), S_OK);
+    EXPECT_EQ(company->get_RodzajKsiegowosci(&kind), DISP_E_TYPEMISMATCH);
+    CY rate{};
+    EXPECT_EQ(program->get_StawkaRyczaltowa1(&rate), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(company->get_RodzajKsiegowosci(nullptr), E_POINTER) << "a null out-pointer is refused first";
 
-    auto unbound = CFirmaCfgRO::Make();
     tlx::Bstr nip;
-    EXPECT_EQ(unbound->get_NIP(nip.Out()), E_POINTER) << "no session, no configuration";
+    EXPECT_EQ(CFirmaCfgRO::Make()->get_NIP(nip.Out()), E_POINTER) << "no session, no configuration";
 }
 
 TEST_F(ConfigurationViews, ProgramViewIsZeroWithoutConfiguration) {
@@ -189,13 +192,4 @@ TEST_F(ConfigurationViews, ProgramViewReadsAmountsInTheUsersFormatAndDatedKeysAt
     EXPECT_EQ(Read(view.Get(), u"Grosze_VAT7").lVal, 1);
     EXPECT_EQ(Read(view.Get(), u"WylZak0_VAT7").lVal, 1) << "the value valid on the working date";
     EXPECT_EQ(Read(view.Get(), u"Vat7_WliczacNP").lVal, 1) << "valid from the working date itself";
-}
-
-TEST_F(ConfigurationViews, ProgramAmountThatIsNoNumberFailsTheRead) {
-    Set(u"/Program/Księgowość/Stawki Podatkowe/Ryczałt 1", u"osiem");
-    auto view = CProgramCfgRO::Make();
-    LONG state = 0;
-    ASSERT_EQ(view->Initialize(session_.Get(), &state), S_OK);
-    CY rate{};
-    EXPECT_EQ(view->get_StawkaRyczaltowa1(&rate), DISP_E_TYPEMISMATCH);
 }
