@@ -1,0 +1,158 @@
+// What the form-definition tests stand on: a session that creates the host's script engine, a small
+// dispatch object with properties by name standing for the declaration ("dokument") or one of its
+// fields ("pole"), and the test resources' handle.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "host/script/ScriptEngine.h"
+#include "hostapi/Session.h"
+#include "mv_deklaracje/ComError.h"
+#include "platform/com/Dispatch.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/text/CodePage.h"
+
+HMODULE ModuleTestResources();
+
+namespace formtest {
+
+// A reference of the test session: answers the object it was taken for.
+class CReference final : public tlx::ComObject<CReference, ISessionReference> {
+public:
+    tlx::ComPtr<ISession> session;
+    tlx::ComPtr<IDispatch> object;
+    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override { return E_NOTIMPL; }
+    HRESULT GetSession(ISession** out) override { return session.CopyTo(out); }
+    HRESULT GetObject(IDispatch** out) override { return object.CopyTo(out); }
+};
+
+// A session that creates one kind of object, the host's script engine, and counts what it was asked.
+class CEngineSession final : public tlx::ComObject<CEngineSession, ISession> {
+public:
+    std::vector<std::u16string> created;  // the class texts asked for
+    HRESULT failCreate = S_OK;            // when set, CreateObject answers it
+    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override { return E_NOTIMPL; }
+    HRESULT CreateObject(BSTR classText, VARIANT, IDispatch** object) override {
+        created.emplace_back(classText ? classText : u"");
+        if (FAILED(failCreate)) return failCreate;
+        auto engine = tlx::host::CScriptEngine::Make();
+        return engine->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object));
+    }
+    HRESULT GetReference(IDispatch* object, ISessionReference** out) override {
+        auto reference = CReference::Make();
+        reference->session = tlx::ComPtr<ISession>(this);
+        reference->object = tlx::ComPtr<IDispatch>(object);
+        *out = reference.Detach();
+        return S_OK;
+    }
+    HRESULT Prepare() override { return S_OK; }
+    HRESULT SaveChanges() override { return S_OK; }
+};
+
+// Properties by name (letter case ignored) with values set by the test; "round" rounds half away from
+// zero to whole units as the declaration does for its scripts. A read can be served by `onGet` and a
+// write followed by `afterPut`; a ComError they raise reaches the caller as a dispatch exception.
+class CPropertyBag final : public tlx::ComObject<CPropertyBag, IDispatch> {
+public:
+    std::function<bool(const std::u16string& name, tlx::Variant& value)> onGet;
+    std::function<void(const std::u16string& name)> afterPut;
+
+    void Set(std::u16string_view name, tlx::Variant value) {
+        DISPID id = IdOf(name);
+        if (id == DISPID_UNKNOWN) {
+            values_.emplace_back(std::u16string(name), std::move(value));
+        } else {
+            values_[id - 1].second = std::move(value);
+        }
+    }
+    tlx::Variant Get(std::u16string_view name) const {
+        DISPID id = IdOf(name);
+        return id == DISPID_UNKNOWN ? tlx::Variant() : values_[id - 1].second;
+    }
+    // The amount of a currency property, as a double.
+    double Amount(std::u16string_view name) const {
+        tlx::Variant v = Get(name);
+        return v.vt == VT_CY ? static_cast<double>(v.cyVal.int64) / 10000.0 : -999999.0;
+    }
+
+    HRESULT GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override {
+        HRESULT hr = S_OK;
+        for (UINT i = 0; i < count; ++i) {
+            ids[i] = tlx::FoldNameCase(names[i]) == u"round" ? kRound : IdOf(names[i]);
+            if (ids[i] == DISPID_UNKNOWN) hr = DISP_E_UNKNOWNNAME;
+        }
+        return hr;
+    }
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS* params, VARIANT* result, EXCEPINFO* exception,
+                   UINT*) override {
+        try {
+            if (id == kRound) return Round(flags, params, result);
+            if (id < 1 || id > static_cast<DISPID>(values_.size())) return DISP_E_MEMBERNOTFOUND;
+            auto& [name, value] = values_[id - 1];
+            if (flags & DISPATCH_PROPERTYPUT) {
+                if (params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+                value = tlx::Variant(params->rgvarg[0]);
+                std::u16string written = name;  // the hook may add properties
+                if (afterPut) afterPut(written);
+                return S_OK;
+            }
+            if (!(flags & DISPATCH_PROPERTYGET) || params->cArgs != 0) return DISP_E_MEMBERNOTFOUND;
+            tlx::Variant answer = value;
+            std::u16string read = name;
+            if (onGet) onGet(read, answer);
+            if (result) *result = answer.Detach();
+            return S_OK;
+        } catch (const ComError& e) {
+            return tlx::FillExcepInfo(exception, ReportComError(e));
+        }
+    }
+
+private:
+    static constexpr DISPID kRound = 1000000;
+
+    DISPID IdOf(std::u16string_view name) const {
+        std::u16string folded = tlx::FoldNameCase(name);
+        for (std::size_t i = 0; i < values_.size(); ++i)
+            if (tlx::FoldNameCase(values_[i].first) == folded) return static_cast<DISPID>(i + 1);
+        return DISPID_UNKNOWN;
+    }
+    static HRESULT Round(WORD flags, DISPPARAMS* params, VARIANT* result) {
+        if (!(flags & DISPATCH_METHOD) || params->cArgs != 1) return DISP_E_BADPARAMCOUNT;
+        tlx::Variant number;
+        if (HRESULT hr = VariantChangeType(number.Out(), &params->rgvarg[0], 0, VT_R8); FAILED(hr)) return hr;
+        double magnitude = std::floor(std::fabs(number.dblVal) + 0.500001);
+        CY amount{static_cast<LONGLONG>(magnitude * 10000.0) * (number.dblVal < 0 ? -1 : 1)};
+        if (result) *result = tlx::Variant::FromCurrency(amount).Detach();
+        return S_OK;
+    }
+
+    std::vector<std::pair<std::u16string, tlx::Variant>> values_;
+};
+
+inline tlx::Variant Money(double amount) {
+    return tlx::Variant::FromCurrency(CY{static_cast<LONGLONG>(std::llround(amount * 10000.0))});
+}
+
+// The text of a VT_BSTR value, in UTF-8 for messages and comparisons.
+inline std::string Text(const VARIANT& value) {
+    return value.vt == VT_BSTR ? tlx::Utf16ToUtf8(tlx::Bstr(value.bstrVal).View()) : "<no text>";
+}
+
+}  // namespace formtest

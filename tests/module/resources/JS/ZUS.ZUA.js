@@ -1,0 +1,1 @@
+log += 'ZUS.ZUA;'; // ostatni skrypt formularza

@@ -1,0 +1,1 @@
+log += 'ZUS/DAU;'; // koniec bez znaku końca wiersza
