@@ -14,6 +14,7 @@
 #include "host/script/ScriptEngine.h"
 #include "hostapi/Session.h"
 #include "mv_deklaracje/ComError.h"
+#include "mv_deklaracje/DefinicjaDeklaracji.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
@@ -154,5 +155,48 @@ inline tlx::Variant Money(double amount) {
 inline std::string Text(const VARIANT& value) {
     return value.vt == VT_BSTR ? tlx::Utf16ToUtf8(tlx::Bstr(value.bstrVal).View()) : "<no text>";
 }
+
+// A definition of the form resources `Resources` loaded for a property bag standing for the
+// declaration, with short ways to evaluate its expressions.
+template <HMODULE (*Resources)()>
+class FormFixture : public ::testing::Test {
+protected:
+    tlx::ComPtr<CEngineSession> session = CEngineSession::Make();
+    tlx::ComPtr<CPropertyBag> document = CPropertyBag::Make();
+    CDefinicjaDeklaracji definition{Resources()};
+
+    void Load(LONG typDeklar, LONG wersja) {
+        HRESULT hr = ComBoundary(__FILE__, __LINE__,
+                                 [&] { definition.LoadFormDefinition(document.Get(), typDeklar, wersja, session.Get()); });
+        ASSERT_EQ(hr, S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    }
+    // Evaluates as the declaration does; a failure answers its HRESULT with its error object set.
+    HRESULT Evaluate(std::u16string_view code, IDispatch* field, tlx::Variant& result) {
+        return ComBoundary(__FILE__, __LINE__, [&] { result = definition.EvaluateFormScript(CBstr(code), field); });
+    }
+    tlx::Variant Eval(std::u16string_view code, IDispatch* field = nullptr) {
+        tlx::Variant result;
+        HRESULT hr = Evaluate(code, field, result);
+        EXPECT_EQ(hr, S_OK) << tlx::Utf16ToUtf8(code) << ": " << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+        return result;
+    }
+    // The value as the script itself writes it as text.
+    std::string EvalText(std::u16string_view code, IDispatch* field = nullptr) {
+        return Text(Eval(u"String(" + std::u16string(code) + u")", field));
+    }
+    // Evaluates the named expression `name` of the definition.
+    tlx::Variant Fire(std::u16string_view name) { return Eval(definition.GetEventExpression(name).View()); }
+    tlx::ComPtr<IDispatch> Bound(const char16_t* name) {
+        tlx::ComPtr<IDispatch> object;
+        EXPECT_EQ(definition.GetScriptEngine()->GetNamedItem(tlx::Bstr(name).Get(), object.Out()), S_OK);
+        return object;
+    }
+    // A stored field's element as the scripts see it through "pole".
+    static tlx::ComPtr<CPropertyBag> Field(const char16_t* name) {
+        auto field = CPropertyBag::Make();
+        field->Set(u"Nazwa", tlx::Variant::FromString(name));
+        return field;
+    }
+};
 
 }  // namespace formtest

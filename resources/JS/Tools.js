@@ -1,0 +1,67 @@
+// Biblioteka "Tools": dołączana na końcu skryptów każdego formularza.
+// Numery błędów, obsługa śledzenia i komunikatów oraz formatowanie przez obiekt hosta TLX.ClaSupport.
+
+var debugMode = true;
+
+var ERR_RecordZero = 1127;
+var ERR_Mv_DekParamZmienione = 26100;
+var ERR_Mv_DekBladObliczenia = 26101;
+
+// Obiekt pomocniczy hosta tworzony przy pierwszym użyciu, tak by samo dołączenie biblioteki
+// niczego nie tworzyło.
+var ccClaSupport = null;
+
+function CcSupport()
+{
+    if (ccClaSupport == null)
+        ccClaSupport = new ActiveXObject('TLX.ClaSupport');
+    return ccClaSupport;
+}
+
+function CcTrace(tekst)
+{
+    if (debugMode)
+        CcSupport().Trace(String(tekst));
+}
+
+function CcMessage(tekst, tytul)
+{
+    if (debugMode)
+        return CcSupport().Message(String(tekst), (tytul == null) ? '' : String(tytul));
+    return 0;
+}
+
+function CcFormat(wartosc, wzorzec)
+{
+    return CcSupport().Format(wartosc, String(wzorzec));
+}
+
+function CcFormatD(data)
+{
+    return CcFormat(data, '@D17');
+}
+
+function CcShowDialogBox(tekst, tytul, przycisk)
+{
+    return CcSupport().ShowDialogBox(String(tekst), (tytul == null) ? '' : String(tytul),
+                                     (przycisk == null) ? 0 : przycisk);
+}
+
+// Pusta data: brak wartości, pusty tekst, zero albo data sprzed roku 1900.
+function CcIsDate0(data)
+{
+    if (data == null || data === '' || data === 0)
+        return true;
+    if (data instanceof Date)
+        return isNaN(data.getTime()) || data.getFullYear() < 1900;
+    if (typeof data == 'number')
+        return data < 2;   // data OLE: 2 to 1900-01-01
+    return false;
+}
+
+// Zgłasza błąd o numerze 0x80050000 + id dla id od 1 do 0xFFFE, a każdy inny numer bez zmian.
+function CcThrow(id, opis)
+{
+    var numer = (id > 0 && id < 0xFFFF) ? ((0x80050000 + id) | 0) : id;
+    throw new Error(numer, (opis == null) ? '' : String(opis));
+}
