@@ -6,8 +6,10 @@
 //   collection's recordset standing on the row, a HostBindMode, the empty prefix) and, when the
 //   collection has a parent object, IInitializeParent::InitializeParent (the parent).
 // The collection keeps the items it has handed out, so asking twice for one row answers the same
-// object. Items share the collection's recordset: Item, AddNew and the enumerator move the recordset to
-// the item's row before answering, so an item is used before the next one is asked for.
+// object. Each item is bound to a cursor on its own row of the collection's recordset: before every
+// member that reads or writes the row, the cursor moves the shared recordset to the item's row, so
+// items read and write their own rows whatever was asked in between. Item, AddNew and the enumerator
+// also leave the collection's recordset on the row of the item they answer.
 // A collection whose item class is empty serves its rows only through its Recordset.
 //
 // Key grammar of ICollection::Item (also the parameter of ISession::CreateObject on a collection class):

@@ -6,6 +6,7 @@
 #include "host/Database.h"
 #include "host/HostError.h"
 #include "host/collections/HostCollection.h"
+#include "host/collections/RowCursor.h"
 #include "host/session/HostSession.h"
 #include "hostapi/Errors.h"
 #include "hostapi/Framework.h"
@@ -134,7 +135,8 @@ ComPtr<IDispatch> CollectionCore::MakeItem(LONG bindMode) {
     }
     if (ComPtr<IInitializeRS> bind = object.As<IInitializeRS>()) {
         Bstr prefix(u"");
-        Check(bind->BindRecordset(Rows(), bindMode, prefix.Get()));
+        ComPtr<CRowCursor> row = CRowCursor::Make(ComPtr<Recordset>(Rows()));
+        Check(bind->BindRecordset(row.Get(), bindMode, prefix.Get()));
     }
     if (ComPtr<IDispatch> parentObject = ParentObject())
         if (ComPtr<IInitializeParent> parent = object.As<IInitializeParent>()) Check(parent->InitializeParent(parentObject.Get()));
@@ -348,7 +350,8 @@ void CollectionCore::Resync() {
         entry.bookmark = CurrentBookmark();
         if (ComPtr<IInitializeRS> bind = entry.item.As<IInitializeRS>()) {
             Bstr prefix(u"");
-            Check(bind->BindRecordset(recordset_.Get(), hostBindRefresh, prefix.Get()));
+            ComPtr<CRowCursor> row = CRowCursor::Make(recordset_);
+            Check(bind->BindRecordset(row.Get(), hostBindRefresh, prefix.Get()));
         }
         kept.push_back(std::move(entry));
     }

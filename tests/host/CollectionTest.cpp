@@ -270,3 +270,26 @@ TEST_F(CollectionTest, AQueryCollectionServesItsIdentifiersFromTheSourceClass) {
 
 }  // namespace
 }  // namespace tlx::host::test
+
+namespace tlx::host::test {
+namespace {
+
+TEST_F(CollectionTest, ItemsHeldTogetherEachReadAndWriteTheirOwnRow) {
+    ComPtr<IDispatch> first, third;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(0), first.Out()), S_OK);
+    ASSERT_EQ(collection_->Item(Variant::FromLong(2), third.Out()), S_OK);
+    EXPECT_EQ(std::u16string(GetProperty(first.Get(), u"Nazwa").bstrVal), u"Pierwsza");
+    EXPECT_EQ(std::u16string(GetProperty(third.Get(), u"Nazwa").bstrVal), u"Trzecia");
+
+    ComPtr<Recordset> firstRow;
+    ASSERT_EQ(first.As<IInitializeRS>()->GetRecordset(firstRow.Out()), S_OK);
+    ComPtr<IDispatch> second;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(1), second.Out()), S_OK);  // moves the shared recordset
+    WriteField(firstRow.Get(), u"Poz_Nazwa", Variant::FromString(u"Pierwsza*"));
+    EXPECT_EQ(std::u16string(GetProperty(second.Get(), u"Nazwa").bstrVal), u"Druga");
+    ASSERT_EQ(Save(), S_OK);
+    EXPECT_EQ(Scalar(u"select Poz_Numer from TLX.Pozycje where Poz_Nazwa = 'Pierwsza*'"), u"10");
+}
+
+}  // namespace
+}  // namespace tlx::host::test
