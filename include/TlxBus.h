@@ -32,7 +32,10 @@ public:
     }
 
     HRESULT get_Session(ISession** session) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(session) = GetSession().Detach(); });
+        return ComBoundary(__FILE__, __LINE__, [&] {
+            RequireOut(session);  // before the session is taken, so a null pointer leaks nothing
+            *session = GetSession().Detach();
+        });
     }
 
     // The dual interfaces' Session: the same session, as a dispatch object.
@@ -108,7 +111,10 @@ private:
     Derived& Self() { return static_cast<Derived&>(*this); }
     template <class T, class F>
     HRESULT Answer(T* out, F&& value) {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = value(); });
+        return ComBoundary(__FILE__, __LINE__, [&] {
+            RequireOut(out);
+            *out = value();
+        });
     }
     template <class F>
     HRESULT AnswerText(BSTR* out, F&& value) {

@@ -94,7 +94,10 @@ public:
         });
     }
     HRESULT GetRecordset(Recordset** recordset) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(recordset) = tlx::ComPtr<Recordset>(recordset_).Detach(); });
+        return ComBoundary(__FILE__, __LINE__, [&] {
+            RequireOut(recordset);
+            *recordset = tlx::ComPtr<Recordset>(recordset_).Detach();
+        });
     }
 
     HRESULT get_State(IDispatch** state) override {
