@@ -130,6 +130,7 @@ function OnVerifyDoc()
     NieWiekszaNiz('P_12', KwotaPola('P_11'), 'kwota w poz. 11');
     NieWiekszaNiz('P_14', KwotaPola('P_13'), 'kwota w poz. 13');
     NieWiekszaNiz('P_38', KwotaPola('P_24'), 'kwota w poz. 24');
+    NieWiekszaNiz('P_39', KwotaPola('P_24') - KwotaPola('P_38'), 'kwota w poz. 24 pomniejszona o kwotę z poz. 38');
     var roznica = w.P_41 - w.P_51;
     NieWiekszaNiz('P_52', Math.max(0, roznica), 'nadwyżka podatku należnego nad naliczonym');
     NieWiekszaNiz('P_53', Math.max(0, roznica - KwotaPola('P_52')),

@@ -5,29 +5,19 @@
 
 namespace {
 
-using formtest::CEngineSession;
-using formtest::CPropertyBag;
-
-class FormDefinition : public ::testing::Test {
+class FormDefinition : public formtest::FormFixture<ModuleTestResources> {
 protected:
-    tlx::ComPtr<CEngineSession> session = CEngineSession::Make();
-    tlx::ComPtr<CPropertyBag> document = CPropertyBag::Make();
-    CDefinicjaDeklaracji definition{ModuleTestResources()};
-
     // Loads as the declaration's first field access would, answering as a COM member does.
-    HRESULT Load(LONG typDeklar, LONG wersja) {
+    HRESULT TryLoad(LONG typDeklar, LONG wersja) {
         return ComBoundary(__FILE__, __LINE__,
                            [&] { definition.LoadFormDefinition(document.Get(), typDeklar, wersja, session.Get()); });
     }
-    void LoadOrFail(LONG typDeklar, LONG wersja) {
-        ASSERT_EQ(Load(typDeklar, wersja), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
-    }
-    std::string Name(const tlx::ComPtr<CDekElementInfo>& field) {
+    static std::string Name(const tlx::ComPtr<CDekElementInfo>& field) {
         return field ? tlx::Utf16ToUtf8(field->Nazwa().View()) : "<none>";
     }
-    // The HRESULT and description of a lookup that raises.
+    // The HRESULT and description of a call that raises.
     template <class Body>
-    std::pair<HRESULT, std::string> Failure(Body&& body) {
+    static std::pair<HRESULT, std::string> Failure(Body&& body) {
         HRESULT hr = ComBoundary(__FILE__, __LINE__, [&] { body(); });
         return {hr, tlx::Utf16ToUtf8(tlx::TakeErrorDescription())};
     }
@@ -38,15 +28,15 @@ TEST_F(FormDefinition, ResourceNamesTakeVersionOneForVersionsBelowOne) {
     EXPECT_EQ(CDefinicjaDeklaracji::FormResourceName(100, 0), u"100/1");
     EXPECT_EQ(CDefinicjaDeklaracji::FormResourceName(100, -3), u"100/1");
     // "300/1" writes its type and version with a leading zero and blanks: only the leading digits count.
-    LoadOrFail(300, 0);
+    Load(300, 0);
     EXPECT_TRUE(definition.IsLoaded());
     EXPECT_EQ(definition.FieldCount(), 1u);
-    LoadOrFail(300, -5);
-    EXPECT_EQ(Load(300, 2), E_FAIL) << "there is no 300/2";
+    Load(300, -5);
+    EXPECT_EQ(TryLoad(300, 2), E_FAIL) << "there is no 300/2";
 }
 
 TEST_F(FormDefinition, IncludedFieldSetsStandInPlaceAndFieldsNumberFromDefinitionOrder) {
-    LoadOrFail(100, 1);
+    Load(100, 1);
     const std::vector<std::string> expected = {"Kwota", "Tekst", "Data",  "Liczba",        "Ulamek",
                                                "Suma",  "KWOTA", "Pole8", "Pole9",         "Pole10",
                                                "NIP",   "REGON", "DataUrodzenia", "Nazwisko", "Imie"};
@@ -67,7 +57,7 @@ TEST_F(FormDefinition, IncludedFieldSetsStandInPlaceAndFieldsNumberFromDefinitio
 }
 
 TEST_F(FormDefinition, LaterFieldsWinTheNameAndNumberLookups) {
-    LoadOrFail(100, 1);
+    Load(100, 1);
     auto first = definition.GetFieldByIndex(0), second = definition.GetFieldByIndex(6);
     EXPECT_NE(first->DispId(), second->DispId()) << "\"Kwota\" and \"KWOTA\" each keep their own identifier";
     EXPECT_EQ(definition.FindFieldByName(u"Kwota").Get(), second.Get());
@@ -85,7 +75,7 @@ TEST_F(FormDefinition, LaterFieldsWinTheNameAndNumberLookups) {
 }
 
 TEST_F(FormDefinition, StoredFieldsReadTheirAttributes) {
-    LoadOrFail(100, 1);
+    Load(100, 1);
     struct Row {
         std::size_t position;
         DekElementTypEnum typ;
@@ -120,7 +110,7 @@ TEST_F(FormDefinition, StoredFieldsReadTheirAttributes) {
 }
 
 TEST_F(FormDefinition, ComputedFieldsReadOnlyTheirCodeAndAnswerThroughDispatch) {
-    LoadOrFail(100, 1);
+    Load(100, 1);
     auto suma = definition.FindFieldByName(u"Suma");
     ASSERT_TRUE(suma);
     EXPECT_EQ(suma->OnGet(), u"dokument.Kwota * 2");
@@ -166,7 +156,7 @@ TEST_F(FormDefinition, ComputedFieldsReadOnlyTheirCodeAndAnswerThroughDispatch) 
 TEST_F(FormDefinition, ParametersAndNamedExpressions) {
     auto [hr, message] = Failure([&] { definition.GetEventExpression(u"onload"); });
     EXPECT_EQ(hr, E_POINTER) << "no definition, no expressions";
-    LoadOrFail(100, 1);
+    Load(100, 1);
     EXPECT_EQ(definition.Symbol(), u"ZUSZUA");
     EXPECT_EQ(definition.DataObowiazywaniaOd(), 201307);
     EXPECT_EQ(definition.DataObowiazywaniaDo(), 201612);
@@ -175,7 +165,7 @@ TEST_F(FormDefinition, ParametersAndNamedExpressions) {
     EXPECT_EQ(definition.GetEventExpression(u"OnCalculate"), u"") << "names are exact";
     EXPECT_EQ(definition.GetEventExpression(u"onverify"), u"") << "an absent expression is empty";
     EXPECT_EQ(definition.GetEventExpression(u"autonumeracja"), u"1");
-    LoadOrFail(300, 1);
+    Load(300, 1);
     EXPECT_FALSE(definition.Autonumeracja());
     EXPECT_EQ(definition.Symbol(), u"") << "300/1 has no symbol";
     EXPECT_EQ(definition.DataObowiazywaniaOd(), 0) << "open validity";
@@ -202,8 +192,8 @@ TEST_F(FormDefinition, EveryFailureGivesItsMessageAndLeavesNothingLoaded) {
         {12, E_FAIL, "Deklaracja/Loader: Błąd wyszukiwania węzła \"/deklaracja/parametry\"."},  // other root
     };
     for (const Row& row : rows) {
-        LoadOrFail(100, 1);  // a loaded definition first: a failed load must not leave any of it
-        EXPECT_EQ(Load(200, row.wersja), row.hr) << "200/" << row.wersja;
+        Load(100, 1);  // a loaded definition first: a failed load must not leave any of it
+        EXPECT_EQ(TryLoad(200, row.wersja), row.hr) << "200/" << row.wersja;
         std::string message = tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
         EXPECT_EQ(message.substr(0, row.message.size()), row.message) << "200/" << row.wersja << ": " << message;
         EXPECT_FALSE(definition.IsLoaded()) << "200/" << row.wersja;
@@ -212,25 +202,25 @@ TEST_F(FormDefinition, EveryFailureGivesItsMessageAndLeavesNothingLoaded) {
         EXPECT_EQ(definition.Symbol(), u"") << "200/" << row.wersja;
         EXPECT_EQ(Failure([&] { definition.GetEventExpression(u"oncalculate"); }).first, E_POINTER);
     }
-    Load(200, 8);
+    TryLoad(200, 8);
     EXPECT_NE(tlx::Utf16ToUtf8(tlx::TakeErrorDescription()).find("(wiersz 8, kolumna"), std::string::npos)
         << "the parser's position is given";
 }
 
 TEST_F(FormDefinition, FailedLoadIsRetriedFromTheStart) {
     for (int attempt = 0; attempt < 2; ++attempt) {
-        EXPECT_EQ(Load(200, 2), static_cast<HRESULT>(0x80040204)) << "attempt " << attempt;
+        EXPECT_EQ(TryLoad(200, 2), static_cast<HRESULT>(0x80040204)) << "attempt " << attempt;
         EXPECT_EQ(definition.FieldCount(), 0u) << "attempt " << attempt;
     }
-    LoadOrFail(100, 1);
-    LoadOrFail(100, 1);
+    Load(100, 1);
+    Load(100, 1);
     EXPECT_EQ(definition.FieldCount(), 15u) << "a second load replaces the fields, it does not add to them";
     EXPECT_EQ(session->created.size(), 2u) << "each successful load has its own engine";
 }
 
 TEST_F(FormDefinition, EngineCreationFailureEndsTheLoad) {
     session->failCreate = E_ACCESSDENIED;
-    EXPECT_EQ(Load(100, 1), E_ACCESSDENIED);
+    EXPECT_EQ(TryLoad(100, 1), E_ACCESSDENIED);
     EXPECT_FALSE(definition.IsLoaded());
     EXPECT_EQ(definition.FieldCount(), 0u);
 }

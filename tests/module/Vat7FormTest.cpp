@@ -184,6 +184,8 @@ TEST_F(Vat7Form, VerificationRefusesWhatTheFormDoesNotAllow) {
          "Kwota w poz. 10 nie jest w pełnych złotych. Deklarację należy przeliczyć."},
         {"part larger than its whole", [this] { Enter({{u"P_12", 6000}}); }, true, kCalculation,
          "Kwota w poz. 12 nie może być większa niż kwota w poz. 11."},
+        {"transport and fuel above the acquisition's tax", [this] { Enter({{u"P_38", 500}, {u"P_39", 500}}); }, true,
+         kCalculation, "Kwota w poz. 39 nie może być większa niż kwota w poz. 24 pomniejszona o kwotę z poz. 38."},
         {"a waiver above the tax due", [this] { Enter({{u"P_53", 8000}}); }, true, kCalculation,
          "Kwota w poz. 53 nie może być większa niż nadwyżka podatku należnego nad naliczonym pomniejszona o kwotę z poz. 52."},
         {"a refund without a surplus", [this] { Enter({{u"P_57", 100}}); }, true, kCalculation,
