@@ -12,6 +12,7 @@
 #include "mv_deklaracje/FirmaCfgRO.h"
 #include "mv_deklaracje/Module.h"
 #include "mv_deklaracje/ProgramCfgRO.h"
+#include "mv_deklaracje/SerwisDeklaracji.h"
 #include "mv_deklaracje/Vat27.h"
 #include "mv_deklaracje/VatZd.h"
 #include "mv_deklaracje_tlb.h"
@@ -63,7 +64,7 @@ constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_DekPdfKolekcja, u"DekPdfKolekcja", u"DekPdf Class", u"TLX.DekPdfKolekcja", Factory<CDekPdfKolekcja>},
     ObjectMapEntry{CLSID_WND3, u"WND3", u"WND3 Class", u"TLXDeklaracje.WND3", NotAvailable},
     ObjectMapEntry{CLSID_SerwisDeklaracji, u"SerwisDeklaracji", u"SerwisDeklaracji Class", u"TLX.SerwisDeklaracji",
-                   NotAvailable},
+                   Factory<CSerwisDeklaracji>},
     ObjectMapEntry{CLSID_FirmaCfgRO, u"FirmaCfgRO", u"FirmaCfgRO Class", u"TLX.FirmaCfgRO",
                    tlx::ClassFactory<CFirmaCfgRO>::Get},
     ObjectMapEntry{CLSID_ProgramCfgRO, u"ProgramCfgRO", u"ProgramCfgRO Class", u"TLX.ProgramCfgRO",

@@ -25,6 +25,8 @@ protected:
     void TearDown() override;
     // Also loads db/demo.sql when true.
     virtual bool WithDemoCompany() const { return false; }
+    // The host modules the operator works with.
+    virtual std::vector<LONG> HostModules() const { return {1, 2, 6, 9, 10}; }
 
     Connection* Database();
     void Execute(std::u16string_view sql);

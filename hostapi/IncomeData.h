@@ -1,0 +1,24 @@
+// The host's income data for the income-tax declarations: the flat-rate income of a taxpayer's months
+// and the figures of the CIT forms. Created through ISession2::CreateObject with its braced CLSID.
+#pragma once
+
+#include "platform/com/Variant.h"
+
+struct Recordset;  // ADO, platform/ado
+
+struct IDaneKsiegowe : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{A10D6A42-F65A-41FE-A6D6-30F6B3815463}");
+    using Base = IDispatch;
+    // Fills the given income recordset (the fields Rok, Miesiac, Przychod, Koszt, Reklama, ReklamaKoszt,
+    // Remanent) with one row per month from January to `month` of `year`; `buffer` 0 leaves out entries
+    // still in the buffer. `result` is an object the caller releases unread.
+    virtual HRESULT WypelnijDochody(Recordset* income, LONG year, LONG month, LONG buffer, IDispatch** result) = 0;
+    // The CIT figures of the period: one row with Przychod, PrzUzpTRP, KosztyReprezentacji,
+    // KosztyBezReklamy and KosztyPozaRP.
+    virtual HRESULT DaneCIT2(LONG year, LONG month, LONG buffer, Recordset** rows) = 0;
+
+protected:
+    ~IDaneKsiegowe() = default;
+};
+
+inline constexpr CLSID CLSID_DaneKsiegowe = tlx::MakeGuid(u"{62CD12EE-F7AF-42EB-8488-63B32CB6EDF4}");
