@@ -109,6 +109,7 @@ HRESULT TryGet(IDispatch* object, const char16_t* name, tlx::Variant* result) {
     LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
     if (HRESULT hr = object->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id); FAILED(hr)) return hr;
     DISPPARAMS none{nullptr, nullptr, 0, 0};
+    *result = tlx::Variant();  // a reused result is cleared first
     return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, result, nullptr, nullptr);
 }
 
@@ -135,6 +136,7 @@ HRESULT Call(IDispatch* object, const char16_t* name, std::initializer_list<tlx:
     std::vector<VARIANT> reversed;
     for (const tlx::Variant& arg : args) reversed.insert(reversed.begin(), static_cast<const VARIANT&>(arg));
     DISPPARAMS params{reversed.data(), nullptr, static_cast<UINT>(reversed.size()), 0};
+    if (result) *result = tlx::Variant();  // a reused result is cleared first
     return object->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &params, result, nullptr, nullptr);
 }
 

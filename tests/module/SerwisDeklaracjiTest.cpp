@@ -157,3 +157,57 @@ TEST_F(DataService, PartnersAmountsNameTheirDatabases) {
     income.As<Recordset>()->get_RecordCount(&count);
     EXPECT_EQ(count, 3) << "the income of the service's own connection";
 }
+
+TEST_F(DataService, CompanyAndProgramViewsAreKeptDefinitionsAreNot) {
+    tlx::Variant first = Get(service_.Get(), u"Firma"), second = Get(service_.Get(), u"Firma");
+    ASSERT_EQ(first.vt, VT_DISPATCH);
+    EXPECT_EQ(first.pdispVal, second.pdispVal);
+    EXPECT_EQ(AsText(Get(first.pdispVal, u"RodzajKsiegowosci")), u"2");
+    tlx::Variant program = Get(service_.Get(), u"Program");
+    EXPECT_EQ(program.pdispVal, Get(service_.Get(), u"Program").pdispVal);
+
+    Execute(u"INSERT INTO TLX.Firma (Fir_Numer, Fir_Symbol, Fir_Wartosc) VALUES (2001, 'TypDokumentuDlaDeklaracji', '1')");
+    tlx::Variant definition = Get(service_.Get(), u"DefinicjaDokumentu");
+    ASSERT_EQ(definition.vt, VT_DISPATCH);
+    EXPECT_EQ(AsText(Get(definition.pdispVal, u"Symbol")), u"DEK");
+    EXPECT_NE(definition.pdispVal, Get(service_.Get(), u"DefinicjaDokumentu").pdispVal) << "a new object each time";
+}
+
+TEST_F(DataService, NoConfiguredDefinitionOrPaymentFormIsAMissingRecord) {
+    auto service = service_.As<ISerwisDeklaracji>();
+    IDispatch* none = reinterpret_cast<IDispatch*>(1);
+    EXPECT_EQ(service->get_DefinicjaDokumentu(&none), static_cast<HRESULT>(0x80050467));
+    EXPECT_EQ(none, nullptr);
+    EXPECT_EQ(service->get_FormaPlatnosci(&none), static_cast<HRESULT>(0x80050467));
+    BSTR number = nullptr;
+    EXPECT_EQ(service->NumerString(tlx::Bstr(u"REJ").Get(), 3, 2024, &number), static_cast<HRESULT>(0x80050467));
+    EXPECT_EQ(number, nullptr);
+}
+
+TEST_F(DataService, NumbersFollowTheConfiguredDefinition) {
+    Execute(u"INSERT INTO TLX.DokDefinicje (DDf_DDfID, DDf_Klasa, DDf_Symbol, DDf_Numeracja) VALUES "
+            u"(7, 600, 'PIT', 'Dek/@NUMER/@miesiac/@rok_kal/@rejestr')");
+    Execute(u"INSERT INTO TLX.Firma (Fir_Numer, Fir_Symbol, Fir_Wartosc) VALUES (2001, 'TypDokumentuDlaDeklaracji', '7')");
+    tlx::Variant text;
+    ASSERT_EQ(Call(service_.Get(), u"NumerString",
+                   {tlx::Variant::FromString(u"ABCDEFG"), tlx::Variant::FromLong(3), tlx::Variant::FromLong(2016)}, &text),
+              S_OK);
+    EXPECT_EQ(AsText(text), u"dek/@numer/03/2016/ABCDE");
+    ASSERT_EQ(Call(service_.Get(), u"NumerPelny",
+                   {tlx::Variant::FromString(u"R"), tlx::Variant::FromLong(7), tlx::Variant::FromLong(3),
+                    tlx::Variant::FromLong(2016)},
+                   &text),
+              S_OK);
+    EXPECT_EQ(AsText(text), u"dek/000007/03/2016/R");
+}
+
+TEST_F(DataService, TheCompanysOwnLedgerByDefault) {
+    tlx::Variant result;
+    ASSERT_EQ(Call(service_.Get(), u"DochodPodatnika",
+                   {tlx::Variant::FromLong(2024), tlx::Variant::FromLong(1), tlx::Variant::FromLong(0)}, &result),
+              S_OK);
+    auto income = tlx::ComPtr<IDispatch>(result.pdispVal).As<Recordset>();
+    ASSERT_TRUE(income);
+    EXPECT_EQ(AsText(ColumnValue(income.Get(), u"Przychod")), u"12000.0000");
+    EXPECT_EQ(AsText(ColumnValue(income.Get(), u"ReklamaKoszt")), u"30.0000");
+}
