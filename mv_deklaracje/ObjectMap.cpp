@@ -2,6 +2,7 @@
 #include <array>
 
 #include "mv_deklaracje/DekElement.h"
+#include "mv_deklaracje/Deklaracja.h"
 #include "mv_deklaracje/DekStrona.h"
 #include "mv_deklaracje/DekWydruk.h"
 #include "mv_deklaracje/DekPdf.h"
@@ -37,7 +38,8 @@ HRESULT Factory(REFIID iid, void** out) {
 }
 
 constexpr std::array kObjectMap{
-    ObjectMapEntry{CLSID_Deklaracja, u"Deklaracja", u"Deklaracja Class", u"TLXDeklaracje.Deklaracja", NotAvailable},
+    ObjectMapEntry{CLSID_Deklaracja, u"Deklaracja", u"Deklaracja Class", u"TLXDeklaracje.Deklaracja",
+                   tlx::ClassFactory<CDeklaracja>::Get},
     ObjectMapEntry{CLSID_Deklaracje, u"Deklaracje", u"Deklaracje Class", u"TLXDeklaracje.Deklaracje",
                    tlx::ClassFactory<CDeklaracje>::Get},
     ObjectMapEntry{CLSID_DekStrona, u"DekStrona", u"DekStrona Class", u"TLXDeklaracje.DekStrona",

@@ -316,7 +316,11 @@ void CSession::Close() {
     std::vector<ComPtr<IUnknown>> work = std::move(unitOfWork_);
     std::vector<ComPtr<IUnknown>> removed = std::move(removed_);
     auto kept = std::move(kept_);
-    for (HostCollection* collection : std::vector<HostCollection*>(collections_)) collection->ReleaseItems();
+    // Releasing one collection's items may destroy other collections (an item's own child collections),
+    // which leave the list as they go: only collections still listed are asked.
+    for (HostCollection* collection : std::vector<HostCollection*>(collections_))
+        if (std::find(collections_.begin(), collections_.end(), collection) != collections_.end())
+            collection->ReleaseItems();
     work.clear();
     removed.clear();
     kept.clear();

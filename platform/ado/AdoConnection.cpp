@@ -101,7 +101,7 @@ HRESULT CConnection::Execute(BSTR commandText, VARIANT* recordsAffected, LONG op
 HRESULT CConnection::BeginTrans(LONG* level) {
     return Boundary([&] {
         if (inTransaction_) Fail(adErrFeatureNotAvailable, u"Transactions do not nest");
-        OpenDatabase().Run("BEGIN");
+        OpenDatabase().Run("BEGIN IMMEDIATE");
         inTransaction_ = true;
         if (level) *level = 1;
     });

@@ -5,7 +5,9 @@
 #include <random>
 #include <sstream>
 
+#include "FormTestSupport.h"
 #include "host/Database.h"
+#include "mv_deklaracje/Deklaracja.h"
 #include "host/HostTables.h"
 #include "host/ServerRegistration.h"
 #include "host/session/HostEnvironment.h"
@@ -24,7 +26,25 @@ std::string ReadFile(const std::filesystem::path& path) {
     return text.str();
 }
 
+// Makes declarations of this test program whose forms come from the tests' resources.
+class CTestFormsFactory final : public ComObject<CTestFormsFactory, IClassFactory> {
+public:
+    HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+        if (!out) return E_POINTER;
+        *out = nullptr;
+        if (outer) return CLASS_E_NOAGGREGATION;
+        auto declaration = CDeklaracja::Make(ModuleTestResources());
+        return declaration->QueryInterface(iid, out);
+    }
+    HRESULT LockServer(BOOL) override { return S_OK; }
+};
+
 }  // namespace
+
+void DeclarationTest::UseTestForms() {
+    auto factory = CTestFormsFactory::Make();
+    ASSERT_EQ(RegisterProcessClass(CLSID_Deklaracja, u"TLXDeklaracje.Deklaracja", factory.Get(), &testForms_), S_OK);
+}
 
 void DeclarationTest::SetUp() {
     std::random_device random;
@@ -45,6 +65,7 @@ void DeclarationTest::SetUp() {
 
 void DeclarationTest::TearDown() {
     session_.Reset();
+    if (testForms_) CoRevokeClassObject(testForms_);
     host::StopHost();
     CoFreeUnusedLibraries();
     TakeErrorDescription();

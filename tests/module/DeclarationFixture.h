@@ -25,6 +25,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+    // Declarations created from now on read their forms from the tests' own resources.
+    void UseTestForms();
     // A further session of the same login (a second user at work).
     ComPtr<ISession> NewSession();
     ComPtr<IDispatch> Create(std::u16string_view classText, const VARIANT& parameter = Variant::Missing());
@@ -44,6 +46,7 @@ protected:
     std::filesystem::path folder_;
     std::string database_;
     ComPtr<ISession> session_;
+    DWORD testForms_ = 0;
 };
 
 // Dispatch calls by name, as scripts and the host make them. `flags` DISPATCH_PROPERTYGET etc.

@@ -1,0 +1,449 @@
+// The declaration through the host on a company database, with the test forms of tests/module/resources:
+// its life cycle, its fields as dispatch properties, computed fields, events, calculation with progress,
+// checking, numbering and saving.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "DeclarationFixture.h"
+#include "hostapi/Errors.h"
+#include "hostapi/Employees.h"
+#include "platform/com/ComObject.h"
+#include "platform/com/ConnectionPoint.h"
+#include "platform/com/VariantConversion.h"
+
+namespace tlx::test {
+namespace {
+
+// A progress sink of the host: records every event with its arguments in the order given.
+class CProgressSink final : public ComObject<CProgressSink, _IProgressEvents> {
+public:
+    std::vector<std::pair<DISPID, std::vector<std::u16string>>> events;
+    HRESULT answer = S_OK;
+
+    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
+        std::vector<std::u16string> args;
+        for (UINT i = params->cArgs; i-- > 0;) {
+            const VARIANT& arg = params->rgvarg[i];
+            if (arg.vt == VT_I4)
+                args.push_back(u"#" + std::u16string(1, static_cast<char16_t>(u'0' + arg.lVal)));
+            else
+                args.push_back(arg.bstrVal ? std::u16string(arg.bstrVal) : u"(null)");
+        }
+        events.emplace_back(id, std::move(args));
+        return answer;
+    }
+};
+
+using Events = std::vector<std::pair<DISPID, std::vector<std::u16string>>>;
+
+std::u16string Text(const VARIANT& value) {
+    Variant text;
+    if (FAILED(VariantChangeType(&text, &value, 0, VT_BSTR))) return u"(?)";
+    return std::u16string(text.bstrVal, SysStringLen(text.bstrVal));
+}
+
+class DeklaracjaTest : public DeclarationTest {
+protected:
+    void SetUp() override {
+        DeclarationTest::SetUp();
+        UseTestForms();
+        declarations_ = Declarations();
+    }
+
+    // A new declaration of the form type for a period, added to `collection`.
+    ComPtr<IDeklaracja2> NewDeclaration(LONG type, LONG year, LONG month, ICollection* collection = nullptr) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ((collection ? collection : declarations_.Get())->AddNew(Variant::Missing(), item.Out()), S_OK)
+            << Utf16ToUtf8(LastError());
+        auto declaration = item.As<IDeklaracja2>();
+        EXPECT_TRUE(declaration);
+        EXPECT_EQ(declaration->put_TypDeklar(type), S_OK);
+        EXPECT_EQ(declaration->put_Wersja(1), S_OK);
+        EXPECT_EQ(declaration->put_Rok(year), S_OK);
+        EXPECT_EQ(declaration->put_Miesiac(month), S_OK) << Utf16ToUtf8(LastError());
+        return declaration;
+    }
+    static Variant Field(IDeklaracja2* declaration, std::u16string_view name) {
+        return Get(declaration, name);
+    }
+    static std::u16string FieldText(IDeklaracja2* declaration, std::u16string_view name) {
+        return Text(Field(declaration, name));
+    }
+    HRESULT Save() {
+        HRESULT hr = SaveCollection(declarations_.Get());
+        if (FAILED(hr)) lastSaveError_ = LastError();
+        return hr;
+    }
+
+    ComPtr<ICollection> declarations_;
+    std::u16string lastSaveError_;
+};
+
+TEST_F(DeklaracjaTest, LifeCycleFromCreationToReloadInANewSession) {
+    auto declaration = NewDeclaration(900, 2016, 12);
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zakupy"), u"100") << "a new stored value takes its default";
+    EXPECT_EQ(FieldText(declaration.Get(), u"Nazwa"), u"Firma");
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zdarzenia"), u"onload;onrokmiesiac;") << "the form loads once";
+    ComPtr<IDispatch> elements;
+    ComPtr<IDekElement> element;
+    ASSERT_EQ(declaration->get_Pole(Bstr(u"Sprzedaz").Get(), element.Out()), S_OK);
+
+    Put(declaration.Get(), u"Sprzedaz", Variant::FromDouble(1000));
+    Put(declaration.Get(), u"Nazwa", Variant::FromString(u"Zakład \"Łąka\""));
+    Put(declaration.Get(), u"DataZlozenia", Variant::FromDate(42724));
+    Put(declaration.Get(), u"Liczba", Variant::FromDouble(2.7));
+    Put(declaration.Get(), u"Udzial", Variant::FromString(u"1/2"));
+    EXPECT_EQ(FieldText(declaration.Get(), u"Aktualizacje"), u"Zakupy;Nazwa;Sprzedaz;Nazwa;")
+        << "defaults and every write ran the field's onupdate once";
+    EXPECT_EQ(FieldText(declaration.Get(), u"Liczba"), u"2");
+
+    auto sink = CProgressSink::Make();
+    ASSERT_EQ(declaration->AdviseProgress(ComPtr<_IProgressEvents>(sink.Get()).Get()), S_OK);
+    ASSERT_EQ(declaration->Policz(), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(sink->events, (Events{{0xB0, {u"Wyliczanie deklaracji"}}, {0xB1, {u""}}}));
+    EXPECT_EQ(FieldText(declaration.Get(), u"DoZaplaty"), u"207");
+
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    LONG id = 0, numer = 0;
+    declaration->get_ID(&id);
+    declaration->get_Numer(&numer);
+    EXPECT_GT(id, 0);
+    EXPECT_EQ(numer, 1);
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zdarzenia"), u"onload;onrokmiesiac;oncalculate;onverify;onsave;");
+    std::u16string where = u" where DkE_DkNID=" + std::u16string(Utf8ToUtf16(std::to_string(id)));
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem" + where), u"7") << "one row per numbered field";
+    EXPECT_EQ(Scalar(u"select DkE_WartoscL from TLX.DeklElem" + where + u" and DkE_Numer=5"), u"78885");
+    EXPECT_EQ(Scalar(u"select DkE_WartoscTekst from TLX.DeklElem" + where + u" and DkE_Numer=4"), u"Zakład \"Łąka\"");
+    EXPECT_EQ(Scalar(u"select group_concat(DkW_Rubryka || '.' || ifnull(DkW_SubRubryka, 0) || '=' || DkW_Wartosc, ' | ') "
+                     u"from (select * from TLX.DeklWydr order by DkW_Rubryka)"),
+              u"10.0=1,000.00 | 11.1=100.00 | 12.0=207.00 | 13.0=Zakład \"Łąka\" | 14.0=20-12-2016");
+
+    auto other = NewSession();
+    auto again = Declarations(other.Get());
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(again->Item(Variant::FromString(Utf8ToUtf16(std::to_string(id))), item.Out()), S_OK);
+    auto reloaded = item.As<IDeklaracja2>();
+    EXPECT_EQ(FieldText(reloaded.Get(), u"Sprzedaz"), u"1000");
+    EXPECT_EQ(FieldText(reloaded.Get(), u"DoZaplaty"), u"207");
+    EXPECT_EQ(FieldText(reloaded.Get(), u"Nazwa"), u"Zakład \"Łąka\"");
+    Variant date = Field(reloaded.Get(), u"DataZlozenia");
+    EXPECT_EQ(date.vt, VT_DATE);
+    EXPECT_EQ(date.date, 42724.0);
+    EXPECT_EQ(FieldText(reloaded.Get(), u"Udzial"), u"1/2");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem"), u"7") << "reading creates no further rows";
+    CY amount{};
+    ASSERT_EQ(reloaded->get_KwotaCalkowita(&amount), S_OK);
+    EXPECT_EQ(amount.int64, 2070100) << "207 + 0.005 is rounded to grosze";
+    Bstr opis;
+    reloaded->get_Opis(opis.Out());
+    EXPECT_EQ(opis.View(), u"Deklaracja testowa nr 1");
+}
+
+TEST_F(DeklaracjaTest, NumbersCountPerFormTypeAndEmployeeAndIwaPerYear) {
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (5, 'P5')");
+    Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Numer, DkN_RokMiesiac) values (900, 3, 201001), "
+            u"(900, 7, 202001), (901, 40, 201601), (900, 50, 201601)");
+    Execute(u"update TLX.DeklNag set DkN_PraID=5 where DkN_Numer=50");
+    Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Numer, DkN_RokMiesiac) values (130, 9, 201512), "
+            u"(130, 4, 201603)");
+    auto first = NewDeclaration(900, 2016, 1);
+    Put(first.Get(), u"DoZaplaty", Variant::FromDouble(1));
+    NewDeclaration(901, 2016, 1);
+    NewDeclaration(130, 2016, 12);
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    auto newNumber = [&](std::u16string_view condition) {
+        return Scalar(u"select group_concat(DkN_Numer) from TLX.DeklNag where DkN_DkNID > 6 and " +
+                      std::u16string(condition));
+    };
+    EXPECT_EQ(newNumber(u"DkN_TypDeklar=900"), u"8")
+        << "3 and 7 of the same type without an employee count; 50 of an employee and 40 do not";
+    EXPECT_EQ(newNumber(u"DkN_TypDeklar=901"), u"0") << "a form without numbering";
+    EXPECT_EQ(newNumber(u"DkN_TypDeklar=130"), u"5") << "IWA counts its own year only";
+
+    auto employee = Create(GuidToText(CLSID_Pracownicy), Variant::FromString(u"5"));
+    auto second = NewDeclaration(900, 2016, 2);
+    ASSERT_EQ(second->put_Pracownik(employee.Get()), S_OK) << Utf16ToUtf8(LastError());
+    Put(second.Get(), u"DoZaplaty", Variant::FromDouble(1));
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    EXPECT_EQ(newNumber(u"DkN_PraID=5"), u"51");
+    EXPECT_EQ(newNumber(u"DkN_TypDeklar=900 and DkN_PraID is null"), u"8") << "a saved declaration keeps its number";
+}
+
+TEST_F(DeklaracjaTest, ARequiredEmptyFieldFailsTheSaveAndLeavesNothing) {
+    auto declaration = NewDeclaration(900, 2016, 1);
+    EXPECT_EQ(Save(), E_FAIL);
+    EXPECT_EQ(lastSaveError_, u"Pole \"DoZaplaty\" musi być wypełnione.");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"0");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem"), u"0");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklWydr"), u"0");
+    declarations_ = Declarations();
+    auto again = NewDeclaration(900, 2016, 1);
+    Put(again.Get(), u"DoZaplaty", Variant::FromDouble(10));
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    EXPECT_EQ(Scalar(u"select DkN_Numer from TLX.DeklNag"), u"1") << "the failed save took no number";
+}
+
+TEST_F(DeklaracjaTest, TwoSessionsSavingAtOnceGetDifferentNumbers) {
+    auto declaration = NewDeclaration(900, 2016, 1);
+    Put(declaration.Get(), u"DoZaplaty", Variant::FromDouble(1));
+    // A second user's save is under way: its transaction holds the next number.
+    auto other = NewSession();
+    Connection* busy = Database(other.Get());
+    LONG level = 0;
+    ASSERT_EQ(busy->BeginTrans(&level), S_OK);
+    ComPtr<Recordset> ignored;
+    Variant affected;
+    ASSERT_EQ(busy->Execute(Bstr(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Numer) values (900, 1)").Get(),
+                            affected.Out(), adCmdText, ignored.Out()),
+              S_OK);
+    HRESULT saved = E_UNEXPECTED;
+    std::thread saving([&] { saved = Save(); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    ASSERT_EQ(busy->CommitTrans(), S_OK);
+    saving.join();
+    ASSERT_EQ(saved, S_OK) << Utf16ToUtf8(lastSaveError_);
+    LONG numer = 0;
+    declaration->get_Numer(&numer);
+    EXPECT_EQ(numer, 2);
+    EXPECT_EQ(Scalar(u"select group_concat(DkN_Numer) from (select DkN_Numer from TLX.DeklNag order by 1)"), u"1,2");
+}
+
+TEST_F(DeklaracjaTest, FieldsAreDispatchPropertiesAfterTheTypeLibraryMembers) {
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK);
+    auto unloadable = item.As<IDeklaracja2>();
+    unloadable->put_TypDeklar(999);  // no form: only type-library names resolve
+    for (const char16_t* name : {u"Wartosc", u"wartosc", u"WARTOSC"}) {
+        LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+        DISPID id = 0;
+        EXPECT_EQ(unloadable->GetIDsOfNames(IID_NULL, names, 1, 0, &id), S_OK);
+        EXPECT_EQ(id, IDeklaracja2::Dispid::Wartosc);
+    }
+
+    auto declaration = NewDeclaration(900, 2016, 1);
+    LPOLESTR names[] = {const_cast<LPOLESTR>(u"zakupy"), const_cast<LPOLESTR>(u"Nieznane")};
+    DISPID ids[2] = {0, 0};
+    EXPECT_EQ(declaration->GetIDsOfNames(IID_NULL, names, 2, 0, ids), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(ids[0], 100001);
+    EXPECT_EQ(ids[1], DISPID_UNKNOWN);
+    LPOLESTR last[] = {const_cast<LPOLESTR>(u"BezKodu")};
+    declaration->GetIDsOfNames(IID_NULL, last, 1, 0, ids);
+    EXPECT_EQ(ids[0], 100012);
+
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    Variant result;
+    EXPECT_EQ(declaration->Invoke(100013, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, result.Out(), nullptr, nullptr),
+              DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(LastError(), u"Brak definicji pola o dispid '100013'");
+    Variant args[2] = {Variant::FromLong(1), Variant::FromLong(2)};
+    DISPPARAMS one{args, nullptr, 1, 0};
+    EXPECT_EQ(declaration->Invoke(100001, IID_NULL, 0, DISPATCH_PROPERTYGET, &one, result.Out(), nullptr, nullptr),
+              DISP_E_BADPARAMCOUNT);
+    DISPPARAMS two{args, nullptr, 2, 0};
+    EXPECT_EQ(declaration->Invoke(100001, IID_NULL, 0, DISPATCH_PROPERTYPUT, &two, nullptr, nullptr, nullptr),
+              DISP_E_BADPARAMCOUNT);
+    EXPECT_EQ(declaration->Invoke(100001, IID_NULL, 0, DISPATCH_METHOD | DISPATCH_PROPERTYGET, &none, result.Out(),
+                                  nullptr, nullptr),
+              DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(declaration->Invoke(100001, IID_NULL, 0, DISPATCH_PROPERTYPUT, &one, nullptr, nullptr, nullptr), S_OK);
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zakupy"), u"1");
+
+    Variant value;
+    EXPECT_EQ(declaration->get_Wartosc(Bstr(u"Nieznane").Get(), value.Out()), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(LastError(), u"Brak definicji pola o nazwie 'Nieznane'");
+    EXPECT_EQ(declaration->put_Wartosc(Bstr(u"SPRZEDAZ").Get(), Variant::FromDouble(3)), S_OK);
+    EXPECT_EQ(FieldText(declaration.Get(), u"Sprzedaz"), u"3");
+    ComPtr<IDekElementInfo> info;
+    EXPECT_EQ(declaration.As<IGetDekElementInfo>()->get_Info(99, info.Out()), DISP_E_MEMBERNOTFOUND);
+    EXPECT_EQ(LastError(), u"Brak definicji pola o numerze '99'");
+    ComPtr<IDispatch> printed;
+    EXPECT_EQ(declaration.As<IGetDekElementInfo>()->InfoLpw(99, printed.Out()), S_OK);
+    EXPECT_FALSE(printed);
+    ASSERT_EQ(declaration.As<IGetDekElementInfo>()->InfoLpw(11, printed.Out()), S_OK);
+    EXPECT_EQ(Text(Get(printed.Get(), u"Nazwa")), u"Zakupy");
+
+    EXPECT_EQ(declaration->get_Wartosc(Bstr(u"BezKodu").Get(), value.Out()), E_FAIL);
+    EXPECT_EQ(LastError(), u"Właściwość 'BezKodu' nie posiada kodu 'get'.");
+    EXPECT_EQ(declaration->put_Wartosc(Bstr(u"BezKodu").Get(), Variant::FromLong(1)), E_FAIL);
+    EXPECT_EQ(LastError(), u"Właściwość 'BezKodu' nie posiada kodu 'put'.");
+}
+
+TEST_F(DeklaracjaTest, ScriptErrorsReachTheCallerWithTheirTexts) {
+    auto declaration = NewDeclaration(900, 2016, 1);
+    EXCEPINFO exception{};
+    Variant result;
+    EXPECT_EQ(CallByName(declaration.Get(), u"Blad", DISPATCH_PROPERTYGET, {}, &result, &exception), DISP_E_EXCEPTION);
+    EXPECT_EQ(exception.scode, static_cast<SCODE>(0x80040203));
+    EXPECT_EQ(exception.wCode, 3);
+    EXPECT_EQ(std::u16string(exception.bstrDescription ? exception.bstrDescription : u""), u"Pole nie do odczytu");
+    SysFreeString(exception.bstrDescription);
+    SysFreeString(exception.bstrSource);
+    SysFreeString(exception.bstrHelpFile);
+    EXPECT_EQ(CallByName(declaration.Get(), u"Blad", DISPATCH_PROPERTYGET, {}, &result), static_cast<HRESULT>(0x80040203));
+
+    auto sink = CProgressSink::Make();
+    ASSERT_EQ(declaration->AdviseProgress(ComPtr<_IProgressEvents>(sink.Get()).Get()), S_OK);
+    Put(declaration.Get(), u"Nazwa", Variant::FromString(u"BŁĄD"));
+    EXPECT_EQ(declaration->Policz(), static_cast<HRESULT>(0x8005000C));
+    EXPECT_EQ(LastError(), u"Brak danych do wyliczenia");
+    EXPECT_EQ(sink->events, (Events{{0xB0, {u"Wyliczanie deklaracji"}},
+                                    {0xB2, {u"Błąd wyliczania deklaracji: Brak danych do wyliczenia"}}}));
+
+    // A period outside the form's validity: the failure is reported and the calculation never runs.
+    sink->events.clear();
+    auto old = NewDeclaration(900, 2014, 12);
+    ASSERT_EQ(old->AdviseProgress(ComPtr<_IProgressEvents>(sink.Get()).Get()), S_OK);
+    EXPECT_EQ(old->Policz(), HOST_E_MISSINGDATA);
+    ASSERT_EQ(sink->events.size(), 1u);
+    EXPECT_EQ(sink->events[0].first, 0xB2);
+    EXPECT_EQ(sink->events[0].second[0].rfind(u"Błąd wyliczania deklaracji: ", 0), 0u);
+    EXPECT_EQ(FieldText(old.Get(), u"Zdarzenia").find(u"oncalculate"), std::u16string::npos);
+}
+
+// What a computed field's "put" code receives as `value`: the value itself, whatever it holds.
+TEST_F(DeklaracjaTest, AComputedPutReceivesTheValueAsData) {
+    auto declaration = NewDeclaration(900, 2016, 1);
+    struct Case {
+        Variant written;
+        std::u16string seen;
+    };
+    const std::u16string breaks = u"pierwsza\r\ndruga\nostatnia";
+    std::vector<Case> cases{
+        {Variant::FromString(u"O'Neil"), u"string:O'Neil"},
+        {Variant::FromString(u"C:\\dane\\'x'"), u"string:C:\\dane\\'x'"},
+        {Variant::FromString(breaks), u"string:" + breaks},
+        {Variant::FromString(u"value"), u"string:value"},
+        {Variant::FromString(u"'); zdarzenia = 'zmienione'; ('"), u"string:'); zdarzenia = 'zmienione'; ('"},
+        {Variant::FromDouble(12.5), u"number:12.5"},
+        {Variant::FromCurrency(CY{123400}), u"number:12.34"},
+        {Variant::FromBool(true), u"boolean:true"},
+        {Variant::Null(), u"null"},
+        {Variant(), u"string:"},
+        {Variant::FromDate(42724), u"date:2016-12-20"},
+        {Variant::FromDate(0), u"null"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(declaration->put_Wartosc(Bstr(u"Zapamietane").Get(), c.written), S_OK) << Utf16ToUtf8(LastError());
+        EXPECT_EQ(FieldText(declaration.Get(), u"Zapamietane"), c.seen) << Utf16ToUtf8(c.seen);
+    }
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zdarzenia"), u"onload;onrokmiesiac;") << "no text ran as code";
+
+    // A put that writes a stored field: the inner onupdate sees its element, the value arrives.
+    Put(declaration.Get(), u"Przekazane", Variant::FromDouble(5));
+    EXPECT_EQ(FieldText(declaration.Get(), u"Sprzedaz"), u"5");
+    EXPECT_EQ(FieldText(declaration.Get(), u"Aktualizacje"), u"Zakupy;Nazwa;Sprzedaz;");
+}
+
+TEST_F(DeklaracjaTest, EventsByNameAndThePeriodSetters) {
+    auto declaration = NewDeclaration(900, 2015, 11);
+    EXPECT_EQ(declaration->executeJS(Bstr(u"akcja").Get()), S_OK);
+    EXPECT_EQ(declaration->executeJS(Bstr(u"nieznana").Get()), S_OK);
+    EXPECT_EQ(declaration->put_Rok(2016), S_OK);
+    LONG rok = 0, miesiac = 0;
+    declaration->get_Rok(&rok);
+    declaration->get_Miesiac(&miesiac);
+    EXPECT_EQ(rok * 100 + miesiac, 201611);
+    EXPECT_EQ(declaration->put_Miesiac(3), S_OK);
+    declaration->get_Miesiac(&miesiac);
+    EXPECT_EQ(miesiac, 3);
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zdarzenia"), u"onload;onrokmiesiac;akcja;onrokmiesiac;")
+        << "the year of this form fires nothing, the month does";
+    Bstr name;
+    declaration->get_Transformata(name.Out());
+    EXPECT_EQ(name.View(), u"900/1");
+
+    auto unlisted = NewDeclaration(901, 2016, 1);
+    CY amount{5};
+    ASSERT_EQ(unlisted->get_KwotaCalkowita(&amount), S_OK);
+    EXPECT_EQ(amount.int64, 0) << "no kwota expression";
+    Bstr opis;
+    ASSERT_EQ(unlisted->get_Opis(opis.Out()), S_OK);
+    EXPECT_EQ(opis.View(), u"");
+    ComPtr<IDispatch> party;
+    ASSERT_EQ(unlisted->get_Podmiot(party.Out()), S_OK);
+    EXPECT_FALSE(party);
+    auto sink = CProgressSink::Make();
+    unlisted->AdviseProgress(ComPtr<_IProgressEvents>(sink.Get()).Get());
+    EXPECT_EQ(unlisted->Policz(), S_OK) << "a form without oncalculate";
+    EXPECT_EQ(sink->events, (Events{{0xB0, {u"Wyliczanie deklaracji"}}, {0xB1, {u""}}}));
+}
+
+TEST_F(DeklaracjaTest, ProgressSinksOneAtATimeAndTheirFailures) {
+    auto declaration = NewDeclaration(901, 2016, 1);
+    auto first = CProgressSink::Make();
+    auto second = CProgressSink::Make();
+    EXPECT_EQ(declaration->SendMessage(Bstr(u"nikt").Get()), S_OK) << "no sink: nothing is called";
+    ASSERT_EQ(declaration->AdviseProgress(ComPtr<_IProgressEvents>(first.Get()).Get()), S_OK);
+    ASSERT_EQ(declaration->AdviseProgress(ComPtr<_IProgressEvents>(second.Get()).Get()), S_OK);
+    EXPECT_EQ(declaration->SendMessage(Bstr(u"abc").Get()), S_OK);
+    EXPECT_TRUE(first->events.empty()) << "the second advise replaced the first sink";
+    EXPECT_EQ(second->events, (Events{{0x47F, {u"#3", u"abc"}}}));
+    EXPECT_EQ(declaration->WillAction(nullptr), S_OK);
+    EXPECT_EQ(second->events.back().second[0], u"(null)");
+
+    second->answer = S_FALSE;
+    EXPECT_EQ(declaration->ActionCompleted(Bstr(u"x").Get()), S_FALSE) << "no answer but S_OK is success";
+    ASSERT_EQ(declaration->UnAdviseProgress(), S_OK);
+    ASSERT_EQ(declaration->UnAdviseProgress(), S_OK);
+    EXPECT_EQ(declaration->ActionCompleted(Bstr(u"y").Get()), S_OK);
+
+    EXPECT_EQ(declaration->AdviseProgress(nullptr), E_POINTER) << "a sink that cannot be attached is reported";
+    auto collection = Create(GuidToText(CLSID_CChildCollection));
+    EXPECT_EQ(declaration->AdviseProgress(collection.Get()), CONNECT_E_CANNOTCONNECT);
+}
+
+TEST_F(DeklaracjaTest, HeaderColumnsAndFixedAnswers) {
+    auto declaration = NewDeclaration(901, 2016, 1);
+    LONG value = 0;
+    declaration->get_RodzajAdresu(&value);
+    EXPECT_EQ(value, -1);
+    declaration->get_Seryjna(&value);
+    EXPECT_EQ(value, 0);
+    declaration->put_PodTypZrodla(9);
+    declaration->get_PodTypZrodla(&value);
+    EXPECT_EQ(value, 1);
+    declaration->get_TypZrodla(&value);
+    EXPECT_EQ(value, 6);
+    ASSERT_EQ(declaration->put_Data(45000.75), S_OK);
+    DATE date = 0;
+    declaration->get_Data(&date);
+    EXPECT_EQ(date, 45000.0);
+    declaration->put_Data(-5);
+    declaration->get_Data(&date);
+    EXPECT_EQ(date, 2.0) << "clamped to 1900-01-01";
+    declaration->get_Finalna(&value);
+    EXPECT_EQ(value, 0) << "NULL reads as 0";
+    declaration->get_Zatwierdzony(&value);
+    EXPECT_EQ(value, -61);
+    ComPtr<IDispatch> none;
+    EXPECT_EQ(declaration->get_Podatnik(none.Out()), E_NOTIMPL);
+    ComPtr<IDeklaracja> self;
+    ASSERT_EQ(declaration->get_This(self.Out()), S_OK);
+    EXPECT_EQ(self.As<IUnknown>(), declaration.As<IUnknown>());
+    ComPtr<IDispatch> employee;
+    EXPECT_EQ(declaration->get_Pracownik(employee.Out()), HOST_E_RECORDZERO);
+    EXPECT_EQ(LastError(), u"Rekord 0 nieznaleziony. Pole 'Pracownik'");
+}
+
+TEST_F(DeklaracjaTest, ChildDeclarationsLeaveOutAttachmentForms) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_Numer, DkN_Zablokowana) values (15, 120, 1, 0)");
+    Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_ParentID) values (25, 15), (121, 15), (121, 16)");
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations_->Item(Variant::FromString(u"15"), item.Out()), S_OK);
+    auto parent = item.As<IDeklaracja2>();
+    ComPtr<IDispatch> children;
+    ASSERT_EQ(parent->get_Deklaracje(children.Out()), S_OK) << Utf16ToUtf8(LastError());
+    ComPtr<IDispatch> same;
+    parent->get_Deklaracje(same.Out());
+    EXPECT_EQ(children.Get(), same.Get()) << "built once";
+    LONG count = 0;
+    children.As<ICollection>()->get_Count(&count);
+    EXPECT_EQ(count, 1) << "the RCA is a child, the PIT/B attachment is not";
+}
+
+}  // namespace
+}  // namespace tlx::test
