@@ -1,6 +1,7 @@
 // The host's error codes that callers test for or pass to IApplication::GetErrorText. The host's
 // texts for them (host/objects/ErrorTexts.cpp) have the form "message|details": the part before the
-// first "|" is what the user reads, the rest is for the log.
+// first "|" is what the user reads (the caller's own text when it passed one to GetErrorText), the rest
+// is for the log.
 #pragma once
 
 #include "platform/com/Types.h"

@@ -69,7 +69,9 @@ struct IApplication : IDispatch {
     // The login of the current operator.
     virtual HRESULT GetLogin(ILogin** login) = 0;
     // The user-facing text for a host error code: "message|details" (see hostapi/Errors.h); callers keep
-    // the part before the first "|". An unknown code answers defaultText.
+    // the part before the first "|". The message is defaultText when the caller gives one (its own,
+    // more precise wording) and the host's message for the code otherwise; an unknown code answers
+    // defaultText alone.
     virtual HRESULT GetErrorText(LONG code, BSTR defaultText, BSTR* text) = 0;
     // Copies the values of every field of the source's current row into the field of the same name of
     // the target's current row; fields the target lacks and the target's identity column are skipped.

@@ -43,7 +43,10 @@ struct ISession : IDispatch {
     using Base = IDispatch;
     virtual HRESULT CreateObject(BSTR classText, VARIANT parameter, IDispatch** object) = 0;
     // With null: the session's own reference (ISessionReference::GetSession answers this session).
-    // With an object: a reference that answers the object through GetObject.
+    // With an object: a reference that answers the object through GetObject. The session keeps every
+    // object it hands out a reference for until the session is closed (the host's sessions close when
+    // the host stops); the reference itself holds only the session, so objects that keep references to
+    // each other form no reference cycle of their own.
     virtual HRESULT GetReference(IDispatch* object, ISessionReference** reference) = 0;
     // Makes the session ready for a run of work: opens its connection when it is not open yet.
     virtual HRESULT Prepare() = 0;

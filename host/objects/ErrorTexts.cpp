@@ -7,7 +7,7 @@ namespace {
 
 struct ErrorText {
     HRESULT code;
-    const char16_t* text;
+    const char16_t* text;  // "host message|details"
 };
 
 // The part before "|" is the message the user reads; the part after it goes to the log.
@@ -31,9 +31,13 @@ constexpr ErrorText kTexts[] = {
 
 }  // namespace
 
-std::optional<std::u16string> HostErrorText(HRESULT code) {
-    for (const ErrorText& entry : kTexts)
-        if (entry.code == code) return std::u16string(entry.text);
+std::optional<std::u16string> HostErrorText(HRESULT code, std::u16string_view callerText) {
+    for (const ErrorText& entry : kTexts) {
+        if (entry.code != code) continue;
+        std::u16string text(entry.text);
+        if (callerText.empty()) return text;
+        return std::u16string(callerText) + text.substr(text.find(u'|'));
+    }
     return std::nullopt;
 }
 

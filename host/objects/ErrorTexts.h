@@ -8,7 +8,8 @@
 
 namespace tlx::host {
 
-// The text of a host code, or nothing for a code the host does not know.
-std::optional<std::u16string> HostErrorText(HRESULT code);
+// The text of a host code for IApplication::GetErrorText: "message|details", the message being the
+// caller's own text when it gave one and the host's otherwise; nothing for a code the host does not know.
+std::optional<std::u16string> HostErrorText(HRESULT code, std::u16string_view callerText);
 
 }  // namespace tlx::host

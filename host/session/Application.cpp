@@ -69,8 +69,9 @@ HRESULT CApplication::GetLogin(ILogin** login) {
 HRESULT CApplication::GetErrorText(LONG code, BSTR defaultText, BSTR* text) {
     return Boundary([&] {
         Require(text);
-        std::optional<std::u16string> known = HostErrorText(code);
-        *text = known ? Bstr(*known).Detach() : Bstr(std::u16string(defaultText ? defaultText : u"", SysStringLen(defaultText))).Detach();
+        std::u16string callerText(defaultText ? defaultText : u"", SysStringLen(defaultText));
+        std::optional<std::u16string> known = HostErrorText(code, callerText);
+        *text = Bstr(known ? *known : callerText).Detach();
     });
 }
 

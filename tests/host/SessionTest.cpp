@@ -113,8 +113,10 @@ TEST_F(SessionTest, TheApplicationObjectAnswersErrorTextsLoginsAndSessionsOfObje
     ComPtr<IApplication> application;
     ASSERT_EQ(CoCreateInstance(CLSID_CApplication, nullptr, CLSCTX_ALL, IID_IApplication, application.OutVoid()), S_OK);
     Bstr text;
-    ASSERT_EQ(application->GetErrorText(HOST_E_CLONEUNSAVED, Bstr(u"domyślny").Get(), text.Out()), S_OK);
+    ASSERT_EQ(application->GetErrorText(HOST_E_CLONEUNSAVED, Bstr(u"").Get(), text.Out()), S_OK);
     EXPECT_EQ(text.Str(), u"Nie można skopiować deklaracji, która nie została zapisana.|Zapisz deklarację wzorcową.");
+    ASSERT_EQ(application->GetErrorText(HOST_E_MISSINGDATA, Bstr(u"Brak kodu urzędu.").Get(), text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"Brak kodu urzędu.|Uzupełnij dane firmy lub deklaracji.") << "the caller's wording first";
     ASSERT_EQ(application->GetErrorText(0x80041234, Bstr(u"domyślny").Get(), text.Out()), S_OK);
     EXPECT_EQ(text.Str(), u"domyślny");
 
