@@ -192,8 +192,6 @@ public:
     }
 
     const tlx::ComPtr<Recordset>& BoundRecordset() const { return recordset_; }
-    // The audit stamp when one is held (GetStempel creates it).
-    const tlx::ComPtr<IDispatch>& HeldStempel() const { return stamp_; }
     const CBstr& ColumnPrefix() const { return prefix_; }
 
 protected:
@@ -227,6 +225,20 @@ protected:
                 if (FAILED(hr) && hr != DISP_E_MEMBERNOTFOUND) RaiseHostFailure(hr);
             }
         }
+    }
+
+    // The state hook of the records that keep an audit stamp (establishments, KEDU packages): the stamp
+    // follows every binding of the record and is written after the row in the save that prepares it
+    // (mode 7). Answers whether the state is 4, as every state hook does.
+    bool StampStateChange(LONG state, LONG mode) {
+        if (state == BusinessBase::kStateBound) {
+            SetUpStamp(mode);
+        } else if (state == BusinessBase::kStateSaved && mode == hostSavePrepare && stamp_) {
+            tlx::ComPtr<ISaveable> saveable = stamp_.template As<ISaveable>();
+            if (!saveable) RaiseHResult(E_POINTER);
+            CheckHost(saveable->Save(hostSavePrepare));
+        }
+        return state == 4;
     }
 
     bool CanSave(LONG mode) override {

@@ -78,15 +78,4 @@ void CDeklZaklad::OnLoadRecord(LONG mode) {
     WriteText(u"Kraj", CBstr(kKrajDomyslny));
 }
 
-// The audit stamp follows every binding of the record and is written after the row in the save that
-// prepares it (mode 7).
-bool CDeklZaklad::OnStateChange(LONG state, LONG mode) {
-    if (state == kStateBound) {
-        SetUpStamp(mode);
-    } else if (state == kStateSaved && mode == hostSavePrepare && HeldStempel()) {
-        tlx::ComPtr<ISaveable> saveable = HeldStempel().As<ISaveable>();
-        if (!saveable) RaiseHResult(E_POINTER);
-        CheckHost(saveable->Save(hostSavePrepare));
-    }
-    return state == 4;
-}
+bool CDeklZaklad::OnStateChange(LONG state, LONG mode) { return StampStateChange(state, mode); }
