@@ -372,6 +372,29 @@ void CollectionCore::SetParentLink(LONG id, std::u16string column) {
     }
 }
 
+void CollectionCore::ServeOneKey(const VARIANT& key) {
+    if (recordset_ || !settings.sql.empty() || settings.table.empty()) return;
+    ItemKey parsed;
+    if (FAILED(ParseItemKey(key, parsed))) {
+        TakeErrorDescription();
+        return;
+    }
+    std::vector<CriteriaClause> clauses = parsed.criteria;
+    if (parsed.kind == ItemKey::Kind::Identifier && !settings.idColumn.empty())
+        clauses = {CriteriaClause{settings.idColumn, {}, static_cast<double>(parsed.identifier)}};
+    else if (parsed.kind != ItemKey::Kind::Criteria)
+        return;
+    // Only whole numbers: texts compare without regard to case in the key grammar, which SQL would not.
+    std::u16string where;
+    for (const CriteriaClause& clause : clauses) {
+        if (!clause.number || *clause.number != static_cast<double>(static_cast<long long>(*clause.number))) return;
+        where += where.empty() ? u" where " : u" and ";
+        // Column names passed the key grammar (letters, digits, "_" and ".").
+        where += clause.column + u" = " + Utf8ToUtf16(std::to_string(static_cast<long long>(*clause.number)));
+    }
+    settings.sql = u"select * from TLX." + settings.table + where;
+}
+
 void CollectionCore::CloneFromRecordset(Recordset* source) {
     RequireWritable();
     Require(source);

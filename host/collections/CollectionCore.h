@@ -59,6 +59,7 @@ public:
     // Gives every live row the parent's identifier in the link column and rebinds the query.
     void SetParentLink(LONG id, std::u16string column);
     void CloneFromRecordset(Recordset* source);
+    void ServeOneKey(const VARIANT& key);
 
 private:
     struct Entry {

@@ -19,6 +19,10 @@ public:
     // Runs the save protocol (hostapi/Framework.h) inside the session's unit of database work.
     virtual void SaveRows() = 0;
     virtual void ReleaseItems() = 0;
+    // A collection the session made only to answer one key (ISession::CreateObject with a parameter)
+    // reads only the rows of that key, when it has read nothing yet and the key is an identifier or
+    // criteria; any other key leaves it reading its whole table.
+    virtual void ServeOneKey(const VARIANT& key) = 0;
 
 protected:
     ~HostCollection() = default;

@@ -53,6 +53,7 @@ public:
     unsigned LinkSerial() override { return 0; }
     void SaveRows() override;
     void ReleaseItems() override;
+    void ServeOneKey(const VARIANT&) override {}
 
 private:
     void ReadIdentifiers();

@@ -149,6 +149,7 @@ public:
     IUnknown* ParentIdentity() override { return core_.parentIdentity; }
     unsigned LinkSerial() override { return linkSerial_; }
     void SaveRows() override { core_.Save(this); }
+    void ServeOneKey(const VARIANT& key) override { core_.ServeOneKey(key); }
     void ReleaseItems() override {
         core_.ReleaseItems();
         core_.parentReference.Reset();

@@ -92,6 +92,7 @@ ComPtr<IDispatch> CSession::Create(BSTR classText, const VARIANT& parameter) {
     CLSID clsid{};
     if (HRESULT hr = CLSIDFromProgID(classText ? classText : u"", &clsid); FAILED(hr))
         Fail(hr, u"Nieznana klasa obiektu: " + TextOf(classText));
+    std::size_t collectionsBefore = collections_.size();
     ComPtr<IUnknown> object;
     if (HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IUnknown, object.OutVoid()); FAILED(hr)) {
         std::u16string why = TakeErrorDescription();
@@ -112,6 +113,9 @@ ComPtr<IDispatch> CSession::Create(BSTR classText, const VARIANT& parameter) {
     if (!IsMissing(parameter)) {
         ComPtr<ICollection> collection = object.As<ICollection>();
         if (!collection) Fail(E_INVALIDARG, u"Klasa " + TextOf(classText) + u" nie wskazuje rekordu parametrem");
+        // The one host collection made for this object (itself, or the one a module collection stands
+        // in front of) reads only the rows of the key.
+        if (collections_.size() == collectionsBefore + 1) collections_.back()->ServeOneKey(parameter);
         ComPtr<IDispatch> item;
         Check(collection->Item(parameter, item.Out()));
         AddToUnitOfWork(collection.Get());

@@ -146,3 +146,31 @@ TEST_F(SessionTest, CopyRecordCopiesTheFieldsButTheIdentityColumn) {
 
 }  // namespace
 }  // namespace tlx::host::test
+
+namespace tlx::host::test {
+namespace {
+
+LONG RowsBehind(IDispatch* item) {
+    ComPtr<Recordset> rows;
+    EXPECT_EQ(ComPtr<IDispatch>(item).As<IInitializeRS>()->GetRecordset(rows.Out()), S_OK);
+    LONG count = -1;
+    EXPECT_EQ(rows->get_RecordCount(&count), S_OK);
+    return count;
+}
+
+TEST_F(SessionTest, ACollectionMadeForOneNumericKeyReadsOnlyThatRow) {
+    Execute(u"insert into TLX.Waluty (WNa_WNaID, WNa_Symbol) values (2, 'EUR')");
+    Execute(u"insert into TLX.Waluty (WNa_WNaID, WNa_Symbol) values (3, 'USD')");
+    ComPtr<IDispatch> euro = Create(u"TLX.Waluty", Variant::FromString(u"2"));
+    EXPECT_EQ(Text(euro.Get(), u"Symbol"), u"EUR");
+    EXPECT_EQ(RowsBehind(euro.Get()), 1);
+    ComPtr<IDispatch> dollar = Create(u"TLX.Waluty", Variant::FromString(u"WNa_WNaID=3"));
+    EXPECT_EQ(Text(dollar.Get(), u"Symbol"), u"USD");
+    EXPECT_EQ(RowsBehind(dollar.Get()), 1);
+    ComPtr<IDispatch> byText = Create(u"TLX.Waluty", Variant::FromString(u"WNa_Symbol='usd'"));
+    EXPECT_EQ(Text(byText.Get(), u"Symbol"), u"USD") << "texts match without regard to case";
+    EXPECT_EQ(RowsBehind(byText.Get()), 3);
+}
+
+}  // namespace
+}  // namespace tlx::host::test
