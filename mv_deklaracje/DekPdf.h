@@ -11,8 +11,8 @@
 #include "platform/com/ProvideClassInfo.h"
 
 class CDekPdf final
-    : public IIdentityImpl<CDekPdf, ISQLObjectImpl<CDekPdf, IDekPdf, IIdentity, IMirvakObjectTypeInfo,
-                                                    tlx::ProvideClassInfo2<>>> {
+    : public IIdentityImpl<
+          CDekPdf, ISQLObjectImpl<CDekPdf, IDekPdf, IIdentity, IMirvakObjectTypeInfo, tlx::ProvideClassInfo2<>>> {
 public:
     LONG ReadIdentifier() const { return static_cast<LONG>(ReadLong(u"RPO2ID")); }
 

@@ -10,7 +10,8 @@ constexpr char16_t kSql[] = u"SELECT * FROM TLX.RptObrazy2";
 
 void CDekPdfKolekcja::OnInitialize() {
     tlx::ComPtr<ICollectionSetup> setup;
-    HRESULT hr = CoCreateInstance(CLSID_CChildCollection, nullptr, CLSCTX_ALL, IidOf<ICollectionSetup>(), setup.OutVoid());
+    HRESULT hr =
+        CoCreateInstance(CLSID_CChildCollection, nullptr, CLSCTX_ALL, IidOf<ICollectionSetup>(), setup.OutVoid());
     if (FAILED(hr) && hr != E_NOINTERFACE) RaiseHostFailure(hr);
     if (!setup) RaiseHResult(E_POINTER);
 

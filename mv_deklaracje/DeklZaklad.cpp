@@ -28,7 +28,9 @@ HRESULT CDeklZaklad::get_NIP(BSTR* value) { return GetTextColumn(*this, u"NIP", 
 HRESULT CDeklZaklad::put_NIP(BSTR value) { return PutTextColumn(*this, u"NIP", value); }
 HRESULT CDeklZaklad::get_REGON(BSTR* value) { return GetTextColumn(*this, u"REGON", value); }
 HRESULT CDeklZaklad::put_REGON(BSTR value) { return PutTextColumn(*this, u"REGON", value); }
-HRESULT CDeklZaklad::get_LiczbaZatrudnionych(LONG* value) { return GetLongColumn(*this, u"LiczbaZatrudnionych", value); }
+HRESULT CDeklZaklad::get_LiczbaZatrudnionych(LONG* value) {
+    return GetLongColumn(*this, u"LiczbaZatrudnionych", value);
+}
 HRESULT CDeklZaklad::put_LiczbaZatrudnionych(LONG value) { return PutLongColumn(*this, u"LiczbaZatrudnionych", value); }
 HRESULT CDeklZaklad::get_DataRozpDzial(DATE* value) { return GetDateColumn(*this, u"DataRozpDzial", value); }
 HRESULT CDeklZaklad::put_DataRozpDzial(DATE value) { return PutDateColumn(*this, u"DataRozpDzial", value); }
@@ -58,7 +60,9 @@ HRESULT CDeklZaklad::get_Nieaktywny(LONG* value) { return GetLongColumn(*this, u
 HRESULT CDeklZaklad::put_Nieaktywny(LONG value) { return PutLongColumn(*this, u"Nieaktywny", value); }
 HRESULT CDeklZaklad::get_UwzgledniajNaCITST(LONG* value) { return GetLongColumn(*this, u"UwzgledniajNaCITST", value); }
 HRESULT CDeklZaklad::put_UwzgledniajNaCITST(LONG value) { return PutLongColumn(*this, u"UwzgledniajNaCITST", value); }
-HRESULT CDeklZaklad::get_UwzgledniajNaCITSTA(LONG* value) { return GetLongColumn(*this, u"UwzgledniajNaCITSTA", value); }
+HRESULT CDeklZaklad::get_UwzgledniajNaCITSTA(LONG* value) {
+    return GetLongColumn(*this, u"UwzgledniajNaCITSTA", value);
+}
 HRESULT CDeklZaklad::put_UwzgledniajNaCITSTA(LONG value) { return PutLongColumn(*this, u"UwzgledniajNaCITSTA", value); }
 
 // A row being added whose full name is still empty becomes an active establishment in Poland, counted

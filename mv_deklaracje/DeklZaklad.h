@@ -10,7 +10,7 @@
 
 class CDeklZaklad final
     : public IIdentityImpl<CDeklZaklad, ISQLObjectImpl<CDeklZaklad, IDeklZaklad, IIdentity, IMirvakObjectTypeInfo,
-                                                        tlx::ProvideClassInfo2<>>> {
+                                                       tlx::ProvideClassInfo2<>>> {
 public:
     LONG ReadIdentifier() const { return static_cast<LONG>(ReadLong(u"DkZID")); }
 

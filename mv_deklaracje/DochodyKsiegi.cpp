@@ -34,7 +34,9 @@ tlx::Variant Read(Recordset* rows, const char16_t* name) {
 
 CMoney ReadAmount(Recordset* rows, const char16_t* name) { return VariantToMoneyOr(Read(rows, name).Detach(), 0.0); }
 
-void Write(Recordset* rows, const char16_t* name, const VARIANT& value) { CheckHost(FieldOf(rows, name)->put_Value(value)); }
+void Write(Recordset* rows, const char16_t* name, const VARIANT& value) {
+    CheckHost(FieldOf(rows, name)->put_Value(value));
+}
 
 bool AtEnd(Recordset* rows) {
     VARIANT_BOOL eof = VARIANT_TRUE;
@@ -67,7 +69,8 @@ tlx::ComPtr<Recordset> CreateIncomeRecordset() {
     const tlx::Variant missing = tlx::Variant::Missing();
     for (const char16_t* name : {u"Rok", u"Miesiac"})
         CheckHost(fields->Append(tlx::Bstr(name).Get(), adInteger, 0, -1, missing));
-    for (const char16_t* name : kAmountFields) CheckHost(fields->Append(tlx::Bstr(name).Get(), adCurrency, 0, -1, missing));
+    for (const char16_t* name : kAmountFields)
+        CheckHost(fields->Append(tlx::Bstr(name).Get(), adCurrency, 0, -1, missing));
     CheckHost(rows->put_CursorLocation(adUseClient));
     CheckHost(rows->Open(missing, missing, adOpenUnspecified, adLockUnspecified, -1));
     return rows;
@@ -115,7 +118,8 @@ void LimitAdvertisingCost(Recordset* income, bool unlimited) {
         cumulativeAdvertising += ReadAmount(income, u"Reklama").AsDouble();
         double allowed = cumulativeAdvertising.AsDouble();
         if (!unlimited)
-            allowed = CMoney(std::min(allowed, kAdvertisingShare * std::max(cumulativeIncome.AsDouble(), 0.0))).AsDouble();
+            allowed =
+                CMoney(std::min(allowed, kAdvertisingShare * std::max(cumulativeIncome.AsDouble(), 0.0))).AsDouble();
         Write(income, u"ReklamaKoszt", tlx::Variant::FromDouble(allowed - recognised.AsDouble()));
         recognised += ReadAmount(income, u"ReklamaKoszt").AsDouble();
     }

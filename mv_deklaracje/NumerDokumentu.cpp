@@ -11,15 +11,24 @@ char16_t LowerPolish(char16_t c) {
     if (c >= u'A' && c <= u'Z') return static_cast<char16_t>(c + 32);
     if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<char16_t>(c + 32);  // Ó and Latin-1
     switch (c) {
-        case u'Ą': return u'ą';
-        case u'Ć': return u'ć';
-        case u'Ę': return u'ę';
-        case u'Ł': return u'ł';
-        case u'Ń': return u'ń';
-        case u'Ś': return u'ś';
-        case u'Ź': return u'ź';
-        case u'Ż': return u'ż';
-        default: return c;
+        case u'Ą':
+            return u'ą';
+        case u'Ć':
+            return u'ć';
+        case u'Ę':
+            return u'ę';
+        case u'Ł':
+            return u'ł';
+        case u'Ń':
+            return u'ń';
+        case u'Ś':
+            return u'ś';
+        case u'Ź':
+            return u'ź';
+        case u'Ż':
+            return u'ż';
+        default:
+            return c;
     }
 }
 

@@ -63,7 +63,8 @@ constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_EDeklaracja, u"EDeklaracja", u"EDeklaracja Class", u"TLX.EDeklaracja", NotAvailable},
     ObjectMapEntry{CLSID_DekPdf, u"DekPdf", u"DekPdf Class", u"TLX.DekPdf", Factory<CDekPdf>},
     // The collection's registration describes it with the name of its items.
-    ObjectMapEntry{CLSID_DekPdfKolekcja, u"DekPdfKolekcja", u"DekPdf Class", u"TLX.DekPdfKolekcja", Factory<CDekPdfKolekcja>},
+    ObjectMapEntry{CLSID_DekPdfKolekcja, u"DekPdfKolekcja", u"DekPdf Class", u"TLX.DekPdfKolekcja",
+                   Factory<CDekPdfKolekcja>},
     ObjectMapEntry{CLSID_WND3, u"WND3", u"WND3 Class", u"TLXDeklaracje.WND3", NotAvailable},
     ObjectMapEntry{CLSID_SerwisDeklaracji, u"SerwisDeklaracji", u"SerwisDeklaracji Class", u"TLX.SerwisDeklaracji",
                    Factory<CSerwisDeklaracji>},
@@ -74,7 +75,8 @@ constexpr std::array kObjectMap{
     ObjectMapEntry{CLSID_ZSWA, u"ZSWA", u"ZSWA Class", u"TLXDeklaracje.ZSWA", NotAvailable},
     ObjectMapEntry{CLSID_VatZd, u"VatZd", u"VatZd Class", u"TLXDeklaracje.VatZd", Factory<CVatZd>},
     ObjectMapEntry{CLSID_Vat27, u"Vat27", u"Vat27 Class", u"TLXDeklaracje.Vat27", Factory<CVat27>},
-    ObjectMapEntry{CLSID_DeklZaklad, u"DeklZaklad", u"DeklZaklad Class", u"TLXDeklaracje.DeklZaklad", Factory<CDeklZaklad>},
+    ObjectMapEntry{CLSID_DeklZaklad, u"DeklZaklad", u"DeklZaklad Class", u"TLXDeklaracje.DeklZaklad",
+                   Factory<CDeklZaklad>},
     ObjectMapEntry{CLSID_DeklZaklady, u"DeklZaklady", u"DeklZaklady Class", u"TLXDeklaracje.DeklZaklady",
                    tlx::ClassFactory<CDeklZaklady>::Get},
 };

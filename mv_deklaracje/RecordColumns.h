@@ -11,9 +11,7 @@
 
 // The text of a BSTR argument as the module's text; a null BSTR is the empty text, so it is written as
 // an empty value and never as NULL.
-inline CBstr TextArgument(BSTR value) {
-    return CBstr(std::u16string_view(value ? value : u"", SysStringLen(value)));
-}
+inline CBstr TextArgument(BSTR value) { return CBstr(std::u16string_view(value ? value : u"", SysStringLen(value))); }
 
 template <class Record>
 HRESULT GetLongColumn(const Record& record, const OLECHAR* column, LONG* out,

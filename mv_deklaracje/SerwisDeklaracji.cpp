@@ -204,7 +204,8 @@ long CSerwisDeklaracji::AccountingKind() {
         CheckHost(Firma()->get_RodzajKsiegowosci(&kind));
         return kind;
     }
-    tlx::ComPtr<Recordset> setting = OpenLedgerQuery(CBstr(u"Select Fir_Wartosc From TLX.Firma Where Fir_Numer=1204"), true);
+    tlx::ComPtr<Recordset> setting =
+        OpenLedgerQuery(CBstr(u"Select Fir_Wartosc From TLX.Firma Where Fir_Numer=1204"), true);
     return VariantToLongOr(FirstValue(setting.Get(), nullptr).Detach(), 0);
 }
 
@@ -221,7 +222,8 @@ tlx::ComPtr<Recordset> CSerwisDeklaracji::OpenLedgerQuery(const CBstr& sql, bool
         if (!session) RaiseHResult(E_POINTER);
         connection = tlx::Variant::FromDispatch(session.Get());
     }
-    CheckHost(rows->Open(tlx::Variant::FromString(sql.View()), connection, adOpenForwardOnly, adLockReadOnly, adCmdText));
+    CheckHost(
+        rows->Open(tlx::Variant::FromString(sql.View()), connection, adOpenForwardOnly, adLockReadOnly, adCmdText));
     return rows;
 }
 
@@ -280,12 +282,14 @@ HRESULT CSerwisDeklaracji::PobierzKwoty(LONG, LONG, LONG, LONG) {
 CBstr CSerwisDeklaracji::ForeignDatabaseOf(LONG flagNumber, LONG nameNumber, LONG year, LONG month,
                                            LONG partner) const {
     std::u16string sql = u"select PPK_Z_BAZY.PPK_Wartosc as Z_BAZY, PPK_BAZA.PPK_Wartosc as BAZA from TLX.PracPitMies ";
-    sql += FormatString(u"left outer join TLX.PracPitKwoty PPK_Z_BAZY on (PPM_PPMId=PPK_Z_BAZY.PPK_PPMId and "
-                        u"PPK_Z_BAZY.PPK_Numer=%d) ",
-                        static_cast<int>(flagNumber));
-    sql += FormatString(u"left outer join TLX.PracPitKwoty PPK_BAZA   on (PPM_PPMId=PPK_BAZA.PPK_PPMId and "
-                        u"PPK_BAZA.PPK_Numer=%d) ",
-                        static_cast<int>(nameNumber));
+    sql += FormatString(
+        u"left outer join TLX.PracPitKwoty PPK_Z_BAZY on (PPM_PPMId=PPK_Z_BAZY.PPK_PPMId and "
+        u"PPK_Z_BAZY.PPK_Numer=%d) ",
+        static_cast<int>(flagNumber));
+    sql += FormatString(
+        u"left outer join TLX.PracPitKwoty PPK_BAZA   on (PPM_PPMId=PPK_BAZA.PPK_PPMId and "
+        u"PPK_BAZA.PPK_Numer=%d) ",
+        static_cast<int>(nameNumber));
     sql += FormatString(u"where PPM_PraId=%d and PPM_Rok=%d and PPM_Miesiac=%d ", static_cast<int>(partner),
                         static_cast<int>(year), static_cast<int>(month));
     tlx::ComPtr<Recordset> rows = OpenLedgerQuery(CBstr(sql), false);

@@ -9,9 +9,8 @@
 #include "platform/com/ProvideClassInfo.h"
 #include "tlb/DispatchTables.h"
 
-class CSerwisDeklaracji final
-    : public ISimpleObjectImpl<CSerwisDeklaracji, ISerwisDeklaracji, tlx::ConnectionPointContainer,
-                               tlx::ProvideClassInfo2<>> {
+class CSerwisDeklaracji final : public ISimpleObjectImpl<CSerwisDeklaracji, ISerwisDeklaracji,
+                                                         tlx::ConnectionPointContainer, tlx::ProvideClassInfo2<>> {
 public:
     HRESULT get_Firma(IFirmaCfgRO** company) override;
     HRESULT get_ModulPlace(LONG* inUse) override;

@@ -11,8 +11,7 @@
 
 class CVat27 final
     : public IIdentityImpl<CVat27, ISQLObjectImpl<CVat27, IVat27, IIdentity, IMirvakObjectTypeInfo, IInitializeParent,
-                                                   tlx::ConnectionPointContainer,
-                                                   tlx::ProvideClassInfo2<>>> {
+                                                  tlx::ConnectionPointContainer, tlx::ProvideClassInfo2<>>> {
 public:
     CVat27();
 

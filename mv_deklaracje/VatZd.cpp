@@ -5,8 +5,8 @@
 namespace {
 
 // The texts of the purchase kinds 1..7; any other code is "not applicable".
-constexpr const char16_t* kRodzajZakupuTexts[] = {u"Towary", u"Inne", u"Środki trwałe", u"Usługi",
-                                                  u"Środki transportu", u"Nieruchomości", u"Paliwo"};
+constexpr const char16_t* kRodzajZakupuTexts[] = {
+    u"Towary", u"Inne", u"Środki trwałe", u"Usługi", u"Środki transportu", u"Nieruchomości", u"Paliwo"};
 // The texts of the deduction codes 0..2.
 constexpr const char16_t* kOdliczeniaTexts[] = {u"Nie", u"Tak", u"Warunkowo"};
 constexpr char16_t kNieDotyczy[] = u"Nie dotyczy";
@@ -98,10 +98,18 @@ HRESULT CVatZd::get_SumaKwotRozliczen(CY* value) { return GetMoneyColumn(*this, 
 HRESULT CVatZd::put_SumaKwotRozliczen(CY value) { return PutMoneyColumn(*this, u"SumaKwotRozliczen", value); }
 HRESULT CVatZd::get_KorektaVAT(CY* value) { return GetMoneyColumn(*this, u"KorektaVAT", value); }
 HRESULT CVatZd::put_KorektaVAT(CY value) { return PutMoneyColumn(*this, u"KorektaVAT", value); }
-HRESULT CVatZd::get_DoRoliczeniaNaDzienObliczenia(CY* value) { return GetMoneyColumn(*this, u"DoRoliczeniaNaDzienObliczenia", value); }
-HRESULT CVatZd::put_DoRoliczeniaNaDzienObliczenia(CY value) { return PutMoneyColumn(*this, u"DoRoliczeniaNaDzienObliczenia", value); }
-HRESULT CVatZd::get_RoliczonoNaDzienObliczenia(CY* value) { return GetMoneyColumn(*this, u"RoliczonoNaDzienObliczenia", value); }
-HRESULT CVatZd::put_RoliczonoNaDzienObliczenia(CY value) { return PutMoneyColumn(*this, u"RoliczonoNaDzienObliczenia", value); }
+HRESULT CVatZd::get_DoRoliczeniaNaDzienObliczenia(CY* value) {
+    return GetMoneyColumn(*this, u"DoRoliczeniaNaDzienObliczenia", value);
+}
+HRESULT CVatZd::put_DoRoliczeniaNaDzienObliczenia(CY value) {
+    return PutMoneyColumn(*this, u"DoRoliczeniaNaDzienObliczenia", value);
+}
+HRESULT CVatZd::get_RoliczonoNaDzienObliczenia(CY* value) {
+    return GetMoneyColumn(*this, u"RoliczonoNaDzienObliczenia", value);
+}
+HRESULT CVatZd::put_RoliczonoNaDzienObliczenia(CY value) {
+    return PutMoneyColumn(*this, u"RoliczonoNaDzienObliczenia", value);
+}
 
 HRESULT CVatZd::get_KorektaNetto(CY* value) {
     return ComBoundary(__FILE__, __LINE__, [&] {

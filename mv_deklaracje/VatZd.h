@@ -11,8 +11,7 @@
 
 class CVatZd final
     : public IIdentityImpl<CVatZd, ISQLObjectImpl<CVatZd, IVatZd, IIdentity, IMirvakObjectTypeInfo, IInitializeParent,
-                                                   tlx::ConnectionPointContainer,
-                                                   tlx::ProvideClassInfo2<>>> {
+                                                  tlx::ConnectionPointContainer, tlx::ProvideClassInfo2<>>> {
 public:
     CVatZd();
 

@@ -11,9 +11,12 @@
 namespace {
 
 constexpr ColumnCase kDekPdfColumns[] = {
-    {u"ZrodloID", u"RPO2_ZrodloID", ColumnKind::Long},     {u"RpWID", u"RPO2_RpWID", ColumnKind::Long},
-    {u"RpFID", u"RPO2_RpFID", ColumnKind::Long},           {u"Rozmiar", u"RPO2_Rozmiar", ColumnKind::Long},
-    {u"DokumentTyp", u"RPO2_DokumentTyp", ColumnKind::Long}, {u"DokumentID", u"RPO2_DokumentID", ColumnKind::Long},
+    {u"ZrodloID", u"RPO2_ZrodloID", ColumnKind::Long},
+    {u"RpWID", u"RPO2_RpWID", ColumnKind::Long},
+    {u"RpFID", u"RPO2_RpFID", ColumnKind::Long},
+    {u"Rozmiar", u"RPO2_Rozmiar", ColumnKind::Long},
+    {u"DokumentTyp", u"RPO2_DokumentTyp", ColumnKind::Long},
+    {u"DokumentID", u"RPO2_DokumentID", ColumnKind::Long},
 };
 
 class DekPdfRecord : public ModuleClassTest {

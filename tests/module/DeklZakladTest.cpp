@@ -47,7 +47,8 @@ protected:
     std::u16string Defaults() {
         return AsText(ColumnValue(rows_.Get(), u"DkZ_Nieaktywny")) + u"/" +
                AsText(ColumnValue(rows_.Get(), u"DkZ_UwzgledniajNaCITST")) + u"/" +
-               AsText(ColumnValue(rows_.Get(), u"DkZ_UwzgledniajNaCITSTA")) + u"/" + AsText(ColumnValue(rows_.Get(), u"DkZ_Kraj"));
+               AsText(ColumnValue(rows_.Get(), u"DkZ_UwzgledniajNaCITSTA")) + u"/" +
+               AsText(ColumnValue(rows_.Get(), u"DkZ_Kraj"));
     }
     tlx::ComPtr<Recordset> rows_;
 };

@@ -84,7 +84,9 @@ std::u16string ModuleClassTest::Scalar(std::u16string_view sql) {
     return AsText(value);
 }
 
-tlx::ComPtr<Recordset> ModuleClassTest::Rows(std::u16string_view sql) { return tlx::host::OpenRecordset(Database(), sql); }
+tlx::ComPtr<Recordset> ModuleClassTest::Rows(std::u16string_view sql) {
+    return tlx::host::OpenRecordset(Database(), sql);
+}
 
 tlx::ComPtr<IDispatch> ModuleClassTest::Create(std::u16string_view classText) {
     tlx::ComPtr<IDispatch> object;
@@ -94,7 +96,7 @@ tlx::ComPtr<IDispatch> ModuleClassTest::Create(std::u16string_view classText) {
 }
 
 tlx::ComPtr<IDispatch> ModuleClassTest::ChildCollection(const CLSID& itemClass, std::u16string_view idColumn,
-                                                       std::u16string_view sql) {
+                                                        std::u16string_view sql) {
     tlx::ComPtr<IDispatch> collection = Create(tlx::GuidToText(CLSID_CChildCollection));
     auto setup = collection.As<ICollectionSetup>();
     EXPECT_TRUE(setup);

@@ -17,8 +17,9 @@ protected:
     // The income table for a period, read from the ledger of the company database as a foreign one.
     std::vector<std::u16string> Income(LONG year, LONG month, LONG buffer) {
         Put(service_.Get(), u"PolaczenieObce", tlx::Variant::FromLong(1));
-        Put(service_.Get(), u"ConnectionString", tlx::Variant::FromString(tlx::Bstr(u"Data Source=").Str() +
-                                                                         std::u16string(database_.begin(), database_.end())));
+        Put(service_.Get(), u"ConnectionString",
+            tlx::Variant::FromString(tlx::Bstr(u"Data Source=").Str() +
+                                     std::u16string(database_.begin(), database_.end())));
         tlx::Variant result;
         HRESULT hr = Call(service_.Get(), u"DochodPodatnika",
                           {tlx::Variant::FromLong(year), tlx::Variant::FromLong(month), tlx::Variant::FromLong(buffer)},
@@ -30,7 +31,8 @@ protected:
         VARIANT_BOOL eof = VARIANT_FALSE;
         for (income->get_EOF(&eof); !eof; income->MoveNext(), income->get_EOF(&eof)) {
             std::u16string row;
-            for (const char16_t* name : {u"Rok", u"Miesiac", u"Przychod", u"Koszt", u"Reklama", u"ReklamaKoszt", u"Remanent"})
+            for (const char16_t* name :
+                 {u"Rok", u"Miesiac", u"Przychod", u"Koszt", u"Reklama", u"ReklamaKoszt", u"Remanent"})
                 row += (row.empty() ? u"" : u" ") + AsText(ColumnValue(income.Get(), name));
             rows.push_back(row);
         }
@@ -111,13 +113,16 @@ TEST_F(DataService, NewerPitFormsDeductAllAdvertising) {
 }
 
 TEST_F(DataService, BufferedAndCrossedOutEntriesAndInventoryChanges) {
-    Execute(u"INSERT INTO TLX.ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Sprzedaz, KPR_Bufor) VALUES "
-            u"(202402, '2024-02-10 00:00:00', 1000, 1)");
-    Execute(u"INSERT INTO TLX.ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Sprzedaz, KPR_Skreslony) VALUES "
-            u"(202402, '2024-02-11 00:00:00', 5000, 1)");
-    Execute(u"INSERT INTO TLX.ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Zaszlosci, KPR_ZakID, KPR_Zrodlo) VALUES "
-            u"(202400, '2024-01-01 00:00:00', 500, 1, 4), (202403, '2024-03-31 00:00:00', 800, 1, 4), "
-            u"(202402, '2024-02-28 00:00:00', 700, 2, 4)");
+    Execute(
+        u"INSERT INTO TLX.ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Sprzedaz, KPR_Bufor) VALUES "
+        u"(202402, '2024-02-10 00:00:00', 1000, 1)");
+    Execute(
+        u"INSERT INTO TLX.ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Sprzedaz, KPR_Skreslony) VALUES "
+        u"(202402, '2024-02-11 00:00:00', 5000, 1)");
+    Execute(
+        u"INSERT INTO TLX.ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Zaszlosci, KPR_ZakID, KPR_Zrodlo) VALUES "
+        u"(202400, '2024-01-01 00:00:00', 500, 1, 4), (202403, '2024-03-31 00:00:00', 800, 1, 4), "
+        u"(202402, '2024-02-28 00:00:00', 700, 2, 4)");
     std::vector<std::u16string> rows = Income(2024, 3, 1);
     ASSERT_EQ(rows.size(), 4u);
     EXPECT_EQ(rows[1], u"2024 2 16000.0000 5000.0000 80.0000 40.0000 0.0000") << "the buffered entry counts";
@@ -145,8 +150,9 @@ TEST_F(DataService, PartnersAmountsNameTheirDatabases) {
     ASSERT_EQ(service->PobierzKwotyEx(2024, 3, 0, 4, &rows), S_OK);
     EXPECT_EQ(rows, nullptr) << "no pair names a database";
 
-    Execute(u"INSERT INTO TLX.PracPitKwoty (PPK_PPMId, PPK_Numer, PPK_Wartosc) VALUES (1, 44100, 'T'), (1, 45100, '0'), "
-            u"(1, 44201, 'T'), (1, 45201, 'Firma2')");
+    Execute(
+        u"INSERT INTO TLX.PracPitKwoty (PPK_PPMId, PPK_Numer, PPK_Wartosc) VALUES (1, 44100, 'T'), (1, 45100, '0'), "
+        u"(1, 44201, 'T'), (1, 45201, 'Firma2')");
     Put(service_.Get(), u"PolaczenieObce", tlx::Variant::FromLong(1));
     Put(service_.Get(), u"ConnectionString",
         tlx::Variant::FromString(u"Data Source=" + std::u16string(database_.begin(), database_.end())));
@@ -166,7 +172,8 @@ TEST_F(DataService, CompanyAndProgramViewsAreKeptDefinitionsAreNot) {
     tlx::Variant program = Get(service_.Get(), u"Program");
     EXPECT_EQ(program.pdispVal, Get(service_.Get(), u"Program").pdispVal);
 
-    Execute(u"INSERT INTO TLX.Firma (Fir_Numer, Fir_Symbol, Fir_Wartosc) VALUES (2001, 'TypDokumentuDlaDeklaracji', '1')");
+    Execute(
+        u"INSERT INTO TLX.Firma (Fir_Numer, Fir_Symbol, Fir_Wartosc) VALUES (2001, 'TypDokumentuDlaDeklaracji', '1')");
     tlx::Variant definition = Get(service_.Get(), u"DefinicjaDokumentu");
     ASSERT_EQ(definition.vt, VT_DISPATCH);
     EXPECT_EQ(AsText(Get(definition.pdispVal, u"Symbol")), u"DEK");
@@ -185,13 +192,16 @@ TEST_F(DataService, NoConfiguredDefinitionOrPaymentFormIsAMissingRecord) {
 }
 
 TEST_F(DataService, NumbersFollowTheConfiguredDefinition) {
-    Execute(u"INSERT INTO TLX.DokDefinicje (DDf_DDfID, DDf_Klasa, DDf_Symbol, DDf_Numeracja) VALUES "
-            u"(7, 600, 'PIT', 'Dek/@NUMER/@miesiac/@rok_kal/@rejestr')");
-    Execute(u"INSERT INTO TLX.Firma (Fir_Numer, Fir_Symbol, Fir_Wartosc) VALUES (2001, 'TypDokumentuDlaDeklaracji', '7')");
+    Execute(
+        u"INSERT INTO TLX.DokDefinicje (DDf_DDfID, DDf_Klasa, DDf_Symbol, DDf_Numeracja) VALUES "
+        u"(7, 600, 'PIT', 'Dek/@NUMER/@miesiac/@rok_kal/@rejestr')");
+    Execute(
+        u"INSERT INTO TLX.Firma (Fir_Numer, Fir_Symbol, Fir_Wartosc) VALUES (2001, 'TypDokumentuDlaDeklaracji', '7')");
     tlx::Variant text;
-    ASSERT_EQ(Call(service_.Get(), u"NumerString",
-                   {tlx::Variant::FromString(u"ABCDEFG"), tlx::Variant::FromLong(3), tlx::Variant::FromLong(2016)}, &text),
-              S_OK);
+    ASSERT_EQ(
+        Call(service_.Get(), u"NumerString",
+             {tlx::Variant::FromString(u"ABCDEFG"), tlx::Variant::FromLong(3), tlx::Variant::FromLong(2016)}, &text),
+        S_OK);
     EXPECT_EQ(AsText(text), u"dek/@numer/03/2016/ABCDE");
     ASSERT_EQ(Call(service_.Get(), u"NumerPelny",
                    {tlx::Variant::FromString(u"R"), tlx::Variant::FromLong(7), tlx::Variant::FromLong(3),

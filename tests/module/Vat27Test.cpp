@@ -6,10 +6,10 @@
 namespace {
 
 constexpr ColumnCase kVat27Columns[] = {
-    {u"DkNId", u"V27_DkNID", ColumnKind::Long},  {u"kwota", u"V27_Kwota", ColumnKind::Money},
-    {u"Lp", u"V27_LP", ColumnKind::Long},        {u"NIP", u"V27_NIP", ColumnKind::Text},
-    {u"Nazwa", u"V27_Nazwa", ColumnKind::Text},  {u"Numer", u"V27_Numer", ColumnKind::Long},
-    {u"Typ", u"V27_Typ", ColumnKind::Long},      {u"Zmiana", u"V27_Zmiana", ColumnKind::Long},
+    {u"DkNId", u"V27_DkNID", ColumnKind::Long}, {u"kwota", u"V27_Kwota", ColumnKind::Money},
+    {u"Lp", u"V27_LP", ColumnKind::Long},       {u"NIP", u"V27_NIP", ColumnKind::Text},
+    {u"Nazwa", u"V27_Nazwa", ColumnKind::Text}, {u"Numer", u"V27_Numer", ColumnKind::Long},
+    {u"Typ", u"V27_Typ", ColumnKind::Long},     {u"Zmiana", u"V27_Zmiana", ColumnKind::Long},
 };
 
 class Vat27Record : public ModuleClassTest {
@@ -51,7 +51,8 @@ TEST_F(Vat27Record, BindingAndParentLeaveTheRowAsItWas) {
 }
 
 TEST_F(Vat27Record, SavedThroughItsCollectionWithTheRow) {
-    tlx::ComPtr<IDispatch> list = ChildCollection(CLSID_Vat27, u"V27_V27ID", u"select * from TLX.DeklV27 where V27_Typ = 1");
+    tlx::ComPtr<IDispatch> list =
+        ChildCollection(CLSID_Vat27, u"V27_V27ID", u"select * from TLX.DeklV27 where V27_Typ = 1");
     tlx::ComPtr<IDispatch> item;
     ASSERT_EQ(list.As<ICollection>()->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
     Put(item.Get(), u"DkNId", tlx::Variant::FromLong(12));
@@ -59,5 +60,6 @@ TEST_F(Vat27Record, SavedThroughItsCollectionWithTheRow) {
     Put(item.Get(), u"Nazwa", tlx::Variant::FromString(u"Kontrahent"));
     Put(item.Get(), u"kwota", tlx::Variant::FromCurrency(CY{1000050}));
     ASSERT_EQ(list.As<ISaveable>()->Save(7), S_OK);
-    EXPECT_EQ(Scalar(u"select V27_Nazwa || ' ' || V27_Kwota from TLX.DeklV27 where V27_V27ID <> 8"), u"Kontrahent 100.005");
+    EXPECT_EQ(Scalar(u"select V27_Nazwa || ' ' || V27_Kwota from TLX.DeklV27 where V27_V27ID <> 8"),
+              u"Kontrahent 100.005");
 }

@@ -89,10 +89,10 @@ TEST_F(VatZdRecord, CodesReadAsTexts) {
     struct Case {
         tlx::Variant code;
         const char16_t* text;
-    } kinds[] = {{tlx::Variant::Null(), u"Nie dotyczy"}, {tlx::Variant::FromLong(0), u"Nie dotyczy"},
-                 {tlx::Variant::FromLong(1), u"Towary"},  {tlx::Variant::FromLong(3), u"Środki trwałe"},
+    } kinds[] = {{tlx::Variant::Null(), u"Nie dotyczy"},        {tlx::Variant::FromLong(0), u"Nie dotyczy"},
+                 {tlx::Variant::FromLong(1), u"Towary"},        {tlx::Variant::FromLong(3), u"Środki trwałe"},
                  {tlx::Variant::FromLong(6), u"Nieruchomości"}, {tlx::Variant::FromLong(7), u"Paliwo"},
-                 {tlx::Variant::FromLong(8), u"Nie dotyczy"}, {tlx::Variant::FromLong(-2), u"Nie dotyczy"}};
+                 {tlx::Variant::FromLong(8), u"Nie dotyczy"},   {tlx::Variant::FromLong(-2), u"Nie dotyczy"}};
     for (const Case& c : kinds) {
         SetColumn(u"VaZ_RodzajZakupu", c.code);
         EXPECT_EQ(Text(u"RodzajZakupuAsText"), c.text) << Narrow(c.text);
@@ -102,8 +102,8 @@ TEST_F(VatZdRecord, CodesReadAsTexts) {
         LONG typ;
         tlx::Variant code;
         const char16_t* text;
-    } deductions[] = {{1, tlx::Variant::FromLong(0), u"Nie"},       {1, tlx::Variant::FromLong(1), u"Tak"},
-                      {1, tlx::Variant::FromLong(2), u"Warunkowo"}, {1, tlx::Variant::Null(), u"Nie dotyczy"},
+    } deductions[] = {{1, tlx::Variant::FromLong(0), u"Nie"},         {1, tlx::Variant::FromLong(1), u"Tak"},
+                      {1, tlx::Variant::FromLong(2), u"Warunkowo"},   {1, tlx::Variant::Null(), u"Nie dotyczy"},
                       {1, tlx::Variant::FromLong(3), u"Nie dotyczy"}, {2, tlx::Variant::FromLong(1), u"Nie dotyczy"}};
     for (const Deduction& d : deductions) {
         SetColumn(u"VaZ_Typ", tlx::Variant::FromLong(d.typ));
@@ -115,10 +115,14 @@ TEST_F(VatZdRecord, CodesReadAsTexts) {
         LONGLONG rate;  // ten-thousandths
         tlx::Variant flag;
         const char16_t* text;
-    } rates[] = {{0, tlx::Variant::FromLong(1), u"ZW"},       {0, tlx::Variant::FromLong(4), u"NP"},
-                 {0, tlx::Variant::FromLong(2), u"0.00 %"},   {0, tlx::Variant::FromLong(0), u""},
-                 {0, tlx::Variant::Null(), u""},              {230000, tlx::Variant::FromLong(1), u""},
-                 {230000, tlx::Variant::FromLong(2), u"23.00 %"}, {80000, tlx::Variant::FromLong(3), u"8.00 %"},
+    } rates[] = {{0, tlx::Variant::FromLong(1), u"ZW"},
+                 {0, tlx::Variant::FromLong(4), u"NP"},
+                 {0, tlx::Variant::FromLong(2), u"0.00 %"},
+                 {0, tlx::Variant::FromLong(0), u""},
+                 {0, tlx::Variant::Null(), u""},
+                 {230000, tlx::Variant::FromLong(1), u""},
+                 {230000, tlx::Variant::FromLong(2), u"23.00 %"},
+                 {80000, tlx::Variant::FromLong(3), u"8.00 %"},
                  {229950, tlx::Variant::FromLong(2), u"23.00 %"}};
     for (const Rate& r : rates) {
         SetColumn(u"VaZ_Stawka", tlx::Variant::FromCurrency(CY{r.rate}));
