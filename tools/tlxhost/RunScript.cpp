@@ -4,6 +4,7 @@
 
 #include "Commands.h"
 #include "Console.h"
+#include "Progress.h"
 #include "host/Database.h"
 #include "host/HostError.h"
 #include "host/session/HostEnvironment.h"
@@ -55,6 +56,8 @@ int RunInSession(ISession* session, const std::u16string& code, const std::strin
     HRESULT hr = engine->AddNamedItem(Bstr(u"Session").Get(), sessionObject.Get());
     if (SUCCEEDED(hr)) hr = engine->AddNamedItem(Bstr(u"Application").Get(), application.Get());
     if (SUCCEEDED(hr)) hr = engine->AddNamedItem(Bstr(u"TlxConsole").Get(), static_cast<ITlxConsole*>(console.Get()));
+    ComPtr<CTlxProgress> progress = CTlxProgress::Make();
+    if (SUCCEEDED(hr)) hr = engine->AddNamedItem(Bstr(u"Postep").Get(), static_cast<IProgressEventsSink*>(progress.Get()));
     if (SUCCEEDED(hr)) hr = engine->AddScriptText(Bstr(kPrelude).Get());
     if (FAILED(hr)) return ReportFailure("przygotowanie silnika skryptów", hr);
     if (HRESULT run = engine->AddScriptText(Bstr(code).Get()); FAILED(run))

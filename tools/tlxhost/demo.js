@@ -45,11 +45,33 @@ krok("Deklaracja VAT-7", function () {
     vat7.P_6 = firma.UrzadSkarbowy.Kod;
     vat7.P_8 = firma.RodzajPlatnika == "1" ? 2 : 1;
     vat7.P_9 = firma.Nazwa;
+    print("  Sprzedaż: 23% netto 125 000,40 VAT 28 750,09; 8% netto 10 000,00 VAT 800,00");
+    vat7.P_19 = 125000.40;
+    vat7.P_20 = 28750.09;
+    vat7.P_17 = 10000;
+    vat7.P_18 = 800;
+    print("  Zakupy: środki trwałe netto 20 000,00 VAT 4 600,00; pozostałe netto 50 000,00 VAT 11 500,49");
+    vat7.P_43 = 20000;
+    vat7.P_44 = 4600;
+    vat7.P_45 = 50000;
+    vat7.P_46 = 11500.49;
+    vat7.AdviseProgress(Postep);
     vat7.Policz();
+    vat7.Verify();
     Session.Save();
-    print("  Zapisano VAT-7 nr", vat7.Numer, "za", vat7.Rok + "/" + vat7.Miesiac, "(identyfikator " + vat7.ID + ")");
-    var odczytana = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", "" + vat7.ID);
-    print("  Odczytana w nowej sesji: nr", odczytana.Numer, "NIP", odczytana.P_1, "urząd", odczytana.P_6);
+    var id = vat7.ID;
+    print("  Zapisano VAT-7 nr", vat7.Numer, "za", vat7.Miesiac + "/" + vat7.Rok, "(identyfikator " + id + ")");
+
+    var druga = Session.Login.CreateSession();
+    var wczytana = druga.CreateObject("TLXDeklaracje.Deklaracje", String(id));
+    print("  Odczytana w nowej sesji:", wczytana.Opis, "nr", wczytana.Numer);
+    var pola = ["P_1", "P_4", "P_5", "P_6", "P_9", "P_17", "P_18", "P_19", "P_20", "P_40", "P_41",
+                "P_43", "P_44", "P_45", "P_46", "P_51", "P_54", "P_56"];
+    for (var i = 0; i < pola.length; i++) {
+        var info = wczytana.Pole(pola[i]).Info;
+        print("    poz. " + pola[i].substr(2) + " = " + wczytana.Wartosc(pola[i]) + "  (" + info.Opis + ")");
+    }
+    print("  Do wpłaty:", wczytana.KwotaCalkowita, "zł, termin", wsparcie.Format(wczytana.Termin, "@D17"));
     print("  Deklaracji w bazie:", Session.CreateObject("TLXDeklaracje.Deklaracje").Count);
 });
 print("Koniec demonstracji.");

@@ -1,0 +1,118 @@
+// A VAT-7 declaration driven by host scripts through tlxhost on the demo company: filled, calculated with
+// progress, checked, saved with its number, read back in a new session; and what a script sees when a
+// step fails.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+namespace {
+
+class DeklaracjaScript : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::random_device random;
+        folder_ = std::filesystem::temp_directory_path() / ("tlx-e2e-dekl-" + std::to_string(random()));
+        std::filesystem::create_directories(folder_);
+        ASSERT_EQ(Run("init-db '" + Path("firma.db") + "' --demo"), 0) << err_;
+        ASSERT_EQ(Run("register"), 0) << err_;
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    static std::string Read(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    int Run(const std::string& arguments) {
+        std::string command = "TLX_REGISTRY='" + Path("hkcr.reg") + "' '" + TLX_HOST_PROGRAM + "' " + arguments +
+                              " >'" + Path("out.txt") + "' 2>'" + Path("err.txt") + "'";
+        int raw = std::system(command.c_str());
+        out_ = Read(Path("out.txt"));
+        err_ = Read(Path("err.txt"));
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    }
+    // Runs the VAT-7 set-up below followed by `script`.
+    int RunScript(const std::string& script) {
+        std::ofstream(Path("skrypt.js"), std::ios::binary) << kNewVat7 << script;
+        return Run("run '" + Path("skrypt.js") + "' --db '" + Path("firma.db") + "'");
+    }
+
+    // A March 2024 VAT-7 of the demo company with its header, sales and purchases.
+    static constexpr const char* kNewVat7 =
+        "function NowyVat7(deklaracje) {\n"
+        "    var d = deklaracje.AddNew();\n"
+        "    d.TypDeklar = 1; d.Wersja = 17; d.Rok = 2024; d.Miesiac = 3;\n"
+        "    d.P_1 = '5260250274'; d.P_6 = 'Urząd Skarbowy Warszawa-Mokotów'; d.P_8 = 1;\n"
+        "    d.P_9 = 'Przykładowa Spółka z o.o.';\n"
+        "    d.P_19 = 125000.40; d.P_20 = 28750.09; d.P_45 = 50000; d.P_46 = 11500.49;\n"
+        "    return d;\n"
+        "}\n";
+
+    std::filesystem::path folder_;
+    std::string out_, err_;
+};
+
+}  // namespace
+
+TEST_F(DeklaracjaScript, CalculatedSavedAndReadBackInANewSession) {
+    ASSERT_EQ(RunScript("var deklaracje = Session.CreateObject('TLXDeklaracje.Deklaracje');\n"
+                        "var d = NowyVat7(deklaracje);\n"
+                        "d.AdviseProgress(Postep);\n"
+                        "d.Policz();\n"
+                        "d.Verify();\n"
+                        "Session.Save();\n"
+                        "var druga = NowyVat7(deklaracje);\n"
+                        "druga.Policz();\n"
+                        "Session.Save();\n"
+                        "var inna = Session.Login.CreateSession();\n"
+                        "var w = inna.CreateObject('TLXDeklaracje.Deklaracje', String(d.ID));\n"
+                        "print(w.Opis, w.Numer, w.P_20, w.P_41, w.P_46, w.P_51, w.P_54, w.KwotaCalkowita);\n"
+                        "var w2 = inna.CreateObject('TLXDeklaracje.Deklaracje', String(druga.ID));\n"
+                        "print(w2.Numer);\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_,
+              "  [postęp] Wyliczanie deklaracji...\n"
+              "  [postęp] zakończono\n"
+              "VAT-7 za 03/2024 1 28750 28750 11500 11500 17250 17250\n"
+              "2\n");
+}
+
+TEST_F(DeklaracjaScript, FailuresReachTheScriptAndNothingIsSaved) {
+    ASSERT_EQ(RunScript("var deklaracje = Session.CreateObject('TLXDeklaracje.Deklaracje');\n"
+                        "var d = NowyVat7(deklaracje);\n"
+                        "try { d.Nieznane = 1; } catch (e) { print('nieznane pole:', e.number == -2147352570); }\n"
+                        "try { d.Kwartal = 5; } catch (e) { print('put:', e.description); }\n"
+                        "d.Kwartal = 2;\n"
+                        "print('miesiąc po kwartale:', d.Miesiac, d.P_4);\n"
+                        "d.Policz();\n"
+                        "d.P_1 = '';\n"
+                        "try { Session.Save(); } catch (e) { print('zapis:', e.description); }\n"
+                        "var inna = Session.Login.CreateSession();\n"
+                        "print('w bazie:', inna.CreateObject('TLXDeklaracje.Deklaracje').Count);\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_,
+              "nieznane pole: true\n"
+              "put: Kwartał musi być liczbą od 1 do 4.\n"
+              "miesiąc po kwartale: 6 6\n"
+              "zapis: Pole \"P_1\" musi być wypełnione.\n"
+              "w bazie: 0\n");
+}
+
+TEST_F(DeklaracjaScript, TheDemoPrintsACalculatedSavedAndReloadedVat7) {
+    ASSERT_EQ(Run("demo"), 0) << err_;
+    EXPECT_NE(out_.find("[postęp] Wyliczanie deklaracji..."), std::string::npos) << out_;
+    EXPECT_NE(out_.find("Zapisano VAT-7 nr 1 za 3/2024"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("poz. 54 = 13450"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("Do wpłaty: 13450 zł, termin 25.04.2024"), std::string::npos) << out_;
+    EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
+}
