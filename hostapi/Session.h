@@ -35,6 +35,8 @@ using IObjectReference = ISessionReference;
 //   as ICollection::Item reads a key (see hostapi/Collections.h: a number or a decimal text is the
 //   identifier, "Col=value" criteria, "@" + bookmark); a record class that is not a collection reads
 //   the parameter as the identifier of its row. No matching row answers HOST_E_NOROW (0x80050458).
+//   A host collection made only for such a parameter reads only the matching rows when the key is an
+//   identifier or criteria of whole numbers.
 // - The session's unit of work (see SaveChanges) holds the host collections created in it with their
 //   AutoSave switch set, the collections it creates itself to answer a parameter, and the objects
 //   handed to ISession2::AddObject.
