@@ -42,6 +42,14 @@ LONG CDeklaracja::RokMiesiac() { return ReadLong(u"RokMiesiac"); }
 
 HRESULT CDeklaracja::get_ID(LONG* value) { return GetLong(u"DknId", value); }
 
+LONG CDeklaracja::IdentityObjectType() { return 30000 + ReadLong(u"TypDeklar"); }
+LONG CDeklaracja::IdentityObjectVersion() { return ReadLong(u"Wersja"); }
+double CDeklaracja::IdentityDocumentDate() {
+    LONG period = RokMiesiac();
+    int year = static_cast<int>(period / 100), month = static_cast<int>(period % 100);
+    return CDate(month, DaysInMonth(month, year), year).Value();
+}
+
 HRESULT CDeklaracja::get_Stempel(IDispatch** stamp) {
     return ComBoundary(__FILE__, __LINE__, [&] {
         RequireOut(stamp);

@@ -193,6 +193,11 @@ public:
 
 protected:
     CBstr GetDefaultColumnPrefix() override { return CBstr(kColumnPrefix); }
+    // Identity descriptors: the kind of object (30000 + form type), the form version and the last day
+    // of the declaration's period.
+    LONG IdentityObjectType() override;
+    LONG IdentityObjectVersion() override;
+    double IdentityDocumentDate() override;
     void OnLoadRecord(LONG mode) override;
     void OnVerify() override;
     void OnSave(LONG mode) override;

@@ -40,6 +40,39 @@ public:
 
 using Events = std::vector<std::pair<DISPID, std::vector<std::u16string>>>;
 
+// A KEDU package as the declaration sees it: a row of TLX.DeklKedu with its identifier and lock.
+class CStandInKedu final : public ComObject<CStandInKedu, IKedu> {
+public:
+    LONG id = 0;
+    LONG locked = 0;
+
+    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override { return E_NOTIMPL; }
+    HRESULT get_ID(LONG* v) override { return (*v = id, S_OK); }
+    HRESULT get_Session(IDispatch**) override { return E_NOTIMPL; }
+    HRESULT get_State(IDispatch**) override { return E_NOTIMPL; }
+    HRESULT putref_State(IDispatch*) override { return E_NOTIMPL; }
+    HRESULT get_ROSaveMode(LONG*) override { return E_NOTIMPL; }
+    HRESULT put_ROSaveMode(LONG) override { return E_NOTIMPL; }
+    HRESULT Verify() override { return E_NOTIMPL; }
+    HRESULT get_Stempel(IDispatch**) override { return E_NOTIMPL; }
+    HRESULT get_Nazwa(BSTR*) override { return E_NOTIMPL; }
+    HRESULT put_Nazwa(BSTR) override { return E_NOTIMPL; }
+    HRESULT get_Data(DATE*) override { return E_NOTIMPL; }
+    HRESULT put_Data(DATE) override { return E_NOTIMPL; }
+    HRESULT get_Opis(BSTR*) override { return E_NOTIMPL; }
+    HRESULT put_Opis(BSTR) override { return E_NOTIMPL; }
+    HRESULT get_Zablokowana(LONG* v) override { return (*v = locked, S_OK); }
+    HRESULT put_Zablokowana(LONG) override { return E_NOTIMPL; }
+    HRESULT get_Deklaracje(IDispatch**) override { return E_NOTIMPL; }
+    HRESULT Wyslij(LONG) override { return E_NOTIMPL; }
+    HRESULT Zapisz(LONG, BSTR, LONG, LONG*) override { return E_NOTIMPL; }
+    HRESULT WyslijTS(BSTR) override { return E_NOTIMPL; }
+    HRESULT ZestawMieszany(LONG*) override { return E_NOTIMPL; }
+};
+
 std::u16string Text(const VARIANT& value) {
     Variant text;
     if (FAILED(VariantChangeType(&text, &value, 0, VT_BSTR))) return u"(?)";
@@ -427,6 +460,20 @@ TEST_F(DeklaracjaTest, HeaderColumnsAndFixedAnswers) {
     ComPtr<IDispatch> employee;
     EXPECT_EQ(declaration->get_Pracownik(employee.Out()), HOST_E_RECORDZERO);
     EXPECT_EQ(LastError(), u"Rekord 0 nieznaleziony. Pole 'Pracownik'");
+
+    auto identity = declaration.As<IMirvakObjectTypeInfo>();
+    ASSERT_TRUE(identity);
+    identity->get_ObjectType(&value);
+    EXPECT_EQ(value, 30901);
+    declaration->put_Miesiac(2);
+    double lastDay = 0;
+    identity->get_DocumentDate(&lastDay);
+    EXPECT_EQ(lastDay, 42429.0) << "29 February 2016";
+    ComPtr<IDispatch> stamp, again;
+    ASSERT_EQ(declaration->get_Stempel(stamp.Out()), S_OK) << Utf16ToUtf8(LastError());
+    declaration->get_Stempel(again.Out());
+    EXPECT_TRUE(stamp);
+    EXPECT_EQ(stamp.As<IUnknown>(), again.As<IUnknown>()) << "the stamp is made once";
 }
 
 TEST_F(DeklaracjaTest, ChildDeclarationsLeaveOutAttachmentForms) {
@@ -443,6 +490,60 @@ TEST_F(DeklaracjaTest, ChildDeclarationsLeaveOutAttachmentForms) {
     LONG count = 0;
     children.As<ICollection>()->get_Count(&count);
     EXPECT_EQ(count, 1) << "the RCA is a child, the PIT/B attachment is not";
+    ASSERT_EQ(parent->put_Zablokowana(1), S_OK) << Utf16ToUtf8(LastError());
+    ComPtr<IDispatch> child;
+    ASSERT_EQ(children.As<ICollection>()->Item(Variant::FromLong(0), child.Out()), S_OK);
+    LONG locked = 0;
+    child.As<IDeklaracja>()->get_Zablokowana(&locked);
+    EXPECT_EQ(locked, 1) << "the lock spreads to the children";
+}
+
+TEST_F(DeklaracjaTest, ALockedPackageRefusesTheDeclarationAndDetachingAlwaysWorks) {
+    Execute(u"insert into TLX.DeklKedu (Dkk_DkkId, Dkk_Nazwa, Dkk_Zablokowana) values (4, 'otwarty', 0), "
+            u"(5, 'zamknięty', 1)");
+    auto declaration = NewDeclaration(901, 2016, 1);
+    auto open = CStandInKedu::Make();
+    open->id = 4;
+    ASSERT_EQ(declaration->put_Kedu(open.Get()), S_OK) << Utf16ToUtf8(LastError());
+    auto closed = CStandInKedu::Make();
+    closed->id = 5;
+    closed->locked = 1;
+    EXPECT_EQ(declaration->put_Kedu(closed.Get()), static_cast<HRESULT>(0x80040207));
+    EXPECT_EQ(LastError(), u"Nie można przypinać deklaracji do zablokowanego pliku KEDU.");
+    ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"select DkN_DkkID from TLX.DeklNag"), u"4") << "the refused package changed nothing";
+    EXPECT_EQ(declaration->put_Kedu(nullptr), S_OK);
+    ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"select DkN_DkkID from TLX.DeklNag"), u"NULL");
+}
+
+TEST_F(DeklaracjaTest, NoEmployeeWhetherTheLinkIsNullOrZero) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_PraID) values (1, 901, NULL), (2, 901, 0)");
+    for (const char16_t* id : {u"1", u"2"}) {
+        ComPtr<IDispatch> item;
+        ASSERT_EQ(declarations_->Item(Variant::FromString(id), item.Out()), S_OK);
+        ComPtr<IDispatch> employee;
+        EXPECT_EQ(item.As<IDeklaracja2>()->get_Pracownik(employee.Out()), HOST_E_RECORDZERO);
+        EXPECT_FALSE(employee);
+    }
+}
+
+TEST_F(DeklaracjaTest, ADeclarationLockedWhenLoadedSkipsItsCheckAndSaveScripts) {
+    auto declaration = NewDeclaration(900, 2016, 1);
+    Put(declaration.Get(), u"DoZaplaty", Variant::FromDouble(1));
+    ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+    Execute(u"update TLX.DeklNag set DkN_Zablokowana=1");
+    Execute(u"delete from TLX.DeklWydr");
+    auto other = Declarations(NewSession().Get());
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(other->Item(Variant::FromLong(0), item.Out()), S_OK);
+    auto locked = item.As<IDeklaracja2>();
+    ASSERT_EQ(locked->Verify(), S_OK);
+    Put(locked.Get(), u"Sprzedaz", Variant::FromDouble(7));
+    ASSERT_EQ(SaveCollection(other.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(FieldText(locked.Get(), u"Zdarzenia"), u"onload;") << "neither onverify nor onsave";
+    EXPECT_EQ(Scalar(u"select DkW_Wartosc from TLX.DeklWydr where DkW_Rubryka=10"), u"7.00")
+        << "the printout lines are rebuilt all the same";
 }
 
 }  // namespace
