@@ -28,7 +28,10 @@ enum HostBindMode : LONG {
 //      given a parent link during step 3) are saved by this same protocol inside the same transaction;
 //   5. the transaction is committed (when the save opened it).
 // A failure anywhere rolls the transaction back, sends hostSaveRollback (5) to every item that had
-// received mode 6, and leaves the collection's pending rows as they were before the save.
+// received mode 6, and leaves the collection's pending rows as they were before the save. One case is
+// weaker: when a child collection fails after its parent's batch was written (step 4), the database is
+// rolled back, but the parent's rows are no longer pending in memory (new rows keep the identifiers the
+// rolled-back insert gave them); the caller must Resync the parent before saving again.
 // hostSaveDiscard (1) is passed by callers that drop an object without saving it.
 enum HostSaveMode : LONG {
     hostSaveDiscard = 1,
