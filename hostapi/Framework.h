@@ -31,7 +31,8 @@ enum HostBindMode : LONG {
 // received mode 6, and leaves the collection's pending rows as they were before the save. One case is
 // weaker: when a child collection fails after its parent's batch was written (step 4), the database is
 // rolled back, but the parent's rows are no longer pending in memory (new rows keep the identifiers the
-// rolled-back insert gave them); the caller must Resync the parent before saving again.
+// rolled-back insert gave them), so the parent refuses to save again, with a text saying so, until it is
+// Resynced.
 // hostSaveDiscard (1) is passed by callers that drop an object without saving it.
 enum HostSaveMode : LONG {
     hostSaveDiscard = 1,

@@ -336,6 +336,7 @@ void CollectionCore::Delete(const VARIANT& key) {
 }
 
 void CollectionCore::Resync() {
+    stale_ = false;
     if (!recordset_) return;
     Check(recordset_->Close());
     Check(recordset_->Open(Variant::FromString(SelectText()),
@@ -498,6 +499,7 @@ void CollectionCore::RunProtocol(HostCollection* self) {
             deleted.push_back(&entry);
     }
     std::vector<Entry*> checked;
+    bool written = false;
     try {
         for (Entry* entry : live) {
             ComPtr<ISaveable> saveable = entry->item.As<ISaveable>();
@@ -521,6 +523,7 @@ void CollectionCore::RunProtocol(HostCollection* self) {
         }
         ApplyOwnFilter();
         if (!settings.readOnly) Check(rows->UpdateBatch(adAffectAll));
+        written = true;
         unsigned serialBefore = CurrentLinkSerial();
         for (Entry* entry : live) {
             ApplyOwnFilter();
@@ -543,6 +546,7 @@ void CollectionCore::RunProtocol(HostCollection* self) {
             if (ComPtr<ISaveable> saveable = entry->item.As<ISaveable>()) saveable->Save(hostSaveRollback);
         }
         rows->put_Filter(Variant::FromLong(0));
+        stale_ = written;
         SetErrorInfo(0, failure.Get());
         throw;
     }
@@ -557,6 +561,9 @@ void CollectionCore::RunProtocol(HostCollection* self) {
 
 void CollectionCore::Save(HostCollection* self) {
     if (!recordset_) return;  // never read: nothing to save
+    if (stale_)
+        Fail(E_FAIL, u"Poprzedni zapis kolekcji nie powiódł się po zapisaniu jej wierszy; odśwież kolekcję "
+                     u"(Resync) przed ponownym zapisem");
     ComPtr<IHostSession> host = HostSessionOf(session.Get());
     host->BeginWork();
     try {

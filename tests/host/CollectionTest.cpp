@@ -293,3 +293,35 @@ TEST_F(CollectionTest, ItemsHeldTogetherEachReadAndWriteTheirOwnRow) {
 
 }  // namespace
 }  // namespace tlx::host::test
+
+namespace tlx::host::test {
+namespace {
+
+TEST_F(CollectionTest, AChildFailingAfterItsParentWasWrittenRollsBothBackAndTheParentAsksForAResync) {
+    ComPtr<IDispatch> parent = AddNamed(u"Rodzic");
+    ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
+    ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
+    ASSERT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
+    ASSERT_EQ(setup->put_SQL(Bstr(u"select * from TLX.Pozycje where Poz_RodzicID = 0 and Poz_Numer = 99").Get()), S_OK);
+    ASSERT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
+    ASSERT_EQ(setup->putref_ParentObject(parent.Get()), S_OK);
+    ComPtr<IDispatch> child;
+    ASSERT_EQ(object.As<ICollection>()->AddNew(Variant::Missing(), child.Out()), S_OK);
+    ComPtr<Recordset> childRows;
+    ASSERT_EQ(object.As<IAdoCollection>()->get_Recordset(childRows.Out()), S_OK);
+    WriteField(childRows.Get(), u"Poz_Nazwa", Variant::FromString(u"ZLY"));
+    WriteField(childRows.Get(), u"Poz_Numer", Variant::FromLong(99));
+
+    EXPECT_EQ(Save(), E_FAIL);
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"Zły wiersz");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje"), u"3") << "neither parent nor child was stored";
+    EXPECT_EQ(Save(), E_FAIL);
+    EXPECT_NE(tlx::TakeErrorDescription().find(u"Resync"), std::u16string::npos);
+
+    ASSERT_EQ(collection_->Resync(Variant::Missing()), S_OK);
+    EXPECT_EQ(Count(), 3);
+    EXPECT_EQ(Save(), S_OK);
+}
+
+}  // namespace
+}  // namespace tlx::host::test
