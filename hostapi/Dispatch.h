@@ -55,6 +55,15 @@ inline const tlx::DispatchTable& DispatchTableOf(IOperatorObject*) {
         tlx::DispMethod<&IOperatorObject::OperatorType>(u"OperatorType", 3),
         tlx::DispGet<&IOperatorObject::get_ID>(u"ID", 4),
         tlx::DispGet<&IOperatorObject::get_Kod>(u"Kod", 5),
+        tlx::DispMethod<&IOperatorObject::GetEntry>(u"GetEntry", 6),
+    };
+    return table;
+}
+
+inline const tlx::DispatchTable& DispatchTableOf(IBazaFirmy*) {
+    static const tlx::DispatchTable table{
+        tlx::DispGet<&IBazaFirmy::get_Nazwa>(u"Nazwa", 1),
+        tlx::DispGet<&IBazaFirmy::get_Connection>(u"Connection", 2),
     };
     return table;
 }

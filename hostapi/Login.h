@@ -3,9 +3,23 @@
 
 #include "platform/com/Variant.h"
 
+struct Connection;  // ADO, platform/ado
 struct ISession;
 struct ISession2;
-struct Recordset;  // ADO, platform/ado
+struct Recordset;
+
+// A company database the login knows (a row of the configuration database's TLX.Bazy): the foreign
+// databases an accounting office reads amounts from.
+struct IBazaFirmy : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{E50497F1-7819-4370-A910-C3CE2610E98D}");
+    using Base = IDispatch;
+    virtual HRESULT get_Nazwa(BSTR* name) = 0;
+    // An open connection to the database (its ConnectionString names the file).
+    virtual HRESULT get_Connection(Connection** connection) = 0;
+
+protected:
+    ~IBazaFirmy() = default;
+};
 
 // The operator signed in to the host.
 struct IOperatorObject : IDispatch {
@@ -20,6 +34,9 @@ struct IOperatorObject : IDispatch {
     // Row identifier and code of the operator (TLX.Operatorzy: Ope_OpeID, Ope_Kod).
     virtual HRESULT get_ID(LONG* id) = 0;
     virtual HRESULT get_Kod(BSTR* code) = 0;
+    // An entry of the operator's environment by key: "#" + a database name answers that company
+    // database (IBazaFirmy, from TLX.Bazy of the configuration database); an unknown key answers null.
+    virtual HRESULT GetEntry(BSTR key, IDispatch** entry) = 0;
 
 protected:
     ~IOperatorObject() = default;

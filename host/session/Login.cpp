@@ -41,7 +41,8 @@ HRESULT CLogin::CreateObject(BSTR classText, IDispatch** object) {
 
 HRESULT CLogin::GetOperatorObject(IOperatorObject** op) {
     if (!op) return E_POINTER;
-    *op = COperatorObject::Make(settings_.op).Detach();
+    std::string config = settings_.configDatabase.empty() ? settings_.companyDatabase : settings_.configDatabase;
+    *op = COperatorObject::Make(settings_.op, config).Detach();
     return S_OK;
 }
 

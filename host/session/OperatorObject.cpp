@@ -1,5 +1,10 @@
 #include "host/session/OperatorObject.h"
 
+#include "host/Database.h"
+#include "host/HostError.h"
+#include "host/session/BazaFirmy.h"
+#include "platform/text/CodePage.h"
+
 namespace tlx::host {
 
 HRESULT COperatorObject::GetToday(DATE* today) {
@@ -30,6 +35,22 @@ HRESULT COperatorObject::get_Kod(BSTR* code) {
     if (!code) return E_POINTER;
     *code = Bstr(settings_.code).Detach();
     return S_OK;
+}
+
+HRESULT COperatorObject::GetEntry(BSTR key, IDispatch** entry) {
+    return Boundary([&] {
+        Require(entry);
+        *entry = nullptr;
+        std::u16string text(key ? key : u"", SysStringLen(key));
+        if (text.size() < 2 || text[0] != u'#') return;
+        ComPtr<Connection> config = OpenConnection(configDatabase_);
+        ComPtr<Recordset> rows = OpenRecordset(
+            config.Get(), u"select Baz_Nazwa, Baz_Plik from TLX.Bazy where Baz_Nazwa = " + QuoteSql(text.substr(1)));
+        if (!AtEnd(rows.Get()))
+            *entry = CBazaFirmy::Make(ReadText(rows.Get(), u"Baz_Nazwa"), Utf16ToUtf8(ReadText(rows.Get(), u"Baz_Plik")))
+                         .Detach();
+        config->Close();
+    });
 }
 
 }  // namespace tlx::host

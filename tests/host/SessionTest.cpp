@@ -2,9 +2,13 @@
 // unit of work, and the login, operator and application objects around it.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
 #include "HostFixture.h"
 #include "host/session/HostEnvironment.h"
 #include "hostapi/Errors.h"
+#include "platform/ado/SqliteDatabase.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
 
@@ -170,6 +174,44 @@ TEST_F(SessionTest, ACollectionMadeForOneNumericKeyReadsOnlyThatRow) {
     ComPtr<IDispatch> byText = Create(u"TLX.Waluty", Variant::FromString(u"WNa_Symbol='usd'"));
     EXPECT_EQ(Text(byText.Get(), u"Symbol"), u"USD") << "texts match without regard to case";
     EXPECT_EQ(RowsBehind(byText.Get()), 3);
+}
+
+}  // namespace
+}  // namespace tlx::host::test
+
+namespace tlx::host::test {
+namespace {
+
+TEST_F(SessionTest, TheOperatorFindsTheCompanyDatabasesOfTheConfiguration) {
+    std::ifstream in(std::filesystem::path(std::getenv("TLX_SOURCE_DIR")) / "db" / "config.sql", std::ios::binary);
+    std::stringstream configSql;
+    configSql << in.rdbuf();
+    std::string config = (folder_ / "konfiguracja.db").string();
+    ado::CreateDatabaseFile(config, {configSql.str(), "INSERT INTO Bazy (Baz_Nazwa, Baz_Plik) VALUES ('Biuro', '" +
+                                                          database_ + "'), ('Usunieta', '/nie/ma/bazy.db');"});
+    session_.Reset();
+    LoginSettings settings;
+    settings.companyDatabase = database_;
+    settings.configDatabase = config;
+    ASSERT_EQ(StartHost(settings), S_OK);
+    ComPtr<IOperatorObject> op;
+    ASSERT_EQ(CurrentLogin()->GetOperatorObject(op.Out()), S_OK);
+
+    ComPtr<IDispatch> entry;
+    ASSERT_EQ(op->GetEntry(Bstr(u"#Biuro").Get(), entry.Out()), S_OK);
+    ComPtr<IBazaFirmy> office = entry.As<IBazaFirmy>();
+    ASSERT_TRUE(office);
+    ComPtr<Connection> connection;
+    ASSERT_EQ(office->get_Connection(connection.Out()), S_OK);
+    ComPtr<Recordset> rows = OpenRecordset(connection.Get(), u"select WNa_Symbol from TLX.Waluty");
+    EXPECT_EQ(ReadText(rows.Get(), u"WNa_Symbol"), u"PLN");
+
+    ASSERT_EQ(op->GetEntry(Bstr(u"#Nieznana").Get(), entry.Out()), S_OK);
+    EXPECT_FALSE(entry);
+    ASSERT_EQ(op->GetEntry(Bstr(u"#Usunieta").Get(), entry.Out()), S_OK);
+    EXPECT_EQ(entry.As<IBazaFirmy>()->get_Connection(connection.Out()), E_FAIL);
+    EXPECT_NE(TakeErrorDescription().find(u"/nie/ma/bazy.db"), std::u16string::npos);
+    EXPECT_FALSE(std::filesystem::exists("/nie/ma/bazy.db"));
 }
 
 }  // namespace
