@@ -3,11 +3,6 @@
 
 #include "hostapi/HostObjects.h"
 
-namespace {
-// Members whose work belongs to parts of the declaration not built yet answer this.
-HRESULT NotYet() { return E_NOTIMPL; }
-}  // namespace
-
 CDeklaracja::CDeklaracja(HMODULE resources)
     : progress_(AddConnectionPoint(DIID__IProgressEvents)), definition_(resources) {}
 
@@ -82,8 +77,6 @@ HRESULT CDeklaracja::get_Zablokowana(LONG* value) { return GetLong(u"Zablokowana
 HRESULT CDeklaracja::put_Zablokowana(LONG value) {
     return ComBoundary(__FILE__, __LINE__, [&] { WriteLock(value); });
 }
-HRESULT CDeklaracja::get_Tekst(BSTR*) { return NotYet(); }
-HRESULT CDeklaracja::put_Tekst(BSTR) { return NotYet(); }
 
 HRESULT CDeklaracja::get_DataObowiazywaniaOd(LONG* yearMonth) {
     return ComBoundary(__FILE__, __LINE__, [&] {
@@ -188,12 +181,6 @@ HRESULT CDeklaracja::get_EDekl_OperatorWysylajacy(LONG* v) { return GetLong(u"ED
 HRESULT CDeklaracja::put_EDekl_OperatorWysylajacy(LONG v) { return PutLong(u"EDekl_OperatorWysylajacy", v); }
 HRESULT CDeklaracja::get_EDekl_OperatorPobierajacyUPO(LONG* v) { return GetLong(u"EDekl_OperatorPobierajacyUPO", v); }
 HRESULT CDeklaracja::put_EDekl_OperatorPobierajacyUPO(LONG v) { return PutLong(u"EDekl_OperatorPobierajacyUPO", v); }
-HRESULT CDeklaracja::get_EDekl_DataWyslaniaStr(BSTR*) { return NotYet(); }
-HRESULT CDeklaracja::get_EDekl_DataOdebraniaUPOStr(BSTR*) { return NotYet(); }
-HRESULT CDeklaracja::get_EDekl_OperatorWysylajacyKod(BSTR*) { return NotYet(); }
-HRESULT CDeklaracja::get_EDekl_OperatorPobierajacyUPOKod(BSTR*) { return NotYet(); }
-HRESULT CDeklaracja::get_EDekl_StatusPrzetwarzania(StatusEDeklaracji*) { return NotYet(); }
-HRESULT CDeklaracja::WyczyscPolaEDeklaracji() { return NotYet(); }
 HRESULT CDeklaracja::get_EDekl_KodUrzedu(BSTR* v) { return GetText(u"EDekl_KodUrzedu", v); }
 HRESULT CDeklaracja::put_EDekl_KodUrzedu(BSTR v) { return PutText(u"EDekl_KodUrzedu", v); }
 
@@ -222,16 +209,11 @@ HRESULT CDeklaracja::put_DekretLink(IDispatch* entry) {
     dekretLink_ = tlx::ComPtr<IDispatch>(entry);
     return S_OK;
 }
-HRESULT CDeklaracja::Write2Log(BSTR) { return NotYet(); }
 
-HRESULT CDeklaracja::InitializeClone(IDispatch*) { return NotYet(); }
-HRESULT CDeklaracja::ResetScript() { return NotYet(); }
 HRESULT CDeklaracja::put_FormaPlatnosci(IDispatch* method) {
     formaPlatnosci_ = tlx::ComPtr<IDispatch>(method);
     return S_OK;
 }
-HRESULT CDeklaracja::UsunPracownika() { return NotYet(); }
-HRESULT CDeklaracja::get_PlatnoscDokumentu(IDispatch**) { return NotYet(); }
 HRESULT CDeklaracja::get_Symbol(BSTR* symbol) {
     return ComBoundary(__FILE__, __LINE__, [&] {
         RequireOut(symbol);
@@ -239,22 +221,3 @@ HRESULT CDeklaracja::get_Symbol(BSTR* symbol) {
         *symbol = definition_.Symbol().Copy();
     });
 }
-HRESULT CDeklaracja::get_DefinicjaDokumentu(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_NumerPelny(BSTR*) { return NotYet(); }
-HRESULT CDeklaracja::get_NumerString(BSTR*) { return NotYet(); }
-HRESULT CDeklaracja::get_NumerNr(LONG*) { return NotYet(); }
-HRESULT CDeklaracja::get_NumerObcy(BSTR*) { return NotYet(); }
-HRESULT CDeklaracja::get_PodAdres(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_Kategoria(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_Stan(LONG*) { return NotYet(); }
-HRESULT CDeklaracja::get_KwotaCalkowitaSys(CY*) { return NotYet(); }
-HRESULT CDeklaracja::get_Waluta(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_TypKursuWaluty(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_KursL(double*) { return NotYet(); }
-HRESULT CDeklaracja::get_KursM(LONG*) { return NotYet(); }
-HRESULT CDeklaracja::get_CustomCollection01(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_CustomCollection02(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_CustomCollection03(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_CustomCollection04(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_CustomCollection05(IDispatch**) { return NotYet(); }
-HRESULT CDeklaracja::get_CustomCollection06(IDispatch**) { return NotYet(); }

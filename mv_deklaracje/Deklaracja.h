@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "DokumentKsiegowany.h"
+#include "IDokumentImpl.h"
 #include "TlxBus2.h"
 #include "hostapi/Collections.h"
 #include "mv_deklaracje/DefinicjaDeklaracji.h"
@@ -14,10 +16,12 @@
 #include "tlb/DispatchTables.h"
 
 class CDeklaracja;
-using CDeklaracjaRecord = ISQLObjectImpl<CDeklaracja, IDeklaracja2, IGetDekElementInfo, tlx::ConnectionPointContainer,
-                                         IIdentity, IMirvakObjectTypeInfo>;
+using CDeklaracjaRecord =
+    ISQLObjectImpl<CDeklaracja, IDeklaracja2, IGetDekElementInfo, tlx::ConnectionPointContainer, IIdentity,
+                   IMirvakObjectTypeInfo, IDokument, IDokumentKsiegowany, IPodmiotowy, IInitializeClone>;
+using CDeklaracjaDocument = CDokumentKsiegowany<CDeklaracja, IDokumentImpl<CDeklaracjaRecord>>;
 
-class CDeklaracja final : public IIdentityImpl<CDeklaracja, CDeklaracjaRecord> {
+class CDeklaracja final : public IIdentityImpl<CDeklaracja, CDeklaracjaDocument> {
 public:
     using CDeklaracjaRecord::GetFieldValue;
 
@@ -191,6 +195,11 @@ public:
     HRESULT InfoStr(BSTR name, IDispatch** info) override;
     HRESULT InfoLpw(LONG printedNumber, IDispatch** info) override;
 
+    // IPodmiotowy: the subject is the form's own; setting one changes nothing.
+    HRESULT put_Podmiot(IDispatch* subject) override;
+    // IInitializeClone: the host's road to InitializeClone.
+    HRESULT InitializeClone(Recordset* pattern) override;
+
 protected:
     CBstr GetDefaultColumnPrefix() override { return CBstr(kColumnPrefix); }
     // Identity descriptors: the kind of object (30000 + form type), the form version and the last day
@@ -202,6 +211,14 @@ protected:
     void OnVerify() override;
     void OnSave(LONG mode) override;
     bool OnStateChange(LONG state, LONG mode) override;
+    // Identity descriptors (DeklaracjaIdentity.cpp).
+    LONG IdentityObjectType() override;
+    LONG IdentityObjectVersion() override;
+    CBstr IdentityNumber() override;
+    CBstr IdentityPeriod() override;
+    LONG IdentitySubjectType() override;
+    LONG IdentitySubjectID() override;
+    CBstr IdentitySubjectName() override;
 
 private:
     // The child collections, each built on first use with its query bound to the declaration's id.
@@ -239,6 +256,28 @@ private:
     void WriteLock(LONG value);
     tlx::ComPtr<IDispatch> Self();
 
+    // Cloning, page text, payment (DeklaracjaClone.cpp).
+    void CloneFrom(Recordset* pattern);
+    CBstr ReadPageText();
+    void WritePageText(std::u16string_view text);
+    tlx::ComPtr<IDispatch> Payment();
+
+    // Record members and the accounting step of saving (DeklaracjaRecord.cpp, DeklaracjaPosting.cpp).
+    tlx::ComPtr<ISerwisDeklaracji> GetDeclarationService();
+    CDate GetPaymentDate();
+    void UpdateAccountingLinkOnSave(LONG mode, LONG editMode);
+    void DeletePreDocument(LONG id);
+    void ResetChildScripts();
+
+    // E-declaration (DeklaracjaEDeklaracja.cpp).
+    CBstr StoredTimeText(const OLECHAR* column);
+    CBstr OperatorCode(const OLECHAR* column);
+    void ClearEDeklarationColumns();
+
+    // VAT sub-lists (DeklaracjaSubLists.cpp).
+    HRESULT GetCustomCollection(int index, IDispatch** collection);
+    void GiveSubListsTheirParent(LONG id);
+
     // Column helpers shared by the header members.
     HRESULT GetLong(const OLECHAR* column, LONG* out);
     HRESULT PutLong(const OLECHAR* column, LONG value);
@@ -252,6 +291,10 @@ private:
     DWORD adviseCookie_ = 0;
     CDefinicjaDeklaracji definition_;
     tlx::ComPtr<ICollection> children_[4];
+    tlx::ComPtr<ICollection> subLists_[6];
+    tlx::ComPtr<ISerwisDeklaracji> dataService_;
+    tlx::ComPtr<ISessionReference> currency_;
+    tlx::ComPtr<ISessionReference> payment_;
     tlx::ComPtr<ISessionReference> employee_;
     tlx::ComPtr<ISessionReference> kedu_;
     tlx::ComPtr<IDispatch> dekretLink_;

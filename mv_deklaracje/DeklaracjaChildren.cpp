@@ -5,6 +5,8 @@
 
 #include "hostapi/Employees.h"
 #include "hostapi/Errors.h"
+#include "mv_deklaracje/CollectionEnumerator.h"
+#include "mv_deklaracje/DeclarationWalk.h"
 #include "mv_deklaracje/Deklaracja.h"
 #include "mv_deklaracje/Module.h"
 #include "platform/com/Enumerators.h"
@@ -100,6 +102,7 @@ bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
             tlx::Bstr column(kChildren[static_cast<std::size_t>(which)].linkColumn);
             CheckHost(configure->SetParentLink(id, column.Get()));
         }
+        GiveSubListsTheirParent(id);
     }
     return state == 4;
 }
@@ -210,20 +213,14 @@ HRESULT CDeklaracja::get_Deklaracja(IDeklaracja** parent) {
 
 HRESULT CDeklaracja::put_Deklaracja(IDeklaracja*) { return E_NOTIMPL; }
 
-// The lock is written into the row and handed to every child declaration.
+// The lock is written into the row and handed to every child declaration, and so down the whole tree.
+// A declaration the walk has locked already (parent links that form a cycle) is not entered again.
 void CDeklaracja::WriteLock(LONG value) {
+    CDeclarationWalk walk(DeclarationWalkKind::Lock, ReadIdentifier());
+    if (!walk.Entered()) return;
+    Payment();
     WriteLong(u"Zablokowana", value);
-    tlx::ComPtr<IUnknown> items;
-    CheckHost(ChildCollection(Child::Declarations)->get__NewEnum(items.Out()));
-    tlx::ComPtr<IEnumVARIANT> walk = items.As<IEnumVARIANT>();
-    if (!walk) RaiseHResult(E_POINTER);
-    for (;;) {
-        tlx::Variant item;
-        ULONG fetched = 0;
-        if (CheckHost(walk->Next(1, item.Out(), &fetched)) != S_OK || fetched == 0) break;
-        tlx::ComPtr<IDeklaracja> child;
-        if (item.vt == VT_DISPATCH && item.pdispVal)
-            CheckHost(item.pdispVal->QueryInterface(IidOf<IDeklaracja>(), child.OutVoid()));
-        if (child) CheckHost(child->put_Zablokowana(value));
-    }
+    tlx::ComPtr<IDispatch> children(ChildCollection(Child::Declarations));
+    for (CCollectionEnumerator<IDeklaracja> each(children.Get()); auto child = each.Current(); each.MoveNext())
+        CheckHost(child->put_Zablokowana(value));
 }

@@ -38,13 +38,17 @@ void CDeklaracja::CheckFormValidityPeriod() {
     EnsureFormLoaded();
     LONG from = definition_.DataObowiazywaniaOd();
     LONG to = definition_.DataObowiazywaniaDo();
-    if (from == 0) return;
+    if (from == 0 && to == 0) return;
     LONG period = RokMiesiac();
     CBstr message;
-    if (to != 0 && (period < from || period > to))
+    // A form valid only up to a month is checked too: a period after it is refused.
+    if (from == 0 && period > to)
+        message = CBstr(u"Formularz deklaracji obowiązuje za okres do ") + FormatPeriodStart(to) +
+                  std::u16string_view(u".");
+    else if (from != 0 && to != 0 && (period < from || period > to))
         message = CBstr(u"Formularz deklaracji obowiązuje za okres od ") + FormatPeriodStart(from) +
                   std::u16string_view(u" do ") + FormatPeriodStart(to) + std::u16string_view(u".");
-    else if (to == 0 && period < from)
+    else if (from != 0 && to == 0 && period < from)
         message = CBstr(u"Formularz deklaracji obowiązuje za okres od ") + FormatPeriodStart(from) +
                   std::u16string_view(u".");
     if (message.IsNull()) return;

@@ -128,6 +128,11 @@ void CDeklaracja::OnVerify() {
 }
 
 void CDeklaracja::OnSave(LONG mode) {
+    if (mode != hostSaveRollback) {
+        EditModeEnum editMode{};
+        CheckHost(BoundRecordset()->get_EditMode(&editMode));
+        UpdateAccountingLinkOnSave(mode, editMode);
+    }
     if (dekretLink_ && ReadLong(u"DekId") == 0) return;
     if (mode == hostSavePrepare) {
         EditModeEnum editMode{};
