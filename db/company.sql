@@ -42,7 +42,7 @@ CREATE TABLE DeklNag (
     DkN_OpeModId INT,
     DkN_TS_Mod DATETIME,
     DkN_EDekl_RefID VARCHAR(100),
-    DkN_EDekl_Status INT NOT NULL DEFAULT 0,
+    DkN_EDekl_Status INT DEFAULT 0,
     DkN_EDekl_StatusOpis VARCHAR(1024),
     DkN_EDekl_StatusPrzetwarzania INT,
     DkN_EDekl_Podmiot VARCHAR(255),
@@ -59,7 +59,9 @@ CREATE TABLE DeklNag (
     DkN_EDekl_DataOdebraniaUPO DATETIME,
     DkN_EDekl_OperatorWysylajacy INT,
     DkN_EDekl_OperatorPobierajacyUPO INT,
-    DkN_EDekl_KodUrzedu VARCHAR(10)
+    DkN_EDekl_KodUrzedu VARCHAR(10),
+    DkN_ImportRowID VARCHAR(50),
+    DkN_ConstNIP VARCHAR(20)
 );
 CREATE INDEX DeklNag_Typ ON DeklNag (DkN_TypDeklar, DkN_PraID);
 CREATE INDEX DeklNag_Parent ON DeklNag (DkN_ParentID);

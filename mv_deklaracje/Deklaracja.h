@@ -258,6 +258,7 @@ private:
 
     // Cloning, page text, payment (DeklaracjaClone.cpp).
     void CloneFrom(Recordset* pattern);
+    void CopyHeaderFrom(Recordset* pattern);
     CBstr ReadPageText();
     void WritePageText(std::u16string_view text);
     tlx::ComPtr<IDispatch> Payment();

@@ -53,6 +53,28 @@ std::size_t PieceLength(std::u16string_view text, std::size_t position) {
 
 }  // namespace
 
+// The pattern's header columns that hold a value, its identifier left out; a column the pattern leaves
+// NULL keeps the new row's default.
+void CDeklaracja::CopyHeaderFrom(Recordset* pattern) {
+    tlx::ComPtr<Fields> fields;
+    CheckHost(pattern->get_Fields(fields.Out()));
+    if (!fields) RaiseHResult(E_POINTER);
+    LONG count = 0;
+    CheckHost(fields->get_Count(&count));
+    CBstr identifier = BuildFieldName(ColumnPrefix(), u"DknId").ToLower();
+    for (LONG i = 0; i < count; ++i) {
+        tlx::ComPtr<Field> field;
+        CheckHost(fields->get_Item(tlx::Variant::FromLong(i), field.Out()));
+        tlx::Bstr name;
+        CheckHost(field->get_Name(name.Out()));
+        if (CBstr(name.View()).ToLower() == identifier) continue;
+        tlx::Variant value;
+        CheckHost(field->get_Value(value.Out()));
+        if (value.vt <= VT_NULL) continue;
+        WriteRowField(BoundRecordset().Get(), CBstr(name.View()).c_str(), value);
+    }
+}
+
 // The clone takes the pattern's row as it stands and the pattern's stored values as they are stored
 // (read in a session of its own, so no unsaved change of another object is seen). It keeps no number,
 // no posting links, no e-declaration state and no lock; the save numbers it anew.
@@ -61,8 +83,7 @@ void CDeklaracja::CloneFrom(Recordset* pattern) {
     LONG patternId = VariantToLong(ReadRowField(pattern, u"DkN_DkNID"));
     if (patternId == 0) RaiseComError(GetHostErrorText(HOST_E_CLONEUNSAVED, CBstr(u"")).View(), HOST_E_CLONEUNSAVED);
 
-    tlx::ComPtr<IApplication> application = CreateHostApplication();
-    CheckHost(application->CopyRecord(pattern, BoundRecordset().Get()));
+    CopyHeaderFrom(pattern);
     for (const OLECHAR* column : {u"DekID", u"PreDekID", u"ImportRowID"}) SetFieldValue(column, tlx::Variant::Null());
     ClearEDeklarationColumns();
     WriteLong(u"Numer", 0);
@@ -86,6 +107,7 @@ void CDeklaracja::CloneFrom(Recordset* pattern) {
     if (!stored) RaiseHResult(E_POINTER);
 
     if (!IsEmptyRecordset(stored.Get())) {
+        tlx::ComPtr<IApplication> application = CreateHostApplication();
         tlx::ComPtr<IAdoCollection> elements = ChildCollection(Child::Elements).As<IAdoCollection>();
         if (!elements) RaiseHResult(E_POINTER);
         tlx::ComPtr<Recordset> own;

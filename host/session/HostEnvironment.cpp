@@ -6,6 +6,7 @@
 #include <ctime>
 #include <vector>
 
+#include "host/DatabaseRoutines.h"
 #include "host/HostClasses.h"
 #include "host/session/HostSession.h"
 #include "host/session/Login.h"
@@ -39,6 +40,7 @@ DATE SystemToday() {
 
 HRESULT StartHost(const LoginSettings& settings) {
     if (HRESULT hr = RegisterHostClasses(); FAILED(hr)) return hr;
+    RegisterDatabaseRoutines();
     StopHost();
     LoginSettings signedIn = settings;
     if (signedIn.op.today == 0) signedIn.op.today = SystemToday();

@@ -1,0 +1,386 @@
+// The declaration's members beside its main road, through the host on a company database: cloning,
+// the page text, the lock spread over child declarations, the form's period of validity, the VAT side
+// lists per form type and the e-declaration status.
+#include <gtest/gtest.h>
+
+#include "DeclarationFixture.h"
+#include "hostapi/Errors.h"
+#include "platform/com/VariantConversion.h"
+
+namespace tlx::test {
+namespace {
+
+std::u16string Text(const VARIANT& value) {
+    Variant text;
+    if (FAILED(VariantChangeType(&text, &value, 0, VT_BSTR))) return u"(?)";
+    return std::u16string(text.bstrVal, SysStringLen(text.bstrVal));
+}
+
+std::u16string Number(long value) { return Utf8ToUtf16(std::to_string(value)); }
+
+class DeklaracjaMembersTest : public DeclarationTest {
+protected:
+    void SetUp() override {
+        DeclarationTest::SetUp();
+        UseTestForms();
+        declarations_ = Declarations();
+    }
+
+    ComPtr<IDeklaracja2> NewDeclaration(LONG type, LONG year, LONG month) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK) << Utf16ToUtf8(LastError());
+        auto declaration = item.As<IDeklaracja2>();
+        EXPECT_EQ(declaration->put_TypDeklar(type), S_OK);
+        EXPECT_EQ(declaration->put_Wersja(1), S_OK);
+        EXPECT_EQ(declaration->put_Rok(year), S_OK);
+        EXPECT_EQ(declaration->put_Miesiac(month), S_OK) << Utf16ToUtf8(LastError());
+        return declaration;
+    }
+    // A stored declaration, read through a declarations collection of the test's session.
+    ComPtr<IDeklaracja2> Stored(LONG id) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(declarations_->Item(Variant::FromString(Number(id)), item.Out()), S_OK) << Utf16ToUtf8(LastError());
+        return item.As<IDeklaracja2>();
+    }
+    void Save() { ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError()); }
+    static LONG Id(IDeklaracja2* declaration) {
+        LONG id = 0;
+        declaration->get_ID(&id);
+        return id;
+    }
+
+    ComPtr<ICollection> declarations_;
+};
+
+// --- Cloning -----------------------------------------------------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, ACloneCopiesTheStoredValuesAndLeavesThePatternAsItWas) {
+    auto pattern = NewDeclaration(902, 2015, 6);
+    Put(pattern.Get(), u"Kwota", Variant::FromDouble(123.45));
+    Put(pattern.Get(), u"Nazwa", Variant::FromString(u"Wzór"));
+    ASSERT_EQ(pattern->put_EDekl_RefID(Bstr(u"REF-1").Get()), S_OK);
+    ASSERT_EQ(pattern->put_DekID(7), S_OK);
+    Save();
+    LONG patternId = Id(pattern.Get());
+
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations_->AddNew(Variant::FromDispatch(ComPtr<IDispatch>(pattern).Get()), item.Out()), S_OK)
+        << Utf16ToUtf8(LastError());
+    auto clone = item.As<IDeklaracja2>();
+    LONG value = -1;
+    ASSERT_EQ(clone->get_JestemKlonem(&value), S_OK);
+    EXPECT_EQ(value, 1);
+    clone->get_Numer(&value);
+    EXPECT_EQ(value, 0) << "the clone is numbered when it is saved";
+    clone->get_DekID(&value);
+    EXPECT_EQ(value, 0);
+    Bstr reference;
+    ASSERT_EQ(clone->get_EDekl_RefID(reference.Out()), S_OK);
+    EXPECT_EQ(reference.Str(), u"") << "a clone has not been filed";
+    EXPECT_EQ(Text(Get(clone.Get(), u"Kwota")), u"123,45");
+    EXPECT_EQ(Text(Get(clone.Get(), u"Nazwa")), u"Wzór");
+    EXPECT_NE(Text(Get(clone.Get(), u"Zdarzenia")).find(u"onclone;"), std::u16string::npos);
+
+    Save();
+    LONG cloneId = Id(clone.Get());
+    EXPECT_NE(cloneId, patternId);
+    clone->get_Numer(&value);
+    EXPECT_EQ(value, 2);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + Number(cloneId)), u"2");
+    EXPECT_EQ(Scalar(u"select DkE_WartoscTekst from TLX.DeklElem where DkE_Numer = 2 and DkE_DkNID = " +
+                     Number(cloneId)),
+              u"Wzór");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + Number(patternId)), u"2");
+    EXPECT_EQ(Scalar(u"select DkN_EDekl_RefID || '/' || DkN_DekId || '/' || DkN_Numer from TLX.DeklNag "
+                     u"where DkN_DkNID = " + Number(patternId)),
+              u"REF-1/7/1");
+    EXPECT_EQ(Scalar(u"select ifnull(DkN_EDekl_RefID, 'NULL') || '/' || ifnull(DkN_DekId, 'NULL') "
+                     u"from TLX.DeklNag where DkN_DkNID = " + Number(cloneId)),
+              u"NULL/NULL");
+}
+
+TEST_F(DeklaracjaMembersTest, ADeclarationNotSavedYetCannotBeCloned) {
+    auto pattern = NewDeclaration(902, 2015, 6);
+    ComPtr<IDispatch> item;
+    EXPECT_EQ(declarations_->AddNew(Variant::FromDispatch(ComPtr<IDispatch>(pattern).Get()), item.Out()),
+              HOST_E_CLONEUNSAVED);
+    EXPECT_EQ(pattern->InitializeClone(nullptr), E_POINTER);
+}
+
+// --- Page text -----------------------------------------------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, TheTextIsKeptInPagesOf4096CharactersAndShrinksWithItsText) {
+    auto declaration = NewDeclaration(902, 2015, 12);
+    std::u16string text;
+    for (int i = 0; i < 10000; ++i) text += static_cast<char16_t>(u'a' + i % 26);
+    ASSERT_EQ(declaration->put_Tekst(Bstr(text).Get()), S_OK) << Utf16ToUtf8(LastError());
+    Save();
+    std::u16string where = u" from TLX.DeklStr where DkS_DkNID = " + Number(Id(declaration.Get()));
+    EXPECT_EQ(Scalar(u"select group_concat(DkS_Lp || ':' || length(DkS_Tekst), ' ') from (select *" + where +
+                     u" order by DkS_Lp)"),
+              u"0:4096 1:4096 2:1808");
+    Bstr read;
+    ASSERT_EQ(declaration->get_Tekst(read.Out()), S_OK);
+    EXPECT_TRUE(read.Str() == text);
+
+    ASSERT_EQ(declaration->put_Tekst(Bstr(text.substr(0, 8192)).Get()), S_OK);
+    Save();
+    EXPECT_EQ(Scalar(u"select group_concat(DkS_Lp || ':' || length(DkS_Tekst), ' ') from (select *" + where +
+                     u" order by DkS_Lp)"),
+              u"0:4096 1:4096")
+        << "the page left over is removed";
+
+    EXPECT_EQ(declaration->put_Tekst(nullptr), E_POINTER);
+    EXPECT_EQ(declaration->get_Tekst(nullptr), E_POINTER);
+}
+
+TEST_F(DeklaracjaMembersTest, APageNeverEndsInsideACharacter) {
+    auto declaration = NewDeclaration(902, 2015, 12);
+    std::u16string text(4095, u'x');
+    text += u"\U0001F600";  // a surrogate pair on characters 4096 and 4097
+    text += u"ąę";
+    ASSERT_EQ(declaration->put_Tekst(Bstr(text).Get()), S_OK);
+    Save();
+    EXPECT_EQ(Scalar(u"select group_concat(length(DkS_Tekst), ' ') from (select * from TLX.DeklStr order by DkS_Lp)"),
+              u"4095 3")
+        << "the pair moves whole to the next page";
+    Bstr read;
+    ASSERT_EQ(declaration->get_Tekst(read.Out()), S_OK);
+    EXPECT_TRUE(read.Str() == text);
+}
+
+// --- Lock and script reset over child declarations -----------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, TheLockSpreadsToChildrenAndGrandchildren) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac, DkN_ParentID) values "
+            u"(1, 900, 201601, null), (2, 900, 201601, 1), (3, 900, 201601, 2), (4, 25, 201601, 1)");
+    auto root = Stored(1);
+    ASSERT_EQ(root->put_Zablokowana(1), S_OK) << Utf16ToUtf8(LastError());
+    ComPtr<IDispatch> children;
+    ASSERT_EQ(root->get_Deklaracje(children.Out()), S_OK);
+    LONG count = 0;
+    children.As<ICollection>()->get_Count(&count);
+    EXPECT_EQ(count, 1) << "a PIT/B attachment is no child in this list";
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(children.As<ICollection>()->Item(Variant::FromLong(0), item.Out()), S_OK);
+    auto child = item.As<IDeklaracja2>();
+    LONG locked = 0;
+    child->get_Zablokowana(&locked);
+    EXPECT_EQ(locked, 1);
+    ComPtr<IDispatch> grandchildren;
+    ASSERT_EQ(child->get_Deklaracje(grandchildren.Out()), S_OK);
+    ASSERT_EQ(grandchildren.As<ICollection>()->Item(Variant::FromLong(0), item.Out()), S_OK);
+    item.As<IDeklaracja2>()->get_Zablokowana(&locked);
+    EXPECT_EQ(locked, 1);
+    LONG state = 0;
+    ASSERT_EQ(root->get_Stan(&state), S_OK);
+    EXPECT_EQ(state, 1);
+}
+
+TEST_F(DeklaracjaMembersTest, ACycleOfParentLinksEndsTheLockAndTheResetWithoutLosingADeclaration) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac, DkN_ParentID) values "
+            u"(5, 902, 201501, 6), (6, 902, 201501, 5)");
+    auto first = Stored(5);
+    ASSERT_EQ(first->put_Zablokowana(1), S_OK) << Utf16ToUtf8(LastError());
+    ComPtr<IDispatch> before;
+    ASSERT_EQ(first->get_Deklaracje(before.Out()), S_OK);
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(before.As<ICollection>()->Item(Variant::FromLong(0), item.Out()), S_OK);
+    LONG locked = 0;
+    item.As<IDeklaracja2>()->get_Zablokowana(&locked);
+    EXPECT_EQ(locked, 1);
+
+    ASSERT_EQ(first->ResetScript(), S_OK) << Utf16ToUtf8(LastError());
+    ComPtr<IDispatch> after;
+    ASSERT_EQ(first->get_Deklaracje(after.Out()), S_OK);
+    EXPECT_NE(after.Get(), before.Get()) << "the reset drops the list, the next request reads it anew";
+    LONG count = 0;
+    after.As<ICollection>()->get_Count(&count);
+    EXPECT_EQ(count, 1);
+    Save();
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"2") << "no stored declaration is lost";
+}
+
+// --- The form's period of validity ----------------------------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, APeriodOutsideTheFormsValidityIsRefusedWithItsLimits) {
+    struct Case {
+        LONG type, year, month;
+        HRESULT result;
+        std::u16string message;
+    };
+    const Case cases[] = {
+        {902, 2016, 1, HOST_E_MISSINGDATA,
+         u"Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres do 01.12.2015."},
+        {902, 2015, 12, S_OK, u""},
+        {900, 2026, 1, HOST_E_MISSINGDATA,
+         u"Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.01.2015 do 01.12.2025."},
+        {900, 2014, 12, HOST_E_MISSINGDATA,
+         u"Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.01.2015 do 01.12.2025."},
+        {900, 2015, 1, S_OK, u""},
+    };
+    for (const Case& c : cases) {
+        auto declaration = NewDeclaration(c.type, c.year, c.month);
+        HRESULT hr = declaration->Policz();
+        EXPECT_EQ(hr, c.result) << c.type << " " << c.year << "/" << c.month;
+        if (FAILED(hr)) {
+            EXPECT_EQ(LastError(), c.message) << c.type << " " << c.year << "/" << c.month;
+        }
+    }
+}
+
+// --- VAT side lists --------------------------------------------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, EachFormTypeHasItsOwnSideLists) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac) values "
+            u"(40, 22, 201601), (41, 33, 201601), (42, 402, 201601), (43, 1, 201601)");
+    Execute(u"insert into TLX.DeklVUEK (DVU_DkNID, DVU_Typ, DVU_LP, DVU_ByloJest) values "
+            u"(40, 1, 2, 1), (40, 1, 1, 2), (40, 1, 1, 1), (40, 12, 1, null), (41, 12, 1, null)");
+    Execute(u"insert into TLX.DeklV27 (V27_DkNID, V27_Typ, V27_Nazwa) values (41, 1, 'Złom'), (41, 2, 'Usługa')");
+    Execute(u"insert into TLX.VATZD (VaZ_DkNId, VaZ_Bufor, VaZ_Dokument) values (42, 0, 'FV/1'), (42, 1, 'FV/2')");
+
+    auto list = [](IDeklaracja2* declaration, HRESULT (IDeklaracja2::*member)(IDispatch**)) {
+        ComPtr<IDispatch> collection;
+        EXPECT_EQ((declaration->*member)(collection.Out()), S_OK);
+        return collection.As<ICollection>();
+    };
+    auto count = [](ICollection* collection) {
+        LONG n = -1;
+        collection->get_Count(&n);
+        return n;
+    };
+    auto rows = [](ICollection* collection, std::u16string_view column) {
+        ComPtr<Recordset> recordset;
+        ComPtr<ICollection>(collection).As<IAdoCollection>()->get_Recordset(recordset.Out());
+        std::u16string seen;
+        recordset->MoveFirst();
+        for (VARIANT_BOOL eof = VARIANT_FALSE; recordset->get_EOF(&eof), !eof; recordset->MoveNext()) {
+            ComPtr<Fields> fields;
+            recordset->get_Fields(fields.Out());
+            ComPtr<Field> field;
+            fields->get_Item(Variant::FromString(column), field.Out());
+            Variant value;
+            field->get_Value(value.Out());
+            seen += Text(value) + u";";
+        }
+        return seen;
+    };
+
+    auto vat7 = Stored(43);
+    EXPECT_FALSE(list(vat7.Get(), &IDeklaracja2::get_CustomCollection01)) << "a VAT-7 has no side lists";
+
+    auto vatuek = Stored(40);
+    auto corrected = list(vatuek.Get(), &IDeklaracja2::get_CustomCollection01);
+    ASSERT_TRUE(corrected);
+    EXPECT_EQ(rows(corrected.Get(), u"DVU_LP") + rows(corrected.Get(), u"DVU_ByloJest"), u"1;1;2;1;2;1;")
+        << "ordered by position, then as it was before as it is";
+    auto added = list(vatuek.Get(), &IDeklaracja2::get_CustomCollection05);
+    EXPECT_EQ(count(added.Get()), 1) << "the new acquisitions of this declaration only";
+    EXPECT_EQ(list(vatuek.Get(), &IDeklaracja2::get_CustomCollection05).Get(), added.Get()) << "built once";
+
+    auto vat27 = Stored(41);
+    EXPECT_FALSE(list(vat27.Get(), &IDeklaracja2::get_CustomCollection03));
+    auto goods = list(vat27.Get(), &IDeklaracja2::get_CustomCollection01);
+    ASSERT_EQ(count(goods.Get()), 1);
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(goods->Item(Variant::FromLong(0), item.Out()), S_OK);
+    EXPECT_TRUE(item.As<IVat27>()) << "VAT-27 rows are VAT-27 records";
+    EXPECT_EQ(rows(list(vat27.Get(), &IDeklaracja2::get_CustomCollection02).Get(), u"V27_Nazwa"), u"Usługa;");
+
+    auto vatzd = Stored(42);
+    EXPECT_FALSE(list(vatzd.Get(), &IDeklaracja2::get_CustomCollection02));
+    EXPECT_EQ(rows(list(vatzd.Get(), &IDeklaracja2::get_CustomCollection01).Get(), u"VaZ_Dokument"), u"FV/1;")
+        << "items in the buffer are left out";
+}
+
+TEST_F(DeklaracjaMembersTest, RowsAddedToASideListAreStoredUnderANewDeclaration) {
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK);
+    auto declaration = item.As<IDeklaracja2>();
+    declaration->put_TypDeklar(22);
+    declaration->put_Wersja(1);
+    declaration->put_Rok(2016);
+    ComPtr<IDispatch> collection;
+    ASSERT_EQ(declaration->get_CustomCollection04(collection.Out()), S_OK);
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(collection.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    ASSERT_EQ(rows->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
+    ComPtr<Fields> fields;
+    rows->get_Fields(fields.Out());
+    for (auto [column, value] : {std::pair{u"DVU_Typ", 11}, std::pair{u"DVU_LP", 1}}) {
+        ComPtr<Field> field;
+        fields->get_Item(Variant::FromString(column), field.Out());
+        field->put_Value(Variant::FromLong(value));
+    }
+    Save();
+    EXPECT_EQ(Scalar(u"select DVU_DkNID from TLX.DeklVUEK where DVU_Typ = 11"), Number(Id(declaration.Get())));
+}
+
+// --- E-declaration status ---------------------------------------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, TheProcessingStateFollowsTheFormYearVersionAndStatus) {
+    struct Case {
+        LONG type, yearMonth, version;
+        const char16_t* status;
+        StatusEDeklaracji expected;
+    };
+    const Case cases[] = {
+        {1, 201601, 1, u"null", sedDoWyslania},   {1, 201601, 1, u"102", sedPrzetwarzana},
+        {1, 201601, 1, u"200", sedPrzetworzona},  {1, 201601, 1, u"303", sedPrzetwarzana},
+        {1, 201601, 1, u"304", sedDoWyslania},    {1, 200712, 1, u"200", sedNieDotyczy},
+        {3, 201601, 1, u"200", sedNieDotyczy},    {401, 201601, 1, u"0", sedDoWyslania},
+        {401, 201601, 1, u"400", static_cast<StatusEDeklaracji>(400)},
+        {17, 201601, 20, u"200", sedNieDotyczy},  {17, 201601, 19, u"200", sedPrzetworzona},
+    };
+    LONG id = 100;
+    for (const Case& c : cases)
+        Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac, DkN_Wersja, DkN_EDekl_Status) "
+                u"values (" + Number(++id) + u", " + Number(c.type) + u", " + Number(c.yearMonth) + u", " +
+                Number(c.version) + u", " + c.status + u")");
+    id = 100;
+    for (const Case& c : cases) {
+        StatusEDeklaracji state{};
+        ASSERT_EQ(Stored(++id)->get_EDekl_StatusPrzetwarzania(&state), S_OK) << Utf16ToUtf8(LastError());
+        EXPECT_EQ(state, c.expected) << "type " << c.type << " of " << c.yearMonth << " v" << c.version << " status "
+                                     << Utf16ToUtf8(c.status);
+    }
+}
+
+TEST_F(DeklaracjaMembersTest, SendingTimesAndOperatorsAreReadFromTheDatabaseAndClearedTogether) {
+    // The company's file serves as the configuration database here: it gets the operators' table.
+    Execute(u"create table TLX.Operatorzy as select 3 as Ope_OpeID, 'KSIEG' as Ope_Kod");
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac, DkN_EDekl_RefID, DkN_EDekl_Status, "
+            u"DkN_EDekl_DataWyslania, DkN_EDekl_OperatorWysylajacy) "
+            u"values (7, 22, 201601, 'ABC', 200, '2016-02-20 10:11:12', 3)");
+    auto declaration = Stored(7);
+    Bstr text;
+    ASSERT_EQ(declaration->get_EDekl_DataWyslaniaStr(text.Out()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(text.Str(), u"2016-02-20 10:11:12");
+    ASSERT_EQ(declaration->get_EDekl_DataOdebraniaUPOStr(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"") << "no receipt yet";
+    ASSERT_EQ(declaration->get_EDekl_OperatorWysylajacyKod(text.Out()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(text.Str(), u"KSIEG");
+    ASSERT_EQ(declaration->get_EDekl_OperatorPobierajacyUPOKod(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"");
+
+    ASSERT_EQ(declaration->WyczyscPolaEDeklaracji(), S_OK);
+    ASSERT_EQ(declaration->get_EDekl_RefID(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"");
+    StatusEDeklaracji state{};
+    declaration->get_EDekl_StatusPrzetwarzania(&state);
+    EXPECT_EQ(state, sedDoWyslania);
+    ASSERT_EQ(declaration->get_EDekl_DataWyslaniaStr(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"2016-02-20 10:11:12") << "until the row is saved the database keeps the time";
+    Save();
+    EXPECT_EQ(Scalar(u"select ifnull(DkN_EDekl_RefID, 'NULL') || ifnull(DkN_EDekl_Status, 'NULL') || "
+                     u"ifnull(DkN_EDekl_DataWyslania, 'NULL') || ifnull(DkN_EDekl_OperatorWysylajacy, 'NULL') "
+                     u"from TLX.DeklNag where DkN_DkNID = 7"),
+              u"NULLNULLNULLNULL");
+
+    auto fresh = NewDeclaration(900, 2016, 1);
+    ASSERT_EQ(fresh->get_EDekl_DataWyslaniaStr(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"") << "a declaration never saved has no sending time";
+}
+
+}  // namespace
+}  // namespace tlx::test
