@@ -211,9 +211,7 @@ protected:
     void OnVerify() override;
     void OnSave(LONG mode) override;
     bool OnStateChange(LONG state, LONG mode) override;
-    // Identity descriptors (DeklaracjaIdentity.cpp).
-    LONG IdentityObjectType() override;
-    LONG IdentityObjectVersion() override;
+    // Identity descriptors of the number, period and subject (DeklaracjaIdentity.cpp).
     CBstr IdentityNumber() override;
     CBstr IdentityPeriod() override;
     LONG IdentitySubjectType() override;

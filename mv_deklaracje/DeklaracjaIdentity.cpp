@@ -14,9 +14,6 @@ bool IsAnnualForm(LONG type) {
 
 }  // namespace
 
-LONG CDeklaracja::IdentityObjectType() { return 30000 + ReadLong(u"TypDeklar"); }
-LONG CDeklaracja::IdentityObjectVersion() { return ReadLong(u"Wersja"); }
-
 CBstr CDeklaracja::IdentityNumber() {
     tlx::Bstr number;
     CheckHost(get_NumerPelny(number.Out()));
