@@ -2,6 +2,7 @@
 
 #include "host/HostError.h"
 #include "host/config/ConfigurationStore.h"
+#include "host/config/Parametr.h"
 #include "host/session/HostSession.h"
 
 namespace tlx::host {
@@ -41,18 +42,6 @@ HRESULT CKonfiguracja::Initialize(ISession* session, LONG* state) {
     if (!session || !state) return E_POINTER;
     session_ = ComPtr<ISession>(session);
     *state = hostStateBusinessObject;
-    return S_OK;
-}
-
-HRESULT CParametr::get_Value(VARIANT* value) {
-    if (!value) return E_POINTER;
-    VariantInit(value);
-    return VariantCopy(value, &value_);
-}
-
-HRESULT CParametr::get_DataOd(DATE* from) {
-    if (!from) return E_POINTER;
-    *from = from_;
     return S_OK;
 }
 

@@ -18,16 +18,4 @@ private:
     ComPtr<ISession> session_;
 };
 
-// A value valid at a date.
-class CParametr final : public ComObject<CParametr, Dispatch<IParametr>> {
-public:
-    CParametr(Variant value, DATE from) : value_(std::move(value)), from_(from) {}
-    HRESULT get_Value(VARIANT* value) override;
-    HRESULT get_DataOd(DATE* from) override;
-
-private:
-    Variant value_;
-    DATE from_;
-};
-
 }  // namespace tlx::host

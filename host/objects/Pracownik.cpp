@@ -1,4 +1,4 @@
-#include "host/objects/Records.h"
+#include "host/objects/Pracownik.h"
 #include "host/session/HostSession.h"
 #include "platform/text/CodePage.h"
 
