@@ -17,12 +17,14 @@ namespace {
 CBstr FormatMoneyText(const CMoney& amount) {
     char digits[64];
     std::snprintf(digits, sizeof digits, "%.2f", std::fabs(amount.AsDouble()));
-    std::string text = digits;
-    std::string tail = text.substr(text.size() - 3);
-    std::string whole = text.substr(0, text.size() - 3);
-    for (int at = static_cast<int>(whole.size()) - 3; at > 0; at -= 3) whole.insert(static_cast<std::size_t>(at), ",");
-    std::string result = (amount.AsDouble() < 0 ? "-" : "") + whole + tail;
-    return CBstr(std::u16string(result.begin(), result.end()));
+    std::size_t length = std::char_traits<char>::length(digits);
+    std::size_t whole = length - 3;  // the digits before the point
+    std::u16string result = amount.AsDouble() < 0 ? u"-" : u"";
+    for (std::size_t i = 0; i < length; ++i) {
+        if (i > 0 && i < whole && (whole - i) % 3 == 0) result += u',';
+        result += static_cast<char16_t>(digits[i]);
+    }
+    return CBstr(result);
 }
 
 bool IsEmptyValue(const VARIANT& value) {

@@ -517,6 +517,20 @@ TEST_F(DeklaracjaTest, ALockedPackageRefusesTheDeclarationAndDetachingAlwaysWork
     EXPECT_EQ(Scalar(u"select DkN_DkkID from TLX.DeklNag"), u"NULL");
 }
 
+TEST_F(DeklaracjaTest, PrintoutLinesWriteAmountsWithGroupsAndEmptyDatesAsNothing) {
+    auto declaration = NewDeclaration(901, 2016, 1);
+    EXPECT_EQ(FieldText(declaration.Get(), u"Kwota"), u"0,5") << "the default is evaluated for the new row";
+    Put(declaration.Get(), u"Kwota", Variant::FromDouble(-1234567.891));
+    ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"select group_concat(DkW_Rubryka || '=' || DkW_Wartosc, ' | ') "
+                     u"from (select * from TLX.DeklWydr order by DkW_Rubryka)"),
+              u"1=-1,234,567.89 | 2=");
+    Put(declaration.Get(), u"Kwota", Variant::FromDouble(999.99));
+    ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"select group_concat(DkW_Wartosc, ' | ') from TLX.DeklWydr"), u"999.99 | ")
+        << "every save replaces the lines";
+}
+
 TEST_F(DeklaracjaTest, NoEmployeeWhetherTheLinkIsNullOrZero) {
     Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_PraID) values (1, 901, NULL), (2, 901, 0)");
     for (const char16_t* id : {u"1", u"2"}) {
