@@ -80,16 +80,12 @@ HRESULT CDeklaracja::put_Zablokowana(LONG value) {
 
 HRESULT CDeklaracja::get_DataObowiazywaniaOd(LONG* yearMonth) {
     return ComBoundary(__FILE__, __LINE__, [&] {
-        RequireOut(yearMonth);
-        EnsureFormLoaded();
-        *yearMonth = definition_.DataObowiazywaniaOd();
+        *RequireOut(yearMonth) = definition_.DataObowiazywaniaOd();
     });
 }
 HRESULT CDeklaracja::get_DataObowiazywaniaDo(LONG* yearMonth) {
     return ComBoundary(__FILE__, __LINE__, [&] {
-        RequireOut(yearMonth);
-        EnsureFormLoaded();
-        *yearMonth = definition_.DataObowiazywaniaDo();
+        *RequireOut(yearMonth) = definition_.DataObowiazywaniaDo();
     });
 }
 
@@ -140,7 +136,8 @@ HRESULT CDeklaracja::get_Recordset(IDispatch** recordset) {
     return ComBoundary(__FILE__, __LINE__, [&] {
         RequireOut(recordset);
         *recordset = nullptr;
-        if (BoundRecordset()) CheckHost(BoundRecordset()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(recordset)));
+        if (BoundRecordset())
+            CheckHost(BoundRecordset()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(recordset)));
     });
 }
 HRESULT CDeklaracja::get_ConstNIP(BSTR* value) { return GetText(u"ConstNIP", value); }

@@ -159,11 +159,15 @@ HRESULT CDeklaracja::get_Podmiot(IDispatch** subject) {
 }
 
 HRESULT CDeklaracja::get_DataDok(DATE* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = CDate(FireFormEvent(CBstr(u"datadok"))).Value(); });
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        *RequireOut(value) = CDate(FireFormEvent(CBstr(u"datadok"))).Value();
+    });
 }
 
 HRESULT CDeklaracja::get_Termin(DATE* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = CDate(FireFormEvent(CBstr(u"termin"))).Value(); });
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        *RequireOut(value) = CDate(FireFormEvent(CBstr(u"termin"))).Value();
+    });
 }
 
 HRESULT CDeklaracja::get_Opis(BSTR* value) {

@@ -45,7 +45,8 @@ HRESULT CDeklaracja::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPA
 }
 
 HRESULT CDeklaracja::GetMemberKinds(DISPID id, WORD* kinds, UINT* arguments, UINT* required) {
-    if (id < IDeklaracja2::kFirstFieldDispid) return TypeLibraryDispatch::GetMemberKinds(id, kinds, arguments, required);
+    if (id < IDeklaracja2::kFirstFieldDispid)
+        return TypeLibraryDispatch::GetMemberKinds(id, kinds, arguments, required);
     if (!definition_.GetFieldByDispId(id)) return DISP_E_MEMBERNOTFOUND;
     if (kinds) *kinds = DISPATCH_PROPERTYGET | DISPATCH_PROPERTYPUT;
     if (arguments) *arguments = 0;
@@ -206,8 +207,9 @@ HRESULT CDeklaracja::CallDefault(IDekElement* element, VARIANT* value) {
     return ComBoundary(__FILE__, __LINE__, [&] {
         RequireOut(value);
         CBstr code = ElementCode(element, &IDekElementInfo::get_Default);
-        tlx::Variant result = code.IsEmpty() ? tlx::Variant::FromString(u"")
-                                             : definition_.EvaluateFormScript(code, tlx::ComPtr<IDispatch>(element).Get());
+        tlx::ComPtr<IDispatch> field(element);
+        tlx::Variant result =
+            code.IsEmpty() ? tlx::Variant::FromString(u"") : definition_.EvaluateFormScript(code, field.Get());
         VariantClear(value);
         *value = result.Detach();
     });

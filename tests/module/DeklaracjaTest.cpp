@@ -150,9 +150,10 @@ TEST_F(DeklaracjaTest, LifeCycleFromCreationToReloadInANewSession) {
     std::u16string where = u" where DkE_DkNID=" + std::u16string(Utf8ToUtf16(std::to_string(id)));
     EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem" + where), u"7") << "one row per numbered field";
     EXPECT_EQ(Scalar(u"select DkE_WartoscL from TLX.DeklElem" + where + u" and DkE_Numer=5"), u"78885");
-    EXPECT_EQ(Scalar(u"select DkE_WartoscTekst from TLX.DeklElem" + where + u" and DkE_Numer=4"), u"Zakład \"Łąka\"");
-    EXPECT_EQ(Scalar(u"select group_concat(DkW_Rubryka || '.' || ifnull(DkW_SubRubryka, 0) || '=' || DkW_Wartosc, ' | ') "
-                     u"from (select * from TLX.DeklWydr order by DkW_Rubryka)"),
+    EXPECT_EQ(Scalar(u"select DkE_WartoscTekst from TLX.DeklElem" + where + u" and DkE_Numer=4"),
+              u"Zakład \"Łąka\"");
+    EXPECT_EQ(Scalar(u"select group_concat(DkW_Rubryka || '.' || ifnull(DkW_SubRubryka, 0) || '=' || DkW_Wartosc, "
+                     u"' | ') from (select * from TLX.DeklWydr order by DkW_Rubryka)"),
               u"10.0=1,000.00 | 11.1=100.00 | 12.0=207.00 | 13.0=Zakład \"Łąka\" | 14.0=20-12-2016");
 
     auto other = NewSession();
@@ -316,7 +317,8 @@ TEST_F(DeklaracjaTest, ScriptErrorsReachTheCallerWithTheirTexts) {
     SysFreeString(exception.bstrDescription);
     SysFreeString(exception.bstrSource);
     SysFreeString(exception.bstrHelpFile);
-    EXPECT_EQ(CallByName(declaration.Get(), u"Blad", DISPATCH_PROPERTYGET, {}, &result), static_cast<HRESULT>(0x80040203));
+    EXPECT_EQ(CallByName(declaration.Get(), u"Blad", DISPATCH_PROPERTYGET, {}, &result),
+              static_cast<HRESULT>(0x80040203));
 
     auto sink = CProgressSink::Make();
     ASSERT_EQ(declaration->AdviseProgress(ComPtr<_IProgressEvents>(sink.Get()).Get()), S_OK);
@@ -529,6 +531,26 @@ TEST_F(DeklaracjaTest, PrintoutLinesWriteAmountsWithGroupsAndEmptyDatesAsNothing
     ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
     EXPECT_EQ(Scalar(u"select group_concat(DkW_Wartosc, ' | ') from TLX.DeklWydr"), u"999.99 | ")
         << "every save replaces the lines";
+}
+
+TEST_F(DeklaracjaTest, ARefreshKeepsTheFieldsOnTheirRowsAndACloneKnowsItself) {
+    auto declaration = NewDeclaration(901, 2016, 1);
+    Put(declaration.Get(), u"Kwota", Variant::FromDouble(12.5));
+    ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+    Execute(u"update TLX.DeklElem set DkE_WartoscL=99 where DkE_Numer=1");
+    ASSERT_EQ(declarations_->Resync(Variant::Missing()), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(declaration->ResyncKolekcje(), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(FieldText(declaration.Get(), u"Kwota"), u"99") << "the field reads its row as stored now";
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem"), u"2");
+
+    LONG clone = -1;
+    declaration->get_JestemKlonem(&clone);
+    EXPECT_EQ(clone, 0);
+    ComPtr<IDispatch> copy;
+    ASSERT_EQ(declarations_->AddNew(Variant::FromDispatch(declaration.Get()), copy.Out()), S_OK)
+        << Utf16ToUtf8(LastError());
+    copy.As<IDeklaracja2>()->get_JestemKlonem(&clone);
+    EXPECT_EQ(clone, 1) << "a row bound to receive a copy";
 }
 
 TEST_F(DeklaracjaTest, NoEmployeeWhetherTheLinkIsNullOrZero) {
