@@ -299,6 +299,16 @@ TEST_F(DeklaracjaTest, FieldsAreDispatchPropertiesAfterTheTypeLibraryMembers) {
     EXPECT_FALSE(printed);
     ASSERT_EQ(declaration.As<IGetDekElementInfo>()->InfoLpw(11, printed.Out()), S_OK);
     EXPECT_EQ(Text(Get(printed.Get(), u"Nazwa")), u"Zakupy");
+    ComPtr<IDispatch> named;
+    ASSERT_EQ(declaration.As<IGetDekElementInfo>()->InfoStr(Bstr(u"ZAKUPY").Get(), named.Out()), S_OK);
+    EXPECT_EQ(Text(Get(named.Get(), u"Lp")), u"2");
+    EXPECT_EQ(declaration.As<IGetDekElementInfo>()->InfoStr(Bstr(u"Nieznane").Get(), named.Out()),
+              DISP_E_MEMBERNOTFOUND);
+    ComPtr<IDekElement> element;
+    ASSERT_EQ(declaration->get_Pole(Bstr(u"Zakupy").Get(), element.Out()), S_OK);
+    LONG numer = 0;
+    element->get_Numer(&numer);
+    EXPECT_EQ(numer, 2) << "Pole answers the field's stored value";
 
     EXPECT_EQ(declaration->get_Wartosc(Bstr(u"BezKodu").Get(), value.Out()), E_FAIL);
     EXPECT_EQ(LastError(), u"Właściwość 'BezKodu' nie posiada kodu 'get'.");
@@ -454,6 +464,12 @@ TEST_F(DeklaracjaTest, HeaderColumnsAndFixedAnswers) {
     EXPECT_EQ(value, 0) << "NULL reads as 0";
     declaration->get_Zatwierdzony(&value);
     EXPECT_EQ(value, -61);
+    for (auto [given, whole] : {std::pair{2.5, 3}, {-2.5, -3}, {2.4999995, 3}, {2.4, 2}}) {
+        Variant rounded;
+        ASSERT_EQ(declaration->round(Variant::FromDouble(given), rounded.Out()), S_OK);
+        EXPECT_EQ(rounded.vt, VT_CY);
+        EXPECT_EQ(rounded.cyVal.int64, whole * 10000LL) << given;
+    }
     ComPtr<IDispatch> none;
     EXPECT_EQ(declaration->get_Podatnik(none.Out()), E_NOTIMPL);
     ComPtr<IDeklaracja> self;
