@@ -49,6 +49,16 @@ void CDeklaracja::DeletePreDocument(LONG id) {
     CheckHost(session->CreateObject(entriesClass.Get(), tlx::Variant::Missing(), object.Out()));
     tlx::ComPtr<ICollection> entries = object.As<ICollection>();
     if (!entries) RaiseHResult(E_POINTER);
-    CheckHost(entries->Delete(tlx::Variant::FromString(LongToString(id).View())));
+    tlx::ComPtr<IDispatch> entry;
+    CheckHost(entries->Item(tlx::Variant::FromString(LongToString(id).View()), entry.Out()));
+    CheckHost(entries->Delete(tlx::Variant::FromDispatch(entry.Get())));
+    // The collection is not saved by anyone: the session deletes the row with its next save.
+    CheckHost(session->RemoveObject(entry.Get()));
+    // The linked entry, when it is the one removed, goes with it: it is not removed a second time.
+    if (linkedEntry_) {
+        LONG linkedId = 0;
+        if (auto identity = linkedEntry_.As<IIdentity>()) CheckHost(identity->get_ID(&linkedId));
+        if (linkedId == id) linkedEntry_.Reset();
+    }
     ClearPreDekIdLink();
 }

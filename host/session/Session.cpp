@@ -8,6 +8,7 @@
 #include "host/session/HostEnvironment.h"
 #include "host/session/SessionReference.h"
 #include "host/script/ScriptEngineSetup.h"
+#include "hostapi/Errors.h"
 #include "hostapi/Framework.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/text/CodePage.h"
@@ -236,7 +237,13 @@ HRESULT CSession::RemoveObject(IDispatch* object) {
         Require(object);
         for (HostCollection* collection : collections_) {
             if (collection->Holds(object)) {
-                collection->DeleteItem(object);
+                // The caller has usually removed it from the collection already (its row no longer
+                // found); the collection then only has to be saved.
+                try {
+                    collection->DeleteItem(object);
+                } catch (const HostError& e) {
+                    if (e.hr != HOST_E_NOROW) throw;
+                }
                 AddToUnitOfWork(collection->Unknown());
                 return;
             }
