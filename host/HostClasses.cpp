@@ -7,12 +7,14 @@
 #include "host/config/Konfiguracja.h"
 #include "host/objects/Calendar.h"
 #include "host/objects/ClaSupport.h"
+#include "host/objects/DaneKsiegowe.h"
 #include "host/objects/HostTableCollection.h"
 #include "host/objects/HrComponent.h"
 #include "host/objects/Platnosc.h"
 #include "host/objects/PostingEntry.h"
 #include "host/objects/DefinicjaDokumentu.h"
 #include "host/objects/FormaPlatnosci.h"
+#include "host/objects/PracPitMies.h"
 #include "host/objects/Pracownik.h"
 #include "host/objects/Urzad.h"
 #include "host/objects/Waluta.h"
@@ -61,6 +63,8 @@ HRESULT RegisterAll() {
         Register<CHostTableCollection<kDokDefinicje>>(CLSID_DefinicjeDokumentow, u"TLX.DokDefinicje"),
         Register<CPracownikRecord>(CLSID_Pracownik, kPracownicy.itemClass),
         Register<CHostTableCollection<kPracownicy>>(CLSID_Pracownicy, kProgIdPracownicy),
+        Register<CPracPitMiesRecord>(CLSID_PracPitMies, kPracPitMies.itemClass),
+        Register<CDaneKsiegowe>(CLSID_DaneKsiegowe, u"TLX.DaneKsiegowe"),
         Register<CPostingEntryRecord>(CLSID_Dekret, kDekrety.itemClass),
         Register<CHostTableCollection<kDekrety>>(CLSID_Dekrety, u"TLX.Dekrety"),
     };

@@ -1,6 +1,8 @@
-// The tables of the company database that belong to the host alone: the configuration store and the
-// host's reference tables, as a script run after the company database's own DDL (db/company.sql) on the
-// bare file (no schema prefix). CREATE TABLE IF NOT EXISTS keeps a table the DDL already made.
+// The tables of the company database that belong to the host alone: the configuration store, the
+// host's reference tables and the registers only the host reads (the flat-rate revenue register
+// TLX.EwidRyczalt and the monthly CIT figures TLX.DaneCIT, both by year*100+month), as a script run
+// after the company database's own DDL (db/company.sql) on the bare file (no schema prefix).
+// CREATE TABLE IF NOT EXISTS keeps a table the DDL already made.
 #pragma once
 
 #include <string>

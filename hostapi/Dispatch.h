@@ -8,6 +8,7 @@
 #include "hostapi/Configuration.h"
 #include "hostapi/Employees.h"
 #include "hostapi/HostObjects.h"
+#include "hostapi/IncomeData.h"
 #include "hostapi/Login.h"
 #include "hostapi/Session.h"
 #include "platform/ado/Ado.h"
@@ -295,6 +296,26 @@ inline const tlx::DispatchTable& DispatchTableOf(IPracownik*) {
         tlx::DispGet<&IPracownik::get_Nazwisko>(u"Nazwisko", 4),
         tlx::DispGet<&IPracownik::get_PESEL>(u"PESEL", 5),
         tlx::DispGet<&IPracownik::get_NIP>(u"NIP", 6),
+        tlx::DispGet<&IPracownik::get_PitMiesiace>(u"PitMiesiace", 7),
+    };
+    return table;
+}
+
+inline const tlx::DispatchTable& DispatchTableOf(IPracPitMies*) {
+    static const tlx::DispatchTable table{
+        tlx::DispGet<&IPracPitMies::get_ID>(u"ID", 1),
+        tlx::DispGet<&IPracPitMies::get_Rok>(u"Rok", 2),
+        tlx::DispGet<&IPracPitMies::get_Miesiac>(u"Miesiac", 3),
+        tlx::DispGet<&IPracPitMies::get_wartosc>(u"wartosc", 4),
+        tlx::DispPut<&IPracPitMies::put_wartosc>(u"wartosc", 4),
+    };
+    return table;
+}
+
+inline const tlx::DispatchTable& DispatchTableOf(IDaneKsiegowe*) {
+    static const tlx::DispatchTable table{
+        tlx::DispMethod<&IDaneKsiegowe::WypelnijDochody>(u"WypelnijDochody", 1),
+        tlx::DispMethod<&IDaneKsiegowe::DaneCIT2>(u"DaneCIT2", 2),
     };
     return table;
 }

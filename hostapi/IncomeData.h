@@ -10,11 +10,16 @@ struct IDaneKsiegowe : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{A10D6A42-F65A-41FE-A6D6-30F6B3815463}");
     using Base = IDispatch;
     // Fills the given income recordset (the fields Rok, Miesiac, Przychod, Koszt, Reklama, ReklamaKoszt,
-    // Remanent) with one row per month from January to `month` of `year`; `buffer` 0 leaves out entries
-    // still in the buffer. `result` is an object the caller releases unread.
+    // Remanent) from the flat-rate revenue register (TLX.EwidRyczalt): one row appended per month of
+    // January to `month` of `year` that has entries, in month order, with the month's revenue in Przychod
+    // and 0 in the other amounts (flat-rate tax knows no costs). Crossed-out entries never count; `buffer`
+    // 0 leaves out entries still in the buffer. `result` is the same recordset, which callers may release
+    // unread.
     virtual HRESULT WypelnijDochody(Recordset* income, LONG year, LONG month, LONG buffer, IDispatch** result) = 0;
-    // The CIT figures of the period: one row with Przychod, PrzUzpTRP, KosztyReprezentacji,
-    // KosztyBezReklamy and KosztyPozaRP.
+    // The CIT figures of January to `month` of `year`: a new disconnected recordset of one row whose
+    // currency fields Przychod, PrzUzpTRP, KosztyReprezentacji, KosztyBezReklamy and KosztyPozaRP are the
+    // sums of the monthly figures in TLX.DaneCIT (0 when there are none); `buffer` 0 leaves out figures
+    // still in the buffer.
     virtual HRESULT DaneCIT2(LONG year, LONG month, LONG buffer, Recordset** rows) = 0;
 
 protected:

@@ -1,5 +1,8 @@
 #include "host/objects/Pracownik.h"
+
+#include "host/objects/PracPitMies.h"
 #include "host/session/HostSession.h"
+#include "hostapi/Collections.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::host {
@@ -14,6 +17,29 @@ HRESULT CPracownikRecord::GetLatest(std::u16string_view column, BSTR* out) {
                 u" order by PRE_DataOd desc");
         bool has = !AtEnd(rows.Get()) && FindField(rows.Get(), column);
         *out = Bstr(has ? ReadText(rows.Get(), column) : std::u16string()).Detach();
+    });
+}
+
+// A child collection of the session over the employee's months; its items are CPracPitMiesRecord.
+HRESULT CPracownikRecord::get_PitMiesiace(ICollection** months) {
+    return Boundary([&] {
+        Require(months);
+        if (!pitMiesiace_) {
+            ComPtr<IDispatch> created;
+            Bstr childClass(GuidToText(CLSID_CChildCollection));
+            Check(Require(session_.Get())->CreateObject(childClass.Get(), Variant::Missing(), created.Out()));
+            ComPtr<ICollectionSetup> setup = created.As<ICollectionSetup>();
+            Require(setup.Get());
+            std::u16string id = Utf8ToUtf16(std::to_string(ReadNumber(u"PraID")));
+            Check(setup->put_ItemClass(Bstr(kPracPitMies.itemClass).Get()));
+            Check(setup->put_IdColumn(Bstr(kPracPitMies.idColumn).Get()));
+            Check(setup->put_SQL(
+                Bstr(u"select * from TLX.PracPitMies where PPM_PraId=" + id + u" order by PPM_Rok, PPM_Miesiac").Get()));
+            Check(setup->put_Table(Bstr(kPracPitMies.table).Get()));
+            pitMiesiace_ = created.As<ICollection>();
+            Require(pitMiesiace_.Get());
+        }
+        *months = ComPtr<ICollection>(pitMiesiace_).Detach();
     });
 }
 
