@@ -271,14 +271,6 @@ HRESULT CSerwisDeklaracji::DaneCIT2(LONG _Rok, LONG _Miesiac, LONG _Bufor, IDisp
     });
 }
 
-// Filling a partner's monthly amounts from other company databases needs the host's partner amounts and
-// its list of databases, which this host does not offer; the call says so instead of doing nothing.
-HRESULT CSerwisDeklaracji::PobierzKwoty(LONG, LONG, LONG, LONG) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
-        RaiseComError(u"Pobieranie kwot wspólnika z innych baz danych nie jest dostępne.", E_NOTIMPL);
-    });
-}
-
 CBstr CSerwisDeklaracji::ForeignDatabaseOf(LONG flagNumber, LONG nameNumber, LONG year, LONG month,
                                            LONG partner) const {
     std::u16string sql = u"select PPK_Z_BAZY.PPK_Wartosc as Z_BAZY, PPK_BAZA.PPK_Wartosc as BAZA from TLX.PracPitMies ";

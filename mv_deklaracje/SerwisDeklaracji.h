@@ -1,9 +1,11 @@
 // The calculation scripts' data service: the company's and the program's settings, the document
-// definition and payment form configured for declarations, the host's date, document number texts and
-// the taxpayer's income from the ledger. It keeps no record; every answer comes from the host.
+// definition and payment form configured for declarations, the host's date, document number texts, the
+// taxpayer's income from the ledger or the flat-rate data, and a partner's monthly amounts taken from
+// other company databases. It keeps no record; every answer comes from the host.
 #pragma once
 
 #include "TlxBus2.h"
+#include "hostapi/Employees.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/com/ConnectionPointContainer.h"
 #include "platform/com/ProvideClassInfo.h"
@@ -50,6 +52,14 @@ private:
     tlx::ComPtr<Recordset> BuildIncome(LONG year, LONG month, LONG buffer);
     // The database named by a partner's amounts for one pair of amount numbers; empty when none.
     CBstr ForeignDatabaseOf(LONG flagNumber, LONG nameNumber, LONG year, LONG month, LONG partner) const;
+    // The income of a month range computed by a second service on the company database of that name.
+    tlx::ComPtr<Recordset> ForeignIncome(const CBstr& database, LONG year, LONG month, LONG buffer);
+    // The connection string of a company database of the operator's list; the host's failure 0x800565f5
+    // when the name resolves to no open connection.
+    CBstr ForeignConnectionString(const CBstr& database) const;
+    // Adds one month of an income table to a family's income and costs in a partner's amounts.
+    void AddMonthAmounts(Recordset* income, IPracPitMies* amounts, const std::u16string& prefix, LONG year,
+                         LONG month);
 
     tlx::ComPtr<IFirmaCfgRO> firma_;
     tlx::ComPtr<IProgramCfgRO> program_;
@@ -58,4 +68,6 @@ private:
     LONG typDeklaracji_ = 0;
     LONG wersjaDeklaracji_ = 0;
     LONG deklaracjaKwartalna_ = 0;
+    // Set by the first write to a partner's amounts and never cleared: later calls save as well.
+    bool amountsChanged_ = false;
 };

@@ -87,7 +87,8 @@ HRESULT CDaneKsiegowe::DaneCIT2(LONG year, LONG month, LONG buffer, Recordset** 
         Check(result->put_CursorLocation(adUseClient));
         Check(result->Open(Variant::Missing(), Variant::Missing(), adOpenUnspecified, adLockUnspecified, -1));
         Check(result->AddNew(Variant::Missing(), Variant::Missing()));
-        for (std::size_t i = 0; i < std::size(kCitFigures); ++i) WriteField(result.Get(), kCitFigures[i], Amount(sums[i]));
+        for (std::size_t i = 0; i < std::size(kCitFigures); ++i)
+            WriteField(result.Get(), kCitFigures[i], Amount(sums[i]));
         Check(result->MoveFirst());
         *rows = result.Detach();
     });

@@ -33,8 +33,9 @@ HRESULT CPracownikRecord::get_PitMiesiace(ICollection** months) {
             std::u16string id = Utf8ToUtf16(std::to_string(ReadNumber(u"PraID")));
             Check(setup->put_ItemClass(Bstr(kPracPitMies.itemClass).Get()));
             Check(setup->put_IdColumn(Bstr(kPracPitMies.idColumn).Get()));
-            Check(setup->put_SQL(
-                Bstr(u"select * from TLX.PracPitMies where PPM_PraId=" + id + u" order by PPM_Rok, PPM_Miesiac").Get()));
+            std::u16string sql =
+                u"select * from TLX.PracPitMies where PPM_PraId=" + id + u" order by PPM_Rok, PPM_Miesiac";
+            Check(setup->put_SQL(Bstr(sql).Get()));
             Check(setup->put_Table(Bstr(kPracPitMies.table).Get()));
             pitMiesiace_ = created.As<ICollection>();
             Require(pitMiesiace_.Get());
