@@ -39,7 +39,7 @@ protected:
 };
 
 struct IPracownik : IPracownikDane {
-    static constexpr IID kIid = tlx::MakeGuid(u"{EA9AC062-4DE1-4346-AADF-8F93526FC983}");
+    static constexpr IID kIid = tlx::MakeGuid(u"{8529A329-BADB-4BF2-B37F-FF8919F9E888}");
     using Base = IPracownikDane;
     virtual HRESULT get_Akronim(BSTR* code) = 0;
     virtual HRESULT get_Imie(BSTR* firstName) = 0;

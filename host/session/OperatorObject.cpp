@@ -1,5 +1,7 @@
 #include "host/session/OperatorObject.h"
 
+#include <filesystem>
+
 #include "host/Database.h"
 #include "host/HostError.h"
 #include "host/session/BazaFirmy.h"
@@ -46,9 +48,12 @@ HRESULT COperatorObject::GetEntry(BSTR key, IDispatch** entry) {
         ComPtr<Connection> config = OpenConnection(configDatabase_);
         ComPtr<Recordset> rows = OpenRecordset(
             config.Get(), u"select Baz_Nazwa, Baz_Plik from TLX.Bazy where Baz_Nazwa = " + QuoteSql(text.substr(1)));
-        if (!AtEnd(rows.Get()))
-            *entry = CBazaFirmy::Make(ReadText(rows.Get(), u"Baz_Nazwa"), Utf16ToUtf8(ReadText(rows.Get(), u"Baz_Plik")))
-                         .Detach();
+        if (!AtEnd(rows.Get())) {
+            // A relative file name lies beside the configuration database, whatever the working folder.
+            std::filesystem::path file(Utf16ToUtf8(ReadText(rows.Get(), u"Baz_Plik")));
+            if (file.is_relative()) file = std::filesystem::path(configDatabase_).parent_path() / file;
+            *entry = CBazaFirmy::Make(ReadText(rows.Get(), u"Baz_Nazwa"), file.string()).Detach();
+        }
         config->Close();
     });
 }

@@ -188,7 +188,7 @@ TEST_F(SessionTest, TheOperatorFindsTheCompanyDatabasesOfTheConfiguration) {
     configSql << in.rdbuf();
     std::string config = (folder_ / "konfiguracja.db").string();
     ado::CreateDatabaseFile(config, {configSql.str(), "INSERT INTO Bazy (Baz_Nazwa, Baz_Plik) VALUES ('Biuro', '" +
-                                                          database_ + "'), ('Usunieta', '/nie/ma/bazy.db');"});
+                                                          database_ + "'), ('Usunieta', '/nie/ma/bazy.db'), ('Obok', 'firma.db');"});
     session_.Reset();
     LoginSettings settings;
     settings.companyDatabase = database_;
@@ -205,6 +205,10 @@ TEST_F(SessionTest, TheOperatorFindsTheCompanyDatabasesOfTheConfiguration) {
     ASSERT_EQ(office->get_Connection(connection.Out()), S_OK);
     ComPtr<Recordset> rows = OpenRecordset(connection.Get(), u"select WNa_Symbol from TLX.Waluty");
     EXPECT_EQ(ReadText(rows.Get(), u"WNa_Symbol"), u"PLN");
+
+    ASSERT_EQ(op->GetEntry(Bstr(u"#Obok").Get(), entry.Out()), S_OK);
+    ASSERT_EQ(entry.As<IBazaFirmy>()->get_Connection(connection.Out()), S_OK)
+        << "a relative file name lies beside the configuration database, not in the working folder";
 
     ASSERT_EQ(op->GetEntry(Bstr(u"#Nieznana").Get(), entry.Out()), S_OK);
     EXPECT_FALSE(entry);
