@@ -199,13 +199,6 @@ HRESULT CDeklaracja::put_RodzajAdresu(LONG value) {
 HRESULT CDeklaracja::get_Zatwierdzony(LONG* value) {
     return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = ReadLong(u"Zablokowana") ? 1 : -61; });
 }
-HRESULT CDeklaracja::get_DekretLink(IDispatch** entry) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(entry) = tlx::ComPtr<IDispatch>(dekretLink_).Detach(); });
-}
-HRESULT CDeklaracja::put_DekretLink(IDispatch* entry) {
-    dekretLink_ = tlx::ComPtr<IDispatch>(entry);
-    return S_OK;
-}
 
 HRESULT CDeklaracja::put_FormaPlatnosci(IDispatch* method) {
     formaPlatnosci_ = tlx::ComPtr<IDispatch>(method);

@@ -273,6 +273,16 @@ private:
     CBstr OperatorCode(const OLECHAR* column);
     void ClearEDeklarationColumns();
 
+    // Links to single objects (DeklaracjaLinks.cpp).
+    enum class Link { Kedu, Parent, Employee, Dekret };
+    tlx::ComPtr<ISessionReference>& LinkReference(Link which);
+    tlx::ComPtr<IDispatch> LinkedObject(Link which);
+    void LoadLink(Link which);
+    tlx::ComPtr<IDispatch> ReadLink(Link which);
+    void WriteLink(Link which, IDispatch* object);
+    void WriteLinkColumn(Link which, LONG id);
+    void CarryLinksThroughSave(LONG mode);
+
     // VAT sub-lists (DeklaracjaSubLists.cpp).
     HRESULT GetCustomCollection(int index, IDispatch** collection);
     void GiveSubListsTheirParent(LONG id);
@@ -296,7 +306,9 @@ private:
     tlx::ComPtr<ISessionReference> payment_;
     tlx::ComPtr<ISessionReference> employee_;
     tlx::ComPtr<ISessionReference> kedu_;
-    tlx::ComPtr<IDispatch> dekretLink_;
+    tlx::ComPtr<ISessionReference> parent_;
+    tlx::ComPtr<ISessionReference> dekret_;
+    tlx::ComPtr<ISessionReference> savedLinks_[4];  // kept by save step 6, by Link
     tlx::ComPtr<IDispatch> formaPlatnosci_;
     LONG brModulPlace_ = 0;
     LONG seryjna_ = 0;

@@ -104,6 +104,7 @@ bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
         }
         GiveSubListsTheirParent(id);
     }
+    if (state == kStateSaved) CarryLinksThroughSave(mode);
     return state == 4;
 }
 
@@ -126,13 +127,7 @@ void CDeklaracja::ReloadEmployee() {
     employee_ = CreateLinkedObject(CLSID_Pracownicy, u"PraId");
 }
 
-tlx::ComPtr<IDispatch> CDeklaracja::Employee() {
-    if (!employee_) ReloadEmployee();
-    tlx::ComPtr<IDispatch> employee;
-    if (employee_) CheckHost(employee_->GetObject(employee.Out()));
-    if (!employee) RaiseComErrorFormat(HOST_E_RECORDZERO, kMissingRecord, u"Pracownik");
-    return employee;
-}
+tlx::ComPtr<IDispatch> CDeklaracja::Employee() { return ReadLink(Link::Employee); }
 
 HRESULT CDeklaracja::get_Pracownik(IDispatch** employee) {
     return ComBoundary(__FILE__, __LINE__, [&] {
@@ -186,32 +181,6 @@ void CDeklaracja::SetKeduPackage(IKedu* package) {
 HRESULT CDeklaracja::put_Kedu(IKedu* package) {
     return ComBoundary(__FILE__, __LINE__, [&] { SetKeduPackage(package); });
 }
-
-HRESULT CDeklaracja::get_Kedu(IKedu** package) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
-        RequireOut(package);
-        *package = nullptr;
-        tlx::ComPtr<ISessionReference> reference = CreateLinkedObject(CLSID_KeduKolekcja, u"DkkId");
-        if (!reference) return;
-        tlx::ComPtr<IDispatch> object;
-        CheckHost(reference->GetObject(object.Out()));
-        if (object) CheckHost(object->QueryInterface(IidOf<IKedu>(), reinterpret_cast<void**>(package)));
-    });
-}
-
-HRESULT CDeklaracja::get_Deklaracja(IDeklaracja** parent) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
-        RequireOut(parent);
-        *parent = nullptr;
-        tlx::ComPtr<ISessionReference> reference = CreateLinkedObject(CLSID_Deklaracje, u"ParentId");
-        if (!reference) return;
-        tlx::ComPtr<IDispatch> object;
-        CheckHost(reference->GetObject(object.Out()));
-        if (object) CheckHost(object->QueryInterface(IidOf<IDeklaracja>(), reinterpret_cast<void**>(parent)));
-    });
-}
-
-HRESULT CDeklaracja::put_Deklaracja(IDeklaracja*) { return E_NOTIMPL; }
 
 // The lock is written into the row and handed to every child declaration, and so down the whole tree.
 // A declaration the walk has locked already (parent links that form a cycle) is not entered again.

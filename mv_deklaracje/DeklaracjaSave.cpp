@@ -135,7 +135,7 @@ void CDeklaracja::OnSave(LONG mode) {
         CheckHost(BoundRecordset()->get_EditMode(&editMode));
         UpdateAccountingLinkOnSave(mode, editMode);
     }
-    if (dekretLink_ && ReadLong(u"DekId") == 0) return;
+    if (dekret_ && ReadLong(u"DekId") == 0) return;
     if (mode == hostSavePrepare) {
         EditModeEnum editMode{};
         CheckHost(BoundRecordset()->get_EditMode(&editMode));

@@ -201,6 +201,42 @@ TEST_F(DeklaracjaMembersTest, ACycleOfParentLinksEndsTheLockAndTheResetWithoutLo
     EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"2") << "no stored declaration is lost";
 }
 
+// --- Links to single objects ---------------------------------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, TheParentLinkFollowsItsColumnAndIsWrittenOnce) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac, DkN_ParentID) values "
+            u"(11, 902, 201501, null), (12, 902, 201501, null), (13, 902, 201501, null)");
+    auto child = Stored(11);
+    ComPtr<IDeklaracja> parent;
+    EXPECT_EQ(child->get_Deklaracja(parent.Out()), HOST_E_RECORDZERO);
+    EXPECT_EQ(LastError(), u"Rekord 0 nieznaleziony. Pole 'Deklaracja'");
+
+    auto first = Stored(12);
+    ASSERT_EQ(child->put_Deklaracja(first.Get()), S_OK) << Utf16ToUtf8(LastError());
+    LONG parentId = 0;
+    child->get_ParentId(&parentId);
+    EXPECT_EQ(parentId, 12);
+    EXPECT_EQ(child->put_Deklaracja(Stored(13).Get()), E_INVALIDARG) << "a link is not replaced";
+    EXPECT_EQ(child->put_Deklaracja(nullptr), E_INVALIDARG) << "nor cleared";
+
+    ASSERT_EQ(child->put_ParentId(13), S_OK);
+    ASSERT_EQ(child->get_Deklaracja(parent.Out()), S_OK) << Utf16ToUtf8(LastError());
+    LONG id = 0;
+    parent->get_ID(&id);
+    EXPECT_EQ(id, 13) << "the link follows its column";
+    Save();
+    EXPECT_EQ(Scalar(u"select DkN_ParentID from TLX.DeklNag where DkN_DkNID = 11"), u"13");
+}
+
+TEST_F(DeklaracjaMembersTest, ALinkToAnObjectNotStoredYetFailsTheSave) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac) values (21, 902, 201501)");
+    auto child = Stored(21);
+    auto unsaved = NewDeclaration(902, 2015, 1);
+    ASSERT_EQ(child->put_Deklaracja(unsaved.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(SaveCollection(declarations_.Get()), HOST_E_ZEROLINK);
+    EXPECT_EQ(Scalar(u"select ifnull(DkN_ParentID, 'NULL') from TLX.DeklNag where DkN_DkNID = 21"), u"NULL");
+}
+
 // --- The form's period of validity ----------------------------------------------------------------
 
 TEST_F(DeklaracjaMembersTest, APeriodOutsideTheFormsValidityIsRefusedWithItsLimits) {

@@ -41,7 +41,7 @@ public:
 using Events = std::vector<std::pair<DISPID, std::vector<std::u16string>>>;
 
 // A KEDU package as the declaration sees it: a row of TLX.DeklKedu with its identifier and lock.
-class CStandInKedu final : public ComObject<CStandInKedu, IKedu> {
+class CStandInKedu final : public ComObject<CStandInKedu, IKedu, IIdentity> {
 public:
     LONG id = 0;
     LONG locked = 0;
