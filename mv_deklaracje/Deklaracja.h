@@ -211,6 +211,7 @@ protected:
     void OnVerify() override;
     void OnSave(LONG mode) override;
     bool OnStateChange(LONG state, LONG mode) override;
+    void OnDelete2() override;
     // Identity descriptors of the number, period and subject (DeklaracjaIdentity.cpp).
     CBstr IdentityNumber() override;
     CBstr IdentityPeriod() override;
@@ -272,6 +273,9 @@ private:
     CBstr StoredTimeText(const OLECHAR* column);
     CBstr OperatorCode(const OLECHAR* column);
     void ClearEDeklarationColumns();
+
+    // Pending changes of the child collections (DeklaracjaPending.cpp).
+    bool ChildrenHavePendingChanges();
 
     // Links to single objects (DeklaracjaLinks.cpp).
     enum class Link { Kedu, Parent, Employee, Dekret };

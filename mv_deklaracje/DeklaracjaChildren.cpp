@@ -105,7 +105,9 @@ bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
         GiveSubListsTheirParent(id);
     }
     if (state == kStateSaved) CarryLinksThroughSave(mode);
-    return state == 4;
+    // Asked with 4 whether nothing hangs on the row unsaved.
+    if (state == 4) return !ChildrenHavePendingChanges();
+    return false;
 }
 
 tlx::ComPtr<ISessionReference> CDeklaracja::CreateLinkedObject(const CLSID& objectClass, const OLECHAR* column) {

@@ -201,6 +201,30 @@ TEST_F(DeklaracjaMembersTest, ACycleOfParentLinksEndsTheLockAndTheResetWithoutLo
     EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"2") << "no stored declaration is lost";
 }
 
+// --- Deleting a declaration ------------------------------------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, ADeletedDeclarationTakesTheStoredValuesItReadAlong) {
+    auto read = NewDeclaration(902, 2015, 3);
+    Put(read.Get(), u"Kwota", Variant::FromDouble(5));
+    auto untouched = NewDeclaration(902, 2015, 4);
+    Save();
+    LONG readId = Id(read.Get()), untouchedId = Id(untouched.Get());
+    Execute(u"insert into TLX.DeklElem (DkE_DkNID, DkE_Numer) values (" + Number(untouchedId) + u", 9)");
+
+    auto fresh = Declarations();
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(fresh->Item(Variant::FromString(Number(readId)), item.Out()), S_OK);
+    EXPECT_EQ(Text(Get(item.Get(), u"Kwota")), u"5");
+    ASSERT_EQ(fresh->Delete(Variant::FromDispatch(item.Get())), S_OK) << Utf16ToUtf8(LastError());
+    ComPtr<IDispatch> other;
+    ASSERT_EQ(fresh->Item(Variant::FromString(Number(untouchedId)), other.Out()), S_OK);
+    ASSERT_EQ(fresh->Delete(Variant::FromDispatch(other.Get())), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(SaveCollection(fresh.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + Number(readId)), u"0");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + Number(untouchedId)), u"3")
+        << "values never read are not reached through the declaration";
+}
+
 // --- Links to single objects ---------------------------------------------------------------------
 
 TEST_F(DeklaracjaMembersTest, TheParentLinkFollowsItsColumnAndIsWrittenOnce) {
