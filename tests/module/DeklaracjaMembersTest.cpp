@@ -5,6 +5,7 @@
 
 #include "DeclarationFixture.h"
 #include "hostapi/Errors.h"
+#include "hostapi/HostObjects.h"
 #include "platform/com/VariantConversion.h"
 
 namespace tlx::test {
@@ -199,6 +200,76 @@ TEST_F(DeklaracjaMembersTest, ACycleOfParentLinksEndsTheLockAndTheResetWithoutLo
     EXPECT_EQ(count, 1);
     Save();
     EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"2") << "no stored declaration is lost";
+}
+
+// --- Answers as a document of the host --------------------------------------------------------------
+
+TEST_F(DeklaracjaMembersTest, TheHostListsADeclarationByItsPeriodAndEmployee) {
+    struct Case {
+        LONG type, yearMonth;
+        const char16_t* employee;
+        std::u16string period;
+        LONG subjectType, subject;
+    };
+    const Case cases[] = {
+        {dekVAT7, 201305, u"null", u"za okres: 2013/5", 0, 0},
+        {dekPIT11, 201312, u"17", u"za okres: 2013", 3, 17},
+        {dekZUS_IWA, 201312, u"0", u"za okres: 2013", 0, 0},
+        {dekZUS_ZZA, 201305, u"null", u"", 0, 0},
+        {dekZUS_DRA, 201305, u"null", u"za okres: 2013/5", 0, 0},
+    };
+    LONG id = 200;
+    for (const Case& c : cases)
+        Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac, DkN_PraID) values (" +
+                Number(++id) + u", " + Number(c.type) + u", " + Number(c.yearMonth) + u", " + c.employee + u")");
+    id = 200;
+    for (const Case& c : cases) {
+        auto info = Stored(++id).As<IMirvakObjectTypeInfo>();
+        Bstr period;
+        ASSERT_EQ(info->get_Period(period.Out()), S_OK) << Utf16ToUtf8(LastError());
+        EXPECT_EQ(period.Str(), c.period) << c.type;
+        LONG value = -1;
+        info->get_ObjectType(&value);
+        EXPECT_EQ(value, 30000 + c.type);
+        info->get_SubjectType(&value);
+        EXPECT_EQ(value, c.subjectType) << c.type;
+        info->get_SubjectID(&value);
+        EXPECT_EQ(value, c.subject) << c.type;
+    }
+}
+
+TEST_F(DeklaracjaMembersTest, FixedDocumentAnswersCurrencyAndPayment) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac) values "
+            u"(31, 902, 201501), (32, 25, 201501)");
+    Execute(u"insert into TLX.Waluty (WNa_WNaID, WNa_Symbol) values (1, 'PLN')");
+    auto declaration = Stored(31);
+    LONG number = -1;
+    ASSERT_EQ(declaration->get_NumerNr(&number), S_OK);
+    EXPECT_EQ(number, 0);
+    double rate = 0;
+    ASSERT_EQ(declaration->get_KursL(&rate), S_OK);
+    EXPECT_EQ(rate, 1.0);
+    ComPtr<IDispatch> object;
+    EXPECT_EQ(declaration->get_Kategoria(object.Out()), HOST_E_RECORDZERO);
+    EXPECT_FALSE(object);
+    ASSERT_EQ(declaration->get_Waluta(object.Out()), S_OK) << Utf16ToUtf8(LastError());
+    Bstr symbol;
+    ASSERT_EQ(object.As<IWaluta>()->get_Symbol(symbol.Out()), S_OK);
+    EXPECT_EQ(symbol.Str(), u"PLN");
+    ASSERT_EQ(declaration->get_Symbol(symbol.Out()), S_OK);
+    EXPECT_EQ(symbol.Str(), u"TEST3");
+
+    ComPtr<IDispatch> payment;
+    ASSERT_EQ(declaration->get_PlatnoscDokumentu(payment.Out()), S_OK) << Utf16ToUtf8(LastError());
+    ComPtr<IDispatch> paid;
+    ASSERT_EQ(payment.As<IPlatnosc>()->get_Dokument(paid.Out()), S_OK);
+    EXPECT_EQ(Id(paid.As<IDeklaracja2>().Get()), 31) << "the payment pays this declaration";
+    ComPtr<IDispatch> again;
+    declaration->get_PlatnoscDokumentu(again.Out());
+    EXPECT_EQ(again.Get(), payment.Get()) << "made once";
+    ASSERT_EQ(Stored(32)->get_PlatnoscDokumentu(payment.Out()), S_OK);
+    EXPECT_FALSE(payment) << "a PIT/B attachment has no payment of its own";
+    EXPECT_EQ(declaration->Write2Log(Bstr(u"").Get()), S_OK);
 }
 
 // --- Deleting a declaration ------------------------------------------------------------------------
