@@ -272,6 +272,24 @@ TEST_F(DeklaracjaMembersTest, FixedDocumentAnswersCurrencyAndPayment) {
     EXPECT_EQ(declaration->Write2Log(Bstr(u"").Get()), S_OK);
 }
 
+TEST_F(DeklaracjaMembersTest, APit36HearsOfItsEmployeeChangingOnly) {
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (7, 'P007')");
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac, DkN_PraID) values "
+            u"(51, 15, 201512, 7), (52, 15, 201512, null)");
+    auto withEmployee = Stored(51);
+    ComPtr<IDispatch> employee;
+    ASSERT_EQ(withEmployee->get_Pracownik(employee.Out()), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(withEmployee->put_Pracownik(employee.Get()), S_OK);
+    EXPECT_EQ(Text(Get(withEmployee.Get(), u"Zdarzenia")), u"") << "the same employee again is no change";
+    ASSERT_EQ(withEmployee->UsunPracownika(), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Text(Get(withEmployee.Get(), u"Zdarzenia")), u"onZmianaPracownika;");
+    EXPECT_EQ(withEmployee->get_Pracownik(employee.Out()), HOST_E_RECORDZERO);
+
+    auto without = Stored(52);
+    ASSERT_EQ(without->UsunPracownika(), S_OK);
+    EXPECT_EQ(Text(Get(without.Get(), u"Zdarzenia")), u"");
+}
+
 // --- Deleting a declaration ------------------------------------------------------------------------
 
 TEST_F(DeklaracjaMembersTest, ADeletedDeclarationTakesTheStoredValuesItReadAlong) {
