@@ -1,41 +1,11 @@
 #include "platform/ado/DateText.h"
 
-#include <cmath>
 #include <cstdio>
+
+#include "platform/com/OleDate.h"
 
 namespace tlx::ado {
 namespace {
-// Days from 1970-01-01 of a proleptic Gregorian date.
-long DaysFromCivil(long y, unsigned m, unsigned d) {
-    y -= m <= 2;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const unsigned yoe = static_cast<unsigned>(y - era * 400);
-    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return era * 146097 + static_cast<long>(doe) - 719468;
-}
-
-void CivilFromDays(long z, int& year, int& month, int& day) {
-    z += 719468;
-    const long era = (z >= 0 ? z : z - 146096) / 146097;
-    const unsigned doe = static_cast<unsigned>(z - era * 146097);
-    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const unsigned mp = (5 * doy + 2) / 153;
-    day = static_cast<int>(doy - (153 * mp + 2) / 5 + 1);
-    month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    year = static_cast<int>(static_cast<long>(yoe) + era * 400 + (month <= 2));
-}
-
-constexpr long kOleEpochDays = -25569;  // 1899-12-30 counted from 1970-01-01
-
-bool ValidDate(int y, int m, int d) {
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (y < 100 || y > 9999 || m < 1 || m > 12 || d < 1 || d > kDays[m - 1]) return false;
-    bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    return m != 2 || d <= 28 || leap;
-}
-
 // Reads exactly `count` digits at `pos`.
 bool Digits(std::string_view text, size_t pos, size_t count, int& out) {
     if (pos + count > text.size()) return false;
@@ -65,28 +35,23 @@ bool ParseTime(std::string_view text, size_t pos, int& h, int& mi, int& s) {
 }
 }  // namespace
 
-DATE MakeOleDate(int year, int month, int day, int hour, int minute, int second) {
-    double days = static_cast<double>(DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) -
-                                      kOleEpochDays);
-    double fraction = (hour * 3600 + minute * 60 + second) / 86400.0;
-    // Before day 0 the fraction counts away from zero, as OLE dates do.
-    return days < 0 ? days - fraction : days + fraction;
+std::optional<DATE> MakeOleDate(int year, int month, int day, int hour, int minute, int second) {
+    CalendarTime time;
+    time.year = year;
+    time.month = month;
+    time.day = day;
+    time.hour = hour;
+    time.minute = minute;
+    time.second = second;
+    return DateFromCalendar(time);
 }
 
-std::string FormatDateText(DATE date) {
-    double whole = std::trunc(date);
-    double fraction = std::fabs(date - whole);
-    long seconds = std::lround(fraction * 86400.0);
-    long days = static_cast<long>(whole);
-    if (seconds >= 86400) {
-        seconds -= 86400;
-        days += date < 0 ? -1 : 1;
-    }
-    int y = 0, m = 0, d = 0;
-    CivilFromDays(days + kOleEpochDays, y, m, d);
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", y % 10000, m % 100, d % 100,
-                  static_cast<int>(seconds / 3600), static_cast<int>((seconds / 60) % 60), static_cast<int>(seconds % 60));
+std::optional<std::string> FormatDateText(DATE date) {
+    auto t = CalendarFromDate(date);
+    if (!t) return std::nullopt;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", t->year, t->month, t->day, t->hour,
+                  t->minute, t->second);
     return buffer;
 }
 
@@ -106,12 +71,11 @@ std::optional<DATE> ParseDateText(std::string_view text) {
     } else {
         return std::nullopt;
     }
-    if (!ValidDate(y, m, d)) return std::nullopt;
     if (rest < text.size()) {
         if (text[rest] != ' ' && text[rest] != 'T') return std::nullopt;
         if (!ParseTime(text, rest + 1, h, mi, s)) return std::nullopt;
     }
-    return MakeOleDate(y, m, d, h, mi, s);
+    return MakeOleDate(y, m, d, h, mi, s);  // nothing for a day the month does not have
 }
 
 }  // namespace tlx::ado

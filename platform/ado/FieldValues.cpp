@@ -115,7 +115,9 @@ std::u16string TextOf(const VARIANT& v, DataTypeEnum to) {
             return Utf8ToUtf16(text);
         }
         case VT_R4: case VT_R8: return Utf8ToUtf16(NumberText(*NumberOf(v)));
-        case VT_DATE: return Utf8ToUtf16(FormatDateText(v.date));
+        case VT_DATE:
+            if (auto text = FormatDateText(v.date)) return Utf8ToUtf16(*text);
+            FailConversion(v.vt, to);
         case VT_BOOL: return v.boolVal ? u"True" : u"False";
         default: FailConversion(v.vt, to);
     }
@@ -255,8 +257,9 @@ void BindValue(sqlite3_stmt* statement, int index, const VARIANT& v) {
                 sqlite3_bind_double(statement, index, static_cast<double>(v.cyVal.int64) / 10000.0);
             return;
         case VT_DATE: {
-            std::string text = FormatDateText(v.date);
-            sqlite3_bind_text(statement, index, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            auto text = FormatDateText(v.date);
+            if (!text) Fail(adErrDataConversion, u"The date is outside 0100-01-01 .. 9999-12-31");
+            sqlite3_bind_text(statement, index, text->c_str(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
             return;
         }
         case VT_BSTR: {

@@ -10,19 +10,12 @@
 #include <string>
 
 #include "platform/ado/DateText.h"
+#include "platform/com/OleDate.h"
 
 namespace tlx::ado {
 namespace {
-struct Civil {
-    int year = 0, month = 0, day = 0, hour = 0, minute = 0, second = 0;
-};
-
-Civil Split(DATE date) {
-    Civil c;
-    std::string text = FormatDateText(date);
-    std::sscanf(text.c_str(), "%d-%d-%d %d:%d:%d", &c.year, &c.month, &c.day, &c.hour, &c.minute, &c.second);
-    return c;
-}
+// A date's calendar fields; nothing outside the OLE date range.
+std::optional<CalendarTime> Split(DATE date) { return CalendarFromDate(date); }
 
 // A date argument: ISO or compact text, or a T-SQL day number (days from 1900-01-01).
 std::optional<DATE> DateArgument(sqlite3_value* value) {
@@ -34,9 +27,10 @@ std::optional<DATE> DateArgument(sqlite3_value* value) {
     }
 }
 
-void ResultDate(sqlite3_context* context, DATE date) {
-    std::string text = FormatDateText(date);
-    sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+void ResultDate(sqlite3_context* context, std::optional<DATE> date) {
+    auto text = date ? FormatDateText(*date) : std::nullopt;
+    if (!text) return sqlite3_result_error(context, "The date is outside 0100-01-01 .. 9999-12-31", -1);
+    sqlite3_result_text(context, text->c_str(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
 }
 
 // NULL for NULL; fails for a text that is no date.
@@ -56,10 +50,13 @@ bool ReadDate(sqlite3_context* context, sqlite3_value* value, DATE& date) {
     return true;
 }
 
-template <int Civil::*Part>
+template <int CalendarTime::*Part>
 void DatePart(sqlite3_context* context, int, sqlite3_value** argv) {
     DATE date = 0;
-    if (ReadDate(context, argv[0], date)) sqlite3_result_int(context, Split(date).*Part);
+    if (!ReadDate(context, argv[0], date)) return;
+    auto parts = Split(date);
+    if (!parts) return ResultDate(context, std::nullopt);
+    sqlite3_result_int(context, (*parts).*Part);
 }
 
 void GetDate(sqlite3_context* context, int, sqlite3_value**) {
@@ -84,25 +81,21 @@ std::string PartName(sqlite3_value* value) {
     return name;
 }
 
-int DaysInMonth(int year, int month) {
-    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-    return month == 2 && leap ? 29 : kDays[month - 1];
-}
-
 void DateAdd(sqlite3_context* context, int, sqlite3_value** argv) {
     std::string part = PartName(argv[0]);
     if (sqlite3_value_type(argv[1]) == SQLITE_NULL) return sqlite3_result_null(context);
     long long amount = sqlite3_value_int64(argv[1]);
     DATE date = 0;
     if (!ReadDate(context, argv[2], date)) return;
-    Civil c = Split(date);
+    auto c = Split(date);
+    if (!c) return ResultDate(context, std::nullopt);
     if (part == "year" || part == "month") {
-        long long months = c.year * 12LL + (c.month - 1) + (part == "year" ? amount * 12 : amount);
-        c.year = static_cast<int>(months / 12);
-        c.month = static_cast<int>(months % 12) + 1;
-        c.day = std::min(c.day, DaysInMonth(c.year, c.month));
-        return ResultDate(context, MakeOleDate(c.year, c.month, c.day, c.hour, c.minute, c.second));
+        long long months = c->year * 12LL + (c->month - 1) + (part == "year" ? amount * 12 : amount);
+        if (months < 0 || months > 12LL * 10000) return ResultDate(context, std::nullopt);
+        c->year = static_cast<int>(months / 12);
+        c->month = static_cast<int>(months % 12) + 1;
+        c->day = std::min(c->day, DaysInMonth(c->month, c->year));
+        return ResultDate(context, MakeOleDate(c->year, c->month, c->day, c->hour, c->minute, c->second));
     }
     double days = 0;
     if (part == "day" || part == "dayofyear" || part == "dy" || part == "y") days = static_cast<double>(amount);
@@ -111,22 +104,24 @@ void DateAdd(sqlite3_context* context, int, sqlite3_value** argv) {
     else if (part == "minute") days = amount / 1440.0;
     else if (part == "second") days = amount / 86400.0;
     else return sqlite3_result_error(context, ("Unsupported DATEADD part " + part).c_str(), -1);
-    Civil base = c;
-    DATE whole = MakeOleDate(base.year, base.month, base.day) + days;
-    Civil shifted = Split(whole + (base.hour * 3600 + base.minute * 60 + base.second) / 86400.0);
-    ResultDate(context, MakeOleDate(shifted.year, shifted.month, shifted.day, shifted.hour, shifted.minute,
-                                    shifted.second));
+    auto whole = MakeOleDate(c->year, c->month, c->day);
+    auto shifted = whole ? Split(*whole + days + (c->hour * 3600 + c->minute * 60 + c->second) / 86400.0)
+                         : std::nullopt;
+    if (!shifted) return ResultDate(context, std::nullopt);
+    ResultDate(context, MakeOleDate(shifted->year, shifted->month, shifted->day, shifted->hour, shifted->minute,
+                                    shifted->second));
 }
 
 void DateDiff(sqlite3_context* context, int, sqlite3_value** argv) {
     std::string part = PartName(argv[0]);
     DATE from = 0, to = 0;
     if (!ReadDate(context, argv[1], from) || !ReadDate(context, argv[2], to)) return;
-    Civil a = Split(from), b = Split(to);
-    if (part == "year") return sqlite3_result_int(context, b.year - a.year);
-    if (part == "month") return sqlite3_result_int(context, (b.year - a.year) * 12 + b.month - a.month);
-    double dayA = MakeOleDate(a.year, a.month, a.day), dayB = MakeOleDate(b.year, b.month, b.day);
-    if (part == "day") return sqlite3_result_int64(context, std::llround(dayB - dayA));
+    auto a = Split(from), b = Split(to);
+    if (!a || !b) return ResultDate(context, std::nullopt);
+    if (part == "year") return sqlite3_result_int(context, b->year - a->year);
+    if (part == "month") return sqlite3_result_int(context, (b->year - a->year) * 12 + b->month - a->month);
+    auto dayA = MakeOleDate(a->year, a->month, a->day), dayB = MakeOleDate(b->year, b->month, b->day);
+    if (part == "day") return sqlite3_result_int64(context, std::llround(*dayB - *dayA));
     return sqlite3_result_error(context, ("Unsupported DATEDIFF part " + part).c_str(), -1);
 }
 
@@ -146,7 +141,7 @@ void ToText(sqlite3_context* context, int, sqlite3_value** argv) {
     } else {
         text = reinterpret_cast<const char*>(sqlite3_value_text(value));
         if (sqlite3_value_type(value) == SQLITE_TEXT) {
-            if (auto date = ParseDateText(text)) text = FormatDateText(*date);
+            if (auto date = ParseDateText(text)) text = FormatDateText(*date).value_or(text);
         }
     }
     if (length > 0 && text.size() > static_cast<size_t>(length)) {
@@ -179,9 +174,9 @@ void Install(sqlite3* db, const char* name, int args, void (*function)(sqlite3_c
 }  // namespace
 
 void InstallBuiltinFunctions(sqlite3* db) {
-    Install(db, "year", 1, DatePart<&Civil::year>);
-    Install(db, "month", 1, DatePart<&Civil::month>);
-    Install(db, "day", 1, DatePart<&Civil::day>);
+    Install(db, "year", 1, DatePart<&CalendarTime::year>);
+    Install(db, "month", 1, DatePart<&CalendarTime::month>);
+    Install(db, "day", 1, DatePart<&CalendarTime::day>);
     Install(db, "getdate", 0, GetDate, false);
     Install(db, "dateadd", 3, DateAdd);
     Install(db, "datediff", 3, DateDiff);

@@ -152,8 +152,9 @@ void ResultFromVariant(sqlite3_context* context, const VARIANT& v) {
         case VT_R8: sqlite3_result_double(context, v.dblVal); return;
         case VT_CY: sqlite3_result_double(context, static_cast<double>(v.cyVal.int64) / 10000.0); return;
         case VT_DATE: {
-            std::string text = FormatDateText(v.date);
-            sqlite3_result_text(context, text.c_str(), static_cast<int>(text.size()), SQLITE_TRANSIENT);
+            auto text = FormatDateText(v.date);
+            if (!text) return sqlite3_result_error(context, "The date is outside 0100-01-01 .. 9999-12-31", -1);
+            sqlite3_result_text(context, text->c_str(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
             return;
         }
         default: {

@@ -54,15 +54,34 @@ TEST_F(AdoRecordsetTest, FieldsReportDeclaredTypesAndSizes) {
     EXPECT_NE(tlx::TakeErrorDescription(), u"");
 }
 
+TEST(AdoDateText, StoredTextFollowsTheOleCalendarOnBothSidesOfItsEpoch) {
+    EXPECT_EQ(tlx::ado::FormatDateText(-1.25), "1899-12-29 06:00:00") << "before day 0 the time counts forward";
+    EXPECT_EQ(tlx::ado::FormatDateText(-1.9999999), "1899-12-30 00:00:00") << "rounding carries into the next day";
+    EXPECT_EQ(tlx::ado::FormatDateText(-700000.0), std::nullopt) << "no text outside the OLE date range";
+    EXPECT_EQ(tlx::ado::ParseDateText("1899-12-29 06:00:00"), -1.25);
+    EXPECT_EQ(tlx::ado::ParseDateText("2023-02-29"), std::nullopt);
+}
+
+TEST_F(AdoRecordsetTest, ADateOutsideTheCalendarIsRefusedNotStored) {
+    const std::u16string count = u"select count(*) || '' from TLX.DeklNag";
+    std::u16string before = Text(Scalar(count));
+    auto rows = OpenBatch(connection_.Get(), u"select * from TLX.DeklNag where 1=0");
+    ASSERT_EQ(rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing()), S_OK);
+    Put(rows.Get(), u"DkN_TypDeklar", tlx::Variant::FromLong(1));
+    Put(rows.Get(), u"DkN_DataDok", tlx::Variant::FromDate(-700000.0));
+    EXPECT_TRUE(FAILED(rows->UpdateBatch(adAffectAll)));
+    EXPECT_EQ(Text(Scalar(count)), before);
+}
+
 TEST_F(AdoRecordsetTest, ValuesRoundTripThroughTheDatabase) {
     auto rows = OpenBatch(connection_.Get(), u"select * from TLX.DeklNag where 1=0");
     ASSERT_EQ(rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing()), S_OK);
-    DATE withTime = tlx::ado::MakeOleDate(2024, 3, 5, 13, 45, 7);
+    DATE withTime = *tlx::ado::MakeOleDate(2024, 3, 5, 13, 45, 7);
     std::u16string longText(5000, u'ż');
     EXPECT_EQ(Put(rows.Get(), u"DkN_TypDeklar", tlx::Variant::FromLong(1)), S_OK);
     EXPECT_EQ(Put(rows.Get(), u"DkN_EDekl_DataWyslania", tlx::Variant::FromDate(withTime)), S_OK);
     // An OLE day number written as a double is stored as that date.
-    EXPECT_EQ(Put(rows.Get(), u"DkN_DataDok", tlx::Variant::FromDouble(tlx::ado::MakeOleDate(2024, 2, 29))), S_OK);
+    EXPECT_EQ(Put(rows.Get(), u"DkN_DataDok", tlx::Variant::FromDouble(*tlx::ado::MakeOleDate(2024, 2, 29))), S_OK);
     EXPECT_EQ(Put(rows.Get(), u"DkN_EDekl_StatusOpis", tlx::Variant::FromString(u"Zażółć gęślą jaźń")), S_OK);
     EXPECT_EQ(Put(rows.Get(), u"DkN_Opis", tlx::Variant::Null()), S_OK);
     ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
@@ -80,7 +99,7 @@ TEST_F(AdoRecordsetTest, ValuesRoundTripThroughTheDatabase) {
     EXPECT_EQ(tlx::ado::FormatDateText(sent.date), "2024-03-05 13:45:07");
     tlx::Variant day = Value(again.Get(), u"DkN_DataDok");
     ASSERT_EQ(day.vt, VT_DATE);
-    EXPECT_EQ(day.date, tlx::ado::MakeOleDate(2024, 2, 29)) << "a date without time keeps no fraction";
+    EXPECT_EQ(day.date, *tlx::ado::MakeOleDate(2024, 2, 29)) << "a date without time keeps no fraction";
     EXPECT_EQ(Text(Value(again.Get(), u"DkN_EDekl_StatusOpis")), u"Zażółć gęślą jaźń");
     EXPECT_EQ(Value(again.Get(), u"DkN_Opis").vt, VT_NULL);
     EXPECT_EQ(Text(Scalar(u"select DkN_EDekl_DataWyslania || '' from TLX.DeklNag where DkN_DkNID <> 10")),
