@@ -1,51 +1,12 @@
 // A VAT-7 of the demo company as a host script works with it: its symbol, full number and filing
 // state, its text kept in pages, and a clone that carries its values and is numbered anew.
-#include <gtest/gtest.h>
+#include "TlxhostFixture.h"
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 
 namespace {
 
-class DeclarationScript : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::random_device random;
-        folder_ = std::filesystem::temp_directory_path() / ("tlx-e2e-dekl-" + std::to_string(random()));
-        std::filesystem::create_directories(folder_);
-        ASSERT_EQ(Run("init-db '" + Path("firma.db") + "' --demo"), 0) << err_;
-        ASSERT_EQ(Run("register"), 0) << err_;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    int Run(const std::string& arguments) {
-        std::string command = "TLX_REGISTRY='" + Path("hkcr.reg") + "' '" + TLX_HOST_PROGRAM + "' " + arguments +
-                              " >'" + Path("out.txt") + "' 2>'" + Path("err.txt") + "'";
-        int raw = std::system(command.c_str());
-        out_ = Read(Path("out.txt"));
-        err_ = Read(Path("err.txt"));
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    int RunScript(const std::string& script) {
-        std::ofstream(Path("skrypt.js"), std::ios::binary) << script;
-        return Run("run '" + Path("skrypt.js") + "' --db '" + Path("firma.db") + "'");
-    }
-
-    std::filesystem::path folder_;
-    std::string out_, err_;
-};
+using DeclarationScript = TlxhostDemoTest;
 
 }  // namespace
 

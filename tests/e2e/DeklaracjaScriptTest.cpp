@@ -1,48 +1,17 @@
 // A VAT-7 declaration driven by host scripts through tlxhost on the demo company: filled, calculated with
 // progress, checked, saved with its number, read back in a new session; and what a script sees when a
 // step fails.
-#include <gtest/gtest.h>
+#include "TlxhostFixture.h"
 
-#include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 #include <string>
 
 namespace {
 
-class DeklaracjaScript : public ::testing::Test {
+class DeklaracjaScript : public TlxhostDemoTest {
 protected:
-    void SetUp() override {
-        std::random_device random;
-        folder_ = std::filesystem::temp_directory_path() / ("tlx-e2e-dekl-" + std::to_string(random()));
-        std::filesystem::create_directories(folder_);
-        ASSERT_EQ(Run("init-db '" + Path("firma.db") + "' --demo"), 0) << err_;
-        ASSERT_EQ(Run("register"), 0) << err_;
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    int Run(const std::string& arguments) {
-        std::string command = "TLX_REGISTRY='" + Path("hkcr.reg") + "' '" + TLX_HOST_PROGRAM + "' " + arguments +
-                              " >'" + Path("out.txt") + "' 2>'" + Path("err.txt") + "'";
-        int raw = std::system(command.c_str());
-        out_ = Read(Path("out.txt"));
-        err_ = Read(Path("err.txt"));
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
     // Runs the VAT-7 set-up below followed by `script`.
     int RunScript(const std::string& script) {
-        std::ofstream(Path("skrypt.js"), std::ios::binary) << kNewVat7 << script;
-        return Run("run '" + Path("skrypt.js") + "' --db '" + Path("firma.db") + "'");
+        return TlxhostDemoTest::RunScript(kNewVat7 + script);
     }
 
     // A March 2024 VAT-7 of the demo company with its header, sales and purchases.
@@ -55,9 +24,6 @@ protected:
         "    d.P_19 = 125000.40; d.P_20 = 28750.09; d.P_45 = 50000; d.P_46 = 11500.49;\n"
         "    return d;\n"
         "}\n";
-
-    std::filesystem::path folder_;
-    std::string out_, err_;
 };
 
 }  // namespace
