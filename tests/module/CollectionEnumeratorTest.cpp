@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ModuleHostFixture.h"
+#include "ModuleClassFixture.h"
 #include "hostapi/HostObjects.h"
 #include "mv_deklaracje/CollectionEnumerator.h"
 #include "platform/com/ComObject.h"
@@ -105,7 +105,7 @@ TEST(CollectionEnumerator, CollectionFailuresAreRaised) {
     EXPECT_THROW(CCollectionEnumerator<ITestItem>{nullptr}, ComError);
 }
 
-using HostCollectionEnumeratorTest = ModuleHostTest;
+using HostCollectionEnumeratorTest = ModuleClassTest;
 
 TEST_F(HostCollectionEnumeratorTest, WalksTheItemsOfAHostCollection) {
     Execute(u"INSERT INTO TLX.Urzedy (Urz_Kod, Urz_Nazwa1) VALUES ('1471', 'Urząd Skarbowy Warszawa-Mokotów'), "

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ModuleClasses.h"
-#include "ModuleHostFixture.h"
+#include "ModuleClassFixture.h"
 #include "mv_deklaracje/DeklZaklady.h"
 #include "mv_deklaracje/Deklaracje.h"
 #include "host/Database.h"
@@ -10,7 +10,7 @@
 
 namespace {
 
-class Collections : public ModuleHostTest {
+class Collections : public ModuleClassTest {
 protected:
     LONG CountOf(ICollection* collection) {
         LONG count = -1;

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "ModuleClasses.h"
-#include "ModuleHostFixture.h"
+#include "ModuleClassFixture.h"
 #include "hostapi/HostObjects.h"
 #include "mv_deklaracje/FirmaCfgRO.h"
 #include "mv_deklaracje/ProgramCfgRO.h"
@@ -12,7 +12,7 @@
 
 namespace {
 
-class ConfigurationViews : public ModuleHostTest {
+class ConfigurationViews : public ModuleClassTest {
 protected:
     void Set(const char16_t* key, const char16_t* value) {
         Execute(u"INSERT INTO TLX.Konfiguracja (Kfg_Klucz, Kfg_Wartosc) VALUES ('" + std::u16string(key) + u"', '" +

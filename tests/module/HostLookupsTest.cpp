@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ModuleHostFixture.h"
+#include "ModuleClassFixture.h"
 #include "mv_deklaracje/ComError.h"
 #include "mv_deklaracje/HostLookups.h"
 #include "mv_deklaracje/ModuleGlobals.h"
@@ -18,12 +18,12 @@ public:
     }
 };
 
-class HostLookupsTest : public ModuleHostTest {
+class HostLookupsTest : public ModuleClassTest {
 protected:
     HostLookupsTest() { operatorToday_ = 45000.75; }  // 2023-03-15, 18:00
     void TearDown() override {
         Globals().hrComponent.Reset();
-        ModuleHostTest::TearDown();
+        ModuleClassTest::TearDown();
     }
 };
 

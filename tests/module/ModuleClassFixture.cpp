@@ -40,7 +40,7 @@ void ModuleClassTest::SetUp() {
 
     tlx::host::LoginSettings settings;
     settings.companyDatabase = database_;
-    settings.op.today = 45000.75;
+    settings.op.today = operatorToday_;
     settings.modules = HostModules();
     ASSERT_EQ(tlx::host::StartHost(settings), S_OK);
     ASSERT_EQ(tlx::host::CurrentLogin()->CreateSession(session_.Out()), S_OK);

@@ -39,6 +39,11 @@ protected:
     // A host child collection over a query whose items are of `itemClass`.
     tlx::ComPtr<IDispatch> ChildCollection(const CLSID& itemClass, std::u16string_view idColumn,
                                            std::u16string_view sql);
+    // The session as the dispatch object the module's helpers take.
+    tlx::ComPtr<IDispatch> SessionObject() const { return session_.As<IDispatch>(); }
+
+    // The operator's working date; a test's constructor may choose another before SetUp.
+    DATE operatorToday_ = 45000.75;  // 2023-03-15, 18:00
 
     std::filesystem::path folder_;
     std::string database_;
