@@ -6,6 +6,7 @@
 #include "hostapi/HostObjects.h"
 #include "mv_deklaracje/Date.h"
 #include "mv_deklaracje/Money.h"
+#include "mv_deklaracje/RecordsetValues.h"
 #include "mv_deklaracje/VariantHelpers.h"
 #include "platform/ado/Ado.h"
 #include "platform/com/ClassRegistry.h"
@@ -264,13 +265,7 @@ private:
     }
     tlx::ComPtr<Field> FindField(const OLECHAR* column) const {
         if (!recordset_) RaiseHResult(E_POINTER);
-        tlx::ComPtr<Fields> fields;
-        CheckHost(recordset_->get_Fields(fields.Out()));
-        if (!fields) RaiseHResult(E_POINTER);
-        tlx::ComPtr<Field> field;
-        CheckHost(fields->get_Item(tlx::Variant::FromString(BuildFieldName(prefix_, column).View()), field.Out()));
-        if (!field) RaiseHResult(E_POINTER);
-        return field;
+        return RecordsetField(recordset_.Get(), BuildFieldName(prefix_, column).View());
     }
 
     tlx::ComPtr<Recordset> recordset_;

@@ -8,32 +8,11 @@
 #include "mv_deklaracje/CollectionEnumerator.h"
 #include "mv_deklaracje/Deklaracja.h"
 #include "mv_deklaracje/HostServices.h"
+#include "mv_deklaracje/RecordsetValues.h"
 
 namespace {
 
 constexpr unsigned kPageLength = 4096;
-
-tlx::Variant ReadRowField(Recordset* rows, const OLECHAR* column) {
-    tlx::ComPtr<Fields> fields;
-    CheckHost(rows->get_Fields(fields.Out()));
-    if (!fields) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Field> field;
-    CheckHost(fields->get_Item(tlx::Variant::FromString(column), field.Out()));
-    if (!field) RaiseHResult(E_POINTER);
-    tlx::Variant value;
-    CheckHost(field->get_Value(value.Out()));
-    return value;
-}
-
-void WriteRowField(Recordset* rows, const OLECHAR* column, const VARIANT& value) {
-    tlx::ComPtr<Fields> fields;
-    CheckHost(rows->get_Fields(fields.Out()));
-    if (!fields) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Field> field;
-    CheckHost(fields->get_Item(tlx::Variant::FromString(column), field.Out()));
-    if (!field) RaiseHResult(E_POINTER);
-    CheckHost(field->put_Value(value));
-}
 
 bool IsEmptyRecordset(Recordset* rows) {
     VARIANT_BOOL bof = VARIANT_FALSE, eof = VARIANT_FALSE;
@@ -71,7 +50,7 @@ void CDeklaracja::CopyHeaderFrom(Recordset* pattern) {
         tlx::Variant value;
         CheckHost(field->get_Value(value.Out()));
         if (value.vt <= VT_NULL) continue;
-        WriteRowField(BoundRecordset().Get(), CBstr(name.View()).c_str(), value);
+        WriteRecordsetValue(BoundRecordset().Get(), CBstr(name.View()).c_str(), value);
     }
 }
 
@@ -80,7 +59,7 @@ void CDeklaracja::CopyHeaderFrom(Recordset* pattern) {
 // no posting links, no e-declaration state and no lock; the save numbers it anew.
 void CDeklaracja::CloneFrom(Recordset* pattern) {
     if (!pattern) RaiseHResult(E_POINTER);
-    LONG patternId = VariantToLong(ReadRowField(pattern, u"DkN_DkNID"));
+    LONG patternId = VariantToLong(ReadRecordsetValue(pattern, u"DkN_DkNID"));
     if (patternId == 0) RaiseComError(GetHostErrorText(HOST_E_CLONEUNSAVED, CBstr(u"")).View(), HOST_E_CLONEUNSAVED);
 
     CopyHeaderFrom(pattern);
@@ -117,7 +96,7 @@ void CDeklaracja::CloneFrom(Recordset* pattern) {
         for (VARIANT_BOOL eof = VARIANT_FALSE; CheckHost(stored->get_EOF(&eof)), !eof; CheckHost(stored->MoveNext())) {
             CheckHost(own->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing()));
             CheckHost(application->CopyRecord(stored.Get(), own.Get()));
-            WriteRowField(own.Get(), u"DkE_DkNID", tlx::Variant::FromLong(0));
+            WriteRecordsetValue(own.Get(), u"DkE_DkNID", tlx::Variant::FromLong(0));
         }
     }
     FireFormEvent(CBstr(u"onclone"));

@@ -5,6 +5,7 @@
 
 #include "mv_deklaracje/ComError.h"
 #include "mv_deklaracje/Money.h"
+#include "mv_deklaracje/RecordsetValues.h"
 #include "mv_deklaracje/VariantHelpers.h"
 #include "platform/com/ClassRegistry.h"
 
@@ -16,27 +17,9 @@ constexpr double kAdvertisingShare = 0.0025;
 constexpr long kPit5 = 2;
 constexpr long kPit5L = 12;
 
-tlx::ComPtr<Field> FieldOf(Recordset* rows, const char16_t* name) {
-    tlx::ComPtr<Fields> fields;
-    CheckHost(rows->get_Fields(fields.Out()));
-    if (!fields) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Field> field;
-    CheckHost(fields->get_Item(tlx::Variant::FromString(name), field.Out()));
-    if (!field) RaiseHResult(E_POINTER);
-    return field;
-}
-
-tlx::Variant Read(Recordset* rows, const char16_t* name) {
-    tlx::Variant value;
-    CheckHost(FieldOf(rows, name)->get_Value(value.Out()));
-    return value;
-}
-
-CMoney ReadAmount(Recordset* rows, const char16_t* name) { return VariantToMoneyOr(Read(rows, name).Detach(), 0.0); }
-
-void Write(Recordset* rows, const char16_t* name, const VARIANT& value) {
-    CheckHost(FieldOf(rows, name)->put_Value(value));
-}
+tlx::Variant Read(Recordset* rows, const char16_t* name) { return ReadRecordsetValue(rows, name); }
+CMoney ReadAmount(Recordset* rows, const char16_t* name) { return ReadRecordsetAmount(rows, name); }
+void Write(Recordset* rows, const char16_t* name, const VARIANT& value) { WriteRecordsetValue(rows, name, value); }
 
 bool AtEnd(Recordset* rows) {
     VARIANT_BOOL eof = VARIANT_TRUE;

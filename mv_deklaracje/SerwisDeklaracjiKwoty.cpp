@@ -8,6 +8,7 @@
 #include "hostapi/Login.h"
 #include "mv_deklaracje/HostServices.h"
 #include "mv_deklaracje/Money.h"
+#include "mv_deklaracje/RecordsetValues.h"
 #include "mv_deklaracje/VariantHelpers.h"
 
 namespace {
@@ -40,17 +41,7 @@ void WriteNamed(IPracPitMies* amounts, const std::u16string& name, const VARIANT
     CheckHost(amounts->put_wartosc(tlx::Bstr(name).Get(), value));
 }
 
-CMoney ReadAmount(Recordset* rows, const char16_t* name) {
-    tlx::ComPtr<Fields> fields;
-    CheckHost(rows->get_Fields(fields.Out()));
-    if (!fields) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Field> field;
-    CheckHost(fields->get_Item(tlx::Variant::FromString(name), field.Out()));
-    if (!field) RaiseHResult(E_POINTER);
-    tlx::Variant value;
-    CheckHost(field->get_Value(value.Out()));
-    return VariantToMoneyOr(value.Detach(), 0.0);
-}
+CMoney ReadAmount(Recordset* rows, const char16_t* name) { return ReadRecordsetAmount(rows, name); }
 
 }  // namespace
 
