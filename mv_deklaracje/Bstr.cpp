@@ -1,11 +1,11 @@
 #include "mv_deklaracje/Bstr.h"
+#include "platform/text/AsciiCase.h"
 
 #include "mv_deklaracje/VariantHelpers.h"
 
 namespace {
 std::u16string_view ViewOf(const OLECHAR* s) { return s ? std::u16string_view(s) : std::u16string_view(); }
 
-OLECHAR AsciiLower(OLECHAR c) { return c >= u'A' && c <= u'Z' ? static_cast<OLECHAR>(c - u'A' + u'a') : c; }
 OLECHAR AsciiUpper(OLECHAR c) { return c >= u'a' && c <= u'z' ? static_cast<OLECHAR>(c - u'a' + u'A') : c; }
 }  // namespace
 
@@ -64,7 +64,7 @@ int CBstr::SkipLeadingSpaces() const {
 CBstr CBstr::ToLower() const {
     if (!text_) return CBstr();
     std::u16string s = Str();
-    for (auto& c : s) c = AsciiLower(c);
+    for (auto& c : s) c = tlx::AsciiLower(c);
     return CBstr(s);
 }
 
@@ -142,8 +142,8 @@ CBstr ReplaceAll(const OLECHAR* src, const OLECHAR* find, const OLECHAR* repl, b
     std::u16string result(src), folded(src), key(find);
     std::u16string_view replacement(repl);
     if (ignoreCase) {
-        for (auto& c : folded) c = AsciiLower(c);
-        for (auto& c : key) c = AsciiLower(c);
+        for (auto& c : folded) c = tlx::AsciiLower(c);
+        for (auto& c : key) c = tlx::AsciiLower(c);
     }
     for (std::size_t pos = folded.find(key); pos != std::u16string::npos;
          pos = folded.find(key, pos + replacement.size())) {

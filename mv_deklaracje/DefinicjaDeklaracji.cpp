@@ -1,4 +1,5 @@
 #include "mv_deklaracje/DefinicjaDeklaracji.h"
+#include "platform/text/AsciiCase.h"
 
 #include "mv_deklaracje/ComError.h"
 #include "mv_deklaracje/FormXml.h"
@@ -12,12 +13,7 @@ constexpr UINT kMsgWrongFormType = 515;
 constexpr UINT kMsgWrongVersion = 516;
 
 // Field names match whatever the case of their ASCII letters.
-std::u16string NameKey(std::u16string_view name) {
-    std::u16string key(name);
-    for (char16_t& c : key)
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-    return key;
-}
+std::u16string NameKey(std::u16string_view name) { return tlx::AsciiLowerCopy(name); }
 
 LONG EffectiveVersion(LONG wersja) { return wersja < 1 ? 1 : wersja; }
 

@@ -1,4 +1,5 @@
 #include "host/script/DispatchBridge.h"
+#include "platform/text/AsciiCase.h"
 
 #include <vector>
 
@@ -39,12 +40,7 @@ bool IsSymbol(std::string_view key) {
     return (lead >= 0x80 && lead < 0xC0) || lead == 0xFF;
 }
 
-std::string LowerAscii(std::string_view name) {
-    std::string key(name);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return key;
-}
+std::string LowerAscii(std::string_view name) { return tlx::AsciiLowerCopy(name); }
 
 std::u16string HexCode(HRESULT hr) {
     static const char16_t digits[] = u"0123456789ABCDEF";

@@ -1,4 +1,5 @@
 #include "platform/ado/BatchWriter.h"
+#include "platform/text/AsciiCase.h"
 
 #include <cctype>
 
@@ -11,13 +12,6 @@ std::string Quote(std::string_view name) {
     std::string out = "\"";
     for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
     return out + "\"";
-}
-
-bool SameText(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i]))) return false;
-    return true;
 }
 
 std::string QualifiedTable(const std::string& schema, const std::string& table) {
@@ -43,7 +37,7 @@ BatchWriter::Target BatchWriter::FindTarget() const {
         Fail(adErrFeatureNotAvailable, u"The recordset has no base table to write its changes to");
     for (size_t c = 0; c < rows_.ColumnCount(); ++c) {
         const ColumnInfo& column = rows_.Column(c);
-        if (SameText(column.table, target.table) && SameText(column.schema, target.schema)) target.columns.push_back(c);
+        if (EqualsIgnoringAsciiCase(column.table, target.table) && EqualsIgnoringAsciiCase(column.schema, target.schema)) target.columns.push_back(c);
     }
     Statement info(db_.Handle(), "PRAGMA " + Quote(target.schema) + ".table_info(" + Quote(target.table) + ")");
     int keys = 0;
@@ -58,10 +52,10 @@ BatchWriter::Target BatchWriter::FindTarget() const {
     }
     if (keys != 1) Fail(adErrFeatureNotAvailable, u"The table " + Utf8ToUtf16(target.table) + u" has no single key");
     for (size_t c : target.columns)
-        if (SameText(rows_.Column(c).origin, keyName)) target.keyColumn = static_cast<int>(c);
+        if (EqualsIgnoringAsciiCase(rows_.Column(c).origin, keyName)) target.keyColumn = static_cast<int>(c);
     if (target.keyColumn < 0)
         Fail(adErrFeatureNotAvailable, u"The recordset does not hold the key of " + Utf8ToUtf16(target.table));
-    target.identity = SameText(keyType, "INTEGER");
+    target.identity = EqualsIgnoringAsciiCase(keyType, "INTEGER");
     return target;
 }
 

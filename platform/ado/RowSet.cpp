@@ -1,4 +1,5 @@
 #include "platform/ado/RowSet.h"
+#include "platform/text/AsciiCase.h"
 
 #include <algorithm>
 
@@ -7,17 +8,6 @@
 
 namespace tlx::ado {
 namespace {
-bool SameName(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char16_t x = a[i], y = b[i];
-        if (x >= u'a' && x <= u'z') x = static_cast<char16_t>(x - 32);
-        if (y >= u'a' && y <= u'z') y = static_cast<char16_t>(y - 32);
-        if (x != y) return false;
-    }
-    return true;
-}
-
 [[noreturn]] void FailNoCurrent() {
     Fail(adErrNoCurrentRecord, u"Either BOF or EOF is True, or the current record has been deleted");
 }
@@ -62,7 +52,7 @@ void RowSet::SettleColumnTypes() {
 
 int RowSet::FindColumn(std::u16string_view name) const {
     for (size_t i = 0; i < columns_.size(); ++i)
-        if (SameName(columns_[i].name, name)) return static_cast<int>(i);
+        if (EqualsIgnoringAsciiCase(columns_[i].name, name)) return static_cast<int>(i);
     return -1;
 }
 

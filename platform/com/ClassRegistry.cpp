@@ -1,4 +1,5 @@
 #include "platform/com/ClassRegistry.h"
+#include "platform/text/AsciiCase.h"
 
 #include <dlfcn.h>
 
@@ -40,12 +41,6 @@ struct State {
 State& Registry() {
     static State state;
     return state;
-}
-
-bool SameText(std::u16string_view a, std::u16string_view b) {
-    tlx::CaseInsensitiveLess less;
-    std::u16string x(a), y(b);
-    return !less(x, y) && !less(y, x);
 }
 
 tlx::ComPtr<IUnknown> FindProcessFactory(REFCLSID clsid) {
@@ -133,7 +128,7 @@ HRESULT CLSIDFromProgID(LPCOLESTR progId, CLSID* clsid) {
         State& s = Registry();
         std::lock_guard lock(s.mutex);
         for (const auto& [cookie, c] : s.processClasses) {
-            if (!c.progId.empty() && SameText(c.progId, name)) {
+            if (!c.progId.empty() && tlx::EqualsIgnoringAsciiCase(c.progId, name)) {
                 *clsid = c.clsid;
                 return S_OK;
             }

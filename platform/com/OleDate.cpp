@@ -1,4 +1,5 @@
 #include "platform/com/OleDate.h"
+#include "platform/text/AsciiCase.h"
 
 #include <cmath>
 #include <ctime>
@@ -38,17 +39,6 @@ std::u16string_view Trim(std::u16string_view s) {
     while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
     while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
     return s;
-}
-
-bool EqualsIgnoreCase(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        char16_t x = a[i], y = b[i];
-        if (x >= u'a' && x <= u'z') x = static_cast<char16_t>(x - 32);
-        if (y >= u'a' && y <= u'z') y = static_cast<char16_t>(y - 32);
-        if (x != y) return false;
-    }
-    return true;
 }
 
 struct Number {
@@ -126,9 +116,9 @@ bool ParseTimePart(std::u16string_view s, const Locale& locale, CalendarTime& t)
     while (end > 0 && !IsDigit(s[end - 1]) && !IsSpace(s[end - 1])) --end;
     std::u16string_view word = s.substr(end);
     if (!word.empty()) {
-        if (EqualsIgnoreCase(word, u"AM") || (!locale.amDesignator.empty() && EqualsIgnoreCase(word, locale.amDesignator)))
+        if (EqualsIgnoringAsciiCase(word, u"AM") || (!locale.amDesignator.empty() && EqualsIgnoringAsciiCase(word, locale.amDesignator)))
             designator = 1;
-        else if (EqualsIgnoreCase(word, u"PM") || (!locale.pmDesignator.empty() && EqualsIgnoreCase(word, locale.pmDesignator)))
+        else if (EqualsIgnoringAsciiCase(word, u"PM") || (!locale.pmDesignator.empty() && EqualsIgnoringAsciiCase(word, locale.pmDesignator)))
             designator = 2;
         else
             return false;

@@ -1,4 +1,5 @@
 #include "platform/registry/Registry.h"
+#include "platform/text/AsciiCase.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,8 +21,6 @@
 
 namespace tlx {
 namespace {
-
-char16_t Fold(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c; }
 
 std::u16string Normalise(const std::u16string& path) {
     std::u16string out;
@@ -76,7 +75,7 @@ std::size_t Unquote(const std::string& line, std::size_t pos, std::u16string& ou
 bool IsBelow(const std::u16string& path, const std::u16string& parent) {
     if (path.size() <= parent.size() || path[parent.size()] != u'\\') return false;
     for (std::size_t i = 0; i < parent.size(); ++i)
-        if (Fold(path[i]) != Fold(parent[i])) return false;
+        if (AsciiLower(path[i]) != AsciiLower(parent[i])) return false;
     return true;
 }
 
@@ -87,7 +86,7 @@ HRESULT Fail(HRESULT hr, const std::string& message) { return SetErrorText(hr, U
 bool CaseInsensitiveLess::operator()(const std::u16string& a, const std::u16string& b) const {
     std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        char16_t x = Fold(a[i]), y = Fold(b[i]);
+        char16_t x = AsciiLower(a[i]), y = AsciiLower(b[i]);
         if (x != y) return x < y;
     }
     return a.size() < b.size();
