@@ -3,6 +3,7 @@
 #include "host/HostError.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/VariantConversion.h"
+#include "platform/text/AsciiCase.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::host {
@@ -39,7 +40,7 @@ bool AtEnd(Recordset* recordset) {
     return bof || eof;
 }
 
-ComPtr<Field> FindField(Recordset* recordset, std::u16string_view name) {
+void ForEachField(Recordset* recordset, const std::function<void(Field* field, std::u16string_view name)>& visit) {
     ComPtr<Fields> fields;
     Check(Require(recordset)->get_Fields(fields.Out()));
     LONG count = 0;
@@ -47,20 +48,18 @@ ComPtr<Field> FindField(Recordset* recordset, std::u16string_view name) {
     for (LONG i = 0; i < count; ++i) {
         ComPtr<Field> field;
         Check(fields->get_Item(Variant::FromLong(i), field.Out()));
-        Bstr fieldName;
-        Check(field->get_Name(fieldName.Out()));
-        std::u16string_view have = fieldName.View();
-        if (have.size() != name.size()) continue;
-        bool same = true;
-        for (std::size_t k = 0; k < have.size() && same; ++k) {
-            char16_t a = have[k], b = name[k];
-            if (a >= u'A' && a <= u'Z') a = static_cast<char16_t>(a + 32);
-            if (b >= u'A' && b <= u'Z') b = static_cast<char16_t>(b + 32);
-            same = a == b;
-        }
-        if (same) return field;
+        Bstr name;
+        Check(field->get_Name(name.Out()));
+        visit(field.Get(), name.View());
     }
-    return nullptr;
+}
+
+ComPtr<Field> FindField(Recordset* recordset, std::u16string_view name) {
+    ComPtr<Field> found;
+    ForEachField(recordset, [&](Field* field, std::u16string_view have) {
+        if (!found && EqualsIgnoringAsciiCase(have, name)) found = ComPtr<Field>(field);
+    });
+    return found;
 }
 
 Variant ReadField(Recordset* recordset, std::u16string_view name) {

@@ -2,6 +2,7 @@
 // field of the current row. All throw HostError on failure.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@ void ExecuteSql(Connection* connection, std::u16string_view sql);
 ComPtr<Connection> OpenConnection(const std::string& path);
 
 bool AtEnd(Recordset* recordset);  // BOF or EOF
+// Calls `visit` with every field of the recordset and its name, in column order.
+void ForEachField(Recordset* recordset, const std::function<void(Field* field, std::u16string_view name)>& visit);
 // The field of the current row, or null when the recordset has no such column.
 ComPtr<Field> FindField(Recordset* recordset, std::u16string_view name);
 Variant ReadField(Recordset* recordset, std::u16string_view name);

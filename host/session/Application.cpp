@@ -79,20 +79,12 @@ HRESULT CApplication::CopyRecord(Recordset* source, Recordset* target) {
     return Boundary([&] {
         Require(source);
         Require(target);
-        ComPtr<Fields> fields;
-        Check(source->get_Fields(fields.Out()));
-        LONG count = 0;
-        Check(fields->get_Count(&count));
-        for (LONG i = 0; i < count; ++i) {
-            ComPtr<Field> field;
-            Check(fields->get_Item(Variant::FromLong(i), field.Out()));
-            Bstr name;
-            Check(field->get_Name(name.Out()));
-            if (IsIdentityColumnName(name.View()) || !FindField(target, name.View())) continue;
+        ForEachField(source, [&](Field* field, std::u16string_view name) {
+            if (IsIdentityColumnName(name) || !FindField(target, name)) return;
             Variant value;
             Check(field->get_Value(value.Out()));
-            WriteField(target, name.View(), value);
-        }
+            WriteField(target, name, value);
+        });
     });
 }
 

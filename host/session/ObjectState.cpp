@@ -10,19 +10,11 @@ HRESULT CObjectState::SaveState(Recordset* recordset) {
     return Boundary([&] {
         values_.clear();
         if (!recordset || AtEnd(recordset)) return;
-        ComPtr<Fields> fields;
-        Check(recordset->get_Fields(fields.Out()));
-        LONG count = 0;
-        Check(fields->get_Count(&count));
-        for (LONG i = 0; i < count; ++i) {
-            ComPtr<Field> field;
-            Check(fields->get_Item(Variant::FromLong(i), field.Out()));
-            Bstr name;
-            Check(field->get_Name(name.Out()));
+        ForEachField(recordset, [&](Field* field, std::u16string_view name) {
             Variant value;
             Check(field->get_Value(value.Out()));
-            values_.emplace_back(name.Str(), std::move(value));
-        }
+            values_.emplace_back(std::u16string(name), std::move(value));
+        });
     });
 }
 
