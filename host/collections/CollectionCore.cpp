@@ -439,6 +439,14 @@ void CollectionCore::CloneFromRecordset(Recordset* source) {
 void CollectionCore::LinkNewRows() {
     if (parentColumn.empty() || parentId == 0 || !FindField(Rows(), parentColumn)) return;
     Recordset* rows = Rows();
+    ForEachPendingRow([&](LONG status) {
+        if ((status & adRecNew) && !(status & adRecDeleted) && ReadLong(rows, parentColumn) == 0)
+            WriteField(rows, parentColumn, Variant::FromLong(parentId));
+    });
+}
+
+void CollectionCore::ForEachPendingRow(const std::function<void(LONG status)>& visit) {
+    Recordset* rows = Rows();
     Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
     LONG count = 0;
     Check(rows->get_RecordCount(&count));
@@ -447,8 +455,7 @@ void CollectionCore::LinkNewRows() {
         for (VARIANT_BOOL eof = VARIANT_FALSE; Check(rows->get_EOF(&eof)), !eof; Check(rows->MoveNext())) {
             LONG status = 0;
             Check(rows->get_Status(&status));
-            if ((status & adRecNew) && !(status & adRecDeleted) && ReadLong(rows, parentColumn) == 0)
-                WriteField(rows, parentColumn, Variant::FromLong(parentId));
+            visit(status);
         }
     }
     ApplyOwnFilter();
@@ -472,19 +479,10 @@ void CollectionCore::RunProtocol(HostCollection* self) {
     // Items for added or changed rows that nobody asked for, so that their hooks run too.
     if (!settings.itemClass.empty()) {
         std::vector<double> pending;
-        Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
-        LONG count = 0;
-        Check(rows->get_RecordCount(&count));
-        if (count > 0) {
-            Check(rows->MoveFirst());
-            for (VARIANT_BOOL eof = VARIANT_FALSE; Check(rows->get_EOF(&eof)), !eof; Check(rows->MoveNext())) {
-                LONG status = 0;
-                Check(rows->get_Status(&status));
-                double bookmark = CurrentBookmark();
-                if (!(status & adRecDeleted) && !FindEntry(bookmark)) pending.push_back(bookmark);
-            }
-        }
-        ApplyOwnFilter();
+        ForEachPendingRow([&](LONG status) {
+            double bookmark = CurrentBookmark();
+            if (!(status & adRecDeleted) && !FindEntry(bookmark)) pending.push_back(bookmark);
+        });
         for (double bookmark : pending) {
             MoveTo(bookmark);
             ItemOfCurrentRow(hostBindRead);

@@ -2,6 +2,8 @@
 // has handed out, the key grammar of Item, and the save protocol (hostapi/Collections.h, Framework.h).
 #pragma once
 
+#include <functional>
+
 #include <string>
 #include <vector>
 
@@ -71,6 +73,9 @@ private:
 
     std::u16string SelectText() const;
     void ApplyOwnFilter();
+    // Visits the rows with pending changes (the recordset standing on each in turn) with their status,
+    // then puts the collection's own filter back.
+    void ForEachPendingRow(const std::function<void(LONG status)>& visit);
     double CurrentBookmark();
     void MoveTo(double bookmark);
     bool MoveToKey(const ItemKey& key);
