@@ -106,6 +106,8 @@ public:
     // DISPID_UNKNOWN when no member has the name.
     DISPID IdOfName(std::u16string_view name) const;
     bool HasMember(DISPID id) const;
+    // Every member, in the order given (for checks over whole tables).
+    const std::vector<DispatchEntry>& Entries() const { return entries_; }
 
 private:
     const DispatchEntry* Choose(DISPID id, WORD flags) const;
