@@ -1,7 +1,8 @@
 -- A company database: the declarations module's tables and the host tables its statements read.
 -- Run on an empty SQLite file; connections attach the file as schema TLX. Column types keep their
 -- SQL Server names (INT, MONEY, DATETIME, VARCHAR(n), TEXT), which the ADO layer maps; DATETIME
--- values are stored as 'YYYY-MM-DD HH:MM:SS' text. Identity keys are INTEGER PRIMARY KEY.
+-- values are stored as 'YYYY-MM-DD HH:MM:SS' text. Identity keys are INTEGER PRIMARY KEY; the module's own
+-- tables add AUTOINCREMENT, so that the key of a deleted row is never given to a new one.
 
 PRAGMA foreign_keys = ON;
 BEGIN;
@@ -9,7 +10,7 @@ BEGIN;
 -- Declarations ------------------------------------------------------------------------------------
 
 CREATE TABLE DeklKedu (
-    Dkk_DkkId INTEGER PRIMARY KEY,
+    Dkk_DkkId INTEGER PRIMARY KEY AUTOINCREMENT,
     Dkk_Nazwa VARCHAR(50) NOT NULL DEFAULT '',
     Dkk_Data DATETIME,
     Dkk_Opis VARCHAR(255),
@@ -21,7 +22,7 @@ CREATE TABLE DeklKedu (
 );
 
 CREATE TABLE DeklNag (
-    DkN_DkNID INTEGER PRIMARY KEY,
+    DkN_DkNID INTEGER PRIMARY KEY AUTOINCREMENT,
     DkN_TypDeklar INT NOT NULL,
     DkN_Wersja INT NOT NULL DEFAULT 1,
     DkN_Numer INT NOT NULL DEFAULT 0,
@@ -68,7 +69,7 @@ CREATE INDEX DeklNag_Parent ON DeklNag (DkN_ParentID);
 CREATE INDEX DeklNag_Kedu ON DeklNag (DkN_DkkID);
 
 CREATE TABLE DeklStr (
-    DkS_DkSID INTEGER PRIMARY KEY,
+    DkS_DkSID INTEGER PRIMARY KEY AUTOINCREMENT,
     DkS_DkNID INT NOT NULL,
     DkS_Lp INT NOT NULL DEFAULT 0,
     DkS_Tekst TEXT
@@ -76,7 +77,7 @@ CREATE TABLE DeklStr (
 CREATE INDEX DeklStr_Dekl ON DeklStr (DkS_DkNID);
 
 CREATE TABLE DeklElem (
-    DkE_DkEID INTEGER PRIMARY KEY,
+    DkE_DkEID INTEGER PRIMARY KEY AUTOINCREMENT,
     DkE_DkNID INT NOT NULL,
     DkE_Numer INT NOT NULL DEFAULT 0,
     DkE_WartoscL MONEY,
@@ -88,7 +89,7 @@ CREATE TABLE DeklElem (
 CREATE INDEX DeklElem_Dekl ON DeklElem (DkE_DkNID, DkE_Numer);
 
 CREATE TABLE DeklWydr (
-    DkW_DkWID INTEGER PRIMARY KEY,
+    DkW_DkWID INTEGER PRIMARY KEY AUTOINCREMENT,
     DkW_DkNID INT NOT NULL,
     DkW_Rubryka INT,
     DkW_SubRubryka INT,
@@ -98,7 +99,7 @@ CREATE TABLE DeklWydr (
 CREATE INDEX DeklWydr_Dekl ON DeklWydr (DkW_DkNID);
 
 CREATE TABLE DeklVUEK (
-    DVU_DVUID INTEGER PRIMARY KEY,
+    DVU_DVUID INTEGER PRIMARY KEY AUTOINCREMENT,
     DVU_DkNID INT NOT NULL,
     DVU_Typ INT NOT NULL,
     DVU_LP INT,
@@ -114,7 +115,7 @@ CREATE TABLE DeklVUEK (
 CREATE INDEX DeklVUEK_Dekl ON DeklVUEK (DVU_DkNID, DVU_Typ);
 
 CREATE TABLE DeklV27 (
-    V27_V27ID INTEGER PRIMARY KEY,
+    V27_V27ID INTEGER PRIMARY KEY AUTOINCREMENT,
     V27_DkNID INT NOT NULL,
     V27_Typ INT NOT NULL,
     V27_LP INT,
@@ -127,7 +128,7 @@ CREATE TABLE DeklV27 (
 CREATE INDEX DeklV27_Dekl ON DeklV27 (V27_DkNID, V27_Typ);
 
 CREATE TABLE DeklV27K (
-    DVK_DVKID INTEGER PRIMARY KEY,
+    DVK_DVKID INTEGER PRIMARY KEY AUTOINCREMENT,
     DVK_DkNID INT NOT NULL,
     DVK_Typ INT NOT NULL,
     DVK_LP INT,
@@ -140,7 +141,7 @@ CREATE TABLE DeklV27K (
 CREATE INDEX DeklV27K_Dekl ON DeklV27K (DVK_DkNID, DVK_Typ);
 
 CREATE TABLE VATZD (
-    VaZ_VaZId INTEGER PRIMARY KEY,
+    VaZ_VaZId INTEGER PRIMARY KEY AUTOINCREMENT,
     VaZ_DkNId INT,
     VaZ_VaNId INT,
     VaZ_TrNId INT,
@@ -173,7 +174,7 @@ CREATE TABLE VATZD (
 CREATE INDEX VATZD_Dekl ON VATZD (VaZ_DkNId);
 
 CREATE TABLE DeklZaklady (
-    DkZ_DkZID INTEGER PRIMARY KEY,
+    DkZ_DkZID INTEGER PRIMARY KEY AUTOINCREMENT,
     DkZ_NazwaPelna VARCHAR(255),
     DkZ_NazwaSkrocona VARCHAR(50),
     DkZ_NIP VARCHAR(20),
@@ -201,7 +202,7 @@ CREATE TABLE DeklZaklady (
 );
 
 CREATE TABLE RptObrazy2 (
-    RPO2_RPO2ID INTEGER PRIMARY KEY,
+    RPO2_RPO2ID INTEGER PRIMARY KEY AUTOINCREMENT,
     RPO2_ZrodloID INT,
     RPO2_RpWID INT,
     RPO2_RpFID INT,

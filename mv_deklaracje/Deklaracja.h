@@ -243,7 +243,6 @@ private:
     void AssignNumber();
     bool RowToSave();
     void RebuildPrintouts();
-    void RemoveChildrenOfDeletedRow();
     void CheckCitAvailable();
 
     // Children and links (DeklaracjaChildren.cpp).
@@ -276,6 +275,7 @@ private:
 
     // Pending changes of the child collections (DeklaracjaPending.cpp).
     bool ChildrenHavePendingChanges();
+    void RemoveRowsOfDeletedDeclaration();
 
     // Links to single objects (DeklaracjaLinks.cpp).
     enum class Link { Kedu, Parent, Employee, Dekret };

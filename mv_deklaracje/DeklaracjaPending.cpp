@@ -1,31 +1,11 @@
 // What hangs on a declaration's row when the row is deleted or saved: the children removed with a
 // deleted declaration, and the test whether a child collection holds changes not stored yet.
+#include <algorithm>
 #include <vector>
 
 #include "mv_deklaracje/Deklaracja.h"
-#include "platform/com/Enumerators.h"
 
 namespace {
-
-// Every item of a collection, taken before any is removed.
-std::vector<tlx::ComPtr<IDispatch>> ItemsOf(ICollection* collection) {
-    std::vector<tlx::ComPtr<IDispatch>> items;
-    tlx::ComPtr<IUnknown> enumerator;
-    CheckHost(collection->get__NewEnum(enumerator.Out()));
-    tlx::ComPtr<IEnumVARIANT> walk = enumerator.As<IEnumVARIANT>();
-    if (!walk) RaiseHResult(E_POINTER);
-    for (;;) {
-        tlx::Variant item;
-        ULONG fetched = 0;
-        if (CheckHost(walk->Next(1, item.Out(), &fetched)) != S_OK || fetched == 0) break;
-        if ((item.vt == VT_DISPATCH || item.vt == VT_UNKNOWN) && item.punkVal) {
-            tlx::ComPtr<IDispatch> object;
-            CheckHost(item.punkVal->QueryInterface(IID_IDispatch, object.OutVoid()));
-            items.push_back(object);
-        }
-    }
-    return items;
-}
 
 tlx::ComPtr<Recordset> RowsOf(ICollection* collection) {
     tlx::ComPtr<IAdoCollection> rows = tlx::ComPtr<ICollection>(collection).As<IAdoCollection>();
@@ -50,15 +30,70 @@ bool HasPendingRows(ICollection* collection) {
 
 }  // namespace
 
-// A deleted declaration takes its pages' unsaved changes back and removes its stored values and its
-// child declarations; collections never built are left alone.
-void CDeklaracja::OnDelete2() {
-    if (const auto& pages = children_[static_cast<int>(Child::Pages)]) CheckHost(RowsOf(pages.Get())->CancelBatch(adAffectAll));
-    for (Child which : {Child::Elements, Child::Declarations}) {
-        const auto& collection = children_[static_cast<int>(which)];
-        if (!collection) continue;
-        for (const auto& item : ItemsOf(collection.Get()))
-            CheckHost(collection->Delete(tlx::Variant::FromDispatch(item.Get())));
+// The rows of a deleted declaration go with its row when it is saved (RemoveRowsOfDeletedDeclaration);
+// nothing is touched before that, so a deletion taken back leaves the declaration whole.
+void CDeklaracja::OnDelete2() {}
+
+namespace {
+
+// The tables whose rows hang on a declaration, by the column that holds its identifier.
+constexpr const OLECHAR* kRowsOfDeclaration[][2] = {
+    {u"DeklStr", u"DkS_DkNID"},   {u"DeklElem", u"DkE_DkNID"}, {u"DeklWydr", u"DkW_DkNID"},
+    {u"DeklVUEK", u"DVU_DkNID"},  {u"DeklV27", u"V27_DkNID"},  {u"DeklV27K", u"DVK_DkNID"},
+    {u"VATZD", u"VaZ_DkNId"},
+};
+
+std::vector<LONG> ChildIdentifiers(Connection* connection, LONG parent) {
+    tlx::ComPtr<Recordset> rows;
+    CBstr sql = CBstr(u"select DkN_DkNID from TLX.DeklNag where DkN_ParentID = ") + LongToString(parent);
+    CheckHost(connection->Execute(tlx::Bstr(sql.View()).Get(), nullptr, adCmdText, rows.Out()));
+    if (!rows) RaiseHResult(E_POINTER);
+    std::vector<LONG> ids;
+    for (VARIANT_BOOL eof = VARIANT_FALSE; CheckHost(rows->get_EOF(&eof)), !eof; CheckHost(rows->MoveNext())) {
+        tlx::ComPtr<Fields> fields;
+        CheckHost(rows->get_Fields(fields.Out()));
+        tlx::ComPtr<Field> field;
+        CheckHost(fields->get_Item(tlx::Variant::FromLong(0), field.Out()));
+        tlx::Variant value;
+        CheckHost(field->get_Value(value.Out()));
+        ids.push_back(VariantToLong(value));
+    }
+    return ids;
+}
+
+void Run(Connection* connection, const CBstr& sql) {
+    tlx::Variant affected;
+    tlx::ComPtr<Recordset> none;
+    CheckHost(connection->Execute(tlx::Bstr(sql.View()).Get(), affected.Out(), adCmdText, none.Out()));
+}
+
+}  // namespace
+
+// Run when the deleted row is saved, inside the save's transaction: the pending changes of the child
+// collections built so far are dropped (their rows are going), then the stored values, pages, printout
+// lines and side-list rows of the declaration and of its child declarations (to any depth) are deleted,
+// and the child declarations' own rows; the declaration's row goes with the batch.
+void CDeklaracja::RemoveRowsOfDeletedDeclaration() {
+    for (const auto& collection : children_)
+        if (collection) CheckHost(RowsOf(collection.Get())->CancelBatch(adAffectAll));
+    for (const auto& list : subLists_)
+        if (list) CheckHost(RowsOf(list.Get())->CancelBatch(adAffectAll));
+    tlx::ComPtr<ISession2> session = GetSession().As<ISession2>();
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<Connection> connection;
+    CheckHost(session->get_Connection(connection.Out()));
+    if (!connection) RaiseHResult(E_POINTER);
+    LONG root = ReadIdentifier();
+    if (root == 0) return;
+    std::vector<LONG> tree{root};
+    for (std::size_t i = 0; i < tree.size(); ++i)
+        for (LONG child : ChildIdentifiers(connection.Get(), tree[i]))
+            if (std::find(tree.begin(), tree.end(), child) == tree.end()) tree.push_back(child);
+    for (LONG id : tree) {
+        for (const auto& [table, column] : kRowsOfDeclaration)
+            Run(connection.Get(), CBstr(u"delete from TLX.") + std::u16string_view(table) + std::u16string_view(u" where ") +
+                                      std::u16string_view(column) + std::u16string_view(u" = ") + LongToString(id));
+        if (id != root) Run(connection.Get(), CBstr(u"delete from TLX.DeklNag where DkN_DkNID = ") + LongToString(id));
     }
 }
 

@@ -135,6 +135,10 @@ void CDeklaracja::OnSave(LONG mode) {
         CheckHost(BoundRecordset()->get_EditMode(&editMode));
         UpdateAccountingLinkOnSave(mode, editMode);
     }
+    if (mode == hostSaveDeleted) {
+        if (!IsRecordNotDeleted()) RemoveRowsOfDeletedDeclaration();
+        return;
+    }
     if (dekret_ && ReadLong(u"DekId") == 0) return;
     if (mode == hostSavePrepare) {
         EditModeEnum editMode{};
@@ -144,11 +148,7 @@ void CDeklaracja::OnSave(LONG mode) {
         if (definition_.Autonumeracja()) AssignNumber();
         return;
     }
-    if (mode != hostSaveCheck) return;
-    if (!IsRecordNotDeleted()) {
-        RemoveChildrenOfDeletedRow();
-        return;
-    }
+    if (mode != hostSaveCheck || !IsRecordNotDeleted()) return;
     WriteLong(u"TypDeklar", ReadLong(u"TypDeklar"));
     if (!RowToSave()) return;
     OnVerify();
@@ -241,20 +241,5 @@ void CDeklaracja::RebuildPrintouts() {
         CheckHost(line->put_SubRubryka(field->Lpw2()));
         CheckHost(line->put_Opis(tlx::Bstr(field->Opis().View()).Get()));
         CheckHost(line->put_Wartosc(tlx::Bstr(text.View()).Get()));
-    }
-}
-
-void CDeklaracja::RemoveChildrenOfDeletedRow() {
-    for (Child which : {Child::Pages, Child::Declarations}) {
-        const auto& collection = children_[static_cast<int>(which)];
-        if (!collection) continue;
-        for (;;) {
-            LONG count = 0;
-            CheckHost(collection->get_Count(&count));
-            if (count == 0) break;
-            tlx::ComPtr<IDispatch> item;
-            CheckHost(collection->Item(tlx::Variant::FromLong(0), item.Out()));
-            CheckHost(collection->Delete(tlx::Variant::FromDispatch(item.Get())));
-        }
     }
 }

@@ -292,26 +292,72 @@ TEST_F(DeklaracjaMembersTest, APit36HearsOfItsEmployeeChangingOnly) {
 
 // --- Deleting a declaration ------------------------------------------------------------------------
 
-TEST_F(DeklaracjaMembersTest, ADeletedDeclarationTakesTheStoredValuesItReadAlong) {
-    auto read = NewDeclaration(902, 2015, 3);
-    Put(read.Get(), u"Kwota", Variant::FromDouble(5));
-    auto untouched = NewDeclaration(902, 2015, 4);
-    Save();
-    LONG readId = Id(read.Get()), untouchedId = Id(untouched.Get());
-    Execute(u"insert into TLX.DeklElem (DkE_DkNID, DkE_Numer) values (" + Number(untouchedId) + u", 9)");
+// Every row of the module's tables that hangs on a declaration, or on one of its child declarations.
+std::u16string RowsHangingOn(LONG id) {
+    std::u16string n = Number(id);
+    std::u16string tree = u"(with recursive t(id) as (select " + n +
+                          u" union select DkN_DkNID from TLX.DeklNag join t on DkN_ParentID = t.id) select id from t)";
+    return u"select (select count(*) from TLX.DeklNag where DkN_DkNID in " + tree + u") || '/' || "
+           u"(select count(*) from TLX.DeklStr where DkS_DkNID in " + tree + u") || '/' || "
+           u"(select count(*) from TLX.DeklElem where DkE_DkNID in " + tree + u") || '/' || "
+           u"(select count(*) from TLX.DeklWydr where DkW_DkNID in " + tree + u") || '/' || "
+           u"(select count(*) from TLX.DeklVUEK where DVU_DkNID in " + tree + u") || '/' || "
+           u"(select count(*) from TLX.DeklV27 where V27_DkNID in " + tree + u") || '/' || "
+           u"(select count(*) from TLX.DeklV27K where DVK_DkNID in " + tree + u") || '/' || "
+           u"(select count(*) from TLX.VATZD where VaZ_DkNId in " + tree + u")";
+}
 
-    auto fresh = Declarations();
-    ComPtr<IDispatch> item;
-    ASSERT_EQ(fresh->Item(Variant::FromString(Number(readId)), item.Out()), S_OK);
-    EXPECT_EQ(Text(Get(item.Get(), u"Kwota")), u"5");
-    ASSERT_EQ(fresh->Delete(Variant::FromDispatch(item.Get())), S_OK) << Utf16ToUtf8(LastError());
-    ComPtr<IDispatch> other;
-    ASSERT_EQ(fresh->Item(Variant::FromString(Number(untouchedId)), other.Out()), S_OK);
-    ASSERT_EQ(fresh->Delete(Variant::FromDispatch(other.Get())), S_OK) << Utf16ToUtf8(LastError());
-    ASSERT_EQ(SaveCollection(fresh.Get()), S_OK) << Utf16ToUtf8(LastError());
-    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + Number(readId)), u"0");
-    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + Number(untouchedId)), u"3")
-        << "values never read are not reached through the declaration";
+TEST_F(DeklaracjaMembersTest, ADeletedDeclarationTakesEveryRowHangingOnItReadOrNot) {
+    for (bool readFirst : {false, true}) {
+        SCOPED_TRACE(readFirst ? "read first" : "not read");
+        declarations_ = Declarations();
+        auto declaration = NewDeclaration(901, 2015, 3);
+        Put(declaration.Get(), u"Kwota", Variant::FromDouble(5));
+        ASSERT_EQ(declaration->put_Tekst(Bstr(u"strona").Get()), S_OK);
+        auto kept = NewDeclaration(901, 2015, 4);
+        Put(kept.Get(), u"Kwota", Variant::FromDouble(7));
+        Save();
+        LONG id = Id(declaration.Get()), keptId = Id(kept.Get());
+        // A child declaration with a value of its own, and side-list rows.
+        Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_RokMiesiac, DkN_ParentID) values (901, 201503, " +
+                Number(id) + u")");
+        std::u16string child = Scalar(u"select max(DkN_DkNID) from TLX.DeklNag");
+        Execute(u"insert into TLX.DeklElem (DkE_DkNID, DkE_Numer, DkE_WartoscL) values (" + child + u", 1, 3)");
+        Execute(u"insert into TLX.DeklVUEK (DVU_DkNID, DVU_Typ) values (" + Number(id) + u", 1)");
+        Execute(u"insert into TLX.DeklV27 (V27_DkNID, V27_Typ) values (" + Number(id) + u", 1)");
+        Execute(u"insert into TLX.DeklV27K (DVK_DkNID, DVK_Typ) values (" + Number(id) + u", 1)");
+        Execute(u"insert into TLX.VATZD (VaZ_DkNId) values (" + Number(id) + u")");
+        std::u16string before = Scalar(RowsHangingOn(id));
+        EXPECT_EQ(before.find(u'0'), std::u16string::npos) << Utf16ToUtf8(before);
+        std::u16string keptRows = Scalar(RowsHangingOn(keptId));
+
+        auto fresh = Declarations();
+        ComPtr<IDispatch> item;
+        ASSERT_EQ(fresh->Item(Variant::FromString(Number(id)), item.Out()), S_OK);
+        if (readFirst) {
+            EXPECT_EQ(Text(Get(item.Get(), u"Kwota")), u"5");
+            Bstr text;
+            ASSERT_EQ(item.As<IDeklaracja2>()->get_Tekst(text.Out()), S_OK);
+            EXPECT_EQ(text.Str(), u"strona");
+        }
+        ASSERT_EQ(fresh->Delete(Variant::FromDispatch(item.Get())), S_OK) << Utf16ToUtf8(LastError());
+        EXPECT_EQ(Scalar(RowsHangingOn(id)), before) << "nothing goes before the save";
+        ASSERT_EQ(SaveCollection(fresh.Get()), S_OK) << Utf16ToUtf8(LastError());
+        EXPECT_EQ(Scalar(RowsHangingOn(id)), u"0/0/0/0/0/0/0/0");
+        EXPECT_EQ(Scalar(RowsHangingOn(keptId)), keptRows) << "another declaration keeps its rows";
+
+        // The next declaration takes a new identifier and nothing of the deleted one.
+        declarations_ = Declarations();
+        auto next = NewDeclaration(901, 2015, 5);
+        Save();
+        EXPECT_GT(Id(next.Get()), std::stol(Utf16ToUtf8(child))) << "identifiers are never reused";
+        EXPECT_EQ(Text(Get(next.Get(), u"Kwota")), u"0,5") << "the form's default, not the deleted value";
+        Bstr text;
+        ASSERT_EQ(next->get_Tekst(text.Out()), S_OK);
+        EXPECT_EQ(text.Str(), u"");
+        EXPECT_EQ(Scalar(RowsHangingOn(Id(next.Get()))), Scalar(RowsHangingOn(keptId)))
+            << "a new declaration has the rows of the one kept, no more";
+    }
 }
 
 // --- Links to single objects ---------------------------------------------------------------------
