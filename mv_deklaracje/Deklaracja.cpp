@@ -7,7 +7,7 @@ CDeklaracja::CDeklaracja(HMODULE resources)
     : progress_(AddConnectionPoint(DIID__IProgressEvents)), definition_(resources) {}
 
 // The progress sinks are not detached here: the connection point goes with the object.
-CDeklaracja::~CDeklaracja() = default;
+CDeklaracja::~CDeklaracja() { ForgetPendingNumber(); }
 
 HRESULT CDeklaracja::GetLong(const OLECHAR* column, LONG* out) {
     return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = ReadLong(column); });

@@ -241,6 +241,7 @@ private:
     void BindElementsToFields(bool createMissing);
     CBstr ElementBookmark(IDispatch* element);
     void AssignNumber();
+    void ForgetPendingNumber();
     bool RowToSave();
     void RebuildPrintouts();
     void CheckCitAvailable();

@@ -1,8 +1,11 @@
 // Loading and saving a declaration: the first-use load of the form (definition, scripts, pairing of the
 // stored values with the fields, "onload"), the record hooks of binding, checking and saving, the
 // numbering of a new declaration and the rebuild of its printout lines.
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <mutex>
+#include <vector>
 
 #include "hostapi/Configuration.h"
 #include "hostapi/Employees.h"
@@ -25,6 +28,23 @@ CBstr FormatMoneyText(const CMoney& amount) {
         result += static_cast<char16_t>(digits[i]);
     }
     return CBstr(result);
+}
+
+// Numbers given to new declarations whose rows are not written yet, so that the next new declaration of
+// the same save counts them as the database will: by the session (its identity), the number query
+// (form type, employee and, for IWA, year) and the number.
+struct PendingNumber {
+    const void* owner;
+    const void* session;
+    std::u16string query;
+    LONG number;
+};
+std::mutex g_pendingMutex;
+std::vector<PendingNumber> g_pendingNumbers;
+
+void ForgetNumber(const void* owner) {
+    std::lock_guard lock(g_pendingMutex);
+    std::erase_if(g_pendingNumbers, [&](const PendingNumber& n) { return n.owner == owner; });
 }
 
 bool IsEmptyValue(const VARIANT& value) {
@@ -129,7 +149,12 @@ void CDeklaracja::OnVerify() {
     if (!lockedAtLoad_ && !suppressEvents_) FireFormEvent(CBstr(u"onverify"));
 }
 
+void CDeklaracja::ForgetPendingNumber() { ForgetNumber(this); }
+
 void CDeklaracja::OnSave(LONG mode) {
+    // Once the row is written (the database counts it) or the save is rolled back, its number is no
+    // longer held apart.
+    if (mode == hostSaveWritten || mode == hostSaveRollback) ForgetPendingNumber();
     if (mode != hostSaveRollback) {
         EditModeEnum editMode{};
         CheckHost(BoundRecordset()->get_EditMode(&editMode));
@@ -157,8 +182,9 @@ void CDeklaracja::OnSave(LONG mode) {
 }
 
 // One more than the highest number of the same form type and the same employee (or of those without
-// one) over all periods; IWA counts its own year alone. The host saves inside a transaction that holds
-// the database's write lock from its start, so a second session saving at the same time waits and then
+// one) over all periods; IWA counts its own year alone. New declarations numbered earlier in the same
+// save, whose rows are not written yet, count too. The host saves inside a transaction that holds the
+// database's write lock from its start, so a second session saving at the same time waits and then
 // counts this number too.
 void CDeklaracja::AssignNumber() {
     CBstr employee;
@@ -197,7 +223,20 @@ void CDeklaracja::AssignNumber() {
     CheckHost(fields->get_Item(tlx::Variant::FromLong(0), first.Out()));
     tlx::Variant highest;
     CheckHost(first->get_Value(highest.Out()));
-    WriteLong(u"Numer", highest.vt <= VT_NULL ? 1 : VariantToLong(highest) + 1);
+    LONG number = highest.vt <= VT_NULL ? 1 : VariantToLong(highest) + 1;
+    tlx::ComPtr<IUnknown> sessionIdentity;
+    CheckHost(session->QueryInterface(IID_IUnknown, sessionIdentity.OutVoid()));
+    std::u16string query(sql.View());
+    {
+        std::lock_guard lock(g_pendingMutex);
+        for (const PendingNumber& pending : g_pendingNumbers)
+            if (pending.owner != this && pending.session == sessionIdentity.Get() && pending.query == query)
+                number = std::max(number, pending.number + 1);
+    }
+    WriteLong(u"Numer", number);
+    ForgetPendingNumber();
+    std::lock_guard lock(g_pendingMutex);
+    g_pendingNumbers.push_back(PendingNumber{this, sessionIdentity.Get(), std::move(query), number});
 }
 
 // The row is saved when it is being edited or added; unchanged header rows are saved with their stored

@@ -207,6 +207,47 @@ TEST_F(DeklaracjaTest, NumbersCountPerFormTypeAndEmployeeAndIwaPerYear) {
     EXPECT_EQ(newNumber(u"DkN_TypDeklar=900 and DkN_PraID is null"), u"8") << "a saved declaration keeps its number";
 }
 
+TEST_F(DeklaracjaTest, NewDeclarationsSavedTogetherTakeSuccessiveNumbers) {
+    Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Numer, DkN_RokMiesiac) values (900, 1, 201601)");
+    auto other = Declarations();
+    std::vector<ComPtr<IDeklaracja2>> added;
+    auto add = [&](LONG type, LONG year, LONG month, ICollection* collection) {
+        auto declaration = NewDeclaration(type, year, month, collection);
+        if (type == 900) Put(declaration.Get(), u"DoZaplaty", Variant::FromDouble(1));
+        ASSERT_EQ(session_.As<ISession2>()->AddObject(ComPtr<IDispatch>(declaration).Get()), S_OK);
+        added.push_back(declaration);
+    };
+    // Two collections, two form types, several periods, one save of the session.
+    add(900, 2016, 3, declarations_.Get());
+    add(130, 2016, 1, declarations_.Get());
+    add(900, 2016, 4, declarations_.Get());
+    add(130, 2017, 1, declarations_.Get());
+    add(900, 2016, 3, other.Get());
+    add(130, 2016, 5, other.Get());
+    ASSERT_EQ(session_->SaveChanges(), S_OK) << Utf16ToUtf8(LastError());
+    std::vector<LONG> numbers;
+    for (const auto& declaration : added) {
+        LONG number = 0;
+        declaration->get_Numer(&number);
+        numbers.push_back(number);
+    }
+    EXPECT_EQ(numbers, (std::vector<LONG>{2, 1, 3, 1, 4, 2}));
+    auto stored = [&](std::u16string_view condition) {
+        return Scalar(u"select group_concat(DkN_Numer) from (select DkN_Numer from TLX.DeklNag where " +
+                      std::u16string(condition) + u" order by 1)");
+    };
+    EXPECT_EQ(stored(u"DkN_TypDeklar = 900"), u"1,2,3,4");
+    EXPECT_EQ(stored(u"DkN_TypDeklar = 130 and DkN_RokMiesiac / 100 = 2016"), u"1,2");
+    EXPECT_EQ(stored(u"DkN_TypDeklar = 130 and DkN_RokMiesiac / 100 = 2017"), u"1");
+
+    // Three more in one collection: the numbers go on from what is stored.
+    declarations_ = Declarations();
+    added.clear();
+    for (int i = 0; i < 3; ++i) add(900, 2016, 6, declarations_.Get());
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    EXPECT_EQ(stored(u"DkN_TypDeklar = 900"), u"1,2,3,4,5,6,7");
+}
+
 TEST_F(DeklaracjaTest, ARequiredEmptyFieldFailsTheSaveAndLeavesNothing) {
     auto declaration = NewDeclaration(900, 2016, 1);
     EXPECT_EQ(Save(), E_FAIL);
