@@ -16,10 +16,10 @@
 #include "hostapi/Framework.h"
 #include "hostapi/Login.h"
 #include "tlb/Enumerations.h"
-#include "mv_deklaracje/ComError.h"
-#include "mv_deklaracje/HostLookups.h"
-#include "mv_deklaracje/HostServices.h"
-#include "mv_deklaracje/VariantHelpers.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/HostLookups.h"
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
 #include "platform/ado/Ado.h"
 
 template <class Owner, class Base>

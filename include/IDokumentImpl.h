@@ -3,7 +3,7 @@
 #pragma once
 
 #include "hostapi/Framework.h"
-#include "mv_deklaracje/ComError.h"
+#include "mv_deklaracje/core/ComError.h"
 
 template <class Base>
 class IDokumentImpl : public Base {

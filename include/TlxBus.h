@@ -6,8 +6,8 @@
 #include "hostapi/Collections.h"
 #include "hostapi/Framework.h"
 #include "hostapi/Session.h"
-#include "mv_deklaracje/Bstr.h"
-#include "mv_deklaracje/ComError.h"
+#include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje/core/ComError.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/Dispatch.h"
 

@@ -4,10 +4,10 @@
 
 #include "TlxBus.h"
 #include "hostapi/HostObjects.h"
-#include "mv_deklaracje/Date.h"
-#include "mv_deklaracje/Money.h"
-#include "mv_deklaracje/RecordsetValues.h"
-#include "mv_deklaracje/VariantHelpers.h"
+#include "mv_deklaracje/core/Date.h"
+#include "mv_deklaracje/core/Money.h"
+#include "mv_deklaracje/core/RecordsetValues.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
 #include "platform/ado/Ado.h"
 #include "platform/com/ClassRegistry.h"
 

@@ -7,6 +7,7 @@
 #include "tlb/Common.h"
 #include "tlb/Deklaracja.h"
 #include "tlb/EDeklaracja.h"
+#include "tlb/Kedu.h"
 #include "tlb/Enumerations.h"
 #include "tlb/Pfron.h"
 #include "tlb/Records.h"

@@ -4,7 +4,7 @@
 
 #include "ModuleClassFixture.h"
 #include "hostapi/HostObjects.h"
-#include "mv_deklaracje/CollectionEnumerator.h"
+#include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "platform/com/ComObject.h"
 
 namespace {

@@ -2,8 +2,8 @@
 
 #include "ModuleClasses.h"
 #include "ModuleClassFixture.h"
-#include "mv_deklaracje/DeklZaklady.h"
-#include "mv_deklaracje/Deklaracje.h"
+#include "mv_deklaracje/deklaracje/DeklZaklady.h"
+#include "mv_deklaracje/deklaracje/Deklaracje.h"
 #include "host/Database.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/ado/Ado.h"

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "mv_deklaracje/ComError.h"
-#include "mv_deklaracje/Module.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/library/Module.h"
 
 namespace {
 HRESULT Member(const std::function<void()>& body) { return ComBoundary(__FILE__, 42, body); }

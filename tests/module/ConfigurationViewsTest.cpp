@@ -6,8 +6,8 @@
 #include "ModuleClasses.h"
 #include "ModuleClassFixture.h"
 #include "hostapi/HostObjects.h"
-#include "mv_deklaracje/FirmaCfgRO.h"
-#include "mv_deklaracje/ProgramCfgRO.h"
+#include "mv_deklaracje/core/FirmaCfgRO.h"
+#include "mv_deklaracje/core/ProgramCfgRO.h"
 #include "platform/text/CodePage.h"
 
 namespace {

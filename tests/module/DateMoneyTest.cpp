@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "mv_deklaracje/ComError.h"
-#include "mv_deklaracje/Date.h"
-#include "mv_deklaracje/Money.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/Date.h"
+#include "mv_deklaracje/core/Money.h"
 
 namespace {
 std::u16string Iso(const CDate& d) { return d.FormatSql().Str(); }

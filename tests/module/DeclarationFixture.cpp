@@ -7,7 +7,7 @@
 
 #include "FormTestSupport.h"
 #include "host/Database.h"
-#include "mv_deklaracje/Deklaracja.h"
+#include "mv_deklaracje/deklaracje/Deklaracja.h"
 #include "host/HostTables.h"
 #include "host/ServerRegistration.h"
 #include "host/session/HostEnvironment.h"

@@ -8,9 +8,9 @@
 #include <stdlib.h>
 #include <sys/resource.h>
 
-#include "mv_deklaracje/ComError.h"
-#include "mv_deklaracje/ExportFile.h"
-#include "mv_deklaracje/XmlEscape.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/export/ExportFile.h"
+#include "mv_deklaracje/export/XmlEscape.h"
 
 namespace fs = std::filesystem;
 

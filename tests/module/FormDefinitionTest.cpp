@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "FormTestSupport.h"
-#include "mv_deklaracje/DefinicjaDeklaracji.h"
+#include "mv_deklaracje/forms/DefinicjaDeklaracji.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "FormTestSupport.h"
 #include "host/HostClasses.h"
-#include "mv_deklaracje/DefinicjaDeklaracji.h"
-#include "mv_deklaracje/FormXml.h"
-#include "mv_deklaracje/TextResources.h"
+#include "mv_deklaracje/forms/DefinicjaDeklaracji.h"
+#include "mv_deklaracje/forms/FormXml.h"
+#include "mv_deklaracje/core/TextResources.h"
 
 namespace {
 

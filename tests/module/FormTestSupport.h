@@ -13,8 +13,8 @@
 
 #include "host/script/ScriptEngine.h"
 #include "hostapi/Session.h"
-#include "mv_deklaracje/ComError.h"
-#include "mv_deklaracje/DefinicjaDeklaracji.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/forms/DefinicjaDeklaracji.h"
 #include "platform/com/Dispatch.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "ModuleClassFixture.h"
-#include "mv_deklaracje/ComError.h"
-#include "mv_deklaracje/HostLookups.h"
-#include "mv_deklaracje/ModuleGlobals.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/HostLookups.h"
+#include "mv_deklaracje/core/ModuleGlobals.h"
 #include "hostapi/Dispatch.h"
 
 namespace {

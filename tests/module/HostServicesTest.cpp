@@ -1,7 +1,7 @@
 #include "ModuleClassFixture.h"
-#include "mv_deklaracje/ComError.h"
-#include "mv_deklaracje/HostServices.h"
-#include "mv_deklaracje/VariantHelpers.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
 
 namespace {
 // The answer of ExecuteScalarSql as a HRESULT with the value it left.

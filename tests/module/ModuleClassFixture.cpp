@@ -9,7 +9,7 @@
 #include "host/HostTables.h"
 #include "hostapi/Collections.h"
 #include "host/session/HostEnvironment.h"
-#include "mv_deklaracje/Module.h"
+#include "mv_deklaracje/library/Module.h"
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"

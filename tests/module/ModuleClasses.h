@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "mv_deklaracje/Module.h"
+#include "mv_deklaracje/library/Module.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/Variant.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "mv_deklaracje/NumerDokumentu.h"
+#include "mv_deklaracje/deklaracje/NumerDokumentu.h"
 
 namespace {
 

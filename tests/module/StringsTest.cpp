@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "mv_deklaracje/Bstr.h"
-#include "mv_deklaracje/ComError.h"
-#include "mv_deklaracje/Money.h"
-#include "mv_deklaracje/VariantHelpers.h"
+#include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/Money.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
 
 TEST(CBstr, SubstringsClipAtTheEnd) {
     CBstr s(u"ABCDEF");

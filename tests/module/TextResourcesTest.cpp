@@ -3,8 +3,8 @@
 #include <iterator>
 #include <string_view>
 
-#include "mv_deklaracje/Module.h"
-#include "mv_deklaracje/TextResources.h"
+#include "mv_deklaracje/library/Module.h"
+#include "mv_deklaracje/core/TextResources.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <map>
 #include <utility>
 
-#include "mv_deklaracje/IdentyfikatorPracownika.h"
-#include "mv_deklaracje/PairKeyLess.h"
+#include "mv_deklaracje/zus/IdentyfikatorPracownika.h"
+#include "mv_deklaracje/core/PairKeyLess.h"
 
 TEST(PairKeyLess, OrdersBySignedSecondThenUnsignedFirst) {
     using Key = std::pair<int, int>;

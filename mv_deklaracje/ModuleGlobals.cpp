@@ -1,8 +1,0 @@
-#include "mv_deklaracje/ModuleGlobals.h"
-
-namespace {
-// Built by the library's static initialisers; its destructor releases the two references at unload.
-ModuleGlobals globals;
-}  // namespace
-
-ModuleGlobals& Globals() { return globals; }

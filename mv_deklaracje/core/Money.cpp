@@ -1,0 +1,22 @@
+#include "mv_deklaracje/core/Money.h"
+
+#include <cmath>
+
+#include "mv_deklaracje/core/VariantHelpers.h"
+
+CMoney::CMoney(double value) {
+    double scaled = value >= 0 ? std::trunc(value * 100 + 0.500000001) : std::trunc(value * 100 - 0.500000001);
+    count_ = static_cast<LONGLONG>(scaled) * 100;
+}
+
+CMoney::CMoney(const VARIANT& value)
+    : CMoney(value.vt == VT_R8 ? value.dblVal : ConvertVariant(value, VT_R8).dblVal) {}
+
+CBstr CMoney::ToBstr() const { return VariantToBstr(tlx::Variant::FromDouble(AsDouble())); }
+
+double RoundTo(double x, int decimals) {
+    double m = 1;
+    for (int i = 0; i < decimals; ++i) m *= 10;
+    double r = std::floor(std::fabs(x) * m + 0.500001) / m;
+    return x < 0 ? -r : r;
+}

@@ -1,0 +1,57 @@
+#include "mv_deklaracje/core/VariantHelpers.h"
+
+#include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/Money.h"
+#include "platform/com/VariantConversion.h"
+
+namespace {
+// Clears a VARIANT handed over by value when the conversion is done.
+struct ClearOnExit {
+    VARIANT& value;
+    ~ClearOnExit() { VariantClear(&value); }
+};
+}  // namespace
+
+tlx::Variant ConvertVariant(const VARIANT& value, VARTYPE type) {
+    tlx::Variant out;
+    HRESULT hr = VariantChangeType(&out, &value, 0, type);
+    if (FAILED(hr)) RaiseHResult(hr);
+    return out;
+}
+
+long VariantToLong(const VARIANT& value) {
+    if (value.vt == VT_NULL) return 0;
+    return ConvertVariant(value, VT_I4).lVal;
+}
+
+CMoney VariantToMoney(const VARIANT& value) {
+    if (value.vt == VT_NULL) return CMoney(0.0);
+    return CMoney(ConvertVariant(value, VT_R8).dblVal);
+}
+
+CBstr VariantToBstr(const VARIANT& value) {
+    if (value.vt == VT_NULL) return CBstr(u"");
+    tlx::Variant text = ConvertVariant(value, VT_BSTR);
+    return CBstr(std::u16string_view(text.bstrVal ? text.bstrVal : u"", SysStringLen(text.bstrVal)));
+}
+
+long VariantToLongOr(VARIANT value, long defaultValue) {
+    ClearOnExit clear{value};
+    return value.vt <= VT_NULL ? defaultValue : VariantToLong(value);
+}
+
+CBstr VariantToBstrOr(VARIANT value, const CBstr& defaultValue) {
+    ClearOnExit clear{value};
+    return value.vt <= VT_NULL ? defaultValue : VariantToBstr(value);
+}
+
+CMoney VariantToMoneyOr(VARIANT value, double defaultValue) {
+    ClearOnExit clear{value};
+    return value.vt <= VT_NULL ? CMoney(defaultValue) : VariantToMoney(value);
+}
+
+std::u16string VariantToCString(const VARIANT& value) {
+    if (value.vt != VT_BSTR || !value.bstrVal) return {};
+    return std::u16string(value.bstrVal, SysStringLen(value.bstrVal));
+}

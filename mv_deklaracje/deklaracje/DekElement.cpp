@@ -1,0 +1,195 @@
+#include "mv_deklaracje/deklaracje/DekElement.h"
+
+#include <cmath>
+
+namespace {
+constexpr OLECHAR kRequiredMessage[] = u"Pole \"%s\" musi być wypełnione.";
+}  // namespace
+
+tlx::ComPtr<IDekElementInfo> CDekElement::GetInfo() {
+    tlx::ComPtr<IGetDekElementInfo> declaration;
+    CheckHost(GetParent()->QueryInterface(IidOf<IGetDekElementInfo>(), declaration.OutVoid()));
+    tlx::ComPtr<IDekElementInfo> info;
+    CheckHost(declaration->get_Info(ReadLong(u"Numer"), info.Out()));
+    if (!info) RaiseHResult(E_POINTER);
+    return info;
+}
+
+LONG CDekElement::GetTyp() {
+    if (typ_ == 0) {
+        DekElementTypEnum kind{};
+        CheckHost(GetInfo()->get_Typ(&kind));
+        typ_ = static_cast<LONG>(kind);
+    }
+    return typ_;
+}
+
+tlx::Variant CDekElement::ReadNumber(const OLECHAR* column, VARTYPE type) const {
+    tlx::Variant stored = GetFieldValue(column);
+    if (stored.vt <= VT_NULL) stored = tlx::Variant::FromLong(0);
+    return ConvertVariant(stored, type);
+}
+
+tlx::Variant CDekElement::ReadValue() {
+    switch (GetTyp()) {
+        case detCurrency:
+            return ReadNumber(u"WartoscL", VT_CY);
+        case detFraction: {
+            CBstr numerator = VariantToBstr(ReadNumber(u"WartoscL", VT_CY));
+            CBstr denominator = VariantToBstr(ReadNumber(u"WartoscM", VT_CY));
+            return tlx::Variant::FromString((numerator + std::u16string_view(u"/") + denominator).View());
+        }
+        case detText:
+            return tlx::Variant::FromString(ReadText(u"WartoscTekst").View());
+        case detDate: {
+            double days = std::trunc(ReadNumber(u"WartoscL", VT_R8).dblVal);
+            return tlx::Variant::FromDate(days == 0.0 ? 0.0 : CDate(days - kDateOffset).Value());
+        }
+        case detInteger:
+            return tlx::Variant::FromLong(static_cast<LONG>(std::trunc(ReadNumber(u"WartoscL", VT_R8).dblVal)));
+        default:
+            return tlx::Variant();
+    }
+}
+
+// Every conversion runs before the first column is written, so a value that does not convert changes
+// nothing.
+void CDekElement::WriteValue(const VARIANT& value) {
+    const tlx::Variant one = tlx::Variant::FromLong(1);
+    switch (GetTyp()) {
+        case detCurrency: {
+            tlx::Variant amount = ConvertVariant(value, VT_CY);
+            SetFieldValue(u"WartoscL", amount);
+            SetFieldValue(u"WartoscM", one);
+            break;
+        }
+        case detFraction: {
+            CBstr text = VariantToBstr(value);
+            int slash = text.Find(u'/');
+            if (slash < 0) {
+                SetFieldValue(u"WartoscL", value);
+                SetFieldValue(u"WartoscM", one);
+            } else {
+                tlx::Variant numerator = ConvertVariant(tlx::Variant::FromString(text.Left(slash).View()), VT_CY);
+                tlx::Variant denominator = ConvertVariant(tlx::Variant::FromString(text.Mid(slash + 1).View()), VT_CY);
+                SetFieldValue(u"WartoscL", numerator);
+                SetFieldValue(u"WartoscM", denominator);
+            }
+            break;
+        }
+        case detText:
+            SetFieldValue(u"WartoscTekst", value);
+            break;
+        case detDate: {
+            CDate date(value);
+            SetFieldValue(u"WartoscL", tlx::Variant::FromDouble(date.IsEmpty() ? 0.0 : date.Value() + kDateOffset));
+            SetFieldValue(u"WartoscM", one);
+            break;
+        }
+        case detInteger: {
+            tlx::Variant number = ConvertVariant(value, VT_R8);
+            SetFieldValue(u"WartoscL", number);
+            SetFieldValue(u"WartoscM", one);
+            break;
+        }
+        default:
+            break;
+    }
+}
+
+LONG CDekElement::IsEmpty() {
+    switch (GetTyp()) {
+        case detCurrency:
+        case detFraction:
+        case detDate:
+        case detInteger:
+            return ReadNumber(u"WartoscL", VT_R8).dblVal == 0.0 ? 1 : 0;
+        case detText:
+            return ReadText(u"WartoscTekst").IsEmpty() ? 1 : 0;
+        default:
+            return -1;
+    }
+}
+
+HRESULT CDekElement::get_Nazwa(BSTR* name) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        RequireOut(name);
+        CheckHost(GetInfo()->get_Nazwa(name));
+    });
+}
+
+HRESULT CDekElement::get_Wartosc(VARIANT* value) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        RequireOut(value);
+        tlx::Variant read = ReadValue();
+        if (read.vt == VT_EMPTY) return;  // a kind without a value leaves the caller's VARIANT alone
+        VariantClear(value);
+        *value = read.Detach();
+    });
+}
+
+HRESULT CDekElement::put_Wartosc(VARIANT value) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        tlx::Variant given;
+        CheckHost(VariantCopyInd(&given, &value));
+        WriteValue(given);
+        tlx::ComPtr<IGetDekElementInfo> declaration;
+        CheckHost(GetParent()->QueryInterface(IidOf<IGetDekElementInfo>(), declaration.OutVoid()));
+        tlx::ComPtr<IDekElement> self;
+        QueryInterface(IidOf<IDekElement>(), self.OutVoid());
+        CheckHost(declaration->CallUpdate(self.Get()));
+    });
+}
+
+HRESULT CDekElement::get_Numer(LONG* value) { return GetLongColumn(u"Numer", value); }
+
+HRESULT CDekElement::put_Numer(LONG value) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        WriteLong(u"Numer", value);
+        tlx::Bstr description;
+        CheckHost(GetInfo()->get_Opis(description.Out()));
+        SetFieldValue(u"Opis", tlx::Variant::FromString(description.View()));
+    });
+}
+
+HRESULT CDekElement::get_WartoscL(CY* value) {
+    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = ReadMoney(u"WartoscL").AsCurrency(); });
+}
+
+HRESULT CDekElement::get_WartoscM(CY* value) {
+    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = ReadMoney(u"WartoscM").AsCurrency(); });
+}
+
+HRESULT CDekElement::get_WartoscTekst(BSTR* value) { return GetTextColumn(u"WartoscTekst", value); }
+HRESULT CDekElement::get_Typ(LONG* value) { return GetLongColumn(u"Typ", value); }
+HRESULT CDekElement::get_Opis(BSTR* value) { return GetTextColumn(u"Opis", value); }
+
+HRESULT CDekElement::get_Pusty(LONG* empty) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        RequireOut(empty);
+        if (LONG answer = IsEmpty(); answer >= 0) *empty = answer;
+    });
+}
+
+HRESULT CDekElement::get_Info(IUnknown** info) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        RequireOut(info);
+        *info = nullptr;
+        CheckHost(GetInfo()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(info)));
+    });
+}
+
+void CDekElement::OnVerify() {
+    if (IsEmpty() != 1) return;
+    tlx::ComPtr<IDekElementInfo> info = GetInfo();
+    LONG required = 0;
+    CheckHost(info->get_Required(&required));
+    if (!required) return;
+    tlx::Bstr name;
+    CheckHost(info->get_Nazwa(name.Out()));
+    RaiseComErrorFormat(E_FAIL, kRequiredMessage, std::u16string(name.View()).c_str());
+}
+
+void CDekElement::OnSave(LONG mode) {
+    if (mode == hostSaveCheck && IsRecordNotDeleted()) OnVerify();
+}

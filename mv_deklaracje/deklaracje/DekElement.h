@@ -1,0 +1,44 @@
+// The stored value of one field of a declaration (row of TLX.DeklElem). The value kind of the field's
+// definition decides the columns: money, dates and integers in WartoscL, fractions over WartoscL and
+// WartoscM, texts in WartoscTekst. Every write runs the field's "onupdate" code through the declaration.
+#pragma once
+
+#include "mv_deklaracje/deklaracje/DekChildRecord.h"
+
+class CDekElement final : public CDekChildRecord<CDekElement, IDekElement> {
+public:
+    static constexpr const OLECHAR* kColumnPrefix = u"Dke_";
+    static constexpr const OLECHAR* kIdColumn = u"DkeId";
+    // A date is stored as its day number counted from 1800-12-28: the OLE date plus this offset.
+    static constexpr double kDateOffset = 36161.0;
+
+    HRESULT get_Nazwa(BSTR* name) override;
+    HRESULT get_Wartosc(VARIANT* value) override;
+    HRESULT put_Wartosc(VARIANT value) override;
+    HRESULT get_Numer(LONG* value) override;
+    HRESULT put_Numer(LONG value) override;
+    HRESULT get_WartoscL(CY* value) override;
+    HRESULT get_WartoscM(CY* value) override;
+    HRESULT get_WartoscTekst(BSTR* value) override;
+    HRESULT get_Typ(LONG* value) override;
+    HRESULT get_Opis(BSTR* value) override;
+    HRESULT get_Pusty(LONG* empty) override;
+    HRESULT get_Info(IUnknown** info) override;
+
+protected:
+    void OnVerify() override;
+    void OnSave(LONG mode) override;
+
+private:
+    tlx::ComPtr<IDekElementInfo> GetInfo();
+    // The definition's value kind, read once and kept.
+    LONG GetTyp();
+    // A value column as stored, NULL as 0, converted to `type`.
+    tlx::Variant ReadNumber(const OLECHAR* column, VARTYPE type) const;
+    tlx::Variant ReadValue();
+    void WriteValue(const VARIANT& value);
+    // 1 when the value is empty, 0 when not, -1 for a kind that has no emptiness.
+    LONG IsEmpty();
+
+    LONG typ_ = 0;
+};

@@ -1,0 +1,197 @@
+// The declaration's child collections (child declarations, pages, stored values, printout lines), built
+// on first use with their queries bound to the declaration's identifier, and the single objects its row
+// links to (employee, parent declaration, KEDU package).
+#include <array>
+
+#include "hostapi/Employees.h"
+#include "hostapi/Errors.h"
+#include "mv_deklaracje/core/CollectionEnumerator.h"
+#include "mv_deklaracje/deklaracje/DeclarationWalk.h"
+#include "mv_deklaracje/deklaracje/Deklaracja.h"
+#include "mv_deklaracje/core/ModuleResources.h"
+#include "platform/com/Enumerators.h"
+
+namespace {
+
+struct ChildSetup {
+    const OLECHAR* idColumn;
+    const OLECHAR* sql;  // the declaration's identifier is appended
+    const OLECHAR* sqlEnd;
+    CLSID itemClass;
+    const OLECHAR* linkColumn;  // the column new rows take the declaration's identifier in
+};
+
+// Indexed by CDeklaracja::Child.
+const std::array<ChildSetup, 4> kChildren{{
+    {u"Dkn_DknId",
+     u"select dkn_dknid from TLX.deklnag where dkn_typDeklar not in (25,26,27,28,29,30,36,37,38,39) AND "
+     u"dkn_parentid=",
+     u"", CLSID_Deklaracje, nullptr},
+    {u"Dks_DksId", u"select * from TLX.deklstr where dks_dknid=", u" order by dks_lp", CLSID_DekStrona,
+     u"Dks_DknId"},
+    {u"Dke_DkeId", u"select * from TLX.deklelem where dke_dknid=", u"", CLSID_DekElement, u"Dke_DknId"},
+    {u"Dkw_DkwId", u"select * from TLX.deklwydr where dkw_dknid=", u"", CLSID_DekWydruk, u"Dkw_DknId"},
+}};
+
+constexpr OLECHAR kMissingRecord[] = u"Rekord 0 nieznaleziony. Pole '%s'";
+
+}  // namespace
+
+tlx::ComPtr<IDispatch> CDeklaracja::Self() {
+    tlx::ComPtr<IDispatch> self;
+    CheckHost(QueryInterface(IID_IDispatch, self.OutVoid()));
+    return self;
+}
+
+tlx::ComPtr<ICollection> CDeklaracja::ChildCollection(Child which) {
+    tlx::ComPtr<ICollection>& member = children_[static_cast<int>(which)];
+    if (member) return member;
+    const ChildSetup& setup = kChildren[static_cast<std::size_t>(which)];
+    bool query = which == Child::Declarations;
+    tlx::Bstr hostClass(tlx::GuidToText(query ? CLSID_CQueryCollection : CLSID_CChildCollection));
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(GetSession()->CreateObject(hostClass.Get(), tlx::Variant::Missing(), object.Out()));
+    if (!object) RaiseHResult(E_POINTER);
+    member = object.As<ICollection>();
+    if (!member) RaiseHResult(E_POINTER);
+
+    tlx::Bstr idColumn(setup.idColumn);
+    tlx::Bstr sql((CBstr(setup.sql) + LongToString(ReadIdentifier()) + std::u16string_view(setup.sqlEnd)).View());
+    tlx::Bstr itemClass(tlx::GuidToText(setup.itemClass));
+    if (query) {
+        tlx::ComPtr<IQueryCollectionSetup> configure = object.As<IQueryCollectionSetup>();
+        if (!configure) RaiseHResult(E_POINTER);
+        CheckHost(configure->put_IdColumn(idColumn.Get()));
+        CheckHost(configure->put_SQL(sql.Get()));
+        CheckHost(configure->put_ItemSource(tlx::Variant::FromString(itemClass.View())));
+    } else {
+        tlx::ComPtr<ICollectionSetup> configure = object.As<ICollectionSetup>();
+        if (!configure) RaiseHResult(E_POINTER);
+        CheckHost(configure->put_IdColumn(idColumn.Get()));
+        CheckHost(configure->put_SQL(sql.Get()));
+        CheckHost(configure->put_ItemClass(itemClass.Get()));
+        CheckHost(configure->putref_ParentObject(Self().Get()));
+    }
+    return member;
+}
+
+HRESULT CDeklaracja::get_Deklaracje(IDispatch** children) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        *RequireOut(children) = tlx::ComPtr<IDispatch>(ChildCollection(Child::Declarations)).Detach();
+    });
+}
+
+HRESULT CDeklaracja::ResyncKolekcje() {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        for (Child which : {Child::Declarations, Child::Elements, Child::Pages})
+            if (const auto& collection = children_[static_cast<int>(which)])
+                CheckHost(collection->Resync(tlx::Variant::Missing()));
+    });
+}
+
+// After the row is saved, every built child collection takes the declaration's identifier, so that the
+// rows it adds are stored under a new declaration too.
+bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
+    if (state == kStateSaved && mode == hostSaveWritten && IsRecordNotDeleted()) {
+        LONG id = ReadIdentifier();
+        for (Child which : {Child::Pages, Child::Elements, Child::Printouts}) {
+            const auto& collection = children_[static_cast<int>(which)];
+            if (!collection) continue;
+            tlx::ComPtr<ICollectionSetup> configure = collection.As<ICollectionSetup>();
+            if (!configure) RaiseHResult(E_POINTER);
+            tlx::Bstr column(kChildren[static_cast<std::size_t>(which)].linkColumn);
+            CheckHost(configure->SetParentLink(id, column.Get()));
+        }
+        GiveSubListsTheirParent(id);
+    }
+    if (state == kStateSaved) CarryLinksThroughSave(mode);
+    // Asked with 4 whether nothing hangs on the row unsaved.
+    if (state == 4) return !ChildrenHavePendingChanges();
+    return false;
+}
+
+tlx::ComPtr<ISessionReference> CDeklaracja::CreateLinkedObject(const CLSID& objectClass, const OLECHAR* column) {
+    tlx::Variant value = GetFieldValue(column);
+    if (value.vt <= VT_NULL) return nullptr;
+    LONG id = VariantToLong(value);
+    if (id == 0) return nullptr;
+    tlx::ComPtr<ISession> session = GetSession();
+    tlx::Bstr objectText(tlx::GuidToText(objectClass));
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(session->CreateObject(objectText.Get(), tlx::Variant::FromString(LongToString(id).View()), object.Out()));
+    tlx::ComPtr<ISessionReference> reference;
+    CheckHost(session->GetReference(object.Get(), reference.Out()));
+    return reference;
+}
+
+void CDeklaracja::ReloadEmployee() {
+    employee_.Reset();
+    employee_ = CreateLinkedObject(CLSID_Pracownicy, u"PraId");
+}
+
+tlx::ComPtr<IDispatch> CDeklaracja::Employee() { return ReadLink(Link::Employee); }
+
+HRESULT CDeklaracja::get_Pracownik(IDispatch** employee) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        RequireOut(employee);
+        *employee = nullptr;
+        CheckHost(Employee()->QueryInterface(IidOf<IPracownik>(), reinterpret_cast<void**>(employee)));
+    });
+}
+
+// A new employee is linked through the session's reference and its identifier written when it
+// differs; null clears the link. PIT forms that depend on the employee recalculate their data.
+HRESULT CDeklaracja::put_Pracownik(IDispatch* employee) {
+    return ComBoundary(__FILE__, __LINE__, [&] {
+        LONG before = ReadLong(u"PraID");
+        if (employee) {
+            tlx::ComPtr<IPracownik> pracownik;
+            CheckHost(employee->QueryInterface(IidOf<IPracownik>(), pracownik.OutVoid()));
+            LONG id = 0;
+            CheckHost(pracownik->get_ID(&id));
+            tlx::ComPtr<ISessionReference> reference;
+            CheckHost(GetSession()->GetReference(employee, reference.Out()));
+            employee_ = reference;
+            if (id != before || GetFieldValue(u"PraID").vt == VT_NULL) WriteLong(u"PraID", id);
+        } else {
+            SetFieldValue(u"PraID", tlx::Variant::Null());
+            employee_.Reset();
+        }
+        LONG type = ReadLong(u"TypDeklar");
+        if (ReadLong(u"PraID") != before && (type == dekPIT36 || type == dekPIT28))
+            FireFormEvent(CBstr(u"onZmianaPracownika"));
+    });
+}
+
+void CDeklaracja::SetKeduPackage(IKedu* package) {
+    if (!package) {
+        SetFieldValue(u"DkkId", tlx::Variant::Null());
+        kedu_.Reset();
+        return;
+    }
+    LONG locked = 0;
+    CheckHost(package->get_Zablokowana(&locked));
+    if (locked) RaiseResourceError(519, CLSID_Deklaracja, ModuleResources());
+    LONG id = 0;
+    CheckHost(package->get_ID(&id));
+    tlx::ComPtr<ISessionReference> reference;
+    CheckHost(GetSession()->GetReference(package, reference.Out()));
+    kedu_ = reference;
+    WriteLong(u"DkkId", id);
+}
+
+HRESULT CDeklaracja::put_Kedu(IKedu* package) {
+    return ComBoundary(__FILE__, __LINE__, [&] { SetKeduPackage(package); });
+}
+
+// The lock is written into the row and handed to every child declaration, and so down the whole tree.
+// A declaration the walk has locked already (parent links that form a cycle) is not entered again.
+void CDeklaracja::WriteLock(LONG value) {
+    CDeclarationWalk walk(DeclarationWalkKind::Lock, ReadIdentifier());
+    if (!walk.Entered()) return;
+    Payment();
+    WriteLong(u"Zablokowana", value);
+    tlx::ComPtr<IDispatch> children(ChildCollection(Child::Declarations));
+    for (CCollectionEnumerator<IDeklaracja> each(children.Get()); auto child = each.Current(); each.MoveNext())
+        CheckHost(child->put_Zablokowana(value));
+}

@@ -1,0 +1,48 @@
+// How the host lists and labels a declaration without knowing its class: the typed descriptors of
+// IMirvakObjectTypeInfo that a declaration answers itself.
+#include "hostapi/Employees.h"
+#include "mv_deklaracje/deklaracje/Deklaracja.h"
+
+namespace {
+
+bool IsZusRegistrationForm(LONG type) { return type >= dekZUS_ZUA && type <= dekZUS_ZZA; }
+
+bool IsAnnualForm(LONG type) {
+    return type == dekPIT11 || type == 7 || type == dekPIT40 || type == dekIFT1 ||
+           (type >= dekPIT36 && type <= dekPIT8C) || type == dekIFT1R || type == dekZUS_IWA;
+}
+
+}  // namespace
+
+CBstr CDeklaracja::IdentityNumber() {
+    tlx::Bstr number;
+    CheckHost(get_NumerPelny(number.Out()));
+    return CBstr(number.View());
+}
+
+// "za okres: 2013/5", annual forms "za okres: 2013"; the ZUS registration forms have no period.
+CBstr CDeklaracja::IdentityPeriod() {
+    LONG type = ReadLong(u"TypDeklar");
+    if (IsZusRegistrationForm(type)) return CBstr(u"");
+    LONG period = RokMiesiac();
+    CBstr text = CBstr(u"za okres: ") + LongToString(period / 100);
+    if (IsAnnualForm(type)) return text;
+    return text + std::u16string_view(u"/") + LongToString(period % 100);
+}
+
+// 3 (an employee) when the declaration names one, 0 (the company) otherwise.
+LONG CDeklaracja::IdentitySubjectType() { return ReadLong(u"PraID") != 0 ? 3 : 0; }
+LONG CDeklaracja::IdentitySubjectID() { return ReadLong(u"PraID"); }
+
+// The employee's name for the employee's own forms (PIT-11, PIT-40, IFT-1, PIT-8C, IFT-1R).
+CBstr CDeklaracja::IdentitySubjectName() {
+    LONG type = ReadLong(u"TypDeklar");
+    if (type != dekPIT11 && type != dekPIT40 && type != dekIFT1 && type != dekPIT8C && type != dekIFT1R)
+        return CBstr(u"");
+    tlx::ComPtr<IPracownik> employee = Employee().As<IPracownik>();
+    if (!employee) RaiseHResult(E_POINTER);
+    tlx::Bstr surname, name;
+    CheckHost(employee->get_Nazwisko(surname.Out()));
+    CheckHost(employee->get_Imie(name.Out()));
+    return CBstr(std::u16string(surname.View()) + u" " + std::u16string(name.View()));
+}

@@ -1,0 +1,44 @@
+#include "mv_deklaracje/export/XmlEscape.h"
+
+#include <string>
+
+namespace {
+
+bool IsHighSurrogate(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// Characters of the Basic Multilingual Plane that an XML 1.0 document cannot contain in any form.
+bool IsForbiddenInXml(char16_t c) {
+    if (c < 0x20) return c != u'\t' && c != u'\n' && c != u'\r';
+    return c == 0xFFFE || c == 0xFFFF;
+}
+
+}  // namespace
+
+CBstr EscapeXmlText(const CBstr& text, bool /*variant*/) {
+    const std::u16string_view in = text.View();
+    std::u16string out;
+    out.reserve(in.size());
+    for (std::size_t i = 0; i < in.size(); ++i) {
+        const char16_t c = in[i];
+        switch (c) {
+            case u'&': out += u"&amp;"; continue;
+            case u'<': out += u"&lt;"; continue;
+            case u'>': out += u"&gt;"; continue;
+            case u'"': out += u"&quot;"; continue;
+            default: break;
+        }
+        if (IsHighSurrogate(c)) {
+            if (i + 1 < in.size() && IsLowSurrogate(in[i + 1])) {
+                out += c;
+                out += in[++i];
+            }
+            continue;
+        }
+        if (IsLowSurrogate(c) || IsForbiddenInXml(c)) continue;
+        out += c;
+    }
+    return CBstr(out);
+}
+
+void AppendString(CBstr& text, const CBstr& tail) { text = text + tail; }

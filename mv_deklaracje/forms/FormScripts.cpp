@@ -1,0 +1,106 @@
+#include "mv_deklaracje/forms/FormScripts.h"
+
+#include <string>
+
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/forms/FormXml.h"
+#include "mv_deklaracje/core/TextResources.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+constexpr char16_t kDokument[] = u"dokument";
+constexpr char16_t kPole[] = u"pole";
+
+void Bind(IScriptEngine* engine, const char16_t* name, IDispatch* object) {
+    tlx::Bstr text(name);
+    CheckHost(engine->AddNamedItem(text.Get(), object));
+}
+
+tlx::ComPtr<IDispatch> Bound(IScriptEngine* engine, const char16_t* name) {
+    tlx::Bstr text(name);
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(engine->GetNamedItem(text.Get(), object.Out()));
+    return object;
+}
+
+}  // namespace
+
+CBstr CFormScripts::AssembleScriptText(IXMLDOMNode* document, HMODULE resources) {
+    std::u16string text;
+    auto append = [&](const CBstr& piece) {
+        if (piece.IsEmpty()) return;
+        if (!text.empty()) text += u'\n';
+        text += piece.View();
+    };
+    for (const tlx::ComPtr<IXMLDOMNode>& script : SelectNodeList(document, u"/deklaracja/script")) {
+        if (auto src = ReadAttribute(script.Get(), u"src"))
+            append(LoadTextResource(tlx::Utf16ToUtf8(src->View()).c_str(), "JS", resources));
+        else
+            append(NodeText(script.Get()));
+    }
+    append(LoadTextResource("Tools", "JS", resources));
+    return CBstr(text);
+}
+
+void CFormScripts::LoadFormScripts(IXMLDOMNode* document, IDispatch* declaration, ISession* session,
+                                   HMODULE resources) {
+    CBstr text = AssembleScriptText(document, resources);
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::Bstr engineClass(tlx::GuidToText(CLSID_ScriptEngine));
+    tlx::ComPtr<IDispatch> created;
+    CheckHost(session->CreateObject(engineClass.Get(), tlx::Variant::Missing(), created.Out()));
+    auto engine = created.As<IScriptEngine>();
+    if (!engine) RaiseHResult(E_POINTER);
+    tlx::Bstr code(text.View());
+    CheckHost(engine->AddScriptText(code.Get()));
+    Bind(engine.Get(), kDokument, nullptr);
+    Bind(engine.Get(), kPole, nullptr);
+    tlx::ComPtr<ISessionReference> reference;
+    CheckHost(session->GetReference(created.Get(), reference.Out()));
+    engineReference_ = reference;
+    declaration_ = declaration;
+}
+
+tlx::ComPtr<IScriptEngine> CFormScripts::GetScriptEngine() const {
+    if (!engineReference_) return nullptr;
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(engineReference_->GetObject(object.Out()));
+    return object.As<IScriptEngine>();
+}
+
+void CFormScripts::ResetScriptEngine() {
+    if (!engineReference_) return;
+    tlx::ComPtr<IScriptEngine> engine = GetScriptEngine();
+    if (!engine) RaiseHResult(E_POINTER);
+    CheckHost(engine->Reset());
+}
+
+tlx::Variant CFormScripts::EvaluateFormScript(const CBstr& expression, IDispatch* field) {
+    tlx::Variant result;
+    if (expression.IsEmpty()) return result;
+    tlx::ComPtr<IScriptEngine> engine = GetScriptEngine();
+    if (!engine) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDispatch> savedPole = Bound(engine.Get(), kPole);
+    tlx::ComPtr<IDispatch> savedDokument = Bound(engine.Get(), kDokument);
+    auto restore = [&] {
+        Bind(engine.Get(), kPole, savedPole.Get());
+        Bind(engine.Get(), kDokument, savedDokument.Get());
+    };
+    try {
+        Bind(engine.Get(), kDokument, declaration_);
+        Bind(engine.Get(), kPole, field);
+        tlx::Variant self = tlx::Variant::FromDispatch(field ? field : declaration_);
+        tlx::Bstr code(expression.View());
+        CheckHost(engine->Evaluate(code.Get(), self, result.Out()));
+    } catch (...) {
+        // The error already carries its own error object; a failing restore must not replace it.
+        try {
+            restore();
+        } catch (const ComError&) {
+        }
+        throw;
+    }
+    restore();
+    return result;
+}

@@ -1,0 +1,21 @@
+#include "mv_deklaracje/zus/Classes.h"
+
+#include <array>
+
+#include "mv_deklaracje_tlb.h"
+
+namespace zus {
+namespace {
+constexpr std::array<ObjectMapEntry, kClassCount> kClasses{{
+    ObjectMapEntry{CLSID_RCA, u"RCA", u"RCA Class", u"TLXDeklaracje.RCA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_DRA, u"DRA", u"DRA Class", u"TLXDeklaracje.DRA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_IWA, u"IWA", u"IWA Class", u"TLXDeklaracje.IWA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_RNA, u"RNA", u"RNA Class", u"TLXDeklaracje.RNA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_RZA, u"RZA", u"RZA Class", u"TLXDeklaracje.RZA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_RSA, u"RSA", u"RSA Class", u"TLXDeklaracje.RSA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_ZSWA, u"ZSWA", u"ZSWA Class", u"TLXDeklaracje.ZSWA", ClassNotAvailableObject},
+}};
+}  // namespace
+
+std::span<const ObjectMapEntry> Classes() { return kClasses; }
+}  // namespace zus
