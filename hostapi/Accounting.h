@@ -1,10 +1,12 @@
 // The host's accounting: the accounting-document interface a postable document implements, the
-// pre-posting entry and the collection class of entries.
+// pre-posting entry and the collection class of entries, the payment and its form, the currency, the
+// document definition and the audit stamp of a record.
 #pragma once
 
 #include "platform/com/Variant.h"
 
 struct ICollection;
+struct Recordset;  // ADO, platform/ado
 
 // An accounting entry prepared for a document before it is booked (a pre-posting entry). Some callers
 // call this interface IPreDekret; it is one interface under the name IPostingEntry here. The members
@@ -69,3 +71,78 @@ protected:
 inline constexpr CLSID CLSID_Dekrety = tlx::MakeGuid(u"{0DE073FD-A53A-443F-99DC-450FB3BB5FAA}");
 inline constexpr IID IID_IPostingEntry = IPostingEntry::kIid;
 inline constexpr IID IID_IDokumentKsiegowany = IDokumentKsiegowany::kIid;
+
+// The audit stamp of a record: who created and last changed the row, and when. Bound like a record
+// (IInitializeRS with the record's recordset and prefix); Save(7) (hostSavePrepare) writes the columns
+// prefix + "OpeZalID" and "TS_Zal" of a new row and prefix + "OpeModID" and "TS_Mod" of every row, each
+// when the table has it, with the session operator's identifier and the current time.
+struct IStempel : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{AD846033-E922-49F6-A077-12DB44CA22EE}");
+    using Base = IDispatch;
+    virtual HRESULT get_OpeZalID(LONG* id) = 0;
+    virtual HRESULT get_TS_Zal(DATE* when) = 0;
+    virtual HRESULT get_OpeModID(LONG* id) = 0;
+    virtual HRESULT get_TS_Mod(DATE* when) = 0;
+
+protected:
+    ~IStempel() = default;
+};
+inline constexpr CLSID CLSID_Stempel = tlx::MakeGuid(u"{548FED70-5669-11D4-9129-0048546C1016}");
+
+// The payment of a document: its due date and the document it pays.
+struct IPlatnosc : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{73746E96-4119-4CA3-B842-9C2A089FA360}");
+    using Base = IDispatch;
+    virtual HRESULT get_Termin(DATE* due) = 0;
+    virtual HRESULT put_Termin(DATE due) = 0;
+    virtual HRESULT get_Dokument(IDispatch** document) = 0;
+    virtual HRESULT putref_Dokument(IDispatch* document) = 0;
+
+protected:
+    ~IPlatnosc() = default;
+};
+inline constexpr CLSID CLSID_Platnosc = tlx::MakeGuid(u"{857BEBE6-FEDF-446F-9063-33C28353528A}");
+
+// A payment form (TLX.FormyPlatnosci, prefix "FPl_"); the collection class answers one by "Fpl_FplID=n".
+struct IFormaPlatnosci : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{672EA13B-24F0-4134-AEB6-BA78ED287AA0}");
+    using Base = IDispatch;
+    virtual HRESULT get_ID(LONG* id) = 0;
+    virtual HRESULT get_Nazwa(BSTR* name) = 0;
+    virtual HRESULT get_Termin(LONG* days) = 0;  // days from the document date to the due date
+
+protected:
+    ~IFormaPlatnosci() = default;
+};
+inline constexpr CLSID CLSID_FormyPlatnosci = tlx::MakeGuid(u"{125ED7E5-3A82-4205-B826-8FD4EC452357}");
+
+// A document definition (TLX.DokDefinicje, prefix "DDf_"); the collection class answers one by
+// "Ddf_DdfID=n" or "DDF_Symbol='X'".
+struct IDefinicjaDokumentu : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{613D24DE-F077-438C-B929-A831AE380FC9}");
+    using Base = IDispatch;
+    virtual HRESULT get_ID(LONG* id) = 0;
+    virtual HRESULT get_Klasa(LONG* documentClass) = 0;
+    virtual HRESULT get_Symbol(BSTR* symbol) = 0;
+    virtual HRESULT get_Nazwa(BSTR* name) = 0;
+    // The numbering template ("@symbol/@rok_kal/@miesiac/@numerS/@rejestr").
+    virtual HRESULT get_Numeracja(BSTR* pattern) = 0;
+
+protected:
+    ~IDefinicjaDokumentu() = default;
+};
+inline constexpr CLSID CLSID_DefinicjeDokumentow = tlx::MakeGuid(u"{6D1699A5-28BD-429A-A6A0-78EE529408C1}");
+
+// A currency (TLX.Waluty, prefix "WNa_"); the collection class answers one by its identifier ("1" is the
+// company's own currency).
+struct IWaluta : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{B77227AE-3298-4560-99C4-FF30CB0C0F60}");
+    using Base = IDispatch;
+    virtual HRESULT get_ID(LONG* id) = 0;
+    virtual HRESULT get_Symbol(BSTR* symbol) = 0;
+    virtual HRESULT get_Nazwa(BSTR* name) = 0;
+
+protected:
+    ~IWaluta() = default;
+};
+inline constexpr CLSID CLSID_Waluty = tlx::MakeGuid(u"{13AF7C7D-9807-46AF-88F6-2EC6EBC7B3B7}");

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "TlxBus.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Accounting.h"
 #include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje/core/Money.h"
 #include "mv_deklaracje/core/RecordsetValues.h"

@@ -1,7 +1,7 @@
 // The host's for-each cursor over a collection (CHostEnumerator): walks the collection's _NewEnum.
 #pragma once
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/CollectionsDispatch.h"
 #include "platform/com/Enumerators.h"
 
 namespace tlx::host {

@@ -8,7 +8,8 @@
 
 #include "host/collections/HostCollection.h"
 #include "host/session/HostSession.h"
-#include "hostapi/Dispatch.h"
+#include "hostapi/CollectionsDispatch.h"
+#include "hostapi/SessionDispatch.h"
 #include "hostapi/Framework.h"
 
 namespace tlx::host {

@@ -10,7 +10,8 @@
 #include "host/collections/HostCollection.h"
 #include "host/collections/ItemEnumerator.h"
 #include "host/session/HostSession.h"
-#include "hostapi/Dispatch.h"
+#include "hostapi/CollectionsDispatch.h"
+#include "hostapi/SessionDispatch.h"
 #include "hostapi/Framework.h"
 
 namespace tlx::host {

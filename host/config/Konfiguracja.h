@@ -2,7 +2,8 @@
 // company database of the session it was initialised with (hostapi/Configuration.h).
 #pragma once
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/ConfigurationDispatch.h"
+#include "hostapi/SessionDispatch.h"
 #include "hostapi/Framework.h"
 
 namespace tlx::host {

@@ -1,7 +1,7 @@
 // A configuration value valid at a date (IKonfiguracja::GetParametr).
 #pragma once
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/ConfigurationDispatch.h"
 
 namespace tlx::host {
 

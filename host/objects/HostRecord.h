@@ -7,7 +7,7 @@
 
 #include "host/Database.h"
 #include "host/HostError.h"
-#include "hostapi/Dispatch.h"
+#include "hostapi/SessionDispatch.h"
 #include "hostapi/Framework.h"
 
 namespace tlx::host {

@@ -2,7 +2,8 @@
 // object, the texts of host error codes and the copy of a record.
 #pragma once
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/LoginDispatch.h"
+#include "hostapi/SessionDispatch.h"
 
 namespace tlx::host {
 

@@ -3,7 +3,8 @@
 #pragma once
 
 #include "host/session/HostEnvironment.h"
-#include "hostapi/Dispatch.h"
+#include "hostapi/LoginDispatch.h"
+#include "hostapi/SessionDispatch.h"
 
 namespace tlx::host {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/LoginDispatch.h"
 
 namespace tlx::host {
 

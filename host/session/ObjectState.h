@@ -6,7 +6,16 @@
 #include <utility>
 #include <vector>
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/AccountingDispatch.h"
+#include "hostapi/CalendarDispatch.h"
+#include "hostapi/CollectionsDispatch.h"
+#include "hostapi/ConfigurationDispatch.h"
+#include "hostapi/EmployeesDispatch.h"
+#include "hostapi/IncomeDataDispatch.h"
+#include "hostapi/LoginDispatch.h"
+#include "hostapi/ScriptSupportDispatch.h"
+#include "hostapi/SessionDispatch.h"
+#include "hostapi/SubjectsDispatch.h"
 #include "hostapi/Framework.h"
 
 namespace tlx::host {

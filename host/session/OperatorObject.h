@@ -2,7 +2,7 @@
 #pragma once
 
 #include "host/session/HostEnvironment.h"
-#include "hostapi/Dispatch.h"
+#include "hostapi/LoginDispatch.h"
 
 namespace tlx::host {
 

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "host/session/HostSession.h"
-#include "hostapi/Dispatch.h"
+#include "hostapi/CollectionsDispatch.h"
+#include "hostapi/LoginDispatch.h"
+#include "hostapi/SessionDispatch.h"
 #include "platform/com/Dispatch.h"
 
 namespace tlx::host {

@@ -1,7 +1,7 @@
 // A session's reference to itself or to one of its objects (hostapi/Session.h).
 #pragma once
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/SessionDispatch.h"
 
 namespace tlx::host {
 

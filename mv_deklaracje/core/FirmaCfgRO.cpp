@@ -1,6 +1,6 @@
 #include "mv_deklaracje/core/FirmaCfgRO.h"
 
-#include "hostapi/HostObjects.h"
+#include "hostapi/Subjects.h"
 #include "mv_deklaracje/core/HostLookups.h"
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include "TlxBus2.h"
 #include "hostapi/Configuration.h"
+#include "hostapi/Subjects.h"
 #include "tlb/DispatchTables.h"
 
 class CFirmaCfgRO final : public ISimpleObjectImpl<CFirmaCfgRO, IFirmaCfgRO> {

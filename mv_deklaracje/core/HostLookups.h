@@ -4,7 +4,8 @@
 #pragma once
 
 #include "hostapi/Configuration.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Calendar.h"
+#include "hostapi/Subjects.h"
 #include "hostapi/Session.h"
 #include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje/core/Date.h"

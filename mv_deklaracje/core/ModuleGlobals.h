@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "hostapi/HostObjects.h"
+#include "hostapi/Subjects.h"
 #include "platform/com/ComPtr.h"
 
 struct ModuleGlobals {

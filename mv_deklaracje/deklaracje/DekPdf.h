@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "TlxBus2.h"
+#include "hostapi/Files.h"
 #include "mv_deklaracje_tlb.h"
 #include "tlb/DispatchTables.h"
 #include "platform/com/ProvideClassInfo.h"

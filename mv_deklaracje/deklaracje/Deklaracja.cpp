@@ -1,7 +1,7 @@
 // The declaration's header record: its columns, fixed answers and the members kept for the caller.
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 
-#include "hostapi/HostObjects.h"
+#include "hostapi/Accounting.h"
 
 CDeklaracja::CDeklaracja(HMODULE resources)
     : progress_(AddConnectionPoint(DIID__IProgressEvents)), definition_(resources) {}

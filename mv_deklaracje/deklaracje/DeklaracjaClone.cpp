@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "hostapi/Errors.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Accounting.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 #include "mv_deklaracje/core/HostServices.h"

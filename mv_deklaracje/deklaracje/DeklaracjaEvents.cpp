@@ -1,7 +1,8 @@
 // The definition's named expressions, the calculation with its progress events, the period setters and
 // the document answers that the definition's expressions give.
 #include "hostapi/Errors.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Accounting.h"
+#include "hostapi/Subjects.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 #include "mv_deklaracje/core/HostServices.h"
 

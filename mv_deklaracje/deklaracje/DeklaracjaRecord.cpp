@@ -2,7 +2,8 @@
 // document definition, currency, address, state), the payment date of its bank event, and the reset
 // of its children's and its own script state.
 #include "hostapi/Errors.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Accounting.h"
+#include "hostapi/Subjects.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/deklaracje/DeclarationWalk.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "host/Database.h"
-#include "hostapi/Dispatch.h"
+#include "hostapi/SessionDispatch.h"
 #include "hostapi/Framework.h"
 
 namespace tlx::host::test {

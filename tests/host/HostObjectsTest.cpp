@@ -8,6 +8,7 @@
 
 #include "HostFixture.h"
 #include "host/session/HostEnvironment.h"
+#include "hostapi/Files.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/SessionDispatch.h"
 
 struct ITestPozycja : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{C9CA472C-5D1B-4CC4-9141-EDB73CADD677}");

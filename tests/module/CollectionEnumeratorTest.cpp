@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "ModuleClassFixture.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Subjects.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "platform/com/ComObject.h"
 

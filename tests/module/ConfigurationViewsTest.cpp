@@ -5,7 +5,7 @@
 
 #include "ModuleClasses.h"
 #include "ModuleClassFixture.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Subjects.h"
 #include "mv_deklaracje/core/FirmaCfgRO.h"
 #include "mv_deklaracje/core/ProgramCfgRO.h"
 #include "platform/text/CodePage.h"

@@ -4,7 +4,7 @@
 #include <fstream>
 
 #include "RecordColumnCases.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Files.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/com/ErrorInfo.h"
 

@@ -3,7 +3,7 @@
 #include "RecordColumnCases.h"
 #include "host/Database.h"
 #include "hostapi/Collections.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Accounting.h"
 #include "mv_deklaracje_tlb.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "DeclarationFixture.h"
 #include "hostapi/Errors.h"
-#include "hostapi/HostObjects.h"
+#include "hostapi/Accounting.h"
 #include "platform/com/VariantConversion.h"
 
 namespace tlx::test {

@@ -4,7 +4,8 @@
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/core/ModuleGlobals.h"
-#include "hostapi/Dispatch.h"
+#include "hostapi/CalendarDispatch.h"
+#include "hostapi/SubjectsDispatch.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "hostapi/Dispatch.h"
+#include "hostapi/SessionDispatch.h"
 #include "hostapi/Framework.h"
 #include "hostapi/Session.h"
 #include "platform/ado/Ado.h"

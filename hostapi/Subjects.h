@@ -1,0 +1,63 @@
+// The host's business subjects the declarations read: the tax office, the subject (company, employee,
+// contractor) with its address, and the HR component that tells which edition of the host runs.
+#pragma once
+
+#include "platform/com/Variant.h"
+
+// A tax office (TLX.Urzedy, prefix "Urz_"); the collection class answers one by "Urz_UrzID=n".
+struct IUrzad : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{FE801DDF-15FC-4CD3-A3E2-F3B0A6D60B30}");
+    using Base = IDispatch;
+    virtual HRESULT get_ID(LONG* id) = 0;
+    virtual HRESULT get_Kod(BSTR* code) = 0;
+    virtual HRESULT get_Nazwa1(BSTR* name) = 0;
+    virtual HRESULT get_Nazwa2(BSTR* name) = 0;
+
+protected:
+    ~IUrzad() = default;
+};
+inline constexpr CLSID CLSID_CUrzad = tlx::MakeGuid(u"{CE0BC242-2A55-424B-BBE8-1FAE256D99D3}");
+
+// The address of a business subject.
+struct IPodAdres : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{4A49EFA2-BA3B-49E3-B43D-001D5E3C7F2A}");
+    using Base = IDispatch;
+    virtual HRESULT get_Street(BSTR* value) = 0;
+    virtual HRESULT get_HouseNumber(BSTR* value) = 0;
+    virtual HRESULT get_FlatNumber(BSTR* value) = 0;
+    virtual HRESULT get_Town(BSTR* value) = 0;
+    virtual HRESULT get_PostalCode(BSTR* value) = 0;
+    virtual HRESULT get_PostOffice(BSTR* value) = 0;
+    virtual HRESULT get_Commune(BSTR* value) = 0;
+    virtual HRESULT get_District(BSTR* value) = 0;
+    virtual HRESULT get_Voivodeship(BSTR* value) = 0;
+    virtual HRESULT get_Country(BSTR* value) = 0;
+
+protected:
+    ~IPodAdres() = default;
+};
+
+// A business subject (the company, an employee, a contractor); its first member is its address.
+struct IPodmiot : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{B0F71425-2AED-42AE-AAA4-8BF3A47FD7DC}");
+    using Base = IDispatch;
+    virtual HRESULT get_Adres(IPodAdres** address) = 0;
+    virtual HRESULT get_Nazwa(BSTR* name) = 0;
+    virtual HRESULT get_NIP(BSTR* nip) = 0;
+
+protected:
+    ~IPodmiot() = default;
+};
+
+// The HR component ("TLX.ERPHR"): which edition of the host runs.
+struct IHrComponent : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{2954A3D1-6112-4A36-9257-E5DCEDA8DA93}");
+    using Base = IDispatch;
+    // 0 the full product, 1 and 2 the HR editions.
+    virtual HRESULT GetProductKind(LONG* kind) = 0;
+
+protected:
+    ~IHrComponent() = default;
+};
+inline constexpr CLSID CLSID_ErpHr = tlx::MakeGuid(u"{D7A7A7A4-EE2F-4042-8102-156173B13631}");
+inline constexpr char16_t kProgIdErpHr[] = u"TLX.ERPHR";
