@@ -1,15 +1,16 @@
-// The tables of the company database that belong to the host alone: the configuration store, the
-// host's reference tables and the registers only the host reads (the flat-rate revenue register
-// TLX.EwidRyczalt and the monthly CIT figures TLX.DaneCIT, both by year*100+month), as a script run
-// after the company database's own DDL (db/company.sql) on the bare file (no schema prefix).
-// CREATE TABLE IF NOT EXISTS keeps a table the DDL already made.
+// The SQL that makes a company database: the scripts of db/company/ in the order its scripts.txt
+// lists them (one file per subsystem and host family), and the host's own rows of the demo company.
 #pragma once
 
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tlx::host {
 
-std::string HostTablesSql();
+// The texts of the company database's scripts found in companyFolder (db/company), in their order.
+// Throws std::runtime_error naming a missing list or script.
+std::vector<std::string> CompanyDatabaseScripts(const std::filesystem::path& companyFolder);
 // The host's rows of the demo company (run after db/demo.sql): company and program settings, the tax
 // office, the currency and the payment form the declarations read.
 std::string HostDemoSql();

@@ -14,13 +14,6 @@
 namespace tlx::host::test {
 namespace {
 
-std::string ReadText(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Tables only these tests use: rows of items with a name, a number and a parent link.
 constexpr const char* kTestTables = R"sql(
 CREATE TABLE Pozycje (
@@ -40,8 +33,9 @@ void HostTest::SetUp() {
     database_ = (folder_ / "firma.db").string();
     const char* source = std::getenv("TLX_SOURCE_DIR");
     ASSERT_NE(source, nullptr) << "TLX_SOURCE_DIR names the source tree";
-    ado::CreateDatabaseFile(database_, {ReadText(std::filesystem::path(source) / "db" / "company.sql"),
-                                        HostTablesSql(), kTestTables});
+    std::vector<std::string> scripts = CompanyDatabaseScripts(std::filesystem::path(source) / "db" / "company");
+    scripts.push_back(kTestTables);
+    ado::CreateDatabaseFile(database_, scripts);
     LoginSettings settings;
     settings.companyDatabase = database_;
     settings.op.today = 45000;

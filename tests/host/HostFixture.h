@@ -1,5 +1,5 @@
-// A fixture for host tests: a fresh company database in a temporary folder (db/company.sql, the host's
-// tables and the tables of these tests), the host started on it, and one session.
+// A fixture for host tests: a fresh company database in a temporary folder (the scripts of db/company/
+// and the tables of these tests), the host started on it, and one session.
 #pragma once
 
 #include <gtest/gtest.h>

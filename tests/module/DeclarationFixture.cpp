@@ -19,13 +19,6 @@
 namespace tlx::test {
 namespace {
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 // Makes declarations of this test program whose forms come from the tests' resources.
 class CTestFormsFactory final : public ComObject<CTestFormsFactory, IClassFactory> {
 public:
@@ -53,8 +46,7 @@ void DeclarationTest::SetUp() {
     database_ = (folder_ / "firma.db").string();
     const char* source = std::getenv("TLX_SOURCE_DIR");
     ASSERT_NE(source, nullptr) << "TLX_SOURCE_DIR names the source tree";
-    ado::CreateDatabaseFile(database_, {ReadFile(std::filesystem::path(source) / "db" / "company.sql"),
-                                        host::HostTablesSql()});
+    ado::CreateDatabaseFile(database_, host::CompanyDatabaseScripts(std::filesystem::path(source) / "db" / "company"));
     ASSERT_EQ(host::RegisterServer(TLX_MODULE_PATH), S_OK) << tlx::Utf16ToUtf8(TakeErrorDescription());
     host::LoginSettings settings;
     settings.companyDatabase = database_;

@@ -34,7 +34,7 @@ void ModuleClassTest::SetUp() {
     const char* source = std::getenv("TLX_SOURCE_DIR");
     ASSERT_NE(source, nullptr) << "TLX_SOURCE_DIR names the source tree";
     std::filesystem::path db = std::filesystem::path(source) / "db";
-    std::vector<std::string> scripts{ReadFile(db / "company.sql"), tlx::host::HostTablesSql()};
+    std::vector<std::string> scripts = tlx::host::CompanyDatabaseScripts(db / "company");
     if (WithDemoCompany()) scripts.push_back(ReadFile(db / "demo.sql"));
     tlx::ado::CreateDatabaseFile(database_, scripts);
 

@@ -1,5 +1,5 @@
 // A fixture for the module's classes as the host creates them: a fresh company database in a temporary
-// folder (db/company.sql, the host's tables, optionally the demo company), the host started on it, one
+// folder (the scripts of db/company/, optionally the demo company), the host started on it, one
 // session, and the module's classes registered with the process's class registry for the test.
 #pragma once
 

@@ -43,7 +43,7 @@ IDispatch* FieldOf(IDispatch* recordset, const char16_t* name, tlx::Variant& hol
 }
 
 TEST(AdoDispatch, ARecordsetIsWorkedThroughByName) {
-    TempDatabase db({"db/company.sql"}, "INSERT INTO DeklNag (DkN_DkNID, DkN_TypDeklar) VALUES (12, 1);");
+    TempDatabase db({"db/company"}, "INSERT INTO DeklNag (DkN_DkNID, DkN_TypDeklar) VALUES (12, 1);");
     auto connection = db.Open();
     tlx::Variant rows;
     ASSERT_EQ(Call(connection.Get(), u"Execute", DISPATCH_METHOD,

@@ -15,7 +15,7 @@ INSERT INTO DeklElem (DkE_DkEID, DkE_DkNID, DkE_Numer, DkE_WartoscM, DkE_Wartosc
 
 class AdoRecordsetTest : public ::testing::Test {
 protected:
-    TempDatabase db_{{"db/company.sql"}, kDeclarations};
+    TempDatabase db_{{"db/company"}, kDeclarations};
     tlx::ComPtr<Connection> connection_ = db_.Open();
 
     tlx::ComPtr<Recordset> Elements() { return OpenBatch(connection_.Get(), u"select * from TLX.deklelem where dke_dknid=10 order by dke_dkeid"); }

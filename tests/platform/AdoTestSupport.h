@@ -28,15 +28,27 @@ inline std::string ReadSourceFile(const std::string& relative) {
     return text.str();
 }
 
-// A database file built from the named scripts of db/, removed with the object.
+// A database file built from the named scripts of db/ ("db/company": the company database's scripts),
+// removed with the object.
 class TempDatabase {
 public:
-    explicit TempDatabase(std::vector<std::string> scripts = {"db/company.sql"}, const std::string& extra = "") {
+    static constexpr const char* kCompanyScripts = "db/company";
+
+    explicit TempDatabase(std::vector<std::string> scripts = {kCompanyScripts}, const std::string& extra = "") {
         path_ = (std::filesystem::temp_directory_path() /
                  ("tlxado-" + std::to_string(::getpid()) + "-" + std::to_string(counter_++) + ".db"))
                     .string();
         std::vector<std::string> texts;
-        for (const auto& script : scripts) texts.push_back(ReadSourceFile(script));
+        for (const auto& script : scripts) {
+            if (script != kCompanyScripts) {
+                texts.push_back(ReadSourceFile(script));
+                continue;
+            }
+            // The company database is the scripts its folder's list names, in that order.
+            std::istringstream list(ReadSourceFile(script + "/scripts.txt"));
+            for (std::string line; std::getline(list, line);)
+                if (!line.empty() && line.front() != '#') texts.push_back(ReadSourceFile(script + "/" + line));
+        }
         if (!extra.empty()) texts.push_back(extra);
         tlx::ado::CreateDatabaseFile(path_, texts);
     }

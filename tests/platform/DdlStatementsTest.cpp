@@ -182,7 +182,7 @@ double Number(const VARIANT& value) {
 class DdlStatementsTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { RegisterHostRoutines(); }
-    TempDatabase company_{{"db/company.sql", "db/demo.sql"}, kDeclaration};
+    TempDatabase company_{{"db/company", "db/demo.sql"}, kDeclaration};
     TempDatabase config_{{"db/config.sql"}};
 };
 
@@ -221,10 +221,10 @@ TEST_F(DdlStatementsTest, StatementsAnswerWhatTheirCallersRead) {
 }
 
 TEST(DdlDatabases, AreCreatedFromNothing) {
-    TempDatabase company({"db/company.sql", "db/demo.sql"});
+    TempDatabase company({"db/company", "db/demo.sql"});
     TempDatabase config({"db/config.sql"});
     auto tables = Execute(company.Open().Get(), u"select count(*) from TLX.sqlite_master where type = 'table' and name not like 'sqlite%'");
-    EXPECT_EQ(Value(tables.Get(), 0).lVal, 24);
+    EXPECT_EQ(Value(tables.Get(), 0).lVal, 33);
     auto operators = Execute(config.Open().Get(), u"select count(*) from tlx.operatorzy");
     EXPECT_EQ(Value(operators.Get(), 0).lVal, 1);
 }

@@ -30,7 +30,7 @@ std::u16string FirstValue(Connection* connection, std::u16string_view sql) {
 
 class SqlRewriterTest : public ::testing::Test {
 protected:
-    TempDatabase db_{{"db/company.sql"}, kData};
+    TempDatabase db_{{"db/company"}, kData};
     tlx::ComPtr<Connection> connection_ = db_.Open();
 };
 

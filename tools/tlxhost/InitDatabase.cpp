@@ -45,7 +45,8 @@ int InitDatabase(const std::string& path, bool demo) {
         }
     }
     try {
-        std::vector<std::string> company{ReadScript("company.sql"), tlx::host::HostTablesSql()};
+        std::vector<std::string> company =
+            tlx::host::CompanyDatabaseScripts(std::filesystem::path(TLX_SOURCE_DIR) / "db" / "company");
         if (demo) {
             company.push_back(ReadScript("demo.sql"));
             company.push_back(tlx::host::HostDemoSql());
