@@ -33,13 +33,13 @@ public:
     }
 
     HRESULT get_PreDekId(LONG* id) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(id) = ReadPreDekId(); });
+        return ComBoundary([&] { *RequireOut(id) = ReadPreDekId(); });
     }
     HRESULT put_PreDekId(LONG id) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { WritePreDekId(id); });
+        return ComBoundary([&] { WritePreDekId(id); });
     }
     HRESULT get_PreDekret(IPostingEntry** entry) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(entry);
             *entry = nullptr;
             *entry = EntryObject().Detach();
@@ -47,11 +47,11 @@ public:
     }
     HRESULT SetPreDekret(IDispatch* entry) override { return PrzypiszPreDekret(entry); }
     HRESULT get_DoKsiegowania(LONG* postable) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(postable) = CanPrePost() ? 1 : 0; });
+        return ComBoundary([&] { *RequireOut(postable) = CanPrePost() ? 1 : 0; });
     }
     // 1 while the row names an entry; 2 for a linked entry not stored yet that has lines; else 0.
     HRESULT get_PostingState(LONG* state) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(state);
             *state = 0;
             if (ReadPreDekId() != 0)
@@ -62,25 +62,25 @@ public:
     }
     // A declaration has no accounting identifier of its own.
     HRESULT get_IdentKsieg(BSTR* ident) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(ident) = CBstr(u"").Copy(); });
+        return ComBoundary([&] { *RequireOut(ident) = CBstr(u"").Copy(); });
     }
     HRESULT UsunPreDekret(LONG mode) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { DiscardPostingEntry(mode); });
+        return ComBoundary([&] { DiscardPostingEntry(mode); });
     }
     // Kind 14 always asks the declaration's due date; any other kind the date the company's setting
     // "DataKsiegowania" names (the host's working date by default).
     HRESULT DataKsiegowa(LONG kind, DATE* date) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(date);
             CBstr sql = kind == 14 ? GetDueDateSql(kind) : PostingDateSql();
             *date = QueryDateOr(sql, GetHostToday()).Value();
         });
     }
     HRESULT PrzypiszPreDekret(IDispatch* entry) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { SetPostingEntry(entry); });
+        return ComBoundary([&] { SetPostingEntry(entry); });
     }
     HRESULT get_PostingEntry(IPostingEntry** entry) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(entry);
             *entry = nullptr;
             if (!entries_) return;
@@ -92,7 +92,7 @@ public:
     // The entry is handed to the session, which stores it with its next save. It is not added to the
     // entries collection as well: a copy there would be stored as a second entry.
     HRESULT AddPostingEntry(IDispatch* entry) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             if (!entries_ || !entry) return;
             CheckHost(Session2()->AddObject(entry));
         });

@@ -20,10 +20,10 @@ public:
 private:
     template <class T>
     static HRESULT Answer(T* out, T value) {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = value; });
+        return ComBoundary([&] { *RequireOut(out) = value; });
     }
     // An out-parameter carries nothing in: it is set to null, never released (it may hold garbage).
     static HRESULT AnswerNull(IDispatch** out) {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = nullptr; });
+        return ComBoundary([&] { *RequireOut(out) = nullptr; });
     }
 };

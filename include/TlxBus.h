@@ -21,7 +21,7 @@ template <class Derived, class Root, LONG InitialState>
 class IInitializeSessionImpl : public Root {
 public:
     HRESULT Initialize(ISession* session, LONG* state) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             if (!session || !state) RaiseHResult(E_POINTER);
             tlx::ComPtr<ISessionReference> reference;
             CheckHost(session->GetReference(nullptr, reference.Out()));
@@ -32,7 +32,7 @@ public:
     }
 
     HRESULT get_Session(ISession** session) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(session);  // before the session is taken, so a null pointer leaks nothing
             *session = GetSession().Detach();
         });
@@ -40,7 +40,7 @@ public:
 
     // The dual interfaces' Session: the same session, as a dispatch object.
     HRESULT get_Session(IDispatch** session) {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(session);
             *session = nullptr;
             CheckHost(GetSession()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(session)));
@@ -111,14 +111,14 @@ private:
     Derived& Self() { return static_cast<Derived&>(*this); }
     template <class T, class F>
     HRESULT Answer(T* out, F&& value) {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(out);
             *out = value();
         });
     }
     template <class F>
     HRESULT AnswerText(BSTR* out, F&& value) {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(out);
             CBstr text = value();
             *out = (text.IsNull() ? CBstr(u"") : text).Copy();
@@ -143,7 +143,7 @@ public:
     HRESULT Resync(VARIANT options) override { return Forward([&](IAdoCollection* c) { return c->Resync(options); }); }
     // Attaches the host collection that the calls are forwarded to.
     HRESULT putref_Collection(IDispatch* collection) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             if (!collection) RaiseHResult(E_POINTER);
             held_.Reset();
             tlx::ComPtr<IAdoCollection> attached;

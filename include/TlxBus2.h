@@ -17,14 +17,14 @@ template <class Derived, class Root>
 class IBusinessObjectImpl : public IInitializeSessionImpl<Derived, Root, hostStateBusinessObject> {
 public:
     HRESULT get_ROSaveMode(LONG* mode) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(mode) = roSaveMode_; });
+        return ComBoundary([&] { *RequireOut(mode) = roSaveMode_; });
     }
     HRESULT put_ROSaveMode(LONG mode) override {
         roSaveMode_ = mode;
         return S_OK;
     }
     HRESULT Save(LONG mode) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             if (!CanSave(mode)) return;
             OnSave(mode);
             OnStateChange(kStateSaved, mode);
@@ -67,7 +67,7 @@ public:
     HRESULT get_State(IDispatch**) override { return E_NOTIMPL; }
     HRESULT putref_State(IDispatch*) override { return E_NOTIMPL; }
     HRESULT Verify() override {
-        return ComBoundary(__FILE__, __LINE__, [&] { this->RunVerify(); });
+        return ComBoundary([&] { this->RunVerify(); });
     }
 };
 
@@ -83,7 +83,7 @@ class ISQLObjectImpl
 
 public:
     HRESULT BindRecordset(Recordset* recordset, LONG mode, BSTR prefix) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             if (!recordset || !prefix) RaiseHResult(E_POINTER);
             recordset_ = tlx::ComPtr<Recordset>(recordset);
             prefix_ = SysStringLen(prefix) > 0 ? CBstr(std::u16string_view(prefix, SysStringLen(prefix)))
@@ -95,14 +95,14 @@ public:
         });
     }
     HRESULT GetRecordset(Recordset** recordset) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(recordset);
             *recordset = tlx::ComPtr<Recordset>(recordset_).Detach();
         });
     }
 
     HRESULT get_State(IDispatch** state) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(state);
             *state = nullptr;
             tlx::ComPtr<IObjectState> object;
@@ -114,7 +114,7 @@ public:
         });
     }
     HRESULT putref_State(IDispatch* state) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             tlx::ComPtr<IObjectState> object;
             if (!state || FAILED(state->QueryInterface(IidOf<IObjectState>(), object.OutVoid())) || !object)
                 RaiseHResult(E_POINTER);
@@ -123,7 +123,7 @@ public:
     }
 
     HRESULT Verify() override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             if (recordset_ && !IsRecordNotDeleted())
                 this->OnStateChange(BusinessBase::kStateChecked, 0);
             else
@@ -132,10 +132,10 @@ public:
     }
 
     HRESULT BeforeDelete(LONG mode) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { OnDelete1(mode); });
+        return ComBoundary([&] { OnDelete1(mode); });
     }
     HRESULT AfterDelete(LONG) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { OnDelete2(); });
+        return ComBoundary([&] { OnDelete2(); });
     }
 
     // The value of a column of the current row, as stored (a database NULL stays VT_NULL).

@@ -70,11 +70,11 @@ HRESULT ReportComError(const ComError& e) {
     return e.Code();
 }
 
-HRESULT ReportUnexpected(const char* file, int line) {
-    std::string_view name(file ? file : "");
+HRESULT ReportUnexpected(const std::source_location& where) {
+    std::string_view name(where.file_name());
     if (auto slash = name.find_last_of("/\\"); slash != std::string_view::npos) name.remove_prefix(slash + 1);
     std::u16string text = u"Nieoczekiwany błąd w " + tlx::Utf8ToUtf16(name) + u" (" +
-                          tlx::Utf8ToUtf16(std::to_string(line)) + u")";
+                          tlx::Utf8ToUtf16(std::to_string(where.line())) + u")";
     return tlx::SetErrorText(E_UNEXPECTED, text);
 }
 

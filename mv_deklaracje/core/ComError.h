@@ -4,6 +4,7 @@
 #pragma once
 
 #include <exception>
+#include <source_location>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -56,11 +57,12 @@ std::u16string FormatStringV(const OLECHAR* format, va_list args);
 std::u16string FormatString(const OLECHAR* format, ...);
 
 // The error boundary of a COM member: runs `body` and answers S_OK, a raised ComError's HRESULT with its
-// error object, or E_UNEXPECTED with the "Nieoczekiwany błąd w" description naming `file` and `line`.
-HRESULT ReportUnexpected(const char* file, int line);
+// error object, or E_UNEXPECTED with the "Nieoczekiwany błąd w" description naming the caller's file
+// and line (taken where ComBoundary is called, or handed on by a helper that runs the boundary for it).
+HRESULT ReportUnexpected(const std::source_location& where);
 
 template <class Body>
-HRESULT ComBoundary(const char* file, int line, Body&& body) {
+HRESULT ComBoundary(Body&& body, const std::source_location& where = std::source_location::current()) {
     try {
         if constexpr (std::is_same_v<decltype(body()), HRESULT>)
             return body();
@@ -70,7 +72,7 @@ HRESULT ComBoundary(const char* file, int line, Body&& body) {
     } catch (const ComError& e) {
         return ReportComError(e);
     } catch (...) {
-        return ReportUnexpected(file, line);
+        return ReportUnexpected(where);
     }
 }
 

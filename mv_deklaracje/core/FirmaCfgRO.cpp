@@ -11,7 +11,7 @@ constexpr char16_t kNaturalPerson[] = u"1";
 HRESULT CFirmaCfgRO::get_NIP(BSTR* value) { return AnswerText(value, u"FirmaNIP"); }
 
 HRESULT CFirmaCfgRO::get_RodzajPlatnika(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         *value = RodzajPlatnika().Copy();
     });
@@ -20,7 +20,7 @@ HRESULT CFirmaCfgRO::get_RodzajPlatnika(BSTR* value) {
 // The full name; for a natural person followed by the first name and the date of birth, as the
 // configuration holds them, each after one blank.
 HRESULT CFirmaCfgRO::get_Nazwa(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         CBstr name = GetText(CBstr(u"FirmaNazwaPelna"));
         if (RodzajPlatnika() == kNaturalPerson)
@@ -93,21 +93,21 @@ CBstr CFirmaCfgRO::RodzajPlatnika() {
 }
 
 HRESULT CFirmaCfgRO::AnswerText(BSTR* out, const OLECHAR* key) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(out);
         *out = GetText(CBstr(key)).Copy();
     });
 }
 
 HRESULT CFirmaCfgRO::AnswerLong(LONG* out, const OLECHAR* key) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(out);
         *out = GetLong(CBstr(key));
     });
 }
 
 HRESULT CFirmaCfgRO::AnswerUrzad(IDispatch** out, const OLECHAR* key) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(out);
         *out = nullptr;
         *out = GetUrzad(CBstr(key)).Detach();

@@ -65,14 +65,14 @@ CMoney CProgramCfgRO::GetMoney(const CBstr& key, bool dated) {
 }
 
 HRESULT CProgramCfgRO::AnswerLong(LONG* out, const OLECHAR* key, bool dated) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(out);
         *out = GetLong(CBstr(key), dated);
     });
 }
 
 HRESULT CProgramCfgRO::AnswerMoney(CY* out, const OLECHAR* key) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(out);
         *out = GetMoney(CBstr(key), kPlain).AsCurrency();
     });

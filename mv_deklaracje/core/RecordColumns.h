@@ -16,60 +16,56 @@ inline CBstr TextArgument(BSTR value) { return CBstr(std::u16string_view(value ?
 template <class Record>
 HRESULT GetLongColumn(const Record& record, const OLECHAR* column, LONG* out,
                       std::source_location where = std::source_location::current()) {
-    return ComBoundary(where.file_name(), static_cast<int>(where.line()),
-                       [&] { *RequireOut(out) = static_cast<LONG>(record.ReadLong(column)); });
+    return ComBoundary([&] { *RequireOut(out) = static_cast<LONG>(record.ReadLong(column)); }, where);
 }
 
 template <class Record>
 HRESULT PutLongColumn(Record& record, const OLECHAR* column, LONG value,
                       std::source_location where = std::source_location::current()) {
-    return ComBoundary(where.file_name(), static_cast<int>(where.line()), [&] { record.WriteLong(column, value); });
+    return ComBoundary([&] { record.WriteLong(column, value); }, where);
 }
 
 template <class Record>
 HRESULT GetTextColumn(const Record& record, const OLECHAR* column, BSTR* out,
                       std::source_location where = std::source_location::current()) {
-    return ComBoundary(where.file_name(), static_cast<int>(where.line()), [&] {
-        RequireOut(out);
-        CBstr text = record.ReadText(column);
-        *out = text.Copy();
-        if (!*out) RaiseHResult(E_OUTOFMEMORY);
-    });
+    return ComBoundary(
+        [&] {
+            RequireOut(out);
+            CBstr text = record.ReadText(column);
+            *out = text.Copy();
+            if (!*out) RaiseHResult(E_OUTOFMEMORY);
+        },
+        where);
 }
 
 template <class Record>
 HRESULT PutTextColumn(Record& record, const OLECHAR* column, BSTR value,
                       std::source_location where = std::source_location::current()) {
-    return ComBoundary(where.file_name(), static_cast<int>(where.line()),
-                       [&] { record.WriteText(column, TextArgument(value)); });
+    return ComBoundary([&] { record.WriteText(column, TextArgument(value)); }, where);
 }
 
 // Dates read and written as whole days between 1900-01-01 and 3000-01-01 (the empty date stays 0).
 template <class Record>
 HRESULT GetDateColumn(const Record& record, const OLECHAR* column, DATE* out,
                       std::source_location where = std::source_location::current()) {
-    return ComBoundary(where.file_name(), static_cast<int>(where.line()),
-                       [&] { *RequireOut(out) = record.ReadDate(column).Value(); });
+    return ComBoundary([&] { *RequireOut(out) = record.ReadDate(column).Value(); }, where);
 }
 
 template <class Record>
 HRESULT PutDateColumn(Record& record, const OLECHAR* column, DATE value,
                       std::source_location where = std::source_location::current()) {
-    return ComBoundary(where.file_name(), static_cast<int>(where.line()),
-                       [&] { record.WriteDate(column, CDate(value)); });
+    return ComBoundary([&] { record.WriteDate(column, CDate(value)); }, where);
 }
 
 // Amounts read rounded to hundredths and written as given (no rounding on writing).
 template <class Record>
 HRESULT GetMoneyColumn(const Record& record, const OLECHAR* column, CY* out,
                        std::source_location where = std::source_location::current()) {
-    return ComBoundary(where.file_name(), static_cast<int>(where.line()),
-                       [&] { *RequireOut(out) = record.ReadMoney(column).AsCurrency(); });
+    return ComBoundary([&] { *RequireOut(out) = record.ReadMoney(column).AsCurrency(); }, where);
 }
 
 template <class Record>
 HRESULT PutMoneyColumn(Record& record, const OLECHAR* column, CY value,
                        std::source_location where = std::source_location::current()) {
-    return ComBoundary(where.file_name(), static_cast<int>(where.line()),
-                       [&] { record.SetFieldValue(column, tlx::Variant::FromCurrency(value)); });
+    return ComBoundary([&] { record.SetFieldValue(column, tlx::Variant::FromCurrency(value)); }, where);
 }

@@ -20,7 +20,7 @@ public:
 
     // Keeps the session's reference to the parent (replacing an earlier one); no session: E_POINTER.
     HRESULT InitializeParent(IDispatch* parent) override {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             tlx::ComPtr<ISessionReference> reference;
             CheckHost(this->GetSession()->GetReference(parent, reference.Out()));
             parent_ = reference;
@@ -53,20 +53,20 @@ protected:
 
     // Property helpers: each getter and setter is one column.
     HRESULT GetLongColumn(const OLECHAR* column, LONG* out) {
-        return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = this->ReadLong(column); });
+        return ComBoundary([&] { *RequireOut(out) = this->ReadLong(column); });
     }
     HRESULT GetTextColumn(const OLECHAR* column, BSTR* out) {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             RequireOut(out);
             *out = this->ReadText(column).Copy();
         });
     }
     HRESULT PutLongColumn(const OLECHAR* column, LONG value) {
-        return ComBoundary(__FILE__, __LINE__, [&] { this->WriteLong(column, value); });
+        return ComBoundary([&] { this->WriteLong(column, value); });
     }
     // A null text is written as the empty text, never as NULL.
     HRESULT PutTextColumn(const OLECHAR* column, BSTR value) {
-        return ComBoundary(__FILE__, __LINE__, [&] {
+        return ComBoundary([&] {
             this->SetFieldValue(column, tlx::Variant::FromString(std::u16string_view(value ? value : u"",
                                                                                       SysStringLen(value))));
         });

@@ -112,14 +112,14 @@ LONG CDekElement::IsEmpty() {
 }
 
 HRESULT CDekElement::get_Nazwa(BSTR* name) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(name);
         CheckHost(GetInfo()->get_Nazwa(name));
     });
 }
 
 HRESULT CDekElement::get_Wartosc(VARIANT* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         tlx::Variant read = ReadValue();
         if (read.vt == VT_EMPTY) return;  // a kind without a value leaves the caller's VARIANT alone
@@ -129,7 +129,7 @@ HRESULT CDekElement::get_Wartosc(VARIANT* value) {
 }
 
 HRESULT CDekElement::put_Wartosc(VARIANT value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         tlx::Variant given;
         CheckHost(VariantCopyInd(&given, &value));
         WriteValue(given);
@@ -144,7 +144,7 @@ HRESULT CDekElement::put_Wartosc(VARIANT value) {
 HRESULT CDekElement::get_Numer(LONG* value) { return GetLongColumn(u"Numer", value); }
 
 HRESULT CDekElement::put_Numer(LONG value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         WriteLong(u"Numer", value);
         tlx::Bstr description;
         CheckHost(GetInfo()->get_Opis(description.Out()));
@@ -153,11 +153,11 @@ HRESULT CDekElement::put_Numer(LONG value) {
 }
 
 HRESULT CDekElement::get_WartoscL(CY* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = ReadMoney(u"WartoscL").AsCurrency(); });
+    return ComBoundary([&] { *RequireOut(value) = ReadMoney(u"WartoscL").AsCurrency(); });
 }
 
 HRESULT CDekElement::get_WartoscM(CY* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = ReadMoney(u"WartoscM").AsCurrency(); });
+    return ComBoundary([&] { *RequireOut(value) = ReadMoney(u"WartoscM").AsCurrency(); });
 }
 
 HRESULT CDekElement::get_WartoscTekst(BSTR* value) { return GetTextColumn(u"WartoscTekst", value); }
@@ -165,14 +165,14 @@ HRESULT CDekElement::get_Typ(LONG* value) { return GetLongColumn(u"Typ", value);
 HRESULT CDekElement::get_Opis(BSTR* value) { return GetTextColumn(u"Opis", value); }
 
 HRESULT CDekElement::get_Pusty(LONG* empty) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(empty);
         if (LONG answer = IsEmpty(); answer >= 0) *empty = answer;
     });
 }
 
 HRESULT CDekElement::get_Info(IUnknown** info) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(info);
         *info = nullptr;
         CheckHost(GetInfo()->QueryInterface(IID_IUnknown, reinterpret_cast<void**>(info)));

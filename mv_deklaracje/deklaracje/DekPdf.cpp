@@ -48,7 +48,7 @@ HRESULT CDekPdf::put_DokumentID(LONG value) { return PutLongColumn(*this, u"Doku
 // The callee takes over one reference to the recordset and the copy of the path, and its answer is the
 // answer of this call.
 HRESULT CDekPdf::DodajPlik(BSTR _Plik) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         saveImageFromFile_ = nullptr;
         library_.reset();
         std::unique_ptr<void, LibraryCloser> library(LoadSysLibrary());

@@ -10,7 +10,7 @@ constexpr char16_t kKrajDomyslny[] = u"Polska";
 HRESULT CDeklZaklad::InterfaceSupportsErrorInfo(REFIID iid) { return iid == IDeklZaklad::kIid ? S_OK : S_FALSE; }
 
 HRESULT CDeklZaklad::get_Stempel(IDispatch** stamp) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(stamp);
         *stamp = nullptr;
         tlx::ComPtr<IDispatch> held = GetStempel();

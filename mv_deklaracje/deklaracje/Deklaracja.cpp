@@ -10,27 +10,27 @@ CDeklaracja::CDeklaracja(HMODULE resources)
 CDeklaracja::~CDeklaracja() { ForgetPendingNumber(); }
 
 HRESULT CDeklaracja::GetLong(const OLECHAR* column, LONG* out) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = ReadLong(column); });
+    return ComBoundary([&] { *RequireOut(out) = ReadLong(column); });
 }
 HRESULT CDeklaracja::PutLong(const OLECHAR* column, LONG value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { WriteLong(column, value); });
+    return ComBoundary([&] { WriteLong(column, value); });
 }
 HRESULT CDeklaracja::GetText(const OLECHAR* column, BSTR* out) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(out);
         *out = ReadText(column).Copy();
     });
 }
 HRESULT CDeklaracja::PutText(const OLECHAR* column, BSTR value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         SetFieldValue(column, tlx::Variant::FromString(std::u16string_view(value ? value : u"", SysStringLen(value))));
     });
 }
 HRESULT CDeklaracja::GetDate(const OLECHAR* column, DATE* out) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(out) = ReadDate(column).Value(); });
+    return ComBoundary([&] { *RequireOut(out) = ReadDate(column).Value(); });
 }
 HRESULT CDeklaracja::PutDate(const OLECHAR* column, DATE value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { WriteDate(column, CDate(value)); });
+    return ComBoundary([&] { WriteDate(column, CDate(value)); });
 }
 
 LONG CDeklaracja::RokMiesiac() { return ReadLong(u"RokMiesiac"); }
@@ -46,7 +46,7 @@ double CDeklaracja::IdentityDocumentDate() {
 }
 
 HRESULT CDeklaracja::get_Stempel(IDispatch** stamp) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(stamp);
         *stamp = nullptr;
         tlx::ComPtr<IDispatch> object = GetStempel();
@@ -63,10 +63,10 @@ HRESULT CDeklaracja::get_TypDeklar(LONG* value) { return GetLong(u"TypDeklar", v
 HRESULT CDeklaracja::put_TypDeklar(LONG value) { return PutLong(u"TypDeklar", value); }
 
 HRESULT CDeklaracja::get_Rok(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = RokMiesiac() / 100; });
+    return ComBoundary([&] { *RequireOut(value) = RokMiesiac() / 100; });
 }
 HRESULT CDeklaracja::get_Miesiac(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = RokMiesiac() % 100; });
+    return ComBoundary([&] { *RequireOut(value) = RokMiesiac() % 100; });
 }
 
 HRESULT CDeklaracja::get_Numer(LONG* value) { return GetLong(u"Numer", value); }
@@ -75,22 +75,22 @@ HRESULT CDeklaracja::get_Wersja(LONG* value) { return GetLong(u"Wersja", value);
 HRESULT CDeklaracja::put_Wersja(LONG value) { return PutLong(u"Wersja", value); }
 HRESULT CDeklaracja::get_Zablokowana(LONG* value) { return GetLong(u"Zablokowana", value); }
 HRESULT CDeklaracja::put_Zablokowana(LONG value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { WriteLock(value); });
+    return ComBoundary([&] { WriteLock(value); });
 }
 
 HRESULT CDeklaracja::get_DataObowiazywaniaOd(LONG* yearMonth) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         *RequireOut(yearMonth) = definition_.DataObowiazywaniaOd();
     });
 }
 HRESULT CDeklaracja::get_DataObowiazywaniaDo(LONG* yearMonth) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         *RequireOut(yearMonth) = definition_.DataObowiazywaniaDo();
     });
 }
 
 HRESULT CDeklaracja::get_This(IDeklaracja** self) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(self);
         *self = nullptr;
         CheckHost(QueryInterface(IidOf<IDeklaracja>(), reinterpret_cast<void**>(self)));
@@ -100,10 +100,10 @@ HRESULT CDeklaracja::get_This(IDeklaracja** self) {
 HRESULT CDeklaracja::get_DekID(LONG* value) { return GetLong(u"DekID", value); }
 HRESULT CDeklaracja::put_DekID(LONG value) { return PutLong(u"DekID", value); }
 HRESULT CDeklaracja::get_TypZrodla(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = 6; });
+    return ComBoundary([&] { *RequireOut(value) = 6; });
 }
 HRESULT CDeklaracja::get_PodTypZrodla(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = 1; });
+    return ComBoundary([&] { *RequireOut(value) = 1; });
 }
 HRESULT CDeklaracja::put_PodTypZrodla(LONG) { return S_OK; }
 HRESULT CDeklaracja::get_DataKur(DATE*) { return S_OK; }
@@ -112,7 +112,7 @@ HRESULT CDeklaracja::get_Finalna(LONG* value) { return GetLong(u"Finalna", value
 HRESULT CDeklaracja::get_ParentId(LONG* value) { return GetLong(u"ParentId", value); }
 HRESULT CDeklaracja::put_ParentId(LONG value) { return PutLong(u"ParentId", value); }
 HRESULT CDeklaracja::get_BR_ModulPlace(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = brModulPlace_; });
+    return ComBoundary([&] { *RequireOut(value) = brModulPlace_; });
 }
 HRESULT CDeklaracja::put_BR_ModulPlace(LONG value) {
     brModulPlace_ = value;
@@ -120,7 +120,7 @@ HRESULT CDeklaracja::put_BR_ModulPlace(LONG value) {
 }
 
 HRESULT CDeklaracja::get_Transformata(BSTR* name) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(name);
         tlx::Variant value = FireFormEvent(CBstr(u"transformata"));
         *name = (value.vt <= VT_NULL ? CBstr(u"") : VariantToBstr(value)).Copy();
@@ -130,10 +130,10 @@ HRESULT CDeklaracja::get_Transformata(BSTR* name) {
 HRESULT CDeklaracja::get_ImportRowID(BSTR* value) { return GetText(u"ImportRowID", value); }
 HRESULT CDeklaracja::put_ImportRowID(BSTR value) { return PutText(u"ImportRowID", value); }
 HRESULT CDeklaracja::get_JestemKlonem(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = jestemKlonem_; });
+    return ComBoundary([&] { *RequireOut(value) = jestemKlonem_; });
 }
 HRESULT CDeklaracja::get_Recordset(IDispatch** recordset) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(recordset);
         *recordset = nullptr;
         if (BoundRecordset())
@@ -182,14 +182,14 @@ HRESULT CDeklaracja::get_EDekl_KodUrzedu(BSTR* v) { return GetText(u"EDekl_KodUr
 HRESULT CDeklaracja::put_EDekl_KodUrzedu(BSTR v) { return PutText(u"EDekl_KodUrzedu", v); }
 
 HRESULT CDeklaracja::get_Seryjna(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = seryjna_; });
+    return ComBoundary([&] { *RequireOut(value) = seryjna_; });
 }
 HRESULT CDeklaracja::put_Seryjna(LONG value) {
     seryjna_ = value;
     return S_OK;
 }
 HRESULT CDeklaracja::get_RodzajAdresu(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = rodzajAdresu_; });
+    return ComBoundary([&] { *RequireOut(value) = rodzajAdresu_; });
 }
 HRESULT CDeklaracja::put_RodzajAdresu(LONG value) {
     rodzajAdresu_ = value;
@@ -197,7 +197,7 @@ HRESULT CDeklaracja::put_RodzajAdresu(LONG value) {
 }
 
 HRESULT CDeklaracja::get_Zatwierdzony(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = ReadLong(u"Zablokowana") ? 1 : -61; });
+    return ComBoundary([&] { *RequireOut(value) = ReadLong(u"Zablokowana") ? 1 : -61; });
 }
 
 HRESULT CDeklaracja::put_FormaPlatnosci(IDispatch* method) {
@@ -205,7 +205,7 @@ HRESULT CDeklaracja::put_FormaPlatnosci(IDispatch* method) {
     return S_OK;
 }
 HRESULT CDeklaracja::get_Symbol(BSTR* symbol) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(symbol);
         EnsureFormLoaded();
         *symbol = definition_.Symbol().Copy();

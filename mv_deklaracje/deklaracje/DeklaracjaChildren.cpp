@@ -76,13 +76,13 @@ tlx::ComPtr<ICollection> CDeklaracja::ChildCollection(Child which) {
 }
 
 HRESULT CDeklaracja::get_Deklaracje(IDispatch** children) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         *RequireOut(children) = tlx::ComPtr<IDispatch>(ChildCollection(Child::Declarations)).Detach();
     });
 }
 
 HRESULT CDeklaracja::ResyncKolekcje() {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         for (Child which : {Child::Declarations, Child::Elements, Child::Pages})
             if (const auto& collection = children_[static_cast<int>(which)])
                 CheckHost(collection->Resync(tlx::Variant::Missing()));
@@ -132,7 +132,7 @@ void CDeklaracja::ReloadEmployee() {
 tlx::ComPtr<IDispatch> CDeklaracja::Employee() { return ReadLink(Link::Employee); }
 
 HRESULT CDeklaracja::get_Pracownik(IDispatch** employee) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(employee);
         *employee = nullptr;
         CheckHost(Employee()->QueryInterface(IidOf<IPracownik>(), reinterpret_cast<void**>(employee)));
@@ -142,7 +142,7 @@ HRESULT CDeklaracja::get_Pracownik(IDispatch** employee) {
 // A new employee is linked through the session's reference and its identifier written when it
 // differs; null clears the link. PIT forms that depend on the employee recalculate their data.
 HRESULT CDeklaracja::put_Pracownik(IDispatch* employee) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         LONG before = ReadLong(u"PraID");
         if (employee) {
             tlx::ComPtr<IPracownik> pracownik;
@@ -181,7 +181,7 @@ void CDeklaracja::SetKeduPackage(IKedu* package) {
 }
 
 HRESULT CDeklaracja::put_Kedu(IKedu* package) {
-    return ComBoundary(__FILE__, __LINE__, [&] { SetKeduPackage(package); });
+    return ComBoundary([&] { SetKeduPackage(package); });
 }
 
 // The lock is written into the row and handed to every child declaration, and so down the whole tree.

@@ -103,11 +103,11 @@ void CDeklaracja::CloneFrom(Recordset* pattern) {
 }
 
 HRESULT CDeklaracja::InitializeClone(Recordset* pattern) {
-    return ComBoundary(__FILE__, __LINE__, [&] { CloneFrom(pattern); });
+    return ComBoundary([&] { CloneFrom(pattern); });
 }
 
 HRESULT CDeklaracja::InitializeClone(IDispatch* pattern) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         if (!pattern) RaiseHResult(E_POINTER);
         tlx::ComPtr<Recordset> rows = tlx::ComPtr<IDispatch>(pattern).As<Recordset>();
         if (!rows) RaiseHResult(E_INVALIDARG);
@@ -171,14 +171,14 @@ void CDeklaracja::WritePageText(std::u16string_view text) {
 }
 
 HRESULT CDeklaracja::get_Tekst(BSTR* text) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(text);
         *text = ReadPageText().Copy();
     });
 }
 
 HRESULT CDeklaracja::put_Tekst(BSTR text) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         if (!text) RaiseHResult(E_POINTER);
         WritePageText(std::u16string_view(text, SysStringLen(text)));
     });
@@ -209,7 +209,7 @@ tlx::ComPtr<IDispatch> CDeklaracja::Payment() {
 }
 
 HRESULT CDeklaracja::get_PlatnoscDokumentu(IDispatch** payment) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(payment);
         *payment = nullptr;
         *payment = Payment().Detach();

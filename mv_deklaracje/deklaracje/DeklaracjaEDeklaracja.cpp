@@ -42,7 +42,7 @@ StatusEDeklaracji ProcessingState(LONG type, LONG year, LONG version, LONG statu
 }  // namespace
 
 HRESULT CDeklaracja::get_EDekl_StatusPrzetwarzania(StatusEDeklaracji* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         *value = ProcessingState(ReadLong(u"TypDeklar"), RokMiesiac() / 100, ReadLong(u"Wersja"),
                                  ReadLong(u"EDekl_Status"));
@@ -72,28 +72,28 @@ CBstr CDeklaracja::OperatorCode(const OLECHAR* column) {
 }
 
 HRESULT CDeklaracja::get_EDekl_DataWyslaniaStr(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         *value = StoredTimeText(u"EDekl_DataWyslania").Copy();
     });
 }
 
 HRESULT CDeklaracja::get_EDekl_DataOdebraniaUPOStr(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         *value = StoredTimeText(u"EDekl_DataOdebraniaUPO").Copy();
     });
 }
 
 HRESULT CDeklaracja::get_EDekl_OperatorWysylajacyKod(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         *value = OperatorCode(u"EDekl_OperatorWysylajacy").Copy();
     });
 }
 
 HRESULT CDeklaracja::get_EDekl_OperatorPobierajacyUPOKod(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         *value = OperatorCode(u"EDekl_OperatorPobierajacyUPO").Copy();
     });
@@ -105,5 +105,5 @@ void CDeklaracja::ClearEDeklarationColumns() {
 }
 
 HRESULT CDeklaracja::WyczyscPolaEDeklaracji() {
-    return ComBoundary(__FILE__, __LINE__, [&] { ClearEDeklarationColumns(); });
+    return ComBoundary([&] { ClearEDeklarationColumns(); });
 }

@@ -78,16 +78,16 @@ HRESULT CDeklaracja::Policz() {
         return ReportComError(e);
     } catch (...) {
         ActionFailed(tlx::Bstr(kCalculationFailed).Get());
-        return ReportUnexpected(__FILE__, __LINE__);
+        return ReportUnexpected(std::source_location::current());
     }
 }
 
 HRESULT CDeklaracja::executeJS(BSTR name) {
-    return ComBoundary(__FILE__, __LINE__, [&] { FireFormEvent(CBstr(name)); });
+    return ComBoundary([&] { FireFormEvent(CBstr(name)); });
 }
 
 HRESULT CDeklaracja::Fire(DISPID event, BSTR text, bool withLevel) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         std::vector<tlx::Variant> args;
         if (withLevel) args.push_back(tlx::Variant::FromLong(3));
         args.push_back(EventText(text));
@@ -123,7 +123,7 @@ HRESULT CDeklaracja::UnAdviseProgress() {
 void CDeklaracja::WritePeriod(LONG rokMiesiac) { WriteLong(u"RokMiesiac", rokMiesiac); }
 
 HRESULT CDeklaracja::put_Rok(LONG value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         WritePeriod(value * 100 + RokMiesiac() % 100);
         LONG type = ReadLong(u"TypDeklar");
         if (type == dekPIT5 || type == dekPIT5L) FireFormEvent(CBstr(u"onrokmiesiac"));
@@ -131,7 +131,7 @@ HRESULT CDeklaracja::put_Rok(LONG value) {
 }
 
 HRESULT CDeklaracja::put_Miesiac(LONG value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         WritePeriod(RokMiesiac() / 100 * 100 + value);
         LONG type = ReadLong(u"TypDeklar");
         if (type < dekZUS_DRA || type > dekZUS_RGA) FireFormEvent(CBstr(u"onrokmiesiac"));
@@ -139,7 +139,7 @@ HRESULT CDeklaracja::put_Miesiac(LONG value) {
 }
 
 HRESULT CDeklaracja::get_KwotaCalkowita(CY* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         tlx::Variant amount = FireFormEvent(CBstr(u"kwota"));
         double number = amount.vt <= VT_NULL ? 0.0 : ConvertVariant(amount, VT_R8).dblVal;
@@ -148,7 +148,7 @@ HRESULT CDeklaracja::get_KwotaCalkowita(CY* value) {
 }
 
 HRESULT CDeklaracja::get_Podmiot(IDispatch** subject) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(subject);
         *subject = nullptr;
         tlx::Variant party = FireFormEvent(CBstr(u"podmiot"));
@@ -160,19 +160,19 @@ HRESULT CDeklaracja::get_Podmiot(IDispatch** subject) {
 }
 
 HRESULT CDeklaracja::get_DataDok(DATE* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         *RequireOut(value) = CDate(FireFormEvent(CBstr(u"datadok"))).Value();
     });
 }
 
 HRESULT CDeklaracja::get_Termin(DATE* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         *RequireOut(value) = CDate(FireFormEvent(CBstr(u"termin"))).Value();
     });
 }
 
 HRESULT CDeklaracja::get_Opis(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         tlx::Variant text = FireFormEvent(CBstr(u"opis"));
         *value = (text.vt <= VT_NULL ? CBstr(u"") : VariantToBstr(text)).Copy();
@@ -181,7 +181,7 @@ HRESULT CDeklaracja::get_Opis(BSTR* value) {
 
 // The payment method the form's "formapłatności" expression names, found once and then held.
 HRESULT CDeklaracja::get_FormaPlatnosci(IDispatch** method) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(method);
         *method = nullptr;
         if (!formaPlatnosci_) {
@@ -197,7 +197,7 @@ HRESULT CDeklaracja::get_FormaPlatnosci(IDispatch** method) {
 }
 
 HRESULT CDeklaracja::round(VARIANT value, VARIANT* result) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(result);
         double number = ConvertVariant(value, VT_R8).dblVal;
         CY whole{static_cast<LONGLONG>(RoundTo(number, 0)) * 10000};

@@ -22,7 +22,7 @@ constexpr OLECHAR kUnknownDispId[] = u"Brak definicji pola o dispid '%d'";
 HRESULT CDeklaracja::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) {
     HRESULT hr = TypeLibraryDispatch::GetIDsOfNames(iid, names, count, lcid, ids);
     if (hr != DISP_E_UNKNOWNNAME) return hr;
-    return ComBoundary(__FILE__, __LINE__, [&]() -> HRESULT {
+    return ComBoundary([&]() -> HRESULT {
         EnsureFormLoaded();
         HRESULT answer = S_OK;
         for (UINT i = 0; i < count; ++i) {
@@ -82,7 +82,7 @@ HRESULT CDeklaracja::InvokeField(DISPID id, WORD flags, DISPPARAMS* params, VARI
         HRESULT hr = ReportComError(e);
         return exception ? tlx::FillExcepInfo(exception, hr) : hr;
     } catch (...) {
-        return ReportUnexpected(__FILE__, __LINE__);
+        return ReportUnexpected(std::source_location::current());
     }
 }
 
@@ -129,7 +129,7 @@ void CDeklaracja::PutFieldValue(CDekElementInfo& field, const VARIANT& value) {
 }
 
 HRESULT CDeklaracja::get_Wartosc(BSTR name, VARIANT* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         EnsureFormLoaded();
         tlx::Variant read = GetFieldValue(*FindFieldDefinitionByName(CBstr(name)).Get());
@@ -139,14 +139,14 @@ HRESULT CDeklaracja::get_Wartosc(BSTR name, VARIANT* value) {
 }
 
 HRESULT CDeklaracja::put_Wartosc(BSTR name, VARIANT value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         EnsureFormLoaded();
         PutFieldValue(*FindFieldDefinitionByName(CBstr(name)).Get(), value);
     });
 }
 
 HRESULT CDeklaracja::get_Pole(BSTR name, IDekElement** element) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(element);
         *element = nullptr;
         EnsureFormLoaded();
@@ -155,7 +155,7 @@ HRESULT CDeklaracja::get_Pole(BSTR name, IDekElement** element) {
 }
 
 HRESULT CDeklaracja::get_Info(LONG number, IDekElementInfo** info) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(info);
         *info = nullptr;
         EnsureFormLoaded();
@@ -164,7 +164,7 @@ HRESULT CDeklaracja::get_Info(LONG number, IDekElementInfo** info) {
 }
 
 HRESULT CDeklaracja::InfoStr(BSTR name, IDispatch** info) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(info);
         *info = nullptr;
         EnsureFormLoaded();
@@ -173,7 +173,7 @@ HRESULT CDeklaracja::InfoStr(BSTR name, IDispatch** info) {
 }
 
 HRESULT CDeklaracja::InfoLpw(LONG printedNumber, IDispatch** info) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(info);
         *info = nullptr;
         EnsureFormLoaded();
@@ -196,7 +196,7 @@ CBstr ElementCode(IDekElement* element, HRESULT (IDekElementInfo::*member)(BSTR*
 }  // namespace
 
 HRESULT CDeklaracja::CallUpdate(IDekElement* element) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         CBstr code = ElementCode(element, &IDekElementInfo::get_OnUpdate);
         tlx::ComPtr<IDispatch> field(element);
         definition_.EvaluateFormScript(code, field.Get());
@@ -204,7 +204,7 @@ HRESULT CDeklaracja::CallUpdate(IDekElement* element) {
 }
 
 HRESULT CDeklaracja::CallDefault(IDekElement* element, VARIANT* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         CBstr code = ElementCode(element, &IDekElementInfo::get_Default);
         tlx::ComPtr<IDispatch> field(element);

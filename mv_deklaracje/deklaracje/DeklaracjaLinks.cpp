@@ -122,7 +122,7 @@ void CDeklaracja::CarryLinksThroughSave(LONG mode) {
 }
 
 HRESULT CDeklaracja::get_Kedu(IKedu** package) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(package);
         *package = nullptr;
         ReadLink(Link::Kedu)->QueryInterface(IidOf<IKedu>(), reinterpret_cast<void**>(package));
@@ -130,7 +130,7 @@ HRESULT CDeklaracja::get_Kedu(IKedu** package) {
 }
 
 HRESULT CDeklaracja::get_Deklaracja(IDeklaracja** parent) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(parent);
         *parent = nullptr;
         ReadLink(Link::Parent)->QueryInterface(IidOf<IDeklaracja>(), reinterpret_cast<void**>(parent));
@@ -138,11 +138,11 @@ HRESULT CDeklaracja::get_Deklaracja(IDeklaracja** parent) {
 }
 
 HRESULT CDeklaracja::put_Deklaracja(IDeklaracja* parent) {
-    return ComBoundary(__FILE__, __LINE__, [&] { WriteLink(Link::Parent, parent); });
+    return ComBoundary([&] { WriteLink(Link::Parent, parent); });
 }
 
 HRESULT CDeklaracja::get_DekretLink(IDispatch** entry) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(entry);
         *entry = nullptr;
         *entry = ReadLink(Link::Dekret).Detach();
@@ -150,5 +150,5 @@ HRESULT CDeklaracja::get_DekretLink(IDispatch** entry) {
 }
 
 HRESULT CDeklaracja::put_DekretLink(IDispatch* entry) {
-    return ComBoundary(__FILE__, __LINE__, [&] { WriteLink(Link::Dekret, entry); });
+    return ComBoundary([&] { WriteLink(Link::Dekret, entry); });
 }

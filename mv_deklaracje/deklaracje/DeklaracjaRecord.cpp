@@ -21,7 +21,7 @@ tlx::ComPtr<ISerwisDeklaracji> CDeklaracja::GetDeclarationService() {
 }
 
 HRESULT CDeklaracja::get_DefinicjaDokumentu(IDispatch** definition) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(definition);
         *definition = nullptr;
         CheckHost(GetDeclarationService()->get_DefinicjaDokumentu(definition));
@@ -29,7 +29,7 @@ HRESULT CDeklaracja::get_DefinicjaDokumentu(IDispatch** definition) {
 }
 
 HRESULT CDeklaracja::get_NumerPelny(BSTR* number) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(number);
         *number = nullptr;
         EnsureFormLoaded();
@@ -41,7 +41,7 @@ HRESULT CDeklaracja::get_NumerPelny(BSTR* number) {
 }
 
 HRESULT CDeklaracja::get_NumerString(BSTR* number) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(number);
         *number = nullptr;
         EnsureFormLoaded();
@@ -52,19 +52,19 @@ HRESULT CDeklaracja::get_NumerString(BSTR* number) {
 }
 
 HRESULT CDeklaracja::get_NumerNr(LONG* number) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(number) = 0; });
+    return ComBoundary([&] { *RequireOut(number) = 0; });
 }
 HRESULT CDeklaracja::get_NumerObcy(BSTR* number) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(number) = CBstr(u"").Copy(); });
+    return ComBoundary([&] { *RequireOut(number) = CBstr(u"").Copy(); });
 }
 HRESULT CDeklaracja::get_TypKursuWaluty(IDispatch** rateKind) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(rateKind) = nullptr; });
+    return ComBoundary([&] { *RequireOut(rateKind) = nullptr; });
 }
 HRESULT CDeklaracja::get_KursL(double* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = 1.0; });
+    return ComBoundary([&] { *RequireOut(value) = 1.0; });
 }
 HRESULT CDeklaracja::get_KursM(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = 1; });
+    return ComBoundary([&] { *RequireOut(value) = 1; });
 }
 HRESULT CDeklaracja::get_KwotaCalkowitaSys(CY* value) { return get_KwotaCalkowita(value); }
 HRESULT CDeklaracja::get_Stan(LONG* value) { return GetLong(u"Zablokowana", value); }
@@ -78,7 +78,7 @@ HRESULT CDeklaracja::get_Kategoria(IDispatch** category) {
 
 // The company's own currency (identifier 1), found once.
 HRESULT CDeklaracja::get_Waluta(IDispatch** currency) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(currency);
         *currency = nullptr;
         if (!currency_) {
@@ -93,7 +93,7 @@ HRESULT CDeklaracja::get_Waluta(IDispatch** currency) {
 }
 
 HRESULT CDeklaracja::get_PodAdres(IDispatch** address) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(address);
         *address = nullptr;
         tlx::ComPtr<IDispatch> subject;
@@ -155,5 +155,5 @@ void CDeklaracja::ResetChildScripts() {
 }
 
 HRESULT CDeklaracja::ResetScript() {
-    return ComBoundary(__FILE__, __LINE__, [&] { ResetChildScripts(); });
+    return ComBoundary([&] { ResetChildScripts(); });
 }

@@ -58,7 +58,7 @@ const SubList* FindSubList(int index, LONG type) {
 // Null for a form type without this list; the list is built once, with its query bound to the
 // declaration's identifier as it stands then.
 HRESULT CDeklaracja::GetCustomCollection(int index, IDispatch** collection) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(collection);
         *collection = nullptr;
         const SubList* list = FindSubList(index, ReadLong(u"TypDeklar"));

@@ -70,11 +70,11 @@ tlx::ComPtr<IFirmaCfgRO> CSerwisDeklaracji::Firma() {
 }
 
 HRESULT CSerwisDeklaracji::get_Firma(IFirmaCfgRO** company) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(company) = Firma().Detach(); });
+    return ComBoundary([&] { *RequireOut(company) = Firma().Detach(); });
 }
 
 HRESULT CSerwisDeklaracji::get_Program(IProgramCfgRO** program) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(program);
         if (!program_)
             program_ = AskFor<IProgramCfgRO>(CreateThroughSession(CLSID_ProgramCfgRO, tlx::Variant::Missing()));
@@ -83,7 +83,7 @@ HRESULT CSerwisDeklaracji::get_Program(IProgramCfgRO** program) {
 }
 
 HRESULT CSerwisDeklaracji::get_ModulPlace(LONG* inUse) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(inUse);
         *inUse = 0;
         for (LONG module : kPayrollModules) {
@@ -112,7 +112,7 @@ tlx::ComPtr<IDispatch> CSerwisDeklaracji::ConfiguredRecord(const CLSID& collecti
 }
 
 HRESULT CSerwisDeklaracji::get_DefinicjaDokumentu(IDispatch** definition) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(definition);
         *definition = nullptr;
         LONG id = 0;
@@ -122,7 +122,7 @@ HRESULT CSerwisDeklaracji::get_DefinicjaDokumentu(IDispatch** definition) {
 }
 
 HRESULT CSerwisDeklaracji::get_FormaPlatnosci(IDispatch** method) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(method);
         *method = nullptr;
         LONG id = 0;
@@ -132,34 +132,34 @@ HRESULT CSerwisDeklaracji::get_FormaPlatnosci(IDispatch** method) {
 }
 
 HRESULT CSerwisDeklaracji::get_PolaczenieObce(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = polaczenieObce_; });
+    return ComBoundary([&] { *RequireOut(value) = polaczenieObce_; });
 }
 HRESULT CSerwisDeklaracji::put_PolaczenieObce(LONG value) {
     polaczenieObce_ = value;
     return S_OK;
 }
 HRESULT CSerwisDeklaracji::get_ConnectionString(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = connectionString_.Copy(); });
+    return ComBoundary([&] { *RequireOut(value) = connectionString_.Copy(); });
 }
 HRESULT CSerwisDeklaracji::put_ConnectionString(BSTR value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { connectionString_ = TextArgument(value); });
+    return ComBoundary([&] { connectionString_ = TextArgument(value); });
 }
 HRESULT CSerwisDeklaracji::get_TypDeklaracji(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = typDeklaracji_; });
+    return ComBoundary([&] { *RequireOut(value) = typDeklaracji_; });
 }
 HRESULT CSerwisDeklaracji::put_TypDeklaracji(LONG value) {
     typDeklaracji_ = value;
     return S_OK;
 }
 HRESULT CSerwisDeklaracji::get_WersjaDeklaracji(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = wersjaDeklaracji_; });
+    return ComBoundary([&] { *RequireOut(value) = wersjaDeklaracji_; });
 }
 HRESULT CSerwisDeklaracji::put_WersjaDeklaracji(LONG value) {
     wersjaDeklaracji_ = value;
     return S_OK;
 }
 HRESULT CSerwisDeklaracji::get_DeklaracjaKwartalna(LONG* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(value) = deklaracjaKwartalna_; });
+    return ComBoundary([&] { *RequireOut(value) = deklaracjaKwartalna_; });
 }
 HRESULT CSerwisDeklaracji::put_DeklaracjaKwartalna(LONG value) {
     deklaracjaKwartalna_ = value;
@@ -167,11 +167,11 @@ HRESULT CSerwisDeklaracji::put_DeklaracjaKwartalna(LONG value) {
 }
 
 HRESULT CSerwisDeklaracji::Dzis(LONG* today) {
-    return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(today) = static_cast<LONG>(GetHostToday().Value()); });
+    return ComBoundary([&] { *RequireOut(today) = static_cast<LONG>(GetHostToday().Value()); });
 }
 
 HRESULT CSerwisDeklaracji::NumerString(BSTR _sRejestr, LONG _Miesiac, LONG _Rok, BSTR* number) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(number);
         *number = nullptr;
         tlx::ComPtr<IDispatch> found;
@@ -189,7 +189,7 @@ HRESULT CSerwisDeklaracji::NumerString(BSTR _sRejestr, LONG _Miesiac, LONG _Rok,
 }
 
 HRESULT CSerwisDeklaracji::NumerPelny(BSTR _sRejestr, LONG _Numer, LONG _Miesiac, LONG _Rok, BSTR* number) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(number);
         *number = nullptr;
         tlx::Bstr text;
@@ -253,7 +253,7 @@ tlx::ComPtr<Recordset> CSerwisDeklaracji::BuildIncome(LONG year, LONG month, LON
 }
 
 HRESULT CSerwisDeklaracji::DochodPodatnika(LONG _Rok, LONG _Miesiac, LONG _Bufor, IDispatch** rows) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(rows);
         *rows = nullptr;
         *rows = BuildIncome(_Rok, _Miesiac, _Bufor).Detach();
@@ -261,7 +261,7 @@ HRESULT CSerwisDeklaracji::DochodPodatnika(LONG _Rok, LONG _Miesiac, LONG _Bufor
 }
 
 HRESULT CSerwisDeklaracji::DaneCIT2(LONG _Rok, LONG _Miesiac, LONG _Bufor, IDispatch** rows) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(rows);
         *rows = nullptr;
         auto data = AskFor<IDaneKsiegowe>(CreateThroughSession(CLSID_DaneKsiegowe, tlx::Variant::Missing()));
@@ -292,7 +292,7 @@ CBstr CSerwisDeklaracji::ForeignDatabaseOf(LONG flagNumber, LONG nameNumber, LON
 }
 
 HRESULT CSerwisDeklaracji::PobierzKwotyEx(LONG _Rok, LONG _mc, LONG _Bufor, LONG _wspolnikID, IDispatch** rows) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(rows);
         *rows = nullptr;
         tlx::ComPtr<Recordset> result;

@@ -103,7 +103,7 @@ void CSerwisDeklaracji::AddMonthAmounts(Recordset* income, IPracPitMies* amounts
 }
 
 HRESULT CSerwisDeklaracji::PobierzKwoty(LONG _Rok, LONG _mc, LONG _Bufor, LONG _wspolnikID) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         tlx::ComPtr<ILogin> login;
         CheckHost(CreateHostApplication()->GetLogin(login.Out()));
         if (!login) RaiseHResult(E_POINTER);

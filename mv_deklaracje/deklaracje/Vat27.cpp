@@ -8,7 +8,7 @@ CVat27::CVat27() {
 }
 
 HRESULT CVat27::InitializeParent(IDispatch* _rParent) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         tlx::ComPtr<ISessionReference> reference;
         CheckHost(GetSession()->GetReference(_rParent, reference.Out()));
         parent_ = reference;

@@ -42,7 +42,7 @@ bool CVatZd::IsRowDeleted() const {
 }
 
 HRESULT CVatZd::InitializeParent(IDispatch* _rParent) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         tlx::ComPtr<ISessionReference> reference;
         CheckHost(GetSession()->GetReference(_rParent, reference.Out()));
         parent_ = reference;
@@ -112,20 +112,20 @@ HRESULT CVatZd::put_RoliczonoNaDzienObliczenia(CY value) {
 }
 
 HRESULT CVatZd::get_KorektaNetto(CY* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         *value = IsRowDeleted() ? CY{0} : ReadMoney(u"KorektaNetto").AsCurrency();
     });
 }
 
 HRESULT CVatZd::put_KorektaNetto(CY value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         if (!IsRowDeleted()) SetFieldValue(u"KorektaNetto", tlx::Variant::FromCurrency(value));
     });
 }
 
 HRESULT CVatZd::get_RodzajZakupuAsText(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         long code = VariantToLongOr(GetFieldValue(u"RodzajZakupu").Detach(), -1);
         *value = CBstr(TextOfCode(kRodzajZakupuTexts, code, 1)).Copy();
@@ -133,7 +133,7 @@ HRESULT CVatZd::get_RodzajZakupuAsText(BSTR* value) {
 }
 
 HRESULT CVatZd::get_OdliczeniaAsText(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         const char16_t* text = kNieDotyczy;
         if (VariantToLongOr(GetFieldValue(u"Typ").Detach(), 0) != kTypBezOdliczen)
@@ -143,7 +143,7 @@ HRESULT CVatZd::get_OdliczeniaAsText(BSTR* value) {
 }
 
 HRESULT CVatZd::get_StawkaAsText(BSTR* value) {
-    return ComBoundary(__FILE__, __LINE__, [&] {
+    return ComBoundary([&] {
         RequireOut(value);
         CMoney rate = VariantToMoneyOr(GetFieldValue(u"Stawka").Detach(), 0.0);
         long flag = VariantToLongOr(GetFieldValue(u"Flaga").Detach(), 0);

@@ -53,14 +53,14 @@ void CDekElementInfo::LoadFromNode(IXMLDOMNode* element, LONG dispId) {
     if (auto def = ReadAttribute(parametry.Get(), u"default")) default_ = *def;
 }
 
-HRESULT CDekElementInfo::GetText(const CBstr& text, BSTR* out, int line) {
-    return ComBoundary("DekElementInfo", line, [&] {
+HRESULT CDekElementInfo::GetText(const CBstr& text, BSTR* out, const std::source_location& where) {
+    return ComBoundary([&] {
         // The empty text goes out as a null string.
         *RequireOut(out) = text.IsEmpty() ? nullptr : text.Copy();
-    });
+    }, where);
 }
 
-HRESULT CDekElementInfo::get_Nazwa(BSTR* name) { return GetText(nazwa_, name, __LINE__); }
+HRESULT CDekElementInfo::get_Nazwa(BSTR* name) { return GetText(nazwa_, name); }
 
 HRESULT CDekElementInfo::get_Typ(DekElementTypEnum* kind) {
     if (!kind) return E_POINTER;
@@ -86,9 +86,9 @@ HRESULT CDekElementInfo::get_Lpw2(LONG* number) {
     return S_OK;
 }
 
-HRESULT CDekElementInfo::get_Opis(BSTR* description) { return GetText(opis_, description, __LINE__); }
+HRESULT CDekElementInfo::get_Opis(BSTR* description) { return GetText(opis_, description); }
 
-HRESULT CDekElementInfo::get_OnUpdate(BSTR* code) { return GetText(onUpdate_, code, __LINE__); }
+HRESULT CDekElementInfo::get_OnUpdate(BSTR* code) { return GetText(onUpdate_, code); }
 
 HRESULT CDekElementInfo::get_Required(LONG* required) {
     if (!required) return E_POINTER;
@@ -96,11 +96,11 @@ HRESULT CDekElementInfo::get_Required(LONG* required) {
     return S_OK;
 }
 
-HRESULT CDekElementInfo::get_Default(BSTR* expression) { return GetText(default_, expression, __LINE__); }
+HRESULT CDekElementInfo::get_Default(BSTR* expression) { return GetText(default_, expression); }
 
-HRESULT CDekElementInfo::get_OnGet(BSTR* expression) { return GetText(onGet_, expression, __LINE__); }
+HRESULT CDekElementInfo::get_OnGet(BSTR* expression) { return GetText(onGet_, expression); }
 
-HRESULT CDekElementInfo::get_OnPut(BSTR* code) { return GetText(onPut_, code, __LINE__); }
+HRESULT CDekElementInfo::get_OnPut(BSTR* code) { return GetText(onPut_, code); }
 
 HRESULT CDekElementInfo::get_Obliczane(LONG* computed) {
     if (!computed) return E_POINTER;
@@ -114,8 +114,8 @@ HRESULT CDekElementInfo::get_DispId(LONG* dispid) {
     return S_OK;
 }
 
-HRESULT CDekElementInfo::get_Bookmark(BSTR* bookmark) { return GetText(bookmark_, bookmark, __LINE__); }
+HRESULT CDekElementInfo::get_Bookmark(BSTR* bookmark) { return GetText(bookmark_, bookmark); }
 
 HRESULT CDekElementInfo::put_Bookmark(BSTR bookmark) {
-    return ComBoundary("DekElementInfo", __LINE__, [&] { bookmark_ = CBstr(bookmark); });
+    return ComBoundary([&] { bookmark_ = CBstr(bookmark); });
 }

@@ -2,6 +2,8 @@
 // dispatch identifier under which the declaration exposes it. Made only by the definition loader.
 #pragma once
 
+#include <source_location>
+
 #include "mv_deklaracje/core/Bstr.h"
 #include "platform/xml/XmlDom.h"
 #include "tlb/DispatchTables.h"
@@ -48,7 +50,7 @@ public:
 
 private:
     void LoadStoredField(IXMLDOMElement* parametry);
-    HRESULT GetText(const CBstr& text, BSTR* out, int line);
+    HRESULT GetText(const CBstr& text, BSTR* out, const std::source_location& where = std::source_location::current());
 
     CBstr nazwa_;
     DekElementTypEnum typ_ = detUndefined;

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "mv_deklaracje/core/ComError.h"
+#include "platform/text/CodePage.h"
 #include "mv_deklaracje/library/Module.h"
 
 namespace {
-HRESULT Member(const std::function<void()>& body) { return ComBoundary(__FILE__, 42, body); }
+// A member that hands its caller's place on to the boundary, as the record helpers do.
+HRESULT Member(const std::function<void()>& body, std::source_location where = std::source_location::current()) {
+    return ComBoundary(body, where);
+}
 }  // namespace
 
 TEST(ComError, RaisedTextReachesTheCallerUnformatted) {
@@ -36,8 +40,10 @@ TEST(ComError, NullOutPointerIsEPointerWithoutDescription) {
 }
 
 TEST(ComError, OtherExceptionsBecomeUnexpectedNamingFileAndLine) {
+    const int line = __LINE__ + 1;
     EXPECT_EQ(Member([] { throw std::runtime_error("boom"); }), E_UNEXPECTED);
-    EXPECT_EQ(tlx::TakeErrorDescription(), u"Nieoczekiwany błąd w ComErrorTest.cpp (42)");
+    EXPECT_EQ(tlx::TakeErrorDescription(),
+              u"Nieoczekiwany błąd w ComErrorTest.cpp (" + tlx::Utf8ToUtf16(std::to_string(line)) + u")");
 }
 
 TEST(FormatString, UsesTheCLocaleAndUtf16Texts) {

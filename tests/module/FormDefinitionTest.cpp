@@ -9,8 +9,7 @@ class FormDefinition : public formtest::FormFixture<ModuleTestResources> {
 protected:
     // Loads as the declaration's first field access would, answering as a COM member does.
     HRESULT TryLoad(LONG typDeklar, LONG wersja) {
-        return ComBoundary(__FILE__, __LINE__,
-                           [&] { definition.LoadFormDefinition(document.Get(), typDeklar, wersja, session.Get()); });
+        return ComBoundary([&] { definition.LoadFormDefinition(document.Get(), typDeklar, wersja, session.Get()); });
     }
     static std::string Name(const tlx::ComPtr<CDekElementInfo>& field) {
         return field ? tlx::Utf16ToUtf8(field->Nazwa().View()) : "<none>";
@@ -18,7 +17,7 @@ protected:
     // The HRESULT and description of a call that raises.
     template <class Body>
     static std::pair<HRESULT, std::string> Failure(Body&& body) {
-        HRESULT hr = ComBoundary(__FILE__, __LINE__, [&] { body(); });
+        HRESULT hr = ComBoundary([&] { body(); });
         return {hr, tlx::Utf16ToUtf8(tlx::TakeErrorDescription())};
     }
 };

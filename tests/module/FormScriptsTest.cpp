@@ -100,7 +100,7 @@ TEST_F(FormScripts, AnErrorInANestedEvaluationReachesTheCallerWithTheBindingsRes
 }
 
 TEST_F(FormScripts, ResetReturnsTheScriptsToTheirLoadedState) {
-    EXPECT_EQ(ComBoundary(__FILE__, __LINE__, [&] { definition.ResetScriptEngine(); }), S_OK)
+    EXPECT_EQ(ComBoundary([&] { definition.ResetScriptEngine(); }), S_OK)
         << "no engine: nothing to reset";
     Load(100, 1);
     EXPECT_EQ(EvalText(u"log += 'zmiana;'"), "ZUS;ZUS/DAU;ZUS/DEOZ;ZUS/AXXX;ZUS.ZUA;TOOLS;zmiana;");

@@ -166,13 +166,12 @@ protected:
     CDefinicjaDeklaracji definition{Resources()};
 
     void Load(LONG typDeklar, LONG wersja) {
-        HRESULT hr = ComBoundary(__FILE__, __LINE__,
-                                 [&] { definition.LoadFormDefinition(document.Get(), typDeklar, wersja, session.Get()); });
+        HRESULT hr = ComBoundary([&] { definition.LoadFormDefinition(document.Get(), typDeklar, wersja, session.Get()); });
         ASSERT_EQ(hr, S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
     }
     // Evaluates as the declaration does; a failure answers its HRESULT with its error object set.
     HRESULT Evaluate(std::u16string_view code, IDispatch* field, tlx::Variant& result) {
-        return ComBoundary(__FILE__, __LINE__, [&] { result = definition.EvaluateFormScript(CBstr(code), field); });
+        return ComBoundary([&] { result = definition.EvaluateFormScript(CBstr(code), field); });
     }
     tlx::Variant Eval(std::u16string_view code, IDispatch* field = nullptr) {
         tlx::Variant result;

@@ -50,11 +50,11 @@ public:
     LONG ReadIdentifier() { return ReadLong(u"DksID"); }
     HRESULT get_ID(LONG* id) override { return IIdentityImpl::get_ID(id); }
     HRESULT InitializeParent(IDispatch*) override { return S_OK; }
-    HRESULT get_Lp(LONG* v) override { return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(v) = ReadLong(u"Lp"); }); }
-    HRESULT put_Lp(LONG v) override { return ComBoundary(__FILE__, __LINE__, [&] { WriteLong(u"Lp", v); }); }
-    HRESULT get_Tekst(BSTR* v) override { return ComBoundary(__FILE__, __LINE__, [&] { *RequireOut(v) = ReadText(u"Tekst").Copy(); }); }
+    HRESULT get_Lp(LONG* v) override { return ComBoundary([&] { *RequireOut(v) = ReadLong(u"Lp"); }); }
+    HRESULT put_Lp(LONG v) override { return ComBoundary([&] { WriteLong(u"Lp", v); }); }
+    HRESULT get_Tekst(BSTR* v) override { return ComBoundary([&] { *RequireOut(v) = ReadText(u"Tekst").Copy(); }); }
     HRESULT put_Tekst(BSTR v) override {
-        return ComBoundary(__FILE__, __LINE__, [&] { SetFieldValue(u"Tekst", tlx::Variant::FromString(tlx::Bstr(v).View())); });
+        return ComBoundary([&] { SetFieldValue(u"Tekst", tlx::Variant::FromString(tlx::Bstr(v).View())); });
     }
 
 protected:

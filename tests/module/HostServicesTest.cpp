@@ -6,7 +6,7 @@
 namespace {
 // The answer of ExecuteScalarSql as a HRESULT with the value it left.
 HRESULT ScalarOf(IDispatch* host, const char16_t* sql, tlx::Variant& value, bool config = false) {
-    return ComBoundary(__FILE__, __LINE__, [&] { ExecuteScalarSql(value.Out(), host, sql, config); });
+    return ComBoundary([&] { ExecuteScalarSql(value.Out(), host, sql, config); });
 }
 }  // namespace
 
