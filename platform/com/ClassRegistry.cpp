@@ -43,11 +43,17 @@ State& Registry() {
     return state;
 }
 
-tlx::ComPtr<IUnknown> FindProcessFactory(REFCLSID clsid) {
+// The newest registration of a class wins, so that an override stands in for the class while it lives.
+// `hidden` is set when that registration hides the class (an override without a factory).
+tlx::ComPtr<IUnknown> FindProcessFactory(REFCLSID clsid, bool& hidden) {
     State& s = Registry();
     std::lock_guard lock(s.mutex);
-    for (const auto& [cookie, c] : s.processClasses)
-        if (c.clsid == clsid) return c.factory;
+    hidden = false;
+    for (auto it = s.processClasses.rbegin(); it != s.processClasses.rend(); ++it) {
+        if (it->second.clsid != clsid) continue;
+        hidden = !it->second.factory;
+        return it->second.factory;
+    }
     return nullptr;
 }
 
@@ -82,7 +88,9 @@ HRESULT LoadServer(const std::string& path, GetClassObjectFn& entry) {
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* /*reserved*/, REFIID iid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
-    if (auto factory = FindProcessFactory(clsid)) return factory->QueryInterface(iid, object);
+    bool hidden = false;
+    if (auto factory = FindProcessFactory(clsid, hidden)) return factory->QueryInterface(iid, object);
+    if (hidden) return REGDB_E_CLASSNOTREG;
     if (!(context & CLSCTX_INPROC_SERVER)) return REGDB_E_CLASSNOTREG;
 
     tlx::RegistryTree tree;
@@ -127,9 +135,9 @@ HRESULT CLSIDFromProgID(LPCOLESTR progId, CLSID* clsid) {
     {
         State& s = Registry();
         std::lock_guard lock(s.mutex);
-        for (const auto& [cookie, c] : s.processClasses) {
-            if (!c.progId.empty() && tlx::EqualsIgnoringAsciiCase(c.progId, name)) {
-                *clsid = c.clsid;
+        for (auto it = s.processClasses.rbegin(); it != s.processClasses.rend(); ++it) {
+            if (!it->second.progId.empty() && tlx::EqualsIgnoringAsciiCase(it->second.progId, name)) {
+                *clsid = it->second.clsid;
                 return S_OK;
             }
         }
@@ -195,4 +203,13 @@ HRESULT RegisterProcessClass(REFCLSID clsid, std::u16string_view progId, IUnknow
     s.processClasses[*cookie] = ProcessClass{clsid, std::u16string(progId), ComPtr<IUnknown>(factory)};
     return S_OK;
 }
+
+ScopedClassOverride::ScopedClassOverride(REFCLSID clsid, std::u16string_view progId, IUnknown* factory) {
+    State& s = Registry();
+    std::lock_guard lock(s.mutex);
+    cookie_ = s.nextCookie++;
+    s.processClasses[cookie_] = ProcessClass{clsid, std::u16string(progId), ComPtr<IUnknown>(factory)};
+}
+
+ScopedClassOverride::~ScopedClassOverride() { CoRevokeClassObject(cookie_); }
 }  // namespace tlx

@@ -32,4 +32,18 @@ namespace tlx {
 // Registers a class of this process under a ProgID as well (the host's own classes); revoke the cookie
 // with CoRevokeClassObject.
 HRESULT RegisterProcessClass(REFCLSID clsid, std::u16string_view progId, IUnknown* factory, DWORD* cookie);
+
+// Stands a class factory in for a class, by CLSID and ProgID, ahead of every earlier registration while
+// the object lives (tests replace the host's components so). A null factory hides the class: creating it
+// answers REGDB_E_CLASSNOTREG.
+class ScopedClassOverride {
+public:
+    ScopedClassOverride(REFCLSID clsid, std::u16string_view progId, IUnknown* factory);
+    ~ScopedClassOverride();
+    ScopedClassOverride(const ScopedClassOverride&) = delete;
+    ScopedClassOverride& operator=(const ScopedClassOverride&) = delete;
+
+private:
+    DWORD cookie_ = 0;
+};
 }  // namespace tlx

@@ -14,12 +14,17 @@ constexpr Locale kEnglish{
     LANG_ENGLISH_US, u'.', u",", DateOrder::MonthDayYear, u'/', false, true, u"AM", u"PM", u"True", u"False", u"$",
 };
 
+constexpr Locale kAmbiguousComma{
+    LANG_TEST_AMBIGUOUS_COMMA, u',', u",", DateOrder::DayMonthYear, u'.', true, false, u"", u"", u"Prawda", u"Fałsz", u"zł",
+};
+
 std::atomic<const Locale*> g_user{&kPolish};
 
 const Locale* ByLanguage(LCID lcid) {
     switch (lcid & 0xFFFF) {
         case LANG_POLISH_POLAND: return &kPolish;
         case LANG_ENGLISH_US: return &kEnglish;
+        case LANG_TEST_AMBIGUOUS_COMMA: return &kAmbiguousComma;
         default: return nullptr;
     }
 }

@@ -1,5 +1,6 @@
 // Regional settings that text conversions of numbers, dates and booleans follow. The user's default
-// locale is Polish (decimal comma, DD.MM.YYYY); English (United States) is the other one known.
+// locale is Polish (decimal comma, DD.MM.YYYY); English (United States) is the other one known, besides a
+// test locale.
 #pragma once
 
 #include <string_view>
@@ -8,6 +9,9 @@
 
 inline constexpr LCID LANG_POLISH_POLAND = 0x0415;
 inline constexpr LCID LANG_ENGLISH_US = 0x0409;
+// A locale for tests only: its decimal comma is also its thousands separator, so an amount it writes
+// ("2100,11") reads back as another (210011).
+inline constexpr LCID LANG_TEST_AMBIGUOUS_COMMA = 0x04FF;
 
 namespace tlx {
 
