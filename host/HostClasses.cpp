@@ -6,6 +6,7 @@
 #include "host/config/ConfigClasses.h"
 #include "host/objects/accounting/AccountingClasses.h"
 #include "host/objects/calendar/CalendarClasses.h"
+#include "host/objects/edeklaracje/EDeklaracjeClasses.h"
 #include "host/objects/subjects/SubjectClasses.h"
 #include "host/script/ScriptClasses.h"
 #include "host/session/SessionClasses.h"
@@ -23,6 +24,7 @@ HRESULT RegisterHostClasses() {
         RegisterAccountingClasses(),
         RegisterSubjectClasses(),
         RegisterCalendarClasses(),
+        RegisterEDeklaracjeClasses(),
     });
     return result;
 }

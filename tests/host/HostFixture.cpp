@@ -27,6 +27,8 @@ CREATE TABLE Pozycje (
 }  // namespace
 
 void HostTest::SetUp() {
+    // The host's schema store: the official schemas beside the checkout.
+    setenv("TLX_SCHEMA_DIR", TLX_SCHEMA_DIR, 0);
     std::random_device random;
     folder_ = std::filesystem::temp_directory_path() / ("tlx-host-test-" + std::to_string(random()));
     std::filesystem::create_directories(folder_);

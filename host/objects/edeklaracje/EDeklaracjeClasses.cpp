@@ -1,0 +1,16 @@
+#include "host/objects/edeklaracje/EDeklaracjeClasses.h"
+
+#include "host/HostClassRegistration.h"
+#include "host/objects/edeklaracje/EdeklaracjeValidator.h"
+#include "host/objects/edeklaracje/SchemaRepository.h"
+
+namespace tlx::host {
+
+HRESULT RegisterEDeklaracjeClasses() {
+    return FirstFailure({
+        RegisterHostClass<CSchemaRepository>(CLSID_SchemaRepository, kProgIdSchemaRepository),
+        RegisterHostClass<CEdeklaracjeValidator>(CLSID_EdeklaracjeValidator, kProgIdEdeklaracjeValidator),
+    });
+}
+
+}  // namespace tlx::host
