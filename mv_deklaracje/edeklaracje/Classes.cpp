@@ -2,12 +2,14 @@
 
 #include <array>
 
+#include "mv_deklaracje/edeklaracje/EDeklaracja.h"
 #include "mv_deklaracje_tlb.h"
 
 namespace edeklaracje {
 namespace {
 constexpr std::array<ObjectMapEntry, kClassCount> kClasses{{
-    ObjectMapEntry{CLSID_EDeklaracja, u"EDeklaracja", u"EDeklaracja Class", u"TLX.EDeklaracja", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_EDeklaracja, u"EDeklaracja", u"EDeklaracja Class", u"TLX.EDeklaracja",
+                   ClassObjectOf<CEDeklaracja>},
 }};
 }  // namespace
 

@@ -40,6 +40,8 @@ void DeclarationTest::UseTestForms() {
 }
 
 void DeclarationTest::SetUp() {
+    // The host's schema store: the official schemas beside the checkout.
+    setenv("TLX_SCHEMA_DIR", TLX_SCHEMA_DIR, 0);
     std::random_device random;
     folder_ = std::filesystem::temp_directory_path() / ("tlx-dekl-test-" + std::to_string(random()));
     std::filesystem::create_directories(folder_);

@@ -27,6 +27,8 @@ std::string ReadFile(const std::filesystem::path& path) {
 }  // namespace
 
 void ModuleClassTest::SetUp() {
+    // The host's schema store: the official schemas beside the checkout.
+    setenv("TLX_SCHEMA_DIR", TLX_SCHEMA_DIR, 0);
     std::random_device random;
     folder_ = std::filesystem::temp_directory_path() / ("tlx-module-test-" + std::to_string(random()));
     std::filesystem::create_directories(folder_);
@@ -36,6 +38,7 @@ void ModuleClassTest::SetUp() {
     std::filesystem::path db = std::filesystem::path(source) / "db";
     std::vector<std::string> scripts = tlx::host::CompanyDatabaseScripts(db / "company");
     if (WithDemoCompany()) scripts.push_back(ReadFile(db / "demo.sql"));
+    if (WithHostDemoData()) scripts.push_back(tlx::host::HostDemoSql());
     tlx::ado::CreateDatabaseFile(database_, scripts);
 
     tlx::host::LoginSettings settings;

@@ -25,6 +25,8 @@ protected:
     void TearDown() override;
     // Also loads db/demo.sql when true.
     virtual bool WithDemoCompany() const { return false; }
+    // Also loads the host's demo settings (tax office, company settings) when true.
+    virtual bool WithHostDemoData() const { return false; }
     // The host modules the operator works with.
     virtual std::vector<LONG> HostModules() const { return {1, 2, 6, 9, 10}; }
 

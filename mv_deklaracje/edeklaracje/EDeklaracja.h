@@ -1,0 +1,135 @@
+// The e-declaration object: turns a saved declaration into the tax authority's document. It writes the
+// module's own XML of the declaration and its attachments, transforms it with the form's stylesheet and
+// has the host's validator check it, reporting every step to the host's progress sink.
+//
+// The module's own document: root "Deklaracja" in kDocumentNamespace, then "Schemat" (no namespace)
+// holding "Typ", "Wersja", "Symbol", one element per field of the form definition in definition order,
+// the attributes given through DodajAtrybut and, in an attachment's document, "DkN_Numer".
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "TlxBus.h"
+#include "hostapi/Login.h"
+#include "mv_deklaracje/core/ModuleResources.h"
+#include "mv_deklaracje_tlb.h"
+#include "platform/com/ConnectionPointContainer.h"
+#include "platform/xml/XmlDom.h"
+#include "tlb/DispatchTables.h"
+
+class CEDeklaracja;
+using CEDeklaracjaRoot = IInitializeSessionImpl<
+    CEDeklaracja, TlxObjectRoot<CEDeklaracja, tlx::Dispatch<IEDeklaracja>, tlx::ConnectionPointContainer>, 2>;
+
+class CEDeklaracja final : public CEDeklaracjaRoot {
+public:
+    // The namespace of the module's own document; the form stylesheets match it.
+    static constexpr std::u16string_view kDocumentNamespace = u"urn:tlx:deklaracje:e-deklaracja:1";
+
+    // Levels of SendMessage: information, a failure or closing remark of a step, a detail line.
+    enum MessageLevel : LONG { kInfo = 2, kStepFailure = 3, kDetail = 4 };
+
+    // The definition's parameters read for one build (its "typ", "wersja" and "symbol" texts).
+    struct FormParameters {
+        tlx::ComPtr<IXMLDOMDocument2> definition;
+        std::u16string typ;
+        std::u16string wersja;
+        std::u16string symbol;
+    };
+
+    // A transformed attachment; the two flags are read only for a PIT/BR attachment.
+    struct ChildDocument {
+        tlx::ComPtr<IXMLDOMDocument2> document;
+        LONG pierwszy = 0;
+        LONG uzupelniamDaneMalzonka = 0;
+    };
+
+    // `resources` holds the form definitions and stylesheets (the module's own unless told otherwise).
+    explicit CEDeklaracja(HMODULE resources = ModuleResources());
+
+    // IEDeklaracja
+    HRESULT ZapiszXml(IDeklaracja2* pDekl, BSTR _sTransformataXsl, BSTR _sFileSpec) override;
+    HRESULT DodajAtrybut(BSTR _sElement, BSTR _sWartosc) override;
+    HRESULT WyslijDeklaracje(IDeklaracja2* pDekl, BSTR _sTransformataXsl) override;
+    HRESULT PobierzUPO(IDeklaracja2* pDekl) override;
+    HRESULT UsunCertyfikat() override;
+    HRESULT WyslijDeklaracje_Unsigned(IDeklaracja2* pDekl, BSTR _sTransformataXsl, BSTR NIP, BSTR imie,
+                                      BSTR nazwisko, BSTR PESEL, DATE dataUr, CY kwota) override;
+    HRESULT SprawdzUstawieniaRegionalne() override;
+    HRESULT KomunikatBledu(BSTR sSciezka, BSTR* sKomunikat) override;
+    HRESULT get_Login(IDispatch** login) override;
+    HRESULT put_Login(IDispatch* login) override;
+    HRESULT AdviseProgress(IUnknown* _Progress) override;
+    HRESULT UnAdviseProgress() override;
+    HRESULT get_EPodpisana(LONG* value) override;
+    HRESULT put_EPodpisana(LONG value) override;
+    HRESULT get_ETrybSeryjny(LONG* value) override;
+    HRESULT put_ETrybSeryjny(LONG value) override;
+    HRESULT get_EInfo(BSTR* value) override;
+    HRESULT get_EBlad(LONG* value) override;
+
+    // Regional settings and the checked element writer (EDeklaracjaChecks.cpp).
+    void CheckRegionalSettings();
+    void AppendCheckedElement(IXMLDOMDocument* document, IXMLDOMNode* parent, std::u16string_view name,
+                              std::u16string_view value, std::u16string_view namespaceUri);
+    bool IsVatZdCorrectionRecord(LONG declarationId);
+
+    // The module's document (EDeklaracjaDocument.cpp).
+    FormParameters ReadFormParameters(IDeklaracja2* declaration);
+    void WriteFieldValues(const FormParameters& form, IXMLDOMDocument* document, IXMLDOMNode* schemat,
+                          IDeklaracja2* declaration);
+    tlx::ComPtr<IXMLDOMDocument2> BuildDocument(const FormParameters& form, IDeklaracja2* declaration,
+                                                std::u16string_view transformName);
+    ChildDocument BuildChildDocument(std::u16string_view filter, std::u16string_view transformName);
+    void PlaceVatUeAttachment(IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG attachmentType,
+                              std::u16string_view groupsNamespace);
+    static bool IsExcludedField(IDeklaracja2* declaration, std::u16string_view fieldName);
+
+    // Stylesheets and namespaces (EDeklaracjaTransform.cpp).
+    tlx::ComPtr<IXMLDOMDocument2> TransformDocument(IXMLDOMDocument2* document, std::u16string_view transformName);
+    std::u16string GetFormNamespace(LONG formType, LONG version, LONG year, LONG month);
+
+    // The host's validator (EDeklaracjaValidation.cpp): false when it reported errors.
+    bool ValidateDocument(IXMLDOMDocument2* document);
+
+    // The last failure text meant for a caller without a sink.
+    const std::u16string& Message() const { return message_; }
+
+private:
+    // The four events; each does nothing while no sink is advised, and a sink's refusal is raised.
+    void WillAction(std::u16string_view text);
+    void ActionCompleted(std::u16string_view text);
+    void ActionFailed(std::u16string_view text);
+    void SendMessage(std::u16string_view text, MessageLevel level);
+    void Fire(DISPID event, std::vector<tlx::Variant> args);
+
+    tlx::ComPtr<ILogin> RequireLogin() const;
+    // A new document holding the processing instruction, the root and its "Schemat".
+    tlx::ComPtr<IXMLDOMDocument2> NewModuleDocument(tlx::ComPtr<IXMLDOMNode>& schemat);
+    void WriteFormHeader(IXMLDOMDocument* document, IXMLDOMNode* schemat, const FormParameters& form);
+    void WriteAttributes(IXMLDOMDocument* document, IXMLDOMNode* schemat);
+    void PlaceVatUeAttachments(IDeklaracja2* declaration, IXMLDOMDocument2* main);
+    // Raises the host-worded missing-attachment failure when attachments numbered above `number` exist.
+    void CheckNoLaterAttachment(LONG type, LONG yearMonth, LONG number);
+
+    HMODULE resources_;
+    tlx::ConnectionPoint& progress_;
+    tlx::ComPtr<ILogin> login_;
+    DWORD adviseCookie_ = 0;
+    bool advised_ = false;
+    std::map<std::u16string, std::u16string> attributes_;
+    std::u16string message_;
+    bool serialMode_ = false;
+    bool signed_ = false;
+    std::u16string info_;
+    LONG failure_ = 0;
+};
+
+// The current local time as an OLE date; a time the conversion refuses raises E_INVALIDARG.
+DATE GetLocalNow();
+
+// The built-in namespaces of the VAT-UE and VAT-UE/K forms (after June 2011) and of the VAT-27 forms
+// (kind 1 monthly, 2 quarterly); the empty text for any other.
+std::u16string GetVatUeNamespace(LONG formType, LONG version, LONG year, LONG month);
+std::u16string GetVat27Namespace(LONG version, LONG kind);

@@ -1,0 +1,317 @@
+// The build of the module's document on test forms: the form parameters, the fields every form leaves
+// out, the checks of the office code and tax number, the regional settings, the attributes, a person
+// form's employee, and the attachments of a VAT-UE placed into its groups.
+#include <gtest/gtest.h>
+
+#include "DeclarationFixture.h"
+#include "EDeklaracjaSupport.h"
+#include "FormTestSupport.h"
+#include "host/session/HostEnvironment.h"
+#include "hostapi/Errors.h"
+#include "mv_deklaracje/deklaracje/Deklaracja.h"
+#include "mv_deklaracje/core/ModuleResources.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/com/Locale.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+using edtest::CRecordingSink;
+using edtest::Events;
+
+std::string Utf8(std::u16string_view text) { return tlx::Utf16ToUtf8(text); }
+
+// Makes declarations whose forms come from the tests' resources.
+class CTestDeclarationFactory final : public tlx::ComObject<CTestDeclarationFactory, IClassFactory> {
+public:
+    HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
+        if (outer) return CLASS_E_NOAGGREGATION;
+        return CDeklaracja::Make(ModuleTestResources())->QueryInterface(iid, out);
+    }
+    HRESULT LockServer(BOOL) override { return S_OK; }
+};
+
+class EDeklaracjaBuild : public ModuleClassTest {
+protected:
+    bool WithDemoCompany() const override { return true; }
+
+    void SetUp() override {
+        ModuleClassTest::SetUp();
+        factory = CTestDeclarationFactory::Make();
+        testForms.emplace(CLSID_Deklaracja, u"TLXDeklaracje.Deklaracja", static_cast<IClassFactory*>(factory.Get()));
+        edeklaracja = CEDeklaracja::Make(ModuleTestResources());
+        LONG state = 0;
+        ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
+        ASSERT_EQ(edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
+        sink = CRecordingSink::Make();
+        ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK);
+        declarations = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
+    }
+    void TearDown() override {
+        declarations.Reset();
+        edeklaracja.Reset();
+        testForms.reset();
+        ModuleClassTest::TearDown();
+    }
+
+    // A new declaration of a form, not loaded until a field is touched.
+    tlx::ComPtr<IDeklaracja2> New(LONG type, LONG version, LONG year = 2017, LONG month = 1, LONG number = 0) {
+        tlx::ComPtr<IDispatch> item;
+        EXPECT_EQ(declarations->AddNew(tlx::Variant::Missing(), item.Out()), S_OK) << Utf8(LastError());
+        auto declaration = item.As<IDeklaracja2>();
+        declaration->put_TypDeklar(type);
+        declaration->put_Wersja(version);
+        declaration->put_Rok(year);
+        declaration->put_Miesiac(month);
+        if (number) declaration->put_Numer(number);
+        return declaration;
+    }
+    void Save() { ASSERT_EQ(tlx::test::SaveCollection(declarations.Get()), S_OK) << Utf8(LastError()); }
+
+    tlx::ComPtr<IXMLDOMDocument2> Build(IDeklaracja2* declaration, std::u16string_view transform = u"") {
+        std::u16string name(transform);
+        if (name.empty()) {
+            tlx::Bstr own;
+            declaration->get_Transformata(own.Out());
+            name = std::u16string(own.View());
+        }
+        auto form = edeklaracja->ReadFormParameters(declaration);
+        return edeklaracja->BuildDocument(form, declaration, name);
+    }
+    static std::u16string Xml(IXMLDOMNode* node) {
+        tlx::Bstr xml;
+        node->get_xml(xml.Out());
+        return std::u16string(xml.View());
+    }
+    template <class Step>
+    std::pair<HRESULT, std::u16string> Failure(Step&& step) {
+        try {
+            step();
+        } catch (const ComError& e) {
+            tlx::Bstr text;
+            if (e.Info()) e.Info()->GetDescription(text.Out());
+            return {e.Code(), std::u16string(text.View())};
+        }
+        return {S_OK, u""};
+    }
+    // The last ActionFailed the sink heard.
+    std::u16string LastFailure() const {
+        for (auto it = sink->events.rbegin(); it != sink->events.rend(); ++it)
+            if (it->first == edtest::kActionFailed) return it->second.at(0);
+        return u"(none)";
+    }
+
+    tlx::ComPtr<CTestDeclarationFactory> factory;
+    std::optional<tlx::ScopedClassOverride> testForms;
+    tlx::ComPtr<CEDeklaracja> edeklaracja;
+    tlx::ComPtr<CRecordingSink> sink;
+    tlx::ComPtr<ICollection> declarations;
+};
+
+TEST_F(EDeklaracjaBuild, FormParametersMustMatchTheDeclaration) {
+    auto wrongType = New(950, 1);
+    EXPECT_EQ(Failure([&] { edeklaracja->ReadFormParameters(wrongType.Get()); }),
+              std::pair(static_cast<HRESULT>(0x80040203),
+                        std::u16string(u"Błąd ładowania definicji deklaracji - niezgodny typ dokumentu.")));
+    auto wrongVersion = New(950, 2);
+    EXPECT_EQ(Failure([&] { edeklaracja->ReadFormParameters(wrongVersion.Get()); }),
+              std::pair(static_cast<HRESULT>(0x80040204),
+                        std::u16string(u"Błąd ładowania definicji deklaracji - niezgodna wersja dokumentu.")));
+    auto versionZero = New(960, 0);
+    auto form = edeklaracja->ReadFormParameters(versionZero.Get());
+    EXPECT_EQ(form.typ, u"960");
+    EXPECT_EQ(form.wersja, u"1") << "a version below 1 counts as 1";
+    EXPECT_EQ(form.symbol, u"") << "no symbol in the definition, none kept from an earlier build";
+    auto noForm = New(970, 1);
+    EXPECT_EQ(Failure([&] { edeklaracja->ReadFormParameters(noForm.Get()); }),
+              std::pair(E_FAIL, std::u16string(u"Deklaracja/Loader: Błąd wyszukiwania węzła \"/deklaracja/parametry\".")));
+}
+
+TEST_F(EDeklaracjaBuild, SomeFieldsNeverReachTheDocument) {
+    struct Row {
+        LONG type;
+        LONG version;
+        const char16_t* field;
+        bool excluded;
+    };
+    const Row rows[] = {
+        {960, 1, u"ZakazaneWewnatrzunijne", true}, {1, 17, u"JestKorekta", true}, {1, 17, u"jestkorekta", false},
+        {1, 9, u"AktualizacjaVat", true},          {1, 20, u"AktualizacjaVat", true}, {1, 8, u"AktualizacjaVat", false},
+        {1, 21, u"AktualizacjaVat", false},        {960, 1, u"AktualizacjaVat", false}, {960, 1, u"Kwota", false},
+    };
+    for (const Row& row : rows) {
+        auto declaration = New(row.type, row.version);
+        EXPECT_EQ(CEDeklaracja::IsExcludedField(declaration.Get(), row.field), row.excluded)
+            << row.type << "/" << row.version << " " << Utf8(row.field);
+    }
+}
+
+TEST_F(EDeklaracjaBuild, TheDocumentEscapesTextAndLeavesOutExcludedFieldsAndObjects) {
+    auto declaration = New(960, 1);
+    Put(declaration.Get(), u"KodUrzedu", tlx::Variant::FromString(u"1471"));
+    Put(declaration.Get(), u"Nip", tlx::Variant::FromString(u"5260250274"));
+    Put(declaration.Get(), u"ZakazaneWewnatrzunijne", tlx::Variant::FromString(u"x"));
+    Put(declaration.Get(), u"Opisowy", tlx::Variant::FromString(u"A & B <C> \"D\" 'E' żółć \U0001F600"));
+    Put(declaration.Get(), u"Kwota", tlx::Variant::FromDouble(1234.5));
+    Put(declaration.Get(), u"DataZdarzenia", tlx::Variant::FromDate(45397));
+    ASSERT_EQ(edeklaracja->DodajAtrybut(tlx::Bstr(u"Zrodlo").Get(), tlx::Bstr(u"pierwsze & <jedyne>").Get()), S_OK);
+    ASSERT_EQ(edeklaracja->DodajAtrybut(tlx::Bstr(u"Zrodlo").Get(), tlx::Bstr(u"drugie").Get()), S_OK);
+    ASSERT_EQ(edeklaracja->DodajAtrybut(tlx::Bstr(u"Autor").Get(), tlx::Bstr(u"Łukasz").Get()), S_OK);
+    auto document = Build(declaration.Get());
+    ASSERT_TRUE(document) << Utf8(edeklaracja->Message());
+    EXPECT_EQ(Xml(document.Get()),
+              u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+              u"<Deklaracja xmlns=\"urn:tlx:deklaracje:e-deklaracja:1\"><Schemat xmlns=\"\"><Typ>960</Typ>"
+              u"<Wersja>1</Wersja><Symbol/><KodUrzedu>1471</KodUrzedu><Nip>5260250274</Nip>"
+              u"<AktualizacjaVat/><Opisowy>A &amp; B &lt;C&gt; \"D\" 'E' żółć \U0001F600</Opisowy>"
+              u"<Kwota>1234,5</Kwota><DataZdarzenia>15.04.2024</DataZdarzenia><Autor>Łukasz</Autor>"
+              u"<Zrodlo>pierwsze &amp; &lt;jedyne&gt;</Zrodlo></Schemat></Deklaracja>\r\n")
+        << "the attributes in name order, the first value of a name kept, before the stylesheet runs";
+    EXPECT_EQ(sink->events.back(), (edtest::Event{edtest::kSendMessage, {u"#2", u"Przygotowanie deklaracji []"}}));
+}
+
+TEST_F(EDeklaracjaBuild, TheOfficeCodeAndTheTaxNumberAreChecked) {
+    tlx::ComPtr<IXMLDOMDocument2> document;
+    ASSERT_EQ(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument2, document.OutVoid()), S_OK);
+    tlx::ComPtr<IXMLDOMElement> root;
+    tlx::ComPtr<IXMLDOMNode> appended;
+    ASSERT_EQ(document->createElement(tlx::Bstr(u"Schemat").Get(), root.Out()), S_OK);
+    ASSERT_EQ(document->appendChild(root.Get(), appended.Out()), S_OK);
+    const std::u16string noOffice =
+        u"Nie wypełniono Kodu Urzędu. Proszę uzupełnić Kod Urzędu na karcie Urzędu Skarbowego. Po uzupełnieniu "
+        u"kodu należy odblokować deklarację, przeliczyć  i wyeksportować ponownie.";
+    const std::u16string noNumber =
+        u"Nie wypełniono numeru NIP firmy w Konfiguracji lub NIP/PESEL właściciela na karcie właściciela lub "
+        u"pracownika na jego karcie. Po uzupełnieniu numeru NIP/PESEL należy odblokować deklarację, przeliczyć i "
+        u"wyeksportować ponownie.";
+    struct Row {
+        const char16_t* name;
+        const char16_t* value;
+        std::u16string failure;
+    };
+    const Row rows[] = {
+        {u"KodUrzedu", u"", noOffice}, {u"KodUrzedu", u" ", u""}, {u"Nip", u"PL", noNumber},
+        {u"Nip", u"", noNumber},       {u"Nip", u"123", u""},     {u"NIP", u"", u""},
+        {u"kodurzedu", u"", u""},
+    };
+    for (const Row& row : rows) {
+        auto [hr, text] = Failure([&] { edeklaracja->AppendCheckedElement(document.Get(), root.Get(), row.name, row.value, u""); });
+        EXPECT_EQ(hr, row.failure.empty() ? S_OK : HOST_E_MISSINGDATA) << Utf8(row.name) << "=" << Utf8(row.value);
+        EXPECT_EQ(text, row.failure) << Utf8(row.name) << "=" << Utf8(row.value);
+    }
+
+    auto declaration = New(960, 1);
+    Put(declaration.Get(), u"Nip", tlx::Variant::FromString(u"5260250274"));
+    EXPECT_FALSE(Build(declaration.Get()));
+    EXPECT_EQ(edeklaracja->Message(), u"Deklaracja nie została wyeksportowana z powodu błędów. " + noOffice +
+                                          u" [-2147125854]");
+    EXPECT_EQ(LastFailure(), edeklaracja->Message());
+}
+
+TEST_F(EDeklaracjaBuild, RegionalSettingsThatLoseAmountsStopTheBuild) {
+    auto declaration = New(960, 1);
+    tlx::ScopedUserLocale ambiguous(LANG_TEST_AMBIGUOUS_COMMA);
+    EXPECT_EQ(Failure([&] { edeklaracja->CheckRegionalSettings(); }).first, HOST_E_REGIONALSETTINGS);
+    EXPECT_EQ(edeklaracja->SprawdzUstawieniaRegionalne(), HOST_E_REGIONALSETTINGS);
+    sink->events.clear();
+    EXPECT_FALSE(Build(declaration.Get()));
+    ASSERT_EQ(sink->events.size(), 1u) << "no document, no transformation";
+    EXPECT_EQ(sink->events[0].first, edtest::kActionFailed);
+    EXPECT_EQ(edeklaracja->Message().rfind(u"Deklaracja nie została wyeksportowana z powodu błędów. ", 0), 0u);
+    EXPECT_NE(edeklaracja->Message().find(u" [-2147125373]"), std::u16string::npos) << Utf8(edeklaracja->Message());
+    tlx::ScopedUserLocale polish(LANG_POLISH_POLAND);
+    EXPECT_EQ(edeklaracja->SprawdzUstawieniaRegionalne(), S_OK);
+}
+
+TEST_F(EDeklaracjaBuild, APersonFormNamesItsEmployeeOrTheFailureToReadHim) {
+    auto pit = New(5, 1);
+    tlx::ComPtr<IDispatch> employee;
+    ASSERT_EQ(session_.As<ISession2>()->CreateObject(tlx::Bstr(u"TLX.Pracownicy").Get(), tlx::Variant::FromString(u"1"),
+                                                     employee.Out()),
+              S_OK);
+    ASSERT_EQ(pit->put_Pracownik(employee.Get()), S_OK) << Utf8(LastError());
+    Save();
+    EXPECT_FALSE(Build(pit.Get())) << "the form has no stylesheet";
+    EXPECT_EQ(edeklaracja->Message(), u"Jan Kowalski: deklaracja nie została wyeksportowana z powodu błędów. Błąd "
+                                      u"ładowania definicji deklaracji - niezgodny typ dokumentu. [-2147220989]");
+
+    LONG id = 0;
+    pit->get_ID(&id);
+    Execute(u"update TLX.DeklNag set DkN_PraID = 999 where DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id)));
+    tlx::ComPtr<ISession> other;
+    ASSERT_EQ(tlx::host::CurrentLogin()->CreateSession(other.Out()), S_OK);
+    tlx::ComPtr<IDispatch> found;
+    ASSERT_EQ(other.As<ISession2>()->CreateObject(tlx::Bstr(u"TLXDeklaracje.Deklaracje").Get(),
+                                                  tlx::Variant::FromString(tlx::Utf8ToUtf16(std::to_string(id))),
+                                                  found.Out()),
+              S_OK);
+    EXPECT_FALSE(Build(found.As<IDeklaracja2>().Get()));
+    EXPECT_EQ(edeklaracja->Message().rfind(u"<błąd pobrania danych pracownika>: deklaracja nie została "
+                                           u"wyeksportowana z powodu błędów. ", 0),
+              0u)
+        << Utf8(edeklaracja->Message());
+}
+
+TEST_F(EDeklaracjaBuild, AChildIsBuiltFromItsOwnFormWithItsNumber) {
+    auto child = New(13, 1, 2017, 1, 2);
+    Put(child.Get(), u"Kraj", tlx::Variant::FromString(u"DE"));
+    Put(child.Get(), u"Kwota", tlx::Variant::FromDouble(100));
+    Save();
+    auto built = edeklaracja->BuildChildDocument(u"DkN_TypDeklar=13 AND DkN_RokMiesiac=201701 AND DkN_Numer=2", u"");
+    EXPECT_EQ(Xml(built.document.Get()),
+              u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Deklaracja><PozycjeSzczegolowe><Wiersz><Kraj>DE</Kraj>"
+              u"<Kwota>100</Kwota><Nr>2</Nr></Wiersz></PozycjeSzczegolowe></Deklaracja>\r\n");
+    EXPECT_EQ(Failure([&] { edeklaracja->BuildChildDocument(u"DkN_TypDeklar=13 AND DkN_Numer=3", u""); }).first,
+              HOST_E_NOROW);
+    auto alone = CEDeklaracja::Make(ModuleTestResources());
+    EXPECT_EQ(Failure([&] { alone->BuildChildDocument(u"DkN_TypDeklar=13", u""); }).first, E_POINTER)
+        << "without a login";
+}
+
+TEST_F(EDeklaracjaBuild, VatUeAttachmentsBecomeGroupsInTheirOrder) {
+    auto vatue = New(11, 1, 2017, 1, 1);
+    Put(vatue.Get(), u"Nip", tlx::Variant::FromString(u"5260250274"));
+    struct Attachment {
+        LONG type;
+        LONG number;
+        const char16_t* country;
+    };
+    for (Attachment a : {Attachment{13, 1, u"DE"}, Attachment{13, 2, u"FR"}, Attachment{23, 1, u"CZ"},
+                         Attachment{14, 1, u"SK"}}) {
+        auto attachment = New(a.type, 1, 2017, 1, a.number);
+        Put(attachment.Get(), u"Kraj", tlx::Variant::FromString(a.country));
+    }
+    Save();
+    auto document = Build(vatue.Get());
+    ASSERT_TRUE(document) << Utf8(edeklaracja->Message());
+    const std::u16string ns = u" xmlns=\"http://crd.gov.pl/wzor/2011/10/25/690/\"";
+    auto group = [&](const char16_t* name, const char16_t* country, const char16_t* number) {
+        return u"<" + std::u16string(name) + u"><Kraj>" + country + u"</Kraj><Kwota>0</Kwota><Nr>" + number +
+               u"</Nr></" + name + u">";
+    };
+    EXPECT_EQ(Xml(document.Get()),
+              u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Deklaracja" + ns +
+                  u"><Naglowek><NIP>5260250274</NIP></Naglowek><PozycjeSzczegolowe>" +
+                  group(u"Grupa1", u"DE", u"1") + group(u"Grupa1", u"FR", u"2") + group(u"Grupa2", u"SK", u"1") +
+                  group(u"Grupa3", u"CZ", u"1") + u"</PozycjeSzczegolowe></Deklaracja>\r\n")
+        << "VAT-UE/B placed after /A and /C goes before the first Grupa3";
+    std::vector<std::u16string> messages;
+    for (const auto& [id, args] : sink->events)
+        if (id == edtest::kSendMessage) messages.push_back(args.at(1));
+    EXPECT_EQ(messages, (std::vector<std::u16string>{
+                            u"Przygotowanie deklaracji [VATUE]", u"Przygotowanie załącznika do deklaracji [VAT-UE/A]",
+                            u"Przygotowanie załącznika do deklaracji [VAT-UE/A]",
+                            u"Przygotowanie załącznika do deklaracji [VAT-UE/B]",
+                            u"Przygotowanie załącznika do deklaracji [VAT-UE/C]"}));
+
+    // A gap in the numbers would leave number 4 out of the filing: the build fails naming number 3.
+    New(13, 1, 2017, 1, 4);
+    Save();
+    EXPECT_FALSE(Build(vatue.Get()));
+    EXPECT_EQ(edeklaracja->Message(),
+              u"Deklaracja nie została wyeksportowana z powodu błędów. Brak załącznika VAT-UE/A nr 3, a są załączniki o "
+              u"dalszych numerach. Należy uzupełnić numerację załączników i wyeksportować deklarację ponownie. "
+              u"[-2147125854]");
+}
+
+}  // namespace

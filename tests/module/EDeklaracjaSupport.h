@@ -1,0 +1,138 @@
+// What the e-declaration tests stand in for the host: a progress sink that records every event, a
+// schema repository and a validator whose answers the test writes, and a VAT-7 of the demo company.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ModuleClassFixture.h"
+#include "hostapi/EDeclarations.h"
+#include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "platform/com/ComObject.h"
+#include "platform/text/CodePage.h"
+
+namespace edtest {
+
+// One event as the sink heard it: its DISPID, then its arguments ("#n" for an integer level).
+using Event = std::pair<DISPID, std::vector<std::u16string>>;
+using Events = std::vector<Event>;
+
+class CRecordingSink final : public tlx::ComObject<CRecordingSink, _IProgressEvents> {
+public:
+    Events events;
+    HRESULT answer = S_OK;  // what the sink answers every event
+
+    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
+    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
+        std::vector<std::u16string> args;
+        for (UINT i = params->cArgs; i-- > 0;) {
+            const VARIANT& arg = params->rgvarg[i];
+            if (arg.vt == VT_I4)
+                args.push_back(u"#" + std::u16string(1, static_cast<char16_t>(u'0' + arg.lVal)));
+            else
+                args.push_back(arg.bstrVal ? std::u16string(arg.bstrVal, SysStringLen(arg.bstrVal)) : u"(null)");
+        }
+        events.emplace_back(id, std::move(args));
+        return answer;
+    }
+};
+
+inline constexpr DISPID kWillAction = 0xB0;
+inline constexpr DISPID kActionCompleted = 0xB1;
+inline constexpr DISPID kActionFailed = 0xB2;
+inline constexpr DISPID kSendMessage = 0x47F;
+
+// A schema repository whose every answer the test sets.
+class CScriptedRepository final : public tlx::ComObject<CScriptedRepository, tlx::Dispatch<ISchemaRepository>> {
+public:
+    bool checked = true;
+    std::u16string stylesheet;
+    std::u16string namespaceUri;
+    LONG status = 1;
+    std::u16string error;
+    std::vector<std::u16string>* calls = nullptr;  // the members called, in order
+
+    HRESULT Reserved() override { return E_NOTIMPL; }
+    HRESULT UpdateChecked(VARIANT_BOOL* value) override {
+        Note(u"UpdateChecked");
+        *value = checked ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    }
+    HRESULT GetTransform(BSTR name, BSTR* text) override {
+        Note(u"GetTransform " + std::u16string(name ? name : u""));
+        return Answer(stylesheet, text);
+    }
+    HRESULT GetNamespace(LONGLONG type, LONGLONG version, LONGLONG year, LONGLONG month, BSTR* text) override {
+        Note(u"GetNamespace " + tlx::Utf8ToUtf16(std::to_string(type) + " " + std::to_string(version) + " " +
+                                                 std::to_string(year) + " " + std::to_string(month)));
+        return Answer(namespaceUri, text);
+    }
+    HRESULT UpdateStatus(LONG* value) override {
+        Note(u"UpdateStatus");
+        *value = status;
+        return S_OK;
+    }
+    HRESULT UpdateError(BSTR* text) override {
+        Note(u"UpdateError");
+        return Answer(error, text);
+    }
+
+private:
+    void Note(std::u16string call) {
+        if (calls) calls->push_back(std::move(call));
+    }
+    static HRESULT Answer(const std::u16string& value, BSTR* text) {
+        *text = SysAllocStringLen(value.data(), static_cast<UINT>(value.size()));
+        return S_OK;
+    }
+};
+
+// A validator that answers the test's text, or fails with its code and description.
+class CScriptedValidator final : public tlx::ComObject<CScriptedValidator, tlx::Dispatch<IEdeklaracjeValidator>> {
+public:
+    std::u16string answer;
+    HRESULT failure = S_OK;
+    std::u16string failureText;
+    std::u16string received;    // the document text it was given
+    bool gotObject = false;     // whether it was given the e-declaration object
+
+    HRESULT Validate(BSTR xml, VARIANT edeklaracja, BSTR* errors) override {
+        received = xml ? std::u16string(xml, SysStringLen(xml)) : u"";
+        gotObject = edeklaracja.vt == VT_DISPATCH && edeklaracja.pdispVal;
+        if (FAILED(failure)) return tlx::SetErrorText(failure, failureText);
+        *errors = SysAllocStringLen(answer.data(), static_cast<UINT>(answer.size()));
+        return S_OK;
+    }
+};
+
+// A class object that hands out one prepared object: stands a scripted component in for the host's.
+class CSingleObjectFactory final : public tlx::ComObject<CSingleObjectFactory, IClassFactory> {
+public:
+    tlx::ComPtr<IUnknown> object;
+    int created = 0;
+    HRESULT CreateInstance(IUnknown*, REFIID iid, void** out) override {
+        ++created;
+        return object->QueryInterface(iid, out);
+    }
+    HRESULT LockServer(BOOL) override { return S_OK; }
+};
+
+// Stands `object` in for the class of `clsid` and `progId` while it lives; null hides the class.
+class StandIn {
+public:
+    StandIn(REFCLSID clsid, std::u16string_view progId, IUnknown* object) : factory_(CSingleObjectFactory::Make()) {
+        factory_->object = tlx::ComPtr<IUnknown>(object);
+        override_.emplace(clsid, progId, object ? static_cast<IUnknown*>(static_cast<IClassFactory*>(factory_.Get())) : nullptr);
+    }
+    int Created() const { return factory_->created; }
+
+private:
+    tlx::ComPtr<CSingleObjectFactory> factory_;
+    std::optional<tlx::ScopedClassOverride> override_;
+};
+
+}  // namespace edtest
