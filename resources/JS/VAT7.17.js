@@ -13,7 +13,7 @@ var VAT7_POMNIEJSZENIA = ['P_38', 'P_39'];
 var VAT7_NALICZONY = ['P_42', 'P_44', 'P_46', 'P_47', 'P_48', 'P_49', 'P_50'];
 // Kwoty wpisywane przez użytkownika; deklaracja wykazuje je w pełnych złotych.
 var VAT7_KWOTY_WPISYWANE = VAT7_PODSTAWY.concat(VAT7_NALEZNY, VAT7_POMNIEJSZENIA, VAT7_NALICZONY,
-    ['P_12', 'P_14', 'P_43', 'P_45', 'P_52', 'P_53', 'P_55', 'P_57', 'P_62', 'P_69', 'P_70']);
+    ['P_12', 'P_14', 'P_43', 'P_45', 'P_52', 'P_53', 'P_55', 'P_57', 'P_58', 'P_59', 'P_60']);
 
 // Forma płatności deklaracji: ustala ją host, skrypt jej nie wskazuje.
 var rFormaPlatnosci = null;
@@ -66,11 +66,11 @@ function WyliczRozliczenie()
     var roznica = w.P_41 - w.P_51;
     w.P_54 = (roznica > 0) ? Math.max(0, roznica - KwotaPola('P_52') - KwotaPola('P_53')) : 0;
     w.P_56 = ((roznica < 0) ? -roznica : 0) + KwotaPola('P_55');
-    w.P_64 = Math.max(0, w.P_56 - KwotaPola('P_57'));
+    w.P_61 = Math.max(0, w.P_56 - KwotaPola('P_57'));
     return w;
 }
 
-var VAT7_POLA_WYLICZANE = ['P_40', 'P_41', 'P_51', 'P_54', 'P_56', 'P_64'];
+var VAT7_POLA_WYLICZANE = ['P_40', 'P_41', 'P_51', 'P_54', 'P_56', 'P_61'];
 
 // "onupdate" pól kwotowych: sumy i rozliczenie nadążają za każdą zmianą.
 function PrzeliczSumy()
@@ -92,6 +92,45 @@ function OnCalculateDoc()
     UstawPole('P_52', doOdliczenia);
     UstawPole('P_55', kasy - doOdliczenia);
     PrzeliczSumy();
+    UzupelnijPodatnika();
+}
+
+// Ustawienie firmy z konfiguracji hosta; pusty tekst, gdy konfiguracja jest niedostępna.
+function WartoscKonfiguracji(klucz)
+{
+    try {
+        return String(new ActiveXObject('TLX.Konfiguracja').GetValue(klucz));
+    } catch (e) {
+        return '';
+    }
+}
+
+function UzupelnijPole(nazwa, klucz)
+{
+    if (String(dokument[nazwa]) == '')
+        dokument[nazwa] = WartoscKonfiguracji(klucz);
+}
+
+// Dane podatnika do e-deklaracji (Podmiot1), uzupełniane z ustawień firmy, gdy są puste: nazwa pełna
+// i REGON albo pierwsze imię, nazwisko i data urodzenia (RRRR-MM-DD).
+function UzupelnijPodatnika()
+{
+    if (WartoscKonfiguracji('FirmaOsobaFizyczna') == '1') {
+        UzupelnijPole('ImiePierwsze', 'FirmaImie');
+        UzupelnijPole('Nazwisko', 'FirmaNazwisko');
+        UzupelnijPole('DataUrodzenia', 'FirmaDataUr');
+        var data = /^(\d{2})\.(\d{2})\.(\d{4})$/.exec(String(dokument.DataUrodzenia));
+        if (data) dokument.DataUrodzenia = data[3] + '-' + data[2] + '-' + data[1];
+    } else {
+        UzupelnijPole('PelnaNazwa', 'FirmaNazwaPelna');
+        UzupelnijPole('REGON', 'REGON');
+    }
+}
+
+// Pole obliczane "Nip": NIP podatnika z poz. 1 bez odstępów i kresek.
+function NipPodatnika()
+{
+    return String(dokument.P_1).replace(/[\s-]/g, '');
 }
 
 function BladDeklaracji(tekst)
@@ -136,17 +175,11 @@ function OnVerifyDoc()
     NieWiekszaNiz('P_53', Math.max(0, roznica - KwotaPola('P_52')),
                   'nadwyżka podatku należnego nad naliczonym pomniejszona o kwotę z poz. 52');
     NieWiekszaNiz('P_57', w.P_56, 'kwota w poz. 56');
-    var terminy = 0;
-    if (KwotaPola('P_58') == 1) terminy++;
-    if (KwotaPola('P_59') == 1) terminy++;
-    if (KwotaPola('P_60') == 1) terminy++;
-    if (KwotaPola('P_57') > 0 && terminy != 1)
-        BladDeklaracji('Przy zwrocie (poz. 57) należy zaznaczyć dokładnie jeden termin zwrotu (poz. 58-60).');
-    if (KwotaPola('P_57') == 0 && terminy != 0)
-        BladDeklaracji('Termin zwrotu (poz. 58-60) zaznacza się tylko przy kwocie zwrotu w poz. 57.');
-    NieWiekszaNiz('P_62', KwotaPola('P_57'), 'kwota zwrotu w poz. 57');
-    if (KwotaPola('P_61') == 1 && (KwotaPola('P_62') <= 0 || String(dokument.P_63) == ''))
-        BladDeklaracji('Przy zaliczeniu zwrotu na poczet przyszłych zobowiązań należy podać jego wysokość (poz. 62) i rodzaj zobowiązania (poz. 63).');
+    var terminy = KwotaPola('P_58') + KwotaPola('P_59') + KwotaPola('P_60');
+    if (KwotaPola('P_58') < 0 || KwotaPola('P_59') < 0 || KwotaPola('P_60') < 0 || terminy != KwotaPola('P_57'))
+        BladDeklaracji('Kwoty zwrotu w terminach 25, 60 i 180 dni (poz. 58-60) muszą dawać razem kwotę zwrotu z poz. 57.');
+    if (KwotaPola('P_68') != 1 && KwotaPola('P_69') != 0)
+        BladDeklaracji('Liczbę zawiadomień VAT-ZD (poz. 69) podaje się tylko przy ich dołączeniu (poz. 68).');
 }
 
 // "onrokmiesiac": nagłówek deklaracji nadąża za okresem.

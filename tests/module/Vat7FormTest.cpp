@@ -3,8 +3,8 @@
 // the form's rules: amounts in whole złoty; poz. 40 the sum of the bases 10, 11, 13, 15, 17, 19, 21, 22,
 // 23, 25, 27, 29, 31, 32, 34; poz. 41 the taxes 16, 18, 20, 24, 26, 28, 30, 33, 35, 36, 37 less 38 and
 // 39; poz. 51 the input tax 42, 44, 46 to 50; poz. 54 what is left to pay after the cash-register
-// deduction (52) and the waived tax (53); poz. 56 the surplus with the cash-register refund (55); poz. 64
-// the surplus carried forward after the refund asked for in poz. 57.
+// deduction (52) and the waived tax (53); poz. 56 the surplus with the cash-register refund (55); poz. 61
+// the surplus carried forward after the refund asked for in poz. 57, which poz. 58 to 60 split by term.
 #include <gtest/gtest.h>
 
 #include <initializer_list>
@@ -85,20 +85,31 @@ TEST_F(Vat7Form, DefinitionCarriesEveryPositionOfTheForm) {
     EXPECT_EQ(definition.DataObowiazywaniaOd(), 201701);
     EXPECT_EQ(definition.DataObowiazywaniaDo(), 0);
     EXPECT_TRUE(definition.Autonumeracja());
-    const std::set<int> integers = {4, 5, 7, 8, 58, 59, 60, 61, 65, 66, 67, 68, 71, 72, 73, 74};
-    const std::set<int> texts = {1, 6, 9, 63, 75};
+    const std::set<int> integers = {4, 5, 7, 8, 62, 63, 64, 65, 66, 67, 68, 69};
+    const std::set<int> texts = {1, 6, 9, 73};
     for (int n : {1, 4, 5, 6, 7, 8, 9}) EXPECT_TRUE(definition.FindFieldByName(u"P_" + tlx::Utf8ToUtf16(std::to_string(n))));
     for (int n = 10; n <= 75; ++n) {
         std::u16string name = u"P_" + tlx::Utf8ToUtf16(std::to_string(n));
         auto field = definition.FindFieldByName(name);
+        if (n >= 70 && n != 73 && n != 74) {
+            EXPECT_FALSE(field) << "the form has no position " << n;
+            continue;
+        }
         ASSERT_TRUE(field) << "P_" << n;
         EXPECT_EQ(field->Lp(), n) << "P_" << n;
         EXPECT_EQ(field->Lpw(), n) << "P_" << n;
         EXPECT_FALSE(field->Opis().IsEmpty()) << "P_" << n;
-        DekElementTypEnum kind = integers.count(n) ? detInteger : texts.count(n) ? detText : detCurrency;
+        DekElementTypEnum kind = integers.count(n) ? detInteger : texts.count(n) ? detText
+                                 : n == 74               ? detDate
+                                                         : detCurrency;
         EXPECT_EQ(field->Typ(), kind) << "P_" << n;
     }
-    EXPECT_EQ(definition.FieldCount(), 76u) << "Okres, VAT7D, Kwartal, the header's 7 and positions 10 to 75";
+    for (const char16_t* name : {u"PelnaNazwa", u"REGON", u"ImiePierwsze", u"Nazwisko", u"DataUrodzenia"})
+        EXPECT_EQ(definition.FindFieldByName(name)->Typ(), detText) << tlx::Utf16ToUtf8(name);
+    for (const char16_t* name : {u"Nip", u"KodUrzedu"})
+        EXPECT_TRUE(definition.FindFieldByName(name)->Obliczane()) << tlx::Utf16ToUtf8(name);
+    EXPECT_EQ(definition.FieldCount(), 79u)
+        << "Okres, VAT7D, Kwartal, the header's 7, positions 10 to 69, 73 and 74, the taxpayer's 5, Nip, KodUrzedu";
     EXPECT_EQ(tlx::Utf16ToUtf8(definition.GetFieldByNumber(54)->Opis().View()),
               "Kwota podatku podlegająca wpłacie do urzędu skarbowego");
     EXPECT_EQ(definition.GetEventExpression(u"transformata"),
@@ -131,7 +142,7 @@ TEST_F(Vat7Form, MonthWithTaxToPay) {
     EXPECT_EQ(Amount(u"P_54"), 7609);
     EXPECT_EQ(Amount(u"P_55"), 0);
     EXPECT_EQ(Amount(u"P_56"), 0);
-    EXPECT_EQ(Amount(u"P_64"), 0);
+    EXPECT_EQ(Amount(u"P_61"), 0);
     EXPECT_EQ(FireFailure(u"onverify").first, S_OK) << FireFailure(u"onverify").second;
     tlx::Variant kwota = Fire(u"kwota");
     tlx::Variant amount;
@@ -141,8 +152,7 @@ TEST_F(Vat7Form, MonthWithTaxToPay) {
 
 TEST_F(Vat7Form, MonthWithSurplusRefundedAndCarriedForward) {
     Enter({{u"P_19", 21739.49}, {u"P_20", 5000}, {u"P_45", 53478}, {u"P_46", 12300}, {u"P_52", 400},
-           {u"P_57", 3000}});
-    Set(u"P_58", 1);
+           {u"P_57", 3000}, {u"P_58", 3000}});
     Fire(u"oncalculate");
     EXPECT_EQ(Amount(u"P_40"), 21739);
     EXPECT_EQ(Amount(u"P_41"), 5000);
@@ -152,7 +162,7 @@ TEST_F(Vat7Form, MonthWithSurplusRefundedAndCarriedForward) {
     EXPECT_EQ(Amount(u"P_52"), 0);
     EXPECT_EQ(Amount(u"P_55"), 400);
     EXPECT_EQ(Amount(u"P_56"), 7700);
-    EXPECT_EQ(Amount(u"P_64"), 4700) << "7700 less the 3000 refunded in 25 days";
+    EXPECT_EQ(Amount(u"P_61"), 4700) << "7700 less the 3000 refunded in 25 days";
     EXPECT_EQ(FireFailure(u"onverify").first, S_OK) << FireFailure(u"onverify").second;
     EXPECT_EQ(EvalText(definition.GetEventExpression(u"kwota").View()), "0") << "nothing to pay";
 }
@@ -190,8 +200,10 @@ TEST_F(Vat7Form, VerificationRefusesWhatTheFormDoesNotAllow) {
          "Kwota w poz. 53 nie może być większa niż nadwyżka podatku należnego nad naliczonym pomniejszona o kwotę z poz. 52."},
         {"a refund without a surplus", [this] { Enter({{u"P_57", 100}}); }, true, kCalculation,
          "Kwota w poz. 57 nie może być większa niż kwota w poz. 56."},
-        {"a refund term without a refund", [this] { Set(u"P_59", 1); }, true, kCalculation,
-         "Termin zwrotu (poz. 58-60) zaznacza się tylko przy kwocie zwrotu w poz. 57."},
+        {"a refund term without a refund", [this] { Enter({{u"P_59", 100}}); }, true, kCalculation,
+         "Kwoty zwrotu w terminach 25, 60 i 180 dni (poz. 58-60) muszą dawać razem kwotę zwrotu z poz. 57."},
+        {"a count of VAT-ZD notices none of which is attached", [this] { Set(u"P_69", 1); }, true, kCalculation,
+         "Liczbę zawiadomień VAT-ZD (poz. 69) podaje się tylko przy ich dołączeniu (poz. 68)."},
         {"an unknown purpose", [this] { Set(u"P_7", 3); }, true, kCalculation,
          "Cel złożenia deklaracji (poz. 7) musi mieć wartość 1 (złożenie) albo 2 (korekta)."},
     };
@@ -205,14 +217,22 @@ TEST_F(Vat7Form, VerificationRefusesWhatTheFormDoesNotAllow) {
         EXPECT_EQ(hr, row.hr) << row.what;
         EXPECT_EQ(message, row.message) << row.what;
     }
-    // A surplus refunded needs exactly one term.
+    // A surplus refunded is split by term: 2700 - 2300 - 1000 of 5000 - 2300 refunded, 1700 carried forward.
     SetUp();
     Enter({{u"P_19", 10000}, {u"P_20", 2300}, {u"P_46", 5000}, {u"P_57", 1000}});
     Fire(u"oncalculate");
+    EXPECT_EQ(Amount(u"P_61"), 1700);
     EXPECT_EQ(FireFailure(u"onverify").second,
-              "Przy zwrocie (poz. 57) należy zaznaczyć dokładnie jeden termin zwrotu (poz. 58-60).");
-    Set(u"P_60", 1);
-    EXPECT_EQ(FireFailure(u"onverify").first, S_OK);
+              "Kwoty zwrotu w terminach 25, 60 i 180 dni (poz. 58-60) muszą dawać razem kwotę zwrotu z poz. 57.");
+    Enter({{u"P_58", 400}, {u"P_60", 600}});
+    EXPECT_EQ(FireFailure(u"onverify").first, S_OK) << FireFailure(u"onverify").second;
+}
+
+TEST_F(Vat7Form, ComputedFieldsGiveTheTaxNumberAndTheOfficeCode) {
+    document->Set(u"P_1", tlx::Variant::FromString(u" 526-025-02 74"));
+    document->Set(u"P_6", tlx::Variant::FromString(u"1471"));
+    EXPECT_EQ(EvalText(definition.FindFieldByName(u"Nip")->OnGet().View()), "5260250274");
+    EXPECT_EQ(EvalText(definition.FindFieldByName(u"KodUrzedu")->OnGet().View()), "1471");
 }
 
 TEST_F(Vat7Form, ValueProvidersAnswerDescriptionDueDateAndTransform) {

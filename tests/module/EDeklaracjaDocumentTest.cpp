@@ -1,0 +1,153 @@
+// The e-declaration of a saved VAT-7 of the demo company: the module's own document, the official
+// document its stylesheet makes (compared with a hand-written golden file and validated against the
+// official schema), the form parameters, the checks that guard the build and the attributes.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "DeclarationFixture.h"
+#include "EDeklaracjaSupport.h"
+#include "host/objects/edeklaracje/EdeklaracjeValidator.h"
+#include "host/objects/edeklaracje/SchemaStore.h"
+#include "host/session/HostEnvironment.h"
+#include "platform/com/Locale.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+using edtest::CRecordingSink;
+using edtest::Events;
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::filesystem::path SourceDir() { return std::getenv("TLX_SOURCE_DIR"); }
+std::filesystem::path Golden(const char* name) { return SourceDir() / "tests" / "module" / "golden" / name; }
+
+// Copies the identity of what the stylesheet is given: the module's own document.
+constexpr char16_t kIdentity[] =
+    u"<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+    u"<xsl:output method=\"xml\" encoding=\"UTF-8\"/>"
+    u"<xsl:template match=\"/\"><xsl:copy-of select=\"*\"/></xsl:template></xsl:stylesheet>";
+
+class EDeklaracjaDocument : public ModuleClassTest {
+protected:
+    bool WithDemoCompany() const override { return true; }
+    bool WithHostDemoData() const override { return true; }
+
+    void SetUp() override {
+        ModuleClassTest::SetUp();
+        edeklaracja = CEDeklaracja::Make();
+        LONG state = 0;
+        ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
+        ASSERT_EQ(edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
+        sink = CRecordingSink::Make();
+        ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK);
+    }
+
+    // The demo's VAT-7 for March 2024: calculated and saved.
+    tlx::ComPtr<IDeklaracja2> SavedVat7(std::initializer_list<std::pair<const char16_t*, tlx::Variant>> more = {}) {
+        auto collection = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
+        tlx::ComPtr<IDispatch> item;
+        EXPECT_EQ(collection->AddNew(tlx::Variant::Missing(), item.Out()), S_OK) << tlx::Utf16ToUtf8(LastError());
+        auto vat7 = item.As<IDeklaracja2>();
+        vat7->put_TypDeklar(1);
+        vat7->put_Wersja(17);
+        vat7->put_Rok(2024);
+        vat7->put_Miesiac(3);
+        for (const auto& [name, value] : std::initializer_list<std::pair<const char16_t*, tlx::Variant>>{
+                 {u"P_1", tlx::Variant::FromString(u"526-025-02-74")},
+                 {u"P_6", tlx::Variant::FromString(u"1471")},
+                 {u"P_8", tlx::Variant::FromLong(1)},
+                 {u"P_9", tlx::Variant::FromString(u"Przykładowa Spółka z o.o., 012345675")},
+                 {u"P_17", tlx::Variant::FromDouble(10000)},
+                 {u"P_18", tlx::Variant::FromDouble(800)},
+                 {u"P_19", tlx::Variant::FromDouble(125000.40)},
+                 {u"P_20", tlx::Variant::FromDouble(28750.09)},
+                 {u"P_43", tlx::Variant::FromDouble(20000)},
+                 {u"P_44", tlx::Variant::FromDouble(4600)},
+                 {u"P_45", tlx::Variant::FromDouble(50000)},
+                 {u"P_46", tlx::Variant::FromDouble(11500.49)},
+                 {u"P_73", tlx::Variant::FromString(u"22 628 00 00")},
+                 {u"P_74", tlx::Variant::FromDate(45397)}})
+            EXPECT_EQ(Put(vat7.Get(), name, value), S_OK) << tlx::Utf16ToUtf8(name) << tlx::Utf16ToUtf8(LastError());
+        for (const auto& [name, value] : more) EXPECT_EQ(Put(vat7.Get(), name, value), S_OK) << tlx::Utf16ToUtf8(name);
+        EXPECT_EQ(vat7->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
+        EXPECT_EQ(tlx::test::SaveCollection(collection.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+        return vat7;
+    }
+
+    tlx::ComPtr<IXMLDOMDocument2> Build(IDeklaracja2* declaration, std::u16string_view transform) {
+        auto form = edeklaracja->ReadFormParameters(declaration);
+        return edeklaracja->BuildDocument(form, declaration, transform);
+    }
+
+    std::string Saved(IXMLDOMDocument2* document) {
+        auto path = folder_ / "zapis.xml";
+        EXPECT_EQ(document->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(path.string()))), S_OK);
+        return ReadFile(path);
+    }
+
+    // The failure a step raised: its HRESULT and description.
+    template <class Step>
+    std::pair<HRESULT, std::u16string> Failure(Step&& step) {
+        try {
+            step();
+        } catch (const ComError& e) {
+            tlx::Bstr text;
+            if (e.Info()) e.Info()->GetDescription(text.Out());
+            return {e.Code(), std::u16string(text.View())};
+        }
+        return {S_OK, u""};
+    }
+
+    tlx::ComPtr<CEDeklaracja> edeklaracja;
+    tlx::ComPtr<CRecordingSink> sink;
+};
+
+TEST_F(EDeklaracjaDocument, TheModuleDocumentHoldsTheFieldsInDefinitionOrder) {
+    auto vat7 = SavedVat7();
+    auto repository = edtest::CScriptedRepository::Make();
+    repository->stylesheet = kIdentity;
+    edtest::StandIn standIn(CLSID_SchemaRepository, kProgIdSchemaRepository,
+                            static_cast<ISchemaRepository*>(repository.Get()));
+    auto document = Build(vat7.Get(), u"1/17");
+    ASSERT_TRUE(document) << tlx::Utf16ToUtf8(edeklaracja->Message());
+    std::string text = Saved(document.Get());
+    EXPECT_EQ(text.find("<Deklaracja xmlns=\"urn:tlx:deklaracje:e-deklaracja:1\"><Schemat xmlns=\"\">"
+                        "<Typ>1</Typ><Wersja>17</Wersja><Symbol>VAT7</Symbol><Okres>1</Okres>"),
+              text.find("<Deklaracja")) << text;
+    for (const char* expected : {"<P_19>125000</P_19>", "<P_20>28750</P_20>", "<P_61>0</P_61>",
+                                 "<P_74>15.04.2024</P_74>", "<PelnaNazwa>Przykładowa Spółka z o.o.</PelnaNazwa>",
+                                 "<Nip>5260250274</Nip><KodUrzedu>1471</KodUrzedu></Schemat>"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    EXPECT_LT(text.find("<P_1>"), text.find("<P_4>"));
+    EXPECT_LT(text.find("<P_69>"), text.find("<P_73>"));
+}
+
+TEST_F(EDeklaracjaDocument, TheOfficialVat7IsTheGoldenFileAndValidAgainstTheOfficialSchema) {
+    auto vat7 = SavedVat7();
+    auto document = Build(vat7.Get(), u"1/17");
+    ASSERT_TRUE(document) << tlx::Utf16ToUtf8(edeklaracja->Message());
+    std::string official = Saved(document.Get());
+    EXPECT_EQ(official, ReadFile(Golden("VAT-7_17.xml")));
+    std::u16string errors;
+    ASSERT_EQ(tlx::host::CEdeklaracjeValidator::ValidateText(tlx::host::SchemaStore::Installed(),
+                                                             tlx::Utf8ToUtf16(official), errors), S_OK);
+    EXPECT_EQ(errors, u"");
+    EXPECT_EQ(sink->events, (Events{{edtest::kSendMessage, {u"#2", u"Przygotowanie deklaracji [VAT7]"}}}))
+        << "the host's repository has checked for updates already";
+
+    tlx::ScopedUserLocale english(LANG_ENGLISH_US);
+    auto again = Build(vat7.Get(), u"1/17");
+    ASSERT_TRUE(again) << tlx::Utf16ToUtf8(edeklaracja->Message());
+    EXPECT_EQ(Saved(again.Get()), ReadFile(Golden("VAT-7_17.xml"))) << "the same under the English locale";
+}
+
+}  // namespace
