@@ -336,7 +336,6 @@ void CollectionCore::Delete(const VARIANT& key) {
 }
 
 void CollectionCore::Resync() {
-    stale_ = false;
     if (!recordset_) return;
     Check(recordset_->Close());
     Check(recordset_->Open(Variant::FromString(SelectText()),
@@ -480,9 +479,12 @@ void CollectionCore::RunProtocol(HostCollection* self) {
     if (!settings.itemClass.empty()) {
         std::vector<double> pending;
         ForEachPendingRow([&](LONG status) {
+            // Deleted rows too: a deletion put back by a rolled-back save has lost its item.
+            (void)status;
             double bookmark = CurrentBookmark();
-            if (!(status & adRecDeleted) && !FindEntry(bookmark)) pending.push_back(bookmark);
+            if (!FindEntry(bookmark)) pending.push_back(bookmark);
         });
+        if (!pending.empty()) Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
         for (double bookmark : pending) {
             MoveTo(bookmark);
             ItemOfCurrentRow(hostBindRead);
@@ -497,7 +499,6 @@ void CollectionCore::RunProtocol(HostCollection* self) {
             deleted.push_back(&entry);
     }
     std::vector<Entry*> checked;
-    bool written = false;
     try {
         for (Entry* entry : live) {
             ComPtr<ISaveable> saveable = entry->item.As<ISaveable>();
@@ -521,7 +522,6 @@ void CollectionCore::RunProtocol(HostCollection* self) {
         }
         ApplyOwnFilter();
         if (!settings.readOnly) Check(rows->UpdateBatch(adAffectAll));
-        written = true;
         unsigned serialBefore = CurrentLinkSerial();
         for (Entry* entry : live) {
             ApplyOwnFilter();
@@ -544,7 +544,8 @@ void CollectionCore::RunProtocol(HostCollection* self) {
             if (ComPtr<ISaveable> saveable = entry->item.As<ISaveable>()) saveable->Save(hostSaveRollback);
         }
         rows->put_Filter(Variant::FromLong(0));
-        stale_ = written;
+        // The rows written by the batch get back their pending changes when the session's transaction
+        // is rolled back (the recordset keeps them until the transaction ends).
         SetErrorInfo(0, failure.Get());
         throw;
     }
@@ -557,16 +558,28 @@ void CollectionCore::RunProtocol(HostCollection* self) {
     ApplyOwnFilter();
 }
 
+// A row changed or deleted by another user since it was read: the save is refused in the user's words,
+// with the recordset's account of the row after them.
+void CollectionCore::ExplainConflict() {
+    std::u16string why = TakeErrorDescription();
+    constexpr std::u16string_view kText =
+        u"Dane zostały zmienione lub usunięte przez innego użytkownika po ich odczytaniu; nic nie zapisano. "
+        u"Odczytaj je ponownie i powtórz zmiany.";
+    if (why.starts_with(kText)) Fail(adErrConcurrencyViolation, why);
+    Fail(adErrConcurrencyViolation, std::u16string(kText) + (why.empty() ? u"" : u" (" + why + u")"));
+}
+
 void CollectionCore::Save(HostCollection* self) {
     if (!recordset_) return;  // never read: nothing to save
-    if (stale_)
-        Fail(E_FAIL, u"Poprzedni zapis kolekcji nie powiódł się po zapisaniu jej wierszy; odśwież kolekcję "
-                     u"(Resync) przed ponownym zapisem");
     ComPtr<IHostSession> host = HostSessionOf(session.Get());
     host->BeginWork();
     try {
         RunProtocol(self);
         host->CommitWork();
+    } catch (const HostError& e) {
+        host->RollbackWork();
+        if (e.hr == adErrConcurrencyViolation) ExplainConflict();
+        throw;
     } catch (...) {
         host->RollbackWork();
         throw;

@@ -91,14 +91,11 @@ private:
     void RunProtocol(HostCollection* self);
     void SaveChildren(HostCollection* self, unsigned serialBefore);
     void LinkNewRows();
+    [[noreturn]] void ExplainConflict();
 
     IUnknown* owner_;
     ComPtr<Recordset> recordset_;
     std::vector<Entry> items_;
-    // Set when a save failed after this collection's batch was written (a child failed later): the
-    // database was rolled back but the rows are no longer pending, so the next save is refused until
-    // Resync reads the rows again.
-    bool stale_ = false;
 };
 
 }  // namespace tlx::host

@@ -103,6 +103,8 @@ inline constexpr HRESULT adErrInvalidArgument = static_cast<HRESULT>(0x800A0BB9)
 inline constexpr HRESULT adErrDataConversion = static_cast<HRESULT>(0x800A0D5D);
 inline constexpr HRESULT adErrDatabase = static_cast<HRESULT>(0x80040E14);
 inline constexpr HRESULT adErrIntegrityViolation = static_cast<HRESULT>(0x80040E2F);
+// UpdateBatch found a row changed or deleted in the database since it was read (DB_E_CONCURRENCYVIOLATION).
+inline constexpr HRESULT adErrConcurrencyViolation = static_cast<HRESULT>(0x80040E38);
 
 struct Recordset;
 

@@ -112,6 +112,7 @@ HRESULT CConnection::CommitTrans() {
         if (!inTransaction_) Fail(adErrFeatureNotAvailable, u"No transaction is active");
         OpenDatabase().Run("COMMIT");
         inTransaction_ = false;
+        OpenDatabase().EndTransaction(true);
     });
 }
 
@@ -120,6 +121,7 @@ HRESULT CConnection::RollbackTrans() {
         if (!inTransaction_) Fail(adErrFeatureNotAvailable, u"No transaction is active");
         OpenDatabase().Run("ROLLBACK");
         inTransaction_ = false;
+        OpenDatabase().EndTransaction(false);
     });
 }
 

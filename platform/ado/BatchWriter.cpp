@@ -4,6 +4,8 @@
 #include <cctype>
 
 #include "platform/ado/AdoError.h"
+#include "platform/ado/DateText.h"
+#include "platform/com/VariantConversion.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::ado {
@@ -18,11 +20,64 @@ std::string QualifiedTable(const std::string& schema, const std::string& table) 
     return Quote(schema) + "." + Quote(table);
 }
 
-[[noreturn]] void FailConflict(const std::string& sql) {
-    Fail(adErrDatabase, u"Row cannot be located for updating; values may have been changed since last read [" +
-                            Utf8ToUtf16(sql) + u"]");
+std::u16string KeyText(const VARIANT& key) {
+    tlx::Variant text;
+    if (key.vt == VT_NULL || key.vt == VT_EMPTY) return u"NULL";
+    if (FAILED(VariantChangeType(&text, &key, 0, VT_BSTR))) return u"?";
+    return std::u16string(text.bstrVal, SysStringLen(text.bstrVal));
+}
+
+// Whether a value read from the database now is the value read (or written) before: numbers by value
+// whatever their VARIANT kind, dates to the second as they are stored, texts exactly.
+bool SameStoredValue(const VARIANT& now, const VARIANT& before) {
+    bool nowNull = now.vt == VT_NULL || now.vt == VT_EMPTY, beforeNull = before.vt == VT_NULL || before.vt == VT_EMPTY;
+    if (nowNull || beforeNull) return nowNull == beforeNull;
+    if (now.vt == VT_DATE || before.vt == VT_DATE) {
+        tlx::Variant a, b;
+        if (FAILED(VariantChangeType(&a, &now, 0, VT_DATE)) || FAILED(VariantChangeType(&b, &before, 0, VT_DATE)))
+            return false;
+        return FormatDateText(a.date) == FormatDateText(b.date);
+    }
+    if (now.vt == VT_BSTR || before.vt == VT_BSTR) {
+        tlx::Variant a, b;
+        if (FAILED(VariantChangeType(&a, &now, 0, VT_BSTR)) || FAILED(VariantChangeType(&b, &before, 0, VT_BSTR)))
+            return false;
+        return std::u16string_view(a.bstrVal, SysStringLen(a.bstrVal)) ==
+               std::u16string_view(b.bstrVal, SysStringLen(b.bstrVal));
+    }
+    if (now.vt == before.vt && now.vt == VT_CY) return now.cyVal.int64 == before.cyVal.int64;
+    if (now.vt == before.vt && (now.vt == VT_I8)) return now.llVal == before.llVal;
+    tlx::Variant a, b;
+    if (FAILED(VariantChangeType(&a, &now, 0, VT_R8)) || FAILED(VariantChangeType(&b, &before, 0, VT_R8))) return false;
+    return a.dblVal == b.dblVal;
 }
 }  // namespace
+
+void BatchWriter::FailConflict(const Target& target, const Row& row, std::u16string_view why) const {
+    Fail(adErrConcurrencyViolation,
+         u"The row of " + Utf8ToUtf16(target.table) + u" with the key " +
+             KeyText(row.Underlying(static_cast<size_t>(target.keyColumn))) + u" " + std::u16string(why) +
+             u" since it was read; nothing was written");
+}
+
+// Batch-optimistic rule: the row is written only when the database still holds, in the columns given,
+// the values the recordset read (or last wrote); otherwise the batch fails with a conflict.
+void BatchWriter::CheckUnchanged(const Target& target, const Row& row, const std::vector<size_t>& columns) const {
+    std::string names;
+    for (size_t c : columns) names += (names.empty() ? "" : ", ") + Quote(rows_.Column(c).origin);
+    if (names.empty()) names = "1";
+    std::string sql = "SELECT " + names + " FROM " + QualifiedTable(target.schema, target.table) + " WHERE " +
+                      Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
+    Statement statement(db_.Handle(), sql);
+    BindValue(statement.Get(), 1, row.Underlying(static_cast<size_t>(target.keyColumn)));
+    if (!statement.Step()) FailConflict(target, row, u"was deleted by another user");
+    for (size_t i = 0; i < columns.size(); ++i) {
+        size_t c = columns[i];
+        tlx::Variant now = ReadColumn(statement.Get(), static_cast<int>(i), rows_.Column(c).type.type);
+        if (!SameStoredValue(now, row.Underlying(c)))
+            FailConflict(target, row, u"was changed by another user (" + rows_.Column(c).name + u")");
+    }
+}
 
 BatchWriter::Target BatchWriter::FindTarget() const {
     Target target;
@@ -78,8 +133,30 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
     for (size_t i = 0; i < written.size(); ++i) BindValue(statement.Get(), static_cast<int>(i) + 1, row.values[written[i]]);
     statement.Step();
     const VARIANT& key = row.values[static_cast<size_t>(target.keyColumn)];
-    if (target.identity && (key.vt == VT_NULL || key.vt == VT_EMPTY))
-        newKeys.emplace_back(&row, sqlite3_last_insert_rowid(db_.Handle()));
+    bool assignedKey = target.identity && (key.vt == VT_NULL || key.vt == VT_EMPTY);
+    if (assignedKey) newKeys.emplace_back(&row, sqlite3_last_insert_rowid(db_.Handle()));
+    // The columns the row did not write hold the table's defaults now: they become the row's underlying
+    // values, so that a later change of them is checked against what the database holds.
+    std::vector<size_t> unwritten;
+    for (size_t c : target.columns)
+        if (!row.assigned[c] && static_cast<int>(c) != target.keyColumn) unwritten.push_back(c);
+    if (unwritten.empty()) return;
+    std::string names;
+    for (size_t c : unwritten) names += (names.empty() ? "" : ", ") + Quote(rows_.Column(c).origin);
+    Statement stored(db_.Handle(), "SELECT " + names + " FROM " + QualifiedTable(target.schema, target.table) +
+                                       " WHERE " + Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) +
+                                       " = ?");
+    if (assignedKey)
+        sqlite3_bind_int64(stored.Get(), 1, sqlite3_last_insert_rowid(db_.Handle()));
+    else
+        BindValue(stored.Get(), 1, key);
+    if (!stored.Step()) return;
+    std::vector<std::pair<size_t, tlx::Variant>> defaults;
+    for (size_t i = 0; i < unwritten.size(); ++i) {
+        tlx::Variant value = ReadColumn(stored.Get(), static_cast<int>(i), rows_.Column(unwritten[i]).type.type);
+        if (!SameStoredValue(value, row.values[unwritten[i]])) defaults.emplace_back(unwritten[i], std::move(value));
+    }
+    if (!defaults.empty()) storedDefaults_.emplace_back(&row, std::move(defaults));
 }
 
 void BatchWriter::UpdateRow(const Target& target, const Row& row) {
@@ -87,6 +164,7 @@ void BatchWriter::UpdateRow(const Target& target, const Row& row) {
     for (size_t c : target.columns)
         if (row.assigned[c]) written.push_back(c);
     if (written.empty()) return;
+    CheckUnchanged(target, row, written);
     std::string sets;
     for (size_t c : written) sets += (sets.empty() ? "" : ", ") + Quote(rows_.Column(c).origin) + " = ?";
     std::string sql = "UPDATE " + QualifiedTable(target.schema, target.table) + " SET " + sets + " WHERE " +
@@ -96,7 +174,7 @@ void BatchWriter::UpdateRow(const Target& target, const Row& row) {
     for (size_t c : written) BindValue(statement.Get(), index++, row.values[c]);
     BindValue(statement.Get(), index, row.Underlying(static_cast<size_t>(target.keyColumn)));
     statement.Step();
-    if (sqlite3_changes(db_.Handle()) == 0) FailConflict(sql);
+    if (sqlite3_changes(db_.Handle()) == 0) FailConflict(target, row, u"was deleted by another user");
 }
 
 void BatchWriter::DeleteRow(const Target& target, const Row& row) {
@@ -105,7 +183,7 @@ void BatchWriter::DeleteRow(const Target& target, const Row& row) {
     Statement statement(db_.Handle(), sql);
     BindValue(statement.Get(), 1, row.Underlying(static_cast<size_t>(target.keyColumn)));
     statement.Step();
-    if (sqlite3_changes(db_.Handle()) == 0) FailConflict(sql);
+    if (sqlite3_changes(db_.Handle()) == 0) FailConflict(target, row, u"was deleted by another user");
 }
 
 void BatchWriter::Write(AffectEnum affect) {
@@ -113,6 +191,12 @@ void BatchWriter::Write(AffectEnum affect) {
     if (pending.empty()) return;
     Target target = FindTarget();
     std::vector<std::pair<Row*, sqlite3_int64>> newKeys;
+    storedDefaults_.clear();
+    // Inside a transaction the rows keep what they were until it ends: a rollback puts them back.
+    if (!sqlite3_get_autocommit(db_.Handle())) {
+        rows_.HoldForTransaction();
+        db_.HoldUntilTransactionEnds(rows_.HoldToken());
+    }
     db_.Run("SAVEPOINT tlx_batch");
     try {
         for (Row* row : pending) {
@@ -133,6 +217,11 @@ void BatchWriter::Write(AffectEnum affect) {
         row->values[static_cast<size_t>(target.keyColumn)] = value;
     }
     rows_.AcceptSaved(pending);
+    for (auto& [row, defaults] : storedDefaults_) {
+        row->KeepUnderlying();
+        for (auto& [column, value] : defaults) row->underlying[column] = std::move(value);
+    }
+    storedDefaults_.clear();
 }
 
 void BatchWriter::Resync(Row& row, ResyncEnum values) {

@@ -1,6 +1,7 @@
 // Writes a recordset's pending rows to its base table in one transaction (a savepoint, so it nests
 // inside the host's transaction): INSERT for new rows with the identity key read back, UPDATE of the
-// changed columns and DELETE by key for the others; Resync reads a row again by its key. Values are bound, never pasted. A failure rolls
+// changed columns, only while the database still holds in them what the row read (a conflict fails the
+// batch), and DELETE by key for the others; Resync reads a row again by its key. Values are bound, never pasted. A failure rolls
 // the whole batch back and leaves every pending row as it was.
 #pragma once
 
@@ -32,9 +33,13 @@ private:
     void Insert(const Target& target, Row& row, std::vector<std::pair<Row*, sqlite3_int64>>& newKeys);
     void UpdateRow(const Target& target, const Row& row);
     void DeleteRow(const Target& target, const Row& row);
+    void CheckUnchanged(const Target& target, const Row& row, const std::vector<size_t>& columns) const;
+    [[noreturn]] void FailConflict(const Target& target, const Row& row, std::u16string_view why) const;
 
     SqliteDatabase& db_;
     RowSet& rows_;
+    // Rows inserted by the batch with the table's defaults of the columns they did not write.
+    std::vector<std::pair<Row*, std::vector<std::pair<size_t, tlx::Variant>>>> storedDefaults_;
 };
 
 }  // namespace tlx::ado

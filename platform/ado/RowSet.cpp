@@ -276,6 +276,14 @@ void RowSet::KeepCurrentAfterRebuild(Row* current) {
     }
 }
 
+void RowSet::HoldForTransaction() {
+    if (held_) return;
+    Held before{{}, nextBookmark_};
+    before.rows.reserve(rows_.size());
+    for (const auto& row : rows_) before.rows.push_back(*row);
+    held_ = std::move(before);
+}
+
 void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : saved) {
@@ -289,6 +297,20 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
         return gone;
     });
     KeepCurrentAfterRebuild(current);
+}
+
+void RowSet::RestoreHeld() {
+    if (!held_) return;
+    std::optional<double> current;
+    if (HasCurrent()) current = Current().bookmark;
+    rows_.clear();
+    for (Row& row : held_->rows) rows_.push_back(std::make_unique<Row>(std::move(row)));
+    nextBookmark_ = std::max(nextBookmark_, held_->nextBookmark);
+    held_.reset();
+    Row* again = nullptr;
+    for (const auto& row : rows_)
+        if (current && row->bookmark == *current) again = row.get();
+    KeepCurrentAfterRebuild(again);
 }
 
 void RowSet::CancelBatch(AffectEnum affect) {

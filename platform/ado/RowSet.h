@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,10 @@ struct Row {
 
 class RowSet {
 public:
+    RowSet() = default;
+    RowSet(const RowSet&) = delete;
+    RowSet& operator=(const RowSet&) = delete;
+
     // Columns first, then rows.
     void AddColumn(ColumnInfo column);
     void AppendFetchedRow(std::vector<tlx::Variant> values);
@@ -84,6 +89,15 @@ public:
     std::vector<Row*> PendingRows(AffectEnum affect) const;
     // After a successful batch: the rows' changes became the database's.
     void AcceptSaved(const std::vector<Row*>& rows);
+    // Before a batch written inside a transaction: the rows as they stand before the transaction's first
+    // batch are kept until it ends; RestoreHeld puts them back (rolled back), ReleaseHeld drops them
+    // (committed).
+    void HoldForTransaction();
+    void RestoreHeld();
+    void ReleaseHeld() { held_.reset(); }
+    // Lives as long as the row set; the database keeps it weakly to reach the row set when the
+    // transaction ends.
+    std::shared_ptr<RowSet*> HoldToken() const { return holdToken_; }
     void CancelBatch(AffectEnum affect);
     void RefreshView();
     // Every row, in the order read or added, whatever the filter.
@@ -102,6 +116,12 @@ private:
     std::unique_ptr<FilterExpression> filter_;
     bool pendingFilter_ = false;
     std::u16string sort_;
+    struct Held {
+        std::vector<Row> rows;
+        double nextBookmark;
+    };
+    std::optional<Held> held_;
+    std::shared_ptr<RowSet*> holdToken_ = std::make_shared<RowSet*>(this);
 };
 
 }  // namespace tlx::ado

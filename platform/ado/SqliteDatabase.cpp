@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/ado/AdoError.h"
+#include "platform/ado/RowSet.h"
 #include "platform/ado/SqlFunctions.h"
 #include "platform/ado/SqlRoutines.h"
 
@@ -64,7 +65,11 @@ SqliteDatabase::SqliteDatabase(const std::string& file) {
     }
 }
 
-SqliteDatabase::~SqliteDatabase() { sqlite3_close_v2(db_); }
+SqliteDatabase::~SqliteDatabase() {
+    // Closing with a transaction open rolls it back.
+    if (db_ && !sqlite3_get_autocommit(db_)) EndTransaction(false);
+    sqlite3_close_v2(db_);
+}
 
 void SqliteDatabase::Run(std::string_view sql) {
     while (!sql.empty()) {
@@ -74,6 +79,25 @@ void SqliteDatabase::Run(std::string_view sql) {
         sql = statement.Tail();
         while (!sql.empty() && (sql.front() == ' ' || sql.front() == '\n' || sql.front() == '\t' || sql.front() == '\r'))
             sql.remove_prefix(1);
+    }
+}
+
+void SqliteDatabase::HoldUntilTransactionEnds(const std::shared_ptr<RowSet*>& rows) {
+    for (const auto& held : held_)
+        if (held.lock() == rows) return;
+    held_.push_back(rows);
+}
+
+void SqliteDatabase::EndTransaction(bool committed) {
+    std::vector<std::weak_ptr<RowSet*>> held = std::move(held_);
+    held_.clear();
+    for (const auto& entry : held) {
+        if (auto rows = entry.lock()) {
+            if (committed)
+                (*rows)->ReleaseHeld();
+            else
+                (*rows)->RestoreHeld();
+        }
     }
 }
 

@@ -13,6 +13,8 @@ struct sqlite3_stmt;
 
 namespace tlx::ado {
 
+class RowSet;
+
 class Statement {
 public:
     Statement() = default;
@@ -46,9 +48,14 @@ public:
     void Run(std::string_view sql);
     // Installs a registered host function on this connection the first time a statement names it.
     void EnsureFunction(const std::string& internalName);
+    // A row set whose batch was written inside the open transaction: when the transaction ends, its
+    // rows are put back as they were (rolled back) or its kept rows are dropped (committed).
+    void HoldUntilTransactionEnds(const std::shared_ptr<RowSet*>& rows);
+    void EndTransaction(bool committed);
 
 private:
     sqlite3* db_ = nullptr;
+    std::vector<std::weak_ptr<RowSet*>> held_;
     std::set<std::string> installed_;
 };
 

@@ -287,6 +287,72 @@ TEST_F(DeklaracjaTest, TwoSessionsSavingAtOnceGetDifferentNumbers) {
     EXPECT_EQ(Scalar(u"select group_concat(DkN_Numer) from (select DkN_Numer from TLX.DeklNag order by 1)"), u"1,2");
 }
 
+TEST_F(DeklaracjaTest, TwoSessionsEditingOneDeclarationConflictAndNothingOfTheSecondIsWritten) {
+    auto stored = NewDeclaration(900, 2016, 1);
+    Put(stored.Get(), u"DoZaplaty", Variant::FromDouble(1));
+    Put(stored.Get(), u"Sprzedaz", Variant::FromDouble(5));
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    LONG id = 0;
+    stored->get_ID(&id);
+    std::u16string key = Utf8ToUtf16(std::to_string(id));
+    auto value = [&](int number) {
+        return Scalar(u"select DkE_WartoscL from TLX.DeklElem where DkE_Numer = " +
+                      Utf8ToUtf16(std::to_string(number)) + u" and DkE_DkNID = " + key);
+    };
+    auto printed = [&](int box) {
+        return Scalar(u"select DkW_Wartosc from TLX.DeklWydr where DkW_Rubryka = " + Utf8ToUtf16(std::to_string(box)) +
+                      u" and DkW_DkNID = " + key);
+    };
+
+    auto first = NewSession(), second = NewSession();
+    auto firstList = Declarations(first.Get()), secondList = Declarations(second.Get());
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(firstList->Item(Variant::FromString(key), item.Out()), S_OK);
+    auto mine = item.As<IDeklaracja2>();
+    ASSERT_EQ(secondList->Item(Variant::FromString(key), item.Out()), S_OK);
+    auto theirs = item.As<IDeklaracja2>();
+    Put(mine.Get(), u"DoZaplaty", Variant::FromDouble(10));
+    Put(mine.Get(), u"Sprzedaz", Variant::FromDouble(7));
+    Put(theirs.Get(), u"DoZaplaty", Variant::FromDouble(20));
+    // The second session also adds a declaration in the same save.
+    auto added = NewDeclaration(900, 2016, 2, secondList.Get());
+    Put(added.Get(), u"DoZaplaty", Variant::FromDouble(3));
+
+    ASSERT_EQ(SaveCollection(firstList.Get()), S_OK) << Utf16ToUtf8(LastError());
+    std::u16string count = Scalar(u"select count(*) from TLX.DeklNag");
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        SCOPED_TRACE(attempt);
+        EXPECT_EQ(SaveCollection(secondList.Get()), adErrConcurrencyViolation);
+        std::u16string why = LastError();
+        EXPECT_NE(why.find(u"zmienione lub usunięte przez innego użytkownika"), std::u16string::npos) << Utf16ToUtf8(why);
+        EXPECT_NE(why.find(u"DeklElem"), std::u16string::npos) << Utf16ToUtf8(why);
+        EXPECT_EQ(value(3), u"10") << "the first save stands";
+        EXPECT_EQ(value(1), u"7");
+        EXPECT_EQ(printed(12), u"10.00") << "the printout agrees with the values";
+        EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), count) << "nothing of the second save is written";
+        EXPECT_EQ(FieldText(theirs.Get(), u"DoZaplaty"), u"20") << "the second session keeps its changes";
+        LONG addedId = -1;
+        added->get_ID(&addedId);
+        EXPECT_EQ(addedId, 0) << "the added declaration is new again";
+    }
+
+    // Read again, the second session's change is saved over the first one's, with the added declaration.
+    ASSERT_EQ(theirs->ResyncKolekcje(), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(FieldText(theirs.Get(), u"DoZaplaty"), u"10");
+    Put(theirs.Get(), u"DoZaplaty", Variant::FromDouble(20));
+    ASSERT_EQ(SaveCollection(secondList.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(value(3), u"20");
+    EXPECT_EQ(value(1), u"7") << "what the first session changed and the second did not stays";
+    EXPECT_EQ(printed(12), u"20.00");
+    LONG addedId = 0;
+    added->get_ID(&addedId);
+    EXPECT_EQ(Scalar(u"select count(*) || '/' || min(DkN_Numer) from TLX.DeklNag where DkN_DkNID = " +
+                     Utf8ToUtf16(std::to_string(addedId))),
+              u"1/2");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + Utf8ToUtf16(std::to_string(addedId))),
+              Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + key));
+}
+
 TEST_F(DeklaracjaTest, FieldsAreDispatchPropertiesAfterTheTypeLibraryMembers) {
     ComPtr<IDispatch> item;
     ASSERT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK);

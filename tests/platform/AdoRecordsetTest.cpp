@@ -316,6 +316,84 @@ TEST_F(AdoRecordsetTest, FailedBatchRollsBackAndKeepsPendingRows) {
     EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 5);
 }
 
+TEST_F(AdoRecordsetTest, ABatchWritesOnlyOverTheValuesItRead) {
+    auto mine = Elements(), theirs = Elements();
+    auto other = db_.Open();
+    auto elsewhere = OpenBatch(other.Get(), u"select * from TLX.deklelem where dke_dknid=10 order by dke_dkeid");
+    // Another user changes the first row's amount and deletes the third row.
+    Put(elsewhere.Get(), u"DkE_WartoscM", tlx::Variant::FromDouble(7));
+    elsewhere->MoveLast();
+    elsewhere->Delete(adAffectCurrent);
+    ASSERT_EQ(elsewhere->UpdateBatch(adAffectAll), S_OK);
+
+    Put(mine.Get(), u"DkE_WartoscM", tlx::Variant::FromDouble(8));
+    mine->MoveNext();
+    Put(mine.Get(), u"DkE_Opis", tlx::Variant::FromString(u"druga"));
+    EXPECT_EQ(mine->UpdateBatch(adAffectAll), adErrConcurrencyViolation);
+    std::u16string why = tlx::TakeErrorDescription();
+    EXPECT_NE(why.find(u"DeklElem with the key 1 was changed by another user (DkE_WartoscM)"), std::u16string::npos)
+        << tlx::Utf16ToUtf8(why);
+    EXPECT_EQ(Text(Scalar(u"select DkE_WartoscM || '/' || ifnull(DkE_Opis, '-') from TLX.DeklElem where DkE_DkEID = 1")),
+              u"7/-");
+    EXPECT_EQ(Text(Scalar(u"select ifnull(DkE_Opis, '-') from TLX.DeklElem where DkE_DkEID = 2")), u"-")
+        << "nothing of the batch is written";
+    mine->put_Filter(tlx::Variant::FromLong(adFilterPendingRecords));
+    EXPECT_EQ(Count(mine.Get()), 2) << "the rows keep their changes";
+
+    // Columns the other user did not change are written over the values it left.
+    mine->put_Filter(tlx::Variant::FromLong(adFilterNone));
+    Put(theirs.Get(), u"DkE_Opis", tlx::Variant::FromString(u"opis"));
+    EXPECT_EQ(theirs->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    EXPECT_EQ(Text(Scalar(u"select DkE_WartoscM || '/' || DkE_Opis from TLX.DeklElem where DkE_DkEID = 1")), u"7/opis");
+    theirs->MoveLast();
+    Put(theirs.Get(), u"DkE_Opis", tlx::Variant::FromString(u"trzecia"));
+    EXPECT_EQ(theirs->UpdateBatch(adAffectAll), adErrConcurrencyViolation);
+    EXPECT_NE(tlx::TakeErrorDescription().find(u"with the key 3 was deleted by another user"), std::u16string::npos);
+
+    // A row added by the batch is checked against the defaults the database gave it.
+    auto added = OpenBatch(connection_.Get(), u"select * from TLX.DeklNag where 1=0");
+    added->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
+    Put(added.Get(), u"DkN_TypDeklar", tlx::Variant::FromLong(1));
+    ASSERT_EQ(added->UpdateBatch(adAffectAll), S_OK);
+    Put(added.Get(), u"DkN_Zablokowana", tlx::Variant::FromLong(1));
+    EXPECT_EQ(added->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+}
+
+TEST_F(AdoRecordsetTest, ABatchWrittenInATransactionIsPendingAgainWhenItIsRolledBack) {
+    auto rows = Elements();
+    LONG level = 0;
+    for (bool commit : {false, true}) {
+        SCOPED_TRACE(commit ? "commit" : "rollback");
+        ASSERT_EQ(connection_->BeginTrans(&level), S_OK);
+        rows->MoveFirst();
+        Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"zmiana"));
+        rows->MoveNext();
+        rows->Delete(adAffectCurrent);
+        rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10));
+        ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+        EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").vt, VT_I4);
+        Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(4));
+        ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << "a second batch in the same transaction";
+        if (commit) {
+            ASSERT_EQ(connection_->CommitTrans(), S_OK);
+            rows->put_Filter(tlx::Variant::FromLong(adFilterPendingRecords));
+            EXPECT_EQ(Count(rows.Get()), 0);
+            EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 3);
+        } else {
+            ASSERT_EQ(connection_->RollbackTrans(), S_OK);
+            EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_Opis is not null").lVal, 0);
+            rows->put_Filter(tlx::Variant::FromLong(adFilterPendingRecords));
+            EXPECT_EQ(Count(rows.Get()), 3) << "changed, deleted and added as before the batch";
+            rows->MoveLast();
+            EXPECT_EQ(Status(rows.Get()), adRecNew);
+            EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").vt, VT_NULL) << "the key handed out is taken back";
+            rows->put_Filter(tlx::Variant::FromLong(adFilterNone));
+            ASSERT_EQ(rows->CancelBatch(adAffectAll), S_OK);
+        }
+        rows->put_Filter(tlx::Variant::FromLong(adFilterNone));
+    }
+}
+
 TEST_F(AdoRecordsetTest, ValuesWrittenByTheBatchAreBoundNotPasted) {
     auto rows = Elements();
     Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"x'); DROP TABLE DeklElem; --"));
