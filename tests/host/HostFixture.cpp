@@ -1,4 +1,5 @@
 #include "HostFixture.h"
+#include "tests/support/CompanyDatabase.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -33,9 +34,7 @@ void HostTest::SetUp() {
     folder_ = std::filesystem::temp_directory_path() / ("tlx-host-test-" + std::to_string(random()));
     std::filesystem::create_directories(folder_);
     database_ = (folder_ / "firma.db").string();
-    const char* source = std::getenv("TLX_SOURCE_DIR");
-    ASSERT_NE(source, nullptr) << "TLX_SOURCE_DIR names the source tree";
-    std::vector<std::string> scripts = CompanyDatabaseScripts(std::filesystem::path(source) / "db" / "company");
+    std::vector<std::string> scripts = tlx::test::CompanyScripts();
     scripts.push_back(kTestTables);
     ado::CreateDatabaseFile(database_, scripts);
     LoginSettings settings;

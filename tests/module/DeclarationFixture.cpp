@@ -1,4 +1,5 @@
 #include "DeclarationFixture.h"
+#include "tests/support/CompanyDatabase.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -46,9 +47,7 @@ void DeclarationTest::SetUp() {
     folder_ = std::filesystem::temp_directory_path() / ("tlx-dekl-test-" + std::to_string(random()));
     std::filesystem::create_directories(folder_);
     database_ = (folder_ / "firma.db").string();
-    const char* source = std::getenv("TLX_SOURCE_DIR");
-    ASSERT_NE(source, nullptr) << "TLX_SOURCE_DIR names the source tree";
-    ado::CreateDatabaseFile(database_, host::CompanyDatabaseScripts(std::filesystem::path(source) / "db" / "company"));
+    ado::CreateDatabaseFile(database_, CompanyScripts());
     ASSERT_EQ(host::RegisterServer(TLX_MODULE_PATH), S_OK) << tlx::Utf16ToUtf8(TakeErrorDescription());
     host::LoginSettings settings;
     settings.companyDatabase = database_;

@@ -16,7 +16,7 @@
 #include "platform/ado/Ado.h"
 #include "platform/com/ComPtr.h"
 #include "platform/text/CodePage.h"
-#include "tests/platform/TempRegistry.h"
+#include "tests/support/TempRegistry.h"
 
 namespace tlx::test {
 

@@ -1,4 +1,5 @@
 #include "ModuleClassFixture.h"
+#include "tests/support/CompanyDatabase.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -17,13 +18,6 @@
 
 namespace {
 
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 }  // namespace
 
 void ModuleClassTest::SetUp() {
@@ -33,11 +27,7 @@ void ModuleClassTest::SetUp() {
     folder_ = std::filesystem::temp_directory_path() / ("tlx-module-test-" + std::to_string(random()));
     std::filesystem::create_directories(folder_);
     database_ = (folder_ / "firma.db").string();
-    const char* source = std::getenv("TLX_SOURCE_DIR");
-    ASSERT_NE(source, nullptr) << "TLX_SOURCE_DIR names the source tree";
-    std::filesystem::path db = std::filesystem::path(source) / "db";
-    std::vector<std::string> scripts = tlx::host::CompanyDatabaseScripts(db / "company");
-    if (WithDemoCompany()) scripts.push_back(ReadFile(db / "demo.sql"));
+    std::vector<std::string> scripts = tlx::test::CompanyScripts(WithDemoCompany());
     if (WithHostDemoData()) scripts.push_back(tlx::host::HostDemoSql());
     tlx::ado::CreateDatabaseFile(database_, scripts);
 

@@ -7,7 +7,7 @@
 
 #include "ModuleLibrary.h"
 #include "platform/registry/Registry.h"
-#include "tests/platform/TempRegistry.h"
+#include "tests/support/TempRegistry.h"
 
 using tlx::RegistryTree;
 

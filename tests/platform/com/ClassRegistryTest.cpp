@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "TempRegistry.h"
+#include "tests/support/TempRegistry.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ComObject.h"
 #include "platform/com/ErrorInfo.h"

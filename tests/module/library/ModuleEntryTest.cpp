@@ -4,7 +4,7 @@
 #include "mv_deklaracje_tlb.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ComPtr.h"
-#include "tests/platform/TempRegistry.h"
+#include "tests/support/TempRegistry.h"
 
 using tlx::ComPtr;
 

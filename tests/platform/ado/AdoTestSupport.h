@@ -17,16 +17,11 @@
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
+#include "tests/support/CompanyDatabase.h"
 
 namespace adotest {
 
-inline std::string ReadSourceFile(const std::string& relative) {
-    const char* root = std::getenv("TLX_SOURCE_DIR");
-    std::ifstream in(std::string(root ? root : ".") + "/" + relative);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+inline std::string ReadSourceFile(const std::string& relative) { return tlx::test::ReadSourceText(relative); }
 
 // A database file built from the named scripts of db/ ("db/company": the company database's scripts),
 // removed with the object.
@@ -44,10 +39,7 @@ public:
                 texts.push_back(ReadSourceFile(script));
                 continue;
             }
-            // The company database is the scripts its folder's list names, in that order.
-            std::istringstream list(ReadSourceFile(script + "/scripts.txt"));
-            for (std::string line; std::getline(list, line);)
-                if (!line.empty() && line.front() != '#') texts.push_back(ReadSourceFile(script + "/" + line));
+            for (std::string& text : tlx::test::CompanyScripts()) texts.push_back(std::move(text));
         }
         if (!extra.empty()) texts.push_back(extra);
         tlx::ado::CreateDatabaseFile(path_, texts);

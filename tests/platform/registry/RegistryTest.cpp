@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "TempRegistry.h"
+#include "tests/support/TempRegistry.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/registry/Registry.h"
 
