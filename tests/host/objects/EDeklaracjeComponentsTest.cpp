@@ -25,7 +25,7 @@ std::u16string ReadText(const std::filesystem::path& path) {
 
 // The hand-written official VAT-7(17) of the demo company.
 std::u16string GoldenVat7() {
-    return ReadText(std::filesystem::path(std::getenv("TLX_SOURCE_DIR")) / "tests" / "module" / "golden" /
+    return ReadText(std::filesystem::path(std::getenv("TLX_SOURCE_DIR")) / "tests" / "module" / "edeklaracje" / "golden" /
                     "VAT-7_17.xml");
 }
 

@@ -28,7 +28,7 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 std::filesystem::path SourceDir() { return std::getenv("TLX_SOURCE_DIR"); }
-std::filesystem::path Golden(const char* name) { return SourceDir() / "tests" / "module" / "golden" / name; }
+std::filesystem::path Golden(const char* name) { return SourceDir() / "tests" / "module" / "edeklaracje" / "golden" / name; }
 
 // Copies the identity of what the stylesheet is given: the module's own document.
 constexpr char16_t kIdentity[] =
