@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -93,9 +94,9 @@ HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* /*reserved*/, REFI
     if (hidden) return REGDB_E_CLASSNOTREG;
     if (!(context & CLSCTX_INPROC_SERVER)) return REGDB_E_CLASSNOTREG;
 
-    tlx::RegistryTree tree;
+    std::shared_ptr<const tlx::RegistryTree> tree;
     if (HRESULT hr = tlx::ReadRegistry(tree); FAILED(hr)) return hr;
-    auto server = tree.Value(u"CLSID\\" + tlx::GuidToText(clsid) + u"\\InprocServer32");
+    auto server = tree->Value(u"CLSID\\" + tlx::GuidToText(clsid) + u"\\InprocServer32");
     if (!server || server->empty()) return REGDB_E_CLASSNOTREG;
 
     GetClassObjectFn entry = nullptr;
@@ -142,9 +143,9 @@ HRESULT CLSIDFromProgID(LPCOLESTR progId, CLSID* clsid) {
             }
         }
     }
-    tlx::RegistryTree tree;
+    std::shared_ptr<const tlx::RegistryTree> tree;
     if (HRESULT hr = tlx::ReadRegistry(tree); FAILED(hr)) return hr;
-    auto text = tree.Value(std::u16string(name) + u"\\CLSID");
+    auto text = tree->Value(std::u16string(name) + u"\\CLSID");
     if (!text) return CO_E_CLASSSTRING;
     return tlx::ParseGuid(*text, *clsid) ? S_OK : REGDB_E_INVALIDVALUE;
 }
@@ -160,9 +161,9 @@ HRESULT ProgIDFromCLSID(REFCLSID clsid, LPOLESTR* progId) {
             if (c.clsid == clsid && !c.progId.empty()) found = c.progId;
     }
     if (found.empty()) {
-        tlx::RegistryTree tree;
+        std::shared_ptr<const tlx::RegistryTree> tree;
         if (HRESULT hr = tlx::ReadRegistry(tree); FAILED(hr)) return hr;
-        auto text = tree.Value(u"CLSID\\" + tlx::GuidToText(clsid) + u"\\ProgID");
+        auto text = tree->Value(u"CLSID\\" + tlx::GuidToText(clsid) + u"\\ProgID");
         if (!text || text->empty()) return REGDB_E_CLASSNOTREG;
         found = *text;
     }

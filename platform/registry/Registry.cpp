@@ -6,8 +6,15 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <mutex>
 #include <stdexcept>
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include <cerrno>
 
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
@@ -194,26 +201,125 @@ std::string RegistryFilePath() {
     return (base / "tlx" / "hkcr.reg").string();
 }
 
-HRESULT ReadRegistry(RegistryTree& out) {
-    std::string path = RegistryFilePath();
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
-        out = RegistryTree();
+namespace {
+
+// What tells one content of the registry file from another without reading it.
+struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+
+    bool operator==(const FileStamp& other) const {
+        return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+               modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+    }
+    static FileStamp Of(const struct stat& info) {
+        return FileStamp{true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+    }
+};
+
+// The parsed registry of the process, with the path and stamp of the file it was parsed from.
+struct ParsedRegistry {
+    std::mutex mutex;
+    std::string path;
+    FileStamp stamp;
+    std::shared_ptr<const RegistryTree> tree;
+};
+
+ParsedRegistry& Parsed() {
+    static ParsedRegistry parsed;
+    return parsed;
+}
+
+// Parses the file at `path` into `parsed` (the caller holds its lock).
+HRESULT ParseFile(ParsedRegistry& parsed, const std::string& path) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) return Fail(REGDB_E_READREGDB, "Cannot read the registry file " + path);
+        parsed.path = path;
+        parsed.stamp = FileStamp{};
+        parsed.tree = std::make_shared<const RegistryTree>();
         return S_OK;
     }
-    std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    if (!file && !file.eof()) return Fail(REGDB_E_READREGDB, "Cannot read the registry file " + path);
+    struct stat info {};
+    std::string text;
+    bool read = ::fstat(fd, &info) == 0;
+    if (read) {
+        text.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t done = 0;
+        while (read && done < text.size()) {
+            ssize_t n = ::read(fd, text.data() + done, text.size() - done);
+            if (n < 0 && errno == EINTR) continue;
+            read = n > 0;
+            if (read) done += static_cast<std::size_t>(n);
+        }
+    }
+    ::close(fd);
+    if (!read) return Fail(REGDB_E_READREGDB, "Cannot read the registry file " + path);
     try {
-        out = RegistryTree::Parse(text.str());
+        parsed.tree = std::make_shared<const RegistryTree>(RegistryTree::Parse(text));
     } catch (const std::runtime_error& e) {
+        parsed.tree.reset();
         return Fail(REGDB_E_READREGDB, "The registry file " + path + " is corrupt at " + e.what());
     }
+    parsed.path = path;
+    parsed.stamp = FileStamp::Of(info);
+    return S_OK;
+}
+
+// Serialises updates of the registry file between processes for the life of the object.
+class RegistryFileLock {
+public:
+    explicit RegistryFileLock(const std::string& path) {
+        fd_ = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        if (fd_ >= 0)
+            while (::flock(fd_, LOCK_EX) != 0 && errno == EINTR) {
+            }
+    }
+    ~RegistryFileLock() {
+        if (fd_ >= 0) ::close(fd_);  // closing lets the lock go
+    }
+    RegistryFileLock(const RegistryFileLock&) = delete;
+    RegistryFileLock& operator=(const RegistryFileLock&) = delete;
+
+private:
+    int fd_ = -1;
+};
+
+std::mutex& UpdateMutex() {
+    static std::mutex mutex;
+    return mutex;
+}
+
+}  // namespace
+
+HRESULT ReadRegistry(std::shared_ptr<const RegistryTree>& out) {
+    std::string path = RegistryFilePath();
+    ParsedRegistry& parsed = Parsed();
+    std::lock_guard lock(parsed.mutex);
+    struct stat info {};
+    FileStamp now = ::stat(path.c_str(), &info) == 0 ? FileStamp::Of(info) : FileStamp{};
+    if (!parsed.tree || parsed.path != path || !(parsed.stamp == now))
+        if (HRESULT hr = ParseFile(parsed, path); FAILED(hr)) return hr;
+    out = parsed.tree;
+    return S_OK;
+}
+
+HRESULT ReadRegistry(RegistryTree& out) {
+    std::shared_ptr<const RegistryTree> tree;
+    if (HRESULT hr = ReadRegistry(tree); FAILED(hr)) return hr;
+    out = *tree;
     return S_OK;
 }
 
 HRESULT UpdateRegistry(const std::function<void(RegistryTree&)>& change) {
+    std::filesystem::path path = RegistryFilePath();
+    std::error_code ec;
+    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
+    std::lock_guard serial(UpdateMutex());
+    RegistryFileLock fileLock(path.string());
     RegistryTree tree;
     if (HRESULT hr = ReadRegistry(tree); FAILED(hr)) return hr;
     try {
@@ -221,9 +327,6 @@ HRESULT UpdateRegistry(const std::function<void(RegistryTree&)>& change) {
     } catch (const std::runtime_error& e) {
         return Fail(REGDB_E_INVALIDVALUE, std::string("Invalid registry change: ") + e.what());
     }
-    std::filesystem::path path = RegistryFilePath();
-    std::error_code ec;
-    if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), ec);
     std::filesystem::path temp = path;
     temp += ".tmp" + std::to_string(::getpid());
     {
@@ -240,6 +343,15 @@ HRESULT UpdateRegistry(const std::function<void(RegistryTree&)>& change) {
     if (ec) {
         std::filesystem::remove(temp, ec);
         return Fail(REGDB_E_WRITEREGDB, "Cannot replace the registry file " + path.string());
+    }
+    // The tree just written is the registry now: later reads take it without parsing the file again.
+    ParsedRegistry& parsed = Parsed();
+    std::lock_guard lock(parsed.mutex);
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0) {
+        parsed.path = path.string();
+        parsed.stamp = FileStamp::Of(info);
+        parsed.tree = std::make_shared<const RegistryTree>(std::move(tree));
     }
     return S_OK;
 }

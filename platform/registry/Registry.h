@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,13 +48,20 @@ private:
 // The registry file's path.
 std::string RegistryFilePath();
 
-// Reads the registry (a missing file is an empty registry). A file that cannot be read or parsed answers
-// REGDB_E_READREGDB with an error object that names the file and the fault.
+// The registry as last parsed, shared and read-only (a missing file is an empty registry). The parsed
+// tree is kept for the process and parsed again only when the file changed since (another path, or
+// another file, size or modification time at that path), or after UpdateRegistry, which puts the tree it
+// wrote in its place. A file that cannot be read or parsed answers REGDB_E_READREGDB with an error
+// object that names the file and the fault, and is read again at the next call.
+HRESULT ReadRegistry(std::shared_ptr<const RegistryTree>& out);
+// The same, as a copy the caller may change.
 HRESULT ReadRegistry(RegistryTree& out);
 
 // Reads the registry, applies `change`, and writes the result to a temporary file that then replaces the
-// registry, so a failure leaves the file as it was. A corrupt file is never overwritten: the read's
-// failure is answered. A write failure answers REGDB_E_WRITEREGDB with an error object.
+// registry, so a failure leaves the file as it was. Updates are serialised, within the process and
+// between processes (a lock file beside the registry), so that concurrent registrations lose nothing.
+// A corrupt file is never overwritten: the read's failure is answered. A write failure answers
+// REGDB_E_WRITEREGDB with an error object.
 HRESULT UpdateRegistry(const std::function<void(RegistryTree&)>& change);
 
 }  // namespace tlx

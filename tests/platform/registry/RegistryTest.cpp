@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
+#include <vector>
 
 #include "tests/support/TempRegistry.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/registry/Registry.h"
+#include "platform/text/CodePage.h"
 
 namespace {
 std::string ReadFile(const std::string& path) {
@@ -69,4 +73,47 @@ TEST(Registry, FailedWriteLeavesTheFileAsItWas) {
               }),
               REGDB_E_INVALIDVALUE);
     EXPECT_EQ(ReadFile(temp.Path()), before);
+}
+
+TEST(Registry, ParsedOnceAndAgainOnlyWhenTheFileChanges) {
+    TempRegistry temp;
+    ASSERT_EQ(tlx::UpdateRegistry([](tlx::RegistryTree& t) { t.Create(u"Prog.A\\CLSID").defaultValue = u"{A}"; }),
+              S_OK);
+    std::shared_ptr<const tlx::RegistryTree> first, second;
+    ASSERT_EQ(tlx::ReadRegistry(first), S_OK);
+    ASSERT_EQ(tlx::ReadRegistry(second), S_OK);
+    EXPECT_EQ(first, second) << "an unchanged file is not parsed again";
+    EXPECT_EQ(first->Value(u"Prog.A\\CLSID"), u"{A}") << "the tree a registration wrote is read back";
+
+    // Another process registers a class: the file is replaced behind this process's back.
+    std::ofstream(temp.Path() + ".new", std::ios::binary) << "[Prog.B\\CLSID]\n@=\"{B}\"\n";
+    std::filesystem::rename(temp.Path() + ".new", temp.Path());
+    std::shared_ptr<const tlx::RegistryTree> third;
+    ASSERT_EQ(tlx::ReadRegistry(third), S_OK);
+    EXPECT_EQ(third->Value(u"Prog.B\\CLSID"), u"{B}");
+    EXPECT_EQ(third->Value(u"Prog.A\\CLSID"), std::nullopt);
+
+    std::filesystem::remove(temp.Path());
+    std::shared_ptr<const tlx::RegistryTree> fourth;
+    ASSERT_EQ(tlx::ReadRegistry(fourth), S_OK);
+    EXPECT_EQ(fourth->Value(u"Prog.B\\CLSID"), std::nullopt) << "a removed file is an empty registry";
+}
+
+TEST(Registry, ConcurrentRegistrationsLoseNothing) {
+    TempRegistry temp;
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([t] {
+            for (int i = 0; i < 10; ++i)
+                tlx::UpdateRegistry([&](tlx::RegistryTree& tree) {
+                    tree.Create(u"Key" + tlx::Utf8ToUtf16(std::to_string(t * 100 + i)));
+                });
+        });
+    for (auto& thread : threads) thread.join();
+    tlx::RegistryTree tree;
+    ASSERT_EQ(tlx::ReadRegistry(tree), S_OK);
+    int found = 0;
+    for (int t = 0; t < 4; ++t)
+        for (int i = 0; i < 10; ++i) found += tree.Find(u"Key" + tlx::Utf8ToUtf16(std::to_string(t * 100 + i))) != nullptr;
+    EXPECT_EQ(found, 40);
 }
