@@ -2,10 +2,13 @@
 
 #include <algorithm>
 #include <cctype>
+#include <optional>
+#include <set>
 
 #include "host/Database.h"
 #include "host/HostError.h"
 #include "host/collections/HostCollection.h"
+#include "host/collections/PendingChanges.h"
 #include "host/collections/RowCursor.h"
 #include "host/session/HostSession.h"
 #include "hostapi/Errors.h"
@@ -460,39 +463,61 @@ void CollectionCore::ForEachPendingRow(const std::function<void(LONG status)>& v
     ApplyOwnFilter();
 }
 
-void CollectionCore::SaveChildren(HostCollection* self, unsigned serialBefore) {
-    std::vector<ComPtr<IUnknown>> identities;
-    for (const Entry& entry : items_) identities.push_back(entry.identity);
+bool CollectionCore::HasPendingRows() {
+    if (!recordset_) return false;
+    // The walk leaves the recordset where it stood.
+    std::optional<double> current;
+    if (!AtEnd(recordset_.Get())) current = CurrentBookmark();
+    Check(recordset_->put_Filter(Variant::FromLong(adFilterPendingRecords)));
+    LONG count = 0;
+    Check(recordset_->get_RecordCount(&count));
+    ApplyOwnFilter();
+    if (current) recordset_->put_Bookmark(Variant::FromDouble(*current));
+    return count > 0;
+}
+
+std::vector<IUnknown*> CollectionCore::ItemIdentities() const {
+    std::vector<IUnknown*> identities;
+    for (const Entry& entry : items_) identities.push_back(entry.identity.Get());
+    return identities;
+}
+
+void CollectionCore::SaveChildren(HostCollection* self, const std::vector<Entry*>& saved, unsigned serialBefore) {
+    std::set<IUnknown*> parents;
+    for (const Entry* entry : saved) parents.insert(entry->identity.Get());
     for (HostCollection* child : HostSessionOf(session.Get())->Collections()) {
         if (child == self) continue;
         IUnknown* parent = child->ParentIdentity();
-        bool ours = parent && std::any_of(identities.begin(), identities.end(),
-                                          [&](const ComPtr<IUnknown>& id) { return id.Get() == parent; });
-        if (ours || child->LinkSerial() > serialBefore) child->SaveRows();
+        if ((parent && parents.count(parent)) || child->LinkSerial() > serialBefore) child->SaveRows();
     }
 }
 
 void CollectionCore::RunProtocol(HostCollection* self) {
     Recordset* rows = Rows();
-    std::vector<Entry*> live, deleted;
-    // Items for added or changed rows that nobody asked for, so that their hooks run too.
+    // The rows added, changed or deleted; items for those that nobody asked for are made, so that their
+    // hooks run too (deleted rows too: a deletion put back by a rolled-back save has lost its item).
+    std::set<double> pending;
+    std::vector<double> withoutItem;
+    ForEachPendingRow([&](LONG) {
+        double bookmark = CurrentBookmark();
+        pending.insert(bookmark);
+        if (!FindEntry(bookmark)) withoutItem.push_back(bookmark);
+    });
     if (!settings.itemClass.empty()) {
-        std::vector<double> pending;
-        ForEachPendingRow([&](LONG status) {
-            // Deleted rows too: a deletion put back by a rolled-back save has lost its item.
-            (void)status;
-            double bookmark = CurrentBookmark();
-            if (!FindEntry(bookmark)) pending.push_back(bookmark);
-        });
-        if (!pending.empty()) Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
-        for (double bookmark : pending) {
+        if (!withoutItem.empty()) Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
+        for (double bookmark : withoutItem) {
             MoveTo(bookmark);
             ItemOfCurrentRow(hostBindRead);
         }
     }
     LinkNewRows();
     ApplyOwnFilter();
+    // Only items with work to store are visited: their own row is pending, or a collection below them
+    // holds pending rows. Items merely read are left alone, so a save costs what changed.
+    PendingChanges below(HostSessionOf(session.Get()).Get());
+    std::vector<Entry*> live, deleted;
     for (Entry& entry : items_) {
+        if (!pending.count(entry.bookmark) && !below.Below(entry.identity.Get())) continue;
         if (SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(entry.bookmark))))
             live.push_back(&entry);
         else
@@ -530,7 +555,9 @@ void CollectionCore::RunProtocol(HostCollection* self) {
                 entry->id = ReadLong(rows, settings.idColumn);
             if (ComPtr<ISaveable> saveable = entry->item.As<ISaveable>()) Check(saveable->Save(hostSaveWritten));
         }
-        SaveChildren(self, serialBefore);
+        std::vector<Entry*> saved(live);
+        saved.insert(saved.end(), deleted.begin(), deleted.end());
+        SaveChildren(self, saved, serialBefore);
     } catch (...) {
         // Rollback notices go out whatever else fails; the first failure is the one reported.
         ComPtr<IErrorInfo> failure;

@@ -57,6 +57,9 @@ public:
     // Moves the recordset to a row (the enumerator's Next); the collection's own filter applies.
     HRESULT MoveToRow(double bookmark);
     bool Holds(IUnknown* item);
+    // Whether a row was added, changed or deleted and not stored yet.
+    bool HasPendingRows();
+    std::vector<IUnknown*> ItemIdentities() const;
     void ReleaseItems() { items_.clear(); }
     // Gives every live row the parent's identifier in the link column and rebinds the query.
     void SetParentLink(LONG id, std::u16string column);
@@ -89,7 +92,9 @@ private:
     void RequireWritable() const;
     [[noreturn]] void NotFound(const ItemKey& key) const;
     void RunProtocol(HostCollection* self);
-    void SaveChildren(HostCollection* self, unsigned serialBefore);
+    // Saves the collections whose parent is one of `saved`, and those given a parent link since the
+    // serial (new rows of a parent that was just written).
+    void SaveChildren(HostCollection* self, const std::vector<Entry*>& saved, unsigned serialBefore);
     void LinkNewRows();
     [[noreturn]] void ExplainConflict();
 

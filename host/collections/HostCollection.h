@@ -2,6 +2,8 @@
 // its parent for the save protocol, and releasing its items when the session closes.
 #pragma once
 
+#include <vector>
+
 #include "platform/com/Unknown.h"
 
 namespace tlx::host {
@@ -18,6 +20,10 @@ public:
     virtual unsigned LinkSerial() = 0;
     // Runs the save protocol (hostapi/Framework.h) inside the session's unit of database work.
     virtual void SaveRows() = 0;
+    // Whether a row was added, changed or deleted and not stored yet (false when nothing was read).
+    virtual bool HasPendingRows() = 0;
+    // The identities (IUnknown) of the items the collection has handed out.
+    virtual std::vector<IUnknown*> ItemIdentities() = 0;
     virtual void ReleaseItems() = 0;
     // A collection the session made only to answer one key (ISession::CreateObject with a parameter)
     // reads only the rows of that key, when it has read nothing yet and the key is an identifier or

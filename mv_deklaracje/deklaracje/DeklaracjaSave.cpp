@@ -239,13 +239,13 @@ void CDeklaracja::AssignNumber() {
     g_pendingNumbers.push_back(PendingNumber{this, sessionIdentity.Get(), std::move(query), number});
 }
 
-// The row is saved when it is being edited or added; unchanged header rows are saved with their stored
-// values, which may have changed since the row was read.
+// The row is saved when it is being edited or added, or when something hanging on it (a stored value, a
+// page, a side list) changed; a declaration whose form was merely loaded is not checked again.
 bool CDeklaracja::RowToSave() {
     if (!IsRecordNotDeleted()) return false;
     EditModeEnum editMode{};
     CheckHost(BoundRecordset()->get_EditMode(&editMode));
-    return editMode == adEditInProgress || editMode == adEditAdd || children_[static_cast<int>(Child::Elements)];
+    return editMode == adEditInProgress || editMode == adEditAdd || ChildrenHavePendingChanges();
 }
 
 void CDeklaracja::RebuildPrintouts() {
