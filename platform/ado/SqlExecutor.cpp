@@ -2,14 +2,51 @@
 
 #include <sqlite3.h>
 
+#include <mutex>
+#include <unordered_map>
+
 #include "platform/ado/AdoError.h"
 #include "platform/ado/SqlRewriter.h"
 #include "platform/ado/SqlRoutines.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::ado {
+
+// A batch rewritten once, with the host functions its statements call.
+struct RewrittenBatch {
+    std::vector<BatchStatement> statements;
+    std::vector<std::string> functions;
+};
+
 namespace {
 std::string Text(const char* text) { return text ? text : ""; }
+
+// The batches of the process rewritten so far, by their text: a statement that the host runs again and
+// again is rewritten once. A failed rewrite is not kept; the store starts afresh when it is full.
+class RewrittenBatches {
+public:
+    std::shared_ptr<const RewrittenBatch> Find(std::string_view tsql) {
+        std::lock_guard lock(mutex_);
+        auto found = batches_.find(std::string(tsql));
+        return found == batches_.end() ? nullptr : found->second;
+    }
+    void Keep(std::string_view tsql, std::shared_ptr<const RewrittenBatch> batch) {
+        std::lock_guard lock(mutex_);
+        if (batches_.size() >= kMaxBatches) batches_.clear();
+        batches_[std::string(tsql)] = std::move(batch);
+    }
+
+private:
+    static constexpr std::size_t kMaxBatches = 1024;
+    std::mutex mutex_;
+    std::unordered_map<std::string, std::shared_ptr<const RewrittenBatch>> batches_;
+};
+
+RewrittenBatches& Rewritten() {
+    static RewrittenBatches batches;
+    return batches;
+}
+
 }  // namespace
 
 std::unique_ptr<RowSet> LoadRowSet(Statement& statement) {
@@ -50,14 +87,30 @@ void SqlExecutor::BindVariables(sqlite3_stmt* statement, std::string_view sql) {
     }
 }
 
-ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
-    SqlRewriter rewriter([this](std::string_view name) {
+std::shared_ptr<const RewrittenBatch> SqlExecutor::Rewrite(std::string_view tsql) {
+    std::shared_ptr<const RewrittenBatch> batch = Rewritten().Find(tsql);
+    if (batch) {
+        for (const std::string& function : batch->functions) db_.EnsureFunction(function);
+        return batch;
+    }
+    auto rewritten = std::make_shared<RewrittenBatch>();
+    SqlRewriter rewriter([&](std::string_view name) {
         auto sqlName = SqlRoutines::Instance().FunctionSqlName(name);
-        if (sqlName) db_.EnsureFunction(*sqlName);
+        if (sqlName) {
+            db_.EnsureFunction(*sqlName);
+            rewritten->functions.push_back(*sqlName);
+        }
         return sqlName;
     });
+    rewritten->statements = rewriter.Rewrite(tsql);
+    Rewritten().Keep(tsql, rewritten);
+    return rewritten;
+}
+
+ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
     // Rewriting the whole batch first: an unknown construct anywhere stops it before anything runs.
-    std::vector<BatchStatement> batch = rewriter.Rewrite(tsql);
+    std::shared_ptr<const RewrittenBatch> rewritten = Rewrite(tsql);
+    const std::vector<BatchStatement>& batch = rewritten->statements;
     std::vector<SqlProcedure> procedures;
     for (const BatchStatement& step : batch) {
         if (step.kind != BatchStatement::kExec) continue;
@@ -75,7 +128,7 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
             case BatchStatement::kDeclare:
                 break;
             case BatchStatement::kSet: {
-                Statement statement(db_.Handle(), step.sql);
+                Statement statement = db_.Prepare(step.sql);
                 BindVariables(statement.Get(), step.sql);
                 tlx::Variant value = tlx::Variant::Null();
                 if (statement.Step()) value = VariantFromSqlite(sqlite3_column_value(statement.Get(), 0));
@@ -108,7 +161,7 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
                 break;
             }
             case BatchStatement::kQuery: {
-                Statement statement(db_.Handle(), step.sql);
+                Statement statement = db_.Prepare(step.sql);
                 BindVariables(statement.Get(), step.sql);
                 if (sqlite3_column_count(statement.Get()) > 0) {
                     auto rows = LoadRowSet(statement);

@@ -17,12 +17,16 @@ struct ExecutionResult {
     LONG affected = -1;            // rows changed by the last data statement, -1 when none ran
 };
 
+struct RewrittenBatch;
+
 class SqlExecutor {
 public:
     explicit SqlExecutor(SqliteDatabase& db) : db_(db) {}
     ExecutionResult Execute(std::string_view tsql);
 
 private:
+    // The batch rewritten for SQLite, once per text for the process.
+    std::shared_ptr<const RewrittenBatch> Rewrite(std::string_view tsql);
     void BindVariables(sqlite3_stmt* statement, std::string_view sql);
 
     SqliteDatabase& db_;

@@ -23,19 +23,34 @@ Statement::Statement(sqlite3* db, std::string_view sql) : db_(db) {
 }
 
 Statement::Statement(Statement&& other) noexcept
-    : db_(other.db_), statement_(std::exchange(other.statement_, nullptr)), tail_(other.tail_) {}
+    : db_(other.db_),
+      statement_(std::exchange(other.statement_, nullptr)),
+      tail_(other.tail_),
+      keeper_(std::exchange(other.keeper_, nullptr)),
+      text_(std::move(other.text_)) {}
 
 Statement& Statement::operator=(Statement&& other) noexcept {
     if (this != &other) {
-        sqlite3_finalize(statement_);
+        Release();
         db_ = other.db_;
         statement_ = std::exchange(other.statement_, nullptr);
         tail_ = other.tail_;
+        keeper_ = std::exchange(other.keeper_, nullptr);
+        text_ = std::move(other.text_);
     }
     return *this;
 }
 
-Statement::~Statement() { sqlite3_finalize(statement_); }
+Statement::~Statement() { Release(); }
+
+void Statement::Release() {
+    sqlite3_stmt* statement = std::exchange(statement_, nullptr);
+    if (!statement) return;
+    if (SqliteDatabase* keeper = std::exchange(keeper_, nullptr))
+        keeper->KeepIdle(std::move(text_), statement);
+    else
+        sqlite3_finalize(statement);
+}
 
 bool Statement::Step() {
     if (!statement_) return false;
@@ -68,7 +83,37 @@ SqliteDatabase::SqliteDatabase(const std::string& file) {
 SqliteDatabase::~SqliteDatabase() {
     // Closing with a transaction open rolls it back.
     if (db_ && !sqlite3_get_autocommit(db_)) EndTransaction(false);
+    for (auto& [text, statements] : idle_)
+        for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
     sqlite3_close_v2(db_);
+}
+
+Statement SqliteDatabase::Prepare(std::string_view sql) {
+    std::string text(sql);
+    Statement statement;
+    if (auto idle = idle_.find(text); idle != idle_.end() && !idle->second.empty()) {
+        statement.db_ = db_;
+        statement.statement_ = idle->second.back();
+        idle->second.pop_back();
+        --idleCount_;
+    } else {
+        statement = Statement(db_, text);
+    }
+    statement.tail_ = {};
+    statement.keeper_ = this;
+    statement.text_ = std::move(text);
+    return statement;
+}
+
+void SqliteDatabase::KeepIdle(std::string text, sqlite3_stmt* statement) {
+    sqlite3_reset(statement);
+    sqlite3_clear_bindings(statement);
+    if (idleCount_ >= kMaxIdleStatements) {
+        sqlite3_finalize(statement);
+        return;
+    }
+    idle_[std::move(text)].push_back(statement);
+    ++idleCount_;
 }
 
 void SqliteDatabase::Run(std::string_view sql) {

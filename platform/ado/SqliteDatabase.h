@@ -2,10 +2,12 @@
 // name TLX, and the statement handle that goes with it.
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 struct sqlite3;
@@ -14,6 +16,7 @@ struct sqlite3_stmt;
 namespace tlx::ado {
 
 class RowSet;
+class SqliteDatabase;
 
 class Statement {
 public:
@@ -21,6 +24,7 @@ public:
     Statement(sqlite3* db, std::string_view sql);  // fails with the database's message and the text
     Statement(Statement&& other) noexcept;
     Statement& operator=(Statement&& other) noexcept;
+    // Finalizes the statement, or hands one that its database keeps for reuse back to it.
     ~Statement();
 
     sqlite3_stmt* Get() const { return statement_; }
@@ -30,9 +34,14 @@ public:
     std::string_view Tail() const { return tail_; }
 
 private:
+    friend class SqliteDatabase;
+    void Release();
+
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
     std::string_view tail_;
+    SqliteDatabase* keeper_ = nullptr;  // the database that takes the statement back
+    std::string text_;                  // the text it was prepared from, its key there
 };
 
 class SqliteDatabase {
@@ -52,11 +61,22 @@ public:
     // rows are put back as they were (rolled back) or its kept rows are dropped (committed).
     void HoldUntilTransactionEnds(const std::shared_ptr<RowSet*>& rows);
     void EndTransaction(bool committed);
+    // A prepared statement for the text of one statement, kept by the connection for the next use of
+    // the same text: when the object ends, the statement is reset, its bindings cleared, and kept.
+    // A text in use is prepared afresh for a second, nested user. The tail is not kept: the text must
+    // hold one statement.
+    Statement Prepare(std::string_view sql);
 
 private:
+    friend class Statement;
+    void KeepIdle(std::string text, sqlite3_stmt* statement);
+
+    static constexpr std::size_t kMaxIdleStatements = 256;
     sqlite3* db_ = nullptr;
     std::vector<std::weak_ptr<RowSet*>> held_;
     std::set<std::string> installed_;
+    std::unordered_map<std::string, std::vector<sqlite3_stmt*>> idle_;
+    std::size_t idleCount_ = 0;
 };
 
 // Creates a database file from nothing by running SQL scripts on it (each a series of statements).
