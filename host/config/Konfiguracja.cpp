@@ -3,6 +3,7 @@
 #include "host/HostError.h"
 #include "host/config/ConfigurationStore.h"
 #include "host/config/Parametr.h"
+#include "host/config/SessionSettings.h"
 #include "host/session/HostSession.h"
 
 namespace tlx::host {
@@ -17,10 +18,15 @@ Connection* CKonfiguracja::Database() {
     return HostSessionOf(session_.Get())->CompanyConnection();
 }
 
+SessionSettings& CKonfiguracja::Settings() {
+    if (!session_) Fail(E_POINTER, u"Konfiguracja nie ma sesji");
+    return HostSessionOf(session_.Get())->Settings();
+}
+
 HRESULT CKonfiguracja::GetValue(BSTR key, BSTR* value) {
     return Boundary([&] {
         Require(value);
-        *value = Bstr(ReadSetting(Database(), TextOf(key)).value_or(u"")).Detach();
+        *value = Bstr(Settings().Setting(Database(), TextOf(key)).value_or(u"")).Detach();
     });
 }
 
@@ -28,9 +34,9 @@ HRESULT CKonfiguracja::GetParametr(BSTR key, DATE date, IParametr** parametr) {
     return Boundary([&] {
         Require(parametr);
         std::u16string name = TextOf(key);
-        if (std::optional<DatedValue> dated = ReadDatedSetting(Database(), name, date)) {
+        if (std::optional<DatedValue> dated = Settings().DatedSetting(Database(), name, date)) {
             *parametr = CParametr::Make(Variant::FromString(dated->value), dated->from).Detach();
-        } else if (std::optional<std::u16string> plain = ReadSetting(Database(), name)) {
+        } else if (std::optional<std::u16string> plain = Settings().Setting(Database(), name)) {
             *parametr = CParametr::Make(Variant::FromString(*plain), 0).Detach();
         } else {
             *parametr = CParametr::Make(Variant(), 0).Detach();

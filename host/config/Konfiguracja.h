@@ -1,5 +1,6 @@
 // The configuration object (CLSID_Konfiguracja): settings by key and dated parameters, read from the
-// company database of the session it was initialised with (hostapi/Configuration.h).
+// company database of the session it was initialised with, once for the session's life
+// (hostapi/Configuration.h).
 #pragma once
 
 #include "hostapi/ConfigurationDispatch.h"
@@ -7,6 +8,8 @@
 #include "hostapi/Framework.h"
 
 namespace tlx::host {
+
+class SessionSettings;
 
 class CKonfiguracja final : public ComObject<CKonfiguracja, Dispatch<IKonfiguracja>, IInitializeSession> {
 public:
@@ -16,6 +19,7 @@ public:
 
 private:
     Connection* Database();
+    SessionSettings& Settings();
     ComPtr<ISession> session_;
 };
 

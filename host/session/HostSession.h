@@ -12,6 +12,7 @@
 namespace tlx::host {
 
 class HostCollection;
+class SessionSettings;
 
 struct IHostSession : IUnknown {
     static constexpr IID kIid = tlx::MakeGuid(u"{5418B806-A0E1-496D-A24D-F429E22359E1}");
@@ -19,6 +20,8 @@ struct IHostSession : IUnknown {
     // The company-database connection, opened on first use (throws HostError).
     virtual Connection* CompanyConnection() = 0;
     virtual ILogin* LoginObject() = 0;
+    // The configuration values the session has read, kept for its life.
+    virtual SessionSettings& Settings() = 0;
     // Keeps an object for the next SaveChanges (once; later calls for the same object do nothing).
     virtual void AddToUnitOfWork(IUnknown* object) = 0;
     // The collections created in the session, weakly: each registers on creation and leaves when

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "host/config/SessionSettings.h"
 #include "host/session/HostSession.h"
 #include "hostapi/CollectionsDispatch.h"
 #include "hostapi/LoginDispatch.h"
@@ -41,6 +42,7 @@ public:
     // IHostSession
     Connection* CompanyConnection() override;
     ILogin* LoginObject() override;
+    SessionSettings& Settings() override { return settings_; }
     void AddToUnitOfWork(IUnknown* object) override;
     void RegisterCollection(HostCollection* collection) override;
     void UnregisterCollection(HostCollection* collection) override;
@@ -66,6 +68,7 @@ private:
     std::vector<ComPtr<IUnknown>> removed_;
     std::vector<HostCollection*> collections_;
     std::vector<std::pair<DWORD, ComPtr<IDispatch>>> kept_;
+    SessionSettings settings_;
     DWORD nextCookie_ = 1;
     int workDepth_ = 0;
     bool workFailed_ = false;
