@@ -2,6 +2,7 @@
 
 #include "host/HostError.h"
 #include "platform/com/ClassRegistry.h"
+#include "platform/com/ErrorInfo.h"
 #include "platform/com/VariantConversion.h"
 #include "platform/text/AsciiCase.h"
 #include "platform/text/CodePage.h"
@@ -55,10 +56,14 @@ void ForEachField(Recordset* recordset, const std::function<void(Field* field, s
 }
 
 ComPtr<Field> FindField(Recordset* recordset, std::u16string_view name) {
+    ComPtr<Fields> fields;
+    Check(Require(recordset)->get_Fields(fields.Out()));
     ComPtr<Field> found;
-    ForEachField(recordset, [&](Field* field, std::u16string_view have) {
-        if (!found && EqualsIgnoringAsciiCase(have, name)) found = ComPtr<Field>(field);
-    });
+    // Fields.Item by name compares without regard to case; a missing column is no failure here.
+    if (FAILED(fields->get_Item(Variant::FromString(name), found.Out()))) {
+        TakeErrorDescription();
+        return nullptr;
+    }
     return found;
 }
 

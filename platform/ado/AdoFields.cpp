@@ -44,7 +44,10 @@ HRESULT CFields::get_Item(VARIANT index, Field** field) {
         if (position < 0 || static_cast<size_t>(position) >= ColumnCount())
             Fail(adErrItemNotFound, u"Item cannot be found in the collection corresponding to the requested name or "
                                     u"ordinal");
-        *field = CField::Make(state_, static_cast<size_t>(position)).Detach();
+        auto at = static_cast<size_t>(position);
+        if (made_.size() <= at) made_.resize(at + 1);
+        if (!made_[at]) made_[at] = CField::Make(state_, at);
+        *field = ComPtr<CField>(made_[at]).Detach();
     });
 }
 

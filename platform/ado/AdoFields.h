@@ -24,6 +24,9 @@ private:
     int FindByName(std::u16string_view name) const;
 
     std::shared_ptr<RecordsetState> state_;
+    // The field object of each position made so far: a field is a column of the recordset, whatever
+    // row is current, so one object serves every read.
+    std::vector<ComPtr<CField>> made_;
 };
 
 }  // namespace tlx::ado
