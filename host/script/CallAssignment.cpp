@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <utility>
 #include <vector>
 
 namespace tlx::host {
@@ -22,6 +23,10 @@ bool IsKeyword(std::string_view word) {
         "else", "do",    "in",   "new",    "delete", "case",    "throw", "instanceof", "var", "yield"};
     return std::find(kWords.begin(), kWords.end(), word) != kWords.end();
 }
+
+// Statements whose parenthesised head may be followed by a statement without braces: the `)` that
+// closes the head opens no call.
+bool IsStatementHead(std::string_view word) { return word == "if" || word == "while" || word == "for" || word == "with"; }
 
 struct Edit {
     std::size_t start, end;  // [start, end) of the original text
@@ -45,11 +50,14 @@ private:
         if (c == '/' && Next() == '*') return SkipUntil("*/");
         if (c == '/' && !divisionMayFollow_) return SkipRegex();
         if (c == '(') {
-            opens_.push_back(i_);
+            opens_.push_back({i_, IsStatementHead(WordBefore(i_))});
         } else if (c == ')' && !opens_.empty()) {
-            std::size_t open = opens_.back();
+            auto [open, head] = opens_.back();
             opens_.pop_back();
-            TryRewrite(open, i_);
+            if (head)
+                headCloses_.push_back(i_);
+            else
+                TryRewrite(open, i_);
         }
         if (!IsSpace(c)) divisionMayFollow_ = IsNameChar(c) || c == ')' || c == ']' || c == '}';
         if (IsNameChar(c)) {
@@ -59,6 +67,15 @@ private:
             return;
         }
         ++i_;
+    }
+
+    // The word that ends just before `at`, blanks skipped.
+    std::string_view WordBefore(std::size_t at) const {
+        std::size_t end = at;
+        while (end > 0 && IsSpace(code_[end - 1])) --end;
+        std::size_t start = end;
+        while (start > 0 && IsNameChar(code_[start - 1])) --start;
+        return code_.substr(start, end - start);
     }
 
     char Next() const { return i_ + 1 < code_.size() ? code_[i_ + 1] : '\0'; }
@@ -116,7 +133,9 @@ private:
         if (IsKeyword(callee)) return;
         std::size_t before = start;
         while (before > 0 && IsSpace(code_[before - 1])) --before;
-        if (before > 0 && (code_[before - 1] == '.' || code_[before - 1] == ')' || code_[before - 1] == ']')) return;
+        bool afterHead = before > 0 && std::find(headCloses_.begin(), headCloses_.end(), before - 1) != headCloses_.end();
+        if (before > 0 && !afterHead && (code_[before - 1] == '.' || code_[before - 1] == ')' || code_[before - 1] == ']'))
+            return;
         if (!edits_.empty() && edits_.back().end > start) return;  // inside a rewritten call's arguments
 
         std::string object, name = "null";
@@ -134,7 +153,8 @@ private:
     std::string_view code_;
     std::size_t i_ = 0;
     bool divisionMayFollow_ = false;
-    std::vector<std::size_t> opens_;
+    std::vector<std::pair<std::size_t, bool>> opens_;  // an open parenthesis, and whether it opens a statement head
+    std::vector<std::size_t> headCloses_;              // where statement heads close
     std::vector<Edit> edits_;
 };
 

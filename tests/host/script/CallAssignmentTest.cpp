@@ -22,6 +22,10 @@ TEST(CallAssignment, RewritesOnlyAssignedCallsOfNamedCallees) {
         {"r = /d.W(1) = 2/g; /* d.W(1) = 2 */", "r = /d.W(1) = 2/g; /* d.W(1) = 2 */"},
         {"f(a)(b) = 1; x[0].W(1) = 2", "f(a)(b) = 1; x[0].W(1) = 2"},
         {"q = a / d.W(1) / 2", "q = a / d.W(1) / 2"},
+        {"if (x) d.Wartosc('P_43') = v;", "if (x) __tlxPutCall(d, \"Wartosc\", ['P_43']).value = v;"},
+        {"for (i = 0; i < n; i++) d.W('P_' + i) = 0;", "for (i = 0; i < n; i++) __tlxPutCall(d, \"W\", ['P_' + i]).value = 0;"},
+        {"while (f(a)) g(1) = 2", "while (f(a)) __tlxPutCall(g, null, [1]).value = 2"},
+        {"if (a) (b)(1) = 2", "if (a) (b)(1) = 2"},
     };
     for (const auto& [code, expected] : rows) EXPECT_EQ(RewriteCallAssignments(code), expected) << code;
 }
@@ -34,6 +38,9 @@ TEST_F(ScriptTest, AssigningToACallPutsThePropertyWithItsArguments) {
     EXPECT_EQ(record->fields[0].first, u"P_10");
     EXPECT_EQ(record->fields[0].second.lVal, 120);
     EXPECT_EQ(Eval(u"dokument.wartosc('P_10') = dokument.Wartosc('P_10') + 1; dokument.Wartosc('P_10')").lVal, 121);
+    EXPECT_EQ(Eval(u"for (var i = 0; i < 2; i++) dokument.Wartosc('P_1' + i) = 7; dokument.Wartosc('P_11')").lVal, 7)
+        << "a statement without braces after a loop's head";
+    EXPECT_EQ(Eval(u"if (dokument) dokument.Wartosc('P_43') = 43; dokument.Wartosc('P_43')").lVal, 43);
 
     ASSERT_EQ(AddScript(u"function notCom(x) { return x; }"), S_OK);
     tlx::Variant result;
