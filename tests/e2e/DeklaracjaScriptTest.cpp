@@ -81,4 +81,9 @@ TEST_F(DeklaracjaScript, TheDemoPrintsACalculatedSavedAndReloadedVat7) {
     EXPECT_NE(out_.find("poz. 54 = 13450"), std::string::npos) << out_;
     EXPECT_NE(out_.find("Do wpłaty: 13450 zł, termin 25.04.2024"), std::string::npos) << out_;
     EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
+    const std::string named = "Firma demonstracyjna w katalogu ";
+    std::size_t at = out_.find(named);
+    ASSERT_NE(at, std::string::npos) << out_;
+    std::string folder = out_.substr(at + named.size(), out_.find('\n', at) - at - named.size());
+    EXPECT_FALSE(std::filesystem::exists(folder)) << "the demo removes its folder: " << folder;
 }

@@ -6,12 +6,33 @@
 #include "host/ServerRegistration.h"
 
 namespace tlxhost {
+namespace {
+
+// The demo's folder, removed with everything in it when the demo ends, however it ends.
+class DemoFolder {
+public:
+    DemoFolder() {
+        std::random_device random;
+        path_ = std::filesystem::temp_directory_path() / ("tlxhost-demo-" + std::to_string(random() % 1000000));
+        std::filesystem::create_directories(path_);
+    }
+    ~DemoFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    DemoFolder(const DemoFolder&) = delete;
+    DemoFolder& operator=(const DemoFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+}  // namespace
 
 int RunDemo(const std::string& modulePath) {
-    std::random_device random;
-    std::filesystem::path folder =
-        std::filesystem::temp_directory_path() / ("tlxhost-demo-" + std::to_string(random() % 1000000));
-    std::filesystem::create_directories(folder);
+    DemoFolder demo;
+    const std::filesystem::path& folder = demo.Path();
     if (const char* registry = std::getenv("TLX_REGISTRY"); !registry || !*registry)
         setenv("TLX_REGISTRY", (folder / "hkcr.reg").c_str(), 1);
     std::printf("Firma demonstracyjna w katalogu %s\n", folder.c_str());
