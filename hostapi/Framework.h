@@ -18,13 +18,15 @@ enum HostBindMode : LONG {
 
 // Save modes: the argument of ISaveable::Save. A host collection (and a session's SaveChanges) saves its
 // items in this order, the order being part of the contract:
-//   1. item by item in row order, for every item the collection has handed out or that stands for a
-//      pending row (added, changed or deleted): hostSaveCheck (6); then hostSavePrepare (7) for an item
-//      of a live row, hostSaveDeleted (4) for an item of a deleted row;
+//   1. item by item in row order, for every item with work to store: its row is pending (added,
+//      changed or deleted; an item is made for a pending row nobody asked for), or a collection whose
+//      parent it is holds pending rows, at any depth: hostSaveCheck (6); then hostSavePrepare (7) for an
+//      item of a live row, hostSaveDeleted (4) for an item of a deleted row. Items merely read are not
+//      visited, so a save costs what changed, not what the collection has handed out;
 //   2. the collection's rows are written as one batch inside the session's database transaction;
-//   3. hostSaveWritten (2) for every item of a live row, in row order: new rows now carry their
+//   3. hostSaveWritten (2) for every item of step 1 of a live row, in row order: new rows now carry their
 //      identifiers (children take them as their parent link);
-//   4. the child collections of those items (collections created with the item as parent object, or
+//   4. the child collections of the items of step 1 (collections created with the item as parent object, or
 //      given a parent link during step 3) are saved by this same protocol inside the same transaction;
 //   5. the transaction is committed (when the save opened it).
 // A failure anywhere rolls the transaction back, sends hostSaveRollback (5) to every item that had

@@ -114,16 +114,24 @@ TEST_F(CollectionTest, DeleteStaysPendingUntilSave) {
     EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"save 6 Druga", "save 4 Druga"}));
 }
 
-TEST_F(CollectionTest, SaveChecksAndPreparesEachItemThenWritesThenTellsTheItems) {
-    ComPtr<IDispatch> first;
+TEST_F(CollectionTest, SaveChecksAndPreparesEachChangedItemThenWritesThenTellsTheItems) {
+    ComPtr<IDispatch> first, second;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(1), second.Out()), S_OK);
     ASSERT_EQ(collection_->Item(Variant::FromLong(0), first.Out()), S_OK);
+    SetName(u"Pierwsza zmieniona");
     AddNamed(u"Nowa");
     RecordedCalls().clear();
 
     ASSERT_EQ(Save(), S_OK);
-    EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"save 6 Pierwsza", "save 7 Pierwsza", "save 6 Nowa",
-                                                          "save 7 Nowa", "save 2 Pierwsza", "save 2 Nowa"}));
+    EXPECT_EQ(RecordedCalls(),
+              (std::vector<std::string>{"save 6 Pierwsza zmieniona", "save 7 Pierwsza zmieniona", "save 6 Nowa",
+                                        "save 7 Nowa", "save 2 Pierwsza zmieniona", "save 2 Nowa"}))
+        << "an item merely read (Druga) is not visited";
     EXPECT_EQ(Scalar(u"select Poz_PozID from TLX.Pozycje where Poz_Nazwa = 'Nowa'"), u"4");
+
+    RecordedCalls().clear();
+    ASSERT_EQ(Save(), S_OK);
+    EXPECT_EQ(RecordedCalls(), std::vector<std::string>{}) << "a save without changes visits nothing";
 }
 
 TEST_F(CollectionTest, RowsAddedThroughTheRecordsetGetItemsWhenSaved) {
