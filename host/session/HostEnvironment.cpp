@@ -10,6 +10,7 @@
 #include "host/HostClasses.h"
 #include "host/session/HostSession.h"
 #include "host/session/Login.h"
+#include "platform/ado/DatabasePool.h"
 
 namespace tlx::host {
 namespace {
@@ -57,6 +58,8 @@ void StopHost() {
         keep->Close();
     }
     LoginSlot().Reset();
+    // The connections kept for reuse end with the host, so their files may be removed.
+    ado::DatabasePool::Instance().Clear();
 }
 
 ComPtr<ILogin> CurrentLogin() { return LoginSlot(); }

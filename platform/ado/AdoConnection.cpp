@@ -2,6 +2,7 @@
 
 #include "platform/ado/AdoError.h"
 #include "platform/ado/AdoRecordset.h"
+#include "platform/ado/DatabasePool.h"
 #include "platform/ado/SqlExecutor.h"
 #include "platform/text/CodePage.h"
 
@@ -67,7 +68,7 @@ HRESULT CConnection::Open(BSTR connectionString, BSTR, BSTR, LONG) {
         if (database_) Fail(adErrObjectOpen, u"Operation is not allowed when the object is open");
         if (connectionString && SysStringLen(connectionString) > 0)
             connectionString_ = std::u16string(connectionString, SysStringLen(connectionString));
-        database_ = std::make_shared<SqliteDatabase>(DataSourceOf(connectionString_));
+        database_ = DatabasePool::Instance().Open(DataSourceOf(connectionString_));
     });
 }
 

@@ -52,6 +52,9 @@ RewrittenBatches& Rewritten() {
 std::unique_ptr<RowSet> LoadRowSet(Statement& statement) {
     auto rows = std::make_unique<RowSet>();
     sqlite3_stmt* s = statement.Get();
+    // The first step comes before the columns are read: a statement kept prepared across a change of
+    // its tables is prepared again by that step, and only then names the columns of now.
+    bool more = statement.Step();
     int count = sqlite3_column_count(s);
     std::vector<DataTypeEnum> types;
     for (int c = 0; c < count; ++c) {
@@ -65,7 +68,7 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement) {
         types.push_back(column.type.type);
         rows->AddColumn(std::move(column));
     }
-    while (statement.Step()) {
+    for (; more; more = statement.Step()) {
         std::vector<tlx::Variant> values;
         values.reserve(static_cast<size_t>(count));
         for (int c = 0; c < count; ++c) values.push_back(ReadColumn(s, c, types[static_cast<size_t>(c)]));

@@ -1,0 +1,72 @@
+#include "platform/ado/DatabasePool.h"
+
+#include <sqlite3.h>
+#include <sys/stat.h>
+
+namespace tlx::ado {
+namespace {
+
+// Whether a connection can serve another user as a new one would: no transaction left open and no
+// temporary table, view or trigger of its last user.
+bool IsClean(SqliteDatabase& database) {
+    if (!sqlite3_get_autocommit(database.Handle())) return false;
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(database.Handle(), "SELECT 1 FROM temp.sqlite_master", -1, &statement, nullptr) != SQLITE_OK)
+        return false;
+    bool clean = sqlite3_step(statement) == SQLITE_DONE;
+    sqlite3_finalize(statement);
+    return clean;
+}
+
+}  // namespace
+
+FileIdentity FileIdentity::Of(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0) return {};
+    return FileIdentity{static_cast<unsigned long long>(info.st_dev), static_cast<unsigned long long>(info.st_ino)};
+}
+
+DatabasePool& DatabasePool::Instance() {
+    static DatabasePool pool;
+    return pool;
+}
+
+std::shared_ptr<SqliteDatabase> DatabasePool::Open(const std::string& path) {
+    FileIdentity file = FileIdentity::Of(path);
+    std::unique_ptr<SqliteDatabase> database;
+    {
+        std::lock_guard lock(mutex_);
+        for (auto idle = idle_.rbegin(); idle != idle_.rend(); ++idle) {
+            if (idle->path != path || !(idle->file == file)) continue;
+            database = std::move(idle->database);
+            idle_.erase(std::next(idle).base());
+            break;
+        }
+    }
+    if (!database) {
+        database = std::make_unique<SqliteDatabase>(path);
+        file = FileIdentity::Of(path);  // the file may have been created by the opening
+    }
+    return std::shared_ptr<SqliteDatabase>(database.release(),
+                                           [this, path, file](SqliteDatabase* used) { GiveBack(path, file, used); });
+}
+
+void DatabasePool::Clear() {
+    std::deque<Idle> closed;
+    std::lock_guard lock(mutex_);
+    closed.swap(idle_);
+}
+
+void DatabasePool::GiveBack(const std::string& path, const FileIdentity& file, SqliteDatabase* database) {
+    std::unique_ptr<SqliteDatabase> owned(database);
+    if (!IsClean(*owned) || file == FileIdentity{}) return;
+    Idle oldest;  // closed outside the lock
+    std::lock_guard lock(mutex_);
+    if (idle_.size() >= kMaxIdle) {
+        oldest = std::move(idle_.front());
+        idle_.pop_front();
+    }
+    idle_.push_back(Idle{path, file, std::move(owned)});
+}
+
+}  // namespace tlx::ado

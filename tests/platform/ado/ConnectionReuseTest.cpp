@@ -1,0 +1,109 @@
+// What a connection keeps for the next user: statements prepared by their text and, once closed, the
+// SQLite connection itself, handed to the next Open of the same file only when it is as good as new.
+#include <gtest/gtest.h>
+
+#include "AdoTestSupport.h"
+#include "platform/ado/DatabasePool.h"
+
+namespace {
+
+using adotest::TempDatabase;
+using tlx::Bstr;
+using tlx::ComPtr;
+
+std::shared_ptr<tlx::ado::SqliteDatabase> DatabaseOf(Connection* connection) {
+    return ComPtr<Connection>(connection).As<tlx::ado::IDatabaseProvider>()->Database();
+}
+
+HRESULT Execute(Connection* connection, std::u16string_view sql, ComPtr<Recordset>* rows = nullptr) {
+    ComPtr<Recordset> result;
+    HRESULT hr = connection->Execute(Bstr(sql).Get(), nullptr, adCmdText, result.Out());
+    if (rows) *rows = result;
+    return hr;
+}
+
+std::u16string FirstValue(Connection* connection, std::u16string_view sql) {
+    ComPtr<Recordset> rows;
+    EXPECT_EQ(Execute(connection, sql, &rows), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    ComPtr<Fields> fields;
+    rows->get_Fields(fields.Out());
+    ComPtr<Field> field;
+    fields->get_Item(tlx::Variant::FromLong(0), field.Out());
+    tlx::Variant value, text;
+    field->get_Value(value.Out());
+    if (value.vt == VT_NULL) return u"NULL";
+    VariantChangeType(&text, &value, 0, VT_BSTR);
+    return std::u16string(text.bstrVal, SysStringLen(text.bstrVal));
+}
+
+TEST(ConnectionReuse, AStatementRunAgainSeesTheDataAndColumnsOfNow) {
+    TempDatabase db({}, "CREATE TABLE Liczby (Wartosc INT);");
+    ComPtr<Connection> connection = db.Open();
+    const std::u16string count = u"select count(*) from TLX.Liczby";
+    EXPECT_EQ(FirstValue(connection.Get(), count), u"0");
+    ASSERT_EQ(Execute(connection.Get(), u"insert into TLX.Liczby (Wartosc) values (7)"), S_OK);
+    EXPECT_EQ(FirstValue(connection.Get(), count), u"1") << "a kept statement reads afresh";
+
+    const std::u16string all = u"select * from TLX.Liczby";
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(Execute(connection.Get(), all, &rows), S_OK);
+    ASSERT_EQ(Execute(connection.Get(), u"alter table TLX.Liczby add column Opis VARCHAR(10)"), S_OK);
+    ASSERT_EQ(Execute(connection.Get(), all, &rows), S_OK);
+    ComPtr<Fields> fields;
+    rows->get_Fields(fields.Out());
+    LONG columns = 0;
+    fields->get_Count(&columns);
+    EXPECT_EQ(columns, 2) << "a statement kept across a change of the table sees its new column";
+
+    HRESULT first = Execute(connection.Get(), u"select nie_ma from TLX.Liczby");
+    EXPECT_TRUE(FAILED(first));
+    tlx::TakeErrorDescription();
+    EXPECT_EQ(Execute(connection.Get(), u"select nie_ma from TLX.Liczby"), first) << "a failed text is not kept";
+    tlx::TakeErrorDescription();
+}
+
+TEST(ConnectionReuse, AClosedConnectionServesTheNextOpenOfTheSameFileOnlyWhenClean) {
+    TempDatabase db({}, "CREATE TABLE Liczby (Wartosc INT);");
+    tlx::ado::DatabasePool::Instance().Clear();
+    ComPtr<Connection> first = db.Open();
+    tlx::ado::SqliteDatabase* used = DatabaseOf(first.Get()).get();
+    ASSERT_EQ(first->Close(), S_OK);
+    ComPtr<Connection> second = db.Open();
+    EXPECT_EQ(DatabaseOf(second.Get()).get(), used) << "the closed connection was taken again";
+
+    // Left with a temporary table: its next user would meet it, so it is not kept.
+    ASSERT_EQ(Execute(second.Get(), u"create temp table Robocza (x INT)"), S_OK);
+    ASSERT_EQ(second->Close(), S_OK);
+    ComPtr<Connection> third = db.Open();
+    EXPECT_EQ(Execute(third.Get(), u"create temp table Robocza (x INT)"), S_OK) << "a fresh connection has no such table";
+
+    // Dropped in the middle of a transaction: rolled back, never handed on.
+    LONG level = 0;
+    ASSERT_EQ(third->BeginTrans(&level), S_OK);
+    ASSERT_EQ(Execute(third.Get(), u"insert into TLX.Liczby (Wartosc) values (1)"), S_OK);
+    third.Reset();
+    ComPtr<Connection> fourth = db.Open();
+    EXPECT_EQ(FirstValue(fourth.Get(), u"select count(*) from TLX.Liczby"), u"0");
+    EXPECT_EQ(fourth->BeginTrans(&level), S_OK) << "no transaction is left open on the connection";
+    EXPECT_EQ(fourth->RollbackTrans(), S_OK);
+}
+
+TEST(ConnectionReuse, AFileReplacedAtTheSamePathIsAnotherDatabase) {
+    tlx::ado::DatabasePool::Instance().Clear();
+    std::string path;
+    {
+        TempDatabase old({}, "CREATE TABLE Stara (x INT);");
+        path = old.Path();
+        ComPtr<Connection> connection = old.Open();
+        ASSERT_EQ(connection->Close(), S_OK);
+    }
+    tlx::ado::CreateDatabaseFile(path, {"CREATE TABLE Nowa (x INT);"});
+    auto connection = tlx::ado::CConnection::Make();
+    ASSERT_EQ(connection->Open(Bstr(u"Data Source=" + tlx::Utf8ToUtf16(path)).Get(), nullptr, nullptr, 0), S_OK);
+    EXPECT_EQ(FirstValue(connection.Get(), u"select count(*) from TLX.Nowa"), u"0");
+    connection->Close();
+    tlx::ado::DatabasePool::Instance().Clear();
+    std::filesystem::remove(path);
+}
+
+}  // namespace
