@@ -37,8 +37,8 @@ protected:
 struct IKonfiguracja : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{D280FD15-0F39-42D1-9290-328218044113}");
     using Base = IDispatch;
-    // Values are read from the company database once for the life of the object's session (a dated
-    // value once per day asked for): a value stored later is seen by objects of a new session.
+    // The session keeps the values it read (a dated value per day asked for) while the company database
+    // does not change; any change stored since, by any session, is seen at the next read.
     // The setting as text; the empty text when it is not set.
     virtual HRESULT GetValue(BSTR key, BSTR* value) = 0;
     // The dated value valid at `date`: of the key's rows, the one with the latest Kfp_DataOd not after

@@ -1,6 +1,6 @@
 // The configuration object (CLSID_Konfiguracja): settings by key and dated parameters, read from the
-// company database of the session it was initialised with, once for the session's life
-// (hostapi/Configuration.h).
+// company database of the session it was initialised with and kept by the session while the database
+// does not change (hostapi/Configuration.h).
 #pragma once
 
 #include "hostapi/ConfigurationDispatch.h"

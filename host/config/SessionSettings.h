@@ -1,8 +1,10 @@
 // The configuration values a session has read: each key's text, and each key's dated value per day,
-// read from the company database once for the life of the session. A change stored since is seen by
-// the next session.
+// read from the company database once and kept while the database does not change. Any change of the
+// file (a statement of the session, or another connection's commit) drops them, so a changed setting is
+// seen at once.
 #pragma once
 
+#include <cstdint>
 #include <map>
 #include <optional>
 #include <string>
@@ -20,6 +22,10 @@ public:
     std::optional<DatedValue> DatedSetting(Connection* connection, std::u16string_view key, DATE date);
 
 private:
+    // Drops the values read when the database changed since they were read.
+    void ForgetIfChanged(Connection* connection);
+
+    std::uint64_t stamp_ = 0;
     std::map<std::u16string, std::optional<std::u16string>, std::less<>> plain_;
     std::map<std::pair<std::u16string, long>, std::optional<DatedValue>> dated_;
 };

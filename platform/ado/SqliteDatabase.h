@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <set>
 #include <string>
@@ -66,6 +67,9 @@ public:
     // A text in use is prepared afresh for a second, nested user. The tail is not kept: the text must
     // hold one statement.
     Statement Prepare(std::string_view sql);
+    // A number that changes whenever the attached file changed since it was last asked: by a statement
+    // of this connection or by another connection's commit.
+    std::uint64_t ChangeStamp();
 
 private:
     friend class Statement;
