@@ -2,11 +2,13 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
+#include <new>
 #include <string>
 
 #include "platform/ado/AdoError.h"
@@ -161,6 +163,23 @@ bool IsTextType(DataTypeEnum type) {
     return type == adVarWChar || type == adVarChar || type == adWChar || type == adLongVarWChar;
 }
 
+namespace {
+
+// A stored text as a VT_BSTR, widened in place when it is plain ASCII (most stored texts are), so that
+// reading a row makes one allocation per text.
+tlx::Variant TextVariant(std::string_view utf8) {
+    bool ascii = std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    if (!ascii) return tlx::Variant::FromString(Utf8ToUtf16(utf8));
+    tlx::Variant out;
+    out.vt = VT_BSTR;
+    out.bstrVal = SysAllocStringLen(nullptr, static_cast<UINT>(utf8.size()));
+    if (!out.bstrVal) throw std::bad_alloc();
+    std::copy(utf8.begin(), utf8.end(), out.bstrVal);
+    return out;
+}
+
+}  // namespace
+
 tlx::Variant ReadColumn(sqlite3_stmt* statement, int column, DataTypeEnum type) {
     tlx::Variant out;
     int storage = sqlite3_column_type(statement, column);
@@ -218,7 +237,7 @@ tlx::Variant ReadColumn(sqlite3_stmt* statement, int column, DataTypeEnum type) 
         case adVarWChar: case adVarChar: case adWChar: case adLongVarWChar: {
             auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
             int bytes = sqlite3_column_bytes(statement, column);
-            return tlx::Variant::FromString(Utf8ToUtf16(std::string_view(text, static_cast<size_t>(bytes))));
+            return TextVariant(std::string_view(text, static_cast<size_t>(bytes)));
         }
         default:
             break;

@@ -31,7 +31,6 @@ void RowSet::AppendFetchedRow(std::vector<tlx::Variant> values) {
     auto row = std::make_unique<Row>();
     row->bookmark = nextBookmark_++;
     row->values = std::move(values);
-    row->assigned.assign(columns_.size(), false);
     view_.push_back(row.get());
     rows_.push_back(std::move(row));
 }
@@ -113,6 +112,7 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
     if (row.deleted) FailNoCurrent();
     row.KeepUnderlying();
     row.values[column] = std::move(value);
+    if (row.assigned.empty()) row.assigned.assign(columns_.size(), false);
     row.assigned[column] = true;
     if (!row.isNew) row.modified = true;
 }

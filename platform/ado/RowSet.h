@@ -25,7 +25,7 @@ struct Row {
     std::vector<tlx::Variant> values;      // as the recordset shows them
     // As the database holds them, kept apart only once the shown values differ (empty until then).
     std::vector<tlx::Variant> underlying;
-    std::vector<bool> assigned;            // written since read (or since added)
+    std::vector<bool> assigned;            // written since read (or since added); empty until a write
     bool isNew = false;
     bool modified = false;
     bool deleted = false;
