@@ -26,6 +26,21 @@ protected:
 };
 using IObjectReference = ISessionReference;
 
+// What a session keeps, shares and isolates:
+// - It keeps its unit of work (below), the objects its references stand for (GetReference), the
+//   configuration values read through it (until the company database changes; a dated value per day
+//   asked) and its company-database connection, opened on first use.
+// - Connections: a session takes an idle connection to its company file from the process's pool when
+//   one is there (a new one otherwise) and gives it back when it closes; it never shares a connection
+//   with another open session. Statements are kept prepared per connection by their text, and a T-SQL
+//   text is rewritten once for the process.
+// - It isolates its transaction and its pending changes: another session sees what this one stored
+//   only once it is committed.
+// - It lets go of everything when it is closed (the host closes its open sessions when it stops): the
+//   unit of work, the kept objects and the connection. A session dropped by its callers is destroyed at
+//   once unless objects created through it still hold it (each business object keeps its session's
+//   reference, and the objects the session keeps hold theirs, so such a session lives until it is closed).
+//
 // Object creation, shared by ISession::CreateObject and ISession2::CreateObject/OpenObject:
 // - The class is a ProgID ("TLXDeklaracje.Deklaracja") or a braced CLSID text. The object is created
 //   through the class registry (host classes first, then registered servers) and, when it answers
