@@ -5,6 +5,11 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <unordered_map>
 
 #include "host/script/CallAssignment.h"
 #include "host/script/JScriptLibrary.h"
@@ -15,6 +20,54 @@
 namespace tlx::host {
 
 namespace {
+
+// Global code compiled once for the process: the bytecode of each script text, loaded into every heap
+// that runs the text again (the form scripts of every declaration of a form are the same texts). A
+// text that fails to compile is not kept; the store starts afresh when it is full.
+class CompiledScripts {
+public:
+    std::optional<std::string> Find(std::u16string_view code) {
+        std::lock_guard lock(mutex_);
+        auto found = bytecode_.find(std::u16string(code));
+        if (found == bytecode_.end()) return std::nullopt;
+        return found->second;
+    }
+    void Keep(std::u16string_view code, std::string bytecode) {
+        std::lock_guard lock(mutex_);
+        if (bytecode_.size() >= kMaxScripts) bytecode_.clear();
+        bytecode_[std::u16string(code)] = std::move(bytecode);
+    }
+
+private:
+    static constexpr std::size_t kMaxScripts = 256;
+    std::mutex mutex_;
+    std::unordered_map<std::u16string, std::string> bytecode_;
+};
+
+CompiledScripts& Compiled() {
+    static CompiledScripts scripts;
+    return scripts;
+}
+
+// Leaves the compiled function of `code` on the stack; false with the error there when it does not
+// compile.
+bool CompileGlobalCode(duk_context* ctx, std::u16string_view code) {
+    if (std::optional<std::string> bytecode = Compiled().Find(code)) {
+        void* buffer = duk_push_fixed_buffer(ctx, bytecode->size());
+        std::memcpy(buffer, bytecode->data(), bytecode->size());
+        duk_load_function(ctx);
+        return true;
+    }
+    std::string bytes = RewriteCallAssignments(ToScriptBytes(code));
+    if (duk_pcompile_lstring(ctx, 0, bytes.data(), bytes.size()) != DUK_EXEC_SUCCESS) return false;
+    duk_dup_top(ctx);
+    duk_dump_function(ctx);
+    duk_size_t size = 0;
+    const void* dumped = duk_get_buffer_data(ctx, -1, &size);
+    Compiled().Keep(code, std::string(static_cast<const char*>(dumped), size));
+    duk_pop(ctx);
+    return true;
+}
 
 // Room left on the thread's stack below which no evaluation starts: a nested evaluation fails with an
 // error instead of overflowing the stack.
@@ -119,9 +172,8 @@ HRESULT ScriptRuntime::RunGlobalCode(std::u16string_view code, ScriptFailure& fa
         failure = OutOfStack();
         return failure.hr;
     }
-    std::string bytes = RewriteCallAssignments(ToScriptBytes(code));
     duk_idx_t base = duk_get_top(ctx_);
-    bool compiled = duk_pcompile_lstring(ctx_, 0, bytes.data(), bytes.size()) == DUK_EXEC_SUCCESS;
+    bool compiled = CompileGlobalCode(ctx_, code);
     if (compiled) duk_push_global_object(ctx_);
     HRESULT hr = RunCompiled(compiled, failure);
     duk_set_top(ctx_, base);
