@@ -177,6 +177,40 @@ TEST_F(DeklaracjaTest, LifeCycleFromCreationToReloadInANewSession) {
     EXPECT_EQ(opis.View(), u"Deklaracja testowa nr 1");
 }
 
+TEST_F(DeklaracjaTest, ASaveWritesAndChecksOnlyTheDeclarationsThatChanged) {
+    auto first = NewDeclaration(900, 2016, 12);
+    auto second = NewDeclaration(900, 2016, 11);
+    for (auto* declaration : {first.Get(), second.Get()}) Put(declaration, u"DoZaplaty", Variant::FromDouble(1));
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    LONG firstId = 0, secondId = 0;
+    first->get_ID(&firstId);
+    second->get_ID(&secondId);
+    const std::u16string printouts = u"select group_concat(DkW_DkWID) from TLX.DeklWydr where DkW_DkNID=";
+    const std::u16string firstLines = Scalar(printouts + Utf8ToUtf16(std::to_string(firstId)));
+    const std::u16string secondLines = Scalar(printouts + Utf8ToUtf16(std::to_string(secondId)));
+
+    auto other = NewSession();
+    auto again = Declarations(other.Get());
+    auto open = [&](LONG id) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(again->Item(Variant::FromString(Utf8ToUtf16(std::to_string(id))), item.Out()), S_OK);
+        return item.As<IDeklaracja2>();
+    };
+    auto read = open(firstId), changed = open(secondId);
+    Field(read.Get(), u"Sprzedaz");  // the form is loaded
+    Put(changed.Get(), u"Sprzedaz", Variant::FromDouble(500));
+    ASSERT_EQ(SaveCollection(again.Get()), S_OK) << Utf16ToUtf8(LastError());
+
+    EXPECT_EQ(FieldText(read.Get(), u"Zdarzenia"), u"onload;") << "a declaration only read is neither checked nor saved";
+    EXPECT_EQ(Scalar(printouts + Utf8ToUtf16(std::to_string(firstId))), firstLines) << "its printout lines stay";
+    EXPECT_NE(FieldText(changed.Get(), u"Zdarzenia").find(u"onsave;"), std::u16string::npos);
+    EXPECT_NE(Scalar(printouts + Utf8ToUtf16(std::to_string(secondId))), secondLines)
+        << "the changed one's printout lines are rebuilt";
+    EXPECT_EQ(Scalar(u"select DkW_Wartosc from TLX.DeklWydr where DkW_Rubryka=10 and DkW_DkNID=" +
+                     Utf8ToUtf16(std::to_string(secondId))),
+              u"500.00");
+}
+
 TEST_F(DeklaracjaTest, NumbersCountPerFormTypeAndEmployeeAndIwaPerYear) {
     Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (5, 'P5')");
     Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Numer, DkN_RokMiesiac) values (900, 3, 201001), "
