@@ -283,16 +283,15 @@ DWORD CSession::KeepObject(IDispatch* object) {
     RequireOpen();
     ComPtr<IUnknown> identity;
     Check(object->QueryInterface(IID_IUnknown, identity.OutVoid()));
-    for (const auto& [cookie, kept] : kept_)
-        if (kept.As<IUnknown>() == identity) return cookie;
-    kept_.emplace_back(nextCookie_, ComPtr<IDispatch>(object));
+    if (auto known = keptCookies_.find(identity.Get()); known != keptCookies_.end()) return known->second;
+    kept_.emplace(nextCookie_, ComPtr<IDispatch>(object));
+    keptCookies_.emplace(identity.Get(), nextCookie_);  // the kept object holds its identity alive
     return nextCookie_++;
 }
 
 ComPtr<IDispatch> CSession::KeptObject(DWORD cookie) {
     RequireOpen();
-    for (const auto& [held, object] : kept_)
-        if (held == cookie) return object;
+    if (auto kept = kept_.find(cookie); kept != kept_.end()) return kept->second;
     Fail(E_UNEXPECTED, u"Referencja nie wskazuje obiektu sesji");
 }
 
@@ -327,6 +326,7 @@ void CSession::Close() {
     std::vector<ComPtr<IUnknown>> work = std::move(unitOfWork_);
     std::vector<ComPtr<IUnknown>> removed = std::move(removed_);
     auto kept = std::move(kept_);
+    keptCookies_.clear();
     // Releasing one collection's items may destroy other collections (an item's own child collections),
     // which leave the list as they go: only collections still listed are asked.
     for (HostCollection* collection : std::vector<HostCollection*>(collections_))

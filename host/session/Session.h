@@ -2,6 +2,7 @@
 // business objects (see hostapi/Session.h for the contract).
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -67,7 +68,9 @@ private:
     std::vector<ComPtr<IUnknown>> unitOfWork_;
     std::vector<ComPtr<IUnknown>> removed_;
     std::vector<HostCollection*> collections_;
-    std::vector<std::pair<DWORD, ComPtr<IDispatch>>> kept_;
+    // The objects references stand for, by cookie, and the cookie of each one's identity.
+    std::map<DWORD, ComPtr<IDispatch>> kept_;
+    std::map<IUnknown*, DWORD> keptCookies_;
     SessionSettings settings_;
     DWORD nextCookie_ = 1;
     int workDepth_ = 0;
