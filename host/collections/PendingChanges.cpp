@@ -5,12 +5,12 @@
 
 namespace tlx::host {
 
-PendingChanges::PendingChanges(IHostSession* session) {
-    for (HostCollection* collection : session->Collections())
-        if (IUnknown* parent = collection->ParentIdentity()) children_[parent].push_back(collection);
-}
-
 bool PendingChanges::Below(IUnknown* parent) {
+    if (!indexed_) {
+        for (HostCollection* collection : session_->Collections())
+            if (IUnknown* owner = collection->ParentIdentity()) children_[owner].push_back(collection);
+        indexed_ = true;
+    }
     if (auto known = known_.find(parent); known != known_.end()) return known->second;
     auto children = children_.find(parent);
     if (children == children_.end() || !visiting_.insert(parent).second) return false;

@@ -16,13 +16,15 @@ struct IHostSession;
 
 class PendingChanges {
 public:
-    // Indexes the session's collections by their parent; the collections must not change while the
-    // object is used.
-    explicit PendingChanges(IHostSession* session);
+    // The session's collections are indexed by their parent when first asked; they must not change
+    // while the object is used.
+    explicit PendingChanges(IHostSession* session) : session_(session) {}
 
     bool Below(IUnknown* parent);
 
 private:
+    IHostSession* session_;
+    bool indexed_ = false;
     std::map<IUnknown*, std::vector<HostCollection*>> children_;
     std::map<IUnknown*, bool> known_;
     std::set<IUnknown*> visiting_;  // a loop of parents counts as nothing pending
