@@ -36,3 +36,32 @@ struct SimpleObjectDispid {
     static constexpr DISPID ROSaveMode = 1991;
     static constexpr DISPID Verify = 9;
 };
+
+// The members every record interface opens with, in its first slots after IDispatch's. Not an interface
+// of its own (no IID): an interface built on it still answers QueryInterface only for its own IID and
+// its bases'.
+struct IRecordHead : IDispatch {
+    virtual HRESULT get_ID(LONG* value) = 0;
+    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
+    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
+    virtual HRESULT putref_State(IDispatch* state) = 0;
+    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
+    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
+    virtual HRESULT Verify() = 0;
+
+protected:
+    ~IRecordHead() = default;
+};
+
+// The members every business object without a record opens with.
+struct ISimpleObjectHead : IDispatch {
+    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
+    virtual HRESULT get_State(IDispatch** state) = 0;      // not supported: E_NOTIMPL
+    virtual HRESULT putref_State(IDispatch* state) = 0;
+    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
+    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
+    virtual HRESULT Verify() = 0;
+
+protected:
+    ~ISimpleObjectHead() = default;
+};

@@ -5,7 +5,7 @@
 
 #include "tlb/Common.h"
 
-struct IDeklaracja : IDispatch {
+struct IDeklaracja : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{04987BB1-A8BD-4F73-A9F6-2DD424618BEF}");
     using Base = IDispatch;
 
@@ -27,13 +27,6 @@ struct IDeklaracja : IDispatch {
         static constexpr DISPID DataObowiazywaniaDo = 0x2727;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT get_Stempel(IDispatch** stamp) = 0;  // IStempel, the host's audit stamp
     virtual HRESULT get_Kedu(IKedu** package) = 0;
     virtual HRESULT put_Kedu(IKedu* package) = 0;

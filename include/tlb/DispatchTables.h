@@ -6,6 +6,10 @@
 #include "platform/com/Dispatch.h"
 #include "mv_deklaracje_tlb.h"
 
+// The heads every record and every business object without a record open with; their interfaces' tables
+// are built on these.
+const tlx::DispatchTable& DispatchTableOf(IRecordHead*);
+const tlx::DispatchTable& DispatchTableOf(ISimpleObjectHead*);
 const tlx::DispatchTable& DispatchTableOf(IDeklaracja*);
 const tlx::DispatchTable& DispatchTableOf(IDeklaracja2*);
 const tlx::DispatchTable& DispatchTableOf(IDekElementInfo*);

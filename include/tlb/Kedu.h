@@ -4,7 +4,7 @@
 #include "tlb/Common.h"
 
 // A KEDU package: a named, dated group of ZUS declarations sent as one KEDU file (row of TLX.DeklKedu).
-struct IKedu : IDispatch {
+struct IKedu : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{F780F03C-72BB-446A-9AFE-1C4CFD05908C}");
     using Base = IDispatch;
 
@@ -21,13 +21,6 @@ struct IKedu : IDispatch {
         static constexpr DISPID ZestawMieszany = 10013;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT get_Stempel(IDispatch** stamp) = 0;  // IStempel, the host's audit stamp
     virtual HRESULT get_Nazwa(BSTR* value) = 0;
     virtual HRESULT put_Nazwa(BSTR value) = 0;

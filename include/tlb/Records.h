@@ -6,7 +6,7 @@
 #include "tlb/Common.h"
 
 // A page of a declaration's text (row of TLX.DeklStr).
-struct IDekStrona : IDispatch {
+struct IDekStrona : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{514AB392-966B-47DE-BDC8-70798ADA1CD3}");
     using Base = IDispatch;
 
@@ -16,13 +16,6 @@ struct IDekStrona : IDispatch {
         static constexpr DISPID Tekst = 10002;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT InitializeParent(IDispatch* _rParent) = 0;
     virtual HRESULT get_Lp(LONG* value) = 0;
     virtual HRESULT put_Lp(LONG value) = 0;
@@ -34,7 +27,7 @@ protected:
 };
 
 // The stored value of one field of a declaration (row of TLX.DeklElem).
-struct IDekElement : IDispatch {
+struct IDekElement : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{DAC99762-6D39-4919-A981-9EE0C18FCF2D}");
     using Base = IDispatch;
 
@@ -52,13 +45,6 @@ struct IDekElement : IDispatch {
         static constexpr DISPID Info = 10010;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT InitializeParent(IDispatch* _rParent) = 0;
     virtual HRESULT get_Nazwa(BSTR* name) = 0;
     virtual HRESULT get_Wartosc(VARIANT* value) = 0;
@@ -78,7 +64,7 @@ protected:
 };
 
 // A printout line of a declaration (row of TLX.DeklWydr).
-struct IDekWydruk : IDispatch {
+struct IDekWydruk : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{5746F9AD-E596-48B5-9C36-5F0CC61486FF}");
     using Base = IDispatch;
 
@@ -90,13 +76,6 @@ struct IDekWydruk : IDispatch {
         static constexpr DISPID Opis = 10004;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT InitializeParent(IDispatch* _rParent) = 0;
     virtual HRESULT get_Rubryka(LONG* value) = 0;
     virtual HRESULT put_Rubryka(LONG value) = 0;
@@ -112,7 +91,7 @@ protected:
 };
 
 // A PDF attachment of a document (row of TLX.RptObrazy2).
-struct IDekPdf : IDispatch {
+struct IDekPdf : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{3EBE3132-2EA9-4AEE-BA4C-B70E56779923}");
     using Base = IDispatch;
 
@@ -127,13 +106,6 @@ struct IDekPdf : IDispatch {
         static constexpr DISPID PobierzWartosc = 122;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT get_ZrodloID(LONG* value) = 0;
     virtual HRESULT put_ZrodloID(LONG value) = 0;
     virtual HRESULT get_RpWID(LONG* value) = 0;
@@ -154,7 +126,7 @@ protected:
 };
 
 // A VAT-ZD item: one document listed on a VAT-ZD notice (row of TLX.VATZD).
-struct IVatZd : IDispatch {
+struct IVatZd : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{83E69FC2-8FA9-47B7-83CD-09F60012898B}");
     using Base = IDispatch;
 
@@ -192,13 +164,6 @@ struct IVatZd : IDispatch {
         static constexpr DISPID RoliczonoNaDzienObliczenia = 2040;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT InitializeParent(IDispatch* _rParent) = 0;
     virtual HRESULT get_VaNId(LONG* value) = 0;
     virtual HRESULT put_VaNId(LONG value) = 0;
@@ -263,7 +228,7 @@ protected:
 };
 
 // A VAT-27 item: one counterparty with its amount (row of TLX.DeklV27).
-struct IVat27 : IDispatch {
+struct IVat27 : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{83E69FC2-8FA9-47B7-83CD-09F60012898C}");
     using Base = IDispatch;
 
@@ -279,13 +244,6 @@ struct IVat27 : IDispatch {
         static constexpr DISPID Zmiana = 1070;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT InitializeParent(IDispatch* _rParent) = 0;
     virtual HRESULT get_DkNId(LONG* value) = 0;
     virtual HRESULT put_DkNId(LONG value) = 0;
@@ -309,7 +267,7 @@ protected:
 };
 
 // An establishment of the company (row of TLX.DeklZaklady).
-struct IDeklZaklad : IDispatch {
+struct IDeklZaklad : IRecordHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{90C77679-AF48-47D5-9225-24AF8A9E3514}");
     using Base = IDispatch;
 
@@ -337,13 +295,6 @@ struct IDeklZaklad : IDispatch {
         static constexpr DISPID UwzgledniajNaCITSTA = 10020;
     };
 
-    virtual HRESULT get_ID(LONG* value) = 0;
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // IObjectState
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT get_Stempel(IDispatch** stamp) = 0;  // IStempel, the host's audit stamp
     virtual HRESULT get_NazwaPelna(BSTR* value) = 0;
     virtual HRESULT put_NazwaPelna(BSTR value) = 0;

@@ -5,7 +5,7 @@
 #include "tlb/Common.h"
 
 // The calculation scripts' data service: settings, document numbers, the host's date and ledger amounts.
-struct ISerwisDeklaracji : IDispatch {
+struct ISerwisDeklaracji : ISimpleObjectHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{C2BA708F-89A1-4381-A28B-6DAA0723027D}");
     using Base = IDispatch;
 
@@ -29,12 +29,6 @@ struct ISerwisDeklaracji : IDispatch {
         static constexpr DISPID PobierzKwotyEx = 0x96D;
     };
 
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // not supported: E_NOTIMPL
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT get_Firma(IFirmaCfgRO** company) = 0;
     virtual HRESULT get_ModulPlace(LONG* inUse) = 0;
     virtual HRESULT get_Program(IProgramCfgRO** program) = 0;
@@ -64,7 +58,7 @@ protected:
 };
 
 // A read-only view of the company's data in the host's configuration.
-struct IFirmaCfgRO : IDispatch {
+struct IFirmaCfgRO : ISimpleObjectHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{61340D15-30C0-471B-AB28-8AE727095342}");
     using Base = IDispatch;
 
@@ -96,12 +90,6 @@ struct IFirmaCfgRO : IDispatch {
         static constexpr DISPID NazwiskoPCIT8 = 0xC7;
     };
 
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // not supported: E_NOTIMPL
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT get_NIP(BSTR* value) = 0;
     virtual HRESULT get_RodzajPlatnika(BSTR* value) = 0;
     virtual HRESULT get_Nazwa(BSTR* value) = 0;
@@ -133,7 +121,7 @@ protected:
 };
 
 // A read-only view of the accounting program's settings that the VAT-7 and PIT-5 scripts use.
-struct IProgramCfgRO : IDispatch {
+struct IProgramCfgRO : ISimpleObjectHead {
     static constexpr IID kIid = tlx::MakeGuid(u"{E21867D6-2A2C-49F7-BCEB-4B4F82D0781B}");
     using Base = IDispatch;
 
@@ -150,12 +138,6 @@ struct IProgramCfgRO : IDispatch {
         static constexpr DISPID Vat7_WliczacNP = 0x5F9;
     };
 
-    virtual HRESULT get_Session(IDispatch** session) = 0;  // ISession
-    virtual HRESULT get_State(IDispatch** state) = 0;      // not supported: E_NOTIMPL
-    virtual HRESULT putref_State(IDispatch* state) = 0;
-    virtual HRESULT get_ROSaveMode(LONG* mode) = 0;
-    virtual HRESULT put_ROSaveMode(LONG mode) = 0;
-    virtual HRESULT Verify() = 0;
     virtual HRESULT get_WylZak0_VAT7(LONG* value) = 0;
     virtual HRESULT get_Grosze_VAT7(LONG* value) = 0;
     virtual HRESULT get_ZaokPodst_VAT7(CY* value) = 0;

@@ -2,14 +2,33 @@
 // with the member names and dispatch identifiers of the type library.
 #include "tlb/DispatchTables.h"
 
-const tlx::DispatchTable& DispatchTableOf(IFirmaCfgRO*) {
+const tlx::DispatchTable& DispatchTableOf(IRecordHead*) {
     static const tlx::DispatchTable table{
-        tlx::DispGet<&IFirmaCfgRO::get_Session>(u"Session", IFirmaCfgRO::Dispid::Session),
-        tlx::DispGet<&IFirmaCfgRO::get_State>(u"State", IFirmaCfgRO::Dispid::State),
-        tlx::DispPutRef<&IFirmaCfgRO::putref_State>(u"State", IFirmaCfgRO::Dispid::State),
-        tlx::DispGet<&IFirmaCfgRO::get_ROSaveMode>(u"ROSaveMode", IFirmaCfgRO::Dispid::ROSaveMode),
-        tlx::DispPut<&IFirmaCfgRO::put_ROSaveMode>(u"ROSaveMode", IFirmaCfgRO::Dispid::ROSaveMode),
-        tlx::DispMethod<&IFirmaCfgRO::Verify>(u"Verify", IFirmaCfgRO::Dispid::Verify),
+        tlx::DispGet<&IRecordHead::get_ID>(u"ID", RecordObjectDispid::ID),
+        tlx::DispGet<&IRecordHead::get_Session>(u"Session", RecordObjectDispid::Session),
+        tlx::DispGet<&IRecordHead::get_State>(u"State", RecordObjectDispid::State),
+        tlx::DispPutRef<&IRecordHead::putref_State>(u"State", RecordObjectDispid::State),
+        tlx::DispGet<&IRecordHead::get_ROSaveMode>(u"ROSaveMode", RecordObjectDispid::ROSaveMode),
+        tlx::DispPut<&IRecordHead::put_ROSaveMode>(u"ROSaveMode", RecordObjectDispid::ROSaveMode),
+        tlx::DispMethod<&IRecordHead::Verify>(u"Verify", RecordObjectDispid::Verify),
+    };
+    return table;
+}
+
+const tlx::DispatchTable& DispatchTableOf(ISimpleObjectHead*) {
+    static const tlx::DispatchTable table{
+        tlx::DispGet<&ISimpleObjectHead::get_Session>(u"Session", SimpleObjectDispid::Session),
+        tlx::DispGet<&ISimpleObjectHead::get_State>(u"State", SimpleObjectDispid::State),
+        tlx::DispPutRef<&ISimpleObjectHead::putref_State>(u"State", SimpleObjectDispid::State),
+        tlx::DispGet<&ISimpleObjectHead::get_ROSaveMode>(u"ROSaveMode", SimpleObjectDispid::ROSaveMode),
+        tlx::DispPut<&ISimpleObjectHead::put_ROSaveMode>(u"ROSaveMode", SimpleObjectDispid::ROSaveMode),
+        tlx::DispMethod<&ISimpleObjectHead::Verify>(u"Verify", SimpleObjectDispid::Verify),
+    };
+    return table;
+}
+
+const tlx::DispatchTable& DispatchTableOf(IFirmaCfgRO*) {
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<ISimpleObjectHead*>(nullptr)), {
         tlx::DispGet<&IFirmaCfgRO::get_NIP>(u"NIP", IFirmaCfgRO::Dispid::NIP),
         tlx::DispGet<&IFirmaCfgRO::get_RodzajPlatnika>(u"RodzajPlatnika", IFirmaCfgRO::Dispid::RodzajPlatnika),
         tlx::DispGet<&IFirmaCfgRO::get_Nazwa>(u"Nazwa", IFirmaCfgRO::Dispid::Nazwa),
@@ -41,18 +60,12 @@ const tlx::DispatchTable& DispatchTableOf(IFirmaCfgRO*) {
             u"FormaPlatnosciDlaDeklaracji", IFirmaCfgRO::Dispid::FormaPlatnosciDlaDeklaracji),
         tlx::DispGet<&IFirmaCfgRO::get_ImiePCIT8>(u"ImiePCIT8", IFirmaCfgRO::Dispid::ImiePCIT8),
         tlx::DispGet<&IFirmaCfgRO::get_NazwiskoPCIT8>(u"NazwiskoPCIT8", IFirmaCfgRO::Dispid::NazwiskoPCIT8),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IProgramCfgRO*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IProgramCfgRO::get_Session>(u"Session", IProgramCfgRO::Dispid::Session),
-        tlx::DispGet<&IProgramCfgRO::get_State>(u"State", IProgramCfgRO::Dispid::State),
-        tlx::DispPutRef<&IProgramCfgRO::putref_State>(u"State", IProgramCfgRO::Dispid::State),
-        tlx::DispGet<&IProgramCfgRO::get_ROSaveMode>(u"ROSaveMode", IProgramCfgRO::Dispid::ROSaveMode),
-        tlx::DispPut<&IProgramCfgRO::put_ROSaveMode>(u"ROSaveMode", IProgramCfgRO::Dispid::ROSaveMode),
-        tlx::DispMethod<&IProgramCfgRO::Verify>(u"Verify", IProgramCfgRO::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<ISimpleObjectHead*>(nullptr)), {
         tlx::DispGet<&IProgramCfgRO::get_WylZak0_VAT7>(u"WylZak0_VAT7", IProgramCfgRO::Dispid::WylZak0_VAT7),
         tlx::DispGet<&IProgramCfgRO::get_Grosze_VAT7>(u"Grosze_VAT7", IProgramCfgRO::Dispid::Grosze_VAT7),
         tlx::DispGet<&IProgramCfgRO::get_ZaokPodst_VAT7>(u"ZaokPodst_VAT7", IProgramCfgRO::Dispid::ZaokPodst_VAT7),
@@ -68,7 +81,7 @@ const tlx::DispatchTable& DispatchTableOf(IProgramCfgRO*) {
         tlx::DispGet<&IProgramCfgRO::get_StawkaRyczaltowa3>(
             u"StawkaRyczaltowa3", IProgramCfgRO::Dispid::StawkaRyczaltowa3),
         tlx::DispGet<&IProgramCfgRO::get_Vat7_WliczacNP>(u"Vat7_WliczacNP", IProgramCfgRO::Dispid::Vat7_WliczacNP),
-    };
+    }};
     return table;
 }
 

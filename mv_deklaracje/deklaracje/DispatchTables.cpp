@@ -3,14 +3,7 @@
 #include "tlb/DispatchTables.h"
 
 const tlx::DispatchTable& DispatchTableOf(IDeklaracja*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IDeklaracja::get_ID>(u"ID", IDeklaracja::Dispid::ID),
-        tlx::DispGet<&IDeklaracja::get_Session>(u"Session", IDeklaracja::Dispid::Session),
-        tlx::DispGet<&IDeklaracja::get_State>(u"State", IDeklaracja::Dispid::State),
-        tlx::DispPutRef<&IDeklaracja::putref_State>(u"State", IDeklaracja::Dispid::State),
-        tlx::DispGet<&IDeklaracja::get_ROSaveMode>(u"ROSaveMode", IDeklaracja::Dispid::ROSaveMode),
-        tlx::DispPut<&IDeklaracja::put_ROSaveMode>(u"ROSaveMode", IDeklaracja::Dispid::ROSaveMode),
-        tlx::DispMethod<&IDeklaracja::Verify>(u"Verify", IDeklaracja::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispGet<&IDeklaracja::get_Stempel>(u"Stempel", IDeklaracja::Dispid::Stempel),
         tlx::DispGet<&IDeklaracja::get_Kedu>(u"Kedu", IDeklaracja::Dispid::Kedu),
         tlx::DispPut<&IDeklaracja::put_Kedu>(u"Kedu", IDeklaracja::Dispid::Kedu),
@@ -39,47 +32,12 @@ const tlx::DispatchTable& DispatchTableOf(IDeklaracja*) {
             u"DataObowiazywaniaOd", IDeklaracja::Dispid::DataObowiazywaniaOd),
         tlx::DispGet<&IDeklaracja::get_DataObowiazywaniaDo>(
             u"DataObowiazywaniaDo", IDeklaracja::Dispid::DataObowiazywaniaDo),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IDeklaracja2*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IDeklaracja2::get_ID>(u"ID", IDeklaracja2::Dispid::ID),
-        tlx::DispGet<&IDeklaracja2::get_Session>(u"Session", IDeklaracja2::Dispid::Session),
-        tlx::DispGet<&IDeklaracja2::get_State>(u"State", IDeklaracja2::Dispid::State),
-        tlx::DispPutRef<&IDeklaracja2::putref_State>(u"State", IDeklaracja2::Dispid::State),
-        tlx::DispGet<&IDeklaracja2::get_ROSaveMode>(u"ROSaveMode", IDeklaracja2::Dispid::ROSaveMode),
-        tlx::DispPut<&IDeklaracja2::put_ROSaveMode>(u"ROSaveMode", IDeklaracja2::Dispid::ROSaveMode),
-        tlx::DispMethod<&IDeklaracja2::Verify>(u"Verify", IDeklaracja2::Dispid::Verify),
-        tlx::DispGet<&IDeklaracja2::get_Stempel>(u"Stempel", IDeklaracja2::Dispid::Stempel),
-        tlx::DispGet<&IDeklaracja2::get_Kedu>(u"Kedu", IDeklaracja2::Dispid::Kedu),
-        tlx::DispPut<&IDeklaracja2::put_Kedu>(u"Kedu", IDeklaracja2::Dispid::Kedu),
-        tlx::DispGet<&IDeklaracja2::get_Deklaracja>(u"Deklaracja", IDeklaracja2::Dispid::Deklaracja),
-        tlx::DispPut<&IDeklaracja2::put_Deklaracja>(u"Deklaracja", IDeklaracja2::Dispid::Deklaracja),
-        tlx::DispGet<&IDeklaracja2::get_Podatnik>(u"Podatnik", IDeklaracja2::Dispid::Podatnik),
-        tlx::DispPut<&IDeklaracja2::put_Podatnik>(u"Podatnik", IDeklaracja2::Dispid::Podatnik),
-        tlx::DispGet<&IDeklaracja2::get_Data, VT_DATE>(u"Data", IDeklaracja2::Dispid::Data),
-        tlx::DispPut<&IDeklaracja2::put_Data, VT_DATE>(u"Data", IDeklaracja2::Dispid::Data),
-        tlx::DispGet<&IDeklaracja2::get_TypDeklar>(u"TypDeklar", IDeklaracja2::Dispid::TypDeklar),
-        tlx::DispPut<&IDeklaracja2::put_TypDeklar>(u"TypDeklar", IDeklaracja2::Dispid::TypDeklar),
-        tlx::DispGet<&IDeklaracja2::get_Rok>(u"Rok", IDeklaracja2::Dispid::Rok),
-        tlx::DispPut<&IDeklaracja2::put_Rok>(u"Rok", IDeklaracja2::Dispid::Rok),
-        tlx::DispGet<&IDeklaracja2::get_Miesiac>(u"Miesiac", IDeklaracja2::Dispid::Miesiac),
-        tlx::DispPut<&IDeklaracja2::put_Miesiac>(u"Miesiac", IDeklaracja2::Dispid::Miesiac),
-        tlx::DispGet<&IDeklaracja2::get_Numer>(u"Numer", IDeklaracja2::Dispid::Numer),
-        tlx::DispPut<&IDeklaracja2::put_Numer>(u"Numer", IDeklaracja2::Dispid::Numer),
-        tlx::DispGet<&IDeklaracja2::get_Wersja>(u"Wersja", IDeklaracja2::Dispid::Wersja),
-        tlx::DispPut<&IDeklaracja2::put_Wersja>(u"Wersja", IDeklaracja2::Dispid::Wersja),
-        tlx::DispGet<&IDeklaracja2::get_Zablokowana>(u"Zablokowana", IDeklaracja2::Dispid::Zablokowana),
-        tlx::DispPut<&IDeklaracja2::put_Zablokowana>(u"Zablokowana", IDeklaracja2::Dispid::Zablokowana),
-        tlx::DispGet<&IDeklaracja2::get_Tekst>(u"Tekst", IDeklaracja2::Dispid::Tekst),
-        tlx::DispPut<&IDeklaracja2::put_Tekst>(u"Tekst", IDeklaracja2::Dispid::Tekst),
-        tlx::DispGet<&IDeklaracja2::get_Deklaracje>(u"Deklaracje", IDeklaracja2::Dispid::Deklaracje),
-        tlx::DispGet<&IDeklaracja2::get_DataObowiazywaniaOd>(
-            u"DataObowiazywaniaOd", IDeklaracja2::Dispid::DataObowiazywaniaOd),
-        tlx::DispGet<&IDeklaracja2::get_DataObowiazywaniaDo>(
-            u"DataObowiazywaniaDo", IDeklaracja2::Dispid::DataObowiazywaniaDo),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IDeklaracja*>(nullptr)), {
         tlx::DispGet<&IDeklaracja2::get_Pracownik>(u"Pracownik", IDeklaracja2::Dispid::Pracownik),
         tlx::DispPut<&IDeklaracja2::put_Pracownik>(u"Pracownik", IDeklaracja2::Dispid::Pracownik),
         tlx::DispGet<&IDeklaracja2::get_This>(u"This", IDeklaracja2::Dispid::This),
@@ -231,37 +189,23 @@ const tlx::DispatchTable& DispatchTableOf(IDeklaracja2*) {
             u"CustomCollection05", IDeklaracja2::Dispid::CustomCollection05),
         tlx::DispGet<&IDeklaracja2::get_CustomCollection06>(
             u"CustomCollection06", IDeklaracja2::Dispid::CustomCollection06),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IDekStrona*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IDekStrona::get_ID>(u"ID", IDekStrona::Dispid::ID),
-        tlx::DispGet<&IDekStrona::get_Session>(u"Session", IDekStrona::Dispid::Session),
-        tlx::DispGet<&IDekStrona::get_State>(u"State", IDekStrona::Dispid::State),
-        tlx::DispPutRef<&IDekStrona::putref_State>(u"State", IDekStrona::Dispid::State),
-        tlx::DispGet<&IDekStrona::get_ROSaveMode>(u"ROSaveMode", IDekStrona::Dispid::ROSaveMode),
-        tlx::DispPut<&IDekStrona::put_ROSaveMode>(u"ROSaveMode", IDekStrona::Dispid::ROSaveMode),
-        tlx::DispMethod<&IDekStrona::Verify>(u"Verify", IDekStrona::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispMethod<&IDekStrona::InitializeParent>(u"InitializeParent", IDekStrona::Dispid::InitializeParent),
         tlx::DispGet<&IDekStrona::get_Lp>(u"Lp", IDekStrona::Dispid::Lp),
         tlx::DispPut<&IDekStrona::put_Lp>(u"Lp", IDekStrona::Dispid::Lp),
         tlx::DispGet<&IDekStrona::get_Tekst>(u"Tekst", IDekStrona::Dispid::Tekst),
         tlx::DispPut<&IDekStrona::put_Tekst>(u"Tekst", IDekStrona::Dispid::Tekst),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IDekElement*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IDekElement::get_ID>(u"ID", IDekElement::Dispid::ID),
-        tlx::DispGet<&IDekElement::get_Session>(u"Session", IDekElement::Dispid::Session),
-        tlx::DispGet<&IDekElement::get_State>(u"State", IDekElement::Dispid::State),
-        tlx::DispPutRef<&IDekElement::putref_State>(u"State", IDekElement::Dispid::State),
-        tlx::DispGet<&IDekElement::get_ROSaveMode>(u"ROSaveMode", IDekElement::Dispid::ROSaveMode),
-        tlx::DispPut<&IDekElement::put_ROSaveMode>(u"ROSaveMode", IDekElement::Dispid::ROSaveMode),
-        tlx::DispMethod<&IDekElement::Verify>(u"Verify", IDekElement::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispMethod<&IDekElement::InitializeParent>(u"InitializeParent", IDekElement::Dispid::InitializeParent),
         tlx::DispGet<&IDekElement::get_Nazwa>(u"Nazwa", IDekElement::Dispid::Nazwa),
         tlx::DispGet<&IDekElement::get_Wartosc>(u"Wartosc", IDekElement::Dispid::Wartosc),
@@ -275,19 +219,12 @@ const tlx::DispatchTable& DispatchTableOf(IDekElement*) {
         tlx::DispGet<&IDekElement::get_Opis>(u"Opis", IDekElement::Dispid::Opis),
         tlx::DispGet<&IDekElement::get_Pusty>(u"Pusty", IDekElement::Dispid::Pusty),
         tlx::DispGet<&IDekElement::get_Info>(u"Info", IDekElement::Dispid::Info),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IDekWydruk*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IDekWydruk::get_ID>(u"ID", IDekWydruk::Dispid::ID),
-        tlx::DispGet<&IDekWydruk::get_Session>(u"Session", IDekWydruk::Dispid::Session),
-        tlx::DispGet<&IDekWydruk::get_State>(u"State", IDekWydruk::Dispid::State),
-        tlx::DispPutRef<&IDekWydruk::putref_State>(u"State", IDekWydruk::Dispid::State),
-        tlx::DispGet<&IDekWydruk::get_ROSaveMode>(u"ROSaveMode", IDekWydruk::Dispid::ROSaveMode),
-        tlx::DispPut<&IDekWydruk::put_ROSaveMode>(u"ROSaveMode", IDekWydruk::Dispid::ROSaveMode),
-        tlx::DispMethod<&IDekWydruk::Verify>(u"Verify", IDekWydruk::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispMethod<&IDekWydruk::InitializeParent>(u"InitializeParent", IDekWydruk::Dispid::InitializeParent),
         tlx::DispGet<&IDekWydruk::get_Rubryka>(u"Rubryka", IDekWydruk::Dispid::Rubryka),
         tlx::DispPut<&IDekWydruk::put_Rubryka>(u"Rubryka", IDekWydruk::Dispid::Rubryka),
@@ -297,19 +234,12 @@ const tlx::DispatchTable& DispatchTableOf(IDekWydruk*) {
         tlx::DispPut<&IDekWydruk::put_Wartosc>(u"Wartosc", IDekWydruk::Dispid::Wartosc),
         tlx::DispGet<&IDekWydruk::get_Opis>(u"Opis", IDekWydruk::Dispid::Opis),
         tlx::DispPut<&IDekWydruk::put_Opis>(u"Opis", IDekWydruk::Dispid::Opis),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IDekPdf*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IDekPdf::get_ID>(u"ID", IDekPdf::Dispid::ID),
-        tlx::DispGet<&IDekPdf::get_Session>(u"Session", IDekPdf::Dispid::Session),
-        tlx::DispGet<&IDekPdf::get_State>(u"State", IDekPdf::Dispid::State),
-        tlx::DispPutRef<&IDekPdf::putref_State>(u"State", IDekPdf::Dispid::State),
-        tlx::DispGet<&IDekPdf::get_ROSaveMode>(u"ROSaveMode", IDekPdf::Dispid::ROSaveMode),
-        tlx::DispPut<&IDekPdf::put_ROSaveMode>(u"ROSaveMode", IDekPdf::Dispid::ROSaveMode),
-        tlx::DispMethod<&IDekPdf::Verify>(u"Verify", IDekPdf::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispGet<&IDekPdf::get_ZrodloID>(u"ZrodloID", IDekPdf::Dispid::ZrodloID),
         tlx::DispPut<&IDekPdf::put_ZrodloID>(u"ZrodloID", IDekPdf::Dispid::ZrodloID),
         tlx::DispGet<&IDekPdf::get_RpWID>(u"RpWID", IDekPdf::Dispid::RpWID),
@@ -324,19 +254,12 @@ const tlx::DispatchTable& DispatchTableOf(IDekPdf*) {
         tlx::DispPut<&IDekPdf::put_DokumentID>(u"DokumentID", IDekPdf::Dispid::DokumentID),
         tlx::DispMethod<&IDekPdf::DodajPlik>(u"DodajPlik", IDekPdf::Dispid::DodajPlik),
         tlx::DispMethod<&IDekPdf::PobierzWartosc>(u"PobierzWartosc", IDekPdf::Dispid::PobierzWartosc),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IVatZd*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IVatZd::get_ID>(u"ID", IVatZd::Dispid::ID),
-        tlx::DispGet<&IVatZd::get_Session>(u"Session", IVatZd::Dispid::Session),
-        tlx::DispGet<&IVatZd::get_State>(u"State", IVatZd::Dispid::State),
-        tlx::DispPutRef<&IVatZd::putref_State>(u"State", IVatZd::Dispid::State),
-        tlx::DispGet<&IVatZd::get_ROSaveMode>(u"ROSaveMode", IVatZd::Dispid::ROSaveMode),
-        tlx::DispPut<&IVatZd::put_ROSaveMode>(u"ROSaveMode", IVatZd::Dispid::ROSaveMode),
-        tlx::DispMethod<&IVatZd::Verify>(u"Verify", IVatZd::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispMethod<&IVatZd::InitializeParent>(u"InitializeParent", IVatZd::Dispid::InitializeParent),
         tlx::DispGet<&IVatZd::get_VaNId>(u"VaNId", IVatZd::Dispid::VaNId),
         tlx::DispPut<&IVatZd::put_VaNId>(u"VaNId", IVatZd::Dispid::VaNId),
@@ -399,19 +322,12 @@ const tlx::DispatchTable& DispatchTableOf(IVatZd*) {
             u"RoliczonoNaDzienObliczenia", IVatZd::Dispid::RoliczonoNaDzienObliczenia),
         tlx::DispPut<&IVatZd::put_RoliczonoNaDzienObliczenia>(
             u"RoliczonoNaDzienObliczenia", IVatZd::Dispid::RoliczonoNaDzienObliczenia),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IVat27*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IVat27::get_ID>(u"ID", IVat27::Dispid::ID),
-        tlx::DispGet<&IVat27::get_Session>(u"Session", IVat27::Dispid::Session),
-        tlx::DispGet<&IVat27::get_State>(u"State", IVat27::Dispid::State),
-        tlx::DispPutRef<&IVat27::putref_State>(u"State", IVat27::Dispid::State),
-        tlx::DispGet<&IVat27::get_ROSaveMode>(u"ROSaveMode", IVat27::Dispid::ROSaveMode),
-        tlx::DispPut<&IVat27::put_ROSaveMode>(u"ROSaveMode", IVat27::Dispid::ROSaveMode),
-        tlx::DispMethod<&IVat27::Verify>(u"Verify", IVat27::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispMethod<&IVat27::InitializeParent>(u"InitializeParent", IVat27::Dispid::InitializeParent),
         tlx::DispGet<&IVat27::get_DkNId>(u"DkNId", IVat27::Dispid::DkNId),
         tlx::DispPut<&IVat27::put_DkNId>(u"DkNId", IVat27::Dispid::DkNId),
@@ -429,19 +345,12 @@ const tlx::DispatchTable& DispatchTableOf(IVat27*) {
         tlx::DispPut<&IVat27::put_Typ>(u"Typ", IVat27::Dispid::Typ),
         tlx::DispGet<&IVat27::get_Zmiana>(u"Zmiana", IVat27::Dispid::Zmiana),
         tlx::DispPut<&IVat27::put_Zmiana>(u"Zmiana", IVat27::Dispid::Zmiana),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(IDeklZaklad*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IDeklZaklad::get_ID>(u"ID", IDeklZaklad::Dispid::ID),
-        tlx::DispGet<&IDeklZaklad::get_Session>(u"Session", IDeklZaklad::Dispid::Session),
-        tlx::DispGet<&IDeklZaklad::get_State>(u"State", IDeklZaklad::Dispid::State),
-        tlx::DispPutRef<&IDeklZaklad::putref_State>(u"State", IDeklZaklad::Dispid::State),
-        tlx::DispGet<&IDeklZaklad::get_ROSaveMode>(u"ROSaveMode", IDeklZaklad::Dispid::ROSaveMode),
-        tlx::DispPut<&IDeklZaklad::put_ROSaveMode>(u"ROSaveMode", IDeklZaklad::Dispid::ROSaveMode),
-        tlx::DispMethod<&IDeklZaklad::Verify>(u"Verify", IDeklZaklad::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispGet<&IDeklZaklad::get_Stempel>(u"Stempel", IDeklZaklad::Dispid::Stempel),
         tlx::DispGet<&IDeklZaklad::get_NazwaPelna>(u"NazwaPelna", IDeklZaklad::Dispid::NazwaPelna),
         tlx::DispPut<&IDeklZaklad::put_NazwaPelna>(u"NazwaPelna", IDeklZaklad::Dispid::NazwaPelna),
@@ -489,18 +398,12 @@ const tlx::DispatchTable& DispatchTableOf(IDeklZaklad*) {
             u"UwzgledniajNaCITSTA", IDeklZaklad::Dispid::UwzgledniajNaCITSTA),
         tlx::DispPut<&IDeklZaklad::put_UwzgledniajNaCITSTA>(
             u"UwzgledniajNaCITSTA", IDeklZaklad::Dispid::UwzgledniajNaCITSTA),
-    };
+    }};
     return table;
 }
 
 const tlx::DispatchTable& DispatchTableOf(ISerwisDeklaracji*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&ISerwisDeklaracji::get_Session>(u"Session", ISerwisDeklaracji::Dispid::Session),
-        tlx::DispGet<&ISerwisDeklaracji::get_State>(u"State", ISerwisDeklaracji::Dispid::State),
-        tlx::DispPutRef<&ISerwisDeklaracji::putref_State>(u"State", ISerwisDeklaracji::Dispid::State),
-        tlx::DispGet<&ISerwisDeklaracji::get_ROSaveMode>(u"ROSaveMode", ISerwisDeklaracji::Dispid::ROSaveMode),
-        tlx::DispPut<&ISerwisDeklaracji::put_ROSaveMode>(u"ROSaveMode", ISerwisDeklaracji::Dispid::ROSaveMode),
-        tlx::DispMethod<&ISerwisDeklaracji::Verify>(u"Verify", ISerwisDeklaracji::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<ISimpleObjectHead*>(nullptr)), {
         tlx::DispGet<&ISerwisDeklaracji::get_Firma>(u"Firma", ISerwisDeklaracji::Dispid::Firma),
         tlx::DispGet<&ISerwisDeklaracji::get_ModulPlace>(u"ModulPlace", ISerwisDeklaracji::Dispid::ModulPlace),
         tlx::DispGet<&ISerwisDeklaracji::get_Program>(u"Program", ISerwisDeklaracji::Dispid::Program),
@@ -535,6 +438,6 @@ const tlx::DispatchTable& DispatchTableOf(ISerwisDeklaracji*) {
         tlx::DispMethod<&ISerwisDeklaracji::PobierzKwoty>(u"PobierzKwoty", ISerwisDeklaracji::Dispid::PobierzKwoty),
         tlx::DispMethod<&ISerwisDeklaracji::PobierzKwotyEx>(
             u"PobierzKwotyEx", ISerwisDeklaracji::Dispid::PobierzKwotyEx),
-    };
+    }};
     return table;
 }

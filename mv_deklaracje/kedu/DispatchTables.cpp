@@ -3,14 +3,7 @@
 #include "tlb/DispatchTables.h"
 
 const tlx::DispatchTable& DispatchTableOf(IKedu*) {
-    static const tlx::DispatchTable table{
-        tlx::DispGet<&IKedu::get_ID>(u"ID", IKedu::Dispid::ID),
-        tlx::DispGet<&IKedu::get_Session>(u"Session", IKedu::Dispid::Session),
-        tlx::DispGet<&IKedu::get_State>(u"State", IKedu::Dispid::State),
-        tlx::DispPutRef<&IKedu::putref_State>(u"State", IKedu::Dispid::State),
-        tlx::DispGet<&IKedu::get_ROSaveMode>(u"ROSaveMode", IKedu::Dispid::ROSaveMode),
-        tlx::DispPut<&IKedu::put_ROSaveMode>(u"ROSaveMode", IKedu::Dispid::ROSaveMode),
-        tlx::DispMethod<&IKedu::Verify>(u"Verify", IKedu::Dispid::Verify),
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IRecordHead*>(nullptr)), {
         tlx::DispGet<&IKedu::get_Stempel>(u"Stempel", IKedu::Dispid::Stempel),
         tlx::DispGet<&IKedu::get_Nazwa>(u"Nazwa", IKedu::Dispid::Nazwa),
         tlx::DispPut<&IKedu::put_Nazwa>(u"Nazwa", IKedu::Dispid::Nazwa),
@@ -25,6 +18,6 @@ const tlx::DispatchTable& DispatchTableOf(IKedu*) {
         tlx::DispMethod<&IKedu::Zapisz>(u"Zapisz", IKedu::Dispid::Zapisz),
         tlx::DispMethod<&IKedu::WyslijTS>(u"WyslijTS", IKedu::Dispid::WyslijTS),
         tlx::DispMethod<&IKedu::ZestawMieszany>(u"ZestawMieszany", IKedu::Dispid::ZestawMieszany),
-    };
+    }};
     return table;
 }

@@ -96,6 +96,8 @@ struct DispatchEntry {
 class DispatchTable {
 public:
     DispatchTable(std::initializer_list<DispatchEntry> entries);
+    // The members of `base` (an interface this one extends) followed by this interface's own.
+    DispatchTable(const DispatchTable& base, std::initializer_list<DispatchEntry> own);
 
     // Every name is looked up as a member name; an unknown one leaves DISPID_UNKNOWN in its slot and
     // makes the answer DISP_E_UNKNOWNNAME, while the others are still resolved.
@@ -110,6 +112,7 @@ public:
     const std::vector<DispatchEntry>& Entries() const { return entries_; }
 
 private:
+    void Index();
     const DispatchEntry* Choose(DISPID id, WORD flags) const;
     std::vector<DispatchEntry> entries_;
     std::unordered_map<std::u16string, DISPID> idsByName_;  // folded names

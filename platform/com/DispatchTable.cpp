@@ -27,7 +27,15 @@ std::u16string FoldNameCase(std::u16string_view name) {
     return folded;
 }
 
-DispatchTable::DispatchTable(std::initializer_list<DispatchEntry> entries) : entries_(entries) {
+DispatchTable::DispatchTable(std::initializer_list<DispatchEntry> entries) : entries_(entries) { Index(); }
+
+DispatchTable::DispatchTable(const DispatchTable& base, std::initializer_list<DispatchEntry> own)
+    : entries_(base.entries_) {
+    entries_.insert(entries_.end(), own.begin(), own.end());
+    Index();
+}
+
+void DispatchTable::Index() {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         idsByName_.emplace(FoldNameCase(entries_[i].name), entries_[i].id);
         entriesById_[entries_[i].id].push_back(i);

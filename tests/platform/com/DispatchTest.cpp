@@ -452,6 +452,45 @@ public:
     }
 };
 
+// An interface that extends the amount: its table is built on the amount's and adds its own member.
+struct IAmount2 : IAmount {
+    static constexpr IID kIid = tlx::MakeGuid(u"{3C1D9A60-5E2B-4F7A-9D41-2A6B8C0E1F04}");
+    using Base = IAmount;
+    virtual HRESULT get_Twice(CY* value) = 0;
+
+protected:
+    ~IAmount2() = default;
+};
+
+const tlx::DispatchTable& DispatchTableOf(IAmount2*) {
+    static const tlx::DispatchTable table{DispatchTableOf(static_cast<IAmount*>(nullptr)),
+                                          {tlx::DispGet<&IAmount2::get_Twice>(u"Twice", 2)}};
+    return table;
+}
+
+class CAmount2 final : public tlx::ComObject<CAmount2, tlx::Dispatch<IAmount2>> {
+public:
+    HRESULT get_Value(CY* value) override {
+        value->int64 = 125000;
+        return S_OK;
+    }
+    HRESULT get_Twice(CY* value) override {
+        value->int64 = 250000;
+        return S_OK;
+    }
+};
+
+TEST(DispatchTableOnABase, AnswersTheBaseMembersAndItsOwn) {
+    const tlx::DispatchTable& table = DispatchTableOf(static_cast<IAmount2*>(nullptr));
+    ASSERT_EQ(table.Entries().size(), 2u);
+    EXPECT_EQ(table.IdOfName(u"value"), DISPID_VALUE);
+    EXPECT_EQ(table.IdOfName(u"TWICE"), 2);
+    auto amount = CAmount2::Make();
+    IDispatch* object = static_cast<IAmount2*>(amount.Get());
+    EXPECT_EQ(Call(object, DISPID_VALUE, DISPATCH_PROPERTYGET).value.cyVal.int64, 125000);
+    EXPECT_EQ(Call(object, 2, DISPATCH_PROPERTYGET).value.cyVal.int64, 250000);
+}
+
 TEST(DispatchConversion, AnObjectConvertsThroughItsDefaultMember) {
     tlx::ScopedUserLocale polish(LANG_POLISH_POLAND);
     auto amount = CAmount::Make();
