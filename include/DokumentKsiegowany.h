@@ -72,7 +72,8 @@ public:
     HRESULT DataKsiegowa(LONG kind, DATE* date) override {
         return ComBoundary([&] {
             RequireOut(date);
-            CBstr sql = kind == 14 ? GetDueDateSql(kind) : PostingDateSql();
+            constexpr LONG kDueDateKind = 14;
+            CBstr sql = kind == kDueDateKind ? GetDueDateSql(kind) : PostingDateSql();
             *date = QueryDateOr(sql, GetHostToday()).Value();
         });
     }

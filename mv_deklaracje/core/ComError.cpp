@@ -40,9 +40,9 @@ std::u16string Print(const std::string& spec, T value) {
 }
 }  // namespace
 
-void RaiseComError(const OLECHAR* text, HRESULT hr) { RaiseComError(std::u16string_view(text ? text : u""), hr); }
+void RaiseComError(HRESULT hr, const OLECHAR* text) { RaiseComError(hr, std::u16string_view(text ? text : u"")); }
 
-void RaiseComError(std::u16string_view text, HRESULT hr) {
+void RaiseComError(HRESULT hr, std::u16string_view text) {
     tlx::SetErrorText(hr, text);
     throw ComError(hr, TakeThreadError());
 }
@@ -52,13 +52,13 @@ void RaiseComErrorFormat(HRESULT hr, const OLECHAR* format, ...) {
     va_start(args, format);
     std::u16string message = FormatStringV(format, args);
     va_end(args);
-    RaiseComError(message, hr);
+    RaiseComError(hr, message);
 }
 
 void RaiseResourceError(UINT messageId, const CLSID& /*source*/, HINSTANCE resources) {
     UINT id = messageId & 0xFFFF;
     std::u16string text = LoadStringResource(resources, id);
-    RaiseComError(text.empty() ? u"Unknown Error" : text, static_cast<HRESULT>(0x80040000u | id));
+    RaiseComError(static_cast<HRESULT>(0x80040000u | id), text.empty() ? u"Unknown Error" : text);
 }
 
 void RaiseHResult(HRESULT hr) { throw ComError(hr); }

@@ -27,8 +27,8 @@ private:
 };
 
 // Sets the thread's error object with `text` as it stands, takes it back and throws it with `hr`.
-[[noreturn]] void RaiseComError(const OLECHAR* text, HRESULT hr);
-[[noreturn]] void RaiseComError(std::u16string_view text, HRESULT hr);
+[[noreturn]] void RaiseComError(HRESULT hr, const OLECHAR* text);
+[[noreturn]] void RaiseComError(HRESULT hr, std::u16string_view text);
 // Formats the message (see FormatString) and raises it; the HRESULT comes first here.
 [[noreturn]] void RaiseComErrorFormat(HRESULT hr, const OLECHAR* format, ...);
 // Raises the string-table text `messageId` with HRESULT 0x80040000 | (messageId & 0xFFFF);

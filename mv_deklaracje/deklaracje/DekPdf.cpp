@@ -53,13 +53,11 @@ HRESULT CDekPdf::DodajPlik(BSTR _Plik) {
         library_.reset();
         std::unique_ptr<void, LibraryCloser> library(LoadSysLibrary());
         if (!library)
-            RaiseComError(FormatString(u"Nie można załadować biblioteki %s.", Widen(kSysLibraryName).c_str()),
-                          kModuleNotFound);
+            RaiseComError(kModuleNotFound, FormatString(u"Nie można załadować biblioteki %s.", Widen(kSysLibraryName).c_str()));
         auto entry = reinterpret_cast<SaveImageFromFileFn>(::dlsym(library.get(), kSaveImageFromFileExport));
         if (!entry)
-            RaiseComError(FormatString(u"Biblioteka %s nie ma funkcji %s.", Widen(kSysLibraryName).c_str(),
-                                       Widen(kSaveImageFromFileExport).c_str()),
-                          kProcedureNotFound);
+            RaiseComError(kProcedureNotFound, FormatString(u"Biblioteka %s nie ma funkcji %s.", Widen(kSysLibraryName).c_str(),
+                                       Widen(kSaveImageFromFileExport).c_str()));
         library_ = std::move(library);
         saveImageFromFile_ = entry;
 

@@ -197,7 +197,11 @@ HRESULT CDeklaracja::put_RodzajAdresu(LONG value) {
 }
 
 HRESULT CDeklaracja::get_Zatwierdzony(LONG* value) {
-    return ComBoundary([&] { *RequireOut(value) = ReadLong(u"Zablokowana") ? 1 : -61; });
+    // The accounting document's approval: approved for a locked declaration, otherwise the host's
+    // "not approved" mark.
+    constexpr LONG kApproved = 1;
+    constexpr LONG kNotApproved = -61;
+    return ComBoundary([&] { *RequireOut(value) = ReadLong(u"Zablokowana") ? kApproved : kNotApproved; });
 }
 
 HRESULT CDeklaracja::put_FormaPlatnosci(IDispatch* method) {

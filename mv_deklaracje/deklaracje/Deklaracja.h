@@ -5,6 +5,7 @@
 // new row and rebuilds its printout lines when saved.
 #pragma once
 
+#include <array>
 #include <memory>
 
 #include "DokumentKsiegowany.h"
@@ -279,7 +280,7 @@ private:
     void RemoveRowsOfDeletedDeclaration();
 
     // Links to single objects (DeklaracjaLinks.cpp).
-    enum class Link { Kedu, Parent, Employee, Dekret };
+    enum class Link { Kedu, Parent, Employee, Dekret, Count };
     tlx::ComPtr<ISessionReference>& LinkReference(Link which);
     tlx::ComPtr<IDispatch> LinkedObject(Link which);
     void LoadLink(Link which);
@@ -313,7 +314,8 @@ private:
     tlx::ComPtr<ISessionReference> kedu_;
     tlx::ComPtr<ISessionReference> parent_;
     tlx::ComPtr<ISessionReference> dekret_;
-    tlx::ComPtr<ISessionReference> savedLinks_[4];  // kept by save step 6, by Link
+    // The links as they stood at hostSaveCheck, by Link, put back if the save is rolled back.
+    std::array<tlx::ComPtr<ISessionReference>, static_cast<std::size_t>(Link::Count)> savedLinks_;
     tlx::ComPtr<IDispatch> formaPlatnosci_;
     LONG brModulPlace_ = 0;
     LONG seryjna_ = 0;

@@ -13,6 +13,9 @@
 
 namespace {
 
+// "Nie można przypinać deklaracji do zablokowanego pliku KEDU."
+constexpr UINT kMsgPackageLocked = 519;
+
 struct ChildSetup {
     const OLECHAR* idColumn;
     const OLECHAR* sql;  // the declaration's identifier is appended
@@ -171,7 +174,7 @@ void CDeklaracja::SetKeduPackage(IKedu* package) {
     }
     LONG locked = 0;
     CheckHost(package->get_Zablokowana(&locked));
-    if (locked) RaiseResourceError(519, CLSID_Deklaracja, ModuleResources());
+    if (locked) RaiseResourceError(kMsgPackageLocked, CLSID_Deklaracja, ModuleResources());
     LONG id = 0;
     CheckHost(package->get_ID(&id));
     tlx::ComPtr<ISessionReference> reference;

@@ -60,7 +60,7 @@ void CDeklaracja::CopyHeaderFrom(Recordset* pattern) {
 void CDeklaracja::CloneFrom(Recordset* pattern) {
     if (!pattern) RaiseHResult(E_POINTER);
     LONG patternId = VariantToLong(ReadRecordsetValue(pattern, u"DkN_DkNID"));
-    if (patternId == 0) RaiseComError(GetHostErrorText(HOST_E_CLONEUNSAVED, CBstr(u"")).View(), HOST_E_CLONEUNSAVED);
+    if (patternId == 0) RaiseComError(HOST_E_CLONEUNSAVED, GetHostErrorText(HOST_E_CLONEUNSAVED, CBstr(u"")).View());
 
     CopyHeaderFrom(pattern);
     for (const OLECHAR* column : {u"DekID", u"PreDekID", u"ImportRowID"}) SetFieldValue(column, tlx::Variant::Null());

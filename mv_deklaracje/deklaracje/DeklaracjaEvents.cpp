@@ -55,7 +55,7 @@ void CDeklaracja::CheckFormValidityPeriod() {
     if (message.IsNull()) return;
     CBstr fallback = CBstr(u"Błąd wyliczania deklaracji. ") + message;
     CBstr text = GetHostErrorText(HOST_E_MISSINGDATA, fallback);
-    RaiseComError((text.IsEmpty() ? fallback : text).View(), HOST_E_MISSINGDATA);
+    RaiseComError(HOST_E_MISSINGDATA, (text.IsEmpty() ? fallback : text).View());
 }
 
 // The sinks hear the start, then the end or the failure; the failure is answered after the sinks

@@ -14,7 +14,7 @@ constexpr OLECHAR kUnknownDispId[] = u"Brak definicji pola o dispid '%d'";
 [[noreturn]] void RaiseNoCode(const CBstr& name, const OLECHAR* kind) {
     CBstr text = CBstr(u"Właściwość '") + name.View() + std::u16string_view(u"' nie posiada kodu '") +
                  std::u16string_view(kind) + std::u16string_view(u"'.");
-    RaiseComError(text.View(), E_FAIL);
+    RaiseComError(E_FAIL, text.View());
 }
 
 }  // namespace

@@ -97,13 +97,13 @@ void CDeklaracja::WriteLinkColumn(Link which, LONG id) {
     if (stored.vt <= VT_NULL || VariantToLong(stored) != id) WriteLong(column, id);
 }
 
-// Step 6 keeps every link, step 5 (a failed save) puts the kept ones back, step 4 forgets them, and
-// step 7 writes each linked object's identifier into its column; a linked object without one (not
-// stored yet) fails the save.
+// hostSaveCheck keeps every link, hostSaveRollback (a failed save) puts the kept ones back,
+// hostSaveDeleted forgets them, and hostSavePrepare writes each linked object's identifier into its
+// column; a linked object without one (not stored yet) fails the save.
 void CDeklaracja::CarryLinksThroughSave(LONG mode) {
     for (Link which : {Link::Kedu, Link::Parent, Link::Employee, Link::Dekret}) {
         tlx::ComPtr<ISessionReference>& current = LinkReference(which);
-        tlx::ComPtr<ISessionReference>& saved = savedLinks_[static_cast<int>(which)];
+        tlx::ComPtr<ISessionReference>& saved = savedLinks_[static_cast<std::size_t>(which)];
         if (mode == hostSaveCheck) {
             saved = current;
         } else if (mode == hostSaveRollback) {

@@ -140,7 +140,7 @@ void CDeklaracja::CheckCitAvailable() {
     LONG operatorType = 0;
     if (op) CheckHost(op->OperatorType(&operatorType));
     if (operatorType == 4) return;
-    RaiseComError(GetHostErrorText(HOST_E_CITNOTALLOWED, CBstr(u"")).View(), HOST_E_CITNOTALLOWED);
+    RaiseComError(HOST_E_CITNOTALLOWED, GetHostErrorText(HOST_E_CITNOTALLOWED, CBstr(u"")).View());
 }
 
 void CDeklaracja::OnVerify() {

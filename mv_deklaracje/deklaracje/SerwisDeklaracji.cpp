@@ -26,7 +26,7 @@ struct AmountPair {
 constexpr AmountPair kAmountPairs[] = {{44000, 45000}, {44001, 45001}, {44002, 45002}, {44003, 45003},
                                        {44100, 45100}, {44101, 45101}, {44200, 45200}, {44201, 45201}};
 
-[[noreturn]] void RaiseHostMessage(HRESULT code) { RaiseComError(GetHostErrorText(code, CBstr(u"")).View(), code); }
+[[noreturn]] void RaiseHostMessage(HRESULT code) { RaiseComError(code, GetHostErrorText(code, CBstr(u"")).View()); }
 
 template <class I>
 tlx::ComPtr<I> AskFor(const tlx::ComPtr<IDispatch>& object) {

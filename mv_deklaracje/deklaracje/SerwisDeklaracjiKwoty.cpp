@@ -48,8 +48,7 @@ CMoney ReadAmount(Recordset* rows, const char16_t* name) { return ReadRecordsetA
 CBstr CSerwisDeklaracji::ForeignConnectionString(const CBstr& database) const {
     auto missing = [] {
         CBstr text = GetHostErrorText(kForeignDatabaseMissing, CBstr(kForeignDatabaseMissingText));
-        RaiseComError(text.IsEmpty() ? std::u16string_view(kForeignDatabaseMissingText) : text.View(),
-                      kForeignDatabaseMissing);
+        RaiseComError(kForeignDatabaseMissing, text.IsEmpty() ? std::u16string_view(kForeignDatabaseMissingText) : text.View());
     };
     tlx::ComPtr<ILogin> login;
     if (FAILED(Session2()->get_Login(login.Out())) || !login) missing();

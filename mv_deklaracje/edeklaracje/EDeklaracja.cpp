@@ -42,8 +42,7 @@ HRESULT CEDeklaracja::DodajAtrybut(BSTR _sElement, BSTR _sWartosc) {
     return ComBoundary([&] {
         std::u16string name(View(_sElement));
         if (!IsElementName(name))
-            RaiseComError(u"Nazwa atrybutu e-deklaracji \"" + name + u"\" nie jest poprawną nazwą elementu XML.",
-                          E_INVALIDARG);
+            RaiseComError(E_INVALIDARG, u"Nazwa atrybutu e-deklaracji \"" + name + u"\" nie jest poprawną nazwą elementu XML.");
         attributes_.emplace(std::move(name), std::u16string(View(_sWartosc)));
     });
 }

@@ -21,7 +21,7 @@ constexpr std::u16string_view kNoTaxNumber =
 
 [[noreturn]] void RaiseHostWorded(HRESULT code, std::u16string_view text) {
     CBstr worded = GetHostErrorText(code, CBstr(text));
-    RaiseComError(worded.IsEmpty() ? text : worded.View(), code);
+    RaiseComError(code, worded.IsEmpty() ? text : worded.View());
 }
 
 }  // namespace
@@ -34,7 +34,7 @@ void CEDeklaracja::CheckRegionalSettings() {
     tlx::Variant back = ConvertVariant(text, VT_CY);
     if (back.cyVal.int64 == amount.cyVal.int64) return;
     CBstr worded = GetHostErrorText(HOST_E_REGIONALSETTINGS, CBstr(u""));
-    RaiseComError(worded.View(), HOST_E_REGIONALSETTINGS);
+    RaiseComError(HOST_E_REGIONALSETTINGS, worded.View());
 }
 
 void CEDeklaracja::AppendCheckedElement(IXMLDOMDocument* document, IXMLDOMNode* parent, std::u16string_view name,

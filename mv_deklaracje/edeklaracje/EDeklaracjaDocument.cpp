@@ -278,7 +278,7 @@ void CEDeklaracja::CheckNoLaterAttachment(LONG type, LONG yearMonth, LONG number
                                        type == dekVATUEA ? u"VAT-UE/A" : type == dekVATUEB ? u"VAT-UE/B" : u"VAT-UE/C",
                                        static_cast<long>(number));
     CBstr worded = GetHostErrorText(HOST_E_MISSINGDATA, CBstr(text));
-    RaiseComError(worded.IsEmpty() ? std::u16string_view(text) : worded.View(), HOST_E_MISSINGDATA);
+    RaiseComError(HOST_E_MISSINGDATA, worded.IsEmpty() ? std::u16string_view(text) : worded.View());
 }
 
 // The attachments VAT-UE/A, /B and /C of the declaration's period, numbered from 1 without a gap.

@@ -40,9 +40,8 @@ void LoadChecked(IXMLDOMDocument2* document, std::u16string_view text, std::u16s
         error->get_reason(reason.Out());
         error->get_line(&line);
     }
-    RaiseComError(FormatString(u"%s nie jest poprawnym dokumentem XML (wiersz %ld): %s", std::u16string(what).c_str(),
-                               static_cast<long>(line), std::u16string(reason.View()).c_str()),
-                  E_FAIL);
+    RaiseComError(E_FAIL, FormatString(u"%s nie jest poprawnym dokumentem XML (wiersz %ld): %s", std::u16string(what).c_str(),
+                               static_cast<long>(line), std::u16string(reason.View()).c_str()));
 }
 
 // The result names the encoding of the text it was handed back in; the document is saved as UTF-8, so

@@ -18,7 +18,7 @@ constexpr mode_t kExportFileMode = 0644;
 std::string ToFileSystemPath(const CBstr& path) { return tlx::Utf16ToUtf8(path.View()); }
 
 [[noreturn]] void RaiseCannotWrite(const std::string& path) {
-    RaiseComError(u"Nie można zapisać pliku " + tlx::Utf8ToUtf16(path) + u".", E_UNEXPECTED);
+    RaiseComError(E_UNEXPECTED, u"Nie można zapisać pliku " + tlx::Utf8ToUtf16(path) + u".");
 }
 
 }  // namespace

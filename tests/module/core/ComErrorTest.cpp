@@ -12,7 +12,7 @@ HRESULT Member(const std::function<void()>& body, std::source_location where = s
 }  // namespace
 
 TEST(ComError, RaisedTextReachesTheCallerUnformatted) {
-    EXPECT_EQ(Member([] { RaiseComError(u"100% pewne", E_FAIL); }), E_FAIL);
+    EXPECT_EQ(Member([] { RaiseComError(E_FAIL, u"100% pewne"); }), E_FAIL);
     EXPECT_EQ(tlx::TakeErrorDescription(), u"100% pewne");
     EXPECT_EQ(Member([] { RaiseComErrorFormat(E_FAIL, u"Błąd wyliczania deklaracji: %s (%d)", u"x", 7); }), E_FAIL);
     EXPECT_EQ(tlx::TakeErrorDescription(), u"Błąd wyliczania deklaracji: x (7)");
