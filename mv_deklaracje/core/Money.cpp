@@ -2,10 +2,14 @@
 
 #include <cmath>
 
+#include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 
 CMoney::CMoney(double value) {
     double scaled = value >= 0 ? std::trunc(value * 100 + 0.500000001) : std::trunc(value * 100 - 0.500000001);
+    // Hundredths times 100 must stay inside the 64-bit count of a currency value.
+    if (!(std::fabs(scaled) <= 92233720368547744.0))
+        RaiseComError(u"Kwota jest poza zakresem kwot.", DISP_E_OVERFLOW);
     count_ = static_cast<LONGLONG>(scaled) * 100;
 }
 

@@ -61,7 +61,13 @@ long CProgramCfgRO::GetLong(const CBstr& key, bool dated) {
 CMoney CProgramCfgRO::GetMoney(const CBstr& key, bool dated) {
     const CBstr text = GetText(key, dated);
     if (text.IsEmpty()) return CMoney();
-    return CMoney(ConvertVariant(tlx::Variant::FromString(text.View()), VT_R8).dblVal);
+    try {
+        return CMoney(ConvertVariant(tlx::Variant::FromString(text.View()), VT_R8).dblVal);
+    } catch (const ComError& e) {
+        if (e.Code() != DISP_E_OVERFLOW) throw;
+        RaiseComErrorFormat(DISP_E_OVERFLOW, u"Wartość konfiguracji \"%s\" jest poza zakresem kwot.",
+                            std::u16string(key.View()).c_str());
+    }
 }
 
 HRESULT CProgramCfgRO::AnswerLong(LONG* out, const OLECHAR* key, bool dated) {

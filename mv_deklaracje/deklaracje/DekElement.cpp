@@ -4,7 +4,25 @@
 
 namespace {
 constexpr OLECHAR kRequiredMessage[] = u"Pole \"%s\" musi być wypełnione.";
+constexpr OLECHAR kOutOfRangeMessage[] = u"Wartość pola \"%s\" jest poza zakresem.";
 }  // namespace
+
+void CDekElement::RaiseOutOfRange() {
+    tlx::Bstr name;
+    CheckHost(GetInfo()->get_Nazwa(name.Out()));
+    RaiseComErrorFormat(DISP_E_OVERFLOW, kOutOfRangeMessage, std::u16string(name.View()).c_str());
+}
+
+tlx::Variant CDekElement::ConvertForField(const VARIANT& value, VARTYPE type) {
+    try {
+        tlx::Variant converted = ConvertVariant(value, type);
+        if (type == VT_R8 && !std::isfinite(converted.dblVal)) RaiseOutOfRange();
+        return converted;
+    } catch (const ComError& e) {
+        if (e.Code() == DISP_E_OVERFLOW) RaiseOutOfRange();
+        throw;
+    }
+}
 
 tlx::ComPtr<IDekElementInfo> CDekElement::GetInfo() {
     tlx::ComPtr<IGetDekElementInfo> declaration;
@@ -58,7 +76,7 @@ void CDekElement::WriteValue(const VARIANT& value) {
     const tlx::Variant one = tlx::Variant::FromLong(1);
     switch (GetTyp()) {
         case detCurrency: {
-            tlx::Variant amount = ConvertVariant(value, VT_CY);
+            tlx::Variant amount = ConvertForField(value, VT_CY);
             SetFieldValue(u"WartoscL", amount);
             SetFieldValue(u"WartoscM", one);
             break;
@@ -67,11 +85,11 @@ void CDekElement::WriteValue(const VARIANT& value) {
             CBstr text = VariantToBstr(value);
             int slash = text.Find(u'/');
             if (slash < 0) {
-                SetFieldValue(u"WartoscL", value);
+                SetFieldValue(u"WartoscL", ConvertForField(value, VT_CY));
                 SetFieldValue(u"WartoscM", one);
             } else {
-                tlx::Variant numerator = ConvertVariant(tlx::Variant::FromString(text.Left(slash).View()), VT_CY);
-                tlx::Variant denominator = ConvertVariant(tlx::Variant::FromString(text.Mid(slash + 1).View()), VT_CY);
+                tlx::Variant numerator = ConvertForField(tlx::Variant::FromString(text.Left(slash).View()), VT_CY);
+                tlx::Variant denominator = ConvertForField(tlx::Variant::FromString(text.Mid(slash + 1).View()), VT_CY);
                 SetFieldValue(u"WartoscL", numerator);
                 SetFieldValue(u"WartoscM", denominator);
             }
@@ -81,13 +99,18 @@ void CDekElement::WriteValue(const VARIANT& value) {
             SetFieldValue(u"WartoscTekst", value);
             break;
         case detDate: {
-            CDate date(value);
+            tlx::Variant given = value.vt <= VT_NULL ? tlx::Variant() : ConvertForField(value, VT_DATE);
+            if (given.vt == VT_DATE && !std::isfinite(given.date)) RaiseOutOfRange();
+            CDate date(given);
             SetFieldValue(u"WartoscL", tlx::Variant::FromDouble(date.IsEmpty() ? 0.0 : date.Value() + kDateOffset));
             SetFieldValue(u"WartoscM", one);
             break;
         }
         case detInteger: {
-            tlx::Variant number = ConvertVariant(value, VT_R8);
+            // Read back cut toward zero into 32 bits: a number whose whole part does not fit is refused.
+            tlx::Variant number = ConvertForField(value, VT_R8);
+            double whole = std::trunc(number.dblVal);
+            if (whole < -2147483648.0 || whole > 2147483647.0) RaiseOutOfRange();
             SetFieldValue(u"WartoscL", number);
             SetFieldValue(u"WartoscM", one);
             break;

@@ -37,6 +37,10 @@ private:
     tlx::Variant ReadNumber(const OLECHAR* column, VARTYPE type) const;
     tlx::Variant ReadValue();
     void WriteValue(const VARIANT& value);
+    // The value converted to `type`; a number the kind cannot hold fails with DISP_E_OVERFLOW naming
+    // the field.
+    tlx::Variant ConvertForField(const VARIANT& value, VARTYPE type);
+    [[noreturn]] void RaiseOutOfRange();
     // 1 when the value is empty, 0 when not, -1 for a kind that has no emptiness.
     LONG IsEmpty();
 

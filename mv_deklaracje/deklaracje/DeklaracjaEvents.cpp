@@ -1,5 +1,7 @@
 // The definition's named expressions, the calculation with its progress events, the period setters and
 // the document answers that the definition's expressions give.
+#include <cmath>
+
 #include "hostapi/Errors.h"
 #include "hostapi/Accounting.h"
 #include "hostapi/Subjects.h"
@@ -124,6 +126,7 @@ void CDeklaracja::WritePeriod(LONG rokMiesiac) { WriteLong(u"RokMiesiac", rokMie
 
 HRESULT CDeklaracja::put_Rok(LONG value) {
     return ComBoundary([&] {
+        if (value < 1 || value > 9999) RaiseComError(u"Rok musi być liczbą od 1 do 9999.", DISP_E_OVERFLOW);
         WritePeriod(value * 100 + RokMiesiac() % 100);
         LONG type = ReadLong(u"TypDeklar");
         if (type == dekPIT5 || type == dekPIT5L) FireFormEvent(CBstr(u"onrokmiesiac"));
@@ -200,7 +203,11 @@ HRESULT CDeklaracja::round(VARIANT value, VARIANT* result) {
     return ComBoundary([&] {
         RequireOut(result);
         double number = ConvertVariant(value, VT_R8).dblVal;
-        CY whole{static_cast<LONGLONG>(RoundTo(number, 0)) * 10000};
+        double rounded = std::isfinite(number) ? RoundTo(number, 0) : number;
+        // An amount holds whole units up to 922337203685477 either way.
+        if (!(std::fabs(rounded) <= 922337203685477.0))
+            RaiseComError(u"Liczby nie można zaokrąglić do kwoty: jest poza zakresem kwot.", DISP_E_OVERFLOW);
+        CY whole{static_cast<LONGLONG>(rounded) * 10000};
         VariantClear(result);
         *result = tlx::Variant::FromCurrency(whole).Detach();
     });

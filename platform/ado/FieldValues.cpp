@@ -42,7 +42,9 @@ std::optional<LONGLONG> ParseScaled(std::string_view text) {
     char* end = nullptr;
     double value = std::strtod(clean.c_str(), &end);
     if (*end != '\0') return std::nullopt;
-    return std::llround(value * 10000.0);
+    double count = value * 10000.0;
+    if (!std::isfinite(count) || std::fabs(count) >= 9223372036854775808.0) return std::nullopt;
+    return std::llround(count);
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
@@ -63,6 +65,11 @@ std::string Utf8Of(const VARIANT& value) {
 [[noreturn]] void FailConversion(VARTYPE from, DataTypeEnum to) {
     Fail(adErrDataConversion, u"Cannot convert a value of kind " + Utf8ToUtf16(std::to_string(from)) +
                                   u" to a field of type " + Utf8ToUtf16(std::to_string(static_cast<long>(to))));
+}
+
+[[noreturn]] void FailOverflow(DataTypeEnum to) {
+    Fail(DISP_E_OVERFLOW, u"The number is outside the range of a field of type " +
+                              Utf8ToUtf16(std::to_string(static_cast<long>(to))));
 }
 
 // Any numeric kind as a double; nothing for text and others.
@@ -212,14 +219,22 @@ tlx::Variant ReadColumn(sqlite3_stmt* statement, int column, DataTypeEnum type) 
             out.boolVal = sqlite3_column_int64(statement, column) ? VARIANT_TRUE : VARIANT_FALSE;
             return out;
         case adCurrency: {
+            // A stored value that no currency value holds is answered as it is stored, never as another
+            // number.
             out.vt = VT_CY;
             if (storage == SQLITE_INTEGER) {
-                out.cyVal.int64 = sqlite3_column_int64(statement, column) * 10000;
+                if (__builtin_mul_overflow(sqlite3_column_int64(statement, column), LONGLONG{10000}, &out.cyVal.int64))
+                    return ReadColumn(statement, column, adBigInt);
             } else if (storage == SQLITE_TEXT) {
                 auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-                out.cyVal.int64 = ParseScaled(text).value_or(0);
+                auto scaled = ParseScaled(text);
+                if (!scaled) return ReadColumn(statement, column, adVarWChar);
+                out.cyVal.int64 = *scaled;
             } else {
-                out.cyVal.int64 = std::llround(sqlite3_column_double(statement, column) * 10000.0);
+                double count = sqlite3_column_double(statement, column) * 10000.0;
+                if (!std::isfinite(count) || std::fabs(count) >= 9223372036854775808.0)
+                    return tlx::Variant::FromDouble(sqlite3_column_double(statement, column));
+                out.cyVal.int64 = std::llround(count);
             }
             return out;
         }
@@ -302,15 +317,17 @@ tlx::Variant CoerceToField(const VARIANT& input, DataTypeEnum type) {
             auto number = NumberOf(value);
             if (!number) FailConversion(value.vt, type);
             double rounded = std::nearbyint(*number);  // OLE rounds halves to even
+            if (!std::isfinite(rounded) || rounded < -9223372036854775808.0 || rounded >= 9223372036854775808.0)
+                FailOverflow(type);
             tlx::Variant out;
             if (type == adBoolean) return tlx::Variant::FromBool(rounded != 0);
             if (type == adSmallInt) {
-                if (rounded < -32768 || rounded > 32767) FailConversion(value.vt, type);
+                if (rounded < -32768 || rounded > 32767) FailOverflow(type);
                 out.vt = VT_I2;
                 out.iVal = static_cast<SHORT>(rounded);
             } else if (type == adInteger) {
                 if (rounded < std::numeric_limits<LONG>::min() || rounded > std::numeric_limits<LONG>::max())
-                    FailConversion(value.vt, type);
+                    FailOverflow(type);
                 out.vt = VT_I4;
                 out.lVal = static_cast<LONG>(rounded);
             } else {
@@ -325,9 +342,13 @@ tlx::Variant CoerceToField(const VARIANT& input, DataTypeEnum type) {
             if (value.vt == VT_BSTR) {
                 scaled = ParseScaled(Utf8Of(value));
             } else if (value.vt == VT_I8) {
-                scaled = value.llVal * 10000;
+                LONGLONG product = 0;
+                if (__builtin_mul_overflow(value.llVal, LONGLONG{10000}, &product)) FailOverflow(type);
+                scaled = product;
             } else if (auto number = NumberOf(value)) {
-                scaled = std::llround(*number * 10000.0);
+                double count = *number * 10000.0;
+                if (!std::isfinite(count) || std::fabs(count) >= 9223372036854775808.0) FailOverflow(type);
+                scaled = std::llround(count);
             }
             if (!scaled) FailConversion(value.vt, type);
             return tlx::Variant::FromCurrency(CY{*scaled});
@@ -342,11 +363,13 @@ tlx::Variant CoerceToField(const VARIANT& input, DataTypeEnum type) {
             }
             auto number = NumberOf(value);
             if (!number) FailConversion(value.vt, type);
+            if (!std::isfinite(*number)) FailOverflow(type);
             return tlx::Variant::FromDate(*number);  // an OLE day number
         }
         case adDouble: {
             auto number = NumberOf(value);
             if (!number) FailConversion(value.vt, type);
+            if (!std::isfinite(*number)) FailOverflow(type);  // SQLite would store NULL or infinity
             return tlx::Variant::FromDouble(*number);
         }
         case adVarWChar: case adVarChar: case adWChar: case adLongVarWChar:

@@ -151,6 +151,17 @@ TEST_F(ConfigurationViews, ValuesThatAreNoNumbersFailTheRead) {
     EXPECT_EQ(CFirmaCfgRO::Make()->get_NIP(nip.Out()), E_POINTER) << "no session, no configuration";
 }
 
+TEST_F(ConfigurationViews, AnAmountNoCurrencyHoldsIsRefusedNamingItsKey) {
+    Set(u"/Program/Księgowość/Zaokraglenia/Podstawy VAT7", u"99999999999999999999");
+    auto program = CProgramCfgRO::Make();
+    LONG state = 0;
+    ASSERT_EQ(program->Initialize(session_.Get(), &state), S_OK);
+    CY amount{};
+    EXPECT_EQ(program->get_ZaokPodst_VAT7(&amount), DISP_E_OVERFLOW);
+    std::u16string why = tlx::TakeErrorDescription();
+    EXPECT_NE(why.find(u"Podstawy VAT7"), std::u16string::npos) << tlx::Utf16ToUtf8(why);
+}
+
 TEST_F(ConfigurationViews, ProgramViewIsZeroWithoutConfiguration) {
     auto view = Create(u"TLX.ProgramCfgRO");
     ASSERT_TRUE(view);

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "AdoTestSupport.h"
 #include "platform/ado/DateText.h"
 #include "platform/com/ClassRegistry.h"
@@ -71,6 +73,33 @@ TEST_F(AdoRecordsetTest, ADateOutsideTheCalendarIsRefusedNotStored) {
     Put(rows.Get(), u"DkN_DataDok", tlx::Variant::FromDate(-700000.0));
     EXPECT_TRUE(FAILED(rows->UpdateBatch(adAffectAll)));
     EXPECT_EQ(Text(Scalar(count)), before);
+}
+
+TEST_F(AdoRecordsetTest, ANumberNoFieldOfItsTypeHoldsIsRefusedNotStored) {
+    auto rows = Elements();
+    const double nan = std::numeric_limits<double>::quiet_NaN(), infinity = std::numeric_limits<double>::infinity();
+    const std::pair<const char16_t*, tlx::Variant> refused[] = {
+        {u"DkE_Numer", tlx::Variant::FromDouble(nan)},        {u"DkE_Numer", tlx::Variant::FromDouble(infinity)},
+        {u"DkE_Numer", tlx::Variant::FromDouble(1e300)},      {u"DkE_Numer", tlx::Variant::FromDouble(2147483648.0)},
+        {u"DkE_WartoscL", tlx::Variant::FromDouble(nan)},     {u"DkE_WartoscL", tlx::Variant::FromDouble(-infinity)},
+        {u"DkE_WartoscL", tlx::Variant::FromDouble(1e300)},   {u"DkE_WartoscL", tlx::Variant::FromDouble(1e15)},
+        {u"DkE_WartoscL", tlx::Variant::FromString(u"99999999999999999999")},
+    };
+    for (const auto& [field, value] : refused) {
+        EXPECT_TRUE(FAILED(Put(rows.Get(), field, value))) << tlx::Utf16ToUtf8(field) << " " << tlx::Utf16ToUtf8(Text(value));
+        tlx::TakeErrorDescription();
+    }
+    EXPECT_EQ(Status(rows.Get()), adRecUnmodified) << "nothing was written";
+
+    // A stored number no currency value holds is read as it is stored.
+    Execute(connection_.Get(), u"update TLX.DeklElem set DkE_WartoscL = 1e300 where DkE_DkEID = 1");
+    Execute(connection_.Get(), u"update TLX.DeklElem set DkE_WartoscL = '99999999999999999999' where DkE_DkEID = 2");
+    auto stored = Elements();
+    tlx::Variant first = Value(stored.Get(), u"DkE_WartoscL");
+    EXPECT_EQ(first.vt, VT_R8);
+    EXPECT_EQ(first.dblVal, 1e300);
+    stored->MoveNext();
+    EXPECT_NE(Value(stored.Get(), u"DkE_WartoscL").vt, VT_CY);
 }
 
 TEST_F(AdoRecordsetTest, ValuesRoundTripThroughTheDatabase) {
