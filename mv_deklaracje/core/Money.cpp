@@ -9,7 +9,7 @@ CMoney::CMoney(double value) {
     double scaled = value >= 0 ? std::trunc(value * 100 + 0.500000001) : std::trunc(value * 100 - 0.500000001);
     // Hundredths times 100 must stay inside the 64-bit count of a currency value.
     if (!(std::fabs(scaled) <= 92233720368547744.0))
-        RaiseComError(u"Kwota jest poza zakresem kwot.", DISP_E_OVERFLOW);
+        RaiseComError(DISP_E_OVERFLOW, u"Kwota jest poza zakresem kwot.");
     count_ = static_cast<LONGLONG>(scaled) * 100;
 }
 

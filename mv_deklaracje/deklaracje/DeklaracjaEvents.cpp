@@ -126,7 +126,7 @@ void CDeklaracja::WritePeriod(LONG rokMiesiac) { WriteLong(u"RokMiesiac", rokMie
 
 HRESULT CDeklaracja::put_Rok(LONG value) {
     return ComBoundary([&] {
-        if (value < 1 || value > 9999) RaiseComError(u"Rok musi być liczbą od 1 do 9999.", DISP_E_OVERFLOW);
+        if (value < 1 || value > 9999) RaiseComError(DISP_E_OVERFLOW, u"Rok musi być liczbą od 1 do 9999.");
         WritePeriod(value * 100 + RokMiesiac() % 100);
         LONG type = ReadLong(u"TypDeklar");
         if (type == dekPIT5 || type == dekPIT5L) FireFormEvent(CBstr(u"onrokmiesiac"));
@@ -206,7 +206,7 @@ HRESULT CDeklaracja::round(VARIANT value, VARIANT* result) {
         double rounded = std::isfinite(number) ? RoundTo(number, 0) : number;
         // An amount holds whole units up to 922337203685477 either way.
         if (!(std::fabs(rounded) <= 922337203685477.0))
-            RaiseComError(u"Liczby nie można zaokrąglić do kwoty: jest poza zakresem kwot.", DISP_E_OVERFLOW);
+            RaiseComError(DISP_E_OVERFLOW, u"Liczby nie można zaokrąglić do kwoty: jest poza zakresem kwot.");
         CY whole{static_cast<LONGLONG>(rounded) * 10000};
         VariantClear(result);
         *result = tlx::Variant::FromCurrency(whole).Detach();
