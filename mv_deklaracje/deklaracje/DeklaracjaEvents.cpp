@@ -120,8 +120,9 @@ HRESULT CDeklaracja::UnAdviseProgress() {
     return progress_.Unadvise(cookie);
 }
 
-// The period is year * 100 + month; a NULL period counts as 0. The new period is written before the
-// form hears of it, so a failing "onrokmiesiac" leaves it written.
+// The period is year * 100 + month; a NULL period counts as 0. A year outside 1..9999 or a month
+// outside 1..12 is refused before anything is written. The new period is written before the form hears
+// of it, so a failing "onrokmiesiac" leaves it written.
 void CDeklaracja::WritePeriod(LONG rokMiesiac) { WriteLong(u"RokMiesiac", rokMiesiac); }
 
 HRESULT CDeklaracja::put_Rok(LONG value) {
@@ -135,6 +136,7 @@ HRESULT CDeklaracja::put_Rok(LONG value) {
 
 HRESULT CDeklaracja::put_Miesiac(LONG value) {
     return ComBoundary([&] {
+        if (value < 1 || value > 12) RaiseComError(DISP_E_OVERFLOW, u"Miesiąc musi być liczbą od 1 do 12.");
         WritePeriod(RokMiesiac() / 100 * 100 + value);
         LONG type = ReadLong(u"TypDeklar");
         if (type < dekZUS_DRA || type > dekZUS_RGA) FireFormEvent(CBstr(u"onrokmiesiac"));

@@ -37,9 +37,15 @@ void CDekElementInfo::LoadFromNode(IXMLDOMNode* element, LONG dispId) {
         RaiseComErrorFormat(E_FAIL, u"Pole(\"%s\")/Loader: Błąd wyszukania węzła \"%s\".", nazwa_.c_str(), u"parametry");
     if (auto computed = ReadAttribute(parametry.Get(), u"obliczane")) obliczane_ = ToBool(*computed);
     if (obliczane_) {
-        // A computed field has no stored value: only its code is read, whatever else it carries.
+        // A computed field has no stored value: only its code is read, and, when it names a box of the
+        // printed form (lpw), that box and its description, so that it gets a printout line.
         if (auto get = ReadAttribute(parametry.Get(), u"get")) onGet_ = *get;
         if (auto put = ReadAttribute(parametry.Get(), u"put")) onPut_ = *put;
+        if (auto lpw = ReadAttribute(parametry.Get(), u"lpw")) {
+            lpw_ = ToLong(*lpw);
+            if (auto lpw2 = ReadAttribute(parametry.Get(), u"lpw2")) lpw2_ = ToLong(*lpw2);
+            if (auto opis = ReadAttribute(parametry.Get(), u"opis")) opis_ = *opis;
+        }
         return;
     }
     auto typ = ReadAttribute(parametry.Get(), u"typ");

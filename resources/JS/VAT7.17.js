@@ -35,10 +35,19 @@ function UstawKwartal(kwartal)
     dokument.Miesiac = kwartal * 3;
 }
 
-// Numer okresu w nagłówku (poz. 4): miesiąc albo kwartał.
+// Numer okresu w nagłówku (poz. 4): miesiąc albo kwartał. Poz. 4 i 5 są okresem deklaracji, nie
+// osobnymi wartościami: czytają go i ustawiają.
 function NumerOkresu()
 {
     return Vat7Miesiecznie() ? dokument.Miesiac : NumerKwartalu();
+}
+
+function UstawNumerOkresu(numer)
+{
+    if (Vat7Miesiecznie())
+        dokument.Miesiac = numer;
+    else
+        UstawKwartal(numer);
 }
 
 function SumaPodstaw()
@@ -147,6 +156,13 @@ function NieWiekszaNiz(pole, granica, opisGranicy)
 // "onverify": zgodność z zasadami wypełniania formularza.
 function OnVerifyDoc()
 {
+    // Rodzaj deklaracji wyznacza jej opis, termin i transformatę: tylko znane wartości.
+    var okres = KwotaPola('Okres');
+    if (okres != 1 && okres != 2)
+        BladDeklaracji('Okres rozliczeniowy (pole Okres) musi mieć wartość 1 (miesiąc) albo 2 (kwartał).');
+    var vat7d = KwotaPola('VAT7D');
+    if (vat7d != 0 && vat7d != 1)
+        BladDeklaracji('Pole VAT7D musi mieć wartość 0 albo 1 (deklaracja VAT-7D).');
     var cel = KwotaPola('P_7');
     if (cel != 1 && cel != 2)
         BladDeklaracji('Cel złożenia deklaracji (poz. 7) musi mieć wartość 1 (złożenie) albo 2 (korekta).');
@@ -180,13 +196,6 @@ function OnVerifyDoc()
         BladDeklaracji('Kwoty zwrotu w terminach 25, 60 i 180 dni (poz. 58-60) muszą dawać razem kwotę zwrotu z poz. 57.');
     if (KwotaPola('P_68') != 1 && KwotaPola('P_69') != 0)
         BladDeklaracji('Liczbę zawiadomień VAT-ZD (poz. 69) podaje się tylko przy ich dołączeniu (poz. 68).');
-}
-
-// "onrokmiesiac": nagłówek deklaracji nadąża za okresem.
-function OnZmianaOkresu()
-{
-    UstawPole('P_5', dokument.Rok);
-    UstawPole('P_4', NumerOkresu());
 }
 
 // "kwota": kwota do wpłaty.

@@ -68,8 +68,10 @@ krok("Deklaracja VAT-7", function () {
     var pola = ["P_1", "P_4", "P_5", "P_6", "P_9", "P_17", "P_18", "P_19", "P_20", "P_40", "P_41",
                 "P_43", "P_44", "P_45", "P_46", "P_51", "P_54", "P_56"];
     for (var i = 0; i < pola.length; i++) {
-        var info = wczytana.Pole(pola[i]).Info;
-        print("    poz. " + pola[i].substr(2) + " = " + wczytana.Wartosc(pola[i]) + "  (" + info.Opis + ")");
+        // Poz. 4 i 5 są okresem deklaracji (pola wyliczane): nie mają przechowywanej wartości.
+        var opis;
+        try { opis = wczytana.Pole(pola[i]).Info.Opis; } catch (e) { opis = "okres deklaracji"; }
+        print("    poz. " + pola[i].substr(2) + " = " + wczytana.Wartosc(pola[i]) + "  (" + opis + ")");
     }
     print("  Do wpłaty:", wczytana.KwotaCalkowita, "zł, termin", wsparcie.Format(wczytana.Termin, "@D17"));
     print("  Deklaracji w bazie:", Session.CreateObject("TLXDeklaracje.Deklaracje").Count);

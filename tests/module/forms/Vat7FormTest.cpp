@@ -259,15 +259,21 @@ TEST_F(Vat7Form, ValueProvidersAnswerDescriptionDueDateAndTransform) {
 }
 
 TEST_F(Vat7Form, HeaderFollowsThePeriodAndTheDefaults) {
-    Fire(u"onrokmiesiac");
-    EXPECT_EQ(document->Get(u"P_4").lVal, 5);
-    EXPECT_EQ(document->Get(u"P_5").lVal, 2017);
+    // The boxes of the period read the declaration's period: no event has to keep them.
+    auto p4 = definition.FindFieldByName(u"P_4"), p5 = definition.FindFieldByName(u"P_5");
+    EXPECT_EQ(EvalText(p4->OnGet().View()), "5");
+    EXPECT_EQ(EvalText(p5->OnGet().View()), "2017");
+    EXPECT_EQ(p4->Lpw(), 4) << "printed in their boxes";
+    EXPECT_EQ(p5->Lpw(), 5);
     Set(u"Okres", 2);
-    Fire(u"onrokmiesiac");
-    EXPECT_EQ(document->Get(u"P_4").lVal, 2) << "a quarterly declaration gives its quarter";
+    EXPECT_EQ(EvalText(p4->OnGet().View()), "2") << "a quarterly declaration gives its quarter";
+    Eval(u"UstawNumerOkresu(3)");
+    EXPECT_EQ(document->Get(u"Miesiac").lVal, 9) << "the box sets the period";
+    Set(u"Okres", 1);
+    Eval(u"UstawNumerOkresu(7)");
+    EXPECT_EQ(document->Get(u"Miesiac").lVal, 7);
+    document->Set(u"Miesiac", tlx::Variant::FromLong(5));
     // Default expressions run with the field as "pole".
-    auto p5 = definition.FindFieldByName(u"P_5");
-    EXPECT_EQ(EvalText(p5->Default().View(), Field(u"P_5").Get()), "2017");
     EXPECT_EQ(EvalText(definition.FindFieldByName(u"P_7")->Default().View()), "1");
     // The computed quarter reads and writes the period.
     auto kwartal = definition.FindFieldByName(u"Kwartal");

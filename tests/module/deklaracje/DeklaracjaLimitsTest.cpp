@@ -1,6 +1,7 @@
 // What a declaration refuses to store: numbers that its columns cannot hold (not a number, infinities,
-// beyond the range of the field's kind), rounding beyond the range of an amount, a year that does not
-// make a period.
+// beyond the range of the field's kind), rounding beyond the range of an amount, a year or a month that
+// does not make a period; and the VAT-7's period boxes, which follow the period whatever the order of
+// the puts.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -127,6 +128,104 @@ TEST_F(DeklaracjaLimitsTest, AYearThatMakesNoPeriodIsRefused) {
     EXPECT_EQ(year * 100 + month, 201603) << "the period is as it was";
     EXPECT_EQ(declaration->put_Rok(9999), S_OK);
     EXPECT_EQ(declaration->put_Rok(1), S_OK);
+}
+
+// --- The period of a VAT-7 -------------------------------------------------------------------------
+
+class Vat7PeriodTest : public DeclarationTest {
+protected:
+    void SetUp() override {
+        DeclarationTest::SetUp();
+        declarations_ = Declarations();
+    }
+    // A new VAT-7 with its header filled; the period is put in the order asked.
+    ComPtr<IDeklaracja2> NewVat7(LONG year, LONG month, bool yearFirst) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK) << Utf16ToUtf8(LastError());
+        auto declaration = item.As<IDeklaracja2>();
+        EXPECT_EQ(declaration->put_TypDeklar(1), S_OK);
+        EXPECT_EQ(declaration->put_Wersja(17), S_OK);
+        if (yearFirst) {
+            EXPECT_EQ(declaration->put_Rok(year), S_OK) << Utf16ToUtf8(LastError());
+            EXPECT_EQ(declaration->put_Miesiac(month), S_OK) << Utf16ToUtf8(LastError());
+        } else {
+            EXPECT_EQ(declaration->put_Miesiac(month), S_OK) << Utf16ToUtf8(LastError());
+            EXPECT_EQ(declaration->put_Rok(year), S_OK) << Utf16ToUtf8(LastError());
+        }
+        Put(declaration.Get(), u"P_1", Variant::FromString(u"5260250274"));
+        Put(declaration.Get(), u"P_6", Variant::FromString(u"Urząd Skarbowy Warszawa-Mokotów"));
+        Put(declaration.Get(), u"P_8", Variant::FromLong(1));
+        Put(declaration.Get(), u"P_9", Variant::FromString(u"Przykładowa Spółka z o.o."));
+        return declaration;
+    }
+    static std::u16string Description(IDeklaracja2* declaration) {
+        Bstr text;
+        declaration->get_Opis(text.Out());
+        return text.Str();
+    }
+
+    ComPtr<ICollection> declarations_;
+};
+
+TEST_F(Vat7PeriodTest, TheBoxesFollowThePeriodWhateverTheOrderOfThePuts) {
+    for (bool yearFirst : {true, false}) {
+        SCOPED_TRACE(yearFirst ? "year first" : "month first");
+        declarations_ = Declarations();
+        auto declaration = NewVat7(2024, 3, yearFirst);
+        EXPECT_EQ(Text(Get(declaration.Get(), u"P_4")), u"3");
+        EXPECT_EQ(Text(Get(declaration.Get(), u"P_5")), u"2024");
+        EXPECT_EQ(Description(declaration.Get()), u"VAT-7 za 03/2024");
+        // A later change of either part of the period moves the boxes along.
+        ASSERT_EQ(declaration->put_Rok(2025), S_OK);
+        ASSERT_EQ(declaration->put_Miesiac(4), S_OK);
+        EXPECT_EQ(Text(Get(declaration.Get(), u"P_4")), u"4");
+        EXPECT_EQ(Text(Get(declaration.Get(), u"P_5")), u"2025");
+        ASSERT_EQ(declaration->Policz(), S_OK) << Utf16ToUtf8(LastError());
+        ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+        LONG id = 0;
+        declaration->get_ID(&id);
+        EXPECT_EQ(Scalar(u"select group_concat(DkW_Rubryka || '=' || DkW_Wartosc, ' ') from (select * from TLX.DeklWydr "
+                         u"where DkW_Rubryka in (4, 5) and DkW_DkNID = " + Utf8ToUtf16(std::to_string(id)) +
+                         u" order by DkW_Rubryka)"),
+                  u"4=4 5=2025");
+    }
+}
+
+TEST_F(Vat7PeriodTest, AMonthOutsideTheYearIsRefused) {
+    auto declaration = NewVat7(2024, 3, true);
+    for (LONG month : {13, 0, -1, 100, 2147483647}) {
+        SCOPED_TRACE(month);
+        EXPECT_EQ(declaration->put_Miesiac(month), DISP_E_OVERFLOW);
+        EXPECT_NE(LastError().find(u"Miesiąc"), std::u16string::npos);
+    }
+    EXPECT_EQ(Description(declaration.Get()), u"VAT-7 za 03/2024") << "the period is as it was";
+    EXPECT_EQ(declaration->put_Miesiac(12), S_OK);
+    EXPECT_EQ(declaration->put_Miesiac(1), S_OK);
+}
+
+TEST_F(Vat7PeriodTest, AQuarterlyReturnGivesItsQuarterAndOnlyKnownKindsAreSaved) {
+    auto declaration = NewVat7(2024, 5, false);
+    Put(declaration.Get(), u"Okres", Variant::FromLong(2));
+    EXPECT_EQ(Text(Get(declaration.Get(), u"P_4")), u"2") << "the quarter of May";
+    EXPECT_EQ(Description(declaration.Get()), u"VAT-7K za 2 kwartał 2024");
+    Put(declaration.Get(), u"P_4", Variant::FromLong(3));
+    EXPECT_EQ(Text(Get(declaration.Get(), u"Miesiac")), u"9") << "the box sets the period";
+    ASSERT_EQ(declaration->Policz(), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(declaration->Verify(), S_OK) << Utf16ToUtf8(LastError());
+
+    for (auto [field, value] : {std::pair{u"Okres", 3}, std::pair{u"Okres", 0}, std::pair{u"VAT7D", 2},
+                                std::pair{u"VAT7D", -1}}) {
+        SCOPED_TRACE(Utf16ToUtf8(field) + " " + std::to_string(value));
+        Put(declaration.Get(), field, Variant::FromLong(value));
+        EXPECT_NE(declaration->Verify(), S_OK);
+        EXPECT_NE(LastError().find(field), std::u16string::npos);
+        EXPECT_NE(SaveCollection(declarations_.Get()), S_OK);
+        LastError();
+        Put(declaration.Get(), u"Okres", Variant::FromLong(2));
+        Put(declaration.Get(), u"VAT7D", Variant::FromLong(0));
+    }
+    EXPECT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"select DkN_RokMiesiac from TLX.DeklNag"), u"202409");
 }
 
 }  // namespace
