@@ -2,6 +2,7 @@
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 
 #include "hostapi/Accounting.h"
+#include "platform/com/OleDate.h"
 
 CDeklaracja::CDeklaracja(HMODULE resources)
     : progress_(AddConnectionPoint(DIID__IProgressEvents)), definition_(resources) {}
@@ -31,6 +32,15 @@ HRESULT CDeklaracja::GetDate(const OLECHAR* column, DATE* out) {
 }
 HRESULT CDeklaracja::PutDate(const OLECHAR* column, DATE value) {
     return ComBoundary([&] { WriteDate(column, CDate(value)); });
+}
+// The e-declaration's times (Part 2.210): the day count as given, time of day included and not clamped;
+// the empty date is day 0. A value that is no calendar date is refused.
+HRESULT CDeklaracja::PutDateTime(const OLECHAR* column, DATE value) {
+    return ComBoundary([&] {
+        if (!tlx::CalendarFromDate(value))
+            RaiseComErrorFormat(DISP_E_OVERFLOW, u"Data w polu \"%s\" jest poza zakresem dat.", column);
+        SetFieldValue(column, tlx::Variant::FromDouble(value));
+    });
 }
 
 LONG CDeklaracja::RokMiesiac() { return ReadLong(u"RokMiesiac"); }
@@ -171,9 +181,9 @@ HRESULT CDeklaracja::put_EDekl_StempelCzasu(BSTR v) { return PutText(u"EDekl_Ste
 HRESULT CDeklaracja::get_EDekl_SigningTime(BSTR* v) { return GetText(u"EDekl_SigningTime", v); }
 HRESULT CDeklaracja::put_EDekl_SigningTime(BSTR v) { return PutText(u"EDekl_SigningTime", v); }
 HRESULT CDeklaracja::get_EDekl_DataWyslania(DATE* v) { return GetDate(u"EDekl_DataWyslania", v); }
-HRESULT CDeklaracja::put_EDekl_DataWyslania(DATE v) { return PutDate(u"EDekl_DataWyslania", v); }
+HRESULT CDeklaracja::put_EDekl_DataWyslania(DATE v) { return PutDateTime(u"EDekl_DataWyslania", v); }
 HRESULT CDeklaracja::get_EDekl_DataOdebraniaUPO(DATE* v) { return GetDate(u"EDekl_DataOdebraniaUPO", v); }
-HRESULT CDeklaracja::put_EDekl_DataOdebraniaUPO(DATE v) { return PutDate(u"EDekl_DataOdebraniaUPO", v); }
+HRESULT CDeklaracja::put_EDekl_DataOdebraniaUPO(DATE v) { return PutDateTime(u"EDekl_DataOdebraniaUPO", v); }
 HRESULT CDeklaracja::get_EDekl_OperatorWysylajacy(LONG* v) { return GetLong(u"EDekl_OperatorWysylajacy", v); }
 HRESULT CDeklaracja::put_EDekl_OperatorWysylajacy(LONG v) { return PutLong(u"EDekl_OperatorWysylajacy", v); }
 HRESULT CDeklaracja::get_EDekl_OperatorPobierajacyUPO(LONG* v) { return GetLong(u"EDekl_OperatorPobierajacyUPO", v); }

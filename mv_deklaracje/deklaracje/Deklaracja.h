@@ -300,6 +300,7 @@ private:
     HRESULT PutText(const OLECHAR* column, BSTR value);
     HRESULT GetDate(const OLECHAR* column, DATE* out);
     HRESULT PutDate(const OLECHAR* column, DATE value);
+    HRESULT PutDateTime(const OLECHAR* column, DATE value);
     LONG RokMiesiac();
 
     tlx::ConnectionPoint& progress_;

@@ -3,7 +3,11 @@
 // lists per form type and the e-declaration status.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 #include "DeclarationFixture.h"
+#include "platform/ado/DateText.h"
 #include "hostapi/Errors.h"
 #include "hostapi/Accounting.h"
 #include "platform/com/VariantConversion.h"
@@ -575,6 +579,36 @@ TEST_F(DeklaracjaMembersTest, SendingTimesAndOperatorsAreReadFromTheDatabaseAndC
     auto fresh = NewDeclaration(900, 2016, 1);
     ASSERT_EQ(fresh->get_EDekl_DataWyslaniaStr(text.Out()), S_OK);
     EXPECT_EQ(text.Str(), u"") << "a declaration never saved has no sending time";
+}
+
+TEST_F(DeklaracjaMembersTest, SendingAndReceiptTimesAreStoredAsGivenWithTheirTime) {
+    auto declaration = NewDeclaration(902, 2015, 3);
+    DATE sent = *ado::MakeOleDate(2024, 4, 20, 10, 11, 12), received = *ado::MakeOleDate(2024, 4, 21, 23, 59, 59),
+         late = *ado::MakeOleDate(9999, 12, 31, 8, 0, 0);
+    ASSERT_EQ(declaration->put_EDekl_DataWyslania(sent), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(declaration->put_EDekl_DataOdebraniaUPO(received), S_OK) << Utf16ToUtf8(LastError());
+    Save();
+    Bstr text;
+    ASSERT_EQ(declaration->get_EDekl_DataWyslaniaStr(text.Out()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(text.Str(), u"2024-04-20 10:11:12");
+    ASSERT_EQ(declaration->get_EDekl_DataOdebraniaUPOStr(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"2024-04-21 23:59:59");
+    DATE read = 0;
+    ASSERT_EQ(declaration->get_EDekl_DataWyslania(&read), S_OK);
+    EXPECT_EQ(read, std::floor(sent)) << "read back as the whole day, as the specification has it";
+
+    ASSERT_EQ(declaration->put_EDekl_DataOdebraniaUPO(late), S_OK);
+    ASSERT_EQ(declaration->put_EDekl_DataWyslania(0), S_OK);
+    Save();
+    std::u16string where = u" from TLX.DeklNag where DkN_DkNID = " + Number(Id(declaration.Get()));
+    EXPECT_EQ(Scalar(u"select substr(DkN_EDekl_DataOdebraniaUPO, 1, 19)" + where), u"9999-12-31 08:00:00")
+        << "not cut to 3000";
+    EXPECT_EQ(declaration->put_EDekl_DataWyslania(std::numeric_limits<double>::quiet_NaN()), DISP_E_OVERFLOW);
+    EXPECT_EQ(declaration->put_EDekl_DataWyslania(1e300), DISP_E_OVERFLOW);
+    ASSERT_EQ(declaration->get_EDekl_DataWyslaniaStr(text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"1899-12-30 00:00:00") << "the empty date is day 0, not NULL";
+    ASSERT_EQ(declaration->get_EDekl_DataWyslania(&read), S_OK);
+    EXPECT_EQ(read, 0.0);
 }
 
 }  // namespace
