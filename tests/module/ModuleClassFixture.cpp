@@ -34,6 +34,7 @@ void ModuleClassTest::SetUp() {
     tlx::host::LoginSettings settings;
     settings.companyDatabase = database_;
     settings.op.today = operatorToday_;
+    settings.op.type = OperatorType();
     settings.modules = HostModules();
     ASSERT_EQ(tlx::host::StartHost(settings), S_OK);
     ASSERT_EQ(tlx::host::CurrentLogin()->CreateSession(session_.Out()), S_OK);

@@ -27,6 +27,8 @@ protected:
     virtual bool WithDemoCompany() const { return false; }
     // Also loads the host's demo settings (tax office, company settings) when true.
     virtual bool WithHostDemoData() const { return false; }
+    // The operator's kind (IOperatorObject::OperatorType).
+    virtual LONG OperatorType() const { return 1; }
     // The host modules the operator works with.
     virtual std::vector<LONG> HostModules() const { return {1, 2, 6, 9, 10}; }
 

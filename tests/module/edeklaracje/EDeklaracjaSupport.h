@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "ModuleClassFixture.h"
-#include "hostapi/EDeclarations.h"
+#include "hostapi/EDeclarationsDispatch.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
 #include "platform/com/ComObject.h"
 #include "platform/text/CodePage.h"
