@@ -10,6 +10,7 @@
 #include "hostapi/Errors.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 #include "mv_deklaracje/core/ModuleResources.h"
+#include "mv_deklaracje/edeklaracje/NazwaPlikuXml.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/Locale.h"
 #include "platform/text/CodePage.h"
@@ -312,6 +313,44 @@ TEST_F(EDeklaracjaBuild, VatUeAttachmentsBecomeGroupsInTheirOrder) {
               u"Deklaracja nie została wyeksportowana z powodu błędów. Brak załącznika VAT-UE/A nr 3, a są załączniki o "
               u"dalszych numerach. Należy uzupełnić numerację załączników i wyeksportować deklarację ponownie. "
               u"[-2147125854]");
+}
+
+TEST_F(EDeklaracjaBuild, TheFileNameTellsTheFormThePeriodThePersonTheNumberAndTheTime) {
+    tlx::ComPtr<IDispatch> employee;
+    ASSERT_EQ(session_.As<ISession2>()->CreateObject(tlx::Bstr(u"TLX.Pracownicy").Get(), tlx::Variant::FromString(u"1"),
+                                                     employee.Out()),
+              S_OK);
+    auto pit = New(5, 1, 2016, 12, 1);
+    ASSERT_EQ(pit->put_Pracownik(employee.Get()), S_OK);
+    auto ift = New(24, 1, 2016, 12, 2);
+    ASSERT_EQ(ift->put_Pracownik(employee.Get()), S_OK);
+    auto plain = New(960, 1, 2016, 12, 3);
+    auto odd = New(961, 1, 2016, 12, 4);
+    Save();
+    auto withCode = [](const char16_t* code) {
+        tlx::ComPtr<IXMLDOMDocument2> document;
+        EXPECT_EQ(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument2, document.OutVoid()), S_OK);
+        VARIANT_BOOL loaded = VARIANT_FALSE;
+        std::u16string xml = code ? u"<Deklaracja><Naglowek><KodFormularza>" + std::u16string(code) +
+                                        u"</KodFormularza></Naglowek></Deklaracja>"
+                                  : u"<Deklaracja/>";
+        EXPECT_EQ(document->loadXML(tlx::Bstr(xml).Get(), &loaded), S_OK);
+        return document;
+    };
+    const LocalStamp at{2017, 3, 3, 8, 7};
+    EXPECT_EQ(NazwaPlikuXml(pit.Get(), withCode(u"PIT-11").Get(), at), u"PIT-11_201612_80010112345_1_201703030807.xml");
+    EXPECT_EQ(NazwaPlikuXml(pit.Get(), withCode(nullptr).Get(), at), u"PIT11201612_80010112345_1_201703030807.xml")
+        << "without a form code the symbol runs into the period";
+    EXPECT_EQ(NazwaPlikuXml(ift.Get(), withCode(u"IFT-1/IFT-1R").Get(), at),
+              u"IFT-1_IFT-1R201612_80010112345_2_201703030807.xml");
+    EXPECT_EQ(NazwaPlikuXml(plain.Get(), withCode(u"PIT-36").Get(), at), u"PIT-36_201612_3_201703030807.xml")
+        << "no person part for a form not issued to a person";
+    EXPECT_EQ(NazwaPlikuXml(odd.Get(), withCode(nullptr).Get(), at), u"VAT_7__X_201612_4_201703030807.xml")
+        << "a symbol is made fit for a file name";
+    EXPECT_EQ(Failure([&] { NazwaPlikuXml(nullptr, withCode(nullptr).Get(), at); }).first, E_POINTER);
+    auto nobody = New(5, 1, 2016, 12, 9);
+    EXPECT_EQ(Failure([&] { NazwaPlikuXml(nobody.Get(), withCode(nullptr).Get(), at); }).first, HOST_E_RECORDZERO)
+        << "a person form without its person fails with the declaration's own failure";
 }
 
 }  // namespace
