@@ -16,6 +16,8 @@
 class TlxhostDemoTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The host's schema store for the scripts that validate: the official schemas beside the checkout.
+        setenv("TLX_SCHEMA_DIR", TLX_SCHEMA_DIR, 0);
         std::random_device random;
         folder_ = std::filesystem::temp_directory_path() / ("tlx-e2e-" + std::to_string(random()));
         std::filesystem::create_directories(folder_);
