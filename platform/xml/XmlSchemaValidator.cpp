@@ -1,7 +1,5 @@
 #include "platform/xml/XmlSchemaValidator.h"
 
-#include "platform/xml/XmlTextValidation.h"
-
 #include <libxml/xmlschemas.h>
 
 #include <memory>
@@ -9,7 +7,6 @@
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
 #include "platform/xml/XmlErrorCollector.h"
-#include "platform/xml/XmlParser.h"
 
 namespace tlx {
 
@@ -76,27 +73,6 @@ HRESULT XmlSchemaValidator::ValidateWithDocument(xmlDocPtr document, xmlDocPtr s
     if (schema->URL && !copy->URL) copy->URL = xmlStrdup(schema->URL);
     HRESULT hr = Validate(document, xmlSchemaNewDocParserCtxt(copy.get()), errors);
     return hr;
-}
-
-HRESULT ValidateXmlText(std::u16string_view xml, const SchemaLookup& schemaFor, std::vector<std::u16string>& errors) {
-    errors.clear();
-    XmlParseOutcome parsed = XmlParser::ParseText(xml);
-    std::unique_ptr<xmlDoc, DocDeleter> doc(parsed.doc);
-    if (!doc) {
-        std::u16string reason = parsed.reason;
-        while (!reason.empty() && (reason.back() == u'\n' || reason.back() == u'\r')) reason.pop_back();
-        errors.push_back(parsed.line > 0 ? u"line " + Utf8ToUtf16(std::to_string(parsed.line)) + u": " + reason : reason);
-        return S_FALSE;
-    }
-    if (doc->intSubset || doc->extSubset) {
-        errors.push_back(u"The document must not carry a document type declaration (DTD).");
-        return S_FALSE;
-    }
-    xmlNodePtr root = xmlDocGetRootElement(doc.get());
-    std::string namespaceUri = root && root->ns && root->ns->href ? reinterpret_cast<const char*>(root->ns->href) : "";
-    std::optional<std::string> schema = schemaFor(namespaceUri);
-    if (!schema) return S_OK;
-    return XmlSchemaValidator::ValidateWithFile(doc.get(), *schema, errors);
 }
 
 }  // namespace tlx

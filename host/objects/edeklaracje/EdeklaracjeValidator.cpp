@@ -27,7 +27,7 @@ HRESULT CEdeklaracjeValidator::ValidateText(const SchemaStore& store, std::u16st
     std::vector<std::u16string> found;
     std::optional<XmlCatalog::Scope> imports;
     if (store.Catalog()) imports.emplace(*store.Catalog());
-    HRESULT hr = ValidateXmlText(
+    HRESULT hr = store.Schemas().ValidateText(
         xml, [&](const std::string& namespaceUri) { return store.SchemaFor(namespaceUri); }, found);
     if (FAILED(hr)) return hr;
     for (const auto& line : found) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/xml/XmlCatalog.h"
+#include "platform/xml/XmlTextValidation.h"
 
 namespace tlx::host {
 
@@ -23,9 +24,12 @@ public:
     std::optional<std::string> SchemaFor(const std::string& namespaceUri) const;
     // The catalog the imports of a schema resolve through; null for an empty store.
     const XmlCatalog* Catalog() const { return catalog_.get(); }
+    // The store's schemas, each compiled once and kept for the validations that follow.
+    XmlSchemaSet& Schemas() const { return *schemas_; }
 
 private:
     std::unique_ptr<XmlCatalog> catalog_;
+    std::unique_ptr<XmlSchemaSet> schemas_ = std::make_unique<XmlSchemaSet>();
 };
 
 }  // namespace tlx::host
