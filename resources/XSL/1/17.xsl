@@ -13,6 +13,8 @@
   <xsl:output method="xml" version="1.0" encoding="UTF-8" indent="no"/>
 
   <xsl:variable name="s" select="/d:Deklaracja/Schemat"/>
+  <!-- The module's fields by name. -->
+  <xsl:key name="pole" match="d:Deklaracja/Schemat/*" use="name()"/>
 
   <xsl:template match="/">
     <Deklaracja>
@@ -80,7 +82,17 @@
     </Deklaracja>
   </xsl:template>
 
-  <!-- A position's amount in whole złoty (a decimal comma or point, rounded half up). -->
+  <!-- A position's amount in whole złoty (a decimal comma or point, rounded half up); 0 for no number. -->
+  <xsl:template name="zlote">
+    <xsl:param name="nazwa"/>
+    <xsl:variable name="liczba" select="number(translate(normalize-space(key('pole', $nazwa)), ',', '.'))"/>
+    <xsl:choose>
+      <xsl:when test="$liczba = $liczba"><xsl:value-of select="format-number(round($liczba), '0')"/></xsl:when>
+      <xsl:otherwise>0</xsl:otherwise>
+    </xsl:choose>
+  </xsl:template>
+
+  <!-- A required position, written whatever its amount. -->
   <xsl:template name="kwota">
     <xsl:param name="nazwa"/>
     <xsl:element name="{$nazwa}">
@@ -88,29 +100,12 @@
     </xsl:element>
   </xsl:template>
 
-  <xsl:template name="zlote">
-    <xsl:param name="nazwa"/>
-    <xsl:variable name="liczba" select="number(translate(normalize-space($s/*[name() = $nazwa]), ',', '.'))"/>
-    <xsl:choose>
-      <xsl:when test="$liczba = $liczba"><xsl:value-of select="format-number(round($liczba), '0')"/></xsl:when>
-      <xsl:otherwise>0</xsl:otherwise>
-    </xsl:choose>
-  </xsl:template>
-
-  <xsl:template name="niezerowa">
-    <xsl:param name="nazwa"/>
-    <xsl:variable name="zlote"><xsl:call-template name="zlote"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template></xsl:variable>
-    <xsl:if test="$zlote != '0'">1</xsl:if>
-  </xsl:template>
-
   <!-- Optional positions, each written when its amount is not 0; names separated by blanks. -->
   <xsl:template name="kwoty">
     <xsl:param name="nazwy"/>
     <xsl:variable name="nazwa" select="substring-before(concat($nazwy, ' '), ' ')"/>
-    <xsl:variable name="jest"><xsl:call-template name="niezerowa"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template></xsl:variable>
-    <xsl:if test="$jest = '1'">
-      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template>
-    </xsl:if>
+    <xsl:variable name="zlote"><xsl:call-template name="zlote"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template></xsl:variable>
+    <xsl:if test="$zlote != '0'"><xsl:element name="{$nazwa}"><xsl:value-of select="$zlote"/></xsl:element></xsl:if>
     <xsl:if test="contains($nazwy, ' ')">
       <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="substring-after($nazwy, ' ')"/></xsl:call-template>
     </xsl:if>
@@ -121,13 +116,11 @@
     <xsl:param name="nazwy"/>
     <xsl:variable name="pierwsza" select="substring-before(concat($nazwy, ' '), ' ')"/>
     <xsl:variable name="druga" select="concat('P_', substring-after($pierwsza, 'P_') + 1)"/>
-    <xsl:variable name="jest">
-      <xsl:call-template name="niezerowa"><xsl:with-param name="nazwa" select="$pierwsza"/></xsl:call-template>
-      <xsl:call-template name="niezerowa"><xsl:with-param name="nazwa" select="$druga"/></xsl:call-template>
-    </xsl:variable>
-    <xsl:if test="$jest != ''">
-      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$pierwsza"/></xsl:call-template>
-      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$druga"/></xsl:call-template>
+    <xsl:variable name="podstawa"><xsl:call-template name="zlote"><xsl:with-param name="nazwa" select="$pierwsza"/></xsl:call-template></xsl:variable>
+    <xsl:variable name="podatek"><xsl:call-template name="zlote"><xsl:with-param name="nazwa" select="$druga"/></xsl:call-template></xsl:variable>
+    <xsl:if test="$podstawa != '0' or $podatek != '0'">
+      <xsl:element name="{$pierwsza}"><xsl:value-of select="$podstawa"/></xsl:element>
+      <xsl:element name="{$druga}"><xsl:value-of select="$podatek"/></xsl:element>
     </xsl:if>
     <xsl:if test="contains($nazwy, ' ')">
       <xsl:call-template name="pary"><xsl:with-param name="nazwy" select="substring-after($nazwy, ' ')"/></xsl:call-template>
@@ -139,7 +132,7 @@
     <xsl:param name="nazwy"/>
     <xsl:param name="dozwolone"/>
     <xsl:variable name="nazwa" select="substring-before(concat($nazwy, ' '), ' ')"/>
-    <xsl:variable name="wartosc" select="normalize-space($s/*[name() = $nazwa])"/>
+    <xsl:variable name="wartosc" select="normalize-space(key('pole', $nazwa))"/>
     <xsl:if test="$wartosc != '' and contains(concat(' ', $dozwolone, ' '), concat(' ', $wartosc, ' '))">
       <xsl:element name="{$nazwa}"><xsl:value-of select="$wartosc"/></xsl:element>
     </xsl:if>
