@@ -1,0 +1,192 @@
+// The e-declaration of the demo company's VAT-7(17): built, transformed and validated in process, against
+// the same transform and validation by xsltproc and xmllint run as processes on the same module document.
+//   build/release/bench/EDeklaracjaBench   (run from the source tree's root; needs ../shared/refs)
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "host/HostTables.h"
+#include "host/objects/edeklaracje/EdeklaracjeValidator.h"
+#include "host/objects/edeklaracje/SchemaStore.h"
+#include "host/session/HostEnvironment.h"
+#include "hostapi/CollectionsDispatch.h"
+#include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "hostapi/EDeclarationsDispatch.h"
+#include "mv_deklaracje/library/Module.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/ado/SqliteDatabase.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+const std::filesystem::path kSource = std::filesystem::current_path();
+// The official schemas: TLX_SCHEMA_DIR, else beside the checkout (or beside a worktree's parent).
+std::filesystem::path SchemaFolder() {
+    if (const char* named = std::getenv("TLX_SCHEMA_DIR"); named && *named) return named;
+    for (auto candidate : {kSource / ".." / "shared" / "refs" / "edeklaracje", kSource / ".." / ".." / "shared" / "refs" / "edeklaracje"})
+        if (std::filesystem::exists(candidate / "catalog.xml")) return std::filesystem::canonical(candidate);
+    return {};
+}
+const std::filesystem::path kSchemas = SchemaFolder();
+
+struct Environment {
+    std::filesystem::path folder;
+    tlx::ComPtr<ISession> session;
+    tlx::ComPtr<IDeklaracja2> vat7;
+    tlx::ComPtr<CEDeklaracja> edeklaracja;
+    std::string moduleDocument;  // the module's document of the VAT-7, as a file for the processes
+};
+
+// A repository whose stylesheet hands the module's document on unchanged: it gives the processes their input.
+class CCopyingRepository final : public tlx::ComObject<CCopyingRepository, tlx::Dispatch<ISchemaRepository>,
+                                                       IClassFactory> {
+public:
+    HRESULT Reserved() override { return E_NOTIMPL; }
+    HRESULT UpdateChecked(VARIANT_BOOL* checked) override { return (*checked = VARIANT_TRUE, S_OK); }
+    HRESULT GetTransform(BSTR, BSTR* text) override {
+        *text = SysAllocString(u"<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+                               u"<xsl:template match=\"/\"><xsl:copy-of select=\"*\"/></xsl:template></xsl:stylesheet>");
+        return S_OK;
+    }
+    HRESULT GetNamespace(LONGLONG, LONGLONG, LONGLONG, LONGLONG, BSTR* text) override {
+        return (*text = SysAllocString(u""), S_OK);
+    }
+    HRESULT UpdateStatus(LONG* status) override { return (*status = 1, S_OK); }
+    HRESULT UpdateError(BSTR* text) override { return (*text = SysAllocString(u""), S_OK); }
+    HRESULT CreateInstance(IUnknown*, REFIID iid, void** out) override { return QueryInterface(iid, out); }
+    HRESULT LockServer(BOOL) override { return S_OK; }
+};
+
+void Put(IDispatch* object, const char16_t* name, tlx::Variant value) {
+    LPOLESTR names[] = {const_cast<LPOLESTR>(name)};
+    DISPID id = 0;
+    object->GetIDsOfNames(IID_NULL, names, 1, 0, &id);
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&value, &named, 1, 1};
+    object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
+}
+
+Environment& Demo() {
+    static Environment env = [] {
+        Environment e;
+        setenv("TLX_SCHEMA_DIR", kSchemas.c_str(), 0);
+        if (!tlx::host::SchemaStore::Installed().Catalog()) std::fprintf(stderr, "No schema store: set TLX_SCHEMA_DIR\n");
+        e.folder = std::filesystem::temp_directory_path() / ("tlx-edeklaracja-bench-" + std::to_string(std::random_device()()));
+        std::filesystem::create_directories(e.folder);
+        std::string database = (e.folder / "firma.db").string();
+        auto scripts = tlx::host::CompanyDatabaseScripts(kSource / "db" / "company");
+        std::ifstream demo(kSource / "db" / "demo.sql");
+        scripts.emplace_back(std::istreambuf_iterator<char>(demo), std::istreambuf_iterator<char>());
+        scripts.push_back(tlx::host::HostDemoSql());
+        tlx::ado::CreateDatabaseFile(database, scripts);
+        tlx::host::LoginSettings settings;
+        settings.companyDatabase = database;
+        tlx::host::StartHost(settings);
+        for (const ObjectMapEntry& entry : ObjectMap()) {
+            tlx::ComPtr<IClassFactory> factory;
+            entry.getClassObject(IID_IClassFactory, factory.OutVoid());
+            DWORD cookie = 0;
+            tlx::RegisterProcessClass(entry.clsid, entry.progId, factory.Get(), &cookie);
+        }
+        tlx::host::CurrentLogin()->CreateSession(e.session.Out());
+        tlx::ComPtr<IDispatch> collection;
+        e.session->CreateObject(tlx::Bstr(u"TLXDeklaracje.Deklaracje").Get(), tlx::Variant::Missing(), collection.Out());
+        tlx::ComPtr<IDispatch> item;
+        collection.As<ICollection>()->AddNew(tlx::Variant::Missing(), item.Out());
+        e.vat7 = item.As<IDeklaracja2>();
+        e.vat7->put_TypDeklar(1);
+        e.vat7->put_Wersja(17);
+        e.vat7->put_Rok(2024);
+        e.vat7->put_Miesiac(3);
+        Put(item.Get(), u"P_1", tlx::Variant::FromString(u"526-025-02-74"));
+        Put(item.Get(), u"P_6", tlx::Variant::FromString(u"1471"));
+        Put(item.Get(), u"P_8", tlx::Variant::FromLong(1));
+        Put(item.Get(), u"P_17", tlx::Variant::FromDouble(10000));
+        Put(item.Get(), u"P_18", tlx::Variant::FromDouble(800));
+        Put(item.Get(), u"P_19", tlx::Variant::FromDouble(125000.40));
+        Put(item.Get(), u"P_20", tlx::Variant::FromDouble(28750.09));
+        Put(item.Get(), u"P_43", tlx::Variant::FromDouble(20000));
+        Put(item.Get(), u"P_44", tlx::Variant::FromDouble(4600));
+        Put(item.Get(), u"P_45", tlx::Variant::FromDouble(50000));
+        Put(item.Get(), u"P_46", tlx::Variant::FromDouble(11500.49));
+        e.vat7->Policz();
+        e.edeklaracja = CEDeklaracja::Make();
+        LONG state = 0;
+        e.edeklaracja->Initialize(e.session.Get(), &state);
+        e.edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get());
+
+        // The module's document: the build with a stylesheet that hands it on unchanged.
+        auto copying = CCopyingRepository::Make();
+        {
+            tlx::ScopedClassOverride repository(CLSID_SchemaRepository, kProgIdSchemaRepository,
+                                                static_cast<IClassFactory*>(copying.Get()));
+            auto form = e.edeklaracja->ReadFormParameters(e.vat7.Get());
+            tlx::ComPtr<IXMLDOMDocument2> copy = e.edeklaracja->BuildDocument(form, e.vat7.Get(), u"1/17");
+            e.moduleDocument = (e.folder / "modul.xml").string();
+            copy->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(e.moduleDocument)));
+        }
+        return e;
+    }();
+    return env;
+}
+
+// The in-process road: the module's document built from the declaration, transformed by "1/17" and
+// validated by the host's validator against the official schema.
+void BuildTransformValidate(benchmark::State& state) {
+    Environment& e = Demo();
+    const auto& store = tlx::host::SchemaStore::Installed();
+    for (auto _ : state) {
+        auto form = e.edeklaracja->ReadFormParameters(e.vat7.Get());
+        tlx::ComPtr<IXMLDOMDocument2> document = e.edeklaracja->BuildDocument(form, e.vat7.Get(), u"1/17");
+        if (!document) state.SkipWithError("build failed");
+        tlx::Bstr xml;
+        document->get_xml(xml.Out());
+        std::u16string errors;
+        tlx::host::CEdeklaracjeValidator::ValidateText(store, xml.View(), errors);
+        if (!errors.empty()) state.SkipWithError("not valid");
+    }
+}
+BENCHMARK(BuildTransformValidate)->Unit(benchmark::kMillisecond);
+
+// The parts of that road: the build with its transformation, and the validation of the official text.
+void BuildAndTransform(benchmark::State& state) {
+    Environment& e = Demo();
+    for (auto _ : state) {
+        auto form = e.edeklaracja->ReadFormParameters(e.vat7.Get());
+        benchmark::DoNotOptimize(e.edeklaracja->BuildDocument(form, e.vat7.Get(), u"1/17"));
+    }
+}
+BENCHMARK(BuildAndTransform)->Unit(benchmark::kMillisecond);
+
+void Validate(benchmark::State& state) {
+    Environment& e = Demo();
+    auto form = e.edeklaracja->ReadFormParameters(e.vat7.Get());
+    tlx::Bstr xml;
+    e.edeklaracja->BuildDocument(form, e.vat7.Get(), u"1/17")->get_xml(xml.Out());
+    const auto& store = tlx::host::SchemaStore::Installed();
+    for (auto _ : state) {
+        std::u16string errors;
+        tlx::host::CEdeklaracjeValidator::ValidateText(store, xml.View(), errors);
+        if (!errors.empty()) state.SkipWithError("not valid");
+    }
+}
+BENCHMARK(Validate)->Unit(benchmark::kMillisecond);
+
+// The same document through xsltproc and xmllint --schema, each a process of its own.
+void XsltprocAndXmllint(benchmark::State& state) {
+    Environment& e = Demo();
+    std::string out = (e.folder / "vat7.xml").string();
+    std::string command = "xsltproc -o '" + out + "' '" + (kSource / "resources" / "XSL" / "1" / "17.xsl").string() +
+                          "' '" + e.moduleDocument + "' && XML_CATALOG_FILES='" + (kSchemas / "catalog.xml").string() +
+                          "' xmllint --nonet --noout --schema '" + (kSchemas / "forms" / "VAT-7_17" / "VAT7(17)schemat.xsd").string() +
+                          "' '" + out + "' 2>/dev/null";
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0) state.SkipWithError("xsltproc or xmllint failed");
+}
+BENCHMARK(XsltprocAndXmllint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
