@@ -3,12 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 
 #include "EDeklaracjaSupport.h"
 #include "FormTestSupport.h"
 #include "host/session/HostEnvironment.h"
 #include "hostapi/Configuration.h"
 #include "platform/com/ErrorInfo.h"
+#include "platform/com/OleDate.h"
 #include "platform/text/CodePage.h"
 
 namespace {
@@ -146,6 +150,49 @@ TEST_F(EDeklaracjaTransform, OnlyTheXmlDeclarationNamesUtf8) {
     edeklaracja->TransformDocument(document.Get(), u"960/1");
     EXPECT_NE(Xml(document.Get()).find(u"<P_1>UTF-16</P_1>"), std::u16string::npos) << Utf8(Xml(document.Get()));
     EXPECT_EQ(Xml(document.Get()).rfind(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0u);
+}
+
+TEST_F(EDeklaracjaTransform, TheVat7StylesheetReadsAmountsAsEitherLocaleWroteThem) {
+    auto official = CEDeklaracja::Make();  // the module's own stylesheets
+    struct Row {
+        const char16_t* written;
+        const char16_t* element;
+    };
+    for (Row row : {Row{u"125000,4", u"<P_19>125000</P_19>"}, Row{u"125000.4", u"<P_19>125000</P_19>"},
+                    Row{u"125000,5", u"<P_19>125001</P_19>"}, Row{u"-12,5", u"<P_19>-12</P_19>"}}) {
+        auto document = Document(u"<Deklaracja xmlns=\"urn:tlx:deklaracje:e-deklaracja:1\"><Schemat xmlns=\"\">"
+                                 u"<P_19>" + std::u16string(row.written) + u"</P_19><P_20>1</P_20>"
+                                 u"<P_74>3/4/2024 12:00:00 PM</P_74></Schemat></Deklaracja>");
+        official->TransformDocument(document.Get(), u"1/17");
+        std::u16string xml = Xml(document.Get());
+        EXPECT_NE(xml.find(row.element), std::u16string::npos) << Utf8(row.written) << "\n" << Utf8(xml);
+        EXPECT_NE(xml.find(u"<P_74>2024-03-04</P_74>"), std::u16string::npos) << "an English date";
+    }
+}
+
+TEST(EDeklaracjaStylesheets, NoStylesheetOfTheModuleUsesScriptFunctions) {
+    std::filesystem::path folder = std::filesystem::path(std::getenv("TLX_SOURCE_DIR")) / "resources" / "XSL";
+    int count = 0;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        if (!entry.is_regular_file()) continue;
+        std::ifstream in(entry.path(), std::ios::binary);
+        std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(text.find("urn:schemas-microsoft-com:xslt"), std::string::npos) << entry.path();
+        EXPECT_EQ(text.find(":script"), std::string::npos) << entry.path();
+        ++count;
+    }
+    EXPECT_GE(count, 1);
+}
+
+TEST(EDeklaracjaClock, TheLocalTimeIsTodaysDate) {
+    DATE now = GetLocalNow();
+    std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    auto calendar = tlx::CalendarFromDate(now);
+    ASSERT_TRUE(calendar);
+    EXPECT_EQ(calendar->year, local.tm_year + 1900);
+    EXPECT_EQ(calendar->month, local.tm_mon + 1);
 }
 
 TEST_F(EDeklaracjaTransform, NamespacesComeFromTheRepositoryOrTheBuiltInTable) {
