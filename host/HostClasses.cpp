@@ -7,6 +7,7 @@
 #include "host/objects/accounting/AccountingClasses.h"
 #include "host/objects/calendar/CalendarClasses.h"
 #include "host/objects/edeklaracje/EDeklaracjeClasses.h"
+#include "host/objects/payroll/PayrollClasses.h"
 #include "host/objects/subjects/SubjectClasses.h"
 #include "host/script/ScriptClasses.h"
 #include "host/session/SessionClasses.h"
@@ -25,6 +26,7 @@ HRESULT RegisterHostClasses() {
         RegisterSubjectClasses(),
         RegisterCalendarClasses(),
         RegisterEDeklaracjeClasses(),
+        RegisterPayrollClasses(),
     });
     return result;
 }

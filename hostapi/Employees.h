@@ -1,7 +1,8 @@
-// The host's employees, as far as the declarations read them. The employee collection class serves one
-// employee per row of TLX.Pracownicy (prefix "Pra_").
+// The host's employees (their payroll model is in hostapi/Payroll.h) and their monthly tax amounts. The
+// employee collection class serves one employee per row of TLX.PracKod (prefix "Pra_").
 #pragma once
 
+#include "hostapi/Payroll.h"
 #include "platform/com/Variant.h"
 
 struct ICollection;  // hostapi/Collections.h
@@ -23,32 +24,6 @@ struct IPracPitMies : IDispatch {
 
 protected:
     ~IPracPitMies() = default;
-};
-
-// An employee's (or a partner's) data.
-struct IPracownikDane : IDispatch {
-    static constexpr IID kIid = tlx::MakeGuid(u"{724A75E9-F758-4B2C-92EF-16D7F8137ED6}");
-    using Base = IDispatch;
-    virtual HRESULT get_ID(LONG* id) = 0;
-    // The monthly tax amounts of the employee (IPracPitMies items), in year and month order; an item is
-    // found by criteria such as "PPM_Rok=2024 AND PPM_Miesiac=3". The same collection on every call.
-    virtual HRESULT get_PitMiesiace(ICollection** months) = 0;
-
-protected:
-    ~IPracownikDane() = default;
-};
-
-struct IPracownik : IPracownikDane {
-    static constexpr IID kIid = tlx::MakeGuid(u"{8529A329-BADB-4BF2-B37F-FF8919F9E888}");
-    using Base = IPracownikDane;
-    virtual HRESULT get_Akronim(BSTR* code) = 0;
-    virtual HRESULT get_Imie(BSTR* firstName) = 0;
-    virtual HRESULT get_Nazwisko(BSTR* surname) = 0;
-    virtual HRESULT get_PESEL(BSTR* pesel) = 0;
-    virtual HRESULT get_NIP(BSTR* nip) = 0;
-
-protected:
-    ~IPracownik() = default;
 };
 
 // The employee collection class ("TLX.Pracownicy"); created with an identifier or "Pra_PraID=n" it

@@ -18,9 +18,9 @@ protected:
 };
 inline constexpr CLSID CLSID_CUrzad = tlx::MakeGuid(u"{CE0BC242-2A55-424B-BBE8-1FAE256D99D3}");
 
-// The address of a business subject.
+// The address of a business subject or a person (the Polish names are further dispatch names).
 struct IPodAdres : IDispatch {
-    static constexpr IID kIid = tlx::MakeGuid(u"{4A49EFA2-BA3B-49E3-B43D-001D5E3C7F2A}");
+    static constexpr IID kIid = tlx::MakeGuid(u"{2379ECD2-D2E5-4C04-8CA8-9EA8CF336A95}");
     using Base = IDispatch;
     virtual HRESULT get_Street(BSTR* value) = 0;
     virtual HRESULT get_HouseNumber(BSTR* value) = 0;

@@ -28,15 +28,25 @@ inline const tlx::DispatchTable& DispatchTableOf(IUrzad*) {
 inline const tlx::DispatchTable& DispatchTableOf(IPodAdres*) {
     static const tlx::DispatchTable table{
         tlx::DispGet<&IPodAdres::get_Street>(u"Street", 1),
+        tlx::DispGet<&IPodAdres::get_Street>(u"Ulica", 1),
         tlx::DispGet<&IPodAdres::get_HouseNumber>(u"HouseNumber", 2),
+        tlx::DispGet<&IPodAdres::get_HouseNumber>(u"NrDomu", 2),
         tlx::DispGet<&IPodAdres::get_FlatNumber>(u"FlatNumber", 3),
+        tlx::DispGet<&IPodAdres::get_FlatNumber>(u"NrLokalu", 3),
         tlx::DispGet<&IPodAdres::get_Town>(u"Town", 4),
+        tlx::DispGet<&IPodAdres::get_Town>(u"Miasto", 4),
         tlx::DispGet<&IPodAdres::get_PostalCode>(u"PostalCode", 5),
+        tlx::DispGet<&IPodAdres::get_PostalCode>(u"KodPocztowy", 5),
         tlx::DispGet<&IPodAdres::get_PostOffice>(u"PostOffice", 6),
+        tlx::DispGet<&IPodAdres::get_PostOffice>(u"Poczta", 6),
         tlx::DispGet<&IPodAdres::get_Commune>(u"Commune", 7),
+        tlx::DispGet<&IPodAdres::get_Commune>(u"Gmina", 7),
         tlx::DispGet<&IPodAdres::get_District>(u"District", 8),
+        tlx::DispGet<&IPodAdres::get_District>(u"Powiat", 8),
         tlx::DispGet<&IPodAdres::get_Voivodeship>(u"Voivodeship", 9),
+        tlx::DispGet<&IPodAdres::get_Voivodeship>(u"Wojewodztwo", 9),
         tlx::DispGet<&IPodAdres::get_Country>(u"Country", 10),
+        tlx::DispGet<&IPodAdres::get_Country>(u"Kraj", 10),
     };
     return table;
 }

@@ -1,22 +1,157 @@
 #include "host/objects/subjects/Pracownik.h"
 
+#include <cmath>
+
 #include "host/objects/subjects/PracPitMies.h"
+#include "host/objects/payroll/Answers.h"
+#include "host/objects/payroll/PayrollCollection.h"
+#include "host/objects/payroll/PracPrzerwy.h"
 #include "host/session/HostSession.h"
 #include "hostapi/Collections.h"
+#include "hostapi/Errors.h"
+#include "platform/ado/DateText.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::host {
 
+namespace {
+
+// The day the descriptor of an employee is read at: its record valid then is its latest.
+constexpr DATE kDescriptorDay = 401404;  // 2999-01-01
+
+// A "YYYY-MM-DD" key of the records collection: the day, nothing for a key of another kind, and
+// E_INVALIDARG for a text of that shape that is not a date.
+std::optional<DATE> DayOfKey(const VARIANT& key) {
+    if (key.vt == VT_DATE) return std::floor(key.date);
+    if (key.vt != VT_BSTR || !key.bstrVal) return std::nullopt;
+    std::u16string_view text(key.bstrVal, SysStringLen(key.bstrVal));
+    if (text.size() != 10 || text[4] != u'-' || text[7] != u'-') return std::nullopt;
+    std::optional<DATE> day = ado::ParseDateText(Utf16ToUtf8(text));
+    if (!day) Fail(E_INVALIDARG, u"Niepoprawna data: " + std::u16string(text));
+    return day;
+}
+
+template <class Make>
+ComPtr<ICollection> CollectionOf(const PayrollRows& rows, const char16_t* idColumn, Make&& make,
+                                 CPayrollCollection::KeyReader reader = {}) {
+    std::vector<CPayrollCollection::Entry> entries;
+    for (const auto& row : rows) entries.push_back({ComPtr<IDispatch>(make(row)), row->Long(idColumn), row});
+    return ComPtr<ICollection>(CPayrollCollection::Make(std::move(entries), std::move(reader)));
+}
+
+}  // namespace
+
+CPracownikRecord::~CPracownikRecord() {
+    if (model_) model_->SetEmployee(nullptr);
+}
+
+std::shared_ptr<PayrollModel> CPracownikRecord::Model() {
+    if (!model_) model_ = std::make_shared<PayrollModel>(Require(session_.Get()), this, ReadNumber(u"PraID"));
+    return model_;
+}
+
 HRESULT CPracownikRecord::GetLatest(std::u16string_view column, BSTR* out) {
+    return AnswerText(out, [&] {
+        const PayrollRows& rows = Model()->Records();
+        return rows.empty() ? std::u16string() : rows.back()->Text(column);
+    });
+}
+
+HRESULT CPracownikRecord::get_PracownikTekst(BSTR* text) {
+    return AnswerText(text, [&] {
+        std::u16string answer = ReadString(u"Kod");
+        if (ComPtr<IPracEtat> record = Model()->RecordAt(kDescriptorDay)) {
+            for (auto get : {&IPracEtat::get_Nazwisko, &IPracEtat::get_Imie1}) {
+                Bstr part;
+                Check((record.Get()->*get)(part.Out()));
+                if (part.Length() != 0) answer += (answer.empty() ? u"" : u" ") + part.Str();
+            }
+        }
+        return answer;
+    });
+}
+
+HRESULT CPracownikRecord::GetEtat(DATE day, VARIANT, IPracEtat** record) {
+    return AnswerObject(record, [&] { return Model()->RecordAt(day); });
+}
+
+HRESULT CPracownikRecord::get_historia(ICollection** records) {
+    return AnswerObject(records, [&] {
+        std::shared_ptr<PayrollModel> model = Model();
+        std::weak_ptr<PayrollModel> weak = model;
+        return CollectionOf(model->Records(), u"PRE_PreId", [&](const auto& row) { return model->Record(row); },
+                            [weak](const VARIANT& key) -> ComPtr<IDispatch> {
+                                std::optional<DATE> day = DayOfKey(key);
+                                std::shared_ptr<PayrollModel> held = weak.lock();
+                                if (!day || !held) return {};
+                                ComPtr<IPracEtat> found = held->RecordAt(*day);
+                                if (!found) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: brak zapisów pracownika");
+                                return ComPtr<IDispatch>(found);
+                            });
+    });
+}
+
+HRESULT CPracownikRecord::get_OsobyPowiazane(ICollection** cards) {
+    return AnswerObject(cards, [&] {
+        std::shared_ptr<PayrollModel> model = Model();
+        PayrollRows rows = model->Read(u"select Pra_PraID from TLX.PracKod where Pra_ParentID = " +
+                                       Utf8ToUtf16(std::to_string(model->EmployeeId())) + u" order by Pra_PraID");
+        return CollectionOf(rows, u"Pra_PraID", [&](const auto& row) { return model->Card(row->Long(u"Pra_PraID")); });
+    });
+}
+
+HRESULT CPracownikRecord::get_MaOsobyPowiazane(VARIANT_BOOL* has) {
+    return Answer(has, [&] {
+        PayrollRows rows = Model()->Read(u"select count(*) as n from TLX.PracKod where Pra_ParentID = " +
+                                         Utf8ToUtf16(std::to_string(Model()->EmployeeId())));
+        return !rows.empty() && rows.front()->Long(u"n") > 0 ? VARIANT_TRUE : VARIANT_FALSE;
+    });
+}
+
+HRESULT CPracownikRecord::get_Wyplaty(ICollection** payouts) {
+    return AnswerObject(payouts, [&] {
+        std::shared_ptr<PayrollModel> model = Model();
+        return CollectionOf(model->Payouts(), u"WPL_WplId", [&](const auto& row) { return model->Payout(row); });
+    });
+}
+
+HRESULT CPracownikRecord::get_Umowy(ICollection** contracts) {
+    return AnswerObject(contracts, [&] {
+        std::shared_ptr<PayrollModel> model = Model();
+        return CollectionOf(model->Contracts(), u"UMW_UmwId", [&](const auto& row) { return model->Contract(row); });
+    });
+}
+
+HRESULT CPracownikRecord::get_DaneKadrowe(IPracKadry** absences) {
+    return AnswerObject(absences, [&] { return Model()->AbsenceRegister(); });
+}
+
+HRESULT CPracownikRecord::get_Nieobecnosci(ICollection** absences) {
+    return AnswerObject(absences, [&] {
+        ComPtr<ICollection> items;
+        Check(Model()->AbsenceRegister()->get_Nieobecnosci(items.Out()));
+        return items;
+    });
+}
+
+HRESULT CPracownikRecord::get_Przerwy(IPracPrzerwy** breaks) {
+    return AnswerObject(breaks, [&] { return ComPtr<IPracPrzerwy>(CPracPrzerwy::Make(Model())); });
+}
+
+HRESULT CPracownikRecord::get_OkresyPracownika(ICollection** entries) {
+    return AnswerObject(entries, [&] {
+        std::shared_ptr<PayrollModel> model = Model();
+        return CollectionOf(model->Entries(), u"OKP_OkpId", [&](const auto& row) { return model->Entry(row); });
+    });
+}
+
+HRESULT CPracownikRecord::get_Session(ISession** session) {
+    return AnswerObject(session, [&] { return session_; });
+}
+
+HRESULT CPracownikRecord::Inicjuj(LONG) {
     return Boundary([&] {
-        Require(out);
-        LONG id = ReadNumber(u"PraID");
-        ComPtr<Recordset> rows = OpenRecordset(
-            HostSessionOf(Require(session_.Get()))->CompanyConnection(),
-            u"select * from TLX.PracEtaty where PRE_PraId = " + Utf8ToUtf16(std::to_string(id)) +
-                u" order by PRE_DataOd desc");
-        bool has = !AtEnd(rows.Get()) && FindField(rows.Get(), column);
-        *out = Bstr(has ? ReadText(rows.Get(), column) : std::u16string()).Detach();
+        if (model_) model_->Reset();
     });
 }
 

@@ -1,9 +1,13 @@
-// An employee (TLX.PracKod): the card's code, the name and identifiers of its latest employment record
-// (TLX.PracEtaty), where the company database keeps them, and its monthly tax amounts (TLX.PracPitMies).
+// An employee card (TLX.PracKod) with its payroll: the dated records, payouts, contracts, absences and
+// dated entries of the card (host/objects/payroll/PayrollModel.h), read when first asked for, and its
+// monthly tax amounts (TLX.PracPitMies). The names of IPracownik are those of the latest record.
 #pragma once
 
-#include "hostapi/EmployeesDispatch.h"
+#include <memory>
+
 #include "host/objects/HostRecord.h"
+#include "hostapi/EmployeesDispatch.h"
+#include "host/objects/payroll/PayrollModel.h"
 
 namespace tlx::host {
 
@@ -13,17 +17,36 @@ inline constexpr CLSID CLSID_Pracownik = tlx::MakeGuid(u"{56EC303F-CA84-4E48-87B
 class CPracownikRecord final : public HostRecord<CPracownikRecord, IPracownik> {
 public:
     static constexpr const HostTable& kTable = kPracownicy;
+    ~CPracownikRecord() override;
+
     HRESULT get_ID(LONG* id) override { return HostRecord::get_ID(id); }
-    HRESULT get_Akronim(BSTR* code) override { return GetString(u"Kod", code); }
+    HRESULT get_Kod(BSTR* code) override { return GetString(u"Kod", code); }
+    HRESULT get_PracownikTekst(BSTR* text) override;
+    HRESULT GetEtat(DATE day, VARIANT reserved, IPracEtat** record) override;
+    HRESULT get_historia(ICollection** records) override;
+    HRESULT get_OsobyPowiazane(ICollection** cards) override;
+    HRESULT get_MaOsobyPowiazane(VARIANT_BOOL* has) override;
+    HRESULT get_Wyplaty(ICollection** payouts) override;
+    HRESULT get_Umowy(ICollection** contracts) override;
+    HRESULT get_DaneKadrowe(IPracKadry** absences) override;
+    HRESULT get_Nieobecnosci(ICollection** absences) override;
+    HRESULT get_Przerwy(IPracPrzerwy** breaks) override;
+    HRESULT get_OkresyPracownika(ICollection** entries) override;
+    HRESULT get_Session(ISession** session) override;
+    HRESULT Inicjuj(LONG mode) override;
+    HRESULT get_PitMiesiace(ICollection** months) override;
     HRESULT get_Imie(BSTR* firstName) override { return GetLatest(u"PRE_Imie1", firstName); }
     HRESULT get_Nazwisko(BSTR* surname) override { return GetLatest(u"PRE_Nazwisko", surname); }
     HRESULT get_PESEL(BSTR* pesel) override { return GetLatest(u"PRE_Pesel", pesel); }
     HRESULT get_NIP(BSTR* nip) override { return GetLatest(u"PRE_NIP", nip); }
-    HRESULT get_PitMiesiace(ICollection** months) override;
+
+    // The card's payroll model (made on first use).
+    std::shared_ptr<PayrollModel> Model();
 
 private:
     HRESULT GetLatest(std::u16string_view column, BSTR* out);
 
+    std::shared_ptr<PayrollModel> model_;
     ComPtr<ICollection> pitMiesiace_;
 };
 

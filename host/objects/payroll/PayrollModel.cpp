@@ -1,0 +1,323 @@
+#include "host/objects/payroll/PayrollModel.h"
+
+#include <cmath>
+
+#include "host/Database.h"
+#include "host/HostError.h"
+#include "host/objects/payroll/KodSwiadczenia.h"
+#include "host/objects/payroll/ListaPlac.h"
+#include "host/objects/payroll/Nieobecnosc.h"
+#include "host/objects/payroll/OkresPracownika.h"
+#include "host/objects/payroll/PracEtat.h"
+#include "host/objects/payroll/PracKadry.h"
+#include "host/objects/payroll/TypNieobecnosci.h"
+#include "host/objects/payroll/TypOkresu.h"
+#include "host/objects/payroll/TypWyplaty.h"
+#include "host/objects/payroll/Umowa.h"
+#include "host/objects/payroll/WypElement.h"
+#include "host/objects/payroll/WypElementLink.h"
+#include "host/objects/payroll/Wyplata.h"
+#include "host/session/HostSession.h"
+#include "hostapi/Employees.h"
+#include "hostapi/Errors.h"
+#include "platform/com/Guid.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::host {
+
+namespace {
+
+std::u16string Number(LONG value) { return Utf8ToUtf16(std::to_string(value)); }
+
+// The lookup tables: name and identifier column.
+struct LookupTable {
+    const char16_t* table;
+    const char16_t* idColumn;
+};
+LookupTable TableOf(PayrollModel::Kind kind) {
+    switch (kind) {
+        case PayrollModel::Kind::Type: return {u"TypWyplata", u"TWP_TwpId"};
+        case PayrollModel::Kind::Code: return {u"KodySwiadczen", u"Pdz_PdzId"};
+        case PayrollModel::Kind::AbsenceType: return {u"TypyNieobecnosci", u"TNB_TnbId"};
+        case PayrollModel::Kind::PeriodType: return {u"TypyOkresow", u"TOK_TokId"};
+        default: throw HostError{E_INVALIDARG};
+    }
+}
+
+// A period that ends before it starts is a fault of the data: the row is named, nothing is guessed.
+void RequireOrderedPeriod(const PayrollRow& row, const char16_t* table, const char16_t* idColumn,
+                          const char16_t* fromColumn, const char16_t* toColumn) {
+    DATE from = row.Date(fromColumn), to = row.Date(toColumn);
+    if (!row.IsNull(toColumn) && !row.IsNull(fromColumn) && to < from)
+        Fail(E_FAIL, std::u16string(u"Wiersz ") + table + u" " + idColumn + u"=" + Number(row.Long(idColumn)) +
+                         u" kończy się przed swoim początkiem");
+}
+
+}  // namespace
+
+PayrollModel::PayrollModel(ISession* session, IPracownik* employee, LONG employeeId)
+    : session_(session), employee_(employee), employeeId_(employeeId) {}
+
+PayrollModel::PayrollModel(ISession* session) : session_(session), inMemory_(true) {
+    records_.emplace();
+    payouts_.emplace();
+    contracts_.emplace();
+    absences_.emplace();
+    entries_.emplace();
+    elements_.emplace();
+    links_.emplace();
+}
+
+ComPtr<IPracownik> PayrollModel::Employee() const {
+    if (!employee_) Fail(E_POINTER, u"Obiekt pracownika został już zwolniony");
+    return ComPtr<IPracownik>(employee_);
+}
+
+void PayrollModel::Reset() {
+    if (inMemory_) return;
+    records_.reset();
+    payouts_.reset();
+    contracts_.reset();
+    absences_.reset();
+    entries_.reset();
+    elements_.reset();
+    links_.reset();
+    lookups_.clear();
+    parentId_.reset();
+}
+
+PayrollRows PayrollModel::Read(std::u16string_view sql) {
+    return ReadRows(HostSessionOf(Require(session_.Get()))->CompanyConnection(), sql);
+}
+
+const PayrollRows& PayrollModel::Loaded(std::optional<PayrollRows>& rows, std::u16string_view sql) {
+    if (!rows) rows = Read(sql);
+    return *rows;
+}
+
+const PayrollRows& PayrollModel::Records() {
+    if (!records_) {
+        PayrollRows rows = Read(u"select * from TLX.PracEtaty where PRE_PraId = " + Number(employeeId_) +
+                                u" order by PRE_DataOd, PRE_PreId");
+        for (const auto& row : rows) RequireOrderedPeriod(*row, u"PracEtaty", u"PRE_PreId", u"PRE_DataOd", u"PRE_DataDo");
+        records_ = std::move(rows);
+    }
+    return *records_;
+}
+
+const PayrollRows& PayrollModel::Payouts() {
+    return Loaded(payouts_, u"select * from TLX.Wyplaty left join TLX.ListyPlac on LPL_LplId = WPL_LplId "
+                            u"where WPL_PraId = " + Number(employeeId_) + u" order by LPL_DataOd, WPL_WplId");
+}
+
+const PayrollRows& PayrollModel::Contracts() {
+    return Loaded(contracts_, u"select * from TLX.Umowy where UMW_PraId = " + Number(employeeId_) +
+                                  u" order by UMW_DataOd, UMW_UmwId");
+}
+
+const PayrollRows& PayrollModel::Absences() {
+    if (!absences_) {
+        PayrollRows rows = Read(u"select * from TLX.Nieobecnosci where NBA_PraId = " + Number(employeeId_) +
+                                u" order by NBA_DataOd, NBA_NbaId");
+        for (const auto& row : rows) RequireOrderedPeriod(*row, u"Nieobecnosci", u"NBA_NbaId", u"NBA_DataOd", u"NBA_DataDo");
+        absences_ = std::move(rows);
+    }
+    return *absences_;
+}
+
+const PayrollRows& PayrollModel::Entries() {
+    return Loaded(entries_, u"select * from TLX.OkresyPracownika where OKP_PraId = " + Number(employeeId_) +
+                                u" order by OKP_DataOd, OKP_OkpId");
+}
+
+void PayrollModel::LoadElements() {
+    if (elements_) return;
+    elements_.emplace();
+    for (auto& row : Read(u"select * from TLX.WypElementy where WPE_WplId in (select WPL_WplId from TLX.Wyplaty "
+                          u"where WPL_PraId = " + Number(employeeId_) + u") order by WPE_WpeId"))
+        elements_->emplace(row->Long(u"WPE_WplId"), row);
+}
+
+void PayrollModel::LoadLinks() {
+    if (links_) return;
+    links_.emplace();
+    for (auto& row : Read(u"select * from TLX.WypElementyLinki where WEL_WpeId in (select WPE_WpeId from "
+                          u"TLX.WypElementy where WPE_WplId in (select WPL_WplId from TLX.Wyplaty where WPL_PraId = " +
+                          Number(employeeId_) + u")) order by WEL_WelId"))
+        links_->emplace(row->Long(u"WEL_WpeId"), row);
+}
+
+PayrollRows PayrollModel::ElementsOf(LONG payoutId) {
+    LoadElements();
+    PayrollRows rows;
+    auto [first, last] = elements_->equal_range(payoutId);
+    for (auto it = first; it != last; ++it) rows.push_back(it->second);
+    return rows;
+}
+
+PayrollRows PayrollModel::LinksOf(LONG elementId) {
+    LoadLinks();
+    PayrollRows rows;
+    auto [first, last] = links_->equal_range(elementId);
+    for (auto it = first; it != last; ++it) rows.push_back(it->second);
+    return rows;
+}
+
+void PayrollModel::AddElement(std::shared_ptr<PayrollRow> row) {
+    LoadElements();
+    LONG payout = row->Long(u"WPE_WplId");
+    elements_->emplace(payout, std::move(row));
+}
+
+std::shared_ptr<PayrollRow> PayrollModel::LookupRow(Kind kind, LONG id) {
+    auto table = lookups_.find(kind);
+    if (table == lookups_.end()) {
+        LookupTable which = TableOf(kind);
+        std::map<LONG, std::shared_ptr<PayrollRow>> rows;
+        for (auto& row : Read(std::u16string(u"select * from TLX.") + which.table)) rows[row->Long(which.idColumn)] = row;
+        table = lookups_.emplace(kind, std::move(rows)).first;
+    }
+    auto row = table->second.find(id);
+    return row == table->second.end() ? nullptr : row->second;
+}
+
+IDispatch* PayrollModel::FindLive(Kind kind, LONG key) const {
+    auto found = live_.find({kind, key});
+    return found == live_.end() ? nullptr : found->second;
+}
+
+template <class I, class Make>
+ComPtr<I> PayrollModel::Live(Kind kind, LONG key, Make&& make) {
+    if (IDispatch* found = FindLive(kind, key)) {
+        ComPtr<I> answer;
+        Check(found->QueryInterface(IidOf<I>(), answer.OutVoid()));
+        return answer;
+    }
+    ComPtr<I> made(make());
+    AddLive(kind, key, made.Get());
+    return made;
+}
+
+ComPtr<IPracEtat> PayrollModel::Record(const std::shared_ptr<PayrollRow>& row) {
+    return Live<IPracEtat>(Kind::Record, row->Long(u"PRE_PreId"), [&] { return CPracEtat::Make(shared_from_this(), row); });
+}
+
+ComPtr<IWyplata> PayrollModel::Payout(const std::shared_ptr<PayrollRow>& row) {
+    return Live<IWyplata>(Kind::Payout, row->Long(u"WPL_WplId"), [&] { return CWyplata::Make(shared_from_this(), row); });
+}
+
+ComPtr<IListaPlac> PayrollModel::List(const std::shared_ptr<PayrollRow>& row) {
+    return Live<IListaPlac>(Kind::List, row->Long(u"LPL_LplId"), [&] { return CListaPlac::Make(shared_from_this(), row); });
+}
+
+ComPtr<IWypElement> PayrollModel::Element(const std::shared_ptr<PayrollRow>& row) {
+    return Live<IWypElement>(Kind::Element, row->Long(u"WPE_WpeId"), [&] { return CWypElement::Make(shared_from_this(), row); });
+}
+
+ComPtr<IWypElementLink> PayrollModel::Link(const std::shared_ptr<PayrollRow>& row) {
+    return Live<IWypElementLink>(Kind::Link, row->Long(u"WEL_WelId"),
+                                 [&] { return CWypElementLink::Make(shared_from_this(), row); });
+}
+
+ComPtr<IUmowa> PayrollModel::Contract(const std::shared_ptr<PayrollRow>& row) {
+    return Live<IUmowa>(Kind::Contract, row->Long(u"UMW_UmwId"), [&] { return CUmowa::Make(shared_from_this(), row); });
+}
+
+ComPtr<INieobecnosc> PayrollModel::Absence(const std::shared_ptr<PayrollRow>& row) {
+    return Live<INieobecnosc>(Kind::Absence, row->Long(u"NBA_NbaId"), [&] { return CNieobecnosc::Make(shared_from_this(), row); });
+}
+
+ComPtr<IOkresPracownika> PayrollModel::Entry(const std::shared_ptr<PayrollRow>& row) {
+    return Live<IOkresPracownika>(Kind::Entry, row->Long(u"OKP_OkpId"),
+                                  [&] { return COkresPracownika::Make(shared_from_this(), row); });
+}
+
+ComPtr<ITypWyplaty> PayrollModel::Type(LONG id, const std::shared_ptr<PayrollRow>& element) {
+    auto row = LookupRow(Kind::Type, id);
+    if (!row) return {};
+    return ComPtr<ITypWyplaty>(CTypWyplaty::Make(shared_from_this(), row, element));
+}
+
+ComPtr<IKodSwiadczenia> PayrollModel::Code(LONG code) {
+    auto row = code ? LookupRow(Kind::Code, code) : nullptr;
+    return row ? ComPtr<IKodSwiadczenia>(CKodSwiadczenia::Make(row)) : ComPtr<IKodSwiadczenia>();
+}
+
+ComPtr<ITypNieobecnosci> PayrollModel::AbsenceType(LONG id) {
+    auto row = LookupRow(Kind::AbsenceType, id);
+    return row ? ComPtr<ITypNieobecnosci>(CTypNieobecnosci::Make(shared_from_this(), row)) : ComPtr<ITypNieobecnosci>();
+}
+
+ComPtr<ITypOkresu> PayrollModel::PeriodType(LONG id) {
+    auto row = LookupRow(Kind::PeriodType, id);
+    return row ? ComPtr<ITypOkresu>(CTypOkresu::Make(row)) : ComPtr<ITypOkresu>();
+}
+
+ComPtr<IPracKadry> PayrollModel::AbsenceRegister() {
+    return ComPtr<IPracKadry>(CPracKadry::Make(shared_from_this()));
+}
+
+LONG PayrollModel::AbsenceCode(const PayrollRow& absence) {
+    if (LONG own = absence.Long(u"NBA_PdzId")) return own;
+    auto type = LookupRow(Kind::AbsenceType, absence.Long(u"NBA_TnbId"));
+    return type ? type->Long(u"TNB_PdzId") : 0;
+}
+
+namespace {
+template <class Rows>
+std::shared_ptr<PayrollRow> RowWithId(const Rows& rows, const char16_t* column, LONG id) {
+    for (const auto& row : rows)
+        if (row->Long(column) == id) return row;
+    return nullptr;
+}
+}  // namespace
+
+ComPtr<IWyplata> PayrollModel::PayoutById(LONG id) {
+    auto row = RowWithId(Payouts(), u"WPL_WplId", id);
+    if (!row) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: Wyplaty WPL_WplId=" + Number(id));
+    return Payout(row);
+}
+
+ComPtr<IWypElement> PayrollModel::ElementById(LONG id) {
+    LoadElements();
+    for (const auto& [payout, row] : *elements_)
+        if (row->Long(u"WPE_WpeId") == id) return Element(row);
+    Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: WypElementy WPE_WpeId=" + Number(id));
+}
+
+ComPtr<INieobecnosc> PayrollModel::AbsenceById(LONG id) {
+    auto row = RowWithId(Absences(), u"NBA_NbaId", id);
+    if (!row) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: Nieobecnosci NBA_NbaId=" + Number(id));
+    return Absence(row);
+}
+
+ComPtr<IPracEtat> PayrollModel::RecordAt(DATE day) {
+    const PayrollRows& rows = Records();
+    if (rows.empty()) return {};
+    DATE whole = std::floor(day);
+    if (whole == 0 || whole < rows.front()->Date(u"PRE_DataOd")) return Record(rows.front());
+    std::shared_ptr<PayrollRow> latest, holding;
+    for (const auto& row : rows) {
+        if (row->Date(u"PRE_DataOd") > whole) break;
+        latest = row;
+        if (row->IsNull(u"PRE_DataDo") || whole <= row->Date(u"PRE_DataDo")) holding = row;
+    }
+    return Record(holding ? holding : latest);
+}
+
+LONG PayrollModel::ParentId() {
+    if (!parentId_) {
+        PayrollRows rows = Read(u"select Pra_ParentID from TLX.PracKod where Pra_PraID = " + Number(employeeId_));
+        parentId_ = rows.empty() ? 0 : rows.front()->Long(u"Pra_ParentID");
+    }
+    return *parentId_;
+}
+
+ComPtr<IDispatch> PayrollModel::Card(LONG id) {
+    Bstr classText(GuidToText(CLSID_Pracownicy));
+    ComPtr<IDispatch> card;
+    Check(Require(session_.Get())->CreateObject(classText.Get(), Variant::FromLong(id), card.Out()));
+    return card;
+}
+
+}  // namespace tlx::host

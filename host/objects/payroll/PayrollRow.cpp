@@ -1,0 +1,107 @@
+#include "host/objects/payroll/PayrollRow.h"
+
+#include <cmath>
+
+#include "host/Database.h"
+#include "host/HostError.h"
+#include "platform/com/VariantConversion.h"
+#include "platform/text/AsciiCase.h"
+
+namespace tlx::host {
+
+const Variant& PayrollRow::Value(std::u16string_view column) const {
+    static const Variant kEmpty;
+    for (std::size_t i = 0; i < columns_->size(); ++i)
+        if (EqualsIgnoringAsciiCase(std::u16string_view((*columns_)[i]), column)) return values_[i];
+    return kEmpty;
+}
+
+bool PayrollRow::IsNull(std::u16string_view column) const {
+    const Variant& value = Value(column);
+    return value.vt == VT_NULL || value.vt == VT_EMPTY;
+}
+
+namespace {
+Variant Converted(const Variant& value, VARTYPE type) {
+    Variant out;
+    if (value.vt == VT_NULL || value.vt == VT_EMPTY) return out;
+    Check(VariantChangeType(&out, &value, 0, type));
+    return out;
+}
+}  // namespace
+
+LONG PayrollRow::Long(std::u16string_view column) const {
+    Variant value = Converted(Value(column), VT_I4);
+    return value.vt == VT_I4 ? value.lVal : 0;
+}
+
+double PayrollRow::Double(std::u16string_view column) const {
+    Variant value = Converted(Value(column), VT_R8);
+    return value.vt == VT_R8 ? value.dblVal : 0.0;
+}
+
+DATE PayrollRow::Date(std::u16string_view column) const {
+    Variant value = Converted(Value(column), VT_DATE);
+    return value.vt == VT_DATE ? std::floor(value.date) : 0.0;
+}
+
+CY PayrollRow::Money(std::u16string_view column) const {
+    Variant value = Converted(Value(column), VT_CY);
+    return value.vt == VT_CY ? value.cyVal : CY{0};
+}
+
+std::u16string PayrollRow::Text(std::u16string_view column) const {
+    Variant value = Converted(Value(column), VT_BSTR);
+    return value.vt == VT_BSTR && value.bstrVal ? std::u16string(value.bstrVal, SysStringLen(value.bstrVal))
+                                                 : std::u16string();
+}
+
+void PayrollRow::Set(std::u16string_view column, const VARIANT& value) {
+    for (std::size_t i = 0; i < columns_->size(); ++i)
+        if (EqualsIgnoringAsciiCase(std::u16string_view((*columns_)[i]), column)) {
+            values_[i] = Variant(value);
+            return;
+        }
+    auto columns = std::make_shared<Columns>(*columns_);
+    columns->emplace_back(column);
+    columns_ = std::move(columns);
+    values_.emplace_back(value);
+}
+
+PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
+    ComPtr<Recordset> rows = OpenRecordset(connection, sql);
+    PayrollRows out;
+    ComPtr<Fields> fields;
+    Check(rows->get_Fields(fields.Out()));
+    LONG count = 0;
+    Check(fields->get_Count(&count));
+    std::vector<ComPtr<Field>> byIndex;
+    auto columns = std::make_shared<PayrollRow::Columns>();
+    for (LONG i = 0; i < count; ++i) {
+        ComPtr<Field> field;
+        Check(fields->get_Item(Variant::FromLong(i), field.Out()));
+        Bstr name;
+        Check(field->get_Name(name.Out()));
+        columns->emplace_back(name.View());
+        byIndex.push_back(field);
+    }
+    while (!AtEnd(rows.Get())) {
+        std::vector<Variant> values(static_cast<std::size_t>(count));
+        for (LONG i = 0; i < count; ++i) Check(byIndex[static_cast<std::size_t>(i)]->get_Value(values[static_cast<std::size_t>(i)].Out()));
+        out.push_back(std::make_shared<PayrollRow>(columns, std::move(values)));
+        Check(rows->MoveNext());
+    }
+    return out;
+}
+
+std::shared_ptr<PayrollRow> MakeRow(std::initializer_list<std::pair<std::u16string_view, Variant>> values) {
+    auto columns = std::make_shared<PayrollRow::Columns>();
+    std::vector<Variant> data;
+    for (const auto& [name, value] : values) {
+        columns->emplace_back(name);
+        data.push_back(value);
+    }
+    return std::make_shared<PayrollRow>(columns, std::move(data));
+}
+
+}  // namespace tlx::host

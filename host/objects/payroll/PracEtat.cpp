@@ -1,0 +1,93 @@
+#include "host/objects/payroll/PracEtat.h"
+
+#include "host/objects/payroll/Answers.h"
+#include "host/objects/payroll/DaneDodatkowe.h"
+#include "host/objects/payroll/KodTytulu.h"
+#include "host/objects/payroll/Okres.h"
+#include "host/objects/payroll/Okresowy.h"
+#include "host/objects/payroll/PodAdres.h"
+#include "host/objects/payroll/PracDaneZus.h"
+#include "host/objects/payroll/PracPodatki.h"
+#include "host/objects/payroll/Ubezpieczenie.h"
+#include "host/objects/payroll/WymiarAlternatywny.h"
+#include "hostapi/Errors.h"
+
+namespace tlx::host {
+
+CPracEtat::CPracEtat(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row)
+    : model_(std::move(model), PayrollModel::Kind::Record, row->Long(u"PRE_PreId")), row_(std::move(row)) {}
+
+HRESULT CPracEtat::Long(std::u16string_view column, LONG* value) {
+    return Answer(value, [&] { return row_->Long(column); });
+}
+
+HRESULT CPracEtat::Text(std::u16string_view column, BSTR* value) {
+    return AnswerText(value, [&] { return row_->Text(column); });
+}
+
+HRESULT CPracEtat::get_DataUr(DATE* value) {
+    return Answer(value, [&] { return row_->Date(u"PRE_DataUr"); });
+}
+
+HRESULT CPracEtat::get_Podatki(IPracPodatki** value) {
+    return AnswerObject(value, [&] { return ComPtr<IPracPodatki>(CPracPodatki::Make(row_)); });
+}
+
+HRESULT CPracEtat::get_Adres(IPodAdres** value) {
+    return AnswerObject(value, [&] { return ComPtr<IPodAdres>(CPodAdres::Make(row_, u"PRE_")); });
+}
+
+HRESULT CPracEtat::get_DaneDodatkowe(IDaneDodatkowe** value) {
+    return AnswerObject(value, [&] { return ComPtr<IDaneDodatkowe>(CDaneDodatkowe::Make(row_)); });
+}
+
+HRESULT CPracEtat::get_OkresWaznosci(IOkres** value) {
+    return AnswerObject(value, [&] { return ComPtr<IOkres>(COkres::Make(Start(), Last())); });
+}
+
+HRESULT CPracEtat::get_OkresZatrudnienia(IOkres** value) {
+    return AnswerObject(value, [&] {
+        return ComPtr<IOkres>(COkres::Make(row_->Date(u"PRE_ZatrudnionyOd"), row_->Date(u"PRE_ZatrudnionyDo")));
+    });
+}
+
+// A secondary card's record links to the main card; a main card's record has no link.
+HRESULT CPracEtat::get_Powiazanie(IDispatch** value) {
+    return AnswerObject(value, [&] {
+        LONG parent = model_->ParentId();
+        if (parent == 0) Fail(HOST_E_RECORDZERO, u"Rekord 0 nieznaleziony. Pole 'Powiazanie'");
+        return model_->Card(parent);
+    });
+}
+
+HRESULT CPracEtat::get_Pracownik(IPracownik** value) {
+    return AnswerObject(value, [&] { return model_->Employee(); });
+}
+
+HRESULT CPracEtat::get_Ubezpieczenie(IUbezpieczenie** value) {
+    return AnswerObject(value, [&] { return ComPtr<IUbezpieczenie>(CUbezpieczenie::Make(row_, u"PRE_UBZ")); });
+}
+
+HRESULT CPracEtat::get_Tytul(IKodTytulu** value) {
+    return AnswerObject(value, [&] { return ComPtr<IKodTytulu>(CKodTytulu::Make(row_->Long(u"PRE_UBZTyuId"))); });
+}
+
+HRESULT CPracEtat::get_WymiarEtatu(IPracDaneZus** value) {
+    return AnswerObject(value, [&] { return ComPtr<IPracDaneZus>(CPracDaneZus::Make(row_)); });
+}
+
+HRESULT CPracEtat::get_WymiarAlternatywny(IWymiarAlternatywny** value) {
+    return AnswerObject(value, [&] { return ComPtr<IWymiarAlternatywny>(CWymiarAlternatywny::Make(row_)); });
+}
+
+HRESULT CPracEtat::get_LimitPodstawy(CY* value) {
+    return Answer(value, [&] { return row_->Money(u"PRE_LimitPodstawy"); });
+}
+
+HRESULT CPracEtat::get_OkresLimitu(IOkresowy** value) {
+    return AnswerObject(value, [&] {
+        return ComPtr<IOkresowy>(COkresowy::Make(row_->Long(u"PRE_LimitRok"), row_->Long(u"PRE_LimitMiesiac")));
+    });
+}
+
+}  // namespace tlx::host

@@ -1,0 +1,60 @@
+#include "host/objects/payroll/WyplatyCollection.h"
+
+#include "host/collections/ItemKey.h"
+#include "host/objects/payroll/Answers.h"
+#include "host/objects/payroll/PayrollModel.h"
+#include "hostapi/Errors.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::host {
+
+HRESULT CWyplatyCollection::Initialize(ISession* session, LONG* state) {
+    if (!session || !state) return E_POINTER;
+    session_ = ComPtr<ISession>(session);
+    *state = hostStateBusinessObject;
+    return S_OK;
+}
+
+HRESULT CWyplatyCollection::get__NewEnum(IUnknown** enumerator) {
+    if (enumerator) *enumerator = nullptr;
+    return SetErrorText(E_NOTIMPL, u"Wypłaty czyta się przez pracownika");
+}
+
+HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
+    return AnswerObject(item, [&] {
+        ItemKey parsed;
+        Check(ParseItemKey(key, parsed));
+        if (parsed.kind != ItemKey::Kind::Identifier) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
+        PayrollModel lookup(Require(session_.Get()));
+        PayrollRows rows = lookup.Read(u"select WPL_PraId from TLX.Wyplaty where WPL_WplId = " +
+                                       Utf8ToUtf16(std::to_string(parsed.identifier)));
+        if (rows.empty()) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
+        ComPtr<IPracownikDane> employee = lookup.Card(rows.front()->Long(u"WPL_PraId")).As<IPracownikDane>();
+        ComPtr<ICollection> payouts;
+        Check(Require(employee.Get())->get_Wyplaty(payouts.Out()));
+        ComPtr<IDispatch> payout;
+        Check(payouts->Item(Variant::FromLong(parsed.identifier), payout.Out()));
+        return payout;
+    });
+}
+
+HRESULT CWyplatyCollection::get_Count(LONG* count) {
+    return Answer(count, [&] {
+        PayrollModel lookup(Require(session_.Get()));
+        PayrollRows rows = lookup.Read(u"select count(*) as n from TLX.Wyplaty");
+        return rows.empty() ? 0 : rows.front()->Long(u"n");
+    });
+}
+
+HRESULT CWyplatyCollection::AddNew(VARIANT, IDispatch** item) {
+    if (item) *item = nullptr;
+    return SetErrorText(E_NOTIMPL, u"Kolekcja danych płacowych jest tylko do odczytu");
+}
+
+HRESULT CWyplatyCollection::Delete(VARIANT) {
+    return SetErrorText(E_NOTIMPL, u"Kolekcja danych płacowych jest tylko do odczytu");
+}
+
+HRESULT CWyplatyCollection::Resync(VARIANT) { return S_OK; }
+
+}  // namespace tlx::host
