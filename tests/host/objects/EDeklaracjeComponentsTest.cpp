@@ -70,7 +70,7 @@ TEST_F(EDeklaracjeComponents, TheRepositoryHasCheckedAndHoldsNothingNewer) {
 
 TEST_F(EDeklaracjeComponents, TheStoreFindsTheOfficialSchemaByNamespace) {
     const SchemaStore& store = SchemaStore::Installed();
-    ASSERT_TRUE(store.Catalog()) << "TLX_SCHEMA_DIR names the folder of the official schemas";
+    if (!store.Catalog()) GTEST_SKIP() << "the official schemas are not beside the checkout (TLX_REFS_DIR)";
     auto vat7 = store.SchemaFor("http://crd.gov.pl/wzor/2016/08/05/3412/");
     ASSERT_TRUE(vat7);
     EXPECT_NE(vat7->find("VAT7(17)schemat.xsd"), std::string::npos) << *vat7;
@@ -79,6 +79,8 @@ TEST_F(EDeklaracjeComponents, TheStoreFindsTheOfficialSchemaByNamespace) {
 }
 
 TEST_F(EDeklaracjeComponents, TheValidatorAnswersNothingForAValidDocumentAndLinesForErrors) {
+    if (!SchemaStore::Installed().Catalog())
+        GTEST_SKIP() << "the official schemas are not beside the checkout (TLX_REFS_DIR)";
     EXPECT_EQ(Validate(GoldenVat7()), u"");
 
     // Two faults: a month out of range and a required position left out.
