@@ -1,0 +1,320 @@
+// The payroll graph of an employee against its rows: payouts, elements and their ZUS amounts, the
+// deductions and costs a type answers through an element, every member under every name, the zero
+// payout built in memory, the voivodeship lookup and the calendar's ranges and day sets.
+#include <gtest/gtest.h>
+
+#include "HostFixture.h"
+#include "hostapi/CalendarDispatch.h"
+#include "hostapi/Employees.h"
+#include "hostapi/Errors.h"
+#include "hostapi/PayrollDispatch.h"
+#include "hostapi/SubjectsDispatch.h"
+#include "platform/ado/DateText.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/com/VariantConversion.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::host::test {
+namespace {
+
+DATE Day(int year, int month, int day) { return *ado::MakeOleDate(year, month, day); }
+LONGLONG Grosze(CY amount) { return amount.int64 / 100; }
+
+// Gross 4 666.00 at 2024's rates: pension 9.76 % each side, disability 1.5 % / 6.5 %, sickness 2.45 %,
+// accident 1.67 %, FP 2.45 %, FGŚP 0.10 %; health 9 % of 4 666.00 - 639.71 = 4 026.29; tax advance
+// 12 % of (4 026.29 - 250, rounded) - 300.
+constexpr char16_t kRows[] =
+    u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (7, 'P007');"
+    u"insert into TLX.PracEtaty (PRE_PreId, PRE_PraId, PRE_DataOd, PRE_Nazwisko, PRE_Imie1, PRE_Pesel, PRE_NIP, "
+    u"PRE_Wojewodztwo, PRE_Miasto, PRE_UBZTyuId, PRE_ETAEtatL, PRE_ETAEtatM) values "
+    u"(71, 7, '2024-01-01 00:00:00', 'Żółkiewska', 'Łucja', '85010112345', '1234563218', 'łódzkie', 'Łódź', 110, 3, 4);"
+    u"insert into TLX.KodySwiadczen (Pdz_PdzId, Pdz_Kod, Pdz_Nazwa, Pdz_ZUbezpChorobowego) values (331, 331, 'Wynagrodzenie chorobowe', 0);"
+    u"insert into TLX.TypWyplata (TWP_TwpId, TWP_Nazwa, TWP_Kod, Twp_Standardowy) values "
+    u"(1, 'Wynagrodzenie zasadnicze', 10, 1), (2, 'Wypłata zerowa', 0, 603);"
+    u"insert into TLX.ListyPlac (LPL_LplId, LPL_Rok, LPL_Miesiac, LPL_DataOd, LPL_DataDo) values "
+    u"(302, 2024, 4, '2024-04-01 00:00:00', '2024-04-30 00:00:00'), (301, 2024, 3, '2024-03-01 00:00:00', '2024-03-31 00:00:00');"
+    u"insert into TLX.Wyplaty (WPL_WplId, WPL_PraId, WPL_LplId, WPL_Rok, WPL_Miesiac, WPL_Kwota) values "
+    u"(312, 7, 302, 2024, 4, 4666), (311, 7, 301, 2024, 3, 4666);"
+    u"insert into TLX.WypElementy (WPE_WpeId, WPE_WplId, WPE_TwpId, WPE_Wartosc, WPE_KodTytulu, WPE_ZusZnacznik, "
+    u"WPE_Kwota1, WPE_Kwota2, WPE_Kwota3, WPE_Kwota4, WPE_Kwota5, WPE_Kwota6, WPE_Kwota7, WPE_Kwota8, WPE_Kwota9, "
+    u"WPE_Kwota10, WPE_Kwota11, WPE_Kwota12, WPE_Kwota15, WPE_Kwota18, WPE_Kwota19, WPE_KwotaFP, WPE_KwotaFGSP) values "
+    u"(321, 311, 1, 4666, 11000, 1, 4666, 4666, 4666, 4666, 4666, 4666, 4026.29, 455.40, 455.40, 69.99, 303.29, 114.32, "
+    u"77.92, 362.37, 153.00, 114.32, 4.67);"
+    u"insert into TLX.WypElementyLinki (WEL_WelId, WEL_WpeId, WEL_DataOd, WEL_DataDo) values "
+    u"(331, 321, '2024-03-01 00:00:00', '2024-03-31 00:00:00')";
+
+class PayrollGraphTest : public HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        std::u16string_view rows = kRows;
+        while (!rows.empty()) {
+            std::size_t end = rows.find(u';');
+            Execute(rows.substr(0, end));
+            if (end == std::u16string_view::npos) break;
+            rows.remove_prefix(end + 1);
+        }
+        employee_ = Create(u"TLX.Pracownicy", Variant::FromString(u"7")).As<IPracownik>();
+        ASSERT_TRUE(employee_);
+    }
+
+    template <class I>
+    ComPtr<I> Item(ICollection* collection, LONG index) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(collection->Item(Variant::FromLong(index), item.Out()), S_OK);
+        return item.As<I>();
+    }
+
+    ComPtr<IPracownik> employee_;
+};
+
+TEST_F(PayrollGraphTest, PayoutsComeByListPeriodWithTheirElementsAndAmounts) {
+    ComPtr<ICollection> payouts;
+    ASSERT_EQ(employee_->get_Wyplaty(payouts.Out()), S_OK);
+    ComPtr<IWyplata> march = Item<IWyplata>(payouts.Get(), 0);
+    LONG id = 0;
+    ASSERT_EQ(march->get_ID(&id), S_OK);
+    EXPECT_EQ(id, 311) << "March's list comes first";
+
+    ComPtr<IOkres> period;
+    ASSERT_EQ(march->get_Okres(period.Out()), S_OK);
+    DATE first = 0, last = 0;
+    period->get_DataOd(&first);
+    period->get_DataDo(&last);
+    EXPECT_EQ(first, Day(2024, 3, 1));
+    EXPECT_EQ(last, Day(2024, 3, 31));
+
+    ComPtr<ICollection> elements;
+    ASSERT_EQ(march->get_Elementy(elements.Out()), S_OK);
+    ComPtr<IWypElement> element = Item<IWypElement>(elements.Get(), 0);
+    ComPtr<IWyplata> back;
+    ASSERT_EQ(element->get_Wyplata(back.Out()), S_OK);
+    EXPECT_EQ(back.Get(), march.Get()) << "an element's payout is the payout it came from";
+
+    ComPtr<IDaneZUS> zus;
+    ASSERT_EQ(march->get_DaneZUS(zus.Out()), S_OK);
+    LONG title = 0;
+    ASSERT_EQ(zus->get_KodTytulu(&title), S_OK);
+    EXPECT_EQ(title, 11000);
+    struct Amount {
+        HRESULT (IDaneZUS::*get)(CY*);
+        LONGLONG grosze;
+    } amounts[] = {
+        {&IDaneZUS::get_PodstawaEmerytalna, 466600}, {&IDaneZUS::get_PodstawaZdrowotna, 402629},
+        {&IDaneZUS::get_EmerytalnaPracownik, 45540},  {&IDaneZUS::get_EmerytalnaPlatnik, 45540},
+        {&IDaneZUS::get_RentowaPracownik, 6999},      {&IDaneZUS::get_RentowaPlatnik, 30329},
+        {&IDaneZUS::get_ChorobowaPracownik, 11432},   {&IDaneZUS::get_WypadkowaPlatnik, 7792},
+        {&IDaneZUS::get_ZdrowotnaOdliczana, 0},       {&IDaneZUS::get_ZdrowotnaPozostala, 36237},
+        {&IDaneZUS::get_ZaliczkaPodatku, 15300},      {&IDaneZUS::get_SkladkaFP, 11432},
+        {&IDaneZUS::get_SkladkaFGSP, 467},
+    };
+    for (const Amount& amount : amounts) {
+        CY value{0};
+        ASSERT_EQ((zus.Get()->*amount.get)(&value), S_OK);
+        EXPECT_EQ(Grosze(value), amount.grosze);
+    }
+
+    ComPtr<IWypElementLink> link;
+    ASSERT_EQ(element->get_LinkGlowny(link.Out()), S_OK);
+    ComPtr<IWypElement> linked;
+    ASSERT_EQ(link->get_Element(linked.Out()), S_OK);
+    EXPECT_EQ(linked.Get(), element.Get());
+}
+
+TEST_F(PayrollGraphTest, ATypeReachedThroughAnElementAnswersItsDeductionsAndCosts) {
+    ComPtr<ICollection> payouts, elements;
+    ASSERT_EQ(employee_->get_Wyplaty(payouts.Out()), S_OK);
+    ASSERT_EQ(Item<IWyplata>(payouts.Get(), 0)->get_Elementy(elements.Out()), S_OK);
+    ComPtr<ITypWyplaty> type;
+    ASSERT_EQ(Item<IWypElement>(elements.Get(), 0)->get_Typ(type.Out()), S_OK);
+    // Potracenie1..6 = amounts 16, 8, 10, 12, 18, 19; Koszt1..5 = 9, 11, 15, FP, FGŚP.
+    const char16_t* names[] = {u"Potracenie1", u"Potracenie2", u"Potracenie3", u"Potracenie4", u"Potracenie5",
+                               u"Potracenie6", u"Koszt1", u"Koszt2", u"Koszt3", u"Koszt4", u"Koszt5"};
+    LONGLONG expected[] = {0, 45540, 6999, 11432, 36237, 15300, 45540, 30329, 7792, 11432, 467};
+    for (std::size_t i = 0; i < std::size(names); ++i)
+        EXPECT_EQ(Grosze(GetProperty(type.Get(), names[i]).cyVal), expected[i]) << Utf16ToUtf8(names[i]);
+
+    ComPtr<IDispatch> alone = Create(u"TLX.TypyWyplat", Variant::FromString(u"1"));
+    EXPECT_EQ(Grosze(GetProperty(alone.Get(), u"Potracenie2").cyVal), 0) << "a type read alone";
+}
+
+// Every dispatch name of a member answers what its first name answers.
+template <class I>
+void ExpectEveryNameAnswers(IDispatch* object, const char* what) {
+    const tlx::DispatchTable& table = DispatchTableOf(static_cast<I*>(nullptr));
+    std::map<DISPID, std::pair<HRESULT, Variant>> first;
+    for (const DispatchEntry& entry : table.Entries()) {
+        if (entry.kind != DispKind::Get || entry.required != 0) continue;
+        Variant value;
+        HRESULT hr = CallMethod(object, entry.name, &value);
+        EXPECT_NE(hr, DISP_E_UNKNOWNNAME) << what << "." << Utf16ToUtf8(entry.name);
+        auto [known, added] = first.emplace(entry.id, std::make_pair(hr, value));
+        if (added) {
+            // Only the record's link to a main card may refuse: this card is a main one.
+            if (FAILED(hr)) {
+                EXPECT_EQ(hr, HOST_E_RECORDZERO) << what << "." << Utf16ToUtf8(entry.name);
+            }
+            continue;
+        }
+        EXPECT_EQ(hr, known->second.first) << what << "." << Utf16ToUtf8(entry.name);
+        if (FAILED(hr)) continue;
+        if (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) {
+            EXPECT_EQ(value.vt, known->second.second.vt) << what << "." << Utf16ToUtf8(entry.name);
+        } else {
+            Variant a, b;
+            ASSERT_EQ(VariantChangeType(&a, &value, 0, VT_BSTR), S_OK);
+            ASSERT_EQ(VariantChangeType(&b, &known->second.second, 0, VT_BSTR), S_OK);
+            EXPECT_EQ(Bstr(a.bstrVal).Str(), Bstr(b.bstrVal).Str()) << what << "." << Utf16ToUtf8(entry.name);
+        }
+    }
+}
+
+TEST_F(PayrollGraphTest, EveryMemberAnswersUnderEveryName) {
+    ExpectEveryNameAnswers<IPracownik>(employee_.Get(), "IPracownik");
+    ComPtr<IPracEtat> record;
+    ASSERT_EQ(employee_->GetEtat(Day(2024, 3, 31), Variant::Missing(), record.Out()), S_OK);
+    ExpectEveryNameAnswers<IPracEtat>(record.Get(), "IPracEtat");
+    ComPtr<IPodAdres> address;
+    ASSERT_EQ(record->get_Adres(address.Out()), S_OK);
+    ExpectEveryNameAnswers<IPodAdres>(address.Get(), "IPodAdres");
+    ComPtr<IPracDaneZus> time;
+    ASSERT_EQ(record->get_WymiarEtatu(time.Out()), S_OK);
+    ExpectEveryNameAnswers<IPracDaneZus>(time.Get(), "IPracDaneZus");
+    ComPtr<IUbezpieczenie> insurance;
+    ASSERT_EQ(record->get_Ubezpieczenie(insurance.Out()), S_OK);
+    ExpectEveryNameAnswers<IUbezpieczenie>(insurance.Get(), "IUbezpieczenie");
+    ComPtr<IOkres> validity;
+    ASSERT_EQ(record->get_OkresWaznosci(validity.Out()), S_OK);
+    ExpectEveryNameAnswers<IOkres>(validity.Get(), "IOkres");
+
+    ComPtr<ICollection> payouts, elements;
+    ASSERT_EQ(employee_->get_Wyplaty(payouts.Out()), S_OK);
+    ComPtr<IWyplata> payout = Item<IWyplata>(payouts.Get(), 0);
+    ExpectEveryNameAnswers<IWyplata>(payout.Get(), "IWyplata");
+    ComPtr<IListaPlac> list;
+    ASSERT_EQ(payout->get_ListaPlac(list.Out()), S_OK);
+    ExpectEveryNameAnswers<IListaPlac>(list.Get(), "IListaPlac");
+    ASSERT_EQ(payout->get_Elementy(elements.Out()), S_OK);
+    ComPtr<IWypElement> element = Item<IWypElement>(elements.Get(), 0);
+    ExpectEveryNameAnswers<IWypElement>(element.Get(), "IWypElement");
+    ComPtr<IDaneZUS> zus;
+    ASSERT_EQ(element->get_DaneZUS(zus.Out()), S_OK);
+    ExpectEveryNameAnswers<IDaneZUS>(zus.Get(), "IDaneZUS");
+    ComPtr<IWypElementDane> kind;
+    ASSERT_EQ(element->get_Dane(kind.Out()), S_OK);
+    ExpectEveryNameAnswers<IWypElementDane>(kind.Get(), "IWypElementDane");
+
+    ComPtr<IDispatch> code = Create(u"TLX.KodySwiadczen", Variant::FromString(u"Pdz_Kod=331"));
+    ExpectEveryNameAnswers<IKodSwiadczenia>(code.Get(), "IKodSwiadczenia");
+}
+
+TEST_F(PayrollGraphTest, AZeroPayoutIsBuiltInMemoryAndNeverSaved) {
+    std::u16string before = Scalar(u"select (select count(*) from TLX.Wyplaty) || '/' || (select count(*) from "
+                                   u"TLX.ListyPlac) || '/' || (select count(*) from TLX.WypElementy)");
+    ComPtr<ICollection> lists = Create(u"{78B12835-6A2D-4449-915C-D674EAF365D1}").As<ICollection>();
+    ComPtr<IDispatch> created;
+    ASSERT_EQ(lists->AddNew(Variant::Missing(), created.Out()), S_OK);
+    ComPtr<IListaPlac> list = created.As<IListaPlac>();
+    ASSERT_EQ(list->put_Rodzaj(64), S_OK);
+    ComPtr<IOkresowy> month;
+    ASSERT_EQ(list->get_RokMiesiac(month.Out()), S_OK);
+    month->put_Rok(2024);
+    month->put_Miesiac(5);
+
+    ComPtr<IDispatch> type = Create(u"{E7617328-E8B3-4A56-B34D-5CA7F380970B}", Variant::FromString(u"Twp_Standardowy=603"));
+    ComPtr<IWyplataZUS> zus = Create(u"{2065DE4D-BC77-4B76-844A-51F9200B6393}").As<IWyplataZUS>();
+    ASSERT_EQ(zus->put_KodTytulu(110), S_OK);
+    CY ignored{0};
+    EXPECT_EQ(zus->get_Kwota(28, &ignored), E_INVALIDARG);
+    ComPtr<IGeneratorWyplat> builder = Create(u"{B9B5BBAB-2A7B-470C-B7E4-1C839DAAAEB2}").As<IGeneratorWyplat>();
+    ASSERT_EQ(builder->putref_Lista(list.Get()), S_OK);
+    ASSERT_EQ(builder->putref_Pracownik(employee_.Get()), S_OK);
+    ASSERT_EQ(builder->Dodaj(type.Get(), Variant::FromLong(0), zus.Get(), Variant::FromLong(0)), S_OK);
+    ComPtr<IWyplata> payout;
+    ASSERT_EQ(builder->Wynik(Variant::FromLong(0), payout.Out()), S_OK);
+
+    ComPtr<ICollection> elements;
+    ASSERT_EQ(payout->get_Elementy(elements.Out()), S_OK);
+    ComPtr<IWypElement> element = Item<IWypElement>(elements.Get(), 0);
+    ComPtr<IDaneZUS> data;
+    ASSERT_EQ(element->get_DaneZUS(data.Out()), S_OK);
+    LONG title = 0;
+    ASSERT_EQ(data->get_KodTytulu(&title), S_OK);
+    EXPECT_EQ(title, 11000);
+    ComPtr<IWyplata> back;
+    ASSERT_EQ(element->get_Wyplata(back.Out()), S_OK);
+    EXPECT_EQ(back.Get(), payout.Get());
+    ComPtr<IOkresowy> payoutMonth;
+    ASSERT_EQ(payout->get_RokMiesiac(payoutMonth.Out()), S_OK);
+    LONG m = 0;
+    payoutMonth->get_Miesiac(&m);
+    EXPECT_EQ(m, 5);
+
+    ASSERT_EQ(session_.As<ISession2>()->Save(), S_OK);
+    EXPECT_EQ(Scalar(u"select (select count(*) from TLX.Wyplaty) || '/' || (select count(*) from TLX.ListyPlac) || "
+                     u"'/' || (select count(*) from TLX.WypElementy)"),
+              before);
+}
+
+TEST_F(PayrollGraphTest, TheVoivodeshipLookupMatchesNamesWithQuotes) {
+    ComPtr<IDispatch> item = Create(u"{20812779-D0B7-4A10-803C-8E2D0B70C3CE}", Variant::FromString(u"Nazwa='łódzkie'"));
+    ASSERT_TRUE(item.As<IWojewodztwo>());
+    Variant code;
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    ASSERT_EQ(item->Invoke(2, IID_NULL, 0, DISPATCH_PROPERTYGET, &none, code.Out(), nullptr, nullptr), S_OK);
+    EXPECT_EQ(Bstr(code.bstrVal).Str(), u"10");
+
+    Execute(u"insert into TLX.Wojewodztwa (WOJ_WojId, WOJ_Nazwa, WOJ_Kod) values (17, 'O''Neill', '99')");
+    ComPtr<IDispatch> quoted = Create(u"{20812779-D0B7-4A10-803C-8E2D0B70C3CE}", Variant::FromString(u"Nazwa='O''Neill'"));
+    EXPECT_EQ(Bstr(GetProperty(quoted.Get(), u"Kod").bstrVal).Str(), u"99");
+}
+
+TEST_F(PayrollGraphTest, RangesAreHalfOpenAndDaySetsStaySortedAndDisjoint) {
+    auto range = [&](DATE from, DATE to) {
+        ComPtr<IDispatch> object = Create(u"TLX.Calendar");
+        EXPECT_EQ(object.As<ICalendar>()->SetRange(from, to), S_OK);
+        return object.As<ICalendarRange>();
+    };
+    ComPtr<ICalendarRange> march = range(Day(2024, 3, 1), Day(2024, 4, 1));
+    VARIANT_BOOL holds = VARIANT_FALSE;
+    march->Zawiera(Day(2024, 4, 1), &holds);
+    EXPECT_FALSE(holds) << "the end is not in the range";
+    ComPtr<IDniKalendarza> days, rest, common;
+    ASSERT_EQ(march->Dni(Variant::FromLong(0), days.Out()), S_OK);
+    ASSERT_EQ(days->Minus(range(Day(2024, 3, 10), Day(2024, 3, 20)).Get(), rest.Out()), S_OK);
+    LONG count = 0, pieces = 0;
+    rest->get_LiczbaDni(&count);
+    rest->get_Count(&pieces);
+    EXPECT_EQ(count, 21);
+    EXPECT_EQ(pieces, 2);
+    ComPtr<ICalendarRange> second;
+    ASSERT_EQ(rest->Item(1, second.Out()), S_OK);
+    DATE from = 0;
+    second->get_Od(&from);
+    EXPECT_EQ(from, Day(2024, 3, 20));
+    ASSERT_EQ(rest->Iloczyn(range(Day(2024, 3, 5), Day(2024, 3, 25)).Get(), common.Out()), S_OK);
+    common->get_LiczbaDni(&count);
+    EXPECT_EQ(count, 5 + 5);
+    ASSERT_EQ(rest->Add(range(Day(2024, 3, 10), Day(2024, 3, 20)).Get()), S_OK);
+    rest->get_Count(&pieces);
+    EXPECT_EQ(pieces, 1) << "adding the gap back joins the ranges";
+
+    ComPtr<ICalendarRange> empty = range(Day(2024, 3, 5), Day(2024, 3, 5));
+    VARIANT_BOOL isEmpty = VARIANT_FALSE;
+    empty->get_Pusty(&isEmpty);
+    EXPECT_TRUE(isEmpty);
+    EXPECT_EQ(days->Minus(employee_.Get(), rest.Out()), E_INVALIDARG) << "a foreign object";
+
+    ComPtr<IPracEtat> record;
+    ASSERT_EQ(employee_->GetEtat(Day(2024, 3, 1), Variant::Missing(), record.Out()), S_OK);
+    ComPtr<IOkres> open;
+    ASSERT_EQ(record->get_OkresWaznosci(open.Out()), S_OK);
+    ComPtr<ICalendarRange> openRange;
+    ASSERT_EQ(open->get_Zakres(openRange.Out()), S_OK);
+    DATE end = 0;
+    openRange->get_Do(&end);
+    EXPECT_EQ(end, Day(3000, 1, 1));
+}
+
+}  // namespace
+}  // namespace tlx::host::test
