@@ -492,7 +492,7 @@ void CollectionCore::SaveChildren(HostCollection* self, const std::vector<Entry*
     }
 }
 
-void CollectionCore::RunProtocol(HostCollection* self) {
+void CollectionCore::SelectWork(std::vector<Entry*>& live, std::vector<Entry*>& deleted) {
     Recordset* rows = Rows();
     // The rows added, changed or deleted; items for those that nobody asked for are made, so that their
     // hooks run too (deleted rows too: a deletion put back by a rolled-back save has lost its item).
@@ -515,7 +515,6 @@ void CollectionCore::RunProtocol(HostCollection* self) {
     // Only items with work to store are visited: their own row is pending, or a collection below them
     // holds pending rows. Items merely read are left alone, so a save costs what changed.
     PendingChanges below(HostSessionOf(session.Get()).Get());
-    std::vector<Entry*> live, deleted;
     for (Entry& entry : items_) {
         if (!pending.count(entry.bookmark) && !below.Below(entry.identity.Get())) continue;
         if (SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(entry.bookmark))))
@@ -523,16 +522,66 @@ void CollectionCore::RunProtocol(HostCollection* self) {
         else
             deleted.push_back(&entry);
     }
+}
+
+// Checks and scripts are the long part of a save: run before the unit of database work, they hold no
+// write lock, so another user's save waits only while this one writes.
+void CollectionCore::CheckBeforeWork() {
+    checkedBeforeWork_.clear();
+    if (!recordset_) return;
+    std::vector<Entry*> live, deleted;
+    SelectWork(live, deleted);
+    std::vector<ComPtr<IUnknown>> checked;
+    for (Entry* entry : live) checked.push_back(entry->identity);
+    try {
+        for (const ComPtr<IUnknown>& identity : checked) {
+            Entry* entry = FindEntry(identity.Get());  // a check may add items: entries move
+            ComPtr<ISaveable> saveable = entry ? entry->item.As<ISaveable>() : nullptr;
+            if (!saveable) continue;
+            ApplyOwnFilter();
+            MoveTo(entry->bookmark);
+            checkedBeforeWork_.insert(identity.Get());
+            Check(saveable->Save(hostSaveCheck));
+        }
+    } catch (...) {
+        ComPtr<IErrorInfo> failure;
+        GetErrorInfo(0, failure.Out());
+        for (IUnknown* identity : checkedBeforeWork_) {
+            Entry* entry = FindEntry(identity);
+            if (!entry) continue;
+            ApplyOwnFilter();
+            if (SUCCEEDED(Rows()->put_Bookmark(Variant::FromDouble(entry->bookmark))))
+                if (ComPtr<ISaveable> saveable = entry->item.As<ISaveable>()) saveable->Save(hostSaveRollback);
+        }
+        checkedBeforeWork_.clear();
+        ApplyOwnFilter();
+        SetErrorInfo(0, failure.Get());
+        throw;
+    }
+    ApplyOwnFilter();
+}
+
+void CollectionCore::RunProtocol(HostCollection* self) {
+    Recordset* rows = Rows();
+    std::set<IUnknown*> checkedBefore;
+    checkedBefore.swap(checkedBeforeWork_);
+    std::vector<Entry*> live, deleted;
+    SelectWork(live, deleted);
     std::vector<Entry*> checked;
+    // Items checked before the unit of work get their rollback notice too when it fails.
+    for (Entry* entry : live)
+        if (checkedBefore.count(entry->identity.Get()) && entry->item.As<ISaveable>()) checked.push_back(entry);
     try {
         for (Entry* entry : live) {
             ComPtr<ISaveable> saveable = entry->item.As<ISaveable>();
             if (!saveable) continue;
             ApplyOwnFilter();
             MoveTo(entry->bookmark);
-            checked.push_back(entry);
-            Check(saveable->Save(hostSaveCheck));
-            MoveTo(entry->bookmark);
+            if (!checkedBefore.count(entry->identity.Get())) {
+                checked.push_back(entry);
+                Check(saveable->Save(hostSaveCheck));
+                MoveTo(entry->bookmark);
+            }
             Check(saveable->Save(hostSavePrepare));
         }
         for (Entry* entry : deleted) {
@@ -599,6 +648,7 @@ void CollectionCore::ExplainConflict() {
 void CollectionCore::Save(HostCollection* self) {
     if (!recordset_) return;  // never read: nothing to save
     ComPtr<IHostSession> host = HostSessionOf(session.Get());
+    if (!host->InWork()) CheckBeforeWork();
     host->BeginWork();
     try {
         RunProtocol(self);

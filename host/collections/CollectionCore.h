@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <set>
 
 #include <string>
 #include <vector>
@@ -52,6 +53,10 @@ public:
     // The save protocol; `self` is the collection, left out when its session's collections are asked
     // for the children of the saved items.
     void Save(class HostCollection* self);
+    // The check step for the items with work to store, before the unit of database work opens (the
+    // outermost save runs it itself); ForgetCheck drops it when the save failed before the protocol ran.
+    void CheckBeforeWork();
+    void ForgetCheck() { checkedBeforeWork_.clear(); }
     // The items of the live rows, in order, with their rows' bookmarks.
     std::vector<std::pair<double, ComPtr<IDispatch>>> AllItems();
     // Moves the recordset to a row (the enumerator's Next); the collection's own filter applies.
@@ -92,6 +97,9 @@ private:
     void RequireWritable() const;
     [[noreturn]] void NotFound(const ItemKey& key) const;
     void RunProtocol(HostCollection* self);
+    // The items with work to store: their own row is pending, or a collection below them holds pending
+    // rows; items are made first for pending rows that have none.
+    void SelectWork(std::vector<Entry*>& live, std::vector<Entry*>& deleted);
     // Saves the collections whose parent is one of `saved`, and those given a parent link since the
     // serial (new rows of a parent that was just written).
     void SaveChildren(HostCollection* self, const std::vector<Entry*>& saved, unsigned serialBefore);
@@ -101,6 +109,8 @@ private:
     IUnknown* owner_;
     ComPtr<Recordset> recordset_;
     std::vector<Entry> items_;
+    // Items whose check ran before the unit of database work (by identity).
+    std::set<IUnknown*> checkedBeforeWork_;
 };
 
 }  // namespace tlx::host

@@ -20,6 +20,11 @@ public:
     virtual unsigned LinkSerial() = 0;
     // Runs the save protocol (hostapi/Framework.h) inside the session's unit of database work.
     virtual void SaveRows() = 0;
+    // The check step of the save protocol for the items with work to store, run before the unit of
+    // database work opens, so that their checks and scripts hold no lock; the next SaveRows does not
+    // check them again. ForgetCheck drops what a save that failed before SaveRows had checked.
+    virtual void CheckBeforeWork() = 0;
+    virtual void ForgetCheck() = 0;
     // Whether a row was added, changed or deleted and not stored yet (false when nothing was read).
     virtual bool HasPendingRows() = 0;
     // The identities (IUnknown) of the items the collection has handed out.

@@ -53,6 +53,9 @@ public:
     IUnknown* ParentIdentity() override { return nullptr; }
     unsigned LinkSerial() override { return 0; }
     void SaveRows() override;
+    // Its items are checked by the source collection's own save.
+    void CheckBeforeWork() override {}
+    void ForgetCheck() override {}
     // Its items belong to the source collection, which answers for their changes.
     bool HasPendingRows() override { return false; }
     std::vector<IUnknown*> ItemIdentities() override { return {}; }

@@ -150,6 +150,8 @@ public:
     IUnknown* ParentIdentity() override { return core_.parentIdentity; }
     unsigned LinkSerial() override { return linkSerial_; }
     void SaveRows() override { core_.Save(this); }
+    void CheckBeforeWork() override { core_.CheckBeforeWork(); }
+    void ForgetCheck() override { core_.ForgetCheck(); }
     bool HasPendingRows() override { return core_.HasPendingRows(); }
     std::vector<IUnknown*> ItemIdentities() override { return core_.ItemIdentities(); }
     void ServeOneKey(const VARIANT& key) override { core_.ServeOneKey(key); }

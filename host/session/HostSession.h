@@ -36,9 +36,13 @@ struct IHostSession : IUnknown {
     virtual ComPtr<IDispatch> KeptObject(DWORD cookie) = 0;
     // Nested units of database work: only the outermost Begin opens a transaction and only the outermost
     // Commit commits it; a Rollback at any depth rolls the transaction back and fails the outer levels.
+    // The outermost Begin waits for the database's write lock as long as the configuration's
+    // "CzasOczekiwaniaNaZapis" says (seconds, 60 without it): longer than a normal save holds the lock.
     virtual void BeginWork() = 0;
     virtual void CommitWork() = 0;
     virtual void RollbackWork() = 0;
+    // Whether a unit of database work is open (a save is writing).
+    virtual bool InWork() const = 0;
     // Releases the unit of work, the collections' items and the connections; the session answers
     // E_UNEXPECTED from then on. Breaks the reference cycles of objects that keep their session.
     virtual void Close() = 0;

@@ -11,6 +11,7 @@
 #include "hostapi/Errors.h"
 #include "hostapi/Framework.h"
 #include "platform/com/ClassRegistry.h"
+#include "platform/com/VariantConversion.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::host {
@@ -161,16 +162,30 @@ HRESULT CSession::Prepare() {
 }
 
 void CSession::SaveUnitOfWork() {
+    std::vector<ComPtr<IUnknown>> work = unitOfWork_;  // a save may add to the unit of work
+    // The checks and scripts run first, before the unit of database work takes the write lock: a long
+    // save holds other users' saves up only while it writes.
+    try {
+        for (const ComPtr<IUnknown>& object : work) {
+            if (object.As<ICollection>()) {
+                for (HostCollection* collection : std::vector<HostCollection*>(collections_))
+                    if (collection->Unknown() == object.Get()) collection->CheckBeforeWork();
+            } else if (ComPtr<ISaveable> saveable = object.As<ISaveable>()) {
+                Check(saveable->Save(hostSaveCheck));
+            }
+        }
+    } catch (...) {
+        for (HostCollection* collection : std::vector<HostCollection*>(collections_)) collection->ForgetCheck();
+        throw;
+    }
     BeginWork();
     try {
-        std::vector<ComPtr<IUnknown>> work = unitOfWork_;  // a save may add to the unit of work
         for (const ComPtr<IUnknown>& object : work) {
             ComPtr<ISaveable> saveable = object.As<ISaveable>();
             if (!saveable) continue;
             if (object.As<ICollection>()) {
                 Check(saveable->Save(hostSavePrepare));
             } else {
-                Check(saveable->Save(hostSaveCheck));
                 Check(saveable->Save(hostSavePrepare));
                 Check(saveable->Save(hostSaveWritten));
             }
@@ -178,6 +193,7 @@ void CSession::SaveUnitOfWork() {
         CommitWork();
     } catch (...) {
         RollbackWork();
+        for (HostCollection* collection : std::vector<HostCollection*>(collections_)) collection->ForgetCheck();
         throw;
     }
     removed_.clear();
@@ -297,8 +313,17 @@ ComPtr<IDispatch> CSession::KeptObject(DWORD cookie) {
 
 void CSession::BeginWork() {
     if (workDepth_ == 0) {
+        Connection* connection = CompanyConnection();
+        // How long to wait for another user's save to finish writing: longer than a normal save writes.
+        LONG seconds = 60;
+        if (auto text = settings_.Setting(connection, u"CzasOczekiwaniaNaZapis")) {
+            Variant given = Variant::FromString(*text), number;
+            if (SUCCEEDED(VariantChangeType(&number, &given, 0, VT_I4)) && number.lVal > 0 && number.lVal <= 3600)
+                seconds = number.lVal;
+        }
+        ExecuteSql(connection, u"PRAGMA busy_timeout = " + Utf8ToUtf16(std::to_string(seconds * 1000)));
         LONG level = 0;
-        Check(CompanyConnection()->BeginTrans(&level));
+        Check(connection->BeginTrans(&level));
         workFailed_ = false;
     }
     ++workDepth_;

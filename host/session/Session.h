@@ -51,6 +51,7 @@ public:
     DWORD KeepObject(IDispatch* object) override;
     ComPtr<IDispatch> KeptObject(DWORD cookie) override;
     void BeginWork() override;
+    bool InWork() const override { return workDepth_ > 0; }
     void CommitWork() override;
     void RollbackWork() override;
     void Close() override;

@@ -75,7 +75,10 @@ HRESULT CConnection::Open(BSTR connectionString, BSTR, BSTR, LONG) {
 HRESULT CConnection::Close() {
     return Boundary([&] {
         OpenDatabase();
-        if (inTransaction_) database_->Run("ROLLBACK");
+        if (inTransaction_) {
+            database_->Run("ROLLBACK");
+            database_->EndTransaction(false);
+        }
         inTransaction_ = false;
         database_.reset();  // recordsets opened on it keep the database until they close
     });

@@ -69,7 +69,8 @@ SqliteDatabase::SqliteDatabase(const std::string& file) {
         sqlite3_close(db_);
         FailDatabase(message, "");
     }
-    sqlite3_busy_timeout(db_, 5000);
+    // A writer waits for another connection's write to end this long (a host may set its own).
+    sqlite3_busy_timeout(db_, 60000);
     try {
         Statement attach(db_, "ATTACH DATABASE ?1 AS TLX");
         sqlite3_bind_text(attach.Get(), 1, file.c_str(), static_cast<int>(file.size()), SQLITE_TRANSIENT);

@@ -387,6 +387,30 @@ TEST_F(DeklaracjaTest, TwoSessionsEditingOneDeclarationConflictAndNothingOfTheSe
               Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID = " + key));
 }
 
+TEST_F(DeklaracjaTest, ALongSaveLetsAnotherUserSaveWhileItChecks) {
+    // The other user waits for the write lock at most a second.
+    Execute(u"insert into TLX.Konfiguracja (Kfg_Klucz, Kfg_Wartosc) values ('CzasOczekiwaniaNaZapis', '1')");
+    for (int i = 0; i < 8; ++i) Put(NewDeclaration(903, 2016, 1).Get(), u"Kwota", Variant::FromDouble(i));
+    auto other = NewSession();
+    auto otherList = Declarations(other.Get());
+    Put(NewDeclaration(901, 2016, 1, otherList.Get()).Get(), u"Kwota", Variant::FromDouble(1));
+
+    HRESULT longSave = E_UNEXPECTED;
+    auto started = std::chrono::steady_clock::now();
+    std::thread saving([&] { longSave = Save(); });  // 8 checks of 300 ms
+    std::this_thread::sleep_for(std::chrono::milliseconds(400));
+    HRESULT shortSave = SaveCollection(otherList.Get());
+    std::u16string why = shortSave == S_OK ? u"" : LastError();
+    auto shortDone = std::chrono::steady_clock::now();
+    saving.join();
+    EXPECT_EQ(shortSave, S_OK) << Utf16ToUtf8(why);
+    EXPECT_EQ(longSave, S_OK) << Utf16ToUtf8(lastSaveError_);
+    EXPECT_LT(shortDone - started, std::chrono::milliseconds(2000)) << "the short save did not wait for the checks";
+    EXPECT_EQ(Scalar(u"select count(*) || '/' || count(distinct DkN_Numer) from TLX.DeklNag where DkN_TypDeklar = 903"),
+              u"8/8");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"9");
+}
+
 TEST_F(DeklaracjaTest, FieldsAreDispatchPropertiesAfterTheTypeLibraryMembers) {
     ComPtr<IDispatch> item;
     ASSERT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK);
