@@ -17,24 +17,28 @@ enum HostBindMode : LONG {
 };
 
 // Save modes: the argument of ISaveable::Save. A host collection (and a session's SaveChanges) saves its
-// items in this order, the order being part of the contract:
-//   1. item by item in row order, for every item with work to store: its row is pending (added,
-//      changed or deleted; an item is made for a pending row nobody asked for), or a collection whose
-//      parent it is holds pending rows, at any depth: hostSaveCheck (6); then hostSavePrepare (7) for an
-//      item of a live row, hostSaveDeleted (4) for an item of a deleted row. Items merely read are not
-//      visited, so a save costs what changed, not what the collection has handed out;
-//   2. the collection's rows are written as one batch inside the session's database transaction;
-//   3. hostSaveWritten (2) for every item of step 1 of a live row, in row order: new rows now carry their
+// items in this order, the order being part of the contract. The items with work to store are those
+// whose row is pending (added, changed or deleted; an item is made for a pending row nobody asked for),
+// or a collection whose parent they are holds pending rows, at any depth; items merely read are not
+// visited, so a save costs what changed, not what the collection has handed out.
+//   1. before the session's database transaction opens (by the save that opens it): hostSaveCheck (6)
+//      for every item of a live row with work to store, in row order, so that checks and scripts hold
+//      no write lock and other users' saves wait only while this one writes;
+//   2. inside the transaction, item by item in row order: hostSaveCheck (6) for an item not checked in
+//      step 1 (a child collection's items, an item that got work during the checks); then
+//      hostSavePrepare (7) for an item of a live row, hostSaveCheck (6) and hostSaveDeleted (4) for an
+//      item of a deleted row;
+//   3. the collection's rows are written as one batch inside the transaction;
+//   4. hostSaveWritten (2) for every item of step 2 of a live row, in row order: new rows now carry their
 //      identifiers (children take them as their parent link);
-//   4. the child collections of the items of step 1 (collections created with the item as parent object, or
-//      given a parent link during step 3) are saved by this same protocol inside the same transaction;
-//   5. the transaction is committed (when the save opened it).
+//   5. the child collections of the items of step 2 (collections created with the item as parent object, or
+//      given a parent link during step 4) are saved by this same protocol inside the same transaction;
+//   6. the transaction is committed (when the save opened it).
 // A failure anywhere rolls the transaction back, sends hostSaveRollback (5) to every item that had
-// received mode 6, and leaves the collection's pending rows as they were before the save. One case is
-// weaker: when a child collection fails after its parent's batch was written (step 4), the database is
-// rolled back, but the parent's rows are no longer pending in memory (new rows keep the identifiers the
-// rolled-back insert gave them), so the parent refuses to save again, with a text saying so, until it is
-// Resynced.
+// received mode 6, and leaves every collection's pending rows as they were before the save: rows written
+// by a batch get their pending changes back (and new rows lose the identifiers the rolled-back insert
+// gave them) when the transaction is rolled back. A row changed or deleted by another user since it was
+// read fails the save with adErrConcurrencyViolation.
 // hostSaveDiscard (1) is passed by callers that drop an object without saving it.
 enum HostSaveMode : LONG {
     hostSaveDiscard = 1,

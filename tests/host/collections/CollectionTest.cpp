@@ -114,7 +114,7 @@ TEST_F(CollectionTest, DeleteStaysPendingUntilSave) {
     EXPECT_EQ(RecordedCalls(), (std::vector<std::string>{"save 6 Druga", "save 4 Druga"}));
 }
 
-TEST_F(CollectionTest, SaveChecksAndPreparesEachChangedItemThenWritesThenTellsTheItems) {
+TEST_F(CollectionTest, SaveChecksEachChangedItemThenPreparesThenWritesThenTellsTheItems) {
     ComPtr<IDispatch> first, second;
     ASSERT_EQ(collection_->Item(Variant::FromLong(1), second.Out()), S_OK);
     ASSERT_EQ(collection_->Item(Variant::FromLong(0), first.Out()), S_OK);
@@ -124,9 +124,9 @@ TEST_F(CollectionTest, SaveChecksAndPreparesEachChangedItemThenWritesThenTellsTh
 
     ASSERT_EQ(Save(), S_OK);
     EXPECT_EQ(RecordedCalls(),
-              (std::vector<std::string>{"save 6 Pierwsza zmieniona", "save 7 Pierwsza zmieniona", "save 6 Nowa",
+              (std::vector<std::string>{"save 6 Pierwsza zmieniona", "save 6 Nowa", "save 7 Pierwsza zmieniona",
                                         "save 7 Nowa", "save 2 Pierwsza zmieniona", "save 2 Nowa"}))
-        << "an item merely read (Druga) is not visited";
+        << "checked before the write lock, then prepared; an item merely read (Druga) is not visited";
     EXPECT_EQ(Scalar(u"select Poz_PozID from TLX.Pozycje where Poz_Nazwa = 'Nowa'"), u"4");
 
     RecordedCalls().clear();
