@@ -595,6 +595,10 @@ void CollectionCore::RunProtocol(HostCollection* self) {
             Check(saveable->Save(hostSaveDeleted));
         }
         ApplyOwnFilter();
+        // A read-only collection writes nothing: rows changed in it fail the save rather than be reported
+        // saved.
+        if (settings.readOnly && HasPendingRows())
+            Fail(E_ACCESSDENIED, u"Kolekcja jest tylko do odczytu; jej zmienionych wierszy nie zapisano");
         if (!settings.readOnly) Check(rows->UpdateBatch(adAffectAll));
         unsigned serialBefore = CurrentLinkSerial();
         for (Entry* entry : live) {

@@ -161,6 +161,18 @@ HRESULT CSession::Prepare() {
     return Boundary([&] { CompanyConnection(); });
 }
 
+// A save reports success only for rows it wrote: a collection of the unit of work still holding rows not
+// stored fails it.
+void CSession::RequireNothingLeftUnsaved(const std::vector<ComPtr<IUnknown>>& work) {
+    for (HostCollection* collection : std::vector<HostCollection*>(collections_)) {
+        bool ofWork = std::any_of(work.begin(), work.end(),
+                                  [&](const ComPtr<IUnknown>& object) { return object.Get() == collection->Unknown(); });
+        if (!ofWork || !collection->HasPendingRows()) continue;
+        Fail(E_FAIL, u"Zapis sesji nie objął wszystkich zmian: kolekcja ma wiersze, których nie zapisano; nic nie "
+                     u"zapisano.");
+    }
+}
+
 void CSession::SaveUnitOfWork() {
     std::vector<ComPtr<IUnknown>> work = unitOfWork_;  // a save may add to the unit of work
     // The checks and scripts run first, before the unit of database work takes the write lock: a long
@@ -190,6 +202,7 @@ void CSession::SaveUnitOfWork() {
                 Check(saveable->Save(hostSaveWritten));
             }
         }
+        RequireNothingLeftUnsaved(work);
         CommitWork();
     } catch (...) {
         RollbackWork();

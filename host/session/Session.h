@@ -60,6 +60,7 @@ private:
     void RequireOpen() const;
     ComPtr<IDispatch> Create(BSTR classText, const VARIANT& parameter);
     void SaveUnitOfWork();
+    void RequireNothingLeftUnsaved(const std::vector<ComPtr<IUnknown>>& work);
 
     ComPtr<ILogin> login_;
     std::string companyDatabase_;

@@ -10,4 +10,6 @@ void CDeklZaklady::OnInitialize() {
     CheckHost(setup->put_IdColumn(tlx::Bstr(u"DkZ_DkZID").Get()));
     CheckHost(setup->put_Table(tlx::Bstr(u"DeklZaklady").Get()));
     CheckHost(setup->put_ReadOnly(VARIANT_FALSE));
+    // Establishments added by a script are saved with the session's other work (Session.Save).
+    CheckHost(setup->put_AutoSave(VARIANT_TRUE));
 }

@@ -305,6 +305,17 @@ TEST_F(CollectionTest, ItemsHeldTogetherEachReadAndWriteTheirOwnRow) {
 namespace tlx::host::test {
 namespace {
 
+TEST_F(CollectionTest, AReadOnlyCollectionWithChangedRowsFailsItsSaveInsteadOfReportingIt) {
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(0), item.Out()), S_OK);
+    ASSERT_EQ(collection_.As<IAdoCollectionSetup>()->put_ReadOnly(VARIANT_TRUE), S_OK);
+    SetName(u"Zmieniona");
+    EXPECT_EQ(Save(), E_ACCESSDENIED);
+    std::u16string why = tlx::TakeErrorDescription();
+    EXPECT_NE(why.find(u"tylko do odczytu"), std::u16string::npos) << std::string(why.begin(), why.end());
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Zmieniona'"), u"0");
+}
+
 TEST_F(CollectionTest, AChildFailingAfterItsParentWasWrittenRollsBothBackAndBothKeepTheirRows) {
     ComPtr<IDispatch> parent = AddNamed(u"Rodzic");
     ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
