@@ -144,8 +144,8 @@ public:
         CheckHost(FindField(column)->get_Value(value.Out()));
         return value;
     }
-    // Writes a column: text into a character column is cut to the column's defined size; other values are
-    // written unchanged. Then OnFieldChanged runs with the short name.
+    // Writes a column: text into a character column is cut to the column's defined size (whole text, NULs
+    // included, never inside a surrogate pair); other values are written unchanged. Then OnFieldChanged runs with the short name.
     void SetFieldValue(const OLECHAR* column, const VARIANT& value) {
         tlx::ComPtr<Field> field = FindField(column);
         DataTypeEnum type{};
@@ -153,7 +153,7 @@ public:
         if ((type == adVarChar || type == adVarWChar) && value.vt > VT_NULL) {
             LONG size = 0;
             CheckHost(field->get_DefinedSize(&size));
-            CBstr text = SafeMid(VariantToBstr(value).c_str(), 0, static_cast<unsigned>(size));
+            CBstr text = CutToSize(VariantToBstr(value).View(), static_cast<unsigned>(size));
             CheckHost(field->put_Value(tlx::Variant::FromString(text.View())));
         } else {
             CheckHost(field->put_Value(value));

@@ -81,6 +81,13 @@ CBstr Mid(const OLECHAR* s, unsigned start, unsigned count) {
     return CBstr(v.substr(start, count));
 }
 
+CBstr CutToSize(std::u16string_view text, unsigned size) {
+    if (text.size() <= size) return CBstr(text);
+    std::size_t length = size;
+    if (length > 0 && text[length - 1] >= 0xD800 && text[length - 1] <= 0xDBFF) --length;
+    return CBstr(text.substr(0, length));
+}
+
 CBstr SafeMid(const OLECHAR* s, unsigned start, unsigned count) {
     if (!s || !*s) return CBstr(u"");
     return Mid(s, start, count);

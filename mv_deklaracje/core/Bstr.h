@@ -59,6 +59,9 @@ private:
 // Substring and search helpers on plain texts; a null text counts as length 0.
 CBstr Mid(const OLECHAR* s, unsigned start, unsigned count);
 CBstr SafeMid(const OLECHAR* s, unsigned start, unsigned count);
+// The first `size` characters of the whole text (NULs included), one fewer when the cut would leave the
+// first half of a surrogate pair at the end: a text cut to its column keeps whole characters.
+CBstr CutToSize(std::u16string_view text, unsigned size);
 CBstr MidFrom(const OLECHAR* s, unsigned start);
 CBstr MidRange(const OLECHAR* s, unsigned start, unsigned end);
 int FindChar(const OLECHAR* s, OLECHAR c);

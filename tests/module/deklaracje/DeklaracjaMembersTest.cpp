@@ -154,6 +154,29 @@ TEST_F(DeklaracjaMembersTest, APageNeverEndsInsideACharacter) {
     EXPECT_TRUE(read.Str() == text);
 }
 
+TEST_F(DeklaracjaMembersTest, ATextCutToItsColumnKeepsWholeCharactersAndItsNuls) {
+    auto declaration = NewDeclaration(902, 2015, 12);
+    std::u16string text(1023, u'x');
+    text += u"\U0001F600";  // a surrogate pair on characters 1024 and 1025 of a 1024-character column
+    Put(declaration.Get(), u"Nazwa", Variant::FromString(text));
+    std::u16string nul = std::u16string(u"a") + u'\0' + u"b";
+    auto other = NewDeclaration(902, 2015, 11);
+    Put(other.Get(), u"Nazwa", Variant::FromString(nul));
+    Save();
+    EXPECT_EQ(Scalar(u"select length(DkE_WartoscTekst) from TLX.DeklElem where DkE_Numer = 2 and DkE_DkNID = " +
+                     Number(Id(declaration.Get()))),
+              u"1023")
+        << "the pair is left out whole";
+    Variant read = Get(other.Get(), u"Nazwa");
+    ASSERT_EQ(read.vt, VT_BSTR);
+    EXPECT_EQ(std::u16string(read.bstrVal, SysStringLen(read.bstrVal)), nul) << "a NUL does not end the text";
+    auto fresh = Declarations();
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(fresh->Item(Variant::FromString(Number(Id(other.Get()))), item.Out()), S_OK);
+    read = Get(item.Get(), u"Nazwa");
+    EXPECT_EQ(std::u16string(read.bstrVal, SysStringLen(read.bstrVal)), nul) << "stored whole";
+}
+
 // --- Lock and script reset over child declarations -----------------------------------------------
 
 TEST_F(DeklaracjaMembersTest, TheLockSpreadsToChildrenAndGrandchildren) {
