@@ -65,3 +65,10 @@ function CcThrow(id, opis)
     var numer = (id > 0 && id < 0xFFFF) ? ((0x80050000 + id) | 0) : id;
     throw new Error(numer, (opis == null) ? '' : String(opis));
 }
+// Zapis deklaracji, której parametry zmieniono po ostatnim przeliczeniu, jest odrzucany: skrypt
+// formularza ustawia doPrzeliczenia na 1 do czasu udanego przeliczenia.
+function CheckContext()
+{
+    if (typeof doPrzeliczenia != 'undefined' && doPrzeliczenia == 1)
+        CcThrow(ERR_Mv_DekParamZmienione, 'Deklarację należy przeliczyć przed zapisem.');
+}

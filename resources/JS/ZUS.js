@@ -1,0 +1,109 @@
+// Biblioteka "ZUS": dokument KEDU deklaracji ZUS (obiekt komponentu hosta TlxKedu.KEDU), jego bloki
+// i pozycje oraz zapis dokumentu w tekście deklaracji.
+
+var ERR_ThrowText = 30114;
+var ERR_MV_Info = 24098;
+
+var keduZus = null;   // komponent KEDU, do którego należy dokument
+var dekZus = null;    // dokument KEDU deklaracji
+
+// Tworzy dokument formularza `symbol`: pusty, gdy `nowy`, a inaczej odczytany z tekstu deklaracji
+// (pusty, gdy deklaracja nie ma jeszcze tekstu).
+function CreateDekZus(symbol, nowy)
+{
+    var kedu = new ActiveXObject('TlxKedu.KEDU');
+    var dok = kedu.Dokumenty.Add(String(symbol));
+    if (!nowy) {
+        var tekst = dokument.Tekst;
+        if (tekst != null && String(tekst) != '')
+            dok.FromString(String(tekst));
+    }
+    keduZus = kedu;
+    dekZus = dok;
+    return dok;
+}
+
+function GetDokument()
+{
+    return dekZus;
+}
+
+// Zapisuje dokument w tekście deklaracji.
+function SaveDekZus()
+{
+    if (dekZus != null)
+        dokument.Tekst = dekZus.ToString();
+}
+
+function GetValue(s, n)
+{
+    return dekZus.bloki(s)(n, 0);
+}
+
+function PutValue(s, n, v)
+{
+    dekZus.bloki(s)(n, 0) = v;
+}
+
+// Tekst niepusty zapisywany wielkimi literami (także polskimi).
+function PutValueUC(s, n, v)
+{
+    if (typeof v == 'string' && v != '')
+        v = v.toUpperCase();
+    PutValue(s, n, v);
+}
+
+// Dokument odczytany z tekstu ma w komórkach teksty: kwoty "1234.56", daty "DDMMRRRR". Poniższe
+// odczyty dają kwotę, liczbę albo datę w obu przypadkach.
+function ZusPusta(v)
+{
+    return v == null || v === '';
+}
+
+function GetKwota(s, n)
+{
+    var v = GetValue(s, n);
+    if (ZusPusta(v))
+        return 0;
+    if (typeof v == 'string') {
+        if (!/^\s*-?\d+(\.\d+)?\s*$/.test(v))
+            CcThrow(ERR_ThrowText, 'Pozycja ' + n + ' bloku ' + s + ' nie jest kwotą: ' + v);
+        return parseFloat(v);
+    }
+    return Number(v);
+}
+
+function GetLiczba(s, n)
+{
+    var v = GetValue(s, n);
+    if (ZusPusta(v))
+        return 0;
+    if (typeof v == 'string') {
+        if (!/^\s*-?\d+\s*$/.test(v))
+            CcThrow(ERR_ThrowText, 'Pozycja ' + n + ' bloku ' + s + ' nie jest liczbą: ' + v);
+        return parseInt(v, 10);
+    }
+    return Number(v);
+}
+
+function GetData(s, n)
+{
+    var v = GetValue(s, n);
+    if (ZusPusta(v))
+        return null;
+    if (typeof v == 'string') {
+        var d = /^\s*(\d{2})(\d{2})(\d{4})\s*$/.exec(v);
+        if (!d)
+            CcThrow(ERR_ThrowText, 'Pozycja ' + n + ' bloku ' + s + ' nie jest datą: ' + v);
+        return new Date(Number(d[3]), Number(d[2]) - 1, Number(d[1]));
+    }
+    return v;
+}
+
+// NIP bez myślników; inne znaki zostają.
+function DeformatNIP(v)
+{
+    if (v == null)
+        return v;
+    return String(v).split('-').join('');
+}
