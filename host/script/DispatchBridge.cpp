@@ -182,6 +182,14 @@ DispatchBridge::Proxy* DispatchBridge::ProxyOfTarget(duk_context* ctx, duk_idx_t
     return proxy;
 }
 
+// Why a name was not found: an unknown name is a member the object lacks; any other failure (a form that
+// does not load, a failing script, a damaged database) is told by the object's own error description.
+std::u16string DispatchBridge::NameFailure(HRESULT hr, std::u16string unknownText) {
+    std::u16string why = TakeErrorDescription();
+    if (hr == DISP_E_UNKNOWNNAME) return unknownText;
+    return why.empty() ? unknownText + u" (" + HexCode(hr) + u")" : why;
+}
+
 HRESULT DispatchBridge::IdOf(Proxy& proxy, std::string_view name, DISPID& id) {
     if (!proxy.dispatch) return DISP_E_UNKNOWNNAME;
     std::string key = LowerAscii(name);
@@ -264,8 +272,7 @@ bool DispatchBridge::Get(Proxy& proxy, std::string_view name) {
             duk_push_undefined(ctx_);
             return true;
         }
-        PushComError(ctx_, hr == DISP_E_UNKNOWNNAME ? DISP_E_UNKNOWNNAME : hr,
-                     u"Obiekt nie obsługuje właściwości ani metody " + Quoted(name));
+        PushComError(ctx_, hr, NameFailure(hr, u"Obiekt nie obsługuje właściwości ani metody " + Quoted(name)));
         return false;
     }
     switch (KindOf(proxy, id)) {
@@ -296,7 +303,7 @@ bool DispatchBridge::Set(Proxy& proxy, std::string_view name, duk_idx_t value) {
     DISPID id = DISPID_UNKNOWN;
     HRESULT hr = IdOf(proxy, name, id);
     if (FAILED(hr)) {
-        PushComError(ctx_, hr, u"Obiekt nie obsługuje właściwości " + Quoted(name));
+        PushComError(ctx_, hr, NameFailure(hr, u"Obiekt nie obsługuje właściwości " + Quoted(name)));
         return false;
     }
     std::vector<Variant> args(1);
@@ -326,7 +333,7 @@ bool DispatchBridge::PutWithArguments(Proxy& proxy, std::string_view name, duk_i
     DISPID id = DISPID_VALUE;
     if (!name.empty()) {
         if (HRESULT hr = IdOf(proxy, name, id); FAILED(hr)) {
-            PushComError(ctx_, hr, u"Obiekt nie obsługuje właściwości " + Quoted(name));
+            PushComError(ctx_, hr, NameFailure(hr, u"Obiekt nie obsługuje właściwości " + Quoted(name)));
             return false;
         }
     }

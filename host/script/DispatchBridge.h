@@ -62,6 +62,7 @@ private:
     bool Call(Proxy& proxy, DISPID id, WORD flags, duk_idx_t first, duk_idx_t count, std::string_view name);
     bool ReadDefault(Proxy& proxy);
     bool PutWithArguments(Proxy& proxy, std::string_view name, duk_idx_t args, duk_idx_t value);
+    static std::u16string NameFailure(HRESULT hr, std::u16string unknownText);
     HRESULT IdOf(Proxy& proxy, std::string_view name, DISPID& id);
     MemberKind KindOf(Proxy& proxy, DISPID id) const;
     void PushMemberFunction(duk_idx_t target, DISPID id, WORD flags, std::string_view name);

@@ -107,6 +107,12 @@ void CDefinicjaDeklaracji::AddField(IXMLDOMNode* element) {
     tlx::ComPtr<CDekElementInfo> field = CDekElementInfo::Make();
     if (!field) RaiseHResult(E_OUTOFMEMORY);
     field->LoadFromNode(element, kFirstFieldDispId + static_cast<LONG>(fields_.size()));
+    // A stored value is found by its field's number: two fields of one number would share it.
+    if (field->Lp() != 0)
+        if (auto same = fieldsByNumber_.find(field->Lp()); same != fieldsByNumber_.end())
+            RaiseComErrorFormat(E_FAIL, u"Pole(\"%s\")/Loader: numer %d ma już pole \"%s\".",
+                                std::u16string(field->Nazwa().View()).c_str(), static_cast<int>(field->Lp()),
+                                std::u16string(same->second->Nazwa().View()).c_str());
     fieldsByName_[NameKey(field->Nazwa().View())] = field;
     fieldsByNumber_[field->Lp()] = field;
     fields_.push_back(field);

@@ -1,6 +1,7 @@
 #include "platform/ado/SqliteDatabase.h"
 
 #include <sqlite3.h>
+#include <sys/stat.h>
 
 #include <utility>
 
@@ -62,6 +63,10 @@ bool Statement::Step() {
 }
 
 SqliteDatabase::SqliteDatabase(const std::string& file) {
+    // A connection opens a database that exists; it never creates an empty file where none was
+    // (CreateDatabaseFile makes new ones).
+    struct stat info {};
+    if (file.empty() || ::stat(file.c_str(), &info) != 0) FailDatabase("unable to open database file: no such file", file);
     // A connection serves one caller at a time (its session's), so SQLite need not lock it on every call.
     if (sqlite3_open_v2(":memory:", &db_, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX, nullptr) !=
         SQLITE_OK) {

@@ -47,7 +47,7 @@ private:
 
 class SqliteDatabase {
 public:
-    // Attaches `file` (created when missing) as TLX to a new connection.
+    // Attaches `file` as TLX to a new connection; a file that does not exist fails (nothing is created).
     explicit SqliteDatabase(const std::string& file);
     ~SqliteDatabase();
     SqliteDatabase(const SqliteDatabase&) = delete;

@@ -74,6 +74,22 @@ TEST_F(DeklaracjaScript, FailuresReachTheScriptAndNothingIsSaved) {
               "w bazie: 0\n");
 }
 
+TEST_F(DeklaracjaScript, AFieldThatCannotBeReadSaysWhy) {
+    ASSERT_EQ(RunScript("var deklaracje = Session.CreateObject('TLXDeklaracje.Deklaracje');\n"
+                        "var d = deklaracje.AddNew();\n"
+                        "d.TypDeklar = 1; d.Wersja = 99; d.Rok = 2024;\n"
+                        "try { var x = d.P_19; } catch (e) { print('odczyt:', e.description); }\n"
+                        "try { d.P_19 = 5; } catch (e) { print('zapis:', e.description); }\n"
+                        "var v = NowyVat7(deklaracje);\n"
+                        "try { var y = v.P_999; } catch (e) { print('brak pola:', e.description); }\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_.find("nie obsługuje właściwości ani metody 'P_19'"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("odczyt: Deklaracja/Loader"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("zapis: Deklaracja/Loader"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("brak pola: Obiekt nie obsługuje właściwości ani metody 'P_999'"), std::string::npos) << out_;
+}
+
 TEST_F(DeklaracjaScript, TheDemoPrintsACalculatedSavedAndReloadedVat7) {
     ASSERT_EQ(Run("demo"), 0) << err_;
     EXPECT_NE(out_.find("[postęp] Wyliczanie deklaracji..."), std::string::npos) << out_;

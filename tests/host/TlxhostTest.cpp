@@ -112,6 +112,26 @@ TEST_F(TlxhostTest, RefusesMissingScriptsAndFilesThatAreNoCompanyDatabase) {
     EXPECT_EQ(run.status, 1);
     EXPECT_FALSE(std::filesystem::exists(Path("nie-ma.db"))) << "a missing database is not created";
 
+    // A company database damaged inside: said so, with the database's words.
+    {
+        std::string whole = Read(Path("firma.db"));
+        ASSERT_GT(whole.size(), 20000u);
+        for (std::size_t i = 5000; i < 8000; ++i) whole[i] = static_cast<char>(i * 7919 % 251);
+        Write("uszkodzona.db", whole.substr(0, 20000));
+    }
+    run = Run("run '" + Path("ok.js") + "' --db '" + Path("uszkodzona.db") + "'");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.err.find("jest uszkodzona"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("nie jest bazą firmy"), std::string::npos) << run.err;
+
+    // A script's own connection to a file that does not exist fails and creates nothing.
+    Write("obca.js", "var c = new ActiveXObject('ADODB.Connection');\n"
+                     "try { c.Open('Data Source=" + Path("brak.db") + "'); print('otwarta'); }\n"
+                     "catch (e) { print('błąd'); }\n");
+    run = Run("run '" + Path("obca.js") + "' --db '" + Path("firma.db") + "'");
+    EXPECT_EQ(run.out, "błąd\n") << run.err;
+    EXPECT_FALSE(std::filesystem::exists(Path("brak.db"))) << "no file is created for a foreign connection";
+
     Outcome again = Run("init-db '" + Path("firma.db") + "'");
     EXPECT_EQ(again.status, 1);
     EXPECT_NE(again.err.find("już istnieje"), std::string::npos) << again.err;

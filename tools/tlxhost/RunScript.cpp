@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "Commands.h"
@@ -27,17 +28,23 @@ constexpr char16_t kPrelude[] =
     u"arguments[i]; TlxConsole.WriteLine(s); }";
 
 // A company database has the declarations' header table.
-bool IsCompanyDatabase(ISession* session) {
+// Nothing when the session's database is a company database; otherwise what it is: a database without the
+// declarations' tables, or a file that cannot be read as a database (damaged), with the database's words.
+std::optional<std::string> CompanyDatabaseProblem(ISession* session, const std::string& database) {
     try {
         ComPtr<Connection> connection;
         ComPtr<ISession2> second;
         tlx::host::Check(session->QueryInterface(IidOf<ISession2>(), second.OutVoid()));
         tlx::host::Check(second->get_Connection(connection.Out()));
         tlx::host::OpenRecordset(connection.Get(), u"select count(*) from TLX.DeklNag");
-        return true;
+        return std::nullopt;
     } catch (const tlx::host::HostError&) {
-        tlx::TakeErrorDescription();
-        return false;
+        std::string why = tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+        if (why.find("no such table") != std::string::npos)
+            return database + " nie jest bazą firmy (brak tabeli TLX.DeklNag)";
+        if (why.find("file is not a database") != std::string::npos)
+            return database + " nie jest bazą firmy (plik nie jest bazą danych)";
+        return "baza firmy " + database + " jest uszkodzona albo nieczytelna: " + why;
     }
 }
 
@@ -103,8 +110,8 @@ int RunScript(const std::string& script, const std::string& database) {
         ComPtr<ISession> session;
         if (HRESULT hr = tlx::host::CurrentLogin()->CreateSession(session.Out()); FAILED(hr)) {
             status = ReportFailure("otwieranie sesji", hr);
-        } else if (!IsCompanyDatabase(session.Get())) {
-            std::fprintf(stderr, "tlxhost: %s nie jest bazą firmy (brak tabeli TLX.DeklNag)\n", database.c_str());
+        } else if (auto problem = CompanyDatabaseProblem(session.Get(), database)) {
+            std::fprintf(stderr, "tlxhost: %s\n", problem->c_str());
             status = 1;
         } else {
             status = RunInSession(session.Get(), tlx::Utf8ToUtf16(text.str()), script);

@@ -55,7 +55,7 @@ TEST_F(FormDefinition, IncludedFieldSetsStandInPlaceAndFieldsNumberFromDefinitio
     EXPECT_EQ(message, "Brak definicji pola o dispid '99999'");
 }
 
-TEST_F(FormDefinition, LaterFieldsWinTheNameAndNumberLookups) {
+TEST_F(FormDefinition, LaterFieldsWinTheNameLookupAndEachNumberHasOneField) {
     Load(100, 1);
     auto first = definition.GetFieldByIndex(0), second = definition.GetFieldByIndex(6);
     EXPECT_NE(first->DispId(), second->DispId()) << "\"Kwota\" and \"KWOTA\" each keep their own identifier";
@@ -63,7 +63,8 @@ TEST_F(FormDefinition, LaterFieldsWinTheNameAndNumberLookups) {
     EXPECT_EQ(definition.FindFieldByName(u"kwota").Get(), second.Get());
     EXPECT_EQ(Name(definition.FindFieldByName(u"dataurodzenia")), "DataUrodzenia");
     EXPECT_FALSE(definition.FindFieldByName(u"Brak"));
-    EXPECT_EQ(Name(definition.GetFieldByNumber(1)), "Pole9") << "Kwota and Pole9 share number 1";
+    EXPECT_EQ(Name(definition.GetFieldByNumber(1)), "Kwota");
+    EXPECT_EQ(Name(definition.GetFieldByNumber(9)), "Pole9") << "two fields of one number are refused (200/13)";
     EXPECT_EQ(Name(definition.GetFieldByNumber(0)), "Suma") << "a computed field has number 0";
     EXPECT_EQ(Name(definition.GetFieldByNumber(202)), "Imie");
     auto [hr, message] = Failure([&] { definition.GetFieldByNumber(42); });
@@ -189,6 +190,7 @@ TEST_F(FormDefinition, EveryFailureGivesItsMessageAndLeavesNothingLoaded) {
         {10, E_FAIL, "Zasób \"ZLY\" nie jest poprawnym dokumentem XML: "},  // an included set that does not parse
         {11, DISP_E_TYPEMISMATCH, ""},  // lp="abc"
         {12, E_FAIL, "Deklaracja/Loader: Błąd wyszukiwania węzła \"/deklaracja/parametry\"."},  // other root
+        {13, E_FAIL, "Pole(\"Drugie\")/Loader: numer 7 ma już pole \"Pierwsze\"."},
     };
     for (const Row& row : rows) {
         Load(100, 1);  // a loaded definition first: a failed load must not leave any of it
