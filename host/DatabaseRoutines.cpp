@@ -54,15 +54,16 @@ tlx::Variant Day(std::string_view routine, const tlx::Variant& value, std::strin
     return tlx::Variant::FromString(Utf8ToUtf16(*text));
 }
 
-// The days from ?1 to ?2, each as "YYYY-MM-DD", for the per-day procedures.
+// The days from ?1 to ?2: "d" as "YYYY-MM-DD", and the first and last moment of the day as the database
+// writes dates, so that the records are compared as stored text, times of day included.
 constexpr char kDays[] =
-    "with recursive Dni(d) as (select date(?1) union all select date(d, '+1 day') from Dni where d < date(?2)) ";
+    "with recursive Dni(d) as (select date(?1) union all select date(d, '+1 day') from Dni where d < date(?2)), "
+    "Chwile(d, lo, hi) as (select d, d || ' 00:00:00', d || ' 23:59:59' from Dni) ";
 
-// Whether a record (PRE_) holds the day d: its validity and its employment both do.
+// The records (PRE_) whose validity and employment both hold the day, records of kind 1 left out.
 constexpr char kEmployedOn[] =
-    "date(PRE_DataOd) <= d and (PRE_DataDo is null or date(PRE_DataDo) >= d) and "
-    "PRE_ZatrudnionyOd is not null and date(PRE_ZatrudnionyOd) <= d and "
-    "(PRE_ZatrudnionyDo is null or date(PRE_ZatrudnionyDo) >= d)";
+    "PRE_RodzajZapisu <> 1 and PRE_DataOd <= hi and (PRE_DataDo is null or PRE_DataDo >= lo) and "
+    "PRE_ZatrudnionyOd <= hi and (PRE_ZatrudnionyDo is null or PRE_ZatrudnionyDo >= lo)";
 
 constexpr char kFraction[] = "cast(PRE_ETAEtatL as real) / nullif(PRE_ETAEtatM, 0)";
 
@@ -121,9 +122,9 @@ void RegisterDatabaseRoutines() {
         constexpr std::string_view kName = "TLX.ZPCHR", kExpected = "(pierwszy dzień, ostatni dzień, 1)";
         RequireCount(kName, args, 3, kExpected);
         if (WholeNumber(kName, args[2], kExpected) != 1) WrongArguments(kName, kExpected);
-        return ado::SqlQuery{std::string(kDays) + "select d as Dzien, coalesce((select sum(" + kFraction +
-                                 ") from PracEtaty where PRE_RodzajZapisu <> 1 and " + kEmployedOn +
-                                 "), 0.0) as Tmp_ET_P from Dni order by d",
+        return ado::SqlQuery{std::string(kDays) + "select d as Dzien, coalesce(sum(" + kFraction +
+                                 "), 0.0) as Tmp_ET_P from Chwile left join PracEtaty on " + kEmployedOn +
+                                 " group by d order by d",
                              {Day(kName, args[0], kExpected), Day(kName, args[1], kExpected)}};
     });
     auto fullTime = [](std::string_view name, std::string_view expected, bool withoutPensionRight) {
@@ -132,11 +133,10 @@ void RegisterDatabaseRoutines() {
             RequireCount(name, args, count, expected);
             if (count == 3 && WholeNumber(name, args[2], expected) != 1) WrongArguments(name, expected);
             std::string disabled = std::string("PRE_StNiepelnosp > 0") + (withoutPensionRight ? " and PRE_PrawoER = 0" : "");
-            return ado::SqlQuery{std::string(kDays) + "select d as Dzien, coalesce((select sum(" + kFraction +
-                                     ") from PracEtaty where PRE_RodzajZapisu <> 1 and " + kEmployedOn +
-                                     "), 0.0) as TMP_ET_P, coalesce((select sum(" + kFraction +
-                                     ") from PracEtaty where PRE_RodzajZapisu <> 1 and " + disabled + " and " +
-                                     kEmployedOn + "), 0.0) as TMP_ET_N from Dni order by d",
+            return ado::SqlQuery{std::string(kDays) + "select d as Dzien, coalesce(sum(" + kFraction +
+                                     "), 0.0) as TMP_ET_P, coalesce(sum(case when " + disabled + " then " + kFraction +
+                                     " end), 0.0) as TMP_ET_N from Chwile left join PracEtaty on " + kEmployedOn +
+                                     " group by d order by d",
                                  {Day(name, args[0], expected), Day(name, args[1], expected)}};
         };
     };
