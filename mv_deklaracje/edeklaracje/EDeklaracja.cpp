@@ -29,10 +29,8 @@ CEDeklaracja::CEDeklaracja(HMODULE resources)
 }
 
 // The entry points that save, send and fetch the receipt are not part of this object yet.
-HRESULT CEDeklaracja::ZapiszXml(IDeklaracja2*, BSTR, BSTR) { return E_NOTIMPL; }
 HRESULT CEDeklaracja::WyslijDeklaracje(IDeklaracja2*, BSTR) { return E_NOTIMPL; }
 HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2*) { return E_NOTIMPL; }
-HRESULT CEDeklaracja::UsunCertyfikat() { return E_NOTIMPL; }
 HRESULT CEDeklaracja::WyslijDeklaracje_Unsigned(IDeklaracja2*, BSTR, BSTR, BSTR, BSTR, BSTR, DATE, CY) {
     return E_NOTIMPL;
 }

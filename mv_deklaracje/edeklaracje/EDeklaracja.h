@@ -11,6 +11,7 @@
 #include <string>
 
 #include "TlxBus.h"
+#include "mv_deklaracje/edeklaracje/CertificateSigning.h"
 #include "hostapi/Login.h"
 #include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje_tlb.h"
@@ -22,7 +23,7 @@ class CEDeklaracja;
 using CEDeklaracjaRoot = IInitializeSessionImpl<
     CEDeklaracja, TlxObjectRoot<CEDeklaracja, tlx::Dispatch<IEDeklaracja>, tlx::ConnectionPointContainer>, 2>;
 
-class CEDeklaracja final : public CEDeklaracjaRoot {
+class CEDeklaracja final : public CEDeklaracjaRoot, private CertificateSigning::Owner {
 public:
     // The namespace of the module's own document; the form stylesheets match it.
     static constexpr std::u16string_view kDocumentNamespace = u"urn:tlx:deklaracje:e-deklaracja:1";
@@ -93,6 +94,9 @@ public:
     // The host's validator (EDeklaracjaValidation.cpp): false when it reported errors.
     bool ValidateDocument(IXMLDOMDocument2* document);
 
+    // Signing (EDeklaracjaSigning.cpp): whether the signature is made over the remote-desktop channel.
+    bool IsRemoteSigning();
+
     // The last failure text meant for a caller without a sink.
     const std::u16string& Message() const { return message_; }
 
@@ -105,6 +109,11 @@ private:
     void Fire(DISPID event, std::vector<tlx::Variant> args);
 
     tlx::ComPtr<ILogin> RequireLogin() const;
+    // CertificateSigning::Owner
+    void SigningFailed(std::u16string_view text) override;
+    void SigningNote(std::u16string_view text, LONG level) override;
+    bool InSerialMode() const override { return serialMode_; }
+    std::u16string CompanyDatabaseName() override;
     // A new document holding the processing instruction, the root and its "Schemat".
     tlx::ComPtr<IXMLDOMDocument2> NewModuleDocument(tlx::ComPtr<IXMLDOMNode>& schemat);
     void WriteFormHeader(IXMLDOMDocument* document, IXMLDOMNode* schemat, const FormParameters& form);
@@ -124,6 +133,8 @@ private:
     bool signed_ = false;
     std::u16string info_;
     LONG failure_ = 0;
+    std::u16string companyDatabaseId_;  // the configuration's "BazaFirmowaBiura"
+    CertificateSigning signing_{*this};
 };
 
 // The current local time as an OLE date; a time the conversion refuses raises E_INVALIDARG.

@@ -1,0 +1,55 @@
+// The object's members that choose the signing channel and keep the certificate of local signing.
+#include <charconv>
+
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+// The host's code for an e-declaration object used without its login.
+constexpr HRESULT kNoLogin = static_cast<HRESULT>(0x800575A2);
+
+}  // namespace
+
+bool CEDeklaracja::IsRemoteSigning() {
+    if (!login_) RaiseComError(kNoLogin, GetHostErrorText(kNoLogin, CBstr(u"Nieustawiono obiektu Login.")).Str());
+    tlx::ComPtr<IOperatorObject> op;
+    CheckHost(login_->GetOperatorObject(op.Out()));
+    if (!op) RaiseHResult(E_POINTER);
+    LONG remote = 0;
+    CheckHost(op->IsRemoteSession(&remote));
+    return remote != 0;
+}
+
+HRESULT CEDeklaracja::UsunCertyfikat() {
+    return ComBoundary([&] {
+        IsRemoteSigning();  // the login is required before anything is released
+        signing_.Release();
+    });
+}
+
+void CEDeklaracja::SigningFailed(std::u16string_view text) {
+    message_ = text;
+    ActionFailed(message_);
+}
+
+void CEDeklaracja::SigningNote(std::u16string_view text, LONG level) {
+    SendMessage(text, static_cast<MessageLevel>(level));
+}
+
+// The id is the configuration's text; only a whole number is put into the statement.
+std::u16string CEDeklaracja::CompanyDatabaseName() {
+    std::string id = tlx::Utf16ToUtf8(companyDatabaseId_);
+    long number = 0;
+    auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), number);
+    if (id.empty() || error != std::errc() || end != id.data() + id.size()) return {};
+    tlx::ComPtr<ISession> session;
+    CheckHost(RequireLogin()->CreateSession(session.Out()));
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::Variant name;
+    std::u16string sql = u"SELECT Baz_Nazwa FROM TLX.Bazy WHERE Baz_BazID=" + tlx::Utf8ToUtf16(std::to_string(number));
+    ExecuteScalarSql(name.Out(), tlx::ComPtr<IDispatch>(session.Get()).Get(), sql.c_str(), false);
+    return VariantToCString(name);
+}

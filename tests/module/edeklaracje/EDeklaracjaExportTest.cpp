@@ -1,0 +1,109 @@
+// ZapiszXml on a saved VAT-7 of the demo company: the file, the events, and how a failed build, a
+// failed save and a cancel end the call.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "EDeklaracjaSupport.h"
+#include "DeclarationFixture.h"
+#include "ModuleClassFixture.h"
+#include "host/session/HostEnvironment.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+using edtest::CRecordingSink;
+using edtest::Events;
+
+class EDeklaracjaExport : public ModuleClassTest {
+protected:
+    bool WithDemoCompany() const override { return true; }
+    bool WithHostDemoData() const override { return true; }
+
+    void SetUp() override {
+        ModuleClassTest::SetUp();
+        edeklaracja = CEDeklaracja::Make();
+        LONG state = 0;
+        ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
+        ASSERT_EQ(edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
+        sink = CRecordingSink::Make();
+        ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK);
+    }
+
+    // A VAT-7 of March 2024 of the demo company, saved.
+    tlx::ComPtr<IDeklaracja2> SavedVat7() {
+        auto collection = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
+        tlx::ComPtr<IDispatch> item;
+        EXPECT_EQ(collection->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
+        auto vat7 = item.As<IDeklaracja2>();
+        vat7->put_TypDeklar(1);
+        vat7->put_Wersja(17);
+        vat7->put_Rok(2024);
+        vat7->put_Miesiac(3);
+        EXPECT_EQ(Put(vat7.Get(), u"P_1", tlx::Variant::FromString(u"526-025-02-74")), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_6", tlx::Variant::FromString(u"1471")), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_8", tlx::Variant::FromLong(1)), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_9", tlx::Variant::FromString(u"Przykładowa Spółka z o.o., 012345675")), S_OK);
+        EXPECT_EQ(vat7->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
+        EXPECT_EQ(tlx::test::SaveCollection(collection.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+        return vat7;
+    }
+
+    HRESULT Export(IDeklaracja2* declaration, const std::filesystem::path& file, const char16_t* transform = u"") {
+        return edeklaracja->ZapiszXml(declaration, tlx::Bstr(transform).Get(),
+                                      tlx::Bstr(tlx::Utf8ToUtf16(file.string())).Get());
+    }
+
+    tlx::ComPtr<CEDeklaracja> edeklaracja;
+    tlx::ComPtr<CRecordingSink> sink;
+};
+
+TEST_F(EDeklaracjaExport, WritesTheOfficialDocumentAndSaysSo) {
+    auto vat7 = SavedVat7();
+    auto file = folder_ / "VAT-7.xml";
+    ASSERT_EQ(Export(vat7.Get(), file), S_OK) << tlx::Utf16ToUtf8(LastError());
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str().rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0u) << text.str();
+    EXPECT_NE(text.str().find("<KodUrzedu>1471</KodUrzedu>"), std::string::npos) << text.str();
+    EXPECT_EQ(sink->events, (Events{{edtest::kWillAction, {u"Eksport deklaracji"}},
+                                    {edtest::kSendMessage, {u"#2", u"Przygotowanie deklaracji [VAT7]"}},
+                                    {edtest::kSendMessage, {u"#2", u"Plik został pomyślnie zapisany na dysku."}},
+                                    {edtest::kActionCompleted, {u""}}}));
+}
+
+TEST_F(EDeklaracjaExport, AFailedBuildClosesTheActionWritesNothingAndAnswersTheFailure) {
+    auto vat7 = SavedVat7();
+    auto file = folder_ / "VAT-7.xml";
+    EXPECT_EQ(Export(vat7.Get(), file, u"brak/99"), E_FAIL);  // a stylesheet that does not exist
+    EXPECT_FALSE(std::filesystem::exists(file));
+    ASSERT_GE(sink->events.size(), 3u);
+    EXPECT_EQ(sink->events.front(), (edtest::Event{edtest::kWillAction, {u"Eksport deklaracji"}}));
+    EXPECT_EQ(sink->events[sink->events.size() - 2].first, edtest::kActionFailed);
+    EXPECT_EQ(sink->events.back(), (edtest::Event{edtest::kActionCompleted, {u""}}));
+    EXPECT_EQ(LastError(), edeklaracja->Message());
+    EXPECT_FALSE(edeklaracja->Message().empty());
+}
+
+TEST_F(EDeklaracjaExport, AFailedSaveIsReportedWithItsReasonAndACancelEndsQuietly) {
+    auto vat7 = SavedVat7();
+    auto file = folder_ / "brak" / "VAT-7.xml";
+    EXPECT_TRUE(FAILED(Export(vat7.Get(), file)));
+    ASSERT_FALSE(sink->events.empty());
+    EXPECT_EQ(sink->events.back().first, edtest::kActionFailed);
+    const std::u16string failure = sink->events.back().second.at(0);
+    EXPECT_EQ(failure.rfind(u"Operacja nie została zakończona pomyślnie z powodu błędów. ", 0), 0u)
+        << tlx::Utf16ToUtf8(failure);
+    EXPECT_GT(failure.size(), std::u16string_view(u"Operacja nie została zakończona pomyślnie z powodu błędów. ").size());
+
+    sink->events.clear();
+    sink->answer = E_ABORT;
+    EXPECT_EQ(Export(vat7.Get(), folder_ / "VAT-7.xml"), S_OK);
+    EXPECT_FALSE(std::filesystem::exists(folder_ / "VAT-7.xml"));
+    EXPECT_EQ(sink->events, (Events{{edtest::kWillAction, {u"Eksport deklaracji"}}}));
+}
+
+}  // namespace
