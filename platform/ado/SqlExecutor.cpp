@@ -6,6 +6,7 @@
 #include <unordered_map>
 
 #include "platform/ado/AdoError.h"
+#include "platform/ado/DateText.h"
 #include "platform/ado/SqlRewriter.h"
 #include "platform/ado/SqlRoutines.h"
 #include "platform/text/CodePage.h"
@@ -49,7 +50,7 @@ RewrittenBatches& Rewritten() {
 
 }  // namespace
 
-std::unique_ptr<RowSet> LoadRowSet(Statement& statement) {
+std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds) {
     auto rows = std::make_unique<RowSet>();
     sqlite3_stmt* s = statement.Get();
     // The first step comes before the columns are read: a statement kept prepared across a change of
@@ -62,6 +63,8 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement) {
         column.name = Utf8ToUtf16(Text(sqlite3_column_name(s, c)));
         const char* declared = sqlite3_column_decltype(s, c);
         if (declared) column.type = ColumnTypeFromDeclared(declared);
+        else if (static_cast<size_t>(c) < kinds.size() && kinds[static_cast<size_t>(c)] == 'd')
+            column.type = ColumnTypeFromDeclared("DATETIME");
         column.schema = Text(sqlite3_column_database_name(s, c));
         column.table = Text(sqlite3_column_table_name(s, c));
         column.origin = Text(sqlite3_column_origin_name(s, c));
@@ -73,6 +76,26 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement) {
         values.reserve(static_cast<size_t>(count));
         for (int c = 0; c < count; ++c) values.push_back(ReadColumn(s, c, types[static_cast<size_t>(c)]));
         rows->AppendFetchedRow(std::move(values));
+    }
+    // The least or greatest of a date column is a date: every value it gave is a stored date.
+    for (size_t c = 0; c < kinds.size() && c < rows->ColumnCount(); ++c) {
+        if (kinds[c] != 'm' || rows->Column(c).type.type != adEmpty) continue;
+        std::vector<Row*> all = rows->AllRows();
+        bool dates = false, others = false;
+        for (const Row* row : all) {
+            const VARIANT& value = row->values[c];
+            if (value.vt == VT_NULL || value.vt == VT_EMPTY) continue;
+            std::string text = value.vt == VT_BSTR ? Utf16ToUtf8({value.bstrVal, SysStringLen(value.bstrVal)}) : "";
+            if (text.size() == 19 && ParseDateText(text)) dates = true;
+            else others = true;
+        }
+        if (!dates || others) continue;
+        rows->Column(c).type = ColumnTypeFromDeclared("DATETIME");
+        for (Row* row : all) {
+            tlx::Variant& value = row->values[c];
+            if (value.vt == VT_BSTR)
+                value = tlx::Variant::FromDate(*ParseDateText(Utf16ToUtf8({value.bstrVal, SysStringLen(value.bstrVal)})));
+        }
     }
     rows->SettleColumnTypes();
     rows->MoveFirst();
@@ -167,7 +190,7 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
                 Statement statement = db_.Prepare(step.sql);
                 BindVariables(statement.Get(), step.sql);
                 if (sqlite3_column_count(statement.Get()) > 0) {
-                    auto rows = LoadRowSet(statement);
+                    auto rows = LoadRowSet(statement, step.columnKinds);
                     if (!result.rows) result.rows = std::move(rows);
                 } else {
                     while (statement.Step()) {

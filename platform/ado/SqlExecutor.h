@@ -33,7 +33,8 @@ private:
     std::map<std::string, tlx::Variant> variables_;
 };
 
-// Reads every row of a prepared statement into a new row set, typed by the columns' declared types.
-std::unique_ptr<RowSet> LoadRowSet(Statement& statement);
+// Reads every row of a prepared statement into a new row set, typed by the columns' declared types and,
+// for columns without one, by what the statement's select list is known to answer (BatchStatement).
+std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds = {});
 
 }  // namespace tlx::ado

@@ -4,6 +4,7 @@
 
 #include <cctype>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <ctime>
 #include <optional>
@@ -11,6 +12,7 @@
 
 #include "platform/ado/DateText.h"
 #include "platform/com/OleDate.h"
+#include "platform/text/CodePage.h"
 
 namespace tlx::ado {
 namespace {
@@ -166,6 +168,60 @@ void ToDateTime(sqlite3_context* context, int, sqlite3_value** argv) {
     if (ReadDate(context, argv[0], date)) ResultDate(context, date);
 }
 
+// tlx_div(a, b) and tlx_mod(a, b): / and % as T-SQL divides: whole numbers by whole numbers cut toward
+// zero, NULL with a NULL operand, and a division by zero is an error, not NULL.
+template <bool kModulo>
+void Divide(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL || sqlite3_value_type(argv[1]) == SQLITE_NULL)
+        return sqlite3_result_null(context);
+    if (sqlite3_value_numeric_type(argv[0]) == SQLITE_INTEGER && sqlite3_value_numeric_type(argv[1]) == SQLITE_INTEGER) {
+        sqlite3_int64 a = sqlite3_value_int64(argv[0]), b = sqlite3_value_int64(argv[1]);
+        if (b == 0) return sqlite3_result_error(context, "Divide by zero error encountered.", -1);
+        if (b == -1) return sqlite3_result_int64(context, kModulo ? 0 : (a == INT64_MIN ? a : -a));
+        return sqlite3_result_int64(context, kModulo ? a % b : a / b);
+    }
+    double a = sqlite3_value_double(argv[0]), b = sqlite3_value_double(argv[1]);
+    if (b == 0.0) return sqlite3_result_error(context, "Divide by zero error encountered.", -1);
+    sqlite3_result_double(context, kModulo ? std::fmod(a, b) : a / b);
+}
+
+// UPPER and LOWER of T-SQL change the case of every letter of the Latin alphabets (Polish letters
+// included), one character for one.
+char32_t ChangeCase(char32_t c, bool upper) {
+    if (c < 0x80) {
+        if (upper && c >= U'a' && c <= U'z') return c - 32;
+        if (!upper && c >= U'A' && c <= U'Z') return c + 32;
+        return c;
+    }
+    if (c >= 0xC0 && c <= 0xFE && c != 0xD7 && c != 0xF7 && c != 0xDF) {
+        bool isUpper = c <= 0xDE;
+        if (upper && !isUpper) return c - 0x20;
+        if (!upper && isUpper) return c + 0x20;
+        return c;
+    }
+    if (c == 0xFF && upper) return 0x178;
+    if (c == 0x178 && !upper) return 0xFF;
+    if (c >= 0x100 && c <= 0x17F && c != 0x130 && c != 0x131 && c != 0x138 && c != 0x149 && c != 0x17F) {
+        // Pairs start on even code points, except 0x139..0x148 and 0x179..0x17E, which start on odd ones.
+        bool oddPairs = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        bool isUpper = oddPairs ? (c % 2 == 1) : (c % 2 == 0);
+        if (upper && !isUpper) return c - 1;
+        if (!upper && isUpper) return c + 1;
+    }
+    return c;
+}
+
+template <bool kUpper>
+void CaseOf(sqlite3_context* context, int, sqlite3_value** argv) {
+    if (sqlite3_value_type(argv[0]) == SQLITE_NULL) return sqlite3_result_null(context);
+    auto bytes = reinterpret_cast<const char*>(sqlite3_value_text(argv[0]));
+    std::u16string text = tlx::Utf8ToUtf16(std::string_view(bytes ? bytes : "", static_cast<size_t>(sqlite3_value_bytes(argv[0]))));
+    for (char16_t& c : text)
+        if (c < 0xD800 || c > 0xDFFF) c = static_cast<char16_t>(ChangeCase(c, kUpper));
+    std::string out = tlx::Utf16ToUtf8(text);
+    sqlite3_result_text(context, out.c_str(), static_cast<int>(out.size()), SQLITE_TRANSIENT);
+}
+
 void Install(sqlite3* db, const char* name, int args, void (*function)(sqlite3_context*, int, sqlite3_value**),
              bool deterministic = true) {
     int flags = SQLITE_UTF8 | (deterministic ? SQLITE_DETERMINISTIC : 0);
@@ -182,6 +238,10 @@ void InstallBuiltinFunctions(sqlite3* db) {
     Install(db, "datediff", 3, DateDiff);
     Install(db, "tlx_text", 4, ToText);
     Install(db, "tlx_datetime", 2, ToDateTime);
+    Install(db, "tlx_div", 2, Divide<false>);
+    Install(db, "tlx_mod", 2, Divide<true>);
+    Install(db, "upper", 1, CaseOf<true>);
+    Install(db, "lower", 1, CaseOf<false>);
 }
 
 }  // namespace tlx::ado

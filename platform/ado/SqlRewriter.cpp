@@ -70,6 +70,7 @@ bool IsCharType(const SqlToken& t) {
 struct TypeSpec {
     std::string name;
     long long length = -1;
+    long long scale = -1;  // DECIMAL(p, s) and NUMERIC(p, s): s; DECIMAL(p): 0
 };
 
 TypeSpec ReadType(const std::vector<SqlToken>& tokens, size_t begin, size_t end) {
@@ -79,7 +80,12 @@ TypeSpec ReadType(const std::vector<SqlToken>& tokens, size_t begin, size_t end)
     if (begin + 3 < end + 1 && begin + 2 < end && tokens[begin + 1].IsSymbol("(")) {
         if (tokens[begin + 2].Is("MAX")) spec.length = 0;
         else if (tokens[begin + 2].kind == SqlToken::kNumber) spec.length = std::stoll(tokens[begin + 2].text);
+        if (begin + 4 < end && tokens[begin + 3].IsSymbol(",") && tokens[begin + 4].kind == SqlToken::kNumber)
+            spec.scale = std::stoll(tokens[begin + 4].text);
+        else if (spec.length > 0)
+            spec.scale = 0;
     }
+    if ((spec.name == "DECIMAL" || spec.name == "NUMERIC") && spec.scale < 0) spec.scale = 0;
     return spec;
 }
 
@@ -122,6 +128,91 @@ void Replace(std::vector<SqlToken>& tokens, size_t begin, size_t end, std::vecto
 std::vector<SqlToken> Slice(const std::vector<SqlToken>& tokens, size_t begin, size_t end) {
     return {tokens.begin() + static_cast<long>(begin), tokens.begin() + static_cast<long>(end)};
 }
+}  // namespace
+
+namespace {
+
+// CAST to INTEGER or REAL; DECIMAL(p, s) and NUMERIC(p, s) round to s decimals, as T-SQL does.
+std::vector<SqlToken> NumberConversion(const std::vector<SqlToken>& expr, const TypeSpec& type) {
+    std::vector<SqlToken> cast = {Word("CAST"), Symbol("(")};
+    cast.insert(cast.end(), expr.begin(), expr.end());
+    cast.push_back(Word("AS"));
+    cast.push_back(Word(IsIntegerTypeName(type.name) ? "INTEGER" : "REAL"));
+    cast.push_back(Symbol(")"));
+    if (type.scale < 0) return cast;
+    std::vector<SqlToken> rounded = {Word("round"), Symbol("(")};
+    rounded.insert(rounded.end(), cast.begin(), cast.end());
+    rounded.push_back(Symbol(","));
+    rounded.push_back(Number(type.scale));
+    rounded.push_back(Symbol(")"));
+    return rounded;
+}
+
+// What an item of a select list [begin, end) is known to answer: 'd' a date (GETDATE, DATEADD, a CONVERT
+// or CAST to datetime, ISNULL of one), 'm' the least or greatest value of something (a date when the
+// values are stored dates), 0 when nothing is known.
+char ItemKind(const std::vector<SqlToken>& tokens, const std::vector<long>& match, size_t begin, size_t end) {
+    if (end >= begin + 2 && tokens[end - 2].Is("AS")) end -= 2;
+    if (end < begin + 3 || tokens[begin].kind != SqlToken::kWord || !tokens[begin + 1].IsSymbol("(")) return 0;
+    long close = match[begin + 1];
+    bool alias = close == static_cast<long>(end) - 2 &&
+                 (tokens[end - 1].kind == SqlToken::kWord || tokens[end - 1].kind == SqlToken::kQuotedName);
+    if (close != static_cast<long>(end) - 1 && !alias) return 0;
+    const SqlToken& name = tokens[begin];
+    if (name.Is("GETDATE") || name.Is("DATEADD") || name.Is("tlx_datetime")) return 'd';
+    if (name.Is("MIN") || name.Is("MAX")) return 'm';
+    if (name.Is("IFNULL") || name.Is("COALESCE")) {
+        size_t first = begin + 2, stop = first;
+        while (stop < static_cast<size_t>(close) && !tokens[stop].IsSymbol(",")) {
+            if ((tokens[stop].IsSymbol("(") || tokens[stop].Is("CASE")) && match[stop] >= 0)
+                stop = static_cast<size_t>(match[stop]);
+            ++stop;
+        }
+        return ItemKind(tokens, match, first, stop);
+    }
+    return 0;
+}
+
+// The kinds of the items of the statement's select list (empty for a statement that is no SELECT).
+std::string SelectListKinds(const std::vector<SqlToken>& tokens) {
+    if (tokens.empty() || !tokens.front().Is("SELECT")) return {};
+    std::vector<long> match = MatchPairs(tokens);
+    size_t i = 1;
+    if (i < tokens.size() && (tokens[i].Is("DISTINCT") || tokens[i].Is("ALL"))) ++i;
+    std::string kinds;
+    size_t itemStart = i;
+    for (;; ++i) {
+        bool last = i >= tokens.size() || tokens[i].Is("FROM") || tokens[i].Is("WHERE") || tokens[i].Is("UNION") ||
+                    tokens[i].Is("ORDER") || tokens[i].Is("GROUP") || tokens[i].Is("LIMIT") ||
+                    tokens[i].Is("INTO") || tokens[i].Is("HAVING") || tokens[i].IsSymbol(";");
+        if (!last && (tokens[i].IsSymbol("(") || tokens[i].Is("CASE")) && match[i] >= 0) {
+            i = static_cast<size_t>(match[i]);
+            continue;
+        }
+        if (last || tokens[i].IsSymbol(",")) {
+            kinds.push_back(ItemKind(tokens, match, itemStart, std::min(i, tokens.size())));
+            itemStart = i + 1;
+            if (last) break;
+        }
+    }
+    return kinds;
+}
+
+bool IsNumberLiteral(const std::vector<SqlToken>& tokens, size_t begin, size_t end) {
+    if (begin < end && tokens[begin].IsSymbol("-")) ++begin;
+    return end == begin + 1 && tokens[begin].kind == SqlToken::kNumber;
+}
+
+bool IsNumericText(const std::string& literal) {
+    std::string body = literal.substr(1, literal.size() - 2);
+    while (!body.empty() && body.front() == ' ') body.erase(0, 1);
+    while (!body.empty() && body.back() == ' ') body.pop_back();
+    if (body.empty()) return false;
+    char* stop = nullptr;
+    std::strtod(body.c_str(), &stop);
+    return *stop == '\0';
+}
+
 }  // namespace
 
 SqlRewriter::SqlRewriter(FunctionResolver resolveFunction) : resolveFunction_(std::move(resolveFunction)) {}
@@ -216,6 +307,19 @@ void SqlRewriter::RewriteConcatenation(std::vector<SqlToken>& tokens) {
         operands.emplace_back(operandStart, end);
         bool text = std::any_of(operands.begin(), operands.end(),
                                 [&](auto& o) { return IsTextOperand(tokens, o.first, o.second, match); });
+        // A number among the operands makes the sum arithmetic, as T-SQL converts texts to the number's
+        // type; a text literal that is no number cannot be converted.
+        bool number = std::any_of(operands.begin(), operands.end(),
+                                  [&](auto& o) { return IsNumberLiteral(tokens, o.first, o.second); });
+        if (text && number) {
+            for (auto& o : operands)
+                if (o.second == o.first + 1 && tokens[o.first].kind == SqlToken::kString &&
+                    !IsNumericText(tokens[o.first].text))
+                    Fail(adErrDatabase, u"Conversion failed when converting the varchar value " +
+                                            Utf8ToUtf16(tokens[o.first].text) + u" to a number in statement: " +
+                                            Utf8ToUtf16(source_));
+            text = false;
+        }
         if (!text || operands.front().first == operands.front().second) continue;
         std::vector<SqlToken> joined;
         for (size_t k = 0; k < operands.size(); ++k) {
@@ -228,6 +332,68 @@ void SqlRewriter::RewriteConcatenation(std::vector<SqlToken>& tokens) {
         }
         Replace(tokens, start, end, std::move(joined));
         p = start;
+    }
+}
+
+namespace {
+
+bool IsFactorOperator(const SqlToken& t) { return t.IsSymbol("*") || t.IsSymbol("/") || t.IsSymbol("%"); }
+
+// The first token of the factor that ends just before `end`: a literal, a (qualified) name, a call, a
+// parenthesised expression or a CASE, with a unary minus or plus before it.
+size_t FactorStart(const std::vector<SqlToken>& tokens, const std::vector<long>& match, size_t end) {
+    size_t j = end - 1;
+    if ((tokens[j].IsSymbol(")") || tokens[j].Is("END")) && match[j] >= 0) {
+        j = static_cast<size_t>(match[j]);
+        bool call = tokens[j].IsSymbol("(") && j > 0 && !IsOperandBoundary(tokens[j - 1]) &&
+                    (tokens[j - 1].kind == SqlToken::kWord || tokens[j - 1].kind == SqlToken::kQuotedName);
+        if (call) --j;
+    }
+    while (j >= 2 && tokens[j - 1].IsSymbol(".") &&
+           (tokens[j - 2].kind == SqlToken::kWord || tokens[j - 2].kind == SqlToken::kQuotedName))
+        j -= 2;
+    if (j >= 1 && (tokens[j - 1].IsSymbol("-") || tokens[j - 1].IsSymbol("+")) &&
+        (j == 1 || IsOperandBoundary(tokens[j - 2]) || tokens[j - 2].kind == SqlToken::kSymbol))
+        --j;
+    return j;
+}
+
+// The end (one past) of the factor that starts at `begin`.
+size_t FactorEnd(const std::vector<SqlToken>& tokens, const std::vector<long>& match, size_t begin) {
+    size_t j = begin;
+    while (j < tokens.size() && (tokens[j].IsSymbol("-") || tokens[j].IsSymbol("+"))) ++j;
+    if (j >= tokens.size()) return j;
+    if ((tokens[j].IsSymbol("(") || tokens[j].Is("CASE")) && match[j] >= 0) return static_cast<size_t>(match[j]) + 1;
+    while (j + 2 < tokens.size() && tokens[j + 1].IsSymbol(".")) j += 2;
+    if (j + 1 < tokens.size() && tokens[j + 1].IsSymbol("(") && match[j + 1] >= 0)
+        return static_cast<size_t>(match[j + 1]) + 1;
+    return j + 1;
+}
+
+}  // namespace
+
+// a / b and a % b become tlx_div(a, b) and tlx_mod(a, b), left to right over the factors of a term, so
+// that whole numbers divide as in T-SQL and a division by zero fails instead of answering NULL.
+void SqlRewriter::RewriteDivision(std::vector<SqlToken>& tokens) {
+    for (;;) {
+        size_t op = 0;
+        while (op < tokens.size() && !tokens[op].IsSymbol("/") && !tokens[op].IsSymbol("%")) ++op;
+        if (op == tokens.size()) return;
+        if (op == 0 || op + 1 >= tokens.size()) Unsupported(tokens[op].text);
+        std::vector<long> match = MatchPairs(tokens);
+        size_t start = FactorStart(tokens, match, op);
+        while (start >= 2 && IsFactorOperator(tokens[start - 1])) start = FactorStart(tokens, match, start - 1);
+        size_t end = FactorEnd(tokens, match, op + 1);
+        std::vector<SqlToken> with = {Word(tokens[op].IsSymbol("/") ? "tlx_div" : "tlx_mod"), Symbol("(")};
+        auto left = Slice(tokens, start, op), right = Slice(tokens, op + 1, end);
+        if (!left.empty()) left.front().spaceBefore = false;
+        if (!right.empty()) right.front().spaceBefore = false;
+        with.insert(with.end(), left.begin(), left.end());
+        with.push_back(Symbol(","));
+        with.insert(with.end(), right.begin(), right.end());
+        with.push_back(Symbol(")"));
+        with.front().spaceBefore = tokens[start].spaceBefore;
+        Replace(tokens, start, end, std::move(with));
     }
 }
 
@@ -265,11 +431,7 @@ size_t SqlRewriter::RewriteConvert(std::vector<SqlToken>& tokens, size_t at) {
         with.push_back(Number(style));
         with.push_back(Symbol(")"));
     } else if (IsIntegerTypeName(type.name) || IsRealTypeName(type.name)) {
-        with = {Word("CAST"), Symbol("(")};
-        with.insert(with.end(), expr.begin(), expr.end());
-        with.push_back(Word("AS"));
-        with.push_back(Word(IsIntegerTypeName(type.name) ? "INTEGER" : "REAL"));
-        with.push_back(Symbol(")"));
+        with = NumberConversion(expr, type);
     } else {
         Unsupported("CONVERT to " + (type.name.empty() ? std::string("?") : type.name));
     }
@@ -306,11 +468,7 @@ size_t SqlRewriter::RewriteCast(std::vector<SqlToken>& tokens, size_t at) {
         with.push_back(Number(-1));
         with.push_back(Symbol(")"));
     } else if (IsIntegerTypeName(type.name) || IsRealTypeName(type.name)) {
-        with = {Word("CAST"), Symbol("(")};
-        with.insert(with.end(), expr.begin(), expr.end());
-        with.push_back(Word("AS"));
-        with.push_back(Word(IsIntegerTypeName(type.name) ? "INTEGER" : "REAL"));
-        with.push_back(Symbol(")"));
+        with = NumberConversion(expr, type);
     } else {
         Unsupported("CAST to " + (type.name.empty() ? std::string("?") : type.name));
     }
@@ -348,6 +506,7 @@ void SqlRewriter::RewriteTop(std::vector<SqlToken>& tokens, size_t select) {
 void SqlRewriter::RewriteTokens(std::vector<SqlToken>& tokens) {
     RejectUnsupported(tokens, 0, tokens.size());
     RewriteConcatenation(tokens);
+    RewriteDivision(tokens);
     for (size_t i = 0; i < tokens.size();) {
         SqlToken& t = tokens[i];
         bool call = i + 1 < tokens.size() && tokens[i + 1].IsSymbol("(");
@@ -449,6 +608,7 @@ BatchStatement SqlRewriter::MakeStatement(std::vector<SqlToken> tokens) {
         return statement;
     }
     RewriteTokens(tokens);
+    statement.columnKinds = SelectListKinds(tokens);
     statement.sql = JoinTokens(tokens, 0, tokens.size());
     return statement;
 }

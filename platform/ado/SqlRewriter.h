@@ -1,13 +1,17 @@
 // Turns the T-SQL the module and the host write into statements SQLite runs with the same meaning.
 //
 // Covered: ISNULL(a, b); CONVERT(type, x [, style]) and CAST(x AS type) to character types (cut to
-// their length; style 120 writes dates "YYYY-MM-DD HH:MM:SS"), to datetime and to numbers; TOP n;
+// their length; style 120 writes dates "YYYY-MM-DD HH:MM:SS"), to datetime and to numbers (DECIMAL and
+// NUMERIC rounded to their scale); / and % (whole numbers cut, a division by zero an error); TOP n;
 // YEAR, MONTH, DAY, GETDATE, DATEADD, DATEDIFF; string concatenation with + (an operand that is a
 // string, a character CONVERT or CAST, or a character variable makes the whole sum a concatenation);
+// a number literal among the operands makes + arithmetic (a text literal that is no number is refused);
 // quoted column aliases (AS 'name'); DISTINCT(column); [bracketed] names; N'text'; functions of the
 // host schema (TLX.DeklNumer(12)), which must be registered; batches of DECLARE, SET and
 // exec schema.proc args. A T-SQL construct outside this list fails before anything runs, naming the
-// construct and the statement.
+// construct and the statement. The items of a select list that GETDATE, DATEADD, a CONVERT or CAST to
+// datetime or MIN/MAX of a date column give are read as dates (BatchStatement::columnKinds); UPPER and
+// LOWER change the case of Latin letters beyond ASCII too (SqlFunctions).
 #pragma once
 
 #include <functional>
@@ -28,6 +32,9 @@ struct BatchStatement {
     std::string sql;
     std::string variable;   // kSet: the variable, lower-case with its '@'
     std::string procedure;  // kExec: the procedure's name as written ("tlx.DRA")
+    // kQuery: per item of the select list, what it is known to answer: 'd' a date, 'm' the least or
+    // greatest of something (a date when its values are stored dates), '\0' nothing known.
+    std::string columnKinds;
 };
 
 class SqlRewriter {
@@ -42,6 +49,7 @@ private:
     void RewriteTokens(std::vector<SqlToken>& tokens);
     void RejectUnsupported(const std::vector<SqlToken>& tokens, size_t begin, size_t end) const;
     void RewriteConcatenation(std::vector<SqlToken>& tokens);
+    void RewriteDivision(std::vector<SqlToken>& tokens);
     bool IsTextOperand(const std::vector<SqlToken>& tokens, size_t begin, size_t end,
                        const std::vector<long>& match) const;
     size_t RewriteConvert(std::vector<SqlToken>& tokens, size_t at);

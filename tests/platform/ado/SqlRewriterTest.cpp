@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AdoTestSupport.h"
+#include "platform/ado/DateText.h"
 #include "platform/ado/SqlRewriter.h"
 #include "platform/ado/SqlRoutines.h"
 
@@ -24,6 +25,7 @@ std::u16string FirstValue(Connection* connection, std::u16string_view sql) {
         case VT_BSTR: return Text(value);
         case VT_I4: return tlx::Utf8ToUtf16(std::to_string(value.lVal));
         case VT_R8: return tlx::Utf8ToUtf16(std::to_string(value.dblVal));
+        case VT_DATE: return u"date " + tlx::Utf8ToUtf16(tlx::ado::FormatDateText(value.date).value_or("?"));
         default: return u"<kind " + tlx::Utf8ToUtf16(std::to_string(value.vt)) + u">";
     }
 }
@@ -45,8 +47,8 @@ TEST_F(SqlRewriterTest, TSqlFormsGiveTheirSqlServerResults) {
         {u"select CONVERT(VARCHAR(10), DkN_EDekl_DataWyslania, 120) from tlx.deklnag", u"2024-03-05"},
         {u"select CONVERT(CHAR(10), DkN_EDekl_DataWyslania, 120) from tlx.deklnag", u"2024-03-05"},
         {u"select CONVERT(CHAR(6), 'ab')", u"ab    "},
-        {u"select CONVERT(datetime, '2024-03-05', 120)", u"2024-03-05 00:00:00"},
-        {u"select CONVERT(datetime, '05-03-2024', 120)", u"2024-03-05 00:00:00"},
+        {u"select CONVERT(datetime, '2024-03-05', 120)", u"date 2024-03-05 00:00:00"},
+        {u"select CONVERT(datetime, '05-03-2024', 120)", u"date 2024-03-05 00:00:00"},
         {u"select CONVERT(VARCHAR(4), 110)", u"110"},
         {u"select CONVERT(int, '42') + 1", u"43"},
         {u"select ISNULL(CONVERT(VARCHAR(20), DkN_Opis, 120), '') from tlx.DeklNag", u""},
@@ -54,9 +56,9 @@ TEST_F(SqlRewriterTest, TSqlFormsGiveTheirSqlServerResults) {
         {u"select count(*) from (select TOP 2 PRE_PraId from TLX.PracEtaty order by PRE_PraId) a", u"2"},
         {u"select YEAR(DkN_EDekl_DataWyslania) * 100 + MONTH(DkN_EDekl_DataWyslania) from tlx.deklnag", u"202403"},
         {u"select Day('20240315')", u"15"},
-        {u"select DATEADD(day, -1, DATEADD(month, 1, '20240301'))", u"2024-03-31 00:00:00"},
-        {u"select DATEADD(month, 1, '2024-01-31')", u"2024-02-29 00:00:00"},
-        {u"select DATEADD(yy, -1, '2024-02-29 10:00:00')", u"2023-02-28 10:00:00"},
+        {u"select DATEADD(day, -1, DATEADD(month, 1, '20240301'))", u"date 2024-03-31 00:00:00"},
+        {u"select DATEADD(month, 1, '2024-01-31')", u"date 2024-02-29 00:00:00"},
+        {u"select DATEADD(yy, -1, '2024-02-29 10:00:00')", u"date 2023-02-28 10:00:00"},
         {u"select DATEDIFF(month, '2023-11-30', '2024-02-01')", u"3"},
         {u"select length(GETDATE())", u"19"},
         {u"select 'Nr ' + CONVERT(VARCHAR(10), DkN_Numer) + '/' + CONVERT(VARCHAR(4), DkN_RokMiesiac / 100) "
@@ -71,7 +73,7 @@ TEST_F(SqlRewriterTest, TSqlFormsGiveTheirSqlServerResults) {
          u"ELSE CAST(PRE_UBZTyuId AS VARCHAR(4)) END AS VARCHAR(4)) + CONVERT(VARCHAR(1), PRE_PrawoER) +  "
          u"CONVERT(VARCHAR(1), PRE_StNiepelnosp)) AS TYUB FROM TLX.PracEtaty WHERE PRE_PraId = 1 ORDER BY TYUB ASC;",
          u"011001"},
-        {u"select MIN(PRE_DataOd) AS 'PRE_DataOd' from TLX.PracEtaty", u"2024-01-01 00:00:00"},
+        {u"select MIN(PRE_DataOd) AS 'PRE_DataOd' from TLX.PracEtaty", u"date 2024-01-01 00:00:00"},
         {u"select [DkN_Numer] from [TLX].[DeklNag]", u"7"},
         {u"select dkn_numer from tlx.deklnag -- a comment\n", u"7"},
     };
@@ -83,8 +85,63 @@ TEST_F(SqlRewriterTest, ColumnNamesSurviveTheRewriting) {
     auto rows = Execute(connection_.Get(), u"SELECT DISTINCT(PRE_PraId) FROM TLX.PracEtaty WHERE PRE_PraId < 3 ORDER BY PRE_PraId ASC;");
     EXPECT_EQ(Value(rows.Get(), u"PRE_PraId").lVal, 1);
     rows = Execute(connection_.Get(), u"SELECT MIN(PRE_DataOd) AS 'PRE_DataOd' FROM TLX.PracEtaty");
-    // An expression has no declared type: the aggregate of a date column comes as its stored text.
-    EXPECT_EQ(Text(Value(rows.Get(), u"PRE_DataOd")), u"2024-01-01 00:00:00");
+    // The least of a date column is a date, as in T-SQL.
+    EXPECT_EQ(Value(rows.Get(), u"PRE_DataOd").vt, VT_DATE);
+}
+
+TEST_F(SqlRewriterTest, ExpressionsAnswerWhatTheyAnswerInTSql) {
+    struct Case {
+        const char16_t* sql;
+        const char16_t* expected;
+    } cases[] = {
+        // Dates come as dates, texts of dates as texts.
+        {u"select MAX(PRE_DataOd) as ostatnia from TLX.PracEtaty", u"date 2024-02-01 00:00:00"},
+        {u"select MIN(PRE_DataOd), MAX(PRE_DataOd) from TLX.PracEtaty where PRE_PraId = 3", u"NULL"},
+        {u"select ISNULL(MIN(PRE_DataOd), '2000-01-01') from TLX.PracEtaty", u"date 2024-01-01 00:00:00"},
+        {u"select CAST('2024-03-05' AS DATETIME)", u"date 2024-03-05 00:00:00"},
+        {u"select DATEADD(day, 1, DkN_EDekl_DataWyslania) from TLX.DeklNag", u"date 2024-03-06 13:45:07"},
+        {u"select CONVERT(VARCHAR(20), MAX(PRE_DataOd), 120) from TLX.PracEtaty", u"2024-02-01 00:00:00"},
+        {u"select MAX(DkN_Opis) from TLX.DeklNag", u"NULL"},
+        {u"select MAX(DkN_Numer) from TLX.DeklNag", u"7"},
+        // + of a number and a text adds, as T-SQL converts the text to the number's type.
+        {u"select 1 + '2'", u"3"},
+        {u"select '1' + '2'", u"12"},
+        // DECIMAL and NUMERIC keep their scale, rounding.
+        {u"select CAST(1.2345 AS DECIMAL(10,2))", u"1.230000"},
+        {u"select CAST(1.235 AS NUMERIC(10, 2)) * 100", u"124.000000"},
+        {u"select CONVERT(DECIMAL(5,0), 2.5)", u"3.000000"},
+        {u"select CAST(-2.5 AS DECIMAL(5))", u"-3.000000"},
+        // Division keeps T-SQL's integer division; NULL divided is NULL.
+        {u"select 7 / 2", u"3"},
+        {u"select 7.0 / 2", u"3.500000"},
+        {u"select -7 / 2", u"-3"},
+        {u"select NULL / 0", u"NULL"},
+        {u"select DkN_Numer * 10 / 4 / 2 from TLX.DeklNag", u"8"},
+        {u"select (DkN_Numer + 1) / (DkN_TypDeklar * 2) from TLX.DeklNag", u"4"},
+        // Letters beyond ASCII change case too.
+        {u"select UPPER('zażółć gęślą jaźń')", u"ZAŻÓŁĆ GĘŚLĄ JAŹŃ"},
+        {u"select LOWER(N'ZAŻÓŁĆ GĘŚLĄ JAŹŃ')", u"zażółć gęślą jaźń"},
+        {u"select upper('ÿ straße')", u"Ÿ STRAßE"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FirstValue(connection_.Get(), c.sql), c.expected) << tlx::Utf16ToUtf8(c.sql);
+
+    struct Refused {
+        const char16_t* sql;
+        const char16_t* named;
+    } refused[] = {
+        {u"select 1 / 0", u"Divide by zero"},
+        {u"select DkN_Numer / (DkN_TypDeklar - 1) from TLX.DeklNag", u"Divide by zero"},
+        {u"select 5 % 0", u"Divide by zero"},
+        {u"select 1 + 'a'", u"Conversion failed"},
+    };
+    for (const auto& c : refused) {
+        tlx::ComPtr<Recordset> rows;
+        HRESULT hr = connection_->Execute(tlx::Bstr(c.sql).Get(), nullptr, adCmdText, rows.Out());
+        EXPECT_TRUE(FAILED(hr)) << tlx::Utf16ToUtf8(c.sql);
+        std::u16string description = tlx::TakeErrorDescription();
+        EXPECT_NE(description.find(c.named), std::u16string::npos) << tlx::Utf16ToUtf8(description);
+    }
 }
 
 TEST_F(SqlRewriterTest, UnknownConstructsFailBeforeAnythingRuns) {
