@@ -1,0 +1,22 @@
+#include "mv_deklaracje/pfron/PfronUserError.h"
+
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/HostServices.h"
+
+void RaisePfronUserError(const CBstr& ownText) {
+    const CBstr hostText = GetHostErrorText(kPfronUserError, ownText);
+    RaiseComError(kPfronUserError, (hostText.IsEmpty() ? ownText : hostText).View());
+}
+
+CBstr MissingGenderText(const CBstr& employee) {
+    return CBstr(u"Pracownik " + employee.Str() + u" ma niewypełnioną płeć.");
+}
+
+CBstr WrongVoivodeshipText(const CBstr& employee) {
+    return CBstr(u"Nie można naliczyć deklaracji. Pracownik " + employee.Str() +
+                 u" ma błędnie wprowadzone dane województwa");
+}
+
+CBstr ZeroWorkingTimeText(const CBstr& employee) {
+    return CBstr(u"Pracownik " + employee.Str() + u" ma zerowy mianownik wymiaru etatu.");
+}
