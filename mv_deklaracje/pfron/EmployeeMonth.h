@@ -1,0 +1,68 @@
+// What the INF-D qualification reads of one employee: dated employment records, absences and payouts,
+// as plain values. The calculator reads them from the host's employee objects; tests give them as tables.
+#pragma once
+
+#include <array>
+#include <vector>
+
+#include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje/core/Date.h"
+
+// A period of days with its last day; an open period has no last day.
+struct DayPeriod {
+    CDate first;
+    CDate last;  // empty when open
+    bool open = false;
+};
+
+// One dated employment record of an employee.
+struct EmploymentRecord {
+    long id = 0;                  // the same row answers the same id
+    long status = 0;              // 1 excludes the employee
+    long disabilityDegree = 0;    // 0 none
+    DayPeriod employment;         // the employment the record covers
+    DayPeriod validity;           // the days for which this record is the valid one
+    CDate terminationDate;        // empty when the employment has no end
+    long titleCode = 0;           // the four-digit insurance title as a number (110 for 0110)
+    long fullTimeNumerator = 1;   // the working-time fraction numerator / denominator
+    long fullTimeDenominator = 1;
+};
+
+struct Absence {
+    long kindCode = 0;
+    DayPeriod period;
+};
+
+struct PayoutComponent {
+    long typeCode = 0;
+    long definitionKind = 0;  // 1 marks a component that counts
+    LONGLONG amount = 0;      // currency count (ten-thousandths)
+    long category = 0;        // 2: wages reduced by the employer's contributions
+    long componentKind = 0;   // 331: paid with its own deductions
+    std::array<LONGLONG, 6> deductions{};  // currency counts of the type's six deductions
+};
+
+// A dated entry of the employee's calendar; kind 1 marks the days it covers.
+struct DatedEntry {
+    long kindCode = 0;
+    DayPeriod period;
+};
+
+struct Payout {
+    long kind = 0;          // 1 and 2 are not considered
+    CDate listLastDay;      // the last day of the payout's payroll list
+    std::vector<PayoutComponent> components;
+};
+
+// The employee's data as the qualification asks for it.
+class EmployeeMonthSource {
+public:
+    virtual ~EmployeeMonthSource() = default;
+    // The record valid at `day`, or null when the employee has none.
+    virtual const EmploymentRecord* RecordAt(CDate day) = 0;
+    virtual const std::vector<Absence>& Absences() = 0;
+    virtual const std::vector<Payout>& Payouts() = 0;
+    virtual const std::vector<DatedEntry>& DatedEntries() = 0;
+    // The employee as messages name him: "[code] first-name surname".
+    virtual CBstr Name() = 0;
+};

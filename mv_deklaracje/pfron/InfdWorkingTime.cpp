@@ -1,0 +1,97 @@
+#include "mv_deklaracje/pfron/InfdWorkingTime.h"
+
+#include <algorithm>
+
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/pfron/PfronUserError.h"
+
+namespace {
+long MonthIndex(CDate day) { return day.GetYear() * 12L + day.GetMonth(); }
+CDate LastDay(const DayPeriod& period) {
+    return period.open || period.last.IsEmpty() ? CDate(CDate::kLast) : period.last;
+}
+int DaysBetween(CDate from, CDate to) { return std::max(0, static_cast<int>(to.Value() - from.Value()) + 1); }
+}  // namespace
+
+InfdWorkingTime::InfdWorkingTime(long year, long month, long refundStatus)
+    : year_(year), month_(month), refundStatus_(refundStatus),
+      daysInMonth_(DaysInMonth(static_cast<int>(month), static_cast<int>(year))) {}
+
+int InfdWorkingTime::FieldFor(bool marked, long degree) const {
+    int group;
+    if (refundStatus_ == 2) group = 0;
+    else if (refundStatus_ == 3 || refundStatus_ == 4) group = 3;
+    else return -1;
+    if (degree < 1 || degree > 3) return -1;
+    return (marked ? CHRONZNACZNY : NORMZNACZNY) + group + (3 - static_cast<int>(degree));
+}
+
+int InfdWorkingTime::MarkedDays(EmployeeMonthSource& employee, CDate from, CDate to) {
+    odcinki_.clear();
+    for (const DatedEntry& entry : employee.DatedEntries()) {
+        const CDate od = entry.period.first.IsEmpty() || entry.period.first < from ? from : entry.period.first;
+        const CDate dd = LastDay(entry.period) > to ? to : LastDay(entry.period);
+        if (dd < od) continue;
+        odcinki_.push_back({od, dd, entry.kindCode == 1});
+    }
+    std::sort(odcinki_.begin(), odcinki_.end(),
+              [](const OdcinekOkresu& a, const OdcinekOkresu& b) { return a.Od < b.Od; });
+    // Marked stretches sorted by start, merged as they go: each day counts once.
+    int marked = 0;
+    CDate coveredTo;  // the last day counted so far
+    for (const OdcinekOkresu& o : odcinki_) {
+        if (!o.Oznaczony) continue;
+        const CDate start = !coveredTo.IsEmpty() && o.Od <= coveredTo ? coveredTo.AddDays(1) : o.Od;
+        if (start <= o.Do) {
+            marked += DaysBetween(start, o.Do);
+            coveredTo = o.Do;
+        }
+    }
+    return marked;
+}
+
+InfdWorkingTime::Sums InfdWorkingTime::Calculate(EmployeeMonthSource& employee, CDate terminationDate) {
+    Sums sums{};
+    const CDate periodEnd(static_cast<int>(month_) + 1, 0, static_cast<int>(year_));
+    const long monthIndex = year_ * 12 + month_;
+    CDate cur(static_cast<int>(month_), 1, static_cast<int>(year_));
+    for (;;) {
+        const EmploymentRecord* record = employee.RecordAt(cur);
+        if (!record) {
+            RaiseComError(E_POINTER, u"Brak zapisu historycznego pracownika " + employee.Name().Str() + u" na dzień " +
+                                      cur.FormatSql().Str());
+        }
+        const DayPeriod& employment = record->employment;
+        CDate end = LastDay(record->validity);
+        bool lastWindow = false;
+        if (MonthIndex(end) > monthIndex) {
+            end = periodEnd;
+            lastWindow = true;
+        }
+        if (end < cur) break;  // the record does not move the window forward (or the month is done)
+        if (!employment.first.IsEmpty() && cur <= employment.first && employment.first <= end) cur = employment.first;
+        const CDate employmentEnd = LastDay(employment);
+        if (cur <= employmentEnd && employmentEnd <= end) end = employmentEnd;
+        const bool holdsTermination = !terminationDate.IsEmpty() && cur <= terminationDate && terminationDate <= end;
+        if (holdsTermination) end = terminationDate;
+
+        const CDate from = std::max(cur, employment.first);
+        const int total = from <= end && employmentEnd >= cur ? DaysBetween(from, std::min(end, employmentEnd)) : 0;
+        if (total > 0) {
+            if (record->fullTimeDenominator == 0) RaisePfronUserError(ZeroWorkingTimeText(employee.Name()));
+            const double fraction = static_cast<double>(record->fullTimeNumerator) / record->fullTimeDenominator;
+            const int marked = MarkedDays(employee, from, std::min(end, employmentEnd));
+            const int fields[2] = {FieldFor(true, record->disabilityDegree), FieldFor(false, record->disabilityDegree)};
+            const int days[2] = {marked, total - marked};
+            for (int side = 0; side < 2; ++side) {
+                if (fields[side] >= 0 && days[side] > 0) {
+                    sums[static_cast<std::size_t>(fields[side])] += static_cast<double>(days[side]) / daysInMonth_ * fraction;
+                }
+            }
+            if (holdsTermination) break;
+        }
+        if (lastWindow) break;
+        cur = end.AddDays(1);
+    }
+    return sums;
+}
