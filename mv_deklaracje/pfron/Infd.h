@@ -1,0 +1,29 @@
+// The INF-D calculator: bound by DeklId to an INF-D declaration, it builds one INF-D-P attachment per
+// qualifying disabled employee and exports the declaration as PFRON application files.
+//
+// States: unbound after creation; bound by put DeklId (a second put rebinds); the binding lasts until
+// the object is released.
+#pragma once
+
+#include "TlxBus.h"
+#include "mv_deklaracje_tlb.h"
+#include "tlb/DispatchTables.h"
+
+class CINFD;
+using CINFDRoot = IInitializeSessionImpl<CINFD, TlxObjectRoot<CINFD, tlx::Dispatch<IINFD>>, 2>;
+
+class CINFD final : public CINFDRoot {
+public:
+    // IINFD
+    HRESULT Przelicz() override;
+    HRESULT ExportToSOD(LONG lDeklID, BSTR sDir) override;
+    HRESULT ExportToSODVC(LONG lDeklID, BSTR sDir) override;
+    HRESULT get_DeklId(LONG* pVal) override;
+    HRESULT put_DeklId(LONG value) override;
+
+    // The bound declaration; null when unbound.
+    tlx::ComPtr<IDeklaracja2> GetDeklaracja() const;
+
+private:
+    tlx::ComPtr<ISessionReference> declaration_;
+};

@@ -1,0 +1,54 @@
+#include "mv_deklaracje/pfron/PfronDeclaration.h"
+
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/pfron/PfronText.h"
+#include "platform/com/Bstr.h"
+
+tlx::ComPtr<IDeklaracja2> OpenDeclaration(ISession* session, LONG id) {
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDispatch> created;
+    CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
+                                    created.Out()));
+    if (!created) RaiseHResult(E_POINTER);
+    tlx::ComPtr<ICollection> collection;
+    CheckHost(created->QueryInterface(IidOf<ICollection>(), collection.OutVoid()));
+    tlx::ComPtr<IDispatch> item;
+    CheckHost(collection->Item(tlx::Variant::FromString(LongToString(id).View()), item.Out()));
+    if (!item) return nullptr;
+    tlx::ComPtr<IDeklaracja2> declaration;
+    CheckHost(item->QueryInterface(IidOf<IDeklaracja2>(), declaration.OutVoid()));
+    return declaration;
+}
+
+tlx::ComPtr<ISessionReference> AttachDeclaration(ISession* session, IDeklaracja2* declaration) {
+    if (!declaration) return nullptr;
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(declaration->QueryInterface(IID_IDispatch, object.OutVoid()));
+    tlx::ComPtr<ISessionReference> reference;
+    CheckHost(session->GetReference(object.Get(), reference.Out()));
+    return reference;
+}
+
+tlx::ComPtr<IDeklaracja2> GetDeklaracja(ISessionReference* bound) {
+    if (!bound) return nullptr;
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(bound->GetObject(object.Out()));
+    if (!object) return nullptr;
+    tlx::ComPtr<IDeklaracja2> declaration;
+    CheckHost(object->QueryInterface(IidOf<IDeklaracja2>(), declaration.OutVoid()));
+    return declaration;
+}
+
+tlx::ComPtr<IDeklaracja2> RequireDeklaracja(ISessionReference* bound) {
+    tlx::ComPtr<IDeklaracja2> declaration = GetDeklaracja(bound);
+    if (!declaration) RaiseHResult(E_POINTER);
+    return declaration;
+}
+
+CBstr OkresSprawozdawczyTekst(ISessionReference* bound) {
+    tlx::ComPtr<IDeklaracja2> declaration = RequireDeklaracja(bound);
+    LONG month = 0, year = 0;
+    CheckHost(declaration->get_Miesiac(&month));
+    CheckHost(declaration->get_Rok(&year));
+    return FormatReportingPeriod(month, year);
+}

@@ -1,0 +1,20 @@
+// The binding of a PFRON calculator (INF-D, WN-D, WN-U) to the declaration it works on: the object keeps
+// the session's reference for the declaration, never the declaration itself.
+#pragma once
+
+#include "hostapi/Collections.h"
+#include "hostapi/Session.h"
+#include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje_tlb.h"
+#include "platform/com/ComPtr.h"
+
+// The declaration of identifier `id`, loaded through the module's declaration collection of `session`.
+tlx::ComPtr<IDeklaracja2> OpenDeclaration(ISession* session, LONG id);
+// The session's reference for `declaration`; null for a null declaration.
+tlx::ComPtr<ISessionReference> AttachDeclaration(ISession* session, IDeklaracja2* declaration);
+// The declaration a reference stands for; null when unbound.
+tlx::ComPtr<IDeklaracja2> GetDeklaracja(ISessionReference* bound);
+// The bound declaration; E_POINTER when unbound.
+tlx::ComPtr<IDeklaracja2> RequireDeklaracja(ISessionReference* bound);
+// "MM-YYYY" of the bound declaration's month and year; E_POINTER when unbound.
+CBstr OkresSprawozdawczyTekst(ISessionReference* bound);
