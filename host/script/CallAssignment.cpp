@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -110,44 +111,64 @@ private:
         divisionMayFollow_ = true;
     }
 
-    // `open`..`close` are a call's parentheses: rewritten when `=` (not `==` or `=>`) follows and a
-    // callee of names and dots precedes.
+    // A callee of names and dots: not empty, no empty name, no leading digit, not a keyword.
+    static bool IsNameChain(std::string_view chain) {
+        return !chain.empty() && chain.front() != '.' && chain.back() != '.' &&
+               !(chain.front() >= '0' && chain.front() <= '9') && chain.find("..") == std::string_view::npos &&
+               !IsKeyword(chain);
+    }
+
+    bool IsHeadClose(std::size_t at) const {
+        return std::find(headCloses_.begin(), headCloses_.end(), at) != headCloses_.end();
+    }
+
+    // The start of the callee that ends at `end`: names joined by dots, possibly after calls written
+    // right before them (`a.b("x")(1, 0)`, `f(1).g(2)`); npos when no such callee ends there.
+    std::size_t CalleeStart(std::size_t end) const {
+        std::size_t start = end;
+        while (start > 0 && (IsNameChar(code_[start - 1]) || code_[start - 1] == '.')) --start;
+        std::string_view piece = code_.substr(start, end - start);
+        if (start == 0 || code_[start - 1] != ')' || IsHeadClose(start - 1))
+            return IsNameChain(piece) ? start : std::string_view::npos;
+        if (!piece.empty() && (piece.front() != '.' || !IsNameChain(piece.substr(1)))) return std::string_view::npos;
+        auto call = callStarts_.find(start - 1);  // a call's start is its whole callee's start
+        return call == callStarts_.end() ? std::string_view::npos : call->second;
+    }
+
+    // `open`..`close` are a call's parentheses: remembered as a call when a callee precedes, and
+    // rewritten when `=` (not `==` or `=>`) follows.
     void TryRewrite(std::size_t open, std::size_t close) {
+        std::size_t end = open;
+        while (end > 0 && (code_[end - 1] == ' ' || code_[end - 1] == '\t')) --end;
+        std::size_t start = CalleeStart(end);
+        if (start == std::string_view::npos) return;
+        callStarts_[close] = start;
+
         std::size_t after = close + 1;
         while (after < code_.size() && IsSpace(code_[after])) ++after;
         if (after >= code_.size() || code_[after] != '=') return;
         if (after + 1 < code_.size() && (code_[after + 1] == '=' || code_[after + 1] == '>')) return;
-
-        std::size_t end = open;
-        while (end > 0 && (code_[end - 1] == ' ' || code_[end - 1] == '\t')) --end;
-        std::size_t start = end;
-        std::size_t lastDot = std::string_view::npos;
-        while (start > 0 && (IsNameChar(code_[start - 1]) || code_[start - 1] == '.')) {
-            --start;
-            if (code_[start] == '.' && lastDot == std::string_view::npos) lastDot = start;
-        }
-        std::string_view callee = code_.substr(start, end - start);
-        if (callee.empty() || callee.front() == '.' || callee.back() == '.' ||
-            (callee.front() >= '0' && callee.front() <= '9') || callee.find("..") != std::string_view::npos)
-            return;
-        if (IsKeyword(callee)) return;
         std::size_t before = start;
         while (before > 0 && IsSpace(code_[before - 1])) --before;
-        bool afterHead = before > 0 && std::find(headCloses_.begin(), headCloses_.end(), before - 1) != headCloses_.end();
+        bool afterHead = before > 0 && IsHeadClose(before - 1);
         if (before > 0 && !afterHead && (code_[before - 1] == '.' || code_[before - 1] == ')' || code_[before - 1] == ']'))
             return;
         if (!edits_.empty() && edits_.back().end > start) return;  // inside a rewritten call's arguments
 
-        std::string object, name = "null";
-        if (lastDot == std::string_view::npos) {
-            object = std::string(callee);
+        // The object is all but the last name after a dot; a callee ending in a call is the object itself,
+        // whose default member is put.
+        std::size_t name = end;
+        while (name > start && IsNameChar(code_[name - 1])) --name;
+        std::string object, member = "null";
+        if (name == end || name == start) {
+            object = std::string(code_.substr(start, end - start));
         } else {
-            object = std::string(code_.substr(start, lastDot - start));
-            name = "\"" + std::string(code_.substr(lastDot + 1, end - lastDot - 1)) + "\"";
+            object = std::string(code_.substr(start, name - 1 - start));
+            member = "\"" + std::string(code_.substr(name, end - name)) + "\"";
         }
         std::string args(code_.substr(open + 1, close - open - 1));
         edits_.push_back({start, close + 1,
-                          std::string(kCallAssignmentHelper) + "(" + object + ", " + name + ", [" + args + "]).value"});
+                          std::string(kCallAssignmentHelper) + "(" + object + ", " + member + ", [" + args + "]).value"});
     }
 
     std::string_view code_;
@@ -155,6 +176,7 @@ private:
     bool divisionMayFollow_ = false;
     std::vector<std::pair<std::size_t, bool>> opens_;  // an open parenthesis, and whether it opens a statement head
     std::vector<std::size_t> headCloses_;              // where statement heads close
+    std::unordered_map<std::size_t, std::size_t> callStarts_;  // a call's ")" -> its callee's start
     std::vector<Edit> edits_;
 };
 
