@@ -7,6 +7,7 @@
 #include "host/objects/accounting/AccountingClasses.h"
 #include "host/objects/calendar/CalendarClasses.h"
 #include "host/objects/edeklaracje/EDeklaracjeClasses.h"
+#include "host/objects/kedu/KeduClasses.h"
 #include "host/objects/payroll/PayrollClasses.h"
 #include "host/objects/subjects/SubjectClasses.h"
 #include "host/script/ScriptClasses.h"
@@ -27,6 +28,7 @@ HRESULT RegisterHostClasses() {
         RegisterCalendarClasses(),
         RegisterEDeklaracjeClasses(),
         RegisterPayrollClasses(),
+        RegisterKeduClasses(),
     });
     return result;
 }

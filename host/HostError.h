@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "platform/com/ComPtr.h"
 #include "platform/com/ErrorInfo.h"
 
 namespace tlx::host {
@@ -23,6 +24,18 @@ inline void Check(HRESULT hr) {
 // Sets the thread's error object to `text` and throws `hr`.
 [[noreturn]] inline void Fail(HRESULT hr, std::u16string_view text) {
     SetErrorText(hr, text);
+    throw HostError{hr};
+}
+
+// As Fail, with the failing interface's identifier in the error object.
+[[noreturn]] inline void Fail(REFIID iid, HRESULT hr, std::u16string_view text) {
+    ComPtr<ICreateErrorInfo> create;
+    if (SUCCEEDED(CreateErrorInfo(create.Out()))) {
+        Bstr description(text);
+        create->SetDescription(description.Get());
+        create->SetGUID(iid);
+        SetErrorInfo(0, create.As<IErrorInfo>().Get());
+    }
     throw HostError{hr};
 }
 
