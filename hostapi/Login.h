@@ -23,11 +23,13 @@ protected:
 
 // The operator signed in to the host.
 struct IOperatorObject : IDispatch {
-    static constexpr IID kIid = tlx::MakeGuid(u"{FB608F86-CDEC-44B1-8DD9-22C531ABA880}");
+    static constexpr IID kIid = tlx::MakeGuid(u"{31B87CF8-92E3-4912-9472-2AB270A56CC6}");
     using Base = IDispatch;
     // The operator's working date (an OLE date; the host's "today"), 0 when none is set.
     virtual HRESULT GetToday(DATE* today) = 0;
-    // Non-zero when the operator works over a remote-desktop session.
+    // Non-zero when the operator works over a remote-desktop session: exports then reach the user's
+    // machine through the remote file copy, not the transfer channel. Scripts also read it as the
+    // properties ZdalnyEksport and OperatorRemoteFlag.
     virtual HRESULT IsRemoteSession(LONG* remote) = 0;
     // The operator's kind: 4 is an accounting office's operator; other values are ordinary operators.
     virtual HRESULT OperatorType(LONG* type) = 0;

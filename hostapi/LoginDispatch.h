@@ -23,6 +23,8 @@ inline const tlx::DispatchTable& DispatchTableOf(IOperatorObject*) {
         tlx::DispGet<&IOperatorObject::get_ID>(u"ID", 4),
         tlx::DispGet<&IOperatorObject::get_Kod>(u"Kod", 5),
         tlx::DispMethod<&IOperatorObject::GetEntry>(u"GetEntry", 6),
+        tlx::DispGet<&IOperatorObject::IsRemoteSession>(u"ZdalnyEksport", 7),
+        tlx::DispGet<&IOperatorObject::IsRemoteSession>(u"OperatorRemoteFlag", 8),
     };
     return table;
 }
