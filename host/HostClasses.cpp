@@ -7,6 +7,7 @@
 #include "host/objects/accounting/AccountingClasses.h"
 #include "host/objects/calendar/CalendarClasses.h"
 #include "host/objects/edeklaracje/EDeklaracjeClasses.h"
+#include "host/objects/files/FilesClasses.h"
 #include "host/objects/kedu/KeduClasses.h"
 #include "host/objects/payroll/PayrollClasses.h"
 #include "host/objects/subjects/SubjectClasses.h"
@@ -29,6 +30,7 @@ HRESULT RegisterHostClasses() {
         RegisterEDeklaracjeClasses(),
         RegisterPayrollClasses(),
         RegisterKeduClasses(),
+        RegisterFilesClasses(),
     });
     return result;
 }
