@@ -84,7 +84,7 @@ int ReportFailure(const std::string& what, long hr) {
     return 1;
 }
 
-int RunScript(const std::string& script, const std::string& database) {
+int RunScript(const std::string& script, const std::string& database, bool remote) {
     std::ifstream in(script, std::ios::binary);
     if (!in) {
         std::fprintf(stderr, "tlxhost: nie można odczytać skryptu %s\n", script.c_str());
@@ -102,6 +102,7 @@ int RunScript(const std::string& script, const std::string& database) {
     }
     tlx::host::LoginSettings settings;
     settings.companyDatabase = database;
+    settings.op.remote = remote ? 1 : 0;
     if (std::string config = ConfigDatabasePath(database); std::filesystem::is_regular_file(config))
         settings.configDatabase = config;
     if (HRESULT hr = tlx::host::StartHost(settings); FAILED(hr)) return ReportFailure("uruchamianie hosta", hr);

@@ -43,10 +43,11 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: tlxhost init-db PATH [--demo]\n"
                  "       tlxhost register [LIBRARY] | unregister [LIBRARY] | classes\n"
-                 "       tlxhost run FILE.js [--db PATH]\n"
+                 "       tlxhost run FILE.js [--db PATH] [--remote]\n"
                  "       tlxhost demo\n"
                  "  the registry file is $TLX_REGISTRY; the module library is $TLX_MODULE or the built one;\n"
-                 "  run takes the company database from --db or $TLX_DATABASE\n");
+                 "  run takes the company database from --db or $TLX_DATABASE; --remote signs the operator in\n"
+                 "  as working on a remote desktop (files for the user's machine land in $TLX_CLIENT_ROOT)\n");
     return 2;
 }
 
@@ -64,15 +65,21 @@ int main(int argc, char** argv) {
         return tlxhost::InitDatabase(argv[2], argc == 4);
     }
     if (command == "run") {
-        if (argc != 3 && argc != 5) return Usage();
+        if (argc < 3) return Usage();
         std::string database;
-        if (argc == 5) {
-            if (std::string_view(argv[3]) != "--db") return Usage();
-            database = argv[4];
-        } else if (const char* fromEnvironment = std::getenv("TLX_DATABASE")) {
-            database = fromEnvironment;
+        if (const char* fromEnvironment = std::getenv("TLX_DATABASE")) database = fromEnvironment;
+        bool remote = false;
+        for (int i = 3; i < argc; ++i) {
+            std::string_view option = argv[i];
+            if (option == "--remote") {
+                remote = true;
+            } else if (option == "--db" && i + 1 < argc) {
+                database = argv[++i];
+            } else {
+                return Usage();
+            }
         }
-        return tlxhost::RunScript(argv[2], database);
+        return tlxhost::RunScript(argv[2], database, remote);
     }
     if (command == "demo") return tlxhost::RunDemo(ModulePath());
     return Usage();

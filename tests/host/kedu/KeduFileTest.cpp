@@ -78,12 +78,12 @@ TEST_F(KeduFile, AFailingSaveLeavesTheOldFileAsItWas) {
     EXPECT_EQ(FilesInFolder(), 2u) << "only the old file and the folder: nothing half-written is left";
 }
 
-class KeduScript : public ScriptTest {
+class KeduFromScript : public ScriptTest {
 protected:
     ComPtr<IKeduPlik> kedu_ = NewKedu();
 };
 
-TEST_F(KeduScript, AScriptFillsBlocksByNameAndPositionAndReadsThemBack) {
+TEST_F(KeduFromScript, AScriptFillsBlocksByNameAndPositionAndReadsThemBack) {
     ASSERT_EQ(Bind(u"kedu", kedu_.Get()), S_OK);
     ASSERT_EQ(AddScript(u"var dok = kedu.Dokumenty.Add('ZUSRCA');\n"
                         u"var bloki = dok.Bloki;\n"
