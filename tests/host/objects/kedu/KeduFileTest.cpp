@@ -6,7 +6,7 @@
 #include <fstream>
 #include <random>
 
-#include "../ScriptFixture.h"
+#include "ScriptFixture.h"
 #include "KeduTestSupport.h"
 
 namespace tlx::host::test {

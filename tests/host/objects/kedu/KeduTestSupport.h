@@ -77,11 +77,11 @@ inline std::string ReadBytes(const std::string& path) {
     return bytes.str();
 }
 
-// A golden file beside the tests of `folder` (tests/host/<folder>/golden/<name>).
+// A golden file beside the tests of `folder` (tests/host/objects/<folder>/golden/<name>).
 inline std::string Golden(const std::string& folder, const std::string& name) {
     const char* root = std::getenv("TLX_SOURCE_DIR");
     EXPECT_NE(root, nullptr) << "TLX_SOURCE_DIR names the source tree";
-    std::string path = std::string(root ? root : ".") + "/tests/host/" + folder + "/golden/" + name;
+    std::string path = std::string(root ? root : ".") + "/tests/host/objects/" + folder + "/golden/" + name;
     std::string bytes = ReadBytes(path);
     EXPECT_FALSE(bytes.empty()) << path;
     return bytes;

@@ -9,7 +9,7 @@
 #include <random>
 #include <sstream>
 
-#include "../ScriptFixture.h"
+#include "ScriptFixture.h"
 #include "host/HostClasses.h"
 #include "host/objects/files/ClientFolder.h"
 #include "host/session/OperatorObject.h"
