@@ -28,7 +28,7 @@ inline void Check(HRESULT hr) {
 }
 
 // As Fail, with the failing interface's identifier in the error object.
-[[noreturn]] inline void Fail(REFIID iid, HRESULT hr, std::u16string_view text) {
+[[noreturn]] inline void Fail(HRESULT hr, REFIID iid, std::u16string_view text) {
     ComPtr<ICreateErrorInfo> create;
     if (SUCCEEDED(CreateErrorInfo(create.Out()))) {
         Bstr description(text);

@@ -17,9 +17,9 @@ std::filesystem::path ClientRoot() {
 std::filesystem::path MapClientPath(std::u16string_view name, REFIID iid) {
     std::u16string quoted = u"\"" + std::u16string(name) + u"\"";
     if (name.find(u"..") != std::u16string_view::npos)
-        Fail(iid, E_ACCESSDENIED, u"Nazwa pliku " + quoted + u" wychodzi poza folder użytkownika (\"..\").");
+        Fail(E_ACCESSDENIED, iid, u"Nazwa pliku " + quoted + u" wychodzi poza folder użytkownika (\"..\").");
     if (name.find(u'\0') != std::u16string_view::npos)
-        Fail(iid, E_INVALIDARG, u"Nazwa pliku " + quoted + u" zawiera znak NUL.");
+        Fail(E_INVALIDARG, iid, u"Nazwa pliku " + quoted + u" zawiera znak NUL.");
     std::filesystem::path mapped = ClientRoot();
     bool file = false;  // a piece after the drive names the file
     for (std::size_t start = 0; start <= name.size();) {
@@ -34,7 +34,7 @@ std::filesystem::path MapClientPath(std::u16string_view name, REFIID iid) {
         }
         start = end + 1;
     }
-    if (!file) Fail(iid, E_INVALIDARG, u"Nazwa pliku " + quoted + u" nie wskazuje pliku.");
+    if (!file) Fail(E_INVALIDARG, iid, u"Nazwa pliku " + quoted + u" nie wskazuje pliku.");
     return mapped;
 }
 
@@ -42,7 +42,7 @@ std::filesystem::path DeliverToClient(std::u16string_view name, std::string_view
     std::filesystem::path target = MapClientPath(name, iid);
     std::error_code error;
     std::filesystem::create_directories(target.parent_path(), error);
-    if (error) FailFile(iid, error.value(), target.parent_path());
+    if (error) FailFile(error.value(), target.parent_path(), iid);
     ReplaceFile(target, bytes, iid);
     return target;
 }

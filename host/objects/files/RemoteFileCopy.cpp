@@ -18,7 +18,7 @@ HRESULT CRemoteFileCopy::Copy(BSTR target, BSTR source) {
         {
             std::ifstream in(Utf16ToUtf8(sourceName), std::ios::binary);
             if (!in || std::filesystem::is_directory(Utf16ToUtf8(sourceName)))
-                Fail(IID_IRemoteFileCopy, HRESULT_FROM_WIN32(2),
+                Fail(HRESULT_FROM_WIN32(2), IID_IRemoteFileCopy,
                      u"Brak pliku \"" + std::u16string(sourceName) + u"\" do skopiowania na komputer użytkownika.");
             std::ostringstream read;
             read << in.rdbuf();

@@ -20,7 +20,7 @@ HRESULT CRemoteFileTransfer::SetKind(BSTR kind) {
     return Boundary([&] {
         std::u16string text = AsciiLowerCopy<char16_t>(TextOf(kind));
         if (text != u"file" && text != u"app")
-            Fail(IID_IRemoteFileTransfer, E_INVALIDARG,
+            Fail(E_INVALIDARG, IID_IRemoteFileTransfer,
                  u"Nieznany sposób przesłania pliku \"" + TextOf(kind) + u"\" (dozwolone: \"file\", \"app\").");
         kind_ = text;
     });
@@ -48,15 +48,15 @@ void CRemoteFileTransfer::LogApplication() const {
     std::ofstream out(log, std::ios::binary | std::ios::app);
     out << Utf16ToUtf8(appPath_) << '\t' << Utf16ToUtf8(fileName_) << '\n';
     out.flush();
-    if (!out) FailFile(IID_IRemoteFileTransfer, errno, log);
+    if (!out) FailFile(errno, log, IID_IRemoteFileTransfer);
 }
 
 HRESULT CRemoteFileTransfer::Transfer() {
     return Boundary([&] {
         if (fileName_.empty())
-            Fail(IID_IRemoteFileTransfer, E_INVALIDARG, u"Nie podano nazwy pliku do przesłania (SetFileName).");
+            Fail(E_INVALIDARG, IID_IRemoteFileTransfer, u"Nie podano nazwy pliku do przesłania (SetFileName).");
         if (kind_.empty())
-            Fail(IID_IRemoteFileTransfer, E_INVALIDARG,
+            Fail(E_INVALIDARG, IID_IRemoteFileTransfer,
                  u"Nie podano sposobu przesłania pliku \"" + fileName_ + u"\" (SetKind).");
         DeliverToClient(fileName_, Utf16ToUtf8(content_), IID_IRemoteFileTransfer);
         if (kind_ == u"app") LogApplication();

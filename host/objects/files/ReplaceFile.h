@@ -15,6 +15,6 @@ namespace tlx::host {
 void ReplaceFile(const std::filesystem::path& target, std::string_view bytes, REFIID iid);
 
 // The HRESULT and Polish message of a failed file operation (errno `error`) on `path`.
-[[noreturn]] void FailFile(REFIID iid, int error, const std::filesystem::path& path);
+[[noreturn]] void FailFile(int error, const std::filesystem::path& path, REFIID iid);
 
 }  // namespace tlx::host

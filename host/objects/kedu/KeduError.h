@@ -23,7 +23,7 @@ HRESULT KeduBoundary(REFIID iid, F&& body) {
         try {
             body();
         } catch (const KeduError& e) {
-            Fail(iid, e.hr, e.text);
+            Fail(e.hr, iid, e.text);
         }
     });
 }
