@@ -52,13 +52,13 @@ int CBstr::Find(OLECHAR c) const {
 
 CBstr CBstr::TrimLeft() const {
     if (!text_) return CBstr();
-    return CBstr(View().substr(static_cast<unsigned>(SkipLeadingSpaces())));
+    return CBstr(View().substr(static_cast<std::size_t>(SkipLeadingSpaces() - text_->c_str())));
 }
 
-int CBstr::SkipLeadingSpaces() const {
-    if (!text_) return -1;
+const OLECHAR* CBstr::SkipLeadingSpaces() const {
+    if (!text_) return nullptr;
     auto pos = View().find_first_not_of(u' ');
-    return static_cast<int>(pos == std::u16string_view::npos ? Length() : pos);
+    return text_->c_str() + (pos == std::u16string_view::npos ? Length() : pos);
 }
 
 CBstr CBstr::ToLower() const {

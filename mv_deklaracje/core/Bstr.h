@@ -40,8 +40,9 @@ public:
     CBstr Right(unsigned count) const;
     int Find(OLECHAR c) const;
     CBstr TrimLeft() const;
-    // Position of the first character that is not a blank (U+0020); -1 for a null string.
-    int SkipLeadingSpaces() const;
+    // The first character that is not a blank (U+0020), the text's end when all are; null for a null
+    // string (Part 1.111).
+    const OLECHAR* SkipLeadingSpaces() const;
     CBstr ToLower() const;
     CBstr ToUpper() const;
 

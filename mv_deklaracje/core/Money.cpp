@@ -24,3 +24,14 @@ double RoundTo(double x, int decimals) {
     double r = std::floor(std::fabs(x) * m + 0.500001) / m;
     return x < 0 ? -r : r;
 }
+
+CY RoundCurrency(CY value, LONGLONG step) {
+    if (step <= 0) RaiseHResult(E_INVALIDARG);
+    LONGLONG half = step / 2, sum = 0;
+    if (value.int64 > 0) {
+        if (__builtin_add_overflow(value.int64, half, &sum)) RaiseComError(DISP_E_OVERFLOW, u"Kwota jest poza zakresem kwot.");
+        return CY{sum / step * step};
+    }
+    if (__builtin_sub_overflow(half, value.int64, &sum)) RaiseComError(DISP_E_OVERFLOW, u"Kwota jest poza zakresem kwot.");
+    return CY{-(sum / step * step)};
+}

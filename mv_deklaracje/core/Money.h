@@ -24,6 +24,11 @@ private:
     LONGLONG count_ = 0;
 };
 
+// Rounds a money value half away from zero to a multiple of `step` ten-thousandths (10000: whole units),
+// in 64-bit arithmetic (Part 2.232); a step not above 0 fails with E_INVALIDARG, a result beyond the
+// currency range with DISP_E_OVERFLOW.
+CY RoundCurrency(CY value, LONGLONG step);
+
 // Rounds half away from zero to `decimals` places (none when decimals <= 0), with a bias of 0.000001 of
 // the last kept place.
 double RoundTo(double x, int decimals);

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje/core/Money.h"
@@ -59,4 +62,19 @@ TEST(CMoney, RoundsToGroszeHalfAwayFromZero) {
     EXPECT_EQ(RoundTo(-2.345, 2), -2.35);
     EXPECT_EQ(RoundTo(12.5, 0), 13);
     EXPECT_EQ(RoundTo(12.5, -3), 13);
+}
+
+TEST(RoundCurrency, RoundsToItsStepHalvesAwayFromZero) {
+    auto round = [](double amount, LONGLONG step) {
+        return static_cast<double>(RoundCurrency(CY{std::llround(amount * 10000)}, step).int64) / 10000;
+    };
+    EXPECT_EQ(round(0.5, 10000), 1);
+    EXPECT_EQ(round(-0.5, 10000), -1);
+    EXPECT_EQ(round(2.4999, 10000), 2);
+    EXPECT_EQ(round(1.5, 10000), 2);
+    EXPECT_EQ(round(-1.4999, 10000), -1);
+    EXPECT_EQ(round(0, 10000), 0);
+    EXPECT_EQ(round(12.345, 100), 12.35) << "a step of hundredths";
+    EXPECT_THROW(RoundCurrency(CY{1}, 0), ComError);
+    EXPECT_THROW(RoundCurrency(CY{INT64_MAX - 10}, 10000), ComError) << "beyond the currency range";
 }

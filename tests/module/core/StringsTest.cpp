@@ -31,6 +31,12 @@ TEST(CBstr, NullAndEmptyStayApart) {
 TEST(CBstr, TrimAndCaseTouchOnlyBlanksAndAscii) {
     EXPECT_EQ(CBstr(u"\t x").TrimLeft(), u"\t x");
     EXPECT_EQ(CBstr(u"   x ").TrimLeft(), u"x ");
+    EXPECT_EQ(CBstr().SkipLeadingSpaces(), nullptr) << "a null string answers null";
+    EXPECT_EQ(CBstr().TrimLeft().IsNull(), true);
+    CBstr spaced(u"  ab");
+    EXPECT_EQ(std::u16string_view(spaced.SkipLeadingSpaces()), u"ab");
+    CBstr blanks(u"   ");
+    EXPECT_EQ(std::u16string_view(blanks.SkipLeadingSpaces()), u"") << "the end of a text of blanks";
     EXPECT_EQ(CBstr(u"zaliczka ąę").ToUpper(), u"ZALICZKA ąę");
     EXPECT_EQ(CBstr(u"ŁÓDŹ Ab").ToLower(), u"ŁÓdŹ ab") << "only A-Z fold";
 }
