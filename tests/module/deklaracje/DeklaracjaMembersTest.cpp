@@ -177,6 +177,19 @@ TEST_F(DeklaracjaMembersTest, ATextCutToItsColumnKeepsWholeCharactersAndItsNuls)
     EXPECT_EQ(std::u16string(read.bstrVal, SysStringLen(read.bstrVal)), nul) << "stored whole";
 }
 
+TEST_F(DeklaracjaMembersTest, TheAuditStampFollowsTheRowAndIsSavedWithIt) {
+    auto declaration = NewDeclaration(902, 2015, 10);
+    auto other = NewDeclaration(902, 2015, 9);
+    Save();
+    std::u16string where = u" from TLX.DeklNag where DkN_DkNID = " + Number(Id(declaration.Get()));
+    EXPECT_EQ(Scalar(u"select DkN_OpeZalId || '/' || (DkN_TS_Zal is not null)" + where), u"1/1")
+        << "stamped without anybody asking for the stamp";
+    Variant stamp = Get(declaration.Get(), u"Stempel");
+    ASSERT_EQ(stamp.vt, VT_DISPATCH);
+    EXPECT_TRUE(ComPtr<IDispatch>(stamp.pdispVal).As<IStempel>());
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag where DkN_OpeZalId is null"), u"0");
+}
+
 // --- Lock and script reset over child declarations -----------------------------------------------
 
 TEST_F(DeklaracjaMembersTest, TheLockSpreadsToChildrenAndGrandchildren) {
