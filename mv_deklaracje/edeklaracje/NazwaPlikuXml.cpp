@@ -3,6 +3,8 @@
 #include <ctime>
 
 #include "hostapi/Employees.h"
+#include "platform/com/OleDate.h"
+#include "platform/com/Variant.h"
 #include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/forms/FormXml.h"
@@ -34,16 +36,57 @@ std::u16string FormPart(IDeklaracja2* declaration, IXMLDOMDocument* document) {
     return std::u16string(symbol.View());
 }
 
-// The person's identifier of a person form: the employee's PESEL. The dated employee record that says
-// whether he files with NIP, PESEL or a foreign number is not kept by this host.
-std::u16string PersonIdentifier(IDeklaracja2* declaration) {
+// The version from which a person form carries a non-resident's foreign tax number.
+LONG ForeignNumberSince(LONG typDeklar) {
+    switch (typDeklar) {
+        case dekPIT11: return 22;
+        case dekPIT40: return 21;
+        case dekPIT8C: return 7;
+        default: return 12;  // IFT-1, IFT-1R
+    }
+}
+
+std::u16string ReplacedBy(std::u16string text, char16_t from, char16_t to) {
+    for (char16_t& c : text)
+        if (c == from) c = to;
+    return text;
+}
+
+// The person's identifier of a person form, from the employee's record valid on 31 December of the
+// declaration's year: a non-resident's foreign tax number where the form's version admits one, else the
+// NIP when an identity document other than the PESEL stands for him, else the PESEL.
+std::u16string PersonIdentifier(IDeklaracja2* declaration, IDeklaracja* self, LONG type) {
+    LONG version = Read(self, &IDeklaracja::get_Wersja);
     tlx::ComPtr<IDispatch> employee;
     CheckHost(declaration->get_Pracownik(employee.Out()));
-    tlx::ComPtr<IPracownik> pracownik = employee ? employee.As<IPracownik>() : nullptr;
-    if (!pracownik) RaiseHResult(E_POINTER);
-    tlx::Bstr pesel;
-    CheckHost(pracownik->get_PESEL(pesel.Out()));
-    return std::u16string(pesel.View());
+    tlx::ComPtr<IPracownikDane> card = employee ? employee.As<IPracownikDane>() : nullptr;
+    if (!card) RaiseHResult(E_POINTER);
+    SYSTEMTIME lastDay{};
+    lastDay.wYear = static_cast<WORD>(Read(self, &IDeklaracja::get_Rok));
+    lastDay.wMonth = 12;
+    lastDay.wDay = 31;
+    DATE day = 0;
+    if (!SystemTimeToVariantTime(&lastDay, &day)) RaiseHResult(E_INVALIDARG);
+    tlx::ComPtr<IPracEtat> record;
+    CheckHost(card->GetEtat(day, tlx::Variant::Missing(), record.Out()));
+    if (!record) RaiseHResult(E_POINTER);
+    if (version >= ForeignNumberSince(type)) {
+        tlx::ComPtr<IPracPodatki> taxes;
+        CheckHost(record->get_Podatki(taxes.Out()));
+        if (!taxes) RaiseHResult(E_POINTER);
+        LONG nonResident = 0;
+        CheckHost(taxes->get_Nierezydent(&nonResident));
+        if (nonResident == 1) {
+            tlx::Bstr foreign;
+            CheckHost(taxes->get_NipZagraniczny(foreign.Out()));
+            return ReplacedBy(ReplacedBy(std::u16string(foreign.View()), u'\\', u'_'), u'/', u'_');
+        }
+    }
+    LONG document = 0;
+    CheckHost(record->get_RodzajDokumentu(&document));
+    tlx::Bstr number;
+    CheckHost(document > 0 ? record->get_NipE(number.Out()) : record->get_Pesel(number.Out()));
+    return std::u16string(number.View());
 }
 
 }  // namespace
@@ -67,7 +110,7 @@ std::u16string NazwaPlikuXml(IDeklaracja2* declaration, IXMLDOMDocument* documen
     if (!self) RaiseHResult(E_POINTER);
     LONG type = Read(self.Get(), &IDeklaracja::get_TypDeklar);
     std::u16string person;
-    if (IsPersonForm(type)) person = u"_" + SanitisedForFileName(PersonIdentifier(declaration));
+    if (IsPersonForm(type)) person = u"_" + SanitisedForFileName(PersonIdentifier(declaration, self.Get(), type));
     std::u16string form = FormPart(declaration, document);
     if (type == dekIFT1 || type == dekIFT1R) form = form.substr(0, 5) + u"_" + form.substr(std::min<std::size_t>(6, form.size()), 6);
     form = SanitisedForFileName(form);

@@ -22,6 +22,7 @@ struct LocalStamp {
 bool IsPersonForm(LONG typDeklar);
 
 // The file name of `declaration`'s transformed `document`. A null declaration or document raises
-// E_POINTER; for a person form a declaration without an employee raises E_POINTER as well.
+// E_POINTER; so does, for a person form, an employee without a record on 31 December of the year or a
+// record without the tax data the form's version reads.
 std::u16string NazwaPlikuXml(IDeklaracja2* declaration, IXMLDOMDocument* document,
                              const LocalStamp& stamp = LocalStamp::Now());

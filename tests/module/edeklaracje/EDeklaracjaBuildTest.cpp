@@ -1,6 +1,7 @@
 // The build of the module's document on test forms: the form parameters, the fields every form leaves
 // out, the checks of the office code and tax number, the regional settings, the attributes, a person
-// form's employee, and the attachments of a VAT-UE placed into its groups.
+// form's employee, the attachments of a VAT-UE placed into its groups, the file name and the test of a
+// VAT-ZD notice that corrects.
 #include <gtest/gtest.h>
 
 #include "DeclarationFixture.h"
@@ -232,6 +233,17 @@ TEST_F(EDeklaracjaBuild, APersonFormNamesItsEmployeeOrTheFailureToReadHim) {
               S_OK);
     ASSERT_EQ(pit->put_Pracownik(employee.Get()), S_OK) << Utf8(LastError());
     Save();
+    auto preparing = [&] {
+        std::vector<std::u16string> messages;
+        for (const auto& [id, args] : sink->events)
+            if (id == edtest::kSendMessage && args.at(1).rfind(u"Przygotowanie deklaracji", 0) == 0)
+                messages.push_back(args.at(1));
+        sink->events.clear();
+        return messages;
+    };
+    sink->events.clear();
+    EXPECT_TRUE(Build(pit.Get(), u"960/1")) << Utf8(edeklaracja->Message());
+    EXPECT_EQ(preparing(), std::vector<std::u16string>{u"Przygotowanie deklaracji [PIT11] dla Jan Kowalski"});
     EXPECT_FALSE(Build(pit.Get())) << "the form has no stylesheet";
     EXPECT_EQ(edeklaracja->Message(), u"Jan Kowalski: deklaracja nie została wyeksportowana z powodu błędów. Błąd "
                                       u"ładowania definicji deklaracji - niezgodny typ dokumentu. [-2147220989]");
@@ -246,6 +258,10 @@ TEST_F(EDeklaracjaBuild, APersonFormNamesItsEmployeeOrTheFailureToReadHim) {
                                                   tlx::Variant::FromString(tlx::Utf8ToUtf16(std::to_string(id))),
                                                   found.Out()),
               S_OK);
+    sink->events.clear();
+    EXPECT_TRUE(Build(found.As<IDeklaracja2>().Get(), u"960/1")) << Utf8(edeklaracja->Message());
+    EXPECT_EQ(preparing(),
+              std::vector<std::u16string>{u"Przygotowanie deklaracji [PIT11] dla <błąd pobrania danych pracownika>"});
     EXPECT_FALSE(Build(found.As<IDeklaracja2>().Get()));
     EXPECT_EQ(edeklaracja->Message().rfind(u"<błąd pobrania danych pracownika>: deklaracja nie została "
                                            u"wyeksportowana z powodu błędów. ", 0),
@@ -316,14 +332,23 @@ TEST_F(EDeklaracjaBuild, VatUeAttachmentsBecomeGroupsInTheirOrder) {
 }
 
 TEST_F(EDeklaracjaBuild, TheFileNameTellsTheFormThePeriodThePersonTheNumberAndTheTime) {
-    tlx::ComPtr<IDispatch> employee;
-    ASSERT_EQ(session_.As<ISession2>()->CreateObject(tlx::Bstr(u"TLX.Pracownicy").Get(), tlx::Variant::FromString(u"1"),
-                                                     employee.Out()),
-              S_OK);
+    // Employee 1 files with his PESEL; employee 2 is a non-resident with a foreign number holding both
+    // path separators; employee 4 files with his NIP; card 5 has no record at all.
+    Execute(u"update TLX.PracEtaty set PRE_Nierezydent = 1, PRE_NipZagraniczny = 'DE\\12/345' where PRE_PraId = 2");
+    Execute(u"update TLX.PracEtaty set PRE_RodzajDokumentu = 1, PRE_NIP = '5260250274' where PRE_PraId = 4");
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Nadrzedny, Pra_Kod) values (5, 0, 'P005')");
+    auto employee = [&](const char16_t* id) {
+        tlx::ComPtr<IDispatch> found;
+        EXPECT_EQ(session_.As<ISession2>()->CreateObject(tlx::Bstr(u"TLX.Pracownicy").Get(), tlx::Variant::FromString(id),
+                                                         found.Out()),
+                  S_OK);
+        return found;
+    };
+    auto resident = employee(u"1"), nonResident = employee(u"2"), withNip = employee(u"4"), noRecord = employee(u"5");
     auto pit = New(5, 1, 2016, 12, 1);
-    ASSERT_EQ(pit->put_Pracownik(employee.Get()), S_OK);
+    ASSERT_EQ(pit->put_Pracownik(resident.Get()), S_OK);
     auto ift = New(24, 1, 2016, 12, 2);
-    ASSERT_EQ(ift->put_Pracownik(employee.Get()), S_OK);
+    ASSERT_EQ(ift->put_Pracownik(resident.Get()), S_OK);
     auto plain = New(960, 1, 2016, 12, 3);
     auto odd = New(961, 1, 2016, 12, 4);
     Save();
@@ -337,20 +362,66 @@ TEST_F(EDeklaracjaBuild, TheFileNameTellsTheFormThePeriodThePersonTheNumberAndTh
         EXPECT_EQ(document->loadXML(tlx::Bstr(xml).Get(), &loaded), S_OK);
         return document;
     };
+    // A declaration of a person form, left unsaved: its name needs only its header and its employee.
+    auto person = [&](LONG type, LONG version, IDispatch* who, LONG number) {
+        auto declaration = New(type, version, 2016, 12, number);
+        EXPECT_EQ(declaration->put_Pracownik(who), S_OK) << Utf8(LastError());
+        return declaration;
+    };
     const LocalStamp at{2017, 3, 3, 8, 7};
-    EXPECT_EQ(NazwaPlikuXml(pit.Get(), withCode(u"PIT-11").Get(), at), u"PIT-11_201612_80010112345_1_201703030807.xml");
-    EXPECT_EQ(NazwaPlikuXml(pit.Get(), withCode(nullptr).Get(), at), u"PIT11201612_80010112345_1_201703030807.xml")
-        << "without a form code the symbol runs into the period";
-    EXPECT_EQ(NazwaPlikuXml(ift.Get(), withCode(u"IFT-1/IFT-1R").Get(), at),
-              u"IFT-1_IFT-1R201612_80010112345_2_201703030807.xml");
-    EXPECT_EQ(NazwaPlikuXml(plain.Get(), withCode(u"PIT-36").Get(), at), u"PIT-36_201612_3_201703030807.xml")
-        << "no person part for a form not issued to a person";
-    EXPECT_EQ(NazwaPlikuXml(odd.Get(), withCode(nullptr).Get(), at), u"VAT_7__X_201612_4_201703030807.xml")
-        << "a symbol is made fit for a file name";
+    struct Row {
+        tlx::ComPtr<IDeklaracja2> declaration;
+        const char16_t* code;
+        std::u16string name;
+        const char* why;
+    };
+    const Row rows[] = {
+        {pit, u"PIT-11", u"PIT-11_201612_80010112345_1_201703030807.xml", "a resident files with his PESEL"},
+        {pit, nullptr, u"PIT11201612_80010112345_1_201703030807.xml", "without a form code the symbol runs into the period"},
+        {ift, u"IFT-1/IFT-1R", u"IFT-1_IFT-1R201612_80010112345_2_201703030807.xml", "IFT-1R keeps twelve characters"},
+        {plain, u"PIT-36", u"PIT-36_201612_3_201703030807.xml", "no person part for a form not issued to a person"},
+        {odd, nullptr, u"VAT_7__X_201612_4_201703030807.xml", "a symbol is made fit for a file name"},
+        {person(5, 22, nonResident.Get(), 5), u"PIT-11", u"PIT-11_201612_DE_12_345_5_201703030807.xml",
+         "PIT-11 from version 22 carries the foreign number, \\ and / made _"},
+        {person(5, 21, nonResident.Get(), 6), u"PIT-11", u"PIT-11_201612_85050554321_6_201703030807.xml",
+         "PIT-11 of version 21 has no foreign number: the PESEL"},
+        {person(9, 21, nonResident.Get(), 7), u"PIT-40", u"PIT-40_201612_DE_12_345_7_201703030807.xml",
+         "PIT-40 from version 21"},
+        {person(9, 20, nonResident.Get(), 8), u"PIT-40", u"PIT-40_201612_85050554321_8_201703030807.xml",
+         "PIT-40 before version 21"},
+        {person(21, 7, nonResident.Get(), 9), u"PIT-8C", u"PIT-8C_201612_DE_12_345_9_201703030807.xml",
+         "PIT-8C from version 7"},
+        {person(24, 12, nonResident.Get(), 10), u"IFT-1/IFT-1R", u"IFT-1_IFT-1R201612_DE_12_345_10_201703030807.xml",
+         "IFT-1R from version 12"},
+        {person(10, 11, nonResident.Get(), 11), u"IFT-1", u"IFT-1_201612_85050554321_11_201703030807.xml",
+         "IFT-1 before version 12"},
+        {person(5, 22, withNip.Get(), 12), u"PIT-11", u"PIT-11_201612_5260250274_12_201703030807.xml",
+         "an identity document other than the PESEL: the NIP"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(NazwaPlikuXml(row.declaration.Get(), withCode(row.code).Get(), at), row.name) << row.why;
+
     EXPECT_EQ(Failure([&] { NazwaPlikuXml(nullptr, withCode(nullptr).Get(), at); }).first, E_POINTER);
-    auto nobody = New(5, 1, 2016, 12, 9);
+    EXPECT_EQ(Failure([&] { NazwaPlikuXml(pit.Get(), nullptr, at); }).first, E_POINTER);
+    auto nobody = New(5, 1, 2016, 12, 13);
     EXPECT_EQ(Failure([&] { NazwaPlikuXml(nobody.Get(), withCode(nullptr).Get(), at); }).first, HOST_E_RECORDZERO)
         << "a person form without its person fails with the declaration's own failure";
+    auto unrecorded = person(5, 1, noRecord.Get(), 14);
+    EXPECT_EQ(Failure([&] { NazwaPlikuXml(unrecorded.Get(), withCode(u"PIT-11").Get(), at); }).first, E_POINTER)
+        << "an employee without a record on the year's last day";
+}
+
+TEST_F(EDeklaracjaBuild, AVatZdNoticeIsACorrectionOnlyWhenLockedAndHoldingRows) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_Zablokowana) values (9001, 403, 1), "
+            u"(9002, 403, 0), (9003, 403, 1), (9004, 960, 1)");
+    Execute(u"insert into TLX.VATZD (VaZ_DkNId) values (9001), (9002), (9004)");
+    EXPECT_TRUE(edeklaracja->IsVatZdCorrectionRecord(9001));
+    EXPECT_FALSE(edeklaracja->IsVatZdCorrectionRecord(9002)) << "not locked";
+    EXPECT_FALSE(edeklaracja->IsVatZdCorrectionRecord(9003)) << "no rows";
+    EXPECT_FALSE(edeklaracja->IsVatZdCorrectionRecord(9004)) << "not a VAT-ZD notice";
+    EXPECT_FALSE(edeklaracja->IsVatZdCorrectionRecord(9999)) << "no declaration";
+    auto alone = CEDeklaracja::Make(ModuleTestResources());
+    EXPECT_EQ(Failure([&] { alone->IsVatZdCorrectionRecord(9001); }).first, E_POINTER) << "without a login";
 }
 
 }  // namespace
