@@ -41,7 +41,7 @@ public:
     int Find(OLECHAR c) const;
     CBstr TrimLeft() const;
     // The first character that is not a blank (U+0020), the text's end when all are; null for a null
-    // string (Part 1.111).
+    // string.
     const OLECHAR* SkipLeadingSpaces() const;
     CBstr ToLower() const;
     CBstr ToUpper() const;

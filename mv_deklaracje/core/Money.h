@@ -25,7 +25,7 @@ private:
 };
 
 // Rounds a money value half away from zero to a multiple of `step` ten-thousandths (10000: whole units),
-// in 64-bit arithmetic (Part 2.232); a step not above 0 fails with E_INVALIDARG, a result beyond the
+// in 64-bit arithmetic; a step not above 0 fails with E_INVALIDARG, a result beyond the
 // currency range with DISP_E_OVERFLOW.
 CY RoundCurrency(CY value, LONGLONG step);
 

@@ -33,7 +33,7 @@ HRESULT CDeklaracja::GetDate(const OLECHAR* column, DATE* out) {
 HRESULT CDeklaracja::PutDate(const OLECHAR* column, DATE value) {
     return ComBoundary([&] { WriteDate(column, CDate(value)); });
 }
-// The e-declaration's times (Part 2.210): the day count as given, time of day included and not clamped;
+// The e-declaration's sending and receipt times: the day count as given, time of day included and not clamped;
 // the empty date is day 0. A value that is no calendar date is refused.
 HRESULT CDeklaracja::PutDateTime(const OLECHAR* column, DATE value) {
     return ComBoundary([&] {

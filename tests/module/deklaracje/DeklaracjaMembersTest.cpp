@@ -631,7 +631,7 @@ TEST_F(DeklaracjaMembersTest, SendingAndReceiptTimesAreStoredAsGivenWithTheirTim
     EXPECT_EQ(text.Str(), u"2024-04-21 23:59:59");
     DATE read = 0;
     ASSERT_EQ(declaration->get_EDekl_DataWyslania(&read), S_OK);
-    EXPECT_EQ(read, std::floor(sent)) << "read back as the whole day, as the specification has it";
+    EXPECT_EQ(read, std::floor(sent)) << "read back as the whole day";
 
     ASSERT_EQ(declaration->put_EDekl_DataOdebraniaUPO(late), S_OK);
     ASSERT_EQ(declaration->put_EDekl_DataWyslania(0), S_OK);
