@@ -2,6 +2,7 @@
 // (DISPID_NEWENUM) hands out, answering each element as the item interface `Item`:
 //
 //     for (CCollectionEnumerator<IPracownik> each(employees); auto employee = each.Current(); each.MoveNext())
+//     for (CCollectionEnumerator<IUmowa> each(contracts); !each.AtEnd(); each.MoveNext()) use(each.Current());
 //
 // The walk ends at the end of the collection or at the first element that is not an `Item`.
 #pragma once
@@ -43,8 +44,9 @@ public:
         if (FAILED(hr) && hr != E_NOINTERFACE) RaiseHostFailure(hr);
     }
 
-    // The current item, or null at the end.
+    // The current item with a reference of its own, or null at the end.
     tlx::ComPtr<Item> Current() const { return current_; }
+    bool AtEnd() const { return !current_; }
 
 private:
     static tlx::ComPtr<IUnknown> ReadEnumerator(IDispatch* collection) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "mv_deklaracje/zus/Iwa.h"
 #include "mv_deklaracje_tlb.h"
 
 namespace zus {
@@ -9,7 +10,7 @@ namespace {
 constexpr std::array<ObjectMapEntry, kClassCount> kClasses{{
     ObjectMapEntry{CLSID_RCA, u"RCA", u"RCA Class", u"TLXDeklaracje.RCA", ClassNotAvailableObject},
     ObjectMapEntry{CLSID_DRA, u"DRA", u"DRA Class", u"TLXDeklaracje.DRA", ClassNotAvailableObject},
-    ObjectMapEntry{CLSID_IWA, u"IWA", u"IWA Class", u"TLXDeklaracje.IWA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_IWA, u"IWA", u"IWA Class", u"TLXDeklaracje.IWA", ClassObjectOf<CIWA>},
     ObjectMapEntry{CLSID_RNA, u"RNA", u"RNA Class", u"TLXDeklaracje.RNA", ClassNotAvailableObject},
     ObjectMapEntry{CLSID_RZA, u"RZA", u"RZA Class", u"TLXDeklaracje.RZA", ClassNotAvailableObject},
     ObjectMapEntry{CLSID_RSA, u"RSA", u"RSA Class", u"TLXDeklaracje.RSA", ClassNotAvailableObject},

@@ -53,7 +53,8 @@ function PutValueUC(s, n, v)
     PutValue(s, n, v);
 }
 
-// Dokument odczytany z tekstu ma w komórkach teksty: kwoty "1234.56", daty "DDMMRRRR". Poniższe
+// Dokument odczytany z tekstu ma w komórkach teksty: kwoty "1234.56" (liczby zapisane jako kwoty także
+// "12.00"), daty "DDMMRRRR". Poniższe
 // odczyty dają kwotę, liczbę albo datę w obu przypadkach.
 function ZusPusta(v)
 {
@@ -79,7 +80,7 @@ function GetLiczba(s, n)
     if (ZusPusta(v))
         return 0;
     if (typeof v == 'string') {
-        if (!/^\s*-?\d+\s*$/.test(v))
+        if (!/^\s*-?\d+(\.0+)?\s*$/.test(v))
             CcThrow(ERR_ThrowText, 'Pozycja ' + n + ' bloku ' + s + ' nie jest liczbą: ' + v);
         return parseInt(v, 10);
     }

@@ -85,6 +85,11 @@ TEST(CollectionEnumerator, EndsAtTheEndOrAtTheFirstForeignElement) {
     EXPECT_TRUE(Walk(CollectionOfVariants({}).Get()).empty());
     CCollectionEnumerator<ITestItem> empty(CollectionOfVariants({}).Get());
     EXPECT_FALSE(empty.Current()) << "an empty collection has no current item at once";
+    EXPECT_TRUE(empty.AtEnd());
+    CCollectionEnumerator<ITestItem> one(CollectionOfVariants({Item(4)}).Get());
+    EXPECT_FALSE(one.AtEnd());
+    one.MoveNext();
+    EXPECT_TRUE(one.AtEnd());
 
     auto other = COtherObject::Make();
     tlx::ComPtr<IUnknown> foreign(static_cast<IEnumUnknown*>(other.Get()));

@@ -1,0 +1,184 @@
+#include "mv_deklaracje/zus/Iwa.h"
+
+#include "hostapi/Collections.h"
+#include "hostapi/Employees.h"
+#include "hostapi/Login.h"
+#include "mv_deklaracje/core/HostLookups.h"
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/zus/DiplBuilder.h"
+#include "platform/ado/Ado.h"
+#include "platform/com/ClassRegistry.h"
+
+namespace {
+
+constexpr HRESULT kEmptyMonth = static_cast<HRESULT>(0x80055E22);  // 0x80050000 + the scripts' ERR_MV_Info
+constexpr char16_t kEmptyMonthText[] =
+    u"W roku, za który liczona jest deklaracja IWA, wystąpił co najmniej jeden miesiąc, w którym żaden "
+    u"ubezpieczony nie podlegał ubezpieczeniu wypadkowemu.";
+
+// Each employee once: a secondary card stands for its main card.
+constexpr char16_t kEmployeesSql[] =
+    u"SELECT distinct (case when pra_parentid is NULL then pra_praid else pra_parentid end) as pra_praid "
+    u"FROM TLX.PracKod";
+
+// The declaration's field holding the form's KEDU document.
+constexpr char16_t kDocumentField[] = u"Dokument";
+
+tlx::ComPtr<IPracownik> OpenEmployee(LONG id) {
+    tlx::ComPtr<ILogin> login;
+    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
+    if (!login) RaiseHResult(E_POINTER);
+    tlx::ComPtr<ISession> session;
+    CheckHost(login->CreateSession(session.Out()));
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(session->CreateObject(tlx::Bstr(GuidToString(CLSID_Pracownicy).View()).Get(), tlx::Variant::Missing(),
+                                    object.Out()));
+    tlx::ComPtr<ICollection> employees = object.As<ICollection>();
+    if (!employees) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDispatch> item;
+    CheckHost(employees->Item(tlx::Variant::FromString(LongToString(id).View()), item.Out()));
+    tlx::ComPtr<IPracownik> employee = item.As<IPracownik>();
+    if (!employee) RaiseHResult(E_POINTER);
+    return employee;
+}
+
+}  // namespace
+
+HRESULT CIWA::get_Deklaracja(IDeklaracja2** declaration) {
+    return ComBoundary([&] {
+        RequireOut(declaration);
+        *declaration = nullptr;
+        CheckHost(RequireDeclaration()->QueryInterface(IidOf<IDeklaracja2>(), reinterpret_cast<void**>(declaration)));
+    });
+}
+
+HRESULT CIWA::Przelicz(IDeklaracja2* pDekl) {
+    return ComBoundary([&] {
+        declaration_ = pDekl;
+        RequireDeclaration();
+        try {
+            Progress(&IDeklaracja2::WillAction, u"Wyliczanie deklaracji IWA");
+            konfiguracja_ = CreateHostConfiguration(GetSession().Get());
+            Initialise();
+            CountEmployees();
+            WriteResults();
+        } catch (...) {
+            Progress(&IDeklaracja2::ActionFailed, u"Błąd wyliczania deklaracji IWA");
+            throw;
+        }
+    });
+}
+
+HRESULT CIWA::put_Wartosc(PoleDRAEnum iPole, CY value) {
+    return ComBoundary([&] { amounts_[iPole] += CMoney::FromCurrency(value).AsDouble(); });
+}
+
+HRESULT CIWA::RegisterPrac(IDispatch*, DATE, double) { return S_OK; }
+
+HRESULT CIWA::get_DataWypelnienia(DATE* value) {
+    return ComBoundary([&] {
+        RequireOut(value);
+        CheckHost(RequireDeclaration()->get_Data(value));
+    });
+}
+
+IDeklaracja2* CIWA::RequireDeclaration() const {
+    if (!declaration_) RaiseHResult(E_POINTER);
+    return declaration_;
+}
+
+void CIWA::Progress(HRESULT (IDeklaracja2::*event)(BSTR), const char16_t* text) const {
+    tlx::Bstr message(text);
+    CheckHost((RequireDeclaration()->*event)(message.Get()));
+}
+
+tlx::ComPtr<IKeduBlok> CIWA::Block(const char16_t* name) const {
+    tlx::Variant value;
+    CheckHost(RequireDeclaration()->get_Wartosc(tlx::Bstr(kDocumentField).Get(), value.Out()));
+    tlx::ComPtr<IKeduDokument> document;
+    if (value.vt == VT_DISPATCH && value.pdispVal)
+        document = tlx::ComPtr<IDispatch>(value.pdispVal).As<IKeduDokument>();
+    if (!document) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IKeduBloki> blocks;
+    CheckHost(document->get_bloki(blocks.Out()));
+    if (!blocks) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IKeduBlok> block;
+    CheckHost(blocks->get_Item(tlx::Variant::FromString(name), block.Out()));
+    if (!block) RaiseHResult(E_POINTER);
+    return block;
+}
+
+void CIWA::Initialise() {
+    try {
+        Progress(&IDeklaracja2::WillAction, u"Inicjowanie deklaracji IWA");
+        counts_ = {};
+        average_ = 0.0;
+        tlx::ComPtr<IKeduBlok> payer = Block(u"DIPLIWA");
+        CDiplBuilder(konfiguracja_.Get(), nullptr, false).FillFromCompany(payer.Get());
+        Progress(&IDeklaracja2::ActionCompleted, u"Inicjowanie deklaracji IWA zakończone");
+    } catch (...) {
+        Progress(&IDeklaracja2::ActionFailed, u"Błąd inicjowania deklaracji IWA");
+        throw;
+    }
+}
+
+void CIWA::CountEmployees() {
+    tlx::ComPtr<ISession2> session = GetSession().As<ISession2>();
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<Connection> connection;
+    CheckHost(session->get_Connection(connection.Out()));
+    if (!connection) RaiseHResult(E_POINTER);
+    tlx::ComPtr<Recordset> rows;
+    CheckHost(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), rows.OutVoid()));
+    if (!rows) RaiseHResult(E_POINTER);
+    CheckHost(rows->Open(tlx::Variant::FromString(kEmployeesSql), tlx::Variant::FromDispatch(connection.Get()),
+                         adOpenForwardOnly, adLockReadOnly, adCmdText));
+    LONG year = 0;
+    CheckHost(RequireDeclaration()->get_Rok(&year));
+    for (;;) {
+        VARIANT_BOOL eof = VARIANT_TRUE;
+        CheckHost(rows->get_EOF(&eof));
+        if (eof) break;
+        tlx::ComPtr<Fields> fields;
+        CheckHost(rows->get_Fields(fields.Out()));
+        tlx::ComPtr<Field> field;
+        CheckHost(fields->get_Item(tlx::Variant::FromLong(0), field.Out()));
+        tlx::Variant id;
+        CheckHost(field->get_Value(id.Out()));
+        CIwaEmployeePass(OpenEmployee(VariantToLongOr(id, 0)).Get(), year, counts_).Run();
+        CheckHost(rows->MoveNext());
+    }
+    CheckHost(rows->Close());
+}
+
+void CIWA::WriteResults() {
+    bool emptyMonth = false;
+    for (double count : counts_.months) {
+        if (count == 0.0) emptyMonth = true;
+        average_ += count / 12.0;
+    }
+    CheckHost(Block(u"DUZWIWA")->put_Item(1, 0, tlx::Variant::FromDouble(RoundTo(average_, 0))));
+    CheckHost(Block(u"ZDKRIWA")->put_Item(2, 0, tlx::Variant::FromDouble(RoundTo(counts_.injured, 0))));
+
+    tlx::ComPtr<IKeduBlok> address = Block(u"ADKP");
+    auto setting = [&](const char16_t* key) {
+        tlx::Bstr value;
+        CheckHost(konfiguracja_->GetValue(tlx::Bstr(key).Get(), value.Out()));
+        return std::u16string(value.View());
+    };
+    std::u16string postCode = setting(u"FirmaKodP");
+    std::erase(postCode, u'-');
+    const std::u16string lines[10] = {postCode, setting(u"FirmaMiejscowosc"), setting(u"FirmaUlica"),
+                                      setting(u"FirmaNrDomu"), setting(u"FirmaNrLokalu"), u"", u"",
+                                      setting(u"FirmaTelefon"), u"", u""};
+    for (LONG n = 1; n <= 10; ++n) CheckHost(address->put_Item(n, 0, tlx::Variant::FromString(lines[n - 1])));
+
+    if (emptyMonth) RaiseEmptyMonth();
+}
+
+void CIWA::RaiseEmptyMonth() {
+    CBstr text = GetHostErrorText(kEmptyMonth, CBstr(kEmptyMonthText));
+    RaiseComError(kEmptyMonth, text.View().empty() ? std::u16string_view(kEmptyMonthText) : text.View());
+}
