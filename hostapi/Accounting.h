@@ -89,7 +89,8 @@ protected:
 };
 inline constexpr CLSID CLSID_Stempel = tlx::MakeGuid(u"{548FED70-5669-11D4-9129-0048546C1016}");
 
-// The payment of a document: its due date and the document it pays.
+// The payment of a document: its due date, the document it pays and its items (IPlatnoscPozycja), the
+// first of which gives the document's payment form.
 struct IPlatnosc : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{73746E96-4119-4CA3-B842-9C2A089FA360}");
     using Base = IDispatch;
@@ -97,11 +98,23 @@ struct IPlatnosc : IDispatch {
     virtual HRESULT put_Termin(DATE due) = 0;
     virtual HRESULT get_Dokument(IDispatch** document) = 0;
     virtual HRESULT putref_Dokument(IDispatch* document) = 0;
+    virtual HRESULT get_Pozycje(ICollection** items) = 0;
 
 protected:
     ~IPlatnosc() = default;
 };
 inline constexpr CLSID CLSID_Platnosc = tlx::MakeGuid(u"{857BEBE6-FEDF-446F-9063-33C28353528A}");
+
+// One item of a payment: the payment form it is paid by (IFormaPlatnosci, or none).
+struct IPlatnoscPozycja : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{3C0F6A52-8E1D-4B7A-9F25-6D4E21B8A7C3}");
+    using Base = IDispatch;
+    virtual HRESULT get_FormaPlatnosci(IDispatch** method) = 0;
+    virtual HRESULT putref_FormaPlatnosci(IDispatch* method) = 0;
+
+protected:
+    ~IPlatnoscPozycja() = default;
+};
 
 // A payment form (TLX.FormyPlatnosci, prefix "FPl_"); the collection class answers one by "Fpl_FplID=n".
 struct IFormaPlatnosci : IDispatch {
@@ -110,6 +123,8 @@ struct IFormaPlatnosci : IDispatch {
     virtual HRESULT get_ID(LONG* id) = 0;
     virtual HRESULT get_Nazwa(BSTR* name) = 0;
     virtual HRESULT get_Termin(LONG* days) = 0;  // days from the document date to the due date
+    // A blocked form may no longer be chosen for new documents.
+    virtual HRESULT get_Zablokowana(VARIANT_BOOL* blocked) = 0;
 
 protected:
     ~IFormaPlatnosci() = default;

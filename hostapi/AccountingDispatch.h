@@ -31,6 +31,15 @@ inline const tlx::DispatchTable& DispatchTableOf(IPlatnosc*) {
         tlx::DispPut<&IPlatnosc::put_Termin, VT_DATE>(u"Termin", 1),
         tlx::DispGet<&IPlatnosc::get_Dokument>(u"Dokument", 2),
         tlx::DispPutRef<&IPlatnosc::putref_Dokument>(u"Dokument", 2),
+        tlx::DispGet<&IPlatnosc::get_Pozycje>(u"Pozycje", 3),
+    };
+    return table;
+}
+
+inline const tlx::DispatchTable& DispatchTableOf(IPlatnoscPozycja*) {
+    static const tlx::DispatchTable table{
+        tlx::DispGet<&IPlatnoscPozycja::get_FormaPlatnosci>(u"FormaPlatnosci", 1),
+        tlx::DispPutRef<&IPlatnoscPozycja::putref_FormaPlatnosci>(u"FormaPlatnosci", 1),
     };
     return table;
 }
@@ -40,6 +49,7 @@ inline const tlx::DispatchTable& DispatchTableOf(IFormaPlatnosci*) {
         tlx::DispGet<&IFormaPlatnosci::get_ID>(u"ID", 1),
         tlx::DispGet<&IFormaPlatnosci::get_Nazwa>(u"Nazwa", 2),
         tlx::DispGet<&IFormaPlatnosci::get_Termin>(u"Termin", 3),
+        tlx::DispGet<&IFormaPlatnosci::get_Zablokowana>(u"Zablokowana", 4),
     };
     return table;
 }

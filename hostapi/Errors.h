@@ -12,6 +12,8 @@ inline constexpr HRESULT HOST_E_NOROW = static_cast<HRESULT>(0x80050458);
 inline constexpr HRESULT HOST_E_RECORDZERO = static_cast<HRESULT>(0x80050467);
 // A linked record has the identifier 0 when its link is written.
 inline constexpr HRESULT HOST_E_ZEROLINK = static_cast<HRESULT>(0x80050468);
+// A blocked payment form chosen for a document.
+inline constexpr HRESULT HOST_E_PAYMENTFORMBLOCKED = static_cast<HRESULT>(0x800561F6);
 // Missing data of a calculation or an e-declaration (office code, tax number, period of a form).
 inline constexpr HRESULT HOST_E_MISSINGDATA = static_cast<HRESULT>(0x800575A2);
 // Foreign databases of an accounting office.

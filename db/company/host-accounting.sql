@@ -57,7 +57,8 @@ CREATE TABLE Waluty (
 CREATE TABLE FormyPlatnosci (
     FPl_FPlID INTEGER PRIMARY KEY,
     FPl_Nazwa VARCHAR(50),
-    FPl_Termin INT
+    FPl_Termin INT,
+    FPl_Zablokowana INT NOT NULL DEFAULT 0
 );
 
 CREATE TABLE Dekrety (

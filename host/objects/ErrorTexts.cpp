@@ -15,6 +15,8 @@ constexpr ErrorText kTexts[] = {
     {HOST_E_NOROW, u"Nie znaleziono rekordu.|Wyszukiwanie lub zapytanie nie zwróciło żadnego wiersza."},
     {HOST_E_RECORDZERO, u"Rekord 0 nieznaleziony.|Powiązany rekord nie istnieje."},
     {HOST_E_ZEROLINK, u"Powiązany rekord nie ma identyfikatora.|Zapis łącza z identyfikatorem 0."},
+    {HOST_E_PAYMENTFORMBLOCKED,
+     u"Forma płatności jest zablokowana.|Odblokuj formę płatności lub wybierz inną."},
     {HOST_E_MISSINGDATA, u"Brak danych wymaganych do wykonania operacji.|Uzupełnij dane firmy lub deklaracji."},
     {HOST_E_FOREIGNDB, u"Nie można odczytać danych z bazy obcej.|Sprawdź konfigurację baz biura rachunkowego."},
     {HOST_E_FOREIGNDBCONNECT, u"Nie można połączyć się z bazą obcą.|Sprawdź parametry połączenia."},

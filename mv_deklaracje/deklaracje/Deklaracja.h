@@ -14,12 +14,26 @@
 #include "hostapi/Collections.h"
 #include "mv_deklaracje/forms/DefinicjaDeklaracji.h"
 #include "platform/com/ConnectionPointContainer.h"
+#include "platform/com/ProvideClassInfo.h"
 #include "tlb/DispatchTables.h"
 
 class CDeklaracja;
+
+// IDeklaracja2 and the host's IDokument both have a DataDok property: the declaration's answers what the
+// form's "datadok" expression gives, the host document's answers the empty date. IDeklaracja2's goes
+// through a name of its own so that one member does not answer both.
+struct IDeklaracja2Slots : IDeklaracja2 {
+    HRESULT get_DataDok(DATE* value) final { return DataDokumentu(value); }
+    virtual HRESULT DataDokumentu(DATE* value) = 0;
+
+protected:
+    ~IDeklaracja2Slots() = default;
+};
+
 using CDeklaracjaRecord =
-    ISQLObjectImpl<CDeklaracja, IDeklaracja2, IGetDekElementInfo, tlx::ConnectionPointContainer, IIdentity,
-                   IMirvakObjectTypeInfo, IDokument, IDokumentKsiegowany, IPodmiotowy, IInitializeClone>;
+    ISQLObjectImpl<CDeklaracja, IDeklaracja2Slots, IGetDekElementInfo, tlx::ConnectionPointContainer, IIdentity,
+                   IMirvakObjectTypeInfo, IDokumentSlots, IDokumentKsiegowany, IPodmiotowy, IInitializeClone,
+                   tlx::ProvideClassInfo2<&DIID__IProgressEvents>, IKategoryczny, IPodatnik>;
 using CDeklaracjaDocument = CDokumentKsiegowany<CDeklaracja, IDokumentImpl<CDeklaracjaRecord>>;
 
 class CDeklaracja final : public IIdentityImpl<CDeklaracja, CDeklaracjaDocument> {
@@ -161,7 +175,7 @@ public:
     HRESULT ResyncKolekcje() override;
     HRESULT get_KwotaCalkowita(CY* value) override;
     HRESULT get_Podmiot(IDispatch** subject) override;
-    HRESULT get_DataDok(DATE* value) override;
+    HRESULT DataDokumentu(DATE* value) override;
     HRESULT get_Termin(DATE* value) override;
     HRESULT get_Opis(BSTR* value) override;
     HRESULT get_FormaPlatnosci(IDispatch** method) override;
@@ -175,7 +189,9 @@ public:
     HRESULT get_NumerNr(LONG* number) override;
     HRESULT get_NumerObcy(BSTR* number) override;
     HRESULT get_PodAdres(IDispatch** address) override;
+    // Also IKategoryczny's: a declaration belongs to no category, and none can be set.
     HRESULT get_Kategoria(IDispatch** category) override;
+    HRESULT putref_Kategoria(IDispatch* category) override;
     HRESULT get_Stan(LONG* value) override;
     HRESULT get_KwotaCalkowitaSys(CY* value) override;
     HRESULT get_Waluta(IDispatch** currency) override;
@@ -195,6 +211,9 @@ public:
     HRESULT CallDefault(IDekElement* element, VARIANT* value) override;
     HRESULT InfoStr(BSTR name, IDispatch** info) override;
     HRESULT InfoLpw(LONG printedNumber, IDispatch** info) override;
+
+    // IPodatnik: the identifier is the declaration's own (get_ID); the kind of taxpayer is not told.
+    HRESULT get_PodatnikTyp(PodatnikTypEnum* kind) override;
 
     // IPodmiotowy: the subject is the form's own; setting one changes nothing.
     HRESULT put_Podmiot(IDispatch* subject) override;
@@ -258,6 +277,8 @@ private:
 
     // Cloning, page text, payment (DeklaracjaClone.cpp).
     void CloneFrom(Recordset* pattern);
+    // The payment form of the first item of the declaration's payment; none without items.
+    tlx::ComPtr<IDispatch> PaymentFormOfFirstItem();
     void CopyHeaderFrom(Recordset* pattern);
     CBstr ReadPageText();
     void WritePageText(std::u16string_view text);

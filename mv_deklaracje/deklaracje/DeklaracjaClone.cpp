@@ -208,6 +208,25 @@ tlx::ComPtr<IDispatch> CDeklaracja::Payment() {
     return held;
 }
 
+tlx::ComPtr<IDispatch> CDeklaracja::PaymentFormOfFirstItem() {
+    tlx::ComPtr<IDispatch> held = Payment();
+    if (!held) return nullptr;
+    tlx::ComPtr<IPlatnosc> payment;
+    CheckHost(held->QueryInterface(IidOf<IPlatnosc>(), payment.OutVoid()));
+    tlx::ComPtr<ICollection> items;
+    CheckHost(payment->get_Pozycje(items.Out()));
+    LONG count = 0;
+    if (items) CheckHost(items->get_Count(&count));
+    if (count < 1) return nullptr;
+    tlx::ComPtr<IDispatch> first;
+    CheckHost(items->Item(tlx::Variant::FromLong(0), first.Out()));
+    tlx::ComPtr<IPlatnoscPozycja> item;
+    CheckHost(first->QueryInterface(IidOf<IPlatnoscPozycja>(), item.OutVoid()));
+    tlx::ComPtr<IDispatch> method;
+    CheckHost(item->get_FormaPlatnosci(method.Out()));
+    return method;
+}
+
 HRESULT CDeklaracja::get_PlatnoscDokumentu(IDispatch** payment) {
     return ComBoundary([&] {
         RequireOut(payment);

@@ -164,7 +164,7 @@ HRESULT CDeklaracja::get_Podmiot(IDispatch** subject) {
     });
 }
 
-HRESULT CDeklaracja::get_DataDok(DATE* value) {
+HRESULT CDeklaracja::DataDokumentu(DATE* value) {
     return ComBoundary([&] {
         *RequireOut(value) = CDate(FireFormEvent(CBstr(u"datadok"))).Value();
     });
@@ -184,16 +184,32 @@ HRESULT CDeklaracja::get_Opis(BSTR* value) {
     });
 }
 
-// The payment method the form's "formapłatności" expression names, found once and then held.
+// The payment method of the declaration: that of its payment's first item, else the one the form's
+// "formapłatności" expression names; found once and then held. A blocked method named by the expression
+// is held but refused.
 HRESULT CDeklaracja::get_FormaPlatnosci(IDispatch** method) {
     return ComBoundary([&] {
         RequireOut(method);
         *method = nullptr;
         if (!formaPlatnosci_) {
+            try {
+                formaPlatnosci_ = PaymentFormOfFirstItem();
+            } catch (const ComError& error) {
+                if (error.Code() != HOST_E_RECORDZERO) throw;
+            }
+        }
+        if (!formaPlatnosci_) {
             tlx::Variant found = FireFormEvent(CBstr(u"formapłatności"));
             if (found.vt > VT_NULL) {
                 tlx::Variant object = ConvertVariant(found, VT_DISPATCH);
                 formaPlatnosci_ = tlx::ComPtr<IDispatch>(object.pdispVal);
+                tlx::ComPtr<IFormaPlatnosci> named;
+                CheckHost(formaPlatnosci_->QueryInterface(IidOf<IFormaPlatnosci>(), named.OutVoid()));
+                VARIANT_BOOL blocked = VARIANT_FALSE;
+                CheckHost(named->get_Zablokowana(&blocked));
+                if (blocked)
+                    RaiseComError(HOST_E_PAYMENTFORMBLOCKED,
+                                  GetHostErrorText(HOST_E_PAYMENTFORMBLOCKED, CBstr(u"")).View());
             }
         }
         if (formaPlatnosci_)

@@ -6,7 +6,7 @@
 
 namespace {
 
-using TypeLibraryDispatch = tlx::Dispatch<IDeklaracja2>;
+using TypeLibraryDispatch = tlx::Dispatch<IDeklaracja2Slots>;
 
 constexpr OLECHAR kUnknownName[] = u"Brak definicji pola o nazwie '%s'";
 constexpr OLECHAR kUnknownDispId[] = u"Brak definicji pola o dispid '%d'";

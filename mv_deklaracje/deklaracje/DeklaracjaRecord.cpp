@@ -75,6 +75,11 @@ HRESULT CDeklaracja::get_Kategoria(IDispatch** category) {
     *category = nullptr;
     return HOST_E_RECORDZERO;
 }
+HRESULT CDeklaracja::putref_Kategoria(IDispatch*) { return E_NOTIMPL; }
+HRESULT CDeklaracja::get_PodatnikTyp(PodatnikTypEnum* kind) {
+    if (kind) *kind = static_cast<PodatnikTypEnum>(0);
+    return E_NOTIMPL;
+}
 
 // The company's own currency (identifier 1), found once.
 HRESULT CDeklaracja::get_Waluta(IDispatch** currency) {

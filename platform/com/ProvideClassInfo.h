@@ -43,12 +43,10 @@ public:
         if (!guid) return E_POINTER;
         *guid = GUID_NULL;
         if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
-        if constexpr (DefaultSource == nullptr) {
-            return E_FAIL;
-        } else {
-            *guid = *DefaultSource;
-            return S_OK;
-        }
+        const IID* source = DefaultSource;
+        if (!source) return E_FAIL;
+        *guid = *source;
+        return S_OK;
     }
 
 protected:

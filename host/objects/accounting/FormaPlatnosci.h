@@ -15,6 +15,9 @@ public:
     HRESULT get_ID(LONG* id) override { return HostRecord::get_ID(id); }
     HRESULT get_Nazwa(BSTR* name) override { return GetString(u"Nazwa", name); }
     HRESULT get_Termin(LONG* days) override { return GetNumber(u"Termin", days); }
+    HRESULT get_Zablokowana(VARIANT_BOOL* blocked) override {
+        return Boundary([&] { *Require(blocked) = ReadNumber(u"Zablokowana") ? VARIANT_TRUE : VARIANT_FALSE; });
+    }
 };
 
 }  // namespace tlx::host

@@ -1,6 +1,7 @@
 #include "host/objects/accounting/Platnosc.h"
 
 #include "host/HostError.h"
+#include "host/objects/accounting/PlatnoscPozycje.h"
 
 namespace tlx::host {
 
@@ -27,6 +28,14 @@ HRESULT CPlatnosc::putref_Dokument(IDispatch* document) {
     return Boundary([&] {
         document_.Reset();
         if (document) Check(Require(session_.Get())->GetReference(document, document_.Out()));
+    });
+}
+
+HRESULT CPlatnosc::get_Pozycje(ICollection** items) {
+    return Boundary([&] {
+        Require(items);
+        if (!items_) items_ = CPlatnoscPozycje::Make().As<ICollection>();
+        *items = ComPtr<ICollection>(items_).Detach();
     });
 }
 

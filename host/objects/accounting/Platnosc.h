@@ -1,4 +1,5 @@
-// The payment of a document (hostapi/Accounting.h): a due date and the document it pays, kept in memory.
+// The payment of a document (hostapi/Accounting.h): a due date, the document it pays and its items, kept
+// in memory.
 #pragma once
 
 #include "hostapi/AccountingDispatch.h"
@@ -13,12 +14,14 @@ public:
     HRESULT put_Termin(DATE due) override;
     HRESULT get_Dokument(IDispatch** document) override;
     HRESULT putref_Dokument(IDispatch* document) override;
+    HRESULT get_Pozycje(ICollection** items) override;
     HRESULT Initialize(ISession* session, LONG* state) override;
 
 private:
     ComPtr<ISession> session_;
     DATE due_ = 0;
     ComPtr<ISessionReference> document_;  // through the session: the document keeps this payment
+    ComPtr<ICollection> items_;
 };
 
 }  // namespace tlx::host

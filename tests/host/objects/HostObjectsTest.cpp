@@ -1,5 +1,5 @@
 // The small host objects: the audit stamp, the state object, the calendar, the script support object,
-// accounting entries with their lines, and the sibling library that stores a file in a record.
+// accounting entries with their lines, a payment's items, and the sibling library that stores a file in a record.
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
@@ -8,6 +8,8 @@
 
 #include "HostFixture.h"
 #include "host/session/HostEnvironment.h"
+#include "hostapi/Accounting.h"
+#include "hostapi/Errors.h"
 #include "hostapi/Files.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
@@ -129,6 +131,41 @@ TEST_F(HostObjectsTest, AnAccountingEntryTakesItsDocumentDataAndItsLinesTheirEnt
     LONG foundId = 0;
     ASSERT_EQ(found.As<IIdentity>()->get_ID(&foundId), S_OK);
     EXPECT_EQ(foundId, id);
+}
+
+TEST_F(HostObjectsTest, APaymentKeepsItsItemsInOrderAndFindsThemByPositionOrObject) {
+    ComPtr<IPlatnosc> payment = Create(u"TLX.Platnosc").As<IPlatnosc>();
+    ComPtr<ICollection> items;
+    ASSERT_EQ(payment->get_Pozycje(items.Out()), S_OK);
+    ComPtr<ICollection> again;
+    payment->get_Pozycje(again.Out());
+    EXPECT_EQ(again.Get(), items.Get());
+
+    ComPtr<IDispatch> first, second, found;
+    ASSERT_EQ(items->AddNew(Variant::Missing(), first.Out()), S_OK);
+    ASSERT_EQ(items->AddNew(Variant::Missing(), second.Out()), S_OK);
+    LONG count = 0;
+    items->get_Count(&count);
+    EXPECT_EQ(count, 2);
+    ASSERT_EQ(items->Item(Variant::FromLong(1), found.Out()), S_OK);
+    EXPECT_EQ(found.Get(), second.Get());
+    EXPECT_EQ(items->Item(Variant::FromLong(2), found.Out()), HOST_E_NOROW);
+    EXPECT_EQ(items->Item(Variant::FromLong(-1), found.Out()), HOST_E_NOROW);
+
+    ASSERT_EQ(items->Delete(Variant::FromDispatch(first.Get())), S_OK);
+    ASSERT_EQ(items->Item(Variant::FromLong(0), found.Out()), S_OK);
+    EXPECT_EQ(found.Get(), second.Get()) << "the second item moved up";
+    EXPECT_EQ(items->Delete(Variant::FromDispatch(first.Get())), HOST_E_NOROW) << "deleted once";
+
+    Execute(u"insert into TLX.FormyPlatnosci (FPl_FPlID, FPl_Nazwa, FPl_Zablokowana) values (4, 'karta', 1)");
+    ComPtr<IDispatch> card = Create(u"TLX.FormyPlatnosci", Variant::FromString(u"Fpl_FplID=4"));
+    VARIANT_BOOL blocked = VARIANT_FALSE;
+    ASSERT_EQ(card.As<IFormaPlatnosci>()->get_Zablokowana(&blocked), S_OK);
+    EXPECT_EQ(blocked, VARIANT_TRUE);
+    ASSERT_EQ(second.As<IPlatnoscPozycja>()->putref_FormaPlatnosci(card.Get()), S_OK);
+    ComPtr<IDispatch> method;
+    ASSERT_EQ(second.As<IPlatnoscPozycja>()->get_FormaPlatnosci(method.Out()), S_OK);
+    EXPECT_EQ(method.Get(), card.Get());
 }
 
 TEST_F(HostObjectsTest, TheSiblingLibraryStoresAFileInTheCurrentRow) {

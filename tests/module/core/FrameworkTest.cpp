@@ -68,7 +68,7 @@ protected:
     }
 };
 
-class CTestDocument final : public IDokumentImpl<tlx::ComObject<CTestDocument, IDokument>> {
+class CTestDocument final : public IDokumentImpl<tlx::ComObject<CTestDocument, IDokumentSlots>> {
 public:
     HRESULT get_ID(LONG* id) override {
         *id = 1;

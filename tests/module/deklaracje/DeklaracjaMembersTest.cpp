@@ -10,6 +10,7 @@
 #include "platform/ado/DateText.h"
 #include "hostapi/Errors.h"
 #include "hostapi/Accounting.h"
+#include "platform/com/ProvideClassInfo.h"
 #include "platform/com/VariantConversion.h"
 
 namespace tlx::test {
@@ -310,6 +311,95 @@ TEST_F(DeklaracjaMembersTest, FixedDocumentAnswersCurrencyAndPayment) {
     ASSERT_EQ(Stored(32)->get_PlatnoscDokumentu(payment.Out()), S_OK);
     EXPECT_FALSE(payment) << "a PIT/B attachment has no payment of its own";
     EXPECT_EQ(declaration->Write2Log(Bstr(u"").Get()), S_OK);
+}
+
+TEST_F(DeklaracjaMembersTest, TheHostsOtherInterfacesAnswerForTheDeclaration) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac) values (41, 904, 202403)");
+    auto declaration = Stored(41);
+
+    DATE date = -1;
+    ASSERT_EQ(declaration->get_DataDok(&date), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_NE(date, 0.0) << "the declaration's own date comes from its form";
+    ASSERT_EQ(declaration.As<IDokument>()->get_DataDok(&date), S_OK);
+    EXPECT_EQ(date, 0.0) << "as a host document it has no date of its own";
+
+    auto taxpayer = declaration.As<IPodatnik>();
+    ASSERT_TRUE(taxpayer);
+    LONG id = 0;
+    ASSERT_EQ(taxpayer->get_ID(&id), S_OK);
+    EXPECT_EQ(id, 41);
+    PodatnikTypEnum kind{};
+    EXPECT_EQ(taxpayer->get_PodatnikTyp(&kind), E_NOTIMPL);
+
+    auto categorised = declaration.As<IKategoryczny>();
+    ASSERT_TRUE(categorised);
+    ComPtr<IDispatch> category;
+    EXPECT_EQ(categorised->get_Kategoria(category.Out()), HOST_E_RECORDZERO);
+    EXPECT_EQ(categorised->putref_Kategoria(nullptr), E_NOTIMPL);
+
+    auto classInfo = declaration.As<IProvideClassInfo2>();
+    ASSERT_TRUE(classInfo);
+    GUID source{};
+    ASSERT_EQ(classInfo->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source), S_OK);
+    EXPECT_EQ(source, DIID__IProgressEvents);
+}
+
+TEST_F(DeklaracjaMembersTest, ThePaymentFormComesFromThePaymentsFirstItemBeforeTheForm) {
+    Execute(u"insert into TLX.FormyPlatnosci (FPl_FPlID, FPl_Nazwa, FPl_Zablokowana) values "
+            u"(1, 'gotówka', 0), (2, 'przelew', 0)");
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac) values (42, 904, 202403)");
+    auto declaration = Stored(42);
+    Put(declaration.Get(), u"Forma", Variant::FromLong(1));
+
+    ComPtr<IDispatch> payment;
+    ASSERT_EQ(declaration->get_PlatnoscDokumentu(payment.Out()), S_OK) << Utf16ToUtf8(LastError());
+    ComPtr<ICollection> items;
+    ASSERT_EQ(payment.As<IPlatnosc>()->get_Pozycje(items.Out()), S_OK);
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(items->AddNew(Variant::Missing(), item.Out()), S_OK);
+    ASSERT_EQ(items->AddNew(Variant::Missing(), item.Out()), S_OK);
+    ComPtr<IDispatch> transfer = Create(u"TLX.FormyPlatnosci", Variant::FromString(u"Fpl_FplID=2"));
+    ComPtr<IDispatch> first;
+    ASSERT_EQ(items->Item(Variant::FromLong(0), first.Out()), S_OK);
+    ASSERT_EQ(first.As<IPlatnoscPozycja>()->putref_FormaPlatnosci(transfer.Get()), S_OK);
+
+    ComPtr<IDispatch> method;
+    ASSERT_EQ(declaration->get_FormaPlatnosci(method.Out()), S_OK) << Utf16ToUtf8(LastError());
+    LONG id = 0;
+    method.As<IFormaPlatnosci>()->get_ID(&id);
+    EXPECT_EQ(id, 2) << "the first item's form wins over the form's expression";
+
+    ASSERT_EQ(first.As<IPlatnoscPozycja>()->putref_FormaPlatnosci(nullptr), S_OK);
+    ASSERT_EQ(declaration->get_FormaPlatnosci(method.Out()), S_OK);
+    method.As<IFormaPlatnosci>()->get_ID(&id);
+    EXPECT_EQ(id, 2) << "once found, the form is held";
+}
+
+TEST_F(DeklaracjaMembersTest, ABlockedPaymentFormNamedByTheFormIsHeldButRefused) {
+    Execute(u"insert into TLX.FormyPlatnosci (FPl_FPlID, FPl_Nazwa, FPl_Zablokowana) values "
+            u"(1, 'gotówka', 0), (3, 'barter', 1)");
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac) values "
+            u"(44, 904, 202403), (45, 904, 202403), (46, 904, 202403)");
+
+    auto open = Stored(44);
+    Put(open.Get(), u"Forma", Variant::FromLong(1));
+    ComPtr<IDispatch> method;
+    ASSERT_EQ(open->get_FormaPlatnosci(method.Out()), S_OK) << Utf16ToUtf8(LastError());
+    LONG id = 0;
+    method.As<IFormaPlatnosci>()->get_ID(&id);
+    EXPECT_EQ(id, 1) << "a payment without items leaves the choice to the form";
+
+    auto blocked = Stored(45);
+    Put(blocked.Get(), u"Forma", Variant::FromLong(3));
+    EXPECT_EQ(blocked->get_FormaPlatnosci(method.Out()), HOST_E_PAYMENTFORMBLOCKED);
+    EXPECT_EQ(LastError(), u"Forma płatności jest zablokowana.") << "the host's text, without its details";
+    EXPECT_FALSE(method);
+    ASSERT_EQ(blocked->get_FormaPlatnosci(method.Out()), S_OK) << "the refused form stays held";
+    method.As<IFormaPlatnosci>()->get_ID(&id);
+    EXPECT_EQ(id, 3);
+
+    ASSERT_EQ(Stored(46)->get_FormaPlatnosci(method.Out()), S_OK) << "no form named, none held";
+    EXPECT_FALSE(method);
 }
 
 TEST_F(DeklaracjaMembersTest, APit36HearsOfItsEmployeeChangingOnly) {

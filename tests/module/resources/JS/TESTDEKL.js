@@ -29,3 +29,13 @@ function Wylicz() {
     if (dokument.Nazwa == 'BŁĄD') throw new Error(-2147155956, 'Brak danych do wyliczenia');
     dokument.DoZaplaty = Math.round((dokument.Sprzedaz - dokument.Zakupy) * 23) / 100;
 }
+
+// The payment form whose identifier the field Forma holds; none for 0.
+function FormaPlatnosci() {
+    if (!dokument.Forma) return null;
+    return dokument.Session.CreateObject('TLX.FormyPlatnosci', 'Fpl_FplID=' + dokument.Forma);
+}
+
+function DataDokumentu() {
+    return new Date(2024, 2, 15);
+}
