@@ -3,6 +3,7 @@
 #include <array>
 
 #include "mv_deklaracje/zus/Iwa.h"
+#include "mv_deklaracje/zus/Zswa.h"
 #include "mv_deklaracje_tlb.h"
 
 namespace zus {
@@ -14,7 +15,7 @@ constexpr std::array<ObjectMapEntry, kClassCount> kClasses{{
     ObjectMapEntry{CLSID_RNA, u"RNA", u"RNA Class", u"TLXDeklaracje.RNA", ClassNotAvailableObject},
     ObjectMapEntry{CLSID_RZA, u"RZA", u"RZA Class", u"TLXDeklaracje.RZA", ClassNotAvailableObject},
     ObjectMapEntry{CLSID_RSA, u"RSA", u"RSA Class", u"TLXDeklaracje.RSA", ClassNotAvailableObject},
-    ObjectMapEntry{CLSID_ZSWA, u"ZSWA", u"ZSWA Class", u"TLXDeklaracje.ZSWA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_ZSWA, u"ZSWA", u"ZSWA Class", u"TLXDeklaracje.ZSWA", ClassObjectOf<CZSWA>},
 }};
 }  // namespace
 

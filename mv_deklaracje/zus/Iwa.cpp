@@ -147,7 +147,7 @@ void CIWA::CountEmployees() {
         CheckHost(fields->get_Item(tlx::Variant::FromLong(0), field.Out()));
         tlx::Variant id;
         CheckHost(field->get_Value(id.Out()));
-        CIwaEmployeePass(OpenEmployee(VariantToLongOr(id, 0)).Get(), year, counts_).Run();
+        CIwaEmployeePass(OpenEmployee(VariantToLongOr(id.Detach(), 0)).Get(), year, counts_).Run();
         CheckHost(rows->MoveNext());
     }
     CheckHost(rows->Close());
