@@ -318,3 +318,20 @@ TEST_F(PayrollGraphTest, RangesAreHalfOpenAndDaySetsStaySortedAndDisjoint) {
 
 }  // namespace
 }  // namespace tlx::host::test
+
+namespace tlx::host::test {
+namespace {
+
+TEST_F(PayrollGraphTest, ASessionFindsAPayoutByItsIdentifierNotByPosition) {
+    for (LONG id : {311, 312}) {
+        ComPtr<IDispatch> found = Create(u"{951D03A9-4B8B-4E0C-B46D-46D31B60B55A}", Variant::FromString(Utf8ToUtf16(std::to_string(id))));
+        ComPtr<IWyplata> payout = found.As<IWyplata>();
+        ASSERT_TRUE(payout) << id;
+        LONG answered = 0;
+        ASSERT_EQ(payout->get_ID(&answered), S_OK);
+        EXPECT_EQ(answered, id);
+    }
+}
+
+}  // namespace
+}  // namespace tlx::host::test

@@ -64,7 +64,7 @@ HRESULT CListaPlac::get_Definicja(IDispatch** definition) {
         LONG id = row_->Long(u"LPL_DDfId");
         if (!definition_ && id != 0) {
             Bstr classText(GuidToText(CLSID_DefinicjeDokumentow));
-            Check(Require(model_->Session())->CreateObject(classText.Get(), Variant::FromLong(id), definition_.Out()));
+            Check(Require(model_->Session())->CreateObject(classText.Get(), Variant::FromString(Utf8ToUtf16(std::to_string(id))), definition_.Out()));
         }
         return definition_;
     });

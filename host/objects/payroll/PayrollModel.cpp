@@ -316,7 +316,8 @@ LONG PayrollModel::ParentId() {
 ComPtr<IDispatch> PayrollModel::Card(LONG id) {
     Bstr classText(GuidToText(CLSID_Pracownicy));
     ComPtr<IDispatch> card;
-    Check(Require(session_.Get())->CreateObject(classText.Get(), Variant::FromLong(id), card.Out()));
+    // A decimal text names the card by its identifier; a number would be a position.
+    Check(Require(session_.Get())->CreateObject(classText.Get(), Variant::FromString(Number(id)), card.Out()));
     return card;
 }
 

@@ -33,7 +33,8 @@ HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
         ComPtr<ICollection> payouts;
         Check(Require(employee.Get())->get_Wyplaty(payouts.Out()));
         ComPtr<IDispatch> payout;
-        Check(payouts->Item(Variant::FromLong(parsed.identifier), payout.Out()));
+        // A decimal text: the payout of that identifier (a number would be a position).
+        Check(payouts->Item(Variant::FromString(Utf8ToUtf16(std::to_string(parsed.identifier))), payout.Out()));
         return payout;
     });
 }
