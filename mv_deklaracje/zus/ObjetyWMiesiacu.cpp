@@ -1,6 +1,7 @@
 #include "mv_deklaracje/zus/ObjetyWMiesiacu.h"
 
 #include <bitset>
+#include <vector>
 
 #include "mv_deklaracje/core/ComError.h"
 
@@ -48,7 +49,34 @@ bool JestOstatni(const ZapisDatowany& zapis) { return zapis.waznosc.otwarty || z
 
 int NumerMiesiaca(CDate dzien) { return dzien.GetYear() * 12 + dzien.GetMonth(); }
 
+OkresDat CzytajOkres(IPracEtat* zapis, HRESULT (IPracEtat::*get)(IOkres**)) {
+    tlx::ComPtr<IOkres> okres;
+    CheckHost((zapis->*get)(okres.Out()));
+    if (!okres) RaiseComError(E_POINTER, u"Brak okresu w zapisie danych pracownika");
+    DATE od = 0, doDnia = 0;
+    VARIANT_BOOL otwarty = VARIANT_FALSE;
+    CheckHost(okres->get_DataOd(&od));
+    CheckHost(okres->get_DataDo(&doDnia));
+    CheckHost(okres->get_Otwarty(&otwarty));
+    return {otwarty != VARIANT_FALSE, CDate(od), CDate(doDnia)};
+}
+
 }  // namespace
+
+bool ObjetyWMiesiacu(IPracownikDane* osoba, CDate dzien) {
+    if (!osoba) RaiseComError(E_POINTER, u"Brak pracownika");
+    // The records stay held while the walk compares them by identity.
+    std::vector<tlx::ComPtr<IPracEtat>> odczytane;
+    const ZapisWDniu zapisWDniu = [&](CDate dzien) -> std::optional<ZapisDatowany> {
+        tlx::ComPtr<IPracEtat> zapis;
+        CheckHost(osoba->GetEtat(dzien.Value(), tlx::Variant::Missing(), zapis.Out()));
+        if (!zapis) return std::nullopt;
+        odczytane.push_back(zapis);
+        return ZapisDatowany{zapis.Get(), CzytajOkres(zapis.Get(), &IPracEtat::get_OkresWaznosci),
+                             CzytajOkres(zapis.Get(), &IPracEtat::get_OkresZatrudnienia)};
+    };
+    return ObjetyWMiesiacu(zapisWDniu, dzien);
+}
 
 bool ObjetyWMiesiacu(const ZapisWDniu& zapisWDniu, CDate dzien) {
     DniMiesiaca dni(dzien);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 
+#include "hostapi/Payroll.h"
 #include "mv_deklaracje/core/Date.h"
 
 // A dated period: its first day (empty: none) and, unless it is open-ended, its last day.
@@ -28,3 +29,8 @@ using ZapisWDniu = std::function<std::optional<ZapisDatowany>(CDate)>;
 
 // Raises E_POINTER when no record is valid at the date or at the day after a walked record's validity.
 bool ObjetyWMiesiacu(const ZapisWDniu& zapisWDniu, CDate dzien);
+
+// The same over the host's employee: its records valid at a day (IPracownikDane::GetEtat), each with its
+// validity (OkresWaznosci) and its covering period (OkresZatrudnienia). A null person, or a record or
+// period the host does not answer, raises E_POINTER.
+bool ObjetyWMiesiacu(IPracownikDane* osoba, CDate dzien);
