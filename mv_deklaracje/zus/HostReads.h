@@ -1,7 +1,9 @@
-// Reads of the host's payroll objects for the yearly ZUS calculators: a property's value or the object
-// it links to, a failed call raised with the host's error, a missing object raised as E_POINTER.
+// Reads of the host's payroll objects for the yearly ZUS calculators: an employee in a host session of
+// his own, a property's value or the object it links to, a failed call raised with the host's error, a
+// missing object raised as E_POINTER.
 #pragma once
 
+#include "hostapi/Payroll.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "platform/com/ComPtr.h"
 
@@ -30,3 +32,7 @@ tlx::ComPtr<J> RequireHostLink(I* object, HRESULT (I::*get)(J**)) {
     if (!linked) RaiseHResult(E_POINTER);
     return linked;
 }
+
+// The employee of that id, read in a new host session of the current login, so that nothing of one
+// employee's objects stays in the caller's session.
+tlx::ComPtr<IPracownik> OpenEmployeeInNewSession(LONG id);

@@ -1,12 +1,10 @@
 #include "mv_deklaracje/zus/Iwa.h"
 
-#include "hostapi/Collections.h"
-#include "hostapi/Employees.h"
-#include "hostapi/Login.h"
 #include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/zus/DiplBuilder.h"
+#include "mv_deklaracje/zus/HostReads.h"
 #include "platform/ado/Ado.h"
 #include "platform/com/ClassRegistry.h"
 
@@ -24,25 +22,6 @@ constexpr char16_t kEmployeesSql[] =
 
 // The declaration's field holding the form's KEDU document.
 constexpr char16_t kDocumentField[] = u"Dokument";
-
-tlx::ComPtr<IPracownik> OpenEmployee(LONG id) {
-    tlx::ComPtr<ILogin> login;
-    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
-    if (!login) RaiseHResult(E_POINTER);
-    tlx::ComPtr<ISession> session;
-    CheckHost(login->CreateSession(session.Out()));
-    if (!session) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IDispatch> object;
-    CheckHost(session->CreateObject(tlx::Bstr(GuidToString(CLSID_Pracownicy).View()).Get(), tlx::Variant::Missing(),
-                                    object.Out()));
-    tlx::ComPtr<ICollection> employees = object.As<ICollection>();
-    if (!employees) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IDispatch> item;
-    CheckHost(employees->Item(tlx::Variant::FromString(LongToString(id).View()), item.Out()));
-    tlx::ComPtr<IPracownik> employee = item.As<IPracownik>();
-    if (!employee) RaiseHResult(E_POINTER);
-    return employee;
-}
 
 }  // namespace
 
@@ -147,7 +126,7 @@ void CIWA::CountEmployees() {
         CheckHost(fields->get_Item(tlx::Variant::FromLong(0), field.Out()));
         tlx::Variant id;
         CheckHost(field->get_Value(id.Out()));
-        CIwaEmployeePass(OpenEmployee(VariantToLongOr(id.Detach(), 0)).Get(), year, counts_).Run();
+        CIwaEmployeePass(OpenEmployeeInNewSession(VariantToLongOr(id.Detach(), 0)).Get(), year, counts_).Run();
         CheckHost(rows->MoveNext());
     }
     CheckHost(rows->Close());

@@ -1,12 +1,9 @@
 #include "mv_deklaracje/zus/ZswaBuilder.h"
 
 #include "hostapi/Collections.h"
-#include "hostapi/Employees.h"
-#include "hostapi/Login.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/HostLookups.h"
-#include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/zus/HostReads.h"
@@ -170,21 +167,7 @@ CBstr CZswaBuilder::EmployeeFilter() const {
 }
 
 void CZswaBuilder::BuildEmployee(LONG id) {
-    tlx::ComPtr<ILogin> login;
-    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
-    if (!login) RaiseHResult(E_POINTER);
-    tlx::ComPtr<ISession> session;
-    CheckHost(login->CreateSession(session.Out()));
-    if (!session) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IDispatch> object;
-    CheckHost(session->CreateObject(tlx::Bstr(GuidToString(CLSID_Pracownicy).View()).Get(), tlx::Variant::Missing(),
-                                    object.Out()));
-    tlx::ComPtr<ICollection> employees = object.As<ICollection>();
-    if (!employees) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IDispatch> item;
-    CheckHost(employees->Item(tlx::Variant::FromString(LongToString(id).View()), item.Out()));
-    tlx::ComPtr<IPracownik> employee = item.As<IPracownik>();
-    if (!employee) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IPracownik> employee = OpenEmployeeInNewSession(id);
     const LONG employeeId = ReadHost<IPracownikDane>(employee.Get(), &IPracownikDane::get_ID);
     // The identity of the person from the record valid today, or from his last one after he left.
     tlx::ComPtr<IPracEtat> current = RecordAt(employee.Get(), GetHostToday());

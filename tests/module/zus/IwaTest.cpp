@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "DeclarationFixture.h"
-#include "platform/com/ComObject.h"
+#include "ZusDeclarationSupport.h"
 #include "platform/com/ConnectionPoint.h"
 #include "platform/com/VariantConversion.h"
 
@@ -20,30 +20,10 @@ namespace {
 constexpr HRESULT kEmptyMonth = static_cast<HRESULT>(0x80055E22);
 constexpr int kYear = 2023;
 
-// Records the texts of the declaration's progress events in order.
-class CProgressTexts final : public ComObject<CProgressTexts, _IProgressEvents> {
-public:
-    std::vector<std::u16string> texts;
-    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
-        for (UINT i = params->cArgs; i-- > 0;)
-            if (params->rgvarg[i].vt == VT_BSTR && params->rgvarg[i].bstrVal)
-                texts.emplace_back(params->rgvarg[i].bstrVal);
-        return S_OK;
-    }
-};
-
 std::u16string Text(const VARIANT& value) {
     Variant text;
     if (FAILED(VariantChangeType(&text, &value, 0, VT_BSTR))) return u"(?)";
     return std::u16string(text.bstrVal, SysStringLen(text.bstrVal));
-}
-
-std::u16string Num(long n) {
-    std::string s = std::to_string(n);
-    return std::u16string(s.begin(), s.end());
 }
 
 std::u16string Day(int year, int month, int day) {

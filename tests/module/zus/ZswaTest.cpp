@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "DeclarationFixture.h"
+#include "ZusDeclarationSupport.h"
 #include "hostapi/Kedu.h"
-#include "platform/com/ComObject.h"
 #include "platform/com/ConnectionPoint.h"
 #include "platform/com/VariantConversion.h"
 
@@ -18,24 +18,6 @@ namespace {
 
 constexpr HRESULT kNothingToReport = static_cast<HRESULT>(0x800575A2);
 constexpr HRESULT kCalculateFirst = static_cast<HRESULT>(0x800565F4);
-
-class CProgressTexts final : public ComObject<CProgressTexts, _IProgressEvents> {
-public:
-    std::vector<std::u16string> texts;
-    HRESULT GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
-    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) override {
-        for (UINT i = params->cArgs; i-- > 0;)
-            if (params->rgvarg[i].vt == VT_BSTR && params->rgvarg[i].bstrVal) texts.emplace_back(params->rgvarg[i].bstrVal);
-        return S_OK;
-    }
-};
-
-std::u16string Num(long n) {
-    std::string s = std::to_string(n);
-    return std::u16string(s.begin(), s.end());
-}
 
 constexpr const char16_t* kWork = u", PRE_KodFEP, PRE_UBZTyuId";
 constexpr const char16_t* kWorkValues = u", 5, 110";
