@@ -3,6 +3,8 @@
 // document's text, and what the DRA receives.
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <map>
 #include <sstream>
 
@@ -143,6 +145,283 @@ TEST_F(PoliczSkladkiTest, UnderAVersion4DraThePayerSharesStayThePayers) {
     EXPECT_DOUBLE_EQ(Total(draRentPlatnik), 325.00);
     EXPECT_DOUBLE_EQ(Total(draEmerBudzet), 0.00);
     EXPECT_DOUBLE_EQ(Total(draPodstZdrowWyn), 388.31);
+}
+
+// Amounts 1..20 with only the given ones set.
+std::array<double, 20> Zus(std::initializer_list<std::pair<int, double>> amounts) {
+    std::array<double, 20> z{};
+    for (const auto& [number, amount] : amounts) z[static_cast<std::size_t>(number - 1)] = amount;
+    return z;
+}
+
+TEST_F(PoliczSkladkiTest, AHeldEmployeeRowGoesWithTheFollowing1211Row) {
+    AddEmployee(1, u"2016-01-01", 110);
+    const LONG payout = AddPayout(1, 2016, 5);
+    AddElement(payout, 100.0, 11000, Zus({}), 12);  // a benefit without contributions
+    AddElement(payout, 0.0, 121100, Zus({{1, 1000.0}, {2, 1000.0}, {9, 195.20}, {11, 80.00}}));
+    Report(2016, 5, 3);
+    ASSERT_EQ(Run(1), S_OK) << error_;
+    ASSERT_EQ(Blocks(), 1) << "the held row is not written by itself";
+    const auto b = Block();
+    EXPECT_EQ(Pos(b, 5), "121100");
+    EXPECT_EQ(Pos(b, 15), "195.20");
+    EXPECT_EQ(Pos(b, 16), "80.00");
+    EXPECT_EQ(Pos(b, 23), "1");
+    EXPECT_EQ(Pos(b, 24), "100.00");
+    EXPECT_EQ(Pos(b, 25), "100.00");
+    EXPECT_DOUBLE_EQ(Total(draSwiadczeniaBudzet), 100.00) << "the held benefits reach the DRA once";
+    EXPECT_DOUBLE_EQ(Total(draEmerBudzet), 195.20);
+    EXPECT_DOUBLE_EQ(Total(draRentBudzet), 80.00);
+    EXPECT_DOUBLE_EQ(Total(draEmerPlatnik), 0.00);
+}
+
+TEST_F(PoliczSkladkiTest, AHeldRowIsWrittenOnceWhenNo1211RowTakesItsBenefits) {
+    const struct {
+        const char* what;
+        std::vector<LONG> others;
+    } cases[] = {
+        {"the held row is the last", {}},
+        {"two rows of other titles follow", {41100, 41200}},
+    };
+    LONG card = 1;
+    for (const auto& c : cases) {
+        AddEmployee(card, u"2016-01-01", 110);
+        const LONG payout = AddPayout(card, 2016, 5);
+        AddElement(payout, 100.0, 11000, Zus({}), 12);
+        for (LONG title : c.others) AddElement(payout, 1000.0, title, Zus({{1, 1000.0}, {8, 97.60}, {9, 97.60}}));
+        Report(2016, 5, 3);
+        ASSERT_EQ(Run(card), S_OK) << error_;
+        ASSERT_EQ(Blocks(), static_cast<int>(1 + c.others.size())) << c.what;
+        EXPECT_EQ(Pos(Block(1), 5), "11000") << c.what;
+        EXPECT_EQ(Pos(Block(1), 24), "100.00") << c.what;
+        for (std::size_t i = 0; i < c.others.size(); ++i) {
+            EXPECT_EQ(Pos(Block(static_cast<int>(i) + 2), 5), std::to_string(c.others[i])) << c.what;
+            EXPECT_EQ(Pos(Block(static_cast<int>(i) + 2), 24), "0.00") << c.what;
+        }
+        EXPECT_DOUBLE_EQ(Total(draSwiadczeniaBudzet), 100.00) << c.what;
+        EXPECT_EQ(dra_->registrations.size(), 1 + c.others.size()) << c.what;
+        ++card;
+    }
+}
+
+TEST_F(PoliczSkladkiTest, AContractWithoutPayoutsGetsAZeroBlock) {
+    AddEmployee(1, u"2016-01-01", 110);
+    Execute(u"INSERT INTO TLX.Umowy (UMW_UmwId, UMW_PraId, UMW_DataOd, UMW_UBZTyuId) VALUES (2, 1, '2016-05-01 00:00:00', 411)");
+    Execute(u"INSERT INTO TLX.TypWyplata (TWP_Nazwa, Twp_Standardowy) VALUES ('Wypłata zerowa', 603)");
+    Report(2016, 5, 3);
+    ASSERT_EQ(Run(1, true, false, 2), S_OK) << error_;
+    ASSERT_EQ(Blocks(), 1);
+    auto b = Block();
+    EXPECT_EQ(Pos(b, 5), "41100");
+    for (std::size_t position = 8; position <= 25; ++position) EXPECT_EQ(Pos(b, position), "0.00") << position;
+    ASSERT_EQ(dra_->registrations.size(), 1u);
+    EXPECT_EQ(dra_->registrations[0].date, CDate(5, 1, 2016).Value());
+    EXPECT_DOUBLE_EQ(dra_->registrations[0].wymiar, 1.0);
+    EXPECT_EQ(Scalar(u"SELECT COUNT(*) FROM TLX.DokDefinicje WHERE DDf_Symbol = 'BOWYP'"), u"1");
+
+    // The medical-insurance report's zero block; the definition is found, not made again.
+    Report(2016, 5, 4, u"ZUSRZA");
+    ASSERT_EQ(Run(1, false, false, 2), S_OK) << error_;
+    b = Block();
+    for (std::size_t position = 6; position <= 10; ++position) EXPECT_EQ(Pos(b, position), "0.00") << position;
+    ASSERT_EQ(dra_->registrations.size(), 1u);
+    EXPECT_EQ(dra_->registrations[0].date, 0.0);
+    EXPECT_DOUBLE_EQ(dra_->registrations[0].wymiar, 0.0);
+    EXPECT_EQ(dra_->totals.count(draZdrowPlatnik), 1u);
+    EXPECT_EQ(Scalar(u"SELECT COUNT(*) FROM TLX.DokDefinicje WHERE DDf_Symbol = 'BOWYP'"), u"1");
+
+    // A contract the person does not have.
+    Report(2016, 5, 3);
+    EXPECT_EQ(Run(1, true, false, 5), E_POINTER);
+    EXPECT_NE(error_.find("P1 Nowak Anna"), std::string::npos) << error_;
+    EXPECT_NE(error_.find("identyfikatorze 5"), std::string::npos) << error_;
+}
+
+TEST_F(PoliczSkladkiTest, APersonWithoutPayoutsCoveredInTheMonthGetsAZeroPayoutRow) {
+    Execute(u"INSERT INTO TLX.TypWyplata (TWP_Nazwa, Twp_Standardowy) VALUES ('Wypłata zerowa', 603)");
+    AddEmployee(1, u"2016-01-01", 110);
+    AddEmployee(2, u"2016-01-01", 9999);
+    Execute(u"UPDATE TLX.PracEtaty SET PRE_UBZTyuId = 99999 WHERE PRE_PraId = 2");
+    Report(2016, 5, 3);
+    ASSERT_EQ(Run(1, true, false, 0), S_OK) << error_;
+    ASSERT_EQ(Blocks(), 1);
+    EXPECT_EQ(Pos(Block(), 5), "11000");
+    EXPECT_EQ(Pos(Block(), 8), "0.00");
+    EXPECT_EQ(Scalar(u"SELECT COUNT(*) FROM TLX.Wyplaty"), u"0") << "the zero payout is never stored";
+    EXPECT_EQ(Scalar(u"SELECT COUNT(*) FROM TLX.ListyPlac"), u"0");
+
+    Report(2016, 5, 3);
+    EXPECT_EQ(Run(2, true, false, 0), static_cast<HRESULT>(0x80040206)) << "title 99999 gets no zero payout";
+    EXPECT_EQ(error_, "Deklaracja bez bloków wielokrotnych.");
+
+    // Without zero reports, an all-zero element of a kind other than 1 is left out.
+    Setting(u"/Firma/Płace/Parametry/NieGenerujZeroweRCA", u"1");
+    Report(2016, 5, 3);
+    EXPECT_EQ(Run(1, true, false, 0), static_cast<HRESULT>(0x80040206));
+    Report(2016, 5, 3);
+    raport_->generujZeroweRCA = 1;
+    EXPECT_EQ(Run(1, true, false, 0), S_OK) << error_;
+}
+
+TEST_F(PoliczSkladkiTest, WorkingTimeSumsTheLinkedRecordsAndSkipsTitles5xx) {
+    AddEmployee(1, u"2016-01-01", 110, u"80010112345", 1, 2);
+    AddEmployee(2, u"2016-01-01", 110, u"80010112345", 1, 2, 1);  // a second card of the same person
+    AddEmployee(3, u"2016-01-01", 110, u"80010112345", 1, 2);
+    AddEmployee(4, u"2016-01-01", 510);
+    for (LONG card : {1, 3}) AddElement(AddPayout(card, 2016, 5), 2500.0, 11000, Employee2016(2500.0));
+    AddElement(AddPayout(4, 2016, 5), 1000.0, 51000, Zus({{1, 1000.0}, {10, 15.00}}));
+    const struct {
+        const char* what;
+        LONG card;
+        std::string position7;
+        double wymiar;
+    } cases[] = {
+        {"two half-time records of one person", 1, "1 1", 0.5},
+        {"one half-time record", 3, "1 2", 0.5},
+        {"title 0510: no working time", 4, "", 1.0},
+    };
+    for (const auto& c : cases) {
+        Report(2016, 5, 3);
+        ASSERT_EQ(Run(c.card), S_OK) << c.what << ": " << error_;
+        EXPECT_EQ(Pos(Block(), 7), c.position7) << c.what;
+        ASSERT_EQ(dra_->registrations.size(), 1u) << c.what;
+        EXPECT_DOUBLE_EQ(dra_->registrations[0].wymiar, c.wymiar) << c.what;
+    }
+    EXPECT_EQ(dra_->rentowe.int64, 150000) << "title 05xx adds the insured's disability contribution";
+}
+
+TEST_F(PoliczSkladkiTest, TheFinancingCaseSplitsTheTotals) {
+    const struct {
+        const char* what;
+        LONG recordTitle, status, rowTitle, version;
+        std::array<double, 20> zus;
+        std::vector<std::pair<PoleDRAEnum, double>> totals;
+    } cases[] = {
+        {"a 560 contract of status 1 halves the accident part, the odd grosz to PFRON", 560, 1, 11000, 3,
+         Zus({{9, 100.00}, {14, 1.01}}),
+         {{draWypadUbezp, 0.51}, {draWypadPFRON, 0.50}, {draEmerPlatnik, 0.00}}},
+        {"any other record: the payer's pension and the whole accident part", 110, 0, 11000, 3,
+         Zus({{9, 100.00}, {14, 1.01}}),
+         {{draWypadUbezp, 1.01}, {draWypadPFRON, 0.00}, {draEmerPlatnik, 100.00}}},
+        {"childcare leave 1240: the budget", 110, 0, 124000, 3, Zus({{1, 1000.0}, {9, 195.20}, {11, 80.00}}),
+         {{draEmerBudzet, 195.20}, {draRentBudzet, 80.00}, {draEmerPlatnik, 0.00}, {draRentPlatnik, 0.00}}},
+        {"childcare leave 1240 under version 4", 110, 0, 124000, 4, Zus({{1, 1000.0}, {9, 195.20}, {11, 80.00}}),
+         {{draEmerBudzet, 195.20}, {draRentBudzet, 80.00}, {draEmerPlatnik, 0.00}}},
+        {"0430 under version 4: case 7", 110, 0, 43000, 4, Zus({{1, 1000.0}, {9, 195.20}, {12, 24.50}, {11, 80.00}}),
+         {{draEmerBudzet, 195.20}, {draRentBudzet, 80.00}, {draChorUbezp, 24.50}, {draEmerUbezp, 0.00}}},
+        {"FP of 1 000.00 at 2.45 %", 110, 0, 11000, 3, Zus({{5, 1000.0}, {6, 1000.0}}),
+         {{draPodstawaFP, 24.50}, {draPodstawaFGSP, 1.00}}},
+    };
+    LONG card = 1;
+    for (const auto& c : cases) {
+        AddEmployee(card, u"2016-01-01", c.recordTitle);
+        Execute(u"UPDATE TLX.PracEtaty SET PRE_StatusTytulu = " + tlx::Utf8ToUtf16(std::to_string(c.status)) +
+                u" WHERE PRE_PraId = " + tlx::Utf8ToUtf16(std::to_string(card)));
+        AddElement(AddPayout(card, 2016, 5), 1000.0, c.rowTitle, c.zus);
+        Report(2016, 5, c.version);
+        ASSERT_EQ(Run(card), S_OK) << c.what << ": " << error_;
+        for (const auto& [pole, kwota] : c.totals) EXPECT_DOUBLE_EQ(Total(pole), kwota) << c.what << ", field " << pole;
+        ++card;
+    }
+}
+
+TEST_F(PoliczSkladkiTest, TheAnnualCapStopsThePensionBaseButNotFP) {
+    AddEmployee(1, u"2016-01-01", 110);
+    // 15 000.00 a month: eight months reach 120 000.00 of the 121 650.00 cap.
+    for (int month : {9, 10}) {
+        auto z = Employee2016(15000.0);
+        const double base = month == 9 ? 1650.0 : 0.0;
+        z[0] = z[1] = base;
+        z[7] = z[8] = std::round(base * 9.76) / 100.0;
+        z[9] = std::round(base * 1.5) / 100.0;
+        z[10] = std::round(base * 6.5) / 100.0;
+        AddElement(AddPayout(1, 2016, month), 15000.0, 11000, z);
+    }
+    const struct {
+        int month;
+        const char* base;
+    } cases[] = {{9, "1650.00"}, {10, "0.00"}};
+    for (const auto& c : cases) {
+        Report(2016, c.month, 3);
+        ASSERT_EQ(Run(1), S_OK) << error_;
+        EXPECT_EQ(Pos(Block(), 8), c.base) << c.month;
+        EXPECT_EQ(Pos(Block(), 6), "2") << c.month;
+        EXPECT_EQ(Pos(Block(), 9), "15000.00") << c.month;
+        EXPECT_DOUBLE_EQ(Total(draPodstawaFP), 367.50) << c.month;
+        EXPECT_DOUBLE_EQ(Total(draPodstawaFGSP), 15.00) << c.month;
+    }
+}
+
+TEST_F(PoliczSkladkiTest, APersonNotReportedEndsWithMessage518) {
+    AddEmployee(1, u"2016-01-01", 110);
+    AddElement(AddPayout(1, 2016, 5), 5000.0, 11000, Employee2016(5000.0));
+    Execute(u"UPDATE TLX.PracEtaty SET PRE_Wylaczony = 1");
+    Report(2016, 5, 3);
+    EXPECT_EQ(Run(1), static_cast<HRESULT>(0x80040206));
+    EXPECT_EQ(Blocks(), 0);
+
+    // A DRA made for the person reports it all the same.
+    Report(2016, 5, 3);
+    ASSERT_EQ(dra_->deklaracja->put_Pracownik(Employee(1).As<IDispatch>().Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Run(1), S_OK) << error_;
+    EXPECT_EQ(Blocks(), 1);
+}
+
+TEST_F(PoliczSkladkiTest, TheMedicalInsuranceReportTakesTheFlaggedRowsOfAPersonWithTwoSources) {
+    AddEmployee(1, u"2016-01-01", 110);
+    Execute(u"INSERT INTO TLX.Umowy (UMW_UmwId, UMW_PraId, UMW_DataOd, UMW_UBZTyuId) VALUES (2, 1, '2016-05-01 00:00:00', 411)");
+    const LONG payout = AddPayout(1, 2016, 5);
+    const auto zus = Zus({{7, 1000.0}, {16, 77.50}, {18, 12.50}});
+    const LONG contract = AddElement(payout, 1000.0, 41100, zus);
+    AddElement(payout, 1000.0, 41100, zus);
+    // One element paid for the contract, one to the card: tlx.DRA answers 0, and the flag word decides.
+    Execute(u"INSERT INTO TLX.WypElementyLinki (WEL_WpeId, WEL_ZrodloId, WEL_ZrodloRodzaj) VALUES (" +
+            tlx::Utf8ToUtf16(std::to_string(contract)) + u", 2, 8)");
+    Execute(u"UPDATE TLX.WypElementy SET WPE_Flagi = 128");
+    Report(2016, 5, 3, u"ZUSRZA");
+    ASSERT_EQ(Run(1, false), S_OK) << error_;
+    ASSERT_EQ(Blocks(), 1);
+    const auto b = Block();
+    EXPECT_EQ(Pos(b, 5), "41100");
+    EXPECT_EQ(Pos(b, 6), "2000.00");
+    EXPECT_EQ(Pos(b, 7), "180.00");
+    EXPECT_DOUBLE_EQ(Total(draZdrowPlatnik), 180.00);
+    EXPECT_DOUBLE_EQ(Total(draPodstZdrowWyn), 180.00);
+    ASSERT_EQ(dra_->registrations.size(), 1u);
+    EXPECT_EQ(dra_->registrations[0].date, 0.0);
+
+    Report(2016, 5, 3);
+    EXPECT_EQ(Run(1), static_cast<HRESULT>(0x80040206)) << "the social report has no unflagged row";
+}
+
+TEST_F(PoliczSkladkiTest, AnRnaBlockKeepsItsLayoutAndListsItsBenefitEntries) {
+    AddEmployee(1, u"2016-01-01", 110);
+    const LONG payout = AddPayout(1, 2016, 5);
+    AddElement(payout, 5000.0, 11000, Employee2016(5000.0));
+    const LONG first = AddElement(payout, 300.0, 11000, Zus({}), 10);
+    const LONG second = AddElement(payout, 200.0, 11000, Zus({}), 10);
+    auto period = [&](LONG element, std::u16string_view from, std::u16string_view to) {
+        Execute(u"UPDATE TLX.WypElementy SET WPE_DataOd = '" + std::u16string(from) + u" 00:00:00', WPE_DataDo = '" +
+                std::u16string(to) + u" 00:00:00' WHERE WPE_WpeId = " + tlx::Utf8ToUtf16(std::to_string(element)));
+    };
+    period(first, u"2016-05-10", u"2016-05-14");
+    period(second, u"2016-05-03", u"2016-05-06");
+    Report(2016, 5, 4, u"ZUSRNA");
+    ASSERT_EQ(Run(1, true, true), S_OK) << error_;
+    const auto b = Block();
+    EXPECT_EQ(Pos(b, 14), "388.31") << "the earlier layout";
+    EXPECT_EQ(Pos(b, 19), "1976.81");
+    EXPECT_EQ(Pos(b, 21), "500.00");
+    EXPECT_EQ(Pos(b, 26), "0");
+    EXPECT_EQ(Pos(b, 27), "0");
+    EXPECT_EQ(Pos(b, 28), "11");
+    EXPECT_EQ(Pos(b, 29), "2016-05-03");
+    EXPECT_EQ(Pos(b, 30), "2016-05-14");
+    EXPECT_EQ(Pos(b, 31), "500.00");
+    EXPECT_EQ(Pos(b, 32), "");
+    EXPECT_EQ(Pos(b, 68), "500.00");
+    EXPECT_DOUBLE_EQ(Total(draEmerPlatnik), 488.00) << "the totals follow the DRA's version";
+    EXPECT_DOUBLE_EQ(Total(draSwiadczeniaBudzet), 500.00);
 }
 
 }  // namespace

@@ -58,14 +58,16 @@ LONG ZusPayrollTest::AddPayout(LONG card, int year, int month, LONG tryb) {
 }
 
 LONG ZusPayrollTest::TypeFor(LONG kodSwiadczenia) {
-    const std::u16string where = u" WHERE TWP_Numer = " + Number(kodSwiadczenia + 1);
+    // Wages have type number 0; a benefit of code n has the number n + 1.
+    const LONG numer = kodSwiadczenia == 0 ? 0 : kodSwiadczenia + 1;
+    const std::u16string where = u" WHERE TWP_Numer = " + Number(numer);
     if (Scalar(u"SELECT COUNT(*) FROM TLX.TypWyplata" + where) == u"0") {
         if (kodSwiadczenia != 0 && Scalar(u"SELECT COUNT(*) FROM TLX.KodySwiadczen WHERE Pdz_PdzId = " +
                                           Number(kodSwiadczenia)) == u"0")
             Execute(u"INSERT INTO TLX.KodySwiadczen (Pdz_PdzId, Pdz_Kod, Pdz_Nazwa) VALUES (" + Number(kodSwiadczenia) +
                     u", " + Number(kodSwiadczenia) + u", 'Kod')");
         Execute(u"INSERT INTO TLX.TypWyplata (TWP_PdzId, TWP_Nazwa, TWP_Numer) VALUES (" +
-                (kodSwiadczenia ? Number(kodSwiadczenia) : u"NULL") + u", 'Typ', " + Number(kodSwiadczenia + 1) + u")");
+                (kodSwiadczenia ? Number(kodSwiadczenia) : u"NULL") + u", 'Typ', " + Number(numer) + u")");
     }
     return std::stol(tlx::Utf16ToUtf8(Scalar(u"SELECT TWP_TwpId FROM TLX.TypWyplata" + where)));
 }

@@ -21,8 +21,8 @@ protected:
                    std::u16string_view zatrOd, std::u16string_view zatrDo, LONG tytul = 110);
     // A payroll list of the month (one per month, made on first use) and a payout of the card on it.
     LONG AddPayout(LONG card, int year, int month, LONG tryb = 0);
-    // An element of the payout with its amount, the six-digit title and the ZUS amounts 1..20; `typ` is
-    // a payout type of TLX.TypWyplata (made with that benefit code on first use).
+    // An element of the payout with its amount, the six-digit title and the ZUS amounts 1..20, of a
+    // payout type with that benefit code (made on first use; number 0 for wages, else the code + 1).
     LONG AddElement(LONG payout, double kwota, LONG kodTytulu, const std::array<double, 20>& zus, LONG kodSwiadczenia = 0);
 
     tlx::ComPtr<IPracownik> Employee(LONG id);
