@@ -10,6 +10,7 @@
 #include "tlb/DispatchTables.h"
 
 class CINFD;
+class InfdRun;
 using CINFDRoot = IInitializeSessionImpl<CINFD, TlxObjectRoot<CINFD, tlx::Dispatch<IINFD>>, 2>;
 
 class CINFD final : public CINFDRoot {
@@ -25,5 +26,8 @@ public:
     tlx::ComPtr<IDeklaracja2> GetDeklaracja() const;
 
 private:
+    // Builds the attachments of every qualifying employee, numbered from 1; answers their count.
+    LONG PrzeliczZalaczniki(InfdRun& run);
+
     tlx::ComPtr<ISessionReference> declaration_;
 };

@@ -20,3 +20,9 @@ CBstr WrongVoivodeshipText(const CBstr& employee) {
 CBstr ZeroWorkingTimeText(const CBstr& employee) {
     return CBstr(u"Pracownik " + employee.Str() + u" ma zerowy mianownik wymiaru etatu.");
 }
+
+CBstr NoRefundKindText() {
+    return CBstr(u"Nie można naliczyć deklaracji. Firma nie posiada ustawionego rodzaju refundacji.");
+}
+
+CBstr NoAttachmentText() { return CBstr(u"Nie został wygenerowany żaden załącznik."); }

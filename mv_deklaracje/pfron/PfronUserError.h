@@ -13,3 +13,5 @@ inline constexpr HRESULT kPfronUserError = static_cast<HRESULT>(0x80055E22);
 CBstr MissingGenderText(const CBstr& employee);
 CBstr WrongVoivodeshipText(const CBstr& employee);
 CBstr ZeroWorkingTimeText(const CBstr& employee);
+CBstr NoRefundKindText();
+CBstr NoAttachmentText();

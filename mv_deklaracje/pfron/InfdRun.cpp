@@ -1,0 +1,327 @@
+#include "mv_deklaracje/pfron/InfdRun.h"
+
+#include <cstdlib>
+
+#include "hostapi/Employees.h"
+#include "hostapi/Login.h"
+#include "hostapi/Subjects.h"
+#include "mv_deklaracje/core/CollectionEnumerator.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/pfron/HostEmployeeMonth.h"
+#include "mv_deklaracje/pfron/InfdWages.h"
+#include "mv_deklaracje/pfron/InfdWorkingTime.h"
+#include "mv_deklaracje/pfron/PfronDeclaration.h"
+#include "mv_deklaracje/pfron/PfronText.h"
+#include "mv_deklaracje/pfron/PfronUserError.h"
+#include "platform/ado/Ado.h"
+#include "platform/com/Bstr.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+constexpr const OLECHAR* kEmployeesSql = u"select pra_praid from tlx.prackod order by pra_praid";
+constexpr const OLECHAR* kOpenEnded = u"na czas nieokreślony";
+// Title groups of the four-digit insurance title (its two leading digits).
+constexpr long kTitleEmployee = 1;
+constexpr long kTitleHomeworker = 2;
+
+template <class T>
+const tlx::ComPtr<T>& Require(const tlx::ComPtr<T>& object) {
+    if (!object) RaiseHResult(E_POINTER);
+    return object;
+}
+
+void Put(IDeklaracja2* declaration, const OLECHAR* field, const VARIANT& value) {
+    CheckHost(declaration->put_Wartosc(tlx::Bstr(field).Get(), value));
+}
+void PutText(IDeklaracja2* declaration, const OLECHAR* field, const std::u16string_view text) {
+    Put(declaration, field, tlx::Variant::FromString(text));
+}
+void PutLong(IDeklaracja2* declaration, const OLECHAR* field, LONG value) {
+    Put(declaration, field, tlx::Variant::FromLong(value));
+}
+tlx::Variant Read(IDeklaracja2* declaration, const OLECHAR* field) {
+    tlx::Variant value;
+    CheckHost(declaration->get_Wartosc(tlx::Bstr(field).Get(), value.Out()));
+    return value;
+}
+
+using TextMember = HRESULT (IPracEtat::*)(BSTR*);
+std::u16string ReadText(IPracEtat* record, TextMember member) {
+    tlx::Bstr text;
+    CheckHost((record->*member)(text.Out()));
+    return text.Str();
+}
+using AddressMember = HRESULT (IPodAdres::*)(BSTR*);
+std::u16string ReadText(IPodAdres* address, AddressMember member) {
+    tlx::Bstr text;
+    CheckHost((address->*member)(text.Out()));
+    return text.Str();
+}
+
+// A configuration value as money: the host keeps it as text with a decimal point or comma.
+CMoney MoneyOf(const VARIANT& value) {
+    if (value.vt == VT_EMPTY || value.vt == VT_NULL) return CMoney();
+    if (value.vt != VT_BSTR) return VariantToMoney(value);
+    std::string text = tlx::Utf16ToUtf8(std::u16string_view(value.bstrVal ? value.bstrVal : u""));
+    for (char& c : text) if (c == ',') c = '.';
+    return CMoney(std::strtod(text.c_str(), nullptr));
+}
+}  // namespace
+
+InfdRun::InfdRun(LONG id) : id_(id) {
+    tlx::ComPtr<ILogin> login;
+    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
+    CheckHost(Require(login)->CreateSession(session_.Out()));
+    Require(session_);
+    infd_ = OpenDeclaration(session_.Get(), id);
+    Require(infd_);
+    CheckHost(infd_->get_Rok(&year_));
+    CheckHost(infd_->get_Miesiac(&month_));
+    periodStart_ = CDate(static_cast<int>(month_), 1, static_cast<int>(year_));
+    periodEnd_ = CDate(static_cast<int>(month_) + 1, 0, static_cast<int>(year_));
+    qualification_ = InfdQualification(year_, month_);
+
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(login->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), object.Out()));
+    configuration_ = Require(object).As<IKonfiguracja>();
+    Require(configuration_);
+    refundStatus_ = VariantToLongOr(ReadParameter(kRefundStatusKey, periodStart_).Detach(), 0);
+    if (refundStatus_ == kNoRefundKind) RaisePfronUserError(NoRefundKindText());
+}
+
+tlx::Variant InfdRun::ReadParameter(const OLECHAR* key, CDate day) {
+    tlx::ComPtr<IParametr> parameter;
+    CheckHost(configuration_->GetParametr(tlx::Bstr(key).Get(), day.Value(), parameter.Out()));
+    tlx::Variant value;
+    CheckHost(Require(parameter)->get_Value(value.Out()));
+    return value;
+}
+
+void InfdRun::RemoveAttachments() {
+    for (;;) {
+        tlx::ComPtr<IDispatch> children;
+        CheckHost(infd_->get_Deklaracje(children.Out()));
+        auto collection = Require(children).As<ICollection>();
+        LONG count = 0;
+        CheckHost(Require(collection)->get_Count(&count));
+        if (count <= 0) return;
+        tlx::ComPtr<IDispatch> item;
+        CheckHost(collection->Item(tlx::Variant::FromLong(0), item.Out()));
+        auto child = Require(item).As<IDeklaracja2>();
+        CheckHost(Require(child)->ResetScript());
+        CheckHost(collection->Delete(tlx::Variant::FromDispatch(item.Get())));
+    }
+}
+
+std::vector<LONG> InfdRun::EmployeeIds() {
+    tlx::ComPtr<ISession2> access = session_.As<ISession2>();
+    tlx::ComPtr<Connection> connection;
+    CheckHost(Require(access)->get_Connection(connection.Out()));
+    tlx::ComPtr<Recordset> rows;
+    CheckHost(Require(connection)->Execute(tlx::Bstr(kEmployeesSql).Get(), nullptr, adCmdText, rows.Out()));
+    std::vector<LONG> ids;
+    for (;;) {
+        VARIANT_BOOL eof = VARIANT_TRUE;
+        CheckHost(Require(rows)->get_EOF(&eof));
+        if (eof) break;
+        tlx::ComPtr<Fields> fields;
+        CheckHost(rows->get_Fields(fields.Out()));
+        tlx::ComPtr<Field> field;
+        CheckHost(Require(fields)->get_Item(tlx::Variant::FromLong(0), field.Out()));
+        tlx::Variant value;
+        CheckHost(Require(field)->get_Value(value.Out()));
+        ids.push_back(VariantToLong(value));
+        CheckHost(rows->MoveNext());
+    }
+    return ids;
+}
+
+tlx::ComPtr<IDeklaracja2> InfdRun::NewAttachment() {
+    tlx::ComPtr<IDispatch> created;
+    CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
+                                     created.Out()));
+    auto declarations = Require(created).As<ICollection>();
+    tlx::ComPtr<IDispatch> item;
+    CheckHost(Require(declarations)->AddNew(tlx::Variant::Missing(), item.Out()));
+    auto attachment = Require(item).As<IDeklaracja2>();
+    Require(attachment);
+    LONG version = 0;
+    CheckHost(infd_->get_Wersja(&version));
+    CheckHost(attachment->put_ParentId(id_));
+    CheckHost(attachment->put_TypDeklar(kAttachmentType));
+    CheckHost(attachment->put_Wersja(version));
+    return attachment;
+}
+
+bool InfdRun::PrzeliczZalacznik(LONG employeeId, LONG number) {
+    if (!employees_) {
+        tlx::ComPtr<IDispatch> created;
+        CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Pracownicy)).Get(), tlx::Variant::Missing(),
+                                         created.Out()));
+        employees_ = Require(created).As<ICollection>();
+        Require(employees_);
+    }
+    tlx::ComPtr<IDispatch> item;
+    CheckHost(employees_->Item(tlx::Variant::FromString(LongToString(employeeId).View()), item.Out()));
+    auto pracownik = Require(item).As<IPracownik>();
+    HostEmployeeMonth employee(Require(pracownik).Get(), periodEnd_);
+    const QualificationResult answer = qualification_.Qualify(employee);
+    if (!answer.qualifies) return false;
+
+    // Identification: the INF-D's period first, then what the attachment copies of it.
+    PutText(infd_.Get(), u"OKRESSPRAWOZDAWCZY", FormatReportingPeriod(month_, year_).View());
+    tlx::ComPtr<IDeklaracja2> attachment = NewAttachment();
+    PutLong(attachment.Get(), u"NRKOLEJNY", number);
+    for (const OLECHAR* field : {u"OKRESSPRAWOZDAWCZY", u"RODZAJINFORMACJI", u"NRPFRON"})
+        Put(attachment.Get(), field, Read(infd_.Get(), field));
+
+    tlx::ComPtr<IPracEtat> record = employee.RecordObjectAt(periodEnd_);
+    if (!record) {
+        RaiseComError(E_POINTER, u"Brak zapisu historycznego pracownika " + employee.Name().Str() + u" na dzień " +
+                                  periodEnd_.FormatSql().Str());
+    }
+    LONG version = 0;
+    CheckHost(attachment->get_Wersja(&version));
+    WritePersonalData(attachment.Get(), record.Get(), employee);
+    WriteAddress(attachment.Get(), record.Get(), employee);
+    WriteEmployment(attachment.Get(), record.Get(), version);
+    WriteWagesAndTime(attachment.Get(), record.Get(), employee, answer.currentMonthBasis, version);
+    WriteCounts(number);
+    return true;
+}
+
+void InfdRun::WritePersonalData(IDeklaracja2* attachment, IPracEtat* record, HostEmployeeMonth& employee) {
+    PutText(attachment, u"IMIE1", ReadText(record, &IPracEtat::get_Imie1));
+    PutText(attachment, u"IMIE2", ReadText(record, &IPracEtat::get_Imie2));
+    PutText(attachment, u"NAZWISKO", ReadText(record, &IPracEtat::get_Nazwisko));
+    const std::u16string gender = ReadText(record, &IPracEtat::get_Plec);
+    if (gender.empty()) RaisePfronUserError(MissingGenderText(employee.Name()));
+    PutText(attachment, u"PLEC", gender);
+    PutText(attachment, u"NIP", ReplaceAll(ReadText(record, &IPracEtat::get_NipE).c_str(), u"-", u"", false).View());
+    PutText(attachment, u"PESEL", ReadText(record, &IPracEtat::get_Pesel));
+    PutText(attachment, u"NRDOWODU", ReadText(record, &IPracEtat::get_DowOsobisty));
+    PutText(attachment, u"WYKSZTALCENIE", ReadText(record, &IPracEtat::get_KodWyksztal));
+    PutText(attachment, u"ZAWOD", ReadText(record, &IPracEtat::get_Zawod));
+}
+
+void InfdRun::WriteAddress(IDeklaracja2* attachment, IPracEtat* record, HostEmployeeMonth& employee) {
+    tlx::ComPtr<IPodAdres> address;
+    CheckHost(record->get_Adres(address.Out()));
+    IPodAdres* a = Require(address).Get();
+    PutText(attachment, u"GMINA", ReadText(a, &IPodAdres::get_Commune));
+    PutText(attachment, u"KODPOCZTOWY", ReadText(a, &IPodAdres::get_PostalCode));
+    PutText(attachment, u"MIASTO", ReadText(a, &IPodAdres::get_Town));
+    tlx::ComPtr<IDaneDodatkowe> residence;
+    CheckHost(record->get_DaneDodatkowe(residence.Out()));
+    LONG place = -1;
+    CheckHost(Require(residence)->get_RodzajMiejscowosci(&place));
+    if (place == 0) PutText(attachment, u"MSCEZAMIESZKANIA", u"M");
+    if (place == 1) PutText(attachment, u"MSCEZAMIESZKANIA", u"W");
+    PutText(attachment, u"NRDOMU", ReadText(a, &IPodAdres::get_HouseNumber));
+    PutText(attachment, u"NRLOKALU", ReadText(a, &IPodAdres::get_FlatNumber));
+    PutText(attachment, u"ULICA", ReadText(a, &IPodAdres::get_Street));
+    PutText(attachment, u"POCZTA", ReadText(a, &IPodAdres::get_PostOffice));
+    PutText(attachment, u"POWIAT", ReadText(a, &IPodAdres::get_District));
+
+    const std::u16string voivodeship = ReadText(a, &IPodAdres::get_Voivodeship);
+    if (voivodeship.empty()) {
+        PutText(attachment, u"WOJEWODZTWO", u"");
+        return;
+    }
+    try {
+        if (!lookup_) {
+            tlx::ComPtr<IDispatch> created;
+            CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_CLookupCollection)).Get(),
+                                             tlx::Variant::Missing(), created.Out()));
+            lookup_ = Require(created).As<ICollection>();
+        }
+        const CBstr criterion = CBstr(u"Nazwa=") + QuoteSqlText(voivodeship.c_str(), true).View();
+        tlx::ComPtr<IDispatch> item;
+        CheckHost(Require(lookup_)->Item(tlx::Variant::FromString(criterion.View()), item.Out()));
+        auto entry = Require(item).As<IWojewodztwo>();
+        tlx::Bstr code;
+        CheckHost(Require(entry)->get_Kod(code.Out()));
+        PutText(attachment, u"WOJEWODZTWO", code.View());
+    } catch (const ComError&) {
+        RaisePfronUserError(WrongVoivodeshipText(employee.Name()));
+    }
+}
+
+void InfdRun::WriteEmployment(IDeklaracja2* attachment, IPracEtat* record, LONG version) {
+    tlx::ComPtr<IOkres> employment;
+    CheckHost(record->get_OkresZatrudnienia(employment.Out()));
+    DATE first = 0, last = 0;
+    CheckHost(Require(employment)->get_DataOd(&first));
+    CheckHost(employment->get_DataDo(&last));
+    PutLong(attachment, u"POMINNE", 0);
+    Put(attachment, u"OKRESZATRODDNIA", tlx::Variant::FromDate(first));
+    PutLong(attachment, u"ROZWSTOSPRACY", 2);
+
+    tlx::ComPtr<IPracDaneZus> workingTime;
+    CheckHost(record->get_WymiarEtatu(workingTime.Out()));
+    tlx::Bstr contract;
+    CheckHost(Require(workingTime)->get_RodzajUmowy(contract.Out()));
+    const bool openEnded = contract.View().empty() || contract.View() == kOpenEnded;
+    bool writeEnd;
+    if (openEnded) {
+        PutLong(attachment, u"ZATRNACZAS", 2);
+        tlx::ComPtr<ICalendarRange> range;
+        CheckHost(employment->get_Zakres(range.Out()));
+        DATE after = 0;
+        CheckHost(Require(range)->get_Do(&after));
+        const CDate end(last);
+        writeEnd = !end.IsEmpty() && end.GetMonth() == month_ && end.GetYear() == year_ && after < CDate::kLast;
+    } else {
+        PutLong(attachment, u"ZATRNACZAS", 1);
+        writeEnd = last + 1 < CDate::kLast;
+    }
+    if (writeEnd && version == 1) Put(attachment, u"OKRESZATRDODNIA", tlx::Variant::FromDate(last));
+
+    // The title is the four-digit ZUS title held as a number: its two leading digits are code / 100.
+    tlx::ComPtr<IKodTytulu> title;
+    CheckHost(record->get_Tytul(title.Out()));
+    LONG code = 0;
+    if (title) CheckHost(title->get_Kod(&code));
+    if (code / 100 == kTitleEmployee) PutLong(attachment, u"PODSTZATRUDNIENIA", 1);
+    else if (code / 100 == kTitleHomeworker) PutLong(attachment, u"PODSTZATRUDNIENIA", 2);
+}
+
+void InfdRun::WriteWagesAndTime(IDeklaracja2* attachment, IPracEtat* record, HostEmployeeMonth& employee,
+                                bool monthBasis, LONG version) {
+    InfdWages wages;
+    if (monthBasis) wages = InfdWages::Sum(employee.Payouts(), year_, month_);
+    Put(attachment, u"WYNOSIAGANE", wages.earned.ToVariant());
+    Put(attachment, u"WYNWYPLACONE", wages.paid.ToVariant());
+    const CDate yearBefore(12, 31, static_cast<int>(year_) - 1);
+    Put(attachment, u"WYNMINIMALNE", MoneyOf(ReadParameter(kMinimumWageKey, yearBefore)).ToVariant());
+
+    LONG degree = 0;
+    CheckHost(record->get_StopienNiepelnosprawnosci(&degree));
+    wages.ApplyRefundStatus(refundStatus_, degree);
+    if (version == 1) Put(attachment, u"POMZUS", wages.reduction.ToVariant());
+    else if (version >= 2) Put(attachment, u"POMNIEJSZENIA", wages.reduction.ToVariant());
+
+    InfdWorkingTime::Sums sums{};
+    if (monthBasis) {
+        tlx::ComPtr<IDaneDodatkowe> residence;
+        CheckHost(record->get_DaneDodatkowe(residence.Out()));
+        DATE termination = 0;
+        CheckHost(Require(residence)->get_DataZwolnienia(&termination));
+        sums = InfdWorkingTime(year_, month_, refundStatus_).Calculate(employee, CDate(termination));
+    }
+    for (int i = 0; i < InfdWorkingTime::kFieldCount; ++i) {
+        // The first form version has no fields for the special conditions outside protected posts.
+        const bool special = i >= InfdWorkingTime::NORMSZNACZNY;
+        if (special && version < 2) continue;
+        PutText(attachment, InfdWorkingTime::kFieldNames[i], FormatWymiaru(sums[static_cast<std::size_t>(i)]).View());
+    }
+}
+
+void InfdRun::WriteCounts(LONG attachments) {
+    PutLong(infd_.Get(), u"LICZBAINFDP", attachments);
+    PutLong(infd_.Get(), u"LICZBAINFDZ", 0);
+}
+
+void InfdRun::Save() { CheckHost(session_->SaveChanges()); }
