@@ -71,7 +71,7 @@ TEST_F(TlxhostTest, RunsAScriptOnANewCompanyDatabase) {
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
               "waluta PLN\n"
-              "pracownicy 4\n"
+              "pracownicy 20\n"
               "NIP 5260250274\n"
               "Rekord 0 nieznaleziony.|Powiązany rekord nie istnieje.\n");
 }

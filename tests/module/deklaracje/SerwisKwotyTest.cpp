@@ -22,14 +22,14 @@ protected:
         Execute(u"insert into TLX.Bazy (Baz_Nazwa, Baz_Plik) values ('Najem', '" +
                 std::u16string(database_.begin(), database_.end()) + u"'), ('Stara', '" +
                 std::u16string(missing.begin(), missing.end()) + u"')");
-        Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (9, 'WSPOLNIK')");
-        Execute(u"insert into TLX.PracPitMies (PPM_PPMId, PPM_PraId, PPM_Rok, PPM_Miesiac) values (30, 9, 2024, 3)");
+        Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (99, 'WSPOLNIK')");
+        Execute(u"insert into TLX.PracPitMies (PPM_PPMId, PPM_PraId, PPM_Rok, PPM_Miesiac) values (30, 99, 2024, 3)");
         // NAJEM1 takes its amounts from "Najem" and holds an old income; DZIAL1 keeps its own amounts.
         Execute(u"insert into TLX.PracPitKwoty (PPK_PPMId, PPK_Numer, PPK_Wartosc) values (30, 44100, 'T'), "
                 u"(30, 45100, 'Najem'), (30, 46100, '999'), (30, 44000, 'N'), (30, 46000, '5')");
     }
     HRESULT Fetch(LONG month) {
-        return service_.As<ISerwisDeklaracji>()->PobierzKwoty(2024, month, 0, 9);
+        return service_.As<ISerwisDeklaracji>()->PobierzKwoty(2024, month, 0, 99);
     }
     // The stored text of an amount of the partner's March.
     std::u16string Stored(int number) {
@@ -84,7 +84,7 @@ TEST_F(PartnerAmounts, WithoutAFlagNothingIsWritten) {
     ASSERT_EQ(Fetch(3), S_OK);
     EXPECT_EQ(Stored(46100), u"999");
     EXPECT_EQ(Scalar(u"select count(*) from TLX.PracPitKwoty"), u"5");
-    EXPECT_EQ(service_.As<ISerwisDeklaracji>()->PobierzKwoty(2024, 4, 0, 9), static_cast<HRESULT>(0x80050458))
+    EXPECT_EQ(service_.As<ISerwisDeklaracji>()->PobierzKwoty(2024, 4, 0, 99), static_cast<HRESULT>(0x80050458))
         << "the partner has no amounts for April";
 }
 

@@ -333,10 +333,10 @@ TEST_F(EDeklaracjaBuild, VatUeAttachmentsBecomeGroupsInTheirOrder) {
 
 TEST_F(EDeklaracjaBuild, TheFileNameTellsTheFormThePeriodThePersonTheNumberAndTheTime) {
     // Employee 1 files with his PESEL; employee 2 is a non-resident with a foreign number holding both
-    // path separators; employee 4 files with his NIP; card 5 has no record at all.
+    // path separators; employee 4 files with his NIP; card 95 has no record at all.
     Execute(u"update TLX.PracEtaty set PRE_Nierezydent = 1, PRE_NipZagraniczny = 'DE\\12/345' where PRE_PraId = 2");
     Execute(u"update TLX.PracEtaty set PRE_RodzajDokumentu = 1, PRE_NIP = '5260250274' where PRE_PraId = 4");
-    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Nadrzedny, Pra_Kod) values (5, 0, 'P005')");
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Nadrzedny, Pra_Kod) values (95, 0, 'P095')");
     auto employee = [&](const char16_t* id) {
         tlx::ComPtr<IDispatch> found;
         EXPECT_EQ(session_.As<ISession2>()->CreateObject(tlx::Bstr(u"TLX.Pracownicy").Get(), tlx::Variant::FromString(id),
@@ -344,7 +344,7 @@ TEST_F(EDeklaracjaBuild, TheFileNameTellsTheFormThePeriodThePersonTheNumberAndTh
                   S_OK);
         return found;
     };
-    auto resident = employee(u"1"), nonResident = employee(u"2"), withNip = employee(u"4"), noRecord = employee(u"5");
+    auto resident = employee(u"1"), nonResident = employee(u"2"), withNip = employee(u"4"), noRecord = employee(u"95");
     auto pit = New(5, 1, 2016, 12, 1);
     ASSERT_EQ(pit->put_Pracownik(resident.Get()), S_OK);
     auto ift = New(24, 1, 2016, 12, 2);
@@ -376,24 +376,24 @@ TEST_F(EDeklaracjaBuild, TheFileNameTellsTheFormThePeriodThePersonTheNumberAndTh
         const char* why;
     };
     const Row rows[] = {
-        {pit, u"PIT-11", u"PIT-11_201612_80010112345_1_201703030807.xml", "a resident files with his PESEL"},
-        {pit, nullptr, u"PIT11201612_80010112345_1_201703030807.xml", "without a form code the symbol runs into the period"},
-        {ift, u"IFT-1/IFT-1R", u"IFT-1_IFT-1R201612_80010112345_2_201703030807.xml", "IFT-1R keeps twelve characters"},
+        {pit, u"PIT-11", u"PIT-11_201612_80010112340_1_201703030807.xml", "a resident files with his PESEL"},
+        {pit, nullptr, u"PIT11201612_80010112340_1_201703030807.xml", "without a form code the symbol runs into the period"},
+        {ift, u"IFT-1/IFT-1R", u"IFT-1_IFT-1R201612_80010112340_2_201703030807.xml", "IFT-1R keeps twelve characters"},
         {plain, u"PIT-36", u"PIT-36_201612_3_201703030807.xml", "no person part for a form not issued to a person"},
         {odd, nullptr, u"VAT_7__X_201612_4_201703030807.xml", "a symbol is made fit for a file name"},
         {person(5, 22, nonResident.Get(), 5), u"PIT-11", u"PIT-11_201612_DE_12_345_5_201703030807.xml",
          "PIT-11 from version 22 carries the foreign number, \\ and / made _"},
-        {person(5, 21, nonResident.Get(), 6), u"PIT-11", u"PIT-11_201612_85050554321_6_201703030807.xml",
+        {person(5, 21, nonResident.Get(), 6), u"PIT-11", u"PIT-11_201612_85050554327_6_201703030807.xml",
          "PIT-11 of version 21 has no foreign number: the PESEL"},
         {person(9, 21, nonResident.Get(), 7), u"PIT-40", u"PIT-40_201612_DE_12_345_7_201703030807.xml",
          "PIT-40 from version 21"},
-        {person(9, 20, nonResident.Get(), 8), u"PIT-40", u"PIT-40_201612_85050554321_8_201703030807.xml",
+        {person(9, 20, nonResident.Get(), 8), u"PIT-40", u"PIT-40_201612_85050554327_8_201703030807.xml",
          "PIT-40 before version 21"},
         {person(21, 7, nonResident.Get(), 9), u"PIT-8C", u"PIT-8C_201612_DE_12_345_9_201703030807.xml",
          "PIT-8C from version 7"},
         {person(24, 12, nonResident.Get(), 10), u"IFT-1/IFT-1R", u"IFT-1_IFT-1R201612_DE_12_345_10_201703030807.xml",
          "IFT-1R from version 12"},
-        {person(10, 11, nonResident.Get(), 11), u"IFT-1", u"IFT-1_201612_85050554321_11_201703030807.xml",
+        {person(10, 11, nonResident.Get(), 11), u"IFT-1", u"IFT-1_201612_85050554327_11_201703030807.xml",
          "IFT-1 before version 12"},
         {person(5, 22, withNip.Get(), 12), u"PIT-11", u"PIT-11_201612_5260250274_12_201703030807.xml",
          "an identity document other than the PESEL: the NIP"},
