@@ -37,7 +37,7 @@ int RunDemo(const std::string& modulePath) {
         setenv("TLX_REGISTRY", (folder / "hkcr.reg").c_str(), 1);
     std::printf("Firma demonstracyjna w katalogu %s\n", folder.c_str());
     std::string database = (folder / "demo.db").string();
-    if (int status = InitDatabase(database, true)) return status;
+    if (int status = InitDatabase(database, DemoCompany())) return status;
     if (HRESULT hr = tlx::host::RegisterServer(modulePath); FAILED(hr))
         return ReportFailure("rejestracja modułu " + modulePath, hr);
     std::printf("Zarejestrowano moduł %s w rejestrze %s\n", modulePath.c_str(), std::getenv("TLX_REGISTRY"));

@@ -1,8 +1,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
 
 #include "Commands.h"
+#include "host/GeneratedCompany.h"
 #include "host/HostTables.h"
 #include "platform/ado/AdoError.h"
 #include "platform/ado/SqliteDatabase.h"
@@ -36,7 +38,18 @@ std::string ConfigDatabasePath(const std::string& companyDatabase) {
     return (path.parent_path() / (path.stem().string() + ".konfiguracja.db")).string();
 }
 
-int InitDatabase(const std::string& path, bool demo) {
+int InitDatabase(const std::string& path, const CompanyContent& content) {
+    std::string generated;
+    if (content.employees) {
+        try {
+            generated = tlx::host::GeneratedCompanySql(*content.employees,
+                                                       content.year.value_or(tlx::host::kDemoPayrollYear));
+        } catch (const std::invalid_argument& error) {
+            std::fprintf(stderr, "tlxhost: %s; baza nie została utworzona\n", error.what());
+            return 2;
+        }
+    }
+    bool demo = content.demo || content.employees.has_value();
     std::string config = ConfigDatabasePath(path);
     for (const std::string& file : {path, config}) {
         if (std::filesystem::exists(file)) {
@@ -50,6 +63,7 @@ int InitDatabase(const std::string& path, bool demo) {
         if (demo) {
             company.push_back(ReadScript("demo.sql"));
             company.push_back(tlx::host::HostDemoSql());
+            if (!generated.empty()) company.push_back(generated);
         }
         tlx::ado::CreateDatabaseFile(path, company);
         std::string name = std::filesystem::path(path).stem().string();
@@ -70,8 +84,10 @@ int InitDatabase(const std::string& path, bool demo) {
         std::fprintf(stderr, "tlxhost: tworzenie bazy %s nie powiodło się: %s\n", path.c_str(), error.what());
         return 1;
     }
-    std::printf("Utworzono bazę firmy %s%s i bazę konfiguracji %s\n", path.c_str(), demo ? " (firma demonstracyjna)" : "",
-                config.c_str());
+    std::string kind = content.employees ? " (" + std::to_string(*content.employees) + " pracowników)"
+                       : demo            ? " (firma demonstracyjna)"
+                                         : "";
+    std::printf("Utworzono bazę firmy %s%s i bazę konfiguracji %s\n", path.c_str(), kind.c_str(), config.c_str());
     return 0;
 }
 

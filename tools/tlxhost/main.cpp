@@ -1,7 +1,9 @@
 // tlxhost: the command-line host. Creates company databases, registers the declarations module and runs
 // scripts against it the way the host application's scripts do.
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -39,13 +41,22 @@ int ListClasses() {
     return 0;
 }
 
+std::optional<int> WholeNumber(std::string_view text) {
+    int value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
 int Usage() {
     std::fprintf(stderr,
-                 "usage: tlxhost init-db PATH [--demo]\n"
+                 "usage: tlxhost init-db PATH [--demo | --employees N [--year Y]]\n"
                  "       tlxhost register [LIBRARY] | unregister [LIBRARY] | classes\n"
                  "       tlxhost run FILE.js [--db PATH] [--remote]\n"
                  "       tlxhost demo\n"
                  "  the registry file is $TLX_REGISTRY; the module library is $TLX_MODULE or the built one;\n"
+                 "  --employees N makes a company of N employees (1 to 100 000) cycling the demo company's,\n"
+                 "  with its year of payroll in Y (2000 to 2100; 2024 when not given);\n"
                  "  run takes the company database from --db or $TLX_DATABASE; --remote signs the operator in\n"
                  "  as working on a remote desktop (files for the user's machine land in $TLX_CLIENT_ROOT)\n");
     return 2;
@@ -61,8 +72,22 @@ int main(int argc, char** argv) {
     if (command == "unregister") return Report(tlx::host::UnregisterServer(library), "wyrejestrowanie modułu");
     if (command == "classes") return ListClasses();
     if (command == "init-db") {
-        if (argc < 3 || argc > 4 || (argc == 4 && std::string_view(argv[3]) != "--demo")) return Usage();
-        return tlxhost::InitDatabase(argv[2], argc == 4);
+        if (argc < 3) return Usage();
+        tlxhost::CompanyContent content;
+        for (int i = 3; i < argc; ++i) {
+            std::string_view option = argv[i];
+            if (option == "--demo") {
+                content.demo = true;
+            } else if ((option == "--employees" || option == "--year") && i + 1 < argc) {
+                std::optional<int> number = WholeNumber(argv[++i]);
+                if (!number) return Usage();
+                (option == "--year" ? content.year : content.employees) = *number;
+            } else {
+                return Usage();
+            }
+        }
+        if (content.year && !content.employees) return Usage();
+        return tlxhost::InitDatabase(argv[2], content);
     }
     if (command == "run") {
         if (argc < 3) return Usage();
