@@ -1,0 +1,40 @@
+// The demo company's payroll read by a host script the way the ZUS and PFRON declarations read it: per
+// employee the record at the end of March 2024, the March payouts with the ZUS amounts of every element
+// and the absences, then the March averages of the full-time equivalents the routines answer. The
+// amounts are worked out in the demo company's script; P001's March (4 666.00) by hand:
+//   bases 4 666.00, health base 4 666.00 - 455.40 - 69.99 - 114.32 = 4 026.29;
+//   pension 455.40 each side, disability 69.99 / 303.29, sickness 114.32, accident 77.92,
+//   health 362.37, tax advance 12 % of 3 776 (4 026.29 - 250.00) - 300.00 = 153, FP 114.32, FGŚP 4.67.
+// Full-time equivalents: twelve whole-time employees, 1/2 twice and 3/4 (13.75); with a disability
+// degree 1/2, 3/4 and two whole (3.25).
+#include "TlxhostFixture.h"
+
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+class PayrollScript : public TlxhostDemoTest {
+protected:
+    static std::string Source(const std::string& name) {
+        const char* root = std::getenv("TLX_SOURCE_DIR");
+        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/" + name);
+        EXPECT_FALSE(bytes.empty()) << name;
+        return bytes;
+    }
+};
+
+TEST_F(PayrollScript, TheDemoCompanysMarchAsTheDeclarationsReadIt) {
+    ASSERT_EQ(RunScript(Source("scripts/payroll-march.js")), 0) << err_;
+    EXPECT_EQ(out_, Source("golden/payroll-march.out"));
+    EXPECT_NE(out_.find("[P001] Kowalski Jan: tytuł 0110, stopień 0, prawo do emerytury lub renty 0, etat 1/1"),
+              std::string::npos);
+    EXPECT_NE(out_.find("      składki 455.40 455.40 69.99 303.29 114.32 0.00 0.00 77.92 0.00 0.00 362.37 153.00 0.00 "
+                        "114.32 4.67\n"),
+              std::string::npos);
+    EXPECT_NE(out_.find("ZPCHR, średnio w marcu: 13.7500 (31 dni)"), std::string::npos);
+    EXPECT_NE(out_.find("SOD3, średnio w marcu: wszyscy 13.7500 (31 dni), niepełnosprawni 3.2500 (31 dni)"),
+              std::string::npos);
+}
+
+}  // namespace
