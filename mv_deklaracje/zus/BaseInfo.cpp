@@ -23,11 +23,6 @@ constexpr LONG kTytulBezWyplatyZerowej = 99999;
 constexpr LONG kKwotyWyplatyZUS = 27;
 constexpr LONG kRodzajTypuNieobecnosc = 2;
 
-std::u16string Dec(long value) {
-    const std::string text = std::to_string(value);
-    return std::u16string(text.begin(), text.end());
-}
-
 // A random (version 4) GUID for the new row's import identifier.
 GUID NowyGuid() {
     std::random_device random;
@@ -71,7 +66,7 @@ std::u16string CBaseInfo::OpisPracownika() const {
     if (FAILED(pracownik_->get_PracownikTekst(text.Out())) || text.IsNull()) {
         LONG id = 0;
         pracownik_->get_ID(&id);
-        return u"pracownik " + Dec(id);
+        return u"pracownik " + DecimalText(id);
     }
     return std::u16string(text.View());
 }
@@ -82,12 +77,12 @@ tlx::ComPtr<ISession2> CBaseInfo::Sesja() const {
 }
 
 std::u16string CBaseInfo::ZapytanieWyplat() const {
-    const std::u16string id = Dec(ReadValue(pracownik_.Get(), &IPracownikDane::get_ID));
+    const std::u16string id = DecimalText(ReadValue(pracownik_.Get(), &IPracownikDane::get_ID));
     const long m = static_cast<long>(rok_) * 12 + miesiac_;
     return u"select distinct wpl_wplid from tlx.wypelementy  join tlx.wyplaty on wpl_wplid = wpe_wplid and "
            u"wpl_tryb not in (1, 2) join tlx.listyplac on lpl_lplid = wpl_lplid join tlx.prackod on wpl_praid = "
            u"pra_praid where (wpl_praid=" + id + u" or pra_parentid=" + id + u") and lpl_miesiac+lpl_rok*12 >= " +
-           Dec(m - 2) + u" and lpl_miesiac+lpl_rok*12 <= " + Dec(m + 2);
+           DecimalText(m - 2) + u" and lpl_miesiac+lpl_rok*12 <= " + DecimalText(m + 2);
 }
 
 void CBaseInfo::Zbierz(long numer) {
@@ -126,7 +121,7 @@ tlx::ComPtr<IDispatch> CBaseInfo::DefinicjaBilansuOtwarcia(ISession2* sesja) {
 
 tlx::ComPtr<IWypElement> CBaseInfo::ElementWyplatyZerowej(ISession2* sesja, LONG tytul) {
     auto typ = CreateHostObject<ITypWyplaty>(sesja, CLSID_TypyWyplat,
-                                             tlx::Variant::FromString(u"Twp_Standardowy=" + Dec(kTypWyplatyZerowej)),
+                                             tlx::Variant::FromString(u"Twp_Standardowy=" + DecimalText(kTypWyplatyZerowej)),
                                              u"typ wypłaty zerowej");
     auto listy = CreateHostObject<ICollection>(sesja, CLSID_ListyPlac, tlx::Variant::Missing(), u"listy płac");
     tlx::ComPtr<IDispatch> nowa;
@@ -176,8 +171,8 @@ void CBaseInfo::PrzejdzWyplaty(ISession2* sesja, const std::u16string& zapytanie
     auto wiersze = OpenRows(polaczenie.Get(), zapytanie);
     for (VARIANT_BOOL eof = VARIANT_FALSE; CheckHost(wiersze->get_EOF(&eof)), !eof; CheckHost(wiersze->MoveNext())) {
         const LONG id = FirstFieldAsLong(wiersze.Get());
-        auto wyplata = CreateHostObject<IWyplata>(sesja, CLSID_Wyplaty, tlx::Variant::FromString(Dec(id)),
-                                                  u"wypłata " + Dec(id));
+        auto wyplata = CreateHostObject<IWyplata>(sesja, CLSID_Wyplaty, tlx::Variant::FromString(DecimalText(id)),
+                                                  u"wypłata " + DecimalText(id));
         auto elementy = ReadObject(wyplata.Get(), &IWyplata::get_Elementy2, u"elementy wypłaty");
         for (CCollectionEnumerator<IWypElement> each(elementy.Get()); auto element = each.Current(); each.MoveNext())
             PrzetworzElementWyplaty(element.Get());

@@ -3,6 +3,11 @@
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "platform/com/ClassRegistry.h"
 
+std::u16string DecimalText(long value) {
+    const std::string text = std::to_string(value);
+    return std::u16string(text.begin(), text.end());
+}
+
 LONG KodTytuluElementu(IWypElement* element) {
     auto zus = ReadObject(element, &IWypElement::get_DaneZUS, u"dane ZUS elementu wypłaty");
     return ReadValue(zus.Get(), &IDaneZUS::get_KodTytulu);

@@ -3,6 +3,7 @@
 // says what is missing.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "hostapi/Collections.h"
@@ -49,6 +50,8 @@ tlx::ComPtr<T> CreateHostObject(ISession2* session, const CLSID& clsid, const tl
     return RequireInterface<T>(object.Get(), what);
 }
 
+// A number as decimal text, for statements and keys.
+std::u16string DecimalText(long value);
 // The six-digit insurance title code of an element's ZUS data.
 LONG KodTytuluElementu(IWypElement* element);
 // The four-digit insurance title of a dated record.

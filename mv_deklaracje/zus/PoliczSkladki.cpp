@@ -37,11 +37,6 @@ constexpr LONG kPozycjaSumyWpisow = 68;
 constexpr LONG kTypZasilku = 11, kTypSwiadczenia = 50;
 constexpr LONG kRodzajListyPodstawowej = 1;
 
-std::u16string Dec(long value) {
-    const std::string text = std::to_string(value);
-    return std::u16string(text.begin(), text.end());
-}
-
 tlx::Variant Parametr(IKonfiguracja* konfiguracja, const OLECHAR* klucz, CDate data) {
     tlx::ComPtr<IParametr> parametr;
     CheckHost(konfiguracja->GetParametr(tlx::Bstr(klucz).Get(), data.Value(), parametr.Out()));
@@ -152,7 +147,7 @@ std::uint32_t CPoliczSkladki::TytulUmowy(IPracownikDane* pracownik, LONG umowa) 
     tlx::Bstr opis;
     pracownik->get_PracownikTekst(opis.Out());
     RaiseComError(E_POINTER, u"Pracownik " + std::u16string(opis.View()) + u" nie ma umowy o identyfikatorze " +
-                                 Dec(umowa));
+                                 DecimalText(umowa));
 }
 
 bool CPoliczSkladki::WyliczBloki(IPracownikDane* pracownik, long maWyplaty) {

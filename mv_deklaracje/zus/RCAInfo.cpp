@@ -17,11 +17,6 @@ constexpr std::uint32_t kTytul1230 = 123000, kTytul1211 = 121100;
 constexpr LONG kRodzajWynagrodzenia = 1;
 constexpr LONG kRodzajPominiety = 999;
 
-std::u16string Dec(long value) {
-    const std::string text = std::to_string(value);
-    return std::u16string(text.begin(), text.end());
-}
-
 using ZusGetter = HRESULT (IDaneZUS::*)(CY*);
 constexpr ZusGetter kKwotyZus[20] = {
     &IDaneZUS::get_PodstawaEmerytalna, &IDaneZUS::get_PodstawaRentowa, &IDaneZUS::get_PodstawaChorobowa,
@@ -57,7 +52,7 @@ DATE DataWyrejestrowania(IPracownikDane* osoba, CDate dzien) {
 CRCAInfo::CRCAInfo(IPracownikDane* pracownik, IDRAExt* raport) : CBaseInfo(pracownik, raport, false), raport_(raport) {}
 
 std::u16string CRCAInfo::ZapytanieDRA(long rok, long miesiac, long pracownik, long kod) {
-    return u"exec tlx.DRA " + Dec(rok) + u"," + Dec(miesiac) + u"," + Dec(pracownik) + u"," + Dec(kod);
+    return u"exec tlx.DRA " + DecimalText(rok) + u"," + DecimalText(miesiac) + u"," + DecimalText(pracownik) + u"," + DecimalText(kod);
 }
 
 LONG CRCAInfo::WynikProceduryDRA(long kod, IWypElement* element) {

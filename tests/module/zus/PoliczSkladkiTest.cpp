@@ -247,6 +247,10 @@ TEST_F(PoliczSkladkiTest, APersonWithoutPayoutsCoveredInTheMonthGetsAZeroPayoutR
     ASSERT_EQ(Blocks(), 1);
     EXPECT_EQ(Pos(Block(), 5), "11000");
     EXPECT_EQ(Pos(Block(), 8), "0.00");
+    // The stand-in DRA's declaration is no real form: dropped, so that the session saves what the
+    // calculation left in it.
+    ASSERT_EQ(declarations_->Delete(tlx::Variant::FromDispatch(dra_->deklaracja.Get())), S_OK);
+    ASSERT_EQ(session_.As<ISession2>()->Save(), S_OK) << tlx::Utf16ToUtf8(LastError());
     EXPECT_EQ(Scalar(u"SELECT COUNT(*) FROM TLX.Wyplaty"), u"0") << "the zero payout is never stored";
     EXPECT_EQ(Scalar(u"SELECT COUNT(*) FROM TLX.ListyPlac"), u"0");
 
@@ -323,6 +327,28 @@ TEST_F(PoliczSkladkiTest, TheFinancingCaseSplitsTheTotals) {
         for (const auto& [pole, kwota] : c.totals) EXPECT_DOUBLE_EQ(Total(pole), kwota) << c.what << ", field " << pole;
         ++card;
     }
+}
+
+TEST_F(PoliczSkladkiTest, RatesAreReadWithADecimalPointOrCommaAndFPMayBeTheBase) {
+    const struct {
+        const char16_t *fp, *odSumyPodstaw;
+        double total;
+    } cases[] = {{u"2,45", u"0", 24.50}, {u"2.45", u"0", 24.50}, {u" 2.45 ", u"0", 24.50}, {u"2,45", u"1", 1000.00}};
+    LONG card = 1;
+    for (const auto& c : cases) {
+        Setting(u"/Program/Płace/Zus/Procent fp", c.fp);
+        Setting(u"/Firma/Płace/Zus/SklFPiFGSPOdSumyPodstaw", c.odSumyPodstaw);
+        AddEmployee(card, u"2016-01-01", 110);
+        AddElement(AddPayout(card, 2016, 5), 1000.0, 11000, Zus({{5, 1000.0}}));
+        Report(2016, 5, 3);
+        ASSERT_EQ(Run(card), S_OK) << error_;
+        EXPECT_DOUBLE_EQ(Total(draPodstawaFP), c.total) << tlx::Utf16ToUtf8(c.fp);
+        ++card;
+    }
+    Setting(u"/Program/Płace/Zus/Procent fp", u"dwa");
+    Report(2016, 5, 3);
+    EXPECT_EQ(Run(1), E_INVALIDARG);
+    EXPECT_NE(error_.find("Procent fp"), std::string::npos) << error_;
 }
 
 TEST_F(PoliczSkladkiTest, TheAnnualCapStopsThePensionBaseButNotFP) {
