@@ -10,6 +10,7 @@
 
 #include "StandInDra.h"
 #include "ZusPayrollFixture.h"
+#include "host/Database.h"
 #include "hostapi/Collections.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/zus/PoliczSkladki.h"
@@ -448,6 +449,66 @@ TEST_F(PoliczSkladkiTest, AnRnaBlockKeepsItsLayoutAndListsItsBenefitEntries) {
     EXPECT_EQ(Pos(b, 68), "500.00");
     EXPECT_DOUBLE_EQ(Total(draEmerPlatnik), 488.00) << "the totals follow the DRA's version";
     EXPECT_DOUBLE_EQ(Total(draSwiadczeniaBudzet), 500.00);
+}
+
+// A month of the demo company, every card computed into one report under one DRA, as the DRA's RCA
+// report does; the totals are summed here from the month's elements, row by row for FP and FGSP.
+class DemoMonthTest : public PoliczSkladkiTest {
+protected:
+    bool WithDemoCompany() const override { return true; }
+    void SetUp() override { ZusPayrollTest::SetUp(); }  // the demo company's own settings
+    // One number per row of a query.
+    std::vector<double> Column(std::u16string_view sql) {
+        std::vector<double> values;
+        for (auto rows = Rows(sql); !tlx::host::AtEnd(rows.Get()); rows->MoveNext()) {
+            tlx::Variant value = ColumnValue(rows.Get(), u"v");
+            values.push_back(std::stod(tlx::Utf16ToUtf8(AsText(value))));
+        }
+        return values;
+    }
+};
+
+TEST_F(DemoMonthTest, EveryInsuredPersonOfMarchAddsUpToTheDraTotals) {
+    Report(2024, 3, 4);
+    int reported = 0;
+    std::vector<std::string> skipped;
+    for (LONG card = 1; card <= 20; ++card) {
+        const bool paid = Scalar(u"SELECT COUNT(*) FROM TLX.Wyplaty WHERE WPL_Rok = 2024 AND WPL_Miesiac = 3 AND "
+                                 u"WPL_PraId = " + tlx::Utf8ToUtf16(std::to_string(card))) != u"0";
+        const HRESULT hr = Run(card, true, false, paid ? 1 : 0);
+        if (hr == S_OK) ++reported;
+        else if (hr == static_cast<HRESULT>(0x80040206)) skipped.push_back(std::to_string(card));
+        else ADD_FAILURE() << "card " << card << ": " << error_;
+    }
+    // The secondary card is reported with its main card; the card that starts in May has nothing yet.
+    EXPECT_EQ(skipped, (std::vector<std::string>{"3", "12"}));
+    EXPECT_EQ(reported, 18);
+
+    const std::u16string march = u" FROM TLX.WypElementy JOIN TLX.Wyplaty ON WPL_WplId = WPE_WplId JOIN TLX.PracKod ON "
+                                 u"Pra_PraID = WPL_PraId WHERE WPL_Rok = 2024 AND WPL_Miesiac = 3 AND WPL_Tryb = 0";
+    auto sum = [&](std::u16string_view amounts) { return Column(u"SELECT round(SUM(" + std::u16string(amounts) + u"), 2) AS v" + march).at(0); };
+    const struct {
+        PoleDRAEnum pole;
+        const char16_t* amounts;
+    } fields[] = {
+        {draEmerUbezp, u"WPE_Kwota8"},   {draEmerPlatnik, u"WPE_Kwota9"},   {draRentUbezp, u"WPE_Kwota10"},
+        {draRentPlatnik, u"WPE_Kwota11"}, {draChorUbezp, u"WPE_Kwota12"},   {draChorPlatnik, u"WPE_Kwota13"},
+        {draWypadUbezp, u"WPE_Kwota14"}, {draWypadPlatnik, u"WPE_Kwota15"}, {draPodstZdrowWyn, u"WPE_Kwota16 + WPE_Kwota18"},
+        {draSklFep, u"WPE_Kwota20"},
+    };
+    for (const auto& f : fields) EXPECT_NEAR(Total(f.pole), sum(f.amounts), 0.001) << "field " << f.pole;
+    EXPECT_GT(Total(draEmerUbezp), 0.0);
+
+    // FP and FGSP: each row's base at 2.45 % and 0.10 %, rounded per row (a person's rows by title).
+    const std::u16string rows = u" GROUP BY coalesce(Pra_ParentID, Pra_PraID), WPE_KodTytulu";
+    double fp = 0.0, fgsp = 0.0;
+    for (double base : Column(u"SELECT SUM(WPE_Kwota5) AS v" + march + rows)) fp += std::round(base * 245.0) / 10000.0;
+    for (double base : Column(u"SELECT SUM(WPE_Kwota6) AS v" + march + rows)) fgsp += std::round(base * 10.0) / 10000.0;
+    EXPECT_NEAR(Total(draPodstawaFP), fp, 0.001);
+    EXPECT_NEAR(Total(draPodstawaFGSP), fgsp, 0.001);
+    const std::size_t blocks = Column(u"SELECT COUNT(*) AS v" + march + rows).size();
+    EXPECT_EQ(Blocks(), static_cast<int>(blocks));
+    EXPECT_EQ(dra_->registrations.size(), blocks);
 }
 
 }  // namespace
