@@ -1,0 +1,95 @@
+// Which payout elements and links of the payouts around a month the collectors' base hands on: by the
+// payout's month, or, for the benefit report, by the end of a benefit's own period.
+#include <gtest/gtest.h>
+
+#include "StandInDra.h"
+#include "ZusPayrollFixture.h"
+#include "mv_deklaracje/zus/BaseInfo.h"
+#include "mv_deklaracje/zus/RCAInfo.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+// Records what it is handed: "E" + element id, "L" + the link's element id.
+class RecordingInfo final : public CBaseInfo {
+public:
+    using CBaseInfo::CBaseInfo;
+    void PrzetworzLink(long, IWypElementLink* link) override {
+        tlx::ComPtr<IWypElement> element;
+        link->get_Element(element.Out());
+        seen.push_back("L" + Id(element.Get()));
+    }
+    void PrzetworzElement(long, IWypElement* element) override { seen.push_back("E" + Id(element)); }
+    std::vector<std::string> seen;
+
+private:
+    static std::string Id(IWypElement* element) {
+        LONG id = 0;
+        element->get_ID(&id);
+        return std::to_string(id);
+    }
+};
+
+class BaseInfoTest : public ZusPayrollTest {
+protected:
+    void TearDown() override {
+        raport_.Reset();
+        ZusPayrollTest::TearDown();
+    }
+    std::vector<std::string> Seen(bool dataLinku) {
+        raport_ = CStandInRaport::Make();
+        raport_->rok = 2016;
+        raport_->miesiac = 5;
+        RecordingInfo info(Employee(1).Get(), raport_.Get(), dataLinku);
+        info.Zbierz(1);
+        return info.seen;
+    }
+    void Link(LONG element, std::u16string_view from, std::u16string_view to) {
+        Execute(u"INSERT INTO TLX.WypElementyLinki (WEL_WpeId, WEL_DataOd, WEL_DataDo) VALUES (" +
+                tlx::Utf8ToUtf16(std::to_string(element)) + u", '" + std::u16string(from) + u" 00:00:00', '" +
+                std::u16string(to) + u" 00:00:00')");
+    }
+    tlx::ComPtr<CStandInRaport> raport_;
+};
+
+TEST_F(BaseInfoTest, ABenefitOfAnotherMonthsPayoutBelongsToTheMonthItsPeriodEndsInForTheBenefitReport) {
+    AddEmployee(1, u"2016-01-01", 110);
+    const std::array<double, 20> zus{};
+    // Paid in June for days of May, under a benefit code whose links go by their period's end.
+    const LONG benefit = AddElement(AddPayout(1, 2016, 6), 900.0, 11000, zus, 313);
+    Execute(u"UPDATE TLX.KodySwiadczen SET Pdz_MiesiacKoncaOkresu = 1 WHERE Pdz_PdzId = 313");
+    Execute(u"UPDATE TLX.TypWyplata SET TWP_RodzajRaportu = 1 WHERE TWP_PdzId = 313");
+    Link(benefit, u"2016-05-10", u"2016-05-31");
+    // Paid in May: wages, and an owner's element (title 05) whose links are walked without report kind.
+    const LONG wages = AddElement(AddPayout(1, 2016, 5), 5000.0, 11000, zus);
+    Link(wages, u"2016-05-01", u"2016-05-31");
+    const LONG owner = AddElement(AddPayout(1, 2016, 5), 4000.0, 51000, zus);
+    Link(owner, u"2016-05-01", u"2016-05-31");
+    const auto n = [](LONG id) { return std::to_string(id); };
+
+    EXPECT_EQ(Seen(true), (std::vector<std::string>{"E" + n(benefit), "L" + n(benefit), "E" + n(wages), "E" + n(owner),
+                                                    "L" + n(owner)}));
+    EXPECT_EQ(Seen(false), (std::vector<std::string>{"E" + n(wages), "E" + n(owner), "L" + n(owner)}));
+}
+
+TEST_F(BaseInfoTest, TheMonthOfAPayrollListIsItsDays) {
+    auto okres = [&] {
+        tlx::ComPtr<IDispatch> lists = Create(u"{78B12835-6A2D-4449-915C-D674EAF365D1}");
+        tlx::ComPtr<IDispatch> list;
+        EXPECT_EQ(lists.As<ICollection>()->AddNew(tlx::Variant::Missing(), list.Out()), S_OK);
+        tlx::ComPtr<IOkresowy> month;
+        EXPECT_EQ(list.As<IListaPlac>()->get_RokMiesiac(month.Out()), S_OK);
+        month->put_Rok(2024);
+        month->put_Miesiac(2);
+        return month;
+    }();
+    auto range = CRCAInfo::MiesiacListy(okres.Get());
+    ASSERT_TRUE(range);
+    DATE od = 0, doDnia = 0;
+    range->get_Od(&od);
+    range->get_Do(&doDnia);
+    EXPECT_EQ(od, CDate(2, 1, 2024).Value());
+    EXPECT_EQ(doDnia, CDate(3, 1, 2024).Value()) << "the day after February's 29th";
+}
+
+}  // namespace
