@@ -5,6 +5,7 @@
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje/zus/PayrollReads.h"
+#include "platform/com/Bstr.h"
 
 CBasePolicz::CBasePolicz(IDRAExt* raport, IDispatch* sesja, IKeduDokument* dokument)
     : raport_(raport), dokument_(dokument) {
@@ -23,8 +24,18 @@ CBasePolicz::CBasePolicz(IDRAExt* raport, IDispatch* sesja, IKeduDokument* dokum
 
 void CBasePolicz::PoliczPracownika(IDispatch* pracownik, long maWyplaty) {
     auto dane = RequireInterface<IPracownikDane>(pracownik, u"pracownik");
-    if (!Uprawniony(dane.Get()) || !WyliczBloki(dane.Get(), maWyplaty))
-        RaiseResourceError(kMsgBezBlokow, GUID_NULL, ModuleResources());
+    bool zapisano = false;
+    try {
+        zapisano = Uprawniony(dane.Get()) && WyliczBloki(dane.Get(), maWyplaty);
+    } catch (const ComError& e) {
+        if (e.Code() != E_POINTER) throw;
+        // What the host did not answer, and for whom.
+        tlx::Bstr opis, pracownikTekst;
+        if (e.Info()) e.Info()->GetDescription(opis.Out());
+        dane->get_PracownikTekst(pracownikTekst.Out());
+        RaiseComError(E_POINTER, std::u16string(opis.View()) + u" (pracownik " + std::u16string(pracownikTekst.View()) + u")");
+    }
+    if (!zapisano) RaiseResourceError(kMsgBezBlokow, GUID_NULL, ModuleResources());
 }
 
 bool CBasePolicz::Uprawniony(IPracownikDane* pracownik) {

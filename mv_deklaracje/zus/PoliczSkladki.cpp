@@ -144,10 +144,7 @@ std::uint32_t CPoliczSkladki::TytulUmowy(IPracownikDane* pracownik, LONG umowa) 
         auto tytul = ReadObject(ubezpieczenie.Get(), &IUbezpieczenie::get_KodTytulu, u"kod tytułu umowy");
         return static_cast<std::uint32_t>(ReadValue(tytul.Get(), &IKodTytulu::get_Kod)) * 100;
     }
-    tlx::Bstr opis;
-    pracownik->get_PracownikTekst(opis.Out());
-    RaiseComError(E_POINTER, u"Pracownik " + std::u16string(opis.View()) + u" nie ma umowy o identyfikatorze " +
-                                 DecimalText(umowa));
+    RaiseComError(E_POINTER, u"Brak umowy o identyfikatorze " + DecimalText(umowa));
 }
 
 bool CPoliczSkladki::WyliczBloki(IPracownikDane* pracownik, long maWyplaty) {
@@ -160,12 +157,7 @@ bool CPoliczSkladki::WyliczBloki(IPracownikDane* pracownik, long maWyplaty) {
     }
     tlx::ComPtr<IPracEtat> etat;
     CheckHost(pracownik->GetEtat(ostatniDzien_.Value(), tlx::Variant::Missing(), etat.Out()));
-    if (!etat) {
-        tlx::Bstr opis;
-        pracownik->get_PracownikTekst(opis.Out());
-        RaiseComError(E_POINTER, u"Pracownik " + std::u16string(opis.View()) + u" nie ma zapisu ważnego w dniu " +
-                                     ostatniDzien_.FormatSql().Str());
-    }
+    if (!etat) RaiseComError(E_POINTER, u"Brak zapisu pracownika ważnego w dniu " + ostatniDzien_.FormatSql().Str());
     CRCAInfo info(pracownik, raport_.Get());
     info.Zbierz(numer);
     if (tytulUmowy) kodTytulu_ += static_cast<std::uint32_t>(info.KodTytuluBezWyplat() % 100);

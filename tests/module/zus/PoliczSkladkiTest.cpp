@@ -394,6 +394,15 @@ TEST_F(PoliczSkladkiTest, APersonNotReportedEndsWithMessage518) {
     EXPECT_EQ(Blocks(), 1);
 }
 
+TEST_F(PoliczSkladkiTest, WhatTheHostDoesNotAnswerIsNamedWithThePerson) {
+    Execute(u"INSERT INTO TLX.PracKod (Pra_PraID, Pra_Kod) VALUES (1, 'P1')");
+    Report(2016, 5, 3);
+    EXPECT_EQ(Run(1), E_POINTER);
+    EXPECT_NE(error_.find("Brak zapisu pracownika ważnego w dniu 2016-05-31"), std::string::npos) << error_;
+    EXPECT_NE(error_.find("P1"), std::string::npos) << error_;
+    EXPECT_EQ(Blocks(), 0);
+}
+
 TEST_F(PoliczSkladkiTest, TheMedicalInsuranceReportTakesTheFlaggedRowsOfAPersonWithTwoSources) {
     AddEmployee(1, u"2016-01-01", 110);
     Execute(u"INSERT INTO TLX.Umowy (UMW_UmwId, UMW_PraId, UMW_DataOd, UMW_UBZTyuId) VALUES (2, 1, '2016-05-01 00:00:00', 411)");
