@@ -231,6 +231,12 @@ TEST_F(PoliczSkladkiTest, AContractWithoutPayoutsGetsAZeroBlock) {
     EXPECT_EQ(dra_->totals.count(draZdrowPlatnik), 1u);
     EXPECT_EQ(Scalar(u"SELECT COUNT(*) FROM TLX.DokDefinicje WHERE DDf_Symbol = 'BOWYP'"), u"1");
 
+    // -1 stands for the contract of identifier 1.
+    Execute(u"INSERT INTO TLX.Umowy (UMW_UmwId, UMW_PraId, UMW_DataOd, UMW_UBZTyuId) VALUES (1, 1, '2016-05-01 00:00:00', 412)");
+    Report(2016, 5, 3);
+    ASSERT_EQ(Run(1, true, false, -1), S_OK) << error_;
+    EXPECT_EQ(Pos(Block(), 5), "41200");
+
     // A contract the person does not have.
     Report(2016, 5, 3);
     EXPECT_EQ(Run(1, true, false, 5), E_POINTER);
