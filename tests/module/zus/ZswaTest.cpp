@@ -11,6 +11,7 @@
 #include "ZusDeclarationSupport.h"
 #include "hostapi/Kedu.h"
 #include "platform/com/ConnectionPoint.h"
+#include "platform/com/ErrorInfo.h"
 #include "platform/com/VariantConversion.h"
 
 namespace tlx::test {
@@ -248,6 +249,19 @@ TEST_F(ZswaTest, ADeclarationOfOneEmployeeChecksHimOnlyAlsoWhenCalculatedAgain) 
     EXPECT_EQ(Persons(), Block(kPerson + " 011000 5 01012016 31122016 1 1") + "</ZUSZSWA> ");
 }
 
+TEST_F(ZswaTest, NamesThatWouldBreakTheDocumentEndTheCalculationOtherSignsStayData) {
+    Employee(1, u"'80010112345'", u"'O''Brien & < Syn \"Ł\"'");
+    Record(1, u"2016-01-01", u"NULL");
+    ASSERT_EQ(Calculate(2016), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_NE(Persons().find("O'BRIEN & < SYN \"Ł\" ŁUKASZ"), std::string::npos) << Persons();
+
+    Execute(u"update TLX.PracEtaty set PRE_Nazwisko = 'Nowak<x'");
+    EXPECT_EQ(Calculate(2016), E_INVALIDARG);
+    EXPECT_NE(error_.find(u"DDOZSWA"), std::u16string::npos) << Utf16ToUtf8(error_);
+    EXPECT_NE(std::find(progress_->texts.begin(), progress_->texts.end(), u"Błąd wyliczania deklaracji ZSWA"),
+              progress_->texts.end());
+}
+
 TEST_F(ZswaTest, TheServiceWithoutACalculation) {
     auto zswa = Create(u"TLXDeklaracje.ZSWA").As<IZSWA>();
     ASSERT_TRUE(zswa);
@@ -257,6 +271,10 @@ TEST_F(ZswaTest, TheServiceWithoutACalculation) {
     EXPECT_EQ(zswa->get_DataWypelnienia(&filled), E_POINTER);
     EXPECT_EQ(zswa->put_Wartosc(static_cast<PoleDRAEnum>(1), CY{15000}), S_OK);
     EXPECT_EQ(zswa->Przelicz(nullptr), E_POINTER);
+    auto errors = zswa.As<ISupportErrorInfo>();
+    ASSERT_TRUE(errors);
+    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(IZSWA::kIid), S_OK);
+    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(IIWA::kIid), S_FALSE);
 }
 
 }  // namespace
