@@ -351,6 +351,14 @@ INSERT INTO KonfiguracjaParametry (Kfp_Klucz, Kfp_DataOd, Kfp_Wartosc) VALUES
     ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2024-01-01 00:00:00', '4242'),
     ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2024-07-01 00:00:00', '4300');
 
+-- The yearly ZUS declarations of 2024. Magdalena Kamińska works in special conditions (code 2) from
+-- 2022-06-01 with no end, under two keys of the ZSWA (her disability degree changes in July); her payouts
+-- carry no FEP contribution. Robert Pawlak's sick leave after an accident at work is of the accident
+-- category (200) and of the kind that counts him among the IWA's injured persons.
+UPDATE PracEtaty SET PRE_KodFEP = 2, PRE_FEPOd = '2022-06-01 00:00:00' WHERE PRE_PraId = 7;
+UPDATE TypyNieobecnosci SET TNB_Kategoria = 200 WHERE TNB_TnbId = 6;
+UPDATE Nieobecnosci SET NBA_Tryb = 3 WHERE NBA_NbaId = 6;
+
 INSERT INTO DokDefinicje (DDf_Klasa, DDf_Symbol, DDf_Nazwa, DDf_Numeracja) VALUES
     (600, 'DEK', 'Deklaracja', '@symbol/@numer/@rok_kal');
 

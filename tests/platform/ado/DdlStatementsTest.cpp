@@ -212,8 +212,9 @@ TEST_F(DdlStatementsTest, StatementsAnswerWhatTheirCallersRead) {
     auto keys = Execute(company.Get(), Statement("FEP group keys"));
     std::vector<std::u16string> found;
     for (; !AtEnd(keys.Get()); keys->MoveNext()) found.push_back(Text(Value(keys.Get(), u"TYUB")));
-    EXPECT_EQ(found, (std::vector<std::u16string>{u"011000"})) << "the demo's special-work employee: 0110, no pension "
-                                                                 "right, no disability";
+    EXPECT_EQ(found, (std::vector<std::u16string>{u"011000", u"011001", u"011002"}))
+        << "the demo's special-work employees: 0110, no pension right, no disability; 0110 with a light, then a "
+           "moderate disability";
     auto ledger = Execute(company.Get(), Statement("ledger sums"));
     EXPECT_EQ(Count(ledger.Get()), 3);
     EXPECT_DOUBLE_EQ(Number(Value(ledger.Get(), u"Przychod")), 12000);
