@@ -57,6 +57,9 @@ public:
     }
     HRESULT UpdateStatus(LONG* status) override { return (*status = 1, S_OK); }
     HRESULT UpdateError(BSTR* text) override { return (*text = SysAllocString(u""), S_OK); }
+    HRESULT AddAttachment(IDispatch*, IDispatch*, LONG, LONG, VARIANT_BOOL* added) override {
+        return (*added = VARIANT_FALSE, S_OK);
+    }
     HRESULT CreateInstance(IUnknown*, REFIID iid, void** out) override { return QueryInterface(iid, out); }
     HRESULT LockServer(BOOL) override { return S_OK; }
 };

@@ -21,6 +21,10 @@ struct ISchemaRepository : IDispatch {
     // The outcome of the update check: 1 success, anything else failure (then UpdateError says why).
     virtual HRESULT UpdateStatus(LONG* status) = 0;
     virtual HRESULT UpdateError(BSTR* text) = 0;
+    // Offered each PIT or CIT attachment before the module places it: true when the repository has put
+    // the child's document (its form type and number given) into the main document itself.
+    virtual HRESULT AddAttachment(IDispatch* mainDocument, IDispatch* childDocument, LONG childType, LONG number,
+                                  VARIANT_BOOL* added) = 0;
 
 protected:
     ~ISchemaRepository() = default;

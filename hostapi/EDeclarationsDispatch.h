@@ -11,6 +11,7 @@ inline const tlx::DispatchTable& DispatchTableOf(ISchemaRepository*) {
         tlx::DispMethod<&ISchemaRepository::GetNamespace>(u"GetNamespace", 4),
         tlx::DispMethod<&ISchemaRepository::UpdateStatus>(u"UpdateStatus", 5),
         tlx::DispMethod<&ISchemaRepository::UpdateError>(u"UpdateError", 6),
+        tlx::DispMethod<&ISchemaRepository::AddAttachment>(u"AddAttachment", 7),
     };
     return table;
 }

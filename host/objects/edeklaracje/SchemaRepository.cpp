@@ -34,4 +34,10 @@ HRESULT CSchemaRepository::UpdateStatus(LONG* status) {
 
 HRESULT CSchemaRepository::UpdateError(BSTR* text) { return AnswerEmpty(text); }
 
+HRESULT CSchemaRepository::AddAttachment(IDispatch*, IDispatch*, LONG, LONG, VARIANT_BOOL* added) {
+    if (!added) return E_POINTER;
+    *added = VARIANT_FALSE;
+    return S_OK;
+}
+
 }  // namespace tlx::host

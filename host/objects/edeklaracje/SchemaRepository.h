@@ -1,5 +1,5 @@
 // The host's schema repository: this installation keeps no newer stylesheets and no namespace register,
-// so it reports its update check as done and answers every question with the empty text. The module
+// so it reports its update check as done and answers every question with the empty text and takes in no attachment. The module
 // then uses its own stylesheets and its built-in namespaces.
 #pragma once
 
@@ -17,6 +17,8 @@ public:
                          BSTR* namespaceUri) override;
     HRESULT UpdateStatus(LONG* status) override;
     HRESULT UpdateError(BSTR* text) override;
+    HRESULT AddAttachment(IDispatch* mainDocument, IDispatch* childDocument, LONG childType, LONG number,
+                          VARIANT_BOOL* added) override;
 };
 
 }  // namespace tlx::host

@@ -54,6 +54,7 @@ public:
     std::u16string namespaceUri;
     LONG status = 1;
     std::u16string error;
+    bool takesAttachments = false;  // what AddAttachment answers
     std::vector<std::u16string>* calls = nullptr;  // the members called, in order
 
     HRESULT Reserved() override { return E_NOTIMPL; }
@@ -79,6 +80,11 @@ public:
     HRESULT UpdateError(BSTR* text) override {
         Note(u"UpdateError");
         return Answer(error, text);
+    }
+    HRESULT AddAttachment(IDispatch*, IDispatch*, LONG type, LONG number, VARIANT_BOOL* added) override {
+        Note(u"AddAttachment " + tlx::Utf8ToUtf16(std::to_string(type) + " " + std::to_string(number)));
+        *added = takesAttachments ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
     }
 
 private:
