@@ -7,11 +7,13 @@
 // the attributes given through DodajAtrybut and, in an attachment's document, "DkN_Numer".
 #pragma once
 
+#include <initializer_list>
 #include <map>
 #include <string>
 
 #include "TlxBus.h"
 #include "mv_deklaracje/edeklaracje/CertificateSigning.h"
+#include "hostapi/EDeclarations.h"
 #include "hostapi/Login.h"
 #include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje_tlb.h"
@@ -91,6 +93,15 @@ public:
     tlx::ComPtr<IXMLDOMDocument2> TransformDocument(IXMLDOMDocument2* document, std::u16string_view transformName);
     std::u16string GetFormNamespace(LONG formType, LONG version, LONG year, LONG month);
 
+    // PIT and CIT attachments placed into their parent's transformed document (EDeklaracjaPitCit.cpp).
+    void DodajZalacznikPIT28(LONG childType, IXMLDOMDocument2* child, IXMLDOMDocument2* main);
+    void DodajZalacznikPIT36(LONG childType, IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG number,
+                             LONG parentVersion, LONG first, LONG spouse);
+    void DodajZalacznikPIT36L(LONG childType, IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG number);
+    void DodajZalacznikCIT8(LONG childType, IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG number,
+                            LONG parentVersion);
+    void DodajZalacznikPIT37(LONG childType, IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG number);
+
     // The host's validator (EDeklaracjaValidation.cpp): false when it reported errors.
     bool ValidateDocument(IXMLDOMDocument2* document);
 
@@ -119,6 +130,11 @@ private:
     void WriteFormHeader(IXMLDOMDocument* document, IXMLDOMNode* schemat, const FormParameters& form);
     void WriteAttributes(IXMLDOMDocument* document, IXMLDOMNode* schemat);
     void PlaceVatUeAttachments(IDeklaracja2* declaration, IXMLDOMDocument2* main);
+    void PlaceChildAttachments(IDeklaracja2* declaration, IXMLDOMDocument2* main);
+    void PlaceWholeAttachment(LONG childType, IXMLDOMDocument2* child, IXMLDOMDocument2* main,
+                              std::initializer_list<std::u16string_view> references);
+    void MergePitO(IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG number, LONG version);
+    void MergeDonations(LONG childType, IXMLDOMDocument2* child, IXMLDOMNode* target, LONG number);
     // Raises the host-worded missing-attachment failure when attachments numbered above `number` exist.
     void CheckNoLaterAttachment(LONG type, LONG yearMonth, LONG number);
 
@@ -136,6 +152,9 @@ private:
     std::u16string companyDatabaseId_;  // the configuration's "BazaFirmowaBiura"
     CertificateSigning signing_{*this};
 };
+
+// A new instance of the host's schema repository; null when the host has none.
+tlx::ComPtr<ISchemaRepository> CreateSchemaRepository();
 
 // The current local time as an OLE date; a time the conversion refuses raises E_INVALIDARG.
 DATE GetLocalNow();

@@ -186,6 +186,7 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::BuildDocument(const FormParameters& 
         if (!employee.empty()) preparing += u" dla " + employee;
         SendMessage(preparing, kInfo);
         if (form.symbol == u"VATUE") PlaceVatUeAttachments(declaration, document.Get());
+        else PlaceChildAttachments(declaration, document.Get());
         return document;
     } catch (const ComError& e) {
         std::u16string details =

@@ -18,8 +18,9 @@ constexpr std::u16string_view kRepositoryMissing =
 // The host of the tax authority's register of form schemas.
 constexpr std::u16string_view kSchemaRegister = u"http://crd.gov.pl";
 
-// A new repository for each call; null when the host has none.
-tlx::ComPtr<ISchemaRepository> CreateRepository() {
+}  // namespace
+
+tlx::ComPtr<ISchemaRepository> CreateSchemaRepository() {
     CLSID clsid{};
     tlx::ComPtr<ISchemaRepository> repository;
     if (FAILED(CLSIDFromProgID(kProgIdSchemaRepository, &clsid))) return nullptr;
@@ -27,6 +28,8 @@ tlx::ComPtr<ISchemaRepository> CreateRepository() {
         return nullptr;
     return repository;
 }
+
+namespace {
 
 // A text that does not parse fails with the parser's reason and position.
 void LoadChecked(IXMLDOMDocument2* document, std::u16string_view text, std::u16string_view what) {
@@ -77,7 +80,7 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::TransformDocument(IXMLDOMDocument2* 
                                                               std::u16string_view transformName) {
     if (!document) RaiseHResult(E_POINTER);
     std::u16string stylesheet;
-    if (tlx::ComPtr<ISchemaRepository> repository = CreateRepository()) {
+    if (tlx::ComPtr<ISchemaRepository> repository = CreateSchemaRepository()) {
         VARIANT_BOOL checked = VARIANT_FALSE;
         CheckHost(repository->UpdateChecked(&checked));
         if (!checked) WillAction(kUpdateCheck);
@@ -113,7 +116,7 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::TransformDocument(IXMLDOMDocument2* 
 
 std::u16string CEDeklaracja::GetFormNamespace(LONG formType, LONG version, LONG year, LONG month) {
     std::u16string result;
-    if (tlx::ComPtr<ISchemaRepository> repository = CreateRepository()) {
+    if (tlx::ComPtr<ISchemaRepository> repository = CreateSchemaRepository()) {
         tlx::Bstr answer;
         CheckHost(repository->GetNamespace(formType, version, year, month, answer.Out()));
         result = std::u16string(answer.View());
