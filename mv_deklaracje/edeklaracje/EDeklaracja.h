@@ -7,6 +7,7 @@
 // the attributes given through DodajAtrybut and, in an attachment's document, "DkN_Numer".
 #pragma once
 
+#include <functional>
 #include <initializer_list>
 #include <map>
 #include <string>
@@ -16,7 +17,9 @@
 #include "hostapi/EDeclarations.h"
 #include "hostapi/Login.h"
 #include "mv_deklaracje/core/ModuleResources.h"
+#include "mv_deklaracje/core/Money.h"
 #include "mv_deklaracje_tlb.h"
+#include "platform/ado/Ado.h"
 #include "platform/com/ConnectionPointContainer.h"
 #include "platform/xml/XmlDom.h"
 #include "tlb/DispatchTables.h"
@@ -102,6 +105,18 @@ public:
                             LONG parentVersion);
     void DodajZalacznikPIT37(LONG childType, IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG number);
 
+    // The side lists of a VAT-UE/K (EDeklaracjaVatUeK.cpp) and of a VAT-27 (EDeklaracjaVat27.cpp) written
+    // as groups of the transformed document.
+    void AddVatUeKGroups(IXMLDOMDocument2* document, IDeklaracja2* declaration);
+    void AddVatUeKGroup1(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
+    void AddVatUeKGroup2(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
+    void AddVatUeKGroup3(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
+    void AddVat27Groups(IXMLDOMDocument2* document, IDeklaracja2* declaration);
+    void AddVat27GroupC(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
+    void AddVat27GroupD(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
+    // The recordset of one of the declaration's side lists.
+    static tlx::ComPtr<Recordset> ListRows(IDeklaracja2* declaration, HRESULT (IDeklaracja2::*list)(IDispatch**));
+
     // The host's validator (EDeklaracjaValidation.cpp): false when it reported errors.
     bool ValidateDocument(IXMLDOMDocument2* document);
 
@@ -134,6 +149,10 @@ private:
     void PlaceWholeAttachment(LONG childType, IXMLDOMDocument2* child, IXMLDOMDocument2* main,
                               std::initializer_list<std::u16string_view> references);
     void MergePitO(IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG number, LONG version);
+    void AddVatUeKGroup(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
+                        int listNumber);
+    void AddVat27Group(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
+                       HRESULT (IDeklaracja2::*list)(IDispatch**), char16_t letter, std::u16string_view total);
     void MergeDonations(LONG childType, IXMLDOMDocument2* child, IXMLDOMNode* target, LONG number);
     // Raises the host-worded missing-attachment failure when attachments numbered above `number` exist.
     void CheckNoLaterAttachment(LONG type, LONG yearMonth, LONG number);
@@ -155,6 +174,13 @@ private:
 
 // A new instance of the host's schema repository; null when the host has none.
 tlx::ComPtr<ISchemaRepository> CreateSchemaRepository();
+
+// Calls `row` on every record of the recordset from the first.
+void ForEachRow(Recordset* rows, const std::function<void()>& row);
+// A NIP or VAT number without its blanks and dashes.
+std::u16string WithoutBlanksAndDashes(std::u16string_view text);
+// An amount as its text with "." as the decimal mark whatever the locale.
+std::u16string AmountWithPoint(const CMoney& amount);
 
 // The current local time as an OLE date; a time the conversion refuses raises E_INVALIDARG.
 DATE GetLocalNow();

@@ -11,6 +11,7 @@
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
 #include "mv_deklaracje/edeklaracje/NazwaPlikuXml.h"
+#include "mv_deklaracje/edeklaracje/VATZD_Edekl.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/text/CodePage.h"
 
@@ -186,6 +187,10 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::BuildDocument(const FormParameters& 
         if (!employee.empty()) preparing += u" dla " + employee;
         SendMessage(preparing, kInfo);
         if (form.symbol == u"VATUE") PlaceVatUeAttachments(declaration, document.Get());
+        else if (form.symbol == u"VATUEK") AddVatUeKGroups(document.Get(), declaration);
+        else if (form.symbol == u"VAT27") AddVat27Groups(document.Get(), declaration);
+        else if (form.symbol == u"VAT7" && LeadingInteger(form.wersja) >= 13)
+            VATZD_Edekl(document.Get(), declaration, LeadingInteger(form.wersja)).GenerujZalacznik();
         else PlaceChildAttachments(declaration, document.Get());
         return document;
     } catch (const ComError& e) {

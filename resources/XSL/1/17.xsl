@@ -79,6 +79,17 @@
         <xsl:if test="$wypelniono != ''"><P_74><xsl:value-of select="$wypelniono"/></P_74></xsl:if>
       </PozycjeSzczegolowe>
       <Pouczenia>1</Pouczenia>
+      <xsl:if test="normalize-space(/d:Deklaracja/Schemat/P_68) = '1'">
+        <Zalaczniki>
+          <Wniosek_VAT-ZD xmlns="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/07/29/eD/VATZD/">
+            <Naglowek>
+              <KodFormularza kodSystemowy="VAT-ZD (1)" wersjaSchemy="2-0E">VAT-ZD</KodFormularza>
+              <WariantFormularza>1</WariantFormularza>
+            </Naglowek>
+            <PozycjeSzczegolowe/>
+          </Wniosek_VAT-ZD>
+        </Zalaczniki>
+      </xsl:if>
     </Deklaracja>
   </xsl:template>
 

@@ -106,10 +106,11 @@ TEST_F(Vat7Form, DefinitionCarriesEveryPositionOfTheForm) {
     }
     for (const char16_t* name : {u"PelnaNazwa", u"REGON", u"ImiePierwsze", u"Nazwisko", u"DataUrodzenia"})
         EXPECT_EQ(definition.FindFieldByName(name)->Typ(), detText) << tlx::Utf16ToUtf8(name);
-    for (const char16_t* name : {u"Nip", u"KodUrzedu"})
+    for (const char16_t* name : {u"Nip", u"KodUrzedu", u"ZawiadomienieOSkorygowaniu", u"LiczbaZalacznikowVATZD"})
         EXPECT_TRUE(definition.FindFieldByName(name)->Obliczane()) << tlx::Utf16ToUtf8(name);
-    EXPECT_EQ(definition.FieldCount(), 79u)
-        << "Okres, VAT7D, Kwartal, the header's 7, positions 10 to 69, 73 and 74, the taxpayer's 5, Nip, KodUrzedu";
+    EXPECT_EQ(definition.FieldCount(), 81u)
+        << "Okres, VAT7D, Kwartal, the header's 7, positions 10 to 69, the VAT-ZD notice's 2, 73 and 74, the "
+           "taxpayer's 5, Nip, KodUrzedu";
     EXPECT_EQ(tlx::Utf16ToUtf8(definition.GetFieldByNumber(54)->Opis().View()),
               "Kwota podatku podlegająca wpłacie do urzędu skarbowego");
     EXPECT_EQ(definition.GetEventExpression(u"transformata"),
