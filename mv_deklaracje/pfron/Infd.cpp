@@ -1,5 +1,6 @@
 #include "mv_deklaracje/pfron/Infd.h"
 
+#include "mv_deklaracje/pfron/InfdExport.h"
 #include "mv_deklaracje/pfron/InfdRun.h"
 #include "mv_deklaracje/pfron/PfronDeclaration.h"
 #include "mv_deklaracje/pfron/PfronUserError.h"
@@ -57,9 +58,13 @@ LONG CINFD::PrzeliczZalaczniki(InfdRun& run) {
     return count;
 }
 
-HRESULT CINFD::ExportToSOD(LONG, BSTR) { return E_NOTIMPL; }
+HRESULT CINFD::ExportToSOD(LONG lDeklID, BSTR sDir) {
+    return ComBoundary([&] { InfdExport(GetSession().Get(), lDeklID, CBstr(sDir)).WriteFiles(); });
+}
 
-HRESULT CINFD::ExportToSODVC(LONG, BSTR) { return E_NOTIMPL; }
+HRESULT CINFD::ExportToSODVC(LONG lDeklID, BSTR sDir) {
+    return ComBoundary([&] { InfdExport(GetSession().Get(), lDeklID, CBstr(sDir)).SendFiles(fileCopy_); });
+}
 
 HRESULT CINFD::get_DeklId(LONG* pVal) {
     return ComBoundary([&] {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "TlxBus.h"
+#include "hostapi/Files.h"
 #include "mv_deklaracje_tlb.h"
 #include "tlb/DispatchTables.h"
 
@@ -30,4 +31,6 @@ private:
     LONG PrzeliczZalaczniki(InfdRun& run);
 
     tlx::ComPtr<ISessionReference> declaration_;
+    // The remote file copy, created by the first export that needs it and kept for the object's life.
+    tlx::ComPtr<IRemoteFileCopy> fileCopy_;
 };

@@ -35,6 +35,7 @@ void ModuleClassTest::SetUp() {
     settings.companyDatabase = database_;
     settings.op.today = operatorToday_;
     settings.op.type = OperatorType();
+    settings.op.remote = RemoteSession();
     settings.modules = HostModules();
     ASSERT_EQ(tlx::host::StartHost(settings), S_OK);
     ASSERT_EQ(tlx::host::CurrentLogin()->CreateSession(session_.Out()), S_OK);

@@ -29,6 +29,8 @@ protected:
     virtual bool WithHostDemoData() const { return false; }
     // The operator's kind (IOperatorObject::OperatorType).
     virtual LONG OperatorType() const { return 1; }
+    // Non-zero when the operator works over a remote desktop (IOperatorObject::IsRemoteSession).
+    virtual LONG RemoteSession() const { return 0; }
     // The host modules the operator works with.
     virtual std::vector<LONG> HostModules() const { return {1, 2, 6, 9, 10}; }
 

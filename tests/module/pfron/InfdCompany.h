@@ -80,7 +80,7 @@ protected:
         // What the user fills in before calculating.
         tlx::ComPtr<ISession> session = FreshSession();
         tlx::ComPtr<IDeklaracja2> d = OpenDeclaration(session.Get(), id);
-        EXPECT_EQ(Put(d.Get(), u"DATAWYPELNIENIA", tlx::Variant::FromDate(45382)), S_OK);  // 2024-04-01
+        EXPECT_EQ(Put(d.Get(), u"DATAWYPELNIENIA", tlx::Variant::FromDate(45382)), S_OK);  // 2024-03-31
         EXPECT_EQ(Put(d.Get(), u"RODZAJINFORMACJI", tlx::Variant::FromString(u"Z")), S_OK);
         EXPECT_EQ(Put(d.Get(), u"NRPFRON", tlx::Variant::FromString(u"12345")), S_OK);
         EXPECT_EQ(Put(d.Get(), u"NIP", tlx::Variant::FromString(u"5250001009")), S_OK);

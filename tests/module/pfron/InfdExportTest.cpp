@@ -1,0 +1,230 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "InfdCompany.h"
+#include "mv_deklaracje/pfron/InfdExport.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/xml/XmlDom.h"
+
+using namespace pfron_test;
+
+namespace {
+namespace fs = std::filesystem;
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+std::string Golden(const char* name) {
+    const char* root = std::getenv("TLX_SOURCE_DIR");
+    return ReadFile(fs::path(root ? root : ".") / "tests/module/pfron/golden" / name);
+}
+std::vector<std::string> Listing(const fs::path& folder) {
+    std::vector<std::string> names;
+    if (fs::exists(folder))
+        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Parses a file with the platform's XML layer and validates it against the tests' structural schema.
+std::u16string SchemaErrors(const std::string& bytes) {
+    tlx::ComPtr<IXMLDOMDocument2> doc;
+    EXPECT_EQ(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument2, doc.OutVoid()),
+              S_OK);
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    EXPECT_EQ(doc->loadXML(tlx::Bstr(tlx::Utf8ToUtf16(bytes)).Get(), &ok), S_OK);
+    if (!ok) return u"not parsed";
+    const char* root = std::getenv("TLX_SOURCE_DIR");
+    const std::string schema = std::string(root ? root : ".") + "/tests/module/pfron/golden/wniosek.xsd";
+    tlx::Bstr errors;
+    EXPECT_EQ(doc->validateWithSchema(tlx::Variant::FromString(tlx::Utf8ToUtf16(schema)), errors.Out()), S_OK);
+    return errors.Str();
+}
+}  // namespace
+
+class InfdExportTest : public InfdCompany {
+protected:
+    void SetUp() override {
+        InfdCompany::SetUp();
+        folder_ = fs::temp_directory_path() / ("infd-export-" + std::to_string(::getpid()));
+        fs::remove_all(folder_);
+        fs::create_directories(folder_);
+        client_ = folder_ / "klient";
+        setenv("TLX_CLIENT_ROOT", client_.c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("TLX_CLIENT_ROOT");
+        fs::remove_all(folder_);
+        InfdCompany::TearDown();
+    }
+
+    // An INF-D with the employer's fields and two attachments: one worked out in full, one without PESEL.
+    long Prepare(long version) {
+        const long infd = AddInfd(version);
+        tlx::ComPtr<ISession> session = FreshSession();
+        tlx::ComPtr<IDeklaracja2> d = OpenDeclaration(session.Get(), infd);
+        const struct {
+            const char16_t* field;
+            tlx::Variant value;
+        } main[] = {
+            {u"LICZBAINFDP", tlx::Variant::FromLong(2)},
+            {u"REGON", tlx::Variant::FromString(u"123456789")},
+            {u"SKRNAZWPRACODAWCY", tlx::Variant::FromString(u"Łódzka & Spółka")},
+            {u"KODPOCZTOWY", tlx::Variant::FromString(u"")},
+            {u"MIASTO", tlx::Variant::FromString(u"Łódź")},
+            {u"NRDOMU", tlx::Variant::FromString(u"12")},
+            {u"ULICA", tlx::Variant::FromString(u"Piotrkowska \"Duża\"")},
+            {u"EMAIL", tlx::Variant::FromString(u"biuro@firma.pl")},
+            {u"TELEFON", tlx::Variant::FromString(u"42 123 45 67")},
+            {u"IMIENAZWISKOOSOBYPODPISUJACEJ", tlx::Variant::FromString(u"Anna Nowak")},
+            {u"UWAGI", tlx::Variant::FromString(u"nie do pliku")},
+        };
+        for (const auto& f : main) EXPECT_EQ(Put(d.Get(), f.field, f.value), S_OK) << tlx::Utf16ToUtf8(f.field);
+        AddAttachment(session.Get(), infd, version, 1, u"80010112345");
+        AddAttachment(session.Get(), infd, version, 2, u"");
+        EXPECT_EQ(session->SaveChanges(), S_OK) << tlx::Utf16ToUtf8(LastError());
+        return infd;
+    }
+
+    void AddAttachment(ISession* session, long infd, long version, long number, const char16_t* pesel) {
+        tlx::ComPtr<IDispatch> created;
+        ASSERT_EQ(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
+                                        created.Out()),
+                  S_OK);
+        tlx::ComPtr<IDispatch> item;
+        ASSERT_EQ(created.As<ICollection>()->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
+        auto a = item.As<IDeklaracja2>();
+        ASSERT_EQ(a->put_ParentId(infd), S_OK);
+        ASSERT_EQ(a->put_TypDeklar(301), S_OK);
+        ASSERT_EQ(a->put_Wersja(version), S_OK);
+        auto text = [](const char16_t* t) { return tlx::Variant::FromString(t); };
+        std::vector<std::pair<const char16_t*, tlx::Variant>> fields = {
+            {u"NRKOLEJNY", tlx::Variant::FromLong(number)}, {u"OKRESSPRAWOZDAWCZY", text(u"02-2024")},
+            {u"RODZAJINFORMACJI", text(u"K")}, {u"NRPFRON", text(u"99999")},
+            {u"PESEL", text(pesel)}, {u"IMIE1", text(u"Zażółć")}, {u"IMIE2", text(u"")},
+            {u"NAZWISKO", text(u"Gęślą & <Jaźń> \"ĄĆĘŁŃÓŚŹŻ\"")}, {u"NIP", text(u"1112223344")},
+            {u"NRDOWODU", text(u"ABC123")}, {u"PLEC", text(u"M")}, {u"WYKSZTALCENIE", text(u"5")},
+            {u"ZAWOD", text(u"ślusarz")}, {u"GMINA", text(u"Łódź")}, {u"KODPOCZTOWY", text(u"90-001")},
+            {u"MIASTO", text(u"Łódź")}, {u"MSCEZAMIESZKANIA", text(u"M")}, {u"NRDOMU", text(u"7")},
+            {u"NRLOKALU", text(u"2")}, {u"POCZTA", text(u"Łódź")}, {u"POWIAT", text(u"łódzki")},
+            {u"ULICA", text(u"Długa")}, {u"WOJEWODZTWO", text(u"10")},
+            {u"OKRESZATRODDNIA", tlx::Variant::FromDate(43831)},  // 2020-01-01
+            {u"ROZWSTOSPRACY", text(u"2")}, {u"ZATRNACZAS", tlx::Variant::FromLong(version == 1 ? 1 : 2)},
+            {u"PODSTZATRUDNIENIA", tlx::Variant::FromLong(1)},
+            {u"WYNOSIAGANE", tlx::Variant::FromCurrency(CY{44000000})},
+            {u"WYNWYPLACONE", tlx::Variant::FromCurrency(CY{37000000})},
+            {u"WYNMINIMALNE", tlx::Variant::FromCurrency(CY{36000000})},
+            {u"KWUSTALONA", tlx::Variant::FromCurrency(CY{10000})},
+            {version == 1 ? u"POMZUS" : u"POMNIEJSZENIA", tlx::Variant::FromCurrency(CY{3904000})},
+        };
+        for (const char16_t* f : {u"CHRONZNACZNY", u"CHRONUMIARKOWANY", u"CHRONLEKKI", u"CHRONSZNACZNY",
+                                  u"CHRONSLEKKI", u"NORMZNACZNY", u"NORMLEKKI"})
+            fields.emplace_back(f, text(u"0,000"));
+        fields.emplace_back(u"CHRONSUMIARKOWANY", text(u"0,323"));
+        if (version == 1) {
+            fields.emplace_back(u"NORMUMIARKOWANY", text(u"0,677"));
+            fields.emplace_back(u"OKRESZATRDODNIA", tlx::Variant::FromDate(45371));  // 2024-03-20
+        } else {
+            fields.emplace_back(u"NORMUMIARKOWANY", text(u"0,000"));
+            fields.emplace_back(u"NORMSLEKKI", text(u"0,000"));
+            fields.emplace_back(u"NORMSZNACZNY", text(u"0,000"));
+            fields.emplace_back(u"NORMSUMIARKOWANY", text(u"0,677"));
+        }
+        for (auto& [field, value] : fields) EXPECT_EQ(Put(a.Get(), field, value), S_OK) << tlx::Utf16ToUtf8(field);
+    }
+
+    HRESULT Export(const char16_t* member, long infd, const std::u16string& folder) {
+        tlx::ComPtr<IDispatch> object = Create(u"TLXDeklaracje.INFD");
+        return Call(object.Get(), member, {tlx::Variant::FromLong(infd), tlx::Variant::FromString(folder)});
+    }
+    std::u16string Folder() const { return tlx::Utf8ToUtf16(folder_.string()); }
+
+    fs::path folder_;
+    fs::path client_;
+};
+
+TEST_F(InfdExportTest, TheFilesOfBothVersionsAgreeWithTheGoldenDocuments) {
+    for (long version : {1L, 3L}) {
+        SCOPED_TRACE(version);
+        const long infd = Prepare(version);
+        const fs::path out = folder_ / ("v" + std::to_string(version));
+        fs::create_directories(out);
+        ASSERT_EQ(Export(u"ExportToSOD", infd, tlx::Utf8ToUtf16(out.string())), S_OK) << tlx::Utf16ToUtf8(LastError());
+        EXPECT_EQ(Listing(out), (std::vector<std::string>{"infd_03-2024.xml", "infdp_03-2024_00000000001.xml",
+                                                          "infdp_03-2024_80010112345.xml"}));
+        const std::string v = version == 1 ? "v1" : "v3";
+        EXPECT_EQ(ReadFile(out / "infd_03-2024.xml"), Golden(("infd_" + v + ".xml").c_str()));
+        EXPECT_EQ(ReadFile(out / "infdp_03-2024_80010112345.xml"), Golden(("infdp_" + v + ".xml").c_str()));
+        const std::string second = ReadFile(out / "infdp_03-2024_00000000001.xml");
+        EXPECT_NE(second.find("nrKolejny=\"2\""), std::string::npos);
+        EXPECT_NE(second.find("pesel=\"00000000000\""), std::string::npos);
+        for (const std::string& name : Listing(out))
+            EXPECT_EQ(SchemaErrors(ReadFile(out / name)), u"") << name;
+    }
+}
+
+TEST_F(InfdExportTest, FolderEndingsAndBadFolders) {
+    const long infd = Prepare(3);
+    for (const std::u16string& ending : {std::u16string(u""), std::u16string(u"/"), std::u16string(u"\\")}) {
+        fs::remove_all(folder_ / "a");
+        fs::create_directories(folder_ / "a");
+        ASSERT_EQ(Export(u"ExportToSOD", infd, Folder() + u"/a" + ending), S_OK) << tlx::Utf16ToUtf8(LastError());
+        EXPECT_EQ(Listing(folder_ / "a").size(), 3u) << "one separator, never two";
+    }
+    EXPECT_EQ(Export(u"ExportToSOD", infd, u""), E_INVALIDARG);
+    EXPECT_EQ(Export(u"ExportToSOD", infd, Folder() + u"/missing/b"), E_UNEXPECTED);
+    EXPECT_EQ(Listing(folder_ / "a").size(), 3u);
+}
+
+TEST_F(InfdExportTest, NamesAreSafeAndKeysNeverCollide) {
+    EXPECT_EQ(SafeFileNamePart(CBstr(u"03/2024\\x\ty")).Str(), u"03_2024_x_y");
+    const long infd = Prepare(3);
+    // Both attachments with one PESEL: the second file takes its number too.
+    Execute(u"UPDATE TLX.DeklNag SET DkN_Numer = DkN_Numer");
+    {
+        tlx::ComPtr<ISession> session = FreshSession();
+        tlx::ComPtr<IDispatch> children;
+        ASSERT_EQ(OpenDeclaration(session.Get(), infd)->get_Deklaracje(children.Out()), S_OK);
+        tlx::ComPtr<IDispatch> second;
+        ASSERT_EQ(children.As<ICollection>()->Item(tlx::Variant::FromLong(1), second.Out()), S_OK);
+        ASSERT_EQ(Put(second.Get(), u"PESEL", tlx::Variant::FromString(u"80010112345")), S_OK);
+        ASSERT_EQ(session->SaveChanges(), S_OK) << tlx::Utf16ToUtf8(LastError());
+    }
+    ASSERT_EQ(Export(u"ExportToSOD", infd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    std::vector<std::string> names = Listing(folder_);
+    names.erase(std::remove(names.begin(), names.end(), "klient"), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"infd_03-2024.xml", "infdp_03-2024_80010112345.xml",
+                                               "infdp_03-2024_80010112345_2.xml"}));
+}
+
+// A local operator's files go through the transfer channel.
+TEST_F(InfdExportTest, ALocalOperatorsFilesGoThroughTheTransferChannel) {
+    const long infd = Prepare(3);
+    ASSERT_EQ(Export(u"ExportToSODVC", infd, u"C:\\Eksport\\"), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const fs::path target = client_ / "C" / "Eksport";
+    EXPECT_EQ(Listing(target).size(), 3u);
+    EXPECT_EQ(ReadFile(target / "infd_03-2024.xml"), Golden("infd_v3.xml"));
+    EXPECT_EQ(ReadFile(target / "infdp_03-2024_80010112345.xml"), Golden("infdp_v3.xml"));
+}
+
+// A remote-desktop operator's files go through the file copy, and nothing stays in the temporary folder.
+class InfdRemoteExport : public InfdExportTest {
+protected:
+    LONG RemoteSession() const override { return 1; }
+};
+
+TEST_F(InfdRemoteExport, ARemoteOperatorsFilesAreCopiedAndTheLocalOnesRemoved) {
+    const long infd = Prepare(3);
+    ASSERT_EQ(Export(u"ExportToSODVC", infd, u"C:\\Eksport"), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const fs::path target = client_ / "C" / "Eksport";
+    EXPECT_EQ(Listing(target), (std::vector<std::string>{"infd_03-2024.xml", "infdp_03-2024_00000000001.xml",
+                                                         "infdp_03-2024_80010112345.xml"}));
+    EXPECT_EQ(ReadFile(target / "infdp_03-2024_80010112345.xml"), Golden("infdp_v3.xml"));
+    for (const std::string& name : Listing(target)) EXPECT_FALSE(fs::exists(fs::temp_directory_path() / name)) << name;
+}
