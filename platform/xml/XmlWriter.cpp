@@ -101,13 +101,33 @@ DocPtr CopyDocument(xmlDocPtr doc) {
     DocPtr copy(xmlCopyDoc(doc, 1));
     if (!copy) throw std::bad_alloc();
     if (xmlNodePtr root = xmlDocGetRootElement(copy.get())) {
-        xmlReconciliateNs(copy.get(), root);
+        XmlWriter::ReconcileNamespaces(copy.get(), root);
         XmlWriter::NormaliseNamespaces(root);
     }
     return copy;
 }
 
+// Whether the element's namespace and those of its attributes resolve to the same URI where they
+// stand, in the whole subtree.
+bool NamespacesResolve(xmlDocPtr doc, xmlNodePtr element) {
+    auto resolves = [&](xmlNsPtr ns) {
+        if (!ns) return true;
+        xmlNsPtr found = xmlSearchNs(doc, element, ns->prefix);
+        return found && xmlStrEqual(found->href, ns->href);
+    };
+    if (!resolves(element->ns)) return false;
+    for (xmlAttrPtr a = element->properties; a; a = a->next)
+        if (!resolves(a->ns)) return false;
+    for (xmlNodePtr c = element->children; c; c = c->next)
+        if (IsElement(c) && !NamespacesResolve(doc, c)) return false;
+    return true;
+}
+
 }  // namespace
+
+void XmlWriter::ReconcileNamespaces(xmlDocPtr doc, xmlNodePtr root) {
+    if (IsElement(root) && !NamespacesResolve(doc, root)) xmlReconciliateNs(doc, root);
+}
 
 void XmlWriter::NormaliseNamespaces(xmlNodePtr element) {
     if (IsElement(element)) Normalise(element);
@@ -125,7 +145,7 @@ std::string XmlWriter::ToUtf8(xmlNodePtr node) {
     if (!copy) throw std::bad_alloc();
     xmlAddChild(reinterpret_cast<xmlNodePtr>(scratch.get()), copy);
     if (IsElement(copy)) {
-        xmlReconciliateNs(scratch.get(), copy);
+        ReconcileNamespaces(scratch.get(), copy);
         Normalise(copy);
     }
     return Save(copy, false, "UTF-8");

@@ -22,6 +22,10 @@ public:
     // Gives elements in no namespace under a default namespace their xmlns="" and drops repeated
     // declarations, in the subtree of `element`.
     static void NormaliseNamespaces(xmlNodePtr element);
+    // Makes every namespace that the copied subtree of `root` uses resolvable within the copy. A tree
+    // whose namespaces all resolve already is left as it is, so a default namespace redeclared on a
+    // descendant keeps its declaration instead of being moved to a generated prefix.
+    static void ReconcileNamespaces(xmlDocPtr doc, xmlNodePtr root);
 };
 
 }  // namespace tlx

@@ -66,7 +66,7 @@ DocPtr CopyAsDocument(xmlNodePtr node) {
             xmlNodePtr root = xmlDocCopyNode(node, copy.get(), 1);
             if (!root) throw std::bad_alloc();
             xmlAddChild(reinterpret_cast<xmlNodePtr>(copy.get()), root);
-            if (root->type == XML_ELEMENT_NODE) xmlReconciliateNs(copy.get(), root);
+            XmlWriter::ReconcileNamespaces(copy.get(), root);
         }
     }
     if (!copy) throw std::bad_alloc();

@@ -149,3 +149,19 @@ TEST(XmlSchema, OfficialReceiptSampleAgainstItsSchema) {
     EXPECT_EQ(receipt->validateWithSchema(tlx::Variant::FromString(tlx::Utf8ToUtf16(schema)), errors.Out()), S_FALSE);
     EXPECT_NE(errors.Str().find(u"NIP1"), std::u16string::npos);
 }
+
+TEST(XmlTransform, ADefaultNamespaceRedeclaredInsideTheOutputKeepsItsUnprefixedNames) {
+    auto source = Load(u"<a/>");
+    auto style = Stylesheet(
+        u"<xsl:template match=\"/\"><R xmlns=\"urn:outer\"><Z><W xmlns=\"urn:inner\"><N>1</N></W></Z></R>"
+        u"</xsl:template>");
+    std::u16string output = Transform(source.Get(), style.Get());
+    EXPECT_NE(output.find(u"<R xmlns=\"urn:outer\"><Z><W xmlns=\"urn:inner\"><N>1</N></W></Z></R>"), std::u16string::npos)
+        << tlx::Utf16ToUtf8(output);
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    ASSERT_EQ(source->loadXML(Bstr(output).Get(), &ok), S_OK);
+    EXPECT_EQ(Text(Select(source.Get(), u"/R/Z/W/N").Get()), u"1") << "found by names without a prefix";
+    Bstr xml;
+    ASSERT_EQ(source->get_xml(xml.Out()), S_OK);
+    EXPECT_EQ(xml.Str().find(u"default:"), std::u16string::npos) << tlx::Utf16ToUtf8(xml.Str());
+}
