@@ -16,6 +16,9 @@
   <!-- The module's fields by name. -->
   <xsl:key name="pole" match="d:Deklaracja/Schemat/*" use="name()"/>
 
+  <!-- The namespace of the VAT-ZD notice's part (VAT-ZD(1)). -->
+  <xsl:variable name="nsVatZd" select="'http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/07/29/eD/VATZD/'"/>
+
   <xsl:template match="/">
     <Deklaracja>
       <Naglowek>
@@ -81,13 +84,17 @@
       <Pouczenia>1</Pouczenia>
       <xsl:if test="normalize-space(/d:Deklaracja/Schemat/P_68) = '1'">
         <Zalaczniki>
-          <Wniosek_VAT-ZD xmlns="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/07/29/eD/VATZD/">
-            <Naglowek>
-              <KodFormularza kodSystemowy="VAT-ZD (1)" wersjaSchemy="2-0E">VAT-ZD</KodFormularza>
-              <WariantFormularza>1</WariantFormularza>
-            </Naglowek>
-            <PozycjeSzczegolowe/>
-          </Wniosek_VAT-ZD>
+          <xsl:element name="Wniosek_VAT-ZD" namespace="{$nsVatZd}">
+            <xsl:element name="Naglowek" namespace="{$nsVatZd}">
+              <xsl:element name="KodFormularza" namespace="{$nsVatZd}">
+                <xsl:attribute name="kodSystemowy">VAT-ZD (1)</xsl:attribute>
+                <xsl:attribute name="wersjaSchemy">2-0E</xsl:attribute>
+                <xsl:text>VAT-ZD</xsl:text>
+              </xsl:element>
+              <xsl:element name="WariantFormularza" namespace="{$nsVatZd}">1</xsl:element>
+            </xsl:element>
+            <xsl:element name="PozycjeSzczegolowe" namespace="{$nsVatZd}"/>
+          </xsl:element>
         </Zalaczniki>
       </xsl:if>
     </Deklaracja>

@@ -150,4 +150,51 @@ TEST_F(EDeklaracjaDocument, TheOfficialVat7IsTheGoldenFileAndValidAgainstTheOffi
     EXPECT_EQ(Saved(again.Get()), ReadFile(Golden("VAT-7_17.xml"))) << "the same under the English locale";
 }
 
+// The month's locked VAT-ZD notice goes into the VAT-7 that says so: its rows and totals, valid against
+// the official schema; the notice's totals are summed over the items the attachment writes.
+TEST_F(EDeklaracjaDocument, AVat7WithItsVatZdNoticeIsValidAgainstTheOfficialSchema) {
+    auto notices = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
+    tlx::ComPtr<IDispatch> item;
+    ASSERT_EQ(notices->AddNew(tlx::Variant::Missing(), item.Out()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    auto notice = item.As<IDeklaracja2>();
+    notice->put_TypDeklar(403);
+    notice->put_Wersja(1);
+    notice->put_Rok(2024);
+    notice->put_Miesiac(3);
+    ASSERT_EQ(tlx::test::SaveCollection(notices.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    LONG id = 0;
+    notice->get_ID(&id);
+    const std::u16string noticeId = tlx::Utf8ToUtf16(std::to_string(id));
+    Execute(u"update TLX.DeklNag set DkN_Finalna = 1, DkN_Zablokowana = 1 where DkN_DkNID = " + noticeId);
+    for (const char16_t* values : {u"'FV/1', '2024-01-05', '2024-02-05', 1000, 500.25, 115.06",
+                                   u"'FV/1', '2024-01-05', '2024-02-05', 200, 200, 46",
+                                   u"'FV/2', '2024-01-20', '2024-02-20', 300, 300, 69",
+                                   u"'FV/3', '2024-01-25', '2024-02-25', 80, -80, -18.4",
+                                   u"'FV/4', '2024-01-25', '2024-02-25', 0, 10, 2.3"})
+        Execute(u"insert into TLX.VATZD (VaZ_DkNId, VaZ_KntNazwa1, VaZ_KntNipE, VaZ_Dokument, VaZ_DataWys, VaZ_Termin, "
+                u"VaZ_Netto, VaZ_KorektaNetto, VaZ_KorektaVAT) values (" + noticeId +
+                u", 'Hurtownia Beta', '526-025-02-74', " + values + u")");
+    auto reread = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
+    ASSERT_EQ(reread->Item(tlx::Variant::FromString(noticeId), item.Out()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(AsText(Get(item.Get(), u"RazemNetto")), u"1000.2500") << "the negative and the zero-net items are left out";
+    EXPECT_EQ(AsText(Get(item.Get(), u"RazemVat")), u"230.0600");
+
+    auto vat7 = SavedVat7({{u"P_68", tlx::Variant::FromLong(1)}, {u"P_69", tlx::Variant::FromLong(1)}});
+    auto document = Build(vat7.Get(), u"1/17");
+    ASSERT_TRUE(document) << tlx::Utf16ToUtf8(edeklaracja->Message());
+    std::string official = Saved(document.Get());
+    for (const char* expected :
+         {"<P_68>1</P_68><P_69>1</P_69>",
+          "<Wniosek_VAT-ZD xmlns=\"http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/07/29/eD/VATZD/\">",
+          "<P_B typ=\"G\"><P_BB>Hurtownia Beta</P_BB><P_BC>5260250274</P_BC><P_BD1>FV/1</P_BD1><P_BD2>2024-01-05</P_BD2>"
+          "<P_BE>2024-02-05</P_BE><P_BF>700.25</P_BF><P_BG>161.06</P_BG></P_B>",
+          "<P_BD1>FV/2</P_BD1>", "<P_10>1000</P_10><P_11>230</P_11></PozycjeSzczegolowe></Wniosek_VAT-ZD>"})
+        EXPECT_NE(official.find(expected), std::string::npos) << expected << "\n" << official;
+    EXPECT_EQ(official.find("FV/3"), std::string::npos);
+    std::u16string errors;
+    ASSERT_EQ(tlx::host::CEdeklaracjeValidator::ValidateText(tlx::host::SchemaStore::Installed(),
+                                                             tlx::Utf8ToUtf16(official), errors), S_OK);
+    EXPECT_EQ(errors, u"");
+}
+
 }  // namespace
