@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
+#include <optional>
 
 #include "platform/ado/Ado.h"
 #include "platform/ado/AdoError.h"
@@ -66,22 +68,38 @@ bool IsCharType(const SqlToken& t) {
     return t.Is("VARCHAR") || t.Is("NVARCHAR") || t.Is("CHAR") || t.Is("NCHAR") || t.Is("TEXT") || t.Is("NTEXT");
 }
 
+// A number token written as digits alone that fits into 64 bits (a length, a scale, a style); nothing
+// for a fraction, an exponent or a larger number.
+std::optional<long long> WholeNumber(const SqlToken& t) {
+    long long value = 0;
+    const char* end = t.text.data() + t.text.size();
+    auto [stop, error] = std::from_chars(t.text.data(), end, value);
+    if (error != std::errc() || stop != end) return std::nullopt;
+    return value;
+}
+
 // A type written as tokens [begin, end): its name and its length (-1 when none, 0 for MAX).
 struct TypeSpec {
     std::string name;
     long long length = -1;
-    long long scale = -1;  // DECIMAL(p, s) and NUMERIC(p, s): s; DECIMAL(p): 0
+    long long scale = -1;     // DECIMAL(p, s) and NUMERIC(p, s): s; DECIMAL(p): 0
+    std::string badNumber;  // a length or scale that is no whole number ("VARCHAR(.5)"), which is refused
 };
 
 TypeSpec ReadType(const std::vector<SqlToken>& tokens, size_t begin, size_t end) {
     TypeSpec spec;
     if (begin >= end || tokens[begin].kind != SqlToken::kWord) return spec;
     spec.name = Upper(tokens[begin].text);
+    auto number = [&](const SqlToken& t) {
+        std::optional<long long> value = WholeNumber(t);
+        if (!value && spec.badNumber.empty()) spec.badNumber = t.text;
+        return value.value_or(-1);
+    };
     if (begin + 3 < end + 1 && begin + 2 < end && tokens[begin + 1].IsSymbol("(")) {
         if (tokens[begin + 2].Is("MAX")) spec.length = 0;
-        else if (tokens[begin + 2].kind == SqlToken::kNumber) spec.length = std::stoll(tokens[begin + 2].text);
+        else if (tokens[begin + 2].kind == SqlToken::kNumber) spec.length = number(tokens[begin + 2]);
         if (begin + 4 < end && tokens[begin + 3].IsSymbol(",") && tokens[begin + 4].kind == SqlToken::kNumber)
-            spec.scale = std::stoll(tokens[begin + 4].text);
+            spec.scale = number(tokens[begin + 4]);
         else if (spec.length > 0)
             spec.scale = 0;
     }
@@ -404,12 +422,15 @@ size_t SqlRewriter::RewriteConvert(std::vector<SqlToken>& tokens, size_t at) {
     std::vector<size_t> commas = TopLevelCommas(tokens, match, at + 1, close);
     if (commas.empty() || commas.size() > 2) Unsupported("CONVERT");
     TypeSpec type = ReadType(tokens, at + 2, commas[0]);
+    if (!type.badNumber.empty()) Unsupported("CONVERT to " + type.name + "(" + type.badNumber + ")");
     size_t exprEnd = commas.size() == 2 ? commas[1] : close;
     auto expr = Slice(tokens, commas[0] + 1, exprEnd);
     long long style = -1;
     if (commas.size() == 2) {
         if (close != commas[1] + 2 || tokens[commas[1] + 1].kind != SqlToken::kNumber) Unsupported("CONVERT style");
-        style = std::stoll(tokens[commas[1] + 1].text);
+        std::optional<long long> number = WholeNumber(tokens[commas[1] + 1]);
+        if (!number) Unsupported("CONVERT style " + tokens[commas[1] + 1].text);
+        style = *number;
         if (style != 120 && style != 121 && style != 20 && style != 21 && style != 23 && style != 112)
             Unsupported("CONVERT style " + std::to_string(style));
     }
@@ -450,6 +471,7 @@ size_t SqlRewriter::RewriteCast(std::vector<SqlToken>& tokens, size_t at) {
     }
     if (as == 0) Unsupported("CAST");
     TypeSpec type = ReadType(tokens, as + 1, close);
+    if (!type.badNumber.empty()) Unsupported("CAST to " + type.name + "(" + type.badNumber + ")");
     auto expr = Slice(tokens, at + 2, as);
     std::vector<SqlToken> with;
     if (IsTextTypeName(type.name)) {

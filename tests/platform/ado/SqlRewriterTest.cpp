@@ -157,6 +157,11 @@ TEST_F(SqlRewriterTest, UnknownConstructsFailBeforeAnythingRuns) {
         {u"select CONVERT(xml, 'a')", u"CONVERT to XML"},
         {u"select CONVERT(VARCHAR(10), GETDATE(), 104)", u"CONVERT style 104"},
         {u"select top 10 percent * from TLX.DeklNag", u"PERCENT"},
+        // Lengths, scales and styles are whole numbers of 64 bits at most.
+        {u"select CONVERT(VARCHAR(.5), 'a')", u"CONVERT to VARCHAR(.5)"},
+        {u"select CAST('a' AS VARCHAR(99999999999999999999))", u"CAST to VARCHAR(99999999999999999999)"},
+        {u"select CAST(1 AS DECIMAL(10, 2.5))", u"CAST to DECIMAL(2.5)"},
+        {u"select CONVERT(VARCHAR(10), GETDATE(), 1E2)", u"CONVERT style 1E2"},
     };
     for (const auto& c : cases) {
         tlx::ComPtr<Recordset> rows;
