@@ -6,6 +6,7 @@
 
 #include "DeclarationFixture.h"
 #include "EDeklaracjaSupport.h"
+#include "EDeklaracjaTestForms.h"
 #include "FormTestSupport.h"
 #include "host/session/HostEnvironment.h"
 #include "hostapi/Errors.h"
@@ -23,53 +24,8 @@ using edtest::Events;
 
 std::string Utf8(std::u16string_view text) { return tlx::Utf16ToUtf8(text); }
 
-// Makes declarations whose forms come from the tests' resources.
-class CTestDeclarationFactory final : public tlx::ComObject<CTestDeclarationFactory, IClassFactory> {
-public:
-    HRESULT CreateInstance(IUnknown* outer, REFIID iid, void** out) override {
-        if (outer) return CLASS_E_NOAGGREGATION;
-        return CDeklaracja::Make(ModuleTestResources())->QueryInterface(iid, out);
-    }
-    HRESULT LockServer(BOOL) override { return S_OK; }
-};
-
-class EDeklaracjaBuild : public ModuleClassTest {
+class EDeklaracjaBuild : public edtest::TestFormsTest {
 protected:
-    bool WithDemoCompany() const override { return true; }
-
-    void SetUp() override {
-        ModuleClassTest::SetUp();
-        factory = CTestDeclarationFactory::Make();
-        testForms.emplace(CLSID_Deklaracja, u"TLXDeklaracje.Deklaracja", static_cast<IClassFactory*>(factory.Get()));
-        edeklaracja = CEDeklaracja::Make(ModuleTestResources());
-        LONG state = 0;
-        ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
-        ASSERT_EQ(edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
-        sink = CRecordingSink::Make();
-        ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK);
-        declarations = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
-    }
-    void TearDown() override {
-        declarations.Reset();
-        edeklaracja.Reset();
-        testForms.reset();
-        ModuleClassTest::TearDown();
-    }
-
-    // A new declaration of a form, not loaded until a field is touched.
-    tlx::ComPtr<IDeklaracja2> New(LONG type, LONG version, LONG year = 2017, LONG month = 1, LONG number = 0) {
-        tlx::ComPtr<IDispatch> item;
-        EXPECT_EQ(declarations->AddNew(tlx::Variant::Missing(), item.Out()), S_OK) << Utf8(LastError());
-        auto declaration = item.As<IDeklaracja2>();
-        declaration->put_TypDeklar(type);
-        declaration->put_Wersja(version);
-        declaration->put_Rok(year);
-        declaration->put_Miesiac(month);
-        if (number) declaration->put_Numer(number);
-        return declaration;
-    }
-    void Save() { ASSERT_EQ(tlx::test::SaveCollection(declarations.Get()), S_OK) << Utf8(LastError()); }
-
     tlx::ComPtr<IXMLDOMDocument2> Build(IDeklaracja2* declaration, std::u16string_view transform = u"") {
         std::u16string name(transform);
         if (name.empty()) {
@@ -103,11 +59,6 @@ protected:
         return u"(none)";
     }
 
-    tlx::ComPtr<CTestDeclarationFactory> factory;
-    std::optional<tlx::ScopedClassOverride> testForms;
-    tlx::ComPtr<CEDeklaracja> edeklaracja;
-    tlx::ComPtr<CRecordingSink> sink;
-    tlx::ComPtr<ICollection> declarations;
 };
 
 TEST_F(EDeklaracjaBuild, FormParametersMustMatchTheDeclaration) {

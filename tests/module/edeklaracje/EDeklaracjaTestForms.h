@@ -47,8 +47,10 @@ protected:
         ModuleClassTest::TearDown();
     }
 
-    // A new declaration of a test form; `parent` links it as a child of that declaration.
-    tlx::ComPtr<IDeklaracja2> New(LONG type, LONG version, LONG year, LONG month, LONG number, LONG parent = 0) {
+    // A new declaration of a test form, not loaded until a field is touched; a number of 0 leaves the
+    // numbering to the form, `parent` links it as a child of that declaration.
+    tlx::ComPtr<IDeklaracja2> New(LONG type, LONG version, LONG year = 2017, LONG month = 1, LONG number = 0,
+                                  LONG parent = 0) {
         tlx::ComPtr<IDispatch> item;
         EXPECT_EQ(declarations->AddNew(tlx::Variant::Missing(), item.Out()), S_OK) << tlx::Utf16ToUtf8(LastError());
         auto declaration = item.As<IDeklaracja2>();
@@ -56,7 +58,7 @@ protected:
         declaration->put_Wersja(version);
         declaration->put_Rok(year);
         declaration->put_Miesiac(month);
-        declaration->put_Numer(number);
+        if (number) declaration->put_Numer(number);
         if (parent) declaration->put_ParentId(parent);
         return declaration;
     }
