@@ -331,7 +331,14 @@ INSERT INTO Konfiguracja (Kfg_Klucz, Kfg_Wartosc) VALUES
     ('FirmaTelefon', '22 123 45 67'),
     ('Osoba fizyczna', '0'),
     ('KodTerZUS', '1465'),
-    ('KodPKD', '6201Z');
+    ('KodPKD', '6201Z'),
+    ('NumerPracodawcyPFRON', '012345'),
+    ('FirmaNazwaSkroconaPFRON', 'Przykładowa Sp. z o.o.'),
+    ('KontaktPFRON_Imie', 'Agnieszka'),
+    ('KontaktPFRON_Nazwisko', 'Dąbrowska'),
+    ('KontaktPFRON_Email', 'kadry@przykladowa.pl'),
+    ('KontaktPFRON_Fax', ''),
+    ('KontaktPFRON_Telefon', '22 123 45 67');
 INSERT INTO KonfiguracjaParametry (Kfp_Klucz, Kfp_DataOd, Kfp_Wartosc) VALUES
     ('/Firma/Płace/ZUS/Licz zasiłki', '2020-01-01 00:00:00', '1'),
     ('/Firma/Płace/ZUS/Procent wypad', '2020-01-01 00:00:00', '1,67'),
@@ -346,6 +353,14 @@ INSERT INTO KonfiguracjaParametry (Kfp_Klucz, Kfp_DataOd, Kfp_Wartosc) VALUES
     ('/Firma/Płace/ZUS/Termin składania deklaracji', '2020-01-01 00:00:00', '3'),
     ('/Firma/Płace/ZUS/Status Refundacji', '2020-01-01 00:00:00', '1'),
     ('/Firma/Płace/ZUS/Status Refundacji', '2023-01-01 00:00:00', '3'),
+    ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2015-01-01 00:00:00', '1750'),
+    ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2016-01-01 00:00:00', '1850'),
+    ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2017-01-01 00:00:00', '2000'),
+    ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2018-01-01 00:00:00', '2100'),
+    ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2019-01-01 00:00:00', '2250'),
+    ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2020-01-01 00:00:00', '2600'),
+    ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2021-01-01 00:00:00', '2800'),
+    ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2022-01-01 00:00:00', '3010'),
     ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2023-01-01 00:00:00', '3490'),
     ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2023-07-01 00:00:00', '3600'),
     ('/Program/Płace/Wskaźniki/Najniższe wynagrodzenie', '2024-01-01 00:00:00', '4242'),
@@ -358,6 +373,11 @@ INSERT INTO KonfiguracjaParametry (Kfp_Klucz, Kfp_DataOd, Kfp_Wartosc) VALUES
 UPDATE PracEtaty SET PRE_KodFEP = 2, PRE_FEPOd = '2022-06-01 00:00:00' WHERE PRE_PraId = 7;
 UPDATE TypyNieobecnosci SET TNB_Kategoria = 200 WHERE TNB_TnbId = 6;
 UPDATE Nieobecnosci SET NBA_Tryb = 3 WHERE NBA_NbaId = 6;
+
+-- The PFRON wage kinds of the elements: the basic wage is reduced by the employer's contributions
+-- (category 2); sick pay is paid with its own deductions (kind 331).
+UPDATE WypElementy SET WPE_RodzajSkladnika = 2 WHERE WPE_TwpId = 1;
+UPDATE WypElementy SET WPE_RodzajSkladnika = 331 WHERE WPE_TwpId = 2;
 
 INSERT INTO DokDefinicje (DDf_Klasa, DDf_Symbol, DDf_Nazwa, DDf_Numeracja) VALUES
     (600, 'DEK', 'Deklaracja', '@symbol/@numer/@rok_kal');
