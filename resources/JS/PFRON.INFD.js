@@ -52,6 +52,8 @@ function OnCalculate()
         var infd = dokument.Session.CreateObject('TLXDeklaracje.INFD');
         infd.DeklId = dokument.ID;
         infd.Przelicz();
+        // The calculation stores its results in a session of its own: read them into this declaration.
+        dokument.ResyncKolekcje();
     } catch (e) {
         CcThrow(e.number, e.description);
     }
