@@ -295,11 +295,19 @@ void CPoliczSkladki::DodajDoDRA(PoleDRAEnum pole, CMoney kwota) { CheckHost(dra_
 
 void CPoliczSkladki::KwotyOsoby(IPracownikDane* osoba, IPracEtat* etat, IKeduBlok* blok, const WierszRaportu& wiersz,
                                 bool wersja4Bloku, bool wersja4Sum) {
-    const CKwotyWiersza& k = wiersz.kwoty;
-    const std::uint32_t kod = wiersz.kod;
+    PozycjaLimitu(etat, blok, wiersz.kwoty);
+    const CDate odniesienie = DataOdniesienia(osoba, wiersz);
+    const double wymiarEtatu = WymiarCzasuPracy(osoba, odniesienie, wiersz.kod, wersja4Sum, blok);
+    PozycjeKwot(blok, wiersz.kwoty, wersja4Bloku);
+    const PozycjeSwiadczen swiadczenia = wstrzymane_.Swiadczenia(wiersz.kod, wiersz.kwoty);
+    PozycjeSwiadczenBloku(blok, swiadczenia, wersja4Bloku);
+    SumyDRA(osoba, etat, wiersz, swiadczenia, wersja4Sum);
+    CheckHost(dra_->RegisterPrac(osoba, odniesienie.Value(), wymiarEtatu));
+}
 
-    // Position 6: the annual limit of the pension base, from the row or from the record's indicator of
-    // this year up to the report month.
+// Position 6: the annual limit of the pension base, from the row or from the record's indicator of this
+// year up to the report month.
+void CPoliczSkladki::PozycjaLimitu(IPracEtat* etat, IKeduBlok* blok, const CKwotyWiersza& k) {
     LONG limit = Liczba(k.Kwota(32));
     if (limit == 0 && (limit = WskaznikLimitu(etat)) != 0) {
         auto okres = ReadObject(etat, &IPracEtat::get_OkresLimitu, u"okres limitu podstawy");
@@ -307,31 +315,38 @@ void CPoliczSkladki::KwotyOsoby(IPracownikDane* osoba, IPracEtat* etat, IKeduBlo
             limit = 0;
     }
     if (limit != 0) PutLong(blok, 6, limit);
+}
 
-    // The reference date: the row's date, moved to a linked person's working-time date in the month.
+// The row's date, moved to a linked person's working-time date in the month; the month's end for a
+// row without a date.
+CDate CPoliczSkladki::DataOdniesienia(IPracownikDane* osoba, const WierszRaportu& wiersz) {
     const CDate poczatek(miesiac_, 1, rok_);
-    const CDate koniec = ostatniDzien_;
-    CDate odniesienie = wiersz.data.IsEmpty() ? koniec : wiersz.data;
-    if (!wiersz.data.IsEmpty()) {
-        auto powiazane = ReadObject(osoba, &IPracownikDane::get_OsobyPowiazane, u"osoby powiązane");
-        const LONG liczba = ReadValue(powiazane.Get(), &ICollection::get_Count);
-        for (LONG i = 0; i < liczba; ++i) {
-            tlx::ComPtr<IDispatch> item;
-            CheckHost(powiazane->Item(tlx::Variant::FromLong(i), item.Out()));
-            auto inna = RequireInterface<IPracownikDane>(item.Get(), u"osoba powiązana");
-            auto wymiar = ReadObject(ZapisPracownika(inna.Get(), koniec).Get(), &IPracEtat::get_WymiarEtatu, u"wymiar etatu");
-            const CDate d(ReadValue(wymiar.Get(), &IPracDaneZus::get_DataWymiaru));
-            if (d > odniesienie && poczatek <= d && d <= koniec) odniesienie = d;
-        }
+    if (wiersz.data.IsEmpty()) return ostatniDzien_;
+    CDate odniesienie = wiersz.data;
+    auto powiazane = ReadObject(osoba, &IPracownikDane::get_OsobyPowiazane, u"osoby powiązane");
+    const LONG liczba = ReadValue(powiazane.Get(), &ICollection::get_Count);
+    for (LONG i = 0; i < liczba; ++i) {
+        tlx::ComPtr<IDispatch> item;
+        CheckHost(powiazane->Item(tlx::Variant::FromLong(i), item.Out()));
+        auto inna = RequireInterface<IPracownikDane>(item.Get(), u"osoba powiązana");
+        auto wymiar = ReadObject(ZapisPracownika(inna.Get(), ostatniDzien_).Get(), &IPracEtat::get_WymiarEtatu, u"wymiar etatu");
+        const CDate d(ReadValue(wymiar.Get(), &IPracDaneZus::get_DataWymiaru));
+        if (d > odniesienie && poczatek <= d && d <= ostatniDzien_) odniesienie = d;
     }
+    return odniesienie;
+}
 
-    // Working time: the record's own, plus each covered linked person's, as one reduced fraction.
+// Position 7 (repeats 1 and 2): the working time of the record at the reference date and of each
+// covered linked person, as one reduced fraction; none for titles 05xx. Answers the factor the DRA
+// registers, from the record alone (0 for a zero denominator).
+double CPoliczSkladki::WymiarCzasuPracy(IPracownikDane* osoba, CDate odniesienie, std::uint32_t kod, bool wersja4,
+                                        IKeduBlok* blok) {
     auto zapis = ZapisPracownika(osoba, odniesienie);
     auto w = ReadObject(zapis.Get(), &IPracEtat::get_WymiarEtatu, u"wymiar etatu");
-    if (wersja4Sum) CheckHost(w->UstawTryb(kod / 1000 == 11 ? 1 : 0));
+    if (wersja4) CheckHost(w->UstawTryb(kod / 1000 == 11 ? 1 : 0));
     const bool tytul5xx = TytulZapisu(zapis.Get()) / 100 == 5;
     long long licznik = 0, mianownik = 0;
-    if (ReadValue(w.Get(), &IPracDaneZus::get_Mianownik2) != 0 && ObjetyWMiesiacu(osoba, koniec) && !tytul5xx) {
+    if (ReadValue(w.Get(), &IPracDaneZus::get_Mianownik2) != 0 && ObjetyWMiesiacu(osoba, ostatniDzien_) && !tytul5xx) {
         licznik = ReadValue(w.Get(), &IPracDaneZus::get_Licznik);
         mianownik = ReadValue(w.Get(), &IPracDaneZus::get_Mianownik);
     }
@@ -341,7 +356,7 @@ void CPoliczSkladki::KwotyOsoby(IPracownikDane* osoba, IPracEtat* etat, IKeduBlo
             auto zapisInny = ZapisPracownika(inna.Get(), odniesienie);
             auto w2 = ReadObject(zapisInny.Get(), &IPracEtat::get_WymiarEtatu, u"wymiar etatu");
             const long long mianownik2 = ReadValue(w2.Get(), &IPracDaneZus::get_Mianownik2);
-            if (!ObjetyWMiesiacu(inna.Get(), koniec) || mianownik2 == 0 || TytulZapisu(zapisInny.Get()) / 100 == 5)
+            if (!ObjetyWMiesiacu(inna.Get(), ostatniDzien_) || mianownik2 == 0 || TytulZapisu(zapisInny.Get()) / 100 == 5)
                 continue;
             licznik = licznik * mianownik2 + ReadValue(w2.Get(), &IPracDaneZus::get_Licznik) * mianownik;
             mianownik = mianownik * mianownik2;
@@ -356,17 +371,19 @@ void CPoliczSkladki::KwotyOsoby(IPracownikDane* osoba, IPracEtat* etat, IKeduBlo
         PutLong(blok, 7, static_cast<LONG>(mianownik), 2);
     }
     const LONG wlasnyMianownik = ReadValue(w.Get(), &IPracDaneZus::get_Mianownik);
-    const double wymiarEtatu =
-        wlasnyMianownik == 0 ? 0.0 : static_cast<double>(ReadValue(w.Get(), &IPracDaneZus::get_Licznik)) / wlasnyMianownik;
+    return wlasnyMianownik == 0 ? 0.0
+                                : static_cast<double>(ReadValue(w.Get(), &IPracDaneZus::get_Licznik)) / wlasnyMianownik;
+}
 
-    // Bases and contributions.
+// Positions 8 to 19 of the bases and contributions, and 29 to 40 of the newer layout.
+void CPoliczSkladki::PozycjeKwot(IKeduBlok* blok, const CKwotyWiersza& k, bool wersja4) {
     PutMoney(blok, 8, k.Kwota(10));
     PutMoney(blok, 9, k.Kwota(18) == CMoney() ? k.Kwota(22) : k.Kwota(18));
     PutMoney(blok, 10, k.Kwota(26));
     PutMoney(blok, 11, k.Kwota(11));
     PutMoney(blok, 12, k.Kwota(15));
     PutDouble(blok, 13, Suma(k, {19, 20}));
-    if (wersja4Bloku)
+    if (wersja4)
         PutMoney(blok, 14, k.Kwota(27));
     else
         PutDouble(blok, 14, Suma(k, {27, 29}));
@@ -374,20 +391,21 @@ void CPoliczSkladki::KwotyOsoby(IPracownikDane* osoba, IPracEtat* etat, IKeduBlo
     PutMoney(blok, 16, k.Kwota(16));
     PutDouble(blok, 17, Suma(k, {23, 24}));
     PutMoney(blok, 18, k.Kwota(1));
-    if (wersja4Bloku) {
-        PutDouble(blok, 19, Suma(k, {11, 15, 12, 16, 20, 24, 13, 17, 25, 19, 23}));
-        const int pozycje[] = {18, 22, 20, 24, 13, 17};
-        for (LONG i = 0; i < 6; ++i) PutMoney(blok, 29 + i, k.Kwota(pozycje[i]));
-        PutDouble(blok, 35, 0.0);
-        const int dalsze[] = {25, 19, 23, 29, 28};
-        for (LONG i = 0; i < 5; ++i) PutMoney(blok, 36 + i, k.Kwota(dalsze[i]));
-    } else {
+    if (!wersja4) {
         PutDouble(blok, 19, Suma(k, {11, 15, 19, 20, 12, 16, 23, 24, 27, 29}));
+        return;
     }
+    PutDouble(blok, 19, Suma(k, {11, 15, 12, 16, 20, 24, 13, 17, 25, 19, 23}));
+    const int pozycje29[] = {18, 22, 20, 24, 13, 17};
+    for (LONG i = 0; i < 6; ++i) PutMoney(blok, 29 + i, k.Kwota(pozycje29[i]));
+    PutDouble(blok, 35, 0.0);
+    const int pozycje36[] = {25, 19, 23, 29, 28};
+    for (LONG i = 0; i < 5; ++i) PutMoney(blok, 36 + i, k.Kwota(pozycje36[i]));
+}
 
-    // Benefits, with those held from an earlier row when this row's title is 1211.
-    const PozycjeSwiadczen s = wstrzymane_.Swiadczenia(kod, k);
-    if (!wersja4Bloku) {
+// Positions 20 to 25 of the benefits (20 and 21 only in the earlier layout).
+void CPoliczSkladki::PozycjeSwiadczenBloku(IKeduBlok* blok, const PozycjeSwiadczen& s, bool wersja4) {
+    if (!wersja4) {
         PutLong(blok, 20, s.liczbaZasilkow);
         PutDouble(blok, 21, s.zasilki.AsDouble());
     }
@@ -395,28 +413,31 @@ void CPoliczSkladki::KwotyOsoby(IPracownikDane* osoba, IPracEtat* etat, IKeduBlo
     PutLong(blok, 23, s.liczbaSwiadczen);
     PutDouble(blok, 24, s.swiadczenia.AsDouble());
     PutDouble(blok, 25, s.razem.AsDouble());
+}
 
-    // The DRA's totals.
+// The row's amounts into the DRA's totals, split by the financing case, with the held benefits the row
+// took and the payer's running disability sum of titles 05xx.
+void CPoliczSkladki::SumyDRA(IPracownikDane* osoba, IPracEtat* etat, const WierszRaportu& wiersz,
+                             const PozycjeSwiadczen& swiadczenia, bool wersja4) {
     RowDraContext kontekst;
-    kontekst.wersja4 = wersja4Sum;
-    kontekst.rodzajFinansowania = RodzajFinansowaniaWiersza(kod, osoba);
-    kontekst.kodTytulu = kod;
+    kontekst.wersja4 = wersja4;
+    kontekst.rodzajFinansowania = RodzajFinansowaniaWiersza(wiersz.kod, osoba);
+    kontekst.kodTytulu = wiersz.kod;
     kontekst.rok = rok_;
     kontekst.kodUmowy = TytulZapisu(etat);
     kontekst.statusUmowy = ReadValue(etat, &IPracEtat::get_StatusTytulu);
     kontekst.fpOdSumyPodstaw = sklFPiFGSPOdSumyPodstaw_;
     kontekst.procentFP = procentFP_;
     kontekst.procentFGSP = procentFGSP_;
-    const RowDraTotals sumy = DraTotalsOfRow(k, kontekst);
+    const RowDraTotals sumy = DraTotalsOfRow(wiersz.kwoty, kontekst);
     for (const DraAmount& wartosc : sumy.wartosci) DodajDoDRA(wartosc.pole, wartosc.kwota);
-    if (s.swiadczeniaBudzet != CMoney()) DodajDoDRA(draSwiadczeniaBudzet, s.swiadczeniaBudzet);
+    if (swiadczenia.swiadczeniaBudzet != CMoney()) DodajDoDRA(draSwiadczeniaBudzet, swiadczenia.swiadczeniaBudzet);
     if (sumy.dodajRentowe) {
         CY dotad{};
         CheckHost(dra_->get_RentowePlatnikaKesz(&dotad));
         CheckHost(dra_->put_RentowePlatnikaKesz(
             CMoney(CMoney::FromCurrency(dotad).AsDouble() + sumy.rentowePlatnikaKesz.AsDouble()).AsCurrency()));
     }
-    CheckHost(dra_->RegisterPrac(osoba, odniesienie.Value(), wymiarEtatu));
 }
 
 void CPoliczSkladki::WpiszPozycjeRNA(IPracownikDane* osoba, IKeduBlok* blok, const WierszRaportu& wiersz) {

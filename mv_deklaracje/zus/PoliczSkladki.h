@@ -40,6 +40,13 @@ private:
     void ZdrowotneRZA(IKeduBlok* blok, const WierszRaportu& wiersz, IDispatch* osoba);
     void KwotyOsoby(IPracownikDane* osoba, IPracEtat* etat, IKeduBlok* blok, const WierszRaportu& wiersz,
                     bool wersja4Bloku, bool wersja4Sum);
+    void PozycjaLimitu(IPracEtat* etat, IKeduBlok* blok, const CKwotyWiersza& kwoty);
+    CDate DataOdniesienia(IPracownikDane* osoba, const WierszRaportu& wiersz);
+    double WymiarCzasuPracy(IPracownikDane* osoba, CDate odniesienie, std::uint32_t kod, bool wersja4, IKeduBlok* blok);
+    static void PozycjeKwot(IKeduBlok* blok, const CKwotyWiersza& kwoty, bool wersja4);
+    static void PozycjeSwiadczenBloku(IKeduBlok* blok, const PozycjeSwiadczen& swiadczenia, bool wersja4);
+    void SumyDRA(IPracownikDane* osoba, IPracEtat* etat, const WierszRaportu& wiersz, const PozycjeSwiadczen& swiadczenia,
+                 bool wersja4);
     void WpiszPozycjeRNA(IPracownikDane* osoba, IKeduBlok* blok, const WierszRaportu& wiersz);
     int RodzajFinansowaniaWiersza(std::uint32_t kod, IPracownikDane* osoba);
     void DodajDoDRA(PoleDRAEnum pole, CMoney kwota);
