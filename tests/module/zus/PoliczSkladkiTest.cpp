@@ -385,6 +385,31 @@ TEST_F(PoliczSkladkiTest, TheAnnualCapStopsThePensionBaseButNotFP) {
     }
 }
 
+TEST_F(PoliczSkladkiTest, TheRecordsLimitIndicatorShowsOnlyFromItsMonthOfTheReportsYear) {
+    const struct {
+        const char* what;
+        int year, month;
+        std::string position6;
+    } cases[] = {
+        {"passed this month", 2016, 5, "1"},
+        {"passed earlier this year", 2016, 2, "1"},
+        {"passed later this year", 2016, 6, ""},
+        {"passed in an earlier year", 2015, 3, ""},
+    };
+    LONG card = 1;
+    for (const auto& c : cases) {
+        AddEmployee(card, u"2016-01-01", 110);
+        Execute(u"UPDATE TLX.PracEtaty SET PRE_LimitPodstawy = 121650, PRE_LimitRok = " +
+                tlx::Utf8ToUtf16(std::to_string(c.year)) + u", PRE_LimitMiesiac = " +
+                tlx::Utf8ToUtf16(std::to_string(c.month)) + u" WHERE PRE_PraId = " + tlx::Utf8ToUtf16(std::to_string(card)));
+        AddElement(AddPayout(card, 2016, 5), 5000.0, 11000, Employee2016(5000.0));
+        Report(2016, 5, 3);
+        ASSERT_EQ(Run(card), S_OK) << error_;
+        EXPECT_EQ(Pos(Block(), 6), c.position6) << c.what;
+        ++card;
+    }
+}
+
 TEST_F(PoliczSkladkiTest, APersonNotReportedEndsWithMessage518) {
     AddEmployee(1, u"2016-01-01", 110);
     AddElement(AddPayout(1, 2016, 5), 5000.0, 11000, Employee2016(5000.0));
