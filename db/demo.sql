@@ -136,7 +136,7 @@ UPDATE PracEtaty SET PRE_Miasto = 'Łódź', PRE_KodPocztowy = '90-001', PRE_Poc
 UPDATE PracEtaty SET PRE_RodzajMiejscowosci = 1, PRE_Miasto = 'Chrząszczyżewoszyce', PRE_KodPocztowy = '99-311',
     PRE_Poczta = 'Łęczyca', PRE_Gmina = 'Łęczyca', PRE_Powiat = 'łęczycki', PRE_Wojewodztwo = 'łódzkie',
     PRE_Ulica = NULL WHERE PRE_PraId = 17;
-UPDATE PracEtaty SET PRE_Paszport = 'AB1234567', PRE_Imie2 = 'Edward' WHERE PRE_PraId = 19;
+UPDATE PracEtaty SET PRE_Paszport = 'AB1234567', PRE_RodzajDokumentu = 3, PRE_Imie2 = 'Edward' WHERE PRE_PraId = 19;
 
 INSERT INTO Umowy (UMW_UmwId, UMW_PraId, UMW_DataOd, UMW_DataDo, UMW_UBZTyuId) VALUES
     (1, 3, '2024-01-01 00:00:00', '2024-12-31 00:00:00', 411),
