@@ -256,6 +256,8 @@ struct IPracEtat : IDispatch {
     virtual HRESULT get_ZatrWzrostNetto(LONG* value) = 0;
     virtual HRESULT get_ZatrRozwUmowy(LONG* value) = 0;
     virtual HRESULT get_PelneInformacje(LONG* value) = 0;
+    // "Surname FirstName" of the record: how lists of documents name the person.
+    virtual HRESULT get_Tekst(BSTR* value) = 0;
 
 protected:
     ~IPracEtat() = default;

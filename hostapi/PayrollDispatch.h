@@ -228,6 +228,7 @@ inline const tlx::DispatchTable& DispatchTableOf(IPracEtat*) {
         tlx::DispGet<&IPracEtat::get_ZatrWzrostNetto>(u"ZatrWzrostNetto", 35),
         tlx::DispGet<&IPracEtat::get_ZatrRozwUmowy>(u"ZatrRozwUmowy", 36),
         tlx::DispGet<&IPracEtat::get_PelneInformacje>(u"PelneInformacje", 37),
+        tlx::DispGet<&IPracEtat::get_Tekst>(u"Tekst", 38),
     };
     return table;
 }

@@ -1,6 +1,7 @@
 // How the host lists and labels a declaration without knowing its class: the typed descriptors of
 // IMirvakObjectTypeInfo that a declaration answers itself.
 #include "hostapi/Employees.h"
+#include "hostapi/Payroll.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 
 namespace {
@@ -34,15 +35,19 @@ CBstr CDeklaracja::IdentityPeriod() {
 LONG CDeklaracja::IdentitySubjectType() { return ReadLong(u"PraID") != 0 ? 3 : 0; }
 LONG CDeklaracja::IdentitySubjectID() { return ReadLong(u"PraID"); }
 
-// The employee's name for the employee's own forms (PIT-11, PIT-40, IFT-1, PIT-8C, IFT-1R).
+// The employee's own forms (PIT-11, PIT-40, IFT-1, PIT-8C, IFT-1R) name him by the text of his latest
+// record (the one valid on 2999-01-01); a card without records by the empty text.
 CBstr CDeklaracja::IdentitySubjectName() {
     LONG type = ReadLong(u"TypDeklar");
     if (type != dekPIT11 && type != dekPIT40 && type != dekIFT1 && type != dekPIT8C && type != dekIFT1R)
         return CBstr(u"");
-    tlx::ComPtr<IPracownik> employee = Employee().As<IPracownik>();
+    tlx::ComPtr<IPracownikDane> employee = Employee().As<IPracownikDane>();
     if (!employee) RaiseHResult(E_POINTER);
-    tlx::Bstr surname, name;
-    CheckHost(employee->get_Nazwisko(surname.Out()));
-    CheckHost(employee->get_Imie(name.Out()));
-    return CBstr(std::u16string(surname.View()) + u" " + std::u16string(name.View()));
+    constexpr DATE kLatest = 401404;  // 2999-01-01
+    tlx::ComPtr<IPracEtat> record;
+    CheckHost(employee->GetEtat(kLatest, tlx::Variant::Missing(), record.Out()));
+    if (!record) return CBstr(u"");
+    tlx::Bstr text;
+    CheckHost(record->get_Tekst(text.Out()));
+    return CBstr(std::u16string(text.View()));
 }

@@ -25,6 +25,10 @@ HRESULT CPracEtat::Text(std::u16string_view column, BSTR* value) {
     return AnswerText(value, [&] { return row_->Text(column); });
 }
 
+HRESULT CPracEtat::get_Tekst(BSTR* value) {
+    return AnswerText(value, [&] { return row_->Text(u"PRE_Nazwisko") + u" " + row_->Text(u"PRE_Imie1"); });
+}
+
 HRESULT CPracEtat::get_DataUr(DATE* value) {
     return Answer(value, [&] { return row_->Date(u"PRE_DataUr"); });
 }

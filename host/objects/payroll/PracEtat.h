@@ -50,6 +50,7 @@ public:
     HRESULT get_ZatrWzrostNetto(LONG* value) override { return Long(u"PRE_ZatrWzrostNetto", value); }
     HRESULT get_ZatrRozwUmowy(LONG* value) override { return Long(u"PRE_ZatrRozwUmowy", value); }
     HRESULT get_PelneInformacje(LONG* value) override { return Long(u"PRE_PelneInformacje", value); }
+    HRESULT get_Tekst(BSTR* value) override;
 
     // The record's validity [start, last day]; last 0 when open.
     DATE Start() const { return row_->Date(u"PRE_DataOd"); }

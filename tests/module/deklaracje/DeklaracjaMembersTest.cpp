@@ -279,6 +279,33 @@ TEST_F(DeklaracjaMembersTest, TheHostListsADeclarationByItsPeriodAndEmployee) {
     }
 }
 
+TEST_F(DeklaracjaMembersTest, AnEmployeesFormNamesHimByHisLatestRecord) {
+    // Card 17 changed her name in 2024; card 18 has no record; a VAT-7 names nobody.
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (17, 'P017'), (18, 'P018')");
+    Execute(u"insert into TLX.PracEtaty (PRE_PreId, PRE_PraId, PRE_DataOd, PRE_DataDo, PRE_Nazwisko, PRE_Imie1) values "
+            u"(171, 17, '2020-01-01 00:00:00', '2024-03-31 00:00:00', 'Nowak', 'Łucja'), "
+            u"(172, 17, '2024-04-01 00:00:00', '2999-12-31 00:00:00', 'Żółkiewska', 'Łucja')");
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac, DkN_PraID) values "
+            u"(51, 5, 202312, 17), (52, 21, 202312, 18), (53, 1, 202312, 17), (54, 5, 202312, null)");
+    struct Case {
+        LONG id;
+        std::u16string text;
+        const char* why;
+    } const cases[] = {
+        {51, u"Żółkiewska Łucja", "a PIT-11 of 2023 takes the latest record, not the one of its year"},
+        {52, u"", "a card without records"},
+        {53, u"", "a VAT-7 is no employee's form"},
+    };
+    for (const Case& c : cases) {
+        Bstr text;
+        ASSERT_EQ(Stored(c.id).As<IMirvakObjectTypeInfo>()->get_SubjectName(text.Out()), S_OK) << c.why;
+        EXPECT_EQ(text.Str(), c.text) << c.why;
+    }
+    Bstr none;
+    EXPECT_EQ(Stored(54).As<IMirvakObjectTypeInfo>()->get_SubjectName(none.Out()), HOST_E_RECORDZERO)
+        << "a PIT-11 without an employee";
+}
+
 TEST_F(DeklaracjaMembersTest, FixedDocumentAnswersCurrencyAndPayment) {
     Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_RokMiesiac) values "
             u"(31, 902, 201501), (32, 25, 201501)");
