@@ -1,18 +1,23 @@
-// The payroll model on a company of 10 000 employees, each with two dated records and a March payout of
-// two elements: per employee a new session, the employee by id, its record at the month's end and a
-// walk of its payouts and elements reading the twenty amounts, against one SQL join reading the same
-// rows; TLX.SOD3 for a month; a new session and a repeated statement alone.
+// The payroll model on a generated company of 10 000 employees (the demo company's twenty cycled, each
+// with its year of payroll, as tlxhost init-db --employees makes it): per employee a new session, the
+// employee by id, its record at March's end and a walk of its March payouts and elements reading the
+// twenty amounts, against one SQL join reading the same rows; TLX.SOD3 for a month; a new session, a
+// configuration value and a repeated statement alone.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include <unistd.h>
 
 #include "host/Database.h"
+#include "host/GeneratedCompany.h"
 #include "host/HostTables.h"
 #include "host/session/HostEnvironment.h"
 #include "hostapi/Collections.h"
+#include "hostapi/Configuration.h"
 #include "hostapi/Employees.h"
 #include "hostapi/Login.h"
 #include "hostapi/Session.h"
@@ -25,31 +30,23 @@ namespace {
 
 constexpr int kEmployees = 10000;
 
-constexpr char kCompany[] = R"sql(
-INSERT INTO TypWyplata (TWP_TwpId, TWP_Nazwa) VALUES (1, 'Wynagrodzenie zasadnicze');
-INSERT INTO ListyPlac (LPL_LplId, LPL_Rok, LPL_Miesiac, LPL_DataOd, LPL_DataDo) VALUES
-    (3, 2024, 3, '2024-03-01 00:00:00', '2024-03-31 00:00:00');
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)
-INSERT INTO PracKod (Pra_PraID, Pra_Kod) SELECT i, 'P' || i FROM n;
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)
-INSERT INTO PracEtaty (PRE_PraId, PRE_DataOd, PRE_DataDo, PRE_ZatrudnionyOd, PRE_Nazwisko, PRE_ETAEtatL, PRE_ETAEtatM,
-                       PRE_StNiepelnosp, PRE_UBZTyuId)
-    SELECT i, '2024-01-01 00:00:00', '2024-02-29 00:00:00', '2024-01-01 00:00:00', 'Nowak', 1, 1, i % 4, 110 FROM n
-    UNION ALL
-    SELECT i, '2024-03-01 00:00:00', NULL, '2024-01-01 00:00:00', 'Nowak', 1, 2, i % 4, 110 FROM n;
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)
-INSERT INTO Wyplaty (WPL_WplId, WPL_PraId, WPL_LplId, WPL_Rok, WPL_Miesiac, WPL_Kwota) SELECT i, i, 3, 2024, 3, 4666 FROM n;
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000)
-INSERT INTO WypElementy (WPE_WpeId, WPE_WplId, WPE_TwpId, WPE_Wartosc, WPE_KodTytulu, WPE_Kwota1, WPE_Kwota8, WPE_Kwota19)
-    SELECT i, (i + 1) / 2, 1, 2333, 11000, 2333, 227.70, 76.50 FROM n;
-)sql";
+
+
+std::string ReadSource(const std::string& name) {
+    std::ifstream in(std::filesystem::path(TLX_SOURCE_DIR) / name, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
 
 class Company {
 public:
     Company() {
         path_ = (std::filesystem::temp_directory_path() / ("tlx-payroll-bench-" + std::to_string(::getpid()) + ".db")).string();
         std::vector<std::string> scripts = tlx::host::CompanyDatabaseScripts(std::filesystem::path(TLX_SOURCE_DIR) / "db" / "company");
-        scripts.push_back(kCompany);
+        scripts.push_back(ReadSource("db/demo.sql"));
+        scripts.push_back(tlx::host::HostDemoSql());
+        scripts.push_back(tlx::host::GeneratedCompanySql(kEmployees, tlx::host::kDemoPayrollYear));
         tlx::ado::CreateDatabaseFile(path_, scripts);
         tlx::host::LoginSettings settings;
         settings.companyDatabase = path_;
@@ -98,6 +95,14 @@ void BM_EmployeeModel(benchmark::State& state) {
         for (LONG p = 0; p < count; ++p) {
             tlx::ComPtr<IDispatch> item;
             payouts->Item(tlx::Variant::FromLong(p), item.Out());
+            tlx::ComPtr<IWyplata> payout = item.As<IWyplata>();
+            tlx::ComPtr<IListaPlac> list;
+            payout->get_ListaPlac(list.Out());
+            tlx::ComPtr<IOkresowy> month;
+            list->get_RokMiesiac(month.Out());
+            LONG number = 0;
+            month->get_Miesiac(&number);
+            if (number != 3) continue;
             tlx::ComPtr<ICollection> elements;
             item.As<IWyplata>()->get_Elementy(elements.Out());
             LONG n = 0;
@@ -137,7 +142,8 @@ void BM_EmployeeJoin(benchmark::State& state) {
         id = id % kEmployees + 1;
         std::u16string sql = u"select * from TLX.PracEtaty join TLX.Wyplaty on WPL_PraId = PRE_PraId join TLX.WypElementy on "
                              u"WPE_WplId = WPL_WplId where PRE_PraId = " + tlx::Utf8ToUtf16(std::to_string(id)) +
-                             u" and PRE_DataOd <= '2024-03-31' and (PRE_DataDo is null or PRE_DataDo >= '2024-03-31')";
+                             u" and PRE_DataOd <= '2024-03-31' and (PRE_DataDo is null or PRE_DataDo >= '2024-03-31') and WPL_Rok = 2024 "
+                             u"and WPL_Miesiac = 3";
         tlx::ComPtr<Recordset> rows = tlx::host::OpenRecordset(connection.Get(), sql);
         LONGLONG sum = 0;
         for (; !tlx::host::AtEnd(rows.Get()); rows->MoveNext())
@@ -171,6 +177,23 @@ void BM_NewSession(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_NewSession)->Unit(benchmark::kMicrosecond);
+
+void BM_ConfigurationValue(benchmark::State& state) {
+    TheCompany();
+    tlx::ComPtr<ISession> session = NewSession();
+    tlx::ComPtr<ILogin> login;
+    session.As<ISession2>()->get_Login(login.Out());
+    tlx::ComPtr<IDispatch> object;
+    if (FAILED(login->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), object.Out()))) std::abort();
+    tlx::ComPtr<IKonfiguracja> configuration = object.As<IKonfiguracja>();
+    tlx::Bstr key(u"/Firma/Płace/ZUS/Status Refundacji");
+    for (auto _ : state) {
+        tlx::ComPtr<IParametr> value;
+        if (FAILED(configuration->GetParametr(key.Get(), kMarch31, value.Out()))) std::abort();
+        benchmark::DoNotOptimize(value.Get());
+    }
+}
+BENCHMARK(BM_ConfigurationValue)->Unit(benchmark::kMicrosecond);
 
 void BM_RepeatedStatement(benchmark::State& state) {
     TheCompany();
