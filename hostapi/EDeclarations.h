@@ -1,6 +1,7 @@
-// The host's e-declaration components the module asks before filing: the schema repository, which may
-// hold newer stylesheets and answers a form's schema namespace, and the validator, which checks a
-// finished document against its form's schema.
+// The host's e-declaration components: the schema repository, which may hold newer stylesheets and
+// answers a form's schema namespace, the validator, which checks a finished document against its form's
+// schema, and the gateway to the tax office's web service, which files a document and fetches its
+// official receipt.
 #pragma once
 
 #include "platform/com/Variant.h"
@@ -49,3 +50,87 @@ inline constexpr CLSID CLSID_SchemaRepository = tlx::MakeGuid(u"{6C0E5B1A-3D2F-4
 inline constexpr char16_t kProgIdSchemaRepository[] = u"TLXNET.SchemaRepository";
 inline constexpr CLSID CLSID_EdeklaracjeValidator = tlx::MakeGuid(u"{2B7D9E4C-8A15-4F63-B0C2-5E9A1D3F6C77}");
 inline constexpr char16_t kProgIdEdeklaracjeValidator[] = u"TLX.EdeklaracjeValidator";
+
+// What the tax office's service answered to a send. Members in slot order; the unnamed slots are
+// operations the module does not call.
+struct IGatewaySendResult : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{D30A291B-2854-4C77-B58D-223D12D7A90D}");
+    using Base = IDispatch;
+    virtual HRESULT RefId(BSTR* referenceNumber) = 0;  // empty when the service gave none
+    virtual HRESULT Reserved8() = 0;
+    virtual HRESULT StatusCode(LONG* code) = 0;
+    virtual HRESULT Reserved10() = 0;
+    virtual HRESULT StatusText(BSTR* text) = 0;
+    virtual HRESULT Reserved12() = 0;
+    virtual HRESULT Success(VARIANT_BOOL* success) = 0;  // false: the service was not reached or refused
+    virtual HRESULT ErrorText(BSTR* text) = 0;            // why, when not successful
+
+protected:
+    ~IGatewaySendResult() = default;
+};
+
+// What the service answered to a receipt request; status 200 carries the receipt.
+struct IGatewayUpoResult : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{5B0E7D21-6C3A-4F8E-9D17-2A4C8E6F0B35}");
+    using Base = IDispatch;
+    virtual HRESULT Reserved7() = 0;
+    virtual HRESULT StatusText(BSTR* text) = 0;
+    virtual HRESULT StatusCode(LONG* code) = 0;
+    virtual HRESULT Upo(BSTR* receiptXml) = 0;
+    virtual HRESULT Success(VARIANT_BOOL* success) = 0;
+    virtual HRESULT ErrorText(BSTR* text) = 0;
+
+protected:
+    ~IGatewayUpoResult() = default;
+};
+
+// The gateway to the tax office's web service: configured by its setters, then one send or receipt
+// request. A new instance serves each call of the module. Members in slot order.
+// The calls answer their COM error only for bad arguments: a service that cannot be reached, an HTTP
+// error or a SOAP fault is a result whose Success is false and whose ErrorText says why; an answer that
+// carries no response element is no result (null). There is no default address.
+struct IEDeklaracjeGateway : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{3076CA7A-7C90-4F14-B186-F9C4DF4CF369}");
+    using Base = IDispatch;
+    virtual HRESULT Reserved7() = 0;
+    virtual HRESULT SetAddress(BSTR address) = 0;
+    virtual HRESULT Reserved9() = 0;
+    virtual HRESULT Reserved10() = 0;
+    virtual HRESULT Reserved11() = 0;
+    virtual HRESULT Reserved12() = 0;
+    // The receipt of a sent document by its reference number; `language` is "pl".
+    virtual HRESULT RequestUpo(BSTR refId, BSTR reserved, BSTR language, IGatewayUpoResult** result) = 0;
+    virtual HRESULT Reserved14() = 0;
+    virtual HRESULT Reserved15() = 0;
+    // A document with its authorisation data, as XML text; it goes out as its UTF-8 bytes. `reserved` and
+    // `options` are 0 and "".
+    virtual HRESULT SendUnsigned(BSTR document, LONG reserved, BSTR options, IGatewaySendResult** result) = 0;
+    virtual HRESULT Reserved17() = 0;
+    virtual HRESULT Reserved18() = 0;
+    virtual HRESULT Reserved19() = 0;
+    virtual HRESULT Reserved20() = 0;
+    virtual HRESULT Reserved21() = 0;
+    // A signed document: the Base64 text of its CMS message.
+    virtual HRESULT SendSigned(BSTR document, IGatewaySendResult** result) = 0;
+    virtual HRESULT Reserved23() = 0;
+    virtual HRESULT Reserved24() = 0;
+    virtual HRESULT Reserved25() = 0;
+    virtual HRESULT Reserved26() = 0;
+    virtual HRESULT SetProxyActive(SHORT active) = 0;
+    virtual HRESULT Reserved28() = 0;
+    virtual HRESULT SetProxyAuthorisation(SHORT authorisation) = 0;
+    virtual HRESULT Reserved30() = 0;
+    virtual HRESULT SetProxyAddress(BSTR address) = 0;
+    virtual HRESULT Reserved32() = 0;
+    virtual HRESULT SetProxyPort(BSTR port) = 0;
+    virtual HRESULT Reserved34() = 0;
+    virtual HRESULT SetProxyUser(BSTR user) = 0;
+    virtual HRESULT Reserved36() = 0;
+    virtual HRESULT SetProxyPassword(BSTR password) = 0;
+
+protected:
+    ~IEDeklaracjeGateway() = default;
+};
+
+inline constexpr CLSID CLSID_EDeklaracjeGateway = tlx::MakeGuid(u"{79863599-8801-445B-A112-E13D50F3069F}");
+inline constexpr char16_t kProgIdEDeklaracjeGateway[] = u"TLX.EDeklaracjeGateway";

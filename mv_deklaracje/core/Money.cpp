@@ -18,6 +18,8 @@ CMoney::CMoney(const VARIANT& value)
 
 CBstr CMoney::ToBstr() const { return VariantToBstr(tlx::Variant::FromDouble(AsDouble())); }
 
+CBstr CMoney::Format(const OLECHAR* format) const { return CBstr(FormatString(format, AsDouble())); }
+
 double RoundTo(double x, int decimals) {
     double m = 1;
     for (int i = 0; i < decimals; ++i) m *= 10;

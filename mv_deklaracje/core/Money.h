@@ -17,6 +17,9 @@ public:
     tlx::Variant ToVariant() const { return tlx::Variant::FromCurrency(AsCurrency()); }
     // The amount in the user's regional format, without a fixed number of decimals ("12,5").
     CBstr ToBstr() const;
+    // The amount in currency units printed with a printf format of one floating-point conversion in
+    // the C locale ("%0.2f": "1234.50", "-10.00").
+    CBstr Format(const OLECHAR* format) const;
 
     friend bool operator==(const CMoney& a, const CMoney& b) { return a.count_ == b.count_; }
 

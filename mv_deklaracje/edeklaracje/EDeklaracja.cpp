@@ -28,12 +28,8 @@ CEDeklaracja::CEDeklaracja(HMODULE resources)
     AddConnectionPoint(DIID__IDisplayEvents);  // offered to the host, never fired
 }
 
-// The entry points that save, send and fetch the receipt are not part of this object yet.
-HRESULT CEDeklaracja::WyslijDeklaracje(IDeklaracja2*, BSTR) { return E_NOTIMPL; }
+// Fetching the official receipt is not part of this object yet.
 HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2*) { return E_NOTIMPL; }
-HRESULT CEDeklaracja::WyslijDeklaracje_Unsigned(IDeklaracja2*, BSTR, BSTR, BSTR, BSTR, BSTR, DATE, CY) {
-    return E_NOTIMPL;
-}
 
 // The first value given for a name stays; every later build writes the pairs into its document.
 HRESULT CEDeklaracja::DodajAtrybut(BSTR _sElement, BSTR _sWartosc) {

@@ -1,6 +1,8 @@
 // The e-declaration object: turns a saved declaration into the tax authority's document. It writes the
-// module's own XML of the declaration and its attachments, transforms it with the form's stylesheet and
-// has the host's validator check it, reporting every step to the host's progress sink.
+// module's own XML of the declaration and its attachments, transforms it with the form's stylesheet,
+// has the host's validator check it, signs it (or adds the authorisation data of an unsigned send),
+// files it through the host's gateway and later fetches its official receipt, reporting every step to
+// the host's progress sink.
 //
 // The module's own document: root "Deklaracja" in kDocumentNamespace, then "Schemat" (no namespace)
 // holding "Typ", "Wersja", "Symbol", one element per field of the form definition in definition order,
@@ -10,14 +12,18 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <string>
 
 #include "TlxBus.h"
-#include "mv_deklaracje/edeklaracje/CertificateSigning.h"
+#include "hostapi/Configuration.h"
 #include "hostapi/EDeclarations.h"
 #include "hostapi/Login.h"
-#include "mv_deklaracje/core/ModuleResources.h"
+#include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje/core/Money.h"
+#include "mv_deklaracje/edeklaracje/CertificateSigning.h"
+#include "mv_deklaracje/edeklaracje/GatewaySettings.h"
+#include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/ado/Ado.h"
 #include "platform/com/ConnectionPointContainer.h"
@@ -123,6 +129,20 @@ public:
     // Signing (EDeklaracjaSigning.cpp): whether the signature is made over the remote-desktop channel.
     bool IsRemoteSigning();
 
+    // Sending through the host's gateway (EDeklaracjaSending.cpp).
+    void ReadConnectionSettings(IDeklaracja2* declaration);
+    std::u16string BuildExchangePath(IKonfiguracja* configuration, IDeklaracja2* declaration);
+    tlx::ComPtr<IGatewaySendResult> SendToGateway(const std::string& document, bool isSigned);
+    void StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration);
+    static void CopySendStatus(IDeklaracja2* source, IDeklaracja2* target);
+    const GatewaySettings& Settings() const { return gateway_; }
+
+    // The authorisation data of an unsigned send (EDeklaracjaAuthorisation.cpp): appends it to the
+    // document and answers the document's text as it is filed and sent.
+    std::string BuildAuthorisationData(IXMLDOMDocument2* document, std::u16string_view nip, std::u16string_view imie,
+                                       std::u16string_view nazwisko, std::u16string_view pesel, const CDate& dataUr,
+                                       const CMoney& kwota);
+
     // The last failure text meant for a caller without a sink.
     const std::u16string& Message() const { return message_; }
 
@@ -135,6 +155,20 @@ private:
     void Fire(DISPID event, std::vector<tlx::Variant> args);
 
     tlx::ComPtr<ILogin> RequireLogin() const;
+    // The steps of the two sends (EDeklaracjaSending.cpp).
+    using SendBody = std::function<void()>;
+    HRESULT RunSend(bool serialHandling, const SendBody& body);
+    // The saved and validated document of a send, or none after a reported failure.
+    struct FiledDocument {
+        tlx::ComPtr<IXMLDOMDocument2> document;
+        std::u16string path;
+    };
+    std::optional<FiledDocument> PrepareDocument(IDeklaracja2* declaration, std::u16string transform);
+    void SendSigned(IDeklaracja2* declaration, std::u16string transform);
+    std::u16string UniqueFileName(const std::u16string& name) const;
+    std::string SaveFiledText(const std::string& text, const std::u16string& path);
+    void ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration);
+    LONG OperatorId();
     // CertificateSigning::Owner
     void SigningFailed(std::u16string_view text) override;
     void SigningNote(std::u16string_view text, LONG level) override;
@@ -168,7 +202,7 @@ private:
     bool signed_ = false;
     std::u16string info_;
     LONG failure_ = 0;
-    std::u16string companyDatabaseId_;  // the configuration's "BazaFirmowaBiura"
+    GatewaySettings gateway_;
     CertificateSigning signing_{*this};
 };
 

@@ -41,7 +41,7 @@ void CEDeklaracja::SigningNote(std::u16string_view text, LONG level) {
 
 // The id is the configuration's text; only a whole number is put into the statement.
 std::u16string CEDeklaracja::CompanyDatabaseName() {
-    std::string id = tlx::Utf16ToUtf8(companyDatabaseId_);
+    std::string id = tlx::Utf16ToUtf8(gateway_.companyDatabaseId);
     long number = 0;
     auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), number);
     if (id.empty() || error != std::errc() || end != id.data() + id.size()) return {};

@@ -1,6 +1,7 @@
 #include "host/objects/edeklaracje/EDeklaracjeClasses.h"
 
 #include "host/HostClassRegistration.h"
+#include "host/objects/edeklaracje/EDeklaracjeGateway.h"
 #include "host/objects/edeklaracje/EdeklaracjeValidator.h"
 #include "host/objects/edeklaracje/SchemaRepository.h"
 
@@ -10,6 +11,7 @@ HRESULT RegisterEDeklaracjeClasses() {
     return FirstFailure({
         RegisterHostClass<CSchemaRepository>(CLSID_SchemaRepository, kProgIdSchemaRepository),
         RegisterHostClass<CEdeklaracjeValidator>(CLSID_EdeklaracjeValidator, kProgIdEdeklaracjeValidator),
+        RegisterHostClass<CEDeklaracjeGateway>(CLSID_EDeklaracjeGateway, kProgIdEDeklaracjeGateway),
     });
 }
 

@@ -1,0 +1,211 @@
+#include "host/objects/edeklaracje/EDeklaracjeGateway.h"
+
+#include <libxml/parser.h>
+#include <libxml/tree.h>
+#include <openssl/evp.h>
+
+#include <charconv>
+#include <memory>
+#include <optional>
+
+#include "host/objects/edeklaracje/GatewaySendResult.h"
+#include "host/objects/edeklaracje/GatewayUpoResult.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/text/CodePage.h"
+
+namespace tlx::host {
+
+namespace {
+
+constexpr char kSoapNamespace[] = "http://schemas.xmlsoap.org/soap/envelope/";
+
+std::string Utf8(BSTR text) { return text ? Utf16ToUtf8(std::u16string_view(text, SysStringLen(text))) : ""; }
+
+std::string Base64(const std::string& bytes) {
+    std::string text(4 * ((bytes.size() + 2) / 3) + 1, '\0');
+    const int length = EVP_EncodeBlock(reinterpret_cast<unsigned char*>(text.data()),
+                                       reinterpret_cast<const unsigned char*>(bytes.data()),
+                                       static_cast<int>(bytes.size()));
+    text.resize(static_cast<std::size_t>(length));
+    return text;
+}
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+        case '&': out += "&amp;"; break;
+        case '<': out += "&lt;"; break;
+        case '>': out += "&gt;"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+std::string Envelope(const char* operation, const std::string& children) {
+    return std::string("<?xml version=\"1.0\" encoding=\"UTF-8\"?><soapenv:Envelope xmlns:soapenv=\"") +
+           kSoapNamespace + "\"><soapenv:Body><" + operation + " xmlns=\"" +
+           CEDeklaracjeGateway::kServiceNamespace + "\">" + children + "</" + operation +
+           "></soapenv:Body></soapenv:Envelope>";
+}
+
+struct DocDeleter {
+    void operator()(xmlDoc* doc) const { xmlFreeDoc(doc); }
+};
+using Doc = std::unique_ptr<xmlDoc, DocDeleter>;
+
+bool Is(const xmlNode* node, const char* name, const char* ns) {
+    return node->type == XML_ELEMENT_NODE && xmlStrEqual(node->name, BAD_CAST name) && node->ns &&
+           xmlStrEqual(node->ns->href, BAD_CAST ns);
+}
+
+const xmlNode* Child(const xmlNode* parent, const char* name, const char* ns) {
+    for (const xmlNode* n = parent ? parent->children : nullptr; n; n = n->next)
+        if (Is(n, name, ns)) return n;
+    return nullptr;
+}
+
+std::string Text(const xmlNode* node) {
+    if (!node) return {};
+    xmlChar* content = xmlNodeGetContent(node);
+    std::string text = content ? reinterpret_cast<const char*>(content) : "";
+    xmlFree(content);
+    return text;
+}
+
+// The service's answer: its response element's children, or the fault's text.
+struct Answer {
+    bool parsed = false;        // a SOAP envelope came back
+    std::string fault;          // the SOAP fault's text, when the service answered one
+    bool hasResponse = false;   // the operation's response element was there
+    std::optional<std::string> refId;
+    long status = 0;
+    std::string statusText;
+    std::string upo;
+};
+
+Answer Read(const std::string& body, const std::string& responseName) {
+    Answer answer;
+    Doc doc(xmlReadMemory(body.data(), static_cast<int>(body.size()), "reply.xml", nullptr,
+                          XML_PARSE_NONET | XML_PARSE_NOBLANKS));
+    const xmlNode* envelope = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
+    if (!envelope || !Is(envelope, "Envelope", kSoapNamespace)) return answer;
+    answer.parsed = true;
+    const xmlNode* soapBody = Child(envelope, "Body", kSoapNamespace);
+    if (const xmlNode* fault = Child(soapBody, "Fault", kSoapNamespace)) {
+        std::string text;
+        for (const xmlNode* n = fault->children; n; n = n->next)
+            if (n->type == XML_ELEMENT_NODE && xmlStrEqual(n->name, BAD_CAST "faultstring")) text = Text(n);
+        answer.fault = text.empty() ? "SOAP Fault" : text;
+        return answer;
+    }
+    const char* ns = CEDeklaracjeGateway::kServiceNamespace;
+    const xmlNode* response = Child(soapBody, responseName.c_str(), ns);
+    if (!response) return answer;
+    answer.hasResponse = true;
+    if (const xmlNode* ref = Child(response, "refId", ns)) answer.refId = Text(ref);
+    const std::string status = Text(Child(response, "status", ns));
+    std::from_chars(status.data(), status.data() + status.size(), answer.status);
+    answer.statusText = Text(Child(response, "statusOpis", ns));
+    answer.upo = Text(Child(response, "upo", ns));
+    return answer;
+}
+
+// Why a delivered answer is a failure, or nothing when it is the service's answer.
+std::optional<std::string> FailureOf(const SoapReply& reply, const Answer& answer) {
+    if (!reply.delivered) return reply.failure;
+    if (!answer.fault.empty()) return answer.fault;
+    if (reply.httpStatus >= 300) return "HTTP " + std::to_string(reply.httpStatus);
+    return std::nullopt;
+}
+
+}  // namespace
+
+HRESULT CEDeklaracjeGateway::SetAddress(BSTR address) {
+    address_ = Utf8(address);
+    return S_OK;
+}
+HRESULT CEDeklaracjeGateway::SetProxyActive(SHORT active) {
+    proxy_.active = active != 0;
+    return S_OK;
+}
+HRESULT CEDeklaracjeGateway::SetProxyAuthorisation(SHORT authorisation) {
+    proxy_.authorisation = authorisation != 0;
+    return S_OK;
+}
+HRESULT CEDeklaracjeGateway::SetProxyAddress(BSTR address) {
+    proxy_.address = Utf8(address);
+    return S_OK;
+}
+HRESULT CEDeklaracjeGateway::SetProxyPort(BSTR port) {
+    proxy_.port = Utf8(port);
+    return S_OK;
+}
+HRESULT CEDeklaracjeGateway::SetProxyUser(BSTR user) {
+    proxy_.user = Utf8(user);
+    return S_OK;
+}
+HRESULT CEDeklaracjeGateway::SetProxyPassword(BSTR password) {
+    proxy_.password = Utf8(password);
+    return S_OK;
+}
+
+// The module's text is already the Base64 of the signed message.
+HRESULT CEDeklaracjeGateway::SendSigned(BSTR document, IGatewaySendResult** result) {
+    return Send("sendDocument", "<document>" + Escaped(Utf8(document)) + "</document>", result);
+}
+
+HRESULT CEDeklaracjeGateway::SendUnsigned(BSTR document, LONG /*reserved*/, BSTR /*options*/,
+                                          IGatewaySendResult** result) {
+    return Send("sendUnsignDocument", "<document>" + Base64(Utf8(document)) + "</document><language>pl</language>",
+                result);
+}
+
+HRESULT CEDeklaracjeGateway::Send(const char* operation, const std::string& body, IGatewaySendResult** result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    if (address_.empty()) return SetErrorText(E_INVALIDARG, u"Nie podano adresu usługi e-Deklaracji.");
+    const SoapReply reply = SoapTransport::Post(address_, std::string("urn:") + operation,
+                                                Envelope(operation, body), proxy_);
+    const Answer answer = Read(reply.body, std::string(operation) + "Response");
+    auto made = CGatewaySendResult::Make();
+    if (auto failure = FailureOf(reply, answer)) {
+        made->errorText = Utf8ToUtf16(*failure);
+    } else {
+        if (!answer.hasResponse) return S_OK;
+        made->success = true;
+        made->refId = Utf8ToUtf16(answer.refId.value_or(""));
+        made->statusCode = static_cast<LONG>(answer.status);
+        made->statusText = Utf8ToUtf16(answer.statusText);
+    }
+    *result = made.Detach();
+    return S_OK;
+}
+
+HRESULT CEDeklaracjeGateway::RequestUpo(BSTR refId, BSTR /*reserved*/, BSTR language, IGatewayUpoResult** result) {
+    if (!result) return E_POINTER;
+    *result = nullptr;
+    if (address_.empty()) return SetErrorText(E_INVALIDARG, u"Nie podano adresu usługi e-Deklaracji.");
+    const std::string lang = Utf8(language).empty() ? "pl" : Utf8(language);
+    const SoapReply reply =
+        SoapTransport::Post(address_, "urn:requestUPO",
+                            Envelope("requestUPO", "<refId>" + Escaped(Utf8(refId)) + "</refId><language>" +
+                                                       Escaped(lang) + "</language>"),
+                            proxy_);
+    const Answer answer = Read(reply.body, "requestUPOResponse");
+    auto made = CGatewayUpoResult::Make();
+    if (auto failure = FailureOf(reply, answer)) {
+        made->errorText = Utf8ToUtf16(*failure);
+    } else {
+        if (!answer.hasResponse) return S_OK;
+        made->success = true;
+        made->statusCode = static_cast<LONG>(answer.status);
+        made->statusText = Utf8ToUtf16(answer.statusText);
+        made->upo = Utf8ToUtf16(answer.upo);
+    }
+    *result = made.Detach();
+    return S_OK;
+}
+
+}  // namespace tlx::host

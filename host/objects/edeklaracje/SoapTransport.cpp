@@ -1,0 +1,83 @@
+#include "host/objects/edeklaracje/SoapTransport.h"
+
+#include <curl/curl.h>
+
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+
+namespace tlx::host {
+
+namespace {
+
+constexpr long kConnectTimeoutSeconds = 30;
+constexpr long kTotalTimeoutSeconds = 120;
+
+size_t Collect(char* data, size_t size, size_t count, void* target) {
+    static_cast<std::string*>(target)->append(data, size * count);
+    return size * count;
+}
+
+struct CurlDeleter {
+    void operator()(CURL* curl) const { curl_easy_cleanup(curl); }
+};
+struct HeaderListDeleter {
+    void operator()(curl_slist* list) const { curl_slist_free_all(list); }
+};
+
+}  // namespace
+
+SoapReply SoapTransport::Post(const std::string& address, const std::string& action, const std::string& envelope,
+                              const ProxySettings& proxy) {
+    static std::once_flag initialised;
+    std::call_once(initialised, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
+
+    SoapReply reply;
+    std::unique_ptr<CURL, CurlDeleter> curl(curl_easy_init());
+    if (!curl) {
+        reply.failure = "libcurl nie mógł rozpocząć połączenia";
+        return reply;
+    }
+    curl_slist* headers = nullptr;
+    headers = curl_slist_append(headers, "Content-Type: text/xml; charset=utf-8");
+    headers = curl_slist_append(headers, ("SOAPAction: \"" + action + "\"").c_str());
+    std::unique_ptr<curl_slist, HeaderListDeleter> headerList(headers);
+    char error[CURL_ERROR_SIZE] = {};
+
+    CURL* c = curl.get();
+    curl_easy_setopt(c, CURLOPT_URL, address.c_str());
+    curl_easy_setopt(c, CURLOPT_PROTOCOLS_STR, "https");
+    curl_easy_setopt(c, CURLOPT_REDIR_PROTOCOLS_STR, "https");
+    curl_easy_setopt(c, CURLOPT_SSLVERSION, static_cast<long>(CURL_SSLVERSION_TLSv1_2));
+    curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
+    curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (const char* ca = std::getenv("TLX_GATEWAY_CA"); ca && *ca) curl_easy_setopt(c, CURLOPT_CAINFO, ca);
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, kTotalTimeoutSeconds);
+    curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
+    curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers);
+    curl_easy_setopt(c, CURLOPT_POST, 1L);
+    curl_easy_setopt(c, CURLOPT_POSTFIELDS, envelope.data());
+    curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(envelope.size()));
+    curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &Collect);
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &reply.body);
+    curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
+    // Only the configured proxy: none at all when it is off, whatever the environment says.
+    const std::string proxyAddress = proxy.active ? proxy.address + (proxy.port.empty() ? "" : ":" + proxy.port) : "";
+    curl_easy_setopt(c, CURLOPT_PROXY, proxyAddress.c_str());
+    if (proxy.active && proxy.authorisation) {
+        curl_easy_setopt(c, CURLOPT_PROXYUSERNAME, proxy.user.c_str());
+        curl_easy_setopt(c, CURLOPT_PROXYPASSWORD, proxy.password.c_str());
+    }
+
+    const CURLcode result = curl_easy_perform(c);
+    if (result != CURLE_OK) {
+        reply.failure = *error ? error : curl_easy_strerror(result);
+        return reply;
+    }
+    reply.delivered = true;
+    curl_easy_getinfo(c, CURLINFO_RESPONSE_CODE, &reply.httpStatus);
+    return reply;
+}
+
+}  // namespace tlx::host

@@ -1,0 +1,33 @@
+// One SOAP 1.1 request over HTTPS with libcurl: the gateway's only road to the tax office's service.
+// TLS 1.2 or newer, the server verified against the system's CAs or the file TLX_GATEWAY_CA names;
+// 30 s to connect, 120 s in all; a proxy when one is configured (its password is never logged).
+#pragma once
+
+#include <string>
+
+namespace tlx::host {
+
+struct ProxySettings {
+    bool active = false;
+    std::string address;
+    std::string port;
+    bool authorisation = false;
+    std::string user;
+    std::string password;
+};
+
+struct SoapReply {
+    bool delivered = false;  // an HTTP answer came back
+    long httpStatus = 0;
+    std::string body;
+    std::string failure;     // why nothing came back (libcurl's text)
+};
+
+class SoapTransport {
+public:
+    // POSTs `envelope` (UTF-8) to `address` with the SOAPAction header `action`.
+    static SoapReply Post(const std::string& address, const std::string& action, const std::string& envelope,
+                          const ProxySettings& proxy);
+};
+
+}  // namespace tlx::host

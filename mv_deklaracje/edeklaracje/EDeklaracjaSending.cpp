@@ -1,0 +1,324 @@
+// The object's entry points that send a declaration's e-declaration through the host's gateway, and
+// the steps they share: the connection settings, the exchange path, the file saved there, the send
+// itself and the status written back and saved.
+#include <filesystem>
+
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/NazwaPlikuXml.h"
+#include "mv_deklaracje/export/ExportFile.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/text/CodePage.h"
+#include "platform/xml/XmlCanonical.h"
+
+namespace {
+
+constexpr HRESULT kPathNotFound = 3;
+constexpr HRESULT kPathNotFoundWin32 = HRESULT_FROM_WIN32(3);
+constexpr HRESULT kSaveFailed = static_cast<HRESULT>(0x800577C9);
+
+std::u16string_view View(BSTR text) { return text ? std::u16string_view(text, SysStringLen(text)) : std::u16string_view(); }
+
+std::u16string DescriptionOf(const ComError& error) {
+    if (!error.Info()) return {};
+    tlx::Bstr text;
+    error.Info()->GetDescription(text.Out());
+    return std::u16string(text.View());
+}
+
+std::u16string BlanksForLineBreaks(std::u16string text) {
+    for (char16_t& c : text)
+        if (c == u'\n' || c == u'\r') c = u' ';
+    return text;
+}
+
+template <class Object>
+std::u16string ReadText(Object* object, HRESULT (Object::*get)(BSTR*)) {
+    tlx::Bstr text;
+    CheckHost((object->*get)(text.Out()));
+    return std::u16string(text.View());
+}
+
+std::u16string SettingText(IKonfiguracja* configuration, const char16_t* key) {
+    tlx::Bstr value;
+    CheckHost(configuration->GetValue(tlx::Bstr(key).Get(), value.Out()));
+    return std::u16string(value.View());
+}
+
+LONG SettingNumber(IKonfiguracja* configuration, const char16_t* key) {
+    return static_cast<LONG>(VariantToLong(tlx::Variant::FromString(SettingText(configuration, key))));
+}
+
+// A company name made fit to be one folder's name.
+std::u16string CompanyFolder(std::u16string name) {
+    for (char16_t& c : name)
+        if (std::u16string_view(u"\\/?:*\"><|").find(c) != std::u16string_view::npos) c = u'_';
+    if (name.empty() || name == u"." || name == u"..") name = u"_";
+    return name;
+}
+
+}  // namespace
+
+HRESULT CEDeklaracja::WyslijDeklaracje(IDeklaracja2* pDekl, BSTR _sTransformataXsl) {
+    info_.clear();
+    failure_ = 0;
+    return RunSend(true, [&] { SendSigned(pDekl, std::u16string(View(_sTransformataXsl))); });
+}
+
+HRESULT CEDeklaracja::WyslijDeklaracje_Unsigned(IDeklaracja2* pDekl, BSTR _sTransformataXsl, BSTR NIP, BSTR imie,
+                                                BSTR nazwisko, BSTR PESEL, DATE dataUr, CY kwota) {
+    return RunSend(false, [&] {
+        WillAction(u"Wysyłanie deklaracji");
+        std::optional<FiledDocument> filed = PrepareDocument(pDekl, std::u16string(View(_sTransformataXsl)));
+        if (!filed) return ActionCompleted(u"");
+        const std::string text = BuildAuthorisationData(filed->document.Get(), View(NIP), View(imie), View(nazwisko),
+                                                         View(PESEL), CDate(dataUr), CMoney::FromCurrency(kwota));
+        SaveFiledText(text, filed->path);
+        ReportSend(SendToGateway(text, false), pDekl);
+    });
+}
+
+// The failure handling both sends share. `serialHandling`: in serial mode a failure becomes EInfo and
+// EBlad and the call answers S_OK. A failure reported only through the events is also the call's
+// answer, with a sink attached or not, so that a send is never taken for done when it was not.
+HRESULT CEDeklaracja::RunSend(bool serialHandling, const SendBody& body) {
+    return ComBoundary([&] {
+        message_.clear();
+        const bool serial = serialHandling && serialMode_;
+        auto failInSeries = [&](const std::u16string& text) {
+            info_ = text;
+            failure_ = 1;
+        };
+        try {
+            body();
+        } catch (const ComError& error) {
+            if (error.Code() == E_ABORT) return;
+            if (error.Code() == kPathNotFound || error.Code() == kPathNotFoundWin32) {
+                message_ = u"Katalog " + gateway_.exchangeFolder + u" nie istnieje";
+                if (serial) return failInSeries(message_);
+                ActionFailed(message_);
+                RaiseComError(E_FAIL, message_);
+            }
+            const std::u16string text = BlanksForLineBreaks(DescriptionOf(error));
+            if (serial) return failInSeries(text.empty() ? FormatString(u"0x%x", static_cast<unsigned>(error.Code())) : text);
+            ActionFailed(text);
+            throw;
+        }
+        if (message_.empty()) return;
+        if (serial) return failInSeries(message_);
+        RaiseComError(E_FAIL, message_);
+    });
+}
+
+// Steps up to the validated document: settings, build, the first save in the exchange path, validation.
+std::optional<CEDeklaracja::FiledDocument> CEDeklaracja::PrepareDocument(IDeklaracja2* declaration,
+                                                                       std::u16string transform) {
+    ReadConnectionSettings(declaration);
+    if (transform.empty()) transform = ReadText<IDeklaracja2>(declaration, &IDeklaracja2::get_Transformata);
+    if (gateway_.exchangePath.empty()) return std::nullopt;
+    FormParameters form = ReadFormParameters(declaration);
+    tlx::ComPtr<IXMLDOMDocument2> document = BuildDocument(form, declaration, transform);
+    if (!document) return std::nullopt;
+    FiledDocument filed{document, gateway_.exchangePath + UniqueFileName(NazwaPlikuXml(declaration, document.Get()))};
+    CheckHost(document->save(tlx::Variant::FromString(filed.path)));
+    if (!ValidateDocument(document.Get())) return std::nullopt;
+    return filed;
+}
+
+void CEDeklaracja::SendSigned(IDeklaracja2* declaration, std::u16string transform) {
+    if (!serialMode_) WillAction(u"Wysyłanie deklaracji");
+    std::optional<FiledDocument> filed = PrepareDocument(declaration, std::move(transform));
+    if (!filed) return ActionCompleted(u"");
+    std::string text;
+    CheckHost(tlx::CanonicalDocumentText(filed->document.Get(), &text));
+    SaveFiledText(text, filed->path);
+    // Kept as it was: a series of documents marked signed is saved and validated but not sent.
+    if (serialMode_ && signed_) return ActionCompleted(u"");
+    if (IsRemoteSigning())
+        RaiseComError(E_NOTIMPL, u"Podpisywanie deklaracji na komputerze użytkownika nie jest dostępne.");
+    const std::string signedText = signing_.SignWithCertificate(text);
+    if (signedText.empty()) return ActionCompleted(u"");
+    ReportSend(SendToGateway(signedText, true), declaration);
+}
+
+// Two sends of one declaration within a minute would make the same name: the later one gets "_2",
+// "_3", ... before its extension.
+std::u16string CEDeklaracja::UniqueFileName(const std::u16string& name) const {
+    namespace fs = std::filesystem;
+    const fs::path folder(tlx::Utf16ToUtf8(gateway_.exchangePath));
+    if (!fs::exists(folder / tlx::Utf16ToUtf8(name))) return name;
+    const auto dot = name.rfind(u'.');
+    const std::u16string stem = name.substr(0, dot), extension = dot == std::u16string::npos ? u"" : name.substr(dot);
+    for (int n = 2;; ++n) {
+        std::u16string candidate = stem + u"_" + tlx::Utf8ToUtf16(std::to_string(n)) + extension;
+        if (!fs::exists(folder / tlx::Utf16ToUtf8(candidate))) return candidate;
+    }
+}
+
+// The second save: the text as it is signed or sent (UTF-8, canonical), written over the first save
+// byte for byte. A failure is the host's worded 0x800577C9.
+std::string CEDeklaracja::SaveFiledText(const std::string& text, const std::u16string& path) {
+    try {
+        ExportFile file{CBstr(path)};
+        file.Write(static_cast<int>(text.size()), text.data());
+        file.Commit();
+    } catch (const ComError& error) {
+        const std::u16string failure =
+            DescriptionOf(error) + FormatString(u" (0x%x)", static_cast<unsigned>(error.Code()));
+        RaiseComError(kSaveFailed, GetHostErrorText(kSaveFailed, CBstr(failure)).Str());
+    } catch (const std::exception&) {
+        RaiseComError(kSaveFailed, GetHostErrorText(kSaveFailed, CBstr(u"nieokreślony błąd")).Str());
+    }
+    return text;
+}
+
+void CEDeklaracja::ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration) {
+    auto fail = [&](std::u16string text) {
+        message_ = std::move(text);
+        ActionFailed(message_);
+    };
+    if (!result) return fail(u"Błąd wysyłania e-Deklaracji: błąd komunikacji z serwerem e-Deklaracji.");
+    const std::u16string reference = ReadText<IGatewaySendResult>(result.Get(), &IGatewaySendResult::RefId);
+    if (!reference.empty()) {
+        StoreSendStatus(result.Get(), declaration);
+        return ActionCompleted(u"");
+    }
+    const std::u16string status = ReadText<IGatewaySendResult>(result.Get(), &IGatewaySendResult::StatusText);
+    const std::u16string error = ReadText<IGatewaySendResult>(result.Get(), &IGatewaySendResult::ErrorText);
+    if (!status.empty())
+        return fail(u"Błąd wysyłania e-Deklaracji: nie został nadany numer referencyjny (" + error + u"|" + status + u").");
+    fail(u"Błąd wysyłania e-Deklaracji: nie został nadany numer referencyjny (" + error + u").");
+}
+
+void CEDeklaracja::ReadConnectionSettings(IDeklaracja2* declaration) {
+    tlx::ComPtr<ILogin> login = RequireLogin();
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(login->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), object.Out()));
+    tlx::ComPtr<IKonfiguracja> configuration = object ? object.As<IKonfiguracja>() : nullptr;
+    if (!configuration) RaiseHResult(E_POINTER);
+    gateway_.exchangePath = BuildExchangePath(configuration.Get(), declaration);
+    gateway_.companyDatabaseId = SettingText(configuration.Get(), u"BazaFirmowaBiura");
+    gateway_.webServiceAddress = SettingText(configuration.Get(), u"WebServiceAddress");
+    gateway_.proxyActive = SettingNumber(configuration.Get(), u"ProxyAktywny");
+    if (gateway_.proxyActive == 0) return;
+    gateway_.proxyAddress = SettingText(configuration.Get(), u"ProxyAdresIP");
+    gateway_.proxyPort = SettingText(configuration.Get(), u"ProxyPort");
+    gateway_.proxyAuthorisation = SettingNumber(configuration.Get(), u"ProxyAutoryzacja");
+    if (gateway_.proxyAuthorisation == 0) return;
+    gateway_.proxyUser = SettingText(configuration.Get(), u"ProxyUzytkownik");
+    gateway_.proxyPassword = SettingText(configuration.Get(), u"ProxyHaslo");
+}
+
+std::u16string CEDeklaracja::BuildExchangePath(IKonfiguracja* configuration, IDeklaracja2* declaration) {
+    namespace fs = std::filesystem;
+    gateway_.exchangeFolder = SettingText(configuration, u"eDeklaracjeKatalogWymiany");
+    if (gateway_.exchangeFolder.empty()) {
+        message_ = u"W menu System->Konfiguracja->Stanowisko->Ogólne->e-Deklaracje nie ustawiono katalogu dla plików "
+                   u"wymiany danych.";
+        ActionFailed(message_);
+        return {};
+    }
+    tlx::ComPtr<ILoginContext> context;
+    CheckHost(RequireLogin()->GetContext(context.Out()));
+    if (!context) RaiseHResult(E_POINTER);
+    const std::u16string company = CompanyFolder(ReadText<ILoginContext>(context.Get(), &ILoginContext::GetName));
+    LONG year = 0, month = 0;
+    CheckHost(declaration->get_Rok(&year));
+    CheckHost(declaration->get_Miesiac(&month));
+    // Each level is made when missing; a folder that cannot be made shows when the file is written.
+    std::u16string folder = gateway_.exchangeFolder;
+    if (folder.back() != u'/' && folder.back() != u'\\') folder += u'/';
+    std::error_code ignored;
+    fs::path path = fs::path(tlx::Utf16ToUtf8(folder)) / tlx::Utf16ToUtf8(company);
+    fs::create_directory(path, ignored);
+    path /= tlx::Utf16ToUtf8(FormatString(u"%ld%02ld", static_cast<long>(year), static_cast<long>(month)));
+    fs::create_directory(path, ignored);
+    return tlx::Utf8ToUtf16((path / "").string());
+}
+
+tlx::ComPtr<IGatewaySendResult> CEDeklaracja::SendToGateway(const std::string& document, bool isSigned) {
+    tlx::ComPtr<IEDeklaracjeGateway> gateway;
+    CheckHost(CoCreateInstance(CLSID_EDeklaracjeGateway, nullptr, CLSCTX_ALL, IEDeklaracjeGateway::kIid,
+                               gateway.OutVoid()));
+    if (!gateway) RaiseHResult(E_POINTER);
+    gateway->SetAddress(tlx::Bstr(gateway_.webServiceAddress).Get());
+    gateway->SetProxyActive(static_cast<SHORT>(gateway_.proxyActive));
+    gateway->SetProxyAuthorisation(static_cast<SHORT>(gateway_.proxyAuthorisation));
+    gateway->SetProxyAddress(tlx::Bstr(gateway_.proxyAddress).Get());
+    gateway->SetProxyPort(tlx::Bstr(gateway_.proxyPort).Get());
+    gateway->SetProxyUser(tlx::Bstr(gateway_.proxyUser).Get());
+    gateway->SetProxyPassword(tlx::Bstr(gateway_.proxyPassword).Get());
+    tlx::ComPtr<IGatewaySendResult> result;
+    const tlx::Bstr text(tlx::Utf8ToUtf16(document));
+    if (isSigned) CheckHost(gateway->SendSigned(text.Get(), result.Out()));
+    else CheckHost(gateway->SendUnsigned(text.Get(), 0, tlx::Bstr(u"").Get(), result.Out()));
+    if (!result) return nullptr;
+    if (!ReadText<IGatewaySendResult>(result.Get(), &IGatewaySendResult::RefId).empty())
+        SendMessage(u"Wysłanie podpisanej deklaracji do serwera", kInfo);
+    return result;
+}
+
+LONG CEDeklaracja::OperatorId() {
+    tlx::ComPtr<IOperatorObject> op;
+    CheckHost(RequireLogin()->GetOperatorObject(op.Out()));
+    if (!op) RaiseHResult(E_POINTER);
+    LONG id = 0;
+    CheckHost(op->get_ID(&id));
+    return id;
+}
+
+// A refused send keeps what an earlier send stored (its reference and receipt); an accepted one
+// replaces it and is saved at once, so that the reference number is never lost with an unsaved row.
+void CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration) {
+    try {
+        if (!declaration) RaiseHResult(E_POINTER);
+        VARIANT_BOOL success = VARIANT_FALSE;
+        CheckHost(result->Success(&success));
+        if (success == VARIANT_FALSE) {
+            message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: " +
+                       ReadText<IGatewaySendResult>(result, &IGatewaySendResult::ErrorText);
+            ActionFailed(message_);
+            return;
+        }
+        const std::u16string reference = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::RefId);
+        const std::u16string status = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::StatusText);
+        LONG code = 0;
+        CheckHost(result->StatusCode(&code));
+        const LONG operatorId = OperatorId();
+
+        CheckHost(declaration->WyczyscPolaEDeklaracji());
+        CheckHost(declaration->put_EDekl_OperatorWysylajacy(operatorId));
+        CheckHost(declaration->put_EDekl_DataWyslania(GetLocalNow()));
+        CheckHost(declaration->put_EDekl_RefID(tlx::Bstr(reference).Get()));
+        CheckHost(declaration->put_EDekl_Status(code));
+        CheckHost(declaration->put_EDekl_StatusOpis(tlx::Bstr(status).Get()));
+        CheckHost(GetHostDbAccess(declaration)->Save());
+        SendMessage(u"Status deklaracji: " + status, reference.empty() ? kStepFailure : kInfo);
+    } catch (const ComError& error) {
+        if (error.Code() == E_ABORT) throw;
+        message_ = u"Błąd zapisu statusu deklaracji do bazy: " + DescriptionOf(error);
+        ActionFailed(message_);
+    } catch (const std::exception&) {
+        message_ = u"Błąd zapisu statusu deklaracji do bazy";
+        ActionFailed(message_);
+    }
+}
+
+void CEDeklaracja::CopySendStatus(IDeklaracja2* source, IDeklaracja2* target) {
+    if (!source || !target) RaiseHResult(E_POINTER);
+    CheckHost(target->WyczyscPolaEDeklaracji());
+    LONG op = 0, status = 0;
+    DATE sent = 0;
+    tlx::Bstr text, reference;
+    CheckHost(source->get_EDekl_OperatorWysylajacy(&op));
+    CheckHost(target->put_EDekl_OperatorWysylajacy(op));
+    CheckHost(source->get_EDekl_DataWyslania(&sent));
+    CheckHost(target->put_EDekl_DataWyslania(sent));
+    CheckHost(source->get_EDekl_Status(&status));
+    CheckHost(target->put_EDekl_Status(status));
+    CheckHost(source->get_EDekl_StatusOpis(text.Out()));
+    CheckHost(target->put_EDekl_StatusOpis(text.Get()));
+    CheckHost(source->get_EDekl_RefID(reference.Out()));
+    CheckHost(target->put_EDekl_RefID(reference.Get()));
+}

@@ -1,0 +1,308 @@
+// WyslijDeklaracje on a VAT-7 of the demo company, with a gateway the test scripts in place of the
+// host's: the file in the exchange path, what was signed and sent, the status stored and saved, the
+// events, and the failures with and without a sink and in serial mode.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <functional>
+#include <optional>
+#include <sstream>
+
+#include <openssl/cms.h>
+#include <openssl/evp.h>
+
+#include "DeclarationFixture.h"
+#include "EDeklaracjaSupport.h"
+#include "ModuleClassFixture.h"
+#include "host/session/HostEnvironment.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/crypto/CryptUi.h"
+#include "platform/text/CodePage.h"
+#include "tests/support/TestPki.h"
+
+namespace {
+
+using edtest::CRecordingSink;
+using edtest::Events;
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class CScriptedSendResult final : public tlx::ComObject<CScriptedSendResult, tlx::Dispatch<IGatewaySendResult>> {
+public:
+    std::u16string refId, statusText, errorText;
+    LONG statusCode = 0;
+    bool success = true;
+
+    HRESULT RefId(BSTR* value) override { return Answer(refId, value); }
+    HRESULT Reserved8() override { return E_NOTIMPL; }
+    HRESULT StatusCode(LONG* value) override {
+        *value = statusCode;
+        return S_OK;
+    }
+    HRESULT Reserved10() override { return E_NOTIMPL; }
+    HRESULT StatusText(BSTR* value) override { return Answer(statusText, value); }
+    HRESULT Reserved12() override { return E_NOTIMPL; }
+    HRESULT Success(VARIANT_BOOL* value) override {
+        *value = success ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    }
+    HRESULT ErrorText(BSTR* value) override { return Answer(errorText, value); }
+
+private:
+    static HRESULT Answer(const std::u16string& text, BSTR* out) {
+        *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        return S_OK;
+    }
+};
+
+// Records its settings and what it was sent; answers the test's result (none when null).
+class CScriptedGateway final : public tlx::ComObject<CScriptedGateway, tlx::Dispatch<IEDeklaracjeGateway>> {
+public:
+    tlx::ComPtr<CScriptedSendResult> result;
+    std::vector<std::u16string> settings;
+    std::vector<std::u16string> sent;
+
+#define TLX_RESERVED(n) \
+    HRESULT Reserved##n() override { return E_NOTIMPL; }
+    TLX_RESERVED(7) TLX_RESERVED(9) TLX_RESERVED(10) TLX_RESERVED(11) TLX_RESERVED(12) TLX_RESERVED(14)
+    TLX_RESERVED(15) TLX_RESERVED(17) TLX_RESERVED(18) TLX_RESERVED(19) TLX_RESERVED(20) TLX_RESERVED(21)
+    TLX_RESERVED(23) TLX_RESERVED(24) TLX_RESERVED(25) TLX_RESERVED(26) TLX_RESERVED(28) TLX_RESERVED(30)
+    TLX_RESERVED(32) TLX_RESERVED(34) TLX_RESERVED(36)
+#undef TLX_RESERVED
+    HRESULT SetAddress(BSTR value) override { return Note(u"address=", value); }
+    HRESULT RequestUpo(BSTR, BSTR, BSTR, IGatewayUpoResult**) override { return E_NOTIMPL; }
+    HRESULT SendUnsigned(BSTR, LONG, BSTR, IGatewaySendResult**) override { return E_NOTIMPL; }
+    HRESULT SendSigned(BSTR document, IGatewaySendResult** out) override {
+        sent.emplace_back(document, SysStringLen(document));
+        *out = result ? static_cast<IGatewaySendResult*>(tlx::ComPtr<CScriptedSendResult>(result).Detach()) : nullptr;
+        return S_OK;
+    }
+    HRESULT SetProxyActive(SHORT value) override { return Note(u"active=", value); }
+    HRESULT SetProxyAuthorisation(SHORT value) override { return Note(u"authorisation=", value); }
+    HRESULT SetProxyAddress(BSTR value) override { return Note(u"proxy=", value); }
+    HRESULT SetProxyPort(BSTR value) override { return Note(u"port=", value); }
+    HRESULT SetProxyUser(BSTR value) override { return Note(u"user=", value); }
+    HRESULT SetProxyPassword(BSTR value) override { return Note(u"password=", value); }
+
+private:
+    HRESULT Note(std::u16string name, BSTR value) {
+        settings.push_back(name + std::u16string(value ? value : u"", SysStringLen(value)));
+        return S_OK;
+    }
+    HRESULT Note(std::u16string name, SHORT value) {
+        settings.push_back(name + tlx::Utf8ToUtf16(std::to_string(value)));
+        return S_OK;
+    }
+};
+
+class EDeklaracjaSend : public ModuleClassTest {
+public:
+    bool WithDemoCompany() const override { return true; }
+    bool WithHostDemoData() const override { return true; }
+
+    void SetUp() override {
+        ModuleClassTest::SetUp();
+        exchange = folder_ / "wymiana";
+        std::filesystem::create_directories(exchange);
+        Setting(u"eDeklaracjeKatalogWymiany", tlx::Utf8ToUtf16(exchange.string()));
+        Setting(u"WebServiceAddress", u"https://127.0.0.1:1/uslugi/");
+        edeklaracja = CEDeklaracja::Make();
+        LONG state = 0;
+        ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
+        ASSERT_EQ(edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
+        sink = CRecordingSink::Make();
+        gateway = CScriptedGateway::Make();
+        gateway->result = CScriptedSendResult::Make();
+        gateway->result->refId = u"0123456789abcdef0123456789abcdef";
+        gateway->result->statusCode = 301;
+        gateway->result->statusText = u"Dokument w trakcie przetwarzania, sprawdź wynik następnej weryfikacji dokumentu";
+        standIn.emplace(CLSID_EDeklaracjeGateway, u"TLX.EDeklaracjeGateway", static_cast<IEDeklaracjeGateway*>(gateway.Get()));
+        chooser = tlx::SetCertificateChooser([this](const tlx::CertificateChoice& choice) {
+            ++selections;
+            return choice.shown.empty() || cancel ? -1 : static_cast<int>(choice.shown.size()) - 2;  // "Jan Testowy"
+        });
+    }
+    void TearDown() override {
+        tlx::SetCertificateChooser(chooser);
+        standIn.reset();
+        edeklaracja.Reset();
+        ModuleClassTest::TearDown();
+    }
+
+    void Setting(std::u16string_view key, std::u16string_view value) {
+        Execute(u"UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + std::u16string(value) + u"' WHERE Kfg_Klucz = '" +
+                std::u16string(key) + u"'");
+    }
+    void Advise() { ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK); }
+
+    tlx::ComPtr<IDeklaracja2> SavedVat7() {
+        auto collection = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
+        tlx::ComPtr<IDispatch> item;
+        EXPECT_EQ(collection->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
+        auto vat7 = item.As<IDeklaracja2>();
+        vat7->put_TypDeklar(1);
+        vat7->put_Wersja(17);
+        vat7->put_Rok(2024);
+        vat7->put_Miesiac(3);
+        EXPECT_EQ(Put(vat7.Get(), u"P_1", tlx::Variant::FromString(u"526-025-02-74")), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_6", tlx::Variant::FromString(u"1471")), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_8", tlx::Variant::FromLong(1)), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_9", tlx::Variant::FromString(u"Przykładowa Spółka z o.o., 012345675")), S_OK);
+        EXPECT_EQ(vat7->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
+        EXPECT_EQ(tlx::test::SaveCollection(collection.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+        return vat7;
+    }
+
+    HRESULT Send(IDeklaracja2* declaration) {
+        return edeklaracja->WyslijDeklaracje(declaration, tlx::Bstr(u"").Get());
+    }
+
+    // The files of the exchange path's month folder.
+    std::vector<std::filesystem::path> Files() {
+        std::vector<std::filesystem::path> files;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(exchange))
+            if (entry.is_regular_file()) files.push_back(entry.path());
+        std::sort(files.begin(), files.end());
+        return files;
+    }
+
+    std::string SignedContent(const std::u16string& base64) {
+        std::string text = tlx::Utf16ToUtf8(base64);
+        std::vector<unsigned char> der(text.size());
+        int length = EVP_DecodeBlock(der.data(), reinterpret_cast<const unsigned char*>(text.data()),
+                                     static_cast<int>(text.size()));
+        length -= text.ends_with("==") ? 2 : text.ends_with("=") ? 1 : 0;
+        const unsigned char* in = der.data();
+        CMS_ContentInfo* cms = d2i_CMS_ContentInfo(nullptr, &in, length);
+        if (!cms) return "(not CMS)";
+        const ASN1_OCTET_STRING* const* content = CMS_get0_content(cms);
+        std::string bytes(reinterpret_cast<const char*>(ASN1_STRING_get0_data(*content)),
+                          static_cast<std::size_t>(ASN1_STRING_length(*content)));
+        CMS_ContentInfo_free(cms);
+        return bytes;
+    }
+
+    TestPki pki;
+    std::filesystem::path exchange;
+    tlx::ComPtr<CEDeklaracja> edeklaracja;
+    tlx::ComPtr<CRecordingSink> sink;
+    tlx::ComPtr<CScriptedGateway> gateway;
+    std::optional<edtest::StandIn> standIn;
+    tlx::CertificateChooser chooser;
+    int selections = 0;
+    bool cancel = false;
+};
+
+TEST_F(EDeklaracjaSend, ASignedSendFilesTheCanonicalDocumentAndStoresTheStatus) {
+    Advise();
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+
+    auto files = Files();
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].parent_path().filename(), "202403");
+    EXPECT_EQ(files[0].parent_path().parent_path().parent_path(), exchange);
+    const std::string filed = ReadFile(files[0]);
+    EXPECT_EQ(filed.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?><Deklaracja", 0), 0u) << filed;
+    ASSERT_EQ(gateway->sent.size(), 1u);
+    EXPECT_EQ(SignedContent(gateway->sent[0]), filed);
+    EXPECT_EQ(gateway->settings, (std::vector<std::u16string>{u"address=https://127.0.0.1:1/uslugi/", u"active=0",
+                                                              u"authorisation=0", u"proxy=", u"port=", u"user=",
+                                                              u"password="}));
+
+    // Stored and saved: the row in the database holds it.
+    LONG id = 0;
+    ASSERT_EQ(vat7->get_ID(&id), S_OK);
+    const std::u16string row = u" FROM TLX.DeklNag WHERE DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id));
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_RefID" + row), u"0123456789abcdef0123456789abcdef");
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_Status" + row), u"301");
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_StatusOpis" + row), gateway->result->statusText);
+    EXPECT_NE(Scalar(u"SELECT DkN_EDekl_DataWyslania" + row), u"NULL");
+
+    const Events& events = sink->events;
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.front(), (edtest::Event{edtest::kWillAction, {u"Wysyłanie deklaracji"}}));
+    EXPECT_EQ(events.back(), (edtest::Event{edtest::kActionCompleted, {u""}}));
+    auto has = [&](const edtest::Event& event) { return std::find(events.begin(), events.end(), event) != events.end(); };
+    EXPECT_TRUE(has({edtest::kSendMessage, {u"#2", u"Podpisanie deklaracji"}}));
+    EXPECT_TRUE(has({edtest::kSendMessage, {u"#2", u"Wysłanie podpisanej deklaracji do serwera"}}));
+    EXPECT_TRUE(has({edtest::kSendMessage, {u"#2", u"Status deklaracji: " + gateway->result->statusText}}));
+
+    // The second send keeps the certificate and does not overwrite the first file.
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(selections, 1);
+    EXPECT_EQ(Files().size(), 2u);
+}
+
+TEST_F(EDeklaracjaSend, ARefusedSendKeepsTheEarlierStatusAndAnswersItsFailure) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    gateway->result->success = false;
+    gateway->result->errorText = u"Could not connect to server";
+    EXPECT_EQ(Send(vat7.Get()), E_FAIL);
+    EXPECT_EQ(LastError(), u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: Could not connect to server");
+    tlx::Bstr reference;
+    vat7->get_EDekl_RefID(reference.Out());
+    EXPECT_EQ(reference.View(), u"0123456789abcdef0123456789abcdef");
+}
+
+TEST_F(EDeklaracjaSend, FailuresEndTheSendWithTheirTexts) {
+    struct Row {
+        const char* name;
+        std::function<void(EDeklaracjaSend&)> arrange;
+        std::u16string message;
+    };
+    const Row rows[] = {
+        {"no result", [](EDeklaracjaSend& t) { t.gateway->result.Reset(); },
+         u"Błąd wysyłania e-Deklaracji: błąd komunikacji z serwerem e-Deklaracji."},
+        {"no reference with a status",
+         [](EDeklaracjaSend& t) {
+             t.gateway->result->refId.clear();
+             t.gateway->result->statusText = u"Odrzucony";
+             t.gateway->result->errorText = u"Błąd";
+         },
+         u"Błąd wysyłania e-Deklaracji: nie został nadany numer referencyjny (Błąd|Odrzucony)."},
+        {"no reference without a status",
+         [](EDeklaracjaSend& t) {
+             t.gateway->result->refId.clear();
+             t.gateway->result->statusText.clear();
+             t.gateway->result->errorText = u"Błąd";
+         },
+         u"Błąd wysyłania e-Deklaracji: nie został nadany numer referencyjny (Błąd)."},
+        {"cancelled selection", [](EDeklaracjaSend& t) { t.cancel = true; },
+         u"Błąd wykonywania podpisu: Nie wybrano certyfikatu"},
+        {"no exchange folder", [](EDeklaracjaSend& t) { t.Setting(u"eDeklaracjeKatalogWymiany", u""); },
+         u"W menu System->Konfiguracja->Stanowisko->Ogólne->e-Deklaracje nie ustawiono katalogu dla plików wymiany "
+         u"danych."},
+    };
+    auto vat7 = SavedVat7();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_EQ(edeklaracja->UsunCertyfikat(), S_OK);
+        cancel = false;
+        gateway->result = CScriptedSendResult::Make();
+        gateway->result->refId = u"0123456789abcdef0123456789abcdef";
+        Setting(u"eDeklaracjeKatalogWymiany", tlx::Utf8ToUtf16(exchange.string()));
+        row.arrange(*this);
+        EXPECT_EQ(Send(vat7.Get()), E_FAIL);
+        EXPECT_EQ(LastError(), row.message) << tlx::Utf16ToUtf8(LastError());
+        // In serial mode the same failure is the object's EInfo and EBlad, and the call succeeds.
+        ASSERT_EQ(edeklaracja->put_ETrybSeryjny(1), S_OK);
+        EXPECT_EQ(Send(vat7.Get()), S_OK);
+        tlx::Bstr info;
+        LONG failed = 0;
+        edeklaracja->get_EInfo(info.Out());
+        edeklaracja->get_EBlad(&failed);
+        EXPECT_EQ(info.View(), row.message);
+        EXPECT_EQ(failed, 1);
+        ASSERT_EQ(edeklaracja->put_ETrybSeryjny(0), S_OK);
+    }
+}
+
+}  // namespace
