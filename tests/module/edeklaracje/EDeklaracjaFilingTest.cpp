@@ -1,0 +1,163 @@
+// Filing through the host's real gateway to tlxgate over HTTPS: a signed VAT-7 of the demo company and
+// an unsigned one of a natural person, judged by the stand-in service as the tax office judges them.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
+
+#include "DeclarationFixture.h"
+#include "EDeklaracjaSupport.h"
+#include "ModuleClassFixture.h"
+#include "host/session/HostEnvironment.h"
+#include "platform/crypto/CryptUi.h"
+#include "platform/text/CodePage.h"
+#include "tests/support/GateProcess.h"
+#include "tests/support/TestPki.h"
+
+namespace {
+
+using edtest::CRecordingSink;
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+class EDeklaracjaFiling : public ModuleClassTest {
+protected:
+    bool WithDemoCompany() const override { return true; }
+    bool WithHostDemoData() const override { return true; }
+
+    void SetUp() override {
+        ModuleClassTest::SetUp();
+        exchange = folder_ / "wymiana";
+        std::filesystem::create_directories(exchange);
+        gate.emplace(TLX_GATE_PROGRAM, pki, folder_ / "gate");
+        Setting(u"eDeklaracjeKatalogWymiany", tlx::Utf8ToUtf16(exchange.string()));
+        Setting(u"WebServiceAddress", tlx::Utf8ToUtf16(gate->Url()));
+        edeklaracja = CEDeklaracja::Make();
+        LONG state = 0;
+        ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
+        ASSERT_EQ(edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
+        sink = CRecordingSink::Make();
+        ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK);
+        chooser = tlx::SetCertificateChooser({});  // the certificate TLX_CERT_SELECT names
+        setenv("TLX_CERT_SELECT", "Jan Testowy", 1);
+    }
+    void TearDown() override {
+        tlx::SetCertificateChooser(chooser);
+        unsetenv("TLX_CERT_SELECT");
+        edeklaracja.Reset();
+        gate.reset();
+        ModuleClassTest::TearDown();
+    }
+
+    void Setting(std::u16string_view key, std::u16string_view value) {
+        Execute(u"UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + std::u16string(value) + u"' WHERE Kfg_Klucz = '" +
+                std::u16string(key) + u"'");
+    }
+
+    // A VAT-7 of March 2024, saved; `person` makes the taxpayer a natural person.
+    tlx::ComPtr<IDeklaracja2> SavedVat7(bool person = false) {
+        auto collection = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
+        tlx::ComPtr<IDispatch> item;
+        EXPECT_EQ(collection->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
+        auto vat7 = item.As<IDeklaracja2>();
+        vat7->put_TypDeklar(1);
+        vat7->put_Wersja(17);
+        vat7->put_Rok(2024);
+        vat7->put_Miesiac(3);
+        EXPECT_EQ(Put(vat7.Get(), u"P_1", tlx::Variant::FromString(u"526-025-02-74")), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_6", tlx::Variant::FromString(u"1471")), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_8", tlx::Variant::FromLong(person ? 2 : 1)), S_OK);
+        EXPECT_EQ(Put(vat7.Get(), u"P_9", tlx::Variant::FromString(u"Przykładowa Spółka z o.o., 012345675")), S_OK);
+        if (person) {
+            EXPECT_EQ(Put(vat7.Get(), u"ImiePierwsze", tlx::Variant::FromString(u"Łucja")), S_OK);
+            EXPECT_EQ(Put(vat7.Get(), u"Nazwisko", tlx::Variant::FromString(u"Żółkiewska")), S_OK);
+            EXPECT_EQ(Put(vat7.Get(), u"DataUrodzenia", tlx::Variant::FromString(u"1980-02-29")), S_OK);
+        }
+        EXPECT_EQ(vat7->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
+        EXPECT_EQ(tlx::test::SaveCollection(collection.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+        return vat7;
+    }
+
+    std::filesystem::path FiledDocument() {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(exchange))
+            if (entry.is_regular_file() && entry.path().extension() == ".xml") return entry.path();
+        return {};
+    }
+
+    std::u16string RefId(IDeklaracja2* declaration) {
+        tlx::Bstr reference;
+        EXPECT_EQ(declaration->get_EDekl_RefID(reference.Out()), S_OK);
+        return std::u16string(reference.View());
+    }
+
+    // The service's verdict on a filed document: the receipt request's status and text.
+    std::pair<LONG, std::u16string> Verdict(const std::u16string& refId) {
+        tlx::ComPtr<IEDeklaracjeGateway> gateway;
+        EXPECT_EQ(CoCreateInstance(CLSID_EDeklaracjeGateway, nullptr, CLSCTX_ALL, IEDeklaracjeGateway::kIid,
+                                   gateway.OutVoid()),
+                  S_OK);
+        gateway->SetAddress(tlx::Bstr(tlx::Utf8ToUtf16(gate->Url())).Get());
+        tlx::ComPtr<IGatewayUpoResult> result;
+        EXPECT_EQ(gateway->RequestUpo(tlx::Bstr(refId).Get(), tlx::Bstr(u"").Get(), tlx::Bstr(u"pl").Get(), result.Out()),
+                  S_OK);
+        if (!result) return {0, u"(brak wyniku)"};
+        LONG status = 0;
+        tlx::Bstr text;
+        result->StatusCode(&status);
+        result->StatusText(text.Out());
+        return {status, std::u16string(text.View())};
+    }
+
+    TestPki pki;
+    std::filesystem::path exchange;
+    std::optional<GateProcess> gate;
+    tlx::ComPtr<CEDeklaracja> edeklaracja;
+    tlx::ComPtr<CRecordingSink> sink;
+    tlx::CertificateChooser chooser;
+};
+
+TEST_F(EDeklaracjaFiling, ASignedVat7IsTakenByTheServiceAsFiled) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::u16string refId = RefId(vat7.Get());
+    ASSERT_EQ(refId.size(), 32u);
+
+    // What the service received verifies as CAdES against the CA and holds the filed file's bytes.
+    const auto received = folder_ / "gate" / (tlx::Utf16ToUtf8(refId) + ".p7s");
+    const auto content = folder_ / "content.xml";
+    const std::string verify = "openssl cms -verify -cades -binary -inform DER -in '" + received.string() +
+                               "' -CAfile '" + pki.CaCert().string() + "' -out '" + content.string() + "' 2>/dev/null";
+    ASSERT_EQ(std::system(verify.c_str()), 0);
+    EXPECT_EQ(ReadFile(content), ReadFile(FiledDocument()));
+    EXPECT_EQ(Verdict(refId), (std::pair<LONG, std::u16string>{200, u"Przetwarzanie dokumentu zakończone poprawnie, pobierz UPO"}));
+}
+
+TEST_F(EDeklaracjaFiling, AnUnsignedVat7OfANaturalPersonCarriesItsAuthorisationData) {
+    auto vat7 = SavedVat7(true);
+    CY amount{12345000};  // 1234.5
+    const DATE born = CDate(2, 29, 1980).Value();
+    ASSERT_EQ(edeklaracja->WyslijDeklaracje_Unsigned(vat7.Get(), tlx::Bstr(u"").Get(), tlx::Bstr(u"526-025-02-74").Get(),
+                                                     tlx::Bstr(u"Łucja").Get(), tlx::Bstr(u"Żółkiewska").Get(),
+                                                     tlx::Bstr(u"").Get(), born, amount),
+              S_OK)
+        << tlx::Utf16ToUtf8(LastError());
+    const std::u16string refId = RefId(vat7.Get());
+    ASSERT_EQ(refId.size(), 32u);
+    const std::string received = ReadFile(folder_ / "gate" / (tlx::Utf16ToUtf8(refId) + ".xml"));
+    EXPECT_EQ(received, ReadFile(FiledDocument()));
+    EXPECT_NE(received.find("<podp:NIP>5260250274</podp:NIP><podp:ImiePierwsze>Łucja</podp:ImiePierwsze>"
+                            "<podp:Nazwisko>Żółkiewska</podp:Nazwisko><podp:DataUrodzenia>1980-02-29</podp:DataUrodzenia>"
+                            "<podp:Kwota>1234.50</podp:Kwota></podp:DaneAutoryzujace></Deklaracja>"),
+              std::string::npos)
+        << received;
+    EXPECT_EQ(Verdict(refId).first, 200) << tlx::Utf16ToUtf8(Verdict(refId).second);
+}
+
+}  // namespace
