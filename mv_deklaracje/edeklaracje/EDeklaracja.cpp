@@ -28,8 +28,6 @@ CEDeklaracja::CEDeklaracja(HMODULE resources)
     AddConnectionPoint(DIID__IDisplayEvents);  // offered to the host, never fired
 }
 
-// Fetching the official receipt is not part of this object yet.
-HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2*) { return E_NOTIMPL; }
 
 // The first value given for a name stays; every later build writes the pairs into its document.
 HRESULT CEDeklaracja::DodajAtrybut(BSTR _sElement, BSTR _sWartosc) {

@@ -135,6 +135,14 @@ public:
     tlx::ComPtr<IGatewaySendResult> SendToGateway(const std::string& document, bool isSigned);
     void StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration);
     static void CopySendStatus(IDeklaracja2* source, IDeklaracja2* target);
+
+    // The official receipt (EDeklaracjaReceipt.cpp).
+    void ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declaration);
+    // The text of the first element of that name; false (or, when required, the host-worded
+    // 0x800575A2 "Brak wymaganego pola ...") when there is none.
+    static bool GetElementText(IXMLDOMDocument2* document, std::u16string_view name, std::u16string& text,
+                               bool required);
+    static void CopyReceiptData(IDeklaracja2* source, IDeklaracja2* target);
     const GatewaySettings& Settings() const { return gateway_; }
 
     // The authorisation data of an unsigned send (EDeklaracjaAuthorisation.cpp): appends it to the
@@ -169,6 +177,8 @@ private:
     std::string SaveFiledText(const std::string& text, const std::u16string& path);
     void ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration);
     LONG OperatorId();
+    // A new gateway of the host with the connection settings read last.
+    tlx::ComPtr<IEDeklaracjeGateway> ConfiguredGateway();
     // CertificateSigning::Owner
     void SigningFailed(std::u16string_view text) override;
     void SigningNote(std::u16string_view text, LONG level) override;

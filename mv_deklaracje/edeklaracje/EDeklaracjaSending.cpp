@@ -237,7 +237,7 @@ std::u16string CEDeklaracja::BuildExchangePath(IKonfiguracja* configuration, IDe
     return tlx::Utf8ToUtf16((path / "").string());
 }
 
-tlx::ComPtr<IGatewaySendResult> CEDeklaracja::SendToGateway(const std::string& document, bool isSigned) {
+tlx::ComPtr<IEDeklaracjeGateway> CEDeklaracja::ConfiguredGateway() {
     tlx::ComPtr<IEDeklaracjeGateway> gateway;
     CheckHost(CoCreateInstance(CLSID_EDeklaracjeGateway, nullptr, CLSCTX_ALL, IEDeklaracjeGateway::kIid,
                                gateway.OutVoid()));
@@ -249,6 +249,11 @@ tlx::ComPtr<IGatewaySendResult> CEDeklaracja::SendToGateway(const std::string& d
     gateway->SetProxyPort(tlx::Bstr(gateway_.proxyPort).Get());
     gateway->SetProxyUser(tlx::Bstr(gateway_.proxyUser).Get());
     gateway->SetProxyPassword(tlx::Bstr(gateway_.proxyPassword).Get());
+    return gateway;
+}
+
+tlx::ComPtr<IGatewaySendResult> CEDeklaracja::SendToGateway(const std::string& document, bool isSigned) {
+    tlx::ComPtr<IEDeklaracjeGateway> gateway = ConfiguredGateway();
     tlx::ComPtr<IGatewaySendResult> result;
     const tlx::Bstr text(tlx::Utf8ToUtf16(document));
     if (isSigned) CheckHost(gateway->SendSigned(text.Get(), result.Out()));

@@ -36,7 +36,7 @@ protected:
         ModuleClassTest::SetUp();
         exchange = folder_ / "wymiana";
         std::filesystem::create_directories(exchange);
-        gate.emplace(TLX_GATE_PROGRAM, pki, folder_ / "gate");
+        gate.emplace(TLX_GATE_PROGRAM, pki, folder_ / "gate", GateOptions());
         Setting(u"eDeklaracjeKatalogWymiany", tlx::Utf8ToUtf16(exchange.string()));
         Setting(u"WebServiceAddress", tlx::Utf8ToUtf16(gate->Url()));
         edeklaracja = CEDeklaracja::Make();
@@ -55,6 +55,8 @@ protected:
         gate.reset();
         ModuleClassTest::TearDown();
     }
+
+    virtual std::vector<std::string> GateOptions() const { return {}; }
 
     void Setting(std::u16string_view key, std::u16string_view value) {
         Execute(u"UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + std::u16string(value) + u"' WHERE Kfg_Klucz = '" +
@@ -158,6 +160,47 @@ TEST_F(EDeklaracjaFiling, AnUnsignedVat7OfANaturalPersonCarriesItsAuthorisationD
               std::string::npos)
         << received;
     EXPECT_EQ(Verdict(refId).first, 200) << tlx::Utf16ToUtf8(Verdict(refId).second);
+}
+
+
+// The service still processing at the first request for the receipt.
+class EDeklaracjaReceipt : public EDeklaracjaFiling {
+protected:
+    std::vector<std::string> GateOptions() const override { return {"--processing", "1"}; }
+};
+
+TEST_F(EDeklaracjaReceipt, TheReceiptComesAfterProcessingAndIsKeptAsIssued) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::u16string refId = RefId(vat7.Get());
+    LONG id = 0;
+    ASSERT_EQ(vat7->get_ID(&id), S_OK);
+    const std::u16string row = u" FROM TLX.DeklNag WHERE DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id));
+
+    ASSERT_EQ(edeklaracja->PobierzUPO(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_Status" + row), u"301");
+    EXPECT_EQ(gate->Received(".upo.xml"), "");
+
+    ASSERT_EQ(edeklaracja->PobierzUPO(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_Status" + row), u"200");
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_DokumentID" + row), refId);
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_NIP1" + row), u"5260250274");
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_KodUrzedu" + row), u"1471");
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_SigningTime" + row).substr(0, 2), u"20");
+    const std::string issued = gate->Received(".upo.xml");
+    ASSERT_NE(issued, "");
+    std::string kept;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(exchange))
+        if (entry.path().filename().string().find(tlx::Utf16ToUtf8(refId)) != std::string::npos) kept = ReadFile(entry.path());
+    EXPECT_EQ(kept, issued);
+}
+
+TEST_F(EDeklaracjaReceipt, AReceiptWhoseExchangeFolderWasRemovedIsNotFetched) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    std::filesystem::remove_all(exchange);
+    EXPECT_EQ(edeklaracja->PobierzUPO(vat7.Get()), static_cast<HRESULT>(0x800577C9));
+    EXPECT_EQ(gate->Received(".upo.xml"), "");
 }
 
 }  // namespace

@@ -61,12 +61,40 @@ private:
     }
 };
 
+class CScriptedUpoResult final : public tlx::ComObject<CScriptedUpoResult, tlx::Dispatch<IGatewayUpoResult>> {
+public:
+    std::u16string statusText, upo, errorText;
+    LONG statusCode = 301;
+    bool success = true;
+
+    HRESULT Reserved7() override { return E_NOTIMPL; }
+    HRESULT StatusText(BSTR* value) override { return Answer(statusText, value); }
+    HRESULT StatusCode(LONG* value) override {
+        *value = statusCode;
+        return S_OK;
+    }
+    HRESULT Upo(BSTR* value) override { return Answer(upo, value); }
+    HRESULT Success(VARIANT_BOOL* value) override {
+        *value = success ? VARIANT_TRUE : VARIANT_FALSE;
+        return S_OK;
+    }
+    HRESULT ErrorText(BSTR* value) override { return Answer(errorText, value); }
+
+private:
+    static HRESULT Answer(const std::u16string& text, BSTR* out) {
+        *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        return S_OK;
+    }
+};
+
 // Records its settings and what it was sent; answers the test's result (none when null).
 class CScriptedGateway final : public tlx::ComObject<CScriptedGateway, tlx::Dispatch<IEDeklaracjeGateway>> {
 public:
     tlx::ComPtr<CScriptedSendResult> result;
     std::vector<std::u16string> settings;
     std::vector<std::u16string> sent;
+    tlx::ComPtr<CScriptedUpoResult> upo;
+    std::vector<std::u16string> asked;  // the references of the receipt requests
 
 #define TLX_RESERVED(n) \
     HRESULT Reserved##n() override { return E_NOTIMPL; }
@@ -76,7 +104,11 @@ public:
     TLX_RESERVED(32) TLX_RESERVED(34) TLX_RESERVED(36)
 #undef TLX_RESERVED
     HRESULT SetAddress(BSTR value) override { return Note(u"address=", value); }
-    HRESULT RequestUpo(BSTR, BSTR, BSTR, IGatewayUpoResult**) override { return E_NOTIMPL; }
+    HRESULT RequestUpo(BSTR refId, BSTR, BSTR, IGatewayUpoResult** out) override {
+        asked.emplace_back(refId, SysStringLen(refId));
+        *out = upo ? static_cast<IGatewayUpoResult*>(tlx::ComPtr<CScriptedUpoResult>(upo).Detach()) : nullptr;
+        return S_OK;
+    }
     HRESULT SendUnsigned(BSTR, LONG, BSTR, IGatewaySendResult**) override { return E_NOTIMPL; }
     HRESULT SendSigned(BSTR document, IGatewaySendResult** out) override {
         sent.emplace_back(document, SysStringLen(document));
@@ -303,6 +335,120 @@ TEST_F(EDeklaracjaSend, FailuresEndTheSendWithTheirTexts) {
         EXPECT_EQ(failed, 1);
         ASSERT_EQ(edeklaracja->put_ETrybSeryjny(0), S_OK);
     }
+}
+
+
+// A receipt as the service signs it: the fields inside an enveloping signature with its signing time.
+std::u16string Receipt(std::u16string_view fields, bool signingTime = true) {
+    return u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<ds:Signature xmlns:ds=\"http://www.w3.org/2000/09/xmldsig#\">"
+           u"<ds:Object><Potwierdzenie>" + std::u16string(fields) + u"</Potwierdzenie></ds:Object>" +
+           (signingTime ? u"<ds:Object><xades:QualifyingProperties xmlns:xades=\"http://uri.etsi.org/01903/v1.3.2#\">"
+                          u"<xades:SignedProperties><xades:SignedSignatureProperties><xades:SigningTime>"
+                          u"2024-04-02T10:00:00Z</xades:SigningTime></xades:SignedSignatureProperties>"
+                          u"</xades:SignedProperties></xades:QualifyingProperties></ds:Object>"
+                        : u"") +
+           u"</ds:Signature>";
+}
+
+constexpr std::u16string_view kReceiptHead =
+    u"<NazwaPodmiotuPrzyjmujacego>Ministerstwo Finansów</NazwaPodmiotuPrzyjmujacego>"
+    u"<NumerReferencyjny>../../ucieczka</NumerReferencyjny><SkrotDokumentu>abc= [DEF]</SkrotDokumentu>"
+    u"<SkrotZlozonejStruktury>AB</SkrotZlozonejStruktury><NazwaStrukturyLogicznej>x</NazwaStrukturyLogicznej>"
+    u"<DataWplyniecia>2024-04-02T10:00:00.000Z</DataWplyniecia>";
+
+TEST_F(EDeklaracjaSend, AReceiptIsStoredAndKeptAsReceivedUnderASafeName) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::u16string receipt =
+        Receipt(std::u16string(kReceiptHead) + u"<StempelCzasu>MjA=</StempelCzasu><PESEL1>80022912345</PESEL1>");
+    gateway->upo = CScriptedUpoResult::Make();
+    gateway->upo->statusCode = 200;
+    gateway->upo->upo = receipt;
+    ASSERT_EQ(edeklaracja->PobierzUPO(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(gateway->asked, (std::vector<std::u16string>{u"0123456789abcdef0123456789abcdef"}));
+
+    auto text = [&](HRESULT (IDeklaracja2::*get)(BSTR*)) {
+        tlx::Bstr value;
+        EXPECT_EQ((vat7.Get()->*get)(value.Out()), S_OK);
+        return std::u16string(value.View());
+    };
+    EXPECT_EQ(text(&IDeklaracja2::get_EDekl_NIP1), u"80022912345");
+    EXPECT_EQ(text(&IDeklaracja2::get_EDekl_NIP2), u"");
+    EXPECT_EQ(text(&IDeklaracja2::get_EDekl_DokumentID), u"../../ucieczka");
+    EXPECT_EQ(text(&IDeklaracja2::get_EDekl_SigningTime), u"2024-04-02T10:00:00Z");
+    EXPECT_EQ(text(&IDeklaracja2::get_EDekl_StatusOpis), u"Przetwarzanie dokumentu zakończone poprawnie, pobrano UPO.");
+    // The file lies in the month's folder, its name made safe, its bytes those received.
+    std::vector<std::filesystem::path> receipts;
+    for (const auto& file : Files())
+        if (file.filename().string().find("ucieczka") != std::string::npos) receipts.push_back(file);
+    ASSERT_EQ(receipts.size(), 1u);
+    EXPECT_EQ(receipts[0].parent_path().filename(), "202403");
+    EXPECT_TRUE(receipts[0].filename().string().ends_with("_.._.._ucieczka.xml")) << receipts[0];
+    EXPECT_EQ(ReadFile(receipts[0]), tlx::Utf16ToUtf8(receipt));
+}
+
+TEST_F(EDeklaracjaSend, AMalformedReceiptStoresNothing) {
+    struct Row {
+        const char* name;
+        std::u16string receipt;
+        std::u16string message;
+    };
+    const std::u16string withStamp = std::u16string(kReceiptHead) + u"<StempelCzasu>MjA=</StempelCzasu>";
+    const Row rows[] = {
+        {"not XML", u"<Potwierdzenie", u"Nieprawidłowa wiadomość UPO: potwierdzenie nie jest poprawnym dokumentem XML"},
+        {"no stamp", Receipt(std::u16string(kReceiptHead) + u"<NIP1>5260250274</NIP1>"),
+         u"Nieprawidłowa wiadomość UPO: Brak wymaganego pola StempelCzasu"},
+        {"no NIP or PESEL", Receipt(withStamp), u"Nieprawidłowa wiadomość UPO: Brak NIPu lub PESELu podmiotu."},
+        {"no signing time", Receipt(withStamp + u"<NIP1>5260250274</NIP1>", false),
+         u"Nieprawidłowa wiadomość UPO: Brak wymaganego pola SigningTime"},
+    };
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::size_t filesBefore = Files().size();
+    gateway->upo = CScriptedUpoResult::Make();
+    gateway->upo->statusCode = 200;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        gateway->upo->upo = row.receipt;
+        EXPECT_EQ(edeklaracja->PobierzUPO(vat7.Get()), E_FAIL);
+        EXPECT_EQ(LastError(), row.message);
+        LONG status = 0;
+        tlx::Bstr number;
+        vat7->get_EDekl_Status(&status);
+        vat7->get_EDekl_DokumentID(number.Out());
+        EXPECT_EQ(status, 301);
+        EXPECT_EQ(number.View(), u"");
+        EXPECT_EQ(Files().size(), filesBefore);
+    }
+}
+
+TEST_F(EDeklaracjaSend, AReceiptRequestWithoutAReferenceAsksNothing) {
+    Advise();
+    auto vat7 = SavedVat7();
+    gateway->upo = CScriptedUpoResult::Make();
+    ASSERT_EQ(edeklaracja->PobierzUPO(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_TRUE(gateway->asked.empty());
+    EXPECT_EQ(sink->events, (Events{{edtest::kWillAction, {u"Pobieranie UPO"}}, {edtest::kActionCompleted, {u""}}}));
+}
+
+TEST_F(EDeklaracjaSend, AnUnreachedServiceKeepsTheEarlierStatusAndInSeriesIsEBlad) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    gateway->upo = CScriptedUpoResult::Make();
+    gateway->upo->success = false;
+    gateway->upo->errorText = u"Connection refused";
+    ASSERT_EQ(edeklaracja->put_ETrybSeryjny(1), S_OK);
+    ASSERT_EQ(edeklaracja->PobierzUPO(vat7.Get()), S_OK);
+    tlx::Bstr info, reference;
+    LONG failed = 0, status = 0;
+    edeklaracja->get_EInfo(info.Out());
+    edeklaracja->get_EBlad(&failed);
+    EXPECT_EQ(info.View(), u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: Connection refused");
+    EXPECT_EQ(failed, 1);
+    vat7->get_EDekl_RefID(reference.Out());
+    vat7->get_EDekl_Status(&status);
+    EXPECT_EQ(reference.View(), u"0123456789abcdef0123456789abcdef");
+    EXPECT_EQ(status, 301);
 }
 
 }  // namespace

@@ -1,0 +1,252 @@
+// The object's entry point that fetches a sent declaration's official receipt (UPO) through the host's
+// gateway, stores its data in the declaration and keeps the receipt as a file in the exchange path.
+#include <filesystem>
+
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/export/ExportFile.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+constexpr HRESULT kPathNotFound = 3;
+constexpr HRESULT kPathNotFoundWin32 = HRESULT_FROM_WIN32(3);
+constexpr HRESULT kNoExchangePath = static_cast<HRESULT>(0x800577C9);
+constexpr HRESULT kMissingField = static_cast<HRESULT>(0x800575A2);
+constexpr LONG kReceiptIssued = 200;
+constexpr std::u16string_view kReceiptNamespaces =
+    u"xmlns:ds='http://www.w3.org/2000/09/xmldsig#' xmlns:x='http://uri.etsi.org/01903/v1.3.2#'";
+
+std::u16string DescriptionOf(const ComError& error) {
+    if (!error.Info()) return {};
+    tlx::Bstr text;
+    error.Info()->GetDescription(text.Out());
+    return std::u16string(text.View());
+}
+
+std::u16string BlanksForLineBreaks(std::u16string text) {
+    for (char16_t& c : text)
+        if (c == u'\n' || c == u'\r') c = u' ';
+    return text;
+}
+
+template <class Object>
+std::u16string ReadText(Object* object, HRESULT (Object::*get)(BSTR*)) {
+    tlx::Bstr text;
+    CheckHost((object->*get)(text.Out()));
+    return std::u16string(text.View());
+}
+
+// A piece of a file name made from the service's data: letters, digits, '.', '-' and '_' stay, anything
+// else (a path separator above all) becomes '_', so the file stays inside the exchange path.
+std::u16string FileNamePart(std::u16string_view text) {
+    std::u16string out;
+    for (char16_t c : text) {
+        const bool plain = (c >= u'0' && c <= u'9') || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') ||
+                           c == u'.' || c == u'-' || c == u'_';
+        out += plain ? c : u'_';
+    }
+    return out;
+}
+
+// The receipt's fields, all read and checked before anything is stored.
+struct Receipt {
+    std::u16string podmiot, numer, skrotDokumentu, skrotStruktury, struktura, dataWplyniecia, stempel, nip1;
+    std::optional<std::u16string> nip2, kodUrzedu;
+    std::u16string signingTime;
+};
+
+Receipt ReadReceipt(const std::u16string& xml) {
+    tlx::ComPtr<IXMLDOMDocument2> document;
+    CheckHost(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument2, document.OutVoid()));
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    CheckHost(document->loadXML(tlx::Bstr(xml).Get(), &loaded));
+    if (loaded == VARIANT_FALSE) RaiseComError(E_FAIL, u"potwierdzenie nie jest poprawnym dokumentem XML");
+    CheckHost(document->setProperty(tlx::Bstr(u"SelectionNamespaces").Get(), tlx::Variant::FromString(kReceiptNamespaces)));
+    Receipt r;
+    auto required = [&](std::u16string_view name, std::u16string& text) {
+        CEDeklaracja::GetElementText(document.Get(), name, text, true);
+    };
+    required(u"NazwaPodmiotuPrzyjmujacego", r.podmiot);
+    required(u"NumerReferencyjny", r.numer);
+    required(u"SkrotDokumentu", r.skrotDokumentu);
+    required(u"SkrotZlozonejStruktury", r.skrotStruktury);
+    required(u"NazwaStrukturyLogicznej", r.struktura);
+    required(u"DataWplyniecia", r.dataWplyniecia);
+    required(u"StempelCzasu", r.stempel);
+    if (!CEDeklaracja::GetElementText(document.Get(), u"NIP1", r.nip1, false) &&
+        !CEDeklaracja::GetElementText(document.Get(), u"PESEL1", r.nip1, false))
+        RaiseComError(kMissingField, GetHostErrorText(kMissingField, CBstr(u"Brak NIPu lub PESELu podmiotu.")).Str());
+    std::u16string text;
+    if (CEDeklaracja::GetElementText(document.Get(), u"NIP2", text, false) ||
+        CEDeklaracja::GetElementText(document.Get(), u"PESEL2", text, false))
+        r.nip2 = text;
+    if (CEDeklaracja::GetElementText(document.Get(), u"KodUrzedu", text, false)) r.kodUrzedu = text;
+    tlx::ComPtr<IXMLDOMNode> signingTime;
+    CheckHost(document->selectSingleNode(tlx::Bstr(u"//x:SigningTime").Get(), signingTime.Out()));
+    if (!signingTime) RaiseComError(E_POINTER, u"Brak wymaganego pola SigningTime");
+    tlx::Bstr value;
+    CheckHost(signingTime->get_text(value.Out()));
+    r.signingTime = value.View();
+    return r;
+}
+
+void StoreReceipt(const Receipt& r, IDeklaracja2* declaration) {
+    auto put = [&](HRESULT (IDeklaracja2::*setter)(BSTR), const std::u16string& value) {
+        CheckHost((declaration->*setter)(tlx::Bstr(value).Get()));
+    };
+    put(&IDeklaracja2::put_EDekl_Podmiot, r.podmiot);
+    put(&IDeklaracja2::put_EDekl_DokumentID, r.numer);
+    put(&IDeklaracja2::put_EDekl_SkrotDokumentu, r.skrotDokumentu);
+    put(&IDeklaracja2::put_EDekl_SkrotStruktury, r.skrotStruktury);
+    put(&IDeklaracja2::put_EDekl_StrukturaLogiczna, r.struktura);
+    put(&IDeklaracja2::put_EDekl_DataWplyniecia, r.dataWplyniecia);
+    put(&IDeklaracja2::put_EDekl_StempelCzasu, r.stempel);
+    put(&IDeklaracja2::put_EDekl_NIP1, r.nip1);
+    if (r.nip2) put(&IDeklaracja2::put_EDekl_NIP2, *r.nip2);
+    if (r.kodUrzedu) put(&IDeklaracja2::put_EDekl_KodUrzedu, *r.kodUrzedu);
+    put(&IDeklaracja2::put_EDekl_SigningTime, r.signingTime);
+}
+
+}  // namespace
+
+bool CEDeklaracja::GetElementText(IXMLDOMDocument2* document, std::u16string_view name, std::u16string& text,
+                                  bool required) {
+    tlx::ComPtr<IXMLDOMNodeList> found;
+    CheckHost(document->getElementsByTagName(tlx::Bstr(name).Get(), found.Out()));
+    LONG count = 0;
+    if (found) CheckHost(found->get_length(&count));
+    if (count > 0) {
+        tlx::ComPtr<IXMLDOMNode> first;
+        CheckHost(found->get_item(0, first.Out()));
+        tlx::Bstr value;
+        CheckHost(first->get_text(value.Out()));
+        text = value.View();
+        return true;
+    }
+    if (required)
+        RaiseComError(kMissingField,
+                      GetHostErrorText(kMissingField, CBstr(u"Brak wymaganego pola " + std::u16string(name))).Str());
+    return false;
+}
+
+HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2* pDekl) {
+    return ComBoundary([&] {
+        failure_ = 0;
+        message_.clear();
+        try {
+            WillAction(u"Pobieranie UPO");
+            ReadConnectionSettings(pDekl);
+            if (gateway_.exchangePath.empty() ||
+                !std::filesystem::is_directory(tlx::Utf16ToUtf8(gateway_.exchangePath))) {
+                const std::u16string text = u"Nie znaleziono katalogu, w którym miał nastąpić zapis dokumentów UPO [" +
+                                            gateway_.exchangePath +
+                                            u"]. Mógł zostać usunięty. Dokumenty UPO nie zostały pobrane.";
+                RaiseComError(kNoExchangePath, GetHostErrorText(kNoExchangePath, CBstr(text)).Str());
+            }
+            if (!pDekl) RaiseHResult(E_POINTER);
+            const std::u16string reference = ReadText<IDeklaracja2>(pDekl, &IDeklaracja2::get_EDekl_RefID);
+            if (!reference.empty()) {
+                tlx::ComPtr<IEDeklaracjeGateway> gateway = ConfiguredGateway();
+                gateway->SetAddress(tlx::Bstr(gateway_.webServiceAddress).Get());
+                tlx::ComPtr<IGatewayUpoResult> result;
+                CheckHost(gateway->RequestUpo(tlx::Bstr(reference).Get(), tlx::Bstr(u"").Get(), tlx::Bstr(u"pl").Get(),
+                                              result.Out()));
+                ParseReceipt(result.Get(), pDekl);
+            }
+            ActionCompleted(u"");
+        } catch (const ComError& error) {
+            if (error.Code() == E_ABORT) return;
+            const std::u16string text = BlanksForLineBreaks(DescriptionOf(error));
+            if (serialMode_) {
+                info_ = text;
+                failure_ = 1;
+                return;
+            }
+            ActionFailed(text);
+            throw;
+        }
+        if (message_.empty()) return;
+        if (serialMode_) {
+            info_ = message_;
+            failure_ = 1;
+            return;
+        }
+        RaiseComError(E_FAIL, message_);
+    });
+}
+
+// Everything is read and checked first; a failure stores nothing, so an earlier receipt stays whole.
+// The file holds the receipt's bytes as received, so that its signature still verifies.
+void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declaration) {
+    try {
+        if (!result) {
+            message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: brak odpowiedzi usługi";
+            ActionFailed(message_);
+            return;
+        }
+        if (!declaration) RaiseHResult(E_POINTER);
+        const LONG operatorId = OperatorId();
+        const DATE now = GetLocalNow();
+        VARIANT_BOOL success = VARIANT_FALSE;
+        LONG status = 0;
+        CheckHost(result->Success(&success));
+        CheckHost(result->StatusCode(&status));
+        std::u16string text = ReadText<IGatewayUpoResult>(result, &IGatewayUpoResult::StatusText);
+        if (success == VARIANT_FALSE) {
+            message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: " +
+                       ReadText<IGatewayUpoResult>(result, &IGatewayUpoResult::ErrorText);
+            ActionFailed(message_);
+            return;
+        }
+        std::optional<Receipt> receipt;
+        std::string bytes;
+        std::u16string file;
+        if (status == kReceiptIssued) {
+            text = u"Przetwarzanie dokumentu zakończone poprawnie, pobrano UPO.";
+            const std::u16string xml = ReadText<IGatewayUpoResult>(result, &IGatewayUpoResult::Upo);
+            receipt = ReadReceipt(xml);
+            bytes = tlx::Utf16ToUtf8(xml);
+            file = gateway_.exchangePath + FileNamePart(ReadText<IDeklaracja2>(declaration, &IDeklaracja2::get_Symbol)) +
+                   u"_" + FileNamePart(receipt->numer) + u".xml";
+            if (!std::filesystem::is_directory(tlx::Utf16ToUtf8(gateway_.exchangePath))) RaiseHResult(kPathNotFoundWin32);
+            ExportFile out{CBstr(file)};
+            out.Write(static_cast<int>(bytes.size()), bytes.data());
+            out.Commit();
+        }
+        CheckHost(declaration->put_EDekl_OperatorPobierajacyUPO(operatorId));
+        CheckHost(declaration->put_EDekl_DataOdebraniaUPO(now));
+        CheckHost(declaration->put_EDekl_Status(status));
+        CheckHost(declaration->put_EDekl_StatusOpis(tlx::Bstr(text).Get()));
+        if (receipt) StoreReceipt(*receipt, declaration);
+        CheckHost(GetHostDbAccess(declaration)->Save());
+        SendMessage(u"Status deklaracji: " + text, receipt ? kInfo : kStepFailure);
+    } catch (const ComError& error) {
+        if (error.Code() == E_ABORT) throw;
+        if (error.Code() == kPathNotFound || error.Code() == kPathNotFoundWin32)
+            message_ = u"Katalog " + gateway_.exchangeFolder + u" nie istnieje";
+        else
+            message_ = u"Nieprawidłowa wiadomość UPO: " + DescriptionOf(error);
+        ActionFailed(message_);
+    } catch (const std::exception&) {
+        message_ = u"Nieprawidłowa wiadomość UPO";
+        ActionFailed(message_);
+    }
+}
+
+void CEDeklaracja::CopyReceiptData(IDeklaracja2* source, IDeklaracja2* target) {
+    if (!source || !target) RaiseHResult(E_POINTER);
+    LONG op = 0, status = 0;
+    DATE received = 0;
+    CheckHost(source->get_EDekl_OperatorPobierajacyUPO(&op));
+    CheckHost(target->put_EDekl_OperatorPobierajacyUPO(op));
+    CheckHost(source->get_EDekl_DataOdebraniaUPO(&received));
+    CheckHost(target->put_EDekl_DataOdebraniaUPO(received));
+    CheckHost(source->get_EDekl_Status(&status));
+    CheckHost(target->put_EDekl_Status(status));
+    CheckHost(target->put_EDekl_StatusOpis(tlx::Bstr(ReadText<IDeklaracja2>(source, &IDeklaracja2::get_EDekl_StatusOpis)).Get()));
+    CheckHost(target->put_EDekl_KodUrzedu(tlx::Bstr(ReadText<IDeklaracja2>(source, &IDeklaracja2::get_EDekl_KodUrzedu)).Get()));
+    CheckHost(target->put_EDekl_DataWplyniecia(
+        tlx::Bstr(ReadText<IDeklaracja2>(source, &IDeklaracja2::get_EDekl_DataWplyniecia)).Get()));
+}
