@@ -155,9 +155,13 @@ const RegistryKey* RegistryTree::Find(const std::u16string& path) const {
 RegistryKey& RegistryTree::Create(const std::u16string& path) {
     std::u16string normal = Normalise(path);
     if (normal.empty()) throw std::runtime_error("a key needs a name");
-    for (std::size_t pos = normal.find(u'\\'); pos != std::u16string::npos; pos = normal.find(u'\\', pos + 1)) {
+    if (auto found = keys_.find(normal); found != keys_.end()) return found->second;
+    // A key's parents all exist, so the parents to make are those below the deepest one that does: a
+    // file that lists every key after its parent makes none, whatever the depth.
+    for (std::size_t pos = normal.rfind(u'\\'); pos != std::u16string::npos && pos > 0;
+         pos = normal.rfind(u'\\', pos - 1)) {
         std::u16string parent = normal.substr(0, pos);
-        keys_.try_emplace(parent, RegistryKey{parent, std::nullopt, {}});
+        if (!keys_.try_emplace(parent, RegistryKey{parent, std::nullopt, {}}).second) break;
     }
     return keys_.try_emplace(normal, RegistryKey{normal, std::nullopt, {}}).first->second;
 }

@@ -49,6 +49,19 @@ TEST(Registry, DeleteTreeRemovesTheKeyAndItsChildrenOnly) {
     EXPECT_TRUE(tree.Find(u"CLSID"));
 }
 
+TEST(Registry, DeepKeysReadBackFromWhatIsWritten) {
+    // The written file lists each of a deep key's parents on its own line: reading it back makes each key
+    // once, rather than making all its parents again for every line.
+    std::string path;
+    for (int level = 0; level < 400; ++level) path += "k\\";
+    tlx::RegistryTree tree = tlx::RegistryTree::Parse("[" + path + "leaf]\n@=\"x\"\n");
+    std::string written = tree.Serialize();
+    tlx::RegistryTree again = tlx::RegistryTree::Parse(written);
+    EXPECT_EQ(again.Serialize(), written);
+    EXPECT_EQ(again.Value(tlx::Utf8ToUtf16(path + "LEAF")), u"x");
+    EXPECT_EQ(again.Subkeys(u"k\\k"), std::vector<std::u16string>{u"k"});
+}
+
 TEST(Registry, CorruptFileIsReportedAndLeftAsItWas) {
     TempRegistry temp;
     const std::string corrupt = "[CLSID\\{A}]\n@=\"unterminated\n";
