@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/com/Bstr.h"
 #include "platform/text/CodePage.h"
 
 namespace {
@@ -161,4 +162,11 @@ std::u16string FormatString(const OLECHAR* format, ...) {
     std::u16string out = FormatStringV(format, args);
     va_end(args);
     return out;
+}
+
+std::u16string ComError::Description() const {
+    if (!info_) return {};
+    tlx::Bstr text;
+    info_->GetDescription(text.Out());
+    return std::u16string(text.View());
 }

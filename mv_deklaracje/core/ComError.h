@@ -19,6 +19,8 @@ public:
     explicit ComError(HRESULT hr, tlx::ComPtr<IErrorInfo> info = nullptr) : hr_(hr), info_(std::move(info)) {}
     HRESULT Code() const { return hr_; }
     IErrorInfo* Info() const { return info_.Get(); }
+    // The error object's description; empty without one.
+    std::u16string Description() const;
     const char* what() const noexcept override { return "COM error"; }
 
 private:

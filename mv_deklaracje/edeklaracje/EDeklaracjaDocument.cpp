@@ -10,6 +10,7 @@
 #include "mv_deklaracje/core/TextResources.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/MessageText.h"
 #include "mv_deklaracje/edeklaracje/NazwaPlikuXml.h"
 #include "mv_deklaracje/edeklaracje/VATZD_Edekl.h"
 #include "platform/com/ClassRegistry.h"
@@ -48,19 +49,6 @@ LONG Read(IDeklaracja2* declaration, HRESULT (IDeklaracja::*getter)(LONG*)) {
 LONG VersionOf(IDeklaracja2* declaration) { return std::max<LONG>(1, Read(declaration, &IDeklaracja::get_Wersja)); }
 
 std::u16string Decimal(LONG value) { return FormatString(u"%ld", static_cast<long>(value)); }
-
-std::u16string DescriptionOf(const ComError& error) {
-    if (!error.Info()) return {};
-    tlx::Bstr text;
-    error.Info()->GetDescription(text.Out());
-    return std::u16string(text.View());
-}
-
-std::u16string BlanksForLineBreaks(std::u16string text) {
-    for (char16_t& c : text)
-        if (c == u'\n' || c == u'\r') c = u' ';
-    return text;
-}
 
 // The employee's name for the messages of a person form; the fixed text when he cannot be read.
 std::u16string EmployeeText(IDeklaracja2* declaration) {
@@ -195,7 +183,7 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::BuildDocument(const FormParameters& 
         return document;
     } catch (const ComError& e) {
         std::u16string details =
-            DescriptionOf(e) + u" [" + FormatString(u"%ld", static_cast<long>(e.Code())) + u"]";
+            e.Description() + u" [" + FormatString(u"%ld", static_cast<long>(e.Code())) + u"]";
         message_ = BlanksForLineBreaks(employee.empty() ? std::u16string(kNotExported) + u" " + details
                                                         : employee + std::u16string(kNotExportedAfterName) + u" " + details);
     } catch (...) {

@@ -5,13 +5,6 @@ namespace {
 
 std::u16string_view View(BSTR text) { return text ? std::u16string_view(text, SysStringLen(text)) : std::u16string_view(); }
 
-std::u16string DescriptionOf(const ComError& error) {
-    if (!error.Info()) return {};
-    tlx::Bstr text;
-    error.Info()->GetDescription(text.Out());
-    return std::u16string(text.View());
-}
-
 constexpr std::u16string_view kOperationFailed = u"Operacja nie została zakończona pomyślnie z powodu błędów.";
 
 }  // namespace
@@ -40,7 +33,7 @@ HRESULT CEDeklaracja::ZapiszXml(IDeklaracja2* pDekl, BSTR _sTransformataXsl, BST
             ActionCompleted(u"");
         } catch (const ComError& error) {
             if (error.Code() == E_ABORT) return;
-            ActionFailed(std::u16string(kOperationFailed) + u" " + DescriptionOf(error));
+            ActionFailed(std::u16string(kOperationFailed) + u" " + error.Description());
             throw;
         } catch (...) {
             ActionFailed(kOperationFailed);

@@ -4,6 +4,7 @@
 
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/MessageText.h"
 #include "mv_deklaracje/export/ExportFile.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/text/CodePage.h"
@@ -17,26 +18,6 @@ constexpr HRESULT kMissingField = static_cast<HRESULT>(0x800575A2);
 constexpr LONG kReceiptIssued = 200;
 constexpr std::u16string_view kReceiptNamespaces =
     u"xmlns:ds='http://www.w3.org/2000/09/xmldsig#' xmlns:x='http://uri.etsi.org/01903/v1.3.2#'";
-
-std::u16string DescriptionOf(const ComError& error) {
-    if (!error.Info()) return {};
-    tlx::Bstr text;
-    error.Info()->GetDescription(text.Out());
-    return std::u16string(text.View());
-}
-
-std::u16string BlanksForLineBreaks(std::u16string text) {
-    for (char16_t& c : text)
-        if (c == u'\n' || c == u'\r') c = u' ';
-    return text;
-}
-
-template <class Object>
-std::u16string ReadText(Object* object, HRESULT (Object::*get)(BSTR*)) {
-    tlx::Bstr text;
-    CheckHost((object->*get)(text.Out()));
-    return std::u16string(text.View());
-}
 
 // A piece of a file name made from the service's data: letters, digits, '.', '-' and '_' stay, anything
 // else (a path separator above all) becomes '_', so the file stays inside the exchange path.
@@ -158,7 +139,7 @@ HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2* pDekl) {
             ActionCompleted(u"");
         } catch (const ComError& error) {
             if (error.Code() == E_ABORT) return;
-            const std::u16string text = BlanksForLineBreaks(DescriptionOf(error));
+            const std::u16string text = BlanksForLineBreaks(error.Description());
             if (serialMode_) {
                 info_ = text;
                 failure_ = 1;
@@ -227,7 +208,7 @@ void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declara
         if (error.Code() == kPathNotFound || error.Code() == kPathNotFoundWin32)
             message_ = u"Katalog " + gateway_.exchangeFolder + u" nie istnieje";
         else
-            message_ = u"Nieprawidłowa wiadomość UPO: " + DescriptionOf(error);
+            message_ = u"Nieprawidłowa wiadomość UPO: " + error.Description();
         ActionFailed(message_);
     } catch (const std::exception&) {
         message_ = u"Nieprawidłowa wiadomość UPO";

@@ -6,6 +6,7 @@
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/MessageText.h"
 #include "mv_deklaracje/edeklaracje/NazwaPlikuXml.h"
 #include "mv_deklaracje/export/ExportFile.h"
 #include "platform/com/ClassRegistry.h"
@@ -19,26 +20,6 @@ constexpr HRESULT kPathNotFoundWin32 = HRESULT_FROM_WIN32(3);
 constexpr HRESULT kSaveFailed = static_cast<HRESULT>(0x800577C9);
 
 std::u16string_view View(BSTR text) { return text ? std::u16string_view(text, SysStringLen(text)) : std::u16string_view(); }
-
-std::u16string DescriptionOf(const ComError& error) {
-    if (!error.Info()) return {};
-    tlx::Bstr text;
-    error.Info()->GetDescription(text.Out());
-    return std::u16string(text.View());
-}
-
-std::u16string BlanksForLineBreaks(std::u16string text) {
-    for (char16_t& c : text)
-        if (c == u'\n' || c == u'\r') c = u' ';
-    return text;
-}
-
-template <class Object>
-std::u16string ReadText(Object* object, HRESULT (Object::*get)(BSTR*)) {
-    tlx::Bstr text;
-    CheckHost((object->*get)(text.Out()));
-    return std::u16string(text.View());
-}
 
 std::u16string SettingText(IKonfiguracja* configuration, const char16_t* key) {
     tlx::Bstr value;
@@ -100,7 +81,7 @@ HRESULT CEDeklaracja::RunSend(bool serialHandling, const SendBody& body) {
                 ActionFailed(message_);
                 RaiseComError(E_FAIL, message_);
             }
-            const std::u16string text = BlanksForLineBreaks(DescriptionOf(error));
+            const std::u16string text = BlanksForLineBreaks(error.Description());
             if (serial) return failInSeries(text.empty() ? FormatString(u"0x%x", static_cast<unsigned>(error.Code())) : text);
             ActionFailed(text);
             throw;
@@ -165,7 +146,7 @@ std::string CEDeklaracja::SaveFiledText(const std::string& text, const std::u16s
         file.Commit();
     } catch (const ComError& error) {
         const std::u16string failure =
-            DescriptionOf(error) + FormatString(u" (0x%x)", static_cast<unsigned>(error.Code()));
+            error.Description() + FormatString(u" (0x%x)", static_cast<unsigned>(error.Code()));
         RaiseComError(kSaveFailed, GetHostErrorText(kSaveFailed, CBstr(failure)).Str());
     } catch (const std::exception&) {
         RaiseComError(kSaveFailed, GetHostErrorText(kSaveFailed, CBstr(u"nieokreślony błąd")).Str());
@@ -302,7 +283,7 @@ void CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* dec
         SendMessage(u"Status deklaracji: " + status, reference.empty() ? kStepFailure : kInfo);
     } catch (const ComError& error) {
         if (error.Code() == E_ABORT) throw;
-        message_ = u"Błąd zapisu statusu deklaracji do bazy: " + DescriptionOf(error);
+        message_ = u"Błąd zapisu statusu deklaracji do bazy: " + error.Description();
         ActionFailed(message_);
     } catch (const std::exception&) {
         message_ = u"Błąd zapisu statusu deklaracji do bazy";

@@ -2,6 +2,7 @@
 #include "hostapi/Configuration.h"
 #include "hostapi/EDeclarations.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/MessageText.h"
 #include "platform/com/ClassRegistry.h"
 
 namespace {
@@ -32,12 +33,6 @@ std::vector<std::u16string> SplitLines(std::u16string_view text) {
     }
     if (start < text.size()) lines.emplace_back(text.substr(start));
     return lines;
-}
-
-std::u16string BlanksForLineBreaks(std::u16string text) {
-    for (char16_t& c : text)
-        if (c == u'\n' || c == u'\r') c = u' ';
-    return text;
 }
 
 }  // namespace
