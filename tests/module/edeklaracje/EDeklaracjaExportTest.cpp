@@ -32,23 +32,8 @@ protected:
         ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK);
     }
 
-    // A VAT-7 of March 2024 of the demo company, saved.
     tlx::ComPtr<IDeklaracja2> SavedVat7() {
-        auto collection = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
-        tlx::ComPtr<IDispatch> item;
-        EXPECT_EQ(collection->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
-        auto vat7 = item.As<IDeklaracja2>();
-        vat7->put_TypDeklar(1);
-        vat7->put_Wersja(17);
-        vat7->put_Rok(2024);
-        vat7->put_Miesiac(3);
-        EXPECT_EQ(Put(vat7.Get(), u"P_1", tlx::Variant::FromString(u"526-025-02-74")), S_OK);
-        EXPECT_EQ(Put(vat7.Get(), u"P_6", tlx::Variant::FromString(u"1471")), S_OK);
-        EXPECT_EQ(Put(vat7.Get(), u"P_8", tlx::Variant::FromLong(1)), S_OK);
-        EXPECT_EQ(Put(vat7.Get(), u"P_9", tlx::Variant::FromString(u"Przykładowa Spółka z o.o., 012345675")), S_OK);
-        EXPECT_EQ(vat7->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
-        EXPECT_EQ(tlx::test::SaveCollection(collection.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
-        return vat7;
+        return edtest::SavedVat7(Create(u"TLXDeklaracje.Deklaracje").As<ICollection>().Get());
     }
 
     HRESULT Export(IDeklaracja2* declaration, const std::filesystem::path& file, const char16_t* transform = u"") {

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "DeclarationFixture.h"
 #include "ModuleClassFixture.h"
 #include "hostapi/EDeclarationsDispatch.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
@@ -40,6 +41,25 @@ public:
         return answer;
     }
 };
+
+// A VAT-7 of March 2024 of the demo company, added to `declarations` (the module's declarations
+// collection), calculated and saved.
+inline tlx::ComPtr<IDeklaracja2> SavedVat7(ICollection* declarations) {
+    tlx::ComPtr<IDispatch> item;
+    EXPECT_EQ(declarations->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
+    auto vat7 = item.As<IDeklaracja2>();
+    vat7->put_TypDeklar(1);
+    vat7->put_Wersja(17);
+    vat7->put_Rok(2024);
+    vat7->put_Miesiac(3);
+    EXPECT_EQ(Put(vat7.Get(), u"P_1", tlx::Variant::FromString(u"526-025-02-74")), S_OK);
+    EXPECT_EQ(Put(vat7.Get(), u"P_6", tlx::Variant::FromString(u"1471")), S_OK);
+    EXPECT_EQ(Put(vat7.Get(), u"P_8", tlx::Variant::FromLong(1)), S_OK);
+    EXPECT_EQ(Put(vat7.Get(), u"P_9", tlx::Variant::FromString(u"Przykładowa Spółka z o.o., 012345675")), S_OK);
+    EXPECT_EQ(vat7->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(tlx::test::SaveCollection(declarations), S_OK) << tlx::Utf16ToUtf8(LastError());
+    return vat7;
+}
 
 inline constexpr DISPID kWillAction = 0xB0;
 inline constexpr DISPID kActionCompleted = 0xB1;
