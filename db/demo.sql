@@ -24,8 +24,9 @@ INSERT INTO Firma (Fir_Numer, Fir_Symbol, Fir_Wartosc) VALUES
 --   7 P007 Magdalena Kamińska  0110, full time, 4 900.00, light disability to 2024-06-30, moderate from
 --                              2024-07-01 (two records)
 --   8 P008 Marek Zieliński     0110, full time, 25 000.00: passes the annual pension base limit
---                              (234 720.00) in October; pension, disability, FP and FGŚP bases 9 720.00
---                              in October and none after; 32 % tax above 120 000.00
+--                              (234 720.00) in October; pension and disability bases 9 720.00 in
+--                              October and none after, FP and FGŚP on the whole pay every month (the
+--                              limit is the pension base's only); 32 % tax above 120 000.00
 --   9 P009 Ewa Szymańska       contract of mandate 0411 (contract 2), 3 000.00; a second contract
 --                              (4) from 2024-12-01 with no payout in December
 --  10 P010 Krzysztof Woźniak   health-only contract 2211 with a pension right (contract 3), 1 500.00
@@ -131,6 +132,9 @@ UPDATE PracEtaty SET PRE_LimitPodstawy = 234720, PRE_LimitRok = 2024, PRE_LimitM
 UPDATE PracEtaty SET PRE_DataZwolnienia = '2024-08-15 00:00:00', PRE_UBZDataWyrej = '2024-08-15 00:00:00'
     WHERE PRE_PraId = 13;
 UPDATE PracEtaty SET PRE_UBZZusOd = PRE_DataOd WHERE PRE_PreId IN (151, 152, 171, 172);
+-- An employee's working time in both denominators (the ZUS reports take the second); contracts and
+-- the owner have none.
+UPDATE PracEtaty SET PRE_ETAEtatM2 = PRE_ETAEtatM WHERE PRE_PraId NOT IN (3, 9, 10, 11);
 UPDATE PracEtaty SET PRE_Miasto = 'Łódź', PRE_KodPocztowy = '90-001', PRE_Poczta = 'Łódź', PRE_Gmina = 'Łódź',
     PRE_Powiat = 'Łódź', PRE_Wojewodztwo = 'łódzkie', PRE_Ulica = 'Piotrkowska' WHERE PRE_PraId IN (2, 3, 16);
 UPDATE PracEtaty SET PRE_RodzajMiejscowosci = 1, PRE_Miasto = 'Chrząszczyżewoszyce', PRE_KodPocztowy = '99-311',
@@ -252,8 +256,8 @@ INSERT INTO WypElementyLinki (WEL_WelId, WEL_WpeId, WEL_ZrodloId, WEL_ZrodloRodz
     FROM DemoSkladniki;
 
 -- ZUS bases. Pay and contracts (types 1 and 6, titles 0110 and 0411): pension and disability up to
--- what is left of the year's limit, FP only when the month reaches the minimum wage, sickness on
--- employment only; benefits and health-only contracts: health only; maternity and childcare leave:
+-- what is left of the year's limit, FP and FGŚP on the whole amount (the limit does not stop them), FP
+-- only when the month reaches the minimum wage, sickness on employment only; benefits and health-only contracts: health only; maternity and childcare leave:
 -- pension and disability; the owner: the declared bases.
 CREATE TEMP TABLE DemoLimit AS
     SELECT WPE_WpeId AS Id, max(0, min(WPE_Wartosc, 234720 - coalesce(sum(WPE_Wartosc) OVER (PARTITION BY WPL_PraId
@@ -266,8 +270,8 @@ UPDATE WypElementy SET
     WPE_Kwota3 = CASE WHEN WPE_KodTytulu / 100 = 110 THEN WPE_Wartosc ELSE 0 END,
     WPE_Kwota4 = WPE_Wartosc,
     WPE_Kwota5 = CASE WHEN WPE_Wartosc >= CASE WHEN WPE_WplId % 100 <= 6 THEN 4242 ELSE 4300 END
-                      THEN (SELECT B FROM DemoLimit WHERE Id = WPE_WpeId) ELSE 0 END,
-    WPE_Kwota6 = (SELECT B FROM DemoLimit WHERE Id = WPE_WpeId)
+                      THEN WPE_Wartosc ELSE 0 END,
+    WPE_Kwota6 = WPE_Wartosc
     WHERE WPE_WpeId IN (SELECT Id FROM DemoLimit);
 UPDATE WypElementy SET WPE_Kwota7 = WPE_Wartosc WHERE WPE_TwpId IN (2, 3, 4, 5) OR WPE_KodTytulu / 100 = 2211;
 UPDATE WypElementy SET WPE_Kwota1 = WPE_Wartosc, WPE_Kwota2 = WPE_Wartosc WHERE WPE_TwpId = 4;

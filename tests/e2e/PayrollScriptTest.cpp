@@ -1,5 +1,6 @@
 // The demo company's payroll read by a host script the way the ZUS and PFRON declarations read it: per
-// employee the record at the end of March 2024, the March payouts with the ZUS amounts of every element
+// employee the record at the end of March 2024 with the working time its RCA block shows (position 7,
+// which a contract and the owner do not have), the March payouts with the ZUS amounts of every element
 // and the absences, then the March averages of the full-time equivalents the routines answer. The
 // amounts are worked out in the demo company's script; P001's March (4 666.00) by hand:
 //   bases 4 666.00, health base 4 666.00 - 455.40 - 69.99 - 114.32 = 4 026.29;
@@ -29,6 +30,13 @@ TEST_F(PayrollScript, TheDemoCompanysMarchAsTheDeclarationsReadIt) {
     EXPECT_EQ(out_, Source("golden/payroll-march.out"));
     EXPECT_NE(out_.find("[P001] Kowalski Jan: tytuł 0110, stopień 0, prawo do emerytury lub renty 0, etat 1/1"),
               std::string::npos);
+    EXPECT_NE(out_.find("[P005] Wójcik Katarzyna: tytuł 0110, stopień 1, prawo do emerytury lub renty 0, etat 3/4, "
+                        "poz. 7 RCA 3 4,"),
+              std::string::npos);
+    EXPECT_NE(out_.find("[P009] Szymańska Ewa: tytuł 0411, stopień 0, prawo do emerytury lub renty 0, etat 1/1, "
+                        "poz. 7 RCA -,"),
+              std::string::npos)
+        << "a contract has no working time";
     EXPECT_NE(out_.find("      składki 455.40 455.40 69.99 303.29 114.32 0.00 0.00 77.92 0.00 0.00 362.37 153.00 0.00 "
                         "114.32 4.67\n"),
               std::string::npos);

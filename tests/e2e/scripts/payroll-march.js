@@ -1,5 +1,6 @@
-// Per employee of the demo company: the record at 2024-03-31, the March payouts with their ZUS amounts,
-// the absences; then the March averages of the full-time equivalents.
+// Per employee of the demo company: the record at 2024-03-31 with its working time on the RCA, the
+// March payouts with their ZUS amounts, the absences; then the March averages of the full-time
+// equivalents.
 var koniecMarca = new Date(2024, 2, 31);
 function Dzien(d) {
     if (d == null) return '-';
@@ -9,6 +10,13 @@ function Dzien(d) {
 }
 function Kwota(v) { return Number(v).toFixed(2); }
 function Tytul(kod) { var t = String(kod); while (t.length < 4) t = '0' + t; return t; }
+// The working time as position 7 of the person's RCA block shows it from his own record: only a record
+// with the second denominator has one, and titles 05xx none.
+function Pozycja7(e) {
+    var etat = e.WymiarEtatu;
+    if (etat.Mianownik2 == 0 || Math.floor(e.Tytul.Kod / 100) == 5) return '-';
+    return etat.Licznik + ' ' + etat.Mianownik;
+}
 var pracownicy = new Enumerator(Session.CreateObject('TLX.Pracownicy'));
 for (; !pracownicy.atEnd(); pracownicy.moveNext()) {
     var p = pracownicy.item();
@@ -16,8 +24,8 @@ for (; !pracownicy.atEnd(); pracownicy.moveNext()) {
     var etat = e.WymiarEtatu;
     print('[' + p.Kod + '] ' + e.Nazwisko + ' ' + e.Imie1 + ': tytuł ' + Tytul(e.Tytul.Kod) + ', stopień ' +
           e.StopienNiepelnosprawnosci + ', prawo do emerytury lub renty ' + e.PrawoEmerRent + ', etat ' +
-          etat.Licznik + '/' + etat.Mianownik + ', ważny ' + Dzien(e.OkresWaznosci.DataOd) + '..' +
-          Dzien(e.OkresWaznosci.DataDo));
+          etat.Licznik + '/' + etat.Mianownik + ', poz. 7 RCA ' + Pozycja7(e) + ', ważny ' +
+          Dzien(e.OkresWaznosci.DataOd) + '..' + Dzien(e.OkresWaznosci.DataDo));
     var wyplaty = new Enumerator(p.Wyplaty);
     for (; !wyplaty.atEnd(); wyplaty.moveNext()) {
         var w = wyplaty.item();

@@ -12,6 +12,7 @@
 #include "ZusPayrollFixture.h"
 #include "host/Database.h"
 #include "hostapi/Collections.h"
+#include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/zus/PoliczSkladki.h"
 #include "platform/com/ErrorInfo.h"
@@ -549,6 +550,55 @@ TEST_F(DemoMonthTest, EveryInsuredPersonOfMarchAddsUpToTheDraTotals) {
     const std::size_t blocks = Column(u"SELECT COUNT(*) AS v" + march + rows).size();
     EXPECT_EQ(Blocks(), static_cast<int>(blocks));
     EXPECT_EQ(dra_->registrations.size(), blocks);
+}
+
+// Marek Zieliński passes the annual pension limit in October; FP and FGŚP know no such limit.
+TEST_F(DemoMonthTest, TheHighEarnerPaysFpAndFgspOnHisWholePayEveryMonth) {
+    auto employee = Employee(8);
+    tlx::ComPtr<ICollection> payouts;
+    ASSERT_EQ(employee.As<IPracownikDane>()->get_Wyplaty(payouts.Out()), S_OK);
+    std::map<LONG, std::string> months;
+    for (CCollectionEnumerator<IWyplata> each(payouts.Get()); !each.AtEnd(); each.MoveNext()) {
+        tlx::ComPtr<IOkresowy> month;
+        tlx::ComPtr<IDaneZUS> zus;
+        ASSERT_EQ(each.Current()->get_RokMiesiac(month.Out()), S_OK);
+        ASSERT_EQ(each.Current()->get_DaneZUS(zus.Out()), S_OK);
+        LONG number = 0;
+        CY fp{}, fgsp{}, fpBase{}, fgspBase{};
+        ASSERT_EQ(month->get_Miesiac(&number), S_OK);
+        ASSERT_EQ(zus->get_SkladkaFP(&fp), S_OK);
+        ASSERT_EQ(zus->get_SkladkaFGSP(&fgsp), S_OK);
+        ASSERT_EQ(zus->get_PodstawaFP(&fpBase), S_OK);
+        ASSERT_EQ(zus->get_PodstawaFGSP(&fgspBase), S_OK);
+        std::ostringstream text;
+        text << fpBase.int64 / 10000.0 << " " << fgspBase.int64 / 10000.0 << " " << fp.int64 / 10000.0 << " "
+             << fgsp.int64 / 10000.0;
+        months[number] = text.str();
+    }
+    ASSERT_EQ(months.size(), 12u);
+    for (const auto& [month, amounts] : months) EXPECT_EQ(amounts, "25000 25000 612.5 25") << "month " << month;
+
+    // After the limit the report has no pension base, and the DRA still gets the whole FP and FGŚP.
+    Report(2024, 11, 4);
+    ASSERT_EQ(Run(8), S_OK) << error_;
+    EXPECT_EQ(Pos(Block(), 8), "0.00");
+    EXPECT_DOUBLE_EQ(Total(draEmerUbezp), 0.0);
+    EXPECT_DOUBLE_EQ(Total(draPodstawaFP), 612.50);
+    EXPECT_DOUBLE_EQ(Total(draPodstawaFGSP), 25.00);
+}
+
+// Position 7 is the working time of the record, reduced; it shows only when the record carries its
+// second denominator, as every employee's record of the demo does.
+TEST_F(DemoMonthTest, EveryEmployeeOfMarchHasHisWorkingTimeInPosition7) {
+    const struct {
+        LONG card;
+        const char* workingTime;
+    } cards[] = {{1, "1 1"}, {2, "1 2"}, {5, "3 4"}, {20, "1 2"}};
+    for (const auto& c : cards) {
+        Report(2024, 3, 4);
+        ASSERT_EQ(Run(c.card), S_OK) << error_;
+        EXPECT_EQ(Pos(Block(), 7), c.workingTime) << "card " << c.card;
+    }
 }
 
 }  // namespace
