@@ -27,6 +27,9 @@ function OnCalculate()
 {
     doPrzeliczenia = 1;
     zweryfikowano = 0;
+    // Pracownik mógł zostać wskazany po wczytaniu formularza: sprawdzany i zgłaszany jest ten, którego
+    // deklaracja ma w chwili przeliczenia.
+    UpdateInfo();
     CreateDekZus('ZUSZSWA', true);
     try {
         var zswa = dokument.Session.CreateObject('TLXDeklaracje.ZSWA');

@@ -55,8 +55,10 @@ protected:
                 std::u16string(values) + u")");
     }
 
-    // A new ZSWA of the year (for one employee when `employee` is given), calculated.
-    HRESULT Calculate(int year, int employee = 0) {
+    // A new ZSWA of the year (for one employee when `employee` is given, bound before the form loads
+    // at its first field or after it), calculated.
+    enum class Bound { BeforeFirstField, AfterFirstField };
+    HRESULT Calculate(int year, int employee = 0, Bound bound = Bound::BeforeFirstField) {
         declarations_ = Declarations();
         ComPtr<IDispatch> item;
         EXPECT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK) << Utf16ToUtf8(LastError());
@@ -65,11 +67,13 @@ protected:
         EXPECT_EQ(zswa_->put_Wersja(1), S_OK) << Utf16ToUtf8(LastError());
         EXPECT_EQ(zswa_->put_Rok(year), S_OK);
         EXPECT_EQ(zswa_->put_Numer(3), S_OK);
-        if (employee) {
+        auto bind = [&] {
             auto person = Create(u"TLX.Pracownicy", Variant::FromString(Num(employee)));
             EXPECT_EQ(zswa_->put_Pracownik(person.Get()), S_OK) << Utf16ToUtf8(LastError());
-        }
+        };
+        if (employee && bound == Bound::BeforeFirstField) bind();
         Put(zswa_.Get(), u"OSWIADCZENIE", Variant::FromDate(42767));  // 2017-02-01
+        if (employee && bound == Bound::AfterFirstField) bind();
         progress_ = CProgressTexts::Make();
         EXPECT_EQ(zswa_->AdviseProgress(ComPtr<_IProgressEvents>(progress_.Get()).Get()), S_OK);
         return Recalculate();
@@ -247,6 +251,26 @@ TEST_F(ZswaTest, ADeclarationOfOneEmployeeChecksHimOnlyAlsoWhenCalculatedAgain) 
     ASSERT_EQ(Calculate(2016, 1), S_OK) << Utf16ToUtf8(error_);
     EXPECT_EQ(Recalculate(), S_OK) << Utf16ToUtf8(error_);
     EXPECT_EQ(Persons(), Block(kPerson + " 011000 5 01012016 31122016 1 1") + "</ZUSZSWA> ");
+}
+
+TEST_F(ZswaTest, TheEmployeeBoundWhenTheCalculationStartsIsTheOneCheckedWhateverTheOrderOfThePuts) {
+    Employee(1);
+    Record(1, u"2016-01-01", u"NULL");
+    Employee(2);
+    Record(2, u"2016-01-01", u"NULL", u", PRE_KodFEP, PRE_UBZTyuId", u", 0, 110");
+    for (Bound bound : {Bound::BeforeFirstField, Bound::AfterFirstField}) {
+        SCOPED_TRACE(bound == Bound::BeforeFirstField ? "bound before the first field" : "bound after it");
+        const std::u16string stored = Scalar(u"select count(*) from TLX.DeklNag");
+        EXPECT_EQ(Calculate(2016, 2, bound), kNothingToReport);
+        EXPECT_EQ(error_, u"Pracownik w wybranym roku nie ma odnotowanych okresów pracy w szczególnych warunkach / w "
+                          u"szczególnym charakterze.");
+        EXPECT_EQ(SaveCollection(declarations_.Get()), kCalculateFirst) << "nothing of the refused one is stored";
+        LastError();
+        EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), stored);
+
+        ASSERT_EQ(Calculate(2016, 1, bound), S_OK) << Utf16ToUtf8(error_);
+        EXPECT_EQ(Persons(), Block(kPerson + " 011000 5 01012016 31122016 1 1") + "</ZUSZSWA> ");
+    }
 }
 
 TEST_F(ZswaTest, NamesThatWouldBreakTheDocumentEndTheCalculationOtherSignsStayData) {
