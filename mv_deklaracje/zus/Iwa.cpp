@@ -138,8 +138,9 @@ void CIWA::WriteResults() {
         if (count == 0.0) emptyMonth = true;
         average_ += count / 12.0;
     }
-    CheckHost(Block(u"DUZWIWA")->put_Item(1, 0, tlx::Variant::FromDouble(RoundTo(average_, 0))));
-    CheckHost(Block(u"ZDKRIWA")->put_Item(2, 0, tlx::Variant::FromDouble(RoundTo(counts_.injured, 0))));
+    // Counts of persons are whole numbers, in the document as in the filing.
+    CheckHost(Block(u"DUZWIWA")->put_Item(1, 0, tlx::Variant::FromLong(static_cast<LONG>(RoundTo(average_, 0)))));
+    CheckHost(Block(u"ZDKRIWA")->put_Item(2, 0, tlx::Variant::FromLong(static_cast<LONG>(RoundTo(counts_.injured, 0)))));
 
     tlx::ComPtr<IKeduBlok> address = Block(u"ADKP");
     auto setting = [&](const char16_t* key) {

@@ -11,6 +11,7 @@
 
 #include "DeclarationFixture.h"
 #include "ZusDeclarationSupport.h"
+#include "hostapi/Kedu.h"
 #include "platform/com/ConnectionPoint.h"
 #include "platform/com/VariantConversion.h"
 
@@ -18,6 +19,8 @@ namespace tlx::test {
 namespace {
 
 constexpr HRESULT kEmptyMonth = static_cast<HRESULT>(0x80055E22);
+constexpr HRESULT kCalculateFirst = static_cast<HRESULT>(0x800565F4);
+constexpr HRESULT kScriptRefusal = static_cast<HRESULT>(0x800575A2);
 constexpr int kYear = 2023;
 
 std::u16string Text(const VARIANT& value) {
@@ -116,6 +119,20 @@ protected:
         return std::search(all.begin(), all.end(), texts.begin(), texts.end()) != all.end();
     }
     std::u16string Field(std::u16string_view name) { return Text(Get(iwa_.Get(), name)); }
+    // The KEDU document's text, its lines joined by "|".
+    std::string Document() {
+        auto document = Get(iwa_.Get(), u"DOKUMENT");
+        EXPECT_EQ(document.vt, VT_DISPATCH);
+        Bstr text;
+        EXPECT_EQ(ComPtr<IDispatch>(document.pdispVal).As<IKeduDokument>()->ToString(text.Out()), S_OK);
+        std::string all = Utf16ToUtf8(text.View());
+        std::string joined;
+        for (char c : all)
+            if (c == '\n') joined += '|';
+            else if (c != '\r') joined += c;
+        return joined;
+    }
+    std::u16string Stored() { return Scalar(u"select count(*) from TLX.DeklNag"); }
     // The average and the injured count, as the form shows them.
     std::u16string Counts() { return Field(u"DUZWIWALICZBAUBEZP") + u"/" + Field(u"ZDKRIWALPOSZKOG"); }
 
@@ -142,6 +159,8 @@ TEST_F(IwaTest, WritesTheRoundedAverageTheInjuredThePayerAndTheAddress) {
     EXPECT_EQ(address, u"12345|Łódź|Żeromskiego|5|2|||42 123 45 67|||");
     EXPECT_EQ(Field(u"DOIWAIDENT") + u"|" + Field(u"DOIWAKODTER") + u"|" + Field(u"ZDKRIWARDZPKD"),
               u"012023|1234|6201Z");
+    EXPECT_NE(Document().find("<DUZWIWA>|2|</DUZWIWA>"), std::string::npos) << "counts are whole numbers: " << Document();
+    EXPECT_NE(Document().find("<ZDKRIWA>|6201Z|1|0|0|</ZDKRIWA>"), std::string::npos) << Document();
     EXPECT_EQ(progress_->texts, (std::vector<std::u16string>{u"Wyliczanie deklaracji", u"Wyliczanie deklaracji IWA",
                                                              u"Inicjowanie deklaracji IWA",
                                                              u"Inicjowanie deklaracji IWA zakończone", u""}));
@@ -185,6 +204,53 @@ TEST_F(IwaTest, AFailingPayerBlockReportsBothFailures) {
     EXPECT_NE(Calculate(), S_OK);
     EXPECT_TRUE(Fired({u"Błąd inicjowania deklaracji IWA", u"Błąd wyliczania deklaracji IWA"}));
     EXPECT_NE(error_.find(u"Data urodzenia"), std::u16string::npos) << Utf16ToUtf8(error_);
+}
+
+TEST_F(IwaTest, AFailedCalculationCannotBeSavedAndLeavesNothingStored) {
+    Employee(1);
+    PayoutsAllYear(1);
+    const struct {
+        const char* name;
+        std::function<void()> breakIt, mendIt;
+    } failures[] = {
+        {"a payer's name the document cannot hold", [&] { Set(u"FirmaNazwaSkroconaZUS", u"Łąka <b>sp.</b>"); },
+         [&] { Set(u"FirmaNazwaSkroconaZUS", u"Łąka sp. z o.o."); }},
+        {"a month without insured persons", [&] { Execute(u"update TLX.Wyplaty set WPL_PraId = 99 where WPL_Miesiac = 7"); },
+         [&] { Execute(u"update TLX.Wyplaty set WPL_PraId = 1 where WPL_PraId = 99"); }},
+        {"a payer's date of birth that is no date",
+         [&] { Set(u"Osoba fizyczna", u"1"); Set(u"Data urodzenia", u"drugi maja"); },
+         [&] { Set(u"Osoba fizyczna", u"0"); }},
+    };
+    for (const auto& failure : failures) {
+        SCOPED_TRACE(failure.name);
+        failure.breakIt();
+        EXPECT_NE(Calculate(), S_OK);
+        EXPECT_EQ(SaveCollection(declarations_.Get()), kCalculateFirst);
+        EXPECT_EQ(LastError(), u"Deklarację należy przeliczyć przed zapisem.");
+        EXPECT_EQ(Stored(), u"0");
+        failure.mendIt();
+    }
+    ASSERT_EQ(Calculate(), S_OK) << Utf16ToUtf8(error_);
+    ASSERT_EQ(SaveCollection(declarations_.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Stored(), u"1");
+}
+
+TEST_F(IwaTest, ANegativeCountFailsTheChecksNamingItsField) {
+    Employee(1);
+    PayoutsAllYear(1);
+    for (auto field : {u"WYPADKISMIERTELNE", u"WARUNKIZAGROZENIA"}) {
+        SCOPED_TRACE(Utf16ToUtf8(field));
+        ASSERT_EQ(Calculate(), S_OK) << Utf16ToUtf8(error_);
+        Put(iwa_.Get(), field, Variant::FromLong(-3));
+        EXPECT_EQ(iwa_->Verify(), kScriptRefusal);
+        const std::u16string refusal = LastError();
+        EXPECT_NE(refusal.find(field), std::u16string::npos) << Utf16ToUtf8(refusal);
+        EXPECT_EQ(SaveCollection(declarations_.Get()), kScriptRefusal);
+        LastError();
+        EXPECT_EQ(Stored(), u"0");
+        Put(iwa_.Get(), field, Variant::FromLong(0));
+        EXPECT_EQ(iwa_->Verify(), S_OK) << Utf16ToUtf8(LastError());
+    }
 }
 
 // Each case sets up employee 2 against employee 1, who is insured from January to November: the
