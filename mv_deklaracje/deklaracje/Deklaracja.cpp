@@ -2,13 +2,19 @@
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 
 #include "hostapi/Accounting.h"
+#include "mv_deklaracje/core/LiveDeclarations.h"
 #include "platform/com/OleDate.h"
 
 CDeklaracja::CDeklaracja(HMODULE resources)
     : progress_(AddConnectionPoint(DIID__IProgressEvents)), definition_(resources) {}
 
 // The progress sinks are not detached here: the connection point goes with the object.
-CDeklaracja::~CDeklaracja() { ForgetPendingNumber(); }
+CDeklaracja::~CDeklaracja() {
+    RemoveLiveDeclaration(static_cast<IDeklaracja2*>(this));
+    ForgetPendingNumber();
+}
+
+void CDeklaracja::OnInitialize() { AddLiveDeclaration(GetSession().Get(), static_cast<IDeklaracja2*>(this)); }
 
 HRESULT CDeklaracja::GetLong(const OLECHAR* column, LONG* out) {
     return ComBoundary([&] { *RequireOut(out) = ReadLong(column); });

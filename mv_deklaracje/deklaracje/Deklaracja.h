@@ -227,6 +227,8 @@ protected:
     LONG IdentityObjectType() override;
     LONG IdentityObjectVersion() override;
     double IdentityDocumentDate() override;
+    // Registers the declaration with its session (core/LiveDeclarations).
+    void OnInitialize() override;
     void OnLoadRecord(LONG mode) override;
     void OnVerify() override;
     void OnSave(LONG mode) override;

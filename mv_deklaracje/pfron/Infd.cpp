@@ -29,8 +29,8 @@ HRESULT CINFD::Przelicz() {
         Fire(&IDeklaracja2::WillAction, declaration.Get(), kCalculating);
         try {
             InfdRun run(id);
+            run.RemoveAttachments();
             try {
-                run.RemoveAttachments();
                 Fire(&IDeklaracja2::WillAction, declaration.Get(), kInitialising);
                 Fire(&IDeklaracja2::ActionCompleted, declaration.Get(), kInitialised);
             } catch (...) {
@@ -77,7 +77,7 @@ HRESULT CINFD::get_DeklId(LONG* pVal) {
 HRESULT CINFD::put_DeklId(LONG value) {
     return ComBoundary([&] {
         tlx::ComPtr<ISession> session = GetSession();
-        tlx::ComPtr<IDeklaracja2> declaration = OpenDeclaration(session.Get(), value);
+        tlx::ComPtr<IDeklaracja2> declaration = BindDeclaration(session.Get(), value);
         declaration_ = AttachDeclaration(session.Get(), declaration.Get());
     });
 }

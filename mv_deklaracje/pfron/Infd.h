@@ -7,12 +7,14 @@
 
 #include "TlxBus.h"
 #include "hostapi/Files.h"
+#include "platform/com/ProvideClassInfo.h"
 #include "mv_deklaracje_tlb.h"
 #include "tlb/DispatchTables.h"
 
 class CINFD;
 class InfdRun;
-using CINFDRoot = IInitializeSessionImpl<CINFD, TlxObjectRoot<CINFD, tlx::Dispatch<IINFD>>, 2>;
+using CINFDRoot =
+    IInitializeSessionImpl<CINFD, TlxObjectRoot<CINFD, tlx::Dispatch<IINFD>, tlx::ProvideClassInfo2<>>, 2>;
 
 class CINFD final : public CINFDRoot {
 public:

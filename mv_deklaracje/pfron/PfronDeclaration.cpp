@@ -1,6 +1,7 @@
 #include "mv_deklaracje/pfron/PfronDeclaration.h"
 
 #include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/LiveDeclarations.h"
 #include "mv_deklaracje/pfron/PfronText.h"
 #include "platform/com/Bstr.h"
 
@@ -18,6 +19,11 @@ tlx::ComPtr<IDeklaracja2> OpenDeclaration(ISession* session, LONG id) {
     tlx::ComPtr<IDeklaracja2> declaration;
     CheckHost(item->QueryInterface(IidOf<IDeklaracja2>(), declaration.OutVoid()));
     return declaration;
+}
+
+tlx::ComPtr<IDeklaracja2> BindDeclaration(ISession* session, LONG id) {
+    if (tlx::ComPtr<IDeklaracja2> held = FindLiveDeclaration(session, id)) return held;
+    return OpenDeclaration(session, id);
 }
 
 tlx::ComPtr<ISessionReference> AttachDeclaration(ISession* session, IDeklaracja2* declaration) {

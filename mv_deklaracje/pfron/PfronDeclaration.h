@@ -10,6 +10,9 @@
 
 // The declaration of identifier `id`, loaded through the module's declaration collection of `session`.
 tlx::ComPtr<IDeklaracja2> OpenDeclaration(ISession* session, LONG id);
+// The declaration of identifier `id` that a caller of `session` holds (the form's own declaration),
+// or, when nobody holds one, the declaration loaded through `session`.
+tlx::ComPtr<IDeklaracja2> BindDeclaration(ISession* session, LONG id);
 // The session's reference for `declaration`; null for a null declaration.
 tlx::ComPtr<ISessionReference> AttachDeclaration(ISession* session, IDeklaracja2* declaration);
 // The declaration a reference stands for; null when unbound.

@@ -1,5 +1,6 @@
 // The PFRON INF-D of the demo company's March 2024 as a host script makes it: calculated by Policz, read
 // back in a new session with its INF-D-P attachments, and written as application files through SAVETO.
+// The form's declaration hears the calculation's own steps as well as its form's.
 //
 // Four disabled employees qualify, each by a payout of March (refund status 3, the minimum wage of
 // 2023-12-31, 3 600.00): Anna Nowak (moderate, half time: 2 500.00, reduced by 9.76 % to 244.00, 0,500 of

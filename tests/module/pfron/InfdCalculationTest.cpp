@@ -2,6 +2,7 @@
 
 #include "InfdCompany.h"
 #include "mv_deklaracje/pfron/Infd.h"
+#include "platform/com/ProvideClassInfo.h"
 
 using namespace pfron_test;
 
@@ -42,7 +43,8 @@ TEST_F(InfdCalculation, AnAttachmentWorkedByHand) {
 }
 
 namespace {
-// An INF-D bound through the session the test holds, with a progress log on its declaration.
+// An INF-D object bound to a declaration the test holds in its session, as a form holds its own, with a
+// progress log on that declaration.
 struct BoundInfd {
     tlx::ComPtr<IDeklaracja2> declaration;
     tlx::ComPtr<IDispatch> object;
@@ -54,11 +56,10 @@ class InfdDriver : public InfdCompany {
 protected:
     BoundInfd Bind(long infd) {
         BoundInfd b;
+        b.declaration = OpenDeclaration(session_.Get(), infd);
+        EXPECT_EQ(b.declaration->AdviseProgress(static_cast<_IProgressEvents*>(b.log.Get())), S_OK);
         b.object = Create(u"TLXDeklaracje.INFD");
         EXPECT_EQ(Put(b.object.Get(), u"DeklId", tlx::Variant::FromLong(infd)), S_OK);
-        // The object is the module's own class, linked into the tests: its bound declaration hears the log.
-        b.declaration = static_cast<CINFD*>(b.object.As<IINFD>().Get())->GetDeklaracja();
-        EXPECT_EQ(b.declaration->AdviseProgress(static_cast<_IProgressEvents*>(b.log.Get())), S_OK);
         return b;
     }
     void AddEmployees(int count) {
@@ -153,8 +154,42 @@ TEST_F(InfdDriver, UserErrorsStopTheRun) {
 }
 
 TEST_F(InfdDriver, AnUnboundObjectFailsWithoutEvents) {
+    const long infd = AddInfd();
+    AddEmployees(1);
+    BoundInfd held = Bind(infd);
+    tlx::ComPtr<IDispatch> unbound = Create(u"TLXDeklaracje.INFD");
+    EXPECT_EQ(Call(unbound.Get(), u"Przelicz", {}), E_POINTER);
+    EXPECT_TRUE(held.log->events.empty());
+    EXPECT_TRUE(Attachments(infd).empty());
+    // The listener hears a bound object's run.
+    ASSERT_EQ(Call(held.object.Get(), u"Przelicz", {}), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_FALSE(held.log->events.empty());
+}
+
+// The object binds the very declaration the caller holds: it hears the run's steps and its failure.
+TEST_F(InfdDriver, TheCallersDeclarationHearsTheProgressAndTheFailure) {
+    const long infd = AddInfd();
+    AddEmployees(1);
+    BoundInfd b = Bind(infd);
+    EXPECT_EQ(static_cast<CINFD*>(b.object.As<IINFD>().Get())->GetDeklaracja().Get(), b.declaration.Get());
+    ASSERT_EQ(Call(b.object.Get(), u"Przelicz", {}), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(b.log->events.back(), u"Completed: Wyliczanie deklaracji INFD zakończone");
+
+    b.log->events.clear();
+    SetRefundStatus(1);
+    EXPECT_EQ(Call(b.object.Get(), u"Przelicz", {}), static_cast<HRESULT>(0x80055E22));
+    EXPECT_EQ(b.log->events, (std::vector<std::u16string>{u"Will: Wyliczanie deklaracji INFD",
+                                                          u"Failed: Błąd wyliczania deklaracji INFD"}));
+}
+
+TEST_F(InfdDriver, AnswersItsClassInfoAsTheOtherCalculatorsDo) {
     tlx::ComPtr<IDispatch> object = Create(u"TLXDeklaracje.INFD");
-    EXPECT_EQ(Call(object.Get(), u"Przelicz", {}), E_POINTER);
+    tlx::ComPtr<IProvideClassInfo> info = object.As<IProvideClassInfo>();
+    ASSERT_TRUE(info);
+    tlx::ComPtr<IProvideClassInfo2> info2 = object.As<IProvideClassInfo2>();
+    ASSERT_TRUE(info2);
+    GUID source{};
+    EXPECT_EQ(info2->GetGUID(GUIDKIND_DEFAULT_SOURCE_DISP_IID, &source), E_FAIL);
 }
 
 // The first form version: the reduction as POMZUS, the end of a fixed-term employment, half time.
