@@ -130,6 +130,13 @@ TEST_F(PayrollRecordsTest, BadKeysAndBadRowsFailWithTheirNames) {
     Variant result;
     Variant notADate = Variant::FromString(u"jutro");
     EXPECT_EQ(CallMethod(employee_.Get(), u"GetEtat", &result, &notADate), DISP_E_TYPEMISMATCH);
+
+    // A stored value of the wrong kind is named with its column, its row and itself.
+    Execute(u"update TLX.PracEtaty set PRE_DataDo = '2024-02-30 00:00:00' where PRE_PreId = 71");
+    ComPtr<IPracownik> broken = Create(u"TLX.Pracownicy", Variant::FromString(u"7")).As<IPracownik>();
+    EXPECT_EQ(broken->GetEtat(Day(2024, 1, 1), Variant::Missing(), record.Out()), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(TakeErrorDescription(),
+              u"Wartość \"2024-02-30 00:00:00\" w kolumnie PRE_DataDo (wiersz PRE_PreId = 71) nie jest datą.");
 }
 
 }  // namespace

@@ -22,36 +22,63 @@ bool PayrollRow::IsNull(std::u16string_view column) const {
 }
 
 namespace {
-Variant Converted(const Variant& value, VARTYPE type) {
-    Variant out;
-    if (value.vt == VT_NULL || value.vt == VT_EMPTY) return out;
-    Check(VariantChangeType(&out, &value, 0, type));
-    return out;
+std::u16string AsText(const Variant& value) {
+    Variant text;
+    if (FAILED(VariantChangeType(&text, &value, 0, VT_BSTR)) || !text.bstrVal) {
+        TakeErrorDescription();
+        return u"?";
+    }
+    return std::u16string(text.bstrVal, SysStringLen(text.bstrVal));
+}
+
+const char16_t* KindName(VARTYPE type) {
+    switch (type) {
+        case VT_I4: return u"liczbą całkowitą";
+        case VT_R8: return u"liczbą";
+        case VT_DATE: return u"datą";
+        case VT_CY: return u"kwotą";
+        default: return u"tekstem";
+    }
 }
 }  // namespace
 
+// A stored value that is not of the kind asked for fails naming its column, its row (by the row's
+// first column, its key) and the value, so that whoever reads it can say what to mend.
+Variant PayrollRow::Converted(std::u16string_view column, VARTYPE type) const {
+    const Variant& value = Value(column);
+    Variant out;
+    if (value.vt == VT_NULL || value.vt == VT_EMPTY) return out;
+    if (HRESULT hr = VariantChangeType(&out, &value, 0, type); FAILED(hr)) {
+        TakeErrorDescription();
+        std::u16string row = columns_->empty() ? u"" : u" (wiersz " + columns_->front() + u" = " + AsText(values_.front()) + u")";
+        Fail(hr, u"Wartość \"" + AsText(value) + u"\" w kolumnie " + std::u16string(column) + row + u" nie jest " +
+                     KindName(type) + u".");
+    }
+    return out;
+}
+
 LONG PayrollRow::Long(std::u16string_view column) const {
-    Variant value = Converted(Value(column), VT_I4);
+    Variant value = Converted(column, VT_I4);
     return value.vt == VT_I4 ? value.lVal : 0;
 }
 
 double PayrollRow::Double(std::u16string_view column) const {
-    Variant value = Converted(Value(column), VT_R8);
+    Variant value = Converted(column, VT_R8);
     return value.vt == VT_R8 ? value.dblVal : 0.0;
 }
 
 DATE PayrollRow::Date(std::u16string_view column) const {
-    Variant value = Converted(Value(column), VT_DATE);
+    Variant value = Converted(column, VT_DATE);
     return value.vt == VT_DATE ? std::floor(value.date) : 0.0;
 }
 
 CY PayrollRow::Money(std::u16string_view column) const {
-    Variant value = Converted(Value(column), VT_CY);
+    Variant value = Converted(column, VT_CY);
     return value.vt == VT_CY ? value.cyVal : CY{0};
 }
 
 std::u16string PayrollRow::Text(std::u16string_view column) const {
-    Variant value = Converted(Value(column), VT_BSTR);
+    Variant value = Converted(column, VT_BSTR);
     return value.vt == VT_BSTR && value.bstrVal ? std::u16string(value.bstrVal, SysStringLen(value.bstrVal))
                                                  : std::u16string();
 }

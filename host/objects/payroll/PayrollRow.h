@@ -1,5 +1,6 @@
 // One row of a payroll table read into memory: its values by column name (compared without regard to
-// ASCII case), with typed readers that take NULL and a missing column as empty, 0 or the empty date.
+// ASCII case), with typed readers that take NULL and a missing column as empty, 0 or the empty date, and
+// fail naming the column, the row and the value when a value is not of the kind read.
 // The payroll objects read their rows once and answer from these copies.
 #pragma once
 
@@ -31,6 +32,8 @@ public:
     void Set(std::u16string_view column, const VARIANT& value);
 
 private:
+    Variant Converted(std::u16string_view column, VARTYPE type) const;
+
     std::shared_ptr<const Columns> columns_;
     std::vector<Variant> values_;
 };
