@@ -1,7 +1,10 @@
 #include "mv_deklaracje/zus/Iwa.h"
 
+#include <optional>
+
 #include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/zus/DiplBuilder.h"
 #include "mv_deklaracje/zus/HostReads.h"
@@ -15,13 +18,26 @@ constexpr char16_t kEmptyMonthText[] =
     u"W roku, za który liczona jest deklaracja IWA, wystąpił co najmniej jeden miesiąc, w którym żaden "
     u"ubezpieczony nie podlegał ubezpieczeniu wypadkowemu.";
 
-// Each employee once: a secondary card stands for its main card.
-constexpr char16_t kEmployeesSql[] =
-    u"SELECT distinct (case when pra_parentid is NULL then pra_praid else pra_parentid end) as pra_praid "
-    u"FROM TLX.PracKod";
+// Every card with the person it belongs to (a secondary card's main card), a person's cards one after
+// another.
+constexpr char16_t kCardsSql[] =
+    u"SELECT Pra_PraID AS Karta, (case when pra_parentid is NULL then pra_praid else pra_parentid end) AS Osoba "
+    u"FROM TLX.PracKod ORDER BY Osoba, Karta";
 
 // The declaration's field holding the form's KEDU document.
 constexpr char16_t kDocumentField[] = u"Dokument";
+
+// The card as a message names it: its code and the name of its latest record, or its code alone, or its
+// id when even that cannot be read.
+std::u16string DescribeCard(IPracownik* card, LONG id) {
+    for (auto member : {&IPracownikDane::get_PracownikTekst, &IPracownikDane::get_Kod}) {
+        tlx::Bstr text;
+        if (SUCCEEDED((static_cast<IPracownikDane*>(card)->*member)(text.Out())) && text.Length() != 0)
+            return std::u16string(text.View());
+        tlx::TakeErrorDescription();
+    }
+    return FormatString(u"id %ld", static_cast<long>(id));
+}
 
 }  // namespace
 
@@ -112,24 +128,39 @@ void CIWA::CountEmployees() {
     tlx::ComPtr<Recordset> rows;
     CheckHost(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), rows.OutVoid()));
     if (!rows) RaiseHResult(E_POINTER);
-    CheckHost(rows->Open(tlx::Variant::FromString(kEmployeesSql), tlx::Variant::FromDispatch(connection.Get()),
+    CheckHost(rows->Open(tlx::Variant::FromString(kCardsSql), tlx::Variant::FromDispatch(connection.Get()),
                          adOpenForwardOnly, adLockReadOnly, adCmdText));
     LONG year = 0;
     CheckHost(RequireDeclaration()->get_Rok(&year));
+    std::optional<CIwaEmployeePass> person;
+    long personId = 0;
     for (;;) {
         VARIANT_BOOL eof = VARIANT_TRUE;
         CheckHost(rows->get_EOF(&eof));
         if (eof) break;
-        tlx::ComPtr<Fields> fields;
-        CheckHost(rows->get_Fields(fields.Out()));
-        tlx::ComPtr<Field> field;
-        CheckHost(fields->get_Item(tlx::Variant::FromLong(0), field.Out()));
-        tlx::Variant id;
-        CheckHost(field->get_Value(id.Out()));
-        CIwaEmployeePass(OpenEmployeeInNewSession(VariantToLongOr(id.Detach(), 0)).Get(), year, counts_).Run();
+        const long card = VariantToLongOr(ReadRecordsetValue(rows.Get(), u"Karta").Detach(), 0);
+        const long owner = VariantToLongOr(ReadRecordsetValue(rows.Get(), u"Osoba").Detach(), 0);
+        if (!person || owner != personId) {
+            person.emplace(year, counts_);
+            personId = owner;
+        }
+        CountCard(*person, card);
         CheckHost(rows->MoveNext());
     }
     CheckHost(rows->Close());
+}
+
+// A failure while a card is counted names the card, so that the user knows whose data to mend.
+void CIWA::CountCard(CIwaEmployeePass& person, LONG id) {
+    tlx::ComPtr<IPracownik> card = OpenEmployeeInNewSession(id);
+    try {
+        person.Run(card.Get());
+    } catch (const ComError& e) {
+        std::u16string cause = e.Description();
+        if (cause.empty()) cause = FormatString(u"błąd 0x%08lX", static_cast<unsigned long>(e.Code()));
+        RaiseComError(e.Code(), u"Nie można policzyć deklaracji IWA dla pracownika " + DescribeCard(card.Get(), id) +
+                                    u": " + cause);
+    }
 }
 
 void CIWA::WriteResults() {

@@ -1,6 +1,7 @@
 // The IWA calculator: fills the KEDU document of a yearly ZUS IWA declaration with the payer block, the
 // average number of persons insured against accidents at work, the number of persons injured and the
-// payer's address, counting every employee of the company from the host's payroll.
+// payer's address, counting every person of the company, over each of his cards, from the host's
+// payroll.
 //
 // States: no declaration before the first Przelicz; each Przelicz attaches its declaration (without a
 // reference; the calling form keeps it alive) and starts from zero counts and a new configuration.
@@ -35,6 +36,7 @@ private:
     tlx::ComPtr<IKeduBlok> Block(const char16_t* name) const;
     void Initialise();
     void CountEmployees();
+    void CountCard(CIwaEmployeePass& person, LONG id);
     void WriteResults();
     [[noreturn]] static void RaiseEmptyMonth();
 

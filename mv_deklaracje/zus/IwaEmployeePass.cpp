@@ -63,12 +63,12 @@ tlx::ComPtr<IPracEtat> RecordAt(IPracownik* employee, const CDate& day) {
 
 }  // namespace
 
-CIwaEmployeePass::CIwaEmployeePass(IPracownik* employee, int year, Counts& counts)
-    : employee_(employee), year_(year), counts_(counts) {
-    if (!employee_) RaiseHResult(E_POINTER);
-}
+CIwaEmployeePass::CIwaEmployeePass(int year, Counts& counts) : year_(year), counts_(counts) {}
 
-void CIwaEmployeePass::Run() {
+void CIwaEmployeePass::Run(IPracownik* card) {
+    if (!card) RaiseHResult(E_POINTER);
+    employee_ = tlx::ComPtr<IPracownik>(card);
+    absences_.Reset();
     if (!QualifiesForYear()) return;
     absences_ = RequireHostLink<IPracownikDane>(employee_.Get(), &IPracownikDane::get_DaneKadrowe);
     tlx::ComPtr<ICollection> payouts = RequireHostLink<IPracownikDane>(employee_.Get(), &IPracownikDane::get_Wyplaty);
@@ -308,7 +308,6 @@ bool CIwaEmployeePass::ContinuesChainFromBeforeYear(INieobecnosc* absence) {
 
 void CIwaEmployeePass::RaiseLoop(const char16_t* what, const CDate& from) {
     const LONG id = ReadHost<IPracownikDane>(employee_.Get(), &IPracownikDane::get_ID);
-    RaiseComError(E_FAIL, FormatString(u"Nie można policzyć deklaracji IWA: %s (id %ld) wskazują na siebie nawzajem "
-                                       u"od dnia %s; popraw daty zapisów.",
+    RaiseComError(E_FAIL, FormatString(u"%s (id %ld) wskazują na siebie nawzajem od dnia %s; popraw daty zapisów.",
                                        what, static_cast<long>(id), from.FormatSql().Str().c_str()));
 }

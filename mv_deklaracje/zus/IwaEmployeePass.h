@@ -1,6 +1,8 @@
-// One employee's share of the IWA count of a year: whether he belongs to the year at all (his records
-// and contracts), in which months his payouts make him an insured person subject to accident
-// insurance, and whether an accident at work makes him one of the year's injured persons.
+// One person's share of the IWA count of a year, over each of his cards (his main card and its
+// secondary cards): whether a card belongs to the year at all (its records and contracts), in which
+// months its payouts make him an insured person subject to accident insurance, and whether an accident
+// at work makes him one of the year's injured persons. A month counts once for the person, and he is
+// injured at most once, whichever cards bring them.
 #pragma once
 
 #include <array>
@@ -17,13 +19,13 @@ public:
         double injured = 0.0;
     };
 
-    CIwaEmployeePass(IPracownik* employee, int year, Counts& counts);
+    CIwaEmployeePass(int year, Counts& counts);
     CIwaEmployeePass(const CIwaEmployeePass&) = delete;
     CIwaEmployeePass& operator=(const CIwaEmployeePass&) = delete;
 
-    // Adds the employee's months and injury to the counts. Host failures are raised; what was added
-    // before a failure stays.
-    void Run();
+    // Adds the months and the injury that one card of the person brings and that his cards before it
+    // did not. Host failures are raised; what was added before a failure stays.
+    void Run(IPracownik* card);
 
 private:
     // Stage 1: a record overlapping the year, accident insurance not ended before it, or an
@@ -43,10 +45,10 @@ private:
     bool ContinuesChainFromBeforeYear(INieobecnosc* absence);
     [[noreturn]] void RaiseLoop(const char16_t* what, const CDate& from);
 
-    tlx::ComPtr<IPracownik> employee_;
+    tlx::ComPtr<IPracownik> employee_;  // the card being counted
     int year_;
     Counts& counts_;
     tlx::ComPtr<IPracKadry> absences_;
-    std::array<bool, 12> monthDone_{};
+    std::array<bool, 12> monthDone_{};  // the person's, over all his cards
     bool accident_ = false;
 };

@@ -394,6 +394,55 @@ TEST_F(IwaTest, ARecordChainThatPointsBackEndsWithAnError) {
     EXPECT_TRUE(Fired({u"Błąd wyliczania deklaracji IWA"}));
 }
 
+TEST_F(IwaTest, EveryCardOfAPersonCountsAndThePersonOnceAMonth) {
+    Employee(1);
+    for (int month = 1; month <= 11; ++month) Payout(1, month, 50.0);
+    // Person 2 left in 2021; his secondary card 3 holds an accident-insured contract of the whole year.
+    const std::u16string left = u"'2021-06-30 00:00:00'";
+    Employee(2, u"'2019-01-01 00:00:00'", left, u", PRE_UBZDataWyrej", u", " + left);
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_ParentID, Pra_Kod) values (3, 2, 'P2/1')");
+    Record(3, 30, u"'2023-01-01 00:00:00'", u"NULL");
+    Execute(u"insert into TLX.Umowy (UMW_PraId, UMW_DataOd, UMW_DataDo, UMW_UBZTyuId) values "
+            u"(3, '2023-01-01 00:00:00', '2023-12-31 00:00:00', 411)");
+    Payout(3, 12, 10.0, 2);
+    ASSERT_EQ(Calculate(), S_OK) << "December counts through the secondary card: " << Utf16ToUtf8(error_);
+
+    // Employed again all year and paid on both cards every month, with an accident at work on each: one
+    // person, counted once a month and injured once.
+    Execute(u"update TLX.PracEtaty set PRE_DataDo = NULL, PRE_ZatrudnionyDo = NULL, PRE_UBZDataWyrej = NULL "
+            u"where PRE_PreId = 20");
+    for (int month = 1; month <= 12; ++month) {
+        Payout(2, month, 20.0);
+        Payout(3, month, 10.0, 2);
+    }
+    Payout(1, 12, 50.0);
+    Absence(2, 1, Day(kYear, 3, 1), Day(kYear, 3, 5));
+    Absence(3, 1, Day(kYear, 6, 1), Day(kYear, 6, 5), 3);
+    ASSERT_EQ(Calculate(), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(Counts(), u"2/1");
+}
+
+TEST_F(IwaTest, ABrokenRecordIsNamedWithItsEmployeeAndValue) {
+    Employee(1);
+    PayoutsAllYear(1);
+    Employee(2);
+    PayoutsAllYear(2);
+    const struct {
+        const char16_t* set;
+        const char16_t* value;
+    } cases[] = {{u"PRE_DataDo = '2023-02-30 00:00:00'", u"\"2023-02-30 00:00:00\" w kolumnie PRE_DataDo"},
+                 {u"PRE_ZatrudnionyOd = 'abc'", u"\"abc\" w kolumnie PRE_ZatrudnionyOd"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(Utf16ToUtf8(c.set));
+        Execute(u"update TLX.PracEtaty set PRE_DataDo = NULL, PRE_ZatrudnionyOd = PRE_DataOd where PRE_PreId = 20");
+        Execute(u"update TLX.PracEtaty set " + std::u16string(c.set) + u" where PRE_PreId = 20");
+        EXPECT_EQ(Calculate(), static_cast<HRESULT>(0x80020005));
+        for (const char16_t* part : {u"Nie można policzyć deklaracji IWA dla pracownika P2", c.value, u"PRE_PreId = 20"})
+            EXPECT_NE(error_.find(part), std::u16string::npos) << Utf16ToUtf8(part) << " in " << Utf16ToUtf8(error_);
+        EXPECT_TRUE(Fired({u"Błąd wyliczania deklaracji IWA"}));
+    }
+}
+
 TEST_F(IwaTest, TheServiceWithoutACalculation) {
     auto iwa = Create(u"TLXDeklaracje.IWA").As<IIWA>();
     ASSERT_TRUE(iwa);
