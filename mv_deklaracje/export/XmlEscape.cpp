@@ -26,6 +26,11 @@ CBstr EscapeXmlText(const CBstr& text, bool /*variant*/) {
             case u'<': out += u"&lt;"; continue;
             case u'>': out += u"&gt;"; continue;
             case u'"': out += u"&quot;"; continue;
+            // A reader turns a raw tab or line break of an attribute value into a blank (and a raw CR LF
+            // of element content into LF): as references they read back as stored, and a file stays one line.
+            case u'\t': out += u"&#9;"; continue;
+            case u'\n': out += u"&#10;"; continue;
+            case u'\r': out += u"&#13;"; continue;
             default: break;
         }
         if (IsHighSurrogate(c)) {

@@ -4,9 +4,10 @@
 
 #include "mv_deklaracje/core/Bstr.h"
 
-// The text with `&`, `<`, `>` and `"` written as entity references and every character XML cannot
-// carry (control characters other than tab, line feed and carriage return, unpaired surrogates,
-// U+FFFE and U+FFFF) left out. Every other character stays as it is: the export file is written in
+// The text with `&`, `<`, `>` and `"` written as entity references, tab, line feed and carriage return
+// as the character references `&#9;`, `&#10;` and `&#13;` (so that a value reads back as stored and
+// a document stays on one line), and every character XML cannot carry (the other control characters,
+// unpaired surrogates, U+FFFE and U+FFFF) left out. Every other character stays as it is: the export file is written in
 // UTF-8, so letters of any alphabet need no treatment. `variant` is the form the KEDU writers ask for;
 // both forms give the same text.
 CBstr EscapeXmlText(const CBstr& text, bool variant = false);

@@ -85,7 +85,7 @@ TEST(XmlEscape, LettersOfEveryAlphabetStayAsTheyAre) {
 
 TEST(XmlEscape, DropsWhatXmlCannotCarry) {
     const std::u16string text{u'a', 0x01, u'\t', u'b', 0x1F, u'\r', u'\n', 0xFFFF, 0xD800, u'c', 0xDC00};
-    EXPECT_EQ(EscapeXmlText(CBstr(text)), u"a\tb\r\nc");
+    EXPECT_EQ(EscapeXmlText(CBstr(text)), u"a&#9;b&#13;&#10;c");
 }
 
 TEST_F(ExportFileTest, WritesUtf8LinesEndedByCrLf) {

@@ -228,3 +228,77 @@ TEST_F(InfdRemoteExport, ARemoteOperatorsFilesAreCopiedAndTheLocalOnesRemoved) {
     EXPECT_EQ(ReadFile(target / "infdp_03-2024_80010112345.xml"), Golden("infdp_v3.xml"));
     for (const std::string& name : Listing(target)) EXPECT_FALSE(fs::exists(fs::temp_directory_path() / name)) << name;
 }
+
+namespace {
+// The value of attribute `name` of the first element `element` of a document, read by the XML parser.
+std::u16string ParsedAttribute(const std::string& bytes, const char16_t* element, const char16_t* name) {
+    tlx::ComPtr<IXMLDOMDocument2> doc;
+    EXPECT_EQ(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument2, doc.OutVoid()),
+              S_OK);
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    EXPECT_EQ(doc->loadXML(tlx::Bstr(tlx::Utf8ToUtf16(bytes)).Get(), &ok), S_OK);
+    if (!ok) return u"(not parsed)";
+    tlx::ComPtr<IXMLDOMNode> node;
+    if (doc->selectSingleNode(tlx::Bstr(std::u16string(u"//") + element).Get(), node.Out()) != S_OK || !node)
+        return u"(no element)";
+    tlx::Variant value;
+    EXPECT_EQ(node.As<IXMLDOMElement>()->getAttribute(tlx::Bstr(name).Get(), value.Out()), S_OK);
+    return value.vt == VT_BSTR && value.bstrVal ? std::u16string(value.bstrVal) : u"(no attribute)";
+}
+}  // namespace
+
+// Line breaks, tabs, XML's special characters, Polish letters and characters beyond the BMP in the
+// company's and the employee's texts reach the files as references or UTF-8 and read back unchanged;
+// every file stays one line.
+TEST_F(InfdExportTest, HostileTextsReadBackUnchangedThroughTheParser) {
+    const std::u16string crLf = u"Długa\r\n7", lineFeed = u"Nowy\nŚwiat", tab = u"a\tb", special = u"& < > \" '",
+                         polish = u"Zażółć gęślą jaźń", astral = u"\U0001F600 \U00020BB7";
+    const struct {
+        bool attachment;
+        const char16_t* field;
+        const std::u16string& value;
+        const char16_t* element;
+        const char16_t* attribute;
+    } cases[] = {
+        {false, u"SKRNAZWPRACODAWCY", crLf, u"daneEwidencyjne", u"skroconaNazwaPracodawcy"},
+        {false, u"MIASTO", special, u"adres", u"miejscowosc"},
+        {false, u"ULICA", lineFeed, u"adres", u"ulica"},
+        {false, u"NRDOMU", tab, u"adres", u"nrDomu"},
+        {false, u"EMAIL", astral, u"kontakt", u"email"},
+        {true, u"NAZWISKO", crLf, u"daneEwidencyjne", u"nazwisko"},
+        {true, u"IMIE1", tab, u"daneEwidencyjne", u"imie1"},
+        {true, u"ZAWOD", special, u"daneEwidencyjne", u"zawod"},
+        {true, u"ULICA", lineFeed, u"adres", u"ulica"},
+        {true, u"MIASTO", polish, u"adres", u"miejscowosc"},
+        {true, u"GMINA", astral, u"adres", u"gmina"},
+    };
+    const long infd = Prepare(3);
+    {
+        tlx::ComPtr<ISession> session = FreshSession();
+        tlx::ComPtr<IDeklaracja2> main = OpenDeclaration(session.Get(), infd);
+        tlx::ComPtr<IDispatch> children;
+        ASSERT_EQ(main->get_Deklaracje(children.Out()), S_OK);
+        for (const auto& c : cases) {
+            if (!c.attachment) {
+                ASSERT_EQ(Put(main.Get(), c.field, tlx::Variant::FromString(c.value)), S_OK);
+                continue;
+            }
+            for (LONG i = 0; i < 2; ++i) {
+                tlx::ComPtr<IDispatch> child;
+                ASSERT_EQ(children.As<ICollection>()->Item(tlx::Variant::FromLong(i), child.Out()), S_OK);
+                ASSERT_EQ(Put(child.Get(), c.field, tlx::Variant::FromString(c.value)), S_OK);
+            }
+        }
+        ASSERT_EQ(session->SaveChanges(), S_OK) << tlx::Utf16ToUtf8(LastError());
+    }
+    ASSERT_EQ(Export(u"ExportToSOD", infd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    for (const char* name : {"infd_03-2024.xml", "infdp_03-2024_80010112345.xml", "infdp_03-2024_00000000001.xml"}) {
+        SCOPED_TRACE(name);
+        const std::string bytes = ReadFile(folder_ / name);
+        EXPECT_EQ(bytes.find_first_of("\r\n\t"), bytes.size() - 2) << "one line, then CR LF";
+        for (const auto& c : cases) {
+            if (c.attachment != (std::string(name) != "infd_03-2024.xml")) continue;
+            EXPECT_EQ(ParsedAttribute(bytes, c.element, c.attribute), c.value) << tlx::Utf16ToUtf8(c.field);
+        }
+    }
+}
