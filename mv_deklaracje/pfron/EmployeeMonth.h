@@ -58,8 +58,11 @@ struct Payout {
 class EmployeeMonthSource {
 public:
     virtual ~EmployeeMonthSource() = default;
-    // The record valid at `day`, or null when the employee has none.
+    // The record valid at `day`, or null when the employee has none. For a day in a gap between records,
+    // or after the last one, the host answers the latest record begun before the day.
     virtual const EmploymentRecord* RecordAt(CDate day) = 0;
+    // The first record whose validity begins after `day`, or null when none does.
+    virtual const EmploymentRecord* RecordBegunAfter(CDate day) = 0;
     virtual const std::vector<Absence>& Absences() = 0;
     virtual const std::vector<Payout>& Payouts() = 0;
     virtual const std::vector<DatedEntry>& DatedEntries() = 0;

@@ -97,14 +97,30 @@ EmploymentRecord HostEmployeeMonth::ReadRecord(IPracEtat* record) {
     return r;
 }
 
+const EmploymentRecord* HostEmployeeMonth::Keep(IPracEtat* record) {
+    const long id = ReadLong(record, &IPracEtat::get_ID);
+    auto found = records_.find(id);
+    if (found == records_.end()) found = records_.emplace(id, ReadRecord(record)).first;
+    return &found->second;
+}
+
 const EmploymentRecord* HostEmployeeMonth::RecordAt(CDate day) {
     tlx::ComPtr<IPracEtat> record = RecordObjectAt(day);
-    if (!record) return nullptr;
-    LONG id = 0;
-    id = ReadLong(record.Get(), &IPracEtat::get_ID);
-    auto found = records_.find(id);
-    if (found == records_.end()) found = records_.emplace(id, ReadRecord(record.Get())).first;
-    return &found->second;
+    return record ? Keep(record.Get()) : nullptr;
+}
+
+// The card's records come in start order: the first that begins after the day is the one.
+const EmploymentRecord* HostEmployeeMonth::RecordBegunAfter(CDate day) {
+    tlx::ComPtr<ICollection> history;
+    CheckHost(employee_->get_historia(history.Out()));
+    for (CCollectionEnumerator<IPracEtat> each(Require(history)); auto record = each.Current(); each.MoveNext()) {
+        tlx::ComPtr<IOkres> validity;
+        CheckHost(record->get_OkresWaznosci(validity.Out()));
+        DATE first = 0;
+        CheckHost(Require(validity)->get_DataOd(&first));
+        if (CDate(first) > day) return Keep(record.Get());
+    }
+    return nullptr;
 }
 
 const std::vector<Absence>& HostEmployeeMonth::Absences() {

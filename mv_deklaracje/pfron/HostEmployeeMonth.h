@@ -15,6 +15,7 @@ public:
     HostEmployeeMonth(IPracownik* employee, CDate namesAt);
 
     const EmploymentRecord* RecordAt(CDate day) override;
+    const EmploymentRecord* RecordBegunAfter(CDate day) override;
     const std::vector<Absence>& Absences() override;
     const std::vector<Payout>& Payouts() override;
     const std::vector<DatedEntry>& DatedEntries() override;
@@ -28,6 +29,8 @@ public:
 
 private:
     EmploymentRecord ReadRecord(IPracEtat* record);
+    // The record kept for the host's record object, read on first sight.
+    const EmploymentRecord* Keep(IPracEtat* record);
 
     tlx::ComPtr<IPracownik> employee_;
     CDate namesAt_;

@@ -50,16 +50,38 @@ int InfdWorkingTime::MarkedDays(EmployeeMonthSource& employee, CDate from, CDate
     return marked;
 }
 
+// A record the walk needs: one the host cannot read fails naming the employee and the day, and no record
+// at all fails as E_POINTER.
+const EmploymentRecord* InfdWorkingTime::ReadRecord(EmployeeMonthSource& employee, CDate day, bool begunAfter) {
+    const EmploymentRecord* record = nullptr;
+    try {
+        record = begunAfter ? employee.RecordBegunAfter(day) : employee.RecordAt(day);
+    } catch (const ComError& e) {
+        RaiseComError(e.Code(), u"Nie można odczytać zapisu historycznego pracownika " + employee.Name().Str() +
+                                    u" na dzień " + day.FormatSql().Str() + u": " + e.Description());
+    }
+    if (!record && !begunAfter) {
+        RaiseComError(E_POINTER, u"Brak zapisu historycznego pracownika " + employee.Name().Str() + u" na dzień " +
+                                  day.FormatSql().Str());
+    }
+    return record;
+}
+
 InfdWorkingTime::Sums InfdWorkingTime::Calculate(EmployeeMonthSource& employee, CDate terminationDate) {
     Sums sums{};
     const CDate periodEnd(static_cast<int>(month_) + 1, 0, static_cast<int>(year_));
     const long monthIndex = year_ * 12 + month_;
     CDate cur(static_cast<int>(month_), 1, static_cast<int>(year_));
-    for (;;) {
-        const EmploymentRecord* record = employee.RecordAt(cur);
-        if (!record) {
-            RaiseComError(E_POINTER, u"Brak zapisu historycznego pracownika " + employee.Name().Str() + u" na dzień " +
-                                      cur.FormatSql().Str());
+    // Every pass moves `cur` forward, so the walk ends within the month's days.
+    while (cur <= periodEnd) {
+        const EmploymentRecord* record = ReadRecord(employee, cur, false);
+        if (LastDay(record->validity) < cur) {
+            // A day in a gap between records (or after the last one), for which the host answers the
+            // record before: not employed. The walk goes on at the next record begun inside the month.
+            const EmploymentRecord* next = ReadRecord(employee, cur, true);
+            if (!next || next->validity.first > periodEnd) break;
+            cur = next->validity.first;
+            continue;
         }
         const DayPeriod& employment = record->employment;
         CDate end = LastDay(record->validity);
@@ -68,7 +90,6 @@ InfdWorkingTime::Sums InfdWorkingTime::Calculate(EmployeeMonthSource& employee, 
             end = periodEnd;
             lastWindow = true;
         }
-        if (end < cur) break;  // the record does not move the window forward (or the month is done)
         if (!employment.first.IsEmpty() && cur <= employment.first && employment.first <= end) cur = employment.first;
         const CDate employmentEnd = LastDay(employment);
         if (cur <= employmentEnd && employmentEnd <= end) end = employmentEnd;

@@ -2,7 +2,8 @@
 // full-time month, split by degree of disability and by days marked in the employee's calendar.
 //
 // The month is walked in windows: each is a stretch in which one dated record stays valid, cut at the
-// employment's start and end and at the termination date of the month-end record. A window's days of
+// employment's start and end and at the termination date of the month-end record. Days in a gap between
+// records are not employed; the walk goes on at the next record begun inside the month. A window's days of
 // employment covered by at least one marked entry count on the marked side, each day once; the others
 // on the unmarked side.
 #pragma once
@@ -44,6 +45,8 @@ private:
     // The sum a window's days go to, or -1 when the status and degree count nowhere.
     int FieldFor(bool marked, long degree) const;
     int MarkedDays(EmployeeMonthSource& employee, CDate from, CDate to);
+    // The record valid at `day`, or (`begunAfter`) the first begun after it, which may be null.
+    static const EmploymentRecord* ReadRecord(EmployeeMonthSource& employee, CDate day, bool begunAfter);
 
     long year_;
     long month_;

@@ -212,3 +212,22 @@ TEST_F(InfdCalculation, TheFirstVersionWritesTheEndDateAndPomzus) {
     EXPECT_EQ(Field(a, u"PODSTZATRUDNIENIA"), u"2") << "title 0210: a homeworker";
     EXPECT_EQ(Field(a, u"NORMZNACZNY"), u"0,323") << "20 of 31 days at half time";
 }
+
+// Employed to 10 March, then again from the 21st under a new record: 21 of the month's 31 days count.
+TEST_F(InfdCalculation, ARehireWithinTheMonthCountsTheDaysOfBothRecords) {
+    const long infd = AddInfd(3);
+    EmployeeRow e;
+    e.degree = 3;
+    AddPaidEmployee(e);
+    Execute(u"CREATE TEMP TABLE Ponownie AS SELECT * FROM TLX.PracEtaty WHERE PRE_PreId = 10");
+    Execute(u"UPDATE TLX.PracEtaty SET PRE_DataDo = '2024-03-10 00:00:00', PRE_ZatrudnionyDo = '2024-03-10 00:00:00' "
+            u"WHERE PRE_PreId = 10");
+    Execute(u"UPDATE Ponownie SET PRE_PreId = 11, PRE_DataOd = '2024-03-21 00:00:00', "
+            u"PRE_ZatrudnionyOd = '2024-03-21 00:00:00'");
+    Execute(u"INSERT INTO TLX.PracEtaty SELECT * FROM Ponownie");
+
+    ASSERT_EQ(Calculate(infd), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::vector<long> attachments = Attachments(infd);
+    ASSERT_EQ(attachments.size(), 1u);
+    EXPECT_EQ(Field(attachments[0], u"NORMSZNACZNY"), u"0,677");
+}

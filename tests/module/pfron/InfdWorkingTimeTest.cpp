@@ -96,6 +96,58 @@ TEST(InfdWorkingTime, ARecordThatEndsBeforeTheWindowEndsTheWalk) {
     EXPECT_EQ(NonZero(time.Calculate(e, CDate())), Fields{});
 }
 
+namespace {
+// Significant degree, employed and valid to 10 March 2024, then again from the 21st.
+TableEmployee RehiredOnThe21st() {
+    TableEmployee e = FullTime(3);
+    e.records[0].validity = Span(D(2020, 1, 1), D(2024, 3, 10));
+    e.records[0].employment = Span(D(2020, 1, 1), D(2024, 3, 10));
+    EmploymentRecord again = e.records[0];
+    again.id = 2, again.validity = From(D(2024, 3, 21)), again.employment = From(D(2024, 3, 21));
+    e.records.push_back(again);
+    return e;
+}
+
+// An employee whose records from `failingFrom` on cannot be read.
+class UnreadableFrom : public TableEmployee {
+public:
+    CDate failingFrom;
+    const EmploymentRecord* RecordAt(CDate day) override {
+        if (day >= failingFrom) RaiseComError(E_FAIL, u"Błąd odczytu zapisu.");
+        return TableEmployee::RecordAt(day);
+    }
+};
+}  // namespace
+
+// Days in a gap between records are not employed; the walk goes on at the next record of the month.
+TEST(InfdWorkingTime, AGapOrARehireWithinTheMonthKeepsTheLaterDays) {
+    TableEmployee rehired = RehiredOnThe21st();
+    EXPECT_EQ(NonZero(InfdWorkingTime(2024, 3, 2).Calculate(rehired, CDate())), (Fields{{u"NORMZNACZNY", u"0,677"}}))
+        << "10 + 11 of 31 days";
+
+    // The same gap in the records while the employment goes on: the days of the gap still do not count.
+    TableEmployee gap = RehiredOnThe21st();
+    gap.records[0].employment = From(D(2020, 1, 1));
+    gap.records[1].employment = From(D(2020, 1, 1));
+    EXPECT_EQ(NonZero(InfdWorkingTime(2024, 3, 2).Calculate(gap, CDate())), (Fields{{u"NORMZNACZNY", u"0,677"}}));
+
+    // A record begun after the month does not carry the walk back into it.
+    TableEmployee later = RehiredOnThe21st();
+    later.records[1].validity = From(D(2024, 4, 2));
+    EXPECT_EQ(NonZero(InfdWorkingTime(2024, 3, 2).Calculate(later, CDate())), (Fields{{u"NORMZNACZNY", u"0,323"}}));
+}
+
+TEST(InfdWorkingTime, ARecordThatCannotBeReadNamesTheEmployeeAndTheDay) {
+    UnreadableFrom e;
+    static_cast<TableEmployee&>(e) = RehiredOnThe21st();
+    e.failingFrom = D(2024, 3, 21);
+    InfdWorkingTime time(2024, 3, 2);
+    EXPECT_EQ(ComBoundary([&] { (void)time.Calculate(e, CDate()); }), E_FAIL);
+    EXPECT_EQ(tlx::TakeErrorDescription(),
+              u"Nie można odczytać zapisu historycznego pracownika [P001] Jan Kowalski na dzień 2024-03-21: Błąd "
+              u"odczytu zapisu.");
+}
+
 TEST(InfdWorkingTime, AZeroDenominatorNamesTheEmployee) {
     TableEmployee e = FullTime(3, 1, 0);
     InfdWorkingTime time(2024, 4, 2);

@@ -24,6 +24,11 @@ public:
         }
         return found;
     }
+    const EmploymentRecord* RecordBegunAfter(CDate day) override {
+        for (const EmploymentRecord& r : records)
+            if (r.validity.first > day) return &r;
+        return nullptr;
+    }
     const std::vector<Absence>& Absences() override { return absences; }
     const std::vector<Payout>& Payouts() override { return payouts; }
     const std::vector<DatedEntry>& DatedEntries() override { return entries; }
