@@ -44,9 +44,18 @@ function WypelnijPracodawce()
     dokument.NRPFRON = KonfigValue('NumerPracodawcyPFRON');
 }
 
+// Okres sprawozdawczy (MM-RRRR) z miesiąca i roku deklaracji: ten sam tekst zapisuje przeliczenie.
+function OkresSprawozdawczy()
+{
+    var miesiac = Number(dokument.Miesiac);
+    return (miesiac < 10 ? '0' : '') + miesiac + '-' + Number(dokument.Rok);
+}
+
 function OnCalculate()
 {
     WypelnijPracodawce();
+    // Formularze w wersjach 1 i 2 wymagają okresu już przy zapisie przed przeliczeniem.
+    dokument.OKRESSPRAWOZDAWCZY = OkresSprawozdawczy();
     try {
         dokument.Session.Save();
         var infd = dokument.Session.CreateObject('TLXDeklaracje.INFD');

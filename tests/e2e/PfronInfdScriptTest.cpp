@@ -67,4 +67,22 @@ TEST_F(PfronInfdScript, TheInfdOfMarchWithItsAttachmentsAndFiles) {
     EXPECT_NE(main.find("skroconaNazwaPracodawcy=\"Przykładowa Sp. z o.o.\""), std::string::npos) << main;
 }
 
+// A new INF-D of every form version is calculated by its form and saved: nothing the calculation fills
+// is demanded by the save before it.
+TEST_F(PfronInfdScript, ANewInfdOfEveryVersionIsCalculatedAndSaved) {
+    ASSERT_EQ(RunScript("for (var wersja = 1; wersja <= 3; ++wersja) {\n"
+                        "    var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                        "    d.TypDeklar = 300; d.Wersja = wersja; d.Rok = 2024; d.Miesiac = 3;\n"
+                        "    d.DATAWYPELNIENIA = new Date(2024, 3, 10);\n"
+                        "    d.RODZAJINFORMACJI = 'Z';\n"
+                        "    d.Policz();\n"
+                        "    Session.Save();\n"
+                        "    var w = Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje', String(d.ID));\n"
+                        "    print(wersja, w.OKRESSPRAWOZDAWCZY, w.LICZBAINFDP, w.Deklaracje.Count);\n"
+                        "}\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_, "1 03-2024 4 4\n2 03-2024 4 4\n3 03-2024 4 4\n");
+}
+
 }  // namespace
