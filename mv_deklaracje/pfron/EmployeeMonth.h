@@ -38,7 +38,7 @@ struct PayoutComponent {
     long definitionKind = 0;  // 1 marks a component that counts
     LONGLONG amount = 0;      // currency count (ten-thousandths)
     long category = 0;        // 2: wages reduced by the employer's contributions
-    long componentKind = 0;   // 331: paid with its own deductions
+    long benefitCode = 0;     // the benefit code it is paid under (331: sick pay); 0 without one
     std::array<LONGLONG, 6> deductions{};  // currency counts of the type's six deductions
 };
 

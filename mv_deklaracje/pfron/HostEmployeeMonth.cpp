@@ -41,9 +41,12 @@ PayoutComponent ReadComponent(IWypElement* element) {
     tlx::ComPtr<IWypElementDane> definition;
     CheckHost(element->get_Dane(definition.Out()));
     component.definitionKind = ReadLong(Require(definition), &IWypElementDane::get_Rodzaj);
-    // The host keeps one code for an element's kind: it is both the category and the component kind.
+    // The category and the benefit code are two values of the host: a category-2 wage may be paid under
+    // a benefit code too.
     component.category = ReadLong(definition.Get(), &IWypElementDane::get_RodzajSkladnika);
-    component.componentKind = component.category;
+    tlx::ComPtr<IKodSwiadczenia> benefit;
+    CheckHost(definition->get_KodPrzerwy(benefit.Out()));
+    if (benefit) component.benefitCode = ReadLong(benefit.Get(), &IKodSwiadczenia::get_Kod);
     CY amount{};
     CheckHost(element->get_Kwota(&amount));
     component.amount = amount.int64;

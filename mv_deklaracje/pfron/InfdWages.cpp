@@ -13,7 +13,7 @@ InfdWages InfdWages::Sum(const std::vector<Payout>& payouts, long year, long mon
         for (const PayoutComponent& c : payout.components) {
             if (c.definitionKind != 1) continue;
             const bool reduced = c.category == kCategoryReduced;
-            const bool own = c.componentKind == kComponentOwnDeductions;
+            const bool own = c.benefitCode == kSickPayBenefitCode;
             if (!reduced && !own) continue;
             wages.earned += Zloty(c.amount);
             if (reduced) {

@@ -15,10 +15,11 @@ struct InfdWages {
     static constexpr double kReductionRateStatus2 = 0.1221;
     static constexpr double kReductionRateStatus3And4 = 0.0976;
     static constexpr long kCategoryReduced = 2;
-    static constexpr long kComponentOwnDeductions = 331;
+    // Sick pay: counted as wages, with its own deductions.
+    static constexpr long kSickPayBenefitCode = 331;
 
     // Sums the counting components of the payouts of the month; a component of category 2 that is
-    // also of kind 331 has its deductions counted under both rules, as the form's rule has it.
+    // also paid under benefit code 331 has its deductions counted under both rules, as the form's rule has it.
     static InfdWages Sum(const std::vector<Payout>& payouts, long year, long month);
     // The reduction scaled by the refund status and the degree of disability at the month's end.
     void ApplyRefundStatus(long refundStatus, long disabilityDegree);

@@ -17,7 +17,7 @@ TEST_F(InfdCalculation, AnAttachmentWorkedByHand) {
     AddEmployee(e);
     const long payout = AddPayout(e.id, 2024, 3);
     AddElement(payout, 1, u"4000", 2, {u"100", u"200", u"300", u"0", u"50", u"10"});
-    AddElement(payout, 2, u"400", 331, {u"40", u"0", u"0", u"0", u"0", u"0"});
+    AddElement(payout, 2, u"400", 0, {u"40", u"0", u"0", u"0", u"0", u"0"}, 331);
     AddMarkedEntry(e.id, u"2024-03-01", u"2024-03-10");
 
     ASSERT_EQ(Calculate(infd), S_OK) << tlx::Utf16ToUtf8(LastError());
@@ -40,6 +40,26 @@ TEST_F(InfdCalculation, AnAttachmentWorkedByHand) {
     EXPECT_EQ(Field(infd, u"LICZBAINFDP"), u"1");
     EXPECT_EQ(Field(infd, u"LICZBAINFDZ"), u"0");
     EXPECT_EQ(Field(infd, u"OKRESSPRAWOZDAWCZY"), u"03-2024");
+}
+
+// The wage step reads the category and the benefit code apart: a category-2 wage paid under benefit
+// code 331 counts under both rules, a category-2 wage without a code as a wage only, and a category that
+// reads 331 without the benefit code is not sick pay.
+TEST_F(InfdCalculation, TheCategoryAndTheBenefitCodeAreReadApart) {
+    const long infd = AddInfd(3);
+    EmployeeRow e;
+    AddEmployee(e);
+    const long payout = AddPayout(e.id, 2024, 3);
+    AddElement(payout, 1, u"1000", 2, {u"10", u"20", u"0", u"0", u"5", u"1"}, 331);
+    AddElement(payout, 1, u"2000", 2, {u"100", u"0", u"0", u"0", u"0", u"0"});
+    AddElement(payout, 2, u"500", 331, {u"50", u"0", u"0", u"0", u"0", u"0"});
+
+    ASSERT_EQ(Calculate(infd), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::vector<long> attachments = Attachments(infd);
+    ASSERT_EQ(attachments.size(), 1u);
+    EXPECT_EQ(Field(attachments[0], u"WYNOSIAGANE"), u"3000.0000");
+    EXPECT_EQ(Field(attachments[0], u"WYNWYPLACONE"), u"2848.0000") << "3000 - (36 + 100) - (5 + 1 + 10)";
+    EXPECT_EQ(Field(attachments[0], u"POMNIEJSZENIA"), u"292.8000") << "3000 × 9.76 %";
 }
 
 namespace {

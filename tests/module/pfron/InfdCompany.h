@@ -56,6 +56,8 @@ protected:
         ModuleClassTest::SetUp();
         Execute(u"INSERT INTO TLX.TypWyplata (TWP_TwpId, TWP_Nazwa, TWP_Kod) VALUES (1, 'Wynagrodzenie', 100), "
                 u"(2, 'Dodatek', 200)");
+        Execute(u"INSERT INTO TLX.KodySwiadczen (Pdz_PdzId, Pdz_Kod, Pdz_Nazwa) VALUES "
+                u"(331, 331, 'Wynagrodzenie za czas niezdolności do pracy')");
         Execute(u"INSERT INTO TLX.TypyOkresow (TOK_TokId, TOK_Nazwa, TOK_Rodzaj) VALUES (1, 'Stanowisko chronione', 1), "
                 u"(2, 'Inny', 0)");
         SetParameter(u"/Program/Płace/Wskaźniki/Najniższe wynagrodzenie", u"2023-07-01", u"3600.00");
@@ -117,13 +119,15 @@ protected:
                 N(kind) + u")");
         return list;
     }
-    // A counting element: its type (1: code 100, 2: code 200), amount, kind code and the six deductions
-    // (the element's amounts 16, 8, 10, 12, 18 and 19).
-    void AddElement(long payout, long type, const char16_t* amount, long kind,
-                    std::array<const char16_t*, 6> deductions = {u"0", u"0", u"0", u"0", u"0", u"0"}) {
+    // A counting element: its type (1: code 100, 2: code 200), amount, category, the six deductions (the
+    // element's amounts 16, 8, 10, 12, 18 and 19) and the benefit code it is paid under (0: none).
+    void AddElement(long payout, long type, const char16_t* amount, long category,
+                    std::array<const char16_t*, 6> deductions = {u"0", u"0", u"0", u"0", u"0", u"0"},
+                    long benefitCode = 0) {
         Execute(u"INSERT INTO TLX.WypElementy (WPE_WplId, WPE_TwpId, WPE_Wartosc, WPE_Rodzaj, WPE_RodzajSkladnika, "
-                u"WPE_Kwota16, WPE_Kwota8, WPE_Kwota10, WPE_Kwota12, WPE_Kwota18, WPE_Kwota19) VALUES (" +
-                N(payout) + u", " + N(type) + u", " + amount + u", 1, " + N(kind) + u", " + deductions[0] + u", " +
+                u"WPE_PdzId, WPE_Kwota16, WPE_Kwota8, WPE_Kwota10, WPE_Kwota12, WPE_Kwota18, WPE_Kwota19) VALUES (" +
+                N(payout) + u", " + N(type) + u", " + amount + u", 1, " + N(category) + u", " +
+                (benefitCode ? N(benefitCode) : u"NULL") + u", " + deductions[0] + u", " +
                 deductions[1] + u", " + deductions[2] + u", " + deductions[3] + u", " + deductions[4] + u", " +
                 deductions[5] + u")");
     }

@@ -9,14 +9,14 @@ using namespace pfron_test;
 namespace {
 constexpr LONGLONG Zl(LONGLONG zloty) { return zloty * 10000; }
 
-PayoutComponent Component(LONGLONG amount, long category, long kind, std::array<LONGLONG, 6> deductions,
+PayoutComponent Component(LONGLONG amount, long category, long benefitCode, std::array<LONGLONG, 6> deductions,
                           long definitionKind = 1) {
     PayoutComponent c;
     c.typeCode = 100;
     c.definitionKind = definitionKind;
     c.amount = amount;
     c.category = category;
-    c.componentKind = kind;
+    c.benefitCode = benefitCode;
     c.deductions = deductions;
     return c;
 }
