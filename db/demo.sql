@@ -378,10 +378,9 @@ UPDATE PracEtaty SET PRE_KodFEP = 2, PRE_FEPOd = '2022-06-01 00:00:00' WHERE PRE
 UPDATE TypyNieobecnosci SET TNB_Kategoria = 200 WHERE TNB_TnbId = 6;
 UPDATE Nieobecnosci SET NBA_Tryb = 3 WHERE NBA_NbaId = 6;
 
--- The PFRON wage kinds of the elements: the basic wage is reduced by the employer's contributions
--- (category 2); sick pay is paid with its own deductions (kind 331).
+-- The PFRON category of the elements: the basic wage is reduced by the employer's contributions
+-- (category 2). Sick pay is known by the benefit code it is paid under (331), not by a category.
 UPDATE WypElementy SET WPE_RodzajSkladnika = 2 WHERE WPE_TwpId = 1;
-UPDATE WypElementy SET WPE_RodzajSkladnika = 331 WHERE WPE_TwpId = 2;
 
 INSERT INTO DokDefinicje (DDf_Klasa, DDf_Symbol, DDf_Nazwa, DDf_Numeracja) VALUES
     (600, 'DEK', 'Deklaracja', '@symbol/@numer/@rok_kal');
