@@ -3,6 +3,8 @@
 // missing object raised as E_POINTER.
 #pragma once
 
+#include <string>
+
 #include "hostapi/Payroll.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "platform/com/ComPtr.h"
@@ -36,3 +38,7 @@ tlx::ComPtr<J> RequireHostLink(I* object, HRESULT (I::*get)(J**)) {
 // The employee of that id, read in a new host session of the current login, so that nothing of one
 // employee's objects stays in the caller's session.
 tlx::ComPtr<IPracownik> OpenEmployeeInNewSession(LONG id);
+
+// The employee as a message names him: his code and the name of his latest record, or his code alone,
+// or his id when even that cannot be read (a broken record may keep the host from answering).
+std::u16string DescribeEmployee(IPracownikDane* employee);

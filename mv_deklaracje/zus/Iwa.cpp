@@ -27,18 +27,6 @@ constexpr char16_t kCardsSql[] =
 // The declaration's field holding the form's KEDU document.
 constexpr char16_t kDocumentField[] = u"Dokument";
 
-// The card as a message names it: its code and the name of its latest record, or its code alone, or its
-// id when even that cannot be read.
-std::u16string DescribeCard(IPracownik* card, LONG id) {
-    for (auto member : {&IPracownikDane::get_PracownikTekst, &IPracownikDane::get_Kod}) {
-        tlx::Bstr text;
-        if (SUCCEEDED((static_cast<IPracownikDane*>(card)->*member)(text.Out())) && text.Length() != 0)
-            return std::u16string(text.View());
-        tlx::TakeErrorDescription();
-    }
-    return FormatString(u"id %ld", static_cast<long>(id));
-}
-
 }  // namespace
 
 HRESULT CIWA::get_Deklaracja(IDeklaracja2** declaration) {
@@ -158,7 +146,7 @@ void CIWA::CountCard(CIwaEmployeePass& person, LONG id) {
     } catch (const ComError& e) {
         std::u16string cause = e.Description();
         if (cause.empty()) cause = FormatString(u"błąd 0x%08lX", static_cast<unsigned long>(e.Code()));
-        RaiseComError(e.Code(), u"Nie można policzyć deklaracji IWA dla pracownika " + DescribeCard(card.Get(), id) +
+        RaiseComError(e.Code(), u"Nie można policzyć deklaracji IWA dla pracownika " + DescribeEmployee(card.Get()) +
                                     u": " + cause);
     }
 }

@@ -1,5 +1,7 @@
 #include "mv_deklaracje/zus/ZswaBuilder.h"
 
+#include <optional>
+
 #include "hostapi/Collections.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/core/ComError.h"
@@ -169,6 +171,7 @@ CBstr CZswaBuilder::EmployeeFilter() const {
 void CZswaBuilder::BuildEmployee(LONG id) {
     tlx::ComPtr<IPracownik> employee = OpenEmployeeInNewSession(id);
     const LONG employeeId = ReadHost<IPracownikDane>(employee.Get(), &IPracownikDane::get_ID);
+    RefuseOverlappingRecords(employee.Get());
     // The identity of the person from the record valid today, or from his last one after he left.
     tlx::ComPtr<IPracEtat> current = RecordAt(employee.Get(), GetHostToday());
 
@@ -183,6 +186,40 @@ void CZswaBuilder::BuildEmployee(LONG id) {
                    periods.Get());
     CheckHost(groups->Close());
     CheckHost(periods->Close());
+}
+
+// Two records valid on the same days would report those days twice, under each record's key. In
+// start order, a record overlaps an earlier one when it starts before the latest end so far; only an
+// overlap within the declaration's years is refused.
+void CZswaBuilder::RefuseOverlappingRecords(IPracownik* employee) const {
+    struct Validity {
+        LONG id;
+        CDate from, to;  // an empty end: open
+        bool EndsBefore(const CDate& day) const { return !to.IsEmpty() && to < day; }
+        std::u16string Describe() const {
+            return FormatString(u"zapis %ld (%s..%s)", static_cast<long>(id), from.FormatSql().Str().c_str(),
+                                to.IsEmpty() ? u"" : to.FormatSql().Str().c_str());
+        }
+    };
+    const CDate yearStart(1, 1, firstYear_), yearEnd(12, 31, year_);
+    std::optional<Validity> latest;  // the record that ends last so far
+    tlx::ComPtr<ICollection> records = RequireHostLink<IPracownikDane>(employee, &IPracownikDane::get_historia);
+    for (CCollectionEnumerator<IPracEtat> each(records.Get()); !each.AtEnd(); each.MoveNext()) {
+        tlx::ComPtr<IOkres> validity = RequireHostLink(each.Current().Get(), &IPracEtat::get_OkresWaznosci);
+        const Validity record{ReadHost(each.Current().Get(), &IPracEtat::get_ID),
+                              CDate(ReadHost(validity.Get(), &IOkres::get_DataOd)),
+                              CDate(ReadHost(validity.Get(), &IOkres::get_DataDo))};
+        if (latest && !latest->EndsBefore(record.from)) {
+            // Both hold the days from this record's start to the earlier of the two ends.
+            const bool latestEndsFirst = !latest->to.IsEmpty() && (record.to.IsEmpty() || latest->to < record.to);
+            const Validity& endingFirst = latestEndsFirst ? *latest : record;
+            if (record.from <= yearEnd && !endingFirst.EndsBefore(yearStart))
+                RaiseComError(E_FAIL, u"Zapisy pracownika " + DescribeEmployee(employee) + u" nakładają się: " +
+                                          latest->Describe() + u" i " + record.Describe() +
+                                          u" obejmują te same dni; popraw daty zapisów.");
+        }
+        if (!latest || (!latest->to.IsEmpty() && (record.to.IsEmpty() || record.to > latest->to))) latest = record;
+    }
 }
 
 void CZswaBuilder::BuildGroup(IPracownik* employee, IPracEtat* current, LONG employeeId, const CBstr& key,

@@ -35,6 +35,8 @@ private:
     void CreateStaging();
     CBstr EmployeeFilter() const;
     void BuildEmployee(LONG id);
+    // Refuses, naming the employee and the two records, records valid on the same days of the years.
+    void RefuseOverlappingRecords(IPracownik* employee) const;
     void BuildGroup(IPracownik* employee, IPracEtat* current, LONG employeeId, const CBstr& key, Recordset* periods);
     // The period of one period row of the query for one key; none when the row's record has another key.
     bool ClipPeriod(IPracownik* employee, const CBstr& key, Recordset* periods, Period& period,

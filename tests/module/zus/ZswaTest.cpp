@@ -273,6 +273,26 @@ TEST_F(ZswaTest, TheEmployeeBoundWhenTheCalculationStartsIsTheOneCheckedWhatever
     }
 }
 
+TEST_F(ZswaTest, RecordsOfOnePersonValidOnTheSameDaysAreRefusedNamingThem) {
+    Employee(7);
+    Record(7, u"2016-01-01", u"2016-12-31", u", PRE_KodFEP, PRE_UBZTyuId, PRE_StNiepelnosp", u", 5, 110, 1");
+    Record(7, u"2016-07-01", u"NULL", u", PRE_KodFEP, PRE_UBZTyuId, PRE_StNiepelnosp", u", 5, 110, 2");
+    EXPECT_EQ(Calculate(2016), E_FAIL);
+    for (const char16_t* part : {u"Zapisy pracownika P7 Żółć Łukasz nakładają się", u"(2016-01-01..2016-12-31)",
+                                 u"(2016-07-01..)"})
+        EXPECT_NE(error_.find(part), std::u16string::npos) << Utf16ToUtf8(part) << " in " << Utf16ToUtf8(error_);
+    EXPECT_EQ(SaveCollection(declarations_.Get()), kCalculateFirst);
+    LastError();
+
+    // Overlapping outside the declaration's year, they report as before; mended, they report both keys.
+    EXPECT_EQ(Calculate(2018), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(Persons(), Block(kPerson + " 011002 5 01012018 31122018 1 1") + "</ZUSZSWA> ");
+    Execute(u"update TLX.PracEtaty set PRE_DataDo = '2016-06-30 00:00:00' where PRE_DataOd < '2016-07-01'");
+    ASSERT_EQ(Calculate(2016), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(Persons(), Block(kPerson + " 011001 5 01012016 30062016 1 1") +
+                             Block(kPerson + " 011002 5 01072016 31122016 1 1") + "</ZUSZSWA> ");
+}
+
 TEST_F(ZswaTest, NamesThatWouldBreakTheDocumentEndTheCalculationOtherSignsStayData) {
     Employee(1, u"'80010112345'", u"'O''Brien & < Syn \"Ł\"'");
     Record(1, u"2016-01-01", u"NULL");
