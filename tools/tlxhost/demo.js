@@ -76,4 +76,40 @@ krok("Deklaracja VAT-7", function () {
     print("  Do wpłaty:", wczytana.KwotaCalkowita, "zł, termin", wsparcie.Format(wczytana.Termin, "@D17"));
     print("  Deklaracji w bazie:", Session.CreateObject("TLXDeklaracje.Deklaracje").Count);
 });
+krok("Deklaracje roczne ZUS za 2024", function () {
+    var deklaracje = Session.CreateObject("TLXDeklaracje.Deklaracje");
+    function Nowa(typ) {
+        var d = deklaracje.AddNew();
+        d.TypDeklar = typ;
+        d.Wersja = 1;
+        d.Rok = 2024;
+        d.Numer = 1;
+        d.OSWIADCZENIE = new Date(2025, 0, 20);
+        return d;
+    }
+    function Data(tekst) {   // DDMMRRRR z dokumentu KEDU
+        return tekst.substr(0, 2) + "." + tekst.substr(2, 2) + "." + tekst.substr(4);
+    }
+    var iwa = Nowa(130);
+    iwa.Policz();
+    Session.Save();
+    print("  IWA nr", iwa.Numer, "(identyfikator " + iwa.ID + "): średnia liczba ubezpieczonych w wypadkowym",
+          iwa.DUZWIWALICZBAUBEZP + ", poszkodowanych w wypadkach przy pracy", iwa.ZDKRIWALPOSZKOG);
+
+    var zswa = Nowa(106);
+    zswa.Policz();   // zapisuje się sama po udanym przeliczeniu
+    print("  ZSWA nr", zswa.Numer, "(identyfikator " + zswa.ID + "): okresy pracy w szczególnych warunkach lub o " +
+          "szczególnym charakterze");
+    // Bloki ubezpieczonych: poz. 5 i 6 nazwisko i imię, 8 tytuł ubezpieczenia z prawem do emerytury
+    // i stopniem niepełnosprawności, od 9 po pięć pozycji na okres: kod, od, do, wymiar (licznik, mianownik).
+    var wiersze = String(zswa.DOKUMENT.ToString()).split("\r\n");
+    for (var i = 0; i < wiersze.length; i++) {
+        if (wiersze[i] != "<DDOZSWA>") continue;
+        var poz = [""];
+        for (i++; i < wiersze.length && wiersze[i] != "</DDOZSWA>"; i++) poz.push(wiersze[i]);
+        for (var k = 9; k + 4 < poz.length; k += 5)
+            print("    " + poz[5] + " " + poz[6] + ", klucz " + poz[8] + ": kod " + poz[k] + ", " + Data(poz[k + 1]) +
+                  " - " + Data(poz[k + 2]) + ", wymiar " + poz[k + 3] + "/" + poz[k + 4]);
+    }
+});
 print("Koniec demonstracji.");
