@@ -1,15 +1,15 @@
 // The export of an INF-D and its INF-D-P attachments as PFRON application files: "infd_" + period for
-// the INF-D, "infdp_" + period + "_" + the attachment's key for each attachment, all built before the
-// first is written. Either into a folder of this machine, or to a folder on the user's machine through
-// the host's remote file transfer (a local operator) or remote file copy (a remote-desktop operator).
+// the INF-D, "infdp_" + period + "_" + the attachment's key for each attachment, all built and checked
+// before the first is written. The files take the export road (export/ExportDelivery): into a folder of
+// this machine, or to a folder on the user's machine.
 #pragma once
 
-#include <utility>
-#include <vector>
+#include <optional>
 
 #include "hostapi/Files.h"
 #include "hostapi/Session.h"
 #include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje/export/ExportDelivery.h"
 #include "platform/com/ComPtr.h"
 
 class InfdExport {
@@ -19,21 +19,14 @@ public:
     InfdExport(ISession* session, LONG id, const CBstr& folder);
 
     // Writes every file into the folder of this machine.
-    void WriteFiles();
+    void WriteFiles() const { delivery_->WriteFiles(); }
     // Delivers every file to the folder on the user's machine; `copy` keeps the file copy component
     // of the calling object between exports.
-    void SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy);
+    void SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy) const { delivery_->SendFiles(copy); }
 
     // The files: name and content, the INF-D's first, then the attachments by their number.
-    const std::vector<std::pair<CBstr, CBstr>>& Files() const { return files_; }
+    const std::vector<ExportDelivery::File>& Files() const { return delivery_->Files(); }
 
 private:
-    // The folder and the name joined with one separator.
-    static CBstr Join(const CBstr& folder, const CBstr& name, char16_t separator);
-
-    CBstr folder_;
-    std::vector<std::pair<CBstr, CBstr>> files_;
+    std::optional<ExportDelivery> delivery_;
 };
-
-// A text safe in a file name: separators and control characters become "_".
-CBstr SafeFileNamePart(const CBstr& text);

@@ -9,7 +9,9 @@
 #include <sys/resource.h>
 
 #include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/export/ExportDelivery.h"
 #include "mv_deklaracje/export/ExportFile.h"
+#include "platform/text/CodePage.h"
 #include "mv_deklaracje/export/XmlEscape.h"
 
 namespace fs = std::filesystem;
@@ -175,4 +177,20 @@ TEST_F(ExportFileTest, ExistenceAndDeletionTakePathsLiterally) {
     DeleteExistingFile(PathOf("missing.xml"));
     DeleteExistingFile(PathOf("katalog"));
     EXPECT_EQ(Entries(), std::vector<std::string>{"katalog"}) << "a read-only file goes, a folder stays";
+}
+
+// A set whose names are not all safe is refused whole: nothing of it is written.
+TEST_F(ExportFileTest, ADeliveryChecksEveryNameBeforeTheFirstFile) {
+    const CBstr folder(folder_.u16string());
+    for (const char16_t* bad : {u"a..b.xml", u"a/b.xml", u"a\\b.xml", u"a\tb.xml", u""}) {
+        EXPECT_EQ(ComBoundary([&] {
+                      ExportDelivery({folder}, {{CBstr(u"dobry.xml"), CBstr(u"<a/>")}, {CBstr(bad), CBstr(u"<b/>")}})
+                          .WriteFiles();
+                  }),
+                  E_INVALIDARG)
+            << tlx::Utf16ToUtf8(bad);
+    }
+    EXPECT_TRUE(Entries().empty());
+    ExportDelivery({folder}, {{CBstr(u"a.b.xml"), CBstr(u"<a/>")}}).WriteFiles();
+    EXPECT_EQ(Read("a.b.xml"), "<a/>\r\n");
 }

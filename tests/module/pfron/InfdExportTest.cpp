@@ -302,3 +302,37 @@ TEST_F(InfdExportTest, HostileTextsReadBackUnchangedThroughTheParser) {
         }
     }
 }
+
+// One cleaning rule serves both roads: a key with ".." and separators gives the same safe name locally
+// and on the user's machine, and the whole set arrives.
+TEST_F(InfdExportTest, AKeyWithParentFolderDotsGivesTheSameSafeNameOnBothRoads) {
+    EXPECT_EQ(SafeFileNamePart(CBstr(u"..\\..\\x.y.")).Str(), u"______x.y_");
+    EXPECT_EQ(SafeFileNamePart(CBstr(u".a..b")).Str(), u"_a__b");
+    const long infd = Prepare(3);
+    Execute(u"UPDATE TLX.DeklElem SET DkE_WartoscTekst = '..\\..\\80010112345' WHERE DkE_WartoscTekst = '80010112345'");
+    const std::vector<std::string> expected{"infd_03-2024.xml", "infdp_03-2024_00000000001.xml",
+                                            "infdp_03-2024_______80010112345.xml"};
+    ASSERT_EQ(Export(u"ExportToSOD", infd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    std::vector<std::string> local = Listing(folder_);
+    local.erase(std::remove(local.begin(), local.end(), "klient"), local.end());
+    EXPECT_EQ(local, expected);
+    ASSERT_EQ(Export(u"ExportToSODVC", infd, u"C:\\Eksport"), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Listing(client_ / "C" / "Eksport"), expected);
+}
+
+// A folder on the user's machine that holds ".." is refused before the first file is delivered.
+TEST_F(InfdExportTest, AFolderTheUsersMachineRefusesDeliversNothing) {
+    const long infd = Prepare(3);
+    EXPECT_EQ(Export(u"ExportToSODVC", infd, u"C:\\Eksport\\..\\..\\Windows"), E_ACCESSDENIED);
+    EXPECT_EQ(LastError(), u"Folder \"C:\\Eksport\\..\\..\\Windows\" na komputerze użytkownika wychodzi poza jego "
+                           u"folder (\"..\").");
+    EXPECT_FALSE(fs::exists(client_));
+}
+
+TEST_F(InfdRemoteExport, AFolderTheUsersMachineRefusesCopiesNothing) {
+    const long infd = Prepare(3);
+    EXPECT_EQ(Export(u"ExportToSODVC", infd, u"C:\\a..b"), E_ACCESSDENIED);
+    EXPECT_FALSE(fs::exists(client_));
+    for (const char* name : {"infd_03-2024.xml", "infdp_03-2024_80010112345.xml"})
+        EXPECT_FALSE(fs::exists(fs::temp_directory_path() / name)) << name;
+}

@@ -1,0 +1,48 @@
+// The road of a set of export files (PFRON applications now, KEDU documents next) to their folder: into
+// a folder of this machine, or to a folder on the user's machine through the host's remote file transfer
+// (a local operator) or its remote file copy, fed from a temporary local copy (a remote-desktop
+// operator). Every name is checked before the first file is written or delivered, so a refused name
+// never leaves part of a set behind; the names on both roads are the same.
+#pragma once
+
+#include <utility>
+#include <vector>
+
+#include "hostapi/Files.h"
+#include "mv_deklaracje/core/Bstr.h"
+#include "platform/com/ComPtr.h"
+
+class ExportDelivery {
+public:
+    // A file: its name in the folder and its text, one line that the road ends with CR LF.
+    using File = std::pair<CBstr, CBstr>;
+
+    // An empty folder is refused with E_INVALIDARG, and so is a name that is empty or holds a separator,
+    // a control character or "..": names are built of parts cleaned by SafeFileNamePart.
+    ExportDelivery(const CBstr& folder, std::vector<File> files);
+
+    // Writes every file into the folder of this machine.
+    void WriteFiles() const;
+    // Delivers every file to the folder on the user's machine; `copy` keeps the file copy component of
+    // the calling object between exports. A folder holding "..", which the user's machine refuses, is
+    // refused with E_ACCESSDENIED before anything is delivered.
+    void SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy) const;
+
+    const std::vector<File>& Files() const { return files_; }
+
+    // The folder and the name joined with one separator: a folder that ends in either separator takes
+    // the name after it (on this machine a closing backslash becomes the system's separator).
+    static CBstr Join(const CBstr& folder, const CBstr& name, char16_t separator);
+
+private:
+    void Transfer() const;
+    void Copy(tlx::ComPtr<IRemoteFileCopy>& copy) const;
+
+    CBstr folder_;
+    std::vector<File> files_;
+};
+
+// The one cleaning rule for text that data puts into a file name: separators and control characters
+// become "_", and so does a dot at either end of the text or beside another dot, so that ".." cannot
+// reach a name built of such parts joined by "_" and ended by ".xml".
+CBstr SafeFileNamePart(const CBstr& text);
