@@ -62,3 +62,12 @@ print('ZPCHR, średnio w marcu: ' + Srednia("DECLARE @D1 DATETIME \t\t\t\t\t\t\t
 var sod3 = "DECLARE @DataOd DATETIME,@DataDo DATETIME; SET @DataOd= CONVERT(datetime, '2024-03-01', 120); " +
     "SET @DataDo=CONVERT(datetime, '2024-03-31', 120); exec TLX.SOD3 @DataOd, @DataDo, 1;";
 print('SOD3, średnio w marcu: wszyscy ' + Srednia(sod3, 'TMP_ET_P') + ', niepełnosprawni ' + Srednia(sod3, 'TMP_ET_N'));
+// The year of the employee who passes the annual pension base limit in October: his pension base stops,
+// his FP and FGŚP do not.
+var zielinski = Session.CreateObject('TLX.Pracownicy', '8');
+print('[' + zielinski.Kod + '] w 2024: podstawa emerytalna, FP, FGŚP');
+var jegoWyplaty = new Enumerator(zielinski.Wyplaty);
+for (; !jegoWyplaty.atEnd(); jegoWyplaty.moveNext()) {
+    var wz = jegoWyplaty.item(), dz = wz.DaneZUS, mz = wz.ListaPlac.RokMiesiac.Miesiac;
+    print('  ' + (mz < 10 ? '0' : '') + mz + '/2024: ' + [dz.PodstawaEmerytalna, dz.SkladkaFP, dz.SkladkaFGSP].map(Kwota).join(' '));
+}
