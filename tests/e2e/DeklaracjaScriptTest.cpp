@@ -90,6 +90,17 @@ TEST_F(DeklaracjaScript, AFieldThatCannotBeReadSaysWhy) {
     EXPECT_NE(out_.find("brak pola: Obiekt nie obsługuje właściwości ani metody 'P_999'"), std::string::npos) << out_;
 }
 
+TEST_F(DeklaracjaScript, TheDemoCalculatesTheInfdOfMarchAndListsItsFiles) {
+    ASSERT_EQ(Run("demo"), 0) << err_;
+    EXPECT_NE(out_.find("INF-D nr 1 za 03-2024"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("załączników INF-D-P: 4"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("3. Lewandowski Tomasz, PESEL 60090876549: osiągane 5200"), std::string::npos) << out_;
+    for (const char* file : {"infd_03-2024.xml (", "infdp_03-2024_60090876549.xml (", "infdp_03-2024_77031545679.xml (",
+                             "infdp_03-2024_85050554327.xml (", "infdp_03-2024_88112233440.xml ("})
+        EXPECT_NE(out_.find(file), std::string::npos) << file << "\n" << out_;
+    EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
+}
+
 TEST_F(DeklaracjaScript, TheDemoPrintsACalculatedSavedAndReloadedVat7) {
     ASSERT_EQ(Run("demo"), 0) << err_;
     EXPECT_NE(out_.find("[postęp] Wyliczanie deklaracji..."), std::string::npos) << out_;

@@ -1,9 +1,13 @@
+#include <algorithm>
+#include <cstdint>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
+#include <vector>
 
 #include "Commands.h"
 #include "host/ServerRegistration.h"
+#include "host/objects/files/ClientFolder.h"
 
 namespace tlxhost {
 namespace {
@@ -28,6 +32,20 @@ private:
     std::filesystem::path path_;
 };
 
+// The files the demo script exported into `folder`, by name, with their sizes.
+void ListFiles(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (!std::filesystem::is_directory(folder, error)) return;
+    std::vector<std::filesystem::path> files;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    std::printf("Pliki w folderze %s:\n", folder.c_str());
+    for (const auto& file : files) {
+        std::printf("  %s (%ju B)\n", file.filename().c_str(),
+                    static_cast<std::uintmax_t>(std::filesystem::file_size(file, error)));
+    }
+}
+
 }  // namespace
 
 int RunDemo(const std::string& modulePath) {
@@ -41,9 +59,14 @@ int RunDemo(const std::string& modulePath) {
     if (HRESULT hr = tlx::host::RegisterServer(modulePath); FAILED(hr))
         return ReportFailure("rejestracja modułu " + modulePath, hr);
     std::printf("Zarejestrowano moduł %s w rejestrze %s\n", modulePath.c_str(), std::getenv("TLX_REGISTRY"));
+    // The user's machine of the exports to it is a folder of the demo's, unless one is named already.
+    if (const char* client = std::getenv("TLX_CLIENT_ROOT"); !client || !*client)
+        setenv("TLX_CLIENT_ROOT", (folder / "klient").c_str(), 1);
     std::string script = (std::filesystem::path(TLX_SOURCE_DIR) / "tools" / "tlxhost" / "demo.js").string();
     std::printf("Uruchamiam %s\n", script.c_str());
-    return RunScript(script, database);
+    const int status = RunScript(script, database);
+    ListFiles(tlx::host::ClientRoot() / "C" / "Eksport" / "PFRON");
+    return status;
 }
 
 }  // namespace tlxhost

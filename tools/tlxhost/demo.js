@@ -112,4 +112,26 @@ krok("Deklaracje roczne ZUS za 2024", function () {
                   " - " + Data(poz[k + 2]) + ", wymiar " + poz[k + 3] + "/" + poz[k + 4]);
     }
 });
+krok("Deklaracja PFRON INF-D za marzec 2024", function () {
+    var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 300;
+    d.Wersja = 3;
+    d.Rok = 2024;
+    d.Miesiac = 3;
+    d.Numer = 1;
+    d.DATAWYPELNIENIA = new Date(2024, 3, 10);
+    d.RODZAJINFORMACJI = "Z";
+    d.Policz();   // wypełnia dane pracodawcy i tworzy załączniki INF-D-P
+    Session.Save();
+    print("  INF-D nr", d.Numer, "za", d.OKRESSPRAWOZDAWCZY, "(identyfikator " + d.ID + "), pracodawca nr PFRON",
+          d.NRPFRON + ", załączników INF-D-P:", d.LICZBAINFDP);
+    for (var e = new Enumerator(d.Deklaracje); !e.atEnd(); e.moveNext()) {
+        var a = e.item();
+        print("    " + a.NRKOLEJNY + ". " + a.NAZWISKO + " " + a.IMIE1 + ", PESEL " + a.PESEL + ": osiągane " +
+              a.WYNOSIAGANE + ", wypłacone " + a.WYNWYPLACONE + ", pomniejszenia " + a.POMNIEJSZENIA);
+    }
+    var folder = "C:\\Eksport\\PFRON";
+    d.SENDTONET = folder;
+    print("  Pliki SOD przekazane do folderu " + folder + " na komputerze użytkownika");
+});
 print("Koniec demonstracji.");
