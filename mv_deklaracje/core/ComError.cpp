@@ -64,6 +64,10 @@ void RaiseResourceError(UINT messageId, const CLSID& /*source*/, HINSTANCE resou
 
 void RaiseHResult(HRESULT hr) { throw ComError(hr); }
 
+void RaiseMissingObject(std::u16string_view what) {
+    RaiseComError(E_POINTER, u"Nie przekazano obiektu: " + std::u16string(what) + u".");
+}
+
 void RaiseHostFailure(HRESULT hr) { throw ComError(hr, TakeThreadError()); }
 
 HRESULT ReportComError(const ComError& e) {

@@ -84,3 +84,12 @@ T* RequireOut(T* out) {
     if (!out) RaiseHResult(E_POINTER);
     return out;
 }
+
+// A checked object argument (a script passes undefined as a null one): E_POINTER with a text that
+// names what is missing, e.g. RequireObject(pDekl, u"deklaracja").
+[[noreturn]] void RaiseMissingObject(std::u16string_view what);
+template <class T>
+T* RequireObject(T* object, std::u16string_view what) {
+    if (!object) RaiseMissingObject(what);
+    return object;
+}

@@ -125,6 +125,13 @@ void CEDeklaracja::SendMessage(std::u16string_view text, MessageLevel level) {
     Fire(_IProgressEvents::Dispid::SendMessage, {tlx::Variant::FromLong(level), tlx::Variant::FromString(text)});
 }
 
+void CEDeklaracja::StartEntryPoint(IDeklaracja2* declaration) {
+    message_.clear();
+    info_.clear();
+    failure_ = 0;
+    RequireObject(declaration, u"deklaracja");
+}
+
 tlx::ComPtr<ILogin> CEDeklaracja::RequireLogin() const {
     if (!login_) RaiseHResult(E_POINTER);
     return login_;

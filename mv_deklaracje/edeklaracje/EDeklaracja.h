@@ -165,7 +165,10 @@ private:
     tlx::ComPtr<ILogin> RequireLogin() const;
     // The steps of the two sends (EDeklaracjaSending.cpp).
     using SendBody = std::function<void()>;
-    HRESULT RunSend(bool serialHandling, const SendBody& body);
+    HRESULT RunSend(bool serialHandling, IDeklaracja2* declaration, const SendBody& body);
+    // What every entry point does first: the outcome of an earlier call (message, EInfo, EBlad) is
+    // cleared, and a missing declaration is refused with E_POINTER before anything else happens.
+    void StartEntryPoint(IDeklaracja2* declaration);
     // The saved and validated document of a send, or none after a reported failure.
     struct FiledDocument {
         tlx::ComPtr<IXMLDOMDocument2> document;

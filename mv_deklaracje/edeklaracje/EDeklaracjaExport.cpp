@@ -13,6 +13,7 @@ constexpr std::u16string_view kOperationFailed = u"Operacja nie została zakońc
 // and then answers that failure, so that a caller never takes a missing file for a written one.
 HRESULT CEDeklaracja::ZapiszXml(IDeklaracja2* pDekl, BSTR _sTransformataXsl, BSTR _sFileSpec) {
     return ComBoundary([&] {
+        StartEntryPoint(pDekl);
         bool built = false;
         try {
             WillAction(u"Eksport deklaracji");

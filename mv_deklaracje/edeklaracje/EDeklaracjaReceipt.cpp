@@ -114,8 +114,7 @@ bool CEDeklaracja::GetElementText(IXMLDOMDocument2* document, std::u16string_vie
 
 HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2* pDekl) {
     return ComBoundary([&] {
-        failure_ = 0;
-        message_.clear();
+        StartEntryPoint(pDekl);
         try {
             WillAction(u"Pobieranie UPO");
             ReadConnectionSettings(pDekl);
@@ -126,7 +125,6 @@ HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2* pDekl) {
                                             u"]. Mógł zostać usunięty. Dokumenty UPO nie zostały pobrane.";
                 RaiseComError(kNoExchangePath, GetHostErrorText(kNoExchangePath, CBstr(text)).Str());
             }
-            if (!pDekl) RaiseHResult(E_POINTER);
             const std::u16string reference = ReadText<IDeklaracja2>(pDekl, &IDeklaracja2::get_EDekl_RefID);
             if (!reference.empty()) {
                 tlx::ComPtr<IEDeklaracjeGateway> gateway = ConfiguredGateway();

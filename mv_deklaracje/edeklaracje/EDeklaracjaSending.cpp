@@ -42,14 +42,12 @@ std::u16string CompanyFolder(std::u16string name) {
 }  // namespace
 
 HRESULT CEDeklaracja::WyslijDeklaracje(IDeklaracja2* pDekl, BSTR _sTransformataXsl) {
-    info_.clear();
-    failure_ = 0;
-    return RunSend(true, [&] { SendSigned(pDekl, std::u16string(View(_sTransformataXsl))); });
+    return RunSend(true, pDekl, [&] { SendSigned(pDekl, std::u16string(View(_sTransformataXsl))); });
 }
 
 HRESULT CEDeklaracja::WyslijDeklaracje_Unsigned(IDeklaracja2* pDekl, BSTR _sTransformataXsl, BSTR NIP, BSTR imie,
                                                 BSTR nazwisko, BSTR PESEL, DATE dataUr, CY kwota) {
-    return RunSend(false, [&] {
+    return RunSend(false, pDekl, [&] {
         WillAction(u"Wysyłanie deklaracji");
         std::optional<FiledDocument> filed = PrepareDocument(pDekl, std::u16string(View(_sTransformataXsl)));
         if (!filed) return ActionCompleted(u"");
@@ -63,9 +61,9 @@ HRESULT CEDeklaracja::WyslijDeklaracje_Unsigned(IDeklaracja2* pDekl, BSTR _sTran
 // The failure handling both sends share. `serialHandling`: in serial mode a failure becomes EInfo and
 // EBlad and the call answers S_OK. A failure reported only through the events is also the call's
 // answer, with a sink attached or not, so that a send is never taken for done when it was not.
-HRESULT CEDeklaracja::RunSend(bool serialHandling, const SendBody& body) {
+HRESULT CEDeklaracja::RunSend(bool serialHandling, IDeklaracja2* declaration, const SendBody& body) {
     return ComBoundary([&] {
-        message_.clear();
+        StartEntryPoint(declaration);
         const bool serial = serialHandling && serialMode_;
         auto failInSeries = [&](const std::u16string& text) {
             info_ = text;

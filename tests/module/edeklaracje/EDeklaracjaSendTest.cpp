@@ -109,7 +109,9 @@ public:
         *out = upo ? static_cast<IGatewayUpoResult*>(tlx::ComPtr<CScriptedUpoResult>(upo).Detach()) : nullptr;
         return S_OK;
     }
-    HRESULT SendUnsigned(BSTR, LONG, BSTR, IGatewaySendResult**) override { return E_NOTIMPL; }
+    HRESULT SendUnsigned(BSTR document, LONG, BSTR, IGatewaySendResult** out) override {
+        return SendSigned(document, out);
+    }
     HRESULT SendSigned(BSTR document, IGatewaySendResult** out) override {
         sent.emplace_back(document, SysStringLen(document));
         *out = result ? static_cast<IGatewaySendResult*>(tlx::ComPtr<CScriptedSendResult>(result).Detach()) : nullptr;
@@ -344,6 +346,7 @@ constexpr std::u16string_view kReceiptHead =
 
 TEST_F(EDeklaracjaSend, AReceiptIsStoredAndKeptAsReceivedUnderASafeName) {
     auto vat7 = SavedVat7();
+    gateway->result->refId = u"../../ucieczka";  // the service's reference, as its receipt repeats it
     ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
     const std::u16string receipt =
         Receipt(std::u16string(kReceiptHead) + u"<StempelCzasu>MjA=</StempelCzasu><PESEL1>80022912345</PESEL1>");
@@ -351,7 +354,7 @@ TEST_F(EDeklaracjaSend, AReceiptIsStoredAndKeptAsReceivedUnderASafeName) {
     gateway->upo->statusCode = 200;
     gateway->upo->upo = receipt;
     ASSERT_EQ(edeklaracja->PobierzUPO(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
-    EXPECT_EQ(gateway->asked, (std::vector<std::u16string>{u"0123456789abcdef0123456789abcdef"}));
+    EXPECT_EQ(gateway->asked, (std::vector<std::u16string>{u"../../ucieczka"}));
 
     auto text = [&](HRESULT (IDeklaracja2::*get)(BSTR*)) {
         tlx::Bstr value;
@@ -435,6 +438,49 @@ TEST_F(EDeklaracjaSend, AnUnreachedServiceKeepsTheEarlierStatusAndInSeriesIsEBla
     vat7->get_EDekl_Status(&status);
     EXPECT_EQ(reference.View(), u"0123456789abcdef0123456789abcdef");
     EXPECT_EQ(status, 301);
+}
+
+// EInfo and EBlad tell a series about the last call only: each entry point clears what an earlier failure
+// left, whether it then succeeds or not.
+TEST_F(EDeklaracjaSend, EveryEntryPointClearsTheFailureOfAnEarlierCall) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    gateway->upo = CScriptedUpoResult::Make();
+    auto flags = [&] {
+        tlx::Bstr info;
+        LONG failed = 0;
+        edeklaracja->get_EInfo(info.Out());
+        edeklaracja->get_EBlad(&failed);
+        return std::u16string(info.View()) + u"|" + tlx::Utf8ToUtf16(std::to_string(failed));
+    };
+    const std::u16string noResult = u"Błąd wysyłania e-Deklaracji: błąd komunikacji z serwerem e-Deklaracji.|1";
+    const std::pair<const char*, std::function<HRESULT()>> calls[] = {
+        {"signed send", [&] { return Send(vat7.Get()); }},
+        {"unsigned send",
+         [&] {
+             return edeklaracja->WyslijDeklaracje_Unsigned(vat7.Get(), tlx::Bstr(u"").Get(), tlx::Bstr(u"5260250274").Get(),
+                                                           tlx::Bstr(u"Jan").Get(), tlx::Bstr(u"Kowalski").Get(),
+                                                           tlx::Bstr(u"").Get(), CDate(2, 29, 1980).Value(), CY{0});
+         }},
+        {"receipt", [&] { return edeklaracja->PobierzUPO(vat7.Get()); }},
+        {"export", [&] {
+             return edeklaracja->ZapiszXml(vat7.Get(), tlx::Bstr(u"").Get(),
+                                           tlx::Bstr(tlx::Utf8ToUtf16((folder_ / "eksport.xml").string())).Get());
+         }},
+    };
+    for (const auto& [name, call] : calls) {
+        SCOPED_TRACE(name);
+        // A failed signed send of a series leaves its message and EBlad.
+        ASSERT_EQ(edeklaracja->put_ETrybSeryjny(1), S_OK);
+        gateway->result.Reset();
+        ASSERT_EQ(Send(vat7.Get()), S_OK);
+        ASSERT_EQ(flags(), noResult);
+        ASSERT_EQ(edeklaracja->put_ETrybSeryjny(0), S_OK);
+        gateway->result = CScriptedSendResult::Make();
+        gateway->result->refId = u"0123456789abcdef0123456789abcdef";
+        EXPECT_EQ(call(), S_OK) << tlx::Utf16ToUtf8(LastError());
+        EXPECT_EQ(flags(), u"|0");
+    }
 }
 
 }  // namespace
