@@ -151,8 +151,10 @@ PCCERT_CONTEXT CertificateSigning::SelectCertificate(HCERTSTORE store) {
     }
 }
 
+// The host's main window names its company database; without a name it is the plain title.
 std::u16string CertificateSigning::OwnerWindowTitle() {
-    return u"TLX Biuro Rachunkowe [" + owner_.CompanyDatabaseName() + u"]";
+    const std::u16string name = owner_.CompanyDatabaseName();
+    return name.empty() ? std::u16string(u"TLX Biuro Rachunkowe") : u"TLX Biuro Rachunkowe [" + name + u"]";
 }
 
 BOOL CertificateSigning::CertificateFilter(PCCERT_CONTEXT cert, BOOL* initialSelection, void* /*callbackData*/) {

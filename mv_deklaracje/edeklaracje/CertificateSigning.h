@@ -22,7 +22,8 @@ public:
         // SendMessage with a level (2 information, 3 a failed clean-up).
         virtual void SigningNote(std::u16string_view text, LONG level) = 0;
         virtual bool InSerialMode() const = 0;
-        // The name of the host's company database, shown in its main window's title.
+        // The name of the host's company database, shown in its main window's title; empty when there
+        // is none (the owner has reported why).
         virtual std::u16string CompanyDatabaseName() = 0;
 
     protected:

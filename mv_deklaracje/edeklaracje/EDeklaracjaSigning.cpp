@@ -39,17 +39,29 @@ void CEDeklaracja::SigningNote(std::u16string_view text, LONG level) {
     SendMessage(text, static_cast<MessageLevel>(level));
 }
 
-// The id is the configuration's text; only a whole number is put into the statement.
+// The id is the configuration's text; only a whole number is put into the statement. The databases
+// of an accounting office are rows of the configuration database, so the name is asked over its
+// connection. The name only makes the dialog's owner known: a lookup that fails is reported, and the
+// signing goes on without it.
 std::u16string CEDeklaracja::CompanyDatabaseName() {
     std::string id = tlx::Utf16ToUtf8(gateway_.companyDatabaseId);
     long number = 0;
     auto [end, error] = std::from_chars(id.data(), id.data() + id.size(), number);
     if (id.empty() || error != std::errc() || end != id.data() + id.size()) return {};
-    tlx::ComPtr<ISession> session;
-    CheckHost(RequireLogin()->CreateSession(session.Out()));
-    if (!session) RaiseHResult(E_POINTER);
-    tlx::Variant name;
-    std::u16string sql = u"SELECT Baz_Nazwa FROM TLX.Bazy WHERE Baz_BazID=" + tlx::Utf8ToUtf16(std::to_string(number));
-    ExecuteScalarSql(name.Out(), tlx::ComPtr<IDispatch>(session.Get()).Get(), sql.c_str(), false);
-    return VariantToCString(name);
+    const std::u16string text = tlx::Utf8ToUtf16(std::to_string(number));
+    try {
+        tlx::ComPtr<ISession> session;
+        CheckHost(RequireLogin()->CreateSession(session.Out()));
+        if (!session) RaiseHResult(E_POINTER);
+        tlx::Variant name;
+        std::u16string sql = u"SELECT Baz_Nazwa FROM TLX.Bazy WHERE Baz_BazID=" + text;
+        ExecuteScalarSql(name.Out(), tlx::ComPtr<IDispatch>(session.Get()).Get(), sql.c_str(), true);
+        return VariantToCString(name);
+    } catch (const ComError& failure) {
+        if (failure.Code() == E_ABORT) throw;
+        std::u16string why = failure.Code() == kHostNoRow ? u"nie ma jej w konfiguracji" : failure.Description();
+        if (why.empty()) why = FormatString(u"0x%x", static_cast<unsigned>(failure.Code()));
+        SendMessage(u"Nie odczytano nazwy bazy firmowej biura o identyfikatorze " + text + u": " + why, kStepFailure);
+        return {};
+    }
 }

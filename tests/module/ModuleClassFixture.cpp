@@ -33,6 +33,10 @@ void ModuleClassTest::SetUp() {
 
     tlx::host::LoginSettings settings;
     settings.companyDatabase = database_;
+    if (WithConfigDatabase()) {
+        settings.configDatabase = (folder_ / "konfiguracja.db").string();
+        tlx::ado::CreateDatabaseFile(settings.configDatabase, {tlx::test::ReadSourceText("db/config.sql")});
+    }
     settings.op.today = operatorToday_;
     settings.op.type = OperatorType();
     settings.op.remote = RemoteSession();
@@ -66,6 +70,12 @@ Connection* ModuleClassTest::Database() {
 }
 
 void ModuleClassTest::Execute(std::u16string_view sql) { tlx::host::ExecuteSql(Database(), sql); }
+
+void ModuleClassTest::ExecuteConfig(std::u16string_view sql) {
+    tlx::ComPtr<Connection> connection;
+    ASSERT_EQ(session_.As<ISession2>()->get_ConfigConnection(connection.Out()), S_OK);
+    tlx::host::ExecuteSql(connection.Get(), sql);
+}
 
 std::u16string ModuleClassTest::Scalar(std::u16string_view sql) {
     tlx::ComPtr<Recordset> rows = Rows(sql);

@@ -33,9 +33,14 @@ protected:
     virtual LONG RemoteSession() const { return 0; }
     // The host modules the operator works with.
     virtual std::vector<LONG> HostModules() const { return {1, 2, 6, 9, 10}; }
+    // A configuration database of its own (db/config.sql) when true; else the company file is also the
+    // configuration, as a single-company host keeps it.
+    virtual bool WithConfigDatabase() const { return false; }
 
     Connection* Database();
     void Execute(std::u16string_view sql);
+    // Runs a statement over the session's configuration connection.
+    void ExecuteConfig(std::u16string_view sql);
     // The value of a one-row, one-column query as text ("NULL" for a NULL value, "(brak)" for no row).
     std::u16string Scalar(std::u16string_view sql);
     // A client-side recordset of a query on the session's company database.

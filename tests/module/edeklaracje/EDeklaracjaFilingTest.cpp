@@ -1,7 +1,9 @@
 // Filing through the host's real gateway to tlxgate over HTTPS: a signed VAT-7 of the demo company and
-// an unsigned one of a natural person, judged by the stand-in service as the tax office judges them.
+// an unsigned one of a natural person, judged by the stand-in service as the tax office judges them; a
+// company kept by an accounting office.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -11,8 +13,10 @@
 #include "EDeklaracjaSupport.h"
 #include "ModuleClassFixture.h"
 #include "host/session/HostEnvironment.h"
+#include "platform/crypto/Certificate.h"
 #include "platform/crypto/CryptUi.h"
 #include "platform/text/CodePage.h"
+#include "platform/ui/Window.h"
 #include "tests/support/GateProcess.h"
 #include "tests/support/TestPki.h"
 
@@ -87,6 +91,17 @@ protected:
         return vat7;
     }
 
+    // The CAdES message the service received for `refId` verifies against the CA and holds the filed file.
+    void ExpectVerifiedAsFiled(const std::u16string& refId) {
+        const auto received = folder_ / "gate" / (tlx::Utf16ToUtf8(refId) + ".p7s");
+        const auto content = folder_ / "content.xml";
+        const std::string verify = "openssl cms -verify -cades -binary -inform DER -in '" + received.string() +
+                                   "' -CAfile '" + pki.CaCert().string() + "' -out '" + content.string() +
+                                   "' 2>/dev/null";
+        ASSERT_EQ(std::system(verify.c_str()), 0);
+        EXPECT_EQ(ReadFile(content), ReadFile(FiledDocument()));
+    }
+
     std::filesystem::path FiledDocument() {
         for (const auto& entry : std::filesystem::recursive_directory_iterator(exchange))
             if (entry.is_regular_file() && entry.path().extension() == ".xml") return entry.path();
@@ -131,13 +146,7 @@ TEST_F(EDeklaracjaFiling, ASignedVat7IsTakenByTheServiceAsFiled) {
     const std::u16string refId = RefId(vat7.Get());
     ASSERT_EQ(refId.size(), 32u);
 
-    // What the service received verifies as CAdES against the CA and holds the filed file's bytes.
-    const auto received = folder_ / "gate" / (tlx::Utf16ToUtf8(refId) + ".p7s");
-    const auto content = folder_ / "content.xml";
-    const std::string verify = "openssl cms -verify -cades -binary -inform DER -in '" + received.string() +
-                               "' -CAfile '" + pki.CaCert().string() + "' -out '" + content.string() + "' 2>/dev/null";
-    ASSERT_EQ(std::system(verify.c_str()), 0);
-    EXPECT_EQ(ReadFile(content), ReadFile(FiledDocument()));
+    ExpectVerifiedAsFiled(refId);
     EXPECT_EQ(Verdict(refId), (std::pair<LONG, std::u16string>{200, u"Przetwarzanie dokumentu zakończone poprawnie, pobierz UPO"}));
 }
 
@@ -201,6 +210,56 @@ TEST_F(EDeklaracjaReceipt, AReceiptWhoseExchangeFolderWasRemovedIsNotFetched) {
     std::filesystem::remove_all(exchange);
     EXPECT_EQ(edeklaracja->PobierzUPO(vat7.Get()), static_cast<HRESULT>(0x800577C9));
     EXPECT_EQ(gate->Received(".upo.xml"), "");
+}
+
+// A company kept by an accounting office: "BazaFirmowaBiura" names a database of the configuration,
+// whose name the host's main window shows.
+class EDeklaracjaOfficeFiling : public EDeklaracjaFiling {
+protected:
+    bool WithConfigDatabase() const override { return true; }
+
+    void SetUp() override {
+        EDeklaracjaFiling::SetUp();
+        ExecuteConfig(u"INSERT INTO TLX.Bazy (Baz_BazID, Baz_Nazwa, Baz_Plik) VALUES (7, 'Biuro Kowalski', 'firma.db')");
+        tlx::SetCertificateChooser([this](const tlx::CertificateChoice& choice) {
+            owners.push_back(choice.ownerTitle);
+            for (std::size_t i = 0; i < choice.shown.size(); ++i)
+                if (tlx::crypto::Certificate::From(choice.shown[i])->SubjectName() == "Jan Testowy")
+                    return static_cast<int>(i);
+            return -1;
+        });
+    }
+
+    // The office's company database this company is kept as.
+    void OfficeDatabase(std::u16string_view id) {
+        Execute(u"INSERT INTO TLX.Konfiguracja (Kfg_Klucz, Kfg_Wartosc) VALUES ('BazaFirmowaBiura', '" +
+                std::u16string(id) + u"')");
+    }
+
+    std::vector<std::string> owners;  // the owner window of every selection
+};
+
+TEST_F(EDeklaracjaOfficeFiling, TheOfficesCompanyNamesTheDialogsOwnerAndIsFiled) {
+    OfficeDatabase(u"7");
+    tlx::TopLevelWindow main("TLX Biuro Rachunkowe [Biuro Kowalski]");
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(owners, (std::vector<std::string>{"TLX Biuro Rachunkowe [Biuro Kowalski]"}));
+    const std::u16string refId = RefId(vat7.Get());
+    ASSERT_EQ(refId.size(), 32u);
+    ExpectVerifiedAsFiled(refId);
+}
+
+TEST_F(EDeklaracjaOfficeFiling, AnUnknownOfficeDatabaseIsReportedAndTheSigningGoesOn) {
+    OfficeDatabase(u"99");
+    tlx::TopLevelWindow main("TLX Biuro Rachunkowe");
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(owners, (std::vector<std::string>{"TLX Biuro Rachunkowe"}));
+    const edtest::Event note{edtest::kSendMessage,
+                             {u"#3", u"Nie odczytano nazwy bazy firmowej biura o identyfikatorze 99: nie ma jej w konfiguracji"}};
+    EXPECT_NE(std::find(sink->events.begin(), sink->events.end(), note), sink->events.end());
+    ExpectVerifiedAsFiled(RefId(vat7.Get()));
 }
 
 }  // namespace
