@@ -186,6 +186,10 @@ void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declara
             text = u"Przetwarzanie dokumentu zakończone poprawnie, pobrano UPO.";
             const std::u16string xml = ReadText<IGatewayUpoResult>(result, &IGatewayUpoResult::Upo);
             receipt = ReadReceipt(xml);
+            const std::u16string asked = ReadText<IDeklaracja2>(declaration, &IDeklaracja2::get_EDekl_RefID);
+            if (receipt->numer != asked)
+                RaiseComError(E_FAIL, u"potwierdzenie dotyczy dokumentu o numerze referencyjnym " + receipt->numer +
+                                          u", a pobierano je dla numeru " + asked);
             bytes = tlx::Utf16ToUtf8(xml);
             file = gateway_.exchangePath + FileNamePart(ReadText<IDeklaracja2>(declaration, &IDeklaracja2::get_Symbol)) +
                    u"_" + FileNamePart(receipt->numer) + u".xml";

@@ -6,7 +6,9 @@
 
 #include <charconv>
 #include <memory>
+#include <new>
 #include <optional>
+#include <system_error>
 
 #include "host/objects/edeklaracje/GatewaySendResult.h"
 #include "host/objects/edeklaracje/GatewayUpoResult.h"
@@ -74,9 +76,9 @@ std::string Text(const xmlNode* node) {
     return text;
 }
 
-// The service's answer: its response element's children, or the fault's text.
+// The service's answer: its response element's children, or why the body is not an answer to trust.
 struct Answer {
-    bool parsed = false;        // a SOAP envelope came back
+    std::string unreadable;     // why the body is no SOAP answer of the service (a parse error, no status)
     std::string fault;          // the SOAP fault's text, when the service answered one
     bool hasResponse = false;   // the operation's response element was there
     std::optional<std::string> refId;
@@ -85,13 +87,40 @@ struct Answer {
     std::string upo;
 };
 
+struct ParserContextDeleter {
+    void operator()(xmlParserCtxt* context) const { xmlFreeParserCtxt(context); }
+};
+
+// The body as a document; null, with the reason, when it is not well-formed XML. Any error of the parse
+// counts, also one after which libxml2 stops and keeps what it had read.
+Doc ParseBody(const std::string& body, std::string& why) {
+    std::unique_ptr<xmlParserCtxt, ParserContextDeleter> context(xmlNewParserCtxt());
+    if (!context) throw std::bad_alloc();
+    Doc doc(xmlCtxtReadMemory(context.get(), body.data(), static_cast<int>(body.size()), "reply.xml", nullptr,
+                              XML_PARSE_NONET | XML_PARSE_NOBLANKS | XML_PARSE_NOERROR | XML_PARSE_NOWARNING));
+    if (doc && context->wellFormed && context->errNo == XML_ERR_OK) return doc;
+    const xmlError* error = xmlCtxtGetLastError(context.get());
+    why = "odpowiedź usługi nie jest poprawnym dokumentem XML";
+    if (error && error->line > 0) why += " (wiersz " + std::to_string(error->line) + ")";
+    return nullptr;
+}
+
+// A whole number in decimal, nothing else.
+std::optional<long> WholeNumber(const std::string& text) {
+    long value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
 Answer Read(const std::string& body, const std::string& responseName) {
     Answer answer;
-    Doc doc(xmlReadMemory(body.data(), static_cast<int>(body.size()), "reply.xml", nullptr,
-                          XML_PARSE_NONET | XML_PARSE_NOBLANKS));
+    Doc doc = ParseBody(body, answer.unreadable);
     const xmlNode* envelope = doc ? xmlDocGetRootElement(doc.get()) : nullptr;
-    if (!envelope || !Is(envelope, "Envelope", kSoapNamespace)) return answer;
-    answer.parsed = true;
+    if (!envelope || !Is(envelope, "Envelope", kSoapNamespace)) {
+        if (doc) answer.unreadable = "odpowiedź usługi nie jest komunikatem SOAP";
+        return answer;
+    }
     const xmlNode* soapBody = Child(envelope, "Body", kSoapNamespace);
     if (const xmlNode* fault = Child(soapBody, "Fault", kSoapNamespace)) {
         std::string text;
@@ -104,9 +133,15 @@ Answer Read(const std::string& body, const std::string& responseName) {
     const xmlNode* response = Child(soapBody, responseName.c_str(), ns);
     if (!response) return answer;
     answer.hasResponse = true;
+    // The service's schema requires the status: an answer without one says nothing that can be kept.
+    const xmlNode* status = Child(response, "status", ns);
+    const std::optional<long> code = status ? WholeNumber(Text(status)) : std::nullopt;
+    if (!code) {
+        answer.unreadable = status ? "status w odpowiedzi usługi nie jest liczbą" : "odpowiedź usługi nie zawiera statusu";
+        return answer;
+    }
+    answer.status = *code;
     if (const xmlNode* ref = Child(response, "refId", ns)) answer.refId = Text(ref);
-    const std::string status = Text(Child(response, "status", ns));
-    std::from_chars(status.data(), status.data() + status.size(), answer.status);
     answer.statusText = Text(Child(response, "statusOpis", ns));
     answer.upo = Text(Child(response, "upo", ns));
     return answer;
@@ -117,6 +152,7 @@ std::optional<std::string> FailureOf(const SoapReply& reply, const Answer& answe
     if (!reply.delivered) return reply.failure;
     if (!answer.fault.empty()) return answer.fault;
     if (reply.httpStatus >= 300) return "HTTP " + std::to_string(reply.httpStatus);
+    if (!answer.unreadable.empty()) return answer.unreadable;
     return std::nullopt;
 }
 

@@ -13,8 +13,19 @@ namespace {
 constexpr long kConnectTimeoutSeconds = 30;
 constexpr long kTotalTimeoutSeconds = 120;
 
+// The answer read so far; stops the transfer (by taking nothing) once it would pass the limit.
+struct Collected {
+    std::string* body;
+    bool tooLong = false;
+};
+
 size_t Collect(char* data, size_t size, size_t count, void* target) {
-    static_cast<std::string*>(target)->append(data, size * count);
+    auto* collected = static_cast<Collected*>(target);
+    if (collected->body->size() + size * count > SoapTransport::kMaxAnswerBytes) {
+        collected->tooLong = true;
+        return 0;
+    }
+    collected->body->append(data, size * count);
     return size * count;
 }
 
@@ -60,7 +71,8 @@ SoapReply SoapTransport::Post(const std::string& address, const std::string& act
     curl_easy_setopt(c, CURLOPT_POSTFIELDS, envelope.data());
     curl_easy_setopt(c, CURLOPT_POSTFIELDSIZE_LARGE, static_cast<curl_off_t>(envelope.size()));
     curl_easy_setopt(c, CURLOPT_WRITEFUNCTION, &Collect);
-    curl_easy_setopt(c, CURLOPT_WRITEDATA, &reply.body);
+    Collected collected{&reply.body};
+    curl_easy_setopt(c, CURLOPT_WRITEDATA, &collected);
     curl_easy_setopt(c, CURLOPT_ERRORBUFFER, error);
     // Only the configured proxy: none at all when it is off, whatever the environment says.
     const std::string proxyAddress = proxy.active ? proxy.address + (proxy.port.empty() ? "" : ":" + proxy.port) : "";
@@ -71,6 +83,12 @@ SoapReply SoapTransport::Post(const std::string& address, const std::string& act
     }
 
     const CURLcode result = curl_easy_perform(c);
+    if (collected.tooLong) {
+        reply.body.clear();
+        reply.failure = "odpowiedź usługi jest dłuższa niż " + std::to_string(kMaxAnswerBytes) +
+                        " bajtów i nie została odczytana";
+        return reply;
+    }
     if (result != CURLE_OK) {
         reply.failure = *error ? error : curl_easy_strerror(result);
         return reply;

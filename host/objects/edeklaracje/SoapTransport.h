@@ -1,8 +1,10 @@
 // One SOAP 1.1 request over HTTPS with libcurl: the gateway's only road to the tax office's service.
 // TLS 1.2 or newer, the server verified against the system's CAs or the file TLX_GATEWAY_CA names;
-// 30 s to connect, 120 s in all; a proxy when one is configured (its password is never logged).
+// 30 s to connect, 120 s in all; a proxy when one is configured (its password is never logged). An
+// answer longer than kMaxAnswerBytes is not read to its end: it is refused with that reason.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace tlx::host {
@@ -25,6 +27,10 @@ struct SoapReply {
 
 class SoapTransport {
 public:
+    // The longest answer read: below the XML parser's limit of one text node (10 000 000 bytes), so that
+    // a receipt carried whole in the answer is always read whole.
+    static constexpr std::size_t kMaxAnswerBytes = 8 * 1024 * 1024;
+
     // POSTs `envelope` (UTF-8) to `address` with the SOAPAction header `action`.
     static SoapReply Post(const std::string& address, const std::string& action, const std::string& envelope,
                           const ProxySettings& proxy);

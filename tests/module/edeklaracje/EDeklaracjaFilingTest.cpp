@@ -1,6 +1,6 @@
 // Filing through the host's real gateway to tlxgate over HTTPS: a signed VAT-7 of the demo company and
 // an unsigned one of a natural person, judged by the stand-in service as the tax office judges them; a
-// company kept by an accounting office.
+// company kept by an accounting office; receipts a hostile gateway answers that must not be kept.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,6 +17,7 @@
 #include "platform/crypto/CryptUi.h"
 #include "platform/text/CodePage.h"
 #include "platform/ui/Window.h"
+#include "tests/support/CannedGateway.h"
 #include "tests/support/GateProcess.h"
 #include "tests/support/TestPki.h"
 
@@ -260,6 +261,98 @@ TEST_F(EDeklaracjaOfficeFiling, AnUnknownOfficeDatabaseIsReportedAndTheSigningGo
                              {u"#3", u"Nie odczytano nazwy bazy firmowej biura o identyfikatorze 99: nie ma jej w konfiguracji"}};
     EXPECT_NE(std::find(sink->events.begin(), sink->events.end(), note), sink->events.end());
     ExpectVerifiedAsFiled(RefId(vat7.Get()));
+}
+
+// The text as the content of an XML element.
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else out += c;
+    }
+    return out;
+}
+
+// A receipt of the reference `refId`, with every field the module requires.
+std::string ReceiptOf(const std::string& refId, const std::string& padding = {}) {
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?><ds:Signature xmlns:ds=\"http://www.w3.org/2000/09/xmldsig#\">"
+           "<ds:Object><Potwierdzenie><NazwaPodmiotuPrzyjmujacego>Ministerstwo Finansów</NazwaPodmiotuPrzyjmujacego>"
+           "<NumerReferencyjny>" + refId + "</NumerReferencyjny><SkrotDokumentu>abc=</SkrotDokumentu>"
+           "<SkrotZlozonejStruktury>AB</SkrotZlozonejStruktury><NazwaStrukturyLogicznej>x</NazwaStrukturyLogicznej>"
+           "<DataWplyniecia>2024-04-02T10:00:00.000Z</DataWplyniecia><StempelCzasu>MjA=</StempelCzasu>"
+           "<NIP1>5260250274</NIP1><Uwagi>" + padding + "</Uwagi></Potwierdzenie></ds:Object><ds:Object>"
+           "<xades:QualifyingProperties xmlns:xades=\"http://uri.etsi.org/01903/v1.3.2#\"><xades:SignedProperties>"
+           "<xades:SignedSignatureProperties><xades:SigningTime>2024-04-02T10:00:00Z</xades:SigningTime>"
+           "</xades:SignedSignatureProperties></xades:SignedProperties></xades:QualifyingProperties></ds:Object>"
+           "</ds:Signature>";
+}
+
+// Answers to a receipt request that are no receipt of the declaration: each is a failure, and the
+// declaration keeps what its send stored.
+TEST_F(EDeklaracjaFiling, ABrokenOrForeignReceiptIsRefusedAndNothingIsStored) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::string refId = tlx::Utf16ToUtf8(RefId(vat7.Get()));
+    LONG id = 0;
+    ASSERT_EQ(vat7->get_ID(&id), S_OK);
+    auto stored = [&] {
+        std::u16string columns;
+        for (const char16_t* column : {u"RefID", u"Status", u"StatusOpis", u"OperatorPobierajacyUPO",
+                                       u"DataOdebraniaUPO", u"DokumentID", u"NIP1", u"SigningTime"})
+            columns += Scalar(u"SELECT DkN_EDekl_" + std::u16string(column) + u" FROM TLX.DeklNag WHERE DkN_DkNID = " +
+                              tlx::Utf8ToUtf16(std::to_string(id))) + u"|";
+        return columns;
+    };
+    const std::u16string sent = stored();
+    ASSERT_NE(sent.find(u"|301|"), std::u16string::npos) << tlx::Utf16ToUtf8(sent);
+
+    CannedGateway canned(pki);
+    Setting(u"WebServiceAddress", tlx::Utf8ToUtf16(canned.Url()));
+    const std::u16string failure = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: ";
+    const std::string issued = "<statusOpis>Przetwarzanie dokumentu zakończone poprawnie, pobierz UPO</statusOpis>";
+    struct Row {
+        const char* name;
+        int http;
+        std::string body;
+        std::u16string message;
+    };
+    const Row rows[] = {
+        {"not XML", 200, "to nie jest odpowiedź", failure + u"odpowiedź usługi nie jest poprawnym dokumentem XML (wiersz 1)"},
+        {"no envelope", 200, "<odpowiedz/>", failure + u"odpowiedź usługi nie jest komunikatem SOAP"},
+        {"no status", 200, CannedGateway::UpoResponse("<upo>" + Escaped(ReceiptOf(refId)) + "</upo>" + issued),
+         failure + u"odpowiedź usługi nie zawiera statusu"},
+        {"a status that is no number", 200, CannedGateway::UpoResponse("<status>dwieście</status>" + issued),
+         failure + u"status w odpowiedzi usługi nie jest liczbą"},
+        {"a receipt too large to read", 200,
+         CannedGateway::UpoResponse("<upo>" + Escaped(ReceiptOf(refId, std::string(10'000'001, 'x'))) +
+                                    "</upo><status>200</status>" + issued),
+         failure + u"odpowiedź usługi jest dłuższa niż 8388608 bajtów i nie została odczytana"},
+        {"another declaration's receipt", 200,
+         CannedGateway::UpoResponse("<upo>" + Escaped(ReceiptOf("ffffffffffffffffffffffffffffffff")) +
+                                    "</upo><status>200</status>" + issued),
+         u"Nieprawidłowa wiadomość UPO: potwierdzenie dotyczy dokumentu o numerze referencyjnym "
+         u"ffffffffffffffffffffffffffffffff, a pobierano je dla numeru " + tlx::Utf8ToUtf16(refId)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        canned.Answer(row.http, row.body);
+        EXPECT_EQ(edeklaracja->PobierzUPO(vat7.Get()), E_FAIL);
+        EXPECT_EQ(LastError(), row.message);
+        EXPECT_EQ(stored(), sent);
+        std::size_t files = 0;
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(exchange))
+            files += entry.is_regular_file() ? 1 : 0;
+        EXPECT_EQ(files, 1u) << "only the filed document";
+    }
+    // The same receipt for this reference is taken.
+    canned.Answer(200, CannedGateway::UpoResponse("<upo>" + Escaped(ReceiptOf(refId)) + "</upo><status>200</status>" +
+                                                  issued));
+    ASSERT_EQ(edeklaracja->PobierzUPO(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_DokumentID FROM TLX.DeklNag WHERE DkN_DkNID = " +
+                     tlx::Utf8ToUtf16(std::to_string(id))),
+              tlx::Utf8ToUtf16(refId));
 }
 
 }  // namespace
