@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <filesystem>
 
 #include "platform/com/ErrorInfo.h"
 #include "platform/xml/XPathQuery.h"
@@ -58,14 +59,41 @@ HRESULT FileError(int error, const std::string& path) {
     HRESULT hr = error == ENOENT || error == ENOTDIR ? HRESULT_FROM_WIN32(3)  // the path does not exist
                  : error == EACCES || error == EROFS ? E_ACCESSDENIED
                                                      : E_FAIL;
-    return SetErrorText(hr, Utf8ToUtf16("The file " + path + " cannot be written."));
+    return SetErrorText(hr, Utf8ToUtf16("Nie można zapisać pliku " + path + "."));
 }
 
-// Writes next to the target and renames into place, so that a failure never leaves half a file.
-HRESULT WriteFileAtomically(const std::string& path, const std::string& bytes) {
+// The most symbolic links followed from one path, as the system's own limit.
+constexpr int kMaxLinks = 40;
+
+// The file a save writes: a symbolic link is followed to the file it names, so that the link stays and
+// its file gets the document. Errno of a link that cannot be read or followed; 0 otherwise.
+int FollowLinks(std::string& path) {
+    for (int followed = 0; followed < kMaxLinks; ++followed) {
+        struct stat entry {};
+        if (::lstat(path.c_str(), &entry) != 0) return errno == ENOENT ? 0 : errno;  // a new file
+        if (!S_ISLNK(entry.st_mode)) return 0;
+        std::error_code error;
+        std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error) return error.value();
+        if (target.is_relative()) target = std::filesystem::path(path).parent_path() / target;
+        path = target.string();
+    }
+    return ELOOP;
+}
+
+// Writes next to the target and renames into place, so that a failure never leaves half a file. Only a
+// regular file is replaced: anything else standing at the path (a folder, a device, a pipe) is left
+// alone and refused.
+HRESULT WriteFileAtomically(const std::string& requested, const std::string& bytes) {
+    std::string path = requested;
+    if (int error = FollowLinks(path)) return FileError(error, requested);
+    struct stat existing {};
+    if (::stat(path.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode))
+        return SetErrorText(E_ACCESSDENIED, Utf8ToUtf16("Nie można zapisać pliku " + requested +
+                                                         ": w tym miejscu jest coś innego niż zwykły plik."));
     std::string temporary = path + ".tmpXXXXXX";
     int fd = ::mkstemp(temporary.data());
-    if (fd < 0) return FileError(errno, path);
+    if (fd < 0) return FileError(errno, requested);
     std::size_t written = 0;
     while (written < bytes.size()) {
         ssize_t n = ::write(fd, bytes.data() + written, bytes.size() - written);
@@ -74,7 +102,7 @@ HRESULT WriteFileAtomically(const std::string& path, const std::string& bytes) {
             int error = errno;
             ::close(fd);
             ::unlink(temporary.c_str());
-            return FileError(error, path);
+            return FileError(error, requested);
         }
         written += static_cast<std::size_t>(n);
     }
@@ -82,12 +110,12 @@ HRESULT WriteFileAtomically(const std::string& path, const std::string& bytes) {
     if (::fsync(fd) != 0 || ::close(fd) != 0) {
         int error = errno;
         ::unlink(temporary.c_str());
-        return FileError(error, path);
+        return FileError(error, requested);
     }
     if (std::rename(temporary.c_str(), path.c_str()) != 0) {
         int error = errno;
         ::unlink(temporary.c_str());
-        return FileError(error, path);
+        return FileError(error, requested);
     }
     return S_OK;
 }

@@ -166,7 +166,7 @@ XmlParseOutcome XmlParser::ParseFile(const std::string& path) {
     if (!in) {
         XmlParseOutcome outcome;
         outcome.errorCode = static_cast<LONG>(0x800C0005);  // the resource cannot be opened
-        outcome.reason = Utf8ToUtf16("The file " + path + " cannot be opened.");
+        outcome.reason = Utf8ToUtf16("Nie można otworzyć pliku " + path + ".");
         outcome.url = Utf8ToUtf16(path);
         return outcome;
     }

@@ -2,6 +2,8 @@
 // failed save and a cancel end the call.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <sstream>
 
@@ -89,6 +91,28 @@ TEST_F(EDeklaracjaExport, AFailedSaveIsReportedWithItsReasonAndACancelEndsQuietl
     EXPECT_EQ(Export(vat7.Get(), folder_ / "VAT-7.xml"), S_OK);
     EXPECT_FALSE(std::filesystem::exists(folder_ / "VAT-7.xml"));
     EXPECT_EQ(sink->events, (Events{{edtest::kWillAction, {u"Eksport deklaracji"}}}));
+}
+
+// The target the user names: a link is written through, a pipe is left as it is and the call says why
+// in Polish.
+TEST_F(EDeklaracjaExport, ALinkIsWrittenThroughAndAPipeIsRefused) {
+    auto vat7 = SavedVat7();
+    std::filesystem::create_symlink("VAT-7.xml", folder_ / "ostatnia.xml");
+    ASSERT_EQ(Export(vat7.Get(), folder_ / "ostatnia.xml"), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder_ / "ostatnia.xml"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder_ / "VAT-7.xml"));
+
+    const auto pipe = folder_ / "kolejka.xml";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    sink->events.clear();
+    EXPECT_EQ(Export(vat7.Get(), pipe), E_ACCESSDENIED);
+    const std::u16string why =
+        u"Nie można zapisać pliku " + tlx::Utf8ToUtf16(pipe.string()) + u": w tym miejscu jest coś innego niż zwykły plik.";
+    EXPECT_EQ(LastError(), why);
+    ASSERT_FALSE(sink->events.empty());
+    EXPECT_EQ(sink->events.back(),
+              (edtest::Event{edtest::kActionFailed, {u"Operacja nie została zakończona pomyślnie z powodu błędów. " + why}}));
+    EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
 }
 
 }  // namespace

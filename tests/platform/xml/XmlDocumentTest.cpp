@@ -1,8 +1,12 @@
 // Loading and saving documents: parse errors, hostile input, files and the class registration.
 #include "XmlTestSupport.h"
 
+#include <sys/stat.h>
+
 #include <fstream>
 #include <iterator>
+
+#include "platform/com/ErrorInfo.h"
 
 using namespace xmltest;
 
@@ -135,6 +139,7 @@ TEST(XmlDocument, SaveAndLoadFailuresAreReported) {
     auto doc = Load(u"<a/>");
     HRESULT hr = doc->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(folder.File("missing/dir/a.xml"))));
     EXPECT_EQ(hr, HRESULT_FROM_WIN32(3)) << "a missing folder is 'path not found'";
+    EXPECT_EQ(tlx::TakeErrorDescription(), u"Nie można zapisać pliku " + tlx::Utf8ToUtf16(folder.File("missing/dir/a.xml")) + u".");
     EXPECT_EQ(doc->save(tlx::Variant::FromLong(1)), E_INVALIDARG);
 
     VARIANT_BOOL ok = VARIANT_TRUE;
@@ -145,6 +150,47 @@ TEST(XmlDocument, SaveAndLoadFailuresAreReported) {
     Bstr url;
     error->get_url(url.Out());
     EXPECT_EQ(url.Str(), tlx::Utf8ToUtf16(folder.File("none.xml")));
+}
+
+TEST(XmlDocument, SaveWritesTheFileALinkNamesAndRefusesWhatIsNoFile) {
+    TempFolder folder;
+    auto doc = Load(u"<a/>");
+    auto save = [&](const std::string& name) { return doc->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(folder.File(name)))); };
+
+    // A link stays a link; the file it names gets the document, also a file that is not there yet.
+    std::ofstream(folder.File("cel.xml")) << "stary";
+    std::filesystem::create_symlink("cel.xml", folder.File("link.xml"));
+    std::filesystem::create_symlink("link.xml", folder.File("link2.xml"));
+    ASSERT_EQ(save("link2.xml"), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link2.xml")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("link.xml")));
+    EXPECT_EQ(ReadFile(folder.File("cel.xml")), "<a/>\r\n");
+    std::filesystem::create_symlink("nowy.xml", folder.File("dopiero.xml"));
+    ASSERT_EQ(save("dopiero.xml"), S_OK);
+    EXPECT_EQ(ReadFile(folder.File("nowy.xml")), "<a/>\r\n");
+
+    // A pipe and a folder are not replaced by a file.
+    ASSERT_EQ(::mkfifo(folder.File("kolejka.xml").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder.File("katalog.xml"));
+    for (const char* name : {"kolejka.xml", "katalog.xml"}) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(save(name), E_ACCESSDENIED);
+        EXPECT_EQ(tlx::TakeErrorDescription(), u"Nie można zapisać pliku " + tlx::Utf8ToUtf16(folder.File(name)) +
+                                                   u": w tym miejscu jest coś innego niż zwykły plik.");
+    }
+    EXPECT_EQ(std::filesystem::status(folder.File("kolejka.xml")).type(), std::filesystem::file_type::fifo);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.File("katalog.xml")));
+
+    // A loop of links is refused.
+    std::filesystem::create_symlink("petla2.xml", folder.File("petla1.xml"));
+    std::filesystem::create_symlink("petla1.xml", folder.File("petla2.xml"));
+    EXPECT_TRUE(FAILED(save("petla1.xml")));
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.File("petla1.xml")));
+
+    std::size_t temporary = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.File("")))
+        temporary += entry.path().filename().string().find(".tmp") != std::string::npos ? 1 : 0;
+    EXPECT_EQ(temporary, 0u);
 }
 
 TEST(XmlDocument, ByteOrderMarkAndPreservedWhiteSpace) {
