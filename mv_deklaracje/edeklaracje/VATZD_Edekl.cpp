@@ -170,7 +170,8 @@ void VATZD_Edekl::GenerujZalacznik() {
             // An item without its invoice number or dates cannot be written as the schema wants it.
             if (document.empty()) RaiseItemRefused(u"Pozycja zawiadomienia VAT-ZD bez numeru dokumentu: " + row.P_BB);
             if (row.P_BD2.IsEmpty() || row.P_BE.IsEmpty())
-                RaiseItemRefused(u"Pozycja zawiadomienia VAT-ZD bez daty wystawienia lub terminu płatności: " + document);
+                RaiseItemRefused(u"Pozycja zawiadomienia VAT-ZD bez daty wystawienia lub terminu płatności: " + row.P_BB +
+                                 u", dokument " + document);
         }
         row.P_BF += net.AsDouble();
         row.P_BG += ReadRecordsetAmount(rows.Get(), u"VaZ_KorektaVAT").AsDouble();

@@ -1,5 +1,6 @@
 #include "host/objects/edeklaracje/EdeklaracjeValidator.h"
 
+#include <optional>
 #include <vector>
 
 #include "host/objects/edeklaracje/SchemaStore.h"
@@ -11,10 +12,30 @@ namespace {
 
 constexpr std::u16string_view kLineBreak = u"\r\n";
 
+// The schema's answer to a tax office's code outside its list names every code of the list (some 400):
+// the user learns which code is not a known office, and no more.
+std::optional<std::u16string> UnknownOfficeCode(std::u16string_view finding) {
+    constexpr std::u16string_view kOutsideTheList = u"KodUrzedu': [facet 'enumeration'] The value '";
+    const auto at = finding.find(kOutsideTheList);
+    if (at == std::u16string_view::npos || at == 0 || (finding[at - 1] != u'}' && finding[at - 1] != u'\''))
+        return std::nullopt;
+    const auto start = at + kOutsideTheList.size();
+    const auto end = finding.find(u'\'', start);
+    if (end == std::u16string_view::npos) return std::nullopt;
+    return u"Kod urzędu skarbowego " + std::u16string(finding.substr(start, end - start)) +
+           u" nie jest kodem znanego urzędu skarbowego.";
+}
+
 // The validator's "line N: " becomes the user's "wiersz N: ".
 std::u16string InPolish(const std::u16string& line) {
     constexpr std::u16string_view kLine = u"line ";
-    if (line.compare(0, kLine.size(), kLine) == 0) return u"wiersz " + line.substr(kLine.size());
+    if (line.compare(0, kLine.size(), kLine) == 0) {
+        const auto colon = line.find(u": ");
+        if (colon != std::u16string::npos)
+            if (std::optional<std::u16string> office = UnknownOfficeCode(std::u16string_view(line).substr(colon + 2)))
+                return u"wiersz " + line.substr(kLine.size(), colon + 2 - kLine.size()) + *office;
+        return u"wiersz " + line.substr(kLine.size());
+    }
     if (line.find(u"document type declaration") != std::u16string::npos)
         return u"Dokument e-deklaracji nie może zawierać deklaracji typu dokumentu (DTD).";
     return line;

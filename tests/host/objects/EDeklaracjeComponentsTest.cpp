@@ -95,6 +95,13 @@ TEST_F(EDeklaracjeComponents, TheValidatorAnswersNothingForAValidDocumentAndLine
     EXPECT_NE(errors.find(u"P_57"), std::u16string::npos) << "P_57 met where P_54 was due: " << Utf16ToUtf8(errors);
 }
 
+TEST_F(EDeklaracjeComponents, AnUnknownTaxOfficeCodeIsNamedWithoutTheSchemasWholeList) {
+    if (!SchemaStore::Installed().Catalog())
+        GTEST_SKIP() << "the official schemas are not beside the checkout (TLX_REFS_DIR)";
+    EXPECT_EQ(Validate(Replaced(GoldenVat7(), u"<KodUrzedu>1471</KodUrzedu>", u"<KodUrzedu>9999</KodUrzedu>")),
+              u"wiersz 2: Kod urzędu skarbowego 9999 nie jest kodem znanego urzędu skarbowego.");
+}
+
 TEST_F(EDeklaracjeComponents, TheValidatorRefusesWhatItCannotSafelyRead) {
     EXPECT_EQ(Validate(u"<Deklaracja xmlns=\"urn:nieznany\"><a/></Deklaracja>"), u"")
         << "a namespace without a schema in the store";

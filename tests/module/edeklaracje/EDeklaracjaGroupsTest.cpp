@@ -292,8 +292,8 @@ TEST_F(VatZdAttachment, AnItemWithoutItsNumberOrDatesIsRefused) {
     LONG month = 3;
     for (Case c : {Case{u"''", u"'2024-01-05'", u"'2024-02-05'", "Pozycja zawiadomienia VAT-ZD bez numeru dokumentu: Kupiec Sp. z o.o."},
                    Case{u"null", u"'2024-01-05'", u"'2024-02-05'", "Pozycja zawiadomienia VAT-ZD bez numeru dokumentu: Kupiec Sp. z o.o."},
-                   Case{u"'FV/9'", u"null", u"'2024-02-05'", "Pozycja zawiadomienia VAT-ZD bez daty wystawienia lub terminu płatności: FV/9"},
-                   Case{u"'FV/9'", u"'2024-01-05'", u"null", "Pozycja zawiadomienia VAT-ZD bez daty wystawienia lub terminu płatności: FV/9"}}) {
+                   Case{u"'FV/9'", u"null", u"'2024-02-05'", "Pozycja zawiadomienia VAT-ZD bez daty wystawienia lub terminu płatności: Kupiec Sp. z o.o., dokument FV/9"},
+                   Case{u"'FV/9'", u"'2024-01-05'", u"null", "Pozycja zawiadomienia VAT-ZD bez daty wystawienia lub terminu płatności: Kupiec Sp. z o.o., dokument FV/9"}}) {
         ++month;
         LONG notice = Notice(1, 1, true, month);
         Item(notice, c.document, c.issued, c.due, u"5", u"1", u"'Kupiec'");
