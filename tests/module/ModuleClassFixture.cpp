@@ -33,6 +33,7 @@ void ModuleClassTest::SetUp() {
 
     tlx::host::LoginSettings settings;
     settings.companyDatabase = database_;
+    settings.companyName = CompanyName();
     if (WithConfigDatabase()) {
         settings.configDatabase = (folder_ / "konfiguracja.db").string();
         tlx::ado::CreateDatabaseFile(settings.configDatabase, {tlx::test::ReadSourceText("db/config.sql")});

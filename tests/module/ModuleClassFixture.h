@@ -36,6 +36,8 @@ protected:
     // A configuration database of its own (db/config.sql) when true; else the company file is also the
     // configuration, as a single-company host keeps it.
     virtual bool WithConfigDatabase() const { return false; }
+    // The company's name as the login's context gives it.
+    virtual std::u16string CompanyName() const { return u"Firma"; }
 
     Connection* Database();
     void Execute(std::u16string_view sql);

@@ -483,4 +483,47 @@ TEST_F(EDeklaracjaSend, EveryEntryPointClearsTheFailureOfAnEarlierCall) {
     }
 }
 
+// The proxy keys are read only while the proxy is on, and its user only while it asks for one; a key not
+// read keeps what the last read gave, and the gateway still gets it with the proxy off.
+TEST_F(EDeklaracjaSend, TheProxyKeysAreReadOnlyWhenTheyCount) {
+    Setting(u"ProxyAdresIP", u"10.0.0.1");
+    Setting(u"ProxyPort", u"3128");
+    Setting(u"ProxyUzytkownik", u"jan");
+    Setting(u"ProxyHaslo", u"tajne");
+    auto vat7 = SavedVat7();
+    auto sendWith = [&](std::u16string_view active, std::u16string_view authorisation) {
+        Setting(u"ProxyAktywny", active);
+        Setting(u"ProxyAutoryzacja", authorisation);
+        gateway->settings.clear();
+        EXPECT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+        std::u16string all;
+        for (const auto& setting : gateway->settings) all += setting + u" ";
+        return all;
+    };
+    const std::u16string address = u"address=https://127.0.0.1:1/uslugi/ ";
+    EXPECT_EQ(sendWith(u"0", u"1"), address + u"active=0 authorisation=0 proxy= port= user= password= ");
+    EXPECT_EQ(sendWith(u"1", u"0"), address + u"active=1 authorisation=0 proxy=10.0.0.1 port=3128 user= password= ");
+    EXPECT_EQ(sendWith(u"1", u"1"),
+              address + u"active=1 authorisation=1 proxy=10.0.0.1 port=3128 user=jan password=tajne ");
+    EXPECT_EQ(sendWith(u"0", u"0"),
+              address + u"active=0 authorisation=1 proxy=10.0.0.1 port=3128 user=jan password=tajne ");
+
+    Setting(u"ProxyAktywny", u"tak");
+    EXPECT_EQ(Send(vat7.Get()), DISP_E_TYPEMISMATCH) << tlx::Utf16ToUtf8(LastError());
+}
+
+// A company whose name holds characters a folder's name cannot: its exchange folder has "_" in their places.
+class EDeklaracjaSendOfOddName : public EDeklaracjaSend {
+protected:
+    std::u16string CompanyName() const override { return u"Biuro A/B: \"Oddział\" *1*"; }
+};
+
+TEST_F(EDeklaracjaSendOfOddName, TheExchangeFolderReplacesWhatAFolderNameCannotHold) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    auto files = Files();
+    ASSERT_EQ(files.size(), 1u);
+    EXPECT_EQ(files[0].parent_path(), exchange / "Biuro A_B_ _Oddział_ _1_" / "202403");
+}
+
 }  // namespace
