@@ -1,8 +1,9 @@
 // The INF-D calculator: bound by DeklId to an INF-D declaration, it builds one INF-D-P attachment per
 // qualifying disabled employee and exports the declaration as PFRON application files.
 //
-// States: unbound after creation; bound by put DeklId (a second put rebinds); the binding lasts until
-// the object is released.
+// States: unbound after creation; bound by put DeklId (a second put rebinds) to the declaration of that
+// identifier its caller holds in the object's session (the form's own, which then hears the progress
+// events), or to one loaded when nobody holds it; the binding lasts until the object is released.
 #pragma once
 
 #include "TlxBus.h"
