@@ -14,7 +14,9 @@
 //
 // Key grammar of ICollection::Item (also the parameter of ISession::CreateObject on a collection class):
 //   missing, VT_EMPTY  the item of the recordset's current row;
-//   a number           the zero-based position among the live rows in the collection's order;
+//   a number           the zero-based position among the live rows in the collection's order (the
+//                      parameter of ISession::CreateObject reads a whole number as the identifier
+//                      instead: there a script writer means the record, never its place);
 //   "@" + text         the row whose Bookmark reads as that text;
 //   "Col=value"        criteria: clauses "Col=value" joined by " AND " (any case), the column named
 //                      without regard to case, the value a number or a text in single quotes ('' is

@@ -47,9 +47,10 @@ using IObjectReference = ISessionReference;
 //   IInitializeSession, initialised with this session before anything else touches it.
 // - Without a parameter (missing, empty or VT_NULL) the new object is the answer.
 // - With a parameter the answer is one record: a collection class answers its item for the parameter
-//   as ICollection::Item reads a key (see hostapi/Collections.h: a number or a decimal text is the
-//   identifier, "Col=value" criteria, "@" + bookmark); a record class that is not a collection reads
-//   the parameter as the identifier of its row. No matching row answers HOST_E_NOROW (0x80050458).
+//   as ICollection::Item reads a key (see hostapi/Collections.h: a decimal text is the identifier,
+//   "Col=value" criteria, "@" + bookmark), except that a whole number is the identifier too, not a
+//   position as Item reads it; a record class that is not a collection reads the parameter as the
+//   identifier of its row. No matching row answers HOST_E_NOROW (0x80050458).
 //   A host collection made only for such a parameter reads only the matching rows when the key is an
 //   identifier or criteria of whole numbers.
 // - The session's unit of work (see SaveChanges) holds the host collections created in it with their

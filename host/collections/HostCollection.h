@@ -34,6 +34,8 @@ public:
     // reads only the rows of that key, when it has read nothing yet and the key is an identifier or
     // criteria; any other key leaves it reading its whole table.
     virtual void ServeOneKey(const VARIANT& key) = 0;
+    // How many references the collection itself keeps on its session.
+    virtual ULONG HoldsOnSession() = 0;
 
 protected:
     ~HostCollection() = default;

@@ -186,6 +186,25 @@ HRESULT ParseItemKey(const VARIANT& key, ItemKey& out) {
     return S_OK;
 }
 
+Variant ObjectKey(const VARIANT& parameter) {
+    const VARIANT* value = &parameter;
+    if (value->vt == (VT_BYREF | VT_VARIANT) && value->pvarVal) value = value->pvarVal;
+    long long number = 0;
+    switch (value->vt) {
+        case VT_I2: number = value->iVal; break;
+        case VT_I4:
+        case VT_INT: number = value->lVal; break;
+        case VT_I8: number = value->llVal; break;
+        case VT_R8:
+            // A fraction or a number past the identifiers' range is left to Item, which refuses it.
+            if (value->dblVal != std::floor(value->dblVal) || std::fabs(value->dblVal) > INT32_MAX) return Variant(*value);
+            number = static_cast<long long>(value->dblVal);
+            break;
+        default: return Variant(*value);
+    }
+    return Variant::FromString(Utf8ToUtf16(std::to_string(number)));
+}
+
 bool ValueMatches(const VARIANT& value, const CriteriaClause& clause) {
     std::optional<double> number;
     std::u16string text;

@@ -40,6 +40,12 @@ bool ParseCriteria(std::u16string_view text, std::vector<CriteriaClause>& out);
 // ASCII case; NULL and EMPTY equal nothing.
 bool ValueMatches(const VARIANT& value, const CriteriaClause& clause);
 
+// The parameter of ISession::CreateObject as the key its collection's Item reads. A script writer who
+// passes a number means the record of that identifier, never a place in the table, so a whole number
+// becomes its decimal text (which Item reads as the identifier); every other parameter is passed on as
+// given. Item itself keeps reading a number as a position.
+Variant ObjectKey(const VARIANT& parameter);
+
 // A decimal integer text (optional sign, blanks around); nullopt for anything else.
 std::optional<LONG> ParseDecimal(std::u16string_view text);
 

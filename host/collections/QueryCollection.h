@@ -61,6 +61,7 @@ public:
     std::vector<IUnknown*> ItemIdentities() override { return {}; }
     void ReleaseItems() override;
     void ServeOneKey(const VARIANT&) override {}
+    ULONG HoldsOnSession() override { return (session_ ? 1 : 0) + (host_ ? 1 : 0); }
 
 private:
     void ReadIdentifiers();

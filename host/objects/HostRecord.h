@@ -7,6 +7,7 @@
 
 #include "host/Database.h"
 #include "host/HostError.h"
+#include "host/session/HostSession.h"
 #include "hostapi/SessionDispatch.h"
 #include "hostapi/Framework.h"
 
@@ -21,8 +22,11 @@ struct HostTable {
 };
 
 template <class Derived, class I>
-class HostRecord : public ComObject<Derived, Dispatch<I>, IInitializeSession, IInitializeRS, IIdentity, ISaveable> {
+class HostRecord
+    : public ComObject<Derived, Dispatch<I>, IInitializeSession, IInitializeRS, IIdentity, ISaveable, ISessionHolder> {
 public:
+    ULONG HoldsOnSession() override { return (session_ ? 1 : 0) + OtherHoldsOnSession(); }
+
     // Reference rows are written by their collection's save; the record keeps only its save mode.
     HRESULT get_ROSaveMode(LONG* mode) override {
         if (!mode) return E_POINTER;
@@ -60,6 +64,8 @@ public:
     }
 
 protected:
+    // References on the session kept by what the record owns alone (a record class with such parts says so).
+    virtual ULONG OtherHoldsOnSession() { return 0; }
     // The record's own row, current in the shared recordset.
     Recordset* Row() {
         if (!recordset_ || !hasRow_) Fail(E_POINTER, u"Rekord nie jest związany z wierszem");

@@ -66,6 +66,27 @@ ComPtr<ILogin> CurrentLogin() { return LoginSlot(); }
 
 void TrackSession(IHostSession* session) { Sessions().push_back(session); }
 
+std::size_t LiveSessionCount() { return Sessions().size(); }
+
+void CloseUnheldSessions() {
+    static bool running = false;  // never sweep inside a sweep
+    if (running) return;
+    struct Running {
+        Running() { running = true; }
+        ~Running() { running = false; }
+    } guard;
+    std::vector<IHostSession*> sessions = Sessions();
+    for (IHostSession* session : sessions) {
+        if (std::find(Sessions().begin(), Sessions().end(), session) == Sessions().end()) continue;
+        ComPtr<IHostSession> keep(session);
+        try {
+            keep->CloseIfUnheld();
+        } catch (...) {
+            // A session that cannot tell stays as it is.
+        }
+    }
+}
+
 void UntrackSession(IHostSession* session) {
     auto& sessions = Sessions();
     sessions.erase(std::remove(sessions.begin(), sessions.end(), session), sessions.end());

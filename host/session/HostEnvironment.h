@@ -41,5 +41,12 @@ struct IHostSession;
 // untracks itself when destroyed.
 void TrackSession(IHostSession* session);
 void UntrackSession(IHostSession* session);
+// How many sessions exist (open or closed, not yet destroyed): what a caller can see of sessions that
+// were let go.
+std::size_t LiveSessionCount();
+// Closes every session that nothing outside it holds any longer (IHostSession::CloseIfUnheld), so that
+// it and its objects are freed. A new session of the login asks it first: a process that opens a session
+// per employee keeps at most the one it works in.
+void CloseUnheldSessions();
 
 }  // namespace tlx::host

@@ -46,9 +46,25 @@ struct IHostSession : IUnknown {
     // Releases the unit of work, the collections' items and the connections; the session answers
     // E_UNEXPECTED from then on. Breaks the reference cycles of objects that keep their session.
     virtual void Close() = 0;
+    // Closes the session when nothing outside it holds the session or any object of it (see
+    // hostapi/Session.h); answers whether it did.
+    virtual bool CloseIfUnheld() = 0;
+    // A reference of the session was made (+1) or destroyed (-1).
+    virtual void CountReference(int change) = 0;
 
 protected:
     ~IHostSession() = default;
+};
+
+// What a host object that keeps its session tells the session when it looks for holders from outside:
+// how many references the object itself keeps on the session.
+struct ISessionHolder : IUnknown {
+    static constexpr IID kIid = tlx::MakeGuid(u"{8C1D7E52-3B9A-4F0E-9D61-2A7C4E5B0F13}");
+    using Base = IUnknown;
+    virtual ULONG HoldsOnSession() = 0;
+
+protected:
+    ~ISessionHolder() = default;
 };
 
 // The host side of a session object (E_POINTER when it is not a host session).

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "host/HostError.h"
+#include "host/session/HostEnvironment.h"
 #include "host/session/LoginContext.h"
 #include "host/session/OperatorObject.h"
 #include "host/session/Session.h"
@@ -14,6 +15,7 @@ namespace tlx::host {
 HRESULT CLogin::CreateSession(ISession** session) {
     return Boundary([&] {
         Require(session);
+        CloseUnheldSessions();
         ComPtr<CSession> created =
             CSession::Make(ComPtr<ILogin>(this), settings_.companyDatabase, settings_.configDatabase);
         *session = ComPtr<ISession>(created.Get()).Detach();

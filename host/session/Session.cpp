@@ -5,6 +5,7 @@
 #include "host/Database.h"
 #include "host/HostError.h"
 #include "host/collections/HostCollection.h"
+#include "host/collections/ItemKey.h"
 #include "host/session/HostEnvironment.h"
 #include "host/session/SessionReference.h"
 #include "host/script/ScriptEngineSetup.h"
@@ -29,6 +30,18 @@ bool IsMissing(const VARIANT& value) {
 }
 
 std::u16string TextOf(BSTR text) { return std::u16string(text ? text : u"", SysStringLen(text)); }
+
+IUnknown* IdentityOf(IUnknown* object) {
+    ComPtr<IUnknown> identity;
+    if (!object || FAILED(object->QueryInterface(IID_IUnknown, identity.OutVoid()))) return nullptr;
+    return identity.Get();  // still held by the object it was asked of
+}
+
+// The object's reference count, as its own AddRef and Release answer it.
+ULONG ReferencesOn(IUnknown* object) {
+    object->AddRef();
+    return object->Release();
+}
 
 constexpr DISPID kSecondInterface = 1000;
 
@@ -104,6 +117,9 @@ ComPtr<IDispatch> CSession::Create(BSTR classText, const VARIANT& parameter) {
         LONG state = 0;
         Check(init->Initialize(static_cast<ISession*>(this), &state));
     }
+    // A module collection that made one host collection to stand in front of holds it.
+    if (collections_.size() == collectionsBefore + 1 && IdentityOf(collections_.back()->Unknown()) != object.Get())
+        fronts_[collections_.back()] = object.Get();
     if (ComPtr<IScriptEngineSetup> engine = object.As<IScriptEngineSetup>()) {
         // `new ActiveXObject(...)` in the engine's scripts creates through this session.
         ComPtr<ISession> self(static_cast<ISession*>(this));
@@ -115,11 +131,12 @@ ComPtr<IDispatch> CSession::Create(BSTR classText, const VARIANT& parameter) {
     if (!IsMissing(parameter)) {
         ComPtr<ICollection> collection = object.As<ICollection>();
         if (!collection) Fail(E_INVALIDARG, u"Klasa " + TextOf(classText) + u" nie wskazuje rekordu parametrem");
+        Variant key = ObjectKey(parameter);
         // The one host collection made for this object (itself, or the one a module collection stands
         // in front of) reads only the rows of the key.
-        if (collections_.size() == collectionsBefore + 1) collections_.back()->ServeOneKey(parameter);
+        if (collections_.size() == collectionsBefore + 1) collections_.back()->ServeOneKey(key);
         ComPtr<IDispatch> item;
-        Check(collection->Item(parameter, item.Out()));
+        Check(collection->Item(key, item.Out()));
         AddToUnitOfWork(collection.Get());
         return item;
     }
@@ -304,6 +321,7 @@ void CSession::RegisterCollection(HostCollection* collection) { collections_.pus
 
 void CSession::UnregisterCollection(HostCollection* collection) {
     collections_.erase(std::remove(collections_.begin(), collections_.end(), collection), collections_.end());
+    fronts_.erase(collection);
 }
 
 std::vector<HostCollection*> CSession::Collections() { return collections_; }
@@ -356,6 +374,58 @@ void CSession::RollbackWork() {
         workFailed_ = true;
         if (connection_) connection_->RollbackTrans();
     }
+}
+
+// What the session and its objects hold of each other is known: the unit of work, the kept and the removed
+// objects; each host collection's items (twice: the item and its identity); a host collection held by the
+// module collection in front of it, or by its parent, when that object is the session's too; the
+// references on the session that its collections, host records and references keep. A reference beyond
+// those comes from outside. An object whose holders the session cannot tell (a module object kept by
+// another one, a script engine) counts as held from outside, so the session stays.
+bool CSession::HeldFromOutside() {
+    std::map<IUnknown*, ULONG> known;  // object identity -> references the session's side keeps on it
+    for (const ComPtr<IUnknown>& object : unitOfWork_) known[object.Get()] += 1;
+    for (const ComPtr<IUnknown>& object : removed_) known[IdentityOf(object.Get())] += 1;
+    for (const auto& [cookie, object] : kept_) known[IdentityOf(object.Get())] += 1;
+    for (HostCollection* collection : collections_)
+        for (IUnknown* item : collection->ItemIdentities()) known[item] += 2;
+    std::vector<IUnknown*> collections;
+    for (HostCollection* collection : collections_) {
+        IUnknown* identity = IdentityOf(collection->Unknown());
+        collections.push_back(identity);
+        IUnknown* owner = collection->ParentIdentity();
+        if (auto front = fronts_.find(collection); !owner && front != fronts_.end()) owner = front->second;
+        if (owner && known.count(owner)) known[identity] += 1;
+    }
+    for (IUnknown* collection : collections)
+        if (ReferencesOn(collection) > known[collection]) return true;
+    ULONG onSession = 1 + static_cast<ULONG>(references_);  // 1: the caller, who keeps the session while it asks
+    for (HostCollection* collection : collections_) onSession += collection->HoldsOnSession();
+    for (const auto& [object, count] : known) {
+        if (ReferencesOn(object) > count) return true;
+        ComPtr<ISessionHolder> holder;
+        if (SUCCEEDED(object->QueryInterface(IidOf<ISessionHolder>(), holder.OutVoid()))) {
+            if (std::find(collections.begin(), collections.end(), object) == collections.end())
+                onSession += holder->HoldsOnSession();
+        }
+    }
+    return ReferencesOn(static_cast<ISession*>(this)) != onSession;
+}
+
+bool CSession::CloseIfUnheld() {
+    if (closed_ || workDepth_ > 0 || !removed_.empty()) return false;
+    if (HeldFromOutside()) return false;
+    // Changes no one can save any longer would be lost silently: such a session stays.
+    for (HostCollection* collection : collections_)
+        if (collection->HasPendingRows()) return false;
+    for (const ComPtr<IUnknown>& object : unitOfWork_) {
+        bool isCollection = std::any_of(collections_.begin(), collections_.end(), [&](HostCollection* collection) {
+            return IdentityOf(collection->Unknown()) == object.Get();
+        });
+        if (!isCollection && !object.As<ICollection>()) return false;  // an object added to be saved
+    }
+    Close();
+    return true;
 }
 
 void CSession::Close() {

@@ -55,10 +55,13 @@ public:
     void CommitWork() override;
     void RollbackWork() override;
     void Close() override;
+    bool CloseIfUnheld() override;
+    void CountReference(int change) override { references_ += change; }
 
 private:
     void RequireOpen() const;
     ComPtr<IDispatch> Create(BSTR classText, const VARIANT& parameter);
+    bool HeldFromOutside();
     void SaveUnitOfWork();
     void RequireNothingLeftUnsaved(const std::vector<ComPtr<IUnknown>>& work);
 
@@ -70,6 +73,10 @@ private:
     std::vector<ComPtr<IUnknown>> unitOfWork_;
     std::vector<ComPtr<IUnknown>> removed_;
     std::vector<HostCollection*> collections_;
+    // The host collection made inside a module collection that stands in front of it (by identity).
+    std::map<HostCollection*, IUnknown*> fronts_;
+    // Live references of the session (each keeps the session).
+    long references_ = 0;
     // The objects references stand for, by cookie, and the cookie of each one's identity.
     std::map<DWORD, ComPtr<IDispatch>> kept_;
     std::map<IUnknown*, DWORD> keptCookies_;

@@ -5,6 +5,16 @@
 
 namespace tlx::host {
 
+CSessionReference::CSessionReference(ComPtr<ISession> session, DWORD cookie)
+    : session_(std::move(session)), cookie_(cookie) {
+    HostSessionOf(session_.Get())->CountReference(+1);
+}
+
+CSessionReference::~CSessionReference() {
+    ComPtr<IHostSession> host;
+    if (session_ && SUCCEEDED(session_->QueryInterface(IidOf<IHostSession>(), host.OutVoid()))) host->CountReference(-1);
+}
+
 HRESULT CSessionReference::GetSession(ISession** session) { return session_.CopyTo(session); }
 
 HRESULT CSessionReference::GetObject(IDispatch** object) {

@@ -8,7 +8,8 @@ namespace tlx::host {
 class CSessionReference final : public ComObject<CSessionReference, Dispatch<ISessionReference>> {
 public:
     // cookie 0: the session's own reference.
-    CSessionReference(ComPtr<ISession> session, DWORD cookie) : session_(std::move(session)), cookie_(cookie) {}
+    CSessionReference(ComPtr<ISession> session, DWORD cookie);
+    ~CSessionReference() override;
 
     HRESULT GetSession(ISession** session) override;
     HRESULT GetObject(IDispatch** object) override;

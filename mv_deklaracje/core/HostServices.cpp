@@ -1,6 +1,8 @@
 #include "mv_deklaracje/core/HostServices.h"
 
+#include "hostapi/Employees.h"
 #include "mv_deklaracje/core/ComError.h"
+#include "platform/com/Guid.h"
 #include "platform/ado/Ado.h"
 #include "platform/com/ClassRegistry.h"
 
@@ -10,6 +12,22 @@ tlx::ComPtr<IApplication> CreateHostApplication() {
     if (FAILED(hr) && hr != E_NOINTERFACE) RaiseHostFailure(hr);
     if (!application) RaiseHResult(E_POINTER);
     return application;
+}
+
+tlx::ComPtr<IPracownik> OpenEmployeeInNewSession(LONG id) {
+    tlx::ComPtr<ILogin> login;
+    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
+    if (!login) RaiseHResult(E_POINTER);
+    tlx::ComPtr<ISession> session;
+    CheckHost(login->CreateSession(session.Out()));
+    if (!session) RaiseHResult(E_POINTER);
+    // The decimal text of the identifier: the host reads that one row by its key.
+    tlx::ComPtr<IDispatch> item;
+    CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Pracownicy)).Get(),
+                                    tlx::Variant::FromString(LongToString(id).View()), item.Out()));
+    tlx::ComPtr<IPracownik> employee = item.As<IPracownik>();
+    if (!employee) RaiseHResult(E_POINTER);
+    return employee;
 }
 
 tlx::ComPtr<ISession2> GetHostDbAccess(IDispatch* hostObject) {

@@ -17,6 +17,13 @@ inline constexpr HRESULT kHostMissingRecord = static_cast<HRESULT>(0x80050467);
 // raised, no object raises E_POINTER.
 tlx::ComPtr<IApplication> CreateHostApplication();
 
+struct IPracownik;
+
+// The employee of that identifier, read by its key in a new host session of the current login, so that
+// nothing of one employee's objects stays in the caller's session and the session goes with the
+// employee object.
+tlx::ComPtr<IPracownik> OpenEmployeeInNewSession(LONG id);
+
 // The second interface of the session that `hostObject` belongs to.
 tlx::ComPtr<ISession2> GetHostDbAccess(IDispatch* hostObject);
 

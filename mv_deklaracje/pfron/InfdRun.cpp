@@ -156,17 +156,10 @@ tlx::ComPtr<IDeklaracja2> InfdRun::NewAttachment() {
 }
 
 bool InfdRun::PrzeliczZalacznik(LONG employeeId, LONG number) {
-    if (!employees_) {
-        tlx::ComPtr<IDispatch> created;
-        CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Pracownicy)).Get(), tlx::Variant::Missing(),
-                                         created.Out()));
-        employees_ = Require(created).As<ICollection>();
-        Require(employees_);
-    }
-    tlx::ComPtr<IDispatch> item;
-    CheckHost(employees_->Item(tlx::Variant::FromString(LongToString(employeeId).View()), item.Out()));
-    auto pracownik = Require(item).As<IPracownik>();
-    HostEmployeeMonth employee(Require(pracownik).Get(), periodEnd_);
+    // Each employee is read in a session of his own, which goes when he is done: the run's memory does
+    // not grow with the company.
+    tlx::ComPtr<IPracownik> pracownik = OpenEmployeeInNewSession(employeeId);
+    HostEmployeeMonth employee(pracownik.Get(), periodEnd_);
     const QualificationResult answer = qualification_.Qualify(employee);
     if (!answer.qualifies) return false;
 

@@ -53,7 +53,6 @@ private:
     tlx::ComPtr<IDeklaracja2> infd_;
     tlx::ComPtr<IKonfiguracja> configuration_;
     tlx::ComPtr<ICollection> lookup_;
-    tlx::ComPtr<ICollection> employees_;
     LONG id_ = 0;
     LONG year_ = 0;
     LONG month_ = 0;

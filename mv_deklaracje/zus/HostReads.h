@@ -1,12 +1,12 @@
-// Reads of the host's payroll objects for the yearly ZUS calculators: an employee in a host session of
-// his own, a property's value or the object it links to, a failed call raised with the host's error, a
-// missing object raised as E_POINTER.
+// Reads of the host's payroll objects for the yearly ZUS calculators: a property's value or the object
+// it links to, a failed call raised with the host's error, a missing object raised as E_POINTER.
 #pragma once
 
 #include <string>
 
 #include "hostapi/Payroll.h"
 #include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/HostServices.h"  // OpenEmployeeInNewSession
 #include "platform/com/ComPtr.h"
 
 // The value of a simple property of `object`.
@@ -34,10 +34,6 @@ tlx::ComPtr<J> RequireHostLink(I* object, HRESULT (I::*get)(J**)) {
     if (!linked) RaiseHResult(E_POINTER);
     return linked;
 }
-
-// The employee of that id, read in a new host session of the current login, so that nothing of one
-// employee's objects stays in the caller's session.
-tlx::ComPtr<IPracownik> OpenEmployeeInNewSession(LONG id);
 
 // The employee as a message names him: his code and the name of his latest record, or his code alone,
 // or his id when even that cannot be read (a broken record may keep the host from answering).

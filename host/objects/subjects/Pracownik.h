@@ -45,6 +45,8 @@ public:
 
 private:
     HRESULT GetLatest(std::u16string_view column, BSTR* out);
+    // The model keeps the session; it is the card's own while no payroll object handed out shares it.
+    ULONG OtherHoldsOnSession() override { return model_ && model_.use_count() == 1 ? 1 : 0; }
 
     std::shared_ptr<PayrollModel> model_;
     ComPtr<ICollection> pitMiesiace_;

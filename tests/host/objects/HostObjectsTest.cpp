@@ -127,7 +127,7 @@ TEST_F(HostObjectsTest, AnAccountingEntryTakesItsDocumentDataAndItsLinesTheirEnt
     EXPECT_EQ(Scalar(u"select DeE_DeKID from TLX.DekretyElementy where DeE_Konto = '222'"),
               Utf8ToUtf16(std::to_string(id)));
 
-    ComPtr<IDispatch> found = Create(u"TLX.Dekrety", Variant::FromLong(0));
+    ComPtr<IDispatch> found = Create(u"TLX.Dekrety", Variant::FromLong(id));
     LONG foundId = 0;
     ASSERT_EQ(found.As<IIdentity>()->get_ID(&foundId), S_OK);
     EXPECT_EQ(foundId, id);

@@ -7,7 +7,9 @@
 
 #include "HostFixture.h"
 #include "host/session/HostEnvironment.h"
+#include "hostapi/Employees.h"
 #include "hostapi/Errors.h"
+#include "hostapi/Payroll.h"
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
@@ -216,6 +218,75 @@ TEST_F(SessionTest, TheOperatorFindsTheCompanyDatabasesOfTheConfiguration) {
     EXPECT_EQ(entry.As<IBazaFirmy>()->get_Connection(connection.Out()), E_FAIL);
     EXPECT_NE(TakeErrorDescription().find(u"/nie/ma/bazy.db"), std::u16string::npos);
     EXPECT_FALSE(std::filesystem::exists("/nie/ma/bazy.db"));
+}
+
+}  // namespace
+}  // namespace tlx::host::test
+
+namespace tlx::host::test {
+namespace {
+
+class SessionLifetimeTest : public SessionTest {
+protected:
+    void SetUp() override {
+        SessionTest::SetUp();
+        Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (5, 'P005'), (6, 'P006'), (7, 'P007')");
+        Execute(u"insert into TLX.PracEtaty (PRE_PreId, PRE_PraId, PRE_DataOd, PRE_Nazwisko) values "
+                u"(71, 7, '2024-01-01 00:00:00', 'Nowak')");
+    }
+
+    ComPtr<ISession> NewSession() {
+        ComPtr<ISession> session;
+        EXPECT_EQ(CurrentLogin()->CreateSession(session.Out()), S_OK);
+        return session;
+    }
+
+    static LONG IdOf(IDispatch* object) {
+        LONG id = 0;
+        EXPECT_EQ(ComPtr<IDispatch>(object).As<IIdentity>()->get_ID(&id), S_OK);
+        return id;
+    }
+};
+
+TEST_F(SessionLifetimeTest, ANumberAsksCreateObjectForTheIdentifierAndItemForThePosition) {
+    ComPtr<IDispatch> byNumber = Create(u"TLX.Pracownicy", Variant::FromLong(5));
+    ComPtr<IDispatch> byText = Create(u"TLX.Pracownicy", Variant::FromString(u"5"));
+    EXPECT_EQ(IdOf(byNumber.Get()), 5);
+    EXPECT_EQ(IdOf(byText.Get()), 5);
+    EXPECT_EQ(IdOf(Create(u"TLX.Pracownicy", Variant::FromDouble(7)).Get()), 7);
+
+    ComPtr<ICollection> all = Create(u"TLX.Pracownicy").As<ICollection>();
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(all->Item(Variant::FromLong(1), item.Out()), S_OK);
+    EXPECT_EQ(IdOf(item.Get()), 6) << "a number is the position to Item";
+    ASSERT_EQ(all->Item(Variant::FromString(u"7"), item.Out()), S_OK);
+    EXPECT_EQ(IdOf(item.Get()), 7);
+
+    ComPtr<IDispatch> none;
+    EXPECT_EQ(session_->CreateObject(Bstr(u"TLX.Pracownicy").Get(), Variant::FromLong(0), none.Out()), HOST_E_NOROW);
+    EXPECT_NE(TakeErrorDescription().find(u"0"), std::u16string::npos);
+}
+
+TEST_F(SessionLifetimeTest, ADroppedSessionGoesWithTheLastObjectCreatedThroughIt) {
+    const std::size_t before = LiveSessionCount();
+    ComPtr<ISession> session = NewSession();
+    ComPtr<IDispatch> employee;
+    ASSERT_EQ(session->CreateObject(Bstr(u"TLX.Pracownicy").Get(), Variant::FromString(u"7"), employee.Out()), S_OK);
+    session.Reset();
+    EXPECT_EQ(LiveSessionCount(), before + 1) << "the employee keeps its session";
+    ComPtr<IPracEtat> record;
+    ASSERT_EQ(employee.As<IPracownikDane>()->GetEtat(0, Variant::Missing(), record.Out()), S_OK);
+    ASSERT_TRUE(record);
+    Bstr surname;
+    ASSERT_EQ(record->get_Nazwisko(surname.Out()), S_OK);
+    EXPECT_EQ(surname.View(), u"Nowak");
+    employee.Reset();
+    ComPtr<ISession> next = NewSession();
+    EXPECT_EQ(LiveSessionCount(), before + 2) << "its record still holds it";
+    ASSERT_EQ(record->get_Nazwisko(surname.Out()), S_OK);
+    record.Reset();
+    next = NewSession();
+    EXPECT_EQ(LiveSessionCount(), before + 1) << "only the new session is left";
 }
 
 }  // namespace
