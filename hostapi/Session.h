@@ -36,10 +36,17 @@ using IObjectReference = ISessionReference;
 //   text is rewritten once for the process.
 // - It isolates its transaction and its pending changes: another session sees what this one stored
 //   only once it is committed.
-// - It lets go of everything when it is closed (the host closes its open sessions when it stops): the
-//   unit of work, the kept objects and the connection. A session dropped by its callers is destroyed at
-//   once unless objects created through it still hold it (each business object keeps its session's
-//   reference, and the objects the session keeps hold theirs, so such a session lives until it is closed).
+// - It lets go of everything when it is closed: the unit of work, the kept objects, the collections'
+//   items and the connection (back to the pool). The host closes its open sessions when it stops, and
+//   closes a session as soon as nothing outside it holds it any longer: no caller or script holds the
+//   session, and no one holds an object of it beyond what the session and its objects keep of each
+//   other (the unit of work, the kept objects, a collection's items, a collection kept by its parent or
+//   by the module collection in front of it, the references its objects keep). An object created through
+//   a session therefore keeps it alive only while the object itself is held. The host looks for such
+//   sessions whenever the login opens a new one (a session found held is looked at again after twice as
+//   many new sessions as the last time), so a process that opens a session per employee keeps about one.
+//   A session with changes no one saved is not closed so (they are not dropped silently), and a reference
+//   alone (ISessionReference, without its object or the session) does not keep a session open.
 //
 // Object creation, shared by ISession::CreateObject and ISession2::CreateObject/OpenObject:
 // - The class is a ProgID ("TLXDeklaracje.Deklaracja") or a braced CLSID text. The object is created
@@ -62,9 +69,9 @@ struct ISession : IDispatch {
     virtual HRESULT CreateObject(BSTR classText, VARIANT parameter, IDispatch** object) = 0;
     // With null: the session's own reference (ISessionReference::GetSession answers this session).
     // With an object: a reference that answers the object through GetObject. The session keeps every
-    // object it hands out a reference for until the session is closed (the host's sessions close when
-    // the host stops); the reference itself holds only the session, so objects that keep references to
-    // each other form no reference cycle of their own.
+    // object it hands out a reference for until the session is closed (see above); the reference itself
+    // holds only the session, so objects that keep references to each other form no reference cycle of
+    // their own.
     virtual HRESULT GetReference(IDispatch* object, ISessionReference** reference) = 0;
     // Makes the session ready for a run of work: opens its connection when it is not open yet.
     virtual HRESULT Prepare() = 0;

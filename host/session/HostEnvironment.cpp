@@ -75,12 +75,16 @@ void CloseUnheldSessions() {
         Running() { running = true; }
         ~Running() { running = false; }
     } guard;
+    // A session found held is asked again only after twice as many sweeps as the last time, so that a
+    // large session a caller works in costs its walk a few times, not at every new session.
+    static unsigned long sweep = 0;
+    ++sweep;
     std::vector<IHostSession*> sessions = Sessions();
     for (IHostSession* session : sessions) {
         if (std::find(Sessions().begin(), Sessions().end(), session) == Sessions().end()) continue;
         ComPtr<IHostSession> keep(session);
         try {
-            keep->CloseIfUnheld();
+            keep->CloseIfUnheld(sweep);
         } catch (...) {
             // A session that cannot tell stays as it is.
         }

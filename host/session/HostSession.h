@@ -47,8 +47,9 @@ struct IHostSession : IUnknown {
     // E_UNEXPECTED from then on. Breaks the reference cycles of objects that keep their session.
     virtual void Close() = 0;
     // Closes the session when nothing outside it holds the session or any object of it (see
-    // hostapi/Session.h); answers whether it did.
-    virtual bool CloseIfUnheld() = 0;
+    // hostapi/Session.h); answers whether it did. `sweep` numbers the caller's rounds over every
+    // session: a session found held waits twice as many rounds as the last time before it looks again.
+    virtual bool CloseIfUnheld(unsigned long sweep) = 0;
     // A reference of the session was made (+1) or destroyed (-1).
     virtual void CountReference(int change) = 0;
 

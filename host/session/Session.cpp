@@ -121,11 +121,15 @@ ComPtr<IDispatch> CSession::Create(BSTR classText, const VARIANT& parameter) {
     if (collections_.size() == collectionsBefore + 1 && IdentityOf(collections_.back()->Unknown()) != object.Get())
         fronts_[collections_.back()] = object.Get();
     if (ComPtr<IScriptEngineSetup> engine = object.As<IScriptEngineSetup>()) {
-        // `new ActiveXObject(...)` in the engine's scripts creates through this session.
-        ComPtr<ISession> self(static_cast<ISession*>(this));
+        // `new ActiveXObject(...)` in the engine's scripts creates through this session. The engine
+        // keeps the session through a reference, as the session's other objects do.
+        ComPtr<ISessionReference> self;
+        Check(GetReference(nullptr, self.Out()));
         engine->SetObjectCreator([self](std::u16string_view progId, IDispatch** created) {
+            ComPtr<ISession> session;
+            if (HRESULT hr = self->GetSession(session.Out()); FAILED(hr)) return hr;
             Bstr text(progId);
-            return self->CreateObject(text.Get(), Variant::Missing(), created);
+            return session->CreateObject(text.Get(), Variant::Missing(), created);
         });
     }
     if (!IsMissing(parameter)) {
@@ -412,9 +416,13 @@ bool CSession::HeldFromOutside() {
     return ReferencesOn(static_cast<ISession*>(this)) != onSession;
 }
 
-bool CSession::CloseIfUnheld() {
-    if (closed_ || workDepth_ > 0 || !removed_.empty()) return false;
-    if (HeldFromOutside()) return false;
+bool CSession::CloseIfUnheld(unsigned long sweep) {
+    if (closed_ || workDepth_ > 0 || !removed_.empty() || sweep < nextLook_) return false;
+    if (HeldFromOutside()) {
+        nextLook_ = sweep + lookInterval_;
+        lookInterval_ = std::min(lookInterval_ * 2, 1024UL);
+        return false;
+    }
     // Changes no one can save any longer would be lost silently: such a session stays.
     for (HostCollection* collection : collections_)
         if (collection->HasPendingRows()) return false;

@@ -55,7 +55,7 @@ public:
     void CommitWork() override;
     void RollbackWork() override;
     void Close() override;
-    bool CloseIfUnheld() override;
+    bool CloseIfUnheld(unsigned long sweep) override;
     void CountReference(int change) override { references_ += change; }
 
 private:
@@ -77,6 +77,9 @@ private:
     std::map<HostCollection*, IUnknown*> fronts_;
     // Live references of the session (each keeps the session).
     long references_ = 0;
+    // When CloseIfUnheld looks next (a round number) and how long it waited the last time.
+    unsigned long nextLook_ = 0;
+    unsigned long lookInterval_ = 1;
     // The objects references stand for, by cookie, and the cookie of each one's identity.
     std::map<DWORD, ComPtr<IDispatch>> kept_;
     std::map<IUnknown*, DWORD> keptCookies_;

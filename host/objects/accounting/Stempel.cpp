@@ -46,7 +46,10 @@ HRESULT CStempel::get_TS_Mod(DATE* when) { return ReadDate(u"TS_Mod", when); }
 
 HRESULT CStempel::Initialize(ISession* session, LONG* state) {
     if (!session || !state) return E_POINTER;
-    session_ = ComPtr<ISession>(session);
+    // Only the operator's login is needed: the stamp does not keep its session, which then goes with
+    // the objects that own the stamp.
+    login_.Reset();
+    if (ComPtr<ISession2> session2 = ComPtr<ISession>(session).As<ISession2>()) session2->get_Login(login_.Out());
     *state = hostStateBusinessObject;
     return S_OK;
 }
@@ -80,13 +83,9 @@ void CStempel::Stamp() {
     Check(rows->get_Status(&status));
     if (status & (adRecDeleted | adRecDBDeleted)) return;
     LONG operatorId = 0;
-    if (session_) {
-        ComPtr<ILogin> login;
-        ComPtr<ISession2> session2 = session_.As<ISession2>();
-        if (session2 && SUCCEEDED(session2->get_Login(login.Out())) && login) {
-            ComPtr<IOperatorObject> op;
-            if (SUCCEEDED(login->GetOperatorObject(op.Out())) && op) op->get_ID(&operatorId);
-        }
+    if (login_) {
+        ComPtr<IOperatorObject> op;
+        if (SUCCEEDED(login_->GetOperatorObject(op.Out())) && op) op->get_ID(&operatorId);
     }
     Variant now = Variant::FromDate(HostNow());
     Variant who = Variant::FromLong(operatorId);

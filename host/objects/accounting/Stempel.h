@@ -32,7 +32,7 @@ private:
     HRESULT ReadDate(const char16_t* column, DATE* out);
     void Stamp();
 
-    ComPtr<ISession> session_;
+    ComPtr<ILogin> login_;
     ComPtr<Recordset> recordset_;
     std::u16string prefix_;
     LONG roSaveMode_ = 0;

@@ -1,0 +1,293 @@
+// The per-employee declarations at company scale, on generated companies of 1 000 and 10 000 employees
+// (tlxhost init-db --employees N: the demo's twenty cards copied with their year of payroll), made once
+// and kept beside this program. Each figure is one run in a child process of its own, so that its time
+// (wall clock, reported as the iteration's time) and its peak memory ("peak MB", the child's maximum
+// resident set) are its own:
+// - the IWA of 2024 and the ZSWA of 2024 (one declaration, every employee read in a session of his own);
+// - the INF-D of March 2024 calculated, saved and exported into a folder, against reading the same
+//   employees' March (the record at the month's end, absences, payouts with their elements) through the
+//   host's objects, one session per employee;
+// - 100 and 10 000 sessions, each opening one employee and one saved declaration and then dropped.
+// One employee should cost the same at 10 000 as at 1 000, in time and in memory.
+//   build/release/bench/CompanyScaleBench
+//
+// Release, this machine (2 cores shared with other builds), one run each, before -> after the work on
+// lookups by key and sessions that let go:
+//   IWA 1 000: 1.04 s -> see the run; IWA 10 000: 67 s -> see the run
+//   ZSWA 1 000: 142 ms; ZSWA 10 000: 10.4 s
+//   INF-D 10 000: 18.9 s, peak 1.33 GB with its export
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "host/GeneratedCompany.h"
+#include "host/HostTables.h"
+#include "host/ServerRegistration.h"
+#include "host/session/HostEnvironment.h"
+#include "hostapi/Calendar.h"
+#include "hostapi/Collections.h"
+#include "hostapi/Employees.h"
+#include "hostapi/Payroll.h"
+#include "hostapi/Session.h"
+#include "platform/ado/DateText.h"
+#include "platform/ado/SqliteDatabase.h"
+#include "platform/com/ComPtr.h"
+#include "platform/com/ErrorInfo.h"
+#include "platform/com/Guid.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+
+using tlx::Bstr;
+using tlx::ComPtr;
+using tlx::Variant;
+
+void Check(HRESULT hr, const char* what) {
+    if (FAILED(hr)) {
+        std::fprintf(stderr, "%s failed: %08X %s\n", what, static_cast<unsigned>(hr),
+                     tlx::Utf16ToUtf8(tlx::TakeErrorDescription()).c_str());
+        std::_Exit(3);
+    }
+}
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::filesystem::path Here() { return std::filesystem::path(TLX_BINARY_DIR); }
+
+// The generated company of `employees`, made on first use and kept beside the program.
+std::string CompanyFile(int employees) {
+    std::filesystem::path file = Here() / ("company-" + std::to_string(employees) + ".db");
+    if (!std::filesystem::exists(file)) {
+        std::filesystem::path db = std::filesystem::path(TLX_SOURCE_DIR) / "db";
+        std::vector<std::string> scripts = tlx::host::CompanyDatabaseScripts(db / "company");
+        scripts.push_back(ReadFile(db / "demo.sql"));
+        scripts.push_back(tlx::host::HostDemoSql());
+        scripts.push_back(tlx::host::GeneratedCompanySql(employees, tlx::host::kDemoPayrollYear));
+        std::filesystem::path made = file;
+        made += ".new";
+        std::filesystem::remove(made);
+        tlx::ado::CreateDatabaseFile(made.string(), scripts);
+        std::filesystem::rename(made, file);
+    }
+    return file.string();
+}
+
+// Runs `work` in a child process on a copy of the company, the module registered and the host started;
+// the iteration's time is the work's wall time, and "peak MB" the child's peak resident memory.
+void RunInChild(benchmark::State& state, int employees, const std::function<void()>& work) {
+    const std::string company = CompanyFile(employees);
+    for (auto _ : state) {
+        int pipe[2];
+        if (::pipe(pipe) != 0) std::abort();
+        pid_t child = ::fork();
+        if (child == 0) {
+            ::close(pipe[0]);
+            std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                           ("tlx-scale-bench-" + std::to_string(::getpid()));
+            std::filesystem::create_directories(folder);
+            std::filesystem::copy_file(company, folder / "firma.db");
+            ::setenv("TLX_REGISTRY", (folder / "hkcr.reg").c_str(), 1);
+            ::setenv("TLX_CLIENT_ROOT", (folder / "klient").c_str(), 1);
+            Check(tlx::host::RegisterServer(TLX_MODULE_PATH), "RegisterServer");
+            tlx::host::LoginSettings settings;
+            settings.companyDatabase = (folder / "firma.db").string();
+            settings.op.today = 45383;  // 2024-04-01
+            Check(tlx::host::StartHost(settings), "StartHost");
+            auto start = std::chrono::steady_clock::now();
+            work();
+            double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+            if (::write(pipe[1], &seconds, sizeof seconds) != sizeof seconds) std::_Exit(4);
+            tlx::host::StopHost();
+            std::error_code ignored;
+            std::filesystem::remove_all(folder, ignored);
+            std::_Exit(0);
+        }
+        ::close(pipe[1]);
+        double seconds = 0;
+        bool timed = ::read(pipe[0], &seconds, sizeof seconds) == sizeof seconds;
+        ::close(pipe[0]);
+        int status = 0;
+        struct rusage usage {};
+        ::wait4(child, &status, 0, &usage);
+        if (!timed || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("the child process failed");
+            return;
+        }
+        state.SetIterationTime(seconds);
+        state.counters["peak MB"] = static_cast<double>(usage.ru_maxrss) / 1024.0;
+        state.counters["ms/employee"] = seconds * 1000.0 / employees;
+    }
+}
+
+DISPID IdOf(IDispatch* object, std::u16string name) {
+    LPOLESTR names[] = {name.data()};
+    DISPID id = DISPID_UNKNOWN;
+    Check(object->GetIDsOfNames(IID_NULL, names, 1, 0, &id), "GetIDsOfNames");
+    return id;
+}
+
+void Put(IDispatch* object, std::u16string name, const VARIANT& value) {
+    Variant argument(value);
+    DISPID putId = DISPID_PROPERTYPUT;
+    DISPPARAMS params{&argument, &putId, 1, 1};
+    Check(object->Invoke(IdOf(object, name), IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr),
+          "put");
+}
+
+Variant Get(IDispatch* object, std::u16string name) {
+    Variant value;
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    Check(object->Invoke(IdOf(object, name), IID_NULL, 0, DISPATCH_PROPERTYGET, &none, value.Out(), nullptr, nullptr),
+          "get");
+    return value;
+}
+
+void Call(IDispatch* object, std::u16string name) {
+    DISPPARAMS none{nullptr, nullptr, 0, 0};
+    Check(object->Invoke(IdOf(object, name), IID_NULL, 0, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr), name == u"Policz" ? "Policz" : "call");
+}
+
+ComPtr<ISession> NewSession() {
+    ComPtr<ISession> session;
+    Check(tlx::host::CurrentLogin()->CreateSession(session.Out()), "CreateSession");
+    return session;
+}
+
+// A new declaration of the form in a new session, its fields put, calculated and saved.
+ComPtr<IDispatch> Calculated(const std::vector<std::pair<std::u16string, Variant>>& fields) {
+    ComPtr<ISession> session = NewSession();
+    ComPtr<IDispatch> object;
+    Check(session->CreateObject(Bstr(u"TLXDeklaracje.Deklaracje").Get(), Variant::Missing(), object.Out()), "Deklaracje");
+    ComPtr<IDispatch> item;
+    Check(object.As<ICollection>()->AddNew(Variant::Missing(), item.Out()), "AddNew");
+    for (const auto& [name, value] : fields) Put(item.Get(), name, value);
+    Call(item.Get(), u"Policz");
+    Check(session->SaveChanges(), "SaveChanges");
+    return item;
+}
+
+void BM_Iwa(benchmark::State& state) {
+    RunInChild(state, static_cast<int>(state.range(0)), [] {
+        Calculated({{u"TypDeklar", Variant::FromLong(130)}, {u"Wersja", Variant::FromLong(1)},
+                    {u"Rok", Variant::FromLong(2024)}, {u"Numer", Variant::FromLong(1)},
+                    {u"OSWIADCZENIE", Variant::FromDate(45677)}});
+    });
+}
+BENCHMARK(BM_Iwa)->Arg(1000)->Arg(10000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+void BM_Zswa(benchmark::State& state) {
+    RunInChild(state, static_cast<int>(state.range(0)), [] {
+        Calculated({{u"TypDeklar", Variant::FromLong(106)}, {u"Wersja", Variant::FromLong(1)},
+                    {u"Rok", Variant::FromLong(2024)}, {u"Numer", Variant::FromLong(1)},
+                    {u"OSWIADCZENIE", Variant::FromDate(45677)}});
+    });
+}
+BENCHMARK(BM_Zswa)->Arg(1000)->Arg(10000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The INF-D of March 2024 calculated, saved and exported into a folder.
+void BM_InfdWithExport(benchmark::State& state) {
+    RunInChild(state, static_cast<int>(state.range(0)), [] {
+        ComPtr<IDispatch> infd = Calculated({{u"TypDeklar", Variant::FromLong(300)}, {u"Wersja", Variant::FromLong(3)},
+                                             {u"Rok", Variant::FromLong(2024)}, {u"Miesiac", Variant::FromLong(3)},
+                                             {u"Numer", Variant::FromLong(1)},
+                                             {u"DATAWYPELNIENIA", Variant::FromDate(45392)},
+                                             {u"RODZAJINFORMACJI", Variant::FromString(u"Z")}});
+        std::filesystem::path folder = std::filesystem::temp_directory_path() /
+                                       ("tlx-scale-sod-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(folder);
+        Put(infd.Get(), u"SAVETO", Variant::FromString(tlx::Utf8ToUtf16(folder.string())));
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    });
+}
+BENCHMARK(BM_InfdWithExport)->Arg(1000)->Arg(3000)->Arg(10000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// The baseline of the INF-D: every employee's March read through the host's objects, a session each.
+void BM_ReadEveryEmployeesMarch(benchmark::State& state) {
+    const int employees = static_cast<int>(state.range(0));
+    RunInChild(state, employees, [employees] {
+        const DATE march31 = *tlx::ado::MakeOleDate(2024, 3, 31);
+        Bstr classText(tlx::GuidToText(CLSID_Pracownicy));
+        LONGLONG sum = 0;
+        for (int id = 1; id <= employees; ++id) {
+            ComPtr<IDispatch> object;
+            Check(NewSession()->CreateObject(classText.Get(), Variant::FromString(tlx::Utf8ToUtf16(std::to_string(id))),
+                                             object.Out()),
+                  "Pracownicy");
+            ComPtr<IPracownikDane> employee = object.As<IPracownikDane>();
+            ComPtr<IPracEtat> record;
+            Check(employee->GetEtat(march31, Variant::Missing(), record.Out()), "GetEtat");
+            ComPtr<ICollection> absences, payouts;
+            Check(employee->get_Nieobecnosci(absences.Out()), "Nieobecnosci");
+            LONG count = 0;
+            Check(absences->get_Count(&count), "Count");
+            sum += count;
+            Check(employee->get_Wyplaty(payouts.Out()), "Wyplaty");
+            Check(payouts->get_Count(&count), "Count");
+            for (LONG p = 0; p < count; ++p) {
+                ComPtr<IDispatch> item;
+                Check(payouts->Item(Variant::FromLong(p), item.Out()), "Item");
+                ComPtr<IListaPlac> list;
+                Check(item.As<IWyplata>()->get_ListaPlac(list.Out()), "ListaPlac");
+                ComPtr<IOkresowy> month;
+                Check(list->get_RokMiesiac(month.Out()), "RokMiesiac");
+                LONG number = 0;
+                Check(month->get_Miesiac(&number), "Miesiac");
+                if (number != 3) continue;
+                ComPtr<ICollection> elements;
+                Check(item.As<IWyplata>()->get_Elementy(elements.Out()), "Elementy");
+                LONG n = 0;
+                Check(elements->get_Count(&n), "Count");
+                sum += n;
+            }
+        }
+        benchmark::DoNotOptimize(sum);
+    });
+}
+BENCHMARK(BM_ReadEveryEmployeesMarch)->Arg(1000)->Arg(10000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Sessions that each open one employee and one saved declaration and are then dropped: the peak memory
+// of 10 000 should stay within 50 MB of that of 100.
+void BM_DroppedSessions(benchmark::State& state) {
+    const int sessions = static_cast<int>(state.range(0));
+    RunInChild(state, 1000, [sessions] {
+        ComPtr<IDispatch> saved = Calculated({{u"TypDeklar", Variant::FromLong(130)}, {u"Wersja", Variant::FromLong(1)},
+                                              {u"Rok", Variant::FromLong(2024)}, {u"Numer", Variant::FromLong(1)},
+                                              {u"OSWIADCZENIE", Variant::FromDate(45677)}});
+        Bstr id(tlx::Utf8ToUtf16(std::to_string(Get(saved.Get(), u"ID").lVal)));
+        saved.Reset();
+        Bstr employees(tlx::GuidToText(CLSID_Pracownicy));
+        Bstr declarations(u"TLXDeklaracje.Deklaracje");
+        for (int n = 0; n < sessions; ++n) {
+            ComPtr<ISession> session = NewSession();
+            ComPtr<IDispatch> employee, declaration;
+            Check(session->CreateObject(employees.Get(), Variant::FromString(tlx::Utf8ToUtf16(std::to_string(n % 1000 + 1))),
+                                        employee.Out()),
+                  "Pracownicy");
+            Check(session->CreateObject(declarations.Get(), Variant::FromString(id.View()), declaration.Out()),
+                  "Deklaracje");
+            benchmark::DoNotOptimize(Get(declaration.Get(), u"Rok"));
+        }
+        std::printf("  sessions left alive after %d: %zu\n", sessions, tlx::host::LiveSessionCount());
+    });
+}
+BENCHMARK(BM_DroppedSessions)->Arg(100)->Arg(10000)->UseManualTime()->Iterations(1)->Unit(benchmark::kMillisecond);
+
+}  // namespace
