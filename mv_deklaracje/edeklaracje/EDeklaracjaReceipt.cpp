@@ -43,7 +43,17 @@ Receipt ReadReceipt(const std::u16string& xml) {
     CheckHost(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_ALL, IID_IXMLDOMDocument2, document.OutVoid()));
     VARIANT_BOOL loaded = VARIANT_FALSE;
     CheckHost(document->loadXML(tlx::Bstr(xml).Get(), &loaded));
-    if (loaded == VARIANT_FALSE) RaiseComError(E_FAIL, u"potwierdzenie nie jest poprawnym dokumentem XML");
+    if (loaded == VARIANT_FALSE) {
+        tlx::ComPtr<IXMLDOMParseError> error;
+        LONG code = 0;
+        tlx::Bstr reason;
+        if (SUCCEEDED(document->get_parseError(error.Out())) && error) {
+            error->get_errorCode(&code);
+            error->get_reason(reason.Out());
+        }
+        if (code == XML_E_TEXT_TOO_LONG) RaiseComError(E_FAIL, u"potwierdzenie nie zostało odczytane: " + reason.Str());
+        RaiseComError(E_FAIL, u"potwierdzenie nie jest poprawnym dokumentem XML");
+    }
     CheckHost(document->setProperty(tlx::Bstr(u"SelectionNamespaces").Get(), tlx::Variant::FromString(kReceiptNamespaces)));
     Receipt r;
     auto required = [&](std::u16string_view name, std::u16string& text) {

@@ -106,6 +106,10 @@ protected:
     ~IXMLDOMParseError() = default;
 };
 
+// The parse error code of a document with a text longer than the parser reads (or one the parser ran
+// out of memory on): such a document is refused whole, never loaded cut short.
+inline constexpr LONG XML_E_TEXT_TOO_LONG = static_cast<LONG>(0xC00CEFF2);
+
 struct IXMLDOMDocument : IXMLDOMNode {
     static constexpr IID kIid = tlx::MakeGuid(u"{85A3DD60-8E69-4C44-A431-31862D3E6586}");
     using Base = IXMLDOMNode;

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "platform/text/CodePage.h"
+#include "platform/xml/XmlDom.h"
 #include "platform/xml/XmlErrorCollector.h"
 
 namespace tlx {
@@ -128,12 +129,19 @@ XmlParseOutcome XmlParser::Parse(const char* bytes, int size, const char* url, c
     ctxt->vctxt.warning = nullptr;
 
     xmlDocPtr doc = xmlCtxtReadMemory(ctxt.get(), bytes, size, url, encoding, options);
-    bool failed = !doc || !ctxt->wellFormed || guard.externalRefused || !xmlDocGetRootElement(doc);
+    // A text longer than libxml2 takes (or memory running out) stops the parse without making the
+    // document ill-formed: what was read so far would come back as if it were the whole document.
+    const bool cutShort = ctxt->errNo == XML_ERR_NO_MEMORY;
+    bool failed = !doc || !ctxt->wellFormed || cutShort || guard.externalRefused || !xmlDocGetRootElement(doc);
     if (failed) {
         if (doc) xmlFreeDoc(doc);
         if (guard.externalRefused) {
             outcome.errorCode = kXmlExternalEntityRefused;
             outcome.reason = u"External entities and external DTDs are not allowed.";
+        } else if (cutShort) {
+            outcome.errorCode = XML_E_TEXT_TOO_LONG;
+            outcome.reason = u"Dokument zawiera tekst dłuższy niż " + Utf8ToUtf16(std::to_string(XML_MAX_TEXT_LENGTH)) +
+                             u" znaków, a tyle najwyżej odczytuje parser XML.";
         } else if (!collector.Errors().empty()) {
             const XmlReportedError& first = collector.Errors().front();
             outcome.errorCode = kXmlParseErrorBase + first.code;

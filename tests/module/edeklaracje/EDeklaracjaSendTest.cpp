@@ -338,6 +338,18 @@ std::u16string Receipt(std::u16string_view fields, bool signingTime = true) {
            u"</ds:Signature>";
 }
 
+// A text of more than 10 000 000 characters in short runs between references, as an escaped document is.
+std::u16string LongText() {
+    std::u16string text;
+    for (int run = 0; run < 320'000; ++run) text += u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx&amp;";
+    return text;
+}
+
+std::u16string Replaced(std::u16string text, std::u16string_view what, std::u16string_view with) {
+    text.replace(text.find(what), what.size(), with);
+    return text;
+}
+
 constexpr std::u16string_view kReceiptHead =
     u"<NazwaPodmiotuPrzyjmujacego>Ministerstwo Finansów</NazwaPodmiotuPrzyjmujacego>"
     u"<NumerReferencyjny>../../ucieczka</NumerReferencyjny><SkrotDokumentu>abc= [DEF]</SkrotDokumentu>"
@@ -390,6 +402,12 @@ TEST_F(EDeklaracjaSend, AMalformedReceiptStoresNothing) {
         {"no NIP or PESEL", Receipt(withStamp), u"Nieprawidłowa wiadomość UPO: Brak NIPu lub PESELu podmiotu."},
         {"no signing time", Receipt(withStamp + u"<NIP1>5260250274</NIP1>", false),
          u"Nieprawidłowa wiadomość UPO: Brak wymaganego pola SigningTime"},
+        // Every field is read before the text the parser cannot hold: the receipt is still not taken.
+        {"a text too long to read",
+         Replaced(Receipt(withStamp + u"<NIP1>5260250274</NIP1>"), u"</ds:Signature>",
+                  u"<ds:Object>" + LongText() + u"</ds:Object></ds:Signature>"),
+         u"Nieprawidłowa wiadomość UPO: potwierdzenie nie zostało odczytane: Dokument zawiera tekst dłuższy niż "
+         u"10000000 znaków, a tyle najwyżej odczytuje parser XML."},
     };
     auto vat7 = SavedVat7();
     ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());

@@ -113,6 +113,21 @@ TEST(XmlDocument, HostileDocumentsAreRefused) {
     EXPECT_EQ(Text(Select(loaded.Get(), u"/a").Get()), u"wartość");
 }
 
+TEST(XmlDocument, ATextLongerThanTheParserReadsIsRefusedNotCutShort) {
+    // Text in short runs between references grows one text node past the parser's limit.
+    auto doc = NewDocument();
+    std::u16string longText;
+    for (int run = 0; run < 320'000; ++run) longText += u"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx&amp;";
+    const std::u16string text = u"<a><b>" + longText + u"</b><c>po</c></a>";
+    const FailedLoad outcome = LoadBadly(doc.Get(), text);
+    EXPECT_EQ(outcome.hr, S_FALSE);
+    EXPECT_EQ(outcome.loaded, VARIANT_FALSE);
+    EXPECT_EQ(outcome.code, XML_E_TEXT_TOO_LONG);
+    EXPECT_EQ(outcome.reason, u"Dokument zawiera tekst dłuższy niż 10000000 znaków, a tyle najwyżej odczytuje parser XML.");
+    ComPtr<IXMLDOMElement> root;
+    EXPECT_EQ(doc->get_documentElement(root.Out()), S_FALSE);
+}
+
 TEST(XmlDocument, SavedFileIsUtf8OrTheDeclaredEncoding) {
     TempFolder folder;
     auto doc = Load(u"<?xml version=\"1.0\" encoding=\"UTF-8\"?><Potwierdzenie><Nazwa>Ministerstwo Finansów</Nazwa></Potwierdzenie>");
