@@ -58,7 +58,7 @@ HRESULT XmlCatalog::Open(const std::string& path, std::unique_ptr<XmlCatalog>& c
     auto impl = std::make_unique<Impl>();
     impl->catalog = xmlLoadACatalog(path.c_str());
     if (!impl->catalog)
-        return SetErrorText(E_FAIL, u"The catalog cannot be read: " + Utf8ToUtf16(path) + u" " +
+        return SetErrorText(E_FAIL, u"Nie można odczytać katalogu schematów: " + Utf8ToUtf16(path) + u" " +
                                         Utf8ToUtf16(collector.Text("")));
     catalog.reset(new XmlCatalog(std::move(impl)));
     return S_OK;

@@ -44,7 +44,7 @@ HRESULT Validate(xmlDocPtr document, xmlSchemaParserCtxtPtr parserContext, std::
         XmlErrorCollector collector;
         schema.reset(xmlSchemaParse(parser.get()));
         if (!schema)
-            return SetErrorText(E_FAIL, u"The schema cannot be read: " + Utf8ToUtf16(collector.Text("invalid schema")));
+            return SetErrorText(E_FAIL, u"Nie można odczytać schematu: " + Utf8ToUtf16(collector.Text("invalid schema")));
     }
     // The XML declaration is a processing instruction in our trees; the validator sees only the root.
     std::unique_ptr<xmlDoc, DocDeleter> copy(xmlCopyDoc(document, 1));

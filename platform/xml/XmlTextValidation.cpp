@@ -52,7 +52,7 @@ std::shared_ptr<XmlSchemaSet::Compiled> XmlSchemaSet::CompiledFor(const std::str
     if (!parser) throw std::bad_alloc();
     compiled->schema = xmlSchemaParse(parser.get());
     if (!compiled->schema) {
-        hr = SetErrorText(E_FAIL, u"The schema cannot be read: " + Utf8ToUtf16(collector.Text("invalid schema")));
+        hr = SetErrorText(E_FAIL, u"Nie można odczytać schematu: " + Utf8ToUtf16(collector.Text("invalid schema")));
         return nullptr;
     }
     compiled_[path] = compiled;
