@@ -7,6 +7,7 @@
 
 #include "platform/ado/AdoError.h"
 #include "platform/ado/DateText.h"
+#include "platform/ado/SqlLexer.h"
 #include "platform/ado/SqlRewriter.h"
 #include "platform/ado/SqlRoutines.h"
 #include "platform/text/CodePage.h"
@@ -21,6 +22,45 @@ struct RewrittenBatch {
 
 namespace {
 std::string Text(const char* text) { return text ? text : ""; }
+
+constexpr std::string_view kLiteralPrefix = "@tlx_literal";
+
+// Statements that differ only in the whole numbers they compare with ("where WPL_PraId = 5" for each
+// employee) are one statement to the caches: each "= <integer>" becomes a variable bound to the number,
+// so the batch is rewritten once and prepared once per connection. Bound and literal integers compare
+// alike in SQLite (neither has an affinity). Other texts, and those without such a comparison, are left
+// as they are.
+std::string ParameterizeLiterals(std::string_view tsql, std::vector<std::pair<std::string, long long>>& literals) {
+    std::vector<SqlToken> tokens;
+    try {
+        tokens = TokenizeSql(tsql);
+    } catch (...) {
+        return std::string(tsql);  // the rewriter reports the fault in the text as written
+    }
+    // Only queries and row changes take variables (a PRAGMA or a batch of declarations keeps its text).
+    if (tokens.empty() || !(tokens[0].Is("select") || tokens[0].Is("update") || tokens[0].Is("delete") ||
+                            tokens[0].Is("insert") || tokens[0].Is("with")))
+        return std::string(tsql);
+    bool changed = false;
+    for (std::size_t i = 0; i + 1 < tokens.size(); ++i) {
+        if (!tokens[i].IsSymbol("=")) continue;
+        std::size_t at = i + 1;
+        bool negative = at + 1 < tokens.size() && tokens[at].IsSymbol("-") && !tokens[at + 1].spaceBefore;
+        if (negative) ++at;
+        const SqlToken& number = tokens[at];
+        if (number.kind != SqlToken::kNumber || number.text.size() > 18 ||
+            number.text.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        long long value = std::stoll(number.text);
+        std::string name = std::string(kLiteralPrefix) + std::to_string(literals.size() + 1);
+        literals.emplace_back(name, negative ? -value : value);
+        SqlToken variable{SqlToken::kVariable, name, tokens[i + 1].spaceBefore};
+        tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1, tokens.begin() + static_cast<std::ptrdiff_t>(at) + 1);
+        tokens.insert(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1, variable);
+        changed = true;
+    }
+    return changed ? JoinTokens(tokens, 0, tokens.size()) : std::string(tsql);
+}
 
 // The batches of the process rewritten so far, by their text: a statement that the host runs again and
 // again is rewritten once. A failed rewrite is not kept; the store starts afresh when it is full.
@@ -135,7 +175,17 @@ std::shared_ptr<const RewrittenBatch> SqlExecutor::Rewrite(std::string_view tsql
 
 ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
     // Rewriting the whole batch first: an unknown construct anywhere stops it before anything runs.
-    std::shared_ptr<const RewrittenBatch> rewritten = Rewrite(tsql);
+    std::vector<std::pair<std::string, long long>> literals;
+    std::string parameterized = ParameterizeLiterals(tsql, literals);
+    std::shared_ptr<const RewrittenBatch> rewritten;
+    if (!literals.empty()) {
+        try {
+            rewritten = Rewrite(parameterized);
+        } catch (...) {
+            literals.clear();  // the statement as written, so that a failure names it as the caller wrote it
+        }
+    }
+    if (!rewritten) rewritten = Rewrite(tsql);
     const std::vector<BatchStatement>& batch = rewritten->statements;
     std::vector<SqlProcedure> procedures;
     for (const BatchStatement& step : batch) {
@@ -148,6 +198,12 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
     }
     size_t nextProcedure = 0;
     variables_.clear();
+    for (const auto& [name, value] : literals) {
+        tlx::Variant number;
+        number.vt = VT_I8;
+        number.llVal = value;
+        variables_[name] = std::move(number);
+    }
     ExecutionResult result;
     for (const BatchStatement& step : batch) {
         switch (step.kind) {

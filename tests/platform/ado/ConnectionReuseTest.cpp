@@ -107,3 +107,33 @@ TEST(ConnectionReuse, AFileReplacedAtTheSamePathIsAnotherDatabase) {
 }
 
 }  // namespace
+
+namespace {
+
+// Whole numbers compared with "=" reach SQLite as bound values, so that statements differing only in
+// them are prepared once; what they answer must not change.
+TEST(ConnectionReuse, StatementsDifferingOnlyInWholeNumbersAnswerAsWritten) {
+    TempDatabase db({}, "CREATE TABLE Pary (Id INTEGER PRIMARY KEY, Liczba INT, Tekst VARCHAR(10));"
+                        "INSERT INTO Pary VALUES (1, -3, '5'), (2, 5, '= 7'), (3, 7, 'x');");
+    ComPtr<Connection> connection = db.Open();
+    struct Case {
+        const char16_t* sql;
+        const char16_t* first;
+    };
+    const Case cases[] = {
+        {u"select Id from TLX.Pary where Liczba = -3", u"1"},
+        {u"select Id from TLX.Pary where Liczba=5", u"2"},
+        {u"select Id from TLX.Pary where Liczba = 7", u"3"},
+        {u"select Id from TLX.Pary where Tekst = 5", u"1"},
+        {u"select Id from TLX.Pary where Tekst = '= 7'", u"2"},
+        {u"select count(*) from TLX.Pary where Liczba >= 5", u"2"},
+        {u"select count(*) from TLX.Pary where Liczba = 5.0", u"1"},
+        {u"select Liczba - 1 from TLX.Pary where Id = 3", u"6"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FirstValue(connection.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql);
+    ASSERT_EQ(Execute(connection.Get(), u"update TLX.Pary set Liczba = 9 where Id = 3"), S_OK);
+    EXPECT_EQ(FirstValue(connection.Get(), u"select Liczba from TLX.Pary where Id = 3"), u"9");
+    EXPECT_EQ(FirstValue(connection.Get(), u"select Liczba from TLX.Pary where Id = 2"), u"5");
+}
+
+}  // namespace
