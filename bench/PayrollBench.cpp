@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include <sqlite3.h>
 #include <unistd.h>
 
 #include "host/Database.h"
@@ -58,6 +59,8 @@ public:
         std::filesystem::remove(path_);
     }
 
+    const std::string& Path() const { return path_; }
+
 private:
     std::string path_;
 };
@@ -75,9 +78,19 @@ tlx::ComPtr<ISession> NewSession() {
 
 const DATE kMarch31 = *tlx::ado::MakeOleDate(2024, 3, 31);
 
+// The month's payouts of a card (its own and its secondary cards'), as the ZUS calculators find them.
+std::u16string MonthPayouts(int id) {
+    std::u16string card = tlx::Utf8ToUtf16(std::to_string(id));
+    return u"select WPL_WplId from TLX.Wyplaty where WPL_PraId in (select Pra_PraID from TLX.PracKod where Pra_PraID = " +
+           card + u" or Pra_ParentID = " + card + u") and WPL_Rok = 2024 and WPL_Miesiac = 3";
+}
+
+// Per employee: a new session, the employee by id, his record at March's end, and the month's payouts by
+// identifier with their elements' twenty ZUS amounts.
 void BM_EmployeeModel(benchmark::State& state) {
     TheCompany();
     tlx::Bstr employees(tlx::GuidToText(CLSID_Pracownicy));
+    tlx::Bstr payoutsClass(tlx::GuidToText(CLSID_Wyplaty));
     int id = 0;
     for (auto _ : state) {
         id = id % kEmployees + 1;
@@ -87,22 +100,16 @@ void BM_EmployeeModel(benchmark::State& state) {
         tlx::ComPtr<IPracownikDane> employee = object.As<IPracownikDane>();
         tlx::ComPtr<IPracEtat> record;
         employee->GetEtat(kMarch31, tlx::Variant::Missing(), record.Out());
-        tlx::ComPtr<ICollection> payouts;
-        employee->get_Wyplaty(payouts.Out());
-        LONG count = 0;
-        payouts->get_Count(&count);
+        tlx::ComPtr<Connection> connection;
+        session.As<ISession2>()->get_Connection(connection.Out());
+        std::vector<LONG> payouts;
+        for (tlx::ComPtr<Recordset> rows = tlx::host::OpenRecordset(connection.Get(), MonthPayouts(id));
+             !tlx::host::AtEnd(rows.Get()); rows->MoveNext())
+            payouts.push_back(tlx::host::ReadLong(rows.Get(), u"WPL_WplId"));
         LONGLONG sum = 0;
-        for (LONG p = 0; p < count; ++p) {
+        for (LONG payoutId : payouts) {
             tlx::ComPtr<IDispatch> item;
-            payouts->Item(tlx::Variant::FromLong(p), item.Out());
-            tlx::ComPtr<IWyplata> payout = item.As<IWyplata>();
-            tlx::ComPtr<IListaPlac> list;
-            payout->get_ListaPlac(list.Out());
-            tlx::ComPtr<IOkresowy> month;
-            list->get_RokMiesiac(month.Out());
-            LONG number = 0;
-            month->get_Miesiac(&number);
-            if (number != 3) continue;
+            if (FAILED(session->CreateObject(payoutsClass.Get(), tlx::Variant::FromLong(payoutId), item.Out()))) std::abort();
             tlx::ComPtr<ICollection> elements;
             item.As<IWyplata>()->get_Elementy(elements.Out());
             LONG n = 0;
@@ -130,26 +137,34 @@ void BM_EmployeeModel(benchmark::State& state) {
 }
 BENCHMARK(BM_EmployeeModel)->Unit(benchmark::kMicrosecond);
 
-// The same rows in one statement per employee on one session's connection.
+// The same rows through plain SQLite: one prepared join per employee (the record valid at March's end,
+// the month's payouts of the card and its secondary cards, their elements' twenty amounts).
 void BM_EmployeeJoin(benchmark::State& state) {
     TheCompany();
-    tlx::ComPtr<ISession> session = NewSession();
-    tlx::ComPtr<ISession2> second = session.As<ISession2>();
-    tlx::ComPtr<Connection> connection;
-    second->get_Connection(connection.Out());
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(TheCompany().Path().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) std::abort();
+    const char* sql =
+        "select e.PRE_Nazwisko, w.WPE_Kwota1, w.WPE_Kwota2, w.WPE_Kwota3, w.WPE_Kwota4, w.WPE_Kwota5, w.WPE_Kwota6, "
+        "w.WPE_Kwota7, w.WPE_Kwota8, w.WPE_Kwota9, w.WPE_Kwota10, w.WPE_Kwota11, w.WPE_Kwota12, w.WPE_Kwota13, "
+        "w.WPE_Kwota14, w.WPE_Kwota15, w.WPE_Kwota16, w.WPE_Kwota17, w.WPE_Kwota18, w.WPE_Kwota19, w.WPE_KwotaFP "
+        "from PracEtaty e, Wyplaty p join WypElementy w on w.WPE_WplId = p.WPL_WplId "
+        "where e.PRE_PraId = ?1 and e.PRE_DataOd <= '2024-03-31' and (e.PRE_DataDo is null or e.PRE_DataDo >= '2024-03-31') "
+        "and p.WPL_PraId in (select Pra_PraID from PracKod where Pra_PraID = ?1 or Pra_ParentID = ?1) "
+        "and p.WPL_Rok = 2024 and p.WPL_Miesiac = 3";
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) std::abort();
     int id = 0;
     for (auto _ : state) {
         id = id % kEmployees + 1;
-        std::u16string sql = u"select * from TLX.PracEtaty join TLX.Wyplaty on WPL_PraId = PRE_PraId join TLX.WypElementy on "
-                             u"WPE_WplId = WPL_WplId where PRE_PraId = " + tlx::Utf8ToUtf16(std::to_string(id)) +
-                             u" and PRE_DataOd <= '2024-03-31' and (PRE_DataDo is null or PRE_DataDo >= '2024-03-31') and WPL_Rok = 2024 "
-                             u"and WPL_Miesiac = 3";
-        tlx::ComPtr<Recordset> rows = tlx::host::OpenRecordset(connection.Get(), sql);
+        sqlite3_bind_int(statement, 1, id);
         LONGLONG sum = 0;
-        for (; !tlx::host::AtEnd(rows.Get()); rows->MoveNext())
-            for (int a = 1; a <= 20; ++a) sum += tlx::host::ReadLong(rows.Get(), tlx::Utf8ToUtf16("WPE_Kwota" + std::to_string(a)));
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            for (int a = 1; a <= 20; ++a) sum += sqlite3_column_int64(statement, a);
+        sqlite3_reset(statement);
         benchmark::DoNotOptimize(sum);
     }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
 }
 BENCHMARK(BM_EmployeeJoin)->Unit(benchmark::kMicrosecond);
 

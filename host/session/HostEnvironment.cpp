@@ -79,12 +79,11 @@ void CloseUnheldSessions() {
     // large session a caller works in costs its walk a few times, not at every new session.
     static unsigned long sweep = 0;
     ++sweep;
-    std::vector<IHostSession*> sessions = Sessions();
-    for (IHostSession* session : sessions) {
-        if (std::find(Sessions().begin(), Sessions().end(), session) == Sessions().end()) continue;
-        ComPtr<IHostSession> keep(session);
+    // Each session is kept for the round, so that closing one never destroys another under the walk.
+    std::vector<ComPtr<IHostSession>> sessions(Sessions().begin(), Sessions().end());
+    for (const ComPtr<IHostSession>& session : sessions) {
         try {
-            keep->CloseIfUnheld(sweep);
+            session->CloseIfUnheld(sweep);
         } catch (...) {
             // A session that cannot tell stays as it is.
         }

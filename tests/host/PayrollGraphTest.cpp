@@ -333,5 +333,43 @@ TEST_F(PayrollGraphTest, ASessionFindsAPayoutByItsIdentifierNotByPosition) {
     }
 }
 
+// The walk of one month: a payout by its identifier, its elements and their links, and back from a link
+// to its element and from the element to its payout and employee, each the same as through the card.
+TEST_F(PayrollGraphTest, APayoutByItsIdentifierAnswersItsOwnElementsAndLinks) {
+    Execute(u"insert into TLX.WypElementy (WPE_WpeId, WPE_WplId, WPE_TwpId, WPE_Wartosc) values (322, 312, 1, 100)");
+    ComPtr<IWyplata> march = Create(u"TLX.Wyplaty", Variant::FromLong(311)).As<IWyplata>();
+    ASSERT_TRUE(march);
+    ComPtr<ICollection> elements;
+    ASSERT_EQ(march->get_Elementy(elements.Out()), S_OK);
+    LONG count = 0;
+    ASSERT_EQ(elements->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 1) << "April's element is not March's";
+    ComPtr<IWypElement> element = Item<IWypElement>(elements.Get(), 0);
+    ComPtr<IDaneZUS> zus;
+    ASSERT_EQ(element->get_DaneZUS(zus.Out()), S_OK);
+    CY pension{};
+    ASSERT_EQ(zus->get_EmerytalnaPracownik(&pension), S_OK);
+    EXPECT_EQ(Grosze(pension), 45540);
+
+    ComPtr<IWypElementLink> link;
+    ASSERT_EQ(element->get_LinkGlowny(link.Out()), S_OK);
+    ASSERT_TRUE(link);
+    ComPtr<IWypElement> back;
+    ASSERT_EQ(link->get_Element(back.Out()), S_OK);
+    EXPECT_EQ(back.Get(), element.Get());
+    ComPtr<IWyplata> payout;
+    ASSERT_EQ(element->get_Wyplata(payout.Out()), S_OK);
+    EXPECT_EQ(payout.Get(), march.Get());
+    ComPtr<IPracownik> employee;
+    ASSERT_EQ(payout->get_Pracownik(employee.Out()), S_OK);
+    LONG employeeId = 0;
+    ASSERT_EQ(employee->get_ID(&employeeId), S_OK);
+    EXPECT_EQ(employeeId, 7);
+
+    ComPtr<IDispatch> none;
+    EXPECT_EQ(session_->CreateObject(Bstr(u"TLX.Wyplaty").Get(), Variant::FromLong(399), none.Out()), HOST_E_NOROW);
+    TakeErrorDescription();
+}
+
 }  // namespace
 }  // namespace tlx::host::test

@@ -82,6 +82,8 @@ void PayrollModel::Reset() {
     entries_.reset();
     elements_.reset();
     links_.reset();
+    payoutsById_.clear();
+    parts_.clear();
     lookups_.clear();
     parentId_.reset();
 }
@@ -147,7 +149,16 @@ void PayrollModel::LoadLinks() {
         links_->emplace(row->Long(u"WEL_WpeId"), row);
 }
 
+PayrollModel::PayoutParts& PayrollModel::PartsOf(LONG payoutId) {
+    auto found = parts_.find(payoutId);
+    if (found != parts_.end()) return found->second;
+    PayoutParts parts;
+    parts.elements = Read(u"select * from TLX.WypElementy where WPE_WplId = " + Number(payoutId) + u" order by WPE_WpeId");
+    return parts_.emplace(payoutId, std::move(parts)).first->second;
+}
+
 PayrollRows PayrollModel::ElementsOf(LONG payoutId) {
+    if (!WalksEveryPayout()) return PartsOf(payoutId).elements;
     LoadElements();
     PayrollRows rows;
     auto [first, last] = elements_->equal_range(payoutId);
@@ -155,10 +166,23 @@ PayrollRows PayrollModel::ElementsOf(LONG payoutId) {
     return rows;
 }
 
-PayrollRows PayrollModel::LinksOf(LONG elementId) {
-    LoadLinks();
+PayrollRows PayrollModel::LinksOf(LONG elementId, LONG payoutId) {
+    const std::multimap<LONG, std::shared_ptr<PayrollRow>>* links = nullptr;
+    if (WalksEveryPayout()) {
+        LoadLinks();
+        links = &*links_;
+    } else {
+        PayoutParts& parts = PartsOf(payoutId);
+        if (!parts.linksRead) {
+            for (auto& row : Read(u"select * from TLX.WypElementyLinki where WEL_WpeId in (select WPE_WpeId from "
+                                  u"TLX.WypElementy where WPE_WplId = " + Number(payoutId) + u") order by WEL_WelId"))
+                parts.links.emplace(row->Long(u"WEL_WpeId"), row);
+            parts.linksRead = true;
+        }
+        links = &parts.links;
+    }
     PayrollRows rows;
-    auto [first, last] = links_->equal_range(elementId);
+    auto [first, last] = links->equal_range(elementId);
     for (auto it = first; it != last; ++it) rows.push_back(it->second);
     return rows;
 }
@@ -170,15 +194,12 @@ void PayrollModel::AddElement(std::shared_ptr<PayrollRow> row) {
 }
 
 std::shared_ptr<PayrollRow> PayrollModel::LookupRow(Kind kind, LONG id) {
-    auto table = lookups_.find(kind);
-    if (table == lookups_.end()) {
-        LookupTable which = TableOf(kind);
-        std::map<LONG, std::shared_ptr<PayrollRow>> rows;
-        for (auto& row : Read(std::u16string(u"select * from TLX.") + which.table)) rows[row->Long(which.idColumn)] = row;
-        table = lookups_.emplace(kind, std::move(rows)).first;
-    }
-    auto row = table->second.find(id);
-    return row == table->second.end() ? nullptr : row->second;
+    std::map<LONG, std::shared_ptr<PayrollRow>>& table = lookups_[kind];
+    if (auto known = table.find(id); known != table.end()) return known->second;  // also a row not there
+    LookupTable which = TableOf(kind);
+    PayrollRows rows = Read(std::u16string(u"select * from TLX.") + which.table + u" where " + which.idColumn + u" = " +
+                            Number(id));
+    return table[id] = rows.empty() ? nullptr : rows.front();
 }
 
 IDispatch* PayrollModel::FindLive(Kind kind, LONG key) const {
@@ -273,15 +294,34 @@ std::shared_ptr<PayrollRow> RowWithId(const Rows& rows, const char16_t* column, 
 }  // namespace
 
 ComPtr<IWyplata> PayrollModel::PayoutById(LONG id) {
-    auto row = RowWithId(Payouts(), u"WPL_WplId", id);
+    std::shared_ptr<PayrollRow> row;
+    if (WalksEveryPayout()) {
+        row = RowWithId(Payouts(), u"WPL_WplId", id);
+    } else if (auto known = payoutsById_.find(id); known != payoutsById_.end()) {
+        row = known->second;
+    } else {
+        PayrollRows rows = Read(u"select * from TLX.Wyplaty left join TLX.ListyPlac on LPL_LplId = WPL_LplId where "
+                                u"WPL_WplId = " + Number(id) + u" and WPL_PraId = " + Number(employeeId_));
+        if (!rows.empty()) row = payoutsById_[id] = rows.front();
+    }
     if (!row) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: Wyplaty WPL_WplId=" + Number(id));
     return Payout(row);
 }
 
 ComPtr<IWypElement> PayrollModel::ElementById(LONG id) {
-    LoadElements();
-    for (const auto& [payout, row] : *elements_)
-        if (row->Long(u"WPE_WpeId") == id) return Element(row);
+    if (WalksEveryPayout()) {
+        LoadElements();
+        for (const auto& [payout, row] : *elements_)
+            if (row->Long(u"WPE_WpeId") == id) return Element(row);
+    } else {
+        for (const auto& [payout, parts] : parts_)
+            if (auto row = RowWithId(parts.elements, u"WPE_WpeId", id)) return Element(row);
+        PayrollRows rows = Read(u"select WPE_WplId from TLX.WypElementy join TLX.Wyplaty on WPL_WplId = WPE_WplId "
+                                u"where WPE_WpeId = " + Number(id) + u" and WPL_PraId = " + Number(employeeId_));
+        if (!rows.empty())
+            if (auto row = RowWithId(PartsOf(rows.front()->Long(u"WPE_WplId")).elements, u"WPE_WpeId", id))
+                return Element(row);
+    }
     Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: WypElementy WPE_WpeId=" + Number(id));
 }
 

@@ -2,6 +2,12 @@
 // kept for the life of the card's objects: dated records, payouts with their lists, elements and links,
 // contracts, absences, dated entries, and the type and code rows they point at.
 //
+// Payouts are read as the caller walks them. The card's payout collection reads every payout, and then the
+// elements and links of all of them at the first that is asked. A payout asked for by its identifier (the
+// walk of one month: the payouts of the month by identifier, then their elements) reads that payout's row,
+// and then its own elements and links only. A lookup row (a payout type, a benefit code) is read by its key
+// when first asked.
+//
 // The model hands out one COM object per row and remembers it only while someone holds it: each object
 // keeps the model alive (a shared_ptr) and leaves the model's table of live objects when it is destroyed,
 // so no reference cycle forms between the model and its objects. The employee object owns its model;
@@ -49,7 +55,8 @@ public:
     const PayrollRows& Records();
     const PayrollRows& Payouts();  // payout columns joined with their list's
     PayrollRows ElementsOf(LONG payoutId);
-    PayrollRows LinksOf(LONG elementId);
+    // The links of an element of the payout `payoutId`.
+    PayrollRows LinksOf(LONG elementId, LONG payoutId);
     const PayrollRows& Contracts();
     const PayrollRows& Absences();
     const PayrollRows& Entries();
@@ -100,6 +107,15 @@ private:
     const PayrollRows& Loaded(std::optional<PayrollRows>& rows, std::u16string_view sql);
     void LoadElements();
     void LoadLinks();
+    // Whether the payouts were read as a whole (the elements and links then are too).
+    bool WalksEveryPayout() const { return payouts_.has_value() || elements_.has_value(); }
+    // The elements and links of one payout read alone.
+    struct PayoutParts {
+        PayrollRows elements;
+        std::multimap<LONG, std::shared_ptr<PayrollRow>> links;  // by element
+        bool linksRead = false;
+    };
+    PayoutParts& PartsOf(LONG payoutId);
 
     ComPtr<ISession> session_;
     IPracownik* employee_ = nullptr;  // not held: the employee owns the model
@@ -108,6 +124,8 @@ private:
     bool inMemory_ = false;
     std::optional<PayrollRows> records_, payouts_, contracts_, absences_, entries_;
     std::optional<std::multimap<LONG, std::shared_ptr<PayrollRow>>> elements_, links_;  // by payout, by element
+    std::map<LONG, std::shared_ptr<PayrollRow>> payoutsById_;  // payouts read one by one
+    std::map<LONG, PayoutParts> parts_;                         // their elements and links
     std::map<Kind, std::map<LONG, std::shared_ptr<PayrollRow>>> lookups_;
     std::optional<LONG> parentId_;
     std::map<std::pair<Kind, LONG>, IDispatch*> live_;

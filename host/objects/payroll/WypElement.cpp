@@ -38,7 +38,7 @@ HRESULT CWypElement::get_Kwota(CY* amount) {
 HRESULT CWypElement::get_Linki(ICollection** links) {
     return AnswerObject(links, [&] {
         std::vector<CPayrollCollection::Entry> entries;
-        for (const auto& row : model_->LinksOf(row_->Long(u"WPE_WpeId")))
+        for (const auto& row : model_->LinksOf(row_->Long(u"WPE_WpeId"), row_->Long(u"WPE_WplId")))
             entries.push_back({ComPtr<IDispatch>(model_->Link(row)), row->Long(u"WEL_WelId"), row});
         return ComPtr<ICollection>(CPayrollCollection::Make(std::move(entries)));
     });
@@ -46,7 +46,7 @@ HRESULT CWypElement::get_Linki(ICollection** links) {
 
 HRESULT CWypElement::get_LinkGlowny(IWypElementLink** link) {
     return AnswerObject(link, [&] {
-        PayrollRows rows = model_->LinksOf(row_->Long(u"WPE_WpeId"));
+        PayrollRows rows = model_->LinksOf(row_->Long(u"WPE_WpeId"), row_->Long(u"WPE_WplId"));
         return rows.empty() ? ComPtr<IWypElementLink>() : model_->Link(rows.front());
     });
 }

@@ -29,13 +29,13 @@ HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
         PayrollRows rows = lookup.Read(u"select WPL_PraId from TLX.Wyplaty where WPL_WplId = " +
                                        Utf8ToUtf16(std::to_string(parsed.identifier)));
         if (rows.empty()) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
-        ComPtr<IPracownikDane> employee = lookup.Card(rows.front()->Long(u"WPL_PraId")).As<IPracownikDane>();
-        ComPtr<ICollection> payouts;
-        Check(Require(employee.Get())->get_Wyplaty(payouts.Out()));
-        ComPtr<IDispatch> payout;
-        // A decimal text: the payout of that identifier (a number would be a position).
-        Check(payouts->Item(Variant::FromString(Utf8ToUtf16(std::to_string(parsed.identifier))), payout.Out()));
-        return payout;
+        const LONG card = rows.front()->Long(u"WPL_PraId");
+        ComPtr<IPracownik> employee = lookup.Card(card).As<IPracownik>();
+        // A model of the card for this payout alone, holding its employee: it reads the payout's row and,
+        // when asked, that payout's elements and links, not the card's whole history.
+        auto model = std::make_shared<PayrollModel>(session_.Get(), Require(employee.Get()), card);
+        model->HoldEmployee(employee);
+        return ComPtr<IDispatch>(model->PayoutById(parsed.identifier));
     });
 }
 
