@@ -1,0 +1,44 @@
+// ZUS DRA: dokument KEDU deklaracji rozliczeniowej, jej identyfikator oraz kwota, termin i opis płatności.
+// Przeliczenie deklaracji wykonuje usługa TLXDeklaracje.DRA.
+
+function OnLoad()
+{
+    CreateDekZus('ZUSDRA', false);
+}
+
+function OnSaveIt()
+{
+    CheckContext();
+    SaveDekZus();
+}
+
+// Część identyfikatora deklaracji (numer × 1000000 + miesiąc × 10000 + rok) jako tekst o `cyfry` cyfrach.
+function CzescIdentyfikatora(dzielnik, modul, cyfry)
+{
+    var v = dokument.DADRAIDENT;
+    var tekst = String(ZusPusta(v) ? 0 : Math.floor(Number(v) / dzielnik) % modul);
+    while (tekst.length < cyfry)
+        tekst = '0' + tekst;
+    return tekst;
+}
+
+// "kwota": łączna kwota do zapłaty (blok LSKD).
+function get_Kwota()
+{
+    return GetKwota('LSKD', 1);
+}
+
+// "termin": dzień miesiąca po miesiącu deklaracji wyznaczony przez termin składania (DADRA, pozycja 1):
+// 5. dla jednostek budżetowych i prokuratorów, 10. dla osób fizycznych, a inaczej 15.
+function get_Termin()
+{
+    var kod = GetLiczba('DADRA', 1);
+    var dzien = (kod == 1 || kod == 5) ? 5 : (kod == 2 ? 10 : 15);
+    return new Date(dokument.Rok, dokument.Miesiac, dzien);
+}
+
+// "opis": nazwa deklaracji i miesiąc.
+function get_Opis()
+{
+    return 'DRA za ' + DwieCyfry(dokument.Miesiac) + '/' + dokument.Rok;
+}
