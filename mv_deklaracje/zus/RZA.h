@@ -1,0 +1,12 @@
+// The RZA report of a DRA: the health contributions of persons insured for health only.
+#pragma once
+
+#include "mv_deklaracje/zus/DraExtImpl.h"
+
+class CRZA final : public IDraExtImpl<CRZA, dekZUS_RZA> {
+public:
+    CRZA();
+
+protected:
+    void WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) override;
+};
