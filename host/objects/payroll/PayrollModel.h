@@ -84,6 +84,8 @@ public:
     LONG ParentId();
     ComPtr<IDispatch> Card(LONG id);
     ComPtr<IWyplata> PayoutById(LONG id);
+    // A payout row (joined with its list's) already read by the caller, for PayoutById.
+    void KeepPayout(std::shared_ptr<PayrollRow> row) { payoutsById_[row->Long(u"WPL_WplId")] = std::move(row); }
     ComPtr<IWypElement> ElementById(LONG id);
     ComPtr<INieobecnosc> AbsenceById(LONG id);
     ComPtr<IPracEtat> RecordAt(DATE day);

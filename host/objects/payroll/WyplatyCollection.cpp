@@ -26,15 +26,16 @@ HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
         Check(ParseItemKey(key, parsed));
         if (parsed.kind != ItemKey::Kind::Identifier) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
         PayrollModel lookup(Require(session_.Get()));
-        PayrollRows rows = lookup.Read(u"select WPL_PraId from TLX.Wyplaty where WPL_WplId = " +
-                                       Utf8ToUtf16(std::to_string(parsed.identifier)));
+        PayrollRows rows = lookup.Read(u"select * from TLX.Wyplaty left join TLX.ListyPlac on LPL_LplId = WPL_LplId "
+                                       u"where WPL_WplId = " + Utf8ToUtf16(std::to_string(parsed.identifier)));
         if (rows.empty()) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
         const LONG card = rows.front()->Long(u"WPL_PraId");
         ComPtr<IPracownik> employee = lookup.Card(card).As<IPracownik>();
-        // A model of the card for this payout alone, holding its employee: it reads the payout's row and,
-        // when asked, that payout's elements and links, not the card's whole history.
+        // A model of the card for this payout alone, holding its employee: it keeps the payout's row and,
+        // when asked, reads that payout's elements and links, not the card's whole history.
         auto model = std::make_shared<PayrollModel>(session_.Get(), Require(employee.Get()), card);
         model->HoldEmployee(employee);
+        model->KeepPayout(rows.front());
         return ComPtr<IDispatch>(model->PayoutById(parsed.identifier));
     });
 }
