@@ -3,6 +3,11 @@
 // employee by id, its record at March's end and a walk of its March payouts and elements reading the
 // twenty amounts, against one SQL join reading the same rows; TLX.SOD3 for a month; a new session, a
 // configuration value and a repeated statement alone.
+//
+// Release, this machine (shared): the walk 123 us per employee against 8.6 us for the plain SQLite join
+// (14x; before, the walk loaded the card's whole year and was 28.8x a join read through the project's own
+// recordset). Six statements remain per employee (the card, its records, the month's payouts, each payout
+// with its list, the payout's card, its elements), each costing about 15 us through the recordset.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>

@@ -253,6 +253,7 @@ TEST_F(SessionLifetimeTest, ANumberAsksCreateObjectForTheIdentifierAndItemForThe
     ComPtr<IDispatch> byText = Create(u"TLX.Pracownicy", Variant::FromString(u"5"));
     EXPECT_EQ(IdOf(byNumber.Get()), 5);
     EXPECT_EQ(IdOf(byText.Get()), 5);
+    EXPECT_EQ(RowsBehind(byNumber.Get()), 1) << "a key reads its own row, not the table";
     EXPECT_EQ(IdOf(Create(u"TLX.Pracownicy", Variant::FromDouble(7)).Get()), 7);
 
     ComPtr<ICollection> all = Create(u"TLX.Pracownicy").As<ICollection>();
