@@ -2,6 +2,7 @@
 #include "host/HostClasses.h"
 
 #include "host/HostClassRegistration.h"
+#include "host/HostVersion.h"
 #include "host/collections/CollectionClasses.h"
 #include "host/config/ConfigClasses.h"
 #include "host/objects/accounting/AccountingClasses.h"
@@ -18,6 +19,7 @@
 namespace tlx::host {
 
 HRESULT RegisterHostClasses() {
+    RegisterHostVersion();
     static const HRESULT result = FirstFailure({
         ado::RegisterAdoClasses(),
         RegisterScriptClasses(),
