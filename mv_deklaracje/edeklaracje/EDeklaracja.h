@@ -136,6 +136,14 @@ public:
     void StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration);
     static void CopySendStatus(IDeklaracja2* source, IDeklaracja2* target);
 
+    // What a filed declaration passes on to the declarations filed with it (EDeklaracjaLinked.cpp): a
+    // VAT-UE to its VAT-UE/A, /B and /C attachments, a VAT-7 to its month's VAT-ZD notice.
+    enum class LinkedData { SendStatus, Receipt };
+    void PropagateToVatUeAttachments(IDeklaracja2* declaration, LinkedData data);
+    void PropagateToVatZdNotice(IDeklaracja2* declaration, LinkedData data);
+    // The filter of a VAT-UE's attachment of that type, period (year * 100 + month) and number.
+    static std::u16string VatUeAttachmentFilter(LONG type, LONG yearMonth, LONG number);
+
     // The official receipt (EDeklaracjaReceipt.cpp).
     void ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declaration);
     // The text of the first element of that name; false (or, when required, the host-worded
@@ -180,6 +188,10 @@ private:
     std::string SaveFiledText(const std::string& text, const std::u16string& path);
     void ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration);
     LONG OperatorId();
+    // Saves the declaration's session, passes the declaration's data on to its linked declarations and
+    // saves again, so that the declaration and every linked declaration handled keep what was written
+    // also when a later one fails; that failure is raised after the save.
+    void SaveWithLinkedDeclarations(IDeklaracja2* declaration, LinkedData data);
     // A new gateway of the host with the connection settings read last.
     tlx::ComPtr<IEDeklaracjeGateway> ConfiguredGateway();
     // CertificateSigning::Owner
@@ -226,6 +238,8 @@ tlx::ComPtr<ISchemaRepository> CreateSchemaRepository();
 void ForEachRow(Recordset* rows, const std::function<void()>& row);
 // A NIP or VAT number without its blanks and dashes.
 std::u16string WithoutBlanksAndDashes(std::u16string_view text);
+// A form field's value as a whole number, an empty value as 0.
+LONG FieldAsLong(IDeklaracja2* declaration, std::u16string_view name);
 // An amount as its text with "." as the decimal mark whatever the locale.
 std::u16string AmountWithPoint(const CMoney& amount);
 

@@ -287,8 +287,7 @@ void CEDeklaracja::PlaceVatUeAttachments(IDeklaracja2* declaration, IXMLDOMDocum
     for (Attachment attachment : {Attachment{dekVATUEA, u"[VAT-UE/A]"}, Attachment{dekVATUEB, u"[VAT-UE/B]"},
                                   Attachment{dekVATUEC, u"[VAT-UE/C]"}}) {
         for (LONG number = 1;; ++number) {
-            std::u16string filter = u"DkN_TypDeklar=" + Decimal(attachment.type) + u" AND DkN_RokMiesiac=" +
-                                    Decimal(year * 100 + month) + u" AND DkN_Numer=" + Decimal(number);
+            std::u16string filter = VatUeAttachmentFilter(attachment.type, year * 100 + month, number);
             ChildDocument child;
             try {
                 child = BuildChildDocument(filter, u"");

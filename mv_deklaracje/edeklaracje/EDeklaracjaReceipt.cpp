@@ -166,7 +166,8 @@ HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2* pDekl) {
     });
 }
 
-// Everything is read and checked first; a failure stores nothing, so an earlier receipt stays whole.
+// Everything is read and checked first; a failure stores nothing and passes nothing on, so an earlier
+// receipt stays whole in the declaration and in its linked declarations.
 // The file holds the receipt's bytes as received, so that its signature still verifies.
 void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declaration) {
     try {
@@ -213,7 +214,7 @@ void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declara
         CheckHost(declaration->put_EDekl_Status(status));
         CheckHost(declaration->put_EDekl_StatusOpis(tlx::Bstr(text).Get()));
         if (receipt) StoreReceipt(*receipt, declaration);
-        CheckHost(GetHostDbAccess(declaration)->Save());
+        SaveWithLinkedDeclarations(declaration, LinkedData::Receipt);
         SendMessage(u"Status deklaracji: " + text, receipt ? kInfo : kStepFailure);
     } catch (const ComError& error) {
         if (error.Code() == E_ABORT) throw;

@@ -252,8 +252,9 @@ LONG CEDeklaracja::OperatorId() {
     return id;
 }
 
-// A refused send keeps what an earlier send stored (its reference and receipt); an accepted one
-// replaces it and is saved at once, so that the reference number is never lost with an unsaved row.
+// A refused send keeps what an earlier send stored (its reference and receipt) and passes nothing on
+// to the linked declarations; an accepted one replaces it, passes it on and is saved at once, so that
+// the reference number is never lost with an unsaved row.
 void CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration) {
     try {
         if (!declaration) RaiseHResult(E_POINTER);
@@ -277,7 +278,7 @@ void CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* dec
         CheckHost(declaration->put_EDekl_RefID(tlx::Bstr(reference).Get()));
         CheckHost(declaration->put_EDekl_Status(code));
         CheckHost(declaration->put_EDekl_StatusOpis(tlx::Bstr(status).Get()));
-        CheckHost(GetHostDbAccess(declaration)->Save());
+        SaveWithLinkedDeclarations(declaration, LinkedData::SendStatus);
         SendMessage(u"Status deklaracji: " + status, reference.empty() ? kStepFailure : kInfo);
     } catch (const ComError& error) {
         if (error.Code() == E_ABORT) throw;

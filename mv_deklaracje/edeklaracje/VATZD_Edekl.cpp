@@ -18,12 +18,6 @@ constexpr LONG kFirst2016Version = 17;
 constexpr std::u16string_view kNamespace2013 = u"http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2013/01/10/eD/VATZD/";
 constexpr std::u16string_view kNamespace2016 = u"http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/07/29/eD/VATZD/";
 
-LONG FieldAsLong(IDeklaracja2* declaration, std::u16string_view name) {
-    tlx::Variant value;
-    CheckHost(declaration->get_Wartosc(tlx::Bstr(name).Get(), value.Out()));
-    return VariantToLongOr(std::move(value), 0);
-}
-
 tlx::ComPtr<IDeklaracja> SelfOf(IDeklaracja2* declaration) {
     tlx::ComPtr<IDeklaracja> self;
     CheckHost(declaration->get_This(self.Out()));
@@ -115,16 +109,16 @@ tlx::ComPtr<IDeklaracja2> VATZD_Edekl::FindNotice(LONG yearMonth) {
     return notice;
 }
 
-void VATZD_Edekl::GenerujZalacznik() {
-    if (!declaration_ || !document_) RaiseHResult(E_POINTER);
+tlx::ComPtr<IDeklaracja2> VATZD_Edekl::AccompanyingNotice() {
+    if (!declaration_) RaiseHResult(E_POINTER);
     tlx::ComPtr<IDeklaracja> self = SelfOf(declaration_.Get());
     LONG type = 0, version = 0, year = 0, month = 0;
     CheckHost(self->get_TypDeklar(&type));
     CheckHost(self->get_Wersja(&version));
-    if (type != dekVAT7 || version < kFirstVersionWithNotice) return;
+    if (type != dekVAT7 || version < kFirstVersionWithNotice) return nullptr;
     if (FieldAsLong(declaration_.Get(), u"ZawiadomienieOSkorygowaniu") != 1 ||
         FieldAsLong(declaration_.Get(), u"LiczbaZalacznikowVATZD") <= 0)
-        return;
+        return nullptr;
     CheckHost(self->get_Rok(&year));
     CheckHost(self->get_Miesiac(&month));
 
@@ -143,6 +137,13 @@ void VATZD_Edekl::GenerujZalacznik() {
         CBstr worded = GetHostErrorText(HOST_E_VATZDNOTICE, CBstr(u""));
         RaiseComError(HOST_E_VATZDNOTICE, worded.View());
     }
+    return notice;
+}
+
+void VATZD_Edekl::GenerujZalacznik() {
+    if (!declaration_ || !document_) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDeklaracja2> notice = AccompanyingNotice();
+    if (!notice) return;
 
     const std::u16string_view ns = formVersion_ >= kFirst2016Version ? kNamespace2016 : kNamespace2013;
     tlx::ComPtr<IXMLDOMNode> parent =

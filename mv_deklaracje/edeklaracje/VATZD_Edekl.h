@@ -29,6 +29,10 @@ public:
 
     // Writes the rows and totals; does nothing unless the VAT-7 (version 13 on) says a notice goes with it.
     void GenerujZalacznik();
+    // The final VAT-ZD notice of the VAT-7's month, locked and holding a correcting item; null when the
+    // VAT-7 (version 13 on) does not say a notice goes with it. A missing notice raises 0x800577DA, one
+    // not locked or without a correcting item 0x800577DC, each with the host's text.
+    tlx::ComPtr<IDeklaracja2> AccompanyingNotice();
 
 private:
     tlx::ComPtr<IXMLDOMNode> UtworzElement(std::u16string_view name, std::u16string_view text, std::u16string_view ns);

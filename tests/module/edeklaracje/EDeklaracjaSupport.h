@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -43,8 +44,9 @@ public:
 };
 
 // A VAT-7 of March 2024 of the demo company, added to `declarations` (the module's declarations
-// collection), calculated and saved.
-inline tlx::ComPtr<IDeklaracja2> SavedVat7(ICollection* declarations) {
+// collection), with the `more` fields set, calculated and saved.
+inline tlx::ComPtr<IDeklaracja2> SavedVat7(
+    ICollection* declarations, std::initializer_list<std::pair<const char16_t*, tlx::Variant>> more = {}) {
     tlx::ComPtr<IDispatch> item;
     EXPECT_EQ(declarations->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
     auto vat7 = item.As<IDeklaracja2>();
@@ -56,6 +58,7 @@ inline tlx::ComPtr<IDeklaracja2> SavedVat7(ICollection* declarations) {
     EXPECT_EQ(Put(vat7.Get(), u"P_6", tlx::Variant::FromString(u"1471")), S_OK);
     EXPECT_EQ(Put(vat7.Get(), u"P_8", tlx::Variant::FromLong(1)), S_OK);
     EXPECT_EQ(Put(vat7.Get(), u"P_9", tlx::Variant::FromString(u"Przykładowa Spółka z o.o., 012345675")), S_OK);
+    for (const auto& [name, value] : more) EXPECT_EQ(Put(vat7.Get(), name, value), S_OK) << tlx::Utf16ToUtf8(name);
     EXPECT_EQ(vat7->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
     EXPECT_EQ(tlx::test::SaveCollection(declarations), S_OK) << tlx::Utf16ToUtf8(LastError());
     return vat7;

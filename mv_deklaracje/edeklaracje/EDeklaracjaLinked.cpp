@@ -1,0 +1,86 @@
+// The declarations filed together with a sent declaration: a VAT-UE's attachments VAT-UE/A, /B and /C
+// and the VAT-ZD notice of a VAT-7 receive the send status and the receipt data their parent stored.
+#include "hostapi/Errors.h"
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/VATZD_Edekl.h"
+
+namespace {
+
+constexpr char16_t kDeclarationsClass[] = u"TLXDeklaracje.Deklaracje";
+
+void CopyLinkedData(CEDeklaracja::LinkedData data, IDeklaracja2* source, IDeklaracja2* target) {
+    if (data == CEDeklaracja::LinkedData::SendStatus) CEDeklaracja::CopySendStatus(source, target);
+    else CEDeklaracja::CopyReceiptData(source, target);
+}
+
+LONG ReadNumber(IDeklaracja2* declaration, HRESULT (IDeklaracja::*getter)(LONG*)) {
+    LONG value = 0;
+    CheckHost((declaration->*getter)(&value));
+    return value;
+}
+
+}  // namespace
+
+LONG FieldAsLong(IDeklaracja2* declaration, std::u16string_view name) {
+    tlx::Variant value;
+    CheckHost(declaration->get_Wartosc(tlx::Bstr(name).Get(), value.Out()));
+    return VariantToLongOr(std::move(value), 0);
+}
+
+std::u16string CEDeklaracja::VatUeAttachmentFilter(LONG type, LONG yearMonth, LONG number) {
+    return FormatString(u"DkN_TypDeklar=%ld AND DkN_RokMiesiac=%ld AND DkN_Numer=%ld", static_cast<long>(type),
+                        static_cast<long>(yearMonth), static_cast<long>(number));
+}
+
+// Each attachment the VAT-UE counts is opened in the VAT-UE's own session, so that saving that session
+// stores the copies. An attachment the session cannot find fails the call; those before it keep the copy.
+void CEDeklaracja::PropagateToVatUeAttachments(IDeklaracja2* declaration, LinkedData data) {
+    if (!declaration) RaiseHResult(E_POINTER);
+    const LONG yearMonth = ReadNumber(declaration, &IDeklaracja::get_Rok) * 100 +
+                           ReadNumber(declaration, &IDeklaracja::get_Miesiac);
+    tlx::ComPtr<ISession2> session = GetHostDbAccess(declaration);
+    if (!session) RaiseHResult(E_POINTER);
+    struct Kind {
+        LONG type;
+        std::u16string_view countField;
+    };
+    for (Kind kind : {Kind{dekVATUEA, u"ZalacznikVATUEA"}, Kind{dekVATUEB, u"ZalacznikVATUEB"},
+                      Kind{dekVATUEC, u"ZalacznikVATUEC"}}) {
+        const LONG count = FieldAsLong(declaration, kind.countField);
+        for (LONG number = 1; number <= count; ++number) {
+            tlx::ComPtr<IDispatch> found;
+            CheckHost(session->CreateObject(tlx::Bstr(kDeclarationsClass).Get(),
+                                            tlx::Variant::FromString(VatUeAttachmentFilter(kind.type, yearMonth, number)),
+                                            found.Out()));
+            tlx::ComPtr<IDeklaracja2> attachment = found ? found.As<IDeklaracja2>() : nullptr;
+            if (!attachment) RaiseHResult(E_POINTER);
+            CopyLinkedData(data, declaration, attachment.Get());
+        }
+    }
+}
+
+void CEDeklaracja::PropagateToVatZdNotice(IDeklaracja2* declaration, LinkedData data) {
+    if (!declaration) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDeklaracja2> notice = VATZD_Edekl(nullptr, declaration, 0).AccompanyingNotice();
+    if (notice) CopyLinkedData(data, declaration, notice.Get());
+}
+
+// The declaration's session is saved first: a linked declaration the build already read there (the
+// VAT-7's notice) is stored with it, so that the copy opened afterwards reads the row as stored.
+void CEDeklaracja::SaveWithLinkedDeclarations(IDeklaracja2* declaration, LinkedData data) {
+    tlx::ComPtr<ISession2> session = GetHostDbAccess(declaration);
+    if (!session) RaiseHResult(E_POINTER);
+    CheckHost(session->Save());
+    std::exception_ptr failure;
+    try {
+        const LONG type = ReadNumber(declaration, &IDeklaracja::get_TypDeklar);
+        if (type == dekVATUE) PropagateToVatUeAttachments(declaration, data);
+        else if (type == dekVAT7) PropagateToVatZdNotice(declaration, data);
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    CheckHost(session->Save());
+    if (failure) std::rethrow_exception(failure);
+}
