@@ -5,6 +5,7 @@
 #include "mv_deklaracje/zus/Iwa.h"
 #include "mv_deklaracje/zus/RCA.h"
 #include "mv_deklaracje/zus/RNA.h"
+#include "mv_deklaracje/zus/RSA.h"
 #include "mv_deklaracje/zus/RZA.h"
 #include "mv_deklaracje/zus/Zswa.h"
 #include "mv_deklaracje_tlb.h"
@@ -17,7 +18,7 @@ constexpr std::array<ObjectMapEntry, kClassCount> kClasses{{
     ObjectMapEntry{CLSID_IWA, u"IWA", u"IWA Class", u"TLXDeklaracje.IWA", ClassObjectOf<CIWA>},
     ObjectMapEntry{CLSID_RNA, u"RNA", u"RNA Class", u"TLXDeklaracje.RNA", ClassObjectOf<CRNA>},
     ObjectMapEntry{CLSID_RZA, u"RZA", u"RZA Class", u"TLXDeklaracje.RZA", ClassObjectOf<CRZA>},
-    ObjectMapEntry{CLSID_RSA, u"RSA", u"RSA Class", u"TLXDeklaracje.RSA", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_RSA, u"RSA", u"RSA Class", u"TLXDeklaracje.RSA", ClassObjectOf<CRSA>},
     ObjectMapEntry{CLSID_ZSWA, u"ZSWA", u"ZSWA Class", u"TLXDeklaracje.ZSWA", ClassObjectOf<CZSWA>},
 }};
 }  // namespace

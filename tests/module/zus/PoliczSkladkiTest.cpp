@@ -65,24 +65,7 @@ protected:
         if (FAILED(hr)) error_ = tlx::Utf16ToUtf8(LastError());
         return hr;
     }
-    // The lines of the n-th person block (from 1) of the document's text.
-    std::vector<std::string> Block(int n = 1) {
-        std::istringstream text(tlx::Utf16ToUtf8(Text(document_.Get())));
-        std::vector<std::string> lines;
-        std::string line;
-        int seen = 0;
-        bool inside = false;
-        while (std::getline(text, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            if (line.rfind("<DDOR", 0) == 0) {
-                inside = ++seen == n;
-                continue;
-            }
-            if (line.rfind("</DDOR", 0) == 0) inside = false;
-            else if (inside) lines.push_back(line);
-        }
-        return lines;
-    }
+    std::vector<std::string> Block(int n = 1) { return PersonBlock(document_.Get(), n); }
     int Blocks() {
         const std::string text = tlx::Utf16ToUtf8(Text(document_.Get()));
         int count = 0;

@@ -265,4 +265,32 @@ TEST_F(RaportyDraTest, APersonsFailureOtherThanNoBlocksReachesTheCaller) {
     EXPECT_EQ(Finish(report.Get()), 0);
 }
 
+TEST_F(RaportyDraTest, TheBenefitReportComputesAPersonToldOfNoPayouts) {
+    Dra(4, 2016, 12);
+    AddEmployee(1, u"2016-01-01", 110);
+    Execute(u"INSERT INTO TLX.KodySwiadczen (Pdz_PdzId, Pdz_Kod, Pdz_Nazwa, Pdz_ZUbezpChorobowego, Pdz_RegulaWiersza) "
+            u"VALUES (313, 313, 'Zasiłek chorobowy', 1, 3)");
+    Execute(u"INSERT INTO TLX.TypWyplata (TWP_TwpId, TWP_PdzId, TWP_Nazwa) VALUES (50, 313, 'Zasiłek chorobowy')");
+    const LONG payout = AddPayout(1, 2016, 12);
+    Execute(u"INSERT INTO TLX.WypElementy (WPE_WpeId, WPE_WplId, WPE_TwpId, WPE_Wartosc, WPE_KodTytulu) VALUES (500, " +
+            tlx::Utf8ToUtf16(std::to_string(payout)) + u", 50, 420, 11000)");
+    Execute(u"INSERT INTO TLX.WypElementyLinki (WEL_WpeId, WEL_DataOd, WEL_DataDo) VALUES "
+            u"(500, '2016-12-05 00:00:00', '2016-12-11 00:00:00')");
+    auto report = Report(u"TLXDeklaracje.RSA");
+    auto child = Child(report.Get(), 1);
+    ASSERT_TRUE(child);
+    ASSERT_EQ(Policz(report.Get(), 1, 0), S_OK) << error_;
+    EXPECT_EQ(Version(child.Get()), 1);
+    ASSERT_EQ(Finish(report.Get()), 1);
+    const std::string text = Text(child.Get());
+    EXPECT_NE(text.find("<ZUSRSA>"), std::string::npos) << text;
+    EXPECT_NE(text.find("<DORSA>\r\n1122016\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("11000\r\n313\r\n2016-12-05\r\n2016-12-11\r\n7\r\n\r\n420.00\r\n</DDORSA>"), std::string::npos)
+        << "one block for each of the two calls: " << text;
+    EXPECT_DOUBLE_EQ(dra_->Total(draSwiadczeniaChor).AsDouble(), 840.00) << "each call adds the person's benefits";
+    LONG zerowe = -1;
+    EXPECT_EQ(report->get_GenerujZeroweRCA(&zerowe), S_OK);
+    EXPECT_EQ(zerowe, 1) << "days of December lie in no benefit";
+}
+
 }  // namespace

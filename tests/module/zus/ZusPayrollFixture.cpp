@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <sstream>
 
 #include "hostapi/Employees.h"
 #include "platform/com/Bstr.h"
@@ -129,4 +130,22 @@ std::array<double, 20> ZusPayrollTest::Employee2016(double brutto) {
     z[15] = Grosze(zdrowotnaPodstawa * 0.0775);         // 16 deductible
     z[17] = Grosze(zdrowotnaPodstawa * 0.09) - z[15];   // 18 the rest
     return z;
+}
+
+std::vector<std::string> ZusPayrollTest::PersonBlock(IKeduDokument* document, int n) {
+    std::istringstream text(tlx::Utf16ToUtf8(Text(document)));
+    std::vector<std::string> lines;
+    std::string line;
+    int seen = 0;
+    bool inside = false;
+    while (std::getline(text, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.rfind("<DDOR", 0) == 0) {
+            inside = ++seen == n;
+            continue;
+        }
+        if (line.rfind("</DDOR", 0) == 0) inside = false;
+        else if (inside) lines.push_back(line);
+    }
+    return lines;
 }

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 #include "ModuleClassFixture.h"
 #include "hostapi/Kedu.h"
@@ -30,6 +31,8 @@ protected:
     tlx::ComPtr<IKeduDokument> Document(std::u16string_view form);
     static tlx::ComPtr<IKeduBlok> AppendBlock(IKeduDokument* document);
     static std::u16string Text(IKeduDokument* document);
+    // The lines of the n-th person block (from 1, a block "<DDOR…>") of the document's text.
+    static std::vector<std::string> PersonBlock(IKeduDokument* document, int n);
 
     // The twenty amounts of an employee's month under the host's rules for 2016: pension 9.76 % + 9.76 %,
     // disability 1.50 % + 6.50 %, sickness 2.45 %, accident 1.80 %, health 9 % (7.75 % deductible) of
