@@ -1,26 +1,10 @@
 #include "mv_deklaracje/forms/DefinicjaDeklaracji.h"
-#include "platform/text/AsciiCase.h"
 
 #include "mv_deklaracje/core/ComError.h"
-#include "mv_deklaracje/forms/FormXml.h"
-#include "mv_deklaracje/core/TextResources.h"
-#include "mv_deklaracje/core/VariantHelpers.h"
-#include "platform/text/CodePage.h"
-
-namespace {
-
-constexpr UINT kMsgWrongFormType = 515;
-constexpr UINT kMsgWrongVersion = 516;
-
-// Field names match whatever the case of their ASCII letters.
-std::u16string NameKey(std::u16string_view name) { return tlx::AsciiLowerCopy(name); }
-
-LONG EffectiveVersion(LONG wersja) { return wersja < 1 ? 1 : wersja; }
-
-}  // namespace
+#include "mv_deklaracje/forms/FormDefinitionCache.h"
 
 std::u16string CDefinicjaDeklaracji::FormResourceName(LONG typDeklar, LONG wersja) {
-    return FormatString(u"%d/%d", static_cast<int>(typDeklar), static_cast<int>(EffectiveVersion(wersja)));
+    return FormatString(u"%d/%d", static_cast<int>(typDeklar), static_cast<int>(wersja < 1 ? 1 : wersja));
 }
 
 void CDefinicjaDeklaracji::LoadFormDefinition(IDeklaracja2* declaration) {
@@ -39,90 +23,32 @@ void CDefinicjaDeklaracji::LoadFormDefinition(IDispatch* declaration, LONG typDe
                                               ISession* session) {
     Clear();
     try {
-        tlx::ComPtr<IXMLDOMDocument2> document = LoadParameters(typDeklar, wersja);
-        scripts_.LoadFormScripts(document.Get(), declaration, session, resources_);
-        KeepParameters(document.Get());
-        LoadFields(document.Get());
+        std::shared_ptr<const CFormDefinition> shared = FormDefinitionCache::Get(resources_, typDeklar, wersja);
+        scripts_.Prepare(shared->ScriptText(), declaration, session);
+        fields_.reserve(shared->FieldCount());
+        for (std::size_t i = 0; i < shared->FieldCount(); ++i) {
+            tlx::ComPtr<CDekElementInfo> field = CDekElementInfo::Make(shared->Field(i));
+            if (!field) RaiseHResult(E_OUTOFMEMORY);
+            fields_.push_back(field);
+        }
+        shared_ = shared;
     } catch (...) {
         Clear();  // nothing of a failed load is used; the next access starts again
         throw;
     }
-    declaration_ = declaration;
 }
 
 void CDefinicjaDeklaracji::Clear() {
     scripts_ = CFormScripts();
-    declaration_ = nullptr;
-    symbol_ = CBstr();
-    autonumeracja_ = false;
-    dataObowiazywaniaOd_ = 0;
-    dataObowiazywaniaDo_ = 0;
-    parametry_.Reset();
-    fieldsByNumber_.clear();
-    fieldsByName_.clear();
+    shared_.reset();
     fields_.clear();
 }
 
-tlx::ComPtr<IXMLDOMDocument2> CDefinicjaDeklaracji::LoadParameters(LONG typDeklar, LONG wersja) {
-    std::u16string name = FormResourceName(typDeklar, wersja);
-    CBstr text = LoadTextResource(tlx::Utf16ToUtf8(name).c_str(), "XML", resources_);
-    tlx::ComPtr<IXMLDOMDocument2> document = LoadFormDocument(text, name);
-    tlx::ComPtr<IXMLDOMNode> parametry = SelectRequiredNode(document.Get(), u"/deklaracja/parametry");
-    if (LeadingInteger(NodeText(SelectRequiredNode(parametry.Get(), u"typ").Get()).View()) != typDeklar)
-        RaiseResourceError(kMsgWrongFormType, CLSID_Deklaracja, ModuleResources());
-    if (LeadingInteger(NodeText(SelectRequiredNode(parametry.Get(), u"wersja").Get()).View()) !=
-        EffectiveVersion(wersja))
-        RaiseResourceError(kMsgWrongVersion, CLSID_Deklaracja, ModuleResources());
-    if (auto symbol = SelectOptionalNode(parametry.Get(), u"symbol")) symbol_ = NodeText(symbol.Get());
-    if (auto od = SelectOptionalNode(parametry.Get(), u"DataObowiazywaniaOd"))
-        dataObowiazywaniaOd_ = LeadingInteger(NodeText(od.Get()).View());
-    if (auto doKiedy = SelectOptionalNode(parametry.Get(), u"DataObowiazywaniaDo"))
-        dataObowiazywaniaDo_ = LeadingInteger(NodeText(doKiedy.Get()).View());
-    return document;
-}
-
-void CDefinicjaDeklaracji::KeepParameters(IXMLDOMNode* document) {
-    parametry_ = SelectRequiredNode(document, u"/deklaracja/parametry");
-    if (auto flag = ReadAttribute(parametry_.Get(), u"autonumeracja"))
-        autonumeracja_ = ConvertVariant(tlx::Variant::FromString(flag->View()), VT_BOOL).boolVal != VARIANT_FALSE;
-}
-
-void CDefinicjaDeklaracji::LoadFields(IXMLDOMNode* document) {
-    for (const tlx::ComPtr<IXMLDOMNode>& block : SelectNodeList(document, u"/deklaracja/pola")) {
-        auto src = ReadAttribute(block.Get(), u"src");
-        if (!src) {
-            for (const tlx::ComPtr<IXMLDOMNode>& element : SelectNodeList(block.Get(), u"*")) AddField(element.Get());
-            continue;
-        }
-        // An included field set stands in place of the block; a missing one contributes nothing.
-        CBstr text = LoadTextResource(tlx::Utf16ToUtf8(src->View()).c_str(), "XML", resources_);
-        if (text.IsEmpty()) continue;
-        tlx::ComPtr<IXMLDOMDocument2> fieldSet = LoadFormDocument(text, src->View());
-        for (const tlx::ComPtr<IXMLDOMNode>& element : SelectNodeList(fieldSet.Get(), u"/pola/*"))
-            AddField(element.Get());
-    }
-}
-
-void CDefinicjaDeklaracji::AddField(IXMLDOMNode* element) {
-    tlx::ComPtr<CDekElementInfo> field = CDekElementInfo::Make();
-    if (!field) RaiseHResult(E_OUTOFMEMORY);
-    field->LoadFromNode(element, kFirstFieldDispId + static_cast<LONG>(fields_.size()));
-    // A stored value is found by its field's number: two fields of one number would share it.
-    if (field->Lp() != 0)
-        if (auto same = fieldsByNumber_.find(field->Lp()); same != fieldsByNumber_.end())
-            RaiseComErrorFormat(E_FAIL, u"Pole(\"%s\")/Loader: numer %d ma już pole \"%s\".",
-                                std::u16string(field->Nazwa().View()).c_str(), static_cast<int>(field->Lp()),
-                                std::u16string(same->second->Nazwa().View()).c_str());
-    fieldsByName_[NameKey(field->Nazwa().View())] = field;
-    fieldsByNumber_[field->Lp()] = field;
-    fields_.push_back(field);
-}
-
 tlx::ComPtr<CDekElementInfo> CDefinicjaDeklaracji::GetFieldByNumber(LONG number) const {
-    auto found = fieldsByNumber_.find(number);
-    if (found == fieldsByNumber_.end())
+    auto found = shared_ ? shared_->IndexOfNumber(number) : std::nullopt;
+    if (!found)
         RaiseComErrorFormat(DISP_E_MEMBERNOTFOUND, u"Brak definicji pola o numerze '%d'", static_cast<int>(number));
-    return found->second;
+    return fields_[*found];
 }
 
 tlx::ComPtr<CDekElementInfo> CDefinicjaDeklaracji::GetFieldByDispId(LONG dispId) const {
@@ -140,12 +66,16 @@ tlx::ComPtr<CDekElementInfo> CDefinicjaDeklaracji::FindFieldByLpw(LONG lpw) cons
 }
 
 tlx::ComPtr<CDekElementInfo> CDefinicjaDeklaracji::FindFieldByName(std::u16string_view name) const {
-    auto found = fieldsByName_.find(NameKey(name));
-    return found == fieldsByName_.end() ? nullptr : found->second;
+    auto found = shared_ ? shared_->IndexOfName(name) : std::nullopt;
+    return found ? fields_[*found] : nullptr;
 }
 
 CBstr CDefinicjaDeklaracji::GetEventExpression(std::u16string_view name) const {
-    if (!parametry_) RaiseHResult(E_POINTER);
-    auto expression = ReadAttribute(parametry_.Get(), name);
-    return expression ? *expression : CBstr(u"");
+    if (!shared_) RaiseHResult(E_POINTER);
+    return shared_->EventExpression(name);
+}
+
+const CBstr& CDefinicjaDeklaracji::Symbol() const {
+    static const CBstr kNone;
+    return shared_ ? shared_->Symbol() : kNone;
 }

@@ -1,22 +1,29 @@
-// A declaration's form definition, loaded from the XML resource of its form type and version: the
-// form's parameters and named expressions, its scripts and their engine, and its fields indexed by
-// number, by name and by position (the position gives each field its dispatch identifier).
+// A declaration's form definition: the shared definition of its form type and version (CFormDefinition,
+// read once per process), and what the declaration keeps of it for itself: its fields as objects of
+// its own, each with the bookmark of the declaration's stored value, and its scripts with their engine
+// (CFormScripts, which says how the script state of each declaration is kept apart). Fields are indexed
+// by number, by name and by position (the position gives each field its dispatch identifier).
+//
+// States: not loaded (after construction or a failed load; nothing of a definition held) and loaded
+// (after LoadFormDefinition succeeded; the shared definition, one field object per field and the
+// prepared scripts are held until the declaration goes or loads again).
 #pragma once
 
 #include <cstddef>
-#include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "mv_deklaracje/forms/DekElementInfo.h"
-#include "mv_deklaracje/forms/FormScripts.h"
 #include "mv_deklaracje/core/ModuleResources.h"
+#include "mv_deklaracje/forms/DekElementInfo.h"
+#include "mv_deklaracje/forms/FormDefinition.h"
+#include "mv_deklaracje/forms/FormScripts.h"
 
 class CDefinicjaDeklaracji {
 public:
     // Field n of the definition (from 0) is the declaration's dispatch property kFirstFieldDispId + n.
-    static constexpr LONG kFirstFieldDispId = 100000;
+    static constexpr LONG kFirstFieldDispId = CFormDefinition::kFirstFieldDispId;
 
     explicit CDefinicjaDeklaracji(HMODULE resources = ModuleResources()) : resources_(resources) {}
     CDefinicjaDeklaracji(const CDefinicjaDeklaracji&) = delete;
@@ -30,7 +37,7 @@ public:
     void LoadFormDefinition(IDeklaracja2* declaration);
     // The same from the parts the loader uses; `declaration` is what the scripts see as "dokument".
     void LoadFormDefinition(IDispatch* declaration, LONG typDeklar, LONG wersja, ISession* session);
-    bool IsLoaded() const { return declaration_ != nullptr; }
+    bool IsLoaded() const { return shared_ != nullptr; }
 
     // The field numbered `number` (the last one of that number); DISP_E_MEMBERNOTFOUND
     // "Brak definicji pola o numerze '%d'" when none.
@@ -57,27 +64,16 @@ public:
     tlx::ComPtr<IScriptEngine> GetScriptEngine() const { return scripts_.GetScriptEngine(); }
     void ResetScriptEngine() { scripts_.ResetScriptEngine(); }
 
-    const CBstr& Symbol() const { return symbol_; }
-    bool Autonumeracja() const { return autonumeracja_; }
-    LONG DataObowiazywaniaOd() const { return dataObowiazywaniaOd_; }
-    LONG DataObowiazywaniaDo() const { return dataObowiazywaniaDo_; }
+    const CBstr& Symbol() const;
+    bool Autonumeracja() const { return shared_ && shared_->Autonumeracja(); }
+    LONG DataObowiazywaniaOd() const { return shared_ ? shared_->DataObowiazywaniaOd() : 0; }
+    LONG DataObowiazywaniaDo() const { return shared_ ? shared_->DataObowiazywaniaDo() : 0; }
 
 private:
     void Clear();
-    tlx::ComPtr<IXMLDOMDocument2> LoadParameters(LONG typDeklar, LONG wersja);
-    void KeepParameters(IXMLDOMNode* document);
-    void LoadFields(IXMLDOMNode* document);
-    void AddField(IXMLDOMNode* element);
 
     HMODULE resources_;
-    CFormScripts scripts_;
-    IDispatch* declaration_ = nullptr;  // not counted: the declaration owns this definition
-    CBstr symbol_;
-    bool autonumeracja_ = false;
-    LONG dataObowiazywaniaOd_ = 0;
-    LONG dataObowiazywaniaDo_ = 0;
-    tlx::ComPtr<IXMLDOMNode> parametry_;
-    std::map<LONG, tlx::ComPtr<CDekElementInfo>> fieldsByNumber_;
-    std::map<std::u16string, tlx::ComPtr<CDekElementInfo>> fieldsByName_;  // names with A-Z lowered
+    std::shared_ptr<const CFormDefinition> shared_;  // null while not loaded
     std::vector<tlx::ComPtr<CDekElementInfo>> fields_;
+    CFormScripts scripts_;
 };

@@ -1,19 +1,20 @@
-// One field of a form definition: its name, value kind, numbers, description and script code, and the
-// dispatch identifier under which the declaration exposes it. Made only by the definition loader.
+// One field of a declaration's form: the shared, read-only field of the form definition (name, value
+// kind, numbers, description, script code, dispatch identifier) with what this declaration keeps of it
+// for itself, the bookmark of its stored value's row. Made only by the declaration's definition.
 #pragma once
 
+#include <memory>
 #include <source_location>
+#include <utility>
 
 #include "mv_deklaracje/core/Bstr.h"
-#include "platform/xml/XmlDom.h"
+#include "mv_deklaracje/forms/FormField.h"
 #include "tlb/DispatchTables.h"
 
 class CDekElementInfo final : public tlx::ComObject<CDekElementInfo, tlx::Dispatch<IDekElementInfo>> {
 public:
-    // Fills the field from its element (the tag is the name, the attributes of its "parametry" child
-    // the rest) and gives it `dispId`. A missing "parametry", a kind letter outside c/f/t/d/i or an
-    // attribute that does not convert raises.
-    void LoadFromNode(IXMLDOMNode* element, LONG dispId);
+    // `field` is the shared field (its owner, the shared definition, is kept alive with it).
+    explicit CDekElementInfo(std::shared_ptr<const FormField> field) : field_(std::move(field)) {}
 
     HRESULT get_Nazwa(BSTR* name) override;
     HRESULT get_Typ(DekElementTypEnum* kind) override;
@@ -32,38 +33,25 @@ public:
     HRESULT put_Bookmark(BSTR bookmark) override;
 
     // The same values for the module's own code.
-    const CBstr& Nazwa() const { return nazwa_; }
-    DekElementTypEnum Typ() const { return typ_; }
-    LONG Lp() const { return lp_; }
-    LONG Lpw() const { return lpw_; }
-    LONG Lpw2() const { return lpw2_; }
-    const CBstr& Opis() const { return opis_; }
-    const CBstr& OnUpdate() const { return onUpdate_; }
-    const CBstr& Default() const { return default_; }
-    bool Required() const { return required_; }
-    bool Obliczane() const { return obliczane_; }
-    const CBstr& OnGet() const { return onGet_; }
-    const CBstr& OnPut() const { return onPut_; }
-    LONG DispId() const { return dispId_; }
+    const CBstr& Nazwa() const { return field_->nazwa; }
+    DekElementTypEnum Typ() const { return field_->typ; }
+    LONG Lp() const { return field_->lp; }
+    LONG Lpw() const { return field_->lpw; }
+    LONG Lpw2() const { return field_->lpw2; }
+    const CBstr& Opis() const { return field_->opis; }
+    const CBstr& OnUpdate() const { return field_->onUpdate; }
+    const CBstr& Default() const { return field_->defaultValue; }
+    bool Required() const { return field_->required; }
+    bool Obliczane() const { return field_->obliczane; }
+    const CBstr& OnGet() const { return field_->onGet; }
+    const CBstr& OnPut() const { return field_->onPut; }
+    LONG DispId() const { return field_->dispId; }
     const CBstr& Bookmark() const { return bookmark_; }
     void SetBookmark(const CBstr& bookmark) { bookmark_ = bookmark; }
 
 private:
-    void LoadStoredField(IXMLDOMElement* parametry);
     HRESULT GetText(const CBstr& text, BSTR* out, const std::source_location& where = std::source_location::current());
 
-    CBstr nazwa_;
-    DekElementTypEnum typ_ = detUndefined;
-    LONG lp_ = 0;
-    LONG lpw_ = 0;
-    LONG lpw2_ = 0;
-    CBstr opis_;
-    CBstr onUpdate_;
-    CBstr default_;
-    bool required_ = false;
-    bool obliczane_ = false;
-    CBstr onGet_;
-    CBstr onPut_;
-    LONG dispId_ = 0;
-    CBstr bookmark_;
+    std::shared_ptr<const FormField> field_;  // shared by every declaration of the form, never written
+    CBstr bookmark_;                          // this declaration's own
 };

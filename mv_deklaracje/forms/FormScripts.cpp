@@ -4,7 +4,7 @@
 
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/forms/FormXml.h"
-#include "mv_deklaracje/core/TextResources.h"
+#include "mv_deklaracje/forms/ResourceSnapshot.h"
 #include "platform/text/CodePage.h"
 
 namespace {
@@ -27,6 +27,11 @@ tlx::ComPtr<IDispatch> Bound(IScriptEngine* engine, const char16_t* name) {
 }  // namespace
 
 CBstr CFormScripts::AssembleScriptText(IXMLDOMNode* document, HMODULE resources) {
+    ResourceSnapshot snapshot(resources);
+    return AssembleScriptText(document, snapshot);
+}
+
+CBstr CFormScripts::AssembleScriptText(IXMLDOMNode* document, ResourceSnapshot& resources) {
     std::u16string text;
     auto append = [&](const CBstr& piece) {
         if (piece.IsEmpty()) return;
@@ -35,31 +40,43 @@ CBstr CFormScripts::AssembleScriptText(IXMLDOMNode* document, HMODULE resources)
     };
     for (const tlx::ComPtr<IXMLDOMNode>& script : SelectNodeList(document, u"/deklaracja/script")) {
         if (auto src = ReadAttribute(script.Get(), u"src"))
-            append(LoadTextResource(tlx::Utf16ToUtf8(src->View()).c_str(), "JS", resources));
+            append(resources.Read(tlx::Utf16ToUtf8(src->View()), "JS"));
         else
             append(NodeText(script.Get()));
     }
-    append(LoadTextResource("Tools", "JS", resources));
+    append(resources.Read("Tools", "JS"));
     return CBstr(text);
 }
 
-void CFormScripts::LoadFormScripts(IXMLDOMNode* document, IDispatch* declaration, ISession* session,
-                                   HMODULE resources) {
-    CBstr text = AssembleScriptText(document, resources);
+void CFormScripts::Prepare(const CBstr& text, IDispatch* declaration, ISession* session) {
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<ISessionReference> reference;
+    CheckHost(session->GetReference(nullptr, reference.Out()));
+    if (!reference) RaiseHResult(E_POINTER);
+    text_ = text;
+    sessionReference_ = reference;
+    engineReference_.Reset();
+    declaration_ = declaration;
+}
+
+tlx::ComPtr<IScriptEngine> CFormScripts::CreateEngine() {
+    if (!sessionReference_) RaiseHResult(E_POINTER);
+    tlx::ComPtr<ISession> session;
+    CheckHost(sessionReference_->GetSession(session.Out()));
     if (!session) RaiseHResult(E_POINTER);
     tlx::Bstr engineClass(tlx::GuidToText(CLSID_ScriptEngine));
     tlx::ComPtr<IDispatch> created;
     CheckHost(session->CreateObject(engineClass.Get(), tlx::Variant::Missing(), created.Out()));
     auto engine = created.As<IScriptEngine>();
     if (!engine) RaiseHResult(E_POINTER);
-    tlx::Bstr code(text.View());
+    tlx::Bstr code(text_.View());
     CheckHost(engine->AddScriptText(code.Get()));
     Bind(engine.Get(), kDokument, nullptr);
     Bind(engine.Get(), kPole, nullptr);
     tlx::ComPtr<ISessionReference> reference;
     CheckHost(session->GetReference(created.Get(), reference.Out()));
     engineReference_ = reference;
-    declaration_ = declaration;
+    return engine;
 }
 
 tlx::ComPtr<IScriptEngine> CFormScripts::GetScriptEngine() const {
@@ -79,7 +96,7 @@ void CFormScripts::ResetScriptEngine() {
 tlx::Variant CFormScripts::EvaluateFormScript(const CBstr& expression, IDispatch* field) {
     tlx::Variant result;
     if (expression.IsEmpty()) return result;
-    tlx::ComPtr<IScriptEngine> engine = GetScriptEngine();
+    tlx::ComPtr<IScriptEngine> engine = engineReference_ ? GetScriptEngine() : CreateEngine();
     if (!engine) RaiseHResult(E_POINTER);
     tlx::ComPtr<IDispatch> savedPole = Bound(engine.Get(), kPole);
     tlx::ComPtr<IDispatch> savedDokument = Bound(engine.Get(), kDokument);

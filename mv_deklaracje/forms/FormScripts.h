@@ -1,6 +1,17 @@
-// The calculation scripts of a loaded form: the form's "script" texts joined with the library "Tools",
-// run by an engine the host's session creates, and the one routine through which every expression of
-// the definition is evaluated with "dokument" (the declaration) and "pole" (the field at hand) bound.
+// The calculation scripts of one declaration: the form's "script" texts joined with the library
+// "Tools", run by an engine the host's session creates, and the one routine through which every
+// expression of the definition is evaluated with "dokument" (the declaration) and "pole" (the field at
+// hand) bound.
+//
+// How a declaration's script state is kept apart from the shared definition: the script text is part
+// of the form's definition, read once per process and shared read-only by every declaration of the form
+// (CFormDefinition), and the host compiles each text once for the process; everything a script can
+// change lives in the declaration's own engine, created for that declaration alone. Its global
+// variables (those the form's events set), the objects the scripts made and the "dokument" and "pole"
+// bindings are that engine's, so two declarations of one form, calculating at once or one inside the
+// other's script, never see each other's state. The engine is created when the declaration first
+// evaluates an expression, not when the definition is loaded: a declaration that is only opened, read
+// and saved runs no script and has no engine.
 #pragma once
 
 #include "hostapi/ScriptEngine.h"
@@ -10,6 +21,8 @@
 #include "platform/res/Resources.h"
 #include "platform/xml/XmlDom.h"
 
+class ResourceSnapshot;
+
 class CFormScripts {
 public:
     // The script text of a definition: every "/deklaracja/script" element in document order (a "src"
@@ -17,24 +30,33 @@ public:
     // "Tools". Pieces are joined with a line break, so that a script whose last line is a "//" comment
     // cannot swallow the first line of the next one. A missing resource contributes nothing.
     static CBstr AssembleScriptText(IXMLDOMNode* document, HMODULE resources);
+    // The same, reading the resources through `resources` (which keeps what it read).
+    static CBstr AssembleScriptText(IXMLDOMNode* document, ResourceSnapshot& resources);
 
-    // Creates the form's engine through `session`, gives it the assembled text, declares "dokument" and
-    // "pole" with no object, and keeps the session's reference to the engine (replacing an earlier one).
-    // `declaration` (not counted) is what "dokument" is bound to in every evaluation.
-    void LoadFormScripts(IXMLDOMNode* document, IDispatch* declaration, ISession* session, HMODULE resources);
+    // Makes ready for `declaration` (not counted; what "dokument" is bound to in every evaluation) the
+    // scripts `text`, whose engine is created through `session` at the first evaluation. Only a
+    // reference to the session is kept, which does not keep the session open.
+    void Prepare(const CBstr& text, IDispatch* declaration, ISession* session);
 
     // Evaluates `expression` with "dokument" bound to the declaration and "pole" to `field` (none when
     // null), `this` being the field or else the declaration; the two names are restored afterwards, also
     // when the evaluation fails, so evaluations nest. An empty expression answers empty without touching
-    // the engine; without an engine anything else raises E_POINTER. A script error is raised unchanged.
+    // the engine. Before Prepare anything else raises E_POINTER. The first evaluation creates the engine
+    // through the session, gives it the script text and declares "dokument" and "pole" with no object,
+    // and keeps the session's reference to it; a failure of that raises, keeps no engine, and the next
+    // evaluation tries again. A script error is raised unchanged.
     tlx::Variant EvaluateFormScript(const CBstr& expression, IDispatch* field);
 
-    // The engine, resolved from the kept reference; null while none is kept.
+    // The engine, resolved from the kept reference; null while none is kept (no script ran yet).
     tlx::ComPtr<IScriptEngine> GetScriptEngine() const;
     // Resets the engine's script state (the host decides what survives); nothing without an engine.
     void ResetScriptEngine();
 
 private:
+    tlx::ComPtr<IScriptEngine> CreateEngine();
+
+    CBstr text_;
+    tlx::ComPtr<ISessionReference> sessionReference_;
     tlx::ComPtr<ISessionReference> engineReference_;
     IDispatch* declaration_ = nullptr;
 };

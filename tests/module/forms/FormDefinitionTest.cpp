@@ -214,16 +214,24 @@ TEST_F(FormDefinition, FailedLoadIsRetriedFromTheStart) {
         EXPECT_EQ(definition.FieldCount(), 0u) << "attempt " << attempt;
     }
     Load(100, 1);
+    EXPECT_EQ(EvalText(u"log += 'raz;'"), "ZUS;ZUS/DAU;ZUS/DEOZ;ZUS/AXXX;ZUS.ZUA;TOOLS;raz;");
     Load(100, 1);
     EXPECT_EQ(definition.FieldCount(), 15u) << "a second load replaces the fields, it does not add to them";
+    EXPECT_EQ(EvalText(u"log"), "ZUS;ZUS/DAU;ZUS/DEOZ;ZUS/AXXX;ZUS.ZUA;TOOLS;") << "the new load's own script state";
     EXPECT_EQ(session->created.size(), 2u) << "each successful load has its own engine";
 }
 
-TEST_F(FormDefinition, EngineCreationFailureEndsTheLoad) {
+TEST_F(FormDefinition, EngineCreationFailureEndsTheEvaluationThatNeededIt) {
     session->failCreate = E_ACCESSDENIED;
-    EXPECT_EQ(TryLoad(100, 1), E_ACCESSDENIED);
-    EXPECT_FALSE(definition.IsLoaded());
-    EXPECT_EQ(definition.FieldCount(), 0u);
+    Load(100, 1);
+    EXPECT_TRUE(definition.IsLoaded()) << "the engine is created when a script first runs";
+    tlx::Variant result;
+    EXPECT_EQ(Evaluate(u"", nullptr, result), S_OK) << "an empty expression needs no engine";
+    EXPECT_EQ(Evaluate(u"1", nullptr, result), E_ACCESSDENIED);
+    EXPECT_FALSE(definition.GetScriptEngine()) << "nothing of the failed creation is kept";
+    session->failCreate = S_OK;
+    EXPECT_EQ(EvalText(u"log"), "ZUS;ZUS/DAU;ZUS/DEOZ;ZUS/AXXX;ZUS.ZUA;TOOLS;") << "the next evaluation creates it";
+    EXPECT_EQ(session->created.size(), 2u);
 }
 
 }  // namespace

@@ -20,11 +20,15 @@ protected:
 
 TEST_F(FormScripts, ScriptsRunInDefinitionOrderWithToolsLastAndLineBreaksBetween) {
     Load(100, 1);
-    ASSERT_EQ(session->created, std::vector<std::u16string>{u"{DB7FAD44-950A-410A-A9FF-510D98FE0F49}"})
-        << "the engine is created by its class identifier through the session";
+    EXPECT_TRUE(session->created.empty()) << "no engine before a script runs";
+    EXPECT_FALSE(definition.GetScriptEngine());
     // ZUS/DAU and ZUS.ZUA end in a "//" comment without a line end: joined without a line break the
     // next script's first line would be part of the comment.
     EXPECT_EQ(EvalText(u"log"), "ZUS;ZUS/DAU;ZUS/DEOZ;ZUS/AXXX;ZUS.ZUA;TOOLS;");
+    ASSERT_EQ(session->created, std::vector<std::u16string>{u"{DB7FAD44-950A-410A-A9FF-510D98FE0F49}"})
+        << "the engine is created by its class identifier through the session, once";
+    EXPECT_EQ(EvalText(u"log"), "ZUS;ZUS/DAU;ZUS/DEOZ;ZUS/AXXX;ZUS.ZUA;TOOLS;");
+    EXPECT_EQ(session->created.size(), 1u);
     auto document = LoadFormDocument(LoadTextResource("100/1", "XML", ModuleTestResources()), u"100/1");
     CBstr text = CFormScripts::AssembleScriptText(document.Get(), ModuleTestResources());
     EXPECT_EQ(tlx::Utf16ToUtf8(text.View()),
