@@ -101,6 +101,18 @@ TEST_F(DeklaracjaScript, TheDemoCalculatesTheInfdOfMarchAndListsItsFiles) {
     EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
 }
 
+TEST_F(DeklaracjaScript, TheDemoExportsTheVat7AsAnEDeclarationIntoItsOwnFolder) {
+    ASSERT_EQ(Run("demo"), 0) << err_;
+    const std::string saved = "E-deklaracja VAT-7(17) nr 1 zapisana w pliku ";
+    const std::size_t at = out_.find(saved);
+    ASSERT_NE(at, std::string::npos) << out_;
+    const std::string file = out_.substr(at + saved.size(), out_.find('\n', at) - at - saved.size());
+    const std::string folder = file.substr(0, file.rfind('/'));
+    EXPECT_TRUE(file.ends_with("/edeklaracje/VAT-7_17_03-2024.xml")) << file;
+    EXPECT_NE(out_.find("Pliki w folderze " + folder + ":\n  VAT-7_17_03-2024.xml ("), std::string::npos) << out_;
+    EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
+}
+
 TEST_F(DeklaracjaScript, TheDemoPrintsACalculatedSavedAndReloadedVat7) {
     ASSERT_EQ(Run("demo"), 0) << err_;
     EXPECT_NE(out_.find("[postęp] Wyliczanie deklaracji..."), std::string::npos) << out_;

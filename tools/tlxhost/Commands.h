@@ -22,6 +22,8 @@ inline CompanyContent DemoCompany() {
     return content;
 }
 
+// A text as an SQL string literal, its quotes doubled.
+std::string QuoteSqlText(const std::string& text);
 // Creates a company database (and its configuration database) from db/ with `content`.
 int InitDatabase(const std::string& path, const CompanyContent& content);
 // Runs a script with the globals Session, Application and print() on a company database; `remote` signs

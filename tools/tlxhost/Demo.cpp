@@ -8,6 +8,7 @@
 #include "Commands.h"
 #include "host/ServerRegistration.h"
 #include "host/objects/files/ClientFolder.h"
+#include "platform/ado/SqliteDatabase.h"
 
 namespace tlxhost {
 namespace {
@@ -56,6 +57,12 @@ int RunDemo(const std::string& modulePath) {
     std::printf("Firma demonstracyjna w katalogu %s\n", folder.c_str());
     std::string database = (folder / "demo.db").string();
     if (int status = InitDatabase(database, DemoCompany())) return status;
+    // The e-declarations the demo exports go to a folder of the demo's.
+    const std::filesystem::path edeclarations = folder / "edeklaracje";
+    std::filesystem::create_directories(edeclarations);
+    tlx::ado::SqliteDatabase(database).Run("UPDATE TLX.Konfiguracja SET Kfg_Wartosc = " +
+                                           QuoteSqlText(edeclarations.string()) +
+                                           " WHERE Kfg_Klucz = 'eDeklaracjeKatalogWymiany'");
     if (HRESULT hr = tlx::host::RegisterServer(modulePath); FAILED(hr))
         return ReportFailure("rejestracja modułu " + modulePath, hr);
     std::printf("Zarejestrowano moduł %s w rejestrze %s\n", modulePath.c_str(), std::getenv("TLX_REGISTRY"));
@@ -66,6 +73,7 @@ int RunDemo(const std::string& modulePath) {
     std::printf("Uruchamiam %s\n", script.c_str());
     const int status = RunScript(script, database);
     ListFiles(tlx::host::ClientRoot() / "C" / "Eksport" / "PFRON");
+    ListFiles(edeclarations);
     return status;
 }
 

@@ -22,6 +22,8 @@ std::string ReadScript(const std::string& name) {
     return text.str();
 }
 
+}  // namespace
+
 std::string QuoteSqlText(const std::string& text) {
     std::string quoted = "'";
     for (char c : text) {
@@ -30,8 +32,6 @@ std::string QuoteSqlText(const std::string& text) {
     }
     return quoted + "'";
 }
-
-}  // namespace
 
 std::string ConfigDatabasePath(const std::string& companyDatabase) {
     std::filesystem::path path(companyDatabase);

@@ -134,4 +134,13 @@ krok("Deklaracja PFRON INF-D za marzec 2024", function () {
     d.SENDTONET = folder;
     print("  Pliki SOD przekazane do folderu " + folder + " na komputerze użytkownika");
 });
+krok("E-deklaracja VAT-7 za marzec 2024", function () {
+    var vat7 = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=1 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    e.AdviseProgress(Postep);
+    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT-7_17_03-2024.xml";
+    e.ZapiszXml(vat7, "", plik);
+    print("  E-deklaracja VAT-7(17) nr", vat7.Numer, "zapisana w pliku " + plik);
+});
 print("Koniec demonstracji.");

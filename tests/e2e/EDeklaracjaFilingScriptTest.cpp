@@ -1,0 +1,66 @@
+// The demo company's VAT-7 filed end to end by a host script through tlxhost: sent signed to tlxgate
+// (the local stand-in for the tax office's gateway, over HTTPS with a throw-away PKI), then its official
+// receipt fetched twice, the first time while the service is still processing.
+#include <cstdlib>
+#include <regex>
+
+#include "TlxhostFixture.h"
+#include "platform/ado/SqliteDatabase.h"
+#include "tests/support/GateProcess.h"
+#include "tests/support/TestPki.h"
+
+namespace {
+
+constexpr char kRefId[] = "5f2b8c0d9e1a4b7c8d6e3f2a1b0c9d8e";
+
+class EDeklaracjaFilingScript : public TlxhostDemoTest {
+protected:
+    void SetUp() override {
+        TlxhostDemoTest::SetUp();
+        gate.emplace(TLX_GATE_PROGRAM, pki, folder_ / "gate", std::vector<std::string>{"--processing", "1", "--refid", kRefId});
+        std::filesystem::create_directories(folder_ / "wymiana");
+        tlx::ado::SqliteDatabase company(Path("firma.db"));
+        company.Run("UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + Path("wymiana") +
+                    "' WHERE Kfg_Klucz = 'eDeklaracjeKatalogWymiany'");
+        company.Run("UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + gate->Url() + "' WHERE Kfg_Klucz = 'WebServiceAddress'");
+        setenv("TLX_CERT_SELECT", "Jan Testowy", 1);
+    }
+    void TearDown() override {
+        unsetenv("TLX_CERT_SELECT");
+        gate.reset();
+        TlxhostDemoTest::TearDown();
+    }
+
+    static std::string Source(const std::string& name) {
+        const char* root = std::getenv("TLX_SOURCE_DIR");
+        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/" + name);
+        EXPECT_FALSE(bytes.empty()) << name;
+        return bytes;
+    }
+    // The output with the times of the send and of the receipt named instead.
+    static std::string Stable(const std::string& output) {
+        return std::regex_replace(output, std::regex(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})"), "RRRR-MM-DD GG:MM:SS");
+    }
+
+    TestPki pki;
+    std::optional<GateProcess> gate;
+};
+
+TEST_F(EDeklaracjaFilingScript, TheDemoVat7IsSentAndItsReceiptFetchedOnceTheServiceHasIssuedIt) {
+    ASSERT_EQ(RunScript(Source("scripts/edeklaracja-vat7.js")), 0) << err_ << out_;
+    EXPECT_EQ(Stable(out_), Source("golden/edeklaracja-vat7.out"));
+    // What the service received verifies against the CA and is the file kept in the exchange folder.
+    const std::string verify = "openssl cms -verify -cades -binary -inform DER -in '" + (folder_ / "gate" / kRefId).string() +
+                               ".p7s' -CAfile '" + pki.CaCert().string() + "' -out '" + Path("tresc.xml") + "' 2>/dev/null";
+    ASSERT_EQ(std::system(verify.c_str()), 0);
+    std::string filed, receipt;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_ / "wymiana")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find(kRefId) != std::string::npos) receipt = Read(entry.path().string());
+        else if (entry.is_regular_file()) filed = Read(entry.path().string());
+    }
+    EXPECT_EQ(Read(Path("tresc.xml")), filed);
+    EXPECT_EQ(receipt, gate->Received(".upo.xml")) << "the receipt is kept as the service issued it";
+}
+
+}  // namespace
