@@ -177,6 +177,25 @@ TEST_F(DeklaracjaTest, LifeCycleFromCreationToReloadInANewSession) {
     EXPECT_EQ(opis.View(), u"Deklaracja testowa nr 1");
 }
 
+// Declarations of one form share its definition; what their scripts set stays each declaration's own.
+TEST_F(DeklaracjaTest, TwoDeclarationsOfOneFormCalculateWithTheirOwnScriptState) {
+    auto first = NewDeclaration(900, 2016, 12);
+    auto second = NewDeclaration(900, 2016, 11);
+    Put(first.Get(), u"Sprzedaz", Variant::FromDouble(1000));
+    Put(second.Get(), u"Sprzedaz", Variant::FromDouble(500));
+    ASSERT_EQ(first->Policz(), S_OK) << Utf16ToUtf8(LastError());
+    Put(second.Get(), u"Nazwa", Variant::FromString(u"Druga"));
+    EXPECT_EQ(FieldText(first.Get(), u"Zdarzenia"), u"onload;onrokmiesiac;oncalculate;");
+    EXPECT_EQ(FieldText(second.Get(), u"Zdarzenia"), u"onload;onrokmiesiac;") << "the first's calculation is not the second's";
+    EXPECT_EQ(FieldText(first.Get(), u"Aktualizacje"), u"Zakupy;Nazwa;Sprzedaz;");
+    EXPECT_EQ(FieldText(second.Get(), u"Aktualizacje"), u"Zakupy;Nazwa;Sprzedaz;Nazwa;");
+    ASSERT_EQ(second->Policz(), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(FieldText(first.Get(), u"DoZaplaty"), u"207");
+    EXPECT_EQ(FieldText(second.Get(), u"DoZaplaty"), u"92");
+    EXPECT_EQ(FieldText(first.Get(), u"Zdarzenia"), u"onload;onrokmiesiac;oncalculate;");
+    EXPECT_EQ(FieldText(second.Get(), u"Zdarzenia"), u"onload;onrokmiesiac;oncalculate;");
+}
+
 TEST_F(DeklaracjaTest, ASaveWritesAndChecksOnlyTheDeclarationsThatChanged) {
     auto first = NewDeclaration(900, 2016, 12);
     auto second = NewDeclaration(900, 2016, 11);
