@@ -1,5 +1,8 @@
 // The e-declaration of the demo company's VAT-7(17): built, transformed and validated in process, against
-// the same transform and validation by xsltproc and xmllint run as processes on the same module document.
+// the same transform and validation by xsltproc and xmllint run as processes on the same module document;
+// then the same with the signature: 1 000 documents built, transformed, validated and signed (CAdES,
+// SHA-256) in process, against xsltproc, xmllint and `openssl cms -sign` run for each document. The
+// signer is a throw-away certificate made with openssl when the program starts.
 //   build/release/bench/EDeklaracjaBench   (run from the source tree's root; needs ../shared/refs)
 #include <benchmark/benchmark.h>
 
@@ -14,12 +17,14 @@
 #include "host/objects/edeklaracje/SchemaStore.h"
 #include "host/session/HostEnvironment.h"
 #include "hostapi/CollectionsDispatch.h"
+#include "mv_deklaracje/edeklaracje/CertificateSigning.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
 #include "hostapi/EDeclarationsDispatch.h"
 #include "mv_deklaracje/library/Module.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/text/CodePage.h"
+#include "platform/xml/XmlCanonical.h"
 
 namespace {
 
@@ -39,6 +44,7 @@ struct Environment {
     tlx::ComPtr<IDeklaracja2> vat7;
     tlx::ComPtr<CEDeklaracja> edeklaracja;
     std::string moduleDocument;  // the module's document of the VAT-7, as a file for the processes
+    std::string signerCert, signerKey;  // PEM files of the throw-away signer
 };
 
 // A repository whose stylesheet hands the module's document on unchanged: it gives the processes their input.
@@ -132,10 +138,30 @@ Environment& Demo() {
             e.moduleDocument = (e.folder / "modul.xml").string();
             copy->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(e.moduleDocument)));
         }
+        // The signer: a certificate and its key in a personal store of the benchmark's own.
+        const std::filesystem::path store = e.folder / "certs" / "MY";
+        std::filesystem::create_directories(store);
+        e.signerCert = (store / "signer.pem").string();
+        e.signerKey = (store / "signer.key").string();
+        const std::string make = "openssl req -x509 -newkey rsa:2048 -nodes -sha256 -days 2 -subj '/C=PL/CN=Jan Testowy' "
+                                 "-keyout '" + e.signerKey + "' -out '" + e.signerCert + "' 2>/dev/null";
+        if (std::system(make.c_str()) != 0) std::fprintf(stderr, "openssl could not make the signer's certificate\n");
+        setenv("TLX_CERT_STORE", (e.folder / "certs").c_str(), 1);
+        unsetenv("TLX_CERT_SELECT");
         return e;
     }();
     return env;
 }
+
+// Signs for the benchmark: a failure stops it, notes are dropped.
+class SigningOwner final : public CertificateSigning::Owner {
+public:
+    std::u16string failure;
+    void SigningFailed(std::u16string_view text) override { failure = text; }
+    void SigningNote(std::u16string_view, LONG) override {}
+    bool InSerialMode() const override { return false; }
+    std::u16string CompanyDatabaseName() override { return {}; }
+};
 
 // The in-process road: the module's document built from the declaration, transformed by "1/17" and
 // validated by the host's validator against the official schema.
@@ -191,5 +217,45 @@ void XsltprocAndXmllint(benchmark::State& state) {
         if (std::system(command.c_str()) != 0) state.SkipWithError("xsltproc or xmllint failed");
 }
 BENCHMARK(XsltprocAndXmllint)->Unit(benchmark::kMillisecond);
+
+constexpr int kSignedDocuments = 1000;
+
+// The whole road of a signed filing in process: built, transformed, validated, made canonical UTF-8 and
+// signed, the certificate chosen once for the series as a user's send keeps it.
+void BuildTransformValidateSign(benchmark::State& state) {
+    Environment& e = Demo();
+    const auto& store = tlx::host::SchemaStore::Installed();
+    SigningOwner owner;
+    CertificateSigning signing(owner);
+    for (auto _ : state) {
+        auto form = e.edeklaracja->ReadFormParameters(e.vat7.Get());
+        tlx::ComPtr<IXMLDOMDocument2> document = e.edeklaracja->BuildDocument(form, e.vat7.Get(), u"1/17");
+        if (!document) state.SkipWithError("build failed");
+        tlx::Bstr xml;
+        document->get_xml(xml.Out());
+        std::u16string errors;
+        tlx::host::CEdeklaracjeValidator::ValidateText(store, xml.View(), errors);
+        if (!errors.empty()) state.SkipWithError("not valid");
+        std::string text;
+        if (FAILED(tlx::CanonicalDocumentText(document.Get(), &text))) state.SkipWithError("no canonical form");
+        if (signing.SignWithCertificate(text).empty()) state.SkipWithError(tlx::Utf16ToUtf8(owner.failure).c_str());
+    }
+}
+BENCHMARK(BuildTransformValidateSign)->Unit(benchmark::kMillisecond)->Iterations(kSignedDocuments);
+
+// The same with a process for each step: xsltproc, xmllint --schema and openssl cms -sign (CAdES, SHA-256).
+void XsltprocXmllintAndOpensslSign(benchmark::State& state) {
+    Environment& e = Demo();
+    std::string out = (e.folder / "vat7.xml").string();
+    std::string command = "xsltproc -o '" + out + "' '" + (kSource / "resources" / "XSL" / "1" / "17.xsl").string() +
+                          "' '" + e.moduleDocument + "' && XML_CATALOG_FILES='" + (kSchemas / "catalog.xml").string() +
+                          "' xmllint --nonet --noout --schema '" + (kSchemas / "forms" / "VAT-7_17" / "VAT7(17)schemat.xsd").string() +
+                          "' '" + out + "' 2>/dev/null && openssl cms -sign -binary -cades -nosmimecap -md sha256 -nodetach "
+                          "-outform DER -signer '" + e.signerCert + "' -inkey '" + e.signerKey + "' -in '" + out +
+                          "' -out '" + out + ".p7s'";
+    for (auto _ : state)
+        if (std::system(command.c_str()) != 0) state.SkipWithError("xsltproc, xmllint or openssl failed");
+}
+BENCHMARK(XsltprocXmllintAndOpensslSign)->Unit(benchmark::kMillisecond)->Iterations(kSignedDocuments);
 
 }  // namespace
