@@ -485,10 +485,9 @@ std::vector<IUnknown*> CollectionCore::ItemIdentities() const {
 void CollectionCore::SaveChildren(HostCollection* self, const std::vector<Entry*>& saved, unsigned serialBefore) {
     std::set<IUnknown*> parents;
     for (const Entry* entry : saved) parents.insert(entry->identity.Get());
-    for (HostCollection* child : HostSessionOf(session.Get())->Collections()) {
+    for (HostCollection* child : HostSessionOf(session.Get())->ChildrenToSave(parents, serialBefore)) {
         if (child == self) continue;
-        IUnknown* parent = child->ParentIdentity();
-        if ((parent && parents.count(parent)) || child->LinkSerial() > serialBefore) child->SaveRows();
+        child->SaveRows();
     }
 }
 

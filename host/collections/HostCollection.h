@@ -16,8 +16,6 @@ public:
     virtual void DeleteItem(IUnknown* item) = 0;
     // The identity (IUnknown) of the parent object, or null.
     virtual IUnknown* ParentIdentity() = 0;
-    // Increases each time the collection is given a parent link (ICollectionSetup::SetParentLink).
-    virtual unsigned LinkSerial() = 0;
     // Runs the save protocol (hostapi/Framework.h) inside the session's unit of database work.
     virtual void SaveRows() = 0;
     // The check step of the save protocol for the items with work to store, run before the unit of

@@ -51,7 +51,6 @@ public:
     bool Holds(IUnknown* item) override;
     void DeleteItem(IUnknown* item) override;
     IUnknown* ParentIdentity() override { return nullptr; }
-    unsigned LinkSerial() override { return 0; }
     void SaveRows() override;
     // Its items are checked by the source collection's own save.
     void CheckBeforeWork() override {}

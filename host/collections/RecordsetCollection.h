@@ -148,7 +148,6 @@ public:
         core_.Delete(key);
     }
     IUnknown* ParentIdentity() override { return core_.parentIdentity; }
-    unsigned LinkSerial() override { return linkSerial_; }
     void SaveRows() override { core_.Save(this); }
     void CheckBeforeWork() override { core_.CheckBeforeWork(); }
     void ForgetCheck() override { core_.ForgetCheck(); }
@@ -160,6 +159,7 @@ public:
         core_.ReleaseItems();
         core_.parentReference.Reset();
         core_.parentIdentity = nullptr;
+        if (host_) host_->CollectionParentChanged(this, nullptr);
     }
 
 protected:

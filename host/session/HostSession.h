@@ -2,6 +2,7 @@
 // the collections created in it and the nesting of its database transaction.
 #pragma once
 
+#include <set>
 #include <vector>
 
 #include "hostapi/Login.h"
@@ -29,6 +30,13 @@ struct IHostSession : IUnknown {
     virtual void RegisterCollection(HostCollection* collection) = 0;
     virtual void UnregisterCollection(HostCollection* collection) = 0;
     virtual std::vector<HostCollection*> Collections() = 0;
+    // A collection's parent object changed (null: none), and a collection was given a parent link with
+    // that serial (NextLinkSerial): what the save protocol asks next.
+    virtual void CollectionParentChanged(HostCollection* collection, IUnknown* parent) = 0;
+    virtual void CollectionLinked(HostCollection* collection, unsigned serial) = 0;
+    // The collections whose parent is one of `parents`, or that were given a parent link after the serial
+    // `linkedAfter`, in the order they were created: the children a save of those parents saves next.
+    virtual std::vector<HostCollection*> ChildrenToSave(const std::set<IUnknown*>& parents, unsigned linkedAfter) = 0;
     // The objects that references of the session stand for: the session keeps each alive until it is
     // closed, and a reference holds only the session and the object's cookie, so that parents and
     // children that keep references to each other form no cycle of their own.

@@ -321,11 +321,59 @@ void CSession::AddToUnitOfWork(IUnknown* object) {
     unitOfWork_.push_back(identity);
 }
 
-void CSession::RegisterCollection(HostCollection* collection) { collections_.push_back(collection); }
+void CSession::RegisterCollection(HostCollection* collection) {
+    collections_.push_back(collection);
+    order_[collection] = nextOrder_++;
+}
 
 void CSession::UnregisterCollection(HostCollection* collection) {
     collections_.erase(std::remove(collections_.begin(), collections_.end(), collection), collections_.end());
     fronts_.erase(collection);
+    CollectionParentChanged(collection, nullptr);
+    order_.erase(collection);  // its entries in linked_ are passed over from now on
+}
+
+void CSession::CollectionParentChanged(HostCollection* collection, IUnknown* parent) {
+    if (auto known = parentOf_.find(collection); known != parentOf_.end()) {
+        auto [first, last] = byParent_.equal_range(known->second);
+        for (auto it = first; it != last; ++it)
+            if (it->second == collection) {
+                byParent_.erase(it);
+                break;
+            }
+        parentOf_.erase(known);
+    }
+    if (!parent) return;
+    parentOf_[collection] = parent;
+    byParent_.emplace(parent, collection);
+}
+
+void CSession::CollectionLinked(HostCollection* collection, unsigned serial) {
+    if (auto order = order_.find(collection); order != order_.end())
+        linked_.push_back(Linked{serial, collection, order->second});
+}
+
+std::vector<HostCollection*> CSession::ChildrenToSave(const std::set<IUnknown*>& parents, unsigned linkedAfter) {
+    std::vector<std::pair<unsigned long, HostCollection*>> found;
+    auto add = [&](HostCollection* collection) {
+        auto order = order_.find(collection);
+        if (order == order_.end()) return;  // no longer registered
+        for (const auto& [known, c] : found)
+            if (c == collection) return;
+        found.emplace_back(order->second, collection);
+    };
+    for (IUnknown* parent : parents) {
+        auto [first, last] = byParent_.equal_range(parent);
+        for (auto it = first; it != last; ++it) add(it->second);
+    }
+    for (auto it = linked_.rbegin(); it != linked_.rend() && it->serial > linkedAfter; ++it) {
+        auto order = order_.find(it->collection);
+        if (order != order_.end() && order->second == it->order) add(it->collection);
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<HostCollection*> children;
+    for (const auto& [order, collection] : found) children.push_back(collection);
+    return children;
 }
 
 std::vector<HostCollection*> CSession::Collections() { return collections_; }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ public:
     void RegisterCollection(HostCollection* collection) override;
     void UnregisterCollection(HostCollection* collection) override;
     std::vector<HostCollection*> Collections() override;
+    void CollectionParentChanged(HostCollection* collection, IUnknown* parent) override;
+    void CollectionLinked(HostCollection* collection, unsigned serial) override;
+    std::vector<HostCollection*> ChildrenToSave(const std::set<IUnknown*>& parents, unsigned linkedAfter) override;
     DWORD KeepObject(IDispatch* object) override;
     ComPtr<IDispatch> KeptObject(DWORD cookie) override;
     void BeginWork() override;
@@ -73,6 +77,19 @@ private:
     std::vector<ComPtr<IUnknown>> unitOfWork_;
     std::vector<ComPtr<IUnknown>> removed_;
     std::vector<HostCollection*> collections_;
+    // The registered collections' creation order, their parents (identities) and the collections of each
+    // parent, and the parent links given (serial, collection), latest last: so that a save finds the
+    // children of what it wrote without walking every collection of the session.
+    std::unordered_map<HostCollection*, unsigned long> order_;
+    unsigned long nextOrder_ = 0;
+    std::unordered_map<HostCollection*, IUnknown*> parentOf_;
+    std::unordered_multimap<IUnknown*, HostCollection*> byParent_;
+    struct Linked {
+        unsigned serial;
+        HostCollection* collection;
+        unsigned long order;  // the collection's, so that another one made at the same address is not taken
+    };
+    std::vector<Linked> linked_;
     // The host collection made inside a module collection that stands in front of it (by identity).
     std::map<HostCollection*, IUnknown*> fronts_;
     // Live references of the session (each keeps the session).
