@@ -155,6 +155,10 @@ INSERT INTO KodySwiadczen (Pdz_PdzId, Pdz_Kod, Pdz_Nazwa, Pdz_ZUbezpChorobowego,
     (313, 313, 'Zasiłek chorobowy', 1, 0),
     (321, 321, 'Zasiłek chorobowy z ubezpieczenia wypadkowego', 0, 1),
     (331, 331, 'Wynagrodzenie za czas niezdolności do pracy', 0, 0);
+-- How a benefit makes a row of the RSA report: allowances and sick pay with their period, days, text and
+-- amount (3), breaks in contributions with their period only (1).
+UPDATE KodySwiadczen SET Pdz_RegulaWiersza = 3 WHERE Pdz_PdzId IN (311, 313, 321, 331);
+UPDATE KodySwiadczen SET Pdz_RegulaWiersza = 1 WHERE Pdz_PdzId IN (111, 121);
 
 INSERT INTO TypWyplata (TWP_TwpId, TWP_PdzId, TWP_Nazwa, Twp_Standardowy, TWP_Numer, TWP_Kod) VALUES
     (1, NULL, 'Wynagrodzenie zasadnicze', 1, 1, 10),
