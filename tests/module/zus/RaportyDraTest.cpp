@@ -293,4 +293,51 @@ TEST_F(RaportyDraTest, TheBenefitReportComputesAPersonToldOfNoPayouts) {
     EXPECT_EQ(zerowe, 1) << "days of December lie in no benefit";
 }
 
+// March 2024 of the demo company: card 14 is paid sick pay (331) for 1-8 March and the payer pays his
+// sickness allowance (313) for 9-29 March.
+class RaportyDraDemoTest : public RaportyDraTest {
+protected:
+    bool WithDemoCompany() const override { return true; }
+};
+
+TEST_F(RaportyDraDemoTest, AMonthOfTheDemoCompanyGivesItsBenefitReport) {
+    Dra(4, 2024, 3);
+    auto rca = Report(u"TLXDeklaracje.RCA");
+    auto rza = Report(u"TLXDeklaracje.RZA");
+    auto rsa = Report(u"TLXDeklaracje.RSA");
+    tlx::ComPtr<IDeklaracja2> raportRsa;
+    for (LONG card = 1; card <= 20; ++card) {
+        for (auto* report : {rca.Get(), rza.Get(), rsa.Get()}) {
+            tlx::ComPtr<IDeklaracja> child;
+            ASSERT_EQ(report->Policz(Employee(card).As<IDispatch>().Get(), 1, child.Out()), S_OK)
+                << "card " << card << ": " << tlx::Utf16ToUtf8(LastError());
+            if (report == rsa.Get()) raportRsa = child.As<IDeklaracja2>();
+        }
+        LONG zerowe = -1;
+        EXPECT_EQ(rsa->get_GenerujZeroweRCA(&zerowe), S_OK);
+        // Card 14's benefits leave the 30th and 31st of March uncovered; a card without benefits has no
+        // days to cover.
+        EXPECT_EQ(zerowe, card == 14 ? 1 : 0) << "card " << card;
+    }
+    EXPECT_EQ(Finish(rca.Get()), 1);
+    Finish(rza.Get());
+    ASSERT_EQ(Finish(rsa.Get()), 1);
+
+    const std::string text = Text(raportRsa.Get());
+    std::size_t blocks = 0;
+    for (std::size_t at = text.find("<DDORSA>"); at != std::string::npos; at = text.find("<DDORSA>", at + 1)) ++blocks;
+    EXPECT_EQ(blocks, 2u) << text;
+    EXPECT_NE(text.find("<DDORSA>\r\nJankowski\r\nPaweł\r\nP\r\n87040476543\r\n11000\r\n331\r\n2024-03-01\r\n"
+                        "2024-03-08\r\n8\r\n\r\n1012.48\r\n</DDORSA>"),
+              std::string::npos)
+        << text;
+    EXPECT_NE(text.find("\r\n11000\r\n313\r\n2024-03-09\r\n2024-03-29\r\n21\r\n\r\n2657.76\r\n</DDORSA>"),
+              std::string::npos)
+        << text;
+    // Sick pay is the payer's own; the allowance is paid from sickness insurance.
+    EXPECT_DOUBLE_EQ(dra_->Total(draSwiadczeniaChor).AsDouble(), 2657.76);
+    EXPECT_DOUBLE_EQ(dra_->Total(draSwiadczeniaWypad).AsDouble(), 0.0);
+    EXPECT_DOUBLE_EQ(dra_->Total(draSwiadczeniaBudzet).AsDouble(), 0.0);
+}
+
 }  // namespace
