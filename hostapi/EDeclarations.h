@@ -134,3 +134,21 @@ protected:
 
 inline constexpr CLSID CLSID_EDeklaracjeGateway = tlx::MakeGuid(u"{79863599-8801-445B-A112-E13D50F3069F}");
 inline constexpr char16_t kProgIdEDeklaracjeGateway[] = u"TLX.EDeklaracjeGateway";
+
+// The client of the remote-desktop virtual channel to the signing component on the user's machine. One
+// command is one exchange: the reply is "ok#" + payload or "err#" + the component's error text.
+struct IVirtualChannelClient : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{08FA5F14-4EF6-44AD-9E43-88278EF080A5}");
+    using Base = IDispatch;
+    // Opens the channel of that name.
+    virtual HRESULT Connect(BSTR channelName) = 0;
+    virtual HRESULT Reserved8() = 0;
+    // Sends a command and waits for its reply; `reserved` is 0.
+    virtual HRESULT Execute(BSTR command, LONG reserved, BSTR* reply) = 0;
+
+protected:
+    ~IVirtualChannelClient() = default;
+};
+
+inline constexpr CLSID CLSID_VirtualChannelClient = tlx::MakeGuid(u"{18779BB5-CD69-40B8-ABF8-555DF75690CD}");
+inline constexpr char16_t kProgIdVirtualChannelClient[] = u"TLX.VirtualChannelClient";

@@ -60,3 +60,11 @@ inline const tlx::DispatchTable& DispatchTableOf(IEDeklaracjeGateway*) {
     };
     return table;
 }
+
+inline const tlx::DispatchTable& DispatchTableOf(IVirtualChannelClient*) {
+    static const tlx::DispatchTable table{
+        tlx::DispMethod<&IVirtualChannelClient::Connect>(u"Connect", 1),
+        tlx::DispMethod<&IVirtualChannelClient::Execute>(u"Execute", 3),
+    };
+    return table;
+}

@@ -23,6 +23,7 @@
 #include "mv_deklaracje/core/Money.h"
 #include "mv_deklaracje/edeklaracje/CertificateSigning.h"
 #include "mv_deklaracje/edeklaracje/GatewaySettings.h"
+#include "mv_deklaracje/edeklaracje/VirtualChannelSigning.h"
 #include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/ado/Ado.h"
@@ -128,6 +129,9 @@ public:
 
     // Signing (EDeklaracjaSigning.cpp): whether the signature is made over the remote-desktop channel.
     bool IsRemoteSigning();
+    // The document signed on the user's machine over that channel, as Base64 text; the empty text after
+    // a failure, which has been reported (message and ActionFailed). The second text is not used.
+    std::string SignOverVirtualChannel(const std::string& document, std::u16string_view unused);
 
     // Sending through the host's gateway (EDeklaracjaSending.cpp).
     void ReadConnectionSettings(IDeklaracja2* declaration);
@@ -229,6 +233,7 @@ private:
     LONG failure_ = 0;
     GatewaySettings gateway_;
     CertificateSigning signing_{*this};
+    VirtualChannelSigning remote_;
 };
 
 // A new instance of the host's schema repository; null when the host has none.

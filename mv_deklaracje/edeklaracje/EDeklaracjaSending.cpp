@@ -114,9 +114,8 @@ void CEDeklaracja::SendSigned(IDeklaracja2* declaration, std::u16string transfor
     SaveFiledText(text, filed->path);
     // Kept as it was: a series of documents marked signed is saved and validated but not sent.
     if (serialMode_ && signed_) return ActionCompleted(u"");
-    if (IsRemoteSigning())
-        RaiseComError(E_NOTIMPL, u"Podpisywanie deklaracji na komputerze użytkownika nie jest dostępne.");
-    const std::string signedText = signing_.SignWithCertificate(text);
+    const std::string signedText =
+        IsRemoteSigning() ? SignOverVirtualChannel(text, u"") : signing_.SignWithCertificate(text);
     if (signedText.empty()) return ActionCompleted(u"");
     ReportSend(SendToGateway(signedText, true), declaration);
 }

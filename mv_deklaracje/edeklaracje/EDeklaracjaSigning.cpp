@@ -25,9 +25,27 @@ bool CEDeklaracja::IsRemoteSigning() {
 
 HRESULT CEDeklaracja::UsunCertyfikat() {
     return ComBoundary([&] {
-        IsRemoteSigning();  // the login is required before anything is released
+        if (IsRemoteSigning()) {  // the login is required before anything is released
+            try {
+                VirtualChannelSigning::ForgetCertificate();
+            } catch (const VirtualChannelSigning::Failure& failure) {
+                RaiseComError(E_FAIL, failure.text);
+            }
+        }
         signing_.Release();
     });
+}
+
+// The channel carries the document's canonical text as UTF-16; a failure also becomes the object's
+// message, so that a caller without a sink learns that nothing was signed.
+std::string CEDeklaracja::SignOverVirtualChannel(const std::string& document, std::u16string_view /*unused*/) {
+    try {
+        return remote_.SignOverVirtualChannel(tlx::Utf8ToUtf16(document), serialMode_);
+    } catch (const VirtualChannelSigning::Failure& failure) {
+        message_ = failure.text;
+        ActionFailed(message_);
+        return {};
+    }
 }
 
 void CEDeklaracja::SigningFailed(std::u16string_view text) {

@@ -544,4 +544,71 @@ TEST_F(EDeklaracjaSendOfOddName, TheExchangeFolderReplacesWhatAFolderNameCannotH
     EXPECT_EQ(files[0].parent_path(), exchange / "Biuro A_B_ _Oddział_ _1_" / "202403");
 }
 
+// An operator in a remote-desktop session: the document is signed by the component on the user's
+// machine, over the virtual channel the test scripts.
+class EDeklaracjaRemoteSend : public EDeklaracjaSend {
+protected:
+    LONG RemoteSession() const override { return 1; }
+    void SetUp() override {
+        EDeklaracjaSend::SetUp();
+        channel = edtest::CScriptedChannel::Make();
+        channel->reply = edtest::SignsAs(u"UE9EUElT");
+        channelStandIn.emplace(CLSID_VirtualChannelClient, kProgIdVirtualChannelClient,
+                               static_cast<IVirtualChannelClient*>(channel.Get()));
+    }
+    void TearDown() override {
+        channel->failure = E_FAIL;  // the process's client is let go for the tests that follow
+        try {
+            VirtualChannelSigning::SendOverVirtualChannel(u"clear#");
+        } catch (...) {
+        }
+        channelStandIn.reset();
+        EDeklaracjaSend::TearDown();
+    }
+
+    tlx::ComPtr<edtest::CScriptedChannel> channel;
+    std::optional<edtest::StandIn> channelStandIn;
+};
+
+TEST_F(EDeklaracjaRemoteSend, TheComponentSignsTheFiledTextAndItsResultIsSent) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(selections, 0) << "no certificate of the server's store is chosen";
+    ASSERT_EQ(gateway->sent, std::vector<std::u16string>{u"UE9EUElT"});
+    std::u16string carried;
+    for (const auto& command : channel->commands)
+        if (command.starts_with(u"put#")) carried += command.substr(4);
+    EXPECT_EQ(tlx::Utf16ToUtf8(carried), ReadFile(Files().at(0)));
+    EXPECT_EQ(channel->commands.front(), u"clearc#");
+
+    // The second send of the object keeps the component's certificate; UsunCertyfikat makes it forget.
+    channel->commands.clear();
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(channel->commands.front(), u"clear#");
+    channel->commands.clear();
+    ASSERT_EQ(edeklaracja->UsunCertyfikat(), S_OK);
+    EXPECT_EQ(channel->commands, std::vector<std::u16string>{u"clearc#"});
+}
+
+TEST_F(EDeklaracjaRemoteSend, AComponentsRefusalSendsNothingAndIsTheCallsAnswer) {
+    auto vat7 = SavedVat7();
+    channel->reply = [](const std::u16string& command) {
+        return command.starts_with(u"sign#") ? std::u16string(u"err#Anulowano wybór certyfikatu") : std::u16string(u"ok#");
+    };
+    EXPECT_EQ(Send(vat7.Get()), E_FAIL);
+    EXPECT_EQ(LastError(), u"Błąd po stronie klienta: Anulowano wybór certyfikatu");
+    EXPECT_TRUE(gateway->sent.empty());
+
+    // In a series the failure is EBlad and EInfo.
+    ASSERT_EQ(edeklaracja->put_ETrybSeryjny(1), S_OK);
+    ASSERT_EQ(Send(vat7.Get()), S_OK);
+    LONG failed = 0;
+    tlx::Bstr info;
+    edeklaracja->get_EBlad(&failed);
+    edeklaracja->get_EInfo(info.Out());
+    EXPECT_EQ(failed, 1);
+    EXPECT_EQ(info.View(), u"Błąd po stronie klienta: Anulowano wybór certyfikatu");
+    EXPECT_EQ(channel->commands.at(channel->commands.size() - 1), u"sign#s");
+}
+
 }  // namespace

@@ -138,6 +138,50 @@ public:
     }
 };
 
+// The signing component on the user's machine as the test scripts it: records every command and
+// answers what `reply` gives (by default "ok#"); a call can be made to fail instead.
+class CScriptedChannel final : public tlx::ComObject<CScriptedChannel, tlx::Dispatch<IVirtualChannelClient>> {
+public:
+    std::vector<std::u16string> commands;
+    std::vector<std::u16string> channels;  // the names Connect was given
+    std::function<std::u16string(const std::u16string& command)> reply = [](const std::u16string&) {
+        return std::u16string(u"ok#");
+    };
+    HRESULT failure = S_OK;       // what the next Execute answers instead of a reply
+    std::u16string failureText;   // its error description; none when empty
+
+    HRESULT Connect(BSTR name) override {
+        channels.emplace_back(name, SysStringLen(name));
+        return S_OK;
+    }
+    HRESULT Reserved8() override { return E_NOTIMPL; }
+    HRESULT Execute(BSTR command, LONG, BSTR* out) override {
+        commands.emplace_back(command, SysStringLen(command));
+        if (failure != S_OK) {
+            HRESULT answer = failure;
+            failure = S_OK;
+            if (failureText.empty()) return answer;
+            return tlx::SetErrorText(answer, failureText);
+        }
+        const std::u16string text = reply(commands.back());
+        *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+        return S_OK;
+    }
+};
+
+// The replies of a component that signs every document as `result`: its length to "sign#", then pieces
+// of at most `piece` units from the offset each "get#" asks for.
+inline std::function<std::u16string(const std::u16string&)> SignsAs(std::u16string result, std::size_t piece = 1000) {
+    return [result, piece](const std::u16string& command) -> std::u16string {
+        if (command == u"sign#" || command == u"sign#s") return u"ok#" + tlx::Utf8ToUtf16(std::to_string(result.size()));
+        if (command.starts_with(u"get#")) {
+            const std::size_t at = std::stoul(tlx::Utf16ToUtf8(command.substr(4)));
+            return u"ok#" + result.substr(std::min(at, result.size()), piece);
+        }
+        return u"ok#";
+    };
+}
+
 // A class object that hands out one prepared object: stands a scripted component in for the host's.
 class CSingleObjectFactory final : public tlx::ComObject<CSingleObjectFactory, IClassFactory> {
 public:
