@@ -76,4 +76,13 @@ HRESULT CPayrollCollection::Delete(VARIANT) {
 
 HRESULT CPayrollCollection::Resync(VARIANT) { return S_OK; }
 
+bool CPayrollCollection::ItemsHeldOnlyHere() const {
+    for (const Entry& entry : entries_) {
+        if (!entry.item) continue;
+        entry.item->AddRef();
+        if (entry.item->Release() > 1) return false;
+    }
+    return true;
+}
+
 }  // namespace tlx::host

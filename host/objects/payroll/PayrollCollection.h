@@ -33,6 +33,10 @@ public:
     HRESULT Delete(VARIANT item) override;
     HRESULT Resync(VARIANT options) override;
 
+    // Whether no one but this collection holds any of its items.
+    bool ItemsHeldOnlyHere() const;
+    std::size_t Size() const { return entries_.size(); }
+
 private:
     ComPtr<IDispatch> Find(const VARIANT& key);
 

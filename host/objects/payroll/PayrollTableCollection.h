@@ -8,7 +8,9 @@
 #include <optional>
 
 #include "host/HostError.h"
+#include "host/objects/payroll/PayrollCollection.h"
 #include "host/objects/payroll/PayrollModel.h"
+#include "host/session/HostSession.h"
 #include "hostapi/CollectionsDispatch.h"
 #include "hostapi/Framework.h"
 
@@ -20,6 +22,8 @@ struct PayrollTable {
     ComPtr<IDispatch> (*make)(const std::shared_ptr<PayrollModel>& model, const std::shared_ptr<PayrollRow>& row);
     // A new row for AddNew; null when the collection adds nothing.
     std::shared_ptr<PayrollRow> (*newRow)();
+    // Whether each item made keeps the collection's model.
+    bool itemsKeepModel;
 };
 
 // What the session classes share: the table's rows read once, the items made from them.
@@ -30,16 +34,20 @@ public:
     ComPtr<ICollection> Items();
     ComPtr<IDispatch> AddNew();
     void Resync() { items_.Reset(); }
+    // The references its model keeps on the session, when nothing but this collection holds the model
+    // and its items (an item or a list made by AddNew held elsewhere keeps the session as a holder of its
+    // own): what a session counts when it looks for holders from outside.
+    ULONG HoldsOnSession() const;
 
 private:
     const PayrollTable& table_;
     std::shared_ptr<PayrollModel> model_;
-    ComPtr<ICollection> items_;
+    ComPtr<CPayrollCollection> items_;
 };
 
 template <const PayrollTable& Table>
 class CPayrollTableCollection final
-    : public ComObject<CPayrollTableCollection<Table>, Dispatch<ICollection>, IInitializeSession> {
+    : public ComObject<CPayrollTableCollection<Table>, Dispatch<ICollection>, IInitializeSession, ISessionHolder> {
 public:
     HRESULT get__NewEnum(IUnknown** enumerator) override {
         return Boundary([&] { Check(core_.Items()->get__NewEnum(enumerator)); });
@@ -60,6 +68,7 @@ public:
         core_.Resync();
         return S_OK;
     }
+    ULONG HoldsOnSession() override { return core_.HoldsOnSession(); }
     HRESULT Initialize(ISession* session, LONG* state) override {
         if (!session || !state) return E_POINTER;
         core_.Initialize(session);

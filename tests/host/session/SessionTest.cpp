@@ -290,5 +290,21 @@ TEST_F(SessionLifetimeTest, ADroppedSessionGoesWithTheLastObjectCreatedThroughIt
     EXPECT_EQ(LiveSessionCount(), before + 1) << "only the new session is left";
 }
 
+TEST_F(SessionLifetimeTest, APayrollLookupByKeyLetsItsSessionGoWithItsItem) {
+    Execute(u"insert into TLX.TypWyplata (TWP_TwpId, TWP_Nazwa, TWP_Kod, Twp_Standardowy) values (1, 'Zerowa', 0, 603)");
+    const std::size_t before = LiveSessionCount();
+    ComPtr<ISession> session = NewSession();
+    ComPtr<IDispatch> type;
+    ASSERT_EQ(session->CreateObject(Bstr(u"TLX.TypyWyplat").Get(), Variant::FromString(u"Twp_Standardowy=603"),
+                                    type.Out()),
+              S_OK);
+    session.Reset();
+    ComPtr<ISession> next = NewSession();
+    EXPECT_EQ(LiveSessionCount(), before + 2) << "the payout type keeps its session";
+    type.Reset();
+    next = NewSession();
+    EXPECT_EQ(LiveSessionCount(), before + 1);
+}
+
 }  // namespace
 }  // namespace tlx::host::test
