@@ -77,15 +77,15 @@ public:
     }
     HRESULT Policz(IDispatch* rPrc, LONG _iMaWyplaty, IDeklaracja** ppDeklaracja) override {
         return ComBoundary([&] {
-            if (!ustawiony_) Ustaw(ppDeklaracja);
+            // A null out-pointer is refused before any person is computed.
+            RequireOut(ppDeklaracja);
+            *ppDeklaracja = nullptr;
+            if (!ustawiony_) Ustaw();
             GenerujDokument(rPrc, _iMaWyplaty);
             if (!raport_ || !deklaracjaDRA_) RaiseHResult(E_POINTER);
             CheckHost(raport_->put_Numer(ReadValue(static_cast<IDeklaracja*>(deklaracjaDRA_.Get()), &IDeklaracja::get_Numer)));
             CheckHost(raport_->put_Miesiac(ReadValue(static_cast<IDeklaracja*>(deklaracjaDRA_.Get()), &IDeklaracja::get_Miesiac)));
             CheckHost(raport_->put_Rok(ReadValue(static_cast<IDeklaracja*>(deklaracjaDRA_.Get()), &IDeklaracja::get_Rok)));
-            ustawiony_ = true;
-            RequireOut(ppDeklaracja);
-            *ppDeklaracja = nullptr;
             CheckHost(raport_->QueryInterface(IidOf<IDeklaracja>(), reinterpret_cast<void**>(ppDeklaracja)));
         });
     }
@@ -144,8 +144,7 @@ private:
     }
 
     // The child declaration of the DRA's declaration, with the form type, version, parent and person.
-    void Ustaw(IDeklaracja** ppDeklaracja) {
-        RequireOut(ppDeklaracja);
+    void Ustaw() {
         ustawiony_ = true;
         if (!dra_) RaiseHResult(E_POINTER);
         deklaracjaDRA_ = ReadObject(dra_.Get(), &IDRA::get_Deklaracja, u"deklaracja DRA");

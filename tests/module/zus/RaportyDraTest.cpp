@@ -136,6 +136,7 @@ TEST_F(RaportyDraTest, BeforeTheFirstPersonAReportHasNoDeclarationAndNoPeriod) {
 TEST_F(RaportyDraTest, AReportWithoutItsDraRefusesToCompute) {
     Insured(1, 2016, 12);
     auto report = Report(u"TLXDeklaracje.RZA", false);
+    EXPECT_EQ(report->Policz(Employee(1).As<IDispatch>().Get(), 1, nullptr), E_POINTER);
     EXPECT_EQ(Policz(report.Get(), 1), E_POINTER);
     tlx::ComPtr<IDRA> dra;
     EXPECT_EQ(report->get_DRA(dra.Out()), E_POINTER);
