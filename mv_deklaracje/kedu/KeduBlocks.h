@@ -1,0 +1,34 @@
+// The blocks several KEDU documents share: the payer's identification, the insured person, the
+// insurance title code, an address and the payer's statement.
+#pragma once
+
+#include <string_view>
+
+#include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje/kedu/KeduPage.h"
+#include "mv_deklaracje/kedu/KeduXmlWriter.h"
+
+// How a block's date line is read: the whole line or its first word.
+enum class DateRead { Line, Word };
+
+// The payer (NIP, REGON, PESEL, identity document, names, date of birth) from the page block `code` into
+// the document block `name`, always written; the document's kind only beside its number.
+void WritePayer(KeduXmlWriter& xml, std::u16string_view name, const KeduPage& page, std::u16string_view code,
+                DateRead dateRead = DateRead::Line);
+
+// The insured person of block "DAU" into the document block `name`, always written: the identity
+// document only for a person without PESEL, its number only beside its kind; the NIP is not written.
+void WriteInsuredPerson(KeduXmlWriter& xml, std::u16string_view name, const KeduPage& page);
+
+// The insurance title code as the group of its title, pension right and degree of disability, always
+// written.
+void WriteTitleCode(KeduXmlWriter& xml, const CBstr& code);
+
+// An address of nine lines (postal code, then town, commune, street, numbers, telephones) from the page
+// block `code` into the document block `name`. With `always` false the block is left out when none of
+// its values is set; a postal code that is not five digits counts as not set.
+void WriteAddress(KeduXmlWriter& xml, std::u16string_view name, const KeduPage& page, std::u16string_view code,
+                  bool always);
+
+// The payer's statement: the date of its first element, also "null".
+void WriteStatement(KeduXmlWriter& xml, std::u16string_view name, const CBstr& date);

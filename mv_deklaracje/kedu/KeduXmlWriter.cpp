@@ -1,0 +1,45 @@
+#include "mv_deklaracje/kedu/KeduXmlWriter.h"
+
+void KeduXmlWriter::Root(std::u16string_view name, int documentId) {
+    text_ += u"<";
+    text_ += name;
+    text_ += u"  id_dokumentu=\"" + LongToString(documentId).Str() + u"\">";
+}
+
+void KeduXmlWriter::NumberedBlock(std::u16string_view name, int number) {
+    text_ += u"<";
+    text_ += name;
+    text_ += u" id_bloku=\"" + LongToString(number).Str() + u"\">";
+}
+
+void KeduXmlWriter::Open(std::u16string_view name) {
+    text_ += u"<";
+    text_ += name;
+    text_ += u">";
+}
+
+void KeduXmlWriter::Close(std::u16string_view name) {
+    text_ += u"</";
+    text_ += name;
+    text_ += u">";
+}
+
+void KeduXmlWriter::Always(std::u16string_view name, const CBstr& value) {
+    Open(name);
+    text_ += value.View();
+    Close(name);
+}
+
+void KeduXmlWriter::IfSet(std::u16string_view name, const CBstr& value) {
+    if (!value.IsEmpty()) Always(name, value);
+}
+
+void KeduXmlWriter::If(bool condition, std::u16string_view name, const CBstr& value) {
+    if (condition) Always(name, value);
+}
+
+void KeduXmlWriter::IfDate(std::u16string_view name, const CBstr& date) {
+    if (IsDate(date)) Always(name, date);
+}
+
+bool IsDate(const CBstr& date) { return !(date == u"null"); }

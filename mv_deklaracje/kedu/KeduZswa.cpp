@@ -1,0 +1,96 @@
+// The KEDU element of a ZSWA: the declaration (I), the payer (II), one block III per entry of an
+// insured person with up to four periods of work in special conditions, and the statement (VII).
+#include <array>
+
+#include "mv_deklaracje/kedu/KeduBlocks.h"
+#include "mv_deklaracje/kedu/KeduDocuments.h"
+
+namespace {
+
+constexpr int kDocumentId = 9;
+constexpr int kPeriods = 4;
+constexpr int kFirstPeriodLine = 9;
+constexpr int kLinesPerPeriod = 5;
+
+// The element names of one period: its work code, start, end and working-time fraction.
+struct PeriodElements {
+    std::u16string_view code, from, to, fraction;
+};
+constexpr std::array<PeriodElements, kPeriods> kPeriodElements{{
+    {u"p2", u"p3", u"p4", u"p5"},
+    {u"p6", u"p7", u"p8", u"p9"},
+    {u"p10", u"p11", u"p12", u"p13"},
+    {u"p14", u"p15", u"p16", u"p17"},
+}};
+
+void WritePerson(KeduXmlWriter& xml, const KeduPage& page, const KeduPage::Block& entry, bool newDeclaration) {
+    const CBstr pesel = entry.Line(1);
+    const CBstr kind = entry.Line(3);
+    const CBstr number = entry.Line(4);
+    const CBstr birth = page.Date(entry.Line(7));
+    xml.Open(u"A");
+    xml.Always(newDeclaration ? u"p1" : u"p2", CBstr(u"true"));
+    xml.IfSet(u"p3", pesel);
+    xml.If(pesel.IsEmpty() && !kind.IsEmpty() && !number.IsEmpty(), u"p5", kind);
+    xml.If(pesel.IsEmpty() && !number.IsEmpty(), u"p6", number);
+    xml.IfSet(u"p7", entry.Line(5));
+    xml.IfSet(u"p8", entry.Line(6));
+    xml.If(!birth.IsEmpty() && !(birth == u"null") && !(birth == u"NULL"), u"p9", birth);
+    xml.Close(u"A");
+}
+
+// The title code cut by position (characters 1-4, 5, 6), then the periods: the first always, each
+// further one while its work code is set.
+void WritePeriods(KeduXmlWriter& xml, const KeduPage& page, const KeduPage::Block& entry) {
+    const CBstr titleCode = entry.Line(8);
+    const std::u16string_view code = titleCode.View();
+    xml.Open(u"B");
+    xml.Open(u"p1");
+    xml.Always(u"p1", CBstr(code.substr(0, 4)));
+    xml.Always(u"p2", CBstr(code.substr(std::min<std::size_t>(4, code.size()), 1)));
+    xml.Always(u"p3", CBstr(code.substr(std::min<std::size_t>(5, code.size()), 1)));
+    xml.Close(u"p1");
+    for (int period = 0; period < kPeriods; ++period) {
+        const int line = kFirstPeriodLine + period * kLinesPerPeriod;
+        const CBstr workCode = entry.Line(line);
+        if (period > 0 && workCode.IsEmpty()) break;
+        const PeriodElements& names = kPeriodElements[period];
+        xml.Always(names.code, workCode);
+        xml.Always(names.from, page.Date(entry.Line(line + 1)));
+        xml.Always(names.to, page.Date(entry.Line(line + 2)));
+        xml.Open(names.fraction);
+        xml.Always(u"p1", entry.Line(line + 3));
+        xml.Always(u"p2", entry.Line(line + 4));
+        xml.Close(names.fraction);
+    }
+    xml.Close(u"B");
+}
+
+}  // namespace
+
+CBstr ZSWAToXML(const KeduPage& page) {
+    const KeduPage::Block declaration = page.First(u"DOZSWA");
+    const bool newDeclaration = declaration.Line(1) == u"1";
+    KeduXmlWriter xml;
+    xml.Root(u"ZUSZSWA", kDocumentId);
+    xml.Open(u"I");
+    xml.Always(u"p1", declaration.Line(2));
+    xml.Always(u"p2", declaration.Line(3));
+    xml.Close(u"I");
+    WritePayer(xml, u"II", page, u"DIPL");
+    // An empty entry is passed over, not taken for the end: the persons after it are written, numbered
+    // without a gap.
+    int number = 0;
+    KeduBlockWalker entries = page.Repeated(u"DDOZSWA");
+    while (std::optional<std::u16string_view> text = entries.Next()) {
+        const KeduPage::Block entry(*text);
+        if (entry.IsEmpty()) continue;
+        xml.NumberedBlock(u"III", ++number);
+        WritePerson(xml, page, entry, newDeclaration);
+        WritePeriods(xml, page, entry);
+        xml.Close(u"III");
+    }
+    WriteStatement(xml, u"VII", page.Date(page.First(u"OPLR").Line(1)));
+    xml.Close(u"ZUSZSWA");
+    return xml.Text();
+}

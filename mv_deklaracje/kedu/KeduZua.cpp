@@ -1,0 +1,81 @@
+// The KEDU element of a ZUA: blocks I to IX and XI to XIV; the person's additional data are not
+// exported, so there is no block X.
+#include "mv_deklaracje/kedu/KeduBlocks.h"
+#include "mv_deklaracje/kedu/KeduDocuments.h"
+#include "mv_deklaracje/kedu/KeduPageText.h"
+
+namespace {
+constexpr int kDocumentId = 5;
+constexpr std::u16string_view kTicked = u"X";
+}  // namespace
+
+CBstr ZUAToXML(const KeduPage& page) {
+    KeduXmlWriter xml;
+    xml.Root(u"ZUSZUA", kDocumentId);
+
+    const CBstr change = page.First(u"DOZUA").Word(3);
+    xml.Open(u"I");
+    if (change.IsEmpty()) xml.Always(u"p1", CBstr(u"true"));
+    xml.IfSet(u"p2", change);
+    xml.Close(u"I");
+
+    WritePayer(xml, u"II", page, u"DIPL");
+    WriteInsuredPerson(xml, u"III", page);
+
+    const KeduPage::Block further = page.First(u"DEOZ");
+    xml.Open(u"IV");
+    xml.IfSet(u"p1", further.Line(1));
+    xml.IfSet(u"p2", further.Line(2));
+    xml.IfSet(u"p3", further.Line(3));
+    xml.IfSet(u"p4", further.Line(4));
+    xml.Close(u"IV");
+
+    xml.Open(u"V");
+    WriteTitleCode(xml, page.First(u"TYUB").Word(1));
+    xml.Close(u"V");
+
+    const KeduPage::Block compulsory = page.First(u"DOWP");
+    xml.Open(u"VI");
+    xml.IfDate(u"p1", page.Date(compulsory.Word(2)));
+    xml.IfSet(u"p2", TrueIfEqual(compulsory.Word(3), kTicked));
+    xml.IfSet(u"p3", TrueIfEqual(compulsory.Word(4), kTicked));
+    xml.IfSet(u"p4", TrueIfEqual(compulsory.Word(5), kTicked));
+    xml.IfSet(u"p5", TrueIfEqual(compulsory.Word(6), kTicked));
+    xml.Close(u"VI");
+
+    // Health insurance: the compulsory date wins over the voluntary one; the fund's branch goes with
+    // whichever block is written.
+    const CBstr healthFund = page.First(u"DOKC").Word(1);
+    const CBstr compulsoryHealth = page.Date(page.First(u"DOOU").Word(1));
+    const CBstr voluntaryHealth = page.Date(page.First(u"DODU").Word(1));
+    if (IsDate(compulsoryHealth)) {
+        xml.Open(u"VII");
+        xml.Always(u"p1", compulsoryHealth);
+        xml.IfSet(u"p2", healthFund);
+        xml.Close(u"VII");
+    }
+
+    const KeduPage::Block voluntary = page.First(u"DOBU");
+    xml.Open(u"VIII");
+    xml.IfSet(u"p1", TrueIfEqual(voluntary.Word(1), kTicked));
+    xml.IfDate(u"p2", page.Date(voluntary.Word(2)));
+    xml.IfSet(u"p3", TrueIfEqual(voluntary.Word(3), kTicked));
+    xml.IfDate(u"p4", page.Date(voluntary.Word(4)));
+    xml.IfSet(u"p5", TrueIfEqual(voluntary.Word(5), kTicked));
+    xml.IfDate(u"p6", page.Date(voluntary.Word(6)));
+    xml.Close(u"VIII");
+
+    if (IsDate(voluntaryHealth) && !IsDate(compulsoryHealth)) {
+        xml.Open(u"IX");
+        xml.Always(u"p1", voluntaryHealth);
+        xml.IfSet(u"p2", healthFund);
+        xml.Close(u"IX");
+    }
+
+    WriteAddress(xml, u"XI", page, u"AZMO", true);
+    WriteAddress(xml, u"XII", page, u"ADZA", false);
+    WriteAddress(xml, u"XIII", page, u"ADKB", false);
+    WriteStatement(xml, u"XIV", page.Date(page.First(u"OPL1").Word(1)));
+    xml.Close(u"ZUSZUA");
+    return xml.Text();
+}
