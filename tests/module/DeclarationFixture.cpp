@@ -47,7 +47,7 @@ void DeclarationTest::SetUp() {
     folder_ = std::filesystem::temp_directory_path() / ("tlx-dekl-test-" + std::to_string(random()));
     std::filesystem::create_directories(folder_);
     database_ = (folder_ / "firma.db").string();
-    ado::CreateDatabaseFile(database_, CompanyScripts());
+    ado::CreateDatabaseFile(database_, CompanyScripts(WithDemoCompany()));
     ASSERT_EQ(host::RegisterServer(TLX_MODULE_PATH), S_OK) << tlx::Utf16ToUtf8(TakeErrorDescription());
     host::LoginSettings settings;
     settings.companyDatabase = database_;

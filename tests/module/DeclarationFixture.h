@@ -24,6 +24,8 @@ class DeclarationTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
+    // Also loads db/demo.sql when true.
+    virtual bool WithDemoCompany() const { return false; }
 
     // Declarations created from now on read their forms from the tests' own resources.
     void UseTestForms();
