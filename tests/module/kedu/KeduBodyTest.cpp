@@ -135,7 +135,7 @@ protected:
 };
 
 TEST_F(KeduDemoYearTest, TheIwaAndTheZswaOfTheYear) {
-    EXPECT_EQ(WriteKeduBody(session_.Get(), Calculated(dekZUS_IWA, u"PK/12 & \"2024\"")).Str(), Golden("demo-iwa.xml"));
+    EXPECT_EQ(WriteKeduBody(session_.Get(), Calculated(dekZUS_IWA, u"PK&\"12\"/24")).Str(), Golden("demo-iwa.xml"));
     EXPECT_EQ(WriteKeduBody(session_.Get(), Calculated(dekZUS_ZSWA)).Str(), Golden("demo-zswa.xml"));
 }
 

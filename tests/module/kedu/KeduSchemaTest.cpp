@@ -1,0 +1,124 @@
+// The KEDU documents the writers make, validated against the project's schemas of both generations
+// (schema/), which take their identifiers' and names' types from the official generation-5 schema.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "KeduPageBuilder.h"
+#include "mv_deklaracje/kedu/KeduDocuments.h"
+#include "mv_deklaracje/kedu/KeduHeader.h"
+#include "platform/text/CodePage.h"
+#include "platform/xml/XmlTextValidation.h"
+#include "tests/support/CompanyDatabase.h"
+
+namespace tlx::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The project's schemas in a folder of their own, beside a link to the generation-5 schemas they import.
+class KeduSchemaTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const fs::path official(TLX_KEDU5_DIR);
+        if (!fs::exists(official / "kedu_5_7.xsd"))
+            GTEST_SKIP() << "the official KEDU 5 schemas are not beside the checkout (TLX_REFS_DIR)";
+        folder_ = fs::temp_directory_path() / ("tlx-kedu-schema-" + std::to_string(std::random_device()()));
+        fs::create_directories(folder_);
+        for (const char* name : {"kedu_3.xsd", "kedu_4_3.xsd", "kedu_dokumenty.xsd"})
+            fs::copy_file(SourceDir() / "tests/module/kedu/schema" / name, folder_ / name);
+        fs::create_directory_symlink(official, folder_ / "kedu_5");
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        if (!folder_.empty()) fs::remove_all(folder_, ignored);
+    }
+
+    // The errors of the document of `body` under the root of `generation`; none when it is valid.
+    std::vector<std::u16string> Errors(KeduGeneration generation, const CBstr& body) {
+        const std::u16string document =
+            KeduHeaderText(generation, CBstr(u"Velmora ERP Mirvak"), CBstr(u""), CDate(1, 20, 2025)).Str() +
+            body.Str() + u"</KEDU>";
+        std::vector<std::u16string> errors;
+        const auto lookup = [&](const std::string& ns) -> std::optional<std::string> {
+            if (ns == "http://www.zus.pl/2016/KEDU_4_3") return (folder_ / "kedu_4_3.xsd").string();
+            if (ns == "http://www.zus.pl/2009/KEDU_3") return (folder_ / "kedu_3.xsd").string();
+            return std::nullopt;
+        };
+        EXPECT_EQ(schemas_.ValidateText(document, lookup, errors) == E_FAIL, false);
+        return errors;
+    }
+    void ExpectValid(const CBstr& body) {
+        for (KeduGeneration generation : {KeduGeneration::Kedu3, KeduGeneration::Kedu43}) {
+            const std::vector<std::u16string> errors = Errors(generation, body);
+            EXPECT_TRUE(errors.empty()) << Utf16ToUtf8(errors.empty() ? u"" : errors.front()) << "\n"
+                                        << Utf16ToUtf8(body.View());
+        }
+    }
+
+    fs::path folder_;
+    XmlSchemaSet schemas_;
+};
+
+std::u16string Golden(const char* name) {
+    std::ifstream in(SourceDir() / "tests/module/kedu/golden" / name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    std::string text = bytes.str();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return Utf8ToUtf16(text);
+}
+
+TEST_F(KeduSchemaTest, EveryDocumentsSkeletonIsValid) {
+    const KeduPage empty(u"", 2024, 3);
+    for (const CBstr& body : {ZUAToXML(empty), ZZAToXML(empty), ZIUAToXML(empty), ZCNAToXML(empty),
+                              ZSWAToXML(empty), ZWUAToXML(empty), IWAToXML(empty, CBstr())})
+        ExpectValid(body);
+}
+
+TEST_F(KeduSchemaTest, FilledDocumentsAreValid) {
+    const std::u16string payer = PageBlock(u"DIPL", {u"5261234567", u"012345678", u"", u"1", u"ABC123456",
+                                                     u"ŁĄKA & SYN", u"", u"", u""});
+    const std::u16string person = PageBlock(u"DAU", {u"", u"", u"1", u"ABC123456", u"MÜLLER-NÚÑEZ", u"JAŹŃ",
+                                                     u"01011980"});
+    const std::u16string address = PageBlock(u"AZMO", {u"00950", u"Łódź", u"Łódź", u"Piotrkowska", u"12", u"3a",
+                                                       u"426301234", u"", u""});
+    const KeduPage registration(
+        payer + person + PageBlock(u"DEOZ", {u"ANNA", u"NOWAK", u"POLSKIE", u"K"}) + PageBlock(u"TYUB", {u"011000"}) +
+            PageBlock(u"TYUBZ", {u"041100"}) + PageBlock(u"DOWP", {u"", u"01032024", u"X", u"X", u"X", u"X"}) +
+            PageBlock(u"DOOU", {u"01032024"}) + PageBlock(u"DOKC", {u"07R"}) + address +
+            PageBlock(u"ADZA", {u"", u"Kraków"}) + PageBlock(u"ADKB", {u"31416", u"Kraków", u"Długa", u"1"}) +
+            PageBlock(u"DIOP", {u"80010112345", u"1234567890", u"", u"", u"NOWAK", u"JAN", u"01011980"}) +
+            PageBlock(u"ADIU", {u"80010112345", u"", u"1", u"ABC123456", u"NOWAK", u"JAN", u"01011980"}) +
+            PageBlock(u"DOCRA", {u"1", u"01032024", u"10010112345", u"", u"", u"", u"NOWAK", u"EWA", u"", u"11", u"",
+                                 u"X", u"", u"31416", u"Łódź"}) +
+            PageBlock(u"WUBD", {u"011000", u"X", u"31032024", u"100"}) + PageBlock(u"DOZWUA", {u"X", u"", u"", u""}) +
+            PageBlock(u"OPL1", {u"15032024"}),
+        2024, 3);
+    for (const CBstr& body : {ZUAToXML(registration), ZZAToXML(registration), ZIUAToXML(registration),
+                              ZCNAToXML(registration), ZWUAToXML(registration)})
+        ExpectValid(body);
+    ExpectValid(CBstr(Golden("demo-iwa.xml")));
+    ExpectValid(CBstr(Golden("demo-zswa.xml")));
+}
+
+TEST_F(KeduSchemaTest, TheSchemasReallyCheck) {
+    // A surname longer than its field, written whole by the writer, is refused by the schema.
+    const std::u16string tooLong(40, u'Ż');
+    const KeduPage page(PageBlock(u"DAU", {u"80010112345", u"", u"", u"", tooLong}), 2024, 3);
+    for (KeduGeneration generation : {KeduGeneration::Kedu3, KeduGeneration::Kedu43}) {
+        EXPECT_FALSE(Errors(generation, ZUAToXML(page)).empty());
+        EXPECT_FALSE(Errors(generation, ZWUAToXML(page)).empty());
+    }
+    // A document number that is not its own.
+    EXPECT_FALSE(Errors(KeduGeneration::Kedu43, CBstr(u"<ZUSZIUA  id_dokumentu=\"5\"><I></I><II></II><III></III>"
+                                                      u"<IV></IV><V><p1>null</p1></V></ZUSZIUA>")).empty());
+}
+
+}  // namespace
+}  // namespace tlx::test
