@@ -43,6 +43,30 @@ void WriteInsuredPerson(KeduXmlWriter& xml, std::u16string_view name, const Kedu
     xml.Close(name);
 }
 
+void WriteRegistrationKind(KeduXmlWriter& xml, const CBstr& change) {
+    xml.Open(u"I");
+    if (change.IsEmpty()) xml.Always(u"p1", CBstr(u"true"));
+    xml.IfSet(u"p2", change);
+    xml.Close(u"I");
+}
+
+void WriteFurtherPersonalData(KeduXmlWriter& xml, std::u16string_view name, const KeduPage& page) {
+    const KeduPage::Block further = page.First(u"DEOZ");
+    xml.Open(name);
+    xml.IfSet(u"p1", further.Line(1));
+    xml.IfSet(u"p2", further.Line(2));
+    xml.IfSet(u"p3", further.Line(3));
+    xml.IfSet(u"p4", further.Line(4));
+    xml.Close(name);
+}
+
+void WriteHealthInsurance(KeduXmlWriter& xml, std::u16string_view name, const CBstr& date, const CBstr& fund) {
+    xml.Open(name);
+    xml.Always(u"p1", date);
+    xml.IfSet(u"p2", fund);
+    xml.Close(name);
+}
+
 void WriteTitleCode(KeduXmlWriter& xml, const CBstr& code) {
     CBstr title, right, degree;
     SplitTitleCode(code, title, right, degree);

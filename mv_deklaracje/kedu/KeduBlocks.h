@@ -20,6 +20,16 @@ void WritePayer(KeduXmlWriter& xml, std::u16string_view name, const KeduPage& pa
 // document only for a person without PESEL, its number only beside its kind; the NIP is not written.
 void WriteInsuredPerson(KeduXmlWriter& xml, std::u16string_view name, const KeduPage& page);
 
+// Block I of a registration: "true" for a new registration, or the kind of its change.
+void WriteRegistrationKind(KeduXmlWriter& xml, const CBstr& change);
+
+// The insured person's further data of block "DEOZ" (second first name, family name, citizenship, sex)
+// into the document block `name`, always written.
+void WriteFurtherPersonalData(KeduXmlWriter& xml, std::u16string_view name, const KeduPage& page);
+
+// A health insurance block: the date from which the person is insured and the health fund's branch.
+void WriteHealthInsurance(KeduXmlWriter& xml, std::u16string_view name, const CBstr& date, const CBstr& fund);
+
 // The insurance title code as the group of its title, pension right and degree of disability, always
 // written.
 void WriteTitleCode(KeduXmlWriter& xml, const CBstr& code);

@@ -13,22 +13,10 @@ CBstr ZUAToXML(const KeduPage& page) {
     KeduXmlWriter xml;
     xml.Root(u"ZUSZUA", kDocumentId);
 
-    const CBstr change = page.First(u"DOZUA").Word(3);
-    xml.Open(u"I");
-    if (change.IsEmpty()) xml.Always(u"p1", CBstr(u"true"));
-    xml.IfSet(u"p2", change);
-    xml.Close(u"I");
-
+    WriteRegistrationKind(xml, page.First(u"DOZUA").Word(3));
     WritePayer(xml, u"II", page, u"DIPL");
     WriteInsuredPerson(xml, u"III", page);
-
-    const KeduPage::Block further = page.First(u"DEOZ");
-    xml.Open(u"IV");
-    xml.IfSet(u"p1", further.Line(1));
-    xml.IfSet(u"p2", further.Line(2));
-    xml.IfSet(u"p3", further.Line(3));
-    xml.IfSet(u"p4", further.Line(4));
-    xml.Close(u"IV");
+    WriteFurtherPersonalData(xml, u"IV", page);
 
     xml.Open(u"V");
     WriteTitleCode(xml, page.First(u"TYUB").Word(1));
@@ -48,12 +36,7 @@ CBstr ZUAToXML(const KeduPage& page) {
     const CBstr healthFund = page.First(u"DOKC").Word(1);
     const CBstr compulsoryHealth = page.Date(page.First(u"DOOU").Word(1));
     const CBstr voluntaryHealth = page.Date(page.First(u"DODU").Word(1));
-    if (IsDate(compulsoryHealth)) {
-        xml.Open(u"VII");
-        xml.Always(u"p1", compulsoryHealth);
-        xml.IfSet(u"p2", healthFund);
-        xml.Close(u"VII");
-    }
+    if (IsDate(compulsoryHealth)) WriteHealthInsurance(xml, u"VII", compulsoryHealth, healthFund);
 
     const KeduPage::Block voluntary = page.First(u"DOBU");
     xml.Open(u"VIII");
@@ -65,12 +48,8 @@ CBstr ZUAToXML(const KeduPage& page) {
     xml.IfDate(u"p6", page.Date(voluntary.Word(6)));
     xml.Close(u"VIII");
 
-    if (IsDate(voluntaryHealth) && !IsDate(compulsoryHealth)) {
-        xml.Open(u"IX");
-        xml.Always(u"p1", voluntaryHealth);
-        xml.IfSet(u"p2", healthFund);
-        xml.Close(u"IX");
-    }
+    if (IsDate(voluntaryHealth) && !IsDate(compulsoryHealth))
+        WriteHealthInsurance(xml, u"IX", voluntaryHealth, healthFund);
 
     WriteAddress(xml, u"XI", page, u"AZMO", true);
     WriteAddress(xml, u"XII", page, u"ADZA", false);

@@ -10,22 +10,10 @@ CBstr ZZAToXML(const KeduPage& page) {
     KeduXmlWriter xml;
     xml.Root(u"ZUSZZA", kDocumentId);
 
-    const CBstr change = page.First(u"DOZZA").Word(2);
-    xml.Open(u"I");
-    if (change.IsEmpty()) xml.Always(u"p1", CBstr(u"true"));
-    xml.IfSet(u"p2", change);
-    xml.Close(u"I");
-
+    WriteRegistrationKind(xml, page.First(u"DOZZA").Word(2));
     WritePayer(xml, u"II", page, u"DIPL", DateRead::Word);
     WriteInsuredPerson(xml, u"III", page);
-
-    const KeduPage::Block further = page.First(u"DEOZ");
-    xml.Open(u"IV");
-    xml.IfSet(u"p1", further.Line(1));
-    xml.IfSet(u"p2", further.Line(2));
-    xml.IfSet(u"p3", further.Line(3));
-    xml.IfSet(u"p4", further.Line(4));
-    xml.Close(u"IV");
+    WriteFurtherPersonalData(xml, u"IV", page);
 
     xml.Open(u"V");
     WriteTitleCode(xml, page.First(u"TYUBZ").Word(1));
@@ -35,15 +23,9 @@ CBstr ZZAToXML(const KeduPage& page) {
     const CBstr compulsoryHealth = page.Date(page.First(u"DOOU").Word(1));
     const CBstr voluntaryHealth = page.Date(page.First(u"DODU").Word(1));
     if (IsDate(compulsoryHealth)) {
-        xml.Open(u"VI");
-        xml.Always(u"p1", compulsoryHealth);
-        xml.IfSet(u"p2", healthFund);
-        xml.Close(u"VI");
+        WriteHealthInsurance(xml, u"VI", compulsoryHealth, healthFund);
     } else if (IsDate(voluntaryHealth)) {
-        xml.Open(u"VII");
-        xml.Always(u"p1", voluntaryHealth);
-        xml.IfSet(u"p2", healthFund);
-        xml.Close(u"VII");
+        WriteHealthInsurance(xml, u"VII", voluntaryHealth, healthFund);
     }
 
     WriteAddress(xml, u"VIII", page, u"AZMO", false);

@@ -124,19 +124,11 @@ protected:
         EXPECT_EQ(declaration->get_ID(&id), S_OK);
         return id;
     }
-    static std::u16string Golden(const std::string& name) {
-        std::ifstream in(SourceDir() / "tests/module/kedu/golden" / name, std::ios::binary);
-        std::stringstream bytes;
-        bytes << in.rdbuf();
-        std::string text = bytes.str();
-        while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-        return Utf8ToUtf16(text);
-    }
 };
 
 TEST_F(KeduDemoYearTest, TheIwaAndTheZswaOfTheYear) {
-    EXPECT_EQ(WriteKeduBody(session_.Get(), Calculated(dekZUS_IWA, u"PK&\"12\"/24")).Str(), Golden("demo-iwa.xml"));
-    EXPECT_EQ(WriteKeduBody(session_.Get(), Calculated(dekZUS_ZSWA)).Str(), Golden("demo-zswa.xml"));
+    EXPECT_EQ(WriteKeduBody(session_.Get(), Calculated(dekZUS_IWA, u"PK&\"12\"/24")).Str(), KeduGolden("demo-iwa.xml"));
+    EXPECT_EQ(WriteKeduBody(session_.Get(), Calculated(dekZUS_ZSWA)).Str(), KeduGolden("demo-zswa.xml"));
 }
 
 }  // namespace

@@ -2,9 +2,14 @@
 // form's tag, then each block's tag on its own line, one value per line, every line ended by CR LF.
 #pragma once
 
+#include <fstream>
 #include <initializer_list>
+#include <sstream>
 #include <string>
 #include <string_view>
+
+#include "platform/text/CodePage.h"
+#include "tests/support/CompanyDatabase.h"
 
 namespace tlx::test {
 
@@ -18,6 +23,16 @@ inline std::u16string FormPage(std::u16string_view form, std::initializer_list<s
     std::u16string text = u"<" + std::u16string(form) + u">\r\n";
     for (const std::u16string& block : blocks) text += block;
     return text + u"</" + std::u16string(form) + u">\r\n";
+}
+
+// A golden file of tests/module/kedu/golden as text, without the line break that ends it.
+inline std::u16string KeduGolden(const char* name) {
+    std::ifstream in(SourceDir() / "tests/module/kedu/golden" / name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    std::string text = bytes.str();
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    return Utf8ToUtf16(text);
 }
 
 }  // namespace tlx::test

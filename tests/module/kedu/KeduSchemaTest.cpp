@@ -65,15 +65,6 @@ protected:
     XmlSchemaSet schemas_;
 };
 
-std::u16string Golden(const char* name) {
-    std::ifstream in(SourceDir() / "tests/module/kedu/golden" / name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    std::string text = bytes.str();
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    return Utf8ToUtf16(text);
-}
-
 TEST_F(KeduSchemaTest, EveryDocumentsSkeletonIsValid) {
     const KeduPage empty(u"", 2024, 3);
     for (const CBstr& body : {ZUAToXML(empty), ZZAToXML(empty), ZIUAToXML(empty), ZCNAToXML(empty),
@@ -103,8 +94,8 @@ TEST_F(KeduSchemaTest, FilledDocumentsAreValid) {
     for (const CBstr& body : {ZUAToXML(registration), ZZAToXML(registration), ZIUAToXML(registration),
                               ZCNAToXML(registration), ZWUAToXML(registration)})
         ExpectValid(body);
-    ExpectValid(CBstr(Golden("demo-iwa.xml")));
-    ExpectValid(CBstr(Golden("demo-zswa.xml")));
+    ExpectValid(CBstr(KeduGolden("demo-iwa.xml")));
+    ExpectValid(CBstr(KeduGolden("demo-zswa.xml")));
 }
 
 TEST_F(KeduSchemaTest, TheSchemasReallyCheck) {
