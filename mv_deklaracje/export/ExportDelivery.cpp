@@ -39,6 +39,18 @@ private:
 };
 }  // namespace
 
+bool IsRemoteOperator() {
+    tlx::ComPtr<ILogin> login;
+    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
+    if (!login) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IOperatorObject> op;
+    CheckHost(login->GetOperatorObject(op.Out()));
+    if (!op) RaiseHResult(E_POINTER);
+    LONG remote = 0;
+    CheckHost(op->IsRemoteSession(&remote));
+    return remote != 0;
+}
+
 CBstr SafeFileNamePart(const CBstr& text) {
     std::u16string safe = text.Str();
     const std::size_t size = safe.size();
@@ -79,32 +91,25 @@ void ExportDelivery::WriteFiles() const {
     }
 }
 
-void ExportDelivery::SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy) const {
+void ExportDelivery::SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy, const CBstr& appPath) const {
     if (folder_.View().find(kParentFolder) != std::u16string_view::npos) {
         RaiseComError(E_ACCESSDENIED, u"Folder \"" + folder_.Str() +
                                           u"\" na komputerze użytkownika wychodzi poza jego folder (\"..\").");
     }
-    tlx::ComPtr<ILogin> login;
-    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
-    if (!login) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IOperatorObject> op;
-    CheckHost(login->GetOperatorObject(op.Out()));
-    if (!op) RaiseHResult(E_POINTER);
-    LONG remote = 0;
-    CheckHost(op->IsRemoteSession(&remote));
-    if (remote == 0) Transfer();
-    else Copy(copy);
+    if (IsRemoteOperator()) Copy(copy);
+    else Transfer(appPath);
 }
 
-void ExportDelivery::Transfer() const {
+void ExportDelivery::Transfer(const CBstr& appPath) const {
     tlx::ComPtr<IRemoteFileTransfer> transfer;
     CheckHost(CoCreateInstance(CLSID_CRemoteFileTransfer, nullptr, CLSCTX_ALL, IID_IRemoteFileTransfer,
                                transfer.OutVoid()));
     if (!transfer) RaiseHResult(E_POINTER);
-    CheckHost(transfer->Reset(tlx::Bstr(u"").Get()));
+    CheckHost(transfer->Reset(tlx::Bstr(appPath.View()).Get()));
+    const tlx::Bstr kind(appPath.IsEmpty() ? u"file" : u"app");
     for (const auto& [name, text] : files_) {
         CheckHost(transfer->SetFileName(tlx::Bstr(Join(folder_, name, u'\\').View()).Get()));
-        CheckHost(transfer->SetKind(tlx::Bstr(u"file").Get()));
+        CheckHost(transfer->SetKind(kind.Get()));
         // The file on the user's machine is the same line, CR LF included, as one written here.
         CheckHost(transfer->SetContent(tlx::Bstr(text.Str() + u"\r\n").Get()));
         CheckHost(transfer->Transfer());

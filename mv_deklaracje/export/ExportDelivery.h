@@ -25,8 +25,9 @@ public:
     void WriteFiles() const;
     // Delivers every file to the folder on the user's machine; `copy` keeps the file copy component of
     // the calling object between exports. A folder holding "..", which the user's machine refuses, is
-    // refused with E_ACCESSDENIED before anything is delivered.
-    void SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy) const;
+    // refused with E_ACCESSDENIED before anything is delivered. Through the transfer, a file sent with an
+    // application path is one the user's machine opens with that application.
+    void SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy, const CBstr& appPath = CBstr()) const;
 
     const std::vector<File>& Files() const { return files_; }
 
@@ -35,12 +36,15 @@ public:
     static CBstr Join(const CBstr& folder, const CBstr& name, char16_t separator);
 
 private:
-    void Transfer() const;
+    void Transfer(const CBstr& appPath) const;
     void Copy(tlx::ComPtr<IRemoteFileCopy>& copy) const;
 
     CBstr folder_;
     std::vector<File> files_;
 };
+
+// True when the current operator works in a remote-desktop session.
+bool IsRemoteOperator();
 
 // The one cleaning rule for text that data puts into a file name: separators and control characters
 // become "_", and so does a dot at either end of the text or beside another dot, so that ".." cannot

@@ -52,6 +52,7 @@ void DeclarationTest::SetUp() {
     host::LoginSettings settings;
     settings.companyDatabase = database_;
     settings.op.today = 45000;
+    settings.op.remote = RemoteSession();
     ASSERT_EQ(host::StartHost(settings), S_OK);
     session_ = NewSession();
 }

@@ -26,6 +26,8 @@ protected:
     void TearDown() override;
     // Also loads db/demo.sql when true.
     virtual bool WithDemoCompany() const { return false; }
+    // Non-zero: the operator works in a remote-desktop session.
+    virtual LONG RemoteSession() const { return 0; }
 
     // Declarations created from now on read their forms from the tests' own resources.
     void UseTestForms();
