@@ -45,15 +45,19 @@ CBstr GetHostProductName() {
     }
 }
 
-CDate GetHostToday() {
+tlx::ComPtr<IOperatorObject> GetHostOperator() {
     tlx::ComPtr<ILogin> login;
     CheckHost(CreateHostApplication()->GetLogin(login.Out()));
     if (!login) RaiseHResult(E_POINTER);
     tlx::ComPtr<IOperatorObject> op;
     CheckHost(login->GetOperatorObject(op.Out()));
     if (!op) RaiseHResult(E_POINTER);
+    return op;
+}
+
+CDate GetHostToday() {
     DATE today = 0;
-    CheckHost(op->GetToday(&today));
+    CheckHost(GetHostOperator()->GetToday(&today));
     return CDate(today);
 }
 

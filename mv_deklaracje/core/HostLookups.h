@@ -5,6 +5,7 @@
 
 #include "hostapi/Configuration.h"
 #include "hostapi/Calendar.h"
+#include "hostapi/Login.h"
 #include "hostapi/Subjects.h"
 #include "hostapi/Session.h"
 #include "mv_deklaracje/core/Bstr.h"
@@ -18,6 +19,9 @@ tlx::ComPtr<IHrComponent> GetHrComponent();
 // The host product's display name, written into the program element of KEDU document headers:
 // "Velmora ERP Mirvak", or one of the HR editions' names. No HR component raises E_POINTER.
 CBstr GetHostProductName();
+
+// The operator object of the application's current login; no login or no operator raises E_POINTER.
+tlx::ComPtr<IOperatorObject> GetHostOperator();
 
 // The working date of the host's current operator (its time of day dropped; 0 is the empty date).
 CDate GetHostToday();

@@ -2,9 +2,8 @@
 
 #include <filesystem>
 
-#include "hostapi/Login.h"
 #include "mv_deklaracje/core/ComError.h"
-#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/export/ExportFile.h"
 #include "platform/com/Bstr.h"
 #include "platform/com/ClassRegistry.h"
@@ -40,14 +39,8 @@ private:
 }  // namespace
 
 bool IsRemoteOperator() {
-    tlx::ComPtr<ILogin> login;
-    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
-    if (!login) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IOperatorObject> op;
-    CheckHost(login->GetOperatorObject(op.Out()));
-    if (!op) RaiseHResult(E_POINTER);
     LONG remote = 0;
-    CheckHost(op->IsRemoteSession(&remote));
+    CheckHost(GetHostOperator()->IsRemoteSession(&remote));
     return remote != 0;
 }
 
