@@ -1,6 +1,7 @@
 // The type library's interfaces of the KEDU packages: the groups of ZUS declarations sent as one file.
 #pragma once
 
+#include "hostapi/Session.h"
 #include "tlb/Common.h"
 
 // A KEDU package: a named, dated group of ZUS declarations sent as one KEDU file (row of TLX.DeklKedu).
@@ -39,3 +40,30 @@ struct IKedu : IRecordHead {
 protected:
     ~IKedu() = default;
 };
+
+// The KEDU documents of single ZUS declarations, which the DRA service answers its export members with:
+// the members carry the same names, arguments and results as the service's. Made by the KEDU
+// subsystem for a session (CreateKeduDocuments); the declarations are those the session reaches.
+struct IKeduDocuments : IUnknown {
+    static constexpr IID kIid = tlx::MakeGuid(u"{B8E7EC7F-5F6A-46EB-830E-54C5371F8E8F}");
+    using Base = IUnknown;
+
+    // The route of the declaration's KEDU file: the host's KEDU component or the module's XML writers.
+    virtual HRESULT FormatEksportu(LONG lDeklID, FormatEksportuZUSEnum* format) = 0;
+    // The header of a KEDU document of several declarations (the 2016 generation), its root left open.
+    virtual HRESULT NaglowekXML(BSTR* header) = 0;
+    // The declaration's KEDU element without header and root; null for a form without a KEDU writer.
+    // A DRA answers E_NOTIMPL: its set is not written by this object.
+    virtual HRESULT ToXML(LONG lDeklID, BSTR* body) = 0;
+    // The declaration's whole KEDU document as the file `fileName`, for a remote-desktop operator on his
+    // machine.
+    virtual HRESULT ExportToXML(LONG lDeklID, BSTR fileName) = 0;
+    // The same document sent to the user's machine, opened there with `appPath` when one is given.
+    virtual HRESULT ExportToXMLCIV(LONG lDeklID, BSTR fileName, BSTR appPath) = 0;
+
+protected:
+    ~IKeduDocuments() = default;
+};
+
+// A KEDU document writer reading the declarations of `session`.
+HRESULT CreateKeduDocuments(ISession* session, IKeduDocuments** documents);

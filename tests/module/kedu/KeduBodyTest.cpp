@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "DeclarationFixture.h"
+#include "KeduDeclarationFixture.h"
 #include "KeduPageBuilder.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/kedu/KeduBody.h"
@@ -16,25 +16,8 @@
 namespace tlx::test {
 namespace {
 
-std::u16string Quoted(std::u16string_view text) {
-    std::u16string quoted = u"'";
-    for (char16_t c : text) quoted += c == u'\'' ? std::u16string(u"''") : std::u16string(1, c);
-    return quoted + u"'";
-}
-
-std::u16string Number(long n) { return std::u16string(LongToString(n).View()); }
-
-class KeduBodyTest : public DeclarationTest {
+class KeduBodyTest : public KeduDeclarationTest {
 protected:
-    LONG Insert(long type, long version = 1, long yearMonth = 202403) {
-        Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) values (" + Number(type) +
-                u", " + Number(version) + u", " + Number(yearMonth) + u")");
-        return std::stol(Utf16ToUtf8(Scalar(u"select max(DkN_DkNID) from TLX.DeklNag")));
-    }
-    void Page(LONG id, long number, std::u16string_view text) {
-        Execute(u"insert into TLX.DeklStr (DkS_DkNID, DkS_Lp, DkS_Tekst) values (" + Number(id) + u", " +
-                Number(number) + u", " + Quoted(text) + u")");
-    }
     HRESULT BodyFailure(LONG id) {
         try {
             WriteKeduBody(session_.Get(), id);

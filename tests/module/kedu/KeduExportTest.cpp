@@ -9,7 +9,7 @@
 #include <sstream>
 #include <string>
 
-#include "DeclarationFixture.h"
+#include "KeduDeclarationFixture.h"
 #include "KeduPageBuilder.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/kedu/KeduBody.h"
@@ -36,10 +36,10 @@ HRESULT Failure(const std::function<void()>& work) {
     return S_OK;
 }
 
-class KeduExportTest : public DeclarationTest {
+class KeduExportTest : public KeduDeclarationTest {
 protected:
     void SetUp() override {
-        DeclarationTest::SetUp();
+        KeduDeclarationTest::SetUp();
         files_ = folder_ / "pliki";
         client_ = folder_ / "klient";
         fs::create_directories(files_);
@@ -47,17 +47,13 @@ protected:
     }
     void TearDown() override {
         unsetenv("TLX_CLIENT_ROOT");
-        DeclarationTest::TearDown();
+        KeduDeclarationTest::TearDown();
     }
     // A stored ZIUA whose insured person's data hold `surname` and `name`.
     LONG Ziua(std::u16string_view surname, std::u16string_view name) {
-        Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) values (101, 1, 202403)");
-        const std::u16string id = Scalar(u"select max(DkN_DkNID) from TLX.DeklNag");
-        std::u16string text = PageBlock(u"DIOP", {u"", u"", u"", u"", surname, name});
-        std::u16string quoted;
-        for (char16_t c : text) quoted += c == u'\'' ? std::u16string(u"''") : std::u16string(1, c);
-        Execute(u"insert into TLX.DeklStr (DkS_DkNID, DkS_Lp, DkS_Tekst) values (" + id + u", 1, '" + quoted + u"')");
-        return std::stol(Utf16ToUtf8(id));
+        const LONG id = Insert(dekZUS_ZIUA);
+        Page(id, 1, PageBlock(u"DIOP", {u"", u"", u"", u"", surname, name}));
+        return id;
     }
 
     fs::path files_;

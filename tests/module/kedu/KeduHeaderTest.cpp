@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "DeclarationFixture.h"
+#include "KeduDeclarationFixture.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/kedu/KeduHeader.h"
@@ -63,15 +63,7 @@ TEST(KeduHeader, LibraryVersionsAreFoundByTheirNameInAnyCase) {
     EXPECT_FALSE(FindFileVersion(u"nothing.dll"));
 }
 
-class KeduHeaderDeclarationTest : public DeclarationTest {
-protected:
-    LONG Insert(long type, long version) {
-        Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) values (" +
-                std::u16string(LongToString(type).View()) + u", " + std::u16string(LongToString(version).View()) +
-                u", 202401)");
-        return std::stol(Utf16ToUtf8(Scalar(u"select max(DkN_DkNID) from TLX.DeklNag")));
-    }
-};
+class KeduHeaderDeclarationTest : public KeduDeclarationTest {};
 
 TEST_F(KeduHeaderDeclarationTest, DeclarationsOfVersionThreeTakeThe2009Root) {
     const CBstr header3 = BuildKeduHeader(session_.Get(), Insert(dekZUS_IWA, 3));

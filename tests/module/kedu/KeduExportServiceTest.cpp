@@ -1,0 +1,72 @@
+// The KEDU documents as the DRA service reaches them, through their interface: the route, the header,
+// the body and the file, with the HRESULTs a caller sees.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "KeduDeclarationFixture.h"
+#include "tlb/Kedu.h"
+
+namespace tlx::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class KeduExportServiceTest : public KeduDeclarationTest {
+protected:
+    void SetUp() override {
+        KeduDeclarationTest::SetUp();
+        ASSERT_EQ(CreateKeduDocuments(session_.Get(), documents_.Out()), S_OK);
+    }
+    ComPtr<IKeduDocuments> documents_;
+};
+
+TEST_F(KeduExportServiceTest, RouteHeaderAndBody) {
+    FormatEksportuZUSEnum route = expMieszany;
+    EXPECT_EQ(documents_->FormatEksportu(Insert(dekZUS_IWA), &route), S_OK);
+    EXPECT_EQ(route, expXML);
+    EXPECT_EQ(documents_->FormatEksportu(Insert(dekZUS_DRA, 2), &route), S_OK);
+    EXPECT_EQ(route, expKEDU);
+    EXPECT_TRUE(FAILED(documents_->FormatEksportu(987654, &route)));
+
+    Bstr header;
+    ASSERT_EQ(documents_->NaglowekXML(header.Out()), S_OK);
+    EXPECT_TRUE(header.View().ends_with(u"</naglowek.KEDU>"));
+    EXPECT_NE(header.View().find(u"KEDU_4_3"), std::u16string_view::npos);
+
+    Bstr body;
+    ASSERT_EQ(documents_->ToXML(Insert(dekZUS_ZWUA), body.Out()), S_OK);
+    EXPECT_TRUE(body.View().starts_with(u"<ZUSZWUA  id_dokumentu=\"10\">"));
+    Bstr none;
+    ASSERT_EQ(documents_->ToXML(Insert(dekZUS_ZCZA), none.Out()), S_OK);
+    EXPECT_TRUE(none.IsNull());
+    Bstr dra;
+    EXPECT_EQ(documents_->ToXML(Insert(dekZUS_DRA, 4), dra.Out()), E_NOTIMPL);
+    EXPECT_EQ(documents_->ToXML(1, nullptr), E_POINTER);
+}
+
+TEST_F(KeduExportServiceTest, ExportsWriteTheWholeDocumentOrNothing) {
+    const fs::path target = folder_ / "zwua.xml";
+    const Bstr name(Utf8ToUtf16(target.string()));
+    ASSERT_EQ(documents_->ExportToXML(Insert(dekZUS_ZWUA), name.Get()), S_OK) << Utf16ToUtf8(LastError());
+    std::ifstream in(target, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_TRUE(bytes.str().starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?><KEDU "));
+    EXPECT_TRUE(bytes.str().ends_with("</ZUSZWUA></KEDU>\r\n"));
+    // A declaration that is not there, or a DRA, leaves the file as it was.
+    EXPECT_TRUE(FAILED(documents_->ExportToXML(987654, name.Get())));
+    EXPECT_EQ(documents_->ExportToXML(Insert(dekZUS_DRA, 4), name.Get()), E_NOTIMPL);
+    std::ifstream again(target, std::ios::binary);
+    std::stringstream kept;
+    kept << again.rdbuf();
+    EXPECT_EQ(kept.str(), bytes.str());
+    EXPECT_EQ(documents_->ExportToXML(Insert(dekZUS_ZWUA), Bstr(u"").Get()), E_INVALIDARG);
+    EXPECT_EQ(CreateKeduDocuments(nullptr, documents_.Out()), E_POINTER);
+}
+
+}  // namespace
+}  // namespace tlx::test
