@@ -125,6 +125,20 @@ TEST_F(KeduExportTest, TheTransferDeliversWithTheApplicationOrAsAFile) {
 class KeduRemoteExportTest : public KeduExportTest {
 protected:
     LONG RemoteSession() const override { return 1; }
+    // A temporary folder of the test's own, so that what stays in it is the export's.
+    void SetUp() override {
+        KeduExportTest::SetUp();
+        const char* system = std::getenv("TMPDIR");
+        systemTemporary_ = system ? system : "";
+        fs::create_directories(folder_ / "tmp");
+        setenv("TMPDIR", (folder_ / "tmp").c_str(), 1);
+    }
+    void TearDown() override {
+        if (systemTemporary_.empty()) unsetenv("TMPDIR");
+        else setenv("TMPDIR", systemTemporary_.c_str(), 1);
+        KeduExportTest::TearDown();
+    }
+    std::string systemTemporary_;
 };
 
 TEST_F(KeduRemoteExportTest, TheFileArrivesUnderTheTargetsNameAndNoCopyStays) {
@@ -135,7 +149,7 @@ TEST_F(KeduRemoteExportTest, TheFileArrivesUnderTheTargetsNameAndNoCopyStays) {
                           Case{u"iwa.xml", client_ / "iwa.xml"}}) {
         ExportKeduDocument(document, CBstr(c.target), copy_);
         EXPECT_EQ(ReadBytes(c.arrived), Utf16ToUtf8(document.View()) + "\r\n") << Utf16ToUtf8(c.target);
-        EXPECT_FALSE(fs::exists(fs::temp_directory_path() / "iwa.xml"));
+        EXPECT_TRUE(fs::is_empty(folder_ / "tmp"));
         fs::remove(c.arrived);
     }
     for (const char16_t* bad : {u"", u"\\", u".."})
@@ -143,12 +157,12 @@ TEST_F(KeduRemoteExportTest, TheFileArrivesUnderTheTargetsNameAndNoCopyStays) {
             << Utf16ToUtf8(bad);
     // A target climbing out of its folder is refused before a copy is made.
     EXPECT_EQ(Failure([&] { ExportKeduDocument(document, CBstr(u"a/../../x"), copy_); }), E_ACCESSDENIED);
-    EXPECT_FALSE(fs::exists(fs::temp_directory_path() / "x"));
+    EXPECT_TRUE(fs::is_empty(folder_ / "tmp"));
     // A hand-over that fails (the user's folder cannot be made) fails the export and leaves no copy behind.
     fs::remove_all(client_);
     std::ofstream(client_) << "not a folder";
     EXPECT_TRUE(FAILED(Failure([&] { ExportKeduDocument(document, CBstr(u"C:\\Kadry\\iwa.xml"), copy_); })));
-    EXPECT_FALSE(fs::exists(fs::temp_directory_path() / "iwa.xml"));
+    EXPECT_TRUE(fs::is_empty(folder_ / "tmp"));
 }
 
 }  // namespace
