@@ -261,7 +261,6 @@ private:
     // Loading and saving (DeklaracjaSave.cpp).
     void EnsureFormLoaded();
     void BindElementsToFields(bool createMissing);
-    CBstr ElementBookmark(IDispatch* element);
     void AssignNumber();
     void ForgetPendingNumber();
     bool RowToSave();

@@ -12,6 +12,7 @@
 #include "hostapi/Errors.h"
 #include "hostapi/Login.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
+#include "mv_deklaracje/deklaracje/StoredElements.h"
 #include "mv_deklaracje/core/HostServices.h"
 
 namespace {
@@ -62,34 +63,24 @@ void CDeklaracja::EnsureFormLoaded() {
     FireFormEvent(CBstr(u"onload"));
 }
 
-CBstr CDeklaracja::ElementBookmark(IDispatch* element) {
-    tlx::ComPtr<IInitializeRS> bound = tlx::ComPtr<IDispatch>(element).As<IInitializeRS>();
-    if (!bound) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Recordset> rows;
-    CheckHost(bound->GetRecordset(rows.Out()));
-    if (!rows) RaiseHResult(E_POINTER);
-    tlx::Variant bookmark;
-    CheckHost(rows->get_Bookmark(bookmark.Out()));
-    return bookmark.vt <= VT_NULL ? CBstr(u"") : VariantToBstr(bookmark);
-}
-
-// Each numbered field is paired with the stored value of its number. A field without one gets a new
-// row with its number and its default value (only when `createMissing`; a refresh finds every row).
+// Each numbered field is paired with the stored value of its number, the rows read once for all the
+// fields. A field without one gets a new row with its number and its default value (only when
+// `createMissing`; a refresh finds every row).
 void CDeklaracja::BindElementsToFields(bool createMissing) {
     tlx::ComPtr<ICollection> elements = ChildCollection(Child::Elements);
+    StoredElements stored(elements.Get());
     for (std::size_t i = 0; i < definition_.FieldCount(); ++i) {
         tlx::ComPtr<CDekElementInfo> field = definition_.GetFieldByIndex(i);
         if (field->Lp() == 0) continue;
-        tlx::ComPtr<IDispatch> item;
-        tlx::Variant key = tlx::Variant::FromString((CBstr(u"Dke_Numer=") + LongToString(field->Lp())).View());
-        HRESULT hr = elements->Item(key, item.Out());
-        if (SUCCEEDED(hr)) {
-            field->SetBookmark(ElementBookmark(item.Get()));
+        tlx::ComPtr<IDispatch> item = stored.Find(field->Lp(), !createMissing);
+        if (item) {
+            field->SetBookmark(StoredElements::BookmarkText(item.Get()));
             continue;
         }
-        if (hr != HOST_E_NOROW || !createMissing) RaiseHostFailure(hr);
         CheckHost(elements->AddNew(tlx::Variant::Missing(), item.Out()));
-        field->SetBookmark(ElementBookmark(item.Get()));
+        CBstr bookmark = StoredElements::BookmarkText(item.Get());
+        field->SetBookmark(bookmark);
+        stored.Added(field->Lp(), bookmark);
         tlx::ComPtr<IDekElement> element = item.As<IDekElement>();
         if (!element) RaiseHResult(E_POINTER);
         CheckHost(element->put_Numer(field->Lp()));

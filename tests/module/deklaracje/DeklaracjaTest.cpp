@@ -757,6 +757,57 @@ TEST_F(DeklaracjaTest, ARefreshKeepsTheFieldsOnTheirRowsAndACloneKnowsItself) {
     EXPECT_EQ(clone, 1) << "a row bound to receive a copy";
 }
 
+// The stored rows are read once for all the fields: a field takes the first row of its number, a number
+// that no field has is left alone, the fields without a row get new rows with their defaults in the form's
+// order, and a refresh that misses a row fails as the collection fails it.
+TEST_F(DeklaracjaTest, StoredValuesPairWithTheFirstRowOfTheirNumberAndTheRestTakeDefaults) {
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) values (1, 900, 1, 201601)");
+    Execute(u"insert into TLX.DeklElem (DkE_DkEID, DkE_DkNID, DkE_Numer, DkE_WartoscL, DkE_WartoscTekst) values "
+            u"(10, 1, 3, 5, NULL), (11, 1, 1, 111, NULL), (12, 1, 1, 222, NULL), (13, 1, 99, 7, NULL), "
+            u"(14, 1, 4, NULL, 'Zapisana')");
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations_->Item(Variant::FromString(u"1"), item.Out()), S_OK) << Utf16ToUtf8(LastError());
+    auto declaration = item.As<IDeklaracja2>();
+    EXPECT_EQ(FieldText(declaration.Get(), u"Sprzedaz"), u"111") << "the first row of a number stored twice";
+    EXPECT_EQ(FieldText(declaration.Get(), u"DoZaplaty"), u"5");
+    EXPECT_EQ(FieldText(declaration.Get(), u"Nazwa"), u"Zapisana") << "a stored value is not replaced by the default";
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zakupy"), u"100") << "a field without a row takes its default";
+    EXPECT_EQ(FieldText(declaration.Get(), u"Aktualizacje"), u"Zakupy;") << "only the new row's default was written";
+
+    Put(declaration.Get(), u"Sprzedaz", Variant::FromDouble(333));
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    EXPECT_EQ(Scalar(u"select group_concat(DkE_DkEID || ':' || DkE_Numer || '=' || ifnull(DkE_WartoscL, '-'), ' ') "
+                     u"from (select * from TLX.DeklElem where DkE_DkEID < 15 order by DkE_DkEID)"),
+              u"10:3=5 11:1=333 12:1=222 13:99=7 14:4=-")
+        << "the write reached the first row of its number; the second and the unknown number are untouched";
+    EXPECT_EQ(Scalar(u"select group_concat(DkE_Numer || '=' || ifnull(DkE_WartoscL, '-'), ' ') "
+                     u"from (select * from TLX.DeklElem where DkE_DkEID >= 15 order by DkE_DkEID)"),
+              u"2=100 5=- 6=- 7=-")
+        << "one new row for each field without one, in the form's order";
+
+    // Pairing again after the rows are read anew: with every row there, and with one row gone.
+    ASSERT_EQ(declaration->ResyncKolekcje(), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(declarations_->Resync(Variant::Missing()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(FieldText(declaration.Get(), u"Sprzedaz"), u"333");
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zakupy"), u"100");
+    Execute(u"delete from TLX.DeklElem where DkE_Numer=6");
+    ASSERT_EQ(declaration->ResyncKolekcje(), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(declarations_->Resync(Variant::Missing()), HOST_E_NOROW) << "a refresh adds no row";
+    EXPECT_EQ(LastError(), u"Nie znaleziono rekordu: Dke_Numer=6");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem"), u"8");
+
+    // A number stored as text is read as the collection reads it: "2,0" is the number 2.
+    Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) values (2, 900, 1, 201601)");
+    Execute(u"insert into TLX.DeklElem (DkE_DkEID, DkE_DkNID, DkE_Numer, DkE_WartoscL) values "
+            u"(30, 2, '2,0', 55), (31, 2, 1, 66)");
+    auto session = NewSession();
+    ASSERT_EQ(Declarations(session.Get())->Item(Variant::FromString(u"2"), item.Out()), S_OK)
+        << Utf16ToUtf8(LastError());
+    auto texts = item.As<IDeklaracja2>();
+    EXPECT_EQ(FieldText(texts.Get(), u"Zakupy"), u"55");
+    EXPECT_EQ(FieldText(texts.Get(), u"Sprzedaz"), u"66");
+}
+
 TEST_F(DeklaracjaTest, NoEmployeeWhetherTheLinkIsNullOrZero) {
     Execute(u"insert into TLX.DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_PraID) values (1, 901, NULL), (2, 901, 0)");
     for (const char16_t* id : {u"1", u"2"}) {
