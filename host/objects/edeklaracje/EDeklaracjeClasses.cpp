@@ -4,6 +4,7 @@
 #include "host/objects/edeklaracje/EDeklaracjeGateway.h"
 #include "host/objects/edeklaracje/EdeklaracjeValidator.h"
 #include "host/objects/edeklaracje/SchemaRepository.h"
+#include "host/objects/edeklaracje/VirtualChannelClient.h"
 
 namespace tlx::host {
 
@@ -12,6 +13,7 @@ HRESULT RegisterEDeklaracjeClasses() {
         RegisterHostClass<CSchemaRepository>(CLSID_SchemaRepository, kProgIdSchemaRepository),
         RegisterHostClass<CEdeklaracjeValidator>(CLSID_EdeklaracjeValidator, kProgIdEdeklaracjeValidator),
         RegisterHostClass<CEDeklaracjeGateway>(CLSID_EDeklaracjeGateway, kProgIdEDeklaracjeGateway),
+        RegisterHostClass<CVirtualChannelClient>(CLSID_VirtualChannelClient, kProgIdVirtualChannelClient),
     });
 }
 

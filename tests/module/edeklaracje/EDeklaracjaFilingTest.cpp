@@ -3,7 +3,12 @@
 // company kept by an accounting office; receipts a hostile gateway answers that must not be kept.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
@@ -353,6 +358,112 @@ TEST_F(EDeklaracjaFiling, ABrokenOrForeignReceiptIsRefusedAndNothingIsStored) {
     EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_DokumentID FROM TLX.DeklNag WHERE DkN_DkNID = " +
                      tlx::Utf8ToUtf16(std::to_string(id))),
               tlx::Utf8ToUtf16(refId));
+}
+
+// The signing component on the user's machine, tlxsigner, listening on the channel's socket in a
+// folder of the test's; stopped by its process id.
+class SignerProcess {
+public:
+    explicit SignerProcess(const std::string& program) {
+        int out[2];
+        if (::pipe(out) != 0) return;
+        pid_ = ::fork();
+        if (pid_ == 0) {
+            ::dup2(out[1], 1);
+            ::close(out[0]);
+            ::close(out[1]);
+            ::execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        ::close(out[1]);
+        FILE* output = ::fdopen(out[0], "r");
+        char line[1024] = {};
+        if (output && std::fgets(line, sizeof line, output)) socket_ = line;
+        if (output) std::fclose(output);
+    }
+    ~SignerProcess() {
+        if (pid_ <= 0) return;
+        ::kill(pid_, SIGTERM);
+        ::waitpid(pid_, nullptr, 0);
+    }
+    SignerProcess(const SignerProcess&) = delete;
+    SignerProcess& operator=(const SignerProcess&) = delete;
+    // The socket's path as the component printed it ("" when it did not start).
+    const std::string& Socket() const { return socket_; }
+
+private:
+    pid_t pid_ = -1;
+    std::string socket_;
+};
+
+// An operator in a remote-desktop session: tlxsigner signs on the user's machine with its own store.
+class EDeklaracjaRemoteFiling : public EDeklaracjaFiling {
+protected:
+    LONG RemoteSession() const override { return 1; }
+    void SetUp() override {
+        EDeklaracjaFiling::SetUp();
+        setenv("TLX_VIRTUAL_CHANNEL_DIR", (folder_ / "kanal").c_str(), 1);
+        signer.emplace(TLX_SIGNER_PROGRAM);
+        ASSERT_NE(signer->Socket(), "");
+    }
+    void TearDown() override {
+        signer.reset();
+        edtest::LetChannelClientGo();
+        unsetenv("TLX_VIRTUAL_CHANNEL_DIR");
+        EDeklaracjaFiling::TearDown();
+    }
+
+    std::optional<SignerProcess> signer;
+};
+
+TEST_F(EDeklaracjaRemoteFiling, TheUsersMachineSignsTheFiledTextAndTheServiceTakesIt) {
+    auto vat7 = SavedVat7();
+    ASSERT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::u16string refId = RefId(vat7.Get());
+    ASSERT_EQ(refId.size(), 32u);
+    ExpectVerifiedAsFiled(refId);
+    EXPECT_EQ(Verdict(refId), (std::pair<LONG, std::u16string>{200, u"Przetwarzanie dokumentu zakończone poprawnie, pobierz UPO"}));
+
+    // The component cannot sign without a certificate: the send answers its refusal and sends nothing.
+    ASSERT_EQ(edeklaracja->UsunCertyfikat(), S_OK);
+    setenv("TLX_CERT_SELECT", "cancel", 1);
+    signer.emplace(TLX_SIGNER_PROGRAM);  // a component that chooses none
+    edtest::LetChannelClientGo();
+    EXPECT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), E_FAIL);
+    EXPECT_EQ(LastError(), u"Błąd po stronie klienta: Nie wybrano certyfikatu");
+    EXPECT_EQ(RefId(vat7.Get()), refId);
+}
+
+// Documents of 1 590, 3 180 and 3 181 code units, one with a character of two units split between two
+// pieces: what tlxsigner signed is the document's UTF-8 text. An empty one reaches the component, which
+// refuses to sign nothing.
+TEST_F(EDeklaracjaRemoteFiling, EveryLengthArrivesWholeThroughTheHostsChannel) {
+    VirtualChannelSigning empty;
+    try {
+        empty.SignOverVirtualChannel(u"", false);
+        ADD_FAILURE() << "an empty document was signed";
+    } catch (const VirtualChannelSigning::Failure& failure) {
+        EXPECT_EQ(failure.text, u"Błąd po stronie klienta: Podpisanie dokumentu nie powiodło się");
+    }
+    const std::u16string smile = u"\U0001F600";
+    for (const std::u16string& document : {std::u16string(1590, u'ą'), std::u16string(3180, u'x'),
+                                           std::u16string(3181, u'ż'), std::u16string(1589, u'a') + smile + u"koniec"}) {
+        SCOPED_TRACE(document.size());
+        VirtualChannelSigning signing;
+        std::string base64;
+        try {
+            base64 = signing.SignOverVirtualChannel(document, false);
+        } catch (const VirtualChannelSigning::Failure& failure) {
+            FAIL() << tlx::Utf16ToUtf8(failure.text);
+        }
+        std::ofstream(folder_ / "podpis.b64", std::ios::binary) << base64;
+        const std::string verify = "openssl base64 -d -A -in '" + (folder_ / "podpis.b64").string() + "' -out '" +
+                                   (folder_ / "podpis.der").string() + "' && openssl cms -verify -cades -binary -inform DER -in '" +
+                                   (folder_ / "podpis.der").string() + "' -CAfile '" + pki.CaCert().string() + "' -out '" +
+                                   (folder_ / "tresc").string() + "' 2>/dev/null";
+        ASSERT_EQ(std::system(verify.c_str()), 0);
+        EXPECT_EQ(ReadFile(folder_ / "tresc"), tlx::Utf16ToUtf8(document));
+    }
 }
 
 }  // namespace

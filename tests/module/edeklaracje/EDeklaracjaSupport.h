@@ -169,6 +169,14 @@ public:
     }
 };
 
+// Lets the process's channel client go once the far end is gone: the next command fails and drops it.
+inline void LetChannelClientGo() {
+    try {
+        VirtualChannelSigning::SendOverVirtualChannel(u"clear#");
+    } catch (...) {
+    }
+}
+
 // The replies of a component that signs every document as `result`: its length to "sign#", then pieces
 // of at most `piece` units from the offset each "get#" asks for.
 inline std::function<std::u16string(const std::u16string&)> SignsAs(std::u16string result, std::size_t piece = 1000) {
