@@ -32,8 +32,9 @@ HRESULT CField::get_Value(VARIANT* value) {
     if (!value) return E_POINTER;
     VariantInit(value);
     return Boundary([&] {
-        Column();
-        *value = tlx::Variant(state_->Rows().Current().values[column_]).Detach();
+        RowSet& rows = state_->Rows();
+        if (column_ >= rows.ColumnCount()) Column();  // fails as the field no longer exists
+        rows.Current().ReadValue(column_, value);
     });
 }
 
@@ -49,7 +50,7 @@ HRESULT CField::get_UnderlyingValue(VARIANT* value) {
     VariantInit(value);
     return Boundary([&] {
         Column();
-        *value = tlx::Variant(state_->Rows().Current().Underlying(column_)).Detach();
+        *value = state_->Rows().Current().Underlying(column_).Detach();
     });
 }
 

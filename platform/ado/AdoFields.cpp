@@ -27,8 +27,10 @@ HRESULT CFields::get_Item(VARIANT index, Field** field) {
     if (!field) return E_POINTER;
     *field = nullptr;
     return Boundary([&] {
-        tlx::Variant key;
-        VariantCopyInd(&key, &index);
+        // A key passed by reference is read through; others are read where they are, without a copy.
+        tlx::Variant copied;
+        if (index.vt & VT_BYREF) VariantCopyInd(&copied, &index);
+        const VARIANT& key = (index.vt & VT_BYREF) ? copied : index;
         long position = -1;
         switch (key.vt) {
             case VT_I2: position = key.iVal; break;

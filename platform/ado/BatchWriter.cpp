@@ -115,9 +115,10 @@ BatchWriter::Target BatchWriter::FindTarget() const {
 }
 
 void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<Row*, sqlite3_int64>>& newKeys) {
+    const std::vector<tlx::Variant>& values = row.Edits().values;
     std::vector<size_t> written;
     for (size_t c : target.columns)
-        if (row.assigned[c]) written.push_back(c);
+        if (row.Assigned(c)) written.push_back(c);
     std::string sql = "INSERT INTO " + QualifiedTable(target.schema, target.table);
     if (written.empty()) {
         sql += " DEFAULT VALUES";
@@ -130,16 +131,16 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
         sql += " (" + names + ") VALUES (" + marks + ")";
     }
     Statement statement(db_.Handle(), sql);
-    for (size_t i = 0; i < written.size(); ++i) BindValue(statement.Get(), static_cast<int>(i) + 1, row.values[written[i]]);
+    for (size_t i = 0; i < written.size(); ++i) BindValue(statement.Get(), static_cast<int>(i) + 1, values[written[i]]);
     statement.Step();
-    const VARIANT& key = row.values[static_cast<size_t>(target.keyColumn)];
+    const VARIANT& key = values[static_cast<size_t>(target.keyColumn)];
     bool assignedKey = target.identity && (key.vt == VT_NULL || key.vt == VT_EMPTY);
     if (assignedKey) newKeys.emplace_back(&row, sqlite3_last_insert_rowid(db_.Handle()));
     // The columns the row did not write hold the table's defaults now: they become the row's underlying
     // values, so that a later change of them is checked against what the database holds.
     std::vector<size_t> unwritten;
     for (size_t c : target.columns)
-        if (!row.assigned[c] && static_cast<int>(c) != target.keyColumn) unwritten.push_back(c);
+        if (!row.Assigned(c) && static_cast<int>(c) != target.keyColumn) unwritten.push_back(c);
     if (unwritten.empty()) return;
     std::string names;
     for (size_t c : unwritten) names += (names.empty() ? "" : ", ") + Quote(rows_.Column(c).origin);
@@ -154,7 +155,7 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
     std::vector<std::pair<size_t, tlx::Variant>> defaults;
     for (size_t i = 0; i < unwritten.size(); ++i) {
         tlx::Variant value = ReadColumn(stored.Get(), static_cast<int>(i), rows_.Column(unwritten[i]).type.type);
-        if (!SameStoredValue(value, row.values[unwritten[i]])) defaults.emplace_back(unwritten[i], std::move(value));
+        if (!SameStoredValue(value, values[unwritten[i]])) defaults.emplace_back(unwritten[i], std::move(value));
     }
     if (!defaults.empty()) storedDefaults_.emplace_back(&row, std::move(defaults));
 }
@@ -162,7 +163,7 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
 void BatchWriter::UpdateRow(const Target& target, const Row& row) {
     std::vector<size_t> written;
     for (size_t c : target.columns)
-        if (row.assigned[c]) written.push_back(c);
+        if (row.Assigned(c)) written.push_back(c);
     if (written.empty()) return;
     CheckUnchanged(target, row, written);
     std::string sets;
@@ -171,7 +172,7 @@ void BatchWriter::UpdateRow(const Target& target, const Row& row) {
                       Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
     Statement statement(db_.Handle(), sql);
     int index = 1;
-    for (size_t c : written) BindValue(statement.Get(), index++, row.values[c]);
+    for (size_t c : written) BindValue(statement.Get(), index++, row.Value(c));
     BindValue(statement.Get(), index, row.Underlying(static_cast<size_t>(target.keyColumn)));
     statement.Step();
     if (sqlite3_changes(db_.Handle()) == 0) FailConflict(target, row, u"was deleted by another user");
@@ -214,12 +215,12 @@ void BatchWriter::Write(AffectEnum affect) {
     for (auto& [row, key] : newKeys) {
         tlx::Variant value = CoerceToField(tlx::Variant::FromDouble(static_cast<double>(key)),
                                            rows_.Column(static_cast<size_t>(target.keyColumn)).type.type);
-        row->values[static_cast<size_t>(target.keyColumn)] = value;
+        row->Edits().values[static_cast<size_t>(target.keyColumn)] = value;
     }
     rows_.AcceptSaved(pending);
     for (auto& [row, defaults] : storedDefaults_) {
         row->KeepUnderlying();
-        for (auto& [column, value] : defaults) row->underlying[column] = std::move(value);
+        for (auto& [column, value] : defaults) row->Edits().underlying[column] = std::move(value);
     }
     storedDefaults_.clear();
 }
@@ -239,20 +240,21 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
     }
     row.dbDeleted = false;
     bool keepShown = values == adResyncUnderlyingValues && row.Pending();
+    RowEdits& edits = row.Edits();
     for (size_t i = 0; i < target.columns.size(); ++i) {
         size_t c = target.columns[i];
         tlx::Variant stored = ReadColumn(statement.Get(), static_cast<int>(i), rows_.Column(c).type.type);
         if (keepShown) {
             row.KeepUnderlying();
-            row.underlying[c] = std::move(stored);
+            edits.underlying[c] = std::move(stored);
         } else {
-            row.values[c] = std::move(stored);
+            edits.values[c] = std::move(stored);
         }
     }
     if (!keepShown) {
-        row.underlying.clear();
+        edits.underlying.clear();
         row.modified = false;  // a pending delete stays pending
-        row.assigned.assign(rows_.ColumnCount(), false);
+        edits.assigned.assign(rows_.ColumnCount(), false);
     }
 }
 

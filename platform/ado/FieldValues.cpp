@@ -187,82 +187,133 @@ tlx::Variant TextVariant(std::string_view utf8) {
 
 }  // namespace
 
-tlx::Variant ReadColumn(sqlite3_stmt* statement, int column, DataTypeEnum type) {
-    tlx::Variant out;
-    int storage = sqlite3_column_type(statement, column);
-    if (storage == SQLITE_NULL) {
-        out.vt = VT_NULL;
+StoredValue ReadStoredValue(sqlite3_stmt* statement, int column, DataTypeEnum type) {
+    StoredValue out;
+    // The column's value object answers without the statement's checks on every call.
+    sqlite3_value* stored = sqlite3_column_value(statement, column);
+    int storage = sqlite3_value_type(stored);
+    if (storage == SQLITE_NULL) return out;
+    auto integer = [&] {
+        out.kind = StoredValue::kInteger;
+        out.integer = sqlite3_value_int64(stored);
         return out;
-    }
+    };
+    auto real = [&] {
+        out.kind = StoredValue::kReal;
+        out.real = sqlite3_value_double(stored);
+        return out;
+    };
+    auto text = [&] {
+        auto bytes = reinterpret_cast<const char*>(sqlite3_value_text(stored));
+        out.kind = StoredValue::kText;
+        out.length = static_cast<std::uint32_t>(sqlite3_value_bytes(stored));
+        out.text = bytes ? bytes : "";
+        return out;
+    };
     switch (type) {
-        case adInteger: {
-            sqlite3_int64 value = sqlite3_column_int64(statement, column);
-            if (value >= std::numeric_limits<LONG>::min() && value <= std::numeric_limits<LONG>::max()) {
-                out.vt = VT_I4;
-                out.lVal = static_cast<LONG>(value);
-            } else {
-                out.vt = VT_I8;
-                out.llVal = value;
-            }
-            return out;
-        }
-        case adSmallInt:
-            out.vt = VT_I2;
-            out.iVal = static_cast<SHORT>(sqlite3_column_int(statement, column));
-            return out;
-        case adBigInt:
-            out.vt = VT_I8;
-            out.llVal = sqlite3_column_int64(statement, column);
-            return out;
-        case adBoolean:
-            out.vt = VT_BOOL;
-            out.boolVal = sqlite3_column_int64(statement, column) ? VARIANT_TRUE : VARIANT_FALSE;
-            return out;
-        case adCurrency: {
-            // A stored value that no currency value holds is answered as it is stored, never as another
-            // number.
-            out.vt = VT_CY;
-            if (storage == SQLITE_INTEGER) {
-                if (__builtin_mul_overflow(sqlite3_column_int64(statement, column), LONGLONG{10000}, &out.cyVal.int64))
-                    return ReadColumn(statement, column, adBigInt);
-            } else if (storage == SQLITE_TEXT) {
-                auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-                auto scaled = ParseScaled(text);
-                if (!scaled) return ReadColumn(statement, column, adVarWChar);
-                out.cyVal.int64 = *scaled;
-            } else {
-                double count = sqlite3_column_double(statement, column) * 10000.0;
-                if (!std::isfinite(count) || std::fabs(count) >= 9223372036854775808.0)
-                    return tlx::Variant::FromDouble(sqlite3_column_double(statement, column));
-                out.cyVal.int64 = std::llround(count);
-            }
-            return out;
-        }
-        case adDate:
-        case adDBTimeStamp: {
-            if (storage == SQLITE_TEXT) {
-                auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-                if (auto date = ParseDateText(text)) return tlx::Variant::FromDate(*date);
-                return tlx::Variant::FromString(Utf8ToUtf16(text));  // kept as it stands rather than lost
-            }
-            return tlx::Variant::FromDate(sqlite3_column_double(statement, column));
-        }
+        case adInteger: case adSmallInt: case adBigInt: case adBoolean:
+            return integer();
+        case adCurrency:
+            if (storage == SQLITE_INTEGER) return integer();
+            if (storage == SQLITE_TEXT) return text();
+            return real();
+        case adDate: case adDBTimeStamp:
+            return storage == SQLITE_TEXT ? text() : real();
         case adDouble:
-            return tlx::Variant::FromDouble(sqlite3_column_double(statement, column));
-        case adVarWChar: case adVarChar: case adWChar: case adLongVarWChar: {
-            auto text = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-            int bytes = sqlite3_column_bytes(statement, column);
-            return TextVariant(std::string_view(text, static_cast<size_t>(bytes)));
-        }
+            return real();
+        case adVarWChar: case adVarChar: case adWChar: case adLongVarWChar:
+            return text();
         default:
             break;
     }
     // Undeclared: the value's own kind.
     switch (storage) {
-        case SQLITE_INTEGER: return ReadColumn(statement, column, adInteger);
-        case SQLITE_FLOAT: return ReadColumn(statement, column, adDouble);
-        default: return ReadColumn(statement, column, adVarWChar);
+        case SQLITE_INTEGER: return integer();
+        case SQLITE_FLOAT: return real();
+        default: return text();
     }
+}
+
+void ReadStoredRow(sqlite3_stmt* statement, const DataTypeEnum* types, size_t count, StoredValue* values) {
+    for (size_t c = 0; c < count; ++c) values[c] = ReadStoredValue(statement, static_cast<int>(c), types[c]);
+}
+
+tlx::Variant FieldValueOf(const StoredValue& value, DataTypeEnum type) {
+    tlx::Variant out;
+    MakeFieldValue(value, type, &out);
+    return out;
+}
+
+void MakeFieldValue(const StoredValue& value, DataTypeEnum type, VARIANT* made) {
+    // Numbers are written in place; texts and dates through a Variant of their own.
+    auto take = [made](tlx::Variant from) { *made = from.Detach(); };
+    VARIANT& out = *made;
+    switch (value.kind) {
+        case StoredValue::kNull:
+            out.vt = VT_NULL;
+            return;
+        case StoredValue::kInteger:
+            switch (type) {
+                case adSmallInt:
+                    out.vt = VT_I2;
+                    out.iVal = static_cast<SHORT>(static_cast<int>(value.integer));
+                    return;
+                case adBoolean:
+                    out.vt = VT_BOOL;
+                    out.boolVal = value.integer ? VARIANT_TRUE : VARIANT_FALSE;
+                    return;
+                case adCurrency:
+                    // A stored value that no currency value holds is answered as it is stored, never as
+                    // another number.
+                    if (!__builtin_mul_overflow(value.integer, LONGLONG{10000}, &out.cyVal.int64)) {
+                        out.vt = VT_CY;
+                        return;
+                    }
+                    [[fallthrough]];
+                case adBigInt:
+                    out.vt = VT_I8;
+                    out.llVal = value.integer;
+                    return;
+                default:  // adInteger, or an undeclared column's integer
+                    if (value.integer >= std::numeric_limits<LONG>::min() &&
+                        value.integer <= std::numeric_limits<LONG>::max()) {
+                        out.vt = VT_I4;
+                        out.lVal = static_cast<LONG>(value.integer);
+                    } else {
+                        out.vt = VT_I8;
+                        out.llVal = value.integer;
+                    }
+                    return;
+            }
+        case StoredValue::kReal:
+            if (type == adCurrency) {
+                double count = value.real * 10000.0;
+                if (std::isfinite(count) && std::fabs(count) < 9223372036854775808.0) {
+                    out.vt = VT_CY;
+                    out.cyVal.int64 = std::llround(count);
+                    return;
+                }
+            } else if (type == adDate || type == adDBTimeStamp) {
+                out.vt = VT_DATE;
+                out.date = value.real;
+                return;
+            }
+            out.vt = VT_R8;
+            out.dblVal = value.real;
+            return;
+        case StoredValue::kText:
+            if (type == adCurrency) {
+                if (auto scaled = ParseScaled(value.text)) return take(tlx::Variant::FromCurrency(CY{*scaled}));
+            } else if (type == adDate || type == adDBTimeStamp) {
+                if (auto date = ParseDateText(value.text)) return take(tlx::Variant::FromDate(*date));
+                return take(tlx::Variant::FromString(Utf8ToUtf16(value.text)));  // kept as it stands rather than lost
+            }
+            return take(TextVariant(std::string_view(value.text, value.length)));
+    }
+}
+
+tlx::Variant ReadColumn(sqlite3_stmt* statement, int column, DataTypeEnum type) {
+    return FieldValueOf(ReadStoredValue(statement, column, type), type);
 }
 
 ColumnType ColumnTypeOfValue(const VARIANT& value) {

@@ -9,6 +9,7 @@
 // A column without a declared type (an expression) takes the type of its first non-null value.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "platform/ado/Ado.h"
@@ -31,8 +32,32 @@ ColumnType ColumnTypeFromDeclared(std::string_view declared);
 LONG FixedSizeOf(DataTypeEnum type);
 bool IsTextType(DataTypeEnum type);
 
-// The value of column `column` of the statement's current row as a field of `type` holds it (VT_NULL
-// for a database NULL); an undeclared column (adEmpty) takes the value's own kind.
+// A value of a row as SQLite answered it, in the form a field of its column's type is made from: a
+// number as a 64-bit integer or a double, a text as UTF-8 bytes with a closing NUL. Making the field's
+// VARIANT waits until the field is read.
+struct StoredValue {
+    enum Kind : std::uint8_t { kNull, kInteger, kReal, kText };
+    Kind kind = kNull;
+    std::uint32_t length = 0;  // of a text, in bytes
+    union {
+        std::int64_t integer = 0;
+        double real;
+        const char* text;
+    };
+};
+
+// Column `column` of the statement's current row, as a field of `type` is made from it; a text stays
+// SQLite's until the statement moves on.
+StoredValue ReadStoredValue(sqlite3_stmt* statement, int column, DataTypeEnum type);
+// The statement's current row, a value for each of `count` columns of the given types.
+void ReadStoredRow(sqlite3_stmt* statement, const DataTypeEnum* types, size_t count, StoredValue* values);
+// The value a field of `type` holds for a stored value (VT_NULL for a database NULL); an undeclared
+// column (adEmpty) takes the value's own kind.
+tlx::Variant FieldValueOf(const StoredValue& value, DataTypeEnum type);
+// The same made straight into an empty VARIANT.
+void MakeFieldValue(const StoredValue& value, DataTypeEnum type, VARIANT* out);
+
+// The value of column `column` of the statement's current row as a field of `type` holds it.
 tlx::Variant ReadColumn(sqlite3_stmt* statement, int column, DataTypeEnum type);
 // The field type of a value read from an undeclared column.
 ColumnType ColumnTypeOfValue(const VARIANT& value);

@@ -25,33 +25,130 @@ LONG Row::Status() const {
     return status;
 }
 
-void RowSet::AddColumn(ColumnInfo column) { columns_.push_back(std::move(column)); }
+Row::Row(const Row& other)
+    : bookmark(other.bookmark),
+      fetched(other.fetched),
+      stored(other.stored),
+      edits(other.edits ? std::make_unique<RowEdits>(*other.edits) : nullptr),
+      isNew(other.isNew),
+      modified(other.modified),
+      deleted(other.deleted),
+      dbDeleted(other.dbDeleted) {}
 
-void RowSet::AppendFetchedRow(std::vector<tlx::Variant> values) {
-    auto row = std::make_unique<Row>();
+Row& Row::operator=(const Row& other) {
+    if (this != &other) *this = Row(other);
+    return *this;
+}
+
+tlx::Variant Row::Value(size_t column) const {
+    if (edits) return edits->values[column];
+    return FieldValueOf(stored[column], fetched->types[column]);
+}
+
+void Row::ReadValue(size_t column, VARIANT* value) const {
+    if (edits) {
+        if (HRESULT hr = VariantCopy(value, &edits->values[column]); FAILED(hr)) throw std::bad_alloc();
+        return;
+    }
+    MakeFieldValue(stored[column], fetched->types[column], value);
+}
+
+tlx::Variant Row::Underlying(size_t column) const {
+    if (edits && !edits->underlying.empty()) return edits->underlying[column];
+    return Value(column);
+}
+
+RowEdits& Row::Edits() {
+    if (!edits) {
+        auto made = std::make_unique<RowEdits>();
+        size_t count = fetched ? fetched->types.size() : 0;
+        made->values.reserve(count);
+        for (size_t c = 0; c < count; ++c) made->values.push_back(Value(c));
+        edits = std::move(made);
+    }
+    return *edits;
+}
+
+const std::vector<tlx::Variant>& Row::Values(std::vector<tlx::Variant>& scratch) const {
+    if (edits) return edits->values;
+    scratch.clear();
+    for (size_t c = 0; fetched && c < fetched->types.size(); ++c) scratch.push_back(Value(c));
+    return scratch;
+}
+
+RowSet::RowSet(std::shared_ptr<std::vector<ColumnInfo>> columns) : columns_(std::move(columns)) {
+    for (const ColumnInfo& column : *columns_) fetched_.types.push_back(column.type.type);
+}
+
+std::vector<ColumnInfo>& RowSet::OwnColumns() {
+    if (columns_.use_count() > 1) columns_ = std::make_shared<std::vector<ColumnInfo>>(*columns_);
+    return *columns_;
+}
+
+void RowSet::AddColumn(ColumnInfo column) {
+    fetched_.types.push_back(column.type.type);
+    OwnColumns().push_back(std::move(column));
+}
+
+Row* RowSet::NewRow() {
+    constexpr size_t kFirstBlock = 8, kLargestBlock = 4096;
+    if (blockUsed_ == blockSize_) {
+        blockSize_ = blockSize_ == 0 ? kFirstBlock : std::min(blockSize_ * 2, kLargestBlock);
+        blocks_.push_back(std::make_unique<Row[]>(blockSize_));
+        blockUsed_ = 0;
+    }
+    return &blocks_.back()[blockUsed_++];
+}
+
+void RowSet::FetchRow(sqlite3_stmt* statement) {
+    size_t count = fetched_.types.size();
+    if (fetched_.blockSize - fetched_.blockUsed < count) {
+        // Blocks grow with the rows read, from a few rows to a few thousand.
+        size_t rows = fetched_.blocks.empty() ? 8 : std::min<size_t>(fetched_.blockSize / std::max<size_t>(count, 1) * 2, 4096);
+        fetched_.blockSize = std::max<size_t>(rows * count, 1);
+        fetched_.blocks.push_back(std::make_unique<StoredValue[]>(fetched_.blockSize));
+        fetched_.blockUsed = 0;
+    }
+    StoredValue* values = fetched_.blocks.back().get() + fetched_.blockUsed;
+    fetched_.blockUsed += count;
+    ReadStoredRow(statement, fetched_.types.data(), count, values);
+    for (size_t c = 0; c < count; ++c)
+        if (values[c].kind == StoredValue::kText) values[c].text = fetched_.texts.Keep(values[c].text, values[c].length);
+    Row* row = NewRow();
     row->bookmark = nextBookmark_++;
-    row->values = std::move(values);
-    view_.push_back(row.get());
-    rows_.push_back(std::move(row));
+    row->fetched = &fetched_;
+    row->stored = values;
+    rows_.push_back(row);
+}
+
+std::vector<ColumnType> RowSet::SettledTypes() const {
+    std::vector<ColumnType> types;
+    for (size_t c = 0; c < ColumnCount(); ++c) {
+        ColumnType settled = Column(c).type;
+        if (settled.type == adEmpty) {
+            settled = {adVarWChar, kExpressionTextSize};
+            for (const Row* row : rows_) {
+                ColumnType type = ColumnTypeOfValue(row->Value(c));
+                if (type.type != adEmpty) {
+                    settled = type;
+                    break;
+                }
+            }
+        }
+        types.push_back(settled);
+    }
+    return types;
 }
 
 void RowSet::SettleColumnTypes() {
-    for (size_t c = 0; c < columns_.size(); ++c) {
-        if (columns_[c].type.type != adEmpty) continue;
-        for (const auto& row : rows_) {
-            ColumnType type = ColumnTypeOfValue(row->values[c]);
-            if (type.type != adEmpty) {
-                columns_[c].type = type;
-                break;
-            }
-        }
-        if (columns_[c].type.type == adEmpty) columns_[c].type = {adVarWChar, kExpressionTextSize};
-    }
+    std::vector<ColumnType> types = SettledTypes();
+    for (size_t c = 0; c < ColumnCount(); ++c)
+        if (Column(c).type.type == adEmpty) OwnColumns()[c].type = types[c];
 }
 
 int RowSet::FindColumn(std::u16string_view name) const {
-    for (size_t i = 0; i < columns_.size(); ++i)
-        if (EqualsIgnoringAsciiCase(columns_[i].name, name)) return static_cast<int>(i);
+    for (size_t i = 0; i < columns_->size(); ++i)
+        if (EqualsIgnoringAsciiCase((*columns_)[i].name, name)) return static_cast<int>(i);
     return -1;
 }
 
@@ -90,7 +187,7 @@ void RowSet::MovePrevious() {
 
 bool RowSet::HasCurrent() const { return detached_ || (!Bof() && !Eof()); }
 
-Row& RowSet::Current() const {
+Row& RowSet::CurrentOrFail() const {
     if (detached_) return *detached_;
     if (Bof() || Eof()) FailNoCurrent();
     return *view_[static_cast<size_t>(position_)];
@@ -111,25 +208,23 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
     Row& row = Current();
     if (row.deleted) FailNoCurrent();
     row.KeepUnderlying();
-    row.values[column] = std::move(value);
-    if (row.assigned.empty()) row.assigned.assign(columns_.size(), false);
-    row.assigned[column] = true;
+    RowEdits& edits = row.Edits();
+    edits.values[column] = std::move(value);
+    if (edits.assigned.empty()) edits.assigned.assign(ColumnCount(), false);
+    edits.assigned[column] = true;
     if (!row.isNew) row.modified = true;
 }
 
 void RowSet::AddNew() {
-    auto row = std::make_unique<Row>();
-    row->bookmark = nextBookmark_++;
-    row->isNew = true;
-    row->values.resize(columns_.size());
-    row->underlying.resize(columns_.size());  // a new row has nothing in the database: all NULL
-    for (size_t i = 0; i < columns_.size(); ++i) {
-        row->values[i] = tlx::Variant::Null();
-        row->underlying[i] = tlx::Variant::Null();
-    }
-    row->assigned.assign(columns_.size(), false);
-    Row* added = row.get();
-    rows_.push_back(std::move(row));
+    Row* added = NewRow();
+    added->bookmark = nextBookmark_++;
+    added->isNew = true;
+    // A new row has nothing in the database: all NULL.
+    added->edits = std::make_unique<RowEdits>();
+    added->edits->values.assign(ColumnCount(), tlx::Variant::Null());
+    added->edits->underlying.assign(ColumnCount(), tlx::Variant::Null());
+    added->edits->assigned.assign(ColumnCount(), false);
+    rows_.push_back(added);
     // A new row joins the view at its end, whatever the filter and sort say, until they are set again.
     view_.push_back(added);
     detached_ = nullptr;
@@ -161,13 +256,15 @@ EditModeEnum RowSet::EditMode() const {
 bool RowSet::Visible(const Row& row) const {
     if (pendingFilter_) return row.Pending() && !(row.isNew && row.deleted);
     if (row.deleted) return false;
-    return !filter_ || filter_->Matches(row.values);
+    if (!filter_) return true;
+    std::vector<tlx::Variant> scratch;
+    return filter_->Matches(row.Values(scratch));
 }
 
 void RowSet::RefreshView() {
     view_.clear();
-    for (const auto& row : rows_)
-        if (Visible(*row)) view_.push_back(row.get());
+    for (Row* row : rows_)
+        if (Visible(*row)) view_.push_back(row);
     if (sort_.empty()) return;
     std::vector<SortKey> keys;
     std::u16string text = sort_;
@@ -194,13 +291,23 @@ void RowSet::RefreshView() {
         if (column < 0) Fail(adErrItemNotFound, u"Unknown sort column: " + part);
         keys.push_back({static_cast<size_t>(column), descending});
     }
-    std::stable_sort(view_.begin(), view_.end(), [&](const Row* a, const Row* b) {
-        for (const SortKey& key : keys) {
-            int order = CompareFieldValues(a->values[key.column], b->values[key.column]);
-            if (order != 0) return key.descending ? order > 0 : order < 0;
+    // The keys of each row made once, not at every comparison.
+    std::vector<std::pair<Row*, std::vector<tlx::Variant>>> keyed;
+    keyed.reserve(view_.size());
+    for (Row* row : view_) {
+        std::vector<tlx::Variant> values;
+        values.reserve(keys.size());
+        for (const SortKey& key : keys) values.push_back(row->Value(key.column));
+        keyed.emplace_back(row, std::move(values));
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [&](const auto& a, const auto& b) {
+        for (size_t k = 0; k < keys.size(); ++k) {
+            int order = CompareFieldValues(a.second[k], b.second[k]);
+            if (order != 0) return keys[k].descending ? order > 0 : order < 0;
         }
         return false;
     });
+    for (size_t i = 0; i < keyed.size(); ++i) view_[i] = keyed[i].first;
 }
 
 void RowSet::SetFilter(const std::u16string& criteria) {
@@ -253,15 +360,13 @@ std::vector<Row*> RowSet::PendingRows(AffectEnum affect) const {
         if (detached_ && detached_->Pending()) out.push_back(detached_);
         return out;
     }
-    for (const auto& row : rows_)
-        if (row->Pending()) out.push_back(row.get());
+    for (Row* row : rows_)
+        if (row->Pending()) out.push_back(row);
     return out;
 }
 
 std::vector<Row*> RowSet::AllRows() const {
-    std::vector<Row*> out;
-    for (const auto& row : rows_) out.push_back(row.get());
-    return out;
+    return rows_;
 }
 
 void RowSet::KeepCurrentAfterRebuild(Row* current) {
@@ -280,7 +385,7 @@ void RowSet::HoldForTransaction() {
     if (held_) return;
     Held before{{}, nextBookmark_};
     before.rows.reserve(rows_.size());
-    for (const auto& row : rows_) before.rows.push_back(*row);
+    for (const Row* row : rows_) before.rows.push_back(*row);
     held_ = std::move(before);
 }
 
@@ -288,12 +393,15 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : saved) {
         row->isNew = row->modified = false;
-        row->assigned.assign(columns_.size(), false);
-        row->underlying.clear();
+        if (row->edits) {
+            row->edits->assigned.assign(ColumnCount(), false);
+            row->edits->underlying.clear();
+        }
     }
-    std::erase_if(rows_, [&](const std::unique_ptr<Row>& row) {
-        bool gone = row->deleted && std::find(saved.begin(), saved.end(), row.get()) != saved.end();
-        if (gone && current == row.get()) current = nullptr;
+    std::erase_if(rows_, [&](Row* row) {
+        bool gone = row->deleted && std::find(saved.begin(), saved.end(), row) != saved.end();
+        if (gone && current == row) current = nullptr;
+        if (gone) Drop(row);
         return gone;
     });
     KeepCurrentAfterRebuild(current);
@@ -303,13 +411,18 @@ void RowSet::RestoreHeld() {
     if (!held_) return;
     std::optional<double> current;
     if (HasCurrent()) current = Current().bookmark;
+    for (Row* row : rows_) Drop(row);
     rows_.clear();
-    for (Row& row : held_->rows) rows_.push_back(std::make_unique<Row>(std::move(row)));
+    for (Row& row : held_->rows) {
+        Row* back = NewRow();
+        *back = std::move(row);
+        rows_.push_back(back);
+    }
     nextBookmark_ = std::max(nextBookmark_, held_->nextBookmark);
     held_.reset();
     Row* again = nullptr;
-    for (const auto& row : rows_)
-        if (current && row->bookmark == *current) again = row.get();
+    for (Row* row : rows_)
+        if (current && row->bookmark == *current) again = row;
     KeepCurrentAfterRebuild(again);
 }
 
@@ -318,15 +431,18 @@ void RowSet::CancelBatch(AffectEnum affect) {
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : pending) {
         if (!row->isNew) {
-            if (!row->underlying.empty()) row->values = std::move(row->underlying);
-            row->underlying.clear();
+            if (row->edits) {
+                if (!row->edits->underlying.empty()) row->edits->values = std::move(row->edits->underlying);
+                row->edits->underlying.clear();
+                row->edits->assigned.assign(ColumnCount(), false);
+            }
             row->modified = row->deleted = false;
-            row->assigned.assign(columns_.size(), false);
         }
     }
-    std::erase_if(rows_, [&](const std::unique_ptr<Row>& row) {
-        bool gone = row->isNew && std::find(pending.begin(), pending.end(), row.get()) != pending.end();
-        if (gone && current == row.get()) current = nullptr;
+    std::erase_if(rows_, [&](Row* row) {
+        bool gone = row->isNew && std::find(pending.begin(), pending.end(), row) != pending.end();
+        if (gone && current == row) current = nullptr;
+        if (gone) Drop(row);
         return gone;
     });
     KeepCurrentAfterRebuild(current);

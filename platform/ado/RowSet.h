@@ -1,5 +1,7 @@
 // The rows of a client-side recordset: columns, rows with their pending batch changes, and the
-// cursor over the rows that the filter and the sort let through. Knows nothing of the database.
+// cursor over the rows that the filter and the sort let through. Rows read from the database keep
+// their values as SQLite answered them; a field's VARIANT is made when it is read, and a row holds
+// VARIANTs of its own only once it is written.
 #pragma once
 
 #include <memory>
@@ -9,6 +11,9 @@
 
 #include "platform/ado/FilterExpression.h"
 #include "platform/ado/FieldValues.h"
+#include "platform/ado/StoredTexts.h"
+
+struct sqlite3_stmt;
 
 namespace tlx::ado {
 
@@ -20,24 +25,57 @@ struct ColumnInfo {
     std::string origin;
 };
 
-struct Row {
-    double bookmark = 0;                   // stable for the row's life, also across Sort and Filter
+// The values of the rows read from the database, as SQLite gave them, with the types their fields are
+// made as (before undeclared columns are settled). Kept in blocks that never move: each row points at
+// its first value.
+struct FetchedValues {
+    std::vector<DataTypeEnum> types;
+    std::vector<std::unique_ptr<StoredValue[]>> blocks;
+    size_t blockUsed = 0;
+    size_t blockSize = 0;
+    StoredTexts texts;
+};
+
+// What writing a row gives it of its own: its shown values as VARIANTs, the database's values once they
+// differ from the shown ones, and which fields were written.
+struct RowEdits {
     std::vector<tlx::Variant> values;      // as the recordset shows them
-    // As the database holds them, kept apart only once the shown values differ (empty until then).
-    std::vector<tlx::Variant> underlying;
+    std::vector<tlx::Variant> underlying;  // as the database holds them; empty while they are `values`
     std::vector<bool> assigned;            // written since read (or since added); empty until a write
+};
+
+struct Row {
+    Row() = default;
+    Row(const Row& other);
+    Row& operator=(const Row& other);
+    Row(Row&&) noexcept = default;
+    Row& operator=(Row&&) noexcept = default;
+
+    double bookmark = 0;                     // stable for the row's life, also across Sort and Filter
+    const FetchedValues* fetched = nullptr;  // where a row read from the database has its values
+    const StoredValue* stored = nullptr;     // its first value there
+    std::unique_ptr<RowEdits> edits;         // null until the row is written (a new row has them)
     bool isNew = false;
     bool modified = false;
     bool deleted = false;
     bool dbDeleted = false;  // Resync found the row gone from the database
 
     bool Pending() const { return isNew || modified || deleted; }
-    const tlx::Variant& Underlying(size_t column) const {
-        return underlying.empty() ? values[column] : underlying[column];
-    }
+    // The shown value of a column, made afresh for the caller.
+    tlx::Variant Value(size_t column) const;
+    // The same into an empty VARIANT that the caller owns.
+    void ReadValue(size_t column, VARIANT* value) const;
+    // As the database holds it (the shown value until they differ).
+    tlx::Variant Underlying(size_t column) const;
+    bool Assigned(size_t column) const { return edits && !edits->assigned.empty() && edits->assigned[column]; }
+    // The row's own values, made from the fetched ones the first time.
+    RowEdits& Edits();
+    // Every shown value; `scratch` holds them while the row has none of its own.
+    const std::vector<tlx::Variant>& Values(std::vector<tlx::Variant>& scratch) const;
     // Keeps the database's values apart before the shown ones change.
     void KeepUnderlying() {
-        if (underlying.empty()) underlying = values;
+        RowEdits& own = Edits();
+        if (own.underlying.empty()) own.underlying = own.values;
     }
     LONG Status() const;
 };
@@ -45,18 +83,31 @@ struct Row {
 class RowSet {
 public:
     RowSet() = default;
+    // Columns that a prepared statement shares with the row sets it reads: copied only when changed.
+    explicit RowSet(std::shared_ptr<std::vector<ColumnInfo>> columns);
     RowSet(const RowSet&) = delete;
     RowSet& operator=(const RowSet&) = delete;
 
     // Columns first, then rows.
     void AddColumn(ColumnInfo column);
-    void AppendFetchedRow(std::vector<tlx::Variant> values);
-    // Fixes the type of undeclared columns from their first non-null values.
+    // The statement's current row, its values kept as the columns' types need them; EndFetch after
+    // the last puts the rows read in view.
+    void FetchRow(sqlite3_stmt* statement);
+    void EndFetch() { view_ = rows_; }
+    // Makes a column's fetched values as a field of `type` (a column found to hold dates).
+    void SetFetchedType(size_t column, DataTypeEnum type) { fetched_.types[column] = type; }
+    // The type of each column, undeclared ones typed by their first non-null values.
+    std::vector<ColumnType> SettledTypes() const;
+    // Gives undeclared columns those types.
     void SettleColumnTypes();
+    // The columns, to be shared with row sets read later by the same statement.
+    const std::shared_ptr<std::vector<ColumnInfo>>& SharedColumns() const { return columns_; }
+    // Columns equal to the row set's own but for the settled types of undeclared columns.
+    void UseColumns(std::shared_ptr<std::vector<ColumnInfo>> columns) { columns_ = std::move(columns); }
 
-    size_t ColumnCount() const { return columns_.size(); }
-    const ColumnInfo& Column(size_t index) const { return columns_[index]; }
-    ColumnInfo& Column(size_t index) { return columns_[index]; }
+    size_t ColumnCount() const { return columns_->size(); }
+    const ColumnInfo& Column(size_t index) const { return (*columns_)[index]; }
+    ColumnInfo& Column(size_t index) { return OwnColumns()[index]; }
     // -1 when no column has this name (compared without regard to case).
     int FindColumn(std::u16string_view name) const;
 
@@ -69,7 +120,11 @@ public:
     // The rows the cursor walks.
     LONG RecordCount() const { return static_cast<LONG>(view_.size()); }
     // Fails with adErrNoCurrentRecord at BOF or EOF.
-    Row& Current() const;
+    Row& Current() const {
+        if (!detached_ && position_ >= 0 && static_cast<size_t>(position_) < view_.size())
+            return *view_[static_cast<size_t>(position_)];
+        return CurrentOrFail();
+    }
     bool HasCurrent() const;
     void MoveToBookmark(double bookmark);
 
@@ -104,11 +159,22 @@ public:
     std::vector<Row*> AllRows() const;
 
 private:
+    Row& CurrentOrFail() const;
     bool Visible(const Row& row) const;
     void KeepCurrentAfterRebuild(Row* current);
+    std::vector<ColumnInfo>& OwnColumns();
+    // A row from the row set's blocks, which grow as rows are read; a row dropped from the set stays
+    // there emptied until the set ends.
+    Row* NewRow();
+    void Drop(Row* row) { *row = Row(); }
 
-    std::vector<ColumnInfo> columns_;
-    std::vector<std::unique_ptr<Row>> rows_;
+    // Shared with the statement that read the rows until a column changes here (copied then).
+    std::shared_ptr<std::vector<ColumnInfo>> columns_ = std::make_shared<std::vector<ColumnInfo>>();
+    FetchedValues fetched_;
+    std::vector<std::unique_ptr<Row[]>> blocks_;
+    size_t blockSize_ = 0;
+    size_t blockUsed_ = 0;
+    std::vector<Row*> rows_;
     std::vector<Row*> view_;
     long position_ = 0;          // index into view_; -1 before the first, view_.size() after the last
     Row* detached_ = nullptr;    // a current row that left the view (deleted) until the cursor moves

@@ -90,14 +90,21 @@ RewrittenBatches& Rewritten() {
 
 }  // namespace
 
-std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds) {
-    auto rows = std::make_unique<RowSet>();
-    sqlite3_stmt* s = statement.Get();
-    // The first step comes before the columns are read: a statement kept prepared across a change of
-    // its tables is prepared again by that step, and only then names the columns of now.
-    bool more = statement.Step();
+// The columns of a prepared statement as its row sets show them, made once for the statement: the
+// same text prepared again by SQLite (after a change of its tables) or read with other kinds makes them
+// afresh.
+struct StatementColumns {
+    int prepared = 0;  // how often SQLite prepared the statement again when they were made
+    std::string kinds;
+    std::shared_ptr<std::vector<ColumnInfo>> columns;
+    // The columns with the types their undeclared columns took in the last row set that settled them.
+    mutable std::shared_ptr<std::vector<ColumnInfo>> settled;
+};
+
+namespace {
+std::shared_ptr<std::vector<ColumnInfo>> DescribeColumns(sqlite3_stmt* s, std::string_view kinds) {
+    auto columns = std::make_shared<std::vector<ColumnInfo>>();
     int count = sqlite3_column_count(s);
-    std::vector<DataTypeEnum> types;
     for (int c = 0; c < count; ++c) {
         ColumnInfo column;
         column.name = Utf8ToUtf16(Text(sqlite3_column_name(s, c)));
@@ -108,22 +115,30 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds)
         column.schema = Text(sqlite3_column_database_name(s, c));
         column.table = Text(sqlite3_column_table_name(s, c));
         column.origin = Text(sqlite3_column_origin_name(s, c));
-        types.push_back(column.type.type);
-        rows->AddColumn(std::move(column));
+        columns->push_back(std::move(column));
     }
-    for (; more; more = statement.Step()) {
-        std::vector<tlx::Variant> values;
-        values.reserve(static_cast<size_t>(count));
-        for (int c = 0; c < count; ++c) values.push_back(ReadColumn(s, c, types[static_cast<size_t>(c)]));
-        rows->AppendFetchedRow(std::move(values));
-    }
+    return columns;
+}
+}  // namespace
+
+std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds) {
+    sqlite3_stmt* s = statement.Get();
+    // The first step comes before the columns are read: a statement kept prepared across a change of
+    // its tables is prepared again by that step, and only then names the columns of now.
+    bool more = statement.Step();
+    int prepared = sqlite3_stmt_status(s, SQLITE_STMTSTATUS_REPREPARE, 0);
+    std::shared_ptr<const StatementColumns>& known = statement.Columns();
+    if (!known || known->prepared != prepared || known->kinds != kinds)
+        known = std::make_shared<const StatementColumns>(StatementColumns{prepared, std::string(kinds), DescribeColumns(s, kinds), nullptr});
+    auto rows = std::make_unique<RowSet>(known->columns);
+    for (; more; more = statement.Step()) rows->FetchRow(s);
+    rows->EndFetch();
     // The least or greatest of a date column is a date: every value it gave is a stored date.
     for (size_t c = 0; c < kinds.size() && c < rows->ColumnCount(); ++c) {
         if (kinds[c] != 'm' || rows->Column(c).type.type != adEmpty) continue;
-        std::vector<Row*> all = rows->AllRows();
         bool dates = false, others = false;
-        for (const Row* row : all) {
-            const VARIANT& value = row->values[c];
+        for (const Row* row : rows->AllRows()) {
+            tlx::Variant value = row->Value(c);
             if (value.vt == VT_NULL || value.vt == VT_EMPTY) continue;
             std::string text = value.vt == VT_BSTR ? Utf16ToUtf8({value.bstrVal, SysStringLen(value.bstrVal)}) : "";
             if (text.size() == 19 && ParseDateText(text)) dates = true;
@@ -131,13 +146,28 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds)
         }
         if (!dates || others) continue;
         rows->Column(c).type = ColumnTypeFromDeclared("DATETIME");
-        for (Row* row : all) {
-            tlx::Variant& value = row->values[c];
-            if (value.vt == VT_BSTR)
-                value = tlx::Variant::FromDate(*ParseDateText(Utf16ToUtf8({value.bstrVal, SysStringLen(value.bstrVal)})));
-        }
+        rows->SetFetchedType(c, adDBTimeStamp);  // its texts read as the dates they are
     }
-    rows->SettleColumnTypes();
+    // Undeclared columns take the types of their values; a statement whose rows type them as before
+    // shares the columns settled before.
+    if (rows->SharedColumns() == known->columns) {
+        std::vector<ColumnType> types = rows->SettledTypes();
+        auto same = [&](const std::vector<ColumnInfo>& columns) {
+            for (size_t c = 0; c < types.size(); ++c)
+                if (columns[c].type.type != types[c].type || columns[c].type.definedSize != types[c].definedSize) return false;
+            return true;
+        };
+        if (!same(*known->columns)) {
+            if (known->settled && same(*known->settled)) {
+                rows->UseColumns(known->settled);
+            } else {
+                rows->SettleColumnTypes();
+                known->settled = rows->SharedColumns();
+            }
+        }
+    } else {
+        rows->SettleColumnTypes();
+    }
     rows->MoveFirst();
     return rows;
 }

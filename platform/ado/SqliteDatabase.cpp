@@ -28,7 +28,8 @@ Statement::Statement(Statement&& other) noexcept
       statement_(std::exchange(other.statement_, nullptr)),
       tail_(other.tail_),
       keeper_(std::exchange(other.keeper_, nullptr)),
-      text_(std::move(other.text_)) {}
+      text_(std::move(other.text_)),
+      columns_(std::move(other.columns_)) {}
 
 Statement& Statement::operator=(Statement&& other) noexcept {
     if (this != &other) {
@@ -38,6 +39,7 @@ Statement& Statement::operator=(Statement&& other) noexcept {
         tail_ = other.tail_;
         keeper_ = std::exchange(other.keeper_, nullptr);
         text_ = std::move(other.text_);
+        columns_ = std::move(other.columns_);
     }
     return *this;
 }
@@ -48,9 +50,10 @@ void Statement::Release() {
     sqlite3_stmt* statement = std::exchange(statement_, nullptr);
     if (!statement) return;
     if (SqliteDatabase* keeper = std::exchange(keeper_, nullptr))
-        keeper->KeepIdle(std::move(text_), statement);
+        keeper->KeepIdle(std::move(text_), statement, std::move(columns_));
     else
         sqlite3_finalize(statement);
+    columns_.reset();
 }
 
 bool Statement::Step() {
@@ -92,7 +95,7 @@ SqliteDatabase::~SqliteDatabase() {
     // Closing with a transaction open rolls it back.
     if (db_ && !sqlite3_get_autocommit(db_)) EndTransaction(false);
     for (auto& [text, statements] : idle_)
-        for (sqlite3_stmt* statement : statements) sqlite3_finalize(statement);
+        for (Idle& idle : statements) sqlite3_finalize(idle.statement);
     sqlite3_close_v2(db_);
 }
 
@@ -101,7 +104,8 @@ Statement SqliteDatabase::Prepare(std::string_view sql) {
     Statement statement;
     if (auto idle = idle_.find(text); idle != idle_.end() && !idle->second.empty()) {
         statement.db_ = db_;
-        statement.statement_ = idle->second.back();
+        statement.statement_ = idle->second.back().statement;
+        statement.columns_ = std::move(idle->second.back().columns);
         idle->second.pop_back();
         --idleCount_;
     } else {
@@ -121,14 +125,15 @@ std::uint64_t SqliteDatabase::ChangeStamp() {
     return (others << 40) ^ static_cast<std::uint64_t>(sqlite3_total_changes64(db_));
 }
 
-void SqliteDatabase::KeepIdle(std::string text, sqlite3_stmt* statement) {
+void SqliteDatabase::KeepIdle(std::string text, sqlite3_stmt* statement,
+                              std::shared_ptr<const StatementColumns> columns) {
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
     if (idleCount_ >= kMaxIdleStatements) {
         sqlite3_finalize(statement);
         return;
     }
-    idle_[std::move(text)].push_back(statement);
+    idle_[std::move(text)].push_back({statement, std::move(columns)});
     ++idleCount_;
 }
 

@@ -18,6 +18,7 @@ namespace tlx::ado {
 
 class RowSet;
 class SqliteDatabase;
+struct StatementColumns;
 
 class Statement {
 public:
@@ -33,6 +34,9 @@ public:
     bool Step();
     // The unparsed rest of the text after the first statement.
     std::string_view Tail() const { return tail_; }
+    // What the reader of the statement's rows made of its columns, kept with the statement while its
+    // database keeps it for reuse (null until set).
+    std::shared_ptr<const StatementColumns>& Columns() { return columns_; }
 
 private:
     friend class SqliteDatabase;
@@ -43,6 +47,7 @@ private:
     std::string_view tail_;
     SqliteDatabase* keeper_ = nullptr;  // the database that takes the statement back
     std::string text_;                  // the text it was prepared from, its key there
+    std::shared_ptr<const StatementColumns> columns_;
 };
 
 class SqliteDatabase {
@@ -73,13 +78,17 @@ public:
 
 private:
     friend class Statement;
-    void KeepIdle(std::string text, sqlite3_stmt* statement);
+    void KeepIdle(std::string text, sqlite3_stmt* statement, std::shared_ptr<const StatementColumns> columns);
+    struct Idle {
+        sqlite3_stmt* statement;
+        std::shared_ptr<const StatementColumns> columns;
+    };
 
     static constexpr std::size_t kMaxIdleStatements = 256;
     sqlite3* db_ = nullptr;
     std::vector<std::weak_ptr<RowSet*>> held_;
     std::set<std::string> installed_;
-    std::unordered_map<std::string, std::vector<sqlite3_stmt*>> idle_;
+    std::unordered_map<std::string, std::vector<Idle>> idle_;
     std::size_t idleCount_ = 0;
 };
 

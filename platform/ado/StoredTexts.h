@@ -1,0 +1,23 @@
+// The texts of the values a row set read, each kept once with a closing NUL in blocks that never move,
+// so that a stored value points at its text for the row set's life.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+namespace tlx::ado {
+
+class StoredTexts {
+public:
+    // A copy of `length` bytes and a NUL after them.
+    const char* Keep(const char* text, std::size_t length);
+
+private:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+    std::vector<std::unique_ptr<char[]>> blocks_;
+    std::size_t used_ = 0;
+    std::size_t size_ = 0;
+};
+
+}  // namespace tlx::ado
