@@ -30,7 +30,7 @@ HRESULT CFields::get_Item(VARIANT index, Field** field) {
         // A key passed by reference is read through; others are read where they are, without a copy.
         tlx::Variant copied;
         if (index.vt & VT_BYREF) VariantCopyInd(&copied, &index);
-        const VARIANT& key = (index.vt & VT_BYREF) ? copied : index;
+        const VARIANT& key = (index.vt & VT_BYREF) ? static_cast<const VARIANT&>(copied) : index;
         long position = -1;
         switch (key.vt) {
             case VT_I2: position = key.iVal; break;

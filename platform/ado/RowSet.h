@@ -107,7 +107,8 @@ public:
 
     size_t ColumnCount() const { return columns_->size(); }
     const ColumnInfo& Column(size_t index) const { return (*columns_)[index]; }
-    ColumnInfo& Column(size_t index) { return OwnColumns()[index]; }
+    // A column to change (copied first while the statement that read the rows shares them).
+    ColumnInfo& MutableColumn(size_t index) { return OwnColumns()[index]; }
     // -1 when no column has this name (compared without regard to case).
     int FindColumn(std::u16string_view name) const;
 

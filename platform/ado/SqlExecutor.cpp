@@ -145,7 +145,7 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds)
             else others = true;
         }
         if (!dates || others) continue;
-        rows->Column(c).type = ColumnTypeFromDeclared("DATETIME");
+        rows->MutableColumn(c).type = ColumnTypeFromDeclared("DATETIME");
         rows->SetFetchedType(c, adDBTimeStamp);  // its texts read as the dates they are
     }
     // Undeclared columns take the types of their values; a statement whose rows type them as before
