@@ -1,5 +1,11 @@
 // Reading 100 000 rows through an ADO recordset against a plain SQLite step loop over the same
 // statement; the program ends by printing how many times slower the recordset is.
+//
+// Release, medians, the machine shared with other builds (CPU time, as the wall time varied with the load):
+//   before the rows were kept as SQLite answered them: 54.6 ms against 14.7 ms, 3.71x (every value made a
+//   VARIANT when the statement ran, copied again at every Field.Value, and freed with the rows);
+//   after: 28.0 ms against 14.7 ms, 1.90x (the step loop itself, keeping the values, making the read
+//   fields' VARIANTs, and the memory for 100 000 rows).
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
