@@ -14,7 +14,9 @@ public:
     const char* Keep(const char* text, std::size_t length);
 
 private:
-    static constexpr std::size_t kBlockSize = 64 * 1024;
+    // Blocks grow from a few texts' room to this, so that a small result keeps a small block.
+    static constexpr std::size_t kFirstBlockSize = 256;
+    static constexpr std::size_t kLargestBlockSize = 64 * 1024;
     std::vector<std::unique_ptr<char[]>> blocks_;
     std::size_t used_ = 0;
     std::size_t size_ = 0;
