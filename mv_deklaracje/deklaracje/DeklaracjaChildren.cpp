@@ -109,6 +109,11 @@ bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
             CheckHost(configure->SetParentLink(id, column.Get()));
         }
         GiveSubListsTheirParent(id);
+        // The child declarations added under this one (a DRA's reports) are stored with it: the host's
+        // collection of children is not reached by the parent's save, so it is saved here, as the host
+        // saves a child collection, once the row has its identifier for the children to link to.
+        if (const auto& declarations = children_[static_cast<int>(Child::Declarations)])
+            if (tlx::ComPtr<ISaveable> saveable = declarations.As<ISaveable>()) CheckHost(saveable->Save(hostSavePrepare));
     }
     if (state == kStateSaved) CarryLinksThroughSave(mode);
     // Asked with 4 whether nothing hangs on the row unsaved.
