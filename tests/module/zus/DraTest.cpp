@@ -180,4 +180,69 @@ TEST_F(DraTest, AnOwnersDraTakesHisReportsIntoItsOwnFields) {
     EXPECT_EQ(SavedChildren(), u"NULL");
 }
 
+TEST_F(DraTest, VersionsThreeAndFourSumOneMonthInTheirOwnLayouts) {
+    Insured(1, 2016, 12);
+    // One person of 5000.00: pension 488.00 + 488.00, disability 75.00 + 325.00, sickness 122.50, accident
+    // 90.00; due 813.00 + 563.00 + 122.50 + 90.00.
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"ZSDRAIPW"), "90");
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "1588.5000");
+    EXPECT_EQ(Field(u"RIVDRAZAPLATA"), "1588.5000");
+    EXPECT_EQ(Field(u"KWOTAFEP"), "0.0000");
+    Dra(4, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"ZSDRAIPW"), "0");  // the payer's sickness contribution in this layout
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "1588.5000");
+    EXPECT_EQ(Field(u"SKLADKAEMERPLATNIK"), "488.0000");
+    EXPECT_EQ(Field(u"SKLADKARENTUBEZP"), "75.0000");
+    EXPECT_EQ(SavedChildren(), u"121");
+}
+
+TEST_F(DraTest, WithoutBenefitsComputedTheContributionReportsAreRnaReports) {
+    Setting(u"/Firma/Płace/ZUS/Licz zasiłki", u"0");
+    Setting(u"/Firma/Płace/ZUS/LiczRNA", u"1");
+    Insured(1, 2016, 12);
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"OPLSNORCA"), "0");
+    EXPECT_EQ(Field(u"OPLSNORNA"), "1");
+    EXPECT_EQ(SavedChildren(), u"122");
+}
+
+TEST_F(DraTest, APersonWithoutAnIdentifierIsNamedAndStillComputed) {
+    AddEmployee(1, u"2016-01-01", 110, u"");
+    AddElement(AddPayout(1, 2016, 12), 5000.0, 11000, Employee2016(5000.0));
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_TRUE(std::any_of(progress_->texts.begin(), progress_->texts.end(), [](const std::u16string& text) {
+        return text.rfind(u"Brak wypełnionego identyfikatora dla pracownika: ", 0) == 0 && text.size() > 50;
+    }));
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "1588.5000");
+}
+
+TEST_F(DraTest, ThePaymentIsDueByTheDeadlineCodeOfTheMonth) {
+    // Codes 1 and 5 are due on the 5th, 2 on the 10th, the others on the 15th of the next month.
+    for (auto [code, day] : {std::pair{u"1", 5}, {u"5", 5}, {u"2", 10}, {u"3", 15}, {u"0", 15}}) {
+        SCOPED_TRACE(tlx::Utf16ToUtf8(code));
+        Setting(u"/Firma/Płace/ZUS/Termin składania deklaracji", code);
+        Dra(3, 2016, 6);
+        ASSERT_EQ(Przelicz(), S_OK) << error_;
+        tlx::ComPtr<IDispatch> payment;
+        ASSERT_EQ(dra_->get_PlatnoscDokumentu(payment.Out()), S_OK);
+        DATE due = 0;
+        ASSERT_EQ(payment.As<IPlatnosc>()->get_Termin(&due), S_OK);
+        EXPECT_EQ(CDate(due), CDate(7, day, 2016));
+    }
+}
+
+TEST_F(DraTest, AnOwnersDraWithAnotherDeadlineEndsWithThatOfANaturalPerson) {
+    AddEmployee(1, u"2016-01-01", 510);
+    AddElement(AddPayout(1, 2016, 12), 2000.0, 51000, Employee2016(2000.0));
+    Setting(u"/Firma/Płace/ZUS/Termin składania deklaracji", u"1");
+    Dra(3, 2016, 12, 1);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"DADRATERMIN"), "2");
+}
+
 }  // namespace
