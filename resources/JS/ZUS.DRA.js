@@ -1,9 +1,30 @@
 // ZUS DRA: dokument KEDU deklaracji rozliczeniowej, jej identyfikator oraz kwota, termin i opis płatności.
 // Przeliczenie deklaracji wykonuje usługa TLXDeklaracje.DRA.
 
+var doPrzeliczenia = 0;        // 1: deklarację trzeba przeliczyć przed zapisem
+var rentowePlatnikaKesz = 0;   // składka rentowa płatnika podana przez usługę przy ostatnim przeliczeniu
+
 function OnLoad()
 {
     CreateDekZus('ZUSDRA', false);
+}
+
+// Przeliczenie zaczyna od nowego dokumentu KEDU: termin składania wybrany przez użytkownika przechodzi do
+// niego, data wypełnienia trafia do bloku OPLS, a resztę wypełnia usługa TLXDeklaracje.DRA. Do udanego
+// przeliczenia deklaracji nie można zapisać: przeliczenie przerwane błędem zostawia ją wyliczoną w części.
+function OnCalculate()
+{
+    doPrzeliczenia = 1;
+    var termin = GetDokument() == null ? null : GetValue('DADRA', 1);
+    CreateDekZus('ZUSDRA', true);
+    if (!ZusPusta(termin))
+        PutValue('DADRA', 1, termin);
+    var data = dokument.OSWIADCZENIE;
+    PutValue('OPLS', 7, CcIsDate0(data) ? null : data);
+    var dra = dokument.Session.CreateObject('TLXDeklaracje.DRA');
+    dra.Przelicz(dokument.This);
+    rentowePlatnikaKesz = dra.RentowePlatnikaKesz;
+    doPrzeliczenia = 0;
 }
 
 function OnSaveIt()

@@ -245,4 +245,22 @@ TEST_F(DraTest, AnOwnersDraWithAnotherDeadlineEndsWithThatOfANaturalPerson) {
     EXPECT_EQ(Field(u"DADRATERMIN"), "2");
 }
 
+TEST_F(DraTest, TheFormsCalculationRunsTheServiceAndAFailedOneKeepsTheDraFromBeingSaved) {
+    Insured(1, 2016, 12);
+    Setting(u"/Program/Płace/Zus/Procent fgsp", u"abc");
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Put(dra_.Get(), u"DADRAIDENT", tlx::Variant::FromLong(1122016)), S_OK);
+    EXPECT_NE(dra_->Policz(), S_OK);
+    EXPECT_NE(LastError().find(u"Procent fgsp"), std::u16string::npos);
+    // Half a calculation is never stored: the form refuses the save until it is calculated again.
+    EXPECT_EQ(declarations_.As<ISaveable>()->Save(hostSaveCheck), static_cast<HRESULT>(0x80050000 + 26100));
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"0");
+
+    Setting(u"/Program/Płace/Zus/Procent fgsp", u"0,10");
+    ASSERT_EQ(dra_->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "1588.5000");
+    EXPECT_EQ(Field(u"OPLSDATAWYP"), Field(u"OSWIADCZENIE"));
+    EXPECT_EQ(SavedChildren(), u"121");
+}
+
 }  // namespace
