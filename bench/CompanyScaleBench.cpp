@@ -21,6 +21,9 @@
 //     shared (back to back on this machine): 1 000: peak 152 -> 114 MB; 3 000: 7.96 s -> 6.34 s, peak
 //     407 -> 295 MB; 10 000: 25.7 s -> 19.6 s, peak 1.29 GB -> 911 MB. What is left is each attachment's
 //     own script engine (its form's onload runs a script) and the save's walk over every collection.
+//     With the save finding children through an index, stored values bound in one pass and the
+//     recordset keeping SQLite's values: 1 000: 0.94 s, peak 106 MB; 10 000: 8.0 s (8.7 s of processor
+//     time), peak 888 MB, against 1.30 s to read the same employees' March (6.2x).
 //   100 / 10 000 dropped sessions, each with an employee and a saved declaration: peak 22.8 / 22.8 MB
 //     (before: about 0.7 MB kept for every such session until the process ended).
 #include <benchmark/benchmark.h>
