@@ -143,4 +143,30 @@ krok("E-deklaracja VAT-7 za marzec 2024", function () {
     e.ZapiszXml(vat7, "", plik);
     print("  E-deklaracja VAT-7(17) nr", vat7.Numer, "zapisana w pliku " + plik);
 });
+krok("Deklaracja ZUS DRA za marzec 2024 z raportami", function () {
+    var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 120;
+    d.Wersja = 3;
+    d.Rok = 2024;
+    d.Miesiac = 3;
+    d.Numer = 1;
+    d.DADRAIDENT = 1032024;
+    d.OSWIADCZENIE = new Date(2024, 3, 10);
+    d.Policz();   // usługa TLXDeklaracje.DRA liczy raporty ubezpieczonych i sumy deklaracji
+    Session.Save();
+    print("  DRA nr", d.Numer, "za 03/2024 (identyfikator " + d.ID + "): ubezpieczonych", d.INN7UBEZP +
+          ", stopa wypadkowa", d.INN7PROCWYPAD + "%");
+    print("    składki społeczne", d.ZSDRAIKWOTA + ", potrącone zasiłki", d.ZWDRARAZEM + ", do zapłaty",
+          d.RIVDRAZAPLATA + ", zdrowotne", d.ZSDRAKWOTA + ", FP i FGŚP", d.ZDRAVKWOTA + ", razem", d.LSKDKWOTA);
+    print("    raportów: RCA", d.OPLSNORCA + ", RNA", d.OPLSNORNA + ", RZA", d.OPLSNORZA + ", RSA", d.OPLSNORSA +
+          ", razem", d.OPLSLICZBARAPORTOW);
+    // Raporty zapisane z deklaracją, odczytane w nowej sesji.
+    var zapisana = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(d.ID));
+    var nazwy = {121: "RCA", 122: "RNA", 123: "RZA", 124: "RSA"};
+    for (var e = new Enumerator(zapisana.Deklaracje); !e.atEnd(); e.moveNext()) {
+        var r = e.item();
+        var osob = String(r.Tekst).split("<DDO" + nazwy[r.TypDeklar] + ">").length - 1;
+        print("    " + nazwy[r.TypDeklar] + " w wersji " + r.Wersja + ": ubezpieczonych " + osob);
+    }
+});
 print("Koniec demonstracji.");
