@@ -9,14 +9,13 @@
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/zus/DiplBuilder.h"
+#include "mv_deklaracje/zus/DraHostReads.h"
 #include "mv_deklaracje/zus/DraSumy.h"
 #include "mv_deklaracje/zus/DraZalaczniki.h"
 #include "mv_deklaracje/zus/HostReads.h"
 
 namespace {
 
-// The declaration's field holding the form's KEDU document.
-constexpr char16_t kDocumentField[] = u"Dokument";
 constexpr char16_t kTerminKey[] = u"/Firma/Płace/ZUS/Termin składania deklaracji";
 // No walk over a declaration's children goes further than this: a DRA has one report per kind and person.
 constexpr LONG kMaxChildren = 1'000'000;
@@ -36,34 +35,10 @@ int DzienPlatnosci(long termin) {
     }
 }
 
-LONG ReadLong(IDeklaracja* declaration, HRESULT (IDeklaracja::*get)(LONG*)) {
-    LONG value = 0;
-    CheckHost((declaration->*get)(&value));
-    return value;
-}
-
 tlx::Variant FieldValue(IDeklaracja2* declaration, const char16_t* name) {
     tlx::Variant value;
     CheckHost(declaration->get_Wartosc(tlx::Bstr(name).Get(), value.Out()));
     return value;
-}
-
-tlx::ComPtr<IKeduDokument> Document(IDeklaracja2* declaration) {
-    tlx::Variant value = FieldValue(declaration, kDocumentField);
-    tlx::ComPtr<IKeduDokument> document;
-    if (value.vt == VT_DISPATCH && value.pdispVal) document = tlx::ComPtr<IDispatch>(value.pdispVal).As<IKeduDokument>();
-    if (!document) RaiseHResult(E_POINTER);
-    return document;
-}
-
-tlx::ComPtr<IKeduBlok> Block(IKeduDokument* document, const char16_t* name) {
-    tlx::ComPtr<IKeduBloki> blocks;
-    CheckHost(document->get_bloki(blocks.Out()));
-    if (!blocks) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IKeduBlok> block;
-    CheckHost(blocks->get_Item(tlx::Variant::FromString(name), block.Out()));
-    if (!block) RaiseHResult(E_POINTER);
-    return block;
 }
 
 tlx::ComPtr<ICollection> Children(IDeklaracja2* declaration) {
@@ -337,7 +312,7 @@ void CDRA::KorygujDlaOsoby() {
     tlx::ComPtr<ICollection> powiazane = RequireHostLink<IPracownikDane>(pracownik.Get(), &IPracownikDane::get_OsobyPowiazane);
     if (Count(powiazane.Get()) > 0) return;
     for (const auto& child : Zalaczniki()) {
-        const LONG wersja = ReadLong(child.As<IDeklaracja>().Get(), &IDeklaracja::get_Wersja);
+        const LONG wersja = ReadDeclarationLong(child.Get(), &IDeklaracja::get_Wersja);
         PrzeniesRaportDoDddu(child.Get(), 1, wersja == 2 ? UkladRaportu::Wersja2 : UkladRaportu::Zwykly);
     }
     const long termin = VariantToLongOr(FieldValue(RequireDeclaration(), u"DADRATERMIN"), 0);
@@ -348,8 +323,7 @@ void CDRA::KorygujDlaOsoby() {
 void CDRA::Sumuj() {
     try {
         Progress(&IDeklaracja2::WillAction, u"Sumowanie wartości");
-        const LONG wersja = ReadLong(tlx::ComPtr<IDeklaracja2>(RequireDeclaration()).As<IDeklaracja>().Get(),
-                                     &IDeklaracja::get_Wersja);
+        const LONG wersja = ReadDeclarationLong(RequireDeclaration(), &IDeklaracja::get_Wersja);
         CDraSumy sumy(RequireDeclaration(), SumyDRA_, RejestrOsob_, ustawienia_, LiczbaRaportow_);
         if (wersja == 4)
             sumy.SumujWartosciV4();
@@ -367,16 +341,9 @@ void CDRA::UstawTerminPlatnosci() {
     CheckHost(RequireDeclaration()->get_PlatnoscDokumentu(payment.Out()));
     tlx::ComPtr<IPlatnosc> platnosc = payment.As<IPlatnosc>();
     if (!platnosc) RaiseHResult(E_POINTER);
-    tlx::ComPtr<ILogin> login;
-    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
-    if (!login) RaiseHResult(E_POINTER);
-    tlx::ComPtr<ISession> session;
-    CheckHost(login->CreateSession(session.Out()));
-    if (!session) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IKonfiguracja> konfiguracja = CreateHostConfiguration(session.Get());
-    tlx::ComPtr<IDeklaracja> deklaracja = tlx::ComPtr<IDeklaracja2>(RequireDeclaration()).As<IDeklaracja>();
-    const int rok = ReadLong(deklaracja.Get(), &IDeklaracja::get_Rok);
-    const int miesiac = ReadLong(deklaracja.Get(), &IDeklaracja::get_Miesiac);
+    tlx::ComPtr<IKonfiguracja> konfiguracja = CreateHostConfiguration(OpenLoginSession().As<ISession>().Get());
+    const int rok = ReadDeclarationLong(RequireDeclaration(), &IDeklaracja::get_Rok);
+    const int miesiac = ReadDeclarationLong(RequireDeclaration(), &IDeklaracja::get_Miesiac);
     const long termin = SettingLong(konfiguracja.Get(), kTerminKey, CDate(miesiac, 1, rok));
     CheckHost(platnosc->put_Termin(CDate(miesiac + 1, DzienPlatnosci(termin), rok).Value()));
 }
@@ -401,19 +368,17 @@ std::vector<tlx::ComPtr<IDeklaracja2>> CDRA::Zalaczniki() {
 }
 
 CDate CDRA::GetKoniecOkresu() const {
-    tlx::ComPtr<IDeklaracja> deklaracja = tlx::ComPtr<IDeklaracja2>(RequireDeclaration()).As<IDeklaracja>();
-    if (!deklaracja) RaiseHResult(E_POINTER);
-    const int rok = ReadLong(deklaracja.Get(), &IDeklaracja::get_Rok);
-    const int miesiac = ReadLong(deklaracja.Get(), &IDeklaracja::get_Miesiac);
+    const int rok = ReadDeclarationLong(RequireDeclaration(), &IDeklaracja::get_Rok);
+    const int miesiac = ReadDeclarationLong(RequireDeclaration(), &IDeklaracja::get_Miesiac);
     return CDate(miesiac + 1, 0, rok);
 }
 
 void CDRA::WypelnijDaDraIDipl() {
-    tlx::ComPtr<IKeduDokument> document = Document(RequireDeclaration());
+    tlx::ComPtr<IKeduDokument> document = DeclarationDocument(RequireDeclaration());
     if (ustawienia_.TerminSkladania != tdzBrak)
-        CheckHost(Block(document.Get(), u"DADRA")
+        CheckHost(DocumentBlock(document.Get(), u"DADRA")
                       ->put_Item(1, 0, tlx::Variant::FromLong(static_cast<LONG>(ustawienia_.TerminSkladania))));
-    tlx::ComPtr<IKeduBlok> dipl = Block(document.Get(), u"DIPL");
+    tlx::ComPtr<IKeduBlok> dipl = DocumentBlock(document.Get(), u"DIPL");
     // The person's record at the month's end names the payer of an owner's DRA; without one, the company.
     tlx::ComPtr<IPracEtat> etat;
     try {
@@ -431,17 +396,17 @@ void CDRA::WypelnijDaDraIDipl() {
 
 void CDRA::PrzeniesRaportDoDddu(IDeklaracja2* raport, LONG tryb, UkladRaportu uklad) {
     if (!raport) RaiseHResult(E_POINTER);
-    const LONG typ = ReadLong(tlx::ComPtr<IDeklaracja2>(raport).As<IDeklaracja>().Get(), &IDeklaracja::get_TypDeklar);
+    const LONG typ = ReadDeclarationLong(raport, &IDeklaracja::get_TypDeklar);
     if (tryb == 2 && typ != kTypRCA && typ != kTypRNA) return;
     if (tryb == 1 && (typ < kTypRCA || typ > kTypRSA)) return;
-    tlx::ComPtr<IKeduDokument> document = Document(raport);
+    tlx::ComPtr<IKeduDokument> document = DeclarationDocument(raport);
 
     struct Kopia {
         const char16_t* pole;
         LONG pozycja;
     };
     auto przenies = [&](const char16_t* blok, std::initializer_list<Kopia> kopie) {
-        tlx::ComPtr<IKeduBlok> block = Block(document.Get(), blok);
+        tlx::ComPtr<IKeduBlok> block = DocumentBlock(document.Get(), blok);
         for (const Kopia& k : kopie) {
             tlx::Variant value;
             CheckHost(block->get_Item(k.pozycja, 0, value.Out()));

@@ -1,23 +1,12 @@
 #include "mv_deklaracje/zus/DraSumy.h"
 
-#include "hostapi/Login.h"
-#include "hostapi/Session.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
-#include "platform/ado/Ado.h"
-#include "platform/com/ClassRegistry.h"
+#include "mv_deklaracje/zus/DraHostReads.h"
 
 namespace {
-
-LONG ReadLong(IDeklaracja2* declaration, HRESULT (IDeklaracja::*get)(LONG*)) {
-    tlx::ComPtr<IDeklaracja> d = tlx::ComPtr<IDeklaracja2>(declaration).As<IDeklaracja>();
-    if (!d) RaiseHResult(E_POINTER);
-    LONG value = 0;
-    CheckHost((d.Get()->*get)(&value));
-    return value;
-}
 
 CMoney R(double x) { return CMoney(x); }
 
@@ -29,22 +18,8 @@ double SredniaZPCHR(const CDate& od, const CDate& doDnia, double zapas) {
         QuoteSqlText(od.FormatSql().c_str(), true).Str() +
         u",120) \t\t\t\t\t\t\t  SET @D2 = CONVERT(datetime," + QuoteSqlText(doDnia.FormatSql().c_str(), true).Str() +
         u",120) \t\t\t\t\t\t\t  exec TLX.ZPCHR @D1 , @D2, 1";
-    tlx::ComPtr<ILogin> login;
-    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
-    if (!login) RaiseHResult(E_POINTER);
-    tlx::ComPtr<ISession> session;
-    CheckHost(login->CreateSession(session.Out()));
-    tlx::ComPtr<ISession2> session2 = session.As<ISession2>();
-    if (!session2) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Connection> connection;
-    CheckHost(session2->get_Connection(connection.Out()));
-    if (!connection) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Recordset> rows;
-    CheckHost(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), rows.OutVoid()));
-    if (!rows) RaiseHResult(E_POINTER);
-    CheckHost(rows->put_CursorLocation(adUseClient));
-    CheckHost(rows->Open(tlx::Variant::FromString(sql), tlx::Variant::FromDispatch(connection.Get()), adOpenUnspecified,
-                         adLockBatchOptimistic, adCmdText));
+    tlx::ComPtr<Recordset> rows =
+        OpenSessionRows(OpenLoginSession().Get(), sql, adUseClient, adOpenUnspecified, adLockBatchOptimistic);
     double suma = 0.0;
     long wiersze = 0;
     for (;;) {
@@ -65,23 +40,12 @@ CDraSumy::CDraSumy(IDeklaracja2* deklaracja, std::map<LONG, CMoney>& sumy, const
                    const DraUstawienia& ustawienia, const DraLiczbaRaportow& raporty)
     : deklaracja_(deklaracja), sumy_(sumy), rejestr_(rejestr), ustawienia_(ustawienia), raporty_(raporty) {
     if (!deklaracja_) RaiseHResult(E_POINTER);
-    tlx::Variant value;
-    CheckHost(deklaracja_->get_Wartosc(tlx::Bstr(u"Dokument").Get(), value.Out()));
-    if (value.vt == VT_DISPATCH && value.pdispVal) dokument_ = tlx::ComPtr<IDispatch>(value.pdispVal).As<IKeduDokument>();
-    if (!dokument_) RaiseHResult(E_POINTER);
+    dokument_ = DeclarationDocument(deklaracja_);
 }
 
 CMoney CDraSumy::S(PoleDRAEnum pole) { return sumy_[pole]; }
 
-tlx::ComPtr<IKeduBlok> CDraSumy::Blok(const char16_t* name) {
-    tlx::ComPtr<IKeduBloki> blocks;
-    CheckHost(dokument_->get_bloki(blocks.Out()));
-    if (!blocks) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IKeduBlok> block;
-    CheckHost(blocks->get_Item(tlx::Variant::FromString(name), block.Out()));
-    if (!block) RaiseHResult(E_POINTER);
-    return block;
-}
+tlx::ComPtr<IKeduBlok> CDraSumy::Blok(const char16_t* name) { return DocumentBlock(dokument_.Get(), name); }
 
 void CDraSumy::PutAmount(IKeduBlok* blok, LONG pozycja, const CMoney& value) {
     CheckHost(blok->put_Item(pozycja, 0, value.ToVariant()));
@@ -150,8 +114,8 @@ void CDraSumy::Inn7() {
     for (const auto& [id, osoba] : rejestr_)
         if (osoba.wymiar != 0.0) sumaWymiarow += osoba.wymiar;
     const double srednia = SredniaZatrudnienia(sumaWymiarow);
-    const LONG rok = ReadLong(deklaracja_, &IDeklaracja::get_Rok);
-    const LONG miesiac = ReadLong(deklaracja_, &IDeklaracja::get_Miesiac);
+    const LONG rok = ReadDeclarationLong(deklaracja_, &IDeklaracja::get_Rok);
+    const LONG miesiac = ReadDeclarationLong(deklaracja_, &IDeklaracja::get_Miesiac);
     tlx::ComPtr<IKeduBlok> inn7 = Blok(u"INN7");
     PutLong(inn7.Get(), 1, static_cast<LONG>(rejestr_.size()));
     if (miesiac >= 1 && rok >= 2008) {
@@ -170,8 +134,8 @@ double CDraSumy::SredniaZatrudnienia(double sumaWymiarow) {
     const HRESULT hr = deklaracja_->get_Pracownik(person.Out());
     if (SUCCEEDED(hr)) return 0.0;
     if (hr != kHostMissingRecord) CheckHost(hr);
-    const int rok = ReadLong(deklaracja_, &IDeklaracja::get_Rok);
-    const int miesiac = ReadLong(deklaracja_, &IDeklaracja::get_Miesiac);
+    const int rok = ReadDeclarationLong(deklaracja_, &IDeklaracja::get_Rok);
+    const int miesiac = ReadDeclarationLong(deklaracja_, &IDeklaracja::get_Miesiac);
     return SredniaZPCHR(CDate(miesiac, 1, rok), CDate(miesiac + 1, 0, rok), sumaWymiarow);
 }
 

@@ -5,8 +5,8 @@
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/zus/DraHostReads.h"
 #include "mv_deklaracje/zus/HostReads.h"
-#include "platform/com/ClassRegistry.h"
 
 namespace {
 
@@ -16,14 +16,6 @@ constexpr HRESULT kClassNotAvailable = static_cast<HRESULT>(0x80040206);
 constexpr LONG kMaxAssociates = 10'000;
 
 constexpr char16_t kIdentyfikator[] = u"Brak wypełnionego identyfikatora dla pracownika: ";
-
-LONG ReadLong(IDeklaracja2* declaration, HRESULT (IDeklaracja::*get)(LONG*)) {
-    tlx::ComPtr<IDeklaracja> d = tlx::ComPtr<IDeklaracja2>(declaration).As<IDeklaracja>();
-    if (!d) RaiseHResult(E_POINTER);
-    LONG value = 0;
-    CheckHost((d.Get()->*get)(&value));
-    return value;
-}
 
 bool AtEnd(Recordset* rows) {
     VARIANT_BOOL eof = VARIANT_TRUE;
@@ -62,8 +54,8 @@ CDraZalaczniki::CDraZalaczniki(ISession* session, IDRA* dra, IDeklaracja2* dekla
                                bool maPracownika)
     : session_(session), dra_(dra), deklaracja_(deklaracja), ustawienia_(ustawienia), maPracownika_(maPracownika) {
     if (!session_ || !dra_ || !deklaracja_) RaiseHResult(E_POINTER);
-    rok_ = ReadLong(deklaracja_, &IDeklaracja::get_Rok);
-    miesiac_ = ReadLong(deklaracja_, &IDeklaracja::get_Miesiac);
+    rok_ = ReadDeclarationLong(deklaracja_, &IDeklaracja::get_Rok);
+    miesiac_ = ReadDeclarationLong(deklaracja_, &IDeklaracja::get_Miesiac);
     koniecMiesiaca_ = CDate(miesiac_, DaysInMonth(miesiac_, rok_), rok_);
     DATE dataDok = 0;
     CheckHost(deklaracja_->get_DataDok(&dataDok));
@@ -309,17 +301,7 @@ void CDraZalaczniki::PoliczLubZglos(IDRAExt* raport, const char16_t* rodzaj, IPr
 }
 
 tlx::ComPtr<Recordset> CDraZalaczniki::Otworz(const std::u16string& sql) {
-    tlx::ComPtr<ISession2> session = session_.As<ISession2>();
-    if (!session) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Connection> connection;
-    CheckHost(session->get_Connection(connection.Out()));
-    if (!connection) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Recordset> rows;
-    CheckHost(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), rows.OutVoid()));
-    if (!rows) RaiseHResult(E_POINTER);
-    CheckHost(rows->Open(tlx::Variant::FromString(sql), tlx::Variant::FromDispatch(connection.Get()), adOpenForwardOnly,
-                         adLockReadOnly, adCmdText));
-    return rows;
+    return OpenSessionRows(session_.As<ISession2>().Get(), sql, adUseServer, adOpenForwardOnly, adLockReadOnly);
 }
 
 tlx::ComPtr<IPracEtat> CDraZalaczniki::Etat(IPracownikDane* osoba, const CDate& dzien) {
