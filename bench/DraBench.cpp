@@ -1,0 +1,57 @@
+// The DRA of one month on generated companies of 1 000 and 10 000 insured persons (the demo company's
+// cards copied, each with its year of payroll): the form's calculation of a version-4 DRA of March 2024
+// with all its reports, not saved. It opens every insured person in a session of his own and gathers his
+// payout elements, so it should grow with the number of persons, not faster. The baseline reads the
+// same month's payout elements with their twenty amounts straight from SQLite.
+//
+// Run by hand on a Release build: build/release/bench/DraBench.
+#include <sqlite3.h>
+
+#include "ZusBenchCompany.h"
+
+namespace {
+
+using zusbench::GeneratedCompany;
+
+constexpr LONG kTypDRA = 120;
+
+void PerPerson(benchmark::State& state) {
+    state.counters["per person"] =
+        benchmark::Counter(static_cast<double>(state.range(0)),
+                           benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void BM_DraMonth(benchmark::State& state) {
+    GeneratedCompany company(static_cast<int>(state.range(0)));
+    for (auto _ : state) GeneratedCompany::Calculate(kTypDRA, 4, 3);
+    PerPerson(state);
+}
+BENCHMARK(BM_DraMonth)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The baseline: the month's elements with their twenty amounts, one query.
+void BM_ElementsOfTheMonth(benchmark::State& state) {
+    GeneratedCompany company(static_cast<int>(state.range(0)));
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(company.Database().c_str(), &db, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) std::abort();
+    const char* sql =
+        "select p.WPL_PraId, w.WPE_Kwota1, w.WPE_Kwota2, w.WPE_Kwota3, w.WPE_Kwota4, w.WPE_Kwota5, w.WPE_Kwota6, "
+        "w.WPE_Kwota7, w.WPE_Kwota8, w.WPE_Kwota9, w.WPE_Kwota10, w.WPE_Kwota11, w.WPE_Kwota12, w.WPE_Kwota13, "
+        "w.WPE_Kwota14, w.WPE_Kwota15, w.WPE_Kwota16, w.WPE_Kwota17, w.WPE_Kwota18, w.WPE_Kwota19, w.WPE_KwotaFP "
+        "from WypElementy w join Wyplaty p on w.WPE_WplId = p.WPL_WplId join ListyPlac l on l.LPL_LplId = p.WPL_LplId "
+        "where l.LPL_Rok = 2024 and l.LPL_Miesiac = 3";
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) != SQLITE_OK) std::abort();
+    for (auto _ : state) {
+        LONGLONG sum = 0;
+        while (sqlite3_step(statement) == SQLITE_ROW)
+            for (int a = 1; a <= 20; ++a) sum += sqlite3_column_int64(statement, a);
+        sqlite3_reset(statement);
+        benchmark::DoNotOptimize(sum);
+    }
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    PerPerson(state);
+}
+BENCHMARK(BM_ElementsOfTheMonth)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond);
+
+}  // namespace
