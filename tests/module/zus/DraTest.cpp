@@ -263,4 +263,19 @@ TEST_F(DraTest, TheFormsCalculationRunsTheServiceAndAFailedOneKeepsTheDraFromBei
     EXPECT_EQ(SavedChildren(), u"121");
 }
 
+TEST_F(DraTest, BeforeTwoThousandEightTheDraCarriesTheAverageEmploymentAndTheRefundStatus) {
+    Setting(u"/Firma/Płace/ZUS/Status Refundacji", u"3");
+    AddEmployee(1, u"2007-01-01", 110, u"80010112345", 1, 2);  // half time all month
+    AddElement(AddPayout(1, 2007, 12), 2500.0, 11000, Employee2016(2500.0));
+    Dra(3, 2007, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"INN7ZPCHR"), "0.5000");
+    EXPECT_EQ(Field(u"INN7STATUSREFUNDACJI"), "1");
+    // From 2008 both are 0, whatever the month's employment.
+    Dra(3, 2008, 1);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"INN7ZPCHR"), "0");
+    EXPECT_EQ(Field(u"INN7STATUSREFUNDACJI"), "0");
+}
+
 }  // namespace
