@@ -202,8 +202,12 @@ void CDRA::Progress(HRESULT (IDeklaracja2::*event)(BSTR), const char16_t* text) 
 
 void CDRA::UsunZalaczniki() {
     tlx::ComPtr<ICollection> children = Children(RequireDeclaration());
-    for (const auto& child : Zalaczniki()) RemoveChild(children.Get(), child.Get());
+    // Reports an earlier calculation added and nobody saved are dropped with everything they hold: the
+    // children are read again from what is stored (a new service of the form's next calculation does not
+    // know them, and they are not among the children until saved).
     zalaczniki_.clear();
+    CheckHost(children->Resync(tlx::Variant::Missing()));
+    for (const auto& child : Zalaczniki()) RemoveChild(children.Get(), child.Get());
     if (Count(children.Get()) != 0) RaiseComError(E_FAIL, u"Nie można usunąć poprzednich załączników deklaracji DRA.");
 }
 
