@@ -1,5 +1,6 @@
 #include "mv_deklaracje/export/XmlEscape.h"
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -13,10 +14,18 @@ bool IsForbiddenInXml(char16_t c) {
     return c == 0xFFFE || c == 0xFFFF;
 }
 
+// A character the escaper writes otherwise than as itself.
+bool NeedsEscaping(char16_t c) {
+    return c == u'&' || c == u'<' || c == u'>' || c == u'"' || c < 0x20 || (c >= 0xD800 && c <= 0xDFFF) ||
+           IsForbiddenInXml(c);
+}
+
 }  // namespace
 
 CBstr EscapeXmlText(const CBstr& text, bool /*variant*/) {
     const std::u16string_view in = text.View();
+    // Most values need nothing: they are answered as they are, without a copy.
+    if (!text.IsNull() && std::none_of(in.begin(), in.end(), NeedsEscaping)) return text;
     std::u16string out;
     out.reserve(in.size());
     for (std::size_t i = 0; i < in.size(); ++i) {

@@ -4,16 +4,20 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje/kedu/KeduBlockWalker.h"
 
 class KeduPage {
 public:
-    // The text of one block occurrence.
+    // The text of one block occurrence, its line breaks found once.
     class Block {
     public:
-        explicit Block(std::u16string_view text) : text_(text) {}
+        // A block text the block keeps a copy of.
+        explicit Block(const CBstr& text);
+        // A block text that stays where it is (a part of the page's text) while the block is used.
+        explicit Block(std::u16string_view text);
         // Line k, trimmed, escaped for XML.
         CBstr Line(int line) const;
         // The first word of line k, escaped for XML.
@@ -22,7 +26,13 @@ public:
         bool IsEmpty() const;
 
     private:
-        std::u16string text_;
+        void FindLines();
+        std::u16string_view RawLine(int line) const;
+
+        CBstr owned_;
+        std::u16string_view text_;
+        // The position of the CR of each line's CR LF, line 1 first.
+        std::vector<std::size_t> ends_;
     };
 
     // `year` and `month` are the period of the declaration written: a four-character date "DDMM" takes

@@ -87,10 +87,13 @@ CBstr BlockText(std::u16string_view text, std::u16string_view code, int n) {
 
 CBstr LineValue(std::u16string_view block, int line, int word) {
     if (line < 1) return CBstr(u"");
-    const std::u16string_view raw = RawLine(block, line);
-    if (raw.empty()) return CBstr(u"");
-    if (word == 0) return EscapeXmlText(TrimLine(raw), true);
-    return EscapeXmlText(CBstr(Word(raw, word)), true);
+    return RawLineValue(RawLine(block, line), word);
+}
+
+CBstr RawLineValue(std::u16string_view rawLine, int word) {
+    if (rawLine.empty()) return CBstr(u"");
+    if (word == 0) return EscapeXmlText(TrimLine(rawLine), true);
+    return EscapeXmlText(CBstr(Word(rawLine, word)), true);
 }
 
 CBstr TrimLine(std::u16string_view text) {

@@ -19,6 +19,10 @@ CBstr BlockText(std::u16string_view text, std::u16string_view code, int n);
 // for XML element content. Only CR LF ends a line; a missing line or word gives the empty text.
 CBstr LineValue(std::u16string_view block, int line, int word);
 
+// The value of one line cut out as LineValue cuts it (from the LF before it through the CR that ends it):
+// the whole line trimmed (`word` 0) or its word `word`, escaped for XML element content.
+CBstr RawLineValue(std::u16string_view rawLine, int word);
+
 // The text without leading LF, blank and CR and without trailing CR and blank (tabs stay).
 CBstr TrimLine(std::u16string_view text);
 

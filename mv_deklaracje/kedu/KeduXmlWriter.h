@@ -10,6 +10,10 @@
 
 class KeduXmlWriter {
 public:
+    KeduXmlWriter() = default;
+    // Room for about `expectedLength` characters, so that a long document is not moved as it grows.
+    explicit KeduXmlWriter(std::size_t expectedLength) { text_.reserve(expectedLength); }
+
     // "<NAME  id_dokumentu="N">": two blanks before the attribute.
     void Root(std::u16string_view name, int documentId);
     // "<NAME id_bloku="N">": an occurrence of a repeated block, numbered from 1.

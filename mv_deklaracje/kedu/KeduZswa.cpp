@@ -71,7 +71,9 @@ void WritePeriods(KeduXmlWriter& xml, const KeduPage& page, const KeduPage::Bloc
 CBstr ZSWAToXML(const KeduPage& page) {
     const KeduPage::Block declaration = page.First(u"DOZSWA");
     const bool newDeclaration = declaration.Line(1) == u"1";
-    KeduXmlWriter xml;
+    // An entry's elements take about three times the characters of its lines.
+    constexpr std::size_t kGrowth = 3;
+    KeduXmlWriter xml(page.Text().size() * kGrowth);
     xml.Root(u"ZUSZSWA", kDocumentId);
     xml.Open(u"I");
     xml.Always(u"p1", declaration.Line(2));
