@@ -125,37 +125,37 @@ HRESULT CDRA::put_Wartosc(PoleDRAEnum iPole, CY amount) {
     return ComBoundary([&] { SumyDRA_[iPole] += CMoney::FromCurrency(amount).AsDouble(); });
 }
 
-// The KEDU export of the DRA belongs to the KEDU writers, which are not part of this calculator yet.
-namespace {
-[[noreturn]] void RaiseExportNotBuilt() {
-    RaiseComError(E_NOTIMPL, u"Eksport deklaracji DRA do pliku KEDU nie jest jeszcze dostępny.");
+// The KEDU export members answer with the KEDU subsystem's documents, made for this service's session
+// on first use and kept, with the file copy component they hold, for the service's life.
+IKeduDocuments* CDRA::KeduDocuments() {
+    if (!keduDocuments_) CheckHost(CreateKeduDocuments(GetSession().Get(), keduDocuments_.Out()));
+    return keduDocuments_.Get();
 }
-}  // namespace
 
-HRESULT CDRA::ExportToXML(LONG, BSTR) {
-    return ComBoundary([&] { RaiseExportNotBuilt(); });
+HRESULT CDRA::ExportToXML(LONG lDeklID, BSTR fileName) {
+    return ComBoundary([&] { CheckHost(KeduDocuments()->ExportToXML(lDeklID, fileName)); });
 }
-HRESULT CDRA::ExportToXMLCIV(LONG, BSTR, BSTR) {
-    return ComBoundary([&] { RaiseExportNotBuilt(); });
+HRESULT CDRA::ExportToXMLCIV(LONG lDeklID, BSTR fileName, BSTR appPath) {
+    return ComBoundary([&] { CheckHost(KeduDocuments()->ExportToXMLCIV(lDeklID, fileName, appPath)); });
 }
 HRESULT CDRA::NaglowekXML(BSTR* header) {
     return ComBoundary([&] {
         RequireOut(header);
         *header = nullptr;
-        RaiseExportNotBuilt();
+        CheckHost(KeduDocuments()->NaglowekXML(header));
     });
 }
-HRESULT CDRA::ToXML(LONG, BSTR* body) {
+HRESULT CDRA::ToXML(LONG lDeklID, BSTR* body) {
     return ComBoundary([&] {
         RequireOut(body);
         *body = nullptr;
-        RaiseExportNotBuilt();
+        CheckHost(KeduDocuments()->ToXML(lDeklID, body));
     });
 }
-HRESULT CDRA::FormatEksportu(LONG, FormatEksportuZUSEnum* format) {
+HRESULT CDRA::FormatEksportu(LONG lDeklID, FormatEksportuZUSEnum* format) {
     return ComBoundary([&] {
         RequireOut(format);
-        RaiseExportNotBuilt();
+        CheckHost(KeduDocuments()->FormatEksportu(lDeklID, format));
     });
 }
 

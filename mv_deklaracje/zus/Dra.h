@@ -47,6 +47,7 @@ public:
 
 private:
     IDeklaracja2* RequireDeclaration() const;
+    IKeduDocuments* KeduDocuments();
     void Progress(HRESULT (IDeklaracja2::*event)(BSTR), const char16_t* text) const;
     // The road's named steps.
     void UsunZalaczniki();
@@ -75,4 +76,5 @@ private:
     std::vector<tlx::ComPtr<IDeklaracja2>> zalaczniki_;
     bool MaPracownika_ = false;
     CY RentowePlatnikaKesz_{0};
+    tlx::ComPtr<IKeduDocuments> keduDocuments_;
 };

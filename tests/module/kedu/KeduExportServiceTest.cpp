@@ -70,3 +70,25 @@ TEST_F(KeduExportServiceTest, ExportsWriteTheWholeDocumentOrNothing) {
 
 }  // namespace
 }  // namespace tlx::test
+
+namespace tlx::test {
+namespace {
+
+// The DRA service answers its KEDU members with the KEDU documents.
+TEST_F(KeduExportServiceTest, TheDraServiceAnswersWithTheKeduDocuments) {
+    ComPtr<IDRA> dra = Create(u"TLXDeklaracje.DRA").As<IDRA>();
+    ASSERT_TRUE(dra);
+    Bstr header;
+    ASSERT_EQ(dra->NaglowekXML(header.Out()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_TRUE(header.View().ends_with(u"</naglowek.KEDU>"));
+    Bstr body;
+    ASSERT_EQ(dra->ToXML(Insert(dekZUS_ZIUA), body.Out()), S_OK);
+    EXPECT_TRUE(body.View().starts_with(u"<ZUSZIUA  id_dokumentu=\"7\">"));
+    FormatEksportuZUSEnum route = expMieszany;
+    EXPECT_EQ(dra->FormatEksportu(Insert(dekZUS_ZCZA), &route), S_OK);
+    EXPECT_EQ(route, expKEDU);
+    EXPECT_TRUE(FAILED(dra->ExportToXML(987654, Bstr(u"x.xml").Get())));
+}
+
+}  // namespace
+}  // namespace tlx::test

@@ -100,8 +100,6 @@ TEST_F(DraTest, AServiceWithoutADeclarationAnswersEPointer) {
     EXPECT_EQ(service_->get_Deklaracja(declaration.Out()), E_POINTER);
     EXPECT_EQ(service_->Przelicz(nullptr), E_POINTER);
     EXPECT_EQ(service_->get_Deklaracja(nullptr), E_POINTER);
-    BSTR header = nullptr;
-    EXPECT_EQ(service_->NaglowekXML(&header), E_NOTIMPL);
 }
 
 TEST_F(DraTest, AMonthOfTwoEmployeesGivesOneRcaAndTheirSums) {
