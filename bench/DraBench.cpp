@@ -4,7 +4,9 @@
 // payout elements, so it should grow with the number of persons, not faster. The baseline reads the
 // same month's payout elements with their twenty amounts straight from SQLite.
 //
-// Run by hand on a Release build: build/release/bench/DraBench.
+// Run by hand on a Release build: build/release/bench/DraBench. RelWithDebInfo, this machine shared with
+// other builds: 1 000 persons 11.5 s (11.5 ms a person), far from the 0.5 ms a person a month of 10 000
+// persons in 5 s asks for.
 #include <sqlite3.h>
 
 #include "ZusBenchCompany.h"
