@@ -1,6 +1,7 @@
 #include "host/session/Session.h"
 
 #include <algorithm>
+#include <set>
 
 #include "host/Database.h"
 #include "host/HostError.h"
@@ -428,38 +429,35 @@ void CSession::RollbackWork() {
     }
 }
 
-// What the session and its objects hold of each other is known: the unit of work, the kept and the removed
+// What the session and its objects hold of each other is known: the unit of work, the kept
 // objects; each host collection's items (twice: the item and its identity); a host collection held by the
 // module collection in front of it, or by its parent, when that object is the session's too; the
 // references on the session that its collections, host records and references keep. A reference beyond
 // those comes from outside. An object whose holders the session cannot tell (a module object kept by
 // another one, a script engine) counts as held from outside, so the session stays.
 bool CSession::HeldFromOutside() {
-    std::map<IUnknown*, ULONG> known;  // object identity -> references the session's side keeps on it
+    // Object identity -> references the session's side keeps on it; every collection of the session is
+    // listed, so that one kept by something unknown is seen as held.
+    std::map<IUnknown*, ULONG> known;
     for (const ComPtr<IUnknown>& object : unitOfWork_) known[object.Get()] += 1;
-    for (const ComPtr<IUnknown>& object : removed_) known[IdentityOf(object.Get())] += 1;
     for (const auto& [cookie, object] : kept_) known[IdentityOf(object.Get())] += 1;
     for (HostCollection* collection : collections_)
         for (IUnknown* item : collection->ItemIdentities()) known[item] += 2;
-    std::vector<IUnknown*> collections;
+    std::set<IUnknown*> collections;
+    ULONG onSession = 1 + static_cast<ULONG>(references_);  // 1: the caller, who keeps the session while it asks
     for (HostCollection* collection : collections_) {
         IUnknown* identity = IdentityOf(collection->Unknown());
-        collections.push_back(identity);
+        collections.insert(identity);
+        onSession += collection->HoldsOnSession();
         IUnknown* owner = collection->ParentIdentity();
         if (auto front = fronts_.find(collection); !owner && front != fronts_.end()) owner = front->second;
-        if (owner && known.count(owner)) known[identity] += 1;
+        known[identity] += owner && known.count(owner) ? 1 : 0;
     }
-    for (IUnknown* collection : collections)
-        if (ReferencesOn(collection) > known[collection]) return true;
-    ULONG onSession = 1 + static_cast<ULONG>(references_);  // 1: the caller, who keeps the session while it asks
-    for (HostCollection* collection : collections_) onSession += collection->HoldsOnSession();
     for (const auto& [object, count] : known) {
         if (ReferencesOn(object) > count) return true;
         ComPtr<ISessionHolder> holder;
-        if (SUCCEEDED(object->QueryInterface(IidOf<ISessionHolder>(), holder.OutVoid()))) {
-            if (std::find(collections.begin(), collections.end(), object) == collections.end())
-                onSession += holder->HoldsOnSession();
-        }
+        if (!collections.count(object) && SUCCEEDED(object->QueryInterface(IidOf<ISessionHolder>(), holder.OutVoid())))
+            onSession += holder->HoldsOnSession();
     }
     return ReferencesOn(static_cast<ISession*>(this)) != onSession;
 }
@@ -474,12 +472,8 @@ bool CSession::CloseIfUnheld(unsigned long sweep) {
     // Changes no one can save any longer would be lost silently: such a session stays.
     for (HostCollection* collection : collections_)
         if (collection->HasPendingRows()) return false;
-    for (const ComPtr<IUnknown>& object : unitOfWork_) {
-        bool isCollection = std::any_of(collections_.begin(), collections_.end(), [&](HostCollection* collection) {
-            return IdentityOf(collection->Unknown()) == object.Get();
-        });
-        if (!isCollection && !object.As<ICollection>()) return false;  // an object added to be saved
-    }
+    for (const ComPtr<IUnknown>& object : unitOfWork_)
+        if (!object.As<ICollection>()) return false;  // an object added to be saved
     Close();
     return true;
 }
