@@ -1,5 +1,5 @@
-// What the DRA's steps read of a declaration and of the host alike: a number of the declaration, its
-// KEDU document and a block of it, a new session of the current login and a query's rows.
+// What the ZUS declarations (the DRA's steps, the IWA, the ZSWA) read of a declaration and of the host alike:
+// a number of the declaration, its KEDU document and a block of it, a new session of the login and rows.
 #pragma once
 
 #include <string>

@@ -7,6 +7,7 @@
 #include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/zus/DiplBuilder.h"
+#include "mv_deklaracje/zus/DraHostReads.h"
 #include "mv_deklaracje/zus/HostReads.h"
 #include "platform/ado/Ado.h"
 #include "platform/com/ClassRegistry.h"
@@ -25,7 +26,6 @@ constexpr char16_t kCardsSql[] =
     u"FROM TLX.PracKod ORDER BY Osoba, Karta";
 
 // The declaration's field holding the form's KEDU document.
-constexpr char16_t kDocumentField[] = u"Dokument";
 
 }  // namespace
 
@@ -78,19 +78,7 @@ void CIWA::Progress(HRESULT (IDeklaracja2::*event)(BSTR), const char16_t* text) 
 }
 
 tlx::ComPtr<IKeduBlok> CIWA::Block(const char16_t* name) const {
-    tlx::Variant value;
-    CheckHost(RequireDeclaration()->get_Wartosc(tlx::Bstr(kDocumentField).Get(), value.Out()));
-    tlx::ComPtr<IKeduDokument> document;
-    if (value.vt == VT_DISPATCH && value.pdispVal)
-        document = tlx::ComPtr<IDispatch>(value.pdispVal).As<IKeduDokument>();
-    if (!document) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IKeduBloki> blocks;
-    CheckHost(document->get_bloki(blocks.Out()));
-    if (!blocks) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IKeduBlok> block;
-    CheckHost(blocks->get_Item(tlx::Variant::FromString(name), block.Out()));
-    if (!block) RaiseHResult(E_POINTER);
-    return block;
+    return DocumentBlock(DeclarationDocument(RequireDeclaration()).Get(), name);
 }
 
 void CIWA::Initialise() {

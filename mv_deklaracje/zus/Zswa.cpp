@@ -3,6 +3,7 @@
 #include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/zus/DiplBuilder.h"
+#include "mv_deklaracje/zus/DraHostReads.h"
 #include "mv_deklaracje/zus/ZswaBuilder.h"
 
 namespace {
@@ -90,11 +91,5 @@ void CZSWA::WriteFixedBlocks() {
 }
 
 tlx::ComPtr<IKeduBlok> CZSWA::Block(const char16_t* name) const {
-    tlx::ComPtr<IKeduBloki> blocks;
-    CheckHost(document_->get_bloki(blocks.Out()));
-    if (!blocks) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IKeduBlok> block;
-    CheckHost(blocks->get_Item(tlx::Variant::FromString(name), block.Out()));
-    if (!block) RaiseHResult(E_POINTER);
-    return block;
+    return DocumentBlock(document_.Get(), name);
 }
