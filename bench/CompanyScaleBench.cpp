@@ -42,6 +42,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "ZusBenchCompany.h"
 #include "host/GeneratedCompany.h"
 #include "host/HostTables.h"
 #include "host/ServerRegistration.h"
@@ -63,21 +64,10 @@ namespace {
 using tlx::Bstr;
 using tlx::ComPtr;
 using tlx::Variant;
-
-void Check(HRESULT hr, const char* what) {
-    if (FAILED(hr)) {
-        std::fprintf(stderr, "%s failed: %08X %s\n", what, static_cast<unsigned>(hr),
-                     tlx::Utf16ToUtf8(tlx::TakeErrorDescription()).c_str());
-        std::_Exit(3);
-    }
-}
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+using zusbench::Check;
+using zusbench::IdOf;
+using zusbench::Put;
+using zusbench::ReadFile;
 
 std::filesystem::path Here() { return std::filesystem::path(TLX_BINARY_DIR); }
 
@@ -147,21 +137,6 @@ void RunInChild(benchmark::State& state, int employees, const std::function<void
         state.counters["cpu s"] = static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
                                   static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
     }
-}
-
-DISPID IdOf(IDispatch* object, std::u16string name) {
-    LPOLESTR names[] = {name.data()};
-    DISPID id = DISPID_UNKNOWN;
-    Check(object->GetIDsOfNames(IID_NULL, names, 1, 0, &id), "GetIDsOfNames");
-    return id;
-}
-
-void Put(IDispatch* object, std::u16string name, const VARIANT& value) {
-    Variant argument(value);
-    DISPID putId = DISPID_PROPERTYPUT;
-    DISPPARAMS params{&argument, &putId, 1, 1};
-    Check(object->Invoke(IdOf(object, name), IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr),
-          "put");
 }
 
 Variant Get(IDispatch* object, std::u16string name) {
