@@ -66,6 +66,19 @@ TEST_F(KeduScript, ADocumentIsBuiltPrintedSavedAndHandedToTheUsersMachine) {
     EXPECT_EQ(Read(Path("klient/C/KEDU/rca.kdu")), Golden("kedu-rca-transfer.kdu"));
 }
 
+TEST_F(KeduScript, TheRemoteFlagAlsoComesFromTheEnvironment) {
+    ::setenv("TLX_REMOTE_SESSION", "1", 1);
+    int remoteRun = RunKedu("");
+    std::string remoteOut = out_;
+    ::setenv("TLX_REMOTE_SESSION", "0", 1);
+    int localRun = RunKedu("");
+    ::unsetenv("TLX_REMOTE_SESSION");
+    ASSERT_EQ(remoteRun, 0) << err_;
+    EXPECT_EQ(remoteOut, Golden("kedu-rca-remote.out"));
+    ASSERT_EQ(localRun, 0) << err_;
+    EXPECT_EQ(out_, Golden("kedu-rca-local.out"));
+}
+
 TEST_F(KeduScript, WithoutRemoteNothingGoesToTheUsersMachine) {
     ASSERT_EQ(RunKedu(""), 0) << err_;
     EXPECT_EQ(out_, Golden("kedu-rca-local.out"));

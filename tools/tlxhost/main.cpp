@@ -57,8 +57,9 @@ int Usage() {
                  "  the registry file is $TLX_REGISTRY; the module library is $TLX_MODULE or the built one;\n"
                  "  --employees N makes a company of N employees (1 to 100 000) cycling the demo company's,\n"
                  "  with its year of payroll in Y (2000 to 2100; 2024 when not given);\n"
-                 "  run takes the company database from --db or $TLX_DATABASE; --remote signs the operator in\n"
-                 "  as working on a remote desktop (files for the user's machine land in $TLX_CLIENT_ROOT)\n");
+                 "  run takes the company database from --db or $TLX_DATABASE; --remote (or\n"
+                 "  $TLX_REMOTE_SESSION=1) signs the operator in as working on a remote desktop (files for the\n"
+                 "  user's machine land in $TLX_CLIENT_ROOT)\n");
     return 2;
 }
 
@@ -93,7 +94,8 @@ int main(int argc, char** argv) {
         if (argc < 3) return Usage();
         std::string database;
         if (const char* fromEnvironment = std::getenv("TLX_DATABASE")) database = fromEnvironment;
-        bool remote = false;
+        const char* remoteSession = std::getenv("TLX_REMOTE_SESSION");
+        bool remote = remoteSession && std::string_view(remoteSession) == "1";
         for (int i = 3; i < argc; ++i) {
             std::string_view option = argv[i];
             if (option == "--remote") {
