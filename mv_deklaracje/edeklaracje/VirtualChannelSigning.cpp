@@ -64,7 +64,7 @@ std::u16string VirtualChannelSigning::SendOverVirtualChannel(std::u16string_view
         tlx::ComPtr<IVirtualChannelClient> created;
         if (FAILED(CoCreateInstance(CLSID_VirtualChannelClient, nullptr, CLSCTX_ALL, IVirtualChannelClient::kIid,
                                     created.OutVoid())) ||
-            !created)
+            !created || FAILED(OleRun(created.Get())))
             Fail(kNoComponent);
         client = created;
         CheckVirtualChannelResult(client->Connect(tlx::Bstr(kChannelName).Get()));

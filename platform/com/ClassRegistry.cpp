@@ -114,6 +114,8 @@ HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID 
     return factory->CreateInstance(outer, iid, object);
 }
 
+HRESULT OleRun(IUnknown* object) { return object ? S_OK : E_INVALIDARG; }
+
 HRESULT CoRegisterClassObject(REFCLSID clsid, IUnknown* factory, DWORD /*context*/, DWORD /*flags*/, DWORD* cookie) {
     return tlx::RegisterProcessClass(clsid, {}, factory, cookie);
 }

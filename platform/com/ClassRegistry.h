@@ -10,6 +10,9 @@
 
 HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** object);
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* reserved, REFIID iid, void** object);
+// Puts a created object into its running state. Every class here serves from within this process, so an
+// object is running once created: S_OK for any object, E_INVALIDARG for none.
+HRESULT OleRun(IUnknown* object);
 
 // REGCLS_MULTIPLEUSE is the one registration flag honoured: a process class serves every caller.
 inline constexpr DWORD REGCLS_MULTIPLEUSE = 1;
