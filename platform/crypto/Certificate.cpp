@@ -41,11 +41,19 @@ void Certificate::Release() const {
     if (refs_.fetch_sub(1) == 1) delete this;
 }
 
+namespace {
+KeyPtr SharedKey(EVP_PKEY* key) {
+    EVP_PKEY_up_ref(key);
+    return KeyPtr(key);
+}
+}  // namespace
+
 KeyPtr Certificate::ReadKey() const {
+    std::lock_guard lock(keyMutex_);
+    if (keptKey_) return SharedKey(keptKey_.get());
     KeyPtr key;
     if (key_.kind == KeySource::Kind::Loaded && key_.key) {
-        EVP_PKEY_up_ref(key_.key.get());
-        key.reset(key_.key.get());
+        key = SharedKey(key_.key.get());
     } else if (key_.kind == KeySource::Kind::PemFile) {
         if (FILE* file = std::fopen(key_.file.c_str(), "rb")) {
             key.reset(PEM_read_PrivateKey(file, nullptr, nullptr, const_cast<char*>("")));
@@ -53,7 +61,11 @@ KeyPtr Certificate::ReadKey() const {
         }
     }
     if (key && X509_check_private_key(x509_.get(), key.get()) != 1) key.reset();
-    if (!key) SetLastError(NTE_BAD_KEYSET);
+    if (!key) {
+        SetLastError(NTE_BAD_KEYSET);
+        return key;
+    }
+    keptKey_ = SharedKey(key.get());
     return key;
 }
 

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <filesystem>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <vector>
 
@@ -43,7 +44,9 @@ public:
 
     X509* X509Cert() const { return x509_.get(); }
     bool HasKey() const { return key_.kind != KeySource::Kind::None; }
-    // The private key matching the certificate, or null (NTE_BAD_KEYSET left for GetLastError).
+    // The private key matching the certificate, or null (NTE_BAD_KEYSET left for GetLastError). A key
+    // read from its file is kept once it matches, so later signatures with the same certificate do not
+    // decode the file again; a key that could not be read is tried afresh next time.
     KeyPtr ReadKey() const;
     std::string Thumbprint() const;   // SHA-1 of the encoding, upper-case hex
     std::string SubjectName() const;  // the subject's common name
@@ -51,6 +54,8 @@ public:
 private:
     X509Ptr x509_;
     KeySource key_;
+    mutable std::mutex keyMutex_;
+    mutable KeyPtr keptKey_;
     std::vector<BYTE> encoded_;
     CERT_INFO info_{};
     mutable std::atomic<int> refs_{1};
