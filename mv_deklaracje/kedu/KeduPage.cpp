@@ -6,7 +6,6 @@
 
 namespace {
 constexpr int kWholeLine = 0;
-constexpr int kFirstWord = 1;
 }  // namespace
 
 KeduPage::Block::Block(const CBstr& text) : owned_(text), text_(owned_.View()) { FindLines(); }
@@ -34,7 +33,7 @@ std::u16string_view KeduPage::Block::RawLine(int line) const {
 
 CBstr KeduPage::Block::Line(int line) const { return RawLineValue(RawLine(line), kWholeLine); }
 
-CBstr KeduPage::Block::Word(int line) const { return RawLineValue(RawLine(line), kFirstWord); }
+CBstr KeduPage::Block::Word(int line, int word) const { return RawLineValue(RawLine(line), word); }
 
 bool KeduPage::Block::IsEmpty() const { return text_.find_first_not_of(u" \t\r\n") == std::u16string_view::npos; }
 

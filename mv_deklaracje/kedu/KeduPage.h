@@ -20,8 +20,8 @@ public:
         explicit Block(std::u16string_view text);
         // Line k, trimmed, escaped for XML.
         CBstr Line(int line) const;
-        // The first word of line k, escaped for XML.
-        CBstr Word(int line) const;
+        // Word `word` (from 1) of line k, escaped for XML.
+        CBstr Word(int line, int word = 1) const;
         // True when the block holds no value: nothing, or only line breaks and blanks.
         bool IsEmpty() const;
 

@@ -64,6 +64,16 @@ long long LeadingNumber(std::u16string_view text) {
     return negative ? -value : value;
 }
 
+bool IsIsoDate(std::u16string_view text) {
+    constexpr std::u16string_view kPattern = u"DDDD-DD-DD";
+    if (text.size() != kPattern.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool digit = text[i] >= u'0' && text[i] <= u'9';
+        if (kPattern[i] == u'D' ? !digit : text[i] != kPattern[i]) return false;
+    }
+    return true;
+}
+
 std::u16string Widen(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 
 }  // namespace
@@ -153,6 +163,8 @@ CBstr KeduDate(const CBstr& date, long referenceYear, long referenceMonth) {
     constexpr unsigned kYearStart = 4;
     constexpr unsigned kYearMaxLength = 6;
     if (date.Length() < kShortLength) return CBstr(u"null");
+    // A value the report keeps as a calendar date ("YYYY-MM-DD") is a KEDU date already.
+    if (IsIsoDate(date.View())) return date;
     const CBstr day = date.Mid(0, 2);
     const CBstr month = date.Mid(2, 2);
     CBstr year;

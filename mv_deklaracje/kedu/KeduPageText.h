@@ -46,7 +46,7 @@ CBstr PostalCodeOrEmpty(const CBstr& value);
 
 // A date "DDMMYYYY" as "YYYY-MM-DD". A date "DDMM" takes its year from the reference period: the year
 // before it when the month lies after the reference month. An empty or shorter date gives "null". The
-// digits are not checked.
+// digits are not checked. A date already written "YYYY-MM-DD" stays as it is.
 CBstr KeduDate(const CBstr& date, long referenceYear, long referenceMonth);
 
 // The text with zeros put in front of it up to `width` characters.

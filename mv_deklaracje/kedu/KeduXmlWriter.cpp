@@ -6,10 +6,14 @@ void KeduXmlWriter::Root(std::u16string_view name, int documentId) {
     text_ += u"  id_dokumentu=\"" + LongToString(documentId).Str() + u"\">";
 }
 
-void KeduXmlWriter::NumberedBlock(std::u16string_view name, int number) {
+void KeduXmlWriter::NumberedBlock(std::u16string_view name, int number) { Numbered(name, u"id_bloku", number); }
+
+void KeduXmlWriter::Numbered(std::u16string_view name, std::u16string_view attribute, int number) {
     text_ += u"<";
     text_ += name;
-    text_ += u" id_bloku=\"" + LongToString(number).Str() + u"\">";
+    text_ += u" ";
+    text_ += attribute;
+    text_ += u"=\"" + LongToString(number).Str() + u"\">";
 }
 
 void KeduXmlWriter::Open(std::u16string_view name) {

@@ -18,6 +18,8 @@ public:
     void Root(std::u16string_view name, int documentId);
     // "<NAME id_bloku="N">": an occurrence of a repeated block, numbered from 1.
     void NumberedBlock(std::u16string_view name, int number);
+    // "<NAME ATTRIBUTE="N">".
+    void Numbered(std::u16string_view name, std::u16string_view attribute, int number);
     void Open(std::u16string_view name);
     void Close(std::u16string_view name);
 
@@ -29,6 +31,9 @@ public:
     void If(bool condition, std::u16string_view name, const CBstr& value);
     // The date element when the date is not "null".
     void IfDate(std::u16string_view name, const CBstr& date);
+
+    // Text written elsewhere, as it is.
+    void Append(const CBstr& text) { text_ += text.View(); }
 
     CBstr Text() const { return CBstr(text_); }
 
