@@ -53,7 +53,7 @@ struct IKeduDocuments : IUnknown {
     // The header of a KEDU document of several declarations (the 2016 generation), its root left open.
     virtual HRESULT NaglowekXML(BSTR* header) = 0;
     // The declaration's KEDU element without header and root; null for a form without a KEDU writer.
-    // A DRA answers E_NOTIMPL: its set is not written by this object.
+    // A DRA answers its document set: the ZUSDRA and the documents of its RCA, RSA and RZA reports.
     virtual HRESULT ToXML(LONG lDeklID, BSTR* body) = 0;
     // The declaration's whole KEDU document as the file `fileName`, for a remote-desktop operator on his
     // machine.

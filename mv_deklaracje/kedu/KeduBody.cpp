@@ -3,11 +3,14 @@
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/kedu/KeduDeclaration.h"
 #include "mv_deklaracje/kedu/KeduDocuments.h"
+#include "mv_deklaracje/kedu/KeduDraSet.h"
 #include "mv_deklaracje/kedu/KeduHeader.h"
 #include "platform/com/Bstr.h"
 #include "tlb/Enumerations.h"
 
 namespace {
+
+constexpr long kDraVersion2016 = 4;
 
 CBstr DecisionNumber(IDeklaracja2* declaration) {
     tlx::Variant value;
@@ -29,9 +32,9 @@ CBstr WriteKeduBody(ISession* session, long declarationId) {
         case dekZUS_ZZA: return ZZAToXML(page());
         case dekZUS_ZSWA: return ZSWAToXML(page());
         case dekZUS_IWA: return IWAToXML(page(), DecisionNumber(declaration.Declaration()));
-        // The DRA's set with its reports has writers of its own, which are not here yet: an empty body
-        // would be a document without its declaration.
-        case dekZUS_DRA: RaiseHResult(E_NOTIMPL);
+        // The DRA's form version 4 is filed in the 2016 generation, every other one in the 2009 generation.
+        case dekZUS_DRA:
+            return declaration.Wersja() == kDraVersion2016 ? WriteDraSetKedu43(declaration) : WriteDraSetKedu3(declaration);
         default: return CBstr(u"");
     }
 }

@@ -7,7 +7,7 @@
 
 // The body of declaration `declarationId`, looked up through `session`: the element of a registration
 // form or of the IWA; the empty text for a form without a KEDU writer (the ZCZA, the DRA's reports,
-// tax and PFRON declarations). The DRA, whose set is written elsewhere, raises E_NOTIMPL. A declaration
+// tax and PFRON declarations); for a DRA, its set with its reports. A declaration
 // that cannot be had raises the collection's error or E_POINTER.
 CBstr WriteKeduBody(ISession* session, long declarationId);
 

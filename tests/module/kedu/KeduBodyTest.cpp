@@ -61,8 +61,9 @@ TEST_F(KeduBodyTest, TheFormChoosesTheWriter) {
     }
     for (long type : {long(dekZUS_ZCZA), long(dekZUS_RCA), long(dekZUS_RSA), 1L, 300L})
         EXPECT_EQ(WriteKeduBody(session_.Get(), Insert(type)).Str(), u"") << type;
-    // The DRA's set is not written here: never an empty success.
-    EXPECT_EQ(BodyFailure(Insert(dekZUS_DRA, 4)), E_NOTIMPL);
+    // The DRA's set, in the generation of its form version.
+    EXPECT_TRUE(WriteKeduBody(session_.Get(), Insert(dekZUS_DRA, 4)).View().starts_with(u"<ZUSDRA id_dokumentu=\"1\"><I>"));
+    EXPECT_TRUE(WriteKeduBody(session_.Get(), Insert(dekZUS_DRA, 3)).View().starts_with(u"<ZUSDRA><I>"));
 }
 
 TEST_F(KeduBodyTest, BadDeclarationsFail) {

@@ -44,7 +44,8 @@ TEST_F(KeduExportServiceTest, RouteHeaderAndBody) {
     ASSERT_EQ(documents_->ToXML(Insert(dekZUS_ZCZA), none.Out()), S_OK);
     EXPECT_TRUE(none.IsNull());
     Bstr dra;
-    EXPECT_EQ(documents_->ToXML(Insert(dekZUS_DRA, 4), dra.Out()), E_NOTIMPL);
+    ASSERT_EQ(documents_->ToXML(Insert(dekZUS_DRA, 4), dra.Out()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_TRUE(dra.View().starts_with(u"<ZUSDRA id_dokumentu=\"1\"><I>")) << Utf16ToUtf8(dra.View());
     EXPECT_EQ(documents_->ToXML(1, nullptr), E_POINTER);
 }
 
@@ -57,9 +58,10 @@ TEST_F(KeduExportServiceTest, ExportsWriteTheWholeDocumentOrNothing) {
     bytes << in.rdbuf();
     EXPECT_TRUE(bytes.str().starts_with("<?xml version=\"1.0\" encoding=\"UTF-8\"?><KEDU "));
     EXPECT_TRUE(bytes.str().ends_with("</ZUSZWUA></KEDU>\r\n"));
-    // A declaration that is not there, or a DRA, leaves the file as it was.
+    // A declaration that is not there, or a DRA whose form lacks the document's fields, leaves the file as
+    // it was.
     EXPECT_TRUE(FAILED(documents_->ExportToXML(987654, name.Get())));
-    EXPECT_EQ(documents_->ExportToXML(Insert(dekZUS_DRA, 4), name.Get()), E_NOTIMPL);
+    EXPECT_EQ(documents_->ExportToXML(Insert(dekZUS_DRA, 1), name.Get()), static_cast<HRESULT>(0x80020003));
     std::ifstream again(target, std::ios::binary);
     std::stringstream kept;
     kept << again.rdbuf();

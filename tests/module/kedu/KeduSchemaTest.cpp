@@ -111,5 +111,22 @@ TEST_F(KeduSchemaTest, TheSchemasReallyCheck) {
                                                       u"<IV></IV><V><p1>null</p1></V></ZUSZIUA>")).empty());
 }
 
+// The DRA's documents differ between the generations: each set is valid under its own schema only.
+TEST_F(KeduSchemaTest, EachDraSetIsValidUnderItsGeneration) {
+    const CBstr set3(KeduGolden("dra-kedu3.xml"));
+    const CBstr set43(KeduGolden("dra-kedu43.xml"));
+    const std::vector<std::u16string> errors3 = Errors(KeduGeneration::Kedu3, set3);
+    const std::vector<std::u16string> errors43 = Errors(KeduGeneration::Kedu43, set43);
+    EXPECT_TRUE(errors3.empty()) << Utf16ToUtf8(errors3.empty() ? u"" : errors3.front());
+    EXPECT_TRUE(errors43.empty()) << Utf16ToUtf8(errors43.empty() ? u"" : errors43.front());
+    EXPECT_FALSE(Errors(KeduGeneration::Kedu43, set3).empty());
+    EXPECT_FALSE(Errors(KeduGeneration::Kedu3, set43).empty());
+    // An amount without its two decimals, and a person's date that is not a date.
+    std::u16string text = set43.Str();
+    EXPECT_FALSE(Errors(KeduGeneration::Kedu43, CBstr(text.replace(text.find(u"0.00"), 4, u"0.0"))).empty());
+    text = set43.Str();
+    EXPECT_FALSE(Errors(KeduGeneration::Kedu43, CBstr(text.replace(text.find(u"2016-03-01"), 10, u"01032016"))).empty());
+}
+
 }  // namespace
 }  // namespace tlx::test
