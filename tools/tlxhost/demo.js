@@ -168,5 +168,18 @@ krok("Deklaracja ZUS DRA za marzec 2024 z raportami", function () {
         var osob = String(r.Tekst).split("<DDO" + nazwy[r.TypDeklar] + ">").length - 1;
         print("    " + nazwy[r.TypDeklar] + " w wersji " + r.Wersja + ": ubezpieczonych " + osob);
     }
+    // Zestaw KEDU deklaracji z raportami, jaki importuje program płatnika.
+    var dra = Session.CreateObject("TLXDeklaracje.DRA");
+    var nazwa = "ZUSDRA_03-2024.xml";
+    dra.ExportToXML(d.ID, konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/" + nazwa);
+    var tresc = String(dra.ToXML(d.ID));
+    var bloki = [];
+    var dokumenty = ["ZUSRCA", "ZUSRSA", "ZUSRZA"];
+    for (var k = 0; k < dokumenty.length; k++) {
+        var od = tresc.indexOf("<" + dokumenty[k]);
+        var dokument = od < 0 ? "" : tresc.substring(od, tresc.indexOf("</" + dokumenty[k] + ">"));
+        bloki.push(dokumenty[k] + " " + (dokument.split(/<III[ >]/).length - 1));
+    }
+    print("  Plik KEDU " + nazwa + ": bloków osób " + bloki.join(", "));
 });
 print("Koniec demonstracji.");
