@@ -57,8 +57,10 @@ public:
     // form has none. E_POINTER when no definition was loaded.
     CBstr GetEventExpression(std::u16string_view name) const;
 
-    // The form's scripts (see CFormScripts).
+    // The form's scripts (see CFormScripts). While the declaration has no engine, an expression that
+    // would do nothing (CFormDefinition::DoesNothing) answers empty without creating one.
     tlx::Variant EvaluateFormScript(const CBstr& expression, IDispatch* field) {
+        if (shared_ && !scripts_.HasEngine() && shared_->DoesNothing(expression.View())) return tlx::Variant();
         return scripts_.EvaluateFormScript(expression, field);
     }
     tlx::ComPtr<IScriptEngine> GetScriptEngine() const { return scripts_.GetScriptEngine(); }

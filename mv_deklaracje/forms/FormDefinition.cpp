@@ -29,6 +29,7 @@ std::shared_ptr<const CFormDefinition> CFormDefinition::Read(HMODULE resources, 
     definition->ReadParameters(document.Get(), typDeklar, wersja);
     definition->scriptText_ = CFormScripts::AssembleScriptText(document.Get(), definition->resources_);
     definition->ReadFields(document.Get());
+    definition->FindEmptyCalls();
     return definition;
 }
 
@@ -78,6 +79,15 @@ void CFormDefinition::AddField(IXMLDOMNode* element) {
     fieldsByName_[NameKey(field.nazwa.View())] = fields_.size();
     fieldsByNumber_[field.lp] = fields_.size();
     fields_.push_back(std::move(field));
+}
+
+void CFormDefinition::FindEmptyCalls() {
+    std::vector<std::u16string_view> expressions;
+    for (const auto& [name, expression] : events_) expressions.push_back(expression.View());
+    for (const FormField& field : fields_)
+        for (const CBstr* expression : {&field.onUpdate, &field.defaultValue, &field.onGet, &field.onPut})
+            expressions.push_back(expression->View());
+    emptyCalls_ = EmptyScriptCalls(scriptText_.View(), expressions);
 }
 
 CBstr CFormDefinition::EventExpression(std::u16string_view name) const {

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "mv_deklaracje/forms/EmptyScriptCalls.h"
 #include "mv_deklaracje/forms/FormField.h"
 #include "mv_deklaracje/forms/ResourceSnapshot.h"
 
@@ -37,6 +38,8 @@ public:
     CBstr EventExpression(std::u16string_view name) const;
     // The form's scripts joined as the engine receives them (CFormScripts::AssembleScriptText).
     const CBstr& ScriptText() const { return scriptText_; }
+    // `expression` would do nothing if evaluated (EmptyScriptCalls): it needs no script engine.
+    bool DoesNothing(std::u16string_view expression) const { return emptyCalls_.DoesNothing(expression); }
 
     std::size_t FieldCount() const { return fields_.size(); }
     // The field at `index` (< FieldCount()), keeping this definition alive as long as it is held.
@@ -52,6 +55,7 @@ private:
     void ReadParameters(IXMLDOMNode* document, LONG typDeklar, LONG wersja);
     void ReadFields(IXMLDOMNode* document);
     void AddField(IXMLDOMNode* element);
+    void FindEmptyCalls();
 
     ResourceSnapshot resources_;
     CBstr symbol_;
@@ -60,6 +64,7 @@ private:
     LONG dataObowiazywaniaDo_ = 0;
     std::map<std::u16string, CBstr, std::less<>> events_;  // the attributes of "parametry", by exact name
     CBstr scriptText_;
+    EmptyScriptCalls emptyCalls_;
     std::vector<FormField> fields_;
     std::map<LONG, std::size_t> fieldsByNumber_;
     std::map<std::u16string, std::size_t, std::less<>> fieldsByName_;  // names with A-Z lowered

@@ -47,6 +47,8 @@ public:
     // evaluation tries again. A script error is raised unchanged.
     tlx::Variant EvaluateFormScript(const CBstr& expression, IDispatch* field);
 
+    // An engine was created (and is kept by reference).
+    bool HasEngine() const { return static_cast<bool>(engineReference_); }
     // The engine, resolved from the kept reference; null while none is kept (no script ran yet).
     tlx::ComPtr<IScriptEngine> GetScriptEngine() const;
     // Resets the engine's script state (the host decides what survives); nothing without an engine.
