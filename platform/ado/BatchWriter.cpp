@@ -68,7 +68,7 @@ void BatchWriter::CheckUnchanged(const Target& target, const Row& row, const std
     if (names.empty()) names = "1";
     std::string sql = "SELECT " + names + " FROM " + QualifiedTable(target.schema, target.table) + " WHERE " +
                       Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
-    Statement statement(db_.Handle(), sql);
+    Statement statement = db_.Prepare(sql);
     BindValue(statement.Get(), 1, row.Underlying(static_cast<size_t>(target.keyColumn)));
     if (!statement.Step()) FailConflict(target, row, u"was deleted by another user");
     for (size_t i = 0; i < columns.size(); ++i) {
@@ -94,7 +94,7 @@ BatchWriter::Target BatchWriter::FindTarget() const {
         const ColumnInfo& column = rows_.Column(c);
         if (EqualsIgnoringAsciiCase(column.table, target.table) && EqualsIgnoringAsciiCase(column.schema, target.schema)) target.columns.push_back(c);
     }
-    Statement info(db_.Handle(), "PRAGMA " + Quote(target.schema) + ".table_info(" + Quote(target.table) + ")");
+    Statement info = db_.Prepare("PRAGMA " + Quote(target.schema) + ".table_info(" + Quote(target.table) + ")");
     int keys = 0;
     std::string keyName, keyType;
     while (info.Step()) {
@@ -130,7 +130,7 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
         }
         sql += " (" + names + ") VALUES (" + marks + ")";
     }
-    Statement statement(db_.Handle(), sql);
+    Statement statement = db_.Prepare(sql);
     for (size_t i = 0; i < written.size(); ++i) BindValue(statement.Get(), static_cast<int>(i) + 1, values[written[i]]);
     statement.Step();
     const VARIANT& key = values[static_cast<size_t>(target.keyColumn)];
@@ -144,7 +144,7 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
     if (unwritten.empty()) return;
     std::string names;
     for (size_t c : unwritten) names += (names.empty() ? "" : ", ") + Quote(rows_.Column(c).origin);
-    Statement stored(db_.Handle(), "SELECT " + names + " FROM " + QualifiedTable(target.schema, target.table) +
+    Statement stored = db_.Prepare("SELECT " + names + " FROM " + QualifiedTable(target.schema, target.table) +
                                        " WHERE " + Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) +
                                        " = ?");
     if (assignedKey)
@@ -170,7 +170,7 @@ void BatchWriter::UpdateRow(const Target& target, const Row& row) {
     for (size_t c : written) sets += (sets.empty() ? "" : ", ") + Quote(rows_.Column(c).origin) + " = ?";
     std::string sql = "UPDATE " + QualifiedTable(target.schema, target.table) + " SET " + sets + " WHERE " +
                       Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
-    Statement statement(db_.Handle(), sql);
+    Statement statement = db_.Prepare(sql);
     int index = 1;
     for (size_t c : written) BindValue(statement.Get(), index++, row.Value(c));
     BindValue(statement.Get(), index, row.Underlying(static_cast<size_t>(target.keyColumn)));
@@ -181,7 +181,7 @@ void BatchWriter::UpdateRow(const Target& target, const Row& row) {
 void BatchWriter::DeleteRow(const Target& target, const Row& row) {
     std::string sql = "DELETE FROM " + QualifiedTable(target.schema, target.table) + " WHERE " +
                       Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
-    Statement statement(db_.Handle(), sql);
+    Statement statement = db_.Prepare(sql);
     BindValue(statement.Get(), 1, row.Underlying(static_cast<size_t>(target.keyColumn)));
     statement.Step();
     if (sqlite3_changes(db_.Handle()) == 0) FailConflict(target, row, u"was deleted by another user");
@@ -232,7 +232,7 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
     for (size_t c : target.columns) names += (names.empty() ? "" : ", ") + Quote(rows_.Column(c).origin);
     std::string sql = "SELECT " + names + " FROM " + QualifiedTable(target.schema, target.table) + " WHERE " +
                       Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
-    Statement statement(db_.Handle(), sql);
+    Statement statement = db_.Prepare(sql);
     BindValue(statement.Get(), 1, row.Underlying(static_cast<size_t>(target.keyColumn)));
     if (!statement.Step()) {
         row.dbDeleted = true;
