@@ -371,5 +371,25 @@ TEST_F(PayrollGraphTest, APayoutByItsIdentifierAnswersItsOwnElementsAndLinks) {
     TakeErrorDescription();
 }
 
+// A payout read by its identifier opens its card only when its employee is asked for, and then keeps it:
+// the card's code changed in between is what the employee answers, and he is the same object again.
+TEST_F(PayrollGraphTest, APayoutByItsIdentifierOpensItsCardWhenItsEmployeeIsAskedFor) {
+    ComPtr<IWyplata> march = Create(u"TLX.Wyplaty", Variant::FromLong(311)).As<IWyplata>();
+    ASSERT_TRUE(march);
+    ComPtr<ICollection> elements;
+    ASSERT_EQ(march->get_Elementy(elements.Out()), S_OK);
+    LONG count = 0;
+    ASSERT_EQ(elements->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 1);
+    Execute(u"update TLX.PracKod set Pra_Kod = 'P007-B' where Pra_PraID = 7");
+    ComPtr<IPracownik> employee, again;
+    ASSERT_EQ(march->get_Pracownik(employee.Out()), S_OK);
+    Bstr code;
+    ASSERT_EQ(employee->get_Kod(code.Out()), S_OK);
+    EXPECT_EQ(Utf16ToUtf8(code.View()), "P007-B");
+    ASSERT_EQ(march->get_Pracownik(again.Out()), S_OK);
+    EXPECT_EQ(again.Get(), employee.Get());
+}
+
 }  // namespace
 }  // namespace tlx::host::test

@@ -68,7 +68,13 @@ PayrollModel::PayrollModel(ISession* session) : session_(session), inMemory_(tru
     links_.emplace();
 }
 
-ComPtr<IPracownik> PayrollModel::Employee() const {
+ComPtr<IPracownik> PayrollModel::Employee() {
+    if (!employee_ && employeeWhenAsked_) {
+        ComPtr<IPracownik> employee = Card(employeeId_).As<IPracownik>();
+        Require(employee.Get());
+        employeeWhenAsked_ = false;
+        HoldEmployee(std::move(employee));
+    }
     if (!employee_) Fail(E_POINTER, u"Obiekt pracownika został już zwolniony");
     return ComPtr<IPracownik>(employee_);
 }

@@ -40,14 +40,18 @@ public:
 
     ISession* Session() const { return session_.Get(); }
     LONG EmployeeId() const { return employeeId_; }
-    // The employee object, or E_POINTER when it was released.
-    ComPtr<IPracownik> Employee() const;
+    // The employee object, or E_POINTER when it was released. A model that makes its employee when
+    // asked (EmployeeWhenAsked) opens the card now, once, and holds it.
+    ComPtr<IPracownik> Employee();
     void SetEmployee(IPracownik* employee) { employee_ = employee; }
     // An in-memory model holds its employee (the employee does not own it).
     void HoldEmployee(ComPtr<IPracownik> employee) {
         heldEmployee_ = std::move(employee);
         employee_ = heldEmployee_.Get();
     }
+    // A model of one payout read by its identifier: its card is opened only when its employee is asked
+    // for, so that reading the payout with its elements costs no read of the card.
+    void EmployeeWhenAsked() { employeeWhenAsked_ = true; }
     // Drops every row read so far; objects already handed out keep theirs.
     void Reset();
 
@@ -122,6 +126,7 @@ private:
     ComPtr<ISession> session_;
     IPracownik* employee_ = nullptr;  // not held: the employee owns the model
     ComPtr<IPracownik> heldEmployee_;
+    bool employeeWhenAsked_ = false;
     LONG employeeId_ = 0;
     bool inMemory_ = false;
     std::optional<PayrollRows> records_, payouts_, contracts_, absences_, entries_;

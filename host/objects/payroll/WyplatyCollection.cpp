@@ -30,11 +30,11 @@ HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
                                        u"where WPL_WplId = " + Utf8ToUtf16(std::to_string(parsed.identifier)));
         if (rows.empty()) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
         const LONG card = rows.front()->Long(u"WPL_PraId");
-        ComPtr<IPracownik> employee = lookup.Card(card).As<IPracownik>();
-        // A model of the card for this payout alone, holding its employee: it keeps the payout's row and,
-        // when asked, reads that payout's elements and links, not the card's whole history.
-        auto model = std::make_shared<PayrollModel>(session_.Get(), Require(employee.Get()), card);
-        model->HoldEmployee(employee);
+        // A model of the card for this payout alone: it keeps the payout's row and, when asked, reads
+        // that payout's elements and links, not the card's whole history, and opens the card itself
+        // only when the payout's employee is asked for.
+        auto model = std::make_shared<PayrollModel>(session_.Get(), nullptr, card);
+        model->EmployeeWhenAsked();
         model->KeepPayout(rows.front());
         return ComPtr<IDispatch>(model->PayoutById(parsed.identifier));
     });
