@@ -24,6 +24,7 @@
 #include "mv_deklaracje/edeklaracje/CertificateSigning.h"
 #include "mv_deklaracje/edeklaracje/GatewaySettings.h"
 #include "mv_deklaracje/edeklaracje/VirtualChannelSigning.h"
+#include "mv_deklaracje/forms/FormDefinition.h"
 #include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/ado/Ado.h"
@@ -45,7 +46,7 @@ public:
 
     // The definition's parameters read for one build (its "typ", "wersja" and "symbol" texts).
     struct FormParameters {
-        tlx::ComPtr<IXMLDOMDocument2> definition;
+        std::shared_ptr<const CFormDefinition> definition;
         std::u16string typ;
         std::u16string wersja;
         std::u16string symbol;

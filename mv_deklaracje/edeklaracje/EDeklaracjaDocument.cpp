@@ -4,6 +4,7 @@
 
 #include "hostapi/Employees.h"
 #include "hostapi/Errors.h"
+#include "mv_deklaracje/forms/FormDefinitionCache.h"
 #include "mv_deklaracje/forms/FormXml.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/ModuleResources.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr UINT kMsgWrongType = 515;
-constexpr UINT kMsgWrongVersion = 516;
 constexpr std::u16string_view kEmployeeUnreadable = u"<błąd pobrania danych pracownika>";
 constexpr std::u16string_view kNotExported = u"Deklaracja nie została wyeksportowana z powodu błędów.";
 constexpr std::u16string_view kNotExportedAfterName = u": deklaracja nie została wyeksportowana z powodu błędów.";
@@ -67,24 +66,6 @@ std::u16string EmployeeText(IDeklaracja2* declaration) {
     }
 }
 
-// The field elements of the definition in definition order: the blocks' own elements, or the elements
-// of the field set a block names by "src".
-std::vector<tlx::ComPtr<IXMLDOMNode>> FieldElements(IXMLDOMNode* definition, HMODULE resources) {
-    std::vector<tlx::ComPtr<IXMLDOMNode>> fields;
-    for (const tlx::ComPtr<IXMLDOMNode>& block : SelectNodeList(definition, u"/deklaracja/pola")) {
-        auto src = ReadAttribute(block.Get(), u"src");
-        if (!src) {
-            for (auto& element : SelectNodeList(block.Get(), u"*")) fields.push_back(element);
-            continue;
-        }
-        CBstr text = LoadTextResource(tlx::Utf16ToUtf8(src->View()).c_str(), "XML", resources);
-        if (text.IsEmpty()) continue;
-        tlx::ComPtr<IXMLDOMDocument2> set = LoadFormDocument(text, src->View());
-        for (auto& element : SelectNodeList(set.Get(), u"/pola/*")) fields.push_back(element);
-    }
-    return fields;
-}
-
 }  // namespace
 
 bool CEDeklaracja::IsExcludedField(IDeklaracja2* declaration, std::u16string_view fieldName) {
@@ -100,31 +81,24 @@ bool CEDeklaracja::IsExcludedField(IDeklaracja2* declaration, std::u16string_vie
 CEDeklaracja::FormParameters CEDeklaracja::ReadFormParameters(IDeklaracja2* declaration) {
     if (!declaration) RaiseHResult(E_POINTER);
     FormParameters form;
-    LONG type = Read(declaration, &IDeklaracja::get_TypDeklar);
-    LONG version = VersionOf(declaration);
-    std::u16string name = Decimal(type) + u"/" + Decimal(version);
-    CBstr text = LoadTextResource(tlx::Utf16ToUtf8(name).c_str(), "XML", resources_);
-    form.definition = LoadFormDocument(text, name);
-    tlx::ComPtr<IXMLDOMNode> parametry = SelectRequiredNode(form.definition.Get(), u"/deklaracja/parametry");
-    form.typ = NodeText(SelectRequiredNode(parametry.Get(), u"typ").Get()).Str();
-    if (LeadingInteger(form.typ) != type) RaiseResourceError(kMsgWrongType, CLSID_EDeklaracja, ModuleResources());
-    form.wersja = NodeText(SelectRequiredNode(parametry.Get(), u"wersja").Get()).Str();
-    if (LeadingInteger(form.wersja) != version)
-        RaiseResourceError(kMsgWrongVersion, CLSID_EDeklaracja, ModuleResources());
-    if (tlx::ComPtr<IXMLDOMNode> symbol = SelectOptionalNode(parametry.Get(), u"symbol"))
-        form.symbol = NodeText(symbol.Get()).Str();
+    // The process's one reading of the form: its type and version checked, its fields in form order.
+    form.definition = FormDefinitionCache::Get(resources_, Read(declaration, &IDeklaracja::get_TypDeklar),
+                                               VersionOf(declaration));
+    form.typ = form.definition->TypText().Str();
+    form.wersja = form.definition->WersjaText().Str();
+    form.symbol = form.definition->Symbol().Str();
     return form;
 }
 
 void CEDeklaracja::WriteFieldValues(const FormParameters& form, IXMLDOMDocument* document, IXMLDOMNode* schemat,
                                     IDeklaracja2* declaration) {
-    for (const tlx::ComPtr<IXMLDOMNode>& field : FieldElements(form.definition.Get(), resources_)) {
-        std::u16string name = NodeName(field.Get()).Str();
-        if (IsExcludedField(declaration, name)) continue;
+    for (std::size_t i = 0; i < form.definition->FieldCount(); ++i) {
+        const CBstr& name = form.definition->Field(i)->nazwa;
+        if (IsExcludedField(declaration, name.View())) continue;
         tlx::Variant value;
-        CheckHost(declaration->get_Wartosc(tlx::Bstr(name).Get(), value.Out()));
+        CheckHost(declaration->get_Wartosc(tlx::Bstr(name.View()).Get(), value.Out()));
         if (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) continue;
-        AppendCheckedElement(document, schemat, name, VariantToBstr(value).View(), u"");
+        AppendCheckedElement(document, schemat, name.View(), VariantToBstr(value).View(), u"");
     }
 }
 

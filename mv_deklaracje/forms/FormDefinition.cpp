@@ -35,10 +35,11 @@ std::shared_ptr<const CFormDefinition> CFormDefinition::Read(HMODULE resources, 
 
 void CFormDefinition::ReadParameters(IXMLDOMNode* document, LONG typDeklar, LONG wersja) {
     tlx::ComPtr<IXMLDOMNode> parametry = SelectRequiredNode(document, u"/deklaracja/parametry");
-    if (LeadingInteger(NodeText(SelectRequiredNode(parametry.Get(), u"typ").Get()).View()) != typDeklar)
+    typText_ = NodeText(SelectRequiredNode(parametry.Get(), u"typ").Get());
+    if (LeadingInteger(typText_.View()) != typDeklar)
         RaiseResourceError(kMsgWrongFormType, CLSID_Deklaracja, ModuleResources());
-    if (LeadingInteger(NodeText(SelectRequiredNode(parametry.Get(), u"wersja").Get()).View()) !=
-        EffectiveVersion(wersja))
+    wersjaText_ = NodeText(SelectRequiredNode(parametry.Get(), u"wersja").Get());
+    if (LeadingInteger(wersjaText_.View()) != EffectiveVersion(wersja))
         RaiseResourceError(kMsgWrongVersion, CLSID_Deklaracja, ModuleResources());
     if (auto symbol = SelectOptionalNode(parametry.Get(), u"symbol")) symbol_ = NodeText(symbol.Get());
     if (auto od = SelectOptionalNode(parametry.Get(), u"DataObowiazywaniaOd"))

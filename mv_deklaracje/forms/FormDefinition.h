@@ -31,6 +31,9 @@ public:
     bool StillCurrent() const { return resources_.Unchanged(); }
 
     const CBstr& Symbol() const { return symbol_; }
+    // The texts of the form's "typ" and "wersja" as written (their leading numbers are the type and version).
+    const CBstr& TypText() const { return typText_; }
+    const CBstr& WersjaText() const { return wersjaText_; }
     bool Autonumeracja() const { return autonumeracja_; }
     LONG DataObowiazywaniaOd() const { return dataObowiazywaniaOd_; }
     LONG DataObowiazywaniaDo() const { return dataObowiazywaniaDo_; }
@@ -59,6 +62,8 @@ private:
 
     ResourceSnapshot resources_;
     CBstr symbol_;
+    CBstr typText_;
+    CBstr wersjaText_;
     bool autonumeracja_ = false;
     LONG dataObowiazywaniaOd_ = 0;
     LONG dataObowiazywaniaDo_ = 0;

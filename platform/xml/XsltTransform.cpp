@@ -15,6 +15,7 @@
 #include "platform/xml/XmlErrorCollector.h"
 #include "platform/xml/XmlNodeCore.h"
 #include "platform/xml/XmlWriter.h"
+#include "platform/xml/XsltStylesheetCache.h"
 
 namespace tlx {
 
@@ -95,6 +96,23 @@ std::string QuoteLiteral(const std::string& value) {
     return out + "'" + value.substr(start) + "')";
 }
 
+// What tells one stylesheet from another: where it was read from (its relative references resolve
+// there) and its text.
+std::string StylesheetKey(xmlNodePtr stylesheet) {
+    std::unique_ptr<xmlBuffer, BufferDeleter> buffer(xmlBufferCreate());
+    if (!buffer) throw std::bad_alloc();
+    xmlDocPtr doc = stylesheet->type == XML_DOCUMENT_NODE ? reinterpret_cast<xmlDocPtr>(stylesheet) : stylesheet->doc;
+    if (doc && doc->URL) xmlBufferCat(buffer.get(), doc->URL);
+    xmlBufferCCat(buffer.get(), "\n");
+    if (stylesheet->type == XML_DOCUMENT_NODE) {
+        for (xmlNodePtr node = stylesheet->children; node; node = node->next) xmlNodeDump(buffer.get(), doc, node, 0, 0);
+    } else {
+        xmlNodeDump(buffer.get(), doc, stylesheet, 0, 0);
+    }
+    return std::string(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
+                       static_cast<std::size_t>(xmlBufferLength(buffer.get())));
+}
+
 std::u16string Serialise(xmlDocPtr result, xsltStylesheetPtr style) {
     const xmlChar* method = style->method;
     if (method && xmlStrEqual(method, BAD_CAST "text")) {
@@ -141,12 +159,18 @@ HRESULT XsltTransform::Apply(xmlNodePtr source, xmlNodePtr stylesheet, const Par
                              std::u16string& output) {
     RegisterExtensions();
     XmlErrorCollector collector;
-    DocPtr styleDoc = CopyAsDocument(stylesheet);
-    std::unique_ptr<xsltStylesheet, StyleDeleter> style(xsltParseStylesheetDoc(styleDoc.get()));
-    if (style) styleDoc.release();  // the stylesheet owns its document now
-    if (!style || style->errors > 0)
+    bool isStylesheet = true;
+    XsltStylesheetCache::Compiled style = XsltStylesheetCache::Get(StylesheetKey(stylesheet), [&] {
+        DocPtr styleDoc = CopyAsDocument(stylesheet);
+        XsltStylesheetCache::Compiled compiled(xsltParseStylesheetDoc(styleDoc.get()), StyleDeleter());
+        if (compiled) styleDoc.release();  // the stylesheet owns its document now
+        isStylesheet = compiled != nullptr;
+        if (compiled && compiled->errors > 0) compiled.reset();
+        return compiled;
+    });
+    if (!style)
         return SetErrorText(E_FAIL, u"The stylesheet cannot be compiled: " +
-                                        Utf8ToUtf16(collector.Text(style ? "errors" : "not a stylesheet")));
+                                        Utf8ToUtf16(collector.Text(isStylesheet ? "errors" : "not a stylesheet")));
 
     DocPtr input = CopyAsDocument(source);
     std::unique_ptr<xsltTransformContext, TransformContextDeleter> context(

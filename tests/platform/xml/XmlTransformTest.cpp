@@ -1,6 +1,8 @@
 // XSL transformations and XML Schema validation.
 #include "XmlTestSupport.h"
 
+#include <fstream>
+
 #include "platform/com/ErrorInfo.h"
 #include "platform/xml/XsltTransform.h"
 
@@ -164,4 +166,32 @@ TEST(XmlTransform, ADefaultNamespaceRedeclaredInsideTheOutputKeepsItsUnprefixedN
     Bstr xml;
     ASSERT_EQ(source->get_xml(xml.Out()), S_OK);
     EXPECT_EQ(xml.Str().find(u"default:"), std::u16string::npos) << tlx::Utf16ToUtf8(xml.Str());
+}
+
+TEST(XmlTransform, AStylesheetChangedOrIncludingAChangedFileTransformsAsItNowReads) {
+    auto source = Load(u"<a>1</a>");
+    auto style = Stylesheet(u"<xsl:output method=\"text\"/><xsl:template match=\"/\">x<xsl:value-of select=\"a\"/></xsl:template>");
+    EXPECT_EQ(Transform(source.Get(), style.Get()), u"x1");
+    EXPECT_EQ(Transform(source.Get(), style.Get()), u"x1");
+    auto text = Select(style.Get(), u"//*[local-name()='template']/text()");
+    ASSERT_TRUE(text);
+    text->put_text(Bstr(u"y").Get());
+    EXPECT_EQ(Transform(source.Get(), style.Get()), u"y1") << "the changed stylesheet, not the one compiled before";
+
+    TempFolder folder;
+    auto writeIncluded = [&](std::string_view prefix) {
+        std::ofstream(folder.File("included.xsl"))
+            << "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+               "<xsl:template name=\"p\">" << prefix << "</xsl:template></xsl:stylesheet>";
+    };
+    writeIncluded("p");
+    std::ofstream(folder.File("main.xsl"))
+        << "<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\">"
+           "<xsl:include href=\"included.xsl\"/><xsl:output method=\"text\"/>"
+           "<xsl:template match=\"/\"><xsl:call-template name=\"p\"/><xsl:value-of select=\"a\"/></xsl:template>"
+           "</xsl:stylesheet>";
+    auto including = LoadFile(folder.File("main.xsl"));
+    EXPECT_EQ(Transform(source.Get(), including.Get()), u"p1");
+    writeIncluded("q");
+    EXPECT_EQ(Transform(source.Get(), including.Get()), u"q1") << "the included file as it reads now";
 }
