@@ -3,12 +3,8 @@
 // official schema), the form parameters, the checks that guard the build and the attributes.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
-
 #include "DeclarationFixture.h"
-#include "EDeklaracjaSupport.h"
+#include "EDeklaracjaDemoFixture.h"
 #include "host/objects/edeklaracje/EdeklaracjeValidator.h"
 #include "host/objects/edeklaracje/SchemaStore.h"
 #include "host/session/HostEnvironment.h"
@@ -17,18 +13,9 @@
 
 namespace {
 
-using edtest::CRecordingSink;
 using edtest::Events;
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-std::filesystem::path SourceDir() { return std::getenv("TLX_SOURCE_DIR"); }
-std::filesystem::path Golden(const char* name) { return SourceDir() / "tests" / "module" / "edeklaracje" / "golden" / name; }
+using edtest::Golden;
+using edtest::ReadFile;
 
 // Copies the identity of what the stylesheet is given: the module's own document.
 constexpr char16_t kIdentity[] =
@@ -36,21 +23,8 @@ constexpr char16_t kIdentity[] =
     u"<xsl:output method=\"xml\" encoding=\"UTF-8\"/>"
     u"<xsl:template match=\"/\"><xsl:copy-of select=\"*\"/></xsl:template></xsl:stylesheet>";
 
-class EDeklaracjaDocument : public ModuleClassTest {
+class EDeklaracjaDocument : public edtest::DemoFormsTest {
 protected:
-    bool WithDemoCompany() const override { return true; }
-    bool WithHostDemoData() const override { return true; }
-
-    void SetUp() override {
-        ModuleClassTest::SetUp();
-        edeklaracja = CEDeklaracja::Make();
-        LONG state = 0;
-        ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
-        ASSERT_EQ(edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
-        sink = CRecordingSink::Make();
-        ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK);
-    }
-
     // The demo's VAT-7 for March 2024: calculated and saved.
     tlx::ComPtr<IDeklaracja2> SavedVat7(std::initializer_list<std::pair<const char16_t*, tlx::Variant>> more = {}) {
         auto collection = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
@@ -82,33 +56,6 @@ protected:
         EXPECT_EQ(tlx::test::SaveCollection(collection.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
         return vat7;
     }
-
-    tlx::ComPtr<IXMLDOMDocument2> Build(IDeklaracja2* declaration, std::u16string_view transform) {
-        auto form = edeklaracja->ReadFormParameters(declaration);
-        return edeklaracja->BuildDocument(form, declaration, transform);
-    }
-
-    std::string Saved(IXMLDOMDocument2* document) {
-        auto path = folder_ / "zapis.xml";
-        EXPECT_EQ(document->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(path.string()))), S_OK);
-        return ReadFile(path);
-    }
-
-    // The failure a step raised: its HRESULT and description.
-    template <class Step>
-    std::pair<HRESULT, std::u16string> Failure(Step&& step) {
-        try {
-            step();
-        } catch (const ComError& e) {
-            tlx::Bstr text;
-            if (e.Info()) e.Info()->GetDescription(text.Out());
-            return {e.Code(), std::u16string(text.View())};
-        }
-        return {S_OK, u""};
-    }
-
-    tlx::ComPtr<CEDeklaracja> edeklaracja;
-    tlx::ComPtr<CRecordingSink> sink;
 };
 
 TEST_F(EDeklaracjaDocument, TheModuleDocumentHoldsTheFieldsInDefinitionOrder) {
