@@ -397,4 +397,42 @@ TEST_F(PitChildLookup, ALaterPitBrWithoutAFirstFailsTheBuild) {
               "pierwszego załącznika! [-2147125854]");
 }
 
+// A CIT-8's children in the fixed order: the first of each kind whole at its version's place, the
+// later CIT-ST and CIT-BR entries merged into the first (before its total "P_169" for the CIT-ST), the
+// CIT-ST/A among the CIT-ST's own attachments.
+TEST_F(PitChildLookup, ACit8TakesItsChildrenByItsVersionsPlaces) {
+    struct Case {
+        LONG version;
+        const char* attachments;
+    };
+    for (const Case& c : {Case{22, "Zalacznik_CIT-8_O,Zalacznik_CIT-BR:1,Zalacznik_CIT-D:1,Zalacznik_CIT-ST:1,Zalacznik_ORD-ZU"},
+                          Case{23, "Zalacznik_CIT-ST:1,Zalacznik_CIT-8_O,Zalacznik_CIT-BR:1,Zalacznik_CIT-D:1,Zalacznik_ORD-ZU"}}) {
+        auto cit8 = New(dekCIT8, c.version, 2016, 12, c.version);
+        Save();
+        LONG id = IdOf(cit8.Get());
+        for (LONG type : {dekCITBR, dekCITSTA, dekCITST})
+            for (LONG number : {2, 1}) Child(type, number, id, (u"w" + tlx::Utf8ToUtf16(std::to_string(number))).c_str());
+        Child(dekCITD, 1, id, u"d1");
+        Save();
+        sink->events.clear();
+
+        auto document = edeklaracja->BuildDocument(edeklaracja->ReadFormParameters(cit8.Get()), cit8.Get(),
+                                                   u"17/" + tlx::Utf8ToUtf16(std::to_string(c.version)));
+        ASSERT_TRUE(document) << Utf8(edeklaracja->Message());
+        EXPECT_EQ(Children(document.Get(), u"/Deklaracja/Zalaczniki"), c.attachments) << c.version;
+        const std::u16string st = u"/Deklaracja/Zalaczniki/Zalacznik_CIT-ST";
+        EXPECT_EQ(Children(document.Get(), st + u"/PozycjeSzczegolowe"), "P_E=w1,P_E=w2,P_169=0") << c.version;
+        EXPECT_EQ(Children(document.Get(), st + u"/Zalaczniki"), "Zalacznik_CIT-ST_A:1") << c.version;
+        EXPECT_EQ(Children(document.Get(), st + u"/Zalaczniki/Zalacznik_CIT-ST_A/PozycjeSzczegolowe"), "P_B1=w1,P_B1=w2")
+            << c.version;
+        EXPECT_EQ(Children(document.Get(), u"/Deklaracja/Zalaczniki/Zalacznik_CIT-BR/PozycjeSzczegolowe"), "P_D=w1,P_D=w2")
+            << c.version;
+        EXPECT_EQ(Messages(), (std::vector<std::string>{
+                                  "Przygotowanie deklaracji [CIT8]", "Dodanie załącznika [CIT-D] do deklaracji",
+                                  "Dodanie załącznika [CIT-ST] do deklaracji", "Dodanie załącznika [CIT-ST/A] do deklaracji",
+                                  "Dodanie załącznika [CIT-BR] do deklaracji", "Dodanie załącznika [CIT-BR] do deklaracji"}))
+            << c.version;
+    }
+}
+
 }  // namespace
