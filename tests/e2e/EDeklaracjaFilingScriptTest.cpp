@@ -1,6 +1,7 @@
-// The demo company's VAT-7 filed end to end by a host script through tlxhost: sent signed to tlxgate
-// (the local stand-in for the tax office's gateway, over HTTPS with a throw-away PKI), then its official
-// receipt fetched twice, the first time while the service is still processing.
+// The demo company's e-declarations filed end to end by host scripts through tlxhost: sent signed to tlxgate
+// (the local stand-in for the tax office's gateway, over HTTPS with a throw-away PKI), then their official
+// receipts fetched, the first time while the service is still processing: a VAT-7, and a VAT-UE with its
+// attachments.
 #include <cstdlib>
 #include <regex>
 
@@ -42,6 +43,14 @@ protected:
         return std::regex_replace(output, std::regex(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})"), "RRRR-MM-DD GG:MM:SS");
     }
 
+    // The document kept in the exchange folder as filed (the one file there that is not a receipt).
+    std::string Filed() const {
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(folder_ / "wymiana"))
+            if (entry.is_regular_file() && entry.path().filename().string().find(kRefId) == std::string::npos)
+                return Read(entry.path().string());
+        return "";
+    }
+
     TestPki pki;
     std::optional<GateProcess> gate;
 };
@@ -61,6 +70,22 @@ TEST_F(EDeklaracjaFilingScript, TheDemoVat7IsSentAndItsReceiptFetchedOnceTheServ
     }
     EXPECT_EQ(Read(Path("tresc.xml")), filed);
     EXPECT_EQ(receipt, gate->Received(".upo.xml")) << "the receipt is kept as the service issued it";
+}
+
+// A VAT-UE with two VAT-UE/A and one VAT-UE/C: the service receives the attachments' positions as the
+// VAT-UE's groups in their order, and the attachments take the VAT-UE's status and receipt.
+TEST_F(EDeklaracjaFilingScript, TheDemoVatUeIsSentWithItsAttachmentsWhichTakeItsStatusAndReceipt) {
+    ASSERT_EQ(RunScript(Source("scripts/edeklaracja-vatue.js")), 0) << err_ << out_;
+    EXPECT_EQ(Stable(out_), Source("golden/edeklaracja-vatue.out"));
+    const std::string filed = Filed();
+    const auto from = filed.find("<PozycjeSzczegolowe>");
+    ASSERT_NE(from, std::string::npos) << filed;
+    EXPECT_EQ(filed.substr(from, filed.find("</PozycjeSzczegolowe>") - from),
+              "<PozycjeSzczegolowe>"
+              "<Grupa1><P_Da>DE</P_Da><P_Db>123456789</P_Db><P_Dc>15000</P_Dc><P_Dd>1</P_Dd></Grupa1>"
+              "<Grupa1><P_Da>FR</P_Da><P_Db>12345678901</P_Db><P_Dc>2501</P_Dc><P_Dd>2</P_Dd></Grupa1>"
+              "<Grupa1><P_Da>CZ</P_Da><P_Db>12345678</P_Db><P_Dc>300</P_Dc><P_Dd>1</P_Dd></Grupa1>"
+              "<Grupa3><P_Ua>AT</P_Ua><P_Ub>U12345678</P_Ub><P_Uc>7000</P_Uc></Grupa3>");
 }
 
 }  // namespace
