@@ -108,3 +108,63 @@ function DeformatNIP(v)
         return v;
     return String(v).split('-').join('');
 }
+
+// Droga pliku KEDU deklaracji: 0 przez komponent KEDU hosta (ZCZA, DRA do wersji 2), 1 przez dokument XML
+// KEDU modułu.
+var expKEDU = 0;
+
+function UslugaDRA()
+{
+    return dokument.Session.CreateObject('TLXDeklaracje.DRA');
+}
+
+// Tekst dokumentu KEDU deklaracji `d` i teksty jej deklaracji podrzędnych, w głąb.
+function TekstZPodrzednymi(d, tekst)
+{
+    var wynik = tekst != null ? String(tekst) : '';
+    for (var e = new Enumerator(d.Deklaracje); !e.atEnd(); e.moveNext()) {
+        var p = e.item();
+        wynik += TekstZPodrzednymi(p, p.Tekst);
+    }
+    return wynik;
+}
+
+// Tekst dokumentu tej deklaracji z zapisanymi deklaracjami podrzędnymi, odczytanymi w nowej sesji (raporty
+// zapisane przez usługę DRA nie należą do kolekcji podrzędnych obiektu formularza).
+function TekstDoPliku()
+{
+    var zapisana = dokument.Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje',
+                                                                     String(dokument.ID));
+    var tekst = dekZus != null ? dekZus.ToString() : dokument.Tekst;
+    return TekstZPodrzednymi(zapisana, tekst);
+}
+
+// Zapisuje deklarację w pliku `sName` tą drogą, którą wskazuje dla niej usługa DRA.
+function SaveTo(sName)
+{
+    var usluga = UslugaDRA();
+    if (Number(usluga.FormatEksportu(dokument.ID)) == expKEDU) {
+        var kedu = new ActiveXObject('TlxKedu.KEDU');
+        kedu.Save(String(sName), TekstDoPliku(), Number(dokument.TypDeklar), Number(dokument.Wersja));
+    } else {
+        usluga.ExportToXML(dokument.ID, String(sName));
+    }
+}
+
+// Przekazuje plik KEDU deklaracji na komputer użytkownika pod nazwą `sName`.
+function SendToNet(sName)
+{
+    var usluga = UslugaDRA();
+    if (Number(usluga.FormatEksportu(dokument.ID)) != expKEDU) {
+        usluga.ExportToXMLCIV(dokument.ID, String(sName), '');
+        return;
+    }
+    // Plik komponentu KEDU hosta idzie kanałem przekazywania plików.
+    var kedu = new ActiveXObject('TlxKedu.KEDU');
+    var przekaz = new ActiveXObject('TLX.RemoteFileTransfer');
+    przekaz.Reset('');
+    przekaz.SetFileName(String(sName));
+    przekaz.SetKind('file');
+    przekaz.SetContent(kedu.BeginText(2) + TekstDoPliku() + kedu.EndText());
+    przekaz.Transfer();
+}
