@@ -36,6 +36,13 @@ protected:
         text << in.rdbuf();
         return text.str();
     }
+    // A file of tests/e2e (a script, a golden output) in the checkout.
+    static std::string Source(const std::string& name) {
+        const char* root = std::getenv("TLX_SOURCE_DIR");
+        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/" + name);
+        EXPECT_FALSE(bytes.empty()) << name;
+        return bytes;
+    }
     // Runs tlxhost with `arguments`; its output lands in out_ and err_, its exit status is the answer.
     int Run(const std::string& arguments) {
         std::string command = "TLX_REGISTRY='" + Path("hkcr.reg") + "' '" + TLX_HOST_PROGRAM + "' " + arguments +

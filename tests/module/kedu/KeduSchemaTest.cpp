@@ -4,7 +4,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -13,30 +12,18 @@
 #include "mv_deklaracje/kedu/KeduDocuments.h"
 #include "mv_deklaracje/kedu/KeduHeader.h"
 #include "platform/text/CodePage.h"
-#include "platform/xml/XmlTextValidation.h"
 #include "tests/support/CompanyDatabase.h"
+#include "tests/support/KeduSchemaFolder.h"
 
 namespace tlx::test {
 namespace {
-
-namespace fs = std::filesystem;
 
 // The project's schemas in a folder of their own, beside a link to the generation-5 schemas they import.
 class KeduSchemaTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const fs::path official(TLX_KEDU5_DIR);
-        if (!fs::exists(official / "kedu_5_7.xsd"))
+        if (!schemas_.Available())
             GTEST_SKIP() << "the official KEDU 5 schemas are not beside the checkout (TLX_REFS_DIR)";
-        folder_ = fs::temp_directory_path() / ("tlx-kedu-schema-" + std::to_string(std::random_device()()));
-        fs::create_directories(folder_);
-        for (const char* name : {"kedu_3.xsd", "kedu_4_3.xsd", "kedu_dokumenty.xsd"})
-            fs::copy_file(SourceDir() / "tests/module/kedu/schema" / name, folder_ / name);
-        fs::create_directory_symlink(official, folder_ / "kedu_5");
-    }
-    void TearDown() override {
-        std::error_code ignored;
-        if (!folder_.empty()) fs::remove_all(folder_, ignored);
     }
 
     // The errors of the document of `body` under the root of `generation`; none when it is valid.
@@ -44,14 +31,7 @@ protected:
         const std::u16string document =
             KeduHeaderText(generation, CBstr(u"Velmora ERP Mirvak"), CBstr(u""), CDate(1, 20, 2025)).Str() +
             body.Str() + u"</KEDU>";
-        std::vector<std::u16string> errors;
-        const auto lookup = [&](const std::string& ns) -> std::optional<std::string> {
-            if (ns == "http://www.zus.pl/2016/KEDU_4_3") return (folder_ / "kedu_4_3.xsd").string();
-            if (ns == "http://www.zus.pl/2009/KEDU_3") return (folder_ / "kedu_3.xsd").string();
-            return std::nullopt;
-        };
-        EXPECT_EQ(schemas_.ValidateText(document, lookup, errors) == E_FAIL, false);
-        return errors;
+        return schemas_.Errors(document);
     }
     void ExpectValid(const CBstr& body) {
         for (KeduGeneration generation : {KeduGeneration::Kedu3, KeduGeneration::Kedu43}) {
@@ -61,8 +41,7 @@ protected:
         }
     }
 
-    fs::path folder_;
-    XmlSchemaSet schemas_;
+    KeduSchemaFolder schemas_{SourceDir(), TLX_KEDU5_DIR};
 };
 
 TEST_F(KeduSchemaTest, EveryDocumentsSkeletonIsValid) {
