@@ -22,12 +22,13 @@ bool NeedsEscaping(char16_t c) {
 
 }  // namespace
 
-CBstr EscapeXmlText(const CBstr& text, bool /*variant*/) {
-    const std::u16string_view in = text.View();
-    // Most values need nothing: they are answered as they are, without a copy.
-    if (!text.IsNull() && std::none_of(in.begin(), in.end(), NeedsEscaping)) return text;
-    std::u16string out;
-    out.reserve(in.size());
+bool NeedsXmlEscaping(std::u16string_view text) { return std::any_of(text.begin(), text.end(), NeedsEscaping); }
+
+void AppendEscapedXml(std::u16string& out, std::u16string_view in) {
+    if (!NeedsXmlEscaping(in)) {
+        out += in;
+        return;
+    }
     for (std::size_t i = 0; i < in.size(); ++i) {
         const char16_t c = in[i];
         switch (c) {
@@ -52,6 +53,15 @@ CBstr EscapeXmlText(const CBstr& text, bool /*variant*/) {
         if (IsLowSurrogate(c) || IsForbiddenInXml(c)) continue;
         out += c;
     }
+}
+
+CBstr EscapeXmlText(const CBstr& text, bool /*variant*/) {
+    const std::u16string_view in = text.View();
+    // Most values need nothing: they are answered as they are, without a copy.
+    if (!text.IsNull() && !NeedsXmlEscaping(in)) return text;
+    std::u16string out;
+    out.reserve(in.size());
+    AppendEscapedXml(out, in);
     return CBstr(out);
 }
 

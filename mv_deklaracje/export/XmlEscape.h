@@ -2,6 +2,9 @@
 // text safe as element content or as a double-quoted attribute value.
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "mv_deklaracje/core/Bstr.h"
 
 // The text with `&`, `<`, `>` and `"` written as entity references, tab, line feed and carriage return
@@ -11,6 +14,10 @@
 // UTF-8, so letters of any alphabet need no treatment. `variant` is the form the KEDU writers ask for;
 // both forms give the same text.
 CBstr EscapeXmlText(const CBstr& text, bool variant = false);
+// The same escaped text appended to `out`.
+void AppendEscapedXml(std::u16string& out, std::u16string_view text);
+// True when the escaper would write the text otherwise than as it is.
+bool NeedsXmlEscaping(std::u16string_view text);
 
 // Appends `tail` to `text`.
 void AppendString(CBstr& text, const CBstr& tail);

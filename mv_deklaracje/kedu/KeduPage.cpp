@@ -31,6 +31,8 @@ std::u16string_view KeduPage::Block::RawLine(int line) const {
     return start <= end ? text_.substr(start, end - start + 1) : std::u16string_view{};
 }
 
+std::u16string_view KeduPage::Block::TrimmedLine(int line) const { return TrimLineView(RawLine(line)); }
+
 CBstr KeduPage::Block::Line(int line) const { return RawLineValue(RawLine(line), kWholeLine); }
 
 CBstr KeduPage::Block::Word(int line, int word) const { return RawLineValue(RawLine(line), word); }

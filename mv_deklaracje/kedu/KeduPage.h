@@ -20,6 +20,8 @@ public:
         explicit Block(std::u16string_view text);
         // Line k, trimmed, escaped for XML.
         CBstr Line(int line) const;
+        // Line k, trimmed, as it stands in the text (not escaped).
+        std::u16string_view TrimmedLine(int line) const;
         // Word `word` (from 1) of line k, escaped for XML.
         CBstr Word(int line, int word = 1) const;
         // True when the block holds no value: nothing, or only line breaks and blanks.
@@ -47,6 +49,8 @@ public:
     CBstr Date(const CBstr& value) const;
 
     const std::u16string& Text() const { return text_; }
+    long Year() const { return year_; }
+    long Month() const { return month_; }
 
 private:
     std::u16string text_;

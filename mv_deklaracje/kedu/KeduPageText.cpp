@@ -106,13 +106,15 @@ CBstr RawLineValue(std::u16string_view rawLine, int word) {
     return EscapeXmlText(CBstr(Word(rawLine, word)), true);
 }
 
-CBstr TrimLine(std::u16string_view text) {
+std::u16string_view TrimLineView(std::u16string_view text) {
     while (!text.empty() && (text.front() == u'\n' || text.front() == u' ' || text.front() == u'\r')) {
         text.remove_prefix(1);
     }
     while (!text.empty() && (text.back() == u'\r' || text.back() == u' ')) text.remove_suffix(1);
-    return CBstr(text);
+    return text;
 }
+
+CBstr TrimLine(std::u16string_view text) { return CBstr(TrimLineView(text)); }
 
 CBstr TrueIfEqual(const CBstr& value, std::u16string_view expected) {
     return CBstr(value.View() == expected ? u"true" : u"");
@@ -158,22 +160,37 @@ CBstr PostalCodeOrEmpty(const CBstr& value) {
     return CBstr(u"");
 }
 
-CBstr KeduDate(const CBstr& date, long referenceYear, long referenceMonth) {
+void AppendKeduDate(std::u16string& out, std::u16string_view date, long referenceYear, long referenceMonth) {
     constexpr unsigned kShortLength = 4;
     constexpr unsigned kYearStart = 4;
     constexpr unsigned kYearMaxLength = 6;
-    if (date.Length() < kShortLength) return CBstr(u"null");
-    // A value the report keeps as a calendar date ("YYYY-MM-DD") is a KEDU date already.
-    if (IsIsoDate(date.View())) return date;
-    const CBstr day = date.Mid(0, 2);
-    const CBstr month = date.Mid(2, 2);
-    CBstr year;
-    if (date.Length() == kShortLength) {
-        year = LongToString(LeadingNumber(month.View()) > referenceMonth ? referenceYear - 1 : referenceYear);
-    } else {
-        year = date.Mid(kYearStart, kYearMaxLength);
+    if (date.size() < kShortLength) {
+        out += u"null";
+        return;
     }
-    return CBstr(year.Str() + u"-" + month.Str() + u"-" + day.Str());
+    // A value the report keeps as a calendar date ("YYYY-MM-DD") is a KEDU date already.
+    if (IsIsoDate(date)) {
+        out += date;
+        return;
+    }
+    const std::u16string_view day = date.substr(0, 2);
+    const std::u16string_view month = date.substr(2, 2);
+    if (date.size() == kShortLength) {
+        out += LongToString(LeadingNumber(month) > referenceMonth ? referenceYear - 1 : referenceYear).View();
+    } else {
+        out += date.substr(kYearStart, kYearMaxLength);
+    }
+    out += u'-';
+    out += month;
+    out += u'-';
+    out += day;
+}
+
+CBstr KeduDate(const CBstr& date, long referenceYear, long referenceMonth) {
+    if (IsIsoDate(date.View())) return date;
+    std::u16string text;
+    AppendKeduDate(text, date.View(), referenceYear, referenceMonth);
+    return CBstr(text);
 }
 
 CBstr PadLeftZeros(const CBstr& text, unsigned width) {

@@ -5,6 +5,7 @@
 // function keeps state between calls.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "mv_deklaracje/core/Bstr.h"
@@ -25,6 +26,7 @@ CBstr RawLineValue(std::u16string_view rawLine, int word);
 
 // The text without leading LF, blank and CR and without trailing CR and blank (tabs stay).
 CBstr TrimLine(std::u16string_view text);
+std::u16string_view TrimLineView(std::u16string_view text);
 
 // "true" when the value equals the expected text exactly (case-sensitive), else the empty text.
 CBstr TrueIfEqual(const CBstr& value, std::u16string_view expected);
@@ -48,6 +50,8 @@ CBstr PostalCodeOrEmpty(const CBstr& value);
 // before it when the month lies after the reference month. An empty or shorter date gives "null". The
 // digits are not checked. A date already written "YYYY-MM-DD" stays as it is.
 CBstr KeduDate(const CBstr& date, long referenceYear, long referenceMonth);
+// The same date appended to `out`.
+void AppendKeduDate(std::u16string& out, std::u16string_view date, long referenceYear, long referenceMonth);
 
 // The text with zeros put in front of it up to `width` characters.
 CBstr PadLeftZeros(const CBstr& text, unsigned width);

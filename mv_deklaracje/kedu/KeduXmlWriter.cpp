@@ -1,5 +1,8 @@
 #include "mv_deklaracje/kedu/KeduXmlWriter.h"
 
+#include "mv_deklaracje/export/XmlEscape.h"
+#include "mv_deklaracje/kedu/KeduPageText.h"
+
 void KeduXmlWriter::Root(std::u16string_view name, int documentId) {
     text_ += u"<";
     text_ += name;
@@ -31,6 +34,20 @@ void KeduXmlWriter::Close(std::u16string_view name) {
 void KeduXmlWriter::Always(std::u16string_view name, const CBstr& value) {
     Open(name);
     text_ += value.View();
+    Close(name);
+}
+
+void KeduXmlWriter::AlwaysText(std::u16string_view name, std::u16string_view text) {
+    Open(name);
+    AppendEscapedXml(text_, text);
+    Close(name);
+}
+
+void KeduXmlWriter::AlwaysDate(std::u16string_view name, std::u16string_view date, long year, long month) {
+    // A date is read from its escaped text, as every other value of a page.
+    if (NeedsXmlEscaping(date)) return Always(name, KeduDate(EscapeXmlText(CBstr(date), true), year, month));
+    Open(name);
+    AppendKeduDate(text_, date, year, month);
     Close(name);
 }
 

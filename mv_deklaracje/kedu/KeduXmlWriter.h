@@ -25,6 +25,10 @@ public:
 
     // The element with its value, also an empty one.
     void Always(std::u16string_view name, const CBstr& value);
+    // The element with a text value, escaped for XML as it is written.
+    void AlwaysText(std::u16string_view name, std::u16string_view text);
+    // The element with a page text's date as a KEDU date (see KeduDate), "null" without one.
+    void AlwaysDate(std::u16string_view name, std::u16string_view date, long year, long month);
     // The element when its value is not empty.
     void IfSet(std::u16string_view name, const CBstr& value);
     // The element when `condition` holds.

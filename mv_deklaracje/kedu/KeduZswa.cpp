@@ -56,11 +56,11 @@ void WritePeriods(KeduXmlWriter& xml, const KeduPage& page, const KeduPage::Bloc
         if (period > 0 && workCode.IsEmpty()) break;
         const PeriodElements& names = kPeriodElements[period];
         xml.Always(names.code, workCode);
-        xml.Always(names.from, page.Date(entry.Line(line + 1)));
-        xml.Always(names.to, page.Date(entry.Line(line + 2)));
+        xml.AlwaysDate(names.from, entry.TrimmedLine(line + 1), page.Year(), page.Month());
+        xml.AlwaysDate(names.to, entry.TrimmedLine(line + 2), page.Year(), page.Month());
         xml.Open(names.fraction);
-        xml.Always(u"p1", entry.Line(line + 3));
-        xml.Always(u"p2", entry.Line(line + 4));
+        xml.AlwaysText(u"p1", entry.TrimmedLine(line + 3));
+        xml.AlwaysText(u"p2", entry.TrimmedLine(line + 4));
         xml.Close(names.fraction);
     }
     xml.Close(u"B");
