@@ -397,4 +397,20 @@ INSERT INTO ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Sprzedaz, KPR_Towary, KPR_R
 INSERT INTO DeklZaklady (DkZ_NazwaPelna, DkZ_NazwaSkrocona, DkZ_NIP, DkZ_Miasto, DkZ_KodP) VALUES
     ('Przykładowa Spółka z o.o. - zakład główny', 'Zakład główny', '5260250274', 'Warszawa', '00-001');
 
+-- The VAT-ZD notice of March 2024, final and locked, that the month's VAT-7 declares (poz. 68): two items
+-- of one invoice and due date, one of the same invoice with another due date, and a negative one (a debt
+-- paid after all) that the notice's attachment leaves out.
+INSERT INTO DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_Numer, DkN_RokMiesiac, DkN_Zablokowana, DkN_Finalna, DkN_Opis) VALUES
+    (403, 1, 1, 202403, 1, 1, 'VAT-ZD za 03/2024');
+INSERT INTO VATZD (VaZ_DkNId, VaZ_KntNazwa1, VaZ_KntNipE, VaZ_Dokument, VaZ_DataWys, VaZ_Termin, VaZ_Netto,
+                   VaZ_KorektaNetto, VaZ_KorektaVAT) VALUES
+    ((SELECT DkN_DkNID FROM DeklNag WHERE DkN_TypDeklar = 403 AND DkN_RokMiesiac = 202403), 'Hurtownia Beta Sp. z o.o.',
+     '526-025-02-74', 'FV/118/2023', '2023-09-12 00:00:00', '2023-10-12 00:00:00', 4000, 1500, 345),
+    ((SELECT DkN_DkNID FROM DeklNag WHERE DkN_TypDeklar = 403 AND DkN_RokMiesiac = 202403), 'Hurtownia Beta Sp. z o.o.',
+     '526-025-02-74', 'FV/118/2023', '2023-09-12 00:00:00', '2023-10-12 00:00:00', 4000, 500.50, 115.12),
+    ((SELECT DkN_DkNID FROM DeklNag WHERE DkN_TypDeklar = 403 AND DkN_RokMiesiac = 202403), 'Hurtownia Beta Sp. z o.o.',
+     '526-025-02-74', 'FV/118/2023', '2023-09-12 00:00:00', '2023-11-12 00:00:00', 2000, 2000, 460),
+    ((SELECT DkN_DkNID FROM DeklNag WHERE DkN_TypDeklar = 403 AND DkN_RokMiesiac = 202403), 'Stalex S.A.',
+     '774-000-14-54', 'FV/131/2023', '2023-09-25 00:00:00', '2023-10-25 00:00:00', 800, -800, -184);
+
 COMMIT;

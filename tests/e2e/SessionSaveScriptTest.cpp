@@ -84,14 +84,14 @@ TEST_F(SessionSaveScript, AVat7LifeCycleLeavesNoRowOfADeletedDeclaration) {
               0)
         << err_;
     EXPECT_EQ(out_,
-              "na początku: DeklNag=0 DeklElem=0 DeklStr=0 DeklWydr=0 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=0, "
+              "na początku: DeklNag=1 DeklElem=0 DeklStr=0 DeklWydr=0 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=4, "
               "osierocone 0\n"
               "utworzona 1 VAT-7 za 03/2024\n"
-              "po utworzeniu: DeklNag=1 DeklElem=74 DeklStr=1 DeklWydr=69 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=0, "
+              "po utworzeniu: DeklNag=2 DeklElem=74 DeklStr=1 DeklWydr=69 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=4, "
               "osierocone 0\n"
               "zmieniona 2000 460 460 uwagi\n"
               "klon 2 2000 VAT-7 za 03/2024\n"
-              "po klonowaniu: DeklNag=2 DeklElem=148 DeklStr=1 DeklWydr=138 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=0, "
+              "po klonowaniu: DeklNag=3 DeklElem=148 DeklStr=1 DeklWydr=138 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=4, "
               "osierocone 0\n"
               "po usunięciu: DeklNag=0 DeklElem=0 DeklStr=0 DeklWydr=0 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=0, "
               "osierocone 0\n"

@@ -100,6 +100,8 @@ TEST_F(EDeklaracjaDocument, TheOfficialVat7IsTheGoldenFileAndValidAgainstTheOffi
 // The month's locked VAT-ZD notice goes into the VAT-7 that says so: its rows and totals, valid against
 // the official schema; the notice's totals are summed over the items the attachment writes.
 TEST_F(EDeklaracjaDocument, AVat7WithItsVatZdNoticeIsValidAgainstTheOfficialSchema) {
+    Execute(u"delete from TLX.VATZD");
+    Execute(u"delete from TLX.DeklNag where DkN_TypDeklar = 403");
     auto notices = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
     tlx::ComPtr<IDispatch> item;
     ASSERT_EQ(notices->AddNew(tlx::Variant::Missing(), item.Out()), S_OK) << tlx::Utf16ToUtf8(LastError());
@@ -138,6 +140,28 @@ TEST_F(EDeklaracjaDocument, AVat7WithItsVatZdNoticeIsValidAgainstTheOfficialSche
           "<P_BD1>FV/2</P_BD1>", "<P_10>1000</P_10><P_11>230</P_11></PozycjeSzczegolowe></Wniosek_VAT-ZD>"})
         EXPECT_NE(official.find(expected), std::string::npos) << expected << "\n" << official;
     EXPECT_EQ(official.find("FV/3"), std::string::npos);
+    std::u16string errors;
+    ASSERT_EQ(tlx::host::CEdeklaracjeValidator::ValidateText(tlx::host::SchemaStore::Installed(),
+                                                             tlx::Utf8ToUtf16(official), errors), S_OK);
+    EXPECT_EQ(errors, u"");
+}
+
+// The demo company's notice of March 2024: the two items of one invoice and due date make one row, the
+// item due a month later a second, the negative item none; the totals agree with the rows.
+TEST_F(EDeklaracjaDocument, TheDemoVat7CarriesTheDemosVatZdNotice) {
+    auto vat7 = SavedVat7({{u"P_68", tlx::Variant::FromLong(1)}, {u"P_69", tlx::Variant::FromLong(1)}});
+    auto document = Build(vat7.Get(), u"1/17");
+    ASSERT_TRUE(document) << tlx::Utf16ToUtf8(edeklaracja->Message());
+    std::string official = Saved(document.Get());
+    const auto from = official.find("<Wniosek_VAT-ZD");
+    ASSERT_NE(from, std::string::npos) << official;
+    const auto rows = official.find("<P_B ", from);
+    EXPECT_EQ(official.substr(rows, official.find("</Wniosek_VAT-ZD>") - rows),
+              "<P_B typ=\"G\"><P_BB>Hurtownia Beta Sp. z o.o.</P_BB><P_BC>5260250274</P_BC><P_BD1>FV/118/2023</P_BD1>"
+              "<P_BD2>2023-09-12</P_BD2><P_BE>2023-10-12</P_BE><P_BF>2000.5</P_BF><P_BG>460.12</P_BG></P_B>"
+              "<P_B typ=\"G\"><P_BB>Hurtownia Beta Sp. z o.o.</P_BB><P_BC>5260250274</P_BC><P_BD1>FV/118/2023</P_BD1>"
+              "<P_BD2>2023-09-12</P_BD2><P_BE>2023-11-12</P_BE><P_BF>2000</P_BF><P_BG>460</P_BG></P_B>"
+              "<P_10>4001</P_10><P_11>920</P_11></PozycjeSzczegolowe>");
     std::u16string errors;
     ASSERT_EQ(tlx::host::CEdeklaracjeValidator::ValidateText(tlx::host::SchemaStore::Installed(),
                                                              tlx::Utf8ToUtf16(official), errors), S_OK);

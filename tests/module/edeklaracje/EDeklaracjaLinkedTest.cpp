@@ -165,6 +165,9 @@ protected:
 
     void SetUp() override {
         WithGate<ModuleClassTest>::SetUp();
+        // Each case makes the month's notice it needs: the demo company's own goes.
+        Execute(u"delete from TLX.VATZD");
+        Execute(u"delete from TLX.DeklNag where DkN_TypDeklar = 403");
         edeklaracja = CEDeklaracja::Make();
         LONG state = 0;
         ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
