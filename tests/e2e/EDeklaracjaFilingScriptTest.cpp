@@ -1,7 +1,7 @@
 // The demo company's e-declarations filed end to end by host scripts through tlxhost: sent signed to tlxgate
 // (the local stand-in for the tax office's gateway, over HTTPS with a throw-away PKI), then their official
-// receipts fetched, the first time while the service is still processing: a VAT-7, and a VAT-UE with its
-// attachments.
+// receipts fetched, the first time while the service is still processing: a VAT-7, the VAT-7 with the
+// month's VAT-ZD notice, and a VAT-UE with its attachments.
 #include <cstdlib>
 #include <regex>
 
@@ -86,6 +86,22 @@ TEST_F(EDeklaracjaFilingScript, TheDemoVatUeIsSentWithItsAttachmentsWhichTakeIts
               "<Grupa1><P_Da>FR</P_Da><P_Db>12345678901</P_Db><P_Dc>2501</P_Dc><P_Dd>2</P_Dd></Grupa1>"
               "<Grupa1><P_Da>CZ</P_Da><P_Db>12345678</P_Db><P_Dc>300</P_Dc><P_Dd>1</P_Dd></Grupa1>"
               "<Grupa3><P_Ua>AT</P_Ua><P_Ub>U12345678</P_Ub><P_Uc>7000</P_Uc></Grupa3>");
+}
+
+// The demo VAT-7 declaring the demo's VAT-ZD notice: the service receives the notice's rows and totals
+// in the VAT-7's attachment part, and the notice takes the VAT-7's status and receipt.
+TEST_F(EDeklaracjaFilingScript, TheDemoVat7IsSentWithTheDemosVatZdNoticeWhichTakesItsStatusAndReceipt) {
+    ASSERT_EQ(RunScript(Source("scripts/edeklaracja-vat7-vatzd.js")), 0) << err_ << out_;
+    EXPECT_EQ(Stable(out_), Source("golden/edeklaracja-vat7-vatzd.out"));
+    const std::string filed = Filed();
+    const auto from = filed.find("<P_B ");
+    ASSERT_NE(from, std::string::npos) << filed;
+    EXPECT_EQ(filed.substr(from, filed.find("</PozycjeSzczegolowe></Wniosek_VAT-ZD>") - from),
+              "<P_B typ=\"G\"><P_BB>Hurtownia Beta Sp. z o.o.</P_BB><P_BC>5260250274</P_BC><P_BD1>FV/118/2023</P_BD1>"
+              "<P_BD2>2023-09-12</P_BD2><P_BE>2023-10-12</P_BE><P_BF>2000.5</P_BF><P_BG>460.12</P_BG></P_B>"
+              "<P_B typ=\"G\"><P_BB>Hurtownia Beta Sp. z o.o.</P_BB><P_BC>5260250274</P_BC><P_BD1>FV/118/2023</P_BD1>"
+              "<P_BD2>2023-09-12</P_BD2><P_BE>2023-11-12</P_BE><P_BF>2000</P_BF><P_BG>460</P_BG></P_B>"
+              "<P_10>4001</P_10><P_11>920</P_11>");
 }
 
 }  // namespace
