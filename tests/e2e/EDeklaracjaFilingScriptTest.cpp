@@ -1,7 +1,7 @@
 // The demo company's e-declarations filed end to end by host scripts through tlxhost: sent signed to tlxgate
 // (the local stand-in for the tax office's gateway, over HTTPS with a throw-away PKI), then their official
 // receipts fetched, the first time while the service is still processing: a VAT-7, the VAT-7 with the
-// month's VAT-ZD notice, and a VAT-UE with its attachments.
+// month's VAT-ZD notice, a VAT-UE with its attachments and a quarterly VAT-27.
 #include <cstdlib>
 #include <regex>
 
@@ -102,6 +102,25 @@ TEST_F(EDeklaracjaFilingScript, TheDemoVat7IsSentWithTheDemosVatZdNoticeWhichTak
               "<P_B typ=\"G\"><P_BB>Hurtownia Beta Sp. z o.o.</P_BB><P_BC>5260250274</P_BC><P_BD1>FV/118/2023</P_BD1>"
               "<P_BD2>2023-09-12</P_BD2><P_BE>2023-11-12</P_BE><P_BF>2000</P_BF><P_BG>460</P_BG></P_B>"
               "<P_10>4001</P_10><P_11>920</P_11>");
+}
+
+// A quarterly VAT-27 with rows in both lists: the service receives the quarterly form with the goods
+// rows before their total and the service row before its own.
+TEST_F(EDeklaracjaFilingScript, TheDemoQuarterlyVat27IsSentWithItsRowsAsGroups) {
+    ASSERT_EQ(RunScript(Source("scripts/edeklaracja-vat27.js")), 0) << err_ << out_;
+    EXPECT_EQ(Stable(out_), Source("golden/edeklaracja-vat27.out"));
+    const std::string filed = Filed();
+    EXPECT_NE(filed.find("<Deklaracja xmlns=\"http://crd.gov.pl/wzor/2015/09/04/2566/\""), std::string::npos) << filed;
+    EXPECT_NE(filed.find("<Rok>2024</Rok><Kwartal>1</Kwartal>"), std::string::npos) << filed;
+    const auto from = filed.find("<PozycjeSzczegolowe>");
+    ASSERT_NE(from, std::string::npos) << filed;
+    EXPECT_EQ(filed.substr(from, filed.find("</PozycjeSzczegolowe>") - from),
+              "<PozycjeSzczegolowe>"
+              "<Grupa_C typ=\"G\"><P_C2>Hurtownia Beta Sp. z o.o.</P_C2><P_C3>5260250274</P_C3><P_C4>12500.5</P_C4></Grupa_C>"
+              "<Grupa_C typ=\"G\"><P_C2>Stalex S.A.</P_C2><P_C3>7740001454</P_C3><P_C4>3000</P_C4></Grupa_C>"
+              "<P_11>15500.50</P_11>"
+              "<Grupa_D typ=\"G\"><P_D2>Emisje Sp. z o.o.</P_D2><P_D3>1132853869</P_D3><P_D4>999.99</P_D4></Grupa_D>"
+              "<P_12>999.99</P_12>");
 }
 
 }  // namespace
