@@ -115,6 +115,18 @@ TEST_F(DeklaracjaScript, TheDemoExportsTheVat7AsAnEDeclarationIntoItsOwnFolder) 
     EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
 }
 
+TEST_F(DeklaracjaScript, TheDemoSavesTheVatFormsWithTheirNoticeAttachmentsAndRowsAsEDeclarations) {
+    ASSERT_EQ(Run("demo"), 0) << err_;
+    for (const char* line :
+         {"Zawiadomienie VAT-ZD za 03/2024: pozycji 4, korekta podstawy 4000.5 i podatku 920.12",
+          "VAT-7 nr 1 z załącznikiem Wniosek_VAT-ZD zapisana w pliku ",
+          "VAT-UE za 03/2024 z VAT-UE/A i VAT-UE/C (pozycje jako grupy Grupa1 i Grupa3) zapisana w pliku ",
+          "VAT-27 za 1 kwartał 2024: dostawy towarów 15500.5 zł (Grupa_C), usługi 999.99 zł (Grupa_D)",
+          "  VAT-7_17_03-2024_VAT-ZD.xml (", "  VAT-UE_3_03-2024.xml (", "  VAT27K_1_I-2024.xml ("})
+        EXPECT_NE(out_.find(line), std::string::npos) << line << "\n" << out_;
+    EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
+}
+
 TEST_F(DeklaracjaScript, TheDemoPrintsACalculatedSavedAndReloadedVat7) {
     ASSERT_EQ(Run("demo"), 0) << err_;
     EXPECT_NE(out_.find("[postęp] Wyliczanie deklaracji..."), std::string::npos) << out_;

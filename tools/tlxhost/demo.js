@@ -143,6 +143,73 @@ krok("E-deklaracja VAT-7 za marzec 2024", function () {
     e.ZapiszXml(vat7, "", plik);
     print("  E-deklaracja VAT-7(17) nr", vat7.Numer, "zapisana w pliku " + plik);
 });
+krok("E-deklaracja VAT-7 za marzec 2024 z zawiadomieniem VAT-ZD", function () {
+    var z = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar = 403 and DkN_Finalna = 1 and Dkn_RokMiesiac = 202403");
+    var pozycje = z.CustomCollection01;
+    print("  Zawiadomienie VAT-ZD za 03/2024: pozycji", pozycje.Count + ", korekta podstawy", z.RazemNetto,
+          "i podatku", z.RazemVat, "(bez pozycji ujemnych)");
+    var vat7 = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=1 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
+    vat7.P_68 = 1;
+    vat7.P_69 = 1;
+    Session.Save();
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT-7_17_03-2024_VAT-ZD.xml";
+    e.ZapiszXml(vat7, "", plik);
+    print("  VAT-7 nr", vat7.Numer, "z załącznikiem Wniosek_VAT-ZD zapisana w pliku " + plik);
+});
+krok("E-deklaracja VAT-UE za marzec 2024 z załącznikami", function () {
+    var deklaracje = Session.CreateObject("TLXDeklaracje.Deklaracje");
+    function nowa(typ, wersja, numer, pola) {
+        var d = deklaracje.AddNew();
+        d.TypDeklar = typ;
+        d.Wersja = wersja;
+        d.Rok = 2024;
+        d.Miesiac = 3;
+        if (numer) d.Numer = numer;
+        for (var pole in pola) d[pole] = pola[pole];
+        return d;
+    }
+    nowa(13, 3, 1, {P_Da1: "DE", P_Db1: "123456789", P_Dc1: 15000, P_Da2: "FR", P_Db2: "12345678901", P_Dc2: 2500});
+    nowa(23, 2, 1, {P_Ua1: "AT", P_Ub1: "U12345678", P_Uc1: 7000});
+    var vatue = nowa(11, 3, 0, {P_1: konfiguracja.GetValue("FirmaNIP"), P_6: urzad.Kod, P_8: 1,
+                                ZalacznikVATUEA: 1, ZalacznikVATUEC: 1});
+    vatue.Policz();
+    Session.Save();
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT-UE_3_03-2024.xml";
+    e.ZapiszXml(vatue, "", plik);
+    print("  " + vatue.Opis + " z VAT-UE/A i VAT-UE/C (pozycje jako grupy Grupa1 i Grupa3) zapisana w pliku " + plik);
+});
+krok("E-deklaracja VAT-27 za I kwartał 2024", function () {
+    var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 33;
+    d.Wersja = 1;
+    d.Rok = 2024;
+    d.Miesiac = 3;
+    d.P_1 = konfiguracja.GetValue("FirmaNIP");
+    d.P_6 = urzad.Kod;
+    d.P_8 = 1;
+    d.MiesiecznieKwartalnie = 2;
+    var wiersze = [[1, "Hurtownia Beta Sp. z o.o.", "5260250274", 12500.5], [1, "Stalex S.A.", "7740001454", 3000],
+                   [2, "Emisje Sp. z o.o.", "1132853869", 999.99]];
+    for (var i = 0; i < wiersze.length; i++) {
+        var w = (wiersze[i][0] == 1 ? d.CustomCollection01 : d.CustomCollection02).AddNew();
+        w.Typ = wiersze[i][0];
+        w.Nazwa = wiersze[i][1];
+        w.NIP = wiersze[i][2];
+        w.kwota = wiersze[i][3];
+        w.Zmiana = 0;
+    }
+    d.Policz();
+    Session.Save();
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT27K_1_I-2024.xml";
+    e.ZapiszXml(d, "", plik);
+    print("  " + d.Opis + ": dostawy towarów", d.P_11, "zł (Grupa_C), usługi", d.P_12, "zł (Grupa_D); zapisana w pliku " + plik);
+});
 krok("Deklaracja ZUS DRA za marzec 2024 z raportami", function () {
     var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
     d.TypDeklar = 120;
