@@ -249,4 +249,34 @@ krok("Deklaracja ZUS DRA za marzec 2024 z raportami", function () {
     }
     print("  Plik KEDU " + nazwa + ": bloków osób " + bloki.join(", "));
 });
+krok("Informacje PIT-11 za 2024 dla pracowników", function () {
+    // Jedna informacja na osobę (karta główna z kartami powiązanymi), każda w swojej sesji: informacji,
+    // której moduł nie przyjmie (brak numeru PESEL i NIP), nie zapisuje się, a reszta idzie dalej.
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    var katalog = konfiguracja.GetValue("eDeklaracjeKatalogWymiany");
+    for (var p = new Enumerator(Session.CreateObject("TLX.Pracownicy")); !p.atEnd(); p.moveNext()) {
+        var karta = p.item();
+        try { karta.GetEtat(new Date(2024, 11, 31)).Powiazanie; continue; } catch (err) { }
+        var sesja = Session.Login.CreateSession();
+        var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+        d.TypDeklar = 5;
+        d.Wersja = 23;
+        d.Rok = 2024;
+        d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item(String(karta.ID));
+        d.Policz();   // płatnik z ustawień firmy, podatnik z zapisu na koniec roku, kwoty z wypłat roku
+        if (Number(d.P_29) + Number(d.P_40) == 0) continue;
+        try {
+            sesja.Save();
+        } catch (err) {
+            print("  " + karta.Kod + " " + d.Opis + ": nie zapisano - " + err.description);
+            continue;
+        }
+        var plik = katalog + "/PIT-11_23_" + karta.Kod + "_2024.xml";
+        e.ZapiszXml(d, "", plik);
+        print("  " + karta.Kod + " " + d.Opis + " nr " + d.Numer + ": przychód " + (Number(d.P_29) + Number(d.P_40)).toFixed(2) +
+              ", dochód " + (Number(d.P_31) + Number(d.P_42)).toFixed(2) + ", zaliczki " + (Number(d.P_32) + Number(d.P_43)) +
+              ", składki społeczne " + Number(d.P_52).toFixed(2) + "; e-deklaracja w pliku " + plik.replace(/^.*\//, ""));
+    }
+});
 print("Koniec demonstracji.");

@@ -1,0 +1,231 @@
+// Biblioteka "COMMONFUNCPIT": wspólne funkcje formularzy PIT płatnika. Dane pracownika z jego zapisu
+// ważnego na koniec roku, sumy roku z wypłat płacowych hosta, koszty uzyskania przychodów, skala
+// podatku, terminy i kontrole kwot. Wymaga biblioteki "KsiCommon" (KwotaPola, UstawPole, DzienRoboczy).
+
+// Rodzaj dokumentu tożsamości zapisu pracownika: 0 - PESEL; każdy wyższy oznacza rozliczenie pod NIP.
+var PIT_RODZAJ_DOKUMENTU_PESEL = 0;
+
+// Wartość tekstowa: null i undefined jako pusty tekst, bez odstępów na końcach.
+function PitTekst(wartosc)
+{
+    if (wartosc == null) return '';
+    return String(wartosc).replace(/^\s+|\s+$/g, '');
+}
+
+// Kwota zaokrąglona do groszy (połowa grosza w górę, także dla kwot ujemnych od zera).
+function PitGrosze(kwota)
+{
+    var znak = kwota < 0 ? -1 : 1;
+    return znak * Math.round(Math.abs(kwota) * 100 + 1e-6) / 100;
+}
+
+// Data jako "RRRR-MM-DD"; pusty tekst dla pustej daty.
+function PitDataTekst(data)
+{
+    if (CcIsDate0(data)) return '';
+    var d = new Date(data);
+    return d.getFullYear() + '-' + DwieCyfry(d.getMonth() + 1) + '-' + DwieCyfry(d.getDate());
+}
+
+function PitBlad(pozycja, tekst)
+{
+    CcThrow(ERR_Mv_DekBladObliczenia, 'Poz. ' + pozycja + ': ' + tekst);
+}
+
+function PitDoPrzeliczenia(pozycja, tekst)
+{
+    CcThrow(ERR_Mv_DekParamZmienione, 'Poz. ' + pozycja + ': ' + tekst + ' Deklarację należy przeliczyć.');
+}
+
+// Numer pozycji z nazwy pola "P_n".
+function PitPozycja(nazwa)
+{
+    return String(nazwa).replace(/^P_/, '');
+}
+
+// Pracownik deklaracji albo null, gdy nie jest wskazany.
+function PitPracownik()
+{
+    try {
+        return dokument.Pracownik;
+    } catch (e) {
+        return null;
+    }
+}
+
+// Zapis pracownika ważny na 31 grudnia roku deklaracji.
+function PitZapisNaKoniecRoku(pracownik)
+{
+    return pracownik.GetEtat(new Date(dokument.Rok, 11, 31), null);
+}
+
+// Identyfikator podatnika z zapisu: rezydent - NIP (rodzaj dokumentu powyżej 0) albo PESEL;
+// nierezydent, gdy formularz to dopuszcza - numer zagraniczny.
+function PitIdentyfikator(zapis, dopuszczaZagraniczny)
+{
+    var wynik = { nip: '', pesel: '', zagraniczny: '' };
+    var podatki = zapis.Podatki;
+    if (dopuszczaZagraniczny && podatki != null && Number(podatki.Nierezydent) == 1) {
+        wynik.zagraniczny = PitTekst(podatki.NipZagraniczny);
+        if (wynik.zagraniczny != '') return wynik;
+    }
+    if (Number(zapis.RodzajDokumentu) > PIT_RODZAJ_DOKUMENTU_PESEL)
+        wynik.nip = PitTekst(zapis.NipE).replace(/[\s-]/g, '');
+    else
+        wynik.pesel = PitTekst(zapis.Pesel);
+    return wynik;
+}
+
+// Kod kraju adresu: host zapisuje nazwę kraju, formularz kod ISO; Polska i brak kraju to "PL".
+function PitKodKraju(kraj)
+{
+    var tekst = PitTekst(kraj);
+    if (tekst == '' || tekst.toLowerCase() == 'polska') return 'PL';
+    return tekst.length == 2 ? tekst.toUpperCase() : tekst;
+}
+
+// Adres zamieszkania z zapisu pracownika.
+function PitAdres(zapis)
+{
+    var a = zapis.Adres;
+    return {
+        kraj: PitKodKraju(a.Country), wojewodztwo: PitTekst(a.Voivodeship), powiat: PitTekst(a.District),
+        gmina: PitTekst(a.Commune), ulica: PitTekst(a.Street), nrDomu: PitTekst(a.HouseNumber),
+        nrLokalu: PitTekst(a.FlatNumber), miejscowosc: PitTekst(a.Town), kodPocztowy: PitTekst(a.PostalCode),
+        poczta: PitTekst(a.PostOffice)
+    };
+}
+
+// Miesięczne koszty uzyskania przychodu ze stosunku pracy (jeden stosunek, miejsce zamieszkania w
+// miejscowości zakładu pracy): 111,25 zł do września 2019, 250 zł od października 2019.
+function PitKosztyMiesieczne(rok, miesiac)
+{
+    return (rok < 2019 || (rok == 2019 && miesiac < 10)) ? 111.25 : 250;
+}
+
+// Koszty uzyskania przychodu z umów zlecenia: 20% przychodu pomniejszonego o składki społeczne.
+var PIT_KOSZTY_UMOWY = 0.2;
+
+// Listy płac z wypłatami umów cywilnoprawnych (typ listy hosta).
+var PIT_LISTA_UMOWY = 2;
+
+function PitNowaGrupa()
+{
+    return { przychod: 0, koszty: 0, zaliczka: 0, spoleczne: 0, zdrowotne: 0, miesiace: {} };
+}
+
+// Karty podatnika: karta pracownika i karty z nią powiązane (dodatkowe karty tej samej osoby, np. umowy
+// zlecenia obok umowy o pracę), bo informacja roczna obejmuje wszystkie wypłaty podatnika.
+function PitKartyPodatnika(pracownik)
+{
+    var karty = [pracownik];
+    var powiazane = new Enumerator(pracownik.OsobyPowiazane);
+    for (; !powiazane.atEnd(); powiazane.moveNext())
+        karty.push(powiazane.item());
+    return karty;
+}
+
+// Dodaje wypłatę do sum jej grupy.
+function PitDodajWyplate(grupa, w, miesiac)
+{
+    var z = w.DaneZUS;
+    var przychod = Number(w.Kwota);
+    var spoleczne = Number(z.EmerytalnaPracownik) + Number(z.RentowaPracownik) + Number(z.ChorobowaPracownik);
+    grupa.przychod += przychod;
+    grupa.spoleczne += spoleczne;
+    grupa.zdrowotne += Number(z.ZdrowotnaOdliczana);
+    grupa.zaliczka += Number(z.ZaliczkaPodatku);
+    if (grupa.miesiace[miesiac] == null) grupa.miesiace[miesiac] = 0;
+    grupa.miesiace[miesiac] += przychod;
+    return { przychod: przychod, spoleczne: spoleczne };
+}
+
+// Sumy wypłat podatnika w roku podatkowym, według daty wypłaty (przychód jest przychodem roku, w którym
+// go wypłacono): "etat" - stosunek pracy, "umowy" - umowy zlecenia. Wypłaty w trybie 1 i 2, nieaktywne
+// i bez kwoty nie liczą się: składki wypłaty zerowej (urlop wychowawczy, składki właściciela) nie są
+// potrącone z przychodu podatnika. Koszty: ze stosunku pracy miesięczne koszty raz w miesiącu, do wysokości
+// przychodu miesiąca; z umów 20% przychodu pomniejszonego o składki społeczne.
+function PitSumyRoku(pracownik, rok)
+{
+    var sumy = { etat: PitNowaGrupa(), umowy: PitNowaGrupa() };
+    var karty = PitKartyPodatnika(pracownik);
+    for (var k = 0; k < karty.length; k++) {
+        var wyplaty = new Enumerator(karty[k].Wyplaty);
+        for (; !wyplaty.atEnd(); wyplaty.moveNext()) {
+            var w = wyplaty.item();
+            var tryb = Number(w.Tryb);
+            if (tryb == 1 || tryb == 2 || Number(w.Aktywna) == 0 || Number(w.Kwota) <= 0) continue;
+            var lista = w.ListaPlac;
+            var dzien = new Date(lista.DataWyplaty);
+            if (dzien.getFullYear() != rok) continue;
+            var umowa = Number(lista.Typ) == PIT_LISTA_UMOWY;
+            var dodana = PitDodajWyplate(umowa ? sumy.umowy : sumy.etat, w, dzien.getMonth() + 1);
+            if (umowa)
+                sumy.umowy.koszty += PitGrosze(Math.max(0, dodana.przychod - dodana.spoleczne) * PIT_KOSZTY_UMOWY);
+        }
+    }
+    for (var m in sumy.etat.miesiace)
+        if (sumy.etat.miesiace[m] > 0)
+            sumy.etat.koszty += Math.min(PitKosztyMiesieczne(rok, Number(m)), sumy.etat.miesiace[m]);
+    var grupy = [sumy.etat, sumy.umowy];
+    for (var i = 0; i < grupy.length; i++) {
+        var g = grupy[i];
+        g.przychod = PitGrosze(g.przychod);
+        g.koszty = PitGrosze(g.koszty);
+        g.zaliczka = PelneZlote(g.zaliczka);
+        g.spoleczne = PitGrosze(g.spoleczne);
+        g.zdrowotne = PitGrosze(g.zdrowotne);
+    }
+    return sumy;
+}
+
+// Dochód wiersza: przychód pomniejszony o koszty, nie mniej niż 0.
+function PitDochod(przychod, koszty)
+{
+    return PitGrosze(Math.max(0, przychod - koszty));
+}
+
+// Termin złożenia informacji rocznej płatnika za rok: od informacji za 2018 r. do 31 stycznia,
+// wcześniej do końca lutego roku następnego; dzień wolny przesuwa termin na dzień roboczy.
+function PitTerminInformacji(rok)
+{
+    if (rok >= 2018) return DzienRoboczy(new Date(rok + 1, 0, 31));
+    return DzienRoboczy(new Date(rok + 1, 2, 0));
+}
+
+// Pola kwot, które nie mogą być ujemne.
+function PitSprawdzNieujemne(nazwy)
+{
+    for (var i = 0; i < nazwy.length; i++)
+        if (KwotaPola(nazwy[i]) < 0)
+            PitBlad(PitPozycja(nazwy[i]), 'kwota nie może być ujemna.');
+}
+
+// Pola kwot wykazywanych w pełnych złotych.
+function PitSprawdzPelneZlote(nazwy)
+{
+    for (var i = 0; i < nazwy.length; i++) {
+        var kwota = KwotaPola(nazwy[i]);
+        if (Math.abs(kwota - Math.round(kwota)) > 0.0001)
+            PitBlad(PitPozycja(nazwy[i]), 'kwotę wykazuje się w pełnych złotych, bez groszy.');
+    }
+}
+
+// Rok deklaracji w okresie obowiązywania wersji formularza (od roku `odRoku`).
+function PitSprawdzRok(pozycja, odRoku, symbol)
+{
+    if (dokument.Rok < odRoku)
+        PitBlad(pozycja, 'rok ' + dokument.Rok + ' jest poza okresem obowiązywania formularza ' + symbol +
+                ' (od roku ' + odRoku + ').');
+}
+
+// Identyfikator podatnika: PESEL z 11 cyfr, NIP z 10 cyfr albo numer zagraniczny.
+function PitSprawdzIdentyfikator(pozycja, identyfikator, zagraniczny)
+{
+    if (PitTekst(zagraniczny) != '') return;
+    var id = PitTekst(identyfikator);
+    if (id == '')
+        PitBlad(pozycja, 'pracownik nie ma numeru PESEL ani NIP.');
+    if (!/^\d{10}$/.test(id) && !/^\d{11}$/.test(id))
+        PitBlad(pozycja, 'identyfikator podatnika "' + id + '" nie jest numerem PESEL (11 cyfr) ani NIP (10 cyfr).');
+}

@@ -1,0 +1,115 @@
+// The demo company's PIT-11 information of 2024, made by a host script for every employee (main cards),
+// calculated, saved numbered and written as official documents. The figures below are worked out by hand
+// from db/demo.sql and the form's filling rules (income of the year paid, costs actually deducted by the
+// payer, advances withheld, the employee's social contributions):
+// - Jan Kowalski, 4 666.00 a month: income 12 x 4 666.00 = 55 992.00, costs 12 x 250.00 = 3 000.00,
+//   taxable 52 992.00; contributions 455.40 + 69.99 + 114.32 = 639.71 a month, 7 676.52 a year; the
+//   advance round((4 666.00 - 639.71 - 250) x 12 % - 300) = 153 a month, 1 836 a year.
+// - Anna Nowak, half time 2 500.00 a month (advance 0: 12 % of 1 907 is less than the 300 relief) and,
+//   on her secondary card, a contract of mandate of 1 200.00 a month: contributions 117.12 + 18.00 =
+//   135.12, costs 20 % of 1 064.88 = 212.98, advance round(852 x 12 %) = 102 a month; the year: row 1
+//   30 000.00 / 3 000.00 / 27 000.00 / 0, row 4 14 400.00 / 2 555.76 / 11 844.24 / 1 224; contributions
+//   12 x 342.75 + 12 x 135.12 = 5 734.44.
+// - Marek Zieliński, 25 000.00 a month, passes 120 000.00 of taxable income in June and the pension base
+//   limit in October: advances 5 x 2 259 + 3 846 + 3 x 6 523 + 7 074 + 2 x 7 424 = 56 632;
+//   contributions 9 x 3 427.50 + 1 706.97 + 2 x 612.50 = 33 779.47.
+// - Paweł Jankowski, sick in February and March: income 5 500.00 + 4 080.67 + 3 853.57 + 9 x 5 500.00 =
+//   62 934.24 (sick pay and the allowance the payer paid are his income of the month), advances
+//   240 + 145 + 129 + 9 x 240 = 2 674.
+// - John Smith has a passport only and Zofia Ślęzak no identifier: their information is refused. The
+//   owner, Agnieszka Dąbrowska, was paid nothing (her own contributions are not withheld from income).
+#include "TlxhostFixture.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/text/CodePage.h"
+#include "platform/xml/XmlCatalog.h"
+#include "platform/xml/XmlTextValidation.h"
+
+namespace {
+
+class Pit11Script : public TlxhostDemoTest {
+protected:
+    static std::string Source(const std::string& name) {
+        const char* root = std::getenv("TLX_SOURCE_DIR");
+        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/" + name);
+        EXPECT_FALSE(bytes.empty()) << name;
+        return bytes;
+    }
+    // The schema store of the project's own schemas chained before the official ones.
+    std::unique_ptr<tlx::XmlCatalog> OpenStore() {
+        const char* root = std::getenv("TLX_SOURCE_DIR");
+        std::ofstream(Path("catalog.xml"))
+            << "<?xml version=\"1.0\"?>\n<catalog xmlns=\"urn:oasis:names:tc:entity:xmlns:xml:catalog\">\n"
+            << "  <nextCatalog catalog=\"" << std::filesystem::absolute(std::string(root ? root : ".") + "/schemas/catalog.xml").string()
+            << "\"/>\n  <nextCatalog catalog=\"" << TLX_SCHEMA_DIR << "/catalog.xml\"/>\n</catalog>\n";
+        std::unique_ptr<tlx::XmlCatalog> catalog;
+        EXPECT_EQ(tlx::XmlCatalog::Open(Path("catalog.xml"), catalog), S_OK);
+        return catalog;
+    }
+    // The schema errors of a document: none when it is valid.
+    std::vector<std::string> Errors(const tlx::XmlCatalog& store, const std::string& xml) {
+        tlx::XmlCatalog::Scope scope(store);
+        auto lookup = [&](const std::string& uri) { return store.Resolve(uri + "schemat.xsd"); };
+        std::vector<std::u16string> errors;
+        EXPECT_EQ(schemas_.ValidateText(tlx::Utf8ToUtf16(xml), lookup, errors) == E_FAIL, false);
+        std::vector<std::string> texts;
+        for (const auto& error : errors) texts.push_back(tlx::Utf16ToUtf8(error));
+        return texts;
+    }
+
+    tlx::XmlSchemaSet schemas_;
+};
+
+TEST_F(Pit11Script, TheInformationOfEveryEmployeeOfThePayrollYear) {
+    if (!std::filesystem::exists(std::string(TLX_SCHEMA_DIR) + "/catalog.xml"))
+        GTEST_SKIP() << "the official schemas are not here";
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pit11-2024.js")), 0) << err_;
+    EXPECT_EQ(out_, Source("golden/pit11-2024.out"));
+    EXPECT_EQ(Read(Path("PIT-11_P001.xml")), Source("golden/PIT-11_23_P001.xml"));
+
+    auto store = OpenStore();
+    ASSERT_TRUE(store);
+    ASSERT_TRUE(store->Resolve("http://crd.gov.pl/wzor/2016/01/11/3066/schemat.xsd")) << "the project's schema";
+    int documents = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
+        if (entry.path().filename().string().rfind("PIT-11_", 0) != 0) continue;
+        ++documents;
+        const std::vector<std::string> errors = Errors(*store, Read(entry.path().string()));
+        EXPECT_TRUE(errors.empty()) << entry.path().filename() << ": " << errors.front();
+    }
+    EXPECT_EQ(documents, 16) << "19 main cards: two refused, the owner paid nothing";
+
+    // The schema bites: a document without the taxpayer's kind of tax liability, or with grosze in an
+    // advance, is not valid.
+    const std::string jan = Read(Path("PIT-11_P001.xml"));
+    std::string noKind = jan;
+    noKind.erase(noKind.find("<P_26>"), std::string("<P_26>1</P_26>").size());
+    EXPECT_FALSE(Errors(*store, noKind).empty());
+    std::string grosze = jan;
+    grosze.replace(grosze.find("<P_32>1836</P_32>"), std::string("<P_32>1836</P_32>").size(), "<P_32>1836.50</P_32>");
+    EXPECT_FALSE(Errors(*store, grosze).empty());
+}
+
+TEST_F(Pit11Script, TheDemoSavesAndWritesThePit11OfItsEmployees) {
+    ASSERT_EQ(Run("demo"), 0) << err_;
+    EXPECT_NE(out_.find("  P001 PIT-11 za 2024: Kowalski Jan nr 1: przychód 55992.00, dochód 52992.00, zaliczki 1836, "
+                        "składki społeczne 7676.52; e-deklaracja w pliku PIT-11_23_P001_2024.xml"),
+              std::string::npos)
+        << out_;
+    EXPECT_NE(out_.find("  P002 PIT-11 za 2024: Nowak Anna nr 1: przychód 44400.00, dochód 38844.24, zaliczki 1224"),
+              std::string::npos)
+        << out_;
+    EXPECT_NE(out_.find("  P020 PIT-11 za 2024: Ślęzak Zofia: nie zapisano - Poz. 9: pracownik nie ma numeru PESEL ani NIP."),
+              std::string::npos)
+        << out_;
+    EXPECT_NE(out_.find("  PIT-11_23_P018_2024.xml ("), std::string::npos) << out_;
+    EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
+}
+
+}  // namespace

@@ -1,0 +1,151 @@
+// The PIT-11(23) form of the module: its definition and the checks and value providers of its scripts,
+// run against a property bag standing for the declaration. What it computes from an employee's payroll
+// is checked end to end on the demo company (tests/e2e/Pit11ScriptTest.cpp).
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+#include <string>
+
+#include "FormTestSupport.h"
+#include "platform/com/OleDate.h"
+
+namespace {
+
+using formtest::Money;
+
+class Pit11Form : public formtest::FormFixture<ModuleResources> {
+protected:
+    void SetUp() override {
+        Load(5, 23);
+        for (std::size_t i = 0; i < definition.FieldCount(); ++i) {
+            auto field = definition.GetFieldByIndex(i);
+            if (field->Obliczane()) continue;
+            if (field->Typ() == detCurrency) document->Set(field->Nazwa().View(), Money(0));
+            if (field->Typ() == detInteger) document->Set(field->Nazwa().View(), tlx::Variant::FromLong(0));
+            if (field->Typ() == detText) document->Set(field->Nazwa().View(), tlx::Variant::FromString(u""));
+        }
+        document->Set(u"Rok", tlx::Variant::FromLong(2024));
+        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        document->Set(u"Wersja", tlx::Variant::FromLong(23));
+        document->Set(u"Pracownik", tlx::Variant::FromDispatch(formtest::CPropertyBag::Make().Get()));
+        // A worked information: Jan Kowalski's year of pay.
+        Set(u"P_6", 1);
+        Set(u"P_7", 1);
+        Set(u"P_26", 1);
+        Set(u"P_28", 1);
+        Set(u"P_54", 2);
+        document->Set(u"P_9", tlx::Variant::FromString(u"80010112340"));
+        Enter({{u"P_29", 55992}, {u"P_30", 3000}, {u"P_31", 52992}, {u"P_32", 1836}, {u"P_52", 7676.52}});
+    }
+    void Set(const char16_t* name, LONG value) { document->Set(name, tlx::Variant::FromLong(value)); }
+    void Enter(std::initializer_list<std::pair<const char16_t*, double>> amounts) {
+        for (const auto& [name, amount] : amounts) document->Set(name, Money(amount));
+    }
+    std::pair<HRESULT, std::string> Verify() {
+        tlx::Variant result;
+        HRESULT hr = Evaluate(definition.GetEventExpression(u"onverify").View(), nullptr, result);
+        return {hr, FAILED(hr) ? tlx::Utf16ToUtf8(tlx::TakeErrorDescription()) : ""};
+    }
+    static std::string Day(const tlx::Variant& value) {
+        if (value.vt != VT_DATE) return "<no date>";
+        auto day = tlx::CalendarFromDate(value.date);
+        char text[16];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", day->year, day->month, day->day);
+        return text;
+    }
+};
+
+TEST_F(Pit11Form, DefinitionCarriesEveryPositionAndThePitRFields) {
+    EXPECT_EQ(definition.Symbol(), u"PIT11");
+    EXPECT_EQ(definition.DataObowiazywaniaOd(), 201601);
+    EXPECT_EQ(definition.DataObowiazywaniaDo(), 0);
+    EXPECT_TRUE(definition.Autonumeracja()) << "numbered within its year";
+    const std::set<int> texts = {1, 5, 8, 9, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25};
+    const std::set<int> integers = {6, 7, 11, 26, 28, 54};
+    for (int n = 1; n <= 60; ++n) {
+        auto field = definition.FindFieldByName(u"P_" + tlx::Utf8ToUtf16(std::to_string(n)));
+        if (n == 2 || n == 3 || n == 27 || n > 54) {
+            EXPECT_FALSE(field) << "no position " << n;
+            continue;
+        }
+        ASSERT_TRUE(field) << "P_" << n;
+        if (n == 4) {
+            EXPECT_TRUE(field->Obliczane()) << "the year is the declaration's";
+            continue;
+        }
+        EXPECT_EQ(field->Lp(), n);
+        EXPECT_FALSE(field->Opis().IsEmpty()) << "P_" << n;
+        EXPECT_EQ(field->Typ(), texts.count(n) ? detText : integers.count(n) ? detInteger : detCurrency) << "P_" << n;
+    }
+    for (int n = 12; n <= 60; ++n) {
+        auto field = definition.FindFieldByName(u"PITR_P_" + tlx::Utf8ToUtf16(std::to_string(n)));
+        ASSERT_TRUE(field) << "PITR_P_" << n;
+        EXPECT_EQ(field->Lp(), 2000 + n);
+        EXPECT_EQ(field->Typ(), detCurrency);
+    }
+    // Every stored field reads back what is written through "dokument".
+    for (std::size_t i = 0; i < definition.FieldCount(); ++i) {
+        auto field = definition.GetFieldByIndex(i);
+        if (field->Obliczane()) continue;
+        std::u16string name(field->Nazwa().View());
+        Eval(u"dokument." + name + u" = " + (field->Typ() == detText ? u"'x7'" : u"7"));
+        EXPECT_EQ(EvalText(u"dokument." + name), field->Typ() == detText ? "x7" : "7") << tlx::Utf16ToUtf8(name);
+    }
+    EXPECT_EQ(definition.GetEventExpression(u"transformata"), u"'5/23'");
+}
+
+TEST_F(Pit11Form, AWorkedInformationVerifiesAndNamesItsPersonAndDueDate) {
+    EXPECT_EQ(Verify().first, S_OK) << Verify().second;
+    document->Set(u"P_13", tlx::Variant::FromString(u"Kowalski"));
+    document->Set(u"P_14", tlx::Variant::FromString(u"Jan"));
+    EXPECT_EQ(EvalText(definition.GetEventExpression(u"opis").View()), "PIT-11 za 2024: Kowalski Jan");
+    EXPECT_EQ(EvalText(definition.GetEventExpression(u"kwota").View()), "0") << "an information pays nothing";
+    // 31 January of the next year; for the years before 2018 the end of February; a day off moves it on.
+    const std::pair<LONG, const char*> terms[] = {
+        {2024, "2025-01-31"}, {2020, "2021-02-01"}, {2018, "2019-01-31"}, {2017, "2018-02-28"}, {2016, "2017-02-28"}};
+    for (const auto& [year, day] : terms) {
+        document->Set(u"Rok", tlx::Variant::FromLong(year));
+        EXPECT_EQ(Day(Fire(u"termin")), day) << year;
+    }
+}
+
+TEST_F(Pit11Form, VerificationRefusesWhatTheFormDoesNotAllow) {
+    const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);  // ERR_Mv_DekBladObliczenia
+    const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);      // ERR_Mv_DekParamZmienione
+    struct Row {
+        const char* what;
+        std::function<void()> change;
+        HRESULT hr;
+        std::string message;
+    };
+    const Row rows[] = {
+        {"no employee", [this] { document->Set(u"Pracownik", tlx::Variant()); }, kCalculation,
+         "Poz. 9: informacja PIT-11 nie ma wskazanego pracownika."},
+        {"an employee without PESEL or NIP", [this] { document->Set(u"P_9", tlx::Variant::FromString(u"")); },
+         kCalculation, "Poz. 9: pracownik nie ma numeru PESEL ani NIP."},
+        {"an identifier of neither length", [this] { document->Set(u"P_9", tlx::Variant::FromString(u"AB1234567")); },
+         kCalculation, "Poz. 9: identyfikator podatnika \"AB1234567\" nie jest numerem PESEL (11 cyfr) ani NIP (10 cyfr)."},
+        {"a year before the form", [this] { document->Set(u"Rok", tlx::Variant::FromLong(2015)); }, kCalculation,
+         "Poz. 4: rok 2015 jest poza okresem obowiązywania formularza PIT-11(23) (od roku 2016)."},
+        {"negative income", [this] { Enter({{u"P_40", -100}, {u"P_42", 0}}); }, kCalculation,
+         "Poz. 40: kwota nie może być ujemna."},
+        {"an advance in grosze", [this] { Enter({{u"P_32", 1836.40}}); }, kCalculation,
+         "Poz. 32: kwotę wykazuje się w pełnych złotych, bez groszy."},
+        {"income not less the costs", [this] { Enter({{u"P_31", 55992}}); }, kChanged,
+         "Poz. 31: dochód nie odpowiada przychodowi pomniejszonemu o koszty. Deklarację należy przeliczyć."},
+        {"a foreign number without its country", [this] { document->Set(u"P_10", tlx::Variant::FromString(u"X-1")); },
+         kCalculation, "Poz. 12: przy numerze zagranicznym podaje się kraj jego wydania."},
+        {"a purpose outside the form", [this] { Set(u"P_6", 3); }, kCalculation,
+         "Poz. 6: cel złożenia musi mieć wartość 1 (złożenie) albo 2 (korekta)."},
+    };
+    for (const Row& row : rows) {
+        SetUp();
+        row.change();
+        auto [hr, message] = Verify();
+        EXPECT_EQ(hr, row.hr) << row.what;
+        EXPECT_EQ(message, row.message) << row.what;
+    }
+}
+
+}  // namespace
