@@ -43,6 +43,58 @@ function PitPozycja(nazwa)
     return String(nazwa).replace(/^P_/, '');
 }
 
+// Ustawienie firmy z konfiguracji hosta; pusty tekst, gdy go nie ma.
+function PitUstawienieFirmy(klucz)
+{
+    try {
+        return PitTekst(new ActiveXObject('TLX.Konfiguracja').GetValue(klucz));
+    } catch (e) {
+        return '';
+    }
+}
+
+function PitUzupelnij(nazwa, wartosc)
+{
+    if (PitTekst(dokument[nazwa]) == '')
+        dokument[nazwa] = wartosc;
+}
+
+// Płatnik z ustawień firmy (pola zestawu "PIT4.CMN"); pola wpisane przez użytkownika zostają. Urząd
+// skarbowy: domyślnie urząd firmy (host nie zna urzędu pracownika, do którego idzie jego informacja).
+function PitUzupelnijPlatnika()
+{
+    var firma = dokument.Session.CreateObject('TLX.FirmaCfgRO');
+    PitUzupelnij('P_1', PitTekst(firma.NIP).replace(/[\s-]/g, ''));
+    var osobaFizyczna = PitTekst(firma.RodzajPlatnika) == '1';
+    if (KwotaPola('P_7') == 0)
+        dokument.P_7 = osobaFizyczna ? 2 : 1;
+    if (osobaFizyczna) {
+        PitUzupelnij('ImiePierwsze', PitTekst(firma.ImieP));
+        PitUzupelnij('Nazwisko', PitTekst(firma.NazwiskoP));
+        PitUzupelnij('DataUrodzenia', PitUstawienieFirmy('FirmaDataUr').replace(/^(\d{2})\.(\d{2})\.(\d{4})$/, '$3-$2-$1'));
+    } else {
+        PitUzupelnij('PelnaNazwa', PitTekst(firma.Nazwa));
+        PitUzupelnij('REGON', PitUstawienieFirmy('FirmaREGON'));
+    }
+    PitUzupelnij('P_8', PitTekst(firma.Nazwa));
+    var urzad = firma.UrzadSkarbowy;
+    if (urzad != null)
+        PitUzupelnij('P_5', PitTekst(urzad.Kod));
+}
+
+// Pole obliczane "Nip": NIP płatnika z poz. 1 bez odstępów i kresek.
+function PitNipPlatnika()
+{
+    return PitTekst(dokument.P_1).replace(/[\s-]/g, '');
+}
+
+// Okres formularza rocznego: grudzień jego roku.
+function PitUstawOkresRoczny()
+{
+    if (dokument.Miesiac != 12)
+        dokument.Miesiac = 12;
+}
+
 // Pracownik deklaracji albo null, gdy nie jest wskazany.
 function PitPracownik()
 {

@@ -22,8 +22,6 @@ var PIT11_WERSJA_NUMERU_ZAGRANICZNEGO = 22;
 // Pola dołączanej informacji PIT-R (zestaw "PITR.18"): PITR_P_12 do PITR_P_60.
 var PITR_PIERWSZA_POZYCJA = 12;
 var PITR_OSTATNIA_POZYCJA = 60;
-// Informacja roczna ma okres grudnia swojego roku.
-var PIT11_MIESIAC = 12;
 
 function Pit11Kwoty()
 {
@@ -48,45 +46,6 @@ function Pit11Zaliczki()
 function Pit11DochodWiersza(w)
 {
     return PitDochod(KwotaPola(w.przychod), w.koszty ? KwotaPola(w.koszty) : 0);
-}
-
-// Ustawienie firmy z konfiguracji hosta; pusty tekst, gdy go nie ma.
-function Pit11Firma(klucz)
-{
-    try {
-        return PitTekst(new ActiveXObject('TLX.Konfiguracja').GetValue(klucz));
-    } catch (e) {
-        return '';
-    }
-}
-
-function Pit11Uzupelnij(nazwa, wartosc)
-{
-    if (PitTekst(dokument[nazwa]) == '')
-        dokument[nazwa] = wartosc;
-}
-
-// Płatnik z ustawień firmy; pola wpisane przez użytkownika zostają. Urząd skarbowy podatnika: host nie
-// zna urzędu pracownika, więc domyślnie jest nim urząd firmy.
-function Pit11UzupelnijPlatnika()
-{
-    var firma = dokument.Session.CreateObject('TLX.FirmaCfgRO');
-    Pit11Uzupelnij('P_1', PitTekst(firma.NIP).replace(/[\s-]/g, ''));
-    var osobaFizyczna = PitTekst(firma.RodzajPlatnika) == '1';
-    if (KwotaPola('P_7') == 0)
-        dokument.P_7 = osobaFizyczna ? 2 : 1;
-    if (osobaFizyczna) {
-        Pit11Uzupelnij('ImiePierwsze', PitTekst(firma.ImieP));
-        Pit11Uzupelnij('Nazwisko', PitTekst(firma.NazwiskoP));
-        Pit11Uzupelnij('DataUrodzenia', Pit11Firma('FirmaDataUr').replace(/^(\d{2})\.(\d{2})\.(\d{4})$/, '$3-$2-$1'));
-    } else {
-        Pit11Uzupelnij('PelnaNazwa', PitTekst(firma.Nazwa));
-        Pit11Uzupelnij('REGON', Pit11Firma('FirmaREGON'));
-    }
-    Pit11Uzupelnij('P_8', PitTekst(firma.Nazwa));
-    var urzad = firma.UrzadSkarbowy;
-    if (urzad != null)
-        Pit11Uzupelnij('P_5', PitTekst(urzad.Kod));
 }
 
 // "onZmianaPracownika": identyfikator, nazwisko, imię, data urodzenia i adres zamieszkania z zapisu
@@ -156,9 +115,8 @@ function Pit11JestPitR()
 // "oncalculate".
 function Pit11Policz()
 {
-    if (dokument.Miesiac != PIT11_MIESIAC)
-        dokument.Miesiac = PIT11_MIESIAC;
-    Pit11UzupelnijPlatnika();
+    PitUstawOkresRoczny();
+    PitUzupelnijPlatnika();
     ZmianaPracownika();
     var pracownik = PitPracownik();
     if (pracownik != null)
@@ -213,10 +171,4 @@ function Pit11Opis()
 {
     var osoba = (PitTekst(dokument.P_13) + ' ' + PitTekst(dokument.P_14)).replace(/^\s+|\s+$/g, '');
     return 'PIT-11 za ' + dokument.Rok + (osoba != '' ? ': ' + osoba : '');
-}
-
-// Pole obliczane "Nip": NIP płatnika z poz. 1 bez odstępów i kresek.
-function Pit11NipPlatnika()
-{
-    return PitTekst(dokument.P_1).replace(/[\s-]/g, '');
 }
