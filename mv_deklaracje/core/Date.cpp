@@ -56,6 +56,10 @@ int CDate::GetYear() const { return ToCalendar(value_).year; }
 int CDate::GetMonth() const { return ToCalendar(value_).month; }
 int CDate::GetDay() const { return ToCalendar(value_).day; }
 
+CBstr CDate::FormatSqlDateTime() const {
+    return CBstr(u"CONVERT(datetime, '" + FormatSql(u"YYYY-MM-DD").Str() + u"', 120)");
+}
+
 CBstr CDate::FormatSql(const OLECHAR* format) const {
     if (IsEmpty()) return CBstr(u"null");
     Calendar c = ToCalendar(value_);

@@ -27,6 +27,8 @@ public:
     // The SQL literal: "null" for the empty date, else the date in `format` ("YYYY-MM-DD" when null;
     // the tokens YYYY, MM and DD are replaced).
     CBstr FormatSql(const OLECHAR* format = nullptr) const;
+    // The SQL Server literal of the day: "CONVERT(datetime, 'YYYY-MM-DD', 120)".
+    CBstr FormatSqlDateTime() const;
 
     friend bool operator==(const CDate& a, const CDate& b) { return a.value_ == b.value_; }
     friend auto operator<=>(const CDate& a, const CDate& b) { return a.value_ <=> b.value_; }

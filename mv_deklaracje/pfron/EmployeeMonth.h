@@ -26,11 +26,21 @@ struct EmploymentRecord {
     long titleCode = 0;           // the four-digit insurance title as a number (110 for 0110)
     long fullTimeNumerator = 1;   // the working-time fraction numerator / denominator
     long fullTimeDenominator = 1;
+    bool alternativeActive = false;  // the alternative working-time fraction replaces the record's own
+    long alternativeNumerator = 0;
+    long alternativeDenominator = 0;
+    long pensionRight = 0;        // 1: the employee has a right to an old-age pension
+    long publicAid = 0;           // the three employment flags the WN-D attachment states
+    long netGrowth = 0;
+    long terminatedContract = 0;
+    long fullInformation = 0;
+    CDate boundaryDate = CDate();  // the last day the disability counts for the refund; empty when none
 };
 
 struct Absence {
     long kindCode = 0;
     DayPeriod period;
+    long marker = 0;  // 1: left out of the day counts
 };
 
 struct PayoutComponent {
@@ -40,6 +50,7 @@ struct PayoutComponent {
     long category = 0;        // 2: wages reduced by the employer's contributions
     long benefitCode = 0;     // the benefit code it is paid under (331: sick pay); 0 without one
     std::array<LONGLONG, 6> deductions{};  // currency counts of the type's six deductions
+    std::array<LONGLONG, 5> costs{};       // currency counts of the type's five employer's costs
 };
 
 // A dated entry of the employee's calendar; kind 1 marks the days it covers.
@@ -52,6 +63,7 @@ struct Payout {
     long kind = 0;          // 1 and 2 are not considered
     CDate listLastDay;      // the last day of the payout's payroll list
     std::vector<PayoutComponent> components;
+    CDate periodStart = CDate();  // the first day of the payout's own period
 };
 
 // The employee's data as the qualification asks for it.

@@ -19,25 +19,30 @@ long ReadLong(T* object, HRESULT (T::*member)(LONG*)) {
     return value;
 }
 
-std::array<LONGLONG, 6> ReadDeductions(ITypWyplaty* type) {
-    std::array<LONGLONG, 6> counts{};
-    HRESULT (ITypWyplaty::*const members[6])(CY*) = {
-        &ITypWyplaty::get_Potracenie1, &ITypWyplaty::get_Potracenie2, &ITypWyplaty::get_Potracenie3,
-        &ITypWyplaty::get_Potracenie4, &ITypWyplaty::get_Potracenie5, &ITypWyplaty::get_Potracenie6};
-    for (std::size_t i = 0; i < counts.size(); ++i) {
+using AmountMember = HRESULT (ITypWyplaty::*)(CY*);
+template <std::size_t N>
+std::array<LONGLONG, N> ReadAmounts(ITypWyplaty* type, const AmountMember (&members)[N]) {
+    std::array<LONGLONG, N> counts{};
+    for (std::size_t i = 0; i < N; ++i) {
         CY amount{};
         CheckHost((type->*members[i])(&amount));
         counts[i] = amount.int64;
     }
     return counts;
 }
+constexpr AmountMember kDeductions[6] = {
+    &ITypWyplaty::get_Potracenie1, &ITypWyplaty::get_Potracenie2, &ITypWyplaty::get_Potracenie3,
+    &ITypWyplaty::get_Potracenie4, &ITypWyplaty::get_Potracenie5, &ITypWyplaty::get_Potracenie6};
+constexpr AmountMember kCosts[5] = {&ITypWyplaty::get_Koszt1, &ITypWyplaty::get_Koszt2, &ITypWyplaty::get_Koszt3,
+                                    &ITypWyplaty::get_Koszt4, &ITypWyplaty::get_Koszt5};
 
 PayoutComponent ReadComponent(IWypElement* element) {
     PayoutComponent component;
     tlx::ComPtr<ITypWyplaty> type;
     CheckHost(element->get_Typ(type.Out()));
     component.typeCode = ReadLong(Require(type), &ITypWyplaty::get_Kod);
-    component.deductions = ReadDeductions(type.Get());
+    component.deductions = ReadAmounts(type.Get(), kDeductions);
+    component.costs = ReadAmounts(type.Get(), kCosts);
     tlx::ComPtr<IWypElementDane> definition;
     CheckHost(element->get_Dane(definition.Out()));
     component.definitionKind = ReadLong(Require(definition), &IWypElementDane::get_Rodzaj);
@@ -97,6 +102,21 @@ EmploymentRecord HostEmployeeMonth::ReadRecord(IPracEtat* record) {
     CheckHost(record->get_WymiarEtatu(workingTime.Out()));
     r.fullTimeNumerator = ReadLong(Require(workingTime), &IPracDaneZus::get_Licznik);
     r.fullTimeDenominator = ReadLong(workingTime.Get(), &IPracDaneZus::get_Mianownik);
+    tlx::ComPtr<IWymiarAlternatywny> alternative;
+    CheckHost(record->get_WymiarAlternatywny(alternative.Out()));
+    if (alternative) {
+        r.alternativeActive = ReadLong(alternative.Get(), &IWymiarAlternatywny::get_Aktywny) == 1;
+        r.alternativeNumerator = ReadLong(alternative.Get(), &IWymiarAlternatywny::get_Licznik);
+        r.alternativeDenominator = ReadLong(alternative.Get(), &IWymiarAlternatywny::get_Mianownik);
+    }
+    r.pensionRight = ReadLong(record, &IPracEtat::get_PrawoEmerRent);
+    r.publicAid = ReadLong(record, &IPracEtat::get_PomocPubliczna);
+    r.netGrowth = ReadLong(record, &IPracEtat::get_ZatrWzrostNetto);
+    r.terminatedContract = ReadLong(record, &IPracEtat::get_ZatrRozwUmowy);
+    r.fullInformation = ReadLong(record, &IPracEtat::get_PelneInformacje);
+    DATE boundary = 0;
+    CheckHost(staff->get_DataGraniczna(&boundary));
+    r.boundaryDate = CDate(boundary);
     return r;
 }
 
@@ -139,6 +159,7 @@ const std::vector<Absence>& HostEmployeeMonth::Absences() {
         tlx::ComPtr<IOkres> period;
         CheckHost(absence->get_Okres(period.Out()));
         a.period = ReadPeriod(period.Get());
+        a.marker = ReadLong(absence.Get(), &INieobecnosc::get_Znacznik);
         list.push_back(a);
     }
     return *(absences_ = std::move(list));
@@ -159,6 +180,13 @@ const std::vector<Payout>& HostEmployeeMonth::Payouts() {
         DATE after = 0;
         CheckHost(Require(range)->get_Do(&after));
         p.listLastDay = CDate(after).AddDays(-1);
+        tlx::ComPtr<IOkres> own;
+        CheckHost(payout->get_Okres(own.Out()));
+        if (own) {
+            DATE first = 0;
+            CheckHost(own->get_DataOd(&first));
+            p.periodStart = CDate(first);
+        }
         tlx::ComPtr<ICollection> elements;
         CheckHost(payout->get_Elementy(elements.Out()));
         for (CCollectionEnumerator<IWypElement> e(Require(elements)); auto element = e.Current(); e.MoveNext())

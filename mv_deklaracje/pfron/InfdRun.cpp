@@ -13,6 +13,7 @@
 #include "mv_deklaracje/pfron/InfdWages.h"
 #include "mv_deklaracje/pfron/InfdWorkingTime.h"
 #include "mv_deklaracje/pfron/PfronDeclaration.h"
+#include "mv_deklaracje/pfron/PfronFields.h"
 #include "mv_deklaracje/pfron/PfronText.h"
 #include "mv_deklaracje/pfron/PfronUserError.h"
 #include "platform/ado/Ado.h"
@@ -32,109 +33,38 @@ const tlx::ComPtr<T>& Require(const tlx::ComPtr<T>& object) {
     return object;
 }
 
-void Put(IDeklaracja2* declaration, const OLECHAR* field, const VARIANT& value) {
-    CheckHost(declaration->put_Wartosc(tlx::Bstr(field).Get(), value));
-}
+void Put(IDeklaracja2* declaration, const OLECHAR* field, const VARIANT& value) { PutField(declaration, field, value); }
 void PutText(IDeklaracja2* declaration, const OLECHAR* field, const std::u16string_view text) {
-    Put(declaration, field, tlx::Variant::FromString(text));
+    PutTextField(declaration, field, text);
 }
-void PutLong(IDeklaracja2* declaration, const OLECHAR* field, LONG value) {
-    Put(declaration, field, tlx::Variant::FromLong(value));
-}
-tlx::Variant Read(IDeklaracja2* declaration, const OLECHAR* field) {
-    tlx::Variant value;
-    CheckHost(declaration->get_Wartosc(tlx::Bstr(field).Get(), value.Out()));
-    return value;
-}
-
-using TextMember = HRESULT (IPracEtat::*)(BSTR*);
-std::u16string ReadText(IPracEtat* record, TextMember member) {
-    tlx::Bstr text;
-    CheckHost((record->*member)(text.Out()));
-    return text.Str();
-}
-using AddressMember = HRESULT (IPodAdres::*)(BSTR*);
-std::u16string ReadText(IPodAdres* address, AddressMember member) {
-    tlx::Bstr text;
-    CheckHost((address->*member)(text.Out()));
-    return text.Str();
-}
-
-// A configuration value as money: the host keeps it as text with a decimal point or comma.
-CMoney MoneyOf(const VARIANT& value) {
-    if (value.vt == VT_EMPTY || value.vt == VT_NULL) return CMoney();
-    if (value.vt != VT_BSTR) return VariantToMoney(value);
-    std::string text = tlx::Utf16ToUtf8(std::u16string_view(value.bstrVal ? value.bstrVal : u""));
-    for (char& c : text) if (c == ',') c = '.';
-    return CMoney(std::strtod(text.c_str(), nullptr));
-}
+void PutLong(IDeklaracja2* declaration, const OLECHAR* field, LONG value) { PutLongField(declaration, field, value); }
+tlx::Variant Read(IDeklaracja2* declaration, const OLECHAR* field) { return ReadField(declaration, field); }
+std::u16string ReadText(IPracEtat* record, HRESULT (IPracEtat::*member)(BSTR*)) { return ReadRecordText(record, member); }
 }  // namespace
 
 InfdRun::InfdRun(LONG id) : id_(id) {
-    tlx::ComPtr<ILogin> login;
-    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
-    CheckHost(Require(login)->CreateSession(session_.Out()));
-    Require(session_);
-    infd_ = OpenDeclaration(session_.Get(), id);
-    Require(infd_);
+    PfronRunSession run = OpenPfronRunSession(id);
+    session_ = run.session;
+    infd_ = run.declaration;
+    configuration_ = run.configuration;
     CheckHost(infd_->get_Rok(&year_));
     CheckHost(infd_->get_Miesiac(&month_));
     periodStart_ = CDate(static_cast<int>(month_), 1, static_cast<int>(year_));
     periodEnd_ = CDate(static_cast<int>(month_) + 1, 0, static_cast<int>(year_));
     qualification_ = InfdQualification(year_, month_);
-
-    tlx::ComPtr<IDispatch> object;
-    CheckHost(login->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), object.Out()));
-    configuration_ = Require(object).As<IKonfiguracja>();
-    Require(configuration_);
     refundStatus_ = VariantToLongOr(ReadParameter(kRefundStatusKey, periodStart_).Detach(), 0);
     if (refundStatus_ == kNoRefundKind) RaisePfronUserError(NoRefundKindText());
 }
 
 tlx::Variant InfdRun::ReadParameter(const OLECHAR* key, CDate day) {
-    tlx::ComPtr<IParametr> parameter;
-    CheckHost(configuration_->GetParametr(tlx::Bstr(key).Get(), day.Value(), parameter.Out()));
-    tlx::Variant value;
-    CheckHost(Require(parameter)->get_Value(value.Out()));
-    return value;
+    return ReadConfigurationValue(configuration_.Get(), key, day);
 }
 
-void InfdRun::RemoveAttachments() {
-    for (;;) {
-        tlx::ComPtr<IDispatch> children;
-        CheckHost(infd_->get_Deklaracje(children.Out()));
-        auto collection = Require(children).As<ICollection>();
-        LONG count = 0;
-        CheckHost(Require(collection)->get_Count(&count));
-        if (count <= 0) return;
-        tlx::ComPtr<IDispatch> item;
-        CheckHost(collection->Item(tlx::Variant::FromLong(0), item.Out()));
-        auto child = Require(item).As<IDeklaracja2>();
-        CheckHost(Require(child)->ResetScript());
-        CheckHost(collection->Delete(tlx::Variant::FromDispatch(item.Get())));
-    }
-}
+void InfdRun::RemoveAttachments() { RemoveChildDeclarations(infd_.Get()); }
 
 std::vector<LONG> InfdRun::EmployeeIds() {
-    tlx::ComPtr<ISession2> access = session_.As<ISession2>();
-    tlx::ComPtr<Connection> connection;
-    CheckHost(Require(access)->get_Connection(connection.Out()));
-    tlx::ComPtr<Recordset> rows;
-    CheckHost(Require(connection)->Execute(tlx::Bstr(kEmployeesSql).Get(), nullptr, adCmdText, rows.Out()));
     std::vector<LONG> ids;
-    for (;;) {
-        VARIANT_BOOL eof = VARIANT_TRUE;
-        CheckHost(Require(rows)->get_EOF(&eof));
-        if (eof) break;
-        tlx::ComPtr<Fields> fields;
-        CheckHost(rows->get_Fields(fields.Out()));
-        tlx::ComPtr<Field> field;
-        CheckHost(Require(fields)->get_Item(tlx::Variant::FromLong(0), field.Out()));
-        tlx::Variant value;
-        CheckHost(Require(field)->get_Value(value.Out()));
-        ids.push_back(VariantToLong(value));
-        CheckHost(rows->MoveNext());
-    }
+    for (const auto& row : ReadLongRows(session_.Get(), kEmployeesSql, 1)) ids.push_back(row[0]);
     return ids;
 }
 
@@ -200,46 +130,8 @@ void InfdRun::WritePersonalData(IDeklaracja2* attachment, IPracEtat* record, Hos
 }
 
 void InfdRun::WriteAddress(IDeklaracja2* attachment, IPracEtat* record, HostEmployeeMonth& employee) {
-    tlx::ComPtr<IPodAdres> address;
-    CheckHost(record->get_Adres(address.Out()));
-    IPodAdres* a = Require(address).Get();
-    PutText(attachment, u"GMINA", ReadText(a, &IPodAdres::get_Commune));
-    PutText(attachment, u"KODPOCZTOWY", ReadText(a, &IPodAdres::get_PostalCode));
-    PutText(attachment, u"MIASTO", ReadText(a, &IPodAdres::get_Town));
-    tlx::ComPtr<IDaneDodatkowe> residence;
-    CheckHost(record->get_DaneDodatkowe(residence.Out()));
-    LONG place = -1;
-    CheckHost(Require(residence)->get_RodzajMiejscowosci(&place));
-    if (place == 0) PutText(attachment, u"MSCEZAMIESZKANIA", u"M");
-    if (place == 1) PutText(attachment, u"MSCEZAMIESZKANIA", u"W");
-    PutText(attachment, u"NRDOMU", ReadText(a, &IPodAdres::get_HouseNumber));
-    PutText(attachment, u"NRLOKALU", ReadText(a, &IPodAdres::get_FlatNumber));
-    PutText(attachment, u"ULICA", ReadText(a, &IPodAdres::get_Street));
-    PutText(attachment, u"POCZTA", ReadText(a, &IPodAdres::get_PostOffice));
-    PutText(attachment, u"POWIAT", ReadText(a, &IPodAdres::get_District));
-
-    const std::u16string voivodeship = ReadText(a, &IPodAdres::get_Voivodeship);
-    if (voivodeship.empty()) {
-        PutText(attachment, u"WOJEWODZTWO", u"");
-        return;
-    }
-    try {
-        if (!lookup_) {
-            tlx::ComPtr<IDispatch> created;
-            CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_CLookupCollection)).Get(),
-                                             tlx::Variant::Missing(), created.Out()));
-            lookup_ = Require(created).As<ICollection>();
-        }
-        const CBstr criterion = CBstr(u"Nazwa=") + QuoteSqlText(voivodeship.c_str(), true).View();
-        tlx::ComPtr<IDispatch> item;
-        CheckHost(Require(lookup_)->Item(tlx::Variant::FromString(criterion.View()), item.Out()));
-        auto entry = Require(item).As<IWojewodztwo>();
-        tlx::Bstr code;
-        CheckHost(Require(entry)->get_Kod(code.Out()));
-        PutText(attachment, u"WOJEWODZTWO", code.View());
-    } catch (const ComError&) {
-        RaisePfronUserError(WrongVoivodeshipText(employee.Name()));
-    }
+    if (!address_) address_.emplace(session_.Get());
+    address_->Write(attachment, record, employee.Name());
 }
 
 void InfdRun::WriteEmployment(IDeklaracja2* attachment, IPracEtat* record, LONG version) {
@@ -288,7 +180,7 @@ void InfdRun::WriteWagesAndTime(IDeklaracja2* attachment, IPracEtat* record, Hos
     Put(attachment, u"WYNOSIAGANE", wages.earned.ToVariant());
     Put(attachment, u"WYNWYPLACONE", wages.paid.ToVariant());
     const CDate yearBefore(12, 31, static_cast<int>(year_) - 1);
-    Put(attachment, u"WYNMINIMALNE", MoneyOf(ReadParameter(kMinimumWageKey, yearBefore)).ToVariant());
+    Put(attachment, u"WYNMINIMALNE", ConfigurationMoney(ReadParameter(kMinimumWageKey, yearBefore)).ToVariant());
 
     LONG degree = 0;
     CheckHost(record->get_StopienNiepelnosprawnosci(&degree));

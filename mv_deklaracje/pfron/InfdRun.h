@@ -4,6 +4,8 @@
 // a run dropped unsaved leaves the database as it was.
 #pragma once
 
+#include <optional>
+
 #include "hostapi/Collections.h"
 #include "hostapi/Configuration.h"
 #include "hostapi/Payroll.h"
@@ -11,6 +13,7 @@
 #include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje_tlb.h"
 #include "mv_deklaracje/pfron/InfdQualification.h"
+#include "mv_deklaracje/pfron/PfronFields.h"
 #include "platform/com/ComPtr.h"
 
 class HostEmployeeMonth;
@@ -52,7 +55,7 @@ private:
     tlx::ComPtr<ISession> session_;
     tlx::ComPtr<IDeklaracja2> infd_;
     tlx::ComPtr<IKonfiguracja> configuration_;
-    tlx::ComPtr<ICollection> lookup_;
+    std::optional<PfronAddressWriter> address_;
     LONG id_ = 0;
     LONG year_ = 0;
     LONG month_ = 0;

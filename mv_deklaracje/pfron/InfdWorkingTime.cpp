@@ -17,10 +17,10 @@ InfdWorkingTime::InfdWorkingTime(long year, long month, long refundStatus)
     : year_(year), month_(month), refundStatus_(refundStatus),
       daysInMonth_(DaysInMonth(static_cast<int>(month), static_cast<int>(year))) {}
 
-int InfdWorkingTime::FieldFor(bool marked, long degree) const {
+int InfdWorkingTime::FieldFor(long refundStatus, bool marked, long degree) {
     int group;
-    if (refundStatus_ == 2) group = 0;
-    else if (refundStatus_ == 3 || refundStatus_ == 4) group = 3;
+    if (refundStatus == 2) group = 0;
+    else if (refundStatus == 3 || refundStatus == 4) group = 3;
     else return -1;
     if (degree < 1 || degree > 3) return -1;
     return (marked ? CHRONZNACZNY : NORMZNACZNY) + group + (3 - static_cast<int>(degree));
@@ -69,6 +69,24 @@ const EmploymentRecord* InfdWorkingTime::ReadRecord(EmployeeMonthSource& employe
 
 InfdWorkingTime::Sums InfdWorkingTime::Calculate(EmployeeMonthSource& employee, CDate terminationDate) {
     Sums sums{};
+    Walk(employee, terminationDate, [&](const WorkingWindow& window) {
+        const EmploymentRecord& record = *window.record;
+        if (record.fullTimeDenominator == 0) RaisePfronUserError(ZeroWorkingTimeText(employee.Name()));
+        const double fraction = static_cast<double>(record.fullTimeNumerator) / record.fullTimeDenominator;
+        const int fields[2] = {FieldFor(refundStatus_, true, record.disabilityDegree),
+                                FieldFor(refundStatus_, false, record.disabilityDegree)};
+        const int days[2] = {window.markedDays, window.days - window.markedDays};
+        for (int side = 0; side < 2; ++side) {
+            if (fields[side] >= 0 && days[side] > 0)
+                sums[static_cast<std::size_t>(fields[side])] += static_cast<double>(days[side]) / daysInMonth_ * fraction;
+        }
+        return true;
+    });
+    return sums;
+}
+
+void InfdWorkingTime::Walk(EmployeeMonthSource& employee, CDate cutDate,
+                           const std::function<bool(const WorkingWindow&)>& visit) {
     const CDate periodEnd(static_cast<int>(month_) + 1, 0, static_cast<int>(year_));
     const long monthIndex = year_ * 12 + month_;
     CDate cur(static_cast<int>(month_), 1, static_cast<int>(year_));
@@ -90,29 +108,27 @@ InfdWorkingTime::Sums InfdWorkingTime::Calculate(EmployeeMonthSource& employee, 
             end = periodEnd;
             lastWindow = true;
         }
-        if (!employment.first.IsEmpty() && cur <= employment.first && employment.first <= end) cur = employment.first;
+        bool clipped = false;
+        if (!employment.first.IsEmpty() && cur <= employment.first && employment.first <= end) {
+            cur = employment.first;
+            clipped = true;
+        }
         const CDate employmentEnd = LastDay(employment);
-        if (cur <= employmentEnd && employmentEnd <= end) end = employmentEnd;
-        const bool holdsTermination = !terminationDate.IsEmpty() && cur <= terminationDate && terminationDate <= end;
-        if (holdsTermination) end = terminationDate;
+        if (cur <= employmentEnd && employmentEnd <= end) {
+            end = employmentEnd;
+            clipped = true;
+        }
+        const bool holdsCut = !cutDate.IsEmpty() && cur <= cutDate && cutDate <= end;
+        if (holdsCut) end = cutDate;
 
         const CDate from = std::max(cur, employment.first);
         const int total = from <= end && employmentEnd >= cur ? DaysBetween(from, std::min(end, employmentEnd)) : 0;
         if (total > 0) {
-            if (record->fullTimeDenominator == 0) RaisePfronUserError(ZeroWorkingTimeText(employee.Name()));
-            const double fraction = static_cast<double>(record->fullTimeNumerator) / record->fullTimeDenominator;
-            const int marked = MarkedDays(employee, from, std::min(end, employmentEnd));
-            const int fields[2] = {FieldFor(true, record->disabilityDegree), FieldFor(false, record->disabilityDegree)};
-            const int days[2] = {marked, total - marked};
-            for (int side = 0; side < 2; ++side) {
-                if (fields[side] >= 0 && days[side] > 0) {
-                    sums[static_cast<std::size_t>(fields[side])] += static_cast<double>(days[side]) / daysInMonth_ * fraction;
-                }
-            }
-            if (holdsTermination) break;
+            WorkingWindow window{record, from, std::min(end, employmentEnd), total, 0, clipped};
+            window.markedDays = MarkedDays(employee, window.from, window.to);
+            if (!visit(window) || holdsCut) break;
         }
         if (lastWindow) break;
         cur = end.AddDays(1);
     }
-    return sums;
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "mv_deklaracje/pfron/EmployeeMonth.h"
@@ -18,6 +19,16 @@ struct OdcinekOkresu {
     CDate Od;
     CDate Do;
     bool Oznaczony = false;
+};
+
+// One window of the walk with days of employment: the record valid in it and its employed days.
+struct WorkingWindow {
+    const EmploymentRecord* record = nullptr;
+    CDate from;           // the first and last employed day of the window
+    CDate to;
+    int days = 0;         // employed days
+    int markedDays = 0;   // of them, the days covered by a marked entry, each day once
+    bool clipped = false; // the window was cut at the employment's start or end
 };
 
 class InfdWorkingTime {
@@ -38,12 +49,15 @@ public:
     // The sums for one employee; `terminationDate` is that of the month-end record. A record whose
     // working-time denominator is 0 stops the calculation with the PFRON user error.
     Sums Calculate(EmployeeMonthSource& employee, CDate terminationDate);
+    // Walks the month's windows and hands each one with days of employment to `visit`, which answers
+    // whether the walk goes on. The walk also ends after the window that holds `cutDate` (when given).
+    void Walk(EmployeeMonthSource& employee, CDate cutDate, const std::function<bool(const WorkingWindow&)>& visit);
+    // The sum a window's days go to under a refund status, or -1 when the status and degree count nowhere.
+    static int FieldFor(long refundStatus, bool marked, long degree);
     // The stretches of the last window calculated.
     const std::vector<OdcinekOkresu>& Odcinki() const { return odcinki_; }
 
 private:
-    // The sum a window's days go to, or -1 when the status and degree count nowhere.
-    int FieldFor(bool marked, long degree) const;
     int MarkedDays(EmployeeMonthSource& employee, CDate from, CDate to);
     // The record valid at `day`, or (`begunAfter`) the first begun after it, which may be null.
     static const EmploymentRecord* ReadRecord(EmployeeMonthSource& employee, CDate day, bool begunAfter);

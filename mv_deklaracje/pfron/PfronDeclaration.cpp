@@ -58,3 +58,32 @@ CBstr OkresSprawozdawczyTekst(ISessionReference* bound) {
     CheckHost(declaration->get_Rok(&year));
     return FormatReportingPeriod(month, year);
 }
+
+namespace {
+void Fire(HRESULT (IDeklaracja2::*event)(BSTR), IDeklaracja2* declaration, const std::u16string& text) {
+    CheckHost((declaration->*event)(tlx::Bstr(text).Get()));
+}
+}  // namespace
+
+void RunPfronCalculation(IDeklaracja2* declaration, std::u16string_view name, const std::function<void()>& prepare,
+                         const std::function<void()>& calculate) {
+    const std::u16string calculation = u"Wyliczanie deklaracji " + std::u16string(name);
+    const std::u16string initialisation = u"Inicjowanie deklaracji " + std::u16string(name);
+    constexpr std::u16string_view kDone = u" zakończone";
+    Fire(&IDeklaracja2::WillAction, declaration, calculation);
+    try {
+        prepare();
+        try {
+            Fire(&IDeklaracja2::WillAction, declaration, initialisation);
+            Fire(&IDeklaracja2::ActionCompleted, declaration, initialisation + std::u16string(kDone));
+        } catch (...) {
+            Fire(&IDeklaracja2::ActionFailed, declaration, u"Błąd inicjowania deklaracji " + std::u16string(name));
+            throw;
+        }
+        calculate();
+        Fire(&IDeklaracja2::ActionCompleted, declaration, calculation + std::u16string(kDone));
+    } catch (...) {
+        Fire(&IDeklaracja2::ActionFailed, declaration, u"Błąd wyliczania deklaracji " + std::u16string(name));
+        throw;
+    }
+}

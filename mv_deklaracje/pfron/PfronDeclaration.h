@@ -4,6 +4,9 @@
 
 #include "hostapi/Collections.h"
 #include "hostapi/Session.h"
+#include <functional>
+#include <string_view>
+
 #include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/com/ComPtr.h"
@@ -21,3 +24,9 @@ tlx::ComPtr<IDeklaracja2> GetDeklaracja(ISessionReference* bound);
 tlx::ComPtr<IDeklaracja2> RequireDeklaracja(ISessionReference* bound);
 // "MM-YYYY" of the bound declaration's month and year; E_POINTER when unbound.
 CBstr OkresSprawozdawczyTekst(ISessionReference* bound);
+
+// Runs a calculation of the declaration named `name` ("INFD", "WND") with its progress events on the
+// caller's declaration: "Wyliczanie deklaracji <name>" before `prepare`, the initialisation pair after
+// it, then `calculate`, and the completion, or the failure events when anything fails.
+void RunPfronCalculation(IDeklaracja2* declaration, std::u16string_view name, const std::function<void()>& prepare,
+                         const std::function<void()>& calculate);

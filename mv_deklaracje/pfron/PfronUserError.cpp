@@ -25,4 +25,8 @@ CBstr NoRefundKindText() {
     return CBstr(u"Nie można naliczyć deklaracji. Firma nie posiada ustawionego rodzaju refundacji.");
 }
 
+CBstr NoRefundKindInPeriodText() {
+    return CBstr(u"Nie można naliczyć deklaracji. Firma nie posiada w tym okresie ustawionego rodzaju refundacji.");
+}
+
 CBstr NoAttachmentText() { return CBstr(u"Nie został wygenerowany żaden załącznik."); }

@@ -14,4 +14,6 @@ CBstr MissingGenderText(const CBstr& employee);
 CBstr WrongVoivodeshipText(const CBstr& employee);
 CBstr ZeroWorkingTimeText(const CBstr& employee);
 CBstr NoRefundKindText();
+// The same for the declaration's own month.
+CBstr NoRefundKindInPeriodText();
 CBstr NoAttachmentText();

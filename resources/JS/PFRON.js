@@ -5,6 +5,21 @@ var ERR_MV_Info = 24098;
 
 var dekPfron = null;   // zawartość dokumentu formularza, gdy formularz ją trzyma
 
+var zapamietanyMiesiac = null;
+var zapamietanyRok = null;
+
+// Okres deklaracji z chwili wczytania albo ostatniego udanego przeliczenia.
+function SaveContext()
+{
+    zapamietanyMiesiac = Number(dokument.Miesiac);
+    zapamietanyRok = Number(dokument.Rok);
+}
+
+function DoPrzeliczenia()
+{
+    return Number(dokument.Miesiac) != zapamietanyMiesiac || Number(dokument.Rok) != zapamietanyRok;
+}
+
 function GetDokument()
 {
     return dekPfron;
@@ -36,6 +51,48 @@ function SendToNet(sName)
 {
     var usluga = dokument.Session.CreateObject(PfronProgId());
     usluga.ExportToSODVC(dokument.ID, String(sName));
+}
+
+// Dane pracodawcy z ustawień firmy, wspólne dla formularzy INF-D i WN-D.
+function WypelnijPracodawce()
+{
+    dokument.NIP = DeformatNIP(KonfigValue('NIP').replace(/ /g, ''));
+    dokument.REGON = KonfigValue('REGON');
+    dokument.SKRNAZWPRACODAWCY = KonfigValue('FirmaNazwaSkroconaPFRON');
+    dokument.KODPOCZTOWY = KonfigValue('FirmaKodP');
+    dokument.MIASTO = KonfigValue('FirmaMiejscowosc');
+    dokument.NRDOMU = KonfigValue('FirmaNrDomu');
+    dokument.NRLOKALU = KonfigValue('FirmaNrLokalu');
+    dokument.ULICA = KonfigValue('FirmaUlica');
+    dokument.EMAIL = KonfigValue('KontaktPFRON_Email');
+    dokument.FAKS = KonfigValue('KontaktPFRON_Fax');
+    dokument.TELEFON = KonfigValue('KontaktPFRON_Telefon');
+    dokument.IMIENAZWISKOOSOBYPODPISUJACEJ = KonfigValue('KontaktPFRON_Imie') + ' ' + KonfigValue('KontaktPFRON_Nazwisko');
+    dokument.NRPFRON = KonfigValue('NumerPracodawcyPFRON');
+}
+
+// Okres sprawozdawczy (MM-RRRR) z miesiąca i roku deklaracji: ten sam tekst zapisuje przeliczenie.
+function OkresSprawozdawczy()
+{
+    var miesiac = Number(dokument.Miesiac);
+    return (miesiac < 10 ? '0' : '') + miesiac + '-' + Number(dokument.Rok);
+}
+
+// Zapisuje formularz, przelicza go usługą `progId` i wczytuje to, co usługa zapisała; błąd usługi
+// przechodzi do użytkownika z jej numerem i opisem.
+function PrzeliczPfron(progId)
+{
+    WypelnijPracodawce();
+    dokument.OKRESSPRAWOZDAWCZY = OkresSprawozdawczy();
+    try {
+        dokument.Session.Save();
+        var usluga = dokument.Session.CreateObject(progId);
+        usluga.DeklId = dokument.ID;
+        usluga.Przelicz();
+        dokument.ResyncKolekcje();
+    } catch (e) {
+        CcThrow(e.number, e.description);
+    }
 }
 
 // NIP bez myślników; inne znaki zostają.

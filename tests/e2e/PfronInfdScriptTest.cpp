@@ -16,15 +16,7 @@
 
 namespace {
 
-class PfronInfdScript : public TlxhostDemoTest {
-protected:
-    static std::string Golden(const std::string& name) {
-        const char* root = std::getenv("TLX_SOURCE_DIR");
-        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/golden/" + name);
-        EXPECT_FALSE(bytes.empty()) << name;
-        return bytes;
-    }
-};
+class PfronInfdScript : public TlxhostDemoTest {};
 
 TEST_F(PfronInfdScript, TheInfdOfMarchWithItsAttachmentsAndFiles) {
     std::filesystem::create_directories(Path("sod"));
@@ -54,7 +46,7 @@ TEST_F(PfronInfdScript, TheInfdOfMarchWithItsAttachmentsAndFiles) {
                   "w.SAVETO = '" + Path("sod") + "';\n"),
               0)
         << err_;
-    EXPECT_EQ(out_, Golden("pfron-infd.out"));
+    EXPECT_EQ(out_, Source("golden/pfron-infd.out"));
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(Path("sod")))
         files.push_back(entry.path().filename().string());

@@ -1,0 +1,171 @@
+#include "mv_deklaracje/pfron/PfronFields.h"
+
+#include <cstdlib>
+#include <string>
+
+#include "hostapi/Login.h"
+#include "hostapi/Subjects.h"
+#include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/pfron/PfronDeclaration.h"
+#include "mv_deklaracje/pfron/PfronUserError.h"
+#include "platform/ado/Ado.h"
+#include "platform/com/Bstr.h"
+#include "platform/text/CodePage.h"
+
+namespace {
+template <class T>
+const tlx::ComPtr<T>& Require(const tlx::ComPtr<T>& object) {
+    if (!object) RaiseHResult(E_POINTER);
+    return object;
+}
+
+std::u16string ReadText(IPodAdres* address, HRESULT (IPodAdres::*member)(BSTR*)) {
+    tlx::Bstr text;
+    CheckHost((address->*member)(text.Out()));
+    return text.Str();
+}
+
+constexpr long kTown = 0;
+constexpr long kVillage = 1;
+}  // namespace
+
+void PutField(IDeklaracja2* declaration, const OLECHAR* field, const VARIANT& value) {
+    CheckHost(declaration->put_Wartosc(tlx::Bstr(field).Get(), value));
+}
+void PutTextField(IDeklaracja2* declaration, const OLECHAR* field, std::u16string_view text) {
+    PutField(declaration, field, tlx::Variant::FromString(text));
+}
+void PutLongField(IDeklaracja2* declaration, const OLECHAR* field, LONG value) {
+    PutField(declaration, field, tlx::Variant::FromLong(value));
+}
+tlx::Variant ReadField(IDeklaracja2* declaration, const OLECHAR* field) {
+    tlx::Variant value;
+    CheckHost(declaration->get_Wartosc(tlx::Bstr(field).Get(), value.Out()));
+    return value;
+}
+
+PfronRunSession OpenPfronRunSession(LONG id) {
+    PfronRunSession run;
+    tlx::ComPtr<ILogin> login;
+    CheckHost(CreateHostApplication()->GetLogin(login.Out()));
+    CheckHost(Require(login)->CreateSession(run.session.Out()));
+    run.declaration = OpenDeclaration(Require(run.session).Get(), id);
+    Require(run.declaration);
+    tlx::ComPtr<IDispatch> object;
+    CheckHost(login->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), object.Out()));
+    run.configuration = Require(object).As<IKonfiguracja>();
+    Require(run.configuration);
+    return run;
+}
+
+void RemoveChildDeclarations(IDeklaracja2* declaration) {
+    for (;;) {
+        tlx::ComPtr<IDispatch> children;
+        CheckHost(declaration->get_Deklaracje(children.Out()));
+        auto collection = Require(children).As<ICollection>();
+        LONG count = 0;
+        CheckHost(Require(collection)->get_Count(&count));
+        if (count <= 0) return;
+        tlx::ComPtr<IDispatch> item;
+        CheckHost(collection->Item(tlx::Variant::FromLong(0), item.Out()));
+        auto child = Require(item).As<IDeklaracja2>();
+        CheckHost(Require(child)->ResetScript());
+        CheckHost(collection->Delete(tlx::Variant::FromDispatch(item.Get())));
+    }
+}
+
+tlx::Variant ReadConfigurationValue(IKonfiguracja* configuration, const OLECHAR* key, CDate day) {
+    if (!configuration) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IParametr> parameter;
+    CheckHost(configuration->GetParametr(tlx::Bstr(key).Get(), day.Value(), parameter.Out()));
+    tlx::Variant value;
+    CheckHost(Require(parameter)->get_Value(value.Out()));
+    return value;
+}
+
+CMoney ConfigurationMoney(const VARIANT& value) {
+    if (value.vt == VT_EMPTY || value.vt == VT_NULL) return CMoney();
+    if (value.vt != VT_BSTR) return VariantToMoney(value);
+    std::string text = tlx::Utf16ToUtf8(std::u16string_view(value.bstrVal ? value.bstrVal : u""));
+    for (char& c : text) if (c == ',') c = '.';
+    return CMoney(std::strtod(text.c_str(), nullptr));
+}
+
+std::u16string ReadRecordText(IPracEtat* record, HRESULT (IPracEtat::*member)(BSTR*)) {
+    tlx::Bstr text;
+    CheckHost((record->*member)(text.Out()));
+    return text.Str();
+}
+
+std::vector<std::vector<LONG>> ReadLongRows(ISession* session, std::u16string_view sql, int columns) {
+    tlx::ComPtr<Connection> connection;
+    CheckHost(Require(GetHostDbAccess(session))->get_Connection(connection.Out()));
+    tlx::ComPtr<Recordset> rows;
+    CheckHost(Require(connection)->Execute(tlx::Bstr(sql).Get(), nullptr, adCmdText, rows.Out()));
+    std::vector<std::vector<LONG>> out;
+    for (;;) {
+        VARIANT_BOOL eof = VARIANT_TRUE;
+        CheckHost(Require(rows)->get_EOF(&eof));
+        if (eof) break;
+        tlx::ComPtr<Fields> fields;
+        CheckHost(rows->get_Fields(fields.Out()));
+        std::vector<LONG> row;
+        for (int i = 0; i < columns; ++i) {
+            tlx::ComPtr<Field> field;
+            CheckHost(Require(fields)->get_Item(tlx::Variant::FromLong(i), field.Out()));
+            tlx::Variant value;
+            CheckHost(Require(field)->get_Value(value.Out()));
+            row.push_back(VariantToLong(value));
+        }
+        out.push_back(std::move(row));
+        CheckHost(rows->MoveNext());
+    }
+    return out;
+}
+
+PfronAddressWriter::PfronAddressWriter(ISession* session) : session_(session) {}
+
+void PfronAddressWriter::Write(IDeklaracja2* attachment, IPracEtat* record, const CBstr& employee) {
+    tlx::ComPtr<IPodAdres> address;
+    CheckHost(record->get_Adres(address.Out()));
+    IPodAdres* a = Require(address).Get();
+    PutTextField(attachment, u"GMINA", ReadText(a, &IPodAdres::get_Commune));
+    PutTextField(attachment, u"KODPOCZTOWY", ReadText(a, &IPodAdres::get_PostalCode));
+    PutTextField(attachment, u"MIASTO", ReadText(a, &IPodAdres::get_Town));
+    tlx::ComPtr<IDaneDodatkowe> residence;
+    CheckHost(record->get_DaneDodatkowe(residence.Out()));
+    LONG place = -1;
+    CheckHost(Require(residence)->get_RodzajMiejscowosci(&place));
+    if (place == kTown) PutTextField(attachment, u"MSCEZAMIESZKANIA", u"M");
+    if (place == kVillage) PutTextField(attachment, u"MSCEZAMIESZKANIA", u"W");
+    PutTextField(attachment, u"NRDOMU", ReadText(a, &IPodAdres::get_HouseNumber));
+    PutTextField(attachment, u"NRLOKALU", ReadText(a, &IPodAdres::get_FlatNumber));
+    PutTextField(attachment, u"ULICA", ReadText(a, &IPodAdres::get_Street));
+    PutTextField(attachment, u"POCZTA", ReadText(a, &IPodAdres::get_PostOffice));
+    PutTextField(attachment, u"POWIAT", ReadText(a, &IPodAdres::get_District));
+
+    const std::u16string voivodeship = ReadText(a, &IPodAdres::get_Voivodeship);
+    if (voivodeship.empty()) {
+        PutTextField(attachment, u"WOJEWODZTWO", u"");
+        return;
+    }
+    try {
+        if (!lookup_) {
+            tlx::ComPtr<IDispatch> created;
+            CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_CLookupCollection)).Get(),
+                                             tlx::Variant::Missing(), created.Out()));
+            lookup_ = Require(created).As<ICollection>();
+        }
+        const CBstr criterion = CBstr(u"Nazwa=") + QuoteSqlText(voivodeship.c_str(), true).View();
+        tlx::ComPtr<IDispatch> item;
+        CheckHost(Require(lookup_)->Item(tlx::Variant::FromString(criterion.View()), item.Out()));
+        auto entry = Require(item).As<IWojewodztwo>();
+        tlx::Bstr code;
+        CheckHost(Require(entry)->get_Kod(code.Out()));
+        PutTextField(attachment, u"WOJEWODZTWO", code.View());
+    } catch (const ComError&) {
+        RaisePfronUserError(WrongVoivodeshipText(employee));
+    }
+}

@@ -1,0 +1,59 @@
+// What the PFRON calculations do to the declarations they fill: fields written and read by name, the
+// attachments of an earlier run removed, dated configuration values, and the employee's address with
+// the voivodeship's code. Shared by the INF-D, the WN-D and the WN-U.
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "hostapi/Collections.h"
+#include "hostapi/Configuration.h"
+#include "hostapi/Payroll.h"
+#include "hostapi/Session.h"
+#include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje/core/Date.h"
+#include "mv_deklaracje/core/Money.h"
+#include "mv_deklaracje_tlb.h"
+#include "platform/com/ComPtr.h"
+
+void PutField(IDeklaracja2* declaration, const OLECHAR* field, const VARIANT& value);
+void PutTextField(IDeklaracja2* declaration, const OLECHAR* field, std::u16string_view text);
+void PutLongField(IDeklaracja2* declaration, const OLECHAR* field, LONG value);
+tlx::Variant ReadField(IDeklaracja2* declaration, const OLECHAR* field);
+
+// A calculation's own session with the declaration of identifier `id` loaded in it, and the
+// configuration of the operator's login. A missing object on the way raises E_POINTER.
+struct PfronRunSession {
+    tlx::ComPtr<ISession> session;
+    tlx::ComPtr<IDeklaracja2> declaration;
+    tlx::ComPtr<IKonfiguracja> configuration;
+};
+PfronRunSession OpenPfronRunSession(LONG id);
+
+// Removes every child declaration of `declaration`, whatever its form type.
+void RemoveChildDeclarations(IDeklaracja2* declaration);
+
+// The configuration value of `key` valid on `day`.
+tlx::Variant ReadConfigurationValue(IKonfiguracja* configuration, const OLECHAR* key, CDate day);
+// A configuration value as money: the host keeps it as text with a decimal point or comma.
+CMoney ConfigurationMoney(const VARIANT& value);
+
+// The rows of a query on the session's connection, the first `columns` columns of each as longs.
+std::vector<std::vector<LONG>> ReadLongRows(ISession* session, std::u16string_view sql, int columns);
+
+// A text member of a dated record.
+std::u16string ReadRecordText(IPracEtat* record, HRESULT (IPracEtat::*member)(BSTR*));
+
+// Writes the address fields of `record` into an attachment: GMINA, KODPOCZTOWY, MIASTO,
+// MSCEZAMIESZKANIA, NRDOMU, NRLOKALU, ULICA, POCZTA, POWIAT and WOJEWODZTWO (the code of the
+// voivodeship named in the address, looked up in the host's list; a name it does not know stops the
+// calculation with the PFRON user error naming `employee`).
+class PfronAddressWriter {
+public:
+    explicit PfronAddressWriter(ISession* session);
+    void Write(IDeklaracja2* attachment, IPracEtat* record, const CBstr& employee);
+
+private:
+    tlx::ComPtr<ISession> session_;
+    tlx::ComPtr<ICollection> lookup_;
+};
