@@ -1,0 +1,15 @@
+// The current generation of the WN-D calculator (form versions 3 to 6): bound by DeklId to a WN-D declaration
+// (PfronCalculator), Przelicz states the employer's employment and builds one INF-D-P attachment per
+// eligible disabled employee or group of linked cards. Its PFRON application files are not written yet:
+// the export members answer E_NOTIMPL.
+#pragma once
+
+#include "mv_deklaracje/pfron/PfronCalculator.h"
+
+class CWND3 final : public PfronCalculator<CWND3, IWND> {
+public:
+    // IWND
+    HRESULT Przelicz() override;
+    HRESULT ExportToSOD(LONG lDeklID, BSTR sDir) override;
+    HRESULT ExportToSODVC(LONG lDeklID, BSTR sDir) override;
+};
