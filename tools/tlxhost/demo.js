@@ -134,6 +134,28 @@ krok("Deklaracja PFRON INF-D za marzec 2024", function () {
     d.SENDTONET = folder;
     print("  Pliki SOD przekazane do folderu " + folder + " na komputerze użytkownika");
 });
+krok("Wniosek PFRON WN-D za marzec 2024", function () {
+    // Wersja 6 liczy usługa bieżąca (TLXDeklaracje.WND3), wersja 1 usługa pierwszej generacji.
+    for (var wersja = 6; wersja >= 1; wersja -= 5) {
+        var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+        d.TypDeklar = 310;
+        d.Wersja = wersja;
+        d.Rok = 2024;
+        d.Miesiac = 3;
+        d.DATAWYPELNIENIA = new Date(2024, 3, 10);
+        d.RODZAJINFORMACJI = "Z";
+        d.Policz();   // stany zatrudnienia i załączniki INF-D-P
+        Session.Save();
+        print("  WN-D w wersji", wersja, "za", d.OKRESSPRAWOZDAWCZY + ": zatrudnienie w miesiącu", d.WOKRESIEOGOLEM,
+              "(niepełnosprawni", d.WOKRESIENIEPELNOSPRAWNI + "), w okresie poprzedzającym", d.POPRZEDZAJACYOKRESOGOLEM,
+              "(" + d.POPRZEDZAJACYOKRESNIEPELNOSPRAWNI + "), załączników INF-D-P:", d.LICZBAINFDP);
+        for (var e = new Enumerator(d.Deklaracje); !e.atEnd(); e.moveNext()) {
+            var a = e.item();
+            print("    " + a.NRKOLEJNY + ". " + a.NAZWISKO + " " + a.IMIE1 + ": osiągane " + a.WYNOSIAGANE +
+                  ", podstawa dofinansowania " + a.PODWKOSZTY);
+        }
+    }
+});
 krok("E-deklaracja VAT-7 za marzec 2024", function () {
     var vat7 = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=1 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
     var e = new ActiveXObject("TLX.EDeklaracja");
