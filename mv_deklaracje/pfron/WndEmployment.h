@@ -29,6 +29,11 @@ public:
     // last day has refund status 1; zeros when no month counts.
     FteFigures ComputePrecedingYearFte(long year, long month, bool sod4, const RefundStatusAt& refundStatusAt);
 
+    // Whether employment grew, in total and of disabled persons alike, against the preceding months.
+    static bool NetGrowth(const FteFigures& current, const FteFigures& preceding) {
+        return current.total - preceding.total > 0 && current.disabled - preceding.disabled > 0;
+    }
+
     static constexpr long kPrecedingMonths = 12;
     static constexpr long kNoRefundKind = 1;
 

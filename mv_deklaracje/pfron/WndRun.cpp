@@ -77,8 +77,7 @@ void WndRun::WriteEmployerFigures() {
         return VariantToLongOr(ReadConfigurationValue(configuration_.Get(), kRefundStatusKey, day).Detach(), 0);
     });
     if (version_ == 3) {
-        const bool growth = current.total - preceding.total > 0 && current.disabled - preceding.disabled > 0;
-        PutTextField(wnd_.Get(), u"CZYPRZYROSTNETTO", YesNo(growth));
+        PutTextField(wnd_.Get(), u"CZYPRZYROSTNETTO", YesNo(WndEmployment::NetGrowth(current, preceding)));
     }
     PutTextField(wnd_.Get(), u"WOKRESIEOGOLEM", FormatWymiaru(current.total).View());
     PutTextField(wnd_.Get(), u"WOKRESIENIEPELNOSPRAWNI", FormatWymiaru(current.disabled).View());

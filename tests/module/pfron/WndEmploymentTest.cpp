@@ -19,6 +19,12 @@ TEST(WndEmploymentBatch, TheBatchTextsOfBothProcedures) {
     EXPECT_NE(WndEmployment::BatchText(2023, 12, true).Str().find(u"'2023-12-31'"), std::u16string::npos);
 }
 
+TEST(WndEmploymentBatch, GrowthNeedsBothFiguresToGrow) {
+    EXPECT_FALSE(WndEmployment::NetGrowth({10.5, 4.0}, {10.0, 4.0}));
+    EXPECT_TRUE(WndEmployment::NetGrowth({10.5, 4.2}, {10.0, 4.0}));
+    EXPECT_FALSE(WndEmployment::NetGrowth({10.0, 4.2}, {10.0, 4.0}));
+}
+
 namespace {
 class WndEmploymentFigures : public InfdCompany {
 protected:
