@@ -3,6 +3,8 @@
 // against a baseline that reads every card's month-end record and its year's payments with their
 // elements through the same host objects.
 //   build/release/bench/WndBench
+// First figure (one run of two iterations, on a machine at load average 36 on 8 cores): Przelicz 6.9 s of
+// processor time (30.4 s wall, 500 attachments), the baseline 27.6 s (111.6 s wall, 118 500 elements).
 #include "ZusBenchCompany.h"
 
 #include "hostapi/Employees.h"
