@@ -192,29 +192,38 @@ function PitDodajWyplate(grupa, w, miesiac)
     return { przychod: przychod, spoleczne: spoleczne };
 }
 
-// Sumy wypłat podatnika w roku podatkowym, według daty wypłaty (przychód jest przychodem roku, w którym
-// go wypłacono): "etat" - stosunek pracy, "umowy" - umowy zlecenia. Wypłaty w trybie 1 i 2, nieaktywne
-// i bez kwoty nie liczą się: składki wypłaty zerowej (urlop wychowawczy, składki właściciela) nie są
-// potrącone z przychodu podatnika. Koszty: ze stosunku pracy miesięczne koszty raz w miesiącu, do wysokości
-// przychodu miesiąca; z umów 20% przychodu pomniejszonego o składki społeczne.
+// Wypłaty karty w roku podatkowym według dnia wypłaty (przychód jest przychodem roku, w którym go
+// wypłacono): dla każdej `funkcja(wypłata, lista płac, miesiąc wypłaty)`. Wypłaty w trybie 1 i 2,
+// nieaktywne i bez kwoty nie liczą się: składki wypłaty zerowej (urlop wychowawczy, składki
+// właściciela) nie są potrącone z przychodu podatnika.
+function PitWyplatyRoku(karta, rok, funkcja)
+{
+    var wyplaty = new Enumerator(karta.Wyplaty);
+    for (; !wyplaty.atEnd(); wyplaty.moveNext()) {
+        var w = wyplaty.item();
+        var tryb = Number(w.Tryb);
+        if (tryb == 1 || tryb == 2 || Number(w.Aktywna) == 0 || Number(w.Kwota) <= 0) continue;
+        var lista = w.ListaPlac;
+        var dzien = new Date(lista.DataWyplaty);
+        if (dzien.getFullYear() == rok)
+            funkcja(w, lista, dzien.getMonth() + 1);
+    }
+}
+
+// Sumy wypłat podatnika w roku podatkowym: "etat" - stosunek pracy, "umowy" - umowy zlecenia. Koszty: ze
+// stosunku pracy miesięczne koszty raz w miesiącu, do wysokości przychodu miesiąca; z umów 20% przychodu
+// pomniejszonego o składki społeczne.
 function PitSumyRoku(pracownik, rok)
 {
     var sumy = { etat: PitNowaGrupa(), umowy: PitNowaGrupa() };
     var karty = PitKartyPodatnika(pracownik);
     for (var k = 0; k < karty.length; k++) {
-        var wyplaty = new Enumerator(karty[k].Wyplaty);
-        for (; !wyplaty.atEnd(); wyplaty.moveNext()) {
-            var w = wyplaty.item();
-            var tryb = Number(w.Tryb);
-            if (tryb == 1 || tryb == 2 || Number(w.Aktywna) == 0 || Number(w.Kwota) <= 0) continue;
-            var lista = w.ListaPlac;
-            var dzien = new Date(lista.DataWyplaty);
-            if (dzien.getFullYear() != rok) continue;
+        PitWyplatyRoku(karty[k], rok, function (w, lista, miesiac) {
             var umowa = Number(lista.Typ) == PIT_LISTA_UMOWY;
-            var dodana = PitDodajWyplate(umowa ? sumy.umowy : sumy.etat, w, dzien.getMonth() + 1);
+            var dodana = PitDodajWyplate(umowa ? sumy.umowy : sumy.etat, w, miesiac);
             if (umowa)
                 sumy.umowy.koszty += PitGrosze(Math.max(0, dodana.przychod - dodana.spoleczne) * PIT_KOSZTY_UMOWY);
-        }
+        });
     }
     for (var m in sumy.etat.miesiace)
         if (sumy.etat.miesiace[m] > 0)

@@ -18,18 +18,13 @@
 //   240 + 145 + 129 + 9 x 240 = 2 674.
 // - John Smith has a passport only and Zofia Ślęzak no identifier: their information is refused. The
 //   owner, Agnieszka Dąbrowska, was paid nothing (her own contributions are not withheld from income).
+#include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <memory>
 #include <string>
 #include <vector>
-
-#include "platform/text/CodePage.h"
-#include "platform/xml/XmlCatalog.h"
-#include "platform/xml/XmlTextValidation.h"
 
 namespace {
 
@@ -41,46 +36,23 @@ protected:
         EXPECT_FALSE(bytes.empty()) << name;
         return bytes;
     }
-    // The schema store of the project's own schemas chained before the official ones.
-    std::unique_ptr<tlx::XmlCatalog> OpenStore() {
-        const char* root = std::getenv("TLX_SOURCE_DIR");
-        std::ofstream(Path("catalog.xml"))
-            << "<?xml version=\"1.0\"?>\n<catalog xmlns=\"urn:oasis:names:tc:entity:xmlns:xml:catalog\">\n"
-            << "  <nextCatalog catalog=\"" << std::filesystem::absolute(std::string(root ? root : ".") + "/schemas/catalog.xml").string()
-            << "\"/>\n  <nextCatalog catalog=\"" << TLX_SCHEMA_DIR << "/catalog.xml\"/>\n</catalog>\n";
-        std::unique_ptr<tlx::XmlCatalog> catalog;
-        EXPECT_EQ(tlx::XmlCatalog::Open(Path("catalog.xml"), catalog), S_OK);
-        return catalog;
-    }
-    // The schema errors of a document: none when it is valid.
-    std::vector<std::string> Errors(const tlx::XmlCatalog& store, const std::string& xml) {
-        tlx::XmlCatalog::Scope scope(store);
-        auto lookup = [&](const std::string& uri) { return store.Resolve(uri + "schemat.xsd"); };
-        std::vector<std::u16string> errors;
-        EXPECT_EQ(schemas_.ValidateText(tlx::Utf8ToUtf16(xml), lookup, errors) == E_FAIL, false);
-        std::vector<std::string> texts;
-        for (const auto& error : errors) texts.push_back(tlx::Utf16ToUtf8(error));
-        return texts;
-    }
-
-    tlx::XmlSchemaSet schemas_;
 };
 
 TEST_F(Pit11Script, TheInformationOfEveryEmployeeOfThePayrollYear) {
-    if (!std::filesystem::exists(std::string(TLX_SCHEMA_DIR) + "/catalog.xml"))
+    if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
     ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pit11-2024.js")), 0) << err_;
     EXPECT_EQ(out_, Source("golden/pit11-2024.out"));
     EXPECT_EQ(Read(Path("PIT-11_P001.xml")), Source("golden/PIT-11_23_P001.xml"));
 
-    auto store = OpenStore();
-    ASSERT_TRUE(store);
-    ASSERT_TRUE(store->Resolve("http://crd.gov.pl/wzor/2016/01/11/3066/schemat.xsd")) << "the project's schema";
+    ProjectSchemaStore store(folder_);
+    ASSERT_TRUE(store.Opened());
+    ASSERT_TRUE(store.Holds("http://crd.gov.pl/wzor/2016/01/11/3066/")) << "the project's schema";
     int documents = 0;
     for (const auto& entry : std::filesystem::directory_iterator(folder_)) {
         if (entry.path().filename().string().rfind("PIT-11_", 0) != 0) continue;
         ++documents;
-        const std::vector<std::string> errors = Errors(*store, Read(entry.path().string()));
+        const std::vector<std::string> errors = store.Errors(Read(entry.path().string()));
         EXPECT_TRUE(errors.empty()) << entry.path().filename() << ": " << errors.front();
     }
     EXPECT_EQ(documents, 16) << "19 main cards: two refused, the owner paid nothing";
@@ -90,10 +62,10 @@ TEST_F(Pit11Script, TheInformationOfEveryEmployeeOfThePayrollYear) {
     const std::string jan = Read(Path("PIT-11_P001.xml"));
     std::string noKind = jan;
     noKind.erase(noKind.find("<P_26>"), std::string("<P_26>1</P_26>").size());
-    EXPECT_FALSE(Errors(*store, noKind).empty());
+    EXPECT_FALSE(store.Errors(noKind).empty());
     std::string grosze = jan;
     grosze.replace(grosze.find("<P_32>1836</P_32>"), std::string("<P_32>1836</P_32>").size(), "<P_32>1836.50</P_32>");
-    EXPECT_FALSE(Errors(*store, grosze).empty());
+    EXPECT_FALSE(store.Errors(grosze).empty());
 }
 
 TEST_F(Pit11Script, TheDemoSavesAndWritesThePit11OfItsEmployees) {

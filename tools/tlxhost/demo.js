@@ -301,4 +301,21 @@ krok("Informacje PIT-11 za 2024 dla pracowników", function () {
               ", składki społeczne " + Number(d.P_52).toFixed(2) + "; e-deklaracja w pliku " + plik.replace(/^.*\//, ""));
     }
 });
+krok("Deklaracja PIT-4R za 2024", function () {
+    var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 18;
+    d.Wersja = 6;
+    d.Rok = 2024;
+    d.Policz();   // zaliczki pobrane z wypłat roku, miesiąc po miesiącu
+    Session.Save();
+    var t = d.Termin;
+    print("  PIT-4R nr " + d.Numer + ": zaliczki ze stosunku pracy " + d.P_57 + ", z umów zlecenia " + d.P_58 +
+          ", razem " + d.P_60 + " zł, termin " + t.getDate() + "." + (t.getMonth() + 1) + "." + t.getFullYear());
+    for (var m = 0; m < 12; m++)
+        print("    miesiąc " + (m + 1) + ": " + d["P_" + (9 + 4 * m)] + " + " + d["P_" + (10 + 4 * m)] + " = " +
+              d["P_" + (12 + 4 * m)]);
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    e.ZapiszXml(d, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-4R_6_2024.xml");
+});
 print("Koniec demonstracji.");
