@@ -312,14 +312,14 @@ void CDRA::GenerujZalaczniki() {
 void CDRA::KorygujDlaOsoby() {
     tlx::ComPtr<IPracownik> pracownik = GetPracownik();
     if (!pracownik) return;
-    if (VariantToMoneyOr(FieldValue(RequireDeclaration(), u"ZWDRAKWBUD"), 0.0).AsCurrency().int64 > 0) return;
+    if (VariantToMoneyOr(FieldValue(RequireDeclaration(), u"ZWDRAKWBUD").Detach(), 0.0).AsCurrency().int64 > 0) return;
     tlx::ComPtr<ICollection> powiazane = RequireHostLink<IPracownikDane>(pracownik.Get(), &IPracownikDane::get_OsobyPowiazane);
     if (Count(powiazane.Get()) > 0) return;
     for (const auto& child : Zalaczniki()) {
         const LONG wersja = ReadDeclarationLong(child.Get(), &IDeklaracja::get_Wersja);
         PrzeniesRaportDoDddu(child.Get(), 1, wersja == 2 ? UkladRaportu::Wersja2 : UkladRaportu::Zwykly);
     }
-    const long termin = VariantToLongOr(FieldValue(RequireDeclaration(), u"DADRATERMIN"), 0);
+    const long termin = VariantToLongOr(FieldValue(RequireDeclaration(), u"DADRATERMIN").Detach(), 0);
     const LONG nowy = termin == tdzPozostali15 ? tdzWspolnicy15 : tdzOsobaFizyczna10;
     CheckHost(RequireDeclaration()->put_Wartosc(tlx::Bstr(u"DADRATERMIN").Get(), tlx::Variant::FromLong(nowy)));
 }

@@ -198,10 +198,10 @@ void CDraZalaczniki::ZrodloZerowe() {
                                (ustawienia_.GenZeroweRCAdlaNowozatrPrac ? u"1" : u"0");
     tlx::ComPtr<Recordset> rows = Otworz(sql);
     for (; !AtEnd(rows.Get()); CheckHost(rows->MoveNext())) {
-        LONG flaga = VariantToLongOr(ReadRecordsetValue(rows.Get(), u"id"), 0);
+        LONG flaga = VariantToLongOr(ReadRecordsetValue(rows.Get(), u"id").Detach(), 0);
         if (flaga == 1) flaga = -1;
-        const LONG id = VariantToLongOr(ReadRecordsetValue(rows.Get(), u"UMW_PraId"), 0);
-        const std::u16string rodzaj = VariantToBstrOr(ReadRecordsetValue(rows.Get(), u"rodzaj"), CBstr(u"")).Str();
+        const LONG id = VariantToLongOr(ReadRecordsetValue(rows.Get(), u"UMW_PraId").Detach(), 0);
+        const std::u16string rodzaj = VariantToBstrOr(ReadRecordsetValue(rows.Get(), u"rodzaj").Detach(), CBstr(u"")).Str();
         tlx::ComPtr<IPracownikDane> osoba = Osoba(id);
         SprawdzIdentyfikator(osoba.Get());
         if (rodzaj == u"RCA")
@@ -220,7 +220,7 @@ void CDraZalaczniki::ZrodloWyplat() {
         LongToString(miesiac_).Str() + u" and lpl_rok = " + LongToString(rok_).Str();
     tlx::ComPtr<Recordset> rows = Otworz(sql);
     for (; !AtEnd(rows.Get()); CheckHost(rows->MoveNext())) {
-        const LONG id = VariantToLongOr(Column(rows.Get(), 0), 0);
+        const LONG id = VariantToLongOr(Column(rows.Get(), 0).Detach(), 0);
         tlx::ComPtr<IPracownikDane> osoba = Osoba(id);
         tlx::ComPtr<IPracEtat> etat = Etat(osoba.Get(), dataDok_);
         if (!etat || ReadHost(etat.Get(), &IPracEtat::get_Wylaczony) == 0) SprawdzIdentyfikator(osoba.Get());
@@ -252,7 +252,7 @@ void CDraZalaczniki::ZrodloNowozatrudnionych() {
         u" and Year(PRE_UBZZusOd)=" + r + u")) a";
     tlx::ComPtr<Recordset> rows = Otworz(sql);
     for (; !AtEnd(rows.Get()); CheckHost(rows->MoveNext())) {
-        const LONG id = VariantToLongOr(Column(rows.Get(), 0), 0);
+        const LONG id = VariantToLongOr(Column(rows.Get(), 0).Detach(), 0);
         tlx::ComPtr<IPracownikDane> osoba = Osoba(id);
         SprawdzIdentyfikator(osoba.Get());
         if (!rca_) RaiseHResult(E_POINTER);

@@ -86,6 +86,19 @@ protected:
         AddEmployee(card, u"2016-01-01", 110);
         AddElement(AddPayout(card, year, month), brutto, 11000, Employee2016(brutto));
     }
+    // A sickness allowance the payer pays out of the sickness insurance, for days of the month.
+    void Allowance(LONG card, int year, int month, double amount, std::u16string_view od, std::u16string_view doDnia) {
+        if (Scalar(u"select count(*) from TLX.KodySwiadczen where Pdz_PdzId = 313") == u"0") {
+            Execute(u"INSERT INTO TLX.KodySwiadczen (Pdz_PdzId, Pdz_Kod, Pdz_Nazwa, Pdz_ZUbezpChorobowego, "
+                    u"Pdz_RegulaWiersza) VALUES (313, 313, 'Zasiłek chorobowy', 1, 3)");
+            Execute(u"INSERT INTO TLX.TypWyplata (TWP_TwpId, TWP_PdzId, TWP_Nazwa) VALUES (50, 313, 'Zasiłek chorobowy')");
+        }
+        const std::u16string payout = tlx::test::Num(AddPayout(card, year, month));
+        Execute(u"INSERT INTO TLX.WypElementy (WPE_WplId, WPE_TwpId, WPE_Wartosc, WPE_KodTytulu) VALUES (" + payout +
+                u", 50, " + tlx::Utf8ToUtf16(std::to_string(amount)) + u", 11000)");
+        Execute(u"INSERT INTO TLX.WypElementyLinki (WEL_WpeId, WEL_DataOd, WEL_DataDo) VALUES ((select max(WPE_WpeId) "
+                u"from TLX.WypElementy), '" + std::u16string(od) + u" 00:00:00', '" + std::u16string(doDnia) + u" 00:00:00')");
+    }
 
     tlx::ComPtr<ICollection> declarations_;
     tlx::ComPtr<IDeklaracja2> dra_;
@@ -276,6 +289,123 @@ TEST_F(DraTest, BeforeTwoThousandEightTheDraCarriesTheAverageEmploymentAndTheRef
     ASSERT_EQ(Przelicz(), S_OK) << error_;
     EXPECT_EQ(Field(u"INN7ZPCHR"), "0");
     EXPECT_EQ(Field(u"INN7STATUSREFUNDACJI"), "0");
+}
+
+// A payer whose deducted benefits exceed the contributions due gets the difference back; the payer's
+// remunerations for paying benefits and collecting health contributions are counted at their rates.
+TEST_F(DraTest, DeductionsAboveTheContributionsDueAreRefundedWithThePayersRemunerations) {
+    Setting(u"/Firma/Płace/ZUS/Wynagrodzenie za świadczenia ZUS", u"1");
+    Setting(u"/Firma/Płace/Zus/Wynagrodzenie chorobowe", u"0,1");
+    Setting(u"/Firma/Płace/ZUS/Wynagrodzenie za ubezp.zdrowotne", u"1");
+    Setting(u"/Firma/Płace/Zus/Wynagrodzenie zdrowotne", u"0,3");
+    Insured(1, 2016, 12, 1000.0);
+    Allowance(1, 2016, 12, 3000.0, u"2016-12-01", u"2016-12-20");
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    // Due on 1 000.00: pension 97.60 + 97.60, disability 15.00 + 65.00, sickness 24.50, accident 18.00.
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "317.7000");
+    // Deducted: the allowance 3 000.00 and 0.1 % of it for paying it out, 3.00.
+    EXPECT_EQ(Field(u"ZWDRAKWCH"), "3000");
+    EXPECT_EQ(Field(u"ZWDRAWYNCH"), "3");
+    EXPECT_EQ(Field(u"ZWDRARAZEM"), "3003");
+    // 3 003.00 − 317.70 comes back to the payer and nothing is due.
+    EXPECT_EQ(Field(u"RIVDRAZWROT"), "2685.3000");
+    EXPECT_EQ(Field(u"RIVDRAZAPLATA"), "0");
+    // Health on 1 000.00 − 97.60 − 15.00 − 24.50 = 862.90: 66.87 deductible + 10.79 = 77.66; the payer
+    // keeps 0.3 % of it, 0.23. FP 24.50 and FGŚP 1.00. To pay: 0.00 + 77.43 + 25.50.
+    EXPECT_EQ(Field(u"ZSDRAPKWOTA"), "77.6600");
+    EXPECT_EQ(Field(u"ZSDRAPWYNAGR"), "0.2300");
+    EXPECT_EQ(Field(u"ZSDRAKWOTA"), "77.4300");
+    EXPECT_EQ(Field(u"LSKDKWOTA"), "102.9300");
+    EXPECT_EQ(Field(u"OPLSNORSA"), "1");
+}
+
+TEST_F(DraTest, TheFundsAreTakenFromTheSumOfTheBasesWhenTheSettingSaysSo) {
+    // Two bases of 4 242.30: FP 2.45 % is 103.93635 each, FGŚP 0.10 % 4.2423 each.
+    Insured(1, 2016, 12, 4242.30);
+    Insured(2, 2016, 12, 4242.30);
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"ZDRAVFP"), "207.8800") << "103.94 per person";
+    EXPECT_EQ(Field(u"ZDRAVFGSP"), "8.4800");
+    EXPECT_EQ(Field(u"ZDRAVKWOTA"), "216.3600");
+
+    Setting(u"/Firma/Płace/Zus/SklFPiFGSPOdSumyPodstaw", u"1");
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"ZDRAVFP"), "207.8700") << "2.45 % of 8 484.60";
+    EXPECT_EQ(Field(u"ZDRAVFGSP"), "8.4800");
+    EXPECT_EQ(Field(u"ZDRAVKWOTA"), "216.3500");
+}
+
+// Contracts running in the month without a payout get zero reports under the contract's own title:
+// a contract of mandate on the RCA, a health-only contract on the RZA.
+TEST_F(DraTest, ContractsWithoutAPayoutGetZeroReportsOfTheirKind) {
+    Setting(u"/Firma/Płace/Parametry/ZerowerRCADlaZlecBezWypl", u"1");
+    Execute(u"INSERT INTO TLX.TypWyplata (TWP_Nazwa, Twp_Standardowy, TWP_Numer) VALUES ('Wypłata zerowa', 603, 99)");
+    AddEmployee(1, u"2016-01-01", 411);
+    AddEmployee(2, u"2016-01-01", 2211);
+    // Contract 1 is the one the zero-report routine's "id" 1 names: the calculation must still find it.
+    Execute(u"INSERT INTO TLX.Umowy (UMW_UmwId, UMW_PraId, UMW_DataOd, UMW_DataDo, UMW_UBZTyuId) VALUES "
+            u"(1, 1, '2016-11-01 00:00:00', '2017-01-31 00:00:00', 411), "
+            u"(2, 2, '2016-11-01 00:00:00', '2017-01-31 00:00:00', 2211)");
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"OPLSNORCA"), "1");
+    EXPECT_EQ(Field(u"OPLSNORZA"), "1");
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "0");
+    EXPECT_EQ(SavedChildren(), u"121,123");
+    const std::u16string rca = Scalar(u"select group_concat(DkS_Tekst, '') from TLX.DeklStr join TLX.DeklNag on "
+                                      u"DkN_DkNID = DkS_DkNID where DkN_TypDeklar = 121");
+    EXPECT_NE(rca.find(u"\r\n41100\r\n"), std::u16string::npos) << tlx::Utf16ToUtf8(rca);
+    const std::u16string rza = Scalar(u"select group_concat(DkS_Tekst, '') from TLX.DeklStr join TLX.DeklNag on "
+                                      u"DkN_DkNID = DkS_DkNID where DkN_TypDeklar = 123");
+    EXPECT_NE(rza.find(u"\r\n221100\r\n"), std::u16string::npos) << tlx::Utf16ToUtf8(rza);
+}
+
+// A person who starts work and insurance in the month gets one RCA: a zero one without a payout, and
+// the one of his pay (not a second, zero one beside it) with a payout.
+TEST_F(DraTest, NewEmployeesOfTheMonthGetOneRcaEach) {
+    Setting(u"/Firma/Płace/Parametry/GenZeroweRCAdlaNowozatrPrac", u"1");
+    // The payout type the host builds a person's zero payout of.
+    Execute(u"INSERT INTO TLX.TypWyplata (TWP_Nazwa, Twp_Standardowy, TWP_Numer) VALUES ('Wypłata zerowa', 603, 99)");
+    AddEmployee(1, u"2016-12-05", 110);
+    AddElement(AddPayout(1, 2016, 12), 4000.0, 11000, Employee2016(4000.0));
+    AddEmployee(2, u"2016-12-12", 110, u"80010112346");
+    Execute(u"UPDATE TLX.PracEtaty SET PRE_UBZZusOd = PRE_ZatrudnionyOd");
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"OPLSNORCA"), "1");
+    EXPECT_EQ(Field(u"INN7UBEZP"), "2");
+    EXPECT_EQ(SavedChildren(), u"121");
+    const std::u16string rca = Scalar(u"select group_concat(DkS_Tekst, '') from TLX.DeklStr join TLX.DeklNag on "
+                                      u"DkN_DkNID = DkS_DkNID where DkN_TypDeklar = 121");
+    std::size_t blocks = 0;
+    for (auto at = rca.find(u"<DDORCA>"); at != std::u16string::npos; at = rca.find(u"<DDORCA>", at + 1)) ++blocks;
+    EXPECT_EQ(blocks, 2u) << tlx::Utf16ToUtf8(rca);
+    EXPECT_NE(rca.find(u"80010112346"), std::u16string::npos) << tlx::Utf16ToUtf8(rca);
+    // 4 000.00: pension 390.40 + 390.40, disability 60.00 + 260.00, sickness 98.00, accident 72.00.
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "1270.8000");
+}
+
+// An owner's DRA with a card linked to hers computes that card too, keeps its reports attached and
+// takes nothing into its own fields.
+TEST_F(DraTest, AnOwnersDraWithAnAssociatedCardKeepsItsReports) {
+    AddEmployee(1, u"2016-01-01", 510);
+    AddElement(AddPayout(1, 2016, 12), 2000.0, 51000, Employee2016(2000.0));
+    // The associated card has no identifier, but its record ends before the month does: no message.
+    AddEmployee(2, u"2016-01-01", 110, u"", 1, 1, 1);
+    Execute(u"UPDATE TLX.PracEtaty SET PRE_DataDo = '2016-12-15 00:00:00' WHERE PRE_PraId = 2");
+    AddElement(AddPayout(2, 2016, 12), 1000.0, 11000, Employee2016(1000.0));
+    Dra(3, 2016, 12, 1);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"OPLSNORCA"), "1");
+    EXPECT_EQ(Field(u"DDDUTYUB"), "EMPTY");
+    EXPECT_EQ(Field(u"DADRATERMIN"), "2");
+    EXPECT_FALSE(std::any_of(progress_->texts.begin(), progress_->texts.end(), [](const std::u16string& text) {
+        return text.rfind(u"Brak wypełnionego identyfikatora", 0) == 0;
+    }));
+    EXPECT_EQ(SavedChildren(), u"121");
 }
 
 }  // namespace
