@@ -300,6 +300,9 @@ UPDATE WypElementy SET WPE_Kwota20 = round(WPE_Kwota1 * 0.015 + 0.0000001, 2)
 UPDATE WypElementy SET WPE_Kwota7 = round(WPE_Wartosc - WPE_Kwota8 - WPE_Kwota10 - WPE_Kwota12, 2)
     WHERE WPE_TwpId IN (1, 6) AND WPE_KodTytulu / 100 <> 2211;
 UPDATE WypElementy SET WPE_Kwota18 = round(WPE_Kwota7 * 0.09 + 0.0000001, 2);
+-- The payroll marks an element that carries health insurance only (the titles 2200 to 2299) in its flag
+-- word (128): the health report RZA takes it, not the RCA.
+UPDATE WypElementy SET WPE_Flagi = 128 WHERE WPE_KodTytulu / 100 BETWEEN 2200 AND 2299;
 
 -- The tax advance of each payout, on its first element.
 CREATE TEMP TABLE DemoPodatek AS

@@ -78,9 +78,11 @@ constexpr char kZeroReports[] =
     "cast(strftime('%Y', ?1) as integer) * 12 + cast(strftime('%m', ?1) as integer)) order by UMW_UmwId";
 
 // The sources the month's elements of a card (and its secondary cards) under one title come from: a
-// contract when an element is linked to one, else the card's employment.
+// contract when an element is linked to one, else the card's employment. A health-only title (2200 to
+// 2299) is never answered 1: its elements' own marks send them to the health report.
 constexpr char kOneSource[] =
-    "select case when count(distinct zrodlo) <= 1 then 1 else 0 end from (select coalesce((select 'U' || "
+    "select case when ?4 / 100 between 2200 and 2299 then 0 when count(distinct zrodlo) <= 1 then 1 else 0 end "
+    "from (select coalesce((select 'U' || "
     "WEL_ZrodloId from WypElementyLinki where WEL_WpeId = WPE_WpeId and WEL_ZrodloRodzaj = 8 order by WEL_WelId "
     "limit 1), 'P' || WPL_PraId) as zrodlo from WypElementy join Wyplaty on WPL_WplId = WPE_WplId join "
     "ListyPlac on LPL_LplId = WPL_LplId join PracKod on Pra_PraID = WPL_PraId where (WPL_PraId = ?3 or "

@@ -14,7 +14,8 @@
 //                        other than 1 and 2) of the card and of its secondary cards, under that six-digit
 //                        title, come from one source, else 0. An element's source is the contract its
 //                        first contract link (kind 8) names, otherwise the card it was paid to; a month
-//                        without such elements answers 1.
+//                        without such elements answers 1. A health-only title (2200xx to 2299xx)
+//                        answers 0.
 //   tlx.ZeroweRcaRza first day, last day, flag
 //                        "id" (UMW_UmwId), "UMW_PraId", "rodzaj": the contracts running in the month with
 //                        no element of a payout of that month linked to them; flag 0 leaves out those

@@ -196,6 +196,8 @@ TEST_F(ZusDraScript, TheDemoMonthMatchesTheSumsWorkedOutByHand) {
     //   FGŚP 86.95, the funds 2 016.58; to pay 26 235.41 + 7 608.95 + 2 016.58 = 35 860.94.
     // Eighteen persons: the twenty cards less the card of May's new employee and Anna Nowak's second card.
     EXPECT_EQ(block("V3", "INN7"), "18|0|0|1.67");
+    // One RCA, one RZA (the health-only contract of card 10) and one RSA (card 14's sick pay and allowance).
+    EXPECT_EQ(block("V3", "OPLS"), "1|0|1|1|0|3|10042024");
     EXPECT_EQ(block("V3", "ZSDRAI"),
               "17888.85|7331.50|25220.35|9402.60|1679.79|11082.39|8486.25|5651.71|14137.96|0.00|0.00|0.00|0.00|0.00|"
               "0.00|0.00|0.00|0.00|2142.37|1530.45|3672.82|2142.37|78.40|2220.77|1452.05|1452.05|0.00|0.00|0.00|"

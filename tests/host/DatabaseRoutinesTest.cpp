@@ -116,6 +116,7 @@ TEST_F(DatabaseRoutinesTest, DraAnswersWhetherTheMonthsElementsOfATitleComeFromO
     EXPECT_EQ(first(u"exec tlx.DRA 2024,3,7,11000"), 0) << "the card and its secondary card";
     EXPECT_EQ(first(u"exec tlx.DRA 2024,3,7,41100"), 1) << "one contract, through the secondary card";
     EXPECT_EQ(first(u"exec tlx.DRA 2024,3,9,11000"), 1) << "nothing paid comes from no second source";
+    EXPECT_EQ(first(u"exec tlx.DRA 2024,3,9,221110"), 0) << "a health-only title is left to its elements' marks";
 }
 
 TEST_F(DatabaseRoutinesTest, AVatZdNoticeIsACorrectionWhenLockedAndNotEmpty) {

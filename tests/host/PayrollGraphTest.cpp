@@ -3,6 +3,8 @@
 // payout built in memory, the voivodeship lookup and the calendar's ranges and day sets.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "HostFixture.h"
 #include "hostapi/CalendarDispatch.h"
 #include "hostapi/Employees.h"
@@ -254,6 +256,44 @@ TEST_F(PayrollGraphTest, AZeroPayoutIsBuiltInMemoryAndNeverSaved) {
     EXPECT_EQ(Scalar(u"select (select count(*) from TLX.Wyplaty) || '/' || (select count(*) from TLX.ListyPlac) || "
                      u"'/' || (select count(*) from TLX.WypElementy)"),
               before);
+}
+
+// A built element is filed as the payroll files a stored one: under the six-digit code with the record's
+// pension right and disability degree, and marked as health-only under a title that carries nothing else.
+TEST_F(PayrollGraphTest, ABuiltElementTakesTheRecordsCodeAndTheHealthOnlyMark) {
+    Execute(u"update TLX.PracEtaty set PRE_PrawoER = 1, PRE_StNiepelnosp = 2 where PRE_PreId = 71");
+    ComPtr<IPracownikDane> employee = Create(u"TLX.Pracownicy", Variant::FromString(u"7")).As<IPracownikDane>();
+    ComPtr<IDispatch> type = Create(u"{E7617328-E8B3-4A56-B34D-5CA7F380970B}", Variant::FromString(u"Twp_Standardowy=603"));
+    for (auto [title, code, flags] : {std::tuple{110L, 11012L, 0L}, {2211L, 221112L, 0x80L}}) {
+        SCOPED_TRACE(title);
+        ComPtr<IDispatch> created;
+        ASSERT_EQ(Create(u"{78B12835-6A2D-4449-915C-D674EAF365D1}").As<ICollection>()->AddNew(Variant::Missing(),
+                                                                                               created.Out()),
+                  S_OK);
+        ComPtr<IListaPlac> list = created.As<IListaPlac>();
+        ComPtr<IOkresowy> month;
+        ASSERT_EQ(list->get_RokMiesiac(month.Out()), S_OK);
+        month->put_Rok(2024);
+        month->put_Miesiac(5);
+        ComPtr<IWyplataZUS> zus = Create(u"{2065DE4D-BC77-4B76-844A-51F9200B6393}").As<IWyplataZUS>();
+        ASSERT_EQ(zus->put_KodTytulu(title), S_OK);
+        ComPtr<IGeneratorWyplat> builder = Create(u"{B9B5BBAB-2A7B-470C-B7E4-1C839DAAAEB2}").As<IGeneratorWyplat>();
+        ASSERT_EQ(builder->putref_Lista(list.Get()), S_OK);
+        ASSERT_EQ(builder->putref_Pracownik(employee.Get()), S_OK);
+        ASSERT_EQ(builder->Dodaj(type.Get(), Variant::FromLong(0), zus.Get(), Variant::FromLong(0)), S_OK);
+        ComPtr<IWyplata> payout;
+        ASSERT_EQ(builder->Wynik(Variant::FromLong(0), payout.Out()), S_OK);
+        ComPtr<ICollection> elements;
+        ASSERT_EQ(payout->get_Elementy(elements.Out()), S_OK);
+        ComPtr<IWypElement> element = Item<IWypElement>(elements.Get(), 0);
+        ComPtr<IDaneZUS> data;
+        ASSERT_EQ(element->get_DaneZUS(data.Out()), S_OK);
+        LONG built = 0, marks = -1;
+        ASSERT_EQ(data->get_KodTytulu(&built), S_OK);
+        ASSERT_EQ(element->get_Flagi(&marks), S_OK);
+        EXPECT_EQ(built, code);
+        EXPECT_EQ(marks, flags);
+    }
 }
 
 TEST_F(PayrollGraphTest, TheVoivodeshipLookupMatchesNamesWithQuotes) {

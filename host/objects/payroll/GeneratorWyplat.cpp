@@ -1,10 +1,13 @@
 #include "host/objects/payroll/GeneratorWyplat.h"
 
+#include <optional>
 #include <string>
 
 #include "host/objects/payroll/Answers.h"
 #include "host/objects/payroll/PayrollModel.h"
 #include "host/objects/payroll/Wyplata.h"
+#include "platform/ado/DateText.h"
+#include "platform/text/CodePage.h"
 
 namespace tlx::host {
 
@@ -54,6 +57,25 @@ std::u16string AmountColumn(LONG position) {
     return std::u16string(name.begin(), name.end());
 }
 
+// The flag word's mark of an element that carries health insurance only (the titles 2200 to 2299).
+constexpr LONG kHealthOnlyElement = 0x80;
+constexpr LONG kFirstHealthOnlyTitle = 2200, kLastHealthOnlyTitle = 2299;
+
+// The six-digit code the payroll files an element of a four-digit title under, as every stored element
+// carries it: the title, then the right to a pension and the degree of disability of the employee's
+// record at the month's end (the latest one begun by then; none when there is no record).
+LONG SixDigitCode(PayrollModel& model, LONG employeeId, LONG title, LONG year, LONG month) {
+    const LONG code = title * 100;
+    std::optional<DATE> nextMonth = ado::MakeOleDate(month == 12 ? year + 1 : year, month == 12 ? 1 : month + 1, 1);
+    std::optional<std::string> lastDay = nextMonth ? ado::FormatDateText(*nextMonth - 1) : std::nullopt;
+    if (!lastDay) return code;
+    PayrollRows rows = model.Read(u"select PRE_PrawoER, PRE_StNiepelnosp from TLX.PracEtaty where PRE_PraId = " +
+                                  Utf8ToUtf16(std::to_string(employeeId)) + u" and PRE_DataOd <= '" +
+                                  Utf8ToUtf16(*lastDay) + u"' order by PRE_DataOd desc, PRE_PreId desc limit 1");
+    if (rows.empty()) return code;
+    return code + (rows.front()->Long(u"PRE_PrawoER") ? 10 : 0) + rows.front()->Long(u"PRE_StNiepelnosp") % 10;
+}
+
 }  // namespace
 
 // The payout and its elements carry identifiers 0 and -1, -2 ...: they were never stored.
@@ -80,10 +102,12 @@ HRESULT CGeneratorWyplat::Wynik(VARIANT, IWyplata** payout) {
         for (const Added& added : added_) {
             LONG title = 0;
             Check(added.zus->get_KodTytulu(&title));
+            const bool healthOnly = title >= kFirstHealthOnlyTitle && title <= kLastHealthOnlyTitle;
             auto element = MakeRow({{u"WPE_WpeId", Variant::FromLong(--id)}, {u"WPE_WplId", Variant::FromLong(0)},
                                     {u"WPE_TwpId", Variant::FromLong(added.typeId)},
                                     {u"WPE_Wartosc", Variant::FromCurrency(CY{0})},
-                                    {u"WPE_KodTytulu", Variant::FromLong(title * 100)},
+                                    {u"WPE_KodTytulu", Variant::FromLong(SixDigitCode(*model, employeeId, title, year, monthNumber))},
+                                    {u"WPE_Flagi", Variant::FromLong(healthOnly ? kHealthOnlyElement : 0)},
                                     {u"WPE_ZusZnacznik", Variant::FromLong(1)}});
             for (LONG position = 1; position <= 22; ++position) {
                 CY amount{0};
