@@ -38,6 +38,11 @@ const std::array<ChildSetup, 4> kChildren{{
 
 constexpr OLECHAR kMissingRecord[] = u"Rekord 0 nieznaleziony. Pole '%s'";
 
+// The query of a child collection of the declaration with that identifier.
+tlx::Bstr ChildQuery(const ChildSetup& setup, LONG id) {
+    return tlx::Bstr((CBstr(setup.sql) + LongToString(id) + std::u16string_view(setup.sqlEnd)).View());
+}
+
 }  // namespace
 
 tlx::ComPtr<IDispatch> CDeklaracja::Self() {
@@ -59,7 +64,7 @@ tlx::ComPtr<ICollection> CDeklaracja::ChildCollection(Child which) {
     if (!member) RaiseHResult(E_POINTER);
 
     tlx::Bstr idColumn(setup.idColumn);
-    tlx::Bstr sql((CBstr(setup.sql) + LongToString(ReadIdentifier()) + std::u16string_view(setup.sqlEnd)).View());
+    tlx::Bstr sql = ChildQuery(setup, ReadIdentifier());
     tlx::Bstr itemClass(tlx::GuidToText(setup.itemClass));
     if (query) {
         tlx::ComPtr<IQueryCollectionSetup> configure = object.As<IQueryCollectionSetup>();
@@ -112,8 +117,15 @@ bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
         // The child declarations added under this one (a DRA's reports) are stored with it: the host's
         // collection of children is not reached by the parent's save, so it is saved here, as the host
         // saves a child collection, once the row has its identifier for the children to link to.
-        if (const auto& declarations = children_[static_cast<int>(Child::Declarations)])
+        if (const auto& declarations = children_[static_cast<int>(Child::Declarations)]) {
             if (tlx::ComPtr<ISaveable> saveable = declarations.As<ISaveable>()) CheckHost(saveable->Save(hostSavePrepare));
+            // Its query was made with the identifier the row had before it was first stored (none): from
+            // now on it reads the children stored under this one, so a later walk (a DRA calculated
+            // again removes its earlier reports) finds them.
+            tlx::ComPtr<IQueryCollectionSetup> configure = declarations.As<IQueryCollectionSetup>();
+            if (!configure) RaiseHResult(E_POINTER);
+            CheckHost(configure->put_SQL(ChildQuery(kChildren[static_cast<std::size_t>(Child::Declarations)], id).Get()));
+        }
     }
     if (state == kStateSaved) CarryLinksThroughSave(mode);
     // Asked with 4 whether nothing hangs on the row unsaved.

@@ -408,4 +408,26 @@ TEST_F(DraTest, AnOwnersDraWithAnAssociatedCardKeepsItsReports) {
     EXPECT_EQ(SavedChildren(), u"121");
 }
 
+// Once saved, the DRA lists the reports stored under it, and a calculation after the save replaces them
+// rather than storing a second set beside them.
+TEST_F(DraTest, ASavedDraListsItsReportsAndACalculationAfterTheSaveReplacesThem) {
+    Insured(1, 2016, 12);
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(SavedChildren(), u"121");
+    auto children = [&] {
+        tlx::ComPtr<IDispatch> collection;
+        EXPECT_EQ(dra_->get_Deklaracje(collection.Out()), S_OK);
+        LONG count = -1;
+        EXPECT_EQ(collection.As<ICollection>()->get_Count(&count), S_OK);
+        return count;
+    };
+    EXPECT_EQ(children(), 1);
+
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(SavedChildren(), u"121");
+    EXPECT_EQ(children(), 1);
+    EXPECT_EQ(Field(u"OPLSLICZBARAPORTOW"), "1");
+}
+
 }  // namespace
