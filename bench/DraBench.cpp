@@ -6,7 +6,12 @@
 //
 // Run by hand on a Release build: build/release/bench/DraBench. RelWithDebInfo, this machine shared with
 // other builds: 1 000 persons 11.5 s (11.5 ms a person), far from the 0.5 ms a person a month of 10 000
-// persons in 5 s asks for.
+// persons in 5 s asks for. Again with six other builds running (load 30 to 45): 1 000 persons 13.8 s of
+// processor time (13.8 ms a person); the baseline reads March's 10 500 elements of 10 000 persons in
+// 0.02 s. At 10 000 persons 97 % of the time is SQLite under the reports' payment walk
+// (CBaseInfo::Zbierz): its "wpl_praid = id or pra_parentid = id" scans every payout of the company for
+// each person and report, about 17 ms a person at 10 000 cards and 5 ms at 3 000, so the month grows
+// with the square of the company until the host answers that query by the card.
 #include <sqlite3.h>
 
 #include "ZusBenchCompany.h"
