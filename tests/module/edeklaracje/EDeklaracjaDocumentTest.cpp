@@ -3,6 +3,10 @@
 // official schema), the form parameters, the checks that guard the build and the attributes.
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "DeclarationFixture.h"
 #include "EDeklaracjaDemoFixture.h"
 #include "host/objects/edeklaracje/EdeklaracjeValidator.h"
@@ -95,6 +99,65 @@ TEST_F(EDeklaracjaDocument, TheOfficialVat7IsTheGoldenFileAndValidAgainstTheOffi
     auto again = Build(vat7.Get(), u"1/17");
     ASSERT_TRUE(again) << tlx::Utf16ToUtf8(edeklaracja->Message());
     EXPECT_EQ(Saved(again.Get()), ReadFile(Golden("VAT-7_17.xml"))) << "the same under the English locale";
+}
+
+// The quarterly VAT-7K and the VAT-7D of a taxpayer paying advances: the declaration's period chooses the
+// transform, the header names the quarter and the positions are those of the monthly form. No schema of
+// these variants is at hand; as their positions are the monthly VAT-7(17)'s, each document relabelled to
+// that form (namespace, codes, the quarter as a month) must be valid against its official schema.
+std::string ErrorsAsMonthlyVat7(std::string text, const std::vector<std::pair<std::string, std::string>>& relabelling) {
+    for (const auto& [from, to] : relabelling)
+        for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+            text.replace(at, from.size(), to);
+    std::u16string errors;
+    EXPECT_EQ(tlx::host::CEdeklaracjeValidator::ValidateText(tlx::host::SchemaStore::Installed(),
+                                                             tlx::Utf8ToUtf16(text), errors), S_OK);
+    return tlx::Utf16ToUtf8(errors) + (errors.empty() ? "" : "\n" + text);
+}
+
+TEST_F(EDeklaracjaDocument, AQuarterlyVat7KIsTheGoldenFileWithTheMonthlyPositions) {
+    auto vat7k = SavedVat7({{u"Okres", tlx::Variant::FromLong(2)}});
+    tlx::Bstr transform;
+    ASSERT_EQ(vat7k->get_Transformata(transform.Out()), S_OK);
+    EXPECT_EQ(std::u16string(transform.View()), u"1K/11");
+    auto document = Build(vat7k.Get(), transform.View());
+    ASSERT_TRUE(document) << tlx::Utf16ToUtf8(edeklaracja->Message());
+    std::string official = Saved(document.Get());
+    EXPECT_EQ(official, ReadFile(Golden("VAT-7K_11.xml")));
+    EXPECT_EQ(ErrorsAsMonthlyVat7(official, {{"/wzor/2016/08/05/3413/", "/wzor/2016/08/05/3412/"},
+                                             {"\"VAT-7K (11)\"", "\"VAT-7 (17)\""},
+                                             {">VAT-7K<", ">VAT-7<"},
+                                             {"<WariantFormularza>11<", "<WariantFormularza>17<"},
+                                             {"Kwartal>", "Miesiac>"}}),
+              "");
+}
+
+TEST_F(EDeklaracjaDocument, AVat7DNamesItsVariantAndTheQuarter) {
+    auto vat7d = SavedVat7({{u"Okres", tlx::Variant::FromLong(2)}, {u"VAT7D", tlx::Variant::FromLong(1)}});
+    tlx::Bstr transform;
+    ASSERT_EQ(vat7d->get_Transformata(transform.Out()), S_OK);
+    EXPECT_EQ(std::u16string(transform.View()), u"1/D08");
+    auto document = Build(vat7d.Get(), transform.View());
+    ASSERT_TRUE(document) << tlx::Utf16ToUtf8(edeklaracja->Message());
+    std::string official = Saved(document.Get());
+    EXPECT_NE(official.find("<Deklaracja xmlns=\"http://crd.gov.pl/wzor/2016/08/05/3414/\""), std::string::npos) << official;
+    EXPECT_NE(official.find("<KodFormularza kodSystemowy=\"VAT-7D (8)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" "
+                            "wersjaSchemy=\"1-0E\">VAT-7D</KodFormularza><WariantFormularza>8</WariantFormularza>"
+                            "<CelZlozenia poz=\"P_7\">1</CelZlozenia><Rok>2024</Rok><Kwartal>1</Kwartal>"),
+              std::string::npos) << official;
+    // The positions match the quarterly VAT-7K's.
+    std::string quarterly = ReadFile(Golden("VAT-7K_11.xml"));
+    const auto positions = [](const std::string& text) {
+        auto from = text.find("<PozycjeSzczegolowe>");
+        return text.substr(from, text.find("</PozycjeSzczegolowe>") - from);
+    };
+    EXPECT_EQ(positions(official), positions(quarterly));
+    EXPECT_EQ(ErrorsAsMonthlyVat7(official, {{"/wzor/2016/08/05/3414/", "/wzor/2016/08/05/3412/"},
+                                             {"\"VAT-7D (8)\"", "\"VAT-7 (17)\""},
+                                             {">VAT-7D<", ">VAT-7<"},
+                                             {"<WariantFormularza>8<", "<WariantFormularza>17<"},
+                                             {"Kwartal>", "Miesiac>"}}),
+              "");
 }
 
 // The month's locked VAT-ZD notice goes into the VAT-7 that says so: its rows and totals, valid against
