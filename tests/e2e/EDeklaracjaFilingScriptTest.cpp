@@ -1,7 +1,7 @@
 // The demo company's e-declarations filed end to end by host scripts through tlxhost: sent signed to tlxgate
 // (the local stand-in for the tax office's gateway, over HTTPS with a throw-away PKI), then their official
 // receipts fetched, the first time while the service is still processing: a VAT-7, the VAT-7 with the
-// month's VAT-ZD notice, a VAT-UE with its attachments and a quarterly VAT-27.
+// month's VAT-ZD notice, a VAT-UE with its attachments, a quarterly VAT-27 and a quarterly VAT-7K.
 #include <cstdlib>
 #include <regex>
 
@@ -121,6 +121,20 @@ TEST_F(EDeklaracjaFilingScript, TheDemoQuarterlyVat27IsSentWithItsRowsAsGroups) 
               "<P_11>15500.50</P_11>"
               "<Grupa_D typ=\"G\"><P_D2>Emisje Sp. z o.o.</P_D2><P_D3>1132853869</P_D3><P_D4>999.99</P_D4></Grupa_D>"
               "<P_12>999.99</P_12>");
+}
+
+// A quarterly VAT-7K: the service receives the quarterly form naming the quarter, with the quarter's
+// amounts in whole złoty, the tax to pay 86250.09 - 34500.49 = 51749.60 rounded to 51750.
+TEST_F(EDeklaracjaFilingScript, TheDemoQuarterlyVat7KIsSentAsTheQuarterlyForm) {
+    ASSERT_EQ(RunScript(Source("scripts/edeklaracja-vat7k.js")), 0) << err_ << out_;
+    EXPECT_EQ(Stable(out_), Source("golden/edeklaracja-vat7k.out"));
+    const std::string filed = Filed();
+    EXPECT_NE(filed.find("<Deklaracja xmlns=\"http://crd.gov.pl/wzor/2016/08/05/3413/\""), std::string::npos) << filed;
+    EXPECT_NE(filed.find("kodSystemowy=\"VAT-7K (11)\""), std::string::npos) << filed;
+    EXPECT_NE(filed.find("<Rok>2024</Rok><Kwartal>1</Kwartal>"), std::string::npos) << filed;
+    EXPECT_NE(filed.find("<P_19>375000</P_19><P_20>86250</P_20>"), std::string::npos) << filed;
+    EXPECT_NE(filed.find("<P_45>150000</P_45><P_46>34500</P_46>"), std::string::npos) << filed;
+    EXPECT_NE(filed.find("<P_54>51750</P_54>"), std::string::npos) << filed;
 }
 
 }  // namespace
