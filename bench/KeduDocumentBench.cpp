@@ -1,6 +1,9 @@
 // The ZSWA's KEDU element written from a page text of 10 000 insured persons' entries made here, against
 // one pass that only cuts the same text into its lines: the writer's cost beyond reading the text once.
 //   build/release/bench/KeduDocumentBench
+// RelWithDebInfo, this machine shared with other builds (medians of 5, cpu time): the element 13.8 ms,
+// the split 2.6 ms, 5.3 times; the writer's period dates, fractions, names and title code are written
+// straight into the document.
 #include <benchmark/benchmark.h>
 
 #include <string>

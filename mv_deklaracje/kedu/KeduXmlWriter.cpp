@@ -20,15 +20,16 @@ void KeduXmlWriter::Numbered(std::u16string_view name, std::u16string_view attri
 }
 
 void KeduXmlWriter::Open(std::u16string_view name) {
-    text_ += u"<";
+    text_ += u'<';
     text_ += name;
-    text_ += u">";
+    text_ += u'>';
 }
 
 void KeduXmlWriter::Close(std::u16string_view name) {
-    text_ += u"</";
+    text_ += u'<';
+    text_ += u'/';
     text_ += name;
-    text_ += u">";
+    text_ += u'>';
 }
 
 void KeduXmlWriter::Always(std::u16string_view name, const CBstr& value) {
@@ -41,6 +42,18 @@ void KeduXmlWriter::AlwaysText(std::u16string_view name, std::u16string_view tex
     Open(name);
     AppendEscapedXml(text_, text);
     Close(name);
+}
+
+void KeduXmlWriter::AlwaysWritten(std::u16string_view name, std::u16string_view content) {
+    Open(name);
+    text_ += content;
+    Close(name);
+}
+
+void KeduXmlWriter::IfSetText(std::u16string_view name, std::u16string_view text) {
+    // Escaping may leave nothing of a text of characters XML cannot carry.
+    if (NeedsXmlEscaping(text)) return IfSet(name, EscapeXmlText(CBstr(text), true));
+    if (!text.empty()) AlwaysText(name, text);
 }
 
 void KeduXmlWriter::AlwaysDate(std::u16string_view name, std::u16string_view date, long year, long month) {

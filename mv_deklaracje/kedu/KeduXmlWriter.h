@@ -27,6 +27,10 @@ public:
     void Always(std::u16string_view name, const CBstr& value);
     // The element with a text value, escaped for XML as it is written.
     void AlwaysText(std::u16string_view name, std::u16string_view text);
+    // The element with a value that is element content already (escaped), as it stands.
+    void AlwaysWritten(std::u16string_view name, std::u16string_view content);
+    // The element with a text value, escaped, when the escaped text is not empty.
+    void IfSetText(std::u16string_view name, std::u16string_view text);
     // The element with a page text's date as a KEDU date (see KeduDate), "null" without one.
     void AlwaysDate(std::u16string_view name, std::u16string_view date, long year, long month);
     // The element when its value is not empty.

@@ -2,6 +2,7 @@
 // insured person with up to four periods of work in special conditions, and the statement (VII).
 #include <array>
 
+#include "mv_deklaracje/export/XmlEscape.h"
 #include "mv_deklaracje/kedu/KeduBlocks.h"
 #include "mv_deklaracje/kedu/KeduDocuments.h"
 
@@ -11,6 +12,7 @@ constexpr int kDocumentId = 9;
 constexpr int kPeriods = 4;
 constexpr int kFirstPeriodLine = 9;
 constexpr int kLinesPerPeriod = 5;
+constexpr std::size_t kShortestDate = 4;
 
 // The element names of one period: its work code, start, end and working-time fraction.
 struct PeriodElements {
@@ -27,28 +29,36 @@ void WritePerson(KeduXmlWriter& xml, const KeduPage& page, const KeduPage::Block
     const CBstr pesel = entry.Line(1);
     const CBstr kind = entry.Line(3);
     const CBstr number = entry.Line(4);
-    const CBstr birth = page.Date(entry.Line(7));
+    const std::u16string_view birth = entry.TrimmedLine(7);
     xml.Open(u"A");
     xml.Always(newDeclaration ? u"p1" : u"p2", CBstr(u"true"));
     xml.IfSet(u"p3", pesel);
     xml.If(pesel.IsEmpty() && !kind.IsEmpty() && !number.IsEmpty(), u"p5", kind);
     xml.If(pesel.IsEmpty() && !number.IsEmpty(), u"p6", number);
-    xml.IfSet(u"p7", entry.Line(5));
-    xml.IfSet(u"p8", entry.Line(6));
-    xml.If(!birth.IsEmpty() && !(birth == u"null") && !(birth == u"NULL"), u"p9", birth);
+    xml.IfSetText(u"p7", entry.TrimmedLine(5));
+    xml.IfSetText(u"p8", entry.TrimmedLine(6));
+    // A date of fewer than four characters is no date; one that needs escaping is read escaped.
+    if (NeedsXmlEscaping(birth)) {
+        const CBstr date = page.Date(entry.Line(7));
+        xml.If(IsDate(date), u"p9", date);
+    } else if (birth.size() >= kShortestDate) {
+        xml.AlwaysDate(u"p9", birth, page.Year(), page.Month());
+    }
     xml.Close(u"A");
 }
 
 // The title code cut by position (characters 1-4, 5, 6), then the periods: the first always, each
 // further one while its work code is set.
 void WritePeriods(KeduXmlWriter& xml, const KeduPage& page, const KeduPage::Block& entry) {
-    const CBstr titleCode = entry.Line(8);
-    const std::u16string_view code = titleCode.View();
+    // The code is cut from its escaped text; most codes need no escaping and are cut where they stand.
+    const std::u16string_view raw = entry.TrimmedLine(8);
+    const CBstr escaped = NeedsXmlEscaping(raw) ? entry.Line(8) : CBstr();
+    const std::u16string_view code = escaped.IsNull() ? raw : escaped.View();
     xml.Open(u"B");
     xml.Open(u"p1");
-    xml.Always(u"p1", CBstr(code.substr(0, 4)));
-    xml.Always(u"p2", CBstr(code.substr(std::min<std::size_t>(4, code.size()), 1)));
-    xml.Always(u"p3", CBstr(code.substr(std::min<std::size_t>(5, code.size()), 1)));
+    xml.AlwaysWritten(u"p1", code.substr(0, 4));
+    xml.AlwaysWritten(u"p2", code.substr(std::min<std::size_t>(4, code.size()), 1));
+    xml.AlwaysWritten(u"p3", code.substr(std::min<std::size_t>(5, code.size()), 1));
     xml.Close(u"p1");
     for (int period = 0; period < kPeriods; ++period) {
         const int line = kFirstPeriodLine + period * kLinesPerPeriod;
