@@ -14,13 +14,18 @@ tlx::ComPtr<IApplication> CreateHostApplication() {
     return application;
 }
 
-tlx::ComPtr<IPracownik> OpenEmployeeInNewSession(LONG id) {
+tlx::ComPtr<ISession> CreateNewHostSession() {
     tlx::ComPtr<ILogin> login;
     CheckHost(CreateHostApplication()->GetLogin(login.Out()));
     if (!login) RaiseHResult(E_POINTER);
     tlx::ComPtr<ISession> session;
     CheckHost(login->CreateSession(session.Out()));
     if (!session) RaiseHResult(E_POINTER);
+    return session;
+}
+
+tlx::ComPtr<IPracownik> OpenEmployeeInNewSession(LONG id) {
+    const tlx::ComPtr<ISession> session = CreateNewHostSession();
     // The decimal text of the identifier: the host reads that one row by its key.
     tlx::ComPtr<IDispatch> item;
     CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Pracownicy)).Get(),

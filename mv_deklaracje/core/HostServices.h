@@ -17,6 +17,10 @@ inline constexpr HRESULT kHostMissingRecord = static_cast<HRESULT>(0x80050467);
 // raised, no object raises E_POINTER.
 tlx::ComPtr<IApplication> CreateHostApplication();
 
+// A new session of the current login, so that what the caller reads in it goes with the session; no
+// login or no session raises E_POINTER.
+tlx::ComPtr<ISession> CreateNewHostSession();
+
 struct IPracownik;
 
 // The employee of that identifier, read by its key in a new host session of the current login, so that

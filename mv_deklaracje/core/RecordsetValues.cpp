@@ -2,6 +2,7 @@
 
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
+#include "platform/com/ClassRegistry.h"
 
 tlx::ComPtr<Field> RecordsetField(Recordset* rows, std::u16string_view column) {
     if (!rows) RaiseHResult(E_POINTER);
@@ -26,4 +27,15 @@ CMoney ReadRecordsetAmount(Recordset* rows, std::u16string_view column) {
 
 void WriteRecordsetValue(Recordset* rows, std::u16string_view column, const VARIANT& value) {
     CheckHost(RecordsetField(rows, column)->put_Value(value));
+}
+
+tlx::ComPtr<Recordset> OpenRows(Connection* connection, std::u16string_view sql) {
+    if (!connection) RaiseComError(E_POINTER, u"Brak połączenia z bazą danych");
+    tlx::ComPtr<Recordset> rows;
+    HRESULT hr = CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), rows.OutVoid());
+    if (FAILED(hr) && hr != E_NOINTERFACE) RaiseHostFailure(hr);
+    if (!rows) RaiseHResult(E_POINTER);
+    CheckHost(rows->Open(tlx::Variant::FromString(sql), tlx::Variant::FromDispatch(connection), adOpenForwardOnly,
+                         adLockReadOnly, adCmdText));
+    return rows;
 }

@@ -11,4 +11,6 @@
 tlx::ComPtr<Field> RecordsetField(Recordset* rows, std::u16string_view column);
 tlx::Variant ReadRecordsetValue(Recordset* rows, std::u16string_view column);
 CMoney ReadRecordsetAmount(Recordset* rows, std::u16string_view column);
+// A forward-only, read-only recordset of a statement on the connection.
+tlx::ComPtr<Recordset> OpenRows(Connection* connection, std::u16string_view sql);
 void WriteRecordsetValue(Recordset* rows, std::u16string_view column, const VARIANT& value);

@@ -2,11 +2,13 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "mv_deklaracje/core/ComError.h"
+#include "platform/file/DrivePath.h"
 #include "platform/text/CodePage.h"
 
 namespace {
@@ -15,7 +17,16 @@ constexpr std::string_view kLineEnd = "\r\n";
 // A new export file may be read by everybody and written by its owner.
 constexpr mode_t kExportFileMode = 0644;
 
-std::string ToFileSystemPath(const CBstr& path) { return tlx::Utf16ToUtf8(path.View()); }
+// A drive path ("Z:/…") names a file under the folder its drive variable gives; without one it is refused.
+std::string ToFileSystemPath(const CBstr& path) {
+    std::optional<std::string> native = tlx::NativePath(path.View());
+    if (!native) {
+        RaiseComError(E_UNEXPECTED, u"Nie można zapisać pliku " + path.Str() + u": zmienna " +
+                                        tlx::Utf8ToUtf16(*tlx::DriveVariableOf(path.View())) +
+                                        u" nie wskazuje folderu dysku.");
+    }
+    return *native;
+}
 
 [[noreturn]] void RaiseCannotWrite(const std::string& path) {
     RaiseComError(E_UNEXPECTED, u"Nie można zapisać pliku " + tlx::Utf8ToUtf16(path) + u".");
@@ -73,8 +84,8 @@ void ExportFile::Discard() noexcept {
 
 bool FileExists(const CBstr& path) {
     struct stat status {};
-    const std::string name = ToFileSystemPath(path);
-    return !name.empty() && ::lstat(name.c_str(), &status) == 0;
+    const std::optional<std::string> name = tlx::NativePath(path.View());
+    return name && !name->empty() && ::lstat(name->c_str(), &status) == 0;
 }
 
 void DeleteExistingFile(const CBstr& path) {

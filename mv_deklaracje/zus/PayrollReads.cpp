@@ -33,17 +33,6 @@ tlx::ComPtr<IPracEtat> ZapisPracownika(IPracownikDane* osoba, CDate dzien) {
     return RequireInterface<IPracEtat>(item.Get(), u"zapis pracownika ważny w dniu " + dzien.FormatSql().Str());
 }
 
-tlx::ComPtr<Recordset> OpenRows(Connection* connection, std::u16string_view sql) {
-    if (!connection) RaiseComError(E_POINTER, u"Brak połączenia z bazą danych");
-    tlx::ComPtr<Recordset> rows;
-    HRESULT hr = CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), rows.OutVoid());
-    if (FAILED(hr) && hr != E_NOINTERFACE) RaiseHostFailure(hr);
-    if (!rows) RaiseHResult(E_POINTER);
-    CheckHost(rows->Open(tlx::Variant::FromString(sql), tlx::Variant::FromDispatch(connection), adOpenForwardOnly,
-                         adLockReadOnly, adCmdText));
-    return rows;
-}
-
 LONG FirstFieldAsLong(Recordset* rows) {
     VARIANT_BOOL eof = VARIANT_FALSE;
     CheckHost(rows->get_EOF(&eof));

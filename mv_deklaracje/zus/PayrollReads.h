@@ -11,6 +11,7 @@
 #include "hostapi/Session.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/Date.h"
+#include "mv_deklaracje/core/RecordsetValues.h"  // OpenRows
 #include "platform/ado/Ado.h"
 #include "platform/com/ComPtr.h"
 
@@ -61,7 +62,5 @@ LONG KodSwiadczeniaTypu(ITypWyplaty* typ);
 // The dated record of the person valid at the day, from its dated-records collection by the date text
 // "YYYY-MM-DD".
 tlx::ComPtr<IPracEtat> ZapisPracownika(IPracownikDane* osoba, CDate dzien);
-// A forward-only, read-only recordset of a statement on the connection.
-tlx::ComPtr<Recordset> OpenRows(Connection* connection, std::u16string_view sql);
 // The first field of the current row as a number; empty or NULL gives 0.
 LONG FirstFieldAsLong(Recordset* rows);

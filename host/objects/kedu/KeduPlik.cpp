@@ -3,6 +3,7 @@
 #include "host/objects/files/ReplaceFile.h"
 #include "host/objects/kedu/KeduError.h"
 #include "host/objects/kedu/KeduTextReader.h"
+#include "platform/file/DrivePath.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::host {
@@ -40,7 +41,12 @@ HRESULT CKeduPlik::Save(BSTR file, BSTR text, LONG type, LONG version) {
         std::u16string header = Header(kFileVersion);
         header.insert(header.size() - 3, u" typ=\"" + Number(type) + u"\" wersjaDeklaracji=\"" + Number(version) + u"\"");
         std::string bytes = Utf16ToUtf8(header) + Utf16ToUtf8(body) + Utf16ToUtf8(Footer());
-        ReplaceFile(std::filesystem::path(Utf16ToUtf8(name)), bytes, IID_IKeduPlik);
+        const std::optional<std::string> target = NativePath(name);
+        if (!target) {
+            throw KeduError{E_UNEXPECTED, u"Nie można zapisać pliku " + std::u16string(name) + u": zmienna " +
+                                              Utf8ToUtf16(*DriveVariableOf(name)) + u" nie wskazuje folderu dysku."};
+        }
+        ReplaceFile(std::filesystem::path(*target), bytes, IID_IKeduPlik);
     });
 }
 
