@@ -318,4 +318,20 @@ krok("Deklaracja PIT-4R za 2024", function () {
     e.Login = Session.Login;
     e.ZapiszXml(d, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-4R_6_2024.xml");
 });
+krok("Plik KEDU za marzec 2024", function () {
+    var dra = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=120 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
+    var kedu = Session.CreateObject("TLXDeklaracje.KeduKolekcja").AddNew();
+    kedu.Nazwa = "ZUS 03/2024";
+    Session.Save();
+    dra.Kedu = kedu;
+    Session.Save();
+    var trasy = ["KEDU", "XML", "mieszana"];
+    print("  Plik " + kedu.Nazwa + ": deklaracji " + kedu.Deklaracje.Count + ", zapis jako " + trasy[kedu.ZestawMieszany()]);
+    var nazwa = "ZUS_03-2024.xml";
+    kedu.Zapisz(0, konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/" + nazwa, 1);
+    kedu.Zablokowana = 1;
+    Session.Save();
+    var zapisana = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(dra.ID));
+    print("  Zapisany w pliku " + nazwa + " i zablokowany razem z deklaracją DRA (zablokowana: " + zapisana.Zablokowana + ")");
+});
 print("Koniec demonstracji.");

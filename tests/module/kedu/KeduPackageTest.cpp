@@ -196,6 +196,9 @@ TEST_F(KeduPackageTest, AnXmlPackageIsOneDocumentOfItsTopDeclarations) {
     EXPECT_EQ(Route(package.Get()), expXML);
     ASSERT_EQ(Save(package.Get(), target), S_OK) << Utf16ToUtf8(LastError());
     EXPECT_EQ(Utf8ToUtf16(ReadBytes(target)), Expected({zwua, zua}));
+    const fs::path missing = folder_ / "brak" / "sierpien.xml";
+    EXPECT_EQ(Save(package.Get(), missing), E_UNEXPECTED);
+    EXPECT_NE(LastError().find(Utf8ToUtf16(missing.string())), std::u16string::npos) << "the path is named";
 
     // A DRA of the component's route makes the package mixed: refused, the file kept as it was.
     const std::string kept = ReadBytes(target);
