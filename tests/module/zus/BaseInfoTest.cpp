@@ -72,6 +72,23 @@ TEST_F(BaseInfoTest, ABenefitOfAnotherMonthsPayoutBelongsToTheMonthItsPeriodEnds
     EXPECT_EQ(Seen(false), (std::vector<std::string>{"E" + n(wages), "E" + n(owner), "L" + n(owner)}));
 }
 
+// The month's payouts walked are the card's own and its secondary cards', in the order of their
+// identifiers whichever card they belong to; another card's and corrections are not.
+TEST_F(BaseInfoTest, ACardsPayoutsAndItsSecondaryCardsComeInTheOrderOfTheirIdentifiers) {
+    AddEmployee(1, u"2016-01-01", 110);
+    AddEmployee(2, u"2016-01-01", 411, u"80010112345", 1, 1, 1);
+    AddEmployee(3, u"2016-01-01", 110);
+    const std::array<double, 20> zus{};
+    const LONG secondary = AddElement(AddPayout(2, 2016, 5), 300.0, 41100, zus);
+    AddElement(AddPayout(3, 2016, 5), 500.0, 11000, zus);
+    AddElement(AddPayout(1, 2016, 5, 1), 700.0, 11000, zus);
+    const LONG own = AddElement(AddPayout(1, 2016, 5), 900.0, 11000, zus);
+    const LONG secondaryAgain = AddElement(AddPayout(2, 2016, 5), 1100.0, 41100, zus);
+    const auto e = [](LONG id) { return "E" + std::to_string(id); };
+
+    EXPECT_EQ(Seen(false), (std::vector<std::string>{e(secondary), e(own), e(secondaryAgain)}));
+}
+
 TEST_F(BaseInfoTest, TheMonthOfAPayrollListIsItsDays) {
     auto okres = [&] {
         tlx::ComPtr<IDispatch> lists = Create(u"{78B12835-6A2D-4449-915C-D674EAF365D1}");
