@@ -37,6 +37,10 @@ struct State {
     std::map<DWORD, ProcessClass> processClasses;
     DWORD nextCookie = 1;
     std::map<std::string, LoadedLibrary> libraries;
+    // The in-process servers of the classes looked up in `serversOf`, the registry as last read: a
+    // class's path is found in the tree once, not at every creation, until the registry changes.
+    std::shared_ptr<const tlx::RegistryTree> serversOf;
+    std::vector<std::pair<CLSID, std::string>> servers;
 };
 
 State& Registry() {
@@ -84,6 +88,22 @@ HRESULT LoadServer(const std::string& path, GetClassObjectFn& entry) {
     return S_OK;
 }
 
+// The path of a class's in-process server in the registry `tree`; empty when it names none.
+std::string ServerOf(REFCLSID clsid, const std::shared_ptr<const tlx::RegistryTree>& tree) {
+    State& s = Registry();
+    std::lock_guard lock(s.mutex);
+    if (s.serversOf != tree) {
+        s.serversOf = tree;
+        s.servers.clear();
+    }
+    for (const auto& [known, path] : s.servers)
+        if (known == clsid) return path;
+    auto server = tree->Value(u"CLSID\\" + tlx::GuidToText(clsid) + u"\\InprocServer32");
+    std::string path = server ? tlx::Utf16ToUtf8(*server) : std::string();
+    s.servers.emplace_back(clsid, path);
+    return path;
+}
+
 }  // namespace
 
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* /*reserved*/, REFIID iid, void** object) {
@@ -96,11 +116,11 @@ HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* /*reserved*/, REFI
 
     std::shared_ptr<const tlx::RegistryTree> tree;
     if (HRESULT hr = tlx::ReadRegistry(tree); FAILED(hr)) return hr;
-    auto server = tree->Value(u"CLSID\\" + tlx::GuidToText(clsid) + u"\\InprocServer32");
-    if (!server || server->empty()) return REGDB_E_CLASSNOTREG;
+    const std::string server = ServerOf(clsid, tree);
+    if (server.empty()) return REGDB_E_CLASSNOTREG;
 
     GetClassObjectFn entry = nullptr;
-    if (HRESULT hr = LoadServer(tlx::Utf16ToUtf8(*server), entry); FAILED(hr)) return hr;
+    if (HRESULT hr = LoadServer(server, entry); FAILED(hr)) return hr;
     return entry(clsid, iid, object);
 }
 

@@ -150,3 +150,22 @@ TEST_F(ClassRegistry, CorruptRegistryFailsCreationCleanly) {
     EXPECT_EQ(CoCreateInstance(CLSID_TestCounter, nullptr, CLSCTX_ALL, IID_IUnknown, &out), REGDB_E_READREGDB);
     EXPECT_EQ(out, nullptr);
 }
+
+// A class's server is found where the registry names it now: a class moved to another library after
+// it was created once, and back, is looked for in each in turn.
+TEST_F(ClassRegistry, AClassMovedToAnotherLibraryIsLookedForThere) {
+    ComPtr<ICounter> counter;
+    ASSERT_EQ(CoCreateInstance(CLSID_TestCounter, nullptr, CLSCTX_ALL, ICounter::kIid, counter.OutVoid()), S_OK);
+    counter.Reset();
+    const std::u16string server = u"CLSID\\" + tlx::GuidToText(CLSID_TestCounter) + u"\\InprocServer32";
+    std::u16string before;
+    ASSERT_EQ(tlx::UpdateRegistry([&](tlx::RegistryTree& tree) {
+                  before = tree.Create(server).defaultValue.value_or(u"");
+                  tree.Create(server).defaultValue = u"/nonexistent/libmoved.so";
+              }),
+              S_OK);
+    EXPECT_TRUE(FAILED(CoCreateInstance(CLSID_TestCounter, nullptr, CLSCTX_ALL, ICounter::kIid, counter.OutVoid())));
+    EXPECT_NE(tlx::TakeErrorDescription().find(u"/nonexistent/libmoved.so"), std::u16string::npos);
+    ASSERT_EQ(tlx::UpdateRegistry([&](tlx::RegistryTree& tree) { tree.Create(server).defaultValue = before; }), S_OK);
+    EXPECT_EQ(CoCreateInstance(CLSID_TestCounter, nullptr, CLSCTX_ALL, ICounter::kIid, counter.OutVoid()), S_OK);
+}
