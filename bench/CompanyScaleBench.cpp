@@ -24,8 +24,16 @@
 //     With the save finding children through an index, stored values bound in one pass and the
 //     recordset keeping SQLite's values: 1 000: 0.94 s, peak 106 MB; 10 000: 8.0 s (8.7 s of processor
 //     time), peak 888 MB, against 1.30 s to read the same employees' March (6.2x).
+//     Then, the machine loaded far beyond its cores (so the work's processor time, "work cpu s", is the
+//     figure to compare): the attachments' form events, calls of empty functions, no longer make a
+//     script engine each, and the save keeps its prepared statements: 10 000: 9.2 s of processor time
+//     (the whole child) -> 6.3 s, 5.8 s of it the work's own, peak 888 MB -> 298 MB; 1 000: peak 106 ->
+//     48 MB; against 1.6 s to read the same employees' March (3.6x). Left at the top of its profile (a
+//     3 000 run): creating the export's 2 000 files in the kernel (14 %), the attachments' element rows
+//     made one host object at a time (12 %), the save (19 %), and reading the employees themselves.
+//     IWA 10 000: 2.5 s of work processor time, peak 21 MB; ZSWA 10 000: 0.32 s.
 //   100 / 10 000 dropped sessions, each with an employee and a saved declaration: peak 22.8 / 22.8 MB
-//     (before: about 0.7 MB kept for every such session until the process ended).
+//     (before: about 0.7 MB kept for every such session until the process ended); now 20.4 / 20.2 MB.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
