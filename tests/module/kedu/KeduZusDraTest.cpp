@@ -13,7 +13,7 @@ namespace {
 
 constexpr HRESULT kMemberNotFound = static_cast<HRESULT>(0x80020003);
 
-// The elements pK of block IV in spec order carry the amount K.00 (field K of the contributions list).
+// The elements pK of block IV in schema order carry the amount K.00 (field K of the contributions list).
 const char16_t* const kContributionFields[] = {
     u"ZSDRAISE", u"ZSDRAISR", u"ZSDRAISER", u"ZSDRAIUE", u"ZSDRAIUR", u"ZSDRAIUER", u"ZSDRAIPE", u"ZSDRAIPR",
     u"ZSDRAIPER", u"ZSDRAIBE", u"ZSDRAIBR", u"ZSDRAIBER", u"ZSDRAIFE", u"ZSDRAIFR", u"ZSDRAIFER", u"ZSDRAIKE",
