@@ -146,9 +146,14 @@ krok("Wniosek PFRON WN-D za marzec 2024", function () {
         d.RODZAJINFORMACJI = "Z";
         d.Policz();   // stany zatrudnienia i załączniki INF-D-P
         Session.Save();
-        print("  WN-D w wersji", wersja, "za", d.OKRESSPRAWOZDAWCZY + ": zatrudnienie w miesiącu", d.WOKRESIEOGOLEM,
-              "(niepełnosprawni", d.WOKRESIENIEPELNOSPRAWNI + "), w okresie poprzedzającym", d.POPRZEDZAJACYOKRESOGOLEM,
-              "(" + d.POPRZEDZAJACYOKRESNIEPELNOSPRAWNI + "), załączników INF-D-P:", d.LICZBAINFDP);
+        // Stany zatrudnienia wylicza tylko usługa bieżąca (wersje 3-6); wersja 1 ma same załączniki.
+        if (wersja > 1)
+            print("  WN-D w wersji", wersja, "za", d.OKRESSPRAWOZDAWCZY + ": zatrudnienie w miesiącu", d.WOKRESIEOGOLEM,
+                  "(niepełnosprawni", d.WOKRESIENIEPELNOSPRAWNI + "), w okresie poprzedzającym",
+                  d.POPRZEDZAJACYOKRESOGOLEM, "(" + d.POPRZEDZAJACYOKRESNIEPELNOSPRAWNI + "), załączników INF-D-P:",
+                  d.LICZBAINFDP);
+        else
+            print("  WN-D w wersji", wersja, "za", d.OKRESSPRAWOZDAWCZY + ": załączników INF-D-P:", d.LICZBAINFDP);
         for (var e = new Enumerator(d.Deklaracje); !e.atEnd(); e.moveNext()) {
             var a = e.item();
             print("    " + a.NRKOLEJNY + ". " + a.NAZWISKO + " " + a.IMIE1 + ": osiągane " + a.WYNOSIAGANE +
