@@ -27,12 +27,6 @@ constexpr const OLECHAR* kOpenEnded = u"na czas nieokreślony";
 constexpr long kTitleEmployee = 1;
 constexpr long kTitleHomeworker = 2;
 
-template <class T>
-const tlx::ComPtr<T>& Require(const tlx::ComPtr<T>& object) {
-    if (!object) RaiseHResult(E_POINTER);
-    return object;
-}
-
 void Put(IDeklaracja2* declaration, const OLECHAR* field, const VARIANT& value) { PutField(declaration, field, value); }
 void PutText(IDeklaracja2* declaration, const OLECHAR* field, const std::u16string_view text) {
     PutTextField(declaration, field, text);

@@ -15,12 +15,6 @@
 #include "platform/text/CodePage.h"
 
 namespace {
-template <class T>
-const tlx::ComPtr<T>& Require(const tlx::ComPtr<T>& object) {
-    if (!object) RaiseHResult(E_POINTER);
-    return object;
-}
-
 std::u16string ReadText(IPodAdres* address, HRESULT (IPodAdres::*member)(BSTR*)) {
     tlx::Bstr text;
     CheckHost((address->*member)(text.Out()));

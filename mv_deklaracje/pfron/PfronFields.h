@@ -11,10 +11,26 @@
 #include "hostapi/Payroll.h"
 #include "hostapi/Session.h"
 #include "mv_deklaracje/core/Bstr.h"
+#include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje/core/Money.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/com/ComPtr.h"
+
+// The object a host call answered; a missing one raises E_POINTER.
+template <class T>
+const tlx::ComPtr<T>& Require(const tlx::ComPtr<T>& object) {
+    if (!object) RaiseHResult(E_POINTER);
+    return object;
+}
+
+// A whole-number property of a host object, read through its getter.
+template <class T>
+long ReadLong(T* object, HRESULT (T::*member)(LONG*)) {
+    LONG value = 0;
+    CheckHost((object->*member)(&value));
+    return value;
+}
 
 void PutField(IDeklaracja2* declaration, const OLECHAR* field, const VARIANT& value);
 void PutTextField(IDeklaracja2* declaration, const OLECHAR* field, std::u16string_view text);

@@ -21,20 +21,7 @@ constexpr const OLECHAR* kOpenEnded = u"na czas nieokreślony";
 constexpr LONG kInitialiseForCalculation = 1;
 constexpr long kFlagSet = 1;
 
-template <class T>
-const tlx::ComPtr<T>& Require(const tlx::ComPtr<T>& object) {
-    if (!object) RaiseHResult(E_POINTER);
-    return object;
-}
-
 const OLECHAR* YesNo(bool yes) { return yes ? u"T" : u"N"; }
-
-template <class T>
-long ReadLong(T* object, HRESULT (T::*member)(LONG*)) {
-    LONG value = 0;
-    CheckHost((object->*member)(&value));
-    return value;
-}
 
 CDate EmploymentStart(IPracEtat* record) {
     tlx::ComPtr<IOkres> employment;
