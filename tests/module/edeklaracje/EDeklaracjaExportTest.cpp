@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "EDeklaracjaDemoFixture.h"
 #include "EDeklaracjaSupport.h"
 #include "DeclarationFixture.h"
 #include "ModuleClassFixture.h"
@@ -19,20 +20,8 @@ namespace {
 using edtest::CRecordingSink;
 using edtest::Events;
 
-class EDeklaracjaExport : public ModuleClassTest {
+class EDeklaracjaExport : public edtest::DemoFormsTest {
 protected:
-    bool WithDemoCompany() const override { return true; }
-    bool WithHostDemoData() const override { return true; }
-
-    void SetUp() override {
-        ModuleClassTest::SetUp();
-        edeklaracja = CEDeklaracja::Make();
-        LONG state = 0;
-        ASSERT_EQ(edeklaracja->Initialize(session_.Get(), &state), S_OK);
-        ASSERT_EQ(edeklaracja->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
-        sink = CRecordingSink::Make();
-        ASSERT_EQ(edeklaracja->AdviseProgress(static_cast<_IProgressEvents*>(sink.Get())), S_OK);
-    }
 
     tlx::ComPtr<IDeklaracja2> SavedVat7() {
         return edtest::SavedVat7(Create(u"TLXDeklaracje.Deklaracje").As<ICollection>().Get());
@@ -42,9 +31,6 @@ protected:
         return edeklaracja->ZapiszXml(declaration, tlx::Bstr(transform).Get(),
                                       tlx::Bstr(tlx::Utf8ToUtf16(file.string())).Get());
     }
-
-    tlx::ComPtr<CEDeklaracja> edeklaracja;
-    tlx::ComPtr<CRecordingSink> sink;
 };
 
 TEST_F(EDeklaracjaExport, WritesTheOfficialDocumentAndSaysSo) {
