@@ -183,6 +183,22 @@ protected:
     std::string EvalText(std::u16string_view code, IDispatch* field = nullptr) {
         return Text(Eval(u"String(" + std::u16string(code) + u")", field));
     }
+    // A new declaration's stored values: 0 and the empty text, by the field's kind.
+    void SetNewDeclarationValues() {
+        for (std::size_t i = 0; i < definition.FieldCount(); ++i) {
+            auto field = definition.GetFieldByIndex(i);
+            if (field->Obliczane()) continue;
+            if (field->Typ() == detCurrency) document->Set(field->Nazwa().View(), Money(0));
+            if (field->Typ() == detInteger) document->Set(field->Nazwa().View(), tlx::Variant::FromLong(0));
+            if (field->Typ() == detText) document->Set(field->Nazwa().View(), tlx::Variant::FromString(u""));
+        }
+    }
+    // The form's "onverify": its HRESULT and, on failure, the error's text.
+    std::pair<HRESULT, std::string> Verify() {
+        tlx::Variant result;
+        HRESULT hr = Evaluate(definition.GetEventExpression(u"onverify").View(), nullptr, result);
+        return {hr, FAILED(hr) ? tlx::Utf16ToUtf8(tlx::TakeErrorDescription()) : ""};
+    }
     // Evaluates the named expression `name` of the definition.
     tlx::Variant Fire(std::u16string_view name) { return Eval(definition.GetEventExpression(name).View()); }
     tlx::ComPtr<IDispatch> Bound(const char16_t* name) {

@@ -18,13 +18,7 @@ class Pit11Form : public formtest::FormFixture<ModuleResources> {
 protected:
     void SetUp() override {
         Load(5, 23);
-        for (std::size_t i = 0; i < definition.FieldCount(); ++i) {
-            auto field = definition.GetFieldByIndex(i);
-            if (field->Obliczane()) continue;
-            if (field->Typ() == detCurrency) document->Set(field->Nazwa().View(), Money(0));
-            if (field->Typ() == detInteger) document->Set(field->Nazwa().View(), tlx::Variant::FromLong(0));
-            if (field->Typ() == detText) document->Set(field->Nazwa().View(), tlx::Variant::FromString(u""));
-        }
+        SetNewDeclarationValues();
         document->Set(u"Rok", tlx::Variant::FromLong(2024));
         document->Set(u"Miesiac", tlx::Variant::FromLong(12));
         document->Set(u"Wersja", tlx::Variant::FromLong(23));
@@ -41,11 +35,6 @@ protected:
     void Set(const char16_t* name, LONG value) { document->Set(name, tlx::Variant::FromLong(value)); }
     void Enter(std::initializer_list<std::pair<const char16_t*, double>> amounts) {
         for (const auto& [name, amount] : amounts) document->Set(name, Money(amount));
-    }
-    std::pair<HRESULT, std::string> Verify() {
-        tlx::Variant result;
-        HRESULT hr = Evaluate(definition.GetEventExpression(u"onverify").View(), nullptr, result);
-        return {hr, FAILED(hr) ? tlx::Utf16ToUtf8(tlx::TakeErrorDescription()) : ""};
     }
     static std::string Day(const tlx::Variant& value) {
         if (value.vt != VT_DATE) return "<no date>";

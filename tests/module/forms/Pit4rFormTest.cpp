@@ -18,13 +18,7 @@ class Pit4rForm : public formtest::FormFixture<ModuleResources> {
 protected:
     void SetUp() override {
         Load(18, 6);
-        for (std::size_t i = 0; i < definition.FieldCount(); ++i) {
-            auto field = definition.GetFieldByIndex(i);
-            if (field->Obliczane()) continue;
-            if (field->Typ() == detCurrency) document->Set(field->Nazwa().View(), Money(0));
-            if (field->Typ() == detInteger) document->Set(field->Nazwa().View(), tlx::Variant::FromLong(0));
-            if (field->Typ() == detText) document->Set(field->Nazwa().View(), tlx::Variant::FromString(u""));
-        }
+        SetNewDeclarationValues();
         document->Set(u"Rok", tlx::Variant::FromLong(2024));
         document->Set(u"P_6", tlx::Variant::FromLong(1));
         // Written through "dokument", an amount runs its onupdate as the declaration does.
@@ -38,11 +32,6 @@ protected:
         tlx::Variant value = document->Get(P(n));
         tlx::Variant number;
         return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
-    }
-    std::pair<HRESULT, std::string> Verify() {
-        tlx::Variant result;
-        HRESULT hr = Evaluate(definition.GetEventExpression(u"onverify").View(), nullptr, result);
-        return {hr, FAILED(hr) ? tlx::Utf16ToUtf8(tlx::TakeErrorDescription()) : ""};
     }
     // January: 1 836 from pay, 102 from contracts; March 1 900 from pay; December 15 entered by hand.
     void EnterThreeMonths() {

@@ -22,14 +22,7 @@ class Vat7Form : public formtest::FormFixture<ModuleResources> {
 protected:
     void SetUp() override {
         Load(1, 17);
-        // A new declaration's stored values: 0 and the empty text, by the field's kind.
-        for (std::size_t i = 0; i < definition.FieldCount(); ++i) {
-            auto field = definition.GetFieldByIndex(i);
-            if (field->Obliczane()) continue;
-            if (field->Typ() == detCurrency) document->Set(field->Nazwa().View(), Money(0));
-            if (field->Typ() == detInteger) document->Set(field->Nazwa().View(), tlx::Variant::FromLong(0));
-            if (field->Typ() == detText) document->Set(field->Nazwa().View(), tlx::Variant::FromString(u""));
-        }
+        SetNewDeclarationValues();
         Set(u"Okres", 1);
         Set(u"P_7", 1);
         Set(u"P_8", 1);
