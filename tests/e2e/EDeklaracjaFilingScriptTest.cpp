@@ -32,12 +32,6 @@ protected:
         TlxhostDemoTest::TearDown();
     }
 
-    static std::string Source(const std::string& name) {
-        const char* root = std::getenv("TLX_SOURCE_DIR");
-        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/" + name);
-        EXPECT_FALSE(bytes.empty()) << name;
-        return bytes;
-    }
     // The output with the times of the send and of the receipt named instead.
     static std::string Stable(const std::string& output) {
         return std::regex_replace(output, std::regex(R"(\d{4}-\d{2}-\d{2} \d{2}:\d{2}:\d{2})"), "RRRR-MM-DD GG:MM:SS");

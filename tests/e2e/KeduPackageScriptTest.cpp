@@ -20,12 +20,6 @@ namespace fs = std::filesystem;
 
 class KeduPackageScript : public TlxhostDemoTest {
 protected:
-    static std::string Golden(const std::string& name) {
-        const char* root = std::getenv("TLX_SOURCE_DIR");
-        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/golden/" + name);
-        EXPECT_FALSE(bytes.empty()) << name;
-        return bytes;
-    }
     // The errors of the file against the project's schema, or nothing when the official generation-5
     // schemas it imports are not beside the checkout.
     std::optional<std::vector<std::u16string>> SchemaErrors(const std::string& file) {

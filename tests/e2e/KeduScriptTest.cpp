@@ -18,12 +18,6 @@ protected:
         ::unsetenv("TLX_CLIENT_ROOT");
         TlxhostDemoTest::TearDown();
     }
-    static std::string Golden(const std::string& name) {
-        const char* root = std::getenv("TLX_SOURCE_DIR");
-        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/golden/" + name);
-        EXPECT_FALSE(bytes.empty()) << name;
-        return bytes;
-    }
     int RunKedu(const std::string& options) {
         std::ofstream(Path("rca.js"), std::ios::binary)
             << "var plik = '" << Path("rca.kdu") << "';\n"

@@ -30,12 +30,6 @@ namespace {
 
 class Pit11Script : public TlxhostDemoTest {
 protected:
-    static std::string Source(const std::string& name) {
-        const char* root = std::getenv("TLX_SOURCE_DIR");
-        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/" + name);
-        EXPECT_FALSE(bytes.empty()) << name;
-        return bytes;
-    }
 };
 
 TEST_F(Pit11Script, TheInformationOfEveryEmployeeOfThePayrollYear) {

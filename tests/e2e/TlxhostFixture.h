@@ -43,6 +43,8 @@ protected:
         EXPECT_FALSE(bytes.empty()) << name;
         return bytes;
     }
+    // A golden output of tests/e2e/golden.
+    static std::string Golden(const std::string& name) { return Source("golden/" + name); }
     // Runs tlxhost with `arguments`; its output lands in out_ and err_, its exit status is the answer.
     int Run(const std::string& arguments) {
         std::string command = "TLX_REGISTRY='" + Path("hkcr.reg") + "' '" + TLX_HOST_PROGRAM + "' " + arguments +

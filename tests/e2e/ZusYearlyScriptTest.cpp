@@ -22,12 +22,6 @@ namespace {
 
 class ZusYearlyScript : public TlxhostDemoTest {
 protected:
-    static std::string Golden(const std::string& name) {
-        const char* root = std::getenv("TLX_SOURCE_DIR");
-        std::string bytes = Read(std::string(root ? root : ".") + "/tests/e2e/golden/" + name);
-        EXPECT_FALSE(bytes.empty()) << name;
-        return bytes;
-    }
 };
 
 TEST_F(ZusYearlyScript, TheIwaAndTheZswaOfThePayrollYear) {
