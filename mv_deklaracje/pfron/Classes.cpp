@@ -5,6 +5,7 @@
 #include "mv_deklaracje/pfron/Infd.h"
 #include "mv_deklaracje/pfron/Wnd.h"
 #include "mv_deklaracje/pfron/Wnd3.h"
+#include "mv_deklaracje/pfron/Wnu.h"
 #include "mv_deklaracje_tlb.h"
 
 namespace pfron {
@@ -12,7 +13,7 @@ namespace {
 constexpr std::array<ObjectMapEntry, kClassCount> kClasses{{
     ObjectMapEntry{CLSID_INFD, u"INFD", u"INFD Class", u"TLXDeklaracje.INFD", ClassObjectOf<CINFD>},
     ObjectMapEntry{CLSID_WND, u"WND", u"WND Class", u"TLXDeklaracje.WND", ClassObjectOf<CWND>},
-    ObjectMapEntry{CLSID_WNU, u"WNU", u"WNU Class", u"TLXDeklaracje.WNU", ClassNotAvailableObject},
+    ObjectMapEntry{CLSID_WNU, u"WNU", u"WNU Class", u"TLXDeklaracje.WNU", ClassObjectOf<CWNU>},
     ObjectMapEntry{CLSID_WND3, u"WND3", u"WND3 Class", u"TLXDeklaracje.WND3", ClassObjectOf<CWND3>},
 }};
 }  // namespace
