@@ -1,17 +1,13 @@
 // Numbers and markers in the texts of e-declarations and export files: decimals written with a given
-// separator, decimals written back without trailing zeros, numbers kept in VARIANTs as either kind of
+// separator (read by core/DecimalParse), decimals written back without trailing zeros, numbers kept in VARIANTs as either kind of
 // text, and replacing a marker from the end of a text.
 #pragma once
 
 #include <string>
 #include <string_view>
 
+#include "mv_deklaracje/core/DecimalParse.h"
 #include "platform/com/Variant.h"
-
-// A number written with `separator` as its decimal mark: the whole part as the C runtime's wtol reads it
-// (blanks, a sign, digits), then the digits right after the separator as the fraction ("1,5 zł" gives
-// 1.5; whatever follows the digits is ignored). "-0,5" gives -0.5 and ",5" gives 0.5.
-double ParseDecimalString(std::u16string_view text, char16_t separator);
 
 // The number with at most eight decimals, "." as the decimal point and no trailing zeros: 12.5, 100.
 std::u16string FormatTrimmedDecimal(double number);

@@ -84,19 +84,33 @@ void ExportDelivery::WriteFiles() const {
     }
 }
 
-void ExportDelivery::SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy, const CBstr& appPath) const {
+void ExportDelivery::CheckFolderForUser() const {
     if (folder_.View().find(kParentFolder) != std::u16string_view::npos) {
         RaiseComError(E_ACCESSDENIED, u"Folder \"" + folder_.Str() +
                                           u"\" na komputerze użytkownika wychodzi poza jego folder (\"..\").");
     }
+}
+
+void ExportDelivery::SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy, const CBstr& appPath) const {
+    CheckFolderForUser();
     if (IsRemoteOperator()) Copy(copy);
     else Transfer(appPath);
 }
 
+void ExportDelivery::TransferFiles() const {
+    CheckFolderForUser();
+    Transfer(CBstr());
+}
+
 void ExportDelivery::Transfer(const CBstr& appPath) const {
     tlx::ComPtr<IRemoteFileTransfer> transfer;
-    CheckHost(CoCreateInstance(CLSID_CRemoteFileTransfer, nullptr, CLSCTX_ALL, IID_IRemoteFileTransfer,
-                               transfer.OutVoid()));
+    const HRESULT created = CoCreateInstance(CLSID_CRemoteFileTransfer, nullptr, CLSCTX_ALL, IID_IRemoteFileTransfer,
+                                             transfer.OutVoid());
+    const bool missing = created == REGDB_E_CLASSNOTREG || created == E_NOINTERFACE || (SUCCEEDED(created) && !transfer);
+    if (missing && missingTransfer_ != S_OK) {
+        RaiseComError(missingTransfer_, u"Nie można utworzyć komponentu przesyłania plików na komputer użytkownika.");
+    }
+    CheckHost(created);
     if (!transfer) RaiseHResult(E_POINTER);
     CheckHost(transfer->Reset(tlx::Bstr(appPath.View()).Get()));
     const tlx::Bstr kind(appPath.IsEmpty() ? u"file" : u"app");

@@ -28,6 +28,11 @@ public:
     // refused with E_ACCESSDENIED before anything is delivered. Through the transfer, a file sent with an
     // application path is one the user's machine opens with that application.
     void SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy, const CBstr& appPath = CBstr()) const;
+    // Hands every file to the remote file transfer, whoever the operator is.
+    void TransferFiles() const;
+    // The error answered, with a Polish description, when the transfer component cannot be had (its
+    // class is not registered, or it gives no object); by default the creation's own error.
+    void SetMissingTransferError(HRESULT hr) { missingTransfer_ = hr; }
 
     const std::vector<File>& Files() const { return files_; }
 
@@ -36,11 +41,13 @@ public:
     static CBstr Join(const CBstr& folder, const CBstr& name, char16_t separator);
 
 private:
+    void CheckFolderForUser() const;
     void Transfer(const CBstr& appPath) const;
     void Copy(tlx::ComPtr<IRemoteFileCopy>& copy) const;
 
     CBstr folder_;
     std::vector<File> files_;
+    HRESULT missingTransfer_ = S_OK;
 };
 
 // True when the current operator works in a remote-desktop session.

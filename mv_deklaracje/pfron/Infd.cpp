@@ -2,10 +2,11 @@
 
 #include <optional>
 
-#include "mv_deklaracje/pfron/InfdExport.h"
+#include "mv_deklaracje/pfron/InfdDocuments.h"
 #include "mv_deklaracje/pfron/InfdRun.h"
 #include "mv_deklaracje/pfron/PfronDeclaration.h"
 #include "mv_deklaracje/pfron/PfronUserError.h"
+#include "mv_deklaracje/pfron/SodExport.h"
 #include "platform/com/Bstr.h"
 
 // Runs the calculation in a session of its own and stores it in one save: the old attachments go, the
@@ -41,9 +42,15 @@ LONG CINFD::PrzeliczZalaczniki(InfdRun& run) {
 }
 
 HRESULT CINFD::ExportToSOD(LONG lDeklID, BSTR sDir) {
-    return ComBoundary([&] { InfdExport(GetSession().Get(), lDeklID, CBstr(sDir)).WriteFiles(); });
+    return ComBoundary([&] {
+        InfdDocuments documents;
+        SodExport(GetSession().Get(), lDeklID, CBstr(sDir), documents).WriteFiles();
+    });
 }
 
 HRESULT CINFD::ExportToSODVC(LONG lDeklID, BSTR sDir) {
-    return ComBoundary([&] { InfdExport(GetSession().Get(), lDeklID, CBstr(sDir)).SendFiles(fileCopy_); });
+    return ComBoundary([&] {
+        InfdDocuments documents;
+        SodExport(GetSession().Get(), lDeklID, CBstr(sDir), documents).SendFiles(fileCopy_);
+    });
 }

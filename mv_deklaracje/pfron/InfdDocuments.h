@@ -2,23 +2,27 @@
 // attachment, each a `wniosek` in the exchange envelope, written as one line of text.
 //
 // An export builds the INF-D's document first: it keeps the register number, the reporting period and
-// the kind of information, which every attachment's document repeats. Each attachment's document leaves
-// the key of its file: the employee's PESEL, or for an attachment without one its running number among
-// such attachments of the export, eleven digits with leading zeros.
+// the kind of information, which every attachment's document repeats.
 #pragma once
 
 #include "mv_deklaracje/core/Bstr.h"
-#include "mv_deklaracje_tlb.h"
+#include "mv_deklaracje/pfron/SodDocumentSet.h"
 
-class InfdDocuments {
+class InfdDocuments final : public SodDocumentSet {
 public:
     // The INF-D's document; keeps the texts the attachments repeat.
     CBstr BuildInfdDocument(IDeklaracja2* declaration);
     // An attachment's document; sets FileKey().
     CBstr BuildInfdpDocument(IDeklaracja2* attachment);
 
-    const CBstr& ReportingPeriod() const { return okresSprawozdawczy_; }
-    const CBstr& FileKey() const { return fileKey_; }
+    // SodDocumentSet
+    CBstr BuildMain(IDeklaracja2* declaration) override { return BuildInfdDocument(declaration); }
+    void StartAttachments() override { withoutPesel_ = 0; }
+    CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfdpDocument(attachment); }
+    CBstr MainFilePrefix() const override { return CBstr(u"infd"); }
+    CBstr AttachmentFilePrefix() const override { return CBstr(u"infdp"); }
+    const CBstr& ReportingPeriod() const override { return okresSprawozdawczy_; }
+    const CBstr& FileKey() const override { return fileKey_; }
 
     static constexpr long kTypeCorrection = 7;   // RODZAJINFORMACJI "K"
     static constexpr long kTypeInformation = 3;

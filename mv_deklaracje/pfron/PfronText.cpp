@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "mv_deklaracje/core/DecimalParse.h"
+
 CBstr FormatWymiaru(double x) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.3f", RoundTo(x, 3));
@@ -11,8 +13,12 @@ CBstr FormatWymiaru(double x) {
     return CBstr(text);
 }
 
-CBstr FormatPfronAmount(const CMoney& amount) {
-    const LONGLONG count = amount.AsCurrency().int64;  // ten-thousandths of a złoty
+CBstr FormatDecimal3Text(const CBstr& text) { return FormatWymiaru(ParseDecimalString(text.View(), u',')); }
+
+CBstr FormatPfronAmount(const CMoney& amount) { return FormatPfronAmount(amount.AsCurrency()); }
+
+CBstr FormatPfronAmount(CY amount) {
+    const LONGLONG count = amount.int64;  // ten-thousandths of a złoty
     const bool negative = count < 0;
     // |count| as unsigned, so that the smallest value does not overflow; hundredths rounded half up.
     const unsigned long long magnitude = negative ? 0ULL - static_cast<unsigned long long>(count)

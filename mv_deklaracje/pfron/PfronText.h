@@ -8,9 +8,14 @@
 
 // x rounded to three decimals with a decimal comma: 0.5 gives "0,500".
 CBstr FormatWymiaru(double x);
+// A fraction the form keeps as text brought to the same three decimals: read with the decimal comma
+// (ParseDecimalString), so "0,4995" gives "0,500", "2" gives "2,000", "" and "0.5" give "0,000".
+CBstr FormatDecimal3Text(const CBstr& text);
 // The amount in złoty with two decimals and a decimal comma, no thousands separator ("1234,50",
 // "0,00", "-12,00"). Rounded half away from zero from the currency count itself, never through a double.
 CBstr FormatPfronAmount(const CMoney& amount);
+// The same of a currency value as it stands (ten-thousandths), rounded to grosze half away from zero.
+CBstr FormatPfronAmount(CY amount);
 // "MM-YYYY" of a declaration's month and year ("03-2016").
 CBstr FormatReportingPeriod(long month, long year);
 // The first `maxLength` characters of `text`; a surrogate pair that the cut would split is left out whole.

@@ -14,8 +14,12 @@
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
 #include "platform/com/ComObject.h"
 #include "platform/text/CodePage.h"
+#include "tests/support/StandIn.h"
 
 namespace edtest {
+
+using ::CSingleObjectFactory;
+using ::StandIn;
 
 // One event as the sink heard it: its DISPID, then its arguments ("#n" for an integer level).
 using Event = std::pair<DISPID, std::vector<std::u16string>>;
@@ -189,31 +193,5 @@ inline std::function<std::u16string(const std::u16string&)> SignsAs(std::u16stri
         return u"ok#";
     };
 }
-
-// A class object that hands out one prepared object: stands a scripted component in for the host's.
-class CSingleObjectFactory final : public tlx::ComObject<CSingleObjectFactory, IClassFactory> {
-public:
-    tlx::ComPtr<IUnknown> object;
-    int created = 0;
-    HRESULT CreateInstance(IUnknown*, REFIID iid, void** out) override {
-        ++created;
-        return object->QueryInterface(iid, out);
-    }
-    HRESULT LockServer(BOOL) override { return S_OK; }
-};
-
-// Stands `object` in for the class of `clsid` and `progId` while it lives; null hides the class.
-class StandIn {
-public:
-    StandIn(REFCLSID clsid, std::u16string_view progId, IUnknown* object) : factory_(CSingleObjectFactory::Make()) {
-        factory_->object = tlx::ComPtr<IUnknown>(object);
-        override_.emplace(clsid, progId, object ? static_cast<IUnknown*>(static_cast<IClassFactory*>(factory_.Get())) : nullptr);
-    }
-    int Created() const { return factory_->created; }
-
-private:
-    tlx::ComPtr<CSingleObjectFactory> factory_;
-    std::optional<tlx::ScopedClassOverride> override_;
-};
 
 }  // namespace edtest

@@ -1,68 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
-#include "InfdCompany.h"
-#include "mv_deklaracje/pfron/InfdExport.h"
-#include "platform/com/ClassRegistry.h"
-#include "platform/xml/XmlDom.h"
+#include "SodExportCompany.h"
+#include "mv_deklaracje/export/ExportDelivery.h"
 
 using namespace pfron_test;
 
 namespace {
 namespace fs = std::filesystem;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-std::string Golden(const char* name) {
-    const char* root = std::getenv("TLX_SOURCE_DIR");
-    return ReadFile(fs::path(root ? root : ".") / "tests/module/pfron/golden" / name);
-}
-std::vector<std::string> Listing(const fs::path& folder) {
-    std::vector<std::string> names;
-    if (fs::exists(folder))
-        for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// Parses a file with the platform's XML layer and validates it against the tests' structural schema.
-std::u16string SchemaErrors(const std::string& bytes) {
-    tlx::ComPtr<IXMLDOMDocument2> doc;
-    EXPECT_EQ(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument2, doc.OutVoid()),
-              S_OK);
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    EXPECT_EQ(doc->loadXML(tlx::Bstr(tlx::Utf8ToUtf16(bytes)).Get(), &ok), S_OK);
-    if (!ok) return u"not parsed";
-    const char* root = std::getenv("TLX_SOURCE_DIR");
-    const std::string schema = std::string(root ? root : ".") + "/tests/module/pfron/golden/wniosek.xsd";
-    tlx::Bstr errors;
-    EXPECT_EQ(doc->validateWithSchema(tlx::Variant::FromString(tlx::Utf8ToUtf16(schema)), errors.Out()), S_OK);
-    return errors.Str();
-}
 }  // namespace
 
-class InfdExportTest : public InfdCompany {
+class InfdExportTest : public SodExportCompany {
 protected:
-    void SetUp() override {
-        InfdCompany::SetUp();
-        folder_ = fs::temp_directory_path() / ("infd-export-" + std::to_string(::getpid()));
-        fs::remove_all(folder_);
-        fs::create_directories(folder_);
-        client_ = folder_ / "klient";
-        setenv("TLX_CLIENT_ROOT", client_.c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("TLX_CLIENT_ROOT");
-        fs::remove_all(folder_);
-        InfdCompany::TearDown();
-    }
 
     // An INF-D with the employer's fields and two attachments: one worked out in full, one without PESEL.
     long Prepare(long version) {
@@ -143,17 +93,14 @@ protected:
         tlx::ComPtr<IDispatch> object = Create(u"TLXDeklaracje.INFD");
         return Call(object.Get(), member, {tlx::Variant::FromLong(infd), tlx::Variant::FromString(folder)});
     }
-    std::u16string Folder() const { return tlx::Utf8ToUtf16(folder_.string()); }
 
-    fs::path folder_;
-    fs::path client_;
 };
 
 TEST_F(InfdExportTest, TheFilesOfBothVersionsAgreeWithTheGoldenDocuments) {
     for (long version : {1L, 3L}) {
         SCOPED_TRACE(version);
         const long infd = Prepare(version);
-        const fs::path out = folder_ / ("v" + std::to_string(version));
+        const fs::path out = out_ / ("v" + std::to_string(version));
         fs::create_directories(out);
         ASSERT_EQ(Export(u"ExportToSOD", infd, tlx::Utf8ToUtf16(out.string())), S_OK) << tlx::Utf16ToUtf8(LastError());
         EXPECT_EQ(Listing(out), (std::vector<std::string>{"infd_03-2024.xml", "infdp_03-2024_00000000001.xml",
@@ -172,14 +119,14 @@ TEST_F(InfdExportTest, TheFilesOfBothVersionsAgreeWithTheGoldenDocuments) {
 TEST_F(InfdExportTest, FolderEndingsAndBadFolders) {
     const long infd = Prepare(3);
     for (const std::u16string& ending : {std::u16string(u""), std::u16string(u"/"), std::u16string(u"\\")}) {
-        fs::remove_all(folder_ / "a");
-        fs::create_directories(folder_ / "a");
+        fs::remove_all(out_ / "a");
+        fs::create_directories(out_ / "a");
         ASSERT_EQ(Export(u"ExportToSOD", infd, Folder() + u"/a" + ending), S_OK) << tlx::Utf16ToUtf8(LastError());
-        EXPECT_EQ(Listing(folder_ / "a").size(), 3u) << "one separator, never two";
+        EXPECT_EQ(Listing(out_ / "a").size(), 3u) << "one separator, never two";
     }
     EXPECT_EQ(Export(u"ExportToSOD", infd, u""), E_INVALIDARG);
     EXPECT_EQ(Export(u"ExportToSOD", infd, Folder() + u"/missing/b"), E_UNEXPECTED);
-    EXPECT_EQ(Listing(folder_ / "a").size(), 3u);
+    EXPECT_EQ(Listing(out_ / "a").size(), 3u);
 }
 
 TEST_F(InfdExportTest, NamesAreSafeAndKeysNeverCollide) {
@@ -197,7 +144,7 @@ TEST_F(InfdExportTest, NamesAreSafeAndKeysNeverCollide) {
         ASSERT_EQ(session->SaveChanges(), S_OK) << tlx::Utf16ToUtf8(LastError());
     }
     ASSERT_EQ(Export(u"ExportToSOD", infd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
-    std::vector<std::string> names = Listing(folder_);
+    std::vector<std::string> names = Listing(out_);
     names.erase(std::remove(names.begin(), names.end(), "klient"), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{"infd_03-2024.xml", "infdp_03-2024_80010112345.xml",
                                                "infdp_03-2024_80010112345_2.xml"}));
@@ -229,23 +176,6 @@ TEST_F(InfdRemoteExport, ARemoteOperatorsFilesAreCopiedAndTheLocalOnesRemoved) {
     for (const std::string& name : Listing(target)) EXPECT_FALSE(fs::exists(fs::temp_directory_path() / name)) << name;
 }
 
-namespace {
-// The value of attribute `name` of the first element `element` of a document, read by the XML parser.
-std::u16string ParsedAttribute(const std::string& bytes, const char16_t* element, const char16_t* name) {
-    tlx::ComPtr<IXMLDOMDocument2> doc;
-    EXPECT_EQ(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument2, doc.OutVoid()),
-              S_OK);
-    VARIANT_BOOL ok = VARIANT_FALSE;
-    EXPECT_EQ(doc->loadXML(tlx::Bstr(tlx::Utf8ToUtf16(bytes)).Get(), &ok), S_OK);
-    if (!ok) return u"(not parsed)";
-    tlx::ComPtr<IXMLDOMNode> node;
-    if (doc->selectSingleNode(tlx::Bstr(std::u16string(u"//") + element).Get(), node.Out()) != S_OK || !node)
-        return u"(no element)";
-    tlx::Variant value;
-    EXPECT_EQ(node.As<IXMLDOMElement>()->getAttribute(tlx::Bstr(name).Get(), value.Out()), S_OK);
-    return value.vt == VT_BSTR && value.bstrVal ? std::u16string(value.bstrVal) : u"(no attribute)";
-}
-}  // namespace
 
 // Line breaks, tabs, XML's special characters, Polish letters and characters beyond the BMP in the
 // company's and the employee's texts reach the files as references or UTF-8 and read back unchanged;
@@ -294,7 +224,7 @@ TEST_F(InfdExportTest, HostileTextsReadBackUnchangedThroughTheParser) {
     ASSERT_EQ(Export(u"ExportToSOD", infd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
     for (const char* name : {"infd_03-2024.xml", "infdp_03-2024_80010112345.xml", "infdp_03-2024_00000000001.xml"}) {
         SCOPED_TRACE(name);
-        const std::string bytes = ReadFile(folder_ / name);
+        const std::string bytes = ReadFile(out_ / name);
         EXPECT_EQ(bytes.find_first_of("\r\n\t"), bytes.size() - 2) << "one line, then CR LF";
         for (const auto& c : cases) {
             if (c.attachment != (std::string(name) != "infd_03-2024.xml")) continue;
@@ -313,7 +243,7 @@ TEST_F(InfdExportTest, AKeyWithParentFolderDotsGivesTheSameSafeNameOnBothRoads) 
     const std::vector<std::string> expected{"infd_03-2024.xml", "infdp_03-2024_00000000001.xml",
                                             "infdp_03-2024_______80010112345.xml"};
     ASSERT_EQ(Export(u"ExportToSOD", infd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
-    std::vector<std::string> local = Listing(folder_);
+    std::vector<std::string> local = Listing(out_);
     local.erase(std::remove(local.begin(), local.end(), "klient"), local.end());
     EXPECT_EQ(local, expected);
     ASSERT_EQ(Export(u"ExportToSODVC", infd, u"C:\\Eksport"), S_OK) << tlx::Utf16ToUtf8(LastError());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "mv_deklaracje/pfron/PfronText.h"
+#include "platform/text/CodePage.h"
 
 namespace {
 CMoney FromCount(LONGLONG count) { return CMoney::FromCurrency(CY{count}); }
@@ -15,6 +16,17 @@ TEST(PfronText, WorkingTimeFractionsHaveThreeDecimalsAfterAComma) {
     }
 }
 
+// A fraction the form keeps as text is read with the decimal comma only: a point ends the number.
+TEST(PfronText, FractionTextsAreBroughtToThreeDecimals) {
+    struct Case { const char16_t* text; const char16_t* formatted; };
+    for (const Case& c : {Case{u"0,4995", u"0,500"}, Case{u"2", u"2,000"}, Case{u"", u"0,000"},
+                          Case{u"0.5", u"0,000"}, Case{u"2.5", u"2,000"}, Case{u"1,5", u"1,500"},
+                          Case{u"-0,25", u"-0,250"}, Case{u"2,0005", u"2,001"}, Case{u"1,2345", u"1,235"},
+                          Case{u"0,323", u"0,323"}}) {
+        EXPECT_EQ(FormatDecimal3Text(CBstr(c.text)).Str(), c.formatted) << tlx::Utf16ToUtf8(c.text);
+    }
+}
+
 TEST(PfronText, AmountsAreRoundedFromTheCurrencyCount) {
     struct Case { LONGLONG count; const char16_t* text; };
     for (const Case& c : {Case{1234567, u"123,46"}, Case{12345000, u"1234,50"}, Case{0, u"0,00"},
@@ -22,6 +34,7 @@ TEST(PfronText, AmountsAreRoundedFromTheCurrencyCount) {
                           Case{-49, u"0,00"}, Case{-50, u"-0,01"}, Case{3904000, u"390,40"},
                           Case{999999999900LL, u"99999999,99"}, Case{999999999999LL, u"100000000,00"}}) {
         EXPECT_EQ(FormatPfronAmount(FromCount(c.count)).Str(), c.text) << c.count;
+        EXPECT_EQ(FormatPfronAmount(CY{c.count}).Str(), c.text) << c.count;
     }
 }
 

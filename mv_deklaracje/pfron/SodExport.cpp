@@ -1,4 +1,4 @@
-#include "mv_deklaracje/pfron/InfdExport.h"
+#include "mv_deklaracje/pfron/SodExport.h"
 
 #include <algorithm>
 #include <set>
@@ -6,18 +6,19 @@
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
-#include "mv_deklaracje/pfron/InfdDocuments.h"
 #include "mv_deklaracje/pfron/PfronDeclaration.h"
 #include "platform/com/Bstr.h"
 
 namespace {
+constexpr std::u16string_view kExtension = u".xml";
+
 LONG AttachmentNumber(IDeklaracja2* attachment) {
     tlx::Variant value;
     CheckHost(attachment->get_Wartosc(tlx::Bstr(u"NRKOLEJNY").Get(), value.Out()));
     return value.vt == VT_EMPTY || value.vt == VT_NULL ? 0 : VariantToLong(value);
 }
 
-// The INF-D's attachments, by their number.
+// The declaration's attachments, by their number.
 std::vector<tlx::ComPtr<IDeklaracja2>> Attachments(IDeklaracja2* declaration) {
     tlx::ComPtr<IDispatch> children;
     CheckHost(declaration->get_Deklaracje(children.Out()));
@@ -31,26 +32,25 @@ std::vector<tlx::ComPtr<IDeklaracja2>> Attachments(IDeklaracja2* declaration) {
 }
 }  // namespace
 
-InfdExport::InfdExport(ISession* session, LONG id, const CBstr& folder) {
+SodExport::SodExport(ISession* session, LONG id, const CBstr& folder, SodDocumentSet& documents) {
     if (folder.View().empty()) RaiseComError(E_INVALIDARG, u"Nie podano folderu eksportu.");
     std::vector<ExportDelivery::File> files;
     tlx::ComPtr<IDeklaracja2> declaration = OpenDeclaration(session, id);
     if (!declaration) RaiseHResult(E_POINTER);
-    InfdDocuments documents;
-    CBstr main = documents.BuildInfdDocument(declaration.Get());
+    CBstr main = documents.BuildMain(declaration.Get());
     const CBstr period = SafeFileNamePart(documents.ReportingPeriod());
-    files.emplace_back(CBstr(u"infd_") + period.View() + std::u16string_view(u".xml"), main);
+    files.emplace_back(CBstr(documents.MainFilePrefix().Str() + u"_" + period.Str() + std::u16string(kExtension)), main);
+    documents.StartAttachments();
     std::set<std::u16string> used;
     for (const tlx::ComPtr<IDeklaracja2>& attachment : Attachments(declaration.Get())) {
-        CBstr text = documents.BuildInfdpDocument(attachment.Get());
+        CBstr text = documents.BuildAttachment(attachment.Get());
         std::u16string key = SafeFileNamePart(documents.FileKey()).Str();
-        // Two attachments of one key (a PESEL given twice) keep both files.
         if (!used.insert(key).second) {
             key += u"_" + LongToString(AttachmentNumber(attachment.Get())).Str();
             used.insert(key);
         }
-        files.emplace_back(CBstr(u"infdp_") + period.View() + std::u16string_view(u"_") + std::u16string_view(key) +
-                               std::u16string_view(u".xml"),
+        files.emplace_back(CBstr(documents.AttachmentFilePrefix().Str() + u"_" + period.Str() + u"_" + key +
+                                 std::u16string(kExtension)),
                            text);
     }
     delivery_.emplace(folder, std::move(files));
