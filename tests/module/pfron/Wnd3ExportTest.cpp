@@ -1,0 +1,337 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "RecordingDelivery.h"
+#include "SodExportCompany.h"
+#include "mv_deklaracje/pfron/Wnd3Documents.h"
+#include "tests/support/StandIn.h"
+
+using namespace pfron_test;
+
+namespace {
+namespace fs = std::filesystem;
+
+tlx::Variant Text(const char16_t* text) { return tlx::Variant::FromString(text); }
+
+// A WN-D of the current generation with the employer's texts the golden documents hold, and its
+// INF-D-P attachments: one worked out in full, one without PESEL and with partial information.
+class Wnd3Export : public SodExportCompany {
+protected:
+
+    long AddWnd(long version, long yearMonth, const char16_t* period) {
+        Execute(u"INSERT INTO TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) VALUES (310, " + N(version) +
+                u", " + N(yearMonth) + u")");
+        const long id = std::stol(tlx::Utf16ToUtf8(Scalar(u"SELECT MAX(DkN_DkNID) FROM TLX.DeklNag")));
+        tlx::ComPtr<ISession> session = FreshSession();
+        tlx::ComPtr<IDeklaracja2> d = OpenDeclaration(session.Get(), id);
+        std::vector<std::pair<const char16_t*, tlx::Variant>> fields = {
+            {u"LICZBAINFDP", tlx::Variant::FromLong(2)},
+            {u"NRPFRON", Text(u"12345")},
+            {u"OKRESSPRAWOZDAWCZY", Text(period)},
+            {u"DATAWYPELNIENIA", tlx::Variant::FromDate(45443)},  // 2024-05-31
+            {u"RODZAJINFORMACJI", Text(u"Z")},
+            {u"PKD", Text(u"85.59b")},
+            {u"POCZTA", Text(u"Łódź")},
+            {u"PELNANAZWPRACODAWCY", Text(u"Zakład \"Pod Dębem\" & Syn <sp. j.>")},
+            {u"KODADRESU", Text(u"Łódź")},
+            {u"NOWOZATRUDNIENI", Text(u"1")},
+            {u"WOKRESIEOGOLEM", Text(u"10,250")},
+            {u"WOKRESIENIEPELNOSPRAWNI", Text(u"1,250")},
+            {u"POPRZEDZAJACYOKRESNIEPELNOSPRAWNI", Text(u"1,000")},
+            {u"POPRZEDZAJACYOKRESOGOLEM", Text(u"10,000")},
+            {u"CZYPRZYROSTNETTO", Text(u"T")},
+            {u"PELNOMOCNIK", Text(u"")},
+            {u"BIEZACYOKRESNIEPELNOSPRAWNI", Text(u"1,500")},
+            {u"BIEZACYOKRESOGOLEM", Text(u"10,500")},
+            {u"FORMAWLASNOSCI", Text(u"215")},
+            {u"STATUSPRACODAWCYIP", Text(u"N")},
+            {u"STATUSPRACODAWCYZAZ", Text(u"N")},
+            {u"STATUSPRACODAWCYZPC", Text(u"T")},
+            {u"SZCZEGOLOWAFORMAPRAWNA", Text(u"117")},
+            {u"NRLOKALU", Text(u"3")},
+            {u"NRDOMU", Text(u"12a")},
+            {u"EMAIL", Text(u"biuro@firma.pl")},
+            {u"FAKS", Text(u"")},
+            {u"TELEFON", Text(u"42 123 45 67")},
+            {u"SKRNAZWPRACODAWCY", Text(u"Pod Dębem & Syn")},
+            {u"MIASTO", Text(u"Łódź")},
+            {u"ULICA", Text(u"Piotrkowska")},
+            {u"NIP", Text(u"525-000-10-09")},
+            {u"REGON", Text(u"123456789")},
+            {u"KODPOCZTOWY", Text(u"")},
+            {u"IMIENAZWISKOOSOBYPODPISUJACEJ", Text(u"Anna Nowak")},
+            {u"UWAGI", Text(u"nie do pliku")},
+        };
+        if (version >= 4) fields.emplace_back(u"WSTAWIACNIP", Text(u"1"));
+        for (auto& [field, value] : fields) EXPECT_EQ(Put(d.Get(), field, value), S_OK) << tlx::Utf16ToUtf8(field);
+        EXPECT_EQ(session->SaveChanges(), S_OK) << tlx::Utf16ToUtf8(LastError());
+        return id;
+    }
+
+    void AddAttachment(long wnd, long version, long number, const char16_t* pesel, const char16_t* partial = u"T") {
+        tlx::ComPtr<ISession> session = FreshSession();
+        tlx::ComPtr<IDispatch> created;
+        ASSERT_EQ(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
+                                        created.Out()),
+                  S_OK);
+        tlx::ComPtr<IDispatch> item;
+        ASSERT_EQ(created.As<ICollection>()->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
+        auto a = item.As<IDeklaracja2>();
+        ASSERT_EQ(a->put_ParentId(wnd), S_OK);
+        ASSERT_EQ(a->put_TypDeklar(311), S_OK);
+        ASSERT_EQ(a->put_Wersja(version), S_OK);
+        std::vector<std::pair<const char16_t*, tlx::Variant>> fields = {
+            {u"NRKOLEJNY", tlx::Variant::FromLong(number)}, {u"OKRESSPRAWOZDAWCZY", Text(u"01-2000")},
+            {u"RODZAJINFORMACJI", Text(u"K")}, {u"NRPFRON", Text(u"99999")}, {u"OKRESWYPLATY", Text(u"04-2024")},
+            {u"POMOCPUBLICZNAPFRON", Text(u"N")}, {u"PESEL", Text(pesel)}, {u"IMIE1", Text(u"Jan")},
+            {u"IMIE2", Text(u"Maria")}, {u"NAZWISKO", Text(u"Żółć & \"Syn\" <x>")}, {u"NIP", Text(u"1112223344")},
+            {u"NRDOWODU", Text(u"ABC123456")}, {u"GMINA", Text(u"Łódź")}, {u"KODPOCZTOWY", Text(u"90-001")},
+            {u"MIASTO", Text(u"Łódź")}, {u"NRDOMU", Text(u"7")}, {u"NRLOKALU", Text(u"2")}, {u"POCZTA", Text(u"Łódź")},
+            {u"POWIAT", Text(u"łódzki")}, {u"ULICA", Text(u"Długa")}, {u"WOJEWODZTWO", Text(u"10")},
+            {u"OKRESZATRODDNIA", tlx::Variant::FromDate(41395)},  // 2013-05-01
+            {u"WYNMINIMALNE", tlx::Variant::FromCurrency(CY{22500000})},
+            {u"KOSZTYPLACY", tlx::Variant::FromCurrency(CY{44885700})}, {u"ZATRWZROSTNETTO", Text(u"T")},
+            {u"ZATRROZWUMOWY", Text(u"N")}, {u"PELNEINFORMACJE", Text(partial)},
+            {u"CHRONZNACZNY", Text(u"0")}, {u"CHRONUMIARKOWANY", Text(u"0,4995")}, {u"CHRONLEKKI", Text(u"")},
+            {u"CHRONSZNACZNY", Text(u"0")}, {u"CHRONSUMIARKOWANY", Text(u"0.5")}, {u"CHRONSLEKKI", Text(u"0")},
+            {u"NORMZNACZNY", Text(u"0,25")}, {u"NORMUMIARKOWANY", Text(u"0")}, {u"NORMLEKKI", Text(u"2")},
+            {u"NORMSZNACZNY", Text(u"0,5")}, {u"NORMSUMIARKOWANY", Text(u"0")}, {u"NORMSLEKKI", Text(u"0,000")},
+        };
+        if (version >= 6) {
+            const std::pair<const char16_t*, const char16_t*> pension[] = {
+                {u"CHRONZNACZNYEMERYT", u"0"},     {u"CHRONUMIARKOWANYEMERYT", u"0"}, {u"CHRONLEKKIEMERYT", u"1"},
+                {u"CHRONSZNACZNYEMERYT", u"0"},    {u"CHRONSUMIARKOWANYEMERYT", u"0"}, {u"CHRONSLEKKIEMERYT", u"0,125"},
+                {u"NORMZNACZNYEMERYT", u"0"},      {u"NORMUMIARKOWANYEMERYT", u"0,75"}, {u"NORMLEKKIEMERYT", u"0"},
+                {u"NORMSZNACZNYEMERYT", u"0"},     {u"NORMSUMIARKOWANYEMERYT", u"0"}, {u"NORMSLEKKIEMERYT", u"2"}};
+            for (const auto& [field, value] : pension) fields.emplace_back(field, Text(value));
+        }
+        for (auto& [field, value] : fields) EXPECT_EQ(Put(a.Get(), field, value), S_OK) << tlx::Utf16ToUtf8(field);
+        EXPECT_EQ(session->SaveChanges(), S_OK) << tlx::Utf16ToUtf8(LastError());
+    }
+
+    // A WN-D with its two attachments.
+    long Prepare(long version, long yearMonth, const char16_t* period, long attachmentVersion) {
+        const long wnd = AddWnd(version, yearMonth, period);
+        AddAttachment(wnd, attachmentVersion, 1, u"80010112341");
+        AddAttachment(wnd, attachmentVersion, 2, u"", u"N");
+        return wnd;
+    }
+
+    HRESULT Export(const char16_t* member, long wnd, const std::u16string& folder) {
+        if (!object_) object_ = Create(u"TLXDeklaracje.WND3");
+        return Call(object_.Get(), member, {tlx::Variant::FromLong(wnd), tlx::Variant::FromString(folder)});
+    }
+    tlx::ComPtr<IDispatch> object_;
+};
+
+// The files of each WN-D version agree byte for byte with the documents written by hand, each is one
+// line of UTF-8 ended by CR LF, and each fits the structure of its document.
+TEST_F(Wnd3Export, TheFilesOfEachVersionAgreeWithTheGoldenDocuments) {
+    const struct {
+        long version, yearMonth;
+        const char16_t* period;
+        long attachmentVersion;
+        const char* main;
+        const char* attachment;
+    } cases[] = {
+        {3, 202405, u"05-2024", 5, "wnd3.xml", nullptr},
+        {5, 202405, u"05-2024", 5, "wnd5.xml", "infdp5.xml"},
+        {6, 201412, u"12-2014", 8, "wnd6_2014.xml", nullptr},
+        {6, 201512, u"12-2015", 8, "wnd6_2015.xml", "infdp8.xml"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.main);
+        const long wnd = Prepare(c.version, c.yearMonth, c.period, c.attachmentVersion);
+        const fs::path folder = out_ / c.main;
+        fs::create_directories(folder);
+        ASSERT_EQ(Export(u"ExportToSOD", wnd, tlx::Utf8ToUtf16(folder.string())), S_OK) << tlx::Utf16ToUtf8(LastError());
+        const std::string period = tlx::Utf16ToUtf8(c.period);
+        const std::string v = std::to_string(c.version), vp = std::to_string(c.attachmentVersion);
+        const std::string main = "wnd" + v + "_" + period + ".xml";
+        const std::string full = "infdp" + vp + "_" + period + "_80010112341.xml";
+        const std::string partial = "infdp" + vp + "_" + period + "_00000000001.xml";
+        EXPECT_EQ(Listing(folder), (std::vector<std::string>{partial, full, main}));
+        EXPECT_EQ(ReadFile(folder / main), Golden(std::string("wnd3/") + c.main));
+        if (c.attachment) {
+            EXPECT_EQ(ReadFile(folder / full), Golden(std::string("wnd3/") + c.attachment));
+        }
+        for (const std::string& name : Listing(folder)) {
+            const std::string bytes = ReadFile(folder / name);
+            EXPECT_TRUE(IsOneUtf8Line(bytes)) << name;
+            EXPECT_EQ(SchemaErrors(bytes, "wnd3.xsd"), u"") << name;
+        }
+        // A WN-D of version 3 has no WSTAWIACNIP: its attachments carry no NIP.
+        EXPECT_EQ(ParsedAttribute(ReadFile(folder / full), u"daneEwidencyjne", u"nip"),
+                  c.version == 3 ? u"" : u"1112223344");
+        // PELNEINFORMACJE "N" leaves out the second name and the address, not the identity.
+        const std::string second = ReadFile(folder / partial);
+        for (const char16_t* attribute : {u"kodPocztowy", u"miejscowosc", u"wojewodztwo", u"nrDomu"})
+            EXPECT_EQ(ParsedAttribute(second, u"adres", attribute), u"") << tlx::Utf16ToUtf8(attribute);
+        EXPECT_EQ(ParsedAttribute(second, u"daneEwidencyjne", u"imie2"), u"");
+        EXPECT_EQ(ParsedAttribute(second, u"daneEwidencyjne", u"imie1"), u"Jan");
+        EXPECT_EQ(ParsedAttribute(second, u"daneEwidencyjne", u"pesel"), u"00000000000");
+    }
+}
+
+// The main document's values, one field changed at a time, as the document text shows them.
+TEST_F(Wnd3Export, TheWndDocumentsValuesByRule) {
+    const long wnd = AddWnd(5, 202405, u"05-2024");
+    const std::u16string street40(40, u'x');
+    const struct {
+        const char16_t* field;
+        tlx::Variant value;
+        std::u16string expected;
+    } cases[] = {
+        {u"REGON", Text(u"123456789"), u" regon=\"12345678900000\""},
+        {u"REGON", Text(u"12345678901234"), u" regon=\"12345678901234\""},
+        {u"REGON", Text(u"1234567890123456"), u" regon=\"1234567890123456\""},
+        {u"REGON", Text(u""), u" regon=\"00000000000000\""},
+        {u"RODZAJINFORMACJI", Text(u"K"), u" idTypu=\"9\""},
+        {u"RODZAJINFORMACJI", Text(u"k"), u" idTypu=\"8\""},
+        {u"RODZAJINFORMACJI", Text(u""), u" idTypu=\"8\""},
+        {u"NIP", Text(u"525 000 10 09 77"), u" nip=\"5250001009\""},
+        {u"NIP", Text(u"52500010"), u" nip=\"52500010\""},
+        {u"DATAWYPELNIENIA", tlx::Variant::Null(), u" dataWypelnienia=\"null\""},
+        {u"KODPOCZTOWY", Text(u"90-001"), u" kodPocztowy=\"90-001\""},
+        {u"ULICA", Text((std::u16string(u"&") + street40).c_str()), u" ulica=\"&amp;" + street40.substr(0, 29) + u"\""},
+        {u"PELNOMOCNIK", Text(u"Jan & Syn"), u"czyPelnomocnik=\"T\""},
+        {u"PELNOMOCNIK", Text(u"Jan & Syn"), u"<osoba nazwaPelnomocnika=\"Jan &amp; Syn\"></osoba>"},
+        {u"PKD", tlx::Variant::Null(), u" pkd=\"\""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(tlx::Utf16ToUtf8(c.field) + " " + tlx::Utf16ToUtf8(c.expected));
+        tlx::ComPtr<ISession> session = FreshSession();
+        tlx::ComPtr<IDeklaracja2> d = OpenDeclaration(session.Get(), wnd);
+        ASSERT_EQ(Put(d.Get(), c.field, c.value), S_OK);
+        Wnd3Documents documents(session.Get(), Wnd3Documents::Road::Folder);
+        const std::u16string text = documents.BuildWndDocument(d.Get()).Str();
+        EXPECT_NE(text.find(c.expected), std::u16string::npos) << tlx::Utf16ToUtf8(text);
+    }
+}
+
+// Attachments without a PESEL number 1, 2 in an export and start again in the next export of the
+// same object; a PESEL given twice keeps both files; an attachment of version 1 is written as version 5.
+TEST_F(Wnd3Export, AttachmentKeysAndVersions) {
+    const long wnd = AddWnd(6, 202405, u"05-2024");
+    AddAttachment(wnd, 8, 1, u"");
+    AddAttachment(wnd, 8, 2, u"80010112341");
+    AddAttachment(wnd, 1, 3, u"");
+    AddAttachment(wnd, 8, 4, u"80010112341");
+    const std::vector<std::string> expected{"infdp5_05-2024_00000000002.xml", "infdp8_05-2024_00000000001.xml",
+                                            "infdp8_05-2024_80010112341.xml", "infdp8_05-2024_80010112341_4.xml",
+                                            "wnd6_05-2024.xml"};
+    ASSERT_EQ(Export(u"ExportToSOD", wnd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Written(out_), expected);
+    for (const std::string& name : expected) fs::remove(out_ / name);
+    ASSERT_EQ(Export(u"ExportToSOD", wnd, Folder() + u"/"), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Written(out_), expected) << "the same names again, with a separator given or not";
+    const std::string old = ReadFile(out_ / "infdp5_05-2024_00000000002.xml");
+    EXPECT_EQ(ParsedAttribute(old, u"dokument", u"wersjaTypu"), u"5");
+    EXPECT_EQ(old.find("Emeryt"), std::string::npos);
+    EXPECT_EQ(old.find("efektZachety"), std::string::npos);
+    EXPECT_NE(old.find(" wzrostNettoZatrudnienia=\"T\" wWynikuRozwUmowy=\"N\""), std::string::npos);
+    const std::string later = ReadFile(out_ / "infdp8_05-2024_80010112341.xml");
+    EXPECT_NE(later.find("stanowiPomocPubliczna=\"N\"   wynMinimalne="), std::string::npos) << "three blanks";
+    EXPECT_NE(later.find(" efektZachety=\"T\" pracWykDzG=\"T\"/>"), std::string::npos);
+}
+
+// A WN-D without attachments gives one file; a missing folder fails naming it and writes nothing; a
+// hostile reporting period stays inside the folder.
+TEST_F(Wnd3Export, FoldersAndPeriods) {
+    const long wnd = AddWnd(4, 202405, u"../x");
+    EXPECT_EQ(Export(u"ExportToSOD", wnd, Folder("missing")), E_UNEXPECTED);
+    EXPECT_NE(LastError().find(u"missing"), std::u16string::npos);
+    EXPECT_FALSE(fs::exists(out_ / "missing"));
+    ASSERT_EQ(Export(u"ExportToSOD", wnd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Written(out_), std::vector<std::string>{"wnd4____x.xml"});
+    EXPECT_FALSE(fs::exists(out_.parent_path() / "x.xml"));
+    EXPECT_EQ(Export(u"ExportToSOD", wnd, u""), E_INVALIDARG);
+}
+
+// Texts with the characters XML reserves, letters of other alphabets and characters beyond the Basic
+// Multilingual Plane read back unchanged from well-formed UTF-8 files.
+TEST_F(Wnd3Export, HostileTextsReadBackUnchanged) {
+    const std::u16string hostile = u"& < > \" ' \t é ü \U0001F600";
+    const long wnd = Prepare(6, 202405, u"05-2024", 8);
+    {
+        tlx::ComPtr<ISession> session = FreshSession();
+        tlx::ComPtr<IDeklaracja2> d = OpenDeclaration(session.Get(), wnd);
+        for (const char16_t* field : {u"PELNOMOCNIK", u"KODADRESU", u"TELEFON"})
+            ASSERT_EQ(Put(d.Get(), field, tlx::Variant::FromString(hostile)), S_OK);
+        ASSERT_EQ(session->SaveChanges(), S_OK) << tlx::Utf16ToUtf8(LastError());
+    }
+    Execute(u"UPDATE TLX.DeklElem SET DkE_WartoscTekst = 'ABC&<\"1' WHERE DkE_WartoscTekst = 'ABC123456'");
+    ASSERT_EQ(Export(u"ExportToSOD", wnd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::string main = ReadFile(out_ / "wnd6_05-2024.xml");
+    EXPECT_TRUE(IsOneUtf8Line(main));
+    EXPECT_EQ(ParsedAttribute(main, u"osoba", u"nazwaPelnomocnika"), hostile);
+    EXPECT_EQ(ParsedAttribute(main, u"adres", u"kodAdresuPrzedsiebiorcy"), hostile);
+    EXPECT_EQ(ParsedAttribute(main, u"kontakt", u"telefon"), hostile) << "18 units, under the cut of 25";
+    const std::string attachment = ReadFile(out_ / "infdp8_05-2024_80010112341.xml");
+    EXPECT_EQ(ParsedAttribute(attachment, u"daneEwidencyjne", u"nrDowodu"), u"ABC&<\"1");
+    EXPECT_EQ(ParsedAttribute(attachment, u"daneEwidencyjne", u"nazwisko"), u"Żółć & \"Syn\" <x>");
+}
+
+// A local operator's files go through the transfer channel: one Reset, then four calls per file, the
+// WN-D first; version 1 is named as version 2 there; nothing is written on this machine.
+TEST_F(Wnd3Export, ALocalOperatorsFilesGoThroughTheTransfer) {
+    auto transfer = CRecordingTransfer::Make();
+    StandIn standIn(CLSID_CRemoteFileTransfer, u"TLX.RemoteFileTransfer", static_cast<IRemoteFileTransfer*>(transfer.Get()));
+    const long wnd = Prepare(1, 202405, u"05-2024", 5);
+    ASSERT_EQ(Export(u"ExportToSODVC", wnd, u"C:\\Eksport\\"), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::vector<std::u16string> expected = {
+        u"Reset ",
+        u"SetFileName C:\\Eksport\\wnd2_05-2024.xml", u"SetKind file", u"SetContent", u"Transfer",
+        u"SetFileName C:\\Eksport\\infdp5_05-2024_80010112341.xml", u"SetKind file", u"SetContent", u"Transfer",
+        u"SetFileName C:\\Eksport\\infdp5_05-2024_00000000001.xml", u"SetKind file", u"SetContent", u"Transfer"};
+    EXPECT_EQ(transfer->calls, expected);
+    EXPECT_EQ(Written(out_), std::vector<std::string>{});
+    EXPECT_FALSE(fs::exists(client_));
+    // The same bytes as the file written into a folder here, whose name keeps version 1.
+    ASSERT_EQ(Export(u"ExportToSOD", wnd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Written(out_).back(), "wnd1_05-2024.xml");
+    EXPECT_EQ(tlx::Utf16ToUtf8(transfer->files[u"C:\\Eksport\\infdp5_05-2024_80010112341.xml"]),
+              ReadFile(out_ / "infdp5_05-2024_80010112341.xml"));
+}
+
+// A transfer that refuses a file's content fails the export; one that cannot be had answers E_FAIL
+// with a description.
+TEST_F(Wnd3Export, AFailingOrMissingTransferFailsTheExport) {
+    const long wnd = Prepare(6, 202405, u"05-2024", 8);
+    {
+        auto transfer = CRecordingTransfer::Make();
+        transfer->contentAnswer = E_OUTOFMEMORY;
+        StandIn standIn(CLSID_CRemoteFileTransfer, u"TLX.RemoteFileTransfer", static_cast<IRemoteFileTransfer*>(transfer.Get()));
+        EXPECT_EQ(Export(u"ExportToSODVC", wnd, u"C:\\Eksport"), E_OUTOFMEMORY);
+        EXPECT_EQ(transfer->files.size(), 0u);
+    }
+    StandIn none(CLSID_CRemoteFileTransfer, u"TLX.RemoteFileTransfer", nullptr);
+    EXPECT_EQ(Export(u"ExportToSODVC", wnd, u"C:\\Eksport"), E_FAIL);
+    EXPECT_EQ(LastError(), u"Nie można utworzyć komponentu przesyłania plików na komputer użytkownika.");
+}
+
+// A remote-desktop operator's files are written to the temporary folder, copied target first, and
+// removed once copied.
+class Wnd3RemoteExport : public Wnd3Export {
+protected:
+    LONG RemoteSession() const override { return 1; }
+};
+
+TEST_F(Wnd3RemoteExport, ARemoteOperatorsFilesAreCopiedAndTheLocalOnesRemoved) {
+    auto copy = CRecordingCopy::Make();
+    StandIn standIn(CLSID_CRemoteFileCopy, u"TLX.RemoteFileCopy", static_cast<IRemoteFileCopy*>(copy.Get()));
+    const long wnd = Prepare(6, 201512, u"12-2015", 8);
+    ASSERT_EQ(Export(u"ExportToSODVC", wnd, u"C:\\Eksport"), S_OK) << tlx::Utf16ToUtf8(LastError());
+    ASSERT_EQ(copy->copies.size(), 3u);
+    const std::u16string names[] = {u"wnd6_12-2015.xml", u"infdp8_12-2015_80010112341.xml",
+                                    u"infdp8_12-2015_00000000001.xml"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(copy->copies[i].first, u"C:\\Eksport\\" + names[i]);
+        EXPECT_EQ(fs::path(tlx::Utf16ToUtf8(copy->copies[i].second)).filename(), tlx::Utf16ToUtf8(names[i]));
+        EXPECT_FALSE(fs::exists(tlx::Utf16ToUtf8(copy->copies[i].second))) << "removed once copied";
+    }
+    EXPECT_EQ(copy->files[u"C:\\Eksport\\wnd6_12-2015.xml"], Golden("wnd3/wnd6_2015.xml"));
+    EXPECT_EQ(copy->files[u"C:\\Eksport\\infdp8_12-2015_80010112341.xml"], Golden("wnd3/infdp8.xml"));
+}
+}  // namespace
