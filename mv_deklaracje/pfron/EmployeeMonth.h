@@ -64,6 +64,7 @@ struct Payout {
     CDate listLastDay;      // the last day of the payout's payroll list
     std::vector<PayoutComponent> components;
     CDate periodStart = CDate();  // the first day of the payout's own period
+    long declarationMonth = 0;    // year * 12 + month the payroll list declares; 0 when it names none
 };
 
 // The employee's data as the qualification asks for it.

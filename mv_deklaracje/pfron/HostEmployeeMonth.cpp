@@ -180,6 +180,9 @@ const std::vector<Payout>& HostEmployeeMonth::Payouts() {
         DATE after = 0;
         CheckHost(Require(range)->get_Do(&after));
         p.listLastDay = CDate(after).AddDays(-1);
+        tlx::ComPtr<IOkresowy> declared;
+        CheckHost(payrollList->get_RokMiesiac(declared.Out()));
+        if (declared) p.declarationMonth = ReadLong(declared.Get(), &IOkresowy::get_Rok) * 12 + ReadLong(declared.Get(), &IOkresowy::get_Miesiac);
         tlx::ComPtr<IOkres> own;
         CheckHost(payout->get_Okres(own.Out()));
         if (own) {

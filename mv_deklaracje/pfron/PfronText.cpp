@@ -44,3 +44,8 @@ CBstr TruncateText(unsigned maxLength, const CBstr& text) {
 }
 
 CBstr RepeatChar(OLECHAR c, int count) { return CBstr(std::u16string(count > 0 ? count : 0, c)); }
+
+CBstr PadTwoDigits(long value) {
+    const std::u16string digits = LongToString(value).Str();
+    return CBstr(value >= 0 && value < 10 ? u"0" + digits : digits);
+}

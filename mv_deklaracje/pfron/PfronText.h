@@ -22,3 +22,5 @@ CBstr FormatReportingPeriod(long month, long year);
 CBstr TruncateText(unsigned maxLength, const CBstr& text);
 // `count` copies of `c` (none for a count of 0 or less).
 CBstr RepeatChar(OLECHAR c, int count);
+// A whole number in decimal, with a leading "0" when it is a single digit from 0 to 9 ("07", "123", "-5").
+CBstr PadTwoDigits(long value);

@@ -58,7 +58,7 @@ bool WndEligibility::Test(Month tested, EmployeeMonthSource& employee, bool decl
             return false;
     }
     employeeCounts = true;
-    if (AbsentAllMonth(employee, tested)) return false;
+    if (AbsentAllMonth(employee, tested.year, tested.month)) return false;
     if (ElementCodesExclude(employee, atEnd->disabilityDegree)) return false;
 
     bool answer = false;
@@ -75,8 +75,8 @@ bool WndEligibility::Test(Month tested, EmployeeMonthSource& employee, bool decl
     return ByPayouts(employee, tested, record->titleCode, declarationMonth);
 }
 
-bool WndEligibility::AbsentAllMonth(EmployeeMonthSource& employee, Month tested) const {
-    DaySet days(FirstDay(tested.year, tested.month), LastDay(tested.year, tested.month).AddDays(1));
+bool WndEligibility::AbsentAllMonth(EmployeeMonthSource& employee, long year, long month) {
+    DaySet days(FirstDay(year, month), LastDay(year, month).AddDays(1));
     for (const Absence& absence : employee.Absences()) {
         if (absence.kindCode == kAbsenceUnpaidLeave || absence.kindCode == kAbsenceUnpaidLeaveOther)
             days.Minus(absence.period);

@@ -29,6 +29,8 @@ public:
     static long SubtractAbsenceDays(EmployeeMonthSource& employee, CDate from, CDate to, long count);
     // Whether such an absence has a day in the stretch.
     static bool HasAbsenceDays(EmployeeMonthSource& employee, CDate from, CDate to);
+    // Whether unpaid leave (break codes 121 and 122) takes every day of `month` of `year`.
+    static bool AbsentAllMonth(EmployeeMonthSource& employee, long year, long month);
 
     bool employeeCounts = false;
 
@@ -57,7 +59,6 @@ private:
                                            bool& answer);
     // The payroll scan over the tested month and the one before it.
     bool ByPayouts(EmployeeMonthSource& employee, Month tested, long titleCode, bool declarationMonth);
-    bool AbsentAllMonth(EmployeeMonthSource& employee, Month tested) const;
 
     WndGeneration generation_;
     Month declaration_;
