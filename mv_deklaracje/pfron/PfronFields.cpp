@@ -1,5 +1,6 @@
 #include "mv_deklaracje/pfron/PfronFields.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 
@@ -117,6 +118,39 @@ std::vector<std::vector<LONG>> ReadLongRows(ISession* session, std::u16string_vi
         CheckHost(rows->MoveNext());
     }
     return out;
+}
+
+std::vector<std::vector<LONG>> ReadTopCards(ISession* session) {
+    return ReadLongRows(session,
+                        u"select pra_praid, pra_nadrzedny from tlx.prackod where pra_parentid is null order by pra_praid", 2);
+}
+
+std::vector<LONG> ReadGroupCards(ISession* session, LONG head) {
+    const std::u16string id = LongToString(head).Str();
+    std::vector<LONG> ids;
+    for (const auto& row :
+         ReadLongRows(session, u"select pra_praid from tlx.prackod where pra_parentid = " + id + u" union select " + id, 1))
+        ids.push_back(row[0]);
+    std::sort(ids.begin(), ids.end(), [head](LONG a, LONG b) { return a == head ? b != head : b != head && a < b; });
+    return ids;
+}
+
+void WritePfronIdentity(IDeklaracja2* attachment, IPracEtat* record, const CBstr& employee) {
+    PutTextField(attachment, u"IMIE1", ReadRecordText(record, &IPracEtat::get_Imie1));
+    PutTextField(attachment, u"IMIE2", ReadRecordText(record, &IPracEtat::get_Imie2));
+    PutTextField(attachment, u"NAZWISKO", ReadRecordText(record, &IPracEtat::get_Nazwisko));
+    const std::u16string gender = ReadRecordText(record, &IPracEtat::get_Plec);
+    if (gender.empty()) RaisePfronUserError(MissingGenderText(employee));
+    PutTextField(attachment, u"PLEC", gender);
+    PutTextField(attachment, u"NIP", ReplaceAll(ReadRecordText(record, &IPracEtat::get_NipE).c_str(), u"-", u"", false).View());
+    const std::u16string pesel = ReadRecordText(record, &IPracEtat::get_Pesel);
+    if (!pesel.empty()) {
+        PutTextField(attachment, u"PESEL", pesel);
+        return;
+    }
+    std::u16string document = ReadRecordText(record, &IPracEtat::get_DowOsobisty);
+    if (document.empty()) document = ReadRecordText(record, &IPracEtat::get_Paszport);
+    PutTextField(attachment, u"NRDOWODU", document);
 }
 
 PfronAddressWriter::PfronAddressWriter(ISession* session) : session_(session) {}

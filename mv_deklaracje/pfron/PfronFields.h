@@ -60,6 +60,16 @@ std::vector<std::vector<LONG>> ReadLongRows(ISession* session, std::u16string_vi
 // A text member of a dated record.
 std::u16string ReadRecordText(IPracEtat* record, HRESULT (IPracEtat::*member)(BSTR*));
 
+// The top-level employee cards, by identifier: each row its card and whether it has linked cards.
+std::vector<std::vector<LONG>> ReadTopCards(ISession* session);
+// The cards of a group: its top card `head` first, then the cards linked to it, by identifier.
+std::vector<LONG> ReadGroupCards(ISession* session, LONG head);
+
+// Writes the employee's names, gender, tax number and PESEL (or, without one, the identity-card or else
+// the passport number) into an attachment. An empty gender stops the calculation with the PFRON user
+// error naming `employee`.
+void WritePfronIdentity(IDeklaracja2* attachment, IPracEtat* record, const CBstr& employee);
+
 // Writes the address fields of `record` into an attachment: GMINA, KODPOCZTOWY, MIASTO,
 // MSCEZAMIESZKANIA, NRDOMU, NRLOKALU, ULICA, POCZTA, POWIAT and WOJEWODZTWO (the code of the
 // voivodeship named in the address, looked up in the host's list; a name it does not know stops the

@@ -15,8 +15,6 @@
 #include "platform/com/Bstr.h"
 
 namespace {
-constexpr const OLECHAR* kTopCardsSql =
-    u"select pra_praid, pra_nadrzedny from tlx.prackod where pra_parentid is null order by pra_praid";
 constexpr const OLECHAR* kOpenEnded = u"na czas nieokreślony";
 constexpr LONG kInitialiseForCalculation = 1;
 constexpr long kFlagSet = 1;
@@ -89,20 +87,9 @@ WndRun::Card WndRun::OpenCard(LONG id) {
     return card;
 }
 
-std::vector<LONG> WndRun::GroupIds(LONG head) {
-    const std::u16string id = LongToString(head).Str();
-    std::vector<LONG> ids;
-    for (const auto& row : ReadLongRows(session_.Get(),
-                                    u"select pra_praid from tlx.prackod where pra_parentid = " + id + u" union select " + id, 1))
-        ids.push_back(row[0]);
-    // The head first, then its linked cards by identifier.
-    std::sort(ids.begin(), ids.end(), [head](LONG a, LONG b) { return a == head ? b != head : b != head && a < b; });
-    return ids;
-}
-
 LONG WndRun::WriteAttachments() {
     LONG count = 0;
-    for (const auto& row : ReadLongRows(session_.Get(), kTopCardsSql, 2)) {
+    for (const auto& row : ReadTopCards(session_.Get())) {
         const LONG id = row[0];
         if (row[1] == 0) {
             Card card = OpenCard(id);
@@ -110,7 +97,7 @@ LONG WndRun::WriteAttachments() {
             if (eligibility_->IsEmployeeEligible(*card.month)) AddAttachment(card, ++count);
             continue;
         }
-        const std::vector<LONG> ids = GroupIds(id);
+        const std::vector<LONG> ids = ReadGroupCards(session_.Get(), id);
         // The group gets one attachment when one of its cards is eligible; the test stops at the first.
         const bool found = std::any_of(ids.begin(), ids.end(), [&](LONG member) {
             Card card = OpenCard(member);
@@ -159,21 +146,7 @@ CBstr WndRun::PaymentMonthText(LONG id) {
 void WndRun::WriteIdentity(IDeklaracja2* attachment, IPracEtat* record, HostEmployeeMonth& employee, bool group) {
     const bool current = generation_ == WndGeneration::Current;
     if (current && !group) PutTextField(attachment, u"POMOCPUBLICZNAPFRON", YesNo(ReadLong(record, &IPracEtat::get_PomocPubliczna) == kFlagSet));
-    PutTextField(attachment, u"IMIE1", ReadRecordText(record, &IPracEtat::get_Imie1));
-    PutTextField(attachment, u"IMIE2", ReadRecordText(record, &IPracEtat::get_Imie2));
-    PutTextField(attachment, u"NAZWISKO", ReadRecordText(record, &IPracEtat::get_Nazwisko));
-    const std::u16string gender = ReadRecordText(record, &IPracEtat::get_Plec);
-    if (gender.empty()) RaisePfronUserError(MissingGenderText(employee.Name()));
-    PutTextField(attachment, u"PLEC", gender);
-    PutTextField(attachment, u"NIP", ReplaceAll(ReadRecordText(record, &IPracEtat::get_NipE).c_str(), u"-", u"", false).View());
-    const std::u16string pesel = ReadRecordText(record, &IPracEtat::get_Pesel);
-    if (!pesel.empty()) {
-        PutTextField(attachment, u"PESEL", pesel);
-    } else {
-        std::u16string document = ReadRecordText(record, &IPracEtat::get_DowOsobisty);
-        if (document.empty()) document = ReadRecordText(record, &IPracEtat::get_Paszport);
-        PutTextField(attachment, u"NRDOWODU", document);
-    }
+    WritePfronIdentity(attachment, record, employee.Name());
     if (current && group) {
         PutTextField(attachment, u"POMOCPUBLICZNAPFRON", YesNo(ReadLong(record, &IPracEtat::get_PomocPubliczna) == kFlagSet));
     }

@@ -52,7 +52,6 @@ private:
         std::unique_ptr<HostEmployeeMonth> month;
     };
     Card OpenCard(LONG id);
-    std::vector<LONG> GroupIds(LONG head);
     bool PensionVersion() const { return version_ >= 4 && version_ <= 6; }
 
     tlx::ComPtr<IDeklaracja2> NewAttachment(LONG number);

@@ -1,11 +1,29 @@
 #include "mv_deklaracje/pfron/Wnu.h"
 
-#include "mv_deklaracje/pfron/PfronDeclaration.h"
+#include <optional>
 
+#include "mv_deklaracje/pfron/PfronDeclaration.h"
+#include "mv_deklaracje/pfron/WnuRun.h"
+
+// Runs the calculation in a session of its own and stores it in one save: the old attachments go, the
+// new ones and the counts come, or nothing changes. The bound declaration then reads what was stored.
 HRESULT CWNU::Przelicz() {
     return ComBoundary([&] {
-        (void)RequireDeklaracja(declaration_.Get());
-        RaiseHResult(E_NOTIMPL);
+        tlx::ComPtr<IDeklaracja2> declaration = RequireDeklaracja(declaration_.Get());
+        LONG id = 0;
+        CheckHost(declaration->get_ID(&id));
+        std::optional<WnuRun> run;
+        RunPfronCalculation(
+            declaration.Get(), u"WNU",
+            [&] {
+                run.emplace(id);
+                run->RemoveAttachments();
+            },
+            [&] {
+                run->Finish(run->WriteAttachments());
+                run->Save();
+                CheckHost(declaration->ResyncKolekcje());
+            });
     });
 }
 
