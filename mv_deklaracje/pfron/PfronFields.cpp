@@ -135,6 +135,25 @@ std::vector<LONG> ReadGroupCards(ISession* session, LONG head) {
     return ids;
 }
 
+tlx::ComPtr<IDeklaracja2> NewPfronAttachment(ISession* session, IDeklaracja2* parent, LONG parentId, LONG type,
+                                             LONG version, LONG number) {
+    tlx::ComPtr<IDispatch> created;
+    CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
+                                    created.Out()));
+    auto declarations = Require(created).As<ICollection>();
+    tlx::ComPtr<IDispatch> item;
+    CheckHost(Require(declarations)->AddNew(tlx::Variant::Missing(), item.Out()));
+    auto attachment = Require(item).As<IDeklaracja2>();
+    Require(attachment);
+    CheckHost(attachment->put_ParentId(parentId));
+    CheckHost(attachment->put_TypDeklar(type));
+    if (version != 0) CheckHost(attachment->put_Wersja(version));
+    PutLongField(attachment.Get(), u"NRKOLEJNY", number);
+    for (const OLECHAR* field : {u"OKRESSPRAWOZDAWCZY", u"RODZAJINFORMACJI", u"NRPFRON"})
+        PutField(attachment.Get(), field, ReadField(parent, field));
+    return attachment;
+}
+
 void WritePfronIdentity(IDeklaracja2* attachment, IPracEtat* record, const CBstr& employee) {
     PutTextField(attachment, u"IMIE1", ReadRecordText(record, &IPracEtat::get_Imie1));
     PutTextField(attachment, u"IMIE2", ReadRecordText(record, &IPracEtat::get_Imie2));

@@ -65,6 +65,12 @@ std::vector<std::vector<LONG>> ReadTopCards(ISession* session);
 // The cards of a group: its top card `head` first, then the cards linked to it, by identifier.
 std::vector<LONG> ReadGroupCards(ISession* session, LONG head);
 
+// A new attachment of form `type` under the declaration `parent` of identifier `parentId`, added in
+// `session`: in `version` (none for 0), numbered `number`, with the parent's reporting period, kind of
+// information and PFRON number.
+tlx::ComPtr<IDeklaracja2> NewPfronAttachment(ISession* session, IDeklaracja2* parent, LONG parentId, LONG type,
+                                             LONG version, LONG number);
+
 // Writes the employee's names, gender, tax number and PESEL (or, without one, the identity-card or else
 // the passport number) into an attachment. An empty gender stops the calculation with the PFRON user
 // error naming `employee`.

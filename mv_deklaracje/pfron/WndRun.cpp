@@ -110,23 +110,11 @@ LONG WndRun::WriteAttachments() {
 
 tlx::ComPtr<IDeklaracja2> WndRun::NewAttachment(LONG number) {
     PutTextField(wnd_.Get(), u"OKRESSPRAWOZDAWCZY", FormatReportingPeriod(month_, year_).View());
-    tlx::ComPtr<IDispatch> created;
-    CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
-                                     created.Out()));
-    auto declarations = Require(created).As<ICollection>();
-    tlx::ComPtr<IDispatch> item;
-    CheckHost(Require(declarations)->AddNew(tlx::Variant::Missing(), item.Out()));
-    auto attachment = Require(item).As<IDeklaracja2>();
-    Require(attachment);
-    CheckHost(attachment->put_ParentId(id_));
-    CheckHost(attachment->put_TypDeklar(kAttachmentType));
     // WN-D versions 3 to 6 take attachment versions 5 to 8; the first generation's attachments are version 1.
-    if (generation_ == WndGeneration::First) CheckHost(attachment->put_Wersja(kFirstGenerationAttachmentVersion));
-    else if (version_ >= 3 && version_ <= 6) CheckHost(attachment->put_Wersja(version_ + 2));
-    PutLongField(attachment.Get(), u"NRKOLEJNY", number);
-    for (const OLECHAR* field : {u"OKRESSPRAWOZDAWCZY", u"RODZAJINFORMACJI", u"NRPFRON"})
-        PutField(attachment.Get(), field, ReadField(wnd_.Get(), field));
-    return attachment;
+    LONG version = 0;
+    if (generation_ == WndGeneration::First) version = kFirstGenerationAttachmentVersion;
+    else if (version_ >= 3 && version_ <= 6) version = version_ + 2;
+    return NewPfronAttachment(session_.Get(), wnd_.Get(), id_, kAttachmentType, version, number);
 }
 
 // The latest payroll month of the card's and its linked cards' payments on lists that begin in the

@@ -79,21 +79,7 @@ LONG WnuRun::WriteAttachments() {
 
 tlx::ComPtr<IDeklaracja2> WnuRun::NewAttachment(LONG number) {
     PutTextField(wnu_.Get(), u"OKRESSPRAWOZDAWCZY", FormatReportingPeriod(month_, year_).View());
-    tlx::ComPtr<IDispatch> created;
-    CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
-                                     created.Out()));
-    auto declarations = Require(created).As<ICollection>();
-    tlx::ComPtr<IDispatch> item;
-    CheckHost(Require(declarations)->AddNew(tlx::Variant::Missing(), item.Out()));
-    auto attachment = Require(item).As<IDeklaracja2>();
-    Require(attachment);
-    CheckHost(attachment->put_ParentId(id_));
-    CheckHost(attachment->put_TypDeklar(kAttachmentType));
-    CheckHost(attachment->put_Wersja(version_));
-    PutLongField(attachment.Get(), u"NRKOLEJNY", number);
-    for (const OLECHAR* field : {u"OKRESSPRAWOZDAWCZY", u"RODZAJINFORMACJI", u"NRPFRON"})
-        PutField(attachment.Get(), field, ReadField(wnu_.Get(), field));
-    return attachment;
+    return NewPfronAttachment(session_.Get(), wnu_.Get(), id_, kAttachmentType, version_, number);
 }
 
 tlx::ComPtr<IPracEtat> WnuRun::RecordObject(HostEmployeeMonth& employee) {
