@@ -1,5 +1,5 @@
 // PFRON INF-U-P: załącznik wylicza usługa TLXDeklaracje.WNU; przeliczenie formularza zeruje pola, których
-// wniosek nie wypełnia.
+// wniosek nie wypełnia. Dni NORMS... wypełnia usługa: zostają.
 
 function OnLoad()
 {
@@ -13,8 +13,7 @@ function UpdateInfo()
 
 function OnCalculate()
 {
-    var pola = ['KWDOFNALEZNA', 'KWDOFZPFRON', 'KWPOMINNE', 'KWUSTALONA', 'KWPOMNSKLADKIZUS',
-                'NORMSLEKKI', 'NORMSUMIARKOWANY', 'NORMSZNACZNY'];
+    var pola = ['KWDOFNALEZNA', 'KWDOFZPFRON', 'KWPOMINNE', 'KWUSTALONA', 'KWPOMNSKLADKIZUS'];
     for (var i = 0; i < pola.length; ++i)
         dokument[pola[i]] = 0;
 }

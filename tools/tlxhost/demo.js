@@ -161,6 +161,33 @@ krok("Wniosek PFRON WN-D za marzec 2024", function () {
         }
     }
 });
+krok("Wniosek PFRON WN-U za marzec 2024", function () {
+    var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 320;
+    d.Wersja = 1;
+    d.Rok = 2024;
+    d.Miesiac = 3;
+    d.DATAWYPELNIENIA = new Date(2024, 3, 10);
+    d.RODZAJINFORMACJI = "Z";
+    d.MIESIACOD = 3;
+    d.ROKOD = 2024;
+    d.MIESIACDO = 3;
+    d.ROKDO = 2024;
+    d.Policz();   // dane pracodawcy i załączniki INF-U-P
+    Session.Save();
+    print("  WN-U za", d.OKRESSPRAWOZDAWCZY + ", pracodawca nr PFRON", d.NRPFRON + ", załączników INF-U-P:",
+          d.LICZBAINFUPGA);
+    var pola = ["CHRONZNACZNY", "CHRONUMIARKOWANY", "CHRONLEKKI", "CHRONSZNACZNY", "CHRONSUMIARKOWANY", "CHRONSLEKKI",
+                "NORMZNACZNY", "NORMUMIARKOWANY", "NORMLEKKI", "NORMSZNACZNY", "NORMSUMIARKOWANY", "NORMSLEKKI"];
+    for (var e = new Enumerator(d.Deklaracje); !e.atEnd(); e.moveNext()) {
+        var a = e.item();
+        var dni = [];
+        for (var k = 0; k < pola.length; k++)
+            if (a[pola[k]] != "00") dni.push(pola[k] + " " + a[pola[k]]);
+        print("    " + a.NRKOLEJNY + ". " + a.NAZWISKO + " " + a.IMIE1 + ": dni " + dni.join(", ") + ", osiągane " +
+              a.WYNOSIAGANE + ", podstawa dofinansowania " + a.PODWKOSZTY + ", pomniejszenia " + a.POMNIEJSZENIA);
+    }
+});
 krok("E-deklaracja VAT-7 za marzec 2024", function () {
     var vat7 = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=1 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
     var e = new ActiveXObject("TLX.EDeklaracja");

@@ -35,12 +35,29 @@ TEST_F(PfronForms, TheWnuAsksForACalculationWhenItsMonthChanges) {
 
 TEST_F(PfronForms, TheInfUpClearsTheFieldsTheApplicationLeavesOpen) {
     Load(321, 1);
-    const char16_t* fields[] = {u"KWDOFNALEZNA", u"KWDOFZPFRON", u"KWPOMINNE", u"KWUSTALONA",
-                                u"KWPOMNSKLADKIZUS", u"NORMSLEKKI", u"NORMSUMIARKOWANY", u"NORMSZNACZNY"};
+    const char16_t* fields[] = {u"KWDOFNALEZNA", u"KWDOFZPFRON", u"KWPOMINNE", u"KWUSTALONA", u"KWPOMNSKLADKIZUS"};
     for (const char16_t* field : fields) document->Set(field, tlx::Variant::FromString(u"x"));
+    // The days the calculation wrote stay through a recalculation of the attachment.
+    const char16_t* days[] = {u"NORMSLEKKI", u"NORMSUMIARKOWANY", u"NORMSZNACZNY"};
+    for (const char16_t* field : days) document->Set(field, tlx::Variant::FromString(u"30"));
     Fire(u"oncalculate");
     for (const char16_t* field : fields)
         EXPECT_EQ(EvalText(u"dokument." + std::u16string(field)), "0") << tlx::Utf16ToUtf8(field);
+    for (const char16_t* field : days)
+        EXPECT_EQ(EvalText(u"dokument." + std::u16string(field)), "30") << tlx::Utf16ToUtf8(field);
+}
+
+TEST_F(PfronForms, EveryWnuFieldIsFoundByItsLowerCaseName) {
+    for (LONG type : {320, 321}) {
+        Load(type, 1);
+        ASSERT_GT(definition.FieldCount(), 20u);
+        for (std::size_t i = 0; i < definition.FieldCount(); ++i) {
+            auto field = definition.GetFieldByIndex(i);
+            std::u16string lower(field->Nazwa().View());
+            for (char16_t& c : lower) c = (c >= u'A' && c <= u'Z') ? static_cast<char16_t>(c - u'A' + u'a') : c;
+            EXPECT_EQ(definition.FindFieldByName(lower).Get(), field.Get()) << type << " " << tlx::Utf16ToUtf8(lower);
+        }
+    }
 }
 
 }  // namespace
