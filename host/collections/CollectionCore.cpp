@@ -465,6 +465,13 @@ void CollectionCore::ForEachPendingRow(const std::function<void(LONG status)>& v
 
 bool CollectionCore::HasPendingRows() {
     if (!recordset_) return false;
+    // Our recordsets answer without moving the cursor or filtering: a save asks every collection below
+    // the items it visits.
+    if (pendingProbeFor_ != recordset_.Get()) {
+        pendingProbeFor_ = recordset_.Get();
+        pendingProbe_ = recordset_.As<ado::IPendingRows>();
+    }
+    if (pendingProbe_) return pendingProbe_->HasPendingRows();
     // The walk leaves the recordset where it stood.
     std::optional<double> current;
     if (!AtEnd(recordset_.Get())) current = CurrentBookmark();

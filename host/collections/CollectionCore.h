@@ -11,6 +11,7 @@
 #include "host/collections/ItemKey.h"
 #include "hostapi/Session.h"
 #include "platform/ado/Ado.h"
+#include "platform/ado/RecordsetState.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/Variant.h"
 
@@ -111,6 +112,10 @@ private:
     std::vector<Entry> items_;
     // Items whose check ran before the unit of database work (by identity).
     std::set<IUnknown*> checkedBeforeWork_;
+    // The recordset's own answer to HasPendingRows, asked for once per recordset (held, so the address
+    // it was asked of cannot come back as another recordset's).
+    Recordset* pendingProbeFor_ = nullptr;
+    ComPtr<ado::IPendingRows> pendingProbe_;
 };
 
 }  // namespace tlx::host

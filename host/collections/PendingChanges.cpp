@@ -5,25 +5,21 @@
 
 namespace tlx::host {
 
+// Worked from the bottom: only the collections holding pending rows lead anywhere, and there are few of
+// them, whereas walking down from every item would visit every item the session ever read at every save.
 bool PendingChanges::Below(IUnknown* parent) {
-    if (!indexed_) {
+    if (!worked_) {
+        worked_ = true;
         for (HostCollection* collection : session_->Collections())
-            if (IUnknown* owner = collection->ParentIdentity()) children_[owner].push_back(collection);
-        indexed_ = true;
+            if (IUnknown* owner = collection->ParentIdentity(); owner && collection->HasPendingRows()) MarkUpFrom(owner);
     }
-    if (auto known = known_.find(parent); known != known_.end()) return known->second;
-    auto children = children_.find(parent);
-    if (children == children_.end() || !visiting_.insert(parent).second) return false;
-    bool pending = false;
-    for (HostCollection* child : children->second) {
-        pending = child->HasPendingRows();
-        for (IUnknown* item : pending ? std::vector<IUnknown*>{} : child->ItemIdentities())
-            if ((pending = Below(item))) break;
-        if (pending) break;
-    }
-    visiting_.erase(parent);
-    known_[parent] = pending;
-    return pending;
+    return marked_.count(parent) != 0;
+}
+
+void PendingChanges::MarkUpFrom(IUnknown* item) {
+    if (!marked_.insert(item).second) return;  // a loop of parents ends here
+    for (HostCollection* collection : session_->Collections())
+        if (IUnknown* owner = collection->ParentIdentity(); owner && collection->Holds(item)) MarkUpFrom(owner);
 }
 
 }  // namespace tlx::host

@@ -3,31 +3,29 @@
 // items. The save protocol asks it so that a save visits only the items with work to store.
 #pragma once
 
-#include <map>
-#include <set>
-#include <vector>
+#include <unordered_set>
 
 #include "platform/com/Unknown.h"
 
 namespace tlx::host {
 
-class HostCollection;
 struct IHostSession;
 
 class PendingChanges {
 public:
-    // The session's collections are indexed by their parent when first asked; they must not change
+    // The answer is worked out from the session's collections when first asked; they must not change
     // while the object is used.
     explicit PendingChanges(IHostSession* session) : session_(session) {}
 
     bool Below(IUnknown* parent);
 
 private:
+    // Marks an item and, through the collections holding it, every item above it.
+    void MarkUpFrom(IUnknown* item);
+
     IHostSession* session_;
-    bool indexed_ = false;
-    std::map<IUnknown*, std::vector<HostCollection*>> children_;
-    std::map<IUnknown*, bool> known_;
-    std::set<IUnknown*> visiting_;  // a loop of parents counts as nothing pending
+    bool worked_ = false;
+    std::unordered_set<IUnknown*> marked_;
 };
 
 }  // namespace tlx::host

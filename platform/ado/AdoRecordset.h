@@ -12,7 +12,7 @@
 
 namespace tlx::ado {
 
-class CRecordset final : public tlx::ComObject<CRecordset, tlx::Dispatch<Recordset>> {
+class CRecordset final : public tlx::ComObject<CRecordset, tlx::Dispatch<Recordset>, IPendingRows> {
 public:
     CRecordset();
 
@@ -49,6 +49,8 @@ public:
     HRESULT UpdateBatch(AffectEnum affectRecords) override;
     HRESULT CancelBatch(AffectEnum affectRecords) override;
     HRESULT Resync(AffectEnum affectRecords, ResyncEnum resyncValues) override;
+
+    bool HasPendingRows() override { return state_->rows && state_->rows->AnyPending(); }
 
     // Opens the recordset on rows already read (Connection.Execute).
     void Attach(std::unique_ptr<RowSet> rows, std::shared_ptr<SqliteDatabase> database, LockTypeEnum lockType,

@@ -234,6 +234,7 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
                       Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) + " = ?";
     Statement statement = db_.Prepare(sql);
     BindValue(statement.Get(), 1, row.Underlying(static_cast<size_t>(target.keyColumn)));
+    rows_.WillChange(row);
     if (!statement.Step()) {
         row.dbDeleted = true;
         return;
@@ -254,6 +255,7 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
     if (!keepShown) {
         edits.underlying.clear();
         row.modified = false;  // a pending delete stays pending
+        rows_.ForgetPending();
         edits.assigned.assign(rows_.ColumnCount(), false);
     }
 }

@@ -2,6 +2,7 @@
 #include "platform/text/AsciiCase.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "platform/ado/AdoError.h"
 #include "platform/text/CodePage.h"
@@ -101,6 +102,7 @@ Row* RowSet::NewRow() {
 }
 
 void RowSet::FetchRow(sqlite3_stmt* statement) {
+    anyPending_.reset();
     size_t count = fetched_.types.size();
     if (fetched_.blockSize - fetched_.blockUsed < count) {
         // Blocks grow with the rows read, from a few rows to a few thousand.
@@ -205,8 +207,10 @@ void RowSet::MoveToBookmark(double bookmark) {
 }
 
 void RowSet::SetValue(size_t column, tlx::Variant value) {
+    anyPending_.reset();
     Row& row = Current();
     if (row.deleted) FailNoCurrent();
+    Touch(&row);
     row.KeepUnderlying();
     RowEdits& edits = row.Edits();
     edits.values[column] = std::move(value);
@@ -216,6 +220,7 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
 }
 
 void RowSet::AddNew() {
+    anyPending_.reset();
     Row* added = NewRow();
     added->bookmark = nextBookmark_++;
     added->isNew = true;
@@ -232,8 +237,10 @@ void RowSet::AddNew() {
 }
 
 void RowSet::DeleteCurrent() {
+    anyPending_.reset();
     Row& row = Current();
     if (row.deleted) FailNoCurrent();
+    Touch(&row);
     row.deleted = true;
     if (pendingFilter_) return;  // pending rows stay in view, deleted ones included
     auto it = std::find(view_.begin(), view_.end(), &row);
@@ -348,6 +355,13 @@ void RowSet::SetSort(const std::u16string& sort) {
     MoveFirst();
 }
 
+bool RowSet::AnyPending() const {
+    if (!anyPending_)
+        anyPending_ = std::any_of(rows_.begin(), rows_.end(),
+                                  [](const Row* row) { return row->Pending() && !(row->isNew && row->deleted); });
+    return *anyPending_;
+}
+
 std::vector<Row*> RowSet::PendingRows(AffectEnum affect) const {
     std::vector<Row*> out;
     if (affect == adAffectCurrent) {
@@ -383,15 +397,22 @@ void RowSet::KeepCurrentAfterRebuild(Row* current) {
 
 void RowSet::HoldForTransaction() {
     if (held_) return;
-    Held before{{}, nextBookmark_};
-    before.rows.reserve(rows_.size());
-    for (const Row* row : rows_) before.rows.push_back(*row);
-    held_ = std::move(before);
+    // Only the pending rows are copied now (the batch is about to change them); any other row is copied
+    // when it first changes, so a save costs what it writes, not the size of the recordset.
+    held_ = Held{rows_, {}, nextBookmark_};
+    for (Row* row : rows_)
+        if (row->Pending()) Touch(row);
+}
+
+void RowSet::Touch(Row* row) {
+    if (held_ && !held_->before.count(row)) held_->before.emplace(row, *row);
 }
 
 void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
+    anyPending_.reset();
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : saved) {
+        Touch(row);
         row->isNew = row->modified = false;
         if (row->edits) {
             row->edits->assigned.assign(ColumnCount(), false);
@@ -408,16 +429,15 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
 }
 
 void RowSet::RestoreHeld() {
+    anyPending_.reset();
     if (!held_) return;
     std::optional<double> current;
     if (HasCurrent()) current = Current().bookmark;
-    for (Row* row : rows_) Drop(row);
-    rows_.clear();
-    for (Row& row : held_->rows) {
-        Row* back = NewRow();
-        *back = std::move(row);
-        rows_.push_back(back);
-    }
+    std::unordered_set<Row*> kept(held_->order.begin(), held_->order.end());
+    for (Row* row : rows_)
+        if (!kept.count(row)) Drop(row);  // added during the transaction
+    rows_ = std::move(held_->order);
+    for (auto& [row, before] : held_->before) *row = std::move(before);
     nextBookmark_ = std::max(nextBookmark_, held_->nextBookmark);
     held_.reset();
     Row* again = nullptr;
@@ -427,9 +447,11 @@ void RowSet::RestoreHeld() {
 }
 
 void RowSet::CancelBatch(AffectEnum affect) {
+    anyPending_.reset();
     std::vector<Row*> pending = PendingRows(affect);
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : pending) {
+        Touch(row);
         if (!row->isNew) {
             if (row->edits) {
                 if (!row->edits->underlying.empty()) row->edits->values = std::move(row->edits->underlying);

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ado/FilterExpression.h"
@@ -141,6 +142,12 @@ public:
     void ClearFilter();
     void SetSort(const std::u16string& sort);
 
+    // Whether any row is in the pending-rows group (a row added and deleted again is not).
+    bool AnyPending() const;
+    // Called by whoever changes a row's pending state from outside the row set (a batch's resync).
+    void ForgetPending() { anyPending_.reset(); }
+    // Called before a row is changed from outside the row set: a transaction's rollback gives it back.
+    void WillChange(Row& row) { Touch(&row); }
     // Rows with pending changes, in the order they were read or added.
     std::vector<Row*> PendingRows(AffectEnum affect) const;
     // After a successful batch: the rows' changes became the database's.
@@ -183,11 +190,19 @@ private:
     std::unique_ptr<FilterExpression> filter_;
     bool pendingFilter_ = false;
     std::u16string sort_;
+    // The rows as they stood before the transaction: their order, and copies of those that have changed
+    // since (or were pending then, so the batch changes them); the others are as they were.
     struct Held {
-        std::vector<Row> rows;
+        std::vector<Row*> order;
+        std::unordered_map<Row*, Row> before;
         double nextBookmark;
     };
+    // Keeps a row's state before it changes, while a transaction holds the rows.
+    void Touch(Row* row);
     std::optional<Held> held_;
+    // AnyPending's answer until a row changes (every change of a row's pending state passes through
+    // the row set: its own members and ForgetPending).
+    mutable std::optional<bool> anyPending_;
     std::shared_ptr<RowSet*> holdToken_ = std::make_shared<RowSet*>(this);
 };
 

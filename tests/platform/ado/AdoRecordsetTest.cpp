@@ -423,6 +423,50 @@ TEST_F(AdoRecordsetTest, ABatchWrittenInATransactionIsPendingAgainWhenItIsRolled
     }
 }
 
+// Rows the first batch of a transaction did not write are kept only once they change: a row changed and
+// written by a later batch, or re-read, still comes back as it was before the transaction.
+TEST_F(AdoRecordsetTest, RowsChangedAfterTheFirstBatchOfATransactionComeBackOnRollback) {
+    auto rows = Elements();
+    auto pending = rows.As<tlx::ado::IPendingRows>();
+    ASSERT_TRUE(pending);
+    EXPECT_FALSE(pending->HasPendingRows());
+    LONG level = 0;
+    ASSERT_EQ(connection_->BeginTrans(&level), S_OK);
+    rows->MoveFirst();
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"pierwsza"));
+    EXPECT_TRUE(pending->HasPendingRows());
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    EXPECT_FALSE(pending->HasPendingRows());
+    rows->MoveNext();
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"druga"));
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    rows->MoveNext();
+    Execute(connection_.Get(), u"update TLX.DeklElem set DkE_Numer = 55 where DkE_DkEID = 3");
+    ASSERT_EQ(rows->Resync(adAffectCurrent, adResyncAllValues), S_OK);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 55);
+    ASSERT_EQ(connection_->RollbackTrans(), S_OK);
+
+    rows->put_Filter(tlx::Variant::FromLong(adFilterPendingRecords));
+    EXPECT_EQ(Count(rows.Get()), 1) << "only the row changed before the first batch";
+    EXPECT_TRUE(pending->HasPendingRows());
+    EXPECT_EQ(Text(Value(rows.Get(), u"DkE_Opis")), u"pierwsza");
+    rows->put_Filter(tlx::Variant::FromLong(adFilterNone));
+    rows->MoveFirst();
+    rows->MoveNext();
+    EXPECT_EQ(Status(rows.Get()), adRecUnmodified);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Opis").vt, VT_NULL) << "the second batch's change is gone";
+    rows->MoveNext();
+    EXPECT_NE(Value(rows.Get(), u"DkE_Numer").lVal, 55) << "the row re-read in the transaction is as before";
+    ASSERT_EQ(rows->CancelBatch(adAffectAll), S_OK);
+    EXPECT_FALSE(pending->HasPendingRows());
+
+    // A row added and deleted again is nothing to write.
+    rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10));
+    EXPECT_TRUE(pending->HasPendingRows());
+    rows->Delete(adAffectCurrent);
+    EXPECT_FALSE(pending->HasPendingRows());
+}
+
 TEST_F(AdoRecordsetTest, ValuesWrittenByTheBatchAreBoundNotPasted) {
     auto rows = Elements();
     Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"x'); DROP TABLE DeklElem; --"));
