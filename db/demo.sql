@@ -400,6 +400,19 @@ INSERT INTO ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Sprzedaz, KPR_Towary, KPR_R
 INSERT INTO DeklZaklady (DkZ_NazwaPelna, DkZ_NazwaSkrocona, DkZ_NIP, DkZ_Miasto, DkZ_KodP) VALUES
     ('Przykładowa Spółka z o.o. - zakład główny', 'Zakład główny', '5260250274', 'Warszawa', '00-001');
 
+-- The company's corporate income-tax figures of 2024 from its books, a row a quarter: revenue in Poland and
+-- abroad, costs of earning it (representation apart); the year sums to revenue 1 843 250.00 + 30 000.00
+-- abroad, costs 1 512 340.00 + 16 000.00 abroad. A December entry still in the buffer and 2023's figures
+-- are not the year's.
+INSERT INTO DaneCIT (DCi_RokMies, DCi_Przychod, DCi_PrzUzpTRP, DCi_KosztyReprezentacji, DCi_KosztyBezReklamy,
+                     DCi_KosztyPozaRP, DCi_Bufor) VALUES
+    (202312, 395000, 0, 1000, 410000, 0, 0),
+    (202403, 412300.50, 0, 1200, 338410.20, 0, 0),
+    (202406, 455120, 18000, 900, 371845.35, 9500, 0),
+    (202409, 438760.25, 0, 1450, 362300, 0, 0),
+    (202412, 537069.25, 12000, 1250, 439784.45, 6500, 0),
+    (202412, 25000, 0, 0, 20000, 0, 1);
+
 -- The VAT-ZD notice of March 2024, final and locked, that the month's VAT-7 declares (poz. 68): two items
 -- of one invoice and due date, one of the same invoice with another due date, and a negative one (a debt
 -- paid after all) that the notice's attachment leaves out.

@@ -350,6 +350,38 @@ krok("Deklaracja PIT-4R za 2024", function () {
     e.Login = Session.Login;
     e.ZapiszXml(d, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-4R_6_2024.xml");
 });
+krok("Zeznanie CIT-8 za 2024 z załącznikiem CIT-D", function () {
+    var deklaracje = Session.CreateObject("TLXDeklaracje.Deklaracje");
+    var d = deklaracje.AddNew();
+    d.TypDeklar = 17;
+    d.Wersja = 24;
+    d.Rok = 2024;
+    d.P_23 = 60000;   // strata z 2023 r. odliczana w tym roku
+    d.P_33 = 41000;   // zaliczki należne za rok
+    d.Policz();       // przychody i koszty roku z ksiąg firmy
+    Session.Save();
+    var darowizny = deklaracje.AddNew();
+    darowizny.TypDeklar = 28;
+    darowizny.Wersja = 5;
+    darowizny.Rok = 2024;
+    darowizny.Miesiac = 12;
+    darowizny.Numer = 1;
+    darowizny.ParentId = d.ID;
+    darowizny.P_Da1 = "Fundacja Pomocy Dzieciom - cel pożytku publicznego";
+    darowizny.P_Db1 = 3000;
+    darowizny.Policz();
+    Session.Save();
+    d.executeJS("onCITDListChanged");
+    d.Verify();
+    Session.Save();
+    var t = d.Termin;
+    print("  " + d.Opis + ": przychody " + d.P_19 + ", koszty " + d.P_20 + ", dochód " + d.P_21 + ", odliczenia " + d.P_27 +
+          " (w tym darowizny z CIT-D " + d.P_24 + "), podstawa " + d.P_28 + ", podatek " + d.P_30 + ", do zapłaty " +
+          d.KwotaCalkowita + " zł, termin " + t.getDate() + "." + (t.getMonth() + 1) + "." + t.getFullYear());
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    e.ZapiszXml(d, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/CIT-8_24_2024.xml");
+});
 krok("Plik KEDU za marzec 2024", function () {
     var dra = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=120 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
     var kedu = Session.CreateObject("TLXDeklaracje.KeduKolekcja").AddNew();
