@@ -397,8 +397,21 @@ INSERT INTO ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Sprzedaz, KPR_Towary, KPR_R
     (202402, '2024-02-29 00:00:00', 15000, 5000, 80, 1),
     (202403, '2024-03-31 00:00:00', 14000, 6000, 20, 1);
 
-INSERT INTO DeklZaklady (DkZ_NazwaPelna, DkZ_NazwaSkrocona, DkZ_NIP, DkZ_Miasto, DkZ_KodP) VALUES
-    ('Przykładowa Spółka z o.o. - zakład główny', 'Zakład główny', '5260250274', 'Warszawa', '00-001');
+-- The company's establishments: the head office and two branches filed on the CIT-ST (the one in Płock not
+-- on the CIT-ST/A), and an inactive warehouse that neither takes.
+INSERT INTO DeklZaklady (DkZ_NazwaPelna, DkZ_NazwaSkrocona, DkZ_NIP, DkZ_REGON, DkZ_LiczbaZatrudnionych, DkZ_DataRozpDzial,
+                         DkZ_Kraj, DkZ_Wojewodztwo, DkZ_Powiat, DkZ_Gmina, DkZ_KodGminy, DkZ_Ulica, DkZ_NrDomu, DkZ_Miasto,
+                         DkZ_KodP, DkZ_Poczta, DkZ_Nieaktywny, DkZ_UwzgledniajNaCITST, DkZ_UwzgledniajNaCITSTA) VALUES
+    ('Przykładowa Spółka z o.o. - zakład główny', 'Zakład główny', '5260250274', '012345675', 16, '2015-03-02 00:00:00',
+     'Polska', 'mazowieckie', 'Warszawa', 'Warszawa', '1465011', 'Marszałkowska', '10', 'Warszawa', '00-001', 'Warszawa',
+     0, 1, 1),
+    ('Przykładowa Spółka z o.o. - oddział w Radomiu', 'Oddział Radom', '5260250274', '01234567500028', 3,
+     '2024-04-01 00:00:00', 'Polska', 'mazowieckie', 'Radom', 'Radom', '1463011', 'Żeromskiego', '5', 'Radom', '26-600',
+     'Radom', 0, 1, 1),
+    ('Przykładowa Spółka z o.o. - punkt sprzedaży w Płocku', 'Punkt Płock', '5260250274', NULL, 1, '2023-09-01 00:00:00',
+     'Polska', 'mazowieckie', 'Płock', 'Płock', '1462011', 'Tumska', '2', 'Płock', '09-400', 'Płock', 0, 1, 0),
+    ('Przykładowa Spółka z o.o. - magazyn w Kielcach', 'Magazyn Kielce', '5260250274', NULL, 0, '2019-01-02 00:00:00',
+     'Polska', 'świętokrzyskie', 'Kielce', 'Kielce', '2661011', 'Sandomierska', '1', 'Kielce', '25-001', 'Kielce', 1, 1, 1);
 
 -- The company's corporate income-tax figures of 2024 from its books, a row a quarter: revenue in Poland and
 -- abroad, costs of earning it (representation apart); the year sums to revenue 1 843 250.00 + 30 000.00

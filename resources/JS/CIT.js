@@ -3,11 +3,20 @@
 // swoje załączniki z bazy zapytaniem po DkN_ParentID i DkN_TypDeklar. Wymaga bibliotek "KsiCommon" i
 // "COMMONFUNCPIT".
 
-// Rodzaje załączników: typ deklaracji, symbol, liczba wierszy i przedrostek pola kwoty wiersza.
-var CIT_D = { typ: 28, symbol: 'CIT-D', wiersze: 5, kwota: 'P_Db', opis: 'P_Da' };
-var CIT_ST = { typ: 29, symbol: 'CIT-ST', wiersze: 0 };
-var CIT_STA = { typ: 30, symbol: 'CIT-ST/A', wiersze: 0 };
-var CIT_BR = { typ: 38, symbol: 'CIT/BR', wiersze: 3, kwota: 'P_Dc', opis: 'P_Da' };
+// Rodzaje załączników: typ deklaracji, symbol, liczba wierszy, przedrostki pól opisu i liczby wiersza, pole
+// sumy; "odliczenie" - suma wchodzi do odliczeń zeznania; "flaga" i "zaklad" - wiersze wypełniane z zakładów
+// firmy (pole wiersza: właściwość zakładu).
+var CIT_D = { typ: 28, symbol: 'CIT-D', wiersze: 5, opis: 'P_Da', kwota: 'P_Db', suma: 'P_Suma', odliczenie: true };
+var CIT_ST = {
+    typ: 29, symbol: 'CIT-ST', wiersze: 5, opis: 'P_Ea', kwota: 'P_Eg', suma: 'P_169', flaga: 'UwzgledniajNaCITST',
+    zaklad: { P_Ea: 'NazwaPelna', P_Eb: 'REGON', P_Ec: 'Gmina', P_Ed: 'KodGminy', P_Ee: 'Miasto', P_Ef: 'KodP',
+              P_Eg: 'LiczbaZatrudnionych' }
+};
+var CIT_STA = {
+    typ: 30, symbol: 'CIT-ST/A', wiersze: 5, opis: 'P_Ba', kwota: 'P_Be', suma: 'P_Suma', flaga: 'UwzgledniajNaCITSTA',
+    zaklad: { P_Ba: 'NazwaPelna', P_Bb: 'Gmina', P_Bc: 'KodGminy', P_Bd: 'DataRozpDzial', P_Be: 'LiczbaZatrudnionych' }
+};
+var CIT_BR = { typ: 38, symbol: 'CIT/BR', wiersze: 3, opis: 'P_Da', kwota: 'P_Dc', suma: 'P_Suma', odliczenie: true };
 
 // Deklaracja o identyfikatorze `id`, otwarta w nowej sesji (tylko do odczytu zapisanych wartości).
 function CitOtworz(id)
@@ -15,11 +24,11 @@ function CitOtworz(id)
     return dokument.Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje', String(id));
 }
 
-// Identyfikatory zapisanych załączników typu `typ` tej deklaracji, w kolejności numerów; nowa, jeszcze
-// niezapisana deklaracja nie ma załączników.
-function CitIdentyfikatoryZalacznikow(typ)
+// Identyfikatory zapisanych załączników typu `typ` zeznania `zeznanie` (domyślnie tej deklaracji), w
+// kolejności numerów; nowa, jeszcze niezapisana deklaracja nie ma załączników.
+function CitIdentyfikatoryZalacznikow(typ, zeznanie)
 {
-    var id = Number(dokument.ID);
+    var id = Number(zeznanie == null ? dokument.ID : zeznanie);
     var wynik = [];
     if (!(id > 0)) return wynik;
     var rs = new ActiveXObject('ADODB.Recordset');
@@ -37,7 +46,7 @@ function CitPodsumujZalaczniki(rodzaj)
 {
     var ids = CitIdentyfikatoryZalacznikow(rodzaj.typ);
     var wynik = { liczba: ids.length, suma: 0 };
-    if (rodzaj.wiersze > 0)
+    if (rodzaj.odliczenie)
         for (var i = 0; i < ids.length; i++)
             wynik.suma += Number(CitOtworz(ids[i]).P_Suma);
     wynik.suma = PitGrosze(wynik.suma);
@@ -55,15 +64,47 @@ function CitSumaWierszy(rodzaj)
 
 function CitZalacznikSumuj(rodzaj)
 {
-    UstawPole('P_Suma', CitSumaWierszy(rodzaj));
+    UstawPole(rodzaj.suma, CitSumaWierszy(rodzaj));
 }
 
-// "oncalculate" załącznika: NIP z zeznania, do którego należy, i suma wierszy.
+// Wartość właściwości zakładu dla pola wiersza: data jako "RRRR-MM-DD", liczba zatrudnionych jako liczba.
+function CitWartoscZakladu(zaklad, wlasciwosc)
+{
+    if (wlasciwosc == 'DataRozpDzial') return PitDataTekst(zaklad.DataRozpDzial);
+    if (wlasciwosc == 'LiczbaZatrudnionych') return Number(zaklad.LiczbaZatrudnionych) || 0;
+    return PitTekst(zaklad[wlasciwosc]);
+}
+
+// Wiersze pustego załącznika z zakładów firmy: aktywnych i zaznaczonych do tego rodzaju załącznika, w
+// kolejności ich identyfikatorów; załącznik numer n bierze zakłady od (n-1) razy liczba wierszy + 1.
+// Wiersze wpisane przez użytkownika zostają.
+function CitWypelnijZZakladow(rodzaj)
+{
+    if (PitTekst(dokument[rodzaj.opis + 1]) != '') return;
+    var zaklady = [];
+    var e = new Enumerator(dokument.Session.Login.CreateSession().CreateObject('TLXDeklaracje.DeklZaklady'));
+    for (; !e.atEnd(); e.moveNext()) {
+        var z = e.item();
+        if (Number(z.Nieaktywny) == 0 && Number(z[rodzaj.flaga]) != 0)
+            zaklady.push(z);
+    }
+    var od = (Math.max(1, Number(dokument.Numer)) - 1) * rodzaj.wiersze;
+    for (var i = 1; i <= rodzaj.wiersze && od + i - 1 < zaklady.length; i++)
+        for (var pole in rodzaj.zaklad)
+            dokument[pole + i] = CitWartoscZakladu(zaklady[od + i - 1], rodzaj.zaklad[pole]);
+}
+
+// "oncalculate" załącznika: NIP z zeznania, do którego należy, wiersze z zakładów (CIT-ST, CIT-ST/A), liczba
+// załączników CIT-ST/A zeznania (CIT-ST) i suma wierszy.
 function CitZalacznikPolicz(rodzaj)
 {
     var rodzic = Number(dokument.ParentId);
     if (rodzic > 0 && PitTekst(dokument.P_1) == '')
         dokument.P_1 = PitTekst(CitOtworz(rodzic).P_1);
+    if (rodzaj.zaklad)
+        CitWypelnijZZakladow(rodzaj);
+    if (rodzaj === CIT_ST)
+        UstawPole('P_170', rodzic > 0 ? CitIdentyfikatoryZalacznikow(CIT_STA.typ, rodzic).length : 0);
     CitZalacznikSumuj(rodzaj);
 }
 
@@ -82,8 +123,8 @@ function CitZalacznikWeryfikuj(rodzaj)
         if (kwota != 0 && PitTekst(dokument[rodzaj.opis + i]) == '')
             PitBlad(rodzaj.opis.replace(/^P_/, '') + i, 'wiersz z kwotą musi mieć opis.');
     }
-    if (Math.abs(KwotaPola('P_Suma') - CitSumaWierszy(rodzaj)) > 0.001)
-        PitDoPrzeliczenia('Suma', 'suma nie odpowiada kwotom wierszy.');
+    if (Math.abs(KwotaPola(rodzaj.suma) - CitSumaWierszy(rodzaj)) > 0.001)
+        PitDoPrzeliczenia(PitPozycja(rodzaj.suma), 'suma nie odpowiada kwotom wierszy.');
 }
 
 function CitZalacznikOpis(symbol)

@@ -44,6 +44,24 @@ TEST_F(Cit8Script, TheReturnOfTheYearWithItsAttachmentsAsItsDocument) {
     EXPECT_FALSE(store.Errors(order).empty());
 }
 
+// The CIT-ST and its CIT-ST/A from the demo's establishments (db/demo.sql): the head office (16 employees),
+// the Radom branch (3) and the Płock shop (1) on the CIT-ST, 20 employees; the Płock shop is not marked for
+// the CIT-ST/A and the Kielce warehouse is inactive. The return without deductions: 344 910 x 19 % =
+// 65 532.90, rounded 65 533.
+TEST_F(Cit8Script, TheEstablishmentsAttachmentsFromTheCompanysEstablishments) {
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/cit8-zaklady.js")), 0) << err_ << out_;
+    EXPECT_EQ(out_, Golden("cit8-zaklady.out"));
+    const std::string document = Read(Path("CIT-8-ST.xml"));
+    EXPECT_EQ(document, Golden("CIT-8_24_2024_CIT-ST.xml"));
+    if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official etd types are not here";
+    ProjectSchemaStore store(folder_);
+    const auto errors = store.Errors(document);
+    EXPECT_TRUE(errors.empty()) << errors.front();
+    std::string code = document;
+    code.replace(code.find("<P_Ed>1465011</P_Ed>"), std::string("<P_Ed>1465011</P_Ed>").size(), "<P_Ed>14-65</P_Ed>");
+    EXPECT_FALSE(store.Errors(code).empty()) << "a municipality's code has seven digits";
+}
+
 // A return whose stored deductions no longer agree with its attachments is refused, naming the position.
 TEST_F(Cit8Script, AReturnThatDisagreesWithItsAttachmentsIsRefused) {
     ASSERT_EQ(RunScript("var deklaracje = Session.CreateObject('TLXDeklaracje.Deklaracje');\n"

@@ -183,4 +183,20 @@ TEST_F(CitBrForm, TheReliefIsTheSumOfTheDeductionsOfItsRows) {
     EXPECT_EQ(Verify().second, "Poz. Dc1: kwota nie może być ujemna.");
 }
 
+using CitStForm = CitForm<29, 7>;
+
+TEST_F(CitStForm, TheEmployeesAddUpAndTheTotalIsChecked) {
+    EXPECT_EQ(definition.Symbol(), u"CITST");
+    EXPECT_EQ(definition.GetEventExpression(u"transformata"), u"'29/7'");
+    document->Set(u"ParentId", tlx::Variant::FromLong(7));
+    document->Set(u"Numer", tlx::Variant::FromLong(1));
+    Eval(u"dokument.P_Ea1 = 'Zakład główny'; dokument.P_Eg1 = 16; dokument.P_Ea2 = 'Oddział'; dokument.P_Eg2 = 3");
+    EXPECT_EQ(At("P_169"), "19");
+    EXPECT_EQ(Verify().first, S_OK) << Verify().second;
+    document->Set(u"P_169", tlx::Variant::FromLong(16));
+    EXPECT_EQ(Verify().second, "Poz. 169: suma nie odpowiada kwotom wierszy. Deklarację należy przeliczyć.");
+    Eval(u"dokument.P_Eg5 = 2");
+    EXPECT_EQ(Verify().second, "Poz. Ea5: wiersz z kwotą musi mieć opis.");
+}
+
 }  // namespace
