@@ -39,6 +39,12 @@
 // (3.75x) -> 3.3 and 4.0 ms (1.18-1.40x over runs). The top of the profile before: the walk down the
 // items 18 %, asking each collection for pending rows by filtering it 8 %, copying every row of the
 // declarations' recordset at every save 7 %.
+//
+// Before -> after the printout lines were brought up to date in place (a line rewritten only when its
+// text changed, surplus lines deleted) instead of all deleted and added again at every save: open, change
+// one field, Policz and save 4.97 -> 3.9-4.1 ms of processor time. What is left is spread: the form's
+// script engine made and freed for each opened declaration 17 %, the stored values' item objects, the
+// commit.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 

@@ -13,6 +13,7 @@
 #include "hostapi/Login.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 #include "mv_deklaracje/deklaracje/StoredElements.h"
+#include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/core/HostServices.h"
 
 namespace {
@@ -239,16 +240,17 @@ bool CDeklaracja::RowToSave() {
     return editMode == adEditInProgress || editMode == adEditAdd || ChildrenHavePendingChanges();
 }
 
+// The printout lines follow the printed fields in form order. Lines that already read as they should
+// are left alone, a line whose text changed is rewritten in place, and only surplus lines are deleted, so
+// a save that changed one printed value writes one line.
 void CDeklaracja::RebuildPrintouts() {
-    tlx::ComPtr<ICollection> printouts = ChildCollection(Child::Printouts);
-    for (;;) {
-        LONG count = 0;
-        CheckHost(printouts->get_Count(&count));
-        if (count == 0) break;
-        tlx::ComPtr<IDispatch> item;
-        CheckHost(printouts->Item(tlx::Variant::FromLong(0), item.Out()));
-        CheckHost(printouts->Delete(tlx::Variant::FromDispatch(item.Get())));
-    }
+    struct Line {
+        LONG box;
+        LONG subBox;
+        CBstr description;
+        CBstr text;
+    };
+    std::vector<Line> wanted;
     for (std::size_t i = 0; i < definition_.FieldCount(); ++i) {
         tlx::ComPtr<CDekElementInfo> field = definition_.GetFieldByIndex(i);
         if (field->Lpw() <= 0) continue;
@@ -263,13 +265,39 @@ void CDeklaracja::RebuildPrintouts() {
         } else {
             text = value.vt <= VT_NULL ? CBstr(u"") : VariantToBstr(value);
         }
-        tlx::ComPtr<IDispatch> item;
-        CheckHost(printouts->AddNew(tlx::Variant::Missing(), item.Out()));
-        tlx::ComPtr<IDekWydruk> line = item.As<IDekWydruk>();
-        if (!line) RaiseHResult(E_POINTER);
-        CheckHost(line->put_Rubryka(field->Lpw()));
-        CheckHost(line->put_SubRubryka(field->Lpw2()));
-        CheckHost(line->put_Opis(tlx::Bstr(field->Opis().View()).Get()));
-        CheckHost(line->put_Wartosc(tlx::Bstr(text.View()).Get()));
+        wanted.push_back({field->Lpw(), field->Lpw2(), field->Opis(), std::move(text)});
+    }
+
+    tlx::ComPtr<ICollection> printouts = ChildCollection(Child::Printouts);
+    std::vector<tlx::ComPtr<IDekWydruk>> present;
+    for (CCollectionEnumerator<IDekWydruk> each(printouts.Get()); auto line = each.Current(); each.MoveNext())
+        present.push_back(line);
+    for (std::size_t i = wanted.size(); i < present.size(); ++i)
+        CheckHost(printouts->Delete(tlx::Variant::FromDispatch(present[i].Get())));
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        const Line& line = wanted[i];
+        tlx::ComPtr<IDekWydruk> target;
+        if (i < present.size()) {
+            target = present[i];
+        } else {
+            tlx::ComPtr<IDispatch> item;
+            CheckHost(printouts->AddNew(tlx::Variant::Missing(), item.Out()));
+            target = item.As<IDekWydruk>();
+            if (!target) RaiseHResult(E_POINTER);
+        }
+        LONG box = 0, subBox = 0;
+        tlx::Bstr description, text;
+        if (i < present.size()) {
+            CheckHost(target->get_Rubryka(&box));
+            CheckHost(target->get_SubRubryka(&subBox));
+            CheckHost(target->get_Opis(description.Out()));
+            CheckHost(target->get_Wartosc(text.Out()));
+        }
+        if (i >= present.size() || box != line.box) CheckHost(target->put_Rubryka(line.box));
+        if (i >= present.size() || subBox != line.subBox) CheckHost(target->put_SubRubryka(line.subBox));
+        if (i >= present.size() || description.View() != line.description.View())
+            CheckHost(target->put_Opis(tlx::Bstr(line.description.View()).Get()));
+        if (i >= present.size() || text.View() != line.text.View())
+            CheckHost(target->put_Wartosc(tlx::Bstr(line.text.View()).Get()));
     }
 }

@@ -208,6 +208,10 @@ TEST_F(DeklaracjaTest, ASaveWritesAndChecksOnlyTheDeclarationsThatChanged) {
     const std::u16string firstLines = Scalar(printouts + Utf8ToUtf16(std::to_string(firstId)));
     const std::u16string secondLines = Scalar(printouts + Utf8ToUtf16(std::to_string(secondId)));
 
+    // A line no printed field asks for any more (left by an older form) goes at the next save.
+    Execute(u"insert into TLX.DeklWydr (DkW_DkNID, DkW_Rubryka, DkW_SubRubryka, DkW_Wartosc) values (" +
+            Utf8ToUtf16(std::to_string(secondId)) + u", 99, 0, 'stara')");
+
     auto other = NewSession();
     auto again = Declarations(other.Get());
     auto open = [&](LONG id) {
@@ -223,8 +227,9 @@ TEST_F(DeklaracjaTest, ASaveWritesAndChecksOnlyTheDeclarationsThatChanged) {
     EXPECT_EQ(FieldText(read.Get(), u"Zdarzenia"), u"onload;") << "a declaration only read is neither checked nor saved";
     EXPECT_EQ(Scalar(printouts + Utf8ToUtf16(std::to_string(firstId))), firstLines) << "its printout lines stay";
     EXPECT_NE(FieldText(changed.Get(), u"Zdarzenia").find(u"onsave;"), std::u16string::npos);
-    EXPECT_NE(Scalar(printouts + Utf8ToUtf16(std::to_string(secondId))), secondLines)
-        << "the changed one's printout lines are rebuilt";
+    EXPECT_EQ(Scalar(printouts + Utf8ToUtf16(std::to_string(secondId))), secondLines)
+        << "the changed one's printout lines are rewritten in place, not deleted and added again";
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklWydr where DkW_Rubryka=99"), u"0");
     EXPECT_EQ(Scalar(u"select DkW_Wartosc from TLX.DeklWydr where DkW_Rubryka=10 and DkW_DkNID=" +
                      Utf8ToUtf16(std::to_string(secondId))),
               u"500.00");
