@@ -55,20 +55,37 @@ PfronRunSession OpenPfronRunSession(LONG id) {
     return run;
 }
 
-void RemoveChildDeclarations(IDeklaracja2* declaration) {
-    for (;;) {
-        tlx::ComPtr<IDispatch> children;
-        CheckHost(declaration->get_Deklaracje(children.Out()));
-        auto collection = Require(children).As<ICollection>();
-        LONG count = 0;
-        CheckHost(Require(collection)->get_Count(&count));
-        if (count <= 0) return;
-        tlx::ComPtr<IDispatch> item;
-        CheckHost(collection->Item(tlx::Variant::FromLong(0), item.Out()));
-        auto child = Require(item).As<IDeklaracja2>();
-        CheckHost(Require(child)->ResetScript());
-        CheckHost(collection->Delete(tlx::Variant::FromDispatch(item.Get())));
+void RemoveWhileAny(const std::function<LONG()>& count, const std::function<void()>& removeFirst) {
+    for (LONG before = count(); before > 0;) {
+        removeFirst();
+        const LONG after = count();
+        if (after >= before) RaiseComError(E_UNEXPECTED, u"Nie można usunąć załącznika deklaracji.");
+        before = after;
     }
+}
+
+void RemoveChildDeclarations(IDeklaracja2* declaration) {
+    // The children collection is read anew for each step.
+    auto children = [&] {
+        tlx::ComPtr<IDispatch> object;
+        CheckHost(declaration->get_Deklaracje(object.Out()));
+        auto collection = Require(object).As<ICollection>();
+        return Require(collection);
+    };
+    RemoveWhileAny(
+        [&] {
+            LONG count = 0;
+            CheckHost(children()->get_Count(&count));
+            return count;
+        },
+        [&] {
+            auto collection = children();
+            tlx::ComPtr<IDispatch> item;
+            CheckHost(collection->Item(tlx::Variant::FromLong(0), item.Out()));
+            auto child = Require(item).As<IDeklaracja2>();
+            CheckHost(Require(child)->ResetScript());
+            CheckHost(collection->Delete(tlx::Variant::FromDispatch(item.Get())));
+        });
 }
 
 tlx::Variant ReadConfigurationValue(IKonfiguracja* configuration, const OLECHAR* key, CDate day) {

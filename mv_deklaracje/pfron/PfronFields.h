@@ -3,6 +3,7 @@
 // the voivodeship's code. Shared by the INF-D, the WN-D and the WN-U.
 #pragma once
 
+#include <functional>
 #include <string_view>
 #include <vector>
 
@@ -48,6 +49,9 @@ PfronRunSession OpenPfronRunSession(LONG id);
 
 // Removes every child declaration of `declaration`, whatever its form type.
 void RemoveChildDeclarations(IDeklaracja2* declaration);
+// Calls `removeFirst` while `count` answers more than 0; a removal that does not lower the count stops
+// with E_UNEXPECTED rather than going round for ever.
+void RemoveWhileAny(const std::function<LONG()>& count, const std::function<void()>& removeFirst);
 
 // The configuration value of `key` valid on `day`.
 tlx::Variant ReadConfigurationValue(IKonfiguracja* configuration, const OLECHAR* key, CDate day);

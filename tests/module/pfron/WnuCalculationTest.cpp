@@ -215,3 +215,29 @@ TEST_F(WnuCalculation, UserErrorsStopTheRunAndStoreNothing) {
     EXPECT_EQ(Attachments(wnu), before);
     EXPECT_EQ(Field(wnu, u"LICZBAINFUPGA"), u"1");
 }
+
+// The form's own declaration hears the run's steps, and reads the counts and attachments it stored.
+TEST_F(WnuCalculation, TheBoundDeclarationHearsTheStepsAndReadsTheResult) {
+    SetRefundStatus(2);
+    const long wnu = AddWnu();
+    AddCard(1, 2);
+    AddPay(AddPayment(1, 2016, 4, 201604));
+    tlx::ComPtr<IDeklaracja2> declaration = OpenDeclaration(session_.Get(), wnu);
+    tlx::ComPtr<CProgressLog> log = CProgressLog::Make();
+    ASSERT_EQ(declaration->AdviseProgress(static_cast<_IProgressEvents*>(log.Get())), S_OK);
+    tlx::ComPtr<IDispatch> object = Create(u"TLXDeklaracje.WNU");
+    ASSERT_EQ(Put(object.Get(), u"DeklId", tlx::Variant::FromLong(wnu)), S_OK);
+    EXPECT_EQ(AsText(Get(object.Get(), u"DeklId")), N(wnu));
+    ASSERT_EQ(Call(object.Get(), u"Przelicz", {}), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(log->events, (std::vector<std::u16string>{
+                               u"Will: Wyliczanie deklaracji WNU", u"Will: Inicjowanie deklaracji WNU",
+                               u"Completed: Inicjowanie deklaracji WNU zakończone",
+                               u"Completed: Wyliczanie deklaracji WNU zakończone"}));
+    EXPECT_EQ(AsText(Get(declaration.Get(), u"LICZBAINFUPGA")), u"1");
+
+    SetRefundStatus(1);
+    log->events.clear();
+    EXPECT_EQ(Call(object.Get(), u"Przelicz", {}), static_cast<HRESULT>(0x80055E22));
+    EXPECT_EQ(log->events, (std::vector<std::u16string>{u"Will: Wyliczanie deklaracji WNU",
+                                                        u"Failed: Błąd wyliczania deklaracji WNU"}));
+}

@@ -2,6 +2,7 @@
 
 #include "TableEmployee.h"
 #include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/pfron/PfronFields.h"
 #include "mv_deklaracje/pfron/PfronText.h"
 #include "mv_deklaracje/pfron/PfronUserError.h"
 #include "mv_deklaracje/pfron/WnuWorkingTime.h"
@@ -211,4 +212,20 @@ TEST(PfronText, PadTwoDigits) {
     EXPECT_EQ(PadTwoDigits(31).Str(), u"31");
     EXPECT_EQ(PadTwoDigits(123).Str(), u"123");
     EXPECT_EQ(PadTwoDigits(-5).Str(), u"-5");
+}
+
+TEST(PfronFields, ARemovalThatDoesNotLowerTheCountStops) {
+    LONG count = 3;
+    int calls = 0;
+    RemoveWhileAny([&] { return count; }, [&] { ++calls, --count; });
+    EXPECT_EQ(calls, 3);
+    count = 2;
+    calls = 0;
+    try {
+        RemoveWhileAny([&] { return count; }, [&] { ++calls; });
+        FAIL() << "no error";
+    } catch (const ComError& error) {
+        EXPECT_EQ(error.Code(), E_UNEXPECTED);
+    }
+    EXPECT_EQ(calls, 1);
 }
