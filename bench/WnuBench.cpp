@@ -3,6 +3,9 @@
 // baseline that reads every card's month-end record, its absences and its year's payments with their
 // elements through the same host objects. The calculation should stay within four times the baseline.
 //   build/release/bench/WnuBench
+// First figure (one run of two iterations, on a machine at load average 28 on 8 cores): Przelicz 17.6 s of
+// processor time (85.2 s wall, 2 000 attachments), the baseline 33.2 s (41.4 s wall, 121 500 elements and
+// absences): the calculation takes about half the baseline's processor time.
 #include "ZusBenchCompany.h"
 
 #include "hostapi/Employees.h"
