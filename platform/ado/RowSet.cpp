@@ -102,7 +102,7 @@ Row* RowSet::NewRow() {
 }
 
 void RowSet::FetchRow(sqlite3_stmt* statement) {
-    anyPending_.reset();
+    RowsChanged();
     size_t count = fetched_.types.size();
     if (fetched_.blockSize - fetched_.blockUsed < count) {
         // Blocks grow with the rows read, from a few rows to a few thousand.
@@ -196,6 +196,16 @@ Row& RowSet::CurrentOrFail() const {
 }
 
 void RowSet::MoveToBookmark(double bookmark) {
+    // Unsorted, the view keeps the rows in the order they were read or added, which is bookmark order.
+    if (sort_.empty()) {
+        auto found = std::lower_bound(view_.begin(), view_.end(), bookmark,
+                                      [](const Row* row, double wanted) { return row->bookmark < wanted; });
+        if (found != view_.end() && (*found)->bookmark == bookmark) {
+            detached_ = nullptr;
+            position_ = static_cast<long>(found - view_.begin());
+            return;
+        }
+    }
     for (size_t i = 0; i < view_.size(); ++i) {
         if (view_[i]->bookmark == bookmark) {
             detached_ = nullptr;
@@ -207,7 +217,7 @@ void RowSet::MoveToBookmark(double bookmark) {
 }
 
 void RowSet::SetValue(size_t column, tlx::Variant value) {
-    anyPending_.reset();
+    RowsChanged();
     Row& row = Current();
     if (row.deleted) FailNoCurrent();
     Touch(&row);
@@ -220,7 +230,7 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
 }
 
 void RowSet::AddNew() {
-    anyPending_.reset();
+    RowsChanged();
     Row* added = NewRow();
     added->bookmark = nextBookmark_++;
     added->isNew = true;
@@ -237,7 +247,7 @@ void RowSet::AddNew() {
 }
 
 void RowSet::DeleteCurrent() {
-    anyPending_.reset();
+    RowsChanged();
     Row& row = Current();
     if (row.deleted) FailNoCurrent();
     Touch(&row);
@@ -269,10 +279,14 @@ bool RowSet::Visible(const Row& row) const {
 }
 
 void RowSet::RefreshView() {
+    viewFresh_ = false;
     view_.clear();
     for (Row* row : rows_)
         if (Visible(*row)) view_.push_back(row);
-    if (sort_.empty()) return;
+    if (sort_.empty()) {
+        viewFresh_ = true;
+        return;
+    }
     std::vector<SortKey> keys;
     std::u16string text = sort_;
     size_t start = 0;
@@ -315,16 +329,22 @@ void RowSet::RefreshView() {
         return false;
     });
     for (size_t i = 0; i < keyed.size(); ++i) view_[i] = keyed[i].first;
+    viewFresh_ = true;
 }
 
+// Setting the filter the view was built with again, no row having changed since, keeps the view: the
+// host sets a collection's own filter before every lookup of one of its rows.
 void RowSet::SetFilter(const std::u16string& criteria) {
     if (criteria.empty()) {
         ClearFilter();
         return;
     }
-    filter_ = FilterExpression::Parse(criteria, [this](std::u16string_view name) { return FindColumn(name); });
-    pendingFilter_ = false;
-    RefreshView();
+    if (!(viewFresh_ && filter_ && !pendingFilter_ && filterText_ == criteria)) {
+        filter_ = FilterExpression::Parse(criteria, [this](std::u16string_view name) { return FindColumn(name); });
+        filterText_ = criteria;
+        pendingFilter_ = false;
+        RefreshView();
+    }
     MoveFirst();
 }
 
@@ -336,9 +356,11 @@ void RowSet::SetPendingFilter() {
 }
 
 void RowSet::ClearFilter() {
-    filter_.reset();
-    pendingFilter_ = false;
-    RefreshView();
+    if (!(viewFresh_ && !filter_ && !pendingFilter_)) {
+        filter_.reset();
+        pendingFilter_ = false;
+        RefreshView();
+    }
     MoveFirst();
 }
 
@@ -409,7 +431,7 @@ void RowSet::Touch(Row* row) {
 }
 
 void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
-    anyPending_.reset();
+    RowsChanged();
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : saved) {
         Touch(row);
@@ -429,7 +451,7 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
 }
 
 void RowSet::RestoreHeld() {
-    anyPending_.reset();
+    RowsChanged();
     if (!held_) return;
     std::optional<double> current;
     if (HasCurrent()) current = Current().bookmark;
@@ -447,7 +469,7 @@ void RowSet::RestoreHeld() {
 }
 
 void RowSet::CancelBatch(AffectEnum affect) {
-    anyPending_.reset();
+    RowsChanged();
     std::vector<Row*> pending = PendingRows(affect);
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : pending) {

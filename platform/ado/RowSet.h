@@ -145,9 +145,12 @@ public:
     // Whether any row is in the pending-rows group (a row added and deleted again is not).
     bool AnyPending() const;
     // Called by whoever changes a row's pending state from outside the row set (a batch's resync).
-    void ForgetPending() { anyPending_.reset(); }
+    void ForgetPending() { RowsChanged(); }
     // Called before a row is changed from outside the row set: a transaction's rollback gives it back.
-    void WillChange(Row& row) { Touch(&row); }
+    void WillChange(Row& row) {
+        Touch(&row);
+        RowsChanged();
+    }
     // Rows with pending changes, in the order they were read or added.
     std::vector<Row*> PendingRows(AffectEnum affect) const;
     // After a successful batch: the rows' changes became the database's.
@@ -203,6 +206,14 @@ private:
     // AnyPending's answer until a row changes (every change of a row's pending state passes through
     // the row set: its own members and ForgetPending).
     mutable std::optional<bool> anyPending_;
+    // Whether the view is as the filter and sort would build it now: no row added, changed or deleted
+    // since it was built.
+    bool viewFresh_ = false;
+    std::u16string filterText_;  // what filter_ was parsed from
+    void RowsChanged() {
+        anyPending_.reset();
+        viewFresh_ = false;
+    }
     std::shared_ptr<RowSet*> holdToken_ = std::make_shared<RowSet*>(this);
 };
 

@@ -467,6 +467,26 @@ TEST_F(AdoRecordsetTest, RowsChangedAfterTheFirstBatchOfATransactionComeBackOnRo
     EXPECT_FALSE(pending->HasPendingRows());
 }
 
+// The same filter set again sees rows changed or added since it was first set.
+TEST_F(AdoRecordsetTest, AFilterSetAgainSeesTheRowsAsTheyAreNow) {
+    auto rows = Elements();
+    const auto filter = tlx::Variant::FromString(u"DkE_Numer=10");
+    ASSERT_EQ(rows->put_Filter(filter), S_OK);
+    EXPECT_EQ(Count(rows.Get()), 1);
+    Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(11));
+    ASSERT_EQ(rows->put_Filter(filter), S_OK);
+    EXPECT_EQ(Count(rows.Get()), 0);
+    rows->AddNew(tlx::Variant::FromString(u"DkE_Numer"), tlx::Variant::FromLong(10));
+    ASSERT_EQ(rows->put_Filter(filter), S_OK);
+    EXPECT_EQ(Count(rows.Get()), 1);
+    ASSERT_EQ(rows->put_Filter(tlx::Variant::FromLong(adFilterNone)), S_OK);
+    EXPECT_EQ(Count(rows.Get()), 4);
+    rows->MoveFirst();
+    rows->Delete(adAffectCurrent);
+    ASSERT_EQ(rows->put_Filter(tlx::Variant::FromLong(adFilterNone)), S_OK);
+    EXPECT_EQ(Count(rows.Get()), 3) << "a deleted row leaves the view when the filter is set again";
+}
+
 TEST_F(AdoRecordsetTest, ValuesWrittenByTheBatchAreBoundNotPasted) {
     auto rows = Elements();
     Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"x'); DROP TABLE DeklElem; --"));
