@@ -1,9 +1,10 @@
 // The first generation of the WN-D calculator (form version 1): bound by DeklId to a WN-D declaration
 // (PfronCalculator), Przelicz states the employer's employment and builds one INF-D-P attachment per
-// eligible disabled employee or group of linked cards. Its PFRON application files are not written yet:
-// the export members answer E_NOTIMPL.
+// eligible disabled employee or group of linked cards; ExportToSOD and ExportToSODVC write the WN-D and
+// its attachments as PFRON application files into a folder or onto the user's machine.
 #pragma once
 
+#include "hostapi/Files.h"
 #include "mv_deklaracje/pfron/PfronCalculator.h"
 
 class CWND final : public PfronCalculator<CWND, IWND> {
@@ -12,4 +13,11 @@ public:
     HRESULT Przelicz() override;
     HRESULT ExportToSOD(LONG lDeklID, BSTR sDir) override;
     HRESULT ExportToSODVC(LONG lDeklID, BSTR sDir) override;
+
+    // What ExportToSODVC answers when the host's transfer component cannot be had.
+    static constexpr HRESULT kNoTransferComponent = static_cast<HRESULT>(0x80044005);
+
+private:
+    // The remote file copy, created by the first export that needs it and kept for the object's life.
+    tlx::ComPtr<IRemoteFileCopy> fileCopy_;
 };

@@ -12,23 +12,57 @@
 // without a light degree's own costs under refund status 3.
 #include "TlxhostFixture.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
+#include <vector>
+
+#include "platform/com/Bstr.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/com/ComPtr.h"
+#include "platform/text/CodePage.h"
+#include "platform/xml/XmlDom.h"
 
 namespace {
+
+std::vector<std::string> Files(const std::filesystem::path& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// A file parsed by the platform's XML layer and validated against a structural schema of the module
+// tests: the errors, or the empty text.
+std::u16string SchemaErrors(const std::string& bytes, const char* schema) {
+    tlx::ComPtr<IXMLDOMDocument2> doc;
+    if (FAILED(CoCreateInstance(CLSID_DOMDocument, nullptr, CLSCTX_INPROC_SERVER, IID_IXMLDOMDocument2, doc.OutVoid())))
+        return u"no XML layer";
+    VARIANT_BOOL ok = VARIANT_FALSE;
+    if (FAILED(doc->loadXML(tlx::Bstr(tlx::Utf8ToUtf16(bytes)).Get(), &ok)) || !ok) return u"not parsed";
+    const char* root = std::getenv("TLX_SOURCE_DIR");
+    const std::string path = std::string(root ? root : ".") + "/tests/module/pfron/golden/" + schema;
+    tlx::Bstr errors;
+    if (FAILED(doc->validateWithSchema(tlx::Variant::FromString(tlx::Utf8ToUtf16(path)), errors.Out())))
+        return u"not validated";
+    return errors.Str();
+}
+
+// A script's body: a new WN-D of March 2024 in `wersja`, calculated by its form and saved, read back as `w`.
+const std::string kCalculatedWnd =
+    "    var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+    "    d.TypDeklar = 310; d.Wersja = wersja; d.Rok = 2024; d.Miesiac = 3;\n"
+    "    d.DATAWYPELNIENIA = new Date(2024, 3, 10);\n"
+    "    d.RODZAJINFORMACJI = 'Z';\n"
+    "    d.Policz();\n"
+    "    Session.Save();\n"
+    "    var w = Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje', String(d.ID));\n";
 
 class PfronWndScript : public TlxhostDemoTest {};
 
 TEST_F(PfronWndScript, BothGenerationsOfMarch) {
     ASSERT_EQ(RunScript(
-                  "function wnd(wersja) {\n"
-                  "    var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
-                  "    d.TypDeklar = 310; d.Wersja = wersja; d.Rok = 2024; d.Miesiac = 3;\n"
-                  "    d.DATAWYPELNIENIA = new Date(2024, 3, 10);\n"
-                  "    d.RODZAJINFORMACJI = 'Z';\n"
-                  "    d.Policz();\n"
-                  "    Session.Save();\n"
-                  "    var w = Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje', String(d.ID));\n"
+                  "function wnd(wersja) {\n" + kCalculatedWnd +
                   "    print('WN-D', wersja, w.OKRESSPRAWOZDAWCZY, 'NRPFRON', w.NRPFRON, 'INF-D-P:', w.LICZBAINFDP,\n"
                   "          'INF-D-Z:', w.LICZBAINFDZ, 'nowo zatrudnieni:', w.NOWOZATRUDNIENI);\n"
                   "    print('   w miesiącu', w.WOKRESIEOGOLEM, w.WOKRESIENIEPELNOSPRAWNI, 'poprzednio',\n"
@@ -50,6 +84,64 @@ TEST_F(PfronWndScript, BothGenerationsOfMarch) {
               0)
         << err_;
     EXPECT_EQ(out_, Source("golden/pfron-wnd.out"));
+}
+
+// Both generations of March written through the forms' SAVETO into a folder each, and the current one
+// sent through SENDTONET to the user's machine: one file per document, each one line of UTF-8 that the
+// XML layer parses and that fits its document's structure.
+TEST_F(PfronWndScript, TheFilesOfBothGenerationsThroughSaveToAndSendToNet) {
+    setenv("TLX_CLIENT_ROOT", Path("klient").c_str(), 1);
+    for (const char* folder : {"v6", "v1"}) std::filesystem::create_directories(Path(folder));
+    ASSERT_EQ(RunScript("function wnd(wersja, folder) {\n" + kCalculatedWnd +
+                        "    w.SAVETO = folder;\n"
+                        "    if (wersja == 6) w.SENDTONET = 'C:\\\\PFRON';\n"
+                        "    print('WN-D', wersja, w.Deklaracje.Count);\n"
+                        "}\n"
+                        "wnd(6, '" + Path("v6") + "');\n"
+                        "wnd(1, '" + Path("v1") + "');\n"),
+              0)
+        << err_;
+    unsetenv("TLX_CLIENT_ROOT");
+    EXPECT_EQ(out_, "WN-D 6 1\nWN-D 1 4\n");
+    const struct {
+        std::filesystem::path folder;
+        const char* main;
+        const char* attachment;
+        const char* schema;
+        std::size_t count;
+    } sets[] = {{Path("v6"), "wnd6_03-2024.xml", "infdp8_03-2024_", "wnd3.xsd", 2},
+                {Path("klient") + "/C/PFRON", "wnd6_03-2024.xml", "infdp8_03-2024_", "wnd3.xsd", 2},
+                {Path("v1"), "wnd2_03-2024.xml", "infdp_03-2024_", "gen2.xsd", 5}};
+    for (const auto& set : sets) {
+        SCOPED_TRACE(set.folder.string());
+        const std::vector<std::string> names = Files(set.folder);
+        ASSERT_EQ(names.size(), set.count);
+        EXPECT_EQ(names.back(), set.main);
+        for (const std::string& name : names) {
+            if (name != set.main) {
+                EXPECT_EQ(name.rfind(set.attachment, 0), 0u) << name;
+            }
+            const std::string bytes = Read((set.folder / name).string());
+            EXPECT_EQ(bytes.find_first_of("\r\n"), bytes.size() - 2) << name << ": one line, then CR LF";
+            EXPECT_EQ(SchemaErrors(bytes, set.schema), u"") << name;
+        }
+    }
+    EXPECT_EQ(Read(Path("v6/wnd6_03-2024.xml")), Read(Path("klient/C/PFRON/wnd6_03-2024.xml")));
+}
+
+}  // namespace
+
+namespace {
+
+// The demo sends both generations' files to the user's machine and lists them.
+TEST_F(PfronWndScript, TheDemoSendsAndListsTheFilesOfBothGenerations) {
+    ASSERT_EQ(Run("demo"), 0) << err_;
+    const std::size_t listed = out_.find("/C/Eksport/PFRON-WND:\n");
+    ASSERT_NE(listed, std::string::npos) << out_;
+    for (const char* file : {"  wnd6_03-2024.xml (", "  infdp8_03-2024_60090876549.xml (", "  wnd2_03-2024.xml (",
+                             "  infdp_03-2024_60090876549.xml ("})
+        EXPECT_NE(out_.find(file, listed), std::string::npos) << file << "\n" << out_;
+    EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
 }
 
 }  // namespace

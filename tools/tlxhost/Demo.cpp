@@ -73,6 +73,7 @@ int RunDemo(const std::string& modulePath) {
     std::printf("Uruchamiam %s\n", script.c_str());
     const int status = RunScript(script, database);
     ListFiles(tlx::host::ClientRoot() / "C" / "Eksport" / "PFRON");
+    ListFiles(tlx::host::ClientRoot() / "C" / "Eksport" / "PFRON-WND");
     ListFiles(edeclarations);
     return status;
 }

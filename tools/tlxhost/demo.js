@@ -135,6 +135,7 @@ krok("Deklaracja PFRON INF-D za marzec 2024", function () {
     print("  Pliki SOD przekazane do folderu " + folder + " na komputerze użytkownika");
 });
 krok("Wniosek PFRON WN-D za marzec 2024", function () {
+    var folderWnd = "C:\\Eksport\\PFRON-WND";
     // Wersja 6 liczy usługa bieżąca (TLXDeklaracje.WND3), wersja 1 usługa pierwszej generacji.
     for (var wersja = 6; wersja >= 1; wersja -= 5) {
         var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
@@ -159,7 +160,9 @@ krok("Wniosek PFRON WN-D za marzec 2024", function () {
             print("    " + a.NRKOLEJNY + ". " + a.NAZWISKO + " " + a.IMIE1 + ": osiągane " + a.WYNOSIAGANE +
                   ", podstawa dofinansowania " + a.PODWKOSZTY);
         }
+        d.SENDTONET = folderWnd;   // pliki SOD wniosku i załączników
     }
+    print("  Pliki SOD obu wniosków przekazane do folderu " + folderWnd + " na komputerze użytkownika");
 });
 krok("Wniosek PFRON WN-U za marzec 2024", function () {
     var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();

@@ -43,16 +43,8 @@ protected:
     }
 
     void AddAttachment(ISession* session, long infd, long version, long number, const char16_t* pesel) {
-        tlx::ComPtr<IDispatch> created;
-        ASSERT_EQ(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
-                                        created.Out()),
-                  S_OK);
-        tlx::ComPtr<IDispatch> item;
-        ASSERT_EQ(created.As<ICollection>()->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
-        auto a = item.As<IDeklaracja2>();
-        ASSERT_EQ(a->put_ParentId(infd), S_OK);
-        ASSERT_EQ(a->put_TypDeklar(301), S_OK);
-        ASSERT_EQ(a->put_Wersja(version), S_OK);
+        tlx::ComPtr<IDeklaracja2> a = NewChild(session, infd, 301, version);
+        ASSERT_TRUE(a);
         auto text = [](const char16_t* t) { return tlx::Variant::FromString(t); };
         std::vector<std::pair<const char16_t*, tlx::Variant>> fields = {
             {u"NRKOLEJNY", tlx::Variant::FromLong(number)}, {u"OKRESSPRAWOZDAWCZY", text(u"02-2024")},

@@ -19,7 +19,7 @@
 
 namespace pfron_test {
 
-inline std::u16string Text(BSTR text) { return text ? std::u16string(text, SysStringLen(text)) : std::u16string(); }
+inline std::u16string Given(BSTR text) { return text ? std::u16string(text, SysStringLen(text)) : std::u16string(); }
 
 class CRecordingTransfer final : public tlx::ComObject<CRecordingTransfer, tlx::Dispatch<IRemoteFileTransfer>> {
 public:
@@ -27,14 +27,14 @@ public:
     std::map<std::u16string, std::u16string> files;  // what Transfer delivered: name and content
     HRESULT contentAnswer = S_OK;                     // what SetContent answers
 
-    HRESULT Reset(BSTR appPath) override { return Record(u"Reset " + Text(appPath)); }
+    HRESULT Reset(BSTR appPath) override { return Record(u"Reset " + Given(appPath)); }
     HRESULT SetFileName(BSTR name) override {
-        name_ = Text(name);
+        name_ = Given(name);
         return Record(u"SetFileName " + name_);
     }
-    HRESULT SetKind(BSTR kind) override { return Record(u"SetKind " + Text(kind)); }
+    HRESULT SetKind(BSTR kind) override { return Record(u"SetKind " + Given(kind)); }
     HRESULT SetContent(BSTR content) override {
-        content_ = Text(content);
+        content_ = Given(content);
         Record(u"SetContent");
         return contentAnswer;
     }
@@ -58,9 +58,9 @@ public:
     std::map<std::u16string, std::string> files;                    // target and the source's bytes then
 
     HRESULT Copy(BSTR target, BSTR source) override {
-        copies.emplace_back(Text(target), Text(source));
-        std::ifstream in(tlx::Utf16ToUtf8(Text(source)), std::ios::binary);
-        files[Text(target)] = std::string(std::istreambuf_iterator<char>(in), {});
+        copies.emplace_back(Given(target), Given(source));
+        std::ifstream in(tlx::Utf16ToUtf8(Given(source)), std::ios::binary);
+        files[Given(target)] = std::string(std::istreambuf_iterator<char>(in), {});
         return S_OK;
     }
 };

@@ -27,6 +27,21 @@ protected:
         InfdCompany::TearDown();
     }
 
+    // A new child declaration of `parent` in `session`, of form `type` and `version`, not saved yet.
+    tlx::ComPtr<IDeklaracja2> NewChild(ISession* session, long parent, long type, long version) {
+        tlx::ComPtr<IDispatch> created;
+        EXPECT_EQ(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
+                                        created.Out()),
+                  S_OK);
+        tlx::ComPtr<IDispatch> item;
+        EXPECT_EQ(created.As<ICollection>()->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
+        auto child = item.As<IDeklaracja2>();
+        EXPECT_EQ(child->put_ParentId(parent), S_OK);
+        EXPECT_EQ(child->put_TypDeklar(type), S_OK);
+        EXPECT_EQ(child->put_Wersja(version), S_OK);
+        return child;
+    }
+
     // The folder (or a folder inside it) as the export members take it.
     std::u16string Folder(const char* sub = "") const { return tlx::Utf8ToUtf16((out_ / sub).string()); }
     // The files of a folder, the stand-in user's machine left out.
