@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "mv_deklaracje/pfron/PfronDeclaration.h"
+#include "mv_deklaracje/pfron/SodExport.h"
+#include "mv_deklaracje/pfron/WnuDocuments.h"
 #include "mv_deklaracje/pfron/WnuRun.h"
 
 // Runs the calculation in a session of its own and stores it in one save: the old attachments go, the
@@ -27,6 +29,19 @@ HRESULT CWNU::Przelicz() {
     });
 }
 
-HRESULT CWNU::ExportToSOD(LONG, BSTR) { return E_NOTIMPL; }
+HRESULT CWNU::ExportToSOD(LONG lDeklID, BSTR sDir) {
+    return ComBoundary([&] {
+        WnuDocuments documents;
+        SodExport(GetSession().Get(), lDeklID, CBstr(sDir), documents).WriteFiles();
+    });
+}
 
-HRESULT CWNU::ExportToSODVC(LONG, BSTR) { return E_NOTIMPL; }
+// Always through the transfer, whoever the operator is.
+HRESULT CWNU::ExportToSODVC(LONG lDeklID, BSTR sDir) {
+    return ComBoundary([&] {
+        WnuDocuments documents;
+        SodExport files(GetSession().Get(), lDeklID, CBstr(sDir), documents);
+        files.SetMissingTransferError(kNoTransferComponent);
+        files.TransferFiles();
+    });
+}

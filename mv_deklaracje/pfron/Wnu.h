@@ -1,7 +1,7 @@
 // The WN-U calculator: bound by DeklId to a WN-U declaration (PfronCalculator), Przelicz builds one
 // INF-U-P attachment per reported disabled employee or group of linked cards, with wages, contributions,
-// refund costs and working-time days. Its PFRON application files are not written yet: the export
-// members answer E_NOTIMPL.
+// refund costs and working-time days; ExportToSOD writes the WN-U and its attachments as PFRON
+// application files into a folder, ExportToSODVC hands them to the host's transfer component.
 #pragma once
 
 #include "mv_deklaracje/pfron/PfronCalculator.h"
@@ -12,4 +12,7 @@ public:
     HRESULT Przelicz() override;
     HRESULT ExportToSOD(LONG lDeklID, BSTR sDir) override;
     HRESULT ExportToSODVC(LONG lDeklID, BSTR sDir) override;
+
+    // What ExportToSODVC answers when the host's transfer component cannot be had.
+    static constexpr HRESULT kNoTransferComponent = static_cast<HRESULT>(0x80044005);
 };

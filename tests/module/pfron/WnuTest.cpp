@@ -27,13 +27,13 @@ TEST_F(Wnu, DeklIdBindsTheDeclarationAndASecondPutRebinds) {
     EXPECT_EQ(AsText(Get(object.Get(), u"DeklId")), tlx::Utf8ToUtf16(std::to_string(second)));
 }
 
-TEST_F(Wnu, AnUnboundCalculationFailsAndTheFilesAreNotWrittenYet) {
+TEST_F(Wnu, AnUnboundCalculationFailsAndAnExportNeedsAFolder) {
     tlx::ComPtr<IDispatch> object = Create(u"TLXDeklaracje.WNU");
     ASSERT_TRUE(object);
     EXPECT_EQ(Call(object.Get(), u"Przelicz", {}), E_POINTER);
     const LONG id = Insert(320, 202403);
-    EXPECT_EQ(Call(object.Get(), u"ExportToSOD", {tlx::Variant::FromLong(id), tlx::Variant::FromString(u"/tmp")}),
-              E_NOTIMPL);
-    EXPECT_EQ(Call(object.Get(), u"ExportToSODVC", {tlx::Variant::FromLong(id), tlx::Variant::FromString(u"/tmp")}),
-              E_NOTIMPL);
+    EXPECT_EQ(Call(object.Get(), u"ExportToSOD", {tlx::Variant::FromLong(id), tlx::Variant::FromString(u"")}),
+              E_INVALIDARG);
+    EXPECT_EQ(Call(object.Get(), u"ExportToSODVC", {tlx::Variant::FromLong(id), tlx::Variant::FromString(u"")}),
+              E_INVALIDARG);
 }
