@@ -133,15 +133,59 @@ TEST_F(PfronWndScript, TheFilesOfBothGenerationsThroughSaveToAndSendToNet) {
 
 namespace {
 
-// The demo sends both generations' files to the user's machine and lists them.
-TEST_F(PfronWndScript, TheDemoSendsAndListsTheFilesOfBothGenerations) {
+// The demo sends the files of both WN-D generations and of the WN-U to the user's machine and lists them.
+TEST_F(PfronWndScript, TheDemoSendsAndListsTheFilesOfBothGenerationsAndTheWnu) {
     ASSERT_EQ(Run("demo"), 0) << err_;
+    EXPECT_NE(out_.find("/C/Eksport/PFRON-WNU:\n  infup_03-2024_"), std::string::npos) << out_;
+    EXPECT_NE(out_.find("\n  wnu_03-2024.xml ("), std::string::npos) << out_;
     const std::size_t listed = out_.find("/C/Eksport/PFRON-WND:\n");
     ASSERT_NE(listed, std::string::npos) << out_;
     for (const char* file : {"  wnd6_03-2024.xml (", "  infdp8_03-2024_60090876549.xml (", "  wnd2_03-2024.xml (",
                              "  infdp_03-2024_60090876549.xml ("})
         EXPECT_NE(out_.find(file, listed), std::string::npos) << file << "\n" << out_;
     EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
+}
+
+}  // namespace
+
+namespace {
+
+// The WN-U of the demo company's March 2024 calculated by its form, written through SAVETO into a folder
+// and sent through SENDTONET to the user's machine: the same files on both roads, each one line of UTF-8
+// that fits the WN-U's and the INF-U-P's structure.
+TEST_F(PfronWndScript, TheWnuOfMarchThroughSaveToAndSendToNet) {
+    setenv("TLX_CLIENT_ROOT", Path("klient").c_str(), 1);
+    std::filesystem::create_directories(Path("wnu"));
+    ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                        "d.TypDeklar = 320; d.Wersja = 1; d.Rok = 2024; d.Miesiac = 3;\n"
+                        "d.DATAWYPELNIENIA = new Date(2024, 3, 10);\n"
+                        "d.RODZAJINFORMACJI = 'Z';\n"
+                        "d.MIESIACOD = 3; d.ROKOD = 2024; d.MIESIACDO = 3; d.ROKDO = 2024;\n"
+                        "d.Policz();\n"
+                        "Session.Save();\n"
+                        "var w = Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje', String(d.ID));\n"
+                        "w.SAVETO = '" + Path("wnu") + "';\n"
+                        "w.SENDTONET = 'C:\\\\WNU';\n"
+                        "print('WN-U', w.OKRESSPRAWOZDAWCZY, w.Deklaracje.Count);\n"),
+              0)
+        << err_;
+    unsetenv("TLX_CLIENT_ROOT");
+    ASSERT_EQ(out_.rfind("WN-U 03-2024 ", 0), 0u) << out_;
+    const std::size_t attachments = std::stoul(out_.substr(13));
+    EXPECT_GT(attachments, 0u) << out_;
+    const std::vector<std::string> names = Files(Path("wnu"));
+    ASSERT_EQ(names.size(), attachments + 1);
+    EXPECT_EQ(names.back(), "wnu_03-2024.xml");
+    EXPECT_EQ(Files(Path("klient") + "/C/WNU"), names);
+    for (const std::string& name : names) {
+        if (name != names.back()) {
+            EXPECT_EQ(name.rfind("infup_03-2024_", 0), 0u) << name;
+        }
+        const std::string bytes = Read(Path("wnu/" + name));
+        EXPECT_EQ(bytes.find_first_of("\r\n"), bytes.size() - 2) << name << ": one line, then CR LF";
+        EXPECT_EQ(SchemaErrors(bytes, "gen2.xsd"), u"") << name;
+        EXPECT_EQ(Read(Path("klient/C/WNU/" + name)), bytes) << name;
+    }
 }
 
 }  // namespace

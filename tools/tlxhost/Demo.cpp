@@ -74,6 +74,7 @@ int RunDemo(const std::string& modulePath) {
     const int status = RunScript(script, database);
     ListFiles(tlx::host::ClientRoot() / "C" / "Eksport" / "PFRON");
     ListFiles(tlx::host::ClientRoot() / "C" / "Eksport" / "PFRON-WND");
+    ListFiles(tlx::host::ClientRoot() / "C" / "Eksport" / "PFRON-WNU");
     ListFiles(edeclarations);
     return status;
 }

@@ -190,6 +190,9 @@ krok("Wniosek PFRON WN-U za marzec 2024", function () {
         print("    " + a.NRKOLEJNY + ". " + a.NAZWISKO + " " + a.IMIE1 + ": dni " + dni.join(", ") + ", osiągane " +
               a.WYNOSIAGANE + ", podstawa dofinansowania " + a.PODWKOSZTY + ", pomniejszenia " + a.POMNIEJSZENIA);
     }
+    var folder = "C:\\Eksport\\PFRON-WNU";
+    d.SENDTONET = folder;   // pliki SOD wniosku i załączników
+    print("  Pliki SOD wniosku przekazane do folderu " + folder + " na komputerze użytkownika");
 });
 krok("E-deklaracja VAT-7 za marzec 2024", function () {
     var vat7 = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=1 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
