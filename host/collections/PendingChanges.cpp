@@ -10,7 +10,8 @@ namespace tlx::host {
 bool PendingChanges::Below(IUnknown* parent) {
     if (!worked_) {
         worked_ = true;
-        for (HostCollection* collection : session_->Collections())
+        collections_ = session_->Collections();
+        for (HostCollection* collection : collections_)
             if (IUnknown* owner = collection->ParentIdentity(); owner && collection->HasPendingRows()) MarkUpFrom(owner);
     }
     return marked_.count(parent) != 0;
@@ -18,8 +19,28 @@ bool PendingChanges::Below(IUnknown* parent) {
 
 void PendingChanges::MarkUpFrom(IUnknown* item) {
     if (!marked_.insert(item).second) return;  // a loop of parents ends here
-    for (HostCollection* collection : session_->Collections())
-        if (IUnknown* owner = collection->ParentIdentity(); owner && collection->Holds(item)) MarkUpFrom(owner);
+    for (HostCollection* holder : HoldersOf(item))
+        if (IUnknown* owner = holder->ParentIdentity()) MarkUpFrom(owner);
+}
+
+// The first few items are looked for in every collection; past them (a save of many new declarations
+// with their children) every item of the session is indexed once, so the marking stays linear.
+std::vector<HostCollection*> PendingChanges::HoldersOf(IUnknown* item) {
+    constexpr int kLookupsBeforeIndex = 8;
+    std::vector<HostCollection*> holders;
+    if (++lookups_ <= kLookupsBeforeIndex) {
+        for (HostCollection* collection : collections_)
+            if (collection->ParentIdentity() && collection->Holds(item)) holders.push_back(collection);
+        return holders;
+    }
+    if (!indexed_) {
+        indexed_ = true;
+        for (HostCollection* collection : collections_)
+            if (collection->ParentIdentity())
+                for (IUnknown* identity : collection->ItemIdentities()) holderOf_[identity].push_back(collection);
+    }
+    if (auto found = holderOf_.find(item); found != holderOf_.end()) holders = found->second;
+    return holders;
 }
 
 }  // namespace tlx::host

@@ -148,15 +148,22 @@ void SqliteDatabase::Run(std::string_view sql) {
     }
 }
 
+// A transaction that writes thousands of recordsets registers each once, found by its token's address
+// (an address whose token is gone is taken by the new one).
 void SqliteDatabase::HoldUntilTransactionEnds(const std::shared_ptr<RowSet*>& rows) {
-    for (const auto& held : held_)
-        if (held.lock() == rows) return;
+    auto [known, added] = heldIndex_.try_emplace(rows.get(), held_.size());
+    if (!added && held_[known->second].lock() == rows) return;
+    if (!added) {
+        held_[known->second] = rows;
+        return;
+    }
     held_.push_back(rows);
 }
 
 void SqliteDatabase::EndTransaction(bool committed) {
     std::vector<std::weak_ptr<RowSet*>> held = std::move(held_);
     held_.clear();
+    heldIndex_.clear();
     for (const auto& entry : held) {
         if (auto rows = entry.lock()) {
             if (committed)

@@ -87,6 +87,7 @@ private:
     static constexpr std::size_t kMaxIdleStatements = 256;
     sqlite3* db_ = nullptr;
     std::vector<std::weak_ptr<RowSet*>> held_;
+    std::unordered_map<RowSet**, std::size_t> heldIndex_;  // a token's place in held_
     std::set<std::string> installed_;
     std::unordered_map<std::string, std::vector<Idle>> idle_;
     std::size_t idleCount_ = 0;

@@ -235,6 +235,31 @@ TEST_F(DeklaracjaTest, ASaveWritesAndChecksOnlyTheDeclarationsThatChanged) {
               u"500.00");
 }
 
+// A save finds every declaration whose stored values changed, however many were read into the session.
+TEST_F(DeklaracjaTest, ASaveStoresTheChangedValuesOfManyReadDeclarations) {
+    constexpr int kDeclarations = 20;
+    for (int i = 0; i < kDeclarations; ++i) {
+        auto declaration = NewDeclaration(900, 2010 + i, 1);
+        Put(declaration.Get(), u"DoZaplaty", Variant::FromDouble(1));
+        Put(declaration.Get(), u"Sprzedaz", Variant::FromDouble(1));
+    }
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    const std::u16string total = u"select sum(DkE_WartoscL) from TLX.DeklElem e join TLX.DeklNag n on "
+                                 u"n.DkN_DkNID = e.DkE_DkNID where n.DkN_TypDeklar = 900 and e.DkE_Numer = 1 and e.DkE_WartoscL >= 100";
+    auto other = NewSession();
+    auto again = Declarations(other.Get());
+    std::vector<ComPtr<IDeklaracja2>> opened;
+    for (LONG i = 0; i < kDeclarations; ++i) {
+        ComPtr<IDispatch> item;
+        ASSERT_EQ(again->Item(Variant::FromLong(i), item.Out()), S_OK);
+        opened.push_back(item.As<IDeklaracja2>());
+        Field(opened.back().Get(), u"Sprzedaz");  // read: its stored values are in the session
+    }
+    for (LONG i = 0; i < kDeclarations; i += 2) Put(opened[i].Get(), u"Sprzedaz", Variant::FromDouble(100 + i));
+    ASSERT_EQ(SaveCollection(again.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(total), u"1090") << "every changed declaration, none of the others";
+}
+
 TEST_F(DeklaracjaTest, NumbersCountPerFormTypeAndEmployeeAndIwaPerYear) {
     Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (5, 'P5')");
     Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Numer, DkN_RokMiesiac) values (900, 3, 201001), "
