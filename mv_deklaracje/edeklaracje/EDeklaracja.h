@@ -120,8 +120,11 @@ public:
     void AddVatUeKGroup2(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
     void AddVatUeKGroup3(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
     void AddVat27Groups(IXMLDOMDocument2* document, IDeklaracja2* declaration);
-    void AddVat27GroupC(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
-    void AddVat27GroupD(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns);
+    // `columns` is the prefix of the list's columns: "V27_" for a VAT-27, "DVK_" for a VAT-27K.
+    void AddVat27GroupC(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
+                        std::u16string_view columns = u"V27_");
+    void AddVat27GroupD(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
+                        std::u16string_view columns = u"V27_");
     // The recordset of one of the declaration's side lists.
     static tlx::ComPtr<Recordset> ListRows(IDeklaracja2* declaration, HRESULT (IDeklaracja2::*list)(IDispatch**));
 
@@ -216,7 +219,8 @@ private:
     void AddVatUeKGroup(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
                         int listNumber);
     void AddVat27Group(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
-                       HRESULT (IDeklaracja2::*list)(IDispatch**), char16_t letter, std::u16string_view total);
+                       HRESULT (IDeklaracja2::*list)(IDispatch**), char16_t letter, std::u16string_view total,
+                       std::u16string_view columns);
     void MergeDonations(LONG childType, IXMLDOMDocument2* child, IXMLDOMNode* target, LONG number);
     // Raises the host-worded missing-attachment failure when attachments numbered above `number` exist.
     void CheckNoLaterAttachment(LONG type, LONG yearMonth, LONG number);

@@ -150,7 +150,7 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::BuildDocument(const FormParameters& 
         SendMessage(preparing, kInfo);
         if (form.symbol == u"VATUE") PlaceVatUeAttachments(declaration, document.Get());
         else if (form.symbol == u"VATUEK") AddVatUeKGroups(document.Get(), declaration);
-        else if (form.symbol == u"VAT27") AddVat27Groups(document.Get(), declaration);
+        else if (form.symbol == u"VAT27" || form.symbol == u"VAT27K") AddVat27Groups(document.Get(), declaration);
         else if (form.symbol == u"VAT7" && LeadingInteger(form.wersja) >= 13)
             VATZD_Edekl(document.Get(), declaration, LeadingInteger(form.wersja)).GenerujZalacznik();
         else PlaceChildAttachments(declaration, document.Get());

@@ -1,6 +1,6 @@
-// The rows of a VAT-27, kept in two side lists rather than form fields, written into the transformed
-// document as groups: "Grupa_C" before the total "P_11", "Grupa_D" before "P_12". The change marker
-// of a row is written only in a correction.
+// The rows of a VAT-27 or of a quarterly VAT-27K, kept in two side lists rather than form fields (DeklV27,
+// DeklV27K), written into the transformed document as groups: "Grupa_C" before the total "P_11",
+// "Grupa_D" before "P_12". The change marker of a row is written only in a correction.
 #include "hostapi/Errors.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/Money.h"
@@ -37,23 +37,28 @@ void CEDeklaracja::AddVat27Groups(IXMLDOMDocument2* document, IDeklaracja2* decl
     if (!self) RaiseHResult(E_POINTER);
     LONG version = 0;
     CheckHost(self->get_Wersja(&version));
+    LONG type = 0;
+    CheckHost(self->get_TypDeklar(&type));
     std::u16string groupsNamespace =
         GetFormNamespace(VariantToLongOr(std::move(kind), 0) == kMonthly ? dekVAT27 : dekVAT27K, version, 0, 0);
-    AddVat27GroupC(document, declaration, groupsNamespace);
-    AddVat27GroupD(document, declaration, groupsNamespace);
+    const std::u16string_view columns = type == dekVAT27K ? u"DVK_" : u"V27_";
+    AddVat27GroupC(document, declaration, groupsNamespace, columns);
+    AddVat27GroupD(document, declaration, groupsNamespace, columns);
 }
 
-void CEDeklaracja::AddVat27GroupC(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns) {
-    AddVat27Group(document, declaration, ns, &IDeklaracja2::get_CustomCollection01, u'C', u"P_11");
+void CEDeklaracja::AddVat27GroupC(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
+                                  std::u16string_view columns) {
+    AddVat27Group(document, declaration, ns, &IDeklaracja2::get_CustomCollection01, u'C', u"P_11", columns);
 }
 
-void CEDeklaracja::AddVat27GroupD(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns) {
-    AddVat27Group(document, declaration, ns, &IDeklaracja2::get_CustomCollection02, u'D', u"P_12");
+void CEDeklaracja::AddVat27GroupD(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
+                                  std::u16string_view columns) {
+    AddVat27Group(document, declaration, ns, &IDeklaracja2::get_CustomCollection02, u'D', u"P_12", columns);
 }
 
 void CEDeklaracja::AddVat27Group(IXMLDOMDocument2* document, IDeklaracja2* declaration, std::u16string_view ns,
                                  HRESULT (IDeklaracja2::*list)(IDispatch**), char16_t letter,
-                                 std::u16string_view total) {
+                                 std::u16string_view total, std::u16string_view columns) {
     tlx::ComPtr<Recordset> rows = ListRows(declaration, list);
     LONG count = 0;
     CheckHost(rows->get_RecordCount(&count));
@@ -61,11 +66,12 @@ void CEDeklaracja::AddVat27Group(IXMLDOMDocument2* document, IDeklaracja2* decla
     const bool correction = RequiredElementText(document, u"CelZlozenia") == u"2";
     const std::u16string group = u"Grupa_" + std::u16string(1, letter);
     const std::u16string field = u"P_" + std::u16string(1, letter);
+    const std::u16string prefix(columns);
     ForEachRow(rows.Get(), [&] {
-        std::u16string change = VariantToBstr(ReadRecordsetValue(rows.Get(), u"V27_Zmiana")).Str();
-        std::u16string name = VariantToBstr(ReadRecordsetValue(rows.Get(), u"V27_Nazwa")).Str();
-        std::u16string nip = WithoutBlanksAndDashes(VariantToBstr(ReadRecordsetValue(rows.Get(), u"V27_NIP")).View());
-        std::u16string amount = AmountWithPoint(ReadRecordsetAmount(rows.Get(), u"V27_Kwota"));
+        std::u16string change = VariantToBstr(ReadRecordsetValue(rows.Get(), prefix + u"Zmiana")).Str();
+        std::u16string name = VariantToBstr(ReadRecordsetValue(rows.Get(), prefix + u"Nazwa")).Str();
+        std::u16string nip = WithoutBlanksAndDashes(VariantToBstr(ReadRecordsetValue(rows.Get(), prefix + u"NIP")).View());
+        std::u16string amount = AmountWithPoint(ReadRecordsetAmount(rows.Get(), prefix + u"Kwota"));
         tlx::ComPtr<IXMLDOMNode> positions = SelectRequiredNode(document, u"/Deklaracja/PozycjeSzczegolowe");
         tlx::ComPtr<IXMLDOMNode> before = SelectOptionalNode(document, u"/Deklaracja/PozycjeSzczegolowe/" + std::u16string(total));
         tlx::ComPtr<IXMLDOMNode> node, inserted;
