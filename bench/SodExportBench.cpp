@@ -3,6 +3,10 @@
 // its INF-D-P attachments into a folder, against a baseline that opens the same WN-D and reads every
 // field the documents hold from each attachment through Wartosc.
 //   build/release/bench/SodExportBench
+// First figures (medians of three repetitions of three iterations, RelWithDebInfo, load average 20 on 8
+// cores; 1 000 attachments, 1 001 files): ExportToSOD 974 ms of processor time (6.6 s wall), the
+// baseline 487 ms (0.61 s wall): the export's processor time is twice the baseline's, at the limit
+// asked; its wall time is the file layer's, which writes each file beside its target and renames it.
 #include "ZusBenchCompany.h"
 
 #include "mv_deklaracje_tlb.h"
