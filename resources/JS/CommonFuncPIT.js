@@ -290,3 +290,70 @@ function PitSprawdzIdentyfikator(pozycja, identyfikator, zagraniczny)
     if (!/^\d{10}$/.test(id) && !/^\d{11}$/.test(id))
         PitBlad(pozycja, 'identyfikator podatnika "' + id + '" nie jest numerem PESEL (11 cyfr) ani NIP (10 cyfr).');
 }
+
+// Pola części C informacji płatnika o jednym podatniku (PIT-11, PIT-8C, PIT-40, IFT-1R) wypełniane z zapisu
+// pracownika: identyfikator, numer zagraniczny, nazwisko, imię, data urodzenia i adres zamieszkania.
+var PIT_POLA_PODATNIKA = ['P_9', 'P_10', 'P_13', 'P_14', 'P_15', 'P_16', 'P_17', 'P_18', 'P_19', 'P_20', 'P_21',
+                          'P_22', 'P_23', 'P_24', 'P_25'];
+
+// Wypełnia część C z zapisu pracownika deklaracji ważnego na koniec roku: poz. 9 NIP albo PESEL, poz. 10
+// numer zagraniczny nierezydenta (gdy wersja formularza go dopuszcza), poz. 13-15 osoba, poz. 16-25
+// adres. Bez pracownika albo jego zapisu pola zostają puste. Rodzaju numeru zagranicznego i kraju jego
+// wydania (poz. 11 i 12) zapis pracownika nie zna: zostają, jak je wpisał użytkownik. Zwraca identyfikator
+// z zapisu albo null.
+function PitWypelnijPodatnika(dopuszczaZagraniczny)
+{
+    for (var i = 0; i < PIT_POLA_PODATNIKA.length; i++)
+        dokument[PIT_POLA_PODATNIKA[i]] = '';
+    var pracownik = PitPracownik();
+    if (pracownik == null) return null;
+    var zapis = PitZapisNaKoniecRoku(pracownik);
+    if (zapis == null) return null;
+    var id = PitIdentyfikator(zapis, dopuszczaZagraniczny);
+    dokument.P_9 = id.nip != '' ? id.nip : id.pesel;
+    dokument.P_10 = id.zagraniczny;
+    dokument.P_13 = PitTekst(zapis.Nazwisko);
+    dokument.P_14 = PitTekst(zapis.Imie1);
+    dokument.P_15 = PitDataTekst(zapis.DataUr);
+    var a = PitAdres(zapis);
+    dokument.P_16 = a.kraj; dokument.P_17 = a.wojewodztwo; dokument.P_18 = a.powiat; dokument.P_19 = a.gmina;
+    dokument.P_20 = a.ulica; dokument.P_21 = a.nrDomu; dokument.P_22 = a.nrLokalu; dokument.P_23 = a.miejscowosc;
+    dokument.P_24 = a.kodPocztowy; dokument.P_25 = a.poczta;
+    return id;
+}
+
+// Jedna z dozwolonych wartości pola całkowitego; inna to błąd pozycji z opisem.
+function PitJednaZ(nazwa, dozwolone, opis)
+{
+    var wartosc = KwotaPola(nazwa);
+    for (var i = 0; i < dozwolone.length; i++)
+        if (dozwolone[i] == wartosc) return;
+    PitBlad(PitPozycja(nazwa), opis);
+}
+
+// Sprawdzenia części A i B wspólne informacjom płatnika: cel złożenia i rodzaj płatnika.
+function PitSprawdzNaglowek()
+{
+    PitJednaZ('P_6', [1, 2], 'cel złożenia musi mieć wartość 1 (złożenie) albo 2 (korekta).');
+    PitJednaZ('P_7', [1, 2], 'rodzaj płatnika musi mieć wartość 1 albo 2.');
+}
+
+// Pole kwoty obliczanej: różnica większa niż pół grosza oznacza deklarację do przeliczenia.
+function PitSprawdzWyliczone(nazwa, oczekiwana, opis)
+{
+    if (Math.abs(KwotaPola(nazwa) - oczekiwana) > 0.005)
+        PitDoPrzeliczenia(PitPozycja(nazwa), opis);
+}
+
+// Termin na koniec lutego roku następnego, przesunięty na dzień roboczy.
+function PitTerminKoniecLutego(rok)
+{
+    return DzienRoboczy(new Date(rok + 1, 2, 0));
+}
+
+// "opis" informacji o jednym podatniku: symbol formularza, rok i nazwisko z imieniem z części C.
+function PitOpisInformacji(symbol)
+{
+    var osoba = (PitTekst(dokument.P_13) + ' ' + PitTekst(dokument.P_14)).replace(/^\s+|\s+$/g, '');
+    return symbol + ' za ' + dokument.Rok + (osoba != '' ? ': ' + osoba : '');
+}

@@ -49,32 +49,11 @@ function Pit11DochodWiersza(w)
 }
 
 // "onZmianaPracownika": identyfikator, nazwisko, imię, data urodzenia i adres zamieszkania z zapisu
-// pracownika ważnego na koniec roku; bez pracownika pola zostają puste.
+// pracownika ważnego na koniec roku; numer zagraniczny czyni podatnika nierezydentem (poz. 26).
 function ZmianaPracownika()
 {
-    var pola = ['P_9', 'P_10', 'P_12', 'P_13', 'P_14', 'P_15', 'P_16', 'P_17', 'P_18', 'P_19', 'P_20', 'P_21',
-                'P_22', 'P_23', 'P_24', 'P_25'];
-    for (var i = 0; i < pola.length; i++)
-        dokument[pola[i]] = '';
-    dokument.P_11 = 0;
-    dokument.P_26 = 1;
-    var pracownik = PitPracownik();
-    if (pracownik == null) return;
-    var zapis = PitZapisNaKoniecRoku(pracownik);
-    if (zapis == null) return;
-    var id = PitIdentyfikator(zapis, dokument.Wersja >= PIT11_WERSJA_NUMERU_ZAGRANICZNEGO);
-    dokument.P_9 = id.nip != '' ? id.nip : id.pesel;
-    if (id.zagraniczny != '') {
-        dokument.P_10 = id.zagraniczny;
-        dokument.P_26 = 2;
-    }
-    dokument.P_13 = PitTekst(zapis.Nazwisko);
-    dokument.P_14 = PitTekst(zapis.Imie1);
-    dokument.P_15 = PitDataTekst(zapis.DataUr);
-    var a = PitAdres(zapis);
-    dokument.P_16 = a.kraj; dokument.P_17 = a.wojewodztwo; dokument.P_18 = a.powiat; dokument.P_19 = a.gmina;
-    dokument.P_20 = a.ulica; dokument.P_21 = a.nrDomu; dokument.P_22 = a.nrLokalu; dokument.P_23 = a.miejscowosc;
-    dokument.P_24 = a.kodPocztowy; dokument.P_25 = a.poczta;
+    var id = PitWypelnijPodatnika(dokument.Wersja >= PIT11_WERSJA_NUMERU_ZAGRANICZNEGO);
+    dokument.P_26 = id != null && id.zagraniczny != '' ? 2 : 1;
 }
 
 function Pit11UstawWiersz(w, grupa)
@@ -128,14 +107,6 @@ function Pit11Policz()
     dokument.P_54 = Pit11JestPitR() ? 1 : 2;
 }
 
-function Pit11JednaZ(nazwa, dozwolone, opis)
-{
-    var wartosc = KwotaPola(nazwa);
-    for (var i = 0; i < dozwolone.length; i++)
-        if (dozwolone[i] == wartosc) return;
-    PitBlad(PitPozycja(nazwa), opis);
-}
-
 // "onverify": informacja o wskazanym pracowniku, w roku obowiązywania formularza, z kwotami nieujemnymi,
 // zaliczkami w pełnych złotych i dochodami zgodnymi z przychodami i kosztami.
 function Pit11Weryfikuj()
@@ -146,11 +117,10 @@ function Pit11Weryfikuj()
     PitSprawdzIdentyfikator('9', dokument.P_9, dokument.P_10);
     if (PitTekst(dokument.P_10) != '' && PitTekst(dokument.P_12) == '')
         PitBlad('12', 'przy numerze zagranicznym podaje się kraj jego wydania.');
-    Pit11JednaZ('P_6', [1, 2], 'cel złożenia musi mieć wartość 1 (złożenie) albo 2 (korekta).');
-    Pit11JednaZ('P_7', [1, 2], 'rodzaj płatnika musi mieć wartość 1 albo 2.');
-    Pit11JednaZ('P_26', [1, 2], 'rodzaj obowiązku podatkowego musi mieć wartość 1 albo 2.');
-    Pit11JednaZ('P_28', [0, 1, 2, 3, 4], 'rodzaj kosztów uzyskania przychodów musi mieć wartość od 1 do 4.');
-    Pit11JednaZ('P_54', [1, 2], 'dołączenie informacji PIT-R musi mieć wartość 1 (tak) albo 2 (nie).');
+    PitSprawdzNaglowek();
+    PitJednaZ('P_26', [1, 2], 'rodzaj obowiązku podatkowego musi mieć wartość 1 albo 2.');
+    PitJednaZ('P_28', [0, 1, 2, 3, 4], 'rodzaj kosztów uzyskania przychodów musi mieć wartość od 1 do 4.');
+    PitJednaZ('P_54', [1, 2], 'dołączenie informacji PIT-R musi mieć wartość 1 (tak) albo 2 (nie).');
     PitSprawdzNieujemne(Pit11Kwoty());
     PitSprawdzPelneZlote(Pit11Zaliczki());
     for (var i = 0; i < PIT11_WIERSZE.length; i++) {
@@ -169,6 +139,5 @@ function Pit11Termin()
 // "opis": formularz, rok i podatnik.
 function Pit11Opis()
 {
-    var osoba = (PitTekst(dokument.P_13) + ' ' + PitTekst(dokument.P_14)).replace(/^\s+|\s+$/g, '');
-    return 'PIT-11 za ' + dokument.Rok + (osoba != '' ? ': ' + osoba : '');
+    return PitOpisInformacji('PIT-11');
 }
