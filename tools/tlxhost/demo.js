@@ -388,6 +388,46 @@ krok("Zeznanie CIT-8 za 2024 z załącznikiem CIT-D", function () {
     e.Login = Session.Login;
     e.ZapiszXml(d, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/CIT-8_24_2024.xml");
 });
+krok("Roczne obliczenie PIT-40, informacje PIT-8C i IFT-1R za 2024", function () {
+    // Każdy formularz w swojej sesji, dla jednej osoby: obliczenie podatku pracownika, który o nie wniósł,
+    // świadczenie z funduszu socjalnego byłej pracownicy i opłata licencyjna nierezydenta, którego numer
+    // paszportu wpisuje kadrowa (zapis pracownika go nie ma).
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    var katalog = konfiguracja.GetValue("eDeklaracjeKatalogWymiany");
+    function karta(sesja, kod) {
+        for (var p = new Enumerator(sesja.CreateObject("TLX.Pracownicy")); !p.atEnd(); p.moveNext())
+            if (p.item().Kod == kod) return p.item();
+        return null;
+    }
+    function formularz(typ, wersja, kod, wpisz, opis) {
+        var sesja = Session.Login.CreateSession();
+        var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+        d.TypDeklar = typ;
+        d.Wersja = wersja;
+        d.Rok = 2024;
+        d.Pracownik = karta(sesja, kod);
+        wpisz(d);
+        d.Policz();
+        sesja.Save();
+        var plik = katalog + "/" + d.Opis.replace(/ za .*$/, "") + "_" + wersja + "_" + kod + "_2024.xml";
+        e.ZapiszXml(d, "", plik);
+        print("  " + kod + " " + d.Opis + " nr " + d.Numer + ": " + opis(d) + "; e-deklaracja w pliku " + plik.replace(/^.*\//, ""));
+    }
+    formularz(9, 22, "P001", function (d) { }, function (d) {
+        return "dochód po składkach " + Number(d.P_31).toFixed(2) + ", podatek należny " + d.P_35 + ", zaliczki " + d.P_29 +
+               ", do pobrania " + d.P_37 + ", nadpłata " + d.P_36;
+    });
+    formularz(21, 8, "P013", function (d) { d.P_28 = 1500; }, function (d) {
+        return "inne przychody " + Number(d.P_28).toFixed(2);
+    });
+    formularz(24, 13, "P019", function (d) {
+        d.P_10 = "GB123456789"; d.P_11 = 3; d.P_12 = "GB";
+        d.P_32 = 10000.40; d.P_33 = 20; d.P_34 = 2000;
+    }, function (d) {
+        return "numer zagraniczny " + d.P_10 + ", przychód " + Number(d.P_50).toFixed(2) + ", podatek " + d.P_51;
+    });
+});
 krok("Plik KEDU za marzec 2024", function () {
     var dra = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=120 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
     var kedu = Session.CreateObject("TLXDeklaracje.KeduKolekcja").AddNew();
