@@ -338,6 +338,20 @@ function PitSprawdzNaglowek()
     PitJednaZ('P_7', [1, 2], 'rodzaj płatnika musi mieć wartość 1 albo 2.');
 }
 
+// Sprawdzenia formularza o jednym podatniku będącym pracownikiem: rok w okresie obowiązywania wersji
+// (od roku `odRoku`), wskazany pracownik (`bezPracownika` to błąd, gdy go nie ma), jego identyfikator,
+// kraj wydania numeru zagranicznego oraz nagłówek.
+function PitSprawdzPracownika(odRoku, symbol, bezPracownika)
+{
+    PitSprawdzRok('4', odRoku, symbol);
+    if (PitPracownik() == null)
+        PitBlad('9', bezPracownika);
+    PitSprawdzIdentyfikator('9', dokument.P_9, dokument.P_10);
+    if (PitTekst(dokument.P_10) != '' && PitTekst(dokument.P_12) == '')
+        PitBlad('12', 'przy numerze zagranicznym podaje się kraj jego wydania.');
+    PitSprawdzNaglowek();
+}
+
 // Pole kwoty obliczanej: różnica większa niż pół grosza oznacza deklarację do przeliczenia.
 function PitSprawdzWyliczone(nazwa, oczekiwana, opis)
 {

@@ -111,13 +111,7 @@ function Pit11Policz()
 // zaliczkami w pełnych złotych i dochodami zgodnymi z przychodami i kosztami.
 function Pit11Weryfikuj()
 {
-    PitSprawdzRok('4', PIT11_OD_ROKU, 'PIT-11(23)');
-    if (PitPracownik() == null)
-        PitBlad('9', 'informacja PIT-11 nie ma wskazanego pracownika.');
-    PitSprawdzIdentyfikator('9', dokument.P_9, dokument.P_10);
-    if (PitTekst(dokument.P_10) != '' && PitTekst(dokument.P_12) == '')
-        PitBlad('12', 'przy numerze zagranicznym podaje się kraj jego wydania.');
-    PitSprawdzNaglowek();
+    PitSprawdzPracownika(PIT11_OD_ROKU, 'PIT-11(23)', 'informacja PIT-11 nie ma wskazanego pracownika.');
     PitJednaZ('P_26', [1, 2], 'rodzaj obowiązku podatkowego musi mieć wartość 1 albo 2.');
     PitJednaZ('P_28', [0, 1, 2, 3, 4], 'rodzaj kosztów uzyskania przychodów musi mieć wartość od 1 do 4.');
     PitJednaZ('P_54', [1, 2], 'dołączenie informacji PIT-R musi mieć wartość 1 (tak) albo 2 (nie).');

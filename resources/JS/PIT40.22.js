@@ -120,13 +120,7 @@ function Pit40Policz()
 // nieujemnymi, w pełnych złotych tam, gdzie formularz ich wymaga, i zgodne z obliczeniem.
 function Pit40Weryfikuj()
 {
-    PitSprawdzRok('4', PIT40_OD_ROKU, 'PIT-40(22)');
-    if (PitPracownik() == null)
-        PitBlad('9', 'roczne obliczenie podatku PIT-40 nie ma wskazanego pracownika.');
-    PitSprawdzIdentyfikator('9', dokument.P_9, dokument.P_10);
-    if (PitTekst(dokument.P_10) != '' && PitTekst(dokument.P_12) == '')
-        PitBlad('12', 'przy numerze zagranicznym podaje się kraj jego wydania.');
-    PitSprawdzNaglowek();
+    PitSprawdzPracownika(PIT40_OD_ROKU, 'PIT-40(22)', 'roczne obliczenie podatku PIT-40 nie ma wskazanego pracownika.');
     PitSprawdzNieujemne(PIT40_KWOTY);
     PitSprawdzPelneZlote(PIT40_PELNE_ZLOTE);
     if (KwotaPola('P_30') > KwotaPola('P_28') + 0.005)

@@ -29,13 +29,7 @@ function Pit8cPolicz()
 // kosztami zbycia tylko obok przychodu z niego.
 function Pit8cWeryfikuj()
 {
-    PitSprawdzRok('4', PIT8C_OD_ROKU, 'PIT-8C(8)');
-    if (PitPracownik() == null)
-        PitBlad('9', 'informacja PIT-8C nie ma wskazanej osoby, której dotyczy.');
-    PitSprawdzIdentyfikator('9', dokument.P_9, dokument.P_10);
-    if (PitTekst(dokument.P_10) != '' && PitTekst(dokument.P_12) == '')
-        PitBlad('12', 'przy numerze zagranicznym podaje się kraj jego wydania.');
-    PitSprawdzNaglowek();
+    PitSprawdzPracownika(PIT8C_OD_ROKU, 'PIT-8C(8)', 'informacja PIT-8C nie ma wskazanej osoby, której dotyczy.');
     PitSprawdzNieujemne(PIT8C_KWOTY);
     if (KwotaPola('P_30') > 0 && KwotaPola('P_29') == 0)
         PitBlad('30', 'koszty uzyskania wykazuje się tylko obok przychodu z kapitałów pieniężnych (poz. 29).');

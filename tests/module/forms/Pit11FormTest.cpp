@@ -3,18 +3,15 @@
 // is checked end to end on the demo company (tests/e2e/Pit11ScriptTest.cpp).
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <set>
 #include <string>
 
-#include "FormTestSupport.h"
-#include "platform/com/OleDate.h"
+#include "EmployerFormFixture.h"
 
 namespace {
 
 using formtest::Money;
 
-class Pit11Form : public formtest::FormFixture<ModuleResources> {
+class Pit11Form : public formtest::EmployerForm {
 protected:
     void SetUp() override {
         Load(5, 23);
@@ -36,13 +33,6 @@ protected:
     void Enter(std::initializer_list<std::pair<const char16_t*, double>> amounts) {
         for (const auto& [name, amount] : amounts) document->Set(name, Money(amount));
     }
-    static std::string Day(const tlx::Variant& value) {
-        if (value.vt != VT_DATE) return "<no date>";
-        auto day = tlx::CalendarFromDate(value.date);
-        char text[16];
-        std::snprintf(text, sizeof text, "%04d-%02d-%02d", day->year, day->month, day->day);
-        return text;
-    }
 };
 
 TEST_F(Pit11Form, DefinitionCarriesEveryPositionAndThePitRFields) {
@@ -50,37 +40,15 @@ TEST_F(Pit11Form, DefinitionCarriesEveryPositionAndThePitRFields) {
     EXPECT_EQ(definition.DataObowiazywaniaOd(), 201601);
     EXPECT_EQ(definition.DataObowiazywaniaDo(), 0);
     EXPECT_TRUE(definition.Autonumeracja()) << "numbered within its year";
-    const std::set<int> texts = {1, 5, 8, 9, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25};
-    const std::set<int> integers = {6, 7, 11, 26, 28, 54};
-    for (int n = 1; n <= 60; ++n) {
-        auto field = definition.FindFieldByName(u"P_" + tlx::Utf8ToUtf16(std::to_string(n)));
-        if (n == 2 || n == 3 || n == 27 || n > 54) {
-            EXPECT_FALSE(field) << "no position " << n;
-            continue;
-        }
-        ASSERT_TRUE(field) << "P_" << n;
-        if (n == 4) {
-            EXPECT_TRUE(field->Obliczane()) << "the year is the declaration's";
-            continue;
-        }
-        EXPECT_EQ(field->Lp(), n);
-        EXPECT_FALSE(field->Opis().IsEmpty()) << "P_" << n;
-        EXPECT_EQ(field->Typ(), texts.count(n) ? detText : integers.count(n) ? detInteger : detCurrency) << "P_" << n;
-    }
+    ExpectPositions(54, {2, 3, 27}, {1, 5, 8, 9, 10, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25},
+                    {6, 7, 11, 26, 28, 54});
     for (int n = 12; n <= 60; ++n) {
         auto field = definition.FindFieldByName(u"PITR_P_" + tlx::Utf8ToUtf16(std::to_string(n)));
         ASSERT_TRUE(field) << "PITR_P_" << n;
         EXPECT_EQ(field->Lp(), 2000 + n);
         EXPECT_EQ(field->Typ(), detCurrency);
     }
-    // Every stored field reads back what is written through "dokument".
-    for (std::size_t i = 0; i < definition.FieldCount(); ++i) {
-        auto field = definition.GetFieldByIndex(i);
-        if (field->Obliczane()) continue;
-        std::u16string name(field->Nazwa().View());
-        Eval(u"dokument." + name + u" = " + (field->Typ() == detText ? u"'x7'" : u"7"));
-        EXPECT_EQ(EvalText(u"dokument." + name), field->Typ() == detText ? "x7" : "7") << tlx::Utf16ToUtf8(name);
-    }
+    ExpectEveryFieldReadsWhatIsWritten();
     EXPECT_EQ(definition.GetEventExpression(u"transformata"), u"'5/23'");
 }
 
@@ -95,20 +63,14 @@ TEST_F(Pit11Form, AWorkedInformationVerifiesAndNamesItsPersonAndDueDate) {
         {2024, "2025-01-31"}, {2020, "2021-02-01"}, {2018, "2019-01-31"}, {2017, "2018-02-28"}, {2016, "2017-02-28"}};
     for (const auto& [year, day] : terms) {
         document->Set(u"Rok", tlx::Variant::FromLong(year));
-        EXPECT_EQ(Day(Fire(u"termin")), day) << year;
+        EXPECT_EQ(formtest::Day(Fire(u"termin")), day) << year;
     }
 }
 
 TEST_F(Pit11Form, VerificationRefusesWhatTheFormDoesNotAllow) {
-    const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);  // ERR_Mv_DekBladObliczenia
-    const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);      // ERR_Mv_DekParamZmienione
-    struct Row {
-        const char* what;
-        std::function<void()> change;
-        HRESULT hr;
-        std::string message;
-    };
-    const Row rows[] = {
+    using formtest::kCalculation;
+    using formtest::kChanged;
+    const formtest::Refusal rows[] = {
         {"no employee", [this] { document->Set(u"Pracownik", tlx::Variant()); }, kCalculation,
          "Poz. 9: informacja PIT-11 nie ma wskazanego pracownika."},
         {"an employee without PESEL or NIP", [this] { document->Set(u"P_9", tlx::Variant::FromString(u"")); },
@@ -128,13 +90,7 @@ TEST_F(Pit11Form, VerificationRefusesWhatTheFormDoesNotAllow) {
         {"a purpose outside the form", [this] { Set(u"P_6", 3); }, kCalculation,
          "Poz. 6: cel złożenia musi mieć wartość 1 (złożenie) albo 2 (korekta)."},
     };
-    for (const Row& row : rows) {
-        SetUp();
-        row.change();
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows);
 }
 
 }  // namespace
