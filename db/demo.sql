@@ -141,6 +141,40 @@ UPDATE PracEtaty SET PRE_RodzajMiejscowosci = 1, PRE_Miasto = 'Chrząszczyżewos
     PRE_Poczta = 'Łęczyca', PRE_Gmina = 'Łęczyca', PRE_Powiat = 'łęczycki', PRE_Wojewodztwo = 'łódzkie',
     PRE_Ulica = NULL WHERE PRE_PraId = 17;
 UPDATE PracEtaty SET PRE_Paszport = 'AB1234567', PRE_RodzajDokumentu = 3, PRE_Imie2 = 'Edward' WHERE PRE_PraId = 19;
+-- What the ZUS registration forms read: citizenship, the health fund's branch and telephone of everyone;
+-- the residence and correspondence addresses of some; the insurances of the contracts, the owner and the
+-- health-only contract; why the August leaver was deregistered; a surname changed at the start of 2025.
+UPDATE PracEtaty SET PRE_Obywatelstwo = 'POLSKIE', PRE_OddzialNFZ = '07R', PRE_NazwiskoRodowe = PRE_Nazwisko,
+    PRE_Telefon = '600' || substr('000000' || (PRE_PraId * 1111), -6, 6);
+UPDATE PracEtaty SET PRE_Obywatelstwo = 'BRYTYJSKIE' WHERE PRE_PraId = 19;
+UPDATE PracEtaty SET PRE_NazwiskoRodowe = 'Zając' WHERE PRE_PraId = 2;
+UPDATE PracEtaty SET PRE_ZAMUlica = 'Grodzka', PRE_ZAMNrDomu = '15', PRE_ZAMNrLokalu = '4', PRE_ZAMMiasto = 'Kraków',
+    PRE_ZAMKodPocztowy = '31-006', PRE_ZAMPoczta = 'Kraków', PRE_ZAMGmina = 'Kraków', PRE_ZAMPowiat = 'Kraków',
+    PRE_ZAMWojewodztwo = 'małopolskie', PRE_ZAMKraj = 'Polska',
+    PRE_KORUlica = 'Marszałkowska', PRE_KORNrDomu = '84', PRE_KORNrLokalu = '92', PRE_KORMiasto = 'Warszawa',
+    PRE_KORKodPocztowy = '00-514', PRE_KORPoczta = 'Warszawa', PRE_KORGmina = 'Warszawa', PRE_KORKraj = 'Polska'
+    WHERE PRE_PraId = 12;
+UPDATE PracEtaty SET PRE_ZAMUlica = 'Słowackiego', PRE_ZAMNrDomu = '7', PRE_ZAMMiasto = 'Piaseczno',
+    PRE_ZAMKodPocztowy = '05-500', PRE_ZAMPoczta = 'Piaseczno', PRE_ZAMGmina = 'Piaseczno',
+    PRE_ZAMPowiat = 'piaseczyński', PRE_ZAMWojewodztwo = 'mazowieckie', PRE_ZAMKraj = 'Polska' WHERE PRE_PraId = 1;
+UPDATE PracEtaty SET PRE_UBZChorobowe = 2 WHERE PRE_PraId IN (3, 9, 11);
+UPDATE PracEtaty SET PRE_UBZEmerytalne = 0, PRE_UBZRentowe = 0, PRE_UBZChorobowe = 0 WHERE PRE_PraId = 10;
+UPDATE PracEtaty SET PRE_UBZKodWyrej = '100' WHERE PRE_PraId = 13;
+UPDATE PracEtaty SET PRE_DataDo = '2024-12-31 00:00:00' WHERE PRE_PreId = 160;
+CREATE TEMP TABLE DemoNowyZapis AS SELECT * FROM PracEtaty WHERE PRE_PreId = 160;
+UPDATE DemoNowyZapis SET PRE_PreId = 161, PRE_DataOd = '2025-01-01 00:00:00', PRE_DataDo = '2999-12-31 00:00:00',
+    PRE_Nazwisko = 'Żółkiewska-Wrona';
+INSERT INTO PracEtaty SELECT * FROM DemoNowyZapis;
+DROP TABLE DemoNowyZapis;
+
+-- Jan Kowalski's wife and two children, the younger living with her grandmother.
+INSERT INTO PracRodzina (PRR_PrrId, PRR_PraId, PRR_Nazwisko, PRR_Imie, PRR_Pesel, PRR_DataUr, PRR_Pokrewienstwo,
+                         PRR_NaUtrzymaniu, PRR_WspolneGospodarstwo, PRR_Niepelnosprawnosc, PRR_Miasto,
+                         PRR_KodPocztowy, PRR_Gmina, PRR_Ulica, PRR_NrDomu) VALUES
+    (1, 1, 'Kowalska', 'Maria', '82030312340', '1982-03-03 00:00:00', '11', 0, 1, NULL, NULL, NULL, NULL, NULL, NULL),
+    (2, 1, 'Kowalski', 'Adam', '10211012345', '2010-01-10 00:00:00', '21', 1, 1, NULL, NULL, NULL, NULL, NULL, NULL),
+    (3, 1, 'Kowalska', 'Zuzanna', '15251512349', '2015-05-15 00:00:00', '21', 1, 0, '1', 'Radom', '26-600',
+     'Radom', 'Żeromskiego', '12');
 
 INSERT INTO Umowy (UMW_UmwId, UMW_PraId, UMW_DataOd, UMW_DataDo, UMW_UBZTyuId) VALUES
     (1, 3, '2024-01-01 00:00:00', '2024-12-31 00:00:00', 411),

@@ -40,7 +40,8 @@ std::string MoveYear(int years) {
            "UPDATE Wyplaty SET WPL_Rok = WPL_Rok + " + by + ";\n" +
            days("WypElementy", {"WPE_DataOd", "WPE_DataDo"}) + days("WypElementyLinki", {"WEL_DataOd", "WEL_DataDo"}) +
            days("Umowy", {"UMW_DataOd", "UMW_DataDo", "UMW_UBZDataWyrej"}) +
-           days("Nieobecnosci", {"NBA_DataOd", "NBA_DataDo"}) + days("OkresyPracownika", {"OKP_DataOd", "OKP_DataDo"});
+           days("Nieobecnosci", {"NBA_DataOd", "NBA_DataDo"}) + days("OkresyPracownika", {"OKP_DataOd", "OKP_DataDo"}) +
+           days("PracRodzina", {"PRR_DataUr"});
 }
 
 // One table's copy: a temporary table of the demo's rows, moved on by one block of cards at a time and
@@ -52,13 +53,14 @@ struct Copied {
 };
 
 // Identifiers in the demo: cards 1..20, records card * 10 + n, payouts card * 100 + month, elements and
-// their links payout * 10 + place; contracts, absences and dated entries below 10.
+// their links payout * 10 + place; contracts, absences, dated entries and family members below 10.
 constexpr Copied kCopied[] = {
     {"PracKod", "Pra_PraID = Pra_PraID + 20, Pra_ParentID = Pra_ParentID + 20", "Pra_PraID"},
     {"PracEtaty", "PRE_PreId = PRE_PreId + 200, PRE_PraId = PRE_PraId + 20", "PRE_PraId"},
     {"Umowy", "UMW_UmwId = UMW_UmwId + 10, UMW_PraId = UMW_PraId + 20", "UMW_PraId"},
     {"Nieobecnosci", "NBA_NbaId = NBA_NbaId + 10, NBA_PraId = NBA_PraId + 20", "NBA_PraId"},
     {"OkresyPracownika", "OKP_OkpId = OKP_OkpId + 10, OKP_PraId = OKP_PraId + 20", "OKP_PraId"},
+    {"PracRodzina", "PRR_PrrId = PRR_PrrId + 10, PRR_PraId = PRR_PraId + 20", "PRR_PraId"},
     {"Wyplaty", "WPL_WplId = WPL_WplId + 2000, WPL_PraId = WPL_PraId + 20", "WPL_PraId"},
     {"WypElementy", "WPE_WpeId = WPE_WpeId + 20000, WPE_WplId = WPE_WplId + 2000", "WPE_WplId / 100"},
     {"WypElementyLinki",

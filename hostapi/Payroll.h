@@ -173,6 +173,13 @@ struct IUbezpieczenie : IDispatch {
     virtual HRESULT get_Wypadkowe(LONG* insured) = 0;  // 1: accident insurance
     virtual HRESULT get_DataWyrejestrowania(DATE* day) = 0;  // 0 none
     virtual HRESULT get_KodTytulu(IKodTytulu** title) = 0;  // also TytulUbezpieczenia, TitleCode
+    virtual HRESULT get_DataOd(DATE* day) = 0;  // insured from; 0 none
+    // How the person is insured: 0 not, 1 compulsorily, 2 voluntarily.
+    virtual HRESULT get_Emerytalne(LONG* kind) = 0;   // pension insurance
+    virtual HRESULT get_Rentowe(LONG* kind) = 0;      // disability-pension insurance
+    virtual HRESULT get_Chorobowe(LONG* kind) = 0;    // sickness insurance
+    virtual HRESULT get_Zdrowotne(LONG* kind) = 0;    // health insurance
+    virtual HRESULT get_KodWyrejestrowania(BSTR* code) = 0;  // the deregistration's reason code
 
 protected:
     ~IUbezpieczenie() = default;
@@ -207,6 +214,28 @@ struct IWymiarAlternatywny : IDispatch {
 
 protected:
     ~IWymiarAlternatywny() = default;
+};
+
+// A family member whom an employee reports for health insurance (a row of TLX.PracRodzina, prefix "PRR_").
+struct ICzlonekRodziny : IDispatch {
+    static constexpr IID kIid = tlx::MakeGuid(u"{34840543-013E-4D98-98DA-CB9224203926}");
+    using Base = IDispatch;
+    virtual HRESULT get_ID(LONG* id) = 0;
+    virtual HRESULT get_Nazwisko(BSTR* value) = 0;
+    virtual HRESULT get_Imie(BSTR* value) = 0;
+    virtual HRESULT get_Pesel(BSTR* value) = 0;
+    virtual HRESULT get_NipE(BSTR* value) = 0;
+    virtual HRESULT get_DowOsobisty(BSTR* value) = 0;
+    virtual HRESULT get_Paszport(BSTR* value) = 0;
+    virtual HRESULT get_DataUr(DATE* value) = 0;
+    virtual HRESULT get_Pokrewienstwo(BSTR* value) = 0;         // the ZUS kinship code
+    virtual HRESULT get_NaUtrzymaniu(LONG* value) = 0;          // 1: dependent on the employee
+    virtual HRESULT get_WspolneGospodarstwo(LONG* value) = 0;   // 1: shares his household
+    virtual HRESULT get_Niepelnosprawnosc(BSTR* value) = 0;     // the ZUS disability code, empty when none
+    virtual HRESULT get_Adres(IPodAdres** value) = 0;           // the member's own address
+
+protected:
+    ~ICzlonekRodziny() = default;
 };
 
 // An employee's dated record (a row of TLX.PracEtaty, prefix "PRE_").
@@ -258,6 +287,14 @@ struct IPracEtat : IDispatch {
     virtual HRESULT get_PelneInformacje(LONG* value) = 0;
     // "Surname FirstName" of the record: how lists of documents name the person.
     virtual HRESULT get_Tekst(BSTR* value) = 0;
+    virtual HRESULT get_ZAMAdres(IPodAdres** value) = 0;  // the address of residence
+    virtual HRESULT get_KORAdres(IPodAdres** value) = 0;  // the address for correspondence
+    virtual HRESULT get_Telefon(BSTR* value) = 0;
+    virtual HRESULT get_Obywatelstwo(BSTR* value) = 0;     // citizenship, as "POLSKIE"
+    virtual HRESULT get_NazwiskoRodowe(BSTR* value) = 0;   // family name
+    virtual HRESULT get_OddzialNFZ(BSTR* value) = 0;       // the health fund's branch code
+    // The card's family members (ICzlonekRodziny), by id.
+    virtual HRESULT get_CzlonkowieRodziny(ICollection** members) = 0;
 
 protected:
     ~IPracEtat() = default;

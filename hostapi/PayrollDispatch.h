@@ -135,6 +135,12 @@ inline const tlx::DispatchTable& DispatchTableOf(IUbezpieczenie*) {
         tlx::DispGet<&IUbezpieczenie::get_KodTytulu>(u"KodTytulu", 3),
         tlx::DispGet<&IUbezpieczenie::get_KodTytulu>(u"TytulUbezpieczenia", 3),
         tlx::DispGet<&IUbezpieczenie::get_KodTytulu>(u"TitleCode", 3),
+        tlx::DispGet<&IUbezpieczenie::get_DataOd, VT_DATE>(u"DataOd", 4),
+        tlx::DispGet<&IUbezpieczenie::get_Emerytalne>(u"Emerytalne", 5),
+        tlx::DispGet<&IUbezpieczenie::get_Rentowe>(u"Rentowe", 6),
+        tlx::DispGet<&IUbezpieczenie::get_Chorobowe>(u"Chorobowe", 7),
+        tlx::DispGet<&IUbezpieczenie::get_Zdrowotne>(u"Zdrowotne", 8),
+        tlx::DispGet<&IUbezpieczenie::get_KodWyrejestrowania>(u"KodWyrejestrowania", 9),
     };
     return table;
 }
@@ -163,6 +169,25 @@ inline const tlx::DispatchTable& DispatchTableOf(IWymiarAlternatywny*) {
         tlx::DispGet<&IWymiarAlternatywny::get_Aktywny>(u"Aktywny", 1),
         tlx::DispGet<&IWymiarAlternatywny::get_Licznik>(u"Licznik", 2),
         tlx::DispGet<&IWymiarAlternatywny::get_Mianownik>(u"Mianownik", 3),
+    };
+    return table;
+}
+
+inline const tlx::DispatchTable& DispatchTableOf(ICzlonekRodziny*) {
+    static const tlx::DispatchTable table{
+        tlx::DispGet<&ICzlonekRodziny::get_ID>(u"ID", 1),
+        tlx::DispGet<&ICzlonekRodziny::get_Nazwisko>(u"Nazwisko", 2),
+        tlx::DispGet<&ICzlonekRodziny::get_Imie>(u"Imie", 3),
+        tlx::DispGet<&ICzlonekRodziny::get_Pesel>(u"Pesel", 4),
+        tlx::DispGet<&ICzlonekRodziny::get_NipE>(u"NipE", 5),
+        tlx::DispGet<&ICzlonekRodziny::get_DowOsobisty>(u"DowOsobisty", 6),
+        tlx::DispGet<&ICzlonekRodziny::get_Paszport>(u"Paszport", 7),
+        tlx::DispGet<&ICzlonekRodziny::get_DataUr, VT_DATE>(u"DataUr", 8),
+        tlx::DispGet<&ICzlonekRodziny::get_Pokrewienstwo>(u"Pokrewienstwo", 9),
+        tlx::DispGet<&ICzlonekRodziny::get_NaUtrzymaniu>(u"NaUtrzymaniu", 10),
+        tlx::DispGet<&ICzlonekRodziny::get_WspolneGospodarstwo>(u"WspolneGospodarstwo", 11),
+        tlx::DispGet<&ICzlonekRodziny::get_Niepelnosprawnosc>(u"Niepelnosprawnosc", 12),
+        tlx::DispGet<&ICzlonekRodziny::get_Adres>(u"Adres", 13),
     };
     return table;
 }
@@ -229,6 +254,13 @@ inline const tlx::DispatchTable& DispatchTableOf(IPracEtat*) {
         tlx::DispGet<&IPracEtat::get_ZatrRozwUmowy>(u"ZatrRozwUmowy", 36),
         tlx::DispGet<&IPracEtat::get_PelneInformacje>(u"PelneInformacje", 37),
         tlx::DispGet<&IPracEtat::get_Tekst>(u"Tekst", 38),
+        tlx::DispGet<&IPracEtat::get_ZAMAdres>(u"ZAMAdres", 39),
+        tlx::DispGet<&IPracEtat::get_KORAdres>(u"KORAdres", 40),
+        tlx::DispGet<&IPracEtat::get_Telefon>(u"Telefon", 41),
+        tlx::DispGet<&IPracEtat::get_Obywatelstwo>(u"Obywatelstwo", 42),
+        tlx::DispGet<&IPracEtat::get_NazwiskoRodowe>(u"NazwiskoRodowe", 43),
+        tlx::DispGet<&IPracEtat::get_OddzialNFZ>(u"OddzialNFZ", 44),
+        tlx::DispGet<&IPracEtat::get_CzlonkowieRodziny>(u"CzlonkowieRodziny", 45),
     };
     return table;
 }

@@ -1,7 +1,7 @@
 -- The host's payroll: employee cards and their dated records, payroll lists, payouts, their elements
 -- and links, payout types, benefit codes, civil-law contracts, absences and their types, dated entries
--- and their types, the voivodeship lookup, and the monthly tax figures of an employee. Dates are whole
--- days; a period's end (…DataDo) is its last day, NULL when it is open.
+-- and their types, the voivodeship lookup, the monthly tax figures and the family members of an employee.
+-- Dates are whole days; a period's end (…DataDo) is its last day, NULL when it is open.
 
 PRAGMA foreign_keys = ON;
 BEGIN;
@@ -45,6 +45,31 @@ CREATE TABLE PracEtaty (
     PRE_Wojewodztwo VARCHAR(40),
     PRE_Kraj VARCHAR(40),
     PRE_RodzajMiejscowosci INT NOT NULL DEFAULT 0,
+    -- the address of residence (ZAM) and for correspondence (KOR), when they differ from the address above
+    PRE_ZAMUlica VARCHAR(60),
+    PRE_ZAMNrDomu VARCHAR(10),
+    PRE_ZAMNrLokalu VARCHAR(10),
+    PRE_ZAMMiasto VARCHAR(40),
+    PRE_ZAMKodPocztowy VARCHAR(10),
+    PRE_ZAMPoczta VARCHAR(40),
+    PRE_ZAMGmina VARCHAR(40),
+    PRE_ZAMPowiat VARCHAR(40),
+    PRE_ZAMWojewodztwo VARCHAR(40),
+    PRE_ZAMKraj VARCHAR(40),
+    PRE_KORUlica VARCHAR(60),
+    PRE_KORNrDomu VARCHAR(10),
+    PRE_KORNrLokalu VARCHAR(10),
+    PRE_KORMiasto VARCHAR(40),
+    PRE_KORKodPocztowy VARCHAR(10),
+    PRE_KORPoczta VARCHAR(40),
+    PRE_KORGmina VARCHAR(40),
+    PRE_KORPowiat VARCHAR(40),
+    PRE_KORWojewodztwo VARCHAR(40),
+    PRE_KORKraj VARCHAR(40),
+    PRE_Telefon VARCHAR(20),
+    PRE_Obywatelstwo VARCHAR(22),
+    PRE_NazwiskoRodowe VARCHAR(50),
+    PRE_OddzialNFZ VARCHAR(3),             -- the health fund's branch, as "07R"
     PRE_DataZwolnienia DATETIME,
     PRE_DataGraniczna DATETIME,
     PRE_RodzajZapisu INT NOT NULL DEFAULT 0,
@@ -69,6 +94,12 @@ CREATE TABLE PracEtaty (
     PRE_UBZZusOd DATETIME,
     PRE_UBZWypadkowe INT NOT NULL DEFAULT 1,
     PRE_UBZDataWyrej DATETIME,
+    -- 0 not insured, 1 compulsorily, 2 voluntarily: pension, disability-pension, sickness, health
+    PRE_UBZEmerytalne INT NOT NULL DEFAULT 1,
+    PRE_UBZRentowe INT NOT NULL DEFAULT 1,
+    PRE_UBZChorobowe INT NOT NULL DEFAULT 1,
+    PRE_UBZZdrowotne INT NOT NULL DEFAULT 1,
+    PRE_UBZKodWyrej VARCHAR(3),             -- the reason code of the deregistration
     PRE_LimitPodstawy MONEY NOT NULL DEFAULT 0,
     PRE_LimitRok INT NOT NULL DEFAULT 0,
     PRE_LimitMiesiac INT NOT NULL DEFAULT 0,
@@ -81,6 +112,34 @@ CREATE TABLE PracEtaty (
     PRE_ZatrudnionyDo DATETIME
 );
 CREATE INDEX PracEtaty_Pra ON PracEtaty (PRE_PraId, PRE_DataOd);
+
+-- The family members of an employee's card whom he reports for health insurance.
+CREATE TABLE PracRodzina (
+    PRR_PrrId INTEGER PRIMARY KEY,
+    PRR_PraId INT NOT NULL,
+    PRR_Nazwisko VARCHAR(50),
+    PRR_Imie VARCHAR(30),
+    PRR_Pesel VARCHAR(11),
+    PRR_NIP VARCHAR(13),
+    PRR_DowodNr VARCHAR(20),
+    PRR_Paszport VARCHAR(20),
+    PRR_DataUr DATETIME,
+    PRR_Pokrewienstwo VARCHAR(2),           -- the ZUS kinship code, as "11" for a child
+    PRR_NaUtrzymaniu INT NOT NULL DEFAULT 0,     -- remains dependent on the employee
+    PRR_WspolneGospodarstwo INT NOT NULL DEFAULT 0,
+    PRR_Niepelnosprawnosc VARCHAR(1),       -- the ZUS disability code, empty when none
+    PRR_Ulica VARCHAR(60),
+    PRR_NrDomu VARCHAR(10),
+    PRR_NrLokalu VARCHAR(10),
+    PRR_Miasto VARCHAR(40),
+    PRR_KodPocztowy VARCHAR(10),
+    PRR_Poczta VARCHAR(40),
+    PRR_Gmina VARCHAR(40),
+    PRR_Powiat VARCHAR(40),
+    PRR_Wojewodztwo VARCHAR(40),
+    PRR_Kraj VARCHAR(40)
+);
+CREATE INDEX PracRodzina_Pra ON PracRodzina (PRR_PraId);
 
 CREATE TABLE ListyPlac (
     LPL_LplId INTEGER PRIMARY KEY,

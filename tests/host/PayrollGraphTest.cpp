@@ -431,5 +431,62 @@ TEST_F(PayrollGraphTest, APayoutByItsIdentifierOpensItsCardWhenItsEmployeeIsAske
     EXPECT_EQ(again.Get(), employee.Get());
 }
 
+// What the ZUS registration forms read: the record's three addresses, its insurances and the card's
+// family members, each with its own address; a card without members answers an empty collection.
+TEST_F(PayrollGraphTest, ARecordAnswersItsAddressesInsurancesAndTheCardsFamily) {
+    Execute(u"update TLX.PracEtaty set PRE_ZAMMiasto = 'Kraków', PRE_ZAMKodPocztowy = '31-006', PRE_KORUlica = "
+            u"'Marszałkowska', PRE_Obywatelstwo = 'POLSKIE', PRE_OddzialNFZ = '05R', PRE_UBZChorobowe = 2, "
+            u"PRE_UBZZdrowotne = 0, PRE_UBZZusOd = '2024-01-02 00:00:00', PRE_UBZKodWyrej = '100' where PRE_PreId = 71");
+    Execute(u"insert into TLX.PracRodzina (PRR_PrrId, PRR_PraId, PRR_Nazwisko, PRR_Imie, PRR_DataUr, PRR_Pokrewienstwo, "
+            u"PRR_NaUtrzymaniu, PRR_Miasto) values (2, 7, 'Żółkiewski', 'Jan', '2015-05-15 00:00:00', '21', 1, 'Radom'), "
+            u"(1, 7, 'Żółkiewski', 'Adam', NULL, '11', 0, NULL)");
+    ComPtr<IPracEtat> record;
+    ASSERT_EQ(employee_->GetEtat(Day(2024, 3, 31), Variant::Missing(), record.Out()), S_OK);
+    auto text = [](IDispatch* object, const char16_t* name) {
+        Variant value = GetProperty(object, name);
+        return value.vt == VT_BSTR ? Bstr(value.bstrVal).Str() : u"(" + Utf8ToUtf16(std::to_string(value.vt)) + u")";
+    };
+    EXPECT_EQ(text(record.Get(), u"Obywatelstwo"), u"POLSKIE");
+    EXPECT_EQ(text(record.Get(), u"OddzialNFZ"), u"05R");
+    EXPECT_EQ(text(GetProperty(record.Get(), u"ZAMAdres").pdispVal, u"Miasto"), u"Kraków");
+    EXPECT_EQ(text(GetProperty(record.Get(), u"ZAMAdres").pdispVal, u"KodPocztowy"), u"31-006");
+    EXPECT_EQ(text(GetProperty(record.Get(), u"ZAMAdres").pdispVal, u"Ulica"), u"");
+    EXPECT_EQ(text(GetProperty(record.Get(), u"KORAdres").pdispVal, u"Ulica"), u"Marszałkowska");
+    EXPECT_EQ(text(GetProperty(record.Get(), u"Adres").pdispVal, u"Miasto"), u"Łódź") << "the record's own address";
+
+    ComPtr<IUbezpieczenie> insurance;
+    ASSERT_EQ(record->get_Ubezpieczenie(insurance.Out()), S_OK);
+    LONG pension = -1, sickness = -1, health = -1;
+    DATE from = 0;
+    EXPECT_EQ(insurance->get_Emerytalne(&pension), S_OK);
+    EXPECT_EQ(insurance->get_Chorobowe(&sickness), S_OK);
+    EXPECT_EQ(insurance->get_Zdrowotne(&health), S_OK);
+    EXPECT_EQ(insurance->get_DataOd(&from), S_OK);
+    EXPECT_EQ(pension, 1) << "compulsory by default";
+    EXPECT_EQ(sickness, 2);
+    EXPECT_EQ(health, 0);
+    EXPECT_EQ(from, Day(2024, 1, 2));
+    EXPECT_EQ(text(insurance.Get(), u"KodWyrejestrowania"), u"100");
+
+    ComPtr<ICollection> family;
+    ASSERT_EQ(record->get_CzlonkowieRodziny(family.Out()), S_OK);
+    LONG count = 0;
+    ASSERT_EQ(family->get_Count(&count), S_OK);
+    ASSERT_EQ(count, 2);
+    ComPtr<ICzlonekRodziny> first = Item<ICzlonekRodziny>(family.Get(), 0);
+    ComPtr<ICzlonekRodziny> second = Item<ICzlonekRodziny>(family.Get(), 1);
+    EXPECT_EQ(text(first.Get(), u"Imie"), u"Adam") << "in identifier order";
+    EXPECT_EQ(text(second.Get(), u"Pokrewienstwo"), u"21");
+    EXPECT_EQ(GetProperty(second.Get(), u"NaUtrzymaniu").lVal, 1);
+    EXPECT_EQ(GetProperty(second.Get(), u"DataUr").date, Day(2015, 5, 15));
+    EXPECT_EQ(text(GetProperty(second.Get(), u"Adres").pdispVal, u"Miasto"), u"Radom");
+    ExpectEveryNameAnswers<ICzlonekRodziny>(second.Get(), "ICzlonekRodziny");
+
+    Execute(u"delete from TLX.PracRodzina");
+    ASSERT_EQ(record->get_CzlonkowieRodziny(family.Out()), S_OK);
+    ASSERT_EQ(family->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 0) << "read afresh at each call";
+}
+
 }  // namespace
 }  // namespace tlx::host::test

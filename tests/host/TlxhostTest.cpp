@@ -146,11 +146,13 @@ function n(sql) { return c.Execute(sql).Fields(0).Value; }
 print('karty', n('select count(*) from TLX.PracKod'), 'zapisy', n('select count(*) from TLX.PracEtaty'),
       'umowy', n('select count(*) from TLX.Umowy'), 'nieobecności', n('select count(*) from TLX.Nieobecnosci'),
       'okresy', n('select count(*) from TLX.OkresyPracownika'), 'wypłaty', n('select count(*) from TLX.Wyplaty'),
-      'elementy', n('select count(*) from TLX.WypElementy'), 'linki', n('select count(*) from TLX.WypElementyLinki'));
+      'elementy', n('select count(*) from TLX.WypElementy'), 'linki', n('select count(*) from TLX.WypElementyLinki'),
+      'rodzina', n('select count(*) from TLX.PracRodzina'));
 print('osierocone',
       n('select count(*) from TLX.PracEtaty where PRE_PraId not in (select Pra_PraID from TLX.PracKod)') +
       n('select count(*) from TLX.PracKod where Pra_ParentID is not null and Pra_ParentID not in (select Pra_PraID from TLX.PracKod)') +
       n('select count(*) from TLX.Wyplaty where WPL_PraId not in (select Pra_PraID from TLX.PracKod)') +
+      n('select count(*) from TLX.PracRodzina where PRR_PraId not in (select Pra_PraID from TLX.PracKod)') +
       n('select count(*) from TLX.WypElementy where WPE_WplId not in (select WPL_WplId from TLX.Wyplaty)') +
       n('select count(*) from TLX.WypElementyLinki where WEL_WpeId not in (select WPE_WpeId from TLX.WypElementy)'));
 print('obce', n('select count(*) from TLX.WypElementyLinki join TLX.WypElementy on WPE_WpeId = WEL_WpeId join TLX.Wyplaty ' +
@@ -179,11 +181,11 @@ TEST_F(TlxhostTest, GeneratesACompanyCyclingTheDemoCardsWithTheirWholePayroll) {
     Outcome run = Run("run '" + Path("sprawdz.js") + "' --db '" + Path("duza.db") + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     // Two whole copies of the demo's twenty cards, then cards 41 to 45 as cards 1 to 5 (card 43 is
-    // the secondary card of card 42): the demo has 25 records, 4 contracts, 6 absences, 3 dated entries
-    // (card 4's one of them), 231 payouts, 237 elements and as many links; cards 1 to 5 have 5 records,
-    // contract 1, entries 1 and 3, 60 payouts and 60 elements.
+    // the secondary card of card 42): the demo has 26 records, 4 contracts, 6 absences, 3 dated entries
+    // (card 4's one of them), 231 payouts, 237 elements and as many links, 3 family members (card 1's);
+    // cards 1 to 5 have 5 records, contract 1, entries 1 and 3, 60 payouts, 60 elements and the family.
     EXPECT_EQ(run.out,
-              "karty 45 zapisy 55 umowy 9 nieobecności 12 okresy 8 wypłaty 522 elementy 534 linki 534\n"
+              "karty 45 zapisy 57 umowy 9 nieobecności 12 okresy 8 wypłaty 522 elementy 534 linki 534 rodzina 9\n"
               "osierocone 0\n"
               "obce 0\n"
               "odwrócone 0\n"
@@ -203,7 +205,7 @@ TEST_F(TlxhostTest, GeneratesFewerCardsThanTheDemoAndMovesThePayrollToAnotherYea
     Outcome run = Run("run '" + Path("sprawdz.js") + "' --db '" + Path("mala.db") + "'");
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out,
-              "karty 5 zapisy 5 umowy 1 nieobecności 0 okresy 2 wypłaty 60 elementy 60 linki 60\n"
+              "karty 5 zapisy 5 umowy 1 nieobecności 0 okresy 2 wypłaty 60 elementy 60 linki 60 rodzina 3\n"
               "osierocone 0\n"
               "obce 0\n"
               "odwrócone 0\n"

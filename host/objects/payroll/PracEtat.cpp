@@ -1,16 +1,22 @@
 #include "host/objects/payroll/PracEtat.h"
 
+#include <string>
+#include <vector>
+
 #include "host/objects/payroll/Answers.h"
+#include "host/objects/payroll/CzlonekRodziny.h"
 #include "host/objects/payroll/DaneDodatkowe.h"
 #include "host/objects/payroll/KodTytulu.h"
 #include "host/objects/payroll/Okres.h"
 #include "host/objects/payroll/Okresowy.h"
+#include "host/objects/payroll/PayrollCollection.h"
 #include "host/objects/payroll/PodAdres.h"
 #include "host/objects/payroll/PracDaneZus.h"
 #include "host/objects/payroll/PracPodatki.h"
 #include "host/objects/payroll/Ubezpieczenie.h"
 #include "host/objects/payroll/WymiarAlternatywny.h"
 #include "hostapi/Errors.h"
+#include "platform/text/CodePage.h"
 
 namespace tlx::host {
 
@@ -39,6 +45,24 @@ HRESULT CPracEtat::get_Podatki(IPracPodatki** value) {
 
 HRESULT CPracEtat::get_Adres(IPodAdres** value) {
     return AnswerObject(value, [&] { return ComPtr<IPodAdres>(CPodAdres::Make(row_, u"PRE_")); });
+}
+
+HRESULT CPracEtat::get_ZAMAdres(IPodAdres** value) {
+    return AnswerObject(value, [&] { return ComPtr<IPodAdres>(CPodAdres::Make(row_, u"PRE_ZAM")); });
+}
+
+HRESULT CPracEtat::get_KORAdres(IPodAdres** value) {
+    return AnswerObject(value, [&] { return ComPtr<IPodAdres>(CPodAdres::Make(row_, u"PRE_KOR")); });
+}
+
+HRESULT CPracEtat::get_CzlonkowieRodziny(ICollection** members) {
+    return AnswerObject(members, [&] {
+        std::vector<CPayrollCollection::Entry> entries;
+        for (auto& row : model_->Read(u"select * from TLX.PracRodzina where PRR_PraId = " +
+                                      Utf8ToUtf16(std::to_string(row_->Long(u"PRE_PraId"))) + u" order by PRR_PrrId"))
+            entries.push_back({ComPtr<IDispatch>(CCzlonekRodziny::Make(row)), row->Long(u"PRR_PrrId"), row});
+        return ComPtr<ICollection>(CPayrollCollection::Make(std::move(entries)));
+    });
 }
 
 HRESULT CPracEtat::get_DaneDodatkowe(IDaneDodatkowe** value) {

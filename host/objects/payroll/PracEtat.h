@@ -1,5 +1,5 @@
 // An employee's dated record (IPracEtat, a row of TLX.PracEtaty): names and identifiers, address,
-// validity and employment periods, working time and insurance. One object per row of its card's model.
+// validity and employment periods, working time and insurance, the family members of its card. One object per row of its card's model.
 #pragma once
 
 #include <memory>
@@ -51,6 +51,14 @@ public:
     HRESULT get_ZatrRozwUmowy(LONG* value) override { return Long(u"PRE_ZatrRozwUmowy", value); }
     HRESULT get_PelneInformacje(LONG* value) override { return Long(u"PRE_PelneInformacje", value); }
     HRESULT get_Tekst(BSTR* value) override;
+    HRESULT get_ZAMAdres(IPodAdres** value) override;
+    HRESULT get_KORAdres(IPodAdres** value) override;
+    HRESULT get_Telefon(BSTR* value) override { return Text(u"PRE_Telefon", value); }
+    HRESULT get_Obywatelstwo(BSTR* value) override { return Text(u"PRE_Obywatelstwo", value); }
+    HRESULT get_NazwiskoRodowe(BSTR* value) override { return Text(u"PRE_NazwiskoRodowe", value); }
+    HRESULT get_OddzialNFZ(BSTR* value) override { return Text(u"PRE_OddzialNFZ", value); }
+    // Read from the database at each call: the members are the card's, not the record's.
+    HRESULT get_CzlonkowieRodziny(ICollection** members) override;
 
     // The record's validity [start, last day]; last 0 when open.
     DATE Start() const { return row_->Date(u"PRE_DataOd"); }

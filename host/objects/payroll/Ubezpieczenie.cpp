@@ -17,4 +17,16 @@ HRESULT CUbezpieczenie::get_KodTytulu(IKodTytulu** title) {
     return AnswerObject(title, [&] { return ComPtr<IKodTytulu>(CKodTytulu::Make(row_->Long(prefix_ + u"TyuId")).Get()); });
 }
 
+HRESULT CUbezpieczenie::get_DataOd(DATE* day) {
+    return Answer(day, [&] { return row_->Date(prefix_ + u"ZusOd"); });
+}
+
+HRESULT CUbezpieczenie::get_KodWyrejestrowania(BSTR* code) {
+    return AnswerText(code, [&] { return row_->Text(prefix_ + u"KodWyrej"); });
+}
+
+HRESULT CUbezpieczenie::Kind(std::u16string_view insurance, LONG* kind) {
+    return Answer(kind, [&] { return row_->Long(prefix_ + std::u16string(insurance)); });
+}
+
 }  // namespace tlx::host

@@ -227,7 +227,7 @@ TEST(DdlDatabases, AreCreatedFromNothing) {
     TempDatabase company({"db/company", "db/demo.sql"});
     TempDatabase config({"db/config.sql"});
     auto tables = Execute(company.Open().Get(), u"select count(*) from TLX.sqlite_master where type = 'table' and name not like 'sqlite%'");
-    EXPECT_EQ(Value(tables.Get(), 0).lVal, 40);
+    EXPECT_EQ(Value(tables.Get(), 0).lVal, 41);
     auto operators = Execute(config.Open().Get(), u"select count(*) from tlx.operatorzy");
     EXPECT_EQ(Value(operators.Get(), 0).lVal, 1);
 }
