@@ -8,11 +8,6 @@ function OnLoad()
     CreateDekZus('ZUSIWA', false);
 }
 
-function UstawienieFirmy(klucz)
-{
-    return String(new ActiveXObject('TLX.Konfiguracja').GetValue(klucz));
-}
-
 // Identyfikator deklaracji: dwie cyfry numeru i rok (NNRRRR).
 function IdentyfikatorIWA()
 {

@@ -101,6 +101,69 @@ function GetData(s, n)
     return v;
 }
 
+// Tekst wartości: pusty dla null i undefined.
+function ZusTekst(v)
+{
+    return v == null ? '' : String(v);
+}
+
+// Data albo null dla daty pustej.
+function ZusData(d)
+{
+    return CcIsDate0(d) ? null : d;
+}
+
+// Znak pola wyboru formularza: "X", gdy zaznaczone.
+function ZusZnak(zaznaczone)
+{
+    return zaznaczone ? 'X' : '';
+}
+
+// Wartość ustawienia firmy (pusta, gdy go nie ma).
+function UstawienieFirmy(klucz)
+{
+    return ZusTekst(new ActiveXObject('TLX.Konfiguracja').GetValue(klucz));
+}
+
+// Data z tekstu ustawienia: "RRRR-MM-DD" albo "DD.MM.RRRR".
+function ZusDataZTekstu(tekst, opis)
+{
+    var d = /^\s*(\d{4})-(\d{2})-(\d{2})/.exec(tekst);
+    if (d)
+        return new Date(Number(d[1]), Number(d[2]) - 1, Number(d[3]));
+    d = /^\s*(\d{2})\.(\d{2})\.(\d{4})\s*$/.exec(tekst);
+    if (d)
+        return new Date(Number(d[3]), Number(d[2]) - 1, Number(d[1]));
+    CcThrow(ERR_ThrowText, opis + ' nie jest datą: ' + tekst);
+}
+
+// Blok DIPL formularzy zgłoszeniowych z ustawień firmy: NIP bez myślników i REGON; dla osoby fizycznej
+// także PESEL, dokument tożsamości (dowód osobisty przed paszportem), nazwisko, imię i data urodzenia.
+// Nazwa skrócona, nazwisko i imię wielkimi literami. Pozycji, których nie ma skąd wziąć, się nie zmienia.
+function WypelnijPlatnika()
+{
+    PutValue('DIPL', 1, DeformatNIP(UstawienieFirmy('FirmaNIP')));
+    PutValue('DIPL', 2, UstawienieFirmy('FirmaREGON'));
+    if (UstawienieFirmy('Osoba fizyczna') == '1') {
+        PutValue('DIPL', 3, UstawienieFirmy('FirmaPESEL'));
+        var dowod = UstawienieFirmy('Dowód osobisty');
+        var paszport = UstawienieFirmy('Paszport');
+        if (dowod != '') {
+            PutValue('DIPL', 4, '1');
+            PutValue('DIPL', 5, dowod);
+        } else if (paszport != '') {
+            PutValue('DIPL', 4, '2');
+            PutValue('DIPL', 5, paszport);
+        }
+        PutValueUC('DIPL', 7, UstawienieFirmy('Nazwisko'));
+        PutValueUC('DIPL', 8, UstawienieFirmy('Imię'));
+        var urodzenie = UstawienieFirmy('Data urodzenia');
+        if (urodzenie != '')
+            PutValue('DIPL', 9, ZusDataZTekstu(urodzenie, 'Ustawienie "Data urodzenia"'));
+    }
+    PutValueUC('DIPL', 6, UstawienieFirmy('FirmaNazwaSkroconaZUS'));
+}
+
 // NIP bez myślników; inne znaki zostają.
 function DeformatNIP(v)
 {

@@ -1,0 +1,275 @@
+// The ZUS registration forms calculated on the demo company: each form's page text, block by block as
+// the KEDU writers read it, the KEDU document written from it and validated against the project's
+// schemas, and the checks of onverify that run when a form is saved.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "KeduDeclarationFixture.h"
+#include "KeduPageBuilder.h"
+#include "mv_deklaracje/kedu/KeduHeader.h"
+#include "platform/ado/DateText.h"
+#include "tests/support/KeduSchemaFolder.h"
+#include "tlb/Kedu.h"
+
+namespace tlx::test {
+namespace {
+
+DATE Day(int year, int month, int day) { return *ado::MakeOleDate(year, month, day); }
+
+const DATE kAugust20 = Day(2024, 8, 20);  // the payer's statement
+
+// The payer block every form takes from the demo company's settings: REGON and the short name (the
+// company database alone has no "FirmaNIP").
+const std::u16string kPayer = PageBlock(u"DIPL", {u"", u"012345675", u"", u"", u"", u"PRZYKŁADOWA SP. Z O.O."});
+
+class RegistrationFormsTest : public KeduDeclarationTest {
+protected:
+    bool WithDemoCompany() const override { return true; }
+
+    // A new form of `type` for the demo card, its date field set; not calculated.
+    ComPtr<IDeklaracja2> Form(long type, int card, std::u16string_view dateField, DATE date) {
+        declarations_ = Declarations();
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK) << Utf16ToUtf8(LastError());
+        ComPtr<IDeklaracja2> form = item.As<IDeklaracja2>();
+        EXPECT_EQ(form->put_TypDeklar(type), S_OK);
+        EXPECT_EQ(form->put_Wersja(1), S_OK) << Utf16ToUtf8(LastError());
+        EXPECT_EQ(form->put_Rok(2024), S_OK);
+        EXPECT_EQ(form->put_Miesiac(8), S_OK);
+        EXPECT_EQ(form->put_Numer(1), S_OK);
+        ComPtr<IDispatch> employee = Create(u"TLX.Pracownicy", Variant::FromString(Number(card)));
+        EXPECT_EQ(form->put_Pracownik(employee.Get()), S_OK) << Utf16ToUtf8(LastError());
+        Put(form.Get(), dateField, Variant::FromDate(date));
+        Put(form.Get(), u"OSWIADCZENIE", Variant::FromDate(kAugust20));
+        return form;
+    }
+    // Calculates and saves the form; answers the HRESULT of the save (the refusal of onverify).
+    HRESULT CalculateAndSave(IDeklaracja2* form) {
+        EXPECT_EQ(form->Policz(), S_OK) << Utf16ToUtf8(LastError());
+        const HRESULT hr = SaveCollection(declarations_.Get());
+        error_ = FAILED(hr) ? LastError() : u"";
+        return hr;
+    }
+    std::u16string PageText(IDeklaracja2* form) {
+        Variant text = Get(form, u"Tekst");
+        return text.vt == VT_BSTR ? std::u16string(Bstr(text.bstrVal).View()) : u"";
+    }
+    // The KEDU document of the stored form, checked against both generations' schemas.
+    std::u16string Document(IDeklaracja2* form) {
+        LONG id = 0;
+        EXPECT_EQ(form->get_ID(&id), S_OK);
+        ComPtr<IKeduDocuments> documents;
+        EXPECT_EQ(CreateKeduDocuments(session_.Get(), documents.Out()), S_OK);
+        Bstr body;
+        EXPECT_EQ(documents->ToXML(id, body.Out()), S_OK) << Utf16ToUtf8(LastError());
+        if (schemas_.Available()) {
+            for (KeduGeneration generation : {KeduGeneration::Kedu3, KeduGeneration::Kedu43}) {
+                const std::u16string whole = KeduHeaderText(generation, CBstr(u"Velmora ERP Mirvak"), CBstr(u""),
+                                                            CDate(8, 20, 2024)).Str() +
+                                             std::u16string(body.View()) + u"</KEDU>";
+                const std::vector<std::u16string> errors = schemas_.Errors(whole);
+                EXPECT_TRUE(errors.empty()) << Utf16ToUtf8(errors.empty() ? u"" : errors.front()) << "\n"
+                                            << Utf16ToUtf8(body.View());
+            }
+        }
+        return std::u16string(body.View());
+    }
+
+    ComPtr<ICollection> declarations_;
+    std::u16string error_;
+    KeduSchemaFolder schemas_{SourceDir(), TLX_KEDU5_DIR};
+};
+
+// The May starter: compulsory social and health insurance from his first day, his three addresses.
+TEST_F(RegistrationFormsTest, TheZuaOfTheMayStarter) {
+    ComPtr<IDeklaracja2> zua = Form(dekZUS_ZUA, 12, u"DATAZGLOSZENIA", Day(2024, 5, 6));
+    ASSERT_EQ(CalculateAndSave(zua.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(PageText(zua.Get()),
+              FormPage(u"ZUSZUA",
+                       {PageBlock(u"DOZUA", {u"", u"", u""}), kPayer,
+                        PageBlock(u"DAU", {u"88060667896", u"", u"1", u"AWY123456", u"WOJCIECHOWSKI", u"MICHAŁ",
+                                           u"06061988"}),
+                        PageBlock(u"DEOZ", {u"", u"WOJCIECHOWSKI", u"POLSKIE", u"M"}),
+                        PageBlock(u"TYUB", {u"011000"}),
+                        PageBlock(u"DOWP", {u"", u"06052024", u"X", u"X", u"X", u"X"}),
+                        PageBlock(u"DOBU", {u"", u"", u"", u"", u"", u""}), PageBlock(u"DOOU", {u"06052024"}),
+                        PageBlock(u"DODU", {u""}), PageBlock(u"DOKC", {u"07R"}),
+                        PageBlock(u"AZMO", {u"02515", u"Warszawa", u"Warszawa", u"Puławska", u"36", u"", u"600013332",
+                                            u""}),
+                        PageBlock(u"ADZA", {u"31006", u"Kraków", u"Kraków", u"Grodzka", u"15", u"4", u"", u""}),
+                        PageBlock(u"ADKB", {u"00514", u"Warszawa", u"Marszałkowska", u"84", u"92", u"", u"", u"", u""}),
+                        PageBlock(u"OPL1", {u"20082024"})}));
+    const std::u16string document = Document(zua.Get());
+    EXPECT_NE(document.find(u"<VI><p1>2024-05-06</p1><p2>true</p2><p3>true</p3><p4>true</p4><p5>true</p5></VI>"
+                            u"<VII><p1>2024-05-06</p1><p2>07R</p2></VII><VIII></VIII>"),
+              std::u16string::npos)
+        << Utf16ToUtf8(document);
+}
+
+// The health-only contract: no social insurance, compulsory health insurance.
+TEST_F(RegistrationFormsTest, TheZzaOfTheHealthOnlyContract) {
+    ComPtr<IDeklaracja2> zza = Form(dekZUS_ZZA, 10, u"DATAZGLOSZENIA", Day(2024, 1, 1));
+    ASSERT_EQ(CalculateAndSave(zza.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(PageText(zza.Get()),
+              FormPage(u"ZUSZZA",
+                       {PageBlock(u"DOZZA", {u"X", u""}), kPayer,
+                        PageBlock(u"DAU", {u"61040456783", u"", u"1", u"ARS901234", u"WOŹNIAK", u"KRZYSZTOF",
+                                           u"04041961"}),
+                        PageBlock(u"DEOZ", {u"", u"WOŹNIAK", u"POLSKIE", u"M"}), PageBlock(u"TYUBZ", {u"221110"}),
+                        PageBlock(u"DOOU", {u"01012024"}), PageBlock(u"DODU", {u""}), PageBlock(u"DOKC", {u"07R"}),
+                        PageBlock(u"AZMO", {u"02515", u"Warszawa", u"Warszawa", u"Puławska", u"30", u"", u"600011110",
+                                            u""}),
+                        PageBlock(u"ADZA", {u"", u"", u"", u"", u"", u"", u"", u""}),
+                        PageBlock(u"ADKB", {u"", u"", u"", u"", u"", u"", u"", u"", u""}),
+                        PageBlock(u"OPL1", {u"20082024"})}));
+    const std::u16string document = Document(zza.Get());
+    EXPECT_NE(document.find(u"<V><p1><p1>2211</p1><p2>1</p2><p3>0</p3></p1></V><VI><p1>2024-01-01</p1><p2>07R</p2></VI>"
+                            u"<VIII><p1>02515</p1>"),
+              std::u16string::npos)
+        << Utf16ToUtf8(document) << "\nno residence or correspondence block without an address";
+}
+
+// The surname changed at the start of 2025: the data as registered are entered on the form and kept
+// by a second calculation; the current data come from the record valid on DANEZDNIA.
+TEST_F(RegistrationFormsTest, TheZiuaKeepsTheEnteredDataAndTakesTheCurrentRecord) {
+    ComPtr<IDeklaracja2> ziua = Form(dekZUS_ZIUA, 16, u"DANEZDNIA", Day(2025, 1, 1));
+    Put(ziua.Get(), u"DIOPPESEL", Variant::FromString(u"84121256788"));
+    Put(ziua.Get(), u"DIOPNAZWISKO", Variant::FromString(u"Żółkiewska"));
+    Put(ziua.Get(), u"DIOPIMIE1", Variant::FromString(u"Łucja"));
+    Put(ziua.Get(), u"DIOPDATAUR", Variant::FromDate(Day(1984, 12, 12)));
+    ASSERT_EQ(ziua->Policz(), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(CalculateAndSave(ziua.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(PageText(ziua.Get()),
+              FormPage(u"ZUSZIUA",
+                       {PageBlock(u"OPL1", {u"20082024"}),
+                        PageBlock(u"DIOP", {u"84121256788", u"", u"", u"", u"ŻÓŁKIEWSKA", u"ŁUCJA", u"12121984"}),
+                        PageBlock(u"DOZIUA", {u""}), kPayer,
+                        PageBlock(u"ADIU", {u"84121256788", u"", u"1", u"BFG567890", u"ŻÓŁKIEWSKA-WRONA", u"ŁUCJA",
+                                            u"12121984"})}));
+    EXPECT_NE(Document(ziua.Get()).find(u"<III><p1>84121256788</p1><p5>ŻÓŁKIEWSKA</p5>"), std::u16string::npos);
+
+    // A date before the change gives the surname then in force.
+    Put(ziua.Get(), u"DANEZDNIA", Variant::FromDate(Day(2024, 12, 31)));
+    ASSERT_EQ(CalculateAndSave(ziua.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_NE(PageText(ziua.Get()).find(u"\r\nBFG567890\r\nŻÓŁKIEWSKA\r\n"), std::u16string::npos);
+}
+
+// The August leaver: every insurance she had ends on her deregistration day, for reason 100.
+TEST_F(RegistrationFormsTest, TheZwuaOfTheAugustLeaverAndItsChangeOfData) {
+    ComPtr<IDeklaracja2> zwua = Form(dekZUS_ZWUA, 13, u"DATAWYREJESTROWANIA", Day(2024, 8, 15));
+    ASSERT_EQ(CalculateAndSave(zwua.Get()), S_OK) << Utf16ToUtf8(error_);
+    std::vector<std::u16string> ends{u"011000"};
+    for (int insurance = 0; insurance < 5; ++insurance)
+        ends.insert(ends.end(), {u"X", u"15082024", u"100"});
+    std::u16string wubd = u"<WUBD>\r\n";
+    for (const std::u16string& line : ends) wubd += line + u"\r\n";
+    wubd += u"</WUBD>\r\n";
+    EXPECT_EQ(PageText(zwua.Get()),
+              FormPage(u"ZUSZWUA", {kPayer,
+                                    PageBlock(u"DAU", {u"91090934560", u"", u"1", u"AXZ234567", u"KOWALCZYK", u"JOANNA",
+                                                       u"09091991"}),
+                                    wubd, PageBlock(u"DOZWUA", {u"X", u"", u"", u""}),
+                                    PageBlock(u"OPL1", {u"20082024"})}));
+    EXPECT_NE(Document(zwua.Get()).find(u"<I><p1>true</p1></I>"), std::u16string::npos);
+
+    // A change of an earlier deregistration: no kind of deregistration is marked.
+    Put(zwua.Get(), u"ZMIANA", Variant::FromString(u"X"));
+    ASSERT_EQ(CalculateAndSave(zwua.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_NE(PageText(zwua.Get()).find(u"<DOZWUA>\r\n\r\n\r\n\r\nX\r\n</DOZWUA>"), std::u16string::npos)
+        << Utf16ToUtf8(PageText(zwua.Get()));
+    EXPECT_NE(Document(zwua.Get()).find(u"<I><p2>true</p2></I>"), std::u16string::npos);
+}
+
+// Jan Kowalski's wife and children: one DOCRA block each, in the order they were put; the younger
+// child has an address of her own, the others take his address of residence.
+TEST_F(RegistrationFormsTest, TheZcnaGivesOneBlockPerFamilyMember) {
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    for (int member : {1, 2, 3}) Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(member));
+    ASSERT_EQ(CalculateAndSave(zcna.Get()), S_OK) << Utf16ToUtf8(error_);
+    const std::u16string residence[] = {u"05500", u"Piaseczno", u"Piaseczno", u"Słowackiego", u"7", u""};
+    auto member = [&](std::initializer_list<std::u16string_view> who, const std::u16string* address) {
+        std::u16string text = u"<DOCRA>\r\n1\r\n01082024\r\n";
+        for (std::u16string_view line : who) text += std::u16string(line) + u"\r\n";
+        for (int line = 0; line < 6; ++line) text += address[line] + u"\r\n";
+        return text + u"</DOCRA>\r\n";
+    };
+    const std::u16string own[] = {u"26600", u"Radom", u"Radom", u"Żeromskiego", u"12", u""};
+    EXPECT_EQ(PageText(zcna.Get()),
+              FormPage(u"ZUSZCNA",
+                       {PageBlock(u"OPL1", {u"20082024"}),
+                        member({u"82030312340", u"", u"", u"", u"KOWALSKA", u"MARIA", u"03031982", u"11", u"", u"X", u""},
+                               residence),
+                        member({u"10211012345", u"", u"", u"", u"KOWALSKI", u"ADAM", u"10012010", u"21", u"X", u"X", u""},
+                               residence),
+                        member({u"15251512349", u"", u"", u"", u"KOWALSKA", u"ZUZANNA", u"15052015", u"21", u"X", u"",
+                                u"1"},
+                               own),
+                        kPayer,
+                        PageBlock(u"DAU", {u"80010112340", u"5261040828", u"", u"", u"KOWALSKI", u"JAN", u"01011980"})}));
+    const std::u16string document = Document(zcna.Get());
+    EXPECT_NE(document.find(u"<IV id_bloku=\"3\">"), std::u16string::npos) << Utf16ToUtf8(document);
+    EXPECT_EQ(document.find(u"<IV id_bloku=\"4\">"), std::u16string::npos);
+}
+
+// A member without an address of her own, whose employee has no address of residence either, takes
+// the address of his record.
+TEST_F(RegistrationFormsTest, AFamilyMemberWithoutAnyAddressTakesTheRecordsAndAStrangerIsRefused) {
+    Execute(u"update TLX.PracEtaty set PRE_ZAMMiasto = NULL, PRE_ZAMGmina = NULL where PRE_PraId = 1");
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(zcna.Get(), u"WYREJESTROWANIE", Variant::FromLong(2));
+    ASSERT_EQ(CalculateAndSave(zcna.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_NE(PageText(zcna.Get()).find(u"<DOCRA>\r\n2\r\n01082024\r\n10211012345\r\n"), std::u16string::npos);
+    EXPECT_NE(PageText(zcna.Get()).find(u"\r\n02515\r\nWarszawa\r\nWarszawa\r\nPuławska\r\n3\r\n\r\n</DOCRA>"),
+              std::u16string::npos)
+        << Utf16ToUtf8(PageText(zcna.Get()));
+
+    // A member of no one, or of another card, is refused by name.
+    ComPtr<IDeklaracja2> stranger = Form(dekZUS_ZCNA, 2, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    EXPECT_TRUE(FAILED(CallByName(stranger.Get(), u"ZGLOSZENIE", DISPATCH_PROPERTYPUT, {Variant::FromLong(1)})));
+    EXPECT_EQ(LastError(), u"Pracownik nie ma członka rodziny o identyfikatorze 1.");
+}
+
+// onverify, run by the save: a person needs a PESEL or a document's kind and number, and a text must
+// fit the KEDU element it goes to; the foreigner with a passport passes.
+TEST_F(RegistrationFormsTest, TheSaveRefusesAPersonWithoutIdentifierAndATooLongSurname) {
+    ComPtr<IDeklaracja2> nobody = Form(dekZUS_ZUA, 20, u"DATAZGLOSZENIA", Day(2024, 5, 6));
+    EXPECT_TRUE(FAILED(CalculateAndSave(nobody.Get())));
+    EXPECT_EQ(error_, u"Pole DAUPESEL (ubezpieczony): brak numeru PESEL oraz rodzaju i numeru dokumentu tożsamości.");
+
+    const std::u16string surname(32, u'Ż');
+    Execute(u"update TLX.PracEtaty set PRE_Nazwisko = '" + surname + u"' where PRE_PraId = 12");
+    ComPtr<IDeklaracja2> tooLong = Form(dekZUS_ZZA, 12, u"DATAZGLOSZENIA", Day(2024, 5, 6));
+    EXPECT_TRUE(FAILED(CalculateAndSave(tooLong.Get())));
+    EXPECT_EQ(error_, u"Pole DAUNAZWISKO (nazwisko ubezpieczonego) może mieć najwyżej 31 znaków, a ma 32: " + surname);
+
+    ComPtr<IDeklaracja2> foreigner = Form(dekZUS_ZUA, 19, u"DATAZGLOSZENIA", Day(2024, 5, 6));
+    ASSERT_EQ(CalculateAndSave(foreigner.Get()), S_OK) << Utf16ToUtf8(error_);
+    const std::u16string document = Document(foreigner.Get());
+    EXPECT_NE(document.find(u"<III><p3>2</p3><p4>AB1234567</p4><p5>SMITH</p5>"), std::u16string::npos)
+        << Utf16ToUtf8(document);
+    EXPECT_NE(document.find(u"<IV><p1>EDWARD</p1><p2>SMITH</p2><p3>BRYTYJSKIE</p3>"), std::u16string::npos);
+}
+
+// A payer who is a natural person: PESEL, the identity card before the passport, names in capitals and
+// the birth date read from the settings' text.
+TEST_F(RegistrationFormsTest, ANaturalPersonsPayerBlock) {
+    for (auto [key, value] : {std::pair<const char16_t*, const char16_t*>{u"Osoba fizyczna", u"1"},
+                              {u"FirmaNIP", u"526-025-02-74"}, {u"FirmaPESEL", u"70010112345"},
+                              {u"Dowód osobisty", u"ABC123456"}, {u"Paszport", u"ZZ7654321"},
+                              {u"Nazwisko", u"Łęcka"}, {u"Imię", u"Żaneta"}, {u"Data urodzenia", u"01.01.1970"}}) {
+        Execute(u"delete from TLX.Konfiguracja where Kfg_Klucz = '" + std::u16string(key) + u"'");
+        Execute(u"insert into TLX.Konfiguracja (Kfg_Klucz, Kfg_Wartosc) values ('" + std::u16string(key) + u"', '" +
+                std::u16string(value) + u"')");
+    }
+    ComPtr<IDeklaracja2> zwua = Form(dekZUS_ZWUA, 13, u"DATAWYREJESTROWANIA", Day(2024, 8, 15));
+    ASSERT_EQ(CalculateAndSave(zwua.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_TRUE(PageText(zwua.Get()).starts_with(
+        u"<ZUSZWUA>\r\n" + PageBlock(u"DIPL", {u"5260250274", u"012345675", u"70010112345", u"1", u"ABC123456",
+                                               u"PRZYKŁADOWA SP. Z O.O.", u"ŁĘCKA", u"ŻANETA", u"01011970"})))
+        << Utf16ToUtf8(PageText(zwua.Get()));
+}
+
+}  // namespace
+}  // namespace tlx::test
