@@ -428,12 +428,30 @@ krok("Roczne obliczenie PIT-40, informacje PIT-8C i IFT-1R za 2024", function ()
         return "numer zagraniczny " + d.P_10 + ", przychód " + Number(d.P_50).toFixed(2) + ", podatek " + d.P_51;
     });
 });
+krok("Zgłoszenie ZUS ZUA nowego pracownika", function () {
+    var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 100;
+    d.Wersja = 1;
+    d.Rok = 2024;
+    d.Miesiac = 3;
+    d.Numer = 1;
+    d.Pracownik = Session.CreateObject("TLX.Pracownicy", "12");
+    d.DATAZGLOSZENIA = new Date(2024, 4, 6);   // zapis pracownika ważny w dniu zgłoszenia
+    d.OSWIADCZENIE = new Date(2024, 4, 6);
+    d.Policz();   // płatnik z ustawień firmy, ubezpieczony, tytuł, ubezpieczenia i adresy z zapisu pracownika
+    Session.Save();
+    var od = d.DATAZGLOSZENIA;
+    print("  ZUA nr " + d.Numer + ": " + d.DAUNAZWISKO + " " + d.DAUIMIE + ", PESEL " + d.DAUPESEL + ", zgłoszony od " +
+          od.getDate() + "." + (od.getMonth() + 1) + "." + od.getFullYear());
+});
 krok("Plik KEDU za marzec 2024", function () {
     var dra = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=120 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
+    var zua = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=100 AND DkN_Numer=1");
     var kedu = Session.CreateObject("TLXDeklaracje.KeduKolekcja").AddNew();
     kedu.Nazwa = "ZUS 03/2024";
     Session.Save();
     dra.Kedu = kedu;
+    zua.Kedu = kedu;
     Session.Save();
     var trasy = ["KEDU", "XML", "mieszana"];
     print("  Plik " + kedu.Nazwa + ": deklaracji " + kedu.Deklaracje.Count + ", zapis jako " + trasy[kedu.ZestawMieszany()]);
@@ -442,6 +460,7 @@ krok("Plik KEDU za marzec 2024", function () {
     kedu.Zablokowana = 1;
     Session.Save();
     var zapisana = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(dra.ID));
-    print("  Zapisany w pliku " + nazwa + " i zablokowany razem z deklaracją DRA (zablokowana: " + zapisana.Zablokowana + ")");
+    print("  Zapisany w pliku " + nazwa + " i zablokowany razem z deklaracjami DRA i ZUA (zablokowana: " +
+          zapisana.Zablokowana + ")");
 });
 print("Koniec demonstracji.");

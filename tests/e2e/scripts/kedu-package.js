@@ -1,15 +1,30 @@
-// August's DRA (version 4) and the IWA of 2024 sent to ZUS as one KEDU package, written to `plik` and
-// locked; a declaration attached to the locked package is refused.
+// August's DRA (version 4) and the month's registration forms sent to ZUS as one KEDU package, written to
+// `plik` and locked: the May starter registered (ZUA), an employee's family registered (ZCNA) and the
+// August leaver deregistered (ZWUA). A declaration attached to the locked package is refused.
 var deklaracje = Session.CreateObject('TLXDeklaracje.Deklaracje');
 var dra = deklaracje.AddNew();
 dra.TypDeklar = 120; dra.Wersja = 4; dra.Rok = 2024; dra.Miesiac = 8; dra.Numer = 1;
 dra.DADRAIDENT = 1082024;
 dra.OSWIADCZENIE = new Date(2024, 8, 10);
 dra.Policz();
-var iwa = deklaracje.AddNew();
-iwa.TypDeklar = 130; iwa.Wersja = 1; iwa.Rok = 2024; iwa.Numer = 1;
-iwa.OSWIADCZENIE = new Date(2025, 0, 20);
-iwa.Policz();
+
+// A registration form of the demo card, its employee's record picked by the form's date.
+function zgloszenie(typ, karta, pole, data) {
+    var d = deklaracje.AddNew();
+    d.TypDeklar = typ; d.Wersja = 1; d.Rok = 2024; d.Miesiac = 8; d.Numer = 1;
+    d.Pracownik = Session.CreateObject('TLX.Pracownicy', String(karta));
+    d.Wartosc(pole) = data;
+    d.OSWIADCZENIE = new Date(2024, 8, 10);
+    return d;
+}
+var zua = zgloszenie(100, 12, 'DATAZGLOSZENIA', new Date(2024, 4, 6));
+zua.Policz();
+var zcna = zgloszenie(102, 1, 'DATAZGLOSZENIA', new Date(2024, 7, 1));
+for (var czlonek = 1; czlonek <= 3; czlonek++)
+    zcna.ZGLOSZENIE = czlonek;
+zcna.Policz();
+var zwua = zgloszenie(104, 13, 'DATAWYREJESTROWANIA', new Date(2024, 7, 15));
+zwua.Policz();
 Session.Save();
 
 var kedu = Session.CreateObject('TLXDeklaracje.KeduKolekcja').AddNew();
@@ -17,7 +32,9 @@ kedu.Nazwa = 'ZUS 08/2024';
 kedu.Opis = 'Deklaracje za sierpień 2024';
 Session.Save();
 dra.Kedu = kedu;
-iwa.Kedu = kedu;
+zua.Kedu = kedu;
+zcna.Kedu = kedu;
+zwua.Kedu = kedu;
 Session.Save();
 print('plik KEDU:', kedu.Nazwa, '(' + kedu.Opis + '), deklaracji:', kedu.Deklaracje.Count);
 print('ZestawMieszany:', kedu.ZestawMieszany());
