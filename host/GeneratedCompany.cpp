@@ -55,7 +55,8 @@ struct Copied {
 // Identifiers in the demo: cards 1..20, records card * 10 + n, payouts card * 100 + month, elements and
 // their links payout * 10 + place; contracts, absences, dated entries and family members below 10.
 constexpr Copied kCopied[] = {
-    {"PracKod", "Pra_PraID = Pra_PraID + 20, Pra_ParentID = Pra_ParentID + 20", "Pra_PraID"},
+    {"PracKod", "Pra_PraID = Pra_PraID + 20, Pra_ParentID = Pra_ParentID + 20, Pra_WlascicielID = Pra_WlascicielID + 20",
+     "Pra_PraID"},
     {"PracEtaty", "PRE_PreId = PRE_PreId + 200, PRE_PraId = PRE_PraId + 20", "PRE_PraId"},
     {"Umowy", "UMW_UmwId = UMW_UmwId + 10, UMW_PraId = UMW_PraId + 20", "UMW_PraId"},
     {"Nieobecnosci", "NBA_NbaId = NBA_NbaId + 10, NBA_PraId = NBA_PraId + 20", "NBA_PraId"},

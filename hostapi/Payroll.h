@@ -53,8 +53,9 @@ struct IPracownikDane : IDispatch {
     // The dated records in start order (IPracEtat); Item takes a VT_DATE, a "YYYY-MM-DD" text (the
     // record GetEtat answers for that day) or a zero-based index.
     virtual HRESULT get_historia(ICollection** records) = 0;
-    // The cards whose Pra_ParentID is this card (IPracownik), by id; also read as PowiazaneRekordy and
-    // RelatedEmployees.
+    // The card's secondary cards, those whose Pra_ParentID is this card (IPracownik), by id: further
+    // records of the same person, such as a contract beside an employment; also read as PowiazaneRekordy
+    // and RelatedEmployees.
     virtual HRESULT get_OsobyPowiazane(ICollection** cards) = 0;
     virtual HRESULT get_MaOsobyPowiazane(VARIANT_BOOL* has) = 0;
     // The card's payouts (IWyplata) by list period, then id; also read as Payments.
@@ -75,6 +76,9 @@ struct IPracownikDane : IDispatch {
     // The monthly tax amounts (IPracPitMies items, hostapi/Employees.h), in year and month order; an
     // item is found by criteria such as "PPM_Rok=2024 AND PPM_Miesiac=3". The same collection on every call.
     virtual HRESULT get_PitMiesiace(ICollection** months) = 0;
+    // The persons cooperating with an owner whose contributions the owner pays and files on his own DRA
+    // (other people, each on a card of his own whose Pra_WlascicielID is this card: IPracownik), by id.
+    virtual HRESULT get_OsobyWspolpracujace(ICollection** cards) = 0;
 
 protected:
     ~IPracownikDane() = default;

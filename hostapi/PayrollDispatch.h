@@ -34,7 +34,8 @@
         tlx::DispGet<&I::get_OkresyPracownika>(u"DatedEntries", 13), \
         tlx::DispGet<&I::get_Session>(u"Session", 14), \
         tlx::DispMethod<&I::Inicjuj>(u"Inicjuj", 15), \
-        tlx::DispGet<&I::get_PitMiesiace>(u"PitMiesiace", 16)
+        tlx::DispGet<&I::get_PitMiesiace>(u"PitMiesiace", 16), \
+        tlx::DispGet<&I::get_OsobyWspolpracujace>(u"OsobyWspolpracujace", 21)
 
 inline const tlx::DispatchTable& DispatchTableOf(IPracownikDane*) {
     static const tlx::DispatchTable table{

@@ -11,9 +11,11 @@ CREATE TABLE PracKod (
     Pra_ParentID INT,                       -- the main card of a secondary card
     Pra_Nadrzedny INT NOT NULL DEFAULT 0,
     Pra_Kod VARCHAR(20),
-    Pra_Archiwalny INT NOT NULL DEFAULT 0
+    Pra_Archiwalny INT NOT NULL DEFAULT 0,
+    Pra_WlascicielID INT                    -- the owner a cooperating person's contributions are filed with
 );
 CREATE INDEX PracKod_Parent ON PracKod (Pra_ParentID);
+CREATE INDEX PracKod_Wlasciciel ON PracKod (Pra_WlascicielID);
 
 CREATE TABLE PracEtaty (
     PRE_PreId INTEGER PRIMARY KEY,

@@ -313,8 +313,10 @@ void CDRA::KorygujDlaOsoby() {
     tlx::ComPtr<IPracownik> pracownik = GetPracownik();
     if (!pracownik) return;
     if (VariantToMoneyOr(FieldValue(RequireDeclaration(), u"ZWDRAKWBUD").Detach(), 0.0).AsCurrency().int64 > 0) return;
-    tlx::ComPtr<ICollection> powiazane = RequireHostLink<IPracownikDane>(pracownik.Get(), &IPracownikDane::get_OsobyPowiazane);
-    if (Count(powiazane.Get()) > 0) return;
+    // An owner who files for cooperating persons keeps their reports attached.
+    tlx::ComPtr<ICollection> wspolpracujace =
+        RequireHostLink<IPracownikDane>(pracownik.Get(), &IPracownikDane::get_OsobyWspolpracujace);
+    if (Count(wspolpracujace.Get()) > 0) return;
     for (const auto& child : Zalaczniki()) {
         const LONG wersja = ReadDeclarationLong(child.Get(), &IDeklaracja::get_Wersja);
         PrzeniesRaportDoDddu(child.Get(), 1, wersja == 2 ? UkladRaportu::Wersja2 : UkladRaportu::Zwykly);

@@ -113,7 +113,8 @@ void CDraZalaczniki::Generuj(DraLiczbaRaportow& raporty, int& indeksRCA,
         if (*report) zalaczniki.push_back(*report);
 }
 
-// Whether the declaration's person has no associated cards; a declaration naming nobody answers false.
+// Whether the declaration's person files for no cooperating person; a declaration naming nobody answers
+// false.
 bool CDraZalaczniki::BezOsobPowiazanych() {
     tlx::ComPtr<IDispatch> person;
     const HRESULT hr = deklaracja_->get_Pracownik(person.Out());
@@ -121,9 +122,9 @@ bool CDraZalaczniki::BezOsobPowiazanych() {
     CheckHost(hr);
     tlx::ComPtr<IPracownikDane> osoba = person.As<IPracownikDane>();
     if (!osoba) RaiseHResult(E_POINTER);
-    tlx::ComPtr<ICollection> powiazane = RequireHostLink(osoba.Get(), &IPracownikDane::get_OsobyPowiazane);
+    tlx::ComPtr<ICollection> wspolpracujace = RequireHostLink(osoba.Get(), &IPracownikDane::get_OsobyWspolpracujace);
     LONG count = 0;
-    CheckHost(powiazane->get_Count(&count));
+    CheckHost(wspolpracujace->get_Count(&count));
     return count == 0;
 }
 
@@ -166,10 +167,12 @@ void CDraZalaczniki::ZrodloOsoby() {
     Policz(rca_.Get(), osoba.Get(), 1);
     Policz(rza_.Get(), osoba.Get(), 1);
     Policz(rsa_.Get(), osoba.Get(), 1);
-    tlx::ComPtr<ICollection> powiazane = RequireHostLink(osoba.Get(), &IPracownikDane::get_OsobyPowiazane);
-    std::set<LONG> visited;
+    tlx::ComPtr<ICollection> wspolpracujace = RequireHostLink(osoba.Get(), &IPracownikDane::get_OsobyWspolpracujace);
+    // The owner was computed above: a card naming itself is not computed twice.
+    std::set<LONG> visited{ReadHost(osoba.Get(), &IPracownikDane::get_ID)};
     LONG walked = 0;
-    for (CCollectionEnumerator<IPracownikDane> each(powiazane.Get()); auto item = each.Current(); each.MoveNext()) {
+    for (CCollectionEnumerator<IPracownikDane> each(wspolpracujace.Get()); auto item = each.Current();
+         each.MoveNext()) {
         if (++walked > kMaxAssociates) break;
         const LONG id = ReadHost(item.Get(), &IPracownikDane::get_ID);
         if (!visited.insert(id).second) continue;

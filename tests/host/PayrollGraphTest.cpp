@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <tuple>
+#include <vector>
 
 #include "HostFixture.h"
 #include "hostapi/CalendarDispatch.h"
@@ -208,6 +209,42 @@ TEST_F(PayrollGraphTest, EveryMemberAnswersUnderEveryName) {
 
     ComPtr<IDispatch> code = Create(u"TLX.KodySwiadczen", Variant::FromString(u"Pdz_Kod=331"));
     ExpectEveryNameAnswers<IKodSwiadczenia>(code.Get(), "IKodSwiadczenia");
+}
+
+// A card's secondary cards and the persons cooperating with it are two links: neither answers the
+// other's cards, and a card linked by both is in both.
+TEST_F(PayrollGraphTest, SecondaryCardsAndCooperatingPersonsAreSeparateLinks) {
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod, Pra_ParentID, Pra_WlascicielID) values "
+            u"(8, 'P007/1', 7, null), (9, 'P009', null, 7), (10, 'P010', 7, 7), (11, 'P011', null, 9)");
+    auto ids = [&](ICollection* cards) {
+        std::vector<LONG> answer;
+        LONG count = 0;
+        EXPECT_EQ(cards->get_Count(&count), S_OK);
+        for (LONG i = 0; i < count; ++i) {
+            LONG id = 0;
+            EXPECT_EQ(Item<IPracownikDane>(cards, i)->get_ID(&id), S_OK);
+            answer.push_back(id);
+        }
+        return answer;
+    };
+    ComPtr<ICollection> secondary, cooperating;
+    ASSERT_EQ(employee_->get_OsobyPowiazane(secondary.Out()), S_OK);
+    ASSERT_EQ(employee_->get_OsobyWspolpracujace(cooperating.Out()), S_OK);
+    EXPECT_EQ(ids(secondary.Get()), (std::vector<LONG>{8, 10}));
+    EXPECT_EQ(ids(cooperating.Get()), (std::vector<LONG>{9, 10}));
+    VARIANT_BOOL has = VARIANT_FALSE;
+    ASSERT_EQ(employee_->get_MaOsobyPowiazane(&has), S_OK);
+    EXPECT_EQ(has, VARIANT_TRUE);
+
+    // A cooperating person answers his own links only: no secondary cards, and the card that names him.
+    ComPtr<IPracownik> person = Create(u"TLX.Pracownicy", Variant::FromString(u"9")).As<IPracownik>();
+    ASSERT_TRUE(person);
+    ASSERT_EQ(person->get_OsobyPowiazane(secondary.Out()), S_OK);
+    EXPECT_TRUE(ids(secondary.Get()).empty());
+    ASSERT_EQ(person->get_MaOsobyPowiazane(&has), S_OK);
+    EXPECT_EQ(has, VARIANT_FALSE);
+    ASSERT_EQ(person->get_OsobyWspolpracujace(cooperating.Out()), S_OK);
+    EXPECT_EQ(ids(cooperating.Get()), (std::vector<LONG>{11}));
 }
 
 TEST_F(PayrollGraphTest, AZeroPayoutIsBuiltInMemoryAndNeverSaved) {

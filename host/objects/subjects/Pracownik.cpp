@@ -92,12 +92,19 @@ HRESULT CPracownikRecord::get_historia(ICollection** records) {
 }
 
 HRESULT CPracownikRecord::get_OsobyPowiazane(ICollection** cards) {
-    return AnswerObject(cards, [&] {
-        std::shared_ptr<PayrollModel> model = Model();
-        PayrollRows rows = model->Read(u"select Pra_PraID from TLX.PracKod where Pra_ParentID = " +
-                                       Utf8ToUtf16(std::to_string(model->EmployeeId())) + u" order by Pra_PraID");
-        return CollectionOf(rows, u"Pra_PraID", [&](const auto& row) { return model->Card(row->Long(u"Pra_PraID")); });
-    });
+    return AnswerObject(cards, [&] { return CardsLinkedBy(u"Pra_ParentID"); });
+}
+
+HRESULT CPracownikRecord::get_OsobyWspolpracujace(ICollection** cards) {
+    return AnswerObject(cards, [&] { return CardsLinkedBy(u"Pra_WlascicielID"); });
+}
+
+// The cards whose `column` names this card, by id.
+ComPtr<ICollection> CPracownikRecord::CardsLinkedBy(std::u16string_view column) {
+    std::shared_ptr<PayrollModel> model = Model();
+    PayrollRows rows = model->Read(u"select Pra_PraID from TLX.PracKod where " + std::u16string(column) + u" = " +
+                                   Utf8ToUtf16(std::to_string(model->EmployeeId())) + u" order by Pra_PraID");
+    return CollectionOf(rows, u"Pra_PraID", [&](const auto& row) { return model->Card(row->Long(u"Pra_PraID")); });
 }
 
 HRESULT CPracownikRecord::get_MaOsobyPowiazane(VARIANT_BOOL* has) {

@@ -35,6 +35,7 @@ public:
     HRESULT get_Session(ISession** session) override;
     HRESULT Inicjuj(LONG mode) override;
     HRESULT get_PitMiesiace(ICollection** months) override;
+    HRESULT get_OsobyWspolpracujace(ICollection** cards) override;
     HRESULT get_Imie(BSTR* firstName) override { return GetLatest(u"PRE_Imie1", firstName); }
     HRESULT get_Nazwisko(BSTR* surname) override { return GetLatest(u"PRE_Nazwisko", surname); }
     HRESULT get_PESEL(BSTR* pesel) override { return GetLatest(u"PRE_Pesel", pesel); }
@@ -45,6 +46,7 @@ public:
 
 private:
     HRESULT GetLatest(std::u16string_view column, BSTR* out);
+    ComPtr<ICollection> CardsLinkedBy(std::u16string_view column);
     // The model keeps the session; it is the card's own while no payroll object handed out shares it.
     ULONG OtherHoldsOnSession() override { return model_ && model_.use_count() == 1 ? 1 : 0; }
 

@@ -78,6 +78,16 @@ protected:
         return Scalar(u"select group_concat(Dkn_TypDeklar, ',') from (select Dkn_TypDeklar from TLX.DeklNag "
                       u"where Dkn_ParentId = " + tlx::test::Num(id) + u" order by Dkn_TypDeklar)");
     }
+    // The stored text of the saved reports of one form type, and how many person blocks it holds.
+    std::u16string SavedReportText(LONG type) {
+        return Scalar(u"select group_concat(DkS_Tekst, '') from TLX.DeklStr join TLX.DeklNag on DkN_DkNID = DkS_DkNID "
+                      u"where DkN_TypDeklar = " + tlx::test::Num(type));
+    }
+    static std::size_t PersonBlocks(const std::u16string& text) {
+        std::size_t blocks = 0;
+        for (auto at = text.find(u"<DDORCA>"); at != std::u16string::npos; at = text.find(u"<DDORCA>", at + 1)) ++blocks;
+        return blocks;
+    }
     std::u16string LastProgress() const { return progress_->texts.empty() ? u"" : progress_->texts.back(); }
     bool Fired(std::u16string_view text) const {
         return std::find(progress_->texts.begin(), progress_->texts.end(), text) != progress_->texts.end();
@@ -355,11 +365,9 @@ TEST_F(DraTest, ContractsWithoutAPayoutGetZeroReportsOfTheirKind) {
     EXPECT_EQ(Field(u"OPLSNORZA"), "1");
     EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "0");
     EXPECT_EQ(SavedChildren(), u"121,123");
-    const std::u16string rca = Scalar(u"select group_concat(DkS_Tekst, '') from TLX.DeklStr join TLX.DeklNag on "
-                                      u"DkN_DkNID = DkS_DkNID where DkN_TypDeklar = 121");
+    const std::u16string rca = SavedReportText(121);
     EXPECT_NE(rca.find(u"\r\n41100\r\n"), std::u16string::npos) << tlx::Utf16ToUtf8(rca);
-    const std::u16string rza = Scalar(u"select group_concat(DkS_Tekst, '') from TLX.DeklStr join TLX.DeklNag on "
-                                      u"DkN_DkNID = DkS_DkNID where DkN_TypDeklar = 123");
+    const std::u16string rza = SavedReportText(123);
     EXPECT_NE(rza.find(u"\r\n221100\r\n"), std::u16string::npos) << tlx::Utf16ToUtf8(rza);
 }
 
@@ -378,34 +386,58 @@ TEST_F(DraTest, NewEmployeesOfTheMonthGetOneRcaEach) {
     EXPECT_EQ(Field(u"OPLSNORCA"), "1");
     EXPECT_EQ(Field(u"INN7UBEZP"), "2");
     EXPECT_EQ(SavedChildren(), u"121");
-    const std::u16string rca = Scalar(u"select group_concat(DkS_Tekst, '') from TLX.DeklStr join TLX.DeklNag on "
-                                      u"DkN_DkNID = DkS_DkNID where DkN_TypDeklar = 121");
-    std::size_t blocks = 0;
-    for (auto at = rca.find(u"<DDORCA>"); at != std::u16string::npos; at = rca.find(u"<DDORCA>", at + 1)) ++blocks;
-    EXPECT_EQ(blocks, 2u) << tlx::Utf16ToUtf8(rca);
+    const std::u16string rca = SavedReportText(121);
+    EXPECT_EQ(PersonBlocks(rca), 2u) << tlx::Utf16ToUtf8(rca);
     EXPECT_NE(rca.find(u"80010112346"), std::u16string::npos) << tlx::Utf16ToUtf8(rca);
     // 4 000.00: pension 390.40 + 390.40, disability 60.00 + 260.00, sickness 98.00, accident 72.00.
     EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "1270.8000");
 }
 
-// An owner's DRA with a card linked to hers computes that card too, keeps its reports attached and
-// takes nothing into its own fields.
+// An owner's DRA with a person cooperating with her computes that person too, once, keeps the reports
+// attached and takes nothing into its own fields.
 TEST_F(DraTest, AnOwnersDraWithAnAssociatedCardKeepsItsReports) {
     AddEmployee(1, u"2016-01-01", 510);
     AddElement(AddPayout(1, 2016, 12), 2000.0, 51000, Employee2016(2000.0));
     // The associated card has no identifier, but its record ends before the month does: no message.
-    AddEmployee(2, u"2016-01-01", 110, u"", 1, 1, 1);
+    AddEmployee(2, u"2016-01-01", 110, u"");
+    CooperatesWith(2, 1);
     Execute(u"UPDATE TLX.PracEtaty SET PRE_DataDo = '2016-12-15 00:00:00' WHERE PRE_PraId = 2");
     AddElement(AddPayout(2, 2016, 12), 1000.0, 11000, Employee2016(1000.0));
     Dra(3, 2016, 12, 1);
     ASSERT_EQ(Przelicz(), S_OK) << error_;
     EXPECT_EQ(Field(u"OPLSNORCA"), "1");
+    // 2 000.00 and 1 000.00 at 31.77 %: 635.40 + 317.70, the associate's once.
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "953.1000");
+    EXPECT_EQ(Field(u"INN7UBEZP"), "2");
     EXPECT_EQ(Field(u"DDDUTYUB"), "EMPTY");
     EXPECT_EQ(Field(u"DADRATERMIN"), "2");
     EXPECT_FALSE(std::any_of(progress_->texts.begin(), progress_->texts.end(), [](const std::u16string& text) {
         return text.rfind(u"Brak wypełnionego identyfikatora", 0) == 0;
     }));
     EXPECT_EQ(SavedChildren(), u"121");
+}
+
+// An owner's secondary card is hers: her own walk takes its pay, and it is no associate of hers. Her
+// DRA counts the secondary card's contract and the cooperating person's pay once each, files both
+// persons' blocks and so keeps the reports.
+TEST_F(DraTest, AnOwnersDraCountsHerSecondaryCardAndHerAssociateOnceEach) {
+    AddEmployee(1, u"2016-01-01", 510);
+    AddElement(AddPayout(1, 2016, 12), 2000.0, 51000, Employee2016(2000.0));
+    AddEmployee(3, u"2016-01-01", 411, u"80010112345", 1, 1, 1);
+    AddElement(AddPayout(3, 2016, 12), 500.0, 41100, Employee2016(500.0));
+    AddEmployee(2, u"2016-01-01", 110, u"85050554327");
+    CooperatesWith(2, 1);
+    AddElement(AddPayout(2, 2016, 12), 1000.0, 11000, Employee2016(1000.0));
+    Dra(3, 2016, 12, 1);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    // 2 000.00: pension 195.20 + 195.20, disability 30.00 + 130.00, sickness 49.00, accident 36.00;
+    // 500.00: 48.80 + 48.80, 7.50 + 32.50, 12.25, 9.00; 1 000.00: 97.60 + 97.60, 15.00 + 65.00, 24.50, 18.00.
+    EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "1111.9500");
+    EXPECT_EQ(Field(u"DDDUTYUB"), "EMPTY");
+    EXPECT_EQ(SavedChildren(), u"121");
+    const std::u16string rca = SavedReportText(121);
+    EXPECT_EQ(PersonBlocks(rca), 3u) << "the owner's two titles and the associate's one: " << tlx::Utf16ToUtf8(rca);
+    EXPECT_NE(rca.find(u"85050554327"), std::u16string::npos) << tlx::Utf16ToUtf8(rca);
 }
 
 // Once saved, the DRA lists the reports stored under it, and a calculation after the save replaces them

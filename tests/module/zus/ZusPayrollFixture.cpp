@@ -37,6 +37,10 @@ void ZusPayrollTest::AddEmployee(LONG id, std::u16string_view od, LONG tytul, st
             u", " + Number(mianownik) + u", " + DateOrNull(od) + u")");
 }
 
+void ZusPayrollTest::CooperatesWith(LONG card, LONG owner) {
+    Execute(u"UPDATE TLX.PracKod SET Pra_WlascicielID = " + Number(owner) + u" WHERE Pra_PraID = " + Number(card));
+}
+
 void ZusPayrollTest::AddRecord(LONG id, LONG card, std::u16string_view od, std::u16string_view doDnia,
                                std::u16string_view zatrOd, std::u16string_view zatrDo, LONG tytul) {
     Execute(u"INSERT INTO TLX.PracEtaty (PRE_PreId, PRE_PraId, PRE_DataOd, PRE_DataDo, PRE_Nazwisko, PRE_Imie1, "

@@ -16,6 +16,8 @@ protected:
     // An employee card and one open record from `od` ("YYYY-MM-DD") under the four-digit title.
     void AddEmployee(LONG id, std::u16string_view od, LONG tytul, std::u16string_view pesel = u"80010112345",
                      LONG licznik = 1, LONG mianownik = 1, LONG parent = 0);
+    // Makes `card` a person cooperating with the owner `owner`, filed on the owner's DRA.
+    void CooperatesWith(LONG card, LONG owner);
     // A record of an existing card, its validity [od, doDnia] and its covering period [zatrOd, zatrDo]
     // (empty texts: NULL).
     void AddRecord(LONG id, LONG card, std::u16string_view od, std::u16string_view doDnia,
