@@ -79,14 +79,15 @@ constexpr char kZeroReports[] =
 
 // The sources the month's elements of a card (and its secondary cards) under one title come from: a
 // contract when an element is linked to one, else the card's employment. A health-only title (2200 to
-// 2299) is never answered 1: its elements' own marks send them to the health report.
+// 2299) is never answered 1: its elements' own marks send them to the health report. The payouts are
+// found through their card index (a condition on a joined card would read every element of the company).
 constexpr char kOneSource[] =
     "select case when ?4 / 100 between 2200 and 2299 then 0 when count(distinct zrodlo) <= 1 then 1 else 0 end "
     "from (select coalesce((select 'U' || "
     "WEL_ZrodloId from WypElementyLinki where WEL_WpeId = WPE_WpeId and WEL_ZrodloRodzaj = 8 order by WEL_WelId "
     "limit 1), 'P' || WPL_PraId) as zrodlo from WypElementy join Wyplaty on WPL_WplId = WPE_WplId join "
-    "ListyPlac on LPL_LplId = WPL_LplId join PracKod on Pra_PraID = WPL_PraId where (WPL_PraId = ?3 or "
-    "Pra_ParentID = ?3) and WPL_Tryb not in (1, 2) and LPL_Rok = ?1 and LPL_Miesiac = ?2 and WPE_KodTytulu = ?4)";
+    "ListyPlac on LPL_LplId = WPL_LplId where WPL_PraId in (select Pra_PraID from PracKod where Pra_PraID = ?3 "
+    "or Pra_ParentID = ?3) and WPL_Tryb not in (1, 2) and LPL_Rok = ?1 and LPL_Miesiac = ?2 and WPE_KodTytulu = ?4)";
 
 }  // namespace
 

@@ -117,6 +117,15 @@ TEST_F(DatabaseRoutinesTest, DraAnswersWhetherTheMonthsElementsOfATitleComeFromO
     EXPECT_EQ(first(u"exec tlx.DRA 2024,3,7,41100"), 1) << "one contract, through the secondary card";
     EXPECT_EQ(first(u"exec tlx.DRA 2024,3,9,11000"), 1) << "nothing paid comes from no second source";
     EXPECT_EQ(first(u"exec tlx.DRA 2024,3,9,221110"), 0) << "a health-only title is left to its elements' marks";
+
+    // A person cooperating with card 9 is no card of 9's: his pay is no second source of 9's.
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_WlascicielID, Pra_Kod) values (10, 9, 'P10')");
+    Execute(u"insert into TLX.Wyplaty (WPL_WplId, WPL_PraId, WPL_LplId, WPL_Rok, WPL_Miesiac) values "
+            u"(313, 9, 301, 2024, 3), (314, 10, 301, 2024, 3)");
+    Execute(u"insert into TLX.WypElementy (WPE_WpeId, WPE_WplId, WPE_KodTytulu) values (323, 313, 11000), (324, 314, 11000)");
+    EXPECT_EQ(first(u"exec tlx.DRA 2024,3,9,11000"), 1) << "the owner's own pay only";
+    Execute(u"update TLX.PracKod set Pra_ParentID = 9 where Pra_PraID = 10");
+    EXPECT_EQ(first(u"exec tlx.DRA 2024,3,9,11000"), 0) << "a secondary card's pay is the card's";
 }
 
 TEST_F(DatabaseRoutinesTest, AVatZdNoticeIsACorrectionWhenLockedAndNotEmpty) {
