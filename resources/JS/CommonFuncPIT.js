@@ -322,6 +322,249 @@ function PitWypelnijPodatnika(dopuszczaZagraniczny)
     return id;
 }
 
+// ---- Zeznania roczne podatnika (PIT-36, PIT-36L, PIT-37, PIT-28) i ich załączniki ----
+
+// Typy formularzy zeznań i załączników (deklaracje podrzędne zeznania: DkN_ParentID, DkN_Numer od 1).
+var PIT_TYP_PIT36 = 15;
+var PIT_TYP_PIT36L = 16;
+var PIT_TYP_PIT28 = 20;
+var PIT_TYP_PITB = 25;
+var PIT_TYP_PIT28B = 26;
+var PIT_TYP_PITO = 27;
+var PIT_TYP_PIT37 = 35;
+var PIT_TYPY_ZALACZNIKOW = [25, 26, 27, 36, 37, 39];
+// PIT/B: kto prowadzi działalność (poz. 4): 1 - podatnik, 2 - małżonek.
+var PITB_MALZONEK = 2;
+
+// Skala podatku roku: stawka niższa do progu, 32% ponad próg, kwota zmniejszająca podatek. Od 2017 do 2021
+// kwota zmniejszająca maleje: pełna do `dolnaGranica`, liniowo do `kwota` w przedziale do `gornaGranica`,
+// stała do progu, potem liniowo do 0 przy 127 000 zł.
+var PIT_SKALE = [
+    { odRoku: 2022, stawka: 0.12, prog: 120000, kwota: 3600 },
+    { odRoku: 2020, stawka: 0.17, prog: 85528, kwota: 525.12, pelna: 1360, dolnaGranica: 8000, gornaGranica: 13000 },
+    { odRoku: 2019, stawka: 0.1775, prog: 85528, kwota: 548.30, pelna: 1420, dolnaGranica: 8000, gornaGranica: 13000 },
+    { odRoku: 2017, stawka: 0.18, prog: 85528, kwota: 556.02, pelna: 1188, dolnaGranica: 6600, gornaGranica: 11000 },
+    { odRoku: 0, stawka: 0.18, prog: 85528, kwota: 556.02 }
+];
+var PIT_STAWKA_WYZSZA = 0.32;
+var PIT_KONIEC_KWOTY_ZMNIEJSZAJACEJ = 127000;
+
+function PitSkala(rok)
+{
+    for (var i = 0; i < PIT_SKALE.length; i++)
+        if (rok >= PIT_SKALE[i].odRoku) return PIT_SKALE[i];
+    return PIT_SKALE[PIT_SKALE.length - 1];
+}
+
+function PitKwotaZmniejszajaca(skala, podstawa)
+{
+    if (skala.pelna == null) return skala.kwota;
+    if (podstawa <= skala.dolnaGranica) return skala.pelna;
+    if (podstawa <= skala.gornaGranica)
+        return skala.pelna - (skala.pelna - skala.kwota) * (podstawa - skala.dolnaGranica) /
+                                 (skala.gornaGranica - skala.dolnaGranica);
+    if (podstawa <= skala.prog) return skala.kwota;
+    if (podstawa <= PIT_KONIEC_KWOTY_ZMNIEJSZAJACEJ)
+        return skala.kwota - skala.kwota * (podstawa - skala.prog) / (PIT_KONIEC_KWOTY_ZMNIEJSZAJACEJ - skala.prog);
+    return 0;
+}
+
+// Podatek według skali roku od podstawy, w groszach, nie mniej niż 0.
+function PitPodatekWedlugSkali(podstawa, rok)
+{
+    var skala = PitSkala(rok);
+    var podatek = podstawa <= skala.prog ? podstawa * skala.stawka
+                                         : skala.prog * skala.stawka + (podstawa - skala.prog) * PIT_STAWKA_WYZSZA;
+    return Math.max(0, PitGrosze(podatek - PitGrosze(PitKwotaZmniejszajaca(skala, podstawa))));
+}
+
+// Termin zeznania rocznego za rok: 30 kwietnia roku następnego, w dzień roboczy.
+function PitTerminZeznania(rok)
+{
+    return DzienRoboczy(new Date(rok + 1, 3, 30));
+}
+
+// Dane podatnika zeznania z zapisu jego karty ważnego na koniec roku, w pola `pola`: identyfikator, nazwisko,
+// imię, data urodzenia, potem adres (kraj, województwo, powiat, gmina, ulica, nr domu, nr lokalu, miejscowość,
+// kod pocztowy, poczta).
+function PitWpiszPodatnika(pola)
+{
+    var pracownik = PitPracownik();
+    if (pracownik == null) return;
+    var zapis = PitZapisNaKoniecRoku(pracownik);
+    var id = PitIdentyfikator(zapis, false);
+    var a = PitAdres(zapis);
+    var wartosci = [id.nip != '' ? id.nip : id.pesel, PitTekst(zapis.Nazwisko), PitTekst(zapis.Imie1),
+                    PitDataTekst(zapis.DataUr), a.kraj, a.wojewodztwo, a.powiat, a.gmina, a.ulica, a.nrDomu, a.nrLokalu,
+                    a.miejscowosc, a.kodPocztowy, a.poczta];
+    for (var i = 0; i < pola.length; i++)
+        dokument[pola[i]] = wartosci[i];
+}
+
+// Sumy przychodów i kosztów załączników PIT/B: [0] działalności podatnika, [1] małżonka; zapisuje ich liczbę.
+function PitSumujPitB(zalaczniki)
+{
+    var sumy = [{ przychod: 0, koszty: 0 }, { przychod: 0, koszty: 0 }];
+    for (var i = 0; i < zalaczniki.length; i++) {
+        var z = zalaczniki[i];
+        var s = sumy[Number(z.P_4) == PITB_MALZONEK ? 1 : 0];
+        s.przychod += Number(z.P_11);
+        s.koszty += Number(z.P_12);
+    }
+    for (var k = 0; k < sumy.length; k++) {
+        sumy[k].przychod = PitGrosze(sumy[k].przychod);
+        sumy[k].koszty = PitGrosze(sumy[k].koszty);
+    }
+    UstawPole('LiczbaPITB', zalaczniki.length);
+    return sumy;
+}
+
+// Kod urzędu skarbowego firmy; pusty tekst, gdy firma go nie ma.
+function PitUrzadFirmy()
+{
+    try {
+        var urzad = dokument.Session.CreateObject('TLX.FirmaCfgRO').UrzadSkarbowy;
+        return urzad != null ? PitTekst(urzad.Kod) : '';
+    } catch (e) {
+        return '';
+    }
+}
+
+// Identyfikator deklaracji; 0, dopóki nie jest zapisana (nie ma wtedy załączników).
+function PitIdDeklaracji(deklaracja)
+{
+    try {
+        return Number(deklaracja.ID) || 0;
+    } catch (e) {
+        return 0;
+    }
+}
+
+// Zapisane załączniki zeznania danego typu w kolejności numerów, czytane w sesji `sesja` (domyślnie w sesji
+// zeznania).
+function PitZalaczniki(typ, sesja)
+{
+    var id = PitIdDeklaracji(dokument);
+    var wynik = [];
+    if (id == 0) return wynik;
+    var kolekcja = (sesja || dokument.Session).CreateObject('TLXDeklaracje.Deklaracje');
+    kolekcja.Filter = 'DkN_ParentID=' + id + ' AND DkN_TypDeklar=' + typ;
+    for (var e = new Enumerator(kolekcja); !e.atEnd(); e.moveNext())
+        wynik.push(e.item());
+    wynik.sort(function (a, b) { return Number(a.Numer) - Number(b.Numer); });
+    return wynik;
+}
+
+// Zeznanie, do którego dołączono załącznik (deklaracja podrzędna), albo null.
+function PitZeznanieZalacznika()
+{
+    var id = 0;
+    try { id = Number(dokument.ParentId) || 0; } catch (e) { id = 0; }
+    if (id == 0) return null;
+    try {
+        return dokument.Session.CreateObject('TLXDeklaracje.Deklaracje', String(id));
+    } catch (e) {
+        return null;
+    }
+}
+
+// Załącznik dołączony do zeznania innego rodzaju niż `typy` jest odrzucany.
+function PitSprawdzZeznanieZalacznika(symbol, typy, nazwyZeznan)
+{
+    var zeznanie = PitZeznanieZalacznika();
+    if (zeznanie == null)
+        PitBlad('1', 'załącznik ' + symbol + ' nie jest dołączony do zeznania.');
+    var typ = Number(zeznanie.TypDeklar);
+    for (var i = 0; i < typy.length; i++)
+        if (typy[i] == typ) return zeznanie;
+    PitBlad('1', 'załącznik ' + symbol + ' dołącza się tylko do zeznania ' + nazwyZeznan + '.');
+}
+
+// Numery załączników danego typu od 1 bez przerw i ich liczba zapisana na każdym (pole "LiczbaPITB"). Załączniki
+// są osobnymi dokumentami: poprawione zapisuje się od razu, we własnej sesji, jak przy ich zamknięciu.
+function PitPoprawNumeracjeZalacznikow(typ)
+{
+    if (PitIdDeklaracji(dokument) == 0) return [];
+    var sesja = dokument.Session.Login.CreateSession();
+    var zalaczniki = PitZalaczniki(typ, sesja);
+    var zmienione = false;
+    for (var i = 0; i < zalaczniki.length; i++) {
+        if (Number(zalaczniki[i].Numer) != i + 1) {
+            zalaczniki[i].Numer = i + 1;
+            zmienione = true;
+        }
+        if (typ == PIT_TYP_PITB && Number(zalaczniki[i].LiczbaPITB) != zalaczniki.length) {
+            zalaczniki[i].LiczbaPITB = zalaczniki.length;
+            zmienione = true;
+        }
+    }
+    if (zmienione) sesja.Save();
+    return zalaczniki;
+}
+
+// Usuwa wszystkie załączniki zeznania, od razu i we własnej sesji, jak przy usunięciu każdego z nich.
+function PitUsunZalaczniki()
+{
+    if (PitIdDeklaracji(dokument) == 0) return;
+    var sesja = dokument.Session.Login.CreateSession();
+    var kolekcja = sesja.CreateObject('TLXDeklaracje.Deklaracje');
+    for (var t = 0; t < PIT_TYPY_ZALACZNIKOW.length; t++) {
+        var zalaczniki = PitZalaczniki(PIT_TYPY_ZALACZNIKOW[t], sesja);
+        for (var i = 0; i < zalaczniki.length; i++)
+            kolekcja.Delete(zalaczniki[i]);
+    }
+    sesja.Save();
+}
+
+// Identyfikatory podatnika (poz. 1) i małżonka (poz. 2) zeznania przeniesione na jego załączniki.
+function PitPrzeniesPodatnikowNaZalaczniki()
+{
+    var zalaczniki = PitZalaczniki(PIT_TYP_PITB).concat(PitZalaczniki(PIT_TYP_PITO));
+    for (var i = 0; i < zalaczniki.length; i++) {
+        var z = zalaczniki[i];
+        if (PitTekst(z.P_1) != PitTekst(dokument.P_1)) z.P_1 = PitTekst(dokument.P_1);
+        if (Number(z.TypDeklar) == PIT_TYP_PITO && PitTekst(z.P_2) != PitTekst(dokument.P_2))
+            z.P_2 = PitTekst(dokument.P_2);
+    }
+}
+
+// Czy formularz deklaracji (domyślnie tej) ma pole `nazwa`.
+function PitMaPole(nazwa, deklaracja)
+{
+    try {
+        return (deklaracja || dokument)[nazwa] !== undefined;
+    } catch (e) {
+        return false;
+    }
+}
+
+// Akcja "weryfikuj": liczba załączników PIT/B zapisana w zeznaniu i ich numeracja zgadzają się z załącznikami
+// obecnymi, PIT/O jest co najwyżej jeden i zeznanie wie, czy jest.
+function PitSprawdzZalaczniki()
+{
+    if (PitIdDeklaracji(dokument) == 0) return;
+    var b = PitZalaczniki(PIT_TYP_PITB);
+    if (PitMaPole('LiczbaPITB') && KwotaPola('LiczbaPITB') != b.length)
+        PitDoPrzeliczenia('61', 'liczba załączników PIT/B (' + KwotaPola('LiczbaPITB') + ') nie zgadza się z dołączonymi (' +
+                          b.length + ').');
+    for (var i = 0; i < b.length; i++)
+        if (Number(b[i].Numer) != i + 1)
+            PitDoPrzeliczenia('61', 'załączniki PIT/B nie są numerowane kolejno od 1.');
+    var o = PitZalaczniki(PIT_TYP_PITO);
+    if (o.length > 1)
+        PitBlad('62', 'do zeznania dołączono ' + o.length + ' załączniki PIT/O; dopuszcza się jeden.');
+    if (PitMaPole('ZalacznikPITO') && KwotaPola('ZalacznikPITO') != (o.length > 0 ? 1 : 2))
+        PitDoPrzeliczenia('62', 'informacja o dołączeniu załącznika PIT/O nie zgadza się z załącznikami.');
+}
+
+// Identyfikator osoby: PESEL z 11 cyfr albo NIP z 10 cyfr.
+function PitSprawdzNumerOsoby(pozycja, identyfikator, kogo)
+{
+    var id = PitTekst(identyfikator);
+    if (!/^\d{10}$/.test(id) && !/^\d{11}$/.test(id))
+        PitBlad(pozycja, 'identyfikator ' + kogo + ' "' + id + '" nie jest numerem PESEL (11 cyfr) ani NIP (10 cyfr).');
+}
+
 // Jedna z dozwolonych wartości pola całkowitego; inna to błąd pozycji z opisem.
 function PitJednaZ(nazwa, dozwolone, opis)
 {

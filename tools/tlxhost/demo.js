@@ -444,6 +444,45 @@ krok("Zgłoszenie ZUS ZUA nowego pracownika", function () {
     print("  ZUA nr " + d.Numer + ": " + d.DAUNAZWISKO + " " + d.DAUIMIE + ", PESEL " + d.DAUPESEL + ", zgłoszony od " +
           od.getDate() + "." + (od.getMonth() + 1) + "." + od.getFullYear());
 });
+krok("Zeznanie PIT-36 za 2024 właścicielki z załącznikami PIT/B i PIT/O", function () {
+    // Zeznanie wspólne z mężem: działalność z księgi firmy na PIT/B, ulgi na PIT/O. Każdy załącznik zamyka się
+    // (zapisuje) we własnej sesji, a zeznanie przelicza się po jego zamknięciu akcją formularza.
+    var sesja = Session.Login.CreateSession();
+    var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 15;
+    d.Wersja = 23;
+    d.Rok = 2024;
+    d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item("11");
+    d.P_6 = 2; d.P_2 = "80010112340"; d.P_21 = "Kowalski"; d.P_22 = "Jan"; d.P_23 = "1980-01-01";
+    d.P_28 = 55992; d.P_29 = 3000; d.P_31 = 1836; d.P_36 = 2000; d.P_46 = 4000; d.P_47 = 7676.52;
+    d.Policz();
+    sesja.Save();
+    var zalaczniki = [{ typ: 25, wersja: 14, akcja: "przeliczPoZamknieciuPITB", pola: { P_9: "Działalność z księgi firmy" } },
+                      { typ: 27, wersja: 22, akcja: "przeliczPoZamknieciuPITO", pola: { P_6: 600, P_10: 500, P_14: 556.02 } }];
+    for (var i = 0; i < zalaczniki.length; i++) {
+        var z = zalaczniki[i];
+        var okno = Session.Login.CreateSession();
+        var a = okno.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+        a.TypDeklar = z.typ; a.Wersja = z.wersja; a.Rok = 2024; a.ParentId = d.ID; a.Numer = 1;
+        for (var pole in z.pola) a[pole] = z.pola[pole];
+        a.Policz();
+        okno.Save();
+        print("  " + a.Opis + (z.typ == 25 ? ": przychód " + Number(a.P_11).toFixed(2) + ", koszty " + Number(a.P_12).toFixed(2) +
+                               ", dochód " + Number(a.P_13).toFixed(2) : ": odliczenia od dochodu " + Number(a.P_12).toFixed(2) +
+                               ", od podatku " + Number(a.P_15).toFixed(2)));
+        var zeznanie = Session.Login.CreateSession();
+        zeznanie.CreateObject("TLXDeklaracje.Deklaracje", String(d.ID)).executeJS(z.akcja);
+        zeznanie.Save();
+    }
+    var gotowe = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(d.ID));
+    print("  " + gotowe.Opis + ": podstawa " + gotowe.P_52 + ", podatek " + Number(gotowe.P_53).toFixed(2) + ", należny " +
+          gotowe.P_57 + ", zaliczki " + gotowe.P_58 + ", nadpłata " + gotowe.P_60 + " zł; załączniki PIT/B " + gotowe.LiczbaPITB +
+          ", PIT/O " + (gotowe.ZalacznikPITO == 1 ? "tak" : "nie"));
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    e.ZapiszXml(gotowe, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-36_23_2024.xml");
+    print("  e-deklaracja z załącznikami w pliku PIT-36_23_2024.xml");
+});
 krok("Plik KEDU za marzec 2024", function () {
     var dra = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=120 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
     var zua = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=100 AND DkN_Numer=1");
