@@ -78,4 +78,20 @@ TEST_F(Pit11Script, TheDemoSavesAndWritesThePit11OfItsEmployees) {
     EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
 }
 
+// The employee's record keeps no kind or issuing country of a foreign number: what the user typed in
+// positions 11 and 12 stays through every calculation (a non-resident's information needs the country).
+TEST_F(Pit11Script, ARecalculationKeepsTheTypedKindAndCountryOfAForeignNumber) {
+    ASSERT_EQ(RunScript("var p;\n"
+                        "for (var e = new Enumerator(Session.CreateObject('TLX.Pracownicy')); !e.atEnd(); e.moveNext())\n"
+                        "    if (e.item().Kod == 'P019') p = e.item();\n"
+                        "var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                        "d.TypDeklar = 5; d.Wersja = 23; d.Rok = 2024; d.Pracownik = p;\n"
+                        "d.P_11 = 3; d.P_12 = 'GB';\n"
+                        "d.Policz(); d.Policz();\n"
+                        "print(d.P_13, d.P_11, d.P_12);\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_, "Smith 3 GB\n");
+}
+
 }  // namespace
