@@ -255,7 +255,6 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
     if (!keepShown) {
         edits.underlying.clear();
         row.modified = false;  // a pending delete stays pending
-        rows_.ForgetPending();
         edits.assigned.assign(rows_.ColumnCount(), false);
     }
 }

@@ -144,9 +144,8 @@ public:
 
     // Whether any row is in the pending-rows group (a row added and deleted again is not).
     bool AnyPending() const;
-    // Called by whoever changes a row's pending state from outside the row set (a batch's resync).
-    void ForgetPending() { RowsChanged(); }
-    // Called before a row is changed from outside the row set: a transaction's rollback gives it back.
+    // Called before a row is changed from outside the row set (a batch's resync): a transaction's
+    // rollback gives it back, and what the row set worked out from its rows is worked out again.
     void WillChange(Row& row) {
         Touch(&row);
         RowsChanged();
@@ -204,7 +203,7 @@ private:
     void Touch(Row* row);
     std::optional<Held> held_;
     // AnyPending's answer until a row changes (every change of a row's pending state passes through
-    // the row set: its own members and ForgetPending).
+    // the row set: its own members and WillChange).
     mutable std::optional<bool> anyPending_;
     // Whether the view is as the filter and sort would build it now: no row added, changed or deleted
     // since it was built.
