@@ -108,6 +108,25 @@ function CitZalacznikPolicz(rodzaj)
     CitZalacznikSumuj(rodzaj);
 }
 
+// Liczba załączników CIT-ST/A zeznania (poz. 170) na jego zapisanych załącznikach CIT-ST. Załączniki są
+// osobnymi dokumentami: poprawione zapisuje się od razu, we własnej sesji.
+function CitUzgodnijLiczbeCitSta()
+{
+    var ids = CitIdentyfikatoryZalacznikow(CIT_ST.typ);
+    if (ids.length == 0) return;
+    var liczba = CitIdentyfikatoryZalacznikow(CIT_STA.typ).length;
+    var sesja = dokument.Session.Login.CreateSession();
+    var zmienione = false;
+    for (var i = 0; i < ids.length; i++) {
+        var st = sesja.CreateObject('TLXDeklaracje.Deklaracje', String(ids[i]));
+        if (Number(st.P_170) != liczba) {
+            st.P_170 = liczba;
+            zmienione = true;
+        }
+    }
+    if (zmienione) sesja.Save();
+}
+
 // "onverify" załącznika: należy do zeznania, ma numer, kwoty nieujemne, wiersz z kwotą ma opis, suma
 // odpowiada wierszom.
 function CitZalacznikWeryfikuj(rodzaj)

@@ -95,6 +95,14 @@ function Cit8PoZmianieZalacznikow()
     Cit8Przelicz();
 }
 
+// "onCITSTAListChanged", "onCITSTADeleted": jak przy innych listach, a do tego liczba załączników CIT-ST/A na
+// załącznikach CIT-ST zeznania.
+function Cit8PoZmianieCitSta()
+{
+    Cit8PoZmianieZalacznikow();
+    CitUzgodnijLiczbeCitSta();
+}
+
 // "onCIT8OAdded": część CIT-8/O dołączona, jej odliczenia wchodzą do poz. 26.
 function Cit8DodanoCit8O()
 {

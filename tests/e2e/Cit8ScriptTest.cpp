@@ -85,6 +85,51 @@ TEST_F(Cit8Script, AReturnThatDisagreesWithItsAttachmentsIsRefused) {
               "1 2500 2500\n");
 }
 
+// A CIT-ST saved before its return's CIT-ST/A counts them (position 170) as they are added and removed: the
+// return's actions on the CIT-ST/A list bring the saved CIT-ST up to date, read back in a new session.
+TEST_F(Cit8Script, TheCitStaActionsBringTheCitStCountUpToDate) {
+    ASSERT_EQ(RunScript("var deklaracje = Session.CreateObject('TLXDeklaracje.Deklaracje');\n"
+                        "var cit8 = deklaracje.AddNew();\n"
+                        "cit8.TypDeklar = 17; cit8.Wersja = 24; cit8.Rok = 2024;\n"
+                        "cit8.Policz();\n"
+                        "Session.Save();\n"
+                        "function Zalacznik(typ, wersja, numer) {\n"
+                        "  var z = deklaracje.AddNew();\n"
+                        "  z.TypDeklar = typ; z.Wersja = wersja; z.Rok = 2024; z.Miesiac = 12; z.Numer = numer;\n"
+                        "  z.ParentId = cit8.ID;\n"
+                        "  z.Policz();\n"
+                        "  Session.Save();\n"
+                        "  return z;\n"
+                        "}\n"
+                        "function LiczbaNaCitSt(id) {\n"
+                        "  return Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje', String(id)).P_170;\n"
+                        "}\n"
+                        "var st = Zalacznik(29, 7, 1);\n"
+                        "print('bez CIT-ST/A: ' + LiczbaNaCitSt(st.ID));\n"
+                        "var a1 = Zalacznik(30, 5, 1);\n"
+                        "cit8.executeJS('onCITSTAListChanged');\n"
+                        "print('po dodaniu: ' + LiczbaNaCitSt(st.ID) + ', zeznanie ' + cit8.P_13);\n"
+                        "var a2 = Zalacznik(30, 5, 2);\n"
+                        "cit8.executeJS('onCITSTAListChanged');\n"
+                        "print('po drugim: ' + LiczbaNaCitSt(st.ID) + ', zeznanie ' + cit8.P_13);\n"
+                        "deklaracje.Delete(a2);\n"
+                        "Session.Save();\n"
+                        "cit8.executeJS('onCITSTADeleted');\n"
+                        "print('po usunięciu: ' + LiczbaNaCitSt(st.ID) + ', zeznanie ' + cit8.P_13);\n"
+                        "Session.Save();\n"
+                        "var st2 = Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje', String(st.ID));\n"
+                        "st2.Verify();\n"
+                        "print('CIT-ST sprawdzony');\n"),
+              0)
+        << err_ << out_;
+    EXPECT_EQ(out_,
+              "bez CIT-ST/A: 0\n"
+              "po dodaniu: 1, zeznanie 1\n"
+              "po drugim: 2, zeznanie 2\n"
+              "po usunięciu: 1, zeznanie 1\n"
+              "CIT-ST sprawdzony\n");
+}
+
 // The demo files the CIT-8 with one donation: 344 910 - (60 000 + 3 000) = 281 910, 19 % = 53 562.90,
 // rounded 53 563, less 41 000 of advances.
 TEST_F(Cit8Script, TheDemoFilesTheReturnWithItsCitD) {
