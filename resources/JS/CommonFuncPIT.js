@@ -378,6 +378,45 @@ function PitPodatekWedlugSkali(podstawa, rok)
     return Math.max(0, PitGrosze(podatek - PitGrosze(PitKwotaZmniejszajaca(skala, podstawa))));
 }
 
+// Zeznania według skali (PIT-36, PIT-37) mają wspólny nagłówek: identyfikatory podatnika (poz. 1) i małżonka
+// (poz. 2), sposób rozliczenia (poz. 6), cel złożenia (poz. 7), nazwisko i imię małżonka (poz. 21 i 22).
+// Sposób rozliczenia: 1 - indywidualnie, 2 - wspólnie z małżonkiem, 3 - jak osoba samotnie wychowująca dzieci,
+// 4 - wspólnie z małżonkiem zmarłym.
+var PIT_WSPOLNIE = 2;
+var PIT_SAMOTNIE_WYCHOWUJACY = 3;
+var PIT_WSPOLNIE_ZE_ZMARLYM = 4;
+
+function PitWspolnie()
+{
+    var sposob = KwotaPola('P_6');
+    return sposob == PIT_WSPOLNIE || sposob == PIT_WSPOLNIE_ZE_ZMARLYM;
+}
+
+// Podatek zeznania od podstawy: przy rozliczeniu wspólnym i osoby samotnie wychowującej dzieci dwukrotność
+// podatku od połowy podstawy.
+function PitPodatekZeznania(podstawa)
+{
+    if (PitWspolnie() || KwotaPola('P_6') == PIT_SAMOTNIE_WYCHOWUJACY)
+        return PitGrosze(2 * PitPodatekWedlugSkali(podstawa / 2, dokument.Rok));
+    return PitPodatekWedlugSkali(podstawa, dokument.Rok);
+}
+
+// Nagłówek zeznania według skali: rok formularza, identyfikator podatnika, sposób rozliczenia i cel złożenia,
+// przy rozliczeniu wspólnym małżonek inny niż podatnik.
+function PitSprawdzNaglowekZeznania(odRoku, symbol)
+{
+    PitSprawdzRok('4', odRoku, symbol);
+    PitSprawdzNumerOsoby('1', dokument.P_1, 'podatnika');
+    PitJednaZ('P_6', [1, 2, 3, 4], 'sposób rozliczenia musi mieć wartość od 1 do 4.');
+    PitJednaZ('P_7', [1, 2], 'cel złożenia musi mieć wartość 1 (zeznanie) albo 2 (korekta).');
+    if (!PitWspolnie()) return;
+    PitSprawdzNumerOsoby('2', dokument.P_2, 'małżonka');
+    if (PitTekst(dokument.P_2) == PitTekst(dokument.P_1))
+        PitBlad('2', 'identyfikator małżonka nie może być równy identyfikatorowi podatnika.');
+    if (PitTekst(dokument.P_21) == '' || PitTekst(dokument.P_22) == '')
+        PitBlad('21', 'przy rozliczeniu wspólnym podaje się nazwisko i imię małżonka.');
+}
+
 // Termin zeznania rocznego za rok: 30 kwietnia roku następnego, w dzień roboczy.
 function PitTerminZeznania(rok)
 {
@@ -539,9 +578,11 @@ function PitMaPole(nazwa, deklaracja)
 }
 
 // Akcja "weryfikuj": liczba załączników PIT/B zapisana w zeznaniu i ich numeracja zgadzają się z załącznikami
-// obecnymi, PIT/O jest co najwyżej jeden i zeznanie wie, czy jest.
-function PitSprawdzZalaczniki()
+// obecnymi, PIT/O jest co najwyżej jeden i zeznanie wie, czy jest. `pozycjaPitO`: pozycja zeznania, która mówi o
+// dołączeniu PIT/O (w PIT-36 poz. 62, domyślnie).
+function PitSprawdzZalaczniki(pozycjaPitO)
 {
+    var pitO = pozycjaPitO || '62';
     if (PitIdDeklaracji(dokument) == 0) return;
     var b = PitZalaczniki(PIT_TYP_PITB);
     if (PitMaPole('LiczbaPITB') && KwotaPola('LiczbaPITB') != b.length)
@@ -552,9 +593,9 @@ function PitSprawdzZalaczniki()
             PitDoPrzeliczenia('61', 'załączniki PIT/B nie są numerowane kolejno od 1.');
     var o = PitZalaczniki(PIT_TYP_PITO);
     if (o.length > 1)
-        PitBlad('62', 'do zeznania dołączono ' + o.length + ' załączniki PIT/O; dopuszcza się jeden.');
+        PitBlad(pitO, 'do zeznania dołączono ' + o.length + ' załączniki PIT/O; dopuszcza się jeden.');
     if (PitMaPole('ZalacznikPITO') && KwotaPola('ZalacznikPITO') != (o.length > 0 ? 1 : 2))
-        PitDoPrzeliczenia('62', 'informacja o dołączeniu załącznika PIT/O nie zgadza się z załącznikami.');
+        PitDoPrzeliczenia(pitO, 'informacja o dołączeniu załącznika PIT/O nie zgadza się z załącznikami.');
 }
 
 // Identyfikator osoby: PESEL z 11 cyfr albo NIP z 10 cyfr.

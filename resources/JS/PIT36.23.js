@@ -19,17 +19,6 @@ var PIT36_OSOBY = [
     { dochod: 'P_43', zaliczki: 'P_45', spoleczne: 'P_47', odliczenia: 'P_49', poOdliczeniach: 'P_51', zdrowotna: 'P_55' }
 ];
 var PIT36_OD_ROKU = 2016;
-// Sposób rozliczenia (poz. 6): wspólnie z małżonkiem, jak osoba samotnie wychowująca dzieci, z małżonkiem zmarłym.
-var PIT36_WSPOLNIE = 2;
-var PIT36_SAMOTNIE_WYCHOWUJACY = 3;
-var PIT36_WSPOLNIE_ZE_ZMARLYM = 4;
-
-function Pit36Wspolnie()
-{
-    var sposob = KwotaPola('P_6');
-    return sposob == PIT36_WSPOLNIE || sposob == PIT36_WSPOLNIE_ZE_ZMARLYM;
-}
-
 // "onZmianaPracownika": dane podatnika z zapisu ważnego na koniec roku.
 function Pit36ZmianaPodatnika()
 {
@@ -73,21 +62,11 @@ function Pit36Wiersz(w)
     return { dochod: PitGrosze(Math.max(0, roznica)), strata: PitGrosze(Math.max(0, -roznica)) };
 }
 
-// Podatek od podstawy: przy rozliczeniu wspólnym i osoby samotnie wychowującej dzieci dwukrotność podatku od
-// połowy podstawy.
-function Pit36Podatek(podstawa)
-{
-    var sposob = KwotaPola('P_6');
-    if (Pit36Wspolnie() || sposob == PIT36_SAMOTNIE_WYCHOWUJACY)
-        return PitGrosze(2 * PitPodatekWedlugSkali(podstawa / 2, dokument.Rok));
-    return PitPodatekWedlugSkali(podstawa, dokument.Rok);
-}
-
 // Wyliczenia zeznania z pozycji wpisanych i przeniesionych z załączników.
 function Pit36Wyliczenia()
 {
     var w = {};
-    var osoby = Pit36Wspolnie() ? 2 : 1;
+    var osoby = PitWspolnie() ? 2 : 1;
     var podstawa = 0, zdrowotne = 0, zaliczki = 0;
     for (var k = 0; k < 2; k++) {
         var etat = PIT36_ETAT[k], dzial = PIT36_DZIALALNOSC[k], o = PIT36_OSOBY[k];
@@ -105,7 +84,7 @@ function Pit36Wyliczenia()
         }
     }
     w.P_52 = PelneZlote(podstawa);
-    w.P_53 = Pit36Podatek(w.P_52);
+    w.P_53 = PitPodatekZeznania(w.P_52);
     w.P_57 = PelneZlote(Math.max(0, w.P_53 - zdrowotne - KwotaPola('P_56')));
     w.P_58 = zaliczki;
     w.P_59 = Math.max(0, w.P_57 - w.P_58);
@@ -145,17 +124,7 @@ function Pit36Kwoty()
 // załącznikami zgodnymi z tym, co zeznanie o nich zapisało.
 function Pit36Weryfikuj()
 {
-    PitSprawdzRok('4', PIT36_OD_ROKU, 'PIT-36(23)');
-    PitSprawdzNumerOsoby('1', dokument.P_1, 'podatnika');
-    PitJednaZ('P_6', [1, 2, 3, 4], 'sposób rozliczenia musi mieć wartość od 1 do 4.');
-    PitJednaZ('P_7', [1, 2], 'cel złożenia musi mieć wartość 1 (zeznanie) albo 2 (korekta).');
-    if (Pit36Wspolnie()) {
-        PitSprawdzNumerOsoby('2', dokument.P_2, 'małżonka');
-        if (PitTekst(dokument.P_2) == PitTekst(dokument.P_1))
-            PitBlad('2', 'identyfikator małżonka nie może być równy identyfikatorowi podatnika.');
-        if (PitTekst(dokument.P_21) == '' || PitTekst(dokument.P_22) == '')
-            PitBlad('21', 'przy rozliczeniu wspólnym podaje się nazwisko i imię małżonka.');
-    }
+    PitSprawdzNaglowekZeznania(PIT36_OD_ROKU, 'PIT-36(23)');
     PitSprawdzNieujemne(Pit36Kwoty());
     PitSprawdzPelneZlote(['P_27', 'P_31', 'P_36', 'P_41', 'P_57', 'P_58', 'P_59', 'P_60']);
     var w = Pit36Wyliczenia();

@@ -483,6 +483,39 @@ krok("Zeznanie PIT-36 za 2024 właścicielki z załącznikami PIT/B i PIT/O", fu
     e.ZapiszXml(gotowe, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-36_23_2024.xml");
     print("  e-deklaracja z załącznikami w pliku PIT-36_23_2024.xml");
 });
+krok("Zeznanie PIT-37 za 2024 małżonków z załącznikiem PIT/O", function () {
+    // Jan Kowalski rozlicza się wspólnie z żoną, Anną Nowak: przychody obojga z ich kart płacowych (te same kwoty co
+    // w ich informacjach PIT-11), ulgi na PIT/O zamkniętym we własnej sesji, po czym zeznanie przelicza się akcją.
+    var sesja = Session.Login.CreateSession();
+    var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 35;
+    d.Wersja = 23;
+    d.Rok = 2024;
+    d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item("1");
+    d.P_6 = 2;
+    d.PracownikMalzonka = 2;
+    d.Policz();
+    sesja.Save();
+    var okno = Session.Login.CreateSession();
+    var o = okno.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    o.TypDeklar = 27; o.Wersja = 22; o.Rok = 2024; o.ParentId = d.ID; o.Numer = 1;
+    o.P_7 = 760; o.P_14 = 1112.04;
+    o.Policz();
+    okno.Save();
+    print("  " + o.Opis + ": odliczenia od dochodu małżonka " + Number(o.P_13).toFixed(2) + ", od podatku " +
+          Number(o.P_15).toFixed(2));
+    var zeznanie = Session.Login.CreateSession();
+    zeznanie.CreateObject("TLXDeklaracje.Deklaracje", String(d.ID)).executeJS("przeliczPoZamknieciuPITO");
+    zeznanie.Save();
+    var gotowe = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(d.ID));
+    print("  " + gotowe.Opis + " i " + gotowe.P_21 + " " + gotowe.P_22 + ": podstawa " + gotowe.P_50 + ", podatek " +
+          Number(gotowe.P_51).toFixed(2) + ", należny " + gotowe.P_55 + ", zaliczki " + gotowe.P_56 + ", nadpłata " +
+          gotowe.P_58 + " zł; PIT/O " + (gotowe.ZalacznikPITO == 1 ? "tak" : "nie"));
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    e.ZapiszXml(gotowe, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-37_23_2024.xml");
+    print("  e-deklaracja z załącznikiem w pliku PIT-37_23_2024.xml");
+});
 krok("Plik KEDU za marzec 2024", function () {
     var dra = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=120 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
     var zua = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=100 AND DkN_Numer=1");
