@@ -332,9 +332,13 @@ var PIT_TYP_PITB = 25;
 var PIT_TYP_PIT28B = 26;
 var PIT_TYP_PITO = 27;
 var PIT_TYP_PIT37 = 35;
+var PIT_TYP_PITZG = 36;
 var PIT_TYPY_ZALACZNIKOW = [25, 26, 27, 36, 37, 39];
 // PIT/B: kto prowadzi działalność (poz. 4): 1 - podatnik, 2 - małżonek.
 var PITB_MALZONEK = 2;
+// PIT/ZG: metoda unikania podwójnego opodatkowania (poz. 8).
+var PIT_ZG_Z_PROGRESJA = 1;
+var PIT_ZG_PROPORCJONALNIE = 2;
 
 // Skala podatku roku: stawka niższa do progu, 32% ponad próg, kwota zmniejszająca podatek. Od 2017 do 2021
 // kwota zmniejszająca maleje: pełna do `dolnaGranica`, liniowo do `kwota` w przedziale do `gornaGranica`,
@@ -386,9 +390,9 @@ var PIT_WSPOLNIE = 2;
 var PIT_SAMOTNIE_WYCHOWUJACY = 3;
 var PIT_WSPOLNIE_ZE_ZMARLYM = 4;
 
-function PitWspolnie()
+function PitWspolnie(zeznanie)
 {
-    var sposob = KwotaPola('P_6');
+    var sposob = zeznanie ? Number(zeznanie.P_6) : KwotaPola('P_6');
     return sposob == PIT_WSPOLNIE || sposob == PIT_WSPOLNIE_ZE_ZMARLYM;
 }
 
@@ -456,6 +460,36 @@ function PitSumujPitB(zalaczniki)
     }
     UstawPole('LiczbaPITB', zalaczniki.length);
     return sumy;
+}
+
+// Sumy załączników PIT/ZG: [0] podatnika, [1] małżonka - dochód metody proporcjonalnego odliczenia, dochód
+// wyłączony z progresją i podatek zapłacony za granicą; zapisuje ich liczbę.
+function PitSumujPitZG(zalaczniki)
+{
+    var sumy = [{ proporcjonalnie: 0, zwolniony: 0, podatek: 0 }, { proporcjonalnie: 0, zwolniony: 0, podatek: 0 }];
+    for (var i = 0; i < zalaczniki.length; i++) {
+        var z = zalaczniki[i];
+        var s = sumy[Number(z.P_4) == PITB_MALZONEK ? 1 : 0];
+        if (Number(z.P_8) == PIT_ZG_Z_PROGRESJA) {
+            s.zwolniony += Number(z.P_19);
+        } else {
+            s.proporcjonalnie += Number(z.P_19);
+            s.podatek += Number(z.P_20);
+        }
+    }
+    for (var k = 0; k < sumy.length; k++)
+        for (var nazwa in sumy[k])
+            sumy[k][nazwa] = PitGrosze(sumy[k][nazwa]);
+    UstawPole('LiczbaPITZG', zalaczniki.length);
+    return sumy;
+}
+
+// Odliczenie podatku zapłaconego za granicą metodą proporcjonalnego odliczenia: nie więcej niż część podatku,
+// która przypada na dochód z zagranicy w dochodzie razem.
+function PitOdliczeniePodatkuZagranicznego(podatek, zaplacony, dochodZagraniczny, dochodRazem)
+{
+    if (zaplacony <= 0 || dochodZagraniczny <= 0 || dochodRazem <= 0) return 0;
+    return PitGrosze(Math.min(zaplacony, podatek * Math.min(1, dochodZagraniczny / dochodRazem)));
 }
 
 // Kod urzędu skarbowego firmy; pusty tekst, gdy firma go nie ma.
@@ -558,7 +592,7 @@ function PitUsunZalaczniki()
 // Identyfikatory podatnika (poz. 1) i małżonka (poz. 2) zeznania przeniesione na jego załączniki.
 function PitPrzeniesPodatnikowNaZalaczniki()
 {
-    var zalaczniki = PitZalaczniki(PIT_TYP_PITB).concat(PitZalaczniki(PIT_TYP_PITO));
+    var zalaczniki = PitZalaczniki(PIT_TYP_PITB).concat(PitZalaczniki(PIT_TYP_PITO), PitZalaczniki(PIT_TYP_PITZG));
     for (var i = 0; i < zalaczniki.length; i++) {
         var z = zalaczniki[i];
         if (PitTekst(z.P_1) != PitTekst(dokument.P_1)) z.P_1 = PitTekst(dokument.P_1);
@@ -577,20 +611,32 @@ function PitMaPole(nazwa, deklaracja)
     }
 }
 
-// Akcja "weryfikuj": liczba załączników PIT/B zapisana w zeznaniu i ich numeracja zgadzają się z załącznikami
-// obecnymi, PIT/O jest co najwyżej jeden i zeznanie wie, czy jest. `pozycjaPitO`: pozycja zeznania, która mówi o
-// dołączeniu PIT/O (w PIT-36 poz. 62, domyślnie).
-function PitSprawdzZalaczniki(pozycjaPitO)
+// Liczba załączników danego typu zapisana w zeznaniu (pole `pole`, pozycja `pozycja`) i ich numeracja zgadzają
+// się z załącznikami obecnymi.
+function PitSprawdzLiczbeZalacznikow(typ, symbol, pole, pozycja)
 {
-    var pitO = pozycjaPitO || '62';
+    var z = PitZalaczniki(typ);
+    if (PitMaPole(pole) && KwotaPola(pole) != z.length)
+        PitDoPrzeliczenia(pozycja, 'liczba załączników ' + symbol + ' (' + KwotaPola(pole) + ') nie zgadza się z dołączonymi (' +
+                          z.length + ').');
+    for (var i = 0; i < z.length; i++)
+        if (Number(z[i].Numer) != i + 1)
+            PitDoPrzeliczenia(pozycja, 'załączniki ' + symbol + ' nie są numerowane kolejno od 1.');
+}
+
+// Pozycje zeznania PIT-36, które mówią o jego załącznikach: liczba PIT/B, dołączenie PIT/O, liczba PIT/ZG.
+var PIT_POZYCJE_ZALACZNIKOW_PIT36 = { pitB: '61', pitO: '62', pitZG: '69' };
+
+// Akcja "weryfikuj": liczby załączników PIT/B i PIT/ZG zapisane w zeznaniu i ich numeracja zgadzają się z
+// załącznikami obecnymi, PIT/O jest co najwyżej jeden i zeznanie wie, czy jest. `pozycje`: pozycje zeznania, które
+// o tym mówią (domyślnie PIT-36).
+function PitSprawdzZalaczniki(pozycje)
+{
+    var poz = pozycje || PIT_POZYCJE_ZALACZNIKOW_PIT36;
+    var pitO = poz.pitO || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitO;
     if (PitIdDeklaracji(dokument) == 0) return;
-    var b = PitZalaczniki(PIT_TYP_PITB);
-    if (PitMaPole('LiczbaPITB') && KwotaPola('LiczbaPITB') != b.length)
-        PitDoPrzeliczenia('61', 'liczba załączników PIT/B (' + KwotaPola('LiczbaPITB') + ') nie zgadza się z dołączonymi (' +
-                          b.length + ').');
-    for (var i = 0; i < b.length; i++)
-        if (Number(b[i].Numer) != i + 1)
-            PitDoPrzeliczenia('61', 'załączniki PIT/B nie są numerowane kolejno od 1.');
+    PitSprawdzLiczbeZalacznikow(PIT_TYP_PITB, 'PIT/B', 'LiczbaPITB', poz.pitB || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitB);
+    PitSprawdzLiczbeZalacznikow(PIT_TYP_PITZG, 'PIT/ZG', 'LiczbaPITZG', poz.pitZG || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitZG);
     var o = PitZalaczniki(PIT_TYP_PITO);
     if (o.length > 1)
         PitBlad(pitO, 'do zeznania dołączono ' + o.length + ' załączniki PIT/O; dopuszcza się jeden.');

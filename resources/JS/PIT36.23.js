@@ -18,6 +18,9 @@ var PIT36_OSOBY = [
     { dochod: 'P_42', zaliczki: 'P_44', spoleczne: 'P_46', odliczenia: 'P_48', poOdliczeniach: 'P_50', zdrowotna: 'P_54' },
     { dochod: 'P_43', zaliczki: 'P_45', spoleczne: 'P_47', odliczenia: 'P_49', poOdliczeniach: 'P_51', zdrowotna: 'P_55' }
 ];
+// Dochód z zagranicy z załączników PIT/ZG podatnika i małżonka: metodą proporcjonalnego odliczenia (wchodzi do
+// dochodu razem) i wyłączony z progresją (podnosi stopę podatku od podstawy).
+var PIT36_ZAGRANICA = [{ proporcjonalnie: 'P_63', zwolniony: 'P_65' }, { proporcjonalnie: 'P_64', zwolniony: 'P_66' }];
 var PIT36_OD_ROKU = 2016;
 // "onZmianaPracownika": dane podatnika z zapisu ważnego na koniec roku.
 function Pit36ZmianaPodatnika()
@@ -26,13 +29,14 @@ function Pit36ZmianaPodatnika()
                        'P_19', 'P_20']);
 }
 
-// Akcje załączników: sumy zapisanych PIT/B w wierszach działalności podatnika i małżonka, ulgi z PIT/O, potem
-// przeliczenie zeznania. Zeznanie jeszcze niezapisane nie ma załączników: jego kwoty zostają, jak są.
+// Akcje załączników: sumy zapisanych PIT/B w wierszach działalności podatnika i małżonka, ulgi z PIT/O, dochody z
+// zagranicy z PIT/ZG, potem przeliczenie zeznania. Zeznanie jeszcze niezapisane nie ma załączników: jego kwoty zostają, jak są.
 function Pit36PrzeliczZalaczniki()
 {
     if (PitIdDeklaracji(dokument) != 0) {
         Pit36SumujPitB(PitPoprawNumeracjeZalacznikow(PIT_TYP_PITB));
         Pit36PrzeniesPitO(PitZalaczniki(PIT_TYP_PITO));
+        Pit36SumujPitZG(PitPoprawNumeracjeZalacznikow(PIT_TYP_PITZG));
     }
     Pit36Przelicz();
 }
@@ -44,6 +48,16 @@ function Pit36SumujPitB(zalaczniki)
         UstawPole(PIT36_DZIALALNOSC[k].przychod, sumy[k].przychod);
         UstawPole(PIT36_DZIALALNOSC[k].koszty, sumy[k].koszty);
     }
+}
+
+function Pit36SumujPitZG(zalaczniki)
+{
+    var sumy = PitSumujPitZG(zalaczniki);
+    for (var k = 0; k < 2; k++) {
+        UstawPole(PIT36_ZAGRANICA[k].proporcjonalnie, sumy[k].proporcjonalnie);
+        UstawPole(PIT36_ZAGRANICA[k].zwolniony, sumy[k].zwolniony);
+    }
+    UstawPole('P_67', PitGrosze(sumy[0].podatek + (PitWspolnie() ? sumy[1].podatek : 0)));
 }
 
 function Pit36PrzeniesPitO(zalaczniki)
@@ -62,30 +76,42 @@ function Pit36Wiersz(w)
     return { dochod: PitGrosze(Math.max(0, roznica)), strata: PitGrosze(Math.max(0, -roznica)) };
 }
 
+// Podatek od podstawy; dochód wyłączony z progresją liczy się do stopy: podatek od podstawy powiększonej o ten
+// dochód, w części, jaką podstawa stanowi w tej sumie.
+function Pit36PodatekZProgresja(podstawa, zwolniony)
+{
+    if (zwolniony <= 0 || podstawa <= 0) return PitPodatekZeznania(podstawa);
+    return PitGrosze(PitPodatekZeznania(podstawa + zwolniony) * podstawa / (podstawa + zwolniony));
+}
+
 // Wyliczenia zeznania z pozycji wpisanych i przeniesionych z załączników.
 function Pit36Wyliczenia()
 {
     var w = {};
     var osoby = PitWspolnie() ? 2 : 1;
-    var podstawa = 0, zdrowotne = 0, zaliczki = 0;
+    var podstawa = 0, zdrowotne = 0, zaliczki = 0, dochody = 0, zagraniczny = 0, zwolniony = 0;
     for (var k = 0; k < 2; k++) {
-        var etat = PIT36_ETAT[k], dzial = PIT36_DZIALALNOSC[k], o = PIT36_OSOBY[k];
+        var etat = PIT36_ETAT[k], dzial = PIT36_DZIALALNOSC[k], o = PIT36_OSOBY[k], z = PIT36_ZAGRANICA[k];
         w[etat.dochod] = PitDochod(KwotaPola(etat.przychod), KwotaPola(etat.koszty));
         var d = Pit36Wiersz(dzial);
         w[dzial.dochod] = d.dochod;
         w[dzial.strata] = d.strata;
-        w[o.dochod] = PitGrosze(w[etat.dochod] + d.dochod);
+        w[o.dochod] = PitGrosze(w[etat.dochod] + d.dochod + KwotaPola(z.proporcjonalnie));
         w[o.zaliczki] = KwotaPola(etat.zaliczka) + KwotaPola(dzial.zaliczka);
         w[o.poOdliczeniach] = PitGrosze(Math.max(0, w[o.dochod] - KwotaPola(o.spoleczne) - KwotaPola(o.odliczenia)));
         if (k < osoby) {
             podstawa += w[o.poOdliczeniach];
             zdrowotne += KwotaPola(o.zdrowotna);
             zaliczki += w[o.zaliczki];
+            dochody += w[o.dochod];
+            zagraniczny += KwotaPola(z.proporcjonalnie);
+            zwolniony += KwotaPola(z.zwolniony);
         }
     }
     w.P_52 = PelneZlote(podstawa);
-    w.P_53 = PitPodatekZeznania(w.P_52);
-    w.P_57 = PelneZlote(Math.max(0, w.P_53 - zdrowotne - KwotaPola('P_56')));
+    w.P_53 = Pit36PodatekZProgresja(w.P_52, zwolniony);
+    w.P_68 = PitOdliczeniePodatkuZagranicznego(w.P_53, KwotaPola('P_67'), zagraniczny, dochody);
+    w.P_57 = PelneZlote(Math.max(0, w.P_53 - zdrowotne - KwotaPola('P_56') - w.P_68));
     w.P_58 = zaliczki;
     w.P_59 = Math.max(0, w.P_57 - w.P_58);
     w.P_60 = Math.max(0, w.P_58 - w.P_57);
@@ -116,6 +142,7 @@ function Pit36Kwoty()
 {
     var nazwy = [];
     for (var n = 24; n <= 60; n++) nazwy.push('P_' + n);
+    for (var m = 63; m <= 68; m++) nazwy.push('P_' + m);
     return nazwy;
 }
 

@@ -17,7 +17,7 @@ var PIT37_OSOBY = [
 ];
 var PIT37_OD_ROKU = 2016;
 // Pozycja zeznania: dołączono załącznik PIT/O (1 - tak, 2 - nie).
-var PIT37_POZYCJA_PITO = '59';
+var PIT37_POZYCJE_ZALACZNIKOW = { pitO: '59' };
 
 // Przychody, koszty, zaliczki i składki roku z wypłat karty, w kolumnie osoby `k`.
 function Pit37ZWyplat(pracownik, k)
@@ -147,7 +147,7 @@ function Pit37Weryfikuj()
     for (var nazwa in w)
         if (Math.abs(KwotaPola(nazwa) - w[nazwa]) > 0.001)
             PitDoPrzeliczenia(PitPozycja(nazwa), 'kwota nie odpowiada pozycjom, z których powstaje.');
-    PitSprawdzZalaczniki(PIT37_POZYCJA_PITO);
+    PitSprawdzZalaczniki(PIT37_POZYCJE_ZALACZNIKOW);
 }
 
 function Pit37Opis()

@@ -3,7 +3,7 @@
      document (namespace urn:tlx:projekt:PIT-36-23/, the project's, as the variant's official schema is not
      available). The taxpayer is Podmiot1, the spouse Podmiot2 when they file jointly; amounts leave with two
      decimals, advances and the tax in whole złoty, optional positions whose amount is 0 are left out.
-     "Zalaczniki" is always written: the attachments PIT/B and PIT/O are placed into it from their own
+     "Zalaczniki" is always written: the attachments PIT/B, PIT/O and PIT/ZG are placed into it from their own
      documents when the return's document is built. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
@@ -61,6 +61,9 @@
         <xsl:variable name="pitb" select="normalize-space($s/LiczbaPITB)"/>
         <xsl:if test="$pitb != '' and $pitb != '0'"><P_61><xsl:value-of select="$pitb"/></P_61></xsl:if>
         <P_62><xsl:choose><xsl:when test="normalize-space($s/ZalacznikPITO) = '1'">1</xsl:when><xsl:otherwise>2</xsl:otherwise></xsl:choose></P_62>
+        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_63 P_64 P_65 P_66 P_67 P_68'"/></xsl:call-template>
+        <xsl:variable name="pitzg" select="normalize-space($s/LiczbaPITZG)"/>
+        <xsl:if test="$pitzg != '' and $pitzg != '0'"><P_69><xsl:value-of select="$pitzg"/></P_69></xsl:if>
       </PozycjeSzczegolowe>
       <Pouczenie>1</Pouczenie>
       <Zalaczniki/>

@@ -39,6 +39,9 @@
         <xsl:call-template name="zlote"><xsl:with-param name="nazwy" select="'P_30 P_31 P_32'"/></xsl:call-template>
         <xsl:variable name="pitb" select="normalize-space($s/LiczbaPITB)"/>
         <xsl:if test="$pitb != '' and $pitb != '0'"><P_33><xsl:value-of select="$pitb"/></P_33></xsl:if>
+        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_34 P_35 P_36'"/></xsl:call-template>
+        <xsl:variable name="pitzg" select="normalize-space($s/LiczbaPITZG)"/>
+        <xsl:if test="$pitzg != '' and $pitzg != '0'"><P_37><xsl:value-of select="$pitzg"/></P_37></xsl:if>
       </PozycjeSzczegolowe>
       <Pouczenie>1</Pouczenie>
       <Zalaczniki/>
