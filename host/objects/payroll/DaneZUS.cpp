@@ -1,14 +1,18 @@
 #include "host/objects/payroll/DaneZUS.h"
 
-#include <string>
+#include <string_view>
 
 namespace tlx::host {
 
 CY CDaneZUS::AmountOf(const PayrollRow& element, std::size_t position) {
-    if (position == kFP) return element.Money(u"WPE_KwotaFP");
-    if (position == kFGSP) return element.Money(u"WPE_KwotaFGSP");
-    std::string name = "WPE_Kwota" + std::to_string(position);
-    return element.Money(std::u16string(name.begin(), name.end()));
+    // The element's amount columns by position: WPE_Kwota1 to WPE_Kwota20, then the two funds.
+    static constexpr std::array<std::u16string_view, kAmounts> kColumns = {
+        u"WPE_Kwota1",  u"WPE_Kwota2",  u"WPE_Kwota3",  u"WPE_Kwota4",  u"WPE_Kwota5",  u"WPE_Kwota6",
+        u"WPE_Kwota7",  u"WPE_Kwota8",  u"WPE_Kwota9",  u"WPE_Kwota10", u"WPE_Kwota11", u"WPE_Kwota12",
+        u"WPE_Kwota13", u"WPE_Kwota14", u"WPE_Kwota15", u"WPE_Kwota16", u"WPE_Kwota17", u"WPE_Kwota18",
+        u"WPE_Kwota19", u"WPE_Kwota20", u"WPE_KwotaFP", u"WPE_KwotaFGSP"};
+    static_assert(kFP == 21 && kFGSP == 22);
+    return element.Money(kColumns[position - 1]);
 }
 
 ComPtr<CDaneZUS> CDaneZUS::Of(const PayrollRows& elements) {

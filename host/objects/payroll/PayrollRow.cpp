@@ -4,16 +4,39 @@
 
 #include "host/Database.h"
 #include "host/HostError.h"
+#include "platform/ado/AdoError.h"
+#include "platform/ado/RecordsetState.h"
+#include "platform/ado/SqlExecutor.h"
+#include "platform/text/CodePage.h"
 #include "platform/com/VariantConversion.h"
 #include "platform/text/AsciiCase.h"
 
 namespace tlx::host {
 
+std::size_t PayrollRow::Columns::FoldedHash::operator()(std::u16string_view name) const {
+    std::size_t hash = 14695981039346656037ull;
+    for (char16_t c : name) hash = (hash ^ AsciiLower(c)) * 1099511628211ull;
+    return hash;
+}
+
+bool PayrollRow::Columns::FoldedEqual::operator()(std::u16string_view a, std::u16string_view b) const {
+    return EqualsIgnoringAsciiCase(a, b);
+}
+
+void PayrollRow::Columns::Add(std::u16string_view name) {
+    names_.emplace_back(name);
+    index_.emplace(std::u16string(name), names_.size() - 1);
+}
+
+std::size_t PayrollRow::Columns::Find(std::u16string_view name) const {
+    auto found = index_.find(name);
+    return found == index_.end() ? kNone : found->second;
+}
+
 const Variant& PayrollRow::Value(std::u16string_view column) const {
     static const Variant kEmpty;
-    for (std::size_t i = 0; i < columns_->size(); ++i)
-        if (EqualsIgnoringAsciiCase(std::u16string_view((*columns_)[i]), column)) return values_[i];
-    return kEmpty;
+    std::size_t i = columns_->Find(column);
+    return i == Columns::kNone ? kEmpty : values_[i];
 }
 
 bool PayrollRow::IsNull(std::u16string_view column) const {
@@ -46,11 +69,12 @@ const char16_t* KindName(VARTYPE type) {
 // first column, its key) and the value, so that whoever reads it can say what to mend.
 Variant PayrollRow::Converted(std::u16string_view column, VARTYPE type) const {
     const Variant& value = Value(column);
+    if (value.vt == type) return value;
     Variant out;
     if (value.vt == VT_NULL || value.vt == VT_EMPTY) return out;
     if (HRESULT hr = VariantChangeType(&out, &value, 0, type); FAILED(hr)) {
         TakeErrorDescription();
-        std::u16string row = columns_->empty() ? u"" : u" (wiersz " + columns_->front() + u" = " + AsText(values_.front()) + u")";
+        std::u16string row = columns_->Size() == 0 ? u"" : u" (wiersz " + columns_->Name(0) + u" = " + AsText(values_.front()) + u")";
         Fail(hr, u"Wartość \"" + AsText(value) + u"\" w kolumnie " + std::u16string(column) + row + u" nie jest " +
                      KindName(type) + u".");
     }
@@ -58,6 +82,7 @@ Variant PayrollRow::Converted(std::u16string_view column, VARTYPE type) const {
 }
 
 LONG PayrollRow::Long(std::u16string_view column) const {
+    if (const Variant& stored = Value(column); stored.vt == VT_I4) return stored.lVal;
     Variant value = Converted(column, VT_I4);
     return value.vt == VT_I4 ? value.lVal : 0;
 }
@@ -73,6 +98,7 @@ DATE PayrollRow::Date(std::u16string_view column) const {
 }
 
 CY PayrollRow::Money(std::u16string_view column) const {
+    if (const Variant& stored = Value(column); stored.vt == VT_CY) return stored.cyVal;
     Variant value = Converted(column, VT_CY);
     return value.vt == VT_CY ? value.cyVal : CY{0};
 }
@@ -84,18 +110,19 @@ std::u16string PayrollRow::Text(std::u16string_view column) const {
 }
 
 void PayrollRow::Set(std::u16string_view column, const VARIANT& value) {
-    for (std::size_t i = 0; i < columns_->size(); ++i)
-        if (EqualsIgnoringAsciiCase(std::u16string_view((*columns_)[i]), column)) {
-            values_[i] = Variant(value);
-            return;
-        }
+    if (std::size_t i = columns_->Find(column); i != Columns::kNone) {
+        values_[i] = Variant(value);
+        return;
+    }
     auto columns = std::make_shared<Columns>(*columns_);
-    columns->emplace_back(column);
+    columns->Add(column);
     columns_ = std::move(columns);
     values_.emplace_back(value);
 }
 
-PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
+namespace {
+// The rows through a recordset and its field objects: for a connection that is not one of ours.
+PayrollRows ReadRowsOfRecordset(Connection* connection, std::u16string_view sql) {
     ComPtr<Recordset> rows = OpenRecordset(connection, sql);
     PayrollRows out;
     ComPtr<Fields> fields;
@@ -109,7 +136,7 @@ PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
         Check(fields->get_Item(Variant::FromLong(i), field.Out()));
         Bstr name;
         Check(field->get_Name(name.Out()));
-        columns->emplace_back(name.View());
+        columns->Add(name.View());
         byIndex.push_back(field);
     }
     while (!AtEnd(rows.Get())) {
@@ -120,12 +147,40 @@ PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
     }
     return out;
 }
+}  // namespace
+
+// Our own connections hand over their database: the query runs as a recordset's would (the same
+// rewriting, the same values as its fields answer, its failures in the same words), and the rows are
+// copied straight from its row set, without a recordset and a field object per column. The payroll
+// reads are what every ZUS and PFRON declaration pays per employee.
+PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
+    ComPtr<ado::IDatabaseProvider> provider = ComPtr<Connection>(Require(connection)).As<ado::IDatabaseProvider>();
+    std::shared_ptr<ado::SqliteDatabase> database = provider ? provider->Database() : nullptr;
+    if (!database) return ReadRowsOfRecordset(connection, sql);
+    std::unique_ptr<ado::RowSet> rows;
+    Check(ado::Boundary([&] {
+        rows = ado::SqlExecutor(*database).Execute(Utf16ToUtf8(sql)).rows;
+        if (!rows) ado::Fail(adErrObjectClosed, u"The statement answers no rows");
+    }));
+    auto columns = std::make_shared<PayrollRow::Columns>();
+    const std::size_t count = rows->ColumnCount();
+    for (std::size_t i = 0; i < count; ++i) columns->Add(rows->Column(i).name);
+    PayrollRows out;
+    out.reserve(static_cast<std::size_t>(rows->RecordCount()));
+    for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) {
+        const ado::Row& row = rows->Current();
+        std::vector<Variant> values(count);
+        for (std::size_t i = 0; i < count; ++i) row.ReadValue(i, values[i].Out());
+        out.push_back(std::make_shared<PayrollRow>(columns, std::move(values)));
+    }
+    return out;
+}
 
 std::shared_ptr<PayrollRow> MakeRow(std::initializer_list<std::pair<std::u16string_view, Variant>> values) {
     auto columns = std::make_shared<PayrollRow::Columns>();
     std::vector<Variant> data;
     for (const auto& [name, value] : values) {
-        columns->emplace_back(name);
+        columns->Add(name);
         data.push_back(value);
     }
     return std::make_shared<PayrollRow>(columns, std::move(data));

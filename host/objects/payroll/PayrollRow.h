@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/ado/Ado.h"
@@ -16,7 +17,30 @@ namespace tlx::host {
 
 class PayrollRow {
 public:
-    using Columns = std::vector<std::u16string>;
+    // The column names of one query's rows, shared by those rows: a column is found by name without
+    // regard to ASCII case through an index made once, not by comparing every name at every read (the
+    // ZUS amounts of a payout are read by name twenty at a time).
+    class Columns {
+    public:
+        static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+        void Add(std::u16string_view name);
+        // The position of the first column of that name; kNone when there is none.
+        std::size_t Find(std::u16string_view name) const;
+        std::size_t Size() const { return names_.size(); }
+        const std::u16string& Name(std::size_t i) const { return names_[i]; }
+
+    private:
+        struct FoldedHash {
+            using is_transparent = void;
+            std::size_t operator()(std::u16string_view name) const;
+        };
+        struct FoldedEqual {
+            using is_transparent = void;
+            bool operator()(std::u16string_view a, std::u16string_view b) const;
+        };
+        std::vector<std::u16string> names_;
+        std::unordered_map<std::u16string, std::size_t, FoldedHash, FoldedEqual> index_;
+    };
 
     PayrollRow(std::shared_ptr<const Columns> columns, std::vector<Variant> values)
         : columns_(std::move(columns)), values_(std::move(values)) {}

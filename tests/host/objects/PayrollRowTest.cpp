@@ -1,0 +1,135 @@
+// The payroll objects' rows read from a company database: the same values and kinds as a recordset's
+// fields answer for every kind of column, columns found by name without regard to case, and a failing
+// query failing as it fails through a recordset.
+#include <gtest/gtest.h>
+
+#include "HostFixture.h"
+#include "host/HostError.h"
+#include "host/objects/payroll/PayrollRow.h"
+#include "platform/com/ErrorInfo.h"
+
+namespace tlx::host::test {
+namespace {
+
+// A value as text, to compare two values of one kind.
+std::u16string VariantToText(const Variant& value) {
+    if (value.vt == VT_EMPTY || value.vt == VT_NULL) return u"<null>";
+    Variant text;
+    if (FAILED(VariantChangeType(&text, &value, 0, VT_BSTR))) return u"<?>";
+    return std::u16string(text.bstrVal, SysStringLen(text.bstrVal));
+}
+
+class PayrollRowTest : public HostTest {
+protected:
+    void SetUp() override {
+        HostTest::SetUp();
+        Execute(u"insert into TLX.PracEtaty (PRE_PreId, PRE_PraId, PRE_DataOd, PRE_DataDo, PRE_Nazwisko, PRE_Imie1) values "
+                u"(71, 7, '2024-01-01 00:00:00', NULL, 'Żółć', NULL), "
+                u"(72, 7, '2024-05-01 13:30:00', '2024-08-31 00:00:00', 'O''Brien', 'Jan')");
+        Execute(u"insert into TLX.WypElementy (WPE_WpeId, WPE_WplId, WPE_Wartosc, WPE_Kwota1, WPE_Kwota20) values "
+                u"(1, 10, 1234.5678, 0.01, -7), (2, 10, NULL, 922337203685477.5807, 0)");
+    }
+
+    // The query's values as a recordset's fields give them, row by row.
+    std::vector<std::vector<Variant>> ThroughRecordset(std::u16string_view sql) {
+        std::vector<std::vector<Variant>> out;
+        ComPtr<Recordset> rows = OpenRecordset(Database(), sql);
+        for (; !AtEnd(rows.Get()); rows->MoveNext()) {
+            out.emplace_back();
+            ForEachField(rows.Get(), [&](Field* field, std::u16string_view) {
+                Variant value;
+                EXPECT_EQ(field->get_Value(value.Out()), S_OK);
+                out.back().push_back(value);
+            });
+        }
+        return out;
+    }
+};
+
+TEST_F(PayrollRowTest, RowsHoldWhatTheRecordsetsFieldsAnswerForEveryKindOfColumn) {
+    for (std::u16string_view sql : {std::u16string_view(u"select * from PracEtaty order by PRE_PreId"),
+                                    std::u16string_view(u"select * from WypElementy order by WPE_WpeId"),
+                                    std::u16string_view(u"select count(*) as Ile, max(PRE_DataOd) as Od, 'x' as T, 1.5 as R "
+                                                        u"from PracEtaty")}) {
+        SCOPED_TRACE(std::string(sql.begin(), sql.end()));
+        std::vector<std::vector<Variant>> expected = ThroughRecordset(sql);
+        PayrollRows rows = ReadRows(Database(), sql);
+        ASSERT_EQ(rows.size(), expected.size());
+        ComPtr<Recordset> names = OpenRecordset(Database(), sql);
+        std::size_t row = 0;
+        for (const auto& read : rows) {
+            std::size_t column = 0;
+            ForEachField(names.Get(), [&](Field*, std::u16string_view name) {
+                const Variant& value = read->Value(name);
+                const Variant& want = expected[row][column++];
+                EXPECT_EQ(value.vt, want.vt) << std::string(name.begin(), name.end());
+                EXPECT_EQ(VariantToText(value), VariantToText(want)) << std::string(name.begin(), name.end());
+            });
+            ++row;
+        }
+    }
+}
+
+TEST_F(PayrollRowTest, ColumnsAreFoundWithoutRegardToCaseAndTheFirstOfOneNameWins) {
+    PayrollRows rows = ReadRows(Database(), u"select 1 as Kwota, 2 as KWOTA, 'Ą' as ą, NULL as Pusta");
+    ASSERT_EQ(rows.size(), 1u);
+    const PayrollRow& row = *rows.front();
+    EXPECT_EQ(row.Long(u"kwota"), 1);
+    EXPECT_EQ(row.Long(u"KwOtA"), 1);
+    EXPECT_EQ(row.Text(u"ą"), u"Ą");
+    EXPECT_TRUE(row.Value(u"Ą").vt == VT_EMPTY);  // only the ASCII letters fold
+    EXPECT_TRUE(row.IsNull(u"pusta"));
+    EXPECT_TRUE(row.IsNull(u"Brak"));
+    EXPECT_EQ(row.Money(u"Brak").int64, 0);
+
+    PayrollRow changed = row;
+    changed.Set(u"KWOTA", Variant::FromLong(5));
+    changed.Set(u"Nowa", Variant::FromLong(6));
+    EXPECT_EQ(changed.Long(u"kwota"), 5);
+    EXPECT_EQ(changed.Long(u"nowa"), 6);
+    EXPECT_EQ(row.Long(u"kwota"), 1);
+    EXPECT_TRUE(row.IsNull(u"nowa"));
+}
+
+TEST_F(PayrollRowTest, ValuesAreConvertedToTheKindReadOrRefusedNamingTheColumnAndRow) {
+    PayrollRows rows = ReadRows(Database(), u"select WPE_WpeId, WPE_Wartosc, WPE_Kwota1 from WypElementy where WPE_WpeId = 1");
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows.front()->Money(u"WPE_Wartosc").int64, 12345678);
+    EXPECT_EQ(rows.front()->Long(u"WPE_Kwota1"), 0);
+    EXPECT_EQ(rows.front()->Double(u"wpe_wartosc"), 1234.5678);
+
+    PayrollRows names = ReadRows(Database(), u"select PRE_PreId, PRE_Nazwisko from PracEtaty where PRE_PreId = 72");
+    ASSERT_EQ(names.size(), 1u);
+    try {
+        names.front()->Long(u"PRE_Nazwisko");
+        FAIL() << "a name read as a number";
+    } catch (const HostError& error) {
+        EXPECT_EQ(error.hr, DISP_E_TYPEMISMATCH);
+        std::u16string text = TakeErrorDescription();
+        EXPECT_NE(text.find(u"PRE_Nazwisko"), std::u16string::npos);
+        EXPECT_NE(text.find(u"PRE_PreId = 72"), std::u16string::npos);
+    }
+}
+
+TEST_F(PayrollRowTest, AFailingQueryFailsWithTheRecordsetsCodeAndText) {
+    const std::u16string_view sql = u"select * from NieMaTakiejTabeli";
+    HRESULT expected = S_OK;
+    std::u16string expectedText;
+    try {
+        OpenRecordset(Database(), sql);
+    } catch (const HostError& error) {
+        expected = error.hr;
+        expectedText = TakeErrorDescription();
+    }
+    ASSERT_TRUE(FAILED(expected));
+    try {
+        ReadRows(Database(), sql);
+        FAIL() << "a query of a missing table answered rows";
+    } catch (const HostError& error) {
+        EXPECT_EQ(error.hr, expected);
+        EXPECT_EQ(TakeErrorDescription(), expectedText);
+    }
+}
+
+}  // namespace
+}  // namespace tlx::host::test
