@@ -1,16 +1,19 @@
 #include "mv_deklaracje/kedu/KeduBody.h"
 
 #include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje/kedu/KeduDeclaration.h"
 #include "mv_deklaracje/kedu/KeduDocuments.h"
 #include "mv_deklaracje/kedu/KeduDraSet.h"
 #include "mv_deklaracje/kedu/KeduHeader.h"
 #include "platform/com/Bstr.h"
+#include "tlb/Classes.h"
 #include "tlb/Enumerations.h"
 
 namespace {
 
 constexpr long kDraVersion2016 = 4;
+constexpr UINT kMsgNoKeduElement = 524;
 
 CBstr DecisionNumber(IDeklaracja2* declaration) {
     tlx::Variant value;
@@ -39,8 +42,14 @@ CBstr WriteKeduBody(ISession* session, long declarationId) {
     }
 }
 
+CBstr WriteRequiredKeduBody(ISession* session, long declarationId) {
+    CBstr body = WriteKeduBody(session, declarationId);
+    if (body.IsEmpty()) RaiseResourceError(kMsgNoKeduElement, CLSID_DRA, ModuleResources());
+    return body;
+}
+
 CBstr BuildKeduDocument(ISession* session, long declarationId) {
     const CBstr header = BuildKeduHeader(session, declarationId);
-    const CBstr body = WriteKeduBody(session, declarationId);
+    const CBstr body = WriteRequiredKeduBody(session, declarationId);
     return CBstr(header.Str() + body.Str() + u"</KEDU>");
 }

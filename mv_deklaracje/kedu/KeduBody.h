@@ -11,5 +11,9 @@
 // that cannot be had raises the collection's error or E_POINTER.
 CBstr WriteKeduBody(ISession* session, long declarationId);
 
-// The header of the declaration's schema generation, its body and "</KEDU>".
+// The body as above, refused (message 524) for a form without a KEDU element, which a KEDU XML file
+// could only leave out.
+CBstr WriteRequiredKeduBody(ISession* session, long declarationId);
+
+// The header of the declaration's schema generation, its required body and "</KEDU>".
 CBstr BuildKeduDocument(ISession* session, long declarationId);

@@ -154,7 +154,7 @@ CBstr KeduPackageFile::PackageXml() const {
     const KeduGeneration generation = Generation();
     const tlx::ComPtr<ISession> session = CreateNewHostSession();
     std::u16string text = KeduHeaderText(generation, GetHostProductName(), HostLibraryVersion(), GetHostToday()).Str();
-    for (const Declaration& top : tops_) text += WriteKeduBody(session.Get(), top.id).View();
+    for (const Declaration& top : tops_) text += WriteRequiredKeduBody(session.Get(), top.id).View();
     text += kRootEnd;
     return CBstr(text);
 }

@@ -81,9 +81,16 @@ TEST_F(KeduBodyTest, TheDocumentIsTheHeaderTheBodyAndTheRootsEnd) {
     const std::u16string header = BuildKeduHeader(session_.Get(), id).Str();
     EXPECT_EQ(document, header + WriteKeduBody(session_.Get(), id).Str() + u"</KEDU>");
     EXPECT_NE(header.find(u"KEDU_3"), std::u16string::npos);
-    // A form without a writer: the header and the root's end.
+    // A form without a writer has no body, and a document of the header and the root's end alone would
+    // hold nothing for ZUS: it is refused.
     const LONG zcza = Insert(dekZUS_ZCZA);
-    EXPECT_EQ(BuildKeduDocument(session_.Get(), zcza).Str(), BuildKeduHeader(session_.Get(), zcza).Str() + u"</KEDU>");
+    EXPECT_TRUE(WriteKeduBody(session_.Get(), zcza).IsEmpty());
+    try {
+        BuildKeduDocument(session_.Get(), zcza);
+        ADD_FAILURE() << "a document without a body";
+    } catch (const ComError& error) {
+        EXPECT_EQ(error.Code(), static_cast<HRESULT>(0x8004020C));
+    }
 }
 
 // The IWA and the ZSWA of the demo company's 2024, calculated and saved as the host does.

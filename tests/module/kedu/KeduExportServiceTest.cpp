@@ -70,6 +70,19 @@ TEST_F(KeduExportServiceTest, ExportsWriteTheWholeDocumentOrNothing) {
     EXPECT_EQ(CreateKeduDocuments(nullptr, documents_.Out()), E_POINTER);
 }
 
+// A form with no element in the KEDU XML (a report on its own, the ZCZA) cannot make a KEDU XML file:
+// the export is refused and no file is written, instead of a header closed without any document.
+TEST_F(KeduExportServiceTest, AFormWithoutAKeduElementIsRefusedAndNoFileWritten) {
+    const fs::path target = folder_ / "rga.xml";
+    const Bstr name(Utf8ToUtf16(target.string()));
+    for (long type : {dekZUS_RGA, dekZUS_RNA, dekZUS_ZCZA}) {
+        EXPECT_EQ(documents_->ExportToXML(Insert(type), name.Get()), static_cast<HRESULT>(0x8004020C)) << type;
+        EXPECT_EQ(LastError(), u"Formularz deklaracji nie ma dokumentu w schemacie KEDU XML: deklaracji nie można "
+                               u"zapisać w pliku KEDU XML.");
+        EXPECT_FALSE(fs::exists(target)) << type;
+    }
+}
+
 }  // namespace
 }  // namespace tlx::test
 

@@ -24,6 +24,7 @@ constexpr HRESULT kMixed = static_cast<HRESULT>(0x80040208);          // 520
 constexpr HRESULT kEmpty = static_cast<HRESULT>(0x80040209);          // 521
 constexpr HRESULT kTwoGenerations = static_cast<HRESULT>(0x8004020A); // 522
 constexpr HRESULT kCycle = static_cast<HRESULT>(0x8004020B);          // 523
+constexpr HRESULT kNoKeduElement = static_cast<HRESULT>(0x8004020C);  // 524
 
 std::string ReadBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -217,6 +218,18 @@ TEST_F(KeduPackageTest, AnXmlPackageIsOneDocumentOfItsTopDeclarations) {
     EXPECT_EQ(package->Zapisz(0, Bstr(u"x").Get(), 1, nullptr), E_POINTER);
     EXPECT_EQ(package->Zapisz(0, Bstr(Utf8ToUtf16((folder_ / "brak" / "x.xml").string())).Get(), 1, &done),
               kTwoGenerations);
+}
+
+// A declaration of the XML route whose form has no KEDU element (an RGA report on its own) would be
+// left out of the file: the package is refused and nothing is written.
+TEST_F(KeduPackageTest, AnXmlDeclarationWithoutAKeduElementIsRefused) {
+    ComPtr<IKedu> package = Package(u"RGA");
+    Attach(Insert(dekZUS_ZUA), package.Get());
+    Attach(Insert(dekZUS_RGA), package.Get());
+    EXPECT_EQ(Route(package.Get()), expXML);
+    const fs::path target = folder_ / "rga.xml";
+    EXPECT_EQ(Save(package.Get(), target), kNoKeduElement);
+    EXPECT_FALSE(fs::exists(target));
 }
 
 TEST_F(KeduPackageTest, APackageTakesTheRootOfItsDras) {
