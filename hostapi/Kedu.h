@@ -6,9 +6,9 @@
 // case, kept as first written. A position (from 1) and a repeat (from 0) address one cell; a cell never
 // written holds VT_EMPTY and a get answers exactly the VARIANT put. Some forms have one repeated block,
 // one per insured person or item: "DDORCA" (ZUSRCA), "DDORNA" (ZUSRNA), "DDORZA" (ZUSRZA), "DDORSA"
-// (ZUSRSA), "DDOZSWA" (ZUSZSWA), "DOCRA" (ZUSZCNA). IKeduBloki::Add appends one; the repeated name
-// followed by n (from 1) addresses the n-th appended, and the bare name the first (appended on first
-// use when none is).
+// (ZUSRSA), "DDORGA" (ZUSRGA), "DDOZSWA" (ZUSZSWA), "DOCRA" (ZUSZCNA, ZUSZCZA: one per family member).
+// IKeduBloki::Add appends one; the repeated name followed by n (from 1) addresses the n-th appended,
+// and the bare name the first (appended on first use when none is).
 //
 // Text form (IKeduDokument::ToString; FromString reads it back), every line ended by CR LF:
 //

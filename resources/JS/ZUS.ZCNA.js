@@ -22,12 +22,7 @@ function OnLoad()
 function OnCalculate()
 {
     doPrzeliczenia = 1;
-    var zapis = ZusZapis('DATAZGLOSZENIA');
-    if (GetDokument() == null)
-        CreateDekZus('ZUSZCNA', false);
-    WypelnijPlatnika();
-    WypelnijDAU(zapis);
-    PutValue('OPL1', 1, ZusData(dokument.OSWIADCZENIE));
+    PrzeliczUbezpieczonego('ZUSZCNA', 'DATAZGLOSZENIA');
     doPrzeliczenia = 0;
 }
 
@@ -47,25 +42,13 @@ function AdresCzlonka(czlonek, zapis)
 function DodajCzlonkaRodziny(id, rodzaj)
 {
     var zapis = ZusZapis('DATAZGLOSZENIA');
-    var czlonek;
-    try {
-        czlonek = zapis.CzlonkowieRodziny.Item('PRR_PrrId=' + Number(id));
-    } catch (e) {
-        CcThrow(ERR_ThrowText, 'Pracownik nie ma członka rodziny o identyfikatorze ' + ZusTekst(id) + '.');
-    }
+    var czlonek = ZusCzlonekRodziny(zapis, id);
     if (GetDokument() == null)
         CreateDekZus('ZUSZCNA', false);
     var b = GetDokument().bloki.Add();
-    var osoba = ZusIdentyfikatory(czlonek.Pesel, czlonek.NipE, czlonek.DowOsobisty, czlonek.Paszport);
     b(1, 0) = String(rodzaj);
     b(2, 0) = ZusData(dokument.DATAZGLOSZENIA);
-    b(3, 0) = osoba.pesel;
-    b(4, 0) = osoba.nip;
-    b(5, 0) = osoba.rodzaj;
-    b(6, 0) = osoba.numer;
-    b(7, 0) = ZusTekst(czlonek.Nazwisko).toUpperCase();
-    b(8, 0) = ZusTekst(czlonek.Imie).toUpperCase();
-    b(9, 0) = ZusData(czlonek.DataUr);
+    WypelnijCzlonka(b, 3, czlonek);
     b(10, 0) = ZusTekst(czlonek.Pokrewienstwo);
     b(11, 0) = ZusZnak(Number(czlonek.NaUtrzymaniu) != 0);
     b(12, 0) = ZusZnak(Number(czlonek.WspolneGospodarstwo) != 0);
@@ -80,17 +63,6 @@ function DodajCzlonkaRodziny(id, rodzaj)
     doPrzeliczenia = 1;
 }
 
-// Czy dokument ma n-ty blok DOCRA (blok o numerze dalszym niż dodane nie istnieje).
-function CzlonekWpisany(blok)
-{
-    try {
-        GetDokument().bloki(blok);
-        return true;
-    } catch (e) {
-        return false;
-    }
-}
-
 function OnSaveIt()
 {
     CheckContext();
@@ -100,13 +72,5 @@ function OnSaveIt()
 function OnVerify()
 {
     SprawdzDAU();
-    var bloki = GetDokument() == null ? 0 : Number(GetDokument().bloki.Count);
-    for (var n = 1; n <= bloki; n++) {
-        var blok = 'DOCRA' + n;
-        if (!CzlonekWpisany(blok))
-            break;
-        var kto = 'Członek rodziny ' + n + ' (' + ZusTekst(GetValue(blok, 7)) + ' ' + ZusTekst(GetValue(blok, 8)) + ')';
-        SprawdzIdentyfikacje(GetValue(blok, 3), GetValue(blok, 5), GetValue(blok, 6), kto);
-        SprawdzDlugosci(blok, ZUS_DLUGOSCI_DOCRA, kto + ': ');
-    }
+    SprawdzCzlonkowRodziny(3, ZUS_DLUGOSCI_DOCRA);
 }

@@ -101,6 +101,32 @@ function GetData(s, n)
     return v;
 }
 
+// Czy dokument ma blok `blok` (blok o numerze dalszym niż dodane nie istnieje).
+function ZusBlokWpisany(blok)
+{
+    try {
+        GetDokument().bloki(blok);
+        return true;
+    } catch (e) {
+        return false;
+    }
+}
+
+// Odmawia tekstu dłuższego niż `najwyzej` znaków.
+function SprawdzDlugosc(wartosc, najwyzej, kto)
+{
+    var tekst = ZusTekst(wartosc);
+    if (tekst.length > najwyzej)
+        CcThrow(ERR_ThrowText, kto + ' może mieć najwyżej ' + najwyzej + ' znaków, a ma ' + tekst.length + ': ' + tekst);
+}
+
+// Sprawdza długości pozycji bloku według listy [pozycja, znaków, opis].
+function SprawdzDlugosci(blok, dlugosci, przedrostek)
+{
+    for (var i = 0; i < dlugosci.length; i++)
+        SprawdzDlugosc(GetValue(blok, dlugosci[i][0]), dlugosci[i][1], przedrostek + dlugosci[i][2]);
+}
+
 // Tekst wartości: pusty dla null i undefined.
 function ZusTekst(v)
 {

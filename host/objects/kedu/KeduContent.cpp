@@ -14,13 +14,15 @@ struct RepeatedBlock {
 };
 
 // The forms that list insured persons or items in one repeated block each.
-constexpr std::array<RepeatedBlock, 6> kRepeatedBlocks{{
+constexpr std::array<RepeatedBlock, 8> kRepeatedBlocks{{
     {u"ZUSRCA", u"DDORCA"},
     {u"ZUSRNA", u"DDORNA"},
     {u"ZUSRZA", u"DDORZA"},
     {u"ZUSRSA", u"DDORSA"},
+    {u"ZUSRGA", u"DDORGA"},
     {u"ZUSZSWA", u"DDOZSWA"},
     {u"ZUSZCNA", u"DOCRA"},
+    {u"ZUSZCZA", u"DOCRA"},
 }};
 
 bool IsLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }

@@ -92,23 +92,62 @@ function SprawdzIdentyfikacje(pesel, rodzaj, numer, kto)
         CcThrow(ERR_ThrowText, kto + ': brak numeru PESEL oraz rodzaju i numeru dokumentu tożsamości.');
 }
 
-// Odmawia tekstu dłuższego niż `najwyzej` znaków.
-function SprawdzDlugosc(wartosc, najwyzej, kto)
-{
-    var tekst = ZusTekst(wartosc);
-    if (tekst.length > najwyzej)
-        CcThrow(ERR_ThrowText, kto + ' może mieć najwyżej ' + najwyzej + ' znaków, a ma ' + tekst.length + ': ' + tekst);
-}
-
-// Sprawdza długości pozycji bloku według listy [pozycja, znaków, opis].
-function SprawdzDlugosci(blok, dlugosci, przedrostek)
-{
-    for (var i = 0; i < dlugosci.length; i++)
-        SprawdzDlugosc(GetValue(blok, dlugosci[i][0]), dlugosci[i][1], przedrostek + dlugosci[i][2]);
-}
-
 function SprawdzDAU()
 {
     SprawdzIdentyfikacje(GetValue('DAU', 1), GetValue('DAU', 3), GetValue('DAU', 4), 'Pole DAUPESEL (ubezpieczony)');
     SprawdzDlugosci('DAU', ZUS_DLUGOSCI_DAU, 'Pole ');
+}
+
+// Przeliczenie formularza `symbol` o członkach rodziny: płatnik, ubezpieczony z zapisu ważnego w dniu
+// z pola `pole` i data oświadczenia płatnika (blok OPL1); odpowiada zapisem.
+function PrzeliczUbezpieczonego(symbol, pole)
+{
+    var zapis = ZusZapis(pole);
+    if (GetDokument() == null)
+        CreateDekZus(symbol, false);
+    WypelnijPlatnika();
+    WypelnijDAU(zapis);
+    PutValue('OPL1', 1, ZusData(dokument.OSWIADCZENIE));
+    return zapis;
+}
+
+// Członek rodziny o identyfikatorze `id` spośród członków rodziny pracownika w jego zapisie `zapis`;
+// identyfikator członka innej osoby albo nieznany jest odmawiany.
+function ZusCzlonekRodziny(zapis, id)
+{
+    try {
+        return zapis.CzlonkowieRodziny.Item('PRR_PrrId=' + Number(id));
+    } catch (e) {
+        CcThrow(ERR_ThrowText, 'Pracownik nie ma członka rodziny o identyfikatorze ' + ZusTekst(id) + '.');
+    }
+}
+
+// Pozycje od `pierwsza` bloku członka rodziny: PESEL, NIP, rodzaj i numer dokumentu, nazwisko, imię,
+// data urodzenia.
+function WypelnijCzlonka(b, pierwsza, czlonek)
+{
+    var osoba = ZusIdentyfikatory(czlonek.Pesel, czlonek.NipE, czlonek.DowOsobisty, czlonek.Paszport);
+    var wartosci = [osoba.pesel, osoba.nip, osoba.rodzaj, osoba.numer, ZusTekst(czlonek.Nazwisko).toUpperCase(),
+                    ZusTekst(czlonek.Imie).toUpperCase(), ZusData(czlonek.DataUr)];
+    for (var i = 0; i < wartosci.length; i++)
+        b(pierwsza + i, 0) = wartosci[i];
+}
+
+// Sprawdza kolejne bloki DOCRA członków rodziny: PESEL albo dokument tożsamości (pozycje `pierwsza`,
+// `pierwsza` + 2 i + 3) oraz długości tekstów według listy [pozycja, znaków, opis]; odpowiada liczbą
+// sprawdzonych bloków.
+function SprawdzCzlonkowRodziny(pierwsza, dlugosci)
+{
+    var bloki = GetDokument() == null ? 0 : Number(GetDokument().bloki.Count);
+    var n = 1;
+    for (; n <= bloki; n++) {
+        var blok = 'DOCRA' + n;
+        if (!ZusBlokWpisany(blok))
+            break;
+        var kto = 'Członek rodziny ' + n + ' (' + ZusTekst(GetValue(blok, pierwsza + 4)) + ' ' +
+                  ZusTekst(GetValue(blok, pierwsza + 5)) + ')';
+        SprawdzIdentyfikacje(GetValue(blok, pierwsza), GetValue(blok, pierwsza + 2), GetValue(blok, pierwsza + 3), kto);
+        SprawdzDlugosci(blok, dlugosci, kto + ': ');
+    }
+    return n - 1;
 }

@@ -3,11 +3,15 @@
 // schemas, and the checks of onverify that run when a form is saved.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "KeduDeclarationFixture.h"
 #include "KeduPageBuilder.h"
+#include "hostapi/Kedu.h"
 #include "mv_deklaracje/kedu/KeduHeader.h"
 #include "platform/ado/DateText.h"
 #include "tests/support/KeduSchemaFolder.h"
@@ -250,6 +254,165 @@ TEST_F(RegistrationFormsTest, TheSaveRefusesAPersonWithoutIdentifierAndATooLongS
     EXPECT_NE(document.find(u"<III><p3>2</p3><p4>AB1234567</p4><p5>SMITH</p5>"), std::u16string::npos)
         << Utf16ToUtf8(document);
     EXPECT_NE(document.find(u"<IV><p1>EDWARD</p1><p2>SMITH</p2><p3>BRYTYJSKIE</p3>"), std::u16string::npos);
+}
+
+// Jan Kowalski's two children deregistered from health insurance on the ZCZA: one DOCRA block each
+// with the date, the child's identification and kinship. The form has no KEDU XML element: it takes
+// the host component's road, and its SAVETO writes the component's file of the page text.
+TEST_F(RegistrationFormsTest, TheZczaDeregistersFamilyMembersOnTheComponentsRoad) {
+    ComPtr<IDeklaracja2> zcza = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
+    for (int member : {2, 3}) Put(zcza.Get(), u"WYREJESTROWANIE", Variant::FromLong(member));
+    ASSERT_EQ(CalculateAndSave(zcza.Get()), S_OK) << Utf16ToUtf8(error_);
+    const std::u16string page =
+        FormPage(u"ZUSZCZA",
+                 {PageBlock(u"OPL1", {u"20082024"}),
+                  PageBlock(u"DOCRA", {u"01092024", u"10211012345", u"", u"", u"", u"KOWALSKI", u"ADAM", u"10012010",
+                                       u"21"}),
+                  PageBlock(u"DOCRA", {u"01092024", u"15251512349", u"", u"", u"", u"KOWALSKA", u"ZUZANNA",
+                                       u"15052015", u"21"}),
+                  kPayer,
+                  PageBlock(u"DAU", {u"80010112340", u"5261040828", u"", u"", u"KOWALSKI", u"JAN", u"01011980"})});
+    EXPECT_EQ(PageText(zcza.Get()), page);
+
+    LONG id = 0;
+    ASSERT_EQ(zcza->get_ID(&id), S_OK);
+    ComPtr<IKeduDocuments> documents;
+    ASSERT_EQ(CreateKeduDocuments(session_.Get(), documents.Out()), S_OK);
+    FormatEksportuZUSEnum route = expXML;
+    ASSERT_EQ(documents->FormatEksportu(id, &route), S_OK);
+    EXPECT_EQ(route, expKEDU);
+
+    const std::filesystem::path file = folder_ / "zcza.kdu";
+    Put(zcza.Get(), u"SAVETO", Variant::FromString(Utf8ToUtf16(file.string())));
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_EQ(Utf8ToUtf16(bytes.str()), u"<TLXKEDU wersja=\"2\" typ=\"103\" wersjaDeklaracji=\"1\">\r\n" + page +
+                                           u"</TLXKEDU>\r\n");
+
+    // Recalculated, the form keeps its members.
+    ASSERT_EQ(CalculateAndSave(zcza.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(PageText(zcza.Get()), page);
+}
+
+// onverify of the ZCZA: a form that deregisters no one, a member without PESEL or document and a
+// surname longer than its position allows are refused, naming the member and the position.
+TEST_F(RegistrationFormsTest, TheZczaRefusesNoMemberAnUnidentifiedMemberAndATooLongSurname) {
+    ComPtr<IDeklaracja2> empty = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
+    EXPECT_TRUE(FAILED(CalculateAndSave(empty.Get())));
+    EXPECT_EQ(error_, u"Formularz ZUS ZCZA nie wyrejestrowuje żadnego członka rodziny: wpisz identyfikator członka "
+                      u"rodziny w pole WYREJESTROWANIE.");
+
+    Execute(u"update TLX.PracRodzina set PRR_Pesel = NULL where PRR_PrrId = 2");
+    ComPtr<IDeklaracja2> unidentified = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
+    Put(unidentified.Get(), u"WYREJESTROWANIE", Variant::FromLong(2));
+    EXPECT_TRUE(FAILED(CalculateAndSave(unidentified.Get())));
+    EXPECT_EQ(error_, u"Członek rodziny 1 (KOWALSKI ADAM): brak numeru PESEL oraz rodzaju i numeru dokumentu "
+                      u"tożsamości.");
+
+    const std::u16string surname(32, u'Ż');
+    Execute(u"update TLX.PracRodzina set PRR_Nazwisko = '" + surname + u"' where PRR_PrrId = 3");
+    ComPtr<IDeklaracja2> tooLong = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
+    Put(tooLong.Get(), u"WYREJESTROWANIE", Variant::FromLong(3));
+    EXPECT_TRUE(FAILED(CalculateAndSave(tooLong.Get())));
+    EXPECT_EQ(error_, u"Członek rodziny 1 (" + surname + u" ZUZANNA): pozycja 6 (nazwisko) może mieć najwyżej 31 "
+                      u"znaków, a ma 32: " + surname);
+}
+
+// The RGA report, filled by hand: the calculation gives the payer and the report's identifier, the user
+// writes each person's block into the form's document, and the save keeps the document whole.
+class RgaReportTest : public RegistrationFormsTest {
+protected:
+    ComPtr<IDeklaracja2> Report() {
+        declarations_ = Declarations();
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(declarations_->AddNew(Variant::Missing(), item.Out()), S_OK) << Utf16ToUtf8(LastError());
+        ComPtr<IDeklaracja2> rga = item.As<IDeklaracja2>();
+        EXPECT_EQ(rga->put_TypDeklar(dekZUS_RGA), S_OK);
+        EXPECT_EQ(rga->put_Wersja(1), S_OK) << Utf16ToUtf8(LastError());
+        EXPECT_EQ(rga->put_Rok(2024), S_OK);
+        EXPECT_EQ(rga->put_Miesiac(8), S_OK);
+        EXPECT_EQ(rga->put_Numer(1), S_OK);
+        EXPECT_EQ(rga->Policz(), S_OK) << Utf16ToUtf8(LastError());
+        Put(rga.Get(), u"OPLRDATAWYP", Variant::FromDate(kAugust20));
+        return rga;
+    }
+    // Appends a person's block with `lines` from position 1, as the user types them.
+    void Person(IDeklaracja2* rga, std::initializer_list<std::u16string_view> lines) {
+        Variant document = Get(rga, u"DOKUMENT");
+        ASSERT_EQ(document.vt, VT_DISPATCH);
+        ComPtr<IKeduBloki> blocks;
+        ASSERT_EQ(ComPtr<IDispatch>(document.pdispVal).As<IKeduDokument>()->get_bloki(blocks.Out()), S_OK);
+        ComPtr<IKeduBlok> block;
+        ASSERT_EQ(blocks->Add(block.Out()), S_OK);
+        LONG position = 1;
+        for (std::u16string_view line : lines)
+            ASSERT_EQ(block->put_Item(position++, 0, Variant::FromString(std::u16string(line))), S_OK);
+    }
+    HRESULT Save() {
+        const HRESULT hr = SaveCollection(declarations_.Get());
+        error_ = FAILED(hr) ? LastError() : u"";
+        return hr;
+    }
+};
+
+TEST_F(RgaReportTest, AHandFilledReportIsSavedWholeAndHasNoKeduXmlDocument) {
+    ComPtr<IDeklaracja2> rga = Report();
+    EXPECT_EQ(Get(rga.Get(), u"DORGAIDENT").lVal, 1082024);
+    EXPECT_EQ(Bstr(Get(rga.Get(), u"IDENTN").bstrVal).View(), u"01");
+    EXPECT_EQ(Bstr(Get(rga.Get(), u"IDENTM").bstrVal).View(), u"08");
+    Person(rga.Get(), {u"KOWALSKI", u"JAN", u"P", u"80010112340", u"011000"});
+    Person(rga.Get(), {u"SMITH", u"EDWARD", u"2", u"AB1234567", u"041100"});
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(error_);
+    const std::u16string page =
+        FormPage(u"ZUSRGA", {PageBlock(u"DIPL", {u"", u"012345675", u"", u"", u"", u"PRZYKŁADOWA SP. Z O.O."}),
+                             PageBlock(u"DORGA", {u"1082024"}), PageBlock(u"OPLR", {u"20082024"}),
+                             PageBlock(u"DDORGA", {u"KOWALSKI", u"JAN", u"P", u"80010112340", u"011000"}),
+                             PageBlock(u"DDORGA", {u"SMITH", u"EDWARD", u"2", u"AB1234567", u"041100"})});
+    EXPECT_EQ(PageText(rga.Get()), page);
+    // Read again in a new session, the report shows what was typed.
+    LONG id = 0;
+    ASSERT_EQ(rga->get_ID(&id), S_OK);
+    ComPtr<IDispatch> again;
+    ASSERT_EQ(Declarations(NewSession().Get())->Item(Variant::FromString(Number(id)), again.Out()), S_OK);
+    EXPECT_EQ(Bstr(Get(again.Get(), u"IDENTR").bstrVal).View(), u"2024");
+
+    // Its route is the XML one, where no KEDU element exists for it: SAVETO is refused, writing nothing.
+    const std::filesystem::path file = folder_ / "rga.xml";
+    EXPECT_TRUE(FAILED(CallByName(rga.Get(), u"SAVETO", DISPATCH_PROPERTYPUT,
+                                  {Variant::FromString(Utf8ToUtf16(file.string()))})));
+    EXPECT_NE(LastError().find(u"nie ma dokumentu w schemacie KEDU XML"), std::u16string::npos);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// onverify names the position at fault: a report without persons, an identifier of another month, an
+// unknown identifier type, a PESEL that is not 11 digits and a title code that is not 6 digits.
+TEST_F(RgaReportTest, TheSaveRefusesWhatTheUserTypedWrongNamingThePosition) {
+    const struct {
+        std::initializer_list<std::u16string_view> person;
+        long ident;
+        std::u16string message;
+    } cases[] = {
+        {{}, 0, u"Raport ZUS RGA: raport nie zawiera żadnej osoby (bloku DDORGA)."},
+        {{u"KOWALSKI", u"JAN", u"P", u"80010112340", u"011000"}, 1072024,
+         u"Raport ZUS RGA: pozycja 1 bloku DORGA (identyfikator raportu) wskazuje okres 07/2024, a deklaracja jest za "
+         u"okres 08/2024."},
+        {{u"KOWALSKI", u"JAN", u"X", u"80010112340", u"011000"}, 0,
+         u"Raport ZUS RGA: osoba 1 (KOWALSKI JAN): pozycja 3 (typ identyfikatora) musi być P, 1 albo 2, a jest \"X\"."},
+        {{u"KOWALSKI", u"JAN", u"P", u"8001011234", u"011000"}, 0,
+         u"Raport ZUS RGA: osoba 1 (KOWALSKI JAN): pozycja 4 (identyfikator) musi być numerem PESEL z 11 cyfr, a jest "
+         u"\"8001011234\"."},
+        {{u"KOWALSKI", u"JAN", u"1", u"ABC123456", u"0110"}, 0,
+         u"Raport ZUS RGA: osoba 1 (KOWALSKI JAN): pozycja 5 (kod tytułu ubezpieczenia) musi mieć 6 cyfr, a jest "
+         u"\"0110\"."},
+    };
+    for (const auto& c : cases) {
+        ComPtr<IDeklaracja2> rga = Report();
+        if (c.ident != 0) Put(rga.Get(), u"DORGAIDENT", Variant::FromLong(c.ident));
+        if (c.person.size() != 0) Person(rga.Get(), c.person);
+        EXPECT_TRUE(FAILED(Save())) << Utf16ToUtf8(c.message);
+        EXPECT_EQ(error_, c.message);
+    }
 }
 
 // A payer who is a natural person: PESEL, the identity card before the passport, names in capitals and

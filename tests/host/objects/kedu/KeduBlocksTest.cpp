@@ -88,6 +88,7 @@ TEST(KeduBlocks, EveryFormWithARepeatedBlockAppendsItsOwn) {
     const std::pair<const char16_t*, const char*> rows[] = {
         {u"ZUSRCA", "DDORCA1"}, {u"ZUSRNA", "DDORNA1"},   {u"ZUSRZA", "DDORZA1"},
         {u"ZUSRSA", "DDORSA1"}, {u"ZUSZSWA", "DDOZSWA1"}, {u"ZUSZCNA", "DOCRA1"},
+        {u"ZUSZCZA", "DOCRA1"}, {u"ZUSRGA", "DDORGA1"},
     };
     for (const auto& [form, name] : rows) {
         ComPtr<IKeduBlok> block;
