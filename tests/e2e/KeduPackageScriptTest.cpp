@@ -78,6 +78,10 @@ TEST_F(KeduPackageScript, TheDemoWritesAndLocksThePackageOfMarch) {
     EXPECT_NE(out_.find("  ZUA nr 1: WOJCIECHOWSKI MICHAŁ, PESEL 88060667896, zgłoszony od 6.5.2024\n"),
               std::string::npos)
         << out_;
+    EXPECT_NE(out_.find("  ZCZA nr 1: KOWALSKI JAN wyrejestrowuje członka rodziny KOWALSKI ADAM, PESEL 10211012345, "
+                        "od 1.9.2024\n  Zapisany w pliku komponentu KEDU ZCZA_09-2024.kdu\n"),
+              std::string::npos)
+        << out_;
     EXPECT_NE(out_.find("  Plik ZUS 03/2024: deklaracji 2, zapis jako XML\n"), std::string::npos) << out_;
     EXPECT_NE(out_.find("  Zapisany w pliku ZUS_03-2024.xml i zablokowany razem z deklaracjami DRA i ZUA (zablokowana: 1)\n"),
               std::string::npos)

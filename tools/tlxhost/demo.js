@@ -444,6 +444,28 @@ krok("Zgłoszenie ZUS ZUA nowego pracownika", function () {
     print("  ZUA nr " + d.Numer + ": " + d.DAUNAZWISKO + " " + d.DAUIMIE + ", PESEL " + d.DAUPESEL + ", zgłoszony od " +
           od.getDate() + "." + (od.getMonth() + 1) + "." + od.getFullYear());
 });
+krok("Wyrejestrowanie członka rodziny ZUS ZCZA", function () {
+    var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 103;
+    d.Wersja = 1;
+    d.Rok = 2024;
+    d.Miesiac = 9;
+    d.Numer = 1;
+    d.Pracownik = Session.CreateObject("TLX.Pracownicy", "1");
+    d.DATAWYREJESTROWANIA = new Date(2024, 8, 1);
+    d.OSWIADCZENIE = new Date(2024, 8, 3);
+    d.WYREJESTROWANIE = 2;   // syn pracownika: blok DOCRA z jego danymi i datą wyrejestrowania
+    d.Policz();
+    Session.Save();
+    var tekst = String(d.Tekst);
+    var czlonek = tekst.substring(tekst.indexOf("<DOCRA>"), tekst.indexOf("</DOCRA>")).split("\r\n");
+    print("  ZCZA nr " + d.Numer + ": " + d.DAUNAZWISKO + " " + d.DAUIMIE + " wyrejestrowuje członka rodziny " +
+          czlonek[6] + " " + czlonek[7] + ", PESEL " + czlonek[2] + ", od 1.9.2024");
+    // ZCZA nie ma dokumentu KEDU XML: SAVETO zapisuje plik komponentu KEDU hosta.
+    var nazwa = "ZCZA_09-2024.kdu";
+    d.SAVETO = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/" + nazwa;
+    print("  Zapisany w pliku komponentu KEDU " + nazwa);
+});
 krok("Zeznanie PIT-36 za 2024 właścicielki z załącznikami PIT/B i PIT/O", function () {
     // Zeznanie wspólne z mężem: działalność z księgi firmy na PIT/B, ulgi na PIT/O. Każdy załącznik zamyka się
     // (zapisuje) we własnej sesji, a zeznanie przelicza się po jego zamknięciu akcją formularza.
