@@ -1,5 +1,5 @@
 // The host's income data for the income-tax declarations: the flat-rate income of a taxpayer's months
-// and the figures of the CIT forms. Created through ISession2::CreateObject with its braced CLSID.
+// (in total and by rate) and the figures of the CIT forms. Created through ISession2::CreateObject with its braced CLSID.
 #pragma once
 
 #include "platform/com/Variant.h"
@@ -21,6 +21,11 @@ struct IDaneKsiegowe : IDispatch {
     // sums of the monthly figures in TLX.DaneCIT (0 when there are none); `buffer` 0 leaves out figures
     // still in the buffer.
     virtual HRESULT DaneCIT2(LONG year, LONG month, LONG buffer, Recordset** rows) = 0;
+    // The flat-rate revenue of January to `month` of `year` by the rate it is taxed at: a new disconnected
+    // recordset with the currency fields Stawka (the rate in percent, ERy_Stawka) and Przychod (the sum of
+    // the revenue at that rate), one row per rate that has entries, the highest rate first. Crossed-out
+    // entries never count; `buffer` 0 leaves out entries still in the buffer.
+    virtual HRESULT PrzychodyWgStawek(LONG year, LONG month, LONG buffer, Recordset** rows) = 0;
 
 protected:
     ~IDaneKsiegowe() = default;

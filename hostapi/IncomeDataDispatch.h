@@ -19,6 +19,7 @@ inline const tlx::DispatchTable& DispatchTableOf(IDaneKsiegowe*) {
     static const tlx::DispatchTable table{
         tlx::DispMethod<&IDaneKsiegowe::WypelnijDochody>(u"WypelnijDochody", 1),
         tlx::DispMethod<&IDaneKsiegowe::DaneCIT2>(u"DaneCIT2", 2),
+        tlx::DispMethod<&IDaneKsiegowe::PrzychodyWgStawek>(u"PrzychodyWgStawek", 3),
     };
     return table;
 }

@@ -84,6 +84,7 @@ CREATE TABLE EwidRyczalt (
     ERy_RokMies INT NOT NULL,
     ERy_DataOpe DATETIME,
     ERy_Przychod MONEY NOT NULL DEFAULT 0,
+    ERy_Stawka MONEY NOT NULL DEFAULT 0,
     ERy_Skreslony INT NOT NULL DEFAULT 0,
     ERy_Bufor INT NOT NULL DEFAULT 0
 );

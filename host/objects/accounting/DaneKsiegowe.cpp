@@ -25,6 +25,22 @@ LONGLONG ReadScaled(Recordset* rows, std::u16string_view name) {
 
 Variant Amount(LONGLONG scaled) { return Variant::FromCurrency(CY{scaled}); }
 
+// A new, open, disconnected recordset of currency fields with the given names.
+template <std::size_t N>
+ComPtr<Recordset> CurrencyTable(const char16_t* const (&names)[N]) {
+    ComPtr<Recordset> table;
+    Check(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), table.OutVoid()));
+    ComPtr<Fields> fields;
+    Check(table->get_Fields(fields.Out()));
+    for (const char16_t* name : names)
+        Check(Require(fields.Get())->Append(Bstr(name).Get(), adCurrency, 0, -1, Variant::Missing()));
+    Check(table->put_CursorLocation(adUseClient));
+    Check(table->Open(Variant::Missing(), Variant::Missing(), adOpenUnspecified, adLockUnspecified, -1));
+    return table;
+}
+
+constexpr const char16_t* kRateFigures[] = {u"Stawka", u"Przychod"};
+
 }  // namespace
 
 HRESULT CDaneKsiegowe::Initialize(ISession* session, LONG* state) {
@@ -78,18 +94,30 @@ HRESULT CDaneKsiegowe::DaneCIT2(LONG year, LONG month, LONG buffer, Recordset** 
             for (std::size_t i = 0; i < std::size(kCitFigures); ++i)
                 sums[i] += ReadScaled(figures.Get(), u"DCi_" + std::u16string(kCitFigures[i]));
 
-        ComPtr<Recordset> result;
-        Check(CoCreateInstance(CLSID_Recordset, nullptr, CLSCTX_ALL, IidOf<Recordset>(), result.OutVoid()));
-        ComPtr<Fields> fields;
-        Check(result->get_Fields(fields.Out()));
-        for (const char16_t* name : kCitFigures)
-            Check(Require(fields.Get())->Append(Bstr(name).Get(), adCurrency, 0, -1, Variant::Missing()));
-        Check(result->put_CursorLocation(adUseClient));
-        Check(result->Open(Variant::Missing(), Variant::Missing(), adOpenUnspecified, adLockUnspecified, -1));
+        ComPtr<Recordset> result = CurrencyTable(kCitFigures);
         Check(result->AddNew(Variant::Missing(), Variant::Missing()));
         for (std::size_t i = 0; i < std::size(kCitFigures); ++i)
             WriteField(result.Get(), kCitFigures[i], Amount(sums[i]));
         Check(result->MoveFirst());
+        *rows = result.Detach();
+    });
+}
+
+HRESULT CDaneKsiegowe::PrzychodyWgStawek(LONG year, LONG month, LONG buffer, Recordset** rows) {
+    return Boundary([&] {
+        Require(rows);
+        *rows = nullptr;
+        ComPtr<Recordset> rates =
+            PeriodRows(u"select ERy_Stawka as Stawka, sum(ERy_Przychod) as Przychod from TLX.EwidRyczalt", u"ERy_",
+                       true, year, month, buffer, u"group by ERy_Stawka order by ERy_Stawka desc");
+        ComPtr<Recordset> result = CurrencyTable(kRateFigures);
+        for (; !AtEnd(rates.Get()); Check(rates->MoveNext())) {
+            Check(result->AddNew(Variant::Missing(), Variant::Missing()));
+            for (const char16_t* name : kRateFigures) WriteField(result.Get(), name, Amount(ReadScaled(rates.Get(), name)));
+        }
+        LONG count = 0;
+        Check(result->get_RecordCount(&count));
+        if (count != 0) Check(result->MoveFirst());
         *rows = result.Detach();
     });
 }

@@ -1,5 +1,5 @@
 // The host's income data for the income-tax declarations (hostapi/IncomeData.h): the flat-rate revenue
-// of a taxpayer's months, from the register TLX.EwidRyczalt, and the CIT figures, from the monthly
+// of a taxpayer's months (in total and by rate), from the register TLX.EwidRyczalt, and the CIT figures, from the monthly
 // TLX.DaneCIT. Both read the company database of the session the object is initialised with.
 #pragma once
 
@@ -14,6 +14,7 @@ public:
     HRESULT Initialize(ISession* session, LONG* state) override;
     HRESULT WypelnijDochody(Recordset* income, LONG year, LONG month, LONG buffer, IDispatch** result) override;
     HRESULT DaneCIT2(LONG year, LONG month, LONG buffer, Recordset** rows) override;
+    HRESULT PrzychodyWgStawek(LONG year, LONG month, LONG buffer, Recordset** rows) override;
 
 private:
     // The rows of a register (its columns named by `prefix`) from January to `month` of `year`: `select`

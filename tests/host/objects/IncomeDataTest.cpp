@@ -87,5 +87,22 @@ TEST_F(IncomeDataTest, CitFiguresAreTheSumsOfThePeriodInOneRow) {
     EXPECT_EQ(Lines(rows.Get(), {u"Przychod"}), (std::vector<std::u16string>{u"307.25"})) << "buffered figures count";
 }
 
+TEST_F(IncomeDataTest, FlatRateRevenueByRateSumsEachRateOfThePeriodHighestFirst) {
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(data_->PrzychodyWgStawek(2024, 12, 0, rows.Out()), S_OK);
+    EXPECT_TRUE(Lines(rows.Get(), {u"Stawka", u"Przychod"}).empty()) << "no entries: no rows";
+
+    Execute(u"insert into TLX.EwidRyczalt (ERy_RokMies, ERy_Przychod, ERy_Stawka) values (202401, 1000, 3), "
+            u"(202402, 500.5, 8.5), (202406, 250, 3), (202407, 99, 3), (202312, 5000, 8.5)");
+    Execute(u"insert into TLX.EwidRyczalt (ERy_RokMies, ERy_Przychod, ERy_Stawka, ERy_Skreslony) values (202403, 300, 3, 1)");
+    Execute(u"insert into TLX.EwidRyczalt (ERy_RokMies, ERy_Przychod, ERy_Stawka, ERy_Bufor) values (202404, 40, 17, 1)");
+    ASSERT_EQ(data_->PrzychodyWgStawek(2024, 6, 0, rows.Out()), S_OK);
+    EXPECT_EQ(Lines(rows.Get(), {u"Stawka", u"Przychod"}), (std::vector<std::u16string>{u"8.5 500.5", u"3 1250"}))
+        << "July, the year before, crossed-out and buffered entries left out";
+    ASSERT_EQ(data_->PrzychodyWgStawek(2024, 6, 1, rows.Out()), S_OK);
+    EXPECT_EQ(Lines(rows.Get(), {u"Stawka"}), (std::vector<std::u16string>{u"17", u"8.5", u"3"})) << "buffered entries count";
+    EXPECT_EQ(data_->PrzychodyWgStawek(2024, 6, 0, nullptr), E_POINTER);
+}
+
 }  // namespace
 }  // namespace tlx::host::test
