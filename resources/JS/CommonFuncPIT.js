@@ -575,6 +575,13 @@ function PitPoprawNumeracjeZalacznikow(typ)
     return zalaczniki;
 }
 
+// Akcja "poprawIloscZalacznikowNaZalacznikach" (i "...28B"): numeracja i liczba załączników typu `typ`. Akcja nie
+// zwraca wartości: jej wynik wychodzi poza skrypt, a tablica załączników nie może go opuścić.
+function PitPoprawIloscZalacznikow(typ)
+{
+    PitPoprawNumeracjeZalacznikow(typ);
+}
+
 // Usuwa wszystkie załączniki zeznania, od razu i we własnej sesji, jak przy usunięciu każdego z nich.
 function PitUsunZalaczniki()
 {

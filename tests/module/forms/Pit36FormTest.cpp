@@ -64,6 +64,19 @@ TEST_F(Pit36Form, DefinitionsCarryTheReturnItsAttachmentsAndTheirActions) {
     EXPECT_EQ(pitO.GetEventExpression(u"transformata"), u"'27/22'");
 }
 
+// The host runs an action by name and discards its result, which still has to leave the script: an action that
+// answered the array of renumbered attachments failed after doing its work.
+TEST_F(Pit36Form, EveryAttachmentActionRunsOnAReturnNotYetSaved) {
+    for (const char16_t* action :
+         {u"przeliczPoZamknieciuPITB", u"przeliczPoUsunieciuPITB", u"poprawIloscZalacznikowNaZalacznikach",
+          u"przeliczPoZamknieciuPITO", u"przeliczPoUsunieciuPITO", u"zmianaPITO", u"przeliczPoZamknieciuZalacznika",
+          u"przeliczPoZmianiePodatnikow", u"wyczyscZalaczniki", u"weryfikuj"}) {
+        tlx::Variant result;
+        EXPECT_EQ(Evaluate(definition.GetEventExpression(action).View(), nullptr, result), S_OK)
+            << tlx::Utf16ToUtf8(action) << ": " << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    }
+}
+
 TEST_F(Pit36Form, TheTaxScaleOfEachYear) {
     struct Row {
         int year;
