@@ -431,6 +431,19 @@ INSERT INTO ZapisyKPR (KPR_RokMies, KPR_DataOpe, KPR_Sprzedaz, KPR_Towary, KPR_R
     (202402, '2024-02-29 00:00:00', 15000, 5000, 80, 1),
     (202403, '2024-03-31 00:00:00', 14000, 6000, 20, 1);
 
+-- The flat-rate revenue register, kept beside the ledger so that the demo can show a lump-sum return too: 2024's
+-- revenue at 8.5 % (services, 60 123.45) and at 3 % (trade, 150 000.00); a crossed-out entry and one of 2023 that
+-- no return of 2024 takes.
+INSERT INTO EwidRyczalt (ERy_RokMies, ERy_DataOpe, ERy_Przychod, ERy_Stawka, ERy_Skreslony) VALUES
+    (202312, '2023-12-29 00:00:00', 7000, 8.5, 0),
+    (202401, '2024-01-31 00:00:00', 20000, 8.5, 0),
+    (202402, '2024-02-29 00:00:00', 50000, 3, 0),
+    (202403, '2024-03-29 00:00:00', 22123.45, 8.5, 0),
+    (202404, '2024-04-30 00:00:00', 55000, 3, 0),
+    (202405, '2024-05-31 00:00:00', 18000, 8.5, 0),
+    (202406, '2024-06-28 00:00:00', 45000, 3, 0),
+    (202406, '2024-06-28 00:00:00', 1000, 3, 1);
+
 -- The company's establishments: the head office and two branches filed on the CIT-ST (the one in Płock not
 -- on the CIT-ST/A), and an inactive warehouse that neither takes.
 INSERT INTO DeklZaklady (DkZ_NazwaPelna, DkZ_NazwaSkrocona, DkZ_NIP, DkZ_REGON, DkZ_LiczbaZatrudnionych, DkZ_DataRozpDzial,

@@ -553,8 +553,14 @@ function PitSprawdzZeznanieZalacznika(symbol, typy, nazwyZeznan)
     PitBlad('1', 'załącznik ' + symbol + ' dołącza się tylko do zeznania ' + nazwyZeznan + '.');
 }
 
-// Numery załączników danego typu od 1 bez przerw i ich liczba zapisana na każdym (pole "LiczbaPITB"). Załączniki
-// są osobnymi dokumentami: poprawione zapisuje się od razu, we własnej sesji, jak przy ich zamknięciu.
+// Pola liczby załączników danego typu, którą zapisuje się na każdym z nich.
+var PIT_POLE_LICZBY_ZALACZNIKOW = {};
+PIT_POLE_LICZBY_ZALACZNIKOW[PIT_TYP_PITB] = 'LiczbaPITB';
+PIT_POLE_LICZBY_ZALACZNIKOW[PIT_TYP_PIT28B] = 'LiczbaPIT28B';
+
+// Numery załączników danego typu od 1 bez przerw i ich liczba zapisana na każdym (pole "LiczbaPITB",
+// "LiczbaPIT28B"). Załączniki są osobnymi dokumentami: poprawione zapisuje się od razu, we własnej sesji, jak przy
+// ich zamknięciu.
 function PitPoprawNumeracjeZalacznikow(typ)
 {
     if (PitIdDeklaracji(dokument) == 0) return [];
@@ -566,8 +572,9 @@ function PitPoprawNumeracjeZalacznikow(typ)
             zalaczniki[i].Numer = i + 1;
             zmienione = true;
         }
-        if (typ == PIT_TYP_PITB && Number(zalaczniki[i].LiczbaPITB) != zalaczniki.length) {
-            zalaczniki[i].LiczbaPITB = zalaczniki.length;
+        var pole = PIT_POLE_LICZBY_ZALACZNIKOW[typ];
+        if (pole != null && Number(zalaczniki[i][pole]) != zalaczniki.length) {
+            zalaczniki[i][pole] = zalaczniki.length;
             zmienione = true;
         }
     }
@@ -596,10 +603,12 @@ function PitUsunZalaczniki()
     sesja.Save();
 }
 
-// Identyfikatory podatnika (poz. 1) i małżonka (poz. 2) zeznania przeniesione na jego załączniki.
+// Identyfikatory podatnika (poz. 1) i małżonka (poz. 2) zeznania przeniesione na jego załączniki (PIT/B, PIT/O, PIT/ZG,
+// PIT/28B: identyfikator podatnika w poz. 1 każdego z nich).
 function PitPrzeniesPodatnikowNaZalaczniki()
 {
-    var zalaczniki = PitZalaczniki(PIT_TYP_PITB).concat(PitZalaczniki(PIT_TYP_PITO), PitZalaczniki(PIT_TYP_PITZG));
+    var zalaczniki = PitZalaczniki(PIT_TYP_PITB).concat(PitZalaczniki(PIT_TYP_PITO), PitZalaczniki(PIT_TYP_PITZG),
+                                                        PitZalaczniki(PIT_TYP_PIT28B));
     for (var i = 0; i < zalaczniki.length; i++) {
         var z = zalaczniki[i];
         if (PitTekst(z.P_1) != PitTekst(dokument.P_1)) z.P_1 = PitTekst(dokument.P_1);
@@ -707,4 +716,51 @@ function PitOpisInformacji(symbol)
 {
     var osoba = (PitTekst(dokument.P_13) + ' ' + PitTekst(dokument.P_14)).replace(/^\s+|\s+$/g, '');
     return symbol + ' za ' + dokument.Rok + (osoba != '' ? ': ' + osoba : '');
+}
+
+// ---- Ryczałt od przychodów ewidencjonowanych: zeznanie PIT-28 i jego załącznik PIT/28B ----
+
+// Stawki ryczałtu (w procentach) w kolejności kolumn zeznania PIT-28(19) i załącznika PIT/28B(14): od najwyższej.
+var PIT28_STAWKI = [20, 17, 15, 14, 12.5, 12, 10, 8.5, 5.5, 3, 2];
+// Pierwsze pozycje kolumn stawek załącznika PIT/28B: przychody spółki i przychody przypadające na podatnika.
+var PIT28B_SPOLKA = 9;
+var PIT28B_UDZIALY = 20;
+
+// Kolumna stawki ryczałtu; -1 dla stawki, której formularze nie znają.
+function Pit28IndeksStawki(stawka)
+{
+    for (var k = 0; k < PIT28_STAWKI.length; k++)
+        if (Math.abs(PIT28_STAWKI[k] - stawka) < 0.0001) return k;
+    return -1;
+}
+
+// Stawka jako tekst z przecinkiem dziesiętnym ("8,5%").
+function Pit28StawkaTekst(stawka)
+{
+    return String(stawka).replace('.', ',') + '%';
+}
+
+// Kwoty zerowe dla każdej stawki.
+function Pit28ZeraStawek()
+{
+    var kwoty = [];
+    for (var k = 0; k < PIT28_STAWKI.length; k++) kwoty.push(0);
+    return kwoty;
+}
+
+// Przychody roku z ewidencji przychodów firmy według stawek (obiekt danych księgowych hosta), w kolejności
+// PIT28_STAWKI. Przychód według stawki, której formularz nie zna, to błąd pozycji `pozycja`.
+function Pit28PrzychodyZEwidencji(rok, pozycja)
+{
+    var rs = dokument.Session.CreateObject('TLX.DaneKsiegowe').PrzychodyWgStawek(rok, 12, 0);
+    var kwoty = Pit28ZeraStawek();
+    for (; !rs.EOF; rs.MoveNext()) {
+        var stawka = Number(rs.Fields('Stawka').Value);
+        var k = Pit28IndeksStawki(stawka);
+        if (k < 0)
+            PitBlad(pozycja, 'ewidencja przychodów zawiera przychód według stawki ' + Pit28StawkaTekst(stawka) +
+                    ', której formularz nie zna.');
+        kwoty[k] = PitGrosze(kwoty[k] + Number(rs.Fields('Przychod').Value));
+    }
+    return kwoty;
 }

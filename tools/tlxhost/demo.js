@@ -538,6 +538,36 @@ krok("Zeznanie PIT-37 za 2024 małżonków z załącznikiem PIT/O", function () 
     e.ZapiszXml(gotowe, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-37_23_2024.xml");
     print("  e-deklaracja z załącznikiem w pliku PIT-37_23_2024.xml");
 });
+krok("Zeznanie PIT-28 za 2024 z ewidencji przychodów z załącznikiem PIT/28B", function () {
+    // Ryczałt od przychodów ewidencjonowanych: przychody podatnika według stawek z ewidencji przychodów firmy,
+    // połowa przychodów spółki na PIT/28B; zeznanie sumuje zamknięty załącznik swoją akcją.
+    var sesja = Session.Login.CreateSession();
+    var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 20;
+    d.Wersja = 19;
+    d.Rok = 2024;
+    d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item("6");
+    d.P_75 = 12000; d.P_76 = 4000.50; d.P_80 = 12000;
+    d.Policz();
+    sesja.Save();
+    var okno = Session.Login.CreateSession();
+    var b = okno.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    b.TypDeklar = 26; b.Wersja = 14; b.Rok = 2024; b.ParentId = d.ID; b.Numer = 1;
+    b.P_6 = "7251801126"; b.P_7 = "Lewandowski i Wspólnicy s.c."; b.P_8 = 50; b.P_14 = 80000;
+    b.Policz();
+    okno.Save();
+    print("  " + b.Opis + ": przychody podatnika " + Number(b.P_25).toFixed(2));
+    var zeznanie = Session.Login.CreateSession();
+    zeznanie.CreateObject("TLXDeklaracje.Deklaracje", String(d.ID)).executeJS("zsumujPolaBIT28B");
+    zeznanie.Save();
+    var gotowe = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(d.ID));
+    print("  " + gotowe.Opis + ": ryczałt " + Number(gotowe.P_77).toFixed(2) + ", należny " + gotowe.P_79 + ", wpłacony " +
+          gotowe.P_80 + ", do zapłaty " + gotowe.P_81 + " zł; załączniki PIT/28B " + gotowe.LiczbaPIT28B);
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    e.ZapiszXml(gotowe, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-28_19_2024.xml");
+    print("  e-deklaracja z załącznikiem w pliku PIT-28_19_2024.xml");
+});
 krok("Plik KEDU za marzec 2024", function () {
     var dra = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=120 AND DkN_RokMiesiac=202403 AND DkN_Numer=1");
     var zua = Session.CreateObject("TLXDeklaracje.Deklaracje", "DkN_TypDeklar=100 AND DkN_Numer=1");

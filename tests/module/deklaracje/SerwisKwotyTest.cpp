@@ -94,6 +94,7 @@ using IncomeData = PartnerAmounts;
 // to limit.
 TEST_F(IncomeData, AFlatRateCompanysIncomeIsTheHostsRegister) {
     Execute(u"update TLX.Firma set Fir_Wartosc = '3' where Fir_Numer = 1204");
+    Execute(u"delete from TLX.EwidRyczalt");  // the demo's register set aside: only these entries
     Execute(u"insert into TLX.EwidRyczalt (ERy_RokMies, ERy_Przychod) values (202401, 800), (202401, 200), "
             u"(202402, 1500.5), (202403, 99)");
     tlx::Variant result;

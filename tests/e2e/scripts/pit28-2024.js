@@ -1,0 +1,93 @@
+// A taxpayer's PIT-28 of 2024 on the lump sum, as the user makes it: the return of card P006 with his own revenue
+// at two rates from the company's flat-rate register, a partnership's PIT/28B typed with his half share and
+// closed in a window of its own, the return summing its attachments by its action. A second PIT/28B added and
+// deleted shows the recount and the renumbering; attachments the module must refuse are tried on the way. The
+// return is calculated, saved and written as its official document into the folder `folder` names.
+function Sesja() { return Session.Login.CreateSession(); }
+function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
+function Kwota(v) { return Number(v).toFixed(2); }
+// The non-zero amounts of positions `od` to `doPoz`, as "n: amount".
+function Niezerowe(d, od, doPoz) {
+    var wynik = [];
+    for (var n = od; n <= doPoz; n++)
+        if (Number(d['P_' + n]) != 0) wynik.push(n + ': ' + Kwota(d['P_' + n]));
+    return wynik.join(', ');
+}
+
+var sesja = Sesja();
+var pit = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
+pit.TypDeklar = 20; pit.Wersja = 19; pit.Rok = 2024;
+pit.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item('6');
+pit.P_75 = 12000; pit.P_76 = 4000.50; pit.P_80 = 12000;
+pit.Policz();
+sesja.Save();
+var id = pit.ID;
+print(pit.Opis + ': podatnik ' + pit.P_1 + ', ' + pit.P_17 + ', urząd ' + pit.P_5 + ', termin ' +
+      pit.Termin.getFullYear() + '-' + (pit.Termin.getMonth() + 1) + '-' + pit.Termin.getDate());
+print('Z ewidencji: ' + Niezerowe(pit, 20, 30));
+
+// An attachment, closed: saved in its own session. Answers the saved attachment, or the refusal.
+function Zalacznik(typ, wersja, numer, pola, rodzic) {
+    var s = Sesja();
+    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
+    z.TypDeklar = typ; z.Wersja = wersja; z.Rok = 2024; z.ParentId = rodzic || id; z.Numer = numer;
+    for (var k in pola) z[k] = pola[k];
+    z.Policz();
+    try {
+        s.Save();
+    } catch (err) {
+        return 'odmowa: ' + err.description;
+    }
+    return z;
+}
+// The return's action run in a window of its own, as the host runs it after an attachment's window closes.
+function Akcja(nazwa) {
+    var okno = Sesja();
+    Otworz(okno, id).executeJS(nazwa);
+    okno.Save();
+    var d = Otworz(Sesja(), id);
+    print(nazwa + ': PIT/28B ' + d.LiczbaPIT28B + ' | ' + Niezerowe(d, 31, 41) + ' | ryczałt ' + Kwota(d.P_77) +
+          ', do zapłaty ' + Kwota(d.P_81));
+}
+
+var b = Zalacznik(26, 14, 1, {P_6: '7251801126', P_7: 'Lewandowski i Wspólnicy s.c.', P_8: 50, P_14: 80000});
+print('PIT/28B nr 1: ' + b.Opis + ', ' + b.P_4 + ' ' + b.P_5 + ', ' + b.P_1 + ' | ' + Niezerowe(b, 20, 30));
+Akcja('zsumujPolaBIT28B');
+
+// A return whose attachments changed behind it refuses to verify until it sums them again.
+function Sprawdz(kiedy) {
+    try { Otworz(Sesja(), id).Verify(); print(kiedy + ': zgodne'); } catch (err) { print(kiedy + ': ' + err.description); }
+}
+var drugi = Zalacznik(26, 14, 3, {P_7: 'Druga spółka', P_8: 25, P_18: 10000});
+print('PIT/28B z numerem 3: ' + Niezerowe(drugi, 20, 30));
+Akcja('poprawIloscZalacznikowNaZalacznikach28B');
+print('  numer ' + Otworz(Sesja(), drugi.ID).Numer + ', liczba na załącznikach ' + Otworz(Sesja(), b.ID).LiczbaPIT28B +
+      ' i ' + Otworz(Sesja(), drugi.ID).LiczbaPIT28B);
+Sprawdz('Zeznanie przed zsumowaniem');
+Akcja('zsumujPolaBIT28B');
+var usun = Sesja();
+usun.CreateObject('TLXDeklaracje.Deklaracje').Delete(Otworz(usun, drugi.ID));
+usun.Save();
+Sprawdz('Po usunięciu drugiego');
+Akcja('zsumujPolaBIT28B');
+Sprawdz('Po zsumowaniu');
+
+print('Udział 150%: ' + Zalacznik(26, 14, 2, {P_8: 150, P_14: 1000}));
+print('Przychód ujemny: ' + Zalacznik(26, 14, 2, {P_14: -1000}));
+var pit36 = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
+pit36.TypDeklar = 15; pit36.Wersja = 23; pit36.Rok = 2024;
+pit36.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item('6');
+pit36.Policz();
+sesja.Save();
+print('PIT/28B do PIT-36: ' + Zalacznik(26, 14, 1, {P_14: 1000}, pit36.ID));
+print('PIT/B do PIT-28: ' + Zalacznik(25, 14, 1, {P_15: 2, P_11: 1000}));
+
+var gotowy = Otworz(Sesja(), id);
+gotowy.Policz();
+gotowy.Verify();
+print('Zeznanie: ' + Niezerowe(gotowy, 20, 82) + ' | kwota ' + Kwota(gotowy.KwotaCalkowita));
+
+var e = new ActiveXObject('TLX.EDeklaracja');
+e.Login = Session.Login;
+e.ZapiszXml(gotowy, '', folder + '/PIT-28_19.xml');
+print('e-deklaracja w pliku PIT-28_19.xml');
