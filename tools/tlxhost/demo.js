@@ -270,6 +270,35 @@ krok("E-deklaracja VAT-27 za I kwartał 2024", function () {
     e.ZapiszXml(d, "", plik);
     print("  " + d.Opis + ": dostawy towarów", d.P_11, "zł (Grupa_C), usługi", d.P_12, "zł (Grupa_D); zapisana w pliku " + plik);
 });
+krok("E-deklaracja VAT-9M za maj 2024", function () {
+    // Podatek należny od usług kupionych za granicą i od zakupu, w którym podatnikiem jest nabywca: podstawy
+    // i podatek wpisane z faktur, w pełnych złotych po przeliczeniu.
+    var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = 404;
+    d.Wersja = 6;
+    d.Rok = 2024;
+    d.Miesiac = 5;
+    d.P_1 = konfiguracja.GetValue("FirmaNIP");
+    d.P_6 = urzad.Kod;
+    d.P_8 = 1;
+    d.P_10 = 4250.40;
+    d.P_11 = 977.59;
+    d.P_12 = 12300.55;
+    d.P_13 = 2829.13;
+    d.P_14 = 1999.49;
+    d.P_15 = 459.88;
+    d.Policz();
+    d.Verify();
+    Session.Save();
+    var t = d.Termin;
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT-9M_6_05-2024.xml";
+    e.ZapiszXml(d, "", plik);
+    print("  " + d.Opis + " nr " + d.Numer + ": import usług " + d.P_11 + ", usługi z art. 28b " + d.P_13 +
+          ", nabywca jako podatnik " + d.P_15 + ", do wpłaty " + d.KwotaCalkowita + " zł, termin " + t.getDate() + "." +
+          (t.getMonth() + 1) + "." + t.getFullYear() + "; zapisana w pliku " + plik.replace(/^.*\//, ""));
+});
 krok("Deklaracja ZUS DRA za marzec 2024 z raportami", function () {
     var d = Session.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
     d.TypDeklar = 120;
