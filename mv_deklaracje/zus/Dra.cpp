@@ -204,11 +204,20 @@ void CDRA::UsunZalaczniki() {
     tlx::ComPtr<ICollection> children = Children(RequireDeclaration());
     // Reports an earlier calculation added and nobody saved are dropped with everything they hold: the
     // children are read again from what is stored (a new service of the form's next calculation does not
-    // know them, and they are not among the children until saved).
+    // know them, and they are not among the children until saved). Only the kinds the calculation makes
+    // go: a report the user filled by hand (an RGA) is no calculation's to remove.
     zalaczniki_.clear();
     CheckHost(children->Resync(tlx::Variant::Missing()));
-    for (const auto& child : Zalaczniki()) RemoveChild(children.Get(), child.Get());
-    if (Count(children.Get()) != 0) RaiseComError(E_FAIL, u"Nie można usunąć poprzednich załączników deklaracji DRA.");
+    auto wyliczone = [&] {
+        std::vector<tlx::ComPtr<IDeklaracja2>> raporty;
+        for (const auto& child : Zalaczniki()) {
+            const LONG typ = ReadDeclarationLong(child.Get(), &IDeklaracja::get_TypDeklar);
+            if (typ >= kTypRCA && typ <= kTypRSA) raporty.push_back(child);
+        }
+        return raporty;
+    };
+    for (const auto& child : wyliczone()) RemoveChild(children.Get(), child.Get());
+    if (!wyliczone().empty()) RaiseComError(E_FAIL, u"Nie można usunąć poprzednich załączników deklaracji DRA.");
 }
 
 namespace {

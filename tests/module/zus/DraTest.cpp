@@ -158,6 +158,27 @@ TEST_F(DraTest, AMonthOfTwoEmployeesGivesOneRcaAndTheirSums) {
     EXPECT_EQ(SavedChildren(), u"121");
 }
 
+// A report filled by hand under the DRA (an RGA) is no calculation's: a new calculation keeps it as the
+// user wrote it and counts none.
+TEST_F(DraTest, ARecalculationKeepsAHandFilledRgaAndCountsNone) {
+    Dra(3, 2016, 12);
+    Insured(1, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(SavedChildren(), u"121");
+    LONG id = 0;
+    ASSERT_EQ(dra_->get_ID(&id), S_OK);
+    Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac, DkN_ParentId) values (125, 1, 201612, " +
+            tlx::test::Num(id) + u")");
+    const std::u16string rga = u"<ZUSRGA>\r\n<DORGA>\r\n1122016\r\n</DORGA>\r\n</ZUSRGA>\r\n";
+    Execute(u"insert into TLX.DeklStr (DkS_DkNID, DkS_Lp, DkS_Tekst) values ((select max(DkN_DkNID) from "
+            u"TLX.DeklNag), 1, '" + rga + u"')");
+
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"OPLSNORGA"), "0");
+    EXPECT_EQ(SavedChildren(), u"121,125");
+    EXPECT_EQ(SavedReportText(125), rga);
+}
+
 TEST_F(DraTest, AMonthWithoutInsuredPersonsGivesADraOfZeros) {
     Dra(3, 2016, 11);
     ASSERT_EQ(Przelicz(), S_OK) << error_;
