@@ -5,7 +5,9 @@
 // - the partnership's PIT/28B: half of 80 000.00 at 12 % = 40 000.00;
 // - deductions 12 000.00 + 4 000.50 = 16 000.50, taken from the highest rate: 12 % basis 23 999.50 = 24 000,
 //   lump sum 2 880.00; 8.5 % basis 60 123, 5 110.46; 3 % basis 150 000, 4 500.00; together 12 490.46, due
-//   12 490; paid 12 000, to pay 490.
+//   12 490; paid 12 000, to pay 490;
+// - a PIT/28B taking 30 % of the register: 18 037.035 = 18 037.04 at 8.5 %, 45 000.00 at 3 %; a register entry at
+//   7 %, a rate the forms do not have, stops its calculation.
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 

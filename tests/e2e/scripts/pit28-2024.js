@@ -87,6 +87,16 @@ gotowy.Policz();
 gotowy.Verify();
 print('Zeznanie: ' + Niezerowe(gotowy, 20, 82) + ' | kwota ' + Kwota(gotowy.KwotaCalkowita));
 
+// A partnership's PIT/28B may take the partnership's revenue from the company's register too: 30 % of each rate,
+// calculated and not saved. A register entry at a rate the forms do not know stops the calculation.
+var zRejestru = Sesja().CreateObject('TLXDeklaracje.Deklaracje').AddNew();
+zRejestru.TypDeklar = 26; zRejestru.Wersja = 14; zRejestru.Rok = 2024; zRejestru.ParentId = id; zRejestru.Numer = 2;
+zRejestru.P_31 = 1; zRejestru.P_8 = 30;
+zRejestru.Policz();
+print('PIT/28B z ewidencji, udział 30%: ' + Niezerowe(zRejestru, 9, 30));
+Session.Connection.Execute("insert into TLX.EwidRyczalt (ERy_RokMies, ERy_Przychod, ERy_Stawka) values (202407, 100, 7)");
+try { zRejestru.Policz(); } catch (err) { print('Stawka 7% w ewidencji: ' + err.description); }
+
 var e = new ActiveXObject('TLX.EDeklaracja');
 e.Login = Session.Login;
 e.ZapiszXml(gotowy, '', folder + '/PIT-28_19.xml');
