@@ -66,6 +66,37 @@ TEST_F(Vat9mScript, OnlyTheRowsWithAmountsAreWritten) {
         << document;
 }
 
+// A natural person's correction: the taxpayer is written as a person with his date of birth, the purpose is
+// the correction, and the document stays valid; an unknown purpose is refused naming its position.
+TEST_F(Vat9mScript, ANaturalPersonsCorrection) {
+    ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                        "d.TypDeklar = 404; d.Wersja = 6; d.Rok = 2024; d.Miesiac = 3;\n"
+                        "d.P_1 = '526-025-02-74'; d.P_6 = '1471'; d.P_8 = 2; d.P_7 = 3;\n"
+                        "d.ImiePierwsze = 'Anna'; d.Nazwisko = 'Nowak'; d.DataUrodzenia = '1980-04-12';\n"
+                        "d.P_10 = 1000; d.P_11 = 230;\n"
+                        "d.Policz();\n"
+                        "try { d.Verify(); print('przyjęto'); } catch (e) { print(e.description); }\n"
+                        "d.P_7 = 2;\n"
+                        "d.Verify();\n"
+                        "var e = new ActiveXObject('TLX.EDeklaracja');\n"
+                        "e.Login = Session.Login;\n"
+                        "e.ZapiszXml(d, '', '" + Path("VAT-9M-osoba.xml") + "');\n"),
+              0)
+        << err_ << out_;
+    EXPECT_EQ(out_, "Cel złożenia deklaracji (poz. 7) musi mieć wartość 1 (złożenie) albo 2 (korekta).\n");
+    const std::string document = Read(Path("VAT-9M-osoba.xml"));
+    EXPECT_NE(document.find("<CelZlozenia poz=\"P_7\">2</CelZlozenia>"), std::string::npos) << document;
+    EXPECT_NE(document.find("<Podmiot1 rola=\"Podatnik\"><etd:OsobaFizyczna><etd:NIP>5260250274</etd:NIP>"
+                            "<etd:ImiePierwsze>Anna</etd:ImiePierwsze><etd:Nazwisko>Nowak</etd:Nazwisko>"
+                            "<etd:DataUrodzenia>1980-04-12</etd:DataUrodzenia></etd:OsobaFizyczna></Podmiot1>"),
+              std::string::npos)
+        << document;
+    if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official etd types are not here";
+    ProjectSchemaStore store(folder_);
+    const auto errors = store.Errors(document);
+    EXPECT_TRUE(errors.empty()) << errors.front();
+}
+
 // The demo files the same month's VAT-9M.
 TEST_F(Vat9mScript, TheDemoFilesTheMonthsReturn) {
     ASSERT_EQ(Run("demo"), 0) << err_;
