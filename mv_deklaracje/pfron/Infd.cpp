@@ -27,7 +27,7 @@ HRESULT CINFD::Przelicz() {
                 const LONG count = PrzeliczZalaczniki(*run);
                 run->WriteCounts(count);
                 run->Save();
-                CheckHost(declaration->ResyncKolekcje());
+                ReadBackCalculation(declaration.Get());
                 if (count == 0) RaisePfronUserError(NoAttachmentText());
             });
     });

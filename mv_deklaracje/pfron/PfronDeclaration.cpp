@@ -3,6 +3,8 @@
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/LiveDeclarations.h"
 #include "mv_deklaracje/pfron/PfronText.h"
+#include "hostapi/Framework.h"
+#include "platform/ado/Ado.h"
 #include "platform/com/Bstr.h"
 
 tlx::ComPtr<IDeklaracja2> OpenDeclaration(ISession* session, LONG id) {
@@ -57,6 +59,22 @@ CBstr OkresSprawozdawczyTekst(ISessionReference* bound) {
     CheckHost(declaration->get_Miesiac(&month));
     CheckHost(declaration->get_Rok(&year));
     return FormatReportingPeriod(month, year);
+}
+
+// The calculation's save moves the row's modification stamp: without reading the row back, the caller's
+// next save of the declaration was refused as changed by another user. A row the caller changed and
+// has not saved is left as it is, so that its save reports the conflict instead of losing the changes.
+void ReadBackCalculation(IDeklaracja2* declaration) {
+    if (!declaration) RaiseHResult(E_POINTER);
+    CheckHost(declaration->ResyncKolekcje());
+    tlx::ComPtr<IInitializeRS> bound = tlx::ComPtr<IDeklaracja2>(declaration).As<IInitializeRS>();
+    if (!bound) return;
+    tlx::ComPtr<Recordset> row;
+    CheckHost(bound->GetRecordset(row.Out()));
+    if (!row) return;
+    EditModeEnum mode = adEditNone;
+    CheckHost(row->get_EditMode(&mode));
+    if (mode == adEditNone) CheckHost(row->Resync(adAffectCurrent, adResyncAllValues));
 }
 
 namespace {

@@ -25,6 +25,10 @@ tlx::ComPtr<IDeklaracja2> RequireDeklaracja(ISessionReference* bound);
 // "MM-YYYY" of the bound declaration's month and year; E_POINTER when unbound.
 CBstr OkresSprawozdawczyTekst(ISessionReference* bound);
 
+// After a calculation stored the declaration in a session of its own, the caller's declaration reads back
+// what was stored: its child collections and its own row (see the definition for a row with changes).
+void ReadBackCalculation(IDeklaracja2* declaration);
+
 // Runs a calculation of the declaration named `name` ("INFD", "WND") with its progress events on the
 // caller's declaration: "Wyliczanie deklaracji <name>" before `prepare`, the initialisation pair after
 // it, then `calculate`, and the completion, or the failure events when anything fails.

@@ -23,6 +23,6 @@ void CalculateWnd(WndGeneration generation, IDeklaracja2* declaration) {
             run->WriteEmployerFigures();
             run->Finish(run->WriteAttachments());
             run->Save();
-            CheckHost(declaration->ResyncKolekcje());
+            ReadBackCalculation(declaration);
         });
 }

@@ -24,7 +24,7 @@ HRESULT CWNU::Przelicz() {
             [&] {
                 run->Finish(run->WriteAttachments());
                 run->Save();
-                CheckHost(declaration->ResyncKolekcje());
+                ReadBackCalculation(declaration.Get());
             });
     });
 }

@@ -188,4 +188,29 @@ TEST_F(PfronWndScript, TheWnuOfMarchThroughSaveToAndSendToNet) {
     }
 }
 
+// Each PFRON declaration calculated by its form is stored by the calculation in a session of its own; the
+// user's declaration reads that back, so that changing it and saving again in the same session stores the
+// change instead of failing as changed by another user.
+TEST_F(PfronWndScript, ADeclarationCalculatedInTheSessionIsChangedAndSavedAgain) {
+    ASSERT_EQ(RunScript("var forms = [[300, 3], [310, 6], [310, 1], [320, 1]];\n"
+                        "for (var i = 0; i < forms.length; ++i) {\n"
+                        "    var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                        "    d.TypDeklar = forms[i][0]; d.Wersja = forms[i][1]; d.Rok = 2024; d.Miesiac = 3;\n"
+                        "    d.DATAWYPELNIENIA = new Date(2024, 3, 10);\n"
+                        "    d.RODZAJINFORMACJI = 'Z';\n"
+                        "    if (forms[i][0] == 320) { d.MIESIACOD = 3; d.ROKOD = 2024; d.MIESIACDO = 3; d.ROKDO = 2024; }\n"
+                        "    d.Policz();\n"
+                        "    Session.Save();\n"
+                        "    d.EMAIL = 'kadry' + i + '@firma.pl';\n"
+                        "    Session.Save();\n"
+                        "    var w = Session.Login.CreateSession().CreateObject('TLXDeklaracje.Deklaracje', String(d.ID));\n"
+                        "    print(forms[i].join('/'), w.EMAIL, w.Deklaracje.Count == d.Deklaracje.Count);\n"
+                        "}\n"),
+              0)
+        << err_;
+    EXPECT_EQ(out_,
+              "300/3 kadry0@firma.pl true\n310/6 kadry1@firma.pl true\n310/1 kadry2@firma.pl true\n"
+              "320/1 kadry3@firma.pl true\n");
+}
+
 }  // namespace
