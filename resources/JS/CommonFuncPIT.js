@@ -333,6 +333,7 @@ var PIT_TYP_PIT28B = 26;
 var PIT_TYP_PITO = 27;
 var PIT_TYP_PIT37 = 35;
 var PIT_TYP_PITZG = 36;
+var PIT_TYP_PITBR = 39;
 var PIT_TYPY_ZALACZNIKOW = [25, 26, 27, 36, 37, 39];
 // PIT/B: kto prowadzi działalność (poz. 4): 1 - podatnik, 2 - małżonek.
 var PITB_MALZONEK = 2;
@@ -484,6 +485,38 @@ function PitSumujPitZG(zalaczniki)
     return sumy;
 }
 
+// Sumy odliczeń załączników PIT/BR: [0] podatnika, [1] małżonka; zapisuje ich liczbę.
+function PitSumujPitBR(zalaczniki)
+{
+    var sumy = [0, 0];
+    for (var i = 0; i < zalaczniki.length; i++)
+        sumy[Number(zalaczniki[i].UzupelniamDaneMalzonka) == 1 ? 1 : 0] += Number(zalaczniki[i].P_Suma);
+    UstawPole('LiczbaPITBR', zalaczniki.length);
+    return [PitGrosze(sumy[0]), PitGrosze(sumy[1])];
+}
+
+// Numery załączników PIT/BR od 1 bez przerw, najpierw podatnika, potem małżonka, i w każdym pierwszym PIT/BR osoby
+// znacznik "Pierwszy" (jego element trafia do dokumentu zeznania w całości, wiersze następnych dopisuje się do
+// niego). Poprawione zapisuje się od razu, we własnej sesji, jak numery innych załączników.
+function PitPoprawNumeracjePitBR()
+{
+    if (PitIdDeklaracji(dokument) == 0) return [];
+    var sesja = dokument.Session.Login.CreateSession();
+    var zalaczniki = PitZalaczniki(PIT_TYP_PITBR, sesja);
+    zalaczniki.sort(function (a, b) {
+        return (Number(a.UzupelniamDaneMalzonka) - Number(b.UzupelniamDaneMalzonka)) || (Number(a.Numer) - Number(b.Numer));
+    });
+    var zmienione = false;
+    for (var i = 0; i < zalaczniki.length; i++) {
+        var z = zalaczniki[i];
+        var pierwszy = i == 0 || Number(zalaczniki[i - 1].UzupelniamDaneMalzonka) != Number(z.UzupelniamDaneMalzonka) ? 1 : 0;
+        if (Number(z.Numer) != i + 1) { z.Numer = i + 1; zmienione = true; }
+        if (Number(z.Pierwszy) != pierwszy) { z.Pierwszy = pierwszy; zmienione = true; }
+    }
+    if (zmienione) sesja.Save();
+    return zalaczniki;
+}
+
 // Odliczenie podatku zapłaconego za granicą metodą proporcjonalnego odliczenia: nie więcej niż część podatku,
 // która przypada na dochód z zagranicy w dochodzie razem.
 function PitOdliczeniePodatkuZagranicznego(podatek, zaplacony, dochodZagraniczny, dochodRazem)
@@ -608,7 +641,7 @@ function PitUsunZalaczniki()
 function PitPrzeniesPodatnikowNaZalaczniki()
 {
     var zalaczniki = PitZalaczniki(PIT_TYP_PITB).concat(PitZalaczniki(PIT_TYP_PITO), PitZalaczniki(PIT_TYP_PITZG),
-                                                        PitZalaczniki(PIT_TYP_PIT28B));
+                                                       PitZalaczniki(PIT_TYP_PIT28B), PitZalaczniki(PIT_TYP_PITBR));
     for (var i = 0; i < zalaczniki.length; i++) {
         var z = zalaczniki[i];
         if (PitTekst(z.P_1) != PitTekst(dokument.P_1)) z.P_1 = PitTekst(dokument.P_1);
@@ -640,10 +673,10 @@ function PitSprawdzLiczbeZalacznikow(typ, symbol, pole, pozycja)
             PitDoPrzeliczenia(pozycja, 'załączniki ' + symbol + ' nie są numerowane kolejno od 1.');
 }
 
-// Pozycje zeznania PIT-36, które mówią o jego załącznikach: liczba PIT/B, dołączenie PIT/O, liczba PIT/ZG.
-var PIT_POZYCJE_ZALACZNIKOW_PIT36 = { pitB: '61', pitO: '62', pitZG: '69' };
+// Pozycje zeznania PIT-36, które mówią o jego załącznikach: liczba PIT/B, dołączenie PIT/O, liczby PIT/ZG i PIT/BR.
+var PIT_POZYCJE_ZALACZNIKOW_PIT36 = { pitB: '61', pitO: '62', pitZG: '69', pitBR: '74' };
 
-// Akcja "weryfikuj": liczby załączników PIT/B i PIT/ZG zapisane w zeznaniu i ich numeracja zgadzają się z
+// Akcja "weryfikuj": liczby załączników PIT/B, PIT/ZG i PIT/BR zapisane w zeznaniu i ich numeracja zgadzają się z
 // załącznikami obecnymi, PIT/O jest co najwyżej jeden i zeznanie wie, czy jest. `pozycje`: pozycje zeznania, które
 // o tym mówią (domyślnie PIT-36).
 function PitSprawdzZalaczniki(pozycje)
@@ -653,6 +686,7 @@ function PitSprawdzZalaczniki(pozycje)
     if (PitIdDeklaracji(dokument) == 0) return;
     PitSprawdzLiczbeZalacznikow(PIT_TYP_PITB, 'PIT/B', 'LiczbaPITB', poz.pitB || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitB);
     PitSprawdzLiczbeZalacznikow(PIT_TYP_PITZG, 'PIT/ZG', 'LiczbaPITZG', poz.pitZG || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitZG);
+    PitSprawdzLiczbeZalacznikow(PIT_TYP_PITBR, 'PIT/BR', 'LiczbaPITBR', poz.pitBR || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitBR);
     var o = PitZalaczniki(PIT_TYP_PITO);
     if (o.length > 1)
         PitBlad(pitO, 'do zeznania dołączono ' + o.length + ' załączniki PIT/O; dopuszcza się jeden.');

@@ -21,6 +21,8 @@ var PIT36_OSOBY = [
 // Dochód z zagranicy z załączników PIT/ZG podatnika i małżonka: metodą proporcjonalnego odliczenia (wchodzi do
 // dochodu razem) i wyłączony z progresją (podnosi stopę podatku od podstawy).
 var PIT36_ZAGRANICA = [{ proporcjonalnie: 'P_63', zwolniony: 'P_65' }, { proporcjonalnie: 'P_64', zwolniony: 'P_66' }];
+// Ulga badawczo-rozwojowa podatnika i małżonka: suma ich PIT/BR i kwota odliczona (do dochodu z działalności).
+var PIT36_ULGA_BR = [{ suma: 'P_70', odliczona: 'P_72' }, { suma: 'P_71', odliczona: 'P_73' }];
 var PIT36_OD_ROKU = 2016;
 // "onZmianaPracownika": dane podatnika z zapisu ważnego na koniec roku.
 function Pit36ZmianaPodatnika()
@@ -30,13 +32,16 @@ function Pit36ZmianaPodatnika()
 }
 
 // Akcje załączników: sumy zapisanych PIT/B w wierszach działalności podatnika i małżonka, ulgi z PIT/O, dochody z
-// zagranicy z PIT/ZG, potem przeliczenie zeznania. Zeznanie jeszcze niezapisane nie ma załączników: jego kwoty zostają, jak są.
+// zagranicy z PIT/ZG, koszty kwalifikowane z PIT/BR, potem przeliczenie zeznania. Zeznanie jeszcze niezapisane nie ma załączników: jego kwoty zostają, jak są.
 function Pit36PrzeliczZalaczniki()
 {
     if (PitIdDeklaracji(dokument) != 0) {
         Pit36SumujPitB(PitPoprawNumeracjeZalacznikow(PIT_TYP_PITB));
         Pit36PrzeniesPitO(PitZalaczniki(PIT_TYP_PITO));
         Pit36SumujPitZG(PitPoprawNumeracjeZalacznikow(PIT_TYP_PITZG));
+        var br = PitSumujPitBR(PitPoprawNumeracjePitBR());
+        UstawPole('P_70', br[0]);
+        UstawPole('P_71', br[1]);
     }
     Pit36Przelicz();
 }
@@ -92,13 +97,16 @@ function Pit36Wyliczenia()
     var podstawa = 0, zdrowotne = 0, zaliczki = 0, dochody = 0, zagraniczny = 0, zwolniony = 0;
     for (var k = 0; k < 2; k++) {
         var etat = PIT36_ETAT[k], dzial = PIT36_DZIALALNOSC[k], o = PIT36_OSOBY[k], z = PIT36_ZAGRANICA[k];
+        var br = PIT36_ULGA_BR[k];
         w[etat.dochod] = PitDochod(KwotaPola(etat.przychod), KwotaPola(etat.koszty));
         var d = Pit36Wiersz(dzial);
         w[dzial.dochod] = d.dochod;
         w[dzial.strata] = d.strata;
         w[o.dochod] = PitGrosze(w[etat.dochod] + d.dochod + KwotaPola(z.proporcjonalnie));
         w[o.zaliczki] = KwotaPola(etat.zaliczka) + KwotaPola(dzial.zaliczka);
-        w[o.poOdliczeniach] = PitGrosze(Math.max(0, w[o.dochod] - KwotaPola(o.spoleczne) - KwotaPola(o.odliczenia)));
+        w[br.odliczona] = PitGrosze(Math.min(KwotaPola(br.suma), d.dochod));
+        w[o.poOdliczeniach] = PitGrosze(Math.max(0, w[o.dochod] - KwotaPola(o.spoleczne) - KwotaPola(o.odliczenia) -
+                                                    w[br.odliczona]));
         if (k < osoby) {
             podstawa += w[o.poOdliczeniach];
             zdrowotne += KwotaPola(o.zdrowotna);
@@ -142,7 +150,7 @@ function Pit36Kwoty()
 {
     var nazwy = [];
     for (var n = 24; n <= 60; n++) nazwy.push('P_' + n);
-    for (var m = 63; m <= 68; m++) nazwy.push('P_' + m);
+    for (var m = 63; m <= 73; m++) if (m != 69) nazwy.push('P_' + m);
     return nazwy;
 }
 

@@ -42,6 +42,9 @@
         <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_34 P_35 P_36'"/></xsl:call-template>
         <xsl:variable name="pitzg" select="normalize-space($s/LiczbaPITZG)"/>
         <xsl:if test="$pitzg != '' and $pitzg != '0'"><P_37><xsl:value-of select="$pitzg"/></P_37></xsl:if>
+        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_38 P_39'"/></xsl:call-template>
+        <xsl:variable name="pitbr" select="normalize-space($s/LiczbaPITBR)"/>
+        <xsl:if test="$pitbr != '' and $pitbr != '0'"><P_40><xsl:value-of select="$pitbr"/></P_40></xsl:if>
       </PozycjeSzczegolowe>
       <Pouczenie>1</Pouczenie>
       <Zalaczniki/>
