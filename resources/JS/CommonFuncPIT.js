@@ -333,6 +333,7 @@ var PIT_TYP_PIT28B = 26;
 var PIT_TYP_PITO = 27;
 var PIT_TYP_PIT37 = 35;
 var PIT_TYP_PITZG = 36;
+var PIT_TYP_PITZ = 37;
 var PIT_TYP_PITBR = 39;
 var PIT_TYPY_ZALACZNIKOW = [25, 26, 27, 36, 37, 39];
 // PIT/B: kto prowadzi działalność (poz. 4): 1 - podatnik, 2 - małżonek.
@@ -482,6 +483,26 @@ function PitSumujPitZG(zalaczniki)
         for (var nazwa in sumy[k])
             sumy[k][nazwa] = PitGrosze(sumy[k][nazwa]);
     UstawPole('LiczbaPITZG', zalaczniki.length);
+    return sumy;
+}
+
+// Sumy załączników PIT/Z: [0] działów podatnika, [1] małżonka - przychód, koszty, dochód i strata; zapisuje ich
+// liczbę.
+function PitSumujPitZ(zalaczniki)
+{
+    var sumy = [{ przychod: 0, koszty: 0, dochod: 0, strata: 0 }, { przychod: 0, koszty: 0, dochod: 0, strata: 0 }];
+    for (var i = 0; i < zalaczniki.length; i++) {
+        var z = zalaczniki[i];
+        var s = sumy[Number(z.P_4) == PITB_MALZONEK ? 1 : 0];
+        s.przychod += Number(z.P_9);
+        s.koszty += Number(z.P_10);
+        s.dochod += Number(z.P_11);
+        s.strata += Number(z.P_12);
+    }
+    for (var k = 0; k < sumy.length; k++)
+        for (var nazwa in sumy[k])
+            sumy[k][nazwa] = PitGrosze(sumy[k][nazwa]);
+    UstawPole('LiczbaPITZ', zalaczniki.length);
     return sumy;
 }
 
@@ -641,7 +662,8 @@ function PitUsunZalaczniki()
 function PitPrzeniesPodatnikowNaZalaczniki()
 {
     var zalaczniki = PitZalaczniki(PIT_TYP_PITB).concat(PitZalaczniki(PIT_TYP_PITO), PitZalaczniki(PIT_TYP_PITZG),
-                                                       PitZalaczniki(PIT_TYP_PIT28B), PitZalaczniki(PIT_TYP_PITBR));
+                                                       PitZalaczniki(PIT_TYP_PIT28B), PitZalaczniki(PIT_TYP_PITBR),
+                                                       PitZalaczniki(PIT_TYP_PITZ));
     for (var i = 0; i < zalaczniki.length; i++) {
         var z = zalaczniki[i];
         if (PitTekst(z.P_1) != PitTekst(dokument.P_1)) z.P_1 = PitTekst(dokument.P_1);
@@ -673,10 +695,11 @@ function PitSprawdzLiczbeZalacznikow(typ, symbol, pole, pozycja)
             PitDoPrzeliczenia(pozycja, 'załączniki ' + symbol + ' nie są numerowane kolejno od 1.');
 }
 
-// Pozycje zeznania PIT-36, które mówią o jego załącznikach: liczba PIT/B, dołączenie PIT/O, liczby PIT/ZG i PIT/BR.
-var PIT_POZYCJE_ZALACZNIKOW_PIT36 = { pitB: '61', pitO: '62', pitZG: '69', pitBR: '74' };
+// Pozycje zeznania PIT-36, które mówią o jego załącznikach: liczba PIT/B, dołączenie PIT/O, liczby PIT/ZG, PIT/BR
+// i PIT/Z.
+var PIT_POZYCJE_ZALACZNIKOW_PIT36 = { pitB: '61', pitO: '62', pitZG: '69', pitBR: '74', pitZ: '83' };
 
-// Akcja "weryfikuj": liczby załączników PIT/B, PIT/ZG i PIT/BR zapisane w zeznaniu i ich numeracja zgadzają się z
+// Akcja "weryfikuj": liczby załączników PIT/B, PIT/ZG, PIT/BR i PIT/Z zapisane w zeznaniu i ich numeracja zgadzają się z
 // załącznikami obecnymi, PIT/O jest co najwyżej jeden i zeznanie wie, czy jest. `pozycje`: pozycje zeznania, które
 // o tym mówią (domyślnie PIT-36).
 function PitSprawdzZalaczniki(pozycje)
@@ -687,6 +710,7 @@ function PitSprawdzZalaczniki(pozycje)
     PitSprawdzLiczbeZalacznikow(PIT_TYP_PITB, 'PIT/B', 'LiczbaPITB', poz.pitB || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitB);
     PitSprawdzLiczbeZalacznikow(PIT_TYP_PITZG, 'PIT/ZG', 'LiczbaPITZG', poz.pitZG || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitZG);
     PitSprawdzLiczbeZalacznikow(PIT_TYP_PITBR, 'PIT/BR', 'LiczbaPITBR', poz.pitBR || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitBR);
+    PitSprawdzLiczbeZalacznikow(PIT_TYP_PITZ, 'PIT/Z', 'LiczbaPITZ', poz.pitZ || PIT_POZYCJE_ZALACZNIKOW_PIT36.pitZ);
     var o = PitZalaczniki(PIT_TYP_PITO);
     if (o.length > 1)
         PitBlad(pitO, 'do zeznania dołączono ' + o.length + ' załączniki PIT/O; dopuszcza się jeden.');

@@ -7,8 +7,8 @@ var PIT36L_OD_ROKU = 2016;
 var PIT36L_STAWKA = 0.19;
 // Od 2022 r. składki zdrowotnej nie odlicza się od podatku, lecz (w limicie) od dochodu.
 var PIT36L_ROK_ZDROWOTNEJ_OD_DOCHODU = 2022;
-// Pozycje zeznania, które mówią o jego załącznikach: liczby PIT/B, PIT/ZG i PIT/BR.
-var PIT36L_POZYCJE_ZALACZNIKOW = { pitB: '33', pitZG: '37', pitBR: '40' };
+// Pozycje zeznania, które mówią o jego załącznikach: liczby PIT/B, PIT/ZG, PIT/BR i PIT/Z.
+var PIT36L_POZYCJE_ZALACZNIKOW = { pitB: '33', pitZG: '37', pitBR: '40', pitZ: '45' };
 
 // Dane podatnika z zapisu ważnego na koniec roku.
 function Pit36LPodatnik()
@@ -23,7 +23,7 @@ function Pit36LWyliczenia()
     var roznica = KwotaPola('P_20') - KwotaPola('P_21');
     w.P_22 = PitGrosze(Math.max(0, roznica));
     w.P_23 = PitGrosze(Math.max(0, -roznica));
-    var dochod = w.P_22 + KwotaPola('P_34');
+    var dochod = w.P_22 + KwotaPola('P_34') + KwotaPola('P_43');
     // Ulga badawczo-rozwojowa odliczana od dochodu z działalności, nie więcej niż ten dochód.
     w.P_39 = PitGrosze(Math.min(KwotaPola('P_38'), w.P_22));
     w.P_26 = PelneZlote(Math.max(0, dochod - KwotaPola('P_24') - KwotaPola('P_25') - w.P_39));
@@ -42,7 +42,8 @@ function Pit36LPrzelicz()
         UstawPole(nazwa, w[nazwa]);
 }
 
-// Akcje załączników PIT/B, PIT/ZG i PIT/BR: ich sumy w wierszu działalności, dochodu z zagranicy i ulgi, potem przeliczenie zeznania. Zeznanie jeszcze
+// Akcje załączników PIT/B, PIT/ZG, PIT/BR i PIT/Z: ich sumy w wierszu działalności, dochodu z zagranicy, ulgi i
+// działów specjalnych, potem przeliczenie zeznania. Zeznanie jeszcze
 // niezapisane nie ma załączników: jego kwoty zostają, jak są.
 function Pit36LPrzeliczZalaczniki()
 {
@@ -54,6 +55,11 @@ function Pit36LPrzeliczZalaczniki()
         UstawPole('P_34', zagranica[0].proporcjonalnie);
         UstawPole('P_35', zagranica[0].podatek);
         UstawPole('P_38', PitSumujPitBR(PitPoprawNumeracjePitBR())[0]);
+        var dzialy = PitSumujPitZ(PitPoprawNumeracjeZalacznikow(PIT_TYP_PITZ))[0];
+        UstawPole('P_41', dzialy.przychod);
+        UstawPole('P_42', dzialy.koszty);
+        UstawPole('P_43', dzialy.dochod);
+        UstawPole('P_44', dzialy.strata);
     }
     Pit36LPrzelicz();
 }
@@ -78,7 +84,7 @@ function Pit36LWeryfikuj()
     PitJednaZ('P_6', [1, 2], 'cel złożenia musi mieć wartość 1 (zeznanie) albo 2 (korekta).');
     var kwoty = [];
     for (var n = 20; n <= 32; n++) kwoty.push('P_' + n);
-    kwoty.push('P_34', 'P_35', 'P_36', 'P_38', 'P_39');
+    kwoty.push('P_34', 'P_35', 'P_36', 'P_38', 'P_39', 'P_41', 'P_42', 'P_43', 'P_44');
     PitSprawdzNieujemne(kwoty);
     if (dokument.Rok >= PIT36L_ROK_ZDROWOTNEJ_OD_DOCHODU && KwotaPola('P_28') != 0)
         PitBlad('28', 'od ' + PIT36L_ROK_ZDROWOTNEJ_OD_DOCHODU + ' r. składkę zdrowotną odlicza się od dochodu (poz. 25), nie od podatku.');

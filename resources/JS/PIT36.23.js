@@ -23,6 +23,9 @@ var PIT36_OSOBY = [
 var PIT36_ZAGRANICA = [{ proporcjonalnie: 'P_63', zwolniony: 'P_65' }, { proporcjonalnie: 'P_64', zwolniony: 'P_66' }];
 // Ulga badawczo-rozwojowa podatnika i małżonka: suma ich PIT/BR i kwota odliczona (do dochodu z działalności).
 var PIT36_ULGA_BR = [{ suma: 'P_70', odliczona: 'P_72' }, { suma: 'P_71', odliczona: 'P_73' }];
+// Działy specjalne produkcji rolnej podatnika i małżonka z załączników PIT/Z; dochód wchodzi do dochodu razem.
+var PIT36_DZIALY_SPECJALNE = [{ przychod: 'P_75', koszty: 'P_76', dochod: 'P_77', strata: 'P_78' },
+                              { przychod: 'P_79', koszty: 'P_80', dochod: 'P_81', strata: 'P_82' }];
 var PIT36_OD_ROKU = 2016;
 // "onZmianaPracownika": dane podatnika z zapisu ważnego na koniec roku.
 function Pit36ZmianaPodatnika()
@@ -32,13 +35,15 @@ function Pit36ZmianaPodatnika()
 }
 
 // Akcje załączników: sumy zapisanych PIT/B w wierszach działalności podatnika i małżonka, ulgi z PIT/O, dochody z
-// zagranicy z PIT/ZG, koszty kwalifikowane z PIT/BR, potem przeliczenie zeznania. Zeznanie jeszcze niezapisane nie ma załączników: jego kwoty zostają, jak są.
+// zagranicy z PIT/ZG, koszty kwalifikowane z PIT/BR,
+// działy specjalne produkcji rolnej z PIT/Z, potem przeliczenie zeznania. Zeznanie jeszcze niezapisane nie ma załączników: jego kwoty zostają, jak są.
 function Pit36PrzeliczZalaczniki()
 {
     if (PitIdDeklaracji(dokument) != 0) {
         Pit36SumujPitB(PitPoprawNumeracjeZalacznikow(PIT_TYP_PITB));
         Pit36PrzeniesPitO(PitZalaczniki(PIT_TYP_PITO));
         Pit36SumujPitZG(PitPoprawNumeracjeZalacznikow(PIT_TYP_PITZG));
+        Pit36SumujPitZ(PitPoprawNumeracjeZalacznikow(PIT_TYP_PITZ));
         var br = PitSumujPitBR(PitPoprawNumeracjePitBR());
         UstawPole('P_70', br[0]);
         UstawPole('P_71', br[1]);
@@ -53,6 +58,14 @@ function Pit36SumujPitB(zalaczniki)
         UstawPole(PIT36_DZIALALNOSC[k].przychod, sumy[k].przychod);
         UstawPole(PIT36_DZIALALNOSC[k].koszty, sumy[k].koszty);
     }
+}
+
+function Pit36SumujPitZ(zalaczniki)
+{
+    var sumy = PitSumujPitZ(zalaczniki);
+    for (var k = 0; k < 2; k++)
+        for (var nazwa in PIT36_DZIALY_SPECJALNE[k])
+            UstawPole(PIT36_DZIALY_SPECJALNE[k][nazwa], sumy[k][nazwa]);
 }
 
 function Pit36SumujPitZG(zalaczniki)
@@ -102,7 +115,8 @@ function Pit36Wyliczenia()
         var d = Pit36Wiersz(dzial);
         w[dzial.dochod] = d.dochod;
         w[dzial.strata] = d.strata;
-        w[o.dochod] = PitGrosze(w[etat.dochod] + d.dochod + KwotaPola(z.proporcjonalnie));
+        w[o.dochod] = PitGrosze(w[etat.dochod] + d.dochod + KwotaPola(z.proporcjonalnie) +
+                                KwotaPola(PIT36_DZIALY_SPECJALNE[k].dochod));
         w[o.zaliczki] = KwotaPola(etat.zaliczka) + KwotaPola(dzial.zaliczka);
         w[br.odliczona] = PitGrosze(Math.min(KwotaPola(br.suma), d.dochod));
         w[o.poOdliczeniach] = PitGrosze(Math.max(0, w[o.dochod] - KwotaPola(o.spoleczne) - KwotaPola(o.odliczenia) -
@@ -150,7 +164,7 @@ function Pit36Kwoty()
 {
     var nazwy = [];
     for (var n = 24; n <= 60; n++) nazwy.push('P_' + n);
-    for (var m = 63; m <= 73; m++) if (m != 69) nazwy.push('P_' + m);
+    for (var m = 63; m <= 82; m++) if (m != 69 && m != 74) nazwy.push('P_' + m);
     return nazwy;
 }
 

@@ -3,7 +3,7 @@
      document (namespace urn:tlx:projekt:PIT-36-23/, the project's, as the variant's official schema is not
      available). The taxpayer is Podmiot1, the spouse Podmiot2 when they file jointly; amounts leave with two
      decimals, advances and the tax in whole złoty, optional positions whose amount is 0 are left out.
-     "Zalaczniki" is always written: the attachments PIT/B, PIT/BR, PIT/O and PIT/ZG are placed into it from their own
+     "Zalaczniki" is always written: the attachments PIT/B, PIT/BR, PIT/Z, PIT/O and PIT/ZG are placed into it from their own
      documents when the return's document is built. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
@@ -67,6 +67,9 @@
         <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_70 P_71 P_72 P_73'"/></xsl:call-template>
         <xsl:variable name="pitbr" select="normalize-space($s/LiczbaPITBR)"/>
         <xsl:if test="$pitbr != '' and $pitbr != '0'"><P_74><xsl:value-of select="$pitbr"/></P_74></xsl:if>
+        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_75 P_76 P_77 P_78 P_79 P_80 P_81 P_82'"/></xsl:call-template>
+        <xsl:variable name="pitz" select="normalize-space($s/LiczbaPITZ)"/>
+        <xsl:if test="$pitz != '' and $pitz != '0'"><P_83><xsl:value-of select="$pitz"/></P_83></xsl:if>
       </PozycjeSzczegolowe>
       <Pouczenie>1</Pouczenie>
       <Zalaczniki/>

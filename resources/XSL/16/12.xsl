@@ -45,6 +45,9 @@
         <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_38 P_39'"/></xsl:call-template>
         <xsl:variable name="pitbr" select="normalize-space($s/LiczbaPITBR)"/>
         <xsl:if test="$pitbr != '' and $pitbr != '0'"><P_40><xsl:value-of select="$pitbr"/></P_40></xsl:if>
+        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_41 P_42 P_43 P_44'"/></xsl:call-template>
+        <xsl:variable name="pitz" select="normalize-space($s/LiczbaPITZ)"/>
+        <xsl:if test="$pitz != '' and $pitz != '0'"><P_45><xsl:value-of select="$pitz"/></P_45></xsl:if>
       </PozycjeSzczegolowe>
       <Pouczenie>1</Pouczenie>
       <Zalaczniki/>
