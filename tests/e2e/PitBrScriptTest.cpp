@@ -42,4 +42,23 @@ TEST_F(PitBrScript, TheFlatRateReturnWithTheResearchRelief) {
     EXPECT_FALSE(store.Errors(kind).empty());
 }
 
+// The owner's joint PIT-36 (her PIT/B 25 897.50, contributions 4 000.00; his pay 52 992.00 less 7 676.52) with
+// her relief 5 000.00 + 2 000.00 and his 1 000.00, his PIT/BR added first: renumbered hers first, each person's first
+// one marked; she deducts 7 000.00 (25 897.50 - 4 000.00 - 7 000.00 = 14 897.50), he has no business income to
+// deduct his from; basis 14 897.50 + 45 315.48 = 60 213, joint tax 2 x (30 106.50 x 12 % - 3 600) = 25.56, due 26,
+// advances 3 836, overpaid 3 810. Her PIT/BR carries her second one's rows, his comes second.
+TEST_F(PitBrScript, TheJointReturnPlacesEachPersonsRelief) {
+    if (!ProjectSchemaStore::OfficialSchemasHere())
+        GTEST_SKIP() << "the official schemas are not here";
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pitbr-joint-2024.js")), 0)
+        << err_;
+    EXPECT_EQ(out_, Source("golden/pitbr-joint-2024.out"));
+    const std::string document = Read(Path("PIT-36_23_BR.xml"));
+    EXPECT_EQ(document, Source("golden/PIT-36_23_BR.xml"));
+    ProjectSchemaStore store(folder_);
+    ASSERT_TRUE(store.Opened());
+    const std::vector<std::string> errors = store.Errors(document);
+    EXPECT_TRUE(errors.empty()) << errors.front();
+}
+
 }  // namespace
