@@ -28,6 +28,15 @@ const EmploymentRecord& InfdQualification::RequireRecord(EmployeeMonthSource& em
 QualificationResult InfdQualification::Qualify(EmployeeMonthSource& employee, bool monthBasis) const {
     const EmploymentRecord& atEnd = RequireRecord(employee, periodEnd_);
     if (atEnd.status == 1) return {false, monthBasis};
+    // Disabled on none of the days looked at below, an employee qualifies in no case: his absences and
+    // payouts are not read (most of a company's employees).
+    auto notDisabledOn = [&](CDate day) {
+        const EmploymentRecord* record = employee.RecordAt(day);
+        return record && record->disabilityDegree == 0;
+    };
+    if (atEnd.disabilityDegree == 0 && notDisabledOn(periodStart_) && notDisabledOn(previousEnd_) &&
+        notDisabledOn(previousStart_))
+        return {false, true};
     if (AbsentAllMonth(employee)) return {false, true};
 
     const EmploymentRecord* basis = &atEnd;

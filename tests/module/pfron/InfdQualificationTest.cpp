@@ -94,6 +94,21 @@ TEST(InfdQualification, DecidesByRecordsAbsencesAndPayouts) {
              e.records[0].disabilityDegree = 0;
              e.payouts = {PayoutOf(D(2024, 3, 31), {Counting(100)})};
          }, "no/this month"},
+        {"never disabled, on unpaid leave all month", [](TableEmployee& e) {
+             e.records[0].disabilityDegree = 0;
+             e.absences = {{121, Span(D(2024, 3, 1), D(2024, 3, 31))}};
+         }, "no/this month"},
+        {"disabled only at the previous month's end, on unpaid leave all month",
+         [](TableEmployee& e) {
+             e.records[0].validity = Span(D(2020, 1, 1), D(2024, 2, 29));
+             EmploymentRecord later = e.records[0];
+             later.id = 2;
+             later.disabilityDegree = 0;
+             later.validity = From(D(2024, 3, 1));
+             e.records.push_back(later);
+             e.absences = {{121, Span(D(2024, 3, 1), D(2024, 3, 31))}};
+         },
+         "no/this month"},
         {"employment ended in the previous month",
          [](TableEmployee& e) { e.records[0].terminationDate = D(2024, 2, 10); }, "yes/month before"},
         {"employment ended two months back", [](TableEmployee& e) {
