@@ -19,7 +19,8 @@ using PitBrScript = TlxhostDemoTest;
 TEST_F(PitBrScript, TheFlatRateReturnWithTheResearchRelief) {
     if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pitbr-2024.js")), 0) << err_;
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/zeznanie-zalaczniki.js") +
+                        Source("scripts/pitbr-2024.js")), 0) << err_;
     EXPECT_EQ(out_, Source("golden/pitbr-2024.out"));
     const std::string document = Read(Path("PIT-36L_12_BR.xml"));
     EXPECT_EQ(document, Source("golden/PIT-36L_12_BR.xml"));
@@ -50,7 +51,8 @@ TEST_F(PitBrScript, TheFlatRateReturnWithTheResearchRelief) {
 TEST_F(PitBrScript, TheJointReturnPlacesEachPersonsRelief) {
     if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pitbr-joint-2024.js")), 0)
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/zeznanie-zalaczniki.js") +
+                        Source("scripts/pitbr-joint-2024.js")), 0)
         << err_;
     EXPECT_EQ(out_, Source("golden/pitbr-joint-2024.out"));
     const std::string document = Read(Path("PIT-36_23_BR.xml"));

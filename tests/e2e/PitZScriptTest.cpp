@@ -19,7 +19,8 @@ using PitZScript = TlxhostDemoTest;
 TEST_F(PitZScript, AReturnWithTwoSpecialSectionsOfFarming) {
     if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pitz-2024.js")), 0) << err_;
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/zeznanie-zalaczniki.js") +
+                        Source("scripts/pitz-2024.js")), 0) << err_;
     EXPECT_EQ(out_, Source("golden/pitz-2024.out"));
     const std::string document = Read(Path("PIT-36_23_Z.xml"));
     EXPECT_EQ(document, Source("golden/PIT-36_23_Z.xml"));

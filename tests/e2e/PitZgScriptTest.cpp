@@ -20,7 +20,8 @@ using PitZgScript = TlxhostDemoTest;
 TEST_F(PitZgScript, AReturnWithForeignIncomeFromTwoCountries) {
     if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pitzg-2024.js")), 0) << err_;
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/zeznanie-zalaczniki.js") +
+                        Source("scripts/pitzg-2024.js")), 0) << err_;
     EXPECT_EQ(out_, Source("golden/pitzg-2024.out"));
     const std::string document = Read(Path("PIT-36_23_ZG.xml"));
     EXPECT_EQ(document, Source("golden/PIT-36_23_ZG.xml"));

@@ -2,14 +2,9 @@
 // PIT/BR attachments: the husband's added first, then two of hers. The return's PIT/BR action numbers the
 // taxpayer's first and marks each person's first attachment, so that the return's document carries her PIT/BR
 // (with her second one's rows) before his. Written as its official document into the folder `folder` names.
-function Sesja() { return Session.Login.CreateSession(); }
-function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
-function Kwota(v) { return Number(v).toFixed(2); }
 
 var sesja = Sesja();
-var pit = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-pit.TypDeklar = 15; pit.Wersja = 23; pit.Rok = 2024;
-pit.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item('11');
+var pit = Nowa(sesja, 15, 23, '11');
 pit.P_6 = 2; pit.P_2 = '80010112340'; pit.P_21 = 'Kowalski'; pit.P_22 = 'Jan'; pit.P_23 = '1980-01-01';
 pit.P_28 = 55992; pit.P_29 = 3000; pit.P_31 = 1836;
 pit.P_36 = 2000; pit.P_46 = 4000; pit.P_47 = 7676.52;
@@ -17,19 +12,10 @@ pit.Policz();
 sesja.Save();
 var id = pit.ID;
 
-function Zalacznik(typ, wersja, numer, pola) {
-    var s = Sesja();
-    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    z.TypDeklar = typ; z.Wersja = wersja; z.Rok = 2024; z.ParentId = id; z.Numer = numer;
-    for (var k in pola) z[k] = pola[k];
-    z.Policz();
-    s.Save();
-    return z;
-}
-Zalacznik(25, 14, 1, {P_8: '5260250274', P_9: 'Działalność z księgi firmy'});
-var jego = Zalacznik(39, 1, 1, {UzupelniamDaneMalzonka: 1, P_Da1: 'ekspertyzy', P_Db1: 1000, P_Dc1: 1000});
-var jej1 = Zalacznik(39, 1, 2, {P_Da1: 'wynagrodzenia pracowników', P_Db1: 8000, P_Dc1: 5000});
-var jej2 = Zalacznik(39, 1, 3, {P_Da1: 'materiały i surowce', P_Db1: 2000, P_Dc1: 2000});
+Zalacznik(id, 25, 14, 1, {P_8: '5260250274', P_9: 'Działalność z księgi firmy'});
+var jego = Zalacznik(id, 39, 1, 1, {UzupelniamDaneMalzonka: 1, P_Da1: 'ekspertyzy', P_Db1: 1000, P_Dc1: 1000});
+var jej1 = Zalacznik(id, 39, 1, 2, {P_Da1: 'wynagrodzenia pracowników', P_Db1: 8000, P_Dc1: 5000});
+var jej2 = Zalacznik(id, 39, 1, 3, {P_Da1: 'materiały i surowce', P_Db1: 2000, P_Dc1: 2000});
 var okno = Sesja();
 var d = Otworz(okno, id);
 d.executeJS('przeliczPoZamknieciuPITBR');

@@ -1,23 +1,3 @@
-// Jan Kowalski's PIT-36 of 2024, filed alone, with his pay from the demo company (his PIT-11 figures) and two
-// special sections of agricultural production on PIT/Z attachments: greenhouse crops with their income from his
-// books, poultry with its income from the official norms. Each attachment is closed (saved in a window of its own)
-// before the return recounts through its PIT/Z actions; attachments the module must refuse are tried on the way,
-// and the greenhouse PIT/Z is removed and added again to show the recount and the renumbering. The return is
-// written as its official document into the folder the variable `folder` names.
-function Sesja() { return Session.Login.CreateSession(); }
-function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
-function Kwota(v) { return Number(v).toFixed(2); }
-function Pozycje(d, nazwy) {
-    var wynik = [];
-    for (var i = 0; i < nazwy.length; i++) wynik.push(nazwy[i] + ': ' + Kwota(d['P_' + nazwy[i]]));
-    return wynik.join(', ');
-}
-function Nowa(sesja, typ, wersja, pracownik) {
-    var d = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    d.TypDeklar = typ; d.Wersja = wersja; d.Rok = 2024;
-    d.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item(pracownik);
-    return d;
-}
 
 var sesja = Sesja();
 var pit36 = Nowa(sesja, 15, 23, '1');
@@ -27,34 +7,8 @@ var pit37 = Nowa(sesja, 35, 23, '2');
 pit37.Policz();
 sesja.Save();
 var id = pit36.ID;
+function PitZ(numer, pola, rodzic) { return Zalacznik(rodzic || id, 37, 6, numer, pola); }
 
-// An attachment PIT/Z, closed: saved in its own session. Answers the saved attachment, or the refusal.
-function PitZ(numer, pola, rodzic) {
-    var s = Sesja();
-    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    z.TypDeklar = 37; z.Wersja = 6; z.Rok = 2024; z.ParentId = rodzic || id; z.Numer = numer;
-    for (var k in pola) z[k] = pola[k];
-    z.Policz();
-    try {
-        s.Save();
-    } catch (err) {
-        return 'odmowa: ' + err.description;
-    }
-    return z;
-}
-// The return's action by name, run on the return opened afresh and saved.
-function Akcja(nazwa) {
-    var s = Sesja();
-    var d = Otworz(s, id);
-    try {
-        d.executeJS(nazwa);
-        s.Save();
-        if (nazwa == 'weryfikuj') print('  weryfikuj: załączniki zgodne z zeznaniem');
-    } catch (err) {
-        print('  ' + nazwa + ': ' + err.description);
-    }
-    return d;
-}
 function Stan(d) {
     print('  PIT/Z: ' + d.LiczbaPITZ + ' | ' + Pozycje(d, [75, 76, 77, 78, 42, 50, 52, 53]) + ' | 57: ' + d.P_57 +
           ', 59: ' + d.P_59);
@@ -67,7 +21,7 @@ print('PIT/Z nr 1: ' + Opis(szklarnie));
 var drob = PitZ(2, {P_7: 'chów drobiu', P_8: 2, P_9: 40000, P_10: 25000, P_11: 5000});
 print('PIT/Z nr 2: ' + Opis(drob));
 print('przeliczPoZamknieciuPITZ:');
-Stan(Akcja('przeliczPoZamknieciuPITZ'));
+Stan(Akcja(id, 'przeliczPoZamknieciuPITZ'));
 
 print('Załączniki odrzucone:');
 print('  PIT/Z do PIT-37: ' + PitZ(1, {P_7: 'chów drobiu', P_9: 100}, pit37.ID));
@@ -79,13 +33,13 @@ var s = Sesja();
 s.CreateObject('TLXDeklaracje.Deklaracje').Delete(Otworz(s, szklarnie.ID));
 s.Save();
 print('Usunięty PIT/Z nr 1:');
-Akcja('weryfikuj');
+Akcja(id, 'weryfikuj');
 print('przeliczPoUsunieciuPITZ:');
-Stan(Akcja('przeliczPoUsunieciuPITZ'));
+Stan(Akcja(id, 'przeliczPoUsunieciuPITZ'));
 print('  PIT/Z chowu drobiu ma nr ' + Otworz(Sesja(), drob.ID).Numer);
 PitZ(2, SZKLARNIE);
 print('przeliczPoZamknieciuPITZ:');
-Stan(Akcja('przeliczPoZamknieciuPITZ'));
+Stan(Akcja(id, 'przeliczPoZamknieciuPITZ'));
 
 var gotowy = Otworz(Sesja(), id);
 gotowy.Policz();

@@ -1,23 +1,3 @@
-// Jan Kowalski's PIT-36 of 2024, filed alone, with his pay from the demo company (his PIT-11 figures) and foreign
-// income on two PIT/ZG attachments: pay in Germany under the proportional deduction, pay in the United Kingdom
-// exempt with progression. Each attachment is closed (saved in a window of its own) before the return recounts
-// through its PIT/ZG actions; attachments the module must refuse are tried on the way, and the German PIT/ZG is
-// removed and added again to show the recount and the renumbering. The return is written as its official document
-// into the folder the variable `folder` names.
-function Sesja() { return Session.Login.CreateSession(); }
-function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
-function Kwota(v) { return Number(v).toFixed(2); }
-function Pozycje(d, nazwy) {
-    var wynik = [];
-    for (var i = 0; i < nazwy.length; i++) wynik.push(nazwy[i] + ': ' + Kwota(d['P_' + nazwy[i]]));
-    return wynik.join(', ');
-}
-function Nowa(sesja, typ, wersja, pracownik) {
-    var d = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    d.TypDeklar = typ; d.Wersja = wersja; d.Rok = 2024;
-    d.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item(pracownik);
-    return d;
-}
 
 var sesja = Sesja();
 var pit36 = Nowa(sesja, 15, 23, '1');
@@ -27,35 +7,9 @@ var pit37 = Nowa(sesja, 35, 23, '2');
 pit37.Policz();
 sesja.Save();
 var id = pit36.ID;
+function PitZG(numer, pola, rodzic) { return Zalacznik(rodzic || id, 36, 5, numer, pola); }
 print(pit36.Opis + ': podatnik ' + pit36.P_1 + ', podatek ' + Kwota(pit36.P_53) + ', należny ' + pit36.P_57);
 
-// An attachment PIT/ZG, closed: saved in its own session. Answers the saved attachment, or the refusal.
-function PitZG(numer, pola, rodzic) {
-    var s = Sesja();
-    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    z.TypDeklar = 36; z.Wersja = 5; z.Rok = 2024; z.ParentId = rodzic || id; z.Numer = numer;
-    for (var k in pola) z[k] = pola[k];
-    z.Policz();
-    try {
-        s.Save();
-    } catch (err) {
-        return 'odmowa: ' + err.description;
-    }
-    return z;
-}
-// The return's action by name, run on the return opened afresh and saved.
-function Akcja(nazwa) {
-    var s = Sesja();
-    var d = Otworz(s, id);
-    try {
-        d.executeJS(nazwa);
-        s.Save();
-        if (nazwa == 'weryfikuj') print('  weryfikuj: załączniki zgodne z zeznaniem');
-    } catch (err) {
-        print('  ' + nazwa + ': ' + err.description);
-    }
-    return d;
-}
 function Stan(d) {
     print('  PIT/ZG: ' + d.LiczbaPITZG + ' | ' + Pozycje(d, [42, 50, 52, 53, 63, 65, 67, 68]) + ' | 57: ' + d.P_57 +
           ', 59: ' + d.P_59 + ', 60: ' + d.P_60);
@@ -65,11 +19,11 @@ var niemcy = PitZG(1, {P_7: 'de', P_8: 2, P_9: 20000, P_10: 4000});
 print('PIT/ZG nr 1: ' + niemcy.Opis + ', ' + niemcy.P_1 + ' ' + niemcy.P_5 + ' ' + niemcy.P_6 + ' | ' +
       [niemcy.P_19, niemcy.P_20].map(Kwota).join(' '));
 print('przeliczPoZamknieciuPITZG:');
-Stan(Akcja('przeliczPoZamknieciuPITZG'));
+Stan(Akcja(id, 'przeliczPoZamknieciuPITZG'));
 var anglia = PitZG(2, {P_7: 'GB', P_8: 1, P_9: 12000});
 print('PIT/ZG nr 2: ' + anglia.Opis + ' | ' + [anglia.P_19, anglia.P_20].map(Kwota).join(' '));
 print('przeliczPoZamknieciuPITZG:');
-Stan(Akcja('przeliczPoZamknieciuPITZG'));
+Stan(Akcja(id, 'przeliczPoZamknieciuPITZG'));
 
 print('Załączniki odrzucone:');
 print('  PIT/ZG do PIT-37: ' + PitZG(1, {P_7: 'DE', P_9: 100}, pit37.ID));
@@ -85,14 +39,14 @@ var s = Sesja();
 s.CreateObject('TLXDeklaracje.Deklaracje').Delete(Otworz(s, niemcy.ID));
 s.Save();
 print('Usunięty PIT/ZG nr 1:');
-Akcja('weryfikuj');
+Akcja(id, 'weryfikuj');
 print('przeliczPoUsunieciuPITZG:');
-Stan(Akcja('przeliczPoUsunieciuPITZG'));
+Stan(Akcja(id, 'przeliczPoUsunieciuPITZG'));
 print('  PIT/ZG z Wielkiej Brytanii ma nr ' + Otworz(Sesja(), anglia.ID).Numer);
-Akcja('weryfikuj');
+Akcja(id, 'weryfikuj');
 PitZG(2, {P_7: 'DE', P_9: 20000, P_10: 4000});
 print('przeliczPoZamknieciuPITZG:');
-Stan(Akcja('przeliczPoZamknieciuPITZG'));
+Stan(Akcja(id, 'przeliczPoZamknieciuPITZG'));
 
 var gotowy = Otworz(Sesja(), id);
 gotowy.Policz();

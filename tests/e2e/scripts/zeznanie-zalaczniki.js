@@ -1,0 +1,48 @@
+// Helpers of the scripts that build a taxpayer's return with its attachments as the user does, each attachment
+// closed (saved) in a window of its own before the return recounts through its actions. Their tests put this file
+// before the script.
+function Sesja() { return Session.Login.CreateSession(); }
+function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
+function Kwota(v) { return Number(v).toFixed(2); }
+// The positions numbered `nazwy` of the declaration `d`, as "n: amount".
+function Pozycje(d, nazwy) {
+    var wynik = [];
+    for (var i = 0; i < nazwy.length; i++) wynik.push(nazwy[i] + ': ' + Kwota(d['P_' + nazwy[i]]));
+    return wynik.join(', ');
+}
+// A new declaration of 2024 on the employee card `pracownik`, in the session `sesja`.
+function Nowa(sesja, typ, wersja, pracownik) {
+    var d = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
+    d.TypDeklar = typ; d.Wersja = wersja; d.Rok = 2024;
+    d.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item(pracownik);
+    return d;
+}
+// An attachment of the return `rodzic`, closed: saved in its own session. Answers the saved attachment, or the
+// refusal.
+function Zalacznik(rodzic, typ, wersja, numer, pola) {
+    var s = Sesja();
+    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
+    z.TypDeklar = typ; z.Wersja = wersja; z.Rok = 2024; z.ParentId = rodzic; z.Numer = numer;
+    for (var k in pola) z[k] = pola[k];
+    z.Policz();
+    try {
+        s.Save();
+    } catch (err) {
+        return 'odmowa: ' + err.description;
+    }
+    return z;
+}
+// The action `nazwa` of the return `id`, run on the return opened afresh and saved; prints a refusal, and a
+// "weryfikuj" that passes.
+function Akcja(id, nazwa) {
+    var s = Sesja();
+    var d = Otworz(s, id);
+    try {
+        d.executeJS(nazwa);
+        s.Save();
+        if (nazwa == 'weryfikuj') print('  weryfikuj: załączniki zgodne z zeznaniem');
+    } catch (err) {
+        print('  ' + nazwa + ': ' + err.description);
+    }
+    return d;
+}
