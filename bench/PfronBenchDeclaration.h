@@ -1,0 +1,128 @@
+// The PFRON benchmarks' declarations on a generated company: a declaration of March 2024 added as the
+// user leaves it before the first calculation, a calculation measured with its attachments counted
+// aside, and the baseline that reads every card through the host objects the calculation opens.
+#pragma once
+
+#include "ZusBenchCompany.h"
+
+#include "hostapi/Employees.h"
+#include "hostapi/Payroll.h"
+#include "mv_deklaracje_tlb.h"
+#include "platform/ado/DateText.h"
+
+namespace pfronbench {
+
+using namespace zusbench;
+
+inline ComPtr<ISession> NewSession() {
+    ComPtr<ISession> session;
+    Check(tlx::host::CurrentLogin()->CreateSession(session.Out()), "CreateSession");
+    return session;
+}
+
+inline ComPtr<IDispatch> Create(ISession* session, const char16_t* progId,
+                                const Variant& parameter = Variant::Missing()) {
+    ComPtr<IDispatch> object;
+    Check(session->CreateObject(Bstr(progId).Get(), parameter, object.Out()), "CreateObject");
+    return object;
+}
+
+// A new declaration of the type and version for March 2024, filled in 2024-04-10 as a first filing; not
+// saved yet.
+inline ComPtr<IDispatch> AddMarchDeclaration(ISession* session, LONG type, LONG version) {
+    ComPtr<IDispatch> item;
+    Check(Create(session, u"TLXDeklaracje.Deklaracje").As<ICollection>()->AddNew(Variant::Missing(), item.Out()),
+          "AddNew");
+    Put(item.Get(), u"TypDeklar", Variant::FromLong(type));
+    Put(item.Get(), u"Wersja", Variant::FromLong(version));
+    Put(item.Get(), u"Rok", Variant::FromLong(2024));
+    Put(item.Get(), u"Miesiac", Variant::FromLong(3));
+    Put(item.Get(), u"DATAWYPELNIENIA", Variant::FromDate(45392));
+    Put(item.Get(), u"RODZAJINFORMACJI", Variant::FromString(u"Z"));
+    return item;
+}
+
+// Saves the session's changes; the declaration's identifier.
+inline LONG SaveDeclaration(ISession* session, IDispatch* declaration) {
+    Check(session->SaveChanges(), "SaveChanges");
+    LONG id = 0;
+    Check(ComPtr<IDispatch>(declaration).As<IDeklaracja2>()->get_ID(&id), "ID");
+    return id;
+}
+
+// Przelicz of the declaration `id` through a new calculation object of `progId` at every iteration; the
+// attachments it leaves are counted outside the timing.
+template <class Calculation>
+void MeasurePrzelicz(benchmark::State& state, const char16_t* progId, LONG id, int cards) {
+    ComPtr<ISession> session = NewSession();
+    LONG attachments = 0;
+    for (auto _ : state) {
+        ComPtr<Calculation> calculation = Create(session.Get(), progId).template As<Calculation>();
+        Check(calculation->put_DeklId(id), "DeklId");
+        Check(calculation->Przelicz(), "Przelicz");
+        state.PauseTiming();
+        ComPtr<IDispatch> children;
+        const Variant declaration = Variant::FromString(tlx::Utf8ToUtf16(std::to_string(id)));
+        Check(Create(session.Get(), u"TLXDeklaracje.Deklaracje", declaration).As<IDeklaracja2>()->get_Deklaracje(
+                  children.Out()),
+              "Deklaracje");
+        Check(children.As<ICollection>()->get_Count(&attachments), "Count");
+        state.ResumeTiming();
+    }
+    state.counters["cards"] = cards;
+    state.counters["attachments"] = attachments;
+}
+
+// The amounts of a card's year of payments, element by element; how many elements.
+inline long ReadPayments(IPracownik* card) {
+    long elements = 0;
+    ComPtr<ICollection> payouts;
+    Check(card->get_Wyplaty(payouts.Out()), "Wyplaty");
+    LONG count = 0;
+    payouts->get_Count(&count);
+    for (LONG p = 0; p < count; ++p) {
+        ComPtr<IDispatch> payout;
+        payouts->Item(Variant::FromLong(p), payout.Out());
+        ComPtr<ICollection> items;
+        payout.As<IWyplata>()->get_Elementy(items.Out());
+        LONG n = 0;
+        items->get_Count(&n);
+        for (LONG e = 0; e < n; ++e) {
+            ComPtr<IDispatch> element;
+            items->Item(Variant::FromLong(e), element.Out());
+            CY amount{};
+            element.As<IWypElement>()->get_Kwota(&amount);
+            ++elements;
+        }
+    }
+    return elements;
+}
+
+// Every one of the first `cards` cards read as the calculation opens it, one session per card: its
+// month-end record of March 2024, its absences when asked, and its payments' elements; how many
+// elements and absences were read.
+inline long ReadEveryCard(int cards, bool withAbsences) {
+    const DATE march31 = *tlx::ado::MakeOleDate(2024, 3, 31);
+    long read = 0;
+    for (int i = 1; i <= cards; ++i) {
+        ComPtr<ISession> session = NewSession();
+        ComPtr<ICollection> collection = Create(session.Get(), u"TLX.Pracownicy").As<ICollection>();
+        ComPtr<IDispatch> item;
+        if (FAILED(collection->Item(Variant::FromString(tlx::Utf8ToUtf16(std::to_string(i))), item.Out())) || !item)
+            continue;
+        auto card = item.As<IPracownik>();
+        ComPtr<IPracEtat> record;
+        Check(card->GetEtat(march31, Variant::FromLong(0), record.Out()), "GetEtat");
+        if (withAbsences) {
+            ComPtr<ICollection> absences;
+            Check(card->get_Nieobecnosci(absences.Out()), "Nieobecnosci");
+            LONG absent = 0;
+            absences->get_Count(&absent);
+            read += absent;
+        }
+        read += ReadPayments(card.Get());
+    }
+    return read;
+}
+
+}  // namespace pfronbench
