@@ -125,4 +125,13 @@ inline long ReadEveryCard(int cards, bool withAbsences) {
     return read;
 }
 
+// The baseline: every card read at each iteration, how many things were read under `counter`.
+inline void MeasureReadEveryCard(benchmark::State& state, int cards, bool withAbsences, const char* counter) {
+    for (auto _ : state) {
+        long read = ReadEveryCard(cards, withAbsences);
+        benchmark::DoNotOptimize(read);
+        state.counters[counter] = static_cast<double>(read);
+    }
+}
+
 }  // namespace pfronbench

@@ -35,11 +35,7 @@ BENCHMARK(BM_Przelicz)->Unit(benchmark::kMillisecond)->Iterations(2);
 // calculation opens them.
 void BM_ReadEveryCard(benchmark::State& state) {
     TheCompany();
-    for (auto _ : state) {
-        long elements = ReadEveryCard(kCards, false);
-        benchmark::DoNotOptimize(elements);
-        state.counters["elements"] = static_cast<double>(elements);
-    }
+    MeasureReadEveryCard(state, kCards, false, "elements");
 }
 BENCHMARK(BM_ReadEveryCard)->Unit(benchmark::kMillisecond)->Iterations(2);
 

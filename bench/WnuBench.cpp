@@ -39,11 +39,7 @@ BENCHMARK(BM_Przelicz)->Unit(benchmark::kMillisecond)->Iterations(2);
 // the calculation opens them.
 void BM_ReadEveryCard(benchmark::State& state) {
     TheCompany();
-    for (auto _ : state) {
-        long elements = ReadEveryCard(kCards, true);
-        benchmark::DoNotOptimize(elements);
-        state.counters["elements and absences"] = static_cast<double>(elements);
-    }
+    MeasureReadEveryCard(state, kCards, true, "elements and absences");
 }
 BENCHMARK(BM_ReadEveryCard)->Unit(benchmark::kMillisecond)->Iterations(2);
 
