@@ -58,9 +58,14 @@ public:
     CBstr GetEventExpression(std::u16string_view name) const;
 
     // The form's scripts (see CFormScripts). While the declaration has no engine, an expression that
-    // would do nothing (CFormDefinition::DoesNothing) answers empty without creating one.
+    // would do nothing but trace fixed texts (CFormDefinition::QuietTraces) writes those traces itself
+    // and answers empty without creating one.
     tlx::Variant EvaluateFormScript(const CBstr& expression, IDispatch* field) {
-        if (shared_ && !scripts_.HasEngine() && shared_->DoesNothing(expression.View())) return tlx::Variant();
+        if (shared_ && !scripts_.HasEngine())
+            if (const std::vector<std::u16string>* traces = shared_->QuietTraces(expression.View())) {
+                for (const std::u16string& text : *traces) scripts_.TraceWithoutEngine(text);
+                return tlx::Variant();
+            }
         return scripts_.EvaluateFormScript(expression, field);
     }
     tlx::ComPtr<IScriptEngine> GetScriptEngine() const { return scripts_.GetScriptEngine(); }

@@ -41,8 +41,11 @@ public:
     CBstr EventExpression(std::u16string_view name) const;
     // The form's scripts joined as the engine receives them (CFormScripts::AssembleScriptText).
     const CBstr& ScriptText() const { return scriptText_; }
-    // `expression` would do nothing if evaluated (EmptyScriptCalls): it needs no script engine.
-    bool DoesNothing(std::u16string_view expression) const { return emptyCalls_.DoesNothing(expression); }
+    // What `expression` would do if evaluated, when that is nothing but tracing fixed texts (none for a
+    // call that does nothing at all): it needs no script engine (EmptyScriptCalls). Null otherwise.
+    const std::vector<std::u16string>* QuietTraces(std::u16string_view expression) const {
+        return emptyCalls_.Traces(expression);
+    }
 
     std::size_t FieldCount() const { return fields_.size(); }
     // The field at `index` (< FieldCount()), keeping this definition alive as long as it is held.

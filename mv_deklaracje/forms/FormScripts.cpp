@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "hostapi/ScriptSupport.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/forms/FormXml.h"
 #include "mv_deklaracje/forms/ResourceSnapshot.h"
@@ -77,6 +78,22 @@ tlx::ComPtr<IScriptEngine> CFormScripts::CreateEngine() {
     CheckHost(session->GetReference(created.Get(), reference.Out()));
     engineReference_ = reference;
     return engine;
+}
+
+void CFormScripts::TraceWithoutEngine(std::u16string_view text) {
+    if (!sessionReference_) RaiseHResult(E_POINTER);
+    tlx::ComPtr<ISession> session;
+    CheckHost(sessionReference_->GetSession(session.Out()));
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDispatch> support;
+    CheckHost(session->CreateObject(tlx::Bstr(kProgIdClaSupport).Get(), tlx::Variant::Missing(), support.Out()));
+    if (!support) RaiseHResult(E_POINTER);
+    LPOLESTR name = const_cast<LPOLESTR>(u"Trace");
+    DISPID id = DISPID_UNKNOWN;
+    CheckHost(support->GetIDsOfNames(IID_NULL, &name, 1, 0, &id));
+    tlx::Variant argument = tlx::Variant::FromString(text);
+    DISPPARAMS parameters{&argument, nullptr, 1, 0};
+    CheckHost(support->Invoke(id, IID_NULL, 0, DISPATCH_METHOD, &parameters, nullptr, nullptr, nullptr));
 }
 
 tlx::ComPtr<IScriptEngine> CFormScripts::GetScriptEngine() const {

@@ -47,6 +47,10 @@ public:
     // evaluation tries again. A script error is raised unchanged.
     tlx::Variant EvaluateFormScript(const CBstr& expression, IDispatch* field);
 
+    // Writes `text` as the scripts' library traces it, through a new "TLX.ClaSupport" created by the
+    // session, without an engine. Before Prepare E_POINTER.
+    void TraceWithoutEngine(std::u16string_view text);
+
     // An engine was created (and is kept by reference).
     bool HasEngine() const { return static_cast<bool>(engineReference_); }
     // The engine, resolved from the kept reference; null while none is kept (no script ran yet).

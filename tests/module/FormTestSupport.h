@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "host/script/ClaSupport.h"
 #include "host/script/ScriptEngine.h"
 #include "hostapi/Session.h"
 #include "mv_deklaracje/core/ComError.h"
@@ -48,6 +49,9 @@ public:
     HRESULT CreateObject(BSTR classText, VARIANT, IDispatch** object) override {
         created.emplace_back(classText ? classText : u"");
         if (FAILED(failCreate)) return failCreate;
+        // The host's support object writes its traces to standard error.
+        if (classText && std::u16string_view(classText) == u"TLX.ClaSupport")
+            return tlx::host::CClaSupport::Make()->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object));
         auto engine = tlx::host::CScriptEngine::Make();
         return engine->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(object));
     }
