@@ -22,9 +22,28 @@ namespace {
 
 unsigned g_linkSerial = 0;
 
+// The recordset hands its bookmarks out as numbers; anything else goes through the general conversion.
 double BookmarkNumber(const VARIANT& bookmark) {
+    if (bookmark.vt == VT_R8) return bookmark.dblVal;
     Variant number;
     Check(VariantChangeType(&number, &bookmark, 0, VT_R8));
+    return number.dblVal;
+}
+
+// The number of a bookmark key's text ("@" dropped). A bookmark written out as a whole number (all that
+// the recordset's bookmarks are) is read digit by digit; every other text is read by the user locale's
+// conversion, as it always was. nullopt when it is no number.
+std::optional<double> BookmarkOfKey(const std::u16string& text) {
+    constexpr std::size_t kExactDigits = 15;  // every such whole number is exact in a double
+    if (!text.empty() && text.size() <= kExactDigits &&
+        std::all_of(text.begin(), text.end(), [](char16_t c) { return c >= u'0' && c <= u'9'; })) {
+        double number = 0;
+        for (char16_t c : text) number = number * 10 + (c - u'0');
+        return number;
+    }
+    Variant source = Variant::FromString(text);
+    Variant number;
+    if (FAILED(VariantChangeType(&number, &source, 0, VT_R8))) return std::nullopt;
     return number.dblVal;
 }
 
@@ -191,10 +210,8 @@ bool CollectionCore::MoveToKey(const ItemKey& key) {
         }
         case ItemKey::Kind::Bookmark: {
             ApplyOwnFilter();
-            Variant text = Variant::FromString(key.bookmark);
-            Variant number;
-            if (FAILED(VariantChangeType(&number, &text, 0, VT_R8))) return false;
-            return SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(number.dblVal)));
+            std::optional<double> number = BookmarkOfKey(key.bookmark);
+            return number && SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(*number)));
         }
         case ItemKey::Kind::Criteria:
             ApplyOwnFilter();

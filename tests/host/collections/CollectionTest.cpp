@@ -7,6 +7,7 @@
 #include "hostapi/Errors.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/VariantConversion.h"
+#include "platform/text/CodePage.h"
 
 namespace tlx::host::test {
 namespace {
@@ -86,6 +87,23 @@ TEST_F(CollectionTest, ItemFindsRowsByPositionIdentifierCriteriaAndBookmark) {
     ASSERT_EQ(collection_->Item(Variant::FromLong(0), first.Out()), S_OK);
     ASSERT_EQ(collection_->Item(Variant::FromString(u"1"), again.Out()), S_OK);
     EXPECT_EQ(first.Get(), again.Get()) << "one item object per row";
+}
+
+TEST_F(CollectionTest, ABookmarkKeyIsTheNumberItsTextReads) {
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(collection_.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    ASSERT_EQ(rows->MoveLast(), S_OK);
+    Variant bookmark, text;
+    ASSERT_EQ(rows->get_Bookmark(bookmark.Out()), S_OK);
+    ASSERT_EQ(VariantChangeType(&text, &bookmark, 0, VT_BSTR), S_OK);
+    const std::u16string last(text.bstrVal);
+    EXPECT_EQ(NameOf(Variant::FromString(u"@0" + last)), u"Trzecia");
+    EXPECT_EQ(NameOf(Variant::FromString(u"@" + last + u",0")), u"Trzecia") << "the user locale's decimal comma";
+    for (const std::u16string& key : {u"@" + last + u",5", std::u16string(u"@x"), std::u16string(u"@")}) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(collection_->Item(Variant::FromString(key), item.Out()), HOST_E_NOROW) << Utf16ToUtf8(key);
+        tlx::TakeErrorDescription();
+    }
 }
 
 TEST_F(CollectionTest, KeysThatMatchNothingAnswerTheNoRowCode) {
