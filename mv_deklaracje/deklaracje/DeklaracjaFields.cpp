@@ -94,8 +94,7 @@ tlx::ComPtr<CDekElementInfo> CDeklaracja::FindFieldDefinitionByName(const CBstr&
 
 tlx::ComPtr<IDekElement> CDeklaracja::GetFieldElement(CDekElementInfo& field) {
     tlx::ComPtr<IDispatch> item;
-    tlx::Variant key = tlx::Variant::FromString((CBstr(u"@") + field.Bookmark().View()).View());
-    CheckHost(ChildCollection(Child::Elements)->Item(key, item.Out()));
+    CheckHost(ChildCollection(Child::Elements)->Item(field.ItemKey(), item.Out()));
     tlx::ComPtr<IDekElement> element = item.As<IDekElement>();
     if (!element) RaiseHResult(E_POINTER);
     return element;

@@ -66,5 +66,11 @@ HRESULT CDekElementInfo::get_DispId(LONG* dispid) {
 HRESULT CDekElementInfo::get_Bookmark(BSTR* bookmark) { return GetText(bookmark_, bookmark); }
 
 HRESULT CDekElementInfo::put_Bookmark(BSTR bookmark) {
-    return ComBoundary([&] { bookmark_ = CBstr(bookmark); });
+    return ComBoundary([&] { SetBookmark(CBstr(bookmark)); });
+}
+
+void CDekElementInfo::SetBookmark(const CBstr& bookmark) {
+    tlx::Variant key = tlx::Variant::FromString((CBstr(u"@") + bookmark.View()).View());
+    bookmark_ = bookmark;
+    itemKey_ = std::move(key);
 }

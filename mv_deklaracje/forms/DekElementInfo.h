@@ -14,7 +14,8 @@
 class CDekElementInfo final : public tlx::ComObject<CDekElementInfo, tlx::Dispatch<IDekElementInfo>> {
 public:
     // `field` is the shared field (its owner, the shared definition, is kept alive with it).
-    explicit CDekElementInfo(std::shared_ptr<const FormField> field) : field_(std::move(field)) {}
+    explicit CDekElementInfo(std::shared_ptr<const FormField> field)
+        : field_(std::move(field)), itemKey_(tlx::Variant::FromString(u"@")) {}
 
     HRESULT get_Nazwa(BSTR* name) override;
     HRESULT get_Typ(DekElementTypEnum* kind) override;
@@ -47,11 +48,15 @@ public:
     const CBstr& OnPut() const { return field_->onPut; }
     LONG DispId() const { return field_->dispId; }
     const CBstr& Bookmark() const { return bookmark_; }
-    void SetBookmark(const CBstr& bookmark) { bookmark_ = bookmark; }
+    void SetBookmark(const CBstr& bookmark);
+    // The key of the stored value's row in the elements collection ("@" and the bookmark), made when
+    // the bookmark is set rather than at every read of the value.
+    const VARIANT& ItemKey() const { return itemKey_; }
 
 private:
     HRESULT GetText(const CBstr& text, BSTR* out, const std::source_location& where = std::source_location::current());
 
     std::shared_ptr<const FormField> field_;  // shared by every declaration of the form, never written
     CBstr bookmark_;                          // this declaration's own
+    tlx::Variant itemKey_;                    // "@" + bookmark_
 };

@@ -767,6 +767,20 @@ TEST_F(DeklaracjaTest, PrintoutLinesWriteAmountsWithGroupsAndEmptyDatesAsNothing
         << "every save replaces the lines";
 }
 
+TEST_F(DeklaracjaTest, AFieldReadsAndWritesTheRowItsBookmarkNames) {
+    auto declaration = NewDeclaration(900, 2016, 1);
+    Put(declaration.Get(), u"Zakupy", Variant::FromDouble(5));
+    Put(declaration.Get(), u"Sprzedaz", Variant::FromDouble(7));
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zakupy"), u"5");
+    ComPtr<IDispatch> zakupy, sprzedaz;
+    ASSERT_EQ(declaration.As<IGetDekElementInfo>()->InfoStr(Bstr(u"Zakupy").Get(), zakupy.Out()), S_OK);
+    ASSERT_EQ(declaration.As<IGetDekElementInfo>()->InfoStr(Bstr(u"Sprzedaz").Get(), sprzedaz.Out()), S_OK);
+    Put(zakupy.Get(), u"Bookmark", Get(sprzedaz.Get(), u"Bookmark"));
+    EXPECT_EQ(FieldText(declaration.Get(), u"Zakupy"), u"7") << "the row of the bookmark written";
+    Put(declaration.Get(), u"Zakupy", Variant::FromDouble(9));
+    EXPECT_EQ(FieldText(declaration.Get(), u"Sprzedaz"), u"9");
+}
+
 TEST_F(DeklaracjaTest, ARefreshKeepsTheFieldsOnTheirRowsAndACloneKnowsItself) {
     auto declaration = NewDeclaration(901, 2016, 1);
     Put(declaration.Get(), u"Kwota", Variant::FromDouble(12.5));
