@@ -1,6 +1,7 @@
 #include "host/script/DispatchBridge.h"
 #include "platform/text/AsciiCase.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "host/script/CallAssignment.h"
@@ -20,12 +21,25 @@ struct DispatchBridge::Proxy {
     ComPtr<IDispatchMemberKinds> kinds;           // null for objects that answer no member kinds
     std::unordered_map<std::string, DISPID> ids;  // by the name with ASCII letters lowered
     void* heapObject = nullptr;                    // the script proxy
+    void* targetObject = nullptr;                  // the proxy's target, which the traps are given
+    // The members handed out as script functions; a function carries its index as its magic, so that
+    // making one at every read of `object.Method` costs one property (its target) instead of four.
+    struct Member {
+        DISPID id;
+        WORD flags;
+        std::string name;  // as the script wrote it, for messages
+    };
+    std::vector<Member> members;
 };
 
 namespace {
 
-constexpr const char* kProxyKey = DUK_HIDDEN_SYMBOL("proxy");
-constexpr const char* kTargetKey = DUK_HIDDEN_SYMBOL("target");
+// An array rather than a pointer: the heap reads a key used at every member call through its cache of
+// literals (by address and length) instead of hashing the text again.
+constexpr char kTargetKey[] = DUK_HIDDEN_SYMBOL("target");
+// The magic of a member function whose member is carried in its properties (kIdKey, kFlagsKey, kNameKey).
+constexpr duk_int_t kMemberInProperties = -1;
+constexpr std::size_t kMaxMemberIndex = 0x7FFF;  // a function's magic is a signed 16-bit number
 constexpr const char* kIdKey = DUK_HIDDEN_SYMBOL("id");
 constexpr const char* kFlagsKey = DUK_HIDDEN_SYMBOL("flags");
 constexpr const char* kNameKey = DUK_HIDDEN_SYMBOL("name");
@@ -111,6 +125,7 @@ void DispatchBridge::ReleaseAll() {
     owned_.clear();
     byIdentity_.clear();
     byHeapObject_.clear();
+    byTarget_.clear();
     owned.clear();  // the COM references go here
 }
 
@@ -134,11 +149,10 @@ void DispatchBridge::PushObject(IUnknown* object, IDispatch* dispatch) {
         object->QueryInterface(IID_IDispatch, proxy->dispatch.OutVoid());
     if (proxy->dispatch) proxy->kinds = proxy->dispatch.As<IDispatchMemberKinds>();
 
-    // The target is a function so that the proxy can be called (the default member); it carries the
-    // pointer to the proxy's record and drops the record when the heap collects it.
+    // The target is a function so that the proxy can be called (the default member); the traps find the
+    // proxy's record by it, and it drops the record when the heap collects it.
     duk_push_c_function(ctx_, TargetBody, DUK_VARARGS);
-    duk_push_pointer(ctx_, proxy.get());
-    duk_put_prop_string(ctx_, -2, kProxyKey);
+    proxy->targetObject = duk_get_heapptr(ctx_, -1);
     duk_push_c_function(ctx_, FinalizeTarget, 1);
     duk_set_finalizer(ctx_, -2);
     duk_push_heapptr(ctx_, handler_);
@@ -148,6 +162,7 @@ void DispatchBridge::PushObject(IUnknown* object, IDispatch* dispatch) {
     Proxy* record = proxy.get();
     byIdentity_[identity.Get()] = record;
     byHeapObject_[record->heapObject] = record;
+    byTarget_[record->targetObject] = record;
     owned_[record] = std::move(proxy);
 }
 
@@ -170,16 +185,13 @@ void DispatchBridge::Forget(Proxy* proxy) {
     owned_.erase(found);
     byIdentity_.erase(record->identity.Get());
     byHeapObject_.erase(record->heapObject);
+    byTarget_.erase(record->targetObject);
 }
 
 DispatchBridge::Proxy* DispatchBridge::ProxyOfTarget(duk_context* ctx, duk_idx_t target) {
-    if (!duk_get_prop_string(ctx, target, kProxyKey)) {
-        duk_pop(ctx);
-        return nullptr;
-    }
-    auto* proxy = static_cast<Proxy*>(duk_get_pointer(ctx, -1));
-    duk_pop(ctx);
-    return proxy;
+    const auto& byTarget = ScriptRuntime::Of(ctx).Bridge().byTarget_;
+    auto found = byTarget.find(duk_get_heapptr(ctx, target));
+    return found == byTarget.end() ? nullptr : found->second;
 }
 
 // Why a name was not found: an unknown name is a member the object lacks; any other failure (a form that
@@ -216,10 +228,24 @@ DispatchBridge::MemberKind DispatchBridge::KindOf(Proxy& proxy, DISPID id) const
     return MemberKind::Property;  // write-only: a read gets the object's own refusal
 }
 
-void DispatchBridge::PushMemberFunction(duk_idx_t target, DISPID id, WORD flags, std::string_view name) {
+void DispatchBridge::PushMemberFunction(Proxy& proxy, duk_idx_t target, DISPID id, WORD flags,
+                                        std::string_view name) {
     duk_push_c_function(ctx_, CallMember, DUK_VARARGS);
     duk_dup(ctx_, target);
-    duk_put_prop_string(ctx_, -2, kTargetKey);
+    duk_put_prop_literal(ctx_, -2, kTargetKey);
+    auto& members = proxy.members;
+    auto known = std::find_if(members.begin(), members.end(),
+                              [&](const Proxy::Member& m) { return m.id == id && m.flags == flags && m.name == name; });
+    if (known == members.end() && members.size() <= kMaxMemberIndex) {
+        members.push_back(Proxy::Member{id, flags, std::string(name)});
+        known = members.end() - 1;
+    }
+    if (known != members.end()) {
+        duk_set_magic(ctx_, -1, static_cast<duk_int_t>(known - members.begin()));
+        return;
+    }
+    // An object with more members than a magic can count: this one carries them as properties.
+    duk_set_magic(ctx_, -1, kMemberInProperties);
     duk_push_int(ctx_, id);
     duk_put_prop_string(ctx_, -2, kIdKey);
     duk_push_uint(ctx_, flags);
@@ -276,8 +302,8 @@ bool DispatchBridge::Get(Proxy& proxy, std::string_view name) {
         return false;
     }
     switch (KindOf(proxy, id)) {
-    case MemberKind::Method: PushMemberFunction(0, id, DISPATCH_METHOD, name); return true;
-    case MemberKind::ParametrisedProperty: PushMemberFunction(0, id, DISPATCH_PROPERTYGET, name); return true;
+    case MemberKind::Method: PushMemberFunction(proxy, 0, id, DISPATCH_METHOD, name); return true;
+    case MemberKind::ParametrisedProperty: PushMemberFunction(proxy, 0, id, DISPATCH_PROPERTYGET, name); return true;
     case MemberKind::Property: return Call(proxy, id, DISPATCH_PROPERTYGET, 0, 0, name);
     case MemberKind::Unknown: break;
     }
@@ -288,7 +314,7 @@ bool DispatchBridge::Get(Proxy& proxy, std::string_view name) {
     std::u16string description;
     hr = InvokeMember(proxy.dispatch.Get(), id, DISPATCH_PROPERTYGET, none, false, result, description);
     if (hr == DISP_E_MEMBERNOTFOUND || hr == DISP_E_BADPARAMCOUNT || hr == DISP_E_PARAMNOTOPTIONAL) {
-        PushMemberFunction(0, id, DISPATCH_METHOD | DISPATCH_PROPERTYGET, name);
+        PushMemberFunction(proxy, 0, id, DISPATCH_METHOD | DISPATCH_PROPERTYGET, name);
         return true;
     }
     if (FAILED(hr)) {
@@ -443,9 +469,16 @@ duk_ret_t DispatchBridge::TrapApply(duk_context* ctx) {
 duk_ret_t DispatchBridge::CallMember(duk_context* ctx) {
     duk_idx_t count = duk_get_top(ctx);
     duk_push_current_function(ctx);
-    duk_get_prop_string(ctx, -1, kTargetKey);
+    duk_int_t index = duk_get_magic(ctx, -1);
+    duk_get_prop_literal(ctx, -1, kTargetKey);
     duk_idx_t target = duk_get_top_index(ctx);
     Proxy* proxy = duk_is_object(ctx, target) ? ProxyOfTarget(ctx, target) : nullptr;
+    if (index != kMemberInProperties) {
+        if (!proxy || static_cast<std::size_t>(index) >= proxy->members.size()) return 0;
+        const Proxy::Member& member = proxy->members[static_cast<std::size_t>(index)];
+        if (!proxy->bridge->Call(*proxy, member.id, member.flags, 0, count, member.name)) return duk_throw(ctx);
+        return 1;
+    }
     duk_get_prop_string(ctx, count, kIdKey);
     DISPID id = duk_get_int(ctx, -1);
     duk_get_prop_string(ctx, count, kFlagsKey);

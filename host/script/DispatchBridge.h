@@ -65,7 +65,7 @@ private:
     static std::u16string NameFailure(HRESULT hr, std::u16string unknownText);
     HRESULT IdOf(Proxy& proxy, std::string_view name, DISPID& id);
     MemberKind KindOf(Proxy& proxy, DISPID id) const;
-    void PushMemberFunction(duk_idx_t target, DISPID id, WORD flags, std::string_view name);
+    void PushMemberFunction(Proxy& proxy, duk_idx_t target, DISPID id, WORD flags, std::string_view name);
     void Forget(Proxy* proxy);
 
     duk_context* ctx_;
@@ -73,6 +73,7 @@ private:
     std::unordered_map<Proxy*, std::unique_ptr<Proxy>> owned_;
     std::unordered_map<IUnknown*, Proxy*> byIdentity_;
     std::unordered_map<void*, Proxy*> byHeapObject_;
+    std::unordered_map<void*, Proxy*> byTarget_;  // by the proxy's target, where a trap finds its record
 };
 
 }  // namespace tlx::host

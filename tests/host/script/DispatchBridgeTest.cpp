@@ -67,6 +67,16 @@ TEST_F(BridgeTest, ReadingAMethodDoesNotCallIt) {
     EXPECT_EQ(record->touched, 2);
 }
 
+TEST_F(BridgeTest, AMemberFunctionKeepsItsObjectKindAndSpelling) {
+    record->items = {Variant::FromLong(4)};
+    plain->items = {Variant::FromLong(6)};
+    EXPECT_EQ(Eval(u"var own = rec.Item, other = dokument.item, sum = rec.ADD; own(0) + other(0) + sum(1, 2)").lVal, 13);
+    EXPECT_EQ(plain->calls.back().flags, DISPATCH_METHOD | DISPATCH_PROPERTYGET) << "the kindless object's call";
+    Variant result;
+    EXPECT_EQ(Run(u"var bad = rec.ITEM; own(0); bad(7)", result), DISP_E_BADINDEX);
+    EXPECT_NE(TakeError().first.find("'ITEM'"), std::string::npos) << "named as the script wrote it";
+}
+
 TEST_F(BridgeTest, MembersOfAnObjectWithoutKinds) {
     EXPECT_EQ(Eval(u"dokument.Add(4, 5)").lVal, 9);
     EXPECT_EQ(plain->calls.back().flags, DISPATCH_METHOD | DISPATCH_PROPERTYGET);
