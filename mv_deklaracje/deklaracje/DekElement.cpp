@@ -45,6 +45,7 @@ LONG CDekElement::GetTyp() {
 tlx::Variant CDekElement::ReadNumber(const OLECHAR* column, VARTYPE type) const {
     tlx::Variant stored = GetFieldValue(column);
     if (stored.vt <= VT_NULL) stored = tlx::Variant::FromLong(0);
+    if (stored.vt == type) return stored;  // amounts are stored as the amounts they are read as
     return ConvertVariant(stored, type);
 }
 
