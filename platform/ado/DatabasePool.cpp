@@ -10,12 +10,13 @@ namespace {
 // temporary table, view or trigger of its last user.
 bool IsClean(SqliteDatabase& database) {
     if (!sqlite3_get_autocommit(database.Handle())) return false;
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(database.Handle(), "SELECT 1 FROM temp.sqlite_master", -1, &statement, nullptr) != SQLITE_OK)
+    try {
+        // Kept prepared on the connection, as every connection given back asks it.
+        Statement temporary = database.Prepare("SELECT 1 FROM temp.sqlite_master");
+        return !temporary.Step();
+    } catch (...) {
         return false;
-    bool clean = sqlite3_step(statement) == SQLITE_DONE;
-    sqlite3_finalize(statement);
-    return clean;
+    }
 }
 
 }  // namespace

@@ -251,7 +251,7 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
                 const SqlProcedure& procedure = procedures[nextProcedure++];
                 std::vector<tlx::Variant> arguments;
                 if (!step.sql.empty()) {
-                    Statement statement(db_.Handle(), step.sql);
+                    Statement statement = db_.Prepare(step.sql);
                     BindVariables(statement.Get(), step.sql);
                     if (statement.Step())
                         for (int c = 0; c < sqlite3_column_count(statement.Get()); ++c)
@@ -259,7 +259,9 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
                 }
                 SqlQuery query = procedure(db_.Handle(), arguments);
                 if (query.sql.empty()) break;
-                Statement statement(db_.Handle(), query.sql);
+                // A procedure answers the same text for every call, its values bound: the statement is
+                // kept prepared like any other.
+                Statement statement = db_.Prepare(query.sql);
                 for (size_t i = 0; i < query.arguments.size() &&
                                    static_cast<int>(i) < sqlite3_bind_parameter_count(statement.Get());
                      ++i)
