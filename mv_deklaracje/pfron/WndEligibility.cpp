@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "mv_deklaracje/pfron/DaySet.h"
-#include "mv_deklaracje/pfron/InfdQualification.h"
+#include "mv_deklaracje/pfron/PfronDisabledMonth.h"
 
 namespace {
 long MonthIndex(CDate day) { return day.GetYear() * 12L + day.GetMonth(); }
@@ -61,9 +61,13 @@ bool WndEligibility::Test(Month tested, EmployeeMonthSource& employee, bool decl
     if (AbsentAllMonth(employee, tested.year, tested.month)) return false;
     if (ElementCodesExclude(employee, atEnd->disabilityDegree)) return false;
 
-    bool answer = false;
-    const EmploymentRecord* record = RecordByDegree(employee, *atEnd, answer);
-    if (!record) return answer;
+    PfronMonthAnswer answer;
+    const EmploymentRecord* record =
+        PfronDisabledRecord(employee, *atEnd, declaration_.year, declaration_.month, answer);
+    if (!record) {
+        if (answer.onMonthBefore) employeeCounts = false;
+        return answer.counts;
+    }
     if (generation_ == WndGeneration::First && !record->boundaryDate.IsEmpty()) {
         const long past = declaration_.Index() - MonthIndex(record->boundaryDate);
         if (past == 1) {
@@ -72,7 +76,9 @@ bool WndEligibility::Test(Month tested, EmployeeMonthSource& employee, bool decl
         }
         if (past > 1) return false;
     }
-    return ByPayouts(employee, tested, record->titleCode, declarationMonth);
+    answer = ScanPfronPayments(employee, tested.Index(), record->titleCode, declarationMonth);
+    if (answer.onMonthBefore) employeeCounts = false;
+    return answer.counts;
 }
 
 bool WndEligibility::AbsentAllMonth(EmployeeMonthSource& employee, long year, long month) {
@@ -99,68 +105,6 @@ bool WndEligibility::ElementCodesExclude(EmployeeMonthSource& employee, long deg
             (TensDigitIsOne(component.typeCode) ? digitOne : other) = true;
     }
     return digitOne && !other;
-}
-
-const EmploymentRecord* WndEligibility::RecordByDegree(EmployeeMonthSource& employee, const EmploymentRecord& record,
-                                                       bool& answer) {
-    const CDate first = FirstDay(declaration_.year, declaration_.month);
-    const CDate previousFirst = FirstDay(declaration_.year, declaration_.month - 1);
-    const CDate previousLast = first.AddDays(-1);
-    answer = false;
-    if (record.disabilityDegree == 0) {
-        const EmploymentRecord* atStart = employee.RecordAt(first);
-        if (atStart && atStart->disabilityDegree != 0) return atStart;
-        // Disabled only in the month before: counted, on that month's basis.
-        for (CDate day : {previousLast, previousFirst}) {
-            const EmploymentRecord* before = employee.RecordAt(day);
-            if (before && before->disabilityDegree != 0) {
-                employeeCounts = false;
-                answer = true;
-                return nullptr;
-            }
-        }
-        return nullptr;
-    }
-    const InfdQualification months(declaration_.year, declaration_.month);
-    const bool thisMonth = months.EmployedInMonth(employee, first);
-    const bool previousMonth = months.EmployedInMonth(employee, previousFirst);
-    return thisMonth || previousMonth ? &record : nullptr;
-}
-
-bool WndEligibility::ByPayouts(EmployeeMonthSource& employee, Month tested, long titleCode, bool declarationMonth) {
-    bool previousMonthPaid = false;
-    for (const Payout& payout : employee.Payouts()) {
-        if (payout.kind == 1 || payout.kind == 2) continue;
-        const long paidMonth = MonthIndex(payout.listLastDay);
-        if (paidMonth != tested.Index() && paidMonth != tested.Index() - 1) continue;
-        const PayoutComponent* settled = nullptr;
-        for (const PayoutComponent& component : payout.components) {
-            if (component.typeCode / 10000 == kComponentExcludingGroup) {
-                if (declarationMonth) continue;
-                return false;
-            }
-            if (component.definitionKind != 1) continue;
-            if (paidMonth == tested.Index()) {
-                settled = &component;
-                break;
-            }
-            previousMonthPaid = true;
-        }
-        if (!settled) continue;
-        if (settled->typeCode == kComponentByTitle) {
-            // The four-digit ZUS title held as a number: its two leading digits are code / 100
-            // (0110 an employee, 0210 a homeworker).
-            const long titleGroup = titleCode / 100;
-            if (titleGroup == 1 || titleGroup == 2) return true;
-            continue;
-        }
-        return settled->typeCode != kComponentNotCounted;
-    }
-    if (previousMonthPaid) {
-        employeeCounts = false;
-        return true;
-    }
-    return false;
 }
 
 CDate WndEligibility::ContinuousEmploymentStart(EmployeeMonthSource& employee) const {

@@ -40,9 +40,6 @@ public:
     static constexpr long kAbsenceUnpaidLeaveOther = 122;
     static constexpr long kAbsenceSickness = 111;
     static constexpr long kAbsenceSicknessOther = 112;
-    static constexpr long kComponentExcludingGroup = 4;  // type codes 40000..49999
-    static constexpr long kComponentByTitle = 30;        // counts only for employees and homeworkers
-    static constexpr long kComponentNotCounted = 0;
     static constexpr int kLastYearWithoutAidRule = 2008;
     static constexpr int kMaxBridgedFreeDays = 30;
 
@@ -54,11 +51,6 @@ private:
     };
     bool Test(Month tested, EmployeeMonthSource& employee, bool declarationMonth);
     bool ElementCodesExclude(EmployeeMonthSource& employee, long degree) const;
-    // The record of step "degree": null when the test is already decided (its answer in `answer`).
-    const EmploymentRecord* RecordByDegree(EmployeeMonthSource& employee, const EmploymentRecord& record,
-                                           bool& answer);
-    // The payroll scan over the tested month and the one before it.
-    bool ByPayouts(EmployeeMonthSource& employee, Month tested, long titleCode, bool declarationMonth);
 
     WndGeneration generation_;
     Month declaration_;

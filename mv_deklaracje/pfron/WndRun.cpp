@@ -79,20 +79,12 @@ void WndRun::WriteEmployerFigures() {
     }
 }
 
-WndRun::Card WndRun::OpenCard(LONG id) {
-    // Each card is read in a session of its own, which goes when the card is done.
-    Card card;
-    card.employee = OpenEmployeeInNewSession(id);
-    card.month = std::make_unique<HostEmployeeMonth>(Require(card.employee).Get(), periodEnd_);
-    return card;
-}
-
 LONG WndRun::WriteAttachments() {
     LONG count = 0;
     for (const auto& row : ReadTopCards(session_.Get())) {
         const LONG id = row[0];
         if (row[1] == 0) {
-            Card card = OpenCard(id);
+            Card card = OpenPfronCard(id, periodEnd_);
             if (generation_ == WndGeneration::Current) CheckHost(card.employee->Inicjuj(kInitialiseForCalculation));
             if (eligibility_->IsEmployeeEligible(*card.month)) AddAttachment(card, ++count);
             continue;
@@ -100,7 +92,7 @@ LONG WndRun::WriteAttachments() {
         const std::vector<LONG> ids = ReadGroupCards(session_.Get(), id);
         // The group gets one attachment when one of its cards is eligible; the test stops at the first.
         const bool found = std::any_of(ids.begin(), ids.end(), [&](LONG member) {
-            Card card = OpenCard(member);
+            Card card = OpenPfronCard(member, periodEnd_);
             return eligibility_->IsEmployeeEligible(*card.month);
         });
         if (found) AddGroupAttachment(id, ids, ++count);
@@ -275,7 +267,7 @@ void WndRun::AddGroupAttachment(LONG head, const std::vector<LONG>& ids, LONG nu
 
     // The cards stay open for the group: the head's figures take those of its linked cards.
     std::vector<Card> cards;
-    for (LONG id : ids) cards.push_back(OpenCard(id));
+    for (LONG id : ids) cards.push_back(OpenPfronCard(id, periodEnd_));
     std::vector<EmployeeMonthSource*> all;
     for (Card& c : cards) all.push_back(c.month.get());
 

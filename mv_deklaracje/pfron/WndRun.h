@@ -15,6 +15,7 @@
 #include "hostapi/Session.h"
 #include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje/pfron/HostEmployeeMonth.h"
+#include "mv_deklaracje/pfron/PfronCard.h"
 #include "mv_deklaracje/pfron/PfronFields.h"
 #include "mv_deklaracje/pfron/WndEligibility.h"
 #include "mv_deklaracje/pfron/WndWages.h"
@@ -46,12 +47,7 @@ public:
     static constexpr int kLastYearWithoutRefundBase = 2007;
 
 private:
-    // A card of a group as the attachment reads it.
-    struct Card {
-        tlx::ComPtr<IPracownik> employee;
-        std::unique_ptr<HostEmployeeMonth> month;
-    };
-    Card OpenCard(LONG id);
+    using Card = PfronCard;
     bool PensionVersion() const { return version_ >= 4 && version_ <= 6; }
 
     tlx::ComPtr<IDeklaracja2> NewAttachment(LONG number);

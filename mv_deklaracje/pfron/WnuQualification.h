@@ -21,18 +21,8 @@ public:
     bool countDays = false;
 
     static constexpr long kExcludingRecord = 1;
-    static constexpr long kItemExcludingGroup = 4;  // item codes 40000..49999
-    static constexpr long kItemByTitle = 30;        // counts only for employees and homeworkers
-    static constexpr long kItemNotCounted = 0;
-    static constexpr long kTitleEmployee = 1;       // the four-digit title's two leading digits
-    static constexpr long kTitleHomeworker = 2;
 
 private:
-    // The record the payment scan takes when the month-end record has no degree; null when the test is
-    // decided already (its answer in `answer`).
-    const EmploymentRecord* DisabledRecord(EmployeeMonthSource& employee, const EmploymentRecord& atEnd, bool& answer);
-    bool ByPayments(EmployeeMonthSource& employee, long target, long titleCode);
-
     long year_;
     long month_;
 };

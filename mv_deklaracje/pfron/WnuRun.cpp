@@ -49,19 +49,12 @@ WnuRun::WnuRun(LONG id) : id_(id) {
 
 void WnuRun::RemoveAttachments() { RemoveChildDeclarations(wnu_.Get()); }
 
-WnuRun::Card WnuRun::OpenCard(LONG id) {
-    Card card;
-    card.employee = OpenEmployeeInNewSession(id);
-    card.month = std::make_unique<HostEmployeeMonth>(Require(card.employee).Get(), periodEnd_);
-    return card;
-}
-
 LONG WnuRun::WriteAttachments() {
     LONG count = 0;
     for (const auto& row : ReadTopCards(session_.Get())) {
         const LONG id = row[0];
         if (row[1] == 0) {
-            Card card = OpenCard(id);
+            Card card = OpenPfronCard(id, periodEnd_);
             if (qualification_.IsEmployeeReportable(*card.month)) AddAttachment(card, ++count);
             continue;
         }
@@ -69,7 +62,7 @@ LONG WnuRun::WriteAttachments() {
         const std::vector<LONG> ids = ReadGroupCards(session_.Get(), id);
         bool found = false;
         for (LONG member : ids) {
-            Card card = OpenCard(member);
+            Card card = OpenPfronCard(member, periodEnd_);
             if ((found = qualification_.IsEmployeeReportable(*card.month))) break;
         }
         if (found) AddGroupAttachment(ids, ++count);
@@ -166,7 +159,7 @@ void WnuRun::AddGroupAttachment(const std::vector<LONG>& ids, LONG number) {
     tlx::ComPtr<IDeklaracja2> attachment = NewAttachment(number);
     // The cards stay open for the group: the top card's days take those of its linked cards.
     std::vector<Card> cards;
-    for (LONG id : ids) cards.push_back(OpenCard(id));
+    for (LONG id : ids) cards.push_back(OpenPfronCard(id, periodEnd_));
     std::vector<EmployeeMonthSource*> all;
     for (Card& c : cards) all.push_back(c.month.get());
 

@@ -13,6 +13,7 @@
 #include "hostapi/Session.h"
 #include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje/pfron/HostEmployeeMonth.h"
+#include "mv_deklaracje/pfron/PfronCard.h"
 #include "mv_deklaracje/pfron/PfronFields.h"
 #include "mv_deklaracje/pfron/WnuQualification.h"
 #include "mv_deklaracje/pfron/WnuWages.h"
@@ -42,12 +43,7 @@ public:
     static constexpr int kLastYearWithoutRefundBase = 2007;
 
 private:
-    // A card as the attachment reads it; its session goes with it.
-    struct Card {
-        tlx::ComPtr<IPracownik> employee;
-        std::unique_ptr<HostEmployeeMonth> month;
-    };
-    Card OpenCard(LONG id);
+    using Card = PfronCard;
     tlx::ComPtr<IDeklaracja2> NewAttachment(LONG number);
     tlx::ComPtr<IPracEtat> RecordObject(HostEmployeeMonth& employee);
     void WritePerson(IDeklaracja2* attachment, IPracEtat* record, HostEmployeeMonth& employee);
