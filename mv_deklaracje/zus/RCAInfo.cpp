@@ -59,6 +59,7 @@ LONG CRCAInfo::WynikProceduryDRA(long kod, IWypElement* element) {
     auto wyplata = ReadObject(element, &IWypElement::get_Wyplata, u"wypłata elementu");
     auto pracownik = ReadObject(wyplata.Get(), &IWyplata::get_Pracownik, u"pracownik wypłaty");
     const LONG id = ReadValue(static_cast<IPracownikDane*>(pracownik.Get()), &IPracownikDane::get_ID);
+    if (auto known = wynikiDRA_.find({id, kod}); known != wynikiDRA_.end()) return known->second;
     // A session of its own, as the procedure may be slow and must not see this session's pending work.
     auto login = ReadObject(CreateHostApplication().Get(), &IApplication::GetLogin, u"login aplikacji");
     tlx::ComPtr<ISession> sesja;
@@ -67,7 +68,7 @@ LONG CRCAInfo::WynikProceduryDRA(long kod, IWypElement* element) {
     tlx::ComPtr<Connection> polaczenie;
     CheckHost(sesja2->get_Connection(polaczenie.Out()));
     auto wiersze = OpenRows(polaczenie.Get(), ZapytanieDRA(Rok(), Miesiac(), id, kod));
-    return FirstFieldAsLong(wiersze.Get());
+    return wynikiDRA_[{id, kod}] = FirstFieldAsLong(wiersze.Get());
 }
 
 void CRCAInfo::ZbierzWyplate(long kod, IWypElement* element) {

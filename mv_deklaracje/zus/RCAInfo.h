@@ -65,4 +65,7 @@ private:
     Grupy::const_iterator kursor_ = grupy_.end();
     bool filtr_ = false;
     std::optional<bool> nieGenerujZeroweRCA_;
+    // The one-source routine's answer by card and title: asked once each, as the calculation writes
+    // nothing the routine reads.
+    std::map<std::pair<LONG, long>, LONG> wynikiDRA_;
 };
