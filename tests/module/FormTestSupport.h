@@ -160,6 +160,24 @@ inline std::string Text(const VARIANT& value) {
     return value.vt == VT_BSTR ? tlx::Utf16ToUtf8(tlx::Bstr(value.bstrVal).View()) : "<no text>";
 }
 
+inline const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);  // ERR_Mv_DekBladObliczenia
+inline const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);      // ERR_Mv_DekParamZmienione
+
+// A change to a verifiable declaration and the refusal it must bring.
+struct Refusal {
+    const char* what;
+    std::function<void()> change;
+    HRESULT hr;
+    std::string message;
+};
+// The same with the change as a line of script.
+struct ScriptRefusal {
+    const char* what;
+    std::u16string change;
+    HRESULT hr;
+    std::string message;
+};
+
 // A definition of the form resources `Resources` loaded for a property bag standing for the
 // declaration, with short ways to evaluate its expressions.
 template <HMODULE (*Resources)()>
@@ -202,6 +220,27 @@ protected:
         tlx::Variant result;
         HRESULT hr = Evaluate(definition.GetEventExpression(u"onverify").View(), nullptr, result);
         return {hr, FAILED(hr) ? tlx::Utf16ToUtf8(tlx::TakeErrorDescription()) : ""};
+    }
+    // Each change, made to a fresh declaration (set up again, then `prepare` when given), is refused as its
+    // row says.
+    template <class Row, std::size_t N>
+    void ExpectRefusals(const Row (&rows)[N], const std::function<void()>& prepare = {}) {
+        for (const Row& row : rows) {
+            SetUp();
+            if (prepare) prepare();
+            Change(row.change);
+            auto [hr, message] = Verify();
+            EXPECT_EQ(hr, row.hr) << row.what;
+            EXPECT_EQ(message, row.message) << row.what;
+        }
+    }
+    void Change(const std::function<void()>& change) { change(); }
+    void Change(std::u16string_view script) { Eval(script); }
+    // Position P_n's value as a number, whatever kind the script wrote it as; -999999 when it is none.
+    double Amount(int n) {
+        tlx::Variant value = document->Get(u"P_" + tlx::Utf8ToUtf16(std::to_string(n)));
+        tlx::Variant number;
+        return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
     }
     // Evaluates the named expression `name` of the definition.
     tlx::Variant Fire(std::u16string_view name) { return Eval(definition.GetEventExpression(name).View()); }

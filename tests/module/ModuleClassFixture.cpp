@@ -15,6 +15,7 @@
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/VariantConversion.h"
+#include "platform/text/CodePage.h"
 
 namespace {
 
@@ -88,6 +89,12 @@ std::u16string ModuleClassTest::Scalar(std::u16string_view sql) {
     tlx::Variant value;
     field->get_Value(value.Out());
     return AsText(value);
+}
+
+LONG ModuleClassTest::InsertDeclarationRow(int type, int yearMonth) {
+    Execute(u"INSERT INTO TLX.DeklNag (DkN_TypDeklar, DkN_RokMiesiac) VALUES (" +
+            tlx::Utf8ToUtf16(std::to_string(type)) + u", " + tlx::Utf8ToUtf16(std::to_string(yearMonth)) + u")");
+    return std::stol(tlx::Utf16ToUtf8(Scalar(u"SELECT MAX(DkN_DkNID) FROM TLX.DeklNag")));
 }
 
 tlx::ComPtr<Recordset> ModuleClassTest::Rows(std::u16string_view sql) {

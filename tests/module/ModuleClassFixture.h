@@ -45,6 +45,8 @@ protected:
     void ExecuteConfig(std::u16string_view sql);
     // The value of a one-row, one-column query as text ("NULL" for a NULL value, "(brak)" for no row).
     std::u16string Scalar(std::u16string_view sql);
+    // A bare declaration row of the form type for the period (year * 100 + month); its identifier.
+    LONG InsertDeclarationRow(int type, int yearMonth);
     // A client-side recordset of a query on the session's company database.
     tlx::ComPtr<Recordset> Rows(std::u16string_view sql);
     // A module object created through the session (initialised with it) by ProgID or braced CLSID.

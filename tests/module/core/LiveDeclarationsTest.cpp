@@ -10,10 +10,7 @@
 namespace {
 class LiveDeclarations : public ModuleClassTest {
 protected:
-    LONG Insert() {
-        Execute(u"INSERT INTO TLX.DeklNag (DkN_TypDeklar, DkN_RokMiesiac) VALUES (300, 202403)");
-        return std::stol(tlx::Utf16ToUtf8(Scalar(u"SELECT MAX(DkN_DkNID) FROM TLX.DeklNag")));
-    }
+    LONG Insert() { return InsertDeclarationRow(300, 202403); }
 };
 }  // namespace
 

@@ -113,15 +113,9 @@ TEST_F(Cit8Form, TheReturnIsDueAtTheEndOfMarchOnAWorkingDay) {
 }
 
 TEST_F(Cit8Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
-    const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);
-    const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);
-    struct Row {
-        const char* what;
-        std::function<void()> change;
-        HRESULT hr;
-        std::string message;
-    };
-    const Row rows[] = {
+    using formtest::kCalculation;
+    using formtest::kChanged;
+    const formtest::Refusal rows[] = {
         {"a year before the form", [this] { document->Set(u"Rok", tlx::Variant::FromLong(2015)); }, kCalculation,
          "Poz. 4: rok 2015 jest poza okresem obowiązywania formularza CIT-8(24) (od roku 2016)."},
         {"another rate", [this] { Eval(u"dokument.P_29 = 15"); }, kCalculation, "Poz. 29: stawka podatku wynosi 19%."},
@@ -139,14 +133,7 @@ TEST_F(Cit8Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
         {"an attachment count typed over", [this] { Eval(u"dokument.P_14 = 1"); }, kChanged,
          "Poz. 14: kwota zeznania (1) nie zgadza się z załącznikami (0). Deklarację należy przeliczyć."},
     };
-    for (const Row& row : rows) {
-        SetUp();
-        EnterTheYear();
-        row.change();
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows, [&] { EnterTheYear(); });
 }
 
 using CitDForm = CitForm<28, 5>;

@@ -1,5 +1,5 @@
 // What the tests of the employer's information forms share: the definition's positions and their kinds,
-// reading back what is written into every stored field, the due date as text and the table of refusals.
+// reading back what is written into every stored field and the due date as text.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,17 +13,6 @@
 #include "platform/com/OleDate.h"
 
 namespace formtest {
-
-inline const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);  // ERR_Mv_DekBladObliczenia
-inline const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);      // ERR_Mv_DekParamZmienione
-
-// A change to a verifiable declaration and the refusal it must bring.
-struct Refusal {
-    const char* what;
-    std::function<void()> change;
-    HRESULT hr;
-    std::string message;
-};
 
 // A date value as "RRRR-MM-DD".
 inline std::string Day(const tlx::Variant& value) {
@@ -66,23 +55,6 @@ protected:
             Eval(u"dokument." + name + u" = " + (field->Typ() == detText ? u"'x7'" : u"7"));
             EXPECT_EQ(EvalText(u"dokument." + name), field->Typ() == detText ? "x7" : "7") << tlx::Utf16ToUtf8(name);
         }
-    }
-    // Each change, made to a fresh worked declaration, is refused as its row says.
-    template <std::size_t N>
-    void ExpectRefusals(const Refusal (&rows)[N]) {
-        for (const Refusal& row : rows) {
-            SetUp();
-            row.change();
-            auto [hr, message] = Verify();
-            EXPECT_EQ(hr, row.hr) << row.what;
-            EXPECT_EQ(message, row.message) << row.what;
-        }
-    }
-    // A position's value as a number, whatever kind the script wrote it as.
-    double Amount(int n) {
-        tlx::Variant value = document->Get(P(n));
-        tlx::Variant number;
-        return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
     }
     void Enter(std::initializer_list<std::pair<int, double>> amounts) {
         for (const auto& [n, amount] : amounts) document->Set(P(n), Money(amount));

@@ -87,14 +87,7 @@ TEST_F(Ift1rForm, VerificationRefusesWhatTheFormDoesNotAllow) {
         {"a total not of the rows", [this] { Enter({{38, 12500}}); }, kChanged,
          "Poz. 50: suma nie odpowiada przychodom wierszy. Deklarację należy przeliczyć."},
     };
-    for (const auto& row : rows) {
-        SetUp();
-        Eval(u"Ift1rOblicz()");
-        row.change();
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows, [&] { Eval(u"Ift1rOblicz()"); });
 }
 
 }  // namespace

@@ -25,11 +25,6 @@ protected:
              u"dokument.P_75 = 12000; dokument.P_76 = 4000.50; dokument.P_80 = 12000");
         Fire(u"oncalculate");
     }
-    double Amount(int n) {
-        tlx::Variant value = document->Get(u"P_" + tlx::Utf8ToUtf16(std::to_string(n)));
-        tlx::Variant number;
-        return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
-    }
     // Every amount of positions 20 to 82 that is not 0, as "n=amount".
     std::string NonZero() {
         std::string text;
@@ -105,15 +100,9 @@ TEST_F(Pit28Form, TheDueDateOfEachPeriod) {
 }
 
 TEST_F(Pit28Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
-    const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);
-    const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);
-    struct Row {
-        const char* what;
-        std::u16string change;
-        HRESULT hr;
-        std::string message;
-    };
-    const Row rows[] = {
+    using formtest::kCalculation;
+    using formtest::kChanged;
+    const formtest::ScriptRefusal rows[] = {
         {"no identifier", u"dokument.P_1 = ''", kCalculation,
          "Poz. 1: identyfikator podatnika \"\" nie jest numerem PESEL (11 cyfr) ani NIP (10 cyfr)."},
         {"a negative revenue", u"dokument.P_27 = -1", kCalculation, "Poz. 27: kwota nie może być ujemna."},
@@ -128,13 +117,7 @@ TEST_F(Pit28Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
         {"an unknown source of revenue", u"dokument.P_83 = 3", kCalculation,
          "Poz. 83: przychody z działalności pochodzą z ewidencji przychodów (1) albo są wpisane (2)."},
     };
-    for (const Row& row : rows) {
-        SetUp();
-        Eval(row.change);
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows);
 }
 
 class Pit28bForm : public formtest::FormFixture<ModuleResources> {

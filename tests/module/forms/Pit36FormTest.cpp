@@ -122,15 +122,9 @@ TEST_F(Pit36Form, TheWorkedJointReturnPositionByPosition) {
 }
 
 TEST_F(Pit36Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
-    const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);
-    const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);
-    struct Row {
-        const char* what;
-        std::u16string change;
-        HRESULT hr;
-        std::string message;
-    };
-    const Row rows[] = {
+    using formtest::kCalculation;
+    using formtest::kChanged;
+    const formtest::ScriptRefusal rows[] = {
         {"the spouse's PESEL is the taxpayer's", u"dokument.P_2 = '9512345675'", kCalculation,
          "Poz. 2: identyfikator małżonka nie może być równy identyfikatorowi podatnika."},
         {"no spouse's identifier on a joint return", u"dokument.P_2 = ''", kCalculation,
@@ -144,14 +138,7 @@ TEST_F(Pit36Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
          "Poz. 57: kwota nie odpowiada pozycjom, z których powstaje. Deklarację należy przeliczyć."},
         {"an unknown way of filing", u"dokument.P_6 = 7", kCalculation, "Poz. 6: sposób rozliczenia musi mieć wartość od 1 do 4."},
     };
-    for (const Row& row : rows) {
-        SetUp();
-        EnterJointReturn();
-        Eval(row.change);
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows, [&] { EnterJointReturn(); });
 }
 
 }  // namespace

@@ -22,11 +22,6 @@ protected:
              u"dokument.P_30 = 3000");
         Fire(u"oncalculate");
     }
-    double Amount(int n) {
-        tlx::Variant value = document->Get(u"P_" + tlx::Utf8ToUtf16(std::to_string(n)));
-        tlx::Variant number;
-        return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
-    }
 };
 
 TEST_F(Pit36lForm, TheFlatRateTaxPositionByPosition) {
@@ -51,15 +46,9 @@ TEST_F(Pit36lForm, TheFlatRateTaxPositionByPosition) {
 }
 
 TEST_F(Pit36lForm, VerificationRefusesWhatTheReturnDoesNotAllow) {
-    const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);
-    const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);
-    struct Row {
-        const char* what;
-        std::u16string change;
-        HRESULT hr;
-        std::string message;
-    };
-    const Row rows[] = {
+    using formtest::kCalculation;
+    using formtest::kChanged;
+    const formtest::ScriptRefusal rows[] = {
         {"no identifier", u"dokument.P_1 = '12345'", kCalculation,
          "Poz. 1: identyfikator podatnika \"12345\" nie jest numerem PESEL (11 cyfr) ani NIP (10 cyfr)."},
         {"the health contribution from the tax after 2021", u"dokument.P_28 = 100", kCalculation,
@@ -70,13 +59,7 @@ TEST_F(Pit36lForm, VerificationRefusesWhatTheReturnDoesNotAllow) {
         {"the basis typed over", u"dokument.P_26 = 18000", kChanged,
          "Poz. 26: kwota nie odpowiada pozycjom, z których powstaje. Deklarację należy przeliczyć."},
     };
-    for (const Row& row : rows) {
-        SetUp();
-        Eval(row.change);
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows);
 }
 
 }  // namespace

@@ -26,11 +26,6 @@ protected:
              u"dokument.P_39 = 1224; dokument.P_45 = 5734.44; dokument.P_47 = 760; dokument.P_54 = 1112.04");
         Fire(u"oncalculate");
     }
-    double Amount(int n) {
-        tlx::Variant value = document->Get(u"P_" + tlx::Utf8ToUtf16(std::to_string(n)));
-        tlx::Variant number;
-        return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
-    }
 };
 
 TEST_F(Pit37Form, TheCouplesJointReturnPositionByPosition) {
@@ -56,15 +51,9 @@ TEST_F(Pit37Form, TheCouplesJointReturnPositionByPosition) {
 }
 
 TEST_F(Pit37Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
-    const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);
-    const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);
-    struct Row {
-        const char* what;
-        std::u16string change;
-        HRESULT hr;
-        std::string message;
-    };
-    const Row rows[] = {
+    using formtest::kCalculation;
+    using formtest::kChanged;
+    const formtest::ScriptRefusal rows[] = {
         {"the spouse's PESEL is the taxpayer's", u"dokument.P_2 = '80010112340'", kCalculation,
          "Poz. 2: identyfikator małżonka nie może być równy identyfikatorowi podatnika."},
         {"a joint return without the spouse's name", u"dokument.P_22 = ''", kCalculation,
@@ -75,13 +64,7 @@ TEST_F(Pit37Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
         {"the refund typed over", u"dokument.P_58 = 3000", kChanged,
          "Poz. 58: kwota nie odpowiada pozycjom, z których powstaje. Deklarację należy przeliczyć."},
     };
-    for (const Row& row : rows) {
-        SetUp();
-        Eval(row.change);
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows);
 }
 
 }  // namespace

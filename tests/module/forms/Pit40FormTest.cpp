@@ -128,14 +128,7 @@ TEST_F(Pit40Form, VerificationRefusesWhatTheFormDoesNotAllow) {
          kCalculation, "Poz. 12: przy numerze zagranicznym podaje się kraj jego wydania."},
     };
     // Each row starts from the worked settlement, calculated.
-    for (const auto& row : rows) {
-        SetUp();
-        Eval(u"Pit40Oblicz()");
-        row.change();
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows, [&] { Eval(u"Pit40Oblicz()"); });
 }
 
 }  // namespace

@@ -28,11 +28,6 @@ protected:
         };
     }
     static std::u16string P(int n) { return u"P_" + tlx::Utf8ToUtf16(std::to_string(n)); }
-    double Amount(int n) {
-        tlx::Variant value = document->Get(P(n));
-        tlx::Variant number;
-        return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
-    }
     // January: 1 836 from pay, 102 from contracts; March 1 900 from pay; December 15 entered by hand.
     void EnterThreeMonths() {
         Eval(u"dokument.P_9 = 1836; dokument.P_10 = 102; dokument.P_17 = 1900; dokument.P_55 = 15");
@@ -87,15 +82,9 @@ TEST_F(Pit4rForm, TheReturnIsDueAtTheEndOfJanuaryOnAWorkingDay) {
 }
 
 TEST_F(Pit4rForm, VerificationRefusesWhatTheFormDoesNotAllow) {
-    const HRESULT kCalculation = static_cast<HRESULT>(0x800565F5);
-    const HRESULT kChanged = static_cast<HRESULT>(0x800565F4);
-    struct Row {
-        const char* what;
-        std::function<void()> change;
-        HRESULT hr;
-        std::string message;
-    };
-    const Row rows[] = {
+    using formtest::kCalculation;
+    using formtest::kChanged;
+    const formtest::Refusal rows[] = {
         {"a year before the form", [this] { document->Set(u"Rok", tlx::Variant::FromLong(2015)); }, kCalculation,
          "Poz. 4: rok 2015 jest poza okresem obowiązywania formularza PIT-4R(6) (od roku 2016)."},
         {"a negative advance", [this] { Eval(u"dokument.P_11 = -5"); }, kCalculation, "Poz. 11: kwota nie może być ujemna."},
@@ -104,14 +93,7 @@ TEST_F(Pit4rForm, VerificationRefusesWhatTheFormDoesNotAllow) {
         {"a sum typed over", [this] { document->Set(P(60), Money(1)); }, kChanged,
          "Poz. 60: suma nie odpowiada kwotom, z których powstaje. Deklarację należy przeliczyć."},
     };
-    for (const Row& row : rows) {
-        SetUp();
-        EnterThreeMonths();
-        row.change();
-        auto [hr, message] = Verify();
-        EXPECT_EQ(hr, row.hr) << row.what;
-        EXPECT_EQ(message, row.message) << row.what;
-    }
+    ExpectRefusals(rows, [&] { EnterThreeMonths(); });
 }
 
 }  // namespace

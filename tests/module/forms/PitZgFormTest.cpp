@@ -19,11 +19,6 @@ protected:
         document->Set(u"Rok", tlx::Variant::FromLong(2024));
         document->Set(u"Miesiac", tlx::Variant::FromLong(12));
     }
-    double Amount(int n) {
-        tlx::Variant value = document->Get(u"P_" + tlx::Utf8ToUtf16(std::to_string(n)));
-        tlx::Variant number;
-        return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
-    }
     // A flat-rate owner's return: her PIT/B's sums, contributions and advances, and the foreign business income
     // with the tax paid abroad that her PIT/ZG brought.
     void EnterFlatRateReturn() {

@@ -6,19 +6,12 @@
 #include "platform/text/CodePage.h"
 
 namespace {
-class Infd : public ModuleClassTest {
-protected:
-    LONG Insert(int type, int yearMonth) {
-        Execute(u"INSERT INTO TLX.DeklNag (DkN_TypDeklar, DkN_RokMiesiac) VALUES (" +
-                tlx::Utf8ToUtf16(std::to_string(type)) + u", " + tlx::Utf8ToUtf16(std::to_string(yearMonth)) + u")");
-        return std::stol(tlx::Utf16ToUtf8(Scalar(u"SELECT MAX(DkN_DkNID) FROM TLX.DeklNag")));
-    }
-};
+class Infd : public ModuleClassTest {};
 }  // namespace
 
 TEST_F(Infd, DeklIdBindsAnyDeclarationAndAnswersTheBoundIdentifier) {
-    const LONG infd = Insert(300, 202403);
-    const LONG vat = Insert(1, 202402);
+    const LONG infd = InsertDeclarationRow(300, 202403);
+    const LONG vat = InsertDeclarationRow(1, 202402);
     tlx::ComPtr<IDispatch> object = Create(u"TLXDeklaracje.INFD");
     ASSERT_TRUE(object);
     EXPECT_EQ(AsText(Get(object.Get(), u"DeklId")), u"0") << "unbound";
@@ -29,7 +22,7 @@ TEST_F(Infd, DeklIdBindsAnyDeclarationAndAnswersTheBoundIdentifier) {
 }
 
 TEST_F(Infd, TheReportingPeriodIsTheBoundDeclarationsMonth) {
-    const LONG id = Insert(300, 202403);
+    const LONG id = InsertDeclarationRow(300, 202403);
     tlx::ComPtr<IDeklaracja2> declaration = OpenDeclaration(session_.Get(), id);
     ASSERT_TRUE(declaration);
     EXPECT_EQ(OkresSprawozdawczyTekst(AttachDeclaration(session_.Get(), declaration.Get()).Get()).Str(), u"03-2024");
