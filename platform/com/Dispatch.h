@@ -189,13 +189,21 @@ struct InArg<VARIANT*, D> : InArg<VARIANT, D> {
 template <VARTYPE D>
 struct InArg<const VARIANT*, D> : InArg<VARIANT*, D> {};
 
+// A text argument is lent to the member as the caller passed it, as an [in] BSTR is; anything else is
+// converted into a text of its own.
 template <VARTYPE D>
 struct InArg<BSTR, D> {
     Variant value;
+    BSTR lent = nullptr;
     HRESULT From(const VARIANT* source, LCID lcid) {
-        return IsMissing(source) ? S_OK : ChangeArgument(value, source, lcid, VT_BSTR);
+        if (IsMissing(source)) return S_OK;
+        if (source->vt == VT_BSTR) {
+            lent = source->bstrVal;
+            return S_OK;
+        }
+        return ChangeArgument(value, source, lcid, VT_BSTR);
     }
-    BSTR Get() { return value.vt == VT_BSTR ? value.bstrVal : nullptr; }
+    BSTR Get() { return lent ? lent : value.vt == VT_BSTR ? value.bstrVal : nullptr; }
 };
 
 template <class T, VARTYPE D>

@@ -273,6 +273,27 @@ TEST_F(DualInterface, ArgumentsArriveInDeclaredOrderAndAreConverted) {
     EXPECT_EQ(r.value.lVal, 39);
 }
 
+TEST_F(DualInterface, ATextArgumentArrivesWhetherGivenByValueOrByReferenceAndANumberAsItsText) {
+    const DISPID describe = IdOf(object, u"Describe");
+    CallResult r = Call(object, describe, DISPATCH_METHOD, {V::FromString(u"wprost"), V::FromString(u"x")});
+    ASSERT_EQ(r.hr, S_OK);
+    EXPECT_EQ(std::u16string_view(r.value.bstrVal), u"wprost/x");
+
+    tlx::Bstr text(u"przez odwołanie");
+    BSTR held = text.Get();
+    tlx::Variant reference;
+    reference.vt = VT_BSTR | VT_BYREF;
+    reference.pbstrVal = &held;
+    r = Call(object, describe, DISPATCH_METHOD, {reference});
+    ASSERT_EQ(r.hr, S_OK);
+    EXPECT_EQ(std::u16string_view(r.value.bstrVal), u"przez odwołanie (bez przyrostka)");
+    reference.vt = VT_EMPTY;  // the text stays with its owner
+
+    r = Call(object, describe, DISPATCH_METHOD, {V::FromLong(7)});
+    ASSERT_EQ(r.hr, S_OK);
+    EXPECT_EQ(std::u16string_view(r.value.bstrVal), u"7 (bez przyrostka)");
+}
+
 TEST_F(DualInterface, BadArgumentsNameTheirPositionInTheCall) {
     CallResult r = Call(object, 3, DISPATCH_METHOD, {V::FromString(u"x"), V::FromLong(1)});
     EXPECT_EQ(r.hr, DISP_E_TYPEMISMATCH);
