@@ -5,12 +5,16 @@
 #include "platform/com/ClassRegistry.h"
 
 tlx::ComPtr<Field> RecordsetField(Recordset* rows, std::u16string_view column) {
+    return RecordsetField(rows, tlx::Variant::FromString(column));
+}
+
+tlx::ComPtr<Field> RecordsetField(Recordset* rows, const VARIANT& column) {
     if (!rows) RaiseHResult(E_POINTER);
     tlx::ComPtr<Fields> fields;
     CheckHost(rows->get_Fields(fields.Out()));
     if (!fields) RaiseHResult(E_POINTER);
     tlx::ComPtr<Field> field;
-    CheckHost(fields->get_Item(tlx::Variant::FromString(column), field.Out()));
+    CheckHost(fields->get_Item(column, field.Out()));
     if (!field) RaiseHResult(E_POINTER);
     return field;
 }

@@ -9,6 +9,8 @@
 #include "platform/com/ComPtr.h"
 
 tlx::ComPtr<Field> RecordsetField(Recordset* rows, std::u16string_view column);
+// The same with the column's name already made into the key the recordset's fields take.
+tlx::ComPtr<Field> RecordsetField(Recordset* rows, const VARIANT& column);
 tlx::Variant ReadRecordsetValue(Recordset* rows, std::u16string_view column);
 CMoney ReadRecordsetAmount(Recordset* rows, std::u16string_view column);
 // A forward-only, read-only recordset of a statement on the connection.

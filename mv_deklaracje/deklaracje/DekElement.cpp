@@ -1,6 +1,7 @@
 #include "mv_deklaracje/deklaracje/DekElement.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 constexpr OLECHAR kRequiredMessage[] = u"Pole \"%s\" musi być wypełnione.";
@@ -42,8 +43,21 @@ LONG CDekElement::GetTyp() {
     return typ_;
 }
 
-tlx::Variant CDekElement::ReadNumber(const OLECHAR* column, VARTYPE type) const {
-    tlx::Variant stored = GetFieldValue(column);
+const VARIANT& CDekElement::NumberColumnKey(NumberColumn column) {
+    static constexpr const OLECHAR* kNames[] = {u"WartoscL", u"WartoscM"};
+    static_assert(std::size(kNames) == static_cast<std::size_t>(NumberColumn::Count));
+    if (numberColumnKeys_[0].vt == VT_EMPTY || keysPrefix_.View() != ColumnPrefix().View()) {
+        keysPrefix_ = ColumnPrefix();
+        for (std::size_t i = 0; i < std::size(kNames); ++i)
+            numberColumnKeys_[i] = tlx::Variant::FromString(BuildFieldName(keysPrefix_, kNames[i]).View());
+    }
+    return numberColumnKeys_[static_cast<std::size_t>(column)];
+}
+
+tlx::Variant CDekElement::ReadNumber(NumberColumn column, VARTYPE type) {
+    if (!BoundRecordset()) RaiseHResult(E_POINTER);
+    tlx::Variant stored;
+    CheckHost(RecordsetField(BoundRecordset().Get(), NumberColumnKey(column))->get_Value(stored.Out()));
     if (stored.vt <= VT_NULL) stored = tlx::Variant::FromLong(0);
     if (stored.vt == type) return stored;  // amounts are stored as the amounts they are read as
     return ConvertVariant(stored, type);
@@ -52,20 +66,21 @@ tlx::Variant CDekElement::ReadNumber(const OLECHAR* column, VARTYPE type) const 
 tlx::Variant CDekElement::ReadValue() {
     switch (GetTyp()) {
         case detCurrency:
-            return ReadNumber(u"WartoscL", VT_CY);
+            return ReadNumber(NumberColumn::WartoscL, VT_CY);
         case detFraction: {
-            CBstr numerator = VariantToBstr(ReadNumber(u"WartoscL", VT_CY));
-            CBstr denominator = VariantToBstr(ReadNumber(u"WartoscM", VT_CY));
+            CBstr numerator = VariantToBstr(ReadNumber(NumberColumn::WartoscL, VT_CY));
+            CBstr denominator = VariantToBstr(ReadNumber(NumberColumn::WartoscM, VT_CY));
             return tlx::Variant::FromString((numerator + std::u16string_view(u"/") + denominator).View());
         }
         case detText:
             return tlx::Variant::FromString(ReadText(u"WartoscTekst").View());
         case detDate: {
-            double days = std::trunc(ReadNumber(u"WartoscL", VT_R8).dblVal);
+            double days = std::trunc(ReadNumber(NumberColumn::WartoscL, VT_R8).dblVal);
             return tlx::Variant::FromDate(days == 0.0 ? 0.0 : CDate(days - kDateOffset).Value());
         }
         case detInteger:
-            return tlx::Variant::FromLong(static_cast<LONG>(std::trunc(ReadNumber(u"WartoscL", VT_R8).dblVal)));
+            return tlx::Variant::FromLong(
+                static_cast<LONG>(std::trunc(ReadNumber(NumberColumn::WartoscL, VT_R8).dblVal)));
         default:
             return tlx::Variant();
     }
@@ -127,7 +142,7 @@ LONG CDekElement::IsEmpty() {
         case detFraction:
         case detDate:
         case detInteger:
-            return ReadNumber(u"WartoscL", VT_R8).dblVal == 0.0 ? 1 : 0;
+            return ReadNumber(NumberColumn::WartoscL, VT_R8).dblVal == 0.0 ? 1 : 0;
         case detText:
             return ReadText(u"WartoscTekst").IsEmpty() ? 1 : 0;
         default:

@@ -3,6 +3,8 @@
 // WartoscM, texts in WartoscTekst. Every write runs the field's "onupdate" code through the declaration.
 #pragma once
 
+#include <array>
+
 #include "mv_deklaracje/deklaracje/DekChildRecord.h"
 
 class CDekElement final : public CDekChildRecord<CDekElement, IDekElement> {
@@ -33,8 +35,12 @@ private:
     tlx::ComPtr<IDekElementInfo> GetInfo();
     // The definition's value kind, read once and kept.
     LONG GetTyp();
+    enum class NumberColumn { WartoscL, WartoscM, Count };
     // A value column as stored, NULL as 0, converted to `type`.
-    tlx::Variant ReadNumber(const OLECHAR* column, VARTYPE type) const;
+    tlx::Variant ReadNumber(NumberColumn column, VARTYPE type);
+    // The number column's full name as the key of the recordset's fields, made once for the column
+    // prefix the element is bound with rather than at every read.
+    const VARIANT& NumberColumnKey(NumberColumn column);
     tlx::Variant ReadValue();
     void WriteValue(const VARIANT& value);
     // The value converted to `type`; a number the kind cannot hold fails with DISP_E_OVERFLOW naming
@@ -45,4 +51,6 @@ private:
     LONG IsEmpty();
 
     LONG typ_ = 0;
+    CBstr keysPrefix_;  // the prefix numberColumnKeys_ were made with
+    std::array<tlx::Variant, static_cast<std::size_t>(NumberColumn::Count)> numberColumnKeys_;
 };
