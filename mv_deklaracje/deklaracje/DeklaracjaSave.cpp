@@ -15,6 +15,7 @@
 #include "mv_deklaracje/deklaracje/StoredElements.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/RecordsetValues.h"
 
 namespace {
 
@@ -243,14 +244,88 @@ bool CDeklaracja::RowToSave() {
 // The printout lines follow the printed fields in form order. Lines that already read as they should
 // are left alone, a line whose text changed is rewritten in place, and only surplus lines are deleted, so
 // a save that changed one printed value writes one line.
+namespace {
+
+// A printout line as stored: its values, and the item to write it through, or the key to ask the
+// collection for it ("@" and its bookmark).
+struct PrintoutLine {
+    LONG box = 0;
+    LONG subBox = 0;
+    CBstr description;
+    CBstr text;
+    tlx::ComPtr<IDekWydruk> item;
+    CBstr key;
+};
+
+// The declaration's printout lines in the collection's order. Read from the collection's rows when it
+// answers them, without an item per line (an item is asked for only for a line that changes or goes);
+// otherwise through its items.
+std::vector<PrintoutLine> PresentPrintoutLines(ICollection* printouts) {
+    std::vector<PrintoutLine> lines;
+    if (tlx::ComPtr<IAdoCollection> collection = tlx::ComPtr<ICollection>(printouts).As<IAdoCollection>()) {
+        LONG count = 0;
+        CheckHost(printouts->get_Count(&count));  // puts back the collection's own filter
+        bool keyed = true;
+        if (count > 0) {
+            tlx::ComPtr<Recordset> rows;
+            CheckHost(collection->get_Recordset(rows.Out()));
+            if (!rows) RaiseHResult(E_POINTER);
+            tlx::ComPtr<Field> box = RecordsetField(rows.Get(), u"DkW_Rubryka");
+            tlx::ComPtr<Field> subBox = RecordsetField(rows.Get(), u"DkW_SubRubryka");
+            tlx::ComPtr<Field> description = RecordsetField(rows.Get(), u"DkW_Opis");
+            tlx::ComPtr<Field> text = RecordsetField(rows.Get(), u"DkW_Wartosc");
+            CheckHost(rows->MoveFirst());
+            for (VARIANT_BOOL eof = VARIANT_FALSE; CheckHost(rows->get_EOF(&eof)), !eof; CheckHost(rows->MoveNext())) {
+                tlx::Variant bookmark, values[4];
+                CheckHost(rows->get_Bookmark(bookmark.Out()));
+                if (bookmark.vt <= VT_NULL) {
+                    keyed = false;
+                    break;
+                }
+                CheckHost(box->get_Value(values[0].Out()));
+                CheckHost(subBox->get_Value(values[1].Out()));
+                CheckHost(description->get_Value(values[2].Out()));
+                CheckHost(text->get_Value(values[3].Out()));
+                PrintoutLine line;
+                line.box = values[0].vt <= VT_NULL ? 0 : VariantToLong(values[0]);
+                line.subBox = values[1].vt <= VT_NULL ? 0 : VariantToLong(values[1]);
+                line.description = values[2].vt <= VT_NULL ? CBstr(u"") : VariantToBstr(values[2]);
+                line.text = values[3].vt <= VT_NULL ? CBstr(u"") : VariantToBstr(values[3]);
+                line.key = CBstr(u"@") + VariantToBstr(bookmark).View();
+                lines.push_back(std::move(line));
+            }
+        }
+        if (keyed) return lines;
+        lines.clear();
+    }
+    for (CCollectionEnumerator<IDekWydruk> each(printouts); auto item = each.Current(); each.MoveNext()) {
+        PrintoutLine line;
+        tlx::Bstr description, text;
+        CheckHost(item->get_Rubryka(&line.box));
+        CheckHost(item->get_SubRubryka(&line.subBox));
+        CheckHost(item->get_Opis(description.Out()));
+        CheckHost(item->get_Wartosc(text.Out()));
+        line.description = CBstr(description.View());
+        line.text = CBstr(text.View());
+        line.item = item;
+        lines.push_back(std::move(line));
+    }
+    return lines;
+}
+
+tlx::ComPtr<IDekWydruk> ItemOf(ICollection* printouts, const PrintoutLine& line) {
+    if (line.item) return line.item;
+    tlx::ComPtr<IDispatch> item;
+    CheckHost(printouts->Item(tlx::Variant::FromString(line.key.View()), item.Out()));
+    tlx::ComPtr<IDekWydruk> printout = item.As<IDekWydruk>();
+    if (!printout) RaiseHResult(E_POINTER);
+    return printout;
+}
+
+}  // namespace
+
 void CDeklaracja::RebuildPrintouts() {
-    struct Line {
-        LONG box;
-        LONG subBox;
-        CBstr description;
-        CBstr text;
-    };
-    std::vector<Line> wanted;
+    std::vector<PrintoutLine> wanted;
     for (std::size_t i = 0; i < definition_.FieldCount(); ++i) {
         tlx::ComPtr<CDekElementInfo> field = definition_.GetFieldByIndex(i);
         if (field->Lpw() <= 0) continue;
@@ -265,39 +340,38 @@ void CDeklaracja::RebuildPrintouts() {
         } else {
             text = value.vt <= VT_NULL ? CBstr(u"") : VariantToBstr(value);
         }
-        wanted.push_back({field->Lpw(), field->Lpw2(), field->Opis(), std::move(text)});
+        PrintoutLine line;
+        line.box = field->Lpw();
+        line.subBox = field->Lpw2();
+        line.description = field->Opis();
+        line.text = std::move(text);
+        wanted.push_back(std::move(line));
     }
 
     tlx::ComPtr<ICollection> printouts = ChildCollection(Child::Printouts);
-    std::vector<tlx::ComPtr<IDekWydruk>> present;
-    for (CCollectionEnumerator<IDekWydruk> each(printouts.Get()); auto line = each.Current(); each.MoveNext())
-        present.push_back(line);
+    const std::vector<PrintoutLine> present = PresentPrintoutLines(printouts.Get());
     for (std::size_t i = wanted.size(); i < present.size(); ++i)
-        CheckHost(printouts->Delete(tlx::Variant::FromDispatch(present[i].Get())));
+        CheckHost(printouts->Delete(tlx::Variant::FromDispatch(ItemOf(printouts.Get(), present[i]).Get())));
     for (std::size_t i = 0; i < wanted.size(); ++i) {
-        const Line& line = wanted[i];
+        const PrintoutLine& line = wanted[i];
+        const bool added = i >= present.size();
+        if (!added && present[i].box == line.box && present[i].subBox == line.subBox &&
+            present[i].description.View() == line.description.View() && present[i].text.View() == line.text.View())
+            continue;
         tlx::ComPtr<IDekWydruk> target;
-        if (i < present.size()) {
-            target = present[i];
-        } else {
+        if (added) {
             tlx::ComPtr<IDispatch> item;
             CheckHost(printouts->AddNew(tlx::Variant::Missing(), item.Out()));
             target = item.As<IDekWydruk>();
             if (!target) RaiseHResult(E_POINTER);
+        } else {
+            target = ItemOf(printouts.Get(), present[i]);
         }
-        LONG box = 0, subBox = 0;
-        tlx::Bstr description, text;
-        if (i < present.size()) {
-            CheckHost(target->get_Rubryka(&box));
-            CheckHost(target->get_SubRubryka(&subBox));
-            CheckHost(target->get_Opis(description.Out()));
-            CheckHost(target->get_Wartosc(text.Out()));
-        }
-        if (i >= present.size() || box != line.box) CheckHost(target->put_Rubryka(line.box));
-        if (i >= present.size() || subBox != line.subBox) CheckHost(target->put_SubRubryka(line.subBox));
-        if (i >= present.size() || description.View() != line.description.View())
+        if (added || present[i].box != line.box) CheckHost(target->put_Rubryka(line.box));
+        if (added || present[i].subBox != line.subBox) CheckHost(target->put_SubRubryka(line.subBox));
+        if (added || present[i].description.View() != line.description.View())
             CheckHost(target->put_Opis(tlx::Bstr(line.description.View()).Get()));
-        if (i >= present.size() || text.View() != line.text.View())
+        if (added || present[i].text.View() != line.text.View())
             CheckHost(target->put_Wartosc(tlx::Bstr(line.text.View()).Get()));
     }
 }
