@@ -191,6 +191,14 @@ protected:
         HRESULT hr = ComBoundary([&] { definition.LoadFormDefinition(document.Get(), typDeklar, wersja, session.Get()); });
         ASSERT_EQ(hr, S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
     }
+    // A new return of the form for 2024, as dated at the year's end: the definition loaded and the stored
+    // values of a new declaration.
+    void StartReturnFor2024(LONG typDeklar, LONG wersja) {
+        Load(typDeklar, wersja);
+        SetNewDeclarationValues();
+        document->Set(u"Rok", tlx::Variant::FromLong(2024));
+        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+    }
     // Evaluates as the declaration does; a failure answers its HRESULT with its error object set.
     HRESULT Evaluate(std::u16string_view code, IDispatch* field, tlx::Variant& result) {
         return ComBoundary([&] { result = definition.EvaluateFormScript(CBstr(code), field); });

@@ -16,10 +16,7 @@ using formtest::Money;
 class Ift1rForm : public formtest::EmployerForm {
 protected:
     void SetUp() override {
-        Load(24, 13);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(24, 13);
         document->Set(u"Wersja", tlx::Variant::FromLong(13));
         document->Set(u"Pracownik", tlx::Variant::FromDispatch(formtest::CPropertyBag::Make().Get()));
         document->Set(u"P_6", tlx::Variant::FromLong(1));

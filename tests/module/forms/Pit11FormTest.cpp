@@ -14,10 +14,7 @@ using formtest::Money;
 class Pit11Form : public formtest::EmployerForm {
 protected:
     void SetUp() override {
-        Load(5, 23);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(5, 23);
         document->Set(u"Wersja", tlx::Variant::FromLong(23));
         document->Set(u"Pracownik", tlx::Variant::FromDispatch(formtest::CPropertyBag::Make().Get()));
         // A worked information: Jan Kowalski's year of pay.

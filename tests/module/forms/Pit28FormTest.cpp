@@ -14,10 +14,7 @@ namespace {
 class Pit28Form : public formtest::FormFixture<ModuleResources> {
 protected:
     void SetUp() override {
-        Load(20, 19);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(20, 19);
         // His own services at 8.5 % and trade at 3 %, typed; half of a partnership's 80 000.00 at 12 % from its
         // PIT/28B; social contributions and half of the health contributions; the lump sum paid over the year.
         Eval(u"dokument.P_1 = '60090876549'; dokument.P_7 = 'Lewandowski'; dokument.P_8 = 'Tomasz'; dokument.P_6 = 1;"
@@ -123,10 +120,7 @@ TEST_F(Pit28Form, VerificationRefusesWhatTheReturnDoesNotAllow) {
 class Pit28bForm : public formtest::FormFixture<ModuleResources> {
 protected:
     void SetUp() override {
-        Load(26, 14);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(26, 14);
         Eval(u"dokument.P_8 = 37.5; dokument.P_31 = 2; dokument.P_14 = 80000; dokument.P_16 = 1000.01");
         Fire(u"oncalculate");
     }

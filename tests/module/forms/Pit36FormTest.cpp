@@ -16,10 +16,7 @@ using formtest::Money;
 class Pit36Form : public formtest::FormFixture<ModuleResources> {
 protected:
     void SetUp() override {
-        Load(15, 23);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(15, 23);
         document->Set(u"P_7", tlx::Variant::FromLong(1));
     }
     static std::u16string P(int n) { return u"P_" + tlx::Utf8ToUtf16(std::to_string(n)); }

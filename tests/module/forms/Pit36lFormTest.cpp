@@ -12,10 +12,7 @@ namespace {
 class Pit36lForm : public formtest::FormFixture<ModuleResources> {
 protected:
     void SetUp() override {
-        Load(16, 12);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(16, 12);
         document->Set(u"P_6", tlx::Variant::FromLong(1));
         Eval(u"dokument.P_1 = '9512345675'; dokument.P_7 = 'Dąbrowska'; dokument.P_8 = 'Agnieszka';"
              u"dokument.P_20 = 41000; dokument.P_21 = 15102.50; dokument.P_24 = 4000; dokument.P_25 = 3000;"

@@ -13,10 +13,7 @@ namespace {
 class Pit37Form : public formtest::FormFixture<ModuleResources> {
 protected:
     void SetUp() override {
-        Load(35, 23);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(35, 23);
         document->Set(u"P_7", tlx::Variant::FromLong(1));
         // His PIT-11: pay; hers: pay and a contract of mandate; the PIT/O's Internet of hers and the child relief.
         Eval(u"dokument.P_1 = '80010112340'; dokument.P_8 = 'Kowalski'; dokument.P_9 = 'Jan';"

@@ -15,10 +15,7 @@ using formtest::Money;
 class Pit40Form : public formtest::EmployerForm {
 protected:
     void SetUp() override {
-        Load(9, 22);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(9, 22);
         document->Set(u"Wersja", tlx::Variant::FromLong(22));
         document->Set(u"Pracownik", tlx::Variant::FromDispatch(formtest::CPropertyBag::Make().Get()));
         document->Set(u"P_6", tlx::Variant::FromLong(1));

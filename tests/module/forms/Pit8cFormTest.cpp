@@ -14,10 +14,7 @@ using formtest::Money;
 class Pit8cForm : public formtest::EmployerForm {
 protected:
     void SetUp() override {
-        Load(21, 8);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
+        StartReturnFor2024(21, 8);
         document->Set(u"Wersja", tlx::Variant::FromLong(8));
         document->Set(u"Pracownik", tlx::Variant::FromDispatch(formtest::CPropertyBag::Make().Get()));
         // A worked information: a former employee's benefit from the social fund, 1 500.00, and shares

@@ -13,12 +13,6 @@ namespace {
 
 class PitBrForm : public formtest::FormFixture<ModuleResources> {
 protected:
-    void Start(LONG type, LONG version) {
-        Load(type, version);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
-    }
     double Amount(std::u16string_view name) {
         tlx::Variant value = document->Get(name);
         tlx::Variant number;
@@ -28,7 +22,7 @@ protected:
 };
 
 TEST_F(PitBrForm, TheAttachmentSumsItsRows) {
-    Start(39, 1);
+    StartReturnFor2024(39, 1);
     EXPECT_EQ(definition.Symbol(), u"PITBR");
     EXPECT_EQ(definition.GetEventExpression(u"transformata"), u"'39/1'");
     for (const char16_t* field : {u"P_Da1", u"P_Db3", u"P_Dc3", u"P_Suma"})
@@ -48,7 +42,7 @@ TEST_F(PitBrForm, TheAttachmentSumsItsRows) {
 // income to deduct his from; after deductions 25 897.50 - 4 000.00 - 1 100.00 - 2 000.00 = 18 797.50 and
 // 45 315.48, basis 64 113, joint tax 2 x (32 056.50 x 12 % - 3 600) = 493.56 = 494, advances 3 836, overpaid 3 342.
 TEST_F(PitBrForm, TheScaleReturnDeductsEachPersonsReliefFromHisBusinessIncome) {
-    Start(15, 23);
+    StartReturnFor2024(15, 23);
     document->Set(u"P_7", tlx::Variant::FromLong(1));
     Eval(u"dokument.P_1 = '9512345675'; dokument.P_8 = 'Dąbrowska'; dokument.P_9 = 'Agnieszka';"
          u"dokument.P_6 = 2; dokument.P_2 = '80010112340'; dokument.P_21 = 'Kowalski'; dokument.P_22 = 'Jan';"

@@ -10,23 +10,10 @@
 
 namespace {
 
-class PitZForm : public formtest::FormFixture<ModuleResources> {
-protected:
-    void Start(LONG type, LONG version) {
-        Load(type, version);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
-    }
-    double Amount(int n) {
-        tlx::Variant value = document->Get(u"P_" + tlx::Utf8ToUtf16(std::to_string(n)));
-        tlx::Variant number;
-        return SUCCEEDED(VariantChangeType(number.Out(), &value, 0, VT_R8)) ? number.dblVal : -999999;
-    }
-};
+class PitZForm : public formtest::FormFixture<ModuleResources> {};
 
 TEST_F(PitZForm, TheIncomeComesFromTheBooksOrFromTheNorms) {
-    Start(37, 6);
+    StartReturnFor2024(37, 6);
     EXPECT_EQ(definition.Symbol(), u"PITZ");
     EXPECT_EQ(definition.GetEventExpression(u"transformata"), u"'37/6'");
     Eval(u"dokument.P_7 = 'uprawy w szklarniach'; dokument.P_9 = 18000; dokument.P_10 = 30000");
@@ -46,7 +33,7 @@ TEST_F(PitZForm, TheIncomeComesFromTheBooksOrFromTheNorms) {
 // The flat-rate owner's business income 25 897.50 and her sections' income 5 000.00, less contributions 7 000.00:
 // basis 23 898; 19 % = 4 540.62, due 4 541, less advances 3 000: 1 541.
 TEST_F(PitZForm, TheFlatRateReturnTaxesTheSectionsIncomeWithTheBusiness) {
-    Start(16, 12);
+    StartReturnFor2024(16, 12);
     document->Set(u"P_6", tlx::Variant::FromLong(1));
     EXPECT_FALSE(definition.GetEventExpression(u"przeliczPoZamknieciuPITZ").IsEmpty());
     Eval(u"dokument.P_1 = '9512345675'; dokument.P_7 = 'Dąbrowska'; dokument.P_8 = 'Agnieszka';"

@@ -13,16 +13,10 @@ namespace {
 
 class PitZgForm : public formtest::FormFixture<ModuleResources> {
 protected:
-    void Start(LONG type, LONG version) {
-        Load(type, version);
-        SetNewDeclarationValues();
-        document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        document->Set(u"Miesiac", tlx::Variant::FromLong(12));
-    }
     // A flat-rate owner's return: her PIT/B's sums, contributions and advances, and the foreign business income
     // with the tax paid abroad that her PIT/ZG brought.
     void EnterFlatRateReturn() {
-        Start(16, 12);
+        StartReturnFor2024(16, 12);
         document->Set(u"P_6", tlx::Variant::FromLong(1));
         Eval(u"dokument.P_1 = '9512345675'; dokument.P_7 = 'Dąbrowska'; dokument.P_8 = 'Agnieszka';"
              u"dokument.P_20 = 41000; dokument.P_21 = 15102.50; dokument.P_24 = 4000; dokument.P_25 = 3000;"
@@ -32,7 +26,7 @@ protected:
 };
 
 TEST_F(PitZgForm, TheAttachmentSumsItsSourcesAndNamesItsCountry) {
-    Start(36, 5);
+    StartReturnFor2024(36, 5);
     EXPECT_EQ(definition.Symbol(), u"PITZG");
     EXPECT_EQ(definition.GetEventExpression(u"transformata"), u"'36/5'");
     EXPECT_FALSE(definition.GetEventExpression(u"AktualizujPolaZNaglowka").IsEmpty());
@@ -46,12 +40,12 @@ TEST_F(PitZgForm, TheAttachmentSumsItsSourcesAndNamesItsCountry) {
 
 TEST_F(PitZgForm, TheReturnsTakeTheAttachmentsActions) {
     for (const auto& [type, version] : {std::pair<LONG, LONG>{15, 23}, {16, 12}}) {
-        Start(type, version);
+        StartReturnFor2024(type, version);
         EXPECT_EQ(definition.FindFieldByName(u"LiczbaPITZG")->Typ(), detInteger) << type;
         for (const char16_t* action : {u"przeliczPoZamknieciuPITZG", u"przeliczPoUsunieciuPITZG"})
             EXPECT_FALSE(definition.GetEventExpression(action).IsEmpty()) << type << " " << tlx::Utf16ToUtf8(action);
     }
-    Start(35, 23);
+    StartReturnFor2024(35, 23);
     EXPECT_TRUE(definition.GetEventExpression(u"przeliczPoZamknieciuPITZG").IsEmpty()) << "no PIT/ZG on a PIT-37";
 }
 
