@@ -186,7 +186,6 @@ bool OnlyFollowedBy(std::u16string_view text, std::u16string_view name, std::u16
         Reader reader(text, after);
         reader.SkipBlanks();
         if (reader.AtEnd() || next.find(text[reader.At()]) == std::u16string_view::npos) return false;
-        if (text[reader.At()] == u'=' && reader.At() + 1 < text.size() && text[reader.At() + 1] != u'=') return false;
     }
     return true;
 }
