@@ -21,7 +21,7 @@ using Pit28Script = TlxhostDemoTest;
 TEST_F(Pit28Script, TheLumpSumReturnFromTheRegisterWithItsPartnershipAttachment) {
     if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pit28-2024.js")), 0) << err_;
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/zeznanie-zalaczniki.js") + Source("scripts/pit28-2024.js")), 0) << err_;
     EXPECT_EQ(out_, Source("golden/pit28-2024.out"));
     const std::string document = Read(Path("PIT-28_19.xml"));
     EXPECT_EQ(document, Source("golden/PIT-28_19.xml"));

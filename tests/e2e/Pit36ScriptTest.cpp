@@ -22,7 +22,7 @@ using Pit36Script = TlxhostDemoTest;
 TEST_F(Pit36Script, TheOwnersJointReturnWithItsAttachments) {
     if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pit36-2024.js")), 0) << err_;
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/zeznanie-zalaczniki.js") + Source("scripts/pit36-2024.js")), 0) << err_;
     EXPECT_EQ(out_, Source("golden/pit36-2024.out"));
     const std::string document = Read(Path("PIT-36_23.xml"));
     EXPECT_EQ(document, Source("golden/PIT-36_23.xml"));

@@ -16,7 +16,7 @@ using Pit36lScript = TlxhostDemoTest;
 TEST_F(Pit36lScript, TheOwnersFlatRateReturnWithItsPitB) {
     if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pit36l-2024.js")), 0) << err_;
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/zeznanie-zalaczniki.js") + Source("scripts/pit36l-2024.js")), 0) << err_;
     EXPECT_EQ(out_, Source("golden/pit36l-2024.out"));
     const std::string document = Read(Path("PIT-36L_12.xml"));
     EXPECT_EQ(document, Source("golden/PIT-36L_12.xml"));

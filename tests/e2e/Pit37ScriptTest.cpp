@@ -21,7 +21,7 @@ using Pit37Script = TlxhostDemoTest;
 TEST_F(Pit37Script, TheJointReturnOfACouplePaidByTheCompany) {
     if (!ProjectSchemaStore::OfficialSchemasHere())
         GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pit37-2024.js")), 0) << err_;
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/zeznanie-zalaczniki.js") + Source("scripts/pit37-2024.js")), 0) << err_;
     EXPECT_EQ(out_, Source("golden/pit37-2024.out"));
     const std::string document = Read(Path("PIT-37_23.xml"));
     EXPECT_EQ(document, Source("golden/PIT-37_23.xml"));

@@ -3,9 +3,6 @@
 // closed in a window of its own, the return summing its attachments by its action. A second PIT/28B added and
 // deleted shows the recount and the renumbering; attachments the module must refuse are tried on the way. The
 // return is calculated, saved and written as its official document into the folder `folder` names.
-function Sesja() { return Session.Login.CreateSession(); }
-function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
-function Kwota(v) { return Number(v).toFixed(2); }
 // The non-zero amounts of positions `od` to `doPoz`, as "n: amount".
 function Niezerowe(d, od, doPoz) {
     var wynik = [];
@@ -26,22 +23,8 @@ print(pit.Opis + ': podatnik ' + pit.P_1 + ', ' + pit.P_17 + ', urząd ' + pit.P
       pit.Termin.getFullYear() + '-' + (pit.Termin.getMonth() + 1) + '-' + pit.Termin.getDate());
 print('Z ewidencji: ' + Niezerowe(pit, 20, 30));
 
-// An attachment, closed: saved in its own session. Answers the saved attachment, or the refusal.
-function Zalacznik(typ, wersja, numer, pola, rodzic) {
-    var s = Sesja();
-    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    z.TypDeklar = typ; z.Wersja = wersja; z.Rok = 2024; z.ParentId = rodzic || id; z.Numer = numer;
-    for (var k in pola) z[k] = pola[k];
-    z.Policz();
-    try {
-        s.Save();
-    } catch (err) {
-        return 'odmowa: ' + err.description;
-    }
-    return z;
-}
 // The return's action run in a window of its own, as the host runs it after an attachment's window closes.
-function Akcja(nazwa) {
+function AkcjaIStan(nazwa) {
     var okno = Sesja();
     Otworz(okno, id).executeJS(nazwa);
     okno.Save();
@@ -50,37 +33,37 @@ function Akcja(nazwa) {
           ', do zapłaty ' + Kwota(d.P_81));
 }
 
-var b = Zalacznik(26, 14, 1, {P_6: '7251801126', P_7: 'Lewandowski i Wspólnicy s.c.', P_8: 50, P_14: 80000});
+var b = Zalacznik(id, 26, 14, 1, {P_6: '7251801126', P_7: 'Lewandowski i Wspólnicy s.c.', P_8: 50, P_14: 80000});
 print('PIT/28B nr 1: ' + b.Opis + ', ' + b.P_4 + ' ' + b.P_5 + ', ' + b.P_1 + ' | ' + Niezerowe(b, 20, 30));
-Akcja('zsumujPolaBIT28B');
+AkcjaIStan('zsumujPolaBIT28B');
 
 // A return whose attachments changed behind it refuses to verify until it sums them again.
 function Sprawdz(kiedy) {
     try { Otworz(Sesja(), id).Verify(); print(kiedy + ': zgodne'); } catch (err) { print(kiedy + ': ' + err.description); }
 }
-var drugi = Zalacznik(26, 14, 3, {P_7: 'Druga spółka', P_8: 25, P_18: 10000});
+var drugi = Zalacznik(id, 26, 14, 3, {P_7: 'Druga spółka', P_8: 25, P_18: 10000});
 print('PIT/28B z numerem 3: ' + Niezerowe(drugi, 20, 30));
-Akcja('poprawIloscZalacznikowNaZalacznikach28B');
+AkcjaIStan('poprawIloscZalacznikowNaZalacznikach28B');
 print('  numer ' + Otworz(Sesja(), drugi.ID).Numer + ', liczba na załącznikach ' + Otworz(Sesja(), b.ID).LiczbaPIT28B +
       ' i ' + Otworz(Sesja(), drugi.ID).LiczbaPIT28B);
 Sprawdz('Zeznanie przed zsumowaniem');
-Akcja('zsumujPolaBIT28B');
+AkcjaIStan('zsumujPolaBIT28B');
 var usun = Sesja();
 usun.CreateObject('TLXDeklaracje.Deklaracje').Delete(Otworz(usun, drugi.ID));
 usun.Save();
 Sprawdz('Po usunięciu drugiego');
-Akcja('zsumujPolaBIT28B');
+AkcjaIStan('zsumujPolaBIT28B');
 Sprawdz('Po zsumowaniu');
 
-print('Udział 150%: ' + Zalacznik(26, 14, 2, {P_8: 150, P_14: 1000}));
-print('Przychód ujemny: ' + Zalacznik(26, 14, 2, {P_14: -1000}));
+print('Udział 150%: ' + Zalacznik(id, 26, 14, 2, {P_8: 150, P_14: 1000}));
+print('Przychód ujemny: ' + Zalacznik(id, 26, 14, 2, {P_14: -1000}));
 var pit36 = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
 pit36.TypDeklar = 15; pit36.Wersja = 23; pit36.Rok = 2024;
 pit36.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item('6');
 pit36.Policz();
 sesja.Save();
-print('PIT/28B do PIT-36: ' + Zalacznik(26, 14, 1, {P_14: 1000}, pit36.ID));
-print('PIT/B do PIT-28: ' + Zalacznik(25, 14, 1, {P_15: 2, P_11: 1000}));
+print('PIT/28B do PIT-36: ' + Zalacznik(pit36.ID, 26, 14, 1, {P_14: 1000}));
+print('PIT/B do PIT-28: ' + Zalacznik(id, 25, 14, 1, {P_15: 2, P_11: 1000}));
 
 var gotowy = Otworz(Sesja(), id);
 gotowy.Policz();

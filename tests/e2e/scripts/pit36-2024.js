@@ -4,14 +4,6 @@
 // attachment actions. A partnership's PIT/B added and removed again shows the recount and the renumbering;
 // attachments the module must refuse are tried on the way. The return is calculated, saved and written as its
 // official document into the folder the variable `folder` names.
-function Sesja() { return Session.Login.CreateSession(); }
-function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
-function Kwota(v) { return Number(v).toFixed(2); }
-function Pozycje(d, od, doPoz) {
-    var wynik = [];
-    for (var n = od; n <= doPoz; n++) wynik.push(n + ': ' + Kwota(d['P_' + n]));
-    return wynik.join(', ');
-}
 
 // The return: the owner's card (P011), her husband's identification and his PIT-11 figures, the advances she
 // paid on her business and both their social contributions.
@@ -28,61 +20,34 @@ var id = pit36.ID;
 print(pit36.Opis + ': podatnik ' + pit36.P_1 + ', urząd ' + pit36.P_5 + ', termin ' + pit36.Termin.getFullYear() + '-' +
       (pit36.Termin.getMonth() + 1) + '-' + pit36.Termin.getDate());
 
-// An attachment of the return, closed: saved in its own session. Answers the saved attachment, or the refusal.
-function Zalacznik(typ, wersja, numer, pola, rodzic) {
-    var s = Sesja();
-    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    z.TypDeklar = typ; z.Wersja = wersja; z.Rok = 2024; z.ParentId = rodzic || id; z.Numer = numer;
-    for (var k in pola) z[k] = pola[k];
-    z.Policz();
-    try {
-        s.Save();
-    } catch (err) {
-        return 'odmowa: ' + err.description;
-    }
-    return z;
-}
-// The return's action by name, run on the return opened afresh and saved.
-function Akcja(nazwa) {
-    var s = Sesja();
-    var d = Otworz(s, id);
-    try {
-        d.executeJS(nazwa);
-        s.Save();
-        if (nazwa == 'weryfikuj') print('  weryfikuj: załączniki zgodne z zeznaniem');
-    } catch (err) {
-        print('  ' + nazwa + ': ' + err.description);
-    }
-    return d;
-}
 function Stan(d) {
-    print('  PIT/B: ' + d.LiczbaPITB + ', PIT/O: ' + d.ZalacznikPITO + ' | ' + Pozycje(d, 32, 35) + ' | ' + Pozycje(d, 48, 49) +
+    print('  PIT/B: ' + d.LiczbaPITB + ', PIT/O: ' + d.ZalacznikPITO + ' | ' + Pozycje(d, Zakres(32, 35)) + ' | ' + Pozycje(d, Zakres(48, 49)) +
           ', 56: ' + Kwota(d.P_56) + ' | 52: ' + d.P_52 + ', 53: ' + Kwota(d.P_53) + ', 57: ' + d.P_57 + ', 59: ' + d.P_59 +
           ', 60: ' + d.P_60);
 }
 
-var spolka = Zalacznik(25, 14, 1, {P_7: 2, P_8: '7740001454', P_9: 'Dąbrowska i Wspólnicy sp.j.', P_10: 50, P_15: 2,
+var spolka = Zalacznik(id, 25, 14, 1, {P_7: 2, P_8: '7740001454', P_9: 'Dąbrowska i Wspólnicy sp.j.', P_10: 50, P_15: 2,
                                   P_11: 10000, P_12: 4000});
 print('PIT/B nr 1 (spółka, wpisany): ' + [spolka.P_11, spolka.P_12, spolka.P_13].map(Kwota).join(' '));
-var ksiega = Zalacznik(25, 14, 2, {P_8: '5260250274', P_9: 'Działalność z księgi firmy'});
+var ksiega = Zalacznik(id, 25, 14, 2, {P_8: '5260250274', P_9: 'Działalność z księgi firmy'});
 print('PIT/B nr 2 (z księgi): ' + [ksiega.P_11, ksiega.P_12, ksiega.P_13].map(Kwota).join(' ') + ', ' + ksiega.P_5 + ' ' +
       ksiega.P_6 + ', ' + ksiega.P_1);
 print('przeliczPoZamknieciuPITB:');
-Stan(Akcja('przeliczPoZamknieciuPITB'));
-var ulgi = Zalacznik(27, 22, 1, {P_6: 600, P_10: 500, P_14: 556.02});
+Stan(Akcja(id, 'przeliczPoZamknieciuPITB'));
+var ulgi = Zalacznik(id, 27, 22, 1, {P_6: 600, P_10: 500, P_14: 556.02});
 print('PIT/O: ' + ulgi.P_1 + ' ' + ulgi.P_2 + ' | ' + [ulgi.P_12, ulgi.P_13, ulgi.P_15].map(Kwota).join(' '));
 print('przeliczPoZamknieciuPITO:');
-Stan(Akcja('przeliczPoZamknieciuPITO'));
+Stan(Akcja(id, 'przeliczPoZamknieciuPITO'));
 
 print('Załączniki odrzucone:');
 var pit4r = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
 pit4r.TypDeklar = 18; pit4r.Wersja = 6; pit4r.Rok = 2024;
 pit4r.Policz();
 sesja.Save();
-print('  PIT/B do PIT-4R: ' + Zalacznik(25, 14, 1, {P_15: 2, P_11: 100}, pit4r.ID));
-print('  PIT/B z udziałem 120%: ' + Zalacznik(25, 14, 3, {P_10: 120}));
-print('  PIT/B z ujemnym przychodem: ' + Zalacznik(25, 14, 3, {P_15: 2, P_11: -500}));
-print('  drugi PIT/O: ' + Zalacznik(27, 22, 2, {P_6: 100}));
+print('  PIT/B do PIT-4R: ' + Zalacznik(pit4r.ID, 25, 14, 1, {P_15: 2, P_11: 100}));
+print('  PIT/B z udziałem 120%: ' + Zalacznik(id, 25, 14, 3, {P_10: 120}));
+print('  PIT/B z ujemnym przychodem: ' + Zalacznik(id, 25, 14, 3, {P_15: 2, P_11: -500}));
+print('  drugi PIT/O: ' + Zalacznik(id, 27, 22, 2, {P_6: 100}));
 
 // The partnership's PIT/B removed: until the return recounts, its check finds the count wrong; the recount
 // renumbers the ledger's PIT/B to 1.
@@ -91,11 +56,11 @@ var kolekcja = s.CreateObject('TLXDeklaracje.Deklaracje');
 kolekcja.Delete(Otworz(s, spolka.ID));
 s.Save();
 print('Usunięty PIT/B nr 1:');
-Akcja('weryfikuj');
+Akcja(id, 'weryfikuj');
 print('przeliczPoUsunieciuPITB:');
-Stan(Akcja('przeliczPoUsunieciuPITB'));
+Stan(Akcja(id, 'przeliczPoUsunieciuPITB'));
 print('  PIT/B z księgi ma nr ' + Otworz(Sesja(), ksiega.ID).Numer + ', liczbę załączników ' + Otworz(Sesja(), ksiega.ID).LiczbaPITB);
-Akcja('weryfikuj');
+Akcja(id, 'weryfikuj');
 
 // The husband's PESEL typed as hers is refused.
 var inna = Sesja();
@@ -114,7 +79,7 @@ pusty.TypDeklar = 15; pusty.Wersja = 23; pusty.Rok = 2024;
 pusty.Pracownik = sama.CreateObject('TLX.Pracownicy').Item('11');
 pusty.Policz();
 sama.Save();
-Zalacznik(25, 14, 1, {}, pusty.ID);
+Zalacznik(pusty.ID, 25, 14, 1, {});
 var czysty = Sesja();
 var drugi = Otworz(czysty, pusty.ID);
 drugi.executeJS('przeliczPoZamknieciuPITB');
@@ -129,10 +94,10 @@ print('wyczyscZalaczniki: ' + zostalo.Count + ' załączników, ' + drugi.Liczba
 var gotowy = Otworz(Sesja(), id);
 gotowy.Policz();
 gotowy.Verify();
-print('Zeznanie: ' + Pozycje(gotowy, 24, 31));
-print('  ' + Pozycje(gotowy, 32, 41));
-print('  ' + Pozycje(gotowy, 42, 51));
-print('  ' + Pozycje(gotowy, 52, 60) + ', kwota ' + Kwota(gotowy.KwotaCalkowita));
+print('Zeznanie: ' + Pozycje(gotowy, Zakres(24, 31)));
+print('  ' + Pozycje(gotowy, Zakres(32, 41)));
+print('  ' + Pozycje(gotowy, Zakres(42, 51)));
+print('  ' + Pozycje(gotowy, Zakres(52, 60)) + ', kwota ' + Kwota(gotowy.KwotaCalkowita));
 var e = new ActiveXObject('TLX.EDeklaracja');
 e.Login = Session.Login;
 e.ZapiszXml(gotowy, '', folder + '/PIT-36_23.xml');

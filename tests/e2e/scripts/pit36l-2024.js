@@ -2,9 +2,6 @@
 // PIT/B calculated from the company's ledger and closed in a window of its own, the return recounted by its
 // attachment action, calculated, saved and written as its official document into the folder `folder` names.
 // A PIT/O and a spouse's PIT/B, which the flat-rate return does not take, are refused.
-function Sesja() { return Session.Login.CreateSession(); }
-function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
-function Kwota(v) { return Number(v).toFixed(2); }
 
 var sesja = Sesja();
 var pit = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
@@ -16,23 +13,10 @@ sesja.Save();
 var id = pit.ID;
 print(pit.Opis + ': podatnik ' + pit.P_1 + ', ' + pit.P_17 + ', urząd ' + pit.P_5);
 
-function Zalacznik(typ, wersja, numer, pola) {
-    var s = Sesja();
-    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    z.TypDeklar = typ; z.Wersja = wersja; z.Rok = 2024; z.ParentId = id; z.Numer = numer;
-    for (var k in pola) z[k] = pola[k];
-    z.Policz();
-    try {
-        s.Save();
-    } catch (err) {
-        return 'odmowa: ' + err.description;
-    }
-    return z;
-}
-var b = Zalacznik(25, 14, 1, {P_8: '5260250274', P_9: 'Działalność z księgi firmy'});
+var b = Zalacznik(id, 25, 14, 1, {P_8: '5260250274', P_9: 'Działalność z księgi firmy'});
 print('PIT/B nr 1: ' + [b.P_11, b.P_12, b.P_13].map(Kwota).join(' ') + ', ' + b.P_5 + ' ' + b.P_6);
-print('PIT/O do PIT-36L: ' + Zalacznik(27, 22, 1, {P_6: 600}));
-print('PIT/B małżonka: ' + Zalacznik(25, 14, 2, {P_4: 2, P_15: 2, P_11: 1000}));
+print('PIT/O do PIT-36L: ' + Zalacznik(id, 27, 22, 1, {P_6: 600}));
+print('PIT/B małżonka: ' + Zalacznik(id, 25, 14, 2, {P_4: 2, P_15: 2, P_11: 1000}));
 
 var okno = Sesja();
 var d = Otworz(okno, id);

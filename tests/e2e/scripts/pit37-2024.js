@@ -2,14 +2,6 @@
 // wife Anna Nowak's income from her card, both as their PIT-11 information counts them, and the couple's reliefs
 // on a PIT/O closed in a window of its own before the return recounts. Calculated, saved and written as its
 // official document into the folder `folder` names; a PIT/B, which the return does not take, is refused.
-function Sesja() { return Session.Login.CreateSession(); }
-function Otworz(sesja, id) { return sesja.CreateObject('TLXDeklaracje.Deklaracje', String(id)); }
-function Kwota(v) { return Number(v).toFixed(2); }
-function Pozycje(d, od, doPoz) {
-    var wynik = [];
-    for (var n = od; n <= doPoz; n++) wynik.push(n + ': ' + Kwota(d['P_' + n]));
-    return wynik.join(', ');
-}
 
 var sesja = Sesja();
 var pit = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
@@ -21,22 +13,9 @@ sesja.Save();
 var id = pit.ID;
 print(pit.Opis + ': podatnik ' + pit.P_1 + ', małżonek ' + pit.P_2 + ' ' + pit.P_21 + ' ' + pit.P_22 + ', urząd ' + pit.P_5);
 
-function Zalacznik(typ, wersja, pola) {
-    var s = Sesja();
-    var z = s.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
-    z.TypDeklar = typ; z.Wersja = wersja; z.Rok = 2024; z.ParentId = id; z.Numer = 1;
-    for (var k in pola) z[k] = pola[k];
-    z.Policz();
-    try {
-        s.Save();
-    } catch (err) {
-        return 'odmowa: ' + err.description;
-    }
-    return z;
-}
-var o = Zalacznik(27, 22, {P_7: 760, P_14: 1112.04});
+var o = Zalacznik(id, 27, 22, 1, {P_7: 760, P_14: 1112.04});
 print('PIT/O: ' + o.P_1 + ' ' + o.P_2 + ' | ' + [o.P_12, o.P_13, o.P_15].map(Kwota).join(' '));
-print('PIT/B do PIT-37: ' + Zalacznik(25, 14, {P_15: 2, P_11: 100}));
+print('PIT/B do PIT-37: ' + Zalacznik(id, 25, 14, 1, {P_15: 2, P_11: 100}));
 var okno = Sesja();
 Otworz(okno, id).executeJS('przeliczPoZamknieciuPITO');
 okno.Save();
@@ -49,9 +28,9 @@ try { zly.Verify(); } catch (err) { print('Małżonek z karty podatnika: ' + err
 var gotowy = Otworz(Sesja(), id);
 gotowy.Policz();
 gotowy.Verify();
-print('Zeznanie: PIT/O ' + gotowy.ZalacznikPITO + ' | ' + Pozycje(gotowy, 24, 39));
-print('  ' + Pozycje(gotowy, 40, 49));
-print('  ' + Pozycje(gotowy, 50, 58) + ', kwota ' + Kwota(gotowy.KwotaCalkowita));
+print('Zeznanie: PIT/O ' + gotowy.ZalacznikPITO + ' | ' + Pozycje(gotowy, Zakres(24, 39)));
+print('  ' + Pozycje(gotowy, Zakres(40, 49)));
+print('  ' + Pozycje(gotowy, Zakres(50, 58)) + ', kwota ' + Kwota(gotowy.KwotaCalkowita));
 var e = new ActiveXObject('TLX.EDeklaracja');
 e.Login = Session.Login;
 e.ZapiszXml(gotowy, '', folder + '/PIT-37_23.xml');
@@ -70,5 +49,5 @@ okno2.Save();
 przeliczony = Otworz(Sesja(), id);
 przeliczony.executeJS('weryfikuj');
 print('przeliczPoUsunieciuPITO: PIT/O ' + przeliczony.ZalacznikPITO + ' | 47: ' + Kwota(przeliczony.P_47) + ', 54: ' +
-      Kwota(przeliczony.P_54) + ' | ' + Pozycje(przeliczony, 49, 51) + ', 55: ' + przeliczony.P_55 + ', 58: ' +
+      Kwota(przeliczony.P_54) + ' | ' + Pozycje(przeliczony, Zakres(49, 51)) + ', 55: ' + przeliczony.P_55 + ', 58: ' +
       przeliczony.P_58);

@@ -10,6 +10,12 @@ function Pozycje(d, nazwy) {
     for (var i = 0; i < nazwy.length; i++) wynik.push(nazwy[i] + ': ' + Kwota(d['P_' + nazwy[i]]));
     return wynik.join(', ');
 }
+// The position numbers `od` to `doPoz`.
+function Zakres(od, doPoz) {
+    var numery = [];
+    for (var n = od; n <= doPoz; n++) numery.push(n);
+    return numery;
+}
 // A new declaration of 2024 on the employee card `pracownik`, in the session `sesja`.
 function Nowa(sesja, typ, wersja, pracownik) {
     var d = sesja.CreateObject('TLXDeklaracje.Deklaracje').AddNew();
