@@ -1,6 +1,8 @@
 #include "host/objects/payroll/PayrollRow.h"
 
 #include <cmath>
+#include <mutex>
+#include <unordered_map>
 
 #include "host/Database.h"
 #include "host/HostError.h"
@@ -149,6 +151,32 @@ PayrollRows ReadRowsOfRecordset(Connection* connection, std::u16string_view sql)
 }
 }  // namespace
 
+// The column index of a statement's rows, made once for the column list that the prepared statement
+// shares with every row set it reads (one employee after another reads the same statements), and made
+// afresh when the statement describes its columns anew. Entries whose list is gone are dropped when the
+// store fills.
+namespace {
+std::shared_ptr<const PayrollRow::Columns> ColumnsOf(const ado::RowSet& rows) {
+    struct Known {
+        std::weak_ptr<const std::vector<ado::ColumnInfo>> source;
+        std::shared_ptr<const PayrollRow::Columns> columns;
+    };
+    static constexpr std::size_t kMaxKnown = 256;
+    static std::mutex mutex;
+    static std::unordered_map<const void*, Known> known;
+    const std::shared_ptr<std::vector<ado::ColumnInfo>>& source = rows.SharedColumns();
+    std::lock_guard lock(mutex);
+    if (auto found = known.find(source.get()); found != known.end() && found->second.source.lock() == source)
+        return found->second.columns;
+    if (known.size() >= kMaxKnown) std::erase_if(known, [](const auto& entry) { return entry.second.source.expired(); });
+    if (known.size() >= kMaxKnown) known.clear();
+    auto columns = std::make_shared<PayrollRow::Columns>();
+    for (std::size_t i = 0; i < rows.ColumnCount(); ++i) columns->Add(rows.Column(i).name);
+    known[source.get()] = Known{source, columns};
+    return columns;
+}
+}  // namespace
+
 // Our own connections hand over their database: the query runs as a recordset's would (the same
 // rewriting, the same values as its fields answer, its failures in the same words), and the rows are
 // copied straight from its row set, without a recordset and a field object per column. The payroll
@@ -162,9 +190,8 @@ PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
         rows = ado::SqlExecutor(*database).Execute(Utf16ToUtf8(sql)).rows;
         if (!rows) ado::Fail(adErrObjectClosed, u"The statement answers no rows");
     }));
-    auto columns = std::make_shared<PayrollRow::Columns>();
+    std::shared_ptr<const PayrollRow::Columns> columns = ColumnsOf(*rows);
     const std::size_t count = rows->ColumnCount();
-    for (std::size_t i = 0; i < count; ++i) columns->Add(rows->Column(i).name);
     PayrollRows out;
     out.reserve(static_cast<std::size_t>(rows->RecordCount()));
     for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) {

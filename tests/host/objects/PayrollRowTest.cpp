@@ -91,6 +91,25 @@ TEST_F(PayrollRowTest, ColumnsAreFoundWithoutRegardToCaseAndTheFirstOfOneNameWin
     EXPECT_TRUE(row.IsNull(u"nowa"));
 }
 
+TEST_F(PayrollRowTest, AStatementReadAgainNamesTheColumnsOfNow) {
+    const std::u16string_view sql = u"select * from WypElementy where WPE_WpeId = 1";
+    PayrollRows before = ReadRows(Database(), sql);
+    ASSERT_EQ(before.size(), 1u);
+    EXPECT_TRUE(before.front()->Value(u"WPE_Dodatek").vt == VT_EMPTY);
+    // Another statement in between keeps its own columns.
+    PayrollRows other = ReadRows(Database(), u"select PRE_Nazwisko as WPE_WpeId from PracEtaty where PRE_PreId = 72");
+    ASSERT_EQ(other.size(), 1u);
+    EXPECT_EQ(other.front()->Text(u"wpe_wpeid"), u"O'Brien");
+
+    Execute(u"alter table TLX.WypElementy add column WPE_Dodatek INT NOT NULL DEFAULT 9");
+    PayrollRows after = ReadRows(Database(), sql);
+    ASSERT_EQ(after.size(), 1u);
+    EXPECT_EQ(after.front()->Long(u"wpe_dodatek"), 9);
+    EXPECT_EQ(after.front()->Long(u"WPE_WpeId"), 1);
+    EXPECT_EQ(before.front()->Long(u"WPE_WpeId"), 1);
+    EXPECT_TRUE(before.front()->Value(u"WPE_Dodatek").vt == VT_EMPTY);
+}
+
 TEST_F(PayrollRowTest, ValuesAreConvertedToTheKindReadOrRefusedNamingTheColumnAndRow) {
     PayrollRows rows = ReadRows(Database(), u"select WPE_WpeId, WPE_Wartosc, WPE_Kwota1 from WypElementy where WPE_WpeId = 1");
     ASSERT_EQ(rows.size(), 1u);
