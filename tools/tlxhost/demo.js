@@ -27,6 +27,40 @@ for (; !pracownicy.atEnd(); pracownicy.moveNext()) {
     print("  " + pracownik.Akronim, pracownik.Imie, pracownik.Nazwisko);
 }
 
+// The declaration's e-declaration written into the exchange folder as the file `nazwa`; answers its path.
+function eDeklaracjaWPliku(d, nazwa) {
+    var e = new ActiveXObject("TLX.EDeklaracja");
+    e.Login = Session.Login;
+    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/" + nazwa;
+    e.ZapiszXml(d, "", plik);
+    return plik;
+}
+// A new return of 2024 on the employee card `karta`, in the session `sesja`.
+function noweZeznanie(sesja, typ, wersja, karta) {
+    var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    d.TypDeklar = typ;
+    d.Wersja = wersja;
+    d.Rok = 2024;
+    d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item(karta);
+    return d;
+}
+// An attachment of the return `rodzic` closed (saved) in a window of its own, after which the return recounts
+// through its action `akcja`, as the host runs it when the attachment's window closes.
+function zalacznikZamkniety(rodzic, typ, wersja, pola, akcja) {
+    var okno = Session.Login.CreateSession();
+    var a = okno.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
+    a.TypDeklar = typ; a.Wersja = wersja; a.Rok = 2024; a.ParentId = rodzic; a.Numer = 1;
+    for (var pole in pola) a[pole] = pola[pole];
+    a.Policz();
+    okno.Save();
+    var zeznanie = Session.Login.CreateSession();
+    zeznanie.CreateObject("TLXDeklaracje.Deklaracje", String(rodzic)).executeJS(akcja);
+    zeznanie.Save();
+    return a;
+}
+// The return `id` as saved, opened in a new session.
+function zapisane(id) { return Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(id)); }
+
 print("== Moduł deklaracji ==");
 krok("Dane firmy z modułu", function () {
     var firma = Session.CreateObject("TLX.FirmaCfgRO");
@@ -212,10 +246,7 @@ krok("E-deklaracja VAT-7 za marzec 2024 z zawiadomieniem VAT-ZD", function () {
     vat7.P_68 = 1;
     vat7.P_69 = 1;
     Session.Save();
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT-7_17_03-2024_VAT-ZD.xml";
-    e.ZapiszXml(vat7, "", plik);
+    var plik = eDeklaracjaWPliku(vat7, "VAT-7_17_03-2024_VAT-ZD.xml");
     print("  VAT-7 nr", vat7.Numer, "z załącznikiem Wniosek_VAT-ZD zapisana w pliku " + plik);
 });
 krok("E-deklaracja VAT-UE za marzec 2024 z załącznikami", function () {
@@ -236,10 +267,7 @@ krok("E-deklaracja VAT-UE za marzec 2024 z załącznikami", function () {
                                 ZalacznikVATUEA: 1, ZalacznikVATUEC: 1});
     vatue.Policz();
     Session.Save();
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT-UE_3_03-2024.xml";
-    e.ZapiszXml(vatue, "", plik);
+    var plik = eDeklaracjaWPliku(vatue, "VAT-UE_3_03-2024.xml");
     print("  " + vatue.Opis + " z VAT-UE/A i VAT-UE/C (pozycje jako grupy Grupa1 i Grupa3) zapisana w pliku " + plik);
 });
 krok("E-deklaracja VAT-27 za I kwartał 2024", function () {
@@ -264,10 +292,7 @@ krok("E-deklaracja VAT-27 za I kwartał 2024", function () {
     }
     d.Policz();
     Session.Save();
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT27K_1_I-2024.xml";
-    e.ZapiszXml(d, "", plik);
+    var plik = eDeklaracjaWPliku(d, "VAT27K_1_I-2024.xml");
     print("  " + d.Opis + ": dostawy towarów", d.P_11, "zł (Grupa_C), usługi", d.P_12, "zł (Grupa_D); zapisana w pliku " + plik);
 });
 krok("E-deklaracja VAT-9M za maj 2024", function () {
@@ -291,10 +316,7 @@ krok("E-deklaracja VAT-9M za maj 2024", function () {
     d.Verify();
     Session.Save();
     var t = d.Termin;
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    var plik = konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/VAT-9M_6_05-2024.xml";
-    e.ZapiszXml(d, "", plik);
+    var plik = eDeklaracjaWPliku(d, "VAT-9M_6_05-2024.xml");
     print("  " + d.Opis + " nr " + d.Numer + ": import usług " + d.P_11 + ", usługi z art. 28b " + d.P_13 +
           ", nabywca jako podatnik " + d.P_15 + ", do wpłaty " + d.KwotaCalkowita + " zł, termin " + t.getDate() + "." +
           (t.getMonth() + 1) + "." + t.getFullYear() + "; zapisana w pliku " + plik.replace(/^.*\//, ""));
@@ -381,9 +403,7 @@ krok("Deklaracja PIT-4R za 2024", function () {
     for (var m = 0; m < 12; m++)
         print("    miesiąc " + (m + 1) + ": " + d["P_" + (9 + 4 * m)] + " + " + d["P_" + (10 + 4 * m)] + " = " +
               d["P_" + (12 + 4 * m)]);
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    e.ZapiszXml(d, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-4R_6_2024.xml");
+    eDeklaracjaWPliku(d, "PIT-4R_6_2024.xml");
 });
 krok("Zeznanie CIT-8 za 2024 z załącznikiem CIT-D", function () {
     var deklaracje = Session.CreateObject("TLXDeklaracje.Deklaracje");
@@ -413,9 +433,7 @@ krok("Zeznanie CIT-8 za 2024 z załącznikiem CIT-D", function () {
     print("  " + d.Opis + ": przychody " + d.P_19 + ", koszty " + d.P_20 + ", dochód " + d.P_21 + ", odliczenia " + d.P_27 +
           " (w tym darowizny z CIT-D " + d.P_24 + "), podstawa " + d.P_28 + ", podatek " + d.P_30 + ", do zapłaty " +
           d.KwotaCalkowita + " zł, termin " + t.getDate() + "." + (t.getMonth() + 1) + "." + t.getFullYear());
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    e.ZapiszXml(d, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/CIT-8_24_2024.xml");
+    eDeklaracjaWPliku(d, "CIT-8_24_2024.xml");
 });
 krok("Roczne obliczenie PIT-40, informacje PIT-8C i IFT-1R za 2024", function () {
     // Każdy formularz w swojej sesji, dla jednej osoby: obliczenie podatku pracownika, który o nie wniósł,
@@ -499,102 +517,57 @@ krok("Zeznanie PIT-36 za 2024 właścicielki z załącznikami PIT/B i PIT/O", fu
     // Zeznanie wspólne z mężem: działalność z księgi firmy na PIT/B, ulgi na PIT/O. Każdy załącznik zamyka się
     // (zapisuje) we własnej sesji, a zeznanie przelicza się po jego zamknięciu akcją formularza.
     var sesja = Session.Login.CreateSession();
-    var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
-    d.TypDeklar = 15;
-    d.Wersja = 23;
-    d.Rok = 2024;
-    d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item("11");
+    var d = noweZeznanie(sesja, 15, 23, "11");
     d.P_6 = 2; d.P_2 = "80010112340"; d.P_21 = "Kowalski"; d.P_22 = "Jan"; d.P_23 = "1980-01-01";
     d.P_28 = 55992; d.P_29 = 3000; d.P_31 = 1836; d.P_36 = 2000; d.P_46 = 4000; d.P_47 = 7676.52;
     d.Policz();
     sesja.Save();
-    var zalaczniki = [{ typ: 25, wersja: 14, akcja: "przeliczPoZamknieciuPITB", pola: { P_9: "Działalność z księgi firmy" } },
-                      { typ: 27, wersja: 22, akcja: "przeliczPoZamknieciuPITO", pola: { P_6: 600, P_10: 500, P_14: 556.02 } }];
-    for (var i = 0; i < zalaczniki.length; i++) {
-        var z = zalaczniki[i];
-        var okno = Session.Login.CreateSession();
-        var a = okno.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
-        a.TypDeklar = z.typ; a.Wersja = z.wersja; a.Rok = 2024; a.ParentId = d.ID; a.Numer = 1;
-        for (var pole in z.pola) a[pole] = z.pola[pole];
-        a.Policz();
-        okno.Save();
-        print("  " + a.Opis + (z.typ == 25 ? ": przychód " + Number(a.P_11).toFixed(2) + ", koszty " + Number(a.P_12).toFixed(2) +
-                               ", dochód " + Number(a.P_13).toFixed(2) : ": odliczenia od dochodu " + Number(a.P_12).toFixed(2) +
-                               ", od podatku " + Number(a.P_15).toFixed(2)));
-        var zeznanie = Session.Login.CreateSession();
-        zeznanie.CreateObject("TLXDeklaracje.Deklaracje", String(d.ID)).executeJS(z.akcja);
-        zeznanie.Save();
-    }
-    var gotowe = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(d.ID));
+    var b = zalacznikZamkniety(d.ID, 25, 14, { P_9: "Działalność z księgi firmy" }, "przeliczPoZamknieciuPITB");
+    print("  " + b.Opis + ": przychód " + Number(b.P_11).toFixed(2) + ", koszty " + Number(b.P_12).toFixed(2) + ", dochód " +
+          Number(b.P_13).toFixed(2));
+    var o = zalacznikZamkniety(d.ID, 27, 22, { P_6: 600, P_10: 500, P_14: 556.02 }, "przeliczPoZamknieciuPITO");
+    print("  " + o.Opis + ": odliczenia od dochodu " + Number(o.P_12).toFixed(2) + ", od podatku " + Number(o.P_15).toFixed(2));
+    var gotowe = zapisane(d.ID);
     print("  " + gotowe.Opis + ": podstawa " + gotowe.P_52 + ", podatek " + Number(gotowe.P_53).toFixed(2) + ", należny " +
           gotowe.P_57 + ", zaliczki " + gotowe.P_58 + ", nadpłata " + gotowe.P_60 + " zł; załączniki PIT/B " + gotowe.LiczbaPITB +
           ", PIT/O " + (gotowe.ZalacznikPITO == 1 ? "tak" : "nie"));
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    e.ZapiszXml(gotowe, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-36_23_2024.xml");
+    eDeklaracjaWPliku(gotowe, "PIT-36_23_2024.xml");
     print("  e-deklaracja z załącznikami w pliku PIT-36_23_2024.xml");
 });
 krok("Zeznanie PIT-37 za 2024 małżonków z załącznikiem PIT/O", function () {
     // Jan Kowalski rozlicza się wspólnie z żoną, Anną Nowak: przychody obojga z ich kart płacowych (te same kwoty co
     // w ich informacjach PIT-11), ulgi na PIT/O zamkniętym we własnej sesji, po czym zeznanie przelicza się akcją.
     var sesja = Session.Login.CreateSession();
-    var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
-    d.TypDeklar = 35;
-    d.Wersja = 23;
-    d.Rok = 2024;
-    d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item("1");
+    var d = noweZeznanie(sesja, 35, 23, "1");
     d.P_6 = 2;
     d.PracownikMalzonka = 2;
     d.Policz();
     sesja.Save();
-    var okno = Session.Login.CreateSession();
-    var o = okno.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
-    o.TypDeklar = 27; o.Wersja = 22; o.Rok = 2024; o.ParentId = d.ID; o.Numer = 1;
-    o.P_7 = 760; o.P_14 = 1112.04;
-    o.Policz();
-    okno.Save();
+    var o = zalacznikZamkniety(d.ID, 27, 22, { P_7: 760, P_14: 1112.04 }, "przeliczPoZamknieciuPITO");
     print("  " + o.Opis + ": odliczenia od dochodu małżonka " + Number(o.P_13).toFixed(2) + ", od podatku " +
           Number(o.P_15).toFixed(2));
-    var zeznanie = Session.Login.CreateSession();
-    zeznanie.CreateObject("TLXDeklaracje.Deklaracje", String(d.ID)).executeJS("przeliczPoZamknieciuPITO");
-    zeznanie.Save();
-    var gotowe = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(d.ID));
+    var gotowe = zapisane(d.ID);
     print("  " + gotowe.Opis + " i " + gotowe.P_21 + " " + gotowe.P_22 + ": podstawa " + gotowe.P_50 + ", podatek " +
           Number(gotowe.P_51).toFixed(2) + ", należny " + gotowe.P_55 + ", zaliczki " + gotowe.P_56 + ", nadpłata " +
           gotowe.P_58 + " zł; PIT/O " + (gotowe.ZalacznikPITO == 1 ? "tak" : "nie"));
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    e.ZapiszXml(gotowe, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-37_23_2024.xml");
+    eDeklaracjaWPliku(gotowe, "PIT-37_23_2024.xml");
     print("  e-deklaracja z załącznikiem w pliku PIT-37_23_2024.xml");
 });
 krok("Zeznanie PIT-28 za 2024 z ewidencji przychodów z załącznikiem PIT/28B", function () {
     // Ryczałt od przychodów ewidencjonowanych: przychody podatnika według stawek z ewidencji przychodów firmy,
     // połowa przychodów spółki na PIT/28B; zeznanie sumuje zamknięty załącznik swoją akcją.
     var sesja = Session.Login.CreateSession();
-    var d = sesja.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
-    d.TypDeklar = 20;
-    d.Wersja = 19;
-    d.Rok = 2024;
-    d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item("6");
+    var d = noweZeznanie(sesja, 20, 19, "6");
     d.P_75 = 12000; d.P_76 = 4000.50; d.P_80 = 12000;
     d.Policz();
     sesja.Save();
-    var okno = Session.Login.CreateSession();
-    var b = okno.CreateObject("TLXDeklaracje.Deklaracje").AddNew();
-    b.TypDeklar = 26; b.Wersja = 14; b.Rok = 2024; b.ParentId = d.ID; b.Numer = 1;
-    b.P_6 = "7251801126"; b.P_7 = "Lewandowski i Wspólnicy s.c."; b.P_8 = 50; b.P_14 = 80000;
-    b.Policz();
-    okno.Save();
+    var b = zalacznikZamkniety(d.ID, 26, 14, { P_6: "7251801126", P_7: "Lewandowski i Wspólnicy s.c.", P_8: 50, P_14: 80000 },
+                               "zsumujPolaBIT28B");
     print("  " + b.Opis + ": przychody podatnika " + Number(b.P_25).toFixed(2));
-    var zeznanie = Session.Login.CreateSession();
-    zeznanie.CreateObject("TLXDeklaracje.Deklaracje", String(d.ID)).executeJS("zsumujPolaBIT28B");
-    zeznanie.Save();
-    var gotowe = Session.Login.CreateSession().CreateObject("TLXDeklaracje.Deklaracje", String(d.ID));
+    var gotowe = zapisane(d.ID);
     print("  " + gotowe.Opis + ": ryczałt " + Number(gotowe.P_77).toFixed(2) + ", należny " + gotowe.P_79 + ", wpłacony " +
           gotowe.P_80 + ", do zapłaty " + gotowe.P_81 + " zł; załączniki PIT/28B " + gotowe.LiczbaPIT28B);
-    var e = new ActiveXObject("TLX.EDeklaracja");
-    e.Login = Session.Login;
-    e.ZapiszXml(gotowe, "", konfiguracja.GetValue("eDeklaracjeKatalogWymiany") + "/PIT-28_19_2024.xml");
+    eDeklaracjaWPliku(gotowe, "PIT-28_19_2024.xml");
     print("  e-deklaracja z załącznikiem w pliku PIT-28_19_2024.xml");
 });
 krok("Plik KEDU za marzec 2024", function () {
