@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cctype>
 #include <mutex>
 #include <unordered_map>
 
@@ -29,37 +30,50 @@ constexpr std::string_view kLiteralPrefix = "@tlx_literal";
 // employee) are one statement to the caches: each "= <integer>" becomes a variable bound to the number,
 // so the batch is rewritten once and prepared once per connection. Bound and literal integers compare
 // alike in SQLite (neither has an affinity). Other texts, and those without such a comparison, are left
-// as they are.
+// as they are. The text is scanned without copying its tokens, and the numbers are replaced where they
+// stand: the rewriter reads the result as it reads the statement written with variables.
 std::string ParameterizeLiterals(std::string_view tsql, std::vector<std::pair<std::string, long long>>& literals) {
-    std::vector<SqlToken> tokens;
+    std::vector<SqlSpan> spans;
     try {
-        tokens = TokenizeSql(tsql);
+        spans = ScanSql(tsql);
     } catch (...) {
         return std::string(tsql);  // the rewriter reports the fault in the text as written
     }
+    auto isWord = [&](const SqlSpan& span, std::string_view word) {
+        std::string_view text = span.Text(tsql);
+        if (span.kind != SqlToken::kWord || text.size() != word.size()) return false;
+        for (size_t i = 0; i < word.size(); ++i)
+            if (std::tolower(static_cast<unsigned char>(text[i])) != word[i]) return false;
+        return true;
+    };
     // Only queries and row changes take variables (a PRAGMA or a batch of declarations keeps its text).
-    if (tokens.empty() || !(tokens[0].Is("select") || tokens[0].Is("update") || tokens[0].Is("delete") ||
-                            tokens[0].Is("insert") || tokens[0].Is("with")))
+    if (spans.empty() || !(isWord(spans[0], "select") || isWord(spans[0], "update") || isWord(spans[0], "delete") ||
+                           isWord(spans[0], "insert") || isWord(spans[0], "with")))
         return std::string(tsql);
+    std::string out;
+    size_t copied = 0;
     bool changed = false;
-    for (std::size_t i = 0; i + 1 < tokens.size(); ++i) {
-        if (!tokens[i].IsSymbol("=")) continue;
+    for (std::size_t i = 0; i + 1 < spans.size(); ++i) {
+        if (spans[i].kind != SqlToken::kSymbol || spans[i].Text(tsql) != "=") continue;
         std::size_t at = i + 1;
-        bool negative = at + 1 < tokens.size() && tokens[at].IsSymbol("-") && !tokens[at + 1].spaceBefore;
+        bool negative = at + 1 < spans.size() && spans[at].kind == SqlToken::kSymbol && spans[at].Text(tsql) == "-" &&
+                        !spans[at + 1].spaceBefore;
         if (negative) ++at;
-        const SqlToken& number = tokens[at];
-        if (number.kind != SqlToken::kNumber || number.text.size() > 18 ||
-            number.text.find_first_not_of("0123456789") != std::string::npos)
+        std::string_view number = spans[at].Text(tsql);
+        if (spans[at].kind != SqlToken::kNumber || number.size() > 18 || number.find_first_not_of("0123456789") != std::string_view::npos)
             continue;
-        long long value = std::stoll(number.text);
+        long long value = std::stoll(std::string(number));
         std::string name = std::string(kLiteralPrefix) + std::to_string(literals.size() + 1);
         literals.emplace_back(name, negative ? -value : value);
-        SqlToken variable{SqlToken::kVariable, name, tokens[i + 1].spaceBefore};
-        tokens.erase(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1, tokens.begin() + static_cast<std::ptrdiff_t>(at) + 1);
-        tokens.insert(tokens.begin() + static_cast<std::ptrdiff_t>(i) + 1, variable);
+        out.append(tsql.substr(copied, spans[i + 1].begin - copied));
+        out += name;
+        copied = spans[at].end;
         changed = true;
+        i = at;
     }
-    return changed ? JoinTokens(tokens, 0, tokens.size()) : std::string(tsql);
+    if (!changed) return std::string(tsql);
+    out.append(tsql.substr(copied));
+    return out;
 }
 
 // The batches of the process rewritten so far, by their text: a statement that the host runs again and

@@ -23,12 +23,12 @@ bool SqlToken::Is(std::string_view word) const {
     return true;
 }
 
-std::vector<SqlToken> TokenizeSql(std::string_view sql) {
-    std::vector<SqlToken> tokens;
+std::vector<SqlSpan> ScanSql(std::string_view sql) {
+    std::vector<SqlSpan> spans;
     size_t i = 0;
     bool space = false;
-    auto push = [&](SqlToken::Kind kind, std::string text) {
-        tokens.push_back({kind, std::move(text), space});
+    auto push = [&](SqlToken::Kind kind, size_t begin, size_t end) {
+        spans.push_back({kind, begin, end, space});
         space = false;
     };
     while (i < sql.size()) {
@@ -58,21 +58,18 @@ std::vector<SqlToken> TokenizeSql(std::string_view sql) {
                 }
                 ++j;
             }
-            push(SqlToken::kString, std::string(sql.substr(start, j + 1 - start)));
+            push(SqlToken::kString, i, j + 1);
             i = j + 1;
         } else if (c == '[' || c == '"') {
             char close = c == '[' ? ']' : '"';
             size_t end = sql.find(close, i + 1);
             if (end == std::string_view::npos) Unterminated("name", sql);
-            std::string name(sql.substr(i + 1, end - i - 1));
-            std::string quoted = "\"";
-            for (char n : name) quoted += n == '"' ? std::string("\"\"") : std::string(1, n);
-            push(SqlToken::kQuotedName, quoted + "\"");
+            push(SqlToken::kQuotedName, i, end + 1);
             i = end + 1;
         } else if (c == '@') {
             size_t j = i + 1;
             while (j < sql.size() && (WordChar(sql[j]) || sql[j] == '@')) ++j;
-            push(SqlToken::kVariable, std::string(sql.substr(i, j - i)));
+            push(SqlToken::kVariable, i, j);
             i = j;
         } else if (std::isdigit(static_cast<unsigned char>(c)) ||
                    (c == '.' && i + 1 < sql.size() && std::isdigit(static_cast<unsigned char>(sql[i + 1])))) {
@@ -83,21 +80,40 @@ std::vector<SqlToken> TokenizeSql(std::string_view sql) {
                 if (j < sql.size() && (sql[j] == '+' || sql[j] == '-')) ++j;
                 while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j]))) ++j;
             }
-            push(SqlToken::kNumber, std::string(sql.substr(i, j - i)));
+            push(SqlToken::kNumber, i, j);
             i = j;
         } else if (WordChar(c)) {
             size_t j = i;
             while (j < sql.size() && WordChar(sql[j])) ++j;
-            push(SqlToken::kWord, std::string(sql.substr(i, j - i)));
+            push(SqlToken::kWord, i, j);
             i = j;
         } else {
             static constexpr std::string_view kPairs[] = {"<>", "<=", ">=", "!=", "||", "!<", "!>"};
-            std::string symbol(1, c);
+            size_t length = 1;
             for (std::string_view pair : kPairs)
-                if (sql.substr(i, 2) == pair) symbol = pair;
-            push(SqlToken::kSymbol, symbol);
-            i += symbol.size();
+                if (sql.substr(i, 2) == pair) length = 2;
+            push(SqlToken::kSymbol, i, i + length);
+            i += length;
         }
+    }
+    return spans;
+}
+
+std::vector<SqlToken> TokenizeSql(std::string_view sql) {
+    std::vector<SqlSpan> spans = ScanSql(sql);
+    std::vector<SqlToken> tokens;
+    tokens.reserve(spans.size());
+    for (const SqlSpan& span : spans) {
+        std::string_view text = span.Text(sql);
+        if (span.kind == SqlToken::kString && text.front() != '\'') {
+            text.remove_prefix(1);  // N'...' is the string it quotes
+        } else if (span.kind == SqlToken::kQuotedName) {
+            std::string quoted = "\"";
+            for (char n : text.substr(1, text.size() - 2)) quoted += n == '"' ? std::string("\"\"") : std::string(1, n);
+            tokens.push_back({span.kind, quoted + "\"", span.spaceBefore});
+            continue;
+        }
+        tokens.push_back({span.kind, std::string(text), span.spaceBefore});
     }
     return tokens;
 }

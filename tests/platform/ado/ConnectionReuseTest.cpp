@@ -129,6 +129,10 @@ TEST(ConnectionReuse, StatementsDifferingOnlyInWholeNumbersAnswerAsWritten) {
         {u"select count(*) from TLX.Pary where Liczba >= 5", u"2"},
         {u"select count(*) from TLX.Pary where Liczba = 5.0", u"1"},
         {u"select Liczba - 1 from TLX.Pary where Id = 3", u"6"},
+        {u"select Id /* = 5 */ from [TLX].[Pary] where [Liczba]=-3 -- = 7\n", u"1"},
+        {u"select Id from TLX.Pary where Tekst = N'= 7' and Id = 2", u"2"},
+        {u"select Id from TLX.Pary where Liczba = 5 or Liczba = 7 order by Id desc", u"3"},
+        {u"select Id from TLX.Pary where Liczba = - 3", u"1"},
     };
     for (const Case& c : cases) EXPECT_EQ(FirstValue(connection.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql);
     ASSERT_EQ(Execute(connection.Get(), u"update TLX.Pary set Liczba = 9 where Id = 3"), S_OK);

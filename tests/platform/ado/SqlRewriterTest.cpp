@@ -2,6 +2,8 @@
 
 #include "AdoTestSupport.h"
 #include "platform/ado/DateText.h"
+#include "platform/ado/AdoError.h"
+#include "platform/ado/SqlLexer.h"
 #include "platform/ado/SqlRewriter.h"
 #include "platform/ado/SqlRoutines.h"
 
@@ -229,6 +231,37 @@ TEST(SqlRewriter, SplitsBatchesIntoTheirSteps) {
     EXPECT_EQ(steps[2].procedure, "tlx.DRA");
     auto single = rewriter.Rewrite("select a from t where b = ';' ;");
     ASSERT_EQ(single.size(), 1u) << "a ';' inside a string does not split";
+}
+
+// Tokens keep their kind and whether a blank (or a comment) came before them; a quoted name is written
+// in double quotes and a national string as the string it quotes.
+TEST(SqlLexer, TokensAreTheirKindAndTextWithTheBlanksBeforeThem) {
+    const std::string_view sql = "select [a\"b],N'x''y' /* c */-- d\n from\tt where n=-1.5e3 and @v <= 'q'";
+    struct Want {
+        tlx::ado::SqlToken::Kind kind;
+        const char* text;
+        bool spaceBefore;
+    };
+    using K = tlx::ado::SqlToken;
+    const Want want[] = {{K::kWord, "select", false},   {K::kQuotedName, "\"a\"\"b\"", true}, {K::kSymbol, ",", false},
+                         {K::kString, "'x''y'", false}, {K::kWord, "from", true},          {K::kWord, "t", true},
+                         {K::kWord, "where", true},     {K::kWord, "n", true},             {K::kSymbol, "=", false},
+                         {K::kSymbol, "-", false},      {K::kNumber, "1.5e3", false},      {K::kWord, "and", true},
+                         {K::kVariable, "@v", true},    {K::kSymbol, "<=", true},          {K::kString, "'q'", true}};
+    std::vector<tlx::ado::SqlToken> tokens = tlx::ado::TokenizeSql(sql);
+    std::vector<tlx::ado::SqlSpan> spans = tlx::ado::ScanSql(sql);
+    ASSERT_EQ(tokens.size(), std::size(want));
+    ASSERT_EQ(spans.size(), std::size(want));
+    for (size_t i = 0; i < tokens.size(); ++i) {
+        EXPECT_EQ(tokens[i].kind, want[i].kind) << i;
+        EXPECT_EQ(tokens[i].text, want[i].text) << i;
+        EXPECT_EQ(tokens[i].spaceBefore, want[i].spaceBefore) << i;
+        EXPECT_EQ(spans[i].kind, want[i].kind) << i;
+        EXPECT_EQ(spans[i].spaceBefore, want[i].spaceBefore) << i;
+    }
+    EXPECT_EQ(spans[1].Text(sql), "[a\"b]");
+    EXPECT_EQ(spans[3].Text(sql), "N'x''y'");
+    EXPECT_THROW(tlx::ado::ScanSql("select 'x"), tlx::ado::AdoError);
 }
 
 }  // namespace
