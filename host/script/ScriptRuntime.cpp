@@ -69,6 +69,10 @@ bool CompileGlobalCode(duk_context* ctx, std::u16string_view code) {
     return true;
 }
 
+// The stash's object of compiled eval code by its text; it starts afresh when it holds this many.
+constexpr const char* kEvalCodeKey = DUK_HIDDEN_SYMBOL("tlxEvalCode");
+constexpr std::size_t kMaxEvalCode = 1024;
+
 // Room left on the thread's stack below which no evaluation starts: a nested evaluation fails with an
 // error instead of overflowing the stack.
 constexpr std::uintptr_t kMinimumStackHeadroom = 384 * 1024;
@@ -166,6 +170,36 @@ HRESULT ScriptRuntime::RunCompiled(bool compiled, ScriptFailure& failure) {
     return S_OK;
 }
 
+bool ScriptRuntime::CompileEvalCode(std::u16string_view code) {
+    const std::string text = ToScriptBytes(code);
+    duk_push_global_stash(ctx_);
+    if (!duk_get_prop_string(ctx_, -1, kEvalCodeKey) || evalCodeKept_ >= kMaxEvalCode) {
+        duk_pop(ctx_);
+        duk_push_bare_object(ctx_);
+        duk_dup_top(ctx_);
+        duk_put_prop_string(ctx_, -3, kEvalCodeKey);
+        evalCodeKept_ = 0;
+    }
+    // [... stash kept]
+    if (duk_get_prop_lstring(ctx_, -1, text.data(), text.size())) {
+        duk_remove(ctx_, -2);
+        duk_remove(ctx_, -2);
+        return true;
+    }
+    duk_pop_3(ctx_);
+    std::string bytes = RewriteCallAssignments(text);
+    if (duk_pcompile_lstring(ctx_, DUK_COMPILE_EVAL, bytes.data(), bytes.size()) != DUK_EXEC_SUCCESS) return false;
+    // [... compiled] -> the compiled code kept under its text, left on the stack.
+    duk_push_global_stash(ctx_);
+    duk_get_prop_string(ctx_, -1, kEvalCodeKey);
+    duk_push_lstring(ctx_, text.data(), text.size());
+    duk_dup(ctx_, -4);
+    duk_put_prop(ctx_, -3);
+    duk_pop_2(ctx_);
+    ++evalCodeKept_;
+    return true;
+}
+
 HRESULT ScriptRuntime::RunGlobalCode(std::u16string_view code, ScriptFailure& failure) {
     NestingGuard nesting(nesting_);
     if (nesting_ > kMaximumNesting || !EnoughStack()) {
@@ -187,9 +221,8 @@ HRESULT ScriptRuntime::Evaluate(std::u16string_view code, const VARIANT& thisObj
         failure = OutOfStack();
         return failure.hr;
     }
-    std::string bytes = RewriteCallAssignments(ToScriptBytes(code));
     duk_idx_t base = duk_get_top(ctx_);
-    bool compiled = duk_pcompile_lstring(ctx_, DUK_COMPILE_EVAL, bytes.data(), bytes.size()) == DUK_EXEC_SUCCESS;
+    bool compiled = CompileEvalCode(code);
     if (compiled) {
         bool isObject = (thisObject.vt == VT_DISPATCH || thisObject.vt == VT_UNKNOWN) && thisObject.punkVal;
         if (!isObject) {

@@ -50,12 +50,16 @@ public:
 private:
     // Calls the function compiled below `this` on the stack; reads the failure of a compilation or a run.
     HRESULT RunCompiled(bool compiled, ScriptFailure& failure);
+    // Leaves the compiled eval code of `code` on the stack, compiled once for this heap (form expressions
+    // are evaluated again and again); false with the error there when it does not compile.
+    bool CompileEvalCode(std::u16string_view code);
 
     const ScriptObjectCreator& creator_;
     duk_context* ctx_ = nullptr;
     std::unique_ptr<DispatchBridge> bridge_;
     std::unique_ptr<ScriptEnumerators> enumerators_;
     int nesting_ = 0;  // evaluations running on this heap
+    std::size_t evalCodeKept_ = 0;  // compiled eval codes in the heap's stash
 };
 
 }  // namespace tlx::host
