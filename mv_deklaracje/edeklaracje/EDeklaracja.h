@@ -23,6 +23,7 @@
 #include "mv_deklaracje/core/Money.h"
 #include "mv_deklaracje/edeklaracje/CertificateSigning.h"
 #include "mv_deklaracje/edeklaracje/GatewaySettings.h"
+#include "mv_deklaracje/edeklaracje/TransformSheets.h"
 #include "mv_deklaracje/edeklaracje/VirtualChannelSigning.h"
 #include "mv_deklaracje/forms/FormDefinition.h"
 #include "mv_deklaracje/core/ModuleResources.h"
@@ -99,6 +100,9 @@ public:
     void PlaceVatUeAttachment(IXMLDOMDocument2* child, IXMLDOMDocument2* main, LONG attachmentType,
                               std::u16string_view groupsNamespace);
     static bool IsExcludedField(IDeklaracja2* declaration, std::u16string_view fieldName);
+    // The same for a form key (form type * 1000 + version, as FormKey reads it from a declaration).
+    static bool IsExcludedField(LONG formKey, std::u16string_view fieldName);
+    static LONG FormKey(IDeklaracja2* declaration);
 
     // Stylesheets and namespaces (EDeklaracjaTransform.cpp).
     tlx::ComPtr<IXMLDOMDocument2> TransformDocument(IXMLDOMDocument2* document, std::u16string_view transformName);
@@ -237,6 +241,8 @@ private:
     std::u16string info_;
     LONG failure_ = 0;
     GatewaySettings gateway_;
+    // The stylesheets parsed for this object's builds, kept while their text stays the same.
+    TransformSheets sheets_;
     CertificateSigning signing_{*this};
     VirtualChannelSigning remote_;
 };

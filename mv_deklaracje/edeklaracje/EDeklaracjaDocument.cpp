@@ -68,8 +68,15 @@ std::u16string EmployeeText(IDeklaracja2* declaration) {
 
 }  // namespace
 
+LONG CEDeklaracja::FormKey(IDeklaracja2* declaration) {
+    return Read(declaration, &IDeklaracja::get_TypDeklar) * 1000 + VersionOf(declaration);
+}
+
 bool CEDeklaracja::IsExcludedField(IDeklaracja2* declaration, std::u16string_view fieldName) {
-    LONG key = Read(declaration, &IDeklaracja::get_TypDeklar) * 1000 + VersionOf(declaration);
+    return IsExcludedField(FormKey(declaration), fieldName);
+}
+
+bool CEDeklaracja::IsExcludedField(LONG key, std::u16string_view fieldName) {
     for (const Exclusion& row : kExclusions) {
         bool everyForm = row.fromKey == 0;
         if (row.field == fieldName && (everyForm || (key >= row.fromKey && key <= row.toKey))) return true;
@@ -92,9 +99,10 @@ CEDeklaracja::FormParameters CEDeklaracja::ReadFormParameters(IDeklaracja2* decl
 
 void CEDeklaracja::WriteFieldValues(const FormParameters& form, IXMLDOMDocument* document, IXMLDOMNode* schemat,
                                     IDeklaracja2* declaration) {
+    const LONG key = FormKey(declaration);
     for (std::size_t i = 0; i < form.definition->FieldCount(); ++i) {
         const CBstr& name = form.definition->Field(i)->nazwa;
-        if (IsExcludedField(declaration, name.View())) continue;
+        if (IsExcludedField(key, name.View())) continue;
         tlx::Variant value;
         CheckHost(declaration->get_Wartosc(tlx::Bstr(name.View()).Get(), value.Out()));
         if (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) continue;

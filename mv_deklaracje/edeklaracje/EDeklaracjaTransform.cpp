@@ -3,7 +3,6 @@
 #include "hostapi/EDeclarations.h"
 #include "mv_deklaracje/forms/FormXml.h"
 #include "mv_deklaracje/core/ModuleResources.h"
-#include "mv_deklaracje/core/TextResources.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/text/CodePage.h"
@@ -101,12 +100,15 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::TransformDocument(IXMLDOMDocument2* 
     } else {
         SendMessage(kRepositoryMissing, kDetail);
     }
-    if (stylesheet.empty())
-        stylesheet = LoadTextResource(tlx::Utf16ToUtf8(transformName).c_str(), "XSL", resources_).Str();
-    if (stylesheet.empty()) RaiseResourceError(kMsgNoStylesheet, CLSID_EDeklaracja, ModuleResources());
+    std::u16string_view text = stylesheet;
+    if (text.empty()) text = sheets_.ResourceText(resources_, transformName);
+    if (text.empty()) RaiseResourceError(kMsgNoStylesheet, CLSID_EDeklaracja, ModuleResources());
 
-    tlx::ComPtr<IXMLDOMDocument2> sheet = LoadFormDocument(CBstr(u""), transformName);
-    LoadChecked(sheet.Get(), stylesheet, u"Arkusz przekształcenia " + std::u16string(transformName));
+    tlx::ComPtr<IXMLDOMDocument2> sheet = sheets_.Sheet(transformName, text, [&](std::u16string_view parsed) {
+        tlx::ComPtr<IXMLDOMDocument2> fresh = LoadFormDocument(CBstr(u""), transformName);
+        LoadChecked(fresh.Get(), parsed, u"Arkusz przekształcenia " + std::u16string(transformName));
+        return fresh;
+    });
     tlx::Bstr result;
     CheckHost(document->transformNode(sheet.Get(), result.Out()));
     LoadChecked(document, DeclaringUtf8(std::u16string(result.View())),
