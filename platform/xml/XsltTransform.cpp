@@ -96,21 +96,75 @@ std::string QuoteLiteral(const std::string& value) {
     return out + "'" + value.substr(start) + "')";
 }
 
-// What tells one stylesheet from another: where it was read from (its relative references resolve
-// there) and its text.
-std::string StylesheetKey(xmlNodePtr stylesheet) {
-    std::unique_ptr<xmlBuffer, BufferDeleter> buffer(xmlBufferCreate());
-    if (!buffer) throw std::bad_alloc();
-    xmlDocPtr doc = stylesheet->type == XML_DOCUMENT_NODE ? reinterpret_cast<xmlDocPtr>(stylesheet) : stylesheet->doc;
-    if (doc && doc->URL) xmlBufferCat(buffer.get(), doc->URL);
-    xmlBufferCCat(buffer.get(), "\n");
-    if (stylesheet->type == XML_DOCUMENT_NODE) {
-        for (xmlNodePtr node = stylesheet->children; node; node = node->next) xmlNodeDump(buffer.get(), doc, node, 0, 0);
-    } else {
-        xmlNodeDump(buffer.get(), doc, stylesheet, 0, 0);
+// Appends a text of the tree to a stylesheet's key: its bytes and a terminating zero (libxml2's texts hold
+// none), a missing text as a mark of its own.
+void AppendText(std::string& key, const xmlChar* text) {
+    constexpr char kMissing = '\x01';
+    if (!text) {
+        key.push_back(kMissing);
+        return;
     }
-    return std::string(reinterpret_cast<const char*>(xmlBufferContent(buffer.get())),
-                       static_cast<std::size_t>(xmlBufferLength(buffer.get())));
+    key.append(reinterpret_cast<const char*>(text));
+    key.push_back('\0');
+}
+
+void AppendNamespace(std::string& key, const xmlNs* ns) {
+    if (!ns) return key.push_back('-');
+    key.push_back('n');
+    AppendText(key, ns->prefix);
+    AppendText(key, ns->href);
+}
+
+void AppendNode(std::string& key, xmlNodePtr node);
+
+void AppendNodes(std::string& key, xmlNodePtr first) {
+    for (xmlNodePtr node = first; node; node = node->next) AppendNode(key, node);
+}
+
+// The node and its subtree, its kind, names, namespaces, attributes and texts, in document order, with
+// the end of each node marked: two trees get the same text only when they are the same tree. Of a
+// document type declaration only its name counts: the parse has already put its entities into the tree,
+// and its declarations are structures of another shape.
+void AppendNode(std::string& key, xmlNodePtr node) {
+    key.push_back(static_cast<char>('A' + node->type));
+    AppendText(key, node->name);
+    switch (node->type) {
+        case XML_ELEMENT_NODE:
+            AppendNamespace(key, node->ns);
+            for (const xmlNs* declared = node->nsDef; declared; declared = declared->next) AppendNamespace(key, declared);
+            AppendNodes(key, reinterpret_cast<xmlNodePtr>(node->properties));
+            AppendNodes(key, node->children);
+            break;
+        case XML_ATTRIBUTE_NODE:
+            AppendNamespace(key, node->ns);
+            AppendNodes(key, node->children);
+            break;
+        case XML_TEXT_NODE:
+        case XML_CDATA_SECTION_NODE:
+        case XML_COMMENT_NODE:
+        case XML_PI_NODE:
+            AppendText(key, node->content);
+            break;
+        default:
+            break;
+    }
+    key.push_back('/');
+}
+
+// What tells one stylesheet from another: where it was read from (its relative references resolve
+// there), the namespaces declared around it, and its tree.
+std::string StylesheetKey(xmlNodePtr stylesheet) {
+    std::string key;
+    xmlDocPtr doc = stylesheet->type == XML_DOCUMENT_NODE ? reinterpret_cast<xmlDocPtr>(stylesheet) : stylesheet->doc;
+    AppendText(key, doc ? doc->URL : nullptr);
+    if (stylesheet->type == XML_DOCUMENT_NODE) {
+        AppendNodes(key, stylesheet->children);
+        return key;
+    }
+    for (xmlNodePtr above = stylesheet->parent; above && above->type == XML_ELEMENT_NODE; above = above->parent)
+        for (const xmlNs* declared = above->nsDef; declared; declared = declared->next) AppendNamespace(key, declared);
+    AppendNode(key, stylesheet);
+    return key;
 }
 
 std::u16string Serialise(xmlDocPtr result, xsltStylesheetPtr style) {

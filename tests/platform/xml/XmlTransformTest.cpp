@@ -195,3 +195,23 @@ TEST(XmlTransform, AStylesheetChangedOrIncludingAChangedFileTransformsAsItNowRea
     writeIncluded("q");
     EXPECT_EQ(Transform(source.Get(), including.Get()), u"q1") << "the included file as it reads now";
 }
+
+TEST(XmlTransform, StylesheetsDifferingOnlyInAnAttributeOrANamespaceTransformEachAsItReads) {
+    auto source = Load(u"<a xmlns=\"urn:one\"><b>1</b><c>2</c></a>");
+    auto styleFor = [](std::u16string_view uri) {
+        return Load(u"<xsl:stylesheet version=\"1.0\" xmlns:xsl=\"http://www.w3.org/1999/XSL/Transform\" xmlns:p=\"" +
+                    std::u16string(uri) +
+                    u"\"><xsl:output method=\"text\"/><xsl:template match=\"/\">[<xsl:value-of select=\"p:a/p:b\"/>]"
+                    u"</xsl:template></xsl:stylesheet>");
+    };
+    auto one = styleFor(u"urn:one");
+    auto two = styleFor(u"urn:two");
+    EXPECT_EQ(Transform(source.Get(), one.Get()), u"[1]");
+    EXPECT_EQ(Transform(source.Get(), two.Get()), u"[]") << "the prefix names another namespace";
+    EXPECT_EQ(Transform(source.Get(), one.Get()), u"[1]");
+
+    ComPtr<IXMLDOMNode> valueOf = Select(one.Get(), u"//*[local-name()='value-of']");
+    ASSERT_TRUE(valueOf);
+    ASSERT_EQ(AsElement(valueOf)->setAttribute(Bstr(u"select").Get(), tlx::Variant::FromString(u"p:a/p:c")), S_OK);
+    EXPECT_EQ(Transform(source.Get(), one.Get()), u"[2]") << "the changed attribute, not the stylesheet compiled before";
+}
