@@ -1,5 +1,10 @@
 #include "host/script/ScriptEngine.h"
 
+#include <algorithm>
+#include <functional>
+#include <mutex>
+#include <unordered_map>
+
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
 
@@ -21,6 +26,40 @@ std::u16string_view View(BSTR text) { return {text ? text : u"", SysStringLen(te
 
 HRESULT Fail(HRESULT hr, std::u16string_view description) {
     return ReportFailure({hr, std::u16string(description), 0});
+}
+
+// The script texts that engines keep to run again at Reset, one copy for the process while any engine
+// holds it: every declaration of a form adds the same text to an engine of its own.
+class SharedScriptTexts {
+public:
+    std::shared_ptr<const std::u16string> Share(std::u16string_view code) {
+        std::size_t hash = std::hash<std::u16string_view>{}(code);
+        std::lock_guard lock(mutex_);
+        auto [first, last] = texts_.equal_range(hash);
+        for (auto it = first; it != last; ++it)
+            if (auto text = it->second.lock(); text && *text == code) return text;
+        if (texts_.size() >= 2 * liveAtLastSweep_) Sweep();
+        auto text = std::make_shared<const std::u16string>(code);
+        texts_.emplace(hash, text);
+        return text;
+    }
+
+private:
+    // Forgets the texts no engine holds any longer.
+    void Sweep() {
+        std::erase_if(texts_, [](const auto& entry) { return entry.second.expired(); });
+        liveAtLastSweep_ = std::max<std::size_t>(texts_.size(), kFirstSweep);
+    }
+
+    static constexpr std::size_t kFirstSweep = 32;
+    std::mutex mutex_;
+    std::unordered_multimap<std::size_t, std::weak_ptr<const std::u16string>> texts_;
+    std::size_t liveAtLastSweep_ = kFirstSweep;
+};
+
+SharedScriptTexts& ScriptTexts() {
+    static SharedScriptTexts texts;
+    return texts;
 }
 }  // namespace
 
@@ -50,7 +89,7 @@ HRESULT CScriptEngine::AddScriptText(BSTR code) {
     HRESULT hr = runtime_->RunGlobalCode(View(code), failure);
     --running_;
     if (FAILED(hr)) return ReportFailure(failure);
-    scripts_.emplace_back(View(code));
+    scripts_.push_back(ScriptTexts().Share(View(code)));
     return S_OK;
 }
 
@@ -65,7 +104,7 @@ HRESULT CScriptEngine::Reset() {
         if (HRESULT hr = fresh->BindGlobal(name, object.Get(), failure); FAILED(hr) && SUCCEEDED(first)) first = hr;
     }
     for (const auto& script : scripts_) {
-        if (HRESULT hr = fresh->RunGlobalCode(script, failure); FAILED(hr) && SUCCEEDED(first)) first = hr;
+        if (HRESULT hr = fresh->RunGlobalCode(*script, failure); FAILED(hr) && SUCCEEDED(first)) first = hr;
     }
     --running_;
     runtime_ = std::move(fresh);

@@ -49,7 +49,7 @@ protected:
 private:
     ScriptObjectCreator creator_;
     std::unique_ptr<ScriptRuntime> runtime_;
-    std::vector<std::u16string> scripts_;
+    std::vector<std::shared_ptr<const std::u16string>> scripts_;  // shared with engines given the same texts
     std::vector<std::pair<std::u16string, ComPtr<IDispatch>>> namedItems_;
     int running_ = 0;  // evaluations of this engine under way
 };
