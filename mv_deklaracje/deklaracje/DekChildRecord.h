@@ -31,7 +31,12 @@ public:
     LONG ReadIdentifier() { return this->ReadLong(Derived::kIdColumn); }
 
 protected:
-    CBstr GetDefaultColumnPrefix() override { return CBstr(Derived::kColumnPrefix); }
+    // One text for every row of the kind: a declaration has many child rows, and copies of a CBstr
+    // share their text.
+    CBstr GetDefaultColumnPrefix() override {
+        static const CBstr prefix(Derived::kColumnPrefix);
+        return prefix;
+    }
 
     // A live row saved with the prepare mode must already carry its declaration's identifier.
     bool OnStateChange(LONG state, LONG mode) override {
