@@ -215,7 +215,7 @@ void BatchWriter::Write(AffectEnum affect) {
     for (auto& [row, key] : newKeys) {
         tlx::Variant value = CoerceToField(tlx::Variant::FromDouble(static_cast<double>(key)),
                                            rows_.Column(static_cast<size_t>(target.keyColumn)).type.type);
-        row->Edits().values[static_cast<size_t>(target.keyColumn)] = value;
+        rows_.SetSavedKey(*row, static_cast<size_t>(target.keyColumn), std::move(value));
     }
     rows_.AcceptSaved(pending);
     for (auto& [row, defaults] : storedDefaults_) {

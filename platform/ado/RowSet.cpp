@@ -417,33 +417,103 @@ void RowSet::KeepCurrentAfterRebuild(Row* current) {
     }
 }
 
+RowSet::HeldRow::HeldRow(const Row& row)
+    : isNew(row.isNew), modified(row.modified), deleted(row.deleted), dbDeleted(row.dbDeleted) {}
+
+void RowSet::HeldRow::Undo(Row& row) {
+    row.isNew = isNew;
+    row.modified = modified;
+    row.deleted = deleted;
+    row.dbDeleted = dbDeleted;
+    if (!row.edits) return;
+    if (accepted) {
+        row.edits->assigned = std::move(assigned);
+        if (isNew)
+            row.edits->underlying.assign(row.edits->values.size(), tlx::Variant::Null());
+        else
+            row.edits->underlying = std::move(underlying);
+    }
+    if (keyColumn != kNoKey) row.edits->values[keyColumn] = std::move(keyBefore);
+}
+
+void RowSet::HeldRow::Restore(Row& row) {
+    if (whole) {
+        row = std::move(*whole);
+        return;
+    }
+    Undo(row);
+}
+
 void RowSet::HoldForTransaction() {
     if (held_) return;
-    // Only the pending rows are copied now (the batch is about to change them); any other row is copied
-    // when it first changes, so a save costs what it writes, not the size of the recordset.
+    // Only the pending rows are noted now (the batch is about to change them, and they keep what it
+    // changes); any other row is copied when it first changes, so a save costs what it writes, not the
+    // size of the recordset.
     held_ = Held{rows_, {}, nextBookmark_};
     for (Row* row : rows_)
-        if (row->Pending()) Touch(row);
+        if (row->Pending()) held_->before.emplace(row, HeldRow(*row));
 }
 
 void RowSet::Touch(Row* row) {
-    if (held_ && !held_->before.count(row)) held_->before.emplace(row, *row);
+    if (!held_) return;
+    auto found = held_->before.find(row);
+    if (found == held_->before.end()) {
+        held_->before.emplace(row, HeldRow(*row)).first->second.whole = std::make_unique<Row>(*row);
+        return;
+    }
+    HeldRow& held = found->second;
+    if (held.whole) return;
+    auto copy = std::make_unique<Row>(*row);
+    held.Undo(*copy);
+    held.whole = std::move(copy);
+}
+
+void RowSet::SetSavedKey(Row& row, size_t column, tlx::Variant value) {
+    if (held_) {
+        auto found = held_->before.find(&row);
+        if (found == held_->before.end() || found->second.accepted ||
+            (found->second.keyColumn != HeldRow::kNoKey && found->second.keyColumn != column)) {
+            Touch(&row);
+            found = held_->before.find(&row);
+        }
+        HeldRow& held = found->second;
+        if (!held.whole && held.keyColumn == HeldRow::kNoKey) {
+            held.keyColumn = column;
+            held.keyBefore = row.Edits().values[column];
+        }
+    }
+    row.Edits().values[column] = std::move(value);
 }
 
 void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
     RowsChanged();
     Row* current = HasCurrent() ? &Current() : nullptr;
     for (Row* row : saved) {
-        Touch(row);
+        HeldRow* held = nullptr;
+        if (held_) {
+            auto found = held_->before.find(row);
+            if (found == held_->before.end() || found->second.accepted) Touch(row);
+            held = &held_->before.find(row)->second;
+        }
+        if (held && !held->whole) {
+            // What accepting changes moves into the held row instead of being copied there.
+            held->accepted = true;
+            if (row->edits) {
+                held->assigned = std::move(row->edits->assigned);
+                std::vector<tlx::Variant> underlying = std::move(row->edits->underlying);
+                if (!held->isNew) held->underlying = std::move(underlying);
+            }
+        }
         row->isNew = row->modified = false;
         if (row->edits) {
-            row->edits->assigned.assign(ColumnCount(), false);
+            row->edits->assigned.clear();  // no field written since
             row->edits->underlying.clear();
         }
     }
     std::erase_if(rows_, [&](Row* row) {
         bool gone = row->deleted && std::find(saved.begin(), saved.end(), row) != saved.end();
         if (gone && current == row) current = nullptr;
+        if (gone) Touch(row);  // a whole copy before the row is emptied
         if (gone) Drop(row);
         return gone;
     });
@@ -459,7 +529,7 @@ void RowSet::RestoreHeld() {
     for (Row* row : rows_)
         if (!kept.count(row)) Drop(row);  // added during the transaction
     rows_ = std::move(held_->order);
-    for (auto& [row, before] : held_->before) *row = std::move(before);
+    for (auto& [row, before] : held_->before) before.Restore(*row);
     nextBookmark_ = std::max(nextBookmark_, held_->nextBookmark);
     held_.reset();
     Row* again = nullptr;

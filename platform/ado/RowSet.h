@@ -152,6 +152,8 @@ public:
     }
     // Rows with pending changes, in the order they were read or added.
     std::vector<Row*> PendingRows(AffectEnum affect) const;
+    // A batch's insert gives a written row the key the database chose (before AcceptSaved).
+    void SetSavedKey(Row& row, size_t column, tlx::Variant value);
     // After a successful batch: the rows' changes became the database's.
     void AcceptSaved(const std::vector<Row*>& rows);
     // Before a batch written inside a transaction: the rows as they stand before the transaction's first
@@ -192,11 +194,35 @@ private:
     std::unique_ptr<FilterExpression> filter_;
     bool pendingFilter_ = false;
     std::u16string sort_;
-    // The rows as they stood before the transaction: their order, and copies of those that have changed
-    // since (or were pending then, so the batch changes them); the others are as they were.
+    // A row as it stood before the transaction. One that only the transaction's batch has changed keeps
+    // just what the batch changes, the rest of the row being as it was: its flags, which fields were
+    // written and the database's values (moved here when the batch accepts the row) and the shown values
+    // the batch set (the key an insert got). Any other change first makes a whole copy, so a save of many
+    // new rows does not hold a second copy of every value.
+    // A new row's database values are all NULL and are not kept.
+    struct HeldRow {
+        static constexpr size_t kNoKey = static_cast<size_t>(-1);
+
+        std::unique_ptr<Row> whole;
+        bool isNew = false, modified = false, deleted = false, dbDeleted = false;
+        bool accepted = false;  // `assigned` and `underlying` hold the row's own
+        std::vector<bool> assigned;
+        std::vector<tlx::Variant> underlying;
+        size_t keyColumn = kNoKey;  // the column the batch set, with its value before
+        tlx::Variant keyBefore;
+
+        explicit HeldRow(const Row& row);
+        // Gives `row` (as it stands now) back what the batch changed.
+        void Undo(Row& row);
+        // Puts the row back as it stood before the transaction.
+        void Restore(Row& row);
+    };
+    // The rows as they stood before the transaction: their order, and what is needed to put back those
+    // that have changed since (or were pending then, so the batch changes them); the others are as they
+    // were.
     struct Held {
         std::vector<Row*> order;
-        std::unordered_map<Row*, Row> before;
+        std::unordered_map<Row*, HeldRow> before;
         double nextBookmark;
     };
     // Keeps a row's state before it changes, while a transaction holds the rows.

@@ -423,6 +423,49 @@ TEST_F(AdoRecordsetTest, ABatchWrittenInATransactionIsPendingAgainWhenItIsRolled
     }
 }
 
+// A batch keeps of the rows it writes only what it changes; a rollback still gives every row back whole:
+// a new row its values, its written fields and its missing key (so that the next batch inserts it again
+// as it was), a changed row its database values, and a row changed again after the batch its state
+// before the transaction.
+TEST_F(AdoRecordsetTest, RowsWrittenInARolledBackTransactionAreWrittenAgainAsTheyWere) {
+    auto rows = Elements();
+    LONG level = 0;
+    ASSERT_EQ(connection_->BeginTrans(&level), S_OK);
+    rows->MoveFirst();
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"pierwsza"));
+    rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10));
+    Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(7));
+    Put(rows.Get(), u"DkE_WartoscTekst", tlx::Variant::FromString(u"nowy wiersz"));
+    rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10));
+    Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(8));
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"po zapisie"));
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    ASSERT_EQ(connection_->RollbackTrans(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 3);
+
+    rows->MoveFirst();
+    EXPECT_EQ(Status(rows.Get()), adRecModified);
+    EXPECT_EQ(Text(Value(rows.Get(), u"DkE_Opis")), u"pierwsza");
+    rows->MoveLast();
+    EXPECT_EQ(Status(rows.Get()), adRecNew) << "changed again after the batch, back as before the transaction";
+    EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").vt, VT_NULL);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_Opis").vt, VT_NULL);
+    rows->MovePrevious();
+    EXPECT_EQ(Status(rows.Get()), adRecNew);
+    EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").vt, VT_NULL);
+    EXPECT_EQ(Text(Value(rows.Get(), u"DkE_WartoscTekst")), u"nowy wiersz");
+
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem").lVal, 5);
+    EXPECT_EQ(Text(Scalar(u"select DkE_WartoscTekst from TLX.DeklElem where DkE_Numer = 7")), u"nowy wiersz");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_Numer = 8 and DkE_Opis is null").lVal, 1);
+    EXPECT_EQ(Text(Scalar(u"select DkE_Opis from TLX.DeklElem where DkE_DkEID = 1")), u"pierwsza");
+    rows->MoveFirst();
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"druga"));
+    EXPECT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << "the database values came back with the row: no conflict";
+}
+
 // Rows the first batch of a transaction did not write are kept only once they change: a row changed and
 // written by a later batch, or re-read, still comes back as it was before the transaction.
 TEST_F(AdoRecordsetTest, RowsChangedAfterTheFirstBatchOfATransactionComeBackOnRollback) {
