@@ -652,13 +652,24 @@ void CollectionCore::RunProtocol(HostCollection* self) {
         SetErrorInfo(0, failure.Get());
         throw;
     }
-    // Items of rows the batch removed are dropped.
-    std::vector<Entry> kept;
-    for (Entry& entry : items_)
-        if (std::none_of(deleted.begin(), deleted.end(), [&](Entry* d) { return d == &entry; }))
-            kept.push_back(std::move(entry));
-    items_ = std::move(kept);
+    DropItems(deleted);
     ApplyOwnFilter();
+}
+
+// Items of rows the batch removed are dropped. The others close up in place, each entry tested where it
+// stood before any moved; the dropped items are released once the list is whole again.
+void CollectionCore::DropItems(const std::vector<Entry*>& deleted) {
+    if (deleted.empty()) return;
+    std::vector<Entry> dropped;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < items_.size(); ++i) {
+        Entry& entry = items_[i];
+        if (std::find(deleted.begin(), deleted.end(), &entry) != deleted.end())
+            dropped.push_back(std::move(entry));
+        else if (kept++ != i)
+            items_[kept - 1] = std::move(entry);
+    }
+    items_.resize(kept);
 }
 
 // A row changed or deleted by another user since it was read: the save is refused in the user's words,

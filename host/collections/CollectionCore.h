@@ -81,6 +81,7 @@ private:
     };
 
     std::u16string SelectText() const;
+    void DropItems(const std::vector<Entry*>& deleted);
     void ApplyOwnFilter();
     // Visits the rows with pending changes (the recordset standing on each in turn) with their status,
     // then puts the collection's own filter back.
