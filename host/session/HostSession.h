@@ -60,6 +60,9 @@ struct IHostSession : IUnknown {
     virtual bool CloseIfUnheld(unsigned long sweep) = 0;
     // A reference of the session was made (+1) or destroyed (-1).
     virtual void CountReference(int change) = 0;
+    // The reference to the object of `cookie` (0: the session's own) is destroyed: the session hands out
+    // another one for it next time.
+    virtual void ReferenceGone(DWORD cookie, ISessionReference* reference) = 0;
 
 protected:
     ~IHostSession() = default;

@@ -171,8 +171,19 @@ HRESULT CSession::GetReference(IDispatch* object, ISessionReference** reference)
         Require(reference);
         RequireOpen();
         DWORD cookie = object ? KeepObject(object) : 0;
-        *reference = CSessionReference::Make(ComPtr<ISession>(static_cast<ISession*>(this)), cookie).Detach();
+        if (auto live = handedOut_.find(cookie); live != handedOut_.end()) {
+            *reference = ComPtr<ISessionReference>(live->second).Detach();
+            return;
+        }
+        auto made = CSessionReference::Make(ComPtr<ISession>(static_cast<ISession*>(this)), cookie);
+        handedOut_[cookie] = made.Get();
+        *reference = made.Detach();
     });
+}
+
+void CSession::ReferenceGone(DWORD cookie, ISessionReference* reference) {
+    if (auto live = handedOut_.find(cookie); live != handedOut_.end() && live->second == reference)
+        handedOut_.erase(live);
 }
 
 HRESULT CSession::GetObjectReference(IDispatch* object, ISessionReference** reference) {

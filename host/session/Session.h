@@ -61,6 +61,7 @@ public:
     void Close() override;
     bool CloseIfUnheld(unsigned long sweep) override;
     void CountReference(int change) override { references_ += change; }
+    void ReferenceGone(DWORD cookie, ISessionReference* reference) override;
 
 private:
     void RequireOpen() const;
@@ -100,6 +101,10 @@ private:
     // The objects references stand for, by cookie, and the cookie of each one's identity.
     std::map<DWORD, ComPtr<IDispatch>> kept_;
     std::map<IUnknown*, DWORD> keptCookies_;
+    // The live reference handed out for each cookie (0: the session's own), not counted: every object
+    // that asks for a reference to the same object shares it (a reference holds only the session and the
+    // cookie), and a reference leaves the list when it is destroyed.
+    std::map<DWORD, ISessionReference*> handedOut_;
     SessionSettings settings_;
     DWORD nextCookie_ = 1;
     int workDepth_ = 0;

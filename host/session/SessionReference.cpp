@@ -12,7 +12,10 @@ CSessionReference::CSessionReference(ComPtr<ISession> session, DWORD cookie)
 
 CSessionReference::~CSessionReference() {
     ComPtr<IHostSession> host;
-    if (session_ && SUCCEEDED(session_->QueryInterface(IidOf<IHostSession>(), host.OutVoid()))) host->CountReference(-1);
+    if (session_ && SUCCEEDED(session_->QueryInterface(IidOf<IHostSession>(), host.OutVoid()))) {
+        host->ReferenceGone(cookie_, this);
+        host->CountReference(-1);
+    }
 }
 
 HRESULT CSessionReference::GetSession(ISession** session) { return session_.CopyTo(session); }

@@ -79,6 +79,26 @@ TEST_F(SessionTest, ReferencesAnswerTheSessionAndTheirObject) {
     EXPECT_EQ(object.Get(), currency.Get());
 }
 
+// Objects that ask for a reference to the same object share one; each holder's reference answers as long
+// as it holds it, whoever else let go, and a reference asked for after every holder let go answers too.
+TEST_F(SessionTest, EveryHolderOfAReferenceToOneObjectKeepsItsAnswer) {
+    ComPtr<IDispatch> currency = Create(u"TLX.Waluty", Variant::FromString(u"1"));
+    ComPtr<ISessionReference> first, second, own;
+    ASSERT_EQ(session_->GetReference(currency.Get(), first.Out()), S_OK);
+    ASSERT_EQ(session_->GetReference(currency.Get(), second.Out()), S_OK);
+    ASSERT_EQ(session_->GetReference(nullptr, own.Out()), S_OK);
+    first.Reset();
+    ComPtr<IDispatch> object;
+    ASSERT_EQ(second->GetObject(object.Out()), S_OK);
+    EXPECT_EQ(object.Get(), currency.Get());
+    ASSERT_EQ(own->GetObject(object.Out()), S_OK);
+    EXPECT_FALSE(object) << "the session's own reference is not the object's";
+    second.Reset();
+    ASSERT_EQ(session_->GetReference(currency.Get(), first.Out()), S_OK);
+    ASSERT_EQ(first->GetObject(object.Out()), S_OK);
+    EXPECT_EQ(object.Get(), currency.Get());
+}
+
 TEST_F(SessionTest, SaveChangesStoresTheCollectionsOfTheUnitOfWorkInOneTransaction) {
     ComPtr<IDispatch> object = Create(u"TLX.Waluty");
     ASSERT_EQ(object.As<IAdoCollectionSetup>()->put_AutoSave(VARIANT_TRUE), S_OK);
