@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <mutex>
+#include <optional>
 #include <vector>
 
 #include "hostapi/Configuration.h"
@@ -67,13 +68,18 @@ void CDeklaracja::EnsureFormLoaded() {
 
 // Each numbered field is paired with the stored value of its number, the rows read once for all the
 // fields. A field without one gets a new row with its number and its default value (only when
-// `createMissing`; a refresh finds every row).
+// `createMissing`; a refresh finds every row). A stored row is paired by its bookmark alone: its
+// element object is made when the field is first used, so a field never read costs no object.
 void CDeklaracja::BindElementsToFields(bool createMissing) {
     tlx::ComPtr<ICollection> elements = ChildCollection(Child::Elements);
     StoredElements stored(elements.Get());
     for (std::size_t i = 0; i < definition_.FieldCount(); ++i) {
         tlx::ComPtr<CDekElementInfo> field = definition_.GetFieldByIndex(i);
         if (field->Lp() == 0) continue;
+        if (std::optional<CBstr> bookmark = stored.IndexedBookmark(field->Lp())) {
+            field->SetBookmark(*bookmark);
+            continue;
+        }
         tlx::ComPtr<IDispatch> item = stored.Find(field->Lp(), !createMissing);
         if (item) {
             field->SetBookmark(StoredElements::BookmarkText(item.Get()));

@@ -50,6 +50,17 @@ CBstr StoredElements::BookmarkText(IDispatch* element) {
     return bookmark.vt <= VT_NULL ? CBstr(u"") : VariantToBstr(bookmark);
 }
 
+std::optional<CBstr> StoredElements::IndexedBookmark(LONG number) {
+    if (!read_) {
+        rows_ = ReadRows();
+        read_ = true;
+    }
+    if (!rows_) return std::nullopt;
+    auto found = rows_->find(number);
+    if (found == rows_->end()) return std::nullopt;
+    return found->second;
+}
+
 tlx::ComPtr<IDispatch> StoredElements::Find(LONG number, bool missingFails) {
     if (!read_) {
         rows_ = ReadRows();

@@ -24,6 +24,9 @@ public:
     // A missing row with `missingFails` fails as the collection fails it ("Nie znaleziono rekordu: ..."
     // with its code); any other failure of the collection is raised.
     tlx::ComPtr<IDispatch> Find(LONG number, bool missingFails);
+    // The bookmark text of the indexed stored row of `number`, found without asking the collection for
+    // its item; nullopt when the rows are not indexed or hold no row of that number (Find answers then).
+    std::optional<CBstr> IndexedBookmark(LONG number);
     // A row added for `number` (a field that had none) with its bookmark text: the next field of that
     // number finds it, as the collection's criteria would.
     void Added(LONG number, const CBstr& bookmark);
