@@ -142,6 +142,27 @@ TEST_F(InfdExportTest, NamesAreSafeAndKeysNeverCollide) {
                                                "infdp_03-2024_80010112345_2.xml"}));
 }
 
+// The attachments go by their numbers, not by the order they are stored in, and the export takes only
+// the children the declaration's children collection answers (a child of an attachment form it leaves
+// out is not an INF-D-P).
+TEST_F(InfdExportTest, AttachmentsGoByTheirNumbersAndOnlyTheChildrenTheDeclarationAnswers) {
+    const long infd = Prepare(3);
+    const std::u16string parent = tlx::Utf8ToUtf16(std::to_string(infd));
+    const std::u16string children = u"(SELECT DkN_DkNID FROM TLX.DeklNag WHERE DkN_ParentID = " + parent + u")";
+    // The first stored attachment becomes number 3; the second (number 2) takes its PESEL.
+    Execute(u"UPDATE TLX.DeklElem SET DkE_WartoscL = 3 WHERE DkE_Numer = 1 AND DkE_WartoscL = 1 AND DkE_DkNID IN " +
+            children);
+    Execute(u"UPDATE TLX.DeklElem SET DkE_WartoscTekst = '80010112345' WHERE DkE_Numer = 10 AND DkE_DkNID IN " +
+            children);
+    Execute(u"INSERT INTO TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac, DkN_ParentID) VALUES (25, 14, "
+            u"202403, " + parent + u")");
+    ASSERT_EQ(Export(u"ExportToSOD", infd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Written(out_), (std::vector<std::string>{"infd_03-2024.xml", "infdp_03-2024_80010112345.xml",
+                                                       "infdp_03-2024_80010112345_3.xml"}));
+    EXPECT_NE(ReadFile(out_ / "infdp_03-2024_80010112345.xml").find("nrKolejny=\"2\""), std::string::npos);
+    EXPECT_NE(ReadFile(out_ / "infdp_03-2024_80010112345_3.xml").find("nrKolejny=\"3\""), std::string::npos);
+}
+
 // A local operator's files go through the transfer channel.
 TEST_F(InfdExportTest, ALocalOperatorsFilesGoThroughTheTransferChannel) {
     const long infd = Prepare(3);
