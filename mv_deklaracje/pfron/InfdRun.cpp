@@ -92,8 +92,12 @@ bool InfdRun::PrzeliczZalacznik(LONG employeeId, LONG number) {
     const QualificationResult answer = qualification_.Qualify(employee);
     if (!answer.qualifies) return false;
 
-    // Identification: the INF-D's period first, then what the attachment copies of it.
-    PutText(infd_.Get(), u"OKRESSPRAWOZDAWCZY", FormatReportingPeriod(month_, year_).View());
+    // Identification: the INF-D's period first (once a run: it is the same for every employee), then what
+    // the attachment copies of it.
+    if (!periodWritten_) {
+        PutText(infd_.Get(), u"OKRESSPRAWOZDAWCZY", FormatReportingPeriod(month_, year_).View());
+        periodWritten_ = true;
+    }
     tlx::ComPtr<IDeklaracja2> attachment = NewAttachment();
     PutLong(attachment.Get(), u"NRKOLEJNY", number);
     for (const OLECHAR* field : {u"OKRESSPRAWOZDAWCZY", u"RODZAJINFORMACJI", u"NRPFRON"})
@@ -110,7 +114,6 @@ bool InfdRun::PrzeliczZalacznik(LONG employeeId, LONG number) {
     WriteAddress(attachment.Get(), record.Get(), employee);
     WriteEmployment(attachment.Get(), record.Get(), version);
     WriteWagesAndTime(attachment.Get(), record.Get(), employee, answer.currentMonthBasis, version);
-    WriteCounts(number);
     return true;
 }
 

@@ -31,7 +31,7 @@ public:
     // Decides for one employee and, when he qualifies, builds his attachment numbered `number`; answers
     // whether he did.
     bool PrzeliczZalacznik(LONG employeeId, LONG number);
-    // Writes the counts into the INF-D.
+    // Writes the counts into the INF-D (once the employees are done).
     void WriteCounts(LONG attachments);
     // Stores the whole run.
     void Save();
@@ -64,5 +64,6 @@ private:
     CDate periodStart_;
     CDate periodEnd_;
     LONG refundStatus_ = 0;
+    bool periodWritten_ = false;
     InfdQualification qualification_{2000, 1};
 };
