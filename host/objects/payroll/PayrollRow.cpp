@@ -35,10 +35,18 @@ std::size_t PayrollRow::Columns::Find(std::u16string_view name) const {
     return found == index_.end() ? kNone : found->second;
 }
 
+const Variant& PayrollRow::At(std::size_t i) const {
+    if (!made_[i]) {
+        row_->ReadValue(i, values_[i].Out());
+        made_[i] = true;
+    }
+    return values_[i];
+}
+
 const Variant& PayrollRow::Value(std::u16string_view column) const {
     static const Variant kEmpty;
     std::size_t i = columns_->Find(column);
-    return i == Columns::kNone ? kEmpty : values_[i];
+    return i == Columns::kNone ? kEmpty : At(i);
 }
 
 bool PayrollRow::IsNull(std::u16string_view column) const {
@@ -76,7 +84,7 @@ Variant PayrollRow::Converted(std::u16string_view column, VARTYPE type) const {
     if (value.vt == VT_NULL || value.vt == VT_EMPTY) return out;
     if (HRESULT hr = VariantChangeType(&out, &value, 0, type); FAILED(hr)) {
         TakeErrorDescription();
-        std::u16string row = columns_->Size() == 0 ? u"" : u" (wiersz " + columns_->Name(0) + u" = " + AsText(values_.front()) + u")";
+        std::u16string row = columns_->Size() == 0 ? u"" : u" (wiersz " + columns_->Name(0) + u" = " + AsText(At(0)) + u")";
         Fail(hr, u"Wartość \"" + AsText(value) + u"\" w kolumnie " + std::u16string(column) + row + u" nie jest " +
                      KindName(type) + u".");
     }
@@ -114,12 +122,14 @@ std::u16string PayrollRow::Text(std::u16string_view column) const {
 void PayrollRow::Set(std::u16string_view column, const VARIANT& value) {
     if (std::size_t i = columns_->Find(column); i != Columns::kNone) {
         values_[i] = Variant(value);
+        made_[i] = true;
         return;
     }
     auto columns = std::make_shared<Columns>(*columns_);
     columns->Add(column);
     columns_ = std::move(columns);
     values_.emplace_back(value);
+    made_.push_back(true);
 }
 
 namespace {
@@ -185,21 +195,15 @@ PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
     ComPtr<ado::IDatabaseProvider> provider = ComPtr<Connection>(Require(connection)).As<ado::IDatabaseProvider>();
     std::shared_ptr<ado::SqliteDatabase> database = provider ? provider->Database() : nullptr;
     if (!database) return ReadRowsOfRecordset(connection, sql);
-    std::unique_ptr<ado::RowSet> rows;
+    std::shared_ptr<ado::RowSet> rows;
     Check(ado::Boundary([&] {
         rows = ado::SqlExecutor(*database).Execute(Utf16ToUtf8(sql)).rows;
         if (!rows) ado::Fail(adErrObjectClosed, u"The statement answers no rows");
     }));
     std::shared_ptr<const PayrollRow::Columns> columns = ColumnsOf(*rows);
-    const std::size_t count = rows->ColumnCount();
     PayrollRows out;
     out.reserve(static_cast<std::size_t>(rows->RecordCount()));
-    for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) {
-        const ado::Row& row = rows->Current();
-        std::vector<Variant> values(count);
-        for (std::size_t i = 0; i < count; ++i) row.ReadValue(i, values[i].Out());
-        out.push_back(std::make_shared<PayrollRow>(columns, std::move(values)));
-    }
+    for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) out.push_back(std::make_shared<PayrollRow>(columns, rows, rows->Current()));
     return out;
 }
 

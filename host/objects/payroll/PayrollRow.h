@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/ado/Ado.h"
+#include "platform/ado/RowSet.h"
 #include "platform/com/Variant.h"
 
 namespace tlx::host {
@@ -43,7 +44,12 @@ public:
     };
 
     PayrollRow(std::shared_ptr<const Columns> columns, std::vector<Variant> values)
-        : columns_(std::move(columns)), values_(std::move(values)) {}
+        : columns_(std::move(columns)), values_(std::move(values)), made_(values_.size(), true) {}
+    // A row of a statement's row set, whose values are made as they are first read (an employee's
+    // record has some ninety columns, of which a declaration reads a few): the row set is kept with it.
+    PayrollRow(std::shared_ptr<const Columns> columns, std::shared_ptr<const ado::RowSet> source, const ado::Row& row)
+        : columns_(std::move(columns)), source_(std::move(source)), row_(&row), values_(columns_->Size()),
+          made_(columns_->Size(), false) {}
 
     // The value of a column; VT_EMPTY when the row has no such column.
     const Variant& Value(std::u16string_view column) const;
@@ -57,9 +63,13 @@ public:
 
 private:
     Variant Converted(std::u16string_view column, VARTYPE type) const;
+    const Variant& At(std::size_t i) const;
 
     std::shared_ptr<const Columns> columns_;
-    std::vector<Variant> values_;
+    std::shared_ptr<const ado::RowSet> source_;  // null for a row whose values were all given
+    const ado::Row* row_ = nullptr;              // its row there
+    mutable std::vector<Variant> values_;
+    mutable std::vector<bool> made_;  // which of values_ hold the column's value
 };
 
 using PayrollRows = std::vector<std::shared_ptr<PayrollRow>>;

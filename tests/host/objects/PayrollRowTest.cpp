@@ -6,6 +6,7 @@
 #include "HostFixture.h"
 #include "host/HostError.h"
 #include "host/objects/payroll/PayrollRow.h"
+#include "platform/ado/DateText.h"
 #include "platform/com/ErrorInfo.h"
 
 namespace tlx::host::test {
@@ -108,6 +109,28 @@ TEST_F(PayrollRowTest, AStatementReadAgainNamesTheColumnsOfNow) {
     EXPECT_EQ(after.front()->Long(u"WPE_WpeId"), 1);
     EXPECT_EQ(before.front()->Long(u"WPE_WpeId"), 1);
     EXPECT_TRUE(before.front()->Value(u"WPE_Dodatek").vt == VT_EMPTY);
+}
+
+TEST_F(PayrollRowTest, ARowAnswersWhatWasReadAlsoForAColumnFirstAskedAfterTheTableChanged) {
+    const std::u16string_view sql = u"select * from PracEtaty where PRE_PraId = 7 order by PRE_PreId";
+    PayrollRows rows = ReadRows(Database(), sql);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[0]->Long(u"PRE_PreId"), 71);
+    Execute(u"update TLX.PracEtaty set PRE_Nazwisko = 'Nowak', PRE_Imie1 = 'Ewa' where PRE_PraId = 7");
+    Execute(u"delete from TLX.PracEtaty where PRE_PreId = 72");
+    PayrollRows again = ReadRows(Database(), sql);
+    ASSERT_EQ(again.size(), 1u);
+    EXPECT_EQ(again[0]->Text(u"PRE_Nazwisko"), u"Nowak");
+
+    EXPECT_EQ(rows[0]->Text(u"PRE_Nazwisko"), u"Żółć");
+    EXPECT_TRUE(rows[0]->IsNull(u"PRE_Imie1"));
+    EXPECT_EQ(rows[1]->Text(u"PRE_Imie1"), u"Jan");
+    EXPECT_EQ(rows[1]->Date(u"PRE_DataDo"), *ado::MakeOleDate(2024, 8, 31));
+    PayrollRow copy = *rows[1];
+    copy.Set(u"PRE_Imie1", Variant::FromString(u"Adam"));
+    EXPECT_EQ(copy.Text(u"PRE_Imie1"), u"Adam");
+    EXPECT_EQ(copy.Text(u"PRE_Nazwisko"), u"O'Brien");
+    EXPECT_EQ(rows[1]->Text(u"PRE_Imie1"), u"Jan");
 }
 
 TEST_F(PayrollRowTest, ValuesAreConvertedToTheKindReadOrRefusedNamingTheColumnAndRow) {
