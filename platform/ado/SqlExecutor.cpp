@@ -2,7 +2,6 @@
 
 #include <sqlite3.h>
 
-#include <cctype>
 #include <mutex>
 #include <unordered_map>
 
@@ -11,6 +10,7 @@
 #include "platform/ado/SqlLexer.h"
 #include "platform/ado/SqlRewriter.h"
 #include "platform/ado/SqlRoutines.h"
+#include "platform/text/AsciiCase.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::ado {
@@ -43,7 +43,7 @@ std::string ParameterizeLiterals(std::string_view tsql, std::vector<std::pair<st
         std::string_view text = span.Text(tsql);
         if (span.kind != SqlToken::kWord || text.size() != word.size()) return false;
         for (size_t i = 0; i < word.size(); ++i)
-            if (std::tolower(static_cast<unsigned char>(text[i])) != word[i]) return false;
+            if (AsciiLower(text[i]) != word[i]) return false;
         return true;
     };
     // Only queries and row changes take variables (a PRAGMA or a batch of declarations keeps its text).

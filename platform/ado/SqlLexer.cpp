@@ -8,7 +8,12 @@
 
 namespace tlx::ado {
 namespace {
-bool WordChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || (c & 0x80) || c == '$' || c == '#'; }
+// ASCII classes, whatever the process's locale: a byte of a UTF-8 character is a word's, never a blank.
+constexpr bool Digit(char c) { return c >= '0' && c <= '9'; }
+constexpr bool Blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+constexpr bool WordChar(char c) {
+    return Digit(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || (c & 0x80) || c == '$' || c == '#';
+}
 
 [[noreturn]] void Unterminated(std::string_view what, std::string_view sql) {
     Fail(adErrDatabase, u"Unterminated " + Utf8ToUtf16(what) + u" in statement: " + Utf8ToUtf16(sql));
@@ -33,7 +38,7 @@ std::vector<SqlSpan> ScanSql(std::string_view sql) {
     };
     while (i < sql.size()) {
         char c = sql[i];
-        if (std::isspace(static_cast<unsigned char>(c))) {
+        if (Blank(c)) {
             space = true;
             ++i;
         } else if (c == '-' && i + 1 < sql.size() && sql[i + 1] == '-') {
@@ -71,14 +76,14 @@ std::vector<SqlSpan> ScanSql(std::string_view sql) {
             while (j < sql.size() && (WordChar(sql[j]) || sql[j] == '@')) ++j;
             push(SqlToken::kVariable, i, j);
             i = j;
-        } else if (std::isdigit(static_cast<unsigned char>(c)) ||
-                   (c == '.' && i + 1 < sql.size() && std::isdigit(static_cast<unsigned char>(sql[i + 1])))) {
+        } else if (Digit(c) ||
+                   (c == '.' && i + 1 < sql.size() && Digit(sql[i + 1]))) {
             size_t j = i;
-            while (j < sql.size() && (std::isdigit(static_cast<unsigned char>(sql[j])) || sql[j] == '.')) ++j;
+            while (j < sql.size() && (Digit(sql[j]) || sql[j] == '.')) ++j;
             if (j < sql.size() && (sql[j] == 'e' || sql[j] == 'E')) {
                 ++j;
                 if (j < sql.size() && (sql[j] == '+' || sql[j] == '-')) ++j;
-                while (j < sql.size() && std::isdigit(static_cast<unsigned char>(sql[j]))) ++j;
+                while (j < sql.size() && Digit(sql[j])) ++j;
             }
             push(SqlToken::kNumber, i, j);
             i = j;
