@@ -117,6 +117,12 @@ Statement SqliteDatabase::Prepare(std::string_view sql) {
     return statement;
 }
 
+Statement SqliteDatabase::HoldRead() {
+    Statement holder = Prepare("SELECT 1 FROM TLX.sqlite_master");
+    holder.Step();  // stays on its first row until it is reset
+    return holder;
+}
+
 std::uint64_t SqliteDatabase::ChangeStamp() {
     // The file's data version moves with every commit of another connection; the connection's own
     // changes are counted apart.

@@ -72,6 +72,10 @@ public:
     // A text in use is prepared afresh for a second, nested user. The tail is not kept: the text must
     // hold one statement.
     Statement Prepare(std::string_view sql);
+    // A statement that keeps a read transaction of the attached file open while it lives, so that the
+    // statements run meanwhile share it instead of each locking and unlocking the file. Hold it only
+    // across reads that follow one another within one call: a writer's commit waits while it lives.
+    Statement HoldRead();
     // A number that changes whenever the attached file changed since it was last asked: by a statement
     // of this connection or by another connection's commit.
     std::uint64_t ChangeStamp();

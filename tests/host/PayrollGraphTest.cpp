@@ -3,15 +3,19 @@
 // payout built in memory, the voivodeship lookup and the calendar's ranges and day sets.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <string>
 #include <tuple>
 #include <vector>
 
 #include "HostFixture.h"
+#include "host/session/HostEnvironment.h"
 #include "hostapi/CalendarDispatch.h"
 #include "hostapi/Employees.h"
 #include "hostapi/Errors.h"
 #include "hostapi/PayrollDispatch.h"
 #include "hostapi/SubjectsDispatch.h"
+#include "platform/ado/AdoConnection.h"
 #include "platform/ado/DateText.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/VariantConversion.h"
@@ -446,6 +450,49 @@ TEST_F(PayrollGraphTest, APayoutByItsIdentifierAnswersItsOwnElementsAndLinks) {
     ComPtr<IDispatch> none;
     EXPECT_EQ(session_->CreateObject(Bstr(u"TLX.Wyplaty").Get(), Variant::FromLong(399), none.Out()), HOST_E_NOROW);
     TakeErrorDescription();
+}
+
+// Reading a payout by its identifier with its elements holds no lock on the company file once it has
+// answered: another connection, which does not wait, saves while the payout and its elements are held,
+// after a payout that is not there, and another session saves after the walk.
+TEST_F(PayrollGraphTest, APayoutReadByItsIdentifierLeavesTheFileFreeForOthersSaves) {
+    ComPtr<Connection> other = ado::CConnection::Make();
+    ASSERT_EQ(other->Open(Bstr(u"Data Source=" + Utf8ToUtf16(database_)).Get(), nullptr, nullptr, 0), S_OK);
+    auto run = [&](const std::u16string& sql) {
+        Variant affected;
+        return other->Execute(Bstr(sql).Get(), affected.Out(), 0, nullptr);
+    };
+    ASSERT_EQ(run(u"PRAGMA busy_timeout = 0"), S_OK);
+    auto save = [&](int amount) {
+        HRESULT hr = run(u"update TLX.Wyplaty set WPL_Kwota = " + Utf8ToUtf16(std::to_string(amount)) + u" where WPL_WplId = 312");
+        if (FAILED(hr)) TakeErrorDescription();
+        return hr;
+    };
+
+    ComPtr<IWyplata> march = Create(u"TLX.Wyplaty", Variant::FromLong(311)).As<IWyplata>();
+    ASSERT_TRUE(march);
+    EXPECT_EQ(save(1), S_OK) << "the payout is held";
+    ComPtr<ICollection> elements;
+    ASSERT_EQ(march->get_Elementy(elements.Out()), S_OK);
+    LONG count = 0;
+    ASSERT_EQ(elements->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(save(2), S_OK) << "its elements are held";
+    ComPtr<IDispatch> none;
+    EXPECT_EQ(session_->CreateObject(Bstr(u"TLX.Wyplaty").Get(), Variant::FromLong(399), none.Out()), HOST_E_NOROW);
+    TakeErrorDescription();
+    EXPECT_EQ(save(3), S_OK) << "after a payout that is not there";
+
+    ComPtr<ISession> next;
+    ASSERT_EQ(CurrentLogin()->CreateSession(next.Out()), S_OK);
+    ComPtr<Connection> connection;
+    ASSERT_EQ(next.As<ISession2>()->get_Connection(connection.Out()), S_OK);
+    Variant affected;
+    ASSERT_EQ(connection->Execute(Bstr(u"update TLX.Wyplaty set WPL_Kwota = 4 where WPL_WplId = 312").Get(), affected.Out(), 0,
+                                  nullptr),
+              S_OK);
+    EXPECT_EQ(Scalar(u"select WPL_Kwota from TLX.Wyplaty where WPL_WplId = 312"), u"4");
+    other->Close();
 }
 
 // A payout read by its identifier opens its card only when its employee is asked for, and then keeps it:

@@ -207,6 +207,14 @@ PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
     return out;
 }
 
+ado::Statement HoldRead(Connection* connection) {
+    ComPtr<ado::IDatabaseProvider> provider = ComPtr<Connection>(Require(connection)).As<ado::IDatabaseProvider>();
+    std::shared_ptr<ado::SqliteDatabase> database = provider ? provider->Database() : nullptr;
+    ado::Statement holder;
+    if (database) Check(ado::Boundary([&] { holder = database->HoldRead(); }));
+    return holder;
+}
+
 std::shared_ptr<PayrollRow> MakeRow(std::initializer_list<std::pair<std::u16string_view, Variant>> values) {
     auto columns = std::make_shared<PayrollRow::Columns>();
     std::vector<Variant> data;

@@ -12,6 +12,7 @@
 
 #include "platform/ado/Ado.h"
 #include "platform/ado/RowSet.h"
+#include "platform/ado/SqliteDatabase.h"
 #include "platform/com/Variant.h"
 
 namespace tlx::host {
@@ -76,6 +77,10 @@ using PayrollRows = std::vector<std::shared_ptr<PayrollRow>>;
 
 // Every row a query answers, in its order (throws HostError when the query fails).
 PayrollRows ReadRows(Connection* connection, std::u16string_view sql);
+
+// Keeps one read transaction open on our own connections while it lives (SqliteDatabase::HoldRead); on
+// another connection it holds nothing.
+ado::Statement HoldRead(Connection* connection);
 
 // A row built in memory from column names and values (for objects that are never stored).
 std::shared_ptr<PayrollRow> MakeRow(std::initializer_list<std::pair<std::u16string_view, Variant>> values);

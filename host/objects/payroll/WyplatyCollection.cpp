@@ -3,6 +3,7 @@
 #include "host/collections/ItemKey.h"
 #include "host/objects/payroll/Answers.h"
 #include "host/objects/payroll/PayrollModel.h"
+#include "host/session/HostSession.h"
 #include "hostapi/Errors.h"
 #include "platform/text/CodePage.h"
 
@@ -26,6 +27,9 @@ HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
         Check(ParseItemKey(key, parsed));
         if (parsed.kind != ItemKey::Kind::Identifier) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
         PayrollModel lookup(Require(session_.Get()));
+        // Whoever asks for a payout by identifier walks its elements next: they are read with it, in one
+        // read of the file, which ends when the payout is answered.
+        ado::Statement together = HoldRead(HostSessionOf(session_.Get())->CompanyConnection());
         PayrollRows rows = lookup.Read(u"select * from TLX.Wyplaty left join TLX.ListyPlac on LPL_LplId = WPL_LplId "
                                        u"where WPL_WplId = " + Utf8ToUtf16(std::to_string(parsed.identifier)));
         if (rows.empty()) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
@@ -36,6 +40,7 @@ HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
         auto model = std::make_shared<PayrollModel>(session_.Get(), nullptr, card);
         model->EmployeeWhenAsked();
         model->KeepPayout(rows.front());
+        model->ElementsOf(parsed.identifier);
         return ComPtr<IDispatch>(model->PayoutById(parsed.identifier));
     });
 }
