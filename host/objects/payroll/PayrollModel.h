@@ -5,7 +5,7 @@
 // Payouts are read as the caller walks them. The card's payout collection reads every payout, and then the
 // elements and links of all of them at the first that is asked. A payout asked for by its identifier (the
 // walk of one month: the payouts of the month by identifier, then their elements) reads that payout's row,
-// and then its own elements and links only. A lookup row (a payout type, a benefit code) is read by its key
+// and then its own elements and links only (the session's payout class reads the elements with the row). A lookup row (a payout type, a benefit code) is read by its key
 // when first asked.
 //
 // The model hands out one COM object per row and remembers it only while someone holds it: each object

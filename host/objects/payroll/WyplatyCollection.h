@@ -1,6 +1,6 @@
 // The session class of payouts: Item by a payout's identifier (number or decimal text) answers that
-// payout, read alone with its own elements and links when asked (the employee read through the session's
-// employee class).
+// payout, read alone with its own elements in one read of the file, and its links when asked (the
+// employee read through the session's employee class).
 // It reads no table as a whole: Count counts the rows, and the collection offers no enumerator.
 #pragma once
 
