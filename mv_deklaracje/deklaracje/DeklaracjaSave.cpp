@@ -4,8 +4,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <map>
 #include <mutex>
 #include <optional>
+#include <set>
+#include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "hostapi/Configuration.h"
@@ -35,20 +39,38 @@ CBstr FormatMoneyText(const CMoney& amount) {
 }
 
 // Numbers given to new declarations whose rows are not written yet, so that the next new declaration of
-// the same save counts them as the database will: by the session (its identity), the number query
-// (form type, employee and, for IWA, year) and the number.
-struct PendingNumber {
-    const void* owner;
-    const void* session;
-    std::u16string query;
-    LONG number;
+// the same save counts them as the database will. They are grouped by the session (its identity) and the
+// number query (form type, employee and, for IWA, year); a declaration holds one number at the most. A
+// save of thousands of new declarations asks for the highest number of a group at every one of them.
+using PendingGroup = std::pair<const void*, std::u16string>;
+struct PendingNumbers {
+    std::map<PendingGroup, std::multiset<LONG>> numbers;
+    std::unordered_map<const void*, std::pair<PendingGroup, LONG>> held;  // by the declaration holding it
 };
 std::mutex g_pendingMutex;
-std::vector<PendingNumber> g_pendingNumbers;
+PendingNumbers g_pending;
 
 void ForgetNumber(const void* owner) {
     std::lock_guard lock(g_pendingMutex);
-    std::erase_if(g_pendingNumbers, [&](const PendingNumber& n) { return n.owner == owner; });
+    auto found = g_pending.held.find(owner);
+    if (found == g_pending.held.end()) return;
+    auto group = g_pending.numbers.find(found->second.first);
+    group->second.erase(group->second.find(found->second.second));
+    if (group->second.empty()) g_pending.numbers.erase(group);
+    g_pending.held.erase(found);
+}
+
+// `number`, or the number after the highest one held in the group when that is higher.
+LONG AfterPendingNumbers(const PendingGroup& group, LONG number) {
+    std::lock_guard lock(g_pendingMutex);
+    auto found = g_pending.numbers.find(group);
+    return found == g_pending.numbers.end() ? number : std::max(number, *found->second.rbegin() + 1);
+}
+
+void HoldNumber(const void* owner, PendingGroup group, LONG number) {
+    std::lock_guard lock(g_pendingMutex);
+    g_pending.numbers[group].insert(number);
+    g_pending.held.emplace(owner, std::make_pair(std::move(group), number));
 }
 
 bool IsEmptyValue(const VARIANT& value) {
@@ -225,17 +247,12 @@ void CDeklaracja::AssignNumber() {
     LONG number = highest.vt <= VT_NULL ? 1 : VariantToLong(highest) + 1;
     tlx::ComPtr<IUnknown> sessionIdentity;
     CheckHost(session->QueryInterface(IID_IUnknown, sessionIdentity.OutVoid()));
-    std::u16string query(sql.View());
-    {
-        std::lock_guard lock(g_pendingMutex);
-        for (const PendingNumber& pending : g_pendingNumbers)
-            if (pending.owner != this && pending.session == sessionIdentity.Get() && pending.query == query)
-                number = std::max(number, pending.number + 1);
-    }
-    WriteLong(u"Numer", number);
+    // A number this declaration was given before does not count against it.
     ForgetPendingNumber();
-    std::lock_guard lock(g_pendingMutex);
-    g_pendingNumbers.push_back(PendingNumber{this, sessionIdentity.Get(), std::move(query), number});
+    PendingGroup group{sessionIdentity.Get(), std::u16string(sql.View())};
+    number = AfterPendingNumbers(group, number);
+    WriteLong(u"Numer", number);
+    HoldNumber(this, std::move(group), number);
 }
 
 // The row is saved when it is being edited or added, or when something hanging on it (a stored value, a
