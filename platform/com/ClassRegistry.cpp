@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/com/ComPtr.h"
@@ -32,9 +33,21 @@ struct LoadedLibrary {
     CanUnloadNowFn canUnloadNow = nullptr;
 };
 
+struct ClsidHash {
+    std::size_t operator()(const CLSID& clsid) const {
+        const auto* bytes = reinterpret_cast<const unsigned char*>(&clsid);
+        std::size_t hash = 14695981039346656037ull;
+        for (std::size_t i = 0; i < sizeof(CLSID); ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
+        return hash;
+    }
+};
+
 struct State {
     std::mutex mutex;
     std::map<DWORD, ProcessClass> processClasses;
+    // The newest registration of each class asked for so far (0: none in the process), so that a
+    // creation does not walk every class; emptied whenever a class is registered or revoked.
+    std::unordered_map<CLSID, DWORD, ClsidHash> newestOf;
     DWORD nextCookie = 1;
     std::map<std::string, LoadedLibrary> libraries;
     // The in-process servers of the classes looked up in `serversOf`, the registry as last read: a
@@ -54,12 +67,20 @@ tlx::ComPtr<IUnknown> FindProcessFactory(REFCLSID clsid, bool& hidden) {
     State& s = Registry();
     std::lock_guard lock(s.mutex);
     hidden = false;
-    for (auto it = s.processClasses.rbegin(); it != s.processClasses.rend(); ++it) {
-        if (it->second.clsid != clsid) continue;
-        hidden = !it->second.factory;
-        return it->second.factory;
+    auto known = s.newestOf.find(clsid);
+    if (known == s.newestOf.end()) {
+        DWORD newest = 0;
+        for (auto it = s.processClasses.rbegin(); it != s.processClasses.rend(); ++it) {
+            if (it->second.clsid != clsid) continue;
+            newest = it->first;
+            break;
+        }
+        known = s.newestOf.emplace(clsid, newest).first;
     }
-    return nullptr;
+    if (known->second == 0) return nullptr;
+    const ProcessClass& found = s.processClasses.at(known->second);
+    hidden = !found.factory;
+    return found.factory;
 }
 
 // Loads (once) the library of an in-process server and answers its class-object entry point.
@@ -148,6 +169,7 @@ HRESULT CoRevokeClassObject(DWORD cookie) {
     if (it == s.processClasses.end()) return E_INVALIDARG;
     released = std::move(it->second.factory);
     s.processClasses.erase(it);
+    s.newestOf.clear();
     return S_OK;
 }
 
@@ -224,6 +246,7 @@ HRESULT RegisterProcessClass(REFCLSID clsid, std::u16string_view progId, IUnknow
     std::lock_guard lock(s.mutex);
     *cookie = s.nextCookie++;
     s.processClasses[*cookie] = ProcessClass{clsid, std::u16string(progId), ComPtr<IUnknown>(factory)};
+    s.newestOf.clear();
     return S_OK;
 }
 
@@ -232,6 +255,7 @@ ScopedClassOverride::ScopedClassOverride(REFCLSID clsid, std::u16string_view pro
     std::lock_guard lock(s.mutex);
     cookie_ = s.nextCookie++;
     s.processClasses[cookie_] = ProcessClass{clsid, std::u16string(progId), ComPtr<IUnknown>(factory)};
+    s.newestOf.clear();
 }
 
 ScopedClassOverride::~ScopedClassOverride() { CoRevokeClassObject(cookie_); }

@@ -144,6 +144,31 @@ TEST_F(ClassRegistry, ProcessClassesComeFirst) {
     EXPECT_EQ(CLSIDFromProgID(u"Host.Local", &clsid), CO_E_CLASSSTRING);
 }
 
+// Each creation answers the newest registration of its class as it stands then: one made, hidden,
+// revoked between creations is seen at the next.
+TEST_F(ClassRegistry, TheNewestRegistrationAnswersEveryCreationAsItStandsThen) {
+    auto created = [] {
+        ComPtr<ICounter> counter;
+        HRESULT hr = CoCreateInstance(CLSID_TestCounter, nullptr, CLSCTX_ALL, ICounter::kIid, counter.OutVoid());
+        LONG value = 0;
+        if (SUCCEEDED(hr)) counter->Increment(&value);
+        return SUCCEEDED(hr) ? value : static_cast<LONG>(hr);
+    };
+    EXPECT_EQ(created(), 1) << "the registered library";
+    ComPtr<IClassFactory> factory;
+    ASSERT_EQ(tlx::ClassFactory<CLocal>::Get(IID_IClassFactory, factory.OutVoid()), S_OK);
+    DWORD cookie = 0;
+    ASSERT_EQ(tlx::RegisterProcessClass(CLSID_TestCounter, u"Host.Local", factory.Get(), &cookie), S_OK);
+    EXPECT_EQ(created(), 100);
+    {
+        tlx::ScopedClassOverride hidden(CLSID_TestCounter, u"Host.Local", nullptr);
+        EXPECT_EQ(created(), REGDB_E_CLASSNOTREG);
+    }
+    EXPECT_EQ(created(), 100);
+    EXPECT_EQ(CoRevokeClassObject(cookie), S_OK);
+    EXPECT_EQ(created(), 1);
+}
+
 TEST_F(ClassRegistry, CorruptRegistryFailsCreationCleanly) {
     std::ofstream(registry_.Path(), std::ios::binary | std::ios::trunc) << "garbage\n";
     void* out = nullptr;
