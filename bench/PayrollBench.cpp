@@ -19,9 +19,10 @@
 // each of the five statements.
 // The column index of a statement's rows made once for the statement, a payroll row's values made when
 // first read (the record has some ninety columns, the walk reads a few), the whole numbers of a statement
-// found without copying its tokens, and a payout asked for by identifier read with its elements in one
-// read transaction (four per employee, not five): 120-124 -> 74-75 us against 11.5-12.0 us for the join
-// (10.3x -> 6.2-6.5x; medians of three, the two builds run in turn, load 7-12). The profile after, of the
+// found without copying its tokens, a payout asked for by identifier read with its elements in one read
+// transaction (four per employee, not five), and a class's process registration found through an index:
+// 133-135 -> 80 us against 12.5-12.9 us for the join (10.6x -> 6.2-6.3x; medians of three, the two builds
+// run in turn, load 6-13; less loaded, 120-124 -> 74-75 us against 11.5-12.0 us). The profile after, of the
 // walk: the payout by identifier with its elements 22 %, the record at March's end 23 % (its ninety-odd
 // columns stepped and kept), the month's payouts through a recordset 20 %, the employee by key through
 // his collection and its recordset 15 %, a new session and the sweep that closes the last one 6 %.
