@@ -21,6 +21,7 @@ enum : DISPID {
     kTransformNode,
     kSelectNodes,
     kSelectSingleNode,
+    kTransformNodeToObject,
     kGetAttribute = 40,
     kSetAttribute,
     kGetElementsByTagName,
@@ -65,7 +66,8 @@ enum : DISPID {
         tlx::DispGet<&IXMLDOMNode::get_xml>(u"xml", kXml),                                          \
         tlx::DispMethod<&IXMLDOMNode::transformNode>(u"transformNode", kTransformNode),             \
         tlx::DispMethod<&IXMLDOMNode::selectNodes>(u"selectNodes", kSelectNodes),                   \
-        tlx::DispMethod<&IXMLDOMNode::selectSingleNode>(u"selectSingleNode", kSelectSingleNode)
+        tlx::DispMethod<&IXMLDOMNode::selectSingleNode>(u"selectSingleNode", kSelectSingleNode),    \
+        tlx::DispMethod<&IXMLDOMNode::transformNodeToObject>(u"transformNodeToObject", kTransformNodeToObject)
 
 #define TLX_XML_DOCUMENT_ENTRIES                                                                                 \
     tlx::DispGet<&IXMLDOMDocument::get_documentElement>(u"documentElement", kDocumentElement),                   \

@@ -33,6 +33,10 @@ public:
     HRESULT getProperty(BSTR name, VARIANT* value) override;
     HRESULT validateWithSchema(VARIANT schema, BSTR* errors) override;
 
+    // Shows a transformation's output as this document's content, as a load does: S_FALSE (with the
+    // parse error kept) when it is not a well-formed document.
+    HRESULT TakeTransformed(XmlParseOutcome outcome) { return TakeLoad(std::move(outcome), nullptr); }
+
 private:
     explicit CXmlDocument(std::shared_ptr<XmlDocHolder> holder);
     xmlDocPtr Doc() const { return Holder()->Doc(); }

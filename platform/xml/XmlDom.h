@@ -57,6 +57,10 @@ struct IXMLDOMNode : IDispatch {
     virtual HRESULT selectNodes(BSTR query, IXMLDOMNodeList** nodes) = 0;
     // S_FALSE and null when nothing matches.
     virtual HRESULT selectSingleNode(BSTR query, IXMLDOMNode** node) = 0;
+    // Applies the stylesheet as transformNode does and makes its output the content of `outputObject`, a
+    // DOM document: the tree that loading the output text would give, its XML declaration naming UTF-8.
+    // S_FALSE when the output is not a well-formed document (the document's parseError says why).
+    virtual HRESULT transformNodeToObject(IXMLDOMNode* stylesheet, VARIANT outputObject) = 0;
 
 protected:
     ~IXMLDOMNode() = default;

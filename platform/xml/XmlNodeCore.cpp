@@ -2,6 +2,7 @@
 
 #include "platform/com/ErrorInfo.h"
 #include "platform/xml/XPathQuery.h"
+#include "platform/xml/XmlDocument.h"
 #include "platform/xml/XmlElement.h"
 #include "platform/xml/XmlNode.h"
 #include "platform/xml/XmlNodeList.h"
@@ -266,6 +267,18 @@ HRESULT XmlNodeCore::TransformNode(IXMLDOMNode* stylesheet, BSTR* output) {
         std::u16string text;
         if (HRESULT hr = XsltTransform::Apply(node_, style->Node(), {}, text); FAILED(hr)) return hr;
         return ReturnBstr(text, output);
+    });
+}
+
+HRESULT XmlNodeCore::TransformNodeToObject(IXMLDOMNode* stylesheet, VARIANT outputObject) {
+    return XmlCall([&] {
+        XmlNodeCore* style = Argument(stylesheet);
+        bool isObject = (outputObject.vt == VT_DISPATCH || outputObject.vt == VT_UNKNOWN) && outputObject.punkVal;
+        auto* output = isObject ? dynamic_cast<CXmlDocument*>(From(outputObject.punkVal)) : nullptr;
+        if (!style || !output) return E_INVALIDARG;
+        XmlParseOutcome outcome;
+        if (HRESULT hr = XsltTransform::ApplyAsDocument(node_, style->Node(), {}, outcome); FAILED(hr)) return hr;
+        return output->TakeTransformed(std::move(outcome));
     });
 }
 

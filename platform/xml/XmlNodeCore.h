@@ -51,6 +51,7 @@ protected:
     HRESULT PutText(BSTR text);
     HRESULT GetXml(BSTR* xml);
     HRESULT TransformNode(IXMLDOMNode* stylesheet, BSTR* output);
+    HRESULT TransformNodeToObject(IXMLDOMNode* stylesheet, VARIANT outputObject);
     HRESULT SelectNodes(BSTR query, IXMLDOMNodeList** nodes);
     HRESULT SelectSingleNode(BSTR query, IXMLDOMNode** node);
     // Shared by elements and the document.

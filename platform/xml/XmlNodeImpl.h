@@ -34,6 +34,9 @@ public:
     HRESULT transformNode(IXMLDOMNode* stylesheet, BSTR* output) override { return TransformNode(stylesheet, output); }
     HRESULT selectNodes(BSTR query, IXMLDOMNodeList** nodes) override { return SelectNodes(query, nodes); }
     HRESULT selectSingleNode(BSTR query, IXMLDOMNode** node) override { return SelectSingleNode(query, node); }
+    HRESULT transformNodeToObject(IXMLDOMNode* stylesheet, VARIANT outputObject) override {
+        return TransformNodeToObject(stylesheet, outputObject);
+    }
 };
 
 }  // namespace tlx

@@ -164,6 +164,8 @@ XmlParseOutcome XmlParser::Parse(const char* bytes, int size, const char* url, c
     return outcome;
 }
 
+void XmlParser::DropBlankTextNodes(xmlDocPtr doc) { DropBlankText(reinterpret_cast<xmlNodePtr>(doc), false); }
+
 XmlParseOutcome XmlParser::ParseText(std::u16string_view text) {
     std::string utf8 = Utf16ToUtf8(text);
     return Parse(utf8.data(), static_cast<int>(utf8.size()), nullptr, "UTF-8", kSafeOptions | XML_PARSE_IGNORE_ENC);

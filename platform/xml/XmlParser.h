@@ -35,6 +35,9 @@ public:
     // A file's bytes, decoded as their BOM or XML declaration says.
     static XmlParseOutcome ParseFile(const std::string& path);
 
+    // Drops the text nodes of white space only from a tree, as a parse does.
+    static void DropBlankTextNodes(xmlDocPtr doc);
+
 private:
     static XmlParseOutcome Parse(const char* bytes, int size, const char* url, const char* encoding, int options);
 };

@@ -7,6 +7,7 @@
 #include <libxslt/xsltInternals.h>
 #include <libxslt/xsltutils.h>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -14,7 +15,9 @@
 #include "platform/text/CodePage.h"
 #include "platform/xml/XmlErrorCollector.h"
 #include "platform/xml/XmlNodeCore.h"
+#include "platform/xml/XmlParser.h"
 #include "platform/xml/XmlWriter.h"
+#include "platform/xml/XsltResultTree.h"
 #include "platform/xml/XsltStylesheetCache.h"
 
 namespace tlx {
@@ -167,7 +170,14 @@ std::string StylesheetKey(xmlNodePtr stylesheet) {
     return key;
 }
 
-std::u16string Serialise(xmlDocPtr result, xsltStylesheetPtr style) {
+// The standalone part of the output's XML declaration, with its leading space; empty when the stylesheet
+// names none.
+std::string StandaloneText(xsltStylesheetPtr style) {
+    return style->standalone == 1 ? " standalone=\"yes\"" : style->standalone == 0 ? " standalone=\"no\"" : "";
+}
+
+// The output as text; the XML declaration names `encoding`.
+std::u16string Serialise(xmlDocPtr result, xsltStylesheetPtr style, std::u16string_view encoding) {
     const xmlChar* method = style->method;
     if (method && xmlStrEqual(method, BAD_CAST "text")) {
         xmlChar* text = xmlNodeGetContent(reinterpret_cast<xmlNodePtr>(result));
@@ -184,10 +194,9 @@ std::u16string Serialise(xmlDocPtr result, xsltStylesheetPtr style) {
     }
     if (xmlNodePtr root = xmlDocGetRootElement(result)) XmlWriter::NormaliseNamespaces(root);
     std::u16string out;
-    if (style->omitXmlDeclaration != 1) {
-        std::string standalone = style->standalone == 1 ? " standalone=\"yes\"" : style->standalone == 0 ? " standalone=\"no\"" : "";
-        out = u"<?xml version=\"1.0\" encoding=\"UTF-16\"" + Utf8ToUtf16(standalone) + u"?>\r\n";
-    }
+    if (style->omitXmlDeclaration != 1)
+        out = u"<?xml version=\"1.0\" encoding=\"" + std::u16string(encoding) + u"\"" +
+              Utf8ToUtf16(StandaloneText(style)) + u"?>\r\n";
     for (xmlNodePtr node = result->children; node; node = node->next) {
         if (node->type == XML_DTD_NODE) continue;
         out += Utf8ToUtf16(XmlWriter::ToUtf8(node));
@@ -209,8 +218,12 @@ HRESULT XsltTransform::Apply(IXMLDOMNode* source, IXMLDOMNode* stylesheet, const
     }
 }
 
-HRESULT XsltTransform::Apply(xmlNodePtr source, xmlNodePtr stylesheet, const Parameters& parameters,
-                             std::u16string& output) {
+namespace {
+
+// Compiles (or finds) the stylesheet, transforms a copy of `source` and hands the result with its
+// stylesheet to `take`.
+HRESULT Run(xmlNodePtr source, xmlNodePtr stylesheet, const XsltTransform::Parameters& parameters,
+            const std::function<void(xmlDocPtr result, xsltStylesheetPtr style)>& take) {
     RegisterExtensions();
     XmlErrorCollector collector;
     bool isStylesheet = true;
@@ -248,8 +261,34 @@ HRESULT XsltTransform::Apply(xmlNodePtr source, xmlNodePtr stylesheet, const Par
     DocPtr result(xsltApplyStylesheetUser(style.get(), input.get(), list.data(), nullptr, nullptr, context.get()));
     if (!result || context->state != XSLT_STATE_OK)
         return SetErrorText(E_FAIL, u"The transformation failed: " + Utf8ToUtf16(collector.Text("unknown error")));
-    output = Serialise(result.get(), style.get());
+    take(result.get(), style.get());
     return S_OK;
+}
+
+}  // namespace
+
+HRESULT XsltTransform::Apply(xmlNodePtr source, xmlNodePtr stylesheet, const Parameters& parameters,
+                             std::u16string& output) {
+    return Run(source, stylesheet, parameters,
+               [&](xmlDocPtr result, xsltStylesheetPtr style) { output = Serialise(result, style, u"UTF-16"); });
+}
+
+HRESULT XsltTransform::ApplyAsDocument(xmlNodePtr source, xmlNodePtr stylesheet, const Parameters& parameters,
+                                       XmlParseOutcome& output) {
+    return Run(source, stylesheet, parameters, [&](xmlDocPtr result, xsltStylesheetPtr style) {
+        // XML output with its declaration is handed over as a tree; anything else is read from its text.
+        bool xmlOutput = (!style->method || xmlStrEqual(style->method, BAD_CAST "xml")) &&
+                         result->type == XML_DOCUMENT_NODE && style->omitXmlDeclaration != 1;
+        if (xmlOutput) {
+            if (xmlDocPtr tree = XsltResultTree::AsParsed(result, "version=\"1.0\" encoding=\"UTF-8\"" +
+                                                                      StandaloneText(style))) {
+                output = XmlParseOutcome{};
+                output.doc = tree;
+                return;
+            }
+        }
+        output = XmlParser::ParseText(Serialise(result, style, u"UTF-8"));
+    });
 }
 
 }  // namespace tlx

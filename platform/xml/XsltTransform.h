@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/xml/XmlDom.h"
+#include "platform/xml/XmlParser.h"
 
 struct _xmlNode;  // libxml2's node, for the platform's own callers
 
@@ -25,6 +26,10 @@ public:
                          std::u16string& output);
     static HRESULT Apply(_xmlNode* source, _xmlNode* stylesheet, const Parameters& parameters,
                          std::u16string& output);
+    // The output as the document that loading its text would give (see XmlParser), its XML declaration
+    // naming UTF-8; an output that is no well-formed document comes back as that parse's failure.
+    static HRESULT ApplyAsDocument(_xmlNode* source, _xmlNode* stylesheet, const Parameters& parameters,
+                                   XmlParseOutcome& output);
 };
 
 }  // namespace tlx
