@@ -30,11 +30,8 @@ tlx::ComPtr<ISchemaRepository> CreateSchemaRepository() {
 
 namespace {
 
-// A text that does not parse fails with the parser's reason and position.
-void LoadChecked(IXMLDOMDocument2* document, std::u16string_view text, std::u16string_view what) {
-    VARIANT_BOOL loaded = VARIANT_FALSE;
-    CheckHost(document->loadXML(tlx::Bstr(text).Get(), &loaded));
-    if (loaded == VARIANT_TRUE) return;
+// A document whose text did not parse fails with the parser's reason and position.
+[[noreturn]] void RaiseNotLoaded(IXMLDOMDocument2* document, std::u16string_view what) {
     tlx::ComPtr<IXMLDOMParseError> error;
     tlx::Bstr reason;
     LONG line = 0;
@@ -46,14 +43,11 @@ void LoadChecked(IXMLDOMDocument2* document, std::u16string_view text, std::u16s
                                static_cast<long>(line), std::u16string(reason.View()).c_str()));
 }
 
-// The result names the encoding of the text it was handed back in; the document is saved as UTF-8, so
-// its XML declaration says so. Text elsewhere in the document is left as it is.
-std::u16string DeclaringUtf8(std::u16string result) {
-    if (result.compare(0, 5, u"<?xml") != 0) return result;
-    auto end = result.find(u"?>");
-    auto at = result.find(u"UTF-16");
-    if (end != std::u16string::npos && at != std::u16string::npos && at < end) result.replace(at, 6, u"UTF-8");
-    return result;
+// A text that does not parse fails with the parser's reason and position.
+void LoadChecked(IXMLDOMDocument2* document, std::u16string_view text, std::u16string_view what) {
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    CheckHost(document->loadXML(tlx::Bstr(text).Get(), &loaded));
+    if (loaded != VARIANT_TRUE) RaiseNotLoaded(document, what);
 }
 
 bool AfterJune2011(LONG year, LONG month) { return year > 2011 || (year == 2011 && month >= 7); }
@@ -109,10 +103,10 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::TransformDocument(IXMLDOMDocument2* 
         LoadChecked(fresh.Get(), parsed, u"Arkusz przekształcenia " + std::u16string(transformName));
         return fresh;
     });
-    tlx::Bstr result;
-    CheckHost(document->transformNode(sheet.Get(), result.Out()));
-    LoadChecked(document, DeclaringUtf8(std::u16string(result.View())),
-                u"Wynik przekształcenia " + std::u16string(transformName));
+    // The output becomes the document's content as a tree, its declaration naming UTF-8, the encoding
+    // the document is saved in.
+    HRESULT transformed = CheckHost(document->transformNodeToObject(sheet.Get(), tlx::Variant::FromDispatch(document)));
+    if (transformed == S_FALSE) RaiseNotLoaded(document, u"Wynik przekształcenia " + std::u16string(transformName));
     return tlx::ComPtr<IXMLDOMDocument2>(document);
 }
 
