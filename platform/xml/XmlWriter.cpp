@@ -97,6 +97,33 @@ std::string AttributeText(xmlAttrPtr attr) {
     return text;
 }
 
+// Whether Normalise would leave the subtree as it is: no declaration repeats the binding in scope and
+// no element in no namespace stands under a default namespace without its xmlns="".
+bool IsNormal(xmlNodePtr element) {
+    for (xmlNsPtr ns = element->nsDef; ns; ns = ns->next) {
+        xmlNsPtr outer = InScope(element->parent, ns->prefix);
+        bool repeated = outer ? xmlStrEqual(outer->href, ns->href)
+                              : (ns->prefix == nullptr && (!ns->href || !*ns->href));
+        if (repeated) return false;
+    }
+    if (!element->ns) {
+        xmlNsPtr defaultNs = InScope(element, nullptr);
+        if (defaultNs && defaultNs->href && *defaultNs->href) return false;
+    }
+    for (xmlNodePtr c = element->children; c; c = c->next)
+        if (IsElement(c) && !IsNormal(c)) return false;
+    return true;
+}
+
+bool NamespacesResolve(xmlDocPtr doc, xmlNodePtr element);
+
+// Whether the document is written as it stands: its namespaces resolve and are already normal, so a
+// tidied copy would read the same.
+bool WrittenAsItStands(xmlDocPtr doc) {
+    xmlNodePtr root = xmlDocGetRootElement(doc);
+    return !root || (NamespacesResolve(doc, root) && IsNormal(root));
+}
+
 DocPtr CopyDocument(xmlDocPtr doc) {
     DocPtr copy(xmlCopyDoc(doc, 1));
     if (!copy) throw std::bad_alloc();
@@ -135,7 +162,9 @@ void XmlWriter::NormaliseNamespaces(xmlNodePtr element) {
 
 std::string XmlWriter::ToUtf8(xmlNodePtr node) {
     if (node->type == XML_DOCUMENT_NODE) {
-        DocPtr copy = CopyDocument(reinterpret_cast<xmlDocPtr>(node));
+        auto doc = reinterpret_cast<xmlDocPtr>(node);
+        if (WrittenAsItStands(doc)) return Save(doc->children, true, "UTF-8");
+        DocPtr copy = CopyDocument(doc);
         return Save(copy->children, true, "UTF-8");
     }
     if (node->type == XML_ATTRIBUTE_NODE) return AttributeText(reinterpret_cast<xmlAttrPtr>(node));
@@ -152,10 +181,11 @@ std::string XmlWriter::ToUtf8(xmlNodePtr node) {
 }
 
 std::string XmlWriter::DocumentBytes(xmlDocPtr doc, const std::string& encoding) {
-    DocPtr copy = CopyDocument(doc);
+    DocPtr copy = WrittenAsItStands(doc) ? nullptr : CopyDocument(doc);
+    xmlDocPtr written = copy ? copy.get() : doc;
     bool utf16 = encoding.size() >= 6 && (encoding.substr(0, 6) == "UTF-16" || encoding.substr(0, 6) == "utf-16");
     if (encoding.empty() || utf16) {
-        std::string utf8 = Save(copy->children, true, "UTF-8");
+        std::string utf8 = Save(written->children, true, "UTF-8");
         if (!utf16) return utf8;
         std::u16string text = Utf8ToUtf16(utf8);
         std::string bytes = "\xFF\xFE";
@@ -165,7 +195,7 @@ std::string XmlWriter::DocumentBytes(xmlDocPtr doc, const std::string& encoding)
         }
         return bytes;
     }
-    return Save(copy->children, true, encoding.c_str());
+    return Save(written->children, true, encoding.c_str());
 }
 
 std::string XmlWriter::DeclaredEncoding(xmlDocPtr doc) {

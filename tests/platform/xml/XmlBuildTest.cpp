@@ -1,6 +1,9 @@
 // Building documents with DOM calls, serialising them, and moving nodes between documents.
 #include "XmlTestSupport.h"
 
+#include <fstream>
+#include <iterator>
+
 #include "platform/com/ErrorInfo.h"
 
 using namespace xmltest;
@@ -190,4 +193,19 @@ TEST(XmlBuild, NodesOutliveAReloadOfTheirDocument) {
     ComPtr<IXMLDOMNodeList> children;
     ASSERT_EQ(b->get_childNodes(children.Out()), S_OK);
     EXPECT_EQ(Names(children.Get()), u"#text");
+}
+
+TEST(XmlBuild, ASavedFileHoldsWhatTheDocumentWritesWhetherItNeedsTidyingOrNot) {
+    auto built = BuildModuleDocument();  // Schemat still lacks its xmlns=""
+    auto loaded = Load(Xml(built.Get()));  // already as it is written
+    TempFolder folder;
+    for (auto* doc : {built.Get(), loaded.Get()}) {
+        const std::u16string before = Xml(doc);
+        std::string path = folder.File("written.xml");
+        ASSERT_EQ(doc->save(tlx::Variant::FromString(tlx::Utf8ToUtf16(path))), S_OK);
+        std::ifstream in(path, std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        EXPECT_EQ(tlx::Utf8ToUtf16(bytes), before);
+        EXPECT_EQ(Xml(doc), before) << "writing leaves the tree as it was";
+    }
 }
