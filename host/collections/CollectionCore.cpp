@@ -128,6 +128,7 @@ CollectionCore::Entry* CollectionCore::FindEntry(double bookmark) {
 
 CollectionCore::Entry* CollectionCore::FindEntry(IUnknown* item) {
     ComPtr<IUnknown> identity = IdentityOf(item);
+    if (!heldFilter_.test(FilterBit(identity.Get()))) return nullptr;
     for (Entry& entry : items_)
         if (entry.identity == identity) return &entry;
     return nullptr;
@@ -173,7 +174,9 @@ ComPtr<IDispatch> CollectionCore::ItemOfCurrentRow(LONG bindMode) {
     LONG id = settings.idColumn.empty() || !FindField(Rows(), settings.idColumn) ? 0 : ReadLong(Rows(), settings.idColumn);
     ComPtr<IDispatch> item = MakeItem(bindMode);
     MoveTo(bookmark);  // the item's own set-up may have walked the recordset
+    if (items_.empty()) heldFilter_.reset();
     items_.push_back(Entry{bookmark, id, item, IdentityOf(item.Get())});
+    heldFilter_.set(FilterBit(items_.back().identity.Get()));
     return item;
 }
 

@@ -2,6 +2,8 @@
 // has handed out, the key grammar of Item, and the save protocol (hostapi/Collections.h, Framework.h).
 #pragma once
 
+#include <bitset>
+#include <cstdint>
 #include <functional>
 #include <set>
 
@@ -111,6 +113,13 @@ private:
     IUnknown* owner_;
     ComPtr<Recordset> recordset_;
     std::vector<Entry> items_;
+    // A bit for every identity the collection has held since its list was last empty: a clear bit
+    // answers that an item is not held without walking the list. A save asks every collection of the
+    // session whether it holds the items with pending work, so most answers are "no".
+    std::bitset<1024> heldFilter_;
+    static std::size_t FilterBit(IUnknown* identity) {
+        return static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(identity) * 0x9E3779B97F4A7C15ULL) >> 54);
+    }
     // Items whose check ran before the unit of database work (by identity).
     std::set<IUnknown*> checkedBeforeWork_;
     // The recordset's own answer to HasPendingRows, asked for once per recordset (held, so the address

@@ -361,5 +361,48 @@ TEST_F(CollectionTest, AChildFailingAfterItsParentWasWrittenRollsBothBackAndBoth
     EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa in ('Dobry', 'Rodzic')"), u"2");
 }
 
+// A save finds the items with work below them from the collections holding pending rows, upwards
+// through the collections that hold each parent: a change two levels below items that were only read
+// is still written.
+TEST_F(CollectionTest, ASaveWritesAChangeTwoLevelsBelowItemsThatWereOnlyRead) {
+    auto childOf = [&](IDispatch* parent, int number) {
+        ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
+        ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
+        EXPECT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
+        std::u16string sql = u"select * from TLX.Pozycje where Poz_Numer = " + Utf8ToUtf16(std::to_string(number));
+        EXPECT_EQ(setup->put_SQL(Bstr(sql).Get()), S_OK);
+        EXPECT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
+        EXPECT_EQ(setup->putref_ParentObject(parent), S_OK);
+        return object;
+    };
+    auto addTo = [&](IDispatch* collection, int number, std::u16string_view name) {
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(ComPtr<IDispatch>(collection).As<ICollection>()->AddNew(Variant::Missing(), item.Out()), S_OK);
+        ComPtr<Recordset> rows;
+        EXPECT_EQ(ComPtr<IDispatch>(collection).As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+        WriteField(rows.Get(), u"Poz_Numer", Variant::FromLong(number));
+        WriteField(rows.Get(), u"Poz_Nazwa", Variant::FromString(name));
+        return item;
+    };
+    // Read items besides, in collections of their own, so that the save has others to pass over.
+    for (int number : {10, 12, 14}) {
+        ComPtr<IDispatch> read;
+        ASSERT_EQ(collection_->Item(Variant::FromString(u"Poz_Numer=" + Utf8ToUtf16(std::to_string(number))), read.Out()), S_OK);
+        ComPtr<IDispatch> below = childOf(read.Get(), 200 + number);
+        LONG count = -1;
+        ASSERT_EQ(below.As<ICollection>()->get_Count(&count), S_OK);
+    }
+    ComPtr<IDispatch> parent = AddNamed(u"Rodzic");
+    ComPtr<IDispatch> children = childOf(parent.Get(), 98);
+    ComPtr<IDispatch> child = addTo(children.Get(), 98, u"Dziecko");
+    ComPtr<IDispatch> grandchildren = childOf(child.Get(), 97);
+    ASSERT_EQ(Save(), S_OK);
+    ASSERT_EQ(Scalar(u"select count(*) from TLX.Pozycje"), u"5");
+
+    addTo(grandchildren.Get(), 97, u"Wnuk");
+    EXPECT_EQ(Save(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Wnuk'"), u"1");
+}
+
 }  // namespace
 }  // namespace tlx::host::test
