@@ -65,9 +65,7 @@ sesja.Save();
 print('PIT/28B do PIT-36: ' + Zalacznik(pit36.ID, 26, 14, 1, {P_14: 1000}));
 print('PIT/B do PIT-28: ' + Zalacznik(id, 25, 14, 1, {P_15: 2, P_11: 1000}));
 
-var gotowy = Otworz(Sesja(), id);
-gotowy.Policz();
-gotowy.Verify();
+var gotowy = Gotowy(id);
 print('Zeznanie: ' + Niezerowe(gotowy, 20, 82) + ' | kwota ' + Kwota(gotowy.KwotaCalkowita));
 
 // A partnership's PIT/28B may take the partnership's revenue from the company's register too: 30 % of each rate,
@@ -80,7 +78,5 @@ print('PIT/28B z ewidencji, udział 30%: ' + Niezerowe(zRejestru, 9, 30));
 Session.Connection.Execute("insert into TLX.EwidRyczalt (ERy_RokMies, ERy_Przychod, ERy_Stawka) values (202407, 100, 7)");
 try { zRejestru.Policz(); } catch (err) { print('Stawka 7% w ewidencji: ' + err.description); }
 
-var e = new ActiveXObject('TLX.EDeklaracja');
-e.Login = Session.Login;
-e.ZapiszXml(gotowy, '', folder + '/PIT-28_19.xml');
+ZapiszEDeklaracje(gotowy, 'PIT-28_19.xml');
 print('e-deklaracja w pliku PIT-28_19.xml');

@@ -22,9 +22,7 @@ var okno = Sesja();
 var d = Otworz(okno, id);
 d.executeJS('przeliczPoZamknieciuPITB');
 okno.Save();
-var gotowy = Otworz(Sesja(), id);
-gotowy.Policz();
-gotowy.Verify();
+var gotowy = Gotowy(id);
 var pozycje = [];
 for (var n = 20; n <= 32; n++) pozycje.push(n + ': ' + Kwota(gotowy['P_' + n]));
 print('Zeznanie: PIT/B ' + gotowy.LiczbaPITB + ' | ' + pozycje.join(', ') + ' | kwota ' + Kwota(gotowy.KwotaCalkowita));
@@ -34,7 +32,5 @@ zly.P_28 = 100;
 zly.Policz();
 try { zly.Verify(); } catch (err) { print('Składka zdrowotna od podatku w 2024: ' + err.description); }
 
-var e = new ActiveXObject('TLX.EDeklaracja');
-e.Login = Session.Login;
-e.ZapiszXml(gotowy, '', folder + '/PIT-36L_12.xml');
+ZapiszEDeklaracje(gotowy, 'PIT-36L_12.xml');
 print('e-deklaracja w pliku PIT-36L_12.xml');

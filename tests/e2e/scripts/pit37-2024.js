@@ -25,15 +25,11 @@ zly.PracownikMalzonka = 1;
 zly.Policz();
 try { zly.Verify(); } catch (err) { print('Małżonek z karty podatnika: ' + err.description); }
 
-var gotowy = Otworz(Sesja(), id);
-gotowy.Policz();
-gotowy.Verify();
+var gotowy = Gotowy(id);
 print('Zeznanie: PIT/O ' + gotowy.ZalacznikPITO + ' | ' + Pozycje(gotowy, Zakres(24, 39)));
 print('  ' + Pozycje(gotowy, Zakres(40, 49)));
 print('  ' + Pozycje(gotowy, Zakres(50, 58)) + ', kwota ' + Kwota(gotowy.KwotaCalkowita));
-var e = new ActiveXObject('TLX.EDeklaracja');
-e.Login = Session.Login;
-e.ZapiszXml(gotowy, '', folder + '/PIT-37_23.xml');
+ZapiszEDeklaracje(gotowy, 'PIT-37_23.xml');
 print('e-deklaracja w pliku PIT-37_23.xml');
 
 // The PIT/O removed: until the return recounts, its check finds it still marked; the recount drops the reliefs.

@@ -38,23 +38,13 @@ print('  PIT/BR małżonka: ' + Zalacznik(id, 39, 1, 3, {UzupelniamDaneMalzonka:
 print('  odliczenie ponad koszty: ' + Zalacznik(id, 39, 1, 3, {P_Da1: 'ekspertyzy', P_Db1: 100, P_Dc1: 150}));
 print('  wiersz bez rodzaju kosztów: ' + Zalacznik(id, 39, 1, 3, {P_Db2: 100, P_Dc2: 100}));
 
-var s = Sesja();
-s.CreateObject('TLXDeklaracje.Deklaracje').Delete(Otworz(s, br1.ID));
-s.Save();
-print('Usunięty PIT/BR nr 1:');
-Akcja(id, 'weryfikuj');
-print('przeliczPoUsunieciuPITBR:');
-Stan(Akcja(id, 'przeliczPoUsunieciuPITBR'));
+Stan(UsunZalacznik(id, br1, 'PIT/BR nr 1', 'przeliczPoUsunieciuPITBR'));
 print('  ' + Opis(Otworz(Sesja(), br2.ID)));
 var br3 = Zalacznik(id, 39, 1, 2, {P_Da1: 'wynagrodzenia pracowników', P_Db1: 8000, P_Dc1: 5000});
 print(Opis(br3));
 print('przeliczPoZamknieciuPITBR:');
 Stan(Akcja(id, 'przeliczPoZamknieciuPITBR'));
 
-var gotowy = Otworz(Sesja(), id);
-gotowy.Policz();
-gotowy.Verify();
-var e = new ActiveXObject('TLX.EDeklaracja');
-e.Login = Session.Login;
-e.ZapiszXml(gotowy, '', folder + '/PIT-36L_12_BR.xml');
+var gotowy = Gotowy(id);
+ZapiszEDeklaracje(gotowy, 'PIT-36L_12_BR.xml');
 print('e-deklaracja w pliku PIT-36L_12_BR.xml, kwota ' + Kwota(gotowy.KwotaCalkowita));

@@ -25,13 +25,9 @@ for (var i = 0; i < lista.length; i++) {
     var z = Otworz(Sesja(), lista[i][1].ID);
     print('PIT/BR ' + lista[i][0] + ': nr ' + z.Numer + ', pierwszy ' + z.Pierwszy + ', małżonka ' + z.UzupelniamDaneMalzonka);
 }
-var gotowy = Otworz(Sesja(), id);
-gotowy.Policz();
-gotowy.Verify();
+var gotowy = Gotowy(id);
 print('Zeznanie: PIT/BR ' + gotowy.LiczbaPITBR + ' | 70: ' + Kwota(gotowy.P_70) + ', 71: ' + Kwota(gotowy.P_71) + ', 72: ' +
       Kwota(gotowy.P_72) + ', 73: ' + Kwota(gotowy.P_73) + ', 50: ' + Kwota(gotowy.P_50) + ', 52: ' + gotowy.P_52 +
       ', 53: ' + Kwota(gotowy.P_53) + ', 57: ' + gotowy.P_57 + ', 60: ' + gotowy.P_60);
-var e = new ActiveXObject('TLX.EDeklaracja');
-e.Login = Session.Login;
-e.ZapiszXml(gotowy, '', folder + '/PIT-36_23_BR.xml');
+ZapiszEDeklaracje(gotowy, 'PIT-36_23_BR.xml');
 print('e-deklaracja w pliku PIT-36_23_BR.xml');

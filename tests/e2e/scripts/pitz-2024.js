@@ -29,22 +29,12 @@ print('  PIT/Z małżonka bez rozliczenia wspólnego: ' + PitZ(3, {P_4: 2, P_7: 
 print('  PIT/Z bez rodzaju działu: ' + PitZ(3, {P_9: 100}));
 print('  ujemny przychód: ' + PitZ(3, {P_7: 'pieczarkarnie', P_9: -100}));
 
-var s = Sesja();
-s.CreateObject('TLXDeklaracje.Deklaracje').Delete(Otworz(s, szklarnie.ID));
-s.Save();
-print('Usunięty PIT/Z nr 1:');
-Akcja(id, 'weryfikuj');
-print('przeliczPoUsunieciuPITZ:');
-Stan(Akcja(id, 'przeliczPoUsunieciuPITZ'));
+Stan(UsunZalacznik(id, szklarnie, 'PIT/Z nr 1', 'przeliczPoUsunieciuPITZ'));
 print('  PIT/Z chowu drobiu ma nr ' + Otworz(Sesja(), drob.ID).Numer);
 PitZ(2, SZKLARNIE);
 print('przeliczPoZamknieciuPITZ:');
 Stan(Akcja(id, 'przeliczPoZamknieciuPITZ'));
 
-var gotowy = Otworz(Sesja(), id);
-gotowy.Policz();
-gotowy.Verify();
-var e = new ActiveXObject('TLX.EDeklaracja');
-e.Login = Session.Login;
-e.ZapiszXml(gotowy, '', folder + '/PIT-36_23_Z.xml');
+var gotowy = Gotowy(id);
+ZapiszEDeklaracje(gotowy, 'PIT-36_23_Z.xml');
 print('e-deklaracja w pliku PIT-36_23_Z.xml, kwota ' + Kwota(gotowy.KwotaCalkowita));

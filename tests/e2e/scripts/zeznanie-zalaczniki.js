@@ -52,3 +52,27 @@ function Akcja(id, nazwa) {
     }
     return d;
 }
+// The attachment `zalacznik` of the return `id` deleted in a window of its own: until the return recounts by its
+// action `akcja`, its check finds the attachments wrong. Answers the return as the action left it.
+function UsunZalacznik(id, zalacznik, opis, akcja) {
+    var s = Sesja();
+    s.CreateObject('TLXDeklaracje.Deklaracje').Delete(Otworz(s, zalacznik.ID));
+    s.Save();
+    print('Usunięty ' + opis + ':');
+    Akcja(id, 'weryfikuj');
+    print(akcja + ':');
+    return Akcja(id, akcja);
+}
+// The return `id` opened afresh, calculated and checked, as the user files it.
+function Gotowy(id) {
+    var d = Otworz(Sesja(), id);
+    d.Policz();
+    d.Verify();
+    return d;
+}
+// The official document of the declaration `d` written into the folder `folder` names, as the file `plik`.
+function ZapiszEDeklaracje(d, plik) {
+    var e = new ActiveXObject('TLX.EDeklaracja');
+    e.Login = Session.Login;
+    e.ZapiszXml(d, '', folder + '/' + plik);
+}
