@@ -23,6 +23,16 @@ TableEmployee Disabled() {
     return e;
 }
 
+// Disabled until the end of February 2024, no longer from March.
+void DisabledUntilFebruary(TableEmployee& e) {
+    e.records[0].validity = Span(D(2020, 1, 1), D(2024, 2, 29));
+    EmploymentRecord later = e.records[0];
+    later.id = 2;
+    later.disabilityDegree = 0;
+    later.validity = From(D(2024, 3, 1));
+    e.records.push_back(later);
+}
+
 Payout PayoutOf(CDate listLastDay, std::vector<PayoutComponent> components, long kind = 0) {
     return Payout{kind, listLastDay, std::move(components)};
 }
@@ -67,15 +77,7 @@ TEST(InfdQualification, DecidesByRecordsAbsencesAndPayouts) {
              e.absences = {{300, Span(D(2024, 3, 1), D(2024, 3, 31))}};
              e.payouts = {PayoutOf(D(2024, 3, 31), {Counting(100)})};
          }, "yes/this month"},
-        {"disabled only at the previous month's end",
-         [](TableEmployee& e) {
-             e.records[0].validity = Span(D(2020, 1, 1), D(2024, 2, 29));
-             EmploymentRecord later = e.records[0];
-             later.id = 2;
-             later.disabilityDegree = 0;
-             later.validity = From(D(2024, 3, 1));
-             e.records.push_back(later);
-         },
+        {"disabled only at the previous month's end", DisabledUntilFebruary,
          "yes/month before"},
         {"disabled from the month's first day only",
          [](TableEmployee& e) {
@@ -100,12 +102,7 @@ TEST(InfdQualification, DecidesByRecordsAbsencesAndPayouts) {
          }, "no/this month"},
         {"disabled only at the previous month's end, on unpaid leave all month",
          [](TableEmployee& e) {
-             e.records[0].validity = Span(D(2020, 1, 1), D(2024, 2, 29));
-             EmploymentRecord later = e.records[0];
-             later.id = 2;
-             later.disabilityDegree = 0;
-             later.validity = From(D(2024, 3, 1));
-             e.records.push_back(later);
+             DisabledUntilFebruary(e);
              e.absences = {{121, Span(D(2024, 3, 1), D(2024, 3, 31))}};
          },
          "no/this month"},
