@@ -8,7 +8,6 @@
 #include <memory>
 #include <mutex>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/com/ComPtr.h"
@@ -33,21 +32,12 @@ struct LoadedLibrary {
     CanUnloadNowFn canUnloadNow = nullptr;
 };
 
-struct ClsidHash {
-    std::size_t operator()(const CLSID& clsid) const {
-        const auto* bytes = reinterpret_cast<const unsigned char*>(&clsid);
-        std::size_t hash = 14695981039346656037ull;
-        for (std::size_t i = 0; i < sizeof(CLSID); ++i) hash = (hash ^ bytes[i]) * 1099511628211ull;
-        return hash;
-    }
-};
-
 struct State {
     std::mutex mutex;
     std::map<DWORD, ProcessClass> processClasses;
     // The newest registration of each class asked for so far (0: none in the process), so that a
     // creation does not walk every class; emptied whenever a class is registered or revoked.
-    std::unordered_map<CLSID, DWORD, ClsidHash> newestOf;
+    std::map<CLSID, DWORD> newestOf;
     DWORD nextCookie = 1;
     std::map<std::string, LoadedLibrary> libraries;
     // The in-process servers of the classes looked up in `serversOf`, the registry as last read: a
