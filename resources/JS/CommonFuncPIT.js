@@ -338,6 +338,10 @@ var PIT_TYP_PITBR = 39;
 var PIT_TYPY_ZALACZNIKOW = [25, 26, 27, 36, 37, 39];
 // PIT/B: kto prowadzi działalność (poz. 4): 1 - podatnik, 2 - małżonek.
 var PITB_MALZONEK = 2;
+// Pola nazwiska i imienia osoby w zeznaniu: podatnika PIT-36, małżonka PIT-36, podatnika PIT-36L.
+var PIT_NAZWISKO_PIT36 = ['P_8', 'P_9'];
+var PIT_NAZWISKO_MALZONKA = ['P_21', 'P_22'];
+var PIT_NAZWISKO_PIT36L = ['P_7', 'P_8'];
 // PIT/ZG: metoda unikania podwójnego opodatkowania (poz. 8).
 var PIT_ZG_Z_PROGRESJA = 1;
 var PIT_ZG_PROPORCJONALNIE = 2;
@@ -580,6 +584,21 @@ function PitZalaczniki(typ, sesja)
         wynik.push(e.item());
     wynik.sort(function (a, b) { return Number(a.Numer) - Number(b.Numer); });
     return wynik;
+}
+
+// Akcje "AktualizujPolaZNaglowka" i "AktualizujPolaZPierwszejDeklaracji" załączników o osobie wskazanej w poz. 4
+// (PIT/B, PIT/Z, PIT/ZG): identyfikator podatnika, rok oraz nazwisko i imię tej osoby (podatnika albo małżonka)
+// z zeznania.
+function PitPrzepiszOsobeZZeznania()
+{
+    var zeznanie = PitZeznanieZalacznika();
+    if (zeznanie == null) return;
+    dokument.Rok = zeznanie.Rok;
+    dokument.P_1 = PitTekst(zeznanie.P_1);
+    var pola = Number(zeznanie.TypDeklar) == PIT_TYP_PIT36L ? PIT_NAZWISKO_PIT36L
+             : KwotaPola('P_4') == PITB_MALZONEK ? PIT_NAZWISKO_MALZONKA : PIT_NAZWISKO_PIT36;
+    dokument.P_5 = PitTekst(zeznanie[pola[0]]);
+    dokument.P_6 = PitTekst(zeznanie[pola[1]]);
 }
 
 // Zeznanie, do którego dołączono załącznik (deklaracja podrzędna), albo null.

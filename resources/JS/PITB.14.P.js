@@ -9,24 +9,6 @@ var PITB_ZEZNANIA = [PIT_TYP_PIT36, PIT_TYP_PIT36L];
 var PITB_WERSJE_ZEZNAN = {};
 PITB_WERSJE_ZEZNAN[PIT_TYP_PIT36] = 23;
 PITB_WERSJE_ZEZNAN[PIT_TYP_PIT36L] = 12;
-// Pola nazwiska i imienia prowadzącego działalność w zeznaniu: podatnika PIT-36, małżonka PIT-36, podatnika PIT-36L.
-var PITB_NAZWISKO_PIT36 = ['P_8', 'P_9'];
-var PITB_NAZWISKO_MALZONKA = ['P_21', 'P_22'];
-var PITB_NAZWISKO_PIT36L = ['P_7', 'P_8'];
-
-// Akcje "AktualizujPolaZNaglowka" i "AktualizujPolaZPierwszejDeklaracji": identyfikator podatnika, rok i
-// nazwisko prowadzącego działalność (podatnika albo małżonka) z zeznania.
-function PitBPrzepiszZZeznania()
-{
-    var zeznanie = PitZeznanieZalacznika();
-    if (zeznanie == null) return;
-    dokument.Rok = zeznanie.Rok;
-    dokument.P_1 = PitTekst(zeznanie.P_1);
-    var pola = Number(zeznanie.TypDeklar) == PIT_TYP_PIT36L ? PITB_NAZWISKO_PIT36L
-             : KwotaPola('P_4') == PITB_MALZONEK ? PITB_NAZWISKO_MALZONKA : PITB_NAZWISKO_PIT36;
-    dokument.P_5 = PitTekst(zeznanie[pola[0]]);
-    dokument.P_6 = PitTekst(zeznanie[pola[1]]);
-}
 
 // Przychód i koszty roku z księgi: przychód, koszty z reklamą w uznanym limicie, pomniejszone o zmianę remanentu.
 function PitBZKsiegi(typZeznania)
@@ -50,7 +32,7 @@ function PitBZKsiegi(typZeznania)
 function PitBPolicz()
 {
     PitUstawOkresRoczny();
-    PitBPrzepiszZZeznania();
+    PitPrzepiszOsobeZZeznania();
     if (KwotaPola('P_15') == PITB_Z_KSIEGI) {
         var zeznanie = PitZeznanieZalacznika();
         var ksiega = PitBZKsiegi(zeznanie != null ? Number(zeznanie.TypDeklar) : PIT_TYP_PIT36);

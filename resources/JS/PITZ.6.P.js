@@ -6,24 +6,6 @@
 var PITZ_ZEZNANIA = [PIT_TYP_PIT36, PIT_TYP_PIT36L];
 var PITZ_Z_KSIAG = 1;
 var PITZ_Z_NORM = 2;
-// Pola nazwiska i imienia prowadzącego dział w zeznaniu: podatnika PIT-36, małżonka PIT-36, podatnika PIT-36L.
-var PITZ_NAZWISKO_PIT36 = ['P_8', 'P_9'];
-var PITZ_NAZWISKO_MALZONKA = ['P_21', 'P_22'];
-var PITZ_NAZWISKO_PIT36L = ['P_7', 'P_8'];
-
-// Akcje "AktualizujPolaZNaglowka" i "AktualizujPolaZPierwszejDeklaracji": identyfikator podatnika, rok i nazwisko
-// prowadzącego dział z zeznania.
-function PitZPrzepiszZZeznania()
-{
-    var zeznanie = PitZeznanieZalacznika();
-    if (zeznanie == null) return;
-    dokument.Rok = zeznanie.Rok;
-    dokument.P_1 = PitTekst(zeznanie.P_1);
-    var pola = Number(zeznanie.TypDeklar) == PIT_TYP_PIT36L ? PITZ_NAZWISKO_PIT36L
-             : KwotaPola('P_4') == PITB_MALZONEK ? PITZ_NAZWISKO_MALZONKA : PITZ_NAZWISKO_PIT36;
-    dokument.P_5 = PitTekst(zeznanie[pola[0]]);
-    dokument.P_6 = PitTekst(zeznanie[pola[1]]);
-}
 
 function PitZWyliczenia()
 {
@@ -35,7 +17,7 @@ function PitZWyliczenia()
 function PitZPolicz()
 {
     PitUstawOkresRoczny();
-    PitZPrzepiszZZeznania();
+    PitPrzepiszOsobeZZeznania();
     var w = PitZWyliczenia();
     for (var nazwa in w)
         UstawPole(nazwa, w[nazwa]);

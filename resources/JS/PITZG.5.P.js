@@ -9,24 +9,6 @@ var PITZG_ZEZNANIA = [PIT_TYP_PIT36, PIT_TYP_PIT36L];
 // gospodarczą i metodę proporcjonalnego odliczenia.
 var PITZG_ZRODLA = [['P_9', 'P_10'], ['P_11', 'P_12'], ['P_13', 'P_14'], ['P_15', 'P_16'], ['P_17', 'P_18']];
 var PITZG_DZIALALNOSC = 2;
-// Pola nazwiska i imienia osoby w zeznaniu: podatnika PIT-36, małżonka PIT-36, podatnika PIT-36L.
-var PITZG_NAZWISKO_PIT36 = ['P_8', 'P_9'];
-var PITZG_NAZWISKO_MALZONKA = ['P_21', 'P_22'];
-var PITZG_NAZWISKO_PIT36L = ['P_7', 'P_8'];
-
-// Akcje "AktualizujPolaZNaglowka" i "AktualizujPolaZPierwszejDeklaracji": identyfikator podatnika, rok i
-// nazwisko osoby, która uzyskała dochód, z zeznania.
-function PitZGPrzepiszZZeznania()
-{
-    var zeznanie = PitZeznanieZalacznika();
-    if (zeznanie == null) return;
-    dokument.Rok = zeznanie.Rok;
-    dokument.P_1 = PitTekst(zeznanie.P_1);
-    var pola = Number(zeznanie.TypDeklar) == PIT_TYP_PIT36L ? PITZG_NAZWISKO_PIT36L
-             : KwotaPola('P_4') == PITB_MALZONEK ? PITZG_NAZWISKO_MALZONKA : PITZG_NAZWISKO_PIT36;
-    dokument.P_5 = PitTekst(zeznanie[pola[0]]);
-    dokument.P_6 = PitTekst(zeznanie[pola[1]]);
-}
 
 function PitZGWyliczenia()
 {
@@ -42,7 +24,7 @@ function PitZGWyliczenia()
 function PitZGPolicz()
 {
     PitUstawOkresRoczny();
-    PitZGPrzepiszZZeznania();
+    PitPrzepiszOsobeZZeznania();
     dokument.P_7 = PitTekst(dokument.P_7).toUpperCase();
     var w = PitZGWyliczenia();
     for (var nazwa in w)
