@@ -1,11 +1,7 @@
 
-var sesja = Sesja();
-var pit36 = Nowa(sesja, 15, 23, '1');
-pit36.P_24 = 55992; pit36.P_25 = 3000; pit36.P_27 = 1836; pit36.P_46 = 7676.52;
-pit36.Policz();
-var pit37 = Nowa(sesja, 35, 23, '2');
-pit37.Policz();
-sesja.Save();
+var zeznania = ZeznaniaPit36IPit37();
+var pit36 = zeznania.pit36;
+var pit37 = zeznania.pit37;
 var id = pit36.ID;
 function PitZ(numer, pola, rodzic) { return Zalacznik(rodzic || id, 37, 6, numer, pola); }
 

@@ -23,6 +23,18 @@ function Nowa(sesja, typ, wersja, pracownik) {
     d.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item(pracownik);
     return d;
 }
+// The returns of 2024 the attachment scripts add to, saved together: a PIT-36 on card 1 with its pay, costs and
+// contributions, and a PIT-37 on card 2, which takes none of those attachments.
+function ZeznaniaPit36IPit37() {
+    var sesja = Sesja();
+    var pit36 = Nowa(sesja, 15, 23, '1');
+    pit36.P_24 = 55992; pit36.P_25 = 3000; pit36.P_27 = 1836; pit36.P_46 = 7676.52;
+    pit36.Policz();
+    var pit37 = Nowa(sesja, 35, 23, '2');
+    pit37.Policz();
+    sesja.Save();
+    return { pit36: pit36, pit37: pit37 };
+}
 // An attachment of the return `rodzic`, closed: saved in its own session. Answers the saved attachment, or the
 // refusal.
 function Zalacznik(rodzic, typ, wersja, numer, pola) {
