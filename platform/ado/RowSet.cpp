@@ -91,28 +91,12 @@ void RowSet::AddColumn(ColumnInfo column) {
     OwnColumns().push_back(std::move(column));
 }
 
-Row* RowSet::NewRow() {
-    constexpr size_t kFirstBlock = 8, kLargestBlock = 4096;
-    if (blockUsed_ == blockSize_) {
-        blockSize_ = blockSize_ == 0 ? kFirstBlock : std::min(blockSize_ * 2, kLargestBlock);
-        blocks_.push_back(std::make_unique<Row[]>(blockSize_));
-        blockUsed_ = 0;
-    }
-    return &blocks_.back()[blockUsed_++];
-}
-
 void RowSet::FetchRow(sqlite3_stmt* statement) {
     RowsChanged();
+    constexpr size_t kFirstRows = 8;
     size_t count = fetched_.types.size();
-    if (fetched_.blockSize - fetched_.blockUsed < count) {
-        // Blocks grow with the rows read, from a few rows to a few thousand.
-        size_t rows = fetched_.blocks.empty() ? 8 : std::min<size_t>(fetched_.blockSize / std::max<size_t>(count, 1) * 2, 4096);
-        fetched_.blockSize = std::max<size_t>(rows * count, 1);
-        fetched_.blocks.push_back(std::make_unique<StoredValue[]>(fetched_.blockSize));
-        fetched_.blockUsed = 0;
-    }
-    StoredValue* values = fetched_.blocks.back().get() + fetched_.blockUsed;
-    fetched_.blockUsed += count;
+    if (!fetched_.values) fetched_.values.emplace(kFirstRows * count);
+    StoredValue* values = fetched_.values->Take(count);
     ReadStoredRow(statement, fetched_.types.data(), count, values);
     for (size_t c = 0; c < count; ++c)
         if (values[c].kind == StoredValue::kText) values[c].text = fetched_.texts.Keep(values[c].text, values[c].length);

@@ -10,6 +10,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ado/BlockArena.h"
 #include "platform/ado/FilterExpression.h"
 #include "platform/ado/FieldValues.h"
 #include "platform/ado/StoredTexts.h"
@@ -28,12 +29,10 @@ struct ColumnInfo {
 
 // The values of the rows read from the database, as SQLite gave them, with the types their fields are
 // made as (before undeclared columns are settled). Kept in blocks that never move: each row points at
-// its first value.
+// its first value. The blocks are made with the first row, room for a few rows at first.
 struct FetchedValues {
     std::vector<DataTypeEnum> types;
-    std::vector<std::unique_ptr<StoredValue[]>> blocks;
-    size_t blockUsed = 0;
-    size_t blockSize = 0;
+    std::optional<BlockArena<StoredValue>> values;
     StoredTexts texts;
 };
 
@@ -177,15 +176,13 @@ private:
     std::vector<ColumnInfo>& OwnColumns();
     // A row from the row set's blocks, which grow as rows are read; a row dropped from the set stays
     // there emptied until the set ends.
-    Row* NewRow();
+    Row* NewRow() { return rowBlocks_.Take(1); }
     void Drop(Row* row) { *row = Row(); }
 
     // Shared with the statement that read the rows until a column changes here (copied then).
     std::shared_ptr<std::vector<ColumnInfo>> columns_ = std::make_shared<std::vector<ColumnInfo>>();
     FetchedValues fetched_;
-    std::vector<std::unique_ptr<Row[]>> blocks_;
-    size_t blockSize_ = 0;
-    size_t blockUsed_ = 0;
+    BlockArena<Row> rowBlocks_{8};
     std::vector<Row*> rows_;
     std::vector<Row*> view_;
     long position_ = 0;          // index into view_; -1 before the first, view_.size() after the last

@@ -1,0 +1,76 @@
+// Room for objects of one type in blocks that never move, so that what is taken keeps its address for
+// the arena's life. Blocks grow with what is taken, from a few objects' room to a BlockCache block;
+// blocks of that size come from the thread's BlockCache and go back to it. Objects are made when their
+// block is made and destroyed with the arena.
+#pragma once
+
+#include <algorithm>
+#include <cstddef>
+#include <memory>
+#include <new>
+#include <vector>
+
+#include "platform/ado/BlockCache.h"
+
+namespace tlx::ado {
+
+template <class T>
+class BlockArena {
+public:
+    // Room for the most objects a cached block holds.
+    static constexpr std::size_t kFullBlock = BlockCache::kBlockBytes / sizeof(T);
+    static_assert(kFullBlock > 0);
+
+    explicit BlockArena(std::size_t firstBlock) : nextSize_(std::clamp<std::size_t>(firstBlock, 1, kFullBlock)) {}
+    BlockArena(const BlockArena&) = delete;
+    BlockArena& operator=(const BlockArena&) = delete;
+    ~BlockArena() {
+        for (Block& block : blocks_) Free(block);
+    }
+
+    // `count` objects next to each other.
+    T* Take(std::size_t count) {
+        if (blocks_.empty() || blocks_.back().size - blocks_.back().used < count) AddBlock(count);
+        Block& block = blocks_.back();
+        T* taken = block.items + block.used;
+        block.used += count;
+        return taken;
+    }
+
+private:
+    struct Block {
+        T* items;
+        std::size_t size;
+        std::size_t used;
+    };
+
+    void AddBlock(std::size_t count) {
+        std::size_t size = std::max(nextSize_, count);
+        nextSize_ = std::min(nextSize_ * 2, kFullBlock);
+        blocks_.reserve(blocks_.size() + 1);
+        void* memory = size == kFullBlock ? BlockCache::Take() : ::operator new(size * sizeof(T));
+        T* items = static_cast<T*>(memory);
+        try {
+            std::uninitialized_default_construct_n(items, size);
+        } catch (...) {
+            Release(memory, size);
+            throw;
+        }
+        blocks_.push_back(Block{items, size, 0});
+    }
+    static void Release(void* memory, std::size_t size) noexcept {
+        if (size == kFullBlock)
+            BlockCache::Give(memory);
+        else
+            ::operator delete(memory);
+    }
+    static void Free(Block& block) noexcept {
+        std::destroy_n(block.items, block.size);
+        Release(block.items, block.size);
+    }
+
+    std::vector<Block> blocks_;
+    std::size_t nextSize_;
+};
+
+}  // namespace tlx::ado
