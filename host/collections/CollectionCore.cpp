@@ -100,9 +100,26 @@ Recordset* CollectionCore::Rows() {
     if (!recordset_) {
         Connection* connection = HostSessionOf(Require(session.Get()))->CompanyConnection();
         recordset_ = OpenRecordset(connection, SelectText());
+        pendingProbe_ = recordset_.As<ado::IPendingRows>();
+        if (pendingProbe_) {
+            pendingProbe_->WatchRows(this);
+        } else if (self_) {
+            self_->sessionMarks.untold = true;
+            RowsChanged();
+        }
         if (!settings.sort.empty()) Check(recordset_->put_Sort(Bstr(settings.sort).Get()));
     }
     return recordset_.Get();
+}
+
+CollectionCore::~CollectionCore() {
+    if (pendingProbe_) pendingProbe_->WatchRows(nullptr);  // the recordset may outlive the collection
+}
+
+void CollectionCore::RowsChanged() {
+    if (!self_ || self_->sessionMarks.listed || !session) return;
+    ComPtr<IHostSession> host;
+    if (SUCCEEDED(session->QueryInterface(IidOf<IHostSession>(), host.OutVoid()))) host->CollectionRowsChanged(self_);
 }
 
 // A filter that a caller left on the recordset (the pending-rows group, criteria) gives way to the
@@ -128,13 +145,19 @@ CollectionCore::Entry* CollectionCore::FindEntry(double bookmark) {
 
 CollectionCore::Entry* CollectionCore::FindEntry(IUnknown* item) {
     ComPtr<IUnknown> identity = IdentityOf(item);
-    if (!heldFilter_.test(FilterBit(identity.Get()))) return nullptr;
+    return FindIdentity(identity.Get());
+}
+
+CollectionCore::Entry* CollectionCore::FindIdentity(IUnknown* identity) {
+    if (!identity || !heldFilter_.test(FilterBit(identity))) return nullptr;
     for (Entry& entry : items_)
-        if (entry.identity == identity) return &entry;
+        if (entry.identity.Get() == identity) return &entry;
     return nullptr;
 }
 
 bool CollectionCore::Holds(IUnknown* item) { return FindEntry(item) != nullptr; }
+
+bool CollectionCore::HoldsIdentity(IUnknown* identity) { return FindIdentity(identity) != nullptr; }
 
 void CollectionCore::RequireWritable() const {
     if (settings.readOnly) Fail(E_ACCESSDENIED, u"Kolekcja jest tylko do odczytu");
@@ -485,12 +508,7 @@ void CollectionCore::ForEachPendingRow(const std::function<void(LONG status)>& v
 
 bool CollectionCore::HasPendingRows() {
     if (!recordset_) return false;
-    // Our recordsets answer without moving the cursor or filtering: a save asks every collection below
-    // the items it visits.
-    if (pendingProbeFor_ != recordset_.Get()) {
-        pendingProbeFor_ = recordset_.Get();
-        pendingProbe_ = recordset_.As<ado::IPendingRows>();
-    }
+    // Our recordsets answer without moving the cursor or filtering.
     if (pendingProbe_) return pendingProbe_->HasPendingRows();
     // The walk leaves the recordset where it stood.
     std::optional<double> current;
@@ -541,13 +559,34 @@ void CollectionCore::SelectWork(std::vector<Entry*>& live, std::vector<Entry*>& 
     // Only items with work to store are visited: their own row is pending, or a collection below them
     // holds pending rows. Items merely read are left alone, so a save costs what changed.
     PendingChanges below(HostSessionOf(session.Get()).Get());
-    for (Entry& entry : items_) {
-        if (!pending.count(entry.bookmark) && !below.Below(entry.identity.Get())) continue;
-        if (SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(entry.bookmark))))
-            live.push_back(&entry);
+    for (Entry* entry : EntriesWithWork(pending, below)) {
+        if (SUCCEEDED(rows->put_Bookmark(Variant::FromDouble(entry->bookmark))))
+            live.push_back(entry);
         else
-            deleted.push_back(&entry);
+            deleted.push_back(entry);
     }
+}
+
+// A save of a few changes finds their items by the pending rows' bookmarks and the items marked below,
+// however many items the collection holds; a save touching many of them walks the list once instead.
+std::vector<CollectionCore::Entry*> CollectionCore::EntriesWithWork(const std::set<double>& pending,
+                                                                    PendingChanges& below) {
+    constexpr std::size_t kEntriesPerLookup = 8;  // a lookup walks the list too, but stops at its entry
+    const std::vector<IUnknown*>& marked = below.Items();
+    std::vector<Entry*> chosen;
+    if ((pending.size() + marked.size()) * kEntriesPerLookup >= items_.size()) {
+        for (Entry& entry : items_)
+            if (pending.count(entry.bookmark) || below.Below(entry.identity.Get())) chosen.push_back(&entry);
+        return chosen;
+    }
+    for (double bookmark : pending)
+        if (Entry* entry = FindEntry(bookmark)) chosen.push_back(entry);
+    for (IUnknown* item : marked)
+        if (Entry* entry = FindIdentity(item)) chosen.push_back(entry);
+    // Entries of one list: their addresses keep its order.
+    std::sort(chosen.begin(), chosen.end(), std::less<Entry*>());
+    chosen.erase(std::unique(chosen.begin(), chosen.end()), chosen.end());
+    return chosen;
 }
 
 // Checks and scripts are the long part of a save: run before the unit of database work, they hold no

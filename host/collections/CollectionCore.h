@@ -14,10 +14,14 @@
 #include "hostapi/Session.h"
 #include "platform/ado/Ado.h"
 #include "platform/ado/RecordsetState.h"
+#include "platform/ado/RowsWatcher.h"
 #include "platform/com/ComPtr.h"
 #include "platform/com/Variant.h"
 
 namespace tlx::host {
+
+class HostCollection;
+class PendingChanges;
 
 struct CollectionSettings {
     std::u16string itemClass;
@@ -30,9 +34,14 @@ struct CollectionSettings {
     bool autoSave = false;
 };
 
-class CollectionCore {
+// Watches its recordset's rows, so that the session lists the collection once they change (`self` is the
+// collection the core works for).
+class CollectionCore final : private ado::RowsWatcher {
 public:
-    explicit CollectionCore(IUnknown* owner) : owner_(owner) {}
+    CollectionCore(IUnknown* owner, HostCollection* self) : owner_(owner), self_(self) {}
+    ~CollectionCore();
+    CollectionCore(const CollectionCore&) = delete;
+    CollectionCore& operator=(const CollectionCore&) = delete;
 
     CollectionSettings settings;
     ComPtr<ISession> session;
@@ -65,6 +74,8 @@ public:
     // Moves the recordset to a row (the enumerator's Next); the collection's own filter applies.
     HRESULT MoveToRow(double bookmark);
     bool Holds(IUnknown* item);
+    // Holds, for an item's identity (IUnknown).
+    bool HoldsIdentity(IUnknown* identity);
     // Whether a row was added, changed or deleted and not stored yet.
     bool HasPendingRows();
     std::vector<IUnknown*> ItemIdentities() const;
@@ -83,6 +94,11 @@ private:
     };
 
     std::u16string SelectText() const;
+    // Tells the session that the rows changed, unless it has the collection listed already.
+    void RowsChanged() override;
+    // The items with work to store, in the collection's order: those of the pending rows and those with
+    // pending rows below them.
+    std::vector<Entry*> EntriesWithWork(const std::set<double>& pending, PendingChanges& below);
     void DropItems(const std::vector<Entry*>& deleted);
     void ApplyOwnFilter();
     // Visits the rows with pending changes (the recordset standing on each in turn) with their status,
@@ -94,6 +110,7 @@ private:
     bool MoveToCriteria(const std::vector<CriteriaClause>& criteria);
     Entry* FindEntry(double bookmark);
     Entry* FindEntry(IUnknown* item);
+    Entry* FindIdentity(IUnknown* identity);
     ComPtr<IDispatch> ItemOfCurrentRow(LONG bindMode);
     ComPtr<IDispatch> MakeItem(LONG bindMode);
     // A disconnected one-row recordset with the values of a row.
@@ -111,6 +128,7 @@ private:
     [[noreturn]] void ExplainConflict();
 
     IUnknown* owner_;
+    HostCollection* self_;
     ComPtr<Recordset> recordset_;
     std::vector<Entry> items_;
     // A bit for every identity the collection has held since its list was last empty: a clear bit
@@ -122,9 +140,8 @@ private:
     }
     // Items whose check ran before the unit of database work (by identity).
     std::set<IUnknown*> checkedBeforeWork_;
-    // The recordset's own answer to HasPendingRows, asked for once per recordset (held, so the address
-    // it was asked of cannot come back as another recordset's).
-    Recordset* pendingProbeFor_ = nullptr;
+    // The recordset's own answer to HasPendingRows and its watcher's road, asked for when it opens (null
+    // for a recordset that cannot answer: the collection is then asked at every save).
     ComPtr<ado::IPendingRows> pendingProbe_;
 };
 

@@ -1,5 +1,7 @@
 // What a session asks of the host collections created in it: whether one holds an item, the link to
-// its parent for the save protocol, and releasing its items when the session closes.
+// its parent for the save protocol, and releasing its items when the session closes. A collection tells
+// its session when its rows change (IHostSession::CollectionRowsChanged), so that a save reaches the
+// collections with pending rows from the session's short list of them instead of asking every one.
 #pragma once
 
 #include <vector>
@@ -34,6 +36,25 @@ public:
     virtual void ServeOneKey(const VARIANT& key) = 0;
     // How many references the collection itself keeps on its session.
     virtual ULONG HoldsOnSession() = 0;
+    // Whether the item is one the collection made for one of its rows and still holds: the one
+    // collection an item belongs to (a collection serving another one's items answers no).
+    virtual bool MadeItem(IUnknown* /*item*/) { return false; }
+
+    // What the session keeps on the collection for its saves, so that they allocate nothing for it.
+    struct SessionMarks {
+        // On the session's list of collections whose rows changed since they were last found unchanged.
+        bool listed = false;
+        // Always listed: its rows do not tell of their changes, so it is asked at every save.
+        bool untold = false;
+        // The last walk up from pending rows that passed the collection (PendingChanges).
+        unsigned long walk = 0;
+        // The collection found to have made the parent item `holderFor` (null: none did), with its
+        // registration number in the session, kept while it still holds that item.
+        IUnknown* holderFor = nullptr;
+        HostCollection* holder = nullptr;
+        unsigned long holderRegistration = 0;
+    };
+    SessionMarks sessionMarks;
 
 protected:
     ~HostCollection() = default;

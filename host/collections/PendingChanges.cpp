@@ -1,46 +1,60 @@
 #include "host/collections/PendingChanges.h"
 
+#include <algorithm>
+
 #include "host/collections/HostCollection.h"
 #include "host/session/HostSession.h"
 
 namespace tlx::host {
+namespace {
 
-// Worked from the bottom: only the collections holding pending rows lead anywhere, and there are few of
-// them, whereas walking down from every item would visit every item the session ever read at every save.
-bool PendingChanges::Below(IUnknown* parent) {
-    if (!worked_) {
-        worked_ = true;
-        collections_ = session_->Collections();
-        for (HostCollection* collection : collections_)
-            if (IUnknown* owner = collection->ParentIdentity(); owner && collection->HasPendingRows()) MarkUpFrom(owner);
-    }
-    return marked_.count(parent) != 0;
+// Numbers the walks, so that a collection tells by its mark whether this walk passed it already.
+unsigned long g_walks = 0;
+
+}  // namespace
+
+bool PendingChanges::Below(IUnknown* item) {
+    Work();
+    return std::binary_search(marked_.begin(), marked_.end(), item);
 }
 
-void PendingChanges::MarkUpFrom(IUnknown* item) {
-    if (!marked_.insert(item).second) return;  // a loop of parents ends here
-    for (HostCollection* holder : HoldersOf(item))
-        if (IUnknown* owner = holder->ParentIdentity()) MarkUpFrom(owner);
+const std::vector<IUnknown*>& PendingChanges::Items() {
+    Work();
+    return marked_;
 }
 
-// The first few items are looked for in every collection; past them (a save of many new declarations
-// with their children) every item of the session is indexed once, so the marking stays linear.
-std::vector<HostCollection*> PendingChanges::HoldersOf(IUnknown* item) {
-    constexpr int kLookupsBeforeIndex = 8;
-    std::vector<HostCollection*> holders;
-    if (++lookups_ <= kLookupsBeforeIndex) {
-        for (HostCollection* collection : collections_)
-            if (collection->ParentIdentity() && collection->Holds(item)) holders.push_back(collection);
-        return holders;
+void PendingChanges::Work() {
+    if (worked_) return;
+    worked_ = true;
+    walk_ = ++g_walks;
+    for (HostCollection* collection : session_->CollectionsWithPendingRows()) MarkUpFrom(collection);
+    std::sort(marked_.begin(), marked_.end());
+    marked_.erase(std::unique(marked_.begin(), marked_.end()), marked_.end());
+}
+
+void PendingChanges::MarkUpFrom(HostCollection* collection) {
+    // A collection passed already in this walk marked everything above it: a loop of parents ends too.
+    while (collection && collection->sessionMarks.walk != walk_) {
+        collection->sessionMarks.walk = walk_;
+        IUnknown* parent = collection->ParentIdentity();
+        if (!parent) return;
+        marked_.push_back(parent);
+        collection = HolderOfParent(collection, parent);
     }
-    if (!indexed_) {
-        indexed_ = true;
-        for (HostCollection* collection : collections_)
-            if (collection->ParentIdentity())
-                for (IUnknown* identity : collection->ItemIdentities()) holderOf_[identity].push_back(collection);
-    }
-    if (auto found = holderOf_.find(item); found != holderOf_.end()) holders = found->second;
-    return holders;
+}
+
+// An item is made by one collection for one of its rows, and a parent is kept alive by the session for
+// the child collection's life: the collection found stays the answer while it is registered and still
+// holds the item, and "none" stays the answer for that parent.
+HostCollection* PendingChanges::HolderOfParent(HostCollection* collection, IUnknown* parent) {
+    HostCollection::SessionMarks& marks = collection->sessionMarks;
+    if (marks.holderFor == parent &&
+        (!marks.holder ||
+         (session_->Registered(marks.holder, marks.holderRegistration) && marks.holder->MadeItem(parent))))
+        return marks.holder;
+    marks.holderFor = parent;
+    marks.holder = session_->MakerOf(parent, &marks.holderRegistration);
+    return marks.holder;
 }
 
 }  // namespace tlx::host

@@ -143,6 +143,7 @@ public:
     // HostCollection
     IUnknown* Unknown() override { return static_cast<IAdoCollection*>(this); }
     bool Holds(IUnknown* item) override { return core_.Holds(item); }
+    bool MadeItem(IUnknown* item) override { return core_.HoldsIdentity(item); }
     void DeleteItem(IUnknown* item) override {
         Variant key = Variant::FromUnknown(item);
         core_.Delete(key);
@@ -163,7 +164,7 @@ public:
     }
 
 protected:
-    RecordsetCollection() : core_(static_cast<IAdoCollection*>(this)) {}
+    RecordsetCollection() : core_(static_cast<IAdoCollection*>(this), this) {}
 
     static std::u16string TextOf(BSTR text) { return std::u16string(text ? text : u"", SysStringLen(text)); }
     static HRESULT Set(std::u16string& target, BSTR value) {

@@ -30,6 +30,18 @@ struct IHostSession : IUnknown {
     virtual void RegisterCollection(HostCollection* collection) = 0;
     virtual void UnregisterCollection(HostCollection* collection) = 0;
     virtual std::vector<HostCollection*> Collections() = 0;
+    // The collections whose rows may hold changes not stored yet: a collection tells the session when its
+    // rows change (listed once, by its mark), and leaves the list when it is next found without pending
+    // rows. CollectionsWithPendingRows answers the listed ones that hold pending rows now, dropping the
+    // others, so that a save never asks the session's other collections: every collection with pending
+    // rows is listed, also after a save that failed and put its rows back.
+    virtual void CollectionRowsChanged(HostCollection* collection) = 0;
+    virtual std::vector<HostCollection*> CollectionsWithPendingRows() = 0;
+    // The collection that made the item (an identity) for one of its rows, with its registration number;
+    // null when none did. The collections with pending rows are looked at first.
+    virtual HostCollection* MakerOf(IUnknown* item, unsigned long* registration) = 0;
+    // Whether the collection is registered under that number (and is not another one made at its address).
+    virtual bool Registered(HostCollection* collection, unsigned long registration) = 0;
     // A collection's parent object changed (null: none), and a collection was given a parent link with
     // that serial (NextLinkSerial): what the save protocol asks next.
     virtual void CollectionParentChanged(HostCollection* collection, IUnknown* parent) = 0;

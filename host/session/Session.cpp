@@ -197,10 +197,10 @@ HRESULT CSession::Prepare() {
 // A save reports success only for rows it wrote: a collection of the unit of work still holding rows not
 // stored fails it.
 void CSession::RequireNothingLeftUnsaved(const std::vector<ComPtr<IUnknown>>& work) {
-    for (HostCollection* collection : std::vector<HostCollection*>(collections_)) {
+    for (HostCollection* collection : CollectionsWithPendingRows()) {
         bool ofWork = std::any_of(work.begin(), work.end(),
                                   [&](const ComPtr<IUnknown>& object) { return object.Get() == collection->Unknown(); });
-        if (!ofWork || !collection->HasPendingRows()) continue;
+        if (!ofWork) continue;
         Fail(E_FAIL, u"Zapis sesji nie objął wszystkich zmian: kolekcja ma wiersze, których nie zapisano; nic nie "
                      u"zapisano.");
     }
@@ -336,10 +336,17 @@ void CSession::AddToUnitOfWork(IUnknown* object) {
 void CSession::RegisterCollection(HostCollection* collection) {
     collections_.push_back(collection);
     order_[collection] = nextOrder_++;
+    // A collection moved from another session brings the rows it changed there.
+    collection->sessionMarks.listed = false;
+    if (collection->sessionMarks.untold || collection->HasPendingRows()) CollectionRowsChanged(collection);
 }
 
 void CSession::UnregisterCollection(HostCollection* collection) {
     collections_.erase(std::remove(collections_.begin(), collections_.end(), collection), collections_.end());
+    if (collection->sessionMarks.listed) {
+        changed_.erase(std::remove(changed_.begin(), changed_.end(), collection), changed_.end());
+        collection->sessionMarks.listed = false;
+    }
     fronts_.erase(collection);
     CollectionParentChanged(collection, nullptr);
     order_.erase(collection);  // its entries in linked_ are passed over from now on
@@ -389,6 +396,49 @@ std::vector<HostCollection*> CSession::ChildrenToSave(const std::set<IUnknown*>&
 }
 
 std::vector<HostCollection*> CSession::Collections() { return collections_; }
+
+void CSession::CollectionRowsChanged(HostCollection* collection) {
+    if (collection->sessionMarks.listed || !order_.count(collection)) return;
+    changed_.push_back(collection);
+    collection->sessionMarks.listed = true;
+}
+
+std::vector<HostCollection*> CSession::CollectionsWithPendingRows() {
+    // Asked first, then the list closes up: a failed answer leaves it as it was.
+    std::vector<HostCollection*> pending;
+    std::vector<bool> stays;
+    for (HostCollection* collection : changed_) {
+        bool has = collection->HasPendingRows();
+        if (has) pending.push_back(collection);
+        stays.push_back(has || collection->sessionMarks.untold);
+    }
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < changed_.size(); ++i) {
+        if (stays[i])
+            changed_[kept++] = changed_[i];
+        else
+            changed_[i]->sessionMarks.listed = false;
+    }
+    changed_.resize(kept);
+    return pending;
+}
+
+HostCollection* CSession::MakerOf(IUnknown* item, unsigned long* registration) {
+    auto answer = [&](HostCollection* collection) {
+        *registration = order_.at(collection);
+        return collection;
+    };
+    for (HostCollection* collection : changed_)
+        if (collection->MadeItem(item)) return answer(collection);
+    for (HostCollection* collection : collections_)
+        if (!collection->sessionMarks.listed && collection->MadeItem(item)) return answer(collection);
+    return nullptr;
+}
+
+bool CSession::Registered(HostCollection* collection, unsigned long registration) {
+    auto known = order_.find(collection);
+    return known != order_.end() && known->second == registration;
+}
 
 DWORD CSession::KeepObject(IDispatch* object) {
     RequireOpen();
@@ -481,8 +531,7 @@ bool CSession::CloseIfUnheld(unsigned long sweep) {
         return false;
     }
     // Changes no one can save any longer would be lost silently: such a session stays.
-    for (HostCollection* collection : collections_)
-        if (collection->HasPendingRows()) return false;
+    if (!CollectionsWithPendingRows().empty()) return false;
     for (const ComPtr<IUnknown>& object : unitOfWork_)
         if (!object.As<ICollection>()) return false;  // an object added to be saved
     Close();

@@ -49,6 +49,10 @@ public:
     void RegisterCollection(HostCollection* collection) override;
     void UnregisterCollection(HostCollection* collection) override;
     std::vector<HostCollection*> Collections() override;
+    void CollectionRowsChanged(HostCollection* collection) override;
+    std::vector<HostCollection*> CollectionsWithPendingRows() override;
+    HostCollection* MakerOf(IUnknown* item, unsigned long* registration) override;
+    bool Registered(HostCollection* collection, unsigned long registration) override;
     void CollectionParentChanged(HostCollection* collection, IUnknown* parent) override;
     void CollectionLinked(HostCollection* collection, unsigned serial) override;
     std::vector<HostCollection*> ChildrenToSave(const std::set<IUnknown*>& parents, unsigned linkedAfter) override;
@@ -78,6 +82,9 @@ private:
     std::vector<ComPtr<IUnknown>> unitOfWork_;
     std::vector<ComPtr<IUnknown>> removed_;
     std::vector<HostCollection*> collections_;
+    // The collections whose rows changed since they were last found without pending rows, each once
+    // (its sessionMarks.listed says so).
+    std::vector<HostCollection*> changed_;
     // The registered collections' creation order, their parents (identities) and the collections of each
     // parent, and the parent links given (serial, collection), latest last: so that a save finds the
     // children of what it wrote without walking every collection of the session.

@@ -46,11 +46,21 @@ CRecordset::CRecordset() : state_(std::make_shared<RecordsetState>()) { fields_ 
 void CRecordset::Attach(std::unique_ptr<RowSet> rows, std::shared_ptr<SqliteDatabase> database, LockTypeEnum lockType,
                         ComPtr<Connection> connection) {
     state_->rows = std::move(rows);
+    WatchOpenRows();
     state_->database = std::move(database);
     state_->lockType = lockType;
     state_->fabricated = false;
     connection_ = std::move(connection);
     cursorLocation_ = adUseClient;
+}
+
+void CRecordset::WatchRows(RowsWatcher* watcher) {
+    watcher_ = watcher;
+    WatchOpenRows();
+}
+
+void CRecordset::WatchOpenRows() {
+    if (state_->rows) state_->rows->Watch(watcher_);
 }
 
 HRESULT CRecordset::get_Fields(Fields** fields) {
@@ -246,6 +256,7 @@ HRESULT CRecordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnu
             auto rows = std::make_unique<RowSet>();
             for (const ColumnInfo& column : state_->appendedColumns) rows->AddColumn(column);
             state_->rows = std::move(rows);
+            WatchOpenRows();
             state_->fabricated = true;
             return;
         }
@@ -262,6 +273,7 @@ HRESULT CRecordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnu
         connection_ = connection;
         if (!outcome.rows) return;  // a statement without rows leaves the recordset closed
         state_->rows = std::move(outcome.rows);
+        WatchOpenRows();
         state_->database = database;
         state_->fabricated = false;
         filter_.Clear();

@@ -51,6 +51,7 @@ public:
     HRESULT Resync(AffectEnum affectRecords, ResyncEnum resyncValues) override;
 
     bool HasPendingRows() override { return state_->rows && state_->rows->AnyPending(); }
+    void WatchRows(RowsWatcher* watcher) override;
 
     // Opens the recordset on rows already read (Connection.Execute).
     void Attach(std::unique_ptr<RowSet> rows, std::shared_ptr<SqliteDatabase> database, LockTypeEnum lockType,
@@ -60,7 +61,11 @@ private:
     void SetFieldValues(const VARIANT& fields, const VARIANT& values);
     ComPtr<Connection> ConnectionFor(const VARIANT& activeConnection);
 
+    // Gives the rows now open the watcher.
+    void WatchOpenRows();
+
     std::shared_ptr<RecordsetState> state_;
+    RowsWatcher* watcher_ = nullptr;
     ComPtr<CFields> fields_;
     ComPtr<Connection> connection_;
     CursorLocationEnum cursorLocation_ = adUseServer;

@@ -36,11 +36,15 @@ protected:
 
 // Answered by our Recordset objects: whether rows were added, changed or deleted and not written yet,
 // found without moving the cursor or changing the filter (what setting the pending-rows filter and
-// counting would answer, for callers that ask it of many recordsets at every save).
+// counting would answer, for callers that ask it of many recordsets at every save), and a watcher told
+// of every change of the rows, also of the rows the recordset opens later, so that its owner knows which
+// recordsets may hold pending rows without asking them all.
 struct IPendingRows : IUnknown {
     static constexpr IID kIid = tlx::MakeGuid(u"{3C7E52A9-84D1-4F0B-B6E2-51A9D0C3F7E4}");
     using Base = IUnknown;
     virtual bool HasPendingRows() = 0;
+    // Null stops the telling; the watcher must outlive it or be taken back.
+    virtual void WatchRows(RowsWatcher* watcher) = 0;
 
 protected:
     ~IPendingRows() = default;

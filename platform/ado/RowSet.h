@@ -13,6 +13,7 @@
 #include "platform/ado/BlockArena.h"
 #include "platform/ado/FilterExpression.h"
 #include "platform/ado/FieldValues.h"
+#include "platform/ado/RowsWatcher.h"
 #include "platform/ado/StoredTexts.h"
 
 struct sqlite3_stmt;
@@ -168,6 +169,8 @@ public:
     void RefreshView();
     // Every row, in the order read or added, whatever the filter.
     std::vector<Row*> AllRows() const;
+    // Tells the watcher of every change of the rows from now on (null: none).
+    void Watch(RowsWatcher* watcher) { watcher_ = watcher; }
 
 private:
     Row& CurrentOrFail() const;
@@ -232,9 +235,11 @@ private:
     // since it was built.
     bool viewFresh_ = false;
     std::u16string filterText_;  // what filter_ was parsed from
+    RowsWatcher* watcher_ = nullptr;
     void RowsChanged() {
         anyPending_.reset();
         viewFresh_ = false;
+        if (watcher_) watcher_->RowsChanged();
     }
     std::shared_ptr<RowSet*> holdToken_ = std::make_shared<RowSet*>(this);
 };
