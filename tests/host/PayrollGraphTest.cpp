@@ -524,6 +524,9 @@ TEST_F(PayrollGraphTest, ARecordAnswersItsAddressesInsurancesAndTheCardsFamily) 
     Execute(u"insert into TLX.PracRodzina (PRR_PrrId, PRR_PraId, PRR_Nazwisko, PRR_Imie, PRR_DataUr, PRR_Pokrewienstwo, "
             u"PRR_NaUtrzymaniu, PRR_Miasto) values (2, 7, 'Żółkiewski', 'Jan', '2015-05-15 00:00:00', '21', 1, 'Radom'), "
             u"(1, 7, 'Żółkiewski', 'Adam', NULL, '11', 0, NULL)");
+    // A card opened by its key is read with its records: the one opened before the change answers them as
+    // they were.
+    employee_ = Create(u"TLX.Pracownicy", Variant::FromString(u"7")).As<IPracownik>();
     ComPtr<IPracEtat> record;
     ASSERT_EQ(employee_->GetEtat(Day(2024, 3, 31), Variant::Missing(), record.Out()), S_OK);
     auto text = [](IDispatch* object, const char16_t* name) {

@@ -1,11 +1,17 @@
 // An employee's dated records: which record GetEtat answers at each boundary, object identity through
-// GetEtat and historia, walks over the records that end, and rows that are not consistent.
+// GetEtat and historia, walks over the records that end, rows that are not consistent, and a card opened
+// by its key read with its records.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "HostFixture.h"
+#include "host/session/HostEnvironment.h"
 #include "hostapi/Employees.h"
 #include "hostapi/Errors.h"
+#include "platform/ado/AdoConnection.h"
 #include "platform/ado/DateText.h"
+#include "platform/text/CodePage.h"
 #include "platform/com/ErrorInfo.h"
 
 namespace tlx::host::test {
@@ -137,6 +143,57 @@ TEST_F(PayrollRecordsTest, BadKeysAndBadRowsFailWithTheirNames) {
     EXPECT_EQ(broken->GetEtat(Day(2024, 1, 1), Variant::Missing(), record.Out()), DISP_E_TYPEMISMATCH);
     EXPECT_EQ(TakeErrorDescription(),
               u"Wartość \"2024-02-30 00:00:00\" w kolumnie PRE_DataDo (wiersz PRE_PreId = 71) nie jest datą.");
+}
+
+// A card opened by its key is read with its records, and holds no lock on the company file once it has
+// answered: another connection, which does not wait, saves after the card is opened, and what the card
+// answers is its records as they were when it was opened; another session saves after the walk, and a
+// card opened then answers the saved record.
+TEST_F(PayrollRecordsTest, ACardOpenedByItsKeyIsReadWithItsRecordsAndLeavesTheFileFree) {
+    ComPtr<Connection> other = ado::CConnection::Make();
+    ASSERT_EQ(other->Open(Bstr(u"Data Source=" + Utf8ToUtf16(database_)).Get(), nullptr, nullptr, 0), S_OK);
+    auto run = [&](const std::u16string& sql) {
+        Variant affected;
+        HRESULT hr = other->Execute(Bstr(sql).Get(), affected.Out(), 0, nullptr);
+        if (FAILED(hr)) TakeErrorDescription();
+        return hr;
+    };
+    ASSERT_EQ(run(u"PRAGMA busy_timeout = 0"), S_OK);
+    auto surname = [](IPracownik* card, DATE day) {
+        ComPtr<IPracEtat> record;
+        Bstr text;
+        EXPECT_EQ(card->GetEtat(day, Variant::Missing(), record.Out()), S_OK);
+        if (record) {
+            EXPECT_EQ(record->get_Nazwisko(text.Out()), S_OK);
+        }
+        return text.Str();
+    };
+
+    ComPtr<IPracownik> card = Create(u"TLX.Pracownicy", Variant::FromLong(7)).As<IPracownik>();
+    ASSERT_TRUE(card);
+    EXPECT_EQ(run(u"update TLX.PracEtaty set PRE_Nazwisko = 'Zmieniony' where PRE_PreId = 71"), S_OK) << "the card is held";
+    EXPECT_EQ(surname(card.Get(), Day(2024, 1, 15)), u"Pierwszy") << "read with the card";
+    EXPECT_EQ(surname(card.Get(), Day(2024, 9, 1)), u"Trzeci");
+    EXPECT_EQ(run(u"update TLX.PracEtaty set PRE_Nazwisko = 'Drugi raz' where PRE_PreId = 72"), S_OK) << "its record is held";
+    ComPtr<IDispatch> none;
+    EXPECT_EQ(session_->CreateObject(Bstr(u"TLX.Pracownicy").Get(), Variant::FromLong(4242), none.Out()), HOST_E_NOROW);
+    TakeErrorDescription();
+    EXPECT_EQ(run(u"update TLX.PracEtaty set PRE_Nazwisko = 'Trzeci raz' where PRE_PreId = 73"), S_OK)
+        << "after a card that is not there";
+
+    ComPtr<ISession> next;
+    ASSERT_EQ(CurrentLogin()->CreateSession(next.Out()), S_OK);
+    ComPtr<Connection> connection;
+    ASSERT_EQ(next.As<ISession2>()->get_Connection(connection.Out()), S_OK);
+    Variant affected;
+    ASSERT_EQ(connection->Execute(Bstr(u"update TLX.PracEtaty set PRE_Nazwisko = 'Czwarty' where PRE_PreId = 73").Get(),
+                                  affected.Out(), 0, nullptr),
+              S_OK);
+    ComPtr<IPracownik> again = Create(u"TLX.Pracownicy", Variant::FromLong(7)).As<IPracownik>();
+    ASSERT_TRUE(again);
+    EXPECT_EQ(surname(again.Get(), Day(2024, 1, 15)), u"Zmieniony");
+    EXPECT_EQ(surname(again.Get(), Day(2024, 9, 1)), u"Czwarty");
+    other->Close();
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "host/session/HostSession.h"
 #include "hostapi/Employees.h"
 #include "hostapi/Errors.h"
+#include "platform/com/ErrorInfo.h"
 #include "platform/com/Guid.h"
 #include "platform/text/CodePage.h"
 
@@ -82,6 +83,7 @@ ComPtr<IPracownik> PayrollModel::Employee() {
 void PayrollModel::Reset() {
     if (inMemory_) return;
     records_.reset();
+    recordsAhead_.reset();
     payouts_.reset();
     contracts_.reset();
     absences_.reset();
@@ -103,10 +105,23 @@ const PayrollRows& PayrollModel::Loaded(std::optional<PayrollRows>& rows, std::u
     return *rows;
 }
 
+std::u16string PayrollModel::RecordsQuery() const {
+    return u"select * from TLX.PracEtaty where PRE_PraId = " + Number(employeeId_) + u" order by PRE_DataOd, PRE_PreId";
+}
+
+void PayrollModel::ReadRecordsAhead() {
+    if (inMemory_ || records_ || recordsAhead_) return;
+    try {
+        recordsAhead_ = Read(RecordsQuery());
+    } catch (const HostError&) {
+        TakeErrorDescription();
+    }
+}
+
 const PayrollRows& PayrollModel::Records() {
     if (!records_) {
-        PayrollRows rows = Read(u"select * from TLX.PracEtaty where PRE_PraId = " + Number(employeeId_) +
-                                u" order by PRE_DataOd, PRE_PreId");
+        PayrollRows rows = recordsAhead_ ? std::move(*recordsAhead_) : Read(RecordsQuery());
+        recordsAhead_.reset();
         for (const auto& row : rows) RequireOrderedPeriod(*row, u"PracEtaty", u"PRE_PreId", u"PRE_DataOd", u"PRE_DataDo");
         records_ = std::move(rows);
     }

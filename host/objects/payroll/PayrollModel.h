@@ -57,6 +57,9 @@ public:
 
     // Rows, in the order their collections answer them.
     const PayrollRows& Records();
+    // Reads the card's records now, within the caller's read of the file; they are checked and answered
+    // when first asked for (Records), as if read then. A failed read is left for that time.
+    void ReadRecordsAhead();
     const PayrollRows& Payouts();  // payout columns joined with their list's
     PayrollRows ElementsOf(LONG payoutId);
     // The links of an element of the payout `payoutId`.
@@ -110,6 +113,7 @@ public:
 private:
     template <class I, class Make>
     ComPtr<I> Live(Kind kind, LONG key, Make&& make);
+    std::u16string RecordsQuery() const;
     const PayrollRows& Loaded(std::optional<PayrollRows>& rows, std::u16string_view sql);
     void LoadElements();
     void LoadLinks();
@@ -130,6 +134,7 @@ private:
     LONG employeeId_ = 0;
     bool inMemory_ = false;
     std::optional<PayrollRows> records_, payouts_, contracts_, absences_, entries_;
+    std::optional<PayrollRows> recordsAhead_;  // read by ReadRecordsAhead, not checked yet
     std::optional<std::multimap<LONG, std::shared_ptr<PayrollRow>>> elements_, links_;  // by payout, by element
     std::map<LONG, std::shared_ptr<PayrollRow>> payoutsById_;  // payouts read one by one
     std::map<LONG, PayoutParts> parts_;                         // their elements and links

@@ -1,6 +1,7 @@
 // An employee card (TLX.PracKod) with its payroll: the dated records, payouts, contracts, absences and
-// dated entries of the card (host/objects/payroll/PayrollModel.h), read when first asked for, and its
-// monthly tax amounts (TLX.PracPitMies). The names of IPracownik are those of the latest record.
+// dated entries of the card (host/objects/payroll/PayrollModel.h), read when first asked for (the records
+// of a card opened by its key are read with it: CPracownicyCollection), and its monthly tax amounts
+// (TLX.PracPitMies). The names of IPracownik are those of the latest record.
 #pragma once
 
 #include <memory>

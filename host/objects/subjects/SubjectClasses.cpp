@@ -5,6 +5,7 @@
 #include "host/objects/subjects/HrComponent.h"
 #include "host/objects/subjects/PracPitMies.h"
 #include "host/objects/subjects/Pracownik.h"
+#include "host/objects/subjects/PracownicyCollection.h"
 #include "host/objects/subjects/Urzad.h"
 
 namespace tlx::host {
@@ -15,7 +16,7 @@ HRESULT RegisterSubjectClasses() {
         RegisterHostClass<CUrzadRecord>(CLSID_Urzad, kUrzedy.itemClass),
         RegisterHostClass<CHostTableCollection<kUrzedy>>(CLSID_CUrzad, u"TLX.Urzedy"),
         RegisterHostClass<CPracownikRecord>(CLSID_Pracownik, kPracownicy.itemClass),
-        RegisterHostClass<CHostTableCollection<kPracownicy>>(CLSID_Pracownicy, kProgIdPracownicy),
+        RegisterHostClass<CPracownicyCollection>(CLSID_Pracownicy, kProgIdPracownicy),
         RegisterHostClass<CPracPitMiesRecord>(CLSID_PracPitMies, kPracPitMies.itemClass),
     });
 }
