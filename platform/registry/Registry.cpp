@@ -17,6 +17,7 @@
 #include <cerrno>
 
 #include "platform/com/ErrorInfo.h"
+#include "platform/registry/FileChangeWatch.h"
 #include "platform/text/CodePage.h"
 
 // File format, UTF-8, one item a line:
@@ -230,6 +231,9 @@ struct ParsedRegistry {
     std::string path;
     FileStamp stamp;
     std::shared_ptr<const RegistryTree> tree;
+    // Says when the file's folder changed, so that an unchanged registry is answered without a look at
+    // the file (a class is looked up at every object created).
+    FileChangeWatch watch;
 };
 
 ParsedRegistry& Parsed() {
@@ -303,6 +307,10 @@ HRESULT ReadRegistry(std::shared_ptr<const RegistryTree>& out) {
     std::string path = RegistryFilePath();
     ParsedRegistry& parsed = Parsed();
     std::lock_guard lock(parsed.mutex);
+    if (!parsed.watch.MayHaveChanged(path) && parsed.tree && parsed.path == path) {
+        out = parsed.tree;
+        return S_OK;
+    }
     struct stat info {};
     FileStamp now = ::stat(path.c_str(), &info) == 0 ? FileStamp::Of(info) : FileStamp{};
     if (!parsed.tree || parsed.path != path || !(parsed.stamp == now))

@@ -51,7 +51,9 @@ std::string RegistryFilePath();
 // The registry as last parsed, shared and read-only (a missing file is an empty registry). The parsed
 // tree is kept for the process and parsed again only when the file changed since (another path, or
 // another file, size or modification time at that path), or after UpdateRegistry, which puts the tree it
-// wrote in its place. A file that cannot be read or parsed answers REGDB_E_READREGDB with an error
+// wrote in its place. The file is looked at only when the kernel told of a change in its folder since the
+// last read (or when the folder cannot be watched, or the path is a symbolic link): a file that another
+// process replaced is seen at the next read. A file that cannot be read or parsed answers REGDB_E_READREGDB with an error
 // object that names the file and the fault, and is read again at the next call.
 HRESULT ReadRegistry(std::shared_ptr<const RegistryTree>& out);
 // The same, as a copy the caller may change.
