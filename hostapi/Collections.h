@@ -135,7 +135,9 @@ protected:
 
 // Set-up of a collection of identifiers whose items another collection class serves (CQueryCollection):
 // the query answers one identifier per row; item i is the item of the source collection class for that
-// identifier; Delete and Save act on the source collection (created through the session once). A
+// identifier; Delete and Save act on the source collection (created through the session once). A source
+// that is a table's collection reads only the rows of the identifiers (read again at Resync), so other
+// keys (criteria) find among the collection's own items only. A
 // parent's save does not reach that source collection: it is saved by its own Save or, when its
 // AutoSave switch is set, by the session's SaveChanges.
 struct IQueryCollectionSetup : IUnknown {

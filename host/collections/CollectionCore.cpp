@@ -441,6 +441,17 @@ void CollectionCore::ServeOneKey(const VARIANT& key) {
     settings.sql = u"select * from TLX." + settings.table + where;
 }
 
+bool CollectionCore::ServeIdentifiers(const std::vector<LONG>& ids) {
+    if (!servesIdentifiers_ && (recordset_ || !settings.sql.empty() || settings.table.empty())) return false;
+    if (settings.idColumn.empty()) return false;
+    std::u16string list;
+    for (LONG id : ids) list += (list.empty() ? u"" : u",") + Utf8ToUtf16(std::to_string(id));
+    settings.sql = u"select * from TLX." + settings.table + u" where " +
+                   (list.empty() ? std::u16string(u"1 = 0") : settings.idColumn + u" in (" + list + u")");
+    servesIdentifiers_ = true;
+    return true;
+}
+
 void CollectionCore::CloneFromRecordset(Recordset* source) {
     RequireWritable();
     Require(source);

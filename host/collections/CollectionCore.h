@@ -84,6 +84,7 @@ public:
     void SetParentLink(LONG id, std::u16string column);
     void CloneFromRecordset(Recordset* source);
     void ServeOneKey(const VARIANT& key);
+    bool ServeIdentifiers(const std::vector<LONG>& ids);
 
 private:
     struct Entry {
@@ -129,6 +130,8 @@ private:
 
     IUnknown* owner_;
     HostCollection* self_;
+    // Its query reads the rows of the identifiers given by ServeIdentifiers.
+    bool servesIdentifiers_ = false;
     ComPtr<Recordset> recordset_;
     std::vector<Entry> items_;
     // A bit for every identity the collection has held since its list was last empty: a clear bit

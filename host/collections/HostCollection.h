@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "platform/com/Types.h"
 #include "platform/com/Unknown.h"
 
 namespace tlx::host {
@@ -34,6 +35,11 @@ public:
     // reads only the rows of that key, when it has read nothing yet and the key is an identifier or
     // criteria; any other key leaves it reading its whole table.
     virtual void ServeOneKey(const VARIANT& key) = 0;
+    // A collection the session made to serve the items of a collection of identifiers (CQueryCollection)
+    // reads only the rows of those identifiers, one query through the table's key, when it has read
+    // nothing yet; given again, the new set is read at its next Resync. Answers whether it reads only
+    // those rows (false: it reads its whole table or its own query, as it would without them).
+    virtual bool ServeIdentifiers(const std::vector<LONG>& ids) = 0;
     // How many references the collection itself keeps on its session.
     virtual ULONG HoldsOnSession() = 0;
     // Whether the item is one the collection made for one of its rows and still holds: the one

@@ -1,6 +1,8 @@
 #include "host/collections/QueryCollection.h"
 
 #include <algorithm>
+#include <memory>
+#include <unordered_map>
 
 #include "host/Database.h"
 #include "host/HostError.h"
@@ -65,7 +67,14 @@ void CQueryCollection::ReadIdentifiers() {
 }
 
 const std::vector<LONG>& CQueryCollection::Identifiers() {
-    if (!read_) ReadIdentifiers();
+    if (!read_) {
+        ReadIdentifiers();
+        // A source that read the rows of the former query's identifiers reads those of the new one.
+        if (sourceRows_) {
+            sourceRows_->ServeIdentifiers(ids_);
+            Check(source_->Resync(Variant::Missing()));
+        }
+    }
     return ids_;
 }
 
@@ -74,9 +83,17 @@ ICollection* CQueryCollection::Source() {
         if (sourceClass_.empty()) Fail(E_INVALIDARG, u"Kolekcja nie ma źródła elementów");
         ComPtr<IDispatch> object;
         Bstr classText(sourceClass_);
+        std::size_t collectionsBefore = Require(host_.Get())->Collections().size();
         Check(Require(session_.Get())->CreateObject(classText.Get(), Variant::Missing(), object.Out()));
         source_ = object.As<ICollection>();
         if (!source_) Fail(E_NOINTERFACE, u"Źródło elementów nie jest kolekcją: " + sourceClass_);
+        // The one host collection made for the source (itself, or the one a module collection stands in
+        // front of) reads only the rows of the identifiers.
+        std::vector<HostCollection*> collections = host_->Collections();
+        sourceRows_ = nullptr;
+        if (!sql_.empty() && collections.size() == collectionsBefore + 1 &&
+            collections.back()->ServeIdentifiers(Identifiers()))
+            sourceRows_ = collections.back();
     }
     return source_.Get();
 }
@@ -87,18 +104,45 @@ ComPtr<IDispatch> CQueryCollection::SourceItem(LONG id) {
     return item;
 }
 
+// When the source reads only the rows of the identifiers, its items are taken in one walk over them;
+// otherwise each is asked of the source by its identifier.
+std::vector<ComPtr<IDispatch>> CQueryCollection::ItemsInOrder() {
+    const std::vector<LONG>& ids = Identifiers();
+    ICollection* source = Source();
+    std::unordered_map<LONG, ComPtr<IDispatch>> byId;
+    if (sourceRows_ && !ids.empty()) {
+        ComPtr<IUnknown> walk;
+        Check(source->get__NewEnum(walk.Out()));
+        ComPtr<IEnumVARIANT> each = walk.As<IEnumVARIANT>();
+        if (!each) Fail(E_NOINTERFACE, u"Źródło elementów nie wylicza elementów: " + sourceClass_);
+        for (Variant next; each->Next(1, next.Out(), nullptr) == S_OK;) {
+            if (next.vt != VT_DISPATCH || !next.pdispVal) continue;
+            if (LONG id = IdentityOf(next.pdispVal)) byId.emplace(id, ComPtr<IDispatch>(next.pdispVal));
+        }
+    }
+    std::vector<ComPtr<IDispatch>> items;
+    items.reserve(ids.size());
+    for (LONG id : ids) {
+        auto found = byId.find(id);
+        items.push_back(found != byId.end() ? found->second : SourceItem(id));
+    }
+    return items;
+}
+
 HRESULT CQueryCollection::get__NewEnum(IUnknown** enumerator) {
     return Boundary([&] {
         Require(enumerator);
-        std::vector<EnumeratedItem> items;
-        for (LONG id : Identifiers()) items.push_back(EnumeratedItem{static_cast<double>(id), SourceItem(id)});
+        auto items = std::make_shared<const std::vector<ComPtr<IDispatch>>>(ItemsInOrder());
+        std::vector<EnumeratedItem> listed;
+        listed.reserve(items->size());
+        for (std::size_t i = 0; i < items->size(); ++i) listed.push_back(EnumeratedItem{static_cast<double>(i), (*items)[i]});
         ComPtr<ICollection> source(Source());
-        auto move = [source](double id) {  // asking the source again moves its recordset to the row
+        auto move = [source, items](double place) {  // asking the source for the item moves its recordset to the row
             ComPtr<IDispatch> again;
-            return source->Item(IdKey(static_cast<LONG>(id)), again.Out());
+            return source->Item(Variant::FromDispatch((*items)[static_cast<std::size_t>(place)].Get()), again.Out());
         };
         *enumerator = static_cast<IEnumVARIANT*>(
-            CItemEnumerator::Make(ComPtr<IUnknown>(static_cast<IAdoCollection*>(this)), move, std::move(items)).Detach());
+            CItemEnumerator::Make(ComPtr<IUnknown>(static_cast<IAdoCollection*>(this)), move, std::move(listed)).Detach());
     });
 }
 
@@ -152,6 +196,7 @@ HRESULT CQueryCollection::Delete(VARIANT item) {
 HRESULT CQueryCollection::Resync(VARIANT options) {
     return Boundary([&] {
         ReadIdentifiers();
+        if (sourceRows_) sourceRows_->ServeIdentifiers(ids_);
         if (source_) Check(source_->Resync(options));
     });
 }
@@ -210,6 +255,7 @@ HRESULT CQueryCollection::put_ItemSource(VARIANT classText) {
         Variant text;
         Check(VariantChangeType(&text, &classText, 0, VT_BSTR));
         sourceClass_ = TextOf(text.bstrVal);
+        sourceRows_ = nullptr;
         source_.Reset();
     });
 }
@@ -260,6 +306,9 @@ bool CQueryCollection::Holds(IUnknown* item) {
 
 void CQueryCollection::DeleteItem(IUnknown* item) { Check(Delete(Variant::FromUnknown(item))); }
 
-void CQueryCollection::ReleaseItems() { source_.Reset(); }
+void CQueryCollection::ReleaseItems() {
+    sourceRows_ = nullptr;
+    source_.Reset();
+}
 
 }  // namespace tlx::host

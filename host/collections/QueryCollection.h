@@ -1,6 +1,8 @@
 // CQueryCollection: a collection of identifiers read by a query, whose items another collection class
 // (the item source) serves: item i is the source's item for the i-th identifier. Deletes and saves act on
-// the source collection, which is created through the session on first use.
+// the source collection, which is created through the session on first use and, when it is a table's
+// collection, reads only the rows of those identifiers (again at Resync), so that an item costs the same
+// whatever the size of the table.
 #pragma once
 
 #include <string>
@@ -60,6 +62,7 @@ public:
     std::vector<IUnknown*> ItemIdentities() override { return {}; }
     void ReleaseItems() override;
     void ServeOneKey(const VARIANT&) override {}
+    bool ServeIdentifiers(const std::vector<LONG>&) override { return false; }
     ULONG HoldsOnSession() override { return (session_ ? 1 : 0) + (host_ ? 1 : 0); }
 
 private:
@@ -67,6 +70,8 @@ private:
     const std::vector<LONG>& Identifiers();
     ICollection* Source();
     ComPtr<IDispatch> SourceItem(LONG id);
+    // The items of every identifier, in order.
+    std::vector<ComPtr<IDispatch>> ItemsInOrder();
 
     ComPtr<ISession> session_;
     ComPtr<IHostSession> host_;
@@ -77,6 +82,9 @@ private:
     std::vector<LONG> ids_;
     bool read_ = false;
     ComPtr<ICollection> source_;
+    // The host collection that reads the source's rows when it reads only those of the identifiers
+    // (held through source_), else null.
+    HostCollection* sourceRows_ = nullptr;
     LONG roSaveMode_ = 0;
 };
 

@@ -155,6 +155,7 @@ public:
     bool HasPendingRows() override { return core_.HasPendingRows(); }
     std::vector<IUnknown*> ItemIdentities() override { return core_.ItemIdentities(); }
     void ServeOneKey(const VARIANT& key) override { core_.ServeOneKey(key); }
+    bool ServeIdentifiers(const std::vector<LONG>& ids) override { return core_.ServeIdentifiers(ids); }
     ULONG HoldsOnSession() override { return (host_ ? 1 : 0) + (core_.session ? 1 : 0); }
     void ReleaseItems() override {
         core_.ReleaseItems();
