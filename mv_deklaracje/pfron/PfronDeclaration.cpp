@@ -9,14 +9,11 @@
 
 tlx::ComPtr<IDeklaracja2> OpenDeclaration(ISession* session, LONG id) {
     if (!session) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IDispatch> created;
-    CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
-                                    created.Out()));
-    if (!created) RaiseHResult(E_POINTER);
-    tlx::ComPtr<ICollection> collection;
-    CheckHost(created->QueryInterface(IidOf<ICollection>(), collection.OutVoid()));
+    // Asked for with its identifier, the session's collection reads the declaration's own row only, not
+    // every declaration of the company.
     tlx::ComPtr<IDispatch> item;
-    CheckHost(collection->Item(tlx::Variant::FromString(LongToString(id).View()), item.Out()));
+    CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(),
+                                    tlx::Variant::FromString(LongToString(id).View()), item.Out()));
     if (!item) return nullptr;
     tlx::ComPtr<IDeklaracja2> declaration;
     CheckHost(item->QueryInterface(IidOf<IDeklaracja2>(), declaration.OutVoid()));

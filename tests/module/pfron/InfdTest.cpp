@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "ModuleClassFixture.h"
+#include "hostapi/Errors.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/pfron/PfronDeclaration.h"
 #include "platform/text/CodePage.h"
@@ -27,4 +28,21 @@ TEST_F(Infd, TheReportingPeriodIsTheBoundDeclarationsMonth) {
     ASSERT_TRUE(declaration);
     EXPECT_EQ(OkresSprawozdawczyTekst(AttachDeclaration(session_.Get(), declaration.Get()).Get()).Str(), u"03-2024");
     EXPECT_EQ(ComBoundary([&] { (void)OkresSprawozdawczyTekst(nullptr); }), E_POINTER);
+}
+
+TEST_F(Infd, ADeclarationOpenedByItsIdentifierReadsItsOwnRowOnly) {
+    InsertDeclarationRow(300, 202401);
+    const LONG id = InsertDeclarationRow(300, 202402);
+    InsertDeclarationRow(300, 202403);
+    tlx::ComPtr<IDeklaracja2> declaration = OpenDeclaration(session_.Get(), id);
+    ASSERT_TRUE(declaration);
+    LONG read = 0;
+    ASSERT_EQ(declaration->get_ID(&read), S_OK);
+    EXPECT_EQ(read, id);
+    tlx::ComPtr<Recordset> rows;
+    ASSERT_EQ(declaration.As<IInitializeRS>()->GetRecordset(rows.Out()), S_OK);
+    LONG count = 0;
+    ASSERT_EQ(rows->get_RecordCount(&count), S_OK);
+    EXPECT_EQ(count, 1) << "not every declaration of the company";
+    EXPECT_EQ(ComBoundary([&] { (void)OpenDeclaration(session_.Get(), id + 100); }), HOST_E_NOROW);
 }
