@@ -56,6 +56,10 @@ void Statement::Release() {
     columns_.reset();
 }
 
+void Statement::BindInteger(int index, long long value) {
+    if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK) FailDatabase(sqlite3_errmsg(db_), text_);
+}
+
 bool Statement::Step() {
     if (!statement_) return false;
     int rc = sqlite3_step(statement_);

@@ -32,6 +32,8 @@ public:
     sqlite3_stmt* Get() const { return statement_; }
     // True while a row is ready; fails with the database's message and the statement.
     bool Step();
+    // Binds a whole number to the parameter at `index` (the first is 1).
+    void BindInteger(int index, long long value);
     // The unparsed rest of the text after the first statement.
     std::string_view Tail() const { return tail_; }
     // What the reader of the statement's rows made of its columns, kept with the statement while its

@@ -100,19 +100,23 @@ PayrollRows PayrollModel::Read(std::u16string_view sql) {
     return ReadRows(HostSessionOf(Require(session_.Get()))->CompanyConnection(), sql);
 }
 
+PayrollRows PayrollModel::ReadByKey(std::string_view sql, LONG key) {
+    return ReadRowsByKey(HostSessionOf(Require(session_.Get()))->CompanyConnection(), sql, key);
+}
+
 const PayrollRows& PayrollModel::Loaded(std::optional<PayrollRows>& rows, std::u16string_view sql) {
     if (!rows) rows = Read(sql);
     return *rows;
 }
 
-std::u16string PayrollModel::RecordsQuery() const {
-    return u"select * from TLX.PracEtaty where PRE_PraId = " + Number(employeeId_) + u" order by PRE_DataOd, PRE_PreId";
-}
+namespace {
+constexpr std::string_view kRecordsOfCard = "select * from TLX.PracEtaty where PRE_PraId = ?1 order by PRE_DataOd, PRE_PreId";
+}  // namespace
 
 void PayrollModel::ReadRecordsAhead() {
     if (inMemory_ || records_ || recordsAhead_) return;
     try {
-        recordsAhead_ = Read(RecordsQuery());
+        recordsAhead_ = ReadByKey(kRecordsOfCard, employeeId_);
     } catch (const HostError&) {
         TakeErrorDescription();
     }
@@ -120,7 +124,7 @@ void PayrollModel::ReadRecordsAhead() {
 
 const PayrollRows& PayrollModel::Records() {
     if (!records_) {
-        PayrollRows rows = recordsAhead_ ? std::move(*recordsAhead_) : Read(RecordsQuery());
+        PayrollRows rows = recordsAhead_ ? std::move(*recordsAhead_) : ReadByKey(kRecordsOfCard, employeeId_);
         recordsAhead_.reset();
         for (const auto& row : rows) RequireOrderedPeriod(*row, u"PracEtaty", u"PRE_PreId", u"PRE_DataOd", u"PRE_DataDo");
         records_ = std::move(rows);
@@ -174,7 +178,7 @@ PayrollModel::PayoutParts& PayrollModel::PartsOf(LONG payoutId) {
     auto found = parts_.find(payoutId);
     if (found != parts_.end()) return found->second;
     PayoutParts parts;
-    parts.elements = Read(u"select * from TLX.WypElementy where WPE_WplId = " + Number(payoutId) + u" order by WPE_WpeId");
+    parts.elements = ReadByKey("select * from TLX.WypElementy where WPE_WplId = ?1 order by WPE_WpeId", payoutId);
     return parts_.emplace(payoutId, std::move(parts)).first->second;
 }
 

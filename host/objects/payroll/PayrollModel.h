@@ -101,8 +101,10 @@ public:
     IDispatch* FindLive(Kind kind, LONG key) const;
     void AddLive(Kind kind, LONG key, IDispatch* object) { live_[{kind, key}] = object; }
     void Forget(Kind kind, LONG key) { live_.erase({kind, key}); }
-    // Rows read by a statement on the company connection.
+    // Rows read by a statement on the company connection; ReadByKey: a statement with one whole number
+    // as its parameter ?1 (ReadRowsByKey).
     PayrollRows Read(std::u16string_view sql);
+    PayrollRows ReadByKey(std::string_view sql, LONG key);
     // Adds a row made in memory to the model's payouts, lists, elements (for the payout builder).
     void AddPayout(std::shared_ptr<PayrollRow> row) {
         if (!payouts_) payouts_.emplace();
@@ -113,7 +115,6 @@ public:
 private:
     template <class I, class Make>
     ComPtr<I> Live(Kind kind, LONG key, Make&& make);
-    std::u16string RecordsQuery() const;
     const PayrollRows& Loaded(std::optional<PayrollRows>& rows, std::u16string_view sql);
     void LoadElements();
     void LoadLinks();

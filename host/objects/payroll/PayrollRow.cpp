@@ -191,25 +191,51 @@ std::shared_ptr<const PayrollRow::Columns> ColumnsOf(const ado::RowSet& rows) {
 // rewriting, the same values as its fields answer, its failures in the same words), and the rows are
 // copied straight from its row set, without a recordset and a field object per column. The payroll
 // reads are what every ZUS and PFRON declaration pays per employee.
-PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
+namespace {
+std::shared_ptr<ado::SqliteDatabase> DatabaseOf(Connection* connection) {
     ComPtr<ado::IDatabaseProvider> provider = ComPtr<Connection>(Require(connection)).As<ado::IDatabaseProvider>();
-    std::shared_ptr<ado::SqliteDatabase> database = provider ? provider->Database() : nullptr;
-    if (!database) return ReadRowsOfRecordset(connection, sql);
-    std::shared_ptr<ado::RowSet> rows;
-    Check(ado::Boundary([&] {
-        rows = ado::SqlExecutor(*database).Execute(Utf16ToUtf8(sql)).rows;
-        if (!rows) ado::Fail(adErrObjectClosed, u"The statement answers no rows");
-    }));
+    return provider ? provider->Database() : nullptr;
+}
+
+PayrollRows RowsOf(const std::shared_ptr<ado::RowSet>& rows) {
     std::shared_ptr<const PayrollRow::Columns> columns = ColumnsOf(*rows);
     PayrollRows out;
     out.reserve(static_cast<std::size_t>(rows->RecordCount()));
     for (rows->MoveFirst(); !rows->Eof(); rows->MoveNext()) out.push_back(std::make_shared<PayrollRow>(columns, rows, rows->Current()));
     return out;
 }
+}  // namespace
+
+PayrollRows ReadRows(Connection* connection, std::u16string_view sql) {
+    std::shared_ptr<ado::SqliteDatabase> database = DatabaseOf(connection);
+    if (!database) return ReadRowsOfRecordset(connection, sql);
+    std::shared_ptr<ado::RowSet> rows;
+    Check(ado::Boundary([&] {
+        rows = ado::SqlExecutor(*database).Execute(Utf16ToUtf8(sql)).rows;
+        if (!rows) ado::Fail(adErrObjectClosed, u"The statement answers no rows");
+    }));
+    return RowsOf(rows);
+}
+
+PayrollRows ReadRowsByKey(Connection* connection, std::string_view sql, LONG key) {
+    std::shared_ptr<ado::SqliteDatabase> database = DatabaseOf(connection);
+    if (!database) {
+        std::string written(sql);
+        std::size_t at = written.find("?1");
+        if (at != std::string::npos) written.replace(at, 2, std::to_string(key));
+        return ReadRowsOfRecordset(connection, Utf8ToUtf16(written));
+    }
+    std::shared_ptr<ado::RowSet> rows;
+    Check(ado::Boundary([&] {
+        ado::Statement statement = database->Prepare(sql);
+        statement.BindInteger(1, key);
+        rows = ado::LoadRowSet(statement);
+    }));
+    return RowsOf(rows);
+}
 
 ado::Statement HoldRead(Connection* connection) {
-    ComPtr<ado::IDatabaseProvider> provider = ComPtr<Connection>(Require(connection)).As<ado::IDatabaseProvider>();
-    std::shared_ptr<ado::SqliteDatabase> database = provider ? provider->Database() : nullptr;
+    std::shared_ptr<ado::SqliteDatabase> database = DatabaseOf(connection);
     ado::Statement holder;
     if (database) Check(ado::Boundary([&] { holder = database->HoldRead(); }));
     return holder;

@@ -78,6 +78,12 @@ using PayrollRows = std::vector<std::shared_ptr<PayrollRow>>;
 // Every row a query answers, in its order (throws HostError when the query fails).
 PayrollRows ReadRows(Connection* connection, std::u16string_view sql);
 
+// Every row of a query of the company file written for SQLite as it stands, whose one parameter, ?1, is a
+// whole number (the card, payout or element read). On our own connections the text is prepared once per
+// connection and the number bound, without the T-SQL rewriting of ReadRows that such a text does not
+// need, nor its scan for numbers at every call; on another connection the number is written into it.
+PayrollRows ReadRowsByKey(Connection* connection, std::string_view sql, LONG key);
+
 // Keeps one read transaction open on our own connections while it lives (SqliteDatabase::HoldRead); on
 // another connection it holds nothing.
 ado::Statement HoldRead(Connection* connection);

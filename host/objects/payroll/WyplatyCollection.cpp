@@ -30,8 +30,8 @@ HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
         // Whoever asks for a payout by identifier walks its elements next: they are read with it, in one
         // read of the file, which ends when the payout is answered.
         ado::Statement together = HoldRead(HostSessionOf(session_.Get())->CompanyConnection());
-        PayrollRows rows = lookup.Read(u"select * from TLX.Wyplaty left join TLX.ListyPlac on LPL_LplId = WPL_LplId "
-                                       u"where WPL_WplId = " + Utf8ToUtf16(std::to_string(parsed.identifier)));
+        PayrollRows rows = lookup.ReadByKey("select * from TLX.Wyplaty left join TLX.ListyPlac on LPL_LplId = WPL_LplId "
+                                            "where WPL_WplId = ?1", parsed.identifier);
         if (rows.empty()) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
         const LONG card = rows.front()->Long(u"WPL_PraId");
         // A model of the card for this payout alone: it keeps the payout's row and, when asked, reads

@@ -8,6 +8,7 @@
 #include "host/objects/payroll/PayrollRow.h"
 #include "platform/ado/DateText.h"
 #include "platform/com/ErrorInfo.h"
+#include "platform/text/CodePage.h"
 
 namespace tlx::host::test {
 namespace {
@@ -171,6 +172,27 @@ TEST_F(PayrollRowTest, AFailingQueryFailsWithTheRecordsetsCodeAndText) {
         EXPECT_EQ(error.hr, expected);
         EXPECT_EQ(TakeErrorDescription(), expectedText);
     }
+}
+
+// A query by key answers the rows, values and kinds of the same query with its number written, again
+// for the next key, and a key that matches nothing answers no rows.
+TEST_F(PayrollRowTest, AQueryByKeyAnswersWhatTheQueryWithItsNumberWrittenAnswers) {
+    Execute(u"insert into TLX.PracEtaty (PRE_PreId, PRE_PraId, PRE_DataOd, PRE_Nazwisko) values "
+            u"(81, 8, '2024-02-01 00:00:00', 'Ósmy')");
+    for (LONG card : {7, 8, 9}) {
+        SCOPED_TRACE(card);
+        PayrollRows written = ReadRows(Database(), u"select * from TLX.PracEtaty where PRE_PraId = " +
+                                                       Utf8ToUtf16(std::to_string(card)) + u" order by PRE_DataOd, PRE_PreId");
+        PayrollRows keyed =
+            ReadRowsByKey(Database(), "select * from TLX.PracEtaty where PRE_PraId = ?1 order by PRE_DataOd, PRE_PreId", card);
+        ASSERT_EQ(keyed.size(), written.size());
+        for (std::size_t row = 0; row < keyed.size(); ++row)
+            for (const char16_t* column : {u"PRE_PreId", u"PRE_PraId", u"PRE_DataOd", u"PRE_DataDo", u"PRE_Nazwisko", u"PRE_Imie1"}) {
+                EXPECT_EQ(keyed[row]->Value(column).vt, written[row]->Value(column).vt) << Utf16ToUtf8(column);
+                EXPECT_EQ(VariantToText(keyed[row]->Value(column)), VariantToText(written[row]->Value(column)));
+            }
+    }
+    EXPECT_EQ(ReadRowsByKey(Database(), "select * from TLX.PracEtaty where PRE_PraId = ?1", 7).size(), 2u);
 }
 
 }  // namespace
