@@ -4,22 +4,38 @@
 
 namespace tlx::host {
 
-CY CDaneZUS::AmountOf(const PayrollRow& element, std::size_t position) {
-    // The element's amount columns by position: WPE_Kwota1 to WPE_Kwota20, then the two funds.
-    static constexpr std::array<std::u16string_view, kAmounts> kColumns = {
-        u"WPE_Kwota1",  u"WPE_Kwota2",  u"WPE_Kwota3",  u"WPE_Kwota4",  u"WPE_Kwota5",  u"WPE_Kwota6",
-        u"WPE_Kwota7",  u"WPE_Kwota8",  u"WPE_Kwota9",  u"WPE_Kwota10", u"WPE_Kwota11", u"WPE_Kwota12",
-        u"WPE_Kwota13", u"WPE_Kwota14", u"WPE_Kwota15", u"WPE_Kwota16", u"WPE_Kwota17", u"WPE_Kwota18",
-        u"WPE_Kwota19", u"WPE_Kwota20", u"WPE_KwotaFP", u"WPE_KwotaFGSP"};
-    static_assert(kFP == 21 && kFGSP == 22);
-    return element.Money(kColumns[position - 1]);
+namespace {
+
+// The element's amount columns by position: WPE_Kwota1 to WPE_Kwota20, then the two funds.
+constexpr std::array<std::u16string_view, CDaneZUS::kAmounts> kColumns = {
+    u"WPE_Kwota1",  u"WPE_Kwota2",  u"WPE_Kwota3",  u"WPE_Kwota4",  u"WPE_Kwota5",  u"WPE_Kwota6",
+    u"WPE_Kwota7",  u"WPE_Kwota8",  u"WPE_Kwota9",  u"WPE_Kwota10", u"WPE_Kwota11", u"WPE_Kwota12",
+    u"WPE_Kwota13", u"WPE_Kwota14", u"WPE_Kwota15", u"WPE_Kwota16", u"WPE_Kwota17", u"WPE_Kwota18",
+    u"WPE_Kwota19", u"WPE_Kwota20", u"WPE_KwotaFP", u"WPE_KwotaFGSP"};
+static_assert(CDaneZUS::kFP == 21 && CDaneZUS::kFGSP == 22);
+
+// Where the amount columns stand in a statement's column list, found once per list: the elements of one
+// statement share it, employee after employee.
+const std::array<std::size_t, CDaneZUS::kAmounts>& AmountPositions(const std::shared_ptr<const PayrollRow::Columns>& columns) {
+    thread_local std::weak_ptr<const PayrollRow::Columns> known;
+    thread_local std::array<std::size_t, CDaneZUS::kAmounts> positions{};
+    if (known.owner_before(columns) || columns.owner_before(known)) {
+        for (std::size_t i = 0; i < kColumns.size(); ++i) positions[i] = columns->Find(kColumns[i]);
+        known = columns;
+    }
+    return positions;
 }
+
+}  // namespace
+
+CY CDaneZUS::AmountOf(const PayrollRow& element, std::size_t position) { return element.Money(kColumns[position - 1]); }
 
 ComPtr<CDaneZUS> CDaneZUS::Of(const PayrollRows& elements) {
     Amounts sums{};
     LONG title = 0, marker = 0;
     for (const auto& element : elements) {
-        for (std::size_t i = 1; i <= kAmounts; ++i) sums[i - 1].int64 += AmountOf(*element, i).int64;
+        const auto& positions = AmountPositions(element->ColumnList());
+        for (std::size_t i = 0; i < kAmounts; ++i) sums[i].int64 += element->MoneyAt(positions[i]).int64;
         if (title == 0) title = element->Long(u"WPE_KodTytulu");
         if (element->Long(u"WPE_ZusZnacznik") != 0) marker = 1;
     }

@@ -113,6 +113,12 @@ CY PayrollRow::Money(std::u16string_view column) const {
     return value.vt == VT_CY ? value.cyVal : CY{0};
 }
 
+CY PayrollRow::MoneyAt(std::size_t position) const {
+    if (position == Columns::kNone) return CY{0};
+    if (const Variant& stored = At(position); stored.vt == VT_CY) return stored.cyVal;
+    return Money(columns_->Name(position));
+}
+
 std::u16string PayrollRow::Text(std::u16string_view column) const {
     Variant value = Converted(column, VT_BSTR);
     return value.vt == VT_BSTR && value.bstrVal ? std::u16string(value.bstrVal, SysStringLen(value.bstrVal))

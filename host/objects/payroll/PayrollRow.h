@@ -58,6 +58,9 @@ public:
     double Double(std::u16string_view column) const;
     DATE Date(std::u16string_view column) const;  // whole days; 0 for NULL
     CY Money(std::u16string_view column) const;
+    // The same by the column's position in Columns() (Columns::kNone: a column the row lacks).
+    CY MoneyAt(std::size_t position) const;
+    const std::shared_ptr<const Columns>& ColumnList() const { return columns_; }
     std::u16string Text(std::u16string_view column) const;
     bool IsNull(std::u16string_view column) const;
     void Set(std::u16string_view column, const VARIANT& value);

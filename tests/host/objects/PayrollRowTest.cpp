@@ -5,6 +5,7 @@
 
 #include "HostFixture.h"
 #include "host/HostError.h"
+#include "host/objects/payroll/DaneZUS.h"
 #include "host/objects/payroll/PayrollRow.h"
 #include "platform/ado/DateText.h"
 #include "platform/com/ErrorInfo.h"
@@ -193,6 +194,27 @@ TEST_F(PayrollRowTest, AQueryByKeyAnswersWhatTheQueryWithItsNumberWrittenAnswers
             }
     }
     EXPECT_EQ(ReadRowsByKey(Database(), "select * from TLX.PracEtaty where PRE_PraId = ?1", 7).size(), 2u);
+}
+
+// The ZUS amounts of elements read by statements whose columns stand in other orders, one after another
+// and back: each answers its own columns' amounts, and a statement without an amount column answers 0.
+TEST_F(PayrollRowTest, ZusAmountsFollowTheColumnsOfEachStatement) {
+    using FirstAndTwentieth = std::pair<long long, long long>;
+    auto amounts = [&](std::u16string_view sql) {
+        ComPtr<CDaneZUS> zus = CDaneZUS::Of(ReadRows(Database(), sql));
+        CY first{}, twentieth{};
+        EXPECT_EQ(zus->get_PodstawaEmerytalna(&first), S_OK);
+        EXPECT_EQ(zus->get_KwotaFEP(&twentieth), S_OK);
+        return FirstAndTwentieth(first.int64, twentieth.int64);
+    };
+    const std::u16string_view inOrder = u"select WPE_Kwota1, WPE_Kwota20 from WypElementy where WPE_WpeId = 1";
+    const std::u16string_view reversed = u"select WPE_Kwota20, WPE_Kwota1 from WypElementy where WPE_WpeId = 1";
+    const std::u16string_view shifted = u"select WPE_WpeId, WPE_Kwota20 as WPE_Kwota1 from WypElementy where WPE_WpeId = 1";
+    for (int pass = 0; pass < 2; ++pass) {
+        EXPECT_EQ(amounts(inOrder), FirstAndTwentieth(100, -70000));
+        EXPECT_EQ(amounts(reversed), FirstAndTwentieth(100, -70000));
+        EXPECT_EQ(amounts(shifted), FirstAndTwentieth(-70000, 0));
+    }
 }
 
 }  // namespace
