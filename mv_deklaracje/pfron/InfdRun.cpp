@@ -62,18 +62,9 @@ std::vector<LONG> InfdRun::EmployeeIds() {
     return ids;
 }
 
-// Every attachment of the run is added to one declarations collection of the run's session: its rows
-// are read once, and the save writes the new rows together.
 tlx::ComPtr<IDeklaracja2> InfdRun::NewAttachment() {
-    if (!attachments_) {
-        tlx::ComPtr<IDispatch> created;
-        CheckHost(session_->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
-                                         created.Out()));
-        attachments_ = Require(created).As<ICollection>();
-        Require(attachments_);
-    }
     tlx::ComPtr<IDispatch> item;
-    CheckHost(attachments_->AddNew(tlx::Variant::Missing(), item.Out()));
+    CheckHost(RunDeclarations(session_.Get(), attachments_)->AddNew(tlx::Variant::Missing(), item.Out()));
     auto attachment = Require(item).As<IDeklaracja2>();
     Require(attachment);
     LONG version = 0;

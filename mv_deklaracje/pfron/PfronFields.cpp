@@ -152,14 +152,23 @@ std::vector<LONG> ReadGroupCards(ISession* session, LONG head) {
     return ids;
 }
 
-tlx::ComPtr<IDeklaracja2> NewPfronAttachment(ISession* session, IDeklaracja2* parent, LONG parentId, LONG type,
+ICollection* RunDeclarations(ISession* session, tlx::ComPtr<ICollection>& kept) {
+    if (!kept) {
+        if (!session) RaiseHResult(E_POINTER);
+        tlx::ComPtr<IDispatch> created;
+        CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(),
+                                        tlx::Variant::Missing(), created.Out()));
+        kept = Require(created).As<ICollection>();
+        Require(kept);
+    }
+    return kept.Get();
+}
+
+tlx::ComPtr<IDeklaracja2> NewPfronAttachment(ICollection* declarations, IDeklaracja2* parent, LONG parentId, LONG type,
                                              LONG version, LONG number) {
-    tlx::ComPtr<IDispatch> created;
-    CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(), tlx::Variant::Missing(),
-                                    created.Out()));
-    auto declarations = Require(created).As<ICollection>();
+    if (!declarations) RaiseHResult(E_POINTER);
     tlx::ComPtr<IDispatch> item;
-    CheckHost(Require(declarations)->AddNew(tlx::Variant::Missing(), item.Out()));
+    CheckHost(declarations->AddNew(tlx::Variant::Missing(), item.Out()));
     auto attachment = Require(item).As<IDeklaracja2>();
     Require(attachment);
     CheckHost(attachment->put_ParentId(parentId));

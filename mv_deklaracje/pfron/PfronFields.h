@@ -69,10 +69,15 @@ std::vector<std::vector<LONG>> ReadTopCards(ISession* session);
 // The cards of a group: its top card `head` first, then the cards linked to it, by identifier.
 std::vector<LONG> ReadGroupCards(ISession* session, LONG head);
 
-// A new attachment of form `type` under the declaration `parent` of identifier `parentId`, added in
-// `session`: in `version` (none for 0), numbered `number`, with the parent's reporting period, kind of
-// information and PFRON number.
-tlx::ComPtr<IDeklaracja2> NewPfronAttachment(ISession* session, IDeklaracja2* parent, LONG parentId, LONG type,
+// The run's collection of declarations in `session`, made in `kept` on first use: every attachment of a
+// run is added to it, so that the declarations' rows are read once a run, not at every attachment, and
+// the save writes the new rows together.
+ICollection* RunDeclarations(ISession* session, tlx::ComPtr<ICollection>& kept);
+
+// A new attachment of form `type` under the declaration `parent` of identifier `parentId`, added to the
+// run's `declarations`: in `version` (none for 0), numbered `number`, with the parent's reporting
+// period, kind of information and PFRON number.
+tlx::ComPtr<IDeklaracja2> NewPfronAttachment(ICollection* declarations, IDeklaracja2* parent, LONG parentId, LONG type,
                                              LONG version, LONG number);
 
 // Writes the employee's names, gender, tax number and PESEL (or, without one, the identity-card or else

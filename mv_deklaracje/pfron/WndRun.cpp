@@ -106,7 +106,8 @@ tlx::ComPtr<IDeklaracja2> WndRun::NewAttachment(LONG number) {
     LONG version = 0;
     if (generation_ == WndGeneration::First) version = kFirstGenerationAttachmentVersion;
     else if (version_ >= 3 && version_ <= 6) version = version_ + 2;
-    return NewPfronAttachment(session_.Get(), wnd_.Get(), id_, kAttachmentType, version, number);
+    return NewPfronAttachment(RunDeclarations(session_.Get(), attachments_), wnd_.Get(), id_, kAttachmentType, version,
+                              number);
 }
 
 // The latest payroll month of the card's and its linked cards' payments on lists that begin in the

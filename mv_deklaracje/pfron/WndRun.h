@@ -67,6 +67,8 @@ private:
     WndGeneration generation_;
     tlx::ComPtr<ISession> session_;
     tlx::ComPtr<IDeklaracja2> wnd_;
+    // The declarations collection the new attachments are added to, made with the first.
+    tlx::ComPtr<ICollection> attachments_;
     tlx::ComPtr<IKonfiguracja> configuration_;
     std::optional<PfronAddressWriter> address_;
     LONG id_ = 0;

@@ -72,7 +72,8 @@ LONG WnuRun::WriteAttachments() {
 
 tlx::ComPtr<IDeklaracja2> WnuRun::NewAttachment(LONG number) {
     PutTextField(wnu_.Get(), u"OKRESSPRAWOZDAWCZY", FormatReportingPeriod(month_, year_).View());
-    return NewPfronAttachment(session_.Get(), wnu_.Get(), id_, kAttachmentType, version_, number);
+    return NewPfronAttachment(RunDeclarations(session_.Get(), attachments_), wnu_.Get(), id_, kAttachmentType,
+                              version_, number);
 }
 
 tlx::ComPtr<IPracEtat> WnuRun::RecordObject(HostEmployeeMonth& employee) {

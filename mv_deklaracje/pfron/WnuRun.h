@@ -57,6 +57,8 @@ private:
 
     tlx::ComPtr<ISession> session_;
     tlx::ComPtr<IDeklaracja2> wnu_;
+    // The declarations collection the new attachments are added to, made with the first.
+    tlx::ComPtr<ICollection> attachments_;
     tlx::ComPtr<IKonfiguracja> configuration_;
     std::optional<PfronAddressWriter> address_;
     LONG id_ = 0;
