@@ -42,8 +42,8 @@ public:
     virtual bool ServeIdentifiers(const std::vector<LONG>& ids) = 0;
     // How many references the collection itself keeps on its session.
     virtual ULONG HoldsOnSession() = 0;
-    // Whether the item is one the collection made for one of its rows and still holds: the one
-    // collection an item belongs to (a collection serving another one's items answers no).
+    // Whether the item (its identity) is one the collection made for one of its rows and still holds:
+    // the one collection an item belongs to (a collection serving another one's items answers no).
     virtual bool MadeItem(IUnknown* /*item*/) { return false; }
 
     // What the session keeps on the collection for its saves, so that they allocate nothing for it.

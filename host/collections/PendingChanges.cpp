@@ -1,6 +1,7 @@
 #include "host/collections/PendingChanges.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "host/collections/HostCollection.h"
 #include "host/session/HostSession.h"
@@ -8,8 +9,9 @@
 namespace tlx::host {
 namespace {
 
-// Numbers the walks, so that a collection tells by its mark whether this walk passed it already.
-unsigned long g_walks = 0;
+// Numbers the walks, so that a collection tells by its mark whether this walk passed it already
+// (sessions on other threads walk too).
+std::atomic<unsigned long> g_walks{0};
 
 }  // namespace
 
