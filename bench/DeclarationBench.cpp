@@ -83,6 +83,22 @@
 // pending work below it no longer walks their lists. What still grows with the session is that walk
 // over every collection (asking each whether it has pending rows) and the items of the declarations'
 // collection visited at every save.
+//
+// Before -> after a save reached the collections with pending rows through a list the session keeps as
+// rows change (a row set tells the collection watching it, which puts itself once on its session's list
+// and leaves it when a save finds it without pending rows; the collection that made each parent item is
+// kept on the child collection) instead of asking every collection of the session and visiting every
+// item of the declarations' collection (Release, processor time, the old and the new module run in turn,
+// six runs each, load 3-9): 400 saves in one session, the last 20 saves 2.93-3.51 ms (median 3.08)
+// against the first 2.30-2.56 ms, 1.18-1.53x (median 1.24x) -> 2.57-3.07 ms (median 2.77) against
+// 2.31-2.64 ms, 1.01-1.26x (median 1.10x). Open, change one field, Policz and save 2.8-3.05 ms either way
+// (one session with a handful of collections). The top of the profile of the last 100 of the 400 saves
+// after: the declaration's own save hooks (its form's verify and onsave scripts, the printout lines)
+// 35 %, the rows the batches insert 32 %, the commit 18 %, choosing the items with work 3.5 %; what still
+// grows with the session is SQLite's: inserting into tables that grow, and the numbering's max() over
+// every declaration of the form type. The top of the profile of open, change, Policz and save: the
+// form's scripts 52 % (making the declaration's script engine 14 %, freeing the last round's 5 %), the
+// commit 13 %, the printout lines 9 %; the save's walk to the changed collections under 1 %.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
