@@ -137,10 +137,24 @@ double CollectionCore::CurrentBookmark() {
 
 void CollectionCore::MoveTo(double bookmark) { Check(Rows()->put_Bookmark(Variant::FromDouble(bookmark))); }
 
-CollectionCore::Entry* CollectionCore::FindEntry(double bookmark) {
-    for (Entry& entry : items_)
-        if (entry.bookmark == bookmark) return &entry;
+// Lookups mostly come in the list's order (a save goes up from each child collection to the item that
+// made it, those items made one after another): starting where the last one ended makes each one step
+// instead of a walk over the items before it, which grew with the square of the list.
+template <class Matches>
+CollectionCore::Entry* CollectionCore::FindNearLast(Matches matches) {
+    std::size_t count = items_.size();
+    std::size_t at = lastFound_ < count ? lastFound_ : 0;
+    for (std::size_t step = 0; step < count; ++step, at = at + 1 == count ? 0 : at + 1) {
+        if (matches(items_[at])) {
+            lastFound_ = at;
+            return &items_[at];
+        }
+    }
     return nullptr;
+}
+
+CollectionCore::Entry* CollectionCore::FindEntry(double bookmark) {
+    return FindNearLast([bookmark](const Entry& entry) { return entry.bookmark == bookmark; });
 }
 
 CollectionCore::Entry* CollectionCore::FindEntry(IUnknown* item) {
@@ -150,9 +164,7 @@ CollectionCore::Entry* CollectionCore::FindEntry(IUnknown* item) {
 
 CollectionCore::Entry* CollectionCore::FindIdentity(IUnknown* identity) {
     if (!identity || !heldFilter_.test(FilterBit(identity))) return nullptr;
-    for (Entry& entry : items_)
-        if (entry.identity.Get() == identity) return &entry;
-    return nullptr;
+    return FindNearLast([identity](const Entry& entry) { return entry.identity.Get() == identity; });
 }
 
 bool CollectionCore::Holds(IUnknown* item) { return FindEntry(item) != nullptr; }

@@ -111,6 +111,9 @@ private:
     bool MoveToCriteria(const std::vector<CriteriaClause>& criteria);
     Entry* FindEntry(double bookmark);
     Entry* FindEntry(IUnknown* item);
+    // The first entry from the last one found, round the list, that `matches`.
+    template <class Matches>
+    Entry* FindNearLast(Matches matches);
     Entry* FindIdentity(IUnknown* identity);
     ComPtr<IDispatch> ItemOfCurrentRow(LONG bindMode);
     ComPtr<IDispatch> MakeItem(LONG bindMode);
@@ -134,6 +137,8 @@ private:
     bool servesIdentifiers_ = false;
     ComPtr<Recordset> recordset_;
     std::vector<Entry> items_;
+    // Where the last lookup found its entry: the next one starts there (see FindNearLast).
+    std::size_t lastFound_ = 0;
     // A bit for every identity the collection has held since its list was last empty: a clear bit
     // answers that an item is not held without walking the list. A save asks every collection of the
     // session whether it holds the items with pending work, so most answers are "no".
