@@ -34,8 +34,11 @@
 // four), the card's records, a payout and its elements read through statements prepared with their key
 // bound (no T-SQL rewriting and scan for numbers at each), and the ZUS amount columns found once per
 // statement: 70.6-72.8 -> 52.1-60.6 us against 10.2-11.5 us for the join (6.2-6.5x -> 5.1-5.3x; medians
-// of three, the two builds run in turn, load 13-19). The profile after: the card with its records 36 %
-// (the records' ninety-odd columns 19 %, the card's row through its collection's recordset 8 %, the read
+// of three, the two builds run in turn, load 13-19); again at load 4-7, against the same code with these
+// changes taken out: 53.4-64.7 -> 46.6-60.5 us beside 9.3-11.4 us (5.7-6.1x -> 4.9-5.4x). The IWA, the
+// ZSWA and the INF-D of 10 000 (CompanyScaleBench, two runs each) lose nothing: their processor time is
+// the same or less, their peaks unchanged. The profile after: the card with its records 36 % (the
+// records' ninety-odd columns 19 %, the card's row through its collection's recordset 8 %, the read
 // transaction 4 %, the session's connection 3 %), the payout with its elements 24 %, the month's payouts
 // through a recordset 22 %, a new session and the sweep 6 %; SQLite's steps 49 %, calls to the kernel
 // 15 %. Memory-mapped reads of the company file (PRAGMA mmap_size) took some 5 % more off the walk and
