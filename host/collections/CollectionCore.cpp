@@ -116,6 +116,10 @@ CollectionCore::~CollectionCore() {
     if (pendingProbe_) pendingProbe_->WatchRows(nullptr);  // the recordset may outlive the collection
 }
 
+void CollectionCore::ItemsDropped() {
+    if (self_) ++self_->sessionMarks.itemsDropped;
+}
+
 void CollectionCore::RowsChanged() {
     if (!self_ || self_->sessionMarks.listed || !session) return;
     ComPtr<IHostSession> host;
@@ -414,6 +418,7 @@ void CollectionCore::Resync() {
         kept.push_back(std::move(entry));
     }
     items_ = std::move(kept);
+    ItemsDropped();
 }
 
 void CollectionCore::SetParentLink(LONG id, std::u16string column) {
@@ -591,17 +596,21 @@ void CollectionCore::SelectWork(std::vector<Entry*>& live, std::vector<Entry*>& 
 }
 
 // A save of a few changes finds their items by the pending rows' bookmarks and the items marked below,
-// however many items the collection holds; a save touching many of them walks the list once instead.
+// however many items the collection holds; a save touching many of them walks the list once instead,
+// asking what is below only of the items whose own rows are not pending (new rows of new parents are
+// all pending, and their collections then need not work it out at all).
 std::vector<CollectionCore::Entry*> CollectionCore::EntriesWithWork(const std::set<double>& pending,
                                                                     PendingChanges& below) {
     constexpr std::size_t kEntriesPerLookup = 8;  // a lookup walks the list too, but stops at its entry
-    const std::vector<IUnknown*>& marked = below.Items();
     std::vector<Entry*> chosen;
-    if ((pending.size() + marked.size()) * kEntriesPerLookup >= items_.size()) {
+    auto walk = [&] {
         for (Entry& entry : items_)
             if (pending.count(entry.bookmark) || below.Below(entry.identity.Get())) chosen.push_back(&entry);
         return chosen;
-    }
+    };
+    if (pending.size() * kEntriesPerLookup >= items_.size()) return walk();
+    const std::vector<IUnknown*>& marked = below.Items();
+    if ((pending.size() + marked.size()) * kEntriesPerLookup >= items_.size()) return walk();
     for (double bookmark : pending)
         if (Entry* entry = FindEntry(bookmark)) chosen.push_back(entry);
     for (IUnknown* item : marked)
@@ -735,6 +744,7 @@ void CollectionCore::DropItems(const std::vector<Entry*>& deleted) {
             items_[kept - 1] = std::move(entry);
     }
     items_.resize(kept);
+    ItemsDropped();
 }
 
 // A row changed or deleted by another user since it was read: the save is refused in the user's words,

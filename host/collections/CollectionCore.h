@@ -79,7 +79,10 @@ public:
     // Whether a row was added, changed or deleted and not stored yet.
     bool HasPendingRows();
     std::vector<IUnknown*> ItemIdentities() const;
-    void ReleaseItems() { items_.clear(); }
+    void ReleaseItems() {
+        items_.clear();
+        ItemsDropped();
+    }
     // Gives every live row the parent's identifier in the link column and rebinds the query.
     void SetParentLink(LONG id, std::u16string column);
     void CloneFromRecordset(Recordset* source);
@@ -95,6 +98,8 @@ private:
     };
 
     std::u16string SelectText() const;
+    // Counts, for the session, that items left the list (a holder found before may no longer hold its item).
+    void ItemsDropped();
     // Tells the session that the rows changed, unless it has the collection listed already.
     void RowsChanged() override;
     // The items with work to store, in the collection's order: those of the pending rows and those with

@@ -55,10 +55,14 @@ public:
         // The last walk up from pending rows that passed the collection (PendingChanges).
         unsigned long walk = 0;
         // The collection found to have made the parent item `holderFor` (null: none did), with its
-        // registration number in the session, kept while it still holds that item.
+        // registration number in the session and its count of dropped items then: kept while that
+        // collection is registered and has dropped no item since, so it still holds that one.
         IUnknown* holderFor = nullptr;
         HostCollection* holder = nullptr;
         unsigned long holderRegistration = 0;
+        unsigned long holderDropped = 0;
+        // How many times the collection's items left its list (deleted rows, read again, released).
+        unsigned long itemsDropped = 0;
     };
     SessionMarks sessionMarks;
 

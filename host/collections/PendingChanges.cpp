@@ -46,16 +46,17 @@ void PendingChanges::MarkUpFrom(HostCollection* collection) {
 }
 
 // An item is made by one collection for one of its rows, and a parent is kept alive by the session for
-// the child collection's life: the collection found stays the answer while it is registered and still
-// holds the item, and "none" stays the answer for that parent.
+// the child collection's life: the collection found stays the answer while it is registered and has
+// dropped no item (so it still holds this one), and "none" stays the answer for that parent.
 HostCollection* PendingChanges::HolderOfParent(HostCollection* collection, IUnknown* parent) {
     HostCollection::SessionMarks& marks = collection->sessionMarks;
     if (marks.holderFor == parent &&
-        (!marks.holder ||
-         (session_->Registered(marks.holder, marks.holderRegistration) && marks.holder->MadeItem(parent))))
+        (!marks.holder || (session_->Registered(marks.holder, marks.holderRegistration) &&
+                           marks.holder->sessionMarks.itemsDropped == marks.holderDropped)))
         return marks.holder;
     marks.holderFor = parent;
     marks.holder = session_->MakerOf(parent, &marks.holderRegistration);
+    marks.holderDropped = marks.holder ? marks.holder->sessionMarks.itemsDropped : 0;
     return marks.holder;
 }
 

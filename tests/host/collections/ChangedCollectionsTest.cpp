@@ -142,6 +142,20 @@ TEST_F(ChangedCollectionsTest, AFailedSaveKeepsEveryChangeListedSoThatARetryWrit
     EXPECT_EQ(Listed(), 0);
 }
 
+TEST_F(ChangedCollectionsTest, AChangeBelowAnItemIsSavedAfterItsCollectionDroppedAnotherItem) {
+    AddRow(children_[0].Get(), 100, u"Pierwszy");
+    ASSERT_EQ(session_->SaveChanges(), S_OK);
+    ASSERT_EQ(top_.As<ICollection>()->Delete(Variant::FromString(u"Poz_Numer=12")), S_OK);
+    ASSERT_EQ(session_->SaveChanges(), S_OK);
+    ASSERT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Numer = 12"), u"0");
+    RecordedCalls().clear();
+
+    AddRow(children_[0].Get(), 100, u"Drugi");
+    ASSERT_EQ(session_->SaveChanges(), S_OK);
+    EXPECT_EQ(Names(), u"Pierwszy,Drugi");
+    EXPECT_TRUE(Recorded("save 7 Pierwsza")) << "the item above the change is still found";
+}
+
 TEST_F(ChangedCollectionsTest, ARecordsetKeptAfterItsCollectionIsGoneChangesWithoutIt) {
     ComPtr<IDispatch> passing = ChildOf(items_[0].Get(), 105);
     ComPtr<Recordset> kept = RowsOf(passing.Get());
