@@ -199,7 +199,7 @@ HRESULT CSession::Prepare() {
 void CSession::RequireNothingLeftUnsaved(const std::vector<ComPtr<IUnknown>>& work) {
     for (HostCollection* collection : CollectionsWithPendingRows()) {
         bool ofWork = std::any_of(work.begin(), work.end(),
-                                  [&](const ComPtr<IUnknown>& object) { return object.Get() == collection->Unknown(); });
+                                  [&](const ComPtr<IUnknown>& object) { return object.Get() == IdentityOf(collection->Unknown()); });
         if (!ofWork) continue;
         Fail(E_FAIL, u"Zapis sesji nie objął wszystkich zmian: kolekcja ma wiersze, których nie zapisano; nic nie "
                      u"zapisano.");
@@ -214,7 +214,7 @@ void CSession::SaveUnitOfWork() {
         for (const ComPtr<IUnknown>& object : work) {
             if (object.As<ICollection>()) {
                 for (HostCollection* collection : std::vector<HostCollection*>(collections_))
-                    if (collection->Unknown() == object.Get()) collection->CheckBeforeWork();
+                    if (IdentityOf(collection->Unknown()) == object.Get()) collection->CheckBeforeWork();
             } else if (ComPtr<ISaveable> saveable = object.As<ISaveable>()) {
                 Check(saveable->Save(hostSaveCheck));
             }

@@ -1,6 +1,7 @@
 // A session's saves reach the collections whose rows changed through the list the session keeps as rows
 // change: what an untouched session's save does, changes in several collections, a cancelled change, a
-// failed save and its retry, and a recordset that outlives its collection.
+// failed save and its retry, a recordset that outlives its collection, and the checks of the items saved
+// before the first is written.
 #include <gtest/gtest.h>
 
 #include "HostFixture.h"
@@ -154,6 +155,25 @@ TEST_F(ChangedCollectionsTest, AChangeBelowAnItemIsSavedAfterItsCollectionDroppe
     ASSERT_EQ(session_->SaveChanges(), S_OK);
     EXPECT_EQ(Names(), u"Pierwszy,Drugi");
     EXPECT_TRUE(Recorded("save 7 Pierwsza")) << "the item above the change is still found";
+}
+
+// The items of a collection the session saves are checked before its database transaction opens, all of
+// them before the first is written, so that a long check holds no other user's save up.
+TEST_F(ChangedCollectionsTest, ItemsOfTheUnitOfWorkAreAllCheckedBeforeAnyIsWritten) {
+    ASSERT_EQ(session_.As<ISession2>()->AddObject(items_[0].Get()), S_OK);
+    ComPtr<Recordset> rows = RowsOf(top_.Get());
+    ASSERT_EQ(rows->MoveFirst(), S_OK);
+    WriteField(rows.Get(), u"Poz_Nazwa", Variant::FromString(u"Pierwsza zmieniona"));
+    ASSERT_EQ(rows->MoveLast(), S_OK);
+    WriteField(rows.Get(), u"Poz_Nazwa", Variant::FromString(u"Trzecia zmieniona"));
+    RecordedCalls().clear();
+    ASSERT_EQ(session_->SaveChanges(), S_OK);
+    std::vector<std::string> saves;
+    for (const std::string& call : RecordedCalls())
+        if (call.rfind("save ", 0) == 0) saves.push_back(call);
+    EXPECT_EQ(saves, (std::vector<std::string>{"save 6 Pierwsza zmieniona", "save 6 Trzecia zmieniona",
+                                               "save 7 Pierwsza zmieniona", "save 7 Trzecia zmieniona",
+                                               "save 2 Pierwsza zmieniona", "save 2 Trzecia zmieniona"}));
 }
 
 TEST_F(ChangedCollectionsTest, ARecordsetKeptAfterItsCollectionIsGoneChangesWithoutIt) {
