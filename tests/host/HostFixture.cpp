@@ -11,6 +11,7 @@
 #include "platform/ado/SqliteDatabase.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/com/VariantConversion.h"
+#include "platform/text/CodePage.h"
 
 namespace tlx::host::test {
 namespace {
@@ -79,6 +80,17 @@ ComPtr<IDispatch> HostTest::Create(std::u16string_view classText, const VARIANT&
     Bstr text(classText);
     HRESULT hr = session_->CreateObject(text.Get(), parameter, object.Out());
     EXPECT_EQ(hr, S_OK) << "creating the object failed";
+    return object;
+}
+
+ComPtr<IDispatch> HostTest::PozycjeBelow(IDispatch* parent, LONG number) {
+    ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
+    ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
+    EXPECT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
+    std::u16string sql = u"select * from TLX.Pozycje where Poz_Numer = " + Utf8ToUtf16(std::to_string(number));
+    EXPECT_EQ(setup->put_SQL(Bstr(sql).Get()), S_OK);
+    EXPECT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
+    EXPECT_EQ(setup->putref_ParentObject(parent), S_OK);
     return object;
 }
 

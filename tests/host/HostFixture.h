@@ -23,6 +23,9 @@ protected:
     // The value of a one-row, one-column query, as text ("NULL" for a NULL value).
     std::u16string Scalar(std::u16string_view sql);
     ComPtr<IDispatch> Create(std::u16string_view classText, const VARIANT& parameter = Variant::Missing());
+    // A child collection of the test items (TLX.Pozycje, items TLX.TestPozycja) numbered `number`, below
+    // `parent`; nothing read yet.
+    ComPtr<IDispatch> PozycjeBelow(IDispatch* parent, LONG number);
     Connection* Database();
 
     std::filesystem::path folder_;

@@ -37,13 +37,7 @@ protected:
 
     // A collection of the rows numbered `number` below an item, read.
     ComPtr<IDispatch> ChildOf(IDispatch* parent, LONG number) {
-        ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
-        ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
-        EXPECT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
-        std::u16string sql = u"select * from TLX.Pozycje where Poz_Numer = " + Utf8ToUtf16(std::to_string(number));
-        EXPECT_EQ(setup->put_SQL(Bstr(sql).Get()), S_OK);
-        EXPECT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
-        EXPECT_EQ(setup->putref_ParentObject(parent), S_OK);
+        ComPtr<IDispatch> object = PozycjeBelow(parent, number);
         LONG count = -1;
         EXPECT_EQ(object.As<ICollection>()->get_Count(&count), S_OK);
         return object;

@@ -365,16 +365,6 @@ TEST_F(CollectionTest, AChildFailingAfterItsParentWasWrittenRollsBothBackAndBoth
 // through the collections that hold each parent: a change two levels below items that were only read
 // is still written.
 TEST_F(CollectionTest, ASaveWritesAChangeTwoLevelsBelowItemsThatWereOnlyRead) {
-    auto childOf = [&](IDispatch* parent, int number) {
-        ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
-        ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
-        EXPECT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
-        std::u16string sql = u"select * from TLX.Pozycje where Poz_Numer = " + Utf8ToUtf16(std::to_string(number));
-        EXPECT_EQ(setup->put_SQL(Bstr(sql).Get()), S_OK);
-        EXPECT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
-        EXPECT_EQ(setup->putref_ParentObject(parent), S_OK);
-        return object;
-    };
     auto addTo = [&](IDispatch* collection, int number, std::u16string_view name) {
         ComPtr<IDispatch> item;
         EXPECT_EQ(ComPtr<IDispatch>(collection).As<ICollection>()->AddNew(Variant::Missing(), item.Out()), S_OK);
@@ -388,14 +378,14 @@ TEST_F(CollectionTest, ASaveWritesAChangeTwoLevelsBelowItemsThatWereOnlyRead) {
     for (int number : {10, 12, 14}) {
         ComPtr<IDispatch> read;
         ASSERT_EQ(collection_->Item(Variant::FromString(u"Poz_Numer=" + Utf8ToUtf16(std::to_string(number))), read.Out()), S_OK);
-        ComPtr<IDispatch> below = childOf(read.Get(), 200 + number);
+        ComPtr<IDispatch> below = PozycjeBelow(read.Get(), 200 + number);
         LONG count = -1;
         ASSERT_EQ(below.As<ICollection>()->get_Count(&count), S_OK);
     }
     ComPtr<IDispatch> parent = AddNamed(u"Rodzic");
-    ComPtr<IDispatch> children = childOf(parent.Get(), 98);
+    ComPtr<IDispatch> children = PozycjeBelow(parent.Get(), 98);
     ComPtr<IDispatch> child = addTo(children.Get(), 98, u"Dziecko");
-    ComPtr<IDispatch> grandchildren = childOf(child.Get(), 97);
+    ComPtr<IDispatch> grandchildren = PozycjeBelow(child.Get(), 97);
     ASSERT_EQ(Save(), S_OK);
     ASSERT_EQ(Scalar(u"select count(*) from TLX.Pozycje"), u"5");
 
