@@ -59,7 +59,8 @@ PayoutComponent ReadComponent(IWypElement* element) {
 }
 }  // namespace
 
-HostEmployeeMonth::HostEmployeeMonth(IPracownik* employee, CDate namesAt) : employee_(employee), namesAt_(namesAt) {
+HostEmployeeMonth::HostEmployeeMonth(IPracownik* employee, CDate namesAt, std::optional<ListMonths> payoutMonths)
+    : employee_(employee), namesAt_(namesAt), payoutMonths_(payoutMonths) {
     if (!employee) RaiseHResult(E_POINTER);
 }
 
@@ -180,6 +181,10 @@ const std::vector<Payout>& HostEmployeeMonth::Payouts() {
         DATE after = 0;
         CheckHost(Require(range)->get_Do(&after));
         p.listLastDay = CDate(after).AddDays(-1);
+        if (payoutMonths_) {
+            const long listMonth = p.listLastDay.GetYear() * 12L + p.listLastDay.GetMonth();
+            if (listMonth < payoutMonths_->first || listMonth > payoutMonths_->last) continue;
+        }
         tlx::ComPtr<IOkresowy> declared;
         CheckHost(payrollList->get_RokMiesiac(declared.Out()));
         if (declared) p.declarationMonth = ReadLong(declared.Get(), &IOkresowy::get_Rok) * 12 + ReadLong(declared.Get(), &IOkresowy::get_Miesiac);

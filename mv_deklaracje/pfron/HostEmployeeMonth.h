@@ -9,10 +9,18 @@
 #include "mv_deklaracje/pfron/EmployeeMonth.h"
 #include "platform/com/ComPtr.h"
 
+// Months counted as year * 12 + month, from `first` to `last`.
+struct ListMonths {
+    long first = 0;
+    long last = 0;
+};
+
 class HostEmployeeMonth final : public EmployeeMonthSource {
 public:
-    // `namesAt` is the day whose record names the employee in messages.
-    HostEmployeeMonth(IPracownik* employee, CDate namesAt);
+    // `namesAt` is the day whose record names the employee in messages. Given `payoutMonths`, Payouts()
+    // answers only the payouts whose payroll list ends in those months: the elements of the others (the
+    // rest of the employee's year) are not read.
+    HostEmployeeMonth(IPracownik* employee, CDate namesAt, std::optional<ListMonths> payoutMonths = std::nullopt);
 
     const EmploymentRecord* RecordAt(CDate day) override;
     const EmploymentRecord* RecordBegunAfter(CDate day) override;
@@ -34,6 +42,7 @@ private:
 
     tlx::ComPtr<IPracownik> employee_;
     CDate namesAt_;
+    std::optional<ListMonths> payoutMonths_;
     std::map<long, EmploymentRecord> records_;  // by the record's identifier
     std::optional<std::vector<Absence>> absences_;
     std::optional<std::vector<Payout>> payouts_;

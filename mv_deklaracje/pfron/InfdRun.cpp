@@ -43,6 +43,7 @@ InfdRun::InfdRun(LONG id) : id_(id) {
     configuration_ = run.configuration;
     CheckHost(infd_->get_Rok(&year_));
     CheckHost(infd_->get_Miesiac(&month_));
+    CheckHost(infd_->get_Wersja(&version_));
     periodStart_ = CDate(static_cast<int>(month_), 1, static_cast<int>(year_));
     periodEnd_ = CDate(static_cast<int>(month_) + 1, 0, static_cast<int>(year_));
     qualification_ = InfdQualification(year_, month_);
@@ -67,11 +68,9 @@ tlx::ComPtr<IDeklaracja2> InfdRun::NewAttachment() {
     CheckHost(RunDeclarations(session_.Get(), attachments_)->AddNew(tlx::Variant::Missing(), item.Out()));
     auto attachment = Require(item).As<IDeklaracja2>();
     Require(attachment);
-    LONG version = 0;
-    CheckHost(infd_->get_Wersja(&version));
     CheckHost(attachment->put_ParentId(id_));
     CheckHost(attachment->put_TypDeklar(kAttachmentType));
-    CheckHost(attachment->put_Wersja(version));
+    CheckHost(attachment->put_Wersja(version_));
     return attachment;
 }
 
@@ -79,32 +78,32 @@ bool InfdRun::PrzeliczZalacznik(LONG employeeId, LONG number) {
     // Each employee is read in a session of his own, which goes when he is done: the run's memory does
     // not grow with the company.
     tlx::ComPtr<IPracownik> pracownik = OpenEmployeeInNewSession(employeeId);
-    HostEmployeeMonth employee(pracownik.Get(), periodEnd_);
+    // Only the payouts of the month and the month before count: the rest of the year is not read.
+    const long monthIndex = year_ * 12L + month_;
+    HostEmployeeMonth employee(pracownik.Get(), periodEnd_, ListMonths{monthIndex - 1, monthIndex});
     const QualificationResult answer = qualification_.Qualify(employee);
     if (!answer.qualifies) return false;
 
-    // Identification: the INF-D's period first (once a run: it is the same for every employee), then what
-    // the attachment copies of it.
-    if (!periodWritten_) {
+    // Identification: the INF-D's period first, then what the attachment copies of it (once a run: it is
+    // the same for every employee).
+    if (!copied_) {
         PutText(infd_.Get(), u"OKRESSPRAWOZDAWCZY", FormatReportingPeriod(month_, year_).View());
-        periodWritten_ = true;
+        copied_.emplace();
+        for (std::size_t i = 0; i < kCopiedFields.size(); ++i) (*copied_)[i] = Read(infd_.Get(), kCopiedFields[i]);
     }
     tlx::ComPtr<IDeklaracja2> attachment = NewAttachment();
     PutLong(attachment.Get(), u"NRKOLEJNY", number);
-    for (const OLECHAR* field : {u"OKRESSPRAWOZDAWCZY", u"RODZAJINFORMACJI", u"NRPFRON"})
-        Put(attachment.Get(), field, Read(infd_.Get(), field));
+    for (std::size_t i = 0; i < kCopiedFields.size(); ++i) Put(attachment.Get(), kCopiedFields[i], (*copied_)[i]);
 
     tlx::ComPtr<IPracEtat> record = employee.RecordObjectAt(periodEnd_);
     if (!record) {
         RaiseComError(E_POINTER, u"Brak zapisu historycznego pracownika " + employee.Name().Str() + u" na dzień " +
                                   periodEnd_.FormatSql().Str());
     }
-    LONG version = 0;
-    CheckHost(attachment->get_Wersja(&version));
     WritePersonalData(attachment.Get(), record.Get(), employee);
     WriteAddress(attachment.Get(), record.Get(), employee);
-    WriteEmployment(attachment.Get(), record.Get(), version);
-    WriteWagesAndTime(attachment.Get(), record.Get(), employee, answer.currentMonthBasis, version);
+    WriteEmployment(attachment.Get(), record.Get(), version_);
+    WriteWagesAndTime(attachment.Get(), record.Get(), employee, answer.currentMonthBasis, version_);
     return true;
 }
 
@@ -172,8 +171,12 @@ void InfdRun::WriteWagesAndTime(IDeklaracja2* attachment, IPracEtat* record, Hos
     if (monthBasis) wages = InfdWages::Sum(employee.Payouts(), year_, month_);
     Put(attachment, u"WYNOSIAGANE", wages.earned.ToVariant());
     Put(attachment, u"WYNWYPLACONE", wages.paid.ToVariant());
-    const CDate yearBefore(12, 31, static_cast<int>(year_) - 1);
-    Put(attachment, u"WYNMINIMALNE", ConfigurationMoney(ReadParameter(kMinimumWageKey, yearBefore)).ToVariant());
+    // The minimum wage of the last day of the year before: one value for the whole run.
+    if (!minimumWage_) {
+        const CDate yearBefore(12, 31, static_cast<int>(year_) - 1);
+        minimumWage_ = ConfigurationMoney(ReadParameter(kMinimumWageKey, yearBefore)).ToVariant();
+    }
+    Put(attachment, u"WYNMINIMALNE", *minimumWage_);
 
     LONG degree = 0;
     CheckHost(record->get_StopienNiepelnosprawnosci(&degree));

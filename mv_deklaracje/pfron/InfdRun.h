@@ -4,6 +4,7 @@
 // a run dropped unsaved leaves the database as it was.
 #pragma once
 
+#include <array>
 #include <optional>
 
 #include "hostapi/Collections.h"
@@ -63,7 +64,12 @@ private:
     LONG month_ = 0;
     CDate periodStart_;
     CDate periodEnd_;
+    LONG version_ = 0;
     LONG refundStatus_ = 0;
-    bool periodWritten_ = false;
+    // The INF-D's fields every attachment copies, read once its period is written.
+    static constexpr std::array<const OLECHAR*, 3> kCopiedFields = {u"OKRESSPRAWOZDAWCZY", u"RODZAJINFORMACJI",
+                                                                    u"NRPFRON"};
+    std::optional<std::array<tlx::Variant, kCopiedFields.size()>> copied_;
+    std::optional<tlx::Variant> minimumWage_;
     InfdQualification qualification_{2000, 1};
 };
