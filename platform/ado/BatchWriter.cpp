@@ -11,9 +11,15 @@
 namespace tlx::ado {
 namespace {
 std::string Quote(std::string_view name) {
-    std::string out = "\"";
-    for (char c : name) out += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return out + "\"";
+    std::string out;
+    out.reserve(name.size() + 2);
+    out += '"';
+    for (char c : name) {
+        if (c == '"') out += '"';
+        out += c;
+    }
+    out += '"';
+    return out;
 }
 
 std::string QualifiedTable(const std::string& schema, const std::string& table) {
@@ -111,6 +117,9 @@ BatchWriter::Target BatchWriter::FindTarget() const {
     if (target.keyColumn < 0)
         Fail(adErrFeatureNotAvailable, u"The recordset does not hold the key of " + Utf8ToUtf16(target.table));
     target.identity = EqualsIgnoringAsciiCase(keyType, "INTEGER");
+    target.quotedTable = QualifiedTable(target.schema, target.table);
+    target.quoted.resize(rows_.ColumnCount());
+    for (size_t c : target.columns) target.quoted[c] = Quote(rows_.Column(c).origin);
     return target;
 }
 
@@ -119,13 +128,14 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
     std::vector<size_t> written;
     for (size_t c : target.columns)
         if (row.Assigned(c)) written.push_back(c);
-    std::string sql = "INSERT INTO " + QualifiedTable(target.schema, target.table);
+    std::string sql = "INSERT INTO " + target.quotedTable;
     if (written.empty()) {
         sql += " DEFAULT VALUES";
     } else {
         std::string names, marks;
         for (size_t c : written) {
-            names += (names.empty() ? "" : ", ") + Quote(rows_.Column(c).origin);
+            if (!names.empty()) names += ", ";
+            names += target.quoted[c];
             marks += marks.empty() ? "?" : ", ?";
         }
         sql += " (" + names + ") VALUES (" + marks + ")";
@@ -143,10 +153,12 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
         if (!row.Assigned(c) && static_cast<int>(c) != target.keyColumn) unwritten.push_back(c);
     if (unwritten.empty()) return;
     std::string names;
-    for (size_t c : unwritten) names += (names.empty() ? "" : ", ") + Quote(rows_.Column(c).origin);
-    Statement stored = db_.Prepare("SELECT " + names + " FROM " + QualifiedTable(target.schema, target.table) +
-                                       " WHERE " + Quote(rows_.Column(static_cast<size_t>(target.keyColumn)).origin) +
-                                       " = ?");
+    for (size_t c : unwritten) {
+        if (!names.empty()) names += ", ";
+        names += target.quoted[c];
+    }
+    Statement stored = db_.Prepare("SELECT " + names + " FROM " + target.quotedTable + " WHERE " +
+                                   target.quoted[static_cast<size_t>(target.keyColumn)] + " = ?");
     if (assignedKey)
         sqlite3_bind_int64(stored.Get(), 1, sqlite3_last_insert_rowid(db_.Handle()));
     else

@@ -28,6 +28,8 @@ private:
         std::vector<size_t> columns;  // recordset columns that belong to the table
         int keyColumn = -1;           // the recordset column of the table's key
         bool identity = false;        // the key is an INTEGER PRIMARY KEY the database assigns
+        std::string quotedTable;          // "schema"."table", as statements name it
+        std::vector<std::string> quoted;  // by recordset column: the quoted name of a table's column
     };
     Target FindTarget() const;
     void Insert(const Target& target, Row& row, std::vector<std::pair<Row*, sqlite3_int64>>& newKeys);
