@@ -267,7 +267,7 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
     if (!keepShown) {
         edits.underlying.clear();
         row.modified = false;  // a pending delete stays pending
-        edits.assigned.assign(rows_.ColumnCount(), false);
+        edits.assigned.Reset(rows_.ColumnCount());
     }
 }
 

@@ -208,8 +208,8 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
     row.KeepUnderlying();
     RowEdits& edits = row.Edits();
     edits.values[column] = std::move(value);
-    if (edits.assigned.empty()) edits.assigned.assign(ColumnCount(), false);
-    edits.assigned[column] = true;
+    if (edits.assigned.Empty()) edits.assigned.Reset(ColumnCount());
+    edits.assigned.Mark(column);
     if (!row.isNew) row.modified = true;
 }
 
@@ -222,7 +222,7 @@ void RowSet::AddNew() {
     added->edits = std::make_unique<RowEdits>();
     added->edits->values.assign(ColumnCount(), tlx::Variant::Null());
     added->edits->underlying.assign(ColumnCount(), tlx::Variant::Null());
-    added->edits->assigned.assign(ColumnCount(), false);
+    added->edits->assigned.Reset(ColumnCount());
     rows_.push_back(added);
     // A new row joins the view at its end, whatever the filter and sort say, until they are set again.
     view_.push_back(added);
@@ -401,8 +401,8 @@ void RowSet::KeepCurrentAfterRebuild(Row* current) {
     }
 }
 
-RowSet::HeldRow::HeldRow(const Row& row)
-    : isNew(row.isNew), modified(row.modified), deleted(row.deleted), dbDeleted(row.dbDeleted) {}
+RowSet::HeldRow::HeldRow(Row& row)
+    : row(&row), isNew(row.isNew), modified(row.modified), deleted(row.deleted), dbDeleted(row.dbDeleted) {}
 
 void RowSet::HeldRow::Undo(Row& row) {
     row.isNew = isNew;
@@ -414,8 +414,10 @@ void RowSet::HeldRow::Undo(Row& row) {
         row.edits->assigned = std::move(assigned);
         if (isNew)
             row.edits->underlying.assign(row.edits->values.size(), tlx::Variant::Null());
+        else if (underlying)
+            row.edits->underlying = std::move(*underlying);
         else
-            row.edits->underlying = std::move(underlying);
+            row.edits->underlying.clear();
     }
     if (keyColumn != kNoKey) row.edits->values[keyColumn] = std::move(keyBefore);
 }
@@ -428,24 +430,44 @@ void RowSet::HeldRow::Restore(Row& row) {
     Undo(row);
 }
 
+RowSet::HeldRow* RowSet::FindHeld(Row* row) {
+    if (!held_ || row->held == 0) return nullptr;
+    return &held_->before[row->held - 1];
+}
+
+RowSet::HeldRow& RowSet::AddHeld(Row* row) {
+    held_->before.emplace_back(*row);
+    row->held = static_cast<std::uint32_t>(held_->before.size());
+    return held_->before.back();
+}
+
 void RowSet::HoldForTransaction() {
     if (held_) return;
     // Only the pending rows are noted now (the batch is about to change them, and they keep what it
     // changes); any other row is copied when it first changes, so a save costs what it writes, not the
     // size of the recordset.
     held_ = Held{rows_, {}, nextBookmark_};
+    held_->before.reserve(static_cast<size_t>(
+        std::count_if(rows_.begin(), rows_.end(), [](const Row* row) { return row->Pending(); })));
     for (Row* row : rows_)
-        if (row->Pending()) held_->before.emplace(row, HeldRow(*row));
+        if (row->Pending()) AddHeld(row);
+}
+
+void RowSet::ReleaseHeld() {
+    if (!held_) return;
+    for (HeldRow& before : held_->before) before.row->held = 0;
+    held_.reset();
 }
 
 void RowSet::Touch(Row* row) {
     if (!held_) return;
-    auto found = held_->before.find(row);
-    if (found == held_->before.end()) {
-        held_->before.emplace(row, HeldRow(*row)).first->second.whole = std::make_unique<Row>(*row);
+    HeldRow* found = FindHeld(row);
+    if (!found) {
+        auto copy = std::make_unique<Row>(*row);
+        AddHeld(row).whole = std::move(copy);
         return;
     }
-    HeldRow& held = found->second;
+    HeldRow& held = *found;
     if (held.whole) return;
     auto copy = std::make_unique<Row>(*row);
     held.Undo(*copy);
@@ -454,15 +476,14 @@ void RowSet::Touch(Row* row) {
 
 void RowSet::SetSavedKey(Row& row, size_t column, tlx::Variant value) {
     if (held_) {
-        auto found = held_->before.find(&row);
-        if (found == held_->before.end() || found->second.accepted ||
-            (found->second.keyColumn != HeldRow::kNoKey && found->second.keyColumn != column)) {
+        HeldRow* found = FindHeld(&row);
+        if (!found || found->accepted || (found->keyColumn != HeldRow::kNoKey && found->keyColumn != column)) {
             Touch(&row);
-            found = held_->before.find(&row);
+            found = FindHeld(&row);
         }
-        HeldRow& held = found->second;
+        HeldRow& held = *found;
         if (!held.whole && held.keyColumn == HeldRow::kNoKey) {
-            held.keyColumn = column;
+            held.keyColumn = static_cast<std::uint32_t>(column);
             held.keyBefore = row.Edits().values[column];
         }
     }
@@ -475,9 +496,9 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
     for (Row* row : saved) {
         HeldRow* held = nullptr;
         if (held_) {
-            auto found = held_->before.find(row);
-            if (found == held_->before.end() || found->second.accepted) Touch(row);
-            held = &held_->before.find(row)->second;
+            HeldRow* found = FindHeld(row);
+            if (!found || found->accepted) Touch(row);
+            held = FindHeld(row);
         }
         if (held && !held->whole) {
             // What accepting changes moves into the held row instead of being copied there.
@@ -485,12 +506,12 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
             if (row->edits) {
                 held->assigned = std::move(row->edits->assigned);
                 std::vector<tlx::Variant> underlying = std::move(row->edits->underlying);
-                if (!held->isNew) held->underlying = std::move(underlying);
+                if (!held->isNew) held->underlying = std::make_unique<std::vector<tlx::Variant>>(std::move(underlying));
             }
         }
         row->isNew = row->modified = false;
         if (row->edits) {
-            row->edits->assigned.clear();  // no field written since
+            row->edits->assigned.Clear();  // no field written since
             row->edits->underlying.clear();
         }
     }
@@ -513,7 +534,10 @@ void RowSet::RestoreHeld() {
     for (Row* row : rows_)
         if (!kept.count(row)) Drop(row);  // added during the transaction
     rows_ = std::move(held_->order);
-    for (auto& [row, before] : held_->before) before.Restore(*row);
+    for (HeldRow& before : held_->before) {
+        before.Restore(*before.row);
+        before.row->held = 0;
+    }
     nextBookmark_ = std::max(nextBookmark_, held_->nextBookmark);
     held_.reset();
     Row* again = nullptr;
@@ -532,7 +556,7 @@ void RowSet::CancelBatch(AffectEnum affect) {
             if (row->edits) {
                 if (!row->edits->underlying.empty()) row->edits->values = std::move(row->edits->underlying);
                 row->edits->underlying.clear();
-                row->edits->assigned.assign(ColumnCount(), false);
+                row->edits->assigned.Reset(ColumnCount());
             }
             row->modified = row->deleted = false;
         }

@@ -4,13 +4,14 @@
 // VARIANTs of its own only once it is written.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "platform/ado/BlockArena.h"
+#include "platform/ado/ColumnMarks.h"
 #include "platform/ado/FilterExpression.h"
 #include "platform/ado/FieldValues.h"
 #include "platform/ado/RowsWatcher.h"
@@ -42,7 +43,7 @@ struct FetchedValues {
 struct RowEdits {
     std::vector<tlx::Variant> values;      // as the recordset shows them
     std::vector<tlx::Variant> underlying;  // as the database holds them; empty while they are `values`
-    std::vector<bool> assigned;            // written since read (or since added); empty until a write
+    ColumnMarks assigned;                  // written since read (or since added); empty until a write
 };
 
 struct Row {
@@ -51,6 +52,7 @@ struct Row {
     Row& operator=(const Row& other);
     Row(Row&&) noexcept = default;
     Row& operator=(Row&&) noexcept = default;
+    // A copy keeps no place among a transaction's held rows (`held`).
 
     double bookmark = 0;                     // stable for the row's life, also across Sort and Filter
     const FetchedValues* fetched = nullptr;  // where a row read from the database has its values
@@ -60,6 +62,9 @@ struct Row {
     bool modified = false;
     bool deleted = false;
     bool dbDeleted = false;  // Resync found the row gone from the database
+    // 1 + the row's place among its row set's held rows while a transaction holds it, 0 when it has none
+    // (kept in the room the flags leave, so the row costs no more).
+    std::uint32_t held = 0;
 
     bool Pending() const { return isNew || modified || deleted; }
     // The shown value of a column, made afresh for the caller.
@@ -68,7 +73,7 @@ struct Row {
     void ReadValue(size_t column, VARIANT* value) const;
     // As the database holds it (the shown value until they differ).
     tlx::Variant Underlying(size_t column) const;
-    bool Assigned(size_t column) const { return edits && !edits->assigned.empty() && edits->assigned[column]; }
+    bool Assigned(size_t column) const { return edits && edits->assigned.Marked(column); }
     // The row's own values, made from the fetched ones the first time.
     RowEdits& Edits();
     // Every shown value; `scratch` holds them while the row has none of its own.
@@ -161,7 +166,7 @@ public:
     // (committed).
     void HoldForTransaction();
     void RestoreHeld();
-    void ReleaseHeld() { held_.reset(); }
+    void ReleaseHeld();
     // Lives as long as the row set; the database keeps it weakly to reach the row set when the
     // transaction ends.
     std::shared_ptr<RowSet*> HoldToken() const { return holdToken_; }
@@ -180,7 +185,12 @@ private:
     // A row from the row set's blocks, which grow as rows are read; a row dropped from the set stays
     // there emptied until the set ends.
     Row* NewRow() { return rowBlocks_.Take(1); }
-    void Drop(Row* row) { *row = Row(); }
+    // Empties a row; it keeps its place among the held rows, which put it back on a rollback.
+    void Drop(Row* row) {
+        std::uint32_t held = row->held;
+        *row = Row();
+        row->held = held;
+    }
 
     // Shared with the statement that read the rows until a column changes here (copied then).
     std::shared_ptr<std::vector<ColumnInfo>> columns_ = std::make_shared<std::vector<ColumnInfo>>();
@@ -201,17 +211,18 @@ private:
     // new rows does not hold a second copy of every value.
     // A new row's database values are all NULL and are not kept.
     struct HeldRow {
-        static constexpr size_t kNoKey = static_cast<size_t>(-1);
+        static constexpr std::uint32_t kNoKey = static_cast<std::uint32_t>(-1);
 
+        Row* row;
         std::unique_ptr<Row> whole;
+        ColumnMarks assigned;
+        std::unique_ptr<std::vector<tlx::Variant>> underlying;  // of a row that was not new
+        tlx::Variant keyBefore;
+        std::uint32_t keyColumn = kNoKey;  // the column the batch set, with its value before
         bool isNew = false, modified = false, deleted = false, dbDeleted = false;
         bool accepted = false;  // `assigned` and `underlying` hold the row's own
-        std::vector<bool> assigned;
-        std::vector<tlx::Variant> underlying;
-        size_t keyColumn = kNoKey;  // the column the batch set, with its value before
-        tlx::Variant keyBefore;
 
-        explicit HeldRow(const Row& row);
+        explicit HeldRow(Row& row);
         // Gives `row` (as it stands now) back what the batch changed.
         void Undo(Row& row);
         // Puts the row back as it stood before the transaction.
@@ -219,12 +230,17 @@ private:
     };
     // The rows as they stood before the transaction: their order, and what is needed to put back those
     // that have changed since (or were pending then, so the batch changes them); the others are as they
-    // were.
+    // were. Each held row knows its place in `before` (Row::held), so a save of many rows keeps no
+    // table to find them.
     struct Held {
         std::vector<Row*> order;
-        std::unordered_map<Row*, HeldRow> before;
+        std::vector<HeldRow> before;
         double nextBookmark;
     };
+    // The held row of `row`, null when the transaction holds none for it.
+    HeldRow* FindHeld(Row* row);
+    // A held row for `row`, which has none yet.
+    HeldRow& AddHeld(Row* row);
     // Keeps a row's state before it changes, while a transaction holds the rows.
     void Touch(Row* row);
     std::optional<Held> held_;

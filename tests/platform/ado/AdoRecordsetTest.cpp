@@ -466,6 +466,30 @@ TEST_F(AdoRecordsetTest, RowsWrittenInARolledBackTransactionAreWrittenAgainAsThe
     EXPECT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << "the database values came back with the row: no conflict";
 }
 
+// Which fields a row wrote is kept through a rolled-back transaction also for rows wider than 64
+// columns: the insert made again writes the same fields, the ones after the 64th included.
+TEST_F(AdoRecordsetTest, AWideRowWrittenAgainAfterARollbackWritesTheSameFields) {
+    std::u16string columns = u"W_ID INTEGER PRIMARY KEY AUTOINCREMENT";
+    for (int c = 1; c <= 70; ++c) columns += u", W_" + tlx::Utf8ToUtf16(std::to_string(c)) + u" INT DEFAULT 9";
+    Execute(connection_.Get(), u"create table TLX.Szeroka (" + columns + u")");
+    auto rows = OpenBatch(connection_.Get(), u"select * from TLX.Szeroka");
+    LONG level = 0;
+    ASSERT_EQ(connection_->BeginTrans(&level), S_OK);
+    rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
+    Put(rows.Get(), u"W_2", tlx::Variant::FromLong(2));
+    Put(rows.Get(), u"W_66", tlx::Variant::FromLong(66));
+    Put(rows.Get(), u"W_70", tlx::Variant::FromLong(70));
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    ASSERT_EQ(connection_->RollbackTrans(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Szeroka").lVal, 0);
+    EXPECT_EQ(Status(rows.Get()), adRecNew);
+
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    EXPECT_EQ(Scalar(u"select W_2 + W_66 + W_70 from TLX.Szeroka").lVal, 138);
+    EXPECT_EQ(Scalar(u"select W_1 + W_65 + W_69 from TLX.Szeroka").lVal, 27) << "the fields not written keep their defaults";
+    EXPECT_EQ(Value(rows.Get(), u"W_66").lVal, 66);
+}
+
 // Rows the first batch of a transaction did not write are kept only once they change: a row changed and
 // written by a later batch, or re-read, still comes back as it was before the transaction.
 TEST_F(AdoRecordsetTest, RowsChangedAfterTheFirstBatchOfATransactionComeBackOnRollback) {
