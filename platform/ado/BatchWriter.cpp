@@ -124,7 +124,7 @@ BatchWriter::Target BatchWriter::FindTarget() const {
 }
 
 void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<Row*, sqlite3_int64>>& newKeys) {
-    const std::vector<tlx::Variant>& values = row.Edits().values;
+    const std::vector<RowValue>& values = row.Edits().values;
     std::vector<size_t> written;
     for (size_t c : target.columns)
         if (row.Assigned(c)) written.push_back(c);
@@ -141,9 +141,9 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
         sql += " (" + names + ") VALUES (" + marks + ")";
     }
     Statement statement = db_.Prepare(sql);
-    for (size_t i = 0; i < written.size(); ++i) BindValue(statement.Get(), static_cast<int>(i) + 1, values[written[i]]);
+    for (size_t i = 0; i < written.size(); ++i) BindValue(statement.Get(), static_cast<int>(i) + 1, values[written[i]].View());
     statement.Step();
-    const VARIANT& key = values[static_cast<size_t>(target.keyColumn)];
+    const VARIANT& key = values[static_cast<size_t>(target.keyColumn)].View();
     bool assignedKey = target.identity && (key.vt == VT_NULL || key.vt == VT_EMPTY);
     if (assignedKey) newKeys.emplace_back(&row, sqlite3_last_insert_rowid(db_.Handle()));
     // The columns the row did not write hold the table's defaults now: they become the row's underlying
@@ -167,7 +167,7 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
     std::vector<std::pair<size_t, tlx::Variant>> defaults;
     for (size_t i = 0; i < unwritten.size(); ++i) {
         tlx::Variant value = ReadColumn(stored.Get(), static_cast<int>(i), rows_.Column(unwritten[i]).type.type);
-        if (!SameStoredValue(value, values[unwritten[i]])) defaults.emplace_back(unwritten[i], std::move(value));
+        if (!SameStoredValue(value, values[unwritten[i]].View())) defaults.emplace_back(unwritten[i], std::move(value));
     }
     if (!defaults.empty()) storedDefaults_.emplace_back(&row, std::move(defaults));
 }
@@ -232,7 +232,7 @@ void BatchWriter::Write(AffectEnum affect) {
     rows_.AcceptSaved(pending);
     for (auto& [row, defaults] : storedDefaults_) {
         row->KeepUnderlying();
-        for (auto& [column, value] : defaults) row->Edits().underlying[column] = std::move(value);
+        for (auto& [column, value] : defaults) row->Edits().underlying[column] = RowValue(std::move(value));
     }
     storedDefaults_.clear();
 }
@@ -259,9 +259,9 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
         tlx::Variant stored = ReadColumn(statement.Get(), static_cast<int>(i), rows_.Column(c).type.type);
         if (keepShown) {
             row.KeepUnderlying();
-            edits.underlying[c] = std::move(stored);
+            edits.underlying[c] = RowValue(std::move(stored));
         } else {
-            edits.values[c] = std::move(stored);
+            edits.values[c] = RowValue(std::move(stored));
         }
     }
     if (!keepShown) {

@@ -42,20 +42,20 @@ Row& Row::operator=(const Row& other) {
 }
 
 tlx::Variant Row::Value(size_t column) const {
-    if (edits) return edits->values[column];
+    if (edits) return edits->values[column].Copy();
     return FieldValueOf(stored[column], fetched->types[column]);
 }
 
 void Row::ReadValue(size_t column, VARIANT* value) const {
     if (edits) {
-        if (HRESULT hr = VariantCopy(value, &edits->values[column]); FAILED(hr)) throw std::bad_alloc();
+        if (HRESULT hr = VariantCopy(value, &edits->values[column].View()); FAILED(hr)) throw std::bad_alloc();
         return;
     }
     MakeFieldValue(stored[column], fetched->types[column], value);
 }
 
 tlx::Variant Row::Underlying(size_t column) const {
-    if (edits && !edits->underlying.empty()) return edits->underlying[column];
+    if (edits && !edits->underlying.empty()) return edits->underlying[column].Copy();
     return Value(column);
 }
 
@@ -64,16 +64,16 @@ RowEdits& Row::Edits() {
         auto made = std::make_unique<RowEdits>();
         size_t count = fetched ? fetched->types.size() : 0;
         made->values.reserve(count);
-        for (size_t c = 0; c < count; ++c) made->values.push_back(Value(c));
+        for (size_t c = 0; c < count; ++c) made->values.emplace_back(Value(c));
         edits = std::move(made);
     }
     return *edits;
 }
 
 const std::vector<tlx::Variant>& Row::Values(std::vector<tlx::Variant>& scratch) const {
-    if (edits) return edits->values;
     scratch.clear();
-    for (size_t c = 0; fetched && c < fetched->types.size(); ++c) scratch.push_back(Value(c));
+    size_t count = edits ? edits->values.size() : fetched ? fetched->types.size() : 0;
+    for (size_t c = 0; c < count; ++c) scratch.push_back(Value(c));
     return scratch;
 }
 
@@ -207,7 +207,7 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
     Touch(&row);
     row.KeepUnderlying();
     RowEdits& edits = row.Edits();
-    edits.values[column] = std::move(value);
+    edits.values[column] = RowValue(std::move(value));
     if (edits.assigned.Empty()) edits.assigned.Reset(ColumnCount());
     edits.assigned.Mark(column);
     if (!row.isNew) row.modified = true;
@@ -220,8 +220,8 @@ void RowSet::AddNew() {
     added->isNew = true;
     // A new row has nothing in the database: all NULL.
     added->edits = std::make_unique<RowEdits>();
-    added->edits->values.assign(ColumnCount(), tlx::Variant::Null());
-    added->edits->underlying.assign(ColumnCount(), tlx::Variant::Null());
+    added->edits->values.assign(ColumnCount(), RowValue::Null());
+    added->edits->underlying.assign(ColumnCount(), RowValue::Null());
     added->edits->assigned.Reset(ColumnCount());
     rows_.push_back(added);
     // A new row joins the view at its end, whatever the filter and sort say, until they are set again.
@@ -413,7 +413,7 @@ void RowSet::HeldRow::Undo(Row& row) {
     if (accepted) {
         row.edits->assigned = std::move(assigned);
         if (isNew)
-            row.edits->underlying.assign(row.edits->values.size(), tlx::Variant::Null());
+            row.edits->underlying.assign(row.edits->values.size(), RowValue::Null());
         else if (underlying)
             row.edits->underlying = std::move(*underlying);
         else
@@ -487,7 +487,7 @@ void RowSet::SetSavedKey(Row& row, size_t column, tlx::Variant value) {
             held.keyBefore = row.Edits().values[column];
         }
     }
-    row.Edits().values[column] = std::move(value);
+    row.Edits().values[column] = RowValue(std::move(value));
 }
 
 void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
@@ -505,8 +505,8 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
             held->accepted = true;
             if (row->edits) {
                 held->assigned = std::move(row->edits->assigned);
-                std::vector<tlx::Variant> underlying = std::move(row->edits->underlying);
-                if (!held->isNew) held->underlying = std::make_unique<std::vector<tlx::Variant>>(std::move(underlying));
+                std::vector<RowValue> underlying = std::move(row->edits->underlying);
+                if (!held->isNew) held->underlying = std::make_unique<std::vector<RowValue>>(std::move(underlying));
             }
         }
         row->isNew = row->modified = false;

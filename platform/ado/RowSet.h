@@ -14,6 +14,7 @@
 #include "platform/ado/ColumnMarks.h"
 #include "platform/ado/FilterExpression.h"
 #include "platform/ado/FieldValues.h"
+#include "platform/ado/RowValue.h"
 #include "platform/ado/RowsWatcher.h"
 #include "platform/ado/StoredTexts.h"
 
@@ -38,11 +39,11 @@ struct FetchedValues {
     StoredTexts texts;
 };
 
-// What writing a row gives it of its own: its shown values as VARIANTs, the database's values once they
-// differ from the shown ones, and which fields were written.
+// What writing a row gives it of its own: its shown values, the database's values once they differ from
+// the shown ones, and which fields were written.
 struct RowEdits {
-    std::vector<tlx::Variant> values;      // as the recordset shows them
-    std::vector<tlx::Variant> underlying;  // as the database holds them; empty while they are `values`
+    std::vector<RowValue> values;          // as the recordset shows them
+    std::vector<RowValue> underlying;      // as the database holds them; empty while they are `values`
     ColumnMarks assigned;                  // written since read (or since added); empty until a write
 };
 
@@ -76,7 +77,7 @@ struct Row {
     bool Assigned(size_t column) const { return edits && edits->assigned.Marked(column); }
     // The row's own values, made from the fetched ones the first time.
     RowEdits& Edits();
-    // Every shown value; `scratch` holds them while the row has none of its own.
+    // Every shown value, made in `scratch`.
     const std::vector<tlx::Variant>& Values(std::vector<tlx::Variant>& scratch) const;
     // Keeps the database's values apart before the shown ones change.
     void KeepUnderlying() {
@@ -216,8 +217,8 @@ private:
         Row* row;
         std::unique_ptr<Row> whole;
         ColumnMarks assigned;
-        std::unique_ptr<std::vector<tlx::Variant>> underlying;  // of a row that was not new
-        tlx::Variant keyBefore;
+        std::unique_ptr<std::vector<RowValue>> underlying;  // of a row that was not new
+        RowValue keyBefore;
         std::uint32_t keyColumn = kNoKey;  // the column the batch set, with its value before
         bool isNew = false, modified = false, deleted = false, dbDeleted = false;
         bool accepted = false;  // `assigned` and `underlying` hold the row's own
