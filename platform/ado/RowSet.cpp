@@ -55,6 +55,7 @@ void Row::ReadValue(size_t column, VARIANT* value) const {
 }
 
 tlx::Variant Row::Underlying(size_t column) const {
+    if (isNew) return tlx::Variant::Null();
     if (edits && !edits->underlying.empty()) return edits->underlying[column].Copy();
     return Value(column);
 }
@@ -218,10 +219,9 @@ void RowSet::AddNew() {
     Row* added = NewRow();
     added->bookmark = nextBookmark_++;
     added->isNew = true;
-    // A new row has nothing in the database: all NULL.
+    // A new row has nothing in the database: all NULL (its underlying values are left empty).
     added->edits = std::make_unique<RowEdits>();
     added->edits->values.assign(ColumnCount(), RowValue::Null());
-    added->edits->underlying.assign(ColumnCount(), RowValue::Null());
     added->edits->assigned.Reset(ColumnCount());
     rows_.push_back(added);
     // A new row joins the view at its end, whatever the filter and sort say, until they are set again.
@@ -413,7 +413,7 @@ void RowSet::HeldRow::Undo(Row& row) {
     if (accepted) {
         row.edits->assigned = std::move(assigned);
         if (isNew)
-            row.edits->underlying.assign(row.edits->values.size(), RowValue::Null());
+            row.edits->underlying.clear();
         else if (underlying)
             row.edits->underlying = std::move(*underlying);
         else

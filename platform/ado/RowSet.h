@@ -43,7 +43,9 @@ struct FetchedValues {
 // the shown ones, and which fields were written.
 struct RowEdits {
     std::vector<RowValue> values;          // as the recordset shows them
-    std::vector<RowValue> underlying;      // as the database holds them; empty while they are `values`
+    // As the database holds them; empty while they are `values`, and for a new row, whose database
+    // values are all NULL.
+    std::vector<RowValue> underlying;
     ColumnMarks assigned;                  // written since read (or since added); empty until a write
 };
 
@@ -79,8 +81,9 @@ struct Row {
     RowEdits& Edits();
     // Every shown value, made in `scratch`.
     const std::vector<tlx::Variant>& Values(std::vector<tlx::Variant>& scratch) const;
-    // Keeps the database's values apart before the shown ones change.
+    // Keeps the database's values apart before the shown ones change (a new row's are NULL already).
     void KeepUnderlying() {
+        if (isNew) return;
         RowEdits& own = Edits();
         if (own.underlying.empty()) own.underlying = own.values;
     }
