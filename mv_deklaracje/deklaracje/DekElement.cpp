@@ -1,5 +1,6 @@
 #include "mv_deklaracje/deklaracje/DekElement.h"
 
+#include <array>
 #include <cmath>
 #include <iterator>
 
@@ -43,21 +44,27 @@ LONG CDekElement::GetTyp() {
     return typ_;
 }
 
-const VARIANT& CDekElement::NumberColumnKey(NumberColumn column) {
+const VARIANT& CDekElement::NumberColumnKey(NumberColumn column, tlx::Variant& scratch) {
     static constexpr const OLECHAR* kNames[] = {u"WartoscL", u"WartoscM"};
     static_assert(std::size(kNames) == static_cast<std::size_t>(NumberColumn::Count));
-    if (numberColumnKeys_[0].vt == VT_EMPTY || keysPrefix_.View() != ColumnPrefix().View()) {
-        keysPrefix_ = ColumnPrefix();
-        for (std::size_t i = 0; i < std::size(kNames); ++i)
-            numberColumnKeys_[i] = tlx::Variant::FromString(BuildFieldName(keysPrefix_, kNames[i]).View());
+    const OLECHAR* name = kNames[static_cast<std::size_t>(column)];
+    if (ColumnPrefix().View() != std::u16string_view(kColumnPrefix)) {
+        scratch = tlx::Variant::FromString(BuildFieldName(ColumnPrefix(), name).View());
+        return scratch;
     }
-    return numberColumnKeys_[static_cast<std::size_t>(column)];
+    static const std::array<tlx::Variant, std::size(kNames)> kDefaultKeys = [] {
+        std::array<tlx::Variant, std::size(kNames)> keys;
+        for (std::size_t i = 0; i < std::size(kNames); ++i)
+            keys[i] = tlx::Variant::FromString(BuildFieldName(CBstr(kColumnPrefix), kNames[i]).View());
+        return keys;
+    }();
+    return kDefaultKeys[static_cast<std::size_t>(column)];
 }
 
 tlx::Variant CDekElement::ReadNumber(NumberColumn column, VARTYPE type) {
     if (!BoundRecordset()) RaiseHResult(E_POINTER);
-    tlx::Variant stored;
-    CheckHost(RecordsetField(BoundRecordset().Get(), NumberColumnKey(column))->get_Value(stored.Out()));
+    tlx::Variant stored, key;
+    CheckHost(RecordsetField(BoundRecordset().Get(), NumberColumnKey(column, key))->get_Value(stored.Out()));
     if (stored.vt <= VT_NULL) stored = tlx::Variant::FromLong(0);
     if (stored.vt == type) return stored;  // amounts are stored as the amounts they are read as
     return ConvertVariant(stored, type);

@@ -3,8 +3,6 @@
 // WartoscM, texts in WartoscTekst. Every write runs the field's "onupdate" code through the declaration.
 #pragma once
 
-#include <array>
-
 #include "mv_deklaracje/deklaracje/DekChildRecord.h"
 
 class CDekElement final : public CDekChildRecord<CDekElement, IDekElement> {
@@ -38,9 +36,11 @@ private:
     enum class NumberColumn { WartoscL, WartoscM, Count };
     // A value column as stored, NULL as 0, converted to `type`.
     tlx::Variant ReadNumber(NumberColumn column, VARTYPE type);
-    // The number column's full name as the key of the recordset's fields, made once for the column
-    // prefix the element is bound with rather than at every read.
-    const VARIANT& NumberColumnKey(NumberColumn column);
+    // The number column's full name as the key of the recordset's fields. Under the default column
+    // prefix (what every element is bound with) the keys are made once for all elements, rather than at
+    // every read or kept by each of a declaration's many elements; under another prefix the key is made
+    // in `scratch`.
+    const VARIANT& NumberColumnKey(NumberColumn column, tlx::Variant& scratch);
     tlx::Variant ReadValue();
     void WriteValue(const VARIANT& value);
     // The value converted to `type`; a number the kind cannot hold fails with DISP_E_OVERFLOW naming
@@ -51,6 +51,4 @@ private:
     LONG IsEmpty();
 
     LONG typ_ = 0;
-    CBstr keysPrefix_;  // the prefix numberColumnKeys_ were made with
-    std::array<tlx::Variant, static_cast<std::size_t>(NumberColumn::Count)> numberColumnKeys_;
 };
