@@ -85,6 +85,17 @@ void BatchWriter::CheckUnchanged(const Target& target, const Row& row, const std
     }
 }
 
+bool BatchWriter::HasTriggers(const Target& target) const {
+    for (const std::string& master : {Quote(target.schema) + ".sqlite_master", std::string("temp.sqlite_master")}) {
+        Statement triggers =
+            db_.Prepare("SELECT 1 FROM " + master + " WHERE type = 'trigger' AND tbl_name = ? COLLATE NOCASE");
+        sqlite3_bind_text(triggers.Get(), 1, target.table.c_str(), static_cast<int>(target.table.size()),
+                          SQLITE_TRANSIENT);
+        if (triggers.Step()) return true;
+    }
+    return false;
+}
+
 BatchWriter::Target BatchWriter::FindTarget() const {
     Target target;
     for (size_t c = 0; c < rows_.ColumnCount(); ++c) {
@@ -103,7 +114,10 @@ BatchWriter::Target BatchWriter::FindTarget() const {
     Statement info = db_.Prepare("PRAGMA " + Quote(target.schema) + ".table_info(" + Quote(target.table) + ")");
     int keys = 0;
     std::string keyName, keyType;
+    std::vector<std::string> withoutDefault;  // the table's columns whose default is NULL
     while (info.Step()) {
+        if (sqlite3_column_type(info.Get(), 4) == SQLITE_NULL)
+            withoutDefault.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(info.Get(), 1)));
         if (sqlite3_column_int(info.Get(), 5) > 0) {
             ++keys;
             keyName = reinterpret_cast<const char*>(sqlite3_column_text(info.Get(), 1));
@@ -120,6 +134,10 @@ BatchWriter::Target BatchWriter::FindTarget() const {
     target.quotedTable = QualifiedTable(target.schema, target.table);
     target.quoted.resize(rows_.ColumnCount());
     for (size_t c : target.columns) target.quoted[c] = Quote(rows_.Column(c).origin);
+    target.nullDefaults.resize(rows_.ColumnCount());
+    for (size_t c : target.columns)
+        for (const std::string& name : withoutDefault)
+            if (EqualsIgnoringAsciiCase(rows_.Column(c).origin, name)) target.nullDefaults[c] = true;
     return target;
 }
 
@@ -147,10 +165,15 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
     bool assignedKey = target.identity && (key.vt == VT_NULL || key.vt == VT_EMPTY);
     if (assignedKey) newKeys.emplace_back(&row, sqlite3_last_insert_rowid(db_.Handle()));
     // The columns the row did not write hold the table's defaults now: they become the row's underlying
-    // values, so that a later change of them is checked against what the database holds.
+    // values, so that a later change of them is checked against what the database holds. A column
+    // without a default, empty in the row, is known to hold NULL: it needs no read.
     std::vector<size_t> unwritten;
-    for (size_t c : target.columns)
-        if (!row.Assigned(c) && static_cast<int>(c) != target.keyColumn) unwritten.push_back(c);
+    for (size_t c : target.columns) {
+        if (row.Assigned(c) || static_cast<int>(c) == target.keyColumn) continue;
+        const VARIANT& value = values[c].View();
+        if (target.nullDefaults[c] && (value.vt == VT_NULL || value.vt == VT_EMPTY)) continue;
+        unwritten.push_back(c);
+    }
     if (unwritten.empty()) return;
     std::string names;
     for (size_t c : unwritten) {
@@ -203,6 +226,8 @@ void BatchWriter::Write(AffectEnum affect) {
     std::vector<Row*> pending = rows_.PendingRows(affect);
     if (pending.empty()) return;
     Target target = FindTarget();
+    // A trigger (of the table's schema, or a temporary one) may change what a row holds once inserted.
+    if (HasTriggers(target)) target.nullDefaults.assign(target.nullDefaults.size(), false);
     std::vector<std::pair<Row*, sqlite3_int64>> newKeys;
     storedDefaults_.clear();
     // Inside a transaction the rows keep what they were until it ends: a rollback puts them back.

@@ -30,7 +30,10 @@ private:
         bool identity = false;        // the key is an INTEGER PRIMARY KEY the database assigns
         std::string quotedTable;          // "schema"."table", as statements name it
         std::vector<std::string> quoted;  // by recordset column: the quoted name of a table's column
+        // By recordset column: the table's column has no default (and no trigger may change a new row).
+        std::vector<bool> nullDefaults;
     };
+    bool HasTriggers(const Target& target) const;
     Target FindTarget() const;
     void Insert(const Target& target, Row& row, std::vector<std::pair<Row*, sqlite3_int64>>& newKeys);
     void UpdateRow(const Target& target, const Row& row);

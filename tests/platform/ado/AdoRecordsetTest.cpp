@@ -388,6 +388,31 @@ TEST_F(AdoRecordsetTest, ABatchWritesOnlyOverTheValuesItRead) {
     EXPECT_EQ(added->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
 }
 
+// A new row's columns it did not write hold what the database gave them, a trigger's work included:
+// changing one of them later is checked against that value, not against an empty one.
+TEST(AdoBatchDefaults, ARowAddedByTheBatchHoldsWhatTheTableAndItsTriggersGaveIt) {
+    for (bool trigger : {false, true}) {
+        SCOPED_TRACE(trigger ? "with a trigger" : "without one");
+        TempDatabase db({TempDatabase::kCompanyScripts},
+                        trigger ? "CREATE TRIGGER DeklElem_Opis AFTER INSERT ON DeklElem BEGIN UPDATE DeklElem SET "
+                                  "DkE_Opis = 'z wyzwalacza' WHERE DkE_DkEID = new.DkE_DkEID; END;"
+                                : "");
+        tlx::ComPtr<Connection> connection = db.Open();
+        auto rows = OpenBatch(connection.Get(), u"select * from TLX.DeklElem where 1=0");
+        ASSERT_EQ(rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10)), S_OK);
+        ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+
+        for (const char16_t* column : {u"DkE_Numer", u"DkE_Opis", u"DkE_WartoscTekst"}) {
+            Put(rows.Get(), column, column == std::u16string_view(u"DkE_Numer") ? tlx::Variant::FromLong(4)
+                                                                                 : tlx::Variant::FromString(u"zmiana"));
+        }
+        EXPECT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+        auto stored = Execute(connection.Get(), u"select DkE_Numer || '/' || DkE_Opis || '/' || DkE_WartoscTekst "
+                                                u"from TLX.DeklElem");
+        EXPECT_EQ(Text(Value(stored.Get(), 0)), u"4/zmiana/zmiana");
+    }
+}
+
 TEST_F(AdoRecordsetTest, ABatchWrittenInATransactionIsPendingAgainWhenItIsRolledBack) {
     auto rows = Elements();
     LONG level = 0;
