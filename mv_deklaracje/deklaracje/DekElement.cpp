@@ -27,11 +27,15 @@ tlx::Variant CDekElement::ConvertForField(const VARIANT& value, VARTYPE type) {
 }
 
 tlx::ComPtr<IDekElementInfo> CDekElement::GetInfo() {
+    const LONG number = ReadLong(u"Numer");
+    if (info_ && infoNumber_ == number) return info_;
     tlx::ComPtr<IGetDekElementInfo> declaration;
     CheckHost(GetParent()->QueryInterface(IidOf<IGetDekElementInfo>(), declaration.OutVoid()));
     tlx::ComPtr<IDekElementInfo> info;
-    CheckHost(declaration->get_Info(ReadLong(u"Numer"), info.Out()));
+    CheckHost(declaration->get_Info(number, info.Out()));
     if (!info) RaiseHResult(E_POINTER);
+    info_ = info;
+    infoNumber_ = number;
     return info;
 }
 

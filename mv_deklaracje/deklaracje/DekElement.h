@@ -28,8 +28,11 @@ public:
 protected:
     void OnVerify() override;
     void OnSave(LONG mode) override;
+    void OnParentInitialized() override { info_.Reset(); }
 
 private:
+    // The field definition of the element's number in its declaration's form, kept for that number
+    // (each write and check of the element asks for it) until the number or the parent changes.
     tlx::ComPtr<IDekElementInfo> GetInfo();
     // The definition's value kind, read once and kept.
     LONG GetTyp();
@@ -51,4 +54,6 @@ private:
     LONG IsEmpty();
 
     LONG typ_ = 0;
+    tlx::ComPtr<IDekElementInfo> info_;
+    LONG infoNumber_ = 0;  // the number info_ was found for
 };

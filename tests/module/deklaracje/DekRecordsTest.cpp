@@ -137,6 +137,24 @@ TEST_F(StoredValueTest, RequiredEmptyValueFailsTheCheckAndTheSave) {
     EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem"), u"1");
 }
 
+TEST_F(StoredValueTest, ARenumberedElementAnswersTheFieldOfItsNewNumber) {
+    auto element = NewElement(1);
+    Bstr name;
+    ASSERT_EQ(element->get_Nazwa(name.Out()), S_OK);
+    EXPECT_EQ(name.View(), u"Kwota");
+    ASSERT_EQ(element->put_Numer(3), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(element->get_Nazwa(name.Out()), S_OK);
+    EXPECT_EQ(name.View(), u"Nazwa");
+    Bstr description;
+    element->get_Opis(description.Out());
+    EXPECT_EQ(description.View(), u"Nazwa podatnika");
+    ASSERT_EQ(element->put_Wartosc(Variant::FromString(u"Firma")), S_OK);
+    EXPECT_EQ(declaration_->updates[3], 1) << "the write runs the new field's onupdate";
+    Variant value = Value(element.Get());
+    ASSERT_EQ(value.vt, VT_BSTR) << "kept as the new field's kind, a text";
+    EXPECT_EQ(std::u16string_view(value.bstrVal), u"Firma");
+}
+
 TEST_F(StoredValueTest, UnknownNumberOrNoParent) {
     auto element = NewElement(1);
     EXPECT_EQ(element->put_Numer(99), DISP_E_MEMBERNOTFOUND);
