@@ -50,21 +50,47 @@
         </xsl:choose>
       </Podmiot1>
       <PozycjeSzczegolowe>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_10 P_11 P_12 P_13 P_14'"/></xsl:call-template>
-        <xsl:call-template name="pary"><xsl:with-param name="nazwy" select="'P_15 P_17 P_19'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_21 P_22'"/></xsl:call-template>
-        <xsl:call-template name="pary"><xsl:with-param name="nazwy" select="'P_23 P_25 P_27 P_29'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_31'"/></xsl:call-template>
-        <xsl:call-template name="pary"><xsl:with-param name="nazwy" select="'P_32 P_34'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_36 P_37 P_38 P_39 P_40'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_10'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_11'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_12'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_13'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_14'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_15'"/><xsl:with-param name="podatek" select="'P_16'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_17'"/><xsl:with-param name="podatek" select="'P_18'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_19'"/><xsl:with-param name="podatek" select="'P_20'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_21'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_22'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_23'"/><xsl:with-param name="podatek" select="'P_24'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_25'"/><xsl:with-param name="podatek" select="'P_26'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_27'"/><xsl:with-param name="podatek" select="'P_28'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_29'"/><xsl:with-param name="podatek" select="'P_30'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_31'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_32'"/><xsl:with-param name="podatek" select="'P_33'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_34'"/><xsl:with-param name="podatek" select="'P_35'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_36'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_37'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_38'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_39'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_40'"/></xsl:call-template>
         <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_41'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_42'"/></xsl:call-template>
-        <xsl:call-template name="pary"><xsl:with-param name="nazwy" select="'P_43 P_45'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_47 P_48 P_49 P_50 P_51 P_52 P_53'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_42'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_43'"/><xsl:with-param name="podatek" select="'P_44'"/></xsl:call-template>
+        <xsl:call-template name="para"><xsl:with-param name="podstawa" select="'P_45'"/><xsl:with-param name="podatek" select="'P_46'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_47'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_48'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_49'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_50'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_51'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_52'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_53'"/></xsl:call-template>
         <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_54'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_55 P_56'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_55'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_56'"/></xsl:call-template>
         <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_57'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_58 P_59 P_60 P_61'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_58'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_59'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_60'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_61'"/></xsl:call-template>
         <xsl:call-template name="wybory"><xsl:with-param name="nazwy" select="'P_62 P_63 P_64 P_65'"/><xsl:with-param name="dozwolone" select="'1'"/></xsl:call-template>
         <xsl:call-template name="wybory"><xsl:with-param name="nazwy" select="'P_66 P_67'"/><xsl:with-param name="dozwolone" select="'1 2'"/></xsl:call-template>
         <xsl:variable name="vatzd" select="normalize-space($s/P_68)"/>
@@ -99,48 +125,45 @@
     </Deklaracja>
   </xsl:template>
 
-  <!-- A position's amount in whole złoty (a decimal comma or point, rounded half up); 0 for no number. -->
-  <xsl:template name="zlote">
-    <xsl:param name="nazwa"/>
-    <xsl:variable name="liczba" select="number(translate(normalize-space(key('pole', $nazwa)), ',', '.'))"/>
+  <!-- An amount rounded to whole złoty as the document writes it: its digits, 0 for no number. Inside
+       ±10^9 the number's own text is its digits; format-number, several times costlier, writes the rest. -->
+  <xsl:template name="cyfry">
+    <xsl:param name="liczba"/>
     <xsl:choose>
-      <xsl:when test="$liczba = $liczba"><xsl:value-of select="format-number(round($liczba), '0')"/></xsl:when>
+      <xsl:when test="$liczba &gt; -1000000000 and $liczba &lt; 1000000000"><xsl:value-of select="$liczba"/></xsl:when>
+      <xsl:when test="$liczba = $liczba"><xsl:value-of select="format-number($liczba, '0')"/></xsl:when>
       <xsl:otherwise>0</xsl:otherwise>
     </xsl:choose>
   </xsl:template>
 
-  <!-- A required position, written whatever its amount. -->
+  <!-- A required position, written whatever its amount (rounded half up, a decimal comma or point). -->
   <xsl:template name="kwota">
     <xsl:param name="nazwa"/>
     <xsl:element name="{$nazwa}">
-      <xsl:call-template name="zlote"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template>
+      <xsl:call-template name="cyfry">
+        <xsl:with-param name="liczba" select="round(number(translate(normalize-space(key('pole', $nazwa)), ',', '.')))"/>
+      </xsl:call-template>
     </xsl:element>
   </xsl:template>
 
-  <!-- Optional positions, each written when its amount is not 0; names separated by blanks. -->
-  <xsl:template name="kwoty">
-    <xsl:param name="nazwy"/>
-    <xsl:variable name="nazwa" select="substring-before(concat($nazwy, ' '), ' ')"/>
-    <xsl:variable name="zlote"><xsl:call-template name="zlote"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template></xsl:variable>
-    <xsl:if test="$zlote != '0'"><xsl:element name="{$nazwa}"><xsl:value-of select="$zlote"/></xsl:element></xsl:if>
-    <xsl:if test="contains($nazwy, ' ')">
-      <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="substring-after($nazwy, ' ')"/></xsl:call-template>
+  <!-- An optional position, written when its amount is a number that does not round to 0. -->
+  <xsl:template name="kwota-niezerowa">
+    <xsl:param name="nazwa"/>
+    <xsl:variable name="liczba" select="round(number(translate(normalize-space(key('pole', $nazwa)), ',', '.')))"/>
+    <xsl:if test="$liczba != 0 and $liczba = $liczba">
+      <xsl:element name="{$nazwa}"><xsl:call-template name="cyfry"><xsl:with-param name="liczba" select="$liczba"/></xsl:call-template></xsl:element>
     </xsl:if>
   </xsl:template>
 
-  <!-- Pairs of base and tax (P_n and P_n+1), written together when either is not 0; the first of each named. -->
-  <xsl:template name="pary">
-    <xsl:param name="nazwy"/>
-    <xsl:variable name="pierwsza" select="substring-before(concat($nazwy, ' '), ' ')"/>
-    <xsl:variable name="druga" select="concat('P_', substring-after($pierwsza, 'P_') + 1)"/>
-    <xsl:variable name="podstawa"><xsl:call-template name="zlote"><xsl:with-param name="nazwa" select="$pierwsza"/></xsl:call-template></xsl:variable>
-    <xsl:variable name="podatek"><xsl:call-template name="zlote"><xsl:with-param name="nazwa" select="$druga"/></xsl:call-template></xsl:variable>
-    <xsl:if test="$podstawa != '0' or $podatek != '0'">
-      <xsl:element name="{$pierwsza}"><xsl:value-of select="$podstawa"/></xsl:element>
-      <xsl:element name="{$druga}"><xsl:value-of select="$podatek"/></xsl:element>
-    </xsl:if>
-    <xsl:if test="contains($nazwy, ' ')">
-      <xsl:call-template name="pary"><xsl:with-param name="nazwy" select="substring-after($nazwy, ' ')"/></xsl:call-template>
+  <!-- A base and its tax, written together when either amount is a number that does not round to 0. -->
+  <xsl:template name="para">
+    <xsl:param name="podstawa"/>
+    <xsl:param name="podatek"/>
+    <xsl:variable name="kwotaPodstawy" select="round(number(translate(normalize-space(key('pole', $podstawa)), ',', '.')))"/>
+    <xsl:variable name="kwotaPodatku" select="round(number(translate(normalize-space(key('pole', $podatek)), ',', '.')))"/>
+    <xsl:if test="($kwotaPodstawy != 0 and $kwotaPodstawy = $kwotaPodstawy) or ($kwotaPodatku != 0 and $kwotaPodatku = $kwotaPodatku)">
+      <xsl:element name="{$podstawa}"><xsl:call-template name="cyfry"><xsl:with-param name="liczba" select="$kwotaPodstawy"/></xsl:call-template></xsl:element>
+      <xsl:element name="{$podatek}"><xsl:call-template name="cyfry"><xsl:with-param name="liczba" select="$kwotaPodatku"/></xsl:call-template></xsl:element>
     </xsl:if>
   </xsl:template>
 
