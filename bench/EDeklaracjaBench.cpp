@@ -97,6 +97,15 @@ void Put(IDispatch* object, const char16_t* name, tlx::Variant value) {
     object->Invoke(id, IID_NULL, 0, DISPATCH_PROPERTYPUT, &params, nullptr, nullptr, nullptr);
 }
 
+// Removes the program's folder (its company database and the throw-away signer's key) when it ends.
+struct FolderRemoval {
+    std::filesystem::path folder;
+    ~FolderRemoval() {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder, ignored);
+    }
+};
+
 Environment& Demo() {
     static Environment env = [] {
         Environment e;
@@ -104,6 +113,7 @@ Environment& Demo() {
         if (!tlx::host::SchemaStore::Installed().Catalog()) std::fprintf(stderr, "No schema store: set TLX_SCHEMA_DIR\n");
         e.folder = std::filesystem::temp_directory_path() / ("tlx-edeklaracja-bench-" + std::to_string(std::random_device()()));
         std::filesystem::create_directories(e.folder);
+        static FolderRemoval removal{e.folder};
         std::string database = (e.folder / "firma.db").string();
         auto scripts = tlx::host::CompanyDatabaseScripts(kSource / "db" / "company");
         std::ifstream demo(kSource / "db" / "demo.sql");
