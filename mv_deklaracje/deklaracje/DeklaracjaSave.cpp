@@ -269,15 +269,15 @@ bool CDeklaracja::RowToSave() {
 // a save that changed one printed value writes one line.
 namespace {
 
-// A printout line as stored: its values, and the item to write it through, or the key to ask the
-// collection for it ("@" and its bookmark).
+// A printout line as stored: its values, and the item to write it through, or the bookmark of its row
+// to ask the collection for it by (the key "@" and the bookmark, made only for a line that changes).
 struct PrintoutLine {
     LONG box = 0;
     LONG subBox = 0;
     CBstr description;
     CBstr text;
     tlx::ComPtr<IDekWydruk> item;
-    CBstr key;
+    tlx::Variant bookmark;
 };
 
 // The declaration's printout lines in the collection's order. Read from the collection's rows when it
@@ -314,7 +314,7 @@ std::vector<PrintoutLine> PresentPrintoutLines(ICollection* printouts) {
                 line.subBox = values[1].vt <= VT_NULL ? 0 : VariantToLong(values[1]);
                 line.description = values[2].vt <= VT_NULL ? CBstr(u"") : VariantToBstr(values[2]);
                 line.text = values[3].vt <= VT_NULL ? CBstr(u"") : VariantToBstr(values[3]);
-                line.key = CBstr(u"@") + VariantToBstr(bookmark).View();
+                line.bookmark = std::move(bookmark);
                 lines.push_back(std::move(line));
             }
         }
@@ -339,7 +339,8 @@ std::vector<PrintoutLine> PresentPrintoutLines(ICollection* printouts) {
 tlx::ComPtr<IDekWydruk> ItemOf(ICollection* printouts, const PrintoutLine& line) {
     if (line.item) return line.item;
     tlx::ComPtr<IDispatch> item;
-    CheckHost(printouts->Item(tlx::Variant::FromString(line.key.View()), item.Out()));
+    CBstr key = CBstr(u"@") + VariantToBstr(line.bookmark).View();
+    CheckHost(printouts->Item(tlx::Variant::FromString(key.View()), item.Out()));
     tlx::ComPtr<IDekWydruk> printout = item.As<IDekWydruk>();
     if (!printout) RaiseHResult(E_POINTER);
     return printout;
