@@ -140,6 +140,7 @@ void DispatchBridge::PushObject(IUnknown* object, IDispatch* dispatch) {
         duk_push_heapptr(ctx_, found->second->heapObject);
         return;
     }
+    ++made_;
     auto proxy = std::make_unique<Proxy>();
     proxy->bridge = this;
     proxy->identity = identity;
@@ -164,6 +165,12 @@ void DispatchBridge::PushObject(IUnknown* object, IDispatch* dispatch) {
     byHeapObject_[record->heapObject] = record;
     byTarget_[record->targetObject] = record;
     owned_[record] = std::move(proxy);
+}
+
+bool DispatchBridge::HoldsOtherThan(const std::vector<IUnknown*>& objects) const {
+    for (const auto& [identity, proxy] : byIdentity_)
+        if (std::find(objects.begin(), objects.end(), identity) == objects.end()) return true;
+    return false;
 }
 
 ComPtr<IUnknown> DispatchBridge::ObjectAt(duk_idx_t index) const {

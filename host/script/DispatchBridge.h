@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/com/ComPtr.h"
 #include "platform/com/Variant.h"
@@ -39,6 +40,10 @@ public:
     // Drops every COM reference the proxies hold; the heap is about to go.
     void ReleaseAll();
     std::size_t LiveProxies() const { return owned_.size(); }
+    // Proxies made since the bridge was, whether still alive or not.
+    std::size_t ProxiesMade() const { return made_; }
+    // Whether a live proxy stands for an object other than `objects` (by their identity).
+    bool HoldsOtherThan(const std::vector<IUnknown*>& objects) const;
 
     struct Proxy;  // one COM object seen by the scripts
 
@@ -74,6 +79,7 @@ private:
     std::unordered_map<IUnknown*, Proxy*> byIdentity_;
     std::unordered_map<void*, Proxy*> byHeapObject_;
     std::unordered_map<void*, Proxy*> byTarget_;  // by the proxy's target, where a trap finds its record
+    std::size_t made_ = 0;
 };
 
 }  // namespace tlx::host

@@ -14,6 +14,20 @@
 // `Enumerator`, and `Error(number, description)` with `number` and `description` on every error. A thrown
 // value's `number` becomes the failing HRESULT of Evaluate (ScriptError).
 //
+// Heaps from a pool: an engine whose setup is its texts and named items, added before its first
+// evaluation, does not make a heap of its own. It takes a pristine heap of the same setup from this
+// thread's pool (ScriptHeapPool), or makes one and reads it as pristine (PristineHeap); at its first
+// evaluation it binds its named items' objects, and its state is the heap's from then on. When it is
+// idle among the longest unused (IdleScriptEngines), or goes, it checks its heap against the pristine
+// reading: when the heap differs only in globals holding primitive values (the variables its scripts
+// set), it keeps those names and values, binds its named items to nothing again, gives those globals
+// their pristine values and lends the heap to the pool. Its next call takes a pooled heap again and puts
+// its named items and kept globals back, so what the scripts see is the same as with a heap of its own.
+// Any doubt keeps the heap as the engine's own for good: a global holding an object, an object changed,
+// a COM object or enumerator still held, a text that may keep state in a closure (ScriptClosures) or that
+// reached a COM object while it ran, a text that failed, a text or name added after an evaluation. Reset
+// of such an engine lends its heap and drops its kept globals.
+//
 // Nesting: Evaluate may be called again while one of the same engine runs (a script writes a field whose
 // own code is evaluated); an evaluation that would leave too little stack fails with kScriptOutOfStack.
 #pragma once
@@ -23,7 +37,10 @@
 #include <utility>
 #include <vector>
 
+#include "host/script/IdleScriptEngines.h"
+#include "host/script/PristineHeap.h"
 #include "host/script/ScriptEngineSetup.h"
+#include "host/script/ScriptHeapPool.h"
 #include "host/script/ScriptRuntime.h"
 #include "hostapi/ScriptEngine.h"
 #include "platform/com/ComObject.h"
@@ -35,6 +52,8 @@ namespace tlx::host {
 
 class CScriptEngine final : public ComObject<CScriptEngine, Dispatch<IScriptEngine>, IScriptEngineSetup> {
 public:
+    ~CScriptEngine() override;
+
     HRESULT Evaluate(BSTR code, VARIANT thisObject, VARIANT* result) override;
     HRESULT AddScriptText(BSTR code) override;
     HRESULT Reset() override;
@@ -43,15 +62,40 @@ public:
 
     void SetObjectCreator(ScriptObjectCreator creator) override;
 
+    // Gives the heap to the pool when its state can be kept as globals (see above); false when it keeps
+    // it. Called between calls, with the engine's slot held.
+    bool LendHeap();
+    bool HoldsHeap() const { return static_cast<bool>(runtime_); }
+
 protected:
     HRESULT FinalConstruct() override;
 
 private:
+    class Call;
+
+    HRESULT AddSetupText(const std::shared_ptr<const ScriptText>& text, ScriptFailure& failure);
+    HRESULT AddSetupName(std::u16string_view name, ScriptFailure& failure);
+    // Makes the heap ready for an evaluation: the heap of the setup, the named items' objects bound, the
+    // kept globals put back.
+    bool EnsureHeap(ScriptFailure& failure);
+    // Leaves the pool for good: the engine's heap, with its whole state, is its own from now on.
+    bool LeavePool(ScriptFailure& failure);
+    std::unique_ptr<ScriptRuntime> MakeHeap(const ScriptSetup& setup, ScriptFailure& failure, HRESULT& hr);
+    void DropHeap();
+    void KeepHeap();
+    bool AnyObjectBound() const;
+
     ScriptObjectCreator creator_;
     std::unique_ptr<ScriptRuntime> runtime_;
-    std::vector<std::shared_ptr<const std::u16string>> scripts_;  // shared with engines given the same texts
+    std::vector<std::shared_ptr<const ScriptText>> scripts_;  // shared with engines given the same texts
     std::vector<std::pair<std::u16string, ComPtr<IDispatch>>> namedItems_;
     int running_ = 0;  // evaluations of this engine under way
+    bool pooled_ = true;     // its heaps come from the pool and go back to it
+    bool settingUp_ = true;  // no evaluation yet (or since Reset): the heap, if any, is a pristine one
+    ScriptSetup steps_;      // its setup, while pooled
+    ScriptSetup heapSteps_;  // while setting up: the setup of the heap held, which may run ahead of steps_
+    std::vector<KeptGlobal> kept_;  // while its heap is lent: the globals to put back
+    std::shared_ptr<IdleScriptEngines::Slot> slot_;
 };
 
 // Registers the engine as a class of this process (ProgID "TLX.ScriptEngine"); revoke the cookie with

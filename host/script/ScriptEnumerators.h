@@ -23,6 +23,8 @@ public:
 
     // Drops every enumerator's references; the heap is about to go.
     void ReleaseAll();
+    // Enumerators alive in the heap (each holds its collection).
+    std::size_t Live() const { return walks_.size(); }
 
 private:
     struct Walk;  // one enumerator's state

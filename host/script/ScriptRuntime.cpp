@@ -13,6 +13,7 @@
 
 #include "host/script/CallAssignment.h"
 #include "host/script/JScriptLibrary.h"
+#include "host/script/PropertyDefinitionWatch.h"
 #include "host/script/ScriptText.h"
 #include "host/script/ScriptValues.h"
 #include "platform/com/ClassRegistry.h"
@@ -137,18 +138,68 @@ void PushDateHelper(duk_context* ctx, const char* name) {
 
 }  // namespace
 
-ScriptRuntime::ScriptRuntime(const ScriptObjectCreator& creator) : creator_(creator) {
-    ctx_ = duk_create_heap(nullptr, nullptr, nullptr, this, Fatal);
+ScriptRuntime::ScriptRuntime(const ScriptObjectCreator& creator) : creator_(&creator) {
+    ctx_ = duk_create_heap(Allocate, Reallocate, Free, this, Fatal);
     if (!ctx_) Fatal(nullptr, "no memory for a script heap");
     bridge_ = std::make_unique<DispatchBridge>(ctx_);
     enumerators_ = std::make_unique<ScriptEnumerators>(ctx_);
     if (!InstallJScriptLibrary(ctx_)) Fatal(nullptr, "the JScript library did not install");
+    WatchPropertyDefinitions(ctx_);
 }
 
 ScriptRuntime::~ScriptRuntime() {
     enumerators_->ReleaseAll();
     bridge_->ReleaseAll();
+    pristine_.reset();
+    watched_.clear();
     duk_destroy_heap(ctx_);
+}
+
+void* ScriptRuntime::Allocate(void* udata, duk_size_t size) {
+    void* block = std::malloc(size);
+    auto* self = static_cast<ScriptRuntime*>(udata);
+    if (self->recording_ && block) self->recording_->push_back(block);
+    return block;
+}
+
+void* ScriptRuntime::Reallocate(void* udata, void* block, duk_size_t size) {
+    auto* self = static_cast<ScriptRuntime*>(udata);
+    if (block) self->Release(block);
+    void* moved = std::realloc(block, size);
+    if (self->recording_ && moved) self->recording_->push_back(moved);
+    return moved;
+}
+
+void ScriptRuntime::Free(void* udata, void* block) {
+    if (block) static_cast<ScriptRuntime*>(udata)->Release(block);
+    std::free(block);
+}
+
+std::vector<void*> ScriptRuntime::RecordAllocations(const std::function<void()>& action) {
+    std::vector<void*> made;
+    recording_ = &made;
+    action();
+    recording_ = nullptr;
+    return made;
+}
+
+bool ScriptRuntime::ReadPristine() {
+    ForgetPristine();
+    pristine_ = PristineHeap::Read(*this);
+    if (!pristine_) watched_.clear();
+    disturbed_ = false;
+    return static_cast<bool>(pristine_);
+}
+
+void ScriptRuntime::ForgetPristine() {
+    if (!pristine_) return;
+    pristine_.reset();
+    watched_.clear();
+    PristineHeap::Unpin(*this);
+}
+
+void ScriptRuntime::NoteDefinition(void* object) {
+    if (pristine_ && pristine_->Contains(object)) disturbed_ = true;
 }
 
 ScriptRuntime& ScriptRuntime::Of(duk_context* ctx) {
@@ -259,8 +310,8 @@ HRESULT ScriptRuntime::BindGlobal(std::u16string_view name, IDispatch* object, S
 }
 
 HRESULT ScriptRuntime::CreateObject(std::u16string_view progId, ComPtr<IDispatch>& object) const {
-    if (creator_) {
-        HRESULT hr = creator_(progId, object.Out());
+    if (*creator_) {
+        HRESULT hr = (*creator_)(progId, object.Out());
         return SUCCEEDED(hr) && !object ? E_POINTER : hr;
     }
     std::u16string name(progId);

@@ -4,13 +4,17 @@
 
 #include <duktape.h>
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string_view>
+#include <unordered_set>
+#include <vector>
 
 #include "host/script/DispatchBridge.h"
 #include "host/script/ScriptEngineSetup.h"
 #include "host/script/ScriptEnumerators.h"
+#include "host/script/PristineHeap.h"
 #include "host/script/ScriptError.h"
 #include "platform/com/OleDate.h"
 #include "platform/com/Variant.h"
@@ -19,8 +23,8 @@ namespace tlx::host {
 
 class ScriptRuntime {
 public:
-    // `creator` belongs to the engine and outlives the runtime; an empty one creates through the class
-    // registry.
+    // `creator` belongs to the engine and outlives the runtime (or until SetCreator names another); an
+    // empty one creates through the class registry.
     explicit ScriptRuntime(const ScriptObjectCreator& creator);
     ~ScriptRuntime();
     ScriptRuntime(const ScriptRuntime&) = delete;
@@ -36,6 +40,8 @@ public:
     HRESULT BindGlobal(std::u16string_view name, IDispatch* object, ScriptFailure& failure);
 
     HRESULT CreateObject(std::u16string_view progId, ComPtr<IDispatch>& object) const;
+    // The heap passes to another engine (or to the pool) with its creator.
+    void SetCreator(const ScriptObjectCreator& creator) { creator_ = &creator; }
 
     // Date objects in the local calendar, through the prelude's helpers; both run protected. A Date reads
     // rounded to the second, as OLE dates are. Nothing when the value is no Date; an invalid Date reads as
@@ -47,14 +53,42 @@ public:
     DispatchBridge& Bridge() { return *bridge_; }
     ScriptEnumerators& Enumerators() { return *enumerators_; }
 
+    // The pristine reading of this heap (PristineHeap), taken by ReadPristine while the heap is at rest
+    // right after its setup; null when none was taken or it was let go.
+    bool ReadPristine();
+    PristineHeap* Pristine() const { return pristine_.get(); }
+    void ForgetPristine();
+    // Whether the heap may have left its reading in a way that the reading's check does not see: a watched
+    // property table was given up (a property was added to an object of the reading), or an object of the
+    // reading was named to a watched built-in (NoteDefinition).
+    bool Disturbed() const { return disturbed_; }
+
+    // For the reading: the blocks the heap allocated while `action` ran.
+    std::vector<void*> RecordAllocations(const std::function<void()>& action);
+    void WatchBlock(void* block) { watched_.insert(block); }
+    // For PropertyDefinitionWatch: the scripts define a property of `object` or change its extensibility.
+    void NoteDefinition(void* object);
+
 private:
+    static void* Allocate(void* udata, duk_size_t size);
+    static void* Reallocate(void* udata, void* block, duk_size_t size);
+    static void Free(void* udata, void* block);
+    // A watched block is about to be freed or moved.
+    void Release(void* block) {
+        if (!watched_.empty() && watched_.erase(block) > 0) disturbed_ = true;
+    }
+
     // Calls the function compiled below `this` on the stack; reads the failure of a compilation or a run.
     HRESULT RunCompiled(bool compiled, ScriptFailure& failure);
     // Leaves the compiled eval code of `code` on the stack, compiled once for this heap (form expressions
     // are evaluated again and again); false with the error there when it does not compile.
     bool CompileEvalCode(std::u16string_view code);
 
-    const ScriptObjectCreator& creator_;
+    const ScriptObjectCreator* creator_;
+    std::unordered_set<void*> watched_;
+    std::vector<void*>* recording_ = nullptr;
+    bool disturbed_ = false;
+    std::unique_ptr<PristineHeap> pristine_;
     duk_context* ctx_ = nullptr;
     std::unique_ptr<DispatchBridge> bridge_;
     std::unique_ptr<ScriptEnumerators> enumerators_;
