@@ -11,7 +11,13 @@
 // bindings are that engine's, so two declarations of one form, calculating at once or one inside the
 // other's script, never see each other's state. The engine is created when the declaration first
 // evaluates an expression, not when the definition is loaded: a declaration that is only opened, read
-// and saved runs no script and has no engine.
+// and saved runs no script and has no engine. The engine's script heap need not be its own for the
+// declaration's whole life: between its calls the host may lend it to a pool of pristine heaps of the
+// same form, when what the declaration's events left in it is no more than globals holding primitive
+// values (the variables they set), which the engine then keeps; the next evaluation takes a pristine
+// heap of the form and puts "dokument" and those values back. A heap whose objects an event changed, or
+// that holds an object in a global, stays the declaration's own. Either way the state is the
+// declaration's and no other declaration of the form sees it.
 #pragma once
 
 #include "hostapi/ScriptEngine.h"

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "FormTestSupport.h"
+#include "host/script/ScriptEngine.h"
 #include "mv_deklaracje/forms/DefinicjaDeklaracji.h"
 #include "mv_deklaracje/forms/FormDefinitionCache.h"
 
@@ -67,6 +68,21 @@ TEST(SharedFormDefinition, TwoDeclarationsOfOneFormKeepTheirScriptStateApart) {
     EXPECT_EQ(kwota1->Bookmark(), u"12");
     EXPECT_EQ(kwota2->Bookmark(), u"") << "a bookmark written through one declaration's field";
     EXPECT_EQ(first.definition.GetFieldByNumber(7).Get(), kwota1.Get());
+}
+
+TEST(SharedFormDefinition, ScriptStateStaysEachDeclarationsWhenTheirHeapsGoToThePool) {
+    Declaration first, second;
+    first.document->Set(u"Numer", tlx::Variant::FromLong(1));
+    second.document->Set(u"Numer", tlx::Variant::FromLong(2));
+    first.Eval(u"log += 'pierwszy ' + dokument.Numer + ';'");
+    second.Eval(u"stan = dokument.Numer * 10");
+    for (Declaration* declaration : {&first, &second}) {
+        auto* engine = static_cast<tlx::host::CScriptEngine*>(declaration->definition.GetScriptEngine().Get());
+        EXPECT_TRUE(engine->LendHeap()) << "what the events left are globals holding primitives";
+    }
+    EXPECT_EQ(first.Eval(u"log + '/' + typeof stan + '/' + dokument.Numer"),
+              tlx::Utf16ToUtf8(kLoadedLog) + "pierwszy 1;/undefined/1");
+    EXPECT_EQ(second.Eval(u"log + '/' + stan + '/' + dokument.Numer"), tlx::Utf16ToUtf8(kLoadedLog) + "/20/2");
 }
 
 TEST(SharedFormDefinition, DeclarationsOfOneFormCalculateOnSeveralThreadsApart) {
