@@ -7,8 +7,9 @@
 namespace tlx::host {
 
 IdleScriptEngines& IdleScriptEngines::Get() {
-    static IdleScriptEngines engines;
-    return engines;
+    // Never destroyed: engines are freed by objects that outlive every other static, up to the exit.
+    static auto* engines = new IdleScriptEngines();
+    return *engines;
 }
 
 void IdleScriptEngines::Add(const std::shared_ptr<Slot>& slot) {

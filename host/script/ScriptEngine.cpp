@@ -156,7 +156,8 @@ HRESULT CScriptEngine::AddScriptText(BSTR code) {
 
 HRESULT CScriptEngine::AddSetupText(const std::shared_ptr<const ScriptText>& text, ScriptFailure& failure) {
     SetupStep step{text, {}};
-    if (!runtime_) runtime_ = ScriptHeapPool::OfThisThread().Take(With(steps_, step), false, heapSteps_);
+    ScriptHeapPool* pool = ScriptHeapPool::OfThisThread();
+    if (!runtime_ && pool) runtime_ = pool->Take(With(steps_, step), false, heapSteps_);
     if (runtime_ && heapSteps_.size() > steps_.size()) {
         if (heapSteps_[steps_.size()] == step) {  // the pooled heap ran this text already
             runtime_->SetCreator(creator_);
@@ -289,8 +290,8 @@ bool CScriptEngine::AnyObjectBound() const {
 bool CScriptEngine::EnsureHeap(ScriptFailure& failure) {
     if (!pooled_ || (runtime_ && !settingUp_)) return true;
     if (runtime_ && heapSteps_ != steps_) DropHeap();
-    if (!runtime_) {
-        runtime_ = ScriptHeapPool::OfThisThread().Take(steps_, true, heapSteps_);
+    if (ScriptHeapPool* pool = ScriptHeapPool::OfThisThread(); !runtime_ && pool) {
+        runtime_ = pool->Take(steps_, true, heapSteps_);
         if (runtime_) runtime_->SetCreator(creator_);
     }
     if (!runtime_) {
@@ -338,9 +339,10 @@ void CScriptEngine::KeepHeap() {
 
 bool CScriptEngine::LendHeap() {
     if (!pooled_ || !runtime_ || running_ > 0) return false;
-    ScriptHeapPool& pool = ScriptHeapPool::OfThisThread();
+    ScriptHeapPool* pool = ScriptHeapPool::OfThisThread();
     if (settingUp_) {  // pristine as it is, its named items bound to nothing
-        pool.Put(heapSteps_, std::move(runtime_));
+        if (pool) pool->Put(heapSteps_, std::move(runtime_));
+        runtime_.reset();
         heapSteps_.clear();
         return true;
     }
@@ -371,7 +373,7 @@ bool CScriptEngine::LendHeap() {
     for (const std::string& name : names)
         reset = reset && SUCCEEDED(heap->BindGlobal(FromScriptBytes(name), nullptr, ignored));
     reset = reset && pristine->Restore(*heap, kept_) && !heap->Bridge().HoldsOtherThan({}) && !heap->Disturbed();
-    if (reset) pool.Put(setup, std::move(heap));
+    if (reset && pool) pool->Put(setup, std::move(heap));
     return true;
 }
 

@@ -14,9 +14,19 @@ const ScriptObjectCreator& NoCreator() {
 }
 }  // namespace
 
-ScriptHeapPool& ScriptHeapPool::OfThisThread() {
-    thread_local ScriptHeapPool pool;
-    return pool;
+namespace {
+// Set when the thread's pool is gone (the thread ends or the process exits): engines freed after that,
+// by objects destroyed later, let their heaps go instead.
+thread_local bool poolGone = false;
+}  // namespace
+
+ScriptHeapPool* ScriptHeapPool::OfThisThread() {
+    if (poolGone) return nullptr;
+    thread_local struct Holder {
+        ScriptHeapPool pool;
+        ~Holder() { poolGone = true; }
+    } holder;
+    return &holder.pool;
 }
 
 ScriptHeapPool::~ScriptHeapPool() = default;

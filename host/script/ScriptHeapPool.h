@@ -34,7 +34,8 @@ public:
     static constexpr std::size_t kHeapsPerSetup = 4;
     static constexpr std::size_t kSetups = 8;
 
-    static ScriptHeapPool& OfThisThread();
+    // The pool of this thread; null once the thread's pool is gone.
+    static ScriptHeapPool* OfThisThread();
     ~ScriptHeapPool();
 
     // A heap whose setup begins with `steps` (all of it when `exact`), with the setup it was made by; null

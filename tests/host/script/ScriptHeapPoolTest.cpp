@@ -3,7 +3,9 @@
 // one engine reaches another.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
+#include <thread>
 
 #include "SampleObjects.h"
 #include "host/script/ScriptEngine.h"
@@ -129,4 +131,17 @@ TEST(ScriptHeapPool, AnotherTextOrAResetGetsNoneOfALentState) {
 
     ASSERT_EQ(first.engine->Reset(), S_OK);
     EXPECT_EQ(first.Eval(u"log + '/' + typeof licznik"), "/undefined");
+}
+
+TEST(ScriptHeapPool, AnEngineFreedAfterItsThreadsPoolLetsItsHeapGo) {
+    std::thread([] {
+        // Made before the thread's pool, so freed after it when the thread ends.
+        thread_local std::unique_ptr<Declaration> late;
+        late.reset();  // its first use, before the pool's
+        late = std::make_unique<Declaration>(u"pierwsza");
+        EXPECT_EQ(late->Eval(u"note('a')"), "a");
+        Declaration lent(u"druga");
+        EXPECT_EQ(lent.Eval(u"note('b')"), "b");
+        EXPECT_TRUE(lent.engine->LendHeap());
+    }).join();
 }
