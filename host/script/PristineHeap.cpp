@@ -15,6 +15,8 @@ namespace {
 
 // Where the stash keeps what the reading pins.
 constexpr const char* kPinsKey = DUK_HIDDEN_SYMBOL("tlxPristinePins");
+// The hidden mark that gives an object without properties a property table to watch.
+constexpr const char* kMarkKey = DUK_HIDDEN_SYMBOL("tlxPristineMark");
 
 // Every own property: hidden and symbol keys too, and a proxy's own without asking its handler.
 constexpr duk_uint_t kOwnProperties = DUK_ENUM_OWN_PROPERTIES_ONLY | DUK_ENUM_INCLUDE_NONENUMERABLE |
@@ -274,8 +276,11 @@ private:
         PristineHeap::Object entry;
         entry.self = duk_get_heapptr(ctx_, object);
         if (!ReadPrototype(object, entry)) return false;
-        // Compacted, so that any property added later needs a new table: the one made now is watched.
+        // Compacted, so that any property added later needs a new table: the one made now is watched. An
+        // object without properties has no table: it is given a hidden mark, which no script sees, to have one.
         std::vector<void*> made = runtime_.RecordAllocations([&] { duk_compact(ctx_, object); });
+        if (made.empty() && IsExtensible(object) && Mark(object))
+            made = runtime_.RecordAllocations([&] { duk_compact(ctx_, object); });
         if (made.size() == 1)
             runtime_.WatchBlock(made.front());
         else
@@ -302,7 +307,7 @@ private:
                 if (!met) return false;
             }
             duk_pop_2(ctx_);
-            read.byDescriptor = read.accessor || ReadsTheSameWithoutIt(object, read);
+            read.byDescriptor = read.accessor;
             heap_.properties_.push_back(read);
         }
         duk_pop(ctx_);
@@ -311,26 +316,29 @@ private:
         return true;
     }
 
-    // Whether looking the property up would read the same were it deleted: its prototypes have it as an
-    // accessor or with the same value, or none has it and its value is undefined.
-    bool ReadsTheSameWithoutIt(duk_idx_t object, const PristineHeap::Property& property) {
-        duk_idx_t base = duk_get_top(ctx_);
-        duk_get_prototype(ctx_, object);
-        bool same = property.value.type == DUK_TYPE_UNDEFINED;
-        for (int depth = 0; duk_is_object(ctx_, -1) && depth < 64; ++depth) {
-            duk_idx_t prototype = duk_get_top_index(ctx_);
-            PushDescriptor(ctx_, prototype, property);
-            if (duk_is_object(ctx_, -1)) {
-                PristineHeap::Property inherited;
-                ReadDescriptor(ctx_, duk_get_top_index(ctx_), inherited);
-                same = inherited.accessor || Same(inherited.value, property.value);
-                break;
-            }
-            duk_pop(ctx_);
-            duk_get_prototype(ctx_, prototype);
-        }
-        duk_set_top(ctx_, base);
-        return same;
+    // Gives the object the hidden mark; false when it refuses one (a typed array's prototype does).
+    bool Mark(duk_idx_t object) {
+        duk_dup(ctx_, object);
+        return duk_safe_call(
+                   ctx_,
+                   [](duk_context* ctx, void*) -> duk_ret_t {
+                       duk_push_true(ctx);
+                       duk_put_prop_string(ctx, -2, kMarkKey);
+                       return 0;
+                   },
+                   nullptr, 1, 1) == DUK_EXEC_SUCCESS
+                   ? (duk_pop(ctx_), true)
+                   : (duk_pop(ctx_), false);
+    }
+
+    bool IsExtensible(duk_idx_t object) {
+        duk_get_global_string(ctx_, "Object");
+        duk_get_prop_string(ctx_, -1, "isExtensible");
+        duk_dup(ctx_, object);
+        duk_call(ctx_, 1);
+        bool extensible = duk_to_boolean(ctx_, -1);
+        duk_pop_2(ctx_);
+        return extensible;
     }
 
     ScriptRuntime& runtime_;
@@ -410,10 +418,26 @@ private:
         return false;
     }
 
+    // The object's own properties, read with its prototype set aside for the while, so that a property
+    // deleted cannot read as the one its prototype has. Nothing here runs a script: the prototype is put
+    // back before anything can fail.
     bool CheckObject(const PristineHeap::Object& object) {
         duk_push_heapptr(ctx_, object.self);
         duk_idx_t self = duk_get_top_index(ctx_);
         if (object.enumerated && !SameKeys(self, object)) return false;
+        duk_push_undefined(ctx_);  // no prototype
+        duk_set_prototype(ctx_, self);
+        bool same = SameProperties(self, object);
+        if (object.prototype)
+            duk_push_heapptr(ctx_, object.prototype);
+        else
+            duk_push_undefined(ctx_);
+        duk_set_prototype(ctx_, self);
+        duk_pop(ctx_);
+        return same;
+    }
+
+    bool SameProperties(duk_idx_t self, const PristineHeap::Object& object) {
         for (std::size_t i = object.first; i < object.first + object.count; ++i) {
             const PristineHeap::Property& property = heap_.properties_[i];
             if (property.byDescriptor) {
@@ -425,13 +449,19 @@ private:
                     !Same(now.value, property.value) || now.setter != property.setter)
                     return false;
             } else {
+                if (property.value.type == DUK_TYPE_UNDEFINED) {  // read the same when missing
+                    PushKey(ctx_, property);
+                    if (!duk_has_prop(ctx_, self)) return false;
+                }
                 PushKey(ctx_, property);
                 duk_get_prop(ctx_, self);
-                if (!Same(ReadValue(ctx_, -1), property.value)) return false;
+                bool same = Same(ReadValue(ctx_, -1), property.value);
+                duk_pop(ctx_);
+                if (!same) return false;
+                continue;
             }
             duk_pop(ctx_);
         }
-        duk_pop(ctx_);
         return true;
     }
 

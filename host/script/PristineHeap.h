@@ -4,13 +4,14 @@
 //
 // The reading pins every object and text it saw (an array in the heap's stash keeps them alive), so an
 // address read here names the same object for the heap's whole life. The check after scripts ran is
-// cheap because it never enumerates the built-ins: every object read is compacted when read, so adding a
-// property to it must give it a new property table, which the heap's allocator reports (WatchBlock);
-// values are compared by looking their keys up; a property whose value could be read the same after a
-// delete (inherited from its prototype, or an accessor) is compared through its descriptor; prototypes
-// are compared by address; and attributes or extensibility can only change through the built-ins that
-// the runtime watches (PropertyDefinitionWatch). Only the global object is enumerated. State that no
-// property shows (the variables a closure keeps) is the caller's to rule out (ScriptClosures).
+// cheap because it never enumerates the built-ins: every object read is compacted when read (one without
+// properties first given a hidden mark, so that it has a table), so adding a property to it must give it
+// a new property table, which the heap's allocator reports (WatchBlock); values are compared by looking
+// their keys up with the object's prototype set aside, so that a deleted property cannot read as an
+// inherited one; accessors are compared through their descriptors; prototypes by address; and
+// attributes or extensibility can only change through the built-ins that the runtime watches
+// (PropertyDefinitionWatch). Only the global object is enumerated. State that no property shows (the
+// variables a closure keeps) is the caller's to rule out (ScriptClosures).
 #pragma once
 
 #include <cstdint>
@@ -72,7 +73,7 @@ public:
     struct Property {
         void* key = nullptr;       // the pinned key, or null when read by `index`
         std::uint32_t index = 0;
-        bool byDescriptor = false;  // read through its descriptor (see above)
+        bool byDescriptor = false;  // read through its descriptor (an accessor)
         bool accessor = false;
         unsigned attributes = 0;
         Value value;                // the value, or the getter (pointer) of an accessor

@@ -22,6 +22,10 @@ constexpr char16_t kForm[] =
     u"var log = '';\n"
     u"var list = [1, 2];\n"
     u"wynik = 0;\n"
+    u"var pusty = {};\n"
+    u"var baza = {x: 1};\n"
+    u"var pochodna = Object.create(baza);\n"
+    u"pochodna.x = 1;\n"
     u"function note(x) { log += x; return log; }\n";
 
 // One declaration's engine, set up as the module sets up a form's: its text, then "dokument" declared
@@ -77,6 +81,8 @@ TEST(ScriptHeapPool, AnyOtherChangeKeepsTheHeapAsTheDeclarationsOwn) {
         {u"list.push(3)", u"list.length", "2"},
         {u"list[0] = 7", u"list[0]", "1"},
         {u"delete list[1]", u"1 in list", "true"},
+        {u"pusty.a = 1", u"Object.keys(pusty).length", "0"},
+        {u"delete pochodna.x", u"pochodna.hasOwnProperty('x')", "true"},
         {u"obiekt = {a: 1}", u"typeof obiekt", "undefined"},
         {u"note = function () { return 'inna'; }", u"note('x')", "x"},
         {u"note.dodatek = 1", u"typeof note.dodatek", "undefined"},
