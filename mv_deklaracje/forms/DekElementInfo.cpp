@@ -63,14 +63,17 @@ HRESULT CDekElementInfo::get_DispId(LONG* dispid) {
     return S_OK;
 }
 
-HRESULT CDekElementInfo::get_Bookmark(BSTR* bookmark) { return GetText(bookmark_, bookmark); }
+HRESULT CDekElementInfo::get_Bookmark(BSTR* bookmark) { return GetText(Bookmark(), bookmark); }
+
+CBstr CDekElementInfo::Bookmark() const {
+    std::u16string_view key(itemKey_.bstrVal, SysStringLen(itemKey_.bstrVal));
+    return CBstr(key.substr(1));
+}
 
 HRESULT CDekElementInfo::put_Bookmark(BSTR bookmark) {
     return ComBoundary([&] { SetBookmark(CBstr(bookmark)); });
 }
 
 void CDekElementInfo::SetBookmark(const CBstr& bookmark) {
-    tlx::Variant key = tlx::Variant::FromString((CBstr(u"@") + bookmark.View()).View());
-    bookmark_ = bookmark;
-    itemKey_ = std::move(key);
+    itemKey_ = tlx::Variant::FromString((CBstr(u"@") + bookmark.View()).View());
 }

@@ -47,7 +47,9 @@ public:
     const CBstr& OnGet() const { return field_->onGet; }
     const CBstr& OnPut() const { return field_->onPut; }
     LONG DispId() const { return field_->dispId; }
-    const CBstr& Bookmark() const { return bookmark_; }
+    // The bookmark is kept only inside the item key (a declaration has a field of its own for every
+    // field of its form, so a second copy of every bookmark would cost as much again).
+    CBstr Bookmark() const;
     void SetBookmark(const CBstr& bookmark);
     // The key of the stored value's row in the elements collection ("@" and the bookmark), made when
     // the bookmark is set rather than at every read of the value.
@@ -57,6 +59,5 @@ private:
     HRESULT GetText(const CBstr& text, BSTR* out, const std::source_location& where = std::source_location::current());
 
     std::shared_ptr<const FormField> field_;  // shared by every declaration of the form, never written
-    CBstr bookmark_;                          // this declaration's own
-    tlx::Variant itemKey_;                    // "@" + bookmark_
+    tlx::Variant itemKey_;                    // "@" + this declaration's own bookmark
 };
