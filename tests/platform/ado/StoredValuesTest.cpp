@@ -182,3 +182,51 @@ TEST_F(StoredValuesTest, ExpressionsTakeTheKindsOfTheirValuesAtEveryRun) {
     EXPECT_EQ(typeOf(1), adInteger);
     EXPECT_EQ(typeOf(3), adVarWChar);
 }
+
+// Rows written with the same text keep it once between them, yet each reads back its own: a caller's
+// copy may be changed, one row's text changed, another recordset's rows written with it, and every row
+// still answers what was written into it, also after the batch and from the database. A new row's
+// database values stay NULL whatever is written into it.
+TEST_F(StoredValuesTest, TheSameTextWrittenIntoManyRowsReadsBackAsEachRowWasWritten) {
+    const std::u16string text = u"Zażółć gęślą";
+    const std::u16string withNul(u"a\0b", 3);
+    auto rows = Row(0);
+    auto other = Row(0);
+    for (int id = 10; id < 13; ++id) {
+        ASSERT_EQ(rows->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing()), S_OK);
+        Put(rows.Get(), u"Id", tlx::Variant::FromLong(id));
+        Put(rows.Get(), u"V", tlx::Variant::FromString(text));
+        Put(rows.Get(), u"T", tlx::Variant::FromString(id == 11 ? withNul : u""));
+        EXPECT_EQ(Underlying(rows.Get(), u"V").vt, VT_NULL) << "a new row has nothing in the database";
+    }
+    other->AddNew(tlx::Variant::Missing(), tlx::Variant::Missing());
+    Put(other.Get(), u"Id", tlx::Variant::FromLong(20));
+    Put(other.Get(), u"V", tlx::Variant::FromString(text));
+
+    tlx::Variant lent = Value(rows.Get(), u"V");
+    ASSERT_EQ(lent.vt, VT_BSTR);
+    lent.bstrVal[0] = u'X';  // the caller's own copy
+    EXPECT_EQ(Text(Value(rows.Get(), u"V")), text);
+    Put(rows.Get(), u"V", tlx::Variant::FromString(u"inny"));
+    rows->MoveFirst();
+    EXPECT_EQ(Text(Value(rows.Get(), u"V")), text);
+    rows->put_Filter(tlx::Variant::FromString(u"V = 'Zażółć gęślą'"));
+    EXPECT_EQ(Count(rows.Get()), 2);
+    rows->put_Filter(tlx::Variant::FromLong(adFilterNone));
+
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    ASSERT_EQ(other->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    rows->MoveFirst();
+    rows->MoveNext();
+    EXPECT_EQ(Text(Value(rows.Get(), u"V")), text);
+    EXPECT_EQ(Text(Value(rows.Get(), u"T")), withNul);
+    EXPECT_EQ(Text(Underlying(rows.Get(), u"V")), text) << "written, the row's values are the database's";
+    auto saved = OpenBatch(connection_.Get(), u"select Id, V, T from TLX.Wartosci where Id >= 10 order by Id");
+    const std::u16string expected[][2] = {{text, u""}, {text, withNul}, {u"inny", u""}, {text, u"<not text>"}};
+    for (const auto& [v, t] : expected) {
+        ASSERT_FALSE(AtEnd(saved.Get()));
+        EXPECT_EQ(Text(Value(saved.Get(), u"V")), v);
+        EXPECT_EQ(Text(Value(saved.Get(), u"T")), t);
+        saved->MoveNext();
+    }
+}
