@@ -2,6 +2,7 @@
 #include "platform/text/AsciiCase.h"
 
 #include <cctype>
+#include <utility>
 
 #include "platform/ado/AdoError.h"
 #include "platform/ado/DateText.h"
@@ -142,7 +143,7 @@ BatchWriter::Target BatchWriter::FindTarget() const {
 }
 
 void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<Row*, sqlite3_int64>>& newKeys) {
-    const std::vector<RowValue>& values = row.Edits().values;
+    std::span<const RowValue> values = std::as_const(row.Edits()).Values();
     std::vector<size_t> written;
     for (size_t c : target.columns)
         if (row.Assigned(c)) written.push_back(c);
@@ -286,11 +287,11 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
             row.KeepUnderlying();
             edits.underlying[c] = RowValue(std::move(stored));
         } else {
-            edits.values[c] = RowValue(std::move(stored));
+            edits.Values()[c] = RowValue(std::move(stored));
         }
     }
     if (!keepShown) {
-        edits.underlying.clear();
+        edits.underlying.reset();
         row.modified = false;  // a pending delete stays pending
         edits.assigned.Reset(rows_.ColumnCount());
     }

@@ -30,7 +30,7 @@ Row::Row(const Row& other)
     : bookmark(other.bookmark),
       fetched(other.fetched),
       stored(other.stored),
-      edits(other.edits ? std::make_unique<RowEdits>(*other.edits) : nullptr),
+      edits(other.edits ? other.edits->Clone() : nullptr),
       isNew(other.isNew),
       modified(other.modified),
       deleted(other.deleted),
@@ -42,13 +42,13 @@ Row& Row::operator=(const Row& other) {
 }
 
 tlx::Variant Row::Value(size_t column) const {
-    if (edits) return edits->values[column].Copy();
+    if (edits) return edits->Values()[column].Copy();
     return FieldValueOf(stored[column], fetched->types[column]);
 }
 
 void Row::ReadValue(size_t column, VARIANT* value) const {
     if (edits) {
-        if (HRESULT hr = VariantCopy(value, &edits->values[column].View()); FAILED(hr)) throw std::bad_alloc();
+        if (HRESULT hr = VariantCopy(value, &edits->Values()[column].View()); FAILED(hr)) throw std::bad_alloc();
         return;
     }
     MakeFieldValue(stored[column], fetched->types[column], value);
@@ -56,16 +56,15 @@ void Row::ReadValue(size_t column, VARIANT* value) const {
 
 tlx::Variant Row::Underlying(size_t column) const {
     if (isNew) return tlx::Variant::Null();
-    if (edits && !edits->underlying.empty()) return edits->underlying[column].Copy();
+    if (edits && edits->underlying) return edits->underlying[column].Copy();
     return Value(column);
 }
 
 RowEdits& Row::Edits() {
     if (!edits) {
-        auto made = std::make_unique<RowEdits>();
         size_t count = fetched ? fetched->types.size() : 0;
-        made->values.reserve(count);
-        for (size_t c = 0; c < count; ++c) made->values.emplace_back(Value(c));
+        std::unique_ptr<RowEdits> made = RowEdits::Make(count);
+        for (size_t c = 0; c < count; ++c) made->Values()[c] = RowValue(Value(c));
         edits = std::move(made);
     }
     return *edits;
@@ -73,7 +72,7 @@ RowEdits& Row::Edits() {
 
 const std::vector<tlx::Variant>& Row::Values(std::vector<tlx::Variant>& scratch) const {
     scratch.clear();
-    size_t count = edits ? edits->values.size() : fetched ? fetched->types.size() : 0;
+    size_t count = edits ? edits->Count() : fetched ? fetched->types.size() : 0;
     for (size_t c = 0; c < count; ++c) scratch.push_back(Value(c));
     return scratch;
 }
@@ -208,7 +207,7 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
     Touch(&row);
     row.KeepUnderlying();
     RowEdits& edits = row.Edits();
-    edits.values[column] = RowValue(std::move(value));
+    edits.Values()[column] = RowValue(std::move(value));
     if (edits.assigned.Empty()) edits.assigned.Reset(ColumnCount());
     edits.assigned.Mark(column);
     if (!row.isNew) row.modified = true;
@@ -220,8 +219,7 @@ void RowSet::AddNew() {
     added->bookmark = nextBookmark_++;
     added->isNew = true;
     // A new row has nothing in the database: all NULL (its underlying values are left empty).
-    added->edits = std::make_unique<RowEdits>();
-    added->edits->values.assign(ColumnCount(), RowValue::Null());
+    added->edits = RowEdits::Make(ColumnCount());
     added->edits->assigned.Reset(ColumnCount());
     rows_.push_back(added);
     // A new row joins the view at its end, whatever the filter and sort say, until they are set again.
@@ -412,14 +410,9 @@ void RowSet::HeldRow::Undo(Row& row) {
     if (!row.edits) return;
     if (accepted) {
         row.edits->assigned = std::move(assigned);
-        if (isNew)
-            row.edits->underlying.clear();
-        else if (underlying)
-            row.edits->underlying = std::move(*underlying);
-        else
-            row.edits->underlying.clear();
+        row.edits->underlying = isNew ? nullptr : std::move(underlying);
     }
-    if (keyColumn != kNoKey) row.edits->values[keyColumn] = std::move(keyBefore);
+    if (keyColumn != kNoKey) row.edits->Values()[keyColumn] = std::move(keyBefore);
 }
 
 void RowSet::HeldRow::Restore(Row& row) {
@@ -484,10 +477,10 @@ void RowSet::SetSavedKey(Row& row, size_t column, tlx::Variant value) {
         HeldRow& held = *found;
         if (!held.whole && held.keyColumn == HeldRow::kNoKey) {
             held.keyColumn = static_cast<std::uint32_t>(column);
-            held.keyBefore = row.Edits().values[column];
+            held.keyBefore = row.Edits().Values()[column];
         }
     }
-    row.Edits().values[column] = RowValue(std::move(value));
+    row.Edits().Values()[column] = RowValue(std::move(value));
 }
 
 void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
@@ -505,14 +498,14 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
             held->accepted = true;
             if (row->edits) {
                 held->assigned = std::move(row->edits->assigned);
-                std::vector<RowValue> underlying = std::move(row->edits->underlying);
-                if (!held->isNew) held->underlying = std::make_unique<std::vector<RowValue>>(std::move(underlying));
+                std::unique_ptr<RowValue[]> underlying = std::move(row->edits->underlying);
+                if (!held->isNew) held->underlying = std::move(underlying);
             }
         }
         row->isNew = row->modified = false;
         if (row->edits) {
             row->edits->assigned.Clear();  // no field written since
-            row->edits->underlying.clear();
+            row->edits->underlying.reset();
         }
     }
     std::erase_if(rows_, [&](Row* row) {
@@ -554,8 +547,11 @@ void RowSet::CancelBatch(AffectEnum affect) {
         Touch(row);
         if (!row->isNew) {
             if (row->edits) {
-                if (!row->edits->underlying.empty()) row->edits->values = std::move(row->edits->underlying);
-                row->edits->underlying.clear();
+                if (row->edits->underlying) {
+                    std::span<RowValue> values = row->edits->Values();
+                    for (size_t c = 0; c < values.size(); ++c) values[c] = std::move(row->edits->underlying[c]);
+                }
+                row->edits->underlying.reset();
                 row->edits->assigned.Reset(ColumnCount());
             }
             row->modified = row->deleted = false;

@@ -14,6 +14,7 @@
 #include "platform/ado/ColumnMarks.h"
 #include "platform/ado/FilterExpression.h"
 #include "platform/ado/FieldValues.h"
+#include "platform/ado/RowEdits.h"
 #include "platform/ado/RowValue.h"
 #include "platform/ado/RowsWatcher.h"
 #include "platform/ado/StoredTexts.h"
@@ -37,16 +38,6 @@ struct FetchedValues {
     std::vector<DataTypeEnum> types;
     std::optional<BlockArena<StoredValue>> values;
     StoredTexts texts;
-};
-
-// What writing a row gives it of its own: its shown values, the database's values once they differ from
-// the shown ones, and which fields were written.
-struct RowEdits {
-    std::vector<RowValue> values;          // as the recordset shows them
-    // As the database holds them; empty while they are `values`, and for a new row, whose database
-    // values are all NULL.
-    std::vector<RowValue> underlying;
-    ColumnMarks assigned;                  // written since read (or since added); empty until a write
 };
 
 struct Row {
@@ -85,7 +76,7 @@ struct Row {
     void KeepUnderlying() {
         if (isNew) return;
         RowEdits& own = Edits();
-        if (own.underlying.empty()) own.underlying = own.values;
+        if (!own.underlying) own.underlying = own.CopyOfValues();
     }
     LONG Status() const;
 };
@@ -220,7 +211,7 @@ private:
         Row* row;
         std::unique_ptr<Row> whole;
         ColumnMarks assigned;
-        std::unique_ptr<std::vector<RowValue>> underlying;  // of a row that was not new
+        std::unique_ptr<RowValue[]> underlying;  // of a row that was not new
         RowValue keyBefore;
         std::uint32_t keyColumn = kNoKey;  // the column the batch set, with its value before
         bool isNew = false, modified = false, deleted = false, dbDeleted = false;
