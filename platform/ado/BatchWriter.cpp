@@ -293,7 +293,7 @@ void BatchWriter::Resync(Row& row, ResyncEnum values) {
     if (!keepShown) {
         edits.underlying.reset();
         row.modified = false;  // a pending delete stays pending
-        edits.assigned.Reset(rows_.ColumnCount());
+        edits.assigned.Clear();
     }
 }
 

@@ -208,8 +208,7 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
     row.KeepUnderlying();
     RowEdits& edits = row.Edits();
     edits.Values()[column] = RowValue(std::move(value));
-    if (edits.assigned.Empty()) edits.assigned.Reset(ColumnCount());
-    edits.assigned.Mark(column);
+    edits.assigned.Mark(column, ColumnCount());
     if (!row.isNew) row.modified = true;
 }
 
@@ -220,7 +219,6 @@ void RowSet::AddNew() {
     added->isNew = true;
     // A new row has nothing in the database: all NULL (its underlying values are left empty).
     added->edits = RowEdits::Make(ColumnCount());
-    added->edits->assigned.Reset(ColumnCount());
     rows_.push_back(added);
     // A new row joins the view at its end, whatever the filter and sort say, until they are set again.
     view_.push_back(added);
@@ -410,9 +408,10 @@ void RowSet::HeldRow::Undo(Row& row) {
     if (!row.edits) return;
     if (accepted) {
         row.edits->assigned = std::move(assigned);
-        row.edits->underlying = isNew ? nullptr : std::move(underlying);
+        row.edits->underlying = isNew || !kept ? nullptr : std::move(kept->underlying);
     }
-    if (keyColumn != kNoKey) row.edits->Values()[keyColumn] = std::move(keyBefore);
+    if (keyColumn != kNoKey)
+        row.edits->Values()[keyColumn] = keyWasNull ? RowValue::Null() : std::move(OwnKept().keyBefore);
 }
 
 void RowSet::HeldRow::Restore(Row& row) {
@@ -477,7 +476,11 @@ void RowSet::SetSavedKey(Row& row, size_t column, tlx::Variant value) {
         HeldRow& held = *found;
         if (!held.whole && held.keyColumn == HeldRow::kNoKey) {
             held.keyColumn = static_cast<std::uint32_t>(column);
-            held.keyBefore = row.Edits().Values()[column];
+            const RowValue& before = row.Edits().Values()[column];
+            if (before.Type() == VT_NULL)
+                held.keyWasNull = true;
+            else
+                held.OwnKept().keyBefore = before;
         }
     }
     row.Edits().Values()[column] = RowValue(std::move(value));
@@ -499,7 +502,7 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
             if (row->edits) {
                 held->assigned = std::move(row->edits->assigned);
                 std::unique_ptr<RowValue[]> underlying = std::move(row->edits->underlying);
-                if (!held->isNew) held->underlying = std::move(underlying);
+                if (!held->isNew && underlying) held->OwnKept().underlying = std::move(underlying);
             }
         }
         row->isNew = row->modified = false;
@@ -552,7 +555,7 @@ void RowSet::CancelBatch(AffectEnum affect) {
                     for (size_t c = 0; c < values.size(); ++c) values[c] = std::move(row->edits->underlying[c]);
                 }
                 row->edits->underlying.reset();
-                row->edits->assigned.Reset(ColumnCount());
+                row->edits->assigned.Clear();
             }
             row->modified = row->deleted = false;
         }

@@ -208,14 +208,25 @@ private:
     struct HeldRow {
         static constexpr std::uint32_t kNoKey = static_cast<std::uint32_t>(-1);
 
+        // What only some rows need kept: a changed row's database values, a key that was not NULL.
+        struct Kept {
+            std::unique_ptr<RowValue[]> underlying;
+            RowValue keyBefore;
+        };
+
         Row* row;
         std::unique_ptr<Row> whole;
+        std::unique_ptr<Kept> kept;
         ColumnMarks assigned;
-        std::unique_ptr<RowValue[]> underlying;  // of a row that was not new
-        RowValue keyBefore;
         std::uint32_t keyColumn = kNoKey;  // the column the batch set, with its value before
         bool isNew = false, modified = false, deleted = false, dbDeleted = false;
-        bool accepted = false;  // `assigned` and `underlying` hold the row's own
+        bool accepted = false;       // `assigned` and the kept database values hold the row's own
+        bool keyWasNull = false;     // the key's value before, when NULL (else in `kept`)
+
+        Kept& OwnKept() {
+            if (!kept) kept = std::make_unique<Kept>();
+            return *kept;
+        }
 
         explicit HeldRow(Row& row);
         // Gives `row` (as it stands now) back what the batch changed.
