@@ -104,20 +104,21 @@
 // commit 13 %, the printout lines 9 %; the save's walk to the changed collections under 1 %.
 //
 // Before -> after the rows of a save held less (Release, the machine shared, load about 11, three runs of
-// the old and the new module taken in turn, medians): a transaction kept each held row in a table keyed
-// by the row, now in a list each row knows its place in, and a row's written fields as a vector of its
-// own, now as bits in the row; a text written into a row was a copy of its own in every row, now kept
-// once for every row holding the same text (each declaration wrote its form's descriptions into its
-// stored values and printout lines); a new row kept a column of NULLs as its database values, now
-// implied; a written row's values took a second allocation beside its marks; every stored value made its
-// number columns' keys for itself, and every field kept its bookmark twice. One save of 1 000 new
-// declarations: peak 369 -> 299 MB, the save 2.23 -> 1.94 ms each (processor time 2.11 -> 1.90 ms; the old
-// module lacked other changes landed meanwhile, which take part in the time's difference); the other
-// figures of this program unchanged within the machine's noise. The top of the heap profile after (peak
-// 283 MB in a RelWithDebInfo build): the declarations' script heaps about 165 MB; the item objects of the
-// stored values and printout lines 29 MB, their rows' own values 22.5 MB and their row cursors 11.5 MB;
-// what the transaction holds to put the rows back 11.4 MB; the rows' blocks 9.6 MB and the collections'
-// item lists 8.2 MB; each declaration's field objects 6.5 MB.
+// the old and the new module taken in turn, medians): a transaction kept each held row in a table keyed by
+// the row, now in a list each row knows its place in, with a new row's NULL key as a flag, and a row's
+// written fields as a vector of its own, now as bits in the row; a text written into a row was a copy of
+// its own in every row, now kept once for every row holding the same text (each declaration wrote its
+// form's descriptions into its stored values and printout lines); a new row kept a column of NULLs as its
+// database values, now implied; a written row's values took a second allocation beside its marks; every
+// stored value made its number columns' keys for itself, and every field kept its bookmark twice. One save
+// of 1 000 new declarations: peak 369 -> 296 MB, the save 2.15 -> 1.80 ms each (processor time 2.11 -> 1.77
+// ms; the old module lacked other changes landed meanwhile, which take part in the time's difference); the
+// other figures of this program unchanged within the machine's noise. The top of the heap profile after
+// (peak 283 MB in a RelWithDebInfo build, before the held rows' flag and two-word marks, worth 3 MB more):
+// the declarations' script heaps about 165 MB; the item objects of the stored values and printout lines 29
+// MB, their rows' own values 22.5 MB and their row cursors 11.5 MB; what the transaction holds to put the
+// rows back 11.4 MB; the rows' blocks 9.6 MB and the collections' item lists 8.2 MB; each declaration's
+// field objects 6.5 MB.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 
