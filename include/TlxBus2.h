@@ -153,8 +153,12 @@ public:
         if ((type == adVarChar || type == adVarWChar) && value.vt > VT_NULL) {
             LONG size = 0;
             CheckHost(field->get_DefinedSize(&size));
-            CBstr text = CutToSize(VariantToBstr(value).View(), static_cast<unsigned>(size));
-            CheckHost(field->put_Value(tlx::Variant::FromString(text.View())));
+            if (value.vt == VT_BSTR && value.bstrVal && SysStringLen(value.bstrVal) <= static_cast<UINT>(size)) {
+                CheckHost(field->put_Value(value));  // a text that fits is written as it is
+            } else {
+                CBstr text = CutToSize(VariantToBstr(value).View(), static_cast<unsigned>(size));
+                CheckHost(field->put_Value(tlx::Variant::FromString(text.View())));
+            }
         } else {
             CheckHost(field->put_Value(value));
         }
