@@ -92,8 +92,12 @@
         <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_59'"/></xsl:call-template>
         <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_60'"/></xsl:call-template>
         <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_61'"/></xsl:call-template>
-        <xsl:call-template name="wybory"><xsl:with-param name="nazwy" select="'P_62 P_63 P_64 P_65'"/><xsl:with-param name="dozwolone" select="'1'"/></xsl:call-template>
-        <xsl:call-template name="wybory"><xsl:with-param name="nazwy" select="'P_66 P_67'"/><xsl:with-param name="dozwolone" select="'1 2'"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_62'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_63'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_64'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_65'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_66'"/><xsl:with-param name="dozwolone" select="' 1 2 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_67'"/><xsl:with-param name="dozwolone" select="' 1 2 '"/></xsl:call-template>
         <xsl:variable name="vatzd" select="normalize-space($s/P_68)"/>
         <xsl:if test="$vatzd = '1' or $vatzd = '2'">
           <P_68><xsl:value-of select="$vatzd"/></P_68>
@@ -147,12 +151,12 @@
     </xsl:element>
   </xsl:template>
 
-  <!-- An optional position, written when its amount is a number that does not round to 0. -->
+  <!-- An optional position, written when its amount is a number that does not round to 0: the rounded
+       amount taken as a boolean, false for 0 and for no number. -->
   <xsl:template name="kwota-niezerowa">
     <xsl:param name="nazwa"/>
-    <xsl:variable name="liczba" select="round(number(translate(normalize-space(key('pole', $nazwa)), ',', '.')))"/>
-    <xsl:if test="$liczba != 0 and $liczba = $liczba">
-      <xsl:element name="{$nazwa}"><xsl:call-template name="cyfry"><xsl:with-param name="liczba" select="$liczba"/></xsl:call-template></xsl:element>
+    <xsl:if test="round(number(translate(normalize-space(key('pole', $nazwa)), ',', '.')))">
+      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template>
     </xsl:if>
   </xsl:template>
 
@@ -160,28 +164,20 @@
   <xsl:template name="para">
     <xsl:param name="podstawa"/>
     <xsl:param name="podatek"/>
-    <xsl:variable name="kwotaPodstawy" select="round(number(translate(normalize-space(key('pole', $podstawa)), ',', '.')))"/>
-    <xsl:variable name="kwotaPodatku" select="round(number(translate(normalize-space(key('pole', $podatek)), ',', '.')))"/>
-    <xsl:if test="($kwotaPodstawy != 0 and $kwotaPodstawy = $kwotaPodstawy) or ($kwotaPodatku != 0 and $kwotaPodatku = $kwotaPodatku)">
-      <xsl:element name="{$podstawa}"><xsl:call-template name="cyfry"><xsl:with-param name="liczba" select="$kwotaPodstawy"/></xsl:call-template></xsl:element>
-      <xsl:element name="{$podatek}"><xsl:call-template name="cyfry"><xsl:with-param name="liczba" select="$kwotaPodatku"/></xsl:call-template></xsl:element>
+    <xsl:if test="round(number(translate(normalize-space(key('pole', $podstawa)), ',', '.'))) or
+                  round(number(translate(normalize-space(key('pole', $podatek)), ',', '.')))">
+      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$podstawa"/></xsl:call-template>
+      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$podatek"/></xsl:call-template>
     </xsl:if>
   </xsl:template>
 
-  <!-- Boxes written only when ticked with one of the allowed values. -->
-  <xsl:template name="wybory">
-    <xsl:param name="nazwy"/>
+  <!-- A box written only when ticked with one of the allowed values (each between blanks). -->
+  <xsl:template name="wybor">
+    <xsl:param name="nazwa"/>
     <xsl:param name="dozwolone"/>
-    <xsl:variable name="nazwa" select="substring-before(concat($nazwy, ' '), ' ')"/>
     <xsl:variable name="wartosc" select="normalize-space(key('pole', $nazwa))"/>
-    <xsl:if test="$wartosc != '' and contains(concat(' ', $dozwolone, ' '), concat(' ', $wartosc, ' '))">
+    <xsl:if test="$wartosc != '' and contains($dozwolone, concat(' ', $wartosc, ' '))">
       <xsl:element name="{$nazwa}"><xsl:value-of select="$wartosc"/></xsl:element>
-    </xsl:if>
-    <xsl:if test="contains($nazwy, ' ')">
-      <xsl:call-template name="wybory">
-        <xsl:with-param name="nazwy" select="substring-after($nazwy, ' ')"/>
-        <xsl:with-param name="dozwolone" select="$dozwolone"/>
-      </xsl:call-template>
     </xsl:if>
   </xsl:template>
 

@@ -171,18 +171,20 @@ TEST_F(EDeklaracjaTransform, TheVat7StylesheetReadsAmountsAsEitherLocaleWroteThe
 }
 
 // Optional amounts that round to 0 or are no number are left out, a pair is written whole when either of
-// its amounts is not 0, and amounts past the range of plain integer text keep all their digits.
+// its amounts is not 0, amounts past the range of plain integer text keep all their digits, and a box is
+// written only when ticked with a value it allows.
 TEST_F(EDeklaracjaTransform, TheVat7StylesheetWritesWholeAmountsOfEverySize) {
     auto official = CEDeklaracja::Make();
     auto document = Document(u"<Deklaracja xmlns=\"urn:tlx:deklaracje:e-deklaracja:1\"><Schemat xmlns=\"\">"
                              u"<P_10>2147483647,4</P_10><P_11>-0,4</P_11><P_12>abc</P_12><P_13>-3000000000</P_13>"
                              u"<P_15>999999999,5</P_15><P_16>0</P_16><P_17>x</P_17><P_18>-0,4</P_18>"
-                             u"<P_41>12345678901234567890</P_41><P_74>04.03.2024</P_74></Schemat></Deklaracja>");
+                             u"<P_41>12345678901234567890</P_41><P_62>1</P_62><P_63>2</P_63><P_66> 2 </P_66>"
+                             u"<P_67>3</P_67><P_74>04.03.2024</P_74></Schemat></Deklaracja>");
     official->TransformDocument(document.Get(), u"1/17");
     std::u16string xml = Xml(document.Get());
     EXPECT_NE(xml.find(u"<PozycjeSzczegolowe><P_10>2147483647</P_10><P_13>-3000000000</P_13><P_15>1000000000</P_15>"
                        u"<P_16>0</P_16><P_41>12345678901234570646</P_41><P_54>0</P_54><P_57>0</P_57>"
-                       u"<P_74>2024-03-04</P_74></PozycjeSzczegolowe>"),
+                       u"<P_62>1</P_62><P_66>2</P_66><P_74>2024-03-04</P_74></PozycjeSzczegolowe>"),
               std::u16string::npos)
         << Utf8(xml);
 }
