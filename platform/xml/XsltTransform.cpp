@@ -7,9 +7,12 @@
 #include <libxslt/xsltInternals.h>
 #include <libxslt/xsltutils.h>
 
+#include <algorithm>
 #include <functional>
+#include <list>
 #include <memory>
 #include <mutex>
+#include <string_view>
 
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
@@ -99,28 +102,61 @@ std::string QuoteLiteral(const std::string& value) {
     return out + "'" + value.substr(start) + "')";
 }
 
-// Appends a text of the tree to a stylesheet's key: its bytes and a terminating zero (libxml2's texts hold
+// Where a stylesheet's key goes as its tree is read: written out as a text, or checked against the text
+// written for it before.
+class KeyWriter {
+public:
+    explicit KeyWriter(std::string& text) : text_(text) {}
+    void Put(char c) { text_.push_back(c); }
+    void Put(const char* text) { text_.append(text); }
+
+private:
+    std::string& text_;
+};
+
+class KeyChecker {
+public:
+    explicit KeyChecker(std::string_view expected) : expected_(expected) {}
+    void Put(char c) { same_ = same_ && at_ < expected_.size() && expected_[at_++] == c; }
+    void Put(const char* text) {
+        std::string_view piece(text);
+        same_ = same_ && expected_.substr(at_, piece.size()) == piece;
+        at_ += piece.size();
+    }
+    bool Same() const { return same_ && at_ == expected_.size(); }
+
+private:
+    std::string_view expected_;
+    std::size_t at_ = 0;
+    bool same_ = true;
+};
+
+// Puts a text of the tree into a stylesheet's key: its bytes and a terminating zero (libxml2's texts hold
 // none), a missing text as a mark of its own.
-void AppendText(std::string& key, const xmlChar* text) {
+template <class Key>
+void AppendText(Key& key, const xmlChar* text) {
     constexpr char kMissing = '\x01';
     if (!text) {
-        key.push_back(kMissing);
+        key.Put(kMissing);
         return;
     }
-    key.append(reinterpret_cast<const char*>(text));
-    key.push_back('\0');
+    key.Put(reinterpret_cast<const char*>(text));
+    key.Put('\0');
 }
 
-void AppendNamespace(std::string& key, const xmlNs* ns) {
-    if (!ns) return key.push_back('-');
-    key.push_back('n');
+template <class Key>
+void AppendNamespace(Key& key, const xmlNs* ns) {
+    if (!ns) return key.Put('-');
+    key.Put('n');
     AppendText(key, ns->prefix);
     AppendText(key, ns->href);
 }
 
-void AppendNode(std::string& key, xmlNodePtr node);
+template <class Key>
+void AppendNode(Key& key, xmlNodePtr node);
 
-void AppendNodes(std::string& key, xmlNodePtr first) {
+template <class Key>
+void AppendNodes(Key& key, xmlNodePtr first) {
     for (xmlNodePtr node = first; node; node = node->next) AppendNode(key, node);
 }
 
@@ -128,8 +164,9 @@ void AppendNodes(std::string& key, xmlNodePtr first) {
 // the end of each node marked: two trees get the same text only when they are the same tree. Of a
 // document type declaration only its name counts: the parse has already put its entities into the tree,
 // and its declarations are structures of another shape.
-void AppendNode(std::string& key, xmlNodePtr node) {
-    key.push_back(static_cast<char>('A' + node->type));
+template <class Key>
+void AppendNode(Key& key, xmlNodePtr node) {
+    key.Put(static_cast<char>('A' + node->type));
     AppendText(key, node->name);
     switch (node->type) {
         case XML_ELEMENT_NODE:
@@ -151,22 +188,44 @@ void AppendNode(std::string& key, xmlNodePtr node) {
         default:
             break;
     }
-    key.push_back('/');
+    key.Put('/');
 }
 
 // What tells one stylesheet from another: where it was read from (its relative references resolve
 // there), the namespaces declared around it, and its tree.
-std::string StylesheetKey(xmlNodePtr stylesheet) {
-    std::string key;
+template <class Key>
+void PutStylesheetKey(Key& key, xmlNodePtr stylesheet) {
     xmlDocPtr doc = stylesheet->type == XML_DOCUMENT_NODE ? reinterpret_cast<xmlDocPtr>(stylesheet) : stylesheet->doc;
     AppendText(key, doc ? doc->URL : nullptr);
     if (stylesheet->type == XML_DOCUMENT_NODE) {
         AppendNodes(key, stylesheet->children);
-        return key;
+        return;
     }
     for (xmlNodePtr above = stylesheet->parent; above && above->type == XML_ELEMENT_NODE; above = above->parent)
         for (const xmlNs* declared = above->nsDef; declared; declared = declared->next) AppendNamespace(key, declared);
     AppendNode(key, stylesheet);
+}
+
+// The stylesheet's key. A stylesheet handed over again (a form's transformation, kept parsed by its
+// caller) is checked against the key last written for the same node, which costs less than writing it
+// out: a tree changed since, or another tree at the same place, reads differently and is written anew.
+const std::string& StylesheetKey(xmlNodePtr stylesheet) {
+    constexpr std::size_t kKeptKeys = 8;
+    thread_local std::list<std::pair<xmlNodePtr, std::string>> kept;  // most recently used first
+    auto found = std::find_if(kept.begin(), kept.end(), [&](const auto& entry) { return entry.first == stylesheet; });
+    if (found != kept.end()) {
+        kept.splice(kept.begin(), kept, found);
+        KeyChecker check(kept.front().second);
+        PutStylesheetKey(check, stylesheet);
+        if (check.Same()) return kept.front().second;
+    } else {
+        kept.emplace_front(stylesheet, std::string());
+        if (kept.size() > kKeptKeys) kept.pop_back();
+    }
+    std::string& key = kept.front().second;
+    key.clear();
+    KeyWriter writer(key);
+    PutStylesheetKey(writer, stylesheet);
     return key;
 }
 

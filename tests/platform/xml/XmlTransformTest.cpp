@@ -215,3 +215,22 @@ TEST(XmlTransform, StylesheetsDifferingOnlyInAnAttributeOrANamespaceTransformEac
     ASSERT_EQ(AsElement(valueOf)->setAttribute(Bstr(u"select").Get(), tlx::Variant::FromString(u"p:a/p:c")), S_OK);
     EXPECT_EQ(Transform(source.Get(), one.Get()), u"[2]") << "the changed attribute, not the stylesheet compiled before";
 }
+
+// A stylesheet used once is told apart from what it was by what it reads now: content added after its end
+// or taken away from it counts as much as a changed text.
+TEST(XmlTransform, AStylesheetGrownOrShortenedAfterUseTransformsAsItNowReads) {
+    auto source = Load(u"<a>1</a>");
+    auto style = Stylesheet(u"<xsl:output method=\"text\"/><xsl:template match=\"/\">x</xsl:template>");
+    EXPECT_EQ(Transform(source.Get(), style.Get()), u"x");
+    auto templateNode = Select(style.Get(), u"//*[local-name()='template']");
+    ASSERT_TRUE(templateNode);
+    ComPtr<IXMLDOMNode> valueOf, appended, removed;
+    ASSERT_EQ(style->createNode(tlx::Variant::FromLong(NODE_ELEMENT), Bstr(u"xsl:value-of").Get(),
+                                Bstr(u"http://www.w3.org/1999/XSL/Transform").Get(), valueOf.Out()),
+              S_OK);
+    ASSERT_EQ(AsElement(valueOf)->setAttribute(Bstr(u"select").Get(), tlx::Variant::FromString(u"a")), S_OK);
+    ASSERT_EQ(templateNode->appendChild(valueOf.Get(), appended.Out()), S_OK);
+    EXPECT_EQ(Transform(source.Get(), style.Get()), u"x1") << "the element added at the end";
+    ASSERT_EQ(templateNode->removeChild(appended.Get(), removed.Out()), S_OK);
+    EXPECT_EQ(Transform(source.Get(), style.Get()), u"x") << "the element taken away again";
+}
