@@ -92,8 +92,10 @@ public:
 
     // The module's document (EDeklaracjaDocument.cpp).
     FormParameters ReadFormParameters(IDeklaracja2* declaration);
+    // `noticeFlag`, when given, receives the text written for a VAT-7's VAT-ZD notice flag (empty when the
+    // form has no such field).
     void WriteFieldValues(const FormParameters& form, IXMLDOMDocument* document, IXMLDOMNode* schemat,
-                          IDeklaracja2* declaration);
+                          IDeklaracja2* declaration, std::u16string* noticeFlag = nullptr);
     tlx::ComPtr<IXMLDOMDocument2> BuildDocument(const FormParameters& form, IDeklaracja2* declaration,
                                                 std::u16string_view transformName);
     ChildDocument BuildChildDocument(std::u16string_view filter, std::u16string_view transformName);

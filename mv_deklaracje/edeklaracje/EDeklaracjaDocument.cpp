@@ -49,6 +49,9 @@ LONG VersionOf(IDeklaracja2* declaration) { return std::max<LONG>(1, Read(declar
 
 std::u16string Decimal(LONG value) { return FormatString(u"%ld", static_cast<long>(value)); }
 
+// The VAT-7's field saying whether a VAT-ZD notice goes with it.
+constexpr std::u16string_view kVatZdNoticeFlag = u"ZawiadomienieOSkorygowaniu";
+
 // The employee's name for the messages of a person form; the fixed text when he cannot be read.
 std::u16string EmployeeText(IDeklaracja2* declaration) {
     try {
@@ -98,15 +101,18 @@ CEDeklaracja::FormParameters CEDeklaracja::ReadFormParameters(IDeklaracja2* decl
 }
 
 void CEDeklaracja::WriteFieldValues(const FormParameters& form, IXMLDOMDocument* document, IXMLDOMNode* schemat,
-                                    IDeklaracja2* declaration) {
+                                    IDeklaracja2* declaration, std::u16string* noticeFlag) {
     const LONG key = FormKey(declaration);
+    if (noticeFlag) noticeFlag->clear();
     for (std::size_t i = 0; i < form.definition->FieldCount(); ++i) {
         const CBstr& name = form.definition->Field(i)->nazwa;
         if (IsExcludedField(key, name.View())) continue;
         tlx::Variant value;
         CheckHost(declaration->get_Wartosc(tlx::Bstr(name.View()).Get(), value.Out()));
         if (value.vt == VT_DISPATCH || value.vt == VT_UNKNOWN) continue;
-        AppendCheckedElement(document, schemat, name.View(), VariantToBstr(value).View(), u"");
+        CBstr text = VariantToBstr(value);
+        AppendCheckedElement(document, schemat, name.View(), text.View(), u"");
+        if (noticeFlag && name.View() == kVatZdNoticeFlag) *noticeFlag = text.View();
     }
 }
 
@@ -149,7 +155,13 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::BuildDocument(const FormParameters& 
         tlx::ComPtr<IXMLDOMNode> schemat;
         tlx::ComPtr<IXMLDOMDocument2> document = NewModuleDocument(schemat);
         WriteFormHeader(document.Get(), schemat.Get(), form);
-        WriteFieldValues(form, document.Get(), schemat.Get(), declaration);
+        std::u16string noticeFlag;
+        WriteFieldValues(form, document.Get(), schemat.Get(), declaration, &noticeFlag);
+        // A VAT-7 (version 13 on) whose notice flag was just written as "0" has no VAT-ZD notice to attach;
+        // the attachment's own check would work the flag's expression out again to learn as much. Any
+        // other text, or no such field, leaves the decision to that check.
+        const bool vat7WithNotices = form.symbol == u"VAT7" && LeadingInteger(form.wersja) >= 13;
+        const bool noVatZdNotice = vat7WithNotices && noticeFlag == u"0";
         // The attributes are part of what the stylesheet reads, so they go in before it runs.
         WriteAttributes(document.Get(), schemat.Get());
         TransformDocument(document.Get(), transformName);
@@ -159,9 +171,8 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::BuildDocument(const FormParameters& 
         if (form.symbol == u"VATUE") PlaceVatUeAttachments(declaration, document.Get());
         else if (form.symbol == u"VATUEK") AddVatUeKGroups(document.Get(), declaration);
         else if (form.symbol == u"VAT27" || form.symbol == u"VAT27K") AddVat27Groups(document.Get(), declaration);
-        else if (form.symbol == u"VAT7" && LeadingInteger(form.wersja) >= 13)
-            VATZD_Edekl(document.Get(), declaration, LeadingInteger(form.wersja)).GenerujZalacznik();
-        else PlaceChildAttachments(declaration, document.Get());
+        else if (!vat7WithNotices) PlaceChildAttachments(declaration, document.Get());
+        else if (!noVatZdNotice) VATZD_Edekl(document.Get(), declaration, LeadingInteger(form.wersja)).GenerujZalacznik();
         return document;
     } catch (const ComError& e) {
         std::u16string details =
