@@ -5,7 +5,9 @@
 // successfully added script text again, in the order added. So it discards all script state (the values of
 // global variables, anything the scripts defined through Evaluate, every script object and the COM
 // references they held), and keeps the added texts, the named items and the object creator. Reset
-// refuses (E_UNEXPECTED) while an evaluation of the same engine is running.
+// refuses (E_UNEXPECTED) while an evaluation of the same engine is running. An engine whose heaps come
+// from the pool (below) lends its heap instead and forgets its kept globals: its next evaluation takes a
+// pristine heap of its setup, which is what running its texts again would make.
 //
 // What the scripts get beyond ECMAScript 5.1 (JScript's habits): COM objects as script objects (see
 // DispatchBridge: exact property reads and writes, methods, parametrised properties, default members,
