@@ -186,7 +186,7 @@ std::vector<void*> ScriptRuntime::RecordAllocations(const std::function<void()>&
 bool ScriptRuntime::ReadPristine() {
     ForgetPristine();
     pristine_ = PristineHeap::Read(*this);
-    if (!pristine_) watched_.clear();
+    if (!pristine_) StopWatching();
     disturbed_ = false;
     return static_cast<bool>(pristine_);
 }
@@ -194,8 +194,13 @@ bool ScriptRuntime::ReadPristine() {
 void ScriptRuntime::ForgetPristine() {
     if (!pristine_) return;
     pristine_.reset();
-    watched_.clear();
+    StopWatching();
     PristineHeap::Unpin(*this);
+}
+
+void ScriptRuntime::StopWatching() {
+    watched_.clear();
+    filter_.fill(0);
 }
 
 void ScriptRuntime::NoteDefinition(void* object) {

@@ -4,6 +4,8 @@
 
 #include <duktape.h>
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -65,7 +67,11 @@ public:
 
     // For the reading: the blocks the heap allocated while `action` ran.
     std::vector<void*> RecordAllocations(const std::function<void()>& action);
-    void WatchBlock(void* block) { watched_.insert(block); }
+    void WatchBlock(void* block) {
+        watched_.insert(block);
+        std::size_t bit = FilterBit(block);
+        filter_[bit / 64] |= std::uint64_t{1} << (bit % 64);
+    }
     // For PropertyDefinitionWatch: the scripts define a property of `object` or change its extensibility.
     void NoteDefinition(void* object);
 
@@ -73,9 +79,17 @@ private:
     static void* Allocate(void* udata, duk_size_t size);
     static void* Reallocate(void* udata, void* block, duk_size_t size);
     static void Free(void* udata, void* block);
+    void StopWatching();
     // A watched block is about to be freed or moved.
     void Release(void* block) {
-        if (!watched_.empty() && watched_.erase(block) > 0) disturbed_ = true;
+        if (watched_.empty()) return;
+        std::size_t bit = FilterBit(block);
+        if ((filter_[bit / 64] >> (bit % 64) & 1) && watched_.erase(block) > 0) disturbed_ = true;
+    }
+    // A bit for each watched block, so that most frees need not look the block up.
+    static std::size_t FilterBit(void* block) {
+        auto address = reinterpret_cast<std::uintptr_t>(block) >> 4;
+        return (address ^ (address >> 12)) % kFilterBits;
     }
 
     // Calls the function compiled below `this` on the stack; reads the failure of a compilation or a run.
@@ -85,7 +99,9 @@ private:
     bool CompileEvalCode(std::u16string_view code);
 
     const ScriptObjectCreator* creator_;
+    static constexpr std::size_t kFilterBits = 8192;
     std::unordered_set<void*> watched_;
+    std::array<std::uint64_t, kFilterBits / 64> filter_{};
     std::vector<void*>* recording_ = nullptr;
     bool disturbed_ = false;
     std::unique_ptr<PristineHeap> pristine_;
