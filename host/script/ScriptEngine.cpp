@@ -287,7 +287,7 @@ bool CScriptEngine::AnyObjectBound() const {
     return std::any_of(namedItems_.begin(), namedItems_.end(), [](const auto& item) { return item.second; });
 }
 
-bool CScriptEngine::EnsureHeap(ScriptFailure& failure) {
+bool CScriptEngine::EnsureHeap(ScriptFailure& failure, bool forPool) {
     if (!pooled_ || (runtime_ && !settingUp_)) return true;
     if (runtime_ && heapSteps_ != steps_) DropHeap();
     if (ScriptHeapPool* pool = ScriptHeapPool::OfThisThread(); !runtime_ && pool) {
@@ -299,7 +299,7 @@ bool CScriptEngine::EnsureHeap(ScriptFailure& failure) {
         runtime_ = MakeHeap(steps_, failure, hr);
         if (!runtime_) return false;
     }
-    if (!runtime_->Pristine() && !runtime_->ReadPristine()) {
+    if (forPool && !runtime_->Pristine() && !runtime_->ReadPristine()) {
         pooled_ = false;  // it holds what the reading cannot see into
     }
     settingUp_ = false;
@@ -323,7 +323,7 @@ bool CScriptEngine::LeavePool(ScriptFailure& failure) {
         runtime_ = MakeHeap(steps_, failure, hr);
         if (!runtime_) return false;
     }
-    if (!EnsureHeap(failure)) return false;
+    if (!EnsureHeap(failure, false)) return false;
     KeepHeap();
     return true;
 }

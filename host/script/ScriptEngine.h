@@ -78,8 +78,8 @@ private:
     HRESULT AddSetupText(const std::shared_ptr<const ScriptText>& text, ScriptFailure& failure);
     HRESULT AddSetupName(std::u16string_view name, ScriptFailure& failure);
     // Makes the heap ready for an evaluation: the heap of the setup, the named items' objects bound, the
-    // kept globals put back.
-    bool EnsureHeap(ScriptFailure& failure);
+    // kept globals put back; a heap made for the pool is read as pristine first (`forPool`).
+    bool EnsureHeap(ScriptFailure& failure, bool forPool = true);
     // Leaves the pool for good: the engine's heap, with its whole state, is its own from now on.
     bool LeavePool(ScriptFailure& failure);
     std::unique_ptr<ScriptRuntime> MakeHeap(const ScriptSetup& setup, ScriptFailure& failure, HRESULT& hr);
