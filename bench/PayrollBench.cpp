@@ -120,11 +120,12 @@ tlx::ComPtr<ISession> NewSession() {
 
 const DATE kMarch31 = *tlx::ado::MakeOleDate(2024, 3, 31);
 
-// The month's payouts of a card (its own and its secondary cards'), as the ZUS calculators find them.
+// The month's payouts of a card (its own and its secondary cards'), found as the ZUS calculators find
+// them: the cards by key and by parent, joined with their payouts.
 std::u16string MonthPayouts(int id) {
     std::u16string card = tlx::Utf8ToUtf16(std::to_string(id));
-    return u"select WPL_WplId from TLX.Wyplaty where WPL_PraId in (select Pra_PraID from TLX.PracKod where Pra_PraID = " +
-           card + u" or Pra_ParentID = " + card + u") and WPL_Rok = 2024 and WPL_Miesiac = 3";
+    return u"select WPL_WplId from TLX.PracKod join TLX.Wyplaty on WPL_PraId = Pra_PraID where (Pra_PraID = " + card +
+           u" or Pra_ParentID = " + card + u") and WPL_Rok = 2024 and WPL_Miesiac = 3";
 }
 
 // Per employee: a new session, the employee by id, his record at March's end, and the month's payouts by

@@ -79,11 +79,13 @@ tlx::ComPtr<ISession2> CBaseInfo::Sesja() const {
 std::u16string CBaseInfo::ZapytanieWyplat() const {
     const std::u16string id = DecimalText(ReadValue(pracownik_.Get(), &IPracownikDane::get_ID));
     const long m = static_cast<long>(rok_) * 12 + miesiac_;
-    // The card's payouts and its secondary cards', found through the payouts' card index (a condition on
-    // the joined card would scan every payout), in the order of their identifiers.
-    return u"select distinct wpl_wplid from tlx.wypelementy join tlx.wyplaty on wpl_wplid = wpe_wplid and "
-           u"wpl_tryb not in (1, 2) join tlx.listyplac on lpl_lplid = wpl_lplid where wpl_praid in (select "
-           u"pra_praid from tlx.prackod where pra_praid = " + id + u" or pra_parentid = " + id +
+    // The card's payouts and its secondary cards', in the order of their identifiers: the cards are found
+    // by their key and their parent's index, and their payouts through the payouts' card index. Joined
+    // from the cards rather than through "wpl_praid in (select ...)", which builds a temporary table of
+    // the cards for every employee.
+    return u"select distinct wpl_wplid from tlx.prackod join tlx.wyplaty on wpl_praid = pra_praid and "
+           u"wpl_tryb not in (1, 2) join tlx.listyplac on lpl_lplid = wpl_lplid join tlx.wypelementy on "
+           u"wpe_wplid = wpl_wplid where (pra_praid = " + id + u" or pra_parentid = " + id +
            u") and lpl_miesiac+lpl_rok*12 >= " + DecimalText(m - 2) + u" and lpl_miesiac+lpl_rok*12 <= " +
            DecimalText(m + 2) + u" order by wpl_wplid";
 }
