@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <algorithm>
 #include <mutex>
 #include <unordered_map>
 
@@ -111,6 +112,7 @@ struct StatementColumns {
     int prepared = 0;  // how often SQLite prepared the statement again when they were made
     std::string kinds;
     std::shared_ptr<std::vector<ColumnInfo>> columns;
+    bool undeclared = false;  // whether a column has no declared type, to be taken from its values
     // The columns with the types their undeclared columns took in the last row set that settled them.
     mutable std::shared_ptr<std::vector<ColumnInfo>> settled;
 };
@@ -142,8 +144,11 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds)
     bool more = statement.Step();
     int prepared = sqlite3_stmt_status(s, SQLITE_STMTSTATUS_REPREPARE, 0);
     std::shared_ptr<const StatementColumns>& known = statement.Columns();
-    if (!known || known->prepared != prepared || known->kinds != kinds)
-        known = std::make_shared<const StatementColumns>(StatementColumns{prepared, std::string(kinds), DescribeColumns(s, kinds), nullptr});
+    if (!known || known->prepared != prepared || known->kinds != kinds) {
+        auto columns = DescribeColumns(s, kinds);
+        bool undeclared = std::any_of(columns->begin(), columns->end(), [](const ColumnInfo& c) { return c.type.type == adEmpty; });
+        known = std::make_shared<const StatementColumns>(StatementColumns{prepared, std::string(kinds), std::move(columns), undeclared, nullptr});
+    }
     auto rows = std::make_unique<RowSet>(known->columns);
     for (; more; more = statement.Step()) rows->FetchRow(s);
     rows->EndFetch();
@@ -163,8 +168,10 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds)
         rows->SetFetchedType(c, adDBTimeStamp);  // its texts read as the dates they are
     }
     // Undeclared columns take the types of their values; a statement whose rows type them as before
-    // shares the columns settled before.
-    if (rows->SharedColumns() == known->columns) {
+    // shares the columns settled before. Rows of declared columns only keep the statement's.
+    if (rows->SharedColumns() != known->columns) {
+        rows->SettleColumnTypes();
+    } else if (known->undeclared) {
         std::vector<ColumnType> types = rows->SettledTypes();
         auto same = [&](const std::vector<ColumnInfo>& columns) {
             for (size_t c = 0; c < types.size(); ++c)
@@ -179,8 +186,6 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds)
                 known->settled = rows->SharedColumns();
             }
         }
-    } else {
-        rows->SettleColumnTypes();
     }
     rows->MoveFirst();
     return rows;
