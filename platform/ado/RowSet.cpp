@@ -78,6 +78,7 @@ const std::vector<tlx::Variant>& Row::Values(std::vector<tlx::Variant>& scratch)
 }
 
 RowSet::RowSet(std::shared_ptr<std::vector<ColumnInfo>> columns) : columns_(std::move(columns)) {
+    fetched_.types.reserve(columns_->size());
     for (const ColumnInfo& column : *columns_) fetched_.types.push_back(column.type.type);
 }
 

@@ -30,6 +30,7 @@ bool SqlToken::Is(std::string_view word) const {
 
 std::vector<SqlSpan> ScanSql(std::string_view sql) {
     std::vector<SqlSpan> spans;
+    spans.reserve(sql.size() / 4 + 8);  // some four characters a token, blanks included
     size_t i = 0;
     bool space = false;
     auto push = [&](SqlToken::Kind kind, size_t begin, size_t end) {
@@ -93,10 +94,11 @@ std::vector<SqlSpan> ScanSql(std::string_view sql) {
             push(SqlToken::kWord, i, j);
             i = j;
         } else {
-            static constexpr std::string_view kPairs[] = {"<>", "<=", ">=", "!=", "||", "!<", "!>"};
-            size_t length = 1;
-            for (std::string_view pair : kPairs)
-                if (sql.substr(i, 2) == pair) length = 2;
+            // Two-character operators: <> <= >= != || !< !>
+            const char next = i + 1 < sql.size() ? sql[i + 1] : '\0';
+            const bool pair = (c == '<' && (next == '>' || next == '=')) || (c == '>' && next == '=') ||
+                              (c == '!' && (next == '=' || next == '<' || next == '>')) || (c == '|' && next == '|');
+            const size_t length = pair ? 2 : 1;
             push(SqlToken::kSymbol, i, i + length);
             i += length;
         }
