@@ -8,6 +8,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "platform/com/ComPtr.h"
@@ -38,6 +39,10 @@ struct State {
     // The newest registration of each class asked for so far (0: none in the process), so that a
     // creation does not walk every class; emptied whenever a class is registered or revoked.
     std::map<CLSID, DWORD> newestOf;
+    // The class of each ProgID registered in the process (the newest registration's), by the ProgID in
+    // lower case, made when first asked after a change: a creation by ProgID does not compare every name.
+    std::unordered_map<std::u16string, CLSID> classOfProgId;
+    bool progIdsIndexed = false;
     DWORD nextCookie = 1;
     std::map<std::string, LoadedLibrary> libraries;
     // The in-process servers of the classes looked up in `serversOf`, the registry as last read: a
@@ -45,6 +50,13 @@ struct State {
     std::shared_ptr<const tlx::RegistryTree> serversOf;
     std::vector<std::pair<CLSID, std::string>> servers;
 };
+
+// After a class is registered or revoked, what was found before is looked up afresh.
+void ClassesChanged(State& s) {
+    s.newestOf.clear();
+    s.classOfProgId.clear();
+    s.progIdsIndexed = false;
+}
 
 State& Registry() {
     static State state;
@@ -159,7 +171,7 @@ HRESULT CoRevokeClassObject(DWORD cookie) {
     if (it == s.processClasses.end()) return E_INVALIDARG;
     released = std::move(it->second.factory);
     s.processClasses.erase(it);
-    s.newestOf.clear();
+    ClassesChanged(s);
     return S_OK;
 }
 
@@ -170,11 +182,14 @@ HRESULT CLSIDFromProgID(LPCOLESTR progId, CLSID* clsid) {
     {
         State& s = Registry();
         std::lock_guard lock(s.mutex);
-        for (auto it = s.processClasses.rbegin(); it != s.processClasses.rend(); ++it) {
-            if (!it->second.progId.empty() && tlx::EqualsIgnoringAsciiCase(it->second.progId, name)) {
-                *clsid = it->second.clsid;
-                return S_OK;
-            }
+        if (!s.progIdsIndexed) {
+            for (const auto& [cookie, c] : s.processClasses)  // in registration order: the newest stays
+                if (!c.progId.empty()) s.classOfProgId[tlx::AsciiLowerCopy(std::u16string_view(c.progId))] = c.clsid;
+            s.progIdsIndexed = true;
+        }
+        if (auto found = s.classOfProgId.find(tlx::AsciiLowerCopy(name)); found != s.classOfProgId.end()) {
+            *clsid = found->second;
+            return S_OK;
         }
     }
     std::shared_ptr<const tlx::RegistryTree> tree;
@@ -236,7 +251,7 @@ HRESULT RegisterProcessClass(REFCLSID clsid, std::u16string_view progId, IUnknow
     std::lock_guard lock(s.mutex);
     *cookie = s.nextCookie++;
     s.processClasses[*cookie] = ProcessClass{clsid, std::u16string(progId), ComPtr<IUnknown>(factory)};
-    s.newestOf.clear();
+    ClassesChanged(s);
     return S_OK;
 }
 
@@ -245,7 +260,7 @@ ScopedClassOverride::ScopedClassOverride(REFCLSID clsid, std::u16string_view pro
     std::lock_guard lock(s.mutex);
     cookie_ = s.nextCookie++;
     s.processClasses[cookie_] = ProcessClass{clsid, std::u16string(progId), ComPtr<IUnknown>(factory)};
-    s.newestOf.clear();
+    ClassesChanged(s);
 }
 
 ScopedClassOverride::~ScopedClassOverride() { CoRevokeClassObject(cookie_); }
