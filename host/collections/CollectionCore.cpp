@@ -13,6 +13,7 @@
 #include "host/session/HostSession.h"
 #include "hostapi/Errors.h"
 #include "hostapi/Framework.h"
+#include "platform/ado/ListGrowth.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/VariantConversion.h"
 #include "platform/text/CodePage.h"
@@ -214,6 +215,7 @@ ComPtr<IDispatch> CollectionCore::ItemOfCurrentRow(LONG bindMode) {
     ComPtr<IDispatch> item = MakeItem(bindMode);
     MoveTo(bookmark);  // the item's own set-up may have walked the recordset
     if (items_.empty()) heldFilter_.reset();
+    ado::ReserveOneMore(items_);
     items_.push_back(Entry{bookmark, id, item, IdentityOf(item.Get())});
     heldFilter_.set(FilterBit(items_.back().identity.Get()));
     return item;

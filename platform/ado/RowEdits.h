@@ -43,5 +43,7 @@ private:
     std::uint32_t count_;
 };
 static_assert(sizeof(RowEdits) % alignof(RowValue) == 0);
+// A new row of a save of many rows holds one: its header stays three words.
+static_assert(sizeof(RowEdits) <= 3 * sizeof(void*));
 
 }  // namespace tlx::ado

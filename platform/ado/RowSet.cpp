@@ -5,6 +5,7 @@
 #include <unordered_set>
 
 #include "platform/ado/AdoError.h"
+#include "platform/ado/ListGrowth.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::ado {
@@ -105,6 +106,7 @@ void RowSet::FetchRow(sqlite3_stmt* statement) {
     row->bookmark = nextBookmark_++;
     row->fetched = &fetched_;
     row->stored = values;
+    ReserveOneMore(rows_);
     rows_.push_back(row);
 }
 
@@ -220,6 +222,8 @@ void RowSet::AddNew() {
     added->isNew = true;
     // A new row has nothing in the database: all NULL (its underlying values are left empty).
     added->edits = RowEdits::Make(ColumnCount());
+    ReserveOneMore(rows_);
+    ReserveOneMore(view_);
     rows_.push_back(added);
     // A new row joins the view at its end, whatever the filter and sort say, until they are set again.
     view_.push_back(added);
@@ -416,7 +420,7 @@ void RowSet::HeldRow::Undo(Row& row) {
 }
 
 void RowSet::HeldRow::Restore(Row& row) {
-    if (whole) {
+    if (Row* whole = Whole()) {
         row = std::move(*whole);
         return;
     }
@@ -457,25 +461,26 @@ void RowSet::Touch(Row* row) {
     HeldRow* found = FindHeld(row);
     if (!found) {
         auto copy = std::make_unique<Row>(*row);
-        AddHeld(row).whole = std::move(copy);
+        AddHeld(row).KeepWhole(std::move(copy));
         return;
     }
     HeldRow& held = *found;
-    if (held.whole) return;
+    if (held.Whole()) return;
     auto copy = std::make_unique<Row>(*row);
     held.Undo(*copy);
-    held.whole = std::move(copy);
+    held.KeepWhole(std::move(copy));
 }
 
 void RowSet::SetSavedKey(Row& row, size_t column, tlx::Variant value) {
     if (held_) {
         HeldRow* found = FindHeld(&row);
-        if (!found || found->accepted || (found->keyColumn != HeldRow::kNoKey && found->keyColumn != column)) {
+        if (!found || found->accepted || column >= HeldRow::kNoKey ||
+            (found->keyColumn != HeldRow::kNoKey && found->keyColumn != column)) {
             Touch(&row);
             found = FindHeld(&row);
         }
         HeldRow& held = *found;
-        if (!held.whole && held.keyColumn == HeldRow::kNoKey) {
+        if (!held.Whole() && held.keyColumn == HeldRow::kNoKey) {
             held.keyColumn = static_cast<std::uint32_t>(column);
             const RowValue& before = row.Edits().Values()[column];
             if (before.Type() == VT_NULL)
@@ -497,7 +502,7 @@ void RowSet::AcceptSaved(const std::vector<Row*>& saved) {
             if (!found || found->accepted) Touch(row);
             held = FindHeld(row);
         }
-        if (held && !held->whole) {
+        if (held && !held->Whole()) {
             // What accepting changes moves into the held row instead of being copied there.
             held->accepted = true;
             if (row->edits) {

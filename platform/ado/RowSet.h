@@ -206,26 +206,36 @@ private:
     // new rows does not hold a second copy of every value.
     // A new row's database values are all NULL and are not kept.
     struct HeldRow {
-        static constexpr std::uint32_t kNoKey = static_cast<std::uint32_t>(-1);
+        // Fits the bits the held row keeps the key's column in.
+        static constexpr std::uint32_t kNoKey = (1u << 24) - 1;
 
-        // What only some rows need kept: a changed row's database values, a key that was not NULL.
+        // What only some rows need kept: a changed row's database values, a key that was not NULL, or
+        // the whole row (after which the rest is not used).
         struct Kept {
             std::unique_ptr<RowValue[]> underlying;
             RowValue keyBefore;
+            std::unique_ptr<Row> whole;
         };
 
         Row* row;
-        std::unique_ptr<Row> whole;
         std::unique_ptr<Kept> kept;
         ColumnMarks assigned;
-        std::uint32_t keyColumn = kNoKey;  // the column the batch set, with its value before
-        bool isNew = false, modified = false, deleted = false, dbDeleted = false;
-        bool accepted = false;       // `assigned` and the kept database values hold the row's own
-        bool keyWasNull = false;     // the key's value before, when NULL (else in `kept`)
+        // A save of many new rows holds one of these for each: the key's column and the flags share a word.
+        std::uint32_t keyColumn : 24 = kNoKey;  // the column the batch set, with its value before
+        bool isNew : 1 = false, modified : 1 = false, deleted : 1 = false, dbDeleted : 1 = false;
+        bool accepted : 1 = false;    // `assigned` and the kept database values hold the row's own
+        bool keyWasNull : 1 = false;  // the key's value before, when NULL (else in `kept`)
 
         Kept& OwnKept() {
             if (!kept) kept = std::make_unique<Kept>();
             return *kept;
+        }
+        Row* Whole() const { return kept ? kept->whole.get() : nullptr; }
+        void KeepWhole(std::unique_ptr<Row> copy) {
+            Kept& own = OwnKept();
+            own.underlying.reset();
+            own.keyBefore = RowValue::Null();
+            own.whole = std::move(copy);
         }
 
         explicit HeldRow(Row& row);
@@ -234,6 +244,7 @@ private:
         // Puts the row back as it stood before the transaction.
         void Restore(Row& row);
     };
+    static_assert(sizeof(HeldRow) <= 4 * sizeof(void*));
     // The rows as they stood before the transaction: their order, and what is needed to put back those
     // that have changed since (or were pending then, so the batch changes them); the others are as they
     // were. Each held row knows its place in `before` (Row::held), so a save of many rows keeps no

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <string>
 
 #include "AdoTestSupport.h"
 #include "platform/ado/DateText.h"
@@ -489,6 +490,43 @@ TEST_F(AdoRecordsetTest, RowsWrittenInARolledBackTransactionAreWrittenAgainAsThe
     rows->MoveFirst();
     Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"druga"));
     EXPECT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << "the database values came back with the row: no conflict";
+}
+
+// Many new rows written in a transaction that is rolled back come back each as it was, in its order,
+// with its own values and no key, and are all written again by the next batch.
+TEST_F(AdoRecordsetTest, ManyNewRowsOfARolledBackTransactionComeBackEachAsItWas) {
+    constexpr int kAdded = 150;
+    auto rows = Elements();
+    LONG before = Count(rows.Get());
+    LONG level = 0;
+    ASSERT_EQ(connection_->BeginTrans(&level), S_OK);
+    for (int i = 0; i < kAdded; ++i) {
+        rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10));
+        Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(1000 + i));
+        if (i % 3 == 0) Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"opis " + tlx::Utf8ToUtf16(std::to_string(i))));
+    }
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK);
+    ASSERT_EQ(connection_->RollbackTrans(), S_OK);
+
+    rows->put_Filter(tlx::Variant::FromLong(adFilterNone));
+    ASSERT_EQ(Count(rows.Get()), before + kAdded);
+    rows->MoveFirst();
+    for (LONG i = 0; i < before; ++i) rows->MoveNext();
+    for (int i = 0; i < kAdded; ++i, rows->MoveNext()) {
+        EXPECT_EQ(Status(rows.Get()), adRecNew) << i;
+        EXPECT_EQ(Value(rows.Get(), u"DkE_DkEID").vt, VT_NULL) << i;
+        EXPECT_EQ(Value(rows.Get(), u"DkE_Numer").lVal, 1000 + i);
+        if (i % 3 == 0)
+            EXPECT_EQ(Text(Value(rows.Get(), u"DkE_Opis")), u"opis " + tlx::Utf8ToUtf16(std::to_string(i)));
+        else
+            EXPECT_EQ(Value(rows.Get(), u"DkE_Opis").vt, VT_NULL) << i;
+    }
+
+    ASSERT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_Numer >= 1000").lVal, kAdded);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_Numer >= 1000 and DkE_Opis is not null").lVal,
+              kAdded / 3);
+    EXPECT_EQ(Text(Scalar(u"select DkE_Opis from TLX.DeklElem where DkE_Numer = 1147")), u"opis 147");
 }
 
 // Which fields a row wrote is kept through a rolled-back transaction also for rows wider than 64
