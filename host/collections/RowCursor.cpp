@@ -1,5 +1,7 @@
 #include "host/collections/RowCursor.h"
 
+#include "platform/com/VariantConversion.h"
+
 namespace tlx::host {
 namespace {
 
@@ -16,22 +18,31 @@ CRowCursor::CRowCursor(ComPtr<Recordset> rows) : rows_(std::move(rows)) { Follow
 HRESULT CRowCursor::Follow(HRESULT moved) {
     if (FAILED(moved)) return moved;
     hasRow_ = !AtEnd(rows_.Get());
-    bookmark_.Clear();
     if (hasRow_) {
-        if (HRESULT hr = rows_->get_Bookmark(bookmark_.Out()); FAILED(hr)) hasRow_ = false;
+        Variant bookmark, number;
+        if (FAILED(rows_->get_Bookmark(bookmark.Out())))
+            hasRow_ = false;
+        else if (bookmark.vt == VT_R8)
+            bookmark_ = bookmark.dblVal;
+        else if (SUCCEEDED(VariantChangeType(&number, &bookmark, 0, VT_R8)))
+            bookmark_ = number.dblVal;
+        else
+            hasRow_ = false;
     }
     return moved;
 }
 
+HRESULT CRowCursor::PutOwnBookmark() { return rows_->put_Bookmark(Variant::FromDouble(bookmark_)); }
+
 HRESULT CRowCursor::Position() {
     if (!hasRow_) return S_OK;
-    if (SUCCEEDED(rows_->put_Bookmark(bookmark_))) return S_OK;
+    if (SUCCEEDED(PutOwnBookmark())) return S_OK;
     Variant current;
     rows_->get_Filter(current.Out());
-    if (SUCCEEDED(rows_->put_Filter(Variant::FromLong(adFilterNone))) && SUCCEEDED(rows_->put_Bookmark(bookmark_)))
+    if (SUCCEEDED(rows_->put_Filter(Variant::FromLong(adFilterNone))) && SUCCEEDED(PutOwnBookmark()))
         return S_OK;
     if (SUCCEEDED(rows_->put_Filter(Variant::FromLong(adFilterPendingRecords))) &&
-        SUCCEEDED(rows_->put_Bookmark(bookmark_)))
+        SUCCEEDED(PutOwnBookmark()))
         return S_OK;
     rows_->put_Filter(current);
     return adErrNoCurrentRecord;

@@ -58,8 +58,13 @@ private:
     // Takes the shared recordset's current row as the cursor's row after a move.
     HRESULT Follow(HRESULT moved);
 
+    // Moves the shared recordset to the cursor's row by its bookmark, as it stands.
+    HRESULT PutOwnBookmark();
+
     ComPtr<Recordset> rows_;
-    Variant bookmark_;
+    // Every item of a collection keeps a cursor: the row's bookmark is kept as the number it is (the
+    // collection's recordset numbers its rows), not as a VARIANT.
+    double bookmark_ = 0;
     bool hasRow_ = false;
 };
 
