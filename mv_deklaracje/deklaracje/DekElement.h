@@ -53,7 +53,8 @@ private:
     // 1 when the value is empty, 0 when not, -1 for a kind that has no emptiness.
     LONG IsEmpty();
 
+    // The two numbers side by side, so that a declaration's many elements carry no padding.
     LONG typ_ = 0;
-    tlx::ComPtr<IDekElementInfo> info_;
     LONG infoNumber_ = 0;  // the number info_ was found for
+    tlx::ComPtr<IDekElementInfo> info_;
 };
