@@ -272,8 +272,9 @@ private:
         return RecordsetField(recordset_.Get(), BuildFieldName(prefix_, column).View());
     }
 
+    // First, where the base leaves room after its last member: a declaration has many record objects.
+    bool deleted_ = false;
     tlx::ComPtr<Recordset> recordset_;
     CBstr prefix_;
-    bool deleted_ = false;
     tlx::ComPtr<IDispatch> stamp_;
 };

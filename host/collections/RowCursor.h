@@ -61,11 +61,12 @@ private:
     // Moves the shared recordset to the cursor's row by its bookmark, as it stands.
     HRESULT PutOwnBookmark();
 
-    ComPtr<Recordset> rows_;
-    // Every item of a collection keeps a cursor: the row's bookmark is kept as the number it is (the
-    // collection's recordset numbers its rows), not as a VARIANT.
-    double bookmark_ = 0;
+    // Every item of a collection keeps a cursor, so the cursor is kept small: the flag first, where the
+    // object's base leaves room, and the row's bookmark as the number it is (the collection's recordset
+    // numbers its rows), not as a VARIANT.
     bool hasRow_ = false;
+    ComPtr<Recordset> rows_;
+    double bookmark_ = 0;
 };
 
 }  // namespace tlx::host

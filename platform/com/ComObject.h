@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <cstddef>
 #include <memory>
 #include <new>
 #include <type_traits>
@@ -110,39 +111,50 @@ protected:
     IUnknown* ControllingUnknown() { return outer_ ? outer_ : static_cast<IUnknown*>(&self_); }
 
 private:
-    // The non-delegating unknown: the object's own reference count and interface table.
+    // The non-delegating unknown: the object's own reference count and interface table. It finds its
+    // object from its own address (it is the object's member `self_`), so that no object keeps a pointer
+    // back to itself: a save of many rows holds several objects for each row.
     class InnerUnknown final : public IUnknown {
     public:
-        explicit InnerUnknown(ComObject* object) : object_(object) {}
         HRESULT QueryInterface(REFIID iid, void** out) override {
             if (!out) return E_POINTER;
             *out = nullptr;
+            ComObject* object = Object();
             if (iid == IID_IUnknown) {
                 *out = static_cast<IUnknown*>(this);
                 AddRef();
-            } else if (void* found = detail::FindInChain<ComObject, Interfaces...>(object_, iid)) {
+            } else if (void* found = detail::FindInChain<ComObject, Interfaces...>(object, iid)) {
                 // Counted through the interface itself, which speaks for the outer object when aggregated.
                 *out = found;
-                object_->AddRef();
+                object->AddRef();
             } else {
-                return object_->QueryExtraInterface(iid, out);
+                return object->QueryExtraInterface(iid, out);
             }
             return S_OK;
         }
-        ULONG AddRef() override { return ++object_->refs_; }
+        ULONG AddRef() override { return ++Object()->refs_; }
         ULONG Release() override {
-            ULONG left = --object_->refs_;
-            if (left == 0) delete object_;
+            ComObject* object = Object();
+            ULONG left = --object->refs_;
+            if (left == 0) delete object;
             return left;
         }
 
     private:
-        ComObject* object_;
+        ComObject* Object() { return reinterpret_cast<ComObject*>(reinterpret_cast<char*>(this) - SelfOffset()); }
     };
 
+    static std::size_t SelfOffset() {
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Winvalid-offsetof"
+        return offsetof(ComObject, self_);  // no virtual bases: the member sits at a fixed place
+#pragma GCC diagnostic pop
+    }
+
     IUnknown* outer_ = nullptr;
+    InnerUnknown self_;
+    // Last, so that a derived class's first member, when small, takes the room after it.
     std::atomic<ULONG> refs_{0};
-    InnerUnknown self_{this};
 };
 
 // The class factory of one class; it holds the module lock while it lives, like every object.
