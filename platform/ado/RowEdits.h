@@ -23,6 +23,8 @@ public:
     RowEdits& operator=(const RowEdits&) = delete;
     // Destroys the values after the object too and frees the one allocation.
     void operator delete(RowEdits* edits, std::destroying_delete_t);
+    // Public only because some compilers check it at a delete even though the destroying delete runs it.
+    ~RowEdits() = default;
 
     std::size_t Count() const { return count_; }
     // As the recordset shows them.
@@ -38,7 +40,6 @@ public:
 
 private:
     explicit RowEdits(std::size_t count) : count_(static_cast<std::uint32_t>(count)) {}
-    ~RowEdits() = default;
 
     std::uint32_t count_;
 };
