@@ -3,16 +3,14 @@
 #include <array>
 #include <vector>
 
+#include "host/script/ScriptLexing.h"
+
 namespace tlx::host {
 
 namespace {
 
-bool IsNameChar(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$' ||
-           static_cast<unsigned char>(c) >= 0x80;
-}
-
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+using lexing::IsNameChar;
+using lexing::IsSpace;
 
 // Words after which a parenthesis heads a statement: the brace after its `)` opens a block, not a
 // function's body.
@@ -114,34 +112,15 @@ private:
     char Next() const { return i_ + 1 < code_.size() ? code_[i_ + 1] : '\0'; }
 
     void SkipString(char quote) {
-        ++i_;
-        while (i_ < code_.size() && code_[i_] != quote && (quote == '`' || code_[i_] != '\n'))
-            i_ += code_[i_] == '\\' ? 2 : 1;
-        ++i_;
+        i_ = lexing::EndOfQuoted(code_, i_, quote);
         divisionMayFollow_ = true;
         closed_ = Closed::None;
     }
 
-    void SkipUntil(std::string_view end) {
-        std::size_t found = code_.find(end, i_ + 2);
-        i_ = found == std::string_view::npos ? code_.size() : found + end.size();
-    }
+    void SkipUntil(std::string_view end) { i_ = lexing::EndOfComment(code_, i_, end); }
 
     void SkipRegex() {
-        ++i_;
-        bool inClass = false;
-        while (i_ < code_.size() && code_[i_] != '\n') {
-            char c = code_[i_];
-            if (c == '\\') {
-                i_ += 2;
-                continue;
-            }
-            ++i_;
-            if (c == '[') inClass = true;
-            if (c == ']') inClass = false;
-            if (c == '/' && !inClass) break;
-        }
-        while (i_ < code_.size() && IsNameChar(code_[i_])) ++i_;  // flags
+        i_ = lexing::EndOfRegex(code_, i_);
         divisionMayFollow_ = true;
         closed_ = Closed::None;
     }
