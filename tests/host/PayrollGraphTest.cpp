@@ -450,6 +450,17 @@ TEST_F(PayrollGraphTest, APayoutByItsIdentifierAnswersItsOwnElementsAndLinks) {
     ComPtr<IDispatch> none;
     EXPECT_EQ(session_->CreateObject(Bstr(u"TLX.Wyplaty").Get(), Variant::FromLong(399), none.Out()), HOST_E_NOROW);
     TakeErrorDescription();
+
+    Execute(u"delete from TLX.WypElementy where WPE_WplId = 312");
+    ComPtr<IWyplata> empty = Create(u"TLX.Wyplaty", Variant::FromLong(312)).As<IWyplata>();
+    ASSERT_TRUE(empty);
+    LONG id = 0;
+    ASSERT_EQ(empty->get_ID(&id), S_OK);
+    EXPECT_EQ(id, 312);
+    ComPtr<ICollection> noElements;
+    ASSERT_EQ(empty->get_Elementy(noElements.Out()), S_OK);
+    ASSERT_EQ(noElements->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 0) << "a payout without elements answers none";
 }
 
 // Reading a payout by its identifier with its elements holds no lock on the company file once it has

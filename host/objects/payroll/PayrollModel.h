@@ -93,6 +93,8 @@ public:
     ComPtr<IWyplata> PayoutById(LONG id);
     // A payout row (joined with its list's) already read by the caller, for PayoutById.
     void KeepPayout(std::shared_ptr<PayrollRow> row) { payoutsById_[row->Long(u"WPL_WplId")] = std::move(row); }
+    // Its elements, read with it, for ElementsOf.
+    void KeepElements(LONG payoutId, PayrollRows rows) { parts_[payoutId].elements = std::move(rows); }
     ComPtr<IWypElement> ElementById(LONG id);
     ComPtr<INieobecnosc> AbsenceById(LONG id);
     ComPtr<IPracEtat> RecordAt(DATE day);

@@ -37,7 +37,7 @@ std::size_t PayrollRow::Columns::Find(std::u16string_view name) const {
 
 const Variant& PayrollRow::At(std::size_t i) const {
     if (!made_[i]) {
-        row_->ReadValue(i, values_[i].Out());
+        row_->ReadValue(first_ + i, values_[i].Out());
         made_[i] = true;
     }
     return values_[i];
@@ -123,6 +123,14 @@ std::u16string PayrollRow::Text(std::u16string_view column) const {
     Variant value = Converted(column, VT_BSTR);
     return value.vt == VT_BSTR && value.bstrVal ? std::u16string(value.bstrVal, SysStringLen(value.bstrVal))
                                                  : std::u16string();
+}
+
+std::shared_ptr<PayrollRow> PayrollRow::Part(std::shared_ptr<const Columns> columns, std::size_t first) const {
+    if (source_) return std::make_shared<PayrollRow>(std::move(columns), source_, *row_, first_ + first);
+    std::vector<Variant> values;
+    values.reserve(columns->Size());
+    for (std::size_t i = 0; i < columns->Size(); ++i) values.push_back(At(first + i));
+    return std::make_shared<PayrollRow>(std::move(columns), std::move(values));
 }
 
 void PayrollRow::Set(std::u16string_view column, const VARIANT& value) {
@@ -238,6 +246,48 @@ PayrollRows ReadRowsByKey(Connection* connection, std::string_view sql, LONG key
         rows = ado::LoadRowSet(statement);
     }));
     return RowsOf(rows);
+}
+
+namespace {
+// A column list's two sides, split before the position `at`, made once for the list: the lists of our
+// own statements live with the statement, so one payout after another finds its sides made.
+std::pair<std::shared_ptr<const PayrollRow::Columns>, std::shared_ptr<const PayrollRow::Columns>> SplitColumns(
+    const std::shared_ptr<const PayrollRow::Columns>& all, std::size_t at) {
+    struct Known {
+        std::weak_ptr<const PayrollRow::Columns> all;
+        std::size_t at;
+        std::shared_ptr<const PayrollRow::Columns> left, right;
+    };
+    static constexpr std::size_t kMaxKnown = 64;
+    static std::mutex mutex;
+    static std::unordered_map<const void*, Known> known;
+    std::lock_guard lock(mutex);
+    if (auto found = known.find(all.get());
+        found != known.end() && found->second.at == at && found->second.all.lock() == all)
+        return {found->second.left, found->second.right};
+    if (known.size() >= kMaxKnown) std::erase_if(known, [](const auto& entry) { return entry.second.all.expired(); });
+    if (known.size() >= kMaxKnown) known.clear();
+    auto left = std::make_shared<PayrollRow::Columns>(), right = std::make_shared<PayrollRow::Columns>();
+    for (std::size_t i = 0; i < all->Size(); ++i) (i < at ? left : right)->Add(all->Name(i));
+    known[all.get()] = Known{all, at, left, right};
+    return {left, right};
+}
+}  // namespace
+
+JoinedRows SplitJoinedRows(const PayrollRows& rows, std::u16string_view firstJoined) {
+    JoinedRows out;
+    if (rows.empty()) return out;
+    const std::shared_ptr<const PayrollRow::Columns>& all = rows.front()->ColumnList();
+    const std::size_t at = all->Find(firstJoined);
+    if (at == PayrollRow::Columns::kNone)
+        Fail(E_FAIL, u"Złączenie nie ma kolumny " + std::u16string(firstJoined));
+    auto [left, right] = SplitColumns(all, at);
+    out.rows.reserve(rows.size());
+    for (const auto& row : rows) {
+        out.rows.push_back(row->Part(left, 0));
+        if (!row->IsNull(firstJoined)) out.joined.push_back(row->Part(right, at));
+    }
+    return out;
 }
 
 ado::Statement HoldRead(Connection* connection) {

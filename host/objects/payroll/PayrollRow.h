@@ -48,8 +48,10 @@ public:
         : columns_(std::move(columns)), values_(std::move(values)), made_(values_.size(), true) {}
     // A row of a statement's row set, whose values are made as they are first read (an employee's
     // record has some ninety columns, of which a declaration reads a few): the row set is kept with it.
-    PayrollRow(std::shared_ptr<const Columns> columns, std::shared_ptr<const ado::RowSet> source, const ado::Row& row)
-        : columns_(std::move(columns)), source_(std::move(source)), row_(&row), values_(columns_->Size()),
+    // `first`: where the row's columns begin in the row set's (a part of a joined row, see Part).
+    PayrollRow(std::shared_ptr<const Columns> columns, std::shared_ptr<const ado::RowSet> source, const ado::Row& row,
+               std::size_t first = 0)
+        : columns_(std::move(columns)), source_(std::move(source)), row_(&row), first_(first), values_(columns_->Size()),
           made_(columns_->Size(), false) {}
 
     // The value of a column; VT_EMPTY when the row has no such column.
@@ -61,6 +63,8 @@ public:
     // The same by the column's position in Columns() (Columns::kNone: a column the row lacks).
     CY MoneyAt(std::size_t position) const;
     const std::shared_ptr<const Columns>& ColumnList() const { return columns_; }
+    // The row of the columns `columns` names, which stand in this row from the position `first` on.
+    std::shared_ptr<PayrollRow> Part(std::shared_ptr<const Columns> columns, std::size_t first) const;
     std::u16string Text(std::u16string_view column) const;
     bool IsNull(std::u16string_view column) const;
     void Set(std::u16string_view column, const VARIANT& value);
@@ -72,6 +76,7 @@ private:
     std::shared_ptr<const Columns> columns_;
     std::shared_ptr<const ado::RowSet> source_;  // null for a row whose values were all given
     const ado::Row* row_ = nullptr;              // its row there
+    std::size_t first_ = 0;                      // the position there of this row's first column
     mutable std::vector<Variant> values_;
     mutable std::vector<bool> made_;  // which of values_ hold the column's value
 };
@@ -86,6 +91,15 @@ PayrollRows ReadRows(Connection* connection, std::u16string_view sql);
 // connection and the number bound, without the T-SQL rewriting of ReadRows that such a text does not
 // need, nor its scan for numbers at every call; on another connection the number is written into it.
 PayrollRows ReadRowsByKey(Connection* connection, std::string_view sql, LONG key);
+
+// The rows of a join of a row with the rows that hang on it (a payout with its elements), read as one
+// statement: each row's own columns, up to the first of the joined table's (`firstJoined`, its key), and
+// the joined rows, those whose key is not NULL (an outer join that found none answers no joined row).
+struct JoinedRows {
+    PayrollRows rows;
+    PayrollRows joined;
+};
+JoinedRows SplitJoinedRows(const PayrollRows& rows, std::u16string_view firstJoined);
 
 // Keeps one read transaction open on our own connections while it lives (SqliteDatabase::HoldRead); on
 // another connection it holds nothing.

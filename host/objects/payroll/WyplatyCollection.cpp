@@ -3,7 +3,6 @@
 #include "host/collections/ItemKey.h"
 #include "host/objects/payroll/Answers.h"
 #include "host/objects/payroll/PayrollModel.h"
-#include "host/session/HostSession.h"
 #include "hostapi/Errors.h"
 #include "platform/text/CodePage.h"
 
@@ -27,20 +26,22 @@ HRESULT CWyplatyCollection::Item(VARIANT key, IDispatch** item) {
         Check(ParseItemKey(key, parsed));
         if (parsed.kind != ItemKey::Kind::Identifier) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
         PayrollModel lookup(Require(session_.Get()));
-        // Whoever asks for a payout by identifier walks its elements next: they are read with it, in one
-        // read of the file, which ends when the payout is answered.
-        ado::Statement together = HoldRead(HostSessionOf(session_.Get())->CompanyConnection());
-        PayrollRows rows = lookup.ReadByKey("select * from TLX.Wyplaty left join TLX.ListyPlac on LPL_LplId = WPL_LplId "
-                                            "where WPL_WplId = ?1", parsed.identifier);
-        if (rows.empty()) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
-        const LONG card = rows.front()->Long(u"WPL_PraId");
-        // A model of the card for this payout alone: it keeps the payout's row and, when asked, reads
-        // that payout's elements and links, not the card's whole history, and opens the card itself
-        // only when the payout's employee is asked for.
+        // Whoever asks for a payout by identifier walks its elements next: they are read with it, joined
+        // to its row in one statement (one read of the file, ended when the statement ends).
+        JoinedRows payout = SplitJoinedRows(
+            lookup.ReadByKey("select * from TLX.Wyplaty left join TLX.ListyPlac on LPL_LplId = WPL_LplId left join "
+                             "TLX.WypElementy on WPE_WplId = WPL_WplId where WPL_WplId = ?1 order by WPE_WpeId",
+                             parsed.identifier),
+            u"WPE_WpeId");
+        if (payout.rows.empty()) Fail(HOST_E_NOROW, u"Nie znaleziono rekordu: " + parsed.text);
+        const LONG card = payout.rows.front()->Long(u"WPL_PraId");
+        // A model of the card for this payout alone: it keeps the payout's row and its elements and,
+        // when asked, reads that payout's links, not the card's whole history, and opens the card
+        // itself only when the payout's employee is asked for.
         auto model = std::make_shared<PayrollModel>(session_.Get(), nullptr, card);
         model->EmployeeWhenAsked();
-        model->KeepPayout(rows.front());
-        model->ElementsOf(parsed.identifier);
+        model->KeepPayout(payout.rows.front());
+        model->KeepElements(parsed.identifier, std::move(payout.joined));
         return ComPtr<IDispatch>(model->PayoutById(parsed.identifier));
     });
 }

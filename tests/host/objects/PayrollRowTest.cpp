@@ -196,6 +196,41 @@ TEST_F(PayrollRowTest, AQueryByKeyAnswersWhatTheQueryWithItsNumberWrittenAnswers
     EXPECT_EQ(ReadRowsByKey(Database(), "select * from TLX.PracEtaty where PRE_PraId = ?1", 7).size(), 2u);
 }
 
+// A payout joined with its elements splits into the payout's own columns and element rows that answer
+// what the elements read alone answer, column by column; a payout without elements answers none.
+TEST_F(PayrollRowTest, AJoinSplitsIntoEachRowsOwnColumnsAndTheJoinedRows) {
+    Execute(u"insert into TLX.Wyplaty (WPL_WplId, WPL_PraId, WPL_Rok, WPL_Miesiac, WPL_Kwota) values "
+            u"(10, 7, 2024, 3, 12.5), (11, 7, 2024, 4, 0)");
+    const std::string_view joined =
+        "select * from TLX.Wyplaty left join TLX.WypElementy on WPE_WplId = WPL_WplId where WPL_WplId = ?1 order by WPE_WpeId";
+    JoinedRows both = SplitJoinedRows(ReadRowsByKey(Database(), joined, 10), u"WPE_WpeId");
+    PayrollRows alone = ReadRows(Database(), u"select * from WypElementy where WPE_WplId = 10 order by WPE_WpeId");
+    ASSERT_EQ(both.rows.size(), 2u);
+    ASSERT_EQ(both.joined.size(), alone.size());
+    EXPECT_EQ(both.rows.front()->Long(u"WPL_WplId"), 10);
+    EXPECT_EQ(both.rows.front()->Money(u"WPL_Kwota").int64, 125000);
+    EXPECT_TRUE(both.rows.front()->Value(u"WPE_WpeId").vt == VT_EMPTY) << "the payout's row has no element columns";
+    EXPECT_TRUE(both.joined.front()->Value(u"WPL_WplId").vt == VT_EMPTY) << "an element's row has no payout columns";
+    const auto& columns = *alone.front()->ColumnList();
+    ASSERT_EQ(both.joined.front()->ColumnList()->Size(), columns.Size());
+    for (std::size_t row = 0; row < alone.size(); ++row)
+        for (std::size_t c = 0; c < columns.Size(); ++c) {
+            const std::u16string& name = columns.Name(c);
+            EXPECT_EQ(both.joined[row]->ColumnList()->Name(c), name);
+            EXPECT_EQ(both.joined[row]->Value(name).vt, alone[row]->Value(name).vt) << Utf16ToUtf8(name);
+            EXPECT_EQ(VariantToText(both.joined[row]->Value(name)), VariantToText(alone[row]->Value(name))) << Utf16ToUtf8(name);
+        }
+
+    JoinedRows none = SplitJoinedRows(ReadRowsByKey(Database(), joined, 11), u"WPE_WpeId");
+    ASSERT_EQ(none.rows.size(), 1u);
+    EXPECT_EQ(none.rows.front()->Long(u"WPL_WplId"), 11);
+    EXPECT_TRUE(none.joined.empty());
+    EXPECT_EQ(none.rows.front()->ColumnList(), both.rows.front()->ColumnList()) << "the sides are made once per statement";
+    EXPECT_TRUE(SplitJoinedRows(ReadRowsByKey(Database(), joined, 12), u"WPE_WpeId").rows.empty());
+    EXPECT_THROW(SplitJoinedRows(ReadRowsByKey(Database(), joined, 10), u"Brak"), HostError);
+    TakeErrorDescription();
+}
+
 // The ZUS amounts of elements read by statements whose columns stand in other orders, one after another
 // and back: each answers its own columns' amounts, and a statement without an amount column answers 0.
 TEST_F(PayrollRowTest, ZusAmountsFollowTheColumnsOfEachStatement) {
