@@ -7,16 +7,22 @@ namespace tlx::ado {
 namespace {
 
 // Whether a connection can serve another user as a new one would: no transaction left open and no
-// temporary table, view or trigger of its last user.
+// table, view or trigger of its last user in the connection's own schemas (the temporary one, and the
+// in-memory main one that a name without a schema creates in). Only a transaction that wrote can have
+// made one: a connection on which none has committed since it was last found clean is clean still, so
+// the schemas are looked at only after a write (most users only read).
 bool IsClean(SqliteDatabase& database) {
     if (!sqlite3_get_autocommit(database.Handle())) return false;
+    if (!database.CommittedWrites()) return true;
     try {
-        // Kept prepared on the connection, as every connection given back asks it.
-        Statement temporary = database.Prepare("SELECT 1 FROM temp.sqlite_master");
-        return !temporary.Step();
+        // Kept prepared on the connection, as every connection given back after a write asks it.
+        Statement own = database.Prepare("SELECT 1 FROM temp.sqlite_master UNION ALL SELECT 1 FROM main.sqlite_master");
+        if (own.Step()) return false;
     } catch (...) {
         return false;
     }
+    database.ForgetCommittedWrites();
+    return true;
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Open SQLite connections of the process kept for reuse: a connection closed by its last user goes back
-// to the pool when it holds no transaction and no temporary object, and the next Open of the same file
-// takes it instead of opening, attaching and setting up a new one. A few idle connections are kept, the
-// most recently used; the others are closed.
+// to the pool when it holds no transaction and no table, view or trigger its user made on it, and the
+// next Open of the same file takes it instead of opening, attaching and setting up a new one. A few idle
+// connections are kept, the most recently used; the others are closed.
 #pragma once
 
 #include <deque>

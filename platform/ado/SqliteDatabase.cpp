@@ -96,6 +96,13 @@ SqliteDatabase::SqliteDatabase(const std::string& file) {
         attach.Step();
         Run("PRAGMA foreign_keys = ON");
         InstallBuiltinFunctions(db_);
+        sqlite3_commit_hook(
+            db_,
+            [](void* self) {
+                static_cast<SqliteDatabase*>(self)->committedWrites_ = true;
+                return 0;  // the commit goes on
+            },
+            this);
     } catch (...) {
         sqlite3_close(db_);
         throw;

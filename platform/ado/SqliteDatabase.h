@@ -81,6 +81,11 @@ public:
     // A number that changes whenever the attached file changed since it was last asked: by a statement
     // of this connection or by another connection's commit.
     std::uint64_t ChangeStamp();
+    // Whether a transaction that wrote has committed on this connection since ForgetCommittedWrites (or
+    // since it was opened). Whatever a user can leave on a connection for the next one (a table, view or
+    // trigger of its own schemas) is made by such a transaction; reads alone never set it.
+    bool CommittedWrites() const { return committedWrites_; }
+    void ForgetCommittedWrites() { committedWrites_ = false; }
 
 private:
     friend class Statement;
@@ -97,6 +102,7 @@ private:
     std::set<std::string> installed_;
     std::unordered_map<std::string, std::vector<Idle>> idle_;
     std::size_t idleCount_ = 0;
+    bool committedWrites_ = false;
 };
 
 // Creates a database file from nothing by running SQL scripts on it (each a series of statements).

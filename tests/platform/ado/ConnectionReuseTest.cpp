@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "AdoTestSupport.h"
+#include "platform/ado/AdoError.h"
 #include "platform/ado/DatabasePool.h"
 
 namespace {
@@ -88,6 +89,55 @@ TEST(ConnectionReuse, AClosedConnectionServesTheNextOpenOfTheSameFileOnlyWhenCle
     EXPECT_EQ(fourth->RollbackTrans(), S_OK);
 }
 
+// A connection is handed on after its user wrote to the file, but never with a table or view its user
+// made on it, however it was made.
+TEST(ConnectionReuse, AConnectionIsHandedOnWithoutAnythingItsUserMadeOnIt) {
+    TempDatabase db({}, "CREATE TABLE Liczby (Wartosc INT);");
+    tlx::ado::DatabasePool::Instance().Clear();
+    ComPtr<Connection> writer = db.Open();
+    tlx::ado::SqliteDatabase* used = DatabaseOf(writer.Get()).get();
+    ASSERT_EQ(Execute(writer.Get(), u"insert into TLX.Liczby (Wartosc) values (1)"), S_OK);
+    ASSERT_EQ(writer->Close(), S_OK);
+    ComPtr<Connection> reader = db.Open();
+    EXPECT_EQ(DatabaseOf(reader.Get()).get(), used) << "rows written to the file leave the connection as good as new";
+    EXPECT_EQ(FirstValue(reader.Get(), u"select count(*) from TLX.Liczby"), u"1");
+    ASSERT_EQ(reader->Close(), S_OK);
+
+    struct Case {
+        const char16_t* object;  // the name of what the user made
+        bool inTransaction;
+        std::vector<std::u16string> made;  // run in turn by the user, who then closes the connection
+    };
+    const Case cases[] = {
+        {u"Robocza", true, {u"create temp table Robocza (x INT)"}},
+        {u"Widok", false, {u"create temp view Widok as select Wartosc from TLX.Liczby"}},
+        {u"Wlasna", false, {u"create table Wlasna (x INT)"}},
+        {u"Pozniej", false, {u"select count(*) from TLX.Liczby", u"create temp table Pozniej (x INT)"}},
+    };
+    for (const Case& c : cases) {
+        std::string name = tlx::Utf16ToUtf8(c.object);
+        ComPtr<Connection> user = db.Open();
+        LONG level = 0;
+        if (c.inTransaction) {
+            ASSERT_EQ(user->BeginTrans(&level), S_OK);
+        }
+        for (const std::u16string& sql : c.made)
+            ASSERT_EQ(Execute(user.Get(), sql), S_OK) << name << ": " << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+        if (c.inTransaction) {
+            ASSERT_EQ(user->CommitTrans(), S_OK);
+        }
+        ASSERT_EQ(user->Close(), S_OK);
+        ComPtr<Connection> next = db.Open();
+        EXPECT_EQ(FirstValue(next.Get(), u"select count(*) from (select name from temp.sqlite_master union all "
+                                         u"select name from main.sqlite_master) where name = '" +
+                                             std::u16string(c.object) + u"'"),
+                  u"0")
+            << name << " reached the connection's next user";
+        ASSERT_EQ(next->Close(), S_OK);
+    }
+    tlx::ado::DatabasePool::Instance().Clear();
+}
+
 TEST(ConnectionReuse, AFileReplacedAtTheSamePathIsAnotherDatabase) {
     tlx::ado::DatabasePool::Instance().Clear();
     std::string path;
@@ -104,6 +154,35 @@ TEST(ConnectionReuse, AFileReplacedAtTheSamePathIsAnotherDatabase) {
     connection->Close();
     tlx::ado::DatabasePool::Instance().Clear();
     std::filesystem::remove(path);
+}
+
+// The forms a connection string names its file in: a key of any case among the connection's other
+// settings, spaces around keys and values, or the file's name alone.
+TEST(ConnectionReuse, TheConnectionStringNamesTheFileInEachOfItsForms) {
+    struct Case {
+        std::u16string text;
+        const char* file;  // null: the string names none
+    };
+    const Case cases[] = {
+        {u"Data Source=firma.db", "firma.db"},
+        {u"Provider=tlx; data source = firma.db ;Mode=Share", "firma.db"},
+        {u"DATABASE=c:\\dane\\firma.db", "c:\\dane\\firma.db"},
+        {u"Provider=tlx;FileName= firma 2.db", "firma 2.db"},
+        {u"  firma.db ", "firma.db"},
+        {u"Provider=tlx;Mode=Share", nullptr},
+        {u"Provider=tlx;DataSource=firma.db", nullptr},
+    };
+    for (const Case& c : cases) {
+        std::string text = tlx::Utf16ToUtf8(c.text);
+        try {
+            std::string named = tlx::ado::CConnection::DataSourceOf(c.text);
+            ASSERT_NE(c.file, nullptr) << text << " named " << named;
+            EXPECT_EQ(named, c.file) << text;
+        } catch (const tlx::ado::AdoError& error) {
+            EXPECT_EQ(c.file, nullptr) << text;
+            EXPECT_NE(tlx::Utf16ToUtf8(error.Description()).find("names no data source"), std::string::npos);
+        }
+    }
 }
 
 }  // namespace
