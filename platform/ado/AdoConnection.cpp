@@ -4,20 +4,21 @@
 #include "platform/ado/AdoRecordset.h"
 #include "platform/ado/DatabasePool.h"
 #include "platform/ado/SqlExecutor.h"
+#include "platform/text/AsciiCase.h"
 #include "platform/text/CodePage.h"
 
 namespace tlx::ado {
 namespace {
-std::u16string Trim(std::u16string_view text) {
+std::u16string_view Trim(std::u16string_view text) {
     while (!text.empty() && text.front() == u' ') text.remove_prefix(1);
     while (!text.empty() && text.back() == u' ') text.remove_suffix(1);
-    return std::u16string(text);
+    return text;
 }
 
-std::u16string Upper(std::u16string text) {
-    for (auto& c : text)
-        if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - 32);
-    return text;
+bool NamesDataSource(std::u16string_view key) {
+    for (std::u16string_view name : {u"Data Source", u"Database", u"Filename"})
+        if (EqualsIgnoringAsciiCase(key, name)) return true;
+    return false;
 }
 }  // namespace
 
@@ -28,11 +29,8 @@ std::string CConnection::DataSourceOf(std::u16string_view connectionString) {
         size_t end = connectionString.find(u';', start);
         std::u16string_view part = connectionString.substr(start, end == std::u16string_view::npos ? end : end - start);
         size_t equals = part.find(u'=');
-        if (equals != std::u16string_view::npos) {
-            std::u16string key = Upper(Trim(part.substr(0, equals)));
-            if (key == u"DATA SOURCE" || key == u"DATABASE" || key == u"FILENAME")
-                return Utf16ToUtf8(Trim(part.substr(equals + 1)));
-        }
+        if (equals != std::u16string_view::npos && NamesDataSource(Trim(part.substr(0, equals))))
+            return Utf16ToUtf8(Trim(part.substr(equals + 1)));
         if (end == std::u16string_view::npos) break;
         start = end + 1;
     }
