@@ -208,17 +208,19 @@ ComPtr<IDispatch> CollectionCore::MakeItem(LONG bindMode) {
     return item;
 }
 
-ComPtr<IDispatch> CollectionCore::ItemOfCurrentRow(LONG bindMode) {
+CollectionCore::Entry& CollectionCore::EntryOfCurrentRow(LONG bindMode, std::optional<LONG> knownId) {
     double bookmark = CurrentBookmark();
-    if (Entry* entry = FindEntry(bookmark)) return entry->item;
-    LONG id = settings.idColumn.empty() || !FindField(Rows(), settings.idColumn) ? 0 : ReadLong(Rows(), settings.idColumn);
+    if (Entry* entry = FindEntry(bookmark)) return *entry;
+    LONG id = knownId                                                                ? *knownId
+              : settings.idColumn.empty() || !FindField(Rows(), settings.idColumn) ? 0
+                                                                                    : ReadLong(Rows(), settings.idColumn);
     ComPtr<IDispatch> item = MakeItem(bindMode);
     MoveTo(bookmark);  // the item's own set-up may have walked the recordset
     if (items_.empty()) heldFilter_.reset();
     ado::ReserveOneMore(items_);
     items_.push_back(Entry{bookmark, id, item, IdentityOf(item.Get())});
     heldFilter_.set(FilterBit(items_.back().identity.Get()));
-    return item;
+    return items_.back();
 }
 
 bool CollectionCore::MoveToCriteria(const std::vector<CriteriaClause>& criteria) {
@@ -281,11 +283,26 @@ bool CollectionCore::MoveToKey(const ItemKey& key) {
     return false;
 }
 
-ComPtr<IDispatch> CollectionCore::Item(const VARIANT& key) {
+bool CollectionCore::OpensOnServedKey(const ItemKey& key) const {
+    return !recordset_ && key.kind == ItemKey::Kind::Identifier && servedId_ == key.identifier &&
+           settings.sql == servedSql_ && settings.filter.empty() && settings.sort.empty();
+}
+
+ComPtr<IDispatch> CollectionCore::Item(const VARIANT& key, LONG* identifier) {
     ItemKey parsed;
     Check(ParseItemKey(key, parsed));
-    if (!MoveToKey(parsed)) NotFound(parsed);
-    return ItemOfCurrentRow(hostBindRead);
+    std::optional<LONG> knownId;
+    if (OpensOnServedKey(parsed)) {
+        // Every row the query answers has the identifier asked for, and a recordset opens on its first
+        // row: there is no filter to put back, no criteria to test, no identifier to read.
+        if (AtEnd(Rows())) NotFound(parsed);
+        knownId = parsed.identifier;
+    } else if (!MoveToKey(parsed)) {
+        NotFound(parsed);
+    }
+    Entry& entry = EntryOfCurrentRow(hostBindRead, knownId);
+    if (identifier) *identifier = entry.id;
+    return entry.item;
 }
 
 LONG CollectionCore::Count() {
@@ -444,20 +461,26 @@ void CollectionCore::ServeOneKey(const VARIANT& key) {
         TakeErrorDescription();
         return;
     }
-    std::vector<CriteriaClause> clauses = parsed.criteria;
-    if (parsed.kind == ItemKey::Kind::Identifier && !settings.idColumn.empty())
-        clauses = {CriteriaClause{settings.idColumn, {}, static_cast<double>(parsed.identifier)}};
+    const bool byIdentifier = parsed.kind == ItemKey::Kind::Identifier && !settings.idColumn.empty();
+    if (byIdentifier)
+        parsed.criteria = {CriteriaClause{settings.idColumn, {}, static_cast<double>(parsed.identifier)}};
     else if (parsed.kind != ItemKey::Kind::Criteria)
         return;
     // Only whole numbers: texts compare without regard to case in the key grammar, which SQL would not.
-    std::u16string where;
-    for (const CriteriaClause& clause : clauses) {
+    std::u16string sql = u"select * from TLX." + settings.table;
+    for (const CriteriaClause& clause : parsed.criteria) {
         if (!clause.number || *clause.number != static_cast<double>(static_cast<long long>(*clause.number))) return;
-        where += where.empty() ? u" where " : u" and ";
+        sql += &clause == &parsed.criteria.front() ? u" where " : u" and ";
         // Column names passed the key grammar (letters, digits, "_" and ".").
-        where += clause.column + u" = " + Utf8ToUtf16(std::to_string(static_cast<long long>(*clause.number)));
+        sql += clause.column;
+        sql += u" = ";
+        sql += Utf8ToUtf16(std::to_string(static_cast<long long>(*clause.number)));
     }
-    settings.sql = u"select * from TLX." + settings.table + where;
+    settings.sql = std::move(sql);
+    if (byIdentifier) {
+        servedId_ = parsed.identifier;
+        servedSql_ = settings.sql;
+    }
 }
 
 bool CollectionCore::ServeIdentifiers(const std::vector<LONG>& ids) {

@@ -5,6 +5,7 @@
 #include <bitset>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <set>
 
 #include <string>
@@ -57,7 +58,9 @@ public:
     Recordset* Rows();
     bool IsOpen() const { return static_cast<bool>(recordset_); }
 
-    ComPtr<IDispatch> Item(const VARIANT& key);
+    // `identifier`, when given: the identifier the collection read from the item's row when it made
+    // the item (0 for a collection without an identifier column or a row that had none then).
+    ComPtr<IDispatch> Item(const VARIANT& key, LONG* identifier = nullptr);
     LONG Count();
     ComPtr<IDispatch> AddNew(const VARIANT& pattern);
     void Delete(const VARIANT& key);
@@ -120,7 +123,12 @@ private:
     template <class Matches>
     Entry* FindNearLast(Matches matches);
     Entry* FindIdentity(IUnknown* identity);
-    ComPtr<IDispatch> ItemOfCurrentRow(LONG bindMode);
+    // `knownId`: the row's identifier when the caller knows it (else it is read from the row).
+    Entry& EntryOfCurrentRow(LONG bindMode, std::optional<LONG> knownId = std::nullopt);
+    ComPtr<IDispatch> ItemOfCurrentRow(LONG bindMode) { return EntryOfCurrentRow(bindMode).item; }
+    // Whether `key` is the identifier the query was written for (ServeOneKey) and the recordset is not
+    // open yet: it will open on that identifier's rows alone, standing on the first.
+    bool OpensOnServedKey(const ItemKey& key) const;
     ComPtr<IDispatch> MakeItem(LONG bindMode);
     // A disconnected one-row recordset with the values of a row.
     ComPtr<Recordset> SnapshotRow(double bookmark);
@@ -140,6 +148,9 @@ private:
     HostCollection* self_;
     // Its query reads the rows of the identifiers given by ServeIdentifiers.
     bool servesIdentifiers_ = false;
+    // The identifier whose rows alone the query written by ServeOneKey reads, with that query.
+    std::optional<LONG> servedId_;
+    std::u16string servedSql_;
     ComPtr<Recordset> recordset_;
     std::vector<Entry> items_;
     // Where the last lookup found its entry: the next one starts there (see FindNearLast).

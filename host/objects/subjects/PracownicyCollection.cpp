@@ -26,8 +26,9 @@ HRESULT CPracownicyCollection::Item(VARIANT key, IDispatch** item) {
         }
         // The read of the file ends when the card is answered; nothing is held across the caller's calls.
         ado::Statement together = HoldRead(HostSessionOf(Require(core_.session.Get()))->CompanyConnection());
-        ComPtr<IDispatch> card = core_.Item(key);
-        if (auto* employee = dynamic_cast<CPracownikRecord*>(card.Get())) employee->Model()->ReadRecordsAhead();
+        LONG id = 0;
+        ComPtr<IDispatch> card = core_.Item(key, &id);
+        if (auto* employee = dynamic_cast<CPracownikRecord*>(card.Get())) employee->Model(id)->ReadRecordsAhead();
         *item = card.Detach();
     });
 }

@@ -45,8 +45,8 @@ CPracownikRecord::~CPracownikRecord() {
     if (model_) model_->SetEmployee(nullptr);
 }
 
-std::shared_ptr<PayrollModel> CPracownikRecord::Model() {
-    if (!model_) model_ = std::make_shared<PayrollModel>(Require(session_.Get()), this, ReadNumber(u"PraID"));
+std::shared_ptr<PayrollModel> CPracownikRecord::Model(LONG id) {
+    if (!model_) model_ = std::make_shared<PayrollModel>(Require(session_.Get()), this, id ? id : ReadNumber(u"PraID"));
     return model_;
 }
 

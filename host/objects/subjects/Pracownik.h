@@ -42,8 +42,9 @@ public:
     HRESULT get_PESEL(BSTR* pesel) override { return GetLatest(u"PRE_Pesel", pesel); }
     HRESULT get_NIP(BSTR* nip) override { return GetLatest(u"PRE_NIP", nip); }
 
-    // The card's payroll model (made on first use).
-    std::shared_ptr<PayrollModel> Model();
+    // The card's payroll model (made on first use); `id`: the card's identifier as its collection read
+    // it, 0 when it is to be read from the row.
+    std::shared_ptr<PayrollModel> Model(LONG id = 0);
 
 private:
     HRESULT GetLatest(std::u16string_view column, BSTR* out);
