@@ -14,13 +14,18 @@ constexpr std::array<std::u16string_view, CDaneZUS::kAmounts> kColumns = {
     u"WPE_Kwota19", u"WPE_Kwota20", u"WPE_KwotaFP", u"WPE_KwotaFGSP"};
 static_assert(CDaneZUS::kFP == 21 && CDaneZUS::kFGSP == 22);
 
-// Where the amount columns stand in a statement's column list, found once per list: the elements of one
-// statement share it, employee after employee.
-const std::array<std::size_t, CDaneZUS::kAmounts>& AmountPositions(const std::shared_ptr<const PayrollRow::Columns>& columns) {
+// Where the amount columns stand in a statement's column list, then the title's and the marker's, found
+// once per list: the elements of one statement share it, employee after employee.
+constexpr std::size_t kTitleAt = CDaneZUS::kAmounts, kMarkerAt = CDaneZUS::kAmounts + 1;
+using Positions = std::array<std::size_t, CDaneZUS::kAmounts + 2>;
+
+const Positions& ColumnPositions(const std::shared_ptr<const PayrollRow::Columns>& columns) {
     thread_local std::weak_ptr<const PayrollRow::Columns> known;
-    thread_local std::array<std::size_t, CDaneZUS::kAmounts> positions{};
+    thread_local Positions positions{};
     if (known.owner_before(columns) || columns.owner_before(known)) {
         for (std::size_t i = 0; i < kColumns.size(); ++i) positions[i] = columns->Find(kColumns[i]);
+        positions[kTitleAt] = columns->Find(u"WPE_KodTytulu");
+        positions[kMarkerAt] = columns->Find(u"WPE_ZusZnacznik");
         known = columns;
     }
     return positions;
@@ -34,10 +39,10 @@ ComPtr<CDaneZUS> CDaneZUS::Of(const PayrollRows& elements) {
     Amounts sums{};
     LONG title = 0, marker = 0;
     for (const auto& element : elements) {
-        const auto& positions = AmountPositions(element->ColumnList());
+        const Positions& positions = ColumnPositions(element->ColumnList());
         for (std::size_t i = 0; i < kAmounts; ++i) sums[i].int64 += element->MoneyAt(positions[i]).int64;
-        if (title == 0) title = element->Long(u"WPE_KodTytulu");
-        if (element->Long(u"WPE_ZusZnacznik") != 0) marker = 1;
+        if (title == 0) title = element->LongAt(positions[kTitleAt]);
+        if (element->LongAt(positions[kMarkerAt]) != 0) marker = 1;
     }
     return Make(sums, title, marker);
 }

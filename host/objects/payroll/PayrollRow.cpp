@@ -103,6 +103,9 @@ double PayrollRow::Double(std::u16string_view column) const {
 }
 
 DATE PayrollRow::Date(std::u16string_view column) const {
+    const Variant& stored = Value(column);
+    if (stored.vt == VT_DATE) return std::floor(stored.date);
+    if (stored.vt == VT_NULL || stored.vt == VT_EMPTY) return 0.0;
     Variant value = Converted(column, VT_DATE);
     return value.vt == VT_DATE ? std::floor(value.date) : 0.0;
 }
@@ -117,6 +120,12 @@ CY PayrollRow::MoneyAt(std::size_t position) const {
     if (position == Columns::kNone) return CY{0};
     if (const Variant& stored = At(position); stored.vt == VT_CY) return stored.cyVal;
     return Money(columns_->Name(position));
+}
+
+LONG PayrollRow::LongAt(std::size_t position) const {
+    if (position == Columns::kNone) return 0;
+    if (const Variant& stored = At(position); stored.vt == VT_I4) return stored.lVal;
+    return Long(columns_->Name(position));
 }
 
 std::u16string PayrollRow::Text(std::u16string_view column) const {

@@ -62,6 +62,7 @@ public:
     CY Money(std::u16string_view column) const;
     // The same by the column's position in Columns() (Columns::kNone: a column the row lacks).
     CY MoneyAt(std::size_t position) const;
+    LONG LongAt(std::size_t position) const;
     const std::shared_ptr<const Columns>& ColumnList() const { return columns_; }
     // The row of the columns `columns` names, which stand in this row from the position `first` on.
     std::shared_ptr<PayrollRow> Part(std::shared_ptr<const Columns> columns, std::size_t first) const;
