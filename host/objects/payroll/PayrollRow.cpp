@@ -35,12 +35,19 @@ std::size_t PayrollRow::Columns::Find(std::u16string_view name) const {
     return found == index_.end() ? kNone : found->second;
 }
 
+PayrollRow::PayrollRow(std::shared_ptr<const Columns> columns, std::vector<Variant> values)
+    : columns_(std::move(columns)),
+      values_(std::make_move_iterator(values.begin()), std::make_move_iterator(values.end())),
+      slots_(values_.size()) {
+    for (std::size_t i = 0; i < slots_.size(); ++i) slots_[i] = static_cast<Slot>(i + 1);
+}
+
 const Variant& PayrollRow::At(std::size_t i) const {
-    if (!made_[i]) {
-        row_->ReadValue(first_ + i, values_[i].Out());
-        made_[i] = true;
+    if (slots_[i] == kNotMade) {
+        row_->ReadValue(first_ + i, values_.emplace_back().Out());
+        slots_[i] = static_cast<Slot>(values_.size());
     }
-    return values_[i];
+    return values_[slots_[i] - 1];
 }
 
 const Variant& PayrollRow::Value(std::u16string_view column) const {
@@ -143,16 +150,20 @@ std::shared_ptr<PayrollRow> PayrollRow::Part(std::shared_ptr<const Columns> colu
 }
 
 void PayrollRow::Set(std::u16string_view column, const VARIANT& value) {
-    if (std::size_t i = columns_->Find(column); i != Columns::kNone) {
-        values_[i] = Variant(value);
-        made_[i] = true;
+    std::size_t i = columns_->Find(column);
+    if (i != Columns::kNone && slots_[i] != kNotMade) {
+        values_[slots_[i] - 1] = Variant(value);
         return;
     }
-    auto columns = std::make_shared<Columns>(*columns_);
-    columns->Add(column);
-    columns_ = std::move(columns);
+    if (i == Columns::kNone) {
+        auto columns = std::make_shared<Columns>(*columns_);
+        columns->Add(column);
+        columns_ = std::move(columns);
+        i = slots_.size();
+        slots_.push_back(kNotMade);
+    }
     values_.emplace_back(value);
-    made_.push_back(true);
+    slots_[i] = static_cast<Slot>(values_.size());
 }
 
 namespace {

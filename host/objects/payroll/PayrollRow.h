@@ -4,6 +4,8 @@
 // The payroll objects read their rows once and answer from these copies.
 #pragma once
 
+#include <cstdint>
+#include <deque>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -44,15 +46,13 @@ public:
         std::unordered_map<std::u16string, std::size_t, FoldedHash, FoldedEqual> index_;
     };
 
-    PayrollRow(std::shared_ptr<const Columns> columns, std::vector<Variant> values)
-        : columns_(std::move(columns)), values_(std::move(values)), made_(values_.size(), true) {}
+    PayrollRow(std::shared_ptr<const Columns> columns, std::vector<Variant> values);
     // A row of a statement's row set, whose values are made as they are first read (an employee's
     // record has some ninety columns, of which a declaration reads a few): the row set is kept with it.
     // `first`: where the row's columns begin in the row set's (a part of a joined row, see Part).
     PayrollRow(std::shared_ptr<const Columns> columns, std::shared_ptr<const ado::RowSet> source, const ado::Row& row,
                std::size_t first = 0)
-        : columns_(std::move(columns)), source_(std::move(source)), row_(&row), first_(first), values_(columns_->Size()),
-          made_(columns_->Size(), false) {}
+        : columns_(std::move(columns)), source_(std::move(source)), row_(&row), first_(first), slots_(columns_->Size()) {}
 
     // The value of a column; VT_EMPTY when the row has no such column.
     const Variant& Value(std::u16string_view column) const;
@@ -78,8 +78,13 @@ private:
     std::shared_ptr<const ado::RowSet> source_;  // null for a row whose values were all given
     const ado::Row* row_ = nullptr;              // its row there
     std::size_t first_ = 0;                      // the position there of this row's first column
-    mutable std::vector<Variant> values_;
-    mutable std::vector<bool> made_;  // which of values_ hold the column's value
+    // The values made so far, in the order they were made, and for each column where its value stands
+    // there (kNotMade: not read yet). Only the values read are made; a deque keeps a value where it was
+    // made while more are made after it (callers hold its reference).
+    using Slot = std::uint16_t;  // a row has fewer columns than SQLite's limit of 32 767
+    static constexpr Slot kNotMade = 0;
+    mutable std::deque<Variant> values_;
+    mutable std::vector<Slot> slots_;  // values_[slots_[i] - 1] is column i's
 };
 
 using PayrollRows = std::vector<std::shared_ptr<PayrollRow>>;

@@ -153,6 +153,21 @@ TEST_F(PayrollRowTest, ValuesAreConvertedToTheKindReadOrRefusedNamingTheColumnAn
         EXPECT_NE(text.find(u"PRE_Nazwisko"), std::u16string::npos);
         EXPECT_NE(text.find(u"PRE_PreId = 72"), std::u16string::npos);
     }
+
+    // A copy of a row that has read only the name: the key then read for the message leaves the name's
+    // value where it was.
+    PayrollRows fresh = ReadRows(Database(), u"select PRE_PreId, PRE_Nazwisko from PracEtaty where PRE_PreId = 72");
+    ASSERT_EQ(fresh.size(), 1u);
+    EXPECT_EQ(fresh.front()->Text(u"PRE_Nazwisko"), u"O'Brien");
+    PayrollRow copy = *fresh.front();
+    try {
+        copy.Long(u"PRE_Nazwisko");
+        FAIL() << "a name read as a number";
+    } catch (const HostError&) {
+        std::u16string text = TakeErrorDescription();
+        EXPECT_NE(text.find(u"\"O'Brien\" w kolumnie PRE_Nazwisko (wiersz PRE_PreId = 72)"), std::u16string::npos)
+            << Utf16ToUtf8(text);
+    }
 }
 
 TEST_F(PayrollRowTest, AFailingQueryFailsWithTheRecordsetsCodeAndText) {
