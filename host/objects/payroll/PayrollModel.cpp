@@ -48,8 +48,8 @@ LookupTable TableOf(PayrollModel::Kind kind) {
 // A period that ends before it starts is a fault of the data: the row is named, nothing is guessed.
 void RequireOrderedPeriod(const PayrollRow& row, const char16_t* table, const char16_t* idColumn,
                           const char16_t* fromColumn, const char16_t* toColumn) {
-    DATE from = row.Date(fromColumn), to = row.Date(toColumn);
-    if (!row.IsNull(toColumn) && !row.IsNull(fromColumn) && to < from)
+    std::optional<DATE> from = row.DateOrNull(fromColumn), to = row.DateOrNull(toColumn);
+    if (from && to && *to < *from)
         Fail(E_FAIL, std::u16string(u"Wiersz ") + table + u" " + idColumn + u"=" + Number(row.Long(idColumn)) +
                          u" kończy się przed swoim początkiem");
 }
@@ -365,7 +365,8 @@ ComPtr<IPracEtat> PayrollModel::RecordAt(DATE day) {
     for (const auto& row : rows) {
         if (row->Date(u"PRE_DataOd") > whole) break;
         latest = row;
-        if (row->IsNull(u"PRE_DataDo") || whole <= row->Date(u"PRE_DataDo")) holding = row;
+        std::optional<DATE> to = row->DateOrNull(u"PRE_DataDo");
+        if (!to || whole <= *to) holding = row;
     }
     return Record(holding ? holding : latest);
 }

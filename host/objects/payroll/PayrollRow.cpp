@@ -109,10 +109,12 @@ double PayrollRow::Double(std::u16string_view column) const {
     return value.vt == VT_R8 ? value.dblVal : 0.0;
 }
 
-DATE PayrollRow::Date(std::u16string_view column) const {
+DATE PayrollRow::Date(std::u16string_view column) const { return DateOrNull(column).value_or(0.0); }
+
+std::optional<DATE> PayrollRow::DateOrNull(std::u16string_view column) const {
     const Variant& stored = Value(column);
     if (stored.vt == VT_DATE) return std::floor(stored.date);
-    if (stored.vt == VT_NULL || stored.vt == VT_EMPTY) return 0.0;
+    if (stored.vt == VT_NULL || stored.vt == VT_EMPTY) return std::nullopt;
     Variant value = Converted(column, VT_DATE);
     return value.vt == VT_DATE ? std::floor(value.date) : 0.0;
 }

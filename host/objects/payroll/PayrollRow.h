@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -59,6 +60,7 @@ public:
     LONG Long(std::u16string_view column) const;
     double Double(std::u16string_view column) const;
     DATE Date(std::u16string_view column) const;  // whole days; 0 for NULL
+    std::optional<DATE> DateOrNull(std::u16string_view column) const;  // the same, nullopt for NULL
     CY Money(std::u16string_view column) const;
     // The same by the column's position in Columns() (Columns::kNone: a column the row lacks).
     CY MoneyAt(std::size_t position) const;
