@@ -65,6 +65,11 @@
 // sanitizer build once ended in a fault of the leak checker itself: its interceptor of __tls_get_addr
 // takes a dynamic TLS block that malloc happened to put 16 bytes into a page for an old glibc's and
 // scans a bogus range; scripts/test now leaves that interceptor off.
+// The card asked for by its identifier taken from the first row its one-key query read (no filter, no
+// walk of the rows testing the key, no second read of the identifier, for the card's payroll model too),
+// a payroll row's values made only for the columns read (not one value object for each of the record's
+// ninety-odd columns) and its dates read without copies: 49.0 -> 44.8 us beside 10.8 / 10.1 us for the
+// join (4.5x -> 4.25x; medians of five, the two builds run in turn, load 15-16).
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
