@@ -3,13 +3,15 @@
 // blocks of that size come from the thread's BlockCache and go back to it. Each new block holds half of
 // what the arena holds so far rather than doubling it, since a save of many new rows keeps thousands of
 // small row sets: so at most a third of their room is left unused, not a half. Objects are made when their
-// block is made and destroyed with the arena.
+// block is made and destroyed with the arena, except those of a trivially copyable and destructible type
+// (a stored value, a text's bytes): their block is left as it came, and whoever takes room writes it.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <new>
+#include <type_traits>
 #include <vector>
 
 #include "platform/ado/BlockCache.h"
@@ -40,6 +42,8 @@ public:
     }
 
 private:
+    static constexpr bool kLeftUnmade = std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>;
+
     struct Block {
         T* items;
         std::size_t size;
@@ -51,11 +55,13 @@ private:
         blocks_.reserve(blocks_.size() + 1);
         void* memory = size == kFullBlock ? BlockCache::Take() : ::operator new(size * sizeof(T));
         T* items = static_cast<T*>(memory);
-        try {
-            std::uninitialized_default_construct_n(items, size);
-        } catch (...) {
-            Release(memory, size);
-            throw;
+        if constexpr (!kLeftUnmade) {
+            try {
+                std::uninitialized_default_construct_n(items, size);
+            } catch (...) {
+                Release(memory, size);
+                throw;
+            }
         }
         blocks_.push_back(Block{items, size, 0});
         held_ += size;
@@ -67,7 +73,7 @@ private:
             ::operator delete(memory);
     }
     static void Free(Block& block) noexcept {
-        std::destroy_n(block.items, block.size);
+        if constexpr (!kLeftUnmade) std::destroy_n(block.items, block.size);
         Release(block.items, block.size);
     }
 
