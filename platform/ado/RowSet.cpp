@@ -44,7 +44,7 @@ Row& Row::operator=(const Row& other) {
 
 tlx::Variant Row::Value(size_t column) const {
     if (edits) return edits->Values()[column].Copy();
-    return FieldValueOf(stored[column], fetched->types[column]);
+    return FieldValueOf(stored[column], (*fetched->types)[column]);
 }
 
 void Row::ReadValue(size_t column, VARIANT* value) const {
@@ -52,7 +52,7 @@ void Row::ReadValue(size_t column, VARIANT* value) const {
         if (HRESULT hr = VariantCopy(value, &edits->Values()[column].View()); FAILED(hr)) throw std::bad_alloc();
         return;
     }
-    MakeFieldValue(stored[column], fetched->types[column], value);
+    MakeFieldValue(stored[column], (*fetched->types)[column], value);
 }
 
 tlx::Variant Row::Underlying(size_t column) const {
@@ -63,7 +63,7 @@ tlx::Variant Row::Underlying(size_t column) const {
 
 RowEdits& Row::Edits() {
     if (!edits) {
-        size_t count = fetched ? fetched->types.size() : 0;
+        size_t count = fetched ? fetched->types->size() : 0;
         std::unique_ptr<RowEdits> made = RowEdits::Make(count);
         for (size_t c = 0; c < count; ++c) made->Values()[c] = RowValue(Value(c));
         edits = std::move(made);
@@ -73,14 +73,26 @@ RowEdits& Row::Edits() {
 
 const std::vector<tlx::Variant>& Row::Values(std::vector<tlx::Variant>& scratch) const {
     scratch.clear();
-    size_t count = edits ? edits->Count() : fetched ? fetched->types.size() : 0;
+    size_t count = edits ? edits->Count() : fetched ? fetched->types->size() : 0;
     for (size_t c = 0; c < count; ++c) scratch.push_back(Value(c));
     return scratch;
 }
 
-RowSet::RowSet(std::shared_ptr<std::vector<ColumnInfo>> columns) : columns_(std::move(columns)) {
-    fetched_.types.reserve(columns_->size());
-    for (const ColumnInfo& column : *columns_) fetched_.types.push_back(column.type.type);
+RowSet::RowSet(std::shared_ptr<std::vector<ColumnInfo>> columns) : RowSet(columns, FetchedTypes(*columns)) {}
+
+RowSet::RowSet(std::shared_ptr<std::vector<ColumnInfo>> columns, std::shared_ptr<std::vector<DataTypeEnum>> types)
+    : columns_(std::move(columns)), fetched_{std::move(types), std::nullopt, {}} {}
+
+std::shared_ptr<std::vector<DataTypeEnum>> RowSet::FetchedTypes(const std::vector<ColumnInfo>& columns) {
+    auto types = std::make_shared<std::vector<DataTypeEnum>>();
+    types->reserve(columns.size());
+    for (const ColumnInfo& column : columns) types->push_back(column.type.type);
+    return types;
+}
+
+std::vector<DataTypeEnum>& RowSet::OwnTypes() {
+    if (fetched_.types.use_count() > 1) fetched_.types = std::make_shared<std::vector<DataTypeEnum>>(*fetched_.types);
+    return *fetched_.types;
 }
 
 std::vector<ColumnInfo>& RowSet::OwnColumns() {
@@ -89,17 +101,17 @@ std::vector<ColumnInfo>& RowSet::OwnColumns() {
 }
 
 void RowSet::AddColumn(ColumnInfo column) {
-    fetched_.types.push_back(column.type.type);
+    OwnTypes().push_back(column.type.type);
     OwnColumns().push_back(std::move(column));
 }
 
 void RowSet::FetchRow(sqlite3_stmt* statement) {
     RowsChanged();
     constexpr size_t kFirstRows = 8;
-    size_t count = fetched_.types.size();
+    size_t count = fetched_.types->size();
     if (!fetched_.values) fetched_.values.emplace(kFirstRows * count);
     StoredValue* values = fetched_.values->Take(count);
-    ReadStoredRow(statement, fetched_.types.data(), count, values);
+    ReadStoredRow(statement, fetched_.types->data(), count, values);
     for (size_t c = 0; c < count; ++c)
         if (values[c].kind == StoredValue::kText) values[c].text = fetched_.texts.Keep(values[c].text, values[c].length);
     Row* row = NewRow();

@@ -35,7 +35,8 @@ struct ColumnInfo {
 // made as (before undeclared columns are settled). Kept in blocks that never move: each row points at
 // its first value. The blocks are made with the first row, room for a few rows at first.
 struct FetchedValues {
-    std::vector<DataTypeEnum> types;
+    // Shared with the statement's other row sets until one changes a type (copied then).
+    std::shared_ptr<std::vector<DataTypeEnum>> types = std::make_shared<std::vector<DataTypeEnum>>();
     std::optional<BlockArena<StoredValue>> values;
     StoredTexts texts;
 };
@@ -86,6 +87,9 @@ public:
     RowSet() = default;
     // Columns that a prepared statement shares with the row sets it reads: copied only when changed.
     explicit RowSet(std::shared_ptr<std::vector<ColumnInfo>> columns);
+    // The same with the types their values are fetched as, made once for the statement by FetchedTypes.
+    RowSet(std::shared_ptr<std::vector<ColumnInfo>> columns, std::shared_ptr<std::vector<DataTypeEnum>> types);
+    static std::shared_ptr<std::vector<DataTypeEnum>> FetchedTypes(const std::vector<ColumnInfo>& columns);
     RowSet(const RowSet&) = delete;
     RowSet& operator=(const RowSet&) = delete;
 
@@ -96,7 +100,7 @@ public:
     void FetchRow(sqlite3_stmt* statement);
     void EndFetch() { view_ = rows_; }
     // Makes a column's fetched values as a field of `type` (a column found to hold dates).
-    void SetFetchedType(size_t column, DataTypeEnum type) { fetched_.types[column] = type; }
+    void SetFetchedType(size_t column, DataTypeEnum type) { OwnTypes()[column] = type; }
     // The type of each column, undeclared ones typed by their first non-null values.
     std::vector<ColumnType> SettledTypes() const;
     // Gives undeclared columns those types.
@@ -177,6 +181,7 @@ private:
     bool Visible(const Row& row) const;
     void KeepCurrentAfterRebuild(Row* current);
     std::vector<ColumnInfo>& OwnColumns();
+    std::vector<DataTypeEnum>& OwnTypes();
     // A row from the row set's blocks, which grow as rows are read; a row dropped from the set stays
     // there emptied until the set ends.
     Row* NewRow() { return rowBlocks_.Take(1); }

@@ -115,6 +115,7 @@ struct StatementColumns {
     bool undeclared = false;  // whether a column has no declared type, to be taken from its values
     // The columns with the types their undeclared columns took in the last row set that settled them.
     mutable std::shared_ptr<std::vector<ColumnInfo>> settled;
+    std::shared_ptr<std::vector<DataTypeEnum>> types;  // as the row sets fetch them, shared by them
 };
 
 namespace {
@@ -147,9 +148,11 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds)
     if (!known || known->prepared != prepared || known->kinds != kinds) {
         auto columns = DescribeColumns(s, kinds);
         bool undeclared = std::any_of(columns->begin(), columns->end(), [](const ColumnInfo& c) { return c.type.type == adEmpty; });
-        known = std::make_shared<const StatementColumns>(StatementColumns{prepared, std::string(kinds), std::move(columns), undeclared, nullptr});
+        auto types = RowSet::FetchedTypes(*columns);
+        known = std::make_shared<const StatementColumns>(
+            StatementColumns{prepared, std::string(kinds), std::move(columns), undeclared, nullptr, std::move(types)});
     }
-    auto rows = std::make_unique<RowSet>(known->columns);
+    auto rows = std::make_unique<RowSet>(known->columns, known->types);
     for (; more; more = statement.Step()) rows->FetchRow(s);
     rows->EndFetch();
     // The least or greatest of a date column is a date: every value it gave is a stored date.

@@ -183,6 +183,26 @@ TEST_F(StoredValuesTest, ExpressionsTakeTheKindsOfTheirValuesAtEveryRun) {
     EXPECT_EQ(typeOf(3), adVarWChar);
 }
 
+// The greatest of a date column is a date where its values are dates, and stays the number it is where
+// they are not: each run of the one prepared statement types its own rows, and an earlier row set keeps
+// the types it was read with.
+TEST_F(StoredValuesTest, TheGreatestOfADateColumnIsADateOnlyInTheRunsWhereItHoldsDates) {
+    auto greatest = [&](int id) {
+        return Execute(connection_.Get(), u"select max(DD) as m from TLX.Wartosci where Id = " + tlx::Utf8ToUtf16(std::to_string(id)));
+    };
+    auto date = greatest(1);
+    ASSERT_EQ(Value(date.Get(), u"m").vt, VT_DATE);
+    auto number = greatest(3);
+    tlx::Variant notADate = Value(number.Get(), u"m");
+    ASSERT_EQ(notADate.vt, VT_R8);
+    EXPECT_EQ(notADate.dblVal, 45351.5);
+    tlx::Variant again = Value(greatest(1).Get(), u"m");
+    ASSERT_EQ(again.vt, VT_DATE);
+    EXPECT_EQ(again.date, *tlx::ado::MakeOleDate(2024, 3, 1));
+    EXPECT_EQ(Value(date.Get(), u"m").vt, VT_DATE);
+    EXPECT_EQ(Value(number.Get(), u"m").vt, VT_R8);
+}
+
 // Rows written with the same text keep it once between them, yet each reads back its own: a caller's
 // copy may be changed, one row's text changed, another recordset's rows written with it, and every row
 // still answers what was written into it, also after the batch and from the database. A new row's
