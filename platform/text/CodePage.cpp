@@ -55,9 +55,13 @@ std::string EncodeCp1250(std::u16string_view text, bool* lossy) {
 }
 
 std::u16string Utf8ToUtf16(std::string_view text) {
+    std::size_t ascii = 0;
+    while (ascii < text.size() && static_cast<unsigned char>(text[ascii]) < 0x80) ++ascii;
     std::u16string out;
     out.reserve(text.size());
-    std::size_t i = 0;
+    out.resize(ascii);
+    for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<char16_t>(text[i]);
+    std::size_t i = ascii;
     while (i < text.size()) {
         unsigned char b = static_cast<unsigned char>(text[i]);
         char32_t cp;
@@ -112,9 +116,14 @@ std::u16string Utf8ToUtf16(std::string_view text) {
 }
 
 std::string Utf16ToUtf8(std::u16string_view text) {
+    // Statements, names and numbers are ASCII: a leading ASCII run is copied unit for byte at once.
+    std::size_t ascii = 0;
+    while (ascii < text.size() && text[ascii] < 0x80) ++ascii;
     std::string out;
     out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    out.resize(ascii);
+    for (std::size_t i = 0; i < ascii; ++i) out[i] = static_cast<char>(text[i]);
+    for (std::size_t i = ascii; i < text.size(); ++i) {
         char32_t cp = text[i];
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
             cp = 0x10000 + ((cp - 0xD800) << 10) + (text[i + 1] - 0xDC00);

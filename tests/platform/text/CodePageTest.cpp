@@ -37,6 +37,10 @@ TEST(Utf8, RoundTripsPolishAndAstralText) {
     std::u16string text = u"Zażółć gęślą jaźń \U0001F600";
     EXPECT_EQ(tlx::Utf8ToUtf16(tlx::Utf16ToUtf8(text)), text);
     EXPECT_EQ(tlx::Utf16ToUtf8(u"ł"), "\xC5\x82");
+    EXPECT_EQ(tlx::Utf16ToUtf8(u"select 1 from t where a = 'ó' and b = 2"), "select 1 from t where a = '\xC3\xB3' and b = 2");
+    EXPECT_EQ(tlx::Utf8ToUtf16("select 1 from t where a = '\xC3\xB3' and b = 2"), u"select 1 from t where a = 'ó' and b = 2");
+    EXPECT_EQ(tlx::Utf16ToUtf8(u""), "");
+    EXPECT_EQ(tlx::Utf8ToUtf16(""), u"");
 }
 
 TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
