@@ -245,7 +245,8 @@ ComPtr<I> PayrollModel::Live(Kind kind, LONG key, Make&& make) {
 }
 
 ComPtr<IPracEtat> PayrollModel::Record(const std::shared_ptr<PayrollRow>& row) {
-    return Live<IPracEtat>(Kind::Record, row->Long(u"PRE_PreId"), [&] { return CPracEtat::Make(shared_from_this(), row); });
+    const LONG id = row->Long(u"PRE_PreId");
+    return Live<IPracEtat>(Kind::Record, id, [&] { return CPracEtat::Make(shared_from_this(), row, id); });
 }
 
 ComPtr<IWyplata> PayrollModel::Payout(const std::shared_ptr<PayrollRow>& row) {
@@ -257,7 +258,11 @@ ComPtr<IListaPlac> PayrollModel::List(const std::shared_ptr<PayrollRow>& row) {
 }
 
 ComPtr<IWypElement> PayrollModel::Element(const std::shared_ptr<PayrollRow>& row) {
-    return Live<IWypElement>(Kind::Element, row->Long(u"WPE_WpeId"), [&] { return CWypElement::Make(shared_from_this(), row); });
+    return Element(row, row->Long(u"WPE_WpeId"));
+}
+
+ComPtr<IWypElement> PayrollModel::Element(const std::shared_ptr<PayrollRow>& row, LONG id) {
+    return Live<IWypElement>(Kind::Element, id, [&] { return CWypElement::Make(shared_from_this(), row, id); });
 }
 
 ComPtr<IWypElementLink> PayrollModel::Link(const std::shared_ptr<PayrollRow>& row) {

@@ -75,6 +75,8 @@ public:
     ComPtr<IWyplata> Payout(const std::shared_ptr<PayrollRow>& row);
     ComPtr<IListaPlac> List(const std::shared_ptr<PayrollRow>& row);
     ComPtr<IWypElement> Element(const std::shared_ptr<PayrollRow>& row);
+    // The same for a row whose identifier (WPE_WpeId) the caller has read.
+    ComPtr<IWypElement> Element(const std::shared_ptr<PayrollRow>& row, LONG id);
     ComPtr<IWypElementLink> Link(const std::shared_ptr<PayrollRow>& row);
     ComPtr<IUmowa> Contract(const std::shared_ptr<PayrollRow>& row);
     ComPtr<INieobecnosc> Absence(const std::shared_ptr<PayrollRow>& row);

@@ -20,8 +20,8 @@
 
 namespace tlx::host {
 
-CPracEtat::CPracEtat(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row)
-    : model_(std::move(model), PayrollModel::Kind::Record, row->Long(u"PRE_PreId")), row_(std::move(row)) {}
+CPracEtat::CPracEtat(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row, LONG id)
+    : model_(std::move(model), PayrollModel::Kind::Record, id), row_(std::move(row)) {}
 
 HRESULT CPracEtat::Long(std::u16string_view column, LONG* value) {
     return Answer(value, [&] { return row_->Long(column); });

@@ -11,7 +11,8 @@ namespace tlx::host {
 
 class CPracEtat final : public ComObject<CPracEtat, Dispatch<IPracEtat>> {
 public:
-    CPracEtat(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row);
+    // `id`: the row's PRE_PreId.
+    CPracEtat(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row, LONG id);
 
     HRESULT get_ID(LONG* value) override { return Long(u"PRE_PreId", value); }
     HRESULT get_Nazwisko(BSTR* value) override { return Text(u"PRE_Nazwisko", value); }

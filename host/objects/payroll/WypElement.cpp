@@ -8,8 +8,8 @@
 
 namespace tlx::host {
 
-CWypElement::CWypElement(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row)
-    : model_(std::move(model), PayrollModel::Kind::Element, row->Long(u"WPE_WpeId")), row_(std::move(row)) {}
+CWypElement::CWypElement(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row, LONG id)
+    : model_(std::move(model), PayrollModel::Kind::Element, id), row_(std::move(row)) {}
 
 HRESULT CWypElement::get_ID(LONG* id) {
     return Answer(id, [&] { return row_->Long(u"WPE_WpeId"); });

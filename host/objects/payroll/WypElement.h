@@ -10,7 +10,8 @@ namespace tlx::host {
 
 class CWypElement final : public ComObject<CWypElement, Dispatch<IWypElement>> {
 public:
-    CWypElement(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row);
+    // `id`: the row's WPE_WpeId.
+    CWypElement(std::shared_ptr<PayrollModel> model, std::shared_ptr<PayrollRow> row, LONG id);
 
     HRESULT get_ID(LONG* id) override;
     HRESULT get_Wyplata(IWyplata** payout) override;

@@ -20,8 +20,10 @@ ComPtr<IListaPlac> CWyplata::List() {
 
 ComPtr<ICollection> CWyplata::Elements() {
     std::vector<CPayrollCollection::Entry> entries;
-    for (const auto& row : model_->ElementsOf(row_->Long(u"WPL_WplId")))
-        entries.push_back({ComPtr<IDispatch>(model_->Element(row)), row->Long(u"WPE_WpeId"), row});
+    for (const auto& row : model_->ElementsOf(row_->Long(u"WPL_WplId"))) {
+        const LONG id = row->Long(u"WPE_WpeId");
+        entries.push_back({ComPtr<IDispatch>(model_->Element(row, id)), id, row});
+    }
     return ComPtr<ICollection>(CPayrollCollection::Make(std::move(entries)));
 }
 
