@@ -3,7 +3,9 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <charconv>
 #include <mutex>
+#include <optional>
 #include <unordered_map>
 
 #include "platform/ado/AdoError.h"
@@ -27,13 +29,31 @@ std::string Text(const char* text) { return text ? text : ""; }
 
 constexpr std::string_view kLiteralPrefix = "@tlx_literal";
 
+// A whole number of the statement read as a variable bound to it.
+struct Literal {
+    long long value;
+    std::size_t at;  // where its digits begin in the text
+};
+
+std::string LiteralName(std::size_t index) { return std::string(kLiteralPrefix) + std::to_string(index + 1); }
+
+// The index of a literal named by LiteralName, or nothing for another name.
+std::optional<std::size_t> LiteralIndex(std::string_view name) {
+    if (name.substr(0, kLiteralPrefix.size()) != kLiteralPrefix) return std::nullopt;
+    std::string_view digits = name.substr(kLiteralPrefix.size());
+    std::size_t number = 0;
+    auto [stop, error] = std::from_chars(digits.data(), digits.data() + digits.size(), number);
+    if (error != std::errc() || stop != digits.data() + digits.size() || number == 0) return std::nullopt;
+    return number - 1;
+}
+
 // Statements that differ only in the whole numbers they compare with ("where WPL_PraId = 5" for each
 // employee) are one statement to the caches: each "= <integer>" becomes a variable bound to the number,
 // so the batch is rewritten once and prepared once per connection. Bound and literal integers compare
 // alike in SQLite (neither has an affinity). Other texts, and those without such a comparison, are left
 // as they are. The text is scanned without copying its tokens, and the numbers are replaced where they
 // stand: the rewriter reads the result as it reads the statement written with variables.
-std::string ParameterizeLiterals(std::string_view tsql, std::vector<std::pair<std::string, long long>>& literals) {
+std::string ParameterizeLiterals(std::string_view tsql, std::vector<Literal>& literals) {
     std::vector<SqlSpan> spans;
     try {
         spans = ScanSql(tsql);
@@ -64,10 +84,9 @@ std::string ParameterizeLiterals(std::string_view tsql, std::vector<std::pair<st
         if (spans[at].kind != SqlToken::kNumber || number.size() > 18 || number.find_first_not_of("0123456789") != std::string_view::npos)
             continue;
         long long value = std::stoll(std::string(number));
-        std::string name = std::string(kLiteralPrefix) + std::to_string(literals.size() + 1);
-        literals.emplace_back(name, negative ? -value : value);
+        literals.push_back({negative ? -value : value, spans[at].begin});
         out.append(tsql.substr(copied, spans[i + 1].begin - copied));
-        out += name;
+        out += LiteralName(literals.size() - 1);
         copied = spans[at].end;
         changed = true;
         i = at;
@@ -77,28 +96,89 @@ std::string ParameterizeLiterals(std::string_view tsql, std::vector<std::pair<st
     return out;
 }
 
-// The batches of the process rewritten so far, by their text: a statement that the host runs again and
-// again is rewritten once. A failed rewrite is not kept; the store starts afresh when it is full.
+// A run of digits where a whole number compared with may stand: right after "=", blanks and a minus
+// between.
+struct NumberRun {
+    std::size_t begin;
+    std::size_t end;
+    bool negative;  // a minus right before the digits
+};
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The text with the digits of every such run written as zeros. Texts of one shape differ only in the
+// values of those digits, which the scanner never looks at: they split into the same tokens, the same
+// numbers are taken as literals, and, when every run is one, they read as the same parameterized text.
+std::string ShapeOf(std::string_view tsql, std::vector<NumberRun>& runs) {
+    std::string shape(tsql);
+    for (std::size_t i = shape.find('='); i != std::string::npos; i = shape.find('=', i + 1)) {
+        std::size_t j = i + 1;
+        while (j < shape.size() && IsBlank(shape[j])) ++j;
+        bool negative = j < shape.size() && shape[j] == '-';
+        if (negative) ++j;
+        std::size_t begin = j;
+        while (j < shape.size() && IsDigit(shape[j])) shape[j++] = '0';
+        if (j > begin) runs.push_back({begin, j, negative});
+    }
+    return shape;
+}
+
+// Whether the literals found in a text are exactly its runs of digits after "=": then the rewritten
+// parameterized text serves every text of its shape.
+bool LiteralsAreTheRuns(const std::vector<Literal>& literals, const std::vector<NumberRun>& runs) {
+    if (literals.size() != runs.size()) return false;
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        if (literals[i].at != runs[i].begin) return false;
+    return true;
+}
+
+// The literals of a text whose shape is known to take every run as one.
+std::vector<Literal> LiteralsOfRuns(std::string_view tsql, const std::vector<NumberRun>& runs) {
+    std::vector<Literal> literals;
+    literals.reserve(runs.size());
+    for (const NumberRun& run : runs) {
+        long long value = 0;
+        std::from_chars(tsql.data() + run.begin, tsql.data() + run.end, value);
+        literals.push_back({run.negative ? -value : value, run.begin});
+    }
+    return literals;
+}
+
+// Rewritten batches of the process by a text: a statement that the host runs again and again is
+// rewritten once. A failed rewrite is not kept; the store starts afresh when it is full.
 class RewrittenBatches {
 public:
     std::shared_ptr<const RewrittenBatch> Find(std::string_view tsql) {
         std::lock_guard lock(mutex_);
-        auto found = batches_.find(std::string(tsql));
+        auto found = batches_.find(tsql);
         return found == batches_.end() ? nullptr : found->second;
     }
     void Keep(std::string_view tsql, std::shared_ptr<const RewrittenBatch> batch) {
         std::lock_guard lock(mutex_);
         if (batches_.size() >= kMaxBatches) batches_.clear();
-        batches_[std::string(tsql)] = std::move(batch);
+        batches_.insert_or_assign(std::string(tsql), std::move(batch));
     }
 
 private:
+    struct Hash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+    };
     static constexpr std::size_t kMaxBatches = 1024;
     std::mutex mutex_;
-    std::unordered_map<std::string, std::shared_ptr<const RewrittenBatch>> batches_;
+    std::unordered_map<std::string, std::shared_ptr<const RewrittenBatch>, Hash, std::equal_to<>> batches_;
 };
 
+// By the text as it is run (its numbers parameterized, when it has any).
 RewrittenBatches& Rewritten() {
+    static RewrittenBatches batches;
+    return batches;
+}
+
+// By the shape of the text as the caller wrote it, for shapes whose every run of digits after "=" is a
+// literal: such a text is neither scanned nor parameterized again.
+RewrittenBatches& RewrittenShapes() {
     static RewrittenBatches batches;
     return batches;
 }
@@ -197,18 +277,26 @@ std::unique_ptr<RowSet> LoadRowSet(Statement& statement, std::string_view kinds)
 void SqlExecutor::BindVariables(sqlite3_stmt* statement, std::string_view sql) {
     int count = sqlite3_bind_parameter_count(statement);
     for (int i = 1; i <= count; ++i) {
-        std::string name = Text(sqlite3_bind_parameter_name(statement, i));
-        auto it = variables_.find(name);
-        if (it == variables_.end())
+        const char* text = sqlite3_bind_parameter_name(statement, i);
+        std::string_view name = text ? text : "";
+        if (auto it = variables_.find(name); it != variables_.end()) {
+            BindValue(statement, i, it->second);
+        } else if (std::optional<std::size_t> literal = LiteralIndex(name); literal && *literal < literals_.size()) {
+            sqlite3_bind_int64(statement, i, literals_[*literal]);
+        } else {
             Fail(adErrDatabase, u"Must declare the scalar variable " + Utf8ToUtf16(name) + u" [" + Utf8ToUtf16(sql) + u"]");
-        BindValue(statement, i, it->second);
+        }
     }
+}
+
+void SqlExecutor::InstallFunctions(const RewrittenBatch& batch) {
+    for (const std::string& function : batch.functions) db_.EnsureFunction(function);
 }
 
 std::shared_ptr<const RewrittenBatch> SqlExecutor::Rewrite(std::string_view tsql) {
     std::shared_ptr<const RewrittenBatch> batch = Rewritten().Find(tsql);
     if (batch) {
-        for (const std::string& function : batch->functions) db_.EnsureFunction(function);
+        InstallFunctions(*batch);
         return batch;
     }
     auto rewritten = std::make_shared<RewrittenBatch>();
@@ -227,17 +315,25 @@ std::shared_ptr<const RewrittenBatch> SqlExecutor::Rewrite(std::string_view tsql
 
 ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
     // Rewriting the whole batch first: an unknown construct anywhere stops it before anything runs.
-    std::vector<std::pair<std::string, long long>> literals;
-    std::string parameterized = ParameterizeLiterals(tsql, literals);
-    std::shared_ptr<const RewrittenBatch> rewritten;
-    if (!literals.empty()) {
-        try {
-            rewritten = Rewrite(parameterized);
-        } catch (...) {
-            literals.clear();  // the statement as written, so that a failure names it as the caller wrote it
+    std::vector<NumberRun> runs;
+    std::string shape = ShapeOf(tsql, runs);
+    std::vector<Literal> literals;
+    std::shared_ptr<const RewrittenBatch> rewritten = RewrittenShapes().Find(shape);
+    if (rewritten) {
+        InstallFunctions(*rewritten);
+        literals = LiteralsOfRuns(tsql, runs);
+    } else {
+        std::string parameterized = ParameterizeLiterals(tsql, literals);
+        if (!literals.empty()) {
+            try {
+                rewritten = Rewrite(parameterized);
+            } catch (...) {
+                literals.clear();  // the statement as written, so that a failure names it as the caller wrote it
+            }
         }
+        if (!rewritten) rewritten = Rewrite(tsql);
+        if (LiteralsAreTheRuns(literals, runs)) RewrittenShapes().Keep(shape, rewritten);
     }
-    if (!rewritten) rewritten = Rewrite(tsql);
     const std::vector<BatchStatement>& batch = rewritten->statements;
     std::vector<SqlProcedure> procedures;
     for (const BatchStatement& step : batch) {
@@ -250,12 +346,8 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
     }
     size_t nextProcedure = 0;
     variables_.clear();
-    for (const auto& [name, value] : literals) {
-        tlx::Variant number;
-        number.vt = VT_I8;
-        number.llVal = value;
-        variables_[name] = std::move(number);
-    }
+    literals_.clear();
+    for (const Literal& literal : literals) literals_.push_back(literal.value);
     ExecutionResult result;
     for (const BatchStatement& step : batch) {
         switch (step.kind) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/ado/RowSet.h"
 #include "platform/ado/SqliteDatabase.h"
@@ -27,10 +28,13 @@ public:
 private:
     // The batch rewritten for SQLite, once per text for the process.
     std::shared_ptr<const RewrittenBatch> Rewrite(std::string_view tsql);
+    // Installs on this connection the host functions a batch rewritten before calls.
+    void InstallFunctions(const RewrittenBatch& batch);
     void BindVariables(sqlite3_stmt* statement, std::string_view sql);
 
     SqliteDatabase& db_;
-    std::map<std::string, tlx::Variant> variables_;
+    std::map<std::string, tlx::Variant, std::less<>> variables_;  // of DECLARE and SET
+    std::vector<long long> literals_;  // the statement's whole numbers bound in its place, by their index
 };
 
 // Reads every row of a prepared statement into a new row set, typed by the columns' declared types and,

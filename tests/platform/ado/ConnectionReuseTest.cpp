@@ -219,4 +219,45 @@ TEST(ConnectionReuse, StatementsDifferingOnlyInWholeNumbersAnswerAsWritten) {
     EXPECT_EQ(FirstValue(connection.Get(), u"select Liczba from TLX.Pary where Id = 2"), u"5");
 }
 
+// Texts that differ only in the digits after "=" are read once for all of them when every such number is
+// one the statement compares with; a number in a string, a comment, a fraction or after another operator
+// keeps its own text.
+TEST(ConnectionReuse, StatementsOfOneShapeAnswerTheirOwnNumbers) {
+    TempDatabase db({}, "CREATE TABLE Pary (Id INTEGER PRIMARY KEY, Liczba INT, Tekst VARCHAR(10));"
+                        "INSERT INTO Pary VALUES (1, -3, '5'), (2, 5, '= 7'), (3, 7, 'x');");
+    ComPtr<Connection> connection = db.Open();
+    struct Case {
+        const char16_t* sql;
+        const char16_t* first;
+    };
+    const Case cases[] = {
+        {u"select count(*) from TLX.Pary where Liczba = 5 or Liczba = 7", u"2"},
+        {u"select count(*) from TLX.Pary where Liczba = 7 or Liczba = 9", u"1"},
+        {u"select count(*) from TLX.Pary where Liczba = -3", u"1"},
+        {u"select count(*) from TLX.Pary where Liczba = -5", u"0"},
+        {u"select count(*) from TLX.Pary where Liczba >= 5", u"2"},
+        {u"select count(*) from TLX.Pary where Liczba >= 7", u"1"},
+        {u"select count(*) from TLX.Pary where Liczba <= 5", u"2"},
+        {u"select count(*) from TLX.Pary where Liczba <= 3", u"1"},
+        {u"select count(*) from TLX.Pary where Liczba = 5.0", u"1"},
+        {u"select count(*) from TLX.Pary where Liczba = 4.0", u"0"},
+        {u"select count(*) from TLX.Pary where Liczba = - 3", u"1"},
+        {u"select count(*) from TLX.Pary where Liczba = - 5", u"0"},
+        {u"select count(*) from TLX.Pary where Tekst = '= 7'", u"1"},
+        {u"select count(*) from TLX.Pary where Tekst = '= 8'", u"0"},
+        {u"select count(*) from TLX.Pary where Tekst = N'= 7' and Id = 2", u"1"},
+        {u"select count(*) from TLX.Pary where Tekst = N'= 8' and Id = 2", u"0"},
+        {u"select count(*) from TLX.Pary where Liczba = 0000000000000000005", u"1"},
+        {u"select count(*) from TLX.Pary where Liczba = 1234567890123456789", u"0"},
+        {u"select 5 /* = 1 */ + Liczba from TLX.Pary where Id = 3", u"12"},
+        {u"select 5 /* = 2 */ + Liczba from TLX.Pary where Id = 2", u"10"},
+        {u"select Liczba + 1 from TLX.Pary where Id = 1", u"-2"},
+        {u"select Liczba + 2 from TLX.Pary where Id = 3", u"9"},
+        {u"select Liczba + 1 from TLX.Pary where Id = 3", u"8"},
+    };
+    for (int round = 0; round < 2; ++round)
+        for (const Case& c : cases)
+            EXPECT_EQ(FirstValue(connection.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql) << " round " << round;
+}
+
 }  // namespace
