@@ -35,7 +35,7 @@ Statement::Statement(Statement&& other) noexcept
       statement_(std::exchange(other.statement_, nullptr)),
       tail_(other.tail_),
       keeper_(std::exchange(other.keeper_, nullptr)),
-      text_(std::move(other.text_)),
+      idle_(std::exchange(other.idle_, nullptr)),
       columns_(std::move(other.columns_)) {}
 
 Statement& Statement::operator=(Statement&& other) noexcept {
@@ -45,7 +45,7 @@ Statement& Statement::operator=(Statement&& other) noexcept {
         statement_ = std::exchange(other.statement_, nullptr);
         tail_ = other.tail_;
         keeper_ = std::exchange(other.keeper_, nullptr);
-        text_ = std::move(other.text_);
+        idle_ = std::exchange(other.idle_, nullptr);
         columns_ = std::move(other.columns_);
     }
     return *this;
@@ -57,14 +57,17 @@ void Statement::Release() {
     sqlite3_stmt* statement = std::exchange(statement_, nullptr);
     if (!statement) return;
     if (SqliteDatabase* keeper = std::exchange(keeper_, nullptr))
-        keeper->KeepIdle(std::move(text_), statement, std::move(columns_));
+        keeper->KeepIdle(*std::exchange(idle_, nullptr), statement, std::move(columns_));
     else
         sqlite3_finalize(statement);
     columns_.reset();
 }
 
 void Statement::BindInteger(int index, long long value) {
-    if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK) FailDatabase(sqlite3_errmsg(db_), text_);
+    if (sqlite3_bind_int64(statement_, index, value) != SQLITE_OK) {
+        const char* sql = sqlite3_sql(statement_);
+        FailDatabase(sqlite3_errmsg(db_), sql ? sql : "");
+    }
 }
 
 bool Statement::Step() {
@@ -113,25 +116,29 @@ SqliteDatabase::~SqliteDatabase() {
     // Closing with a transaction open rolls it back.
     if (db_ && !sqlite3_get_autocommit(db_)) EndTransaction(false);
     for (auto& [text, statements] : idle_)
-        for (Idle& idle : statements) sqlite3_finalize(idle.statement);
+        for (IdleStatement& idle : statements) sqlite3_finalize(idle.statement);
     sqlite3_close_v2(db_);
 }
 
 Statement SqliteDatabase::Prepare(std::string_view sql) {
-    std::string text(sql);
     Statement statement;
-    if (auto idle = idle_.find(text); idle != idle_.end() && !idle->second.empty()) {
+    auto known = idle_.find(sql);
+    if (known != idle_.end() && !known->second.empty()) {
         statement.db_ = db_;
-        statement.statement_ = idle->second.back().statement;
-        statement.columns_ = std::move(idle->second.back().columns);
-        idle->second.pop_back();
+        statement.statement_ = known->second.back().statement;
+        statement.columns_ = std::move(known->second.back().columns);
+        known->second.pop_back();
         --idleCount_;
     } else {
-        statement = Statement(db_, text);
+        statement = Statement(db_, sql);
+        statement.tail_ = {};
+        if (known == idle_.end()) {
+            if (idleCount_ >= kMaxIdleStatements) return statement;  // no room to keep it: finalized when it ends
+            known = idle_.emplace(std::string(sql), std::vector<IdleStatement>()).first;
+        }
     }
-    statement.tail_ = {};
     statement.keeper_ = this;
-    statement.text_ = std::move(text);
+    statement.idle_ = &known->second;
     return statement;
 }
 
@@ -149,7 +156,7 @@ std::uint64_t SqliteDatabase::ChangeStamp() {
     return (others << 40) ^ static_cast<std::uint64_t>(sqlite3_total_changes64(db_));
 }
 
-void SqliteDatabase::KeepIdle(std::string text, sqlite3_stmt* statement,
+void SqliteDatabase::KeepIdle(std::vector<IdleStatement>& idle, sqlite3_stmt* statement,
                               std::shared_ptr<const StatementColumns> columns) {
     sqlite3_reset(statement);
     sqlite3_clear_bindings(statement);
@@ -157,7 +164,7 @@ void SqliteDatabase::KeepIdle(std::string text, sqlite3_stmt* statement,
         sqlite3_finalize(statement);
         return;
     }
-    idle_[std::move(text)].push_back({statement, std::move(columns)});
+    idle.push_back({statement, std::move(columns)});
     ++idleCount_;
 }
 

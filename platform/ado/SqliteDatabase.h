@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <set>
 #include <string>
@@ -19,6 +20,12 @@ namespace tlx::ado {
 class RowSet;
 class SqliteDatabase;
 struct StatementColumns;
+
+// A prepared statement its database keeps for the next use of the same text.
+struct IdleStatement {
+    sqlite3_stmt* statement;
+    std::shared_ptr<const StatementColumns> columns;
+};
 
 class Statement {
 public:
@@ -47,8 +54,8 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
     std::string_view tail_;
-    SqliteDatabase* keeper_ = nullptr;  // the database that takes the statement back
-    std::string text_;                  // the text it was prepared from, its key there
+    SqliteDatabase* keeper_ = nullptr;              // the database that takes the statement back
+    std::vector<IdleStatement>* idle_ = nullptr;    // there, the kept statements of the text it was prepared from
     std::shared_ptr<const StatementColumns> columns_;
 };
 
@@ -89,10 +96,12 @@ public:
 
 private:
     friend class Statement;
-    void KeepIdle(std::string text, sqlite3_stmt* statement, std::shared_ptr<const StatementColumns> columns);
-    struct Idle {
-        sqlite3_stmt* statement;
-        std::shared_ptr<const StatementColumns> columns;
+    void KeepIdle(std::vector<IdleStatement>& idle, sqlite3_stmt* statement,
+                  std::shared_ptr<const StatementColumns> columns);
+    // Texts are looked up as the caller has them, without a copy.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
     };
 
     static constexpr std::size_t kMaxIdleStatements = 256;
@@ -100,7 +109,8 @@ private:
     std::vector<std::weak_ptr<RowSet*>> held_;
     std::unordered_map<RowSet**, std::size_t> heldIndex_;  // a token's place in held_
     std::set<std::string> installed_;
-    std::unordered_map<std::string, std::vector<Idle>> idle_;
+    // The statements kept by their text; an entry stays once made, for the statements that point to it.
+    std::unordered_map<std::string, std::vector<IdleStatement>, TextHash, std::equal_to<>> idle_;
     std::size_t idleCount_ = 0;
     bool committedWrites_ = false;
 };
