@@ -1,5 +1,3 @@
-#include <mutex>
-
 #include "platform/ado/Ado.h"
 #include "platform/ado/AdoConnection.h"
 #include "platform/ado/AdoRecordset.h"
@@ -8,16 +6,16 @@
 namespace tlx::ado {
 
 HRESULT RegisterAdoClasses() {
-    static std::once_flag once;
-    static HRESULT result = S_OK;
-    std::call_once(once, [] {
+    // Registered by the first caller; later calls only read the outcome.
+    static const HRESULT result = [] {
         ComPtr<IClassFactory> connection, recordset;
         DWORD cookie = 0;
-        result = ClassFactory<CConnection>::Get(IID_IClassFactory, connection.OutVoid());
-        if (SUCCEEDED(result)) result = ClassFactory<CRecordset>::Get(IID_IClassFactory, recordset.OutVoid());
-        if (SUCCEEDED(result)) result = RegisterProcessClass(CLSID_Connection, u"ADODB.Connection", connection.Get(), &cookie);
-        if (SUCCEEDED(result)) result = RegisterProcessClass(CLSID_Recordset, u"ADODB.Recordset", recordset.Get(), &cookie);
-    });
+        HRESULT hr = ClassFactory<CConnection>::Get(IID_IClassFactory, connection.OutVoid());
+        if (SUCCEEDED(hr)) hr = ClassFactory<CRecordset>::Get(IID_IClassFactory, recordset.OutVoid());
+        if (SUCCEEDED(hr)) hr = RegisterProcessClass(CLSID_Connection, u"ADODB.Connection", connection.Get(), &cookie);
+        if (SUCCEEDED(hr)) hr = RegisterProcessClass(CLSID_Recordset, u"ADODB.Recordset", recordset.Get(), &cookie);
+        return hr;
+    }();
     return result;
 }
 

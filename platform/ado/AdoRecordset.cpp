@@ -15,9 +15,11 @@ bool IsMissing(const VARIANT& v) {
     return v.vt == VT_EMPTY || (v.vt == VT_ERROR && v.scode == DISP_E_PARAMNOTFOUND_SCODE);
 }
 
-std::u16string TextOf(const VARIANT& v) {
-    return v.bstrVal ? std::u16string(v.bstrVal, SysStringLen(v.bstrVal)) : std::u16string();
+std::u16string_view ViewOf(const VARIANT& v) {
+    return v.bstrVal ? std::u16string_view(v.bstrVal, SysStringLen(v.bstrVal)) : std::u16string_view();
 }
+
+std::u16string TextOf(const VARIANT& v) { return std::u16string(ViewOf(v)); }
 
 // A bookmark as the recordset hands it out (VT_R8) or as text or any number.
 double BookmarkValue(const VARIANT& input) {
@@ -248,8 +250,10 @@ HRESULT CRecordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnu
     return Boundary([&] {
         if (state_->rows) Fail(adErrObjectOpen, u"Operation is not allowed when the object is open");
         if (lockType > 0) state_->lockType = lockType;  // left out (0) or unspecified: the property's value
-        tlx::Variant text;
-        VariantCopyInd(&text, &source);
+        // A source passed by reference is read through; others are read where they are, without a copy.
+        tlx::Variant copied;
+        if (source.vt & VT_BYREF) VariantCopyInd(&copied, &source);
+        const VARIANT& text = (source.vt & VT_BYREF) ? static_cast<const VARIANT&>(copied) : source;
         if (IsMissing(text) || (text.vt == VT_BSTR && SysStringLen(text.bstrVal) == 0)) {
             // A recordset built in memory from the fields appended to it.
             if (state_->appendedColumns.empty()) Fail(adErrInvalidArgument, u"The recordset has no fields");
@@ -269,7 +273,7 @@ HRESULT CRecordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnu
         std::shared_ptr<SqliteDatabase> database = provider ? provider->Database() : nullptr;
         if (!database) Fail(adErrObjectClosed, u"The connection is closed");
         SqlExecutor executor(*database);
-        ExecutionResult outcome = executor.Execute(Utf16ToUtf8(TextOf(text)));
+        ExecutionResult outcome = executor.Execute(Utf16ToUtf8(ViewOf(text)));
         connection_ = connection;
         if (!outcome.rows) return;  // a statement without rows leaves the recordset closed
         state_->rows = std::move(outcome.rows);

@@ -48,4 +48,6 @@ TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
     EXPECT_EQ(tlx::Utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD") << "an overlong form";
     EXPECT_EQ(tlx::Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD") << "an encoded surrogate";
     EXPECT_EQ(tlx::Utf16ToUtf8(std::u16string(1, char16_t(0xD800))), "\xEF\xBF\xBD") << "a lone surrogate";
+    EXPECT_EQ(tlx::Utf16ToUtf8(u"ab" + std::u16string(1, char16_t(0xDC00)) + u"c"), "ab\xEF\xBF\xBD" "c")
+        << "a lone surrogate after plain letters";
 }
