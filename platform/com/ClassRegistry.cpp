@@ -36,9 +36,9 @@ struct LoadedLibrary {
 struct State {
     std::mutex mutex;
     std::map<DWORD, ProcessClass> processClasses;
-    // The newest registration of each class asked for so far (0: none in the process), so that a
+    // The newest registration of each class asked for so far (null: none in the process), so that a
     // creation does not walk every class; emptied whenever a class is registered or revoked.
-    std::map<CLSID, DWORD> newestOf;
+    std::map<CLSID, const ProcessClass*> newestOf;
     // The class of each ProgID registered in the process (the newest registration's), by the ProgID in
     // lower case, made when first asked after a change: a creation by ProgID does not compare every name.
     std::unordered_map<std::u16string, CLSID> classOfProgId;
@@ -71,16 +71,16 @@ tlx::ComPtr<IUnknown> FindProcessFactory(REFCLSID clsid, bool& hidden) {
     hidden = false;
     auto known = s.newestOf.find(clsid);
     if (known == s.newestOf.end()) {
-        DWORD newest = 0;
+        const ProcessClass* newest = nullptr;
         for (auto it = s.processClasses.rbegin(); it != s.processClasses.rend(); ++it) {
             if (it->second.clsid != clsid) continue;
-            newest = it->first;
+            newest = &it->second;
             break;
         }
         known = s.newestOf.emplace(clsid, newest).first;
     }
-    if (known->second == 0) return nullptr;
-    const ProcessClass& found = s.processClasses.at(known->second);
+    if (!known->second) return nullptr;
+    const ProcessClass& found = *known->second;
     hidden = !found.factory;
     return found.factory;
 }
