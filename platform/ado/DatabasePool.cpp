@@ -44,7 +44,7 @@ std::shared_ptr<SqliteDatabase> DatabasePool::Open(const std::string& path) {
     {
         std::lock_guard lock(mutex_);
         for (auto idle = idle_.rbegin(); idle != idle_.rend(); ++idle) {
-            if (idle->path != path || !(idle->file == file)) continue;
+            if (idle->database->File() != path || !(idle->file == file)) continue;
             database = std::move(idle->database);
             idle_.erase(std::next(idle).base());
             break;
@@ -55,7 +55,7 @@ std::shared_ptr<SqliteDatabase> DatabasePool::Open(const std::string& path) {
         file = FileIdentity::Of(path);  // the file may have been created by the opening
     }
     return std::shared_ptr<SqliteDatabase>(database.release(),
-                                           [this, path, file](SqliteDatabase* used) { GiveBack(path, file, used); });
+                                           [this, file](SqliteDatabase* used) { GiveBack(file, used); });
 }
 
 void DatabasePool::Clear() {
@@ -64,7 +64,7 @@ void DatabasePool::Clear() {
     closed.swap(idle_);
 }
 
-void DatabasePool::GiveBack(const std::string& path, const FileIdentity& file, SqliteDatabase* database) {
+void DatabasePool::GiveBack(const FileIdentity& file, SqliteDatabase* database) {
     std::unique_ptr<SqliteDatabase> owned(database);
     if (!IsClean(*owned) || file == FileIdentity{}) return;
     Idle oldest;  // closed outside the lock
@@ -73,7 +73,7 @@ void DatabasePool::GiveBack(const std::string& path, const FileIdentity& file, S
         oldest = std::move(idle_.front());
         idle_.pop_front();
     }
-    idle_.push_back(Idle{path, file, std::move(owned)});
+    idle_.push_back(Idle{file, std::move(owned)});
 }
 
 }  // namespace tlx::ado

@@ -33,11 +33,10 @@ private:
     // An idle connection with the file it was opened on: a path whose file was replaced since is
     // another database.
     struct Idle {
-        std::string path;
         FileIdentity file;
         std::unique_ptr<SqliteDatabase> database;
     };
-    void GiveBack(const std::string& path, const FileIdentity& file, SqliteDatabase* database);
+    void GiveBack(const FileIdentity& file, SqliteDatabase* database);
 
     static constexpr std::size_t kMaxIdle = 8;
     std::mutex mutex_;

@@ -79,7 +79,7 @@ bool Statement::Step() {
     FailDatabase(sqlite3_errmsg(db_), sql ? sql : "");
 }
 
-SqliteDatabase::SqliteDatabase(const std::string& file) {
+SqliteDatabase::SqliteDatabase(const std::string& file) : file_(file) {
     // A connection opens a database that exists; it never creates an empty file where none was
     // (CreateDatabaseFile makes new ones).
     struct stat info {};

@@ -68,6 +68,8 @@ public:
     SqliteDatabase& operator=(const SqliteDatabase&) = delete;
 
     sqlite3* Handle() const { return db_; }
+    // The file attached as TLX, as it was named.
+    const std::string& File() const { return file_; }
     // Runs statements without results (no values pasted: used for fixed texts only).
     void Run(std::string_view sql);
     // Installs a registered host function on this connection the first time a statement names it.
@@ -105,6 +107,7 @@ private:
     };
 
     static constexpr std::size_t kMaxIdleStatements = 256;
+    std::string file_;
     sqlite3* db_ = nullptr;
     std::vector<std::weak_ptr<RowSet*>> held_;
     std::unordered_map<RowSet**, std::size_t> heldIndex_;  // a token's place in held_
