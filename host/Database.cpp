@@ -9,14 +9,17 @@
 
 namespace tlx::host {
 
-ComPtr<Connection> OpenConnection(const std::string& path) {
+std::u16string ConnectionText(const std::string& path) { return u"Data Source=" + Utf8ToUtf16(path); }
+
+ComPtr<Connection> OpenConnection(BSTR connectionText) {
     Check(ado::RegisterAdoClasses());
     ComPtr<Connection> connection;
     Check(CoCreateInstance(CLSID_Connection, nullptr, CLSCTX_ALL, IidOf<Connection>(), connection.OutVoid()));
-    Bstr text(u"Data Source=" + Utf8ToUtf16(path));
-    Check(connection->Open(text.Get(), nullptr, nullptr, -1));
+    Check(connection->Open(connectionText, nullptr, nullptr, -1));
     return connection;
 }
+
+ComPtr<Connection> OpenConnection(const std::string& path) { return OpenConnection(Bstr(ConnectionText(path)).Get()); }
 
 ComPtr<Recordset> OpenRecordset(Connection* connection, std::u16string_view sql) {
     Check(ado::RegisterAdoClasses());

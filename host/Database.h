@@ -17,8 +17,10 @@ namespace tlx::host {
 ComPtr<Recordset> OpenRecordset(Connection* connection, std::u16string_view sql);
 // A statement that yields no rows.
 void ExecuteSql(Connection* connection, std::u16string_view sql);
-// A new connection to a database file.
+// A new connection to a database file, or by a connection text made for one.
 ComPtr<Connection> OpenConnection(const std::string& path);
+ComPtr<Connection> OpenConnection(BSTR connectionText);
+std::u16string ConnectionText(const std::string& path);
 
 bool AtEnd(Recordset* recordset);  // BOF or EOF
 // Calls `visit` with every field of the recordset and its name, in column order.

@@ -12,12 +12,15 @@
 
 namespace tlx::host {
 
+CLogin::CLogin(LoginSettings settings)
+    : settings_(std::move(settings)),
+      sessionFiles_(std::make_shared<const SessionFiles>(settings_.companyDatabase, settings_.configDatabase)) {}
+
 HRESULT CLogin::CreateSession(ISession** session) {
     return Boundary([&] {
         Require(session);
         CloseUnheldSessions();
-        ComPtr<CSession> created =
-            CSession::Make(ComPtr<ILogin>(this), settings_.companyDatabase, settings_.configDatabase);
+        ComPtr<CSession> created = CSession::Make(ComPtr<ILogin>(this), sessionFiles_);
         *session = ComPtr<ISession>(created.Get()).Detach();
     });
 }
@@ -43,8 +46,7 @@ HRESULT CLogin::CreateObject(BSTR classText, IDispatch** object) {
 
 HRESULT CLogin::GetOperatorObject(IOperatorObject** op) {
     if (!op) return E_POINTER;
-    std::string config = settings_.configDatabase.empty() ? settings_.companyDatabase : settings_.configDatabase;
-    *op = COperatorObject::Make(settings_.op, config).Detach();
+    *op = COperatorObject::Make(settings_.op, sessionFiles_->Config()).Detach();
     return S_OK;
 }
 

@@ -2,7 +2,10 @@
 // configuration), the operator and the host modules in use.
 #pragma once
 
+#include <memory>
+
 #include "host/session/HostEnvironment.h"
+#include "host/session/SessionFiles.h"
 #include "hostapi/LoginDispatch.h"
 #include "hostapi/SessionDispatch.h"
 
@@ -10,7 +13,7 @@ namespace tlx::host {
 
 class CLogin final : public ComObject<CLogin, Dispatch<ILogin>> {
 public:
-    explicit CLogin(LoginSettings settings) : settings_(std::move(settings)) {}
+    explicit CLogin(LoginSettings settings);
 
     HRESULT CreateSession(ISession** session) override;
     HRESULT CreateObject(BSTR classText, IDispatch** object) override;
@@ -20,6 +23,7 @@ public:
 
 private:
     LoginSettings settings_;
+    std::shared_ptr<const SessionFiles> sessionFiles_;
 };
 
 }  // namespace tlx::host

@@ -87,10 +87,8 @@ ComPtr<IHostSession> HostSessionOf(IUnknown* session) {
     return host;
 }
 
-CSession::CSession(ComPtr<ILogin> login, std::string companyDatabase, std::string configDatabase)
-    : login_(std::move(login)),
-      companyDatabase_(std::move(companyDatabase)),
-      configDatabase_(std::move(configDatabase)) {
+CSession::CSession(ComPtr<ILogin> login, std::shared_ptr<const SessionFiles> files)
+    : login_(std::move(login)), files_(std::move(files)) {
     TrackSession(this);
 }
 
@@ -266,7 +264,7 @@ HRESULT CSession::get_ConfigConnection(Connection** connection) {
         Require(connection);
         RequireOpen();
         if (!configConnection_)
-            configConnection_ = OpenConnection(configDatabase_.empty() ? companyDatabase_ : configDatabase_);
+            configConnection_ = OpenConnection(files_->Config());
         *connection = ComPtr<Connection>(configConnection_).Detach();
     });
 }
@@ -316,7 +314,7 @@ HRESULT CSession::RemoveObject(IDispatch* object) {
 
 Connection* CSession::CompanyConnection() {
     RequireOpen();
-    if (!connection_) connection_ = OpenConnection(companyDatabase_);
+    if (!connection_) connection_ = OpenConnection(files_->CompanyConnectionText());
     return connection_.Get();
 }
 

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <unordered_map>
 #include <string>
 #include <vector>
 
 #include "host/config/SessionSettings.h"
 #include "host/session/HostSession.h"
+#include "host/session/SessionFiles.h"
 #include "hostapi/CollectionsDispatch.h"
 #include "hostapi/LoginDispatch.h"
 #include "hostapi/SessionDispatch.h"
@@ -18,7 +20,7 @@ namespace tlx::host {
 
 class CSession final : public ComObject<CSession, Dispatch<ISession>, Dispatch<ISession2>, IHostSession> {
 public:
-    CSession(ComPtr<ILogin> login, std::string companyDatabase, std::string configDatabase);
+    CSession(ComPtr<ILogin> login, std::shared_ptr<const SessionFiles> files);
     ~CSession() override;
 
     // Scripts see one object: names of ISession first, then those of ISession2 (DISPIDs + 1000).
@@ -75,8 +77,7 @@ private:
     void RequireNothingLeftUnsaved(const std::vector<ComPtr<IUnknown>>& work);
 
     ComPtr<ILogin> login_;
-    std::string companyDatabase_;
-    std::string configDatabase_;
+    std::shared_ptr<const SessionFiles> files_;
     ComPtr<Connection> connection_;
     ComPtr<Connection> configConnection_;
     std::vector<ComPtr<IUnknown>> unitOfWork_;
