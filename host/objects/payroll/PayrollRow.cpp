@@ -37,17 +37,23 @@ std::size_t PayrollRow::Columns::Find(std::u16string_view name) const {
 
 PayrollRow::PayrollRow(std::shared_ptr<const Columns> columns, std::vector<Variant> values)
     : columns_(std::move(columns)),
-      values_(std::make_move_iterator(values.begin()), std::make_move_iterator(values.end())),
-      slots_(values_.size()) {
+      values_(std::in_place, std::make_move_iterator(values.begin()), std::make_move_iterator(values.end())),
+      slots_(values_->size()) {
     for (std::size_t i = 0; i < slots_.size(); ++i) slots_[i] = static_cast<Slot>(i + 1);
+}
+
+std::deque<Variant>& PayrollRow::Made() const {
+    if (!values_) values_.emplace();
+    return *values_;
 }
 
 const Variant& PayrollRow::At(std::size_t i) const {
     if (slots_[i] == kNotMade) {
-        row_->ReadValue(first_ + i, values_.emplace_back().Out());
-        slots_[i] = static_cast<Slot>(values_.size());
+        std::deque<Variant>& made = Made();
+        row_->ReadValue(first_ + i, made.emplace_back().Out());
+        slots_[i] = static_cast<Slot>(made.size());
     }
-    return values_[slots_[i] - 1];
+    return (*values_)[slots_[i] - 1];
 }
 
 const Variant& PayrollRow::Value(std::u16string_view column) const {
@@ -154,7 +160,7 @@ std::shared_ptr<PayrollRow> PayrollRow::Part(std::shared_ptr<const Columns> colu
 void PayrollRow::Set(std::u16string_view column, const VARIANT& value) {
     std::size_t i = columns_->Find(column);
     if (i != Columns::kNone && slots_[i] != kNotMade) {
-        values_[slots_[i] - 1] = Variant(value);
+        (*values_)[slots_[i] - 1] = Variant(value);
         return;
     }
     if (i == Columns::kNone) {
@@ -164,8 +170,8 @@ void PayrollRow::Set(std::u16string_view column, const VARIANT& value) {
         i = slots_.size();
         slots_.push_back(kNotMade);
     }
-    values_.emplace_back(value);
-    slots_[i] = static_cast<Slot>(values_.size());
+    Made().emplace_back(value);
+    slots_[i] = static_cast<Slot>(values_->size());
 }
 
 namespace {
@@ -307,7 +313,9 @@ JoinedRows SplitJoinedRows(const PayrollRows& rows, std::u16string_view firstJoi
     out.rows.reserve(rows.size());
     for (const auto& row : rows) {
         out.rows.push_back(row->Part(left, 0));
-        if (!row->IsNull(firstJoined)) out.joined.push_back(row->Part(right, at));
+        // Its key read from the joined part, which is read anyway: the whole row is never read.
+        std::shared_ptr<PayrollRow> joined = row->Part(right, at);
+        if (!joined->IsNull(firstJoined)) out.joined.push_back(std::move(joined));
     }
     return out;
 }

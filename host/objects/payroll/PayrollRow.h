@@ -82,10 +82,12 @@ private:
     std::size_t first_ = 0;                      // the position there of this row's first column
     // The values made so far, in the order they were made, and for each column where its value stands
     // there (kNotMade: not read yet). Only the values read are made; a deque keeps a value where it was
-    // made while more are made after it (callers hold its reference).
+    // made while more are made after it (callers hold its reference), and is made with the first value
+    // (the payout's own columns of each of its joined rows but the first are never read).
     using Slot = std::uint16_t;  // a row has fewer columns than SQLite's limit of 32 767
     static constexpr Slot kNotMade = 0;
-    mutable std::deque<Variant> values_;
+    std::deque<Variant>& Made() const;
+    mutable std::optional<std::deque<Variant>> values_;
     mutable std::vector<Slot> slots_;  // values_[slots_[i] - 1] is column i's
 };
 
