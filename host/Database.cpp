@@ -87,6 +87,7 @@ void WriteField(Recordset* recordset, std::u16string_view name, const VARIANT& v
 std::u16string ReadText(Recordset* recordset, std::u16string_view name) {
     Variant value = ReadField(recordset, name);
     if (value.vt == VT_NULL || value.vt == VT_EMPTY) return {};
+    if (value.vt == VT_BSTR) return std::u16string(value.bstrVal ? value.bstrVal : u"", SysStringLen(value.bstrVal));
     Variant text;
     Check(VariantChangeType(&text, &value, 0, VT_BSTR));
     return std::u16string(text.bstrVal ? text.bstrVal : u"", SysStringLen(text.bstrVal));
@@ -95,6 +96,7 @@ std::u16string ReadText(Recordset* recordset, std::u16string_view name) {
 LONG ReadLong(Recordset* recordset, std::u16string_view name) {
     Variant value = ReadField(recordset, name);
     if (value.vt == VT_NULL || value.vt == VT_EMPTY) return 0;
+    if (value.vt == VT_I4) return value.lVal;
     Variant number;
     Check(VariantChangeType(&number, &value, 0, VT_I4));
     return number.lVal;

@@ -21,6 +21,14 @@ std::u16string_view ViewOf(const VARIANT& v) {
 
 std::u16string TextOf(const VARIANT& v) { return std::u16string(ViewOf(v)); }
 
+// An argument as it is read: one passed by reference is copied through into `copied`; others are read
+// where they are, without a copy.
+const VARIANT& ReadThrough(const VARIANT& input, tlx::Variant& copied) {
+    if (!(input.vt & VT_BYREF)) return input;
+    VariantCopyInd(&copied, &input);
+    return copied;
+}
+
 // A bookmark as the recordset hands it out (VT_R8) or as text or any number.
 double BookmarkValue(const VARIANT& input) {
     tlx::Variant v;
@@ -228,8 +236,8 @@ HRESULT CRecordset::putref_ActiveConnection(IDispatch* connection) {
 }
 
 ComPtr<Connection> CRecordset::ConnectionFor(const VARIANT& input) {
-    tlx::Variant active;
-    VariantCopyInd(&active, &input);
+    tlx::Variant copied;
+    const VARIANT& active = ReadThrough(input, copied);
     if (IsMissing(active) || active.vt == VT_NULL) return connection_;
     if (active.vt == VT_BSTR) {
         auto connection = CConnection::Make();
@@ -250,10 +258,8 @@ HRESULT CRecordset::Open(VARIANT source, VARIANT activeConnection, CursorTypeEnu
     return Boundary([&] {
         if (state_->rows) Fail(adErrObjectOpen, u"Operation is not allowed when the object is open");
         if (lockType > 0) state_->lockType = lockType;  // left out (0) or unspecified: the property's value
-        // A source passed by reference is read through; others are read where they are, without a copy.
         tlx::Variant copied;
-        if (source.vt & VT_BYREF) VariantCopyInd(&copied, &source);
-        const VARIANT& text = (source.vt & VT_BYREF) ? static_cast<const VARIANT&>(copied) : source;
+        const VARIANT& text = ReadThrough(source, copied);
         if (IsMissing(text) || (text.vt == VT_BSTR && SysStringLen(text.bstrVal) == 0)) {
             // A recordset built in memory from the fields appended to it.
             if (state_->appendedColumns.empty()) Fail(adErrInvalidArgument, u"The recordset has no fields");
