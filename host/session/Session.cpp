@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "host/Database.h"
 #include "host/HostError.h"
@@ -497,12 +499,14 @@ void CSession::RollbackWork() {
 bool CSession::HeldFromOutside() {
     // Object identity -> references the session's side keeps on it; every collection of the session is
     // listed, so that one kept by something unknown is seen as held.
-    std::map<IUnknown*, ULONG> known;
+    std::unordered_map<IUnknown*, ULONG> known;
+    known.reserve(unitOfWork_.size() + kept_.size() + collections_.size());
     for (const ComPtr<IUnknown>& object : unitOfWork_) known[object.Get()] += 1;
     for (const auto& [cookie, object] : kept_) known[IdentityOf(object.Get())] += 1;
     for (HostCollection* collection : collections_)
         for (IUnknown* item : collection->ItemIdentities()) known[item] += 2;
-    std::set<IUnknown*> collections;
+    std::unordered_set<IUnknown*> collections;
+    collections.reserve(collections_.size());
     ULONG onSession = 1 + static_cast<ULONG>(references_);  // 1: the caller, who keeps the session while it asks
     for (HostCollection* collection : collections_) {
         IUnknown* identity = IdentityOf(collection->Unknown());
