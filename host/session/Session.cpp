@@ -528,8 +528,11 @@ bool CSession::HeldFromOutside() {
 bool CSession::CloseIfUnheld(unsigned long sweep) {
     if (closed_ || workDepth_ > 0 || !removed_.empty() || sweep < nextLook_) return false;
     if (HeldFromOutside()) {
+        // Twice as long each time, without a ceiling: a large session a caller works in through
+        // thousands of new sessions (a run adding an attachment per employee) is walked a few times in
+        // all, and once let go it waits no longer than it had been held.
         nextLook_ = sweep + lookInterval_;
-        lookInterval_ = std::min(lookInterval_ * 2, 1024UL);
+        lookInterval_ *= 2;
         return false;
     }
     // Changes no one can save any longer would be lost silently: such a session stays.
