@@ -187,11 +187,17 @@ void CollectionCore::NotFound(const ItemKey& key) const {
 ComPtr<IDispatch> CollectionCore::MakeItem(LONG bindMode) {
     if (settings.itemClass.empty())
         Fail(E_NOINTERFACE, u"Kolekcja nie ma klasy elementów; jej wiersze są dostępne przez Recordset");
-    CLSID clsid{};
-    if (HRESULT hr = CLSIDFromProgID(settings.itemClass.c_str(), &clsid); FAILED(hr))
-        Fail(hr, u"Nieznana klasa elementów kolekcji: " + settings.itemClass);
+    if (!itemFactory_ || itemFactoryClass_ != settings.itemClass) {
+        CLSID clsid{};
+        if (HRESULT hr = CLSIDFromProgID(settings.itemClass.c_str(), &clsid); FAILED(hr))
+            Fail(hr, u"Nieznana klasa elementów kolekcji: " + settings.itemClass);
+        ComPtr<IClassFactory> factory;
+        Check(CoGetClassObject(clsid, CLSCTX_ALL, nullptr, IID_IClassFactory, factory.OutVoid()));
+        itemFactory_ = std::move(factory);
+        itemFactoryClass_ = settings.itemClass;
+    }
     ComPtr<IUnknown> object;
-    Check(CoCreateInstance(clsid, nullptr, CLSCTX_ALL, IID_IUnknown, object.OutVoid()));
+    Check(itemFactory_->CreateInstance(nullptr, IID_IUnknown, object.OutVoid()));
     if (ComPtr<IInitializeSession> init = object.As<IInitializeSession>()) {
         LONG state = 0;
         Check(init->Initialize(session.Get(), &state));

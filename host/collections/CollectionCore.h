@@ -167,6 +167,10 @@ private:
     // The recordset's own answer to HasPendingRows and its watcher's road, asked for when it opens (null
     // for a recordset that cannot answer: the collection is then asked at every save).
     ComPtr<ado::IPendingRows> pendingProbe_;
+    // The class object that made the last item and the item class it was found for: a collection makes
+    // its items one after another (a new declaration's elements), each would look the class up again.
+    ComPtr<IClassFactory> itemFactory_;
+    std::u16string itemFactoryClass_;
 };
 
 }  // namespace tlx::host
