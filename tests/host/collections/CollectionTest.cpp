@@ -89,6 +89,17 @@ TEST_F(CollectionTest, ItemFindsRowsByPositionIdentifierCriteriaAndBookmark) {
     EXPECT_EQ(first.Get(), again.Get()) << "one item object per row";
 }
 
+// Items made one after another take the collection's item class as it stands when each is made.
+TEST_F(CollectionTest, AnItemClassChangedAfterItemsWereMadeServesTheNextItems) {
+    EXPECT_EQ(NameOf(Variant::FromLong(0)), u"Pierwsza");
+    ASSERT_EQ(collection_.As<IAdoCollectionSetup>()->put_ItemClass(Bstr(u"TLX.NieMaTakiejKlasy").Get()), S_OK);
+    ComPtr<IDispatch> item;
+    EXPECT_EQ(collection_->Item(Variant::FromLong(1), item.Out()), CO_E_CLASSSTRING);
+    EXPECT_NE(tlx::TakeErrorDescription().find(u"TLX.NieMaTakiejKlasy"), std::u16string::npos);
+    ASSERT_EQ(collection_.As<IAdoCollectionSetup>()->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
+    EXPECT_EQ(NameOf(Variant::FromLong(2)), u"Trzecia");
+}
+
 TEST_F(CollectionTest, ABookmarkKeyIsTheNumberItsTextReads) {
     ComPtr<Recordset> rows;
     ASSERT_EQ(collection_.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
