@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 
 #include "SodExportCompany.h"
 #include "mv_deklaracje/export/ExportDelivery.h"
@@ -175,25 +174,10 @@ TEST_F(InfdExportTest, ALocalOperatorsFilesGoThroughTheTransferChannel) {
 }
 
 // A remote-desktop operator's files go through the file copy, and nothing stays in the temporary folder.
-// A remote operator's files are staged in the temporary folder: each test gets one of its own, so that
-// tests running at the same time do not see each other's staged files.
+// A remote operator's files are staged in the temporary folder, which is the test program's own.
 class InfdRemoteExport : public InfdExportTest {
 protected:
-    void SetUp() override {
-        InfdExportTest::SetUp();
-        if (const char* previous = std::getenv("TMPDIR")) previousTmp_ = previous;
-        fs::create_directories(out_ / "tmp");
-        setenv("TMPDIR", (out_ / "tmp").c_str(), 1);
-    }
-    void TearDown() override {
-        if (previousTmp_) setenv("TMPDIR", previousTmp_->c_str(), 1);
-        else unsetenv("TMPDIR");
-        InfdExportTest::TearDown();
-    }
     LONG RemoteSession() const override { return 1; }
-
-private:
-    std::optional<std::string> previousTmp_;
 };
 
 TEST_F(InfdRemoteExport, ARemoteOperatorsFilesAreCopiedAndTheLocalOnesRemoved) {

@@ -189,16 +189,21 @@ TEST(ConnectionReuse, TheConnectionStringNamesTheFileInEachOfItsForms) {
 
 namespace {
 
-// Whole numbers compared with "=" reach SQLite as bound values, so that statements differing only in
-// them are prepared once; what they answer must not change.
-TEST(ConnectionReuse, StatementsDifferingOnlyInWholeNumbersAnswerAsWritten) {
-    TempDatabase db({}, "CREATE TABLE Pary (Id INTEGER PRIMARY KEY, Liczba INT, Tekst VARCHAR(10));"
-                        "INSERT INTO Pary VALUES (1, -3, '5'), (2, 5, '= 7'), (3, 7, 'x');");
-    ComPtr<Connection> connection = db.Open();
+// A table of numbers and texts holding "=" and digits, for statements that differ only in their numbers.
+class NumberedStatements : public ::testing::Test {
+protected:
     struct Case {
         const char16_t* sql;
-        const char16_t* first;
+        const char16_t* first;  // the first value it answers
     };
+    TempDatabase db_{{}, "CREATE TABLE Pary (Id INTEGER PRIMARY KEY, Liczba INT, Tekst VARCHAR(10));"
+                         "INSERT INTO Pary VALUES (1, -3, '5'), (2, 5, '= 7'), (3, 7, 'x');"};
+    ComPtr<Connection> connection_ = db_.Open();
+};
+
+// Whole numbers compared with "=" reach SQLite as bound values, so that statements differing only in
+// them are prepared once; what they answer must not change.
+TEST_F(NumberedStatements, StatementsDifferingOnlyInWholeNumbersAnswerAsWritten) {
     const Case cases[] = {
         {u"select Id from TLX.Pary where Liczba = -3", u"1"},
         {u"select Id from TLX.Pary where Liczba=5", u"2"},
@@ -213,23 +218,16 @@ TEST(ConnectionReuse, StatementsDifferingOnlyInWholeNumbersAnswerAsWritten) {
         {u"select Id from TLX.Pary where Liczba = 5 or Liczba = 7 order by Id desc", u"3"},
         {u"select Id from TLX.Pary where Liczba = - 3", u"1"},
     };
-    for (const Case& c : cases) EXPECT_EQ(FirstValue(connection.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql);
-    ASSERT_EQ(Execute(connection.Get(), u"update TLX.Pary set Liczba = 9 where Id = 3"), S_OK);
-    EXPECT_EQ(FirstValue(connection.Get(), u"select Liczba from TLX.Pary where Id = 3"), u"9");
-    EXPECT_EQ(FirstValue(connection.Get(), u"select Liczba from TLX.Pary where Id = 2"), u"5");
+    for (const Case& c : cases) EXPECT_EQ(FirstValue(connection_.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql);
+    ASSERT_EQ(Execute(connection_.Get(), u"update TLX.Pary set Liczba = 9 where Id = 3"), S_OK);
+    EXPECT_EQ(FirstValue(connection_.Get(), u"select Liczba from TLX.Pary where Id = 3"), u"9");
+    EXPECT_EQ(FirstValue(connection_.Get(), u"select Liczba from TLX.Pary where Id = 2"), u"5");
 }
 
 // Texts that differ only in the digits after "=" are read once for all of them when every such number is
 // one the statement compares with; a number in a string, a comment, a fraction or after another operator
 // keeps its own text.
-TEST(ConnectionReuse, StatementsOfOneShapeAnswerTheirOwnNumbers) {
-    TempDatabase db({}, "CREATE TABLE Pary (Id INTEGER PRIMARY KEY, Liczba INT, Tekst VARCHAR(10));"
-                        "INSERT INTO Pary VALUES (1, -3, '5'), (2, 5, '= 7'), (3, 7, 'x');");
-    ComPtr<Connection> connection = db.Open();
-    struct Case {
-        const char16_t* sql;
-        const char16_t* first;
-    };
+TEST_F(NumberedStatements, StatementsOfOneShapeAnswerTheirOwnNumbers) {
     const Case cases[] = {
         {u"select count(*) from TLX.Pary where Liczba = 5 or Liczba = 7", u"2"},
         {u"select count(*) from TLX.Pary where Liczba = 7 or Liczba = 9", u"1"},
@@ -257,7 +255,7 @@ TEST(ConnectionReuse, StatementsOfOneShapeAnswerTheirOwnNumbers) {
     };
     for (int round = 0; round < 2; ++round)
         for (const Case& c : cases)
-            EXPECT_EQ(FirstValue(connection.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql) << " round " << round;
+            EXPECT_EQ(FirstValue(connection_.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql) << " round " << round;
 }
 
 }  // namespace
