@@ -202,6 +202,13 @@ HRESULT CDekElement::put_Numer(LONG value) {
     });
 }
 
+void CDekElement::NumberAs(CDekElementInfo& field) {
+    WriteLong(u"Numer", field.Lp());
+    info_ = tlx::ComPtr<IDekElementInfo>(&field);
+    infoNumber_ = field.Lp();
+    SetFieldValue(u"Opis", tlx::Variant::FromString(field.Opis().View()));
+}
+
 HRESULT CDekElement::get_WartoscL(CY* value) {
     return ComBoundary([&] { *RequireOut(value) = ReadMoney(u"WartoscL").AsCurrency(); });
 }

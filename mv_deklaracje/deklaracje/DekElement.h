@@ -4,6 +4,7 @@
 #pragma once
 
 #include "mv_deklaracje/deklaracje/DekChildRecord.h"
+#include "mv_deklaracje/forms/DekElementInfo.h"
 
 class CDekElement final : public CDekChildRecord<CDekElement, IDekElement> {
 public:
@@ -24,6 +25,11 @@ public:
     HRESULT get_Opis(BSTR* value) override;
     HRESULT get_Pusty(LONG* empty) override;
     HRESULT get_Info(IUnknown** info) override;
+
+    // What put_Numer does for the field of that number, for a caller that holds the field already (its
+    // declaration pairing a new row with it): the number and the field's description are written and
+    // the field kept as the element's definition, without asking the declaration for it.
+    void NumberAs(CDekElementInfo& field);
 
 protected:
     void OnVerify() override;

@@ -16,6 +16,7 @@
 #include "hostapi/Employees.h"
 #include "hostapi/Errors.h"
 #include "hostapi/Login.h"
+#include "mv_deklaracje/deklaracje/DekElement.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 #include "mv_deklaracje/deklaracje/StoredElements.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
@@ -113,7 +114,12 @@ void CDeklaracja::BindElementsToFields(bool createMissing) {
         stored.Added(field->Lp(), bookmark);
         tlx::ComPtr<IDekElement> element = item.As<IDekElement>();
         if (!element) RaiseHResult(E_POINTER);
-        CheckHost(element->put_Numer(field->Lp()));
+        // The module's own element takes the field it is made for; another class is numbered as a
+        // script numbers it.
+        if (auto* own = dynamic_cast<CDekElement*>(element.Get()))
+            own->NumberAs(*field.Get());
+        else
+            CheckHost(element->put_Numer(field->Lp()));
         tlx::Variant value = definition_.EvaluateFormScript(field->Default(), item.Get());
         if (!IsEmptyValue(value)) CheckHost(element->put_Wartosc(value));
     }

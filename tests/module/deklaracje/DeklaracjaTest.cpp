@@ -781,6 +781,31 @@ TEST_F(DeklaracjaTest, AFieldReadsAndWritesTheRowItsBookmarkNames) {
     EXPECT_EQ(FieldText(declaration.Get(), u"Sprzedaz"), u"9");
 }
 
+// A new declaration's rows carry their fields' numbers and descriptions, and each element answers the
+// field of its number, also after a script renumbers it.
+TEST_F(DeklaracjaTest, NewRowsCarryTheirFieldsNumbersAndDescriptions) {
+    auto declaration = NewDeclaration(900, 2016, 1);
+    ComPtr<IDekElement> element;
+    ASSERT_EQ(declaration->get_Pole(Bstr(u"DoZaplaty").Get(), element.Out()), S_OK) << Utf16ToUtf8(LastError());
+    Bstr text;
+    ASSERT_EQ(element->get_Nazwa(text.Out()), S_OK);
+    EXPECT_EQ(text.View(), u"DoZaplaty");
+    ASSERT_EQ(element->get_Opis(text.Out()), S_OK);
+    EXPECT_EQ(text.View(), u"Do zapłaty");
+    ComPtr<IDekElement> udzial;
+    ASSERT_EQ(declaration->get_Pole(Bstr(u"Udzial").Get(), udzial.Out()), S_OK);
+    ASSERT_EQ(udzial->put_Numer(4), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(udzial->get_Nazwa(text.Out()), S_OK);
+    EXPECT_EQ(text.View(), u"Nazwa") << "the field of the new number";
+    ASSERT_EQ(udzial->put_Numer(7), S_OK);
+
+    Put(declaration.Get(), u"DoZaplaty", Variant::FromDouble(3));
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    EXPECT_EQ(Scalar(u"select group_concat(DkE_Numer || '=' || DkE_Opis, ' | ') "
+                     u"from (select * from TLX.DeklElem order by DkE_DkEID)"),
+              u"1=Sprzedaż | 2=Zakupy | 3=Do zapłaty | 4=Nazwa | 5=Data złożenia | 6=Liczba załączników | 7=Udział");
+}
+
 TEST_F(DeklaracjaTest, ARefreshKeepsTheFieldsOnTheirRowsAndACloneKnowsItself) {
     auto declaration = NewDeclaration(901, 2016, 1);
     Put(declaration.Get(), u"Kwota", Variant::FromDouble(12.5));
