@@ -269,7 +269,7 @@ private:
     }
     tlx::ComPtr<Field> FindField(const OLECHAR* column) const {
         if (!recordset_) RaiseHResult(E_POINTER);
-        return RecordsetField(recordset_.Get(), BuildFieldName(prefix_, column).View());
+        return RecordsetField(recordset_.Get(), JoinedText(prefix_.View(), column ? column : u""));
     }
 
     // First, where the base leaves room after its last member: a declaration has many record objects.

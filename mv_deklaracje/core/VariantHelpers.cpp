@@ -1,5 +1,7 @@
 #include "mv_deklaracje/core/VariantHelpers.h"
 
+#include <algorithm>
+
 #include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/Money.h"
@@ -12,6 +14,16 @@ struct ClearOnExit {
     ~ClearOnExit() { VariantClear(&value); }
 };
 }  // namespace
+
+tlx::Variant JoinedText(std::u16string_view first, std::u16string_view second) {
+    BSTR text = SysAllocStringLen(nullptr, static_cast<UINT>(first.size() + second.size()));
+    if (!text) RaiseHResult(E_OUTOFMEMORY);
+    std::copy(second.begin(), second.end(), std::copy(first.begin(), first.end(), text));
+    tlx::Variant joined;
+    joined.vt = VT_BSTR;
+    joined.bstrVal = text;
+    return joined;
+}
 
 tlx::Variant ConvertVariant(const VARIANT& value, VARTYPE type) {
     tlx::Variant out;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/com/Variant.h"
 
@@ -22,6 +23,10 @@ CBstr VariantToBstrOr(VARIANT value, const CBstr& defaultValue);
 CMoney VariantToMoneyOr(VARIANT value, double defaultValue);
 // The text a VT_BSTR holds; VT_NULL gives the empty text.
 std::u16string VariantToCString(const VARIANT& value);
+
+// A text VARIANT of `first` followed by `second`, its text made in one piece (a column's prefix and name
+// as a recordset's field key, "@" and a bookmark as a collection's item key).
+tlx::Variant JoinedText(std::u16string_view first, std::u16string_view second);
 
 // The value converted to `type` by the platform's rules; a failure raises its HRESULT.
 tlx::Variant ConvertVariant(const VARIANT& value, VARTYPE type);

@@ -1,6 +1,7 @@
 #include "mv_deklaracje/forms/DekElementInfo.h"
 
 #include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
 
 HRESULT CDekElementInfo::GetText(const CBstr& text, BSTR* out, const std::source_location& where) {
     return ComBoundary([&] {
@@ -75,5 +76,5 @@ HRESULT CDekElementInfo::put_Bookmark(BSTR bookmark) {
 }
 
 void CDekElementInfo::SetBookmark(const CBstr& bookmark) {
-    itemKey_ = tlx::Variant::FromString((CBstr(u"@") + bookmark.View()).View());
+    itemKey_ = JoinedText(u"@", bookmark.View());
 }

@@ -161,6 +161,23 @@ TEST(RecordObject, ColumnsReadWithDefaultsAndTextIsCutToTheColumn) {
     EXPECT_EQ(lp, 5);
 }
 
+TEST(RecordObject, AGivenPrefixNamesTheColumnsAsTheRecordsetSpellsThemOrNone) {
+    auto rows = PageRows(1);
+    auto record = BoundRecord(rows, u"dks_");
+    EXPECT_EQ(record->ColumnPrefix(), u"dks_");
+    ASSERT_EQ(record->put_Lp(7), S_OK) << "column names are found whatever their case";
+    LONG lp = 0;
+    ASSERT_EQ(record->get_Lp(&lp), S_OK);
+    EXPECT_EQ(lp, 7);
+    EXPECT_EQ(BoundRecord(rows)->ReadLong(u"Lp"), 7) << "the same column under the class's own prefix";
+    EXPECT_EQ(record->ReadLong(u"DksID"), 10);
+
+    auto stranger = BoundRecord(rows, u"Dkx_");
+    EXPECT_EQ(stranger->get_Lp(&lp), adErrItemNotFound) << "a prefix of another table names no column";
+    EXPECT_EQ(stranger->put_Lp(8), adErrItemNotFound);
+    EXPECT_EQ(record->ReadLong(u"Lp"), 7) << "and writes nothing";
+}
+
 TEST(RecordObject, DatesAndAmountsFollowTheModulesRules) {
     auto record = BoundRecord(PageRows(1));
     EXPECT_TRUE(record->ReadDate(u"Data").IsEmpty()) << "NULL reads as the empty date";

@@ -59,6 +59,22 @@ TEST(CBstr, SqlQuotingAndNames) {
     EXPECT_EQ(LongToStringRadix(-1, 16), u"ffffffff");
 }
 
+TEST(VariantHelpers, JoinedTextIsOneTextOfBothParts) {
+    tlx::Variant key = JoinedText(u"Dke_", u"Numer");
+    ASSERT_EQ(key.vt, VT_BSTR);
+    EXPECT_EQ(std::u16string_view(key.bstrVal, SysStringLen(key.bstrVal)), u"Dke_Numer");
+    EXPECT_EQ(key.bstrVal[SysStringLen(key.bstrVal)], u'\0') << "terminated as every text";
+    tlx::Variant bare = JoinedText(u"", u"Numer");
+    EXPECT_EQ(std::u16string_view(bare.bstrVal, SysStringLen(bare.bstrVal)), u"Numer");
+    tlx::Variant empty = JoinedText(u"", u"");
+    ASSERT_EQ(empty.vt, VT_BSTR);
+    EXPECT_NE(empty.bstrVal, nullptr) << "the empty text, not a null one";
+    EXPECT_EQ(SysStringLen(empty.bstrVal), 0u);
+    constexpr char16_t kWithNul[] = {u'@', u'1', u'\0', u'2'};
+    tlx::Variant whole = JoinedText(std::u16string_view(kWithNul, 2), std::u16string_view(kWithNul + 2, 2));
+    EXPECT_EQ(std::u16string_view(whole.bstrVal, SysStringLen(whole.bstrVal)), std::u16string_view(kWithNul, 4));
+}
+
 TEST(VariantHelpers, NullReadsAsNothingAndBadTextRaises) {
     EXPECT_EQ(VariantToLong(tlx::Variant::Null()), 0);
     EXPECT_EQ(VariantToLong(tlx::Variant::FromString(u"12")), 12);
