@@ -34,6 +34,7 @@ tlx::Variant ConvertVariant(const VARIANT& value, VARTYPE type) {
 
 long VariantToLong(const VARIANT& value) {
     if (value.vt == VT_NULL) return 0;
+    if (value.vt == VT_I4) return value.lVal;  // what the conversion would copy
     return ConvertVariant(value, VT_I4).lVal;
 }
 
@@ -44,8 +45,10 @@ CMoney VariantToMoney(const VARIANT& value) {
 
 CBstr VariantToBstr(const VARIANT& value) {
     if (value.vt == VT_NULL) return CBstr(u"");
+    auto view = [](BSTR text) { return std::u16string_view(text ? text : u"", SysStringLen(text)); };
+    if (value.vt == VT_BSTR) return CBstr(view(value.bstrVal));  // a text is its own text: no copy to convert
     tlx::Variant text = ConvertVariant(value, VT_BSTR);
-    return CBstr(std::u16string_view(text.bstrVal ? text.bstrVal : u"", SysStringLen(text.bstrVal)));
+    return CBstr(view(text.bstrVal));
 }
 
 long VariantToLongOr(VARIANT value, long defaultValue) {

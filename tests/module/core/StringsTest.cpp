@@ -83,6 +83,16 @@ TEST(VariantHelpers, NullReadsAsNothingAndBadTextRaises) {
     EXPECT_EQ(VariantToLong(tlx::Variant()), 0);
     EXPECT_EQ(VariantToCString(tlx::Variant::Null()), u"");
     EXPECT_EQ(VariantToBstr(tlx::Variant::Null()), u"");
+    EXPECT_EQ(VariantToLong(tlx::Variant::FromLong(-7)), -7);
+    EXPECT_EQ(VariantToLong(tlx::Variant::FromDouble(2.5)), 2) << "halves round to even";
+    constexpr char16_t kWithNul[] = {u'a', u'\0', u'b'};
+    EXPECT_EQ(VariantToBstr(tlx::Variant::FromString(std::u16string_view(kWithNul, 3))).View(),
+              std::u16string_view(kWithNul, 3)) << "a text is kept whole";
+    VARIANT nullText{};
+    nullText.vt = VT_BSTR;
+    nullText.bstrVal = nullptr;
+    EXPECT_FALSE(VariantToBstr(nullText).IsNull()) << "a null text reads as the empty text";
+    EXPECT_EQ(VariantToBstr(tlx::Variant::FromDouble(1.5)), u"1,5") << "numbers in the user's format";
     EXPECT_EQ(VariantToBstrOr(tlx::Variant::Null().Detach(), CBstr(u"d")), u"d");
     EXPECT_EQ(VariantToMoney(tlx::Variant::FromString(u"12,345")), CMoney(12.35));
     EXPECT_EQ(VariantToMoneyOr(tlx::Variant().Detach(), 1.005), CMoney(1.01));

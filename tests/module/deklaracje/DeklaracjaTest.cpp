@@ -775,6 +775,9 @@ TEST_F(DeklaracjaTest, AFieldReadsAndWritesTheRowItsBookmarkNames) {
     ComPtr<IDispatch> zakupy, sprzedaz;
     ASSERT_EQ(declaration.As<IGetDekElementInfo>()->InfoStr(Bstr(u"Zakupy").Get(), zakupy.Out()), S_OK);
     ASSERT_EQ(declaration.As<IGetDekElementInfo>()->InfoStr(Bstr(u"Sprzedaz").Get(), sprzedaz.Out()), S_OK);
+    const std::u16string bookmark = Text(Get(sprzedaz.Get(), u"Bookmark"));
+    EXPECT_FALSE(bookmark.empty());
+    EXPECT_EQ(bookmark.find_first_not_of(u"0123456789"), std::u16string::npos) << "a row's number, digits alone";
     Put(zakupy.Get(), u"Bookmark", Get(sprzedaz.Get(), u"Bookmark"));
     EXPECT_EQ(FieldText(declaration.Get(), u"Zakupy"), u"7") << "the row of the bookmark written";
     Put(declaration.Get(), u"Zakupy", Variant::FromDouble(9));
