@@ -23,6 +23,13 @@ std::string Quote(std::string_view name) {
     return out;
 }
 
+// A fixed statement of every batch, kept prepared by the connection.
+void RunKept(SqliteDatabase& db, std::string_view sql) {
+    Statement statement = db.Prepare(sql);
+    while (statement.Step()) {
+    }
+}
+
 std::string QualifiedTable(const std::string& schema, const std::string& table) {
     return Quote(schema) + "." + Quote(table);
 }
@@ -86,15 +93,42 @@ void BatchWriter::CheckUnchanged(const Target& target, const Row& row, const std
     }
 }
 
-bool BatchWriter::HasTriggers(const Target& target) const {
-    for (const std::string& master : {Quote(target.schema) + ".sqlite_master", std::string("temp.sqlite_master")}) {
+// The table's definition as the database holds it now: read again only when the table's schema or the
+// temporary one (which may hold a trigger on it) changed since it was last read on this connection.
+const SqliteDatabase::TableDefinition& BatchWriter::DefinitionOf(const std::string& schema, const std::string& table) const {
+    const std::string quotedSchema = Quote(schema);
+    auto versionOf = [&](const std::string& quoted) {
+        Statement version = db_.Prepare("PRAGMA " + quoted + ".schema_version");
+        return version.Step() ? sqlite3_column_int64(version.Get(), 0) : std::int64_t{-1};
+    };
+    const std::int64_t schemaVersion = versionOf(quotedSchema), tempVersion = versionOf("temp");
+    SqliteDatabase::TableDefinition& known = db_.KeptDefinition(schema + '.' + table);
+    if (known.schemaVersion == schemaVersion && known.tempVersion == tempVersion) return known;
+    SqliteDatabase::TableDefinition read;
+    Statement info = db_.Prepare("PRAGMA " + quotedSchema + ".table_info(" + Quote(table) + ")");
+    while (info.Step()) {
+        if (sqlite3_column_type(info.Get(), 4) == SQLITE_NULL)
+            read.withoutDefault.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(info.Get(), 1)));
+        if (sqlite3_column_int(info.Get(), 5) > 0) {
+            ++read.keys;
+            read.keyName = reinterpret_cast<const char*>(sqlite3_column_text(info.Get(), 1));
+            auto type = reinterpret_cast<const char*>(sqlite3_column_text(info.Get(), 2));
+            read.keyType = type ? type : "";
+        }
+    }
+    for (const std::string& master : {quotedSchema + ".sqlite_master", std::string("temp.sqlite_master")}) {
         Statement triggers =
             db_.Prepare("SELECT 1 FROM " + master + " WHERE type = 'trigger' AND tbl_name = ? COLLATE NOCASE");
-        sqlite3_bind_text(triggers.Get(), 1, target.table.c_str(), static_cast<int>(target.table.size()),
-                          SQLITE_TRANSIENT);
-        if (triggers.Step()) return true;
+        sqlite3_bind_text(triggers.Get(), 1, table.c_str(), static_cast<int>(table.size()), SQLITE_TRANSIENT);
+        if (triggers.Step()) {
+            read.triggers = true;
+            break;
+        }
     }
-    return false;
+    read.schemaVersion = schemaVersion;
+    read.tempVersion = tempVersion;
+    known = std::move(read);
+    return known;
 }
 
 BatchWriter::Target BatchWriter::FindTarget() const {
@@ -112,20 +146,12 @@ BatchWriter::Target BatchWriter::FindTarget() const {
         const ColumnInfo& column = rows_.Column(c);
         if (EqualsIgnoringAsciiCase(column.table, target.table) && EqualsIgnoringAsciiCase(column.schema, target.schema)) target.columns.push_back(c);
     }
-    Statement info = db_.Prepare("PRAGMA " + Quote(target.schema) + ".table_info(" + Quote(target.table) + ")");
-    int keys = 0;
-    std::string keyName, keyType;
-    std::vector<std::string> withoutDefault;  // the table's columns whose default is NULL
-    while (info.Step()) {
-        if (sqlite3_column_type(info.Get(), 4) == SQLITE_NULL)
-            withoutDefault.emplace_back(reinterpret_cast<const char*>(sqlite3_column_text(info.Get(), 1)));
-        if (sqlite3_column_int(info.Get(), 5) > 0) {
-            ++keys;
-            keyName = reinterpret_cast<const char*>(sqlite3_column_text(info.Get(), 1));
-            auto type = reinterpret_cast<const char*>(sqlite3_column_text(info.Get(), 2));
-            keyType = type ? type : "";
-        }
-    }
+    const SqliteDatabase::TableDefinition& definition = DefinitionOf(target.schema, target.table);
+    const int keys = definition.keys;
+    const std::string& keyName = definition.keyName;
+    const std::string& keyType = definition.keyType;
+    const std::vector<std::string>& withoutDefault = definition.withoutDefault;
+    target.triggers = definition.triggers;
     if (keys != 1) Fail(adErrFeatureNotAvailable, u"The table " + Utf8ToUtf16(target.table) + u" has no single key");
     for (size_t c : target.columns)
         if (EqualsIgnoringAsciiCase(rows_.Column(c).origin, keyName)) target.keyColumn = static_cast<int>(c);
@@ -147,19 +173,23 @@ void BatchWriter::Insert(const Target& target, Row& row, std::vector<std::pair<R
     std::vector<size_t> written;
     for (size_t c : target.columns)
         if (row.Assigned(c)) written.push_back(c);
-    std::string sql = "INSERT INTO " + target.quotedTable;
-    if (written.empty()) {
-        sql += " DEFAULT VALUES";
-    } else {
-        std::string names, marks;
-        for (size_t c : written) {
-            if (!names.empty()) names += ", ";
-            names += target.quoted[c];
-            marks += marks.empty() ? "?" : ", ?";
+    // The rows of a batch mostly write the same columns: the text of the last one serves again.
+    if (insertSql_.empty() || written != insertColumns_) {
+        insertSql_ = "INSERT INTO " + target.quotedTable;
+        if (written.empty()) {
+            insertSql_ += " DEFAULT VALUES";
+        } else {
+            std::string names, marks;
+            for (size_t c : written) {
+                if (!names.empty()) names += ", ";
+                names += target.quoted[c];
+                marks += marks.empty() ? "?" : ", ?";
+            }
+            insertSql_ += " (" + names + ") VALUES (" + marks + ")";
         }
-        sql += " (" + names + ") VALUES (" + marks + ")";
+        insertColumns_ = written;
     }
-    Statement statement = db_.Prepare(sql);
+    Statement statement = db_.Prepare(insertSql_);
     for (size_t i = 0; i < written.size(); ++i) BindValue(statement.Get(), static_cast<int>(i) + 1, values[written[i]].View());
     statement.Step();
     const VARIANT& key = values[static_cast<size_t>(target.keyColumn)].View();
@@ -228,7 +258,7 @@ void BatchWriter::Write(AffectEnum affect) {
     if (pending.empty()) return;
     Target target = FindTarget();
     // A trigger (of the table's schema, or a temporary one) may change what a row holds once inserted.
-    if (HasTriggers(target)) target.nullDefaults.assign(target.nullDefaults.size(), false);
+    if (target.triggers) target.nullDefaults.assign(target.nullDefaults.size(), false);
     std::vector<std::pair<Row*, sqlite3_int64>> newKeys;
     storedDefaults_.clear();
     // Inside a transaction the rows keep what they were until it ends: a rollback puts them back.
@@ -236,7 +266,7 @@ void BatchWriter::Write(AffectEnum affect) {
         rows_.HoldForTransaction();
         db_.HoldUntilTransactionEnds(rows_.HoldToken());
     }
-    db_.Run("SAVEPOINT tlx_batch");
+    RunKept(db_, "SAVEPOINT tlx_batch");
     try {
         for (Row* row : pending) {
             if (row->isNew && row->deleted) continue;  // added and dropped before it was ever written
@@ -244,10 +274,10 @@ void BatchWriter::Write(AffectEnum affect) {
             else if (row->deleted) DeleteRow(target, *row);
             else UpdateRow(target, *row);
         }
-        db_.Run("RELEASE tlx_batch");
+        RunKept(db_, "RELEASE tlx_batch");
     } catch (...) {
-        db_.Run("ROLLBACK TO tlx_batch");
-        db_.Run("RELEASE tlx_batch");
+        RunKept(db_, "ROLLBACK TO tlx_batch");
+        RunKept(db_, "RELEASE tlx_batch");
         throw;
     }
     for (auto& [row, key] : newKeys) {

@@ -32,8 +32,9 @@ private:
         std::vector<std::string> quoted;  // by recordset column: the quoted name of a table's column
         // By recordset column: the table's column has no default (and no trigger may change a new row).
         std::vector<bool> nullDefaults;
+        bool triggers = false;  // a trigger (of the table's schema or a temporary one) is on the table
     };
-    bool HasTriggers(const Target& target) const;
+    const SqliteDatabase::TableDefinition& DefinitionOf(const std::string& schema, const std::string& table) const;
     Target FindTarget() const;
     void Insert(const Target& target, Row& row, std::vector<std::pair<Row*, sqlite3_int64>>& newKeys);
     void UpdateRow(const Target& target, const Row& row);
@@ -45,6 +46,9 @@ private:
     RowSet& rows_;
     // Rows inserted by the batch with the table's defaults of the columns they did not write.
     std::vector<std::pair<Row*, std::vector<std::pair<size_t, tlx::Variant>>>> storedDefaults_;
+    // The INSERT text of the last new row written and the recordset columns it writes.
+    std::string insertSql_;
+    std::vector<size_t> insertColumns_;
 };
 
 }  // namespace tlx::ado

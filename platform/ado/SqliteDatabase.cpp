@@ -106,6 +106,8 @@ SqliteDatabase::SqliteDatabase(const std::string& file) : file_(file) {
                 return 0;  // the commit goes on
             },
             this);
+        sqlite3_rollback_hook(
+            db_, [](void* self) { static_cast<SqliteDatabase*>(self)->ForgetDefinitions(); }, this);
     } catch (...) {
         sqlite3_close(db_);
         throw;

@@ -95,6 +95,19 @@ public:
     // trigger of its own schemas) is made by such a transaction; reads alone never set it.
     bool CommittedWrites() const { return committedWrites_; }
     void ForgetCommittedWrites() { committedWrites_ = false; }
+    // What a writer read of a table's definition, kept by "schema.table" with the versions of that
+    // schema and of the temporary one it was read at: a definition whose versions still hold need not be
+    // read again. A rollback forgets them all (it puts a schema version back to an earlier number).
+    struct TableDefinition {
+        std::int64_t schemaVersion = -1;
+        std::int64_t tempVersion = -1;
+        int keys = 0;                             // columns of the primary key
+        std::string keyName, keyType;             // the key column's name and declared type, when one
+        std::vector<std::string> withoutDefault;  // the columns whose default is NULL
+        bool triggers = false;                    // a trigger of the schema or a temporary one is on the table
+    };
+    TableDefinition& KeptDefinition(const std::string& schemaAndTable) { return definitions_[schemaAndTable]; }
+    void ForgetDefinitions() { definitions_.clear(); }
 
 private:
     friend class Statement;
@@ -116,6 +129,7 @@ private:
     std::unordered_map<std::string, std::vector<IdleStatement>, TextHash, std::equal_to<>> idle_;
     std::size_t idleCount_ = 0;
     bool committedWrites_ = false;
+    std::unordered_map<std::string, TableDefinition> definitions_;
 };
 
 // Creates a database file from nothing by running SQL scripts on it (each a series of statements).

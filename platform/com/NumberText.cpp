@@ -186,7 +186,10 @@ std::optional<DecimalNumber> ParseNumber(std::u16string_view text, const Locale&
 std::u16string FormatDouble(double value, const Locale& locale) {
     if (value == 0.0) return u"0";
     char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    // A whole number below 10^15 is written as its digits either way; an integer's are found faster.
+    const bool whole = std::fabs(value) < 1e15 && value == std::trunc(value);
+    auto result = whole ? std::to_chars(buffer, buffer + sizeof buffer, static_cast<long long>(value))
+                        : std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
     std::u16string text;
     for (const char* p = buffer; p != result.ptr; ++p) {
         if (*p == '.')

@@ -414,6 +414,34 @@ TEST(AdoBatchDefaults, ARowAddedByTheBatchHoldsWhatTheTableAndItsTriggersGaveIt)
     }
 }
 
+// The connection keeps what it read of a table's definition between batches; a trigger made since is
+// seen, also when a rolled-back change had taken the schema's version to the number it has again.
+TEST(AdoBatchDefaults, ABatchSeesATriggerMadeAfterAnEarlierBatch) {
+    TempDatabase db({TempDatabase::kCompanyScripts}, "");
+    tlx::ComPtr<Connection> connection = db.Open();
+    auto addElement = [&] {
+        auto rows = OpenBatch(connection.Get(), u"select * from TLX.DeklElem where 1=0");
+        EXPECT_EQ(rows->AddNew(tlx::Variant::FromString(u"DkE_DkNID"), tlx::Variant::FromLong(10)), S_OK);
+        EXPECT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+        return rows;
+    };
+    addElement();
+    LONG level = 0;
+    ASSERT_EQ(connection->BeginTrans(&level), S_OK);
+    Execute(connection.Get(), u"CREATE INDEX TLX.DeklElem_Opis ON DeklElem (DkE_Opis)");
+    addElement();
+    ASSERT_EQ(connection->RollbackTrans(), S_OK);
+    // Another user makes the trigger, through a connection of its own.
+    tlx::ado::CreateDatabaseFile(db.Path(), {"CREATE TRIGGER DeklElem_Opis AFTER INSERT ON DeklElem BEGIN UPDATE "
+                                             "DeklElem SET DkE_Opis = 'z wyzwalacza' WHERE DkE_DkEID = new.DkE_DkEID; END"});
+
+    auto rows = addElement();
+    Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"zmiana"));
+    EXPECT_EQ(rows->UpdateBatch(adAffectAll), S_OK) << tlx::Utf16ToUtf8(tlx::TakeErrorDescription());
+    auto stored = Execute(connection.Get(), u"select group_concat(DkE_Opis, '/') from TLX.DeklElem");
+    EXPECT_EQ(Text(Value(stored.Get(), 0)), u"zmiana") << "the first row had no trigger";
+}
+
 TEST_F(AdoRecordsetTest, ABatchWrittenInATransactionIsPendingAgainWhenItIsRolledBack) {
     auto rows = Elements();
     LONG level = 0;
