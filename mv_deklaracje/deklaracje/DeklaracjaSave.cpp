@@ -378,6 +378,10 @@ void CDeklaracja::RebuildPrintouts() {
         wanted.push_back(std::move(line));
     }
 
+    // A row not written yet has no identifier, and every stored line carries the identifier of the
+    // written declaration it belongs to (identifiers start at 1), so none is its own; without a printed
+    // field it wants none either, and its collection of lines is not made only to be found empty.
+    if (wanted.empty() && !children_[static_cast<int>(Child::Printouts)] && ReadIdentifier() == 0) return;
     tlx::ComPtr<ICollection> printouts = ChildCollection(Child::Printouts);
     const std::vector<PrintoutLine> present = PresentPrintoutLines(printouts.Get());
     for (std::size_t i = wanted.size(); i < present.size(); ++i)

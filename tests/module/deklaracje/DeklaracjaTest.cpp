@@ -235,6 +235,30 @@ TEST_F(DeklaracjaTest, ASaveWritesAndChecksOnlyTheDeclarationsThatChanged) {
               u"500.00");
 }
 
+// A form without printed fields: a new declaration is saved without lines, and a stored one loses a line
+// left from an older form at its next save.
+TEST_F(DeklaracjaTest, AFormWithoutPrintedFieldsKeepsNoPrintoutLines) {
+    auto declaration = NewDeclaration(902, 2015, 6);
+    Put(declaration.Get(), u"Kwota", Variant::FromDouble(5));
+    ASSERT_EQ(Save(), S_OK) << Utf16ToUtf8(lastSaveError_);
+    LONG id = 0;
+    declaration->get_ID(&id);
+    const std::u16string lines = u"select count(*) from TLX.DeklWydr where DkW_DkNID=" + Utf8ToUtf16(std::to_string(id));
+    EXPECT_EQ(Scalar(lines), u"0");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_DkNID=" + Utf8ToUtf16(std::to_string(id))), u"2");
+
+    Execute(u"insert into TLX.DeklWydr (DkW_DkNID, DkW_Rubryka, DkW_SubRubryka, DkW_Wartosc) values (" +
+            Utf8ToUtf16(std::to_string(id)) + u", 99, 0, 'stara')");
+    ASSERT_EQ(Scalar(lines), u"1");
+    auto other = NewSession();
+    auto again = Declarations(other.Get());
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(again->Item(Variant::FromString(Utf8ToUtf16(std::to_string(id))), item.Out()), S_OK);
+    Put(item.Get(), u"Kwota", Variant::FromDouble(6));
+    ASSERT_EQ(SaveCollection(again.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(lines), u"0") << "the stored declaration's leftover line is deleted";
+}
+
 // A save finds every declaration whose stored values changed, however many were read into the session.
 TEST_F(DeklaracjaTest, ASaveStoresTheChangedValuesOfManyReadDeclarations) {
     constexpr int kDeclarations = 20;
