@@ -306,6 +306,7 @@ private:
     tlx::ComPtr<ISessionReference>& LinkReference(Link which);
     tlx::ComPtr<IDispatch> LinkedObject(Link which);
     void LoadLink(Link which);
+    tlx::ComPtr<IDispatch> FindLink(Link which);
     tlx::ComPtr<IDispatch> ReadLink(Link which);
     void WriteLink(Link which, IDispatch* object);
     void WriteLinkColumn(Link which, LONG id);

@@ -61,9 +61,9 @@ void CDeklaracja::LoadLink(Link which) {
     LinkReference(which) = CreateLinkedObject(setup.objectClass, setup.column);
 }
 
-// The linked object; loaded again whenever the column names another one than the object held (the
-// column may be written directly, or the row be another one).
-tlx::ComPtr<IDispatch> CDeklaracja::ReadLink(Link which) {
+// The linked object, null when the row links to none; loaded again whenever the column names another
+// one than the object held (the column may be written directly, or the row be another one).
+tlx::ComPtr<IDispatch> CDeklaracja::FindLink(Link which) {
     const LinkSetup& setup = kLinks[static_cast<std::size_t>(which)];
     if (!LinkReference(which)) {
         LoadLink(which);
@@ -73,8 +73,13 @@ tlx::ComPtr<IDispatch> CDeklaracja::ReadLink(Link which) {
         tlx::Variant column = GetFieldValue(setup.column);
         if (column.vt <= VT_NULL || VariantToLong(column) != IdentifierOf(held.Get())) LoadLink(which);
     }
-    tlx::ComPtr<IDispatch> object = LinkedObject(which);
-    if (!object) RaiseComErrorFormat(HOST_E_RECORDZERO, kMissingRecord, setup.name);
+    return LinkedObject(which);
+}
+
+// The linked object; a row that links to none fails with HOST_E_RECORDZERO naming the link.
+tlx::ComPtr<IDispatch> CDeklaracja::ReadLink(Link which) {
+    tlx::ComPtr<IDispatch> object = FindLink(which);
+    if (!object) RaiseComErrorFormat(HOST_E_RECORDZERO, kMissingRecord, kLinks[static_cast<std::size_t>(which)].name);
     return object;
 }
 

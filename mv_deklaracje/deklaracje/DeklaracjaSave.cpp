@@ -214,13 +214,16 @@ void CDeklaracja::OnSave(LONG mode) {
 // database's write lock from its start, so a second session saving at the same time waits and then
 // counts this number too.
 void CDeklaracja::AssignNumber() {
-    CBstr employee;
+    CBstr employee(u"dkn_praid is null ");
     try {
-        tlx::ComPtr<IPracownik> pracownik = Employee().As<IPracownik>();
-        LONG id = 0;
-        if (!pracownik) RaiseHResult(E_NOINTERFACE);
-        CheckHost(pracownik->get_ID(&id));
-        employee = CBstr(u"dkn_praid=") + LongToString(id);
+        // A declaration of no employee is told by its empty link, without raising the failure of reading it.
+        if (tlx::ComPtr<IDispatch> linked = FindLink(Link::Employee)) {
+            tlx::ComPtr<IPracownik> pracownik = linked.As<IPracownik>();
+            LONG id = 0;
+            if (!pracownik) RaiseHResult(E_NOINTERFACE);
+            CheckHost(pracownik->get_ID(&id));
+            employee = CBstr(u"dkn_praid=") + LongToString(id);
+        }
     } catch (const ComError& e) {
         if (e.Code() != HOST_E_RECORDZERO) throw;
         employee = CBstr(u"dkn_praid is null ");
