@@ -111,7 +111,7 @@ void CDeklaracja::BindElementsToFields(bool createMissing) {
         CheckHost(elements->AddNew(tlx::Variant::Missing(), item.Out()));
         CBstr bookmark = StoredElements::BookmarkText(item.Get());
         field->SetBookmark(bookmark);
-        stored.Added(field->Lp(), bookmark);
+        stored.Added(bookmark);
         tlx::ComPtr<IDekElement> element = item.As<IDekElement>();
         if (!element) RaiseHResult(E_POINTER);
         // The module's own element takes the field it is made for; another class is numbered as a

@@ -86,18 +86,14 @@ tlx::ComPtr<IDispatch> StoredElements::Find(LONG number, bool missingFails) {
     // A missing row that must be there is left to the collection, which fails it in its own words.
     if (found == rows_->end()) return missingFails ? FindByCriteria(number, missingFails) : nullptr;
     tlx::ComPtr<IDispatch> item;
-    CheckHost(elements_->Item(tlx::Variant::FromString((CBstr(u"@") + found->second).View()), item.Out()));
+    CheckHost(elements_->Item(JoinedText(u"@", found->second.View()), item.Out()));
     return item;
 }
 
-void StoredElements::Added(LONG number, const CBstr& bookmark) {
-    if (!rows_) return;
+void StoredElements::Added(const CBstr& bookmark) {
     // A row that cannot be asked for by its bookmark is left to the collection's criteria, and so are
     // the rows after it.
-    if (bookmark.IsEmpty())
-        rows_.reset();
-    else
-        rows_->emplace(number, bookmark);
+    if (bookmark.IsEmpty()) rows_.reset();
 }
 
 tlx::ComPtr<IDispatch> StoredElements::FindByCriteria(LONG number, bool missingFails) {

@@ -27,9 +27,9 @@ public:
     // The bookmark text of the indexed stored row of `number`, found without asking the collection for
     // its item; nullopt when the rows are not indexed or hold no row of that number (Find answers then).
     std::optional<CBstr> IndexedBookmark(LONG number);
-    // A row added for `number` (a field that had none) with its bookmark text: the next field of that
-    // number finds it, as the collection's criteria would.
-    void Added(LONG number, const CBstr& bookmark);
+    // A row added (for a field that had none) with its bookmark text. A form's numbers are its fields'
+    // own, so no later field asks for the number of an added row, and the row is not indexed.
+    void Added(const CBstr& bookmark);
 
     // The text of the bookmark of the element's own row; the empty text when it is empty or NULL.
     static CBstr BookmarkText(IDispatch* element);
