@@ -206,7 +206,7 @@ void CDekElement::NumberAs(CDekElementInfo& field) {
     WriteLong(u"Numer", field.Lp());
     info_ = tlx::ComPtr<IDekElementInfo>(&field);
     infoNumber_ = field.Lp();
-    SetFieldValue(u"Opis", tlx::Variant::FromString(field.Opis().View()));
+    SetFieldValue(u"Opis", field.OpisText());
 }
 
 HRESULT CDekElement::get_WartoscL(CY* value) {

@@ -40,6 +40,7 @@ public:
     LONG Lpw() const { return field_->lpw; }
     LONG Lpw2() const { return field_->lpw2; }
     const CBstr& Opis() const { return field_->opis; }
+    const VARIANT& OpisText() const { return field_->opisText; }
     const CBstr& OnUpdate() const { return field_->onUpdate; }
     const CBstr& Default() const { return field_->defaultValue; }
     bool Required() const { return field_->required; }

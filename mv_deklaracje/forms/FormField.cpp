@@ -48,6 +48,7 @@ FormField FormField::Read(IXMLDOMNode* element, LONG dispId) {
             if (auto lpw2 = ReadAttribute(parametry.Get(), u"lpw2")) field.lpw2 = ToLong(*lpw2);
             if (auto opis = ReadAttribute(parametry.Get(), u"opis")) field.opis = *opis;
         }
+        field.opisText = tlx::Variant::FromString(field.opis.View());
         return field;
     }
     auto typ = ReadAttribute(parametry.Get(), u"typ");
@@ -59,5 +60,6 @@ FormField FormField::Read(IXMLDOMNode* element, LONG dispId) {
     if (auto onUpdate = ReadAttribute(parametry.Get(), u"onupdate")) field.onUpdate = *onUpdate;
     if (auto req = ReadAttribute(parametry.Get(), u"req")) field.required = ToBool(*req);
     if (auto def = ReadAttribute(parametry.Get(), u"default")) field.defaultValue = *def;
+    field.opisText = tlx::Variant::FromString(field.opis.View());
     return field;
 }

@@ -20,6 +20,7 @@ struct FormField {
     LONG lpw = 0;
     LONG lpw2 = 0;
     CBstr opis;
+    tlx::Variant opisText;  // opis as the text written into the field's stored rows, made once
     CBstr onUpdate;
     CBstr defaultValue;
     bool required = false;

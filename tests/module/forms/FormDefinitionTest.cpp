@@ -104,6 +104,11 @@ TEST_F(FormDefinition, StoredFieldsReadTheirAttributes) {
         EXPECT_EQ(field->Lpw2(), row.lpw2) << name;
         EXPECT_EQ(field->Required(), row.required) << name;
         EXPECT_EQ(utf8(field->Opis()), row.opis) << name;
+        const VARIANT& opisText = field->OpisText();
+        ASSERT_EQ(opisText.vt, VT_BSTR) << name;
+        ASSERT_NE(opisText.bstrVal, nullptr) << name << ": no opis is the empty text, written as such";
+        EXPECT_EQ(tlx::Utf16ToUtf8(std::u16string_view(opisText.bstrVal, SysStringLen(opisText.bstrVal))), row.opis)
+            << name;
         EXPECT_EQ(utf8(field->OnUpdate()), row.onUpdate) << name;
         EXPECT_EQ(utf8(field->Default()), row.def) << name;
     }
