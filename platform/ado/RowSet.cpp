@@ -216,7 +216,7 @@ void RowSet::MoveToBookmark(double bookmark) {
 }
 
 void RowSet::SetValue(size_t column, tlx::Variant value) {
-    RowsChanged();
+    RowChangedInPlace();
     Row& row = Current();
     if (row.deleted) FailNoCurrent();
     Touch(&row);
@@ -228,7 +228,7 @@ void RowSet::SetValue(size_t column, tlx::Variant value) {
 }
 
 void RowSet::AddNew() {
-    RowsChanged();
+    RowChangedInPlace();
     Row* added = NewRow();
     added->bookmark = nextBookmark_++;
     added->isNew = true;
@@ -244,7 +244,7 @@ void RowSet::AddNew() {
 }
 
 void RowSet::DeleteCurrent() {
-    RowsChanged();
+    RowChangedInPlace();
     Row& row = Current();
     if (row.deleted) FailNoCurrent();
     Touch(&row);

@@ -279,6 +279,13 @@ private:
         viewFresh_ = false;
         if (watcher_) watcher_->RowsChanged();
     }
+    // A row added, changed or deleted in place: without a filter or a sort the view, kept up by the
+    // change itself, stays as a rebuild would make it (every row not deleted, in the rows' order).
+    void RowChangedInPlace() {
+        const bool viewKept = viewFresh_ && !filter_ && !pendingFilter_ && sort_.empty();
+        RowsChanged();
+        viewFresh_ = viewKept;
+    }
     std::shared_ptr<RowSet*> holdToken_ = std::make_shared<RowSet*>(this);
 };
 

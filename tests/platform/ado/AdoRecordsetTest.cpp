@@ -645,6 +645,28 @@ TEST_F(AdoRecordsetTest, AFilterSetAgainSeesTheRowsAsTheyAreNow) {
     EXPECT_EQ(Count(rows.Get()), 3) << "a deleted row leaves the view when the filter is set again";
 }
 
+// Rows added, changed and deleted keep the unfiltered view in the rows' order; a sort puts a row added
+// since in its place when the filter is set again.
+TEST_F(AdoRecordsetTest, AnUnfilteredViewShowsTheRowsAsTheyAreNow) {
+    auto rows = Elements();
+    auto numbers = [&] {
+        std::vector<LONG> seen;
+        EXPECT_EQ(rows->put_Filter(tlx::Variant::FromLong(adFilterNone)), S_OK);
+        for (VARIANT_BOOL end = VARIANT_FALSE; rows->get_EOF(&end), !end; rows->MoveNext())
+            seen.push_back(Value(rows.Get(), u"DkE_Numer").lVal);
+        return seen;
+    };
+    EXPECT_EQ(numbers(), (std::vector<LONG>{30, 10, 20}));
+    rows->AddNew(tlx::Variant::FromString(u"DkE_Numer"), tlx::Variant::FromLong(40));
+    Put(rows.Get(), u"DkE_Numer", tlx::Variant::FromLong(41));
+    rows->MoveFirst();
+    rows->Delete(adAffectCurrent);
+    EXPECT_EQ(numbers(), (std::vector<LONG>{10, 20, 41}));
+    ASSERT_EQ(rows->put_Sort(tlx::Bstr(u"DkE_Numer DESC").Get()), S_OK);
+    rows->AddNew(tlx::Variant::FromString(u"DkE_Numer"), tlx::Variant::FromLong(50));
+    EXPECT_EQ(numbers(), (std::vector<LONG>{50, 41, 20, 10}));
+}
+
 TEST_F(AdoRecordsetTest, ValuesWrittenByTheBatchAreBoundNotPasted) {
     auto rows = Elements();
     Put(rows.Get(), u"DkE_Opis", tlx::Variant::FromString(u"x'); DROP TABLE DeklElem; --"));
