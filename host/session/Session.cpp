@@ -171,19 +171,19 @@ HRESULT CSession::GetReference(IDispatch* object, ISessionReference** reference)
         Require(reference);
         RequireOpen();
         DWORD cookie = object ? KeepObject(object) : 0;
-        if (auto live = handedOut_.find(cookie); live != handedOut_.end()) {
-            *reference = ComPtr<ISessionReference>(live->second).Detach();
+        if (cookie < handedOut_.size() && handedOut_[cookie]) {
+            *reference = ComPtr<ISessionReference>(handedOut_[cookie]).Detach();
             return;
         }
         auto made = CSessionReference::Make(ComPtr<ISession>(static_cast<ISession*>(this)), cookie);
+        if (cookie >= handedOut_.size()) handedOut_.resize(cookie + 1, nullptr);
         handedOut_[cookie] = made.Get();
         *reference = made.Detach();
     });
 }
 
 void CSession::ReferenceGone(DWORD cookie, ISessionReference* reference) {
-    if (auto live = handedOut_.find(cookie); live != handedOut_.end() && live->second == reference)
-        handedOut_.erase(live);
+    if (cookie < handedOut_.size() && handedOut_[cookie] == reference) handedOut_[cookie] = nullptr;
 }
 
 HRESULT CSession::GetObjectReference(IDispatch* object, ISessionReference** reference) {
@@ -445,14 +445,15 @@ DWORD CSession::KeepObject(IDispatch* object) {
     ComPtr<IUnknown> identity;
     Check(object->QueryInterface(IID_IUnknown, identity.OutVoid()));
     if (auto known = keptCookies_.find(identity.Get()); known != keptCookies_.end()) return known->second;
-    kept_.emplace(nextCookie_, ComPtr<IDispatch>(object));
-    keptCookies_.emplace(identity.Get(), nextCookie_);  // the kept object holds its identity alive
-    return nextCookie_++;
+    kept_.emplace_back(object);
+    DWORD cookie = static_cast<DWORD>(kept_.size());
+    keptCookies_.emplace(identity.Get(), cookie);  // the kept object holds its identity alive
+    return cookie;
 }
 
 ComPtr<IDispatch> CSession::KeptObject(DWORD cookie) {
     RequireOpen();
-    if (auto kept = kept_.find(cookie); kept != kept_.end()) return kept->second;
+    if (cookie > 0 && cookie <= kept_.size()) return kept_[cookie - 1];
     Fail(E_UNEXPECTED, u"Referencja nie wskazuje obiektu sesji");
 }
 
@@ -502,7 +503,7 @@ bool CSession::HeldFromOutside() {
     std::unordered_map<IUnknown*, ULONG> known;
     known.reserve(unitOfWork_.size() + kept_.size() + collections_.size());
     for (const ComPtr<IUnknown>& object : unitOfWork_) known[object.Get()] += 1;
-    for (const auto& [cookie, object] : kept_) known[IdentityOf(object.Get())] += 1;
+    for (const ComPtr<IDispatch>& object : kept_) known[IdentityOf(object.Get())] += 1;
     for (HostCollection* collection : collections_)
         for (IUnknown* item : collection->ItemIdentities()) known[item] += 2;
     std::unordered_set<IUnknown*> collections;

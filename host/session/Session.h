@@ -106,15 +106,16 @@ private:
     // When CloseIfUnheld looks next (a round number) and how long it waited the last time.
     unsigned long nextLook_ = 0;
     unsigned long lookInterval_ = 1;
-    // The objects references stand for, by cookie, and the cookie of each one's identity.
-    std::map<DWORD, ComPtr<IDispatch>> kept_;
-    std::map<IUnknown*, DWORD> keptCookies_;
-    // The live reference handed out for each cookie (0: the session's own), not counted: every object
-    // that asks for a reference to the same object shares it (a reference holds only the session and the
-    // cookie), and a reference leaves the list when it is destroyed.
-    std::map<DWORD, ISessionReference*> handedOut_;
+    // The objects references stand for, at their cookie less one (cookies are handed out in turn from 1
+    // and none is given back before the session closes), and the cookie of each one's identity: every
+    // item a declaration adds asks for its parent's cookie and every parent lookup reads it back.
+    std::vector<ComPtr<IDispatch>> kept_;
+    std::unordered_map<IUnknown*, DWORD> keptCookies_;
+    // The live reference handed out for each cookie, at the cookie (0: the session's own), not counted:
+    // every object that asks for a reference to the same object shares it (a reference holds only the
+    // session and the cookie), and a reference leaves the list (null) when it is destroyed.
+    std::vector<ISessionReference*> handedOut_;
     SessionSettings settings_;
-    DWORD nextCookie_ = 1;
     int workDepth_ = 0;
     bool workFailed_ = false;
     bool closed_ = false;

@@ -1,6 +1,7 @@
 // A session's reference to itself or to one of its objects (hostapi/Session.h).
 #pragma once
 
+#include "host/session/HostSession.h"
 #include "hostapi/SessionDispatch.h"
 
 namespace tlx::host {
@@ -16,6 +17,8 @@ public:
 
 private:
     ComPtr<ISession> session_;
+    // The same session's host side, asked once (held through session_): every GetObject reads through it.
+    IHostSession* host_;
     DWORD cookie_;
 };
 

@@ -99,6 +99,30 @@ TEST_F(SessionTest, EveryHolderOfAReferenceToOneObjectKeepsItsAnswer) {
     EXPECT_EQ(object.Get(), currency.Get());
 }
 
+// Each object kept for references answers through its own, also after references to others were made
+// and let go; an object asked for again under another of its interfaces shares its reference.
+TEST_F(SessionTest, ReferencesToManyObjectsEachAnswerTheirOwn) {
+    std::vector<ComPtr<IDispatch>> objects;
+    std::vector<ComPtr<ISessionReference>> references;
+    for (int i = 0; i < 40; ++i) {
+        objects.push_back(Create(i % 2 ? u"TLX.Waluty" : u"TLX.Urzedy"));
+        references.emplace_back();
+        ASSERT_EQ(session_->GetReference(objects.back().Get(), references.back().Out()), S_OK);
+        if (i % 3 == 0) references.back().Reset();
+    }
+    for (std::size_t i = 0; i < objects.size(); ++i) {
+        ComPtr<ISessionReference> again;
+        ComPtr<ICollection> asCollection = objects[i].As<ICollection>();
+        ASSERT_EQ(session_->GetReference(asCollection.Get(), again.Out()), S_OK);
+        if (references[i]) {
+            EXPECT_EQ(again.Get(), references[i].Get()) << "object " << i;
+        }
+        ComPtr<IDispatch> object;
+        ASSERT_EQ(again->GetObject(object.Out()), S_OK);
+        EXPECT_EQ(object.Get(), objects[i].Get()) << "object " << i;
+    }
+}
+
 TEST_F(SessionTest, SaveChangesStoresTheCollectionsOfTheUnitOfWorkInOneTransaction) {
     ComPtr<IDispatch> object = Create(u"TLX.Waluty");
     ASSERT_EQ(object.As<IAdoCollectionSetup>()->put_AutoSave(VARIANT_TRUE), S_OK);
