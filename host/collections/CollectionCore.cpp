@@ -587,8 +587,9 @@ std::vector<IUnknown*> CollectionCore::ItemIdentities() const {
 }
 
 void CollectionCore::SaveChildren(HostCollection* self, const std::vector<Entry*>& saved, unsigned serialBefore) {
-    std::set<IUnknown*> parents;
-    for (const Entry* entry : saved) parents.insert(entry->identity.Get());
+    std::vector<IUnknown*> parents;
+    parents.reserve(saved.size());
+    for (const Entry* entry : saved) parents.push_back(entry->identity.Get());
     for (HostCollection* child : HostSessionOf(session.Get())->ChildrenToSave(parents, serialBefore)) {
         if (child == self) continue;
         child->SaveRows();

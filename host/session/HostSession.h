@@ -2,7 +2,6 @@
 // the collections created in it and the nesting of its database transaction.
 #pragma once
 
-#include <set>
 #include <vector>
 
 #include "hostapi/Login.h"
@@ -48,7 +47,7 @@ struct IHostSession : IUnknown {
     virtual void CollectionLinked(HostCollection* collection, unsigned serial) = 0;
     // The collections whose parent is one of `parents`, or that were given a parent link after the serial
     // `linkedAfter`, in the order they were created: the children a save of those parents saves next.
-    virtual std::vector<HostCollection*> ChildrenToSave(const std::set<IUnknown*>& parents, unsigned linkedAfter) = 0;
+    virtual std::vector<HostCollection*> ChildrenToSave(const std::vector<IUnknown*>& parents, unsigned linkedAfter) = 0;
     // The objects that references of the session stand for: the session keeps each alive until it is
     // closed, and a reference holds only the session and the object's cookie, so that parents and
     // children that keep references to each other form no cycle of their own.

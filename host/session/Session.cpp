@@ -1,7 +1,8 @@
 #include "host/session/Session.h"
 
 #include <algorithm>
-#include <set>
+#include <bit>
+#include <cstdint>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -365,6 +366,22 @@ void CSession::CollectionParentChanged(HostCollection* collection, IUnknown* par
     if (!parent) return;
     parentOf_[collection] = parent;
     byParent_.emplace(parent, collection);
+    MarkParent(parent);
+}
+
+std::size_t CSession::ParentBit(IUnknown* parent) const {
+    const int shift = 64 - std::countr_zero(parentBits_.size());
+    return static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(parent) * 0x9E3779B97F4A7C15ULL) >> shift);
+}
+
+void CSession::MarkParent(IUnknown* parent) {
+    if (byParent_.size() * kBitsPerParent <= parentBits_.size()) {
+        parentBits_[ParentBit(parent)] = true;
+        return;
+    }
+    // Twice what the parents need: made anew only when their number has doubled since.
+    parentBits_.assign(std::bit_ceil(byParent_.size() * kBitsPerParent * 2), false);
+    for (const auto& [known, child] : byParent_) parentBits_[ParentBit(known)] = true;
 }
 
 void CSession::CollectionLinked(HostCollection* collection, unsigned serial) {
@@ -372,7 +389,7 @@ void CSession::CollectionLinked(HostCollection* collection, unsigned serial) {
         linked_.push_back(Linked{serial, collection, order->second});
 }
 
-std::vector<HostCollection*> CSession::ChildrenToSave(const std::set<IUnknown*>& parents, unsigned linkedAfter) {
+std::vector<HostCollection*> CSession::ChildrenToSave(const std::vector<IUnknown*>& parents, unsigned linkedAfter) {
     std::vector<std::pair<unsigned long, HostCollection*>> found;
     auto add = [&](HostCollection* collection) {
         auto order = order_.find(collection);
@@ -382,6 +399,7 @@ std::vector<HostCollection*> CSession::ChildrenToSave(const std::set<IUnknown*>&
         found.emplace_back(order->second, collection);
     };
     for (IUnknown* parent : parents) {
+        if (parentBits_.empty() || !parentBits_[ParentBit(parent)]) continue;
         auto [first, last] = byParent_.equal_range(parent);
         for (auto it = first; it != last; ++it) add(it->second);
     }

@@ -57,7 +57,7 @@ public:
     bool Registered(HostCollection* collection, unsigned long registration) override;
     void CollectionParentChanged(HostCollection* collection, IUnknown* parent) override;
     void CollectionLinked(HostCollection* collection, unsigned serial) override;
-    std::vector<HostCollection*> ChildrenToSave(const std::set<IUnknown*>& parents, unsigned linkedAfter) override;
+    std::vector<HostCollection*> ChildrenToSave(const std::vector<IUnknown*>& parents, unsigned linkedAfter) override;
     DWORD KeepObject(IDispatch* object) override;
     ComPtr<IDispatch> KeptObject(DWORD cookie) override;
     void BeginWork() override;
@@ -75,6 +75,8 @@ private:
     bool HeldFromOutside();
     void SaveUnitOfWork();
     void RequireNothingLeftUnsaved(const std::vector<ComPtr<IUnknown>>& work);
+    std::size_t ParentBit(IUnknown* parent) const;
+    void MarkParent(IUnknown* parent);
 
     ComPtr<ILogin> login_;
     std::shared_ptr<const SessionFiles> files_;
@@ -93,6 +95,12 @@ private:
     unsigned long nextOrder_ = 0;
     std::unordered_map<HostCollection*, IUnknown*> parentOf_;
     std::unordered_multimap<IUnknown*, HostCollection*> byParent_;
+    // A bit for each parent in byParent_, at least kBitsPerParent bits a parent (a power of two, made
+    // anew from byParent_ when their number outgrows it; a parent that left keeps its bit until then):
+    // most items a save writes have no collection below them (a declaration's elements), and a clear
+    // bit says so without a lookup in byParent_.
+    static constexpr std::size_t kBitsPerParent = 16;
+    std::vector<bool> parentBits_;
     struct Linked {
         unsigned serial;
         HostCollection* collection;

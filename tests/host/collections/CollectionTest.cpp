@@ -405,5 +405,26 @@ TEST_F(CollectionTest, ASaveWritesAChangeTwoLevelsBelowItemsThatWereOnlyRead) {
     EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Wnuk'"), u"1");
 }
 
+// The rows below every parent a save writes are written with it, however many parents hold collections
+// and whichever collections below them were dropped before.
+TEST_F(CollectionTest, ASaveWritesTheRowsBelowEveryParentItWrites) {
+    constexpr int kParents = 70;
+    std::vector<ComPtr<IDispatch>> parents, below;
+    for (int i = 0; i < kParents; ++i) {
+        parents.push_back(AddNamed(u"Rodzic"));
+        if (i % 7 == 0) PozycjeBelow(parents.back().Get(), 500 + i);  // made and dropped at once
+        below.push_back(PozycjeBelow(parents.back().Get(), 300 + i));
+        ComPtr<IDispatch> child;
+        ASSERT_EQ(below.back().As<ICollection>()->AddNew(Variant::Missing(), child.Out()), S_OK);
+        ComPtr<Recordset> rows;
+        ASSERT_EQ(below.back().As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+        WriteField(rows.Get(), u"Poz_Numer", Variant::FromLong(300 + i));
+        WriteField(rows.Get(), u"Poz_Nazwa", Variant::FromString(u"Dziecko"));
+    }
+    ASSERT_EQ(Save(), S_OK);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.Pozycje where Poz_Nazwa = 'Rodzic'"), u"70");
+    EXPECT_EQ(Scalar(u"select count(distinct Poz_Numer) from TLX.Pozycje where Poz_Nazwa = 'Dziecko'"), u"70");
+}
+
 }  // namespace
 }  // namespace tlx::host::test
