@@ -94,7 +94,14 @@ std::u16string ReadText(Recordset* recordset, std::u16string_view name) {
 }
 
 LONG ReadLong(Recordset* recordset, std::u16string_view name) {
-    Variant value = ReadField(recordset, name);
+    ComPtr<Field> field = FindField(recordset, name);
+    if (!field) Fail(adErrItemNotFound, u"Brak kolumny " + std::u16string(name));
+    return ReadLong(field.Get());
+}
+
+LONG ReadLong(Field* field) {
+    Variant value;
+    Check(field->get_Value(value.Out()));
     if (value.vt == VT_NULL || value.vt == VT_EMPTY) return 0;
     if (value.vt == VT_I4) return value.lVal;
     Variant number;

@@ -32,6 +32,9 @@ void WriteField(Recordset* recordset, std::u16string_view name, const VARIANT& v
 // A field read as text (NULL as the empty text) or as a number (NULL as 0).
 std::u16string ReadText(Recordset* recordset, std::u16string_view name);
 LONG ReadLong(Recordset* recordset, std::u16string_view name);
+// The same of a field found before: a field stands for its column whatever row is current, so a walk
+// over the rows finds it once.
+LONG ReadLong(Field* field);
 
 // Single quotes doubled, the text in quotes: a value pasted into a statement the host builds.
 std::u16string QuoteSql(std::u16string_view text);

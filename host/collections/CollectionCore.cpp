@@ -453,10 +453,12 @@ void CollectionCore::SetParentLink(LONG id, std::u16string column) {
     if (!settings.sql.empty()) settings.sql = RebindCondition(settings.sql, parentColumn, id);
     if (!recordset_) return;
     ApplyOwnFilter();
-    if (Count() == 0 || !FindField(recordset_.Get(), parentColumn)) return;
+    if (Count() == 0) return;
+    ComPtr<Field> link = FindField(recordset_.Get(), parentColumn);
+    if (!link) return;
     Check(recordset_->MoveFirst());
     for (VARIANT_BOOL eof = VARIANT_FALSE; Check(recordset_->get_EOF(&eof)), !eof; Check(recordset_->MoveNext())) {
-        if (ReadLong(recordset_.Get(), parentColumn) != id) WriteField(recordset_.Get(), parentColumn, Variant::FromLong(id));
+        if (ReadLong(link.Get()) != id) Check(link->put_Value(Variant::FromLong(id)));
     }
 }
 
@@ -541,11 +543,12 @@ void CollectionCore::CloneFromRecordset(Recordset* source) {
 // Rows added through the recordset (by scripts) get the parent link the collection holds when the
 // column is still empty.
 void CollectionCore::LinkNewRows() {
-    if (parentColumn.empty() || parentId == 0 || !FindField(Rows(), parentColumn)) return;
-    Recordset* rows = Rows();
+    if (parentColumn.empty() || parentId == 0) return;
+    ComPtr<Field> link = FindField(Rows(), parentColumn);
+    if (!link) return;
     ForEachPendingRow([&](LONG status) {
-        if ((status & adRecNew) && !(status & adRecDeleted) && ReadLong(rows, parentColumn) == 0)
-            WriteField(rows, parentColumn, Variant::FromLong(parentId));
+        if ((status & adRecNew) && !(status & adRecDeleted) && ReadLong(link.Get()) == 0)
+            Check(link->put_Value(Variant::FromLong(parentId)));
     });
 }
 
@@ -600,13 +603,14 @@ void CollectionCore::SelectWork(std::vector<Entry*>& live, std::vector<Entry*>& 
     Recordset* rows = Rows();
     // The rows added, changed or deleted; items for those that nobody asked for are made, so that their
     // hooks run too (deleted rows too: a deletion put back by a rolled-back save has lost its item).
-    std::set<double> pending;
+    std::vector<double> pending;
     std::vector<double> withoutItem;
     ForEachPendingRow([&](LONG) {
         double bookmark = CurrentBookmark();
-        pending.insert(bookmark);
+        pending.push_back(bookmark);
         if (!FindEntry(bookmark)) withoutItem.push_back(bookmark);
     });
+    std::sort(pending.begin(), pending.end());  // the view's order may be a sort's
     if (!settings.itemClass.empty()) {
         if (!withoutItem.empty()) Check(rows->put_Filter(Variant::FromLong(adFilterPendingRecords)));
         for (double bookmark : withoutItem) {
@@ -631,13 +635,14 @@ void CollectionCore::SelectWork(std::vector<Entry*>& live, std::vector<Entry*>& 
 // however many items the collection holds; a save touching many of them walks the list once instead,
 // asking what is below only of the items whose own rows are not pending (new rows of new parents are
 // all pending, and their collections then need not work it out at all).
-std::vector<CollectionCore::Entry*> CollectionCore::EntriesWithWork(const std::set<double>& pending,
+std::vector<CollectionCore::Entry*> CollectionCore::EntriesWithWork(const std::vector<double>& pending,
                                                                     PendingChanges& below) {
     constexpr std::size_t kEntriesPerLookup = 8;  // a lookup walks the list too, but stops at its entry
     std::vector<Entry*> chosen;
     auto walk = [&] {
         for (Entry& entry : items_)
-            if (pending.count(entry.bookmark) || below.Below(entry.identity.Get())) chosen.push_back(&entry);
+            if (std::binary_search(pending.begin(), pending.end(), entry.bookmark) || below.Below(entry.identity.Get()))
+                chosen.push_back(&entry);
         return chosen;
     };
     if (pending.size() * kEntriesPerLookup >= items_.size()) return walk();

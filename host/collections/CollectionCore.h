@@ -107,7 +107,8 @@ private:
     void RowsChanged() override;
     // The items with work to store, in the collection's order: those of the pending rows and those with
     // pending rows below them.
-    std::vector<Entry*> EntriesWithWork(const std::set<double>& pending, PendingChanges& below);
+    // `pending`: the bookmarks of the pending rows, in ascending order.
+    std::vector<Entry*> EntriesWithWork(const std::vector<double>& pending, PendingChanges& below);
     void DropItems(const std::vector<Entry*>& deleted);
     void ApplyOwnFilter();
     // Visits the rows with pending changes (the recordset standing on each in turn) with their status,

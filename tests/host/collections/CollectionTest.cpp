@@ -221,6 +221,28 @@ TEST_F(CollectionTest, ChildCollectionTakesItsParentLinkAndRebindsItsQuery) {
     EXPECT_EQ(count, 1) << "the query now reads the rows of parent 7";
 }
 
+// Rows a script adds through the recordset of a linked collection take the parent's identifier when they
+// are saved, unless they were given a parent of their own.
+TEST_F(CollectionTest, RowsAddedThroughTheRecordsetOfALinkedCollectionTakeItsParentWhenSaved) {
+    ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
+    ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
+    ASSERT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
+    ASSERT_EQ(setup->put_SQL(Bstr(u"select * from TLX.Pozycje where Poz_RodzicID = 0 and Poz_Numer > 100").Get()), S_OK);
+    ASSERT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
+    ASSERT_EQ(setup->SetParentLink(7, Bstr(u"Poz_RodzicID").Get()), S_OK);
+    ComPtr<Recordset> rows;
+    ASSERT_EQ(object.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    for (int number : {103, 102, 101}) {
+        ASSERT_EQ(rows->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
+        WriteField(rows.Get(), u"Poz_Numer", Variant::FromLong(number));
+        if (number == 102) WriteField(rows.Get(), u"Poz_RodzicID", Variant::FromLong(9));
+    }
+    ASSERT_EQ(object.As<ISaveable>()->Save(0), S_OK);
+    EXPECT_EQ(Scalar(u"select group_concat(Poz_Numer || ':' || Poz_RodzicID, ' ') from "
+                     u"(select * from TLX.Pozycje where Poz_Numer > 100 order by Poz_Numer)"),
+              u"101:7 102:9 103:7");
+}
+
 TEST_F(CollectionTest, TheHostEnumeratorWalksTheItemsEachOnItsOwnRow) {
     ComPtr<IHostEnumerator> walk = Create(u"{3006151E-90B6-4087-B118-5C2F530F25CC}").As<IHostEnumerator>();
     ASSERT_TRUE(walk);
