@@ -159,6 +159,7 @@ CollectionCore::Entry* CollectionCore::FindNearLast(Matches matches) {
 }
 
 CollectionCore::Entry* CollectionCore::FindEntry(double bookmark) {
+    if (items_.empty() || bookmark > bookmarkCeiling_) return nullptr;
     return FindNearLast([bookmark](const Entry& entry) { return entry.bookmark == bookmark; });
 }
 
@@ -225,6 +226,7 @@ CollectionCore::Entry& CollectionCore::EntryOfCurrentRow(LONG bindMode, std::opt
     if (items_.empty()) heldFilter_.reset();
     ado::ReserveOneMore(items_);
     items_.push_back(Entry{bookmark, id, item, IdentityOf(item.Get())});
+    bookmarkCeiling_ = std::max(bookmarkCeiling_, bookmark);
     heldFilter_.set(FilterBit(items_.back().identity.Get()));
     return items_.back();
 }
@@ -443,6 +445,8 @@ void CollectionCore::Resync() {
         kept.push_back(std::move(entry));
     }
     items_ = std::move(kept);
+    bookmarkCeiling_ = 0;
+    for (const Entry& entry : items_) bookmarkCeiling_ = std::max(bookmarkCeiling_, entry.bookmark);
     ItemsDropped();
 }
 

@@ -154,6 +154,9 @@ private:
     std::u16string servedSql_;
     ComPtr<Recordset> recordset_;
     std::vector<Entry> items_;
+    // No entry's bookmark is above it: the row AddNew just made, beyond every row before it, is told to
+    // have no item without a walk over the list.
+    double bookmarkCeiling_ = 0;
     // Where the last lookup found its entry: the next one starts there (see FindNearLast).
     std::size_t lastFound_ = 0;
     // A bit for every identity the collection has held since its list was last empty: a clear bit

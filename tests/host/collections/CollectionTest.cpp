@@ -288,6 +288,13 @@ TEST_F(CollectionTest, ResyncReadsTheRowsAgainAndRebindsTheItemsItKeeps) {
     EXPECT_EQ(Count(), 4) << "the added row is dropped, the new database row read";
     Variant name = GetProperty(first.Get(), u"Nazwa");
     EXPECT_EQ(std::u16string(name.bstrVal), u"Zmieniona");
+    ComPtr<IDispatch> again;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(0), again.Out()), S_OK);
+    EXPECT_EQ(again.Get(), first.Get()) << "the kept item stands for its row read again";
+    ComPtr<IDispatch> added;
+    ASSERT_EQ(collection_->AddNew(Variant::Missing(), added.Out()), S_OK);
+    EXPECT_NE(added.Get(), first.Get());
+    EXPECT_EQ(Count(), 5);
 }
 
 TEST_F(CollectionTest, CloneFromRecordsetCopiesRowsWithoutTheirIdentifiers) {
