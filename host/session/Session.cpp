@@ -11,6 +11,7 @@
 #include "host/collections/HostCollection.h"
 #include "host/collections/ItemKey.h"
 #include "host/session/HostEnvironment.h"
+#include "host/session/IdentityCounts.h"
 #include "host/session/SessionReference.h"
 #include "host/script/ScriptEngineSetup.h"
 #include "hostapi/Errors.h"
@@ -518,12 +519,18 @@ void CSession::RollbackWork() {
 bool CSession::HeldFromOutside() {
     // Object identity -> references the session's side keeps on it; every collection of the session is
     // listed, so that one kept by something unknown is seen as held.
-    std::unordered_map<IUnknown*, ULONG> known;
-    known.reserve(unitOfWork_.size() + kept_.size() + collections_.size());
-    for (const ComPtr<IUnknown>& object : unitOfWork_) known[object.Get()] += 1;
-    for (const ComPtr<IDispatch>& object : kept_) known[IdentityOf(object.Get())] += 1;
-    for (HostCollection* collection : collections_)
-        for (IUnknown* item : collection->ItemIdentities()) known[item] += 2;
+    std::vector<std::vector<IUnknown*>> items;
+    items.reserve(collections_.size());
+    std::size_t expected = unitOfWork_.size() + kept_.size() + collections_.size();
+    for (HostCollection* collection : collections_) {
+        items.push_back(collection->ItemIdentities());
+        expected += items.back().size();
+    }
+    IdentityCounts known(expected);
+    for (const ComPtr<IUnknown>& object : unitOfWork_) known.Add(object.Get(), 1);
+    for (const ComPtr<IDispatch>& object : kept_) known.Add(IdentityOf(object.Get()), 1);
+    for (const std::vector<IUnknown*>& list : items)
+        for (IUnknown* item : list) known.Add(item, 2);
     std::unordered_set<IUnknown*> collections;
     collections.reserve(collections_.size());
     ULONG onSession = 1 + static_cast<ULONG>(references_);  // 1: the caller, who keeps the session while it asks
@@ -533,15 +540,16 @@ bool CSession::HeldFromOutside() {
         onSession += collection->HoldsOnSession();
         IUnknown* owner = collection->ParentIdentity();
         if (auto front = fronts_.find(collection); !owner && front != fronts_.end()) owner = front->second;
-        known[identity] += owner && known.count(owner) ? 1 : 0;
+        known.Add(identity, owner && known.Contains(owner) ? 1 : 0);
     }
-    for (const auto& [object, count] : known) {
+    bool held = known.Any([&](IUnknown* object, ULONG count) {
         if (ReferencesOn(object) > count) return true;
         ComPtr<ISessionHolder> holder;
         if (!collections.count(object) && SUCCEEDED(object->QueryInterface(IidOf<ISessionHolder>(), holder.OutVoid())))
             onSession += holder->HoldsOnSession();
-    }
-    return ReferencesOn(static_cast<ISession*>(this)) != onSession;
+        return false;
+    });
+    return held || ReferencesOn(static_cast<ISession*>(this)) != onSession;
 }
 
 bool CSession::CloseIfUnheld(unsigned long sweep) {
