@@ -218,9 +218,12 @@ ComPtr<IDispatch> CollectionCore::MakeItem(LONG bindMode) {
 CollectionCore::Entry& CollectionCore::EntryOfCurrentRow(LONG bindMode, std::optional<LONG> knownId) {
     double bookmark = CurrentBookmark();
     if (Entry* entry = FindEntry(bookmark)) return *entry;
-    LONG id = knownId                                                                ? *knownId
-              : settings.idColumn.empty() || !FindField(Rows(), settings.idColumn) ? 0
-                                                                                    : ReadLong(Rows(), settings.idColumn);
+    LONG id = 0;
+    if (knownId) {
+        id = *knownId;
+    } else if (!settings.idColumn.empty()) {
+        if (ComPtr<Field> idField = FindField(Rows(), settings.idColumn)) id = ReadLong(idField.Get());
+    }
     ComPtr<IDispatch> item = MakeItem(bindMode);
     MoveTo(bookmark);  // the item's own set-up may have walked the recordset
     if (items_.empty()) heldFilter_.reset();
@@ -349,8 +352,8 @@ ComPtr<IDispatch> CollectionCore::AddNew(const VARIANT& pattern) {
     Recordset* rows = Rows();
     ApplyOwnFilter();
     Check(rows->AddNew(Variant::Missing(), Variant::Missing()));
-    if (!parentColumn.empty() && FindField(rows, parentColumn))
-        WriteField(rows, parentColumn, Variant::FromLong(parentId));
+    if (ComPtr<Field> link = parentColumn.empty() ? nullptr : FindField(rows, parentColumn))
+        Check(link->put_Value(Variant::FromLong(parentId)));
     const VARIANT* p = pattern.vt == (VT_BYREF | VT_VARIANT) && pattern.pvarVal ? pattern.pvarVal : &pattern;
     bool clone = (p->vt == VT_DISPATCH || p->vt == VT_UNKNOWN) && p->punkVal;
     if (settings.itemClass.empty()) return nullptr;
