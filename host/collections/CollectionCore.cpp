@@ -742,11 +742,11 @@ void CollectionCore::RunProtocol(HostCollection* self) {
             Fail(E_ACCESSDENIED, u"Kolekcja jest tylko do odczytu; jej zmienionych wierszy nie zapisano");
         if (!settings.readOnly) Check(rows->UpdateBatch(adAffectAll));
         unsigned serialBefore = CurrentLinkSerial();
+        ComPtr<Field> idField = settings.idColumn.empty() ? nullptr : FindField(rows, settings.idColumn);
         for (Entry* entry : live) {
             ApplyOwnFilter();
             MoveTo(entry->bookmark);
-            if (!settings.idColumn.empty() && FindField(rows, settings.idColumn))
-                entry->id = ReadLong(rows, settings.idColumn);
+            if (idField) entry->id = ReadLong(idField.Get());
             if (ComPtr<ISaveable> saveable = entry->item.As<ISaveable>()) Check(saveable->Save(hostSaveWritten));
         }
         std::vector<Entry*> saved(live);
