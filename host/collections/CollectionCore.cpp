@@ -122,6 +122,7 @@ void CollectionCore::ItemsDropped() {
 }
 
 void CollectionCore::RowsChanged() {
+    ++rowChanges_;
     if (!self_ || self_->sessionMarks.listed || !session) return;
     ComPtr<IHostSession> host;
     if (SUCCEEDED(session->QueryInterface(IidOf<IHostSession>(), host.OutVoid()))) host->CollectionRowsChanged(self_);
@@ -429,6 +430,7 @@ void CollectionCore::Delete(const VARIANT& key) {
 
 void CollectionCore::Resync() {
     if (!recordset_) return;
+    linkedAtChange_.reset();
     Check(recordset_->Close());
     Check(recordset_->Open(Variant::FromString(SelectText()),
                            Variant::FromDispatch(HostSessionOf(session.Get())->CompanyConnection()), adOpenStatic,
@@ -454,6 +456,7 @@ void CollectionCore::Resync() {
 }
 
 void CollectionCore::SetParentLink(LONG id, std::u16string column) {
+    linkedAtChange_.reset();
     parentId = id;
     parentColumn = std::move(column);
     if (parentColumn.empty()) return;
@@ -467,6 +470,8 @@ void CollectionCore::SetParentLink(LONG id, std::u16string column) {
     for (VARIANT_BOOL eof = VARIANT_FALSE; Check(recordset_->get_EOF(&eof)), !eof; Check(recordset_->MoveNext())) {
         if (ReadLong(link.Get()) != id) Check(link->put_Value(Variant::FromLong(id)));
     }
+    // Only a watched recordset tells its changes, and only the collection's own filter hides none of its rows.
+    if (pendingProbe_ && settings.filter.empty()) linkedAtChange_ = rowChanges_;
 }
 
 void CollectionCore::ServeOneKey(const VARIANT& key) {
@@ -550,7 +555,7 @@ void CollectionCore::CloneFromRecordset(Recordset* source) {
 // Rows added through the recordset (by scripts) get the parent link the collection holds when the
 // column is still empty.
 void CollectionCore::LinkNewRows() {
-    if (parentColumn.empty() || parentId == 0) return;
+    if (parentColumn.empty() || parentId == 0 || linkedAtChange_ == rowChanges_) return;
     ComPtr<Field> link = FindField(Rows(), parentColumn);
     if (!link) return;
     ForEachPendingRow([&](LONG status) {

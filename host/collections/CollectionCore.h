@@ -171,6 +171,11 @@ private:
     // The recordset's own answer to HasPendingRows and its watcher's road, asked for when it opens (null
     // for a recordset that cannot answer: the collection is then asked at every save).
     ComPtr<ado::IPendingRows> pendingProbe_;
+    // The changes the watched recordset told (RowsChanged), and their number when SetParentLink last gave
+    // every row the link: while it stands, no row added since waits for the link (a new declaration's
+    // elements, linked when the declaration is written, are not walked again when they are saved).
+    unsigned long rowChanges_ = 0;
+    std::optional<unsigned long> linkedAtChange_;
     // The class object that made the last item and the item class it was found for: a collection makes
     // its items one after another (a new declaration's elements), each would look the class up again.
     ComPtr<IClassFactory> itemFactory_;

@@ -229,9 +229,12 @@ TEST_F(CollectionTest, RowsAddedThroughTheRecordsetOfALinkedCollectionTakeItsPar
     ASSERT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
     ASSERT_EQ(setup->put_SQL(Bstr(u"select * from TLX.Pozycje where Poz_RodzicID = 0 and Poz_Numer > 100").Get()), S_OK);
     ASSERT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
-    ASSERT_EQ(setup->SetParentLink(7, Bstr(u"Poz_RodzicID").Get()), S_OK);
     ComPtr<Recordset> rows;
     ASSERT_EQ(object.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
+    ComPtr<IDispatch> before;
+    ASSERT_EQ(object.As<ICollection>()->AddNew(Variant::Missing(), before.Out()), S_OK);
+    WriteField(rows.Get(), u"Poz_Numer", Variant::FromLong(104));
+    ASSERT_EQ(setup->SetParentLink(7, Bstr(u"Poz_RodzicID").Get()), S_OK);  // links the rows it has
     for (int number : {103, 102, 101}) {
         ASSERT_EQ(rows->AddNew(Variant::Missing(), Variant::Missing()), S_OK);
         WriteField(rows.Get(), u"Poz_Numer", Variant::FromLong(number));
@@ -240,7 +243,7 @@ TEST_F(CollectionTest, RowsAddedThroughTheRecordsetOfALinkedCollectionTakeItsPar
     ASSERT_EQ(object.As<ISaveable>()->Save(0), S_OK);
     EXPECT_EQ(Scalar(u"select group_concat(Poz_Numer || ':' || Poz_RodzicID, ' ') from "
                      u"(select * from TLX.Pozycje where Poz_Numer > 100 order by Poz_Numer)"),
-              u"101:7 102:9 103:7");
+              u"101:7 102:9 103:7 104:7");
 }
 
 TEST_F(CollectionTest, TheHostEnumeratorWalksTheItemsEachOnItsOwnRow) {
