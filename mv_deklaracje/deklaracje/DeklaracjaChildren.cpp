@@ -100,8 +100,8 @@ HRESULT CDeklaracja::ResyncKolekcje() {
 // After the row is saved, every built child collection takes the declaration's identifier, so that the
 // rows it adds are stored under a new declaration too.
 bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
-    // The audit stamp follows every binding of the row and is written with it in the prepare step
-    // (Parts 2.201, 2.211), as the establishment record's is.
+    // The audit stamp follows every binding of the row and is written with it in the prepare
+    // step, as the establishment record's is.
     if (state == kStateBound || (state == kStateSaved && mode == hostSavePrepare)) StampStateChange(state, mode);
     if (state == kStateSaved && mode == hostSaveWritten && IsRecordNotDeleted()) {
         LONG id = ReadIdentifier();
