@@ -33,6 +33,16 @@ protected:
         return object.As<ICollection>();
     }
 
+    // A child collection of the items numbered above 100, not linked to a parent yet.
+    ComPtr<IDispatch> ChildrenAbove100() {
+        ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
+        ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
+        EXPECT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
+        EXPECT_EQ(setup->put_SQL(Bstr(u"select * from TLX.Pozycje where Poz_RodzicID = 0 and Poz_Numer > 100").Get()), S_OK);
+        EXPECT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
+        return object;
+    }
+
     std::u16string NameOf(const VARIANT& key) {
         ComPtr<IDispatch> item;
         EXPECT_EQ(collection_->Item(key, item.Out()), S_OK);
@@ -197,11 +207,8 @@ TEST_F(CollectionTest, AFailingItemRollsTheWholeSaveBackAndKeepsThePendingRows) 
 }
 
 TEST_F(CollectionTest, ChildCollectionTakesItsParentLinkAndRebindsItsQuery) {
-    ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
+    ComPtr<IDispatch> object = ChildrenAbove100();
     ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
-    ASSERT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
-    ASSERT_EQ(setup->put_SQL(Bstr(u"select * from TLX.Pozycje where poz_rodzicid = 0 and Poz_Numer > 100").Get()), S_OK);
-    ASSERT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
     ComPtr<ICollection> children = object.As<ICollection>();
     LONG count = -1;
     ASSERT_EQ(children->get_Count(&count), S_OK);
@@ -224,11 +231,8 @@ TEST_F(CollectionTest, ChildCollectionTakesItsParentLinkAndRebindsItsQuery) {
 // Rows a script adds through the recordset of a linked collection take the parent's identifier when they
 // are saved, unless they were given a parent of their own.
 TEST_F(CollectionTest, RowsAddedThroughTheRecordsetOfALinkedCollectionTakeItsParentWhenSaved) {
-    ComPtr<IDispatch> object = Create(u"TLX.ChildCollection");
+    ComPtr<IDispatch> object = ChildrenAbove100();
     ComPtr<ICollectionSetup> setup = object.As<ICollectionSetup>();
-    ASSERT_EQ(setup->put_IdColumn(Bstr(u"Poz_PozID").Get()), S_OK);
-    ASSERT_EQ(setup->put_SQL(Bstr(u"select * from TLX.Pozycje where Poz_RodzicID = 0 and Poz_Numer > 100").Get()), S_OK);
-    ASSERT_EQ(setup->put_ItemClass(Bstr(u"TLX.TestPozycja").Get()), S_OK);
     ComPtr<Recordset> rows;
     ASSERT_EQ(object.As<IAdoCollection>()->get_Recordset(rows.Out()), S_OK);
     ComPtr<IDispatch> before;
