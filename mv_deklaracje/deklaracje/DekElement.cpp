@@ -39,6 +39,7 @@ tlx::ComPtr<IDekElementInfo> CDekElement::GetInfo() {
     return info;
 }
 
+// The kind of the field of the element's number, kept until the element is numbered again.
 LONG CDekElement::GetTyp() {
     if (typ_ == 0) {
         DekElementTypEnum kind{};
@@ -196,6 +197,7 @@ HRESULT CDekElement::get_Numer(LONG* value) { return GetLongColumn(u"Numer", val
 HRESULT CDekElement::put_Numer(LONG value) {
     return ComBoundary([&] {
         WriteLong(u"Numer", value);
+        typ_ = 0;
         tlx::Bstr description;
         CheckHost(GetInfo()->get_Opis(description.Out()));
         SetFieldValue(u"Opis", tlx::Variant::FromString(description.View()));
@@ -204,6 +206,7 @@ HRESULT CDekElement::put_Numer(LONG value) {
 
 void CDekElement::NumberAs(CDekElementInfo& field) {
     WriteLong(u"Numer", field.Lp());
+    typ_ = 0;
     info_ = tlx::ComPtr<IDekElementInfo>(&field);
     infoNumber_ = field.Lp();
     SetFieldValue(u"Opis", field.OpisText());

@@ -833,6 +833,23 @@ TEST_F(DeklaracjaTest, NewRowsCarryTheirFieldsNumbersAndDescriptions) {
               u"1=Sprzedaż | 2=Zakupy | 3=Do zapłaty | 4=Nazwa | 5=Data złożenia | 6=Liczba załączników | 7=Udział");
 }
 
+// An element a script numbers again holds the kind of value of its new field, also after its value was read.
+TEST_F(DeklaracjaTest, ARenumberedElementHoldsTheValueOfItsNewFieldsKind) {
+    auto declaration = NewDeclaration(900, 2016, 1);
+    ComPtr<IDekElement> element;
+    ASSERT_EQ(declaration->get_Pole(Bstr(u"Udzial").Get(), element.Out()), S_OK) << Utf16ToUtf8(LastError());
+    Variant value;
+    ASSERT_EQ(element->get_Wartosc(value.Out()), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(element->put_Numer(4), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(element->put_Wartosc(Variant::FromString(u"Firma X")), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(element->get_Wartosc(value.Out()), S_OK);
+    EXPECT_EQ(Text(value), u"Firma X");
+    ASSERT_EQ(element->put_Numer(7), S_OK);
+    ASSERT_EQ(element->put_Wartosc(Variant::FromString(u"1/4")), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(element->get_Wartosc(value.Out()), S_OK);
+    EXPECT_EQ(Text(value), u"1/4");
+}
+
 TEST_F(DeklaracjaTest, ARefreshKeepsTheFieldsOnTheirRowsAndACloneKnowsItself) {
     auto declaration = NewDeclaration(901, 2016, 1);
     Put(declaration.Get(), u"Kwota", Variant::FromDouble(12.5));
