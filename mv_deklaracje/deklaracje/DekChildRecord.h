@@ -42,7 +42,8 @@ protected:
     bool OnStateChange(LONG state, LONG mode) override {
         if (state == this->kStateSaved && mode == hostSavePrepare && this->IsRecordNotDeleted()) {
             tlx::Variant link = this->GetFieldValue(u"DknId");
-            if ((link.vt == VT_I4 ? link.lVal : ConvertVariant(link, VT_I4).lVal) == 0) RaiseHResult(HOST_E_ZEROLINK);
+            if (link.vt <= VT_NULL || (link.vt == VT_I4 ? link.lVal : ConvertVariant(link, VT_I4).lVal) == 0)
+                RaiseHResult(HOST_E_ZEROLINK);
         }
         return state == 4;
     }

@@ -209,22 +209,26 @@ TEST_F(ChildRowsTest, PagesAndPrintoutLinesKeepTheirColumns) {
     EXPECT_EQ(Scalar(u"select DkW_Rubryka || '.' || DkW_SubRubryka from TLX.DeklWydr"), u"45.2");
 }
 
+// A new row whose link to its declaration is 0 or empty is refused as linked to no declaration.
 TEST_F(ChildRowsTest, ANewRowWithoutItsDeclarationIsRefused) {
-    auto lines = ChildCollection(u"select * from TLX.deklwydr where dkw_dknid=0", u"TLXDeklaracje.DekWydruk",
-                                 u"Dkw_DkwId", nullptr);
-    ComPtr<IDispatch> item;
-    ASSERT_EQ(lines->AddNew(Variant::Missing(), item.Out()), S_OK);
-    item.As<IDekWydruk>()->put_Rubryka(1);
-    item.As<IDekWydruk>()->put_SubRubryka(0);
-    ComPtr<Recordset> rows;
-    ASSERT_EQ(item.As<IInitializeRS>()->GetRecordset(rows.Out()), S_OK);
-    ComPtr<Fields> fields;
-    rows->get_Fields(fields.Out());
-    ComPtr<Field> link;
-    fields->get_Item(Variant::FromString(u"Dkw_DknId"), link.Out());
-    link->put_Value(Variant::FromLong(0));
-    EXPECT_EQ(SaveCollection(lines.Get()), HOST_E_ZEROLINK);
-    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklWydr"), u"0");
+    for (const Variant& none : {Variant::FromLong(0), Variant::Null()}) {
+        SCOPED_TRACE(none.vt == VT_NULL ? "empty" : "0");
+        auto lines = ChildCollection(u"select * from TLX.deklwydr where dkw_dknid=0", u"TLXDeklaracje.DekWydruk",
+                                     u"Dkw_DkwId", nullptr);
+        ComPtr<IDispatch> item;
+        ASSERT_EQ(lines->AddNew(Variant::Missing(), item.Out()), S_OK);
+        item.As<IDekWydruk>()->put_Rubryka(1);
+        item.As<IDekWydruk>()->put_SubRubryka(0);
+        ComPtr<Recordset> rows;
+        ASSERT_EQ(item.As<IInitializeRS>()->GetRecordset(rows.Out()), S_OK);
+        ComPtr<Fields> fields;
+        rows->get_Fields(fields.Out());
+        ComPtr<Field> link;
+        fields->get_Item(Variant::FromString(u"Dkw_DknId"), link.Out());
+        link->put_Value(none);
+        EXPECT_EQ(SaveCollection(lines.Get()), HOST_E_ZEROLINK);
+        EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklWydr"), u"0");
+    }
 }
 
 }  // namespace
