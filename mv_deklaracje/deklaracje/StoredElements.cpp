@@ -1,9 +1,7 @@
 #include "mv_deklaracje/deklaracje/StoredElements.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <string>
 
 #include "hostapi/Errors.h"
 #include "hostapi/Framework.h"
@@ -17,8 +15,6 @@ namespace {
 constexpr std::u16string_view kNumberColumn = u"Dke_Numer";
 // How close a stored number must be to a whole number to be that number, as the collection compares.
 constexpr double kSameNumber = 1e-9;
-// Below this a whole number is written with all its digits, never with an exponent.
-constexpr double kExactWhole = 1e15;
 
 // The whole number a stored value equals by the collection's comparison of numbers; nullopt for a value
 // that equals no whole number or is of no number kind (NULL and EMPTY among them).
@@ -41,17 +37,6 @@ std::optional<LONG> WholeNumberOf(const VARIANT& value) {
     return static_cast<LONG>(whole);
 }
 
-// The text of a bookmark as the platform's conversion writes it. The collection's bookmarks are whole
-// row numbers, which it writes as their digits in every locale: they are written here without it.
-CBstr TextOf(const VARIANT& bookmark) {
-    if (bookmark.vt == VT_R8 && std::fabs(bookmark.dblVal) < kExactWhole && std::trunc(bookmark.dblVal) == bookmark.dblVal) {
-        char digits[24];
-        auto end = std::to_chars(digits, digits + sizeof digits, static_cast<long long>(bookmark.dblVal)).ptr;
-        return CBstr(std::u16string(digits, end));
-    }
-    return VariantToBstr(bookmark);
-}
-
 }  // namespace
 
 CBstr StoredElements::BookmarkText(IDispatch* element) {
@@ -62,7 +47,7 @@ CBstr StoredElements::BookmarkText(IDispatch* element) {
     if (!rows) RaiseHResult(E_POINTER);
     tlx::Variant bookmark;
     CheckHost(rows->get_Bookmark(bookmark.Out()));
-    return bookmark.vt <= VT_NULL ? CBstr(u"") : TextOf(bookmark);
+    return bookmark.vt <= VT_NULL ? CBstr(u"") : VariantToBstr(bookmark);
 }
 
 std::optional<CBstr> StoredElements::IndexedBookmark(LONG number) {
@@ -127,7 +112,7 @@ std::optional<std::unordered_map<LONG, CBstr>> StoredElements::ReadRows() {
         tlx::Variant bookmark;
         CheckHost(rows->get_Bookmark(bookmark.Out()));
         if (bookmark.vt <= VT_NULL) return std::nullopt;
-        first.emplace(*number, TextOf(bookmark));
+        first.emplace(*number, VariantToBstr(bookmark));
     }
     return first;
 }
