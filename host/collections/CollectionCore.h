@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "host/collections/ItemKey.h"
+#include "host/session/IdentityCounts.h"
 #include "hostapi/Session.h"
 #include "platform/ado/Ado.h"
 #include "platform/ado/RecordsetState.h"
@@ -164,7 +165,7 @@ private:
     // session whether it holds the items with pending work, so most answers are "no".
     std::bitset<1024> heldFilter_;
     static std::size_t FilterBit(IUnknown* identity) {
-        return static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(identity) * 0x9E3779B97F4A7C15ULL) >> 54);
+        return IdentityHash(identity, 10);  // 2^10: the filter's bits
     }
     // Items whose check ran before the unit of database work (by identity).
     std::set<IUnknown*> checkedBeforeWork_;

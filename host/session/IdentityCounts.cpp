@@ -1,7 +1,6 @@
 #include "host/session/IdentityCounts.h"
 
 #include <bit>
-#include <cstdint>
 
 namespace tlx::host {
 
@@ -9,9 +8,7 @@ IdentityCounts::IdentityCounts(std::size_t expected) : slots_(std::bit_ceil(expe
 
 std::size_t IdentityCounts::SlotOf(IUnknown* identity) const {
     const std::size_t mask = slots_.size() - 1;
-    // Objects are aligned: the product's high bits spread them over the table.
-    std::size_t at = static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(identity) * 0x9E3779B97F4A7C15ULL) >>
-                                              (64 - std::countr_zero(slots_.size())));
+    std::size_t at = IdentityHash(identity, std::countr_zero(slots_.size()));
     while (slots_[at].identity && slots_[at].identity != identity) at = (at + 1) & mask;
     return at;
 }

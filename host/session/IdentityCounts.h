@@ -4,11 +4,18 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "platform/com/Unknown.h"
 
 namespace tlx::host {
+
+// The top `bits` bits (1 to 63) of an object identity's multiplicative hash: objects are aligned, and the
+// product's high bits spread them over a table of 2^bits places.
+inline std::size_t IdentityHash(const IUnknown* identity, int bits) {
+    return static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(identity) * 0x9E3779B97F4A7C15ULL) >> (64 - bits));
+}
 
 class IdentityCounts {
 public:

@@ -371,8 +371,7 @@ void CSession::CollectionParentChanged(HostCollection* collection, IUnknown* par
 }
 
 std::size_t CSession::ParentBit(IUnknown* parent) const {
-    const int shift = 64 - std::countr_zero(parentBits_.size());
-    return static_cast<std::size_t>((reinterpret_cast<std::uintptr_t>(parent) * 0x9E3779B97F4A7C15ULL) >> shift);
+    return IdentityHash(parent, std::countr_zero(parentBits_.size()));
 }
 
 void CSession::MarkParent(IUnknown* parent) {

@@ -161,13 +161,9 @@ public:
     }
 
 private:
-    struct Hash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-    };
     static constexpr std::size_t kMaxBatches = 1024;
     std::mutex mutex_;
-    std::unordered_map<std::string, std::shared_ptr<const RewrittenBatch>, Hash, std::equal_to<>> batches_;
+    std::unordered_map<std::string, std::shared_ptr<const RewrittenBatch>, TextHash, std::equal_to<>> batches_;
 };
 
 // By the text as it is run (its numbers parameterized, when it has any).

@@ -21,6 +21,12 @@ class RowSet;
 class SqliteDatabase;
 struct StatementColumns;
 
+// Hashes a table's text keys as the caller has them (any string or view), so that a lookup copies no text.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
+};
+
 // A prepared statement its database keeps for the next use of the same text.
 struct IdleStatement {
     sqlite3_stmt* statement;
@@ -113,11 +119,6 @@ private:
     friend class Statement;
     void KeepIdle(std::vector<IdleStatement>& idle, sqlite3_stmt* statement,
                   std::shared_ptr<const StatementColumns> columns);
-    // Texts are looked up as the caller has them, without a copy.
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-    };
 
     static constexpr std::size_t kMaxIdleStatements = 256;
     std::string file_;
