@@ -149,10 +149,19 @@ function PitAdres(zapis)
 }
 
 // Miesięczne koszty uzyskania przychodu ze stosunku pracy (jeden stosunek, miejsce zamieszkania w
-// miejscowości zakładu pracy): 111,25 zł do września 2019, 250 zł od października 2019.
+// miejscowości zakładu pracy) od miesiąca `odOkresu` (RRRRMM), od najnowszych: 250 zł od października 2019,
+// wcześniej 111,25 zł.
+var PIT_KOSZTY_MIESIECZNE = [
+    { odOkresu: 201910, kwota: 250 },
+    { odOkresu: 0, kwota: 111.25 }
+];
+
 function PitKosztyMiesieczne(rok, miesiac)
 {
-    return (rok < 2019 || (rok == 2019 && miesiac < 10)) ? 111.25 : 250;
+    var okres = rok * 100 + miesiac;
+    for (var i = 0; i < PIT_KOSZTY_MIESIECZNE.length; i++)
+        if (okres >= PIT_KOSZTY_MIESIECZNE[i].odOkresu) return PIT_KOSZTY_MIESIECZNE[i].kwota;
+    return PIT_KOSZTY_MIESIECZNE[PIT_KOSZTY_MIESIECZNE.length - 1].kwota;
 }
 
 // Koszty uzyskania przychodu z umów zlecenia: 20% przychodu pomniejszonego o składki społeczne.
@@ -246,12 +255,22 @@ function PitDochod(przychod, koszty)
     return PitGrosze(Math.max(0, przychod - koszty));
 }
 
-// Termin złożenia informacji rocznej płatnika za rok: od informacji za 2018 r. do 31 stycznia,
-// wcześniej do końca lutego roku następnego; dzień wolny przesuwa termin na dzień roboczy.
+// Termin złożenia informacji rocznej płatnika (składanej elektronicznie) za rok od `odRoku`, od najnowszych:
+// dzień `dzien` miesiąca `miesiac` roku następnego, dzień 0 to ostatni dzień miesiąca. Od informacji za 2018 r.
+// 31 stycznia, wcześniej koniec lutego.
+var PIT_TERMINY_INFORMACJI = [
+    { odRoku: 2018, miesiac: 1, dzien: 31 },
+    { odRoku: 0, miesiac: 2, dzien: 0 }
+];
+
+// Termin informacji za rok; dzień wolny przesuwa termin na dzień roboczy.
 function PitTerminInformacji(rok)
 {
-    if (rok >= 2018) return DzienRoboczy(new Date(rok + 1, 0, 31));
-    return DzienRoboczy(new Date(rok + 1, 2, 0));
+    var t = PIT_TERMINY_INFORMACJI[PIT_TERMINY_INFORMACJI.length - 1];
+    for (var i = 0; i < PIT_TERMINY_INFORMACJI.length; i++)
+        if (rok >= PIT_TERMINY_INFORMACJI[i].odRoku) { t = PIT_TERMINY_INFORMACJI[i]; break; }
+    var dzien = t.dzien == 0 ? new Date(rok + 1, t.miesiac, 0) : new Date(rok + 1, t.miesiac - 1, t.dzien);
+    return DzienRoboczy(dzien);
 }
 
 // Pola kwot, które nie mogą być ujemne.
@@ -303,22 +322,39 @@ var PIT_POLA_PODATNIKA = ['P_9', 'P_10', 'P_13', 'P_14', 'P_15', 'P_16', 'P_17',
 // z zapisu albo null.
 function PitWypelnijPodatnika(dopuszczaZagraniczny)
 {
-    for (var i = 0; i < PIT_POLA_PODATNIKA.length; i++)
-        dokument[PIT_POLA_PODATNIKA[i]] = '';
+    return PitWypelnijPodatnikaWg(PIT_UKLAD_PODATNIKA, dopuszczaZagraniczny);
+}
+
+// Pola części o podatniku według numeracji wersji formularza: identyfikator (NIP albo PESEL), numer zagraniczny,
+// jego rodzaj i kraj wydania (null, gdy wersja ich nie ma), nazwisko, imię, data urodzenia i adres zamieszkania
+// (kraj, województwo, powiat, gmina, ulica, nr domu, nr lokalu, miejscowość, kod pocztowy, poczta).
+var PIT_UKLAD_PODATNIKA = {
+    id: 'P_9', zagraniczny: 'P_10', rodzajNumeru: 'P_11', krajWydania: 'P_12', nazwisko: 'P_13', imie: 'P_14',
+    dataUrodzenia: 'P_15', adres: ['P_16', 'P_17', 'P_18', 'P_19', 'P_20', 'P_21', 'P_22', 'P_23', 'P_24', 'P_25']
+};
+
+// Wypełnia część o podatniku (pola układu `uklad`) z zapisu pracownika deklaracji ważnego na koniec roku, jak
+// PitWypelnijPodatnika; numer zagraniczny tylko wtedy, gdy układ ma na niego pole i formularz go dopuszcza.
+function PitWypelnijPodatnikaWg(uklad, dopuszczaZagraniczny)
+{
+    var pola = [uklad.id, uklad.zagraniczny, uklad.nazwisko, uklad.imie, uklad.dataUrodzenia].concat(uklad.adres);
+    for (var i = 0; i < pola.length; i++)
+        if (pola[i] != null) dokument[pola[i]] = '';
     var pracownik = PitPracownik();
     if (pracownik == null) return null;
     var zapis = PitZapisNaKoniecRoku(pracownik);
     if (zapis == null) return null;
-    var id = PitIdentyfikator(zapis, dopuszczaZagraniczny);
-    dokument.P_9 = id.nip != '' ? id.nip : id.pesel;
-    dokument.P_10 = id.zagraniczny;
-    dokument.P_13 = PitTekst(zapis.Nazwisko);
-    dokument.P_14 = PitTekst(zapis.Imie1);
-    dokument.P_15 = PitDataTekst(zapis.DataUr);
+    var id = PitIdentyfikator(zapis, dopuszczaZagraniczny && uklad.zagraniczny != null);
+    dokument[uklad.id] = id.nip != '' ? id.nip : id.pesel;
+    if (uklad.zagraniczny != null) dokument[uklad.zagraniczny] = id.zagraniczny;
+    dokument[uklad.nazwisko] = PitTekst(zapis.Nazwisko);
+    dokument[uklad.imie] = PitTekst(zapis.Imie1);
+    dokument[uklad.dataUrodzenia] = PitDataTekst(zapis.DataUr);
     var a = PitAdres(zapis);
-    dokument.P_16 = a.kraj; dokument.P_17 = a.wojewodztwo; dokument.P_18 = a.powiat; dokument.P_19 = a.gmina;
-    dokument.P_20 = a.ulica; dokument.P_21 = a.nrDomu; dokument.P_22 = a.nrLokalu; dokument.P_23 = a.miejscowosc;
-    dokument.P_24 = a.kodPocztowy; dokument.P_25 = a.poczta;
+    var wartosci = [a.kraj, a.wojewodztwo, a.powiat, a.gmina, a.ulica, a.nrDomu, a.nrLokalu, a.miejscowosc,
+                    a.kodPocztowy, a.poczta];
+    for (var k = 0; k < uklad.adres.length; k++)
+        dokument[uklad.adres[k]] = wartosci[k];
     return id;
 }
 
@@ -766,12 +802,33 @@ function PitSprawdzNaglowek()
 // kraj wydania numeru zagranicznego oraz nagłówek.
 function PitSprawdzPracownika(odRoku, symbol, bezPracownika)
 {
-    PitSprawdzRok('4', odRoku, symbol);
+    PitSprawdzPracownikaWg({ od: odRoku }, symbol, bezPracownika, PIT_UKLAD_PODATNIKA);
+}
+
+// Rok deklaracji w latach obowiązywania wersji formularza: `lata.od` i, gdy jest, `lata.doRoku` włącznie.
+function PitSprawdzLata(pozycja, lata, symbol)
+{
+    if (lata.doRoku == null) {
+        PitSprawdzRok(pozycja, lata.od, symbol);
+        return;
+    }
+    if (dokument.Rok < lata.od || dokument.Rok > lata.doRoku)
+        PitBlad(pozycja, 'rok ' + dokument.Rok + ' jest poza okresem obowiązywania formularza ' + symbol +
+                (lata.od == lata.doRoku ? ' (rok ' + lata.od + ').' : ' (lata ' + lata.od + '-' + lata.doRoku + ').'));
+}
+
+// Sprawdzenia PitSprawdzPracownika w numeracji części o podatniku `uklad` (PIT_UKLAD_PODATNIKA) i dla lat
+// obowiązywania `lata` ({ od, doRoku }; bez `doRoku` - bez końca).
+function PitSprawdzPracownikaWg(lata, symbol, bezPracownika, uklad)
+{
+    var idPoz = PitPozycja(uklad.id);
+    PitSprawdzLata('4', lata, symbol);
     if (PitPracownik() == null)
-        PitBlad('9', bezPracownika);
-    PitSprawdzIdentyfikator('9', dokument.P_9, dokument.P_10);
-    if (PitTekst(dokument.P_10) != '' && PitTekst(dokument.P_12) == '')
-        PitBlad('12', 'przy numerze zagranicznym podaje się kraj jego wydania.');
+        PitBlad(idPoz, bezPracownika);
+    var zagraniczny = uklad.zagraniczny != null ? dokument[uklad.zagraniczny] : '';
+    PitSprawdzIdentyfikator(idPoz, dokument[uklad.id], zagraniczny);
+    if (PitTekst(zagraniczny) != '' && PitTekst(dokument[uklad.krajWydania]) == '')
+        PitBlad(PitPozycja(uklad.krajWydania), 'przy numerze zagranicznym podaje się kraj jego wydania.');
     PitSprawdzNaglowek();
 }
 
@@ -791,7 +848,13 @@ function PitTerminKoniecLutego(rok)
 // "opis" informacji o jednym podatniku: symbol formularza, rok i nazwisko z imieniem z części C.
 function PitOpisInformacji(symbol)
 {
-    var osoba = (PitTekst(dokument.P_13) + ' ' + PitTekst(dokument.P_14)).replace(/^\s+|\s+$/g, '');
+    return PitOpisInformacjiWg(symbol, PIT_UKLAD_PODATNIKA);
+}
+
+// "opis" jak PitOpisInformacji, z nazwiskiem i imieniem z pól układu `uklad`.
+function PitOpisInformacjiWg(symbol, uklad)
+{
+    var osoba = (PitTekst(dokument[uklad.nazwisko]) + ' ' + PitTekst(dokument[uklad.imie])).replace(/^\s+|\s+$/g, '');
     return symbol + ' za ' + dokument.Rok + (osoba != '' ? ': ' + osoba : '');
 }
 
