@@ -8,7 +8,7 @@
 // - Anna Nowak, half time 2 500.00 a month (advance 0: 12 % of 1 907 is less than the 300 relief) and,
 //   on her secondary card, a contract of mandate of 1 200.00 a month: contributions 117.12 + 18.00 =
 //   135.12, costs 20 % of 1 064.88 = 212.98, advance round(852 x 12 %) = 102 a month; the year: row 1
-//   30 000.00 / 3 000.00 / 27 000.00 / 0, row 4 14 400.00 / 2 555.76 / 11 844.24 / 1 224; contributions
+//   30 000.00 / 3 000.00 / 27 000.00 / 0, row 6 14 400.00 / 2 555.76 / 11 844.24 / 1 224; contributions
 //   12 x 342.75 + 12 x 135.12 = 5 734.44.
 // - Marek Zieliński, 25 000.00 a month, passes 120 000.00 of taxable income in June and the pension base
 //   limit in October: advances 5 x 2 259 + 3 846 + 3 x 6 523 + 7 074 + 2 x 7 424 = 56 632;
@@ -23,6 +23,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -51,14 +52,17 @@ TEST_F(Pit11Script, TheInformationOfEveryEmployeeOfThePayrollYear) {
     }
     EXPECT_EQ(documents, 16) << "19 main cards: two refused, the owner paid nothing";
 
-    // The schema bites: a document without the taxpayer's kind of tax liability, or with grosze in an
-    // advance, is not valid.
+    // The schema bites: a document without the taxpayer's kind of tax liability, without a row's income, or
+    // with grosze in an advance, is not valid.
     const std::string jan = Read(Path("PIT-11_P001.xml"));
     std::string noKind = jan;
-    noKind.erase(noKind.find("<P_26>"), std::string("<P_26>1</P_26>").size());
+    noKind.erase(noKind.find("<P_10>"), std::string("<P_10>1</P_10>").size());
     EXPECT_FALSE(store.Errors(noKind).empty());
+    std::string noIncome = jan;
+    noIncome.erase(noIncome.find("<P_49>"), std::string("<P_49>0.00</P_49>").size());
+    EXPECT_FALSE(store.Errors(noIncome).empty());
     std::string grosze = jan;
-    grosze.replace(grosze.find("<P_32>1836</P_32>"), std::string("<P_32>1836</P_32>").size(), "<P_32>1836.50</P_32>");
+    grosze.replace(grosze.find("<P_33>1836</P_33>"), std::string("<P_33>1836</P_33>").size(), "<P_33>1836.50</P_33>");
     EXPECT_FALSE(store.Errors(grosze).empty());
 }
 
@@ -71,24 +75,56 @@ TEST_F(Pit11Script, TheDemoSavesAndWritesThePit11OfItsEmployees) {
     EXPECT_NE(out_.find("  P002 PIT-11 za 2024: Nowak Anna nr 1: przychód 44400.00, dochód 38844.24, zaliczki 1224"),
               std::string::npos)
         << out_;
-    EXPECT_NE(out_.find("  P020 PIT-11 za 2024: Ślęzak Zofia: nie zapisano - Poz. 9: pracownik nie ma numeru PESEL ani NIP."),
+    EXPECT_NE(out_.find("  P020 PIT-11 za 2024: Ślęzak Zofia: nie zapisano - Poz. 11: pracownik nie ma numeru PESEL ani NIP."),
               std::string::npos)
         << out_;
     EXPECT_NE(out_.find("  PIT-11_23_P018_2024.xml ("), std::string::npos) << out_;
     EXPECT_EQ(out_.find("nie powiodło się"), std::string::npos) << out_;
 }
 
+// The information of the years 2013 to 2016, each in its year's version (20, 21, 22 and 23), on the demo's
+// payroll moved into that year. Worked by hand: the monthly costs of earning of those years are 111.25, so
+// Jan Kowalski's row 1 is 55 992.00 less 12 x 111.25 = 1 335.00, that is 54 657.00, with his advances of
+// 1 836 and contributions of 7 676.52 as in 2024; Anna Nowak's employment 30 000.00 less 1 335.00 =
+// 28 665.00, her contract (row 6) as in 2024. The information is due at the end of February of the next year
+// (2015: a Saturday, so Monday 2 March; 2016 a leap year). Version 21 is refused for 2015.
+TEST_F(Pit11Script, TheInformationOfEarlierYearsInTheirYearsVersions) {
+    if (!ProjectSchemaStore::OfficialSchemasHere())
+        GTEST_SKIP() << "the official schemas are not here";
+    ASSERT_EQ(RunScript("var folder = '" + folder_.string() + "';\n" + Source("scripts/pit11-earlier.js")), 0) << err_;
+    EXPECT_EQ(out_, Source("golden/pit11-earlier.out"));
+    EXPECT_EQ(Read(Path("PIT-11_21_P001.xml")), Source("golden/PIT-11_21_P001.xml"));
+
+    ProjectSchemaStore store(folder_);
+    ASSERT_TRUE(store.Opened());
+    const char* const namespaces[] = {"http://crd.gov.pl/wzor/2013/10/11/1327/", "http://crd.gov.pl/wzor/2014/12/08/1887/",
+                                      "http://crd.gov.pl/wzor/2015/02/23/2094/", "http://crd.gov.pl/wzor/2016/01/11/3066/"};
+    const char* const files[] = {"PIT-11_20_P001.xml", "PIT-11_20_P002.xml", "PIT-11_21_P001.xml", "PIT-11_21_P002.xml",
+                                 "PIT-11_22_P001.xml", "PIT-11_22_P002.xml", "PIT-11_23_P001.xml", "PIT-11_23_P002.xml"};
+    for (std::size_t i = 0; i < std::size(files); ++i) {
+        const std::string xml = Read(Path(files[i]));
+        EXPECT_NE(xml.find(std::string("xmlns=\"") + namespaces[i / 2] + "\""), std::string::npos) << files[i];
+        const std::vector<std::string> errors = store.Errors(xml);
+        EXPECT_TRUE(errors.empty()) << files[i] << ": " << errors.front();
+    }
+    // A document of one version is not valid in another's place: version 21's positions under version 22's
+    // namespace are refused.
+    std::string moved = Read(Path("PIT-11_21_P001.xml"));
+    moved.replace(moved.find(namespaces[1]), std::string(namespaces[1]).size(), namespaces[2]);
+    EXPECT_FALSE(store.Errors(moved).empty());
+}
+
 // The employee's record keeps no kind or issuing country of a foreign number: what the user typed in
-// positions 11 and 12 stays through every calculation (a non-resident's information needs the country).
+// positions 13 and 14 stays through every calculation (a non-resident's information needs the country).
 TEST_F(Pit11Script, ARecalculationKeepsTheTypedKindAndCountryOfAForeignNumber) {
     ASSERT_EQ(RunScript("var p;\n"
                         "for (var e = new Enumerator(Session.CreateObject('TLX.Pracownicy')); !e.atEnd(); e.moveNext())\n"
                         "    if (e.item().Kod == 'P019') p = e.item();\n"
                         "var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
                         "d.TypDeklar = 5; d.Wersja = 23; d.Rok = 2024; d.Pracownik = p;\n"
-                        "d.P_11 = 3; d.P_12 = 'GB';\n"
+                        "d.P_13 = 3; d.P_14 = 'GB';\n"
                         "d.Policz(); d.Policz();\n"
-                        "print(d.P_13, d.P_11, d.P_12);\n"),
+                        "print(d.P_15, d.P_13, d.P_14);\n"),
               0)
         << err_;
     EXPECT_EQ(out_, "Smith 3 GB\n");

@@ -376,7 +376,7 @@ krok("Informacje PIT-11 za 2024 dla pracowników", function () {
         d.Rok = 2024;
         d.Pracownik = sesja.CreateObject("TLX.Pracownicy").Item(String(karta.ID));
         d.Policz();   // płatnik z ustawień firmy, podatnik z zapisu na koniec roku, kwoty z wypłat roku
-        if (Number(d.P_29) + Number(d.P_40) == 0) continue;
+        if (Number(d.P_29) + Number(d.P_49) == 0) continue;
         try {
             sesja.Save();
         } catch (err) {
@@ -385,9 +385,9 @@ krok("Informacje PIT-11 za 2024 dla pracowników", function () {
         }
         var plik = katalog + "/PIT-11_23_" + karta.Kod + "_2024.xml";
         e.ZapiszXml(d, "", plik);
-        print("  " + karta.Kod + " " + d.Opis + " nr " + d.Numer + ": przychód " + (Number(d.P_29) + Number(d.P_40)).toFixed(2) +
-              ", dochód " + (Number(d.P_31) + Number(d.P_42)).toFixed(2) + ", zaliczki " + (Number(d.P_32) + Number(d.P_43)) +
-              ", składki społeczne " + Number(d.P_52).toFixed(2) + "; e-deklaracja w pliku " + plik.replace(/^.*\//, ""));
+        print("  " + karta.Kod + " " + d.Opis + " nr " + d.Numer + ": przychód " + (Number(d.P_29) + Number(d.P_49)).toFixed(2) +
+              ", dochód " + (Number(d.P_31) + Number(d.P_51)).toFixed(2) + ", zaliczki " + (Number(d.P_33) + Number(d.P_52)) +
+              ", składki społeczne " + Number(d.P_70).toFixed(2) + "; e-deklaracja w pliku " + plik.replace(/^.*\//, ""));
     }
 });
 krok("Deklaracja PIT-4R za 2024", function () {

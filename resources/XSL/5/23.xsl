@@ -2,9 +2,8 @@
 <!-- PIT-11(23): the module's document of a payer's yearly information on one taxpayer becomes the tax
      authority's document (namespace http://crd.gov.pl/wzor/2016/01/11/3066/). Amounts arrive as the
      user's regional settings wrote them ("4666,5" or "4666.5") and leave with two decimals (advances in
-     whole złoty); optional positions whose amount is 0 are left out. The taxpayer is named by NIP (ten
-     digits) or PESEL (eleven), or, as a non-resident, by his foreign number; his address is Polish when
-     its country is PL. -->
+     whole złoty); the income, costs and advance of each row, the contributions and the parts "of which" always, the rest only when not 0. The taxpayer is named by NIP (ten
+     digits) or PESEL (eleven), or, as a non-resident, by his foreign number; his address is Polish when its country is PL. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
@@ -51,25 +50,59 @@
         <xsl:call-template name="adres"/>
       </Podmiot2>
       <PozycjeSzczegolowe>
-        <P_26><xsl:value-of select="normalize-space($s/P_26)"/></P_26>
+        <P_10><xsl:choose><xsl:when test="normalize-space($s/P_10) = '2'">2</xsl:when><xsl:otherwise>1</xsl:otherwise></xsl:choose></P_10>
         <xsl:variable name="koszty" select="normalize-space($s/P_28)"/>
         <xsl:if test="$koszty = '1' or $koszty = '2' or $koszty = '3' or $koszty = '4'">
           <P_28><xsl:value-of select="$koszty"/></P_28>
         </xsl:if>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_29 P_30 P_31'"/></xsl:call-template>
-        <xsl:call-template name="zlote"><xsl:with-param name="nazwy" select="'P_32'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_33 P_34 P_35'"/></xsl:call-template>
-        <xsl:call-template name="zlote"><xsl:with-param name="nazwy" select="'P_36'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_37 P_38'"/></xsl:call-template>
-        <xsl:call-template name="zlote"><xsl:with-param name="nazwy" select="'P_39'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_40 P_41 P_42'"/></xsl:call-template>
-        <xsl:call-template name="zlote"><xsl:with-param name="nazwy" select="'P_43'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_44 P_45 P_46'"/></xsl:call-template>
-        <xsl:call-template name="zlote"><xsl:with-param name="nazwy" select="'P_47'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_48 P_49 P_50'"/></xsl:call-template>
-        <xsl:call-template name="zlote"><xsl:with-param name="nazwy" select="'P_51'"/></xsl:call-template>
-        <xsl:call-template name="kwoty"><xsl:with-param name="nazwy" select="'P_52 P_53'"/></xsl:call-template>
-        <P_54><xsl:choose><xsl:when test="normalize-space($s/P_54) = '1'">1</xsl:when><xsl:otherwise>2</xsl:otherwise></xsl:choose></P_54>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_29'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_30'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_31'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_32'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_33'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_34'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_35'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_36'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_37'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_38'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_39'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_40'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_41'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_42'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_43'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_44'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_45'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_46'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_47'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_48'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_49'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_50'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_51'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_52'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_53'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_54'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_55'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_56'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_57'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_58'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_59'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_60'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_61'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_62'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_63'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_64'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_65'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_66'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_67'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_68'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_69'"/><xsl:with-param name="wzorzec" select="'0'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_70'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_71'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_72'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_73'"/><xsl:with-param name="zawsze" select="true()"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_74'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_75'"/></xsl:call-template>
+        <P_76><xsl:choose><xsl:when test="normalize-space($s/P_76) = '1'">1</xsl:when><xsl:otherwise>2</xsl:otherwise></xsl:choose></P_76>
       </PozycjeSzczegolowe>
       <Pouczenie>1</Pouczenie>
     </Deklaracja>
@@ -77,59 +110,65 @@
 
   <!-- The taxpayer: by his foreign number when he has one, otherwise by NIP or PESEL. -->
   <xsl:template name="podatnik">
-    <xsl:variable name="id" select="normalize-space($s/P_9)"/>
+    <xsl:variable name="id" select="normalize-space($s/P_11)"/>
     <xsl:choose>
-      <xsl:when test="normalize-space($s/P_10) != ''">
+      <xsl:when test="normalize-space($s/P_12) != ''">
         <OsobaZagraniczna>
-          <ImiePierwsze><xsl:value-of select="normalize-space($s/P_14)"/></ImiePierwsze>
-          <Nazwisko><xsl:value-of select="normalize-space($s/P_13)"/></Nazwisko>
-          <DataUrodzenia><xsl:value-of select="normalize-space($s/P_15)"/></DataUrodzenia>
-          <NrId><xsl:value-of select="normalize-space($s/P_10)"/></NrId>
-          <xsl:variable name="rodzaj" select="normalize-space($s/P_11)"/>
+          <ImiePierwsze><xsl:value-of select="normalize-space($s/P_16)"/></ImiePierwsze>
+          <Nazwisko><xsl:value-of select="normalize-space($s/P_15)"/></Nazwisko>
+          <DataUrodzenia><xsl:value-of select="normalize-space($s/P_17)"/></DataUrodzenia>
+          <NrId><xsl:value-of select="normalize-space($s/P_12)"/></NrId>
+          <xsl:variable name="rodzaj" select="normalize-space($s/P_13)"/>
           <xsl:if test="$rodzaj != '' and $rodzaj != '0'"><RodzajNrId><xsl:value-of select="$rodzaj"/></RodzajNrId></xsl:if>
-          <KodKrajuWydania><xsl:value-of select="normalize-space($s/P_12)"/></KodKrajuWydania>
+          <KodKrajuWydania><xsl:value-of select="normalize-space($s/P_14)"/></KodKrajuWydania>
         </OsobaZagraniczna>
       </xsl:when>
       <xsl:otherwise>
         <OsobaFizyczna>
-          <xsl:choose>
-            <xsl:when test="string-length($id) = 10"><etd:NIP><xsl:value-of select="$id"/></etd:NIP></xsl:when>
-            <xsl:otherwise><etd:PESEL><xsl:value-of select="$id"/></etd:PESEL></xsl:otherwise>
-          </xsl:choose>
-          <etd:ImiePierwsze><xsl:value-of select="normalize-space($s/P_14)"/></etd:ImiePierwsze>
-          <etd:Nazwisko><xsl:value-of select="normalize-space($s/P_13)"/></etd:Nazwisko>
-          <etd:DataUrodzenia><xsl:value-of select="normalize-space($s/P_15)"/></etd:DataUrodzenia>
+          <xsl:call-template name="identyfikator"><xsl:with-param name="id" select="$id"/></xsl:call-template>
         </OsobaFizyczna>
       </xsl:otherwise>
     </xsl:choose>
+  </xsl:template>
+
+  <!-- NIP (ten digits) or PESEL, then the name and the date of birth. -->
+  <xsl:template name="identyfikator">
+    <xsl:param name="id"/>
+    <xsl:choose>
+      <xsl:when test="string-length($id) = 10"><etd:NIP><xsl:value-of select="$id"/></etd:NIP></xsl:when>
+      <xsl:otherwise><etd:PESEL><xsl:value-of select="$id"/></etd:PESEL></xsl:otherwise>
+    </xsl:choose>
+    <etd:ImiePierwsze><xsl:value-of select="normalize-space($s/P_16)"/></etd:ImiePierwsze>
+    <etd:Nazwisko><xsl:value-of select="normalize-space($s/P_15)"/></etd:Nazwisko>
+    <etd:DataUrodzenia><xsl:value-of select="normalize-space($s/P_17)"/></etd:DataUrodzenia>
   </xsl:template>
 
   <!-- The address of residence, Polish (every part but the street and the flat required) or foreign. -->
   <xsl:template name="adres">
     <AdresZamieszkania rodzajAdresu="RAD">
       <xsl:choose>
-        <xsl:when test="normalize-space($s/P_16) = 'PL' or normalize-space($s/P_16) = ''">
+        <xsl:when test="normalize-space($s/P_18) = 'PL' or normalize-space($s/P_18) = ''">
           <etd:AdresPol>
             <etd:KodKraju>PL</etd:KodKraju>
-            <etd:Wojewodztwo><xsl:value-of select="normalize-space($s/P_17)"/></etd:Wojewodztwo>
-            <etd:Powiat><xsl:value-of select="normalize-space($s/P_18)"/></etd:Powiat>
-            <etd:Gmina><xsl:value-of select="normalize-space($s/P_19)"/></etd:Gmina>
-            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_20'"/><xsl:with-param name="element" select="'Ulica'"/></xsl:call-template>
-            <etd:NrDomu><xsl:value-of select="normalize-space($s/P_21)"/></etd:NrDomu>
-            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_22'"/><xsl:with-param name="element" select="'NrLokalu'"/></xsl:call-template>
-            <etd:Miejscowosc><xsl:value-of select="normalize-space($s/P_23)"/></etd:Miejscowosc>
-            <etd:KodPocztowy><xsl:value-of select="normalize-space($s/P_24)"/></etd:KodPocztowy>
-            <etd:Poczta><xsl:value-of select="normalize-space($s/P_25)"/></etd:Poczta>
+            <etd:Wojewodztwo><xsl:value-of select="normalize-space($s/P_19)"/></etd:Wojewodztwo>
+            <etd:Powiat><xsl:value-of select="normalize-space($s/P_20)"/></etd:Powiat>
+            <etd:Gmina><xsl:value-of select="normalize-space($s/P_21)"/></etd:Gmina>
+            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_22'"/><xsl:with-param name="element" select="'Ulica'"/></xsl:call-template>
+            <etd:NrDomu><xsl:value-of select="normalize-space($s/P_23)"/></etd:NrDomu>
+            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_24'"/><xsl:with-param name="element" select="'NrLokalu'"/></xsl:call-template>
+            <etd:Miejscowosc><xsl:value-of select="normalize-space($s/P_25)"/></etd:Miejscowosc>
+            <etd:KodPocztowy><xsl:value-of select="normalize-space($s/P_26)"/></etd:KodPocztowy>
+            <etd:Poczta><xsl:value-of select="normalize-space($s/P_27)"/></etd:Poczta>
           </etd:AdresPol>
         </xsl:when>
         <xsl:otherwise>
           <etd:AdresZagr>
-            <etd:KodKraju><xsl:value-of select="normalize-space($s/P_16)"/></etd:KodKraju>
-            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_24'"/><xsl:with-param name="element" select="'KodPocztowy'"/></xsl:call-template>
-            <etd:Miejscowosc><xsl:value-of select="normalize-space($s/P_23)"/></etd:Miejscowosc>
-            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_20'"/><xsl:with-param name="element" select="'Ulica'"/></xsl:call-template>
-            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_21'"/><xsl:with-param name="element" select="'NrDomu'"/></xsl:call-template>
-            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_22'"/><xsl:with-param name="element" select="'NrLokalu'"/></xsl:call-template>
+            <etd:KodKraju><xsl:value-of select="normalize-space($s/P_18)"/></etd:KodKraju>
+            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_26'"/><xsl:with-param name="element" select="'KodPocztowy'"/></xsl:call-template>
+            <etd:Miejscowosc><xsl:value-of select="normalize-space($s/P_25)"/></etd:Miejscowosc>
+            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_22'"/><xsl:with-param name="element" select="'Ulica'"/></xsl:call-template>
+            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_23'"/><xsl:with-param name="element" select="'NrDomu'"/></xsl:call-template>
+            <xsl:call-template name="tekst"><xsl:with-param name="pole" select="'P_24'"/><xsl:with-param name="element" select="'NrLokalu'"/></xsl:call-template>
           </etd:AdresZagr>
         </xsl:otherwise>
       </xsl:choose>
@@ -146,40 +185,21 @@
     </xsl:if>
   </xsl:template>
 
-  <!-- A field's amount as a number (a decimal comma or point); NaN for no number. -->
-  <xsl:template name="liczba">
+  <!-- A field's amount with two decimals (`wzorzec` '0': in whole złoty), written when not 0 or, with `zawsze`,
+       always (0 for an empty field or one that is no number). -->
+  <xsl:template name="kwota">
     <xsl:param name="nazwa"/>
-    <xsl:value-of select="number(translate(normalize-space(key('pole', $nazwa)), ',', '.'))"/>
-  </xsl:template>
-
-  <!-- Optional amounts in złoty and grosze, each written when not 0; names separated by blanks. -->
-  <xsl:template name="kwoty">
-    <xsl:param name="nazwy"/>
     <xsl:param name="wzorzec" select="'0.00'"/>
-    <xsl:variable name="nazwa" select="substring-before(concat($nazwy, ' '), ' ')"/>
-    <xsl:variable name="liczba"><xsl:call-template name="liczba"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template></xsl:variable>
-    <xsl:if test="number($liczba) = number($liczba) and number($liczba) != 0">
+    <xsl:param name="zawsze" select="false()"/>
+    <xsl:variable name="tekst" select="number(translate(normalize-space(key('pole', $nazwa)), ',', '.'))"/>
+    <xsl:if test="$zawsze or ($tekst = $tekst and $tekst != 0)">
       <xsl:element name="{$nazwa}">
         <xsl:choose>
-          <xsl:when test="$wzorzec = '0'"><xsl:value-of select="format-number(round(number($liczba)), '0')"/></xsl:when>
-          <xsl:otherwise><xsl:value-of select="format-number(number($liczba), $wzorzec)"/></xsl:otherwise>
+          <xsl:when test="$tekst != $tekst"><xsl:value-of select="format-number(0, $wzorzec)"/></xsl:when>
+          <xsl:when test="$wzorzec = '0'"><xsl:value-of select="format-number(round($tekst), '0')"/></xsl:when>
+          <xsl:otherwise><xsl:value-of select="format-number($tekst, $wzorzec)"/></xsl:otherwise>
         </xsl:choose>
       </xsl:element>
     </xsl:if>
-    <xsl:if test="contains($nazwy, ' ')">
-      <xsl:call-template name="kwoty">
-        <xsl:with-param name="nazwy" select="substring-after($nazwy, ' ')"/>
-        <xsl:with-param name="wzorzec" select="$wzorzec"/>
-      </xsl:call-template>
-    </xsl:if>
-  </xsl:template>
-
-  <!-- Optional amounts in whole złoty. -->
-  <xsl:template name="zlote">
-    <xsl:param name="nazwy"/>
-    <xsl:call-template name="kwoty">
-      <xsl:with-param name="nazwy" select="$nazwy"/>
-      <xsl:with-param name="wzorzec" select="'0'"/>
-    </xsl:call-template>
   </xsl:template>
 </xsl:stylesheet>

@@ -22,11 +22,11 @@ for (; !pracownicy.atEnd(); pracownicy.moveNext()) {
     d.TypDeklar = 5; d.Wersja = 23; d.Rok = 2024;
     d.Pracownik = sesja.CreateObject('TLX.Pracownicy').Item(String(p.ID));
     d.Policz();
-    var linia = '[' + p.Kod + '] ' + d.Opis + ' | poz. 9 ' + d.P_9 + ' | 1: ' +
-        [d.P_29, d.P_30, d.P_31].map(Kwota).join(' ') + ' zal. ' + d.P_32 + ' | 4: ' +
-        [d.P_40, d.P_41, d.P_42].map(Kwota).join(' ') + ' zal. ' + d.P_43 + ' | składki ' + Kwota(d.P_52) +
-        ' ' + Kwota(d.P_53);
-    if (Number(d.P_29) + Number(d.P_40) == 0) {
+    var linia = '[' + p.Kod + '] ' + d.Opis + ' | poz. 11 ' + d.P_11 + ' | 1: ' +
+        [d.P_29, d.P_30, d.P_31].map(Kwota).join(' ') + ' zal. ' + d.P_33 + ' | 6: ' +
+        [d.P_49, d.P_50, d.P_51].map(Kwota).join(' ') + ' zal. ' + d.P_52 + ' | składki ' + Kwota(d.P_70) +
+        ' ' + Kwota(d.P_72);
+    if (Number(d.P_29) + Number(d.P_49) == 0) {
         print(linia + ' | bez przychodów w roku, informacji nie zapisano');
         continue;
     }
