@@ -20,6 +20,5 @@ var VAT7_UKLAD = {
     terminyZwrotu: ['P_58', 'P_59', 'P_60'],
     doPrzeniesienia: 'P_61',
     vatZd: 'P_68',
-    liczbaVatZd: 'P_69',
-    wariantD: true
+    liczbaVatZd: 'P_69'
 };

@@ -2,8 +2,7 @@
 // kwoty do wpłaty albo nadwyżki do zwrotu i przeniesienia, kontrola deklaracji, termin i opis.
 // Numeracja pozycji jest danymi wersji: skrypt wersji ("VAT7.17", "VAT7.16", ...) definiuje obiekt
 // VAT7_UKLAD z listami i pozycjami poniżej, a biblioteka liczy według niego.
-// Pole "Okres": 1 - rozliczenie miesięczne (VAT-7), 2 - kwartalne (VAT-7K, a przy VAT7D = 1 VAT-7D,
-// o ile wersja ma wariant VAT-7D).
+// Pole "Okres": 1 - rozliczenie miesięczne (VAT-7), 2 - kwartalne (VAT-7K, a przy VAT7D = 1 VAT-7D).
 //
 // VAT7_UKLAD:
 //   podstawy        - podstawy opodatkowania sumowane w poz. sumaPodstaw (bez pozycji "w tym"),
@@ -15,8 +14,15 @@
 //   inneKwoty       - pozostałe kwoty wpisywane (wartości netto nabyć, pozycje "w tym"),
 //   kasyOdliczenie, zaniechanie, doWplaty, kasyZwrot, nadwyzka, doZwrotu, doPrzeniesienia - pozycje
 //                     rozliczenia, terminyZwrotu - podział kwoty zwrotu według terminów,
-//   vatZd, liczbaVatZd - dołączenie zawiadomień VAT-ZD (1 - tak, 2 - nie) i ich liczba,
-//   wariantD        - czy wersja ma wariant VAT-7D.
+//   vatZd, liczbaVatZd - dołączenie zawiadomień VAT-ZD (1 - tak, 2 - nie) i ich liczba.
+// Wariant VAT-7D rozlicza po kwocie podlegającej wpłacie zaliczki kwartału w polach o tych samych nazwach
+// w każdej wersji; jego przekształcenie nadaje im numery pozycji swojego wzoru.
+
+// VAT-7D: zaliczki wpłacone w kwartale i nadpłata z poprzedniego kwartału zaliczona na ich poczet
+// (wpisywane), kwota do zapłaty i nadpłata (wyliczane), zaliczenie nadpłaty na poczet przyszłych
+// zobowiązań (1 - tak, 2 - nie) i jego kwota.
+var VAT7D_KWOTY_WPISYWANE = ['Zaliczki', 'NadplataZaliczona', 'KwotaZaliczenia'];
+var VAT7D_POLA_WYLICZANE = ['DoZaplaty', 'Nadplata'];
 
 // Forma płatności deklaracji: ustala ją host, skrypt jej nie wskazuje.
 var rFormaPlatnosci = null;
@@ -26,17 +32,26 @@ function NumerPozycji(pole)
     return pole.substr(2);
 }
 
+// Pozycja formularza albo pole bez numeru (rozliczenie zaliczek VAT-7D) w komunikacie: "w poz. 40",
+// "w polu Nadplata".
+function MiejscePola(pole)
+{
+    return (pole.substr(0, 2) == 'P_') ? 'poz. ' + NumerPozycji(pole) : 'polu ' + pole;
+}
+
 function Vat7KwotyWpisywane()
 {
     var u = VAT7_UKLAD;
-    return u.podstawy.concat(u.nalezny, u.pomniejszenia, u.naliczony, u.inneKwoty,
+    var kwoty = u.podstawy.concat(u.nalezny, u.pomniejszenia, u.naliczony, u.inneKwoty,
         [u.kasyOdliczenie, u.zaniechanie, u.kasyZwrot, u.doZwrotu], u.terminyZwrotu);
+    return kwoty.concat(VAT7D_KWOTY_WPISYWANE);
 }
 
 function Vat7PolaWyliczane()
 {
     var u = VAT7_UKLAD;
-    return [u.sumaPodstaw, u.sumaNaleznego, u.sumaNaliczonego, u.doWplaty, u.nadwyzka, u.doPrzeniesienia];
+    var pola = [u.sumaPodstaw, u.sumaNaleznego, u.sumaNaliczonego, u.doWplaty, u.nadwyzka, u.doPrzeniesienia];
+    return pola.concat(VAT7D_POLA_WYLICZANE);
 }
 
 function Vat7Miesiecznie()
@@ -46,7 +61,7 @@ function Vat7Miesiecznie()
 
 function Vat7D()
 {
-    return VAT7_UKLAD.wariantD && !Vat7Miesiecznie() && KwotaPola('VAT7D') == 1;
+    return !Vat7Miesiecznie() && KwotaPola('VAT7D') == 1;
 }
 
 function NumerKwartalu()
@@ -103,6 +118,9 @@ function WyliczRozliczenie()
     w[u.doWplaty] = (roznica > 0) ? Math.max(0, roznica - KwotaPola(u.kasyOdliczenie) - KwotaPola(u.zaniechanie)) : 0;
     w[u.nadwyzka] = ((roznica < 0) ? -roznica : 0) + KwotaPola(u.kasyZwrot);
     w[u.doPrzeniesienia] = Math.max(0, w[u.nadwyzka] - KwotaPola(u.doZwrotu));
+    var zaliczki = KwotaPola('Zaliczki') + KwotaPola('NadplataZaliczona');
+    w.DoZaplaty = Math.max(0, w[u.doWplaty] - zaliczki);
+    w.Nadplata = Math.max(0, zaliczki - w[u.doWplaty]);
     return w;
 }
 
@@ -162,11 +180,9 @@ function OnVerifyDoc()
     var okres = KwotaPola('Okres');
     if (okres != 1 && okres != 2)
         BladDeklaracji('Okres rozliczeniowy (pole Okres) musi mieć wartość 1 (miesiąc) albo 2 (kwartał).');
-    if (u.wariantD) {
-        var vat7d = KwotaPola('VAT7D');
-        if (vat7d != 0 && vat7d != 1)
-            BladDeklaracji('Pole VAT7D musi mieć wartość 0 albo 1 (deklaracja VAT-7D).');
-    }
+    var vat7d = KwotaPola('VAT7D');
+    if (vat7d != 0 && vat7d != 1)
+        BladDeklaracji('Pole VAT7D musi mieć wartość 0 albo 1 (deklaracja VAT-7D).');
     var cel = KwotaPola('P_7');
     if (cel != 1 && cel != 2)
         BladDeklaracji('Cel złożenia deklaracji (poz. 7) musi mieć wartość 1 (złożenie) albo 2 (korekta).');
@@ -176,14 +192,14 @@ function OnVerifyDoc()
     var kwoty = Vat7KwotyWpisywane();
     for (var i = 0; i < kwoty.length; i++) {
         if (KwotaPola(kwoty[i]) != PelneZlote(KwotaPola(kwoty[i])))
-            CcThrow(ERR_Mv_DekParamZmienione, 'Kwota w poz. ' + NumerPozycji(kwoty[i]) +
+            CcThrow(ERR_Mv_DekParamZmienione, 'Kwota w ' + MiejscePola(kwoty[i]) +
                     ' nie jest w pełnych złotych. Deklarację należy przeliczyć.');
     }
     var w = WyliczRozliczenie();
     var wyliczane = Vat7PolaWyliczane();
     for (var j = 0; j < wyliczane.length; j++) {
         if (KwotaPola(wyliczane[j]) != w[wyliczane[j]])
-            CcThrow(ERR_Mv_DekParamZmienione, 'Kwota w poz. ' + NumerPozycji(wyliczane[j]) +
+            CcThrow(ERR_Mv_DekParamZmienione, 'Kwota w ' + MiejscePola(wyliczane[j]) +
                     ' nie odpowiada wyliczeniu. Deklarację należy przeliczyć.');
     }
     for (var c = 0; c < u.czesci.length; c++)
@@ -211,12 +227,29 @@ function OnVerifyDoc()
     if (KwotaPola(u.vatZd) != 1 && KwotaPola(u.liczbaVatZd) != 0)
         BladDeklaracji('Liczbę zawiadomień VAT-ZD (poz. ' + NumerPozycji(u.liczbaVatZd) +
                        ') podaje się tylko przy ich dołączeniu (poz. ' + NumerPozycji(u.vatZd) + ').');
+    if (Vat7D())
+        SprawdzZaliczki(w);
 }
 
-// "kwota": kwota do wpłaty.
+// Rozliczenie zaliczek deklaracji VAT-7D.
+function SprawdzZaliczki(w)
+{
+    if (KwotaPola('Zaliczki') < 0 || KwotaPola('NadplataZaliczona') < 0)
+        BladDeklaracji('Zaliczki wpłacone w kwartale i zaliczona na nie nadpłata nie mogą być ujemne.');
+    var zaliczenie = KwotaPola('ZaliczenieNadplaty');
+    if (zaliczenie != 0 && zaliczenie != 1 && zaliczenie != 2)
+        BladDeklaracji('Zaliczenie nadpłaty (pole ZaliczenieNadplaty) musi mieć wartość 1 (tak) albo 2 (nie).');
+    var kwota = KwotaPola('KwotaZaliczenia');
+    if (kwota < 0 || kwota > w.Nadplata)
+        BladDeklaracji('Kwota nadpłaty do zaliczenia (pole KwotaZaliczenia) musi mieścić się w nadpłacie (pole Nadplata).');
+    if (zaliczenie != 1 && kwota != 0)
+        BladDeklaracji('Kwotę nadpłaty do zaliczenia (pole KwotaZaliczenia) podaje się tylko przy zaliczeniu nadpłaty (pole ZaliczenieNadplaty).');
+}
+
+// "kwota": kwota do wpłaty, w deklaracji VAT-7D pomniejszona o zaliczki kwartału.
 function get_PlaKwota()
 {
-    return KwotaPola(VAT7_UKLAD.doWplaty);
+    return KwotaPola(Vat7D() ? 'DoZaplaty' : VAT7_UKLAD.doWplaty);
 }
 
 // "termin": 25. dzień miesiąca po okresie (miesiącu albo kwartale), przesunięty na dzień roboczy.

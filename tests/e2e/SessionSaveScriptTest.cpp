@@ -87,16 +87,16 @@ TEST_F(SessionSaveScript, AVat7LifeCycleLeavesNoRowOfADeletedDeclaration) {
               "na początku: DeklNag=1 DeklElem=0 DeklStr=0 DeklWydr=0 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=4, "
               "osierocone 0\n"
               "utworzona 1 VAT-7 za 03/2024\n"
-              "po utworzeniu: DeklNag=2 DeklElem=74 DeklStr=1 DeklWydr=69 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=4, "
+              "po utworzeniu: DeklNag=2 DeklElem=81 DeklStr=1 DeklWydr=69 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=4, "
               "osierocone 0\n"
               "zmieniona 2000 460 460 uwagi\n"
               "klon 2 2000 VAT-7 za 03/2024\n"
-              "po klonowaniu: DeklNag=3 DeklElem=148 DeklStr=1 DeklWydr=138 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=4, "
+              "po klonowaniu: DeklNag=3 DeklElem=162 DeklStr=1 DeklWydr=138 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=4, "
               "osierocone 0\n"
               "po usunięciu: DeklNag=0 DeklElem=0 DeklStr=0 DeklWydr=0 DeklVUEK=0 DeklV27=0 DeklV27K=0 VATZD=0, "
               "osierocone 0\n"
               "nowa true 1 1000 true\n"
-              "po ponownym utworzeniu: DeklNag=1 DeklElem=74 DeklStr=0 DeklWydr=69 DeklVUEK=0 DeklV27=0 DeklV27K=0 "
+              "po ponownym utworzeniu: DeklNag=1 DeklElem=81 DeklStr=0 DeklWydr=69 DeklVUEK=0 DeklV27=0 DeklV27K=0 "
               "VATZD=0, osierocone 0\n");
 }
 

@@ -1,8 +1,10 @@
 <?xml version="1.0" encoding="UTF-8"?>
-<!-- VAT-7D(8), the quarterly VAT-7 of a taxpayer paying monthly advances: the module's document becomes the
-     tax authority's document (namespace http://crd.gov.pl/wzor/2016/08/05/3414/). The positions are those of
-     the monthly VAT-7(17); the header names the quarter. Amounts arrive as the user's regional settings wrote
-     them and leave in whole złoty; dates leave as "YYYY-MM-DD". Optional positions without a value are left out. -->
+<!-- VAT-7D(8), the quarterly VAT-7 of a taxpayer paying monthly advances: the module's document becomes
+     the tax authority's document (namespace http://crd.gov.pl/wzor/2016/08/05/3414/). The VAT-7's positions are
+     followed, after the tax to pay, by the settlement of the quarter's advances (the module's fields
+     Zaliczki to KwotaZaliczenia), and the attachments by the request to credit the overpayment; the
+     rows after them are numbered on. The header names the quarter. Amounts leave in whole złoty, dates
+     as "YYYY-MM-DD"; optional positions without a value are left out. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
@@ -84,31 +86,38 @@
         <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_52'"/></xsl:call-template>
         <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_53'"/></xsl:call-template>
         <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_54'"/></xsl:call-template>
-        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_55'"/></xsl:call-template>
-        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_56'"/></xsl:call-template>
-        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_57'"/></xsl:call-template>
-        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_58'"/></xsl:call-template>
-        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_59'"/></xsl:call-template>
-        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_60'"/></xsl:call-template>
-        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_61'"/></xsl:call-template>
-        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_62'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
-        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_63'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
-        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_64'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
-        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_65'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
-        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_66'"/><xsl:with-param name="dozwolone" select="' 1 2 '"/></xsl:call-template>
-        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_67'"/><xsl:with-param name="dozwolone" select="' 1 2 '"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'Zaliczki'"/><xsl:with-param name="poz" select="'P_55'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'NadplataZaliczona'"/><xsl:with-param name="poz" select="'P_56'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'DoZaplaty'"/><xsl:with-param name="poz" select="'P_57'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'Nadplata'"/><xsl:with-param name="poz" select="'P_58'"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'ZaliczenieNadplaty'"/><xsl:with-param name="poz" select="'P_59'"/><xsl:with-param name="dozwolone" select="' 1 2 '"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'KwotaZaliczenia'"/><xsl:with-param name="poz" select="'P_60'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_55'"/><xsl:with-param name="poz" select="'P_61'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_56'"/><xsl:with-param name="poz" select="'P_62'"/></xsl:call-template>
+        <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_57'"/><xsl:with-param name="poz" select="'P_63'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_58'"/><xsl:with-param name="poz" select="'P_64'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_59'"/><xsl:with-param name="poz" select="'P_65'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_60'"/><xsl:with-param name="poz" select="'P_66'"/></xsl:call-template>
+        <xsl:call-template name="kwota-niezerowa"><xsl:with-param name="nazwa" select="'P_61'"/><xsl:with-param name="poz" select="'P_67'"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_62'"/><xsl:with-param name="poz" select="'P_68'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_63'"/><xsl:with-param name="poz" select="'P_69'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_64'"/><xsl:with-param name="poz" select="'P_70'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_65'"/><xsl:with-param name="poz" select="'P_71'"/><xsl:with-param name="dozwolone" select="' 1 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_66'"/><xsl:with-param name="poz" select="'P_72'"/><xsl:with-param name="dozwolone" select="' 1 2 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'P_67'"/><xsl:with-param name="poz" select="'P_73'"/><xsl:with-param name="dozwolone" select="' 1 2 '"/></xsl:call-template>
+        <xsl:call-template name="wybor"><xsl:with-param name="nazwa" select="'WniosekOZaliczenie'"/><xsl:with-param name="poz" select="'P_74'"/><xsl:with-param name="dozwolone" select="' 1 2 '"/></xsl:call-template>
         <xsl:variable name="vatzd" select="normalize-space($s/P_68)"/>
         <xsl:if test="$vatzd = '1' or $vatzd = '2'">
-          <P_68><xsl:value-of select="$vatzd"/></P_68>
-          <xsl:if test="$vatzd = '1' and normalize-space($s/P_69) = '1'"><P_69>1</P_69></xsl:if>
+          <P_75><xsl:value-of select="$vatzd"/></P_75>
+          <xsl:if test="$vatzd = '1' and normalize-space($s/P_69) = '1'"><P_76>1</P_76></xsl:if>
         </xsl:if>
         <xsl:if test="normalize-space($s/P_73) != ''">
-          <P_73><xsl:value-of select="normalize-space($s/P_73)"/></P_73>
+          <P_80><xsl:value-of select="normalize-space($s/P_73)"/></P_80>
         </xsl:if>
         <xsl:variable name="wypelniono">
           <xsl:call-template name="data"><xsl:with-param name="tekst" select="normalize-space($s/P_74)"/></xsl:call-template>
         </xsl:variable>
-        <xsl:if test="$wypelniono != ''"><P_74><xsl:value-of select="$wypelniono"/></P_74></xsl:if>
+        <xsl:if test="$wypelniono != ''"><P_81><xsl:value-of select="$wypelniono"/></P_81></xsl:if>
       </PozycjeSzczegolowe>
       <Pouczenia>1</Pouczenia>
       <xsl:if test="normalize-space(/d:Deklaracja/Schemat/P_68) = '1'">
@@ -143,7 +152,8 @@
   <!-- A required position, written whatever its amount (rounded half up, a decimal comma or point). -->
   <xsl:template name="kwota">
     <xsl:param name="nazwa"/>
-    <xsl:element name="{$nazwa}">
+    <xsl:param name="poz" select="$nazwa"/>
+    <xsl:element name="{$poz}">
       <xsl:call-template name="cyfry">
         <xsl:with-param name="liczba" select="round(number(translate(normalize-space(key('pole', $nazwa)), ',', '.')))"/>
       </xsl:call-template>
@@ -154,8 +164,9 @@
        amount taken as a boolean, false for 0 and for no number. -->
   <xsl:template name="kwota-niezerowa">
     <xsl:param name="nazwa"/>
+    <xsl:param name="poz" select="$nazwa"/>
     <xsl:if test="round(number(translate(normalize-space(key('pole', $nazwa)), ',', '.')))">
-      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$nazwa"/></xsl:call-template>
+      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$nazwa"/><xsl:with-param name="poz" select="$poz"/></xsl:call-template>
     </xsl:if>
   </xsl:template>
 
@@ -163,10 +174,12 @@
   <xsl:template name="para">
     <xsl:param name="podstawa"/>
     <xsl:param name="podatek"/>
+    <xsl:param name="pozPodstawy" select="$podstawa"/>
+    <xsl:param name="pozPodatku" select="$podatek"/>
     <xsl:if test="round(number(translate(normalize-space(key('pole', $podstawa)), ',', '.'))) or
                   round(number(translate(normalize-space(key('pole', $podatek)), ',', '.')))">
-      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$podstawa"/></xsl:call-template>
-      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$podatek"/></xsl:call-template>
+      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$podstawa"/><xsl:with-param name="poz" select="$pozPodstawy"/></xsl:call-template>
+      <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="$podatek"/><xsl:with-param name="poz" select="$pozPodatku"/></xsl:call-template>
     </xsl:if>
   </xsl:template>
 
@@ -174,9 +187,10 @@
   <xsl:template name="wybor">
     <xsl:param name="nazwa"/>
     <xsl:param name="dozwolone"/>
+    <xsl:param name="poz" select="$nazwa"/>
     <xsl:variable name="wartosc" select="normalize-space(key('pole', $nazwa))"/>
     <xsl:if test="$wartosc != '' and contains($dozwolone, concat(' ', $wartosc, ' '))">
-      <xsl:element name="{$nazwa}"><xsl:value-of select="$wartosc"/></xsl:element>
+      <xsl:element name="{$poz}"><xsl:value-of select="$wartosc"/></xsl:element>
     </xsl:if>
   </xsl:template>
 

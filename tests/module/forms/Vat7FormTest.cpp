@@ -101,9 +101,9 @@ TEST_F(Vat7Form, DefinitionCarriesEveryPositionOfTheForm) {
         EXPECT_EQ(definition.FindFieldByName(name)->Typ(), detText) << tlx::Utf16ToUtf8(name);
     for (const char16_t* name : {u"Nip", u"KodUrzedu", u"ZawiadomienieOSkorygowaniu", u"LiczbaZalacznikowVATZD"})
         EXPECT_TRUE(definition.FindFieldByName(name)->Obliczane()) << tlx::Utf16ToUtf8(name);
-    EXPECT_EQ(definition.FieldCount(), 81u)
+    EXPECT_EQ(definition.FieldCount(), 88u)
         << "Okres, VAT7D, Kwartal, the header's 7, positions 10 to 69, the VAT-ZD notice's 2, 73 and 74, the "
-           "taxpayer's 5, Nip, KodUrzedu";
+           "taxpayer's 5, the VAT-7D's 7 of the advances, Nip, KodUrzedu";
     EXPECT_EQ(tlx::Utf16ToUtf8(definition.GetFieldByNumber(54)->Opis().View()),
               "Kwota podatku podlegająca wpłacie do urzędu skarbowego");
     EXPECT_EQ(definition.GetEventExpression(u"transformata"),
