@@ -1,59 +1,83 @@
-// Biblioteka "PIT4": miesięczna tabela zeznań rocznych płatnika (PIT-4R, PIT-8AR). Formularz ustawia
-// PIT4_PIERWSZA (numer pierwszej pozycji tabeli) i PIT4_WIERSZE (wiersze miesiąca, ostatni to "razem");
-// po dwunastu miesiącach idą sumy roku w tym samym układzie. Kwoty w pełnych złotych.
+// Biblioteka "PIT4": miesięczna tabela zeznań rocznych płatnika (PIT-4R, PIT-8AR). Każda wersja formularza
+// podaje w swojej definicji PIT4_WERSJA: { symbol, odRoku, doRoku (0 - bez końca), pierwsza (numer pierwszej
+// pozycji tabeli) }; skrypt rodziny (PIT4R, PIT8AR) buduje z niej układ tabeli funkcją Pit4Tabela():
+// { wiersze: { klucz: [pola miesięcy 1..12, null gdy miesiąc nie ma pozycji] }, liczby: [klucze wierszy
+// z liczbą osób], sumy: [{ wynik, dodaj, odejmij }], doWplaty: klucz wiersza kwot do wpłaty }.
+// Wiersz sumy to dla każdego miesiąca suma wierszy `dodaj` pomniejszona o wiersze `odejmij`, nie mniej
+// niż 0; sumy liczy się w podanej kolejności. Kwoty w pełnych złotych.
 
 var PIT4_MIESIACE = 12;
 
-// Pole wiersza `wiersz` (od 0) miesiąca `miesiac` (od 1 do 12).
-function Pit4Pole(miesiac, wiersz)
+// Pola kolejnych `liczba` miesięcy od pozycji `pierwsza`; dalsze miesiące bez pozycji.
+function Pit4Miesiace(pierwsza, liczba)
 {
-    return 'P_' + (PIT4_PIERWSZA + PIT4_WIERSZE * (miesiac - 1) + wiersz);
+    var pola = [];
+    for (var m = 1; m <= PIT4_MIESIACE; m++)
+        pola[m] = m <= liczba ? 'P_' + (pierwsza + m - 1) : null;
+    return pola;
 }
 
-// Pole sumy roku wiersza `wiersz`.
-function Pit4PoleRoku(wiersz)
+// Pola miesięcy I-VI od pozycji `pierwszaI`, VII-XII od pozycji `pierwszaVII`.
+function Pit4Polrocza(pierwszaI, pierwszaVII)
 {
-    return Pit4Pole(PIT4_MIESIACE + 1, wiersz);
+    var pola = [];
+    for (var m = 1; m <= PIT4_MIESIACE; m++)
+        pola[m] = 'P_' + (m <= 6 ? pierwszaI + m - 1 : pierwszaVII + m - 7);
+    return pola;
 }
 
-function Pit4Razem()
-{
-    return PIT4_WIERSZE - 1;
-}
-
-// Wszystkie pola tabeli z sumami roku.
-function Pit4Pola()
+// Wszystkie pola wierszy `klucze` (bez miesięcy, które nie mają pozycji).
+function Pit4PolaWierszy(tabela, klucze)
 {
     var nazwy = [];
-    for (var m = 1; m <= PIT4_MIESIACE + 1; m++)
-        for (var w = 0; w < PIT4_WIERSZE; w++)
-            nazwy.push(Pit4Pole(m, w));
+    for (var i = 0; i < klucze.length; i++) {
+        var pola = tabela.wiersze[klucze[i]];
+        for (var m = 1; m <= PIT4_MIESIACE; m++)
+            if (pola[m] != null) nazwy.push(pola[m]);
+    }
     return nazwy;
+}
+
+function Pit4CzyLiczby(tabela, klucz)
+{
+    for (var i = 0; i < tabela.liczby.length; i++)
+        if (tabela.liczby[i] == klucz) return true;
+    return false;
+}
+
+// Pola kwot tabeli (bez wierszy liczby osób).
+function Pit4PolaKwot()
+{
+    var tabela = Pit4Tabela(), klucze = [];
+    for (var klucz in tabela.wiersze)
+        if (!Pit4CzyLiczby(tabela, klucz)) klucze.push(klucz);
+    return Pit4PolaWierszy(tabela, klucze);
 }
 
 // Kwoty tabeli zaokrąglone do pełnych złotych.
 function Pit4ZaokraglijKwoty()
 {
-    var nazwy = Pit4Pola();
+    var nazwy = Pit4PolaKwot();
     for (var i = 0; i < nazwy.length; i++)
         UstawPole(nazwy[i], PelneZlote(KwotaPola(nazwy[i])));
 }
 
-// Sumy, jakie powinny stać w tabeli: "razem" każdego miesiąca i sumy roku każdego wiersza.
+// Sumy, jakie powinny stać w tabeli: pole -> kwota.
 function Pit4WyliczSumy()
 {
-    var sumy = {};
-    var razem = Pit4Razem();
-    for (var w = 0; w <= razem; w++)
-        sumy[Pit4PoleRoku(w)] = 0;
-    for (var m = 1; m <= PIT4_MIESIACE; m++) {
-        var miesiaca = 0;
-        for (var w2 = 0; w2 < razem; w2++) {
-            miesiaca += KwotaPola(Pit4Pole(m, w2));
-            sumy[Pit4PoleRoku(w2)] += KwotaPola(Pit4Pole(m, w2));
+    var tabela = Pit4Tabela(), sumy = {};
+    var kwota = function (pole) { return (pole in sumy) ? sumy[pole] : KwotaPola(pole); };
+    for (var s = 0; s < tabela.sumy.length; s++) {
+        var suma = tabela.sumy[s], wynik = tabela.wiersze[suma.wynik];
+        for (var m = 1; m <= PIT4_MIESIACE; m++) {
+            if (wynik[m] == null) continue;
+            var k = 0, i;
+            for (i = 0; i < suma.dodaj.length; i++)
+                if (tabela.wiersze[suma.dodaj[i]][m] != null) k += kwota(tabela.wiersze[suma.dodaj[i]][m]);
+            for (i = 0; suma.odejmij && i < suma.odejmij.length; i++)
+                if (tabela.wiersze[suma.odejmij[i]][m] != null) k -= kwota(tabela.wiersze[suma.odejmij[i]][m]);
+            sumy[wynik[m]] = Math.max(0, k);
         }
-        sumy[Pit4Pole(m, razem)] = miesiaca;
-        sumy[Pit4PoleRoku(razem)] += miesiaca;
     }
     return sumy;
 }
@@ -65,15 +89,29 @@ function Pit4PrzeliczSumy()
         UstawPole(nazwa, sumy[nazwa]);
 }
 
-// Kontrola deklaracji: rok w okresie obowiązywania wersji (`symbol` od roku `odRoku`), cel złożenia,
-// kwoty tabeli nieujemne i w pełnych złotych, sumy zgodne z wierszami.
-function Pit4Weryfikuj(symbol, odRoku)
+// Rok deklaracji w latach obowiązywania wersji formularza.
+function Pit4SprawdzLata()
 {
-    PitSprawdzRok('4', odRoku, symbol);
+    var w = PIT4_WERSJA;
+    if (!w.doRoku) {
+        PitSprawdzRok('4', w.odRoku, w.symbol);
+        return;
+    }
+    if (dokument.Rok < w.odRoku || dokument.Rok > w.doRoku)
+        PitBlad('4', 'rok ' + dokument.Rok + ' jest poza okresem obowiązywania formularza ' + w.symbol +
+                (w.odRoku == w.doRoku ? ' (rok ' + w.odRoku + ').' : ' (lata ' + w.odRoku + '-' + w.doRoku + ').'));
+}
+
+// Kontrola deklaracji: rok w okresie obowiązywania wersji, cel złożenia, kwoty tabeli nieujemne i w pełnych
+// złotych, liczby osób nieujemne, sumy zgodne z wierszami.
+function Pit4Weryfikuj()
+{
+    Pit4SprawdzLata();
     if (KwotaPola('P_6') != 1 && KwotaPola('P_6') != 2)
         PitBlad('6', 'cel złożenia musi mieć wartość 1 (złożenie) albo 2 (korekta).');
-    var nazwy = Pit4Pola();
-    PitSprawdzNieujemne(nazwy);
+    var tabela = Pit4Tabela();
+    var nazwy = Pit4PolaKwot();
+    PitSprawdzNieujemne(nazwy.concat(Pit4PolaWierszy(tabela, tabela.liczby)));
     PitSprawdzPelneZlote(nazwy);
     var sumy = Pit4WyliczSumy();
     for (var nazwa in sumy)
@@ -81,17 +119,38 @@ function Pit4Weryfikuj(symbol, odRoku)
             PitDoPrzeliczenia(PitPozycja(nazwa), 'suma nie odpowiada kwotom, z których powstaje.');
 }
 
-// Wpisuje wiersz `wiersz` wszystkich miesięcy z tablicy kwot (indeks 1 do 12).
-function Pit4UstawWiersz(wiersz, kwoty)
+// Wpisuje wiersz `klucz` z tablicy wartości miesięcy (indeks 1 do 12), kwoty w pełnych złotych.
+function Pit4UstawWiersz(klucz, wartosci)
 {
+    var pola = Pit4Tabela().wiersze[klucz];
     for (var m = 1; m <= PIT4_MIESIACE; m++)
-        UstawPole(Pit4Pole(m, wiersz), PelneZlote(kwoty[m] || 0));
+        if (pola[m] != null) UstawPole(pola[m], PelneZlote(wartosci[m] || 0));
 }
 
-// "kwota": kwota pobrana w roku razem.
+// Suma wiersza `klucz` za rok.
+function Pit4SumaWiersza(klucz)
+{
+    var pola = Pit4PolaWierszy(Pit4Tabela(), [klucz]), suma = 0;
+    for (var i = 0; i < pola.length; i++)
+        suma += KwotaPola(pola[i]);
+    return suma;
+}
+
+// "onload": nowa deklaracja (bez miesiąca) dostaje grudzień, miesiąc zeznania rocznego, żeby kontrola okresu
+// obowiązywania wersji formularza widziała ją w roku, za który jest składana, także w pierwszym roku wersji.
+function Pit4Wczytaj()
+{
+    try {
+        if (dokument.Miesiac == 0) dokument.Miesiac = 12;
+    } catch (e) {
+        // okres jeszcze nie ustawiony
+    }
+}
+
+// "kwota": kwoty do wpłaty za rok razem.
 function Pit4Kwota()
 {
-    return KwotaPola(Pit4PoleRoku(Pit4Razem()));
+    return Pit4SumaWiersza(Pit4Tabela().doWplaty);
 }
 
 // "termin": do 31 stycznia roku następnego, w dzień roboczy.

@@ -1,9 +1,12 @@
-// The demo company's PIT-4R of 2024 made by a host script: the advances withheld month by month from the
-// payroll, saved and written as the official document. January by hand from the demo's payouts (each
-// advance round((gross - the employee's social contributions - 250) x 12 % - 300), on contracts
-// round((income - 20 % costs) x 12 %)): pay 153 (Kowalski) + 312 + 43 + 208 + 177 + 2 259 (Zieliński) +
-// 126 + 240 + 167 + 198 + 115 + 188 + 136 = 4 322, contracts 102 (Nowak) + 256 (Szymańska) + 144 (Woźniak) =
-// 502. The year, 81 716 and 5 768, equals the advances of the year's PIT-11 information (Pit11ScriptTest).
+// The demo company's PIT-4R of 2024 made by a host script: the taxpayers and the advances withheld month by
+// month from the payroll, saved and written as the official document. January by hand from the demo's
+// payouts (each advance round((gross - the employee's social contributions - 250) x 12 % - 300), on
+// contracts round((income - 20 % costs) x 12 %)): pay 153 (Kowalski) + 312 + 43 + 208 + 177 + 2 259
+// (Zieliński) + 126 + 240 + 167 + 198 + 115 + 188 + 136 = 4 322, of 15 employees paid (Nowak's and Ślęzak's pay
+// bear no advance), contracts 102 (Nowak) + 256
+// (Szymańska) + 144 (Woźniak) = 502. The year, 81 716 and 5 768, equals the advances of the year's PIT-11
+// information (Pit11ScriptTest). The earlier versions and the PIT-8AR are written for the amounts a user
+// types and validated against their schemas.
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
@@ -11,64 +14,120 @@
 
 namespace {
 
-class Pit4rScript : public TlxhostDemoTest {};
+class Pit4rScript : public TlxhostDemoTest {
+protected:
+    // Makes a declaration of `type`/`version` for `year` with the script lines `fill`, calculates, saves and
+    // writes it to `file`; prints what `show` prints.
+    std::string Make(int type, int version, int year, const std::string& fill, const std::string& show,
+                     const std::string& file) {
+        return "var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+               "d.TypDeklar = " + std::to_string(type) + "; d.Wersja = " + std::to_string(version) +
+               "; d.Rok = " + std::to_string(year) + ";\n" + fill +
+               "d.Policz();\n"
+               "Session.Save();\n" + show +
+               "var e = new ActiveXObject('TLX.EDeklaracja');\n"
+               "e.Login = Session.Login;\n"
+               "e.ZapiszXml(d, '', '" + Path(file) + "');\n";
+    }
+    void ExpectValid(const std::string& document, const std::string& namespaceUri) {
+        ProjectSchemaStore store(folder_);
+        ASSERT_TRUE(store.Opened());
+        ASSERT_TRUE(store.Holds(namespaceUri));
+        const auto errors = store.Errors(document);
+        EXPECT_TRUE(errors.empty()) << errors.front() << "\n" << document;
+    }
+};
 
 TEST_F(Pit4rScript, TheAdvancesOfThePayrollYearMonthByMonth) {
     if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
-                        "d.TypDeklar = 18; d.Wersja = 6; d.Rok = 2024;\n"
-                        "d.Policz();\n"
-                        "Session.Save();\n"
-                        "for (var m = 0; m <= 12; m++) {\n"
-                        "    var p = 9 + 4 * m;\n"
-                        "    print((m < 12 ? 'miesiąc ' + (m + 1) : 'rok') + ': ' + [d['P_' + p], d['P_' + (p + 1)],\n"
-                        "          d['P_' + (p + 2)], d['P_' + (p + 3)]].join(' '));\n"
-                        "}\n"
-                        "var t = d.Termin;\n"
-                        "print(d.Opis + ' nr ' + d.Numer + ', kwota ' + d.KwotaCalkowita + ', termin ' + t.getDate() + '.' +\n"
-                        "      (t.getMonth() + 1) + '.' + t.getFullYear());\n"
-                        "var e = new ActiveXObject('TLX.EDeklaracja');\n"
-                        "e.Login = Session.Login;\n"
-                        "e.ZapiszXml(d, '', '" + Path("PIT-4R.xml") + "');\n"),
+    ASSERT_EQ(RunScript(Make(18, 6, 2024, "",
+                             "for (var m = 0; m < 12; m++)\n"
+                             "    print('miesiąc ' + (m + 1) + ': ' + [d['P_' + (m < 6 ? 9 + m : 15 + m)],\n"
+                             "          d['P_' + (m < 6 ? 15 + m : 21 + m)], d['P_' + (109 + m)], d['P_' + (133 + m)],\n"
+                             "          d['P_' + (157 + m)]].join(' '));\n"
+                             "var t = d.Termin;\n"
+                             "print(d.Opis + ' nr ' + d.Numer + ', kwota ' + d.KwotaCalkowita + ', termin ' + t.getDate() + '.' +\n"
+                             "      (t.getMonth() + 1) + '.' + t.getFullYear());\n",
+                             "PIT-4R.xml")),
               0)
         << err_;
     EXPECT_EQ(out_,
-              "miesiąc 1: 4322 502 0 4824\n"
-              "miesiąc 2: 4227 502 0 4729\n"
-              "miesiąc 3: 4211 502 0 4713\n"
-              "miesiąc 4: 4322 502 0 4824\n"
-              "miesiąc 5: 4449 502 0 4951\n"
-              "miesiąc 6: 5899 502 0 6401\n"
-              "miesiąc 7: 8791 502 0 9293\n"
-              "miesiąc 8: 8665 502 0 9167\n"
-              "miesiąc 9: 8648 502 0 9150\n"
-              "miesiąc 10: 9199 502 0 9701\n"
-              "miesiąc 11: 9434 502 0 9936\n"
-              "miesiąc 12: 9549 246 0 9795\n"
-              "rok: 81716 5768 0 87484\n"
+              "miesiąc 1: 15 4322 502 4824 4824\n"
+              "miesiąc 2: 15 4227 502 4729 4729\n"
+              "miesiąc 3: 15 4211 502 4713 4713\n"
+              "miesiąc 4: 15 4322 502 4824 4824\n"
+              "miesiąc 5: 16 4449 502 4951 4951\n"
+              "miesiąc 6: 16 5899 502 6401 6401\n"
+              "miesiąc 7: 16 8791 502 9293 9293\n"
+              "miesiąc 8: 16 8665 502 9167 9167\n"
+              "miesiąc 9: 15 8648 502 9150 9150\n"
+              "miesiąc 10: 15 9199 502 9701 9701\n"
+              "miesiąc 11: 14 9434 502 9936 9936\n"
+              "miesiąc 12: 15 9549 246 9795 9795\n"
               "PIT-4R za 2024 nr 1, kwota 87484, termin 31.1.2025\n");
 
     const std::string document = Read(Path("PIT-4R.xml"));
-    EXPECT_NE(document.find("<PozycjeSzczegolowe><P_9>4322</P_9><P_10>502</P_10><P_11>0</P_11><P_12>4824</P_12>"),
-              std::string::npos)
+    EXPECT_NE(document.find("kodSystemowy=\"PIT-4R (6)\" kodPodatku=\"PIT\" rodzajZobowiazania=\"P\""), std::string::npos)
         << document;
-    EXPECT_NE(document.find("<P_57>81716</P_57><P_58>5768</P_58><P_59>0</P_59><P_60>87484</P_60></PozycjeSzczegolowe>"),
-              std::string::npos)
-        << document;
+    EXPECT_NE(document.find("<PozycjeSzczegolowe><P_9>15</P_9>"), std::string::npos) << document;
+    EXPECT_NE(document.find("<P_15>4322</P_15>"), std::string::npos) << document;
+    EXPECT_NE(document.find("<P_109>502</P_109>"), std::string::npos) << document;
+    EXPECT_NE(document.find("<P_168>9795</P_168></PozycjeSzczegolowe>"), std::string::npos) << document;
+    ExpectValid(document, "http://crd.gov.pl/wzor/2015/12/22/3031/");
     ProjectSchemaStore store(folder_);
-    ASSERT_TRUE(store.Opened());
-    ASSERT_TRUE(store.Holds("http://crd.gov.pl/wzor/2015/12/22/3031/"));
-    const auto errors = store.Errors(document);
-    EXPECT_TRUE(errors.empty()) << errors.front();
     std::string missing = document;
-    missing.erase(missing.find("<P_11>0</P_11>"), std::string("<P_11>0</P_11>").size());
-    EXPECT_FALSE(store.Errors(missing).empty()) << "every position of the table is required";
+    missing.erase(missing.find("<P_157>4824</P_157>"), std::string("<P_157>4824</P_157>").size());
+    EXPECT_FALSE(store.Errors(missing).empty()) << "the amounts to pay are required";
+}
+
+// Each earlier version in one of its years (no payroll then), with amounts typed for January; the period outside the version
+// is refused before anything is calculated.
+TEST_F(Pit4rScript, TheEarlierVersionsInTheirYears) {
+    if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official schemas are not here";
+    struct Row {
+        int version, year, first;
+        const char* ns;
+        const char* refused;
+    } rows[] = {
+        {3, 2012, 19, "http://crd.gov.pl/wzor/2011/12/12/718/", "od 01.01.2011 do 01.12.2012"},
+        {4, 2013, 9, "http://crd.gov.pl/wzor/2013/11/21/1378/", "od 01.01.2013 do 01.12.2013"},
+        {5, 2014, 9, "http://crd.gov.pl/wzor/2014/12/08/1883/", "od 01.01.2014 do 01.12.2014"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.version);
+        const std::string file = "PIT-4R_" + std::to_string(row.version) + ".xml";
+        const int p = row.first;
+        // Rows 2 and 10 of January, which no payroll fills.
+        const std::string fill = "d['P_" + std::to_string(p + 24) + "'] = 300; d['P_" + std::to_string(p + 112) +
+                                 "'] = 50;\n";
+        ASSERT_EQ(RunScript(Make(18, row.version, row.year, fill,
+                                 "print(d['P_" + std::to_string(p + 148) + "'], d.KwotaCalkowita);\n", file)),
+                  0)
+            << err_;
+        EXPECT_EQ(out_, "350 350\n");
+        const std::string document = Read(Path(file));
+        EXPECT_NE(document.find("kodSystemowy=\"PIT-4R (" + std::to_string(row.version) + ")\""), std::string::npos);
+        ExpectValid(document, row.ns);
+
+        ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                            "d.TypDeklar = 18; d.Wersja = " + std::to_string(row.version) + "; d.Rok = 2024;\n"
+                            "try { d.Policz(); print('policzona'); } catch (e) { print(e.description); }\n"),
+                  0)
+            << err_;
+        EXPECT_NE(out_.find(std::string("Formularz deklaracji obowiązuje za okres ") + row.refused + "."),
+                  std::string::npos)
+            << out_;
+    }
+    const std::string third = Read(Path("PIT-4R_3.xml"));
+    EXPECT_NE(third.find("<etd:AdresPol><etd:KodKraju>PL</etd:KodKraju><etd:Wojewodztwo>mazowieckie</etd:Wojewodztwo>"),
+              std::string::npos)
+        << "the payer's address from the company's settings: " << third;
 }
 
 TEST_F(Pit4rScript, TheDemoSavesAndWritesThePit4rOfThePayrollYear) {
     ASSERT_EQ(Run("demo"), 0) << err_;
-    EXPECT_NE(out_.find("  PIT-4R nr 1: zaliczki ze stosunku pracy 81716, z umów zlecenia 5768, razem 87484 zł, "
-                        "termin 31.1.2025\n    miesiąc 1: 4322 + 502 = 4824\n"),
+    EXPECT_NE(out_.find("  PIT-4R nr 1: zaliczki ze stosunku pracy 81716, z umów zlecenia 5768, do wpłaty 87484 zł, "
+                        "termin 31.1.2025\n    miesiąc 1: 15 podatników, 4322 + 502 = 4824\n"),
               std::string::npos)
         << out_;
     EXPECT_NE(out_.find("  PIT-4R_6_2024.xml ("), std::string::npos) << out_;
@@ -77,24 +136,17 @@ TEST_F(Pit4rScript, TheDemoSavesAndWritesThePit4rOfThePayrollYear) {
 
 TEST_F(Pit4rScript, TheFlatRateReturnOfTheAmountsTheUserEntered) {
     if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official schemas are not here";
-    ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
-                        "d.TypDeklar = 19; d.Wersja = 6; d.Rok = 2024;\n"
-                        "d.P_9 = 45; d.P_22 = 190.4;\n"
-                        "d.Policz();\n"
-                        "Session.Save();\n"
-                        "print(d.Opis, d.P_12, d.P_24, d.P_60, d.KwotaCalkowita);\n"
-                        "var e = new ActiveXObject('TLX.EDeklaracja');\n"
-                        "e.Login = Session.Login;\n"
-                        "e.ZapiszXml(d, '', '" + Path("PIT-8AR.xml") + "');\n"),
+    ASSERT_EQ(RunScript(Make(19, 6, 2024, "d.P_9 = 45; d.P_108 = 190.4;\n",
+                             "print(d.Opis, d.P_177, d.P_180, d.P_204, d.KwotaCalkowita);\n", "PIT-8AR.xml")),
               0)
         << err_;
-    EXPECT_EQ(out_, "PIT-8AR za 2024 45 190 235 235\n") << "amounts in whole złoty";
+    EXPECT_EQ(out_, "PIT-8AR za 2024 45 190 190 235\n") << "amounts in whole złoty";
     const std::string document = Read(Path("PIT-8AR.xml"));
-    EXPECT_NE(document.find("kodSystemowy=\"PT-8AR (6)\" kodPodatku=\"PPR\""), std::string::npos) << document;
-    ProjectSchemaStore store(folder_);
-    ASSERT_TRUE(store.Holds("http://crd.gov.pl/wzor/2015/12/21/3014/"));
-    const auto errors = store.Errors(document);
-    EXPECT_TRUE(errors.empty()) << errors.front();
+    EXPECT_NE(document.find("kodSystemowy=\"PT-8AR (6)\" kodPodatku=\"PPR\" rodzajZobowiazania=\"P\""),
+              std::string::npos)
+        << document;
+    EXPECT_NE(document.find("<P_212>0</P_212></PozycjeSzczegolowe>"), std::string::npos) << document;
+    ExpectValid(document, "http://crd.gov.pl/wzor/2015/12/21/3014/");
 }
 
 }  // namespace

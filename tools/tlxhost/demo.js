@@ -398,11 +398,18 @@ krok("Deklaracja PIT-4R za 2024", function () {
     d.Policz();   // zaliczki pobrane z wypłat roku, miesiąc po miesiącu
     Session.Save();
     var t = d.Termin;
-    print("  PIT-4R nr " + d.Numer + ": zaliczki ze stosunku pracy " + d.P_57 + ", z umów zlecenia " + d.P_58 +
-          ", razem " + d.P_60 + " zł, termin " + t.getDate() + "." + (t.getMonth() + 1) + "." + t.getFullYear());
+    // Wiersz 1: liczba podatników (poz. 9-14, 21-26) i zaliczki (poz. 15-20, 27-32); wiersz 9: umowy zlecenia
+    // (poz. 109-120); wiersz 13: kwoty do wpłaty (poz. 157-168).
+    var etat = 0, umowy = 0;
+    for (var m = 0; m < 12; m++) {
+        etat += Number(d["P_" + (m < 6 ? 15 + m : 21 + m)]);
+        umowy += Number(d["P_" + (109 + m)]);
+    }
+    print("  PIT-4R nr " + d.Numer + ": zaliczki ze stosunku pracy " + etat + ", z umów zlecenia " + umowy +
+          ", do wpłaty " + d.KwotaCalkowita + " zł, termin " + t.getDate() + "." + (t.getMonth() + 1) + "." + t.getFullYear());
     for (var m = 0; m < 12; m++)
-        print("    miesiąc " + (m + 1) + ": " + d["P_" + (9 + 4 * m)] + " + " + d["P_" + (10 + 4 * m)] + " = " +
-              d["P_" + (12 + 4 * m)]);
+        print("    miesiąc " + (m + 1) + ": " + d["P_" + (m < 6 ? 9 + m : 15 + m)] + " podatników, " +
+              d["P_" + (m < 6 ? 15 + m : 21 + m)] + " + " + d["P_" + (109 + m)] + " = " + d["P_" + (157 + m)]);
     eDeklaracjaWPliku(d, "PIT-4R_6_2024.xml");
 });
 krok("Zeznanie CIT-8 za 2024 z załącznikiem CIT-D", function () {

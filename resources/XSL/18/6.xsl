@@ -1,8 +1,7 @@
 <?xml version="1.0" encoding="UTF-8"?>
-<!-- PIT-4R(6): the module's document of a payer's yearly return of the advances withheld becomes the tax
-     authority's document (namespace http://crd.gov.pl/wzor/2015/12/22/3031/). Every position of the
-     monthly table (P_9 to P_56) and of the year's sums (P_57 to P_60) is written, in whole złoty; amounts
-     arrive as the user's regional settings wrote them ("153" or "153,00"). -->
+<!-- PIT-4R(6): the module's document of the payer's yearly return becomes the tax authority's document (namespace
+     http://crd.gov.pl/wzor/2015/12/22/3031/). Every position of the monthly table (P_9 to P_168) is written in whole units;
+     numbers arrive as the user's regional settings wrote them ("153" or "153,00"). -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
@@ -17,7 +16,7 @@
   <xsl:template match="/">
     <Deklaracja>
       <Naglowek>
-        <KodFormularza kodSystemowy="PIT-4R (6)" kodPodatku="PIT" rodzajZobowiazania="Z" wersjaSchemy="1-0E">PIT-4R</KodFormularza>
+        <KodFormularza kodSystemowy="PIT-4R (6)" kodPodatku="PIT" rodzajZobowiazania="P" wersjaSchemy="1-0E">PIT-4R</KodFormularza>
         <WariantFormularza>6</WariantFormularza>
         <CelZlozenia poz="P_6"><xsl:value-of select="normalize-space($s/P_6)"/></CelZlozenia>
         <Rok><xsl:value-of select="normalize-space($s/P_4)"/></Rok>
@@ -47,14 +46,17 @@
       <PozycjeSzczegolowe>
         <xsl:call-template name="pozycje">
           <xsl:with-param name="od" select="9"/>
-          <xsl:with-param name="do" select="60"/>
+          <xsl:with-param name="do" select="168"/>
         </xsl:call-template>
+        <xsl:if test="normalize-space($s/P_169) != ''">
+          <P_169><xsl:value-of select="$s/P_169"/></P_169>
+        </xsl:if>
       </PozycjeSzczegolowe>
       <Pouczenie>1</Pouczenie>
     </Deklaracja>
   </xsl:template>
 
-  <!-- Positions P_od to P_do, each in whole złoty (a field without a number is 0). -->
+  <!-- Positions P_od to P_do, each a whole number (a field without a number is 0). -->
   <xsl:template name="pozycje">
     <xsl:param name="od"/>
     <xsl:param name="do"/>

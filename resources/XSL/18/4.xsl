@@ -1,0 +1,78 @@
+<?xml version="1.0" encoding="UTF-8"?>
+<!-- PIT-4R(4): the module's document of the payer's yearly return becomes the tax authority's document (namespace
+     http://crd.gov.pl/wzor/2013/11/21/1378/). Every position of the monthly table (P_9 to P_168) is written in whole units;
+     numbers arrive as the user's regional settings wrote them ("153" or "153,00"). -->
+<xsl:stylesheet version="1.0"
+    xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
+    xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
+    xmlns="http://crd.gov.pl/wzor/2013/11/21/1378/"
+    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/"
+    exclude-result-prefixes="d">
+  <xsl:output method="xml" version="1.0" encoding="UTF-8" indent="no"/>
+
+  <xsl:variable name="s" select="/d:Deklaracja/Schemat"/>
+  <xsl:key name="pole" match="d:Deklaracja/Schemat/*" use="name()"/>
+
+  <xsl:template match="/">
+    <Deklaracja>
+      <Naglowek>
+        <KodFormularza kodSystemowy="PIT-4R (4)" kodPodatku="PIT" rodzajZobowiazania="P" wersjaSchemy="1-1E">PIT-4R</KodFormularza>
+        <WariantFormularza>4</WariantFormularza>
+        <CelZlozenia poz="P_6"><xsl:value-of select="normalize-space($s/P_6)"/></CelZlozenia>
+        <Rok><xsl:value-of select="normalize-space($s/P_4)"/></Rok>
+        <KodUrzedu><xsl:value-of select="normalize-space($s/KodUrzedu)"/></KodUrzedu>
+      </Naglowek>
+      <Podmiot1 rola="Płatnik">
+        <xsl:choose>
+          <xsl:when test="normalize-space($s/P_7) = '2'">
+            <etd:OsobaFizyczna>
+              <etd:NIP><xsl:value-of select="$s/Nip"/></etd:NIP>
+              <etd:ImiePierwsze><xsl:value-of select="normalize-space($s/ImiePierwsze)"/></etd:ImiePierwsze>
+              <etd:Nazwisko><xsl:value-of select="normalize-space($s/Nazwisko)"/></etd:Nazwisko>
+              <etd:DataUrodzenia><xsl:value-of select="normalize-space($s/DataUrodzenia)"/></etd:DataUrodzenia>
+            </etd:OsobaFizyczna>
+          </xsl:when>
+          <xsl:otherwise>
+            <etd:OsobaNiefizyczna>
+              <etd:NIP><xsl:value-of select="$s/Nip"/></etd:NIP>
+              <etd:PelnaNazwa><xsl:value-of select="normalize-space($s/PelnaNazwa)"/></etd:PelnaNazwa>
+              <xsl:if test="normalize-space($s/REGON) != ''">
+                <etd:REGON><xsl:value-of select="normalize-space($s/REGON)"/></etd:REGON>
+              </xsl:if>
+            </etd:OsobaNiefizyczna>
+          </xsl:otherwise>
+        </xsl:choose>
+      </Podmiot1>
+      <PozycjeSzczegolowe>
+        <xsl:call-template name="pozycje">
+          <xsl:with-param name="od" select="9"/>
+          <xsl:with-param name="do" select="168"/>
+        </xsl:call-template>
+        <xsl:if test="normalize-space($s/P_169) != ''">
+          <P_169><xsl:value-of select="$s/P_169"/></P_169>
+        </xsl:if>
+      </PozycjeSzczegolowe>
+      <Pouczenie>1</Pouczenie>
+    </Deklaracja>
+  </xsl:template>
+
+  <!-- Positions P_od to P_do, each a whole number (a field without a number is 0). -->
+  <xsl:template name="pozycje">
+    <xsl:param name="od"/>
+    <xsl:param name="do"/>
+    <xsl:variable name="nazwa" select="concat('P_', $od)"/>
+    <xsl:variable name="liczba" select="number(translate(normalize-space(key('pole', $nazwa)), ',', '.'))"/>
+    <xsl:element name="{$nazwa}">
+      <xsl:choose>
+        <xsl:when test="$liczba = $liczba"><xsl:value-of select="format-number(round($liczba), '0')"/></xsl:when>
+        <xsl:otherwise>0</xsl:otherwise>
+      </xsl:choose>
+    </xsl:element>
+    <xsl:if test="$od &lt; $do">
+      <xsl:call-template name="pozycje">
+        <xsl:with-param name="od" select="$od + 1"/>
+        <xsl:with-param name="do" select="$do"/>
+      </xsl:call-template>
+    </xsl:if>
+  </xsl:template>
+</xsl:stylesheet>
