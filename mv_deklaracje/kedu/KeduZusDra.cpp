@@ -150,9 +150,10 @@ void ReadAll(KeduDraValues& values, KeduGeneration generation) {
     values.Put(kTitlePart[2], degree);
     for (const Item& item : kPersonBases) Read(values, SourceOf(item, generation));
     if (generation == KeduGeneration::Kedu43) {
+        // Any failure of the read or of its conversion, not only a host error, lets the stand-in in.
         try {
             values.ReadAmount(kHealthBase);
-        } catch (const ComError&) {
+        } catch (...) {
             values.Put(kHealthBase, values[kHealthBaseStandIn]);
         }
     }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <stdexcept>
 #include <string>
 
 #include "mv_deklaracje/core/ComError.h"
@@ -161,6 +162,13 @@ TEST_F(KeduZusDraTest, ThePersonOfADraWithoutReports) {
     // A base that cannot be read: the second pension base stands in.
     fields_.erase(u"DDDUPODSTAWAZ");
     EXPECT_NE(Block(KeduGeneration::Kedu43, "X", true).find("<p4>4.00</p4><p5>4.00</p5>"), std::string::npos);
+    // So does a read that fails otherwise than with a host error.
+    KeduFieldReader failing = [this](std::u16string_view name) {
+        if (name == u"DDDUPODSTAWAZ") throw std::runtime_error("the field's code failed");
+        return Reader()(name);
+    };
+    const std::string failed = Utf16ToUtf8(WriteZusDra(KeduGeneration::Kedu43, failing, true).View());
+    EXPECT_NE(failed.find("<p4>4.00</p4><p5>4.00</p5>"), std::string::npos);
 
     const struct {
         std::u16string code;
