@@ -22,6 +22,16 @@ constexpr std::u16string_view kRootKedu43 =
     u"xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
     u"xsi:schemaLocation=\"http://www.zus.pl/2016/KEDU_4_3 kedu_4_3.xsd\">";
 
+// The host products whose names the header writes in capitals; any other name is written as given.
+constexpr std::u16string_view kCapitalisedProducts[] = {u"Velmora ERP Mirvak", u"Velmora ERP ZN HR",
+                                                        u"Velmora ERP Sorek HR"};
+
+CBstr ProductSymbol(const CBstr& productName) {
+    for (std::u16string_view product : kCapitalisedProducts)
+        if (productName.View() == product) return productName.ToUpper();
+    return productName;
+}
+
 }  // namespace
 
 KeduGeneration KeduGenerationOf(long version) {
@@ -32,7 +42,7 @@ CBstr KeduHeaderText(KeduGeneration generation, const CBstr& productName, const 
     std::u16string text = u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
     text += generation == KeduGeneration::Kedu3 ? kRootKedu3 : kRootKedu43;
     text += u"<naglowek.KEDU><program><producent>VELMORA</producent>";
-    text += u"<symbol>" + std::u16string(productName.ToUpper().View()) + u"</symbol>";
+    text += u"<symbol>" + ProductSymbol(productName).Str() + u"</symbol>";
     text += u"<wersja>" + version.Str() + u"</wersja>";
     text += u"</program>";
     text += u"<data_utworzenia_KEDU>" + std::u16string(today.FormatSql().View()) + u"</data_utworzenia_KEDU>";

@@ -19,6 +19,7 @@ KeduGeneration KeduGenerationOf(long version);
 
 // The header of a document, without a line break and with the root element left open: the body's writer
 // closes it with "</KEDU>". `version` is the program's four-part version, empty when it is not known.
+// The names of the host's three products are written in capitals, any other as given.
 CBstr KeduHeaderText(KeduGeneration generation, const CBstr& productName, const CBstr& version, const CDate& today);
 
 // The host library's four-part file version ("1.0.0.0"), or the empty text when it registered none.

@@ -43,6 +43,20 @@ TEST(KeduHeader, HeaderOfEitherGenerationIsOneLineLeavingTheRootOpen) {
     EXPECT_EQ(header3.View().find(u"</KEDU>"), std::u16string::npos);
 }
 
+TEST(KeduHeader, OnlyTheThreeProductNamesAreWrittenInCapitals) {
+    const CDate day(1, 31, 2025);
+    auto symbol = [&](std::u16string_view name) {
+        const std::u16string text = KeduHeaderText(KeduGeneration::Kedu43, CBstr(name), CBstr(u""), day).Str();
+        const std::size_t start = text.find(u"<symbol>") + 8;
+        return text.substr(start, text.find(u"</symbol>") - start);
+    };
+    EXPECT_EQ(symbol(u"Velmora ERP Mirvak"), u"VELMORA ERP MIRVAK");
+    EXPECT_EQ(symbol(u"Velmora ERP ZN HR"), u"VELMORA ERP ZN HR");
+    EXPECT_EQ(symbol(u"Velmora ERP Sorek HR"), u"VELMORA ERP SOREK HR");
+    EXPECT_EQ(symbol(u"Velmora ERP Mirvak Biuro"), u"Velmora ERP Mirvak Biuro");
+    EXPECT_EQ(symbol(u"velmora erp mirvak"), u"velmora erp mirvak");
+}
+
 TEST(KeduHeader, GenerationAndRouteFollowTypeAndVersion) {
     EXPECT_EQ(KeduGenerationOf(3), KeduGeneration::Kedu3);
     for (long version : {1L, 2L, 4L, 5L}) EXPECT_EQ(KeduGenerationOf(version), KeduGeneration::Kedu43) << version;
