@@ -88,7 +88,8 @@ HRESULT CKedu::WyslijTS(BSTR sFName) {
         file.CheckWritable();
         const CBstr text =
             file.Route() == expXML ? file.PackageXml() : file.KeduFileText(CreateKeduComponent().Get());
-        SendKeduDocument(text, target, CBstr(), copy_);
+        // Without the host's transfer component the channel mode fails with E_FAIL.
+        SendKeduDocument(text, target, CBstr(), copy_, E_FAIL);
     });
 }
 

@@ -8,6 +8,15 @@ namespace {
 constexpr std::u16string_view kSeparators = u"/\\";
 constexpr std::u16string_view kBareFolder = u".";
 
+// An application path with a control character (a line break) would add lines to the user's list of
+// programs to start: it is refused before anything is sent.
+void CheckApplicationPath(const CBstr& appPath) {
+    for (char16_t c : appPath.View()) {
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            RaiseComError(E_INVALIDARG, u"Ścieżka programu, którym ma być otwarty plik, zawiera znak sterujący.");
+    }
+}
+
 ExportDelivery Delivery(const CBstr& document, const CBstr& fileName) {
     auto [folder, name] = SplitTarget(fileName);
     return ExportDelivery(folder, {{name, document}});
@@ -32,6 +41,9 @@ void ExportKeduDocument(const CBstr& document, const CBstr& fileName, tlx::ComPt
 }
 
 void SendKeduDocument(const CBstr& document, const CBstr& fileName, const CBstr& appPath,
-                      tlx::ComPtr<IRemoteFileCopy>& copy) {
-    Delivery(document, fileName).SendFiles(copy, appPath);
+                      tlx::ComPtr<IRemoteFileCopy>& copy, HRESULT missingTransfer) {
+    CheckApplicationPath(appPath);
+    ExportDelivery delivery = Delivery(document, fileName);
+    if (missingTransfer != S_OK) delivery.SetMissingTransferError(missingTransfer);
+    delivery.SendFiles(copy, appPath);
 }

@@ -14,6 +14,7 @@
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/kedu/KeduBody.h"
 #include "mv_deklaracje/kedu/KeduExport.h"
+#include "tlb/Kedu.h"
 
 namespace tlx::test {
 namespace {
@@ -119,6 +120,24 @@ TEST_F(KeduExportTest, TheTransferDeliversWithTheApplicationOrAsAFile) {
     SendKeduDocument(document, CBstr(u"/home/jan/ziua.xml"), CBstr(u""), copy_);
     EXPECT_EQ(ReadBytes(client_ / "home" / "jan" / "ziua.xml"), Utf16ToUtf8(document.View()) + "\r\n");
     EXPECT_EQ(ReadBytes(client_ / "aplikacje.log"), "C:\\Program\\Platnik.exe\tC:\\Kadry\\ziua.xml\n");
+}
+
+// An application path that holds a line break or another control character would start a second
+// program on the user's machine: the export is refused and nothing is sent.
+TEST_F(KeduExportTest, AnApplicationPathWithAControlCharacterIsRefused) {
+    const LONG id = Ziua(u"NOWAK", u"JAN");
+    ComPtr<IKeduDocuments> documents;
+    ASSERT_EQ(CreateKeduDocuments(session_.Get(), documents.Out()), S_OK);
+    for (const char16_t* bad : {u"C:\\Program\\Platnik.exe\r\nC:\\Windows\\calc.exe", u"Platnik.exe\n",
+                                u"Plat\tnik.exe", u"\x7f"}) {
+        EXPECT_EQ(documents->ExportToXMLCIV(id, Bstr(u"C:\\Kadry\\ziua.xml").Get(), Bstr(bad).Get()), E_INVALIDARG)
+            << Utf16ToUtf8(bad);
+        EXPECT_NE(LastError().find(u"znak sterujący"), std::u16string::npos);
+    }
+    EXPECT_FALSE(fs::exists(client_)) << "nothing reached the user's machine";
+    EXPECT_EQ(documents->ExportToXMLCIV(id, Bstr(u"C:\\Kadry\\ziua.xml").Get(), Bstr(u"C:\\Program Files\\Płatnik.exe").Get()),
+              S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(ReadBytes(client_ / "aplikacje.log"), "C:\\Program Files\\Płatnik.exe\tC:\\Kadry\\ziua.xml\n");
 }
 
 // A remote-desktop operator's file goes through the temporary folder to the user's machine.

@@ -9,6 +9,8 @@
 #include <string>
 
 #include "KeduDeclarationFixture.h"
+#include "hostapi/Files.h"
+#include "tests/support/StandIn.h"
 #include "tlb/Kedu.h"
 
 namespace tlx::test {
@@ -331,6 +333,18 @@ protected:
 TEST_F(KeduPackageDeliveryTest, ThroughTheTransferChannel) {
     Deliver(true);
     Deliver(false);
+}
+
+// Without the host's transfer component the channel cannot be opened: E_FAIL, and nothing is sent.
+TEST_F(KeduPackageDeliveryTest, WithoutATransferComponentTheChannelFails) {
+    const fs::path client = folder_ / "klient";
+    setenv("TLX_CLIENT_ROOT", client.c_str(), 1);
+    ComPtr<IKedu> package = Package(u"Listopad");
+    Attach(Insert(dekZUS_ZWUA), package.Get());
+    StandIn none(CLSID_CRemoteFileTransfer, u"TLX.RemoteFileTransfer", nullptr);
+    EXPECT_EQ(package->WyslijTS(Bstr(u"C:\\Kadry\\listopad.kdu").Get()), E_FAIL);
+    EXPECT_EQ(LastError(), u"Nie można utworzyć komponentu przesyłania plików na komputer użytkownika.");
+    EXPECT_FALSE(fs::exists(client));
 }
 
 class KeduPackageCopyTest : public KeduPackageDeliveryTest {
