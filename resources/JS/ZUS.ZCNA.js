@@ -45,6 +45,9 @@ function DodajCzlonkaRodziny(id, rodzaj)
     var czlonek = ZusCzlonekRodziny(zapis, id);
     if (GetDokument() == null)
         CreateDekZus('ZUSZCNA', false);
+    // Członek rodziny już wpisany nie jest dopisywany drugi raz.
+    if (CzlonekRodzinyWpisany(3, czlonek))
+        return;
     var b = GetDokument().bloki.Add();
     b(1, 0) = String(rodzaj);
     b(2, 0) = ZusData(dokument.DATAZGLOSZENIA);
@@ -72,5 +75,7 @@ function OnSaveIt()
 function OnVerify()
 {
     SprawdzDAU();
-    SprawdzCzlonkowRodziny(3, ZUS_DLUGOSCI_DOCRA);
+    if (SprawdzCzlonkowRodziny(3, ZUS_DLUGOSCI_DOCRA) == 0)
+        CcThrow(ERR_ThrowText, 'Formularz ZUS ZCNA nie zgłasza ani nie wyrejestrowuje żadnego członka rodziny: wpisz ' +
+                'identyfikator członka rodziny w pole ZGLOSZENIE albo WYREJESTROWANIE.');
 }

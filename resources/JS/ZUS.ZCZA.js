@@ -31,6 +31,9 @@ function DodajCzlonkaRodziny(id)
     var czlonek = ZusCzlonekRodziny(zapis, id);
     if (GetDokument() == null)
         CreateDekZus('ZUSZCZA', false);
+    // Członek rodziny już wpisany nie jest dopisywany drugi raz.
+    if (CzlonekRodzinyWpisany(2, czlonek))
+        return;
     var b = GetDokument().bloki.Add();
     b(1, 0) = ZusData(dokument.DATAWYREJESTROWANIA);
     WypelnijCzlonka(b, 2, czlonek);

@@ -228,9 +228,19 @@ function TekstDoPliku()
     return TekstZPodrzednymi(zapisana, tekst);
 }
 
+// Nazwa pliku podana w SAVETO albo SENDTONET; brak nazwy (null, pusta albo z samych odstępów) jest
+// odrzucany, zanim cokolwiek zostanie zapisane: inaczej powstałby plik o nazwie "null".
+function ZusNazwaPliku(sName, pole)
+{
+    if (sName == null || String(sName).replace(/\s+/g, '') == '')
+        CcThrow(ERR_ThrowText, 'Pole ' + pole + ' wymaga nazwy pliku KEDU.');
+    return String(sName);
+}
+
 // Zapisuje deklarację w pliku `sName` tą drogą, którą wskazuje dla niej usługa DRA.
 function SaveTo(sName)
 {
+    sName = ZusNazwaPliku(sName, 'SAVETO');
     var usluga = UslugaDRA();
     if (Number(usluga.FormatEksportu(dokument.ID)) == expKEDU) {
         var kedu = new ActiveXObject('TlxKedu.KEDU');
@@ -243,6 +253,7 @@ function SaveTo(sName)
 // Przekazuje plik KEDU deklaracji na komputer użytkownika pod nazwą `sName`.
 function SendToNet(sName)
 {
+    sName = ZusNazwaPliku(sName, 'SENDTONET');
     var usluga = UslugaDRA();
     if (Number(usluga.FormatEksportu(dokument.ID)) != expKEDU) {
         usluga.ExportToXMLCIV(dokument.ID, String(sName), '');

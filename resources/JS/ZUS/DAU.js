@@ -126,11 +126,46 @@ function ZusCzlonekRodziny(zapis, id)
 // data urodzenia.
 function WypelnijCzlonka(b, pierwsza, czlonek)
 {
-    var osoba = ZusIdentyfikatory(czlonek.Pesel, czlonek.NipE, czlonek.DowOsobisty, czlonek.Paszport);
-    var wartosci = [osoba.pesel, osoba.nip, osoba.rodzaj, osoba.numer, ZusTekst(czlonek.Nazwisko).toUpperCase(),
-                    ZusTekst(czlonek.Imie).toUpperCase(), ZusData(czlonek.DataUr)];
+    var wartosci = DaneCzlonka(czlonek);
     for (var i = 0; i < wartosci.length; i++)
         b(pierwsza + i, 0) = wartosci[i];
+}
+
+function DaneCzlonka(czlonek)
+{
+    var osoba = ZusIdentyfikatory(czlonek.Pesel, czlonek.NipE, czlonek.DowOsobisty, czlonek.Paszport);
+    return [osoba.pesel, osoba.nip, osoba.rodzaj, osoba.numer, ZusTekst(czlonek.Nazwisko).toUpperCase(),
+            ZusTekst(czlonek.Imie).toUpperCase(), ZusData(czlonek.DataUr)];
+}
+
+// Tekst pozycji do porównania: data jako "DDMMRRRR" (tak, jak zapisuje ją tekst deklaracji), inne
+// wartości jako tekst bez odstępów na brzegach.
+function ZusKlucz(v)
+{
+    if (v instanceof Date)
+        return CcIsDate0(v) ? '' : String(100 + v.getDate()).substr(1) + String(101 + v.getMonth()).substr(1) +
+                                   String(v.getFullYear());
+    return ZusTekst(v).replace(/^\s+|\s+$/g, '');
+}
+
+// Czy członek rodziny ma już blok DOCRA (pozycje jego danych od `pierwsza`): ten sam PESEL, a bez
+// PESEL-u ten sam rodzaj i numer dokumentu tożsamości, a bez nich to samo nazwisko, imię i data urodzenia.
+function CzlonekRodzinyWpisany(pierwsza, czlonek)
+{
+    var dane = DaneCzlonka(czlonek);
+    var bloki = GetDokument() == null ? 0 : Number(GetDokument().bloki.Count);
+    for (var n = 1; n <= bloki; n++) {
+        var blok = 'DOCRA' + n;
+        if (!ZusBlokWpisany(blok))
+            break;
+        var pozycje = dane[0] != '' ? [0] : (dane[3] != '' ? [0, 2, 3] : [0, 2, 3, 4, 5, 6]);
+        var ten = true;
+        for (var i = 0; i < pozycje.length && ten; i++)
+            ten = ZusKlucz(GetValue(blok, pierwsza + pozycje[i])) == ZusKlucz(dane[pozycje[i]]);
+        if (ten)
+            return true;
+    }
+    return false;
 }
 
 // Sprawdza kolejne bloki DOCRA członków rodziny: PESEL albo dokument tożsamości (pozycje `pierwsza`,

@@ -319,6 +319,88 @@ TEST_F(RegistrationFormsTest, TheZczaRefusesNoMemberAnUnidentifiedMemberAndATooL
                       u"znaków, a ma 32: " + surname);
 }
 
+// The text of a form's document as its script holds it, saved or not.
+std::u16string DocumentText(IDeklaracja2* form) {
+    Variant document = Get(form, u"DOKUMENT");
+    if (document.vt != VT_DISPATCH) return u"(no document)";
+    Bstr text;
+    if (FAILED(ComPtr<IDispatch>(document.pdispVal).As<IKeduDokument>()->ToString(text.Out()))) return u"(failed)";
+    return std::u16string(text.View());
+}
+
+// The family members' blocks of a form's document, counted in its text.
+std::size_t MemberBlocks(const std::u16string& text) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(u"<DOCRA>"); at != std::u16string::npos; at = text.find(u"<DOCRA>", at + 1)) ++count;
+    return count;
+}
+
+// A member put twice is listed once, whether told by PESEL, by document or by name and birth date, also
+// when the form is read again from its saved text; another member is still added.
+TEST_F(RegistrationFormsTest, AFamilyMemberPutTwiceIsListedOnce) {
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(3));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(3));
+    Put(zcna.Get(), u"WYREJESTROWANIE", Variant::FromLong(3));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(1));
+    ASSERT_EQ(CalculateAndSave(zcna.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(MemberBlocks(PageText(zcna.Get())), 2u) << Utf16ToUtf8(PageText(zcna.Get()));
+    EXPECT_EQ(Document(zcna.Get()).find(u"<IV id_bloku=\"3\">"), std::u16string::npos);
+
+    LONG id = 0;
+    ASSERT_EQ(zcna->get_ID(&id), S_OK);
+    declarations_ = Declarations(NewSession().Get());
+    ComPtr<IDispatch> again;
+    ASSERT_EQ(declarations_->Item(Variant::FromString(Number(id)), again.Out()), S_OK);
+    ComPtr<IDeklaracja2> read = again.As<IDeklaracja2>();
+    Put(read.Get(), u"ZGLOSZENIE", Variant::FromLong(1));
+    Put(read.Get(), u"ZGLOSZENIE", Variant::FromLong(2));
+    EXPECT_EQ(MemberBlocks(DocumentText(read.Get())), 3u) << Utf16ToUtf8(DocumentText(read.Get()));
+
+    // Without PESEL: the passport tells the member apart, and without it the name and the birth date.
+    Execute(u"update TLX.PracRodzina set PRR_Pesel = NULL, PRR_Paszport = 'ZZ1234567' where PRR_PrrId = 2");
+    Execute(u"update TLX.PracRodzina set PRR_Pesel = NULL where PRR_PrrId = 3");
+    ComPtr<IDeklaracja2> zcza = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
+    for (int member : {2, 3, 2, 3}) Put(zcza.Get(), u"WYREJESTROWANIE", Variant::FromLong(member));
+    EXPECT_EQ(MemberBlocks(DocumentText(zcza.Get())), 2u) << Utf16ToUtf8(DocumentText(zcza.Get()));
+}
+
+// A ZCNA that lists no member, also when the only member put was refused, is refused as the ZCZA is.
+TEST_F(RegistrationFormsTest, AZcnaOfNoMemberIsRefused) {
+    const std::u16string message = u"Formularz ZUS ZCNA nie zgłasza ani nie wyrejestrowuje żadnego członka rodziny: "
+                                   u"wpisz identyfikator członka rodziny w pole ZGLOSZENIE albo WYREJESTROWANIE.";
+    ComPtr<IDeklaracja2> empty = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    EXPECT_TRUE(FAILED(CalculateAndSave(empty.Get())));
+    EXPECT_EQ(error_, message);
+    ComPtr<IDeklaracja2> stranger = Form(dekZUS_ZCNA, 2, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    EXPECT_TRUE(FAILED(CallByName(stranger.Get(), u"ZGLOSZENIE", DISPATCH_PROPERTYPUT, {Variant::FromLong(1)})));
+    EXPECT_TRUE(FAILED(CalculateAndSave(stranger.Get())));
+    EXPECT_EQ(error_, message);
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag where DkN_TypDeklar = 102"), u"0");
+}
+
+// A target of null, empty or blank is refused on both roads, before any file is written: no file named
+// "null" appears in the working folder.
+TEST_F(RegistrationFormsTest, ANullOrEmptyTargetIsRefused) {
+    namespace fs = std::filesystem;
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(1));
+    ASSERT_EQ(CalculateAndSave(zcna.Get()), S_OK) << Utf16ToUtf8(error_);
+    ComPtr<IDeklaracja2> zcza = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
+    Put(zcza.Get(), u"WYREJESTROWANIE", Variant::FromLong(2));
+    ASSERT_EQ(CalculateAndSave(zcza.Get()), S_OK) << Utf16ToUtf8(error_);
+    fs::remove(fs::current_path() / "null");
+    for (IDeklaracja2* form : {zcna.Get(), zcza.Get()}) {
+        for (const char16_t* field : {u"SAVETO", u"SENDTONET"}) {
+            for (const Variant& target : {Variant::Null(), Variant(), Variant::FromString(u""), Variant::FromString(u"  ")}) {
+                EXPECT_TRUE(FAILED(CallByName(form, field, DISPATCH_PROPERTYPUT, {target}))) << Utf16ToUtf8(field);
+                EXPECT_EQ(LastError(), u"Pole " + std::u16string(field) + u" wymaga nazwy pliku KEDU.");
+            }
+        }
+    }
+    EXPECT_FALSE(fs::exists(fs::current_path() / "null"));
+}
+
 // The RGA report, filled by hand: the calculation gives the payer and the report's identifier, the user
 // writes each person's block into the form's document, and the save keeps the document whole.
 class RgaReportTest : public RegistrationFormsTest {
