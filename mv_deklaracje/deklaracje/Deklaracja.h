@@ -273,6 +273,7 @@ private:
     void ReloadEmployee();
     tlx::ComPtr<IDispatch> Employee();
     void SetKeduPackage(IKedu* package);
+    void RefuseLockedPackage();
     void WriteLock(LONG value);
     tlx::ComPtr<IDispatch> Self();
 

@@ -6,6 +6,9 @@
 #include "hostapi/Employees.h"
 #include "hostapi/Errors.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
+#include "mv_deklaracje/core/HostServices.h"
+#include "mv_deklaracje/core/RecordsetValues.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/deklaracje/DeclarationWalk.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
 #include "mv_deklaracje/core/ModuleResources.h"
@@ -128,6 +131,7 @@ bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
         }
     }
     if (state == kStateSaved) CarryLinksThroughSave(mode);
+    if (state == kStateSaved && mode == hostSavePrepare && IsRecordNotDeleted()) RefuseLockedPackage();
     // Asked with 4 whether nothing hangs on the row unsaved.
     if (state == 4) return !ChildrenHavePendingChanges();
     return false;
@@ -201,6 +205,26 @@ void CDeklaracja::SetKeduPackage(IKedu* package) {
     CheckHost(GetSession()->GetReference(package, reference.Out()));
     kedu_ = reference;
     WriteLong(u"DkkId", id);
+}
+
+// The package object a declaration was attached to may have been read before another session locked
+// the package. So the save that attaches it reads the package's lock again inside its transaction, where
+// the write lock keeps another session from locking the package until this save ends, and refuses a
+// locked one. A declaration staying in the package it was stored in is not attached again.
+void CDeklaracja::RefuseLockedPackage() {
+    const tlx::Variant package = GetFieldValue(u"DkkId");
+    if (package.vt <= VT_NULL) return;
+    const LONG id = VariantToLong(package);
+    if (id == 0) return;
+    tlx::Variant stored;
+    const tlx::Variant column = JoinedText(ColumnPrefix().View(), u"DkkId");
+    CheckHost(RecordsetField(BoundRecordset().Get(), column)->get_UnderlyingValue(stored.Out()));
+    if (stored.vt > VT_NULL && VariantToLong(stored) == id) return;
+    const CBstr sql = CBstr(u"select dkk_zablokowana from tlx.deklkedu where dkk_dkkid=") + LongToString(id);
+    tlx::Variant locked;
+    ExecuteScalarSql(locked.Out(), Self().Get(), sql.c_str(), false);
+    if (locked.vt > VT_NULL && VariantToLong(locked) != 0)
+        RaiseResourceError(kMsgPackageLocked, CLSID_Deklaracja, ModuleResources());
 }
 
 HRESULT CDeklaracja::put_Kedu(IKedu* package) {

@@ -187,6 +187,49 @@ TEST_F(KeduPackageTest, TheLockReachesEveryDeclarationAndRefusesNewOnes) {
     }
 }
 
+// Two sessions read one package; the first locks it and saves, the second then attaches a declaration
+// through its own, earlier reading of the package: the save is refused and the declaration stays out.
+TEST_F(KeduPackageTest, APackageLockedByAnotherSessionRefusesTheDeclarationAttachedLater) {
+    const LONG id = [&] {
+        LONG value = 0;
+        Package(u"Grudzień")->get_ID(&value);
+        return value;
+    }();
+    auto read = [&](ISession* session, ComPtr<ICollection>& packages) {
+        packages = Create(session, u"TLXDeklaracje.KeduKolekcja").As<ICollection>();
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(packages->Item(Variant::FromString(Number(id)), item.Out()), S_OK);
+        return item.As<IKedu>();
+    };
+    ComPtr<ISession> other = NewSession();
+    ComPtr<ICollection> firstPackages, otherPackages;
+    ComPtr<IKedu> locking = read(session_.Get(), firstPackages);
+    ComPtr<IKedu> attaching = read(other.Get(), otherPackages);
+    const LONG declaration = Insert(dekZUS_IWA);
+    ComPtr<ICollection> declarations = Declarations(other.Get());
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations->Item(Variant::FromString(Number(declaration)), item.Out()), S_OK);
+
+    ASSERT_EQ(locking->put_Zablokowana(1), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(SaveCollection(firstPackages.Get()), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(item.As<IDeklaracja>()->put_Kedu(attaching.Get()), S_OK) << "the second session read it unlocked";
+    EXPECT_EQ(SaveCollection(declarations.Get()), kPackageLocked);
+    EXPECT_EQ(LastError(), u"Nie można przypinać deklaracji do zablokowanego pliku KEDU.");
+    EXPECT_EQ(Scalar(u"select DkN_DkkID from TLX.DeklNag where DkN_DkNID=" + Number(declaration)), u"NULL");
+
+    // The same declaration goes into a package that is not locked.
+    ComPtr<ICollection> openPackages = Create(other.Get(), u"TLXDeklaracje.KeduKolekcja").As<ICollection>();
+    ComPtr<IDispatch> open;
+    ASSERT_EQ(openPackages->AddNew(Variant::Missing(), open.Out()), S_OK);
+    open.As<IKedu>()->put_Nazwa(Bstr(u"Styczeń").Get());
+    ASSERT_EQ(SaveCollection(openPackages.Get()), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(item.As<IDeklaracja>()->put_Kedu(open.As<IKedu>().Get()), S_OK);
+    EXPECT_EQ(SaveCollection(declarations.Get()), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag d join TLX.DeklKedu k on k.Dkk_DkkId = d.DkN_DkkID "
+                     u"where k.Dkk_Nazwa = 'Styczeń' and d.DkN_DkNID=" + Number(declaration)),
+              u"1");
+}
+
 TEST_F(KeduPackageTest, AnXmlPackageIsOneDocumentOfItsTopDeclarations) {
     ComPtr<IKedu> package = Package(u"Sierpień");
     EXPECT_EQ(Route(package.Get()), expKEDU) << "an empty package takes the component's route";
