@@ -3,6 +3,7 @@
 #include <string>
 
 #include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/kedu/KeduQuery.h"
 #include "mv_deklaracje/kedu/KeduReportBlocks.h"
@@ -67,13 +68,51 @@ long FirstReport(KeduQuery& query, long draId, long type) {
     return ConvertVariant(tlx::Variant::FromString(ids.front()), VT_I4).lVal;
 }
 
+// "Formularz deklaracji nie ma dokumentu w schemacie KEDU XML: ..."
+constexpr UINT kMsgNoKeduElement = 524;
+
+// The symbols of the report kinds a DRA can hold that its set does not write.
+struct ReportName {
+    long type;
+    std::u16string_view symbol;
+};
+constexpr ReportName kUncarriedReports[] = {{dekZUS_RNA, u"ZUSRNA"}, {dekZUS_RGA, u"ZUSRGA"}};
+
+// The report of the DRA with the lowest identifier among those of a kind the set does not write, or 0.
+long FirstReportWithoutKeduXml(KeduQuery& query, long draId) {
+    const std::vector<std::u16string> ids = query.FirstColumn(
+        u"select dkn_dknid from tlx.deklnag where dkn_parentid=" + Number(draId) + u" and dkn_typdeklar not in (" +
+        Number(dekZUS_RCA) + u", " + Number(dekZUS_RSA) + u", " + Number(dekZUS_RZA) + u") order by dkn_dknid");
+    if (ids.empty()) return 0;
+    return ConvertVariant(tlx::Variant::FromString(ids.front()), VT_I4).lVal;
+}
+
+[[noreturn]] void RefuseReportWithoutKeduXml(KeduQuery& query, long reportId) {
+    const std::vector<std::u16string> types =
+        query.FirstColumn(u"select dkn_typdeklar from tlx.deklnag where dkn_dknid=" + Number(reportId));
+    const long type = types.empty() ? 0 : ConvertVariant(tlx::Variant::FromString(types.front()), VT_I4).lVal;
+    std::u16string name = u"typu " + Number(type);
+    for (const ReportName& known : kUncarriedReports)
+        if (known.type == type) name = known.symbol;
+    const std::u16string text = LoadStringResource(ModuleResources(), kMsgNoKeduElement);
+    RaiseComError(static_cast<HRESULT>(0x80040000u | kMsgNoKeduElement),
+                  text + u" Raport " + name + u" (identyfikator " + Number(reportId) +
+                      u") deklaracji DRA nie ma dokumentu w schemacie KEDU XML.");
+}
+
 }  // namespace
+
+bool HasReportWithoutKeduXml(long draId) {
+    KeduQuery query;
+    return FirstReportWithoutKeduXml(query, draId) != 0;
+}
 
 CBstr WriteDraSet(KeduGeneration generation, const KeduDeclaration& dra) {
     const bool kedu43 = generation == KeduGeneration::Kedu43;
     bool withoutReports = HasPerson(dra.Declaration());
     const Period period{dra.Rok(), dra.Miesiac()};
     KeduQuery query;
+    if (const long report = FirstReportWithoutKeduXml(query, dra.Id())) RefuseReportWithoutKeduXml(query, report);
     const KeduFieldReader fields = DeclarationFields(dra.Declaration());
     KeduDraValues values(fields);
     ReadDraPayer(values);

@@ -8,8 +8,12 @@
 
 // The set in the 2009 generation (a DRA of any version but 4) or the 2016 one (version 4). The reports
 // and their pages are read over a host session of their own; a report without pages gives its frame
-// alone. A DRA of one person and no report carries that person in the ZUSDRA's block X. Every failure
-// ends the set: nothing is answered in part.
+// alone. A DRA of one person and no report carries that person in the ZUSDRA's block X. A report of
+// another kind is refused, naming it. Every failure ends the set: nothing is answered in part.
 CBstr WriteDraSetKedu3(const KeduDeclaration& dra);
 CBstr WriteDraSetKedu43(const KeduDeclaration& dra);
 CBstr WriteDraSet(KeduGeneration generation, const KeduDeclaration& dra);
+
+// True when the DRA has a report that no document of its set carries (an RNA, a hand-filled RGA).
+// Writing its set refuses such a DRA (message 524, naming the report) rather than leave the report out.
+bool HasReportWithoutKeduXml(long draId);

@@ -35,7 +35,7 @@ HRESULT CKeduExportService::FormatEksportu(LONG lDeklID, FormatEksportuZUSEnum* 
         RequireOut(format);
         const KeduDeclaration declaration(Session().Get(), lDeklID);
         const long version = declaration.Wersja();
-        *format = ExportRouteOf(declaration.TypDeklar(), version);
+        *format = ExportRouteOfStored(declaration.Id(), declaration.TypDeklar(), version);
     });
 }
 

@@ -4,6 +4,7 @@
 
 #include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/kedu/KeduDeclaration.h"
+#include "mv_deklaracje/kedu/KeduDraSet.h"
 #include "platform/res/FileVersion.h"
 
 namespace {
@@ -72,4 +73,10 @@ FormatEksportuZUSEnum ExportRouteOf(long typDeklar, long version) {
     if (typDeklar == dekZUS_ZCZA) return expKEDU;
     if (typDeklar == dekZUS_DRA && version <= kLastKeduComponentDraVersion) return expKEDU;
     return expXML;
+}
+
+FormatEksportuZUSEnum ExportRouteOfStored(long id, long typDeklar, long version) {
+    const FormatEksportuZUSEnum route = ExportRouteOf(typDeklar, version);
+    if (route == expXML && typDeklar == dekZUS_DRA && HasReportWithoutKeduXml(id)) return expKEDU;
+    return route;
 }

@@ -33,3 +33,7 @@ CBstr BuildKeduHeader(ISession* session, long declarationId);
 // The route of a declaration of that type and version: the host's KEDU component for the ZCZA and for
 // a DRA of version 2 or lower, the module's XML writers for everything else.
 FormatEksportuZUSEnum ExportRouteOf(long typDeklar, long version);
+
+// The route of the stored declaration `id` of that type and version: as above, except that a DRA with a
+// report its KEDU XML set cannot carry takes the host component's road, whose file carries every report.
+FormatEksportuZUSEnum ExportRouteOfStored(long id, long typDeklar, long version);

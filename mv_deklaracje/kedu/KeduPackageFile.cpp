@@ -97,11 +97,12 @@ void KeduPackageFile::ReadPackage(long packageId) {
     auto inPackage = [&](long id) { return std::find(members.begin(), members.end(), id) != members.end(); };
 
     for (const auto& row : rows) {
-        const Declaration declaration{row[0], row[1], row[2], row[3]};
+        Declaration declaration{row[0], row[1], row[2], row[3]};
         // A declaration under a parent of the package is written with that parent; one reached already
         // as the child of an earlier declaration is not written again.
         if (inPackage(declaration.parent)) continue;
         if (std::find(fileOrder_.begin(), fileOrder_.end(), declaration.id) != fileOrder_.end()) continue;
+        declaration.route = ExportRouteOfStored(declaration.id, declaration.type, declaration.version);
         tops_.push_back(declaration);
         std::vector<long> path;
         WalkChildren(connection.Get(), declaration.id, path);
@@ -126,7 +127,7 @@ void KeduPackageFile::WalkChildren(Connection* connection, long id, std::vector<
 FormatEksportuZUSEnum KeduPackageFile::Route() const {
     bool kedu = false, xml = false;
     for (const Declaration& top : tops_) {
-        if (ExportRouteOf(top.type, top.version) == expXML) xml = true;
+        if (top.route == expXML) xml = true;
         else kedu = true;
     }
     if (kedu && xml) return expMieszany;
@@ -136,7 +137,8 @@ FormatEksportuZUSEnum KeduPackageFile::Route() const {
 KeduGeneration KeduPackageFile::Generation() const {
     bool kedu3 = false, kedu43 = false;
     for (const Declaration& top : tops_) {
-        if (top.type != dekZUS_DRA) continue;
+        // Only the XML documents have a generation; the host component's file carries either.
+        if (top.type != dekZUS_DRA || top.route != expXML) continue;
         if (KeduGenerationOf(top.version) == KeduGeneration::Kedu3) kedu3 = true;
         else kedu43 = true;
     }

@@ -48,6 +48,7 @@ private:
         long parent = 0;
         long type = 0;
         long version = 0;
+        FormatEksportuZUSEnum route = expXML;
     };
 
     void ReadPackage(long packageId);

@@ -2,6 +2,10 @@
 // read from the database in both generations.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -9,6 +13,7 @@
 #include "KeduPageBuilder.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/kedu/KeduBody.h"
+#include "tlb/Kedu.h"
 
 namespace tlx::test {
 namespace {
@@ -100,7 +105,6 @@ TEST_F(KeduDraSetTest, OnlyTheReportsThereAreEachTheFirstOfItsType) {
     const std::u16string text = FormPage(u"ZUSRZA", {PageBlock(u"DDORZA", {u"NOWAK", u"JAN"})});
     Page(rza, 2, text.substr(20));
     Page(rza, 1, text.substr(0, 20));
-    Report(dra, dekZUS_RNA);
     const std::string body = Utf16ToUtf8(Body(dra));
     const std::size_t rca = body.find("<ZUSRCA id_dokumentu=\"2\">");
     const std::size_t rzaAt = body.find("<ZUSRZA id_dokumentu=\"4\">");
@@ -109,12 +113,68 @@ TEST_F(KeduDraSetTest, OnlyTheReportsThereAreEachTheFirstOfItsType) {
     ASSERT_NE(rzaAt, std::string::npos) << body;
     EXPECT_LT(rca, rzaAt);
     EXPECT_EQ(body.find("ZUSRSA"), std::string::npos);
-    EXPECT_EQ(body.find("ZUSRNA"), std::string::npos);
     EXPECT_NE(body.find("<A><p1>STARSZY</p1>"), std::string::npos);
     EXPECT_EQ(body.find("MŁODSZY"), std::string::npos);
     EXPECT_NE(body.find("<III id_bloku=\"1\"><A><p1>NOWAK</p1><p2>JAN</p2>"), std::string::npos) << body;
     EXPECT_NE(body.find("</II><III id_bloku=\"1\"><A><p1>STARSZY"), std::string::npos) << "after block II";
     EXPECT_NE(body.find("</III><VIII><p1>2016-03-21</p1></VIII></ZUSRZA>"), std::string::npos) << body;
+}
+
+// A report that no document of the set carries (a hand-filled RGA, an RNA) is never left out in
+// silence: the set is refused naming it, and the DRA takes the host component's road, whose file
+// carries every report, when saved through its form or sent to the user's machine.
+TEST_F(KeduDraSetTest, AReportTheSetCannotCarryIsRefusedByNameAndTakesTheComponentsRoad) {
+    namespace fs = std::filesystem;
+    constexpr HRESULT kNoKeduElement = static_cast<HRESULT>(0x8004020C);  // 524
+    setenv("TLX_CLIENT_ROOT", (folder_ / "klient").c_str(), 1);
+    ComPtr<IKeduDocuments> documents;
+    ASSERT_EQ(CreateKeduDocuments(session_.Get(), documents.Out()), S_OK);
+    for (LONG version : {4L, 3L}) {
+        const LONG dra = NewDra(version);
+        Reports(dra);
+        const LONG rga = Report(dra, dekZUS_RGA);
+        Page(rga, 1, FormPage(u"ZUSRGA", {PageBlock(u"DDORGA", {u"KOWALSKI", u"JAN", u"P", u"80010112340", u"011000"})}));
+        try {
+            Body(dra);
+            ADD_FAILURE() << "a set without its RGA";
+        } catch (const ComError& e) {
+            EXPECT_EQ(e.Code(), kNoKeduElement);
+            EXPECT_NE(e.Description().find(u"Raport ZUSRGA (identyfikator " + Number(rga) + u")"), std::u16string::npos)
+                << Utf16ToUtf8(e.Description());
+        }
+        FormatEksportuZUSEnum route = expXML;
+        ASSERT_EQ(documents->FormatEksportu(dra, &route), S_OK);
+        EXPECT_EQ(route, expKEDU) << version;
+        const fs::path xml = folder_ / "dra.xml";
+        EXPECT_EQ(documents->ExportToXML(dra, Bstr(Utf8ToUtf16(xml.string())).Get()), kNoKeduElement);
+        EXPECT_FALSE(fs::exists(xml));
+        Bstr body;
+        EXPECT_EQ(documents->ToXML(dra, body.Out()), kNoKeduElement);
+
+        // Through the form, the component's file holds the DRA's reports, the RGA with them.
+        ComPtr<IDispatch> form;
+        ASSERT_EQ(Declarations()->Item(Variant::FromString(Number(dra)), form.Out()), S_OK);
+        const fs::path kdu = folder_ / ("dra" + std::to_string(version) + ".kdu");
+        Put(form.Get(), u"SAVETO", Variant::FromString(Utf8ToUtf16(kdu.string())));
+        Put(form.Get(), u"SENDTONET", Variant::FromString(u"C:\\Kadry\\dra" + Number(version) + u".kdu"));
+        for (const fs::path& file : {kdu, folder_ / "klient" / "C" / "Kadry" / kdu.filename()}) {
+            std::ifstream in(file, std::ios::binary);
+            const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+            EXPECT_TRUE(text.starts_with("<TLXKEDU wersja=\"2\"")) << file << ": " << text.substr(0, 100);
+            EXPECT_NE(text.find("<DDORGA>\r\nKOWALSKI\r\nJAN\r\n"), std::string::npos) << file;
+            EXPECT_NE(text.find("<ZUSRCA>"), std::string::npos) << file;
+        }
+    }
+    // An RNA is named the same way.
+    const LONG dra = NewDra(4);
+    const LONG rna = Report(dra, dekZUS_RNA);
+    try {
+        Body(dra);
+        ADD_FAILURE() << "a set without its RNA";
+    } catch (const ComError& e) {
+        EXPECT_NE(e.Description().find(u"Raport ZUSRNA (identyfikator " + Number(rna) + u")"), std::u16string::npos);
+    }
+    unsetenv("TLX_CLIENT_ROOT");
 }
 
 // The demo company has the employees a DRA of one person names.

@@ -277,6 +277,27 @@ TEST_F(KeduPackageTest, AnXmlDeclarationWithoutAKeduElementIsRefused) {
     EXPECT_FALSE(fs::exists(target));
 }
 
+// A DRA with a report its KEDU XML set cannot carry takes the component's road in a package too, so
+// that the report reaches the file; beside an XML declaration the package is mixed and refused.
+TEST_F(KeduPackageTest, ADraWithAReportXmlCannotCarryTakesTheComponentsRoad) {
+    ComPtr<IKedu> package = Package(u"DRA z RGA");
+    const LONG dra = Attach(Marked(dekZUS_DRA, 4, u"ZUSDRA", u"dra"), package.Get());
+    Parent(Marked(dekZUS_RCA, 1, u"ZUSRCA", u"rca"), dra);
+    Parent(Marked(dekZUS_RGA, 1, u"ZUSRGA", u"rga"), dra);
+    EXPECT_EQ(Route(package.Get()), expKEDU);
+    const fs::path target = folder_ / "rga.kdu";
+    ASSERT_EQ(Save(package.Get(), target), S_OK) << Utf16ToUtf8(LastError());
+    const std::string file = ReadBytes(target);
+    EXPECT_TRUE(file.starts_with("<TLXKEDU wersja=\"2\"")) << file.substr(0, 100);
+    EXPECT_LT(file.find("\r\ndra\r\n"), file.find("\r\nrca\r\n"));
+    EXPECT_LT(file.find("\r\nrca\r\n"), file.find("\r\nrga\r\n"));
+    EXPECT_NE(file.find("\r\nrga\r\n"), std::string::npos);
+
+    Attach(Insert(dekZUS_ZUA), package.Get());
+    EXPECT_EQ(Route(package.Get()), expMieszany);
+    EXPECT_EQ(Save(package.Get(), target), kMixed);
+}
+
 TEST_F(KeduPackageTest, APackageTakesTheRootOfItsDras) {
     ComPtr<IKedu> package = Package(u"DRA 3");
     Attach(Insert(dekZUS_DRA, 3), package.Get());
