@@ -61,13 +61,15 @@ function PitUzupelnij(nazwa, wartosc)
 
 // Płatnik z ustawień firmy (pola zestawu "PIT4.CMN"); pola wpisane przez użytkownika zostają. Urząd
 // skarbowy: domyślnie urząd firmy (host nie zna urzędu pracownika, do którego idzie jego informacja).
-function PitUzupelnijPlatnika()
+// Formularz o innej numeracji podaje swoje pola rodzaju płatnika, nazwy i urzędu w `pola`.
+function PitUzupelnijPlatnika(pola)
 {
+    pola = pola || { rodzaj: 'P_7', nazwa: 'P_8', urzad: 'P_5' };
     var firma = dokument.Session.CreateObject('TLX.FirmaCfgRO');
     PitUzupelnij('P_1', PitTekst(firma.NIP).replace(/[\s-]/g, ''));
     var osobaFizyczna = PitTekst(firma.RodzajPlatnika) == '1';
-    if (KwotaPola('P_7') == 0)
-        dokument.P_7 = osobaFizyczna ? 2 : 1;
+    if (KwotaPola(pola.rodzaj) == 0)
+        dokument[pola.rodzaj] = osobaFizyczna ? 2 : 1;
     if (osobaFizyczna) {
         PitUzupelnij('ImiePierwsze', PitTekst(firma.ImieP));
         PitUzupelnij('Nazwisko', PitTekst(firma.NazwiskoP));
@@ -76,10 +78,10 @@ function PitUzupelnijPlatnika()
         PitUzupelnij('PelnaNazwa', PitTekst(firma.Nazwa));
         PitUzupelnij('REGON', PitUstawienieFirmy('FirmaREGON'));
     }
-    PitUzupelnij('P_8', PitTekst(firma.Nazwa));
+    PitUzupelnij(pola.nazwa, PitTekst(firma.Nazwa));
     var urzad = firma.UrzadSkarbowy;
     if (urzad != null)
-        PitUzupelnij('P_5', PitTekst(urzad.Kod));
+        PitUzupelnij(pola.urzad, PitTekst(urzad.Kod));
 }
 
 // Pole obliczane "Nip": NIP płatnika z poz. 1 bez odstępów i kresek.
@@ -310,7 +312,7 @@ function PitSprawdzIdentyfikator(pozycja, identyfikator, zagraniczny)
         PitBlad(pozycja, 'identyfikator podatnika "' + id + '" nie jest numerem PESEL (11 cyfr) ani NIP (10 cyfr).');
 }
 
-// Pola części C informacji płatnika o jednym podatniku (PIT-11, PIT-8C, PIT-40, IFT-1R) wypełniane z zapisu
+// Pola części C informacji płatnika o jednym podatniku (PIT-11, PIT-8C, PIT-40) wypełniane z zapisu
 // pracownika: identyfikator, numer zagraniczny, nazwisko, imię, data urodzenia i adres zamieszkania.
 var PIT_POLA_PODATNIKA = ['P_9', 'P_10', 'P_13', 'P_14', 'P_15', 'P_16', 'P_17', 'P_18', 'P_19', 'P_20', 'P_21',
                           'P_22', 'P_23', 'P_24', 'P_25'];

@@ -1,4 +1,4 @@
-// The demo company's PIT-40, PIT-8C and IFT-1R of 2024, made by a host script for single persons,
+// The demo company's PIT-40, PIT-8C, IFT-1R and IFT-1 of 2024, made by a host script for single persons,
 // calculated, saved numbered and written as official documents valid against the project's schemas. The
 // figures are worked out by hand from db/demo.sql (the year's payroll as in Pit11ScriptTest.cpp):
 // - PIT-40 of Jan Kowalski: income 55 992.00 less 3 000.00 of costs = 52 992.00, less 7 676.52 of social
@@ -9,7 +9,9 @@
 // - Zofia Ślęzak has no identifier: her calculation is refused.
 // - PIT-8C of Joanna Kowalczyk, who left in August: 1 500.00 from the social fund typed by the clerk.
 // - IFT-1R of John Smith: refused while his record holds no foreign number; with his passport's typed,
-//   10 000.40 of licence fees at 20 %, 2 000 withheld.
+//   10 000.40 of royalties under the treaty (row D.4) at 20 %, 2 000.08 withheld shown as 2 000; his
+//   residence in Britain typed, for his record holds the Polish address of his stay. The same as an IFT-1
+//   on his request of 3 July 2024, for January to June: due 14 days later, on 17 July.
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
@@ -74,15 +76,28 @@ TEST_F(EmployeeInformationScript, TheInformationOnAFormerEmployeesIncomeFromOthe
 TEST_F(EmployeeInformationScript, TheInformationOnANonResidentsIncomeNeedsHisForeignNumber) {
     if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official schemas are not here";
     ASSERT_EQ(Make("IFT-1R"), 0) << err_;
-    const std::string rows = " | 0 0 0 0 0 0 10000.4 20 2000 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 10000.4 2000 | ";
-    EXPECT_EQ(out_, "[P019] IFT-1R za 2024: Smith John | poz. 9 , poz. 10 " + rows +
-                        "odmowa: Poz. 10: podatnik nie ma zagranicznego numeru identyfikacyjnego; informację IFT-1R "
+    const std::string rows = " | 0 10000.4 20 2000 | ";
+    EXPECT_EQ(out_, "[P019] IFT-1R za 2024: Smith John | poz. 26 , poz. 28 " + rows +
+                        "odmowa: Poz. 26: podatnik nie ma zagranicznego numeru identyfikacyjnego; informację IFT-1R "
                         "sporządza się dla osoby niemającej w Polsce miejsca zamieszkania.\n"
-                        "[P019] IFT-1R za 2024: Smith John | poz. 9 , poz. 10 GB123456789" + rows +
+                        "[P019] IFT-1R za 2024: Smith John | poz. 26 GB123456789, poz. 28 GB" + rows +
                         "nr 1, kwota 0, termin 2025-02-28\n");
     const std::string john = Read(Path("IFT-1R_P019.xml"));
     EXPECT_EQ(john, Golden("IFT-1R_13_P019.xml"));
-    ExpectValid("urn:tlx:deklaracje:wzor:IFT-1R-13/", john, Replaced(john, "<P_33>20</P_33>", "<P_33>120</P_33>"));
+    ExpectValid("http://crd.gov.pl/wzor/2016/01/20/3128/", john,
+                Replaced(john, "<P_49>20.00</P_49>", "<P_49>120.00</P_49>"));
+}
+
+TEST_F(EmployeeInformationScript, TheInformationOnRequestCoversThePeriodAskedFor) {
+    if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official schemas are not here";
+    ASSERT_EQ(Make("IFT-1"), 0) << err_;
+    EXPECT_EQ(out_, "[P019] IFT-1 za 2024: Smith John | poz. 4 2024-01-01, poz. 5 2024-06-30 | 0 10000.4 20 2000 | "
+                    "nr 1, kwota 0, termin 2024-07-17\n");
+    const std::string john = Read(Path("IFT-1_P019.xml"));
+    EXPECT_EQ(john, Golden("IFT-1_13_P019.xml"));
+    ExpectValid("http://crd.gov.pl/wzor/2016/01/20/3129/", john,
+                Replaced(john, "<P_75>2024-07-03</P_75>", "<P_75>2024-07-32</P_75>"));
+    EXPECT_NE(john.find("kodSystemowy=\"IFT-1 (13)\""), std::string::npos) << john;
 }
 
 TEST_F(EmployeeInformationScript, TheDemoSavesAndWritesThem) {

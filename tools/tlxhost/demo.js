@@ -445,7 +445,7 @@ krok("Zeznanie CIT-8 za 2024 z załącznikiem CIT-D", function () {
 krok("Roczne obliczenie PIT-40, informacje PIT-8C i IFT-1R za 2024", function () {
     // Każdy formularz w swojej sesji, dla jednej osoby: obliczenie podatku pracownika, który o nie wniósł,
     // świadczenie z funduszu socjalnego byłej pracownicy i opłata licencyjna nierezydenta, którego numer
-    // paszportu wpisuje kadrowa (zapis pracownika go nie ma).
+    // paszportu, miejsce urodzenia i adres zamieszkania za granicą wpisuje kadrowa (zapis pracownika ich nie ma).
     var e = new ActiveXObject("TLX.EDeklaracja");
     e.Login = Session.Login;
     var katalog = konfiguracja.GetValue("eDeklaracjeKatalogWymiany");
@@ -476,10 +476,11 @@ krok("Roczne obliczenie PIT-40, informacje PIT-8C i IFT-1R za 2024", function ()
         return "inne przychody " + Number(d.P_28).toFixed(2);
     });
     formularz(24, 13, "P019", function (d) {
-        d.P_10 = "GB123456789"; d.P_11 = 3; d.P_12 = "GB";
-        d.P_32 = 10000.40; d.P_33 = 20; d.P_34 = 2000;
+        d.P_25 = "Leeds"; d.P_26 = "GB123456789"; d.P_27 = 3; d.P_28 = "GB";
+        d.P_29 = "GB"; d.P_30 = "London"; d.P_31 = "SW1A 1AA"; d.P_32 = "Baker Street"; d.P_33 = "221B";
+        d.P_48 = 10000.40; d.P_49 = 20; d.P_50 = 2000; d.P_76 = "2025-01-20";
     }, function (d) {
-        return "numer zagraniczny " + d.P_10 + ", przychód " + Number(d.P_50).toFixed(2) + ", podatek " + d.P_51;
+        return "numer zagraniczny " + d.P_26 + ", przychód " + Number(d.P_48).toFixed(2) + ", podatek " + d.P_50;
     });
 });
 krok("Zgłoszenie ZUS ZUA nowego pracownika", function () {
