@@ -1,6 +1,7 @@
-// VAT-UE(3) z załącznikami VAT-UE/A(3), VAT-UE/B(3), VAT-UE/C(2) oraz korekta VAT-UE/K(3): kontrola
-// danych i opis deklaracji. Pozycje załącznika to pola P_<litera><a|b|c|d><numer pozycji>, np. P_Da1
-// (kod kraju), P_Db1 (numer VAT), P_Dc1 (kwota), P_Dd1 (1 - nie, 2 - transakcja trójstronna).
+// VAT-UE(1), (2) i (3) z załącznikami VAT-UE/A(3), VAT-UE/B(3), VAT-UE/C(2) oraz korekta VAT-UE/K(3):
+// kontrola danych, opis deklaracji i adres podatnika wersji, które go wykazują. Pozycje załącznika to pola
+// P_<litera><a|b|c|d><numer pozycji>, np. P_Da1 (kod kraju), P_Db1 (numer VAT), P_Dc1 (kwota), P_Dd1 (1 - nie,
+// 2 - transakcja trójstronna).
 
 function BladVatUe(tekst)
 {
@@ -16,17 +17,20 @@ function TekstPola(nazwa)
     return String(v).replace(/^\s+|\s+$/g, '');
 }
 
-function SprawdzPodatnika()
+// Rodzaj podatnika w poz. `pozycja` (domyślnie 8): 1 albo 2.
+function SprawdzPodatnika(pozycja)
 {
-    var rodzaj = KwotaPola('P_8');
+    pozycja = pozycja || 8;
+    var rodzaj = KwotaPola('P_' + pozycja);
     if (rodzaj != 1 && rodzaj != 2)
-        BladVatUe('Rodzaj podatnika (poz. 8) musi mieć wartość 1 albo 2.');
+        BladVatUe('Rodzaj podatnika (poz. ' + pozycja + ') musi mieć wartość 1 albo 2.');
 }
 
-// "onverify" VAT-UE: liczby załączników są całkowite i nieujemne.
-function SprawdzVatUe()
+// "onverify" VAT-UE: rodzaj podatnika w poz. `pozycjaRodzaju` (domyślnie 8), liczby załączników całkowite
+// i nieujemne.
+function SprawdzVatUe(pozycjaRodzaju)
 {
-    SprawdzPodatnika();
+    SprawdzPodatnika(pozycjaRodzaju);
     var pola = ['ZalacznikVATUEA', 'ZalacznikVATUEB', 'ZalacznikVATUEC'];
     for (var i = 0; i < pola.length; i++) {
         var liczba = KwotaPola(pola[i]);
@@ -60,8 +64,31 @@ function SprawdzZalacznikVatUe(litera, pozycji, trojstronne)
     }
 }
 
-// "opis": nazwa formularza i miesiąc.
-function OpisVatUe(symbol)
+// "opis": nazwa formularza i miesiąc, a dla informacji kwartalnej (`kwartalna` prawdziwe) kwartał.
+function OpisVatUe(symbol, kwartalna)
 {
+    if (kwartalna)
+        return symbol + ' za ' + KwartalVatUe() + ' kw. ' + dokument.Rok;
     return symbol + ' za ' + DwieCyfry(dokument.Miesiac) + '/' + dokument.Rok;
+}
+
+// Kwartał miesiąca deklaracji.
+function KwartalVatUe()
+{
+    return Math.ceil(dokument.Miesiac / 3);
+}
+
+// Adres siedziby albo zamieszkania podatnika z ustawień firmy w dziesięciu pozycjach od `pierwsza`:
+// kraj, województwo, powiat, gmina, ulica, nr domu, nr lokalu, miejscowość, kod pocztowy, poczta; pola
+// wpisane przez użytkownika zostają.
+function UzupelnijAdresPodatnika(pierwsza)
+{
+    var firma = dokument.Session.CreateObject('TLX.FirmaCfgRO');
+    var adres = [firma.Kraj, firma.Wojewodztwo, firma.Powiat, firma.Gmina, firma.Ulica, firma.Nr_domu, firma.Nr_Lokalu,
+                 firma.Miasto, firma.KodPocztowy, firma.Poczta];
+    for (var i = 0; i < adres.length; i++) {
+        var nazwa = 'P_' + (pierwsza + i);
+        if (TekstPola(nazwa) == '' && adres[i] != null)
+            dokument[nazwa] = String(adres[i]).replace(/^\s+|\s+$/g, '');
+    }
 }
