@@ -16,7 +16,7 @@
   <xsl:template match="/">
     <Deklaracja>
       <Naglowek>
-        <KodFormularza kodSystemowy="VAT27K (1)" kodPodatku="VAT" rodzajZobowiazania="Z" wersjaSchemy="1-1E">VAT-27K</KodFormularza>
+        <KodFormularza kodSystemowy="VAT27K (1)" kodPodatku="VAT" rodzajZobowiazania="Z" wersjaSchemy="1-1E">VAT-27</KodFormularza>
         <WariantFormularza>1</WariantFormularza>
         <CelZlozenia poz="P_7"><xsl:value-of select="normalize-space($s/P_7)"/></CelZlozenia>
         <Rok><xsl:value-of select="normalize-space($s/P_5)"/></Rok>

@@ -227,7 +227,10 @@ TEST_F(Vat27Form, AQuarterlyCorrectionNamesItsQuarterAndItsChangedRows) {
     auto vat27 = WithRows(2, 2);
     std::string official = Official(vat27.Get());
     EXPECT_NE(official.find("<Deklaracja xmlns=\"http://crd.gov.pl/wzor/2015/09/04/2566/\""), std::string::npos) << official;
-    EXPECT_NE(official.find("kodSystemowy=\"VAT27K (1)\""), std::string::npos) << official;
+    EXPECT_NE(official.find("kodSystemowy=\"VAT27K (1)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" "
+                            "wersjaSchemy=\"1-1E\">VAT-27</KodFormularza>"),
+              std::string::npos)
+        << "the quarterly variant keeps the form's code VAT-27\n" << official;
     EXPECT_NE(official.find("<CelZlozenia poz=\"P_7\">2</CelZlozenia><Rok>2024</Rok><Kwartal>1</Kwartal>"),
               std::string::npos) << official;
     EXPECT_NE(official.find("<Grupa_C typ=\"G\"><P_C1>1</P_C1><P_C2>Hurtownia Beta</P_C2>"), std::string::npos) << official;
