@@ -12,6 +12,8 @@
 //   10 000.40 of royalties under the treaty (row D.4) at 20 %, 2 000.08 withheld shown as 2 000; his
 //   residence in Britain typed, for his record holds the Polish address of his stay. The same as an IFT-1
 //   on his request of 3 July 2024, for January to June: due 14 days later, on 17 July.
+// - IFT-1 of Anna Nowak for January to March: her contract of mandate (secondary card) paid 3 x 1 200.00 =
+//   3 600.00 with 3 x 102 = 306 withheld (row D.10, at 20 %); due 14 days after her request of 2 April.
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
@@ -92,12 +94,20 @@ TEST_F(EmployeeInformationScript, TheInformationOnRequestCoversThePeriodAskedFor
     if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official schemas are not here";
     ASSERT_EQ(Make("IFT-1"), 0) << err_;
     EXPECT_EQ(out_, "[P019] IFT-1 za 2024: Smith John | poz. 4 2024-01-01, poz. 5 2024-06-30 | 0 10000.4 20 2000 | "
-                    "nr 1, kwota 0, termin 2024-07-17\n");
+                    "nr 1, kwota 0, termin 2024-07-17\n"
+                    "[P002] IFT-1 za 2024: Nowak Anna | poz. 4 2024-01-01, poz. 5 2024-03-31 | 0 3600 20 306 | "
+                    "nr 1, kwota 0, termin 2024-04-16\n");
     const std::string john = Read(Path("IFT-1_P019.xml"));
     EXPECT_EQ(john, Golden("IFT-1_13_P019.xml"));
     ExpectValid("http://crd.gov.pl/wzor/2016/01/20/3129/", john,
                 Replaced(john, "<P_75>2024-07-03</P_75>", "<P_75>2024-07-32</P_75>"));
     EXPECT_NE(john.find("kodSystemowy=\"IFT-1 (13)\""), std::string::npos) << john;
+    const std::string anna = Read(Path("IFT-1_P002.xml"));
+    EXPECT_NE(anna.find("<PozycjeSzczegolowe><P_71>0.00</P_71><P_72>3600.00</P_72><P_73>20.00</P_73><P_74>306.00</P_74>"
+                        "<P_75>2024-04-02</P_75>"),
+              std::string::npos)
+        << anna;
+    ExpectValid("http://crd.gov.pl/wzor/2016/01/20/3129/", anna, Replaced(anna, "<P_74>306.00</P_74>", "<P_74>-306.00</P_74>"));
 }
 
 TEST_F(EmployeeInformationScript, TheDemoSavesAndWritesThem) {

@@ -69,5 +69,10 @@ for (var f = 0; f < forms.length; f++) {
         Formularz('IFT-1', 10, 13, 'P019', function (d) {
             d.Miesiac = 6; osoba(d); licencja(d); numer(d); d.P_75 = '2024-07-03'; d.P_76 = '2024-07-10';
         }, [47, 50], [4, 5]);
+        // Anna Nowak's contract of mandate, on her request of 2 April, for January to March: row D.10 from
+        // the payouts of her secondary card.
+        Formularz('IFT-1', 10, 13, 'P002', function (d) {
+            d.Miesiac = 3; osoba(d); numer(d); d.P_75 = '2024-04-02'; d.P_76 = '2024-04-05';
+        }, [71, 74], [4, 5]);
     }
 }
