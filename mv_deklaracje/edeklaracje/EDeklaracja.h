@@ -147,7 +147,8 @@ public:
     void ReadConnectionSettings(IDeklaracja2* declaration);
     std::u16string BuildExchangePath(IKonfiguracja* configuration, IDeklaracja2* declaration);
     tlx::ComPtr<IGatewaySendResult> SendToGateway(const std::string& document, bool isSigned);
-    void StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration);
+    // True when the service took the document: its reference number was given (also when storing it failed).
+    bool StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration);
     static void CopySendStatus(IDeklaracja2* source, IDeklaracja2* target);
 
     // What a filed declaration passes on to the declarations filed with it (EDeklaracjaLinked.cpp): a
@@ -200,7 +201,10 @@ private:
     void SendSigned(IDeklaracja2* declaration, std::u16string transform);
     std::u16string UniqueFileName(const std::u16string& name) const;
     std::string SaveFiledText(const std::string& text, const std::u16string& path);
-    void ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration);
+    // Sends the text under a claim of the declaration (SendClaim); a refused claim sends nothing.
+    void SendClaimed(IDeklaracja2* declaration, const std::string& text, bool isSigned);
+    // True when the service took the document.
+    bool ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration);
     LONG OperatorId();
     // Saves the declaration's session, passes the declaration's data on to its linked declarations and
     // saves again, so that the declaration and every linked declaration handled keep what was written

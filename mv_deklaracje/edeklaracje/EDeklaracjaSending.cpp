@@ -8,6 +8,7 @@
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
 #include "mv_deklaracje/edeklaracje/MessageText.h"
 #include "mv_deklaracje/edeklaracje/NazwaPlikuXml.h"
+#include "mv_deklaracje/edeklaracje/SendClaim.h"
 #include "mv_deklaracje/export/ExportFile.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/text/CodePage.h"
@@ -18,6 +19,9 @@ namespace {
 constexpr HRESULT kPathNotFound = 3;
 constexpr HRESULT kPathNotFoundWin32 = HRESULT_FROM_WIN32(3);
 constexpr HRESULT kSaveFailed = static_cast<HRESULT>(0x800577C9);
+constexpr char16_t kClaimRefused[] =
+    u"Deklaracja jest właśnie wysyłana albo została wysłana w innej sesji; nie wysłano jej ponownie. Odczytaj ją "
+    u"ponownie, aby zobaczyć jej stan.";
 
 std::u16string_view View(BSTR text) { return text ? std::u16string_view(text, SysStringLen(text)) : std::u16string_view(); }
 
@@ -54,7 +58,7 @@ HRESULT CEDeklaracja::WyslijDeklaracje_Unsigned(IDeklaracja2* pDekl, BSTR _sTran
         const std::string text = BuildAuthorisationData(filed->document.Get(), View(NIP), View(imie), View(nazwisko),
                                                          View(PESEL), CDate(dataUr), CMoney::FromCurrency(kwota));
         SaveFiledText(text, filed->path);
-        ReportSend(SendToGateway(text, false), pDekl);
+        SendClaimed(pDekl, text, false);
     });
 }
 
@@ -117,7 +121,25 @@ void CEDeklaracja::SendSigned(IDeklaracja2* declaration, std::u16string transfor
     const std::string signedText =
         IsRemoteSigning() ? SignOverVirtualChannel(text, u"") : signing_.SignWithCertificate(text);
     if (signedText.empty()) return ActionCompleted(u"");
-    ReportSend(SendToGateway(signedText, true), declaration);
+    SendClaimed(declaration, signedText, true);
+}
+
+// Only the session that claims the stored declaration sends it; a send that filed nothing gives the
+// claim back, also when it failed.
+void CEDeklaracja::SendClaimed(IDeklaracja2* declaration, const std::string& text, bool isSigned) {
+    std::optional<SendClaim> claim = SendClaim::Take(declaration, OperatorId());
+    if (!claim) {
+        message_ = kClaimRefused;
+        return ActionFailed(message_);
+    }
+    bool filed = false;
+    try {
+        filed = ReportSend(SendToGateway(text, isSigned), declaration);
+    } catch (...) {
+        claim->Release();
+        throw;
+    }
+    if (!filed) claim->Release();
 }
 
 // Two sends of one declaration within a minute would make the same name: the later one gets "_2",
@@ -151,22 +173,24 @@ std::string CEDeklaracja::SaveFiledText(const std::string& text, const std::u16s
     return text;
 }
 
-void CEDeklaracja::ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration) {
+bool CEDeklaracja::ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration) {
     auto fail = [&](std::u16string text) {
         message_ = std::move(text);
         ActionFailed(message_);
+        return false;
     };
     if (!result) return fail(u"Błąd wysyłania e-Deklaracji: błąd komunikacji z serwerem e-Deklaracji.");
     const std::u16string reference = ReadText<IGatewaySendResult>(result.Get(), &IGatewaySendResult::RefId);
     if (!reference.empty()) {
-        StoreSendStatus(result.Get(), declaration);
-        return ActionCompleted(u"");
+        const bool filed = StoreSendStatus(result.Get(), declaration);
+        ActionCompleted(u"");
+        return filed;
     }
     const std::u16string status = ReadText<IGatewaySendResult>(result.Get(), &IGatewaySendResult::StatusText);
     const std::u16string error = ReadText<IGatewaySendResult>(result.Get(), &IGatewaySendResult::ErrorText);
     if (!status.empty())
         return fail(u"Błąd wysyłania e-Deklaracji: nie został nadany numer referencyjny (" + error + u"|" + status + u").");
-    fail(u"Błąd wysyłania e-Deklaracji: nie został nadany numer referencyjny (" + error + u").");
+    return fail(u"Błąd wysyłania e-Deklaracji: nie został nadany numer referencyjny (" + error + u").");
 }
 
 void CEDeklaracja::ReadConnectionSettings(IDeklaracja2* declaration) {
@@ -253,8 +277,17 @@ LONG CEDeklaracja::OperatorId() {
 
 // A refused send keeps what an earlier send stored (its reference and receipt) and passes nothing on
 // to the linked declarations; an accepted one replaces it, passes it on and is saved at once, so that
-// the reference number is never lost with an unsaved row.
-void CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration) {
+// the reference number is never lost with an unsaved row. When the status cannot be stored, the
+// message, the failure event and EInfo name the reference, so that the receipt can still be asked for.
+bool CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration) {
+    std::u16string reference;
+    auto notStored = [&](const std::u16string& text) {
+        message_ = reference.empty() ? text
+                                     : u"Deklaracja została wysłana, jej numer referencyjny to " + reference + u". " + text;
+        ActionFailed(message_);
+        info_ = message_;
+        failure_ = 1;
+    };
     try {
         if (!declaration) RaiseHResult(E_POINTER);
         VARIANT_BOOL success = VARIANT_FALSE;
@@ -263,9 +296,9 @@ void CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* dec
             message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: " +
                        ReadText<IGatewaySendResult>(result, &IGatewaySendResult::ErrorText);
             ActionFailed(message_);
-            return;
+            return false;
         }
-        const std::u16string reference = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::RefId);
+        reference = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::RefId);
         const std::u16string status = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::StatusText);
         LONG code = 0;
         CheckHost(result->StatusCode(&code));
@@ -281,12 +314,11 @@ void CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* dec
         SendMessage(u"Status deklaracji: " + status, reference.empty() ? kStepFailure : kInfo);
     } catch (const ComError& error) {
         if (error.Code() == E_ABORT) throw;
-        message_ = u"Błąd zapisu statusu deklaracji do bazy: " + error.Description();
-        ActionFailed(message_);
+        notStored(u"Błąd zapisu statusu deklaracji do bazy: " + error.Description());
     } catch (const std::exception&) {
-        message_ = u"Błąd zapisu statusu deklaracji do bazy";
-        ActionFailed(message_);
+        notStored(u"Błąd zapisu statusu deklaracji do bazy");
     }
+    return !reference.empty();
 }
 
 void CEDeklaracja::CopySendStatus(IDeklaracja2* source, IDeklaracja2* target) {

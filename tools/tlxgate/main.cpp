@@ -4,13 +4,16 @@
 // folder and judges a document when its receipt is asked for, the way the service does.
 //
 //   tlxgate --listen 127.0.0.1:0 --tls CERT KEY --trust CA --state DIR [--processing N] [--refid TEXT]
+//           [--delay MS]
 //
+// --delay answers every send that many milliseconds after it was filed, as a busy service does.
 // The first line it prints is its URL; it runs until it is stopped.
 #include <httplib.h>
 #include <libxml/xmlschemas.h>
 #include <openssl/evp.h>
 #include <openssl/rand.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +21,7 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <thread>
 
 #include "DocumentVerdict.h"
 #include "UpoIssuer.h"
@@ -37,6 +41,7 @@ struct Options {
     std::string cert, key, trust, state;
     int processing = 0;
     std::string refId;
+    int delayMs = 0;
 };
 
 struct Filed {
@@ -107,6 +112,7 @@ private:
         const std::string refId = options_.refId.empty() ? NewRefId() : options_.refId;
         filed_[refId] = Filed{isSigned, bytes, 0};
         Keep(FileName(refId) + (isSigned ? ".p7s" : ".xml"), bytes);
+        if (options_.delayMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(options_.delayMs));
         Answer(response, name, refId, 301, kProcessing);
     }
 
@@ -198,6 +204,8 @@ bool ParseOptions(int argc, char** argv, Options& options) {
             options.processing = std::atoi(next().c_str());
         } else if (arg == "--refid") {
             options.refId = next();
+        } else if (arg == "--delay") {
+            options.delayMs = std::atoi(next().c_str());
         } else {
             return false;
         }
@@ -211,7 +219,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseOptions(argc, argv, options)) {
         std::fprintf(stderr, "usage: tlxgate --listen HOST:PORT --tls CERT KEY --trust CA --state DIR "
-                             "[--processing N] [--refid TEXT]\n");
+                             "[--processing N] [--refid TEXT] [--delay MS]\n");
         return 2;
     }
     std::filesystem::create_directories(options.state);

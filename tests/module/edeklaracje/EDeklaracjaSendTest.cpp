@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <sstream>
+#include <utility>
 
 #include <openssl/cms.h>
 #include <openssl/evp.h>
@@ -95,6 +96,7 @@ public:
     std::vector<std::u16string> sent;
     tlx::ComPtr<CScriptedUpoResult> upo;
     std::vector<std::u16string> asked;  // the references of the receipt requests
+    std::function<void()> onSend;       // run once while the next send is being filed
 
 #define TLX_RESERVED(n) \
     HRESULT Reserved##n() override { return E_NOTIMPL; }
@@ -114,6 +116,7 @@ public:
     }
     HRESULT SendSigned(BSTR document, IGatewaySendResult** out) override {
         sent.emplace_back(document, SysStringLen(document));
+        if (onSend) std::exchange(onSend, nullptr)();
         *out = result ? static_cast<IGatewaySendResult*>(tlx::ComPtr<CScriptedSendResult>(result).Detach()) : nullptr;
         return S_OK;
     }
@@ -258,6 +261,110 @@ TEST_F(EDeklaracjaSend, ASignedSendFilesTheCanonicalDocumentAndStoresTheStatus) 
     ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
     EXPECT_EQ(selections, 1);
     EXPECT_EQ(Files().size(), 2u);
+}
+
+constexpr std::u16string_view kClaimRefused =
+    u"Deklaracja jest właśnie wysyłana albo została wysłana w innej sesji; nie wysłano jej ponownie. Odczytaj ją "
+    u"ponownie, aby zobaczyć jej stan.";
+
+// Another session's object of the same stored declaration, read now.
+tlx::ComPtr<IDeklaracja2> ReadElsewhere(IDeklaracja2* declaration) {
+    LONG id = 0;
+    EXPECT_EQ(declaration->get_ID(&id), S_OK);
+    tlx::ComPtr<ISession> other;
+    EXPECT_EQ(tlx::host::CurrentLogin()->CreateSession(other.Out()), S_OK);
+    tlx::ComPtr<IDispatch> found;
+    EXPECT_EQ(other->CreateObject(tlx::Bstr(u"TLXDeklaracje.Deklaracje").Get(),
+                                  tlx::Variant::FromString(tlx::Utf8ToUtf16(std::to_string(id))), found.Out()),
+              S_OK);
+    return found.As<IDeklaracja2>();
+}
+
+// Two sessions read one declaration; while the first files it, the second sends it too, and once more
+// after the filing: the service receives one document, the second session is refused both times.
+TEST_F(EDeklaracjaSend, OneDeclarationSentFromTwoSessionsIsFiledOnce) {
+    auto vat7 = SavedVat7();
+    auto elsewhere = ReadElsewhere(vat7.Get());
+    auto other = CEDeklaracja::Make();
+    LONG state = 0;
+    ASSERT_EQ(other->Initialize(session_.Get(), &state), S_OK);
+    ASSERT_EQ(other->put_Login(tlx::ComPtr<IDispatch>(tlx::host::CurrentLogin().Get()).Get()), S_OK);
+    const std::pair<const char*, std::function<HRESULT(CEDeklaracja*, IDeklaracja2*)>> sends[] = {
+        {"signed", [](CEDeklaracja* object, IDeklaracja2* d) { return object->WyslijDeklaracje(d, tlx::Bstr(u"").Get()); }},
+        {"unsigned",
+         [](CEDeklaracja* object, IDeklaracja2* d) {
+             return object->WyslijDeklaracje_Unsigned(d, tlx::Bstr(u"").Get(), tlx::Bstr(u"5260250274").Get(),
+                                                      tlx::Bstr(u"Jan").Get(), tlx::Bstr(u"Kowalski").Get(),
+                                                      tlx::Bstr(u"").Get(), CDate(2, 29, 1980).Value(), CY{0});
+         }},
+    };
+    for (const auto& [name, send] : sends) {
+        SCOPED_TRACE(name);
+        gateway->sent.clear();
+        gateway->result->refId = u"0123456789abcdef0123456789" + tlx::Utf8ToUtf16(name).substr(0, 6);  // each filing its own
+        elsewhere = ReadElsewhere(vat7.Get());
+        HRESULT meanwhile = S_OK;
+        std::u16string refusal;
+        gateway->onSend = [&] {
+            meanwhile = send(other.Get(), elsewhere.Get());
+            refusal = LastError();
+        };
+        ASSERT_EQ(send(edeklaracja.Get(), vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+        EXPECT_EQ(meanwhile, E_FAIL);
+        EXPECT_EQ(refusal, kClaimRefused);
+        EXPECT_EQ(send(other.Get(), elsewhere.Get()), E_FAIL) << "read before the filing, it is not filed again";
+        EXPECT_EQ(LastError(), kClaimRefused);
+        EXPECT_EQ(gateway->sent.size(), 1u);
+        LONG id = 0;
+        ASSERT_EQ(vat7->get_ID(&id), S_OK);
+        const std::u16string row = u" FROM TLX.DeklNag WHERE DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id));
+        EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_RefID" + row), gateway->result->refId);
+        EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_Status" + row), u"301");
+    }
+}
+
+// A send the service refused gives its claim back: the row is as it was, and the next send files it.
+TEST_F(EDeklaracjaSend, ASendThatFiledNothingLeavesTheDeclarationSendable) {
+    auto vat7 = SavedVat7();
+    LONG id = 0;
+    ASSERT_EQ(vat7->get_ID(&id), S_OK);
+    const std::u16string row = u" FROM TLX.DeklNag WHERE DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id));
+    auto stored = [&] {
+        std::u16string texts;
+        for (const char16_t* column : {u"Status", u"StatusOpis", u"DataWyslania", u"OperatorWysylajacy"})
+            texts += Scalar(u"SELECT DkN_EDekl_" + std::u16string(column) + row) + u"|";
+        return texts;
+    };
+    const std::u16string before = stored();
+    gateway->result->refId.clear();
+    EXPECT_EQ(Send(vat7.Get()), E_FAIL);
+    EXPECT_EQ(stored(), before);
+    gateway->result->refId = u"0123456789abcdef0123456789abcdef";
+    auto elsewhere = ReadElsewhere(vat7.Get());
+    ASSERT_EQ(Send(elsewhere.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(gateway->sent.size(), 2u);
+}
+
+// The service took the document but its status cannot be stored (the row changed meanwhile): the reference
+// number is not lost, the failure names it in the call's message, its event and EInfo.
+TEST_F(EDeklaracjaSend, AStatusThatCannotBeStoredNamesTheReferenceNumber) {
+    Advise();
+    auto vat7 = SavedVat7();
+    LONG id = 0;
+    ASSERT_EQ(vat7->get_ID(&id), S_OK);
+    gateway->onSend = [&] {
+        Execute(u"UPDATE TLX.DeklNag SET DkN_EDekl_KodUrzedu = '0000' WHERE DkN_DkNID = " +
+                tlx::Utf8ToUtf16(std::to_string(id)));
+    };
+    EXPECT_EQ(Send(vat7.Get()), E_FAIL);
+    const std::u16string named = u"Deklaracja została wysłana, jej numer referencyjny to 0123456789abcdef0123456789abcdef. "
+                                 u"Błąd zapisu statusu deklaracji do bazy: ";
+    EXPECT_TRUE(LastError().starts_with(named)) << tlx::Utf16ToUtf8(LastError());
+    tlx::Bstr info;
+    edeklaracja->get_EInfo(info.Out());
+    EXPECT_TRUE(info.View().starts_with(named)) << tlx::Utf16ToUtf8(info.Str());
+    EXPECT_NE(std::find(sink->events.begin(), sink->events.end(), edtest::Event{edtest::kActionFailed, {info.Str()}}),
+              sink->events.end());
 }
 
 TEST_F(EDeklaracjaSend, ARefusedSendKeepsTheEarlierStatusAndAnswersItsFailure) {
