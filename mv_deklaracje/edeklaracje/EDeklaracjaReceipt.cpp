@@ -113,30 +113,30 @@ HRESULT CEDeklaracja::PobierzUPO(IDeklaracja2* pDekl) {
     });
 }
 
-// Everything is read and checked first; a failure stores nothing and passes nothing on, so an earlier
-// receipt stays whole in the declaration and in its linked declarations.
+// A receipt the service could not be asked for leaves the request on record: the fetching operator and
+// time are stored and passed on to the linked declarations with the status they had. A receipt that
+// came is read and checked whole first; a malformed one stores nothing and passes nothing on, so an
+// earlier receipt stays whole in the declaration and in its linked declarations.
 // The file holds the receipt's bytes as received, so that its signature still verifies.
 void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declaration) {
     try {
-        if (!result) {
-            message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: brak odpowiedzi usługi";
-            ActionFailed(message_);
-            return;
-        }
         if (!declaration) RaiseHResult(E_POINTER);
         const LONG operatorId = OperatorId();
         const DATE now = GetLocalNow();
+        auto notFetched = [&](const std::u16string& why) {
+            CheckHost(declaration->put_EDekl_OperatorPobierajacyUPO(operatorId));
+            CheckHost(declaration->put_EDekl_DataOdebraniaUPO(now));
+            SaveWithLinkedDeclarations(declaration, LinkedData::Receipt);
+            message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: " + why;
+            ActionFailed(message_);
+        };
+        if (!result) return notFetched(u"brak odpowiedzi usługi");
         VARIANT_BOOL success = VARIANT_FALSE;
         LONG status = 0;
         CheckHost(result->Success(&success));
         CheckHost(result->StatusCode(&status));
         std::u16string text = ReadText<IGatewayUpoResult>(result, &IGatewayUpoResult::StatusText);
-        if (success == VARIANT_FALSE) {
-            message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: " +
-                       ReadText<IGatewayUpoResult>(result, &IGatewayUpoResult::ErrorText);
-            ActionFailed(message_);
-            return;
-        }
+        if (success == VARIANT_FALSE) return notFetched(ReadText<IGatewayUpoResult>(result, &IGatewayUpoResult::ErrorText));
         std::optional<Receipt> receipt;
         std::string bytes;
         std::u16string file;

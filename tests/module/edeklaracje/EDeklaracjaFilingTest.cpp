@@ -295,8 +295,9 @@ std::string ReceiptOf(const std::string& refId, const std::string& padding = {})
 }
 
 // Answers to a receipt request that are no receipt of the declaration: each is a failure, and the
-// declaration keeps what its send stored.
-TEST_F(EDeklaracjaFiling, ABrokenOrForeignReceiptIsRefusedAndNothingIsStored) {
+// declaration keeps what its send stored; an answer that is no answer of the service leaves the request
+// on record (who asked and when).
+TEST_F(EDeklaracjaFiling, ABrokenOrForeignReceiptIsRefusedAndKeepsWhatTheSendStored) {
     auto vat7 = SavedVat7();
     ASSERT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
     const std::string refId = tlx::Utf16ToUtf8(RefId(vat7.Get()));
@@ -304,8 +305,7 @@ TEST_F(EDeklaracjaFiling, ABrokenOrForeignReceiptIsRefusedAndNothingIsStored) {
     ASSERT_EQ(vat7->get_ID(&id), S_OK);
     auto stored = [&] {
         std::u16string columns;
-        for (const char16_t* column : {u"RefID", u"Status", u"StatusOpis", u"OperatorPobierajacyUPO",
-                                       u"DataOdebraniaUPO", u"DokumentID", u"NIP1", u"SigningTime"})
+        for (const char16_t* column : {u"RefID", u"Status", u"StatusOpis", u"DokumentID", u"NIP1", u"SigningTime"})
             columns += Scalar(u"SELECT DkN_EDekl_" + std::u16string(column) + u" FROM TLX.DeklNag WHERE DkN_DkNID = " +
                               tlx::Utf8ToUtf16(std::to_string(id))) + u"|";
         return columns;
@@ -351,6 +351,10 @@ TEST_F(EDeklaracjaFiling, ABrokenOrForeignReceiptIsRefusedAndNothingIsStored) {
             files += entry.is_regular_file() ? 1 : 0;
         EXPECT_EQ(files, 1u) << "only the filed document";
     }
+    EXPECT_NE(Scalar(u"SELECT DkN_EDekl_OperatorPobierajacyUPO FROM TLX.DeklNag WHERE DkN_DkNID = " +
+                     tlx::Utf8ToUtf16(std::to_string(id))),
+              u"NULL")
+        << "the requests are on record";
     // The same receipt for this reference is taken.
     canned.Answer(200, CannedGateway::UpoResponse("<upo>" + Escaped(ReceiptOf(refId)) + "</upo><status>200</status>" +
                                                   issued));

@@ -563,6 +563,13 @@ TEST_F(EDeklaracjaSend, AnUnreachedServiceKeepsTheEarlierStatusAndInSeriesIsEBla
     vat7->get_EDekl_Status(&status);
     EXPECT_EQ(reference.View(), u"0123456789abcdef0123456789abcdef");
     EXPECT_EQ(status, 301);
+    // The request is on record, as stored: who asked for the receipt and when.
+    LONG id = 0;
+    ASSERT_EQ(vat7->get_ID(&id), S_OK);
+    const std::u16string row = u" FROM TLX.DeklNag WHERE DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id));
+    EXPECT_NE(Scalar(u"SELECT DkN_EDekl_OperatorPobierajacyUPO" + row), u"NULL");
+    EXPECT_NE(Scalar(u"SELECT DkN_EDekl_DataOdebraniaUPO" + row), u"NULL");
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_RefID" + row), u"0123456789abcdef0123456789abcdef");
 }
 
 // EInfo and EBlad tell a series about the last call only: each entry point clears what an earlier failure
