@@ -66,8 +66,10 @@ std::u16string VirtualChannelSigning::SendOverVirtualChannel(std::u16string_view
                                     created.OutVoid())) ||
             !created || FAILED(OleRun(created.Get())))
             Fail(kNoComponent);
+        // A channel nothing listens on means the component is not installed (or not running) on the
+        // user's machine: the user is told what to do, not the system's reason.
+        if (created->Connect(tlx::Bstr(kChannelName).Get()) != S_OK) Fail(kNoComponent);
         client = created;
-        CheckVirtualChannelResult(client->Connect(tlx::Bstr(kChannelName).Get()));
     }
     tlx::Bstr reply;
     CheckVirtualChannelResult(client->Execute(tlx::Bstr(command).Get(), 0, reply.Out()));

@@ -22,7 +22,8 @@ public:
         std::u16string text;
     };
 
-    // One command and its reply's payload. Raises Failure with the user's text; a failed client call
+    // One command and its reply's payload. Raises Failure with the user's text (a client that cannot be
+    // created or connected: the hint to install the component); a failed call of a connected client
     // without an error description raises E_POINTER.
     static std::u16string SendOverVirtualChannel(std::u16string_view command);
     // The check after every client call: anything but S_OK lets the client go.

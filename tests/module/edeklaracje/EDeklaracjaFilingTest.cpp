@@ -438,6 +438,21 @@ TEST_F(EDeklaracjaRemoteFiling, TheUsersMachineSignsTheFiledTextAndTheServiceTak
     EXPECT_EQ(RefId(vat7.Get()), refId);
 }
 
+// Nothing listens on the user's machine: the user is told to install the signing component, not the
+// system's reason, by the send (which sends nothing) and by UsunCertyfikat (which answers the failure).
+TEST_F(EDeklaracjaRemoteFiling, WithoutTheComponentTheUserIsToldToInstallIt) {
+    signer.reset();
+    edtest::LetChannelClientGo();
+    const std::u16string hint =
+        u"Błąd połączenia kanału wirtualnego, spawdź czy zainstalowano komponent do lokalnego podpisywania dokumentów.";
+    auto vat7 = SavedVat7();
+    EXPECT_EQ(edeklaracja->WyslijDeklaracje(vat7.Get(), tlx::Bstr(u"").Get()), E_FAIL);
+    EXPECT_EQ(LastError(), hint);
+    EXPECT_EQ(RefId(vat7.Get()), u"");
+    EXPECT_EQ(edeklaracja->UsunCertyfikat(), E_FAIL);
+    EXPECT_EQ(LastError(), hint);
+}
+
 // Documents of 1 590, 3 180 and 3 181 code units, one with a character of two units split between two
 // pieces: what tlxsigner signed is the document's UTF-8 text. An empty one reaches the component, which
 // refuses to sign nothing.
