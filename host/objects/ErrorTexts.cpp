@@ -1,5 +1,8 @@
 #include "host/objects/ErrorTexts.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "hostapi/Errors.h"
 
 namespace tlx::host {
@@ -24,12 +27,39 @@ constexpr ErrorText kTexts[] = {
      u"Deklaracja CIT jest niedostępna dla tego rodzaju księgowości.|Zmień rodzaj księgowości w konfiguracji firmy."},
     {HOST_E_REGIONALSETTINGS,
      u"Ustawienia regionalne systemu nie pozwalają utworzyć e-deklaracji.|Wymagany jest przecinek dziesiętny."},
-    {HOST_E_VATUEDATA, u"Niepoprawne dane informacji VAT-UE.|Sprawdź pozycje załączników."},
+    {HOST_E_VATUEDATA,
+     u"Niepoprawne dane informacji VAT-UE: pozycja o numerze VAT %1% na kwotę %2% nie ma kodu kraju.|Sprawdź "
+     u"pozycje załączników."},
     {HOST_E_CLONEUNSAVED, u"Nie można skopiować deklaracji, która nie została zapisana.|Zapisz deklarację wzorcową."},
     {HOST_E_EXCHANGEFOLDER, u"Nie można zapisać pliku w katalogu wymiany.|Sprawdź katalog wymiany e-deklaracji."},
-    {HOST_E_VATZDDATA, u"Niepoprawne dane zawiadomienia VAT-ZD.|Sprawdź pozycje zawiadomienia."},
+    {HOST_E_VATZDDATA,
+     u"Nie znaleziono zawiadomienia VAT-ZD do deklaracji %1% za okres %2%|Utwórz zawiadomienie VAT-ZD za okres "
+     u"deklaracji."},
     {HOST_E_VATZDNOTICE, u"Brak zatwierdzonego zawiadomienia VAT-ZD.|Zablokuj zawiadomienie przed wysłaniem."},
 };
+
+std::u16string Placeholder(std::size_t n) { return u"%" + std::u16string(1, static_cast<char16_t>(u'0' + n)) + u"%"; }
+
+// The message with the values of a caller's parameter text "%1%=value%2%=value..." in place of its
+// "%1%", "%2%" ...; nothing when the caller's text is not such a list.
+std::optional<std::u16string> WithParameters(std::u16string_view message, std::u16string_view parameters) {
+    std::vector<std::u16string_view> values;
+    for (std::size_t n = 1; n <= 8 && parameters.starts_with(Placeholder(n) + u"="); ++n) {
+        parameters.remove_prefix(Placeholder(n).size() + 1);
+        const std::size_t end = std::min(parameters.find(Placeholder(n + 1) + u"="), parameters.size());
+        values.push_back(parameters.substr(0, end));
+        parameters.remove_prefix(end);
+    }
+    if (values.empty() || !parameters.empty()) return std::nullopt;
+    std::u16string text(message);
+    for (std::size_t n = 0; n < values.size(); ++n) {
+        const std::u16string placeholder = Placeholder(n + 1);
+        for (std::size_t at = text.find(placeholder); at != std::u16string::npos;
+             at = text.find(placeholder, at + values[n].size()))
+            text.replace(at, placeholder.size(), values[n]);
+    }
+    return text;
+}
 
 }  // namespace
 
@@ -38,7 +68,10 @@ std::optional<std::u16string> HostErrorText(HRESULT code, std::u16string_view ca
         if (entry.code != code) continue;
         std::u16string text(entry.text);
         if (callerText.empty()) return text;
-        return std::u16string(callerText) + text.substr(text.find(u'|'));
+        const std::size_t bar = text.find(u'|');
+        if (auto worded = WithParameters(std::u16string_view(text).substr(0, bar), callerText))
+            return *worded + text.substr(bar);
+        return std::u16string(callerText) + text.substr(bar);
     }
     return std::nullopt;
 }

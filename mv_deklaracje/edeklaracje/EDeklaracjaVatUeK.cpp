@@ -10,6 +10,7 @@
 #include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/MessageText.h"
 #include "mv_deklaracje/forms/FormXml.h"
 
 namespace {
@@ -107,9 +108,10 @@ void CEDeklaracja::AddVatUeKGroup(IXMLDOMDocument2* document, IDeklaracja2* decl
         std::u16string nip = WithoutBlanksAndDashes(VariantToBstr(ReadRecordsetValue(rows.Get(), u"DVU_NIP")).View());
         std::u16string amount = AmountWithPoint(ReadRecordsetAmount(rows.Get(), u"DVU_Kwota"));
         if (country.empty() && !nip.empty()) {
-            std::u16string parameters = u"%1%=" + nip + u"%2%=" + amount;
-            CBstr worded = GetHostErrorText(HOST_E_VATUEDATA, CBstr(parameters));
-            RaiseComError(HOST_E_VATUEDATA, worded.IsEmpty() ? std::u16string_view(parameters) : worded.View());
+            RaiseComError(HOST_E_VATUEDATA,
+                          HostWordedWithParameters(HOST_E_VATUEDATA, u"%1%=" + nip + u"%2%=" + amount,
+                                                   u"Pozycja informacji VAT-UE o numerze VAT " + nip + u" na kwotę " +
+                                                       amount + u" nie ma kodu kraju."));
         }
         if ((wasIs != 1 && wasIs != 2) || country.empty()) return;
         tlx::ComPtr<IXMLDOMNode> positions = SelectRequiredNode(document, u"/Deklaracja/PozycjeSzczegolowe");

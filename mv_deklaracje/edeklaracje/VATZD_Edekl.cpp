@@ -8,6 +8,7 @@
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/DecimalText.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/MessageText.h"
 #include "mv_deklaracje/forms/FormXml.h"
 #include "platform/ado/Ado.h"
 
@@ -91,10 +92,11 @@ bool VATZD_Edekl::JestZapisKorekcyjny(LONG declarationId) {
 void VATZD_Edekl::RaiseNoticeMissing(LONG year, LONG month) {
     LONG kind = FieldAsLong(declaration_.Get(), u"VAT7D");
     std::u16string form = kind == 1 ? u"VAT-7D" : kind == 2 ? u"VAT-7K" : u"VAT-7";
-    std::u16string parameters =
-        u"%1%=" + form + u"%2%=" + FormatString(u"%ld.%02ld.", static_cast<long>(year), static_cast<long>(month));
-    CBstr worded = GetHostErrorText(HOST_E_VATZDDATA, CBstr(parameters));
-    RaiseComError(HOST_E_VATZDDATA, worded.IsEmpty() ? std::u16string_view(parameters) : worded.View());
+    const std::u16string period = FormatString(u"%ld.%02ld.", static_cast<long>(year), static_cast<long>(month));
+    RaiseComError(HOST_E_VATZDDATA,
+                  HostWordedWithParameters(HOST_E_VATZDDATA, u"%1%=" + form + u"%2%=" + period,
+                                           u"Nie znaleziono zawiadomienia VAT-ZD do deklaracji " + form + u" za okres " +
+                                               period));
 }
 
 tlx::ComPtr<IDeklaracja2> VATZD_Edekl::FindNotice(LONG yearMonth) {

@@ -169,6 +169,13 @@ TEST_F(SessionTest, TheApplicationObjectAnswersErrorTextsLoginsAndSessionsOfObje
     EXPECT_EQ(text.Str(), u"Brak kodu urzędu.|Uzupełnij dane firmy lub deklaracji.") << "the caller's wording first";
     ASSERT_EQ(application->GetErrorText(0x80041234, Bstr(u"domyślny").Get(), text.Out()), S_OK);
     EXPECT_EQ(text.Str(), u"domyślny");
+    // A caller's parameter list is put into the host's message, not shown as it is.
+    ASSERT_EQ(application->GetErrorText(HOST_E_VATZDDATA, Bstr(u"%1%=VAT-7%2%=2024.05.").Get(), text.Out()), S_OK);
+    EXPECT_EQ(text.Str(), u"Nie znaleziono zawiadomienia VAT-ZD do deklaracji VAT-7 za okres 2024.05.|Utwórz "
+                          u"zawiadomienie VAT-ZD za okres deklaracji.");
+    ASSERT_EQ(application->GetErrorText(HOST_E_VATUEDATA, Bstr(u"%1%=123%2%=7.5").Get(), text.Out()), S_OK);
+    EXPECT_EQ(text.Str().substr(0, text.Str().find(u'|')),
+              u"Niepoprawne dane informacji VAT-UE: pozycja o numerze VAT 123 na kwotę 7.5 nie ma kodu kraju.");
 
     ComPtr<ILogin> login;
     ASSERT_EQ(application->GetLogin(login.Out()), S_OK);

@@ -96,7 +96,8 @@ TEST_F(VatUeKGroups, AVatNumberWithoutItsCountryFails) {
     Row(2, 1, u"1", u"''", u"'12-3'", u"7.5", u"0");
     Failure failure = Attempt([&] { edeklaracja->AddVatUeKGroups(Official().Get(), vatuek.Get()); });
     EXPECT_EQ(failure.code, HOST_E_VATUEDATA);
-    EXPECT_EQ(failure.text, "%1%=123%2%=7.5") << "the host's text keeps the parameters";
+    EXPECT_EQ(failure.text, "Niepoprawne dane informacji VAT-UE: pozycja o numerze VAT 123 na kwotę 7.5 nie ma kodu kraju.")
+        << "the host puts the parameters into its text";
 }
 
 TEST_F(VatUeKGroups, AnUnmarkedRowFailsTheConversion) {
@@ -278,7 +279,7 @@ TEST_F(VatZdAttachment, ANoticeMissingUnlockedOrWithoutItemsIsRefused) {
     auto vat7k = Vat7(17, 1, 1, 2);
     Failure missing = Generate(Official().Get(), vat7k.Get(), 17);
     EXPECT_EQ(missing.code, HOST_E_VATZDDATA);
-    EXPECT_EQ(missing.text, "%1%=VAT-7K%2%=2024.03.");
+    EXPECT_EQ(missing.text, "Nie znaleziono zawiadomienia VAT-ZD do deklaracji VAT-7K za okres 2024.03.");
 
     LONG unlocked = Notice(1, 1, false);
     Item(unlocked, u"'FV/1'", u"'2024-01-05'", u"'2024-02-05'", u"1", u"1");
