@@ -267,6 +267,8 @@ CREATE TABLE WypElementyLinki (
     WEL_NbaId INT
 );
 CREATE INDEX WypElementyLinki_Wpe ON WypElementyLinki (WEL_WpeId);
+-- The links to one source (a contract's elements of a month are found from the contract).
+CREATE INDEX WypElementyLinki_Zrodlo ON WypElementyLinki (WEL_ZrodloRodzaj, WEL_ZrodloId);
 
 CREATE TABLE TypyOkresow (
     TOK_TokId INTEGER PRIMARY KEY,
