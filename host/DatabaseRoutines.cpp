@@ -58,12 +58,23 @@ tlx::Variant Day(std::string_view routine, const tlx::Variant& value, std::strin
 // writes dates, so that the records are compared as stored text, times of day included.
 constexpr char kDays[] =
     "with recursive Dni(d) as (select date(?1) union all select date(d, '+1 day') from Dni where d < date(?2)), "
-    "Chwile(d, lo, hi) as (select d, d || ' 00:00:00', d || ' 23:59:59' from Dni) ";
+    "Chwile(d, lo, hi) as (select d, d || ' 00:00:00', d || ' 23:59:59' from Dni), "
+    "Okres(lo, hi) as (select min(lo), max(hi) from Chwile), ";
 
 // The records (PRE_) whose validity and employment both hold the day, records of kind 1 left out.
 constexpr char kEmployedOn[] =
     "PRE_RodzajZapisu <> 1 and PRE_DataOd <= hi and (PRE_DataDo is null or PRE_DataDo >= lo) and "
     "PRE_ZatrudnionyOd <= hi and (PRE_ZatrudnionyDo is null or PRE_ZatrudnionyDo >= lo)";
+
+// The records that hold some day of the period, with the columns the days read, taken from the table in
+// one pass: the days are then matched against these alone, not each against the whole table. A record
+// that holds a day of the period passes this test, so the days' sums are those of the whole table.
+constexpr char kRecordsOfThePeriod[] =
+    "Zapisy as materialized (select PRE_RodzajZapisu, PRE_DataOd, PRE_DataDo, PRE_ZatrudnionyOd, "
+    "PRE_ZatrudnionyDo, PRE_ETAEtatL, PRE_ETAEtatM, PRE_StNiepelnosp, PRE_PrawoER from PracEtaty, Okres where "
+    "PRE_RodzajZapisu <> 1 and PRE_DataOd <= Okres.hi and (PRE_DataDo is null or PRE_DataDo >= Okres.lo) and "
+    "PRE_ZatrudnionyOd <= Okres.hi and (PRE_ZatrudnionyDo is null or PRE_ZatrudnionyDo >= Okres.lo) "
+    "order by PracEtaty.rowid) ";
 
 constexpr char kFraction[] = "cast(PRE_ETAEtatL as real) / nullif(PRE_ETAEtatM, 0)";
 
@@ -125,8 +136,8 @@ void RegisterDatabaseRoutines() {
         constexpr std::string_view kName = "TLX.ZPCHR", kExpected = "(pierwszy dzień, ostatni dzień, 1)";
         RequireCount(kName, args, 3, kExpected);
         if (WholeNumber(kName, args[2], kExpected) != 1) WrongArguments(kName, kExpected);
-        return ado::SqlQuery{std::string(kDays) + "select d as Dzien, coalesce(sum(" + kFraction +
-                                 "), 0.0) as Tmp_ET_P from Chwile left join PracEtaty on " + kEmployedOn +
+        return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod + "select d as Dzien, coalesce(sum(" + kFraction +
+                                 "), 0.0) as Tmp_ET_P from Chwile left join Zapisy on " + kEmployedOn +
                                  " group by d order by d",
                              {Day(kName, args[0], kExpected), Day(kName, args[1], kExpected)}};
     });
@@ -136,9 +147,9 @@ void RegisterDatabaseRoutines() {
             RequireCount(name, args, count, expected);
             if (count == 3 && WholeNumber(name, args[2], expected) != 1) WrongArguments(name, expected);
             std::string disabled = std::string("PRE_StNiepelnosp > 0") + (withoutPensionRight ? " and PRE_PrawoER = 0" : "");
-            return ado::SqlQuery{std::string(kDays) + "select d as Dzien, coalesce(sum(" + kFraction +
+            return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod + "select d as Dzien, coalesce(sum(" + kFraction +
                                      "), 0.0) as TMP_ET_P, coalesce(sum(case when " + disabled + " then " + kFraction +
-                                     " end), 0.0) as TMP_ET_N from Chwile left join PracEtaty on " + kEmployedOn +
+                                     " end), 0.0) as TMP_ET_N from Chwile left join Zapisy on " + kEmployedOn +
                                      " group by d order by d",
                                  {Day(name, args[0], expected), Day(name, args[1], expected)}};
         };

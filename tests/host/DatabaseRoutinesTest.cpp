@@ -56,14 +56,20 @@ protected:
         for (; !AtEnd(rows.Get()); rows->MoveNext()) values.push_back(ReadText(rows.Get(), column));
         return values;
     }
-    double Sum(std::u16string_view sql, std::u16string_view column) {
+    // Every row's value of one column, as a number.
+    std::vector<double> Numbers(std::u16string_view sql, std::u16string_view column) {
         ComPtr<Recordset> rows = OpenRecordset(Database(), sql);
-        double sum = 0;
+        std::vector<double> values;
         for (; !AtEnd(rows.Get()); rows->MoveNext()) {
             Variant value = ReadField(rows.Get(), column), number;
             EXPECT_EQ(VariantChangeType(&number, &value, 0, VT_R8), S_OK);
-            sum += number.dblVal;
+            values.push_back(number.dblVal);
         }
+        return values;
+    }
+    double Sum(std::u16string_view sql, std::u16string_view column) {
+        double sum = 0;
+        for (double value : Numbers(sql, column)) sum += value;
         return sum;
     }
 };
@@ -86,6 +92,34 @@ TEST_F(DatabaseRoutinesTest, FullTimeEquivalentsComeOnePerDayOfThePeriod) {
     EXPECT_DOUBLE_EQ(Sum(kSod3, u"TMP_ET_N"), 10 * 0.75 + 16 * 0.5) << "light and moderate degrees";
     EXPECT_DOUBLE_EQ(Sum(kSod4, u"TMP_ET_P"), 46.5);
     EXPECT_DOUBLE_EQ(Sum(kSod4, u"TMP_ET_N"), 10 * 0.75) << "SOD4 leaves out those with a pension right";
+}
+
+// Records that hold only the period's first or last day count on that day and on no other.
+TEST_F(DatabaseRoutinesTest, RecordsHoldingOnlyAnEdgeOfThePeriodCountOnThatDay) {
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (10, 'P10'), (11, 'P11')");
+    Execute(u"insert into TLX.PracEtaty (PRE_PreId, PRE_PraId, PRE_DataOd, PRE_DataDo, PRE_ZatrudnionyOd, "
+            u"PRE_ZatrudnionyDo, PRE_ETAEtatL, PRE_ETAEtatM, PRE_StNiepelnosp, PRE_PrawoER, PRE_RodzajZapisu) values "
+            u"(101, 10, '2024-02-01 00:00:00', '2024-03-01 00:00:00', '2024-02-01 00:00:00', '2024-03-01 00:00:00', "
+            u"1, 4, 1, 0, 0), "
+            u"(111, 11, '2024-03-31 23:59:59', NULL, '2024-03-31 00:00:00', NULL, 1, 8, 3, 0, 0)");
+    const std::vector<std::u16string> days = Column(kSod3, u"Dzien");
+    ASSERT_EQ(days.size(), 31u);
+    const std::vector<double> total = Numbers(kSod3, u"TMP_ET_P");
+    const std::vector<double> disabled = Numbers(kSod4, u"TMP_ET_N");
+    // Card 9's 3/4 and card 7's 1 on the 1st; card 7's 1 and card 8's 1/2 on the 31st.
+    EXPECT_DOUBLE_EQ(total.front(), 1.75 + 0.25);
+    EXPECT_DOUBLE_EQ(total.back(), 1.5 + 0.125);
+    EXPECT_DOUBLE_EQ(disabled.front(), 0.75 + 0.25);
+    EXPECT_DOUBLE_EQ(disabled.back(), 0.125) << "card 8 has a pension right";
+    EXPECT_DOUBLE_EQ(Sum(kSod3, u"TMP_ET_P"), 46.5 + 0.25 + 0.125) << "on no other day";
+    EXPECT_DOUBLE_EQ(Sum(kZpchr, u"Tmp_ET_P"), 46.5 + 0.25 + 0.125);
+
+    // A period of one day counts the records that hold it.
+    constexpr char16_t kOneDay[] =
+        u"DECLARE @DataOd DATETIME,@DataDo DATETIME; SET @DataOd= CONVERT(datetime, '2024-03-31', 120); "
+        u"SET @DataDo=CONVERT(datetime, '2024-03-31', 120); exec TLX.SOD3 @DataOd, @DataDo, 1;";
+    EXPECT_EQ(Column(kOneDay, u"Dzien"), std::vector<std::u16string>{u"2024-03-31"});
+    EXPECT_DOUBLE_EQ(Sum(kOneDay, u"TMP_ET_P"), 1.5 + 0.125);
 }
 
 TEST_F(DatabaseRoutinesTest, ZeroReportsListTheMonthsContractsWithoutAPayout) {
