@@ -59,6 +59,7 @@ CBaseInfo::CBaseInfo(IPracownikDane* pracownik, IDRAExt* raport, bool dataLinku)
     miesiac_ = miesiac;
     rok_ = rok;
     ostatniDzien_ = CDate(miesiac_ + 1, 0, rok_);
+    pamiec_ = CPamiecDRA::Raportu(raport);
 }
 
 std::u16string CBaseInfo::OpisPracownika() const {
@@ -170,19 +171,35 @@ tlx::ComPtr<IWypElement> CBaseInfo::ElementWyplatyZerowej(ISession2* sesja, LONG
     return RequireInterface<IWypElement>(ostatni.Get(), u"element wypłaty zerowej");
 }
 
+// The person's other reports of the same DRA walk the same payouts: they are opened once and kept in
+// the calculation's memory for them.
 void CBaseInfo::PrzejdzWyplaty(ISession2* sesja, const std::u16string& zapytanie) {
-    tlx::ComPtr<Connection> polaczenie;
-    CheckHost(sesja->get_Connection(polaczenie.Out()));
-    auto wiersze = OpenRows(polaczenie.Get(), zapytanie);
-    for (VARIANT_BOOL eof = VARIANT_FALSE; CheckHost(wiersze->get_EOF(&eof)), !eof; CheckHost(wiersze->MoveNext())) {
-        const LONG id = FirstFieldAsLong(wiersze.Get());
-        auto wyplata = CreateHostObject<IWyplata>(sesja, CLSID_Wyplaty, tlx::Variant::FromString(DecimalText(id)),
-                                                  u"wypłata " + DecimalText(id));
+    CPamiecDRA::Wyplaty wyplaty;
+    if (const auto* kept = pamiec_ ? pamiec_->WyplatyOsoby(pracownik_.Get(), zapytanie) : nullptr) {
+        wyplaty = *kept;
+    } else {
+        wyplaty = OtworzWyplaty(sesja, zapytanie);
+        if (pamiec_) pamiec_->ZapamietajWyplaty(pracownik_.Get(), zapytanie, wyplaty);
+    }
+    for (const auto& wyplata : wyplaty) {
         auto elementy = ReadObject(wyplata.Get(), &IWyplata::get_Elementy2, u"elementy wypłaty");
         for (CCollectionEnumerator<IWypElement> each(elementy.Get()); auto element = each.Current(); each.MoveNext())
             PrzetworzElementWyplaty(element.Get());
     }
+}
+
+CPamiecDRA::Wyplaty CBaseInfo::OtworzWyplaty(ISession2* sesja, const std::u16string& zapytanie) {
+    tlx::ComPtr<Connection> polaczenie;
+    CheckHost(sesja->get_Connection(polaczenie.Out()));
+    auto wiersze = OpenRows(polaczenie.Get(), zapytanie);
+    CPamiecDRA::Wyplaty wyplaty;
+    for (VARIANT_BOOL eof = VARIANT_FALSE; CheckHost(wiersze->get_EOF(&eof)), !eof; CheckHost(wiersze->MoveNext())) {
+        const LONG id = FirstFieldAsLong(wiersze.Get());
+        wyplaty.push_back(CreateHostObject<IWyplata>(sesja, CLSID_Wyplaty, tlx::Variant::FromString(DecimalText(id)),
+                                                     u"wypłata " + DecimalText(id)));
+    }
     CheckHost(wiersze->Close());
+    return wyplaty;
 }
 
 void CBaseInfo::PrzetworzElementWyplaty(IWypElement* element) {

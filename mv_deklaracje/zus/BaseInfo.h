@@ -10,6 +10,7 @@
 #include "hostapi/Session.h"
 #include "include/tlb/Zus.h"
 #include "mv_deklaracje/core/Date.h"
+#include "mv_deklaracje/zus/PamiecDRA.h"
 #include "platform/com/ComPtr.h"
 
 class CBaseInfo {
@@ -43,12 +44,16 @@ protected:
     IPracownikDane* Pracownik() const { return pracownik_.Get(); }
     // "Code Surname FirstName" of the person, for messages.
     std::u16string OpisPracownika() const;
+    // What the reports of the DRA being computed share; null when the report's DRA computes none.
+    CPamiecDRA* Pamiec() const { return pamiec_; }
 
 private:
     tlx::ComPtr<ISession2> Sesja() const;
     tlx::ComPtr<IWypElement> ElementWyplatyZerowej(ISession2* sesja, LONG tytul);
     tlx::ComPtr<IDispatch> DefinicjaBilansuOtwarcia(ISession2* sesja);
     void PrzejdzWyplaty(ISession2* sesja, const std::u16string& zapytanie);
+    // The payouts the statement selects, each opened by its identifier with its elements.
+    CPamiecDRA::Wyplaty OtworzWyplaty(ISession2* sesja, const std::u16string& zapytanie);
     void PrzetworzElementWyplaty(IWypElement* element);
     bool WMiesiacuRaportu(IOkresowy* okres) const;
     // The element's payout is of the report month.
@@ -59,4 +64,5 @@ private:
     int rok_ = 0;
     bool dataLinku_ = false;
     CDate ostatniDzien_;
+    CPamiecDRA* pamiec_ = nullptr;
 };

@@ -13,6 +13,7 @@
 #include "mv_deklaracje/zus/DraSumy.h"
 #include "mv_deklaracje/zus/DraZalaczniki.h"
 #include "mv_deklaracje/zus/HostReads.h"
+#include "mv_deklaracje/zus/PamiecDRA.h"
 
 namespace {
 
@@ -314,6 +315,13 @@ void CDRA::Inicjuj() {
 }
 
 void CDRA::GenerujZalaczniki() {
+    // The reports of each person share what they read through this calculation's memory, let go at its end.
+    CPamiecDRA pamiec;
+    pamiec_ = &pamiec;
+    struct Koniec {
+        CPamiecDRA*& pamiec;
+        ~Koniec() { pamiec = nullptr; }
+    } koniec{pamiec_};
     CDraZalaczniki zalaczniki(GetSession().Get(), this, RequireDeclaration(), ustawienia_, MaPracownika_);
     zalaczniki.Generuj(LiczbaRaportow_, indeksRCA_, zalaczniki_);
 }

@@ -25,6 +25,7 @@
 #include "tlb/DispatchTables.h"
 
 class CDRA;
+class CPamiecDRA;
 using CDRARoot = IInitializeSessionImpl<CDRA, TlxObjectRoot<CDRA, tlx::Dispatch<IDRA>, tlx::ProvideClassInfo2<>>, 2>;
 
 class CDRA final : public CDRARoot {
@@ -44,6 +45,8 @@ public:
 
     // The layout of a report moved into an owner's DRA: version 2 of the RCA and RNA reads other positions.
     enum class UkladRaportu { Zwykly, Wersja2 };
+    // What the reports share while this DRA computes them; null outside a calculation.
+    CPamiecDRA* PamiecObliczenia() const { return pamiec_; }
 
 private:
     IDeklaracja2* RequireDeclaration() const;
@@ -77,4 +80,5 @@ private:
     bool MaPracownika_ = false;
     CY RentowePlatnikaKesz_{0};
     tlx::ComPtr<IKeduDocuments> keduDocuments_;
+    CPamiecDRA* pamiec_ = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "mv_deklaracje/zus/PayrollReads.h"
 #include "mv_deklaracje/zus/IdentyfikatorPracownika.h"
 #include "mv_deklaracje/zus/ObjetyWMiesiacu.h"
+#include "mv_deklaracje/zus/PamiecDRA.h"
 #include "mv_deklaracje/zus/PrzejscieWierszy.h"
 #include "mv_deklaracje/zus/RodzajFinansowania.h"
 #include "mv_deklaracje/zus/RowDraTotals.h"
@@ -125,15 +126,26 @@ void CPoliczSkladki::PoliczPracownika(IDispatch* pracownik, long maWyplaty) {
 
 void CPoliczSkladki::CzytajUstawienia() {
     if (!sesja_) RaiseComError(E_POINTER, u"Brak sesji raportu");
-    auto login = ReadObject(sesja_.Get(), &ISession2::get_Login, u"login sesji");
-    tlx::ComPtr<IDispatch> obiekt;
-    CheckHost(login->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), obiekt.Out()));
-    auto konfiguracja = RequireInterface<IKonfiguracja>(obiekt.Get(), u"konfiguracja");
-    const long status = static_cast<long>(Liczbowy(kStatusRefundacji, Parametr(konfiguracja.Get(), kStatusRefundacji, ostatniDzien_)));
+    tlx::ComPtr<IKonfiguracja> konfiguracja;
+    auto czytaj = [&](const OLECHAR* klucz) {
+        if (!konfiguracja) {
+            auto login = ReadObject(sesja_.Get(), &ISession2::get_Login, u"login sesji");
+            tlx::ComPtr<IDispatch> obiekt;
+            CheckHost(login->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), obiekt.Out()));
+            konfiguracja = RequireInterface<IKonfiguracja>(obiekt.Get(), u"konfiguracja");
+        }
+        return Parametr(konfiguracja.Get(), klucz, ostatniDzien_);
+    };
+    // The settings of the month are the same for every person of one DRA: read once a calculation.
+    CPamiecDRA* pamiec = CPamiecDRA::DlaDRA(dra_.Get());
+    auto ustawienie = [&](const OLECHAR* klucz) {
+        return pamiec ? pamiec->Parametr(klucz, ostatniDzien_.Value(), [&] { return czytaj(klucz); }) : czytaj(klucz);
+    };
+    const long status = static_cast<long>(Liczbowy(kStatusRefundacji, ustawienie(kStatusRefundacji)));
     statusRefundacji_ = status == 2 ? 2 : status == 3 ? 1 : status == 4 ? 3 : 0;
-    sklFPiFGSPOdSumyPodstaw_ = Logiczny(Parametr(konfiguracja.Get(), kSklFPiFGSPOdSumyPodstaw, ostatniDzien_));
-    procentFP_ = CMoney(Liczbowy(kProcentFP, Parametr(konfiguracja.Get(), kProcentFP, ostatniDzien_)));
-    procentFGSP_ = CMoney(Liczbowy(kProcentFGSP, Parametr(konfiguracja.Get(), kProcentFGSP, ostatniDzien_)));
+    sklFPiFGSPOdSumyPodstaw_ = Logiczny(ustawienie(kSklFPiFGSPOdSumyPodstaw));
+    procentFP_ = CMoney(Liczbowy(kProcentFP, ustawienie(kProcentFP)));
+    procentFGSP_ = CMoney(Liczbowy(kProcentFGSP, ustawienie(kProcentFGSP)));
 }
 
 std::uint32_t CPoliczSkladki::TytulUmowy(IPracownikDane* pracownik, LONG umowa) {

@@ -28,12 +28,17 @@ constexpr ZusGetter kKwotyZus[20] = {
     &IDaneZUS::get_ZaliczkaPodatku, &IDaneZUS::get_KwotaFEP,
 };
 
-bool ParametrLogiczny(IKonfiguracja* konfiguracja, const OLECHAR* klucz) {
+// A setting's value at the host's own day.
+tlx::Variant WartoscParametru(IKonfiguracja* konfiguracja, const OLECHAR* klucz) {
     tlx::ComPtr<IParametr> parametr;
     CheckHost(konfiguracja->GetParametr(tlx::Bstr(klucz).Get(), 0.0, parametr.Out()));
     if (!parametr) RaiseComError(E_POINTER, u"Brak parametru konfiguracji");
     tlx::Variant value;
     CheckHost(parametr->get_Value(value.Out()));
+    return value;
+}
+
+bool ParametrLogiczny(const tlx::Variant& value) {
     if (value.vt == VT_EMPTY || value.vt == VT_NULL) return false;
     tlx::Variant flag;
     if (HRESULT hr = VariantChangeType(flag.Out(), &value, 0, VT_BOOL); FAILED(hr)) RaiseHostFailure(hr);
@@ -60,15 +65,19 @@ LONG CRCAInfo::WynikProceduryDRA(long kod, IWypElement* element) {
     auto pracownik = ReadObject(wyplata.Get(), &IWyplata::get_Pracownik, u"pracownik wypłaty");
     const LONG id = ReadValue(static_cast<IPracownikDane*>(pracownik.Get()), &IPracownikDane::get_ID);
     if (auto known = wynikiDRA_.find({id, kod}); known != wynikiDRA_.end()) return known->second;
-    // A session of its own, as the procedure may be slow and must not see this session's pending work.
-    auto login = ReadObject(CreateHostApplication().Get(), &IApplication::GetLogin, u"login aplikacji");
-    tlx::ComPtr<ISession> sesja;
-    CheckHost(login->CreateSession(sesja.Out()));
-    auto sesja2 = RequireInterface<ISession2>(sesja.Get(), u"nowa sesja");
-    tlx::ComPtr<Connection> polaczenie;
-    CheckHost(sesja2->get_Connection(polaczenie.Out()));
-    auto wiersze = OpenRows(polaczenie.Get(), ZapytanieDRA(Rok(), Miesiac(), id, kod));
-    return wynikiDRA_[{id, kod}] = FirstFieldAsLong(wiersze.Get());
+    auto zapytaj = [&] {
+        // A session of its own, as the procedure may be slow and must not see this session's pending work.
+        auto login = ReadObject(CreateHostApplication().Get(), &IApplication::GetLogin, u"login aplikacji");
+        tlx::ComPtr<ISession> sesja;
+        CheckHost(login->CreateSession(sesja.Out()));
+        auto sesja2 = RequireInterface<ISession2>(sesja.Get(), u"nowa sesja");
+        tlx::ComPtr<Connection> polaczenie;
+        CheckHost(sesja2->get_Connection(polaczenie.Out()));
+        auto wiersze = OpenRows(polaczenie.Get(), ZapytanieDRA(Rok(), Miesiac(), id, kod));
+        return FirstFieldAsLong(wiersze.Get());
+    };
+    // The person's other contribution report of the same DRA asks the same: answered once a calculation.
+    return wynikiDRA_[{id, kod}] = Pamiec() ? Pamiec()->WynikDRA(id, kod, zapytaj) : zapytaj();
 }
 
 void CRCAInfo::ZbierzWyplate(long kod, IWypElement* element) {
@@ -127,8 +136,12 @@ tlx::ComPtr<IKonfiguracja> CRCAInfo::KonfiguracjaZNowejSesji() {
 
 // Read once per person: the setting does not change while one person's rows are formed.
 bool CRCAInfo::NieGenerujZeroweRCA() {
-    if (!nieGenerujZeroweRCA_)
-        nieGenerujZeroweRCA_ = ParametrLogiczny(KonfiguracjaZNowejSesji().Get(), kNieGenerujZeroweRCA);
+    if (!nieGenerujZeroweRCA_) {
+        auto czytaj = [&] { return WartoscParametru(KonfiguracjaZNowejSesji().Get(), kNieGenerujZeroweRCA); };
+        // Nor does it change while one DRA is computed: read once for every person.
+        nieGenerujZeroweRCA_ =
+            ParametrLogiczny(Pamiec() ? Pamiec()->Parametr(kNieGenerujZeroweRCA, 0.0, czytaj) : czytaj());
+    }
     return *nieGenerujZeroweRCA_;
 }
 

@@ -369,6 +369,38 @@ TEST_F(DraTest, TheFundsAreTakenFromTheSumOfTheBasesWhenTheSettingSaysSo) {
     EXPECT_EQ(Field(u"ZDRAVKWOTA"), "216.3500");
 }
 
+// A setting changed between two calculations of one service counts in the second: nothing read by the
+// first is kept beyond it.
+TEST_F(DraTest, ASettingChangedBeforeARecalculationCountsInIt) {
+    Insured(1, 2016, 12, 4242.30);
+    Insured(2, 2016, 12, 4242.30);
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"ZDRAVFP"), "207.8800");
+    Setting(u"/Firma/Płace/Zus/SklFPiFGSPOdSumyPodstaw", u"1");
+    Setting(u"/Program/Płace/Zus/Procent fgsp", u"0,20");
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"ZDRAVFP"), "207.8700") << "2.45 % of 8 484.60";
+    EXPECT_EQ(Field(u"ZDRAVFGSP"), "16.9700") << "0.20 % of 8 484.60";
+}
+
+// Each person's reports are made of his own payouts, whoever was computed before him.
+TEST_F(DraTest, EachPersonsReportsTakeHisOwnPay) {
+    Insured(1, 2016, 12, 5000.0);
+    Insured(2, 2016, 12, 3000.0);
+    Insured(3, 2016, 12, 4000.0);
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"INN7UBEZP"), "3");
+    // Pension 19.52 % of each base: 976.00 + 585.60 + 780.80.
+    EXPECT_DOUBLE_EQ(std::stod(Field(u"ZSDRAISE")), 2342.40);
+    EXPECT_EQ(SavedChildren(), u"121");
+    const std::u16string rca = SavedReportText(121);
+    EXPECT_EQ(PersonBlocks(rca), 3u);
+    for (const char16_t* base : {u"\r\n5000.00\r\n", u"\r\n3000.00\r\n", u"\r\n4000.00\r\n"})
+        EXPECT_NE(rca.find(base), std::u16string::npos) << tlx::Utf16ToUtf8(base) << " in " << tlx::Utf16ToUtf8(rca);
+}
+
 // Contracts running in the month without a payout get zero reports under the contract's own title:
 // a contract of mandate on the RCA, a health-only contract on the RZA.
 TEST_F(DraTest, ContractsWithoutAPayoutGetZeroReportsOfTheirKind) {
