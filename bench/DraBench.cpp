@@ -26,6 +26,12 @@
 // (2.5 ms a person). With the routine's answer kept per card and title for the report instead of asked
 // for every element: 1.83 s and 20.7 s (2.1 ms a person). What is left leads with the payouts
 // opened by identifier and their elements (some 20 %), then the routine itself.
+// Then the contracts without a payout found through an index of the element links by their source (the
+// zero-report routine read every link of the company once per contract: 4.9 s of a 10 000 month), and
+// each person's payouts, one-source answers and settings read once a calculation and shared by his
+// three reports instead of read by each; the old and the new module run side by side, two pairs, load
+// 35-45, processor time: 1 000 persons 1.94 / 1.58 s -> 0.88 / 0.84 s, 3 000 5.44 s -> 2.50 s, 10 000
+// 20.5 / 20.8 s -> 8.18 / 7.99 s (0.8 ms a person), 10.6 / 13.1 times the 1 000 run -> 9.3 / 9.5 times.
 #include <sqlite3.h>
 
 #include "ZusBenchCompany.h"
