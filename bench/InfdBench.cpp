@@ -4,6 +4,8 @@
 // absences and the month's payouts with their elements of the disabled); and the export of the INF-D
 // with its 1 000 attachments.
 //   build/release/bench/InfdBench
+// Against the baseline of what it reads (load 35-45, processor time of an iteration): Przelicz 0.88 s,
+// the baseline 0.27 s: 3.3 times it.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>

@@ -12,6 +12,9 @@
 // declaration row of the company (old and new module in turn, two runs each, load 4-5, processor time of
 // an iteration): Przelicz 12.8 / 12.8 s -> 7.5 / 7.1 s (the program's user and system time 22.3 + 4.8 /
 // 23.1 + 4.1 s -> 15.3 + 0.9 / 14.5 + 1.0 s).
+// Against the baseline of what it reads (33 000 absences and elements), with the full-time routines
+// reading the records once a month (load 35-45, processor time of an iteration): Przelicz 3.0 s, the
+// baseline 0.67 s, so the WN-U stands at 4.5 times what it reads, not within 4.
 #include "PfronBenchDeclaration.h"
 
 namespace {
