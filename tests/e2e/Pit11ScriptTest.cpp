@@ -112,6 +112,12 @@ TEST_F(Pit11Script, TheInformationOfEarlierYearsInTheirYearsVersions) {
     std::string moved = Read(Path("PIT-11_21_P001.xml"));
     moved.replace(moved.find(namespaces[1]), std::string(namespaces[1]).size(), namespaces[2]);
     EXPECT_FALSE(store.Errors(moved).empty());
+    // The subject blocks are checked under the etd types of 2011/06/21 the variants use, not under later ones.
+    const std::string etd2011 = "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/";
+    std::string laterTypes = Read(Path("PIT-11_21_P001.xml"));
+    laterTypes.replace(laterTypes.find(etd2011), etd2011.size(),
+                       "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/");
+    EXPECT_FALSE(store.Errors(laterTypes).empty());
 }
 
 // The employee's record keeps no kind or issuing country of a foreign number: what the user typed in

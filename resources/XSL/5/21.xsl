@@ -3,12 +3,13 @@
      authority's document (namespace http://crd.gov.pl/wzor/2014/12/08/1887/). Amounts arrive as the
      user's regional settings wrote them ("4666,5" or "4666.5") and leave with two decimals (advances in
      whole złoty); every amount always but the exempt foreign revenue of part F, which is written only when not 0. The taxpayer is named by NIP (ten
-     digits) or PESEL (eleven); this variant knows no foreign number; his address is Polish when its country is PL. -->
+     digits) or PESEL (eleven); this variant knows no foreign number; his address is Polish when its country is PL. The payer
+     and the taxpayer are written with the etd types of 2011/06/21, the taxpayer and his address whole in their namespace. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
     xmlns="http://crd.gov.pl/wzor/2014/12/08/1887/"
-    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/"
+    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/"
     exclude-result-prefixes="d">
   <xsl:output method="xml" version="1.0" encoding="UTF-8" indent="no"/>
 
@@ -109,9 +110,9 @@
 
   <!-- The taxpayer by NIP or PESEL. -->
   <xsl:template name="podatnik">
-    <OsobaFizyczna>
+    <etd:OsobaFizyczna>
       <xsl:call-template name="identyfikator"><xsl:with-param name="id" select="normalize-space($s/P_10)"/></xsl:call-template>
-    </OsobaFizyczna>
+    </etd:OsobaFizyczna>
   </xsl:template>
 
   <!-- NIP (ten digits) or PESEL, then the name and the date of birth. -->
@@ -128,7 +129,8 @@
 
   <!-- The address of residence, Polish (every part but the street and the flat required) or foreign. -->
   <xsl:template name="adres">
-    <AdresZamieszkania rodzajAdresu="RAD">
+    <xsl:element name="etd:AdresZamieszkania">
+      <xsl:attribute name="rodzajAdresu">RAD</xsl:attribute>
       <xsl:choose>
         <xsl:when test="normalize-space($s/P_14) = 'PL' or normalize-space($s/P_14) = ''">
           <etd:AdresPol>
@@ -155,7 +157,7 @@
           </etd:AdresZagr>
         </xsl:otherwise>
       </xsl:choose>
-    </AdresZamieszkania>
+    </xsl:element>
   </xsl:template>
 
   <!-- An optional etd text element, written when its field is not empty. -->

@@ -3,12 +3,13 @@
      authority's document (namespace http://crd.gov.pl/wzor/2016/01/11/3066/). Amounts arrive as the
      user's regional settings wrote them ("4666,5" or "4666.5") and leave with two decimals (advances in
      whole złoty); the income, costs and advance of each row, the contributions and the parts "of which" always, the rest only when not 0. The taxpayer is named by NIP (ten
-     digits) or PESEL (eleven), or, as a non-resident, by his foreign number; his address is Polish when its country is PL. -->
+     digits) or PESEL (eleven), or, as a non-resident, by his foreign number; his address is Polish when its country is PL. The payer
+     and the taxpayer are written with the etd types of 2011/06/21. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
     xmlns="http://crd.gov.pl/wzor/2016/01/11/3066/"
-    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/"
+    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/"
     exclude-result-prefixes="d">
   <xsl:output method="xml" version="1.0" encoding="UTF-8" indent="no"/>
 
@@ -145,7 +146,8 @@
 
   <!-- The address of residence, Polish (every part but the street and the flat required) or foreign. -->
   <xsl:template name="adres">
-    <AdresZamieszkania rodzajAdresu="RAD">
+    <xsl:element name="AdresZamieszkania">
+      <xsl:attribute name="rodzajAdresu">RAD</xsl:attribute>
       <xsl:choose>
         <xsl:when test="normalize-space($s/P_18) = 'PL' or normalize-space($s/P_18) = ''">
           <etd:AdresPol>
@@ -172,7 +174,7 @@
           </etd:AdresZagr>
         </xsl:otherwise>
       </xsl:choose>
-    </AdresZamieszkania>
+    </xsl:element>
   </xsl:template>
 
   <!-- An optional etd text element, written when its field is not empty. -->
