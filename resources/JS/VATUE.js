@@ -39,6 +39,15 @@ function SprawdzVatUe(pozycjaRodzaju)
     }
 }
 
+// "onverify" VAT-UE(2): jak SprawdzVatUe, a rodzaj okresu (pole Kwartalnie) 0 - miesiąc albo 1 - kwartał.
+function SprawdzVatUeMiesiacKwartal(pozycjaRodzaju)
+{
+    SprawdzVatUe(pozycjaRodzaju);
+    var kwartalnie = KwotaPola('Kwartalnie');
+    if (kwartalnie != 0 && kwartalnie != 1)
+        BladVatUe('Rodzaj okresu (pole Kwartalnie) musi mieć wartość 0 (miesiąc) albo 1 (kwartał).');
+}
+
 // "onverify" załącznika: numer w okresie, a w każdej wypełnionej pozycji kod kraju UE innego niż Polska,
 // numer VAT (cyfry, wielkie litery, "+" i "*", do 12 znaków po usunięciu odstępów i kresek) i znacznik
 // transakcji trójstronnej 1 albo 2.

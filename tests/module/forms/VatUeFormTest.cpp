@@ -66,6 +66,12 @@ TEST_P(VatUeForm, ItNamesItsQuarterOrMonthAndChecksTheKindOfTaxpayerAtItsPositio
     EXPECT_EQ(EvalText(definition.GetEventExpression(u"opis").View()),
               "VAT-UE za 3 kw. " + std::to_string(2009 + v.version));
     EXPECT_EQ(Verify().first, S_OK) << Verify().second;
+    if (v.version == 2) {
+        document->Set(u"Kwartalnie", tlx::Variant::FromLong(2));
+        EXPECT_EQ(Verify().second, "Rodzaj okresu (pole Kwartalnie) musi mieć wartość 0 (miesiąc) albo 1 (kwartał).")
+            << "a period of neither kind is no month";
+        document->Set(u"Kwartalnie", tlx::Variant::FromLong(1));
+    }
     document->Set(P(v.kind), tlx::Variant::FromLong(3));
     EXPECT_EQ(Verify().second, "Rodzaj podatnika (poz. " + std::to_string(v.kind) + ") musi mieć wartość 1 albo 2.");
 }
