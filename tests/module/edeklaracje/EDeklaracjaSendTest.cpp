@@ -345,6 +345,24 @@ TEST_F(EDeklaracjaSend, ASendThatFiledNothingLeavesTheDeclarationSendable) {
     EXPECT_EQ(gateway->sent.size(), 2u);
 }
 
+// A claim left by a process that ended during its send refuses other sends only for a while: one older
+// than that is taken over.
+TEST_F(EDeklaracjaSend, AClaimLeftBehindLapses) {
+    auto vat7 = SavedVat7();
+    LONG id = 0;
+    ASSERT_EQ(vat7->get_ID(&id), S_OK);
+    auto claimedAt = [&](std::u16string_view time) {
+        Execute(u"UPDATE TLX.DeklNag SET DkN_EDekl_Status = -1, DkN_EDekl_DataWyslania = '" + std::u16string(time) +
+                u"' WHERE DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id)));
+    };
+    claimedAt(u"2999-01-01 00:00:00");
+    EXPECT_EQ(Send(ReadElsewhere(vat7.Get()).Get()), E_FAIL);
+    EXPECT_EQ(LastError(), kClaimRefused);
+    claimedAt(u"2024-04-01 10:00:00");
+    EXPECT_EQ(Send(ReadElsewhere(vat7.Get()).Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(gateway->sent.size(), 1u);
+}
+
 // The service took the document but its status cannot be stored (the row changed meanwhile): the reference
 // number is not lost, the failure names it in the call's message, its event and EInfo.
 TEST_F(EDeklaracjaSend, AStatusThatCannotBeStoredNamesTheReferenceNumber) {
@@ -702,6 +720,17 @@ TEST_F(EDeklaracjaRemoteSend, TheComponentSignsTheFiledTextAndItsResultIsSent) {
     channel->commands.clear();
     ASSERT_EQ(edeklaracja->UsunCertyfikat(), S_OK);
     EXPECT_EQ(channel->commands, std::vector<std::u16string>{u"clearc#"});
+}
+
+// The component's refusal to forget its certificate is UsunCertyfikat's answer, not a success.
+TEST_F(EDeklaracjaRemoteSend, AComponentThatDoesNotForgetItsCertificateIsTheAnswer) {
+    channel->reply = [](const std::u16string& command) {
+        return command == u"clearc#" ? std::u16string(u"err#Brak dostępu do magazynu") : std::u16string(u"ok#");
+    };
+    EXPECT_EQ(edeklaracja->UsunCertyfikat(), E_FAIL);
+    EXPECT_EQ(LastError(), u"Błąd po stronie klienta: Brak dostępu do magazynu");
+    channel->reply = [](const std::u16string&) { return std::u16string(u"ok#"); };
+    EXPECT_EQ(edeklaracja->UsunCertyfikat(), S_OK);
 }
 
 TEST_F(EDeklaracjaRemoteSend, AComponentsRefusalSendsNothingAndIsTheCallsAnswer) {
