@@ -23,6 +23,7 @@ function OnCalculate()
 {
     doPrzeliczenia = 1;
     PrzeliczUbezpieczonego('ZUSZCNA', 'DATAZGLOSZENIA');
+    SaveDekZus();
     doPrzeliczenia = 0;
 }
 
@@ -63,6 +64,7 @@ function DodajCzlonkaRodziny(id, rodzaj)
     b(17, 0) = ZusTekst(adres.Ulica);
     b(18, 0) = ZusTekst(adres.NrDomu);
     b(19, 0) = ZusTekst(adres.NrLokalu);
+    SaveDekZus();
     doPrzeliczenia = 1;
 }
 

@@ -21,6 +21,7 @@ function OnCalculate()
 {
     doPrzeliczenia = 1;
     PrzeliczUbezpieczonego('ZUSZCZA', 'DATAWYREJESTROWANIA');
+    SaveDekZus();
     doPrzeliczenia = 0;
 }
 
@@ -38,6 +39,7 @@ function DodajCzlonkaRodziny(id)
     b(1, 0) = ZusData(dokument.DATAWYREJESTROWANIA);
     WypelnijCzlonka(b, 2, czlonek);
     b(9, 0) = ZusTekst(czlonek.Pokrewienstwo);
+    SaveDekZus();
     doPrzeliczenia = 1;
 }
 

@@ -31,6 +31,7 @@ function OnCalculate()
     WypelnijPlatnika();
     WypelnijOsobe('ADIU', zapis);
     PutValue('OPL1', 1, ZusData(dokument.OSWIADCZENIE));
+    SaveDekZus();
     doPrzeliczenia = 0;
 }
 

@@ -25,6 +25,7 @@ function OnCalculate()
     PutValue('DOZWUA', 3, ZusZnak(rodzaj.zdrowotne && !rodzaj.spoleczne));
     PutValue('DOZWUA', 4, zmiana);
     PutValue('OPL1', 1, ZusData(dokument.OSWIADCZENIE));
+    SaveDekZus();
     doPrzeliczenia = 0;
 }
 

@@ -29,6 +29,7 @@ function OnCalculate()
     PutValue('DOKC', 1, ZusTekst(zapis.OddzialNFZ));
     WypelnijAdresy(zapis);
     PutValue('OPL1', 1, ZusData(dokument.OSWIADCZENIE));
+    SaveDekZus();
     doPrzeliczenia = 0;
 }
 

@@ -28,7 +28,9 @@ function GetDokument()
     return dekZus;
 }
 
-// Zapisuje dokument w tekście deklaracji.
+// Zapisuje dokument w tekście deklaracji. Formularze zgłoszeniowe robią to także po przeliczeniu i po
+// dopisaniu członka rodziny: zmieniony tekst sprawia, że zapis deklaracji odczytanej z bazy zapisuje to,
+// co przeliczono albo dopisano, a nie tylko dokument skryptu.
 function SaveDekZus()
 {
     if (dekZus != null)

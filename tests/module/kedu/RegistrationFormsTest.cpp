@@ -365,6 +365,35 @@ TEST_F(RegistrationFormsTest, AFamilyMemberPutTwiceIsListedOnce) {
     EXPECT_EQ(MemberBlocks(DocumentText(zcza.Get())), 2u) << Utf16ToUtf8(DocumentText(zcza.Get()));
 }
 
+// A saved form read again, recalculated or given a further member, stores what changed when saved.
+TEST_F(RegistrationFormsTest, ASavedFormReadAgainStoresItsRecalculationAndItsNewMember) {
+    ComPtr<IDeklaracja2> zua = Form(dekZUS_ZUA, 12, u"DATAZGLOSZENIA", Day(2024, 5, 6));
+    ASSERT_EQ(CalculateAndSave(zua.Get()), S_OK) << Utf16ToUtf8(error_);
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(1));
+    ASSERT_EQ(CalculateAndSave(zcna.Get()), S_OK) << Utf16ToUtf8(error_);
+    LONG zuaId = 0, zcnaId = 0;
+    ASSERT_EQ(zua->get_ID(&zuaId), S_OK);
+    ASSERT_EQ(zcna->get_ID(&zcnaId), S_OK);
+    Execute(u"update TLX.PracEtaty set PRE_Nazwisko = 'NOWAKOWSKI' where PRE_PraId = 12");
+
+    declarations_ = Declarations(NewSession().Get());
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations_->Item(Variant::FromString(Number(zuaId)), item.Out()), S_OK);
+    ComPtr<IDeklaracja2> recalculated = item.As<IDeklaracja2>();
+    ASSERT_EQ(CalculateAndSave(recalculated.Get()), S_OK) << Utf16ToUtf8(error_);
+    ASSERT_EQ(declarations_->Item(Variant::FromString(Number(zcnaId)), item.Out()), S_OK);
+    ComPtr<IDeklaracja2> extended = item.As<IDeklaracja2>();
+    Put(extended.Get(), u"ZGLOSZENIE", Variant::FromLong(2));
+    ASSERT_EQ(CalculateAndSave(extended.Get()), S_OK) << Utf16ToUtf8(error_);
+
+    ComPtr<ICollection> stored = Declarations(NewSession().Get());
+    ASSERT_EQ(stored->Item(Variant::FromString(Number(zuaId)), item.Out()), S_OK);
+    EXPECT_NE(PageText(item.As<IDeklaracja2>().Get()).find(u"\r\nNOWAKOWSKI\r\n"), std::u16string::npos);
+    ASSERT_EQ(stored->Item(Variant::FromString(Number(zcnaId)), item.Out()), S_OK);
+    EXPECT_EQ(MemberBlocks(PageText(item.As<IDeklaracja2>().Get())), 2u);
+}
+
 // A ZCNA that lists no member, also when the only member put was refused, is refused as the ZCZA is.
 TEST_F(RegistrationFormsTest, AZcnaOfNoMemberIsRefused) {
     const std::u16string message = u"Formularz ZUS ZCNA nie zgłasza ani nie wyrejestrowuje żadnego członka rodziny: "
