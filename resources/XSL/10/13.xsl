@@ -9,7 +9,7 @@
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
     xmlns="http://crd.gov.pl/wzor/2016/01/20/3129/"
-    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/"
+    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/"
     exclude-result-prefixes="d">
   <xsl:output method="xml" version="1.0" encoding="UTF-8" indent="no"/>
 
