@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "AdoTestSupport.h"
@@ -91,3 +92,23 @@ TEST(LargeResultsTest, AnArenaKeepsWhatItGaveInPlaceAndDestroysItOnce) {
 }
 
 }  // namespace
+
+// Holds a result to the end of its thread. Made before the thread's first result, so the thread's kept
+// blocks are destroyed before it and the result gives its blocks back after they are gone, as a result
+// released by a static destructor does on the main thread.
+struct HeldToThreadEnd {
+    tlx::ComPtr<Recordset> rows;
+};
+
+TEST(LargeResultsTest, AResultReleasedAfterItsThreadsKeptBlocksAreGoneFreesItsBlocksSafely) {
+    TempDatabase db{{}, kTable};
+    std::thread worker([&db] {
+        thread_local HeldToThreadEnd held;
+        tlx::ComPtr<Connection> connection = db.Open();
+        held.rows = OpenBatch(connection.Get(), u"select * from TLX.Duze order by Id");
+        // A second result released now fills the thread's kept blocks, so the held one's go elsewhere.
+        OpenBatch(connection.Get(), u"select * from TLX.Duze order by Id");
+        ExpectEveryRow(held.rows.Get());
+    });
+    worker.join();  // the sanitizer reports any write into the destroyed list
+}
