@@ -75,12 +75,38 @@ HRESULT ReportComError(const ComError& e) {
     return e.Code();
 }
 
-HRESULT ReportUnexpected(const std::source_location& where) {
-    std::string_view name(where.file_name());
+std::u16string SourceUnitName(std::string_view fileName) {
+    std::string_view name = fileName;
     if (auto slash = name.find_last_of("/\\"); slash != std::string_view::npos) name.remove_prefix(slash + 1);
-    std::u16string text = u"Nieoczekiwany błąd w " + tlx::Utf8ToUtf16(name) + u" (" +
+    if (auto dot = name.find('.'); dot != std::string_view::npos) name = name.substr(0, dot);
+    // Units named otherwise than their file.
+    struct Renamed {
+        std::string_view file;
+        std::u16string_view unit;
+    };
+    static constexpr Renamed kRenamed[] = {
+        {"Dra", u"DRA"},           {"DraExtImpl", u"IDraExtImpl"}, {"Iwa", u"IWA"},
+        {"Zswa", u"ZSWA"},         {"KeduExportService", u"zus_eksporty"},
+        {"Infd", u"infd"},         {"Wnd", u"wnd"},                {"Wnd3", u"wnd3"},
+        {"Wnu", u"wnu"},
+    };
+    for (const Renamed& renamed : kRenamed)
+        if (name == renamed.file) return std::u16string(renamed.unit);
+    // Classes whose members are spread over files named after them.
+    static constexpr std::string_view kSpread[] = {"EDeklaracja", "Deklaracja", "SerwisDeklaracji"};
+    for (std::string_view unit : kSpread)
+        if (name.starts_with(unit)) return tlx::Utf8ToUtf16(unit);
+    return tlx::Utf8ToUtf16(name);
+}
+
+HRESULT ReportUnexpectedIn(std::u16string_view unit, const std::source_location& where) {
+    std::u16string text = u"Nieoczekiwany błąd w " + std::u16string(unit) + u" (" +
                           tlx::Utf8ToUtf16(std::to_string(where.line())) + u")";
     return tlx::SetErrorText(E_UNEXPECTED, text);
+}
+
+HRESULT ReportUnexpected(const std::source_location& where) {
+    return ReportUnexpectedIn(SourceUnitName(where.file_name()), where);
 }
 
 std::u16string LoadStringResource(HINSTANCE resources, UINT messageId) {

@@ -58,13 +58,21 @@ std::u16string LoadStringResource(HINSTANCE resources, UINT messageId);
 std::u16string FormatStringV(const OLECHAR* format, va_list args);
 std::u16string FormatString(const OLECHAR* format, ...);
 
+// The source unit an unexpected error names for a member written in `fileName`: the file's name without
+// folder and extension, except for the units that span several files or go by another name ("Wnu.cpp"
+// is "wnu", every "Deklaracja….cpp" is "Deklaracja", the DRA's export service is "zus_eksporty").
+std::u16string SourceUnitName(std::string_view fileName);
+
 // The error boundary of a COM member: runs `body` and answers S_OK, a raised ComError's HRESULT with its
-// error object, or E_UNEXPECTED with the "Nieoczekiwany błąd w" description naming the caller's file
-// and line (taken where ComBoundary is called, or handed on by a helper that runs the boundary for it).
+// error object, or E_UNEXPECTED with the "Nieoczekiwany błąd w <unit> (<line>)" description naming the
+// caller's unit and line (taken where ComBoundary is called, or handed on by a helper that runs the
+// boundary for it). ComBoundaryIn names the unit itself, for a member whose unit is not its file's.
 HRESULT ReportUnexpected(const std::source_location& where);
+HRESULT ReportUnexpectedIn(std::u16string_view unit, const std::source_location& where);
 
 template <class Body>
-HRESULT ComBoundary(Body&& body, const std::source_location& where = std::source_location::current()) {
+HRESULT ComBoundaryIn(std::u16string_view unit, Body&& body,
+                      const std::source_location& where = std::source_location::current()) {
     try {
         if constexpr (std::is_same_v<decltype(body()), HRESULT>)
             return body();
@@ -74,8 +82,13 @@ HRESULT ComBoundary(Body&& body, const std::source_location& where = std::source
     } catch (const ComError& e) {
         return ReportComError(e);
     } catch (...) {
-        return ReportUnexpected(where);
+        return unit.empty() ? ReportUnexpected(where) : ReportUnexpectedIn(unit, where);
     }
+}
+
+template <class Body>
+HRESULT ComBoundary(Body&& body, const std::source_location& where = std::source_location::current()) {
+    return ComBoundaryIn({}, std::forward<Body>(body), where);
 }
 
 // A checked out-pointer: a null pointer raises E_POINTER without an error object.

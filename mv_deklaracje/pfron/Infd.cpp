@@ -42,14 +42,14 @@ LONG CINFD::PrzeliczZalaczniki(InfdRun& run) {
 }
 
 HRESULT CINFD::ExportToSOD(LONG lDeklID, BSTR sDir) {
-    return ComBoundary([&] {
+    return ComBoundaryIn(u"infd_eksporty", [&] {
         InfdDocuments documents;
         SodExport(GetSession().Get(), lDeklID, CBstr(sDir), documents).WriteFiles();
     });
 }
 
 HRESULT CINFD::ExportToSODVC(LONG lDeklID, BSTR sDir) {
-    return ComBoundary([&] {
+    return ComBoundaryIn(u"infd_eksporty", [&] {
         InfdDocuments documents;
         SodExport(GetSession().Get(), lDeklID, CBstr(sDir), documents).SendFiles(fileCopy_);
     });

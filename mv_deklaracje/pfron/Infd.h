@@ -9,6 +9,9 @@ class InfdRun;
 
 class CINFD final : public PfronCalculator<CINFD, IINFD> {
 public:
+    // The unit an unexpected error of the calculator's own members names.
+    static constexpr std::u16string_view kSourceUnit = u"infd";
+
     // IINFD
     HRESULT Przelicz() override;
     HRESULT ExportToSOD(LONG lDeklID, BSTR sDir) override;

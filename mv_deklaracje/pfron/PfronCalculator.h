@@ -21,7 +21,7 @@ class PfronCalculator : public PfronCalculatorRoot<Derived, Interface> {
 public:
     // The bound declaration's identifier; 0 when unbound.
     HRESULT get_DeklId(LONG* pVal) override {
-        return ComBoundary([&] {
+        return ComBoundaryIn(Derived::kSourceUnit, [&] {
             LONG id = 0;
             if (tlx::ComPtr<IDeklaracja2> declaration = GetDeklaracja()) CheckHost(declaration->get_ID(&id));
             *RequireOut(pVal) = id;
@@ -29,8 +29,9 @@ public:
     }
 
     HRESULT put_DeklId(LONG value) override {
-        return ComBoundary([&] {
+        return ComBoundaryIn(Derived::kSourceUnit, [&] {
             tlx::ComPtr<ISession> session = this->GetSession();
+            CheckHost(session->Prepare());  // the session ready for the work: a failure stops the binding
             tlx::ComPtr<IDeklaracja2> declaration = BindDeclaration(session.Get(), value);
             declaration_ = AttachDeclaration(session.Get(), declaration.Get());
         });

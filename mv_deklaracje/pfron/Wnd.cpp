@@ -9,14 +9,14 @@ HRESULT CWND::Przelicz() {
 }
 
 HRESULT CWND::ExportToSOD(LONG lDeklID, BSTR sDir) {
-    return ComBoundary([&] {
+    return ComBoundaryIn(u"wnd_eksporty", [&] {
         WndDocuments documents;
         SodExport(GetSession().Get(), lDeklID, CBstr(sDir), documents).WriteFiles();
     });
 }
 
 HRESULT CWND::ExportToSODVC(LONG lDeklID, BSTR sDir) {
-    return ComBoundary([&] {
+    return ComBoundaryIn(u"wnd_eksporty", [&] {
         WndDocuments documents;
         SodExport files(GetSession().Get(), lDeklID, CBstr(sDir), documents);
         files.SetMissingTransferError(kNoTransferComponent);

@@ -9,6 +9,9 @@
 
 class CWND final : public PfronCalculator<CWND, IWND> {
 public:
+    // The unit an unexpected error of the calculator's own members names.
+    static constexpr std::u16string_view kSourceUnit = u"wnd";
+
     // IWND
     HRESULT Przelicz() override;
     HRESULT ExportToSOD(LONG lDeklID, BSTR sDir) override;

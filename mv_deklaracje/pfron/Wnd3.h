@@ -9,6 +9,9 @@
 
 class CWND3 final : public PfronCalculator<CWND3, IWND> {
 public:
+    // The unit an unexpected error of the calculator's own members names.
+    static constexpr std::u16string_view kSourceUnit = u"wnd3";
+
     // IWND
     HRESULT Przelicz() override;
     HRESULT ExportToSOD(LONG lDeklID, BSTR sDir) override;

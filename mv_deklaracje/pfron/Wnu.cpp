@@ -30,7 +30,7 @@ HRESULT CWNU::Przelicz() {
 }
 
 HRESULT CWNU::ExportToSOD(LONG lDeklID, BSTR sDir) {
-    return ComBoundary([&] {
+    return ComBoundaryIn(u"wnu_eksporty", [&] {
         WnuDocuments documents;
         SodExport(GetSession().Get(), lDeklID, CBstr(sDir), documents).WriteFiles();
     });
@@ -38,7 +38,7 @@ HRESULT CWNU::ExportToSOD(LONG lDeklID, BSTR sDir) {
 
 // Always through the transfer, whoever the operator is.
 HRESULT CWNU::ExportToSODVC(LONG lDeklID, BSTR sDir) {
-    return ComBoundary([&] {
+    return ComBoundaryIn(u"wnu_eksporty", [&] {
         WnuDocuments documents;
         SodExport files(GetSession().Get(), lDeklID, CBstr(sDir), documents);
         files.SetMissingTransferError(kNoTransferComponent);

@@ -8,6 +8,9 @@
 
 class CWNU final : public PfronCalculator<CWNU, IWNU> {
 public:
+    // The unit an unexpected error of the calculator's own members names.
+    static constexpr std::u16string_view kSourceUnit = u"wnu";
+
     // IWNU
     HRESULT Przelicz() override;
     HRESULT ExportToSOD(LONG lDeklID, BSTR sDir) override;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "mv_deklaracje/core/ComError.h"
 #include "platform/text/CodePage.h"
 #include "mv_deklaracje/library/Module.h"
@@ -39,11 +41,33 @@ TEST(ComError, NullOutPointerIsEPointerWithoutDescription) {
     EXPECT_EQ(GetErrorInfo(0, &info), S_FALSE);
 }
 
-TEST(ComError, OtherExceptionsBecomeUnexpectedNamingFileAndLine) {
+TEST(ComError, OtherExceptionsBecomeUnexpectedNamingUnitAndLine) {
     const int line = __LINE__ + 1;
     EXPECT_EQ(Member([] { throw std::runtime_error("boom"); }), E_UNEXPECTED);
     EXPECT_EQ(tlx::TakeErrorDescription(),
-              u"Nieoczekiwany błąd w ComErrorTest.cpp (" + tlx::Utf8ToUtf16(std::to_string(line)) + u")");
+              u"Nieoczekiwany błąd w ComErrorTest (" + tlx::Utf8ToUtf16(std::to_string(line)) + u")");
+    const int exportLine = __LINE__ + 1;
+    EXPECT_EQ(ComBoundaryIn(u"wnu_eksporty", [] { throw std::runtime_error("boom"); }), E_UNEXPECTED);
+    EXPECT_EQ(tlx::TakeErrorDescription(),
+              u"Nieoczekiwany błąd w wnu_eksporty (" + tlx::Utf8ToUtf16(std::to_string(exportLine)) + u")");
+}
+
+TEST(ComError, UnexpectedErrorsNameTheUnitNotTheFile) {
+    const std::pair<const char*, std::u16string> kUnits[] = {
+        {"/src/mv_deklaracje/pfron/Wnu.cpp", u"wnu"},
+        {"mv_deklaracje/pfron/Wnd3.cpp", u"wnd3"},
+        {"mv_deklaracje/pfron/Infd.cpp", u"infd"},
+        {"mv_deklaracje/kedu/Kedu.cpp", u"Kedu"},
+        {"mv_deklaracje/kedu/KeduExportService.cpp", u"zus_eksporty"},
+        {"mv_deklaracje/zus/Dra.cpp", u"DRA"},
+        {"mv_deklaracje/zus/DraExtImpl.h", u"IDraExtImpl"},
+        {"include/TlxBus2.h", u"TlxBus2"},
+        {"mv_deklaracje/deklaracje/DeklaracjaFields.cpp", u"Deklaracja"},
+        {"mv_deklaracje/edeklaracje/EDeklaracjaSending.cpp", u"EDeklaracja"},
+        {"mv_deklaracje/deklaracje/Vat27.cpp", u"Vat27"},
+        {"C:\\src\\DeklZaklad.cpp", u"DeklZaklad"},
+    };
+    for (const auto& [file, unit] : kUnits) EXPECT_EQ(SourceUnitName(file), unit) << file;
 }
 
 TEST(FormatString, UsesTheCLocaleAndUtf16Texts) {
