@@ -16,6 +16,7 @@ public:
     CBstr BuildInfdpDocument(IDeklaracja2* attachment);
 
     // SodDocumentSet
+    Forms MainForms() const override { return {300, 1, 3, u"TLXDeklaracje.INFD"}; }
     CBstr BuildMain(IDeklaracja2* declaration) override { return BuildInfdDocument(declaration); }
     void StartAttachments() override { withoutPesel_ = 0; }
     CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfdpDocument(attachment); }

@@ -3,12 +3,24 @@
 // the attachments' documents and the file names repeat.
 #pragma once
 
+#include <string_view>
+
 #include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje_tlb.h"
 
 class SodDocumentSet {
 public:
     virtual ~SodDocumentSet() = default;
+
+    // The main declarations this export writes: its form type and the form versions of its generation
+    // (a WN-D of one generation written in the other's format would be refused by PFRON).
+    struct Forms {
+        LONG type;
+        LONG firstVersion;
+        LONG lastVersion;
+        std::u16string_view service;  // the exporting service's ProgID, for the refusal
+    };
+    virtual Forms MainForms() const = 0;
 
     // The main declaration's document.
     virtual CBstr BuildMain(IDeklaracja2* declaration) = 0;

@@ -8,6 +8,7 @@
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/pfron/PfronDeclaration.h"
 #include "mv_deklaracje/pfron/PfronFields.h"
+#include "hostapi/Errors.h"
 #include "platform/ado/Ado.h"
 #include "platform/com/Bstr.h"
 
@@ -33,13 +34,42 @@ std::vector<tlx::ComPtr<IDeklaracja2>> Attachments(IDeklaracja2* declaration) {
     for (auto& [number, child] : numbered) list.push_back(std::move(child));
     return list;
 }
+// The declaration to export; E_POINTER when the identifier names none (the host's "no such row"), as
+// when the object found is no declaration. Any other failure of the lookup keeps its code.
+tlx::ComPtr<IDeklaracja2> OpenExported(ISession* session, LONG id) {
+    tlx::ComPtr<IDeklaracja2> declaration;
+    try {
+        declaration = OpenDeclaration(session, id);
+    } catch (const ComError& e) {
+        if (e.Code() != HOST_E_NOROW) throw;
+    }
+    if (!declaration) RaiseHResult(E_POINTER);
+    return declaration;
+}
+
+// An export writes its own generation's declarations only: a form of another type or version is
+// refused, naming it, before any document is built.
+void RefuseForeignForm(IDeklaracja2* declaration, const SodDocumentSet::Forms& forms) {
+    LONG type = 0;
+    LONG version = 0;
+    CheckHost(declaration->get_TypDeklar(&type));
+    CheckHost(declaration->get_Wersja(&version));
+    if (type == forms.type && version >= forms.firstVersion && version <= forms.lastVersion) return;
+    const std::u16string versions =
+        forms.firstVersion == forms.lastVersion
+            ? u"w wersji " + LongToString(forms.firstVersion).Str()
+            : u"w wersjach " + LongToString(forms.firstVersion).Str() + u"-" + LongToString(forms.lastVersion).Str();
+    RaiseComErrorFormat(E_INVALIDARG, u"Deklaracji typu %ld w wersji %ld nie eksportuje %s: eksportuje on deklaracje typu %ld %s.",
+                        static_cast<long>(type), static_cast<long>(version), std::u16string(forms.service).c_str(),
+                        static_cast<long>(forms.type), versions.c_str());
+}
 }  // namespace
 
 SodExport::SodExport(ISession* session, LONG id, const CBstr& folder, SodDocumentSet& documents) {
     if (folder.View().empty()) RaiseComError(E_INVALIDARG, u"Nie podano folderu eksportu.");
     std::vector<ExportDelivery::File> files;
-    tlx::ComPtr<IDeklaracja2> declaration = OpenDeclaration(session, id);
-    if (!declaration) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDeklaracja2> declaration = OpenExported(session, id);
+    RefuseForeignForm(declaration.Get(), documents.MainForms());
     CBstr main = documents.BuildMain(declaration.Get());
     const CBstr period = SafeFileNamePart(documents.ReportingPeriod());
     files.emplace_back(CBstr(documents.MainFilePrefix().Str() + u"_" + period.Str() + std::u16string(kExtension)), main);

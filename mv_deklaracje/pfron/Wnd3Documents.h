@@ -27,6 +27,7 @@ public:
     CBstr BuildInfdpDocument(IDeklaracja2* attachment);
 
     // SodDocumentSet
+    Forms MainForms() const override { return {310, 3, 6, u"TLXDeklaracje.WND3"}; }
     CBstr BuildMain(IDeklaracja2* declaration) override { return BuildWndDocument(declaration); }
     void StartAttachments() override { infdpCounter_ = 0; }
     CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfdpDocument(attachment); }

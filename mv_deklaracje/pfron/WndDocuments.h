@@ -14,6 +14,7 @@ public:
     CBstr BuildInfDpXml(IDeklaracja2* attachment);
 
     // SodDocumentSet
+    Forms MainForms() const override { return {310, 1, 1, u"TLXDeklaracje.WND"}; }
     CBstr BuildMain(IDeklaracja2* declaration) override { return BuildWndXml(declaration); }
     void StartAttachments() override { noPeselCounter_ = 0; }
     CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfDpXml(attachment); }

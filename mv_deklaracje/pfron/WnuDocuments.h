@@ -16,6 +16,7 @@ public:
     CBstr BuildInfUpXml(IDeklaracja2* attachment);
 
     // SodDocumentSet
+    Forms MainForms() const override { return {320, 1, 1, u"TLXDeklaracje.WNU"}; }
     CBstr BuildMain(IDeklaracja2* declaration) override { return BuildWnuXml(declaration); }
     void StartAttachments() override { noPeselCounter_ = 0; }
     CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfUpXml(attachment); }

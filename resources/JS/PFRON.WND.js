@@ -14,6 +14,8 @@ function UpdateInfo()
 
 function OnCalculate()
 {
+    // Pełną nazwę pracodawcy ma tylko WN-D (INF-D jej nie zawiera).
+    dokument.PELNANAZWPRACODAWCY = KonfigValue('FirmaNazwaPelna');
     PrzeliczPfron(UslugaWnd());
     SaveContext();
 }

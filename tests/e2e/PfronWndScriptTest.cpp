@@ -214,3 +214,56 @@ TEST_F(PfronWndScript, ADeclarationCalculatedInTheSessionIsChangedAndSavedAgain)
 }
 
 }  // namespace
+
+namespace {
+
+// Each WN-D service exports its own generation only: a WN-D of the other generation, a declaration of
+// another form and an identifier of no declaration are refused before any file is written, on both
+// roads. The employer's full name comes from the company's settings as the other employer fields do.
+TEST_F(PfronWndScript, EachWndServiceRefusesAForeignDeclarationBeforeWritingAnything) {
+    setenv("TLX_CLIENT_ROOT", Path("klient").c_str(), 1);
+    std::filesystem::create_directories(Path("out"));
+    ASSERT_EQ(RunScript("function wnd(wersja) {\n" + kCalculatedWnd +
+                        "    print('WN-D', wersja, w.PELNANAZWPRACODAWCY);\n"
+                        "    return w.ID;\n"
+                        "}\n"
+                        "var v6 = wnd(6), v1 = wnd(1);\n"
+                        "var i = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                        "i.TypDeklar = 300; i.Wersja = 3; i.Rok = 2024; i.Miesiac = 3;\n"
+                        "i.DATAWYPELNIENIA = new Date(2024, 3, 10); i.RODZAJINFORMACJI = 'Z';\n"
+                        "Session.Save();\n"
+                        "function tryExport(progId, member, id) {\n"
+                        "    try {\n"
+                        "        Session.CreateObject(progId)[member](id, member == 'ExportToSOD' ? '" + Path("out") +
+                        "' : 'C:\\\\PFRON');\n"
+                        "        print(progId, member, 'wrote');\n"
+                        "    } catch (e) {\n"
+                        "        print(progId, member, (e.number >>> 0).toString(16), e.description);\n"
+                        "    }\n"
+                        "}\n"
+                        "var members = ['ExportToSOD', 'ExportToSODVC'];\n"
+                        "for (var m = 0; m < 2; ++m) {\n"
+                        "    tryExport('TLXDeklaracje.WND3', members[m], v1);\n"
+                        "    tryExport('TLXDeklaracje.WND', members[m], v6);\n"
+                        "    tryExport('TLXDeklaracje.WND', members[m], i.ID);\n"
+                        "    tryExport('TLXDeklaracje.WND3', members[m], 999999);\n"
+                        "}\n"),
+              0)
+        << err_;
+    unsetenv("TLX_CLIENT_ROOT");
+    const std::string wnd3 = "nie eksportuje TLXDeklaracje.WND3: eksportuje on deklaracje typu 310 w wersjach 3-6.\n";
+    const std::string wnd = "nie eksportuje TLXDeklaracje.WND: eksportuje on deklaracje typu 310 w wersji 1.\n";
+    std::string expected = "WN-D 6 Przykładowa Spółka z o.o.\nWN-D 1 Przykładowa Spółka z o.o.\n";
+    for (const char* member : {"ExportToSOD", "ExportToSODVC"}) {
+        const std::string m = member;
+        expected += "TLXDeklaracje.WND3 " + m + " 80070057 Deklaracji typu 310 w wersji 1 " + wnd3;
+        expected += "TLXDeklaracje.WND " + m + " 80070057 Deklaracji typu 310 w wersji 6 " + wnd;
+        expected += "TLXDeklaracje.WND " + m + " 80070057 Deklaracji typu 300 w wersji 3 " + wnd;
+        expected += "TLXDeklaracje.WND3 " + m + " 80004003 Wywołanie '" + m + "' nie powiodło się (0x80004003)\n";
+    }
+    EXPECT_EQ(out_, expected);
+    EXPECT_TRUE(Files(Path("out")).empty());
+    EXPECT_FALSE(std::filesystem::exists(Path("klient") + "/C/PFRON"));
+}
+
+}  // namespace

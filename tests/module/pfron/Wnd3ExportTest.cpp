@@ -163,23 +163,28 @@ TEST_F(Wnd3Export, HostileTextsReadBackUnchanged) {
 }
 
 // A local operator's files go through the transfer channel: one Reset, then four calls per file, the
-// WN-D first; version 1 is named as version 2 there; nothing is written on this machine.
+// WN-D first; nothing is written on this machine. A WN-D of the first generation is refused on both roads
+// before anything is handed over.
 TEST_F(Wnd3Export, ALocalOperatorsFilesGoThroughTheTransfer) {
     auto transfer = CRecordingTransfer::Make();
     StandIn standIn(CLSID_CRemoteFileTransfer, u"TLX.RemoteFileTransfer", static_cast<IRemoteFileTransfer*>(transfer.Get()));
-    const long wnd = Prepare(1, 202405, u"05-2024", 5);
+    const long first = Prepare(1, 202405, u"05-2024", 5);
+    EXPECT_EQ(Export(u"ExportToSODVC", first, u"C:\\Eksport\\"), E_INVALIDARG);
+    EXPECT_EQ(Export(u"ExportToSOD", first, Folder()), E_INVALIDARG);
+    EXPECT_TRUE(transfer->calls.empty());
+    const long wnd = Prepare(5, 202405, u"05-2024", 5);
     ASSERT_EQ(Export(u"ExportToSODVC", wnd, u"C:\\Eksport\\"), S_OK) << tlx::Utf16ToUtf8(LastError());
     const std::vector<std::u16string> expected = {
         u"Reset ",
-        u"SetFileName C:\\Eksport\\wnd2_05-2024.xml", u"SetKind file", u"SetContent", u"Transfer",
+        u"SetFileName C:\\Eksport\\wnd5_05-2024.xml", u"SetKind file", u"SetContent", u"Transfer",
         u"SetFileName C:\\Eksport\\infdp5_05-2024_80010112341.xml", u"SetKind file", u"SetContent", u"Transfer",
         u"SetFileName C:\\Eksport\\infdp5_05-2024_00000000001.xml", u"SetKind file", u"SetContent", u"Transfer"};
     EXPECT_EQ(transfer->calls, expected);
     EXPECT_EQ(Written(out_), std::vector<std::string>{});
     EXPECT_FALSE(fs::exists(client_));
-    // The same bytes as the file written into a folder here, whose name keeps version 1.
+    // The same bytes as the file written into a folder here.
     ASSERT_EQ(Export(u"ExportToSOD", wnd, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
-    EXPECT_EQ(Written(out_).back(), "wnd1_05-2024.xml");
+    EXPECT_EQ(Written(out_).back(), "wnd5_05-2024.xml");
     EXPECT_EQ(tlx::Utf16ToUtf8(transfer->files[u"C:\\Eksport\\infdp5_05-2024_80010112341.xml"]),
               ReadFile(out_ / "infdp5_05-2024_80010112341.xml"));
 }
