@@ -26,6 +26,7 @@ inline const tlx::DispatchTable& DispatchTableOf(IParametr*) {
 inline const tlx::DispatchTable& DispatchTableOf(IKonfiguracja*) {
     static const tlx::DispatchTable table{
         tlx::DispMethod<&IKonfiguracja::GetValue>(u"GetValue", 1),
+        tlx::DispMethod<&IKonfiguracja::GetValue>(u"Value", 1),
         tlx::DispMethod<&IKonfiguracja::GetParametr, VT_DATE>(u"GetParametr", 2),
     };
     return table;

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "hostapi/Configuration.h"
 #include "hostapi/ScriptSupport.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/forms/FormXml.h"
@@ -12,6 +13,26 @@ namespace {
 
 constexpr char16_t kDokument[] = u"dokument";
 constexpr char16_t kPole[] = u"pole";
+// The host's session and configuration, bound for the scripts that name them.
+constexpr char16_t kSession[] = u"Session";
+constexpr char16_t kKonfig[] = u"Konfig";
+
+bool IsNamePart(char16_t c) {
+    return c == u'_' || c == u'$' || (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+// Whether the script text names `name` on its own (not as a member, "dokument.Session", nor as part of a
+// longer name). Text in comments and strings counts too: binding an item no script reads costs nothing
+// but the binding.
+bool NamesGlobal(std::u16string_view text, std::u16string_view name) {
+    for (std::size_t at = text.find(name); at != std::u16string_view::npos; at = text.find(name, at + 1)) {
+        const char16_t before = at == 0 ? u' ' : text[at - 1];
+        const std::size_t end = at + name.size();
+        const char16_t after = end < text.size() ? text[end] : u' ';
+        if (before != u'.' && !IsNamePart(before) && !IsNamePart(after)) return true;
+    }
+    return false;
+}
 
 void Bind(IScriptEngine* engine, const char16_t* name, IDispatch* object) {
     tlx::Bstr text(name);
@@ -55,6 +76,7 @@ void CFormScripts::Prepare(const CBstr& text, IDispatch* declaration, ISession* 
     CheckHost(session->GetReference(nullptr, reference.Out()));
     if (!reference) RaiseHResult(E_POINTER);
     text_ = text;
+    bindsHost_ = NamesGlobal(text.View(), kSession) || NamesGlobal(text.View(), kKonfig);
     sessionReference_ = reference;
     engineReference_.Reset();
     declaration_ = declaration;
@@ -74,6 +96,10 @@ tlx::ComPtr<IScriptEngine> CFormScripts::CreateEngine() {
     CheckHost(engine->AddScriptText(code.Get()));
     Bind(engine.Get(), kDokument, nullptr);
     Bind(engine.Get(), kPole, nullptr);
+    if (bindsHost_) {
+        Bind(engine.Get(), kSession, nullptr);
+        Bind(engine.Get(), kKonfig, nullptr);
+    }
     tlx::ComPtr<ISessionReference> reference;
     CheckHost(session->GetReference(created.Get(), reference.Out()));
     engineReference_ = reference;
@@ -110,6 +136,22 @@ void CFormScripts::ResetScriptEngine() {
     CheckHost(engine->Reset());
 }
 
+// The host's session and its configuration for an evaluation. They are bound for the outermost
+// evaluation only and unbound after it: an engine holding them between evaluations would hold the
+// session open and keep its heap from the pool.
+void CFormScripts::BindHost(IScriptEngine* engine) {
+    tlx::ComPtr<ISession> session;
+    CheckHost(sessionReference_->GetSession(session.Out()));
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<IDispatch> config;
+    CheckHost(session->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Konfiguracja)).Get(), tlx::Variant::Missing(),
+                                    config.Out()));
+    tlx::ComPtr<IDispatch> sessionObject;
+    CheckHost(session->QueryInterface(IID_IDispatch, sessionObject.OutVoid()));
+    Bind(engine, kSession, sessionObject.Get());
+    Bind(engine, kKonfig, config.Get());
+}
+
 tlx::Variant CFormScripts::EvaluateFormScript(const CBstr& expression, IDispatch* field) {
     tlx::Variant result;
     if (expression.IsEmpty()) return result;
@@ -117,11 +159,17 @@ tlx::Variant CFormScripts::EvaluateFormScript(const CBstr& expression, IDispatch
     if (!engine) RaiseHResult(E_POINTER);
     tlx::ComPtr<IDispatch> savedPole = Bound(engine.Get(), kPole);
     tlx::ComPtr<IDispatch> savedDokument = Bound(engine.Get(), kDokument);
+    const bool bindHost = bindsHost_ && !savedDokument;  // nested evaluations find them bound
     auto restore = [&] {
         Bind(engine.Get(), kPole, savedPole.Get());
         Bind(engine.Get(), kDokument, savedDokument.Get());
+        if (bindHost) {
+            Bind(engine.Get(), kSession, nullptr);
+            Bind(engine.Get(), kKonfig, nullptr);
+        }
     };
     try {
+        if (bindHost) BindHost(engine.Get());
         Bind(engine.Get(), kDokument, declaration_);
         Bind(engine.Get(), kPole, field);
         tlx::Variant self = tlx::Variant::FromDispatch(field ? field : declaration_);

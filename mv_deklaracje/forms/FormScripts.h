@@ -1,7 +1,8 @@
 // The calculation scripts of one declaration: the form's "script" texts joined with the library
 // "Tools", run by an engine the host's session creates, and the one routine through which every
 // expression of the definition is evaluated with "dokument" (the declaration) and "pole" (the field at
-// hand) bound.
+// hand) bound, and for scripts that name them "Session" (the declaration's host session) and "Konfig"
+// (the host's configuration object of that session).
 //
 // How a declaration's script state is kept apart from the shared definition: the script text is part
 // of the form's definition, read once per process and shared read-only by every declaration of the form
@@ -66,8 +67,12 @@ public:
 
 private:
     tlx::ComPtr<IScriptEngine> CreateEngine();
+    void BindHost(IScriptEngine* engine);
 
     CBstr text_;
+    // The scripts name "Session" or "Konfig" (the host's session and configuration object), which
+    // then are bound for each outermost evaluation as "dokument" is.
+    bool bindsHost_ = false;
     tlx::ComPtr<ISessionReference> sessionReference_;
     tlx::ComPtr<ISessionReference> engineReference_;
     IDispatch* declaration_ = nullptr;
