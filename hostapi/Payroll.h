@@ -404,9 +404,11 @@ protected:
     ~IDaneZUS() = default;
 };
 
-// What an element is (IPaymentItemKind).
+// What an element is (IPaymentItemKind). It shares its IID with ITypWyplaty: both are the element type's
+// interface, which this host splits into two objects (the type row alone, and the type as one element
+// has it); no object answers both.
 struct IWypElementDane : IDispatch {
-    static constexpr IID kIid = tlx::MakeGuid(u"{AD51A406-134D-45E4-AF97-BB15F875A913}");
+    static constexpr IID kIid = tlx::MakeGuid(u"{A8370B55-3624-4C22-911B-9BAB7074FB19}");
     using Base = IDispatch;
     virtual HRESULT get_Rodzaj(LONG* counted) = 0;          // also Counted: non-zero counts as wages
     virtual HRESULT get_RodzajSkladnika(LONG* kind) = 0;    // also Kategoria, KindCode

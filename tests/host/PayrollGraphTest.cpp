@@ -210,6 +210,9 @@ TEST_F(PayrollGraphTest, EveryMemberAnswersUnderEveryName) {
     ComPtr<IWypElementDane> kind;
     ASSERT_EQ(element->get_Dane(kind.Out()), S_OK);
     ExpectEveryNameAnswers<IWypElementDane>(kind.Get(), "IWypElementDane");
+    // The element's kind answers its interface by the identifier the host publishes for it.
+    ComPtr<IUnknown> byIid;
+    EXPECT_EQ(kind->QueryInterface(MakeGuid(u"{A8370B55-3624-4C22-911B-9BAB7074FB19}"), byIid.OutVoid()), S_OK);
 
     ComPtr<IDispatch> code = Create(u"TLX.KodySwiadczen", Variant::FromString(u"Pdz_Kod=331"));
     ExpectEveryNameAnswers<IKodSwiadczenia>(code.Get(), "IKodSwiadczenia");
