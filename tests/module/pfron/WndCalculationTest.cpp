@@ -193,3 +193,15 @@ TEST_F(WndCalculation, AFailingRunLeavesThePreviousSetAndReportsItsSteps) {
     EXPECT_EQ(Call(unbound.Get(), u"ExportToSOD", {tlx::Variant::FromLong(wnd), tlx::Variant::FromString(u"")}),
               E_INVALIDARG);
 }
+
+// The attachment names the month the pay belongs to, not the month of the list it was paid on: May's
+// list paying April's wage gives 04-2024 on the May WN-D.
+TEST_F(WndCalculation, ThePaymentMonthIsTheMonthThePayBelongsTo) {
+    const long wnd = AddWnd(6);
+    AddPaid(HalfTime());
+    Execute(u"UPDATE TLX.Wyplaty SET WPL_Miesiac = 4");
+    ASSERT_EQ(CalculateWnd(wnd), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::vector<long> attachments = Attachments(wnd);
+    ASSERT_EQ(attachments.size(), 1u);
+    Check(attachments[0], {{u"OKRESWYPLATY", u"04-2024"}, {u"OKRESSPRAWOZDAWCZY", u"05-2024"}});
+}
