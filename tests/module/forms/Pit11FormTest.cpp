@@ -3,6 +3,7 @@
 // employee's payroll is checked end to end on the demo company (tests/e2e/Pit11ScriptTest.cpp).
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <set>
 #include <string>
 
@@ -25,6 +26,8 @@ struct Version {
     // A position in the numbering of versions 22 and 23, in this version's.
     int At(int n) const { return n - Shift(); }
 };
+
+void PrintTo(const Version& v, std::ostream* os) { *os << "PIT-11(" << v.wersja << ")"; }
 
 const Version kVersions[] = {
     {20, 201301, 201312, 2013, false},
