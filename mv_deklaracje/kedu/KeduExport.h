@@ -22,8 +22,8 @@ void ExportKeduDocument(const CBstr& document, const CBstr& fileName, tlx::ComPt
 
 // The document sent to the user's machine as `fileName`: through the host's transfer for a local
 // operator, opened there with `appPath` when one is given; as `ExportKeduDocument` writes it for a
-// remote-desktop operator. An application path holding a control character is refused with
-// E_INVALIDARG before anything is sent. A transfer component that cannot be had fails with `missingTransfer` when
+// remote-desktop operator. An application path or a target holding a control character is refused
+// with E_INVALIDARG before anything is sent. A transfer component that cannot be had fails with `missingTransfer` when
 // one is given, otherwise with the creation's own error.
 void SendKeduDocument(const CBstr& document, const CBstr& fileName, const CBstr& appPath,
                       tlx::ComPtr<IRemoteFileCopy>& copy, HRESULT missingTransfer = S_OK);

@@ -134,6 +134,11 @@ TEST_F(KeduExportTest, AnApplicationPathWithAControlCharacterIsRefused) {
             << Utf16ToUtf8(bad);
         EXPECT_NE(LastError().find(u"znak sterujący"), std::u16string::npos);
     }
+    // A target whose folder holds a line break would do the same through the list's file column.
+    EXPECT_EQ(documents->ExportToXMLCIV(id, Bstr(u"C:\\Kadry\r\nC:\\Windows\\calc.exe\tC:\\ziua.xml").Get(),
+                                        Bstr(u"C:\\Program\\Platnik.exe").Get()),
+              E_INVALIDARG);
+    EXPECT_EQ(LastError(), u"Ścieżka pliku na komputerze użytkownika zawiera znak sterujący.");
     EXPECT_FALSE(fs::exists(client_)) << "nothing reached the user's machine";
     EXPECT_EQ(documents->ExportToXMLCIV(id, Bstr(u"C:\\Kadry\\ziua.xml").Get(), Bstr(u"C:\\Program Files\\Płatnik.exe").Get()),
               S_OK) << Utf16ToUtf8(LastError());
