@@ -23,13 +23,16 @@ bool CEDeklaracja::IsRemoteSigning() {
     return remote != 0;
 }
 
+// The certificate kept here is released whatever the component on the user's machine answers to
+// forgetting its own: the next signing asks the component again in any case. Its refusal reaches the
+// user as a message of the failed step, not as the call's answer.
 HRESULT CEDeklaracja::UsunCertyfikat() {
     return ComBoundary([&] {
         if (IsRemoteSigning()) {  // the login is required before anything is released
             try {
                 VirtualChannelSigning::ForgetCertificate();
             } catch (const VirtualChannelSigning::Failure& failure) {
-                RaiseComError(E_FAIL, failure.text);
+                SendMessage(failure.text, kStepFailure);
             }
         }
         signing_.Release();

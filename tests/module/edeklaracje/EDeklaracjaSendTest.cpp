@@ -722,15 +722,17 @@ TEST_F(EDeklaracjaRemoteSend, TheComponentSignsTheFiledTextAndItsResultIsSent) {
     EXPECT_EQ(channel->commands, std::vector<std::u16string>{u"clearc#"});
 }
 
-// The component's refusal to forget its certificate is UsunCertyfikat's answer, not a success.
-TEST_F(EDeklaracjaRemoteSend, AComponentThatDoesNotForgetItsCertificateIsTheAnswer) {
+// The component's refusal to forget its certificate does not keep the object's own: the call releases
+// it and tells the user of the refusal as a failed step.
+TEST_F(EDeklaracjaRemoteSend, AComponentThatDoesNotForgetItsCertificateIsToldNotAnswered) {
+    Advise();
     channel->reply = [](const std::u16string& command) {
         return command == u"clearc#" ? std::u16string(u"err#Brak dostępu do magazynu") : std::u16string(u"ok#");
     };
-    EXPECT_EQ(edeklaracja->UsunCertyfikat(), E_FAIL);
-    EXPECT_EQ(LastError(), u"Błąd po stronie klienta: Brak dostępu do magazynu");
-    channel->reply = [](const std::u16string&) { return std::u16string(u"ok#"); };
     EXPECT_EQ(edeklaracja->UsunCertyfikat(), S_OK);
+    ASSERT_FALSE(sink->events.empty());
+    EXPECT_EQ(sink->events.back(),
+              (edtest::Event{edtest::kSendMessage, {u"#3", u"Błąd po stronie klienta: Brak dostępu do magazynu"}}));
 }
 
 TEST_F(EDeklaracjaRemoteSend, AComponentsRefusalSendsNothingAndIsTheCallsAnswer) {
