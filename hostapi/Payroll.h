@@ -329,6 +329,8 @@ struct IKodSwiadczenia : IDispatch {
     virtual HRESULT get_RegulaWiersza(LONG* value) = 0;
     virtual HRESULT get_Nazwa(BSTR* name) = 0;
     virtual HRESULT get_Cechy(ICechyKoduSwiadczenia** attributes) = 0;
+    // The row's own identifier (Pdz_PdzId): two definitions may carry one code.
+    virtual HRESULT get_Identyfikator(LONG* id) = 0;
 
 protected:
     ~IKodSwiadczenia() = default;
@@ -439,6 +441,8 @@ struct IWypElementLink : IDispatch {
     virtual HRESULT get_Element(IWypElement** element) = 0;
     virtual HRESULT get_Typ(ITypWyplaty** type) = 0;  // the element's type
     virtual HRESULT get_Nieobecnosc(INieobecnosc** absence) = 0;  // null without one
+    // The text of what the link links to: its absence's description; empty without one.
+    virtual HRESULT get_Tekst(BSTR* text) = 0;
 
 protected:
     ~IWypElementLink() = default;
@@ -570,6 +574,7 @@ struct INieobecnosc : IDispatch {
     virtual HRESULT get_Tryb(LONG* mode) = 0;  // 3: the absence continues one of the year before
     virtual HRESULT get_Znacznik(LONG* marker) = 0;    // 1: ignored by the reports
     virtual HRESULT get_Znacznik2(LONG* marker) = 0;   // 1: ignored by the reports
+    virtual HRESULT get_Opis(BSTR* text) = 0;          // the record's description (a certificate's number)
 
 protected:
     ~INieobecnosc() = default;

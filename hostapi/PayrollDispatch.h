@@ -286,6 +286,7 @@ inline const tlx::DispatchTable& DispatchTableOf(IKodSwiadczenia*) {
         tlx::DispGet<&IKodSwiadczenia::get_RegulaWiersza>(u"RegulaWiersza", 5),
         tlx::DispGet<&IKodSwiadczenia::get_Nazwa>(u"Nazwa", 6),
         tlx::DispGet<&IKodSwiadczenia::get_Cechy>(u"Cechy", 7),
+        tlx::DispGet<&IKodSwiadczenia::get_Identyfikator>(u"Identyfikator", 8),
     };
     return table;
 }
@@ -386,6 +387,7 @@ inline const tlx::DispatchTable& DispatchTableOf(IWypElementLink*) {
         tlx::DispGet<&IWypElementLink::get_Element>(u"Element", 3),
         tlx::DispGet<&IWypElementLink::get_Typ>(u"Typ", 4),
         tlx::DispGet<&IWypElementLink::get_Nieobecnosc>(u"Nieobecnosc", 5),
+        tlx::DispGet<&IWypElementLink::get_Tekst>(u"Tekst", 6),
     };
     return table;
 }
@@ -507,6 +509,7 @@ inline const tlx::DispatchTable& DispatchTableOf(INieobecnosc*) {
         tlx::DispGet<&INieobecnosc::get_Tryb>(u"Tryb", 6),
         tlx::DispGet<&INieobecnosc::get_Znacznik>(u"Znacznik", 7),
         tlx::DispGet<&INieobecnosc::get_Znacznik2>(u"Znacznik2", 8),
+        tlx::DispGet<&INieobecnosc::get_Opis>(u"Opis", 9),
     };
     return table;
 }

@@ -242,7 +242,8 @@ CREATE TABLE Nieobecnosci (
     NBA_DataDo DATETIME NOT NULL,
     NBA_Tryb INT NOT NULL DEFAULT 0,
     NBA_Znacznik INT NOT NULL DEFAULT 0,
-    NBA_Znacznik2 INT NOT NULL DEFAULT 0
+    NBA_Znacznik2 INT NOT NULL DEFAULT 0,
+    NBA_Opis VARCHAR(100)                   -- the record's description: the sick-leave certificate's number
 );
 CREATE INDEX Nieobecnosci_Pra ON Nieobecnosci (NBA_PraId);
 

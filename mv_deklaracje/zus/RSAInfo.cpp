@@ -72,7 +72,8 @@ tlx::ComPtr<IKodSwiadczenia> DefinicjaZrodla(IDispatch* zrodlo) {
     return nullptr;
 }
 
-// Two sources are the same host object when they are of one kind and carry one identifier.
+// Two sources are the same host object when they are of one kind and carry one row identifier (two
+// benefit definitions of one code are two sources).
 std::pair<int, LONG> TozsamoscZrodla(IDispatch* zrodlo) {
     if (!zrodlo) return {0, 0};
     tlx::ComPtr<ITypWyplaty> typ;
@@ -80,7 +81,7 @@ std::pair<int, LONG> TozsamoscZrodla(IDispatch* zrodlo) {
         return {1, ReadValue(typ.Get(), &ITypWyplaty::get_ID)};
     tlx::ComPtr<IKodSwiadczenia> definicja;
     if (SUCCEEDED(zrodlo->QueryInterface(IidOf<IKodSwiadczenia>(), definicja.OutVoid())) && definicja)
-        return {2, ReadValue(definicja.Get(), &IKodSwiadczenia::get_Kod)};
+        return {2, ReadValue(definicja.Get(), &IKodSwiadczenia::get_Identyfikator)};
     return {3, 0};
 }
 
@@ -204,6 +205,25 @@ tlx::ComPtr<ICalendarRange> CRSAInfo::ZakresElementu(IWypElement* element) {
     return zakres;
 }
 
+// The text of what the element's line links to: its first link's, or its second's when the first has none.
+CBstr CRSAInfo::TekstLinku(IWypElement* element) {
+    tlx::ComPtr<ICollection> linki;
+    CheckHost(element->get_Linki(linki.Out()));
+    if (!linki) return CBstr(u"");
+    LONG liczba = 0;
+    CheckHost(linki->get_Count(&liczba));
+    for (LONG i = 0; i < std::min<LONG>(liczba, 2); ++i) {
+        tlx::ComPtr<IDispatch> item;
+        CheckHost(linki->Item(tlx::Variant::FromLong(i), item.Out()));
+        tlx::ComPtr<IWypElementLink> link = item.As<IWypElementLink>();
+        if (!link) continue;
+        tlx::Bstr tekst;
+        CheckHost(link->get_Tekst(tekst.Out()));
+        if (!tekst.View().empty()) return CBstr(tekst.View());
+    }
+    return CBstr(u"");
+}
+
 tlx::ComPtr<IKodSwiadczenia> CRSAInfo::ZrodloSprzed2016(IWypElement* element) {
     auto wyplata = ReadObject(element, &IWypElement::get_Wyplata, u"wypłata elementu");
     const std::u16string sql =
@@ -284,6 +304,7 @@ void CRSAInfo::ZbierzWyplate(long kod, IWypElement* element) {
         if (numerZrodla >= kTypyBezKwotyOd && numerZrodla <= kTypyBezKwotyDo && kwota == CMoney()) pozycja->Liczba = 0;
         if (Typ321lub322(numerZrodla) && kwota.AsCurrency().int64 > 0) pozycja->Liczba = 1;
         pozycja->Kwota = kwota;
+        pozycja->Tekst = TekstLinku(element);
         pozycje_.push_back(pozycja);
         DopiszPozycje350(pozycja);
         return;

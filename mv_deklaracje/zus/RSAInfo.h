@@ -72,6 +72,7 @@ private:
     // The source and its deciding definition of a type-329 element before March 2016.
     tlx::ComPtr<IKodSwiadczenia> ZrodloSprzed2016(IWypElement* element);
     static tlx::ComPtr<ICalendarRange> ZakresElementu(IWypElement* element);
+    static CBstr TekstLinku(IWypElement* element);
     static bool MoznaLaczyc(const CPozycjaRSA& a, const CPozycjaRSA& b);
     void PolaczPozycje();
     void UstalZeroweRCA();

@@ -21,6 +21,7 @@ public:
     HRESULT get_ZUbezpWypadkowego(LONG* v) override { return Long(u"Pdz_ZUbezpWypadkowego", v); }
     HRESULT get_RegulaWiersza(LONG* v) override { return Long(u"Pdz_RegulaWiersza", v); }
     HRESULT get_Nazwa(BSTR* v) override { return AnswerText(v, [&] { return row_->Text(u"Pdz_Nazwa"); }); }
+    HRESULT get_Identyfikator(LONG* v) override { return Long(u"Pdz_PdzId", v); }
     HRESULT get_Cechy(ICechyKoduSwiadczenia** attributes) override {
         return AnswerObject(attributes, [&] { return ComPtr<ICechyKoduSwiadczenia>(this); });
     }

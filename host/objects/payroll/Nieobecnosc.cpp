@@ -47,4 +47,8 @@ HRESULT CNieobecnosc::get_Znacznik2(LONG* marker) {
     return Answer(marker, [&] { return row_->Long(u"NBA_Znacznik2"); });
 }
 
+HRESULT CNieobecnosc::get_Opis(BSTR* text) {
+    return AnswerText(text, [&] { return row_->Text(u"NBA_Opis"); });
+}
+
 }  // namespace tlx::host

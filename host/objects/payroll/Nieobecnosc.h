@@ -21,6 +21,7 @@ public:
     HRESULT get_Tryb(LONG* mode) override;
     HRESULT get_Znacznik(LONG* marker) override;
     HRESULT get_Znacznik2(LONG* marker) override;
+    HRESULT get_Opis(BSTR* text) override;
 
 private:
     ModelLink model_;

@@ -41,4 +41,14 @@ HRESULT CWypElementLink::get_Nieobecnosc(INieobecnosc** absence) {
     });
 }
 
+HRESULT CWypElementLink::get_Tekst(BSTR* text) {
+    return AnswerText(text, [&] {
+        const LONG id = row_->Long(u"WEL_NbaId");
+        if (!id) return std::u16string();
+        Bstr opis;
+        Check(model_->AbsenceById(id)->get_Opis(opis.Out()));
+        return std::u16string(opis.View());
+    });
+}
+
 }  // namespace tlx::host

@@ -18,6 +18,7 @@ public:
     HRESULT get_Element(IWypElement** element) override;
     HRESULT get_Typ(ITypWyplaty** type) override;
     HRESULT get_Nieobecnosc(INieobecnosc** absence) override;
+    HRESULT get_Tekst(BSTR* text) override;
 
 private:
     ModelLink model_;

@@ -208,6 +208,26 @@ TEST_F(RSAInfoTest, AnAbsenceLinkOfAPaidAbsenceTypeMakesARowByItsDefinition) {
     EXPECT_EQ(Rows(), (Lines{"11000 313 2016-05-02..2016-05-07 0 0.00", "11000 111 2016-05-02..2016-05-07 0 0.00"}));
 }
 
+// A row of a paid absence carries the text of what its line links to, the absence's description (the
+// sick-leave certificate): its first link's, or its second's when the first links to none.
+TEST_F(RSAInfoTest, ARowOfAPaidAbsenceCarriesTheDescriptionOfTheAbsenceItsLineLinksTo) {
+    AddEmployee(1, u"2016-01-01", 110);
+    Code(313, 3, 1);
+    const LONG payout = AddPayout(1, 2016, 5);
+    const LONG first = Absence(1, 313, u"2016-05-02", u"2016-05-06");
+    const LONG second = Absence(1, 313, u"2016-05-23", u"2016-05-24");
+    for (LONG absence : {first, second})
+        Execute(u"UPDATE TLX.Nieobecnosci SET NBA_Opis = 'ZLA " + N(absence) + u"' WHERE NBA_NbaId = " + N(absence));
+    Link(Element(payout, Type(313), 700, 11000, u"2016-05-01", u"2016-05-31"), u"2016-05-02", u"2016-05-06", first);
+    const LONG element = Element(payout, Type(313), 300, 11000, u"2016-05-01", u"2016-05-31");
+    Link(element, u"2016-05-20", u"2016-05-22");
+    Link(element, u"2016-05-23", u"2016-05-24", second);
+    ASSERT_EQ(Collect(1, 2016, 5), S_OK) << error_;
+    ASSERT_EQ(info_->Pozycje().size(), 2u);
+    EXPECT_EQ(info_->Pozycje()[0]->Tekst.Str(), u"ZLA " + N(first));
+    EXPECT_EQ(info_->Pozycje()[1]->Tekst.Str(), u"ZLA " + N(second));
+}
+
 TEST_F(RSAInfoTest, The140RowCoversTheMonthsShareOfTheSecondBase) {
     Code(140, 1);
     const struct {
@@ -281,6 +301,22 @@ TEST_F(RSAInfoTest, RowsAreJoinedOnlyWithTheRowKeptBeforeThem) {
                           "11001 313 2016-05-26..2016-06-01 6 1.00",
                       }));
     EXPECT_EQ(raport_->generujZeroweRCA, 0);
+}
+
+// Sources are compared as host rows: one definition reached twice joins, two definitions of one code
+// do not.
+TEST_F(RSAInfoTest, RowsOfTwoDefinitionsWithOneCodeAreNotJoined) {
+    AddEmployee(1, u"2016-01-01", 110);
+    Code(313, 3, 1);
+    Execute(u"INSERT INTO TLX.KodySwiadczen (Pdz_PdzId, Pdz_Kod, Pdz_Nazwa, Pdz_RegulaWiersza) VALUES (913, 313, "
+            u"'Zasiłek chorobowy (inny)', 3)");
+    ASSERT_EQ(Collect(1, 2016, 5, false), S_OK) << error_;
+    const CDate d1(5, 1, 2016), d6(5, 6, 2016);
+    info_->Dodaj(Row(11000, info_->Definicja(u"313").Get(), d1, d6, 100.00, 5));
+    info_->Dodaj(Row(11000, info_->Definicja(u"Pdz_Kod=313").Get(), d1, d6, 50.00, 5));
+    info_->Dodaj(Row(11000, info_->Definicja(u"913").Get(), d1, d6, 30.00, 5));
+    ASSERT_EQ(ComBoundary([&] { info_->UporzadkujPozycje(); }), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Rows(), (Lines{"11000 313 2016-05-01..2016-05-06 5 150.00", "11000 313 2016-05-01..2016-05-06 5 30.00"}));
 }
 
 TEST_F(RSAInfoTest, TheZeroReportFlagEndsAt0WithoutRowsOrWithTheMonthCovered) {
