@@ -114,3 +114,8 @@ struct IZSWA : IDispatch {
 protected:
     ~IZSWA() = default;
 };
+
+// Refuses, with the DRA form's message naming the field, a DRA whose identifier (NNMMRRRR) has a number
+// outside 01 to 99 or another month or year than the declaration's own; S_OK for any other declaration.
+// Every road that writes a DRA into a KEDU file asks it first.
+HRESULT SprawdzIdentyfikatorDRA(IDeklaracja2* declaration);

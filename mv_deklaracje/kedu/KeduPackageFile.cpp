@@ -11,6 +11,7 @@
 #include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/kedu/KeduBody.h"
+#include "mv_deklaracje/kedu/KeduDeclaration.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/ado/Ado.h"
 #include "platform/com/ClassRegistry.h"
@@ -150,6 +151,10 @@ void KeduPackageFile::CheckWritable() const {
     if (tops_.empty()) Refuse(kMsgEmptyPackage);
     if (Route() == expMieszany) Refuse(kMsgMixedPackage);
     Generation();
+    // A DRA goes into no file, by either route, under an identifier its form refuses.
+    const tlx::ComPtr<ISession> session = CreateNewHostSession();
+    for (const Declaration& top : tops_)
+        if (top.type == dekZUS_DRA) CheckHost(SprawdzIdentyfikatorDRA(KeduDeclaration(session.Get(), top.id).Declaration()));
 }
 
 CBstr KeduPackageFile::PackageXml() const {

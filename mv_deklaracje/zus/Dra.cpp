@@ -1,10 +1,13 @@
 #include "mv_deklaracje/zus/Dra.h"
 
+#include <algorithm>
 #include <set>
 #include <vector>
 
 #include "hostapi/Accounting.h"
 #include "hostapi/Collections.h"
+#include "hostapi/Errors.h"
+#include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
@@ -14,6 +17,8 @@
 #include "mv_deklaracje/zus/DraZalaczniki.h"
 #include "mv_deklaracje/zus/HostReads.h"
 #include "mv_deklaracje/zus/PamiecDRA.h"
+#include "mv_deklaracje/zus/ZusText.h"
+#include "platform/com/ClassRegistry.h"
 
 namespace {
 
@@ -133,11 +138,27 @@ IKeduDocuments* CDRA::KeduDocuments() {
     return keduDocuments_.Get();
 }
 
+// A DRA is written under no identifier its form refuses: the check comes before any file is touched.
+void CDRA::SprawdzDoEksportu(LONG id) {
+    tlx::ComPtr<IDispatch> item;
+    CheckHost(GetSession()->CreateObject(tlx::Bstr(tlx::GuidToText(CLSID_Deklaracje)).Get(),
+                                         tlx::Variant::FromString(LongToString(id).View()), item.Out()));
+    tlx::ComPtr<IDeklaracja2> declaration = item.As<IDeklaracja2>();
+    if (!declaration) RaiseHResult(E_POINTER);
+    CheckHost(SprawdzIdentyfikatorDRA(declaration.Get()));
+}
+
 HRESULT CDRA::ExportToXML(LONG lDeklID, BSTR fileName) {
-    return ComBoundary([&] { CheckHost(KeduDocuments()->ExportToXML(lDeklID, fileName)); });
+    return ComBoundary([&] {
+        SprawdzDoEksportu(lDeklID);
+        CheckHost(KeduDocuments()->ExportToXML(lDeklID, fileName));
+    });
 }
 HRESULT CDRA::ExportToXMLCIV(LONG lDeklID, BSTR fileName, BSTR appPath) {
-    return ComBoundary([&] { CheckHost(KeduDocuments()->ExportToXMLCIV(lDeklID, fileName, appPath)); });
+    return ComBoundary([&] {
+        SprawdzDoEksportu(lDeklID);
+        CheckHost(KeduDocuments()->ExportToXMLCIV(lDeklID, fileName, appPath));
+    });
 }
 HRESULT CDRA::NaglowekXML(BSTR* header) {
     return ComBoundary([&] {
@@ -150,6 +171,7 @@ HRESULT CDRA::ToXML(LONG lDeklID, BSTR* body) {
     return ComBoundary([&] {
         RequireOut(body);
         *body = nullptr;
+        SprawdzDoEksportu(lDeklID);
         CheckHost(KeduDocuments()->ToXML(lDeklID, body));
     });
 }
@@ -203,12 +225,9 @@ void CDRA::Progress(HRESULT (IDeklaracja2::*event)(BSTR), const char16_t* text) 
 
 void CDRA::UsunZalaczniki() {
     tlx::ComPtr<ICollection> children = Children(RequireDeclaration());
-    // Reports an earlier calculation added and nobody saved are dropped with everything they hold: the
-    // children are read again from what is stored (a new service of the form's next calculation does not
-    // know them, and they are not among the children until saved). Only the kinds the calculation makes
-    // go: a report the user filled by hand (an RGA) is no calculation's to remove.
+    // Only the kinds the calculation makes go: anything else the user put under the DRA (a hand-filled
+    // RGA), stored or not, is no calculation's to remove.
     zalaczniki_.clear();
-    CheckHost(children->Resync(tlx::Variant::Missing()));
     auto wyliczone = [&] {
         std::vector<tlx::ComPtr<IDeklaracja2>> raporty;
         for (const auto& child : Zalaczniki()) {
@@ -219,6 +238,29 @@ void CDRA::UsunZalaczniki() {
     };
     for (const auto& child : wyliczone()) RemoveChild(children.Get(), child.Get());
     if (!wyliczone().empty()) RaiseComError(E_FAIL, u"Nie można usunąć poprzednich załączników deklaracji DRA.");
+    // The reports an earlier calculation added and nobody saved are not among the stored children, and a
+    // new service of the form's next calculation does not know them: the collection finds them by their
+    // kind and their link to this DRA, and they are dropped with everything they hold.
+    const LONG id = ReadDeclarationLong(RequireDeclaration(), &IDeklaracja::get_ID);
+    for (LONG typ = kTypRCA; typ <= kTypRSA; ++typ) {
+        const tlx::Variant klucz = tlx::Variant::FromString(u"DkN_ParentID=" + LongToString(id).Str() +
+                                                            u" AND DkN_TypDeklar=" + LongToString(typ).Str());
+        std::vector<tlx::ComPtr<IUnknown>> usuniete;  // held, so that no address is taken by another
+        for (;;) {
+            tlx::ComPtr<IDispatch> item;
+            const HRESULT hr = children->Item(klucz, item.Out());
+            if (hr == HOST_E_NOROW) break;
+            CheckHost(hr);
+            tlx::ComPtr<IDeklaracja2> raport = item.As<IDeklaracja2>();
+            if (!raport) RaiseHResult(E_POINTER);
+            // A report removed and found again would be walked for ever.
+            tlx::ComPtr<IUnknown> tozsamosc = raport.As<IUnknown>();
+            if (std::find(usuniete.begin(), usuniete.end(), tozsamosc) != usuniete.end())
+                RaiseComError(E_FAIL, u"Nie można usunąć poprzednich załączników deklaracji DRA.");
+            usuniete.push_back(tozsamosc);
+            RemoveChild(children.Get(), raport.Get());
+        }
+    }
 }
 
 namespace {
@@ -232,30 +274,45 @@ tlx::Variant Setting(IKonfiguracja* konfiguracja, const char16_t* key, const CDa
     return value;
 }
 
+// The setting's value as the user typed it, for a message; empty when it has no text form.
+std::u16string ValueText(const tlx::Variant& value) {
+    tlx::Variant text;
+    if (FAILED(VariantChangeType(text.Out(), &value, 0, VT_BSTR)) || !text.bstrVal) return u"";
+    return std::u16string(text.bstrVal);
+}
+
 // A setting converted as the calculation needs it; a value that does not convert fails the calculation
-// with the conversion's message and the key, so the user knows which setting to mend.
+// with the conversion's reason and the key, so the user knows which setting to mend. The platform's
+// conversion answers only a code: the reason is then told from it.
 template <class Convert>
-auto ConvertSetting(const char16_t* key, const tlx::Variant& value, Convert convert) {
+auto ConvertSetting(const char16_t* key, const tlx::Variant& value, const char16_t* expected, Convert convert) {
     try {
         return convert(value);
     } catch (const ComError& e) {
-        RaiseComError(e.Code(), e.Description() + u" (ustawienie \"" + key + u"\")");
+        std::u16string reason = e.Description();
+        if (reason.empty()) {
+            const std::u16string why =
+                e.Code() == DISP_E_OVERFLOW ? u"jest poza zakresem" : u"nie jest " + std::u16string(expected);
+            reason = u"Wartość \"" + ValueText(value) + u"\" " + why;
+        }
+        RaiseComError(e.Code(), reason + u" (ustawienie \"" + key + u"\")");
     }
 }
 
 bool SettingFlag(IKonfiguracja* konfiguracja, const char16_t* key, const CDate& date) {
-    return ConvertSetting(key, Setting(konfiguracja, key, date), [](const tlx::Variant& v) {
+    return ConvertSetting(key, Setting(konfiguracja, key, date), u"wartością logiczną", [](const tlx::Variant& v) {
         if (v.vt == VT_BOOL) return v.boolVal != VARIANT_FALSE;
         return ConvertVariant(v, VT_BOOL).boolVal != VARIANT_FALSE;
     });
 }
 
 CMoney SettingMoney(IKonfiguracja* konfiguracja, const char16_t* key, const CDate& date) {
-    return ConvertSetting(key, Setting(konfiguracja, key, date), [](const tlx::Variant& v) { return CMoney(v); });
+    return ConvertSetting(key, Setting(konfiguracja, key, date), u"liczbą",
+                          [](const tlx::Variant& v) { return CMoney(v); });
 }
 
 long SettingLong(IKonfiguracja* konfiguracja, const char16_t* key, const CDate& date) {
-    return ConvertSetting(key, Setting(konfiguracja, key, date),
+    return ConvertSetting(key, Setting(konfiguracja, key, date), u"liczbą całkowitą",
                           [](const tlx::Variant& v) { return static_cast<long>(ConvertVariant(v, VT_I4).lVal); });
 }
 
@@ -415,6 +472,20 @@ void CDRA::WypelnijDaDraIDipl() {
         etat = nullptr;
     }
     CDiplBuilder(konfiguracja_.Get(), etat.Get(), MaPracownika_).Fill(dipl.Get());
+    // The payer's texts as long as their KEDU elements take: ZUS would refuse the whole file.
+    const struct {
+        LONG pozycja;
+        unsigned najwyzej;
+        const char16_t* opis;
+    } teksty[] = {{5, 9, u"Płatnik: numer dokumentu tożsamości"},
+                  {6, 31, u"Płatnik: nazwa skrócona"},
+                  {7, 31, u"Płatnik: nazwisko"},
+                  {8, 22, u"Płatnik: imię"}};
+    for (const auto& tekst : teksty) {
+        tlx::Variant value;
+        CheckHost(dipl->get_Item(tekst.pozycja, 0, value.Out()));
+        SprawdzDlugosc(VariantToBstrOr(value.Detach(), CBstr(u"")), tekst.najwyzej, tekst.opis);
+    }
 }
 
 void CDRA::PrzeniesRaportDoDddu(IDeklaracja2* raport, LONG tryb, UkladRaportu uklad) {

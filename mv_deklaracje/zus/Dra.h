@@ -42,6 +42,8 @@ public:
     HRESULT get_RentowePlatnikaKesz(CY* amount) override;
     HRESULT put_RentowePlatnikaKesz(CY amount) override;
     HRESULT RegisterPrac(IDispatch* pIdent, DATE _Data, double _Wymiar) override;
+    // Rich error information is promised for IDRA alone.
+    HRESULT InterfaceSupportsErrorInfo(REFIID iid) override { return iid == IDRA::kIid ? S_OK : S_FALSE; }
 
     // The layout of a report moved into an owner's DRA: version 2 of the RCA and RNA reads other positions.
     enum class UkladRaportu { Zwykly, Wersja2 };
@@ -51,6 +53,8 @@ public:
 private:
     IDeklaracja2* RequireDeclaration() const;
     IKeduDocuments* KeduDocuments();
+    // Refuses the stored declaration of that identifier when it is a DRA whose identifier the form refuses.
+    void SprawdzDoEksportu(LONG id);
     void Progress(HRESULT (IDeklaracja2::*event)(BSTR), const char16_t* text) const;
     // The road's named steps.
     void UsunZalaczniki();

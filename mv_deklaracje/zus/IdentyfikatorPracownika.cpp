@@ -1,9 +1,15 @@
 #include "mv_deklaracje/zus/IdentyfikatorPracownika.h"
 
+#include <string>
+
 #include "mv_deklaracje/core/ComError.h"
+#include "mv_deklaracje/zus/ZusText.h"
 #include "platform/com/Bstr.h"
 
 namespace {
+
+// The longest texts the KEDU elements of an insured person take.
+constexpr unsigned kNazwisko = 31, kImie = 22, kPesel = 11, kDokument = 9;
 
 CBstr Tekst(IPracEtat* osoba, HRESULT (IPracEtat::*get)(BSTR*)) {
     tlx::Bstr text;
@@ -43,8 +49,17 @@ void CIdentyfikatorPracownika::Wybierz(const CBstr& pesel, const CBstr& paszport
 
 void CIdentyfikatorPracownika::CopyTo(IKeduBlok* blok) const {
     if (!osoba_ || !blok) RaiseHResult(E_POINTER);
-    PutText(blok, 1, Tekst(osoba_.Get(), &IPracEtat::get_Nazwisko));
-    PutText(blok, 2, Tekst(osoba_.Get(), &IPracEtat::get_Imie1));
+    const CBstr nazwisko = Tekst(osoba_.Get(), &IPracEtat::get_Nazwisko);
+    const CBstr imie = Tekst(osoba_.Get(), &IPracEtat::get_Imie1);
+    // A text longer than its KEDU element would make ZUS refuse the whole file: the person is named and
+    // nothing of him is written.
+    const std::u16string kto = u"Pracownik " + nazwisko.Str() + u" " + imie.Str() + u": ";
+    SprawdzDlugosc(nazwisko, kNazwisko, kto + u"nazwisko");
+    SprawdzDlugosc(imie, kImie, kto + u"imię");
+    SprawdzDlugosc(numer_, typ_ == CBstr(u"P") ? kPesel : kDokument,
+                   kto + (typ_ == CBstr(u"P") ? u"PESEL" : typ_ == CBstr(u"2") ? u"numer paszportu" : u"numer dowodu osobistego"));
+    PutText(blok, 1, nazwisko);
+    PutText(blok, 2, imie);
     PutText(blok, 3, typ_);
     PutText(blok, 4, numer_);
 }

@@ -1,5 +1,8 @@
-// Texts written into the ZUS documents: identifiers without hyphens and names in capitals.
+// Texts written into the ZUS documents: identifiers without hyphens, names in capitals, and no text
+// longer than the KEDU element it goes into.
 #pragma once
+
+#include <string_view>
 
 #include "mv_deklaracje/core/Bstr.h"
 
@@ -9,3 +12,7 @@ CBstr DeformatNIP(const CBstr& text);
 // The text in capitals, Polish and other Latin letters included ("Łukasz Żółć" gives "ŁUKASZ ŻÓŁĆ");
 // a null text stays null.
 CBstr UpperCaseName(const CBstr& text);
+
+// Refuses a text longer than `najwyzej` characters with the message the form scripts give:
+// "<kto> może mieć najwyżej N znaków, a ma M: <text>" (ZUS refuses a whole KEDU file over one such text).
+void SprawdzDlugosc(const CBstr& tekst, unsigned najwyzej, std::u16string_view kto);

@@ -2,7 +2,6 @@
 // Przeliczenie deklaracji wykonuje usługa TLXDeklaracje.DRA.
 
 var doPrzeliczenia = 0;        // 1: deklarację trzeba przeliczyć przed zapisem
-var rentowePlatnikaKesz = 0;   // składka rentowa płatnika podana przez usługę przy ostatnim przeliczeniu
 
 function OnLoad()
 {
@@ -15,6 +14,8 @@ function OnLoad()
 function OnCalculate()
 {
     doPrzeliczenia = 1;
+    if (ZusPusta(dokument.DADRAIDENT))
+        dokument.DADRAIDENT = NumerIdentyfikatora() * 1000000 + Number(dokument.Miesiac) * 10000 + Number(dokument.Rok);
     var termin = GetDokument() == null ? null : GetValue('DADRA', 1);
     CreateDekZus('ZUSDRA', true);
     if (!ZusPusta(termin))
@@ -23,8 +24,35 @@ function OnCalculate()
     PutValue('OPLS', 7, CcIsDate0(data) ? null : data);
     var dra = dokument.Session.CreateObject('TLXDeklaracje.DRA');
     dra.Przelicz(dokument.This);
-    rentowePlatnikaKesz = dra.RentowePlatnikaKesz;
     doPrzeliczenia = 0;
+}
+
+// Numer deklaracji w identyfikatorze wpisywanym, gdy go nie podano: numer deklaracji, a poza 1..99 - 1.
+function NumerIdentyfikatora()
+{
+    var numer = Number(dokument.Numer);
+    return (numer >= 1 && numer <= 99) ? numer : 1;
+}
+
+// Identyfikator deklaracji (NNMMRRRR): numer od 01 do 99 oraz miesiąc i rok deklaracji. Ten sam warunek
+// sprawdza moduł przed zapisem deklaracji do pliku KEDU.
+function SprawdzIdentyfikatorDRA()
+{
+    var v = dokument.DADRAIDENT;
+    var ident = ZusPusta(v) ? 0 : Number(v);
+    var numer = ident < 0 ? Math.ceil(ident / 1000000) : Math.floor(ident / 1000000);
+    var pole = 'Deklaracja ZUS DRA: pole DADRAIDENT (identyfikator deklaracji) ';
+    if (numer < 1 || numer > 99)
+        CcThrow(ERR_ThrowText, pole + 'musi mieć numer od 01 do 99, a ma ' + ident + '.');
+    var miesiac = Math.floor(ident / 10000) % 100, rok = ident % 10000;
+    if (miesiac != Number(dokument.Miesiac) || rok != Number(dokument.Rok))
+        CcThrow(ERR_ThrowText, pole + 'wskazuje okres ' + DwieCyfry(miesiac) + '/' + rok +
+                               ', a deklaracja jest za okres ' + DwieCyfry(dokument.Miesiac) + '/' + Number(dokument.Rok) + '.');
+}
+
+function OnVerify()
+{
+    SprawdzIdentyfikatorDRA();
 }
 
 function OnSaveIt()

@@ -239,10 +239,18 @@ function ZusNazwaPliku(sName, pole)
     return String(sName);
 }
 
+// Deklaracja DRA nie trafia do pliku KEDU żadną drogą z identyfikatorem, którego nie przyjmuje jej formularz.
+function SprawdzDoPliku()
+{
+    if (Number(dokument.TypDeklar) == 120)
+        SprawdzIdentyfikatorDRA();
+}
+
 // Zapisuje deklarację w pliku `sName` tą drogą, którą wskazuje dla niej usługa DRA.
 function SaveTo(sName)
 {
     sName = ZusNazwaPliku(sName, 'SAVETO');
+    SprawdzDoPliku();
     var usluga = UslugaDRA();
     if (Number(usluga.FormatEksportu(dokument.ID)) == expKEDU) {
         var kedu = new ActiveXObject('TlxKedu.KEDU');
@@ -256,6 +264,7 @@ function SaveTo(sName)
 function SendToNet(sName)
 {
     sName = ZusNazwaPliku(sName, 'SENDTONET');
+    SprawdzDoPliku();
     var usluga = UslugaDRA();
     if (Number(usluga.FormatEksportu(dokument.ID)) != expKEDU) {
         usluga.ExportToXMLCIV(dokument.ID, String(sName), '');

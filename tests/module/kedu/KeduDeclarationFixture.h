@@ -15,7 +15,12 @@ protected:
     LONG Insert(long type, long version = 1) {
         Execute(u"insert into TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) values (" + Number(type) +
                 u", " + Number(version) + u", 202403)");
-        return std::stol(Utf16ToUtf8(Scalar(u"select max(DkN_DkNID) from TLX.DeklNag")));
+        const LONG id = std::stol(Utf16ToUtf8(Scalar(u"select max(DkN_DkNID) from TLX.DeklNag")));
+        // A DRA is filed under its identifier: number 01 of its own month.
+        if (type == 120)
+            Execute(u"insert into TLX.DeklElem (DkE_DkNID, DkE_Numer, DkE_WartoscL) values (" + Number(id) +
+                    u", 1, 1032024)");
+        return id;
     }
     // A page row of the declaration, with its page number.
     void Page(LONG id, long number, std::u16string_view text) {

@@ -421,5 +421,20 @@ TEST_F(KeduPackageCopyTest, ThroughTheFileCopy) {
     Deliver(false);
 }
 
+// A DRA goes into a package's file by neither route under an identifier its own form refuses.
+TEST_F(KeduPackageTest, APackageRefusesADraFiledUnderAnotherMonthsIdentifier) {
+    for (long version : {2, 4}) {
+        SCOPED_TRACE(version);
+        ComPtr<IKedu> package = Package(u"Pakiet " + Number(version));
+        const LONG dra = Attach(Marked(dekZUS_DRA, version, u"ZUSDRA", u"dra"), package.Get());
+        Execute(u"update TLX.DeklElem set DkE_WartoscL = 1052024 where DkE_DkNID = " + Number(dra));
+        const fs::path target = folder_ / ("pakiet" + std::to_string(version) + ".kdu");
+        EXPECT_EQ(Save(package.Get(), target), static_cast<HRESULT>(0x800575A2));
+        EXPECT_EQ(LastError(), u"Deklaracja ZUS DRA: pole DADRAIDENT (identyfikator deklaracji) wskazuje okres 05/2024, "
+                               u"a deklaracja jest za okres 03/2024.");
+        EXPECT_FALSE(fs::exists(target));
+    }
+}
+
 }  // namespace
 }  // namespace tlx::test

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 
 #include "ZusDeclarationSupport.h"
@@ -11,11 +12,24 @@
 #include "hostapi/Accounting.h"
 #include "hostapi/Collections.h"
 #include "mv_deklaracje/core/Date.h"
+#include "platform/com/ClassRegistry.h"
+#include "platform/com/ComObject.h"
 #include "platform/text/CodePage.h"
 
 namespace {
 
 using tlx::test::CProgressTexts;
+
+// A class object that makes nothing and answers `answer`: a report class the session cannot create.
+class CRefusingFactory final : public tlx::ComObject<CRefusingFactory, IClassFactory> {
+public:
+    HRESULT answer = E_FAIL;
+    HRESULT CreateInstance(IUnknown*, REFIID, void** out) override {
+        if (out) *out = nullptr;
+        return answer;
+    }
+    HRESULT LockServer(BOOL) override { return S_OK; }
+};
 
 class DraTest : public ZusPayrollTest {
 protected:
@@ -59,6 +73,8 @@ protected:
         }
         ASSERT_EQ(Put(dra_.Get(), u"OSWIADCZENIE", tlx::Variant::FromDate(CDate(1, 5, year + 1).Value())), S_OK)
             << tlx::Utf16ToUtf8(LastError());
+        // The identifier the DRA is filed under: number 01 of its own month.
+        ASSERT_EQ(Put(dra_.Get(), u"DADRAIDENT", tlx::Variant::FromLong(1000000 + month * 10000 + year)), S_OK);
         progress_ = CProgressTexts::Make();
         ASSERT_EQ(dra_->AdviseProgress(tlx::ComPtr<_IProgressEvents>(progress_.Get()).Get()), S_OK);
         service_ = Create(u"TLXDeklaracje.DRA").As<IDRA>();
@@ -97,13 +113,15 @@ protected:
         AddElement(AddPayout(card, year, month), brutto, 11000, Employee2016(brutto));
     }
     // A sickness allowance the payer pays out of the sickness insurance, for days of the month.
-    void Allowance(LONG card, int year, int month, double amount, std::u16string_view od, std::u16string_view doDnia) {
+    void Allowance(LONG card, int year, int month, double amount, std::u16string_view od, std::u16string_view doDnia,
+                   bool newPayout = true) {
         if (Scalar(u"select count(*) from TLX.KodySwiadczen where Pdz_PdzId = 313") == u"0") {
             Execute(u"INSERT INTO TLX.KodySwiadczen (Pdz_PdzId, Pdz_Kod, Pdz_Nazwa, Pdz_ZUbezpChorobowego, "
                     u"Pdz_RegulaWiersza) VALUES (313, 313, 'Zasiłek chorobowy', 1, 3)");
             Execute(u"INSERT INTO TLX.TypWyplata (TWP_TwpId, TWP_PdzId, TWP_Nazwa) VALUES (50, 313, 'Zasiłek chorobowy')");
         }
-        const std::u16string payout = tlx::test::Num(AddPayout(card, year, month));
+        const std::u16string payout = newPayout ? tlx::test::Num(AddPayout(card, year, month))
+                                                : Scalar(u"select max(WPL_WplId) from TLX.Wyplaty");
         Execute(u"INSERT INTO TLX.WypElementy (WPE_WplId, WPE_TwpId, WPE_Wartosc, WPE_KodTytulu) VALUES (" + payout +
                 u", 50, " + tlx::Utf8ToUtf16(std::to_string(amount)) + u", 11000)");
         Execute(u"INSERT INTO TLX.WypElementyLinki (WEL_WpeId, WEL_DataOd, WEL_DataDo) VALUES ((select max(WPE_WpeId) "
@@ -123,6 +141,11 @@ TEST_F(DraTest, AServiceWithoutADeclarationAnswersEPointer) {
     EXPECT_EQ(service_->get_Deklaracja(declaration.Out()), E_POINTER);
     EXPECT_EQ(service_->Przelicz(nullptr), E_POINTER);
     EXPECT_EQ(service_->get_Deklaracja(nullptr), E_POINTER);
+    // Rich error information is promised for the service's own interface only.
+    auto errors = service_.As<ISupportErrorInfo>();
+    ASSERT_TRUE(errors);
+    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(IDRA::kIid), S_OK);
+    EXPECT_EQ(errors->InterfaceSupportsErrorInfo(IDeklaracja::kIid), S_FALSE);
 }
 
 TEST_F(DraTest, AMonthOfTwoEmployeesGivesOneRcaAndTheirSums) {
@@ -179,6 +202,207 @@ TEST_F(DraTest, ARecalculationKeepsAHandFilledRgaAndCountsNone) {
     EXPECT_EQ(SavedReportText(125), rga);
 }
 
+// A report the user added under the DRA and has not saved yet stays through a calculation with a new
+// service (the form makes one each time), while the unsaved reports of the earlier calculation go.
+TEST_F(DraTest, ARecalculationKeepsAnUnsavedHandFilledRga) {
+    Dra(3, 2016, 12);
+    Insured(1, 2016, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    tlx::ComPtr<IDispatch> children;
+    ASSERT_EQ(dra_->get_Deklaracje(children.Out()), S_OK);
+    tlx::ComPtr<IDispatch> item;
+    ASSERT_EQ(children.As<ICollection>()->AddNew(tlx::Variant::Missing(), item.Out()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    tlx::ComPtr<IDeklaracja2> rga = item.As<IDeklaracja2>();
+    ASSERT_TRUE(rga);
+    ASSERT_EQ(rga->put_TypDeklar(125), S_OK);
+    ASSERT_EQ(rga->put_Wersja(1), S_OK) << tlx::Utf16ToUtf8(LastError());
+    ASSERT_EQ(rga->put_Rok(2016), S_OK);
+    ASSERT_EQ(rga->put_Miesiac(12), S_OK);
+    ASSERT_EQ(rga->put_Numer(1), S_OK);
+    ASSERT_EQ(rga->put_Deklaracja(dra_.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    ASSERT_EQ(rga->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
+    tlx::Variant document = Get(rga.Get(), u"DOKUMENT");
+    ASSERT_EQ(document.vt, VT_DISPATCH);
+    tlx::ComPtr<IKeduBloki> blocks;
+    ASSERT_EQ(tlx::ComPtr<IDispatch>(document.pdispVal).As<IKeduDokument>()->get_bloki(blocks.Out()), S_OK);
+    tlx::ComPtr<IKeduBlok> person;
+    ASSERT_EQ(blocks->Add(person.Out()), S_OK);
+    LONG position = 1;
+    for (const char16_t* line : {u"KOWALSKI", u"JAN", u"P", u"80010112340", u"011000"})
+        ASSERT_EQ(person->put_Item(position++, 0, tlx::Variant::FromString(line)), S_OK);
+
+    service_ = Create(u"TLXDeklaracje.DRA").As<IDRA>();
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(SavedChildren(), u"121,125");
+    EXPECT_NE(SavedReportText(125).find(u"KOWALSKI"), std::u16string::npos);
+}
+
+// A report class the session cannot make with 0x80040206 leaves its generator empty: the calculation
+// goes on to its first person, where it ends with E_POINTER and the report named; any other failure to
+// make the class ends the calculation at once.
+TEST_F(DraTest, AReportClassTheSessionCannotMakeEndsTheCalculationAtItsFirstPerson) {
+    Insured(1, 2016, 12);
+    auto factory = CRefusingFactory::Make();
+    const auto run = [&](HRESULT answer) {
+        factory->answer = answer;
+        tlx::ScopedClassOverride rsa(CLSID_RSA, u"TLXDeklaracje.RSA", static_cast<IClassFactory*>(factory.Get()));
+        Dra(3, 2016, 12);
+        return Przelicz();
+    };
+    EXPECT_EQ(run(static_cast<HRESULT>(0x80040206)), E_POINTER);
+    EXPECT_TRUE(std::any_of(progress_->texts.begin(), progress_->texts.end(), [](const std::u16string& text) {
+        return text.rfind(u"Błąd wyliczania załącznika RSA dla pracownika: ", 0) == 0;
+    }));
+    EXPECT_FALSE(Fired(u"Wyliczono deklarację DRA"));
+
+    EXPECT_EQ(run(E_ACCESSDENIED), E_ACCESSDENIED);
+    EXPECT_FALSE(std::any_of(progress_->texts.begin(), progress_->texts.end(), [](const std::u16string& text) {
+        return text.rfind(u"Błąd wyliczania załącznika", 0) == 0;
+    })) << "no person was reached";
+}
+
+// A person who starts work in the month and whose payout of the month is booked to the next month has
+// his RSA computed beside his zero RCA; without such a payout he has none.
+TEST_F(DraTest, ANewEmployeeWithAPayoutOfTheNextMonthGetsHisRsa) {
+    Setting(u"/Firma/Płace/Parametry/GenZeroweRCAdlaNowozatrPrac", u"1");
+    Execute(u"INSERT INTO TLX.TypWyplata (TWP_Nazwa, Twp_Standardowy, TWP_Numer) VALUES ('Wypłata zerowa', 603, 99)");
+    for (bool bookedToJanuary : {false, true}) {
+        SCOPED_TRACE(bookedToJanuary);
+        Execute(u"DELETE FROM TLX.WypElementyLinki");
+        Execute(u"DELETE FROM TLX.WypElementy");
+        Execute(u"DELETE FROM TLX.Wyplaty");
+        Execute(u"DELETE FROM TLX.ListyPlac");
+        Execute(u"DELETE FROM TLX.DeklStr");
+        Execute(u"DELETE FROM TLX.DeklNag");
+        if (Scalar(u"SELECT COUNT(*) FROM TLX.PracKod") == u"0") {
+            AddEmployee(1, u"2016-12-05", 110);
+            Execute(u"UPDATE TLX.PracEtaty SET PRE_UBZZusOd = PRE_ZatrudnionyOd");
+        }
+        // A sickness allowance for December days, on January's list but booked to December: the RSA reads
+        // it, the month's payroll does not.
+        Execute(u"INSERT INTO TLX.ListyPlac (LPL_Rok, LPL_Miesiac, LPL_Nazwa) VALUES (2017, 1, 'Styczeń')");
+        Execute(u"INSERT INTO TLX.Wyplaty (WPL_PraId, WPL_LplId, WPL_Rok, WPL_Miesiac) VALUES (1, (SELECT MAX(LPL_LplId) "
+                u"FROM TLX.ListyPlac), 2016, 12)");
+        Allowance(1, 2016, 12, 300.0, u"2016-12-20", u"2016-12-24", false);
+        if (bookedToJanuary) {
+            // December's list pays January's month: what makes the RSA due for a new employee.
+            Execute(u"INSERT INTO TLX.ListyPlac (LPL_Rok, LPL_Miesiac, LPL_DataOd, LPL_DataDo, LPL_Nazwa) VALUES (2016, 12, "
+                    u"'2016-12-01 00:00:00', '2016-12-31 00:00:00', 'Grudzień')");
+            Execute(u"INSERT INTO TLX.Wyplaty (WPL_PraId, WPL_LplId, WPL_Rok, WPL_Miesiac) VALUES (1, (SELECT "
+                    u"MAX(LPL_LplId) FROM TLX.ListyPlac), 2017, 1)");
+        }
+        Dra(3, 2016, 12);
+        ASSERT_EQ(Przelicz(), S_OK) << error_;
+        EXPECT_EQ(Field(u"OPLSNORCA"), "1");
+        EXPECT_EQ(Field(u"OPLSNORSA"), bookedToJanuary ? "1" : "0");
+        EXPECT_EQ(SavedChildren(), bookedToJanuary ? u"121,124" : u"121");
+    }
+}
+
+// The identifier a DRA is filed under carries a number of 01 to 99 and the declaration's own month and
+// year: the form's verification and its save refuse any other, naming the field, and a DRA stored with
+// one anyway (by an earlier version) is written to no KEDU file.
+TEST_F(DraTest, ADraIsSavedAndExportedOnlyUnderAnIdentifierOfItsOwnMonth) {
+    constexpr HRESULT kRefused = static_cast<HRESULT>(0x800575A2);
+    const std::u16string field = u"Deklaracja ZUS DRA: pole DADRAIDENT (identyfikator deklaracji) ";
+    Insured(1, 2016, 12);
+    const struct {
+        LONG ident;
+        std::u16string message;
+    } refused[] = {
+        {1052016, field + u"wskazuje okres 05/2016, a deklaracja jest za okres 12/2016."},
+        {-1, field + u"musi mieć numer od 01 do 99, a ma -1."},
+        {0, field + u"musi mieć numer od 01 do 99, a ma 0."},
+        {100122016, field + u"musi mieć numer od 01 do 99, a ma 100122016."},
+    };
+    for (const auto& c : refused) {
+        SCOPED_TRACE(c.ident);
+        Dra(3, 2016, 12);
+        ASSERT_EQ(Przelicz(), S_OK) << error_;
+        ASSERT_EQ(Put(dra_.Get(), u"DADRAIDENT", tlx::Variant::FromLong(c.ident)), S_OK);
+        EXPECT_EQ(dra_->Verify(), kRefused);
+        EXPECT_EQ(LastError(), c.message);
+        EXPECT_EQ(declarations_.As<ISaveable>()->Save(hostSaveCheck), kRefused);
+        EXPECT_EQ(LastError(), c.message);
+        EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"0");
+    }
+
+    Dra(3, 2016, 12);
+    ASSERT_EQ(Put(dra_.Get(), u"DADRAIDENT", tlx::Variant::FromLong(2122016)), S_OK);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    ASSERT_EQ(SavedChildren(), u"121");
+    LONG id = 0;
+    ASSERT_EQ(dra_->get_ID(&id), S_OK);
+    Execute(u"update TLX.DeklElem set DkE_WartoscL = 1052016 where DkE_Numer = 1 and DkE_DkNID = " + tlx::test::Num(id));
+    ASSERT_EQ(Scalar(u"select count(*) from TLX.DeklElem where DkE_WartoscL = 1052016"), u"1");
+    // Read in a session of its own, as the user's next export reads it.
+    tlx::ComPtr<ILogin> login;
+    ASSERT_EQ(session_.As<ISession2>()->get_Login(login.Out()), S_OK);
+    tlx::ComPtr<ISession> own;
+    ASSERT_EQ(login->CreateSession(own.Out()), S_OK);
+    tlx::ComPtr<IDispatch> created;
+    ASSERT_EQ(own->CreateObject(tlx::Bstr(u"TLXDeklaracje.DRA").Get(), tlx::Variant::Missing(), created.Out()), S_OK);
+    tlx::ComPtr<IDRA> service = created.As<IDRA>();
+    const std::filesystem::path file = folder_ / "dra.xml";
+    const tlx::Bstr name(tlx::Utf8ToUtf16(file.string()));
+    const std::u16string wrongMonth = field + u"wskazuje okres 05/2016, a deklaracja jest za okres 12/2016.";
+    EXPECT_EQ(service->ExportToXML(id, name.Get()), kRefused);
+    EXPECT_EQ(LastError(), wrongMonth);
+    EXPECT_EQ(service->ExportToXMLCIV(id, name.Get(), tlx::Bstr(u"").Get()), kRefused);
+    tlx::Bstr body;
+    EXPECT_EQ(service->ToXML(id, body.Out()), kRefused);
+    EXPECT_EQ(body.Get(), nullptr);
+    // The form's own file roads refuse it the same way.
+    tlx::ComPtr<IDispatch> stored;
+    ASSERT_EQ(own->CreateObject(tlx::Bstr(u"TLXDeklaracje.Deklaracje").Get(),
+                                tlx::Variant::FromString(tlx::test::Num(id)), stored.Out()),
+              S_OK);
+    for (const char16_t* road : {u"SAVETO", u"SENDTONET"}) {
+        EXPECT_EQ(Put(stored.Get(), road, tlx::Variant::FromString(name.View())), kRefused) << tlx::Utf16ToUtf8(road);
+        EXPECT_EQ(LastError(), wrongMonth);
+    }
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// Texts as long as the KEDU elements they go into: a person's longer surname, first name or document
+// number, or a longer payer's name, fails the calculation naming whose text it is, as ZUS would refuse
+// the whole file over it.
+TEST_F(DraTest, TextsLongerThanTheirKeduElementsFailTheCalculationNamingWhoseTheyAre) {
+    Insured(1, 2016, 12);
+    const std::u16string surname(60, u'Ż');
+    const std::u16string name(23, u'A');
+    const struct {
+        const char16_t* set;
+        std::u16string message;
+    } cases[] = {
+        {u"PRE_Nazwisko = '" , u"Pracownik " + surname + u" Anna: nazwisko może mieć najwyżej 31 znaków, a ma 60: " + surname},
+        {u"PRE_Imie1 = '", u"Pracownik Nowak " + name + u": imię może mieć najwyżej 22 znaków, a ma 23: " + name},
+        {u"PRE_Pesel = NULL, PRE_Paszport = '",
+         u"Pracownik Nowak Anna: numer paszportu może mieć najwyżej 9 znaków, a ma 10: AB12345678"},
+    };
+    const std::u16string values[] = {surname, name, u"AB12345678"};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(i);
+        Execute(u"UPDATE TLX.PracEtaty SET PRE_Nazwisko = 'Nowak', PRE_Imie1 = 'Anna', PRE_Pesel = '80010112345', "
+                u"PRE_Paszport = NULL");
+        Execute(u"UPDATE TLX.PracEtaty SET " + std::u16string(cases[i].set) + values[i] + u"'");
+        Dra(3, 2016, 12);
+        EXPECT_NE(Przelicz(), S_OK);
+        EXPECT_EQ(LastProgress(), u"Błąd wyliczania deklaracji: " + cases[i].message);
+        EXPECT_TRUE(std::any_of(progress_->texts.begin(), progress_->texts.end(), [](const std::u16string& text) {
+            return text.rfind(u"Błąd wyliczania załącznika RCA dla pracownika: ", 0) == 0;
+        }));
+    }
+
+    Execute(u"UPDATE TLX.PracEtaty SET PRE_Nazwisko = 'Nowak', PRE_Imie1 = 'Anna', PRE_Pesel = '80010112345', "
+            u"PRE_Paszport = NULL");
+    Setting(u"FirmaNazwaSkroconaZUS", u"Łąka i Wspólnicy spółka z o.o. sp.k.");
+    Dra(3, 2016, 12);
+    EXPECT_NE(Przelicz(), S_OK);
+    EXPECT_EQ(LastProgress(), u"Błąd wyliczania deklaracji: Płatnik: nazwa skrócona może mieć najwyżej 31 znaków, a ma "
+                              u"36: ŁĄKA I WSPÓLNICY SPÓŁKA Z O.O. SP.K.");
+}
+
 TEST_F(DraTest, AMonthWithoutInsuredPersonsGivesADraOfZeros) {
     Dra(3, 2016, 11);
     ASSERT_EQ(Przelicz(), S_OK) << error_;
@@ -204,7 +428,15 @@ TEST_F(DraTest, ASettingThatDoesNotConvertFailsTheCalculationNamingTheKey) {
     Insured(1, 2016, 12);
     EXPECT_NE(Przelicz(), S_OK);
     EXPECT_NE(error_.find("Procent wypad"), std::string::npos) << error_;
-    EXPECT_EQ(LastProgress().rfind(u"Błąd wyliczania deklaracji: ", 0), 0u) << tlx::Utf16ToUtf8(LastProgress());
+    // The user reads why the value does not do, not only which setting it is.
+    EXPECT_EQ(LastProgress(), u"Błąd wyliczania deklaracji: Wartość \"abc\" nie jest liczbą "
+                              u"(ustawienie \"/Firma/Płace/ZUS/Procent wypad\")");
+    Setting(u"/Firma/Płace/ZUS/Procent wypad", u"1,80");
+    Setting(u"/Firma/Płace/ZUS/LiczRNA", u"tak");
+    Dra(3, 2016, 12);
+    EXPECT_NE(Przelicz(), S_OK);
+    EXPECT_EQ(LastProgress(), u"Błąd wyliczania deklaracji: Wartość \"tak\" nie jest wartością logiczną "
+                              u"(ustawienie \"/Firma/Płace/ZUS/LiczRNA\")");
 }
 
 TEST_F(DraTest, AnOwnersDraTakesHisReportsIntoItsOwnFields) {

@@ -37,8 +37,8 @@ protected:
         declarations_.Reset();
         ZusPayrollTest::TearDown();
     }
-    // A DRA declaration of the form version, number 1 of the month, with its payer block filled and the
-    // date of filling 2017-01-05.
+    // A DRA declaration of the form version, number 1 of the month (so its identifier), with its payer block
+    // filled and the date of filling 2017-01-05.
     void Dra(LONG version, int year, int month) {
         declarations_ = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
         tlx::ComPtr<IDispatch> item;
@@ -53,6 +53,7 @@ protected:
         ASSERT_EQ(Put(deklaracja_.Get(), u"DIPLNAZWA", tlx::Variant::FromString(u"Łąka")), S_OK);
         ASSERT_EQ(Put(deklaracja_.Get(), u"OSWIADCZENIE", tlx::Variant::FromDate(CDate(1, 5, 2017).Value())), S_OK)
             << tlx::Utf16ToUtf8(LastError());
+        ASSERT_EQ(Put(deklaracja_.Get(), u"DADRAIDENT", tlx::Variant::FromLong(1000000 + month * 10000 + year)), S_OK);
         dra_ = CStandInDra::Make();
         dra_->deklaracja = deklaracja_;
     }
