@@ -312,14 +312,9 @@ function PitSprawdzIdentyfikator(pozycja, identyfikator, zagraniczny)
         PitBlad(pozycja, 'identyfikator podatnika "' + id + '" nie jest numerem PESEL (11 cyfr) ani NIP (10 cyfr).');
 }
 
-// Pola części C informacji płatnika o jednym podatniku (PIT-11, PIT-8C, PIT-40) wypełniane z zapisu
-// pracownika: identyfikator, numer zagraniczny, nazwisko, imię, data urodzenia i adres zamieszkania.
-var PIT_POLA_PODATNIKA = ['P_9', 'P_10', 'P_13', 'P_14', 'P_15', 'P_16', 'P_17', 'P_18', 'P_19', 'P_20', 'P_21',
-                          'P_22', 'P_23', 'P_24', 'P_25'];
-
-// Wypełnia część C z zapisu pracownika deklaracji ważnego na koniec roku: poz. 9 NIP albo PESEL, poz. 10
-// numer zagraniczny nierezydenta (gdy wersja formularza go dopuszcza), poz. 13-15 osoba, poz. 16-25
-// adres. Bez pracownika albo jego zapisu pola zostają puste. Rodzaju numeru zagranicznego i kraju jego
+// Wypełnia część C informacji płatnika o jednym podatniku, numerowaną jak w PIT-8C i PIT-40, z zapisu
+// pracownika deklaracji ważnego na koniec roku: poz. 9 NIP albo PESEL, poz. 10 numer zagraniczny
+// nierezydenta (gdy wersja formularza go dopuszcza), poz. 13-15 osoba, poz. 16-25 adres. Bez pracownika albo jego zapisu pola zostają puste. Rodzaju numeru zagranicznego i kraju jego
 // wydania (poz. 11 i 12) zapis pracownika nie zna: zostają, jak je wpisał użytkownik. Zwraca identyfikator
 // z zapisu albo null.
 function PitWypelnijPodatnika(dopuszczaZagraniczny)
