@@ -66,17 +66,19 @@ constexpr char kEmployedOn[] =
     "PRE_RodzajZapisu <> 1 and PRE_DataOd <= hi and (PRE_DataDo is null or PRE_DataDo >= lo) and "
     "PRE_ZatrudnionyOd <= hi and (PRE_ZatrudnionyDo is null or PRE_ZatrudnionyDo >= lo)";
 
-// The records that hold some day of the period, with the columns the days read, taken from the table in
-// one pass: the days are then matched against these alone, not each against the whole table. A record
-// that holds a day of the period passes this test, so the days' sums are those of the whole table.
+// The records that hold some day of the period, with the columns the days read and the fraction of a
+// full post (Etat), taken from the table in one pass: the days are then matched against these alone, not
+// each against the whole table. A record that holds a day of the period passes this test, so the days'
+// sums are those of the whole table, added in the table's order. The dates are taken without the
+// column's numeric affinity ("+"): a day's bounds never read as numbers, so they compare as before,
+// without a conversion tried at every comparison.
 constexpr char kRecordsOfThePeriod[] =
-    "Zapisy as materialized (select PRE_RodzajZapisu, PRE_DataOd, PRE_DataDo, PRE_ZatrudnionyOd, "
-    "PRE_ZatrudnionyDo, PRE_ETAEtatL, PRE_ETAEtatM, PRE_StNiepelnosp, PRE_PrawoER from PracEtaty, Okres where "
+    "Zapisy as materialized (select PRE_RodzajZapisu, +PRE_DataOd as PRE_DataOd, +PRE_DataDo as PRE_DataDo, "
+    "+PRE_ZatrudnionyOd as PRE_ZatrudnionyOd, +PRE_ZatrudnionyDo as PRE_ZatrudnionyDo, PRE_StNiepelnosp, "
+    "PRE_PrawoER, cast(PRE_ETAEtatL as real) / nullif(PRE_ETAEtatM, 0) as Etat from PracEtaty, Okres where "
     "PRE_RodzajZapisu <> 1 and PRE_DataOd <= Okres.hi and (PRE_DataDo is null or PRE_DataDo >= Okres.lo) and "
     "PRE_ZatrudnionyOd <= Okres.hi and (PRE_ZatrudnionyDo is null or PRE_ZatrudnionyDo >= Okres.lo) "
     "order by PracEtaty.rowid) ";
-
-constexpr char kFraction[] = "cast(PRE_ETAEtatL as real) / nullif(PRE_ETAEtatM, 0)";
 
 // Health-only titles (22xx): the contract is reported on RZA, not RCA.
 constexpr char kZeroReports[] =
@@ -136,8 +138,9 @@ void RegisterDatabaseRoutines() {
         constexpr std::string_view kName = "TLX.ZPCHR", kExpected = "(pierwszy dzień, ostatni dzień, 1)";
         RequireCount(kName, args, 3, kExpected);
         if (WholeNumber(kName, args[2], kExpected) != 1) WrongArguments(kName, kExpected);
-        return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod + "select d as Dzien, coalesce(sum(" + kFraction +
-                                 "), 0.0) as Tmp_ET_P from Chwile left join Zapisy on " + kEmployedOn +
+        return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod +
+                                 "select d as Dzien, coalesce(sum(Etat), 0.0) as Tmp_ET_P from Chwile left join Zapisy on " +
+                                 kEmployedOn +
                                  " group by d order by d",
                              {Day(kName, args[0], kExpected), Day(kName, args[1], kExpected)}};
     });
@@ -147,9 +150,10 @@ void RegisterDatabaseRoutines() {
             RequireCount(name, args, count, expected);
             if (count == 3 && WholeNumber(name, args[2], expected) != 1) WrongArguments(name, expected);
             std::string disabled = std::string("PRE_StNiepelnosp > 0") + (withoutPensionRight ? " and PRE_PrawoER = 0" : "");
-            return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod + "select d as Dzien, coalesce(sum(" + kFraction +
-                                     "), 0.0) as TMP_ET_P, coalesce(sum(case when " + disabled + " then " + kFraction +
-                                     " end), 0.0) as TMP_ET_N from Chwile left join Zapisy on " + kEmployedOn +
+            return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod +
+                                     "select d as Dzien, coalesce(sum(Etat), 0.0) as TMP_ET_P, coalesce(sum(case when " +
+                                     disabled + " then Etat end), 0.0) as TMP_ET_N from Chwile left join Zapisy on " +
+                                     kEmployedOn +
                                      " group by d order by d",
                                  {Day(name, args[0], expected), Day(name, args[1], expected)}};
         };
