@@ -43,6 +43,9 @@ void CDeklaracja::CheckFormValidityPeriod() {
     LONG to = definition_.DataObowiazywaniaDo();
     if (from == 0 && to == 0) return;
     LONG period = RokMiesiac();
+    // A declaration without its month (a yearly return before its calculation sets December) stands for
+    // its whole year and is checked as of December: a version valid from January of that year takes it.
+    if (period % 100 == 0) period += 12;
     CBstr message;
     // A form valid only up to a month is checked too: a period after it is refused.
     if (from == 0 && period > to)

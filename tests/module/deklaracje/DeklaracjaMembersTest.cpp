@@ -39,7 +39,9 @@ protected:
         EXPECT_EQ(declaration->put_TypDeklar(type), S_OK);
         EXPECT_EQ(declaration->put_Wersja(1), S_OK);
         EXPECT_EQ(declaration->put_Rok(year), S_OK);
-        EXPECT_EQ(declaration->put_Miesiac(month), S_OK) << Utf16ToUtf8(LastError());
+        if (month != 0) {  // 0: the month is never given, as for a new yearly return
+            EXPECT_EQ(declaration->put_Miesiac(month), S_OK) << Utf16ToUtf8(LastError());
+        }
         return declaration;
     }
     // A stored declaration, read through a declarations collection of the test's session.
@@ -570,6 +572,11 @@ TEST_F(DeklaracjaMembersTest, APeriodOutsideTheFormsValidityIsRefusedWithItsLimi
         {900, 2014, 12, HOST_E_MISSINGDATA,
          u"Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.01.2015 do 01.12.2025."},
         {900, 2015, 1, S_OK, u""},
+        // Without its month a declaration stands for its year: taken in the version's first year, still
+        // refused in the year after its last.
+        {900, 2015, 0, S_OK, u""},
+        {900, 2026, 0, HOST_E_MISSINGDATA,
+         u"Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.01.2015 do 01.12.2025."},
     };
     for (const Case& c : cases) {
         auto declaration = NewDeclaration(c.type, c.year, c.month);
