@@ -6,6 +6,8 @@
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje/core/RecordColumns.h"
+#include "mv_deklaracje/core/RecordsetValues.h"
+#include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/export/ExportFile.h"
 #include "mv_deklaracje/kedu/KeduExport.h"
 #include "mv_deklaracje/kedu/KeduPackageFile.h"
@@ -130,7 +132,35 @@ void CKedu::OnVerify() {
 void CKedu::OnSave(LONG mode) {
     if (!IsRecordNotDeleted()) return;
     if (mode == hostSaveCheck) CheckHost(Verify());
-    else if (mode == hostSavePrepare) CheckNameIsUnique();
+    else if (mode == hostSavePrepare) {
+        CheckNameIsUnique();
+        CheckLockReachedEveryDeclaration();
+    }
+}
+
+// A package locked in this save may meanwhile have gained a declaration from another session, which its
+// lock did not reach: read inside the saving transaction, where no other save can attach one, such a
+// package is refused rather than locked around an unlocked declaration.
+void CKedu::CheckLockReachedEveryDeclaration() {
+    if (ReadLong(u"Zablokowana") == 0) return;
+    tlx::Variant before;
+    const tlx::Variant column = JoinedText(ColumnPrefix().View(), u"Zablokowana");
+    CheckHost(RecordsetField(BoundRecordset().Get(), column)->get_UnderlyingValue(before.Out()));
+    if (before.vt > VT_NULL && VariantToLong(before) != 0) return;  // locked before this save
+    std::u16string sql = u"select count(*) from tlx.deklnag where dkn_dkkid=" + LongToString(ReadIdentifier()).Str();
+    if (!lockedDeclarations_.empty()) {
+        sql += u" and dkn_dknid not in (";
+        for (std::size_t i = 0; i < lockedDeclarations_.size(); ++i)
+            sql += (i ? u"," : u"") + LongToString(lockedDeclarations_[i]).Str();
+        sql += u")";
+    }
+    tlx::ComPtr<IDispatch> self;
+    CheckHost(QueryInterface(IID_IDispatch, self.OutVoid()));
+    tlx::Variant missed;
+    ExecuteScalarSql(missed.Out(), self.Get(), CBstr(sql).c_str(), false);
+    if (VariantToLong(missed) > 0)
+        RaiseComError(adErrConcurrencyViolation, u"Do pliku KEDU przypięto w tym czasie deklaracje, których blokada nie "
+                                                 u"objęła: odczytaj plik KEDU ponownie i zablokuj go jeszcze raz.");
 }
 
 // Names compare as the host's database compares them for the user: without regard to letter case,
@@ -157,6 +187,7 @@ void CKedu::SetZablokowana(LONG value) {
     if (FAILED(hr) && hr != E_NOINTERFACE) RaiseHostFailure(hr);
     if (!each) RaiseHResult(E_POINTER);
     CheckHost(each->Initialize(GetDeklaracjeCollection().Get()));
+    lockedDeclarations_.clear();
     for (VARIANT_BOOL end = VARIANT_FALSE; CheckHost(each->IsEnd(&end)), !end; CheckHost(each->MoveNext())) {
         tlx::ComPtr<IDispatch> item;
         CheckHost(each->get_Current(item.Out()));
@@ -166,6 +197,9 @@ void CKedu::SetZablokowana(LONG value) {
         LONG current = 0;
         CheckHost(declaration->get_Zablokowana(&current));
         if (current != locked) CheckHost(declaration->put_Zablokowana(locked));
+        LONG id = 0;
+        CheckHost(declaration->get_ID(&id));
+        lockedDeclarations_.push_back(id);
     }
 }
 

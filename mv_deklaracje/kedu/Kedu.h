@@ -3,11 +3,14 @@
 //
 // Life cycle: bound to a row (a new row without a date takes the host's today); checked at
 // hostSaveCheck (a date and a name are required) and, just before its row is written at
-// hostSavePrepare, refused when another package has the same name in any letter case; its audit stamp
+// hostSavePrepare, refused when another package has the same name in any letter case, or, being locked,
+// when it holds a declaration its lock did not reach (attached by another session meanwhile); its audit stamp
 // is saved after the row. The list of its declarations is built on first use and built again whenever
 // the package's identifier has changed since (a package saved for the first time gets one). Writing the
 // package reads its declarations afresh from the database.
 #pragma once
+
+#include <vector>
 
 #include "TlxBus2.h"
 #include "hostapi/Files.h"
@@ -48,6 +51,7 @@ protected:
 private:
     void SetZablokowana(LONG value);
     void CheckNameIsUnique();
+    void CheckLockReachedEveryDeclaration();
     tlx::ComPtr<IDispatch> GetDeklaracjeCollection();
     void CreateDeklaracjeCollection();
     // Writes the package to `fileName` on this machine: its XML, or the host component's file.
@@ -55,5 +59,6 @@ private:
 
     tlx::ComPtr<IDispatch> declarations_;
     LONG declarationsOf_ = 0;  // the package identifier the declarations list was built for
+    std::vector<LONG> lockedDeclarations_;  // the declarations the last lock was copied to
     tlx::ComPtr<IRemoteFileCopy> copy_;
 };

@@ -230,6 +230,44 @@ TEST_F(KeduPackageTest, APackageLockedByAnotherSessionRefusesTheDeclarationAttac
               u"1");
 }
 
+// The other way round: a package is locked in one session while another session attaches a declaration
+// and saves first. The lock would miss that declaration: its save is refused, and a package read again
+// locks it with the rest.
+TEST_F(KeduPackageTest, ALockThatMissesADeclarationAttachedMeanwhileIsRefused) {
+    LONG id = 0;
+    Package(u"Luty")->get_ID(&id);
+    auto read = [&](ISession* session, ComPtr<ICollection>& packages) {
+        packages = Create(session, u"TLXDeklaracje.KeduKolekcja").As<ICollection>();
+        ComPtr<IDispatch> item;
+        EXPECT_EQ(packages->Item(Variant::FromString(Number(id)), item.Out()), S_OK);
+        return item.As<IKedu>();
+    };
+    const LONG first = Insert(dekZUS_IWA);
+    Execute(u"update TLX.DeklNag set DkN_DkkID=" + Number(id) + u" where DkN_DkNID=" + Number(first));
+    ComPtr<ICollection> lockingPackages, otherPackages;
+    ComPtr<IKedu> locking = read(session_.Get(), lockingPackages);
+    ASSERT_EQ(locking->put_Zablokowana(1), S_OK) << Utf16ToUtf8(LastError());
+
+    ComPtr<ISession> other = NewSession();
+    ComPtr<IKedu> attaching = read(other.Get(), otherPackages);
+    const LONG later = Insert(dekZUS_IWA);
+    ComPtr<ICollection> declarations = Declarations(other.Get());
+    ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations->Item(Variant::FromString(Number(later)), item.Out()), S_OK);
+    ASSERT_EQ(item.As<IDeklaracja>()->put_Kedu(attaching.Get()), S_OK);
+    ASSERT_EQ(SaveCollection(declarations.Get()), S_OK) << Utf16ToUtf8(LastError());
+
+    EXPECT_EQ(session_.As<ISession2>()->Save(), adErrConcurrencyViolation);
+    EXPECT_NE(LastError().find(u"odczytaj plik KEDU ponownie"), std::u16string::npos);
+    EXPECT_EQ(Scalar(u"select ifnull(Dkk_Zablokowana, 0) from TLX.DeklKedu where Dkk_DkkId=" + Number(id)), u"0");
+
+    ComPtr<ISession> again = NewSession();
+    ComPtr<ICollection> freshPackages;
+    ASSERT_EQ(read(again.Get(), freshPackages)->put_Zablokowana(1), S_OK) << Utf16ToUtf8(LastError());
+    ASSERT_EQ(again.As<ISession2>()->Save(), S_OK) << Utf16ToUtf8(LastError());
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag where DkN_Zablokowana=1 and DkN_DkkID=" + Number(id)), u"2");
+}
+
 TEST_F(KeduPackageTest, AnXmlPackageIsOneDocumentOfItsTopDeclarations) {
     ComPtr<IKedu> package = Package(u"Sierpień");
     EXPECT_EQ(Route(package.Get()), expKEDU) << "an empty package takes the component's route";
