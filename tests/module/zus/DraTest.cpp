@@ -747,4 +747,22 @@ TEST_F(DraTest, ASavedDraListsItsReportsAndACalculationAfterTheSaveReplacesThem)
     EXPECT_EQ(Field(u"OPLSLICZBARAPORTOW"), "1");
 }
 
+// March 2024 of the demo company, whose card 14 is paid sick pay and a sickness allowance.
+class DraDemoTest : public DraTest {
+protected:
+    bool WithDemoCompany() const override { return true; }
+};
+
+// A surname typed twice as long as ZUS takes on a demo card: the calculation names the card's person and
+// the text rather than writing it into his RSA and RCA blocks.
+TEST_F(DraDemoTest, ASixtyCharacterSurnameOnADemoCardFailsTheCalculationNamingIt) {
+    const std::u16string surname = u"Jankowski-" + std::u16string(50, u'Ś');
+    Execute(u"UPDATE TLX.PracEtaty SET PRE_Nazwisko = '" + surname + u"' WHERE PRE_PraId = 14");
+    Dra(3, 2024, 3);
+    EXPECT_NE(Przelicz(), S_OK);
+    EXPECT_EQ(LastProgress(), u"Błąd wyliczania deklaracji: Pracownik " + surname +
+                                  u" Paweł: nazwisko może mieć najwyżej 31 znaków, a ma 60: " + surname);
+    EXPECT_FALSE(Fired(u"Wyliczono deklarację DRA"));
+}
+
 }  // namespace
