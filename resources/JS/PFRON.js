@@ -1,6 +1,7 @@
 // Biblioteka "PFRON": eksport deklaracji PFRON do plików SOD przez pola SAVETO i SENDTONET, wspólna
 // dla wszystkich formularzy PFRON.
 
+var ERR_ThrowText = 30114;
 var ERR_MV_Info = 24098;
 
 var dekPfron = null;   // zawartość dokumentu formularza, gdy formularz ją trzyma
@@ -39,18 +40,29 @@ function PfronProgId()
     CcThrow(ERR_MV_Info, 'Formularz typu ' + typ + ' nie jest deklaracją PFRON.');
 }
 
+// Folder podany w SAVETO albo SENDTONET; brak folderu (null, pusty albo z samych odstępów) jest
+// odrzucany, zanim cokolwiek zostanie zapisane: inaczej pliki trafiłyby do folderu "null".
+function PfronFolder(sName, pole)
+{
+    if (sName == null || String(sName).replace(/\s+/g, '') == '')
+        CcThrow(ERR_ThrowText, 'Pole ' + pole + ' wymaga nazwy folderu.');
+    return String(sName);
+}
+
 // Zapisuje pliki SOD deklaracji i jej załączników w folderze `sName`.
 function SaveTo(sName)
 {
+    var folder = PfronFolder(sName, 'SAVETO');
     var usluga = dokument.Session.CreateObject(PfronProgId());
-    usluga.ExportToSOD(dokument.ID, String(sName));
+    usluga.ExportToSOD(dokument.ID, folder);
 }
 
 // Przekazuje pliki SOD do folderu `sName` na komputerze użytkownika.
 function SendToNet(sName)
 {
+    var folder = PfronFolder(sName, 'SENDTONET');
     var usluga = dokument.Session.CreateObject(PfronProgId());
-    usluga.ExportToSODVC(dokument.ID, String(sName));
+    usluga.ExportToSODVC(dokument.ID, folder);
 }
 
 // Dane pracodawcy z ustawień firmy, wspólne dla formularzy INF-D i WN-D.

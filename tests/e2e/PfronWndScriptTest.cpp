@@ -267,3 +267,25 @@ TEST_F(PfronWndScript, EachWndServiceRefusesAForeignDeclarationBeforeWritingAnyt
 }
 
 }  // namespace
+
+namespace {
+
+// A WN-D given no folder to write its files into is refused before anything is written: no folder
+// named "null" appears.
+TEST_F(PfronWndScript, ANullOrEmptyFolderIsRefused) {
+    ASSERT_EQ(RunScript("var wersja = 6;\n" + kCalculatedWnd +
+                        "var targets = [null, '', '   '];\n"
+                        "for (var i = 0; i < targets.length; ++i) {\n"
+                        "    try { w.SAVETO = targets[i]; print('SAVETO wrote'); } catch (e) { print(e.description); }\n"
+                        "    try { w.SENDTONET = targets[i]; print('SENDTONET wrote'); } catch (e) { print(e.description); }\n"
+                        "}\n"),
+              0)
+        << err_;
+    std::string expected;
+    for (int i = 0; i < 3; ++i)
+        expected += "Pole SAVETO wymaga nazwy folderu.\nPole SENDTONET wymaga nazwy folderu.\n";
+    EXPECT_EQ(out_, expected);
+    EXPECT_FALSE(std::filesystem::exists("null"));
+}
+
+}  // namespace
