@@ -37,17 +37,23 @@ protected:
     ~IPodAdres() = default;
 };
 
-// A business subject (the company, an employee, a contractor); its first member is its address.
+// A business subject, the party of a document: the company (CLSID_Firma) and each employee card answer
+// it. Its first member is its address; the declarations read nothing else of it.
 struct IPodmiot : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{B0F71425-2AED-42AE-AAA4-8BF3A47FD7DC}");
     using Base = IDispatch;
     virtual HRESULT get_Adres(IPodAdres** address) = 0;
-    virtual HRESULT get_Nazwa(BSTR* name) = 0;
-    virtual HRESULT get_NIP(BSTR* nip) = 0;
 
 protected:
     ~IPodmiot() = default;
 };
+
+// The company ("TLX.Firma"), created through the session: a subject whose address is the company's
+// settings "FirmaUlica", "FirmaNrDomu", "FirmaNrLokalu", "FirmaMiejscowosc", "FirmaKodP", "FirmaPoczta",
+// "FirmaGmina", "FirmaPowiat", "FirmaWojewodztwo" and "FirmaKraj" (hostapi/Configuration.h) as they
+// stand when the address is asked for.
+inline constexpr CLSID CLSID_Firma = tlx::MakeGuid(u"{5E0C7A14-93B2-4F0D-A6C1-2B8D4E7F9013}");
+inline constexpr char16_t kProgIdFirma[] = u"TLX.Firma";
 
 // The HR component ("TLX.ERPHR"): which edition of the host runs.
 struct IHrComponent : IDispatch {

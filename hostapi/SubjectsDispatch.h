@@ -54,8 +54,6 @@ inline const tlx::DispatchTable& DispatchTableOf(IPodAdres*) {
 inline const tlx::DispatchTable& DispatchTableOf(IPodmiot*) {
     static const tlx::DispatchTable table{
         tlx::DispGet<&IPodmiot::get_Adres>(u"Adres", 1),
-        tlx::DispGet<&IPodmiot::get_Nazwa>(u"Nazwa", 2),
-        tlx::DispGet<&IPodmiot::get_NIP>(u"NIP", 3),
     };
     return table;
 }

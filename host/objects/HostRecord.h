@@ -21,9 +21,11 @@ struct HostTable {
     const char16_t* itemClass;  // the record class's ProgID
 };
 
-template <class Derived, class I>
-class HostRecord
-    : public ComObject<Derived, Dispatch<I>, IInitializeSession, IInitializeRS, IIdentity, ISaveable, ISessionHolder> {
+// `More`: further interfaces of the record (a second dual interface as Dispatch<J>); the record's
+// IDispatch is I's.
+template <class Derived, class I, class... More>
+class HostRecord : public ComObject<Derived, Dispatch<I>, More..., IInitializeSession, IInitializeRS, IIdentity, ISaveable,
+                                    ISessionHolder> {
 public:
     ULONG HoldsOnSession() override { return (session_ ? 1 : 0) + OtherHoldsOnSession(); }
 

@@ -72,3 +72,38 @@ function CheckContext()
     if (typeof doPrzeliczenia != 'undefined' && doPrzeliczenia == 1)
         CcThrow(ERR_Mv_DekParamZmienione, 'Deklarację należy przeliczyć przed zapisem.');
 }
+
+// Podmiot deklaracji (wyrażenie "podmiot" definicji): firma, pracownik deklaracji albo osoba zeznania, do
+// którego dołączono załącznik. Deklaracja bez pracownika albo bez zeznania nie ma podmiotu (null); każdy
+// inny błąd przechodzi do wywołującego.
+function PodmiotFirma()
+{
+    return dokument.Session.CreateObject('TLX.Firma');
+}
+
+function PodmiotBrakRekordu(e)
+{
+    return e != null && (e.number & 0xFFFF) == ERR_RecordZero && (e.number >>> 16) == 0x8005;
+}
+
+function PodmiotPracownik()
+{
+    try {
+        return dokument.Pracownik;
+    } catch (e) {
+        if (PodmiotBrakRekordu(e)) return null;
+        throw e;
+    }
+}
+
+function PodmiotZeznania()
+{
+    var zeznanie;
+    try {
+        zeznanie = dokument.Deklaracja;
+    } catch (e) {
+        if (PodmiotBrakRekordu(e)) return null;
+        throw e;
+    }
+    return zeznanie.Podmiot;
+}

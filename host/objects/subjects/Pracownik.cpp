@@ -5,6 +5,7 @@
 #include "host/objects/subjects/PracPitMies.h"
 #include "host/objects/payroll/Answers.h"
 #include "host/objects/payroll/PayrollCollection.h"
+#include "host/objects/payroll/PodAdres.h"
 #include "host/objects/payroll/PracPrzerwy.h"
 #include "host/session/HostSession.h"
 #include "hostapi/Collections.h"
@@ -15,6 +16,9 @@
 namespace tlx::host {
 
 namespace {
+
+// Where IPodmiot's dispatch identifiers stand in a card's single dispatch view.
+constexpr DISPID kSubjectIds = 0x10000;
 
 // The day the descriptor of an employee is read at: its record valid then is its latest.
 constexpr DATE kDescriptorDay = 401404;  // 2999-01-01
@@ -69,6 +73,33 @@ HRESULT CPracownikRecord::get_PracownikTekst(BSTR* text) {
         }
         return answer;
     });
+}
+
+HRESULT CPracownikRecord::get_Adres(IPodAdres** address) {
+    return AnswerObject(address, [&] {
+        const PayrollRows& rows = Model()->Records();
+        return rows.empty() ? ComPtr<IPodAdres>() : ComPtr<IPodAdres>(CPodAdres::Make(rows.back(), u"PRE_"));
+    });
+}
+
+HRESULT CPracownikRecord::GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) {
+    HRESULT hr = Dispatch<IPracownik>::GetIDsOfNames(iid, names, count, lcid, ids);
+    if (hr != DISP_E_UNKNOWNNAME || count != 1) return hr;
+    hr = Dispatch<IPodmiot>::GetIDsOfNames(iid, names, count, lcid, ids);
+    if (SUCCEEDED(hr)) ids[0] += kSubjectIds;
+    return hr;
+}
+
+HRESULT CPracownikRecord::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                 EXCEPINFO* exception, UINT* argError) {
+    if (id >= kSubjectIds)
+        return Dispatch<IPodmiot>::Invoke(id - kSubjectIds, iid, lcid, flags, params, result, exception, argError);
+    return Dispatch<IPracownik>::Invoke(id, iid, lcid, flags, params, result, exception, argError);
+}
+
+HRESULT CPracownikRecord::GetMemberKinds(DISPID id, WORD* kinds, UINT* arguments, UINT* required) {
+    if (id >= kSubjectIds) return Dispatch<IPodmiot>::GetMemberKinds(id - kSubjectIds, kinds, arguments, required);
+    return Dispatch<IPracownik>::GetMemberKinds(id, kinds, arguments, required);
 }
 
 HRESULT CPracownikRecord::GetEtat(DATE day, VARIANT, IPracEtat** record) {

@@ -2,6 +2,7 @@
 
 #include "host/HostClassRegistration.h"
 #include "host/objects/HostTableCollection.h"
+#include "host/objects/subjects/Firma.h"
 #include "host/objects/subjects/HrComponent.h"
 #include "host/objects/subjects/PracPitMies.h"
 #include "host/objects/subjects/Pracownik.h"
@@ -13,6 +14,7 @@ namespace tlx::host {
 HRESULT RegisterSubjectClasses() {
     return FirstFailure({
         RegisterHostClass<CHrComponent>(CLSID_ErpHr, kProgIdErpHr),
+        RegisterHostClass<CFirma>(CLSID_Firma, kProgIdFirma),
         RegisterHostClass<CUrzadRecord>(CLSID_Urzad, kUrzedy.itemClass),
         RegisterHostClass<CHostTableCollection<kUrzedy>>(CLSID_CUrzad, u"TLX.Urzedy"),
         RegisterHostClass<CPracownikRecord>(CLSID_Pracownik, kPracownicy.itemClass),

@@ -1,4 +1,5 @@
-// The subject classes: tax offices, employees with their monthly tax data, and the HR component.
+// The subject classes: the company, tax offices, employees with their monthly tax data, and the HR
+// component.
 #pragma once
 
 #include "platform/com/Types.h"
