@@ -11,6 +11,7 @@
 #include "hostapi/Accounting.h"
 #include "hostapi/Errors.h"
 #include "hostapi/Files.h"
+#include "hostapi/Subjects.h"
 #include "platform/com/ClassRegistry.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
@@ -210,6 +211,62 @@ TEST_F(HostObjectsTest, AnEmployeeAnswersTheNameOfItsLatestEmploymentRecord) {
     EXPECT_EQ(text.Str(), u"Zamężna");
     ASSERT_EQ(employee->get_PESEL(text.Out()), S_OK);
     EXPECT_EQ(text.Str(), u"80010112345");
+}
+
+// The street of a subject's address, or "<none>" when it has no address.
+std::u16string StreetOf(IPodmiot* subject) {
+    ComPtr<IPodAdres> address;
+    EXPECT_EQ(subject->get_Adres(address.Out()), S_OK);
+    if (!address) return u"<none>";
+    Bstr street;
+    EXPECT_EQ(address->get_Street(street.Out()), S_OK);
+    return street.Str();
+}
+
+TEST_F(HostObjectsTest, AnEmployeeIsASubjectAddressedByItsLatestRecord) {
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod) values (7, 'P007'), (8, 'P008')");
+    Execute(u"insert into TLX.PracEtaty (PRE_PraId, PRE_DataOd, PRE_Nazwisko, PRE_Ulica, PRE_Miasto) values "
+            u"(7, '2020-01-01 00:00:00', 'Nowak', 'Stara', 'Radom'), (7, '2023-05-01 00:00:00', 'Nowak', 'Nowa', 'Lublin')");
+    ComPtr<IDispatch> card = Create(u"TLX.Pracownicy", Variant::FromString(u"Pra_PraID=7"));
+    ComPtr<IPodmiot> subject = card.As<IPodmiot>();
+    ASSERT_TRUE(subject);
+    EXPECT_EQ(StreetOf(subject.Get()), u"Nowa");
+
+    // Whichever interface a script was handed, it reads the card's members and its address by name.
+    for (IDispatch* view : {card.Get(), static_cast<IDispatch*>(subject.Get())}) {
+        EXPECT_EQ(Bstr(GetProperty(view, u"Kod").bstrVal).Str(), u"P007");
+        Variant address = GetProperty(view, u"Adres");
+        ASSERT_EQ(address.vt, VT_DISPATCH);
+        EXPECT_EQ(Bstr(GetProperty(address.pdispVal, u"Miasto").bstrVal).Str(), u"Lublin");
+    }
+
+    ComPtr<IPodmiot> without = Create(u"TLX.Pracownicy", Variant::FromString(u"Pra_PraID=8")).As<IPodmiot>();
+    ASSERT_TRUE(without);
+    EXPECT_EQ(StreetOf(without.Get()), u"<none>") << "a card without a record has no address";
+}
+
+TEST_F(HostObjectsTest, TheCompanyIsASubjectAddressedByItsSettingsAsTheyStand) {
+    Execute(u"insert into TLX.Konfiguracja (Kfg_Klucz, Kfg_Wartosc) values ('FirmaUlica', 'Prosta'), "
+            u"('FirmaNrDomu', '20'), ('FirmaKodP', '00-850'), ('FirmaMiejscowosc', 'Warszawa'), ('FirmaKraj', 'Polska')");
+    ComPtr<IPodmiot> company = Create(u"TLX.Firma").As<IPodmiot>();
+    ASSERT_TRUE(company);
+    ComPtr<IPodAdres> address;
+    ASSERT_EQ(company->get_Adres(address.Out()), S_OK);
+    ASSERT_TRUE(address);
+    const std::pair<HRESULT (IPodAdres::*)(BSTR*), std::u16string> expected[] = {
+        {&IPodAdres::get_Street, u"Prosta"},    {&IPodAdres::get_HouseNumber, u"20"},
+        {&IPodAdres::get_FlatNumber, u""},      {&IPodAdres::get_PostalCode, u"00-850"},
+        {&IPodAdres::get_Town, u"Warszawa"},    {&IPodAdres::get_Country, u"Polska"},
+        {&IPodAdres::get_Voivodeship, u""},
+    };
+    for (const auto& [member, text] : expected) {
+        Bstr value;
+        ASSERT_EQ((address.Get()->*member)(value.Out()), S_OK);
+        EXPECT_EQ(value.Str(), text);
+    }
+
+    Execute(u"update TLX.Konfiguracja set Kfg_Wartosc = 'Krzywa' where Kfg_Klucz = 'FirmaUlica'");
+    EXPECT_EQ(StreetOf(company.Get()), u"Krzywa") << "a changed setting is the next address's";
 }
 
 TEST_F(HostObjectsTest, ObjectsHandedToTheSessionAreSavedOrDeletedWithItsChanges) {
