@@ -554,6 +554,25 @@ TEST_F(DraTest, BeforeTwoThousandEightTheDraCarriesTheAverageEmploymentAndTheRef
     EXPECT_EQ(Field(u"INN7STATUSREFUNDACJI"), "0");
 }
 
+// Every insured person of the month is registered once, whatever his title: an owner (0510) and the
+// owner's collaborators (0580, 0581) count beside an employee, each once however many reports name him.
+TEST_F(DraTest, EveryInsuredPersonIsCountedOnceWhateverHisTitle) {
+    const struct {
+        LONG card;
+        LONG tytul;
+    } persons[] = {{1, 110}, {2, 510}, {3, 580}, {4, 581}};
+    for (const auto& p : persons) {
+        AddEmployee(p.card, u"2007-01-01", p.tytul, u"8001011234" + tlx::test::Num(p.card));
+        AddElement(AddPayout(p.card, 2007, 12), 2500.0, p.tytul * 100, Employee2016(2500.0));
+    }
+    Dra(3, 2007, 12);
+    ASSERT_EQ(Przelicz(), S_OK) << error_;
+    EXPECT_EQ(Field(u"INN7UBEZP"), "4");
+    EXPECT_EQ(Field(u"OPLSNORCA"), "1");
+    EXPECT_EQ(SavedChildren(), u"121");
+    EXPECT_EQ(PersonBlocks(SavedReportText(121)), 4u);
+}
+
 // A payer whose deducted benefits exceed the contributions due gets the difference back; the payer's
 // remunerations for paying benefits and collecting health contributions are counted at their rates.
 TEST_F(DraTest, DeductionsAboveTheContributionsDueAreRefundedWithThePayersRemunerations) {
