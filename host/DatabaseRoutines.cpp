@@ -80,6 +80,12 @@ constexpr char kRecordsOfThePeriod[] =
     "PRE_ZatrudnionyOd <= Okres.hi and (PRE_ZatrudnionyDo is null or PRE_ZatrudnionyDo >= Okres.lo) "
     "order by PracEtaty.rowid) ";
 
+// The sum of `value` over the records that hold the day, 0 when none does: each day adds its records in
+// the table's order as it walks them, with no sort of every pair of a day and a record.
+std::string DaySum(const std::string& value) {
+    return "(select coalesce(sum(" + value + "), 0.0) from Zapisy where " + kEmployedOn + ")";
+}
+
 // Health-only titles (22xx): the contract is reported on RZA, not RCA.
 constexpr char kZeroReports[] =
     "select UMW_UmwId as id, UMW_PraId, case when UMW_UBZTyuId between 2200 and 2299 then 'RZA' else 'RCA' end "
@@ -138,10 +144,8 @@ void RegisterDatabaseRoutines() {
         constexpr std::string_view kName = "TLX.ZPCHR", kExpected = "(pierwszy dzień, ostatni dzień, 1)";
         RequireCount(kName, args, 3, kExpected);
         if (WholeNumber(kName, args[2], kExpected) != 1) WrongArguments(kName, kExpected);
-        return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod +
-                                 "select d as Dzien, coalesce(sum(Etat), 0.0) as Tmp_ET_P from Chwile left join Zapisy on " +
-                                 kEmployedOn +
-                                 " group by d order by d",
+        return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod + "select d as Dzien, " + DaySum("Etat") +
+                                 " as Tmp_ET_P from Chwile order by d",
                              {Day(kName, args[0], kExpected), Day(kName, args[1], kExpected)}};
     });
     auto fullTime = [](std::string_view name, std::string_view expected, bool withoutPensionRight) {
@@ -150,11 +154,9 @@ void RegisterDatabaseRoutines() {
             RequireCount(name, args, count, expected);
             if (count == 3 && WholeNumber(name, args[2], expected) != 1) WrongArguments(name, expected);
             std::string disabled = std::string("PRE_StNiepelnosp > 0") + (withoutPensionRight ? " and PRE_PrawoER = 0" : "");
-            return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod +
-                                     "select d as Dzien, coalesce(sum(Etat), 0.0) as TMP_ET_P, coalesce(sum(case when " +
-                                     disabled + " then Etat end), 0.0) as TMP_ET_N from Chwile left join Zapisy on " +
-                                     kEmployedOn +
-                                     " group by d order by d",
+            return ado::SqlQuery{std::string(kDays) + kRecordsOfThePeriod + "select d as Dzien, " + DaySum("Etat") +
+                                     " as TMP_ET_P, " + DaySum("case when " + disabled + " then Etat end") +
+                                     " as TMP_ET_N from Chwile order by d",
                                  {Day(name, args[0], expected), Day(name, args[1], expected)}};
         };
     };
