@@ -14,7 +14,8 @@ function OnLoad()
 function OnCalculate()
 {
     doPrzeliczenia = 1;
-    if (ZusPusta(dokument.DADRAIDENT))
+    // Pole liczbowe niewypełnione ma wartość 0, która nie jest żadnym identyfikatorem.
+    if (ZusPusta(dokument.DADRAIDENT) || Number(dokument.DADRAIDENT) == 0)
         dokument.DADRAIDENT = NumerIdentyfikatora() * 1000000 + Number(dokument.Miesiac) * 10000 + Number(dokument.Rok);
     var termin = GetDokument() == null ? null : GetValue('DADRA', 1);
     CreateDekZus('ZUSDRA', true);

@@ -531,7 +531,10 @@ TEST_F(DraTest, TheFormsCalculationRunsTheServiceAndAFailedOneKeepsTheDraFromBei
     EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag"), u"0");
 
     Setting(u"/Program/Płace/Zus/Procent fgsp", u"0,10");
+    // An identifier left empty (an integer field reads 0) is made of the number, month and year.
+    ASSERT_EQ(Put(dra_.Get(), u"DADRAIDENT", tlx::Variant::FromLong(0)), S_OK);
     ASSERT_EQ(dra_->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Field(u"DADRAIDENT"), "1122016");
     // Calculated again before the save: the reports of the first calculation are not stored beside the second's.
     ASSERT_EQ(dra_->Policz(), S_OK) << tlx::Utf16ToUtf8(LastError());
     EXPECT_EQ(Field(u"ZSDRAIKWOTA"), "1588.5000");
