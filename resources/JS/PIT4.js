@@ -136,17 +136,6 @@ function Pit4SumaWiersza(klucz)
     return suma;
 }
 
-// "onload": nowa deklaracja (bez miesiąca) dostaje grudzień, miesiąc zeznania rocznego, żeby kontrola okresu
-// obowiązywania wersji formularza widziała ją w roku, za który jest składana, także w pierwszym roku wersji.
-function Pit4Wczytaj()
-{
-    try {
-        if (dokument.Miesiac == 0) dokument.Miesiac = 12;
-    } catch (e) {
-        // okres jeszcze nie ustawiony
-    }
-}
-
 // "kwota": kwoty do wpłaty za rok razem.
 function Pit4Kwota()
 {
