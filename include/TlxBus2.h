@@ -144,6 +144,12 @@ public:
         CheckHost(FindField(column)->get_Value(value.Out()));
         return value;
     }
+    // What the database held in the column when the row was read, the object's unsaved change aside.
+    tlx::Variant GetStoredFieldValue(const OLECHAR* column) const {
+        tlx::Variant value;
+        CheckHost(FindField(column)->get_UnderlyingValue(value.Out()));
+        return value;
+    }
     // Writes a column: text into a character column is cut to the column's defined size (whole text, NULs
     // included, never inside a surrogate pair); other values are written unchanged. Then OnFieldChanged runs with the short name.
     void SetFieldValue(const OLECHAR* column, const VARIANT& value) {

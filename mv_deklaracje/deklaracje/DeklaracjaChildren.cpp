@@ -7,7 +7,6 @@
 #include "hostapi/Errors.h"
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/core/HostServices.h"
-#include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/deklaracje/DeclarationWalk.h"
 #include "mv_deklaracje/deklaracje/Deklaracja.h"
@@ -216,9 +215,7 @@ void CDeklaracja::RefuseLockedPackage() {
     if (package.vt <= VT_NULL) return;
     const LONG id = VariantToLong(package);
     if (id == 0) return;
-    tlx::Variant stored;
-    const tlx::Variant column = JoinedText(ColumnPrefix().View(), u"DkkId");
-    CheckHost(RecordsetField(BoundRecordset().Get(), column)->get_UnderlyingValue(stored.Out()));
+    const tlx::Variant stored = GetStoredFieldValue(u"DkkId");
     if (stored.vt > VT_NULL && VariantToLong(stored) == id) return;
     const CBstr sql = CBstr(u"select dkk_zablokowana from tlx.deklkedu where dkk_dkkid=") + LongToString(id);
     tlx::Variant locked;

@@ -1,6 +1,9 @@
 #include "mv_deklaracje/edeklaracje/SendClaim.h"
 
+#include <iterator>
+
 #include "hostapi/Framework.h"
+#include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
@@ -86,7 +89,7 @@ std::optional<SendClaim> SendClaim::Take(IDeklaracja2* declaration, LONG operato
     tlx::ComPtr<Recordset> row = BoundRow(declaration);
     std::u16string reference;
     if (row) {
-        for (int i = 0; i < 4; ++i) claim.before_[i] = SqlValue(ReadValue(row.Get(), kColumns[i]));
+        for (std::size_t i = 0; i < std::size(kColumns); ++i) claim.before_[i] = SqlValue(ReadValue(row.Get(), kColumns[i]));
         reference = VariantToBstr(ReadValue(row.Get(), kRefIdColumn)).Str();
     } else {
         LONG status = 0, sender = 0;
@@ -102,12 +105,12 @@ std::optional<SendClaim> SendClaim::Take(IDeklaracja2* declaration, LONG operato
     }
     const DATE now = GetLocalNow();
     claim.claimedAt_ = TimeText(now);
-    const std::u16string sending = FormatString(u"%ld", static_cast<long>(kSendingStatus));
+    const std::u16string sending = LongToString(kSendingStatus).Str();
     const std::u16string sql =
         u"UPDATE TLX.DeklNag SET DkN_EDekl_Status = " + sending +
         u", DkN_EDekl_StatusOpis = " + Quoted(kSendingText) + u", DkN_EDekl_DataWyslania = " + Quoted(claim.claimedAt_) +
-        u", DkN_EDekl_OperatorWysylajacy = " + FormatString(u"%ld", static_cast<long>(operatorId)) +
-        u" WHERE DkN_DkNID = " + FormatString(u"%ld", static_cast<long>(claim.id_)) +
+        u", DkN_EDekl_OperatorWysylajacy = " + LongToString(operatorId).Str() +
+        u" WHERE DkN_DkNID = " + LongToString(claim.id_).Str() +
         u" AND ISNULL(DkN_EDekl_RefID, '') = " + Quoted(reference) +
         u" AND NOT (ISNULL(DkN_EDekl_Status, 0) = " + sending +
         u" AND ISNULL(CONVERT(VARCHAR(20), DkN_EDekl_DataWyslania, 120), '') > " +
@@ -119,12 +122,13 @@ std::optional<SendClaim> SendClaim::Take(IDeklaracja2* declaration, LONG operato
 
 void SendClaim::Release() {
     if (id_ == 0) return;
+    std::u16string assignments;
+    for (std::size_t i = 0; i < std::size(kColumns); ++i)
+        assignments += (i ? u", " : u"") + std::u16string(kColumns[i]) + u" = " + before_[i];
     try {
-        Execute(declaration_.Get(), u"UPDATE TLX.DeklNag SET " + std::u16string(kColumns[0]) + u" = " + before_[0] + u", " +
-                                        kColumns[1] + u" = " + before_[1] + u", " + kColumns[2] + u" = " + before_[2] +
-                                        u", " + kColumns[3] + u" = " + before_[3] + u" WHERE DkN_DkNID = " +
-                                        FormatString(u"%ld", static_cast<long>(id_)) + u" AND DkN_EDekl_Status = " +
-                                        FormatString(u"%ld", static_cast<long>(kSendingStatus)) +
+        Execute(declaration_.Get(), u"UPDATE TLX.DeklNag SET " + assignments + u" WHERE DkN_DkNID = " +
+                                        LongToString(id_).Str() + u" AND DkN_EDekl_Status = " +
+                                        LongToString(kSendingStatus).Str() +
                                         u" AND CONVERT(VARCHAR(20), DkN_EDekl_DataWyslania, 120) = " + Quoted(claimedAt_));
         ReadBack(declaration_.Get());
     } catch (const ComError&) {

@@ -6,7 +6,6 @@
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/ModuleResources.h"
 #include "mv_deklaracje/core/RecordColumns.h"
-#include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/export/ExportFile.h"
 #include "mv_deklaracje/kedu/KeduExport.h"
@@ -143,9 +142,7 @@ void CKedu::OnSave(LONG mode) {
 // package is refused rather than locked around an unlocked declaration.
 void CKedu::CheckLockReachedEveryDeclaration() {
     if (ReadLong(u"Zablokowana") == 0) return;
-    tlx::Variant before;
-    const tlx::Variant column = JoinedText(ColumnPrefix().View(), u"Zablokowana");
-    CheckHost(RecordsetField(BoundRecordset().Get(), column)->get_UnderlyingValue(before.Out()));
+    const tlx::Variant before = GetStoredFieldValue(u"Zablokowana");
     if (before.vt > VT_NULL && VariantToLong(before) != 0) return;  // locked before this save
     std::u16string sql = u"select count(*) from tlx.deklnag where dkn_dkkid=" + LongToString(ReadIdentifier()).Str();
     if (!lockedDeclarations_.empty()) {
