@@ -2,20 +2,19 @@
 
 #include <string>
 
+#include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/zus/DraHostReads.h"
+#include "mv_deklaracje/zus/ZusText.h"
 #include "platform/com/Bstr.h"
-#include "platform/text/CodePage.h"
 #include "tlb/Enumerations.h"
 
 namespace {
 
-// The code the form scripts refuse a value with (their ERR_ThrowText).
-constexpr HRESULT kOdmowa = static_cast<HRESULT>(0x80050000 + 30114);
 constexpr char16_t kPole[] = u"Deklaracja ZUS DRA: pole DADRAIDENT (identyfikator deklaracji) ";
 
-std::u16string Liczba(long long value) { return tlx::Utf8ToUtf16(std::to_string(value)); }
+std::u16string Liczba(long long value) { return LongToString(static_cast<long>(value)).Str(); }
 
 std::u16string Dwucyfrowo(long long value) { return (value >= 0 && value < 10 ? u"0" : u"") + Liczba(value); }
 
@@ -35,9 +34,9 @@ void CIdentyfikatorDRA::Sprawdz() const {
     const long long miesiac = identyfikator_ / 10000 % 100;
     const long long rok = identyfikator_ % 10000;
     if (numer < 1 || numer > 99)
-        RaiseComError(kOdmowa, kPole + (u"musi mieć numer od 01 do 99, a ma " + Liczba(identyfikator_) + u"."));
+        RaiseComError(kOdmowaWartosci, kPole + (u"musi mieć numer od 01 do 99, a ma " + Liczba(identyfikator_) + u"."));
     if (miesiac != miesiac_ || rok != rok_)
-        RaiseComError(kOdmowa, kPole + (u"wskazuje okres " + Dwucyfrowo(miesiac) + u"/" + Liczba(rok) +
+        RaiseComError(kOdmowaWartosci, kPole + (u"wskazuje okres " + Dwucyfrowo(miesiac) + u"/" + Liczba(rok) +
                                         u", a deklaracja jest za okres " + Dwucyfrowo(miesiac_) + u"/" + Liczba(rok_) + u"."));
 }
 

@@ -39,10 +39,8 @@ CBstr UpperCaseName(const CBstr& text) {
 }
 
 void SprawdzDlugosc(const CBstr& tekst, unsigned najwyzej, std::u16string_view kto) {
-    // The code the form scripts refuse a value with (their ERR_ThrowText).
-    constexpr HRESULT kOdmowa = static_cast<HRESULT>(0x80050000 + 30114);
     const std::size_t dlugosc = tekst.View().size();
     if (dlugosc <= najwyzej) return;
-    RaiseComError(kOdmowa, std::u16string(kto) + u" może mieć najwyżej " + tlx::Utf8ToUtf16(std::to_string(najwyzej)) +
+    RaiseComError(kOdmowaWartosci, std::u16string(kto) + u" może mieć najwyżej " + tlx::Utf8ToUtf16(std::to_string(najwyzej)) +
                                u" znaków, a ma " + tlx::Utf8ToUtf16(std::to_string(dlugosc)) + u": " + tekst.Str());
 }

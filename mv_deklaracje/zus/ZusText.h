@@ -13,6 +13,9 @@ CBstr DeformatNIP(const CBstr& text);
 // a null text stays null.
 CBstr UpperCaseName(const CBstr& text);
 
+// The code the form scripts refuse a value with (their ERR_ThrowText), which the ZUS checks share.
+inline constexpr HRESULT kOdmowaWartosci = static_cast<HRESULT>(0x80050000 + 30114);
+
 // Refuses a text longer than `najwyzej` characters with the message the form scripts give:
 // "<kto> może mieć najwyżej N znaków, a ma M: <text>" (ZUS refuses a whole KEDU file over one such text).
 void SprawdzDlugosc(const CBstr& tekst, unsigned najwyzej, std::u16string_view kto);
