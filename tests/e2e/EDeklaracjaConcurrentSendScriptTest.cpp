@@ -5,30 +5,13 @@
 #include <optional>
 #include <regex>
 
-#include "TlxhostFixture.h"
-#include "platform/ado/SqliteDatabase.h"
-#include "tests/support/GateProcess.h"
-#include "tests/support/TestPki.h"
+#include "GateDemoTest.h"
 
 namespace {
 
-class EDeklaracjaConcurrentSendScript : public TlxhostDemoTest {
+class EDeklaracjaConcurrentSendScript : public GateDemoTest {
 protected:
-    void SetUp() override {
-        TlxhostDemoTest::SetUp();
-        gate.emplace(TLX_GATE_PROGRAM, pki, folder_ / "gate", std::vector<std::string>{"--delay", "2000"});
-        std::filesystem::create_directories(folder_ / "wymiana");
-        tlx::ado::SqliteDatabase company(Path("firma.db"));
-        company.Run("UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + Path("wymiana") +
-                    "' WHERE Kfg_Klucz = 'eDeklaracjeKatalogWymiany'");
-        company.Run("UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + gate->Url() + "' WHERE Kfg_Klucz = 'WebServiceAddress'");
-        setenv("TLX_CERT_SELECT", "Jan Testowy", 1);
-    }
-    void TearDown() override {
-        unsetenv("TLX_CERT_SELECT");
-        gate.reset();
-        TlxhostDemoTest::TearDown();
-    }
+    std::vector<std::string> GateArguments() const override { return {"--delay", "2000"}; }
 
     // The signed documents the service has received.
     int Received() const {
@@ -49,9 +32,6 @@ protected:
         command += "wait)";
         return std::system(command.c_str()) == 0;
     }
-
-    TestPki pki;
-    std::optional<GateProcess> gate;
 };
 
 TEST_F(EDeklaracjaConcurrentSendScript, TwoProcessesSendingOneDeclarationFileItOnce) {

@@ -5,32 +5,15 @@
 #include <cstdlib>
 #include <regex>
 
-#include "TlxhostFixture.h"
-#include "platform/ado/SqliteDatabase.h"
-#include "tests/support/GateProcess.h"
-#include "tests/support/TestPki.h"
+#include "GateDemoTest.h"
 
 namespace {
 
 constexpr char kRefId[] = "5f2b8c0d9e1a4b7c8d6e3f2a1b0c9d8e";
 
-class EDeklaracjaFilingScript : public TlxhostDemoTest {
+class EDeklaracjaFilingScript : public GateDemoTest {
 protected:
-    void SetUp() override {
-        TlxhostDemoTest::SetUp();
-        gate.emplace(TLX_GATE_PROGRAM, pki, folder_ / "gate", std::vector<std::string>{"--processing", "1", "--refid", kRefId});
-        std::filesystem::create_directories(folder_ / "wymiana");
-        tlx::ado::SqliteDatabase company(Path("firma.db"));
-        company.Run("UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + Path("wymiana") +
-                    "' WHERE Kfg_Klucz = 'eDeklaracjeKatalogWymiany'");
-        company.Run("UPDATE TLX.Konfiguracja SET Kfg_Wartosc = '" + gate->Url() + "' WHERE Kfg_Klucz = 'WebServiceAddress'");
-        setenv("TLX_CERT_SELECT", "Jan Testowy", 1);
-    }
-    void TearDown() override {
-        unsetenv("TLX_CERT_SELECT");
-        gate.reset();
-        TlxhostDemoTest::TearDown();
-    }
+    std::vector<std::string> GateArguments() const override { return {"--processing", "1", "--refid", kRefId}; }
 
     // The output with the times of the send and of the receipt named instead.
     static std::string Stable(const std::string& output) {
@@ -44,9 +27,6 @@ protected:
                 return Read(entry.path().string());
         return "";
     }
-
-    TestPki pki;
-    std::optional<GateProcess> gate;
 };
 
 TEST_F(EDeklaracjaFilingScript, TheDemoVat7IsSentAndItsReceiptFetchedOnceTheServiceHasIssuedIt) {

@@ -223,6 +223,22 @@ protected:
             if (field->Typ() == detText) document->Set(field->Nazwa().View(), tlx::Variant::FromString(u""));
         }
     }
+    // Writing a stored field through "dokument" keeps the value in the field's kind (a script number
+    // becomes an amount) and runs the field's onupdate with the field as "pole", as the declaration does.
+    void RunOnUpdateAfterEachWrite() {
+        document->afterPut = [this](const std::u16string& name) {
+            auto field = definition.FindFieldByName(name);
+            if (!field) return;
+            if (field->Typ() == detCurrency) {
+                tlx::Variant amount;
+                tlx::Variant written = document->Get(name);
+                ASSERT_EQ(VariantChangeType(amount.Out(), &written, 0, VT_CY), S_OK) << tlx::Utf16ToUtf8(name);
+                document->Set(name, amount);
+            }
+            if (!field->OnUpdate().IsEmpty())
+                definition.EvaluateFormScript(field->OnUpdate(), Field(field->Nazwa().c_str()).Get());
+        };
+    }
     // The form's "onverify": its HRESULT and, on failure, the error's text.
     std::pair<HRESULT, std::string> Verify() {
         tlx::Variant result;

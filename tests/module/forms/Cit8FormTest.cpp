@@ -21,11 +21,7 @@ protected:
         Load(Type, Version);
         SetNewDeclarationValues();
         document->Set(u"Rok", tlx::Variant::FromLong(2024));
-        // Written through "dokument", a field runs its onupdate as the declaration does.
-        document->afterPut = [this](const std::u16string& name) {
-            auto field = definition.FindFieldByName(name);
-            if (field && !field->OnUpdate().IsEmpty()) definition.EvaluateFormScript(field->OnUpdate(), nullptr);
-        };
+        RunOnUpdateAfterEachWrite();
     }
     std::string At(const char* name) { return EvalText(u"dokument." + tlx::Utf8ToUtf16(name)); }
 };

@@ -110,10 +110,7 @@ protected:
         SetNewDeclarationValues();
         document->Set(u"Rok", tlx::Variant::FromLong(year));
         document->Set(u"P_6", tlx::Variant::FromLong(1));
-        document->afterPut = [this](const std::u16string& name) {
-            auto field = definition.FindFieldByName(name);
-            if (field && !field->OnUpdate().IsEmpty()) definition.EvaluateFormScript(field->OnUpdate(), nullptr);
-        };
+        RunOnUpdateAfterEachWrite();
     }
     // January of the demo's payroll year: 15 employees paid, 4 322 withheld from their pay, 502 on contracts of
     // mandate (row 9); 40 of a limited advance (row 4) is taken again in February (row 5); 60 of last year's

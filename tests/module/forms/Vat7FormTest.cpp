@@ -28,20 +28,7 @@ protected:
         Set(u"P_8", 1);
         document->Set(u"Rok", tlx::Variant::FromLong(2017));
         document->Set(u"Miesiac", tlx::Variant::FromLong(5));
-        // Writing a stored field through "dokument" keeps the value in the field's kind (a script number
-        // becomes an amount) and runs the field's onupdate with the field as "pole", as the declaration does.
-        document->afterPut = [this](const std::u16string& name) {
-            auto field = definition.FindFieldByName(name);
-            if (!field) return;
-            if (field->Typ() == detCurrency) {
-                tlx::Variant amount;
-                tlx::Variant written = document->Get(name);
-                ASSERT_EQ(VariantChangeType(amount.Out(), &written, 0, VT_CY), S_OK) << tlx::Utf16ToUtf8(name);
-                document->Set(name, amount);
-            }
-            if (!field->OnUpdate().IsEmpty())
-                definition.EvaluateFormScript(field->OnUpdate(), Field(field->Nazwa().c_str()).Get());
-        };
+        RunOnUpdateAfterEachWrite();
     }
     void Set(const char16_t* name, LONG value) { document->Set(name, tlx::Variant::FromLong(value)); }
     // Amounts as the user typed them (stored directly, no onupdate).

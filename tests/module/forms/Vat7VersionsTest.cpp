@@ -59,20 +59,7 @@ protected:
     void Start(const Version& v, LONG rok, LONG miesiac) {
         if (definition.FieldCount() == 0) Load(1, v.wersja);
         SetNewDeclarationValues();
-        // Writing a stored field through "dokument" keeps the value in the field's kind and runs the
-        // field's onupdate with the field as "pole", as the declaration does.
-        document->afterPut = [this](const std::u16string& name) {
-            auto field = definition.FindFieldByName(name);
-            if (!field) return;
-            if (field->Typ() == detCurrency) {
-                tlx::Variant amount;
-                tlx::Variant written = document->Get(name);
-                ASSERT_EQ(VariantChangeType(amount.Out(), &written, 0, VT_CY), S_OK) << tlx::Utf16ToUtf8(name);
-                document->Set(name, amount);
-            }
-            if (!field->OnUpdate().IsEmpty())
-                definition.EvaluateFormScript(field->OnUpdate(), Field(field->Nazwa().c_str()).Get());
-        };
+        RunOnUpdateAfterEachWrite();
         document->Set(u"Okres", tlx::Variant::FromLong(1));
         document->Set(u"P_7", tlx::Variant::FromLong(1));
         document->Set(u"P_8", tlx::Variant::FromLong(1));
