@@ -35,7 +35,7 @@ Statement::Statement(Statement&& other) noexcept
       statement_(std::exchange(other.statement_, nullptr)),
       tail_(other.tail_),
       keeper_(std::exchange(other.keeper_, nullptr)),
-      idle_(std::exchange(other.idle_, nullptr)),
+      kept_(std::exchange(other.kept_, nullptr)),
       columns_(std::move(other.columns_)) {}
 
 Statement& Statement::operator=(Statement&& other) noexcept {
@@ -45,7 +45,7 @@ Statement& Statement::operator=(Statement&& other) noexcept {
         statement_ = std::exchange(other.statement_, nullptr);
         tail_ = other.tail_;
         keeper_ = std::exchange(other.keeper_, nullptr);
-        idle_ = std::exchange(other.idle_, nullptr);
+        kept_ = std::exchange(other.kept_, nullptr);
         columns_ = std::move(other.columns_);
     }
     return *this;
@@ -56,8 +56,8 @@ Statement::~Statement() { Release(); }
 void Statement::Release() {
     sqlite3_stmt* statement = std::exchange(statement_, nullptr);
     if (!statement) return;
-    if (SqliteDatabase* keeper = std::exchange(keeper_, nullptr))
-        keeper->KeepIdle(*std::exchange(idle_, nullptr), statement, std::move(columns_));
+    if (StatementCache* keeper = std::exchange(keeper_, nullptr))
+        keeper->Give(std::exchange(kept_, nullptr), statement, std::move(columns_));
     else
         sqlite3_finalize(statement);
     columns_.reset();
@@ -117,30 +117,28 @@ SqliteDatabase::SqliteDatabase(const std::string& file) : file_(file) {
 SqliteDatabase::~SqliteDatabase() {
     // Closing with a transaction open rolls it back.
     if (db_ && !sqlite3_get_autocommit(db_)) EndTransaction(false);
-    for (auto& [text, statements] : idle_)
-        for (IdleStatement& idle : statements) sqlite3_finalize(idle.statement);
+    statements_.Clear();
     sqlite3_close_v2(db_);
 }
 
 Statement SqliteDatabase::Prepare(std::string_view sql) {
+    StatementCache::Taken taken = statements_.Take(sql);
     Statement statement;
-    auto known = idle_.find(sql);
-    if (known != idle_.end() && !known->second.empty()) {
+    if (taken.statement) {
         statement.db_ = db_;
-        statement.statement_ = known->second.back().statement;
-        statement.columns_ = std::move(known->second.back().columns);
-        known->second.pop_back();
-        --idleCount_;
+        statement.statement_ = taken.statement;
+        statement.columns_ = std::move(taken.columns);
     } else {
-        statement = Statement(db_, sql);
-        statement.tail_ = {};
-        if (known == idle_.end()) {
-            if (idleCount_ >= kMaxIdleStatements) return statement;  // no room to keep it: finalized when it ends
-            known = idle_.emplace(std::string(sql), std::vector<IdleStatement>()).first;
+        try {
+            statement = Statement(db_, sql);
+        } catch (...) {
+            statements_.Abandon(taken.entry);
+            throw;
         }
+        statement.tail_ = {};
     }
-    statement.keeper_ = this;
-    statement.idle_ = &known->second;
+    statement.keeper_ = &statements_;
+    statement.kept_ = taken.entry;
     return statement;
 }
 
@@ -156,18 +154,6 @@ std::uint64_t SqliteDatabase::ChangeStamp() {
     Statement version = Prepare("PRAGMA TLX.data_version");
     std::uint64_t others = version.Step() ? static_cast<std::uint64_t>(sqlite3_column_int64(version.Get(), 0)) : 0;
     return (others << 40) ^ static_cast<std::uint64_t>(sqlite3_total_changes64(db_));
-}
-
-void SqliteDatabase::KeepIdle(std::vector<IdleStatement>& idle, sqlite3_stmt* statement,
-                              std::shared_ptr<const StatementColumns> columns) {
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
-    if (idleCount_ >= kMaxIdleStatements) {
-        sqlite3_finalize(statement);
-        return;
-    }
-    idle.push_back({statement, std::move(columns)});
-    ++idleCount_;
 }
 
 void SqliteDatabase::Run(std::string_view sql) {

@@ -12,6 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ado/StatementCache.h"
+
 struct sqlite3;
 struct sqlite3_stmt;
 
@@ -20,18 +22,6 @@ namespace tlx::ado {
 class RowSet;
 class SqliteDatabase;
 struct StatementColumns;
-
-// Hashes a table's text keys as the caller has them (any string or view), so that a lookup copies no text.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>()(text); }
-};
-
-// A prepared statement its database keeps for the next use of the same text.
-struct IdleStatement {
-    sqlite3_stmt* statement;
-    std::shared_ptr<const StatementColumns> columns;
-};
 
 class Statement {
 public:
@@ -60,8 +50,8 @@ private:
     sqlite3* db_ = nullptr;
     sqlite3_stmt* statement_ = nullptr;
     std::string_view tail_;
-    SqliteDatabase* keeper_ = nullptr;              // the database that takes the statement back
-    std::vector<IdleStatement>* idle_ = nullptr;    // there, the kept statements of the text it was prepared from
+    StatementCache* keeper_ = nullptr;          // the cache that takes the statement back
+    StatementCache::Entry* kept_ = nullptr;     // there, the text it was prepared from
     std::shared_ptr<const StatementColumns> columns_;
 };
 
@@ -85,10 +75,12 @@ public:
     void HoldUntilTransactionEnds(const std::shared_ptr<RowSet*>& rows);
     void EndTransaction(bool committed);
     // A prepared statement for the text of one statement, kept by the connection for the next use of
-    // the same text: when the object ends, the statement is reset, its bindings cleared, and kept.
-    // A text in use is prepared afresh for a second, nested user. The tail is not kept: the text must
-    // hold one statement.
+    // the same text: when the object ends, the statement is reset, its bindings cleared, and kept (the
+    // texts used least recently give way past the cache's capacity). A text in use is prepared afresh
+    // for a second, nested user. The tail is not kept: the text must hold one statement.
     Statement Prepare(std::string_view sql);
+    // How many prepared statements the connection keeps.
+    std::size_t KeptStatements() const { return statements_.Size(); }
     // A statement that keeps a read transaction of the attached file open while it lives, so that the
     // statements run meanwhile share it instead of each locking and unlocking the file. Hold it only
     // across reads that follow one another within one call: a writer's commit waits while it lives.
@@ -116,19 +108,12 @@ public:
     void ForgetDefinitions() { definitions_.clear(); }
 
 private:
-    friend class Statement;
-    void KeepIdle(std::vector<IdleStatement>& idle, sqlite3_stmt* statement,
-                  std::shared_ptr<const StatementColumns> columns);
-
-    static constexpr std::size_t kMaxIdleStatements = 256;
     std::string file_;
     sqlite3* db_ = nullptr;
     std::vector<std::weak_ptr<RowSet*>> held_;
     std::unordered_map<RowSet**, std::size_t> heldIndex_;  // a token's place in held_
     std::set<std::string> installed_;
-    // The statements kept by their text; an entry stays once made, for the statements that point to it.
-    std::unordered_map<std::string, std::vector<IdleStatement>, TextHash, std::equal_to<>> idle_;
-    std::size_t idleCount_ = 0;
+    StatementCache statements_;
     bool committedWrites_ = false;
     std::unordered_map<std::string, TableDefinition> definitions_;
 };
