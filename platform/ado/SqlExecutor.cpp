@@ -29,10 +29,11 @@ std::string Text(const char* text) { return text ? text : ""; }
 
 constexpr std::string_view kLiteralPrefix = "@tlx_literal";
 
-// A whole number of the statement read as a variable bound to it.
+// A value of the statement read as a variable bound to it: a whole number, or a text.
 struct Literal {
     long long value;
-    std::size_t at;  // where its digits begin in the text
+    std::size_t at;  // where its digits (or its string) begin in the text
+    std::optional<std::string> text;
 };
 
 std::string LiteralName(std::size_t index) { return std::string(kLiteralPrefix) + std::to_string(index + 1); }
@@ -47,12 +48,102 @@ std::optional<std::size_t> LiteralIndex(std::string_view name) {
     return number - 1;
 }
 
-// Statements that differ only in the whole numbers they compare with ("where WPL_PraId = 5" for each
-// employee) are one statement to the caches: each "= <integer>" becomes a variable bound to the number,
-// so the batch is rewritten once and prepared once per connection. Bound and literal integers compare
-// alike in SQLite (neither has an affinity). Other texts, and those without such a comparison, are left
-// as they are. The text is scanned without copying its tokens, and the numbers are replaced where they
-// stand: the rewriter reads the result as it reads the statement written with variables.
+// The value of a string token as written ('it''s', N'tekst').
+std::string StringValue(std::string_view quoted) {
+    if (!quoted.empty() && (quoted.front() == 'N' || quoted.front() == 'n')) quoted.remove_prefix(1);
+    quoted = quoted.substr(1, quoted.size() - 2);
+    std::string value;
+    for (std::size_t i = 0; i < quoted.size(); ++i) {
+        value += quoted[i];
+        if (quoted[i] == '\'' && i + 1 < quoted.size() && quoted[i + 1] == '\'') ++i;
+    }
+    return value;
+}
+
+// Finds in a scanned statement the values that make texts differ while they are one statement:
+//   "= <integer>"                  a whole number compared with ("where WPL_PraId = 5" for each employee);
+//   "union [all] select <integer>" a whole number that is the whole select list of a later part of a
+//                                  union (its columns are named by the first part);
+//   "set @v = 'text'" and "set @v = convert(datetime, 'text'[, style])"
+//                                  the text a variable is set to (a date in a batch run for each month).
+// Bound and literal values compare and convert alike in SQLite (neither has an affinity).
+class LiteralFinder {
+public:
+    LiteralFinder(std::string_view tsql, const std::vector<SqlSpan>& spans) : tsql_(tsql), spans_(spans) {}
+
+    bool IsWord(std::size_t i, std::string_view word) const {
+        if (i >= spans_.size()) return false;
+        std::string_view text = spans_[i].Text(tsql_);
+        if (spans_[i].kind != SqlToken::kWord || text.size() != word.size()) return false;
+        for (size_t k = 0; k < word.size(); ++k)
+            if (AsciiLower(text[k]) != word[k]) return false;
+        return true;
+    }
+    bool IsSymbol(std::size_t i, std::string_view symbol) const {
+        return i < spans_.size() && spans_[i].kind == SqlToken::kSymbol && spans_[i].Text(tsql_) == symbol;
+    }
+    bool Ends(std::size_t i) const { return i >= spans_.size() || IsSymbol(i, ";"); }
+
+    // A whole number at `i` (a minus right before its digits taken in): its value, and the span after it.
+    std::optional<std::pair<long long, std::size_t>> WholeNumber(std::size_t i) const {
+        bool negative = IsSymbol(i, "-") && i + 1 < spans_.size() && !spans_[i + 1].spaceBefore;
+        if (negative) ++i;
+        if (i >= spans_.size() || spans_[i].kind != SqlToken::kNumber) return std::nullopt;
+        std::string_view number = spans_[i].Text(tsql_);
+        if (number.size() > 18 || number.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+        long long value = std::stoll(std::string(number));
+        return std::make_pair(negative ? -value : value, i + 1);
+    }
+
+    // The literal a value beginning at `i` holds, or nothing; `end` is set to the span after it.
+    std::optional<Literal> Find(std::size_t i, bool query, std::size_t& end) const {
+        if (query && IsSymbol(i, "=")) {
+            auto number = WholeNumber(i + 1);
+            if (!number) return std::nullopt;
+            end = number->second;
+            return Literal{number->first, spans_[end - 1].begin, std::nullopt};
+        }
+        if (query && IsWord(i, "union")) {
+            std::size_t at = i + 1 + (IsWord(i + 1, "all") ? 1 : 0);
+            if (!IsWord(at, "select")) return std::nullopt;
+            auto number = WholeNumber(at + 1);
+            if (!number) return std::nullopt;
+            std::size_t after = number->second;
+            if (!Ends(after) && !IsSymbol(after, ")") && !IsWord(after, "union") && !IsWord(after, "from"))
+                return std::nullopt;
+            end = after;
+            return Literal{number->first, spans_[after - 1].begin, std::nullopt};
+        }
+        if (IsWord(i, "set") && i + 2 < spans_.size() && spans_[i + 1].kind == SqlToken::kVariable &&
+            IsSymbol(i + 2, "=")) {
+            std::size_t at = i + 3;
+            if (IsWord(at, "convert") && IsSymbol(at + 1, "(") &&
+                (IsWord(at + 2, "datetime") || IsWord(at + 2, "smalldatetime") || IsWord(at + 2, "date")) &&
+                IsSymbol(at + 3, ",") && at + 4 < spans_.size() && spans_[at + 4].kind == SqlToken::kString &&
+                (IsSymbol(at + 5, ")") || (IsSymbol(at + 5, ",") && WholeNumber(at + 6) && IsSymbol(at + 7, ")")))) {
+                at += 4;
+            } else if (at >= spans_.size() || spans_[at].kind != SqlToken::kString ||
+                       !(Ends(at + 1) || spans_[at + 1].kind == SqlToken::kWord)) {
+                return std::nullopt;
+            }
+            std::string_view quoted = spans_[at].Text(tsql_);
+            // Skipped: a value that never reached its closing quote is reported by the rewriter.
+            if (quoted.size() < 2 || quoted.back() != '\'') return std::nullopt;
+            end = at + 1;
+            return Literal{0, spans_[at].begin, StringValue(quoted)};
+        }
+        return std::nullopt;
+    }
+
+private:
+    std::string_view tsql_;
+    const std::vector<SqlSpan>& spans_;
+};
+
+// Statements that differ only in such values are one statement to the caches: each becomes a variable
+// bound to the value, so the batch is rewritten once and prepared once per connection. Other texts are
+// left as they are. The text is scanned without copying its tokens, and the values are replaced where
+// they stand: the rewriter reads the result as it reads the statement written with variables.
 std::string ParameterizeLiterals(std::string_view tsql, std::vector<Literal>& literals) {
     std::vector<SqlSpan> spans;
     try {
@@ -60,38 +151,27 @@ std::string ParameterizeLiterals(std::string_view tsql, std::vector<Literal>& li
     } catch (...) {
         return std::string(tsql);  // the rewriter reports the fault in the text as written
     }
-    auto isWord = [&](const SqlSpan& span, std::string_view word) {
-        std::string_view text = span.Text(tsql);
-        if (span.kind != SqlToken::kWord || text.size() != word.size()) return false;
-        for (size_t i = 0; i < word.size(); ++i)
-            if (AsciiLower(text[i]) != word[i]) return false;
-        return true;
-    };
-    // Only queries and row changes take variables (a PRAGMA or a batch of declarations keeps its text).
-    if (spans.empty() || !(isWord(spans[0], "select") || isWord(spans[0], "update") || isWord(spans[0], "delete") ||
-                           isWord(spans[0], "insert") || isWord(spans[0], "with")))
-        return std::string(tsql);
+    LiteralFinder finder(tsql, spans);
+    // Queries and row changes take variables for their numbers; a batch of declarations only for the
+    // texts its variables are set to (a PRAGMA keeps its text).
+    const bool query = finder.IsWord(0, "select") || finder.IsWord(0, "update") || finder.IsWord(0, "delete") ||
+                       finder.IsWord(0, "insert") || finder.IsWord(0, "with");
+    if (!query && !finder.IsWord(0, "declare") && !finder.IsWord(0, "set")) return std::string(tsql);
     std::string out;
     size_t copied = 0;
-    bool changed = false;
-    for (std::size_t i = 0; i + 1 < spans.size(); ++i) {
-        if (spans[i].kind != SqlToken::kSymbol || spans[i].Text(tsql) != "=") continue;
-        std::size_t at = i + 1;
-        bool negative = at + 1 < spans.size() && spans[at].kind == SqlToken::kSymbol && spans[at].Text(tsql) == "-" &&
-                        !spans[at + 1].spaceBefore;
-        if (negative) ++at;
-        std::string_view number = spans[at].Text(tsql);
-        if (spans[at].kind != SqlToken::kNumber || number.size() > 18 || number.find_first_not_of("0123456789") != std::string_view::npos)
-            continue;
-        long long value = std::stoll(std::string(number));
-        literals.push_back({negative ? -value : value, spans[at].begin});
-        out.append(tsql.substr(copied, spans[i + 1].begin - copied));
+    for (std::size_t i = 0; i < spans.size(); ++i) {
+        std::size_t end = 0;
+        std::optional<Literal> literal = finder.Find(i, query, end);
+        if (!literal) continue;
+        // The variable takes the place of the value: after the "=" or "select" that comes before it.
+        const std::size_t first = literal->text ? end - 1 : (finder.IsSymbol(end - 2, "-") ? end - 2 : end - 1);
+        out.append(tsql.substr(copied, spans[first].begin - copied));
+        literals.push_back(std::move(*literal));
         out += LiteralName(literals.size() - 1);
-        copied = spans[at].end;
-        changed = true;
-        i = at;
+        copied = spans[end - 1].end;
+        i = end - 1;
     }
-    if (!changed) return std::string(tsql);
+    if (literals.empty()) return std::string(tsql);
     out.append(tsql.substr(copied));
     return out;
 }
@@ -140,7 +220,7 @@ std::vector<Literal> LiteralsOfRuns(std::string_view tsql, const std::vector<Num
     for (const NumberRun& run : runs) {
         long long value = 0;
         std::from_chars(tsql.data() + run.begin, tsql.data() + run.end, value);
-        literals.push_back({run.negative ? -value : value, run.begin});
+        literals.push_back({run.negative ? -value : value, run.begin, std::nullopt});
     }
     return literals;
 }
@@ -278,7 +358,9 @@ void SqlExecutor::BindVariables(sqlite3_stmt* statement, std::string_view sql) {
         if (auto it = variables_.find(name); it != variables_.end()) {
             BindValue(statement, i, it->second);
         } else if (std::optional<std::size_t> literal = LiteralIndex(name); literal && *literal < literals_.size()) {
-            sqlite3_bind_int64(statement, i, literals_[*literal]);
+            const BoundLiteral& value = literals_[*literal];
+            if (value.text) sqlite3_bind_text(statement, i, value.text->data(), static_cast<int>(value.text->size()), SQLITE_TRANSIENT);
+            else sqlite3_bind_int64(statement, i, value.number);
         } else {
             Fail(adErrDatabase, u"Must declare the scalar variable " + Utf8ToUtf16(name) + u" [" + Utf8ToUtf16(sql) + u"]");
         }
@@ -343,7 +425,7 @@ ExecutionResult SqlExecutor::Execute(std::string_view tsql) {
     size_t nextProcedure = 0;
     variables_.clear();
     literals_.clear();
-    for (const Literal& literal : literals) literals_.push_back(literal.value);
+    for (Literal& literal : literals) literals_.push_back({literal.value, std::move(literal.text)});
     ExecutionResult result;
     for (const BatchStatement& step : batch) {
         switch (step.kind) {

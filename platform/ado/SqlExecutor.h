@@ -4,6 +4,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,7 +35,12 @@ private:
 
     SqliteDatabase& db_;
     std::map<std::string, tlx::Variant, std::less<>> variables_;  // of DECLARE and SET
-    std::vector<long long> literals_;  // the statement's whole numbers bound in its place, by their index
+    // The statement's values bound in their place, by their index: whole numbers, and texts where set.
+    struct BoundLiteral {
+        long long number;
+        std::optional<std::string> text;
+    };
+    std::vector<BoundLiteral> literals_;
 };
 
 // Reads every row of a prepared statement into a new row set, typed by the columns' declared types and,

@@ -258,4 +258,43 @@ TEST_F(NumberedStatements, StatementsOfOneShapeAnswerTheirOwnNumbers) {
             EXPECT_EQ(FirstValue(connection_.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql) << " round " << round;
 }
 
+// A number that is the whole select list of a union's later part, and the text a variable is set to
+// (a date of each month), are bound as well: such texts are one statement to the connection, which
+// keeps one prepared statement for all of them, and each answers its own values.
+TEST_F(NumberedStatements, UnionNumbersAndTheTextsVariablesAreSetToAreBound) {
+    auto kept = [&] { return DatabaseOf(connection_.Get())->KeptStatements(); };
+    FirstValue(connection_.Get(), u"select Id from TLX.Pary where Liczba = 0 union select 0");
+    const std::size_t before = kept();
+    for (int id = 1; id <= 20; ++id) {
+        const std::u16string number = tlx::Utf8ToUtf16(std::to_string(id));
+        // The card's own row and the rows linked to it, lowest first: the union's number answers itself.
+        EXPECT_EQ(FirstValue(connection_.Get(), u"select Id from TLX.Pary where Liczba = " + number + u" union select " + number),
+                  id == 5 ? u"2" : id == 7 ? u"3" : number)
+            << id;
+    }
+    EXPECT_EQ(kept(), before) << "each union's number was prepared as a statement of its own";
+
+    const std::u16string batch = u"DECLARE @d DATETIME; SET @d= CONVERT(datetime, '2024-";
+    FirstValue(connection_.Get(), batch + u"01-31', 120); select YEAR(@d) * 10000 + MONTH(@d) * 100 + DAY(@d)");
+    const std::size_t months = kept();
+    for (int month = 1; month <= 12; ++month) {
+        const std::string mm = (month < 10 ? "0" : "") + std::to_string(month);
+        EXPECT_EQ(FirstValue(connection_.Get(), batch + tlx::Utf8ToUtf16(mm) +
+                                                    u"-01', 120); select YEAR(@d) * 10000 + MONTH(@d) * 100 + DAY(@d)"),
+                  tlx::Utf8ToUtf16("2024" + mm + "01"));
+    }
+    EXPECT_EQ(kept(), months) << "each month's date was prepared as a statement of its own";
+
+    const Case cases[] = {
+        {u"DECLARE @t VARCHAR(10); SET @t = 'it''s'; select @t", u"it's"},
+        {u"DECLARE @t VARCHAR(10); SET @t = N'= 7'; select Id from TLX.Pary where Tekst = @t", u"2"},
+        {u"DECLARE @t VARCHAR(10); SET @t = 'a' + 'b'; select @t", u"ab"},
+        {u"DECLARE @d DATETIME; SET @d = '2024-02-29'; select DAY(@d)", u"29"},
+        {u"select Liczba from TLX.Pary where Id = 1 union all select -4 order by 1", u"-4"},
+        {u"select Liczba from TLX.Pary where Id = 1 union select 8 + 1 order by 1 desc", u"9"},
+        {u"select count(*) from (select Id from TLX.Pary union select 2)", u"3"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(FirstValue(connection_.Get(), c.sql), c.first) << tlx::Utf16ToUtf8(c.sql);
+}
+
 }  // namespace
