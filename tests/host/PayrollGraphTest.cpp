@@ -254,6 +254,29 @@ TEST_F(PayrollGraphTest, SecondaryCardsAndCooperatingPersonsAreSeparateLinks) {
     EXPECT_EQ(ids(cooperating.Get()), (std::vector<LONG>{11}));
 }
 
+// A record of a main card links to no main card: the host's record-zero error with its text; a secondary
+// card's record links to its main card.
+TEST_F(PayrollGraphTest, ARecordLinksToItsMainCardOrAnswersTheRecordZeroError) {
+    ComPtr<IPracEtat> record;
+    ASSERT_EQ(employee_->GetEtat(Day(2024, 3, 31), Variant::Missing(), record.Out()), S_OK);
+    ComPtr<IDispatch> main;
+    EXPECT_EQ(record->get_Powiazanie(main.Out()), HOST_E_RECORDZERO);
+    EXPECT_FALSE(main);
+    EXPECT_EQ(TakeErrorDescription(), u"Rekord 0 nieznaleziony. Pole 'Powiazanie'");
+    EXPECT_EQ(record->get_Powiazanie(nullptr), E_POINTER);
+
+    Execute(u"insert into TLX.PracKod (Pra_PraID, Pra_Kod, Pra_ParentID) values (8, 'P007/1', 7)");
+    Execute(u"insert into TLX.PracEtaty (PRE_PreId, PRE_PraId, PRE_DataOd) values (81, 8, '2024-01-01 00:00:00')");
+    ComPtr<IPracownik> secondary = Create(u"TLX.Pracownicy", Variant::FromString(u"8")).As<IPracownik>();
+    ASSERT_TRUE(secondary);
+    ASSERT_EQ(secondary->GetEtat(Day(2024, 3, 31), Variant::Missing(), record.Out()), S_OK);
+    ASSERT_TRUE(record);
+    ASSERT_EQ(record->get_Powiazanie(main.Out()), S_OK);
+    LONG id = 0;
+    ASSERT_EQ(main.As<IPracownikDane>()->get_ID(&id), S_OK);
+    EXPECT_EQ(id, 7);
+}
+
 TEST_F(PayrollGraphTest, AZeroPayoutIsBuiltInMemoryAndNeverSaved) {
     std::u16string before = Scalar(u"select (select count(*) from TLX.Wyplaty) || '/' || (select count(*) from "
                                    u"TLX.ListyPlac) || '/' || (select count(*) from TLX.WypElementy)");
@@ -270,6 +293,8 @@ TEST_F(PayrollGraphTest, AZeroPayoutIsBuiltInMemoryAndNeverSaved) {
     ComPtr<IDispatch> type = Create(u"{E7617328-E8B3-4A56-B34D-5CA7F380970B}", Variant::FromString(u"Twp_Standardowy=603"));
     ComPtr<IWyplataZUS> zus = Create(u"{2065DE4D-BC77-4B76-844A-51F9200B6393}").As<IWyplataZUS>();
     ASSERT_EQ(zus->put_KodTytulu(110), S_OK);
+    ASSERT_EQ(zus->put_Kwota(1, CY{123400}), S_OK);
+    ASSERT_EQ(zus->put_Kwota(20, CY{5600}), S_OK);
     CY ignored{0};
     EXPECT_EQ(zus->get_Kwota(28, &ignored), E_INVALIDARG);
     ComPtr<IGeneratorWyplat> builder = Create(u"{B9B5BBAB-2A7B-470C-B7E4-1C839DAAAEB2}").As<IGeneratorWyplat>();
@@ -287,6 +312,13 @@ TEST_F(PayrollGraphTest, AZeroPayoutIsBuiltInMemoryAndNeverSaved) {
     LONG title = 0;
     ASSERT_EQ(data->get_KodTytulu(&title), S_OK);
     EXPECT_EQ(title, 11000);
+    CY pensionBase{0}, bridging{0}, disabilityBase{-1};
+    ASSERT_EQ(data->get_PodstawaEmerytalna(&pensionBase), S_OK);
+    ASSERT_EQ(data->get_KwotaFEP(&bridging), S_OK);
+    ASSERT_EQ(data->get_PodstawaRentowa(&disabilityBase), S_OK);
+    EXPECT_EQ(pensionBase.int64, 123400) << "the amounts given are the element's";
+    EXPECT_EQ(bridging.int64, 5600);
+    EXPECT_EQ(disabilityBase.int64, 0);
     ComPtr<IWyplata> back;
     ASSERT_EQ(element->get_Wyplata(back.Out()), S_OK);
     EXPECT_EQ(back.Get(), payout.Get());

@@ -2,6 +2,8 @@
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "host/objects/payroll/Answers.h"
 #include "host/objects/payroll/PayrollModel.h"
@@ -103,18 +105,19 @@ HRESULT CGeneratorWyplat::Wynik(VARIANT, IWyplata** payout) {
             LONG title = 0;
             Check(added.zus->get_KodTytulu(&title));
             const bool healthOnly = title >= kFirstHealthOnlyTitle && title <= kLastHealthOnlyTitle;
-            auto element = MakeRow({{u"WPE_WpeId", Variant::FromLong(--id)}, {u"WPE_WplId", Variant::FromLong(0)},
-                                    {u"WPE_TwpId", Variant::FromLong(added.typeId)},
-                                    {u"WPE_Wartosc", Variant::FromCurrency(CY{0})},
-                                    {u"WPE_KodTytulu", Variant::FromLong(SixDigitCode(*model, employeeId, title, year, monthNumber))},
-                                    {u"WPE_Flagi", Variant::FromLong(healthOnly ? kHealthOnlyElement : 0)},
-                                    {u"WPE_ZusZnacznik", Variant::FromLong(1)}});
+            std::vector<std::pair<std::u16string, Variant>> values{
+                {u"WPE_WpeId", Variant::FromLong(--id)}, {u"WPE_WplId", Variant::FromLong(0)},
+                {u"WPE_TwpId", Variant::FromLong(added.typeId)}, {u"WPE_Wartosc", Variant::FromCurrency(CY{0})},
+                {u"WPE_KodTytulu", Variant::FromLong(SixDigitCode(*model, employeeId, title, year, monthNumber))},
+                {u"WPE_Flagi", Variant::FromLong(healthOnly ? kHealthOnlyElement : 0)},
+                {u"WPE_ZusZnacznik", Variant::FromLong(1)}};
+            // The amounts join the row as it is made: a column added to a made row copies its column list.
             for (LONG position = 1; position <= 22; ++position) {
                 CY amount{0};
                 Check(added.zus->get_Kwota(position, &amount));
-                element->Set(AmountColumn(position), Variant::FromCurrency(amount));
+                values.emplace_back(AmountColumn(position), Variant::FromCurrency(amount));
             }
-            model->AddElement(element);
+            model->AddElement(MakeRow(values));
         }
         ComPtr<CWyplata> built = CWyplata::Make(model, row, list_);
         model->AddLive(PayrollModel::Kind::Payout, 0, built.Get());

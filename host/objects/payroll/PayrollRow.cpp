@@ -337,4 +337,15 @@ std::shared_ptr<PayrollRow> MakeRow(std::initializer_list<std::pair<std::u16stri
     return std::make_shared<PayrollRow>(columns, std::move(data));
 }
 
+std::shared_ptr<PayrollRow> MakeRow(const std::vector<std::pair<std::u16string, Variant>>& values) {
+    auto columns = std::make_shared<PayrollRow::Columns>();
+    std::vector<Variant> data;
+    data.reserve(values.size());
+    for (const auto& [name, value] : values) {
+        columns->Add(name);
+        data.push_back(value);
+    }
+    return std::make_shared<PayrollRow>(columns, std::move(data));
+}
+
 }  // namespace tlx::host

@@ -117,5 +117,6 @@ ado::Statement HoldRead(Connection* connection);
 
 // A row built in memory from column names and values (for objects that are never stored).
 std::shared_ptr<PayrollRow> MakeRow(std::initializer_list<std::pair<std::u16string_view, Variant>> values);
+std::shared_ptr<PayrollRow> MakeRow(const std::vector<std::pair<std::u16string, Variant>>& values);
 
 }  // namespace tlx::host

@@ -80,12 +80,14 @@ HRESULT CPracEtat::get_OkresZatrudnienia(IOkres** value) {
 }
 
 // A secondary card's record links to the main card; a main card's record has no link.
+// A main card has no link: answered without raising, as most cards are main cards.
 HRESULT CPracEtat::get_Powiazanie(IDispatch** value) {
-    return AnswerObject(value, [&] {
-        LONG parent = model_->ParentId();
-        if (parent == 0) Fail(HOST_E_RECORDZERO, u"Rekord 0 nieznaleziony. Pole 'Powiazanie'");
-        return model_->Card(parent);
-    });
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    LONG parent = 0;
+    if (HRESULT hr = Answer(&parent, [&] { return model_->ParentId(); }); FAILED(hr)) return hr;
+    if (parent == 0) return SetErrorText(HOST_E_RECORDZERO, u"Rekord 0 nieznaleziony. Pole 'Powiazanie'");
+    return AnswerObject(value, [&] { return model_->Card(parent); });
 }
 
 HRESULT CPracEtat::get_Pracownik(IPracownik** value) {
