@@ -84,7 +84,7 @@ std::u16string CBaseInfo::ZapytanieWyplat() const {
     // by their key and their parent's index, and their payouts through the payouts' card index. Joined
     // from the cards rather than through "wpl_praid in (select ...)", which builds a temporary table of
     // the cards for every employee.
-    return u"select distinct wpl_wplid from tlx.prackod join tlx.wyplaty on wpl_praid = pra_praid and "
+    return u"select distinct wpl_wplid, wpl_praid from tlx.prackod join tlx.wyplaty on wpl_praid = pra_praid and "
            u"wpl_tryb not in (1, 2) join tlx.listyplac on lpl_lplid = wpl_lplid join tlx.wypelementy on "
            u"wpe_wplid = wpl_wplid where (pra_praid = " + id + u" or pra_parentid = " + id +
            u") and lpl_miesiac+lpl_rok*12 >= " + DecimalText(m - 2) + u" and lpl_miesiac+lpl_rok*12 <= " +
@@ -171,20 +171,25 @@ tlx::ComPtr<IWypElement> CBaseInfo::ElementWyplatyZerowej(ISession2* sesja, LONG
     return RequireInterface<IWypElement>(ostatni.Get(), u"element wypłaty zerowej");
 }
 
-// The person's other reports of the same DRA walk the same payouts: they are opened once and kept in
-// the calculation's memory for them.
+// The person's other reports of the same DRA walk the same payouts: they are opened and walked once and
+// kept in the calculation's memory for them.
 void CBaseInfo::PrzejdzWyplaty(ISession2* sesja, const std::u16string& zapytanie) {
-    CPamiecDRA::Wyplaty wyplaty;
-    if (const auto* kept = pamiec_ ? pamiec_->WyplatyOsoby(pracownik_.Get(), zapytanie) : nullptr) {
-        wyplaty = *kept;
-    } else {
-        wyplaty = OtworzWyplaty(sesja, zapytanie);
-        if (pamiec_) pamiec_->ZapamietajWyplaty(pracownik_.Get(), zapytanie, wyplaty);
+    CPamiecDRA::Wyplaty wlasne;
+    CPamiecDRA::Wyplaty* wyplaty = pamiec_ ? pamiec_->WyplatyOsoby(pracownik_.Get(), zapytanie) : nullptr;
+    if (!wyplaty) {
+        wlasne = OtworzWyplaty(sesja, zapytanie);
+        wyplaty = pamiec_ ? &pamiec_->ZapamietajWyplaty(pracownik_.Get(), zapytanie, std::move(wlasne)) : &wlasne;
     }
-    for (const auto& wyplata : wyplaty) {
-        auto elementy = ReadObject(wyplata.Get(), &IWyplata::get_Elementy2, u"elementy wypłaty");
-        for (CCollectionEnumerator<IWypElement> each(elementy.Get()); auto element = each.Current(); each.MoveNext())
-            PrzetworzElementWyplaty(element.Get());
+    karty_ = wyplaty->karty;
+    auto& kroki = wyplaty->kroki[dataLinku_ ? 1 : 0];
+    if (!kroki) ZbierzKroki(*wyplaty);
+    // A copy: the collector is handed the steps while it may read further through the memory.
+    const CPamiecDRA::Kroki doPrzejscia = *kroki;
+    for (const auto& krok : doPrzejscia) {
+        if (krok.link)
+            PrzetworzLink(krok.kod, krok.link.Get());
+        else
+            PrzetworzElement(krok.kod, krok.element.Get());
     }
 }
 
@@ -194,30 +199,62 @@ CPamiecDRA::Wyplaty CBaseInfo::OtworzWyplaty(ISession2* sesja, const std::u16str
     auto wiersze = OpenRows(polaczenie.Get(), zapytanie);
     CPamiecDRA::Wyplaty wyplaty;
     for (VARIANT_BOOL eof = VARIANT_FALSE; CheckHost(wiersze->get_EOF(&eof)), !eof; CheckHost(wiersze->MoveNext())) {
-        const LONG id = FirstFieldAsLong(wiersze.Get());
-        wyplaty.push_back(CreateHostObject<IWyplata>(sesja, CLSID_Wyplaty, tlx::Variant::FromString(DecimalText(id)),
-                                                     u"wypłata " + DecimalText(id)));
+        const LONG id = FieldAsLong(wiersze.Get(), 0);
+        wyplaty.karty[id] = FieldAsLong(wiersze.Get(), 1);
+        wyplaty.wyplaty.push_back(CreateHostObject<IWyplata>(sesja, CLSID_Wyplaty, tlx::Variant::FromString(DecimalText(id)),
+                                                             u"wypłata " + DecimalText(id)));
     }
     CheckHost(wiersze->Close());
     return wyplaty;
 }
 
-void CBaseInfo::PrzetworzElementWyplaty(IWypElement* element) {
-    const LONG kod = KodTytuluElementu(element);
-    if (ReadValue(element, &IWypElement::get_Znacznik) != 0) {
-        if (kod == 0) return;
-        if (WMiesiacuWyplaty(element)) PrzetworzElement(kod, element);
-        PrzetworzLinki(kod, element);
-        return;
+LONG CBaseInfo::KartaWyplaty(IWyplata* wyplata) {
+    if (auto known = karty_.find(ReadValue(wyplata, &IWyplata::get_ID)); known != karty_.end()) return known->second;
+    auto pracownik = ReadObject(wyplata, &IWyplata::get_Pracownik, u"pracownik wypłaty");
+    return ReadValue(static_cast<IPracownikDane*>(pracownik.Get()), &IPracownikDane::get_ID);
+}
+
+void CBaseInfo::ZbierzKroki(CPamiecDRA::Wyplaty& wyplaty) const {
+    CPamiecDRA::Kroki wgWyplaty, wgOkresu;
+    for (const auto& wyplata : wyplaty.wyplaty) {
+        auto elementy = ReadObject(wyplata.Get(), &IWyplata::get_Elementy2, u"elementy wypłaty");
+        for (CCollectionEnumerator<IWypElement> each(elementy.Get()); auto element = each.Current(); each.MoveNext())
+            DodajKroki(element.Get(), wgWyplaty, dataLinku_ ? &wgOkresu : nullptr);
     }
-    const bool kwalifikuje = kod != 0 ||
-        KodSwiadczeniaTypu(ReadObject(element, &IWypElement::get_Typ, u"typ elementu wypłaty").Get()) == kKodSwiadczenia329;
-    if (!kwalifikuje) return;
-    // An element without links belongs to its payout's month, as its main link would.
-    tlx::ComPtr<IWypElementLink> link;
-    CheckHost(element->get_LinkGlowny(link.Out()));
-    if (link ? NalezyDoMiesiaca(link.Get()) : WMiesiacuWyplaty(element)) PrzetworzElement(kod, element);
-    PrzetworzLinki(kod, element);
+    wyplaty.kroki[0] = std::move(wgWyplaty);
+    if (dataLinku_) wyplaty.kroki[1] = std::move(wgOkresu);
+}
+
+// An element with the marker is handed on by its payout's month; one without it, by its main link's
+// month, which is its payout's (the link's element is this element) unless the benefit report assigns
+// the link to the month its period ends in. The links of an element belong to the month the same way.
+void CBaseInfo::DodajKroki(IWypElement* element, CPamiecDRA::Kroki& wgWyplaty, CPamiecDRA::Kroki* wgOkresu) const {
+    const LONG kod = KodTytuluElementu(element);
+    const bool znacznik = ReadValue(element, &IWypElement::get_Znacznik) != 0;
+    if (kod == 0 && (znacznik || KodSwiadczeniaTypu(ReadObject(element, &IWypElement::get_Typ,
+                                                                 u"typ elementu wypłaty").Get()) != kKodSwiadczenia329))
+        return;
+    const bool wMiesiacu = WMiesiacuWyplaty(element);
+    const tlx::ComPtr<IWypElement> trzymany(element);
+    if (wMiesiacu) wgWyplaty.push_back({kod, trzymany, nullptr});
+    if (wgOkresu) {
+        bool wgKonca = wMiesiacu;
+        tlx::ComPtr<IWypElementLink> link;
+        if (!znacznik) CheckHost(element->get_LinkGlowny(link.Out()));
+        if (link) wgKonca = WMiesiacuKoncaOkresu(link.Get()).value_or(wMiesiacu);
+        if (wgKonca) wgOkresu->push_back({kod, trzymany, nullptr});
+    }
+
+    auto typ = ReadObject(element, &IWypElement::get_Typ, u"typ elementu wypłaty");
+    const LONG rodzajRaportu = ReadValue(typ.Get(), &ITypWyplaty::get_RodzajRaportu);
+    const LONG wartosc = ReadValue(element, &IWypElement::get_Znacznik2);
+    if (rodzajRaportu != 1 && !(kod / 10000 == 5 && wartosc == 0)) return;
+    if (!wMiesiacu && !wgOkresu) return;
+    auto linki = ReadObject(element, &IWypElement::get_Linki, u"linki elementu wypłaty");
+    for (CCollectionEnumerator<IWypElementLink> each(linki.Get()); auto link = each.Current(); each.MoveNext()) {
+        if (wMiesiacu) wgWyplaty.push_back({kod, trzymany, link});
+        if (wgOkresu && WMiesiacuKoncaOkresu(link.Get()).value_or(wMiesiacu)) wgOkresu->push_back({kod, trzymany, link});
+    }
 }
 
 void CBaseInfo::PrzetworzLinki(long kod, IWypElement* element) {
@@ -240,27 +277,28 @@ bool CBaseInfo::NalezyDoMiesiaca(IWypElementLink* link) {
         KodSwiadczeniaTypu(ReadObject(element.Get(), &IWypElement::get_Typ, u"typ elementu wypłaty").Get()) !=
             kKodSwiadczenia329)
         return false;
-    if (dataLinku_) {
-        auto typ = ReadObject(link, &IWypElementLink::get_Typ, u"typ linku wypłaty");
-        tlx::ComPtr<IKodSwiadczenia> kod;
-        if (ReadValue(typ.Get(), &ITypWyplaty::get_Rodzaj) == kRodzajTypuNieobecnosc) {
-            auto nieobecnosc = ReadObject(link, &IWypElementLink::get_Nieobecnosc, u"nieobecność linku wypłaty");
-            auto typNieobecnosci = ReadObject(nieobecnosc.Get(), &INieobecnosc::get_Typ, u"typ nieobecności");
-            if (ReadValue(typNieobecnosci.Get(), &ITypNieobecnosci::get_Znacznik) == 0)
-                CheckHost(typNieobecnosci->get_KodSwiadczenia(kod.Out()));
-        } else {
-            CheckHost(typ->get_KodSwiadczenia(kod.Out()));
-        }
-        if (kod && ReadValue(kod.Get(), &IKodSwiadczenia::get_Kod) != kKodSwiadczenia329) {
-            auto cechy = ReadObject(kod.Get(), &IKodSwiadczenia::get_Cechy, u"cechy kodu świadczenia");
-            if (ReadValue(cechy.Get(), &ICechyKoduSwiadczenia::get_MiesiacKoncaOkresu) != 0) {
-                auto okres = ReadObject(link, &IWypElementLink::get_Okres, u"okres linku wypłaty");
-                const CDate koniec(ReadValue(okres.Get(), &IOkres::get_DataDo));
-                return koniec.GetMonth() == miesiac_ && koniec.GetYear() == rok_;
-            }
-        }
-    }
+    if (dataLinku_)
+        if (std::optional<bool> wgKonca = WMiesiacuKoncaOkresu(link)) return *wgKonca;
     return WMiesiacuWyplaty(element.Get());
+}
+
+std::optional<bool> CBaseInfo::WMiesiacuKoncaOkresu(IWypElementLink* link) const {
+    auto typ = ReadObject(link, &IWypElementLink::get_Typ, u"typ linku wypłaty");
+    tlx::ComPtr<IKodSwiadczenia> kod;
+    if (ReadValue(typ.Get(), &ITypWyplaty::get_Rodzaj) == kRodzajTypuNieobecnosc) {
+        auto nieobecnosc = ReadObject(link, &IWypElementLink::get_Nieobecnosc, u"nieobecność linku wypłaty");
+        auto typNieobecnosci = ReadObject(nieobecnosc.Get(), &INieobecnosc::get_Typ, u"typ nieobecności");
+        if (ReadValue(typNieobecnosci.Get(), &ITypNieobecnosci::get_Znacznik) == 0)
+            CheckHost(typNieobecnosci->get_KodSwiadczenia(kod.Out()));
+    } else {
+        CheckHost(typ->get_KodSwiadczenia(kod.Out()));
+    }
+    if (!kod || ReadValue(kod.Get(), &IKodSwiadczenia::get_Kod) == kKodSwiadczenia329) return std::nullopt;
+    auto cechy = ReadObject(kod.Get(), &IKodSwiadczenia::get_Cechy, u"cechy kodu świadczenia");
+    if (ReadValue(cechy.Get(), &ICechyKoduSwiadczenia::get_MiesiacKoncaOkresu) == 0) return std::nullopt;
+    auto okres = ReadObject(link, &IWypElementLink::get_Okres, u"okres linku wypłaty");
+    const CDate koniec(ReadValue(okres.Get(), &IOkres::get_DataDo));
+    return koniec.GetMonth() == miesiac_ && koniec.GetYear() == rok_;
 }
 
 bool CBaseInfo::WMiesiacuWyplaty(IWypElement* element) const {

@@ -4,6 +4,8 @@
 // objects and without saving anything, a zero payout for a person covered in the month but paid nothing.
 #pragma once
 
+#include <map>
+#include <optional>
 #include <string>
 
 #include "hostapi/Payroll.h"
@@ -30,6 +32,10 @@ public:
     virtual void PrzetworzLink(long kod, IWypElementLink* link) = 0;
     virtual void PrzetworzElement(long kod, IWypElement* element) = 0;
 
+    // Shares the person's walk with the reports of `pamiec` (by default the memory of the calculation the
+    // report's DRA is running).
+    void WspolnaPamiec(CPamiecDRA* pamiec) { pamiec_ = pamiec; }
+
     bool NalezyDoMiesiaca(IWypElementLink* link);
     // The title code of the zero payout's element (the four-digit title × 100).
     long KodTytuluBezWyplat();
@@ -46,6 +52,9 @@ protected:
     std::u16string OpisPracownika() const;
     // What the reports of the DRA being computed share; null when the report's DRA computes none.
     CPamiecDRA* Pamiec() const { return pamiec_; }
+    // The identifier of the card a payout was paid on (the person's own or a secondary card): known from
+    // the walk for the payouts it opened, else read from the payout's employee.
+    LONG KartaWyplaty(IWyplata* wyplata);
 
 private:
     tlx::ComPtr<ISession2> Sesja() const;
@@ -54,10 +63,16 @@ private:
     void PrzejdzWyplaty(ISession2* sesja, const std::u16string& zapytanie);
     // The payouts the statement selects, each opened by its identifier with its elements.
     CPamiecDRA::Wyplaty OtworzWyplaty(ISession2* sesja, const std::u16string& zapytanie);
-    void PrzetworzElementWyplaty(IWypElement* element);
+    // The walk by the payout's month, and with `dataLinku_` the walk by a benefit's period too: both
+    // read the same elements and links, once.
+    void ZbierzKroki(CPamiecDRA::Wyplaty& wyplaty) const;
+    void DodajKroki(IWypElement* element, CPamiecDRA::Kroki& wgWyplaty, CPamiecDRA::Kroki* wgOkresu) const;
     bool WMiesiacuRaportu(IOkresowy* okres) const;
     // The element's payout is of the report month.
     bool WMiesiacuWyplaty(IWypElement* element) const;
+    // For a link whose benefit code assigns it to the month its own period ends in: whether that is the
+    // report month; nothing for any other link.
+    std::optional<bool> WMiesiacuKoncaOkresu(IWypElementLink* link) const;
 
     tlx::ComPtr<IPracownikDane> pracownik_;
     int miesiac_ = 0;
@@ -65,4 +80,5 @@ private:
     bool dataLinku_ = false;
     CDate ostatniDzien_;
     CPamiecDRA* pamiec_ = nullptr;
+    std::map<LONG, LONG> karty_;  // payout id -> card id, of the payouts walked
 };

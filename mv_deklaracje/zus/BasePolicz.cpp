@@ -4,6 +4,7 @@
 #include "include/tlb/Deklaracja.h"
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/ModuleResources.h"
+#include "mv_deklaracje/zus/PamiecDRA.h"
 #include "mv_deklaracje/zus/PayrollReads.h"
 #include "platform/com/Bstr.h"
 
@@ -13,16 +14,24 @@ CBasePolicz::CBasePolicz(IDRAExt* raport, IDispatch* sesja, IKeduDokument* dokum
     if (!dokument_) RaiseComError(E_POINTER, u"Brak dokumentu KEDU raportu");
     if (sesja) sesja->QueryInterface(IidOf<ISession2>(), sesja_.OutVoid());
     dra_ = ReadObject(raport_.Get(), &IDRAExt::get_DRA, u"DRA raportu");
-    auto deklaracja = ReadObject(dra_.Get(), &IDRA::get_Deklaracja, u"deklaracja DRA");
-    tlx::ComPtr<IDispatch> pracownik;
-    if (HRESULT hr = deklaracja->get_Pracownik(pracownik.Out()); hr != HOST_E_RECORDZERO) CheckHost(hr);
-    if (pracownik) pracownik->QueryInterface(IidOf<IPracownik>(), pracownikDRA_.OutVoid());
+    if (const CPamiecDRA* pamiec = CPamiecDRA::DlaDRA(dra_.Get()); pamiec && pamiec->OsobaDRA()) {
+        pracownikDRA_ = *pamiec->OsobaDRA();
+    } else {
+        auto deklaracja = ReadObject(dra_.Get(), &IDRA::get_Deklaracja, u"deklaracja DRA");
+        tlx::ComPtr<IDispatch> pracownik;
+        if (HRESULT hr = deklaracja->get_Pracownik(pracownik.Out()); hr != HOST_E_RECORDZERO) CheckHost(hr);
+        if (pracownik) pracownik->QueryInterface(IidOf<IPracownik>(), pracownikDRA_.OutVoid());
+    }
     rok_ = ReadValue(raport_.Get(), &IDRAExt::get_Rok);
     miesiac_ = ReadValue(raport_.Get(), &IDRAExt::get_Miesiac);
     ostatniDzien_ = CDate(miesiac_ + 1, 0, rok_);
 }
 
 void CBasePolicz::PoliczPracownika(IDispatch* pracownik, long maWyplaty) {
+    if (!Policz(pracownik, maWyplaty)) RaiseResourceError(kMsgBezBlokow, GUID_NULL, ModuleResources());
+}
+
+bool CBasePolicz::Policz(IDispatch* pracownik, long maWyplaty) {
     auto dane = RequireInterface<IPracownikDane>(pracownik, u"pracownik");
     bool zapisano = false;
     try {
@@ -35,7 +44,7 @@ void CBasePolicz::PoliczPracownika(IDispatch* pracownik, long maWyplaty) {
         dane->get_PracownikTekst(pracownikTekst.Out());
         RaiseComError(E_POINTER, std::u16string(opis.View()) + u" (pracownik " + std::u16string(pracownikTekst.View()) + u")");
     }
-    if (!zapisano) RaiseResourceError(kMsgBezBlokow, GUID_NULL, ModuleResources());
+    return zapisano;
 }
 
 bool CBasePolicz::Uprawniony(IPracownikDane* pracownik) {

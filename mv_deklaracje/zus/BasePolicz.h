@@ -22,8 +22,11 @@ public:
     CBasePolicz(const CBasePolicz&) = delete;
     CBasePolicz& operator=(const CBasePolicz&) = delete;
 
-    // Tests eligibility, then runs the driver.
-    virtual void PoliczPracownika(IDispatch* pracownik, long maWyplaty);
+    // Tests eligibility, then runs the driver; a person who gave no block raises message 518.
+    void PoliczPracownika(IDispatch* pracownik, long maWyplaty);
+    // The same, answering whether the person gave a block instead of raising 518: a person without
+    // blocks is the common case of a month's reports, not a failure.
+    virtual bool Policz(IDispatch* pracownik, long maWyplaty);
     // True when at least one block was written.
     virtual bool WyliczBloki(IPracownikDane* pracownik, long maWyplaty) = 0;
 

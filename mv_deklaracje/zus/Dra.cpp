@@ -374,6 +374,7 @@ void CDRA::Inicjuj() {
 void CDRA::GenerujZalaczniki() {
     // The reports of each person share what they read through this calculation's memory, let go at its end.
     CPamiecDRA pamiec;
+    pamiec.UstawOsobeDRA(GetPracownik());
     pamiec_ = &pamiec;
     struct Koniec {
         CPamiecDRA*& pamiec;

@@ -110,9 +110,9 @@ public:
 protected:
     explicit IDraExtImpl(const char16_t* typ) : typ_(typ) {}
 
-    // Writes one insured person's blocks into the report's document; raising 0x80040206 means the person
-    // gave nothing to the report.
-    virtual void WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) = 0;
+    // Writes one insured person's blocks into the report's document; false (or raising 0x80040206) means
+    // the person gave nothing to the report.
+    virtual bool WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) = 0;
 
     // The object's session as a dispatch object, for the calculators.
     tlx::ComPtr<IDispatch> SesjaObiektu() const {
@@ -168,8 +168,7 @@ private:
     void GenerujDokument(IDispatch* pracownik, LONG maWyplaty) {
         if (!maDokument_) UtworzDokument();
         try {
-            WypelnijRaport(pracownik, maWyplaty, dokument_.Get());
-            maTresc_ = true;
+            if (WypelnijRaport(pracownik, maWyplaty, dokument_.Get())) maTresc_ = true;
         } catch (const ComError& e) {
             if (e.Code() != kBezBlokow) throw;
         }

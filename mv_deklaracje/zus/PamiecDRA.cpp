@@ -2,16 +2,18 @@
 
 #include "mv_deklaracje/zus/Dra.h"
 
-const CPamiecDRA::Wyplaty* CPamiecDRA::WyplatyOsoby(IPracownikDane* osoba, const std::u16string& zapytanie) const {
+CPamiecDRA::Wyplaty* CPamiecDRA::WyplatyOsoby(IPracownikDane* osoba, const std::u16string& zapytanie) {
     // The person object is held while its payouts are kept, so no other object can take its address.
     if (!osoba || osoba != osoba_.Get() || zapytanie != zapytanie_) return nullptr;
     return &wyplaty_;
 }
 
-void CPamiecDRA::ZapamietajWyplaty(IPracownikDane* osoba, const std::u16string& zapytanie, Wyplaty wyplaty) {
+CPamiecDRA::Wyplaty& CPamiecDRA::ZapamietajWyplaty(IPracownikDane* osoba, const std::u16string& zapytanie,
+                                                   Wyplaty wyplaty) {
     osoba_ = tlx::ComPtr<IPracownikDane>(osoba);
     zapytanie_ = zapytanie;
     wyplaty_ = std::move(wyplaty);
+    return wyplaty_;
 }
 
 LONG CPamiecDRA::WynikDRA(LONG pracownik, LONG kod, const std::function<LONG()>& zapytaj) {

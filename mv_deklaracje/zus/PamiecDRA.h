@@ -1,12 +1,13 @@
 // What the reports of one DRA calculation read alike: the RCA (or RNA), the RZA and the RSA of a person
-// walk the same payouts of the same months, ask the host's one-source routine the same questions and read
-// the same settings. The DRA keeps one for the length of its calculation and its reports find it through
-// their DRA, so that each person's payouts are opened once, not once per report. It holds the payouts of
-// one person at a time (those of the person before are let go when another's are kept), and the routine's
-// answers and the settings until the calculation ends, so nothing read lasts from one calculation to
-// the next.
+// walk the same payouts, elements and links of the same months, ask the host's one-source routine the
+// same questions and read the same settings. The DRA keeps one for the length of its calculation and its
+// reports find it through their DRA, so that each person's payouts are opened and walked once, not once
+// per report. It holds the walk of one person at a time (the person's before is let go when another's is
+// kept), and the routine's answers and the settings until the calculation ends, so nothing read lasts
+// from one calculation to the next.
 #pragma once
 
+#include <array>
 #include <functional>
 #include <map>
 #include <optional>
@@ -21,15 +22,36 @@
 
 class CPamiecDRA {
 public:
-    using Wyplaty = std::vector<tlx::ComPtr<IWyplata>>;
+    // One step of the walk over a person's payouts: an element, or one of its links (`link` set), handed
+    // to the report's collector under the title code `kod`.
+    struct Krok {
+        long kod = 0;
+        tlx::ComPtr<IWypElement> element;
+        tlx::ComPtr<IWypElementLink> link;
+    };
+    using Kroki = std::vector<Krok>;
+    // What the payouts the statement selected for a person gave: the payouts, opened in the person's
+    // session, the card each was paid on (a secondary card's payouts are the person's too), and the steps
+    // of the walk in the order they are handed on, by the payout's month (index 0: the contribution
+    // reports) and by a benefit's own period (index 1: the RSA); a walk not made yet is empty.
+    struct Wyplaty {
+        std::vector<tlx::ComPtr<IWyplata>> wyplaty;
+        std::map<LONG, LONG> karty;
+        std::array<std::optional<Kroki>, 2> kroki;
+    };
 
-    // The payouts the statement selected for the person object, opened in its session; null when this
-    // person's were not kept under this statement.
-    const Wyplaty* WyplatyOsoby(IPracownikDane* osoba, const std::u16string& zapytanie) const;
-    void ZapamietajWyplaty(IPracownikDane* osoba, const std::u16string& zapytanie, Wyplaty wyplaty);
+    // The payouts kept for the person object under this statement; null when none are kept. The walks
+    // are kept with them and may be added to (Wyplaty::kroki).
+    Wyplaty* WyplatyOsoby(IPracownikDane* osoba, const std::u16string& zapytanie);
+    Wyplaty& ZapamietajWyplaty(IPracownikDane* osoba, const std::u16string& zapytanie, Wyplaty wyplaty);
 
     // The routine's answer for the card and title code, asked by `zapytaj` the first time.
     LONG WynikDRA(LONG pracownik, LONG kod, const std::function<LONG()>& zapytaj);
+
+    // The person the DRA is made for (null for a DRA of the company), told when the calculation starts so
+    // that no report asks the declaration for it, which answers a DRA of nobody with an error.
+    void UstawOsobeDRA(tlx::ComPtr<IPracownik> osoba) { osobaDRA_ = std::move(osoba); }
+    const std::optional<tlx::ComPtr<IPracownik>>& OsobaDRA() const { return osobaDRA_; }
 
     // A setting's value at the date (0 for the host's own day), read by `czytaj` the first time.
     tlx::Variant Parametr(const std::u16string& klucz, DATE data, const std::function<tlx::Variant()>& czytaj);
@@ -45,4 +67,5 @@ private:
     Wyplaty wyplaty_;
     std::map<std::pair<LONG, LONG>, LONG> wynikiDRA_;
     std::map<std::pair<std::u16string, DATE>, tlx::Variant> parametry_;
+    std::optional<tlx::ComPtr<IPracownik>> osobaDRA_;
 };

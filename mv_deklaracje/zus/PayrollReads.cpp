@@ -33,7 +33,9 @@ tlx::ComPtr<IPracEtat> ZapisPracownika(IPracownikDane* osoba, CDate dzien) {
     return RequireInterface<IPracEtat>(item.Get(), u"zapis pracownika ważny w dniu " + dzien.FormatSql().Str());
 }
 
-LONG FirstFieldAsLong(Recordset* rows) {
+LONG FirstFieldAsLong(Recordset* rows) { return FieldAsLong(rows, 0); }
+
+LONG FieldAsLong(Recordset* rows, LONG index) {
     VARIANT_BOOL eof = VARIANT_FALSE;
     CheckHost(rows->get_EOF(&eof));
     if (eof) return 0;
@@ -41,7 +43,7 @@ LONG FirstFieldAsLong(Recordset* rows) {
     CheckHost(rows->get_Fields(fields.Out()));
     if (!fields) RaiseHResult(E_POINTER);
     tlx::ComPtr<Field> field;
-    CheckHost(fields->get_Item(tlx::Variant::FromLong(0), field.Out()));
+    CheckHost(fields->get_Item(tlx::Variant::FromLong(index), field.Out()));
     if (!field) RaiseHResult(E_POINTER);
     tlx::Variant value;
     CheckHost(field->get_Value(value.Out()));

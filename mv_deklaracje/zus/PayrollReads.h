@@ -64,3 +64,5 @@ LONG KodSwiadczeniaTypu(ITypWyplaty* typ);
 tlx::ComPtr<IPracEtat> ZapisPracownika(IPracownikDane* osoba, CDate dzien);
 // The first field of the current row as a number; empty or NULL gives 0.
 LONG FirstFieldAsLong(Recordset* rows);
+// The same of the field at `index` (the first is 0).
+LONG FieldAsLong(Recordset* rows, LONG index);

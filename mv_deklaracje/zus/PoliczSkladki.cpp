@@ -119,9 +119,12 @@ CPoliczSkladki::CPoliczSkladki(IDRAExt* raport, IDispatch* sesja, IKeduDokument*
     PoliczPracownika(pracownik, maWyplaty);
 }
 
-void CPoliczSkladki::PoliczPracownika(IDispatch* pracownik, long maWyplaty) {
+CPoliczSkladki::CPoliczSkladki(IDRAExt* raport, IDispatch* sesja, IKeduDokument* dokument, bool spoleczny, bool rna)
+    : CBasePolicz(raport, sesja, dokument), spoleczny_(spoleczny), rna_(rna) {}
+
+bool CPoliczSkladki::Policz(IDispatch* pracownik, long maWyplaty) {
     CzytajUstawienia();
-    CBasePolicz::PoliczPracownika(pracownik, maWyplaty);
+    return CBasePolicz::Policz(pracownik, maWyplaty);
 }
 
 void CPoliczSkladki::CzytajUstawienia() {

@@ -20,8 +20,10 @@ public:
     // `spoleczny`: the social reports RCA and RNA (false: RZA); `rna`: the RNA report.
     CPoliczSkladki(IDRAExt* raport, IDispatch* sesja, IKeduDokument* dokument, bool spoleczny, bool rna,
                    IDispatch* pracownik, long maWyplaty);
+    // Only binds the report, its DRA and document; Policz computes a person.
+    CPoliczSkladki(IDRAExt* raport, IDispatch* sesja, IKeduDokument* dokument, bool spoleczny, bool rna);
 
-    void PoliczPracownika(IDispatch* pracownik, long maWyplaty) override;
+    bool Policz(IDispatch* pracownik, long maWyplaty) override;
     bool WyliczBloki(IPracownikDane* pracownik, long maWyplaty) override;
 
     // True: the row gets its block now (always when `pomin`); false: its benefits are held.

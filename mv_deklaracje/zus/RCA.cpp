@@ -4,7 +4,7 @@
 
 CRCA::CRCA() : IDraExtImpl(u"RCA") {}
 
-void CRCA::WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) {
+bool CRCA::WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) {
     tlx::ComPtr<IDispatch> osoba(pracownik);
-    CPoliczSkladki(this, SesjaObiektu().Get(), dokument, true, false, osoba.Get(), maWyplaty);
+    return CPoliczSkladki(this, SesjaObiektu().Get(), dokument, true, false).Policz(osoba.Get(), maWyplaty);
 }

@@ -8,5 +8,5 @@ public:
     CRCA();
 
 protected:
-    void WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) override;
+    bool WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) override;
 };

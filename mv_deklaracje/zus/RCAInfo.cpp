@@ -62,8 +62,7 @@ std::u16string CRCAInfo::ZapytanieDRA(long rok, long miesiac, long pracownik, lo
 
 LONG CRCAInfo::WynikProceduryDRA(long kod, IWypElement* element) {
     auto wyplata = ReadObject(element, &IWypElement::get_Wyplata, u"wypłata elementu");
-    auto pracownik = ReadObject(wyplata.Get(), &IWyplata::get_Pracownik, u"pracownik wypłaty");
-    const LONG id = ReadValue(static_cast<IPracownikDane*>(pracownik.Get()), &IPracownikDane::get_ID);
+    const LONG id = KartaWyplaty(wyplata.Get());
     if (auto known = wynikiDRA_.find({id, kod}); known != wynikiDRA_.end()) return known->second;
     auto zapytaj = [&] {
         // A session of its own, as the procedure may be slow and must not see this session's pending work.
@@ -147,7 +146,7 @@ bool CRCAInfo::NieGenerujZeroweRCA() {
 
 bool CRCAInfo::CzyElementDoRaportu(IWypElement* element) {
     auto wyplata = ReadObject(element, &IWypElement::get_Wyplata, u"wypłata elementu");
-    ReadObject(wyplata.Get(), &IWyplata::get_Pracownik, u"pracownik wypłaty");
+    KartaWyplaty(wyplata.Get());  // a payout of no card is refused
     ReadObject(wyplata.Get(), &IWyplata::get_RokMiesiac, u"okres wypłaty");
     const LONG rodzaj = RodzajElementu(element);
     if (NieGenerujZeroweRCA()) {

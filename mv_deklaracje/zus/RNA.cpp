@@ -4,7 +4,7 @@
 
 CRNA::CRNA() : IDraExtImpl(u"RNA") {}
 
-void CRNA::WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) {
+bool CRNA::WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) {
     tlx::ComPtr<IDispatch> osoba(pracownik);
-    CPoliczSkladki(this, SesjaObiektu().Get(), dokument, true, true, osoba.Get(), maWyplaty);
+    return CPoliczSkladki(this, SesjaObiektu().Get(), dokument, true, true).Policz(osoba.Get(), maWyplaty);
 }

@@ -5,7 +5,7 @@
 CRSA::CRSA() : IDraExtImpl(u"RSA") {}
 
 // The benefits are computed whether or not the person was paid in the month.
-void CRSA::WypelnijRaport(IDispatch* pracownik, LONG, IKeduDokument* dokument) {
+bool CRSA::WypelnijRaport(IDispatch* pracownik, LONG, IKeduDokument* dokument) {
     tlx::ComPtr<IDispatch> osoba(pracownik);
-    CPoliczZasilki(this, SesjaObiektu().Get(), dokument, 0, osoba.Get());
+    return CPoliczZasilki(this, SesjaObiektu().Get(), dokument).Policz(osoba.Get(), 1);
 }

@@ -8,5 +8,5 @@ public:
     CRSA();
 
 protected:
-    void WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) override;
+    bool WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) override;
 };

@@ -4,7 +4,7 @@
 
 CRZA::CRZA() : IDraExtImpl(u"RZA") {}
 
-void CRZA::WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) {
+bool CRZA::WypelnijRaport(IDispatch* pracownik, LONG maWyplaty, IKeduDokument* dokument) {
     tlx::ComPtr<IDispatch> osoba(pracownik);
-    CPoliczSkladki(this, SesjaObiektu().Get(), dokument, false, false, osoba.Get(), maWyplaty);
+    return CPoliczSkladki(this, SesjaObiektu().Get(), dokument, false, false).Policz(osoba.Get(), maWyplaty);
 }

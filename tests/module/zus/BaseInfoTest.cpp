@@ -5,6 +5,7 @@
 #include "StandInDra.h"
 #include "ZusPayrollFixture.h"
 #include "mv_deklaracje/zus/BaseInfo.h"
+#include "mv_deklaracje/zus/PamiecDRA.h"
 #include "mv_deklaracje/zus/RCAInfo.h"
 #include "platform/text/CodePage.h"
 
@@ -19,8 +20,14 @@ public:
         link->get_Element(element.Out());
         seen.push_back("L" + Id(element.Get()));
     }
-    void PrzetworzElement(long, IWypElement* element) override { seen.push_back("E" + Id(element)); }
+    void PrzetworzElement(long, IWypElement* element) override {
+        seen.push_back("E" + Id(element));
+        tlx::ComPtr<IWyplata> payout;
+        element->get_Wyplata(payout.Out());
+        cards.push_back(KartaWyplaty(payout.Get()));
+    }
     std::vector<std::string> seen;
+    std::vector<LONG> cards;  // the card of each element's payout
 
 private:
     static std::string Id(IWypElement* element) {
@@ -36,12 +43,15 @@ protected:
         raport_.Reset();
         ZusPayrollTest::TearDown();
     }
-    std::vector<std::string> Seen(bool dataLinku) {
+    std::vector<std::string> Seen(bool dataLinku, CPamiecDRA* pamiec = nullptr, IPracownikDane* osoba = nullptr) {
         raport_ = CStandInRaport::Make();
         raport_->rok = 2016;
         raport_->miesiac = 5;
-        RecordingInfo info(Employee(1).Get(), raport_.Get(), dataLinku);
+        tlx::ComPtr<IPracownikDane> employee(osoba ? osoba : Employee(1).Get());
+        RecordingInfo info(employee.Get(), raport_.Get(), dataLinku);
+        if (pamiec) info.WspolnaPamiec(pamiec);
         info.Zbierz(1);
+        cards_ = info.cards;
         return info.seen;
     }
     void Link(LONG element, std::u16string_view from, std::u16string_view to) {
@@ -50,6 +60,7 @@ protected:
                 std::u16string(to) + u" 00:00:00')");
     }
     tlx::ComPtr<CStandInRaport> raport_;
+    std::vector<LONG> cards_;
 };
 
 TEST_F(BaseInfoTest, ABenefitOfAnotherMonthsPayoutBelongsToTheMonthItsPeriodEndsInForTheBenefitReport) {
@@ -72,6 +83,36 @@ TEST_F(BaseInfoTest, ABenefitOfAnotherMonthsPayoutBelongsToTheMonthItsPeriodEnds
     EXPECT_EQ(Seen(false), (std::vector<std::string>{"E" + n(wages), "E" + n(owner), "L" + n(owner)}));
 }
 
+// The person's reports of one DRA share one walk of his payouts: whichever walks first, the benefit
+// report and the contribution reports are each handed what they would be handed walking alone.
+TEST_F(BaseInfoTest, ReportsSharingAPersonsWalkAreHandedWhatEachWouldBeHandedAlone) {
+    AddEmployee(1, u"2016-01-01", 110);
+    const std::array<double, 20> zus{};
+    const LONG benefit = AddElement(AddPayout(1, 2016, 6), 900.0, 11000, zus, 313);
+    Execute(u"UPDATE TLX.KodySwiadczen SET Pdz_MiesiacKoncaOkresu = 1 WHERE Pdz_PdzId = 313");
+    Execute(u"UPDATE TLX.TypWyplata SET TWP_RodzajRaportu = 1 WHERE TWP_PdzId = 313");
+    Link(benefit, u"2016-05-10", u"2016-05-31");
+    const LONG wages = AddElement(AddPayout(1, 2016, 5), 5000.0, 11000, zus);
+    Link(wages, u"2016-05-01", u"2016-05-31");
+    const LONG owner = AddElement(AddPayout(1, 2016, 5), 4000.0, 51000, zus);
+    Link(owner, u"2016-05-01", u"2016-05-31");
+    const std::vector<std::string> byPeriod = Seen(true), byPayout = Seen(false);
+    ASSERT_EQ(byPeriod.size(), 5u);
+    ASSERT_EQ(byPayout.size(), 3u);
+
+    tlx::ComPtr<IPracownikDane> person = Employee(1);
+    CPamiecDRA benefitFirst;
+    EXPECT_EQ(Seen(true, &benefitFirst, person.Get()), byPeriod);
+    EXPECT_EQ(Seen(false, &benefitFirst, person.Get()), byPayout);
+    EXPECT_EQ(Seen(false, &benefitFirst, person.Get()), byPayout);
+    EXPECT_EQ(Seen(true, &benefitFirst, person.Get()), byPeriod);
+
+    CPamiecDRA contributionsFirst;
+    EXPECT_EQ(Seen(false, &contributionsFirst, person.Get()), byPayout);
+    EXPECT_EQ(Seen(true, &contributionsFirst, person.Get()), byPeriod);
+    EXPECT_EQ(Seen(false, &contributionsFirst, person.Get()), byPayout);
+}
+
 // The month's payouts walked are the card's own and its secondary cards', in the order of their
 // identifiers whichever card they belong to; another card's and corrections are not.
 TEST_F(BaseInfoTest, ACardsPayoutsAndItsSecondaryCardsComeInTheOrderOfTheirIdentifiers) {
@@ -87,6 +128,7 @@ TEST_F(BaseInfoTest, ACardsPayoutsAndItsSecondaryCardsComeInTheOrderOfTheirIdent
     const auto e = [](LONG id) { return "E" + std::to_string(id); };
 
     EXPECT_EQ(Seen(false), (std::vector<std::string>{e(secondary), e(own), e(secondaryAgain)}));
+    EXPECT_EQ(cards_, (std::vector<LONG>{2, 1, 2})) << "each payout's own card";
 }
 
 TEST_F(BaseInfoTest, TheMonthOfAPayrollListIsItsDays) {
