@@ -23,6 +23,8 @@ constexpr std::u16string_view kEmployeeUnreadable = u"<błąd pobrania danych pr
 constexpr std::u16string_view kNotExported = u"Deklaracja nie została wyeksportowana z powodu błędów.";
 constexpr std::u16string_view kNotExportedAfterName = u": deklaracja nie została wyeksportowana z powodu błędów.";
 constexpr LONG kPitBr = 39;
+// The VAT-UE reports services (in a VAT-UE/C) from its second variant, of 2010, on.
+constexpr LONG kFirstVatUeWithServices = 2;
 
 // Fields that never reach the document: a form key (form type * 1000 + version) of 0 holds for every form.
 struct Exclusion {
@@ -289,6 +291,10 @@ void CEDeklaracja::PlaceVatUeAttachments(IDeklaracja2* declaration, IXMLDOMDocum
                 CheckNoLaterAttachment(attachment.type, year * 100 + month, number);
                 break;
             }
+            if (attachment.type == dekVATUEC && VersionOf(declaration) < kFirstVatUeWithServices)
+                RaiseComError(E_FAIL, FormatString(u"Informacja VAT-UE(%ld) nie obejmuje świadczenia usług: załącznika "
+                                                   u"VAT-UE/C nr %ld nie można do niej dołączyć.",
+                                                   static_cast<long>(VersionOf(declaration)), static_cast<long>(number)));
             PlaceVatUeAttachment(child.document.Get(), main, attachment.type, groups);
             SendMessage(u"Przygotowanie załącznika do deklaracji " + std::u16string(attachment.label), kInfo);
         }

@@ -237,8 +237,9 @@ TEST_F(EDeklaracjaBuild, AChildIsBuiltFromItsOwnFormWithItsNumber) {
 }
 
 TEST_F(EDeklaracjaBuild, VatUeAttachmentsBecomeGroupsInTheirOrder) {
-    auto vatue = New(11, 1, 2017, 1, 1);
+    auto vatue = New(11, 2, 2017, 1, 1);
     Put(vatue.Get(), u"Nip", tlx::Variant::FromString(u"5260250274"));
+    Put(vatue.Get(), u"KodUrzedu", tlx::Variant::FromString(u"1471"));
     struct Attachment {
         LONG type;
         LONG number;
@@ -254,12 +255,13 @@ TEST_F(EDeklaracjaBuild, VatUeAttachmentsBecomeGroupsInTheirOrder) {
     ASSERT_TRUE(document) << Utf8(edeklaracja->Message());
     const std::u16string ns = u" xmlns=\"http://crd.gov.pl/wzor/2011/10/25/690/\"";
     auto group = [&](const char16_t* name, const char16_t* country, const char16_t* number) {
-        return u"<" + std::u16string(name) + u"><Kraj>" + country + u"</Kraj><Kwota>0</Kwota><Nr>" + number +
+        return u"<" + std::u16string(name) + ns + u"><Kraj>" + country + u"</Kraj><Kwota>0</Kwota><Nr>" + number +
                u"</Nr></" + name + u">";
     };
     EXPECT_EQ(Xml(document.Get()),
-              u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Deklaracja" + ns +
-                  u"><Naglowek><NIP>5260250274</NIP></Naglowek><PozycjeSzczegolowe>" +
+              u"<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<Deklaracja xmlns=\"urn:tlx:test:vatue:2\"><Naglowek>"
+              u"<KodFormularza>VAT-UE</KodFormularza><KodUrzedu>1471</KodUrzedu></Naglowek><Podmiot1><NIP>5260250274"
+              u"</NIP></Podmiot1><PozycjeSzczegolowe>" +
                   group(u"Grupa1", u"DE", u"1") + group(u"Grupa1", u"FR", u"2") + group(u"Grupa2", u"SK", u"1") +
                   group(u"Grupa3", u"CZ", u"1") + u"</PozycjeSzczegolowe></Deklaracja>\r\n")
         << "VAT-UE/B placed after /A and /C goes before the first Grupa3";
@@ -280,6 +282,25 @@ TEST_F(EDeklaracjaBuild, VatUeAttachmentsBecomeGroupsInTheirOrder) {
               u"Deklaracja nie została wyeksportowana z powodu błędów. Brak załącznika VAT-UE/A nr 3, a są załączniki o "
               u"dalszych numerach. Należy uzupełnić numerację załączników i wyeksportować deklarację ponownie. "
               u"[-2147125854]");
+}
+
+// The first VAT-UE has no services: a VAT-UE/C of its period is refused, named, and nothing is built; its
+// supplies alone are built.
+TEST_F(EDeklaracjaBuild, TheFirstVatUeRefusesAVatUeCNamingIt) {
+    auto vatue = New(11, 1, 2009, 12, 1);
+    Put(vatue.Get(), u"Nip", tlx::Variant::FromString(u"5260250274"));
+    Put(New(13, 1, 2009, 12, 1).Get(), u"Kraj", tlx::Variant::FromString(u"DE"));
+    Save();
+    auto supplies = Build(vatue.Get());
+    ASSERT_TRUE(supplies) << Utf8(edeklaracja->Message());
+    EXPECT_NE(Xml(supplies.Get()).find(u"<Kraj>DE</Kraj>"), std::u16string::npos) << Utf8(Xml(supplies.Get()));
+
+    Put(New(23, 1, 2009, 12, 1).Get(), u"Kraj", tlx::Variant::FromString(u"AT"));
+    Save();
+    EXPECT_FALSE(Build(vatue.Get()));
+    EXPECT_EQ(edeklaracja->Message(),
+              u"Deklaracja nie została wyeksportowana z powodu błędów. Informacja VAT-UE(1) nie obejmuje świadczenia "
+              u"usług: załącznika VAT-UE/C nr 1 nie można do niej dołączyć. [-2147467259]");
 }
 
 TEST_F(EDeklaracjaBuild, TheFileNameTellsTheFormThePeriodThePersonTheNumberAndTheTime) {
