@@ -14,6 +14,8 @@
 //   on his request of 3 July 2024, for January to June: due 14 days later, on 17 July.
 // - IFT-1 of Anna Nowak for January to March: her contract of mandate (secondary card) paid 3 x 1 200.00 =
 //   3 600.00 with 3 x 102 = 306 withheld (row D.10, at 20 %); due 14 days after her request of 2 April.
+// Both kinds close with the payer's bilingual statement of the printed form, which their schemas require.
+#include "ClosingStatements.h"
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
@@ -88,6 +90,9 @@ TEST_F(EmployeeInformationScript, TheInformationOnANonResidentsIncomeNeedsHisFor
     EXPECT_EQ(john, Golden("IFT-1R_13_P019.xml"));
     ExpectValid("http://crd.gov.pl/wzor/2016/01/20/3128/", john,
                 Replaced(john, "<P_49>20.00</P_49>", "<P_49>120.00</P_49>"));
+    EXPECT_EQ(closing::Tail(john), "</PozycjeSzczegolowe>" +
+                                       closing::Element("Pouczenie", closing::kPayersDutiesBilingual) + "</Deklaracja>");
+    ExpectValid("http://crd.gov.pl/wzor/2016/01/20/3128/", john, closing::WithFlagClosing(john));
 }
 
 TEST_F(EmployeeInformationScript, TheInformationOnRequestCoversThePeriodAskedFor) {
@@ -108,6 +113,13 @@ TEST_F(EmployeeInformationScript, TheInformationOnRequestCoversThePeriodAskedFor
               std::string::npos)
         << anna;
     ExpectValid("http://crd.gov.pl/wzor/2016/01/20/3129/", anna, Replaced(anna, "<P_74>306.00</P_74>", "<P_74>-306.00</P_74>"));
+    EXPECT_NE(anna.find("<MiejsceUrodzenia>Leeds</MiejsceUrodzenia><ImieOjca>Jan</ImieOjca><ImieMatki>Maria</ImieMatki>"
+                        "<NrId poz=\"P_26\">"),
+              std::string::npos)
+        << "the parents' names typed are written in their places\n" << anna;
+    EXPECT_EQ(closing::Tail(anna), "</PozycjeSzczegolowe>" +
+                                       closing::Element("Pouczenie", closing::kPayersDutiesBilingual) + "</Deklaracja>");
+    ExpectValid("http://crd.gov.pl/wzor/2016/01/20/3129/", anna, closing::WithFlagClosing(anna));
 }
 
 TEST_F(EmployeeInformationScript, TheDemoSavesAndWritesThem) {

@@ -18,6 +18,7 @@
 //   240 + 145 + 129 + 9 x 240 = 2 674.
 // - John Smith has a passport only and Zofia Ślęzak no identifier: their information is refused. The
 //   owner, Agnieszka Dąbrowska, was paid nothing (her own contributions are not withheld from income).
+#include "ClosingStatements.h"
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
@@ -106,6 +107,11 @@ TEST_F(Pit11Script, TheInformationOfEarlierYearsInTheirYearsVersions) {
         EXPECT_NE(xml.find(std::string("xmlns=\"") + namespaces[i / 2] + "\""), std::string::npos) << files[i];
         const std::vector<std::string> errors = store.Errors(xml);
         EXPECT_TRUE(errors.empty()) << files[i] << ": " << errors.front();
+        // Every version closes with the payer's statement of its printed form, which its schema requires.
+        EXPECT_EQ(closing::Tail(xml),
+                  "</PozycjeSzczegolowe>" + closing::Element("Pouczenie", closing::kPayersDuties) + "</Deklaracja>")
+            << files[i];
+        EXPECT_FALSE(store.Errors(closing::WithFlagClosing(xml)).empty()) << files[i];
     }
     // A document of one version is not valid in another's place: version 21's positions under version 22's
     // namespace are refused.

@@ -6,7 +6,9 @@
 // bear no advance), contracts 102 (Nowak) + 256
 // (Szymańska) + 144 (Woźniak) = 502. The year, 81 716 and 5 768, equals the advances of the year's PIT-11
 // information (Pit11ScriptTest). The earlier versions and the PIT-8AR are written for the amounts a user
-// types and validated against their schemas.
+// types and validated against their schemas. Every variant closes with the statements of its printed form
+// and writes its subject blocks in the etd types of 2011/06/21, as its schema, of 2011 to 2015, imports them.
+#include "ClosingStatements.h"
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
@@ -35,6 +37,17 @@ protected:
         ASSERT_TRUE(store.Holds(namespaceUri));
         const auto errors = store.Errors(document);
         EXPECT_TRUE(errors.empty()) << errors.front() << "\n" << document;
+    }
+    // The document ends with `closingElements` and declares the etd types of 2011/06/21; its schema refuses
+    // it with the bare flag in their place or with the types of 2016/01/25.
+    void ExpectClosingAndTypes(const std::string& document, const std::string& closingElements) {
+        EXPECT_EQ(closing::Tail(document), "</PozycjeSzczegolowe>" + closingElements + "</Deklaracja>");
+        EXPECT_NE(document.find("xmlns:etd=\"" + closing::kEtd2011 + "\""), std::string::npos) << document;
+        EXPECT_EQ(document.find(closing::kEtd2016), std::string::npos) << document;
+        ProjectSchemaStore store(folder_);
+        EXPECT_FALSE(store.Errors(closing::WithFlagClosing(document)).empty()) << "the closing statements are required";
+        EXPECT_FALSE(store.Errors(closing::ReplacedAll(document, closing::kEtd2011, closing::kEtd2016)).empty())
+            << "the payer is checked under the types of 2011/06/21";
     }
 };
 
@@ -74,6 +87,7 @@ TEST_F(Pit4rScript, TheAdvancesOfThePayrollYearMonthByMonth) {
     EXPECT_NE(document.find("<P_109>502</P_109>"), std::string::npos) << document;
     EXPECT_NE(document.find("<P_168>9795</P_168></PozycjeSzczegolowe>"), std::string::npos) << document;
     ExpectValid(document, "http://crd.gov.pl/wzor/2015/12/22/3031/");
+    ExpectClosingAndTypes(document, closing::Pit4r(6));
     ProjectSchemaStore store(folder_);
     std::string missing = document;
     missing.erase(missing.find("<P_157>4824</P_157>"), std::string("<P_157>4824</P_157>").size());
@@ -108,6 +122,7 @@ TEST_F(Pit4rScript, TheEarlierVersionsInTheirYears) {
         const std::string document = Read(Path(file));
         EXPECT_NE(document.find("kodSystemowy=\"PIT-4R (" + std::to_string(row.version) + ")\""), std::string::npos);
         ExpectValid(document, row.ns);
+        ExpectClosingAndTypes(document, closing::Pit4r(row.version));
 
         ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
                             "d.TypDeklar = 18; d.Wersja = " + std::to_string(row.version) + "; d.Rok = 2024;\n"
@@ -147,6 +162,7 @@ TEST_F(Pit4rScript, TheFlatRateReturnOfTheAmountsTheUserEntered) {
         << document;
     EXPECT_NE(document.find("<P_212>0</P_212></PozycjeSzczegolowe>"), std::string::npos) << document;
     ExpectValid(document, "http://crd.gov.pl/wzor/2015/12/21/3014/");
+    ExpectClosingAndTypes(document, closing::Pit8ar6());
 }
 
 }  // namespace

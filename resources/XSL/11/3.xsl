@@ -45,7 +45,7 @@
         </xsl:choose>
       </Podmiot1>
       <PozycjeSzczegolowe/>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie>Za podanie nieprawdy lub zatajenie prawdy grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie>
     </Deklaracja>
   </xsl:template>
 </xsl:stylesheet>

@@ -6,7 +6,7 @@
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
     xmlns="http://crd.gov.pl/wzor/2011/12/12/718/"
-    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/"
+    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/"
     exclude-result-prefixes="d">
   <xsl:output method="xml" version="1.0" encoding="UTF-8" indent="no"/>
 
@@ -80,7 +80,8 @@
           <P_179><xsl:value-of select="$s/P_179"/></P_179>
         </xsl:if>
       </PozycjeSzczegolowe>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie>W przypadku niewpłacenia w obowiązującym terminie kwot z poz. od 167 do 178 lub wpłacenia ich w niepełnej wysokości niniejsza deklaracja stanowi podstawę do wystawienia tytułu wykonawczego, zgodnie z przepisami ustawy z dnia 17 czerwca 1966 r. o postępowaniu egzekucyjnym w administracji (Dz.U. z 2005 r. Nr 229, poz.1954, z późn. zm.).</Pouczenie>
+      <Oswiadczenie>Oświadczam, że są mi znane przepisy Kodeksu karnego skarbowego o odpowiedzialności za uchybienie obowiązkom płatnika.</Oswiadczenie>
     </Deklaracja>
   </xsl:template>
 

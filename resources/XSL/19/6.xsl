@@ -6,7 +6,7 @@
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
     xmlns="http://crd.gov.pl/wzor/2015/12/21/3014/"
-    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/"
+    xmlns:etd="http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/"
     exclude-result-prefixes="d">
   <xsl:output method="xml" version="1.0" encoding="UTF-8" indent="no"/>
 
@@ -49,7 +49,8 @@
           <xsl:with-param name="do" select="212"/>
         </xsl:call-template>
       </PozycjeSzczegolowe>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie1>W przypadku niewpłacenia w obowiązującym terminie kwot z poz. od 201 do 212 lub wpłacenia ich w niepełnej wysokości niniejsza deklaracja stanowi podstawę do wystawienia tytułu wykonawczego, zgodnie z przepisami ustawy z dnia 17 czerwca 1966 r. o postępowaniu egzekucyjnym w administracji (Dz. U. z 2014 r. poz. 1619, z późn. zm.).</Pouczenie1>
+      <Pouczenie2>Za uchybienie obowiązkom płatnika grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie2>
     </Deklaracja>
   </xsl:template>
 

@@ -36,7 +36,7 @@
         <xsl:call-template name="data"><xsl:with-param name="nazwa" select="'P_75'"/></xsl:call-template>
         <P_76><xsl:value-of select="normalize-space($s/P_76)"/></P_76>
       </PozycjeSzczegolowe>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie>Za uchybienie obowiązkom płatnika/podmiotu grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym. [The infringement of tax remitter/entity duties shall be subject to the sanctions provided for the Fiscal Penal Code].</Pouczenie>
     </Deklaracja>
   </xsl:template>
 

@@ -48,7 +48,7 @@
         <P_11><xsl:call-template name="kwota"><xsl:with-param name="tekst" select="$s/P_11"/></xsl:call-template></P_11>
         <P_12><xsl:call-template name="kwota"><xsl:with-param name="tekst" select="$s/P_12"/></xsl:call-template></P_12>
       </PozycjeSzczegolowe>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie>Za podanie nieprawdy lub zatajenie prawdy grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie>
     </Deklaracja>
   </xsl:template>
 

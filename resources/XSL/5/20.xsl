@@ -104,7 +104,7 @@
         <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_71'"/></xsl:call-template>
         <P_72><xsl:choose><xsl:when test="normalize-space($s/P_72) = '1'">1</xsl:when><xsl:otherwise>2</xsl:otherwise></xsl:choose></P_72>
       </PozycjeSzczegolowe>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie>Za uchybienie obowiązkom płatnika grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie>
     </Deklaracja>
   </xsl:template>
 

@@ -105,7 +105,7 @@
         <xsl:call-template name="kwota"><xsl:with-param name="nazwa" select="'P_75'"/></xsl:call-template>
         <P_76><xsl:choose><xsl:when test="normalize-space($s/P_76) = '1'">1</xsl:when><xsl:otherwise>2</xsl:otherwise></xsl:choose></P_76>
       </PozycjeSzczegolowe>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie>Za uchybienie obowiązkom płatnika grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie>
     </Deklaracja>
   </xsl:template>
 

@@ -70,9 +70,9 @@ for (var f = 0; f < forms.length; f++) {
             d.Miesiac = 6; osoba(d); licencja(d); numer(d); d.P_75 = '2024-07-03'; d.P_76 = '2024-07-10';
         }, [47, 50], [4, 5]);
         // Anna Nowak's contract of mandate, on her request of 2 April, for January to March: row D.10 from
-        // the payouts of her secondary card.
+        // the payouts of her secondary card. Her parents' names, which no record holds, typed by the clerk.
         Formularz('IFT-1', 10, 13, 'P002', function (d) {
-            d.Miesiac = 3; osoba(d); numer(d); d.P_75 = '2024-04-02'; d.P_76 = '2024-04-05';
+            d.Miesiac = 3; osoba(d); numer(d); d.P_22 = 'Jan'; d.P_23 = 'Maria'; d.P_75 = '2024-04-02'; d.P_76 = '2024-04-05';
         }, [71, 74], [4, 5]);
     }
 }

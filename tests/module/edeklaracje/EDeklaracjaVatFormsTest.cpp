@@ -21,6 +21,12 @@ using Relabelling = std::vector<std::pair<std::string, std::string>>;
 
 constexpr char kEtd2011[] = "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/";
 constexpr char kEtd2016[] = "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/";
+// The closing statement of the VAT-UE(3) and the VAT-27(1), the text of their printed forms; the next variants
+// close with the flag "1" in its place.
+constexpr char kStatement[] =
+    "<Pouczenie>Za podanie nieprawdy lub zatajenie prawdy grozi odpowiedzialność przewidziana w Kodeksie karnym "
+    "skarbowym.</Pouczenie>";
+constexpr char kFlag[] = "<Pouczenie>1</Pouczenie>";
 
 tlx::Variant Text(const char16_t* text) { return tlx::Variant::FromString(text); }
 tlx::Variant Long(LONG value) { return tlx::Variant::FromLong(value); }
@@ -121,9 +127,10 @@ TEST_F(VatForms, AVatUeCarriesTheRowsOfItsAttachmentsAsGroupsInTheOfficialOrder)
               "<Grupa1><P_Da>FR</P_Da><P_Db>12345678901</P_Db><P_Dc>2501</P_Dc><P_Dd>2</P_Dd></Grupa1>"
               "<Grupa1><P_Da>CZ</P_Da><P_Db>12345678</P_Db><P_Dc>300</P_Dc><P_Dd>1</P_Dd></Grupa1>"
               "<Grupa3><P_Ua>AT</P_Ua><P_Ub>U12345678</P_Ub><P_Uc>700</P_Uc></Grupa3>"
-              "</PozycjeSzczegolowe><Pouczenie>1</Pouczenie></Deklaracja>");
+              "</PozycjeSzczegolowe>" + std::string(kStatement) + "</Deklaracja>");
     EXPECT_EQ(ErrorsAs(official, {{"http://crd.gov.pl/wzor/2013/06/18/1215/", "http://crd.gov.pl/wzor/2017/01/11/3846/"},
                                   {kEtd2011, kEtd2016},
+                                  {kStatement, kFlag},
                                   {"VAT-UE (3)", "VAT-UE (4)"},
                                   {"<WariantFormularza>3<", "<WariantFormularza>4<"}}),
               "");
@@ -212,9 +219,12 @@ TEST_F(Vat27Form, AMonthlyVat27WritesItsRowsAroundTheTotalsItSums) {
               "<Grupa_D typ=\"G\"><P_D2>Emisje Sp. z o.o.</P_D2><P_D3>1132853869</P_D3><P_D4>99.99</P_D4></Grupa_D>"
               "<P_12>99.99</P_12>"
               "</PozycjeSzczegolowe>");
+    EXPECT_EQ(Between(official, "</PozycjeSzczegolowe>", "</Deklaracja>"),
+              "</PozycjeSzczegolowe>" + std::string(kStatement) + "</Deklaracja>");
     // The next variant numbers the two totals P_10 and P_11.
     EXPECT_EQ(ErrorsAs(official, {{"http://crd.gov.pl/wzor/2015/09/04/2565/", "http://crd.gov.pl/wzor/2017/01/11/3844/"},
                                   {kEtd2011, kEtd2016},
+                                  {kStatement, kFlag},
                                   {"VAT-27 (1)", "VAT-27 (2)"},
                                   {"1-1E", "1-0E"},
                                   {"<WariantFormularza>1<", "<WariantFormularza>2<"},
