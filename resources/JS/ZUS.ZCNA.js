@@ -46,8 +46,9 @@ function DodajCzlonkaRodziny(id, rodzaj)
     var czlonek = ZusCzlonekRodziny(zapis, id);
     if (GetDokument() == null)
         CreateDekZus('ZUSZCNA', false);
-    // Członek rodziny już wpisany nie jest dopisywany drugi raz.
-    if (CzlonekRodzinyWpisany(3, czlonek))
+    // Członek rodziny już wpisany tak samo nie jest dopisywany drugi raz; jego zgłoszenie i wyrejestrowanie
+    // na jednym formularzu albo druga osoba z jego numerem PESEL lub dokumentem są odmawiane.
+    if (CzlonekRodzinyWpisany(3, 1, id, czlonek, rodzaj))
         return;
     var b = GetDokument().bloki.Add();
     b(1, 0) = String(rodzaj);

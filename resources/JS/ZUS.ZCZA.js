@@ -32,8 +32,9 @@ function DodajCzlonkaRodziny(id)
     var czlonek = ZusCzlonekRodziny(zapis, id);
     if (GetDokument() == null)
         CreateDekZus('ZUSZCZA', false);
-    // Członek rodziny już wpisany nie jest dopisywany drugi raz.
-    if (CzlonekRodzinyWpisany(2, czlonek))
+    // Członek rodziny już wpisany nie jest dopisywany drugi raz; druga osoba z jego numerem PESEL albo
+    // dokumentem jest odmawiana.
+    if (CzlonekRodzinyWpisany(2, 0, id, czlonek, 2))
         return;
     var b = GetDokument().bloki.Add();
     b(1, 0) = ZusData(dokument.DATAWYREJESTROWANIA);

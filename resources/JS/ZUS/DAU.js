@@ -148,41 +148,126 @@ function ZusKlucz(v)
     return ZusTekst(v).replace(/^\s+|\s+$/g, '');
 }
 
-// Czy członek rodziny ma już blok DOCRA (pozycje jego danych od `pierwsza`): ten sam PESEL, a bez
-// PESEL-u ten sam rodzaj i numer dokumentu tożsamości, a bez nich to samo nazwisko, imię i data urodzenia.
-function CzlonekRodzinyWpisany(pierwsza, czlonek)
+// Porównanie dwóch osób z ich danych [PESEL, NIP, rodzaj i numer dokumentu tożsamości, nazwisko, imię, data
+// urodzenia]: inna osoba, ta sama osoba albo dwie osoby z jednym numerem PESEL lub jednym dokumentem.
+var ZUS_INNA_OSOBA = 0;
+var ZUS_TA_SAMA_OSOBA = 1;
+var ZUS_TEN_SAM_PESEL = 2;
+var ZUS_TEN_SAM_DOKUMENT = 3;
+
+// Ta sama osoba to ten sam PESEL, a bez niego ten sam dokument tożsamości, a bez obu to samo nazwisko, imię
+// i data urodzenia. Ten sam PESEL albo dokument przy innym nazwisku, imieniu albo dacie urodzenia (albo
+// dokument przy innych numerach PESEL) to dwie osoby z jednym identyfikatorem: pomyłka w danych.
+function ZusPorownajOsoby(a, b)
+{
+    var x = [], y = [];
+    for (var i = 0; i < 7; i++) {
+        x.push(ZusKlucz(a[i]));
+        y.push(ZusKlucz(b[i]));
+    }
+    var teSameDane = x[4] == y[4] && x[5] == y[5] && x[6] == y[6];
+    if (x[0] != '' && x[0] == y[0])
+        return teSameDane ? ZUS_TA_SAMA_OSOBA : ZUS_TEN_SAM_PESEL;
+    if (x[3] != '' && x[2] == y[2] && x[3] == y[3])
+        return teSameDane && (x[0] == '' || y[0] == '') ? ZUS_TA_SAMA_OSOBA : ZUS_TEN_SAM_DOKUMENT;
+    if (x[0] == '' && y[0] == '' && x[3] == '' && y[3] == '' && teSameDane)
+        return ZUS_TA_SAMA_OSOBA;
+    return ZUS_INNA_OSOBA;
+}
+
+// Dane osoby z bloku członka rodziny `blok` (pozycje od `pierwsza`), w kolejności DaneCzlonka.
+function DaneZBloku(blok, pierwsza)
+{
+    var dane = [];
+    for (var i = 0; i < 7; i++)
+        dane.push(GetValue(blok, pierwsza + i));
+    return dane;
+}
+
+// "członek rodziny `kto` (NAZWISKO IMIĘ)".
+function OpisCzlonka(kto, dane)
+{
+    return 'członek rodziny ' + kto + ' (' + ZusKlucz(dane[4]) + ' ' + ZusKlucz(dane[5]) + ')';
+}
+
+function ZusZWielkiej(tekst)
+{
+    return tekst.charAt(0).toUpperCase() + tekst.substr(1);
+}
+
+// Bloki DOCRA członków rodziny dokumentu, po kolei.
+function BlokiCzlonkow()
+{
+    var wynik = [];
+    var bloki = GetDokument() == null ? 0 : Number(GetDokument().bloki.Count);
+    for (var n = 1; n <= bloki && ZusBlokWpisany('DOCRA' + n); n++)
+        wynik.push('DOCRA' + n);
+    return wynik;
+}
+
+// Odmawia dwóch osób z jednym numerem PESEL albo jednym dokumentem tożsamości, nazywając obie: pomyłka
+// w numerze nie może zamienić jednej z nich w drugą.
+function OdmowJednegoIdentyfikatora(wynik, a, ktoA, ktoB)
+{
+    if (wynik == ZUS_TEN_SAM_PESEL)
+        CcThrow(ERR_ThrowText, ZusZWielkiej(ktoA) + ' i ' + ktoB + ' mają ten sam numer PESEL ' + ZusKlucz(a[0]) +
+                ': popraw numer PESEL w danych członków rodziny.');
+    if (wynik == ZUS_TEN_SAM_DOKUMENT)
+        CcThrow(ERR_ThrowText, ZusZWielkiej(ktoA) + ' i ' + ktoB + ' mają ten sam dokument tożsamości ' +
+                ZusKlucz(a[3]) + ': popraw dokument tożsamości w danych członków rodziny.');
+}
+
+// Rodzaj bloku członka rodziny formularza ZCNA (pozycja 1): 1 zgłoszenie, 2 wyrejestrowanie.
+function RodzajCzlonka(rodzaj)
+{
+    return ZusKlucz(rodzaj) == '2' ? 'wyrejestrowywany' : 'zgłaszany';
+}
+
+// Czy członek rodziny `czlonek` o identyfikatorze `id` ma już blok DOCRA (pozycje jego danych od `pierwsza`;
+// `pozycjaRodzaju` to pozycja zgłoszenia albo wyrejestrowania, 0 na formularzu jednego rodzaju). Ten sam
+// członek tego samego rodzaju nie jest dopisywany drugi raz; zgłoszenia i wyrejestrowania jednej osoby
+// na jednym formularzu albo drugiej osoby z numerem PESEL lub dokumentem już wpisanej się odmawia.
+function CzlonekRodzinyWpisany(pierwsza, pozycjaRodzaju, id, czlonek, rodzaj)
 {
     var dane = DaneCzlonka(czlonek);
-    var bloki = GetDokument() == null ? 0 : Number(GetDokument().bloki.Count);
-    for (var n = 1; n <= bloki; n++) {
-        var blok = 'DOCRA' + n;
-        if (!ZusBlokWpisany(blok))
-            break;
-        var pozycje = dane[0] != '' ? [0] : (dane[3] != '' ? [0, 2, 3] : [0, 2, 3, 4, 5, 6]);
-        var ten = true;
-        for (var i = 0; i < pozycje.length && ten; i++)
-            ten = ZusKlucz(GetValue(blok, pierwsza + pozycje[i])) == ZusKlucz(dane[pozycje[i]]);
-        if (ten)
+    var kto = OpisCzlonka('o identyfikatorze ' + ZusTekst(id), dane);
+    var bloki = BlokiCzlonkow();
+    for (var n = 0; n < bloki.length; n++) {
+        var wpisany = DaneZBloku(bloki[n], pierwsza);
+        var wynik = ZusPorownajOsoby(wpisany, dane);
+        OdmowJednegoIdentyfikatora(wynik, wpisany, OpisCzlonka(n + 1, wpisany), kto);
+        if (wynik != ZUS_TA_SAMA_OSOBA)
+            continue;
+        if (pozycjaRodzaju == 0 || ZusKlucz(GetValue(bloki[n], pozycjaRodzaju)) == ZusKlucz(rodzaj))
             return true;
+        CcThrow(ERR_ThrowText, ZusZWielkiej(OpisCzlonka(n + 1, wpisany)) + ' jest już ' +
+                RodzajCzlonka(GetValue(bloki[n], pozycjaRodzaju)) + ' na tym formularzu: ' + kto +
+                ' nie może być na nim także ' + RodzajCzlonka(rodzaj) + '.');
     }
     return false;
 }
 
 // Sprawdza kolejne bloki DOCRA członków rodziny: PESEL albo dokument tożsamości (pozycje `pierwsza`,
-// `pierwsza` + 2 i + 3) oraz długości tekstów według listy [pozycja, znaków, opis]; odpowiada liczbą
-// sprawdzonych bloków.
+// `pierwsza` + 2 i + 3), teksty według listy [pozycja, znaków albo ZUS_PESEL, opis] i to, że żadna osoba
+// nie jest wpisana dwa razy ani nie dzieli numeru PESEL lub dokumentu z inną; odpowiada liczbą bloków.
 function SprawdzCzlonkowRodziny(pierwsza, dlugosci)
 {
-    var bloki = GetDokument() == null ? 0 : Number(GetDokument().bloki.Count);
-    var n = 1;
-    for (; n <= bloki; n++) {
-        var blok = 'DOCRA' + n;
-        if (!ZusBlokWpisany(blok))
-            break;
-        var kto = 'Członek rodziny ' + n + ' (' + ZusTekst(GetValue(blok, pierwsza + 4)) + ' ' +
-                  ZusTekst(GetValue(blok, pierwsza + 5)) + ')';
-        SprawdzIdentyfikacje(GetValue(blok, pierwsza), GetValue(blok, pierwsza + 2), GetValue(blok, pierwsza + 3), kto);
+    var bloki = BlokiCzlonkow();
+    var osoby = [];
+    for (var n = 0; n < bloki.length; n++) {
+        var blok = bloki[n];
+        var osoba = DaneZBloku(blok, pierwsza);
+        var kto = ZusZWielkiej(OpisCzlonka(n + 1, osoba));
+        SprawdzIdentyfikacje(osoba[0], osoba[2], osoba[3], kto);
         SprawdzDlugosci(blok, dlugosci, kto + ': ');
+        for (var m = 0; m < osoby.length; m++) {
+            var wynik = ZusPorownajOsoby(osoby[m], osoba);
+            OdmowJednegoIdentyfikatora(wynik, osoby[m], OpisCzlonka(m + 1, osoby[m]), OpisCzlonka(n + 1, osoba));
+            if (wynik == ZUS_TA_SAMA_OSOBA)
+                CcThrow(ERR_ThrowText, ZusZWielkiej(OpisCzlonka(m + 1, osoby[m])) + ' i ' + OpisCzlonka(n + 1, osoba) +
+                        ' to ta sama osoba: formularz może ją zgłosić albo wyrejestrować tylko raz.');
+        }
+        osoby.push(osoba);
     }
-    return n - 1;
+    return bloki.length;
 }

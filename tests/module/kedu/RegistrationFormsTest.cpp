@@ -341,7 +341,6 @@ TEST_F(RegistrationFormsTest, AFamilyMemberPutTwiceIsListedOnce) {
     ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
     Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(3));
     Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(3));
-    Put(zcna.Get(), u"WYREJESTROWANIE", Variant::FromLong(3));
     Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(1));
     ASSERT_EQ(CalculateAndSave(zcna.Get()), S_OK) << Utf16ToUtf8(error_);
     EXPECT_EQ(MemberBlocks(PageText(zcna.Get())), 2u) << Utf16ToUtf8(PageText(zcna.Get()));
@@ -363,6 +362,65 @@ TEST_F(RegistrationFormsTest, AFamilyMemberPutTwiceIsListedOnce) {
     ComPtr<IDeklaracja2> zcza = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
     for (int member : {2, 3, 2, 3}) Put(zcza.Get(), u"WYREJESTROWANIE", Variant::FromLong(member));
     EXPECT_EQ(MemberBlocks(DocumentText(zcza.Get())), 2u) << Utf16ToUtf8(DocumentText(zcza.Get()));
+}
+
+// A member registered and deregistered on one form, either way round, is refused at the second put with
+// both named; the form keeps the first block and saves it.
+TEST_F(RegistrationFormsTest, AFamilyMemberIsNotRegisteredAndDeregisteredOnOneForm) {
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(3));
+    EXPECT_TRUE(FAILED(CallByName(zcna.Get(), u"WYREJESTROWANIE", DISPATCH_PROPERTYPUT, {Variant::FromLong(3)})));
+    EXPECT_EQ(LastError(), u"Członek rodziny 1 (KOWALSKA ZUZANNA) jest już zgłaszany na tym formularzu: członek "
+                           u"rodziny o identyfikatorze 3 (KOWALSKA ZUZANNA) nie może być na nim także wyrejestrowywany.");
+    ASSERT_EQ(CalculateAndSave(zcna.Get()), S_OK) << Utf16ToUtf8(error_);
+    EXPECT_EQ(MemberBlocks(PageText(zcna.Get())), 1u);
+
+    ComPtr<IDeklaracja2> other = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(other.Get(), u"WYREJESTROWANIE", Variant::FromLong(2));
+    EXPECT_TRUE(FAILED(CallByName(other.Get(), u"ZGLOSZENIE", DISPATCH_PROPERTYPUT, {Variant::FromLong(2)})));
+    EXPECT_EQ(LastError(), u"Członek rodziny 1 (KOWALSKI ADAM) jest już wyrejestrowywany na tym formularzu: członek "
+                           u"rodziny o identyfikatorze 2 (KOWALSKI ADAM) nie może być na nim także zgłaszany.");
+}
+
+// Two people with one PESEL or one identity document: the second is refused at the put, naming both,
+// on the ZCNA and the ZCZA alike; nothing of the second is listed.
+TEST_F(RegistrationFormsTest, TwoFamilyMembersWithOneIdentifierAreRefused) {
+    Execute(u"update TLX.PracRodzina set PRR_Pesel = '82030312340' where PRR_PrrId = 2");
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(1));
+    EXPECT_TRUE(FAILED(CallByName(zcna.Get(), u"ZGLOSZENIE", DISPATCH_PROPERTYPUT, {Variant::FromLong(2)})));
+    EXPECT_EQ(LastError(), u"Członek rodziny 1 (KOWALSKA MARIA) i członek rodziny o identyfikatorze 2 (KOWALSKI ADAM) "
+                           u"mają ten sam numer PESEL 82030312340: popraw numer PESEL w danych członków rodziny.");
+    EXPECT_EQ(MemberBlocks(DocumentText(zcna.Get())), 1u);
+
+    Execute(u"update TLX.PracRodzina set PRR_Pesel = NULL, PRR_Paszport = 'ZZ1234567' where PRR_PrrId in (2, 3)");
+    ComPtr<IDeklaracja2> zcza = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
+    Put(zcza.Get(), u"WYREJESTROWANIE", Variant::FromLong(2));
+    EXPECT_TRUE(FAILED(CallByName(zcza.Get(), u"WYREJESTROWANIE", DISPATCH_PROPERTYPUT, {Variant::FromLong(3)})));
+    EXPECT_EQ(LastError(), u"Członek rodziny 1 (KOWALSKI ADAM) i członek rodziny o identyfikatorze 3 (KOWALSKA ZUZANNA) "
+                           u"mają ten sam dokument tożsamości ZZ1234567: popraw dokument tożsamości w danych członków "
+                           u"rodziny.");
+    EXPECT_EQ(MemberBlocks(DocumentText(zcza.Get())), 1u);
+}
+
+// Blocks put into the form's document by hand are checked when it is saved: the same person twice is
+// refused, naming both blocks.
+TEST_F(RegistrationFormsTest, TheSaveRefusesOnePersonListedTwice) {
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(1));
+    Variant document = Get(zcna.Get(), u"DOKUMENT");
+    ASSERT_EQ(document.vt, VT_DISPATCH);
+    ComPtr<IKeduBloki> blocks;
+    ASSERT_EQ(ComPtr<IDispatch>(document.pdispVal).As<IKeduDokument>()->get_bloki(blocks.Out()), S_OK);
+    ComPtr<IKeduBlok> copy;
+    ASSERT_EQ(blocks->Add(copy.Out()), S_OK);
+    LONG position = 1;
+    for (std::u16string_view line : {u"2", u"01082024", u"82030312340", u"", u"", u"", u"KOWALSKA", u"MARIA", u"03031982"})
+        ASSERT_EQ(copy->put_Item(position++, 0, Variant::FromString(std::u16string(line))), S_OK);
+    EXPECT_TRUE(FAILED(CalculateAndSave(zcna.Get())));
+    EXPECT_EQ(error_, u"Członek rodziny 1 (KOWALSKA MARIA) i członek rodziny 2 (KOWALSKA MARIA) to ta sama osoba: "
+                      u"formularz może ją zgłosić albo wyrejestrować tylko raz.");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag where DkN_TypDeklar = 102"), u"0");
 }
 
 // A saved form read again, recalculated or given a further member, stores what changed when saved.
