@@ -2,14 +2,21 @@
 // insurance title code, an address and the payer's statement.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "mv_deklaracje/core/Bstr.h"
 #include "mv_deklaracje/kedu/KeduPage.h"
 #include "mv_deklaracje/kedu/KeduXmlWriter.h"
 
+// "Ubezpieczony SURNAME FIRST-NAME" of block "DAU", naming the person a refused text belongs to.
+std::u16string InsuredPersonName(const KeduPage& page);
+
 // How a block's date line is read: the whole line or its first word.
 enum class DateRead { Line, Word };
+
+// The blocks' writers refuse a PESEL that is not 11 digits and a text longer than its element (see
+// KeduTextLimits) before they write anything.
 
 // The payer (NIP, REGON, PESEL, identity document, names, date of birth) from the page block `code` into
 // the document block `name`, always written; the document's kind only beside its number.

@@ -1,7 +1,8 @@
 // The KEDU document elements of the ZUS registration and information forms, each written from the
 // declaration's page text. Nothing is written into any file here: each answers the element's text,
-// which the caller puts between a header and "</KEDU>". Values are never changed: a text longer than
-// its KEDU field is written whole (the payer's program reports it).
+// which the caller puts between a header and "</KEDU>". Values are never changed: a PESEL that is not
+// 11 digits or a text longer than its KEDU element is refused, naming the person and the element, and
+// no text is answered (ZUS would refuse the whole file).
 #pragma once
 
 #include "mv_deklaracje/core/Bstr.h"

@@ -37,6 +37,8 @@ CBstr KeduPage::Block::Line(int line) const { return RawLineValue(RawLine(line),
 
 CBstr KeduPage::Block::Word(int line, int word) const { return RawLineValue(RawLine(line), word); }
 
+std::u16string_view KeduPage::Block::RawWord(int line, int word) const { return LineWord(RawLine(line), word); }
+
 bool KeduPage::Block::IsEmpty() const { return text_.find_first_not_of(u" \t\r\n") == std::u16string_view::npos; }
 
 KeduPage::KeduPage(std::u16string text, long year, long month) : text_(std::move(text)), year_(year), month_(month) {}

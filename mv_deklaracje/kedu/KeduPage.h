@@ -24,6 +24,8 @@ public:
         std::u16string_view TrimmedLine(int line) const;
         // Word `word` (from 1) of line k, escaped for XML.
         CBstr Word(int line, int word = 1) const;
+        // Word `word` of line k as it stands in the text (not escaped).
+        std::u16string_view RawWord(int line, int word = 1) const;
         // True when the block holds no value: nothing, or only line breaks and blanks.
         bool IsEmpty() const;
 

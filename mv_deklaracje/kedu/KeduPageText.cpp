@@ -32,21 +32,6 @@ std::u16string_view RawLine(std::u16string_view block, int line) {
     return start <= end ? block.substr(start, end - start + 1) : std::u16string_view{};
 }
 
-std::u16string_view Word(std::u16string_view line, int word) {
-    std::size_t at = 0;
-    std::u16string_view found;
-    for (int i = 0; i < word; ++i) {
-        while (at < line.size() && IsStreamSpace(line[at])) ++at;
-        if (at == line.size()) return {};
-        const std::size_t start = at;
-        while (at < line.size() && !IsStreamSpace(line[at])) ++at;
-        // A word that runs to the end of the line reached the end of the stream: it reads as empty.
-        if (at == line.size()) return {};
-        found = line.substr(start, at - start);
-    }
-    return found;
-}
-
 // The decimal value of the leading sign and digits, as the C library's conversion reads it (leading
 // whitespace skipped), held at the limits of long long instead of overflowing.
 long long LeadingNumber(std::u16string_view text) {
@@ -100,10 +85,25 @@ CBstr LineValue(std::u16string_view block, int line, int word) {
     return RawLineValue(RawLine(block, line), word);
 }
 
+std::u16string_view LineWord(std::u16string_view line, int word) {
+    std::size_t at = 0;
+    std::u16string_view found;
+    for (int i = 0; i < word; ++i) {
+        while (at < line.size() && IsStreamSpace(line[at])) ++at;
+        if (at == line.size()) return {};
+        const std::size_t start = at;
+        while (at < line.size() && !IsStreamSpace(line[at])) ++at;
+        // A word that runs to the end of the line reached the end of the stream: it reads as empty.
+        if (at == line.size()) return {};
+        found = line.substr(start, at - start);
+    }
+    return found;
+}
+
 CBstr RawLineValue(std::u16string_view rawLine, int word) {
     if (rawLine.empty()) return CBstr(u"");
     if (word == 0) return EscapeXmlText(TrimLine(rawLine), true);
-    return EscapeXmlText(CBstr(Word(rawLine, word)), true);
+    return EscapeXmlText(CBstr(LineWord(rawLine, word)), true);
 }
 
 std::u16string_view TrimLineView(std::u16string_view text) {

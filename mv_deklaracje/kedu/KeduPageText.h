@@ -24,6 +24,10 @@ CBstr LineValue(std::u16string_view block, int line, int word);
 // the whole line trimmed (`word` 0) or its word `word`, escaped for XML element content.
 CBstr RawLineValue(std::u16string_view rawLine, int word);
 
+// Word `word` (from 1) of a line cut out as LineValue cuts it, as it stands (not escaped); empty when
+// the line has fewer words.
+std::u16string_view LineWord(std::u16string_view rawLine, int word);
+
 // The text without leading LF, blank and CR and without trailing CR and blank (tabs stay).
 CBstr TrimLine(std::u16string_view text);
 std::u16string_view TrimLineView(std::u16string_view text);

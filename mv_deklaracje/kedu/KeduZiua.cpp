@@ -3,12 +3,31 @@
 // a person without PESEL, and in the current data the kind stands alone and the number needs the kind.
 #include "mv_deklaracje/kedu/KeduBlocks.h"
 #include "mv_deklaracje/kedu/KeduDocuments.h"
+#include "mv_deklaracje/kedu/KeduTextLimits.h"
 
 namespace {
 constexpr int kDocumentId = 7;
+constexpr int kSurnameLine = 5;
+constexpr KeduTextLimit kChangeLimit[] = {{1, 1, u"p1 (kod zmiany albo korekty danych)", true}};
+constexpr KeduTextLimit kEnteredLimits[] = {{1, kPeselDigits, u"p1 (PESEL)"},
+                                            {2, 10, u"p2 (NIP)"},
+                                            {4, 9, u"p4 (seria i numer dokumentu tożsamości)"},
+                                            {5, 31, u"p5 (nazwisko)"},
+                                            {6, 22, u"p6 (imię)"}};
+constexpr KeduTextLimit kCurrentLimits[] = {{1, kPeselDigits, u"p1 (PESEL)"},
+                                            {4, 9, u"p4 (seria i numer dokumentu tożsamości)"},
+                                            {5, 31, u"p5 (nazwisko)"},
+                                            {6, 22, u"p6 (imię)"}};
 }  // namespace
 
 CBstr ZIUAToXML(const KeduPage& page) {
+    const KeduPage::Block entered = page.First(u"DIOP");
+    const KeduPage::Block current = page.First(u"ADIU");
+    const auto person = [&current] { return KeduPersonName(u"Ubezpieczony", current, kSurnameLine); };
+    CheckKeduTexts(page.First(u"DOZIUA"), kChangeLimit, person, u"I");
+    const auto enteredPerson = [&entered] { return KeduPersonName(u"Ubezpieczony", entered, kSurnameLine); };
+    CheckKeduTexts(entered, kEnteredLimits, enteredPerson, u"III");
+    CheckKeduTexts(current, kCurrentLimits, person, u"IV");
     KeduXmlWriter xml;
     xml.Root(u"ZUSZIUA", kDocumentId);
 
@@ -18,7 +37,6 @@ CBstr ZIUAToXML(const KeduPage& page) {
 
     WritePayer(xml, u"II", page, u"DIPL");
 
-    const KeduPage::Block entered = page.First(u"DIOP");
     const CBstr enteredPesel = entered.Line(1);
     const CBstr enteredKind = entered.Line(3);
     const CBstr enteredNumber = entered.Line(4);
@@ -32,7 +50,6 @@ CBstr ZIUAToXML(const KeduPage& page) {
     xml.IfDate(u"p7", page.Date(entered.Line(7)));
     xml.Close(u"III");
 
-    const KeduPage::Block current = page.First(u"ADIU");
     const CBstr currentKind = current.Line(3);
     const CBstr currentNumber = current.Line(4);
     xml.Open(u"IV");

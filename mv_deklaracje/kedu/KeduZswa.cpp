@@ -5,6 +5,7 @@
 #include "mv_deklaracje/export/XmlEscape.h"
 #include "mv_deklaracje/kedu/KeduBlocks.h"
 #include "mv_deklaracje/kedu/KeduDocuments.h"
+#include "mv_deklaracje/kedu/KeduTextLimits.h"
 
 namespace {
 
@@ -13,6 +14,11 @@ constexpr int kPeriods = 4;
 constexpr int kFirstPeriodLine = 9;
 constexpr int kLinesPerPeriod = 5;
 constexpr std::size_t kShortestDate = 4;
+constexpr int kSurnameLine = 5;
+constexpr KeduTextLimit kPersonLimits[] = {{1, kPeselDigits, u"A/p3 (PESEL)"},
+                                           {4, 9, u"A/p6 (seria i numer dokumentu tożsamości)"},
+                                           {5, 31, u"A/p7 (nazwisko)"},
+                                           {6, 22, u"A/p8 (imię)"}};
 
 // The element names of one period: its work code, start, end and working-time fraction.
 struct PeriodElements {
@@ -26,6 +32,8 @@ constexpr std::array<PeriodElements, kPeriods> kPeriodElements{{
 }};
 
 void WritePerson(KeduXmlWriter& xml, const KeduPage& page, const KeduPage::Block& entry, bool newDeclaration) {
+    CheckKeduTexts(entry, kPersonLimits, [&entry] { return KeduPersonName(u"Ubezpieczony", entry, kSurnameLine); },
+                   u"III");
     const CBstr pesel = entry.Line(1);
     const CBstr kind = entry.Line(3);
     const CBstr number = entry.Line(4);

@@ -3,13 +3,18 @@
 #include "mv_deklaracje/kedu/KeduBlocks.h"
 #include "mv_deklaracje/kedu/KeduDocuments.h"
 #include "mv_deklaracje/kedu/KeduPageText.h"
+#include "mv_deklaracje/kedu/KeduTextLimits.h"
 
 namespace {
 constexpr int kDocumentId = 5;
 constexpr std::u16string_view kTicked = u"X";
+constexpr KeduTextLimit kChangeLimit[] = {{3, 1, u"p2 (kod zmiany albo korekty danych)", true}};
+constexpr KeduTextLimit kHealthFundLimit[] = {{1, 3, u"p2 (kod oddziału NFZ)", true}};
 }  // namespace
 
 CBstr ZUAToXML(const KeduPage& page) {
+    const auto insured = [&] { return InsuredPersonName(page); };
+    CheckKeduTexts(page.First(u"DOZUA"), kChangeLimit, insured, u"I");
     KeduXmlWriter xml;
     xml.Root(u"ZUSZUA", kDocumentId);
 
@@ -36,6 +41,7 @@ CBstr ZUAToXML(const KeduPage& page) {
     const CBstr healthFund = page.First(u"DOKC").Word(1);
     const CBstr compulsoryHealth = page.Date(page.First(u"DOOU").Word(1));
     const CBstr voluntaryHealth = page.Date(page.First(u"DODU").Word(1));
+    CheckKeduTexts(page.First(u"DOKC"), kHealthFundLimit, insured, IsDate(compulsoryHealth) ? u"VII" : u"IX");
     if (IsDate(compulsoryHealth)) WriteHealthInsurance(xml, u"VII", compulsoryHealth, healthFund);
 
     const KeduPage::Block voluntary = page.First(u"DOBU");

@@ -2,6 +2,7 @@
 #include "mv_deklaracje/kedu/KeduBlocks.h"
 #include "mv_deklaracje/kedu/KeduDocuments.h"
 #include "mv_deklaracje/kedu/KeduPageText.h"
+#include "mv_deklaracje/kedu/KeduTextLimits.h"
 
 namespace {
 constexpr int kDocumentId = 10;
@@ -10,6 +11,8 @@ constexpr int kPensionDate = 3;
 constexpr int kPensionReason = 4;
 constexpr int kHealthDate = 15;
 constexpr int kHealthReason = 16;
+constexpr KeduTextLimit kReasonLimits[] = {{kPensionReason, 3, u"p3 (kod przyczyny wyrejestrowania)", true},
+                                           {kHealthReason, 3, u"p3 (kod przyczyny wyrejestrowania)", true}};
 }  // namespace
 
 CBstr ZWUAToXML(const KeduPage& page) {
@@ -21,6 +24,7 @@ CBstr ZWUAToXML(const KeduPage& page) {
 
     // The date and reason of the pension insurance's end, or of the health insurance's without one.
     const KeduPage::Block end = page.First(u"WUBD");
+    CheckKeduTexts(end, kReasonLimits, [&] { return InsuredPersonName(page); }, u"IV");
     CBstr date = page.Date(end.Word(kPensionDate));
     CBstr reason = end.Word(kPensionReason);
     if (!IsDate(date)) {

@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <string>
 
-#include "mv_deklaracje/core/ComError.h"
-#include "platform/text/CodePage.h"
-
 namespace {
 
 // The capital of a letter of the Latin-1 and Latin Extended-A ranges; any other character as it is.
@@ -36,11 +33,4 @@ CBstr UpperCaseName(const CBstr& text) {
     std::u16string upper = text.Str();
     std::ranges::transform(upper, upper.begin(), UpperLetter);
     return CBstr(upper);
-}
-
-void SprawdzDlugosc(const CBstr& tekst, unsigned najwyzej, std::u16string_view kto) {
-    const std::size_t dlugosc = tekst.View().size();
-    if (dlugosc <= najwyzej) return;
-    RaiseComError(kOdmowaWartosci, std::u16string(kto) + u" może mieć najwyżej " + tlx::Utf8ToUtf16(std::to_string(najwyzej)) +
-                               u" znaków, a ma " + tlx::Utf8ToUtf16(std::to_string(dlugosc)) + u": " + tekst.Str());
 }

@@ -61,8 +61,8 @@ function SprawdzOsobeRGA(blok, n)
     var identyfikator = ZusTekst(GetValue(blok, 4));
     if (identyfikator == '')
         OdmowRGA(kto + 'pozycja 4 (identyfikator) musi być wypełniona.');
-    if (typ == 'P' && !/^\d{11}$/.test(identyfikator))
-        OdmowRGA(kto + 'pozycja 4 (identyfikator) musi być numerem PESEL z 11 cyfr, a jest "' + identyfikator + '".');
+    if (typ == 'P')
+        SprawdzPesel(identyfikator, 'Raport ZUS RGA: ' + kto + 'pozycja 4 (identyfikator)');
     SprawdzDlugosc(identyfikator, ZUS_TYPY_IDENTYFIKATORA[typ], 'Raport ZUS RGA: ' + kto + 'pozycja 4 (identyfikator)');
     if (!/^\d{6}$/.test(ZusTekst(GetValue(blok, 5))))
         OdmowRGA(kto + 'pozycja 5 (kod tytułu ubezpieczenia) musi mieć 6 cyfr, a jest "' + ZusTekst(GetValue(blok, 5)) +

@@ -8,10 +8,13 @@ var doPrzeliczenia = 0;    // 1: deklarację trzeba przeliczyć przed zapisem
 var ZUS_ZGLOSZENIE = 1;
 var ZUS_WYREJESTROWANIE = 2;
 
-// Najdłuższe teksty pozycji bloku DOCRA: [pozycja, znaków, opis].
+// Najdłuższe teksty pozycji bloku DOCRA: [pozycja, znaków albo ZUS_PESEL, opis].
 var ZUS_DLUGOSCI_DOCRA = [
-    [6, 9, 'seria i numer dokumentu tożsamości'], [7, 31, 'nazwisko'], [8, 22, 'imię'], [15, 26, 'miejscowość'],
-    [16, 26, 'gmina'], [17, 30, 'ulica'], [18, 7, 'numer domu'], [19, 7, 'numer lokalu']
+    [3, ZUS_PESEL, 'pozycja 3 (PESEL)'], [6, 9, 'pozycja 6 (seria i numer dokumentu tożsamości)'],
+    [7, 31, 'pozycja 7 (nazwisko)'], [8, 22, 'pozycja 8 (imię)'], [10, 2, 'pozycja 10 (kod stopnia pokrewieństwa)'],
+    [13, 1, 'pozycja 13 (kod stopnia niepełnosprawności)'], [15, 26, 'pozycja 15 (miejscowość)'],
+    [16, 26, 'pozycja 16 (gmina)'], [17, 30, 'pozycja 17 (ulica)'], [18, 7, 'pozycja 18 (numer domu)'],
+    [19, 7, 'pozycja 19 (numer lokalu)']
 ];
 
 function OnLoad()

@@ -6,10 +6,10 @@
 
 var doPrzeliczenia = 0;    // 1: deklarację trzeba przeliczyć przed zapisem
 
-// Najdłuższe teksty pozycji bloku DOCRA: [pozycja, znaków, opis].
+// Najdłuższe teksty pozycji bloku DOCRA: [pozycja, znaków albo ZUS_PESEL, opis].
 var ZUS_DLUGOSCI_DOCRA_ZCZA = [
-    [5, 9, 'pozycja 5 (seria i numer dokumentu tożsamości)'], [6, 31, 'pozycja 6 (nazwisko)'],
-    [7, 22, 'pozycja 7 (imię)'], [9, 2, 'pozycja 9 (kod stopnia pokrewieństwa)']
+    [2, ZUS_PESEL, 'pozycja 2 (PESEL)'], [5, 9, 'pozycja 5 (seria i numer dokumentu tożsamości)'],
+    [6, 31, 'pozycja 6 (nazwisko)'], [7, 22, 'pozycja 7 (imię)'], [9, 2, 'pozycja 9 (kod stopnia pokrewieństwa)']
 ];
 
 function OnLoad()

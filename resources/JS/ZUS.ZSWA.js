@@ -58,8 +58,23 @@ function OnSaveIt()
         SaveDekZus();
 }
 
+// Najdłuższe teksty pozycji bloku osoby DDOZSWA: [pozycja, znaków albo ZUS_PESEL, opis].
+var ZUS_DLUGOSCI_DDOZSWA = [
+    [1, ZUS_PESEL, 'pozycja 1 (PESEL)'], [4, 9, 'pozycja 4 (seria i numer dokumentu tożsamości)'],
+    [5, 31, 'pozycja 5 (nazwisko)'], [6, 22, 'pozycja 6 (imię)']
+];
+
+// Płatnik i każda osoba zgłoszenia, tak jak przyjmie je dokument KEDU.
 function OnVerify()
 {
+    if (GetDokument() == null)
+        return;
+    SprawdzPlatnika();
+    for (var n = 1; ZusBlokWpisany('DDOZSWA' + n); n++) {
+        var blok = 'DDOZSWA' + n;
+        SprawdzDlugosci(blok, ZUS_DLUGOSCI_DDOZSWA, 'Ubezpieczony ' + ZusTekst(GetValue(blok, 5)) + ' ' +
+                        ZusTekst(GetValue(blok, 6)) + ' (osoba ' + n + '): ');
+    }
 }
 
 // Pracownik, dla którego pola SQLQUERY i SQLTYUBQUERY dają zapytania; pracownik deklaracji zostaje.

@@ -56,7 +56,9 @@ function OnSaveIt()
 
 function OnVerify()
 {
+    SprawdzZmiane('DOZUA', 3);
     SprawdzDAU();
     SprawdzDEOZ();
+    SprawdzDlugosc(GetValue('DOKC', 1), 3, ZusUbezpieczony() + ': kod oddziału NFZ (blok DOKC)');
     SprawdzAdresy();
 }

@@ -59,7 +59,14 @@ function OnSaveIt()
     SaveDekZus();
 }
 
+// Kod przyczyny wyrejestrowania: ubezpieczenia emerytalnego, a bez niego zdrowotnego (pozycje 4 i 16 bloku WUBD).
+var ZUS_DLUGOSCI_WUBD = [
+    [4, 3, 'kod przyczyny wyrejestrowania (blok WUBD, pozycja 4)'],
+    [16, 3, 'kod przyczyny wyrejestrowania (blok WUBD, pozycja 16)']
+];
+
 function OnVerify()
 {
     SprawdzDAU();
+    SprawdzDlugosci('WUBD', ZUS_DLUGOSCI_WUBD, ZusUbezpieczony() + ': ');
 }

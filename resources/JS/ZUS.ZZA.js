@@ -41,7 +41,9 @@ function OnSaveIt()
 
 function OnVerify()
 {
+    SprawdzZmiane('DOZZA', 2);
     SprawdzDAU();
     SprawdzDEOZ();
+    SprawdzDlugosc(GetValue('DOKC', 1), 3, ZusUbezpieczony() + ': kod oddziału NFZ (blok DOKC)');
     SprawdzAdresy();
 }

@@ -122,11 +122,29 @@ function SprawdzDlugosc(wartosc, najwyzej, kto)
         CcThrow(ERR_ThrowText, kto + ' może mieć najwyżej ' + najwyzej + ' znaków, a ma ' + tekst.length + ': ' + tekst);
 }
 
-// Sprawdza długości pozycji bloku według listy [pozycja, znaków, opis].
+// Odmawia numeru PESEL, który nie jest 11 cyframi; pusty przechodzi (osoba bez numeru PESEL podaje dokument
+// tożsamości). ZUS odrzuca cały plik KEDU z jednym takim numerem.
+function SprawdzPesel(wartosc, kto)
+{
+    var pesel = ZusTekst(wartosc).replace(/^\s+|\s+$/g, '');
+    if (pesel != '' && !/^\d{11}$/.test(pesel))
+        CcThrow(ERR_ThrowText, kto + ' musi być numerem PESEL z 11 cyfr, a jest "' + pesel + '".');
+}
+
+// Znak listy pozycji: numer PESEL zamiast najdłuższego tekstu.
+var ZUS_PESEL = 'PESEL';
+
+// Sprawdza pozycje bloku według listy [pozycja, znaków albo ZUS_PESEL, opis]: żaden tekst nie jest dłuższy
+// niż element dokumentu KEDU, do którego trafia, a numer PESEL ma 11 cyfr.
 function SprawdzDlugosci(blok, dlugosci, przedrostek)
 {
-    for (var i = 0; i < dlugosci.length; i++)
-        SprawdzDlugosc(GetValue(blok, dlugosci[i][0]), dlugosci[i][1], przedrostek + dlugosci[i][2]);
+    for (var i = 0; i < dlugosci.length; i++) {
+        var wartosc = GetValue(blok, dlugosci[i][0]);
+        if (dlugosci[i][1] == ZUS_PESEL)
+            SprawdzPesel(wartosc, przedrostek + dlugosci[i][2]);
+        else
+            SprawdzDlugosc(wartosc, dlugosci[i][1], przedrostek + dlugosci[i][2]);
+    }
 }
 
 // Tekst wartości: pusty dla null i undefined.
@@ -192,6 +210,27 @@ function WypelnijPlatnika()
     PutValueUC('DIPL', 6, UstawienieFirmy('FirmaNazwaSkroconaZUS'));
 }
 
+// Najdłuższe teksty pozycji bloku DIPL: [pozycja, znaków albo ZUS_PESEL, pole].
+var ZUS_DLUGOSCI_DIPL = [
+    [1, 10, 'DIPLNIP (NIP płatnika)'], [2, 14, 'DIPLREGON (REGON płatnika)'], [3, ZUS_PESEL, 'DIPLPESEL (PESEL płatnika)'],
+    [5, 9, 'DIPLDOKUMENT (seria i numer dokumentu tożsamości płatnika)'], [6, 31, 'DIPLNAZWA (nazwa skrócona płatnika)'],
+    [7, 31, 'DIPLNAZWISKO (nazwisko płatnika)'], [8, 22, 'DIPLIMIE (imię płatnika)']
+];
+
+// Płatnik w bloku DIPL, tak jak przyjmie go dokument KEDU.
+function SprawdzPlatnika()
+{
+    SprawdzDlugosci('DIPL', ZUS_DLUGOSCI_DIPL, 'Płatnik: pole ');
+}
+
+// Rodzaj zmiany albo korekty danych z pola ZMIANA (pozycja `pozycja` bloku `blok`): do dokumentu KEDU idzie
+// jego pierwsze słowo, kod jednego znaku.
+function SprawdzZmiane(blok, pozycja)
+{
+    var slowo = ZusTekst(GetValue(blok, pozycja)).replace(/^\s+/, '').split(/\s+/)[0];
+    SprawdzDlugosc(slowo, 1, 'Pole ZMIANA (kod zmiany albo korekty danych)');
+}
+
 // NIP bez myślników; inne znaki zostają.
 function DeformatNIP(v)
 {
@@ -246,6 +285,14 @@ function SprawdzDoPliku()
         SprawdzIdentyfikatorDRA();
 }
 
+// Komponent KEDU hosta zapisuje tekst formularza, jaki jest: formularz zgłoszeniowy (ZCZA) trafia do jego
+// pliku tylko z tym, co przyjmuje zapis formularza (OnVerify); drogę XML sprawdza usługa DRA.
+function SprawdzDlaKomponentu()
+{
+    if (Number(dokument.TypDeklar) != 120)
+        OnVerify();
+}
+
 // Zapisuje deklarację w pliku `sName` tą drogą, którą wskazuje dla niej usługa DRA.
 function SaveTo(sName)
 {
@@ -253,6 +300,7 @@ function SaveTo(sName)
     SprawdzDoPliku();
     var usluga = UslugaDRA();
     if (Number(usluga.FormatEksportu(dokument.ID)) == expKEDU) {
+        SprawdzDlaKomponentu();
         var kedu = new ActiveXObject('TlxKedu.KEDU');
         kedu.Save(String(sName), TekstDoPliku(), Number(dokument.TypDeklar), Number(dokument.Wersja));
     } else {
@@ -271,6 +319,7 @@ function SendToNet(sName)
         return;
     }
     // Plik komponentu KEDU hosta idzie kanałem przekazywania plików.
+    SprawdzDlaKomponentu();
     var kedu = new ActiveXObject('TlxKedu.KEDU');
     var przekaz = new ActiveXObject('TLX.RemoteFileTransfer');
     przekaz.Reset('');

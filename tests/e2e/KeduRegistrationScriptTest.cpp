@@ -1,7 +1,10 @@
 // The ZUS registration forms made by host scripts through tlxhost on the demo company, with the data
-// ZUS would refuse the KEDU file over: family members that clash on a ZCNA. Each is refused with a
-// message naming the people, and no declaration row is left behind.
+// ZUS would refuse the KEDU file over: family members that clash on a ZCNA, a PESEL that is not 11
+// digits, a text longer than its KEDU element. Each is refused with a message naming the person, and
+// neither a declaration row nor a file is left behind.
 #include "TlxhostFixture.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -64,6 +67,53 @@ TEST_F(KeduRegistrationScript, AMemberRegisteredAndDeregisteredOnOneFormIsRefuse
               0)
         << err_;
     EXPECT_NE(out_.find("1 blok DOCRA"), std::string::npos) << out_;
+}
+
+TEST_F(KeduRegistrationScript, ATwelveDigitPeselIsRefusedOnTheZuaAndOnAZcnaMember) {
+    EXPECT_NE(RunScript(Sql("update TLX.PracEtaty set PRE_Pesel = '880606678960' where PRE_PraId = 12") +
+                        Form(100, 12, "DATAZGLOSZENIA", "")),
+              0);
+    ExpectRefused("Ubezpieczony WOJCIECHOWSKI MICHAŁ: pole DAUPESEL (PESEL ubezpieczonego) musi być numerem PESEL "
+                  "z 11 cyfr, a jest \"880606678960\".");
+    EXPECT_EQ(Stored(100), "0\n");
+
+    EXPECT_NE(RunScript(Sql("update TLX.PracRodzina set PRR_Pesel = '820303123401' where PRR_PrrId = 1") +
+                        Form(102, 1, "DATAZGLOSZENIA", "d.ZGLOSZENIE = 1;\n")),
+              0);
+    ExpectRefused("Członek rodziny 1 (KOWALSKA MARIA): pozycja 3 (PESEL) musi być numerem PESEL z 11 cyfr, a jest "
+                  "\"820303123401\".");
+    EXPECT_EQ(Stored(102), "0\n");
+}
+
+// A ZUA stored with a twelve-digit PESEL (its page text changed behind the form) is not exported: the
+// export answers the refusal and writes no file.
+TEST_F(KeduRegistrationScript, AStoredTwelveDigitPeselIsNotExported) {
+    const std::string file = Path("zua.xml");
+    ASSERT_EQ(RunScript(Form(100, 12, "DATAZGLOSZENIA", "")), 0) << err_;
+    EXPECT_NE(RunScript(Sql("update TLX.DeklStr set DkS_Tekst = replace(DkS_Tekst, '88060667896', '880606678960')") +
+                        "var id = Session.Connection.Execute('select max(DkN_DkNID) from TLX.DeklNag where "
+                        "DkN_TypDeklar = 100').Fields(0).Value;\n"
+                        "Session.CreateObject('TLXDeklaracje.DRA').ExportToXML(id, '" + file + "');\n"
+                        "print('wyeksportowano');\n"),
+              0)
+        << out_;
+    EXPECT_NE(err_.find("Ubezpieczony WOJCIECHOWSKI MICHAŁ: III/p1 (PESEL) musi być numerem PESEL z 11 cyfr, a jest "
+                        "\"880606678960\"."),
+              std::string::npos)
+        << err_;
+    EXPECT_EQ(out_.find("wyeksportowano"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+// A town of a family member's own address longer than its KEDU element: refused on saving the ZCNA.
+TEST_F(KeduRegistrationScript, ATooLongTextIsRefusedNamingTheMemberAndTheField) {
+    const std::string town = "Kamienna Góra Przy Starej Drodze";
+    EXPECT_NE(RunScript(Sql("update TLX.PracRodzina set PRR_Miasto = '" + town + "' where PRR_PrrId = 3") +
+                        Form(102, 1, "DATAZGLOSZENIA", "d.ZGLOSZENIE = 3;\n")),
+              0);
+    ExpectRefused("Członek rodziny 1 (KOWALSKA ZUZANNA): pozycja 15 (miejscowość) może mieć najwyżej 26 znaków, a ma 32: " +
+                  town);
+    EXPECT_EQ(Stored(102), "0\n");
 }
 
 }  // namespace

@@ -46,8 +46,8 @@ function WypelnijAdresy(zapis)
 
 function SprawdzAdresy()
 {
-    SprawdzDlugosci('AZMO', ZUS_DLUGOSCI_ADRESU, 'Adres ubezpieczonego (blok AZMO): ');
-    SprawdzDlugosci('ADZA', ZUS_DLUGOSCI_ADRESU, 'Adres zamieszkania ubezpieczonego (blok ADZA): ');
-    SprawdzDlugosci('ADKB', ZUS_DLUGOSCI_ADRESU_KORESPONDENCYJNEGO,
-                    'Adres do korespondencji ubezpieczonego (blok ADKB): ');
+    var kto = ZusUbezpieczony();
+    SprawdzDlugosci('AZMO', ZUS_DLUGOSCI_ADRESU, kto + ', adres (blok AZMO): ');
+    SprawdzDlugosci('ADZA', ZUS_DLUGOSCI_ADRESU, kto + ', adres zamieszkania (blok ADZA): ');
+    SprawdzDlugosci('ADKB', ZUS_DLUGOSCI_ADRESU_KORESPONDENCYJNEGO, kto + ', adres do korespondencji (blok ADKB): ');
 }

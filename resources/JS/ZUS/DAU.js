@@ -10,12 +10,19 @@ var ZUS_PASZPORT = '2';
 var ZUS_OBOWIAZKOWE = 1;
 var ZUS_DOBROWOLNE = 2;
 
-// Najdłuższe teksty pozycji bloku DAU: [pozycja, znaków, pole].
+// Najdłuższe teksty pozycji bloku DAU: [pozycja, znaków albo ZUS_PESEL, pole].
 var ZUS_DLUGOSCI_DAU = [
+    [1, ZUS_PESEL, 'DAUPESEL (PESEL ubezpieczonego)'],
     [4, 9, 'DAUDOKUMENT (seria i numer dokumentu tożsamości ubezpieczonego)'],
     [5, 31, 'DAUNAZWISKO (nazwisko ubezpieczonego)'],
     [6, 22, 'DAUIMIE (imię ubezpieczonego)']
 ];
+
+// Ubezpieczony bloku DAU z nazwiska i imienia, do komunikatów.
+function ZusUbezpieczony()
+{
+    return 'Ubezpieczony ' + ZusKlucz(GetValue('DAU', 5)) + ' ' + ZusKlucz(GetValue('DAU', 6));
+}
 
 function ZusPracownik()
 {
@@ -92,10 +99,12 @@ function SprawdzIdentyfikacje(pesel, rodzaj, numer, kto)
         CcThrow(ERR_ThrowText, kto + ': brak numeru PESEL oraz rodzaju i numeru dokumentu tożsamości.');
 }
 
+// Ubezpieczony bloku DAU i płatnik, tak jak przyjmie ich dokument KEDU.
 function SprawdzDAU()
 {
+    SprawdzPlatnika();
     SprawdzIdentyfikacje(GetValue('DAU', 1), GetValue('DAU', 3), GetValue('DAU', 4), 'Pole DAUPESEL (ubezpieczony)');
-    SprawdzDlugosci('DAU', ZUS_DLUGOSCI_DAU, 'Pole ');
+    SprawdzDlugosci('DAU', ZUS_DLUGOSCI_DAU, ZusUbezpieczony() + ': pole ');
 }
 
 // Przeliczenie formularza `symbol` o członkach rodziny: płatnik, ubezpieczony z zapisu ważnego w dniu

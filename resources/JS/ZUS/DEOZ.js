@@ -2,9 +2,10 @@
 // rodowe, obywatelstwo i płeć.
 
 var ZUS_DLUGOSCI_DEOZ = [
-    [1, 22, 'drugie imię ubezpieczonego (blok DEOZ, pozycja 1)'],
-    [2, 31, 'nazwisko rodowe ubezpieczonego (blok DEOZ, pozycja 2)'],
-    [3, 22, 'obywatelstwo ubezpieczonego (blok DEOZ, pozycja 3)']
+    [1, 22, 'drugie imię (blok DEOZ, pozycja 1)'],
+    [2, 31, 'nazwisko rodowe (blok DEOZ, pozycja 2)'],
+    [3, 22, 'obywatelstwo (blok DEOZ, pozycja 3)'],
+    [4, 1, 'płeć (blok DEOZ, pozycja 4)']
 ];
 
 function WypelnijDEOZ(zapis)
@@ -17,5 +18,5 @@ function WypelnijDEOZ(zapis)
 
 function SprawdzDEOZ()
 {
-    SprawdzDlugosci('DEOZ', ZUS_DLUGOSCI_DEOZ, 'Pole ');
+    SprawdzDlugosci('DEOZ', ZUS_DLUGOSCI_DEOZ, ZusUbezpieczony() + ': ');
 }

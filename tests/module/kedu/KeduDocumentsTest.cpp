@@ -6,6 +6,7 @@
 #include <string>
 
 #include "KeduPageBuilder.h"
+#include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/kedu/KeduDocuments.h"
 
 namespace tlx::test {
@@ -48,7 +49,7 @@ TEST(KeduDocuments, AnEmptyPageGivesEachDocumentsSkeleton) {
 TEST(KeduDocuments, AFilledZuaFollowsItsTables) {
     const std::u16string page = FormPage(
         u"ZUSZUA",
-        {PageBlock(u"DOZUA", {u"", u"", u" KOREKTA danych"}), kPayer, kPerson,
+        {PageBlock(u"DOZUA", {u"", u"", u" K danych"}), kPayer, kPerson,
          PageBlock(u"DEOZ", {u"ANNA", u"NOWAK", u"POLSKIE", u"K"}), PageBlock(u"TYUB", {u"011000"}),
          PageBlock(u"DOWP", {u"", u"01032024", u"X", u"X", u"x", u"1"}), PageBlock(u"DOOU", {u"01032024"}),
          PageBlock(u"DODU", {u"05032024"}), PageBlock(u"DOKC", {u"07R"}),
@@ -57,7 +58,7 @@ TEST(KeduDocuments, AFilledZuaFollowsItsTables) {
          PageBlock(u"ADZA", {u"00-950", u"", u"", u"", u"", u"", u"", u"", u""}),
          PageBlock(u"ADKB", {u"", u"Kraków"}), PageBlock(u"OPL1", {u"15032024"})});
     EXPECT_EQ(ZUAToXML(Page(page)).Str(),
-              u"<ZUSZUA  id_dokumentu=\"5\"><I><p2>KOREKTA</p2></I>"
+              u"<ZUSZUA  id_dokumentu=\"5\"><I><p2>K</p2></I>"
               u"<II><p1>5261234567</p1><p2>012345678</p2><p6>ŁĄKA &amp; SYN</p6></II>"
               u"<III><p1>80010112345</p1><p5>ŻÓŁĆ</p5><p6>JAŹŃ</p6><p7>1980-01-01</p7></III>"
               u"<IV><p1>ANNA</p1><p2>NOWAK</p2><p3>POLSKIE</p3><p4>K</p4></IV>"
@@ -77,10 +78,57 @@ TEST(KeduDocuments, APersonWithoutPeselIsWrittenWithTheIdentityDocument) {
     const std::u16string numberOnly = PageBlock(u"DAU", {u"", u"", u"", u"EX1234567"});
     EXPECT_NE(ZWUAToXML(Page(numberOnly)).Str().find(u"<III></III>"), std::u16string::npos);
     EXPECT_NE(ZZAToXML(Page(kPayer)).Str().find(u"<II><p1>5261234567</p1><p2>012345678</p2><p6>"), std::u16string::npos);
-    // A text longer than its KEDU field is written whole.
-    const std::u16string longName(40, u'Ż');
-    const std::u16string named = PageBlock(u"DAU", {u"80010112345", u"", u"", u"", longName});
-    EXPECT_NE(ZCNAToXML(Page(named)).Str().find(u"<p5>" + longName + u"</p5>"), std::u16string::npos);
+}
+
+// The text of the failure a writer raises, or "(written)".
+template <typename Writer>
+std::u16string Refusal(Writer writer) {
+    try {
+        writer();
+    } catch (const ComError& error) {
+        EXPECT_EQ(error.Code(), static_cast<HRESULT>(0x80050000 + 30114));
+        return error.Description();
+    }
+    return u"(written)";
+}
+
+// A PESEL that is not 11 digits and a text longer than its KEDU element are refused before anything is
+// written, naming the person and the element; a value at its limit, escaped or not, is written.
+TEST(KeduDocuments, APeselOrATextThatBreaksItsElementIsRefused) {
+    const auto person = [](std::u16string_view pesel, std::u16string_view surname) {
+        return PageBlock(u"DAU", {pesel, u"", u"", u"", surname, u"MICHAŁ"});
+    };
+    EXPECT_EQ(Refusal([&] { ZUAToXML(Page(person(u"880606678960", u"NOWAK"))); }),
+              u"Ubezpieczony NOWAK MICHAŁ: III/p1 (PESEL) musi być numerem PESEL z 11 cyfr, a jest \"880606678960\".");
+    EXPECT_EQ(Refusal([&] { ZWUAToXML(Page(person(u"8806066789O", u"NOWAK"))); }),
+              u"Ubezpieczony NOWAK MICHAŁ: III/p1 (PESEL) musi być numerem PESEL z 11 cyfr, a jest \"8806066789O\".");
+    const std::u16string longName(32, u'Ż');
+    EXPECT_EQ(Refusal([&] { ZZAToXML(Page(person(u"88060667896", longName))); }),
+              u"Ubezpieczony " + longName + u" MICHAŁ: III/p5 (nazwisko) może mieć najwyżej 31 znaków, a ma 32: " + longName);
+    // "&" and a double quote count as one character each, though written as "&amp;" and "&quot;".
+    const std::u16string atLimit = u"O'NEIL & \"SYN\" " + std::u16string(16, u'Ż');
+    ASSERT_EQ(atLimit.size(), 31u);
+    EXPECT_EQ(Refusal([&] { ZUAToXML(Page(person(u"88060667896", atLimit))); }), u"(written)");
+
+    const std::u16string member = PageBlock(u"DOCRA", {u"1", u"01032024", u"100101123456", u"", u"", u"", u"NOWAK",
+                                                       u"EWA", u"", u"11"});
+    EXPECT_EQ(Refusal([&] { ZCNAToXML(Page(kPayer + member)); }),
+              u"Członek rodziny 1 (NOWAK EWA): IV/A/p3 (PESEL) musi być numerem PESEL z 11 cyfr, a jest \"100101123456\".");
+    const std::u16string town(27, u'Ł');
+    const std::u16string address = PageBlock(u"DOCRA", {u"1", u"01032024", u"10010112345", u"", u"", u"", u"NOWAK",
+                                                        u"EWA", u"", u"11", u"", u"", u"", u"31416", town});
+    EXPECT_EQ(Refusal([&] { ZCNAToXML(Page(address)); }),
+              u"Członek rodziny 1 (NOWAK EWA): IV/B/p2 (miejscowość) może mieć najwyżej 26 znaków, a ma 27: " + town);
+    const std::u16string payer = PageBlock(u"DIPL", {u"5261234567", u"012345678", u"", u"", u"", u"ŁĄKA & SYN",
+                                                     u"", std::u16string(23, u'A')});
+    EXPECT_EQ(Refusal([&] { ZIUAToXML(Page(payer)); }),
+              u"Płatnik: II/p8 (imię) może mieć najwyżej 22 znaków, a ma 23: " + std::u16string(23, u'A'));
+    const std::u16string entry = PageBlock(u"DDOZSWA", {u"8001011234", u"", u"", u"", u"KOWALSKI", u"JAN"});
+    EXPECT_EQ(Refusal([&] { ZSWAToXML(Page(entry)); }),
+              u"Ubezpieczony KOWALSKI JAN: III/A/p3 (PESEL) musi być numerem PESEL z 11 cyfr, a jest \"8001011234\".");
+    const std::u16string entered = PageBlock(u"DIOP", {u"", u"52612345678", u"", u"", u"NOWAK", u"JAN"});
+    EXPECT_EQ(Refusal([&] { ZIUAToXML(Page(entered)); }),
+              u"Ubezpieczony NOWAK JAN: III/p2 (NIP) może mieć najwyżej 10 znaków, a ma 11: 52612345678");
 }
 
 TEST(KeduDocuments, HealthInsuranceTakesTheCompulsoryDateFirst) {

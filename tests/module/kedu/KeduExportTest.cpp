@@ -63,7 +63,7 @@ protected:
 };
 
 TEST_F(KeduExportTest, TheFileIsTheDocumentInUtf8OnOneLine) {
-    const LONG id = Ziua(u"Zażółć gęślą jaźń „cudzysłów” – § °", u"Müller-Núñez & <Ann> \"A\"\x01");
+    const LONG id = Ziua(u"Gęślą jaźń „cudzysłów” – § °", u"Núñez & <Ann> \"A\"\x01");
     const CBstr document = BuildKeduDocument(session_.Get(), id);
     const fs::path target = files_ / "ziua.xml";
     ExportKeduDocument(document, CBstr(Utf8ToUtf16(target.string())), copy_);
@@ -71,7 +71,7 @@ TEST_F(KeduExportTest, TheFileIsTheDocumentInUtf8OnOneLine) {
     EXPECT_EQ(bytes, Utf16ToUtf8(document.View()) + "\r\n");
     EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
     EXPECT_EQ(bytes.find("\r\n"), bytes.size() - 2);
-    EXPECT_NE(bytes.find("<p5>Zażółć gęślą jaźń „cudzysłów” – § °</p5><p6>Müller-Núñez &amp; &lt;Ann&gt; &quot;A&quot;</p6>"),
+    EXPECT_NE(bytes.find("<p5>Gęślą jaźń „cudzysłów” – § °</p5><p6>Núñez &amp; &lt;Ann&gt; &quot;A&quot;</p6>"),
               std::string::npos);
     // ź is written once as its two UTF-8 bytes, never encoded twice.
     EXPECT_NE(bytes.find("ja\xC5\xBA\xC5\x84"), std::string::npos);

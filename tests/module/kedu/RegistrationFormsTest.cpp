@@ -246,7 +246,8 @@ TEST_F(RegistrationFormsTest, TheSaveRefusesAPersonWithoutIdentifierAndATooLongS
     Execute(u"update TLX.PracEtaty set PRE_Nazwisko = '" + surname + u"' where PRE_PraId = 12");
     ComPtr<IDeklaracja2> tooLong = Form(dekZUS_ZZA, 12, u"DATAZGLOSZENIA", Day(2024, 5, 6));
     EXPECT_TRUE(FAILED(CalculateAndSave(tooLong.Get())));
-    EXPECT_EQ(error_, u"Pole DAUNAZWISKO (nazwisko ubezpieczonego) może mieć najwyżej 31 znaków, a ma 32: " + surname);
+    EXPECT_EQ(error_, u"Ubezpieczony " + surname + u" MICHAŁ: pole DAUNAZWISKO (nazwisko ubezpieczonego) może mieć "
+                      u"najwyżej 31 znaków, a ma 32: " + surname);
 
     ComPtr<IDeklaracja2> foreigner = Form(dekZUS_ZUA, 19, u"DATAZGLOSZENIA", Day(2024, 5, 6));
     ASSERT_EQ(CalculateAndSave(foreigner.Get()), S_OK) << Utf16ToUtf8(error_);
@@ -421,6 +422,66 @@ TEST_F(RegistrationFormsTest, TheSaveRefusesOnePersonListedTwice) {
     EXPECT_EQ(error_, u"Członek rodziny 1 (KOWALSKA MARIA) i członek rodziny 2 (KOWALSKA MARIA) to ta sama osoba: "
                       u"formularz może ją zgłosić albo wyrejestrować tylko raz.");
     EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag where DkN_TypDeklar = 102"), u"0");
+}
+
+// A PESEL that is not 11 digits is refused by the save of every registration form, naming the field and
+// the person; nothing is stored.
+TEST_F(RegistrationFormsTest, TheSaveRefusesAPeselThatIsNotElevenDigits) {
+    Execute(u"update TLX.PracEtaty set PRE_Pesel = '880606678960' where PRE_PraId = 12");
+    const std::u16string insured = u"Ubezpieczony WOJCIECHOWSKI MICHAŁ: pole DAUPESEL (PESEL ubezpieczonego) musi być "
+                                   u"numerem PESEL z 11 cyfr, a jest \"880606678960\".";
+    for (auto [type, field] : {std::pair<long, const char16_t*>{dekZUS_ZUA, u"DATAZGLOSZENIA"},
+                               {dekZUS_ZZA, u"DATAZGLOSZENIA"}, {dekZUS_ZWUA, u"DATAWYREJESTROWANIA"}}) {
+        ComPtr<IDeklaracja2> form = Form(type, 12, field, Day(2024, 5, 6));
+        EXPECT_TRUE(FAILED(CalculateAndSave(form.Get()))) << type;
+        EXPECT_EQ(error_, insured) << type;
+    }
+
+    Execute(u"update TLX.PracRodzina set PRR_Pesel = '8203031234' where PRR_PrrId = 1");
+    ComPtr<IDeklaracja2> zcna = Form(dekZUS_ZCNA, 1, u"DATAZGLOSZENIA", Day(2024, 8, 1));
+    Put(zcna.Get(), u"ZGLOSZENIE", Variant::FromLong(1));
+    EXPECT_TRUE(FAILED(CalculateAndSave(zcna.Get())));
+    EXPECT_EQ(error_, u"Członek rodziny 1 (KOWALSKA MARIA): pozycja 3 (PESEL) musi być numerem PESEL z 11 cyfr, a jest "
+                      u"\"8203031234\".");
+
+    ComPtr<IDeklaracja2> ziua = Form(dekZUS_ZIUA, 16, u"DANEZDNIA", Day(2025, 1, 1));
+    Put(ziua.Get(), u"DIOPPESEL", Variant::FromString(u"8412125678A"));
+    Put(ziua.Get(), u"DIOPNAZWISKO", Variant::FromString(u"Żółkiewska"));
+    Put(ziua.Get(), u"DIOPIMIE1", Variant::FromString(u"Łucja"));
+    EXPECT_TRUE(FAILED(CalculateAndSave(ziua.Get())));
+    EXPECT_EQ(error_, u"Ubezpieczony ŻÓŁKIEWSKA ŁUCJA (dane dotychczasowe): pole DIOPPESEL (PESEL) musi być numerem "
+                      u"PESEL z 11 cyfr, a jest \"8412125678A\".");
+    EXPECT_EQ(Scalar(u"select count(*) from TLX.DeklNag where DkN_TypDeklar between 100 and 105"), u"0");
+}
+
+// The payer's texts are held to their KEDU elements on every registration form, as the DRA holds them.
+TEST_F(RegistrationFormsTest, TheSaveRefusesATooLongPayersShortName) {
+    const std::u16string name = u"PRZEDSIĘBIORSTWO HANDLOWO-USŁUGOWE ŁĄKA";
+    Execute(u"delete from TLX.Konfiguracja where Kfg_Klucz = 'FirmaNazwaSkroconaZUS'");
+    Execute(u"insert into TLX.Konfiguracja (Kfg_Klucz, Kfg_Wartosc) values ('FirmaNazwaSkroconaZUS', '" + name + u"')");
+    ComPtr<IDeklaracja2> zwua = Form(dekZUS_ZWUA, 13, u"DATAWYREJESTROWANIA", Day(2024, 8, 15));
+    EXPECT_TRUE(FAILED(CalculateAndSave(zwua.Get())));
+    EXPECT_EQ(error_, u"Płatnik: pole DIPLNAZWA (nazwa skrócona płatnika) może mieć najwyżej 31 znaków, a ma 39: " + name);
+}
+
+// The ZCZA's file is the host component's, which writes the page text as it stands: its SAVETO runs the
+// form's onverify first, so a page stored with a PESEL that is not 11 digits writes no file.
+TEST_F(RegistrationFormsTest, TheZczasFileIsNotWrittenFromAPageItsSaveWouldRefuse) {
+    ComPtr<IDeklaracja2> zcza = Form(dekZUS_ZCZA, 1, u"DATAWYREJESTROWANIA", Day(2024, 9, 1));
+    Put(zcza.Get(), u"WYREJESTROWANIE", Variant::FromLong(2));
+    ASSERT_EQ(CalculateAndSave(zcza.Get()), S_OK) << Utf16ToUtf8(error_);
+    LONG id = 0;
+    ASSERT_EQ(zcza->get_ID(&id), S_OK);
+    Execute(u"update TLX.DeklStr set DkS_Tekst = replace(DkS_Tekst, '10211012345', '102110123456')");
+    ComPtr<ICollection> stored = Declarations(NewSession().Get());
+    ComPtr<IDispatch> again;
+    ASSERT_EQ(stored->Item(Variant::FromString(Number(id)), again.Out()), S_OK);
+    const std::filesystem::path file = folder_ / "zcza.kdu";
+    EXPECT_TRUE(FAILED(CallByName(again.Get(), u"SAVETO", DISPATCH_PROPERTYPUT,
+                                  {Variant::FromString(Utf8ToUtf16(file.string()))})));
+    EXPECT_EQ(LastError(), u"Członek rodziny 1 (KOWALSKI ADAM): pozycja 2 (PESEL) musi być numerem PESEL z 11 cyfr, a "
+                           u"jest \"102110123456\".");
+    EXPECT_FALSE(std::filesystem::exists(file));
 }
 
 // A saved form read again, recalculated or given a further member, stores what changed when saved.
