@@ -406,11 +406,12 @@ protected:
     ~IDaneZUS() = default;
 };
 
-// What an element is (IPaymentItemKind). It shares its IID with ITypWyplaty: both are the element type's
-// interface, which this host splits into two objects (the type row alone, and the type as one element
-// has it); no object answers both.
+// What an element is (IPaymentItemKind). Its IID is its own, not ITypWyplaty's: the two layouts differ,
+// and an object that answered ITypWyplaty's IID with this table would be taken for a payout type (a
+// payout builder would read the "counted" flag as the type's identifier, and ITypWyplaty::get_Nazwa
+// would call past the end of this table).
 struct IWypElementDane : IDispatch {
-    static constexpr IID kIid = tlx::MakeGuid(u"{A8370B55-3624-4C22-911B-9BAB7074FB19}");
+    static constexpr IID kIid = tlx::MakeGuid(u"{676766A7-56BA-4345-9766-3D2201F63D98}");
     using Base = IDispatch;
     virtual HRESULT get_Rodzaj(LONG* counted) = 0;          // also Counted: non-zero counts as wages
     virtual HRESULT get_RodzajSkladnika(LONG* kind) = 0;    // also Kategoria, KindCode

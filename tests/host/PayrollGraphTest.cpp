@@ -210,9 +210,11 @@ TEST_F(PayrollGraphTest, EveryMemberAnswersUnderEveryName) {
     ComPtr<IWypElementDane> kind;
     ASSERT_EQ(element->get_Dane(kind.Out()), S_OK);
     ExpectEveryNameAnswers<IWypElementDane>(kind.Get(), "IWypElementDane");
-    // The element's kind answers its interface by the identifier the host publishes for it.
+    // The element's kind answers its own interface and not the payout type's, whose layout it lacks.
     ComPtr<IUnknown> byIid;
-    EXPECT_EQ(kind->QueryInterface(MakeGuid(u"{A8370B55-3624-4C22-911B-9BAB7074FB19}"), byIid.OutVoid()), S_OK);
+    EXPECT_EQ(kind->QueryInterface(IidOf<IWypElementDane>(), byIid.OutVoid()), S_OK);
+    EXPECT_EQ(kind->QueryInterface(MakeGuid(u"{A8370B55-3624-4C22-911B-9BAB7074FB19}"), byIid.OutVoid()),
+              E_NOINTERFACE);
 
     ComPtr<IDispatch> code = Create(u"TLX.KodySwiadczen", Variant::FromString(u"Pdz_Kod=331"));
     ExpectEveryNameAnswers<IKodSwiadczenia>(code.Get(), "IKodSwiadczenia");
@@ -332,6 +334,31 @@ TEST_F(PayrollGraphTest, AZeroPayoutIsBuiltInMemoryAndNeverSaved) {
     EXPECT_EQ(Scalar(u"select (select count(*) from TLX.Wyplaty) || '/' || (select count(*) from TLX.ListyPlac) || "
                      u"'/' || (select count(*) from TLX.WypElementy)"),
               before);
+}
+
+// The payout builder takes a payout type only: an element's kind, whose interface is another, is refused
+// rather than read as a type (its "counted" flag would become the type's identifier).
+TEST_F(PayrollGraphTest, TheBuilderRefusesAnElementsKindForAType) {
+    ComPtr<ICollection> payouts, elements;
+    ASSERT_EQ(employee_->get_Wyplaty(payouts.Out()), S_OK);
+    ASSERT_EQ(Item<IWyplata>(payouts.Get(), 0)->get_Elementy(elements.Out()), S_OK);
+    ComPtr<IWypElementDane> kind;
+    ASSERT_EQ(Item<IWypElement>(elements.Get(), 0)->get_Dane(kind.Out()), S_OK);
+    ComPtr<IDispatch> created;
+    ASSERT_EQ(Create(u"TLX.ListyPlac").As<ICollection>()->AddNew(Variant::Missing(), created.Out()), S_OK);
+    ComPtr<IWyplataZUS> zus = Create(u"{2065DE4D-BC77-4B76-844A-51F9200B6393}").As<IWyplataZUS>();
+    ComPtr<IGeneratorWyplat> builder = Create(u"{B9B5BBAB-2A7B-470C-B7E4-1C839DAAAEB2}").As<IGeneratorWyplat>();
+    ASSERT_EQ(builder->putref_Lista(created.As<IListaPlac>().Get()), S_OK);
+    ASSERT_EQ(builder->putref_Pracownik(employee_.Get()), S_OK);
+    EXPECT_EQ(builder->Dodaj(kind.Get(), Variant::FromLong(0), zus.Get(), Variant::FromLong(0)), E_INVALIDARG);
+    EXPECT_EQ(TakeErrorDescription(), u"Oczekiwano typu wypłaty");
+    ComPtr<IWyplata> payout;
+    ASSERT_EQ(builder->Wynik(Variant::FromLong(0), payout.Out()), S_OK);
+    ComPtr<ICollection> built;
+    ASSERT_EQ(payout->get_Elementy(built.Out()), S_OK);
+    LONG count = -1;
+    ASSERT_EQ(built->get_Count(&count), S_OK);
+    EXPECT_EQ(count, 0) << "nothing added";
 }
 
 // A built element is filed as the payroll files a stored one: under the six-digit code with the record's
