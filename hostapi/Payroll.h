@@ -371,7 +371,8 @@ protected:
 };
 
 // The ZUS amounts of an element, or the sums of a payout's elements (IPaymentItemZus). The amounts in
-// their slot order, with the six-digit insurance title between the 17th and the 18th.
+// their slot order, with the six-digit insurance title between the 17th and the 18th; the element's own
+// code (Code) comes last.
 struct IDaneZUS : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{EBE313E0-3EA3-4983-99E1-8268055388FB}");
     using Base = IDispatch;
@@ -392,7 +393,7 @@ struct IDaneZUS : IDispatch {
     virtual HRESULT get_WypadkowaPlatnik(CY* amount) = 0;      // 15 also EmployerAccident
     virtual HRESULT get_ZdrowotnaOdliczana(CY* amount) = 0;    // 16 also OtherDeductionA
     virtual HRESULT get_ZdrowotnaFinansowana(CY* amount) = 0;  // 17 financed by others
-    // The six-digit title (four-digit title × 100 + two digits), 0 none; also Code.
+    // The six-digit title (four-digit title × 100 + two digits), 0 none.
     virtual HRESULT get_KodTytulu(LONG* code) = 0;
     virtual HRESULT get_ZdrowotnaPozostala(CY* amount) = 0;    // 18 also OtherDeductionB
     virtual HRESULT get_ZaliczkaPodatku(CY* amount) = 0;       // 19 also OtherDeductionC
@@ -401,6 +402,9 @@ struct IDaneZUS : IDispatch {
     virtual HRESULT get_SkladkaFGSP(CY* amount) = 0;
     // Non-zero when the element carries contribution data (for a payout: one of its elements does).
     virtual HRESULT get_Znacznik(LONG* marker) = 0;
+    // The element's code: its type's component code (ITypWyplaty::get_Kod); 0 for a payout's sums and
+    // an element without a type. Also Code.
+    virtual HRESULT get_KodElementu(LONG* code) = 0;
 
 protected:
     ~IDaneZUS() = default;

@@ -346,7 +346,6 @@ inline const tlx::DispatchTable& DispatchTableOf(IDaneZUS*) {
         tlx::DispGet<&IDaneZUS::get_ZdrowotnaOdliczana>(u"OtherDeductionA", 16),
         tlx::DispGet<&IDaneZUS::get_ZdrowotnaFinansowana>(u"ZdrowotnaFinansowana", 17),
         tlx::DispGet<&IDaneZUS::get_KodTytulu>(u"KodTytulu", 18),
-        tlx::DispGet<&IDaneZUS::get_KodTytulu>(u"Code", 18),
         tlx::DispGet<&IDaneZUS::get_ZdrowotnaPozostala>(u"ZdrowotnaPozostala", 19),
         tlx::DispGet<&IDaneZUS::get_ZdrowotnaPozostala>(u"OtherDeductionB", 19),
         tlx::DispGet<&IDaneZUS::get_ZaliczkaPodatku>(u"ZaliczkaPodatku", 20),
@@ -355,6 +354,8 @@ inline const tlx::DispatchTable& DispatchTableOf(IDaneZUS*) {
         tlx::DispGet<&IDaneZUS::get_SkladkaFP>(u"SkladkaFP", 22),
         tlx::DispGet<&IDaneZUS::get_SkladkaFGSP>(u"SkladkaFGSP", 23),
         tlx::DispGet<&IDaneZUS::get_Znacznik>(u"Znacznik", 24),
+        tlx::DispGet<&IDaneZUS::get_KodElementu>(u"KodElementu", 25),
+        tlx::DispGet<&IDaneZUS::get_KodElementu>(u"Code", 25),
     };
     return table;
 }

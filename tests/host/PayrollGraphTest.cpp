@@ -361,6 +361,33 @@ TEST_F(PayrollGraphTest, TheBuilderRefusesAnElementsKindForAType) {
     EXPECT_EQ(count, 0) << "nothing added";
 }
 
+// An element's ZUS data answers the element's code by the name Code: its type's component code, not the
+// six-digit insurance title; a payout's sums have no code of their own.
+TEST_F(PayrollGraphTest, TheZusDataOfAnElementAnswersItsCodeAsCode) {
+    Execute(u"insert into TLX.TypWyplata (TWP_TwpId, TWP_Nazwa, TWP_Kod) values (3, 'Składki za urlop', 41000)");
+    Execute(u"insert into TLX.WypElementy (WPE_WpeId, WPE_WplId, WPE_TwpId, WPE_Wartosc, WPE_KodTytulu) values "
+            u"(322, 311, 3, 100, 124000), (323, 311, 99, 5, 11000)");
+    ComPtr<IWyplata> march = Create(u"TLX.Wyplaty", Variant::FromLong(311)).As<IWyplata>();
+    ASSERT_TRUE(march);
+    ComPtr<ICollection> elements;
+    ASSERT_EQ(march->get_Elementy(elements.Out()), S_OK);
+    const struct {
+        LONG element, code, title;
+    } rows[] = {{321, 10, 11000}, {322, 41000, 124000}, {323, 0, 11000}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.element);
+        ComPtr<IDispatch> item;
+        ASSERT_EQ(elements->Item(Variant::FromString(Utf8ToUtf16(std::to_string(row.element))), item.Out()), S_OK);
+        ComPtr<IDaneZUS> zus;
+        ASSERT_EQ(item.As<IWypElement>()->get_DaneZUS(zus.Out()), S_OK);
+        EXPECT_EQ(GetProperty(zus.Get(), u"Code").lVal, row.code);
+        EXPECT_EQ(GetProperty(zus.Get(), u"KodTytulu").lVal, row.title);
+    }
+    ComPtr<IDaneZUS> sums;
+    ASSERT_EQ(march->get_DaneZUS(sums.Out()), S_OK);
+    EXPECT_EQ(GetProperty(sums.Get(), u"Code").lVal, 0);
+}
+
 // A built element is filed as the payroll files a stored one: under the six-digit code with the record's
 // pension right and disability degree, and marked as health-only under a title that carries nothing else.
 TEST_F(PayrollGraphTest, ABuiltElementTakesTheRecordsCodeAndTheHealthOnlyMark) {

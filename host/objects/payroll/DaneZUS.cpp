@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+#include "host/objects/payroll/Answers.h"
+
 namespace tlx::host {
 
 namespace {
@@ -47,6 +49,13 @@ ComPtr<CDaneZUS> CDaneZUS::Of(const PayrollRows& elements) {
     return Make(sums, title, marker);
 }
 
+ComPtr<CDaneZUS> CDaneZUS::OfElement(std::shared_ptr<PayrollModel> model, const std::shared_ptr<PayrollRow>& element) {
+    ComPtr<CDaneZUS> answer = Of({element});
+    answer->model_ = std::move(model);
+    answer->typeId_ = element->Long(u"WPE_TwpId");
+    return answer;
+}
+
 HRESULT CDaneZUS::Get(std::size_t position, CY* amount) {
     if (!amount) return E_POINTER;
     *amount = amounts_[position - 1];
@@ -63,6 +72,13 @@ HRESULT CDaneZUS::get_Znacznik(LONG* marker) {
     if (!marker) return E_POINTER;
     *marker = marker_;
     return S_OK;
+}
+
+HRESULT CDaneZUS::get_KodElementu(LONG* code) {
+    return Answer(code, [&] {
+        const std::shared_ptr<PayrollRow> type = model_ ? model_->LookupRow(PayrollModel::Kind::Type, typeId_) : nullptr;
+        return type ? type->Long(u"TWP_Kod") : 0;
+    });
 }
 
 }  // namespace tlx::host

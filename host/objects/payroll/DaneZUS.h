@@ -1,9 +1,12 @@
 // The ZUS amounts of an element, or their sums over a payout's elements (IDaneZUS). Amounts 1 to 20 are
-// the element's columns WPE_Kwota1..WPE_Kwota20, 21 and 22 the FP and FGŚP contributions.
+// the element's columns WPE_Kwota1..WPE_Kwota20, 21 and 22 the FP and FGŚP contributions. An element's
+// code is its type's component code (TWP_Kod), read when asked.
 #pragma once
 
 #include <array>
+#include <memory>
 
+#include "host/objects/payroll/PayrollModel.h"
 #include "host/objects/payroll/PayrollRow.h"
 #include "hostapi/PayrollDispatch.h"
 
@@ -18,6 +21,8 @@ public:
     // The element's amounts, or the sums of the elements', with the first non-zero title and a marker
     // set when any element has one.
     static ComPtr<CDaneZUS> Of(const PayrollRows& elements);
+    // One element's amounts, with its code read through `model` from its type's row.
+    static ComPtr<CDaneZUS> OfElement(std::shared_ptr<PayrollModel> model, const std::shared_ptr<PayrollRow>& element);
     // The amount at position 1..22 of an element's row.
     static CY AmountOf(const PayrollRow& element, std::size_t position);
 
@@ -47,6 +52,7 @@ public:
     HRESULT get_SkladkaFP(CY* a) override { return Get(kFP, a); }
     HRESULT get_SkladkaFGSP(CY* a) override { return Get(kFGSP, a); }
     HRESULT get_Znacznik(LONG* marker) override;
+    HRESULT get_KodElementu(LONG* code) override;
 
 private:
     HRESULT Get(std::size_t position, CY* amount);
@@ -54,6 +60,9 @@ private:
     Amounts amounts_;
     LONG title_;
     LONG marker_;
+    // For one element: the model that reads its type's row, and the type's identifier.
+    std::shared_ptr<PayrollModel> model_;
+    LONG typeId_ = 0;
 };
 
 }  // namespace tlx::host

@@ -28,7 +28,7 @@ HRESULT CWypElement::get_Dane(IWypElementDane** kind) {
 }
 
 HRESULT CWypElement::get_DaneZUS(IDaneZUS** zus) {
-    return AnswerObject(zus, [&] { return ComPtr<IDaneZUS>(CDaneZUS::Of({row_})); });
+    return AnswerObject(zus, [&] { return ComPtr<IDaneZUS>(CDaneZUS::OfElement(model_.Shared(), row_)); });
 }
 
 HRESULT CWypElement::get_Kwota(CY* amount) {
