@@ -15,8 +15,11 @@ public:
     // An attachment's document; sets FileKey().
     CBstr BuildInfdpDocument(IDeklaracja2* attachment);
 
+    // The form versions its export writes.
+    static constexpr LONG kExportedVersions[] = {1, 2, 3};
+
     // SodDocumentSet
-    Forms MainForms() const override { return {300, 1, 3, u"TLXDeklaracje.INFD"}; }
+    Forms MainForms() const override { return {300, kExportedVersions, u"TLXDeklaracje.INFD"}; }
     CBstr BuildMain(IDeklaracja2* declaration) override { return BuildInfdDocument(declaration); }
     void StartAttachments() override { withoutPesel_ = 0; }
     CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfdpDocument(attachment); }

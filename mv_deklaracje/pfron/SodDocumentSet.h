@@ -3,6 +3,7 @@
 // the attachments' documents and the file names repeat.
 #pragma once
 
+#include <span>
 #include <string_view>
 
 #include "mv_deklaracje/core/Bstr.h"
@@ -12,13 +13,13 @@ class SodDocumentSet {
 public:
     virtual ~SodDocumentSet() = default;
 
-    // The main declarations this export writes: its form type and the form versions of its generation
-    // (a WN-D of one generation written in the other's format would be refused by PFRON).
+    // The main declarations this export writes: its form type and the form versions it writes in its
+    // format (the WN-D of the first generation's file cannot carry the current versions' employment
+    // figures).
     struct Forms {
         LONG type;
-        LONG firstVersion;
-        LONG lastVersion;
-        std::u16string_view service;  // the exporting service's ProgID, for the refusal
+        std::span<const LONG> versions;  // ascending
+        std::u16string_view service;     // the exporting service's ProgID, for the refusal
     };
     virtual Forms MainForms() const = 0;
 

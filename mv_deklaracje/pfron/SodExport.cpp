@@ -47,21 +47,31 @@ tlx::ComPtr<IDeklaracja2> OpenExported(ISession* session, LONG id) {
     return declaration;
 }
 
-// An export writes its own generation's declarations only: a form of another type or version is
+// "w wersji 1", "w wersjach 1-3", "w wersjach 1, 3-6": runs of consecutive versions as ranges.
+std::u16string VersionsText(std::span<const LONG> versions) {
+    std::u16string runs;
+    for (std::size_t first = 0; first < versions.size();) {
+        std::size_t last = first;
+        while (last + 1 < versions.size() && versions[last + 1] == versions[last] + 1) ++last;
+        if (!runs.empty()) runs += u", ";
+        runs += LongToString(versions[first]).Str();
+        if (last > first) runs += u"-" + LongToString(versions[last]).Str();
+        first = last + 1;
+    }
+    return (versions.size() == 1 ? u"w wersji " : u"w wersjach ") + runs;
+}
+
+// An export writes the form versions its format carries only: a form of another type or version is
 // refused, naming it, before any document is built.
 void RefuseForeignForm(IDeklaracja2* declaration, const SodDocumentSet::Forms& forms) {
     LONG type = 0;
     LONG version = 0;
     CheckHost(declaration->get_TypDeklar(&type));
     CheckHost(declaration->get_Wersja(&version));
-    if (type == forms.type && version >= forms.firstVersion && version <= forms.lastVersion) return;
-    const std::u16string versions =
-        forms.firstVersion == forms.lastVersion
-            ? u"w wersji " + LongToString(forms.firstVersion).Str()
-            : u"w wersjach " + LongToString(forms.firstVersion).Str() + u"-" + LongToString(forms.lastVersion).Str();
+    if (type == forms.type && std::ranges::find(forms.versions, version) != forms.versions.end()) return;
     RaiseComErrorFormat(E_INVALIDARG, u"Deklaracji typu %ld w wersji %ld nie eksportuje %s: eksportuje on deklaracje typu %ld %s.",
                         static_cast<long>(type), static_cast<long>(version), std::u16string(forms.service).c_str(),
-                        static_cast<long>(forms.type), versions.c_str());
+                        static_cast<long>(forms.type), VersionsText(forms.versions).c_str());
 }
 }  // namespace
 

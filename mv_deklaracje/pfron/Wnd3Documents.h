@@ -1,4 +1,5 @@
-// The PFRON application documents of a WN-D export of the current generation (form versions 3 to 6):
+// The PFRON application documents of a WN-D export of the current generation (form versions 3 to 6, and
+// version 1 of the first generation, which a file handed to the user's machine names as version 2):
 // the WN-D's own document and one per INF-D-P attachment (form versions 5 to 8), each a `wniosek` in
 // the exchange envelope, written as one line of text.
 //
@@ -26,8 +27,12 @@ public:
     // attachment of a version below 5 is written as version 5, whose fields it has.
     CBstr BuildInfdpDocument(IDeklaracja2* attachment);
 
+    // The form versions its export writes: the current generation's, and the first generation's version
+    // 1, whose fields the current document carries.
+    static constexpr LONG kExportedVersions[] = {1, 3, 4, 5, 6};
+
     // SodDocumentSet
-    Forms MainForms() const override { return {310, 3, 6, u"TLXDeklaracje.WND3"}; }
+    Forms MainForms() const override { return {310, kExportedVersions, u"TLXDeklaracje.WND3"}; }
     CBstr BuildMain(IDeklaracja2* declaration) override { return BuildWndDocument(declaration); }
     void StartAttachments() override { infdpCounter_ = 0; }
     CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfdpDocument(attachment); }

@@ -13,8 +13,11 @@ public:
     // An attachment's document; sets FileKey().
     CBstr BuildInfDpXml(IDeklaracja2* attachment);
 
+    // The form versions its export writes.
+    static constexpr LONG kExportedVersions[] = {1};
+
     // SodDocumentSet
-    Forms MainForms() const override { return {310, 1, 1, u"TLXDeklaracje.WND"}; }
+    Forms MainForms() const override { return {310, kExportedVersions, u"TLXDeklaracje.WND"}; }
     CBstr BuildMain(IDeklaracja2* declaration) override { return BuildWndXml(declaration); }
     void StartAttachments() override { noPeselCounter_ = 0; }
     CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfDpXml(attachment); }

@@ -15,8 +15,11 @@ public:
     // An attachment's document; sets FileKey().
     CBstr BuildInfUpXml(IDeklaracja2* attachment);
 
+    // The form versions its export writes.
+    static constexpr LONG kExportedVersions[] = {1};
+
     // SodDocumentSet
-    Forms MainForms() const override { return {320, 1, 1, u"TLXDeklaracje.WNU"}; }
+    Forms MainForms() const override { return {320, kExportedVersions, u"TLXDeklaracje.WNU"}; }
     CBstr BuildMain(IDeklaracja2* declaration) override { return BuildWnuXml(declaration); }
     void StartAttachments() override { noPeselCounter_ = 0; }
     CBstr BuildAttachment(IDeklaracja2* attachment) override { return BuildInfUpXml(attachment); }

@@ -217,10 +217,12 @@ TEST_F(PfronWndScript, ADeclarationCalculatedInTheSessionIsChangedAndSavedAgain)
 
 namespace {
 
-// Each WN-D service exports its own generation only: a WN-D of the other generation, a declaration of
-// another form and an identifier of no declaration are refused before any file is written, on both
-// roads. The employer's full name comes from the company's settings as the other employer fields do.
-TEST_F(PfronWndScript, EachWndServiceRefusesAForeignDeclarationBeforeWritingAnything) {
+// The current WN-D service exports a version-1 WN-D too, named "wnd1_" in a folder here and "wnd2_" on the
+// user's machine; the first generation's service refuses a WN-D of the current versions, whose figures
+// its file cannot carry. A declaration of another form and an identifier of no declaration are refused
+// before any file is written, on both roads. The employer's full name comes from the company's settings
+// as the other employer fields do.
+TEST_F(PfronWndScript, EachWndServiceExportsTheVersionsItsFileCarriesAndRefusesTheOthers) {
     setenv("TLX_CLIENT_ROOT", Path("klient").c_str(), 1);
     std::filesystem::create_directories(Path("out"));
     ASSERT_EQ(RunScript("function wnd(wersja) {\n" + kCalculatedWnd +
@@ -251,19 +253,30 @@ TEST_F(PfronWndScript, EachWndServiceRefusesAForeignDeclarationBeforeWritingAnyt
               0)
         << err_;
     unsetenv("TLX_CLIENT_ROOT");
-    const std::string wnd3 = "nie eksportuje TLXDeklaracje.WND3: eksportuje on deklaracje typu 310 w wersjach 3-6.\n";
     const std::string wnd = "nie eksportuje TLXDeklaracje.WND: eksportuje on deklaracje typu 310 w wersji 1.\n";
     std::string expected = "WN-D 6 Przykładowa Spółka z o.o.\nWN-D 1 Przykładowa Spółka z o.o.\n";
     for (const char* member : {"ExportToSOD", "ExportToSODVC"}) {
         const std::string m = member;
-        expected += "TLXDeklaracje.WND3 " + m + " 80070057 Deklaracji typu 310 w wersji 1 " + wnd3;
+        expected += "TLXDeklaracje.WND3 " + m + " wrote\n";
         expected += "TLXDeklaracje.WND " + m + " 80070057 Deklaracji typu 310 w wersji 6 " + wnd;
         expected += "TLXDeklaracje.WND " + m + " 80070057 Deklaracji typu 300 w wersji 3 " + wnd;
         expected += "TLXDeklaracje.WND3 " + m + " 80004003 Wywołanie '" + m + "' nie powiodło się (0x80004003)\n";
     }
     EXPECT_EQ(out_, expected);
-    EXPECT_TRUE(Files(Path("out")).empty());
-    EXPECT_FALSE(std::filesystem::exists(Path("klient") + "/C/PFRON"));
+    // Only the version-1 WN-D's files, under the names of each road, with the same bytes.
+    const std::vector<std::string> here = Files(Path("out")), there = Files(Path("klient") + "/C/PFRON");
+    ASSERT_FALSE(here.empty());
+    EXPECT_EQ(here.back(), "wnd1_03-2024.xml");
+    ASSERT_FALSE(there.empty());
+    EXPECT_EQ(there.back(), "wnd2_03-2024.xml");
+    EXPECT_EQ(std::vector<std::string>(here.begin(), here.end() - 1),
+              std::vector<std::string>(there.begin(), there.end() - 1));
+    for (const std::string& name : here) {
+        if (name != here.back()) {
+            EXPECT_EQ(name.rfind("infdp5_03-2024_", 0), 0u) << name;
+        }
+    }
+    EXPECT_EQ(Read(Path("out/wnd1_03-2024.xml")), Read(Path("klient/C/PFRON/wnd2_03-2024.xml")));
 }
 
 }  // namespace

@@ -163,15 +163,10 @@ TEST_F(Wnd3Export, HostileTextsReadBackUnchanged) {
 }
 
 // A local operator's files go through the transfer channel: one Reset, then four calls per file, the
-// WN-D first; nothing is written on this machine. A WN-D of the first generation is refused on both roads
-// before anything is handed over.
+// WN-D first; nothing is written on this machine.
 TEST_F(Wnd3Export, ALocalOperatorsFilesGoThroughTheTransfer) {
     auto transfer = CRecordingTransfer::Make();
     StandIn standIn(CLSID_CRemoteFileTransfer, u"TLX.RemoteFileTransfer", static_cast<IRemoteFileTransfer*>(transfer.Get()));
-    const long first = Prepare(1, 202405, u"05-2024", 5);
-    EXPECT_EQ(Export(u"ExportToSODVC", first, u"C:\\Eksport\\"), E_INVALIDARG);
-    EXPECT_EQ(Export(u"ExportToSOD", first, Folder()), E_INVALIDARG);
-    EXPECT_TRUE(transfer->calls.empty());
     const long wnd = Prepare(5, 202405, u"05-2024", 5);
     ASSERT_EQ(Export(u"ExportToSODVC", wnd, u"C:\\Eksport\\"), S_OK) << tlx::Utf16ToUtf8(LastError());
     const std::vector<std::u16string> expected = {
@@ -187,6 +182,37 @@ TEST_F(Wnd3Export, ALocalOperatorsFilesGoThroughTheTransfer) {
     EXPECT_EQ(Written(out_).back(), "wnd5_05-2024.xml");
     EXPECT_EQ(tlx::Utf16ToUtf8(transfer->files[u"C:\\Eksport\\infdp5_05-2024_80010112341.xml"]),
               ReadFile(out_ / "infdp5_05-2024_80010112341.xml"));
+}
+
+// A WN-D of version 1 is written in the current format too: named version 1 in a folder here and
+// version 2 on the user's machine, with the same bytes. Versions no form has are refused before anything
+// is written or handed over.
+TEST_F(Wnd3Export, AVersion1WndIsNamedVersion1HereAndVersion2OnTheUsersMachine) {
+    auto transfer = CRecordingTransfer::Make();
+    StandIn standIn(CLSID_CRemoteFileTransfer, u"TLX.RemoteFileTransfer", static_cast<IRemoteFileTransfer*>(transfer.Get()));
+    for (long version : {2L, 7L}) {
+        Execute(u"INSERT INTO TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) VALUES (310, " + N(version) +
+                u", 202405)");
+        const long other = std::stol(tlx::Utf16ToUtf8(Scalar(u"SELECT MAX(DkN_DkNID) FROM TLX.DeklNag")));
+        EXPECT_EQ(Export(u"ExportToSODVC", other, u"C:\\Eksport\\"), E_INVALIDARG) << version;
+        EXPECT_EQ(LastError(), u"Deklaracji typu 310 w wersji " + tlx::Utf8ToUtf16(std::to_string(version)) +
+                                   u" nie eksportuje TLXDeklaracje.WND3: eksportuje on deklaracje typu 310 w wersjach "
+                                   u"1, 3-6.");
+        EXPECT_EQ(Export(u"ExportToSOD", other, Folder()), E_INVALIDARG) << version;
+    }
+    EXPECT_TRUE(transfer->calls.empty());
+    EXPECT_EQ(Written(out_), std::vector<std::string>{});
+
+    const long first = Prepare(1, 202405, u"05-2024", 5);
+    ASSERT_EQ(Export(u"ExportToSODVC", first, u"C:\\Eksport\\"), S_OK) << tlx::Utf16ToUtf8(LastError());
+    ASSERT_GE(transfer->calls.size(), 2u);
+    EXPECT_EQ(transfer->calls[1], u"SetFileName C:\\Eksport\\wnd2_05-2024.xml");
+    ASSERT_EQ(Export(u"ExportToSOD", first, Folder()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(Written(out_), (std::vector<std::string>{"infdp5_05-2024_00000000001.xml",
+                                                        "infdp5_05-2024_80010112341.xml", "wnd1_05-2024.xml"}));
+    const std::string here = ReadFile(out_ / "wnd1_05-2024.xml");
+    EXPECT_EQ(tlx::Utf16ToUtf8(transfer->files[u"C:\\Eksport\\wnd2_05-2024.xml"]), here);
+    EXPECT_EQ(ParsedAttribute(here, u"dokument", u"wersjaTypu"), u"1") << "the document keeps the form's version";
 }
 
 // A transfer that refuses a file's content fails the export; one that cannot be had answers E_FAIL
@@ -228,4 +254,5 @@ TEST_F(Wnd3RemoteExport, ARemoteOperatorsFilesAreCopiedAndTheLocalOnesRemoved) {
     EXPECT_EQ(copy->files[u"C:\\Eksport\\wnd6_12-2015.xml"], Golden("wnd3/wnd6_2015.xml"));
     EXPECT_EQ(copy->files[u"C:\\Eksport\\infdp8_12-2015_80010112341.xml"], Golden("wnd3/infdp8.xml"));
 }
+
 }  // namespace
