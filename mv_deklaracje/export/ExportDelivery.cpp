@@ -38,6 +38,13 @@ private:
 };
 }  // namespace
 
+void RefuseControlCharacters(const CBstr& text, std::u16string_view what) {
+    for (char16_t c : text.View()) {
+        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
+            RaiseComError(E_INVALIDARG, std::u16string(what) + u" zawiera znak sterujący.");
+    }
+}
+
 bool IsRemoteOperator() {
     LONG remote = 0;
     CheckHost(GetHostOperator()->IsRemoteSession(&remote));
@@ -85,6 +92,7 @@ void ExportDelivery::WriteFiles() const {
 }
 
 void ExportDelivery::CheckFolderForUser() const {
+    RefuseControlCharacters(folder_, u"Folder na komputerze użytkownika");
     if (folder_.View().find(kParentFolder) != std::u16string_view::npos) {
         RaiseComError(E_ACCESSDENIED, u"Folder \"" + folder_.Str() +
                                           u"\" na komputerze użytkownika wychodzi poza jego folder (\"..\").");

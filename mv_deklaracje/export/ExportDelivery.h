@@ -25,7 +25,8 @@ public:
     void WriteFiles() const;
     // Delivers every file to the folder on the user's machine; `copy` keeps the file copy component of
     // the calling object between exports. A folder holding "..", which the user's machine refuses, is
-    // refused with E_ACCESSDENIED before anything is delivered. Through the transfer, a file sent with an
+    // refused with E_ACCESSDENIED, and one holding a control character with E_INVALIDARG, before
+    // anything is delivered. Through the transfer, a file sent with an
     // application path is one the user's machine opens with that application.
     void SendFiles(tlx::ComPtr<IRemoteFileCopy>& copy, const CBstr& appPath = CBstr()) const;
     // Hands every file to the remote file transfer, whoever the operator is.
@@ -49,6 +50,11 @@ private:
     std::vector<File> files_;
     HRESULT missingTransfer_ = S_OK;
 };
+
+// Refuses with E_INVALIDARG, naming `what`, a text bound for the user's machine (a folder, a path, an
+// application to open a file with) that holds a control character (C0, DEL or C1): a line break would
+// add lines to what the machine is sent, and would name a folder there that no one can type.
+void RefuseControlCharacters(const CBstr& text, std::u16string_view what);
 
 // True when the current operator works in a remote-desktop session.
 bool IsRemoteOperator();

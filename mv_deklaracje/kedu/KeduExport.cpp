@@ -8,16 +8,6 @@ namespace {
 constexpr std::u16string_view kSeparators = u"/\\";
 constexpr std::u16string_view kBareFolder = u".";
 
-// The application path and the target travel to the user's machine together, one line of its list of
-// programs to start: a control character (a line break) in either would add lines to that list, so it is
-// refused before anything is sent.
-void CheckNoControlCharacter(const CBstr& text, std::u16string_view what) {
-    for (char16_t c : text.View()) {
-        if (c < 0x20 || (c >= 0x7F && c <= 0x9F))
-            RaiseComError(E_INVALIDARG, std::u16string(what) + u" zawiera znak sterujący.");
-    }
-}
-
 ExportDelivery Delivery(const CBstr& document, const CBstr& fileName) {
     auto [folder, name] = SplitTarget(fileName);
     return ExportDelivery(folder, {{name, document}});
@@ -43,8 +33,10 @@ void ExportKeduDocument(const CBstr& document, const CBstr& fileName, tlx::ComPt
 
 void SendKeduDocument(const CBstr& document, const CBstr& fileName, const CBstr& appPath,
                       tlx::ComPtr<IRemoteFileCopy>& copy, HRESULT missingTransfer) {
-    CheckNoControlCharacter(appPath, u"Ścieżka programu, którym ma być otwarty plik,");
-    CheckNoControlCharacter(fileName, u"Ścieżka pliku na komputerze użytkownika");
+    // The application path and the target travel to the user's machine together, one line of its list
+    // of programs to start: a line break in either would add lines to that list.
+    RefuseControlCharacters(appPath, u"Ścieżka programu, którym ma być otwarty plik,");
+    RefuseControlCharacters(fileName, u"Ścieżka pliku na komputerze użytkownika");
     ExportDelivery delivery = Delivery(document, fileName);
     if (missingTransfer != S_OK) delivery.SetMissingTransferError(missingTransfer);
     delivery.SendFiles(copy, appPath);

@@ -301,4 +301,26 @@ TEST_F(PfronWndScript, ANullOrEmptyFolderIsRefused) {
     EXPECT_FALSE(std::filesystem::exists("null"));
 }
 
+// A folder on the user's machine holding a line break or another control character is refused by
+// SENDTONET, as by ExportToSODVC, before any folder is made there.
+TEST_F(PfronWndScript, AFolderWithAControlCharacterIsNotMadeOnTheUsersMachine) {
+    setenv("TLX_CLIENT_ROOT", Path("klient").c_str(), 1);
+    ASSERT_EQ(RunScript("var wersja = 6;\n" + kCalculatedWnd +
+                        "var targets = ['C:\\\\PF\\r\\nRON', 'C:\\\\PFRON\\t', 'C:\\\\PF\\u0085RON'];\n"
+                        "for (var i = 0; i < targets.length; ++i) {\n"
+                        "    try { w.SENDTONET = targets[i]; print('SENDTONET wrote'); } catch (e) { print(e.description); }\n"
+                        "    try {\n"
+                        "        Session.CreateObject('TLXDeklaracje.WND3').ExportToSODVC(w.ID, targets[i]);\n"
+                        "        print('ExportToSODVC wrote');\n"
+                        "    } catch (e) { print(e.description); }\n"
+                        "}\n"),
+              0)
+        << err_;
+    unsetenv("TLX_CLIENT_ROOT");
+    std::string expected;
+    for (int i = 0; i < 6; ++i) expected += "Folder na komputerze użytkownika zawiera znak sterujący.\n";
+    EXPECT_EQ(out_, expected);
+    EXPECT_FALSE(std::filesystem::exists(Path("klient"))) << "nothing made on the user's machine";
+}
+
 }  // namespace

@@ -215,6 +215,20 @@ TEST_F(Wnd3Export, AVersion1WndIsNamedVersion1HereAndVersion2OnTheUsersMachine) 
     EXPECT_EQ(ParsedAttribute(here, u"dokument", u"wersjaTypu"), u"1") << "the document keeps the form's version";
 }
 
+// A folder on the user's machine holding a control character is refused before anything is handed over.
+TEST_F(Wnd3Export, AFolderWithAControlCharacterIsRefusedBeforeAnythingIsTransferred) {
+    auto transfer = CRecordingTransfer::Make();
+    StandIn standIn(CLSID_CRemoteFileTransfer, u"TLX.RemoteFileTransfer", static_cast<IRemoteFileTransfer*>(transfer.Get()));
+    const long wnd = Prepare(5, 202405, u"05-2024", 5);
+    for (const char16_t* folder : {u"C:\\Eks\r\nport", u"C:\\Eksport\t", u"C:\\Eks\x7Fport", u"C:\\Eks\x85port"}) {
+        SCOPED_TRACE(tlx::Utf16ToUtf8(folder));
+        EXPECT_EQ(Export(u"ExportToSODVC", wnd, folder), E_INVALIDARG);
+        EXPECT_EQ(LastError(), u"Folder na komputerze użytkownika zawiera znak sterujący.");
+    }
+    EXPECT_TRUE(transfer->calls.empty());
+    EXPECT_FALSE(fs::exists(client_));
+}
+
 // A transfer that refuses a file's content fails the export; one that cannot be had answers E_FAIL
 // with a description.
 TEST_F(Wnd3Export, AFailingOrMissingTransferFailsTheExport) {
@@ -255,4 +269,12 @@ TEST_F(Wnd3RemoteExport, ARemoteOperatorsFilesAreCopiedAndTheLocalOnesRemoved) {
     EXPECT_EQ(copy->files[u"C:\\Eksport\\infdp8_12-2015_80010112341.xml"], Golden("wnd3/infdp8.xml"));
 }
 
+TEST_F(Wnd3RemoteExport, AFolderWithALineBreakIsRefusedBeforeAnythingIsCopied) {
+    auto copy = CRecordingCopy::Make();
+    StandIn standIn(CLSID_CRemoteFileCopy, u"TLX.RemoteFileCopy", static_cast<IRemoteFileCopy*>(copy.Get()));
+    const long wnd = Prepare(6, 201512, u"12-2015", 8);
+    EXPECT_EQ(Export(u"ExportToSODVC", wnd, u"C:\\Eksport\r\nC:\\Inny"), E_INVALIDARG);
+    EXPECT_EQ(LastError(), u"Folder na komputerze użytkownika zawiera znak sterujący.");
+    EXPECT_TRUE(copy->copies.empty());
+}
 }  // namespace
