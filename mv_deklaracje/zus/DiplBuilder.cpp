@@ -2,6 +2,7 @@
 
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/Date.h"
+#include "mv_deklaracje/zus/ZusSetting.h"
 #include "mv_deklaracje/zus/ZusText.h"
 #include "platform/com/Bstr.h"
 #include "platform/com/VariantConversion.h"
@@ -53,12 +54,7 @@ bool CDiplBuilder::ReadFlag(const OLECHAR* key) const {
     if (!parametr) RaiseHResult(E_POINTER);
     tlx::Variant value;
     CheckHost(parametr->get_Value(value.Out()));
-    if (value.vt != VT_BOOL) {
-        tlx::Variant flag;
-        if (HRESULT hr = VariantChangeType(flag.Out(), &value, 0, VT_BOOL); FAILED(hr)) RaiseHostFailure(hr);
-        return flag.boolVal != VARIANT_FALSE;
-    }
-    return value.boolVal != VARIANT_FALSE;
+    return SettingFlagValue(key, value);
 }
 
 bool CDiplBuilder::IsNaturalPerson() const { return GetConfigText(u"Osoba fizyczna") == kOsobaFizyczna; }

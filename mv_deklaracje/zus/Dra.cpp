@@ -17,6 +17,7 @@
 #include "mv_deklaracje/zus/DraZalaczniki.h"
 #include "mv_deklaracje/zus/HostReads.h"
 #include "mv_deklaracje/zus/PamiecDRA.h"
+#include "mv_deklaracje/zus/ZusSetting.h"
 #include "mv_deklaracje/zus/ZusText.h"
 #include "platform/com/ClassRegistry.h"
 
@@ -274,36 +275,8 @@ tlx::Variant Setting(IKonfiguracja* konfiguracja, const char16_t* key, const CDa
     return value;
 }
 
-// The setting's value as the user typed it, for a message; empty when it has no text form.
-std::u16string ValueText(const tlx::Variant& value) {
-    tlx::Variant text;
-    if (FAILED(VariantChangeType(text.Out(), &value, 0, VT_BSTR)) || !text.bstrVal) return u"";
-    return std::u16string(text.bstrVal);
-}
-
-// A setting converted as the calculation needs it; a value that does not convert fails the calculation
-// with the conversion's reason and the key, so the user knows which setting to mend. The platform's
-// conversion answers only a code: the reason is then told from it.
-template <class Convert>
-auto ConvertSetting(const char16_t* key, const tlx::Variant& value, const char16_t* expected, Convert convert) {
-    try {
-        return convert(value);
-    } catch (const ComError& e) {
-        std::u16string reason = e.Description();
-        if (reason.empty()) {
-            const std::u16string why =
-                e.Code() == DISP_E_OVERFLOW ? u"jest poza zakresem" : u"nie jest " + std::u16string(expected);
-            reason = u"Wartość \"" + ValueText(value) + u"\" " + why;
-        }
-        RaiseComError(e.Code(), reason + u" (ustawienie \"" + key + u"\")");
-    }
-}
-
 bool SettingFlag(IKonfiguracja* konfiguracja, const char16_t* key, const CDate& date) {
-    return ConvertSetting(key, Setting(konfiguracja, key, date), u"wartością logiczną", [](const tlx::Variant& v) {
-        if (v.vt == VT_BOOL) return v.boolVal != VARIANT_FALSE;
-        return ConvertVariant(v, VT_BOOL).boolVal != VARIANT_FALSE;
-    });
+    return SettingFlagValue(key, Setting(konfiguracja, key, date));
 }
 
 CMoney SettingMoney(IKonfiguracja* konfiguracja, const char16_t* key, const CDate& date) {

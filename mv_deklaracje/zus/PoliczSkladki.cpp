@@ -20,6 +20,7 @@
 #include "mv_deklaracje/zus/PrzejscieWierszy.h"
 #include "mv_deklaracje/zus/RodzajFinansowania.h"
 #include "mv_deklaracje/zus/RowDraTotals.h"
+#include "mv_deklaracje/zus/ZusSetting.h"
 #include "platform/com/Bstr.h"
 #include "platform/com/VariantConversion.h"
 
@@ -64,9 +65,10 @@ double Liczbowy(const OLECHAR* klucz, tlx::Variant value) {
     return number;
 }
 
-bool Logiczny(tlx::Variant value) {
+// A flag of a setting; the empty value is not set.
+bool Logiczny(const OLECHAR* klucz, const tlx::Variant& value) {
     if (value.vt == VT_EMPTY || value.vt == VT_NULL) return false;
-    return ConvertVariant(value, VT_BOOL).boolVal != VARIANT_FALSE;
+    return SettingFlagValue(klucz, value);
 }
 
 void Put(IKeduBlok* blok, LONG pozycja, const tlx::Variant& value, LONG powtorzenie = 0) {
@@ -146,7 +148,7 @@ void CPoliczSkladki::CzytajUstawienia() {
     };
     const long status = static_cast<long>(Liczbowy(kStatusRefundacji, ustawienie(kStatusRefundacji)));
     statusRefundacji_ = status == 2 ? 2 : status == 3 ? 1 : status == 4 ? 3 : 0;
-    sklFPiFGSPOdSumyPodstaw_ = Logiczny(ustawienie(kSklFPiFGSPOdSumyPodstaw));
+    sklFPiFGSPOdSumyPodstaw_ = Logiczny(kSklFPiFGSPOdSumyPodstaw, ustawienie(kSklFPiFGSPOdSumyPodstaw));
     procentFP_ = CMoney(Liczbowy(kProcentFP, ustawienie(kProcentFP)));
     procentFGSP_ = CMoney(Liczbowy(kProcentFGSP, ustawienie(kProcentFGSP)));
 }

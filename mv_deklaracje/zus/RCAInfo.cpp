@@ -4,6 +4,7 @@
 #include "mv_deklaracje/core/HostLookups.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/zus/PayrollReads.h"
+#include "mv_deklaracje/zus/ZusSetting.h"
 #include "platform/com/Bstr.h"
 #include "platform/com/VariantConversion.h"
 
@@ -38,11 +39,9 @@ tlx::Variant WartoscParametru(IKonfiguracja* konfiguracja, const OLECHAR* klucz)
     return value;
 }
 
-bool ParametrLogiczny(const tlx::Variant& value) {
+bool ParametrLogiczny(const OLECHAR* klucz, const tlx::Variant& value) {
     if (value.vt == VT_EMPTY || value.vt == VT_NULL) return false;
-    tlx::Variant flag;
-    if (HRESULT hr = VariantChangeType(flag.Out(), &value, 0, VT_BOOL); FAILED(hr)) RaiseHostFailure(hr);
-    return flag.boolVal != VARIANT_FALSE;
+    return SettingFlagValue(klucz, value);
 }
 
 DATE DataWyrejestrowania(IPracownikDane* osoba, CDate dzien) {
@@ -138,8 +137,8 @@ bool CRCAInfo::NieGenerujZeroweRCA() {
     if (!nieGenerujZeroweRCA_) {
         auto czytaj = [&] { return WartoscParametru(KonfiguracjaZNowejSesji().Get(), kNieGenerujZeroweRCA); };
         // Nor does it change while one DRA is computed: read once for every person.
-        nieGenerujZeroweRCA_ =
-            ParametrLogiczny(Pamiec() ? Pamiec()->Parametr(kNieGenerujZeroweRCA, 0.0, czytaj) : czytaj());
+        const tlx::Variant value = Pamiec() ? Pamiec()->Parametr(kNieGenerujZeroweRCA, 0.0, czytaj) : czytaj();
+        nieGenerujZeroweRCA_ = ParametrLogiczny(kNieGenerujZeroweRCA, value);
     }
     return *nieGenerujZeroweRCA_;
 }

@@ -193,6 +193,14 @@ TEST_F(DiplBuilderTest, ThePersonPathReadsTheRecord) {
     }
 }
 
+// A flag setting that is no flag is refused naming the setting and the value it holds.
+TEST_F(DiplBuilderTest, AFlagSettingThatIsNoFlagIsNamedWithItsValue) {
+    Set(u"/Firma/Płace/ZUS/Nazwa firmy na deklaracji", u"tak");
+    EXPECT_EQ(ComBoundary([&] { CDiplBuilder builder(konfiguracja_.Get(), nullptr, false); }), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(LastError(), u"Wartość \"tak\" nie jest wartością logiczną (ustawienie \"/Firma/Płace/ZUS/Nazwa firmy "
+                           u"na deklaracji\")");
+}
+
 TEST_F(DiplBuilderTest, NeedsAConfigurationAndABlock) {
     EXPECT_EQ(ComBoundary([&] { CDiplBuilder builder(nullptr, nullptr, false); }), E_POINTER);
     CDiplBuilder builder(konfiguracja_.Get(), nullptr, false);

@@ -342,6 +342,16 @@ TEST_F(PoliczSkladkiTest, RatesAreReadWithADecimalPointOrCommaAndFPMayBeTheBase)
     EXPECT_NE(error_.find("Procent fp"), std::string::npos) << error_;
 }
 
+// A flag setting that is no flag fails the calculation naming the setting and the value it holds.
+TEST_F(PoliczSkladkiTest, AFlagSettingThatIsNoFlagIsNamedWithItsValue) {
+    AddEmployee(1, u"2016-01-01", 110);
+    AddElement(AddPayout(1, 2016, 5), 1000.0, 11000, Zus({{5, 1000.0}}));
+    Setting(u"/Firma/Płace/Zus/SklFPiFGSPOdSumyPodstaw", u"tak");
+    Report(2016, 5, 3);
+    EXPECT_EQ(Run(1), DISP_E_TYPEMISMATCH);
+    EXPECT_EQ(error_, "Wartość \"tak\" nie jest wartością logiczną (ustawienie \"/Firma/Płace/Zus/SklFPiFGSPOdSumyPodstaw\")");
+}
+
 TEST_F(PoliczSkladkiTest, TheAnnualCapStopsThePensionBaseButNotFP) {
     AddEmployee(1, u"2016-01-01", 110);
     // 15 000.00 a month: eight months reach 120 000.00 of the 121 650.00 cap.
