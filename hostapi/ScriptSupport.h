@@ -4,7 +4,8 @@
 #include "platform/com/Variant.h"
 
 // Support functions for scripts ("TLX.ClaSupport"). Nothing is interactive: messages and dialogs are
-// written to the host's log (stderr of tlxhost) and answer as if the user confirmed.
+// written to the host's log (stderr of tlxhost) and answer as if the user confirmed. A trace goes to the
+// host's trace channel, which is off unless asked for ($TLX_TRACE=1, `tlxhost run --trace`).
 struct IClaSupport : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{624134A8-DD22-4DB1-9B11-DBF932121002}");
     using Base = IDispatch;

@@ -2,6 +2,8 @@
 
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
+#include <string_view>
 
 #include "host/HostError.h"
 #include "platform/com/OleDate.h"
@@ -13,6 +15,13 @@ namespace {
 
 std::u16string TextOf(BSTR text) { return std::u16string(text ? text : u"", SysStringLen(text)); }
 
+// The trace channel is off unless asked for ($TLX_TRACE=1, set by `tlxhost run --trace`): a form's
+// scripts trace every event, which is the developer's business, not the user's.
+bool TraceOn() {
+    const char* trace = std::getenv("TLX_TRACE");
+    return trace && std::string_view(trace) == "1";
+}
+
 void Log(const char* kind, BSTR caption, BSTR text) {
     std::string line = std::string("tlxhost ") + kind + ": ";
     if (SysStringLen(caption)) line += Utf16ToUtf8(TextOf(caption)) + ": ";
@@ -23,7 +32,7 @@ void Log(const char* kind, BSTR caption, BSTR text) {
 }  // namespace
 
 HRESULT CClaSupport::Trace(BSTR text) {
-    Log("trace", nullptr, text);
+    if (TraceOn()) Log("trace", nullptr, text);
     return S_OK;
 }
 

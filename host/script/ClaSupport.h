@@ -1,5 +1,6 @@
-// Support functions for scripts ("TLX.ClaSupport"): trace, message and dialog go to the host's log
-// (standard error) and answer as if the user confirmed; Format knows the date picture "@D17".
+// Support functions for scripts ("TLX.ClaSupport"): message and dialog go to the host's log (standard
+// error) and answer as if the user confirmed; a trace goes to the trace channel, the standard error too
+// but only when $TLX_TRACE is 1; Format knows the date picture "@D17".
 #pragma once
 
 #include "hostapi/ScriptSupportDispatch.h"

@@ -52,14 +52,15 @@ int Usage() {
     std::fprintf(stderr,
                  "usage: tlxhost init-db PATH [--demo | --employees N [--year Y]]\n"
                  "       tlxhost register [LIBRARY] | unregister [LIBRARY] | classes\n"
-                 "       tlxhost run FILE.js [--db PATH] [--remote]\n"
+                 "       tlxhost run FILE.js [--db PATH] [--remote] [--trace]\n"
                  "       tlxhost demo\n"
                  "  the registry file is $TLX_REGISTRY; the module library is $TLX_MODULE or the built one;\n"
                  "  --employees N makes a company of N employees (1 to 100 000) cycling the demo company's,\n"
                  "  with its year of payroll in Y (2000 to 2100; 2024 when not given);\n"
                  "  run takes the company database from --db or $TLX_DATABASE; --remote (or\n"
                  "  $TLX_REMOTE_SESSION=1) signs the operator in as working on a remote desktop (files for the\n"
-                 "  user's machine land in $TLX_CLIENT_ROOT)\n");
+                 "  user's machine land in $TLX_CLIENT_ROOT); --trace (or $TLX_TRACE=1) writes the scripts'\n"
+                 "  traces to the standard error\n");
     return 2;
 }
 
@@ -100,6 +101,8 @@ int main(int argc, char** argv) {
             std::string_view option = argv[i];
             if (option == "--remote") {
                 remote = true;
+            } else if (option == "--trace") {
+                setenv("TLX_TRACE", "1", 1);
             } else if (option == "--db" && i + 1 < argc) {
                 database = argv[++i];
             } else {
