@@ -105,6 +105,7 @@ bool CDeklaracja::OnStateChange(LONG state, LONG mode) {
     // The audit stamp follows every binding of the row and is written with it in the prepare
     // step, as the establishment record's is.
     if (state == kStateBound || (state == kStateSaved && mode == hostSavePrepare)) StampStateChange(state, mode);
+    if (state == kStateSaved && mode == hostSavePrepare && IsRecordNotDeleted()) AdvanceVersionStamp();
     if (state == kStateSaved && mode == hostSaveWritten && IsRecordNotDeleted()) {
         LONG id = ReadIdentifier();
         for (Child which : {Child::Pages, Child::Elements, Child::Printouts}) {

@@ -74,6 +74,8 @@ void HoldNumber(const void* owner, PendingGroup group, LONG number) {
     g_pending.held.emplace(owner, std::make_pair(std::move(group), number));
 }
 
+constexpr double kSecondsPerDay = 86400.0;
+
 bool IsEmptyValue(const VARIANT& value) {
     return value.vt <= VT_NULL || (value.vt == VT_BSTR && SysStringLen(value.bstrVal) == 0);
 }
@@ -206,6 +208,26 @@ void CDeklaracja::OnSave(LONG mode) {
     OnVerify();
     if (!lockedAtLoad_ && !suppressEvents_) FireFormEvent(CBstr(u"onsave"));
     RebuildPrintouts();
+}
+
+// The stamp the save wrote is the row's version: it must differ from the one the row was read with, also
+// when this save falls within the second of the one before or the workstation's clock is behind the one
+// that saved last, so that every copy read before this save is refused by its own next save or send. A
+// stamp not later than the one read becomes one second after it.
+void CDeklaracja::AdvanceVersionStamp() {
+    tlx::ComPtr<Field> field = RecordsetField(BoundRecordset().Get(), JoinedText(ColumnPrefix().View(), u"TS_Mod"));
+    tlx::Variant read, stamped;
+    CheckHost(field->get_UnderlyingValue(read.Out()));
+    CheckHost(field->get_Value(stamped.Out()));
+    if (read.vt == VT_EMPTY || read.vt == VT_NULL) return;
+    auto seconds = [](const VARIANT& value) {
+        tlx::Variant date;
+        CheckHost(VariantChangeType(&date, &value, 0, VT_DATE));
+        return std::llround(date.date * kSecondsPerDay);
+    };
+    const long long readAt = seconds(read);
+    if (stamped.vt != VT_EMPTY && stamped.vt != VT_NULL && seconds(stamped) > readAt) return;
+    SetFieldValue(u"TS_Mod", tlx::Variant::FromDate(static_cast<double>(readAt + 1) / kSecondsPerDay));
 }
 
 // One more than the highest number of the same form type and the same employee (or of those without
