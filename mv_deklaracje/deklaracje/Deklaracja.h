@@ -264,6 +264,7 @@ private:
     void AssignNumber();
     void ForgetPendingNumber();
     bool RowToSave();
+    void RefuseWhileSentElsewhere();
     void AdvanceVersionStamp();
     void RebuildPrintouts();
     void CheckCitAvailable();

@@ -22,6 +22,7 @@
 #include "mv_deklaracje/core/CollectionEnumerator.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/RecordsetValues.h"
+#include "mv_deklaracje/core/SendClaims.h"
 
 namespace {
 
@@ -184,6 +185,7 @@ void CDeklaracja::OnSave(LONG mode) {
     // Once the row is written (the database counts it) or the save is rolled back, its number is no
     // longer held apart.
     if (mode == hostSaveWritten || mode == hostSaveRollback) ForgetPendingNumber();
+    if (mode == hostSavePrepare || mode == hostSaveDeleted) RefuseWhileSentElsewhere();
     if (mode != hostSaveRollback) {
         EditModeEnum editMode{};
         CheckHost(BoundRecordset()->get_EditMode(&editMode));
@@ -208,6 +210,25 @@ void CDeklaracja::OnSave(LONG mode) {
     OnVerify();
     if (!lockedAtLoad_ && !suppressEvents_) FireFormEvent(CBstr(u"onsave"));
     RebuildPrintouts();
+}
+
+// A stored row that another session is sending is neither written nor removed from here: its sender
+// stores the reference number the office gave it in that row, and a change made meanwhile would not be
+// what was filed. Only the object that claimed the row writes it until the claim ends or lapses. Checked
+// inside the save's transaction, which holds the write lock, so that no claim comes between the check
+// and the write.
+void CDeklaracja::RefuseWhileSentElsewhere() {
+    const LONG id = ReadIdentifier();
+    if (id == 0) return;
+    tlx::ComPtr<ISession2> session = GetSession().As<ISession2>();
+    if (!session) RaiseHResult(E_POINTER);
+    tlx::ComPtr<Connection> connection;
+    CheckHost(session->get_Connection(connection.Out()));
+    std::optional<std::u16string> claimedAt = LiveSendClaimTime(connection.Get(), id);
+    if (!claimedAt || HoldsSendClaim(Self().Get(), *claimedAt)) return;
+    RaiseComError(adErrConcurrencyViolation,
+                  u"Deklaracja jest właśnie wysyłana w innej sesji; nie zapisano jej. Odczytaj ją ponownie po "
+                  u"zakończeniu wysyłania.");
 }
 
 // The stamp the save wrote is the row's version: it must differ from the one the row was read with, also

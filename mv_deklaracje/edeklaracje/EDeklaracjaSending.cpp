@@ -22,6 +22,17 @@ constexpr HRESULT kSaveFailed = static_cast<HRESULT>(0x800577C9);
 constexpr char16_t kClaimRefused[] =
     u"Deklaracja jest właśnie wysyłana albo została wysłana w innej sesji; nie wysłano jej ponownie. Odczytaj ją "
     u"ponownie, aby zobaczyć jej stan.";
+constexpr char16_t kChangedElsewhere[] =
+    u"Deklaracja została zmieniona przez innego użytkownika po jej odczytaniu; nie wysłano jej. Odczytaj ją "
+    u"ponownie i wyślij jeszcze raz.";
+
+// What the user is told when the send takes over the row of an earlier send that never ended.
+std::u16string CutOffWarning(const SendClaim::CutOffSend& earlier) {
+    const std::u16string who =
+        earlier.operatorCode.empty() ? u"nieznanego operatora" : u"operatora " + earlier.operatorCode;
+    return u"Wcześniejsze wysyłanie tej deklaracji, rozpoczęte " + earlier.startedAt + u" przez " + who +
+           u", zostało przerwane; deklaracja mogła już dotrzeć do urzędu.";
+}
 
 std::u16string_view View(BSTR text) { return text ? std::u16string_view(text, SysStringLen(text)) : std::u16string_view(); }
 
@@ -124,13 +135,19 @@ void CEDeklaracja::SendSigned(IDeklaracja2* declaration, std::u16string transfor
     SendClaimed(declaration, signedText, true);
 }
 
-// Only the session that claims the stored declaration sends it; a send that filed nothing gives the
-// claim back, also when it failed.
+// Only the session that claims the stored declaration, as it read it, sends it; a send that filed nothing
+// gives the claim back, also when it failed. A send that takes over the claim of one cut off says so in
+// its messages and in EInfo, since the office may have that document already.
 void CEDeklaracja::SendClaimed(IDeklaracja2* declaration, const std::string& text, bool isSigned) {
-    std::optional<SendClaim> claim = SendClaim::Take(declaration, OperatorId());
+    SendClaim::Refusal refusal{};
+    std::optional<SendClaim> claim = SendClaim::Take(declaration, OperatorId(), refusal);
     if (!claim) {
-        message_ = kClaimRefused;
+        message_ = refusal == SendClaim::Refusal::Changed ? kChangedElsewhere : kClaimRefused;
         return ActionFailed(message_);
+    }
+    if (claim->CutOff()) {
+        info_ = CutOffWarning(*claim->CutOff());
+        SendMessage(info_, kStepFailure);
     }
     bool filed = false;
     try {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 #include <fstream>
 #include <functional>
 #include <optional>
@@ -352,15 +353,80 @@ TEST_F(EDeklaracjaSend, AClaimLeftBehindLapses) {
     LONG id = 0;
     ASSERT_EQ(vat7->get_ID(&id), S_OK);
     auto claimedAt = [&](std::u16string_view time) {
-        Execute(u"UPDATE TLX.DeklNag SET DkN_EDekl_Status = -1, DkN_EDekl_DataWyslania = '" + std::u16string(time) +
+        Execute(u"UPDATE TLX.DeklNag SET DkN_EDekl_Status = -1, DkN_EDekl_OperatorWysylajacy = 1, "
+                u"DkN_EDekl_DataWyslania = '" + std::u16string(time) +
                 u"' WHERE DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id)));
     };
     claimedAt(u"2999-01-01 00:00:00");
     EXPECT_EQ(Send(ReadElsewhere(vat7.Get()).Get()), E_FAIL);
     EXPECT_EQ(LastError(), kClaimRefused);
+    Execute(u"create table TLX.Operatorzy as select 1 as Ope_OpeID, 'KSIEG' as Ope_Kod");
     claimedAt(u"2024-04-01 10:00:00");
     EXPECT_EQ(Send(ReadElsewhere(vat7.Get()).Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
     EXPECT_EQ(gateway->sent.size(), 1u);
+    // The send that took the lapsed claim over says that the earlier one was cut off, and who began it
+    // (the company's file serves as the configuration database here).
+    tlx::Bstr info;
+    ASSERT_EQ(edeklaracja->get_EInfo(info.Out()), S_OK);
+    EXPECT_EQ(info.View(), u"Wcześniejsze wysyłanie tej deklaracji, rozpoczęte " +
+                               Scalar(u"SELECT datetime('2024-04-01 10:00:00', 'localtime')") +
+                               u" przez operatora KSIEG, zostało przerwane; deklaracja mogła już dotrzeć do urzędu.")
+        << tlx::Utf16ToUtf8(info.Str());
+}
+
+// The declaration saved through its session, as a script saves it: the save's answer.
+HRESULT SaveSessionOf(IDeklaracja2* declaration) {
+    tlx::Variant session = Get(declaration, u"Session");
+    return session.vt == VT_DISPATCH ? Call(session.pdispVal, u"Save", {}) : E_POINTER;
+}
+
+// While the service is being asked, a session that read the declaration before the send and one that read
+// it during the send cannot save it; the sender stores the reference it was given.
+TEST_F(EDeklaracjaSend, WhileTheDeclarationIsSentNoOtherSessionSavesIt) {
+    auto vat7 = SavedVat7();
+    auto before = ReadElsewhere(vat7.Get());
+    ASSERT_EQ(Put(before.Get(), u"P_19", tlx::Variant::FromLong(200000)), S_OK);
+    HRESULT savedBefore = S_OK, savedDuring = S_OK;
+    std::u16string refusal;
+    gateway->onSend = [&] {
+        savedBefore = SaveSessionOf(before.Get());
+        refusal = LastError();
+        auto during = ReadElsewhere(vat7.Get());
+        EXPECT_EQ(Put(during.Get(), u"P_19", tlx::Variant::FromLong(300000)), S_OK);
+        savedDuring = SaveSessionOf(during.Get());
+    };
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    EXPECT_EQ(savedBefore, adErrConcurrencyViolation);
+    EXPECT_EQ(savedDuring, adErrConcurrencyViolation);
+    EXPECT_TRUE(refusal.starts_with(u"Dane zostały zmienione lub usunięte przez innego użytkownika")) << tlx::Utf16ToUtf8(refusal);
+    LONG id = 0;
+    ASSERT_EQ(vat7->get_ID(&id), S_OK);
+    const std::u16string row = u" FROM TLX.DeklNag WHERE DkN_DkNID = " + tlx::Utf8ToUtf16(std::to_string(id));
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_RefID" + row), gateway->result->refId);
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_Status" + row), u"301");
+    // Once the status is stored, the sender's own session saves as before.
+    ASSERT_EQ(Put(vat7.Get(), u"P_19", tlx::Variant::FromLong(400000)), S_OK);
+    EXPECT_EQ(SaveSessionOf(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+}
+
+// A copy read before another save of the same second is as stale as any: its send is refused, nothing
+// is sent. The saves are repeated until both fall within one second of the clock.
+TEST_F(EDeklaracjaSend, ACopyReadBeforeASaveOfTheSameSecondIsNotSent) {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        const std::time_t start = std::time(nullptr);
+        auto vat7 = SavedVat7();
+        auto stale = ReadElsewhere(vat7.Get());
+        Get(stale.Get(), u"P_20");  // its values read now
+        ASSERT_EQ(Put(vat7.Get(), u"P_20", tlx::Variant::FromLong(55555)), S_OK);
+        ASSERT_EQ(SaveSessionOf(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+        if (std::time(nullptr) != start) continue;
+        EXPECT_EQ(Send(stale.Get()), E_FAIL);
+        EXPECT_EQ(LastError(), u"Deklaracja została zmieniona przez innego użytkownika po jej odczytaniu; nie wysłano "
+                               u"jej. Odczytaj ją ponownie i wyślij jeszcze raz.");
+        EXPECT_TRUE(gateway->sent.empty());
+        return;
+    }
+    GTEST_SKIP() << "no two saves fell within one second";
 }
 
 // The service took the document but its status cannot be stored (the row changed meanwhile): the reference
