@@ -3,6 +3,8 @@
 #include <sqlite3.h>
 #include <sys/stat.h>
 
+#include "platform/ado/SharedReads.h"
+
 namespace tlx::ado {
 namespace {
 
@@ -66,6 +68,8 @@ void DatabasePool::Clear() {
 
 void DatabasePool::GiveBack(const FileIdentity& file, SqliteDatabase* database) {
     std::unique_ptr<SqliteDatabase> owned(database);
+    // An idle connection keeps no read of its last user: the next may be on another thread.
+    SharedReads::Forget(*owned);
     if (!IsClean(*owned) || file == FileIdentity{}) return;
     Idle oldest;  // closed outside the lock
     std::lock_guard lock(mutex_);

@@ -7,6 +7,7 @@
 
 #include "platform/ado/AdoError.h"
 #include "platform/ado/RowSet.h"
+#include "platform/ado/SharedReads.h"
 #include "platform/ado/SqlFunctions.h"
 #include "platform/ado/SqlRoutines.h"
 
@@ -72,6 +73,8 @@ void Statement::BindInteger(int index, long long value) {
 
 bool Statement::Step() {
     if (!statement_) return false;
+    if (SharedReads::Open() && !sqlite3_stmt_busy(statement_) && !sqlite3_stmt_readonly(statement_))
+        SharedReads::BeforeWrite(db_);
     int rc = sqlite3_step(statement_);
     if (rc == SQLITE_ROW) return true;
     if (rc == SQLITE_DONE) return false;
@@ -115,6 +118,7 @@ SqliteDatabase::SqliteDatabase(const std::string& file) : file_(file) {
 }
 
 SqliteDatabase::~SqliteDatabase() {
+    SharedReads::Forget(*this);
     // Closing with a transaction open rolls it back.
     if (db_ && !sqlite3_get_autocommit(db_)) EndTransaction(false);
     statements_.Clear();
@@ -122,6 +126,7 @@ SqliteDatabase::~SqliteDatabase() {
 }
 
 Statement SqliteDatabase::Prepare(std::string_view sql) {
+    SharedReads::BeforeStatement(*this);
     StatementCache::Taken taken = statements_.Take(sql);
     Statement statement;
     if (taken.statement) {
