@@ -19,6 +19,7 @@
 #include "mv_deklaracje/zus/PamiecDRA.h"
 #include "mv_deklaracje/zus/ZusSetting.h"
 #include "mv_deklaracje/zus/ZusText.h"
+#include "platform/ado/SharedReads.h"
 #include "platform/com/ClassRegistry.h"
 
 namespace {
@@ -345,6 +346,9 @@ void CDRA::Inicjuj() {
 }
 
 void CDRA::GenerujZalaczniki() {
+    // The many small reads of the persons' reports share one read of the company file per connection
+    // rather than one each; a write lets them go first.
+    tlx::ado::SharedReads razem;
     // The reports of each person share what they read through this calculation's memory, let go at its end.
     CPamiecDRA pamiec;
     pamiec.UstawOsobeDRA(GetPracownik());

@@ -30,17 +30,13 @@ namespace {
 
 std::u16string Number(LONG value) { return Utf8ToUtf16(std::to_string(value)); }
 
-// The lookup tables: name and identifier column.
-struct LookupTable {
-    const char16_t* table;
-    const char16_t* idColumn;
-};
-LookupTable TableOf(PayrollModel::Kind kind) {
+// The statement that reads a row of a lookup table by its identifier.
+std::string_view LookupOf(PayrollModel::Kind kind) {
     switch (kind) {
-        case PayrollModel::Kind::Type: return {u"TypWyplata", u"TWP_TwpId"};
-        case PayrollModel::Kind::Code: return {u"KodySwiadczen", u"Pdz_PdzId"};
-        case PayrollModel::Kind::AbsenceType: return {u"TypyNieobecnosci", u"TNB_TnbId"};
-        case PayrollModel::Kind::PeriodType: return {u"TypyOkresow", u"TOK_TokId"};
+        case PayrollModel::Kind::Type: return "select * from TLX.TypWyplata where TWP_TwpId = ?1";
+        case PayrollModel::Kind::Code: return "select * from TLX.KodySwiadczen where Pdz_PdzId = ?1";
+        case PayrollModel::Kind::AbsenceType: return "select * from TLX.TypyNieobecnosci where TNB_TnbId = ?1";
+        case PayrollModel::Kind::PeriodType: return "select * from TLX.TypyOkresow where TOK_TokId = ?1";
         default: throw HostError{E_INVALIDARG};
     }
 }
@@ -199,8 +195,9 @@ PayrollRows PayrollModel::LinksOf(LONG elementId, LONG payoutId) {
     } else {
         PayoutParts& parts = PartsOf(payoutId);
         if (!parts.linksRead) {
-            for (auto& row : Read(u"select * from TLX.WypElementyLinki where WEL_WpeId in (select WPE_WpeId from "
-                                  u"TLX.WypElementy where WPE_WplId = " + Number(payoutId) + u") order by WEL_WelId"))
+            for (auto& row : ReadByKey("select * from TLX.WypElementyLinki where WEL_WpeId in (select WPE_WpeId from "
+                                       "TLX.WypElementy where WPE_WplId = ?1) order by WEL_WelId",
+                                       payoutId))
                 parts.links.emplace(row->Long(u"WEL_WpeId"), row);
             parts.linksRead = true;
         }
@@ -221,9 +218,7 @@ void PayrollModel::AddElement(std::shared_ptr<PayrollRow> row) {
 std::shared_ptr<PayrollRow> PayrollModel::LookupRow(Kind kind, LONG id) {
     std::map<LONG, std::shared_ptr<PayrollRow>>& table = lookups_[kind];
     if (auto known = table.find(id); known != table.end()) return known->second;  // also a row not there
-    LookupTable which = TableOf(kind);
-    PayrollRows rows = Read(std::u16string(u"select * from TLX.") + which.table + u" where " + which.idColumn + u" = " +
-                            Number(id));
+    PayrollRows rows = ReadByKey(LookupOf(kind), id);
     return table[id] = rows.empty() ? nullptr : rows.front();
 }
 
