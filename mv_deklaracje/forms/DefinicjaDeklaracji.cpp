@@ -24,7 +24,7 @@ void CDefinicjaDeklaracji::LoadFormDefinition(IDispatch* declaration, LONG typDe
     Clear();
     try {
         std::shared_ptr<const CFormDefinition> shared = FormDefinitionCache::Get(resources_, typDeklar, wersja);
-        scripts_.Prepare(shared->ScriptText(), declaration, session);
+        scripts_.Prepare(shared->ScriptText(), shared->ScriptsNameHostObjects(), declaration, session);
         fields_.reserve(shared->FieldCount());
         for (std::size_t i = 0; i < shared->FieldCount(); ++i) {
             tlx::ComPtr<CDekElementInfo> field = CDekElementInfo::Make(shared->Field(i));

@@ -28,6 +28,7 @@ std::shared_ptr<const CFormDefinition> CFormDefinition::Read(HMODULE resources, 
         LoadFormDocument(definition->resources_.Read(tlx::Utf16ToUtf8(name), "XML"), name);
     definition->ReadParameters(document.Get(), typDeklar, wersja);
     definition->scriptText_ = CFormScripts::AssembleScriptText(document.Get(), definition->resources_);
+    definition->scriptsNameHost_ = CFormScripts::NamesHostObjects(definition->scriptText_.View());
     definition->ReadFields(document.Get());
     definition->FindEmptyCalls();
     return definition;

@@ -41,6 +41,8 @@ public:
     CBstr EventExpression(std::u16string_view name) const;
     // The form's scripts joined as the engine receives them (CFormScripts::AssembleScriptText).
     const CBstr& ScriptText() const { return scriptText_; }
+    // The scripts name the host's "Session" or "Konfig" (CFormScripts::NamesHostObjects).
+    bool ScriptsNameHostObjects() const { return scriptsNameHost_; }
     // What `expression` would do if evaluated, when that is nothing but tracing fixed texts (none for a
     // call that does nothing at all): it needs no script engine (EmptyScriptCalls). Null otherwise.
     const std::vector<std::u16string>* QuietTraces(std::u16string_view expression) const {
@@ -72,6 +74,7 @@ private:
     LONG dataObowiazywaniaDo_ = 0;
     std::map<std::u16string, CBstr, std::less<>> events_;  // the attributes of "parametry", by exact name
     CBstr scriptText_;
+    bool scriptsNameHost_ = false;
     EmptyScriptCalls emptyCalls_;
     std::vector<FormField> fields_;
     std::map<LONG, std::size_t> fieldsByNumber_;

@@ -21,9 +21,7 @@ bool IsNamePart(char16_t c) {
     return c == u'_' || c == u'$' || (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
 }
 
-// Whether the script text names `name` on its own (not as a member, "dokument.Session", nor as part of a
-// longer name). Text in comments and strings counts too: binding an item no script reads costs nothing
-// but the binding.
+// Whether the script text names `name` on its own (CFormScripts::NamesHostObjects).
 bool NamesGlobal(std::u16string_view text, std::u16string_view name) {
     for (std::size_t at = text.find(name); at != std::u16string_view::npos; at = text.find(name, at + 1)) {
         const char16_t before = at == 0 ? u' ' : text[at - 1];
@@ -70,13 +68,17 @@ CBstr CFormScripts::AssembleScriptText(IXMLDOMNode* document, ResourceSnapshot& 
     return CBstr(text);
 }
 
-void CFormScripts::Prepare(const CBstr& text, IDispatch* declaration, ISession* session) {
+bool CFormScripts::NamesHostObjects(std::u16string_view text) {
+    return NamesGlobal(text, kSession) || NamesGlobal(text, kKonfig);
+}
+
+void CFormScripts::Prepare(const CBstr& text, bool namesHost, IDispatch* declaration, ISession* session) {
     if (!session) RaiseHResult(E_POINTER);
     tlx::ComPtr<ISessionReference> reference;
     CheckHost(session->GetReference(nullptr, reference.Out()));
     if (!reference) RaiseHResult(E_POINTER);
     text_ = text;
-    bindsHost_ = NamesGlobal(text.View(), kSession) || NamesGlobal(text.View(), kKonfig);
+    bindsHost_ = namesHost;
     sessionReference_ = reference;
     engineReference_.Reset();
     declaration_ = declaration;

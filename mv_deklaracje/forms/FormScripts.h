@@ -39,11 +39,16 @@ public:
     static CBstr AssembleScriptText(IXMLDOMNode* document, HMODULE resources);
     // The same, reading the resources through `resources` (which keeps what it read).
     static CBstr AssembleScriptText(IXMLDOMNode* document, ResourceSnapshot& resources);
+    // Whether script text `text` names "Session" or "Konfig" on its own (not as a member, as in
+    // "dokument.Session", nor as part of a longer name). Comments and strings count too: binding an item
+    // no script reads costs nothing but the binding. The answer depends on the text alone, so a
+    // definition finds it once and hands it to every Prepare.
+    static bool NamesHostObjects(std::u16string_view text);
 
     // Makes ready for `declaration` (not counted; what "dokument" is bound to in every evaluation) the
-    // scripts `text`, whose engine is created through `session` at the first evaluation. Only a
-    // reference to the session is kept, which does not keep the session open.
-    void Prepare(const CBstr& text, IDispatch* declaration, ISession* session);
+    // scripts `text`, whose engine is created through `session` at the first evaluation; `namesHost` is
+    // NamesHostObjects(text). Only a reference to the session is kept, which does not keep the session open.
+    void Prepare(const CBstr& text, bool namesHost, IDispatch* declaration, ISession* session);
 
     // Evaluates `expression` with "dokument" bound to the declaration and "pole" to `field` (none when
     // null), `this` being the field or else the declaration; the two names are restored afterwards, also

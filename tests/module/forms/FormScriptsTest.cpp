@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "FormTestSupport.h"
 #include "host/HostClasses.h"
+#include "hostapi/Configuration.h"
 #include "mv_deklaracje/forms/DefinicjaDeklaracji.h"
+#include "mv_deklaracje/forms/FormScripts.h"
 #include "mv_deklaracje/forms/FormXml.h"
 #include "mv_deklaracje/core/TextResources.h"
 
@@ -110,6 +114,49 @@ TEST_F(FormScripts, ResetReturnsTheScriptsToTheirLoadedState) {
     EXPECT_EQ(EvalText(u"log += 'zmiana;'"), "ZUS;ZUS/DAU;ZUS/DEOZ;ZUS/AXXX;ZUS.ZUA;TOOLS;zmiana;");
     definition.ResetScriptEngine();
     EXPECT_EQ(EvalText(u"log"), "ZUS;ZUS/DAU;ZUS/DEOZ;ZUS/AXXX;ZUS.ZUA;TOOLS;");
+}
+
+TEST(HostObjectNames, OnlyAGlobalOfThatNameCounts) {
+    const struct {
+        const char16_t* text;
+        bool names;
+    } rows[] = {
+        {u"Session.Save();", true},
+        {u"var s = Konfig.Value('NIP');", true},
+        {u"f(Session)", true},
+        {u"Konfig", true},
+        {u"// Session w komentarzu", true},
+        {u"dokument.Session.Save();", false},
+        {u"var SessionId = 1; MySession = 2; $Konfig = 3; Konfig_1 = 4;", false},
+        {u"konfig.Value('NIP'); session.Save();", false},
+        {u"dokument.Konfig; Session", true},
+        {u"", false},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CFormScripts::NamesHostObjects(row.text), row.names) << tlx::Utf16ToUtf8(row.text);
+}
+
+TEST_F(FormScripts, ScriptsNamingTheHostsObjectsHaveThemWhileAnEvaluationRuns) {
+    Load(302, 1);
+    EXPECT_EQ(EvalText(u"Nazwy()"), "true,true");
+    const std::u16string configuration = tlx::GuidToText(CLSID_Konfiguracja);
+    EXPECT_EQ(std::count(session->created.begin(), session->created.end(), configuration), 1)
+        << "the configuration is made for the evaluation";
+    EXPECT_FALSE(Bound(u"Session")) << "nothing holds the session between evaluations";
+    EXPECT_FALSE(Bound(u"Konfig"));
+    // A second declaration of the form, its definition taken from the cache, has them too.
+    CDefinicjaDeklaracji other{ModuleTestResources()};
+    ASSERT_EQ(ComBoundary([&] { other.LoadFormDefinition(document.Get(), 302, 1, session.Get()); }), S_OK);
+    tlx::Variant names;
+    ASSERT_EQ(ComBoundary([&] { names = other.EvaluateFormScript(CBstr(u"Nazwy()"), nullptr); }), S_OK);
+    EXPECT_EQ(Text(names), "true,true");
+}
+
+TEST_F(FormScripts, ScriptsThatDoNotNameThemGetNeither) {
+    Load(100, 1);
+    EXPECT_EQ(EvalText(u"[typeof Session, typeof Konfig].join()"), "undefined,undefined");
+    EXPECT_EQ(session->created, std::vector<std::u16string>{u"{DB7FAD44-950A-410A-A9FF-510D98FE0F49}"})
+        << "only the engine is made";
 }
 
 TEST_F(ToolsLibrary, DefinesTheErrorNumbersAndDebugMode) {
