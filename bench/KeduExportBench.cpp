@@ -114,11 +114,15 @@ void ExportStoredDra(benchmark::State& state) {
     tlx::ado::SqliteDatabase database(company.Database());
     database.Run("INSERT INTO TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) VALUES (120, 4, 202403)");
     const LONG id = LastOfType(database, 120);
+    // A DRA is exported under its identifier (stored field 1, DADRAIDENT): number 01 of March 2024.
+    database.Run("INSERT INTO TLX.DeklElem (DkE_DkNID, DkE_Numer, DkE_WartoscL) VALUES (" + std::to_string(id) +
+                 ", 1, 1032024)");
     database.Run("INSERT INTO TLX.DeklNag (DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac, DkN_ParentID) VALUES (121, 2, "
                  "202403, " + std::to_string(id) + ")");
     const LONG rca = LastOfType(database, 121);
     const std::u16string& text = RcaText();
     int page = 0;
+    database.Run("BEGIN");  // one commit for the pages, not one each
     for (std::size_t at = 0; at < text.size(); at += kPageLength) {
         tlx::ado::Statement insert =
             database.Prepare("INSERT INTO TLX.DeklStr (DkS_DkNID, DkS_Lp, DkS_Tekst) VALUES (?, ?, ?)");
@@ -129,6 +133,7 @@ void ExportStoredDra(benchmark::State& state) {
                             SQLITE_TRANSIENT);
         insert.Step();
     }
+    database.Run("COMMIT");
     zusbench::ComPtr<ISession> session;
     zusbench::Check(tlx::host::CurrentLogin()->CreateSession(session.Out()), "CreateSession");
     zusbench::ComPtr<IDispatch> dra;
