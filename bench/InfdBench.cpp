@@ -10,9 +10,11 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 #include <unistd.h>
 
+#include "BenchScale.h"
 #include "host/HostTables.h"
 #include "host/session/HostEnvironment.h"
 #include "hostapi/Collections.h"
@@ -30,7 +32,8 @@
 
 namespace {
 
-constexpr int kEmployees = 10000;
+// The company's employees (fewer in a brief run), each with one payout of two elements.
+const int kEmployees = benchscale::Employees(10000);
 
 constexpr char kCompany[] = R"sql(
 INSERT INTO KonfiguracjaParametry (Kfp_Klucz, Kfp_DataOd, Kfp_Wartosc) VALUES
@@ -39,20 +42,30 @@ INSERT INTO KonfiguracjaParametry (Kfp_Klucz, Kfp_DataOd, Kfp_Wartosc) VALUES
 INSERT INTO TypWyplata (TWP_TwpId, TWP_Nazwa, TWP_Kod) VALUES (1, 'Wynagrodzenie zasadnicze', 10);
 INSERT INTO ListyPlac (LPL_LplId, LPL_Rok, LPL_Miesiac, LPL_DataOd, LPL_DataDo) VALUES
     (3, 2024, 3, '2024-03-01 00:00:00', '2024-03-31 00:00:00');
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @employees)
 INSERT INTO PracKod (Pra_PraID, Pra_Kod) SELECT i, 'P' || i FROM n;
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @employees)
 INSERT INTO PracEtaty (PRE_PraId, PRE_DataOd, PRE_DataDo, PRE_ZatrudnionyOd, PRE_Nazwisko, PRE_Imie1, PRE_Plec,
                        PRE_Pesel, PRE_Wojewodztwo, PRE_ETAEtatL, PRE_ETAEtatM, PRE_StNiepelnosp, PRE_UBZTyuId)
     SELECT i, '2020-01-01 00:00:00', NULL, '2020-01-01 00:00:00', 'Nowak', 'Jan', 'M', printf('80%09d', i),
            'mazowieckie', 1, 1, CASE WHEN i % 10 = 0 THEN 1 + i % 3 ELSE 0 END, 110 FROM n;
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 10000)
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @employees)
 INSERT INTO Wyplaty (WPL_WplId, WPL_PraId, WPL_LplId, WPL_Rok, WPL_Miesiac, WPL_Kwota) SELECT i, i, 3, 2024, 3, 4666 FROM n;
-WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 20000)
+WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < @elements)
 INSERT INTO WypElementy (WPE_WpeId, WPE_WplId, WPE_TwpId, WPE_Wartosc, WPE_RodzajSkladnika, WPE_Kwota8, WPE_Kwota19)
     SELECT i, (i + 1) / 2, 1, 2333, 2, 227.70, 76.50 FROM n;
 INSERT INTO DeklNag (DkN_DkNID, DkN_TypDeklar, DkN_Wersja, DkN_RokMiesiac) VALUES (1, 300, 3, 202403);
 )sql";
+
+// kCompany with its numbers of employees and of payout elements written in.
+std::string CompanySql() {
+    std::string sql = kCompany;
+    const std::pair<std::string, int> numbers[] = {{"@employees", kEmployees}, {"@elements", 2 * kEmployees}};
+    for (const auto& [name, value] : numbers)
+        for (std::size_t at = sql.find(name); at != std::string::npos; at = sql.find(name, at))
+            sql.replace(at, name.size(), std::to_string(value));
+    return sql;
+}
 
 class Company {
 public:
@@ -62,7 +75,7 @@ public:
         const std::string path = (folder_ / "firma.db").string();
         std::vector<std::string> scripts =
             tlx::host::CompanyDatabaseScripts(std::filesystem::path(TLX_SOURCE_DIR) / "db" / "company");
-        scripts.push_back(kCompany);
+        scripts.push_back(CompanySql());
         tlx::ado::CreateDatabaseFile(path, scripts);
         tlx::host::LoginSettings settings;
         settings.companyDatabase = path;

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchScale.h"
 #include "host/GeneratedCompany.h"
 #include "host/HostTables.h"
 #include "host/ServerRegistration.h"
@@ -61,7 +62,8 @@ inline void Put(IDispatch* object, std::u16string name, const VARIANT& value) {
           "put");
 }
 
-// A generated company with the module registered and the host started, for one benchmark.
+// A generated company with the module registered and the host started, for one benchmark; of fewer
+// employees than asked in a brief run (BenchScale.h).
 class GeneratedCompany {
 public:
     explicit GeneratedCompany(int employees) {
@@ -74,7 +76,8 @@ public:
         std::vector<std::string> scripts = tlx::host::CompanyDatabaseScripts(db / "company");
         scripts.push_back(ReadFile(db / "demo.sql"));
         scripts.push_back(tlx::host::HostDemoSql());
-        scripts.push_back(tlx::host::GeneratedCompanySql(employees, tlx::host::kDemoPayrollYear));
+        const int cards = benchscale::Employees(employees);
+        scripts.push_back(tlx::host::GeneratedCompanySql(cards, tlx::host::kDemoPayrollYear));
         tlx::ado::CreateDatabaseFile(database, scripts);
         Check(tlx::host::RegisterServer(TLX_MODULE_PATH), "RegisterServer");
         tlx::host::LoginSettings settings;
