@@ -315,6 +315,21 @@ TEST_F(KeduPackageTest, AnXmlDeclarationWithoutAKeduElementIsRefused) {
     EXPECT_FALSE(fs::exists(target));
 }
 
+// A ZCNA stored with a member's twelve-digit PESEL, beside a sound ZUA: the package is refused naming the
+// member, and nothing is written.
+TEST_F(KeduPackageTest, AStoredPeselThatIsNotElevenDigitsRefusesThePackage) {
+    ComPtr<IKedu> package = Package(u"PESEL");
+    Attach(Insert(dekZUS_ZUA), package.Get());
+    const LONG zcna = Attach(Insert(dekZUS_ZCNA), package.Get());
+    Page(zcna, 1, u"<ZUSZCNA>\r\n<DOCRA>\r\n1\r\n01082024\r\n820303123401\r\n\r\n\r\n\r\nKOWALSKA\r\nMARIA\r\n"
+                  u"</DOCRA>\r\n</ZUSZCNA>\r\n");
+    const fs::path target = folder_ / "pesel.xml";
+    EXPECT_EQ(Save(package.Get(), target), static_cast<HRESULT>(0x80050000 + 30114));
+    EXPECT_EQ(LastError(), u"Członek rodziny 1 (KOWALSKA MARIA): IV/A/p3 (PESEL) musi być numerem PESEL z 11 cyfr, a "
+                           u"jest \"820303123401\".");
+    EXPECT_FALSE(fs::exists(target));
+}
+
 // A DRA with a report its KEDU XML set cannot carry takes the component's road in a package too, so
 // that the report reaches the file; beside an XML declaration the package is mixed and refused.
 TEST_F(KeduPackageTest, ADraWithAReportXmlCannotCarryTakesTheComponentsRoad) {
