@@ -1,15 +1,30 @@
-// The VAT-7 of 2015 and 2016 on the demo company, and the VAT-7D of each version: the month's sales and
+// The VAT-7 of 2015 and 2016 on the demo company, and the VAT-7K and VAT-7D of each version: the month's sales and
 // purchases of the demo's ledger (sales at 23 % 125 000.40 with 28 750.09 tax, other purchases 50 000 with
 // 11 500.49 input tax) in each version's positions, worked out by hand: 125 000 of bases, 28 750 due,
 // 11 500 input tax, 17 250 to pay (with no advances paid, all of it left to pay on the VAT-7D). Each
-// monthly and quarterly document is written under its variant's namespace and code and is valid against
-// the variant's schema; a period outside a version's months is refused.
+// monthly and quarterly document is written under its variant's namespace and code, with the taxpayer and
+// the closing statements as the variant has them, and is valid against the variant's schema; a period
+// outside a version's months is refused.
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
 #include <string>
 
 namespace {
+
+// The closing statements of the variants of July 2015 to July 2016: the first cites the position of the
+// tax to pay (written "poz.54" on the VAT-7D (6)), the second is the same on each.
+std::string TwoStatements(const std::string& poz) {
+    return "<Pouczenie1>W przypadku niewpłacenia w obowiązującym terminie kwoty z " + poz +
+           " lub wpłacenia jej w niepełnej wysokości, niniejsza deklaracja stanowi podstawę do wystawienia tytułu "
+           "wykonawczego zgodnie z przepisami ustawy z dnia 17 czerwca 1966 r. o postępowaniu egzekucyjnym w "
+           "administracji (Dz. U. z 2014 r. poz. 1619, z późn. zm.).</Pouczenie1>"
+           "<Pouczenie2>Za podanie nieprawdy lub zatajenie prawdy i przez to narażenie podatku na uszczuplenie grozi "
+           "odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie2>";
+}
+
+const std::string kEtd2011 = "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/";
+const std::string kEtd2016 = "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2016/01/25/eD/DefinicjeTypy/";
 
 struct Variant {
     int wersja, rok, miesiac, okres, vat7d;
@@ -18,37 +33,45 @@ struct Variant {
     int other, pay;       // positions of the other purchases' net value and of the tax to pay
     const char* period;   // the header's period element
     int left;             // the VAT-7D's position of what is left to pay after the advances
+    std::string etd;      // the etd types the document declares
+    const char* taxpayer; // the taxpayer's element as written: in the form's namespace or the etd types
+    std::string closing;  // what follows the positions
+    int badDebt, input;   // the bad-debt correction of the input tax (0: no row of its own) and the total input tax
 };
+
+const char* const kOwnTaxpayer = "<Podmiot1 rola=\"Podatnik\"><OsobaNiefizyczna><NIP>5260250274</NIP><PelnaNazwa>";
+const char* const kEtdTaxpayer =
+    "<Podmiot1 rola=\"Podatnik\"><etd:OsobaNiefizyczna><etd:NIP>5260250274</etd:NIP><etd:PelnaNazwa>";
 
 const Variant kVariants[] = {
     {16, 2016, 3, 1, 0, "http://crd.gov.pl/wzor/2016/01/18/3120/",
      "<KodFormularza kodSystemowy=\"VAT-7 (16)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7</KodFormularza><WariantFormularza>16</WariantFormularza>",
-     44, 52, "<Miesiac>3</Miesiac>", 0},
+     44, 52, "<Miesiac>3</Miesiac>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 52"), 48, 49},
     {16, 2016, 6, 2, 0, "http://crd.gov.pl/wzor/2016/01/18/3119/",
      "<KodFormularza kodSystemowy=\"VAT-7K (10)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7K</KodFormularza><WariantFormularza>10</WariantFormularza>",
-     44, 52, "<Kwartal>2</Kwartal>", 0},
-    {16, 2016, 12, 2, 1, "http://crd.gov.pl/wzor/2016/01/19/3122/",
+     44, 52, "<Kwartal>2</Kwartal>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 52"), 48, 49},
+    {16, 2016, 6, 2, 1, "http://crd.gov.pl/wzor/2016/01/19/3122/",
      "<KodFormularza kodSystemowy=\"VAT-7D (7)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>7</WariantFormularza>",
-     44, 52, "<Kwartal>4</Kwartal>", 55},
+     44, 52, "<Kwartal>2</Kwartal>", 55, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 55"), 48, 49},
     {15, 2015, 9, 1, 0, "http://crd.gov.pl/wzor/2015/09/04/2567/",
      "<KodFormularza kodSystemowy=\"VAT-7 (15)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-1E\">"
      "VAT-7</KodFormularza><WariantFormularza>15</WariantFormularza>",
-     43, 51, "<Miesiac>9</Miesiac>", 0},
+     43, 51, "<Miesiac>9</Miesiac>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48},
     {15, 2015, 12, 2, 0, "http://crd.gov.pl/wzor/2015/07/09/2480/",
      "<KodFormularza kodSystemowy=\"VAT-7K (9)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7K</KodFormularza><WariantFormularza>9</WariantFormularza>",
-     43, 51, "<Kwartal>4</Kwartal>", 0},
+     43, 51, "<Kwartal>4</Kwartal>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48},
     {15, 2015, 9, 2, 1, "http://crd.gov.pl/wzor/2015/07/09/2482/",
      "<KodFormularza kodSystemowy=\"VAT-7D (6)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>6</WariantFormularza>",
-     43, 51, "<Kwartal>3</Kwartal>", 54},
-    {17, 2024, 3, 2, 1, "http://crd.gov.pl/wzor/2016/08/05/3414/",
+     43, 51, "<Kwartal>3</Kwartal>", 54, kEtd2011, kOwnTaxpayer, TwoStatements("poz.54"), 47, 48},
+    {17, 2016, 9, 2, 1, "http://crd.gov.pl/wzor/2016/08/05/3414/",
      "<KodFormularza kodSystemowy=\"VAT-7D (8)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>8</WariantFormularza>",
-     45, 54, "<Kwartal>1</Kwartal>", 57},
+     45, 54, "<Kwartal>3</Kwartal>", 57, kEtd2016, kEtdTaxpayer, "<Pouczenia>1</Pouczenia>", 49, 51},
 };
 
 class Vat7EarlierScript : public TlxhostDemoTest {};
@@ -79,10 +102,15 @@ TEST_F(Vat7EarlierScript, EachVariantIsCalculatedAndWrittenAsItsDocument) {
                                                     std::to_string(v.miesiac / 3) + " kwartał " + std::to_string(v.rok);
         EXPECT_EQ(out_, opis + " 17250 28750 17250\n");
         const std::string document = Read(file);
-        EXPECT_NE(document.find(std::string("<Deklaracja xmlns=\"") + v.namespaceUri + "\""), std::string::npos)
+        EXPECT_NE(document.find(std::string("<Deklaracja xmlns=\"") + v.namespaceUri + "\" xmlns:etd=\"" + v.etd +
+                                "\">"),
+                  std::string::npos)
             << document;
         EXPECT_NE(document.find(v.header), std::string::npos) << document;
         EXPECT_NE(document.find(v.period), std::string::npos) << document;
+        EXPECT_NE(document.find(v.taxpayer), std::string::npos) << document;
+        EXPECT_NE(document.find("</PozycjeSzczegolowe>" + v.closing + "</Deklaracja>"), std::string::npos)
+            << document;
         EXPECT_NE(document.find("<P_" + other + ">50000</P_" + other + "><P_" + tax + ">11500</P_" + tax + ">"),
                   std::string::npos)
             << document;
@@ -103,11 +131,40 @@ TEST_F(Vat7EarlierScript, EachVariantIsCalculatedAndWrittenAsItsDocument) {
         std::string alone = document;
         alone.erase(alone.find("<P_20>28750</P_20>"), std::string("<P_20>28750</P_20>").size());
         EXPECT_FALSE(store.Errors(alone).empty());
+        // A bad-debt correction lowers the input tax: below 0 it is valid, above 0 it is not.
+        if (v.badDebt) {
+            const std::string at = "<P_" + std::to_string(v.input) + ">";
+            auto correction = [&](const std::string& amount) {
+                std::string corrected = document;
+                const std::string p = "P_" + std::to_string(v.badDebt);
+                corrected.insert(corrected.find(at), "<" + p + ">" + amount + "</" + p + ">");
+                return corrected;
+            };
+            const auto below = store.Errors(correction("-230"));
+            EXPECT_TRUE(below.empty()) << below.front();
+            EXPECT_FALSE(store.Errors(correction("230")).empty());
+        }
+        // Nor is the taxpayer in the other namespace, nor a closing statement missing.
+        if (v.taxpayer == kOwnTaxpayer) {
+            std::string etd = document;
+            for (const char* name : {"OsobaNiefizyczna>", "NIP>", "PelnaNazwa>", "REGON>"}) {
+                for (const std::string tag : {"<", "</"})
+                    for (auto at = etd.find(tag + name); at != std::string::npos; at = etd.find(tag + name, at + 1))
+                        etd.replace(at, tag.size(), tag + "etd:");
+            }
+            ASSERT_NE(etd.find("<etd:OsobaNiefizyczna><etd:NIP>"), std::string::npos) << etd;
+            EXPECT_FALSE(store.Errors(etd).empty()) << "the taxpayer in the etd types";
+            std::string closing = document;
+            const auto second = closing.find("<Pouczenie2>");
+            closing.erase(second, closing.find("</Deklaracja>") - second);
+            EXPECT_FALSE(store.Errors(closing).empty()) << "no second statement";
+        }
     }
 }
 
 // Every stored field of each earlier version keeps what a script writes into it; a period outside the
-// version's months is refused before anything is calculated.
+// version's months is refused before anything is calculated. The VAT-7 (17) and its quarterly forms take
+// over from the August 2016 period, the (16) ends with July.
 TEST_F(Vat7EarlierScript, FieldsKeepTheirValuesAndOtherPeriodsAreRefused) {
     // Each version: its year and month, its last amount; the boxes and choices follow it, then the phone.
     ASSERT_EQ(RunScript("var deklaracje = Session.CreateObject('TLXDeklaracje.Deklaracje');\n"
@@ -126,19 +183,32 @@ TEST_F(Vat7EarlierScript, FieldsKeepTheirValuesAndOtherPeriodsAreRefused) {
                         "    print(wersje[w][0], zle.join(','), d.Wartosc('P_' + (wersje[w][3] + 13)), d.Zaliczki,\n"
                         "          d.KwotaZaliczenia, d.ZaliczenieNadplaty, d.WniosekOZaliczenie);\n"
                         "}\n"
-                        "var d = deklaracje.AddNew();\n"
-                        "d.TypDeklar = 1; d.Wersja = 16; d.Rok = 2017; d.Miesiac = 1;\n"
-                        "try { d.Policz(); print('policzono'); } catch (e) { print(e.description); }\n"
-                        "d = deklaracje.AddNew();\n"
-                        "d.TypDeklar = 1; d.Wersja = 15; d.Rok = 2015; d.Miesiac = 6;\n"
-                        "try { d.Policz(); print('policzono'); } catch (e) { print(e.description); }\n"),
+                        "function policz(wersja, rok, miesiac, okres) {\n"
+                        "    var d = deklaracje.AddNew();\n"
+                        "    d.TypDeklar = 1; d.Wersja = wersja; d.Okres = okres; d.Rok = rok; d.Miesiac = miesiac;\n"
+                        "    try { d.Policz(); print(wersja, miesiac + '/' + rok, 'policzono'); }\n"
+                        "    catch (e) { print(wersja, miesiac + '/' + rok, e.description); }\n"
+                        "}\n"
+                        "policz(17, 2016, 9, 1); policz(17, 2016, 8, 1); policz(17, 2016, 9, 2);\n"
+                        "policz(16, 2016, 9, 1); policz(16, 2016, 7, 1); policz(16, 2016, 9, 2); policz(16, 2016, 6, 2);\n"
+                        "policz(17, 2016, 7, 1); policz(15, 2015, 6, 1);\n"),
               0)
         << err_ << out_;
+    const std::string refused16 =
+        "Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.01.2016 do 01.07.2016.\n";
     EXPECT_EQ(out_,
               "15  501 501 501 300 200 1 1\n"
               "16  501 501 501 300 200 1 1\n"
-              "Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.01.2016 do 01.12.2016.\n"
-              "Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.07.2015 do 01.12.2015.\n");
+              "17 9/2016 policzono\n"
+              "17 8/2016 policzono\n"
+              "17 9/2016 policzono\n"
+              "16 9/2016 " + refused16 +
+              "16 7/2016 policzono\n"
+              "16 9/2016 " + refused16 +
+              "16 6/2016 policzono\n"
+              "17 7/2016 Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.08.2016.\n"
+              "15 6/2015 Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.07.2015 do "
+              "01.12.2015.\n");
 }
 
 }  // namespace

@@ -4,7 +4,9 @@
      followed, after the tax to pay, by the settlement of the quarter's advances (the module's fields
      Zaliczki to KwotaZaliczenia), and the attachments by the request to credit the overpayment; the
      rows after them are numbered on. The header names the quarter. Amounts leave in whole złoty, dates
-     as "YYYY-MM-DD"; optional positions without a value are left out. -->
+     as "YYYY-MM-DD"; optional positions without a value are left out. The taxpayer is written in the
+     form's own namespace; the document closes with the printed form's two statements, the first citing the
+     position of what is left to pay. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
@@ -33,21 +35,21 @@
       <Podmiot1 rola="Podatnik">
         <xsl:choose>
           <xsl:when test="normalize-space($s/P_8) = '2'">
-            <etd:OsobaFizyczna>
-              <etd:NIP><xsl:value-of select="$s/Nip"/></etd:NIP>
-              <etd:ImiePierwsze><xsl:value-of select="normalize-space($s/ImiePierwsze)"/></etd:ImiePierwsze>
-              <etd:Nazwisko><xsl:value-of select="normalize-space($s/Nazwisko)"/></etd:Nazwisko>
-              <etd:DataUrodzenia><xsl:value-of select="normalize-space($s/DataUrodzenia)"/></etd:DataUrodzenia>
-            </etd:OsobaFizyczna>
+            <OsobaFizyczna>
+              <NIP><xsl:value-of select="$s/Nip"/></NIP>
+              <ImiePierwsze><xsl:value-of select="normalize-space($s/ImiePierwsze)"/></ImiePierwsze>
+              <Nazwisko><xsl:value-of select="normalize-space($s/Nazwisko)"/></Nazwisko>
+              <DataUrodzenia><xsl:value-of select="normalize-space($s/DataUrodzenia)"/></DataUrodzenia>
+            </OsobaFizyczna>
           </xsl:when>
           <xsl:otherwise>
-            <etd:OsobaNiefizyczna>
-              <etd:NIP><xsl:value-of select="$s/Nip"/></etd:NIP>
-              <etd:PelnaNazwa><xsl:value-of select="normalize-space($s/PelnaNazwa)"/></etd:PelnaNazwa>
+            <OsobaNiefizyczna>
+              <NIP><xsl:value-of select="$s/Nip"/></NIP>
+              <PelnaNazwa><xsl:value-of select="normalize-space($s/PelnaNazwa)"/></PelnaNazwa>
               <xsl:if test="normalize-space($s/REGON) != ''">
-                <etd:REGON><xsl:value-of select="normalize-space($s/REGON)"/></etd:REGON>
+                <REGON><xsl:value-of select="normalize-space($s/REGON)"/></REGON>
               </xsl:if>
-            </etd:OsobaNiefizyczna>
+            </OsobaNiefizyczna>
           </xsl:otherwise>
         </xsl:choose>
       </Podmiot1>
@@ -117,7 +119,8 @@
         </xsl:variable>
         <xsl:if test="$wypelniono != ''"><P_79><xsl:value-of select="$wypelniono"/></P_79></xsl:if>
       </PozycjeSzczegolowe>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie1>W przypadku niewpłacenia w obowiązującym terminie kwoty z poz.54 lub wpłacenia jej w niepełnej wysokości, niniejsza deklaracja stanowi podstawę do wystawienia tytułu wykonawczego zgodnie z przepisami ustawy z dnia 17 czerwca 1966 r. o postępowaniu egzekucyjnym w administracji (Dz. U. z 2014 r. poz. 1619, z późn. zm.).</Pouczenie1>
+      <Pouczenie2>Za podanie nieprawdy lub zatajenie prawdy i przez to narażenie podatku na uszczuplenie grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie2>
       <xsl:if test="normalize-space(/d:Deklaracja/Schemat/P_66) = '1'">
         <Zalaczniki>
           <xsl:element name="Wniosek_VAT-ZD" namespace="{$nsVatZd}">

@@ -1,9 +1,10 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!-- VAT-7K(10), the quarterly VAT-7: the module's document of a quarterly VAT-7 becomes the tax authority's document
-     (namespace http://crd.gov.pl/wzor/2016/01/18/3119/), the taxpayer in the etd types of 2011/06/21.
-     Amounts arrive as the user's regional settings wrote them and leave in whole złoty; dates leave as
-     "YYYY-MM-DD". Optional positions without a value are left out. The closing statement is
-     acknowledged as in the module's other forms of these years. -->
+     (namespace http://crd.gov.pl/wzor/2016/01/18/3119/). The taxpayer's elements are in the form's
+     own namespace; the etd types of 2011/06/21 are declared on the root all the same, as the variant's documents
+     have them. Amounts arrive as the user's regional settings wrote them and leave in whole złoty; dates leave
+     as "YYYY-MM-DD". Optional positions without a value are left out. The document closes with the printed
+     form's two statements, the first citing the position of the tax to pay. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
@@ -32,21 +33,21 @@
       <Podmiot1 rola="Podatnik">
         <xsl:choose>
           <xsl:when test="normalize-space($s/P_8) = '2'">
-            <etd:OsobaFizyczna>
-              <etd:NIP><xsl:value-of select="$s/Nip"/></etd:NIP>
-              <etd:ImiePierwsze><xsl:value-of select="normalize-space($s/ImiePierwsze)"/></etd:ImiePierwsze>
-              <etd:Nazwisko><xsl:value-of select="normalize-space($s/Nazwisko)"/></etd:Nazwisko>
-              <etd:DataUrodzenia><xsl:value-of select="normalize-space($s/DataUrodzenia)"/></etd:DataUrodzenia>
-            </etd:OsobaFizyczna>
+            <OsobaFizyczna>
+              <NIP><xsl:value-of select="$s/Nip"/></NIP>
+              <ImiePierwsze><xsl:value-of select="normalize-space($s/ImiePierwsze)"/></ImiePierwsze>
+              <Nazwisko><xsl:value-of select="normalize-space($s/Nazwisko)"/></Nazwisko>
+              <DataUrodzenia><xsl:value-of select="normalize-space($s/DataUrodzenia)"/></DataUrodzenia>
+            </OsobaFizyczna>
           </xsl:when>
           <xsl:otherwise>
-            <etd:OsobaNiefizyczna>
-              <etd:NIP><xsl:value-of select="$s/Nip"/></etd:NIP>
-              <etd:PelnaNazwa><xsl:value-of select="normalize-space($s/PelnaNazwa)"/></etd:PelnaNazwa>
+            <OsobaNiefizyczna>
+              <NIP><xsl:value-of select="$s/Nip"/></NIP>
+              <PelnaNazwa><xsl:value-of select="normalize-space($s/PelnaNazwa)"/></PelnaNazwa>
               <xsl:if test="normalize-space($s/REGON) != ''">
-                <etd:REGON><xsl:value-of select="normalize-space($s/REGON)"/></etd:REGON>
+                <REGON><xsl:value-of select="normalize-space($s/REGON)"/></REGON>
               </xsl:if>
-            </etd:OsobaNiefizyczna>
+            </OsobaNiefizyczna>
           </xsl:otherwise>
         </xsl:choose>
       </Podmiot1>
@@ -110,7 +111,8 @@
         </xsl:variable>
         <xsl:if test="$wypelniono != ''"><P_73><xsl:value-of select="$wypelniono"/></P_73></xsl:if>
       </PozycjeSzczegolowe>
-      <Pouczenie>1</Pouczenie>
+      <Pouczenie1>W przypadku niewpłacenia w obowiązującym terminie kwoty z poz. 52 lub wpłacenia jej w niepełnej wysokości, niniejsza deklaracja stanowi podstawę do wystawienia tytułu wykonawczego zgodnie z przepisami ustawy z dnia 17 czerwca 1966 r. o postępowaniu egzekucyjnym w administracji (Dz. U. z 2014 r. poz. 1619, z późn. zm.).</Pouczenie1>
+      <Pouczenie2>Za podanie nieprawdy lub zatajenie prawdy i przez to narażenie podatku na uszczuplenie grozi odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie2>
       <xsl:if test="normalize-space(/d:Deklaracja/Schemat/P_67) = '1'">
         <Zalaczniki>
           <xsl:element name="Wniosek_VAT-ZD" namespace="{$nsVatZd}">

@@ -62,7 +62,7 @@ protected:
 
 TEST_F(Vat7Form, DefinitionCarriesEveryPositionOfTheForm) {
     EXPECT_EQ(definition.Symbol(), u"VAT7");
-    EXPECT_EQ(definition.DataObowiazywaniaOd(), 201701);
+    EXPECT_EQ(definition.DataObowiazywaniaOd(), 201608);
     EXPECT_EQ(definition.DataObowiazywaniaDo(), 0);
     EXPECT_TRUE(definition.Autonumeracja());
     const std::set<int> integers = {4, 5, 7, 8, 62, 63, 64, 65, 66, 67, 68, 69};

@@ -36,12 +36,12 @@ const Version kVersions[] = {
       {"correction", 46}, {"badDebt", 47}, {"input", 48}, {"tills", 49}, {"waived", 50}, {"pay", 51},
       {"tillsRefund", 52}, {"surplus", 53}, {"refund", 54}, {"days25", 55}, {"days180", 57}, {"forward", 58},
       {"transport", 37}, {"vatzd", 66}}},
-    {16, 201601, 201612, 59, {60, 61, 62, 63}, {64, 65, 66, 67}, 68, 72, 73, "(dokument.Okres==1)?'1/16':(dokument.VAT7D==1)?'1/D07':'1K/10'", "1/D07",
+    {16, 201601, 201607, 59, {60, 61, 62, 63}, {64, 65, 66, 67}, 68, 72, 73, "(dokument.Okres==1)?'1/16':(dokument.VAT7D==1)?'1/D07':'1K/10'", "1/D07",
      {{"bases", 39}, {"due", 40}, {"brought", 41}, {"fixedNet", 42}, {"fixed", 43}, {"otherNet", 44}, {"other", 45},
       {"correction", 47}, {"badDebt", 48}, {"input", 49}, {"tills", 50}, {"waived", 51}, {"pay", 52},
       {"tillsRefund", 53}, {"surplus", 54}, {"refund", 55}, {"days25", 56}, {"days180", 58}, {"forward", 59},
       {"transport", 38}, {"vatzd", 67}}},
-    {17, 201701, 0, 61, {62, 63, 64, 65}, {66, 67, 68}, 69, 73, 74,
+    {17, 201608, 0, 61, {62, 63, 64, 65}, {66, 67, 68}, 69, 73, 74,
      "(dokument.Okres==1)?'1/17':(dokument.VAT7D==1)?'1/D08':'1K/11'", "1/D08",
      {{"bases", 40}, {"due", 41}, {"brought", 42}, {"fixedNet", 43}, {"fixed", 44}, {"otherNet", 45}, {"other", 46},
       {"correction", 48}, {"badDebt", 49}, {"input", 51}, {"tills", 52}, {"waived", 53}, {"pay", 54},
@@ -194,7 +194,8 @@ TEST_P(Vat7Versions, RefundsAndRefusalsFollowTheVersionsNumbering) {
 // credited to later liabilities, never more of it than there is.
 TEST_P(Vat7Versions, AVat7DSettlesTheQuartersAdvances) {
     const Version& v = GetParam();
-    Start(v, v.od / 100, v.od % 100 + 2);
+    const int quarter = (v.od % 100 + 2) / 3;  // the first quarter the version serves, stored as its last month
+    Start(v, v.od / 100, quarter * 3);
     document->Set(u"Okres", tlx::Variant::FromLong(2));
     document->Set(u"VAT7D", tlx::Variant::FromLong(1));
     EnterMonth(v);
@@ -207,7 +208,7 @@ TEST_P(Vat7Versions, AVat7DSettlesTheQuartersAdvances) {
     EXPECT_EQ(document->Amount(u"Nadplata"), 0);
     EXPECT_EQ(Kwota(), "2000");
     EXPECT_EQ(Text(Fire(u"transformata")), v.vat7d);
-    EXPECT_EQ(Text(Fire(u"opis")), "VAT-7D za " + std::to_string((v.od % 100 + 2) / 3) + " kwartał " +
+    EXPECT_EQ(Text(Fire(u"opis")), "VAT-7D za " + std::to_string(quarter) + " kwartał " +
                                        std::to_string(v.od / 100));
     EXPECT_EQ(Verify().second, "");
 
