@@ -1,7 +1,8 @@
-// The VAT-7 of 2015 and 2016 on the demo company, and the VAT-7K and VAT-7D of each version: the month's sales and
+// The VAT-7 of 2014 to 2016 on the demo company, and the VAT-7K and VAT-7D of each version: the month's sales and
 // purchases of the demo's ledger (sales at 23 % 125 000.40 with 28 750.09 tax, other purchases 50 000 with
 // 11 500.49 input tax) in each version's positions, worked out by hand: 125 000 of bases, 28 750 due,
-// 11 500 input tax, 17 250 to pay (with no advances paid, all of it left to pay on the VAT-7D). Each
+// 11 500 input tax, 17 250 to pay (P_48 of the VAT-7(14); with no advances paid, all of it left to pay on the
+// VAT-7D). Each
 // monthly and quarterly document is written under its variant's namespace and code, with the taxpayer and
 // the closing statements as the variant has them, and is valid against the variant's schema; a period
 // outside a version's months is refused.
@@ -21,6 +22,17 @@ std::string TwoStatements(const std::string& poz) {
            "administracji (Dz. U. z 2014 r. poz. 1619, z późn. zm.).</Pouczenie1>"
            "<Pouczenie2>Za podanie nieprawdy lub zatajenie prawdy i przez to narażenie podatku na uszczuplenie grozi "
            "odpowiedzialność przewidziana w Kodeksie karnym skarbowym.</Pouczenie2>";
+}
+
+// The closing statements of the variants of April 2013 to June 2015: the instruction citing the tax to pay
+// (poz. 48, or 51 on the VAT-7D (5), which writes "poz.1015" without the blank) and the taxpayer's statement.
+std::string InstructionAndStatement(const std::string& poz, const std::string& dz) {
+    return "<Pouczenie>W przypadku niewpłacenia w obowiązującym terminie kwoty z " + poz +
+           " lub wpłacenia jej w niepełnej wysokości, niniejsza deklaracja stanowi podstawę do wystawienia tytułu "
+           "wykonawczego, zgodnie z przepisami ustawy z dnia 17 czerwca 1966 r. o postępowaniu egzekucyjnym w "
+           "administracji (Dz.U. z 2012 r. " + dz + ", z późn. zm.).</Pouczenie>"
+           "<Oswiadczenie>Oświadczam, że są mi znane przepisy Kodeksu karnego skarbowego o odpowiedzialności za "
+           "podanie danych niezgodnych z rzeczywistością.</Oswiadczenie>";
 }
 
 const std::string kEtd2011 = "http://crd.gov.pl/xml/schematy/dziedzinowe/mf/2011/06/21/eD/DefinicjeTypy/";
@@ -72,6 +84,18 @@ const Variant kVariants[] = {
      "<KodFormularza kodSystemowy=\"VAT-7D (8)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>8</WariantFormularza>",
      45, 54, "<Kwartal>3</Kwartal>", 57, kEtd2016, kEtdTaxpayer, "<Pouczenia>1</Pouczenia>", 49, 51},
+    {14, 2014, 3, 1, 0, "http://crd.gov.pl/wzor/2013/04/09/1113/",
+     "<KodFormularza kodSystemowy=\"VAT-7 (14)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
+     "VAT-7</KodFormularza><WariantFormularza>14</WariantFormularza>",
+     41, 48, "<Miesiac>3</Miesiac>", 0, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.48", "poz. 1015"), 0, 45},
+    {14, 2014, 6, 2, 0, "http://crd.gov.pl/wzor/2013/04/09/1114/",
+     "<KodFormularza kodSystemowy=\"VAT-7K (8)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
+     "VAT-7K</KodFormularza><WariantFormularza>8</WariantFormularza>",
+     41, 48, "<Kwartal>2</Kwartal>", 0, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.48", "poz. 1015"), 0, 45},
+    {14, 2014, 9, 2, 1, "http://crd.gov.pl/wzor/2013/04/09/1112/",
+     "<KodFormularza kodSystemowy=\"VAT-7D (5)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
+     "VAT-7D</KodFormularza><WariantFormularza>5</WariantFormularza>",
+     41, 48, "<Kwartal>3</Kwartal>", 51, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.51", "poz.1015"), 0, 45},
 };
 
 class Vat7EarlierScript : public TlxhostDemoTest {};
