@@ -22,5 +22,6 @@ var VAT7_UKLAD = {
     terminyZwrotu: ['P_52', 'P_53', 'P_54'],
     doPrzeniesienia: 'P_55',
     vatZd: 'P_63',
-    liczbaVatZd: 'P_64'
+    liczbaVatZd: 'P_64',
+    dataWypelnienia: 'P_69'
 };

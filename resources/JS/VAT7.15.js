@@ -20,5 +20,6 @@ var VAT7_UKLAD = {
     terminyZwrotu: ['P_55', 'P_56', 'P_57'],
     doPrzeniesienia: 'P_58',
     vatZd: 'P_66',
-    liczbaVatZd: 'P_67'
+    liczbaVatZd: 'P_67',
+    dataWypelnienia: 'P_72'
 };

@@ -20,5 +20,6 @@ var VAT7_UKLAD = {
     terminyZwrotu: ['P_56', 'P_57', 'P_58'],
     doPrzeniesienia: 'P_59',
     vatZd: 'P_67',
-    liczbaVatZd: 'P_68'
+    liczbaVatZd: 'P_68',
+    dataWypelnienia: 'P_73'
 };

@@ -14,7 +14,9 @@
 //   inneKwoty       - pozostałe kwoty wpisywane (wartości netto nabyć, pozycje "w tym"),
 //   kasyOdliczenie, zaniechanie, doWplaty, kasyZwrot, nadwyzka, doZwrotu, doPrzeniesienia - pozycje
 //                     rozliczenia, terminyZwrotu - podział kwoty zwrotu według terminów,
-//   vatZd, liczbaVatZd - dołączenie zawiadomień VAT-ZD (1 - tak, 2 - nie) i ich liczba.
+//   vatZd, liczbaVatZd - dołączenie zawiadomień VAT-ZD (1 - tak, 2 - nie) i ich liczba,
+//   dataWypelnienia - data wypełnienia deklaracji w wersjach, których dokument zawsze ją podaje: gdy jej
+//                     nie wpisano, wyliczenie wstawia dzień wyliczenia.
 // Wariant VAT-7D rozlicza po kwocie podlegającej wpłacie zaliczki kwartału w polach o tych samych nazwach
 // w każdej wersji; jego przekształcenie nadaje im numery pozycji swojego wzoru.
 
@@ -148,6 +150,17 @@ function OnCalculateDoc()
     UstawPole(u.kasyZwrot, kasy - doOdliczenia);
     PrzeliczSumy();
     UzupelnijPodatnika();
+    UzupelnijDateWypelnienia();
+}
+
+// Data wypełnienia deklaracji: dzień wyliczenia, gdy wersja ją podaje, a nie wpisano innej.
+function UzupelnijDateWypelnienia()
+{
+    var pole = VAT7_UKLAD.dataWypelnienia;
+    if (!pole || !CcIsDate0(dokument[pole]))
+        return;
+    var dzis = new Date();
+    dokument[pole] = new Date(dzis.getFullYear(), dzis.getMonth(), dzis.getDate());
 }
 
 function BladDeklaracji(tekst)

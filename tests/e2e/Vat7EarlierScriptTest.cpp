@@ -9,6 +9,7 @@
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
+#include <ctime>
 #include <string>
 
 namespace {
@@ -49,6 +50,7 @@ struct Variant {
     const char* taxpayer; // the taxpayer's element as written: in the form's namespace or the etd types
     std::string closing;  // what follows the positions
     int badDebt, input;   // the bad-debt correction of the input tax (0: no row of its own) and the total input tax
+    int filled;           // the date the declaration was filled in, given on calculation (0: only when typed)
 };
 
 const char* const kOwnTaxpayer = "<Podmiot1 rola=\"Podatnik\"><OsobaNiefizyczna><NIP>5260250274</NIP><PelnaNazwa>";
@@ -59,44 +61,54 @@ const Variant kVariants[] = {
     {16, 2016, 3, 1, 0, "http://crd.gov.pl/wzor/2016/01/18/3120/",
      "<KodFormularza kodSystemowy=\"VAT-7 (16)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7</KodFormularza><WariantFormularza>16</WariantFormularza>",
-     44, 52, "<Miesiac>3</Miesiac>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 52"), 48, 49},
+     44, 52, "<Miesiac>3</Miesiac>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 52"), 48, 49, 73},
     {16, 2016, 6, 2, 0, "http://crd.gov.pl/wzor/2016/01/18/3119/",
      "<KodFormularza kodSystemowy=\"VAT-7K (10)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7K</KodFormularza><WariantFormularza>10</WariantFormularza>",
-     44, 52, "<Kwartal>2</Kwartal>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 52"), 48, 49},
+     44, 52, "<Kwartal>2</Kwartal>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 52"), 48, 49, 73},
     {16, 2016, 6, 2, 1, "http://crd.gov.pl/wzor/2016/01/19/3122/",
      "<KodFormularza kodSystemowy=\"VAT-7D (7)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>7</WariantFormularza>",
-     44, 52, "<Kwartal>2</Kwartal>", 55, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 55"), 48, 49},
+     44, 52, "<Kwartal>2</Kwartal>", 55, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 55"), 48, 49, 80},
     {15, 2015, 9, 1, 0, "http://crd.gov.pl/wzor/2015/09/04/2567/",
      "<KodFormularza kodSystemowy=\"VAT-7 (15)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-1E\">"
      "VAT-7</KodFormularza><WariantFormularza>15</WariantFormularza>",
-     43, 51, "<Miesiac>9</Miesiac>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48},
+     43, 51, "<Miesiac>9</Miesiac>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48, 72},
     {15, 2015, 12, 2, 0, "http://crd.gov.pl/wzor/2015/07/09/2480/",
      "<KodFormularza kodSystemowy=\"VAT-7K (9)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7K</KodFormularza><WariantFormularza>9</WariantFormularza>",
-     43, 51, "<Kwartal>4</Kwartal>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48},
+     43, 51, "<Kwartal>4</Kwartal>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48, 72},
     {15, 2015, 9, 2, 1, "http://crd.gov.pl/wzor/2015/07/09/2482/",
      "<KodFormularza kodSystemowy=\"VAT-7D (6)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>6</WariantFormularza>",
-     43, 51, "<Kwartal>3</Kwartal>", 54, kEtd2011, kOwnTaxpayer, TwoStatements("poz.54"), 47, 48},
+     43, 51, "<Kwartal>3</Kwartal>", 54, kEtd2011, kOwnTaxpayer, TwoStatements("poz.54"), 47, 48, 79},
     {17, 2016, 9, 2, 1, "http://crd.gov.pl/wzor/2016/08/05/3414/",
      "<KodFormularza kodSystemowy=\"VAT-7D (8)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>8</WariantFormularza>",
-     45, 54, "<Kwartal>3</Kwartal>", 57, kEtd2016, kEtdTaxpayer, "<Pouczenia>1</Pouczenia>", 49, 51},
+     45, 54, "<Kwartal>3</Kwartal>", 57, kEtd2016, kEtdTaxpayer, "<Pouczenia>1</Pouczenia>", 49, 51, 0},
     {14, 2014, 3, 1, 0, "http://crd.gov.pl/wzor/2013/04/09/1113/",
      "<KodFormularza kodSystemowy=\"VAT-7 (14)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7</KodFormularza><WariantFormularza>14</WariantFormularza>",
-     41, 48, "<Miesiac>3</Miesiac>", 0, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.48", "poz. 1015"), 0, 45},
+     41, 48, "<Miesiac>3</Miesiac>", 0, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.48", "poz. 1015"), 0, 45, 69},
     {14, 2014, 6, 2, 0, "http://crd.gov.pl/wzor/2013/04/09/1114/",
      "<KodFormularza kodSystemowy=\"VAT-7K (8)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7K</KodFormularza><WariantFormularza>8</WariantFormularza>",
-     41, 48, "<Kwartal>2</Kwartal>", 0, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.48", "poz. 1015"), 0, 45},
+     41, 48, "<Kwartal>2</Kwartal>", 0, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.48", "poz. 1015"), 0, 45, 69},
     {14, 2014, 9, 2, 1, "http://crd.gov.pl/wzor/2013/04/09/1112/",
      "<KodFormularza kodSystemowy=\"VAT-7D (5)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>5</WariantFormularza>",
-     41, 48, "<Kwartal>3</Kwartal>", 51, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.51", "poz.1015"), 0, 45},
+     41, 48, "<Kwartal>3</Kwartal>", 51, kEtd2011, kEtdTaxpayer, InstructionAndStatement("poz.51", "poz.1015"), 0, 45, 76},
 };
+
+// Today as the documents write dates, "YYYY-MM-DD".
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    char text[11];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &today);
+    return text;
+}
 
 class Vat7EarlierScript : public TlxhostDemoTest {};
 
@@ -138,6 +150,11 @@ TEST_F(Vat7EarlierScript, EachVariantIsCalculatedAndWrittenAsItsDocument) {
         EXPECT_NE(document.find("<P_" + other + ">50000</P_" + other + "><P_" + tax + ">11500</P_" + tax + ">"),
                   std::string::npos)
             << document;
+        if (v.filled) {
+            const std::string p = "P_" + std::to_string(v.filled);
+            EXPECT_NE(document.find("<" + p + ">" + Today() + "</" + p + ">"), std::string::npos)
+                << "filled in today\n" << document;
+        }
         const std::string pay = "<P_" + std::to_string(v.pay) + ">17250</P_" + std::to_string(v.pay) + ">";
         EXPECT_NE(document.find(pay), std::string::npos) << document;
         if (v.vat7d) {

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <ctime>
 #include <map>
 #include <string>
 #include <vector>
@@ -67,6 +68,7 @@ protected:
     void Start(const Version& v, LONG rok, LONG miesiac) {
         if (definition.FieldCount() == 0) Load(1, v.wersja);
         SetNewDeclarationValues();
+        document->Set(Pos(v.date), tlx::Variant::FromDate(0));  // an empty date, as a declaration reads it
         RunOnUpdateAfterEachWrite();
         document->Set(u"Okres", tlx::Variant::FromLong(1));
         document->Set(u"P_7", tlx::Variant::FromLong(1));
@@ -156,6 +158,31 @@ TEST_P(Vat7Versions, TheSameMonthGivesTheSameSettlement) {
         EXPECT_EQ(Amount(v.at.at("bases")), 144200);
         EXPECT_EQ(Amount(v.at.at("pay")), 10990);
     }
+}
+
+// The versions up to the VAT-7(16) always give the date the declaration was filled in: the calculation
+// puts the day it runs there unless a date was typed.
+TEST_P(Vat7Versions, TheFillingDateIsTheDayOfCalculationUnlessTyped) {
+    const Version& v = GetParam();
+    if (v.wersja >= 17) GTEST_SKIP() << "the VAT-7(17) gives the date only when typed";
+    auto day = [&] {
+        tlx::Variant value = document->Get(Pos(v.date));
+        auto calendar = value.vt == VT_DATE ? tlx::CalendarFromDate(value.date) : std::nullopt;
+        return calendar ? std::tuple(calendar->year, calendar->month, calendar->day, calendar->hour)
+                        : std::tuple(0, 0, 0, 0);
+    };
+    const std::time_t now = std::time(nullptr);
+    std::tm today{};
+    localtime_r(&now, &today);
+    Start(v, v.od / 100, v.od % 100);
+    Fire(u"oncalculate");
+    EXPECT_EQ(day(), std::tuple(today.tm_year + 1900, today.tm_mon + 1, today.tm_mday, 0));
+    EXPECT_EQ(Verify().second, "");
+
+    Start(v, v.od / 100, v.od % 100);
+    document->Set(Pos(v.date), tlx::Variant::FromDate(*tlx::DateFromCalendar({2015, 8, 3})));
+    Fire(u"oncalculate");
+    EXPECT_EQ(day(), std::tuple(2015, 8, 3, 0)) << "a typed date stays";
 }
 
 // A surplus refunded in 25 days and carried forward, and the checks that name the version's own positions.
