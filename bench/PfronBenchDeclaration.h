@@ -5,6 +5,8 @@
 
 #include "ZusBenchCompany.h"
 
+#include <memory>
+
 #include "hostapi/Employees.h"
 #include "hostapi/Payroll.h"
 #include "mv_deklaracje_tlb.h"
@@ -14,6 +16,20 @@
 namespace pfronbench {
 
 using namespace zusbench;
+
+// The generated company of `cards` cards, made once for the benchmarks of that size; the company of
+// another size is dropped first (the host serves one company at a time). Register the benchmarks of
+// one size together.
+inline GeneratedCompany& CompanyOf(int cards) {
+    static std::unique_ptr<GeneratedCompany> company;
+    static int made = 0;
+    if (!company || made != cards) {
+        company.reset();
+        company = std::make_unique<GeneratedCompany>(cards);
+        made = cards;
+    }
+    return *company;
+}
 
 inline ComPtr<ISession> NewSession() {
     ComPtr<ISession> session;
@@ -41,6 +57,43 @@ inline ComPtr<IDispatch> AddMarchDeclaration(ISession* session, LONG type, LONG 
     Put(item.Get(), u"DATAWYPELNIENIA", Variant::FromDate(45392));
     Put(item.Get(), u"RODZAJINFORMACJI", Variant::FromString(u"Z"));
     return item;
+}
+
+// The PFRON applications the benchmarks calculate and export, each of March 2024: the WN-D of the first
+// generation (version 1) and of the current one (version 6), and the WN-U.
+enum class Application { Wnd1, Wnd6, Wnu };
+
+inline const char16_t* CalculatorOf(Application kind) {
+    switch (kind) {
+        case Application::Wnd1: return u"TLXDeklaracje.WND";
+        case Application::Wnd6: return u"TLXDeklaracje.WND3";
+        case Application::Wnu: return u"TLXDeklaracje.WNU";
+    }
+    return nullptr;
+}
+
+inline const char* NameOf(Application kind) {
+    switch (kind) {
+        case Application::Wnd1: return "WN-D 1";
+        case Application::Wnd6: return "WN-D 6";
+        case Application::Wnu: return "WN-U";
+    }
+    return nullptr;
+}
+
+inline LONG SaveDeclaration(ISession* session, IDispatch* declaration);
+
+// A new application of the kind as the user leaves it before the first calculation (a WN-U for the
+// period 3/2024); its identifier.
+inline LONG NewApplication(Application kind) {
+    ComPtr<ISession> session = NewSession();
+    const bool wnu = kind == Application::Wnu;
+    ComPtr<IDispatch> item = AddMarchDeclaration(session.Get(), wnu ? 320 : 310, kind == Application::Wnd6 ? 6 : 1);
+    if (wnu) {
+        for (const char16_t* month : {u"MIESIACOD", u"MIESIACDO"}) Put(item.Get(), month, Variant::FromLong(3));
+        for (const char16_t* year : {u"ROKOD", u"ROKDO"}) Put(item.Get(), year, Variant::FromLong(2024));
+    }
+    return SaveDeclaration(session.Get(), item.Get());
 }
 
 // Saves the session's changes; the declaration's identifier.

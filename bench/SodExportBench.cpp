@@ -1,100 +1,194 @@
-// The PFRON application files of a first-generation WN-D of March 2024 on a generated company of 5 000
-// cards (the demo's cards copied, a quarter of them disabled): ExportToSOD of the calculated WN-D with
-// its INF-D-P attachments into a folder, against a baseline that opens the same WN-D and reads every
-// field the documents hold from each attachment through Wartosc.
+// The PFRON application files of the WN-D of both generations (versions 1 and 6) and of the WN-U of
+// March 2024, each calculated once, on generated companies of 1 000 and 10 000 cards (the demo's cards
+// copied, a quarter of them disabled): ExportToSOD of each into a folder, against a baseline that opens
+// the same declaration and reads every field its documents hold from it and from each attachment
+// through Wartosc; and each application as a whole, calculated again and exported. The export should
+// grow with its files, as the baseline does.
 //   build/release/bench/SodExportBench
-// First figures (medians of three repetitions of three iterations, RelWithDebInfo, load average 20 on 8
-// cores; 1 000 attachments, 1 001 files): ExportToSOD 974 ms of processor time (6.6 s wall), the
-// baseline 487 ms (0.61 s wall): the export's processor time is twice the baseline's, at the limit
-// asked; its wall time is the file layer's, which writes each file beside its target and renames it.
+// First figures, of a first-generation WN-D of 5 000 cards (medians of three repetitions of three
+// iterations, RelWithDebInfo, load average 20 on 8 cores; 1 000 attachments, 1 001 files): ExportToSOD
+// 974 ms of processor time (6.6 s wall), the baseline 487 ms (0.61 s wall): the export's processor time
+// is twice the baseline's, at the limit asked; its wall time is the file layer's, which writes each file
+// beside its target and renames it.
 #include "PfronBenchDeclaration.h"
+
+#include <array>
+#include <map>
+#include <vector>
+
+#include "platform/com/Enumerators.h"
 
 namespace {
 
 using namespace pfronbench;
 
-constexpr int kCards = 5000;
+// The fields the applications' documents read, of the main forms and of the attachments; each
+// declaration's baseline reads those its form has.
+constexpr const char16_t* kDocumentFields[] = {
+    u"BIEZACYOKRESNIEPELNOSPRAWNI", u"BIEZACYOKRESOGOLEM", u"CHRONLEKKI", u"CHRONLEKKIEMERYT", u"CHRONSLEKKI",
+    u"CHRONSLEKKIEMERYT", u"CHRONSUMIARKOWANY", u"CHRONSUMIARKOWANYEMERYT", u"CHRONSZNACZNY", u"CHRONSZNACZNYEMERYT",
+    u"CHRONUMIARKOWANY", u"CHRONUMIARKOWANYEMERYT", u"CHRONZNACZNY", u"CHRONZNACZNYEMERYT", u"CZYPRZYROSTNETTO",
+    u"DATAWYPELNIENIA", u"EMAIL", u"FAKS", u"FORMAWLASNOSCI", u"GMINA", u"IMIE1", u"IMIE2", u"KODADRESU",
+    u"KODPOCZTOWY", u"KOSZTYPLACY", u"KWDOFWYPLATA", u"LICZBAINFDP", u"LICZBAINFUPGA", u"MIASTO",
+    u"MSCEZAMIESZKANIA", u"NAZWISKO", u"NIP", u"NORMLEKKI", u"NORMLEKKIEMERYT", u"NORMSLEKKI", u"NORMSLEKKIEMERYT",
+    u"NORMSUMIARKOWANY", u"NORMSUMIARKOWANYEMERYT", u"NORMSZNACZNY", u"NORMSZNACZNYEMERYT", u"NORMUMIARKOWANY",
+    u"NORMUMIARKOWANYEMERYT", u"NORMZNACZNY", u"NORMZNACZNYEMERYT", u"NOWOZATRUDNIENI", u"NRDOMU", u"NRDOWODU",
+    u"NRKOLEJNY", u"NRLOKALU", u"NRPFRON", u"OKRESSPRAWOZDAWCZY", u"OKRESWYPLATY", u"OKRESZATR", u"OKRESZATRODDNIA",
+    u"PELNANAZWPRACODAWCY", u"PELNEINFORMACJE", u"PELNOMOCNIK", u"PESEL", u"PKD", u"PLEC", u"POCZTA", u"PODWKOSZTY",
+    u"POMNIEJSZENIA", u"POMOCPUBLICZNAPFRON", u"POPRZEDZAJACYOKRESNIEPELNOSPRAWNI", u"POPRZEDZAJACYOKRESOGOLEM",
+    u"POWIAT", u"PRACEMERYTALNE", u"PRACRENTOWE", u"PRACWYPADKOWE", u"REGON", u"RODZAJINFORMACJI",
+    u"SKRNAZWPRACODAWCY", u"STATUSPRACODAWCYIP", u"STATUSPRACODAWCYZAZ", u"STATUSPRACODAWCYZPC",
+    u"SZCZEGOLOWAFORMAPRAWNA", u"TELEFON", u"ULICA", u"WOJEWODZTWO", u"WOKRESIENIEPELNOSPRAWNI", u"WOKRESIEOGOLEM",
+    u"WSTAWIACNIP", u"WYKSZTALCENIE", u"WYNCHOROBOWE", u"WYNEMERYTALNE", u"WYNMINIMALNE", u"WYNOSIAGANE",
+    u"WYNWYPLACONE", u"ZATRROZWUMOWY", u"ZATRWZROSTNETTO", u"ZAWOD"};
 
-// The fields the WN-D's and the INF-D-P's documents read.
-constexpr const char16_t* kWndFields[] = {u"LICZBAINFDP", u"NRPFRON", u"OKRESSPRAWOZDAWCZY", u"DATAWYPELNIENIA",
-                                          u"RODZAJINFORMACJI", u"NIP", u"REGON", u"SKRNAZWPRACODAWCY",
-                                          u"KODPOCZTOWY", u"MIASTO", u"NRDOMU", u"NRLOKALU", u"ULICA", u"EMAIL",
-                                          u"FAKS", u"TELEFON"};
-constexpr const char16_t* kAttachmentFields[] = {
-    u"NRKOLEJNY",      u"PESEL",         u"IMIE1",        u"IMIE2",        u"NAZWISKO",       u"NIP",
-    u"NRDOWODU",       u"PLEC",          u"ZAWOD",        u"WYKSZTALCENIE", u"GMINA",         u"KODPOCZTOWY",
-    u"MIASTO",         u"MSCEZAMIESZKANIA", u"NRDOMU",    u"NRLOKALU",     u"POCZTA",         u"POWIAT",
-    u"ULICA",          u"WOJEWODZTWO",   u"OKRESZATRODDNIA", u"WYNOSIAGANE", u"WYNWYPLACONE", u"WYNMINIMALNE",
-    u"POMNIEJSZENIA",  u"CHRONZNACZNY",  u"CHRONUMIARKOWANY", u"CHRONLEKKI", u"CHRONSZNACZNY", u"CHRONSUMIARKOWANY",
-    u"CHRONSLEKKI",    u"NORMZNACZNY",   u"NORMUMIARKOWANY", u"NORMLEKKI",  u"KOSZTYPLACY",    u"KWDOFWYPLATA",
-    u"PODWKOSZTY",     u"NORMSZNACZNY",  u"NORMSUMIARKOWANY", u"NORMSLEKKI"};
+constexpr std::array kApplications = {Application::Wnd1, Application::Wnd6, Application::Wnu};
 
-// The company and a first-generation WN-D of March 2024 calculated on it, once for the program.
-struct Setup {
-    GeneratedCompany company{kCards};
-    LONG id = 0;
-    std::filesystem::path folder;
+ComPtr<IDeklaracja2> OpenDeclaration(ISession* session, LONG id) {
+    return Create(session, u"TLXDeklaracje.Deklaracje", Variant::FromString(tlx::Utf8ToUtf16(std::to_string(id))))
+        .As<IDeklaracja2>();
+}
 
-    Setup() {
-        ComPtr<ISession> session = NewSession();
-        ComPtr<IDispatch> item = AddMarchDeclaration(session.Get(), 310, 1);
-        id = SaveDeclaration(session.Get(), item.Get());
-        ComPtr<IWND> wnd = Create(session.Get(), u"TLXDeklaracje.WND").As<IWND>();
-        Check(wnd->put_DeklId(id), "DeklId");
-        Check(wnd->Przelicz(), "Przelicz");
-        folder = std::filesystem::path(company.Database()).parent_path() / "sod";
-        std::filesystem::create_directories(folder);
+// The declaration's attachments, walked as the export walks them (by the collection's enumerator).
+std::vector<ComPtr<IDeklaracja2>> Attachments(IDeklaracja2* declaration) {
+    ComPtr<IDispatch> children;
+    Check(declaration->get_Deklaracje(children.Out()), "Deklaracje");
+    ComPtr<IUnknown> walk;
+    Check(children.As<ICollection>()->get__NewEnum(walk.Out()), "_NewEnum");
+    ComPtr<IEnumVARIANT> each = walk.As<IEnumVARIANT>();
+    std::vector<ComPtr<IDeklaracja2>> list;
+    for (Variant next; each->Next(1, next.Out(), nullptr) == S_OK;)
+        if (next.vt == VT_DISPATCH && next.pdispVal) list.push_back(ComPtr<IDispatch>(next.pdispVal).As<IDeklaracja2>());
+    return list;
+}
+
+// Those of the fields the declaration's form has.
+std::vector<const char16_t*> FieldsOf(IDeklaracja2* declaration) {
+    std::vector<const char16_t*> fields;
+    for (const char16_t* field : kDocumentFields) {
+        Variant value;
+        if (SUCCEEDED(declaration->get_Wartosc(Bstr(field).Get(), value.Out()))) fields.push_back(field);
+        else tlx::TakeErrorDescription();
     }
+    return fields;
+}
+
+// One application calculated on the company, with the fields of its main form and of its attachments,
+// and the folder its files go to.
+struct Calculated {
+    LONG id = 0;
+    std::vector<const char16_t*> mainFields, attachmentFields;
+    std::filesystem::path folder;
 };
 
-Setup& TheSetup() {
-    static Setup setup;
-    return setup;
+// The applications calculated on the company of `cards` cards, once for its benchmarks.
+const Calculated& TheApplication(int cards, Application kind) {
+    static std::map<std::pair<int, Application>, Calculated> made;
+    GeneratedCompany& company = CompanyOf(cards);
+    auto found = made.find({cards, kind});
+    if (found != made.end()) return found->second;
+    Calculated calculated;
+    calculated.id = NewApplication(kind);
+    ComPtr<ISession> session = NewSession();
+    ComPtr<IDispatch> calculator = Create(session.Get(), CalculatorOf(kind));
+    if (kind == Application::Wnu) {
+        Check(calculator.As<IWNU>()->put_DeklId(calculated.id), "DeklId");
+        Check(calculator.As<IWNU>()->Przelicz(), "Przelicz");
+    } else {
+        Check(calculator.As<IWND>()->put_DeklId(calculated.id), "DeklId");
+        Check(calculator.As<IWND>()->Przelicz(), "Przelicz");
+    }
+    auto declaration = OpenDeclaration(NewSession().Get(), calculated.id);
+    calculated.mainFields = FieldsOf(declaration.Get());
+    auto attachments = Attachments(declaration.Get());
+    if (!attachments.empty()) calculated.attachmentFields = FieldsOf(attachments.front().Get());
+    calculated.folder = std::filesystem::path(company.Database()).parent_path() /
+                        ("sod-" + std::to_string(static_cast<int>(kind)));
+    std::filesystem::create_directories(calculated.folder);
+    return made.emplace(std::make_pair(cards, kind), std::move(calculated)).first->second;
 }
 
 void BM_ExportToSOD(benchmark::State& state) {
-    Setup& setup = TheSetup();
+    const int cards = static_cast<int>(state.range(0));
+    const auto kind = static_cast<Application>(state.range(1));
+    const Calculated& application = TheApplication(cards, kind);
     ComPtr<ISession> session = NewSession();
+    const Bstr folder(tlx::Utf8ToUtf16(application.folder.string()));
     for (auto _ : state) {
-        ComPtr<IWND> wnd = Create(session.Get(), u"TLXDeklaracje.WND").As<IWND>();
-        Check(wnd->ExportToSOD(setup.id, Bstr(tlx::Utf8ToUtf16(setup.folder.string())).Get()), "ExportToSOD");
+        ComPtr<IDispatch> calculator = Create(session.Get(), CalculatorOf(kind));
+        if (kind == Application::Wnu) Check(calculator.As<IWNU>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
+        else Check(calculator.As<IWND>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
     }
     long files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(setup.folder)) ++files;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(application.folder)) ++files;
+    state.counters["cards"] = cards;
     state.counters["files"] = static_cast<double>(files);
+    state.SetLabel(NameOf(kind));
 }
-BENCHMARK(BM_ExportToSOD)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// The baseline: the WN-D opened in a new session, and every field the documents hold read from it and
-// from each of its attachments.
-void BM_ReadTheDocumentsFields(benchmark::State& state) {
-    Setup& setup = TheSetup();
-    long attachments = 0;
+// The application as a whole: calculated again, then exported, through new calculation objects.
+void BM_CalculateAndExport(benchmark::State& state) {
+    const int cards = static_cast<int>(state.range(0));
+    const auto kind = static_cast<Application>(state.range(1));
+    const Calculated& application = TheApplication(cards, kind);
+    ComPtr<ISession> session = NewSession();
+    const Bstr folder(tlx::Utf8ToUtf16(application.folder.string()));
     for (auto _ : state) {
-        ComPtr<ISession> session = NewSession();
-        auto wnd = Create(session.Get(), u"TLXDeklaracje.Deklaracje",
-                          Variant::FromString(tlx::Utf8ToUtf16(std::to_string(setup.id))))
-                       .As<IDeklaracja2>();
-        auto read = [](IDeklaracja2* declaration, const char16_t* field) {
-            Variant value;
-            Check(declaration->get_Wartosc(Bstr(field).Get(), value.Out()), "Wartosc");
-            benchmark::DoNotOptimize(value.vt);
-        };
-        for (const char16_t* field : kWndFields) read(wnd.Get(), field);
-        ComPtr<IDispatch> children;
-        Check(wnd->get_Deklaracje(children.Out()), "Deklaracje");
-        auto collection = children.As<ICollection>();
-        LONG count = 0;
-        Check(collection->get_Count(&count), "Count");
-        for (LONG i = 0; i < count; ++i) {
-            ComPtr<IDispatch> child;
-            Check(collection->Item(Variant::FromLong(i), child.Out()), "Item");
-            for (const char16_t* field : kAttachmentFields) read(child.As<IDeklaracja2>().Get(), field);
+        ComPtr<IDispatch> calculator = Create(session.Get(), CalculatorOf(kind));
+        ComPtr<IDispatch> exporter = Create(session.Get(), CalculatorOf(kind));
+        if (kind == Application::Wnu) {
+            Check(calculator.As<IWNU>()->put_DeklId(application.id), "DeklId");
+            Check(calculator.As<IWNU>()->Przelicz(), "Przelicz");
+            Check(exporter.As<IWNU>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
+        } else {
+            Check(calculator.As<IWND>()->put_DeklId(application.id), "DeklId");
+            Check(calculator.As<IWND>()->Przelicz(), "Przelicz");
+            Check(exporter.As<IWND>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
         }
-        attachments = count;
     }
-    state.counters["attachments"] = static_cast<double>(attachments);
+    state.counters["cards"] = cards;
+    state.SetLabel(NameOf(kind));
 }
-BENCHMARK(BM_ReadTheDocumentsFields)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The baseline: the declaration opened in a new session, and every field the documents hold read from
+// it and from each of its attachments.
+void BM_ReadTheDocumentsFields(benchmark::State& state) {
+    const int cards = static_cast<int>(state.range(0));
+    const auto kind = static_cast<Application>(state.range(1));
+    const Calculated& application = TheApplication(cards, kind);
+    long attachments = 0;
+    auto read = [](IDeklaracja2* declaration, const char16_t* field) {
+        Variant value;
+        Check(declaration->get_Wartosc(Bstr(field).Get(), value.Out()), "Wartosc");
+        benchmark::DoNotOptimize(value.vt);
+    };
+    for (auto _ : state) {
+        auto declaration = OpenDeclaration(NewSession().Get(), application.id);
+        for (const char16_t* field : application.mainFields) read(declaration.Get(), field);
+        auto children = Attachments(declaration.Get());
+        for (const auto& child : children)
+            for (const char16_t* field : application.attachmentFields) read(child.Get(), field);
+        attachments = static_cast<long>(children.size());
+    }
+    state.counters["cards"] = cards;
+    state.counters["attachments"] = static_cast<double>(attachments);
+    state.SetLabel(NameOf(kind));
+}
+
+// The benchmarks of one company size run together.
+const bool kRegistered = [] {
+    for (int cards : {1000, 10000}) {
+        for (Application kind : kApplications) {
+            for (auto* b : {benchmark::RegisterBenchmark("BM_ExportToSOD", BM_ExportToSOD),
+                            benchmark::RegisterBenchmark("BM_ReadTheDocumentsFields", BM_ReadTheDocumentsFields)})
+                b->Args({cards, static_cast<int>(kind)})->Unit(benchmark::kMillisecond)->Iterations(3);
+            benchmark::RegisterBenchmark("BM_CalculateAndExport", BM_CalculateAndExport)
+                ->Args({cards, static_cast<int>(kind)})
+                ->Unit(benchmark::kMillisecond)
+                ->Iterations(2);
+        }
+    }
+    return true;
+}();
 
 }  // namespace
