@@ -505,6 +505,45 @@ TEST_F(PayrollGraphTest, ASessionFindsAPayoutByItsIdentifierNotByPosition) {
 
 // The walk of one month: a payout by its identifier, its elements and their links, and back from a link
 // to its element and from the element to its payout and employee, each the same as through the card.
+// Each element of a payout read by its identifier answers its own links, in the order of their identifiers.
+TEST_F(PayrollGraphTest, EachElementOfAPayoutByItsIdentifierAnswersItsOwnLinksInOrder) {
+    Execute(u"insert into TLX.WypElementy (WPE_WpeId, WPE_WplId, WPE_TwpId, WPE_Wartosc) values (341, 312, 1, 100), "
+            u"(340, 312, 1, 200)");
+    Execute(u"insert into TLX.WypElementyLinki (WEL_WelId, WEL_WpeId, WEL_DataOd, WEL_DataDo) values "
+            u"(905, 340, '2024-04-05 00:00:00', '2024-04-06 00:00:00'), (902, 341, '2024-04-02 00:00:00', "
+            u"'2024-04-03 00:00:00'), (901, 340, '2024-04-01 00:00:00', '2024-04-02 00:00:00'), "
+            u"(903, 340, '2024-04-03 00:00:00', '2024-04-04 00:00:00')");
+    ComPtr<IWyplata> april = Create(u"TLX.Wyplaty", Variant::FromLong(312)).As<IWyplata>();
+    ASSERT_TRUE(april);
+    ComPtr<ICollection> elements;
+    ASSERT_EQ(april->get_Elementy(elements.Out()), S_OK);
+    auto daysOfLinks = [&](LONG element) {
+        std::vector<int> days;
+        LONG count = 0;
+        EXPECT_EQ(elements->get_Count(&count), S_OK);
+        for (LONG i = 0; i < count; ++i) {
+            ComPtr<IWypElement> item = Item<IWypElement>(elements.Get(), i);
+            LONG id = 0;
+            item->get_ID(&id);
+            if (id != element) continue;
+            ComPtr<ICollection> links;
+            EXPECT_EQ(item->get_Linki(links.Out()), S_OK);
+            LONG linkCount = 0;
+            links->get_Count(&linkCount);
+            for (LONG j = 0; j < linkCount; ++j) {
+                ComPtr<IOkres> period;
+                EXPECT_EQ(Item<IWypElementLink>(links.Get(), j)->get_Okres(period.Out()), S_OK);
+                DATE from = 0;
+                period->get_DataOd(&from);
+                days.push_back(static_cast<int>(from - Day(2024, 3, 31)));
+            }
+        }
+        return days;
+    };
+    EXPECT_EQ(daysOfLinks(340), (std::vector<int>{1, 3, 5}));
+    EXPECT_EQ(daysOfLinks(341), (std::vector<int>{2}));
+}
+
 TEST_F(PayrollGraphTest, APayoutByItsIdentifierAnswersItsOwnElementsAndLinks) {
     Execute(u"insert into TLX.WypElementy (WPE_WpeId, WPE_WplId, WPE_TwpId, WPE_Wartosc) values (322, 312, 1, 100)");
     ComPtr<IWyplata> march = Create(u"TLX.Wyplaty", Variant::FromLong(311)).As<IWyplata>();

@@ -195,8 +195,10 @@ PayrollRows PayrollModel::LinksOf(LONG elementId, LONG payoutId) {
     } else {
         PayoutParts& parts = PartsOf(payoutId);
         if (!parts.linksRead) {
-            for (auto& row : ReadByKey("select * from TLX.WypElementyLinki where WEL_WpeId in (select WPE_WpeId from "
-                                       "TLX.WypElementy where WPE_WplId = ?1) order by WEL_WelId",
+            // Joined from the payout's elements through the links' element index, element by element: each
+            // element's links come in their identifiers' order without a sort or a list of the elements.
+            for (auto& row : ReadByKey("select l.* from TLX.WypElementy e join TLX.WypElementyLinki l on l.WEL_WpeId = "
+                                       "e.WPE_WpeId where e.WPE_WplId = ?1 order by e.WPE_WpeId, l.WEL_WelId",
                                        payoutId))
                 parts.links.emplace(row->Long(u"WEL_WpeId"), row);
             parts.linksRead = true;
