@@ -1,5 +1,6 @@
 #include "mv_deklaracje/zus/BaseInfo.h"
 
+#include <functional>
 #include <random>
 
 #include "hostapi/Accounting.h"
@@ -126,9 +127,15 @@ tlx::ComPtr<IDispatch> CBaseInfo::DefinicjaBilansuOtwarcia(ISession2* sesja) {
 }
 
 tlx::ComPtr<IWypElement> CBaseInfo::ElementWyplatyZerowej(ISession2* sesja, LONG tytul) {
-    auto typ = CreateHostObject<ITypWyplaty>(sesja, CLSID_TypyWyplat,
-                                             tlx::Variant::FromString(u"Twp_Standardowy=" + DecimalText(kTypWyplatyZerowej)),
-                                             u"typ wypłaty zerowej");
+    // The type and the document definition are the same for every person of a calculation: made once.
+    auto wspolny = [&](const char16_t* nazwa, const std::function<tlx::ComPtr<IDispatch>()>& utworz) {
+        return pamiec_ ? pamiec_->WspolnyObiekt(nazwa, utworz) : utworz();
+    };
+    auto typ = RequireInterface<ITypWyplaty>(wspolny(u"typ wypłaty zerowej", [&] {
+        return tlx::ComPtr<IDispatch>(CreateHostObject<ITypWyplaty>(
+            sesja, CLSID_TypyWyplat, tlx::Variant::FromString(u"Twp_Standardowy=" + DecimalText(kTypWyplatyZerowej)),
+            u"typ wypłaty zerowej").Get());
+    }).Get(), u"typ wypłaty zerowej");
     auto listy = CreateHostObject<ICollection>(sesja, CLSID_ListyPlac, tlx::Variant::Missing(), u"listy płac");
     tlx::ComPtr<IDispatch> nowa;
     CheckHost(listy->AddNew(tlx::Variant::Missing(), nowa.Out()));
@@ -137,7 +144,7 @@ tlx::ComPtr<IWypElement> CBaseInfo::ElementWyplatyZerowej(ISession2* sesja, LONG
     CheckHost(okresListy->put_Miesiac(miesiac_));
     CheckHost(okresListy->put_Rok(rok_));
     CheckHost(lista->put_Rodzaj(kRodzajListyZerowej));
-    CheckHost(lista->putref_Definicja(DefinicjaBilansuOtwarcia(sesja).Get()));
+    CheckHost(lista->putref_Definicja(wspolny(u"BOWYP", [&] { return DefinicjaBilansuOtwarcia(sesja); }).Get()));
     CheckHost(lista->put_Opis(tlx::Bstr(u"").Get()));
     auto zakres = ReadObject(lista.Get(), &IListaPlac::get_Okres, u"zakres dat listy płac");
     auto kalendarz = RequireInterface<ICalendar>(zakres.Get(), u"zakres dat listy płac");

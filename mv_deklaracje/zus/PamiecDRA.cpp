@@ -32,6 +32,13 @@ tlx::Variant CPamiecDRA::Parametr(const std::u16string& klucz, DATE data, const 
     return value;
 }
 
+tlx::ComPtr<IDispatch> CPamiecDRA::WspolnyObiekt(const std::u16string& nazwa,
+                                                 const std::function<tlx::ComPtr<IDispatch>()>& utworz) {
+    auto& obiekt = obiekty_[nazwa];
+    if (!obiekt) obiekt = utworz();
+    return obiekt;
+}
+
 CPamiecDRA* CPamiecDRA::Raportu(IDRAExt* raport) {
     if (!raport) return nullptr;
     tlx::ComPtr<IDRA> dra;

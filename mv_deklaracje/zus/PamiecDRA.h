@@ -48,6 +48,10 @@ public:
     // The routine's answer for the card and title code, asked by `zapytaj` the first time.
     LONG WynikDRA(LONG pracownik, LONG kod, const std::function<LONG()>& zapytaj);
 
+    // A host object every person's reports use alike (the zero payout's type and document definition),
+    // made by `utworz` the first time it is asked for by its name.
+    tlx::ComPtr<IDispatch> WspolnyObiekt(const std::u16string& nazwa, const std::function<tlx::ComPtr<IDispatch>()>& utworz);
+
     // The person the DRA is made for (null for a DRA of the company), told when the calculation starts so
     // that no report asks the declaration for it, which answers a DRA of nobody with an error.
     void UstawOsobeDRA(tlx::ComPtr<IPracownik> osoba) { osobaDRA_ = std::move(osoba); }
@@ -68,4 +72,5 @@ private:
     std::map<std::pair<LONG, LONG>, LONG> wynikiDRA_;
     std::map<std::pair<std::u16string, DATE>, tlx::Variant> parametry_;
     std::optional<tlx::ComPtr<IPracownik>> osobaDRA_;
+    std::map<std::u16string, tlx::ComPtr<IDispatch>> obiekty_;
 };
