@@ -3,6 +3,8 @@
 // write's transaction is open or by a connection gone back to the pool.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <thread>
 
 #include "AdoTestSupport.h"
@@ -60,6 +62,31 @@ TEST(SharedReads, ReadsKeepTheirTransactionUntilAWriteOfTheSameThreadLetsThemGo)
     EXPECT_EQ(SharedReads::Kept(), 0);
     ASSERT_EQ(RunSql(writer.Get(), u"insert into TLX.Liczby (Wartosc) values (9)"), S_OK);
     EXPECT_EQ(CountOf(first.Get()), 3);
+}
+
+TEST(SharedReads, AWriterOfAnotherConnectionGetsInWhileALongCalculationGoesOnReading) {
+    TempDatabase db({}, "CREATE TABLE Liczby (Wartosc INT);");
+    ComPtr<Connection> reader = db.Open();
+    SharedReads together;
+    EXPECT_EQ(CountOf(reader.Get()), 0);
+
+    std::atomic<bool> done = false;
+    HRESULT written = E_FAIL;
+    std::thread other([&] {
+        ComPtr<Connection> own = db.Open();
+        EXPECT_EQ(RunSql(own.Get(), u"PRAGMA busy_timeout = 3000"), S_OK);
+        written = RunSql(own.Get(), u"insert into TLX.Liczby (Wartosc) values (1)");
+        done = true;
+    });
+    // The calculation reads on, statement after statement, for as long as the writer tries.
+    while (!done) {
+        CountOf(reader.Get());
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    other.join();
+    EXPECT_EQ(written, S_OK) << "the writer waited for the whole calculation and gave up";
+    EXPECT_EQ(CountOf(reader.Get()), 1);
+    EXPECT_TRUE(SharedReads::Open());
 }
 
 TEST(SharedReads, AConnectionGivenBackOrClosedKeepsNoRead) {
