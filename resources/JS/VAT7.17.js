@@ -20,5 +20,6 @@ var VAT7_UKLAD = {
     terminyZwrotu: ['P_58', 'P_59', 'P_60'],
     doPrzeniesienia: 'P_61',
     vatZd: 'P_68',
-    liczbaVatZd: 'P_69'
+    liczbaVatZd: 'P_69',
+    dataWypelnienia: 'P_74'
 };

@@ -15,8 +15,8 @@
 //   kasyOdliczenie, zaniechanie, doWplaty, kasyZwrot, nadwyzka, doZwrotu, doPrzeniesienia - pozycje
 //                     rozliczenia, terminyZwrotu - podział kwoty zwrotu według terminów,
 //   vatZd, liczbaVatZd - dołączenie zawiadomień VAT-ZD (1 - tak, 2 - nie) i ich liczba,
-//   dataWypelnienia - data wypełnienia deklaracji w wersjach, których dokument zawsze ją podaje: gdy jej
-//                     nie wpisano, wyliczenie wstawia dzień wyliczenia.
+//   dataWypelnienia - data wypełnienia deklaracji, którą dokument zawsze podaje: gdy jej nie wpisano,
+//                     wyliczenie wstawia dzień wyliczenia.
 // Wariant VAT-7D rozlicza po kwocie podlegającej wpłacie zaliczki kwartału w polach o tych samych nazwach
 // w każdej wersji; jego przekształcenie nadaje im numery pozycji swojego wzoru.
 
@@ -153,7 +153,7 @@ function OnCalculateDoc()
     UzupelnijDateWypelnienia();
 }
 
-// Data wypełnienia deklaracji: dzień wyliczenia, gdy wersja ją podaje, a nie wpisano innej.
+// Data wypełnienia deklaracji: dzień wyliczenia, gdy nie wpisano innej.
 function UzupelnijDateWypelnienia()
 {
     var pole = VAT7_UKLAD.dataWypelnienia;

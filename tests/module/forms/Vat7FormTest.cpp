@@ -28,6 +28,7 @@ protected:
         Set(u"P_8", 1);
         document->Set(u"Rok", tlx::Variant::FromLong(2017));
         document->Set(u"Miesiac", tlx::Variant::FromLong(5));
+        document->Set(u"P_74", tlx::Variant::FromDate(0));  // the filling date left empty, as a declaration reads it
         RunOnUpdateAfterEachWrite();
     }
     void Set(const char16_t* name, LONG value) { document->Set(name, tlx::Variant::FromLong(value)); }
