@@ -48,7 +48,9 @@ CREATE TABLE DeklNag (
     DkN_ImportRowID VARCHAR(50),
     DkN_ConstNIP VARCHAR(20)
 );
-CREATE INDEX DeklNag_Typ ON DeklNag (DkN_TypDeklar, DkN_PraID);
+-- The number of a declaration is one more than the highest of its form type and employee: found in
+-- the index, without reading every declaration of the type.
+CREATE INDEX DeklNag_Typ ON DeklNag (DkN_TypDeklar, DkN_PraID, DkN_Numer);
 CREATE INDEX DeklNag_Parent ON DeklNag (DkN_ParentID);
 CREATE INDEX DeklNag_Kedu ON DeklNag (DkN_DkkID);
 
