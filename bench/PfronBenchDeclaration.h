@@ -123,7 +123,7 @@ void MeasurePrzelicz(benchmark::State& state, const char16_t* progId, LONG id, i
         Check(children.As<ICollection>()->get_Count(&attachments), "Count");
         state.ResumeTiming();
     }
-    state.counters["cards"] = cards;
+    state.counters["cards"] = benchscale::Employees(cards);
     state.counters["attachments"] = attachments;
 }
 
@@ -195,7 +195,7 @@ inline void MeasureReadEveryCard(benchmark::State& state, int cards, const char*
         benchmark::DoNotOptimize(read);
         state.counters[counter] = static_cast<double>(read);
     }
-    state.counters["cards"] = cards;
+    state.counters["cards"] = benchscale::Employees(cards);
 }
 
 }  // namespace pfronbench

@@ -121,7 +121,7 @@ void BM_ExportToSOD(benchmark::State& state) {
     }
     long files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(application.folder)) ++files;
-    state.counters["cards"] = cards;
+    state.counters["cards"] = benchscale::Employees(cards);
     state.counters["files"] = static_cast<double>(files);
     state.SetLabel(NameOf(kind));
 }
@@ -146,7 +146,7 @@ void BM_CalculateAndExport(benchmark::State& state) {
             Check(exporter.As<IWND>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
         }
     }
-    state.counters["cards"] = cards;
+    state.counters["cards"] = benchscale::Employees(cards);
     state.SetLabel(NameOf(kind));
 }
 
@@ -170,7 +170,7 @@ void BM_ReadTheDocumentsFields(benchmark::State& state) {
             for (const char16_t* field : application.attachmentFields) read(child.Get(), field);
         attachments = static_cast<long>(children.size());
     }
-    state.counters["cards"] = cards;
+    state.counters["cards"] = benchscale::Employees(cards);
     state.counters["attachments"] = static_cast<double>(attachments);
     state.SetLabel(NameOf(kind));
 }

@@ -82,7 +82,7 @@ void BM_Save(benchmark::State& state) {
                      tlx::Utf16ToUtf8(e.Description()).c_str());
         std::abort();
     }
-    state.counters["cards"] = cards;
+    state.counters["cards"] = benchscale::Employees(cards);
     state.counters["attachments"] = attachments;
 }
 
