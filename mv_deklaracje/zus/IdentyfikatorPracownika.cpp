@@ -9,7 +9,7 @@
 namespace {
 
 // The longest texts the KEDU elements of an insured person take.
-constexpr unsigned kNazwisko = 31, kImie = 22, kPesel = 11, kDokument = 9;
+constexpr unsigned kNazwisko = 31, kImie = 22, kDokument = 9;
 
 CBstr Tekst(IPracEtat* osoba, HRESULT (IPracEtat::*get)(BSTR*)) {
     tlx::Bstr text;
@@ -56,8 +56,10 @@ void CIdentyfikatorPracownika::CopyTo(IKeduBlok* blok) const {
     const std::u16string kto = u"Pracownik " + nazwisko.Str() + u" " + imie.Str() + u": ";
     SprawdzDlugosc(nazwisko, kNazwisko, kto + u"nazwisko");
     SprawdzDlugosc(imie, kImie, kto + u"imię");
-    SprawdzDlugosc(numer_, typ_ == CBstr(u"P") ? kPesel : kDokument,
-                   kto + (typ_ == CBstr(u"P") ? u"PESEL" : typ_ == CBstr(u"2") ? u"numer paszportu" : u"numer dowodu osobistego"));
+    if (typ_ == CBstr(u"P"))
+        SprawdzPesel(numer_.View(), kto + u"PESEL");
+    else
+        SprawdzDlugosc(numer_, kDokument, kto + (typ_ == CBstr(u"2") ? u"numer paszportu" : u"numer dowodu osobistego"));
     PutText(blok, 1, nazwisko);
     PutText(blok, 2, imie);
     PutText(blok, 3, typ_);

@@ -365,8 +365,8 @@ TEST_F(DraTest, ADraIsSavedAndExportedOnlyUnderAnIdentifierOfItsOwnMonth) {
 }
 
 // Texts as long as the KEDU elements they go into: a person's longer surname, first name or document
-// number, or a longer payer's name, fails the calculation naming whose text it is, as ZUS would refuse
-// the whole file over it.
+// number, a PESEL that is not 11 digits, or a longer payer's name, fails the calculation naming whose
+// text it is, as ZUS would refuse the whole file over it.
 TEST_F(DraTest, TextsLongerThanTheirKeduElementsFailTheCalculationNamingWhoseTheyAre) {
     Insured(1, 2016, 12);
     const std::u16string surname(60, u'Ż');
@@ -379,8 +379,10 @@ TEST_F(DraTest, TextsLongerThanTheirKeduElementsFailTheCalculationNamingWhoseThe
         {u"PRE_Imie1 = '", u"Pracownik Nowak " + name + u": imię może mieć najwyżej 22 znaków, a ma 23: " + name},
         {u"PRE_Pesel = NULL, PRE_Paszport = '",
          u"Pracownik Nowak Anna: numer paszportu może mieć najwyżej 9 znaków, a ma 10: AB12345678"},
+        {u"PRE_Pesel = '", u"Pracownik Nowak Anna: PESEL musi być numerem PESEL z 11 cyfr, a jest \"8001011234\"."},
+        {u"PRE_Pesel = '", u"Pracownik Nowak Anna: PESEL musi być numerem PESEL z 11 cyfr, a jest \"8001011234X\"."},
     };
-    const std::u16string values[] = {surname, name, u"AB12345678"};
+    const std::u16string values[] = {surname, name, u"AB12345678", u"8001011234", u"8001011234X"};
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         SCOPED_TRACE(i);
         Execute(u"UPDATE TLX.PracEtaty SET PRE_Nazwisko = 'Nowak', PRE_Imie1 = 'Anna', PRE_Pesel = '80010112345', "
