@@ -4,6 +4,7 @@
 #include <cctype>
 #include <optional>
 #include <set>
+#include <unordered_map>
 
 #include "host/Database.h"
 #include "host/HostError.h"
@@ -436,12 +437,28 @@ void CollectionCore::Resync() {
                            Variant::FromDispatch(HostSessionOf(session.Get())->CompanyConnection()), adOpenStatic,
                            adLockBatchOptimistic, adCmdText));
     if (!settings.sort.empty()) Check(recordset_->put_Sort(Bstr(settings.sort).Get()));
+    // Where each identifier stands, read in one walk over the rows: looking each kept item up by its
+    // identifier walked the rows once per item, which grew with the square of the collection.
+    std::unordered_map<LONG, double> places;
+    const bool identified = !settings.idColumn.empty() &&
+                            std::any_of(items_.begin(), items_.end(), [](const Entry& entry) { return entry.id != 0; });
+    if (identified) {
+        ApplyOwnFilter();
+        ComPtr<Field> idField = FindField(recordset_.Get(), settings.idColumn);
+        if (!idField) Fail(E_INVALIDARG, u"Kolekcja nie ma kolumny " + settings.idColumn);
+        if (Count() > 0) {
+            Check(recordset_->MoveFirst());
+            for (VARIANT_BOOL eof = VARIANT_FALSE; Check(recordset_->get_EOF(&eof)), !eof; Check(recordset_->MoveNext()))
+                places.emplace(ReadLong(idField.Get()), CurrentBookmark());
+        }
+    }
     std::vector<Entry> kept;
     for (Entry& entry : items_) {
         if (entry.id == 0 || settings.idColumn.empty()) continue;
-        ApplyOwnFilter();
-        if (!MoveToCriteria({CriteriaClause{settings.idColumn, {}, static_cast<double>(entry.id)}})) continue;
-        entry.bookmark = CurrentBookmark();
+        auto place = places.find(entry.id);
+        if (place == places.end()) continue;
+        MoveTo(place->second);
+        entry.bookmark = place->second;
         if (ComPtr<IInitializeRS> bind = entry.item.As<IInitializeRS>()) {
             Bstr prefix(u"");
             ComPtr<CRowCursor> row = CRowCursor::Make(recordset_);

@@ -304,6 +304,22 @@ TEST_F(CollectionTest, ResyncReadsTheRowsAgainAndRebindsTheItemsItKeeps) {
     EXPECT_EQ(Count(), 5);
 }
 
+// Each kept item is rebound to its own row, however the rows moved: one deleted before it, one of the
+// items' rows gone.
+TEST_F(CollectionTest, ResyncRebindsEachKeptItemToItsOwnRow) {
+    std::vector<ComPtr<IDispatch>> items(3);
+    for (LONG i = 0; i < 3; ++i) ASSERT_EQ(collection_->Item(Variant::FromLong(i), items[i].Out()), S_OK);
+    Execute(u"delete from TLX.Pozycje where Poz_Numer = 10");
+    Execute(u"update TLX.Pozycje set Poz_Nazwa = 'Trzecia zmieniona' where Poz_Numer = 14");
+    ASSERT_EQ(collection_->Resync(Variant::Missing()), S_OK);
+    EXPECT_EQ(Count(), 2);
+    EXPECT_EQ(std::u16string(GetProperty(items[1].Get(), u"Nazwa").bstrVal), u"Druga");
+    EXPECT_EQ(std::u16string(GetProperty(items[2].Get(), u"Nazwa").bstrVal), u"Trzecia zmieniona");
+    ComPtr<IDispatch> last;
+    ASSERT_EQ(collection_->Item(Variant::FromLong(1), last.Out()), S_OK);
+    EXPECT_EQ(last.Get(), items[2].Get()) << "the kept item stands for its row read again";
+}
+
 TEST_F(CollectionTest, CloneFromRecordsetCopiesRowsWithoutTheirIdentifiers) {
     Execute(u"insert into TLX.Pozycje (Poz_Numer, Poz_Nazwa, Poz_RodzicID) values (50, 'Obca', 9)");
     ComPtr<Recordset> source = OpenRecordset(Database(), u"select * from TLX.Pozycje where Poz_Numer >= 14");
