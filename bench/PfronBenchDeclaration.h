@@ -5,6 +5,7 @@
 
 #include "ZusBenchCompany.h"
 
+#include <cstdlib>
 #include <memory>
 
 #include "hostapi/Employees.h"
@@ -27,6 +28,9 @@ inline GeneratedCompany& CompanyOf(int cards) {
         company.reset();
         company = std::make_unique<GeneratedCompany>(cards);
         made = cards;
+        // The host's own statics were made as the first company started, after `company`: stop the host
+        // before they go at exit, not after.
+        [[maybe_unused]] static const bool stopsAtExit = (std::atexit([] { company.reset(); }), true);
     }
     return *company;
 }
