@@ -91,6 +91,25 @@ struct Calculated {
     std::filesystem::path folder;
 };
 
+// The application's calculation, through a new object of its service: the WN-U's interface, or the WN-D's
+// that both WN-D services share.
+void Calculate(ISession* session, Application kind, LONG id) {
+    ComPtr<IDispatch> calculator = Create(session, CalculatorOf(kind));
+    auto calculate = [&](auto* service) {
+        Check(service->put_DeklId(id), "DeklId");
+        Check(service->Przelicz(), "Przelicz");
+    };
+    if (kind == Application::Wnu) calculate(calculator.As<IWNU>().Get());
+    else calculate(calculator.As<IWND>().Get());
+}
+
+// The application's files written into `folder`, through a new object of its service.
+void Export(ISession* session, Application kind, LONG id, const Bstr& folder) {
+    ComPtr<IDispatch> exporter = Create(session, CalculatorOf(kind));
+    if (kind == Application::Wnu) Check(exporter.As<IWNU>()->ExportToSOD(id, folder.Get()), "ExportToSOD");
+    else Check(exporter.As<IWND>()->ExportToSOD(id, folder.Get()), "ExportToSOD");
+}
+
 // The applications calculated on the company of `cards` cards, once for its benchmarks.
 const Calculated& TheApplication(int cards, Application kind) {
     static std::map<std::pair<int, Application>, Calculated> made;
@@ -99,15 +118,7 @@ const Calculated& TheApplication(int cards, Application kind) {
     if (found != made.end()) return found->second;
     Calculated calculated;
     calculated.id = NewApplication(kind);
-    ComPtr<ISession> session = NewSession();
-    ComPtr<IDispatch> calculator = Create(session.Get(), CalculatorOf(kind));
-    if (kind == Application::Wnu) {
-        Check(calculator.As<IWNU>()->put_DeklId(calculated.id), "DeklId");
-        Check(calculator.As<IWNU>()->Przelicz(), "Przelicz");
-    } else {
-        Check(calculator.As<IWND>()->put_DeklId(calculated.id), "DeklId");
-        Check(calculator.As<IWND>()->Przelicz(), "Przelicz");
-    }
+    Calculate(NewSession().Get(), kind, calculated.id);
     auto declaration = OpenDeclaration(NewSession().Get(), calculated.id);
     calculated.mainFields = FieldsOf(declaration.Get());
     auto attachments = Attachments(declaration.Get());
@@ -124,11 +135,7 @@ void BM_ExportToSOD(benchmark::State& state) {
     const Calculated& application = TheApplication(cards, kind);
     ComPtr<ISession> session = NewSession();
     const Bstr folder(tlx::Utf8ToUtf16(application.folder.string()));
-    for (auto _ : state) {
-        ComPtr<IDispatch> calculator = Create(session.Get(), CalculatorOf(kind));
-        if (kind == Application::Wnu) Check(calculator.As<IWNU>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
-        else Check(calculator.As<IWND>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
-    }
+    for (auto _ : state) Export(session.Get(), kind, application.id, folder);
     long files = 0;
     for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(application.folder)) ++files;
     state.counters["cards"] = benchscale::Employees(cards);
@@ -144,17 +151,8 @@ void BM_CalculateAndExport(benchmark::State& state) {
     ComPtr<ISession> session = NewSession();
     const Bstr folder(tlx::Utf8ToUtf16(application.folder.string()));
     for (auto _ : state) {
-        ComPtr<IDispatch> calculator = Create(session.Get(), CalculatorOf(kind));
-        ComPtr<IDispatch> exporter = Create(session.Get(), CalculatorOf(kind));
-        if (kind == Application::Wnu) {
-            Check(calculator.As<IWNU>()->put_DeklId(application.id), "DeklId");
-            Check(calculator.As<IWNU>()->Przelicz(), "Przelicz");
-            Check(exporter.As<IWNU>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
-        } else {
-            Check(calculator.As<IWND>()->put_DeklId(application.id), "DeklId");
-            Check(calculator.As<IWND>()->Przelicz(), "Przelicz");
-            Check(exporter.As<IWND>()->ExportToSOD(application.id, folder.Get()), "ExportToSOD");
-        }
+        Calculate(session.Get(), kind, application.id);
+        Export(session.Get(), kind, application.id, folder);
     }
     state.counters["cards"] = benchscale::Employees(cards);
     state.SetLabel(NameOf(kind));

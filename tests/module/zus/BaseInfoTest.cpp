@@ -2,6 +2,8 @@
 // payout's month, or, for the benefit report, by the end of a benefit's own period.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "StandInDra.h"
 #include "ZusPayrollFixture.h"
 #include "mv_deklaracje/zus/BaseInfo.h"
@@ -54,6 +56,22 @@ protected:
         cards_ = info.cards;
         return info.seen;
     }
+    // Card 1's elements of May 2016: a benefit paid in June for days of May, under a benefit code whose
+    // links go by their period's end; wages paid in May; and an owner's element (title 05) paid in May,
+    // whose links are walked without report kind. Their identifiers, in that order.
+    std::array<LONG, 3> BenefitWagesAndOwner() {
+        AddEmployee(1, u"2016-01-01", 110);
+        const std::array<double, 20> zus{};
+        const LONG benefit = AddElement(AddPayout(1, 2016, 6), 900.0, 11000, zus, 313);
+        Execute(u"UPDATE TLX.KodySwiadczen SET Pdz_MiesiacKoncaOkresu = 1 WHERE Pdz_PdzId = 313");
+        Execute(u"UPDATE TLX.TypWyplata SET TWP_RodzajRaportu = 1 WHERE TWP_PdzId = 313");
+        Link(benefit, u"2016-05-10", u"2016-05-31");
+        const LONG wages = AddElement(AddPayout(1, 2016, 5), 5000.0, 11000, zus);
+        Link(wages, u"2016-05-01", u"2016-05-31");
+        const LONG owner = AddElement(AddPayout(1, 2016, 5), 4000.0, 51000, zus);
+        Link(owner, u"2016-05-01", u"2016-05-31");
+        return {benefit, wages, owner};
+    }
     void Link(LONG element, std::u16string_view from, std::u16string_view to) {
         Execute(u"INSERT INTO TLX.WypElementyLinki (WEL_WpeId, WEL_DataOd, WEL_DataDo) VALUES (" +
                 tlx::Utf8ToUtf16(std::to_string(element)) + u", '" + std::u16string(from) + u" 00:00:00', '" +
@@ -64,18 +82,7 @@ protected:
 };
 
 TEST_F(BaseInfoTest, ABenefitOfAnotherMonthsPayoutBelongsToTheMonthItsPeriodEndsInForTheBenefitReport) {
-    AddEmployee(1, u"2016-01-01", 110);
-    const std::array<double, 20> zus{};
-    // Paid in June for days of May, under a benefit code whose links go by their period's end.
-    const LONG benefit = AddElement(AddPayout(1, 2016, 6), 900.0, 11000, zus, 313);
-    Execute(u"UPDATE TLX.KodySwiadczen SET Pdz_MiesiacKoncaOkresu = 1 WHERE Pdz_PdzId = 313");
-    Execute(u"UPDATE TLX.TypWyplata SET TWP_RodzajRaportu = 1 WHERE TWP_PdzId = 313");
-    Link(benefit, u"2016-05-10", u"2016-05-31");
-    // Paid in May: wages, and an owner's element (title 05) whose links are walked without report kind.
-    const LONG wages = AddElement(AddPayout(1, 2016, 5), 5000.0, 11000, zus);
-    Link(wages, u"2016-05-01", u"2016-05-31");
-    const LONG owner = AddElement(AddPayout(1, 2016, 5), 4000.0, 51000, zus);
-    Link(owner, u"2016-05-01", u"2016-05-31");
+    const auto [benefit, wages, owner] = BenefitWagesAndOwner();
     const auto n = [](LONG id) { return std::to_string(id); };
 
     EXPECT_EQ(Seen(true), (std::vector<std::string>{"E" + n(benefit), "L" + n(benefit), "E" + n(wages), "E" + n(owner),
@@ -86,16 +93,7 @@ TEST_F(BaseInfoTest, ABenefitOfAnotherMonthsPayoutBelongsToTheMonthItsPeriodEnds
 // The person's reports of one DRA share one walk of his payouts: whichever walks first, the benefit
 // report and the contribution reports are each handed what they would be handed walking alone.
 TEST_F(BaseInfoTest, ReportsSharingAPersonsWalkAreHandedWhatEachWouldBeHandedAlone) {
-    AddEmployee(1, u"2016-01-01", 110);
-    const std::array<double, 20> zus{};
-    const LONG benefit = AddElement(AddPayout(1, 2016, 6), 900.0, 11000, zus, 313);
-    Execute(u"UPDATE TLX.KodySwiadczen SET Pdz_MiesiacKoncaOkresu = 1 WHERE Pdz_PdzId = 313");
-    Execute(u"UPDATE TLX.TypWyplata SET TWP_RodzajRaportu = 1 WHERE TWP_PdzId = 313");
-    Link(benefit, u"2016-05-10", u"2016-05-31");
-    const LONG wages = AddElement(AddPayout(1, 2016, 5), 5000.0, 11000, zus);
-    Link(wages, u"2016-05-01", u"2016-05-31");
-    const LONG owner = AddElement(AddPayout(1, 2016, 5), 4000.0, 51000, zus);
-    Link(owner, u"2016-05-01", u"2016-05-31");
+    BenefitWagesAndOwner();
     const std::vector<std::string> byPeriod = Seen(true), byPayout = Seen(false);
     ASSERT_EQ(byPeriod.size(), 5u);
     ASSERT_EQ(byPayout.size(), 3u);
