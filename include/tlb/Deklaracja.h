@@ -281,6 +281,18 @@ protected:
     ~IDeklaracja2() = default;
 };
 
+// The module's own question to a declaration it is about to file, asked by the e-declaration object:
+// whether the declaration holds changes not stored yet (its row, its stored values, its side lists), so
+// that what is filed is what is stored. Not part of the type library.
+struct IUnsavedChanges : IUnknown {
+    static constexpr IID kIid = tlx::MakeGuid(u"{E2160003-20A8-4557-BCAD-7B5859153E50}");
+    using Base = IUnknown;
+    virtual HRESULT HasUnsavedChanges(VARIANT_BOOL* pending) = 0;
+
+protected:
+    ~IUnsavedChanges() = default;
+};
+
 // One field of a form definition, made by the definition loader.
 struct IDekElementInfo : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{1319726B-541A-40A9-B627-0708C3FF8FB1}");

@@ -31,8 +31,8 @@ protected:
 };
 
 using CDeklaracjaRecord =
-    ISQLObjectImpl<CDeklaracja, IDeklaracja2Slots, IGetDekElementInfo, tlx::ConnectionPointContainer, IIdentity,
-                   IMirvakObjectTypeInfo, IDokumentSlots, IDokumentKsiegowany, IPodmiotowy, IInitializeClone,
+    ISQLObjectImpl<CDeklaracja, IDeklaracja2Slots, IGetDekElementInfo, IUnsavedChanges, tlx::ConnectionPointContainer,
+                   IIdentity, IMirvakObjectTypeInfo, IDokumentSlots, IDokumentKsiegowany, IPodmiotowy, IInitializeClone,
                    tlx::ProvideClassInfo2<&DIID__IProgressEvents>, IKategoryczny, IPodatnik>;
 using CDeklaracjaDocument = CDokumentKsiegowany<CDeklaracja, IDokumentImpl<CDeklaracjaRecord>>;
 
@@ -204,6 +204,9 @@ public:
     HRESULT get_CustomCollection04(IDispatch** collection) override;
     HRESULT get_CustomCollection05(IDispatch** collection) override;
     HRESULT get_CustomCollection06(IDispatch** collection) override;
+
+    // IUnsavedChanges
+    HRESULT HasUnsavedChanges(VARIANT_BOOL* pending) override;
 
     // IGetDekElementInfo
     HRESULT get_Info(LONG number, IDekElementInfo** info) override;

@@ -106,3 +106,15 @@ bool CDeklaracja::ChildrenHavePendingChanges() {
         if (list && HasPendingRows(list.Get())) return true;
     return false;
 }
+
+// A row being added, edited or deleted (also one whose edit is done but not stored), or a built child collection or side list holding changes.
+HRESULT CDeklaracja::HasUnsavedChanges(VARIANT_BOOL* pending) {
+    return ComBoundary([&] {
+        EditModeEnum editMode{};
+        LONG status = 0;
+        CheckHost(BoundRecordset()->get_EditMode(&editMode));
+        CheckHost(BoundRecordset()->get_Status(&status));
+        const bool rowPending = editMode != adEditNone || (status & (adRecNew | adRecModified | adRecDeleted)) != 0;
+        *RequireOut(pending) = rowPending || ChildrenHavePendingChanges() ? VARIANT_TRUE : VARIANT_FALSE;
+    });
+}

@@ -214,9 +214,7 @@ void CDeklaracja::OnSave(LONG mode) {
 
 // A stored row that another session is sending is neither written nor removed from here: its sender
 // stores the reference number the office gave it in that row, and a change made meanwhile would not be
-// what was filed. Only the object that claimed the row writes it until the claim ends or lapses. Checked
-// inside the save's transaction, which holds the write lock, so that no claim comes between the check
-// and the write.
+// what was filed. Only the object that claimed the row writes it while the send lasts.
 void CDeklaracja::RefuseWhileSentElsewhere() {
     const LONG id = ReadIdentifier();
     if (id == 0) return;
@@ -224,11 +222,7 @@ void CDeklaracja::RefuseWhileSentElsewhere() {
     if (!session) RaiseHResult(E_POINTER);
     tlx::ComPtr<Connection> connection;
     CheckHost(session->get_Connection(connection.Out()));
-    std::optional<std::u16string> claimedAt = LiveSendClaimTime(connection.Get(), id);
-    if (!claimedAt || HoldsSendClaim(Self().Get(), *claimedAt)) return;
-    RaiseComError(adErrConcurrencyViolation,
-                  u"Deklaracja jest właśnie wysyłana w innej sesji; nie zapisano jej. Odczytaj ją ponownie po "
-                  u"zakończeniu wysyłania.");
+    ::RefuseWhileSentElsewhere(connection.Get(), Self().Get(), id);
 }
 
 // The stamp the save wrote is the row's version: it must differ from the one the row was read with, also

@@ -1,6 +1,7 @@
 #include "mv_deklaracje/deklaracje/Vat27.h"
 
 #include "mv_deklaracje/core/RecordColumns.h"
+#include "mv_deklaracje/core/SendClaims.h"
 
 CVat27::CVat27() {
     AddConnectionPoint(DIID__IDisplayEvents);
@@ -38,10 +39,13 @@ void CVat27::OnLoadRecord(LONG) {
     if (!BoundRecordset()) RaiseHResult(E_POINTER);
 }
 
-void CVat27::OnSave(LONG) {
+void CVat27::OnSave(LONG mode) {
     LONG saveMode = 0;
     CheckHost(get_ROSaveMode(&saveMode));
     if (saveMode != 1 && !BoundRecordset()) RaiseHResult(E_POINTER);
+    // The row is part of what its declaration's send files: not changed while another session sends it.
+    if (mode == hostSavePrepare || mode == hostSaveDeleted)
+        RefuseListRowWhileSent(GetSession().Get(), BoundRecordset().Get(), u"V27_DkNID", static_cast<IVat27*>(this));
 }
 
 void CVat27::OnVerify() {

@@ -1,6 +1,7 @@
 #include "mv_deklaracje/deklaracje/VatZd.h"
 
 #include "mv_deklaracje/core/RecordColumns.h"
+#include "mv_deklaracje/core/SendClaims.h"
 
 namespace {
 
@@ -164,10 +165,13 @@ void CVatZd::OnLoadRecord(LONG mode) {
     if (mode == hostBindClone) WriteLong(u"DkNId", 0);
 }
 
-void CVatZd::OnSave(LONG) {
+void CVatZd::OnSave(LONG mode) {
     LONG saveMode = 0;
     CheckHost(get_ROSaveMode(&saveMode));
     if (saveMode != 1 && !BoundRecordset()) RaiseHResult(E_POINTER);
+    // The row is part of what its declaration's send files: not changed while another session sends it.
+    if (mode == hostSavePrepare || mode == hostSaveDeleted)
+        RefuseListRowWhileSent(GetSession().Get(), BoundRecordset().Get(), u"VaZ_DkNId", static_cast<IVatZd*>(this));
 }
 
 void CVatZd::OnVerify() {

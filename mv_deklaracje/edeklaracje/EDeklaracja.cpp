@@ -129,6 +129,7 @@ void CEDeklaracja::StartEntryPoint(IDeklaracja2* declaration) {
     message_.clear();
     info_.clear();
     failure_ = 0;
+    filing_.reset();
     RequireObject(declaration, u"deklaracja");
 }
 

@@ -22,6 +22,7 @@
 #include "mv_deklaracje/core/Date.h"
 #include "mv_deklaracje/core/Money.h"
 #include "mv_deklaracje/edeklaracje/CertificateSigning.h"
+#include "mv_deklaracje/edeklaracje/FiledRows.h"
 #include "mv_deklaracje/edeklaracje/GatewaySettings.h"
 #include "mv_deklaracje/edeklaracje/TransformSheets.h"
 #include "mv_deklaracje/edeklaracje/VirtualChannelSigning.h"
@@ -147,8 +148,10 @@ public:
     void ReadConnectionSettings(IDeklaracja2* declaration);
     std::u16string BuildExchangePath(IKonfiguracja* configuration, IDeklaracja2* declaration);
     tlx::ComPtr<IGatewaySendResult> SendToGateway(const std::string& document, bool isSigned);
-    // True when the service took the document: its reference number was given (also when storing it failed).
-    bool StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration);
+    // Writes the service's answer under the send's claim into the declaration and the attachments filed
+    // with it. True when the service took the document: its reference number was given (also when
+    // storing it failed).
+    bool StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration, class SendClaim& claim);
     static void CopySendStatus(IDeklaracja2* source, IDeklaracja2* target);
 
     // What a filed declaration passes on to the declarations filed with it (EDeklaracjaLinked.cpp): a
@@ -201,10 +204,23 @@ private:
     void SendSigned(IDeklaracja2* declaration, std::u16string transform);
     std::u16string UniqueFileName(const std::u16string& name) const;
     std::string SaveFiledText(const std::string& text, const std::u16string& path);
-    // Sends the text under a claim of the declaration (SendClaim); a refused claim sends nothing.
+    // Sends the text under a claim of the rows it was built from (SendClaim); a refused claim sends nothing.
     void SendClaimed(IDeklaracja2* declaration, const std::string& text, bool isSigned);
     // True when the service took the document.
-    bool ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration);
+    bool ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration, class SendClaim& claim);
+    // Notes a declaration that goes into the document of a send (filing_), once it is made sure that it
+    // is filed as stored and passes its own check: one with unsaved changes, or failing its check, is
+    // refused with that check's message. Does nothing outside a send.
+    void NoteFiled(IDeklaracja2* declaration);
+    // Notes the rows of a side list the document of a send takes: those of TLX.`table` that `condition`
+    // followed by the declaration's identifier selects.
+    void NoteFiledList(IDeklaracja2* declaration, std::u16string_view table, std::u16string_view condition,
+                       Recordset* rows);
+    void NoteVatZdNotice(IDeklaracja2* notice);
+    // The attachments that receive the send status of `declaration`, among those its document took: a
+    // VAT-UE's counted VAT-UE/A, /B and /C, a VAT-7's VAT-ZD notice. `missing` receives the filter of a
+    // counted attachment the document did not take.
+    std::vector<LONG> LinkedAttachments(IDeklaracja2* declaration, std::u16string& missing) const;
     LONG OperatorId();
     // Saves the declaration's session, passes the declaration's data on to its linked declarations and
     // saves again, so that the declaration and every linked declaration handled keep what was written
@@ -247,6 +263,8 @@ private:
     std::u16string info_;
     LONG failure_ = 0;
     GatewaySettings gateway_;
+    // What the document of the send under way is built from; empty outside a send's build and claim.
+    std::optional<FiledRows> filing_;
     // The stylesheets parsed for this object's builds, kept while their text stays the same.
     TransformSheets sheets_;
     CertificateSigning signing_{*this};

@@ -145,6 +145,14 @@ void CEDeklaracja::WriteAttributes(IXMLDOMDocument* document, IXMLDOMNode* schem
     for (const auto& [name, value] : attributes_) AppendCheckedElement(document, schemat, name, value, u"");
 }
 
+// The VAT-ZD notice whose items a VAT-7's document took goes into the send's claim with its items.
+void CEDeklaracja::NoteVatZdNotice(IDeklaracja2* notice) {
+    if (!notice || !filing_) return;
+    NoteFiled(notice);
+    NoteFiledList(notice, u"VATZD", u"VaZ_Bufor = 0 AND VaZ_DkNId = ",
+                  ListRows(notice, &IDeklaracja2::get_CustomCollection01).Get());
+}
+
 // The driver: every failure of a step is reported to the sink and leaves no document; the caller learns
 // it from the message.
 tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::BuildDocument(const FormParameters& form, IDeklaracja2* declaration,
@@ -174,7 +182,8 @@ tlx::ComPtr<IXMLDOMDocument2> CEDeklaracja::BuildDocument(const FormParameters& 
         else if (form.symbol == u"VATUEK") AddVatUeKGroups(document.Get(), declaration);
         else if (form.symbol == u"VAT27" || form.symbol == u"VAT27K") AddVat27Groups(document.Get(), declaration);
         else if (!vat7WithNotices) PlaceChildAttachments(declaration, document.Get());
-        else if (!noVatZdNotice) VATZD_Edekl(document.Get(), declaration, LeadingInteger(form.wersja)).GenerujZalacznik();
+        else if (!noVatZdNotice) NoteVatZdNotice(
+            VATZD_Edekl(document.Get(), declaration, LeadingInteger(form.wersja)).GenerujZalacznik().Get());
         return document;
     } catch (const ComError& e) {
         std::u16string details =
@@ -199,6 +208,7 @@ CEDeklaracja::ChildDocument CEDeklaracja::BuildChildDocument(std::u16string_view
                                      tlx::Variant::FromString(filter), found.Out()));
     tlx::ComPtr<IDeklaracja2> child = found ? found.As<IDeklaracja2>() : nullptr;
     if (!child) RaiseHResult(E_POINTER);
+    NoteFiled(child.Get());
 
     tlx::ComPtr<IXMLDOMNode> schemat;
     ChildDocument result;

@@ -34,6 +34,25 @@ std::u16string CEDeklaracja::VatUeAttachmentFilter(LONG type, LONG yearMonth, LO
                         static_cast<long>(yearMonth), static_cast<long>(number));
 }
 
+std::vector<LONG> CEDeklaracja::LinkedAttachments(IDeklaracja2* declaration, std::u16string& missing) const {
+    std::vector<LONG> linked;
+    if (!filing_) return linked;
+    const LONG type = ReadNumber(declaration, &IDeklaracja::get_TypDeklar);
+    if (type == dekVAT7) return filing_->OfType(dekVATZD_S);
+    if (type != dekVATUE) return linked;
+    const LONG yearMonth = ReadNumber(declaration, &IDeklaracja::get_Rok) * 100 +
+                           ReadNumber(declaration, &IDeklaracja::get_Miesiac);
+    for (auto [kind, countField] : {std::pair{dekVATUEA, u"ZalacznikVATUEA"}, std::pair{dekVATUEB, u"ZalacznikVATUEB"},
+                                    std::pair{dekVATUEC, u"ZalacznikVATUEC"}}) {
+        const LONG count = FieldAsLong(declaration, countField);
+        for (LONG number = 1; number <= count; ++number) {
+            if (std::optional<LONG> id = filing_->Find(kind, number)) linked.push_back(*id);
+            else if (missing.empty()) missing = VatUeAttachmentFilter(kind, yearMonth, number);
+        }
+    }
+    return linked;
+}
+
 // Each attachment the VAT-UE counts is opened in the VAT-UE's own session, so that saving that session
 // stores the copies. An attachment the session cannot find fails the call; those before it keep the copy.
 void CEDeklaracja::PropagateToVatUeAttachments(IDeklaracja2* declaration, LinkedData data) {

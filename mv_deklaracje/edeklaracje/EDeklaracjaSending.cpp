@@ -3,6 +3,7 @@
 // itself and the status written back and saved.
 #include <filesystem>
 
+#include "hostapi/Errors.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
@@ -26,12 +27,17 @@ constexpr char16_t kChangedElsewhere[] =
     u"Deklaracja została zmieniona przez innego użytkownika po jej odczytaniu; nie wysłano jej. Odczytaj ją "
     u"ponownie i wyślij jeszcze raz.";
 
-// What the user is told when the send takes over the row of an earlier send that never ended.
-std::u16string CutOffWarning(const SendClaim::CutOffSend& earlier) {
+constexpr char16_t kUnsaved[] = u"Deklaracja ma niezapisane zmiany; zapisz ją przed wysłaniem. Nie wysłano jej.";
+constexpr char16_t kMayHaveArrived[] =
+    u"Deklaracja mogła dotrzeć do urzędu; sprawdź jej stan, zanim wyślesz ją ponownie.";
+
+// What the user is told before a send of a declaration whose earlier send the office never answered.
+std::u16string EarlierSendWarning(const SendClaim::EarlierSend& earlier) {
     const std::u16string who =
         earlier.operatorCode.empty() ? u"nieznanego operatora" : u"operatora " + earlier.operatorCode;
     return u"Wcześniejsze wysyłanie tej deklaracji, rozpoczęte " + earlier.startedAt + u" przez " + who +
-           u", zostało przerwane; deklaracja mogła już dotrzeć do urzędu.";
+           (earlier.unanswered ? u", zakończyło się bez odpowiedzi urzędu" : u", zostało przerwane") +
+           u"; deklaracja mogła już dotrzeć do urzędu.";
 }
 
 std::u16string_view View(BSTR text) { return text ? std::u16string_view(text, SysStringLen(text)) : std::u16string_view(); }
@@ -84,6 +90,10 @@ HRESULT CEDeklaracja::RunSend(bool serialHandling, IDeklaracja2* declaration, co
             info_ = text;
             failure_ = 1;
         };
+        struct EndOfSend {
+            std::optional<FiledRows>& filing;
+            ~EndOfSend() { filing.reset(); }
+        } endOfSend{filing_};
         try {
             body();
         } catch (const ComError& error) {
@@ -111,6 +121,8 @@ std::optional<CEDeklaracja::FiledDocument> CEDeklaracja::PrepareDocument(IDeklar
     ReadConnectionSettings(declaration);
     if (transform.empty()) transform = ReadText<IDeklaracja2>(declaration, &IDeklaracja2::get_Transformata);
     if (gateway_.exchangePath.empty()) return std::nullopt;
+    filing_.emplace();
+    NoteFiled(declaration);
     FormParameters form = ReadFormParameters(declaration);
     tlx::ComPtr<IXMLDOMDocument2> document = BuildDocument(form, declaration, transform);
     if (!document) return std::nullopt;
@@ -118,6 +130,26 @@ std::optional<CEDeklaracja::FiledDocument> CEDeklaracja::PrepareDocument(IDeklar
     CheckHost(document->save(tlx::Variant::FromString(filed.path)));
     if (!ValidateDocument(document.Get())) return std::nullopt;
     return filed;
+}
+
+void CEDeklaracja::NoteFiled(IDeklaracja2* declaration) {
+    if (!filing_) return;
+    LONG id = 0;
+    CheckHost(declaration->get_ID(&id));
+    tlx::ComPtr<IUnsavedChanges> unsaved = tlx::ComPtr<IDeklaracja2>(declaration).As<IUnsavedChanges>();
+    VARIANT_BOOL pending = VARIANT_FALSE;
+    if (unsaved) CheckHost(unsaved->HasUnsavedChanges(&pending));
+    if (id == 0 || pending != VARIANT_FALSE) RaiseComError(E_FAIL, kUnsaved);
+    CheckHost(declaration->Verify());
+    filing_->AddDeclaration(declaration);
+}
+
+void CEDeklaracja::NoteFiledList(IDeklaracja2* declaration, std::u16string_view table, std::u16string_view condition,
+                                 Recordset* rows) {
+    if (!filing_) return;
+    LONG id = 0;
+    CheckHost(declaration->get_ID(&id));
+    filing_->AddList(std::u16string(table), std::u16string(condition) + FormatString(u"%ld", static_cast<long>(id)), rows);
 }
 
 void CEDeklaracja::SendSigned(IDeklaracja2* declaration, std::u16string transform) {
@@ -135,25 +167,50 @@ void CEDeklaracja::SendSigned(IDeklaracja2* declaration, std::u16string transfor
     SendClaimed(declaration, signedText, true);
 }
 
-// Only the session that claims the stored declaration, as it read it, sends it; a send that filed nothing
-// gives the claim back, also when it failed. A send that takes over the claim of one cut off says so in
-// its messages and in EInfo, since the office may have that document already.
+// Only the session that claims the rows the document was built from, as it read them, sends it. A send
+// whose document never left gives the claim back, also when it failed; one whose document left without
+// an answer coming back leaves the record of it in the row and tells the user the office may have it.
+// A send after an earlier one whose outcome the office never told says so first, in its messages and in
+// EInfo.
 void CEDeklaracja::SendClaimed(IDeklaracja2* declaration, const std::string& text, bool isSigned) {
     SendClaim::Refusal refusal{};
-    std::optional<SendClaim> claim = SendClaim::Take(declaration, OperatorId(), refusal);
+    std::optional<SendClaim> claim = SendClaim::Take(declaration, *filing_, OperatorId(), refusal);
     if (!claim) {
         message_ = refusal == SendClaim::Refusal::Changed ? kChangedElsewhere : kClaimRefused;
         return ActionFailed(message_);
     }
-    if (claim->CutOff()) {
-        info_ = CutOffWarning(*claim->CutOff());
+    if (claim->Earlier()) {
+        info_ = EarlierSendWarning(*claim->Earlier());
         SendMessage(info_, kStepFailure);
+    }
+    tlx::ComPtr<IGatewaySendResult> result;
+    try {
+        result = SendToGateway(text, isSigned);
+    } catch (const ComError& error) {
+        if (error.Code() != HOST_E_GATEWAYNOANSWER) {
+            claim->Release();
+            throw;
+        }
+        claim->MarkUnanswered();
+        RaiseComError(error.Code(), u"Błąd wysyłania e-Deklaracji: brak odpowiedzi serwera e-Deklaracji (" +
+                                        error.Description() + u"). " + kMayHaveArrived);
+    } catch (...) {
+        claim->Release();
+        throw;
+    }
+    if (!result) {
+        // The service took the request but its answer carried nothing to read: the failure keeps its
+        // own text, and a note before it says what the row now records.
+        claim->MarkUnanswered();
+        SendMessage(kMayHaveArrived, kStepFailure);
+        message_ = u"Błąd wysyłania e-Deklaracji: błąd komunikacji z serwerem e-Deklaracji.";
+        return ActionFailed(message_);
     }
     bool filed = false;
     try {
-        filed = ReportSend(SendToGateway(text, isSigned), declaration);
+        filed = ReportSend(result, declaration, *claim);
     } catch (...) {
-        claim->Release();
+        claim->MarkUnanswered();
         throw;
     }
     if (!filed) claim->Release();
@@ -190,16 +247,15 @@ std::string CEDeklaracja::SaveFiledText(const std::string& text, const std::u16s
     return text;
 }
 
-bool CEDeklaracja::ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration) {
+bool CEDeklaracja::ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration, SendClaim& claim) {
     auto fail = [&](std::u16string text) {
         message_ = std::move(text);
         ActionFailed(message_);
         return false;
     };
-    if (!result) return fail(u"Błąd wysyłania e-Deklaracji: błąd komunikacji z serwerem e-Deklaracji.");
     const std::u16string reference = ReadText<IGatewaySendResult>(result.Get(), &IGatewaySendResult::RefId);
     if (!reference.empty()) {
-        const bool filed = StoreSendStatus(result.Get(), declaration);
+        const bool filed = StoreSendStatus(result.Get(), declaration, claim);
         ActionCompleted(u"");
         return filed;
     }
@@ -293,10 +349,12 @@ LONG CEDeklaracja::OperatorId() {
 }
 
 // A refused send keeps what an earlier send stored (its reference and receipt) and passes nothing on
-// to the linked declarations; an accepted one replaces it, passes it on and is saved at once, so that
-// the reference number is never lost with an unsaved row. When the status cannot be stored, the
-// message, the failure event and EInfo name the reference, so that the receipt can still be asked for.
-bool CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration) {
+// to the linked declarations. An accepted one replaces it in the declaration's row and in the attachments
+// filed with it, in one write transaction that runs no form check and stores nothing else the session
+// holds, so that nothing but a failure of the database keeps the reference number from the row. When the
+// status cannot be stored, the message, the failure event and EInfo name the reference, so that the
+// receipt can still be asked for, and the row keeps the mark of the send, which the next send reports.
+bool CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration, SendClaim& claim) {
     std::u16string reference;
     auto notStored = [&](const std::u16string& text) {
         message_ = reference.empty() ? text
@@ -316,19 +374,17 @@ bool CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* dec
             return false;
         }
         reference = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::RefId);
-        const std::u16string status = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::StatusText);
-        LONG code = 0;
-        CheckHost(result->StatusCode(&code));
-        const LONG operatorId = OperatorId();
-
-        CheckHost(declaration->WyczyscPolaEDeklaracji());
-        CheckHost(declaration->put_EDekl_OperatorWysylajacy(operatorId));
-        CheckHost(declaration->put_EDekl_DataWyslania(GetLocalNow()));
-        CheckHost(declaration->put_EDekl_RefID(tlx::Bstr(reference).Get()));
-        CheckHost(declaration->put_EDekl_Status(code));
-        CheckHost(declaration->put_EDekl_StatusOpis(tlx::Bstr(status).Get()));
-        SaveWithLinkedDeclarations(declaration, LinkedData::SendStatus);
-        SendMessage(u"Status deklaracji: " + status, reference.empty() ? kStepFailure : kInfo);
+        SendClaim::Answer answer;
+        answer.reference = reference;
+        answer.statusText = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::StatusText);
+        CheckHost(result->StatusCode(&answer.statusCode));
+        answer.operatorId = OperatorId();
+        answer.sentAt = GetLocalNow();
+        std::u16string missing;
+        const std::vector<LONG> linked = LinkedAttachments(declaration, missing);
+        claim.StoreAnswer(answer, linked);
+        if (!missing.empty()) RaiseComError(HOST_E_NOROW, u"Nie znaleziono rekordu: " + missing);
+        SendMessage(u"Status deklaracji: " + answer.statusText, reference.empty() ? kStepFailure : kInfo);
     } catch (const ComError& error) {
         if (error.Code() == E_ABORT) throw;
         notStored(u"Błąd zapisu statusu deklaracji do bazy: " + error.Description());

@@ -60,13 +60,15 @@ void CEDeklaracja::AddVat27Group(IXMLDOMDocument2* document, IDeklaracja2* decla
                                  HRESULT (IDeklaracja2::*list)(IDispatch**), char16_t letter,
                                  std::u16string_view total, std::u16string_view columns) {
     tlx::ComPtr<Recordset> rows = ListRows(declaration, list);
+    const std::u16string prefix(columns);
+    NoteFiledList(declaration, prefix == u"DVK_" ? u"DeklV27K" : u"DeklV27",
+                  prefix + u"Typ = " + (letter == u'C' ? u"1" : u"2") + u" AND " + prefix + u"DkNID = ", rows.Get());
     LONG count = 0;
     CheckHost(rows->get_RecordCount(&count));
     if (count == 0) return;
     const bool correction = RequiredElementText(document, u"CelZlozenia") == u"2";
     const std::u16string group = u"Grupa_" + std::u16string(1, letter);
     const std::u16string field = u"P_" + std::u16string(1, letter);
-    const std::u16string prefix(columns);
     ForEachRow(rows.Get(), [&] {
         std::u16string change = VariantToBstr(ReadRecordsetValue(rows.Get(), prefix + u"Zmiana")).Str();
         std::u16string name = VariantToBstr(ReadRecordsetValue(rows.Get(), prefix + u"Nazwa")).Str();

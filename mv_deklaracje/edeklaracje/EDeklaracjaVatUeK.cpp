@@ -99,6 +99,7 @@ void CEDeklaracja::AddVatUeKGroup(IXMLDOMDocument2* document, IDeklaracja2* decl
     };
     const VatUeKList& list = kLists[listNumber - 1];
     tlx::ComPtr<Recordset> rows = ListRows(declaration, list.list);
+    NoteFiledList(declaration, u"DeklVUEK", FormatString(u"DVU_Typ = %d AND DVU_DkNID = ", listNumber), rows.Get());
     LONG count = 0;
     CheckHost(rows->get_RecordCount(&count));
     if (count == 0) return;

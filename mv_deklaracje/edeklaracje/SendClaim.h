@@ -1,66 +1,91 @@
-// A stored declaration claimed for one send, so that it is filed once and as the sender read it.
+// A stored declaration claimed for one send, with every row its document was built from (FiledRows), so
+// that it is filed once and as the sender read it.
 //
-// The claim is one conditional write of the declaration's row, committed on its own: it marks the row as
-// being sent (status kSendingStatus with its text, the sending operator and the database's time) only
-// while no other session is sending it and the row is still the one this session read (its version
-// stamp DkN_TS_Mod and its reference number unchanged), so that neither a copy older than another
-// user's save nor a declaration filed since is sent. While the claim holds, the declaration's save
-// writes the row only from the object that claimed it (core/SendClaims.h); the row read by this session
-// is brought up to date, so that storing the send's status does not take the claim for another user's
-// change. A send that filed nothing gives the claim back: the four columns return to what the row held
-// before. A claim left by a process that ended during its send lapses after kSendClaimLapseMinutes; the
-// send that takes the row over then knows that an earlier send was cut off (CutOffSend).
+// The claim takes the process's locks on the declarations of the document (core/SendClaims.h): while
+// they hold, no other session or process sends them or saves their rows. Then, in a write transaction
+// of its own, it compares the rows with what the database holds now and marks the declaration's row as
+// being sent (status kSendingStatus with its text, the sending operator and time), so that a copy older
+// than another user's save, or a declaration filed since, is not sent. A send that filed nothing gives
+// the row back as it was; one whose document left without an answer coming back leaves the record of
+// it (kUnansweredStatus); the office's answer is written in one write transaction of its own into the
+// declaration's row and into its attachments that receive it, and into nothing else.
 //
-// States: Take → held (listed as the declaration's claim) → the status stored or Release → gone (the
-// object's end takes it off the list).
+// A row still marked as being sent when the locks could be taken was left by a send whose process ended
+// during it: that send was cut off, and the office may have its document. The new claim says so
+// (Earlier), as it does for a send that ended without an answer.
+//
+// States: Take → held (locks, row marked) → Release, MarkUnanswered or StoreAnswer → the object's end
+// lets the locks go.
 #pragma once
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "mv_deklaracje/core/SendClaims.h"
+#include "mv_deklaracje/edeklaracje/FiledRows.h"
 #include "mv_deklaracje_tlb.h"
 #include "platform/com/ComPtr.h"
 
 class SendClaim {
 public:
     static constexpr char16_t kSendingText[] = u"Trwa wysyłanie deklaracji";
+    static constexpr char16_t kUnansweredText[] =
+        u"Wysyłanie bez odpowiedzi urzędu; deklaracja mogła do niego dotrzeć.";
 
     // Why no claim was taken.
     enum class Refusal {
         Sending,  // another session is sending the declaration, or has filed it since this one read it
-        Changed,  // another user saved the declaration (or removed it) since this session read it
+        Changed,  // another user saved one of its rows (or removed it) since this session read it
     };
 
-    // A lapsed claim the new one took the row from: a send that never stored what came of it.
-    struct CutOffSend {
-        std::u16string startedAt;     // when the earlier send began, in this workstation's local time
+    // An earlier send of the declaration whose outcome the office never told: cut off (its process
+    // ended during it) or ended without an answer.
+    struct EarlierSend {
+        std::u16string startedAt;     // when it began, in this workstation's local time
         std::u16string operatorCode;  // who began it; empty when the row does not say
+        bool unanswered = false;      // it ended without an answer (else it was cut off)
     };
 
-    // The declaration claimed by the operator; nothing, with the reason in `refusal`, when another session
-    // is sending it or it is no longer as this session read it. A declaration never stored is no other
-    // session's: its claim is empty.
-    static std::optional<SendClaim> Take(IDeklaracja2* declaration, LONG operatorId, Refusal& refusal);
+    // The office's answer to a send, as it is stored.
+    struct Answer {
+        std::u16string reference, statusText;
+        LONG statusCode = 0;
+        LONG operatorId = 0;
+        DATE sentAt = 0;
+    };
 
-    SendClaim(SendClaim&& other) noexcept;
+    // The declaration `rows` were read from (the first of them), claimed by the operator; nothing, with the
+    // reason in `refusal`, when another session is sending one of them or they are no longer as read.
+    static std::optional<SendClaim> Take(IDeklaracja2* declaration, const FiledRows& rows, LONG operatorId,
+                                         Refusal& refusal);
+
+    SendClaim(SendClaim&& other) noexcept = default;
     SendClaim& operator=(SendClaim&&) = delete;
-    ~SendClaim();
+    ~SendClaim() = default;
 
-    // The earlier send cut off, when the claim took the row over from one.
-    const std::optional<CutOffSend>& CutOff() const { return cutOff_; }
+    const std::optional<EarlierSend>& Earlier() const { return earlier_; }
 
-    // Gives the claim back after a send that filed nothing. A claim that cannot be given back lapses.
+    // Gives the row back as it was, after a send that filed nothing. A failure leaves the row marked, which
+    // the next send reads as a cut-off send.
     void Release();
+    // Leaves in the row the record that this send's document left without an answer coming back.
+    void MarkUnanswered();
+    // Writes the answer into the declaration's row and copies it into `linked`, in one write transaction
+    // that stores nothing else; the session's copy of the declaration is read again.
+    void StoreAnswer(const Answer& answer, const std::vector<LONG>& linked);
 
 private:
-    SendClaim() = default;
+    explicit SendClaim(SendLocks locks) : locks_(std::move(locks)) {}
+    // Sets the claimed columns to `assignments` while the row is still marked by this claim.
+    void RewriteClaimedRow(const std::u16string& assignments);
 
+    SendLocks locks_;
     tlx::ComPtr<IDeklaracja2> declaration_;
     LONG id_ = 0;
     std::u16string claimedAt_;  // the sending time the claim wrote, as the database holds it
     // The SQL values of the claimed columns as the row held them before: status, its text, the sending
     // time and operator.
     std::u16string before_[4];
-    std::optional<CutOffSend> cutOff_;
+    std::optional<EarlierSend> earlier_;
 };

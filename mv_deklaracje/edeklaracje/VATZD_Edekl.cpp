@@ -142,10 +142,10 @@ tlx::ComPtr<IDeklaracja2> VATZD_Edekl::AccompanyingNotice() {
     return notice;
 }
 
-void VATZD_Edekl::GenerujZalacznik() {
+tlx::ComPtr<IDeklaracja2> VATZD_Edekl::GenerujZalacznik() {
     if (!declaration_ || !document_) RaiseHResult(E_POINTER);
     tlx::ComPtr<IDeklaracja2> notice = AccompanyingNotice();
-    if (!notice) return;
+    if (!notice) return nullptr;
 
     const std::u16string_view ns = formVersion_ >= kFirst2016Version ? kNamespace2016 : kNamespace2013;
     tlx::ComPtr<IXMLDOMNode> parent =
@@ -184,4 +184,5 @@ void VATZD_Edekl::GenerujZalacznik() {
     tlx::ComPtr<IXMLDOMNode> appended;
     CheckHost(parent->appendChild(UtworzElement(u"P_10", WholeTotal(notice.Get(), u"RazemNetto"), ns).Get(), appended.Out()));
     CheckHost(parent->appendChild(UtworzElement(u"P_11", WholeTotal(notice.Get(), u"RazemVat"), ns).Get(), appended.Out()));
+    return notice;
 }

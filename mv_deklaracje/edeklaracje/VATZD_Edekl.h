@@ -27,8 +27,9 @@ public:
     VATZD_Edekl(IXMLDOMDocument* document, IDeklaracja2* declaration, LONG formVersion);
     virtual ~VATZD_Edekl() = default;
 
-    // Writes the rows and totals; does nothing unless the VAT-7 (version 13 on) says a notice goes with it.
-    void GenerujZalacznik();
+    // Writes the rows and totals and answers the notice they come from; does nothing (and answers null)
+    // unless the VAT-7 (version 13 on) says a notice goes with it.
+    tlx::ComPtr<IDeklaracja2> GenerujZalacznik();
     // The final VAT-ZD notice of the VAT-7's month, locked and holding a correcting item; null when the
     // VAT-7 (version 13 on) does not say a notice goes with it. A missing notice raises 0x800577DA, one
     // not locked or without a correcting item 0x800577DC, each with the host's text.
