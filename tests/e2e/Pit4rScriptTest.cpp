@@ -7,7 +7,9 @@
 // (Szymańska) + 144 (Woźniak) = 502. The year, 81 716 and 5 768, equals the advances of the year's PIT-11
 // information (Pit11ScriptTest). The earlier versions and the PIT-8AR are written for the amounts a user
 // types and validated against their schemas. Every variant closes with the statements of its printed form
-// and writes its subject blocks in the etd types of 2011/06/21, as its schema, of 2011 to 2015, imports them.
+// and identifies its payer in the etd types of 2011/06/21, as its schema, of 2011 to 2015, imports them; the
+// PIT-4R (6) and PIT-8AR (6) put the payer's element in the form's own namespace (a person's identification
+// too), and the PIT-4R (3) its address's element, as the public writers of those variants do.
 #include "ClosingStatements.h"
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
@@ -133,10 +135,63 @@ TEST_F(Pit4rScript, TheEarlierVersionsInTheirYears) {
                   std::string::npos)
             << out_;
     }
+    // The PIT-4R (3) wraps the payer's address, from the company's settings, in an element of the form's own
+    // namespace; its schema refuses the wrapper in the etd types, where the module wrote it before.
     const std::string third = Read(Path("PIT-4R_3.xml"));
-    EXPECT_NE(third.find("<etd:AdresPol><etd:KodKraju>PL</etd:KodKraju><etd:Wojewodztwo>mazowieckie</etd:Wojewodztwo>"),
+    const std::string address =
+        "</etd:REGON></etd:OsobaNiefizyczna><AdresZamieszkaniaSiedziby rodzajAdresu=\"RAD\"><etd:AdresPol>"
+        "<etd:KodKraju>PL</etd:KodKraju><etd:Wojewodztwo>mazowieckie</etd:Wojewodztwo>";
+    EXPECT_NE(third.find(address), std::string::npos) << third;
+    std::string before = closing::ReplacedAll(third, "<AdresZamieszkaniaSiedziby ", "<etd:AdresZamieszkaniaSiedziby ");
+    before = closing::ReplacedAll(before, "</AdresZamieszkaniaSiedziby>", "</etd:AdresZamieszkaniaSiedziby>");
+    ASSERT_NE(before.find("<etd:AdresZamieszkaniaSiedziby rodzajAdresu=\"RAD\"><etd:AdresPol>"), std::string::npos);
+    ProjectSchemaStore store(folder_);
+    EXPECT_FALSE(store.Errors(before).empty()) << "the address's element in the etd types";
+    // The PIT-4R (5) keeps its payer wholly in the etd types.
+    const std::string fifth = Read(Path("PIT-4R_5.xml"));
+    EXPECT_NE(fifth.find("<Podmiot1 rola=\"Płatnik\"><etd:OsobaNiefizyczna><etd:NIP>5260250274</etd:NIP>"),
               std::string::npos)
-        << "the payer's address from the company's settings: " << third;
+        << fifth;
+}
+
+// The PIT-4R (6) and PIT-8AR (6) of the demo company and of a payer who is a person: the payer's element in
+// the form's own namespace, a body's identification inside it in the etd types, a person's in the form's
+// namespace too. Each document is valid against its schema, which refuses the same payer written wholly in
+// the etd types, as the module wrote it before.
+TEST_F(Pit4rScript, TheSixthVariantsWriteThePayerInTheFormsNamespace) {
+    if (!ProjectSchemaStore::OfficialSchemasHere()) GTEST_SKIP() << "the official schemas are not here";
+    struct Payer {
+        std::string fill, written, before;
+    } payers[] = {
+        {"",
+         "<Podmiot1 rola=\"Płatnik\"><OsobaNiefizyczna><etd:NIP>5260250274</etd:NIP><etd:PelnaNazwa>Przykładowa "
+         "Spółka z o.o.</etd:PelnaNazwa><etd:REGON>012345675</etd:REGON></OsobaNiefizyczna></Podmiot1>",
+         "<Podmiot1 rola=\"Płatnik\"><etd:OsobaNiefizyczna><etd:NIP>5260250274</etd:NIP><etd:PelnaNazwa>Przykładowa "
+         "Spółka z o.o.</etd:PelnaNazwa><etd:REGON>012345675</etd:REGON></etd:OsobaNiefizyczna></Podmiot1>"},
+        {"d.P_7 = 2; d.ImiePierwsze = 'Jan'; d.Nazwisko = 'Kowalski'; d.DataUrodzenia = '1970-05-14';\n",
+         "<Podmiot1 rola=\"Płatnik\"><OsobaFizyczna><NIP>5260250274</NIP><ImiePierwsze>Jan</ImiePierwsze>"
+         "<Nazwisko>Kowalski</Nazwisko><DataUrodzenia>1970-05-14</DataUrodzenia></OsobaFizyczna></Podmiot1>",
+         "<Podmiot1 rola=\"Płatnik\"><etd:OsobaFizyczna><etd:NIP>5260250274</etd:NIP><etd:ImiePierwsze>Jan"
+         "</etd:ImiePierwsze><etd:Nazwisko>Kowalski</etd:Nazwisko><etd:DataUrodzenia>1970-05-14</etd:DataUrodzenia>"
+         "</etd:OsobaFizyczna></Podmiot1>"},
+    };
+    const struct {
+        int type;
+        const char* ns;
+    } forms[] = {{18, "http://crd.gov.pl/wzor/2015/12/22/3031/"}, {19, "http://crd.gov.pl/wzor/2015/12/21/3014/"}};
+    for (const auto& form : forms) {
+        for (const Payer& payer : payers) {
+            SCOPED_TRACE(std::to_string(form.type) + (payer.fill.empty() ? " body" : " person"));
+            ASSERT_EQ(RunScript(Make(form.type, 6, 2016, payer.fill, "", "payer.xml")), 0) << err_;
+            const std::string document = Read(Path("payer.xml"));
+            EXPECT_NE(document.find(payer.written), std::string::npos) << document;
+            ExpectValid(document, form.ns);
+            ProjectSchemaStore store(folder_);
+            const std::string before = closing::ReplacedAll(document, payer.written, payer.before);
+            ASSERT_NE(before.find(payer.before), std::string::npos);
+            EXPECT_FALSE(store.Errors(before).empty()) << "the payer wholly in the etd types";
+        }
+    }
 }
 
 TEST_F(Pit4rScript, TheDemoSavesAndWritesThePit4rOfThePayrollYear) {

@@ -5,7 +5,8 @@
 // VAT-7D). Each
 // monthly and quarterly document is written under its variant's namespace and code, with the taxpayer and
 // the closing statements as the variant has them, and is valid against the variant's schema; a period
-// outside a version's months is refused.
+// outside a version's months is refused. The VAT-7 (15) and its VAT-7K (9) and VAT-7D (6) also serve the
+// first half of 2016, beside the (16) family.
 #include "ProjectSchemaStore.h"
 #include "TlxhostFixture.h"
 
@@ -78,6 +79,14 @@ const Variant kVariants[] = {
      "<KodFormularza kodSystemowy=\"VAT-7K (9)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7K</KodFormularza><WariantFormularza>9</WariantFormularza>",
      43, 51, "<Kwartal>4</Kwartal>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48, 72},
+    {15, 2016, 3, 1, 0, "http://crd.gov.pl/wzor/2015/09/04/2567/",
+     "<KodFormularza kodSystemowy=\"VAT-7 (15)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-1E\">"
+     "VAT-7</KodFormularza><WariantFormularza>15</WariantFormularza>",
+     43, 51, "<Rok>2016</Rok><Miesiac>3</Miesiac>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48, 72},
+    {15, 2016, 6, 2, 0, "http://crd.gov.pl/wzor/2015/07/09/2480/",
+     "<KodFormularza kodSystemowy=\"VAT-7K (9)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
+     "VAT-7K</KodFormularza><WariantFormularza>9</WariantFormularza>",
+     43, 51, "<Rok>2016</Rok><Kwartal>2</Kwartal>", 0, kEtd2011, kOwnTaxpayer, TwoStatements("poz. 51"), 47, 48, 72},
     {15, 2015, 9, 2, 1, "http://crd.gov.pl/wzor/2015/07/09/2482/",
      "<KodFormularza kodSystemowy=\"VAT-7D (6)\" kodPodatku=\"VAT\" rodzajZobowiazania=\"Z\" wersjaSchemy=\"1-0E\">"
      "VAT-7D</KodFormularza><WariantFormularza>6</WariantFormularza>",
@@ -203,7 +212,8 @@ TEST_F(Vat7EarlierScript, EachVariantIsCalculatedAndWrittenAsItsDocument) {
 
 // Every stored field of each earlier version keeps what a script writes into it; a period outside the
 // version's months is refused before anything is calculated. The VAT-7 (17) and its quarterly forms take
-// over from the August 2016 period, the (16) ends with July.
+// over from the August 2016 period, the (16) ends with July; the (15) and its quarterly forms, which the (16)
+// replaced from January 2016, may still serve up to June 2016, the second quarter.
 TEST_F(Vat7EarlierScript, FieldsKeepTheirValuesAndOtherPeriodsAreRefused) {
     // Each version: its year and month, its last amount; the boxes and choices follow it, then the phone.
     ASSERT_EQ(RunScript("var deklaracje = Session.CreateObject('TLXDeklaracje.Deklaracje');\n"
@@ -230,11 +240,15 @@ TEST_F(Vat7EarlierScript, FieldsKeepTheirValuesAndOtherPeriodsAreRefused) {
                         "}\n"
                         "policz(17, 2016, 9, 1); policz(17, 2016, 8, 1); policz(17, 2016, 9, 2);\n"
                         "policz(16, 2016, 9, 1); policz(16, 2016, 7, 1); policz(16, 2016, 9, 2); policz(16, 2016, 6, 2);\n"
-                        "policz(17, 2016, 7, 1); policz(15, 2015, 6, 1);\n"),
+                        "policz(17, 2016, 7, 1); policz(15, 2015, 6, 1);\n"
+                        "policz(15, 2016, 1, 1); policz(15, 2016, 6, 1); policz(15, 2016, 6, 2); policz(15, 2016, 7, 1);\n"
+                        "policz(15, 2016, 9, 2);\n"),
               0)
         << err_ << out_;
     const std::string refused16 =
         "Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.01.2016 do 01.07.2016.\n";
+    const std::string refused15 =
+        "Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.07.2015 do 01.06.2016.\n";
     EXPECT_EQ(out_,
               "15  501 501 501 300 200 1 1\n"
               "16  501 501 501 300 200 1 1\n"
@@ -246,8 +260,12 @@ TEST_F(Vat7EarlierScript, FieldsKeepTheirValuesAndOtherPeriodsAreRefused) {
               "16 9/2016 " + refused16 +
               "16 6/2016 policzono\n"
               "17 7/2016 Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.08.2016.\n"
-              "15 6/2015 Błąd wyliczania deklaracji. Formularz deklaracji obowiązuje za okres od 01.07.2015 do "
-              "01.12.2015.\n");
+              "15 6/2015 " + refused15 +
+              "15 1/2016 policzono\n"
+              "15 6/2016 policzono\n"
+              "15 6/2016 policzono\n"
+              "15 7/2016 " + refused15 +
+              "15 9/2016 " + refused15);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!-- PIT-4R(3): the module's document of the payer's yearly return becomes the tax authority's document (namespace
      http://crd.gov.pl/wzor/2011/12/12/718/). Every position of the monthly table (P_19 to P_178) is written in whole units;
-     numbers arrive as the user's regional settings wrote them ("153" or "153,00"). -->
+     numbers arrive as the user's regional settings wrote them ("153" or "153,00"). The payer is written in the etd
+     types, but for the element of its address, which stands in the form's own namespace around the address. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
@@ -42,7 +43,7 @@
             </etd:OsobaNiefizyczna>
           </xsl:otherwise>
         </xsl:choose>
-        <etd:AdresZamieszkaniaSiedziby rodzajAdresu="RAD">
+        <AdresZamieszkaniaSiedziby rodzajAdresu="RAD">
           <xsl:choose>
             <xsl:when test="normalize-space($s/P_9) = '' or normalize-space($s/P_9) = 'PL' or translate(normalize-space($s/P_9), 'polska', 'POLSKA') = 'POLSKA'">
               <etd:AdresPol>
@@ -69,7 +70,7 @@
               </etd:AdresZagr>
             </xsl:otherwise>
           </xsl:choose>
-        </etd:AdresZamieszkaniaSiedziby>
+        </AdresZamieszkaniaSiedziby>
       </Podmiot1>
       <PozycjeSzczegolowe>
         <xsl:call-template name="pozycje">

@@ -1,7 +1,9 @@
 <?xml version="1.0" encoding="UTF-8"?>
 <!-- PIT-4R(6): the module's document of the payer's yearly return becomes the tax authority's document (namespace
      http://crd.gov.pl/wzor/2015/12/22/3031/). Every position of the monthly table (P_9 to P_168) is written in whole units;
-     numbers arrive as the user's regional settings wrote them ("153" or "153,00"). -->
+     numbers arrive as the user's regional settings wrote them ("153" or "153,00"). The payer's element stands in
+     the form's own namespace: a body's identification inside it in the etd types, a person's in the form's
+     namespace too. -->
 <xsl:stylesheet version="1.0"
     xmlns:xsl="http://www.w3.org/1999/XSL/Transform"
     xmlns:d="urn:tlx:deklaracje:e-deklaracja:1"
@@ -25,21 +27,21 @@
       <Podmiot1 rola="Płatnik">
         <xsl:choose>
           <xsl:when test="normalize-space($s/P_7) = '2'">
-            <etd:OsobaFizyczna>
-              <etd:NIP><xsl:value-of select="$s/Nip"/></etd:NIP>
-              <etd:ImiePierwsze><xsl:value-of select="normalize-space($s/ImiePierwsze)"/></etd:ImiePierwsze>
-              <etd:Nazwisko><xsl:value-of select="normalize-space($s/Nazwisko)"/></etd:Nazwisko>
-              <etd:DataUrodzenia><xsl:value-of select="normalize-space($s/DataUrodzenia)"/></etd:DataUrodzenia>
-            </etd:OsobaFizyczna>
+            <OsobaFizyczna>
+              <NIP><xsl:value-of select="$s/Nip"/></NIP>
+              <ImiePierwsze><xsl:value-of select="normalize-space($s/ImiePierwsze)"/></ImiePierwsze>
+              <Nazwisko><xsl:value-of select="normalize-space($s/Nazwisko)"/></Nazwisko>
+              <DataUrodzenia><xsl:value-of select="normalize-space($s/DataUrodzenia)"/></DataUrodzenia>
+            </OsobaFizyczna>
           </xsl:when>
           <xsl:otherwise>
-            <etd:OsobaNiefizyczna>
+            <OsobaNiefizyczna>
               <etd:NIP><xsl:value-of select="$s/Nip"/></etd:NIP>
               <etd:PelnaNazwa><xsl:value-of select="normalize-space($s/PelnaNazwa)"/></etd:PelnaNazwa>
               <xsl:if test="normalize-space($s/REGON) != ''">
                 <etd:REGON><xsl:value-of select="normalize-space($s/REGON)"/></etd:REGON>
               </xsl:if>
-            </etd:OsobaNiefizyczna>
+            </OsobaNiefizyczna>
           </xsl:otherwise>
         </xsl:choose>
       </Podmiot1>

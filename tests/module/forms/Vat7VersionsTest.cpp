@@ -40,7 +40,7 @@ const Version kVersions[] = {
       {"correction", 44}, {"input", 45}, {"tills", 46}, {"waived", 47}, {"pay", 48}, {"tillsRefund", 49},
       {"surplus", 50}, {"refund", 51}, {"days25", 52}, {"days180", 54}, {"forward", 55}, {"transport", 34},
       {"vatzd", 63}, {"buyerNet", 31}, {"buyerTax", 32}}},
-    {15, 201507, 201512, 58, {59, 60, 61, 62}, {63, 64, 65, 66}, 67, 71, 72, "(dokument.Okres==1)?'1/15':(dokument.VAT7D==1)?'1/D06':'1K/9'", "1/D06",
+    {15, 201507, 201606, 58, {59, 60, 61, 62}, {63, 64, 65, 66}, 67, 71, 72, "(dokument.Okres==1)?'1/15':(dokument.VAT7D==1)?'1/D06':'1K/9'", "1/D06",
      {{"bases", 38}, {"due", 39}, {"brought", 40}, {"fixedNet", 41}, {"fixed", 42}, {"otherNet", 43}, {"other", 44},
       {"correction", 46}, {"badDebt", 47}, {"input", 48}, {"tills", 49}, {"waived", 50}, {"pay", 51},
       {"tillsRefund", 52}, {"surplus", 53}, {"refund", 54}, {"days25", 55}, {"days180", 57}, {"forward", 58},
