@@ -2,36 +2,14 @@
 // processes that meet the send from other sessions: a save during the send, a send of a copy read
 // before another user's save, two workstations in different time zones sending at once, and a sender
 // killed after the service took its document, sent again once its claim has lapsed.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
-#include <cstdlib>
-#include <functional>
-#include <regex>
-#include <thread>
-
-#include "GateDemoTest.h"
-#include "platform/ado/FieldValues.h"
-#include "platform/text/CodePage.h"
+#include "SendClaimTest.h"
 
 namespace {
 
-// The outcome lines the scripts print.
-const std::string kSent = "wysłano ";
-const std::string kRefused = "odmowa: ";
-const std::string kSaved = "zapisano";
-const std::string kSendingElsewhere = "Deklaracja jest właśnie wysyłana albo została wysłana w innej sesji";
-const std::string kChangedElsewhere = "Deklaracja została zmieniona przez innego użytkownika po jej odczytaniu";
-const std::string kSaveConflict = "Dane zostały zmienione lub usunięte przez innego użytkownika po ich odczytaniu";
-
-class EDeklaracjaSendClaimScript : public GateDemoTest {
+class EDeklaracjaSendClaimScript : public SendClaimTest {
 protected:
-    std::vector<std::string> GateArguments() const override { return {"--delay", "3000"}; }
-
     void SetUp() override {
-        GateDemoTest::SetUp();
+        SendClaimTest::SetUp();
         ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
                             "d.TypDeklar = 1; d.Wersja = 17; d.Rok = 2024; d.Miesiac = 3;\n"
                             "var firma = Session.CreateObject('TLX.FirmaCfgRO');\n"
@@ -41,110 +19,22 @@ protected:
                             "d.Policz(); Session.Save(); print(d.ID);\n"),
                   0)
             << err_ << out_;
-        id_ = out_.substr(0, out_.find('\n'));
-    }
-    void TearDown() override {
-        for (pid_t pid : running_) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-        GateDemoTest::TearDown();
+        id_ = FirstLine(out_);
     }
 
     // The script text that opens the test's declaration in the script's session as `d`.
-    std::string Open() const { return "var d = Session.CreateObject('TLXDeklaracje.Deklaracje', '" + id_ + "');\n"; }
-
-    // Sends `d` with the progress events printed; prints the reference filed or the refusal, then EInfo.
-    static std::string Send() {
-        return "var e = new ActiveXObject('TLX.EDeklaracja');\n"
-               "e.Login = Session.Login; e.AdviseProgress(Postep);\n"
-               "try { e.WyslijDeklaracje(d, ''); print('" + kSent + "' + d.EDekl_RefID); }\n"
-               "catch (err) { print('" + kRefused + "' + err.description); }\n"
-               "print('EInfo: ' + e.EInfo);\n";
-    }
-
-    // Waits in the script until the test has called Go(`step`): the script polls the company database.
-    static std::string WaitFor(const std::string& step) {
-        return "for (var n = 0;; n++) {\n"
-               "  var r = Session.Connection.Execute(\"SELECT COUNT(*) AS n FROM TLX.Konfiguracja WHERE Kfg_Klucz = "
-               "'test-" + step + "'\");\n"
-               "  if (Number(r.Fields('n').Value) > 0) break;\n"
-               "  if (n > 5000000) throw new Error('nie doczekano: " + step + "');\n"
-               "}\n";
-    }
-    void Go(const std::string& step) {
-        tlx::ado::SqliteDatabase company(Path("firma.db"));
-        company.Run("INSERT INTO TLX.Konfiguracja (Kfg_Klucz, Kfg_Wartosc) VALUES ('test-" + step + "', '1')");
-    }
-
-    // Starts `script` in a tlxhost process of its own with the environment `env` ("NAME=value ...");
-    // its output lands in `name`.txt.
-    pid_t Start(const std::string& name, const std::string& script, const std::string& env = "") {
-        std::ofstream(Path(name + ".js"), std::ios::binary) << script;
-        const std::string command = "exec env " + env + " TLX_REGISTRY='" + Path("hkcr.reg") + "' '" +
-                                    TLX_HOST_PROGRAM + "' run '" + Path(name + ".js") + "' --db '" +
-                                    Path("firma.db") + "' >'" + Path(name + ".txt") + "' 2>&1";
-        const pid_t pid = fork();
-        if (pid == 0) {
-            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        running_.push_back(pid);
-        return pid;
-    }
-    // The exit status of a started process, once it has ended; -1 when it did not end by itself.
-    int Finish(pid_t pid) {
-        int raw = 0;
-        waitpid(pid, &raw, 0);
-        std::erase(running_, pid);
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    std::string Output(const std::string& name) const { return Read(Path(name + ".txt")); }
-
-    // Polls `done` until it holds; false after a minute.
-    static bool Eventually(const std::function<bool()>& done) {
-        for (int n = 0; n < 1200; ++n) {
-            if (done()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
-    }
-
-    // The signed documents the service has received.
-    int Received() const {
-        int count = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(gate->State()))
-            if (entry.path().extension() == ".p7s") ++count;
-        return count;
-    }
-
+    std::string Open() const { return OpenDeclaration(id_); }
     // A column of the declaration's row as the database holds it ("" for NULL).
-    std::string Stored(const std::string& column) {
-        tlx::ado::SqliteDatabase company(Path("firma.db"));
-        tlx::ado::Statement value =
-            company.Prepare("SELECT IFNULL(" + column + ", '') FROM TLX.DeklNag WHERE DkN_DkNID = " + id_);
-        if (!value.Step()) return "(no row)";
-        const tlx::Variant text = tlx::ado::ReadColumn(value.Get(), 0, adVarWChar);
-        return text.vt == VT_BSTR ? tlx::Utf16ToUtf8(std::u16string_view(text.bstrVal, SysStringLen(text.bstrVal))) : "";
-    }
-
-    // The reference a script printed as filed; "" when it printed none.
-    static std::string FiledReference(const std::string& output) {
-        std::smatch sent;
-        return std::regex_search(output, sent, std::regex(kSent + "([0-9a-f]{32})\n")) ? sent[1].str() : "";
-    }
+    std::string Stored(const std::string& column) { return StoredOf(id_, column); }
 
     std::string id_;
-    std::vector<pid_t> running_;
 };
 
 // Sessions that read the declaration before the send and during it save it while the service holds
 // the document: both are refused as changed by another user, the sender stores the reference it was
 // given, and the service holds one document.
 TEST_F(EDeklaracjaSendClaimScript, ASaveDuringTheSendIsRefusedAndTheSenderStoresItsReference) {
-    const std::string save = "d.P_19 = 200000; d.P_20 = 46000;\n"
-                             "try { Session.Save(); print('" + kSaved + "'); }\n"
-                             "catch (err) { print('" + kRefused + "' + err.description); }\n";
+    const std::string save = "d.P_19 = 200000; d.P_20 = 46000;\n" + Save();
     const pid_t before = Start("przed", Open() + "print('odczytano', d.P_20);\n" + WaitFor("zapisz") + save);
     ASSERT_TRUE(Eventually([&] { return Output("przed").find("odczytano") != std::string::npos; })) << Output("przed");
     const pid_t sender = Start("nadawca", Open() + Send());
