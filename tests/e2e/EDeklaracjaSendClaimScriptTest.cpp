@@ -1,7 +1,11 @@
 // A saved VAT-7 of the demo company filed through a tlxgate that holds its answer for a while, by tlxhost
 // processes that meet the send from other sessions: a save during the send, a send of a copy read
-// before another user's save, two workstations in different time zones sending at once, and a sender
-// killed after the service took its document, which leaves nothing that blocks the declaration.
+// before another user's save, two workstations in different time zones sending at once, one whose clock
+// runs ahead sending during a live send, a sender killed after the service took its document, and a
+// send the service answered only after the transport had given up.
+#include <cstdlib>
+#include <ctime>
+
 #include "SendClaimTest.h"
 
 namespace {
@@ -123,6 +127,72 @@ TEST_F(EDeklaracjaSendClaimScript, AResendAfterASenderWasKilledNamesTheCutOffSen
     EXPECT_EQ(Received(), 2);
     EXPECT_NE(Read((gate->State() / (reference + ".p7s")).string()).find("<P_20>46000</P_20>"), std::string::npos)
         << "the resend files the declaration as saved after the cut-off send";
+}
+
+// A workstation whose clock runs fifteen minutes ahead (its wall clock moved by a preloaded library)
+// sends while another still waits on the service: it is refused as the declaration is being sent, the
+// service holds one document, and the first sender's reference is in the row.
+TEST_F(EDeklaracjaSendClaimScript, ASenderWhoseClockRunsAheadDoesNotTakeOverALiveSend) {
+    const pid_t sender = Start("nadawca", Open() + Send());
+    ASSERT_TRUE(Eventually([&] { return Received() == 1; })) << Output("nadawca");
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    const std::string ahead = "LD_PRELOAD='" TLX_CLOCK_AHEAD_LIBRARY "' TLX_CLOCK_AHEAD_SECONDS=900 ASAN_OPTIONS='" +
+                              std::string(asan ? asan : "") + ":verify_asan_link_order=0'";
+    const auto started = std::chrono::system_clock::now();
+    const std::string late = RunToEnd("spieszy-sie",
+                                      Open() +
+                                          "var teraz = Session.Connection.Execute(\"SELECT datetime('now') AS t\");\n"
+                                          "print('zegar', new Date().getTime(), teraz.Fields('t').Value);\n"
+                                          "print('odczytano', d.EDekl_Status);\n" + Send(),
+                                      ahead);
+    ASSERT_EQ(Finish(sender), 0) << Output("nadawca");
+
+    // The preload works: the process's script clock and SQLite's are both a quarter of an hour ahead.
+    std::smatch clocks;
+    ASSERT_TRUE(std::regex_search(late, clocks, std::regex("zegar ([0-9]+) ([0-9-]+ [0-9:]+)\n"))) << late;
+    const auto scriptNow = std::chrono::system_clock::time_point(std::chrono::milliseconds(std::stoll(clocks[1].str())));
+    std::tm utc{};
+    ASSERT_NE(strptime(clocks[2].str().c_str(), "%Y-%m-%d %H:%M:%S", &utc), nullptr) << late;
+    const auto sqliteNow = std::chrono::system_clock::from_time_t(timegm(&utc));
+    EXPECT_GE(scriptNow - started, std::chrono::minutes(14)) << late;
+    EXPECT_GE(sqliteNow - started, std::chrono::minutes(14)) << late;
+
+    EXPECT_NE(late.find("odczytano -1\n"), std::string::npos) << "sent while the first send was live: " << late;
+    EXPECT_NE(late.find(kRefused + kSendingElsewhere), std::string::npos) << late;
+    EXPECT_EQ(FiledReference(late), "") << late;
+    EXPECT_EQ(Received(), 1);
+    const std::string reference = FiledReference(Output("nadawca"));
+    ASSERT_FALSE(reference.empty()) << Output("nadawca");
+    EXPECT_EQ(Stored("DkN_EDekl_RefID"), reference);
+    EXPECT_EQ(Stored("DkN_EDekl_Status"), "301");
+}
+
+// A service that answers only after the host's transport has given up (a one-second time-out against
+// the service's three seconds) has taken the document: the user is told it may have reached the office,
+// the row remembers the send without an answer, and the next send says so before it files again.
+TEST_F(EDeklaracjaSendClaimScript, ASendWithoutAnAnswerIsRememberedAndNamedByTheResend) {
+    const std::string unanswered = RunToEnd("bez-odpowiedzi", Open() + Send(), "TLX_GATEWAY_TIMEOUT=1");
+    EXPECT_NE(unanswered.find(kRefused), std::string::npos) << unanswered;
+    EXPECT_NE(unanswered.find("Deklaracja mogła dotrzeć do urzędu"), std::string::npos) << unanswered;
+    EXPECT_EQ(Received(), 1);
+    EXPECT_EQ(Stored("DkN_EDekl_Status"), "-2");
+    EXPECT_TRUE(Stored("DkN_EDekl_StatusOpis").starts_with("Wysyłanie bez odpowiedzi urzędu"))
+        << Stored("DkN_EDekl_StatusOpis");
+    const std::string sentAt = Stored("datetime(DkN_EDekl_DataWyslania, 'localtime')");
+    ASSERT_FALSE(sentAt.empty());
+
+    const std::string resend = RunToEnd("ponownie", Open() + Send());
+    const std::string warning = "Wcześniejsze wysyłanie tej deklaracji, rozpoczęte " + sentAt +
+                                " przez operatora ADMIN, zakończyło się bez odpowiedzi urzędu; deklaracja mogła już "
+                                "dotrzeć do urzędu.";
+    EXPECT_NE(resend.find("[postęp] " + warning + "\n"), std::string::npos) << resend;
+    EXPECT_LT(resend.find("[postęp] " + warning), resend.find("[postęp] Podpisanie deklaracji")) << resend;
+    EXPECT_NE(resend.find("EInfo: " + warning + "\n"), std::string::npos) << resend;
+    const std::string reference = FiledReference(resend);
+    ASSERT_FALSE(reference.empty()) << resend;
+    EXPECT_EQ(Stored("DkN_EDekl_RefID"), reference);
+    EXPECT_EQ(Stored("DkN_EDekl_Status"), "301");
+    EXPECT_EQ(Received(), 2);
 }
 
 }  // namespace
