@@ -1,37 +1,19 @@
 // A saved VAT-7 of the demo company filed through a tlxgate that holds its answer for a while, by tlxhost
 // processes that meet the send from other sessions: a save during the send, a send of a copy read
-// before another user's save, two workstations in different time zones sending at once, and a sender
-// killed after the service took its document, saved and sent again at once.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
+// before another user's save, two workstations in different time zones sending at once, one whose clock
+// runs ahead sending during a live send, a sender killed after the service took its document, and a
+// send the service answered only after the transport had given up.
 #include <cstdlib>
-#include <functional>
-#include <regex>
-#include <thread>
+#include <ctime>
 
-#include "GateDemoTest.h"
-#include "platform/ado/FieldValues.h"
-#include "platform/text/CodePage.h"
+#include "SendClaimTest.h"
 
 namespace {
 
-// The outcome lines the scripts print.
-const std::string kSent = "wysłano ";
-const std::string kRefused = "odmowa: ";
-const std::string kSaved = "zapisano";
-const std::string kSendingElsewhere = "Deklaracja jest właśnie wysyłana albo została wysłana w innej sesji";
-const std::string kChangedElsewhere = "Deklaracja została zmieniona przez innego użytkownika po jej odczytaniu";
-const std::string kSaveConflict = "Dane zostały zmienione lub usunięte przez innego użytkownika po ich odczytaniu";
-
-class EDeklaracjaSendClaimScript : public GateDemoTest {
+class EDeklaracjaSendClaimScript : public SendClaimTest {
 protected:
-    std::vector<std::string> GateArguments() const override { return {"--delay", "3000"}; }
-
     void SetUp() override {
-        GateDemoTest::SetUp();
+        SendClaimTest::SetUp();
         ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
                             "d.TypDeklar = 1; d.Wersja = 17; d.Rok = 2024; d.Miesiac = 3;\n"
                             "var firma = Session.CreateObject('TLX.FirmaCfgRO');\n"
@@ -41,110 +23,22 @@ protected:
                             "d.Policz(); Session.Save(); print(d.ID);\n"),
                   0)
             << err_ << out_;
-        id_ = out_.substr(0, out_.find('\n'));
-    }
-    void TearDown() override {
-        for (pid_t pid : running_) {
-            kill(pid, SIGKILL);
-            waitpid(pid, nullptr, 0);
-        }
-        GateDemoTest::TearDown();
+        id_ = FirstLine(out_);
     }
 
     // The script text that opens the test's declaration in the script's session as `d`.
-    std::string Open() const { return "var d = Session.CreateObject('TLXDeklaracje.Deklaracje', '" + id_ + "');\n"; }
-
-    // Sends `d` with the progress events printed; prints the reference filed or the refusal, then EInfo.
-    static std::string Send() {
-        return "var e = new ActiveXObject('TLX.EDeklaracja');\n"
-               "e.Login = Session.Login; e.AdviseProgress(Postep);\n"
-               "try { e.WyslijDeklaracje(d, ''); print('" + kSent + "' + d.EDekl_RefID); }\n"
-               "catch (err) { print('" + kRefused + "' + err.description); }\n"
-               "print('EInfo: ' + e.EInfo);\n";
-    }
-
-    // Waits in the script until the test has called Go(`step`): the script polls the company database.
-    static std::string WaitFor(const std::string& step) {
-        return "for (var n = 0;; n++) {\n"
-               "  var r = Session.Connection.Execute(\"SELECT COUNT(*) AS n FROM TLX.Konfiguracja WHERE Kfg_Klucz = "
-               "'test-" + step + "'\");\n"
-               "  if (Number(r.Fields('n').Value) > 0) break;\n"
-               "  if (n > 5000000) throw new Error('nie doczekano: " + step + "');\n"
-               "}\n";
-    }
-    void Go(const std::string& step) {
-        tlx::ado::SqliteDatabase company(Path("firma.db"));
-        company.Run("INSERT INTO TLX.Konfiguracja (Kfg_Klucz, Kfg_Wartosc) VALUES ('test-" + step + "', '1')");
-    }
-
-    // Starts `script` in a tlxhost process of its own with the environment `env` ("NAME=value ...");
-    // its output lands in `name`.txt.
-    pid_t Start(const std::string& name, const std::string& script, const std::string& env = "") {
-        std::ofstream(Path(name + ".js"), std::ios::binary) << script;
-        const std::string command = "exec env " + env + " TLX_REGISTRY='" + Path("hkcr.reg") + "' '" +
-                                    TLX_HOST_PROGRAM + "' run '" + Path(name + ".js") + "' --db '" +
-                                    Path("firma.db") + "' >'" + Path(name + ".txt") + "' 2>&1";
-        const pid_t pid = fork();
-        if (pid == 0) {
-            execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
-            _exit(127);
-        }
-        running_.push_back(pid);
-        return pid;
-    }
-    // The exit status of a started process, once it has ended; -1 when it did not end by itself.
-    int Finish(pid_t pid) {
-        int raw = 0;
-        waitpid(pid, &raw, 0);
-        std::erase(running_, pid);
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    }
-    std::string Output(const std::string& name) const { return Read(Path(name + ".txt")); }
-
-    // Polls `done` until it holds; false after a minute.
-    static bool Eventually(const std::function<bool()>& done) {
-        for (int n = 0; n < 1200; ++n) {
-            if (done()) return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        }
-        return false;
-    }
-
-    // The signed documents the service has received.
-    int Received() const {
-        int count = 0;
-        for (const auto& entry : std::filesystem::directory_iterator(gate->State()))
-            if (entry.path().extension() == ".p7s") ++count;
-        return count;
-    }
-
+    std::string Open() const { return OpenDeclaration(id_); }
     // A column of the declaration's row as the database holds it ("" for NULL).
-    std::string Stored(const std::string& column) {
-        tlx::ado::SqliteDatabase company(Path("firma.db"));
-        tlx::ado::Statement value =
-            company.Prepare("SELECT IFNULL(" + column + ", '') FROM TLX.DeklNag WHERE DkN_DkNID = " + id_);
-        if (!value.Step()) return "(no row)";
-        const tlx::Variant text = tlx::ado::ReadColumn(value.Get(), 0, adVarWChar);
-        return text.vt == VT_BSTR ? tlx::Utf16ToUtf8(std::u16string_view(text.bstrVal, SysStringLen(text.bstrVal))) : "";
-    }
-
-    // The reference a script printed as filed; "" when it printed none.
-    static std::string FiledReference(const std::string& output) {
-        std::smatch sent;
-        return std::regex_search(output, sent, std::regex(kSent + "([0-9a-f]{32})\n")) ? sent[1].str() : "";
-    }
+    std::string Stored(const std::string& column) { return StoredOf(id_, column); }
 
     std::string id_;
-    std::vector<pid_t> running_;
 };
 
 // Sessions that read the declaration before the send and during it save it while the service holds
 // the document: both are refused as changed by another user, the sender stores the reference it was
 // given, and the service holds one document.
 TEST_F(EDeklaracjaSendClaimScript, ASaveDuringTheSendIsRefusedAndTheSenderStoresItsReference) {
-    const std::string save = "d.P_19 = 200000; d.P_20 = 46000;\n"
-                             "try { Session.Save(); print('" + kSaved + "'); }\n"
-                             "catch (err) { print('" + kRefused + "' + err.description); }\n";
+    const std::string save = "d.P_19 = 200000; d.P_20 = 46000;\n" + Save();
     const pid_t before = Start("przed", Open() + "print('odczytano', d.P_20);\n" + WaitFor("zapisz") + save);
     ASSERT_TRUE(Eventually([&] { return Output("przed").find("odczytano") != std::string::npos; })) << Output("przed");
     const pid_t sender = Start("nadawca", Open() + Send());
@@ -208,9 +102,9 @@ TEST_F(EDeklaracjaSendClaimScript, WorkstationsInDifferentTimeZonesFileOnceARoun
     }
 }
 
-// A sender killed while the service holds the answer to the document it took leaves no claim behind: a
-// save at once goes through, and a send at once files the declaration and tells the user, in its messages
-// and in EInfo, that the earlier send was cut off and may have reached the office.
+// A sender killed while the service holds the answer to the document it took leaves nothing that blocks
+// the declaration: a save at once goes through, and a send at once files the declaration and tells the
+// user, in its messages and in EInfo, that the earlier send was cut off and may have reached the office.
 TEST_F(EDeklaracjaSendClaimScript, AResendAfterASenderWasKilledNamesTheCutOffSend) {
     const pid_t sender = Start("nadawca", Open() + Send());
     ASSERT_TRUE(Eventually([&] { return Received() == 1; })) << Output("nadawca");
@@ -218,17 +112,86 @@ TEST_F(EDeklaracjaSendClaimScript, AResendAfterASenderWasKilledNamesTheCutOffSen
     EXPECT_EQ(Finish(sender), -1);
     ASSERT_EQ(Stored("DkN_EDekl_Status"), "-1");
     const std::string cutOffAt = Stored("datetime(DkN_EDekl_DataWyslania, 'localtime')");
+    ASSERT_FALSE(cutOffAt.empty());
 
-    ASSERT_EQ(RunScript(Open() + "d.P_20 = 28751; Session.Save(); print('" + kSaved + "');\n"), 0) << err_ << out_;
-    EXPECT_EQ(out_, kSaved + "\n");
-    ASSERT_EQ(RunScript(Open() + Send()), 0) << err_;
+    EXPECT_EQ(RunToEnd("zapis", Open() + "d.P_19 = 200000; d.P_20 = 46000;\n" + Save()), kSaved + "\n");
+    const std::string resend = RunToEnd("ponownie", Open() + Send());
     const std::string warning = "Wcześniejsze wysyłanie tej deklaracji, rozpoczęte " + cutOffAt +
                                 " przez operatora ADMIN, zostało przerwane; deklaracja mogła już dotrzeć do urzędu.";
-    EXPECT_NE(out_.find("[postęp] " + warning + "\n"), std::string::npos) << out_;
-    EXPECT_NE(out_.find("EInfo: " + warning + "\n"), std::string::npos) << out_;
-    const std::string reference = FiledReference(out_);
-    ASSERT_FALSE(reference.empty()) << out_;
+    EXPECT_NE(resend.find("[postęp] " + warning + "\n"), std::string::npos) << resend;
+    EXPECT_NE(resend.find("EInfo: " + warning + "\n"), std::string::npos) << resend;
+    const std::string reference = FiledReference(resend);
+    ASSERT_FALSE(reference.empty()) << resend;
     EXPECT_EQ(Stored("DkN_EDekl_RefID"), reference);
+    EXPECT_EQ(Stored("DkN_EDekl_Status"), "301");
+    EXPECT_EQ(Received(), 2);
+    EXPECT_NE(Read((gate->State() / (reference + ".p7s")).string()).find("<P_20>46000</P_20>"), std::string::npos)
+        << "the resend files the declaration as saved after the cut-off send";
+}
+
+// A workstation whose clock runs fifteen minutes ahead (its wall clock moved by a preloaded library)
+// sends while another still waits on the service: it is refused as the declaration is being sent, the
+// service holds one document, and the first sender's reference is in the row.
+TEST_F(EDeklaracjaSendClaimScript, ASenderWhoseClockRunsAheadDoesNotTakeOverALiveSend) {
+    const pid_t sender = Start("nadawca", Open() + Send());
+    ASSERT_TRUE(Eventually([&] { return Received() == 1; })) << Output("nadawca");
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    const std::string ahead = "LD_PRELOAD='" TLX_CLOCK_AHEAD_LIBRARY "' TLX_CLOCK_AHEAD_SECONDS=900 ASAN_OPTIONS='" +
+                              std::string(asan ? asan : "") + ":verify_asan_link_order=0'";
+    const auto started = std::chrono::system_clock::now();
+    const std::string late = RunToEnd("spieszy-sie",
+                                      Open() +
+                                          "var teraz = Session.Connection.Execute(\"SELECT datetime('now') AS t\");\n"
+                                          "print('zegar', new Date().getTime(), teraz.Fields('t').Value);\n"
+                                          "print('odczytano', d.EDekl_Status);\n" + Send(),
+                                      ahead);
+    ASSERT_EQ(Finish(sender), 0) << Output("nadawca");
+
+    // The preload works: the process's script clock and SQLite's are both a quarter of an hour ahead.
+    std::smatch clocks;
+    ASSERT_TRUE(std::regex_search(late, clocks, std::regex("zegar ([0-9]+) ([0-9-]+ [0-9:]+)\n"))) << late;
+    const auto scriptNow = std::chrono::system_clock::time_point(std::chrono::milliseconds(std::stoll(clocks[1].str())));
+    std::tm utc{};
+    ASSERT_NE(strptime(clocks[2].str().c_str(), "%Y-%m-%d %H:%M:%S", &utc), nullptr) << late;
+    const auto sqliteNow = std::chrono::system_clock::from_time_t(timegm(&utc));
+    EXPECT_GE(scriptNow - started, std::chrono::minutes(14)) << late;
+    EXPECT_GE(sqliteNow - started, std::chrono::minutes(14)) << late;
+
+    EXPECT_NE(late.find("odczytano -1\n"), std::string::npos) << "sent while the first send was live: " << late;
+    EXPECT_NE(late.find(kRefused + kSendingElsewhere), std::string::npos) << late;
+    EXPECT_EQ(FiledReference(late), "") << late;
+    EXPECT_EQ(Received(), 1);
+    const std::string reference = FiledReference(Output("nadawca"));
+    ASSERT_FALSE(reference.empty()) << Output("nadawca");
+    EXPECT_EQ(Stored("DkN_EDekl_RefID"), reference);
+    EXPECT_EQ(Stored("DkN_EDekl_Status"), "301");
+}
+
+// A service that answers only after the host's transport has given up (a one-second time-out against
+// the service's three seconds) has taken the document: the user is told it may have reached the office,
+// the row remembers the send without an answer, and the next send says so before it files again.
+TEST_F(EDeklaracjaSendClaimScript, ASendWithoutAnAnswerIsRememberedAndNamedByTheResend) {
+    const std::string unanswered = RunToEnd("bez-odpowiedzi", Open() + Send(), "TLX_GATEWAY_TIMEOUT=1");
+    EXPECT_NE(unanswered.find(kRefused), std::string::npos) << unanswered;
+    EXPECT_NE(unanswered.find("Deklaracja mogła dotrzeć do urzędu"), std::string::npos) << unanswered;
+    EXPECT_EQ(Received(), 1);
+    EXPECT_EQ(Stored("DkN_EDekl_Status"), "-2");
+    EXPECT_TRUE(Stored("DkN_EDekl_StatusOpis").starts_with("Wysyłanie bez odpowiedzi urzędu"))
+        << Stored("DkN_EDekl_StatusOpis");
+    const std::string sentAt = Stored("datetime(DkN_EDekl_DataWyslania, 'localtime')");
+    ASSERT_FALSE(sentAt.empty());
+
+    const std::string resend = RunToEnd("ponownie", Open() + Send());
+    const std::string warning = "Wcześniejsze wysyłanie tej deklaracji, rozpoczęte " + sentAt +
+                                " przez operatora ADMIN, zakończyło się bez odpowiedzi urzędu; deklaracja mogła już "
+                                "dotrzeć do urzędu.";
+    EXPECT_NE(resend.find("[postęp] " + warning + "\n"), std::string::npos) << resend;
+    EXPECT_LT(resend.find("[postęp] " + warning), resend.find("[postęp] Podpisanie deklaracji")) << resend;
+    EXPECT_NE(resend.find("EInfo: " + warning + "\n"), std::string::npos) << resend;
+    const std::string reference = FiledReference(resend);
+    ASSERT_FALSE(reference.empty()) << resend;
+    EXPECT_EQ(Stored("DkN_EDekl_RefID"), reference);
+    EXPECT_EQ(Stored("DkN_EDekl_Status"), "301");
     EXPECT_EQ(Received(), 2);
 }
 
