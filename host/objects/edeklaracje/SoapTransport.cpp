@@ -97,6 +97,10 @@ SoapReply SoapTransport::Post(const std::string& address, const std::string& act
     }
 
     const CURLcode result = curl_easy_perform(c);
+    // Body bytes are counted only once the connection (and its TLS) stood and the headers went out, so
+    // a refused connection, an unknown name or a failed handshake leaves the count at 0.
+    curl_off_t uploaded = 0;
+    reply.sent = curl_easy_getinfo(c, CURLINFO_SIZE_UPLOAD_T, &uploaded) == CURLE_OK && uploaded > 0;
     if (collected.tooLong) {
         reply.body.clear();
         reply.failure = "odpowiedź usługi jest dłuższa niż " + std::to_string(kMaxAnswerBytes) +

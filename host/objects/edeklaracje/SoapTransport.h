@@ -20,6 +20,7 @@ struct ProxySettings {
 };
 
 struct SoapReply {
+    bool sent = false;       // the request's body (some of it at least) left for the service
     bool delivered = false;  // an HTTP answer came back
     long httpStatus = 0;
     std::string body;
