@@ -86,9 +86,12 @@ protected:
 
 // The gateway to the tax office's web service: configured by its setters, then one send or receipt
 // request. A new instance serves each call of the module. Members in slot order.
-// The calls answer their COM error only for bad arguments: a service that cannot be reached, an HTTP
-// error or a SOAP fault is a result whose Success is false and whose ErrorText says why; an answer that
-// carries no response element is no result (null). There is no default address.
+// The calls answer their COM error for bad arguments, and a send answers HOST_E_GATEWAYNOANSWER (no
+// result) when its document left but no answer came back (a time-out, a broken connection, an answer
+// too long to read): the document may have reached the office. A service that cannot be reached (nothing
+// sent), an HTTP error or a SOAP fault is a result whose Success is false and whose ErrorText says why, as
+// is a receipt request without an answer; an answer that carries no response element is no result (null).
+// There is no default address.
 struct IEDeklaracjeGateway : IDispatch {
     static constexpr IID kIid = tlx::MakeGuid(u"{3076CA7A-7C90-4F14-B186-F9C4DF4CF369}");
     using Base = IDispatch;

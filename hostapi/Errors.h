@@ -31,5 +31,5 @@ inline constexpr HRESULT HOST_E_CLONEUNSAVED = static_cast<HRESULT>(0x800577C4);
 inline constexpr HRESULT HOST_E_EXCHANGEFOLDER = static_cast<HRESULT>(0x800577C9);
 inline constexpr HRESULT HOST_E_VATZDDATA = static_cast<HRESULT>(0x800577DA);
 inline constexpr HRESULT HOST_E_VATZDNOTICE = static_cast<HRESULT>(0x800577DC);
-// The gateway handed a document to the service and no answer came back: the service may have it.
+// The e-declaration gateway handed a document over but no answer came: it may have reached the office.
 inline constexpr HRESULT HOST_E_GATEWAYNOANSWER = static_cast<HRESULT>(0x800577E5);

@@ -36,6 +36,9 @@ constexpr ErrorText kTexts[] = {
      u"Nie znaleziono zawiadomienia VAT-ZD do deklaracji %1% za okres %2%|Utwórz zawiadomienie VAT-ZD za okres "
      u"deklaracji."},
     {HOST_E_VATZDNOTICE, u"Brak zatwierdzonego zawiadomienia VAT-ZD.|Zablokuj zawiadomienie przed wysłaniem."},
+    {HOST_E_GATEWAYNOANSWER,
+     u"Usługa e-Deklaracji nie odpowiedziała na wysłany dokument; dokument mógł do niej dotrzeć.|Sprawdź "
+     u"status dokumentu, zanim wyślesz go ponownie."},
 };
 
 std::u16string Placeholder(std::size_t n) { return u"%" + std::u16string(1, static_cast<char16_t>(u'0' + n)) + u"%"; }

@@ -12,6 +12,7 @@
 
 #include "host/objects/edeklaracje/GatewaySendResult.h"
 #include "host/objects/edeklaracje/GatewayUpoResult.h"
+#include "hostapi/Errors.h"
 #include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
 
@@ -204,6 +205,11 @@ HRESULT CEDeklaracjeGateway::Send(const char* operation, const std::string& body
     if (address_.empty()) return SetErrorText(E_INVALIDARG, u"Nie podano adresu usługi e-Deklaracji.");
     const SoapReply reply = SoapTransport::Post(address_, std::string("urn:") + operation,
                                                 Envelope(operation, body), proxy_);
+    // A document that left without an answer may have been filed: that is no plain failure to send.
+    if (reply.sent && !reply.delivered)
+        return SetErrorText(HOST_E_GATEWAYNOANSWER, u"Usługa e-Deklaracji nie odpowiedziała na wysłany dokument (" +
+                                                        Utf8ToUtf16(reply.failure) +
+                                                        u"); dokument mógł do niej dotrzeć.");
     const Answer answer = Read(reply.body, std::string(operation) + "Response");
     auto made = CGatewaySendResult::Make();
     if (auto failure = FailureOf(reply, answer)) {

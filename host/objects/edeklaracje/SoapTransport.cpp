@@ -2,7 +2,10 @@
 
 #include <curl/curl.h>
 
+#include <algorithm>
+#include <charconv>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <mutex>
 
@@ -11,7 +14,7 @@ namespace tlx::host {
 namespace {
 
 constexpr long kConnectTimeoutSeconds = 30;
-constexpr long kTotalTimeoutSeconds = 120;
+constexpr long kLongestTimeoutSeconds = 3600;
 
 // The answer read so far; stops the transfer (by taking nothing) once it would pass the limit.
 struct Collected {
@@ -38,6 +41,16 @@ struct HeaderListDeleter {
 
 }  // namespace
 
+long SoapTransport::TimeoutSeconds(const char* setting) {
+    if (!setting) return kDefaultTimeoutSeconds;
+    const char* end = setting + std::strlen(setting);
+    long seconds = 0;
+    const auto [stop, error] = std::from_chars(setting, end, seconds);
+    if (stop == setting || stop != end || error != std::errc() || seconds < 1 || seconds > kLongestTimeoutSeconds)
+        return kDefaultTimeoutSeconds;
+    return seconds;
+}
+
 SoapReply SoapTransport::Post(const std::string& address, const std::string& action, const std::string& envelope,
                               const ProxySettings& proxy) {
     static std::once_flag initialised;
@@ -63,8 +76,9 @@ SoapReply SoapTransport::Post(const std::string& address, const std::string& act
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYPEER, 1L);
     curl_easy_setopt(c, CURLOPT_SSL_VERIFYHOST, 2L);
     if (const char* ca = std::getenv("TLX_GATEWAY_CA"); ca && *ca) curl_easy_setopt(c, CURLOPT_CAINFO, ca);
-    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, kConnectTimeoutSeconds);
-    curl_easy_setopt(c, CURLOPT_TIMEOUT, kTotalTimeoutSeconds);
+    const long timeout = TimeoutSeconds(std::getenv("TLX_GATEWAY_TIMEOUT"));
+    curl_easy_setopt(c, CURLOPT_CONNECTTIMEOUT, std::min(kConnectTimeoutSeconds, timeout));
+    curl_easy_setopt(c, CURLOPT_TIMEOUT, timeout);
     curl_easy_setopt(c, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(c, CURLOPT_HTTPHEADER, headers);
     curl_easy_setopt(c, CURLOPT_POST, 1L);
@@ -83,6 +97,10 @@ SoapReply SoapTransport::Post(const std::string& address, const std::string& act
     }
 
     const CURLcode result = curl_easy_perform(c);
+    // Body bytes are counted only once the connection (and its TLS) stood and the headers went out, so
+    // a refused connection, an unknown name or a failed handshake leaves the count at 0.
+    curl_off_t uploaded = 0;
+    reply.sent = curl_easy_getinfo(c, CURLINFO_SIZE_UPLOAD_T, &uploaded) == CURLE_OK && uploaded > 0;
     if (collected.tooLong) {
         reply.body.clear();
         reply.failure = "odpowiedź usługi jest dłuższa niż " + std::to_string(kMaxAnswerBytes) +

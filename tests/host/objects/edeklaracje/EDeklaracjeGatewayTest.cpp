@@ -1,15 +1,21 @@
-// The host's gateway against tlxgate over HTTPS: the bodies it sends, the answers it reads, and the
-// failures (no service, an untrusted certificate, an unreachable proxy, a body the service refuses)
-// that come back as results with Success false and the reason.
+// The host's gateway against tlxgate over HTTPS: the bodies it sends, the answers it reads, the
+// failures before anything left (no service, an untrusted certificate, an unreachable proxy) that come
+// back as results with Success false and the reason, and a sent document without an answer, which is
+// HOST_E_GATEWAYNOANSWER.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "host/objects/edeklaracje/EDeklaracjeGateway.h"
+#include "hostapi/Errors.h"
 #include "platform/com/Bstr.h"
+#include "platform/com/ErrorInfo.h"
 #include "platform/text/CodePage.h"
+#include "tests/support/CannedGateway.h"
 #include "tests/support/GateProcess.h"
 #include "tests/support/TestPki.h"
 
@@ -20,6 +26,21 @@ std::u16string Text(HRESULT (IGatewaySendResult::*get)(BSTR*), IGatewaySendResul
     EXPECT_EQ((result->*get)(text.Out()), S_OK);
     return std::u16string(text.View());
 }
+
+// Sets an environment variable for one test's scope, then unsets it.
+class ScopedVariable {
+public:
+    ScopedVariable(const char* name, const char* value) : name_(name) { setenv(name, value, 1); }
+    ~ScopedVariable() { unsetenv(name_); }
+    ScopedVariable(const ScopedVariable&) = delete;
+    ScopedVariable& operator=(const ScopedVariable&) = delete;
+
+private:
+    const char* name_;
+};
+
+const std::u16string kNoAnswerStart = u"Usługa e-Deklaracji nie odpowiedziała na wysłany dokument (";
+const std::u16string kNoAnswerEnd = u"); dokument mógł do niej dotrzeć.";
 
 class EDeklaracjeGateway : public ::testing::Test {
 protected:
@@ -103,7 +124,7 @@ TEST_F(EDeklaracjeGateway, ABodyTheServiceSchemaRefusesIsStatus100) {
     EXPECT_EQ(sent.refId, u"");
 }
 
-TEST_F(EDeklaracjeGateway, TransportFailuresAreResultsThatSayWhy) {
+TEST_F(EDeklaracjeGateway, FailuresBeforeTheDocumentLeftAreResultsThatSayWhy) {
     struct Row {
         const char* name;
         std::function<void()> arrange;
@@ -129,8 +150,63 @@ TEST_F(EDeklaracjeGateway, TransportFailuresAreResultsThatSayWhy) {
         EXPECT_FALSE(sent.success);
         EXPECT_NE(sent.errorText, u"");
         EXPECT_EQ(sent.refId, u"");
+        EXPECT_EQ(gate->Received(".p7s"), "") << "nothing was filed";
     }
 }
+
+TEST_F(EDeklaracjeGateway, ASendTheServiceTookButDidNotAnswerInTimeMayHaveReachedIt) {
+    gate.reset();
+    gate.emplace(TLX_GATE_PROGRAM, pki, state, std::vector<std::string>{"--delay", "3000"});
+    gateway->SetAddress(tlx::Bstr(tlx::Utf8ToUtf16(gate->Url())).Get());
+    const ScopedVariable timeout("TLX_GATEWAY_TIMEOUT", "1");
+
+    tlx::ComPtr<IGatewaySendResult> result;
+    EXPECT_EQ(gateway->SendSigned(tlx::Bstr(u"AAECAwQF").Get(), result.Out()), HOST_E_GATEWAYNOANSWER);
+    EXPECT_FALSE(result);
+    const std::u16string text = tlx::TakeErrorDescription();
+    EXPECT_TRUE(text.starts_with(kNoAnswerStart + u"Operation timed out")) << tlx::Utf16ToUtf8(text);
+    EXPECT_TRUE(text.ends_with(kNoAnswerEnd)) << tlx::Utf16ToUtf8(text);
+    EXPECT_EQ(gate->Received(".p7s"), std::string("\0\1\2\3\4\5", 6)) << "the service kept the document";
+
+    // Nothing listening is still no more than a failed send, under the same short time-out.
+    gateway->SetAddress(tlx::Bstr(u"https://127.0.0.1:1/uslugi/dokumenty").Get());
+    const Sent refused = SendSigned(u"AAECAwQF");
+    EXPECT_FALSE(refused.success);
+    EXPECT_NE(refused.errorText, u"");
+}
+
+TEST_F(EDeklaracjeGateway, AnAnswerTooLongToReadIsNoAnswerToASendButAFailedReceiptRequest) {
+    CannedGateway canned(pki);
+    canned.Answer(200, CannedGateway::Envelope(std::string(tlx::host::SoapTransport::kMaxAnswerBytes + 1, 'x')));
+    gateway->SetAddress(tlx::Bstr(tlx::Utf8ToUtf16(canned.Url())).Get());
+    const std::u16string tooLong = u"odpowiedź usługi jest dłuższa niż 8388608 bajtów i nie została odczytana";
+
+    tlx::ComPtr<IGatewaySendResult> sent;
+    EXPECT_EQ(gateway->SendUnsigned(tlx::Bstr(u"<a/>").Get(), 0, tlx::Bstr(u"").Get(), sent.Out()),
+              HOST_E_GATEWAYNOANSWER);
+    EXPECT_FALSE(sent);
+    EXPECT_EQ(tlx::TakeErrorDescription(), kNoAnswerStart + tooLong + kNoAnswerEnd);
+    EXPECT_NE(canned.LastRequest().find("sendUnsignDocument"), std::string::npos);
+
+    tlx::ComPtr<IGatewayUpoResult> receipt;
+    ASSERT_EQ(gateway->RequestUpo(tlx::Bstr(u"0123").Get(), tlx::Bstr(u"").Get(), tlx::Bstr(u"pl").Get(),
+                                  receipt.Out()),
+              S_OK);
+    ASSERT_TRUE(receipt);
+    VARIANT_BOOL success = VARIANT_TRUE;
+    tlx::Bstr why;
+    receipt->Success(&success);
+    receipt->ErrorText(why.Out());
+    EXPECT_EQ(success, VARIANT_FALSE);
+    EXPECT_EQ(why.View(), tooLong);
+
+    // An HTTP error is an answer: a result that says so.
+    canned.Answer(500, "");
+    const Sent refused = SendSigned(u"AAECAwQF");
+    EXPECT_FALSE(refused.success);
+    EXPECT_EQ(refused.errorText, u"HTTP 500");
+}
+
 
 TEST_F(EDeklaracjeGateway, NoAddressIsAnError) {
     gateway = tlx::host::CEDeklaracjeGateway::Make();
