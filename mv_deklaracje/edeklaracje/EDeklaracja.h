@@ -23,6 +23,7 @@
 #include "mv_deklaracje/core/Money.h"
 #include "mv_deklaracje/edeklaracje/CertificateSigning.h"
 #include "mv_deklaracje/edeklaracje/FiledRows.h"
+#include "mv_deklaracje/edeklaracje/SendClaim.h"
 #include "mv_deklaracje/edeklaracje/GatewaySettings.h"
 #include "mv_deklaracje/edeklaracje/TransformSheets.h"
 #include "mv_deklaracje/edeklaracje/VirtualChannelSigning.h"
@@ -151,7 +152,7 @@ public:
     // Writes the service's answer under the send's claim into the declaration and the attachments filed
     // with it. True when the service took the document: its reference number was given (also when
     // storing it failed).
-    bool StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration, class SendClaim& claim);
+    bool StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration, SendClaim& claim);
     static void CopySendStatus(IDeklaracja2* source, IDeklaracja2* target);
 
     // What a filed declaration passes on to the declarations filed with it (EDeklaracjaLinked.cpp): a
@@ -204,10 +205,12 @@ private:
     void SendSigned(IDeklaracja2* declaration, std::u16string transform);
     std::u16string UniqueFileName(const std::u16string& name) const;
     std::string SaveFiledText(const std::string& text, const std::u16string& path);
-    // Sends the text under a claim of the rows it was built from (SendClaim); a refused claim sends nothing.
-    void SendClaimed(IDeklaracja2* declaration, const std::string& text, bool isSigned);
+    // The claim of the rows the send's document was built from (SendClaim); nothing after a reported refusal.
+    std::optional<SendClaim> ClaimFiledRows(IDeklaracja2* declaration);
+    // Sends the text under the claim and settles it with what came of the send.
+    void SendClaimed(SendClaim& claim, IDeklaracja2* declaration, const std::string& text, bool isSigned);
     // True when the service took the document.
-    bool ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration, class SendClaim& claim);
+    bool ReportSend(tlx::ComPtr<IGatewaySendResult> result, IDeklaracja2* declaration, SendClaim& claim);
     // Notes a declaration that goes into the document of a send (filing_), once it is made sure that it
     // is filed as stored and passes its own check: one with unsaved changes, or failing its check, is
     // refused with that check's message. Does nothing outside a send.

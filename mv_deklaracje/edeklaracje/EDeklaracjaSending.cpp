@@ -72,10 +72,12 @@ HRESULT CEDeklaracja::WyslijDeklaracje_Unsigned(IDeklaracja2* pDekl, BSTR _sTran
         WillAction(u"Wysyłanie deklaracji");
         std::optional<FiledDocument> filed = PrepareDocument(pDekl, std::u16string(View(_sTransformataXsl)));
         if (!filed) return ActionCompleted(u"");
+        std::optional<SendClaim> claim = ClaimFiledRows(pDekl);
+        if (!claim) return;
         const std::string text = BuildAuthorisationData(filed->document.Get(), View(NIP), View(imie), View(nazwisko),
                                                          View(PESEL), CDate(dataUr), CMoney::FromCurrency(kwota));
         SaveFiledText(text, filed->path);
-        SendClaimed(pDekl, text, false);
+        SendClaimed(*claim, pDekl, text, false);
     });
 }
 
@@ -161,59 +163,62 @@ void CEDeklaracja::SendSigned(IDeklaracja2* declaration, std::u16string transfor
     SaveFiledText(text, filed->path);
     // Kept as it was: a series of documents marked signed is saved and validated but not sent.
     if (serialMode_ && signed_) return ActionCompleted(u"");
+    std::optional<SendClaim> claim = ClaimFiledRows(declaration);
+    if (!claim) return;
     const std::string signedText =
         IsRemoteSigning() ? SignOverVirtualChannel(text, u"") : signing_.SignWithCertificate(text);
     if (signedText.empty()) return ActionCompleted(u"");
-    SendClaimed(declaration, signedText, true);
+    SendClaimed(*claim, declaration, signedText, true);
 }
 
-// Only the session that claims the rows the document was built from, as it read them, sends it. A send
-// whose document never left gives the claim back, also when it failed; one whose document left without
-// an answer coming back leaves the record of it in the row and tells the user the office may have it.
-// A send after an earlier one whose outcome the office never told says so first, in its messages and in
-// EInfo.
-void CEDeklaracja::SendClaimed(IDeklaracja2* declaration, const std::string& text, bool isSigned) {
+// Only the session that claims the rows the document was built from, as it read them, signs and sends it;
+// the claim is taken before the signature, so that a copy another user changed is refused before the
+// user is asked to sign it. A send after an earlier one whose outcome the office never told says so
+// first, in its messages and in EInfo.
+std::optional<SendClaim> CEDeklaracja::ClaimFiledRows(IDeklaracja2* declaration) {
     SendClaim::Refusal refusal{};
     std::optional<SendClaim> claim = SendClaim::Take(declaration, *filing_, OperatorId(), refusal);
     if (!claim) {
         message_ = refusal == SendClaim::Refusal::Changed ? kChangedElsewhere : kClaimRefused;
-        return ActionFailed(message_);
+        ActionFailed(message_);
+        return claim;
     }
     if (claim->Earlier()) {
         info_ = EarlierSendWarning(*claim->Earlier());
         SendMessage(info_, kStepFailure);
     }
+    return claim;
+}
+
+// A send whose document never left gives the claim back, also when it failed (the claim does so itself
+// when it goes unsettled); one whose document left without an answer coming back leaves the record of it
+// in the row and tells the user the office may have it.
+void CEDeklaracja::SendClaimed(SendClaim& claim, IDeklaracja2* declaration, const std::string& text, bool isSigned) {
     tlx::ComPtr<IGatewaySendResult> result;
     try {
         result = SendToGateway(text, isSigned);
     } catch (const ComError& error) {
-        if (error.Code() != HOST_E_GATEWAYNOANSWER) {
-            claim->Release();
-            throw;
-        }
-        claim->MarkUnanswered();
+        if (error.Code() != HOST_E_GATEWAYNOANSWER) throw;
+        claim.MarkUnanswered();
         RaiseComError(error.Code(), u"Błąd wysyłania e-Deklaracji: brak odpowiedzi serwera e-Deklaracji (" +
                                         error.Description() + u"). " + kMayHaveArrived);
-    } catch (...) {
-        claim->Release();
-        throw;
     }
     if (!result) {
         // The service took the request but its answer carried nothing to read: the failure keeps its
         // own text, and a note before it says what the row now records.
-        claim->MarkUnanswered();
+        claim.MarkUnanswered();
         SendMessage(kMayHaveArrived, kStepFailure);
         message_ = u"Błąd wysyłania e-Deklaracji: błąd komunikacji z serwerem e-Deklaracji.";
         return ActionFailed(message_);
     }
     bool filed = false;
     try {
-        filed = ReportSend(result, declaration, *claim);
+        filed = ReportSend(result, declaration, claim);
     } catch (...) {
-        claim->MarkUnanswered();
+        claim.MarkUnanswered();
         throw;
     }
-    if (!filed) claim->Release();
+    if (!filed) claim.Release();
 }
 
 // Two sends of one declaration within a minute would make the same name: the later one gets "_2",

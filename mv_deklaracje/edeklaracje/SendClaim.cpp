@@ -162,7 +162,12 @@ std::optional<SendClaim> SendClaim::Take(IDeklaracja2* declaration, const FiledR
     return claim;
 }
 
+SendClaim::~SendClaim() {
+    if (!settled_) Release();
+}
+
 void SendClaim::RewriteClaimedRow(const std::u16string& assignments) {
+    settled_ = true;
     if (!declaration_) return;
     try {
         Execute(CompanyConnection(declaration_.Get()).Get(),
@@ -188,6 +193,8 @@ void SendClaim::MarkUnanswered() {
 }
 
 void SendClaim::StoreAnswer(const Answer& answer, const std::vector<LONG>& linked) {
+    // Whatever comes of the write, the row keeps the mark of this send until the answer is in it.
+    settled_ = true;
     if (!declaration_) RaiseHResult(E_POINTER);
     std::u16string assignments;
     for (const char16_t* column : kFilingColumns) {

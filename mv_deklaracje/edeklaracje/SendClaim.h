@@ -14,8 +14,9 @@
 // during it: that send was cut off, and the office may have its document. The new claim says so
 // (Earlier), as it does for a send that ended without an answer.
 //
-// States: Take → held (locks, row marked) → Release, MarkUnanswered or StoreAnswer → the object's end
-// lets the locks go.
+// States: Take → held (locks, row marked) → settled by Release, MarkUnanswered or StoreAnswer → the
+// object's end lets the locks go. A claim that ends unsettled (a failure before its document left, such
+// as a refused signature) gives the row back as Release does.
 #pragma once
 
 #include <optional>
@@ -62,7 +63,7 @@ public:
 
     SendClaim(SendClaim&& other) noexcept = default;
     SendClaim& operator=(SendClaim&&) = delete;
-    ~SendClaim() = default;
+    ~SendClaim();
 
     const std::optional<EarlierSend>& Earlier() const { return earlier_; }
 
@@ -88,4 +89,5 @@ private:
     // time and operator.
     std::u16string before_[4];
     std::optional<EarlierSend> earlier_;
+    bool settled_ = false;
 };
