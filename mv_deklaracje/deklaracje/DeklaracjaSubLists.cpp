@@ -78,6 +78,10 @@ HRESULT CDeklaracja::GetCustomCollection(int index, IDispatch** collection) {
             CheckHost(configure->put_ItemClass(tlx::Bstr(list->itemClass).Get()));
             CheckHost(configure->put_Table(tlx::Bstr(list->table).Get()));
             CheckHost(configure->put_AutoSave(VARIANT_TRUE));
+            // The declaration is the list's parent, so that a save of the list's rows saves the declaration
+            // first: its version stamp moves with them, its check runs, and while another session sends the
+            // declaration the rows its document was built from are not changed.
+            CheckHost(configure->putref_ParentObject(Self().Get()));
         }
         *collection = tlx::ComPtr<IDispatch>(member).Detach();
     });

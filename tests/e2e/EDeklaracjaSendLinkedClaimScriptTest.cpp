@@ -2,6 +2,7 @@
 // rows changed or deleted by other processes during its send, and a VAT-UE/A changed during its
 // VAT-UE's send, are refused as changed by another user, so that what is marked filed is what the
 // service received; a VAT-27 whose list row another user saved after the sender read it is not sent.
+// The VAT-UE/K's lists, whose rows have no item objects of their own, are held the same way.
 #include <map>
 
 #include "SendClaimTest.h"
@@ -30,6 +31,37 @@ protected:
             << err_ << out_;
         return FirstLine(out_);
     }
+    // A VAT-UE/K of the demo company, saved with a corrected supply (its row as it was and as it is) on
+    // its first list; its identifier.
+    std::string SavedVatUeK() {
+        EXPECT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                            "d.TypDeklar = 22; d.Wersja = 3; d.Rok = 2024; d.Miesiac = 3;\n"
+                            "var firma = Session.CreateObject('TLX.FirmaCfgRO');\n"
+                            "d.P_1 = firma.NIP; d.P_6 = firma.UrzadSkarbowy.Kod; d.P_9 = firma.Nazwa; d.P_8 = 1;\n"
+                            "var rs = d.CustomCollection01.Recordset;\n"
+                            "function Wiersz(byloJest, kwota) {\n"
+                            "  rs.AddNew(); rs.Fields('DVU_Typ').Value = 1; rs.Fields('DVU_LP').Value = 1;\n"
+                            "  rs.Fields('DVU_ByloJest').Value = byloJest; rs.Fields('DVU_Kraj').Value = 'DE';\n"
+                            "  rs.Fields('DVU_NIP').Value = '123456789'; rs.Fields('DVU_Kwota').Value = kwota;\n"
+                            "  rs.Fields('DVU_TT').Value = 0; rs.Update();\n"
+                            "}\n"
+                            "Wiersz(1, 100); Wiersz(2, 150);\n"
+                            "Session.Save(); print(d.ID);\n"),
+                  0)
+            << err_ << out_;
+        return FirstLine(out_);
+    }
+    // The amounts of the VAT-UE/K's rows as stored, as they were before the is rows.
+    std::string Amounts(const std::string& id) {
+        return Query("SELECT GROUP_CONCAT(DVU_Kwota, ' ') FROM (SELECT * FROM TLX.DeklVUEK WHERE DVU_DkNID = " + id +
+                     " ORDER BY DVU_ByloJest)");
+    }
+    // A script line that sets the first row of the VAT-UE/K's first list to `amount` through its recordset.
+    static std::string ChangeFirstRow(const std::string& amount) {
+        return "var rs = d.CustomCollection01.Recordset; rs.MoveFirst(); rs.Fields('DVU_Kwota').Value = " + amount +
+               "; rs.Update();\n";
+    }
+
     // The list rows of VAT-27 `id` as stored: list, number, name, amount, one row after another.
     std::string ListRows(const std::string& id) {
         return Query("SELECT GROUP_CONCAT(V27_Typ || '/' || V27_LP || ' ' || V27_Nazwa || ' ' || V27_Kwota, '; ') FROM "
@@ -132,6 +164,32 @@ TEST_F(EDeklaracjaSendLinkedClaimScript, AVat27ReadBeforeAnotherUserChangedARowI
     EXPECT_EQ(ListRows(vat27), "1/1 Hurtownia Beta Sp. z o.o. 77777; 1/2 Stalex S.A. 3000; 2/1 Emisje Sp. z o.o. 999.99");
     EXPECT_EQ(StoredOf(vat27, "DkN_EDekl_RefID"), "");
     EXPECT_NE(StoredOf(vat27, "DkN_EDekl_Status"), "301");
+}
+
+// A VAT-UE/K's list row changed through the list's recordset while the VAT-UE/K is being sent is refused
+// like an item's; a copy read before another user changed a row is not sent.
+TEST_F(EDeklaracjaSendLinkedClaimScript, AVatUeKListRowIsHeldDuringTheSendAndAStaleCopyIsNotSent) {
+    const std::string vatUeK = SavedVatUeK();
+    ASSERT_EQ(Amounts(vatUeK), "100 150");
+    const pid_t sender = Start("nadawca", OpenDeclaration(vatUeK) + Send());
+    ASSERT_TRUE(Eventually([&] { return Received() == 1; })) << Output("nadawca");
+    const std::string during =
+        RunToEnd("w-trakcie", OpenDeclaration(vatUeK) + ChangeFirstRow("777") + PrintStatusOf(vatUeK) + Save());
+    ASSERT_EQ(Finish(sender), 0) << Output("nadawca");
+    EXPECT_NE(during.find("stan -1\n"), std::string::npos) << "saved while the send held it: " << during;
+    EXPECT_NE(during.find(kRefused + kSaveConflict), std::string::npos) << during;
+    EXPECT_NE(ReceivedDocument().find("<P_DBc>100</P_DBc>"), std::string::npos);
+    EXPECT_EQ(Amounts(vatUeK), "100 150");
+    ASSERT_FALSE(FiledReference(Output("nadawca")).empty()) << Output("nadawca");
+
+    const pid_t stale = Start("stara", OpenDeclaration(vatUeK) + "print('odczytano', d.CustomCollection01.Count);\n" +
+                                           WaitFor("wyslij") + Send());
+    ASSERT_TRUE(Printed("stara", "odczytano")) << Output("stara");
+    EXPECT_EQ(RunToEnd("zmiana", OpenDeclaration(vatUeK) + ChangeFirstRow("555") + Save()), kSaved + "\n");
+    Go("wyslij");
+    ASSERT_EQ(Finish(stale), 0) << Output("stara");
+    EXPECT_NE(Output("stara").find(kRefused + kChangedElsewhere), std::string::npos) << Output("stara");
+    EXPECT_EQ(Received(), 1);
 }
 
 }  // namespace
