@@ -153,13 +153,12 @@ public:
     // with it. True when the service took the document: its reference number was given (also when
     // storing it failed).
     bool StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration, SendClaim& claim);
-    static void CopySendStatus(IDeklaracja2* source, IDeklaracja2* target);
 
-    // What a filed declaration passes on to the declarations filed with it (EDeklaracjaLinked.cpp): a
-    // VAT-UE to its VAT-UE/A, /B and /C attachments, a VAT-7 to its month's VAT-ZD notice.
-    enum class LinkedData { SendStatus, Receipt };
-    void PropagateToVatUeAttachments(IDeklaracja2* declaration, LinkedData data);
-    void PropagateToVatZdNotice(IDeklaracja2* declaration, LinkedData data);
+    // The receipt data a filed declaration passes on to the declarations filed with it
+    // (EDeklaracjaLinked.cpp): a VAT-UE to its VAT-UE/A, /B and /C attachments, a VAT-7 to its month's
+    // VAT-ZD notice.
+    void PropagateToVatUeAttachments(IDeklaracja2* declaration);
+    void PropagateToVatZdNotice(IDeklaracja2* declaration);
     // The filter of a VAT-UE's attachment of that type, period (year * 100 + month) and number.
     static std::u16string VatUeAttachmentFilter(LONG type, LONG yearMonth, LONG number);
 
@@ -225,10 +224,10 @@ private:
     // counted attachment the document did not take.
     std::vector<LONG> LinkedAttachments(IDeklaracja2* declaration, std::u16string& missing) const;
     LONG OperatorId();
-    // Saves the declaration's session, passes the declaration's data on to its linked declarations and
-    // saves again, so that the declaration and every linked declaration handled keep what was written
-    // also when a later one fails; that failure is raised after the save.
-    void SaveWithLinkedDeclarations(IDeklaracja2* declaration, LinkedData data);
+    // Saves the declaration's session, passes the declaration's receipt data on to its linked
+    // declarations and saves again, so that the declaration and every linked declaration handled keep
+    // what was written also when a later one fails; that failure is raised after the save.
+    void SaveWithLinkedDeclarations(IDeklaracja2* declaration);
     // A new gateway of the host with the connection settings read last.
     tlx::ComPtr<IEDeklaracjeGateway> ConfiguredGateway();
     // CertificateSigning::Owner

@@ -1,5 +1,6 @@
 // The declarations filed together with a sent declaration: a VAT-UE's attachments VAT-UE/A, /B and /C
-// and the VAT-ZD notice of a VAT-7 receive the send status and the receipt data their parent stored.
+// and the VAT-ZD notice of a VAT-7 receive the send status (stored with the parent's, SendClaim) and the
+// receipt data their parent stored.
 #include "hostapi/Errors.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
@@ -9,11 +10,6 @@
 namespace {
 
 constexpr char16_t kDeclarationsClass[] = u"TLXDeklaracje.Deklaracje";
-
-void CopyLinkedData(CEDeklaracja::LinkedData data, IDeklaracja2* source, IDeklaracja2* target) {
-    if (data == CEDeklaracja::LinkedData::SendStatus) CEDeklaracja::CopySendStatus(source, target);
-    else CEDeklaracja::CopyReceiptData(source, target);
-}
 
 LONG ReadNumber(IDeklaracja2* declaration, HRESULT (IDeklaracja::*getter)(LONG*)) {
     LONG value = 0;
@@ -55,7 +51,7 @@ std::vector<LONG> CEDeklaracja::LinkedAttachments(IDeklaracja2* declaration, std
 
 // Each attachment the VAT-UE counts is opened in the VAT-UE's own session, so that saving that session
 // stores the copies. An attachment the session cannot find fails the call; those before it keep the copy.
-void CEDeklaracja::PropagateToVatUeAttachments(IDeklaracja2* declaration, LinkedData data) {
+void CEDeklaracja::PropagateToVatUeAttachments(IDeklaracja2* declaration) {
     if (!declaration) RaiseHResult(E_POINTER);
     const LONG yearMonth = ReadNumber(declaration, &IDeklaracja::get_Rok) * 100 +
                            ReadNumber(declaration, &IDeklaracja::get_Miesiac);
@@ -75,28 +71,28 @@ void CEDeklaracja::PropagateToVatUeAttachments(IDeklaracja2* declaration, Linked
                                             found.Out()));
             tlx::ComPtr<IDeklaracja2> attachment = found ? found.As<IDeklaracja2>() : nullptr;
             if (!attachment) RaiseHResult(E_POINTER);
-            CopyLinkedData(data, declaration, attachment.Get());
+            CopyReceiptData(declaration, attachment.Get());
         }
     }
 }
 
-void CEDeklaracja::PropagateToVatZdNotice(IDeklaracja2* declaration, LinkedData data) {
+void CEDeklaracja::PropagateToVatZdNotice(IDeklaracja2* declaration) {
     if (!declaration) RaiseHResult(E_POINTER);
     tlx::ComPtr<IDeklaracja2> notice = VATZD_Edekl(nullptr, declaration, 0).AccompanyingNotice();
-    if (notice) CopyLinkedData(data, declaration, notice.Get());
+    if (notice) CopyReceiptData(declaration, notice.Get());
 }
 
 // The declaration's session is saved first: a linked declaration the build already read there (the
 // VAT-7's notice) is stored with it, so that the copy opened afterwards reads the row as stored.
-void CEDeklaracja::SaveWithLinkedDeclarations(IDeklaracja2* declaration, LinkedData data) {
+void CEDeklaracja::SaveWithLinkedDeclarations(IDeklaracja2* declaration) {
     tlx::ComPtr<ISession2> session = GetHostDbAccess(declaration);
     if (!session) RaiseHResult(E_POINTER);
     CheckHost(session->Save());
     std::exception_ptr failure;
     try {
         const LONG type = ReadNumber(declaration, &IDeklaracja::get_TypDeklar);
-        if (type == dekVATUE) PropagateToVatUeAttachments(declaration, data);
-        else if (type == dekVAT7) PropagateToVatZdNotice(declaration, data);
+        if (type == dekVATUE) PropagateToVatUeAttachments(declaration);
+        else if (type == dekVAT7) PropagateToVatZdNotice(declaration);
     } catch (...) {
         failure = std::current_exception();
     }

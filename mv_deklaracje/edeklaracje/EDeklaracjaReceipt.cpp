@@ -126,7 +126,7 @@ void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declara
         auto notFetched = [&](const std::u16string& why) {
             CheckHost(declaration->put_EDekl_OperatorPobierajacyUPO(operatorId));
             CheckHost(declaration->put_EDekl_DataOdebraniaUPO(now));
-            SaveWithLinkedDeclarations(declaration, LinkedData::Receipt);
+            SaveWithLinkedDeclarations(declaration);
             message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: " + why;
             ActionFailed(message_);
         };
@@ -161,7 +161,7 @@ void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declara
         CheckHost(declaration->put_EDekl_Status(status));
         CheckHost(declaration->put_EDekl_StatusOpis(tlx::Bstr(text).Get()));
         if (receipt) StoreReceipt(*receipt, declaration);
-        SaveWithLinkedDeclarations(declaration, LinkedData::Receipt);
+        SaveWithLinkedDeclarations(declaration);
         SendMessage(u"Status deklaracji: " + text, receipt ? kInfo : kStepFailure);
     } catch (const ComError& error) {
         if (error.Code() == E_ABORT) throw;

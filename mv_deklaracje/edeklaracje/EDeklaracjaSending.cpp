@@ -1,6 +1,6 @@
 // The object's entry points that send a declaration's e-declaration through the host's gateway, and
-// the steps they share: the connection settings, the exchange path, the file saved there, the send
-// itself and the status written back and saved.
+// the steps they share: the connection settings, the exchange path, the file saved there, the claim of
+// the rows the document is built from, the send itself and the status stored.
 #include <filesystem>
 
 #include "hostapi/Errors.h"
@@ -397,22 +397,4 @@ bool CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* dec
         notStored(u"Błąd zapisu statusu deklaracji do bazy");
     }
     return !reference.empty();
-}
-
-void CEDeklaracja::CopySendStatus(IDeklaracja2* source, IDeklaracja2* target) {
-    if (!source || !target) RaiseHResult(E_POINTER);
-    CheckHost(target->WyczyscPolaEDeklaracji());
-    LONG op = 0, status = 0;
-    DATE sent = 0;
-    tlx::Bstr text, reference;
-    CheckHost(source->get_EDekl_OperatorWysylajacy(&op));
-    CheckHost(target->put_EDekl_OperatorWysylajacy(op));
-    CheckHost(source->get_EDekl_DataWyslania(&sent));
-    CheckHost(target->put_EDekl_DataWyslania(sent));
-    CheckHost(source->get_EDekl_Status(&status));
-    CheckHost(target->put_EDekl_Status(status));
-    CheckHost(source->get_EDekl_StatusOpis(text.Out()));
-    CheckHost(target->put_EDekl_StatusOpis(text.Get()));
-    CheckHost(source->get_EDekl_RefID(reference.Out()));
-    CheckHost(target->put_EDekl_RefID(reference.Get()));
 }
