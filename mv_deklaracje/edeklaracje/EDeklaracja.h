@@ -154,11 +154,9 @@ public:
     // storing it failed).
     bool StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration, SendClaim& claim);
 
-    // The receipt data a filed declaration passes on to the declarations filed with it
-    // (EDeklaracjaLinked.cpp): a VAT-UE to its VAT-UE/A, /B and /C attachments, a VAT-7 to its month's
-    // VAT-ZD notice.
-    void PropagateToVatUeAttachments(IDeklaracja2* declaration);
-    void PropagateToVatZdNotice(IDeklaracja2* declaration);
+    // Each attachment a VAT-UE counts (VAT-UE/A, /B, /C), opened in the VAT-UE's session; one it cannot find
+    // fails with the session's error.
+    void ForEachCountedVatUeAttachment(IDeklaracja2* declaration, const std::function<void(IDeklaracja2*)>& visit);
     // The filter of a VAT-UE's attachment of that type, period (year * 100 + month) and number.
     static std::u16string VatUeAttachmentFilter(LONG type, LONG yearMonth, LONG number);
 
@@ -168,7 +166,6 @@ public:
     // 0x800575A2 "Brak wymaganego pola ...") when there is none.
     static bool GetElementText(IXMLDOMDocument2* document, std::u16string_view name, std::u16string& text,
                                bool required);
-    static void CopyReceiptData(IDeklaracja2* source, IDeklaracja2* target);
     const GatewaySettings& Settings() const { return gateway_; }
 
     // The authorisation data of an unsigned send (EDeklaracjaAuthorisation.cpp): appends it to the
@@ -224,10 +221,9 @@ private:
     // counted attachment the document did not take.
     std::vector<LONG> LinkedAttachments(IDeklaracja2* declaration, std::u16string& missing) const;
     LONG OperatorId();
-    // Saves the declaration's session, passes the declaration's receipt data on to its linked
-    // declarations and saves again, so that the declaration and every linked declaration handled keep
-    // what was written also when a later one fails; that failure is raised after the save.
-    void SaveWithLinkedDeclarations(IDeklaracja2* declaration);
+    // Stores the receipt data written into the declaration's row, with their copies in the attachments
+    // filed with it (FilingColumns).
+    void StoreReceiptColumns(IDeklaracja2* declaration);
     // A new gateway of the host with the connection settings read last.
     tlx::ComPtr<IEDeklaracjeGateway> ConfiguredGateway();
     // CertificateSigning::Owner

@@ -1,10 +1,11 @@
 // The declarations filed together with a sent declaration: a VAT-UE's attachments VAT-UE/A, /B and /C
-// and the VAT-ZD notice of a VAT-7 receive the send status (stored with the parent's, SendClaim) and the
-// receipt data their parent stored.
+// and the VAT-ZD notice of a VAT-7 receive the send status and the receipt data their parent stored, in
+// the write that stores them (FilingColumns).
 #include "hostapi/Errors.h"
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/FilingColumns.h"
 #include "mv_deklaracje/edeklaracje/VATZD_Edekl.h"
 
 namespace {
@@ -49,53 +50,47 @@ std::vector<LONG> CEDeklaracja::LinkedAttachments(IDeklaracja2* declaration, std
     return linked;
 }
 
-// Each attachment the VAT-UE counts is opened in the VAT-UE's own session, so that saving that session
-// stores the copies. An attachment the session cannot find fails the call; those before it keep the copy.
-void CEDeklaracja::PropagateToVatUeAttachments(IDeklaracja2* declaration) {
+// The receipt reaches the declaration's row and, in the same write, the attachments filed with it: each
+// attachment the VAT-UE counts, found in the VAT-UE's own session up to the first it cannot find, or the
+// VAT-7's notice. A lookup that fails is raised once the receipt is stored.
+void CEDeklaracja::StoreReceiptColumns(IDeklaracja2* declaration) {
+    std::vector<LONG> linked;
+    std::exception_ptr failure;
+    try {
+        const LONG type = ReadNumber(declaration, &IDeklaracja::get_TypDeklar);
+        if (type == dekVATUE) ForEachCountedVatUeAttachment(declaration, [&](IDeklaracja2* attachment) {
+            linked.push_back(ReadNumber(attachment, &IDeklaracja::get_ID));
+        });
+        if (type == dekVAT7)
+            if (tlx::ComPtr<IDeklaracja2> notice = VATZD_Edekl(nullptr, declaration, 0).AccompanyingNotice())
+                linked.push_back(ReadNumber(notice.Get(), &IDeklaracja::get_ID));
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    FilingColumns::Store(declaration, linked,
+                         {u"OperatorPobierajacyUPO", u"DataOdebraniaUPO", u"Status", u"StatusOpis", u"KodUrzedu",
+                          u"DataWplyniecia"});
+    if (failure) std::rethrow_exception(failure);
+}
+
+void CEDeklaracja::ForEachCountedVatUeAttachment(IDeklaracja2* declaration,
+                                                 const std::function<void(IDeklaracja2*)>& visit) {
     if (!declaration) RaiseHResult(E_POINTER);
     const LONG yearMonth = ReadNumber(declaration, &IDeklaracja::get_Rok) * 100 +
                            ReadNumber(declaration, &IDeklaracja::get_Miesiac);
     tlx::ComPtr<ISession2> session = GetHostDbAccess(declaration);
     if (!session) RaiseHResult(E_POINTER);
-    struct Kind {
-        LONG type;
-        std::u16string_view countField;
-    };
-    for (Kind kind : {Kind{dekVATUEA, u"ZalacznikVATUEA"}, Kind{dekVATUEB, u"ZalacznikVATUEB"},
-                      Kind{dekVATUEC, u"ZalacznikVATUEC"}}) {
-        const LONG count = FieldAsLong(declaration, kind.countField);
+    for (auto [kind, countField] : {std::pair{dekVATUEA, u"ZalacznikVATUEA"}, std::pair{dekVATUEB, u"ZalacznikVATUEB"},
+                                    std::pair{dekVATUEC, u"ZalacznikVATUEC"}}) {
+        const LONG count = FieldAsLong(declaration, countField);
         for (LONG number = 1; number <= count; ++number) {
             tlx::ComPtr<IDispatch> found;
             CheckHost(session->CreateObject(tlx::Bstr(kDeclarationsClass).Get(),
-                                            tlx::Variant::FromString(VatUeAttachmentFilter(kind.type, yearMonth, number)),
+                                            tlx::Variant::FromString(VatUeAttachmentFilter(kind, yearMonth, number)),
                                             found.Out()));
             tlx::ComPtr<IDeklaracja2> attachment = found ? found.As<IDeklaracja2>() : nullptr;
             if (!attachment) RaiseHResult(E_POINTER);
-            CopyReceiptData(declaration, attachment.Get());
+            visit(attachment.Get());
         }
     }
-}
-
-void CEDeklaracja::PropagateToVatZdNotice(IDeklaracja2* declaration) {
-    if (!declaration) RaiseHResult(E_POINTER);
-    tlx::ComPtr<IDeklaracja2> notice = VATZD_Edekl(nullptr, declaration, 0).AccompanyingNotice();
-    if (notice) CopyReceiptData(declaration, notice.Get());
-}
-
-// The declaration's session is saved first: a linked declaration the build already read there (the
-// VAT-7's notice) is stored with it, so that the copy opened afterwards reads the row as stored.
-void CEDeklaracja::SaveWithLinkedDeclarations(IDeklaracja2* declaration) {
-    tlx::ComPtr<ISession2> session = GetHostDbAccess(declaration);
-    if (!session) RaiseHResult(E_POINTER);
-    CheckHost(session->Save());
-    std::exception_ptr failure;
-    try {
-        const LONG type = ReadNumber(declaration, &IDeklaracja::get_TypDeklar);
-        if (type == dekVATUE) PropagateToVatUeAttachments(declaration);
-        else if (type == dekVAT7) PropagateToVatZdNotice(declaration);
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    CheckHost(session->Save());
-    if (failure) std::rethrow_exception(failure);
 }

@@ -126,7 +126,7 @@ void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declara
         auto notFetched = [&](const std::u16string& why) {
             CheckHost(declaration->put_EDekl_OperatorPobierajacyUPO(operatorId));
             CheckHost(declaration->put_EDekl_DataOdebraniaUPO(now));
-            SaveWithLinkedDeclarations(declaration);
+            StoreReceiptColumns(declaration);
             message_ = u"Błąd komunikacji z Web Service-em Ministerstwa Finansów: " + why;
             ActionFailed(message_);
         };
@@ -161,7 +161,7 @@ void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declara
         CheckHost(declaration->put_EDekl_Status(status));
         CheckHost(declaration->put_EDekl_StatusOpis(tlx::Bstr(text).Get()));
         if (receipt) StoreReceipt(*receipt, declaration);
-        SaveWithLinkedDeclarations(declaration);
+        StoreReceiptColumns(declaration);
         SendMessage(u"Status deklaracji: " + text, receipt ? kInfo : kStepFailure);
     } catch (const ComError& error) {
         if (error.Code() == E_ABORT) throw;
@@ -174,20 +174,4 @@ void CEDeklaracja::ParseReceipt(IGatewayUpoResult* result, IDeklaracja2* declara
         message_ = u"Nieprawidłowa wiadomość UPO";
         ActionFailed(message_);
     }
-}
-
-void CEDeklaracja::CopyReceiptData(IDeklaracja2* source, IDeklaracja2* target) {
-    if (!source || !target) RaiseHResult(E_POINTER);
-    LONG op = 0, status = 0;
-    DATE received = 0;
-    CheckHost(source->get_EDekl_OperatorPobierajacyUPO(&op));
-    CheckHost(target->put_EDekl_OperatorPobierajacyUPO(op));
-    CheckHost(source->get_EDekl_DataOdebraniaUPO(&received));
-    CheckHost(target->put_EDekl_DataOdebraniaUPO(received));
-    CheckHost(source->get_EDekl_Status(&status));
-    CheckHost(target->put_EDekl_Status(status));
-    CheckHost(target->put_EDekl_StatusOpis(tlx::Bstr(ReadText<IDeklaracja2>(source, &IDeklaracja2::get_EDekl_StatusOpis)).Get()));
-    CheckHost(target->put_EDekl_KodUrzedu(tlx::Bstr(ReadText<IDeklaracja2>(source, &IDeklaracja2::get_EDekl_KodUrzedu)).Get()));
-    CheckHost(target->put_EDekl_DataWplyniecia(
-        tlx::Bstr(ReadText<IDeklaracja2>(source, &IDeklaracja2::get_EDekl_DataWplyniecia)).Get()));
 }

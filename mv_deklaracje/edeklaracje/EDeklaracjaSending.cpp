@@ -7,6 +7,7 @@
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
 #include "mv_deklaracje/edeklaracje/EDeklaracja.h"
+#include "mv_deklaracje/edeklaracje/FilingColumns.h"
 #include "mv_deklaracje/edeklaracje/MessageText.h"
 #include "mv_deklaracje/edeklaracje/NazwaPlikuXml.h"
 #include "mv_deklaracje/edeklaracje/SendClaim.h"
@@ -379,17 +380,23 @@ bool CEDeklaracja::StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* dec
             return false;
         }
         reference = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::RefId);
-        SendClaim::Answer answer;
-        answer.reference = reference;
-        answer.statusText = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::StatusText);
-        CheckHost(result->StatusCode(&answer.statusCode));
-        answer.operatorId = OperatorId();
-        answer.sentAt = GetLocalNow();
+        const std::u16string status = ReadText<IGatewaySendResult>(result, &IGatewaySendResult::StatusText);
+        LONG code = 0;
+        CheckHost(result->StatusCode(&code));
+        const LONG operatorId = OperatorId();
+
+        claim.Answered();
+        CheckHost(declaration->WyczyscPolaEDeklaracji());
+        CheckHost(declaration->put_EDekl_OperatorWysylajacy(operatorId));
+        CheckHost(declaration->put_EDekl_DataWyslania(GetLocalNow()));
+        CheckHost(declaration->put_EDekl_RefID(tlx::Bstr(reference).Get()));
+        CheckHost(declaration->put_EDekl_Status(code));
+        CheckHost(declaration->put_EDekl_StatusOpis(tlx::Bstr(status).Get()));
         std::u16string missing;
-        const std::vector<LONG> linked = LinkedAttachments(declaration, missing);
-        claim.StoreAnswer(answer, linked);
+        // Each attachment filed with it gets the declaration's sending data and nothing of an earlier filing.
+        FilingColumns::Store(declaration, LinkedAttachments(declaration, missing), FilingColumns::kAll);
         if (!missing.empty()) RaiseComError(HOST_E_NOROW, u"Nie znaleziono rekordu: " + missing);
-        SendMessage(u"Status deklaracji: " + answer.statusText, reference.empty() ? kStepFailure : kInfo);
+        SendMessage(u"Status deklaracji: " + status, reference.empty() ? kStepFailure : kInfo);
     } catch (const ComError& error) {
         if (error.Code() == E_ABORT) throw;
         notStored(u"Błąd zapisu statusu deklaracji do bazy: " + error.Description());

@@ -9,21 +9,14 @@
 #include "mv_deklaracje/core/HostServices.h"
 #include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/edeklaracje/FilingColumns.h"
 #include "platform/ado/Ado.h"
-#include "platform/com/OleDate.h"
 
 namespace {
 
 // The claimed columns, in the order of SendClaim::before_.
 constexpr const char16_t* kColumns[] = {u"DkN_EDekl_Status", u"DkN_EDekl_StatusOpis", u"DkN_EDekl_DataWyslania",
                                         u"DkN_EDekl_OperatorWysylajacy"};
-// The e-declaration columns a new filing clears, in the order the declaration clears them itself.
-constexpr const char16_t* kFilingColumns[] = {
-    u"RefID",         u"Status",           u"StatusOpis",           u"Podmiot",       u"DokumentID",
-    u"DataWplyniecia", u"SkrotDokumentu",  u"SkrotStruktury",       u"StrukturaLogiczna", u"NIP1",
-    u"NIP2",          u"StempelCzasu",     u"SigningTime",          u"DataWyslania",  u"DataOdebraniaUPO",
-    u"OperatorWysylajacy", u"OperatorPobierajacyUPO", u"KodUrzedu"};
-
 std::u16string Quoted(std::u16string_view text) { return QuoteSqlText(std::u16string(text).c_str(), true).Str(); }
 std::u16string Decimal(LONG value) { return LongToString(value).Str(); }
 
@@ -36,59 +29,6 @@ std::u16string SqlValue(const VARIANT& value) {
     default: return Decimal(VariantToLongOr(value, 0));
     }
 }
-
-// An OLE date as the database keeps a time: "YYYY-MM-DD HH:MM:SS".
-std::u16string TimeText(DATE date) {
-    SYSTEMTIME time{};
-    if (!VariantTimeToSystemTime(date, &time)) RaiseHResult(E_INVALIDARG);
-    return FormatString(u"%04d-%02d-%02d %02d:%02d:%02d", time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute,
-                        time.wSecond);
-}
-
-// The row read again as the database holds it now, the session's unsaved changes kept.
-void ReadBack(IDeklaracja2* declaration) {
-    tlx::ComPtr<IInitializeRS> bound = tlx::ComPtr<IDeklaracja2>(declaration).As<IInitializeRS>();
-    if (!bound) return;
-    tlx::ComPtr<Recordset> row;
-    CheckHost(bound->GetRecordset(row.Out()));
-    if (row) CheckHost(row->Resync(adAffectCurrent, adResyncUnderlyingValues));
-}
-
-tlx::ComPtr<Connection> CompanyConnection(IDeklaracja2* declaration) {
-    tlx::ComPtr<ISession2> session = GetHostDbAccess(declaration);
-    if (!session) RaiseHResult(E_POINTER);
-    tlx::ComPtr<Connection> connection;
-    CheckHost(session->get_Connection(connection.Out()));
-    if (!connection) RaiseHResult(E_POINTER);
-    return connection;
-}
-
-LONG Execute(Connection* connection, const std::u16string& sql) {
-    tlx::Variant affected;
-    CheckHost(connection->Execute(tlx::Bstr(sql).Get(), affected.Out(), adCmdText, nullptr));
-    return VariantToLongOr(std::move(affected), 0);
-}
-
-// A write transaction of the company database, rolled back unless committed.
-class WriteTransaction {
-public:
-    explicit WriteTransaction(Connection* connection) : connection_(connection) {
-        CheckHost(connection_->BeginTrans(nullptr));
-    }
-    WriteTransaction(const WriteTransaction&) = delete;
-    WriteTransaction& operator=(const WriteTransaction&) = delete;
-    ~WriteTransaction() {
-        if (!committed_) connection_->RollbackTrans();
-    }
-    void Commit() {
-        CheckHost(connection_->CommitTrans());
-        committed_ = true;
-    }
-
-private:
-    Connection* connection_;
-    bool committed_ = false;
-};
 
 // The code of an operator of the configuration database; its identifier when it has none there, the
 // empty text for no operator.
@@ -139,7 +79,7 @@ std::optional<SendClaim> SendClaim::Take(IDeklaracja2* declaration, const FiledR
         const char16_t* const names[] = {u"S", u"O", u"W", u"P"};
         for (std::size_t i = 0; i < std::size(names); ++i)
             claim.before_[i] = SqlValue(ReadRecordsetValue(before.Get(), names[i]));
-        Execute(connection.Get(), u"UPDATE TLX.DeklNag SET DkN_EDekl_Status = " + Decimal(kSendingStatus) +
+        ExecuteSql(connection.Get(), u"UPDATE TLX.DeklNag SET DkN_EDekl_Status = " + Decimal(kSendingStatus) +
                                       u", DkN_EDekl_StatusOpis = " + Quoted(kSendingText) +
                                       u", DkN_EDekl_DataWyslania = datetime('now'), DkN_EDekl_OperatorWysylajacy = " +
                                       Decimal(operatorId) + RowCondition(id));
@@ -170,7 +110,7 @@ void SendClaim::RewriteClaimedRow(const std::u16string& assignments) {
     settled_ = true;
     if (!declaration_) return;
     try {
-        Execute(CompanyConnection(declaration_.Get()).Get(),
+        ExecuteSql(CompanyConnection(declaration_.Get()).Get(),
                 u"UPDATE TLX.DeklNag SET " + assignments + RowCondition(id_) + u" AND DkN_EDekl_Status = " +
                     Decimal(kSendingStatus) + u" AND CONVERT(VARCHAR(20), DkN_EDekl_DataWyslania, 120) = " +
                     Quoted(claimedAt_));
@@ -190,30 +130,4 @@ void SendClaim::Release() {
 void SendClaim::MarkUnanswered() {
     RewriteClaimedRow(u"DkN_EDekl_Status = " + Decimal(kUnansweredStatus) + u", DkN_EDekl_StatusOpis = " +
                       Quoted(kUnansweredText));
-}
-
-void SendClaim::StoreAnswer(const Answer& answer, const std::vector<LONG>& linked) {
-    // Whatever comes of the write, the row keeps the mark of this send until the answer is in it.
-    settled_ = true;
-    if (!declaration_) RaiseHResult(E_POINTER);
-    std::u16string assignments;
-    for (const char16_t* column : kFilingColumns) {
-        const std::u16string_view name(column);
-        std::u16string value = u"NULL";
-        if (name == u"RefID") value = Quoted(answer.reference);
-        else if (name == u"Status") value = Decimal(answer.statusCode);
-        else if (name == u"StatusOpis") value = Quoted(answer.statusText);
-        else if (name == u"DataWyslania") value = Quoted(TimeText(answer.sentAt));
-        else if (name == u"OperatorWysylajacy") value = Decimal(answer.operatorId);
-        assignments += (assignments.empty() ? u"" : u", ") + (u"DkN_EDekl_" + std::u16string(name)) + u" = " + value;
-    }
-    std::u16string ids = Decimal(id_);
-    for (LONG each : linked) ids += u", " + Decimal(each);
-    tlx::ComPtr<Connection> connection = CompanyConnection(declaration_.Get());
-    {
-        WriteTransaction work(connection.Get());
-        Execute(connection.Get(), u"UPDATE TLX.DeklNag SET " + assignments + u" WHERE DkN_DkNID IN (" + ids + u")");
-        work.Commit();
-    }
-    ReadBack(declaration_.Get());
 }

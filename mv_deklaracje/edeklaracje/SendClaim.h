@@ -7,14 +7,13 @@
 // being sent (status kSendingStatus with its text, the sending operator and time), so that a copy older
 // than another user's save, or a declaration filed since, is not sent. A send that filed nothing gives
 // the row back as it was; one whose document left without an answer coming back leaves the record of
-// it (kUnansweredStatus); the office's answer is written in one write transaction of its own into the
-// declaration's row and into its attachments that receive it, and into nothing else.
+// it (kUnansweredStatus); the office's answer replaces the mark (FilingColumns).
 //
 // A row still marked as being sent when the locks could be taken was left by a send whose process ended
 // during it: that send was cut off, and the office may have its document. The new claim says so
 // (Earlier), as it does for a send that ended without an answer.
 //
-// States: Take → held (locks, row marked) → settled by Release, MarkUnanswered or StoreAnswer → the
+// States: Take → held (locks, row marked) → settled by Release, MarkUnanswered or Answered → the
 // object's end lets the locks go. A claim that ends unsettled (a failure before its document left, such
 // as a refused signature) gives the row back as Release does.
 #pragma once
@@ -48,14 +47,6 @@ public:
         bool unanswered = false;      // it ended without an answer (else it was cut off)
     };
 
-    // The office's answer to a send, as it is stored.
-    struct Answer {
-        std::u16string reference, statusText;
-        LONG statusCode = 0;
-        LONG operatorId = 0;
-        DATE sentAt = 0;
-    };
-
     // The declaration `rows` were read from (the first of them), claimed by the operator; nothing, with the
     // reason in `refusal`, when another session is sending one of them or they are no longer as read.
     static std::optional<SendClaim> Take(IDeklaracja2* declaration, const FiledRows& rows, LONG operatorId,
@@ -72,9 +63,9 @@ public:
     void Release();
     // Leaves in the row the record that this send's document left without an answer coming back.
     void MarkUnanswered();
-    // Writes the answer into the declaration's row and copies it into `linked`, in one write transaction
-    // that stores nothing else; the session's copy of the declaration is read again.
-    void StoreAnswer(const Answer& answer, const std::vector<LONG>& linked);
+    // The office answered: the row is the answer's to fill (FilingColumns); whatever comes of that write,
+    // the claim no longer gives the row back.
+    void Answered() { settled_ = true; }
 
 private:
     explicit SendClaim(SendLocks locks) : locks_(std::move(locks)) {}

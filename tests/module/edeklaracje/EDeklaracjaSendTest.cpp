@@ -584,6 +584,42 @@ TEST_F(EDeklaracjaSend, AReceiptIsStoredAndKeptAsReceivedUnderASafeName) {
     EXPECT_EQ(ReadFile(receipts[0]), tlx::Utf16ToUtf8(receipt));
 }
 
+// The receipt reaches the declaration's row alone: a second declaration the session holds changed and a
+// new one that cannot be saved neither keep the receipt from the row nor are stored with it.
+TEST_F(EDeklaracjaSend, AReceiptIsStoredWhateverElseTheSessionHolds) {
+    auto Id = [](IDeklaracja2* declaration) {
+        LONG id = 0;
+        EXPECT_EQ(declaration->get_ID(&id), S_OK);
+        return tlx::Utf8ToUtf16(std::to_string(id));
+    };
+    auto declarations = Create(u"TLXDeklaracje.Deklaracje").As<ICollection>();
+    auto vat7 = edtest::SavedVat7(declarations.Get());
+    auto other = edtest::SavedVat7(declarations.Get());
+    gateway->result->refId = u"../../ucieczka";  // as the receipt repeats it
+    ASSERT_EQ(Send(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::u16string otherStamp = Scalar(u"SELECT DkN_TS_Mod FROM TLX.DeklNag WHERE DkN_DkNID = " + Id(other.Get()));
+    const std::u16string rows = Scalar(u"SELECT COUNT(*) FROM TLX.DeklNag");
+    ASSERT_EQ(Put(other.Get(), u"P_19", tlx::Variant::FromLong(300000)), S_OK);
+    tlx::ComPtr<IDispatch> item;
+    ASSERT_EQ(declarations->AddNew(tlx::Variant::Missing(), item.Out()), S_OK);
+    auto incomplete = item.As<IDeklaracja2>();  // without its taxpayer: its own check refuses it
+    incomplete->put_TypDeklar(1);
+    incomplete->put_Wersja(17);
+    incomplete->put_Rok(2024);
+    incomplete->put_Miesiac(4);
+
+    gateway->upo = CScriptedUpoResult::Make();
+    gateway->upo->statusCode = 200;
+    gateway->upo->upo =
+        Receipt(std::u16string(kReceiptHead) + u"<StempelCzasu>MjA=</StempelCzasu><PESEL1>80022912345</PESEL1>");
+    ASSERT_EQ(edeklaracja->PobierzUPO(vat7.Get()), S_OK) << tlx::Utf16ToUtf8(LastError());
+    const std::u16string row = u" FROM TLX.DeklNag WHERE DkN_DkNID = " + Id(vat7.Get());
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_Status" + row), u"200");
+    EXPECT_EQ(Scalar(u"SELECT DkN_EDekl_DokumentID" + row), gateway->result->refId);
+    EXPECT_EQ(Scalar(u"SELECT COUNT(*) FROM TLX.DeklNag"), rows);
+    EXPECT_EQ(Scalar(u"SELECT DkN_TS_Mod FROM TLX.DeklNag WHERE DkN_DkNID = " + Id(other.Get())), otherStamp);
+}
+
 TEST_F(EDeklaracjaSend, AMalformedReceiptStoresNothing) {
     struct Row {
         const char* name;
