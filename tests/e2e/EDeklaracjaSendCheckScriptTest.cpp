@@ -26,20 +26,6 @@ protected:
         EXPECT_EQ(SendRecord(other), otherBefore);
         EXPECT_EQ(Positions(other, "P_19 P_20"), "125000 28750");
     }
-
-    // A VAT-7 of the demo company for `month` of 2024, calculated and saved; its identifier.
-    std::string SavedVat7(int month) {
-        EXPECT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
-                            "d.TypDeklar = 1; d.Wersja = 17; d.Rok = 2024; d.Miesiac = " + std::to_string(month) + ";\n"
-                            "var firma = Session.CreateObject('TLX.FirmaCfgRO');\n"
-                            "d.P_1 = firma.NIP; d.P_6 = firma.UrzadSkarbowy.Kod; d.P_9 = firma.Nazwa;\n"
-                            "d.P_8 = firma.RodzajPlatnika == '1' ? 2 : 1;\n"
-                            "d.P_19 = 125000; d.P_20 = 28750;\n"
-                            "d.Policz(); Session.Save(); print(d.ID);\n"),
-                  0)
-            << err_ << out_;
-        return FirstLine(out_);
-    }
 };
 
 // A CIT-8 calculated and saved with a CIT-D of 3 000, whose CIT-D another session then raised to 7 777

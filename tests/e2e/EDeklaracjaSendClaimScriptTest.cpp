@@ -14,22 +14,26 @@ class EDeklaracjaSendClaimScript : public SendClaimTest {
 protected:
     void SetUp() override {
         SendClaimTest::SetUp();
-        ASSERT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
-                            "d.TypDeklar = 1; d.Wersja = 17; d.Rok = 2024; d.Miesiac = 3;\n"
-                            "var firma = Session.CreateObject('TLX.FirmaCfgRO');\n"
-                            "d.P_1 = firma.NIP; d.P_6 = firma.UrzadSkarbowy.Kod; d.P_9 = firma.Nazwa;\n"
-                            "d.P_8 = firma.RodzajPlatnika == '1' ? 2 : 1;\n"
-                            "d.P_19 = 125000; d.P_20 = 28750;\n"
-                            "d.Policz(); Session.Save(); print(d.ID);\n"),
-                  0)
-            << err_ << out_;
-        id_ = FirstLine(out_);
+        id_ = SavedVat7(3);
     }
 
     // The script text that opens the test's declaration in the script's session as `d`.
     std::string Open() const { return OpenDeclaration(id_); }
     // A column of the declaration's row as the database holds it ("" for NULL).
     std::string Stored(const std::string& column) { return StoredOf(id_, column); }
+
+    // The second send `output` printed filed the declaration after telling `warning` in its messages and in
+    // EInfo: the row holds its reference and the service two documents. Its reference.
+    std::string ExpectFiledWithWarning(const std::string& output, const std::string& warning) {
+        EXPECT_NE(output.find("[postęp] " + warning + "\n"), std::string::npos) << output;
+        EXPECT_NE(output.find("EInfo: " + warning + "\n"), std::string::npos) << output;
+        const std::string reference = FiledReference(output);
+        EXPECT_FALSE(reference.empty()) << output;
+        EXPECT_EQ(Stored("DkN_EDekl_RefID"), reference);
+        EXPECT_EQ(Stored("DkN_EDekl_Status"), "301");
+        EXPECT_EQ(Received(), 2);
+        return reference;
+    }
 
     std::string id_;
 };
@@ -118,13 +122,7 @@ TEST_F(EDeklaracjaSendClaimScript, AResendAfterASenderWasKilledNamesTheCutOffSen
     const std::string resend = RunToEnd("ponownie", Open() + Send());
     const std::string warning = "Wcześniejsze wysyłanie tej deklaracji, rozpoczęte " + cutOffAt +
                                 " przez operatora ADMIN, zostało przerwane; deklaracja mogła już dotrzeć do urzędu.";
-    EXPECT_NE(resend.find("[postęp] " + warning + "\n"), std::string::npos) << resend;
-    EXPECT_NE(resend.find("EInfo: " + warning + "\n"), std::string::npos) << resend;
-    const std::string reference = FiledReference(resend);
-    ASSERT_FALSE(reference.empty()) << resend;
-    EXPECT_EQ(Stored("DkN_EDekl_RefID"), reference);
-    EXPECT_EQ(Stored("DkN_EDekl_Status"), "301");
-    EXPECT_EQ(Received(), 2);
+    const std::string reference = ExpectFiledWithWarning(resend, warning);
     EXPECT_NE(Read((gate->State() / (reference + ".p7s")).string()).find("<P_20>46000</P_20>"), std::string::npos)
         << "the resend files the declaration as saved after the cut-off send";
 }
@@ -185,14 +183,8 @@ TEST_F(EDeklaracjaSendClaimScript, ASendWithoutAnAnswerIsRememberedAndNamedByThe
     const std::string warning = "Wcześniejsze wysyłanie tej deklaracji, rozpoczęte " + sentAt +
                                 " przez operatora ADMIN, zakończyło się bez odpowiedzi urzędu; deklaracja mogła już "
                                 "dotrzeć do urzędu.";
-    EXPECT_NE(resend.find("[postęp] " + warning + "\n"), std::string::npos) << resend;
     EXPECT_LT(resend.find("[postęp] " + warning), resend.find("[postęp] Podpisanie deklaracji")) << resend;
-    EXPECT_NE(resend.find("EInfo: " + warning + "\n"), std::string::npos) << resend;
-    const std::string reference = FiledReference(resend);
-    ASSERT_FALSE(reference.empty()) << resend;
-    EXPECT_EQ(Stored("DkN_EDekl_RefID"), reference);
-    EXPECT_EQ(Stored("DkN_EDekl_Status"), "301");
-    EXPECT_EQ(Received(), 2);
+    ExpectFiledWithWarning(resend, warning);
 }
 
 }  // namespace

@@ -180,6 +180,20 @@ protected:
     }
 
     // The first line a script printed (the identifier a set-up script prints).
+    // A VAT-7 of the demo company for `month` of 2024, calculated and saved; its identifier.
+    std::string SavedVat7(int month) {
+        EXPECT_EQ(RunScript("var d = Session.CreateObject('TLXDeklaracje.Deklaracje').AddNew();\n"
+                            "d.TypDeklar = 1; d.Wersja = 17; d.Rok = 2024; d.Miesiac = " + std::to_string(month) + ";\n"
+                            "var firma = Session.CreateObject('TLX.FirmaCfgRO');\n"
+                            "d.P_1 = firma.NIP; d.P_6 = firma.UrzadSkarbowy.Kod; d.P_9 = firma.Nazwa;\n"
+                            "d.P_8 = firma.RodzajPlatnika == '1' ? 2 : 1;\n"
+                            "d.P_19 = 125000; d.P_20 = 28750;\n"
+                            "d.Policz(); Session.Save(); print(d.ID);\n"),
+                  0)
+            << err_ << out_;
+        return FirstLine(out_);
+    }
+
     static std::string FirstLine(const std::string& output) { return output.substr(0, output.find('\n')); }
 
     std::vector<pid_t> running_;
