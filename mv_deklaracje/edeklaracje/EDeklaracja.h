@@ -154,9 +154,6 @@ public:
     // storing it failed).
     bool StoreSendStatus(IGatewaySendResult* result, IDeklaracja2* declaration, SendClaim& claim);
 
-    // Each attachment a VAT-UE counts (VAT-UE/A, /B, /C), opened in the VAT-UE's session; one it cannot find
-    // fails with the session's error.
-    void ForEachCountedVatUeAttachment(IDeklaracja2* declaration, const std::function<void(IDeklaracja2*)>& visit);
     // The filter of a VAT-UE's attachment of that type, period (year * 100 + month) and number.
     static std::u16string VatUeAttachmentFilter(LONG type, LONG yearMonth, LONG number);
 

@@ -31,22 +31,35 @@ std::u16string CEDeklaracja::VatUeAttachmentFilter(LONG type, LONG yearMonth, LO
                         static_cast<long>(yearMonth), static_cast<long>(number));
 }
 
+namespace {
+
+// Calls `visit` with the type, number and filter of each attachment the VAT-UE counts, in the order
+// VAT-UE/A, /B, /C.
+void ForEachCountedVatUeAttachment(IDeklaracja2* declaration,
+                                   const std::function<void(LONG type, LONG number, const std::u16string& filter)>& visit) {
+    if (!declaration) RaiseHResult(E_POINTER);
+    const LONG yearMonth = ReadNumber(declaration, &IDeklaracja::get_Rok) * 100 +
+                           ReadNumber(declaration, &IDeklaracja::get_Miesiac);
+    for (auto [kind, countField] : {std::pair{dekVATUEA, u"ZalacznikVATUEA"}, std::pair{dekVATUEB, u"ZalacznikVATUEB"},
+                                    std::pair{dekVATUEC, u"ZalacznikVATUEC"}}) {
+        const LONG count = FieldAsLong(declaration, countField);
+        for (LONG number = 1; number <= count; ++number)
+            visit(kind, number, CEDeklaracja::VatUeAttachmentFilter(kind, yearMonth, number));
+    }
+}
+
+}  // namespace
+
 std::vector<LONG> CEDeklaracja::LinkedAttachments(IDeklaracja2* declaration, std::u16string& missing) const {
     std::vector<LONG> linked;
     if (!filing_) return linked;
     const LONG type = ReadNumber(declaration, &IDeklaracja::get_TypDeklar);
     if (type == dekVAT7) return filing_->OfType(dekVATZD_S);
     if (type != dekVATUE) return linked;
-    const LONG yearMonth = ReadNumber(declaration, &IDeklaracja::get_Rok) * 100 +
-                           ReadNumber(declaration, &IDeklaracja::get_Miesiac);
-    for (auto [kind, countField] : {std::pair{dekVATUEA, u"ZalacznikVATUEA"}, std::pair{dekVATUEB, u"ZalacznikVATUEB"},
-                                    std::pair{dekVATUEC, u"ZalacznikVATUEC"}}) {
-        const LONG count = FieldAsLong(declaration, countField);
-        for (LONG number = 1; number <= count; ++number) {
-            if (std::optional<LONG> id = filing_->Find(kind, number)) linked.push_back(*id);
-            else if (missing.empty()) missing = VatUeAttachmentFilter(kind, yearMonth, number);
-        }
-    }
+    ForEachCountedVatUeAttachment(declaration, [&](LONG kind, LONG number, const std::u16string& filter) {
+        if (std::optional<LONG> id = filing_->Find(kind, number)) linked.push_back(*id);
+        else if (missing.empty()) missing = filter;
+    });
     return linked;
 }
 
@@ -58,9 +71,18 @@ void CEDeklaracja::StoreReceiptColumns(IDeklaracja2* declaration) {
     std::exception_ptr failure;
     try {
         const LONG type = ReadNumber(declaration, &IDeklaracja::get_TypDeklar);
-        if (type == dekVATUE) ForEachCountedVatUeAttachment(declaration, [&](IDeklaracja2* attachment) {
-            linked.push_back(ReadNumber(attachment, &IDeklaracja::get_ID));
-        });
+        if (type == dekVATUE) {
+            tlx::ComPtr<ISession2> session = GetHostDbAccess(declaration);
+            if (!session) RaiseHResult(E_POINTER);
+            ForEachCountedVatUeAttachment(declaration, [&](LONG, LONG, const std::u16string& filter) {
+                tlx::ComPtr<IDispatch> found;
+                CheckHost(session->CreateObject(tlx::Bstr(kDeclarationsClass).Get(), tlx::Variant::FromString(filter),
+                                                found.Out()));
+                tlx::ComPtr<IDeklaracja2> attachment = found ? found.As<IDeklaracja2>() : nullptr;
+                if (!attachment) RaiseHResult(E_POINTER);
+                linked.push_back(ReadNumber(attachment.Get(), &IDeklaracja::get_ID));
+            });
+        }
         if (type == dekVAT7)
             if (tlx::ComPtr<IDeklaracja2> notice = VATZD_Edekl(nullptr, declaration, 0).AccompanyingNotice())
                 linked.push_back(ReadNumber(notice.Get(), &IDeklaracja::get_ID));
@@ -73,24 +95,3 @@ void CEDeklaracja::StoreReceiptColumns(IDeklaracja2* declaration) {
     if (failure) std::rethrow_exception(failure);
 }
 
-void CEDeklaracja::ForEachCountedVatUeAttachment(IDeklaracja2* declaration,
-                                                 const std::function<void(IDeklaracja2*)>& visit) {
-    if (!declaration) RaiseHResult(E_POINTER);
-    const LONG yearMonth = ReadNumber(declaration, &IDeklaracja::get_Rok) * 100 +
-                           ReadNumber(declaration, &IDeklaracja::get_Miesiac);
-    tlx::ComPtr<ISession2> session = GetHostDbAccess(declaration);
-    if (!session) RaiseHResult(E_POINTER);
-    for (auto [kind, countField] : {std::pair{dekVATUEA, u"ZalacznikVATUEA"}, std::pair{dekVATUEB, u"ZalacznikVATUEB"},
-                                    std::pair{dekVATUEC, u"ZalacznikVATUEC"}}) {
-        const LONG count = FieldAsLong(declaration, countField);
-        for (LONG number = 1; number <= count; ++number) {
-            tlx::ComPtr<IDispatch> found;
-            CheckHost(session->CreateObject(tlx::Bstr(kDeclarationsClass).Get(),
-                                            tlx::Variant::FromString(VatUeAttachmentFilter(kind, yearMonth, number)),
-                                            found.Out()));
-            tlx::ComPtr<IDeklaracja2> attachment = found ? found.As<IDeklaracja2>() : nullptr;
-            if (!attachment) RaiseHResult(E_POINTER);
-            visit(attachment.Get());
-        }
-    }
-}

@@ -8,8 +8,8 @@
 #include "mv_deklaracje/core/ComError.h"
 #include "mv_deklaracje/core/RecordsetValues.h"
 #include "mv_deklaracje/core/VariantHelpers.h"
+#include "mv_deklaracje/edeklaracje/FilingColumns.h"
 #include "mv_deklaracje/edeklaracje/MessageText.h"
-#include "platform/com/OleDate.h"
 #include "platform/com/VariantConversion.h"
 
 namespace {
@@ -17,15 +17,12 @@ namespace {
 constexpr char16_t kStampColumn[] = u"DkN_TS_Mod";
 constexpr char16_t kRefIdColumn[] = u"DkN_EDekl_RefID";
 
-// A time as the database keeps it: "YYYY-MM-DD HH:MM:SS"; the empty text for no time.
+// A time as the database keeps it; the empty text for no time.
 std::u16string TimeText(const VARIANT& value) {
     if (value.vt == VT_EMPTY || value.vt == VT_NULL) return u"";
     tlx::Variant date;
     if (FAILED(VariantChangeType(&date, &value, 0, VT_DATE))) RaiseHResult(E_INVALIDARG);
-    SYSTEMTIME time{};
-    if (!VariantTimeToSystemTime(date.date, &time)) RaiseHResult(E_INVALIDARG);
-    return FormatString(u"%04d-%02d-%02d %02d:%02d:%02d", time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute,
-                        time.wSecond);
+    return StoredTimeText(date.date);
 }
 
 // What the database held in the column when the row was read (changes not yet saved aside).
@@ -37,10 +34,7 @@ tlx::Variant ReadValue(Recordset* row, const char16_t* column) {
 
 // The stamp and reference number a declaration was read with.
 std::pair<std::u16string, std::u16string> AsRead(IDeklaracja2* declaration) {
-    tlx::ComPtr<IInitializeRS> bound = tlx::ComPtr<IDeklaracja2>(declaration).As<IInitializeRS>();
-    tlx::ComPtr<Recordset> row;
-    if (bound) CheckHost(bound->GetRecordset(row.Out()));
-    if (row)
+    if (tlx::ComPtr<Recordset> row = BoundRow(declaration))
         return {TimeText(ReadValue(row.Get(), kStampColumn)), VariantToBstr(ReadValue(row.Get(), kRefIdColumn)).Str()};
     // A declaration of another kind answers its stamp through the host's stamp object.
     tlx::ComPtr<IDispatch> object;

@@ -15,29 +15,6 @@ namespace {
 
 constexpr char16_t kPrefix[] = u"DkN_EDekl_";
 
-tlx::ComPtr<Recordset> BoundRow(IDeklaracja2* declaration) {
-    tlx::ComPtr<IInitializeRS> bound = tlx::ComPtr<IDeklaracja2>(declaration).As<IInitializeRS>();
-    tlx::ComPtr<Recordset> row;
-    if (bound) CheckHost(bound->GetRecordset(row.Out()));
-    return row;
-}
-
-// A value as an SQL value: a time as the database keeps it, "YYYY-MM-DD HH:MM:SS".
-std::u16string SqlValue(const VARIANT& value) {
-    switch (value.vt) {
-    case VT_EMPTY:
-    case VT_NULL: return u"NULL";
-    case VT_DATE: {
-        SYSTEMTIME time{};
-        if (!VariantTimeToSystemTime(value.date, &time)) RaiseHResult(E_INVALIDARG);
-        return FormatString(u"'%04d-%02d-%02d %02d:%02d:%02d'", time.wYear, time.wMonth, time.wDay, time.wHour,
-                            time.wMinute, time.wSecond);
-    }
-    case VT_BSTR: return QuoteSqlText(VariantToBstr(value).Str().c_str(), true).Str();
-    default: return LongToString(VariantToLongOr(value, 0)).Str();
-    }
-}
-
 // The column's value as the row holds it and as it was read, as SQL values.
 std::pair<std::u16string, std::u16string> ShownAndRead(Field* field) {
     tlx::Variant shown, read;
@@ -121,6 +98,30 @@ void FilingColumns::Store(IDeklaracja2* declaration, const std::vector<LONG>& li
         throw;
     }
     CheckHost(row->Resync(adAffectCurrent, readAgain));
+}
+
+tlx::ComPtr<Recordset> BoundRow(IDeklaracja2* declaration) {
+    tlx::ComPtr<IInitializeRS> bound = tlx::ComPtr<IDeklaracja2>(declaration).As<IInitializeRS>();
+    tlx::ComPtr<Recordset> row;
+    if (bound) CheckHost(bound->GetRecordset(row.Out()));
+    return row;
+}
+
+std::u16string StoredTimeText(DATE date) {
+    SYSTEMTIME time{};
+    if (!VariantTimeToSystemTime(date, &time)) RaiseHResult(E_INVALIDARG);
+    return FormatString(u"%04d-%02d-%02d %02d:%02d:%02d", time.wYear, time.wMonth, time.wDay, time.wHour, time.wMinute,
+                        time.wSecond);
+}
+
+std::u16string SqlValue(const VARIANT& value) {
+    switch (value.vt) {
+    case VT_EMPTY:
+    case VT_NULL: return u"NULL";
+    case VT_DATE: return u"'" + StoredTimeText(value.date) + u"'";
+    case VT_BSTR: return QuoteSqlText(VariantToBstr(value).Str().c_str(), true).Str();
+    default: return LongToString(VariantToLongOr(value, 0)).Str();
+    }
 }
 
 tlx::ComPtr<Connection> CompanyConnection(IDeklaracja2* declaration) {

@@ -25,6 +25,12 @@ public:
                       std::initializer_list<const char16_t*> copied);
 };
 
+// The recordset row the declaration is bound to; null for a declaration of another kind.
+tlx::ComPtr<Recordset> BoundRow(IDeklaracja2* declaration);
+// A time as the database keeps it: "YYYY-MM-DD HH:MM:SS".
+std::u16string StoredTimeText(DATE time);
+// A value as an SQL value: NULL, a quoted text or time, a whole number.
+std::u16string SqlValue(const VARIANT& value);
 // The company database's connection of the declaration's session.
 tlx::ComPtr<Connection> CompanyConnection(IDeklaracja2* declaration);
 // Runs a statement; the number of rows it changed.

@@ -20,16 +20,6 @@ constexpr const char16_t* kColumns[] = {u"DkN_EDekl_Status", u"DkN_EDekl_StatusO
 std::u16string Quoted(std::u16string_view text) { return QuoteSqlText(std::u16string(text).c_str(), true).Str(); }
 std::u16string Decimal(LONG value) { return LongToString(value).Str(); }
 
-// A column's value as an SQL value.
-std::u16string SqlValue(const VARIANT& value) {
-    switch (value.vt) {
-    case VT_EMPTY:
-    case VT_NULL: return u"NULL";
-    case VT_BSTR: return Quoted(VariantToBstr(value).View());
-    default: return Decimal(VariantToLongOr(value, 0));
-    }
-}
-
 // The code of an operator of the configuration database; its identifier when it has none there, the
 // empty text for no operator.
 std::u16string OperatorCode(IDeklaracja2* declaration, LONG id) {
